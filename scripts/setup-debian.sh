@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs every Debian 12 package the project needs to build, run and test.
+# Run as root (or through sudo) on a fresh machine; safe to run again.
+set -euo pipefail
+
+packages=(
+  # toolchain
+  cmake ninja-build g++ ccache pkg-config git
+  # tests and benchmarks
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # Qt 6 (widgets, uic/moc/rcc, networking for the crash reporter)
+  qt6-base-dev qt6-base-dev-tools qt6-tools-dev-tools qt6-l10n-tools libgl-dev
+  libqt6svg6 qt6-qpa-plugins
+  # libraries
+  libtinyxml2-dev zlib1g-dev libminizip-dev libhpdf-dev libsdl2-mixer-dev
+  libavahi-compat-libdnssd-dev libtnt-dev libjama-dev
+  # installer side
+  msitools libmsi-dev gcab wixl
+  # fonts with the metrics of the classic Windows families
+  fonts-liberation fonts-dejavu-core
+  # headless display for GUI tests and screenshots
+  xvfb xauth x11-utils
+)
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update
+  $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,7 @@
+// Installer bootstrapper entry.
+#include <cstdio>
+
+int main() {
+    std::puts("Setup");
+    return 0;
+}
