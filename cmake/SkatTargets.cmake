@@ -40,9 +40,10 @@ endfunction()
 
 # skat_folder_tests(<label> [DEPS <targets>...] [TIMEOUT <s>])
 # Every .cpp in the calling folder goes into one GoogleTest program. A file
-# named main.cpp replaces gtest_main (GUI tests create their QApplication there).
+# named main.cpp replaces gtest_main; with QT_MAIN the program runs inside a
+# QApplication (tests/support/QtTestMain.cpp).
 function(skat_folder_tests label)
-  cmake_parse_arguments(A "" "TIMEOUT" "DEPS" ${ARGN})
+  cmake_parse_arguments(A "QT_MAIN" "TIMEOUT" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   list(FILTER sources INCLUDE REGEX "\\.cpp$|\\.h$")
   set(cpp ${sources})
@@ -54,7 +55,9 @@ function(skat_folder_tests label)
   add_executable(${target} ${sources})
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
   list(FIND cpp ${CMAKE_CURRENT_SOURCE_DIR}/main.cpp own_main)
-  if(own_main EQUAL -1)
+  if(A_QT_MAIN)
+    target_link_libraries(${target} PRIVATE skat_test_qt_main GTest::gmock)
+  elseif(own_main EQUAL -1)
     target_link_libraries(${target} PRIVATE GTest::gtest_main GTest::gmock)
   else()
     target_link_libraries(${target} PRIVATE GTest::gtest GTest::gmock)

@@ -1,0 +1,14 @@
+// main() for test programs that need a QApplication (widgets, painting,
+// queued calls). Tests run on Qt's offscreen platform unless a display is set
+// on purpose (screenshots under Xvfb).
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
