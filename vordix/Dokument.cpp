@@ -1,0 +1,179 @@
+#include "vordix/Dokument.h"
+
+#include "vordix/FileDialog.h"
+#include "vordix/MessageSink.h"
+#include "vordix/WinFilePath.h"
+
+#include <tinyxml2.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Moves an unreadable file out of the way under a free name, so saving never
+// destroys content the user may still want to rescue.
+bool keepUnreadableFile(const fs::path& target) {
+    std::error_code error;
+    if (!fs::exists(target, error)) return true;
+    for (int n = 0; n < 1000; ++n) {
+        fs::path aside = target;
+        aside += n == 0 ? ".unlesbar" : ".unlesbar" + std::to_string(n);
+        if (fs::exists(aside, error)) continue;
+        fs::rename(target, aside, error);
+        return !error;
+    }
+    return false;
+}
+
+// Writes the XML to a fresh temporary file beside target and renames it over
+// target. Returns DOCUMENT_OK, DOCUMENT_NOT_OPENABLE (no temporary file could
+// be created) or DOCUMENT_NOT_WRITABLE (writing, flushing or renaming failed).
+int writeReplacing(tinyxml2::XMLDocument& document, const fs::path& target) {
+    std::string pattern = (target.parent_path() / ("." + target.filename().native() + ".XXXXXX")).native();
+    int fd = mkstemp(pattern.data());
+    if (fd < 0) return DOCUMENT_NOT_OPENABLE;
+    const fs::path temp(pattern);
+
+    struct stat old {};
+    mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    fchmod(fd, mode);
+
+    FILE* stream = fdopen(fd, "w");
+    if (!stream) {
+        ::close(fd);
+        ::unlink(temp.c_str());
+        return DOCUMENT_NOT_OPENABLE;
+    }
+    document.SaveFile(stream, /*compact=*/false);
+    bool written = std::fflush(stream) == 0 && !std::ferror(stream) && fsync(fileno(stream)) == 0;
+    written = (std::fclose(stream) == 0) && written;
+    if (written) written = std::rename(temp.c_str(), target.c_str()) == 0;
+    if (!written) {
+        ::unlink(temp.c_str());
+        return DOCUMENT_NOT_WRITABLE;
+    }
+    return DOCUMENT_OK;
+}
+
+} // namespace
+
+VORDIX_DOKUMENT::~VORDIX_DOKUMENT() = default;
+
+std::wstring VORDIX_DOKUMENT::errorText(int code, const std::wstring& fileName) {
+    switch (code) {
+    case DOCUMENT_UNREADABLE:
+        return L"Interner Programmfehler:\nDie Dokumentstruktur kann nicht in das Speicherformat aufbereitet werden.";
+    case DOCUMENT_NOT_WRITABLE:
+        return L"Die Datei|" + fileName + L"|kann nicht geschrieben werden, eventuell ist sie schreibgeschuetzt!";
+    case DOCUMENT_NOT_OPENABLE:
+        return L"Die Datei|" + fileName +
+               L"|kann nicht geoeffnet werden, eventuell wird sie von einem anderen Programm verwendet!";
+    default: return {};
+    }
+}
+
+void VORDIX_DOKUMENT::reportError(int code) const {
+    std::wstring text = errorText(code, file.name);
+    if (!text.empty()) vordix::showMessage(vordix::MessageKind::Information, text);
+}
+
+bool VORDIX_DOKUMENT::save() {
+    tinyxml2::XMLDocument document;
+    document.InsertEndChild(document.NewDeclaration("xml version=\"1.0\" encoding=\"utf-8\""));
+    tinyxml2::XMLElement* root = document.NewElement(elementName());
+    document.InsertEndChild(root);
+    try {
+        write(*root, document);
+    } catch (...) {
+        reportError(DOCUMENT_UNREADABLE);
+        return false;
+    }
+
+    std::wstring fullPath = file.fullPath();
+    if (fullPath.empty() || file.name.empty()) {
+        reportError(DOCUMENT_NOT_OPENABLE);
+        return false;
+    }
+    const fs::path target = WIN_FILEPATH::toFsPath(fullPath);
+    file.close();
+    if (!unreadablePath_.empty() && unreadablePath_ == fullPath && !keepUnreadableFile(target)) {
+        reportError(DOCUMENT_NOT_WRITABLE);
+        return false;
+    }
+    int result = writeReplacing(document, target);
+    if (result != DOCUMENT_OK) {
+        reportError(result);
+        return false;
+    }
+    if (unreadablePath_ == fullPath) unreadablePath_.clear();
+    modified = false;
+    return true;
+}
+
+int VORDIX_DOKUMENT::load() {
+    file.close();
+    std::wstring fullPath = file.fullPath();
+    std::error_code error;
+    if (fullPath.empty() || file.name.empty() || fs::is_directory(WIN_FILEPATH::toFsPath(fullPath), error))
+        return DOCUMENT_NOT_OPENABLE;
+    file.stream = std::fopen(WIN_FILEPATH::toFsPath(fullPath).c_str(), "rb");
+    if (!file.stream) return DOCUMENT_NOT_OPENABLE;
+
+    tinyxml2::XMLDocument document;
+    bool ok = document.LoadFile(file.stream) == tinyxml2::XML_SUCCESS;
+    file.close();
+    if (ok) {
+        try {
+            ok = read(document.FirstChildElement(), document);
+        } catch (...) {
+            ok = false;
+        }
+    }
+    if (!ok) {
+        unreadablePath_ = fullPath;
+        return DOCUMENT_UNREADABLE;
+    }
+    if (unreadablePath_ == fullPath) unreadablePath_.clear();
+    return DOCUMENT_OK;
+}
+
+int VORDIX_DOKUMENT::open(const VORDIX_FILE& source) {
+    file = source;
+    if (load() == DOCUMENT_OK) {
+        loadedFromFile = true;
+        return 0;
+    }
+    loadedFromFile = false;
+    int result = onLoadFailed();
+    modified = true;
+    return result;
+}
+
+void VORDIX_DOKUMENT::openWithDialog() {
+    VORDIX_FILE chosen(file);
+    if (!vordix::showFileDialog(ownerWindow, fileKind, chosen, openDialogTitle, /*save=*/false)) return;
+    file = chosen;
+    int code = load();
+    if (code == DOCUMENT_OK) {
+        loadedFromFile = true;
+        return;
+    }
+    loadedFromFile = false;
+    reportError(code);
+    onLoadFailed();
+    modified = true;
+}
+
+void VORDIX_DOKUMENT::saveWithDialog() {
+    VORDIX_FILE chosen(file);
+    if (!vordix::showFileDialog(ownerWindow, fileKind, chosen, saveDialogTitle, /*save=*/true)) return;
+    file = chosen;
+    save();
+}
