@@ -16,6 +16,7 @@ class VORDIX_FENSTER;
 class VORDIX_HAUPTFENSTER;
 class VORDIX_VIEW;
 class VORDIX_IMAGEVIEW;
+class VORDIX_CONTROL;
 
 class VORDIX_APPLICATION_imp;
 class VORDIX_AREA_imp;
@@ -42,7 +43,8 @@ public:
     // The platform application singleton; null before main created it.
     virtual VORDIX_APPLICATION_imp* getApplication() = 0;
 
-    // Plain implementors, built on the calling thread and owned by the caller.
+    // Plain implementors, built on the calling thread and owned by the caller
+    // (screen and sound excepted: one each per process, owned by the factory).
     virtual VORDIX_AREA_imp* createArea(VORDIX_AREA* owner) = 0;
     virtual VORDIX_BITMAP_imp* createBitmap() = 0;
     virtual VORDIX_COMMUNICATION_imp* createCommunication() = 0;
@@ -65,7 +67,7 @@ public:
     virtual std::shared_ptr<VORDIX_IMAGEVIEW_imp> createImageView(VORDIX_IMAGEVIEW* owner) = 0;
     virtual std::shared_ptr<VORDIX_FENSTER_imp> createWindow(VORDIX_FENSTER* owner) = 0;
     virtual std::shared_ptr<VORDIX_HAUPTFENSTER_imp> createMainWindow(VORDIX_HAUPTFENSTER* owner) = 0;
-    virtual std::shared_ptr<VORDIX_CONTROL_imp> createControl(void* owner) = 0;
+    virtual std::shared_ptr<VORDIX_CONTROL_imp> createControl(VORDIX_CONTROL* owner) = 0;
 
     // The process-wide factory. The platform layer installs it during start-up
     // (installInstance); tests may install a fake. Null until then.
