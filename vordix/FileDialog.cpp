@@ -1,5 +1,7 @@
 #include "vordix/FileDialog.h"
 
+#include "vordix/File.h"
+
 #include <mutex>
 
 namespace vordix {
@@ -28,6 +30,33 @@ bool showFileDialog(VORDIX_FENSTER* owner, int fileKind, VORDIX_FILE& file, cons
         handler = currentHandler();
     }
     return handler && handler(owner, fileKind, file, caption, save);
+}
+
+std::wstring fileDialogFilter(int fileKind, bool english) {
+    struct Filter {
+        const wchar_t* german;
+        const wchar_t* english;
+    };
+    static constexpr Filter filters[] = {
+        {L"Bilder (*.JPG *.PNG *.BMP *.GIF *.TIF)", L"Images (*.JPG *.PNG *.BMP *.GIF *.TIF)"},
+        {L"Spiellogik (*.spl)", L"Logic files (*.spl)"},
+        {L"Spielelisten (*.skt)", L"Game lists (*.skt)"},
+        {L"Kartensets (*.spk)", L"Deck of cards (*.spk)"},
+        {L"Kartenverteilungen (*.krt)", L"Distributions (*.krt)"},
+    };
+    std::wstring filter;
+    if (fileKind >= 1 && fileKind <= 5) filter = english ? filters[fileKind - 1].english : filters[fileKind - 1].german;
+    return filter + (english ? L";;All files (*.*)" : L";;Alle Dateien (*.*)");
+}
+
+bool assignChosenPath(VORDIX_FILE& file, const std::wstring& chosen) {
+    if (chosen.empty()) return false;
+    const size_t slash = chosen.rfind(L'/');
+    const std::wstring folder = slash == std::wstring::npos ? std::wstring() : chosen.substr(0, slash + 1);
+    file.close();
+    if (!folder.empty()) file.folder.setPath(folder);
+    file.name = slash == std::wstring::npos ? chosen : chosen.substr(slash + 1);
+    return true;
 }
 
 } // namespace vordix

@@ -26,4 +26,13 @@ FileDialogHandler setFileDialogHandler(FileDialogHandler handler);
 bool showFileDialog(VORDIX_FENSTER* owner, int fileKind, VORDIX_FILE& file, const std::wstring& caption,
                     bool save);
 
+// The dialog's filter: the kind's entry, ";;" and the all-files entry, in
+// German or English; for an unknown kind only ";;" and the all-files entry.
+std::wstring fileDialogFilter(int fileKind, bool english);
+
+// Stores a path chosen in a dialog: the text after the last '/' becomes the
+// file name, the text before it the folder. False (file unchanged) for an
+// empty answer.
+bool assignChosenPath(VORDIX_FILE& file, const std::wstring& chosen);
+
 } // namespace vordix
