@@ -1,5 +1,3 @@
-#include "TempFolder.h"
-
 #include "vordix/File.h"
 #include "vordix/FileDialog.h"
 #include "vordix/ResourceStrings.h"
