@@ -1,0 +1,79 @@
+#include "skat/engine/SheetServices.h"
+
+#include <mutex>
+
+SHEET_SERVICES::~SHEET_SERVICES() = default;
+
+std::wstring SHEET_SERVICES::levelText(int winLevel) const
+{
+    static const wchar_t* const words[6] = {L"",
+                                            L"Ouvert",
+                                            L"Hand",
+                                            L"Hand Schneider angesagt",
+                                            L"Hand Schwarz angesagt",
+                                            L"Ouvert Hand"};
+    return winLevel >= 1 && winLevel <= 5 ? words[winLevel] : L"";
+}
+
+std::wstring SHEET_SERVICES::reachedLevelText(int level) const
+{
+    if (level == 1)
+        return L"Schneider";
+    if (level == 2)
+        return L"Schwarz";
+    return L"";
+}
+
+std::wstring SHEET_SERVICES::valueText(int baseValue, int levels) const
+{
+    return L"Grundwert " + std::to_wstring(baseValue) + L", " + std::to_wstring(levels)
+        + (levels == 1 ? L" Stufe" : L" Stufen");
+}
+
+std::wstring SHEET_SERVICES::wrongFileText() const
+{
+    return L"Die Datei ist keine Spielliste dieses Programms|oder stammt aus einer neueren Version.";
+}
+
+std::wstring SHEET_SERVICES::unreadableSheetText(const std::wstring& fileName) const
+{
+    return L"Die Spielliste|" + fileName + L"|kann nicht gelesen werden. Sie wird nicht "
+           L"\u00fcberschrieben,|sondern beim n\u00e4chsten Speichern als|" + fileName
+        + L".unlesbar|aufbewahrt. Es beginnt eine neue Liste.";
+}
+
+std::array<std::wstring, 4> SHEET_SERVICES::playerNames() const
+{
+    return {L"Spieler 1", L"Spieler 2", L"Spieler 3", L""};
+}
+
+bool SHEET_SERVICES::enterFreeGames() const { return false; }
+
+std::wstring SHEET_SERVICES::programFolderName() const { return L"SKAT"; }
+std::wstring SHEET_SERVICES::sheetsFolderName() const { return L"Spiellisten"; }
+std::wstring SHEET_SERVICES::currentSheetFileName() const { return L"Aktuell.skt"; }
+std::wstring SHEET_SERVICES::runningGameFileName() const { return L"LfdSpiel.skt"; }
+
+namespace {
+
+std::mutex servicesMutex;
+
+std::shared_ptr<const SHEET_SERVICES>& installedServices()
+{
+    static std::shared_ptr<const SHEET_SERVICES> services = std::make_shared<SHEET_SERVICES>();
+    return services;
+}
+
+} // namespace
+
+std::shared_ptr<const SHEET_SERVICES> sheetServices()
+{
+    std::lock_guard lock(servicesMutex);
+    return installedServices();
+}
+
+void installSheetServices(std::shared_ptr<const SHEET_SERVICES> services)
+{
+    std::lock_guard lock(servicesMutex);
+    installedServices() = services ? std::move(services) : std::make_shared<SHEET_SERVICES>();
+}

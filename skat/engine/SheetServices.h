@@ -1,0 +1,46 @@
+#pragma once
+// What game records, the score sheet and the running game take from the
+// application shell: texts, the players' names, one preference and the names
+// of their folders and files. The defaults here are German texts and neutral
+// names; the shell installs an implementation that reads its text table and
+// the user's preferences at every call.
+
+#include <array>
+#include <memory>
+#include <string>
+
+class SHEET_SERVICES {
+public:
+    virtual ~SHEET_SERVICES();
+
+    // Words of a game's description: the announced win level 1..5 (ouvert,
+    // hand, Schneider announced, Schwarz announced, ouvert hand), the level
+    // reached 1..2 (Schneider, Schwarz); empty for any other value.
+    virtual std::wstring levelText(int winLevel) const;
+    virtual std::wstring reachedLevelText(int level) const;
+    // "<base value> and <levels>" part of a description.
+    virtual std::wstring valueText(int baseValue, int levels) const;
+
+    // Shown when a file is not a score sheet of this program or comes from a
+    // newer version.
+    virtual std::wstring wrongFileText() const;
+    // Shown when a score sheet could not be read; it is kept aside, not
+    // overwritten. '|' separates lines.
+    virtual std::wstring unreadableSheetText(const std::wstring& fileName) const;
+
+    // Names of players 1 to 4 for a new score sheet (the fourth may be empty).
+    virtual std::array<std::wstring, 4> playerNames() const;
+    // Free games (a game with a chosen forehand) are entered in the sheet.
+    virtual bool enterFreeGames() const;
+
+    // Folders below the user's application-data folder and file names.
+    virtual std::wstring programFolderName() const;   // "SKAT"
+    virtual std::wstring sheetsFolderName() const;    // "Spiellisten"
+    virtual std::wstring currentSheetFileName() const; // "Aktuell.skt"
+    virtual std::wstring runningGameFileName() const; // "LfdSpiel.skt"
+};
+
+// The services in force; safe from any thread.
+std::shared_ptr<const SHEET_SERVICES> sheetServices();
+// Installs services (null restores the defaults).
+void installSheetServices(std::shared_ptr<const SHEET_SERVICES> services);

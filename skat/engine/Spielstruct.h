@@ -1,0 +1,112 @@
+#pragma once
+// The record of one game: the bidding, the declarer, the announced game,
+// matadors, Kontra and Re, the Bock counter, who gave up, the settled value
+// and a block of texts. The game flow fills it, settle() computes the result
+// at the end, and it travels in score-sheet rows, the running game and
+// network messages.
+
+#include "skat/engine/Rules.h"
+#include "skat/engine/Spielart.h"
+
+#include <array>
+#include <memory>
+#include <string>
+
+class STAPEL;
+
+// Texts of a record, in this order.
+enum RecordTextIndex : int {
+    TEXT_TITEL = 0,
+    TEXT_KOMMENTAR = 1,
+    TEXT_GRUPPE = 2,
+    TEXT_REIZTEXT = 3,
+    TEXT_SPIELVORSCHLAGTEXT = 4,
+    TEXT_FIRST_STICHTEXT = 5, // one per trick, 10 entries
+    RECORD_TEXT_COUNT = 15,
+};
+using RecordTexts = std::array<std::wstring, RECORD_TEXT_COUNT>;
+
+// What the trick pile says at the end of a game, as far as settling needs it.
+struct SettlementTally {
+    int declarerPoints = 0; // card points of the declarer's party, the skat included
+    int declarerCards = 0;  // cards of the declarer's party, the two skat cards included
+    int defenderPoints = 0;
+    int defenderCards = 0;
+    int tricksPlayed = 0;
+    std::array<int, 3> cardsWonBy{};  // per seat: 3 x the tricks it took
+    std::array<int, 3> pointsWonBy{}; // per seat: card points of the tricks it took
+    int skatPoints = 0;               // the two skat cards kept in the pile
+
+    static SettlementTally fromPile(const STAPEL& pile);
+};
+
+class SPIELSTRUCT : public VORDIX_STREAM {
+public:
+    SPIELSTRUCT();
+    SPIELSTRUCT(const SPIELSTRUCT& other);
+    SPIELSTRUCT& operator=(const SPIELSTRUCT& other);
+    SPIELSTRUCT(SPIELSTRUCT&&) noexcept = default;
+    SPIELSTRUCT& operator=(SPIELSTRUCT&&) noexcept = default;
+    ~SPIELSTRUCT() override;
+
+    // Reads the fields from the element (any of the three forms); values out
+    // of range are replaced by their defaults so a damaged file or a hostile
+    // peer can't make later code index out of bounds.
+    bool read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument& document) override;
+    const char* elementName() const override { return "SPIELSTRUCT"; }
+    void write(tinyxml2::XMLElement& element, tinyxml2::XMLDocument& document) const override;
+
+    // The fields as attributes and text children of the given element, the
+    // SPIELART as attributes of the same element (a score-sheet row uses
+    // this on its own element).
+    void writeFields(tinyxml2::XMLElement& element) const;
+    void readFields(const tinyxml2::XMLElement& element);
+
+    // Back to a fresh record; the rule set is taken from the rules in force.
+    void reset();
+
+    // The text block, created empty on first use.
+    RecordTexts& texts();
+    // The text block, or an empty one when none was created.
+    const RecordTexts& texts() const;
+    bool hasTexts() const { return texts_ != nullptr; }
+
+    // The bid is above the game's value.
+    bool isOverbid() const;
+    bool isOverbid(const RuleSettings& rules) const;
+    // Negative value, or a declarer who gave up on a game of value 0.
+    bool isLost() const;
+    // All passed and no Ramsch played: no game to enter.
+    bool isPassedIn() const { return GEREIZT < 1 && SPIELART.SPIEL_TYP != GAME_RAMSCH; }
+
+    // Settles the game from the trick pile with the rules in force.
+    void settle(const STAPEL& pile);
+    // Settles the game from the pile's tally under the given rules.
+    void settle(const SettlementTally& tally, const RuleSettings& rules);
+
+    int REIZ_INDEX = 0;
+    int REIZEN_DRAN = 1;
+    int REIZEN_MODUS = 0;
+    int GEREIZT = 0;
+    std::array<int, 3> GEREIZTBIS{}; // last value said by seat 0, 1, 2
+    int ALLEIN = SEAT_NONE;
+    ::SPIELART SPIELART;
+    int SPITZEN = 0;
+    int SPIELWERT = 0;
+    int STUFE_DER_ABRECHNUNG = 0;
+    bool KONTRA = false;
+    int KONTRA_WER = 0;
+    bool RE = false;
+    int BOCKRUNDE_NR = 0;
+    bool LOEST_BOCKRUNDE_AUS = false;
+    bool ALSP_AUFGEGEBEN = false;
+    bool GEGNER_AUFGEGEBEN = false;
+    int ruleSet = RULESET_INTERNATIONAL;
+    int SPIELERPOS = 1;
+
+private:
+    void settleRamsch(const SettlementTally& tally);
+    void markBockTriggers(const SettlementTally& tally, const RuleSettings& rules);
+
+    std::unique_ptr<RecordTexts> texts_;
+};
