@@ -1,0 +1,69 @@
+#pragma once
+// The program's main window: a framework window with a menu bar built from
+// the menu form (window form id + 1), menu items addressed by control id,
+// and an animated full-screen mode in which the menu bar hides above the
+// top edge and slides in when the pointer touches the top.
+
+#include "vordix/Hauptfenster.h"
+#include "vordix/windows/WinFenster.h"
+
+#include <QMap>
+#include <QRect>
+
+#include <memory>
+#include <mutex>
+
+class MenuControlFactory;
+class QMenuBar;
+
+class WIN_HAUPTFENSTER : public WIN_FENSTER, public VORDIX_HAUPTFENSTER_imp {
+    Q_OBJECT
+public:
+    explicit WIN_HAUPTFENSTER(VORDIX_HAUPTFENSTER* owner);
+    ~WIN_HAUPTFENSTER() override;
+
+    void createMenuBar(int windowFormId) override;
+    void enableMenuItem(int controlId, int state) override;
+    void checkMenuItem(int controlId, int state) override;
+    void setMenuItemText(int controlId, const std::wstring& text) override;
+    bool eventsEnabled() override { return eventsEnabled_; }
+
+    // Enters or leaves full screen with a 300 ms animation (GUI thread).
+    void toggleFullScreen();
+    bool isInFullScreen() const { return fullScreen_; }
+    QMenuBar* currentMenuBar() const { return menuBar_; }
+
+    // The session ends (SIGTERM, the session manager): every main window
+    // gets a close message, so that the running game is saved (GUI thread).
+    static void endSession();
+
+public slots:
+    void onMouseMoved(int y);
+    void onMaximizeAnimationFinished();
+    void onMenuAnimationFinished();
+
+private:
+    struct MenuItemState {
+        bool enabled = true;
+        bool checked = false;
+        QString text;
+        bool textSet = false;
+    };
+
+    void rebuildMenuBar(bool fullScreen);
+    void discardMenuBar();
+    // Applies f to every action named by the control id and records the state.
+    template <class F>
+    void forEachMenuAction(int controlId, F f);
+    void slideMenu(const QRect& to);
+
+    bool fullScreen_ = false;
+    QRect normalGeometry_;
+    Qt::WindowFlags savedFlags_;
+    bool menuAnimationRunning_ = false;
+    QMap<QString, MenuItemState> menuStates_;
+    QMenuBar* menuBar_ = nullptr;
+    std::unique_ptr<MenuControlFactory> menuForm_;
+    int menuFormId_ = 0;
+    std::recursive_mutex menuLock_;
+};
