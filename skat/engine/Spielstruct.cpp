@@ -159,6 +159,18 @@ bool SPIELSTRUCT::isLost() const
     return SPIELWERT < 0;
 }
 
+bool SPIELSTRUCT::operator==(const SPIELSTRUCT& other) const
+{
+    return REIZ_INDEX == other.REIZ_INDEX && REIZEN_DRAN == other.REIZEN_DRAN && REIZEN_MODUS == other.REIZEN_MODUS
+        && GEREIZT == other.GEREIZT && GEREIZTBIS == other.GEREIZTBIS && ALLEIN == other.ALLEIN
+        && SPIELART == other.SPIELART && SPITZEN == other.SPITZEN && SPIELWERT == other.SPIELWERT
+        && STUFE_DER_ABRECHNUNG == other.STUFE_DER_ABRECHNUNG && KONTRA == other.KONTRA
+        && KONTRA_WER == other.KONTRA_WER && RE == other.RE && BOCKRUNDE_NR == other.BOCKRUNDE_NR
+        && LOEST_BOCKRUNDE_AUS == other.LOEST_BOCKRUNDE_AUS && ALSP_AUFGEGEBEN == other.ALSP_AUFGEGEBEN
+        && GEGNER_AUFGEGEBEN == other.GEGNER_AUFGEGEBEN && ruleSet == other.ruleSet
+        && SPIELERPOS == other.SPIELERPOS && texts() == other.texts();
+}
+
 bool SPIELSTRUCT::read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument&)
 {
     if (element == nullptr)

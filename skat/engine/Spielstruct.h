@@ -79,6 +79,9 @@ public:
     // All passed and no Ramsch played: no game to enter.
     bool isPassedIn() const { return GEREIZT < 1 && SPIELART.SPIEL_TYP != GAME_RAMSCH; }
 
+    // Every field and text equal (a missing text block equals an empty one).
+    bool operator==(const SPIELSTRUCT& other) const;
+
     // Settles the game from the trick pile with the rules in force.
     void settle(const STAPEL& pile);
     // Settles the game from the pile's tally under the given rules.

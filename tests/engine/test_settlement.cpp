@@ -2,6 +2,7 @@
 // rules and pub rules with their options.
 
 #include "skat/engine/Spielstruct.h"
+#include "skat/engine/Stapel.h"
 
 #include <gtest/gtest.h>
 
@@ -374,6 +375,43 @@ TEST(Settlement, RecordQueries)
     EXPECT_TRUE(record.isLost()) << "a given-up game of value 0 is lost";
     record.SPIELWERT = 18;
     EXPECT_FALSE(record.isLost());
+}
+
+TEST(Settlement, TallyFromPile)
+{
+    STAPEL pile;
+    pile.setVh(0);
+    pile.setSkat(SKAT(18, 17)); // clubs ace and ten: 21 points
+    STICH first;
+    for (CardId id : {16, 15, 14})
+        first.addCard(id);
+    ASSERT_TRUE(pile.addToParty(PARTY_DECLARER, first, 0, 0));
+    STICH second;
+    for (CardId id : {28, 27, 26})
+        second.addCard(id);
+    ASSERT_TRUE(pile.addToParty(PARTY_DEFENDERS, second, 0, 1));
+
+    const SettlementTally t = SettlementTally::fromPile(pile);
+    EXPECT_EQ(t.declarerPoints, 30);
+    EXPECT_EQ(t.declarerCards, 5);
+    EXPECT_EQ(t.defenderPoints, 25);
+    EXPECT_EQ(t.defenderCards, 3);
+    EXPECT_EQ(t.tricksPlayed, 2);
+    EXPECT_EQ(t.cardsWonBy, (std::array<int, 3>{3, 3, 0}));
+    EXPECT_EQ(t.pointsWonBy, (std::array<int, 3>{9, 25, 0}));
+    EXPECT_EQ(t.skatPoints, 21);
+
+    const RuleSettings saved = currentRules();
+    setCurrentRules(international());
+    SPIELSTRUCT record;
+    record.ALLEIN = 0;
+    record.SPIELART = CLUBS;
+    record.SPITZEN = 1;
+    record.GEREIZT = 18;
+    record.ALSP_AUFGEGEBEN = true;
+    record.settle(pile);
+    setCurrentRules(saved);
+    EXPECT_EQ(record.SPIELWERT, -48);
 }
 
 } // namespace
