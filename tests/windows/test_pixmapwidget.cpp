@@ -1,5 +1,11 @@
 #include "vordix/windows/PixmapWidget.h"
 
+#include "test_drawing_support.h"
+
+#include "vordix/Area.h"
+#include "vordix/Dialog.h"
+#include "vordix/windows/WinDialog.h"
+
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -44,4 +50,48 @@ TEST(PixmapWidget, WithoutDialogPaintsNothingNotEvenItsText) {
     for (int y = 0; y < grab.height(); ++y)
         for (int x = 0; x < grab.width(); ++x)
             ASSERT_EQ(grab.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
+}
+
+namespace {
+// A dialog whose picture controls are painted red in their left half.
+class PaintingDialog : public VORDIX_DIALOG {
+public:
+    PaintingDialog() : VORDIX_DIALOG(9990) {}
+    void drawControl(VORDIX_ZEICHENBEREICH& area, int controlId) override {
+        paintedIds.push_back(controlId);
+        VORDIX_AREA red;
+        red.setColor(999, 0, 0);
+        red.fillRect(area, {0, 0, 20, 30});
+    }
+    std::vector<int> paintedIds;
+};
+
+class PixmapWidgetPainting : public PlatformFactoryTest {};
+} // namespace
+
+TEST_F(PixmapWidgetPainting, DialogPaintsTheControlByItsId) {
+    PaintingDialog dialog;
+    auto* platformDialog = dynamic_cast<WIN_DIALOG*>(dialog.implementor().get());
+    ASSERT_NE(platformDialog, nullptr);
+
+    QWidget parent;
+    parent.resize(40, 30);
+    QPalette pal = parent.palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    parent.setPalette(pal);
+    parent.setAutoFillBackground(true);
+    PixmapWidget widget(&parent);
+    widget.setGeometry(0, 0, 40, 30);
+    widget.setText(QStringLiteral("TextLabel"));
+    widget.setDialog(platformDialog);
+    widget.setControlId(321);
+    EXPECT_EQ(widget.property("parent").value<void*>(), static_cast<void*>(platformDialog));
+
+    const QImage grab = parent.grab().toImage();
+    ASSERT_FALSE(dialog.paintedIds.empty());
+    EXPECT_EQ(dialog.paintedIds.back(), 321);
+    EXPECT_EQ(grab.pixelColor(5, 5), QColor(255, 0, 0));
+    EXPECT_EQ(grab.pixelColor(19, 29), QColor(255, 0, 0));
+    EXPECT_EQ(grab.pixelColor(30, 15), QColor(Qt::white));  // no label text drawn
+    EXPECT_EQ(inkCount(grab.copy(20, 0, 20, 30), QColor(Qt::white)), 0);
 }

@@ -1,5 +1,8 @@
 #include "vordix/windows/PixmapWidget.h"
 
+#include "vordix/windows/WinDialog.h"
+#include "vordix/windows/WinZeichenbereich.h"
+
 #include <QMouseEvent>
 #include <QPaintEvent>
 
@@ -14,5 +17,10 @@ void PixmapWidget::mousePressEvent(QMouseEvent* event) {
 void PixmapWidget::paintEvent(QPaintEvent* event) {
     // The label's own text is never drawn: the game side owns the content.
     // Without a dialog there is nobody to draw it.
+    if (m_dialog) {
+        paintWidgetThrough(this, event, [this](VORDIX_ZEICHENBEREICH& area) {
+            m_dialog->deliverDrawControl(area, m_controlId);
+        });
+    }
     event->accept();
 }

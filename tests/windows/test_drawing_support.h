@@ -1,0 +1,48 @@
+#pragma once
+// Helpers shared by the drawing, bitmap and image-view tests.
+
+#include "vordix/View.h"
+#include "vordix/Zeichenbereich.h"
+#include "vordix/windows/WinImplementorFactory.h"
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+
+#include <functional>
+#include <gtest/gtest.h>
+
+// Makes sure the platform factory builds the implementors.
+class PlatformFactoryTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!dynamic_cast<WIN_IMPLEMENTORFACTORY*>(VORDIX_IMPLEMENTORFACTORY::instance()))
+            VORDIX_IMPLEMENTORFACTORY::installInstance(new WIN_IMPLEMENTORFACTORY);
+    }
+};
+
+// A view whose content is whatever the test draws.
+class LambdaView : public VORDIX_VIEW {
+public:
+    std::function<void(VORDIX_ZEICHENBEREICH&)> paint;
+    void draw(VORDIX_ZEICHENBEREICH& area) override {
+        if (paint) paint(area);
+    }
+};
+
+// The bounding box of the pixels that differ from the background.
+inline QRect inkBounds(const QImage& image, QColor background) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) != background) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+inline int inkCount(const QImage& image, QColor background) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) != background) ++count;
+    return count;
+}
