@@ -155,6 +155,12 @@ bool isGuiThread() {
     return !app || QThread::currentThread() == app->thread();
 }
 
+void installGuiCallReceiver() {
+    if (!QCoreApplication::instance()) return;
+    std::lock_guard lock(marshaller().mutex);
+    receiverLocked(marshaller());
+}
+
 bool runOnGuiThread(std::function<void()> f) { return marshal(std::move(f)); }
 
 bool runOnGuiThreadWithResult(std::function<bool()> f) {

@@ -29,6 +29,11 @@ bool runOnGuiThread(std::function<void()> f);
 // Runs f on the GUI thread and returns its result; false when refused.
 bool runOnGuiThreadWithResult(std::function<bool()> f);
 
+// Sets up the hidden receiver and ties refusal to the end of the Qt
+// event loop. The platform application does it at start-up; the first
+// marshalled call from a worker does it otherwise.
+void installGuiCallReceiver();
+
 // Stops (true) or resumes (false) serving calls from other threads. The
 // end of the event loop stops them on its own.
 void refuseGuiCalls(bool refuse);

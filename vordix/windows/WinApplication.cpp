@@ -67,12 +67,15 @@ WIN_APPLICATION::WIN_APPLICATION(LanguageStore store) : store_(std::move(store))
         if (english_) {
             const QString file = QString::fromStdWString(programFolder_ + L"Skat.en.qm");
             if (!translator_.load(file)) qDebug() << "*** Kann Übersetzung nicht laden!";
-            translatorInstalled_ = QCoreApplication::installTranslator(&translator_);
+            // Qt keeps even an empty translator (and then answers false).
+            QCoreApplication::installTranslator(&translator_);
+            translatorInstalled_ = true;
         }
     }
 
     serviceDiscoveryAvailable_ = libraryLoadable("libdns_sd.so.1");
 
+    vordix::windows::installGuiCallReceiver();
     MessageFenster::instance();
 
     eraserCursor_ = makeEraserCursor();
