@@ -1,0 +1,80 @@
+// Throughput of the card model's inner-loop operations: legal cards and
+// trick evaluation (winner and points by table look-up).
+
+#include "skat/engine/Einblatt.h"
+#include "skat/engine/Stich.h"
+
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <random>
+#include <vector>
+
+namespace {
+
+struct Sample {
+    CardSet hand;
+    CardBit led;
+    TrickCode trick;
+};
+
+std::vector<Sample> samples()
+{
+    std::mt19937 rng(7);
+    std::vector<Sample> result(4096);
+    for (auto& s : result) {
+        std::vector<CardBit> bits(32);
+        for (int i = 0; i < 32; ++i)
+            bits[i] = i;
+        std::shuffle(bits.begin(), bits.end(), rng);
+        s.hand = 0;
+        for (int i = 0; i < 10; ++i)
+            s.hand |= bitMask(bits[i]);
+        s.led = bits[10];
+        s.trick = makeTrickCode(bits[10], bits[11], bits[12]);
+    }
+    return result;
+}
+
+void BM_LegalCards(benchmark::State& state)
+{
+    const auto data = samples();
+    const GameType type = static_cast<GameType>(state.range(0));
+    size_t i = 0;
+    for (auto _ : state) {
+        const Sample& s = data[i++ & 4095];
+        benchmark::DoNotOptimize(EINBLATT::legalCards(s.hand, s.led, type));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_LegalCards)->DenseRange(GAME_CLUBS, GAME_RAMSCH);
+
+void BM_TrickWinnerAndPoints(benchmark::State& state)
+{
+    const auto data = samples();
+    const GameType type = static_cast<GameType>(state.range(0));
+    buildTrickPointsTable();
+    size_t i = 0;
+    for (auto _ : state) {
+        const Sample& s = data[i++ & 4095];
+        benchmark::DoNotOptimize(trickWinnerIndex(type, s.trick) + trickPoints(s.trick));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_TrickWinnerAndPoints)->Arg(GAME_HEARTS)->Arg(GAME_GRAND)->Arg(GAME_NULL);
+
+void BM_TrickWinnerByRules(benchmark::State& state)
+{
+    const auto data = samples();
+    size_t i = 0;
+    for (auto _ : state) {
+        const Sample& s = data[i++ & 4095];
+        benchmark::DoNotOptimize(trickWinner(GAME_HEARTS, cardByBit(trickCardBit(s.trick, 0)),
+                                             cardByBit(trickCardBit(s.trick, 1)), cardByBit(trickCardBit(s.trick, 2))));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_TrickWinnerByRules);
+
+} // namespace
+
+BENCHMARK_MAIN();
