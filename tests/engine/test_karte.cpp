@@ -1,6 +1,7 @@
 // Cards: numbering, codes, points, orders, lookups and the follow-suit rule.
 
 #include "skat/engine/Einblatt.h"
+#include "skat/engine/EngineTexts.h"
 #include "skat/engine/Karte.h"
 
 #include <gtest/gtest.h>
@@ -231,4 +232,20 @@ TEST(Karte, LegalCards)
         SCOPED_TRACE(c.what);
         EXPECT_EQ(EINBLATT(c.hand).legalCards(cardById(c.led)->bit(), c.type), c.legal);
     }
+}
+
+TEST(Karte, RankNamesComeFromTheInstalledTexts)
+{
+    EXPECT_EQ(cardById(14)->rankName(), L"Bube");
+    EXPECT_EQ(nullCard()->rankName(), L"");
+    EXPECT_EQ(engineTexts()->gameTypeName(GAME_NULL), L"Null");
+    EXPECT_EQ(engineTexts()->gameTypeName(9), L"");
+
+    struct English : ENGINE_TEXTS {
+        std::wstring rankWord(Rank rank) const override { return rank == RANK_JACK ? L"Jack" : L"?"; }
+    };
+    installEngineTexts(std::make_shared<English>());
+    EXPECT_EQ(cardById(24)->rankName(), L"Jack");
+    installEngineTexts(nullptr);
+    EXPECT_EQ(cardById(24)->rankName(), L"Bube");
 }
