@@ -1,0 +1,211 @@
+#include "test_dialog_forms.h"
+
+#include "vordix/windows/WinHauptfenster.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+
+using namespace testforms;
+
+namespace {
+
+// Processes events until the condition holds (animations run in real time).
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 5000) {
+    QDeadlineTimer deadline(timeoutMs);
+    while (!condition()) {
+        if (deadline.hasExpired()) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
+
+class MainWindowTest : public FormsTest {
+protected:
+    void SetUp() override {
+        FormsTest::SetUp();
+        window = std::make_unique<RecordingWindow<VORDIX_HAUPTFENSTER>>();
+        window->mainImplementor()->createMenuBar(WINDOW_FORM);
+        window->isOpen = true;
+        win = dynamic_cast<WIN_HAUPTFENSTER*>(window->implementor().get());
+        ASSERT_NE(win, nullptr);
+    }
+    void TearDown() override {
+        window.reset();
+        FormsTest::TearDown();
+    }
+
+    QAction* action(const char* name) const {
+        return win->currentMenuBar()->findChild<QAction*>(QString::fromLatin1(name));
+    }
+
+    std::unique_ptr<RecordingWindow<VORDIX_HAUPTFENSTER>> window;
+    WIN_HAUPTFENSTER* win = nullptr;
+};
+
+// Exposes the rectangle arithmetic of repaints and updates.
+class ExposedWindow : public WIN_FENSTER {
+public:
+    using WIN_FENSTER::clientRect;
+    using WIN_FENSTER::WIN_FENSTER;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, FormAndMenuBuildTheWindowAndAMenuClickIsACommand) {
+    ASSERT_NE(win->clientWidget(), nullptr);
+    EXPECT_EQ(win->centralWidget(), win->clientWidget());
+    EXPECT_EQ(win->clientWidget()->ownerWindow, window.get());
+    ASSERT_NE(win->currentMenuBar(), nullptr);
+    EXPECT_EQ(win->menuWidget(), win->currentMenuBar());
+
+    action("h7_menu_new")->trigger();
+    const auto commands = window->ofKind(MESSAGE_COMMAND);
+    ASSERT_EQ(commands.size(), 1u);
+    EXPECT_EQ(commands[0].commandId, MENU_NEW);
+}
+
+TEST_F(MainWindowTest, MenuItemStatesByIdAndAnUnknownStateChangesNothing) {
+    window->enableMenuItem(MENU_NEW, VORDIX_HAUPTFENSTER::MENU_OFF);
+    EXPECT_FALSE(action("h7_menu_new")->isEnabled());
+    win->enableMenuItem(MENU_NEW, 2);
+    EXPECT_FALSE(action("h7_menu_new")->isEnabled());
+    window->enableMenuItem(MENU_NEW, VORDIX_HAUPTFENSTER::MENU_ON);
+    EXPECT_TRUE(action("h7_menu_new")->isEnabled());
+
+    window->checkMenuItem(MENU_QUIT, VORDIX_HAUPTFENSTER::MENU_ON);
+    EXPECT_TRUE(action("h7_menu_quit")->isChecked());
+    win->checkMenuItem(MENU_QUIT, 7);
+    EXPECT_TRUE(action("h7_menu_quit")->isChecked());
+
+    win->setMenuItemText(MENU_QUIT, L"Beenden");
+    EXPECT_EQ(action("h7_menu_quit")->text(), QStringLiteral("Beenden"));
+    win->enableMenuItem(UNNAMED, VORDIX_HAUPTFENSTER::MENU_OFF);   // no such action: nothing
+}
+
+TEST_F(MainWindowTest, FullScreenSlidesTheMenuAndKeepsItemStates) {
+    window->enableMenuItem(MENU_NEW, VORDIX_HAUPTFENSTER::MENU_OFF);
+    window->checkMenuItem(MENU_QUIT, VORDIX_HAUPTFENSTER::MENU_ON);
+    win->show();
+    const QRect normal = win->geometry();
+
+    win->toggleFullScreen();
+    EXPECT_FALSE(win->isInFullScreen());   // flips when the animation ends
+    ASSERT_TRUE(waitUntil([&] { return win->isInFullScreen(); }));
+    EXPECT_TRUE(win->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(win->geometry(), win->screen()->geometry());
+    EXPECT_TRUE(win->clientWidget()->fullScreen);
+    QMenuBar* bar = win->currentMenuBar();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->parentWidget(), win->clientWidget());
+    EXPECT_EQ(bar->y(), 0);
+    EXPECT_FALSE(action("h7_menu_new")->isEnabled());
+    EXPECT_TRUE(action("h7_menu_quit")->isChecked());
+
+    // Pointer below the top: the menu slides above the edge; moves during
+    // the slide are ignored.
+    win->onMouseMoved(40);
+    win->onMouseMoved(0);
+    ASSERT_TRUE(waitUntil([&] { return bar->y() == -bar->height(); }));
+    waitUntil([] { return false; }, 50);
+    EXPECT_EQ(bar->y(), -bar->height());
+    // Pointer at the top: it slides back in.
+    ASSERT_TRUE(waitUntil([&] {
+        win->onMouseMoved(0);
+        return bar->y() == 0;
+    }));
+
+    win->toggleFullScreen();
+    ASSERT_TRUE(waitUntil([&] { return !win->isInFullScreen(); }));
+    EXPECT_FALSE(win->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(win->geometry(), normal);
+    EXPECT_FALSE(win->clientWidget()->fullScreen);
+    ASSERT_NE(win->currentMenuBar(), nullptr);
+    EXPECT_EQ(win->menuWidget(), win->currentMenuBar());
+    EXPECT_FALSE(action("h7_menu_new")->isEnabled());
+    EXPECT_TRUE(action("h7_menu_quit")->isChecked());
+}
+
+TEST_F(MainWindowTest, CloseGoesToTheOwnerAndWithoutOwnerIsRefused) {
+    win->show();
+    EXPECT_TRUE(win->QWidget::close());   // the owner decides what follows
+    EXPECT_EQ(window->ofKind(MESSAGE_CLOSE).size(), 1u);
+
+    WIN_FENSTER orphan(nullptr);
+    orphan.createFromForm(WINDOW_FORM);
+    orphan.QWidget::show();
+    EXPECT_FALSE(orphan.QWidget::close());
+    EXPECT_TRUE(orphan.QWidget::isVisible());
+}
+
+TEST_F(MainWindowTest, EndOfSessionReachesTheMainWindowAsAClose) {
+    WIN_HAUPTFENSTER::endSession();
+    EXPECT_EQ(window->ofKind(MESSAGE_CLOSE).size(), 1u);
+}
+
+TEST_F(MainWindowTest, ResizeSetsTheClientSizeExactly) {
+    win->show();
+    ClientFenster* client = win->clientWidget();
+    const QSize before = win->size();
+    win->resize(client->width(), client->height());
+    EXPECT_EQ(win->size(), before);
+
+    window->resize(500, 300);
+    EXPECT_EQ(client->size(), QSize(500, 300));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(client->size(), QSize(500, 300));
+    EXPECT_FALSE(window->ofKind(MESSAGE_RESIZE).empty());
+}
+
+TEST_F(MainWindowTest, SizingHandlerKeepsTheClientWithinItsSizes) {
+    win->show();
+    // The game lets the client grow in steps of ten only.
+    win->setSizingHandler([](int* width, int* height) {
+        *width -= *width % 10;
+        *height -= *height % 10;
+    });
+    win->QWidget::resize(613, 457);
+    ASSERT_TRUE(waitUntil([&] {
+        const QSize s = win->clientWidget()->size();
+        return s.width() % 10 == 0 && s.height() % 10 == 0;
+    }));
+    EXPECT_LE(win->clientWidget()->width(), 613);
+}
+
+TEST_F(MainWindowTest, ControlsOfTheWindowById) {
+    win->setControlText(WINDOW_LABEL, L"Spielstand");
+    auto* label = win->findChild<QLabel*>("h7_window_label");
+    EXPECT_EQ(label->text(), QStringLiteral("Spielstand"));
+    win->setControlGeometry(WINDOW_LABEL, 5, 6, 70, 20);
+    EXPECT_EQ(label->geometry(), QRect(5, 6, 70, 20));
+    win->hideControl(WINDOW_LABEL);
+    EXPECT_TRUE(label->isHidden());
+    win->showControl(WINDOW_LABEL);
+    EXPECT_FALSE(label->isHidden());
+    win->setControlText(UNNAMED, L"nichts");   // no widget: nothing happens
+    win->enableAction(MENU_QUIT, false);
+    EXPECT_FALSE(action("h7_menu_quit")->isEnabled());
+}
+
+TEST(WindowRects, NegativeExtentsRunToTheFarEdge) {
+    testforms::registerForms();
+    ExposedWindow window(nullptr);
+    window.createFromForm(WINDOW_FORM);
+    window.clientWidget()->resize(400, 300);
+    EXPECT_EQ(window.clientRect(10, 20, -1, -1), QRect(0, 0, 400, 300));
+    EXPECT_EQ(window.clientRect(10, 20, 30, -1), QRect(10, 0, 30, 300));
+    EXPECT_EQ(window.clientRect(10, 20, -5, 40), QRect(0, 20, 400, 40));
+    EXPECT_EQ(window.clientRect(10, 20, 30, 40), QRect(10, 20, 30, 40));
+}
+
+TEST(WindowWithoutForm, GetsAPlainClientArea) {
+    WIN_FENSTER window(nullptr);
+    window.createFromForm(987654);   // no such form
+    ASSERT_NE(window.clientWidget(), nullptr);
+    EXPECT_EQ(window.centralWidget(), window.clientWidget());
+}
