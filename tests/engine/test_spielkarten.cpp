@@ -10,8 +10,6 @@
 
 namespace {
 
-CardId id(const char* code) { return cardIdFromCode(code); }
-
 std::vector<CardId> idsOf(CardSet set)
 {
     std::vector<CardId> ids;
@@ -156,8 +154,9 @@ TEST(Spielkarten, PlayingAndTakingBackKeepsEveryCard)
             const bool trickOnPile = cards.pile.trickCount() > 0;
             cards.undoToSeat();
             ASSERT_TRUE(cards.isConsistent()) << "after take-back " << undone;
-            if (trickOnPile) // without one only the current trick goes back
+            if (trickOnPile) { // without one only the current trick goes back
                 EXPECT_EQ(cards.seatToMove(), before);
+            }
             if (++undone > 40)
                 break;
         }
