@@ -96,6 +96,12 @@ void buildTrickPointsTable() { (void)tables(); }
 
 void setTrickTablesGameType(GameType) { (void)tables(); }
 
+const std::uint8_t* trickPointsTable() { return tables().points.data(); }
+
+const std::uint8_t* trickWinnerTable(GameType type) { return tables().winner[groupOf(type)].data(); }
+
+const std::uint8_t* trickLeaderTable(GameType type) { return tables().leaderOfTwo[groupOf(type)].data(); }
+
 int trickPoints(TrickCode code) { return tables().points[code & 0x7FFF]; }
 
 int trickWinnerIndex(GameType type, TrickCode code) { return tables().winner[groupOf(type)][code & 0x7FFF]; }

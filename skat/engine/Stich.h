@@ -93,6 +93,13 @@ int trickWinnerIndex(GameType type, TrickCode code);
 // Of the first two cards, 0 or 1: which one leads the trick so far.
 int trickLeaderAfterTwo(GameType type, CardBit first, CardBit second);
 
+// The raw tables, for loops that judge many tricks of one game type:
+// points and winner indexed by TrickCode (32768 entries), leader of two
+// cards indexed by second * 32 + first (1024 entries).
+const std::uint8_t* trickPointsTable();
+const std::uint8_t* trickWinnerTable(GameType type);
+const std::uint8_t* trickLeaderTable(GameType type);
+
 // Build the tables ahead of use (optional: every look-up builds on demand).
 void buildTrickPointsTable();
 void setTrickTablesGameType(GameType type);

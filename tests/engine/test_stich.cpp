@@ -126,6 +126,11 @@ TEST(Stich, WinnersAndPointsMatchTheOracleForAllTricks)
             }
     }
     EXPECT_EQ(checked, 8 * 32 * 31 * 30);
+    // The raw tables are the ones the look-ups read.
+    const TrickCode sample = makeTrickCode(3, 27, 31);
+    EXPECT_EQ(trickWinnerTable(GAME_NULL)[sample], trickWinnerIndex(GAME_NULL, sample));
+    EXPECT_EQ(trickLeaderTable(GAME_GRAND)[27 * 32 + 3], 1);
+    EXPECT_EQ(trickPointsTable()[sample], 2 + 2 + 11);
     for (CardBit a = 0; a < 32; ++a)
         for (CardBit b = 0; b < 32; ++b)
             for (CardBit c = 0; c < 32; ++c) {
