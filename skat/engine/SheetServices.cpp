@@ -49,6 +49,8 @@ std::array<std::wstring, 4> SHEET_SERVICES::playerNames() const
 
 bool SHEET_SERVICES::enterFreeGames() const { return false; }
 
+bool SHEET_SERVICES::exportPdf(const LISTE&) const { return false; }
+
 std::wstring SHEET_SERVICES::programFolderName() const { return L"SKAT"; }
 std::wstring SHEET_SERVICES::sheetsFolderName() const { return L"Spiellisten"; }
 std::wstring SHEET_SERVICES::currentSheetFileName() const { return L"Aktuell.skt"; }
@@ -65,6 +67,16 @@ std::shared_ptr<const SHEET_SERVICES>& installedServices()
 }
 
 } // namespace
+
+VORDIX_FILE fileInSheetsFolder(const std::wstring& fileName)
+{
+    const auto services = sheetServices();
+    VORDIX_FOLDER folder;
+    folder.setStandardFolder(FOLDER_APPDATA);
+    folder.createSubfolder(services->programFolderName());
+    folder.createSubfolder(services->sheetsFolderName());
+    return VORDIX_FILE(folder, fileName);
+}
 
 std::shared_ptr<const SHEET_SERVICES> sheetServices()
 {

@@ -5,9 +5,13 @@
 // names; the shell installs an implementation that reads its text table and
 // the user's preferences at every call.
 
+#include "vordix/File.h"
+
 #include <array>
 #include <memory>
 #include <string>
+
+class LISTE;
 
 class SHEET_SERVICES {
 public:
@@ -33,12 +37,20 @@ public:
     // Free games (a game with a chosen forehand) are entered in the sheet.
     virtual bool enterFreeGames() const;
 
+    // Writes the sheet as a PDF file (the shell's writer asks for the path);
+    // false when nothing was written. The default has no writer.
+    virtual bool exportPdf(const LISTE& sheet) const;
+
     // Folders below the user's application-data folder and file names.
     virtual std::wstring programFolderName() const;   // "SKAT"
     virtual std::wstring sheetsFolderName() const;    // "Spiellisten"
     virtual std::wstring currentSheetFileName() const; // "Aktuell.skt"
     virtual std::wstring runningGameFileName() const; // "LfdSpiel.skt"
 };
+
+// A file in the sheets' folder ("SKAT/Spiellisten" in the user's
+// application-data folder), creating the folders when missing.
+VORDIX_FILE fileInSheetsFolder(const std::wstring& fileName);
 
 // The services in force; safe from any thread.
 std::shared_ptr<const SHEET_SERVICES> sheetServices();

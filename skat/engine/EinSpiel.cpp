@@ -1,0 +1,3 @@
+#include "skat/engine/EinSpiel.h"
+
+EIN_SPIEL::~EIN_SPIEL() = default;

@@ -1,0 +1,508 @@
+#include "skat/engine/Liste.h"
+
+#include "skat/engine/SheetServices.h"
+#include "vordix/MessageSink.h"
+#include "vordix/XmlHelpers.h"
+
+#include <exception>
+#include <filesystem>
+#include <tinyxml2.h>
+
+namespace {
+
+const char* const PLAYER_NAME_KEYS[SHEET_COLUMNS] = {"Spieler1", "Spieler2", "Spieler3", "Spieler4"};
+
+inline constexpr int WINNING_BONUS = 50;
+inline constexpr int OPPONENT_LOSS_BONUS_THREE = 40;
+inline constexpr int OPPONENT_LOSS_BONUS_FOUR = 30;
+
+bool validColumn(int column) { return column >= 0 && column < SHEET_COLUMNS; }
+
+// The win level of a null game follows from its base value.
+int nullWinLevelOfBaseValue(int baseValue)
+{
+    switch (baseValue) {
+    case 46: return WIN_LEVEL_OUVERT;
+    case 35: return WIN_LEVEL_HAND;
+    case 59: return WIN_LEVEL_OUVERT_HAND;
+    default: return WIN_LEVEL_WITH_SKAT;
+    }
+}
+
+// The bidding state belongs to records still in the bidding; a row whose
+// type came from an older description drops what was read before it.
+void dropBiddingState(SPIELSTRUCT& record)
+{
+    if (record.SPIELART.SPIEL_TYP == GAME_NONE)
+        return;
+    const SPIELSTRUCT fresh;
+    record.REIZ_INDEX = fresh.REIZ_INDEX;
+    record.REIZEN_DRAN = fresh.REIZEN_DRAN;
+    record.REIZEN_MODUS = fresh.REIZEN_MODUS;
+}
+
+// Turns every seat of a row read from a file by offset places.
+void rotateRowSeats(EIN_SPIEL& row, int offset)
+{
+    auto turn = [offset](int seat) { return isValidSeat(seat) ? (seat + offset) % SEAT_COUNT : seat; };
+    row.pile.rotateSeats(offset);
+    SPIELSTRUCT& record = row.record;
+    record.ALLEIN = turn(record.ALLEIN);
+    if (record.KONTRA)
+        record.KONTRA_WER = turn(record.KONTRA_WER);
+    if (record.SPIELART.SPIEL_TYP == GAME_NONE)
+        record.REIZEN_DRAN = turn(record.REIZEN_DRAN);
+    std::array<int, 3> bids{};
+    std::array<EINBLATT_SORTIERBAR, 3> hands;
+    for (Seat seat = 0; seat < SEAT_COUNT; ++seat) {
+        bids[turn(seat)] = record.GEREIZTBIS[seat];
+        hands[turn(seat)] = row.deal.hands[seat];
+    }
+    record.GEREIZTBIS = bids;
+    row.deal.hands = hands;
+    row.deal.vhPos = turn(row.deal.vhPos);
+}
+
+} // namespace
+
+LISTE::LISTE() : playerNames(sheetServices()->playerNames()) {}
+
+LISTE::~LISTE() = default;
+
+void LISTE::clearContent()
+{
+    rows.clear();
+    places = 3;
+    networkGame = false;
+}
+
+void LISTE::reset()
+{
+    clearContent();
+    modified = false;
+    if (file.name.empty())
+        file = fileInSheetsFolder(sheetServices()->currentSheetFileName());
+}
+
+int LISTE::onLoadFailed()
+{
+    std::error_code error;
+    const bool present = !file.name.empty() && std::filesystem::is_regular_file(file.fsPath(), error);
+    if (present && !refusalReported_)
+        vordix::showMessage(vordix::MessageKind::Warning, sheetServices()->unreadableSheetText(file.name));
+    refusalReported_ = false;
+    reset();
+    return DOCUMENT_UNREADABLE;
+}
+
+// ---------------------------------------------------------------- totals
+
+int LISTE::declarerColumn(const EIN_SPIEL& row, int gameNumber) const
+{
+    const SPIELSTRUCT& record = row.record;
+    if (record.isPassedIn() || !isValidSeat(record.ALLEIN))
+        return -1;
+    const int d = record.ALLEIN;
+    if (places == 4)
+        return ((d == 0 ? 3 : d) + gameNumber - 1) % 4;
+    return d == 0 ? 2 : d - 1;
+}
+
+int LISTE::declarerColumnOfRow(int i) const
+{
+    if (i < 0 || i >= rowCount())
+        return -1;
+    return declarerColumn(*rows[static_cast<std::size_t>(i)], i + 1);
+}
+
+void LISTE::insertRow(std::unique_ptr<EIN_SPIEL> row)
+{
+    if (!row)
+        return;
+    const int n = rowCount() + 1;
+    if (const EIN_SPIEL* previous = lastRow()) {
+        row->wonGames = previous->wonGames;
+        row->lostGames = previous->lostGames;
+        row->points = previous->points;
+        row->minusPoints = previous->minusPoints;
+        row->passedGames = previous->passedGames;
+    } else {
+        row->wonGames = row->lostGames = row->points = row->minusPoints = {};
+        row->passedGames = 0;
+    }
+
+    if (row->record.isPassedIn()) {
+        ++row->passedGames;
+    } else if (const int c = declarerColumn(*row, n); c >= 0) {
+        const int v = row->record.SPIELWERT;
+        const int resting = places == 4 ? (n - 1) % 4 : -1;
+        if (v >= 1)
+            ++row->wonGames[c];
+        if (v < 0)
+            ++row->lostGames[c];
+        row->points[c] += v;
+        if (v >= 0) {
+            for (int p = 0; p < places; ++p)
+                if (p != c && p != resting)
+                    row->minusPoints[p] -= v;
+        } else {
+            row->minusPoints[c] += v;
+        }
+    }
+    rows.push_back(std::move(row));
+}
+
+bool LISTE::appendGame(const SPIELSTRUCT& record, const STAPEL& pile, const SKAT& dealtSkat,
+                       const KARTENVERTEILUNG& deal)
+{
+    if (rowCount() >= MAX_GAMES) {
+        vordix::showMessage(vordix::MessageKind::Warning, L"FEHLER: Liste_Eintrag zu gross!");
+        return false;
+    }
+    auto row = std::make_unique<EIN_SPIEL>();
+    row->record = record;
+    row->pile = pile;
+    row->deal = deal;
+    if (!dealtSkat.isEmpty())
+        row->deal.skat = dealtSkat;
+    insertRow(std::move(row));
+    modified = true;
+    return true;
+}
+
+void LISTE::assign(const LISTE& other)
+{
+    if (this == &other)
+        return;
+    playerNames = other.playerNames;
+    places = other.places;
+    networkGame = other.networkGame;
+    rows.clear();
+    rows.reserve(other.rows.size());
+    for (const auto& row : other.rows)
+        rows.push_back(std::make_unique<EIN_SPIEL>(*row));
+    modified = other.modified;
+}
+
+void LISTE::setPlayerNames(const std::array<std::wstring, SHEET_COLUMNS>& names) { playerNames = names; }
+
+// --------------------------------------------------------------- queries
+
+LISTE::GameEntry LISTE::gameAt(int i) const
+{
+    GameEntry entry;
+    if (i < 0 || i >= rowCount())
+        return entry;
+    const EIN_SPIEL& row = *rows[static_cast<std::size_t>(i)];
+    entry.record = row.record;
+    entry.listMode = row.listMode;
+    const int column = declarerColumnOfRow(i);
+    if (column >= 0) {
+        entry.column = column;
+        entry.points = row.points[column];
+    }
+    return entry;
+}
+
+int LISTE::countGamesOfColumn(int column, GameType type) const
+{
+    int count = 0;
+    for (int i = 0; i < rowCount(); ++i)
+        if (declarerColumnOfRow(i) == column && rows[static_cast<std::size_t>(i)]->record.SPIELART.SPIEL_TYP == type)
+            ++count;
+    return count;
+}
+
+int LISTE::lastRowValue(int column) const
+{
+    const EIN_SPIEL* row = lastRow();
+    return row && validColumn(column) ? row->wonGames[column] : 0;
+}
+
+int LISTE::lastRowGamesLost(int column) const
+{
+    const EIN_SPIEL* row = lastRow();
+    return row && validColumn(column) ? row->lostGames[column] : 0;
+}
+
+int LISTE::lastRowPoints(int column) const
+{
+    const EIN_SPIEL* row = lastRow();
+    return row && validColumn(column) ? row->points[column] : 0;
+}
+
+int LISTE::lastRowMinusPoints(int column) const
+{
+    const EIN_SPIEL* row = lastRow();
+    return row && validColumn(column) ? row->minusPoints[column] : 0;
+}
+
+int LISTE::lastRowPassedGames() const
+{
+    const EIN_SPIEL* row = lastRow();
+    return row ? row->passedGames : 0;
+}
+
+int LISTE::sumOfOtherColumns(int column) const
+{
+    const EIN_SPIEL* row = lastRow();
+    if (!row)
+        return 0;
+    int sum = 0;
+    for (int p = 0; p < SHEET_COLUMNS; ++p)
+        if (p != column)
+            sum += row->lostGames[p];
+    return sum;
+}
+
+int LISTE::rowValue(int n, int column) const
+{
+    if (n < 1 || n > rowCount() || !validColumn(column))
+        return 0;
+    return rows[static_cast<std::size_t>(n - 1)]->minusPoints[column];
+}
+
+int LISTE::seegerFabianTotal(int column) const
+{
+    const int perOpponentLoss = places == 4 ? OPPONENT_LOSS_BONUS_FOUR : OPPONENT_LOSS_BONUS_THREE;
+    return lastRowPoints(column) + WINNING_BONUS * lastRowValue(column)
+        - WINNING_BONUS * lastRowGamesLost(column) + perOpponentLoss * sumOfOtherColumns(column);
+}
+
+int LISTE::score(int column, Scoring scoring) const
+{
+    switch (scoring) {
+    case SCORING_SEEGER_FABIAN: return seegerFabianTotal(column);
+    case SCORING_BIERLACHS: return lastRowMinusPoints(column);
+    default: return lastRowPoints(column);
+    }
+}
+
+std::array<double, SHEET_COLUMNS> LISTE::moneyBalance(Scoring scoring, double tariffCents) const
+{
+    std::array<double, SHEET_COLUMNS> money{};
+    if (scoring == SCORING_BIERLACHS)
+        return money;
+    std::array<int, SHEET_COLUMNS> values{};
+    for (int p = 0; p < places; ++p)
+        values[p] = score(p, scoring);
+    for (int p = 0; p < places; ++p) {
+        int others = 0;
+        for (int q = 0; q < places; ++q)
+            if (q != p)
+                others += values[q];
+        money[p] = ((places - 1) * values[p] - others) * tariffCents / 100.0;
+    }
+    return money;
+}
+
+bool LISTE::exportPdf() const
+{
+    try {
+        return sheetServices()->exportPdf(*this);
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+// ---------------------------------------------------------------- writing
+
+void LISTE::write(tinyxml2::XMLElement& root, tinyxml2::XMLDocument&) const
+{
+    vordix::xml::setIntAttribute(root, "DokumentVersion", DOCUMENT_VERSION);
+    root.SetAttribute("Skatversion", "WIN 900");
+    writeRows(root);
+}
+
+void LISTE::writeRows(tinyxml2::XMLElement& root) const
+{
+    using namespace vordix::xml;
+    tinyxml2::XMLElement* names = appendChild(root, "Namen");
+    setIntAttribute(*names, "Plaetze", places);
+    for (int p = 0; p < SHEET_COLUMNS; ++p)
+        setTextAttribute(*names, PLAYER_NAME_KEYS[p], playerNames[p]);
+    if (networkGame)
+        appendChild(root, "Netzwerkspiel");
+
+    tinyxml2::XMLElement* games = appendChild(root, "Spiele");
+    const int n = rowCount();
+    for (int i = 0; i < n; ++i) {
+        const EIN_SPIEL& row = *rows[static_cast<std::size_t>(i)];
+        tinyxml2::XMLElement* game = appendChild(*games, "Spiel");
+        row.record.writeFields(*game);
+        if (i + ROWS_WITH_CARDS >= n) {
+            if (!row.deal.skat.isEmpty())
+                row.deal.skat.writeCodes(*game);
+            if (isValidSeat(row.pile.vh()))
+                row.pile.writeCompact(*game);
+            if (row.trickCount() < STAPEL::MAX_TRICKS && cardCount(row.deal.hands[0].cardSet()) > 0) {
+                tinyxml2::XMLElement* hands = appendChild(*game, "BLAETTER");
+                for (const EINBLATT_SORTIERBAR& hand : row.deal.hands)
+                    appendStream(*hands, hand);
+            }
+        }
+        if (row.listMode)
+            setIntAttribute(*game, "Modus", 1);
+    }
+}
+
+// ---------------------------------------------------------------- reading
+
+bool LISTE::read(const tinyxml2::XMLElement* root, const tinyxml2::XMLDocument&)
+{
+    refusalReported_ = false;
+    const auto services = sheetServices();
+    if (root == nullptr || std::string_view(root->Name()) != elementName()) {
+        refusalReported_ = true;
+        vordix::showMessage(vordix::MessageKind::Error,
+                            services->wrongFileText() + L"||" + services->unreadableSheetText(file.name));
+        return false;
+    }
+    clearContent();
+    switch (vordix::xml::intAttribute(root, "DokumentVersion", 0)) {
+    case 1:
+        if (!readVersion1(*root))
+            return false;
+        modified = true; // written back as version 2 at the next save
+        return true;
+    case DOCUMENT_VERSION:
+        if (!readVersion2(*root))
+            return false;
+        modified = false;
+        return true;
+    default:
+        refusalReported_ = true;
+        vordix::showMessage(vordix::MessageKind::Warning,
+                            services->wrongFileText() + L"||" + services->unreadableSheetText(file.name));
+        return false;
+    }
+}
+
+void LISTE::readHeader(const tinyxml2::XMLElement& root)
+{
+    using namespace vordix::xml;
+    const tinyxml2::XMLElement* names = root.FirstChildElement("Namen");
+    places = intAttribute(names, "Plaetze", 3) == 4 ? 4 : 3;
+    for (int p = 0; p < SHEET_COLUMNS; ++p) {
+        if (p == 3 && places == 3)
+            continue;
+        if (auto name = textAttribute(names, PLAYER_NAME_KEYS[p]))
+            playerNames[p] = *name;
+    }
+}
+
+bool LISTE::readVersion1(const tinyxml2::XMLElement& root)
+{
+    readHeader(root);
+    const tinyxml2::XMLElement* games = root.FirstChildElement("Spiele");
+    for (const tinyxml2::XMLElement* game = games ? games->FirstChildElement("Spiel") : nullptr; game;
+         game = game->NextSiblingElement("Spiel"))
+        insertRow(readRowVersion1(*game));
+    return true;
+}
+
+bool LISTE::readVersion2(const tinyxml2::XMLElement& root)
+{
+    readHeader(root);
+    networkGame = root.FirstChildElement("Netzwerkspiel") != nullptr;
+    const tinyxml2::XMLElement* games = root.FirstChildElement("Spiele");
+    for (const tinyxml2::XMLElement* game = games ? games->FirstChildElement("Spiel") : nullptr; game;
+         game = game->NextSiblingElement("Spiel"))
+        insertRow(readRowVersion2(*game));
+    return true;
+}
+
+std::unique_ptr<EIN_SPIEL> LISTE::readRowVersion1(const tinyxml2::XMLElement& game) const
+{
+    using namespace vordix::xml;
+    auto row = std::make_unique<EIN_SPIEL>();
+    SPIELSTRUCT& record = row->record;
+    record.readFields(game);
+    const int baseValue = intAttribute(&game, "Grundwert", 0);
+    const GameType type = SPIELART::typeFromBaseValue(baseValue);
+    record.SPIELART.SPIEL_TYP = type;
+    record.SPITZEN = intAttribute(&game, "Spitzen", record.SPITZEN);
+    record.SPIELART.GEWINN_STUFE = intAttribute(&game, "Spieltyp", type == GAME_NULL
+                                                                       ? nullWinLevelOfBaseValue(baseValue)
+                                                                       : record.SPIELART.GEWINN_STUFE);
+    record.SPIELART.STUFE = intAttribute(&game, "Spielstufe", record.SPIELART.STUFE);
+    if (record.SPIELART.GEWINN_STUFE < WIN_LEVEL_WITH_SKAT || record.SPIELART.GEWINN_STUFE > WIN_LEVEL_OUVERT_HAND)
+        record.SPIELART.GEWINN_STUFE = WIN_LEVEL_WITH_SKAT;
+    if (record.SPIELART.STUFE < LEVEL_NONE || record.SPIELART.STUFE > LEVEL_SCHWARZ)
+        record.SPIELART.STUFE = LEVEL_NONE;
+    dropBiddingState(record);
+
+    row->pile.clear();
+    row->deal.skat.clear();
+    if (const tinyxml2::XMLElement* pile = game.FirstChildElement("STAPEL")) {
+        if (row->pile.read(pile, *game.GetDocument()))
+            row->deal.skat = row->pile.skat();
+        else
+            row->pile.clear();
+    }
+    row->listMode = false;
+    finishReadRow(*row);
+    return row;
+}
+
+std::unique_ptr<EIN_SPIEL> LISTE::readRowVersion2(const tinyxml2::XMLElement& game) const
+{
+    using namespace vordix::xml;
+    auto row = std::make_unique<EIN_SPIEL>();
+    SPIELSTRUCT& record = row->record;
+    if (const tinyxml2::XMLElement* own = game.FirstChildElement("SPIELSTRUCT"))
+        record.readFields(*own);
+    else
+        record.readFields(game);
+    if (game.Attribute("Grundwert") != nullptr) {
+        const int baseValue = intAttribute(&game, "Grundwert", 0);
+        record.SPIELART.SPIEL_TYP = SPIELART::typeFromBaseValue(baseValue);
+        if (record.SPIELART.SPIEL_TYP == GAME_NULL)
+            record.SPIELART.GEWINN_STUFE = nullWinLevelOfBaseValue(baseValue);
+        dropBiddingState(record);
+    }
+
+    if (const tinyxml2::XMLElement* skat = game.FirstChildElement("SKAT"))
+        row->deal.skat.read(skat, *game.GetDocument());
+    else
+        row->deal.skat.readCodes(game);
+
+    // A damaged pile costs the row its tricks, not the whole sheet.
+    bool pileRead;
+    if (const tinyxml2::XMLElement* pile = game.FirstChildElement("STAPEL"))
+        pileRead = row->pile.read(pile, *game.GetDocument());
+    else
+        pileRead = row->pile.readContent(game, record.SPIELART.SPIEL_TYP, record.ALLEIN);
+    if (!pileRead)
+        row->pile.clear();
+
+    if (const tinyxml2::XMLElement* hands = game.FirstChildElement("BLAETTER")) {
+        const tinyxml2::XMLElement* hand = hands->FirstChildElement("EINBLATT");
+        for (Seat seat = 0; seat < SEAT_COUNT && hand; ++seat, hand = hand->NextSiblingElement("EINBLATT"))
+            row->deal.hands[seat].read(hand, *game.GetDocument());
+    }
+    row->listMode = intAttribute(&game, "Modus", 0) != 0;
+    finishReadRow(*row);
+    return row;
+}
+
+void LISTE::finishReadRow(EIN_SPIEL& row) const
+{
+    row.seatBase = row.record.SPIELERPOS;
+    if (row.seatBase != 1) {
+        const int offset = ((1 - row.seatBase) % SEAT_COUNT + SEAT_COUNT) % SEAT_COUNT;
+        if (offset != 0)
+            rotateRowSeats(row, offset);
+        row.seatBase = 1;
+        row.record.SPIELERPOS = 1;
+    }
+    if (row.trickCount() < STAPEL::MAX_TRICKS) {
+        // The hands were stored with the row; whether they make a whole deal
+        // is left to KARTENVERTEILUNG::isValid when a game is set up from it.
+        row.deal.vhPos = isValidSeat(row.pile.vh()) ? row.pile.vh() : 1;
+    } else if (row.deal.skat.isComplete()) {
+        // A game played out: its deal follows from the tricks.
+        const Seat declarer = row.record.SPIELART.SPIEL_TYP == GAME_RAMSCH ? SEAT_NONE : row.record.ALLEIN;
+        row.deal.assignFromGame(row.pile, row.deal.skat, declarer);
+    }
+}

@@ -1,0 +1,128 @@
+#pragma once
+// The score sheet of a series of games: three or four players, one row per
+// entered game with running totals from which every scoring is drawn
+// (classic points, Seeger-Fabian, Bierlachs). Saved as "*.skt" with the root
+// element "Spielliste".
+
+#include "skat/engine/EinSpiel.h"
+#include "skat/engine/Observable.h"
+#include "vordix/Dokument.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+class SPIELKARTEN;
+
+// How a sheet is scored (the user's scoring preference).
+enum Scoring : int {
+    SCORING_CLASSIC = 0,
+    SCORING_SEEGER_FABIAN = 1,
+    SCORING_BIERLACHS = 2,
+};
+
+class LISTE : public VORDIX_DOKUMENT, public OBSERVABLE {
+public:
+    // Rows appendGame() accepts; the end of a list.
+    static constexpr int MAX_GAMES = 36;
+    // Only the last rows carry their cards in the file.
+    static constexpr int ROWS_WITH_CARDS = 999;
+    static constexpr int DOCUMENT_VERSION = 2;
+
+    LISTE();
+    LISTE(const LISTE&) = delete;
+    LISTE& operator=(const LISTE&) = delete;
+    ~LISTE() override;
+
+    bool read(const tinyxml2::XMLElement* root, const tinyxml2::XMLDocument& document) override;
+    const char* elementName() const override { return "Spielliste"; }
+    void write(tinyxml2::XMLElement& root, tinyxml2::XMLDocument& document) const override;
+    // A failed load empties the sheet; when the file exists but could not be
+    // read the user is told that it is kept, not overwritten.
+    int onLoadFailed() override;
+
+    // Empties the sheet (three places, no network flag, not modified). A
+    // sheet without a file gets the default "SKAT/Spiellisten/Aktuell.skt"
+    // in the application-data folder; a named file is kept.
+    void reset();
+
+    // Enters a game from the table's card state (its tricks and the deal as
+    // dealt); sets the modified flag. No row limit.
+    void addGame(const SPIELSTRUCT& record, const SPIELKARTEN& cards, bool listMode);
+    // Enters a game from its parts; refused with a warning once the sheet
+    // holds MAX_GAMES rows.
+    bool appendGame(const SPIELSTRUCT& record, const STAPEL& pile, const SKAT& dealtSkat,
+                    const KARTENVERTEILUNG& deal);
+    // Appends a row and computes its running totals.
+    void insertRow(std::unique_ptr<EIN_SPIEL> row);
+
+    // Copies names, places, flags and all rows (rows are copied).
+    void assign(const LISTE& other);
+    void setPlayerNames(const std::array<std::wstring, SHEET_COLUMNS>& names);
+
+    int rowCount() const { return static_cast<int>(rows.size()); }
+    // Row i (0-based); the caller passes a valid index.
+    const EIN_SPIEL& rowAt(int i) const { return *rows.at(static_cast<std::size_t>(i)); }
+    // Column of the declarer of row i (0-based); -1 for a passed-in game or
+    // a row without a declarer.
+    int declarerColumnOfRow(int i) const;
+
+    struct GameEntry {
+        SPIELSTRUCT record;
+        int column = 0;   // the declarer's column (0 for a passed-in game)
+        int points = 0;   // that column's running points as of the row
+        bool listMode = false;
+    };
+    // Row i's record with its declarer's column; an empty entry past the end.
+    GameEntry gameAt(int i) const;
+    // Rows whose declarer sits in the column and whose game type matches.
+    int countGamesOfColumn(int column, GameType type) const;
+
+    // Last-row totals of a column; 0 for an empty sheet.
+    int lastRowValue(int column) const;     // games won
+    int lastRowGamesLost(int column) const;
+    int lastRowPoints(int column) const;
+    int lastRowMinusPoints(int column) const;
+    int lastRowPassedGames() const;
+    // Games lost by the other columns in the last row.
+    int sumOfOtherColumns(int column) const;
+    // Bierlachs total of column in row n (1-based); 0 outside the sheet.
+    int rowValue(int n, int column) const;
+
+    // Seeger-Fabian score of a column: points + 50 per won game - 50 per
+    // lost game + 40 (30 on a four-player sheet) per game lost by another.
+    int seegerFabianTotal(int column) const;
+    // A column's score under the scoring: classic points, the Seeger-Fabian
+    // total, or the Bierlachs total.
+    int score(int column, Scoring scoring) const;
+    // What each player pays or receives at the tariff (cents per point):
+    // ((players - 1) x own score - the others' scores) x tariff / 100. No
+    // money under Bierlachs (all 0).
+    std::array<double, SHEET_COLUMNS> moneyBalance(Scoring scoring, double tariffCents) const;
+
+    // Writes the sheet through the shell's PDF writer; false when there is
+    // none or it failed.
+    bool exportPdf() const;
+
+    bool readVersion1(const tinyxml2::XMLElement& root);
+    bool readVersion2(const tinyxml2::XMLElement& root);
+    void writeRows(tinyxml2::XMLElement& root) const;
+
+    std::array<std::wstring, SHEET_COLUMNS> playerNames;
+    int places = 3;
+    bool networkGame = false;
+    std::vector<std::unique_ptr<EIN_SPIEL>> rows;
+
+private:
+    int declarerColumn(const EIN_SPIEL& row, int gameNumber) const;
+    const EIN_SPIEL* lastRow() const { return rows.empty() ? nullptr : rows.back().get(); }
+    void readHeader(const tinyxml2::XMLElement& root);
+    std::unique_ptr<EIN_SPIEL> readRowVersion1(const tinyxml2::XMLElement& game) const;
+    std::unique_ptr<EIN_SPIEL> readRowVersion2(const tinyxml2::XMLElement& game) const;
+    void finishReadRow(EIN_SPIEL& row) const;
+    void clearContent();
+
+    // The reader already told the user why the file was refused.
+    bool refusalReported_ = false;
+};

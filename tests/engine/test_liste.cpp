@@ -1,0 +1,540 @@
+// The score sheet: running totals for three and four columns, the scoring
+// figures, the row limit, and reading and writing the "*.skt" file.
+
+#include "skat/engine/Liste.h"
+#include "skat/engine/SheetServices.h"
+#include "vordix/MessageSink.h"
+
+#include <gtest/gtest.h>
+#include <tinyxml2.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class SheetMessages : public vordix::MessageSink {
+public:
+    vordix::MessageAnswer show(vordix::MessageKind kind, const std::wstring&, const std::wstring& text,
+                               vordix::MessageButtons) override
+    {
+        kinds.push_back(kind);
+        texts.push_back(text);
+        return vordix::MessageAnswer::Ok;
+    }
+    std::vector<vordix::MessageKind> kinds;
+    std::vector<std::wstring> texts;
+};
+
+class ListeTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder = fs::temp_directory_path() / ("liste-test-" + std::to_string(::getpid()) + "-"
+                                              + testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        previousSink = vordix::setMessageSink(messages);
+    }
+    void TearDown() override
+    {
+        vordix::setMessageSink(previousSink);
+        fs::remove_all(folder);
+    }
+
+    VORDIX_FILE fileNamed(const std::wstring& name) const
+    {
+        VORDIX_FOLDER dir;
+        dir.setPath(folder.wstring());
+        return VORDIX_FILE(dir, name);
+    }
+
+    static std::string contentOf(const fs::path& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    fs::path folder;
+    std::shared_ptr<SheetMessages> messages = std::make_shared<SheetMessages>();
+    std::shared_ptr<vordix::MessageSink> previousSink;
+};
+
+SPIELSTRUCT game(Seat declarer, int value, GameType type = GAME_CLUBS, int bid = 18)
+{
+    SPIELSTRUCT record;
+    record.GEREIZT = bid;
+    record.GEREIZTBIS = {bid, 0, 0};
+    record.ALLEIN = declarer;
+    record.SPIELART = SPIELART(type, WIN_LEVEL_WITH_SKAT);
+    record.SPIELWERT = value;
+    return record;
+}
+
+std::unique_ptr<EIN_SPIEL> rowOf(const SPIELSTRUCT& record)
+{
+    auto row = std::make_unique<EIN_SPIEL>();
+    row->record = record;
+    return row;
+}
+
+struct Totals {
+    std::array<int, 4> won, lost, points, minus;
+    int passed;
+};
+
+void expectTotals(const EIN_SPIEL& row, const Totals& t)
+{
+    EXPECT_EQ(row.wonGames, t.won);
+    EXPECT_EQ(row.lostGames, t.lost);
+    EXPECT_EQ(row.points, t.points);
+    EXPECT_EQ(row.minusPoints, t.minus);
+    EXPECT_EQ(row.passedGames, t.passed);
+}
+
+TEST_F(ListeTest, RunningTotalsOnThreeColumns)
+{
+    LISTE sheet;
+    struct Step {
+        SPIELSTRUCT record;
+        Totals totals;
+    };
+    // Seat 1 is column 0, seat 2 column 1, seat 0 column 2.
+    const Step steps[] = {
+        {game(1, 24), {{1, 0, 0, 0}, {0, 0, 0, 0}, {24, 0, 0, 0}, {0, -24, -24, 0}, 0}},
+        {game(2, -48), {{1, 0, 0, 0}, {0, 1, 0, 0}, {24, -48, 0, 0}, {0, -72, -24, 0}, 0}},
+        {game(0, 0, GAME_NONE, 0), {{1, 0, 0, 0}, {0, 1, 0, 0}, {24, -48, 0, 0}, {0, -72, -24, 0}, 1}},
+        {game(0, 36), {{1, 0, 1, 0}, {0, 1, 0, 0}, {24, -48, 36, 0}, {-36, -108, -24, 0}, 1}},
+        // Ramsch is entered although nobody bid: its loser loses.
+        {game(2, -60, GAME_RAMSCH, 0), {{1, 0, 1, 0}, {0, 2, 0, 0}, {24, -108, 36, 0}, {-36, -168, -24, 0}, 1}},
+    };
+    for (const Step& step : steps) {
+        sheet.insertRow(rowOf(step.record));
+        SCOPED_TRACE(sheet.rowCount());
+        expectTotals(*sheet.rows.back(), step.totals);
+    }
+    EXPECT_EQ(sheet.lastRowValue(0), 1);
+    EXPECT_EQ(sheet.lastRowGamesLost(1), 2);
+    EXPECT_EQ(sheet.lastRowPoints(2), 36);
+    EXPECT_EQ(sheet.lastRowPassedGames(), 1);
+    EXPECT_EQ(sheet.rowValue(2, 1), -72);
+    EXPECT_EQ(sheet.rowValue(0, 1), 0);
+    EXPECT_EQ(sheet.rowValue(6, 1), 0);
+    EXPECT_EQ(sheet.sumOfOtherColumns(0), 2);
+    EXPECT_EQ(sheet.sumOfOtherColumns(1), 0);
+}
+
+TEST_F(ListeTest, FourColumnsTurnWithTheGameNumberAndTheDealerRests)
+{
+    LISTE sheet;
+    sheet.places = 4;
+    // Game 1: dealer column 0 rests; seat 1 sits in column 1.
+    sheet.insertRow(rowOf(game(1, 20)));
+    expectTotals(*sheet.rows.back(), {{0, 1, 0, 0}, {0, 0, 0, 0}, {0, 20, 0, 0}, {0, 0, -20, -20}, 0});
+    EXPECT_EQ(sheet.declarerColumnOfRow(0), 1);
+    // Game 2: dealer column 1 rests; seat 1 has moved on to column 2.
+    sheet.insertRow(rowOf(game(1, 30)));
+    expectTotals(*sheet.rows.back(), {{0, 1, 1, 0}, {0, 0, 0, 0}, {0, 20, 30, 0}, {-30, 0, -20, -50}, 0});
+    // Game 3: seat 0 counts as 3, (3 + 2) mod 4 = column 1; a loss stays with the declarer.
+    sheet.insertRow(rowOf(game(0, -40)));
+    EXPECT_EQ(sheet.declarerColumnOfRow(2), 1);
+    expectTotals(*sheet.rows.back(), {{0, 1, 1, 0}, {0, 1, 0, 0}, {0, -20, 30, 0}, {-30, -40, -20, -50}, 0});
+    EXPECT_EQ(sheet.sumOfOtherColumns(3), 1);
+}
+
+TEST_F(ListeTest, SeegerFabianBierlachsAndMoney)
+{
+    LISTE sheet;
+    sheet.insertRow(rowOf(game(1, 24)));  // column 0 wins
+    sheet.insertRow(rowOf(game(1, 36)));  // column 0 wins
+    sheet.insertRow(rowOf(game(2, -48))); // column 1 loses
+    EXPECT_EQ(sheet.seegerFabianTotal(0), 60 + 100 + 40);
+    EXPECT_EQ(sheet.seegerFabianTotal(1), -48 - 50);
+    EXPECT_EQ(sheet.seegerFabianTotal(2), 40);
+    EXPECT_EQ(sheet.score(0, SCORING_CLASSIC), 60);
+    EXPECT_EQ(sheet.score(1, SCORING_BIERLACHS), -60 - 48);
+    EXPECT_EQ(sheet.score(2, SCORING_BIERLACHS), -60);
+
+    const auto classic = sheet.moneyBalance(SCORING_CLASSIC, 10.0);
+    EXPECT_DOUBLE_EQ(classic[0], (2 * 60 - (-48)) * 0.1);
+    EXPECT_DOUBLE_EQ(classic[1], (2 * -48 - 60) * 0.1);
+    EXPECT_DOUBLE_EQ(classic[2], (0 - 12) * 0.1);
+    EXPECT_NEAR(classic[0] + classic[1] + classic[2], 0.0, 1e-9);
+    const auto seeger = sheet.moneyBalance(SCORING_SEEGER_FABIAN, 1.0);
+    EXPECT_DOUBLE_EQ(seeger[2], (2 * 40 - 200 + 98) / 100.0);
+    EXPECT_EQ(sheet.moneyBalance(SCORING_BIERLACHS, 10.0), (std::array<double, 4>{}));
+
+    LISTE four;
+    four.places = 4;
+    four.insertRow(rowOf(game(1, -24))); // game 1: seat 1 in column 1 loses
+    EXPECT_EQ(four.seegerFabianTotal(0), 30);
+    EXPECT_EQ(four.seegerFabianTotal(1), -24 - 50);
+
+    LISTE empty;
+    EXPECT_EQ(empty.seegerFabianTotal(0), 0);
+    EXPECT_EQ(empty.lastRowPoints(0), 0);
+    EXPECT_EQ(empty.sumOfOtherColumns(0), 0);
+}
+
+TEST_F(ListeTest, GameAtAndCountsByColumn)
+{
+    LISTE sheet;
+    sheet.insertRow(rowOf(game(2, 24, GAME_HEARTS)));
+    sheet.insertRow(rowOf(game(0, 0, GAME_NONE, 0)));
+    sheet.rows.back()->listMode = true;
+    sheet.insertRow(rowOf(game(2, -20, GAME_HEARTS)));
+
+    const LISTE::GameEntry first = sheet.gameAt(0);
+    EXPECT_EQ(first.column, 1);
+    EXPECT_EQ(first.points, 24);
+    EXPECT_EQ(first.record.SPIELWERT, 24);
+    const LISTE::GameEntry passed = sheet.gameAt(1);
+    EXPECT_EQ(passed.column, 0);
+    EXPECT_EQ(passed.points, 0);
+    EXPECT_TRUE(passed.listMode);
+    const LISTE::GameEntry past = sheet.gameAt(3);
+    EXPECT_EQ(past.record.SPIELART.SPIEL_TYP, GAME_NONE);
+    EXPECT_EQ(past.column, 0);
+    EXPECT_FALSE(past.listMode);
+    EXPECT_EQ(sheet.gameAt(2).points, 4);
+
+    EXPECT_EQ(sheet.countGamesOfColumn(1, GAME_HEARTS), 2);
+    EXPECT_EQ(sheet.countGamesOfColumn(0, GAME_HEARTS), 0);
+    EXPECT_EQ(sheet.countGamesOfColumn(0, GAME_NONE), 0) << "a passed-in game has no declarer column";
+}
+
+TEST_F(ListeTest, AppendGameStopsAtTheEndOfTheList)
+{
+    LISTE sheet;
+    KARTENVERTEILUNG deal;
+    for (int i = 0; i < LISTE::MAX_GAMES; ++i)
+        ASSERT_TRUE(sheet.appendGame(game(1, 18), STAPEL(), SKAT(41, 42), deal));
+    EXPECT_TRUE(sheet.modified);
+    EXPECT_TRUE(messages->texts.empty());
+    EXPECT_EQ(sheet.rows.front()->deal.skat, SKAT(41, 42));
+
+    EXPECT_FALSE(sheet.appendGame(game(1, 18), STAPEL(), SKAT(), deal));
+    EXPECT_EQ(sheet.rowCount(), LISTE::MAX_GAMES);
+    ASSERT_EQ(messages->texts.size(), 1u);
+    EXPECT_EQ(messages->texts[0], L"FEHLER: Liste_Eintrag zu gross!");
+    EXPECT_EQ(messages->kinds[0], vordix::MessageKind::Warning);
+}
+
+// A played-out clubs game of seat 1 from the unshuffled deal.
+std::unique_ptr<EIN_SPIEL> playedRow()
+{
+    auto row = rowOf(game(1, 24));
+    row->record.texts()[TEXT_TITEL] = L"S\u00e4tze";
+    STAPEL& pile = row->pile;
+    pile.setVh(0);
+    pile.setSkat(SKAT(41, 42));
+    const CardId tricks[10][3] = {{11, 12, 13}, {14, 15, 16}, {17, 18, 21}, {22, 23, 24}, {25, 26, 27},
+                                  {28, 31, 32}, {33, 34, 35}, {36, 37, 38}, {43, 44, 45}, {46, 47, 48}};
+    Seat leader = 0;
+    for (int t = 0; t < 10; ++t) {
+        STICH trick;
+        for (CardId id : tricks[t])
+            trick.addCard(id);
+        const Seat taker = t % 2 == 0 ? 1 : 2;
+        EXPECT_TRUE(pile.addToParty(taker == 1 ? PARTY_DECLARER : PARTY_DEFENDERS, trick, leader, taker));
+        leader = taker;
+    }
+    row->deal.skat = SKAT(41, 42);
+    return row;
+}
+
+std::unique_ptr<EIN_SPIEL> passedRow()
+{
+    auto row = rowOf(game(1, 0, GAME_NONE, 0));
+    row->pile.setVh(2);
+    const CardId hands[3][10] = {{11, 12, 13, 14, 15, 16, 17, 18, 21, 22},
+                                 {23, 24, 25, 26, 27, 28, 31, 32, 33, 34},
+                                 {35, 36, 37, 38, 41, 42, 43, 44, 45, 46}};
+    for (Seat seat = 0; seat < 3; ++seat)
+        for (CardId id : hands[seat])
+            row->deal.hands[seat].addCard(id);
+    row->deal.skat = SKAT(47, 48);
+    row->deal.vhPos = 2;
+    row->listMode = true;
+    return row;
+}
+
+TEST_F(ListeTest, SavesVersion2AndReadsItBack)
+{
+    LISTE sheet;
+    sheet.file = fileNamed(L"Liste.skt");
+    sheet.places = 4;
+    sheet.networkGame = true;
+    sheet.setPlayerNames({L"J\u00fcrgen", L"Anna", L"Bob", L"Vierter"});
+    sheet.insertRow(playedRow());
+    sheet.insertRow(passedRow());
+    sheet.modified = true;
+    ASSERT_TRUE(sheet.save());
+    EXPECT_FALSE(sheet.modified);
+
+    tinyxml2::XMLDocument document;
+    ASSERT_EQ(document.LoadFile((folder / "Liste.skt").c_str()), tinyxml2::XML_SUCCESS);
+    const auto* root = document.RootElement();
+    EXPECT_STREQ(root->Name(), "Spielliste");
+    EXPECT_STREQ(root->Attribute("DokumentVersion"), "2");
+    EXPECT_STREQ(root->Attribute("Skatversion"), "WIN 900");
+    EXPECT_STREQ(root->FirstChildElement("Namen")->Attribute("Plaetze"), "4");
+    const auto* played = root->FirstChildElement("Spiele")->FirstChildElement("Spiel");
+    EXPECT_STREQ(played->Attribute("SG"), "C7 C8");
+    EXPECT_STREQ(played->Attribute("VH"), "0");
+    EXPECT_NE(played->Attribute("STICHE"), nullptr);
+    EXPECT_EQ(played->FirstChildElement("BLAETTER"), nullptr) << "a played-out game needs no hands";
+    EXPECT_EQ(played->FirstChildElement("SPIELSTRUCT"), nullptr);
+    EXPECT_EQ(played->Attribute("Modus"), nullptr);
+    const auto* passed = played->NextSiblingElement("Spiel");
+    EXPECT_NE(passed->FirstChildElement("BLAETTER"), nullptr);
+    EXPECT_STREQ(passed->Attribute("Modus"), "1");
+
+    LISTE back;
+    ASSERT_EQ(back.open(fileNamed(L"Liste.skt")), 0);
+    EXPECT_FALSE(back.modified);
+    EXPECT_EQ(back.places, 4);
+    EXPECT_TRUE(back.networkGame);
+    EXPECT_EQ(back.playerNames, sheet.playerNames);
+    ASSERT_EQ(back.rowCount(), 2);
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(i);
+        const EIN_SPIEL& a = sheet.rowAt(i);
+        const EIN_SPIEL& b = back.rowAt(i);
+        EXPECT_EQ(b.record, a.record);
+        EXPECT_EQ(b.pile, a.pile);
+        EXPECT_EQ(b.deal.skat, a.deal.skat);
+        EXPECT_EQ(b.listMode, a.listMode);
+        EXPECT_EQ(b.points, a.points);
+        EXPECT_EQ(b.passedGames, a.passedGames);
+    }
+    EXPECT_EQ(back.rowAt(1).deal, sheet.rowAt(1).deal);
+    // The played-out game's deal follows from its tricks.
+    EXPECT_TRUE(back.rowAt(0).deal.isValid());
+    EXPECT_EQ(back.rowAt(0).deal.hand(0).cardSet(), back.rowAt(0).pile.startingHandOf(0).cardSet());
+    EXPECT_TRUE(messages->texts.empty());
+}
+
+TEST_F(ListeTest, OnlyTheLast999RowsCarryTheirCards)
+{
+    LISTE sheet;
+    for (int i = 0; i < 1000; ++i)
+        sheet.insertRow(passedRow());
+    tinyxml2::XMLDocument document;
+    auto* root = document.NewElement("Spielliste");
+    document.InsertEndChild(root);
+    sheet.write(*root, document);
+    const auto* first = root->FirstChildElement("Spiele")->FirstChildElement("Spiel");
+    EXPECT_EQ(first->Attribute("SG"), nullptr);
+    EXPECT_EQ(first->Attribute("VH"), nullptr);
+    EXPECT_EQ(first->FirstChildElement("BLAETTER"), nullptr);
+    const auto* second = first->NextSiblingElement("Spiel");
+    EXPECT_NE(second->Attribute("SG"), nullptr);
+    EXPECT_NE(second->Attribute("VH"), nullptr);
+    EXPECT_NE(second->FirstChildElement("BLAETTER"), nullptr);
+}
+
+TEST_F(ListeTest, Version1IsReadAndWrittenBackAsVersion2)
+{
+    // Build a version 1 file: older row description and a full "STAPEL".
+    tinyxml2::XMLDocument document;
+    document.InsertEndChild(document.NewDeclaration());
+    auto* root = document.NewElement("Spielliste");
+    document.InsertEndChild(root);
+    root->SetAttribute("DokumentVersion", 1);
+    auto* names = root->InsertNewChildElement("Namen");
+    names->SetAttribute("Plaetze", 3);
+    names->SetAttribute("Spieler1", "Alt");
+    names->SetAttribute("Spieler2", "Older");
+    names->SetAttribute("Spieler3", "Oldest");
+    names->SetAttribute("Spieler4", "Nobody");
+    auto* games = root->InsertNewChildElement("Spiele");
+    auto* hearts = games->InsertNewChildElement("Spiel");
+    hearts->SetAttribute("Grundwert", 10);
+    hearts->SetAttribute("Spitzen", -2);
+    hearts->SetAttribute("Spieltyp", 2);
+    hearts->SetAttribute("Spielstufe", 1);
+    hearts->SetAttribute("A", 1);
+    hearts->SetAttribute("SW", 50);
+    hearts->SetAttribute("GEREIZTBIS_1", 0);
+    hearts->SetAttribute("GEREIZTBIS_2", 40);
+    hearts->SetAttribute("GEREIZTBIS_3", 36);
+    hearts->SetAttribute("Modus", 1);
+    vordix::xml::appendStream(*hearts, playedRow()->pile);
+    auto* nullHand = games->InsertNewChildElement("Spiel");
+    nullHand->SetAttribute("Grundwert", 35);
+    nullHand->SetAttribute("A", 2);
+    nullHand->SetAttribute("SW", -70);
+    nullHand->SetAttribute("GEREIZTBIS_3", 35);
+    ASSERT_EQ(document.SaveFile((folder / "Alt.skt").c_str()), tinyxml2::XML_SUCCESS);
+
+    LISTE sheet;
+    ASSERT_EQ(sheet.open(fileNamed(L"Alt.skt")), 0);
+    EXPECT_TRUE(sheet.modified) << "a version 1 sheet is written back as version 2";
+    EXPECT_EQ(sheet.playerNames[0], L"Alt");
+    EXPECT_NE(sheet.playerNames[3], L"Nobody") << "a three-player sheet reads no fourth name";
+    ASSERT_EQ(sheet.rowCount(), 2);
+    const SPIELSTRUCT& first = sheet.rowAt(0).record;
+    EXPECT_EQ(first.SPIELART, SPIELART(GAME_HEARTS, WIN_LEVEL_HAND, LEVEL_SCHNEIDER));
+    EXPECT_EQ(first.SPITZEN, -2);
+    EXPECT_EQ(first.GEREIZT, 40);
+    EXPECT_FALSE(sheet.rowAt(0).listMode);
+    EXPECT_EQ(sheet.rowAt(0).trickCount(), 10);
+    EXPECT_EQ(sheet.rowAt(1).record.SPIELART, SPIELART(GAME_NULL, WIN_LEVEL_HAND));
+    EXPECT_EQ(sheet.rowAt(1).trickCount(), 0);
+    EXPECT_TRUE(sheet.rowAt(1).deal.skat.isEmpty());
+    EXPECT_EQ(sheet.lastRowPoints(0), 50);
+    EXPECT_EQ(sheet.lastRowPoints(1), -70);
+
+    ASSERT_TRUE(sheet.save());
+    LISTE again;
+    ASSERT_EQ(again.open(fileNamed(L"Alt.skt")), 0);
+    EXPECT_FALSE(again.modified);
+    tinyxml2::XMLDocument saved;
+    ASSERT_EQ(saved.LoadFile((folder / "Alt.skt").c_str()), tinyxml2::XML_SUCCESS);
+    EXPECT_STREQ(saved.RootElement()->Attribute("DokumentVersion"), "2");
+    ASSERT_EQ(again.rowCount(), 2);
+    EXPECT_EQ(again.rowAt(0).record, sheet.rowAt(0).record);
+    EXPECT_EQ(again.rowAt(0).pile, sheet.rowAt(0).pile);
+    EXPECT_EQ(again.rowAt(1).record, sheet.rowAt(1).record);
+}
+
+TEST_F(ListeTest, UnreadableSheetsAreReportedAndNeverOverwritten)
+{
+    struct Case {
+        const char* name;
+        std::string content;
+        vordix::MessageKind kind;
+    };
+    const Case cases[] = {
+        {"damaged XML", "<?xml version=\"1.0\"?><Spielliste DokumentVersion=\"2\"><Spiele><Spiel",
+         vordix::MessageKind::Warning},
+        {"newer version", "<Spielliste DokumentVersion=\"3\"><Spiele/></Spielliste>", vordix::MessageKind::Warning},
+        {"another document", "<Kartenverteilung DokumentVersion=\"1\"/>", vordix::MessageKind::Error},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        messages->texts.clear();
+        messages->kinds.clear();
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        const fs::path path = folder / "Aktuell.skt";
+        std::ofstream(path, std::ios::binary) << c.content;
+
+        LISTE sheet;
+        EXPECT_NE(sheet.open(fileNamed(L"Aktuell.skt")), 0);
+        EXPECT_EQ(sheet.rowCount(), 0);
+        EXPECT_EQ(sheet.file.name, L"Aktuell.skt") << "the sheet keeps its file";
+        ASSERT_EQ(messages->texts.size(), 1u);
+        EXPECT_EQ(messages->kinds[0], c.kind);
+        EXPECT_NE(messages->texts[0].find(L"Aktuell.skt"), std::wstring::npos);
+        EXPECT_EQ(contentOf(path), c.content) << "reading leaves the file untouched";
+
+        sheet.insertRow(rowOf(game(1, 24)));
+        ASSERT_TRUE(sheet.save());
+        bool kept = false;
+        for (const auto& entry : fs::directory_iterator(folder))
+            kept = kept || (entry.path() != path && contentOf(entry.path()) == c.content);
+        EXPECT_TRUE(kept) << "the unreadable file is kept aside";
+        LISTE saved;
+        EXPECT_EQ(saved.open(fileNamed(L"Aktuell.skt")), 0);
+        EXPECT_EQ(saved.rowCount(), 1);
+    }
+}
+
+TEST_F(ListeTest, MissingFileIsAnEmptySheetWithoutMessage)
+{
+    LISTE sheet;
+    EXPECT_NE(sheet.open(fileNamed(L"Neu.skt")), 0);
+    EXPECT_EQ(sheet.rowCount(), 0);
+    EXPECT_TRUE(messages->texts.empty());
+}
+
+TEST_F(ListeTest, RowsWithAnotherSeatBaseAreTurned)
+{
+    // Seat base 0: every seat moves on by one place.
+    const char* xml = R"(<Spielliste DokumentVersion="2"><Namen Plaetze="3"/><Spiele>
+        <Spiel SPIELERPOS="0" R="0 20 0" STR="1 1 2 24" KONTRA="1" KONTRA_WER="2" RE="0" TR="1"/>
+        </Spiele></Spielliste>)";
+    std::ofstream(folder / "Basis.skt") << xml;
+    LISTE sheet;
+    ASSERT_EQ(sheet.open(fileNamed(L"Basis.skt")), 0);
+    const EIN_SPIEL& row = sheet.rowAt(0);
+    EXPECT_EQ(row.seatBase, 1);
+    EXPECT_EQ(row.record.ALLEIN, 2);
+    EXPECT_EQ(row.record.KONTRA_WER, 0);
+    EXPECT_EQ(row.record.GEREIZTBIS, (std::array<int, 3>{0, 0, 20}));
+    EXPECT_EQ(sheet.lastRowPoints(1), 24);
+}
+
+TEST_F(ListeTest, ResetKeepsANamedFileAndDefaultsToTheSheetsFolder)
+{
+    LISTE named;
+    named.file = fileNamed(L"Meine.skt");
+    named.insertRow(rowOf(game(1, 24)));
+    named.places = 4;
+    named.modified = true;
+    named.reset();
+    EXPECT_EQ(named.rowCount(), 0);
+    EXPECT_EQ(named.places, 3);
+    EXPECT_FALSE(named.modified);
+    EXPECT_EQ(named.file.fullPath(), (folder / "Meine.skt").wstring());
+
+    const char* saved = std::getenv("XDG_DATA_HOME");
+    const std::string previous = saved ? saved : "";
+    ::setenv("XDG_DATA_HOME", folder.c_str(), 1);
+    LISTE fresh;
+    fresh.reset();
+    EXPECT_EQ(fresh.file.fullPath(), (folder / "SKAT" / "Spiellisten" / "Aktuell.skt").wstring());
+    EXPECT_TRUE(fs::is_directory(folder / "SKAT" / "Spiellisten"));
+    if (saved)
+        ::setenv("XDG_DATA_HOME", previous.c_str(), 1);
+    else
+        ::unsetenv("XDG_DATA_HOME");
+}
+
+TEST_F(ListeTest, AssignCopiesRows)
+{
+    LISTE sheet;
+    sheet.places = 4;
+    sheet.insertRow(playedRow());
+    LISTE copy;
+    copy.assign(sheet);
+    ASSERT_EQ(copy.rowCount(), 1);
+    EXPECT_NE(&copy.rowAt(0), &sheet.rowAt(0));
+    EXPECT_EQ(copy.rowAt(0).record, sheet.rowAt(0).record);
+    EXPECT_EQ(copy.places, 4);
+}
+
+class Watcher : public OBSERVER {
+public:
+    void update(OBSERVABLE* source) override { told.push_back(source); }
+    std::vector<OBSERVABLE*> told;
+};
+
+TEST_F(ListeTest, ObserversAreToldWhenTheSheetGoesAway)
+{
+    Watcher first, second, gone;
+    OBSERVABLE* address = nullptr;
+    {
+        LISTE sheet;
+        address = &sheet;
+        sheet.addObserver(&first);
+        sheet.addObserver(&second);
+        sheet.addObserver(&first);
+        sheet.addObserver(&gone);
+        sheet.removeObserver(&gone);
+        EXPECT_EQ(sheet.observerCount(), 2u);
+    }
+    EXPECT_EQ(first.told, std::vector<OBSERVABLE*>{address});
+    EXPECT_EQ(second.told, std::vector<OBSERVABLE*>{address});
+    EXPECT_TRUE(gone.told.empty());
+}
+
+} // namespace
