@@ -142,7 +142,8 @@ constexpr int pointsOfRank(Rank r)
 
 constexpr int cardCount(CardSet set) { return std::popcount(set); }
 constexpr CardBit lowestBit(CardSet set) { return std::countr_zero(set); }
-constexpr bool contains(CardSet set, CardSet cards) { return (set & cards) == cards && cards != 0; }
+// True when every card of a non-empty set of cards lies in set.
+constexpr bool containsAll(CardSet set, CardSet cards) { return (set & cards) == cards && cards != 0; }
 
 // Sum of the card points in a set, by mask counts (no loop over cards).
 constexpr int pointsOfSet(CardSet set)
