@@ -2,6 +2,7 @@
 
 #include "vordix/windows/ControlIds.h"
 #include "vordix/windows/PixmapWidget.h"
+#include "vordix/windows/WinDialog.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -19,13 +20,15 @@ QSignalMapper* ensureMapper(QObject* parent, QPointer<QSignalMapper>& mapper) {
     return mapper;
 }
 
-// Actions without a name are Qt's own (a menu's menuAction, separators, a
-// tool bar's toggle action): they carry no command and stay unwired.
+// Actions without a control id carry no command: Qt's own unnamed ones (a
+// menu's menuAction, separators, a tool bar's toggle action) and any whose
+// name the table does not hold. They stay unwired.
 void mapActions(QObject* owner, QSignalMapper* mapper) {
     for (QAction* action : owner->findChildren<QAction*>()) {
-        if (action->objectName().isEmpty()) continue;
+        const int id = ControlIds::idOf(action->objectName());
+        if (id <= 0) continue;
         QObject::connect(action, SIGNAL(triggered()), mapper, SLOT(map()));
-        mapper->setMapping(action, ControlIds::idOf(action->objectName()));
+        mapper->setMapping(action, id);
     }
 }
 
@@ -51,7 +54,11 @@ void connectControls(QDialog* host, QPointer<QSignalMapper>& mapper) {
         QObject::connect(table, SIGNAL(itemDoubleClicked(QTableWidgetItem*)),
                          host, SLOT(onItemDoubleClicked(QTableWidgetItem*)));
     }
+    // A picture is painted by its owning framework dialog; on any other host
+    // it only reports clicks.
+    auto* owner = dynamic_cast<WIN_DIALOG*>(host);
     for (PixmapWidget* picture : host->findChildren<PixmapWidget*>()) {
+        picture->setDialog(owner);
         picture->setControlId(ControlIds::idOf(picture->objectName()));
         QObject::connect(picture, SIGNAL(leftMouseClick(int)), host, SLOT(onButtonClicked(int)));
     }

@@ -1,0 +1,173 @@
+// Details of single forms that their controllers rely on: initial states,
+// groups, fonts, stacking and item lists.
+
+#include "FormTestHosts.h"
+
+#include "skat/windows/ControlFactories.h"
+#include "skat/windows/ControlIdTable.h"
+#include "vordix/windows/ControlIds.h"
+#include "vordix/windows/FormRegistry.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QTableWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// A dialog form set up on a test host, looked up by form id.
+class DialogForm {
+public:
+    explicit DialogForm(int formId) : binding_(FormRegistry::findDialogForm(formId)()) { binding_->setup(&host_); }
+    ~DialogForm() { binding_.reset(); }
+
+    template <class T = QWidget>
+    T* control(int id) const {
+        return host_.findChild<T*>(ControlIds::qNameOf(id));
+    }
+    bool checked(int id) const { return control<QAbstractButton>(id)->isChecked(); }
+    TestDialogHost& host() { return host_; }
+
+private:
+    TestDialogHost host_;
+    std::unique_ptr<DialogControlFactory> binding_;
+};
+
+class FormDetails : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        registerControlIds();
+        registerForms();
+    }
+};
+
+TEST_F(FormDetails, AnnouncePanelsStartWithClubsAndNoLevel) {
+    struct Panel {
+        int formId, group, clubs, first, last;
+        std::vector<int> levels;
+    };
+    for (const Panel& p : {Panel{61, 78, 62, 62, 67, {68, 72, 73}}, Panel{81, 102, 82, 82, 87, {88, 89, 90, 91, 92}}}) {
+        DialogForm form(p.formId);
+        auto* group = form.control<QButtonGroup>(p.group);
+        ASSERT_NE(group, nullptr) << p.formId;
+        EXPECT_TRUE(group->exclusive());
+        EXPECT_EQ(group->buttons().size(), 6);
+        EXPECT_EQ(ControlIds::idOf(group->checkedButton()->objectName()), p.clubs);
+        for (QAbstractButton* b : group->buttons()) {
+            const int id = ControlIds::idOf(b->objectName());
+            EXPECT_TRUE(id >= p.first && id <= p.last) << b->objectName().toStdString();
+        }
+        for (int level : p.levels) {
+            EXPECT_FALSE(form.checked(level)) << level;
+            EXPECT_FALSE(group->buttons().contains(form.control<QAbstractButton>(level))) << level;
+        }
+        // Checking another game type unchecks clubs.
+        form.control<QAbstractButton>(p.last)->click();
+        EXPECT_FALSE(form.checked(p.clubs));
+    }
+}
+
+TEST_F(FormDetails, ProposalButtonLiesAboveTheSeatLabel) {
+    for (const auto& [formId, proposal, seat] : {std::tuple{61, 70, 80}, std::tuple{81, 94, 103}}) {
+        DialogForm form(formId);
+        const QObjectList& order = form.host().children();
+        EXPECT_GT(order.indexOf(form.control(proposal)), order.indexOf(form.control(seat))) << formId;
+    }
+    DialogForm settlement(121);
+    const QObjectList& bubble = settlement.control(139)->children();
+    EXPECT_EQ(bubble.last(), settlement.control(140));
+}
+
+TEST_F(FormDetails, FontsOfHeadingsAndPlaceholders) {
+    struct FontCase {
+        int formId, controlId, pointSize;
+        bool bold;
+        const char* text;
+    };
+    for (const FontCase& c : {FontCase{61, 79, 12, true, "<<dummy>>"}, FontCase{121, 138, 12, true, "&Weiter"},
+                              FontCase{121, 126, 12, false, "mit_"}, FontCase{116, 113, 12, true, "Das Spiel wurde eingepasst."},
+                              FontCase{105, 106, 10, true, "<<dummy>>"}, FontCase{16, 227, 10, true, "Farben"},
+                              FontCase{282, 283, 10, false, "Standard"}}) {
+        DialogForm form(c.formId);
+        QWidget* w = form.control(c.controlId);
+        ASSERT_NE(w, nullptr) << c.controlId;
+        EXPECT_EQ(w->font().pointSize(), c.pointSize) << c.controlId;
+        EXPECT_EQ(w->font().bold(), c.bold) << c.controlId;
+        const QString text = qobject_cast<QLabel*>(w) ? qobject_cast<QLabel*>(w)->text()
+                                                      : qobject_cast<QAbstractButton*>(w)->text();
+        EXPECT_EQ(text, QString::fromUtf8(c.text)) << c.controlId;
+    }
+}
+
+TEST_F(FormDetails, SettingsDialogStartsOnThePlayerPage) {
+    DialogForm form(16);
+    auto* tabs = form.host().findChild<QTabWidget*>("TabControl");
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_EQ(tabs->count(), 4);
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    EXPECT_EQ(tabs->tabText(3), "Regeln");
+    auto* language = form.control<QComboBox>(52);
+    ASSERT_EQ(language->count(), 2);
+    EXPECT_EQ(language->itemText(0), "Deutsch");
+    EXPECT_EQ(language->itemText(1), "English");
+    for (int name : {17, 18, 19}) EXPECT_EQ(form.control<QLineEdit>(name)->maxLength(), 50);
+    // Exactly one theme and one card set are checked; nothing else.
+    for (int id = 17; id <= 60; ++id)
+        if (auto* b = form.control<QAbstractButton>(id)) EXPECT_EQ(b->isChecked(), id == 36 || id == 38) << id;
+    for (int id : {220, 221, 222, 223, 224, 225, 341, 343, 344, 345, 355}) EXPECT_FALSE(form.checked(id)) << id;
+    EXPECT_EQ(form.control<QButtonGroup>(53)->buttons().size(), 4);
+    EXPECT_EQ(form.control<QButtonGroup>(361)->buttons().size(), 2);
+}
+
+TEST_F(FormDetails, HighScoreRowsFollowTheirBaseIds) {
+    DialogForm form(230);
+    for (int k = 0; k < 10; ++k)
+        for (int base : {232, 242, 252}) {
+            QWidget* cell = form.control(base + k);
+            ASSERT_NE(cell, nullptr) << base + k;
+            EXPECT_EQ(cell->y(), 52 + 22 * k) << base + k;
+        }
+}
+
+TEST_F(FormDetails, NetworkDialogsAndTables) {
+    DialogForm host(308);
+    EXPECT_TRUE(host.control(311)->isHidden());
+    EXPECT_FALSE(host.control(314)->isHidden());
+    EXPECT_EQ(host.control<QComboBox>(317)->itemText(0), "Netzwerkspieler");
+
+    DialogForm join(321);
+    auto* servers = join.control<QTableWidget>(322);
+    EXPECT_EQ(servers->columnCount(), 1);
+    EXPECT_EQ(servers->rowCount(), 0);
+    EXPECT_TRUE(servers->isSortingEnabled());
+    EXPECT_TRUE(servers->verticalHeader()->isHidden());
+
+    DialogForm exercises(365);
+    auto* list = exercises.control<QTableWidget>(366);
+    ASSERT_EQ(list->columnCount(), 3);
+    EXPECT_EQ(list->horizontalHeaderItem(2)->text(), "Titel");
+    EXPECT_EQ(list->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_EQ(list->verticalHeader()->defaultSectionSize(), 17);
+}
+
+TEST_F(FormDetails, ActionsWithoutAnIdAreNotWired) {
+    TestWindowHost window;
+    auto* bar = new QMenuBar(&window);
+    auto* stray = new QAction("fremd", bar);
+    stray->setObjectName("Spi_nicht_im_menue");
+    std::unique_ptr<MenuControlFactory> binding(FormRegistry::findMenuForm(4)());
+    binding->setup(bar, &window);
+    stray->trigger();
+    EXPECT_TRUE(window.actions.empty());
+}
+
+} // namespace
