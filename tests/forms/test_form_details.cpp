@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -168,6 +169,24 @@ TEST_F(FormDetails, ActionsWithoutAnIdAreNotWired) {
     binding->setup(bar, &window);
     stray->trigger();
     EXPECT_TRUE(window.actions.empty());
+}
+
+} // namespace
+
+namespace {
+
+TEST(MainWindowForm, TextViewIsReadOnlyButSelectable) {
+    registerControlIds();
+    registerForms();
+    TestWindowHost window;
+    std::unique_ptr<WindowControlFactory> binding(FormRegistry::findWindowForm(3)());
+    binding->setup(&window);
+    auto* view = window.findChild<QTextEdit*>(ControlIds::qNameOf(9));
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->parent(), window.centralWidget());
+    EXPECT_TRUE(view->isReadOnly());
+    EXPECT_EQ(view->textInteractionFlags(), Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    EXPECT_EQ(window.font().pointSize(), 8);
 }
 
 } // namespace
