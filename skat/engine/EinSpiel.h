@@ -9,6 +9,8 @@
 
 #include <array>
 
+struct StoredGameCards;
+
 inline constexpr int SHEET_COLUMNS = 4;
 
 class EIN_SPIEL : public OBSERVABLE {
@@ -36,4 +38,8 @@ public:
     int passedGames = 0;                          // running count of passed-in games
 
     int trickCount() const { return pile.trickCount(); }
+    // The forehand of the stored game: its pile's, else its deal's, else 1.
+    Seat forehand() const;
+    // What the card state needs to set the stored game up again.
+    StoredGameCards storedCards() const;
 };

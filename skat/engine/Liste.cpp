@@ -1,9 +1,11 @@
 #include "skat/engine/Liste.h"
 
 #include "skat/engine/SheetServices.h"
+#include "skat/engine/Spielkarten.h"
 #include "vordix/MessageSink.h"
 #include "vordix/XmlHelpers.h"
 
+#include <algorithm>
 #include <exception>
 #include <filesystem>
 #include <tinyxml2.h>
@@ -152,6 +154,18 @@ void LISTE::insertRow(std::unique_ptr<EIN_SPIEL> row)
     rows.push_back(std::move(row));
 }
 
+void LISTE::addGame(const SPIELSTRUCT& record, const SPIELKARTEN& cards, bool listMode)
+{
+    auto row = std::make_unique<EIN_SPIEL>();
+    row->record = record;
+    row->pile = cards.pile;
+    if (cards.dealtRecorded)
+        row->deal = cards.dealAsDealt;
+    row->listMode = listMode;
+    insertRow(std::move(row));
+    modified = true;
+}
+
 bool LISTE::appendGame(const SPIELSTRUCT& record, const STAPEL& pile, const SKAT& dealtSkat,
                        const KARTENVERTEILUNG& deal)
 {
@@ -260,6 +274,16 @@ int LISTE::rowValue(int n, int column) const
     if (n < 1 || n > rowCount() || !validColumn(column))
         return 0;
     return rows[static_cast<std::size_t>(n - 1)]->minusPoints[column];
+}
+
+int LISTE::nextBockCounter() const
+{
+    const EIN_SPIEL* row = lastRow();
+    if (!row)
+        return 0;
+    if (row->record.LOEST_BOCKRUNDE_AUS)
+        return 3;
+    return std::max(0, row->record.BOCKRUNDE_NR - 1);
 }
 
 int LISTE::seegerFabianTotal(int column) const

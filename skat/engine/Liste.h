@@ -89,6 +89,10 @@ public:
     int sumOfOtherColumns(int column) const;
     // Bierlachs total of column in row n (1-based); 0 outside the sheet.
     int rowValue(int n, int column) const;
+    // Bock counter of the next game entered in the sheet: 3 after a game
+    // that set off Bock games, else one less than the last row's (not
+    // below 0). Games that are not entered leave the counter alone.
+    int nextBockCounter() const;
 
     // Seeger-Fabian score of a column: points + 50 per won game - 50 per
     // lost game + 40 (30 on a four-player sheet) per game lost by another.

@@ -3,6 +3,7 @@
 
 #include "skat/engine/Liste.h"
 #include "skat/engine/SheetServices.h"
+#include "skat/engine/Spielkarten.h"
 #include "vordix/MessageSink.h"
 
 #include <gtest/gtest.h>
@@ -207,6 +208,30 @@ TEST_F(ListeTest, GameAtAndCountsByColumn)
     EXPECT_EQ(sheet.countGamesOfColumn(1, GAME_HEARTS), 2);
     EXPECT_EQ(sheet.countGamesOfColumn(0, GAME_HEARTS), 0);
     EXPECT_EQ(sheet.countGamesOfColumn(0, GAME_NONE), 0) << "a passed-in game has no declarer column";
+}
+
+TEST_F(ListeTest, AddGameTakesTricksAndTheDealAsDealtFromTheCardState)
+{
+    SPIELKARTEN cards;
+    cards.pile.setVh(2);
+    cards.AUSP = 2;
+    cards.deal();
+    cards.takeSkatCard(1, cards.skat.cardId(1));
+    cards.takeSkatCard(1, cards.skat.cardId(2));
+    cards.pushSkat(1, SKAT(11, 12));
+    LISTE sheet;
+    for (int i = 0; i < LISTE::MAX_GAMES + 1; ++i)
+        sheet.addGame(game(1, 24), cards, i == 0);
+    EXPECT_EQ(sheet.rowCount(), LISTE::MAX_GAMES + 1) << "the game flow decides when the list ends";
+    EXPECT_TRUE(sheet.modified);
+    const EIN_SPIEL& row = sheet.rowAt(0);
+    EXPECT_TRUE(row.listMode);
+    EXPECT_FALSE(sheet.rowAt(1).listMode);
+    EXPECT_EQ(row.deal, cards.dealAsDealt);
+    EXPECT_EQ(row.deal.vhPos, 2);
+    EXPECT_EQ(row.pile, cards.pile);
+    EXPECT_EQ(row.record.SPIELWERT, 24);
+    EXPECT_TRUE(messages->texts.empty());
 }
 
 TEST_F(ListeTest, AppendGameStopsAtTheEndOfTheList)
