@@ -293,6 +293,14 @@ int LISTE::seegerFabianTotal(int column) const
         - WINNING_BONUS * lastRowGamesLost(column) + perOpponentLoss * sumOfOtherColumns(column);
 }
 
+std::vector<LISTE::PlayerTotal> LISTE::listEndTotals() const
+{
+    std::vector<PlayerTotal> totals;
+    for (int column = 0; column < places; ++column)
+        totals.push_back({playerNames[column], seegerFabianTotal(column)});
+    return totals;
+}
+
 int LISTE::score(int column, Scoring scoring) const
 {
     switch (scoring) {

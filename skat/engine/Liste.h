@@ -97,6 +97,17 @@ public:
     // Seeger-Fabian score of a column: points + 50 per won game - 50 per
     // lost game + 40 (30 on a four-player sheet) per game lost by another.
     int seegerFabianTotal(int column) const;
+    struct PlayerTotal {
+        std::wstring name;
+        int total = 0;
+    };
+    // At the end of a list: each player (column 0..places-1, which is the
+    // player number, not the seat) with the Seeger-Fabian total for the
+    // high-score list.
+    std::vector<PlayerTotal> listEndTotals() const;
+    // The sheet holds a whole list (MAX_GAMES rows or more).
+    bool isFull() const { return rowCount() >= MAX_GAMES; }
+
     // A column's score under the scoring: classic points, the Seeger-Fabian
     // total, or the Bierlachs total.
     int score(int column, Scoring scoring) const;

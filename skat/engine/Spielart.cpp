@@ -136,7 +136,11 @@ std::wstring SPIELART::description() const
             text += L' ';
         text += word;
     };
-    append(services->levelText(GEWINN_STUFE));
+    // An open suit or grand game is just "ouvert"; grand ouvert says so in its name.
+    int levelWord = GEWINN_STUFE;
+    if (GEWINN_STUFE == WIN_LEVEL_OUVERT_HAND && SPIEL_TYP != GAME_NULL)
+        levelWord = SPIEL_TYP == GAME_GRAND_OUVERT ? WIN_LEVEL_WITH_SKAT : WIN_LEVEL_OUVERT;
+    append(services->levelText(levelWord));
     if (SPIEL_TYP != GAME_NULL && SPIEL_TYP != GAME_RAMSCH)
         append(services->reachedLevelText(STUFE));
     const RuleSettings rules = currentRules();

@@ -171,6 +171,15 @@ TEST_F(ListeTest, SeegerFabianBierlachsAndMoney)
     EXPECT_DOUBLE_EQ(seeger[2], (2 * 40 - 200 + 98) / 100.0);
     EXPECT_EQ(sheet.moneyBalance(SCORING_BIERLACHS, 10.0), (std::array<double, 4>{}));
 
+    sheet.setPlayerNames({L"Anna", L"Bert", L"Cora", L""});
+    const auto totals = sheet.listEndTotals();
+    ASSERT_EQ(totals.size(), 3u);
+    // Seat 1 declared the two won games: player number (column) 0, not seat 0.
+    EXPECT_EQ(totals[0].name, L"Anna");
+    EXPECT_EQ(totals[0].total, 200);
+    EXPECT_EQ(totals[1].total, -98);
+    EXPECT_EQ(totals[2].total, 40);
+
     LISTE four;
     four.places = 4;
     four.insertRow(rowOf(game(1, -24))); // game 1: seat 1 in column 1 loses

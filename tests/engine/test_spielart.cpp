@@ -131,12 +131,15 @@ TEST(Spielart, WritesShortAttributesAndReadsOlderNames)
 TEST(Spielart, DescriptionNamesTypeLevelsAndValue)
 {
     const std::wstring text = SPIELART(GAME_HEARTS, WIN_LEVEL_HAND, LEVEL_SCHNEIDER).description();
-    EXPECT_NE(text.find(L"Herz"), std::wstring::npos) << text.size();
-    EXPECT_NE(text.find(L"Hand"), std::wstring::npos);
-    EXPECT_NE(text.find(L"Schneider"), std::wstring::npos);
-    EXPECT_NE(text.find(L"10"), std::wstring::npos);
-    EXPECT_NE(text.find(L"3"), std::wstring::npos);
+    EXPECT_EQ(text, L"Herz Hand Schneider (Grundwert 10, 3 Stufen)");
     EXPECT_EQ(SPIELART(GAME_GRAND, 0).typeName(), L"Grand");
+
+    const std::wstring open = SPIELART(GAME_CLUBS, WIN_LEVEL_OUVERT_HAND).description();
+    EXPECT_EQ(open.rfind(L"Kreuz Ouvert (", 0), 0u);
+    const std::wstring grandOuvert = SPIELART(GAME_GRAND_OUVERT, WIN_LEVEL_OUVERT_HAND).description();
+    EXPECT_EQ(grandOuvert.rfind(L"Grand Ouvert (", 0), 0u);
+    const std::wstring nullOpenHand = SPIELART(GAME_NULL, WIN_LEVEL_OUVERT_HAND).description();
+    EXPECT_EQ(nullOpenHand.rfind(L"Null Ouvert Hand (", 0), 0u);
 }
 
 TEST(BidTable, KeepsItsThirtyNineValues)
