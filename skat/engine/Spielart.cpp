@@ -125,7 +125,9 @@ int SPIELART::gameValue(int matadors, const RuleSettings& rules) const
 
 std::wstring SPIELART::typeName() const { return engineTexts()->gameTypeName(SPIEL_TYP); }
 
-std::wstring SPIELART::description() const
+std::wstring SPIELART::description() const { return descriptionText(0); }
+
+std::wstring SPIELART::descriptionText(int matadors) const
 {
     auto services = sheetServices();
     std::wstring text = typeName();
@@ -144,6 +146,9 @@ std::wstring SPIELART::description() const
     if (SPIEL_TYP != GAME_NULL && SPIEL_TYP != GAME_RAMSCH)
         append(services->reachedLevelText(STUFE));
     const RuleSettings rules = currentRules();
-    append(L"(" + services->valueText(baseValue(rules), levelCount(rules)) + L")");
+    int levels = levelCount(rules);
+    if (SPIEL_TYP != GAME_NULL && SPIEL_TYP != GAME_RAMSCH)
+        levels += std::abs(matadors);
+    append(L"(" + services->valueText(baseValue(rules), levels) + L")");
     return text;
 }

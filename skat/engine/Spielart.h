@@ -66,6 +66,8 @@ public:
     // base value and level count.
     std::wstring typeName() const;
     std::wstring description() const;
+    // The same with the matadors counted in the levels (a game's full value).
+    std::wstring descriptionText(int matadors) const;
 
     bool operator==(const SPIELART& other) const
     {

@@ -377,6 +377,23 @@ TEST(Settlement, RecordQueries)
     EXPECT_FALSE(record.isLost());
 }
 
+TEST(Settlement, SettlingAgainGivesTheSameResult)
+{
+    // A game resumed in its settlement is settled a second time.
+    const GameCase cases[] = {
+        {"overbid", international(), DIAMONDS, 1, 20, tally(80, 7, 40, 3), {.kontra = true}, -108, 0, 3, false},
+        {"Schwarz", withBock(), GRAND, 2, 18, tally(120, 10, 0, 0), {.bock = 1}, 240, 2, 5, true},
+    };
+    for (const GameCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        SPIELSTRUCT record = settled(c);
+        record.settle(c.pile, c.rules);
+        EXPECT_EQ(record.SPIELWERT, c.value);
+        EXPECT_EQ(record.STUFE_DER_ABRECHNUNG, c.levelsCounted);
+        EXPECT_EQ(record.LOEST_BOCKRUNDE_AUS, c.setsOffBock);
+    }
+}
+
 TEST(Settlement, TallyFromPile)
 {
     STAPEL pile;

@@ -133,6 +133,8 @@ TEST(Spielart, DescriptionNamesTypeLevelsAndValue)
     const std::wstring text = SPIELART(GAME_HEARTS, WIN_LEVEL_HAND, LEVEL_SCHNEIDER).description();
     EXPECT_EQ(text, L"Herz Hand Schneider (Grundwert 10, 3 Stufen)");
     EXPECT_EQ(SPIELART(GAME_GRAND, 0).typeName(), L"Grand");
+    EXPECT_EQ(SPIELART(GAME_HEARTS, WIN_LEVEL_HAND).descriptionText(-2), L"Herz Hand (Grundwert 10, 4 Stufen)");
+    EXPECT_EQ(SPIELART(GAME_NULL, WIN_LEVEL_HAND).descriptionText(3), L"Null Hand (Grundwert 35, 1 Stufe)");
 
     const std::wstring open = SPIELART(GAME_CLUBS, WIN_LEVEL_OUVERT_HAND).description();
     EXPECT_EQ(open.rfind(L"Kreuz Ouvert (", 0), 0u);
