@@ -2,24 +2,11 @@
 
 #include "skat/engine/EngineTexts.h"
 #include "skat/engine/SheetServices.h"
+#include "skat/engine/XmlKeys.h"
 #include "vordix/XmlHelpers.h"
 
 #include <cstdlib>
-#include <initializer_list>
 #include <tinyxml2.h>
-
-namespace {
-
-// The first of the given attributes that is present, as integer; 0 without one.
-int firstIntAttribute(const tinyxml2::XMLElement& element, std::initializer_list<const char*> names)
-{
-    for (const char* name : names)
-        if (element.Attribute(name) != nullptr)
-            return vordix::xml::intAttribute(&element, name, 0);
-    return 0;
-}
-
-} // namespace
 
 SPIELART::~SPIELART() = default;
 
@@ -27,9 +14,9 @@ bool SPIELART::read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocu
 {
     if (element == nullptr)
         return false;
-    SPIEL_TYP = firstIntAttribute(*element, {"TR", "TRUMPF"});
-    GEWINN_STUFE = firstIntAttribute(*element, {"TYP", "SPIEL_TYP"});
-    STUFE = firstIntAttribute(*element, {"GS", "GEWINN_STUFE", "STUFE"});
+    SPIEL_TYP = firstIntAttribute(*element, {"TR", "TRUMPF"}).value_or(0);
+    GEWINN_STUFE = firstIntAttribute(*element, {"TYP", "SPIEL_TYP"}).value_or(0);
+    STUFE = firstIntAttribute(*element, {"GS", "GEWINN_STUFE", "STUFE"}).value_or(0);
     return true;
 }
 
@@ -46,9 +33,9 @@ void SPIELART::writeCompact(tinyxml2::XMLElement& element) const
 
 void SPIELART::readCompact(const tinyxml2::XMLElement& element)
 {
-    SPIEL_TYP = firstIntAttribute(element, {"TR", "TRUMPF"});
-    GEWINN_STUFE = firstIntAttribute(element, {"TYP", "SPIEL_TYP"});
-    STUFE = firstIntAttribute(element, {"GS", "GEWINN_STUFE"});
+    SPIEL_TYP = firstIntAttribute(element, {"TR", "TRUMPF"}).value_or(0);
+    GEWINN_STUFE = firstIntAttribute(element, {"TYP", "SPIEL_TYP"}).value_or(0);
+    STUFE = firstIntAttribute(element, {"GS", "GEWINN_STUFE"}).value_or(0);
 }
 
 void SPIELART::assign(GameType type, int winLevel, int level)

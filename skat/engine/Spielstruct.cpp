@@ -1,6 +1,7 @@
 #include "skat/engine/Spielstruct.h"
 
 #include "skat/engine/BidTable.h"
+#include "skat/engine/XmlKeys.h"
 #include "vordix/XmlHelpers.h"
 
 #include <algorithm>
@@ -47,15 +48,6 @@ std::string joinNumbers(std::initializer_list<int> numbers)
         text += std::to_string(n);
     }
     return text;
-}
-
-// The first present attribute of the names, as integer.
-std::optional<int> firstInt(const tinyxml2::XMLElement& element, std::initializer_list<const char*> names)
-{
-    for (const char* name : names)
-        if (element.Attribute(name) != nullptr)
-            return vordix::xml::intAttribute(&element, name, 0);
-    return std::nullopt;
 }
 
 bool flagAttribute(const tinyxml2::XMLElement& element, const char* name)
@@ -234,10 +226,10 @@ void SPIELSTRUCT::readFields(const tinyxml2::XMLElement& element)
         STUFE_DER_ABRECHNUNG = v.size() > 2 ? v[2] : 0;
         SPIELWERT = v.size() > 3 ? v[3] : 0;
     } else {
-        ALLEIN = firstInt(element, {"A", "ALLEIN"}).value_or(SEAT_NONE);
-        SPITZEN = firstInt(element, {"SP", "SPITZEN", "SPITZEN_ALSP"}).value_or(0);
-        STUFE_DER_ABRECHNUNG = firstInt(element, {"ST", "STUFE", "STUFE_DER_ABRECHNUNG"}).value_or(0);
-        SPIELWERT = firstInt(element, {"SW", "SPIELWERT"}).value_or(0);
+        ALLEIN = firstIntAttribute(element, {"A", "ALLEIN"}).value_or(SEAT_NONE);
+        SPITZEN = firstIntAttribute(element, {"SP", "SPITZEN", "SPITZEN_ALSP"}).value_or(0);
+        STUFE_DER_ABRECHNUNG = firstIntAttribute(element, {"ST", "STUFE", "STUFE_DER_ABRECHNUNG"}).value_or(0);
+        SPIELWERT = firstIntAttribute(element, {"SW", "SPIELWERT"}).value_or(0);
     }
     SPIELERPOS = intAttribute(&element, "SPIELERPOS", 1);
 
