@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 namespace fs = std::filesystem;
 
@@ -544,6 +545,32 @@ TEST_F(ListeTest, AssignCopiesRows)
     EXPECT_NE(&copy.rowAt(0), &sheet.rowAt(0));
     EXPECT_EQ(copy.rowAt(0).record, sheet.rowAt(0).record);
     EXPECT_EQ(copy.places, 4);
+}
+
+class PdfWriter : public SHEET_SERVICES {
+public:
+    explicit PdfWriter(bool fails) : fails_(fails) {}
+    bool exportPdf(const LISTE& sheet) const override
+    {
+        if (fails_)
+            throw std::runtime_error("no font");
+        return sheet.rowCount() == 1;
+    }
+
+private:
+    bool fails_;
+};
+
+TEST_F(ListeTest, PdfExportGoesThroughTheShellAndSurvivesItsFailure)
+{
+    LISTE sheet;
+    sheet.insertRow(rowOf(game(1, 24)));
+    EXPECT_FALSE(sheet.exportPdf()) << "no writer installed";
+    installSheetServices(std::make_shared<PdfWriter>(false));
+    EXPECT_TRUE(sheet.exportPdf());
+    installSheetServices(std::make_shared<PdfWriter>(true));
+    EXPECT_FALSE(sheet.exportPdf());
+    installSheetServices(nullptr);
 }
 
 class Watcher : public OBSERVER {
