@@ -440,6 +440,33 @@ TEST_F(ListeTest, Version1IsReadAndWrittenBackAsVersion2)
     EXPECT_EQ(again.rowAt(1).record, sheet.rowAt(1).record);
 }
 
+TEST_F(ListeTest, Version2RowsMayCarryFullElementsAndABaseValue)
+{
+    tinyxml2::XMLDocument document;
+    auto* root = document.NewElement("Spielliste");
+    document.InsertEndChild(root);
+    root->SetAttribute("DokumentVersion", 2);
+    auto* row = root->InsertNewChildElement("Spiele")->InsertNewChildElement("Spiel");
+    row->SetAttribute("Grundwert", 24);
+    row->SetAttribute("Datum", "1.1.2000");
+    const auto played = playedRow();
+    vordix::xml::appendStream(*row, played->record);
+    vordix::xml::appendStream(*row, SKAT(41, 42));
+    vordix::xml::appendStream(*row, played->pile);
+    ASSERT_EQ(document.SaveFile((folder / "Voll.skt").c_str()), tinyxml2::XML_SUCCESS);
+
+    LISTE sheet;
+    ASSERT_EQ(sheet.open(fileNamed(L"Voll.skt")), 0);
+    ASSERT_EQ(sheet.rowCount(), 1);
+    const EIN_SPIEL& read = sheet.rowAt(0);
+    EXPECT_EQ(read.record.SPIELART.SPIEL_TYP, GAME_GRAND) << "the base value gives the type";
+    EXPECT_EQ(read.record.ALLEIN, 1);
+    EXPECT_EQ(read.record.texts()[TEXT_TITEL], played->record.texts()[TEXT_TITEL]);
+    EXPECT_EQ(read.deal.skat, SKAT(41, 42));
+    EXPECT_EQ(read.pile, played->pile);
+    EXPECT_EQ(sheet.lastRowPoints(0), 24);
+}
+
 TEST_F(ListeTest, UnreadableSheetsAreReportedAndNeverOverwritten)
 {
     struct Case {
