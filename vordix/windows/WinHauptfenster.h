@@ -5,6 +5,7 @@
 // top edge and slides in when the pointer touches the top.
 
 #include "vordix/Hauptfenster.h"
+#include "vordix/windows/FullScreenWindow.h"
 #include "vordix/windows/WinFenster.h"
 
 #include <QMap>
@@ -16,7 +17,7 @@
 class MenuControlFactory;
 class QMenuBar;
 
-class WIN_HAUPTFENSTER : public WIN_FENSTER, public VORDIX_HAUPTFENSTER_imp {
+class WIN_HAUPTFENSTER : public WIN_FENSTER, public VORDIX_HAUPTFENSTER_imp, public FullScreenWindow {
     Q_OBJECT
 public:
     explicit WIN_HAUPTFENSTER(VORDIX_HAUPTFENSTER* owner);
@@ -29,8 +30,9 @@ public:
     bool eventsEnabled() override { return eventsEnabled_; }
 
     // Enters or leaves full screen with a 300 ms animation (GUI thread).
-    void toggleFullScreen();
-    bool isInFullScreen() const { return fullScreen_; }
+    void toggleFullScreen() override;
+    // Flips when the animation has finished.
+    bool isInFullScreen() const override { return fullScreen_; }
     QMenuBar* currentMenuBar() const { return menuBar_; }
 
     // The session ends (SIGTERM, the session manager): every main window
