@@ -129,6 +129,11 @@ public:
         }
     }
 
+    // Wakes a thread reading on this peer without closing the descriptor under it.
+    void shutdown() {
+        if (m_fd >= 0) ::shutdown(m_fd, SHUT_RDWR);
+    }
+
     void close() {
         if (m_fd >= 0) ::close(m_fd);
         m_fd = -1;
