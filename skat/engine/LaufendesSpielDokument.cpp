@@ -61,7 +61,10 @@ bool LAUFENDES_SPIEL_DOKUMENT::read(const tinyxml2::XMLElement* root, const tiny
     if (const tinyxml2::XMLElement* game = running->FirstChildElement(record.elementName()))
         record.read(game, document);
 
-    if (stateIndex >= FIRST_PLAY_STATE && record.SPIELART.SPIEL_TYP == GAME_NONE)
+    // Card play needs the game, and every game but Ramsch its declarer.
+    if (stateIndex >= FIRST_PLAY_STATE
+        && (record.SPIELART.SPIEL_TYP == GAME_NONE
+            || (record.SPIELART.SPIEL_TYP != GAME_RAMSCH && !isValidSeat(record.ALLEIN))))
         stateIndex = 0;
     if (stateIndex == 0)
         clearGame();

@@ -15,8 +15,9 @@ public:
 
     // Accepts any root; needs its child "Laufend". A saved state from which
     // no game can go on (nothing dealt, an inconsistent card state, card play
-    // or settlement without a game type, an unknown state) reads as index 0
-    // with cleared cards and record.
+    // or settlement without a game type or, but in Ramsch, without a
+    // declarer, an unknown state) reads as index 0 with cleared cards and
+    // record.
     bool read(const tinyxml2::XMLElement* root, const tinyxml2::XMLDocument& document) override;
     // Shares the score sheet's root name; writes no version.
     const char* elementName() const override { return "Spielliste"; }

@@ -458,10 +458,7 @@ std::unique_ptr<EIN_SPIEL> LISTE::readRowVersion1(const tinyxml2::XMLElement& ga
                                                                        ? nullWinLevelOfBaseValue(baseValue)
                                                                        : record.SPIELART.GEWINN_STUFE);
     record.SPIELART.STUFE = intAttribute(&game, "Spielstufe", record.SPIELART.STUFE);
-    if (record.SPIELART.GEWINN_STUFE < WIN_LEVEL_WITH_SKAT || record.SPIELART.GEWINN_STUFE > WIN_LEVEL_OUVERT_HAND)
-        record.SPIELART.GEWINN_STUFE = WIN_LEVEL_WITH_SKAT;
-    if (record.SPIELART.STUFE < LEVEL_NONE || record.SPIELART.STUFE > LEVEL_SCHWARZ)
-        record.SPIELART.STUFE = LEVEL_NONE;
+    record.limitToValidValues();
     dropBiddingState(record);
 
     row->pile.clear();
@@ -522,7 +519,7 @@ void LISTE::finishReadRow(EIN_SPIEL& row) const
 {
     row.seatBase = row.record.SPIELERPOS;
     if (row.seatBase != 1) {
-        const int offset = ((1 - row.seatBase) % SEAT_COUNT + SEAT_COUNT) % SEAT_COUNT;
+        const int offset = ((1 - row.seatBase % SEAT_COUNT) % SEAT_COUNT + SEAT_COUNT) % SEAT_COUNT;
         if (offset != 0)
             rotateRowSeats(row, offset);
         row.seatBase = 1;

@@ -2,6 +2,9 @@
 
 #include "skat/engine/Spielstruct.h"
 
+#include "skat/engine/BidTable.h"
+
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -78,7 +81,10 @@ void SPIELSTRUCT::settle(const SettlementTally& tally, const RuleSettings& rules
     if (type != GAME_NULL)
         STUFE_DER_ABRECHNUNG += std::abs(SPITZEN);
     if (overbid && baseValue > 0) {
-        while (SPIELWERT < GEREIZT) {
+        // Bids are values of the bid table; a higher one (a damaged record or
+        // a hostile peer) is raised no further than its top value.
+        const int bid = std::min(GEREIZT, BID_TABLE.back());
+        while (SPIELWERT < bid) {
             SPIELWERT += baseValue;
             ++STUFE_DER_ABRECHNUNG;
         }

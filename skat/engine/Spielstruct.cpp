@@ -60,6 +60,12 @@ int inRangeOr(int value, int low, int high, int fallback)
     return value >= low && value <= high ? value : fallback;
 }
 
+// No game, however raised and doubled, comes near this value: a larger one
+// in a file is damage, not a result.
+inline constexpr int GAME_VALUE_LIMIT = 100000;
+// Matadors: at most the eleven trumps of a suit game.
+inline constexpr int MATADORS_LIMIT = 11;
+
 } // namespace
 
 SPIELSTRUCT::SPIELSTRUCT() { reset(); }
@@ -252,8 +258,9 @@ void SPIELSTRUCT::readFields(const tinyxml2::XMLElement& element)
                 intAttribute(&element, "GEREIZTBIS_3", 0)};
     else if (const char* old = element.Attribute("GEREIZT"))
         bids = parseNumbers(old);
+    // Every bid is a value of the bid table.
     for (std::size_t seat = 0; seat < 3 && seat < bids.size(); ++seat)
-        GEREIZTBIS[seat] = bids[seat];
+        GEREIZTBIS[seat] = inRangeOr(bids[seat], 0, BID_TABLE.back(), 0);
     GEREIZT = std::max({0, GEREIZTBIS[0], GEREIZTBIS[1], GEREIZTBIS[2]});
 
     if (SPIELART.SPIEL_TYP == GAME_NONE) {
@@ -270,12 +277,18 @@ void SPIELSTRUCT::readFields(const tinyxml2::XMLElement& element)
          text != nullptr && trick < RECORD_TEXT_COUNT; text = text->NextSiblingElement(TRICK_TEXT_ELEMENT))
         texts()[trick++] = elementText(text);
 
-    // Keep every value within what the rest of the engine indexes with.
+    limitToValidValues();
+}
+
+void SPIELSTRUCT::limitToValidValues()
+{
     SPIELART.SPIEL_TYP = inRangeOr(SPIELART.SPIEL_TYP, GAME_NONE, GAME_RAMSCH, GAME_NONE);
     SPIELART.GEWINN_STUFE = inRangeOr(SPIELART.GEWINN_STUFE, WIN_LEVEL_WITH_SKAT, WIN_LEVEL_OUVERT_HAND,
                                       WIN_LEVEL_WITH_SKAT);
     SPIELART.STUFE = inRangeOr(SPIELART.STUFE, LEVEL_NONE, LEVEL_SCHWARZ, LEVEL_NONE);
     ALLEIN = inRangeOr(ALLEIN, SEAT_NONE, 2, SEAT_NONE);
+    SPITZEN = inRangeOr(SPITZEN, -MATADORS_LIMIT, MATADORS_LIMIT, 0);
+    SPIELWERT = inRangeOr(SPIELWERT, -GAME_VALUE_LIMIT, GAME_VALUE_LIMIT, 0);
     KONTRA_WER = inRangeOr(KONTRA_WER, 0, 2, 0);
     REIZEN_DRAN = inRangeOr(REIZEN_DRAN, SEAT_NONE, 2, SEAT_NONE);
     REIZ_INDEX = inRangeOr(REIZ_INDEX, 0, BID_TABLE_SIZE - 1, 0);

@@ -62,6 +62,11 @@ public:
     void writeFields(tinyxml2::XMLElement& element) const;
     void readFields(const tinyxml2::XMLElement& element);
 
+    // Replaces every value outside what a game can hold (type, levels,
+    // seats, matadors, value, bidding state) by its default; reading
+    // does this itself.
+    void limitToValidValues();
+
     // Back to a fresh record; the rule set is taken from the rules in force.
     void reset();
 

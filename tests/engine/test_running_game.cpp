@@ -120,7 +120,7 @@ TEST_F(RunningGameTest, SettlementStateWithEveryTrickPlayedResumes)
 
 TEST_F(RunningGameTest, StatesThatCannotResume)
 {
-    enum Setup { NOTHING_DEALT, NO_GAME_TYPE, GRAND };
+    enum Setup { NOTHING_DEALT, NO_GAME_TYPE, NO_DECLARER, GRAND };
     const struct {
         const char* name;
         Setup setup;
@@ -133,6 +133,8 @@ TEST_F(RunningGameTest, StatesThatCannotResume)
         {"card play without a game type", NO_GAME_TYPE, 8},
         {"trick collection without a game type", NO_GAME_TYPE, 9},
         {"settlement without a game type", NO_GAME_TYPE, 10},
+        {"card play of a grand without a declarer", NO_DECLARER, 8},
+        {"settlement of a grand without a declarer", NO_DECLARER, 10},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -141,6 +143,8 @@ TEST_F(RunningGameTest, StatesThatCannotResume)
             playGrand(saved, 4);
         if (c.setup == NO_GAME_TYPE)
             saved.record.SPIELART = SPIELART();
+        if (c.setup == NO_DECLARER)
+            saved.record.ALLEIN = SEAT_NONE;
         saved.stateIndex = c.index;
         LAUFENDES_SPIEL_DOKUMENT opened;
         saveAndReopen(saved, opened);
@@ -151,6 +155,20 @@ TEST_F(RunningGameTest, StatesThatCannotResume)
         EXPECT_EQ(opened.record.SPIELART.SPIEL_TYP, GAME_NONE);
         EXPECT_EQ(opened.record.ALLEIN, SEAT_NONE);
     }
+}
+
+TEST_F(RunningGameTest, RamschInCardPlayResumesWithoutDeclarer)
+{
+    // Ramsch has no declarer until the settlement names the loser.
+    LAUFENDES_SPIEL_DOKUMENT saved;
+    playGrand(saved, 4);
+    saved.record.SPIELART = SPIELART(GAME_RAMSCH, WIN_LEVEL_WITH_SKAT);
+    saved.record.ALLEIN = SEAT_NONE;
+    saved.stateIndex = 8;
+    LAUFENDES_SPIEL_DOKUMENT opened;
+    saveAndReopen(saved, opened);
+    EXPECT_EQ(opened.stateIndex, 8);
+    EXPECT_EQ(opened.record.SPIELART.SPIEL_TYP, GAME_RAMSCH);
 }
 
 TEST_F(RunningGameTest, BiddingStateWithoutGameTypeResumes)

@@ -221,6 +221,10 @@ TEST(Settlement, OverbidGameIsRaisedToTheBidAndLost)
         {"overbid hand game single", former(), {GAME_HEARTS, WIN_LEVEL_HAND}, 1, 33, tally(70, 6, 50, 4), {},
          -40, 0, 4, false},
         {"two steps up", international(), DIAMONDS, 1, 30, tally(80, 7, 40, 3), {}, -72, 0, 4, false},
+        // No bid lies above the table's top value 361; a damaged one is
+        // raised no further than that (and the raise ends).
+        {"bid beyond every bid value", international(), DIAMONDS, 1, 2147483647, tally(80, 7, 40, 3), {}, -738, 0,
+         41, false},
     };
     for (const GameCase& c : cases)
         check(c);

@@ -200,6 +200,23 @@ TEST(Spielstruct, DamagedValuesFallBackToDefaults)
     EXPECT_FALSE(none.read(nullptr, document));
 }
 
+TEST(Spielstruct, ValuesNoGameCanHoldAreDropped)
+{
+    // Bids outside the bid table, matadors beyond eleven trumps and values no
+    // game reaches: a settlement or a score total must not run away on them.
+    const SPIELSTRUCT record =
+        readRecord(R"(<S TR="1" R="2147483647 20 -18" STR="1 2147483647 2 -2147483648"/>)");
+    EXPECT_EQ(record.GEREIZTBIS, (std::array<int, 3>{0, 20, 0}));
+    EXPECT_EQ(record.GEREIZT, 20);
+    EXPECT_EQ(record.SPITZEN, 0);
+    EXPECT_EQ(record.SPIELWERT, 0);
+
+    const SPIELSTRUCT highest = readRecord(R"(<S TR="6" TYP="5" R="361 0 0" STR="0 -11 11 -6336"/>)");
+    EXPECT_EQ(highest.GEREIZT, 361);
+    EXPECT_EQ(highest.SPITZEN, -11);
+    EXPECT_EQ(highest.SPIELWERT, -6336);
+}
+
 TEST(Spielstruct, TrickTextsFillTheTrickEntriesInOrder)
 {
     const SPIELSTRUCT record =
