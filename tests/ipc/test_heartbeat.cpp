@@ -73,11 +73,11 @@ TEST_F(Heartbeat, APeerThatNeverAnswersIsCutOffAfterFiveMissedPeriods) {
     for (Answer answer : {Answer::Nothing, Answer::Refuse}) {
         const size_t before = server.closed().size();
         if (before == 0) serve(1, 40);
+        const auto start = Clock::now();   // before the connection, so before its heartbeat
         Peer peer(port);
         const uint32_t id = acceptedId(before + 1);
         auto info = manager.getHeartbeatInfo(id);
         ASSERT_NE(info, nullptr);
-        const auto start = Clock::now();
         std::thread answering([&] { serveHeartbeats(peer, answer, 4000); });
         ASSERT_TRUE(eventually([&] { return server.closed().size() == before + 1; }));
         EXPECT_GE(msSince(start), 5 * 40);

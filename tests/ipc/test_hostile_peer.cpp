@@ -2,6 +2,7 @@
 #include "RawPeer.h"
 
 #include "vordix/ipc/AsyncMessage.h"
+#include "vordix/ipc/SyncMessage.h"
 
 #include <atomic>
 #include <filesystem>
@@ -148,4 +149,31 @@ TEST_F(HostilePeer, APeerThatStopsReadingIsCutOffAndTheOthersKeepWorking) {
     EXPECT_TRUE(eventually([&] { return framesRead.load() == sentToReader; }));
     reader.shutdown();
     reading.join();
+}
+
+TEST_F(HostilePeer, AReplyArrivingBeforeTheRequestIsFullyReadIsSafe) {
+    serve();
+    Peer peer(port);
+    const uint32_t id = acceptedId();
+
+    CSyncMessage request;
+    request.setServer(&manager);
+    request.setRecipient(id, CLIENT_CHANNEL_TAG);
+    const std::string big(4 * 1024 * 1024, 'q');
+    request.setData(big.data(), uint32_t(big.size()));
+    std::atomic<bool> answered{false};
+    std::thread sender([&] { answered = request.send(); });
+
+    // Answer after the header only, while the sender is still writing.
+    uint8_t header[12];
+    ASSERT_TRUE(peer.readExactly(header, 12, 3000));
+    ASSERT_TRUE(peer.send(rawpeer::frame(0x2A, 2, rawpeer::readU32(header + 8), rawpeer::partsBody({"early"}))));
+    std::vector<uint8_t> rest(rawpeer::readU32(header) - 12);
+    ASSERT_TRUE(peer.readExactly(rest.data(), rest.size(), 3000));
+    sender.join();
+    EXPECT_TRUE(answered.load());
+    uint32_t n = 0;
+    const uint8_t* data = request.getData(n);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(data), n),
+              std::string(reinterpret_cast<const char*>(rawpeer::partsBody({"early"}).data()), 13));
 }

@@ -195,7 +195,7 @@ bool CIPCServer_imp::sendSyncMessage(ISyncMessage& request) {
     });
     request.waitForReply();
     request.setSuspendAction({});
-    receiver.removeWaiting(request.getMessageId());
+    receiver.removeWaiting(request);
     return request.isAnswered();
 }
 

@@ -5,17 +5,18 @@ namespace VORDIX_IPC {
 namespace {
 constexpr uint32_t kRefill = 5;
 
+// Never destroyed: network threads may still take ids while the process exits.
 CIdPool& messagePool() {
-    static CIdPool pool(0xFFFFFFFFu);
-    return pool;
+    static CIdPool* pool = new CIdPool(0xFFFFFFFFu);
+    return *pool;
 }
 CIdPool& suspenderPool() {
-    static CIdPool pool(0x7FFFFFFFu);
-    return pool;
+    static CIdPool* pool = new CIdPool(0x7FFFFFFFu);
+    return *pool;
 }
 CIdPool& connectionPool() {
-    static CIdPool pool(0x7FFFFFFFu);
-    return pool;
+    static CIdPool* pool = new CIdPool(0x7FFFFFFFu);
+    return *pool;
 }
 } // namespace
 

@@ -43,19 +43,26 @@ IRecipient* CReceivingThread::recipientFor(uint8_t channelTag) {
 bool CReceivingThread::addWaiting(ISyncMessage& request) {
     std::lock_guard<std::mutex> lock(m_waitingMutex);
     if (m_waitingClosed) return false;
-    m_waiting[request.getMessageId()] = &request;
+    m_waiting[request.getMessageId()] = t_SendSyncData{&request, false, {}};
     return true;
 }
 
-void CReceivingThread::removeWaiting(uint32_t messageId) {
-    std::lock_guard<std::mutex> lock(m_waitingMutex);
-    m_waiting.erase(messageId);
+void CReceivingThread::removeWaiting(ISyncMessage& request) {
+    t_SendSyncData entry;
+    {
+        std::lock_guard<std::mutex> lock(m_waitingMutex);
+        auto it = m_waiting.find(request.getMessageId());
+        if (it == m_waiting.end() || it->second.request != &request) return;
+        entry = std::move(it->second);
+        m_waiting.erase(it);
+    }
+    if (entry.answered) request.setData(entry.reply.data(), uint32_t(entry.reply.size()));
 }
 
 void CReceivingThread::closeWaiting(int code) {
     std::lock_guard<std::mutex> lock(m_waitingMutex);
     m_waitingClosed = true;
-    for (auto& [id, request] : m_waiting) request->resume(code);
+    for (auto& [id, entry] : m_waiting) entry.request->resume(code);
 }
 
 void CReceivingThread::notifyRecipientsEnded() {
@@ -124,16 +131,17 @@ bool CReceivingThread::dispatch(const uint8_t* frame, uint32_t length) {
     case FRAME_REPLY: {
         std::lock_guard<std::mutex> lock(m_waitingMutex);
         auto it = m_waiting.find(header.messageId);
-        if (it != m_waiting.end()) {
-            it->second->setData(body, bodyLength);
-            it->second->resume(RESUME_ANSWERED);
+        if (it != m_waiting.end() && !it->second.answered) {
+            it->second.answered = true;
+            it->second.reply.assign(body, body + bodyLength);
+            it->second.request->resume(RESUME_ANSWERED);
         }
         return true;
     }
     case FRAME_REFUSAL: {
         std::lock_guard<std::mutex> lock(m_waitingMutex);
         auto it = m_waiting.find(header.messageId);
-        if (it != m_waiting.end()) it->second->resume(RESUME_REFUSED);
+        if (it != m_waiting.end() && !it->second.answered) it->second.request->resume(RESUME_REFUSED);
         return true;
     }
     }

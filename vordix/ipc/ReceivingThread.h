@@ -11,6 +11,7 @@
 #include <map>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 namespace VORDIX_IPC {
 
@@ -35,7 +36,11 @@ public:
     // Requests waiting for an answer on this connection. Once the connection
     // has ended no request is taken any more.
     bool addWaiting(ISyncMessage& request);
-    void removeWaiting(uint32_t messageId);
+    // Takes the request out of the table once its wait has ended and, when a
+    // reply came, gives it the reply's body. Only the sender's thread touches
+    // the request's frame: its send may still be reading it when a (hostile,
+    // early) reply arrives.
+    void removeWaiting(ISyncMessage& request);
     // Wakes every waiting request with `code` and takes no more.
     void closeWaiting(int code);
     // Tells every recipient that the connection has ended.
@@ -54,8 +59,14 @@ private:
     std::mutex m_recipientsMutex;
     std::map<uint8_t, IRecipient*> m_recipients;
 
+    // A request waiting for its answer, and the reply body once it came.
+    struct t_SendSyncData {
+        ISyncMessage* request = nullptr;
+        bool answered = false;
+        std::vector<uint8_t> reply;
+    };
     std::mutex m_waitingMutex;
-    std::map<uint32_t, ISyncMessage*> m_waiting;
+    std::map<uint32_t, t_SendSyncData> m_waiting;
     bool m_waitingClosed = false;
 
     std::thread m_thread;

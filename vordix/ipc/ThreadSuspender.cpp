@@ -81,8 +81,9 @@ int CThreadSuspender::getState() const {
 }
 
 CSuspendedThreadRegistry& CSuspendedThreadRegistry::instance() {
-    static CSuspendedThreadRegistry registry;
-    return registry;
+    // Never destroyed: waiting threads may outlive static destruction.
+    static CSuspendedThreadRegistry* registry = new CSuspendedThreadRegistry;
+    return *registry;
 }
 
 void CSuspendedThreadRegistry::enter(CThreadSuspender* suspender) {
