@@ -165,14 +165,19 @@ ModalLoopResult WIN_SCREEN::runModalLoop() {
     runOnGuiThread([&] {
         QEventLoop loop;
         bool seen = false;
-        PointerFilter filter([&](QWidget*, QMouseEvent* event) {
-            if (seen || event->type() == QEvent::MouseButtonDblClick) return false;
-            const QPoint at = event->globalPosition().toPoint();
+        PointerFilter filter([&](QWidget* widget, QMouseEvent* event) {
+            if (event->type() == QEvent::MouseButtonDblClick) return false;
+            if (seen) {
+                // Later pointer input of the same batch waits for the caller's
+                // next loop, as it would in a native message queue.
+                QCoreApplication::postEvent(widget, event->clone());
+                return true;
+            }
+            const QPoint at = widget->mapToGlobal(event->position().toPoint());
             result = {at.x(), at.y(), (event->buttons() & Qt::LeftButton) == 0};
             seen = true;
-            // The event is dispatched as usual; the loop ends after it.
-            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-            return false;
+            loop.quit();
+            return false;   // dispatched as usual; the loop ends after it
         });
         // Never outlive the application's own loop.
         QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &loop,
