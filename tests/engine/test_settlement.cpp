@@ -120,6 +120,9 @@ TEST(Settlement, SuitAndGrandGames)
         {"hearts Schneider: defenders with 30", international(), HEARTS, 1, 18, tally(90, 8, 30, 2), {}, 30, 1,
          3, false},
         {"grand Schwarz", international(), GRAND, 2, 18, tally(120, 10, 0, 0), {}, 120, 2, 5, false},
+        // Schwarz goes by tricks, not points: a trick of no points keeps it off.
+        {"all points but not every trick", international(), GRAND, 2, 18, tally(120, 9, 0, 1), {}, 96, 1, 4,
+         false},
         {"grand hand Schneider announced and reached", international(),
          {GAME_GRAND, WIN_LEVEL_SCHNEIDER_ANNOUNCED}, 1, 18, tally(95, 8, 25, 2), {}, 120, 1, 5, false},
         {"grand hand Schwarz reached with Schneider announced", international(),
@@ -144,6 +147,8 @@ TEST(Settlement, LostGamesAndAnnouncementsMissed)
     const GameCase cases[] = {
         {"lost at 60 to 60", international(), SPADES, 1, 18, tally(60, 5, 60, 5), {}, -44, 0, 2, false},
         {"declarer Schneider", international(), SPADES, 1, 18, tally(30, 2, 90, 8), {}, -66, 1, 3, false},
+        {"declarer without a trick is Schwarz", international(), SPADES, 1, 18, tally(0, 0, 120, 10), {}, -88, 2,
+         4, false},
         {"hand announced Schneider missed", international(), grandSchneiderAnnounced, 1, 18, tally(80, 7, 40, 3),
          {}, -240, 0, 5, false},
         {"hand announced Schneider missed, single", former(), grandSchneiderAnnounced, 1, 18,
@@ -172,6 +177,9 @@ TEST(Settlement, SchneiderAt91)
          false},
         {"with the rule 30 are not", schneiderAt91(), HEARTS, 1, 18, tally(90, 8, 30, 2), {}, 20, 0, 2, false},
         {"with the rule 29 are", schneiderAt91(), HEARTS, 1, 18, tally(91, 8, 29, 2), {}, 30, 1, 3, false},
+        // The rule moves only the defenders' limit; the declarer is Schneider at 30.
+        {"with the rule a declarer with 30 is Schneider", schneiderAt91(), HEARTS, 1, 18, tally(30, 2, 90, 8), {},
+         -60, 1, 3, false},
         {"announced Schneider missed at 90", schneiderAt91(), {GAME_HEARTS, WIN_LEVEL_SCHNEIDER_ANNOUNCED}, 1,
          18, tally(90, 8, 30, 2), {}, -100, 0, 5, false},
     };
