@@ -341,3 +341,32 @@ TEST(Sockets, DottedAddressesAreParsedAndNamesAreNot) {
     ASSERT_TRUE(parseIPv4("192.168.1.20", address));
     EXPECT_EQ(address, 0xC0A80114u);
 }
+
+TEST_F(ConnectionManager, CallbacksMayEndConnectionsFromTheNetworkThreads) {
+    // closeAll from inside receive runs on the connection's own receiving
+    // thread: that thread must not join itself.
+    toHost.onReceive = [this](IMessage&) { manager.closeAll(); };
+    serve();
+    Peer peer(port);
+    acceptedId();
+    ASSERT_TRUE(peer.send(rawpeer::frame(0x0D, 0, 0, rawpeer::partsBody({"bye"}))));
+    EXPECT_TRUE(peer.seesClose());
+    EXPECT_TRUE(eventually([&] { return manager.getState() == IPC_IDLE; }));
+    EXPECT_EQ(server.closed().size(), 1u);
+
+    // A client that disconnects from inside its own receive.
+    toHost.onReceive = nullptr;
+    serve();
+    Joiner joiner;
+    ASSERT_TRUE(joiner.manager.connectToHost(&joiner.client, L"127.0.0.1", port));
+    const uint32_t hostId = joiner.client.id();
+    joiner.fromHost.onReceive = [&](IMessage&) { joiner.manager.disconnect(hostId); };
+    ASSERT_TRUE(joiner.manager.setRecipient(hostId, &joiner.fromHost));
+    const uint32_t clientId = acceptedId(2);
+    CAsyncMessage leave(clientId, CLIENT_CHANNEL_TAG);
+    leave.setServer(&manager);
+    leave.setData("leave", 5);
+    ASSERT_TRUE(leave.send());
+    EXPECT_TRUE(eventually([&] { return joiner.client.disconnects() == 1; }));
+    EXPECT_TRUE(eventually([&] { return server.closed().size() == 2; }));
+}
