@@ -73,7 +73,6 @@ QImage drawn(int width, int height, const std::function<void(VORDIX_ZEICHENBEREI
 class Bitmap : public PlatformFactoryTest {
 protected:
     void SetUp() override {
-        PlatformFactoryTest::SetUp();
         m_dir = fs::temp_directory_path() / ("skat-bitmap-" + std::to_string(getpid()));
         fs::create_directories(m_dir);
         m_folder.setPath(m_dir.wstring());

@@ -12,10 +12,11 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-// Makes sure the platform factory builds the implementors.
+// Makes sure the platform factory builds the implementors, also those of
+// the fixture's own members.
 class PlatformFactoryTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    PlatformFactoryTest() {
         if (!dynamic_cast<WIN_IMPLEMENTORFACTORY*>(VORDIX_IMPLEMENTORFACTORY::instance()))
             VORDIX_IMPLEMENTORFACTORY::installInstance(new WIN_IMPLEMENTORFACTORY);
     }

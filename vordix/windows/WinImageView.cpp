@@ -127,7 +127,11 @@ void WIN_IMAGEVIEW::setViewVisible(bool visible) {
 }
 
 void WIN_IMAGEVIEW::stopAnimation() {
-    if (m_animation) m_animation->stop();  // deletes itself when stopped
+    if (m_animation) {
+        // A stopped animation must not settle on targets no longer wanted.
+        m_animation->disconnect(this);
+        m_animation->stop();  // deletes itself when stopped
+    }
     m_animation = nullptr;
 }
 
@@ -143,22 +147,29 @@ void WIN_IMAGEVIEW::animateVisibility(bool show) {
     const int duration = m_owner->animationMs;
     runOnGuiThread([&] {
         stopAnimation();
-        std::lock_guard lock(m_lock);
-        m_targetGeometry = geometry();
-        m_targetAlpha = m_alpha;
-        m_targetRotation = m_rotation;
-        m_imageRect = QRectF(toQRect(rect));
-        const QRect centre(rect.x + rect.width / 2, rect.y + rect.height / 2, 0, 0);
+        QPropertyAnimation* animation = nullptr;
+        {
+            std::lock_guard lock(m_lock);
+            m_targetGeometry = geometry();
+            m_targetAlpha = m_alpha;
+            m_targetRotation = m_rotation;
+            m_imageRect = QRectF(toQRect(rect));
+            const QRect centre(rect.x + rect.width / 2, rect.y + rect.height / 2, 0, 0);
+            if (show) {
+                const QRect full = toQRect(rect);
+                QWidget::setGeometry(centre);
+                animation = makeAnimation(this, "geometry", centre, full, duration);
+                m_targetGeometry = full;
+            } else {
+                animation = makeAnimation(this, "geometry", geometry(), centre, duration);
+                m_targetGeometry = centre;
+            }
+        }
+        // Started without the lock: a zero duration finishes at once.
         if (show) {
-            const QRect full = toQRect(rect);
-            QWidget::setGeometry(centre);
-            auto* animation = makeAnimation(this, "geometry", centre, full, duration);
-            m_targetGeometry = full;
-            start(animation, SLOT(onShowAnimationFinished()));
             QWidget::show();
+            start(animation, SLOT(onShowAnimationFinished()));
         } else {
-            auto* animation = makeAnimation(this, "geometry", geometry(), centre, duration);
-            m_targetGeometry = centre;
             start(animation, SLOT(onHideAnimationFinished()));
         }
     });
@@ -173,25 +184,26 @@ void WIN_IMAGEVIEW::animateMove(float targetAlpha) {
     const QRect square = squareFor(rect, &offset);
     runOnGuiThread([&] {
         stopAnimation();
-        std::lock_guard lock(m_lock);
-        m_imageRect = QRectF(toQRect(rect));
-        m_imageOffset = offset;
-        m_targetGeometry = geometry();
-        m_targetAlpha = m_alpha;
-        m_targetRotation = m_rotation;
-
         QPropertyAnimation* parts[3] = {};
-        if (square != geometry()) {
-            parts[0] = makeAnimation(this, "geometry", geometry(), square, duration);
-            m_targetGeometry = square;
-        }
-        if (targetRotation != m_rotation) {
-            parts[1] = makeAnimation(this, "rotation", m_rotation, targetRotation, duration);
-            m_targetRotation = targetRotation;
-        }
-        if (targetAlpha != m_alpha) {
-            parts[2] = makeAnimation(this, "alpha", m_alpha, targetAlpha, duration);
-            m_targetAlpha = targetAlpha;
+        {
+            std::lock_guard lock(m_lock);
+            m_imageRect = QRectF(toQRect(rect));
+            m_imageOffset = offset;
+            m_targetGeometry = geometry();
+            m_targetAlpha = m_alpha;
+            m_targetRotation = m_rotation;
+            if (square != geometry()) {
+                parts[0] = makeAnimation(this, "geometry", geometry(), square, duration);
+                m_targetGeometry = square;
+            }
+            if (targetRotation != m_rotation) {
+                parts[1] = makeAnimation(this, "rotation", m_rotation, targetRotation, duration);
+                m_targetRotation = targetRotation;
+            }
+            if (targetAlpha != m_alpha) {
+                parts[2] = makeAnimation(this, "alpha", m_alpha, targetAlpha, duration);
+                m_targetAlpha = targetAlpha;
+            }
         }
         if (!parts[0] && !parts[1] && !parts[2]) return;
         auto* group = new QParallelAnimationGroup(this);
