@@ -1,8 +1,12 @@
 #include "vordix/windows/MixerWrapper.h"
 
+#include "vordix/Folder.h"
+#include "vordix/windows/WinSound.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -15,6 +19,12 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path kTone = fs::path(SKAT_TEST_DATA_DIR) / "tone.mp3";  // 0.3 s, 440 Hz, mono
+
+VORDIX_FOLDER dataFolder() {
+    VORDIX_FOLDER folder;
+    folder.setPath(fs::path(SKAT_TEST_DATA_DIR).wstring());
+    return folder;
+}
 
 // Sets environment variables for one test and restores them afterwards.
 class ScopedEnv {
@@ -75,17 +85,24 @@ TEST(MixerWrapper, PanVolumesByPan) {
     }
 }
 
-TEST(MixerWrapper, TwoSoundsPlayOneAfterTheOtherWithTheirPan) {
+TEST(WinSound, SeatsSpeakFromTheirSide) {
+    const std::pair<int, float> cases[] = {{0, -0.8f}, {1, 0.0f}, {2, 0.8f}, {3, 0.0f}, {-1, 0.0f}};
+    for (const auto& [seat, pan] : cases) EXPECT_FLOAT_EQ(WIN_SOUND::panForSeat(seat), pan) << seat;
+    EXPECT_EQ(WIN_SOUND::soundFile(L"tone", dataFolder()), kTone);
+    EXPECT_TRUE(WIN_SOUND::soundFile(L"tone", VORDIX_FOLDER()).empty());
+}
+
+TEST(WinSound, TwoSoundsPlayOneAfterTheOtherWithTheirPan) {
     const fs::path raw = fs::temp_directory_path() / ("skat-sound-" + std::to_string(getpid()) + ".raw");
     {
         ScopedEnv env;
         env.set("SDL_AUDIODRIVER", "disk");
         env.set("SDL_DISKAUDIOFILE", raw.string());
-        CMixerWrapper mixer;
-        ASSERT_TRUE(mixer.hasDevice());
-        ASSERT_TRUE(mixer.play(kTone, -0.8f, false));  // left seat
-        ASSERT_TRUE(mixer.play(kTone, 0.8f, true));    // right seat, waits for its end
-        EXPECT_FALSE(mixer.isPlaying());
+        WIN_SOUND sound;
+        ASSERT_TRUE(sound.hasDevice());
+        sound.play(L"tone", dataFolder(), false, 0);  // left seat
+        sound.play(L"tone", dataFolder(), true, 2);   // right seat, waits for its end
+        EXPECT_FALSE(sound.isPlaying());
     }
     const std::vector<Balance> blocks = audibleBlocks(raw);
     fs::remove(raw);
@@ -101,6 +118,18 @@ TEST(MixerWrapper, TwoSoundsPlayOneAfterTheOtherWithTheirPan) {
     EXPECT_GE(blocks.size() - leftBlocks, 4u);
 }
 
+TEST(WinSound, MissingSoundsAndFoldersStaySilent) {
+    ScopedEnv env;
+    env.set("SDL_AUDIODRIVER", "dummy");
+    WIN_SOUND sound;
+    ASSERT_TRUE(sound.hasDevice());
+    sound.play(L"gibt-es-nicht", dataFolder(), true, 1);
+    sound.play(L"tone", VORDIX_FOLDER(), true, 1);
+    EXPECT_FALSE(sound.isPlaying());
+    sound.play(L"tone", dataFolder(), true, 1);
+    EXPECT_FALSE(sound.isPlaying());
+}
+
 TEST(MixerWrapper, DummyDeviceFinishesEverySoundAndNeverHangs) {
     ScopedEnv env;
     env.set("SDL_AUDIODRIVER", "dummy");
@@ -109,6 +138,19 @@ TEST(MixerWrapper, DummyDeviceFinishesEverySoundAndNeverHangs) {
     EXPECT_TRUE(mixer.play(kTone, 0.0f, false));
     EXPECT_TRUE(mixer.play(kTone, 0.0f, true));
     EXPECT_FALSE(mixer.isPlaying());
+}
+
+TEST(MixerWrapper, LeavesTheProgramsSignalHandlingAlone) {
+    struct sigaction before[2] = {}, after[2] = {};
+    sigaction(SIGINT, nullptr, &before[0]);
+    sigaction(SIGTERM, nullptr, &before[1]);
+    ScopedEnv env;
+    env.set("SDL_AUDIODRIVER", "dummy");
+    CMixerWrapper mixer;
+    ASSERT_TRUE(mixer.hasDevice());
+    sigaction(SIGINT, nullptr, &after[0]);
+    sigaction(SIGTERM, nullptr, &after[1]);
+    for (int i = 0; i < 2; ++i) EXPECT_EQ(after[i].sa_handler, before[i].sa_handler) << i;
 }
 
 TEST(MixerWrapper, WithoutAudioDeviceEverythingIsSilent) {

@@ -14,6 +14,9 @@ constexpr int kChannel = 0;
 } // namespace
 
 CMixerWrapper::CMixerWrapper(std::chrono::milliseconds endMargin) : m_endMargin(endMargin) {
+    // Audio brings up SDL's event layer, which would otherwise take over
+    // SIGINT and SIGTERM and leave the program deaf to them.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         std::fprintf(stderr, "Sound: no audio driver (%s)\n", SDL_GetError());
         return;
