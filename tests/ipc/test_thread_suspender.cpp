@@ -73,6 +73,22 @@ TEST(ThreadSuspender, ResumeTriggeredByTheActionIsNeverLost) {
     answerer.join();
 }
 
+TEST(ThreadSuspender, TheActionMayAnswerOnItsOwnThread) {
+    // A local player that answers at once, inside the delivery of the question.
+    CThreadSuspender s;
+    s.setSuspendAction([&] {
+        s.resume(RESUME_ANSWERED);
+        return true;
+    });
+    EXPECT_EQ(s.waitFor(60), RESUME_ANSWERED);
+    // A resume also wins over an action that reports failure afterwards.
+    s.setSuspendAction([&] {
+        s.resume(RESUME_REFUSED);
+        return false;
+    });
+    EXPECT_EQ(s.wait(), RESUME_REFUSED);
+}
+
 TEST(ThreadSuspender, ResumeBeforeTheWaitIsKeptForTheNextWait) {
     CThreadSuspender s;
     bool actionRan = false;

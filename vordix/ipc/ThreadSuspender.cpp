@@ -44,14 +44,22 @@ int CThreadSuspender::doWait(std::optional<std::chrono::steady_clock::time_point
     {
         std::unique_lock<std::mutex> lock(m_mutex);
         auto woken = [&] { return m_wakeCount != wakesBefore; };
-        if (!woken()) {
-            if (m_action && !m_action()) {
-                m_state = RESUME_ACTION_FAILED;
-            } else if (!deadline) {
-                m_wake.wait(lock, woken);
-            } else if (!m_wake.wait_until(lock, *deadline, woken)) {
-                m_state = RESUME_TIMED_OUT;
-            }
+        bool failed = false;
+        if (!woken() && m_action) {
+            // Run without the lock, so the action may itself lead to a resume
+            // (even on this thread); the wake count keeps such a resume.
+            SuspendAction action = m_action;
+            lock.unlock();
+            const bool ok = action();
+            lock.lock();
+            failed = !ok && !woken();
+        }
+        if (failed) {
+            m_state = RESUME_ACTION_FAILED;
+        } else if (!deadline) {
+            m_wake.wait(lock, woken);
+        } else if (!m_wake.wait_until(lock, *deadline, woken)) {
+            m_state = RESUME_TIMED_OUT;
         }
         --m_waiters;
         result = m_state;

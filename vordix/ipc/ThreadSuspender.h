@@ -26,10 +26,11 @@ enum ResumeCode : int {
 
 class CThreadSuspender {
 public:
-    // Run under the suspender's lock when a wait begins, so a resume that
-    // the action triggers cannot slip in before the thread sleeps. A false
-    // result ends the wait at once with RESUME_ACTION_FAILED. The action
-    // must not resume this suspender itself.
+    // Run when a wait begins (typically: send the request or post the
+    // question). Every resume from the moment the wait began counts, so an
+    // answer that the action triggers cannot be lost, even one given by the
+    // action itself. A false result ends the wait at once with
+    // RESUME_ACTION_FAILED, unless a resume came meanwhile.
     using SuspendAction = std::function<bool()>;
 
     CThreadSuspender();
