@@ -184,13 +184,28 @@ TEST_F(Bitmap, TransformedCopiesPlaceAndMirror) {
     EXPECT_TRUE(near(imageOf(placed).pixelColor(2, 2), kYellow));
 }
 
-TEST_F(Bitmap, TransformedCopyOfAnUnloadedSourceChangesNothing) {
+TEST_F(Bitmap, ImpossibleTransformsAndCanvasesChangeNothing) {
     VORDIX_BITMAP empty;
     VORDIX_BITMAP bitmap;
     ASSERT_TRUE(loadImage(bitmap, quadrants()));
-    EXPECT_FALSE(dynamic_cast<WIN_BITMAP*>(bitmap.implementor())->createTransformed(empty, 0, 0, 2, 2, 2, 2));
+    auto* imp = dynamic_cast<WIN_BITMAP*>(bitmap.implementor());
+    EXPECT_FALSE(imp->createTransformed(empty, 0, 0, 2, 2, 2, 2));  // unloaded source
+    EXPECT_FALSE(imp->createTransformed(bitmap, 0, 0, 2, 2, 0, 2));  // no canvas
+    EXPECT_FALSE(imp->createTransformed(bitmap, 0, 0, 2, 2, 1 << 30, 1 << 30));  // cannot be allocated
+    EXPECT_EQ(imp->prepareCanvas(1 << 30, 1 << 30), nullptr);
     EXPECT_TRUE(bitmap.isLoaded());
+    EXPECT_EQ(bitmap.getWidth(), 2);
     EXPECT_EQ(imageOf(bitmap).pixelColor(0, 0), kRed);
+
+    VORDIX_ZEICHENBEREICH huge(&bitmap, 1 << 30, 1 << 30);  // a pass that cannot open
+    huge.beginPaint();
+    huge.endPaint();
+    EXPECT_EQ(bitmap.getWidth(), 2);
+
+    VORDIX_BITMAP mirrored;  // the platform bitmap can become a copy of itself
+    ASSERT_TRUE(loadImage(mirrored, quadrants()));
+    ASSERT_TRUE(mirrored.implementor()->createTransformed(mirrored, 2, 0, -2, 2, 2, 2));
+    EXPECT_TRUE(near(imageOf(mirrored).pixelColor(0, 0), kBlue));
 }
 
 TEST_F(Bitmap, RotationTurnsAboutTheRectangleCentreAndIgnoresTinyAngles) {

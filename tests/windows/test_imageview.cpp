@@ -1,8 +1,10 @@
 #include "test_drawing_support.h"
 
 #include "vordix/Bitmap.h"
+#include "vordix/Fenster.h"
 #include "vordix/ImageView.h"
 #include "vordix/windows/ClientFenster.h"
+#include "vordix/windows/WinFenster.h"
 #include "vordix/windows/WinImageView.h"
 
 #include <QBuffer>
@@ -301,4 +303,33 @@ TEST_F(ImageView, PaintsTheCardTurnedShadedAndTranslucent) {
     view.implementor()->update();
     image = m_host.grab().toImage();
     EXPECT_EQ(inkCount(image, white), 0);
+}
+
+TEST_F(ImageView, AttachesToTheWindowsClientUnderItsInputView) {
+    VORDIX_FENSTER window;
+    auto* platformWindow = dynamic_cast<WIN_FENSTER*>(window.implementor().get());
+    ASSERT_NE(platformWindow, nullptr);
+    window.implementor()->createFromForm(-1);  // no form: a bare client area
+    ClientFenster* client = platformWindow->clientWidget();
+    ASSERT_NE(client, nullptr);
+    auto* input = new QWidget;
+    client->setInputView(input);
+
+    VORDIX_IMAGEVIEW lower, upper;
+    lower.attachTo(&window, &m_card, {10, 10, 20, 30});
+    upper.attachTo(&window, &m_card, {20, 10, 20, 30}, &lower);
+    auto* a = dynamic_cast<WIN_IMAGEVIEW*>(lower.implementor().get());
+    auto* b = dynamic_cast<WIN_IMAGEVIEW*>(upper.implementor().get());
+    ASSERT_TRUE(a && b);
+    EXPECT_EQ(a->parentWidget(), client);
+    EXPECT_EQ(b->parentWidget(), client);
+    const QList<QWidget*> stacked = client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    EXPECT_EQ(stacked.back(), input);
+    EXPECT_LT(stacked.indexOf(a), stacked.indexOf(input));
+    EXPECT_LT(stacked.indexOf(b), stacked.indexOf(input));
+
+    upper.implementor()->restack();
+    const QList<QWidget*> restacked = client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    EXPECT_EQ(restacked.indexOf(b), restacked.indexOf(a) + 1);
+    EXPECT_EQ(restacked.back(), input);
 }

@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QSaveFile>
 
+#include <limits>
+
 namespace {
 constexpr QImage::Format kCanvasFormat = QImage::Format_ARGB32_Premultiplied;
 
@@ -22,9 +24,10 @@ bool paintableWithAlpha(const QImage& image) {
     return image.hasAlphaChannel() && image.depth() >= 16;
 }
 
+// Null when the size cannot be allocated.
 QImage transparentCanvas(int width, int height) {
     QImage canvas(width, height, kCanvasFormat);
-    canvas.fill(Qt::transparent);
+    if (!canvas.isNull()) canvas.fill(Qt::transparent);
     return canvas;
 }
 } // namespace
@@ -68,7 +71,7 @@ bool WIN_BITMAP::load(const VORDIX_FILE& file) {
 
 bool WIN_BITMAP::loadFromData(const unsigned char* data, std::size_t size) {
     unload();
-    if (!data || size == 0) return false;
+    if (!data || size == 0 || size > static_cast<std::size_t>(std::numeric_limits<int>::max())) return false;
     QImage image;
     if (!image.loadFromData(data, static_cast<int>(size)) || image.isNull()) return false;
     take(std::move(image), QStringLiteral("from data"));
@@ -80,11 +83,12 @@ bool WIN_BITMAP::createTransformed(const VORDIX_BITMAP& source, int x, int y, in
     auto* from = dynamic_cast<WIN_BITMAP*>(source.implementor());
     if (!from || !from->isLoaded() || canvasWidth <= 0 || canvasHeight <= 0) return false;
     // The source may be this bitmap: keep its image until the copy is made.
+    QImage canvas = transparentCanvas(canvasWidth, canvasHeight);
+    if (canvas.isNull()) return false;  // too large to allocate
     const QImage sourceImage = *from->m_image;
     const QString sourceName = from->m_name;
     unload();
 
-    QImage canvas = transparentCanvas(canvasWidth, canvasHeight);
     QPainter painter(&canvas);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     painter.translate(x, y);
@@ -122,6 +126,7 @@ QImage* WIN_BITMAP::prepareCanvas(int width, int height) {
     if (sameSize && paintableWithAlpha(*m_image)) return m_image.get();
 
     QImage canvas = transparentCanvas(width, height);
+    if (canvas.isNull()) return nullptr;  // too large to allocate
     if (m_image) {
         QPainter painter(&canvas);
         painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);

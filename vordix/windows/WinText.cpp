@@ -63,7 +63,7 @@ QRectF WIN_TEXT::bounds(QPaintDevice* device) const {
 void WIN_TEXT::drawText(VORDIX_ZEICHENBEREICH& area, int x, int y) {
     DrawingScope scope(area, m_owner);
     QPainter* p = scope.painter();
-    if (!p) return;
+    if (!p || !m_owner) return;
     y += applyFont();
     p->setFont(m_font);
     p->setPen(m_pen);
