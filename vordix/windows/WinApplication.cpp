@@ -5,6 +5,7 @@
 #include "vordix/windows/MessageFenster.h"
 #include "vordix/windows/MessageQueue.h"
 #include "vordix/windows/ProgramCursors.h"
+#include "vordix/windows/QtFileDialogs.h"
 #include "vordix/windows/WinPreference.h"
 
 #include <QCoreApplication>
@@ -77,6 +78,10 @@ WIN_APPLICATION::WIN_APPLICATION(LanguageStore store) : store_(std::move(store))
 
     vordix::windows::installGuiCallReceiver();
     MessageFenster::instance();
+
+    // The common file dialogs, unless the program chose its own.
+    if (auto previous = vordix::setFileDialogHandler(qtFileDialogHandler()))
+        vordix::setFileDialogHandler(std::move(previous));
 
     eraserCursor_ = makeEraserCursor();
     panCursor_ = makePanCursor();
