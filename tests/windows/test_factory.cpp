@@ -156,18 +156,24 @@ TEST(QtMessageSinkTest, QuestionFromWorkerWaitsForTheAnswer) {
 
 TEST(QtMessageSinkTest, RefusedQuestionGetsTheRefusingAnswer) {
     vordix::windows::refuseGuiCalls(true);
-    QtMessageSink sink([](MessageKind, const QString&, const QString&, MessageButtons) {
+    auto presented = std::make_shared<int>(0);
+    QtMessageSink sink([presented](MessageKind, const QString&, const QString&, MessageButtons) {
+        ++*presented;
         return MessageAnswer::Yes;
     });
-    MessageAnswer yesNo = MessageAnswer::Yes, okCancel = MessageAnswer::Ok;
+    MessageAnswer yesNo = MessageAnswer::Yes, okCancel = MessageAnswer::Ok, notice = MessageAnswer::Cancel;
     std::thread worker([&] {
         yesNo = sink.show(MessageKind::Question, L"SKAT", L"?", MessageButtons::YesNo);
         okCancel = sink.show(MessageKind::Question, L"SKAT", L"?", MessageButtons::OkCancel);
+        notice = sink.show(MessageKind::Error, L"SKAT", L"Ende", MessageButtons::Ok);
     });
     worker.join();
+    QCoreApplication::processEvents();   // nothing was queued for a loop that has ended
     vordix::windows::refuseGuiCalls(false);
     EXPECT_EQ(yesNo, MessageAnswer::No);
     EXPECT_EQ(okCancel, MessageAnswer::Cancel);
+    EXPECT_EQ(notice, MessageAnswer::Ok);
+    EXPECT_EQ(*presented, 0);
 }
 
 TEST(QtMessageSinkTest, RealMessageBoxShowsTextAndAnswers) {

@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QMetaObject>
 
+#include <cstdio>
+
 using vordix::MessageAnswer;
 using vordix::MessageButtons;
 using vordix::MessageKind;
@@ -62,6 +64,12 @@ MessageAnswer QtMessageSink::show(MessageKind kind, const std::wstring& caption,
     if (vordix::windows::isGuiThread()) return presenter_(kind, shownCaption, shownText, buttons);
 
     if (buttons == MessageButtons::Ok) {
+        if (vordix::windows::guiCallsRefused()) {
+            // No event loop will show it any more; keep the text visible.
+            std::fprintf(stderr, "%s: %s\n", shownCaption.toStdString().c_str(),
+                         shownText.toStdString().c_str());
+            return MessageAnswer::Ok;
+        }
         // A notice: the worker goes on at once.
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
