@@ -146,7 +146,7 @@ TEST_F(ImageView, CardFliesTurnsAndFades) {
     VORDIX_IMAGEVIEW view;
     WIN_IMAGEVIEW* widget = attach(view, {0, 0, 20, 30});
     ASSERT_NE(widget, nullptr);
-    view.animationMs = 80;
+    view.animationMs = 300;  // long enough to see a frame between start and end
     view.animateMove({120, 90, 20, 30}, 180.0f, 0.4f);
     auto* group = qobject_cast<QParallelAnimationGroup*>(widget->runningAnimation());
     ASSERT_NE(group, nullptr);
