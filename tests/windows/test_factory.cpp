@@ -2,6 +2,7 @@
 
 #include "guithread_support.h"
 
+#include "vordix/Dialog.h"
 #include "vordix/Folder.h"
 #include "vordix/Preference.h"
 #include "vordix/windows/GuiThread.h"
@@ -107,6 +108,30 @@ TEST(WidgetImplementors, CreatedFromWorkerExistOnReturnAndDieOnGuiThread) {
     EXPECT_EQ(goneAfterRelease, workers);
     EXPECT_EQ(ProbeDialog::alive, 0);
     EXPECT_EQ(ProbeDialog::wrongThread, 0);
+}
+
+TEST_F(FactoryTest, DialogMadeOnWorkerIsBuiltAndDeletedOnGuiThread) {
+    constexpr int unregisteredForm = 9990;   // a dialog without form: no controls
+    std::atomic<bool> done{false};
+    std::atomic<bool> builtOnGui{false};
+    std::atomic<bool> deleted{false};
+    bool deletedBeforeReturn = false;
+    std::thread worker([&] {
+        {
+            VORDIX_DIALOG dialog(unregisteredForm);
+            auto* widget = dynamic_cast<QObject*>(dialog.implementor().get());
+            builtOnGui = widget && widget->thread() == QCoreApplication::instance()->thread();
+            if (widget)
+                QObject::connect(widget, &QObject::destroyed, widget, [&] { deleted = onGuiThread(); },
+                                 Qt::DirectConnection);
+        }
+        deletedBeforeReturn = deleted;
+        done = true;
+    });
+    ASSERT_TRUE(pumpUntil([&] { return done.load(); }));
+    worker.join();
+    EXPECT_TRUE(builtOnGui);
+    EXPECT_TRUE(deletedBeforeReturn);
 }
 
 struct Shown {
