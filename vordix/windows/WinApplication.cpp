@@ -92,7 +92,12 @@ WIN_APPLICATION::~WIN_APPLICATION() {
     if (singleton == this) singleton = nullptr;
 }
 
-void WIN_APPLICATION::quit() { QCoreApplication::quit(); }
+void WIN_APPLICATION::quit() {
+    if (vordix::windows::isGuiThread())
+        QCoreApplication::quit();
+    else if (auto* app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(app, &QCoreApplication::quit, Qt::QueuedConnection);
+}
 
 void WIN_APPLICATION::setLanguage(bool english) {
     english_ = english;
