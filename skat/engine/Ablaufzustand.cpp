@@ -1,0 +1,59 @@
+#include "skat/engine/Ablaufzustand.h"
+
+#include "skat/engine/TableServices.h"
+
+ABLAUFZUSTAND::~ABLAUFZUSTAND() = default;
+
+bool ABLAUFZUSTAND::report(int event)
+{
+    if (table.report(event))
+        return true;
+    next = STATE_STOP;
+    return false;
+}
+
+bool ABLAUFZUSTAND::reportWithValue(int event, int value)
+{
+    if (table.reportWithValue(event, value))
+        return true;
+    next = STATE_STOP;
+    return false;
+}
+
+bool ABLAUFZUSTAND::ask(int kind, Seat seat)
+{
+    if (table.askPlayer(kind, slotOfSeat(seat)) == VORDIX_IPC::RESUME_ANSWERED)
+        return true;
+    next = STATE_STOP;
+    return false;
+}
+
+PLAYER_AKTION ABLAUFZUSTAND::answerOfSeat(Seat seat) const
+{
+    return table.answerOf(slotOfSeat(seat));
+}
+
+// Reported once, when the exercise first leaves the stored play.
+bool ABLAUFZUSTAND::noteDeviation(int trick)
+{
+    if (!table.modus.exerciseFlag || table.modus.deviationIndex >= 0)
+        return true;
+    table.modus.deviationIndex = trick;
+    return report(STATUS_CHANGED);
+}
+
+std::unique_ptr<ABLAUFZUSTAND> createState(int index, SKATTISCH_SERVER& table)
+{
+    switch (index) {
+    case STATE_ABHEBEN_UND_GEBEN: return std::make_unique<ZUSTAND_ABHEBEN_UND_GEBEN>(table);
+    case STATE_REIZ_VORSCHLAG: return std::make_unique<ZUSTAND_REIZ_VORSCHLAG>(table);
+    case STATE_REIZEN: return std::make_unique<ZUSTAND_REIZEN>(table);
+    case STATE_EINGEPASST: return std::make_unique<ZUSTAND_EINGEPASST>(table);
+    case STATE_SPIEL_ANSAGEN: return std::make_unique<ZUSTAND_SPIEL_ANSAGEN>(table);
+    case STATE_RAMSCH_ANSAGEN: return std::make_unique<ZUSTAND_RAMSCH_ANSAGEN>(table);
+    case STATE_KARTE_AUSSPIELEN: return std::make_unique<ZUSTAND_KARTE_AUSSPIELEN>(table);
+    case STATE_STICH_ABLEGEN: return std::make_unique<ZUSTAND_STICH_ABLEGEN>(table);
+    case STATE_ABRECHNUNG: return std::make_unique<ZUSTAND_ABRECHNUNG>(table);
+    default: return std::make_unique<ZUSTAND_NEUES_SPIEL>(table);
+    }
+}

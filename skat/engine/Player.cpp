@@ -1,0 +1,559 @@
+#include "skat/engine/Player.h"
+
+#include "skat/engine/AnswerCheck.h"
+#include "skat/engine/BidTable.h"
+#include "skat/engine/Karte.h"
+#include "skat/engine/SkatNetworkMessage.h"
+#include "skat/engine/Skattisch.h"
+#include "skat/engine/TableServices.h"
+#include "skat/engine/TableWindows.h"
+#include "vordix/Timer.h"
+#include "vordix/Utf8.h"
+#include "vordix/XmlHelpers.h"
+
+#include <tinyxml2.h>
+
+using namespace vordix::xml;
+
+// ---------------------------------------------------------------- CONNECTABLE
+
+CONNECTABLE::~CONNECTABLE() = default;
+
+bool CONNECTABLE::read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument&)
+{
+    if (!element)
+        return false;
+    connected = intAttribute(element, "CONNECTED", 0) != 0;
+    proxyUid_ = textAttribute(element, "PROXY_UID").value_or(std::wstring());
+    return true;
+}
+
+void CONNECTABLE::write(tinyxml2::XMLElement& element, tinyxml2::XMLDocument&) const
+{
+    setIntAttribute(element, "CONNECTED", connected ? 1 : 0);
+    setTextAttribute(element, "PROXY_UID", proxyUid_);
+}
+
+void CONNECTABLE::connect(std::uint32_t id, const std::wstring& uid)
+{
+    connectionId = id;
+    proxyUid_ = uid;
+    connected = true;
+}
+
+// ---------------------------------------------------------------- PLAYER
+
+PLAYER::PLAYER(int id) : id_(id), logic_(createComputerLogic()) {}
+
+PLAYER::~PLAYER() = default;
+
+bool PLAYER::read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument&)
+{
+    if (!element)
+        return false;
+    heldName_ = textAttribute(element, "NAME").value_or(std::wstring());
+    kind_ = intAttribute(element, "TYP", 0);
+    id_ = intAttribute(element, "ID", 0);
+    return true;
+}
+
+void PLAYER::write(tinyxml2::XMLElement& element, tinyxml2::XMLDocument&) const
+{
+    const bool remote = kind_ == PLAYER_KIND_REMOTE || kind_ == PLAYER_KIND_REMOTE_VIEW;
+    setTextAttribute(element, "NAME", remote ? heldName_ : tableServices()->seatName(id_));
+    setIntAttribute(element, "TYP", kind_);
+    setIntAttribute(element, "ID", id_);
+}
+
+std::wstring PLAYER::name() const { return tableServices()->seatName(id_); }
+
+REMOTE_PLAYER* PLAYER::isRemote()
+{
+    return kind_ == PLAYER_KIND_REMOTE || kind_ == PLAYER_KIND_REMOTE_VIEW ? static_cast<REMOTE_PLAYER*>(this) : nullptr;
+}
+
+const REMOTE_PLAYER* PLAYER::isRemote() const
+{
+    return kind_ == PLAYER_KIND_REMOTE || kind_ == PLAYER_KIND_REMOTE_VIEW ? static_cast<const REMOTE_PLAYER*>(this)
+                                                                           : nullptr;
+}
+
+void PLAYER::attachTable(SKATTISCH* table, int slot)
+{
+    table_ = table;
+    id_ = slot;
+}
+
+Seat PLAYER::seat() const { return table_ ? table_->seatOf(this) : SEAT_NONE; }
+
+int PLAYER::currentBid() const
+{
+    const Seat own = seat();
+    if (!table_ || !isValidSeat(own))
+        return 0;
+    std::lock_guard lock(table_->tableLock);
+    return table_->record.GEREIZTBIS[static_cast<std::size_t>(own)];
+}
+
+void PLAYER::refreshSituation()
+{
+    if (!table_)
+        return;
+    const Seat own = seat();
+    std::lock_guard lock(table_->tableLock);
+    situation_.refresh(table_->cards, table_->record, own);
+}
+
+namespace {
+bool exerciseOnTrack(const SKATTISCH& table)
+{
+    return table.modus.exerciseFlag && table.modus.deviationIndex < 0;
+}
+} // namespace
+
+void PLAYER::initProposal()
+{
+    hasHeld_ = false;
+    if (!table_)
+        return;
+    if (exerciseOnTrack(*table_)) {
+        const SPIELSTRUCT& stored = table_->modus.storedGame.record;
+        const Seat own = seat();
+        logic_->bidLimit = isValidSeat(own) ? stored.GEREIZTBIS[static_cast<std::size_t>(own)] : 0;
+        logic_->proposedType = stored.SPIELART.SPIEL_TYP;
+        logic_->proposedWinLevel = stored.SPIELART.GEWINN_STUFE;
+        logic_->proposedLevel = stored.SPIELART.STUFE;
+        return;
+    }
+    refreshSituation();
+    logic_->bidProposal(situation_);
+}
+
+bool mayCallKontra(const PLAYER& player)
+{
+    const SKATTISCH* table = player.table();
+    if (!table)
+        return false;
+    const RuleSettings rules = currentRules();
+    const Seat seat = player.seat();
+    std::lock_guard lock(table->tableLock);
+    const SPIELSTRUCT& record = table->record;
+    if (record.SPIELART.SPIEL_TYP == GAME_RAMSCH || exerciseOnTrack(*table) || !isValidSeat(seat))
+        return false;
+    if (!rules.kontraRe || record.KONTRA || seat == record.ALLEIN)
+        return false;
+    const int inHand = table->cards.hands[static_cast<std::size_t>(seat)].cardCount();
+    const int index = table->currentIndex;
+    const bool moment = ((rules.kontraVariant == 1 || rules.kontraVariant == 2) && index == STATE_KARTE_AUSSPIELEN
+                         && inHand == 10)
+        || (rules.kontraVariant == 2 && index == STATE_STICH_ABLEGEN && inHand == 9);
+    if (!moment)
+        return false;
+    if (rules.kontraOnlyFrom18 && record.GEREIZTBIS[static_cast<std::size_t>(seat)] < 18)
+        return false;
+    return true;
+}
+
+bool mayCallRe(const PLAYER& player)
+{
+    const SKATTISCH* table = player.table();
+    if (!table)
+        return false;
+    const RuleSettings rules = currentRules();
+    const Seat seat = player.seat();
+    std::lock_guard lock(table->tableLock);
+    const SPIELSTRUCT& record = table->record;
+    if (!rules.kontraRe || !record.KONTRA || record.RE || seat != record.ALLEIN || !isValidSeat(seat))
+        return false;
+    const int inHand = table->cards.hands[static_cast<std::size_t>(seat)].cardCount();
+    const int index = table->currentIndex;
+    return (index == STATE_KARTE_AUSSPIELEN && (inHand == 9 || inHand == 10))
+        || (index == STATE_STICH_ABLEGEN && (inHand == 8 || inHand == 9));
+}
+
+// ---------------------------------------------------------------- LOCAL_PLAYER
+
+bool LOCAL_PLAYER::deliverRequest(int kind)
+{
+    if (!table_)
+        return false;
+    SKAT_NETWORKMESSAGE message(PLAYER_ACTION_REQUEST);
+    message.fillFromTable(*table_);
+    message.action = kind;
+    message.seat = id_;
+    return table_->postLocal(streamToXml(message));
+}
+
+void LOCAL_PLAYER::dispatchRequest(int kind)
+{
+    if (!table_ || !isPlayerRequest(kind))
+        return;
+    const std::uint32_t serial = table_->openRequestSerial(id_, kind);
+    if (serial == 0 && !table_->isClientTable())
+        return; // nobody waits for this request any more
+    refreshSituation();
+    action_.reset();
+    action_.requestKind = kind;
+    action_.serial = serial;
+    switch (kind) {
+    case REQUEST_BID: bid(); break;
+    case REQUEST_CUT: cut(); break;
+    case REQUEST_SKAT_OR_HAND: chooseSkatOrHand(); break;
+    case REQUEST_DISCARD: discard(); break;
+    case REQUEST_ANNOUNCE: announceGame(); break;
+    case REQUEST_ANNOUNCE_HAND: announceHandGame(); break;
+    case REQUEST_PLAY_CARD: playCard(); break;
+    case REQUEST_CONFIRM_TRICK: confirmTrick(); break;
+    case REQUEST_CONFIRM_SETTLEMENT: confirmSettlement(); break;
+    case REQUEST_CONFIRM_PASSED: confirmPassedGame(); break;
+    case REQUEST_CONFIRM_LIST_END: confirmListEnd(); break;
+    default: break;
+    }
+}
+
+void LOCAL_PLAYER::finishAction()
+{
+    if (!table_ || tableServices()->applicationClosing())
+        return;
+    table_->playerFinished(id_, action_);
+}
+
+// ---------------------------------------------------------------- COMPI_PLAYER
+
+COMPI_PLAYER::COMPI_PLAYER(int id) : LOCAL_PLAYER(id) { kind_ = PLAYER_KIND_COMPUTER; }
+
+void COMPI_PLAYER::cut()
+{
+    action_.cutPosition = tableServices()->drawApplicationRandom(23) + 5;
+    finishAction();
+}
+
+int COMPI_PLAYER::bidAnswer(int limit, int bidIndex, int biddingMode, int currentBid)
+{
+    if (biddingMode == 1) {
+        if (bidIndex + 1 < BID_TABLE_SIZE && bidValueAt(bidIndex) < limit)
+            return bidValueAt(bidIndex + 1);
+        return currentBid;
+    }
+    if (bidValueAt(bidIndex) <= limit)
+        return bidValueAt(bidIndex);
+    return currentBid;
+}
+
+void COMPI_PLAYER::bid()
+{
+    const SPIELSTRUCT& record = situation_.record;
+    const int current = isValidSeat(situation_.seat) ? record.GEREIZTBIS[static_cast<std::size_t>(situation_.seat)] : 0;
+    action_.bidValue = bidAnswer(logic_->bidLimit, record.REIZ_INDEX, record.REIZEN_MODUS, current);
+    finishAction();
+}
+
+void COMPI_PLAYER::chooseSkatOrHand()
+{
+    action_.handFlag = logic_->proposedWinLevel >= WIN_LEVEL_HAND ? 1 : 0;
+    finishAction();
+}
+
+void COMPI_PLAYER::discard()
+{
+    if (exerciseOnTrack(*table_)) {
+        action_.discard = table_->modus.storedGame.pile.skat();
+    } else {
+        logic_->chooseDiscard(situation_);
+        const GameType type = logic_->proposedType;
+        if (type >= 0 && type < 9)
+            action_.discard = logic_->discardPair[static_cast<std::size_t>(type)];
+    }
+    finishAction();
+}
+
+void COMPI_PLAYER::announceGame()
+{
+    const GameType type = logic_->proposedType;
+    action_.spielart = ::SPIELART(type, type == GAME_NULL ? logic_->proposedWinLevel : WIN_LEVEL_WITH_SKAT, LEVEL_NONE);
+    finishAction();
+}
+
+void COMPI_PLAYER::announceHandGame()
+{
+    action_.handFlag = 1;
+    action_.spielart = ::SPIELART(logic_->proposedType, logic_->proposedWinLevel, logic_->proposedLevel);
+    finishAction();
+}
+
+void COMPI_PLAYER::playCard()
+{
+    auto services = tableServices();
+    VORDIX_TIMER timer;
+    const int minimumMs = services->playDelayMs() / 4;
+    logic_->updatePrognosis(situation_);
+    const GameType type = situation_.record.SPIELART.SPIEL_TYP;
+    const CardSet legal = legalCardsOfSeat(situation_.cards, type, situation_.seat);
+
+    CardId card = NO_CARD;
+    if (exerciseOnTrack(*table_)) {
+        const STAPEL& stored = table_->modus.storedGame.pile;
+        const int trickNumber = CARDS_IN_HAND + 1 - cardCount(situation_.hand());
+        const STICH trick = stored.trick(trickNumber);
+        const Seat leader = stored.leaderOfTrick(trickNumber);
+        if (isValidSeat(leader))
+            card = trick.card(((situation_.seat - leader) % 3 + 3) % 3)->id();
+    } else {
+        logic_->chooseCard(situation_);
+        card = logic_->chosenCard;
+    }
+    if (card == NO_CARD)
+        card = lowestCardOf(legal);
+    if ((legal & cardMaskOfId(card)) == 0) {
+        services->log(L"Computer Wahl: Nicht bedient (" + vordix::fromUtf8(cardById(card)->code()) + L"); "
+                      + L"the lowest legal card is played instead");
+        card = lowestCardOf(legal);
+    }
+    const auto elapsed = static_cast<int>(timer.elapsed());
+    if (elapsed < minimumMs)
+        services->sleepMs(minimumMs - elapsed);
+    if (mayCallKontra(*this) && logic_->evaluation(type) > 75)
+        action_.kontra = 1;
+    tableWindows()->announceComputerCard(*table_, situation_.cards.trick.count());
+    action_.card = card;
+    finishAction();
+}
+
+void COMPI_PLAYER::confirmGameEnd()
+{
+    action_.confirmation = CONFIRM_NEXT_GAME;
+    finishAction();
+}
+
+// ---------------------------------------------------------------- HUMAN_PLAYER
+
+namespace {
+std::atomic<HUMAN_PLAYER*> awaitedHuman{nullptr};
+}
+
+HUMAN_PLAYER::HUMAN_PLAYER(int id) : LOCAL_PLAYER(id) { kind_ = PLAYER_KIND_HUMAN; }
+
+HUMAN_PLAYER::~HUMAN_PLAYER()
+{
+    HUMAN_PLAYER* self = this;
+    awaitedHuman.compare_exchange_strong(self, nullptr);
+}
+
+HUMAN_PLAYER* HUMAN_PLAYER::awaited() { return awaitedHuman.load(); }
+
+void HUMAN_PLAYER::awaitAnswer() { awaitedHuman.store(this); }
+
+template <typename Fill>
+bool HUMAN_PLAYER::answer(Fill fill)
+{
+    HUMAN_PLAYER* player = awaitedHuman.exchange(nullptr);
+    if (!player)
+        return false;
+    fill(*player);
+    player->finishAction();
+    return true;
+}
+
+void HUMAN_PLAYER::cut()
+{
+    auto services = tableServices();
+    if (!table_->isNetworkGame() && services->manualCut()) {
+        awaitAnswer();
+        tableWindows()->beginCut(*table_);
+        return;
+    }
+    action_.cutPosition = services->drawApplicationRandom(23) + 5;
+    finishAction();
+}
+
+void HUMAN_PLAYER::bid()
+{
+    const SPIELSTRUCT& record = situation_.record;
+    const int index = record.REIZEN_MODUS == 1 ? record.REIZ_INDEX + 1 : record.REIZ_INDEX;
+    awaitAnswer();
+    tableWindows()->offerBid(*table_, bidValueAt(index), name());
+}
+
+void HUMAN_PLAYER::chooseSkatOrHand()
+{
+    awaitAnswer();
+    tableWindows()->beginSkatOrHand(*table_);
+}
+
+void HUMAN_PLAYER::discard()
+{
+    SKAT proposal;
+    if (exerciseOnTrack(*table_)) {
+        proposal = table_->modus.storedGame.pile.skat();
+    } else {
+        logic_->chooseDiscard(situation_);
+        const GameType type = logic_->proposedType;
+        if (type >= 0 && type < 9)
+            proposal = logic_->discardPair[static_cast<std::size_t>(type)];
+    }
+    awaitAnswer();
+    tableWindows()->beginDiscard(*table_, proposal);
+}
+
+void HUMAN_PLAYER::announceGame()
+{
+    awaitAnswer();
+    tableWindows()->openAnnounceDialog(*table_, situation_.hand(), table_->cards.skat);
+}
+
+void HUMAN_PLAYER::announceHandGame()
+{
+    awaitAnswer();
+    tableWindows()->openHandGameDialog(*table_, situation_.hand());
+}
+
+void HUMAN_PLAYER::playCard()
+{
+    logic_->updatePrognosis(situation_);
+    const CardSet legal = legalCardsOfSeat(situation_.cards, situation_.record.SPIELART.SPIEL_TYP, situation_.seat);
+    if (table_->playTheRestFlag) {
+        action_.card = lowestCardOf(legal);
+        finishAction();
+        return;
+    }
+    if (table_->endCardPlayFlag) {
+        action_.card = NO_CARD;
+        finishAction();
+        return;
+    }
+    logic_->chooseCard(situation_);
+    awaitAnswer();
+    tableWindows()->beginCardChoice(*table_, logic_->chosenCard);
+}
+
+void HUMAN_PLAYER::confirmTrick()
+{
+    auto services = tableServices();
+    if (table_->playTheRestFlag || table_->endCardPlayFlag) {
+        finishAction();
+        return;
+    }
+    if (!table_->isNetworkGame() && services->confirmTricksByClick()) {
+        awaitAnswer();
+        tableWindows()->beginTrickConfirmation(*table_);
+        return;
+    }
+    const int delay = services->playDelayMs();
+    if (delay > 0)
+        services->sleepMs(delay + 50);
+    finishAction();
+}
+
+void HUMAN_PLAYER::confirmListEnd()
+{
+    tableWindows()->showListComplete(*table_);
+    finishAction();
+}
+
+void HUMAN_PLAYER::confirmSettlement()
+{
+    awaitAnswer();
+    tableWindows()->showSettlement(*table_, situation_.record);
+}
+
+void HUMAN_PLAYER::confirmPassedGame()
+{
+    awaitAnswer();
+    tableWindows()->showPassedGame(*table_);
+}
+
+bool HUMAN_PLAYER::answerCut(int position)
+{
+    return answer([&](HUMAN_PLAYER& p) { p.action_.cutPosition = position; });
+}
+
+bool HUMAN_PLAYER::answerBid(bool hold)
+{
+    return answer([&](HUMAN_PLAYER& p) {
+        const SPIELSTRUCT& record = p.situation_.record;
+        if (hold) {
+            p.hasHeld_ = true;
+            p.action_.bidValue = bidValueAt(record.REIZEN_MODUS == 1 ? record.REIZ_INDEX + 1 : record.REIZ_INDEX);
+        } else {
+            const Seat own = p.situation_.seat;
+            p.action_.bidValue = isValidSeat(own) ? record.GEREIZTBIS[static_cast<std::size_t>(own)] : 0;
+        }
+    });
+}
+
+bool HUMAN_PLAYER::answerSkatOrHand(bool hand)
+{
+    return answer([&](HUMAN_PLAYER& p) { p.action_.handFlag = hand ? 1 : 0; });
+}
+
+bool HUMAN_PLAYER::answerDiscard(CardId first, CardId second)
+{
+    return answer([&](HUMAN_PLAYER& p) { p.action_.discard = SKAT(first, second); });
+}
+
+bool HUMAN_PLAYER::answerAnnounce(GameType type, int winLevel, int level, bool redoDiscard)
+{
+    return answer([&](HUMAN_PLAYER& p) {
+        p.action_.spielart = ::SPIELART(type, winLevel, level);
+        p.action_.announceFlag = redoDiscard ? 1 : 0;
+    });
+}
+
+bool HUMAN_PLAYER::answerAnnounceHand(GameType type, int winLevel, int level, bool takeSkat)
+{
+    return answer([&](HUMAN_PLAYER& p) {
+        p.action_.spielart = ::SPIELART(type, winLevel, level);
+        p.action_.handFlag = takeSkat ? 0 : 1;
+    });
+}
+
+bool HUMAN_PLAYER::answerCard(CardId card, bool kontra, bool re)
+{
+    return answer([&](HUMAN_PLAYER& p) {
+        p.action_.card = card;
+        p.action_.kontra = kontra ? 1 : 0;
+        p.action_.re = re ? 1 : 0;
+    });
+}
+
+bool HUMAN_PLAYER::answerConfirm(int value, bool kontra)
+{
+    return answer([&](HUMAN_PLAYER& p) {
+        p.action_.confirmation = value;
+        p.action_.kontra = kontra ? 1 : 0;
+    });
+}
+
+// ---------------------------------------------------------------- others
+
+NETWORKCLIENT_PLAYER::NETWORKCLIENT_PLAYER(int id) : HUMAN_PLAYER(id) { kind_ = PLAYER_KIND_NETWORK_CLIENT; }
+
+std::wstring NETWORKCLIENT_PLAYER::name() const { return tableServices()->seatName(0); }
+
+REMOTE_PLAYER::REMOTE_PLAYER(int id) : PLAYER(id) { kind_ = PLAYER_KIND_REMOTE; }
+
+bool REMOTE_PLAYER::deliverRequest(int kind)
+{
+    if (!table_ || !connection.connected)
+        return false;
+    auto services = tableServices();
+    SKAT_NETWORKMESSAGE message(PLAYER_ACTION_REQUEST, services->serverId());
+    message.fillFromTable(*table_);
+    message.action = kind;
+    message.seat = id_;
+    return services->sendToConnection(connection.connectionId, streamToXml(message));
+}
+
+REMOTE_PLAYER_VIEW::REMOTE_PLAYER_VIEW(int id) : REMOTE_PLAYER(id) { kind_ = PLAYER_KIND_REMOTE_VIEW; }
+
+std::unique_ptr<PLAYER> createPlayer(int kind, int id)
+{
+    switch (kind) {
+    case PLAYER_KIND_HUMAN: return std::make_unique<HUMAN_PLAYER>(id);
+    case PLAYER_KIND_COMPUTER: return std::make_unique<COMPI_PLAYER>(id);
+    case PLAYER_KIND_REMOTE: return std::make_unique<REMOTE_PLAYER>(id);
+    case PLAYER_KIND_REMOTE_VIEW: return std::make_unique<REMOTE_PLAYER_VIEW>(id);
+    case PLAYER_KIND_NETWORK_CLIENT: return std::make_unique<NETWORKCLIENT_PLAYER>(id);
+    default: return nullptr;
+    }
+}

@@ -1,0 +1,310 @@
+#include "skat/engine/SkatNetworkMessage.h"
+
+#include "skat/engine/Liste.h"
+#include "skat/engine/Skattisch.h"
+#include "vordix/Utf8.h"
+#include "vordix/XmlHelpers.h"
+
+#include <tinyxml2.h>
+
+using namespace vordix::xml;
+
+namespace {
+const char* const SEAT_ELEMENTS[3] = {"S0", "S1", "S2"};
+} // namespace
+
+SKAT_NETWORKMESSAGE::SKAT_NETWORKMESSAGE() { suid = L"local"; }
+
+SKAT_NETWORKMESSAGE::SKAT_NETWORKMESSAGE(int messageKind, const std::wstring& sender) : kind(messageKind)
+{
+    suid = sender;
+}
+
+SKAT_NETWORKMESSAGE::SKAT_NETWORKMESSAGE(const SKAT_NETWORKMESSAGE& other) : VORDIX_NETWORKMESSAGE(other)
+{
+    *this = other;
+}
+
+// Players read by the other message stay with it: the copy borrows only
+// what the other message borrowed.
+SKAT_NETWORKMESSAGE& SKAT_NETWORKMESSAGE::operator=(const SKAT_NETWORKMESSAGE& other)
+{
+    if (this == &other)
+        return *this;
+    VORDIX_NETWORKMESSAGE::operator=(other);
+    kind = other.kind;
+    chatText = other.chatText;
+    seatNames = other.seatNames;
+    reply = other.reply;
+    gameUid = other.gameUid;
+    stateIndex = other.stateIndex;
+    cards = other.cards;
+    record = other.record;
+    event = other.event;
+    eventValue = other.eventValue;
+    action = other.action;
+    seat = other.seat;
+    answer = other.answer;
+    skat = other.skat;
+    spielart = other.spielart;
+    if (other.sheet_)
+        sheet().assign(*other.sheet_);
+    else
+        sheet_.reset();
+    clientOwned_.reset();
+    clientBorrowed_ = other.clientBorrowed_;
+    for (int i = 0; i < 3; ++i) {
+        seatOwned_[i].reset();
+        seatBorrowed_[i] = other.seatBorrowed_[i];
+    }
+    return *this;
+}
+
+SKAT_NETWORKMESSAGE::~SKAT_NETWORKMESSAGE() = default;
+
+const std::wstring& SKAT_NETWORKMESSAGE::getSeatName(int s) const
+{
+    static const std::wstring none;
+    return s >= 0 && s < 3 ? seatNames[static_cast<std::size_t>(s)] : none;
+}
+
+LISTE& SKAT_NETWORKMESSAGE::sheet()
+{
+    if (!sheet_)
+        sheet_ = std::make_unique<LISTE>();
+    return *sheet_;
+}
+
+void SKAT_NETWORKMESSAGE::setClientPlayer(const PLAYER* player)
+{
+    clientOwned_.reset();
+    clientBorrowed_ = player;
+}
+
+std::unique_ptr<PLAYER> SKAT_NETWORKMESSAGE::takeClientPlayer()
+{
+    return std::move(clientOwned_);
+}
+
+const PLAYER* SKAT_NETWORKMESSAGE::seatPlayer(int s) const
+{
+    if (s < 0 || s > 2)
+        return nullptr;
+    return seatOwned_[s] ? seatOwned_[s].get() : seatBorrowed_[s];
+}
+
+void SKAT_NETWORKMESSAGE::setSeatPlayer(int s, const PLAYER* player)
+{
+    if (s < 0 || s > 2)
+        return;
+    seatOwned_[s].reset();
+    seatBorrowed_[s] = player;
+}
+
+std::unique_ptr<PLAYER> SKAT_NETWORKMESSAGE::takeSeatPlayer(int s)
+{
+    if (s < 0 || s > 2)
+        return nullptr;
+    return std::move(seatOwned_[s]);
+}
+
+void SKAT_NETWORKMESSAGE::fillFromTable(SKATTISCH& table)
+{
+    std::lock_guard lock(table.tableLock);
+    gameUid = table.tableRunId.load();
+    stateIndex = table.currentIndex.load();
+    cards = table.cards;
+    record = table.record;
+    for (int s = 0; s < 3; ++s) {
+        const PLAYER* player = table.playerAtSeat(s);
+        seatNames[static_cast<std::size_t>(s)] = player ? player->name() : std::wstring();
+    }
+}
+
+void SKAT_NETWORKMESSAGE::writeGameState(tinyxml2::XMLElement& snm, tinyxml2::XMLDocument&) const
+{
+    setUIntAttribute(snm, "GAME_UID", gameUid);
+    setIntAttribute(snm, "ZI", stateIndex);
+    appendStream(snm, cards);
+    appendStream(snm, record);
+}
+
+void SKAT_NETWORKMESSAGE::write(tinyxml2::XMLElement& snm, tinyxml2::XMLDocument& document) const
+{
+    VORDIX_NETWORKMESSAGE::write(snm, document);
+    setIntAttribute(snm, "TYP", kind);
+    switch (kind) {
+    case CHAT_MESSAGE: {
+        tinyxml2::XMLElement* chat = appendChild(snm, "CHAT");
+        tinyxml2::XMLElement* content = appendChild(*chat, "CHAT_CONTENT");
+        tinyxml2::XMLText* text = document.NewText(vordix::toUtf8(chatText).c_str());
+        text->SetCData(true);
+        content->InsertEndChild(text);
+        setIntAttribute(*chat, "PLATZ", seat);
+        break;
+    }
+    case SETUP_REQUEST: {
+        tinyxml2::XMLElement* setup = appendChild(snm, "SPIELAUFBAU");
+        if (const PLAYER* player = clientPlayer()) {
+            tinyxml2::XMLElement* client = appendChild(*setup, "CLIENT_PLAYER");
+            appendStream(*client, *player);
+        }
+        break;
+    }
+    case SETUP_REPLY: {
+        tinyxml2::XMLElement* setup = appendChild(snm, "SPIELAUFBAU_REPLY");
+        setIntAttribute(*setup, "REPLY", reply);
+        for (int s = 0; s < 3; ++s) {
+            const PLAYER* player = seatPlayer(s);
+            if (!player)
+                continue;
+            tinyxml2::XMLElement* seatElement = appendChild(*setup, SEAT_ELEMENTS[s]);
+            appendStream(*seatElement, *player);
+            if (const REMOTE_PLAYER* remote = player->isRemote())
+                appendStream(*seatElement, remote->connection);
+        }
+        break;
+    }
+    case TABLE_NOTIFICATION: {
+        tinyxml2::XMLElement* bnf = appendChild(snm, "BNF");
+        setIntAttribute(*bnf, "TYP", event);
+        setIntAttribute(*bnf, "P1", eventValue);
+        writeGameState(snm, document);
+        if (sheet_ && sheet_->rowCount() > 0)
+            appendStream(snm, *sheet_);
+        break;
+    }
+    case PLAYER_ACTION_REQUEST:
+    case PLAYER_ACTION_REPLY: {
+        tinyxml2::XMLElement* pa = appendChild(snm, "PA");
+        setIntAttribute(*pa, "AKTION", action);
+        setIntAttribute(*pa, "PLATZ", seat);
+        if (answer != 0)
+            setIntAttribute(*pa, "RPLY", answer);
+        if (skat.isComplete())
+            appendStream(*pa, skat);
+        if (spielart.SPIEL_TYP != GAME_NONE)
+            appendStream(*pa, spielart);
+        writeGameState(snm, document);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+bool SKAT_NETWORKMESSAGE::read(const tinyxml2::XMLElement* snm, const tinyxml2::XMLDocument& document)
+{
+    if (snm == nullptr || !VORDIX_NETWORKMESSAGE::read(snm, document))
+        return false;
+    kind = intAttribute(snm, "TYP", 0);
+    switch (kind) {
+    case CHAT_MESSAGE: return readChat(*snm);
+    case SETUP_REQUEST: return readSetupRequest(*snm, document);
+    case SETUP_REPLY: return readSetupReply(*snm, document);
+    case TABLE_NOTIFICATION: return readTableNotification(*snm, document);
+    case PLAYER_ACTION_REQUEST:
+    case PLAYER_ACTION_REPLY: return readPlayerAction(*snm, document);
+    case CLIENT_HELLO:
+    case CLIENT_LEAVING:
+    case CLIENT_DISCONNECTED:
+    case SERVER_DISCONNECTED: return true;
+    default: return false;
+    }
+}
+
+bool SKAT_NETWORKMESSAGE::readChat(const tinyxml2::XMLElement& snm)
+{
+    const tinyxml2::XMLElement* chat = firstChild(&snm, "CHAT");
+    if (!chat)
+        return true;
+    if (const tinyxml2::XMLElement* content = firstChild(chat, "CHAT_CONTENT"))
+        chatText = elementText(content);
+    seat = intAttribute(chat, "PLATZ", seat);
+    return true;
+}
+
+bool SKAT_NETWORKMESSAGE::readSetupRequest(const tinyxml2::XMLElement& snm, const tinyxml2::XMLDocument& document)
+{
+    const tinyxml2::XMLElement* client = firstChild(firstChild(&snm, "SPIELAUFBAU"), "CLIENT_PLAYER");
+    if (!client)
+        return false;
+    auto player = std::make_unique<REMOTE_PLAYER>(0);
+    if (const tinyxml2::XMLElement* connection = firstChild(client, "CONNECTABLE"))
+        player->connection.read(connection, document);
+    if (!readChildStream(client, *player))
+        return false;
+    clientOwned_ = std::move(player);
+    clientBorrowed_ = nullptr;
+    return true;
+}
+
+bool SKAT_NETWORKMESSAGE::readSetupReply(const tinyxml2::XMLElement& snm, const tinyxml2::XMLDocument& document)
+{
+    const tinyxml2::XMLElement* setup = firstChild(&snm, "SPIELAUFBAU_REPLY");
+    if (!setup)
+        return false;
+    reply = intAttribute(setup, "REPLY", 0);
+    if (reply == 4)
+        return true; // the host closes the table: no seats follow
+    for (int s = 0; s < 3; ++s) {
+        seatOwned_[s].reset();
+        seatBorrowed_[s] = nullptr;
+        const tinyxml2::XMLElement* seatElement = firstChild(setup, SEAT_ELEMENTS[s]);
+        const tinyxml2::XMLElement* playerElement = firstChild(seatElement, "PLAYER");
+        if (!playerElement)
+            continue;
+        const int playerKind = intAttribute(playerElement, "TYP", 0);
+        if (playerKind < PLAYER_KIND_HUMAN || playerKind > PLAYER_KIND_REMOTE)
+            continue;
+        std::unique_ptr<PLAYER> player = createPlayer(playerKind, s);
+        if (REMOTE_PLAYER* remote = player->isRemote())
+            if (const tinyxml2::XMLElement* connection = firstChild(seatElement, "CONNECTABLE"))
+                remote->connection.read(connection, document);
+        if (player->read(playerElement, document))
+            seatOwned_[s] = std::move(player);
+    }
+    return true;
+}
+
+bool SKAT_NETWORKMESSAGE::readGameState(const tinyxml2::XMLElement& snm, const tinyxml2::XMLDocument& document)
+{
+    gameUid = uintAttribute(&snm, "GAME_UID").value_or(gameUid);
+    stateIndex = intAttribute(&snm, "ZI", stateIndex);
+    if (const tinyxml2::XMLElement* c = firstChild(&snm, cards.elementName()))
+        if (!cards.read(c, document))
+            return false;
+    if (const tinyxml2::XMLElement* r = firstChild(&snm, record.elementName()))
+        record.read(r, document);
+    return true;
+}
+
+bool SKAT_NETWORKMESSAGE::readTableNotification(const tinyxml2::XMLElement& snm, const tinyxml2::XMLDocument& document)
+{
+    const tinyxml2::XMLElement* bnf = firstChild(&snm, "BNF");
+    if (!bnf)
+        return false;
+    event = intAttribute(bnf, "TYP", event);
+    eventValue = intAttribute(bnf, "P1", eventValue);
+    if (!readGameState(snm, document))
+        return false;
+    if (event == SCORE_SHEET_CHANGED)
+        if (const tinyxml2::XMLElement* list = firstChild(&snm, "Spielliste"))
+            return sheet().read(list, document);
+    return true;
+}
+
+bool SKAT_NETWORKMESSAGE::readPlayerAction(const tinyxml2::XMLElement& snm, const tinyxml2::XMLDocument& document)
+{
+    const tinyxml2::XMLElement* pa = firstChild(&snm, "PA");
+    if (!pa)
+        return false;
+    action = intAttribute(pa, "AKTION", action);
+    seat = intAttribute(pa, "PLATZ", seat);
+    answer = intAttribute(pa, "RPLY", 0);
+    if (const tinyxml2::XMLElement* s = firstChild(pa, skat.elementName()))
+        skat.read(s, document);
+    if (const tinyxml2::XMLElement* g = firstChild(pa, spielart.elementName()))
+        spielart.read(g, document);
+    return readGameState(snm, document);
+}

@@ -1,0 +1,89 @@
+#pragma once
+// The one message the game side exchanges, between programs at a shared
+// table and inside this program between its threads: element "SNM" with the
+// kind in "TYP" and the framework's envelope "VNM" (sender in "SUID") as
+// its child. The kind decides the body: chat, seating, a table event, a
+// player request or a player's answer.
+
+#include "skat/engine/Player.h"
+#include "skat/engine/Spielkarten.h"
+#include "skat/engine/Spielstruct.h"
+#include "skat/engine/TableTypes.h"
+#include "vordix/NetworkMessage.h"
+
+#include <array>
+#include <memory>
+#include <string>
+
+class LISTE;
+class SKATTISCH;
+
+class SKAT_NETWORKMESSAGE : public VORDIX_NETWORKMESSAGE {
+public:
+    SKAT_NETWORKMESSAGE();
+    explicit SKAT_NETWORKMESSAGE(int kind, const std::wstring& sender = L"local");
+    SKAT_NETWORKMESSAGE(const SKAT_NETWORKMESSAGE& other);
+    SKAT_NETWORKMESSAGE& operator=(const SKAT_NETWORKMESSAGE& other);
+    ~SKAT_NETWORKMESSAGE() override;
+
+    // False for a missing envelope, a kind outside 1..10 or a body the kind
+    // needs; a failed read never leaves a half-built player behind.
+    bool read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument& document) override;
+    const char* elementName() const override { return "SNM"; }
+    void write(tinyxml2::XMLElement& element, tinyxml2::XMLDocument& document) const override;
+
+    // The table's run id, state index, card state, game record and seat
+    // names (not its score sheet); takes the table lock.
+    void fillFromTable(SKATTISCH& table);
+
+    const std::wstring& sender() const { return suid; }
+    bool isLocal() const { return suid == L"local"; }
+
+    void setChatText(const std::wstring& text) { chatText = text; }
+    const std::wstring& getChatText() const { return chatText; }
+    const std::wstring& getSeatName(int seat) const;
+
+    // The score sheet (created on first use); only kind 8 carries it.
+    LISTE& sheet();
+    const LISTE* sheetIfAny() const { return sheet_.get(); }
+
+    // Players of kinds 3 and 4. Players read from XML are owned by the
+    // message until taken; players set for writing are only borrowed.
+    const PLAYER* clientPlayer() const { return clientOwned_ ? clientOwned_.get() : clientBorrowed_; }
+    void setClientPlayer(const PLAYER* player);
+    std::unique_ptr<PLAYER> takeClientPlayer();
+    const PLAYER* seatPlayer(int seat) const;
+    void setSeatPlayer(int seat, const PLAYER* player);
+    std::unique_ptr<PLAYER> takeSeatPlayer(int seat);
+
+    int kind = 0;
+    std::wstring chatText;
+    std::array<std::wstring, 3> seatNames;
+    int reply = 0;
+    std::uint32_t gameUid = 0;
+    int stateIndex = 0;
+    SPIELKARTEN cards;
+    SPIELSTRUCT record;
+    int event = 0;
+    int eventValue = 0;
+    int action = 0;
+    int seat = -1;
+    int answer = 0;
+    SKAT skat;
+    ::SPIELART spielart;
+
+private:
+    bool readChat(const tinyxml2::XMLElement& snm);
+    bool readSetupRequest(const tinyxml2::XMLElement& snm, const tinyxml2::XMLDocument& document);
+    bool readSetupReply(const tinyxml2::XMLElement& snm, const tinyxml2::XMLDocument& document);
+    bool readTableNotification(const tinyxml2::XMLElement& snm, const tinyxml2::XMLDocument& document);
+    bool readPlayerAction(const tinyxml2::XMLElement& snm, const tinyxml2::XMLDocument& document);
+    bool readGameState(const tinyxml2::XMLElement& snm, const tinyxml2::XMLDocument& document);
+    void writeGameState(tinyxml2::XMLElement& snm, tinyxml2::XMLDocument& document) const;
+
+    std::unique_ptr<LISTE> sheet_;
+    std::unique_ptr<PLAYER> clientOwned_;
+    const PLAYER* clientBorrowed_ = nullptr;
+    std::array<std::unique_ptr<PLAYER>, 3> seatOwned_;
+    std::array<const PLAYER*, 3> seatBorrowed_{};
+};

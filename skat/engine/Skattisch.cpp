@@ -1,0 +1,616 @@
+#include "skat/engine/Skattisch.h"
+
+#include "skat/engine/Ablaufzustand.h"
+#include "skat/engine/AnswerCheck.h"
+#include "skat/engine/SkatNetworkMessage.h"
+#include "skat/engine/TableServices.h"
+#include "skat/engine/TableWindows.h"
+#include "vordix/MessageSink.h"
+#include "vordix/Timer.h"
+
+#include <chrono>
+#include <ctime>
+
+using VORDIX_IPC::CThreadSuspender;
+
+SKATTISCH::SKATTISCH()
+{
+    record.ALLEIN = SEAT_NONE;
+    setPlayer(0, PLAYER_KIND_HUMAN);
+    setPlayer(1, PLAYER_KIND_COMPUTER);
+    setPlayer(2, PLAYER_KIND_COMPUTER);
+}
+
+SKATTISCH::~SKATTISCH() = default;
+
+void SKATTISCH::resetGame()
+{
+    std::lock_guard lock(tableLock);
+    cards.reset();
+    record.reset();
+}
+
+bool SKATTISCH::setPlayer(int slot, int kind)
+{
+    std::unique_ptr<PLAYER> player = createPlayer(kind, slot);
+    if (!player || slot < 0 || slot > 2)
+        return false;
+    seatPlayer(slot, std::move(player));
+    return true;
+}
+
+void SKATTISCH::seatPlayer(int slot, std::unique_ptr<PLAYER> player)
+{
+    if (slot < 0 || slot > 2)
+        return;
+    if (player)
+        player->attachTable(this, slot);
+    players_[static_cast<std::size_t>(slot)] = std::move(player);
+}
+
+PLAYER* SKATTISCH::playerInSlot(int slot) const
+{
+    return slot >= 0 && slot < 3 ? players_[static_cast<std::size_t>(slot)].get() : nullptr;
+}
+
+PLAYER* SKATTISCH::playerAtSeat(Seat seat) const
+{
+    return isValidSeat(seat) ? playerInSlot(slotOfSeat(seat)) : nullptr;
+}
+
+PLAYER* SKATTISCH::forehandPlayer() const { return playerAtSeat(cards.pile.vh()); }
+PLAYER* SKATTISCH::playerAfter() const
+{
+    const Seat vh = cards.pile.vh();
+    return isValidSeat(vh) ? playerAtSeat((vh + 1) % 3) : nullptr;
+}
+PLAYER* SKATTISCH::playerTwoAfter() const
+{
+    const Seat vh = cards.pile.vh();
+    return isValidSeat(vh) ? playerAtSeat((vh + 2) % 3) : nullptr;
+}
+
+int SKATTISCH::slotOf(const PLAYER* player) const
+{
+    for (int slot = 0; slot < 3; ++slot)
+        if (player && players_[static_cast<std::size_t>(slot)].get() == player)
+            return slot;
+    return -1;
+}
+
+Seat SKATTISCH::seatOf(const PLAYER* player) const
+{
+    const int slot = slotOf(player);
+    return slot < 0 ? SEAT_NONE : seatOfSlot(slot);
+}
+
+void SKATTISCH::standardSeating()
+{
+    modus.setNextOfList(sheet);
+    modus.mode = MODE_NEXT_OF_LIST;
+    modus.forehand = 1;
+    sheet.reset();
+    runningGame.reset();
+    setPlayer(0, PLAYER_KIND_HUMAN);
+    setPlayer(1, PLAYER_KIND_COMPUTER);
+    setPlayer(2, PLAYER_KIND_COMPUTER);
+}
+
+bool SKATTISCH::allSeatsReady() const
+{
+    for (const auto& player : players_) {
+        if (!player)
+            return false;
+        if (player->kind() == PLAYER_KIND_REMOTE && !player->isRemote()->connection.connected)
+            return false;
+    }
+    return true;
+}
+
+bool SKATTISCH::isInCardPlay() const
+{
+    const int index = currentIndex;
+    return index == STATE_KARTE_AUSSPIELEN || index == STATE_STICH_ABLEGEN;
+}
+
+bool SKATTISCH::isInCardPlayStrict() const
+{
+    const int index = currentIndex;
+    if (index == STATE_STICH_ABLEGEN)
+        return true;
+    std::lock_guard lock(tableLock);
+    return index == STATE_KARTE_AUSSPIELEN && cards.pile.trickCount() > 0;
+}
+
+bool SKATTISCH::isServerTableWithRemote() const
+{
+    if (isClientTable())
+        return false;
+    for (const auto& player : players_)
+        if (player && player->kind() == PLAYER_KIND_REMOTE)
+            return true;
+    return false;
+}
+
+bool SKATTISCH::isNetworkGame() const { return isClientTable() || isServerTableWithRemote(); }
+
+bool SKATTISCH::mayStartNextOfList() const
+{
+    const int rows = sheet.rowCount();
+    return rows >= 1 && rows <= LISTE::MAX_GAMES - 1 && (currentIndex == STATE_NONE || modus.mode != MODE_NEXT_OF_LIST);
+}
+
+void SKATTISCH::setMessagePoster(MessagePoster poster)
+{
+    std::lock_guard lock(posterMutex_);
+    poster_ = std::move(poster);
+}
+
+bool SKATTISCH::postLocal(std::string xml)
+{
+    MessagePoster poster;
+    {
+        std::lock_guard lock(posterMutex_);
+        poster = poster_;
+    }
+    return poster && poster(std::move(xml));
+}
+
+std::uint32_t SKATTISCH::openRequestSerial(int, int) const { return 0; }
+
+void SKATTISCH::applyTableEvent(const SKAT_NETWORKMESSAGE& message)
+{
+    const bool local = message.isLocal();
+    if (local && message.gameUid != tableRunId) {
+        EVENT_HANDOFF::instance().markHandled();
+        return;
+    }
+    if (!local) {
+        std::lock_guard lock(tableLock);
+        currentIndex = message.stateIndex;
+        cards = message.cards;
+        record = message.record;
+        if (message.event == SCORE_SHEET_CHANGED && isClientTable() && message.sheetIfAny())
+            sheet.assign(*message.sheetIfAny());
+    }
+    if (message.event < FIRST_EVENT_WITH_VALUE)
+        observers.handleLocal(message.event);
+    else
+        observers.handleLocalWithValue(message.event, message.eventValue);
+    if (local)
+        EVENT_HANDOFF::instance().markHandled();
+}
+
+// ---------------------------------------------------------------- server
+
+SKATTISCH_SERVER::SKATTISCH_SERVER() = default;
+
+SKATTISCH_SERVER::~SKATTISCH_SERVER()
+{
+    stopGameLoop();
+    if (loopThread_.joinable())
+        loopThread_.join();
+}
+
+void SKATTISCH_SERVER::resetGame()
+{
+    SKATTISCH::resetGame();
+    stopGameLoop();
+}
+
+void SKATTISCH_SERVER::startGame()
+{
+    const int saved = runningGame.stateIndex;
+    const bool resumable = saved >= STATE_NEUES_SPIEL && saved <= STATE_ABRECHNUNG && saved != STATE_ABHEBEN_UND_GEBEN
+        && saved != STATE_REIZ_VORSCHLAG && saved != STATE_EINGEPASST && saved != STATE_ABRECHNUNG
+        && runningGame.cards.isConsistent();
+    if (resumable) {
+        std::lock_guard lock(tableLock);
+        cards = runningGame.cards;
+        record = runningGame.record;
+        startIndex = saved;
+    } else {
+        startIndex = STATE_NEUES_SPIEL;
+    }
+    startLoopThread();
+}
+
+namespace {
+// Run ids are clock values, made distinct so that events of an earlier run
+// can never pass for the current one.
+std::uint32_t nextRunId()
+{
+    static std::atomic<std::uint32_t> last{0};
+    const auto now = static_cast<std::uint32_t>(VORDIX_TIMER::nowMs());
+    std::uint32_t previous = last.load();
+    std::uint32_t id;
+    do {
+        id = now > previous ? now : previous + 1;
+        if (id == 0)
+            id = 1;
+    } while (!last.compare_exchange_weak(previous, id));
+    return id;
+}
+} // namespace
+
+void SKATTISCH_SERVER::startLoopThread()
+{
+    if (loopRunning_)
+        return;
+    if (loopThread_.joinable())
+        loopThread_.join();
+    stopRequested_ = false;
+    requestFailed_ = false;
+    suspender_.resume(VORDIX_IPC::SUSPEND_PENDING); // forget a resume kept from an earlier run
+    loopRunning_ = true;
+    tableRunId = nextRunId();
+    loopThread_ = std::thread([this] { gameLoop(); });
+}
+
+void SKATTISCH_SERVER::stopGameLoop()
+{
+    if (loopRunning_) {
+        stopRequested_ = true;
+        EVENT_HANDOFF::instance().wakeAll();
+        suspender_.resume(VORDIX_IPC::RESUME_TABLE_STOPPED);
+        auto services = tableServices();
+        for (int round = 0; round < 500 && loopRunning_; ++round) {
+            if (waitForLoopEnd(0))
+                break;
+            services->processEvents(10);
+        }
+    }
+    if (!loopRunning_ && loopThread_.joinable() && loopThread_.get_id() != std::this_thread::get_id())
+        loopThread_.join();
+    tableServices()->setSuppressTableCallbacks(true);
+}
+
+bool SKATTISCH_SERVER::waitForLoopEnd(int ms)
+{
+    std::unique_lock lock(loopEndMutex_);
+    return loopEnded_.wait_for(lock, std::chrono::milliseconds(ms), [this] { return !loopRunning_; });
+}
+
+void SKATTISCH_SERVER::confirmInterruption()
+{
+    auto windows = tableWindows();
+    if (!modus.freeGame) {
+        if (modus.mode == MODE_NEXT_OF_LIST || modus.mode == MODE_FREE_GAME) {
+            if (windows->confirmFreeGame(*this)) {
+                std::lock_guard lock(tableLock);
+                record.ruleSet = RULESET_PUB;
+                modus.freeGame = true;
+            }
+        } else {
+            modus.freeGame = true;
+        }
+    }
+    windows->refreshMainWindow(*this);
+}
+
+void SKATTISCH_SERVER::saveRunningGame(int index)
+{
+    {
+        std::lock_guard lock(tableLock);
+        runningGame.stateIndex = index;
+        runningGame.cards = cards;
+        runningGame.record = record;
+    }
+    // Saved outside the table lock: a failed save shows a message, and the
+    // main window paints under that lock.
+    if (savesFiles_)
+        runningGame.save();
+}
+
+void SKATTISCH_SERVER::setState(int index)
+{
+    {
+        std::lock_guard lock(tableLock);
+        state_ = createState(index, *this);
+        currentIndex = index < STATE_NEUES_SPIEL || index > STATE_ABRECHNUNG ? STATE_NEUES_SPIEL : index;
+    }
+    saveRunningGame(currentIndex);
+    if (stateHook_)
+        stateHook_(currentIndex);
+    state_->run();
+}
+
+void SKATTISCH_SERVER::replayResumedGame(int index)
+{
+    currentIndex = index;
+    if (index > STATE_REIZ_VORSCHLAG && index < STATE_SPIEL_ANSAGEN)
+        for (Seat seat = 0; seat < 3; ++seat)
+            if (PLAYER* player = playerAtSeat(seat))
+                player->initProposal();
+    if (!report(GAME_RESUMED) || !report(CARDS_DEALT))
+        return;
+    if (index > STATE_REIZEN && !report(BIDDING_RESTORED))
+        return;
+    if (index > STATE_SPIEL_ANSAGEN) {
+        if (!report(ANNOUNCEMENT_RESTORED))
+            return;
+        GameType type;
+        Seat declarer;
+        {
+            std::lock_guard lock(tableLock);
+            type = record.SPIELART.SPIEL_TYP;
+            declarer = record.ALLEIN;
+        }
+        if (type != GAME_RAMSCH)
+            reportWithValue(DECLARER_RESTORED, declarer);
+        else
+            report(RAMSCH_ANNOUNCED);
+    }
+}
+
+void SKATTISCH_SERVER::gameLoop()
+{
+    random.seed = hasFixedSeed_ ? fixedSeed_ : static_cast<std::uint32_t>(std::time(nullptr));
+    const int first = startIndex;
+    if (first > STATE_NEUES_SPIEL)
+        replayResumedGame(first);
+    report(TABLE_REFRESH);
+    if (!stopRequested_) {
+        setState(first);
+        while (state_->next != STATE_STOP && !stopRequested_)
+            setState(state_->next);
+    }
+
+    auto services = tableServices();
+    const bool closing = services->applicationClosing();
+    // A stopped or normally ended game is over; after a failure the user did
+    // not cause (or at shutdown) the saved game keeps its state to resume.
+    const bool keepSaved = closing || requestFailed_;
+    {
+        std::lock_guard lock(tableLock);
+        currentIndex = STATE_STOP;
+        cards.reset();
+        record.reset();
+        currentIndex = STATE_NONE;
+        state_.reset();
+    }
+    if (!keepSaved)
+        saveRunningGame(STATE_NONE);
+    if (!closing)
+        report(GAME_LOOP_ENDED);
+    tableRunId = 0;
+    {
+        std::lock_guard lock(loopEndMutex_);
+        loopRunning_ = false;
+    }
+    loopEnded_.notify_all();
+}
+
+bool SKATTISCH_SERVER::report(int event)
+{
+    observers.broadcast(event);
+    return !stopRequested_;
+}
+
+bool SKATTISCH_SERVER::reportWithValue(int event, int value)
+{
+    observers.broadcastWithValue(event, value);
+    return !stopRequested_;
+}
+
+// ---------------------------------------------------------------- requests
+
+std::uint32_t SKATTISCH_SERVER::openRequestSerial(int slot, int kind) const
+{
+    std::lock_guard lock(requestMutex_);
+    if (slot < 0 || slot > 2 || kind != openKind_ || (awaitedSlots_ & (1u << slot)) == 0)
+        return 0;
+    return openSerial_;
+}
+
+PLAYER_AKTION SKATTISCH_SERVER::answerOf(int slot) const
+{
+    std::lock_guard lock(requestMutex_);
+    return slot >= 0 && slot < 3 ? answers_[static_cast<std::size_t>(slot)] : PLAYER_AKTION();
+}
+
+bool SKATTISCH_SERVER::playerFinished(int slot, const PLAYER_AKTION& answer)
+{
+    bool complete = false;
+    {
+        std::lock_guard lock(requestMutex_);
+        const unsigned bit = slot >= 0 && slot < 3 ? 1u << slot : 0u;
+        if (bit == 0 || (awaitedSlots_ & bit) == 0 || answer.requestKind != openKind_
+            || (answer.serial != 0 && answer.serial != openSerial_))
+            return false;
+        answers_[static_cast<std::size_t>(slot)] = answer;
+        awaitedSlots_ &= ~bit;
+        complete = awaitedSlots_ == 0;
+    }
+    if (complete)
+        suspender_.resume(VORDIX_IPC::RESUME_ANSWERED);
+    return true;
+}
+
+int SKATTISCH_SERVER::waitForAnswers(int kind, unsigned slots)
+{
+    if (stopRequested_)
+        return VORDIX_IPC::RESUME_TABLE_STOPPED;
+    {
+        std::lock_guard lock(requestMutex_);
+        openKind_ = kind;
+        awaitedSlots_ = slots;
+        openSerial_ = ++serialCounter_;
+        if (openSerial_ == 0)
+            openSerial_ = ++serialCounter_;
+        for (int slot = 0; slot < 3; ++slot)
+            if (slots & (1u << slot))
+                answers_[static_cast<std::size_t>(slot)].reset();
+    }
+    suspender_.setSuspendAction([this, kind, slots] {
+        for (int slot = 0; slot < 3; ++slot)
+            if (slots & (1u << slot)) {
+                PLAYER* player = playerInSlot(slot);
+                if (!player || !player->deliverRequest(kind))
+                    return false;
+            }
+        return true;
+    });
+    int code = suspender_.waitFor(60);
+    suspender_.clearSuspendAction();
+    while (code == VORDIX_IPC::SUSPEND_PENDING || code == VORDIX_IPC::RESUME_TIMED_OUT) {
+        if (stopRequested_) {
+            code = VORDIX_IPC::RESUME_TABLE_STOPPED;
+            break;
+        }
+        code = suspender_.waitFor(60);
+    }
+    {
+        std::lock_guard lock(requestMutex_);
+        if (code != VORDIX_IPC::RESUME_ANSWERED || awaitedSlots_ != 0)
+            answers_ = {};
+        openKind_ = REQUEST_NONE;
+        awaitedSlots_ = 0;
+    }
+    if (stopRequested_)
+        return VORDIX_IPC::RESUME_TABLE_STOPPED;
+    if (code != VORDIX_IPC::RESUME_ANSWERED && code != VORDIX_IPC::RESUME_TABLE_STOPPED)
+        requestFailed_ = true;
+    return code;
+}
+
+// A computer answer that fails the check is replaced and logged; any other
+// player is asked again.
+bool SKATTISCH_SERVER::acceptOrRepair(int kind, int slot)
+{
+    PLAYER* player = playerInSlot(slot);
+    const Seat seat = seatOfSlot(slot);
+    PLAYER_AKTION answer = answerOf(slot);
+    {
+        std::lock_guard lock(tableLock);
+        if (isValidAnswer(kind, answer, cards, record, seat))
+            return true;
+        if (!player || player->kind() != PLAYER_KIND_COMPUTER) {
+            tableServices()->log(L"Answer to request " + std::to_wstring(kind) + L" of seat "
+                                 + std::to_wstring(seat) + L" is not valid; asking again");
+            return false;
+        }
+        repairAnswer(kind, answer, cards, record, seat);
+    }
+    tableServices()->log(L"Computer answer to request " + std::to_wstring(kind) + L" of seat "
+                         + std::to_wstring(seat) + L" was not valid and was replaced");
+    std::lock_guard requestLock(requestMutex_);
+    answers_[static_cast<std::size_t>(slot)] = answer;
+    return true;
+}
+
+int SKATTISCH_SERVER::askPlayer(int kind, int slot)
+{
+    if (slot < 0 || slot > 2)
+        return VORDIX_IPC::RESUME_ACTION_FAILED;
+    for (;;) {
+        const int code = waitForAnswers(kind, 1u << slot);
+        if (code != VORDIX_IPC::RESUME_ANSWERED || acceptOrRepair(kind, slot))
+            return code;
+    }
+}
+
+int SKATTISCH_SERVER::askAllPlayers(int kind)
+{
+    const int code = waitForAnswers(kind, 0b111u);
+    if (code == VORDIX_IPC::RESUME_ANSWERED)
+        for (int slot = 0; slot < 3; ++slot)
+            if (!acceptOrRepair(kind, slot)) {
+                std::lock_guard lock(requestMutex_);
+                answers_[static_cast<std::size_t>(slot)].confirmation = CONFIRM_NEXT_GAME;
+            }
+    return code;
+}
+
+void SKATTISCH_SERVER::performPlayerRequest(const SKAT_NETWORKMESSAGE& message)
+{
+    if (message.gameUid != tableRunId)
+        return;
+    if (auto* local = dynamic_cast<LOCAL_PLAYER*>(playerInSlot(message.seat)))
+        local->dispatchRequest(message.action);
+}
+
+bool SKATTISCH_SERVER::applyPlayerAnswer(const SKAT_NETWORKMESSAGE& message, std::uint32_t connectionId)
+{
+    if (message.gameUid != tableRunId || tableServices()->suppressTableCallbacks())
+        return false;
+    PLAYER* player = playerInSlot(message.seat);
+    REMOTE_PLAYER* remote = player ? player->isRemote() : nullptr;
+    if (!remote || remote->connection.connectionId != connectionId)
+        return false;
+    PLAYER_AKTION answer;
+    answer.requestKind = message.action;
+    switch (message.action) {
+    case REQUEST_BID: answer.bidValue = message.answer; break;
+    case REQUEST_CUT: answer.cutPosition = message.answer; break;
+    case REQUEST_SKAT_OR_HAND: answer.handFlag = message.answer != 0; break;
+    case REQUEST_DISCARD: answer.discard = message.skat; break;
+    case REQUEST_ANNOUNCE:
+        answer.announceFlag = message.answer != 0;
+        answer.spielart = message.spielart;
+        break;
+    case REQUEST_ANNOUNCE_HAND:
+        answer.handFlag = message.answer != 0;
+        answer.spielart = message.spielart;
+        break;
+    case REQUEST_PLAY_CARD: answer.card = message.answer; break;
+    case REQUEST_CONFIRM_SETTLEMENT:
+    case REQUEST_CONFIRM_PASSED: answer.confirmation = message.answer; break;
+    default: break;
+    }
+    return playerFinished(message.seat, answer);
+}
+
+// ---------------------------------------------------------------- client
+
+void SKATTISCH_CLIENT::performPlayerRequest(const SKAT_NETWORKMESSAGE& message)
+{
+    {
+        std::lock_guard lock(tableLock);
+        currentIndex = message.stateIndex;
+        cards = message.cards;
+        record = message.record;
+        for (int seat = 0; seat < 3; ++seat) {
+            PLAYER* player = playerAtSeat(seat);
+            if (player && player->isRemote() && !message.getSeatName(seat).empty())
+                player->setHeldName(message.getSeatName(seat));
+        }
+    }
+    if (auto* local = dynamic_cast<LOCAL_PLAYER*>(playerInSlot(message.seat)))
+        local->dispatchRequest(message.action);
+}
+
+bool SKATTISCH_CLIENT::playerFinished(int slot, const PLAYER_AKTION& answer)
+{
+    auto services = tableServices();
+    SKAT_NETWORKMESSAGE reply(PLAYER_ACTION_REPLY, services->serverId());
+    reply.fillFromTable(*this);
+    reply.action = answer.requestKind;
+    reply.seat = slot;
+    switch (answer.requestKind) {
+    case REQUEST_CUT: reply.answer = answer.cutPosition; break;
+    case REQUEST_BID: reply.answer = answer.bidValue; break;
+    case REQUEST_SKAT_OR_HAND: reply.answer = answer.handFlag; break;
+    case REQUEST_DISCARD: reply.skat = answer.discard; break;
+    case REQUEST_ANNOUNCE:
+        reply.answer = answer.announceFlag;
+        reply.spielart = answer.spielart;
+        break;
+    case REQUEST_ANNOUNCE_HAND:
+        reply.answer = answer.handFlag;
+        reply.spielart = answer.spielart;
+        break;
+    case REQUEST_PLAY_CARD: reply.answer = answer.card; break;
+    default: reply.answer = answer.confirmation; break;
+    }
+    return services->sendToHost(streamToXml(reply));
+}
+
+void SKATTISCH_CLIENT::leaveGame()
+{
+    auto services = tableServices();
+    services->sendToHost(streamToXml(SKAT_NETWORKMESSAGE(CLIENT_LEAVING, services->serverId())));
+    services->disconnectHost();
+    resetGame();
+    currentIndex = STATE_NONE;
+}

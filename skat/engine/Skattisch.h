@@ -1,0 +1,204 @@
+#pragma once
+// The table of one game: the next-game mode, the game record, the card
+// state, the three seated players, the observers, the score sheet and the
+// saved running game. A SKATTISCH_SERVER runs the game on its game-loop
+// thread; a SKATTISCH_CLIENT mirrors a hosting program's table.
+//
+// Players sit in three storage slots: slot k serves seat (k + 1) mod 3, and
+// a player's number is its slot.
+
+#include "skat/engine/LaufendesSpielDokument.h"
+#include "skat/engine/Liste.h"
+#include "skat/engine/Player.h"
+#include "skat/engine/Spielkarten.h"
+#include "skat/engine/Spielmodus.h"
+#include "skat/engine/Spielstruct.h"
+#include "skat/engine/TischBeobachter.h"
+#include "vordix/Random.h"
+#include "vordix/ipc/ThreadSuspender.h"
+
+#include <array>
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+
+class SKAT_NETWORKMESSAGE;
+
+class SKATTISCH {
+public:
+    SKATTISCH();
+    virtual ~SKATTISCH();
+    SKATTISCH(const SKATTISCH&) = delete;
+    SKATTISCH& operator=(const SKATTISCH&) = delete;
+
+    // Empties the card state and the game record.
+    virtual void resetGame();
+    // Runs a posted request for the addressed local player (queue worker).
+    virtual void performPlayerRequest(const SKAT_NETWORKMESSAGE& message) = 0;
+    // The answer of the player in the slot. False when nobody waits for
+    // it: a late, duplicate or foreign answer is ignored.
+    virtual bool playerFinished(int slot, const PLAYER_AKTION& answer) = 0;
+    // A table event taken by the queue worker: a local event of another run
+    // is dropped; a host's event first brings the table up to its state.
+    // Every local event releases the waiting observer, also a dropped one.
+    void applyTableEvent(const SKAT_NETWORKMESSAGE& message);
+
+    // Seats a new player of the kind (1..5) in the slot; another kind
+    // leaves the seat unchanged (false).
+    bool setPlayer(int slot, int kind);
+    void seatPlayer(int slot, std::unique_ptr<PLAYER> player);
+    PLAYER* playerInSlot(int slot) const;
+    PLAYER* playerAtSeat(Seat seat) const;
+    PLAYER* forehandPlayer() const;
+    PLAYER* playerAfter() const;    // seat (forehand + 1) mod 3
+    PLAYER* playerTwoAfter() const; // seat (forehand + 2) mod 3
+    int slotOf(const PLAYER* player) const;
+    Seat seatOf(const PLAYER* player) const;
+    // Mode 0, empty sheet and running game, a human and two computer players.
+    void standardSeating();
+
+    bool allSeatsReady() const;
+    bool isInCardPlay() const;
+    // Card play with at least one trick on the pile (or collecting one).
+    bool isInCardPlayStrict() const;
+    virtual bool isClientTable() const { return false; }
+    bool isServerTableWithRemote() const;
+    bool isNetworkGame() const;
+    bool mayStartNextOfList() const;
+
+    // Where local game messages go (the application's message queue; a
+    // worker of our own without windows). False when none could be posted.
+    using MessagePoster = std::function<bool(std::string xml)>;
+    void setMessagePoster(MessagePoster poster);
+    bool postLocal(std::string xml);
+    // A game loop of this table is being stopped.
+    virtual bool stopRequested() const { return false; }
+    // The request of the slot that is waiting for an answer, with its
+    // serial; 0 when none (stale requests are not run).
+    virtual std::uint32_t openRequestSerial(int slot, int kind) const;
+
+    SPIELMODUS modus;
+    SPIELSTRUCT record;
+    SPIELKARTEN cards;
+    TISCH_BEOBACHTER_MANAGER observers;
+    LISTE sheet;
+    LAUFENDES_SPIEL_DOKUMENT runningGame;
+    std::atomic<int> currentIndex{STATE_NONE};
+    int startIndex = STATE_NEUES_SPIEL;
+    // Set by the windows, read by the game flow between requests.
+    std::atomic<std::uint8_t> takeBackFlag{0};
+    std::atomic<std::uint8_t> playTheRestFlag{0};
+    std::atomic<std::uint8_t> endCardPlayFlag{0};
+    // Clock value when the running game loop started; 0 while none runs.
+    std::atomic<std::uint32_t> tableRunId{0};
+    // Card state, game record, state switch, saving of the running game.
+    mutable std::recursive_mutex tableLock;
+    VORDIX_RANDOM random;
+
+protected:
+    std::array<std::unique_ptr<PLAYER>, 3> players_;
+
+private:
+    mutable std::mutex posterMutex_;
+    MessagePoster poster_;
+};
+
+class ABLAUFZUSTAND;
+
+class SKATTISCH_SERVER : public SKATTISCH {
+public:
+    SKATTISCH_SERVER();
+    ~SKATTISCH_SERVER() override;
+
+    void resetGame() override;
+    void performPlayerRequest(const SKAT_NETWORKMESSAGE& message) override;
+    bool playerFinished(int slot, const PLAYER_AKTION& answer) override;
+    // A remote player's answer (kind 10) from the connection; only the
+    // awaited remote player of this run, through its own connection, counts.
+    bool applyPlayerAnswer(const SKAT_NETWORKMESSAGE& message, std::uint32_t connectionId);
+
+    // Resumes the saved running game when it can go on, else starts a new game.
+    void startGame();
+    // Starts the game loop at startIndex (at most one loop runs).
+    void startLoopThread();
+    // Stops the loop: wakes every wait, lets the GUI work while the loop
+    // ends and joins it.
+    void stopGameLoop();
+    bool isLoopRunning() const { return loopRunning_; }
+    // Waits until no loop runs; false when ms passed first.
+    bool waitForLoopEnd(int ms);
+    bool stopRequested() const override { return stopRequested_; }
+    // Before a take-back or a new deal in a game: free game after asking.
+    void confirmInterruption();
+
+    // Used by the game-flow states on the loop thread.
+    void setState(int index);
+    // Asks one player (by number) and waits for a valid answer; a resume
+    // code (0 answered).
+    int askPlayer(int kind, int slot);
+    int askAllPlayers(int kind);
+    // The accepted answer of the slot's last request.
+    PLAYER_AKTION answerOf(int slot) const;
+    // Reports an event; false when the loop is being stopped.
+    bool report(int event);
+    bool reportWithValue(int event, int value);
+
+    std::uint32_t openRequestSerial(int slot, int kind) const override;
+
+    // The shuffle's seed for every loop instead of the clock (reproducible play).
+    void setFixedSeed(std::uint32_t seed) { fixedSeed_ = seed; hasFixedSeed_ = true; }
+    // Save the running game at every state and the score sheet after every
+    // game (on by default; off for play without files).
+    void setSavesFiles(bool on) { savesFiles_ = on; }
+    bool savesFiles() const { return savesFiles_; }
+    // Called on the loop thread right after each state was entered and saved.
+    void setStateHook(std::function<void(int index)> hook) { stateHook_ = std::move(hook); }
+
+private:
+    void gameLoop();
+    void replayResumedGame(int index);
+    int waitForAnswers(int kind, unsigned slots);
+    bool acceptOrRepair(int kind, int slot);
+    void saveRunningGame(int index);
+
+    VORDIX_IPC::CThreadSuspender suspender_;
+    std::thread loopThread_;
+    std::atomic<bool> loopRunning_{false};
+    std::atomic<bool> stopRequested_{false};
+    // A request ended without an answer for a reason the user did not
+    // cause (delivery failed, connection lost, refused).
+    std::atomic<bool> requestFailed_{false};
+    std::unique_ptr<ABLAUFZUSTAND> state_;
+    std::mutex loopEndMutex_;
+    std::condition_variable loopEnded_;
+
+    mutable std::mutex requestMutex_;
+    int openKind_ = REQUEST_NONE;
+    unsigned awaitedSlots_ = 0;
+    std::uint32_t openSerial_ = 0;
+    std::uint32_t serialCounter_ = 0;
+    std::array<PLAYER_AKTION, 3> answers_{};
+
+    bool hasFixedSeed_ = false;
+    std::uint32_t fixedSeed_ = 0;
+    bool savesFiles_ = true;
+    std::function<void(int)> stateHook_;
+
+    friend class ABLAUFZUSTAND;
+};
+
+// A table mirroring a hosting program's game; its local player answers back
+// over the network.
+class SKATTISCH_CLIENT : public SKATTISCH {
+public:
+    bool isClientTable() const override { return true; }
+    void performPlayerRequest(const SKAT_NETWORKMESSAGE& message) override;
+    bool playerFinished(int slot, const PLAYER_AKTION& answer) override;
+    // Tells the host, closes the connection and clears the table.
+    void leaveGame();
+};

@@ -1,0 +1,118 @@
+#pragma once
+// The table's observers. A local observer stands for this program's own
+// windows: its notification is synchronous for the game loop, which waits
+// until the table server's worker has handled the event (the hand-off). A
+// remote observer stands for a joined program and only sends the event.
+
+#include "skat/engine/TableTypes.h"
+
+#include <condition_variable>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+class SKATTISCH;
+class SKAT_NETWORKMESSAGE;
+
+class TISCH_BEOBACHTER {
+public:
+    virtual ~TISCH_BEOBACHTER();
+    virtual void notify(int event) = 0;
+    virtual void notifyWithValue(int event, int value) = 0;
+};
+
+class LOCAL_TISCH_BEOBACHTER : public TISCH_BEOBACHTER {
+public:
+    explicit LOCAL_TISCH_BEOBACHTER(SKATTISCH& table) : table_(table) {}
+
+    // Posts the event as a game message and waits until it was handled or
+    // the game loop is being stopped.
+    void notify(int event) override;
+    void notifyWithValue(int event, int value) override;
+
+    // What the windows do for an event; run by the table server's worker.
+    virtual void handleEvent(int event);
+    virtual void handleEventWithValue(int event, int value);
+
+private:
+    void handOff(int event, int value);
+
+    SKATTISCH& table_;
+};
+
+class REMOTE_TISCH_BEOBACHTER : public TISCH_BEOBACHTER {
+public:
+    REMOTE_TISCH_BEOBACHTER(SKATTISCH& table, std::uint32_t connectionId)
+        : table_(table), connectionId_(connectionId) {}
+
+    void notify(int event) override;
+    void notifyWithValue(int event, int value) override;
+
+    std::uint32_t connectionId() const { return connectionId_; }
+
+private:
+    SKATTISCH& table_;
+    std::uint32_t connectionId_;
+};
+
+class TISCH_BEOBACHTER_MANAGER {
+public:
+    TISCH_BEOBACHTER_MANAGER() = default;
+    TISCH_BEOBACHTER_MANAGER(const TISCH_BEOBACHTER_MANAGER&) = delete;
+    TISCH_BEOBACHTER_MANAGER& operator=(const TISCH_BEOBACHTER_MANAGER&) = delete;
+    ~TISCH_BEOBACHTER_MANAGER();
+
+    // Takes ownership; observers are notified in the order of addition.
+    void add(std::unique_ptr<TISCH_BEOBACHTER> observer);
+    void broadcast(int event);
+    void broadcastWithValue(int event, int value);
+    // Runs the local observers' handlers (the worker's side of the hand-off).
+    void handleLocal(int event);
+    void handleLocalWithValue(int event, int value);
+    void clear();
+    std::size_t size() const;
+
+private:
+    std::vector<std::shared_ptr<TISCH_BEOBACHTER>> snapshot() const;
+
+    mutable std::mutex mutex_;
+    std::vector<std::shared_ptr<TISCH_BEOBACHTER>> observers_;
+};
+
+// The process-wide hand-off of local table events: one event in flight at
+// a time. The observer takes a ticket before it posts; the worker marks
+// every local event it takes as handled (also one it drops), and the queue
+// is first in, first out, so the ticket is released exactly when its own
+// event was handled.
+class EVENT_HANDOFF {
+public:
+    static EVENT_HANDOFF& instance();
+
+    // Posts under the hand-off lock and waits for the ticket; gives up
+    // when stopping() turns true (checked whenever the condition wakes).
+    // A post that fails (false) counts as handled at once.
+    template <typename Post, typename Stopping>
+    void postAndWait(Post post, Stopping stopping)
+    {
+        std::unique_lock lock(mutex_);
+        if (stopping())
+            return;
+        const std::uint64_t ticket = ++posted_;
+        if (!post()) {
+            ++handled_;
+            return;
+        }
+        condition_.wait(lock, [&] { return handled_ >= ticket || stopping(); });
+    }
+    // The worker took a local event (handled or dropped).
+    void markHandled();
+    // Wakes every waiter so it re-checks its stop test.
+    void wakeAll();
+
+private:
+    std::mutex mutex_;
+    std::condition_variable condition_;
+    std::uint64_t posted_ = 0;
+    std::uint64_t handled_ = 0;
+};

@@ -1,0 +1,189 @@
+// The end of a game: settlement or a passed game, entering it in the sheet,
+// the game-end work and the end of a full list.
+
+#include "skat/engine/Ablaufzustand.h"
+
+#include "skat/engine/TableServices.h"
+
+#include <ctime>
+#include <cwchar>
+
+ZUSTAND_ABRECHNUNG::~ZUSTAND_ABRECHNUNG() { joinGameEndWork(); }
+
+void ZUSTAND_ABRECHNUNG::enterGameInSheet()
+{
+    const SPIELMODUS& modus = table.modus;
+    if (!modus.countsListEnd())
+        return;
+    std::lock_guard lock(table.tableLock);
+    if (modus.mode == MODE_FREE_GAME) {
+        table.sheet.addGame(table.record, table.cards, true);
+    } else {
+        table.sheet.addGame(table.record, table.cards, false);
+        tableServices()->addToStatisticsSheet(table.record, table.cards);
+    }
+}
+
+void ZUSTAND_ABRECHNUNG::startGameEndWork()
+{
+    joinGameEndWork();
+    if (!table.modus.countsListEnd())
+        return;
+    const bool freeGame = table.modus.mode == MODE_FREE_GAME;
+    const bool saveSheet = table.savesFiles();
+    bookkeepingThread = std::thread([this, freeGame, saveSheet] {
+        if (!freeGame)
+            tableServices()->saveStatisticsSheet();
+        if (saveSheet)
+            table.sheet.save();
+    });
+}
+
+void ZUSTAND_ABRECHNUNG::joinGameEndWork()
+{
+    if (bookkeepingThread.joinable())
+        bookkeepingThread.join();
+}
+
+int ZUSTAND_ABRECHNUNG::decision() const
+{
+    int d = CONFIRM_NEXT_GAME;
+    for (Seat seat = 0; seat < 3; ++seat) {
+        const PLAYER* player = table.playerAtSeat(seat);
+        const int value = answerOfSeat(seat).confirmation;
+        if (player && player->kind() == PLAYER_KIND_HUMAN)
+            d = value;
+        else if (value != CONFIRM_NEXT_GAME)
+            d = CONFIRM_END_LOOP;
+    }
+    return d;
+}
+
+namespace {
+std::wstring todayText()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    wchar_t text[16];
+    std::swprintf(text, 16, L"%02d.%02d.%04d", local.tm_mday, local.tm_mon + 1, local.tm_year + 1900);
+    return text;
+}
+
+int keepRepeatOrEnd(int d)
+{
+    return d == CONFIRM_REPEAT_DEAL || d == CONFIRM_END_AFTER_SETTLEMENT ? d : CONFIRM_END_LOOP;
+}
+} // namespace
+
+bool ZUSTAND_ABRECHNUNG::finishList()
+{
+    std::vector<LISTE::PlayerTotal> totals;
+    {
+        std::lock_guard lock(table.tableLock);
+        totals = table.sheet.listEndTotals();
+    }
+    auto services = tableServices();
+    const std::wstring date = todayText();
+    for (const auto& entry : totals)
+        services->addHighScore(entry.name, entry.total, date);
+    for (Seat seat = 0; seat < 3; ++seat) {
+        if (!ask(REQUEST_CONFIRM_LIST_END, seat))
+            return false;
+        const PLAYER* player = table.playerAtSeat(seat);
+        if (player && player->kind() == PLAYER_KIND_HUMAN)
+            break;
+    }
+    return true;
+}
+
+void ZUSTAND_ABRECHNUNG::run()
+{
+    table.playTheRestFlag = 0;
+    table.endCardPlayFlag = 0;
+    {
+        std::lock_guard lock(table.tableLock);
+        table.record.settle(table.cards.pile);
+    }
+    enterGameInSheet();
+    startGameEndWork();
+    SPIELMODUS& modus = table.modus;
+    if (!report(SETTLEMENT_STARTED) || !report(modus.repeatFlag ? REPEATED_GAME_NOT_LISTED : SCORE_SHEET_CHANGED))
+        return;
+    const int code = table.askAllPlayers(REQUEST_CONFIRM_SETTLEMENT);
+    joinGameEndWork();
+    if (code != VORDIX_IPC::RESUME_ANSWERED) {
+        next = STATE_STOP;
+        return;
+    }
+    int d = decision();
+    const bool counts = modus.countsListEnd();
+    bool full;
+    {
+        std::lock_guard lock(table.tableLock);
+        full = table.sheet.isFull();
+    }
+    if (counts && full && d == CONFIRM_NEXT_GAME)
+        d = CONFIRM_END_LOOP;
+    if (!report(STATUS_CHANGED) || !report(GAME_FINISHED))
+        return;
+    if (full) {
+        if (counts && !finishList())
+            return;
+        d = keepRepeatOrEnd(d);
+    }
+    if (modus.exerciseFlag) {
+        d = keepRepeatOrEnd(d);
+        if (!report(EXERCISE_FINISHED))
+            return;
+        next = d == CONFIRM_END_LOOP || d == CONFIRM_END_AFTER_SETTLEMENT ? STATE_STOP : STATE_NEUES_SPIEL;
+        return;
+    }
+    if (d == CONFIRM_REPEAT_DEAL) {
+        std::lock_guard lock(table.tableLock);
+        modus.setRepeat(table.cards);
+        next = STATE_NEUES_SPIEL;
+        return;
+    }
+    {
+        std::lock_guard lock(table.tableLock);
+        modus.setNextOfList(table.sheet);
+    }
+    next = d == CONFIRM_END_LOOP || d == CONFIRM_END_AFTER_SETTLEMENT ? STATE_STOP : STATE_NEUES_SPIEL;
+}
+
+void ZUSTAND_EINGEPASST::run()
+{
+    enterGameInSheet();
+    startGameEndWork();
+    SPIELMODUS& modus = table.modus;
+    if (!report(ALL_PASSED) || !report(modus.repeatFlag ? REPEATED_GAME_NOT_LISTED : SCORE_SHEET_CHANGED))
+        return;
+    const int code = table.askAllPlayers(REQUEST_CONFIRM_PASSED);
+    joinGameEndWork();
+    if (code != VORDIX_IPC::RESUME_ANSWERED) {
+        next = STATE_STOP;
+        return;
+    }
+    int d = decision();
+    bool full;
+    {
+        std::lock_guard lock(table.tableLock);
+        full = table.sheet.isFull();
+    }
+    if (full) {
+        if (modus.countsListEnd() && !finishList())
+            return;
+        d = keepRepeatOrEnd(d);
+    }
+    if (!report(STATUS_CHANGED))
+        return;
+    std::lock_guard lock(table.tableLock);
+    if (d == CONFIRM_REPEAT_DEAL) {
+        modus.setRepeat(table.cards);
+        next = STATE_NEUES_SPIEL;
+    } else {
+        modus.setNextOfList(table.sheet);
+        next = d == CONFIRM_END_LOOP ? STATE_STOP : STATE_NEUES_SPIEL;
+    }
+}

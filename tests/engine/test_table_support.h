@@ -1,0 +1,285 @@
+#pragma once
+// Fixtures for tests that run a table's game loop without windows: services
+// with reproducible random numbers, an observer that records the events,
+// a scripted computer logic and a harness that plays games to the end.
+
+#include "skat/engine/ComputerLogic.h"
+#include "skat/engine/LocalMessageWorker.h"
+#include "skat/engine/SkatNetworkMessage.h"
+#include "skat/engine/Skattisch.h"
+#include "skat/engine/TableServices.h"
+#include "skat/engine/TableWindows.h"
+#include "vordix/Random.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <atomic>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace table_test {
+
+class TestServices : public TABLE_SERVICES {
+public:
+    int drawApplicationRandom(int n) override
+    {
+        std::lock_guard lock(mutex);
+        return random.next(n);
+    }
+    void log(const std::wstring& text) override
+    {
+        std::lock_guard lock(mutex);
+        logs.push_back(text);
+    }
+    std::vector<std::wstring> logLines()
+    {
+        std::lock_guard lock(mutex);
+        return logs;
+    }
+    void addHighScore(const std::wstring& name, int total, const std::wstring&) override
+    {
+        std::lock_guard lock(mutex);
+        highScores.emplace_back(name, total);
+    }
+    bool sendToConnection(std::uint32_t connectionId, const std::string& xml) override
+    {
+        std::lock_guard lock(mutex);
+        sent.emplace_back(connectionId, xml);
+        return sendSucceeds;
+    }
+
+    std::mutex mutex;
+    VORDIX_RANDOM random;
+    std::vector<std::wstring> logs;
+    std::vector<std::pair<std::wstring, int>> highScores;
+    std::vector<std::pair<std::uint32_t, std::string>> sent;
+    bool sendSucceeds = true;
+};
+
+struct Event {
+    int code = 0;
+    int value = 0;
+    bool operator==(const Event&) const = default;
+};
+
+// Records every event the worker hands to the windows.
+class RecordingObserver : public LOCAL_TISCH_BEOBACHTER {
+public:
+    using LOCAL_TISCH_BEOBACHTER::LOCAL_TISCH_BEOBACHTER;
+    void handleEvent(int event) override { add(event, 0); }
+    void handleEventWithValue(int event, int value) override { add(event, value); }
+
+    std::vector<Event> events()
+    {
+        std::lock_guard lock(mutex_);
+        return events_;
+    }
+    std::vector<int> codes()
+    {
+        std::vector<int> result;
+        for (const Event& e : events())
+            result.push_back(e.code);
+        return result;
+    }
+    int count(int code)
+    {
+        int n = 0;
+        for (const Event& e : events())
+            n += e.code == code;
+        return n;
+    }
+    // Runs on the worker for every event.
+    std::function<void(int, int)> onEvent;
+
+private:
+    void add(int event, int value)
+    {
+        {
+            std::lock_guard lock(mutex_);
+            events_.push_back({event, value});
+        }
+        if (onEvent)
+            onEvent(event, value);
+    }
+    std::mutex mutex_;
+    std::vector<Event> events_;
+};
+
+// What a scripted computer seat proposes and plays.
+struct SeatScript {
+    int bidLimit = 0;
+    GameType type = GAME_GRAND;
+    int winLevel = 0;
+    int level = 0;
+    int evaluation = 0;              // above 75: Kontra
+    std::vector<CardId> cards;       // played first, while legal; then the lowest legal card
+};
+
+// Scripts by seat, read by ScriptedLogic.
+inline std::array<SeatScript, 3>& seatScripts()
+{
+    static std::array<SeatScript, 3> scripts;
+    return scripts;
+}
+
+class ScriptedLogic : public PLAYER_LOGIK {
+public:
+    void bidProposal(const PLAYER_SITUATION& situation) override
+    {
+        const SeatScript& s = script(situation);
+        bidLimit = s.bidLimit;
+        proposedType = s.type;
+        proposedWinLevel = s.winLevel;
+        proposedLevel = s.level;
+        evaluation_ = s.evaluation;
+    }
+    void chooseCard(const PLAYER_SITUATION& situation) override
+    {
+        const CardSet legal = situation.legalCards();
+        chosenCard = legal == 0 ? NO_CARD : cardIdOfBit(lowestBit(legal));
+        for (CardId card : script(situation).cards)
+            if (legal & cardMaskOfId(card)) {
+                chosenCard = card;
+                break;
+            }
+    }
+    int evaluation(GameType) const override { return evaluation_; }
+
+private:
+    static const SeatScript& script(const PLAYER_SITUATION& situation)
+    {
+        return seatScripts()[static_cast<std::size_t>(isValidSeat(situation.seat) ? situation.seat : 0)];
+    }
+    int evaluation_ = 0;
+};
+
+// A table with three computer seats, a recording observer and a worker,
+// reproducible random numbers and no files.
+class TableHarness {
+public:
+    explicit TableHarness(PlayerLogicFactory logic = {}, std::uint32_t seed = 4711)
+    {
+        services->random.seed = seed;
+        installTableServices(services);
+        installTableWindows(nullptr);
+        setComputerLogicFactory(logic ? std::move(logic) : [] { return std::make_unique<ScriptedLogic>(); });
+        table = std::make_unique<SKATTISCH_SERVER>();
+        for (int slot = 0; slot < 3; ++slot)
+            table->setPlayer(slot, PLAYER_KIND_COMPUTER);
+        table->setSavesFiles(false);
+        table->setFixedSeed(seed);
+        auto recording = std::make_unique<RecordingObserver>(*table);
+        observer = recording.get();
+        table->observers.add(std::move(recording));
+        worker = std::make_unique<LOCAL_MESSAGE_WORKER>(*table);
+        worker->setInspector([this](const SKAT_NETWORKMESSAGE& message) { inspect(message); });
+        table->setStateHook([this](int index) { onState(index); });
+    }
+    ~TableHarness()
+    {
+        table->stopGameLoop();
+        worker.reset();
+        table.reset();
+        setComputerLogicFactory({});
+        installTableServices(nullptr);
+        installTableWindows(nullptr);
+        setCurrentRules(RuleSettings{});
+    }
+
+    // Plays from the start index until the loop ends; false on a time-out.
+    bool playToEnd(int timeoutMs = 20000)
+    {
+        table->startLoopThread();
+        return table->waitForLoopEnd(timeoutMs);
+    }
+
+    // The deal of the next game (set up when the bid proposals are made).
+    void scriptDeal(const std::array<CardSet, 3>& hands, Seat forehand)
+    {
+        KARTENVERTEILUNG deal;
+        CardSet all = 0;
+        for (Seat s = 0; s < 3; ++s) {
+            deal.hands[s].assignCards(hands[s]);
+            all |= hands[s];
+        }
+        const CardSet rest = ~all;
+        const CardId first = cardIdOfBit(lowestBit(rest));
+        deal.skat = SKAT(first, cardIdOfBit(lowestBit(rest & ~cardMaskOfId(first))));
+        deal.vhPos = forehand;
+        std::lock_guard lock(mutex);
+        deals.push_back(deal);
+    }
+
+    // Records of the games as they were settled (or passed).
+    std::vector<SPIELSTRUCT> settled()
+    {
+        std::lock_guard lock(mutex);
+        return settledRecords;
+    }
+    std::vector<int> states()
+    {
+        std::lock_guard lock(mutex);
+        return stateLog;
+    }
+    int inconsistentStates()
+    {
+        std::lock_guard lock(mutex);
+        return inconsistent;
+    }
+
+    std::shared_ptr<TestServices> services = std::make_shared<TestServices>();
+    std::unique_ptr<SKATTISCH_SERVER> table;
+    RecordingObserver* observer = nullptr;
+    std::unique_ptr<LOCAL_MESSAGE_WORKER> worker;
+    // Called on the loop thread when a state is entered (after the deal hook).
+    std::function<void(int)> onStateEntered;
+
+private:
+    void inspect(const SKAT_NETWORKMESSAGE& message)
+    {
+        if (message.kind == TABLE_NOTIFICATION
+            && (message.event == SETTLEMENT_STARTED || message.event == ALL_PASSED)) {
+            std::lock_guard lock(mutex);
+            settledRecords.push_back(message.record);
+        }
+    }
+    void onState(int index)
+    {
+        {
+            std::lock_guard tableLock(table->tableLock);
+            std::lock_guard lock(mutex);
+            stateLog.push_back(index);
+            if (!table->cards.isConsistent())
+                ++inconsistent;
+            if (index == STATE_REIZ_VORSCHLAG && !deals.empty()) {
+                table->cards.setUpFromDeal(deals.front());
+                deals.erase(deals.begin());
+            }
+        }
+        if (onStateEntered)
+            onStateEntered(index);
+    }
+
+    std::mutex mutex;
+    std::vector<KARTENVERTEILUNG> deals;
+    std::vector<SPIELSTRUCT> settledRecords;
+    std::vector<int> stateLog;
+    int inconsistent = 0;
+};
+
+// A card set from card codes such as "KB PB H1".
+inline CardSet cardsOf(const std::string& codes)
+{
+    CardSet set = 0;
+    for (std::size_t i = 0; i + 1 < codes.size(); i += 3)
+        set |= cardMaskOfId(cardIdFromCode(codes.c_str() + i));
+    return set;
+}
+
+} // namespace table_test
