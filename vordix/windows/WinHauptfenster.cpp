@@ -45,9 +45,14 @@ WIN_HAUPTFENSTER::WIN_HAUPTFENSTER(VORDIX_HAUPTFENSTER* owner) : WIN_FENSTER(own
 
 WIN_HAUPTFENSTER::~WIN_HAUPTFENSTER() { std::erase(liveMainWindows(), this); }
 
-void WIN_HAUPTFENSTER::endSession() {
-    for (WIN_HAUPTFENSTER* window : std::vector(liveMainWindows()))
-        if (window->getOwner()) window->deliver(MESSAGE_CLOSE);
+int WIN_HAUPTFENSTER::endSession() {
+    int told = 0;
+    for (WIN_HAUPTFENSTER* window : std::vector(liveMainWindows())) {
+        if (!window->getOwner()) continue;
+        window->deliver(MESSAGE_CLOSE);
+        ++told;
+    }
+    return told;
 }
 
 void WIN_HAUPTFENSTER::createMenuBar(int windowFormId) {

@@ -37,7 +37,8 @@ public:
 
     // The session ends (SIGTERM, the session manager): every main window
     // gets a close message, so that the running game is saved (GUI thread).
-    static void endSession();
+    // Returns how many main windows were told.
+    static int endSession();
 
 public slots:
     void onMouseMoved(int y);

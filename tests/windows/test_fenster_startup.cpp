@@ -1,0 +1,250 @@
+// The program's run: start-up with an application object, the file named on
+// the command line, the display check, the end of the session and the
+// ordered teardown.
+#include "test_dialog_forms.h"
+
+#include "vordix/Application.h"
+#include "vordix/CommandLine.h"
+#include "vordix/MessageSink.h"
+#include "vordix/WorkerThreads.h"
+#include "vordix/windows/DisplayCheck.h"
+#include "vordix/windows/GuiThread.h"
+#include "vordix/windows/ProgramRun.h"
+#include "vordix/windows/TerminationSignals.h"
+#include "vordix/windows/WinHauptfenster.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+
+#include <csignal>
+#include <string>
+#include <vector>
+
+using namespace testforms;
+using vordix::StartRequest;
+using vordix::windows::ProgramRun;
+using vordix::windows::ProgramServices;
+
+namespace {
+
+std::vector<std::string> events;
+
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 5000) {
+    QDeadlineTimer deadline(timeoutMs);
+    while (!condition()) {
+        if (deadline.hasExpired()) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
+
+class TestApplication;
+
+class TestMainWindow : public RecordingWindow<VORDIX_HAUPTFENSTER> {
+public:
+    explicit TestMainWindow(TestApplication& app) : app_(app) {}
+    void onMessage(VORDIX_MESSAGE& message) override;
+
+private:
+    TestApplication& app_;
+};
+
+// An application object as the game's is: it builds its main window, may
+// run a worker that keeps calling the GUI thread, and quits on close.
+class TestApplication : public VORDIX_APPLICATION {
+public:
+    explicit TestApplication(bool withWorker) : withWorker_(withWorker), window(*this) {}
+    ~TestApplication() override { events.push_back("application deleted"); }
+
+    bool initialize() override {
+        events.push_back("initialize");
+        window.mainImplementor()->createMenuBar(WINDOW_FORM);
+        window.isOpen = true;
+        window.show();
+        if (withWorker_) {
+            vordix::WorkerThreads::start("redraw", [this](std::stop_token stop) {
+                while (!stop.stop_requested())
+                    runOnGuiThread([this] { window.updateRect(0, 0, -1, -1); });
+                events.push_back("worker stopped");
+            });
+        }
+        return true;
+    }
+    void shutdown() override {
+        events.push_back("shutdown");
+        if (implementor()) implementor()->quit();
+    }
+    bool executeCommand(const VORDIX_MESSAGE& message) override {
+        commands.push_back(message);
+        return true;
+    }
+    void afterMessage() override { ++afterMessages; }
+    void dispatchMessage(const PostedMessage&) override {}
+
+    bool withWorker_;
+    TestMainWindow window;
+    std::vector<VORDIX_MESSAGE> commands;
+    int afterMessages = 0;
+};
+
+void TestMainWindow::onMessage(VORDIX_MESSAGE& message) {
+    messages.push_back(message);
+    if (message.kind == MESSAGE_CLOSE) app_.shutdown();
+}
+
+class RecordingSink : public vordix::MessageSink {
+public:
+    vordix::MessageAnswer show(vordix::MessageKind kind, const std::wstring&, const std::wstring& text,
+                               vordix::MessageButtons) override {
+        kinds.push_back(kind);
+        texts.push_back(text);
+        return vordix::MessageAnswer::Ok;
+    }
+    std::vector<vordix::MessageKind> kinds;
+    std::vector<std::wstring> texts;
+};
+
+class StartupTest : public FormsTest {
+protected:
+    void SetUp() override {
+        FormsTest::SetUp();
+        events.clear();
+        sink = std::make_shared<RecordingSink>();
+        previousSink = vordix::setMessageSink(sink);
+        previousDir = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        QFile liste(folder.filePath("Liste.skt"));
+        liste.open(QIODevice::WriteOnly);
+    }
+    void TearDown() override {
+        QDir::setCurrent(previousDir);
+        vordix::setMessageSink(previousSink);
+        vordix::windows::refuseGuiCalls(false);
+        FormsTest::TearDown();
+    }
+
+    ProgramServices services(bool withWorker = false) {
+        ProgramServices s;
+        s.installCrashHandler = [] { events.push_back("crash handler installed"); };
+        s.removeCrashHandler = [] { events.push_back("crash handler removed"); };
+        s.createApplication = [this, withWorker]() -> VORDIX_APPLICATION* {
+            ++created;
+            application = new TestApplication(withWorker);
+            return application;
+        };
+        s.deleteGameSingletons = [] { events.push_back("singletons deleted"); };
+        s.screenSize = [this] { return screen; };
+        return s;
+    }
+
+    static StartRequest parse(std::vector<std::string> args) {
+        args.insert(args.begin(), "Skat");
+        std::vector<const char*> argv;
+        for (const auto& a : args) argv.push_back(a.c_str());
+        StartRequest request;
+        vordix::parseCommandLine(static_cast<int>(argv.size()), argv.data(), request);
+        return request;
+    }
+
+    QTemporaryDir folder;
+    QString previousDir;
+    std::shared_ptr<RecordingSink> sink;
+    std::shared_ptr<vordix::MessageSink> previousSink;
+    RECTANGLE screen{0, 0, 1280, 1024};
+    TestApplication* application = nullptr;
+    int created = 0;
+};
+
+} // namespace
+
+TEST_F(StartupTest, FileOnTheCommandLineReachesTheCommandHandlerWithItsAbsolutePath) {
+    struct Case {
+        std::vector<std::string> args;
+        int batchWord;
+    };
+    const Case cases[] = {{{"--OPEN", "Liste.skt"}, 0}, {{"--batch", "./Liste.skt"}, 1}, {{"Liste.skt"}, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.front());
+        ProgramRun run(services());
+        ASSERT_TRUE(run.start(parse(c.args)));
+        ASSERT_NE(application, nullptr);
+        EXPECT_TRUE(application->commands.empty());   // only once the loop runs
+        ASSERT_TRUE(waitUntil([&] { return !application->commands.empty(); }));
+        const VORDIX_MESSAGE& message = application->commands.front();
+        EXPECT_EQ(message.kind, MESSAGE_OPEN_FILE);
+        EXPECT_EQ(message.value, c.batchWord);
+        EXPECT_EQ(QString::fromStdWString(message.file.fullPath()),
+                  QDir(folder.path()).absoluteFilePath("Liste.skt"));
+        EXPECT_EQ(message.file.name, L"Liste.skt");
+        EXPECT_GE(application->afterMessages, 1);   // main asks once; window events add more
+        run.teardown();
+    }
+    EXPECT_TRUE(sink->texts.empty());
+}
+
+TEST_F(StartupTest, MissingFileIsNamedAndNothingIsOpened) {
+    ProgramRun run(services());
+    ASSERT_TRUE(run.start(parse({"--OPEN", "Fehlt.skt"})));
+    ASSERT_TRUE(waitUntil([&] { return !sink->texts.empty(); }));
+    EXPECT_EQ(sink->texts[0], L"Die Datei|Fehlt.skt|wurde nicht gefunden.");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(application->commands.empty());
+    run.teardown();
+}
+
+TEST_F(StartupTest, SmallScreenExplainsWhyAndStartsNoWindow) {
+    screen = {0, 0, 640, 480};
+    const auto visibleBefore = QApplication::topLevelWidgets().size();
+    ProgramRun run(services());
+    EXPECT_FALSE(run.start(parse({"--OPEN", "Liste.skt"})));
+    EXPECT_EQ(created, 0);
+    ASSERT_EQ(sink->texts.size(), 1u);
+    EXPECT_EQ(sink->kinds[0], vordix::MessageKind::Error);
+    EXPECT_NE(sink->texts[0].find(L"800 x 600"), std::wstring::npos);
+    EXPECT_TRUE(sink->texts[0].ends_with(L"SKAT kann deshalb nicht starten."));
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), visibleBefore);
+    run.teardown();
+    EXPECT_EQ(events, (std::vector<std::string>{"crash handler installed", "singletons deleted",
+                                                "crash handler removed"}));
+}
+
+TEST_F(StartupTest, ClosingTheMainWindowTearsDownInOrderWithoutHanging) {
+    ProgramRun run(services(/*withWorker=*/true));
+    ASSERT_TRUE(run.start(parse({})));
+    auto* window = dynamic_cast<WIN_HAUPTFENSTER*>(application->window.implementor().get());
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    QTimer::singleShot(20, window, [window] { window->QWidget::close(); });
+    QApplication::exec();
+    events.push_back("loop ended");
+    run.teardown();
+    EXPECT_EQ(events, (std::vector<std::string>{"crash handler installed", "initialize", "shutdown",
+                                                "loop ended", "worker stopped", "application deleted",
+                                                "singletons deleted", "crash handler removed"}));
+}
+
+TEST_F(StartupTest, EndOfSessionClosesTheMainWindowSoTheGameIsSaved) {
+    ProgramRun run(services());
+    ASSERT_TRUE(run.start(parse({})));
+    std::raise(SIGTERM);
+    ASSERT_TRUE(waitUntil([&] { return !application->window.ofKind(MESSAGE_CLOSE).empty(); }));
+    EXPECT_EQ(events.back(), "shutdown");
+    run.teardown();
+}
+
+TEST(TerminationSignals, SignalArrivesOnTheGuiThread) {
+    std::vector<int> received;
+    {
+        TerminationSignals watcher([&](int signal) { received.push_back(signal); });
+        std::raise(SIGHUP);
+        EXPECT_TRUE(received.empty());   // the handler only notes it
+        ASSERT_TRUE(waitUntil([&] { return !received.empty(); }));
+        EXPECT_EQ(received, std::vector<int>{SIGHUP});
+    }
+    struct sigaction current {};
+    sigaction(SIGTERM, nullptr, &current);
+    EXPECT_EQ(current.sa_handler, SIG_DFL);   // the previous handling is back
+}
