@@ -183,12 +183,24 @@ void SKATTISCH::applyTableEvent(const SKAT_NETWORKMESSAGE& message)
 
 // ---------------------------------------------------------------- server
 
+namespace {
+// The table whose game loop runs on this thread, if any.
+thread_local const SKATTISCH_SERVER* loopOfThisThread = nullptr;
+} // namespace
+
 SKATTISCH_SERVER::SKATTISCH_SERVER() = default;
 
 SKATTISCH_SERVER::~SKATTISCH_SERVER()
 {
     stopGameLoop();
-    if (loopThread_.joinable())
+    waitForLoopEnd(60000);
+    joinLoopThread();
+}
+
+void SKATTISCH_SERVER::joinLoopThread()
+{
+    std::lock_guard lock(threadMutex_);
+    if (!loopRunning_ && loopThread_.joinable() && loopOfThisThread != this)
         loopThread_.join();
 }
 
@@ -235,6 +247,7 @@ std::uint32_t nextRunId()
 
 void SKATTISCH_SERVER::startLoopThread()
 {
+    std::lock_guard lock(threadMutex_);
     if (loopRunning_)
         return;
     if (loopThread_.joinable())
@@ -253,6 +266,8 @@ void SKATTISCH_SERVER::stopGameLoop()
         stopRequested_ = true;
         EVENT_HANDOFF::instance().wakeAll();
         suspender_.resume(VORDIX_IPC::RESUME_TABLE_STOPPED);
+        if (loopOfThisThread == this)
+            return; // asked by the loop itself: it ends at its next stop test
         auto services = tableServices();
         for (int round = 0; round < 500 && loopRunning_; ++round) {
             if (waitForLoopEnd(0))
@@ -260,8 +275,7 @@ void SKATTISCH_SERVER::stopGameLoop()
             services->processEvents(10);
         }
     }
-    if (!loopRunning_ && loopThread_.joinable() && loopThread_.get_id() != std::this_thread::get_id())
-        loopThread_.join();
+    joinLoopThread();
     tableServices()->setSuppressTableCallbacks(true);
 }
 
@@ -345,6 +359,7 @@ void SKATTISCH_SERVER::replayResumedGame(int index)
 
 void SKATTISCH_SERVER::gameLoop()
 {
+    loopOfThisThread = this;
     random.seed = hasFixedSeed_ ? fixedSeed_ : static_cast<std::uint32_t>(std::time(nullptr));
     const int first = startIndex;
     if (first > STATE_NEUES_SPIEL)

@@ -127,7 +127,7 @@ public:
     // Starts the game loop at startIndex (at most one loop runs).
     void startLoopThread();
     // Stops the loop: wakes every wait, lets the GUI work while the loop
-    // ends and joins it.
+    // ends and joins it. Called by the loop itself it only asks the loop to end.
     void stopGameLoop();
     bool isLoopRunning() const { return loopRunning_; }
     // Waits until no loop runs; false when ms passed first.
@@ -161,12 +161,14 @@ public:
 
 private:
     void gameLoop();
+    void joinLoopThread();
     void replayResumedGame(int index);
     int waitForAnswers(int kind, unsigned slots);
     bool acceptOrRepair(int kind, int slot);
     void saveRunningGame(int index);
 
     VORDIX_IPC::CThreadSuspender suspender_;
+    std::mutex threadMutex_; // the thread object: started, joined
     std::thread loopThread_;
     std::atomic<bool> loopRunning_{false};
     std::atomic<bool> stopRequested_{false};

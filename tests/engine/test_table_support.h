@@ -27,6 +27,7 @@ namespace table_test {
 
 class TestServices : public TABLE_SERVICES {
 public:
+    bool applicationClosing() const override { return closing; }
     int drawApplicationRandom(int n) override
     {
         std::lock_guard lock(mutex);
@@ -60,6 +61,7 @@ public:
     std::vector<std::pair<std::wstring, int>> highScores;
     std::vector<std::pair<std::uint32_t, std::string>> sent;
     bool sendSucceeds = true;
+    std::atomic<bool> closing{false};
 };
 
 struct Event {
@@ -159,6 +161,43 @@ private:
     int evaluation_ = 0;
 };
 
+// Answers a human seat's requests at once through the answer entries.
+class ScriptedWindows : public TABLE_WINDOWS {
+public:
+    void offerBid(SKATTISCH&, int value, const std::wstring&) override { HUMAN_PLAYER::answerBid(value <= holdUpTo); }
+    void beginSkatOrHand(SKATTISCH&) override { HUMAN_PLAYER::answerSkatOrHand(game.GEWINN_STUFE >= WIN_LEVEL_HAND); }
+    void beginDiscard(SKATTISCH&, const SKAT& proposal) override
+    {
+        HUMAN_PLAYER::answerDiscard(proposal.cardId(1), proposal.cardId(2));
+    }
+    void openAnnounceDialog(SKATTISCH&, CardSet, const SKAT&) override
+    {
+        HUMAN_PLAYER::answerAnnounce(game.SPIEL_TYP, game.GEWINN_STUFE, game.STUFE, false);
+    }
+    void openHandGameDialog(SKATTISCH&, CardSet) override
+    {
+        HUMAN_PLAYER::answerAnnounceHand(game.SPIEL_TYP, game.GEWINN_STUFE, game.STUFE, false);
+    }
+    void beginCardChoice(SKATTISCH& table, CardId hint) override
+    {
+        const int n = ++cardRequests;
+        if (onCard && onCard(table, hint, n))
+            return;
+        HUMAN_PLAYER::answerCard(hint);
+    }
+    void beginTrickConfirmation(SKATTISCH&) override { HUMAN_PLAYER::answerConfirm(); }
+    void showSettlement(SKATTISCH&, const SPIELSTRUCT&) override { HUMAN_PLAYER::answerConfirm(confirmation); }
+    void showPassedGame(SKATTISCH&) override { HUMAN_PLAYER::answerConfirm(confirmation); }
+
+    int holdUpTo = 0;
+    ::SPIELART game{GAME_GRAND, WIN_LEVEL_WITH_SKAT, LEVEL_NONE};
+    int confirmation = CONFIRM_NEXT_GAME;
+    std::atomic<int> cardRequests{0};
+    // Runs on the worker for the n-th card request; true when it answered
+    // (or means to leave the request open).
+    std::function<bool(SKATTISCH&, CardId, int)> onCard;
+};
+
 // A table with three computer seats, a recording observer and a worker,
 // reproducible random numbers and no files.
 class TableHarness {
@@ -166,8 +205,9 @@ public:
     explicit TableHarness(PlayerLogicFactory logic = {}, std::uint32_t seed = 4711)
     {
         services->random.seed = seed;
+        seatScripts() = {};
         installTableServices(services);
-        installTableWindows(nullptr);
+        installTableWindows(windows);
         setComputerLogicFactory(logic ? std::move(logic) : [] { return std::make_unique<ScriptedLogic>(); });
         table = std::make_unique<SKATTISCH_SERVER>();
         for (int slot = 0; slot < 3; ++slot)
@@ -176,6 +216,12 @@ public:
         table->setFixedSeed(seed);
         auto recording = std::make_unique<RecordingObserver>(*table);
         observer = recording.get();
+        observer->onEvent = [this](int event, int) {
+            if (event != GAME_FINISHED && event != ALL_PASSED)
+                return;
+            if (++gamesEnded == stopAfterGames)
+                table->stopGameLoop();
+        };
         table->observers.add(std::move(recording));
         worker = std::make_unique<LOCAL_MESSAGE_WORKER>(*table);
         worker->setInspector([this](const SKAT_NETWORKMESSAGE& message) { inspect(message); });
@@ -233,7 +279,15 @@ public:
         return inconsistent;
     }
 
+    // The seat's player becomes a human answered by the scripted windows.
+    void seatHuman(Seat seat) { table->setPlayer(slotOfSeat(seat), PLAYER_KIND_HUMAN); }
+    PLAYER& playerAt(Seat seat) { return *table->playerAtSeat(seat); }
+
     std::shared_ptr<TestServices> services = std::make_shared<TestServices>();
+    std::shared_ptr<ScriptedWindows> windows = std::make_shared<ScriptedWindows>();
+    // The loop is stopped once this many games were settled or passed (0: never).
+    int stopAfterGames = 0;
+    std::atomic<int> gamesEnded{0};
     std::unique_ptr<SKATTISCH_SERVER> table;
     RecordingObserver* observer = nullptr;
     std::unique_ptr<LOCAL_MESSAGE_WORKER> worker;
