@@ -1,15 +1,109 @@
-// The program's entry. Start-up grows with the application shell; for now it
-// opens the main window of the table.
-#include <QApplication>
-#include <QLabel>
+// The program's entry: fills the game-side services of the program run and
+// hands over. Until the application shell exists, a small stand-in opens the
+// main window from its form, with its menu, and quits when it is closed.
+
+#include "skat/windows/ControlFactories.h"
+#include "skat/windows/ControlIdTable.h"
+#include "skat/windows/ResourceStringTable.h"
+
+#include "vordix/Application.h"
+#include "vordix/Area.h"
+#include "vordix/Hauptfenster.h"
+#include "vordix/Message.h"
+#include "vordix/MessageSink.h"
+#include "vordix/Utf8.h"
+#include "vordix/Zeichenbereich.h"
+#include "vordix/windows/ControlIds.h"
+#include "vordix/windows/FormRegistry.h"
+#include "vordix/windows/ProgramRun.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+constexpr int MAIN_WINDOW_FORM = 3;   // its menu form is 4
+
+class StandInApplication;
+
+class StandInMainWindow : public VORDIX_HAUPTFENSTER {
+public:
+    explicit StandInMainWindow(StandInApplication& app) : app_(app) {}
+    void onMessage(VORDIX_MESSAGE& message) override;
+    void paint(VORDIX_ZEICHENBEREICH& area) override {
+        // The green cloth of the card table.
+        VORDIX_AREA cloth;
+        cloth.setColor(0, 380, 150);
+        const RECTANGLE client = mapToGlobal();
+        cloth.fillRect(area, {0, 0, client.width, client.height});
+    }
+
+private:
+    StandInApplication& app_;
+};
+
+class StandInApplication : public VORDIX_APPLICATION {
+public:
+    StandInApplication() : window_(*this) {}
+
+    bool initialize() override {
+        auto imp = window_.mainImplementor();
+        if (!imp) return false;
+        if (FormRegistry::findWindowForm(MAIN_WINDOW_FORM))
+            imp->createMenuBar(MAIN_WINDOW_FORM);
+        else
+            imp->createFromForm(MAIN_WINDOW_FORM);   // a plain window without its form
+        window_.isOpen = true;
+        imp->setTitle(L"Skat");
+        window_.resize(1024, 700);
+        window_.show();
+        return true;
+    }
+
+    void shutdown() override {
+        if (implementor()) implementor()->quit();
+    }
+
+    bool executeCommand(const VORDIX_MESSAGE& message) override {
+        if (message.kind == MESSAGE_OPEN_FILE) {
+            if (auto imp = window_.mainImplementor()) imp->setTitle(L"Skat - " + message.file.name);
+            return true;
+        }
+        if (message.kind == MESSAGE_COMMAND && message.commandId == ControlIds::idOf(std::string("Spi_ende")))
+            shutdown();
+        return true;
+    }
+
+    void afterMessage() override {}
+    void dispatchMessage(const PostedMessage&) override {}
+
+private:
+    StandInMainWindow window_;
+};
+
+void StandInMainWindow::onMessage(VORDIX_MESSAGE& message) {
+    if (message.kind == MESSAGE_CLOSE)
+        app_.shutdown();
+    else if (message.kind == MESSAGE_COMMAND)
+        app_.executeCommand(message);
+}
+
+void reportModeUnavailable() {
+    vordix::showMessage(vordix::MessageKind::Information,
+                        L"Ein Fehlerbericht liegt nicht vor.|Skat wird beendet.");
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Skat"));
-    QLabel window(QStringLiteral("Skat"));
-    window.setWindowTitle(QStringLiteral("Skat"));
-    window.setAlignment(Qt::AlignCenter);
-    window.resize(800, 600);
-    window.show();
-    return app.exec();
+    vordix::windows::ProgramServices services;
+    services.registerTables = [] {
+        registerControlIds();
+        registerForms();
+        registerResourceStrings();
+    };
+    services.unregisterTables = [] { unregisterForms(); };
+    services.runReportMode = reportModeUnavailable;
+    services.createApplication = [] { return new StandInApplication; };
+    QCoreApplication::setApplicationName(QStringLiteral("Skat"));
+    return vordix::windows::runProgram(argc, argv, services);
 }
