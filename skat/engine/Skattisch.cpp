@@ -276,6 +276,8 @@ void SKATTISCH_SERVER::stopGameLoop()
         }
     }
     joinLoopThread();
+    if (!loopRunning_)
+        stopRequested_ = false;
     tableServices()->setSuppressTableCallbacks(true);
 }
 
@@ -386,9 +388,10 @@ void SKATTISCH_SERVER::gameLoop()
     }
     if (!keepSaved)
         saveRunningGame(STATE_NONE);
+    // The end carries run id 0: shown unless another loop has started since.
+    tableRunId = 0;
     if (!closing)
         report(GAME_LOOP_ENDED);
-    tableRunId = 0;
     {
         std::lock_guard lock(loopEndMutex_);
         loopRunning_ = false;

@@ -89,15 +89,13 @@ class EVENT_HANDOFF {
 public:
     static EVENT_HANDOFF& instance();
 
-    // Posts under the hand-off lock and waits for the ticket; gives up
-    // when stopping() turns true (checked whenever the condition wakes).
-    // A post that fails (false) counts as handled at once.
+    // Posts under the hand-off lock and waits for the ticket; does not
+    // wait, or gives up waiting, once stopping() is true (checked whenever
+    // the condition wakes). A post that fails (false) counts as handled.
     template <typename Post, typename Stopping>
     void postAndWait(Post post, Stopping stopping)
     {
         std::unique_lock lock(mutex_);
-        if (stopping())
-            return;
         const std::uint64_t ticket = ++posted_;
         if (!post()) {
             ++handled_;

@@ -164,30 +164,53 @@ private:
 // Answers a human seat's requests at once through the answer entries.
 class ScriptedWindows : public TABLE_WINDOWS {
 public:
-    void offerBid(SKATTISCH&, int value, const std::wstring&) override { HUMAN_PLAYER::answerBid(value <= holdUpTo); }
-    void beginSkatOrHand(SKATTISCH&) override { HUMAN_PLAYER::answerSkatOrHand(game.GEWINN_STUFE >= WIN_LEVEL_HAND); }
+    void offerBid(SKATTISCH&, int value, const std::wstring&) override
+    {
+        if (!holds(REQUEST_BID))
+            HUMAN_PLAYER::answerBid(value <= holdUpTo);
+    }
+    void beginSkatOrHand(SKATTISCH&) override
+    {
+        if (!holds(REQUEST_SKAT_OR_HAND))
+            HUMAN_PLAYER::answerSkatOrHand(game.GEWINN_STUFE >= WIN_LEVEL_HAND);
+    }
     void beginDiscard(SKATTISCH&, const SKAT& proposal) override
     {
-        HUMAN_PLAYER::answerDiscard(proposal.cardId(1), proposal.cardId(2));
+        if (!holds(REQUEST_DISCARD))
+            HUMAN_PLAYER::answerDiscard(proposal.cardId(1), proposal.cardId(2));
     }
     void openAnnounceDialog(SKATTISCH&, CardSet, const SKAT&) override
     {
-        HUMAN_PLAYER::answerAnnounce(game.SPIEL_TYP, game.GEWINN_STUFE, game.STUFE, false);
+        if (!holds(REQUEST_ANNOUNCE))
+            HUMAN_PLAYER::answerAnnounce(game.SPIEL_TYP, game.GEWINN_STUFE, game.STUFE, false);
     }
     void openHandGameDialog(SKATTISCH&, CardSet) override
     {
-        HUMAN_PLAYER::answerAnnounceHand(game.SPIEL_TYP, game.GEWINN_STUFE, game.STUFE, false);
+        if (!holds(REQUEST_ANNOUNCE_HAND))
+            HUMAN_PLAYER::answerAnnounceHand(game.SPIEL_TYP, game.GEWINN_STUFE, game.STUFE, false);
     }
     void beginCardChoice(SKATTISCH& table, CardId hint) override
     {
         const int n = ++cardRequests;
-        if (onCard && onCard(table, hint, n))
+        if (holds(REQUEST_PLAY_CARD) || (onCard && onCard(table, hint, n)))
             return;
         HUMAN_PLAYER::answerCard(hint);
     }
-    void beginTrickConfirmation(SKATTISCH&) override { HUMAN_PLAYER::answerConfirm(); }
-    void showSettlement(SKATTISCH&, const SPIELSTRUCT&) override { HUMAN_PLAYER::answerConfirm(confirmation); }
-    void showPassedGame(SKATTISCH&) override { HUMAN_PLAYER::answerConfirm(confirmation); }
+    void beginTrickConfirmation(SKATTISCH&) override
+    {
+        if (!holds(REQUEST_CONFIRM_TRICK))
+            HUMAN_PLAYER::answerConfirm();
+    }
+    void showSettlement(SKATTISCH&, const SPIELSTRUCT&) override
+    {
+        if (!holds(REQUEST_CONFIRM_SETTLEMENT))
+            HUMAN_PLAYER::answerConfirm(confirmation);
+    }
+    void showPassedGame(SKATTISCH&) override
+    {
+        if (!holds(REQUEST_CONFIRM_PASSED))
+            HUMAN_PLAYER::answerConfirm(confirmation);
+    }
 
     int holdUpTo = 0;
     ::SPIELART game{GAME_GRAND, WIN_LEVEL_WITH_SKAT, LEVEL_NONE};
@@ -196,6 +219,18 @@ public:
     // Runs on the worker for the n-th card request; true when it answered
     // (or means to leave the request open).
     std::function<bool(SKATTISCH&, CardId, int)> onCard;
+    // A request of this kind is left unanswered; heldKind tells it was reached.
+    int holdKind = REQUEST_NONE;
+    std::atomic<int> heldKind{REQUEST_NONE};
+
+private:
+    bool holds(int kind)
+    {
+        if (kind != holdKind)
+            return false;
+        heldKind = kind;
+        return true;
+    }
 };
 
 // A table with three computer seats, a recording observer and a worker,

@@ -1,0 +1,159 @@
+// Stopping the game loop in every kind of wait, and what a stop leaves behind.
+
+#include "tests/engine/test_table_support.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+using namespace table_test;
+
+namespace {
+
+constexpr Seat V = 2;
+const std::array<CardSet, 3> DEAL = {cardsOf("KB PB KA K1 KK KD K9 K8 K7 PA"),
+                                     cardsOf("HB CB HA H1 HK HD H9 H8 H7 P1"),
+                                     cardsOf("CA C1 CK CD C9 C8 C7 PK PD P9")};
+
+template <typename Predicate>
+bool eventually(Predicate predicate)
+{
+    for (int i = 0; i < 2000; ++i) {
+        if (predicate())
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return false;
+}
+
+TEST(TableStop, StopEndsTheLoopWhileAPlayerRequestWaits)
+{
+    struct Case {
+        int kind;
+        int humanLimit; // the human at forehand becomes declarer with a limit
+    };
+    const Case cases[] = {
+        {REQUEST_BID, 18},
+        {REQUEST_SKAT_OR_HAND, 18},
+        {REQUEST_DISCARD, 18},
+        {REQUEST_ANNOUNCE, 18},
+        {REQUEST_PLAY_CARD, 18},
+        {REQUEST_CONFIRM_SETTLEMENT, 18},
+        {REQUEST_CONFIRM_PASSED, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kind);
+        TableHarness harness;
+        harness.scriptDeal(DEAL, V);
+        harness.seatHuman(V);
+        harness.windows->holdUpTo = c.humanLimit;
+        harness.windows->holdKind = c.kind;
+        harness.table->modus.setNextOfList(harness.table->sheet);
+        harness.table->startLoopThread();
+        ASSERT_TRUE(eventually([&] { return harness.windows->heldKind == c.kind; }));
+        harness.table->stopGameLoop();
+        EXPECT_FALSE(harness.table->isLoopRunning());
+        // A stop by the user ends the game: nothing is left to resume.
+        EXPECT_EQ(harness.table->runningGame.stateIndex, STATE_NONE);
+        EXPECT_EQ(harness.table->currentIndex, STATE_NONE);
+        // The windows still learn that the loop ended.
+        EXPECT_TRUE(eventually([&] { return harness.observer->count(GAME_LOOP_ENDED) == 1; }));
+    }
+}
+
+TEST(TableStop, StopReleasesTheLoopWaitingForAnEventToBeShown)
+{
+    TableHarness harness;
+    std::mutex gate;
+    std::condition_variable opened;
+    bool open = false;
+    std::atomic<bool> blocked{false};
+    harness.observer->onEvent = [&](int event, int) {
+        if (event != NEW_GAME)
+            return;
+        blocked = true;
+        std::unique_lock lock(gate);
+        opened.wait(lock, [&] { return open; });
+    };
+    harness.table->startLoopThread();
+    ASSERT_TRUE(eventually([&] { return blocked.load(); }));
+    harness.table->stopGameLoop();
+    EXPECT_FALSE(harness.table->isLoopRunning());
+    {
+        std::lock_guard lock(gate);
+        open = true;
+    }
+    opened.notify_all();
+    // Events still queued belong to the ended run: they are dropped.
+    ASSERT_TRUE(eventually([&] { return harness.observer->count(NEW_GAME) == 1; }));
+}
+
+TEST(TableStop, StopRightAfterTheStartAndRepeatedStarts)
+{
+    TableHarness harness;
+    harness.seatHuman(V);
+    harness.windows->holdKind = REQUEST_PLAY_CARD;
+    harness.windows->holdUpTo = 18;
+    for (int round = 0; round < 5; ++round) {
+        harness.table->modus.setNextOfList(harness.table->sheet);
+        harness.table->startLoopThread();
+        harness.table->stopGameLoop();
+        EXPECT_FALSE(harness.table->isLoopRunning());
+        EXPECT_FALSE(harness.table->stopRequested());
+    }
+    // A further loop is not ended by the stops before it.
+    harness.windows->heldKind = REQUEST_NONE;
+    harness.table->startLoopThread();
+    ASSERT_TRUE(eventually([&] { return harness.windows->heldKind == REQUEST_BID || harness.windows->heldKind != 0
+                                     || harness.table->currentIndex >= STATE_REIZEN; }));
+    EXPECT_TRUE(harness.table->isLoopRunning());
+    harness.table->stopGameLoop();
+    EXPECT_FALSE(harness.table->isLoopRunning());
+}
+
+TEST(TableStop, LateAnswerAfterAStopChangesNothing)
+{
+    TableHarness harness;
+    harness.scriptDeal(DEAL, V);
+    harness.seatHuman(V);
+    harness.windows->holdUpTo = 18;
+    harness.windows->holdKind = REQUEST_PLAY_CARD;
+    harness.table->modus.setNextOfList(harness.table->sheet);
+    harness.table->startLoopThread();
+    ASSERT_TRUE(eventually([&] { return harness.windows->heldKind == REQUEST_PLAY_CARD; }));
+    harness.table->stopGameLoop();
+    // The answer to the ended request is refused; it must not end the next one.
+    EXPECT_TRUE(HUMAN_PLAYER::answerCard(NO_CARD));
+    EXPECT_EQ(HUMAN_PLAYER::awaited(), nullptr);
+
+    harness.windows->holdKind = REQUEST_NONE;
+    harness.stopAfterGames = 1;
+    harness.gamesEnded = 0;
+    harness.scriptDeal(DEAL, V);
+    harness.table->modus.setNextOfList(harness.table->sheet);
+    ASSERT_TRUE(harness.playToEnd());
+    const auto records = harness.settled();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_FALSE(records[0].ALSP_AUFGEGEBEN);
+    EXPECT_EQ(harness.table->sheet.rowAt(0).trickCount(), 10);
+}
+
+TEST(TableStop, ShutdownKeepsTheSavedStateAndReportsNoEnd)
+{
+    TableHarness harness;
+    harness.scriptDeal(DEAL, V);
+    harness.seatHuman(V);
+    harness.windows->holdUpTo = 18;
+    harness.windows->holdKind = REQUEST_DISCARD;
+    harness.table->modus.setNextOfList(harness.table->sheet);
+    harness.table->startLoopThread();
+    ASSERT_TRUE(eventually([&] { return harness.windows->heldKind == REQUEST_DISCARD; }));
+    harness.services->closing = true;
+    harness.table->stopGameLoop();
+    EXPECT_FALSE(harness.table->isLoopRunning());
+    EXPECT_EQ(harness.table->runningGame.stateIndex, STATE_SPIEL_ANSAGEN);
+    EXPECT_EQ(harness.observer->count(GAME_LOOP_ENDED), 0);
+}
+
+} // namespace
