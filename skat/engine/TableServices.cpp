@@ -54,7 +54,8 @@ void TABLE_SERVICES::addHighScore(const std::wstring&, int, const std::wstring&)
 void TABLE_SERVICES::addToStatisticsSheet(const SPIELSTRUCT&, const SPIELKARTEN&) {}
 void TABLE_SERVICES::saveStatisticsSheet() {}
 
-std::wstring TABLE_SERVICES::serverId() const { return L"local"; }
+// Never "local": a peer must not take our messages for its own traffic.
+std::wstring TABLE_SERVICES::serverId() const { return L"host"; }
 bool TABLE_SERVICES::sendToConnection(std::uint32_t, const std::string&) { return false; }
 bool TABLE_SERVICES::sendToHost(const std::string&) { return false; }
 void TABLE_SERVICES::disconnectHost() {}

@@ -60,7 +60,22 @@ public:
     std::vector<std::wstring> logs;
     std::vector<std::pair<std::wstring, int>> highScores;
     std::vector<std::pair<std::uint32_t, std::string>> sent;
+    bool sendToHost(const std::string& xml) override
+    {
+        std::lock_guard lock(mutex);
+        sentToHost.push_back(xml);
+        return true;
+    }
+    bool logContains(const std::wstring& part)
+    {
+        for (const std::wstring& line : logLines())
+            if (line.find(part) != std::wstring::npos)
+                return true;
+        return false;
+    }
+
     bool sendSucceeds = true;
+    std::vector<std::string> sentToHost;
     std::atomic<bool> closing{false};
 };
 

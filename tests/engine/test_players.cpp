@@ -1,0 +1,258 @@
+// Players: the computer's answers, the request dispatch, the identity in
+// XML, and which answers the table accepts.
+
+#include "skat/engine/BidTable.h"
+#include "tests/engine/test_table_support.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <set>
+#include <thread>
+
+using namespace table_test;
+
+namespace {
+
+constexpr Seat V = 2;
+const std::array<CardSet, 3> DEAL = {cardsOf("KB PB KA K1 KK KD K9 K8 K7 PA"),
+                                     cardsOf("HB CB HA H1 HK HD H9 H8 H7 P1"),
+                                     cardsOf("CA C1 CK CD C9 C8 C7 PK PD P9")};
+
+template <typename Predicate>
+bool eventually(Predicate predicate)
+{
+    for (int i = 0; i < 2000; ++i) {
+        if (predicate())
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return false;
+}
+
+TEST(ComputerPlayer, BidAnswerByModeAndLimit)
+{
+    struct Case {
+        int limit, index, mode, current, expected;
+    };
+    const Case cases[] = {
+        {20, 1, 1, 18, 20},          // names the next value while below its limit
+        {18, 1, 1, 18, 18},          // at its limit it keeps its bid when it would have to name more
+        {18, 1, 2, 0, 18},           // ... but holds when answering
+        {17, 1, 2, 0, 0},            // below the value it passes with what it said
+        {18, 0, 1, 0, 18},           // forehand after an all-pass plays for 18
+        {0, 0, 1, 0, 0},
+        {1000, BID_TABLE_SIZE - 1, 1, 361, 361}, // never names past the top of the table
+        {1000, BID_TABLE_SIZE - 2, 1, 240, 361},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(COMPI_PLAYER::bidAnswer(c.limit, c.index, c.mode, c.current), c.expected)
+            << c.limit << " " << c.index << " " << c.mode;
+}
+
+// A local player that records which operation a request reached.
+class RecordingPlayer : public LOCAL_PLAYER {
+public:
+    RecordingPlayer() : LOCAL_PLAYER(0) {}
+    void cut() override { calls.push_back("cut"); }
+    void bid() override { calls.push_back("bid"); }
+    void chooseSkatOrHand() override { calls.push_back("chooseSkatOrHand"); }
+    void discard() override { calls.push_back("discard"); }
+    void announceGame() override { calls.push_back("announceGame"); }
+    void announceHandGame() override { calls.push_back("announceHandGame"); }
+    void playCard() override { calls.push_back("playCard"); }
+    void confirmTrick() override { calls.push_back("confirmTrick"); }
+    void confirmListEnd() override { calls.push_back("confirmListEnd"); }
+    void confirmSettlement() override { calls.push_back("confirmSettlement"); }
+    void confirmPassedGame() override { calls.push_back("confirmPassedGame"); }
+    std::vector<std::string> calls;
+};
+
+TEST(LocalPlayer, EveryRequestKindReachesItsOperation)
+{
+    SKATTISCH_CLIENT table;
+    auto owned = std::make_unique<RecordingPlayer>();
+    RecordingPlayer* player = owned.get();
+    table.seatPlayer(0, std::move(owned));
+    const std::vector<std::string> expected = {"",
+                                               "bid",
+                                               "cut",
+                                               "chooseSkatOrHand",
+                                               "discard",
+                                               "announceGame",
+                                               "announceHandGame",
+                                               "playCard",
+                                               "confirmTrick",
+                                               "confirmSettlement",
+                                               "confirmPassedGame",
+                                               "confirmListEnd",
+                                               ""};
+    for (int kind = 0; kind <= 12; ++kind) {
+        player->calls.clear();
+        player->dispatchRequest(kind);
+        if (expected[static_cast<std::size_t>(kind)].empty())
+            EXPECT_TRUE(player->calls.empty()) << kind;
+        else
+            EXPECT_EQ(player->calls, std::vector<std::string>{expected[static_cast<std::size_t>(kind)]}) << kind;
+        if (isPlayerRequest(kind))
+            EXPECT_EQ(player->action().requestKind, kind);
+    }
+}
+
+TEST(ComputerPlayer, CutAlwaysLiesBetween5And27AndTravelsToTheHost)
+{
+    auto services = std::make_shared<TestServices>();
+    installTableServices(services);
+    {
+        SKATTISCH_CLIENT table;
+        table.setPlayer(1, PLAYER_KIND_COMPUTER);
+        auto* computer = dynamic_cast<COMPI_PLAYER*>(table.playerInSlot(1));
+        ASSERT_NE(computer, nullptr);
+        for (int i = 0; i < 300; ++i)
+            computer->dispatchRequest(REQUEST_CUT);
+        ASSERT_EQ(services->sentToHost.size(), 300u);
+        std::set<int> seen;
+        for (const std::string& xml : services->sentToHost) {
+            SKAT_NETWORKMESSAGE reply;
+            ASSERT_EQ(streamFromXml(xml, reply), STREAM_READ_OK);
+            EXPECT_EQ(reply.kind, PLAYER_ACTION_REPLY);
+            EXPECT_EQ(reply.action, REQUEST_CUT);
+            EXPECT_EQ(reply.seat, 1);
+            EXPECT_GE(reply.answer, 5);
+            EXPECT_LE(reply.answer, 27);
+            seen.insert(reply.answer);
+        }
+        EXPECT_EQ(seen.size(), 23u);
+    }
+    installTableServices(nullptr);
+}
+
+TEST(PlayerXml, NameIsTheSeatNameExceptForRemotePlayers)
+{
+    struct Case {
+        int kind;
+        std::wstring expectedName;
+    };
+    const Case cases[] = {
+        {PLAYER_KIND_HUMAN, L"Spieler 2"},
+        {PLAYER_KIND_COMPUTER, L"Spieler 2"},
+        {PLAYER_KIND_REMOTE, L"Gast"},
+        {PLAYER_KIND_REMOTE_VIEW, L"Gast"},
+    };
+    for (const Case& c : cases) {
+        std::unique_ptr<PLAYER> player = createPlayer(c.kind, 1);
+        player->setHeldName(L"Gast");
+        REMOTE_PLAYER back(0);
+        ASSERT_EQ(streamFromXml(streamToXml(*player), back), STREAM_READ_OK);
+        EXPECT_EQ(back.heldName(), c.expectedName);
+        EXPECT_EQ(back.kind(), c.kind);
+        EXPECT_EQ(back.id(), 1);
+    }
+    EXPECT_EQ(createPlayer(6, 0), nullptr);
+    SKATTISCH_CLIENT table;
+    EXPECT_FALSE(table.setPlayer(0, 9));
+    EXPECT_EQ(table.playerInSlot(0)->kind(), PLAYER_KIND_HUMAN);
+}
+
+TEST(PlayerAnswers, OnlyTheAwaitedAnswerOfThePendingRequestCounts)
+{
+    TableHarness harness;
+    harness.scriptDeal(DEAL, V);
+    harness.seatHuman(V);
+    harness.windows->holdUpTo = 18;
+    harness.windows->holdKind = REQUEST_PLAY_CARD;
+    harness.stopAfterGames = 1;
+    harness.table->modus.setNextOfList(harness.table->sheet);
+    harness.table->startLoopThread();
+    ASSERT_TRUE(eventually([&] { return harness.windows->heldKind == REQUEST_PLAY_CARD; }));
+
+    SKATTISCH_SERVER& table = *harness.table;
+    const int humanSlot = slotOfSeat(V);
+    const PLAYER_AKTION pending = harness.playerAt(V).action();
+    ASSERT_EQ(pending.requestKind, REQUEST_PLAY_CARD);
+    ASSERT_NE(pending.serial, 0u);
+    PLAYER_AKTION answer = pending;
+    answer.card = cardIdFromCode("C7");
+
+    PLAYER_AKTION wrongKind = answer;
+    wrongKind.requestKind = REQUEST_CONFIRM_TRICK;
+    PLAYER_AKTION oldSerial = answer;
+    oldSerial.serial = pending.serial - 1;
+    EXPECT_FALSE(table.playerFinished(slotOfSeat(0), answer)); // another seat
+    EXPECT_FALSE(table.playerFinished(humanSlot, wrongKind));
+    EXPECT_FALSE(table.playerFinished(humanSlot, oldSerial));
+    EXPECT_FALSE(table.playerFinished(7, answer));
+
+    SKAT_NETWORKMESSAGE foreign(PLAYER_ACTION_REPLY, L"intruder");
+    foreign.gameUid = table.tableRunId;
+    foreign.action = REQUEST_PLAY_CARD;
+    foreign.seat = humanSlot;
+    foreign.answer = NO_CARD; // would give the game up
+    EXPECT_FALSE(table.applyPlayerAnswer(foreign, 3));
+
+    harness.windows->holdKind = REQUEST_NONE;
+    EXPECT_TRUE(table.playerFinished(humanSlot, answer));
+    EXPECT_FALSE(table.playerFinished(humanSlot, answer)); // a duplicate
+    ASSERT_TRUE(table.waitForLoopEnd(20000));
+    const auto records = harness.settled();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_FALSE(records[0].ALSP_AUFGEGEBEN);
+    EXPECT_FALSE(records[0].GEGNER_AUFGEGEBEN);
+    EXPECT_EQ(table.sheet.rowAt(0).trickCount(), 10);
+}
+
+TEST(PlayerAnswers, AnInvalidHumanCardIsAskedForAgain)
+{
+    TableHarness harness;
+    harness.scriptDeal(DEAL, V);
+    harness.seatHuman(V);
+    harness.windows->holdUpTo = 18;
+    harness.windows->game = SPIELART(GAME_DIAMONDS, WIN_LEVEL_WITH_SKAT, LEVEL_NONE);
+    harness.windows->onCard = [](SKATTISCH&, CardId, int n) {
+        // The first answer is a card of another hand.
+        return n == 1 && HUMAN_PLAYER::answerCard(cardIdFromCode("HA"));
+    };
+    harness.stopAfterGames = 1;
+    harness.table->modus.setNextOfList(harness.table->sheet);
+    ASSERT_TRUE(harness.playToEnd());
+    EXPECT_TRUE(harness.services->logContains(L"asking again"));
+    EXPECT_EQ(harness.table->sheet.rowAt(0).trickCount(), 10);
+    EXPECT_EQ(harness.inconsistentStates(), 0);
+    // The human was asked once more than it played cards.
+    EXPECT_EQ(harness.windows->cardRequests, 11);
+}
+
+// A computer logic that answers with cards it does not hold.
+class WrongCardsLogic : public ScriptedLogic {
+public:
+    void chooseCard(const PLAYER_SITUATION& situation) override
+    {
+        chosenCard = cardIdOfBit(lowestBit(~situation.hand()));
+    }
+    void chooseDiscard(const PLAYER_SITUATION& situation) override
+    {
+        const CardSet missing = ~situation.hand();
+        const CardId first = cardIdOfBit(lowestBit(missing));
+        discardPair[static_cast<std::size_t>(proposedType)] =
+            SKAT(first, cardIdOfBit(lowestBit(missing & ~cardMaskOfId(first))));
+    }
+};
+
+TEST(PlayerAnswers, IllegalComputerAnswersAreReplacedAndLogged)
+{
+    TableHarness harness([] { return std::make_unique<WrongCardsLogic>(); });
+    harness.scriptDeal(DEAL, V);
+    seatScripts()[V].bidLimit = 18;
+    seatScripts()[V].type = GAME_DIAMONDS;
+    harness.stopAfterGames = 1;
+    harness.table->modus.setNextOfList(harness.table->sheet);
+    ASSERT_TRUE(harness.playToEnd());
+    EXPECT_TRUE(harness.services->logContains(L"Nicht bedient"));
+    EXPECT_TRUE(harness.services->logContains(L"was replaced"));
+    const EIN_SPIEL& row = harness.table->sheet.rowAt(0);
+    EXPECT_EQ(row.trickCount(), 10);
+    EXPECT_EQ(harness.inconsistentStates(), 0);
+    EXPECT_FALSE(row.record.ALSP_AUFGEGEBEN);
+}
+
+} // namespace
