@@ -54,6 +54,7 @@ void LOCAL_MESSAGE_WORKER::run()
 {
     for (;;) {
         std::string xml;
+        bool dropped;
         {
             std::unique_lock lock(mutex_);
             wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
@@ -61,14 +62,13 @@ void LOCAL_MESSAGE_WORKER::run()
                 return;
             xml = std::move(queue_.front());
             queue_.pop_front();
-            if (stopping_) {
-                // Nobody runs it any more; a waiting observer is released.
-                if (messageKindOf(xml) == TABLE_NOTIFICATION)
-                    EVENT_HANDOFF::instance().markHandled();
-                continue;
-            }
+            dropped = stopping_;
         }
-        handle(xml);
+        // Outside the queue lock: the hand-off lock comes before it.
+        if (!dropped)
+            handle(xml);
+        else if (messageKindOf(xml) == TABLE_NOTIFICATION)
+            EVENT_HANDOFF::instance().markHandled(); // nobody shows it any more
     }
 }
 
