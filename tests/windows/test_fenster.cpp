@@ -10,6 +10,10 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include "vordix/View.h"
 
 using namespace testforms;
 
@@ -208,4 +212,42 @@ TEST(WindowWithoutForm, GetsAPlainClientArea) {
     window.createFromForm(987654);   // no such form
     ASSERT_NE(window.clientWidget(), nullptr);
     EXPECT_EQ(window.centralWidget(), window.clientWidget());
+}
+
+namespace {
+class BlankView : public VORDIX_VIEW {
+public:
+    void draw(VORDIX_ZEICHENBEREICH&) override {}
+};
+} // namespace
+
+TEST_F(MainWindowTest, ViewsScrollInsideTheClientAndTakeTheInput) {
+    win->show();
+    window->resize(600, 400);
+    BlankView sheet;
+    auto* sheetWidget = dynamic_cast<QWidget*>(sheet.implementor().get());
+    ASSERT_NE(sheetWidget, nullptr);
+    sheetWidget->resize(1000, 900);
+
+    // Without a scroll area the whole view is visible.
+    EXPECT_EQ(win->getVisibleRect(&sheet), (RECTANGLE{0, 0, 1000, 900}));
+
+    win->embedInScrollArea(&sheet, 10, 20, 30, 40);
+    auto* area = win->clientWidget()->findChild<QScrollArea*>();
+    ASSERT_NE(area, nullptr);
+    EXPECT_EQ(area->geometry(), QRect(10, 20, 600 - 30 - 10, 400 - 40 - 20));
+    area->horizontalScrollBar()->setValue(50);
+    area->verticalScrollBar()->setValue(70);
+    EXPECT_EQ(win->getVisibleRect(&sheet), (RECTANGLE{50, 70, area->width(), area->height()}));
+
+    // The scroll area follows the window's size.
+    const QSize before = area->size();
+    win->QWidget::resize(win->size() + QSize(40, 30));
+    EXPECT_EQ(area->size(), before + QSize(40, 30));
+
+    BlankView table;
+    win->setFocus(&table);
+    auto* tableWidget = dynamic_cast<QWidget*>(table.implementor().get());
+    EXPECT_EQ(win->clientWidget()->inputView, tableWidget);
+    EXPECT_EQ(tableWidget->size(), win->clientWidget()->size());
 }
