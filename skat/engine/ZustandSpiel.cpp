@@ -350,6 +350,11 @@ void ZUSTAND_STICH_ABLEGEN::run()
         std::lock_guard lock(table.tableLock);
         type = table.record.SPIELART.SPIEL_TYP;
         const STICH& trick = table.cards.trick;
+        if (!trick.isComplete()) {
+            // A resumed game saved here without a full trick plays on.
+            next = STATE_KARTE_AUSSPIELEN;
+            return;
+        }
         winningCard = trick.card(trick.winner(type))->id();
     }
     if (!collectTrick(type, winningCard)) {
