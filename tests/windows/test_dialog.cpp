@@ -385,3 +385,30 @@ TEST_F(DialogTest, CallsFromAWorkerThreadRunOnTheGuiThread) {
     worker.join();
     EXPECT_EQ(text, L"vom Arbeiter");
 }
+
+TEST_F(DialogTest, PictureControlsAndImages) {
+    RecordingDialog dialog(DIALOG_FORM);
+    VORDIX_DIALOG_imp& imp = *dialog.implementor();
+    imp.show();
+    auto* picture = child<PixmapWidget>(dialog, "h7_picture");
+    const QPoint corner = picture->mapToGlobal(QPoint(0, 0));
+    EXPECT_EQ(imp.getControlScreenPos(PICTURE), (RECTANGLE{corner.x(), corner.y(), 60, 30}));
+    EXPECT_EQ(imp.getControlScreenPos(LABEL), (RECTANGLE{}));   // not a picture control
+
+    // A label shows the picture the resource string names.
+    QTemporaryDir dir;
+    const QString file = dir.filePath("kreuz.png");
+    QImage image(8, 6, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(image.save(file));
+    ResourceStrings::instance().set(9502, file.toStdWString());
+    imp.setControlImage(LABEL, 9502);
+    EXPECT_EQ(child<QLabel>(dialog, "h7_label")->pixmap().size(), QSize(8, 6));
+    imp.setControlImage(APPLY, 9502);
+    EXPECT_FALSE(child<QAbstractButton>(dialog, "h7_apply")->icon().isNull());
+
+    // A click on the picture is a command with its id.
+    QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(dialog.commands, std::vector<int>{PICTURE});
+    EXPECT_EQ(imp.result, PICTURE);
+}

@@ -10,6 +10,7 @@
 #include "vordix/windows/ControlFactories.h"
 #include "vordix/windows/ControlIds.h"
 #include "vordix/windows/FormRegistry.h"
+#include "vordix/windows/PixmapWidget.h"
 #include "vordix/windows/WinDialog.h"
 #include "vordix/windows/WinFenster.h"
 #include "vordix/windows/WinImplementorFactory.h"
@@ -48,7 +49,7 @@ enum FormId {
 enum ControlId {
     APPLY = 301, COMBO = 302, TABLE = 303, SLIDER = 304, GROUP = 305, RADIO_A = 306,
     RADIO_B = 307, LINK = 308, LABEL = 309, LINE = 310, TOGGLE = 311, PICTURE_TEXT = 312,
-    GROUP_ONLY = 313, MENU_NEW = 320, MENU_QUIT = 321, WINDOW_LABEL = 322, UNNAMED = 399,
+    GROUP_ONLY = 313, PICTURE = 314, MENU_NEW = 320, MENU_QUIT = 321, WINDOW_LABEL = 322, UNNAMED = 399,
 };
 
 inline void registerControlNames() {
@@ -68,6 +69,7 @@ inline void registerControlNames() {
     ControlIds::add("h7_toggle", TOGGLE);
     ControlIds::add("h7_pictext", PICTURE_TEXT);
     ControlIds::add("h7_grouponly", GROUP_ONLY);
+    ControlIds::add("h7_picture", PICTURE);
     ControlIds::add("h7_menu_new", MENU_NEW);
     ControlIds::add("h7_menu_quit", MENU_QUIT);
     ControlIds::add("h7_window_label", WINDOW_LABEL);
@@ -131,6 +133,13 @@ public:
         pictureLabel->setObjectName("h7_pictext");
         auto* pictureButton = new QPushButton(host);
         pictureButton->setObjectName("h7_pictext");
+
+        auto* picture = new PixmapWidget(host);
+        picture->setObjectName("h7_picture");
+        picture->setGeometry(40, 50, 60, 30);
+        picture->setDialog(dialog);
+        picture->setControlId(PICTURE);
+        QObject::connect(picture, &PixmapWidget::leftMouseClick, dialog, &WIN_DIALOG::onButtonClicked);
 
         if (kind_ == EMBEDDED_FORM) {
             host->setProperty("isEmbedded", true);
