@@ -197,7 +197,7 @@ void WIN_DIALOG::run() {
         activateWindow();
     } else if (embedded_) {
         // A frameless child over the parent's client area; no loop of its own.
-        setWindowFlags(Qt::FramelessWindowHint);
+        if (windowFlags() != Qt::WindowFlags(Qt::FramelessWindowHint)) setWindowFlags(Qt::FramelessWindowHint);
         placeEmbedded(0, 0, false);
         QDialog::show();
         raise();
