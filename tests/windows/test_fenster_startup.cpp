@@ -17,6 +17,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTimer>
 
 #include <csignal>
@@ -247,4 +248,39 @@ TEST(TerminationSignals, SignalArrivesOnTheGuiThread) {
     struct sigaction current {};
     sigaction(SIGTERM, nullptr, &current);
     EXPECT_EQ(current.sa_handler, SIG_DFL);   // the previous handling is back
+}
+
+namespace {
+
+// Whether the process has its own handler for the signal (Linux /proc).
+bool catchesSignal(qint64 pid, int signal) {
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly)) return false;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("SigCgt:")) return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
+    return false;
+}
+
+} // namespace
+
+// The program itself: it starts, opens its window and ends cleanly (exit
+// code 0, no abort from a thread left running) when the session ends.
+TEST(SkatProgram, StartsAndEndsCleanlyWhenTheSessionEnds) {
+    const QString program = QStringLiteral(SKAT_BINARY_DIR "/skat/windows/Skat");
+    if (!QFile::exists(program)) GTEST_SKIP() << "Skat is not built";
+    QTemporaryDir config;
+    QProcess skat;
+    auto env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_CONFIG_HOME", config.path());
+    skat.setProcessEnvironment(env);
+    skat.setProcessChannelMode(QProcess::MergedChannels);
+    skat.start(program, {});
+    ASSERT_TRUE(skat.waitForStarted(30000));
+    // Its handler stands once the main window is up.
+    ASSERT_TRUE(waitUntil([&] { return catchesSignal(skat.processId(), SIGTERM); }, 60000));
+    skat.terminate();
+    ASSERT_TRUE(skat.waitForFinished(60000)) << skat.readAll().toStdString();
+    EXPECT_EQ(skat.exitStatus(), QProcess::NormalExit) << skat.readAll().toStdString();
+    EXPECT_EQ(skat.exitCode(), 0);
 }
