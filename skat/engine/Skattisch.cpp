@@ -204,10 +204,11 @@ void SKATTISCH_SERVER::joinLoopThread()
         loopThread_.join();
 }
 
+// The loop is stopped first, so that no state runs on with emptied cards.
 void SKATTISCH_SERVER::resetGame()
 {
-    SKATTISCH::resetGame();
     stopGameLoop();
+    SKATTISCH::resetGame();
 }
 
 void SKATTISCH_SERVER::startGame()
@@ -503,12 +504,13 @@ bool SKATTISCH_SERVER::acceptOrRepair(int kind, int slot)
         std::lock_guard lock(tableLock);
         if (isValidAnswer(kind, answer, cards, record, seat))
             return true;
-        if (!player || player->kind() != PLAYER_KIND_COMPUTER) {
-            tableServices()->log(L"Answer to request " + std::to_wstring(kind) + L" of seat "
-                                 + std::to_wstring(seat) + L" is not valid; asking again");
-            return false;
-        }
-        repairAnswer(kind, answer, cards, record, seat);
+        if (player && player->kind() == PLAYER_KIND_COMPUTER)
+            repairAnswer(kind, answer, cards, record, seat);
+    }
+    if (!player || player->kind() != PLAYER_KIND_COMPUTER) {
+        tableServices()->log(L"Answer to request " + std::to_wstring(kind) + L" of seat " + std::to_wstring(seat)
+                             + L" is not valid; asking again");
+        return false;
     }
     tableServices()->log(L"Computer answer to request " + std::to_wstring(kind) + L" of seat "
                          + std::to_wstring(seat) + L" was not valid and was replaced");

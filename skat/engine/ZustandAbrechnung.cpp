@@ -15,13 +15,18 @@ void ZUSTAND_ABRECHNUNG::enterGameInSheet()
     const SPIELMODUS& modus = table.modus;
     if (!modus.countsListEnd())
         return;
-    std::lock_guard lock(table.tableLock);
-    if (modus.mode == MODE_FREE_GAME) {
-        table.sheet.addGame(table.record, table.cards, true);
-    } else {
-        table.sheet.addGame(table.record, table.cards, false);
-        tableServices()->addToStatisticsSheet(table.record, table.cards);
+    const bool freeGame = modus.mode == MODE_FREE_GAME;
+    SPIELSTRUCT record;
+    SPIELKARTEN cards;
+    {
+        std::lock_guard lock(table.tableLock);
+        table.sheet.addGame(table.record, table.cards, freeGame);
+        record = table.record;
+        cards = table.cards;
     }
+    // The statistics sheet has a lock of its own, never taken under the table lock.
+    if (!freeGame)
+        tableServices()->addToStatisticsSheet(record, cards);
 }
 
 void ZUSTAND_ABRECHNUNG::startGameEndWork()
