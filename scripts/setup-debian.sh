@@ -21,7 +21,7 @@ packages=(
   # fonts with the metrics of the classic Windows families
   fonts-liberation fonts-dejavu-core
   # headless display for GUI tests and screenshots
-  xvfb xauth x11-utils
+  xvfb xauth x11-utils python3
 )
 
 SUDO=""
