@@ -319,3 +319,80 @@ TEST(GameFlowResume, GameSavedInCardPlayFinishesWithTheSameResult)
 }
 
 } // namespace
+
+namespace {
+
+TEST(GameFlowSheet, ListedGamesGoToTheStatisticsAndTheSavedSheet)
+{
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / ("gameflow-sheet-" + std::to_string(::getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    VORDIX_FOLDER dir;
+    dir.setPath(folder.wstring());
+    {
+        TableHarness harness;
+        harness.table->setSavesFiles(true);
+        harness.table->runningGame.file = VORDIX_FILE(dir, L"LfdSpiel.skt");
+        harness.table->sheet.file = VORDIX_FILE(dir, L"Aktuell.skt");
+        harness.scriptDeal(DEAL_A, V);
+        script(V, 18, GAME_DIAMONDS);
+        const auto records = play(harness, 2);
+        ASSERT_EQ(records.size(), 2u);
+        EXPECT_EQ(harness.services->statisticsGames, 2);
+        EXPECT_EQ(harness.services->statisticsSaves, 2);
+        LISTE saved;
+        ASSERT_EQ(saved.open(VORDIX_FILE(dir, L"Aktuell.skt")), DOCUMENT_OK);
+        EXPECT_EQ(saved.rowCount(), 2);
+        // The user's stop ended the game: nothing is left to resume.
+        LAUFENDES_SPIEL_DOKUMENT running;
+        running.open(VORDIX_FILE(dir, L"LfdSpiel.skt"));
+        EXPECT_EQ(running.stateIndex, STATE_NONE);
+    }
+    fs::remove_all(folder);
+}
+
+TEST(GameFlowSheet, AFreeGameIsNotListedUnlessFreeGamesCount)
+{
+    TableHarness harness;
+    harness.scriptDeal(DEAL_A, V);
+    script(V, 18, GAME_DIAMONDS);
+    harness.stopAfterGames = 1;
+    harness.table->modus.setForehand(V);
+    ASSERT_TRUE(harness.playToEnd());
+    EXPECT_EQ(harness.settled().size(), 1u);
+    EXPECT_EQ(harness.table->sheet.rowCount(), 0);
+    EXPECT_EQ(harness.services->statisticsGames, 0);
+}
+
+TEST(GameFlowSheet, HumanDecisionRepeatsTheDealOrEndsTheLoop)
+{
+    struct Case {
+        int decision;
+        int gamesPlayed;
+    };
+    for (const Case c : {Case{CONFIRM_END_LOOP, 1}, Case{CONFIRM_END_AFTER_SETTLEMENT, 1}, Case{CONFIRM_REPEAT_DEAL, 2}}) {
+        TableHarness harness;
+        harness.scriptDeal(DEAL_A, V);
+        harness.seatHuman(M);
+        harness.windows->confirmation = c.decision;
+        script(V, 18, GAME_DIAMONDS);
+        harness.stopAfterGames = 2;
+        harness.table->modus.setNextOfList(harness.table->sheet);
+        ASSERT_TRUE(harness.playToEnd());
+        const auto records = harness.settled();
+        ASSERT_EQ(static_cast<int>(records.size()), c.gamesPlayed) << c.decision;
+        if (c.decision == CONFIRM_REPEAT_DEAL) {
+            // The same cards again, not entered in the sheet.
+            EXPECT_EQ(harness.observer->count(GAME_REPEATED), 1);
+            EXPECT_EQ(harness.observer->count(REPEATED_GAME_NOT_LISTED), 1);
+            EXPECT_EQ(records[1].ALLEIN, records[0].ALLEIN);
+            EXPECT_EQ(records[1].SPIELWERT, records[0].SPIELWERT);
+            EXPECT_EQ(harness.table->sheet.rowCount(), 1);
+        } else {
+            EXPECT_EQ(harness.observer->count(GAME_LOOP_ENDED), 1);
+        }
+    }
+}
+
+} // namespace

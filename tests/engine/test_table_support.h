@@ -74,8 +74,13 @@ public:
         return false;
     }
 
+    void addToStatisticsSheet(const SPIELSTRUCT&, const SPIELKARTEN&) override { ++statisticsGames; }
+    void saveStatisticsSheet() override { ++statisticsSaves; }
+
     bool sendSucceeds = true;
     std::vector<std::string> sentToHost;
+    std::atomic<int> statisticsGames{0};
+    std::atomic<int> statisticsSaves{0};
     std::atomic<bool> closing{false};
 };
 
