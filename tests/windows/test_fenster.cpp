@@ -251,3 +251,14 @@ TEST_F(MainWindowTest, ViewsScrollInsideTheClientAndTakeTheInput) {
     EXPECT_EQ(win->clientWidget()->inputView, tableWidget);
     EXPECT_EQ(tableWidget->size(), win->clientWidget()->size());
 }
+
+TEST_F(MainWindowTest, FixedSizeHoldsTheClientAndTheFrameAroundIt) {
+    win->show();
+    window->resize(500, 350);
+    const QSize overhead = win->size() - win->clientWidget()->size();
+    win->setFixedSize(500, 350, 800, 600);
+    EXPECT_EQ(win->clientWidget()->minimumSize(), QSize(500, 350));
+    EXPECT_EQ(win->clientWidget()->maximumSize(), QSize(800, 600));
+    EXPECT_EQ(win->minimumSize(), QSize(500, 350) + overhead);
+    EXPECT_EQ(win->maximumSize(), QSize(800, 600) + overhead);
+}
