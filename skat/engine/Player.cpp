@@ -109,6 +109,17 @@ bool exerciseOnTrack(const SKATTISCH& table)
 {
     return table.modus.exerciseFlag && table.modus.deviationIndex < 0;
 }
+
+// The card the seat played at this point of the stored exercise game.
+CardId storedExerciseCard(const SKATTISCH& table, const PLAYER_SITUATION& situation)
+{
+    const STAPEL& stored = table.modus.storedGame.pile;
+    const int trickNumber = CARDS_IN_HAND + 1 - cardCount(situation.hand());
+    const Seat leader = stored.leaderOfTrick(trickNumber);
+    if (!isValidSeat(leader))
+        return NO_CARD;
+    return stored.trick(trickNumber).card(((situation.seat - leader) % 3 + 3) % 3)->id();
+}
 } // namespace
 
 void PLAYER::initProposal()
@@ -292,12 +303,7 @@ void COMPI_PLAYER::playCard()
 
     CardId card = NO_CARD;
     if (exerciseOnTrack(*table_)) {
-        const STAPEL& stored = table_->modus.storedGame.pile;
-        const int trickNumber = CARDS_IN_HAND + 1 - cardCount(situation_.hand());
-        const STICH trick = stored.trick(trickNumber);
-        const Seat leader = stored.leaderOfTrick(trickNumber);
-        if (isValidSeat(leader))
-            card = trick.card(((situation_.seat - leader) % 3 + 3) % 3)->id();
+        card = storedExerciseCard(*table_, situation_);
     } else {
         logic_->chooseCard(situation_);
         card = logic_->chosenCard;
@@ -421,9 +427,15 @@ void HUMAN_PLAYER::playCard()
         finishAction();
         return;
     }
-    logic_->chooseCard(situation_);
+    CardId hint;
+    if (exerciseOnTrack(*table_)) {
+        hint = storedExerciseCard(*table_, situation_);
+    } else {
+        logic_->chooseCard(situation_);
+        hint = logic_->chosenCard;
+    }
     awaitAnswer();
-    tableWindows()->beginCardChoice(*table_, logic_->chosenCard);
+    tableWindows()->beginCardChoice(*table_, hint);
 }
 
 void HUMAN_PLAYER::confirmTrick()
