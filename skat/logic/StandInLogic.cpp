@@ -62,14 +62,13 @@ void STANDIN_LOGIK::bidProposal(const PLAYER_SITUATION& situation)
 SKAT STANDIN_LOGIK::discardFor(CardSet hand, GameType type)
 {
     const CardSet trumps = type == GAME_NULL ? 0u : trumpMask(type);
-    CardSet candidates = hand & ~trumps;
-    if (cardCount(candidates) < 2)
-        candidates = hand;
-    const CardId first = highestPointCard(candidates);
-    CardSet rest = candidates & ~cardMaskOfId(first);
-    if (rest == 0)
-        rest = hand & ~cardMaskOfId(first);
-    return SKAT(first, highestPointCard(rest));
+    // Cards outside the trumps first; a trump only when they run out.
+    auto pick = [&](CardSet from) {
+        const CardSet plain = from & ~trumps;
+        return highestPointCard(plain != 0 ? plain : from);
+    };
+    const CardId first = pick(hand);
+    return SKAT(first, pick(hand & ~cardMaskOfId(first)));
 }
 
 void STANDIN_LOGIK::chooseDiscard(const PLAYER_SITUATION& situation)
