@@ -215,7 +215,7 @@ TEST_F(DialogTest, ControlOperationsById) {
     EXPECT_EQ(imp.getCheckedButton(GROUP), RADIO_B);
     imp.uncheckGroup(GROUP);
     EXPECT_EQ(imp.getCheckedButton(GROUP), -1);
-    EXPECT_EQ(imp.getCheckedButton(UNNAMED), UNNAMED);
+    EXPECT_EQ(imp.getCheckedButton(UNNAMED), -1);  // a missing group is "nothing checked"
     imp.setGroupButtonState(GROUP, RADIO_A, VORDIX_DIALOG::OB_DISABLED);
     EXPECT_FALSE(child<QWidget>(dialog, "h7_radio_a")->isEnabled());
     imp.setGroupButtonText(GROUP, RADIO_A, L"Kreuz");

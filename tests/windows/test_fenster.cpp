@@ -74,6 +74,13 @@ TEST_F(MainWindowTest, FormAndMenuBuildTheWindowAndAMenuClickIsACommand) {
     EXPECT_EQ(commands[0].commandId, MENU_NEW);
 }
 
+TEST_F(MainWindowTest, ActionsWithoutAnIdAreNoCommands) {
+    for (int id : {0, -1, -42}) win->onActionTriggered(id);
+    EXPECT_TRUE(window->ofKind(MESSAGE_COMMAND).empty());
+    win->onActionTriggered(MENU_NEW);
+    EXPECT_EQ(window->ofKind(MESSAGE_COMMAND).size(), 1u);
+}
+
 TEST_F(MainWindowTest, MenuItemStatesByIdAndAnUnknownStateChangesNothing) {
     window->enableMenuItem(MENU_NEW, VORDIX_HAUPTFENSTER::MENU_OFF);
     EXPECT_FALSE(action("h7_menu_new")->isEnabled());

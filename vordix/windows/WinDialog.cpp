@@ -662,12 +662,13 @@ std::wstring WIN_DIALOG::getControlText(int controlId) {
     return value;
 }
 
+// -1 when no member is checked and also when the form has no such group, so a
+// caller can never mistake the group's own id for a chosen button.
 int WIN_DIALOG::getCheckedButton(int groupId) {
-    int checked = groupId;
+    int checked = -1;
     runOnGuiThread([this, groupId, &checked] {
         auto* group = findControl<QButtonGroup>(groupId);
         if (!group) return;
-        checked = -1;
         for (QAbstractButton* button : group->buttons())
             if (button->isChecked()) {
                 checked = ControlIds::idOf(button->objectName());

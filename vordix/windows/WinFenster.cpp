@@ -270,7 +270,8 @@ void WIN_FENSTER::deliver(int kind, int commandId) {
 }
 
 void WIN_FENSTER::onActionTriggered(int controlId) {
-    if (getOwner()) deliver(MESSAGE_COMMAND, controlId);
+    // Actions without an id of their own (Qt's internal ones) are no commands.
+    if (controlId > 0 && getOwner()) deliver(MESSAGE_COMMAND, controlId);
 }
 
 void WIN_FENSTER::changeEvent(QEvent* event) {
