@@ -167,6 +167,8 @@ void SKATTISCH::applyTableEvent(const SKAT_NETWORKMESSAGE& message)
     }
     if (!local) {
         std::lock_guard lock(tableLock);
+        if (isClientTable())
+            tableRunId = message.gameUid; // answers go back with the host's run
         currentIndex = message.stateIndex;
         cards = message.cards;
         record = message.record;
@@ -587,6 +589,7 @@ void SKATTISCH_CLIENT::performPlayerRequest(const SKAT_NETWORKMESSAGE& message)
 {
     {
         std::lock_guard lock(tableLock);
+        tableRunId = message.gameUid; // the answer goes back with the host's run
         currentIndex = message.stateIndex;
         cards = message.cards;
         record = message.record;
