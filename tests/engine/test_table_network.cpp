@@ -78,6 +78,7 @@ private:
             SKAT_NETWORKMESSAGE message;
             if (!host || !client || streamFromXml(item.second, message) != STREAM_READ_OK)
                 continue;
+            setSuppressTableCallbacks(false); // as the application's message handler does
             if (item.first && message.kind == PLAYER_ACTION_REPLY)
                 host->applyPlayerAnswer(message, CLIENT_CONNECTION);
             else if (!item.first && message.kind == PLAYER_ACTION_REQUEST)
@@ -119,6 +120,11 @@ TEST(TableNetwork, ARemoteSeatPlaysAWholeGameThroughTheClientTable)
     RecordingObserver* clientEvents = clientView.get();
     client.observers.add(std::move(clientView));
     network->connect(&host, &client);
+    // Nothing is carried any more once the tables go.
+    struct StopNetwork {
+        LoopbackNetwork& network;
+        ~StopNetwork() { network.shutdown(); }
+    } stopNetwork{*network};
 
     // The joined user calls Kontra with a card: no answer over the network carries it.
     harness.windows->onCard = [](SKATTISCH&, CardId hint, int) { return HUMAN_PLAYER::answerCard(hint, true); };
@@ -139,7 +145,6 @@ TEST(TableNetwork, ARemoteSeatPlaysAWholeGameThroughTheClientTable)
     EXPECT_GT(clientEvents->count(CARD_PLAYED), 0);
     EXPECT_EQ(clientEvents->count(NEW_GAME), 1);
     host.stopGameLoop();
-    network->shutdown();
 }
 
 } // namespace

@@ -28,6 +28,10 @@ namespace table_test {
 class TestServices : public TABLE_SERVICES {
 public:
     bool applicationClosing() const override { return closing; }
+    // Per test, not process-wide.
+    void setSuppressTableCallbacks(bool on) override { suppress = on; }
+    bool suppressTableCallbacks() const override { return suppress; }
+    std::atomic<bool> suppress{false};
     int drawApplicationRandom(int n) override
     {
         std::lock_guard lock(mutex);
