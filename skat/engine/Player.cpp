@@ -404,7 +404,7 @@ void HUMAN_PLAYER::discard()
 void HUMAN_PLAYER::announceGame()
 {
     awaitAnswer();
-    tableWindows()->openAnnounceDialog(*table_, situation_.hand(), table_->cards.skat);
+    tableWindows()->openAnnounceDialog(*table_, situation_.hand(), situation_.cards.skat);
 }
 
 void HUMAN_PLAYER::announceHandGame()
