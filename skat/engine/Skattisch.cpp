@@ -317,8 +317,10 @@ void SKATTISCH_SERVER::saveRunningGame(int index)
     }
     // Saved outside the table lock: a failed save shows a message, and the
     // main window paints under that lock.
-    if (savesFiles_)
+    if (savesFiles_) {
+        runningGame.reset(); // gives a document without a file the default one
         runningGame.save();
+    }
 }
 
 void SKATTISCH_SERVER::setState(int index)

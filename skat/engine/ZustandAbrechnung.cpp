@@ -3,6 +3,7 @@
 
 #include "skat/engine/Ablaufzustand.h"
 
+#include "skat/engine/SheetServices.h"
 #include "skat/engine/TableServices.h"
 
 #include <ctime>
@@ -36,6 +37,8 @@ void ZUSTAND_ABRECHNUNG::startGameEndWork()
         return;
     const bool freeGame = table.modus.mode == MODE_FREE_GAME;
     const bool saveSheet = table.savesFiles();
+    if (saveSheet && table.sheet.file.name.empty())
+        table.sheet.file = fileInSheetsFolder(sheetServices()->currentSheetFileName());
     bookkeepingThread = std::thread([this, freeGame, saveSheet] {
         if (!freeGame)
             tableServices()->saveStatisticsSheet();
