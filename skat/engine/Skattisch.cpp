@@ -497,27 +497,27 @@ int SKATTISCH_SERVER::waitForAnswers(int kind, unsigned slots)
     return code;
 }
 
-// A computer answer that fails the check is replaced and logged; any other
-// player is asked again.
-bool SKATTISCH_SERVER::acceptOrRepair(int kind, int slot)
+// An answer that fails the check is replaced and logged when the player is a
+// computer (or `alwaysRepair`); otherwise false: the player is asked again.
+bool SKATTISCH_SERVER::acceptOrRepair(int kind, int slot, bool alwaysRepair)
 {
     PLAYER* player = playerInSlot(slot);
     const Seat seat = seatOfSlot(slot);
+    const bool repair = alwaysRepair || (player && player->kind() == PLAYER_KIND_COMPUTER);
     PLAYER_AKTION answer = answerOf(slot);
     {
         std::lock_guard lock(tableLock);
         if (isValidAnswer(kind, answer, cards, record, seat))
             return true;
-        if (player && player->kind() == PLAYER_KIND_COMPUTER)
+        if (repair)
             repairAnswer(kind, answer, cards, record, seat);
     }
-    if (!player || player->kind() != PLAYER_KIND_COMPUTER) {
-        tableServices()->log(L"Answer to request " + std::to_wstring(kind) + L" of seat " + std::to_wstring(seat)
-                             + L" is not valid; asking again");
+    const std::wstring what = L"Answer to request " + std::to_wstring(kind) + L" of seat " + std::to_wstring(seat);
+    if (!repair) {
+        tableServices()->log(what + L" is not valid; asking again");
         return false;
     }
-    tableServices()->log(L"Computer answer to request " + std::to_wstring(kind) + L" of seat "
-                         + std::to_wstring(seat) + L" was not valid and was replaced");
+    tableServices()->log(what + L" was not valid and was replaced");
     std::lock_guard requestLock(requestMutex_);
     answers_[static_cast<std::size_t>(slot)] = answer;
     return true;
@@ -537,12 +537,10 @@ int SKATTISCH_SERVER::askPlayer(int kind, int slot)
 int SKATTISCH_SERVER::askAllPlayers(int kind)
 {
     const int code = waitForAnswers(kind, 0b111u);
+    // A confirmation out of range counts as "go on" rather than asking everyone again.
     if (code == VORDIX_IPC::RESUME_ANSWERED)
         for (int slot = 0; slot < 3; ++slot)
-            if (!acceptOrRepair(kind, slot)) {
-                std::lock_guard lock(requestMutex_);
-                answers_[static_cast<std::size_t>(slot)].confirmation = CONFIRM_NEXT_GAME;
-            }
+            acceptOrRepair(kind, slot, true);
     return code;
 }
 

@@ -164,7 +164,7 @@ private:
     void joinLoopThread();
     void replayResumedGame(int index);
     int waitForAnswers(int kind, unsigned slots);
-    bool acceptOrRepair(int kind, int slot);
+    bool acceptOrRepair(int kind, int slot, bool alwaysRepair = false);
     void saveRunningGame(int index);
 
     VORDIX_IPC::CThreadSuspender suspender_;

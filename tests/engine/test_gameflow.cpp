@@ -371,7 +371,9 @@ TEST(GameFlowSheet, HumanDecisionRepeatsTheDealOrEndsTheLoop)
         int decision;
         int gamesPlayed;
     };
-    for (const Case c : {Case{CONFIRM_END_LOOP, 1}, Case{CONFIRM_END_AFTER_SETTLEMENT, 1}, Case{CONFIRM_REPEAT_DEAL, 2}}) {
+    // A value out of range counts as going on with the next game.
+    for (const Case c : {Case{CONFIRM_END_LOOP, 1}, Case{CONFIRM_END_AFTER_SETTLEMENT, 1}, Case{CONFIRM_REPEAT_DEAL, 2},
+                         Case{CONFIRM_NEXT_GAME, 2}, Case{7, 2}}) {
         TableHarness harness;
         harness.scriptDeal(DEAL_A, V);
         harness.seatHuman(M);
@@ -389,8 +391,10 @@ TEST(GameFlowSheet, HumanDecisionRepeatsTheDealOrEndsTheLoop)
             EXPECT_EQ(records[1].ALLEIN, records[0].ALLEIN);
             EXPECT_EQ(records[1].SPIELWERT, records[0].SPIELWERT);
             EXPECT_EQ(harness.table->sheet.rowCount(), 1);
-        } else {
+        } else if (c.gamesPlayed == 1) {
             EXPECT_EQ(harness.observer->count(GAME_LOOP_ENDED), 1);
+        } else {
+            EXPECT_EQ(harness.table->sheet.rowCount(), 2);
         }
     }
 }
