@@ -400,3 +400,49 @@ TEST(GameFlowSheet, HumanDecisionRepeatsTheDealOrEndsTheLoop)
 }
 
 } // namespace
+
+namespace {
+
+TEST(GameFlowTakeBack, TakingBackACardOrAFullTrickPlaysOnConsistently)
+{
+    struct Case {
+        bool duringTrickConfirmation;
+    };
+    for (const Case c : {Case{false}, Case{true}}) {
+        SCOPED_TRACE(c.duringTrickConfirmation);
+        TableHarness harness;
+        harness.scriptDeal(DEAL_A, V);
+        harness.seatHuman(V);
+        harness.services->clickTricks = c.duringTrickConfirmation;
+        harness.windows->holdUpTo = 18;
+        harness.windows->game = SPIELART(GAME_DIAMONDS, WIN_LEVEL_WITH_SKAT, LEVEL_NONE);
+        // The user takes back once: with the fourth card or at the second trick's confirmation.
+        if (c.duringTrickConfirmation)
+            harness.windows->onTrick = [](SKATTISCH& table, int n) {
+                if (n == 2)
+                    table.takeBackFlag = 1;
+                return false;
+            };
+        else
+            harness.windows->onCard = [](SKATTISCH& table, CardId, int n) {
+                if (n == 4)
+                    table.takeBackFlag = 1;
+                return false;
+            };
+        const auto records = play(harness);
+        ASSERT_EQ(records.size(), 1u);
+        EXPECT_EQ(harness.table->sheet.rowAt(0).trickCount(), 10);
+        EXPECT_GE(harness.observer->count(TABLE_REFRESH), 2); // the start and the take-back
+        if (c.duringTrickConfirmation) {
+            // The full trick went back to the hands before it was collected.
+            EXPECT_EQ(harness.observer->count(TRICK_COLLECTED), 10);
+            EXPECT_EQ(harness.windows->trickConfirmations, 11);
+        } else {
+            // A card taken back at the lead takes the last trick off the pile.
+            EXPECT_EQ(harness.observer->count(TRICK_COLLECTED), 11);
+            EXPECT_GT(harness.windows->cardRequests, 10);
+        }
+    }
+}
+
+} // namespace

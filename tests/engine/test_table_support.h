@@ -28,6 +28,8 @@ namespace table_test {
 class TestServices : public TABLE_SERVICES {
 public:
     bool applicationClosing() const override { return closing; }
+    bool confirmTricksByClick() const override { return clickTricks; }
+    std::atomic<bool> clickTricks{false};
     // Per test, not process-wide.
     void setSuppressTableCallbacks(bool on) override { suppress = on; }
     bool suppressTableCallbacks() const override { return suppress; }
@@ -220,10 +222,12 @@ public:
             return;
         HUMAN_PLAYER::answerCard(hint);
     }
-    void beginTrickConfirmation(SKATTISCH&) override
+    void beginTrickConfirmation(SKATTISCH& table) override
     {
-        if (!holds(REQUEST_CONFIRM_TRICK))
-            HUMAN_PLAYER::answerConfirm();
+        const int n = ++trickConfirmations;
+        if (holds(REQUEST_CONFIRM_TRICK) || (onTrick && onTrick(table, n)))
+            return;
+        HUMAN_PLAYER::answerConfirm();
     }
     void showSettlement(SKATTISCH&, const SPIELSTRUCT&) override
     {
@@ -243,6 +247,8 @@ public:
     // Runs on the worker for the n-th card request; true when it answered
     // (or means to leave the request open).
     std::function<bool(SKATTISCH&, CardId, int)> onCard;
+    std::atomic<int> trickConfirmations{0};
+    std::function<bool(SKATTISCH&, int)> onTrick;
     // A request of this kind is left unanswered; heldKind tells it was reached.
     int holdKind = REQUEST_NONE;
     std::atomic<int> heldKind{REQUEST_NONE};
