@@ -7,6 +7,7 @@
 #include "skat/engine/Skattisch.h"
 #include "skat/engine/TableServices.h"
 #include "skat/engine/TableWindows.h"
+#include "vordix/Bitmap.h"
 #include "vordix/Timer.h"
 #include "vordix/Utf8.h"
 #include "vordix/XmlHelpers.h"
@@ -43,7 +44,10 @@ void CONNECTABLE::connect(std::uint32_t id, const std::wstring& uid)
 
 // ---------------------------------------------------------------- PLAYER
 
-PLAYER::PLAYER(int id) : id_(id), logic_(createComputerLogic()) {}
+PLAYER::PLAYER(int id) : id_(id), logic_(createComputerLogic())
+{
+    loadPicture();
+}
 
 PLAYER::~PLAYER() = default;
 

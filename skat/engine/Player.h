@@ -14,9 +14,12 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 class SKATTISCH;
 class REMOTE_PLAYER;
+class VORDIX_BITMAP;
+class VORDIX_FILE;
 
 // A network connection a remote player is reached through. Element
 // "CONNECTABLE" with "CONNECTED" and "PROXY_UID"; the connection id is not stored.
@@ -74,6 +77,18 @@ public:
     PLAYER_SITUATION& situation() { return situation_; }
     bool hasHeld() const { return hasHeld_; }
 
+    // The picture beside the seat: "Face<id>.png" in "SKAT/Grafik" of the
+    // application-data folder (ids 0..2 only). Loaded at construction when
+    // bitmaps can be made; a file that is no valid image gives no picture.
+    void loadPicture();
+    bool savePicture();
+    void deletePicture();
+    // Takes the bitmap when it holds an image; the old picture goes first.
+    void setPicture(std::unique_ptr<VORDIX_BITMAP> picture);
+    const VORDIX_BITMAP* picture() const { return picture_.get(); }
+    // The picture's file; false for ids without one.
+    bool pictureFile(VORDIX_FILE& file, bool createFolders) const;
+
     // Set by the table that seats the player.
     void attachTable(SKATTISCH* table, int slot);
     SKATTISCH* table() const { return table_; }
@@ -92,6 +107,8 @@ protected:
     bool hasHeld_ = false;
     std::unique_ptr<PLAYER_LOGIK> logic_;
     SKATTISCH* table_ = nullptr;
+    std::unique_ptr<VORDIX_BITMAP> picture_;
+    std::vector<unsigned char> pictureData_;
 };
 
 // A player of this program: its requests come back as posted messages and

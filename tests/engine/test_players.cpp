@@ -2,6 +2,8 @@
 // XML, and which answers the table accepts.
 
 #include "skat/engine/BidTable.h"
+#include "vordix/Bitmap.h"
+#include "vordix/File.h"
 #include "tests/engine/test_table_support.h"
 
 #include <gtest/gtest.h>
@@ -253,6 +255,26 @@ TEST(PlayerAnswers, IllegalComputerAnswersAreReplacedAndLogged)
     EXPECT_EQ(row.trickCount(), 10);
     EXPECT_EQ(harness.inconsistentStates(), 0);
     EXPECT_FALSE(row.record.ALSP_AUFGEGEBEN);
+}
+
+} // namespace
+
+namespace {
+
+TEST(PlayerPicture, FilePerPlayerIdAndOnlyLoadedImagesAreKept)
+{
+    COMPI_PLAYER player(1);
+    VORDIX_FILE file;
+    ASSERT_TRUE(player.pictureFile(file, false));
+    EXPECT_EQ(file.name, L"Face1.png");
+    EXPECT_NE(file.fullPath().find(L"SKAT/Grafik/Face1.png"), std::wstring::npos) << file.fullPath();
+    COMPI_PLAYER stranger(5);
+    EXPECT_FALSE(stranger.pictureFile(file, false));
+
+    // Without a platform there is no image to keep.
+    player.setPicture(std::make_unique<VORDIX_BITMAP>());
+    EXPECT_EQ(player.picture(), nullptr);
+    EXPECT_FALSE(player.savePicture());
 }
 
 } // namespace
