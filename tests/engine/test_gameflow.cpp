@@ -19,9 +19,7 @@ namespace {
 constexpr Seat V = 2, M = 0, H = 1;
 
 // Clubs for seat 0, hearts for seat 1, diamonds for seat 2; the skat is P8 P7.
-const std::array<CardSet, 3> DEAL_A = {cardsOf("KB PB KA K1 KK KD K9 K8 K7 PA"),
-                                       cardsOf("HB CB HA H1 HK HD H9 H8 H7 P1"),
-                                       cardsOf("CA C1 CK CD C9 C8 C7 PK PD P9")};
+const std::array<CardSet, 3>& DEAL_A = DEAL;
 // Seat 2 holds the aces and kings: it takes every trick it can.
 const std::array<CardSet, 3> DEAL_B = {cardsOf("C7 C8 C9 CB K7 K8 K9 KB P7 P8"),
                                        cardsOf("C1 CD H7 H8 H9 HB HD H1 P9 PB"),

@@ -11,9 +11,6 @@ using namespace table_test;
 namespace {
 
 constexpr Seat V = 2, M = 0;
-const std::array<CardSet, 3> DEAL = {cardsOf("KB PB KA K1 KK KD K9 K8 K7 PA"),
-                                     cardsOf("HB CB HA H1 HK HD H9 H8 H7 P1"),
-                                     cardsOf("CA C1 CK CD C9 C8 C7 PK PD P9")};
 
 // One game of the sheet, played with the lowest legal cards.
 EIN_SPIEL storedGame()

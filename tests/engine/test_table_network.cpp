@@ -15,9 +15,6 @@ namespace {
 
 constexpr Seat V = 2, H = 1;
 constexpr std::uint32_t CLIENT_CONNECTION = 9;
-const std::array<CardSet, 3> DEAL = {cardsOf("KB PB KA K1 KK KD K9 K8 K7 PA"),
-                                     cardsOf("HB CB HA H1 HK HD H9 H8 H7 P1"),
-                                     cardsOf("CA C1 CK CD C9 C8 C7 PK PD P9")};
 
 // Carries messages between the two tables on a thread of its own, as the
 // network layer would (never inside the sender's call).

@@ -4,28 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <thread>
-
 using namespace table_test;
 
 namespace {
 
 constexpr Seat V = 2;
-const std::array<CardSet, 3> DEAL = {cardsOf("KB PB KA K1 KK KD K9 K8 K7 PA"),
-                                     cardsOf("HB CB HA H1 HK HD H9 H8 H7 P1"),
-                                     cardsOf("CA C1 CK CD C9 C8 C7 PK PD P9")};
-
-template <typename Predicate>
-bool eventually(Predicate predicate)
-{
-    for (int i = 0; i < 2000; ++i) {
-        if (predicate())
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return false;
-}
 
 TEST(TableStop, StopEndsTheLoopWhileAPlayerRequestWaits)
 {

@@ -15,11 +15,13 @@
 
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -399,6 +401,24 @@ inline CardSet cardsOf(const std::string& codes)
     for (std::size_t i = 0; i + 1 < codes.size(); i += 3)
         set |= cardMaskOfId(cardIdFromCode(codes.c_str() + i));
     return set;
+}
+
+// A deal many tests script, by seat: seat 0 holds both black jacks and the
+// clubs, seat 1 the red jacks and the hearts, seat 2 the diamonds.
+inline const std::array<CardSet, 3> DEAL = {cardsOf("KB PB KA K1 KK KD K9 K8 K7 PA"),
+                                            cardsOf("HB CB HA H1 HK HD H9 H8 H7 P1"),
+                                            cardsOf("CA C1 CK CD C9 C8 C7 PK PD P9")};
+
+// Polls a condition another thread makes true; false after about ten seconds.
+template <typename Predicate>
+bool eventually(Predicate predicate)
+{
+    for (int i = 0; i < 2000; ++i) {
+        if (predicate())
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return false;
 }
 
 } // namespace table_test
