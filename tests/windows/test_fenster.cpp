@@ -1,12 +1,11 @@
 #include "test_dialog_forms.h"
+#include "guithread_support.h"
 
 #include "vordix/windows/WinHauptfenster.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDeadlineTimer>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
@@ -16,18 +15,9 @@
 #include "vordix/View.h"
 
 using namespace testforms;
+using guitest::pumpUntil;
 
 namespace {
-
-// Processes events until the condition holds (animations run in real time).
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 5000) {
-    QDeadlineTimer deadline(timeoutMs);
-    while (!condition()) {
-        if (deadline.hasExpired()) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
 
 class MainWindowTest : public FormsTest {
 protected:
@@ -107,7 +97,7 @@ TEST_F(MainWindowTest, FullScreenSlidesTheMenuAndKeepsItemStates) {
 
     win->toggleFullScreen();
     EXPECT_FALSE(win->isInFullScreen());   // flips when the animation ends
-    ASSERT_TRUE(waitUntil([&] { return win->isInFullScreen(); }));
+    ASSERT_TRUE(pumpUntil([&] { return win->isInFullScreen(); }));
     EXPECT_TRUE(win->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(win->geometry(), win->screen()->geometry());
     EXPECT_TRUE(win->clientWidget()->fullScreen);
@@ -122,17 +112,17 @@ TEST_F(MainWindowTest, FullScreenSlidesTheMenuAndKeepsItemStates) {
     // the slide are ignored.
     win->onMouseMoved(40);
     win->onMouseMoved(0);
-    ASSERT_TRUE(waitUntil([&] { return bar->y() == -bar->height(); }));
-    waitUntil([] { return false; }, 50);
+    ASSERT_TRUE(pumpUntil([&] { return bar->y() == -bar->height(); }));
+    pumpUntil([] { return false; }, 50);
     EXPECT_EQ(bar->y(), -bar->height());
     // Pointer at the top: it slides back in.
-    ASSERT_TRUE(waitUntil([&] {
+    ASSERT_TRUE(pumpUntil([&] {
         win->onMouseMoved(0);
         return bar->y() == 0;
     }));
 
     win->toggleFullScreen();
-    ASSERT_TRUE(waitUntil([&] { return !win->isInFullScreen(); }));
+    ASSERT_TRUE(pumpUntil([&] { return !win->isInFullScreen(); }));
     EXPECT_FALSE(win->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(win->geometry(), normal);
     EXPECT_FALSE(win->clientWidget()->fullScreen);
@@ -181,7 +171,7 @@ TEST_F(MainWindowTest, SizingHandlerKeepsTheClientWithinItsSizes) {
         *height -= *height % 10;
     });
     win->QWidget::resize(613, 457);
-    ASSERT_TRUE(waitUntil([&] {
+    ASSERT_TRUE(pumpUntil([&] {
         const QSize s = win->clientWidget()->size();
         return s.width() % 10 == 0 && s.height() % 10 == 0;
     }));

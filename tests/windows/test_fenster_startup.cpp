@@ -2,6 +2,7 @@
 // the command line, the display check, the end of the session and the
 // ordered teardown.
 #include "test_dialog_forms.h"
+#include "guithread_support.h"
 
 #include "vordix/Application.h"
 #include "vordix/CommandLine.h"
@@ -14,7 +15,6 @@
 #include "vordix/windows/WinHauptfenster.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -28,19 +28,11 @@ using namespace testforms;
 using vordix::StartRequest;
 using vordix::windows::ProgramRun;
 using vordix::windows::ProgramServices;
+using guitest::pumpUntil;
 
 namespace {
 
 std::vector<std::string> events;
-
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 5000) {
-    QDeadlineTimer deadline(timeoutMs);
-    while (!condition()) {
-        if (deadline.hasExpired()) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
 
 class TestApplication;
 
@@ -173,7 +165,7 @@ TEST_F(StartupTest, FileOnTheCommandLineReachesTheCommandHandlerWithItsAbsoluteP
         ASSERT_TRUE(run.start(parse(c.args)));
         ASSERT_NE(application, nullptr);
         EXPECT_TRUE(application->commands.empty());   // only once the loop runs
-        ASSERT_TRUE(waitUntil([&] { return !application->commands.empty(); }));
+        ASSERT_TRUE(pumpUntil([&] { return !application->commands.empty(); }));
         const VORDIX_MESSAGE& message = application->commands.front();
         EXPECT_EQ(message.kind, MESSAGE_OPEN_FILE);
         EXPECT_EQ(message.value, c.batchWord);
@@ -189,7 +181,7 @@ TEST_F(StartupTest, FileOnTheCommandLineReachesTheCommandHandlerWithItsAbsoluteP
 TEST_F(StartupTest, MissingFileIsNamedAndNothingIsOpened) {
     ProgramRun run(services());
     ASSERT_TRUE(run.start(parse({"--OPEN", "Fehlt.skt"})));
-    ASSERT_TRUE(waitUntil([&] { return !sink->texts.empty(); }));
+    ASSERT_TRUE(pumpUntil([&] { return !sink->texts.empty(); }));
     EXPECT_EQ(sink->texts[0], L"Die Datei|Fehlt.skt|wurde nicht gefunden.");
     QCoreApplication::processEvents();
     EXPECT_TRUE(application->commands.empty());
@@ -231,7 +223,7 @@ TEST_F(StartupTest, EndOfSessionClosesTheMainWindowSoTheGameIsSaved) {
     ProgramRun run(services());
     ASSERT_TRUE(run.start(parse({})));
     std::raise(SIGTERM);
-    ASSERT_TRUE(waitUntil([&] { return !application->window.ofKind(MESSAGE_CLOSE).empty(); }));
+    ASSERT_TRUE(pumpUntil([&] { return !application->window.ofKind(MESSAGE_CLOSE).empty(); }));
     EXPECT_EQ(events.back(), "shutdown");
     run.teardown();
 }
@@ -242,7 +234,7 @@ TEST(TerminationSignals, SignalArrivesOnTheGuiThread) {
         TerminationSignals watcher([&](int signal) { received.push_back(signal); });
         std::raise(SIGHUP);
         EXPECT_TRUE(received.empty());   // the handler only notes it
-        ASSERT_TRUE(waitUntil([&] { return !received.empty(); }));
+        ASSERT_TRUE(pumpUntil([&] { return !received.empty(); }));
         EXPECT_EQ(received, std::vector<int>{SIGHUP});
     }
     struct sigaction current {};
@@ -278,7 +270,7 @@ TEST(SkatProgram, StartsAndEndsCleanlyWhenTheSessionEnds) {
     skat.start(program, {});
     ASSERT_TRUE(skat.waitForStarted(30000));
     // Its handler stands once the main window is up.
-    ASSERT_TRUE(waitUntil([&] { return catchesSignal(skat.processId(), SIGTERM); }, 60000));
+    ASSERT_TRUE(pumpUntil([&] { return catchesSignal(skat.processId(), SIGTERM); }, 60000));
     skat.terminate();
     ASSERT_TRUE(skat.waitForFinished(60000)) << skat.readAll().toStdString();
     EXPECT_EQ(skat.exitStatus(), QProcess::NormalExit) << skat.readAll().toStdString();

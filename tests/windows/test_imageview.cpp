@@ -1,3 +1,4 @@
+#include "guithread_support.h"
 #include "test_drawing_support.h"
 
 #include "vordix/Bitmap.h"
@@ -9,28 +10,15 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QParallelAnimationGroup>
 #include <QPropertyAnimation>
-#include <QThread>
 
 #include <atomic>
 #include <thread>
 
-namespace {
+using guitest::pumpUntil;
 
-// Runs the event loop until the condition holds; false after a generous
-// bound (a hang guard, not a speed check).
-bool waitUntil(const std::function<bool()>& condition) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > 10000) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(2);
-    }
-    return true;
-}
+namespace {
 
 // Runs work on a worker thread while the GUI thread serves its calls.
 void onWorker(const std::function<void()>& work) {
@@ -39,7 +27,7 @@ void onWorker(const std::function<void()>& work) {
         work();
         done = true;
     });
-    waitUntil([&] { return done.load(); });
+    pumpUntil([&] { return done.load(); });
     worker.join();
 }
 
@@ -108,7 +96,7 @@ TEST_F(ImageView, ValuesSetOnAWorkerThreadReachTheWidget) {
 
     view.animationMs = 30;
     onWorker([&] { view.animateMove({5, 6, 20, 30}, 90.0f, 0.5f); });
-    ASSERT_TRUE(waitUntil([&] { return !widget->runningAnimation(); }));
+    ASSERT_TRUE(pumpUntil([&] { return !widget->runningAnimation(); }));
     EXPECT_EQ(widget->geometry(), square(5, 6, 20, 30));
     EXPECT_FLOAT_EQ(widget->rotation(), 90.0f);
     EXPECT_FLOAT_EQ(widget->alpha(), 0.5f);
@@ -137,7 +125,7 @@ TEST_F(ImageView, FadeAloneRunsOneAlphaAnimationInAGroup) {
     auto* fade = qobject_cast<QPropertyAnimation*>(group->animationAt(0));
     ASSERT_NE(fade, nullptr);
     EXPECT_EQ(fade->propertyName(), QByteArray("alpha"));
-    ASSERT_TRUE(waitUntil([&] { return !widget->runningAnimation(); }));
+    ASSERT_TRUE(pumpUntil([&] { return !widget->runningAnimation(); }));
     EXPECT_FLOAT_EQ(widget->alpha(), 0.25f);
     EXPECT_EQ(widget->geometry(), before);
 }
@@ -153,7 +141,7 @@ TEST_F(ImageView, CardFliesTurnsAndFades) {
     EXPECT_EQ(group->animationCount(), 3);
 
     bool sawMidway = false;  // some frame lies strictly between start and end
-    ASSERT_TRUE(waitUntil([&] {
+    ASSERT_TRUE(pumpUntil([&] {
         if (widget->x() > square(0, 0, 20, 30).x() && widget->x() < square(120, 90, 20, 30).x()) sawMidway = true;
         return !widget->runningAnimation();
     }));
@@ -176,7 +164,7 @@ TEST_F(ImageView, NewAnimationStopsTheRunningOne) {
     view.animateMove({60, 70, 20, 30}, 45.0f, 1.0f);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(slow.isNull());  // stopped and gone
-    ASSERT_TRUE(waitUntil([&] { return !widget->runningAnimation(); }));
+    ASSERT_TRUE(pumpUntil([&] { return !widget->runningAnimation(); }));
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
     EXPECT_EQ(widget->geometry(), square(60, 70, 20, 30));
     EXPECT_FLOAT_EQ(widget->rotation(), 45.0f);
@@ -197,12 +185,12 @@ TEST_F(ImageView, ShowGrowsFromTheCentreAndHideShrinksToIt) {
     view.implementor()->animateVisibility(true);
     EXPECT_FALSE(widget->isHidden());
     EXPECT_EQ(widget->geometry(), QRect(50, 65, 0, 0));
-    ASSERT_TRUE(waitUntil([&] { return !widget->runningAnimation(); }));
+    ASSERT_TRUE(pumpUntil([&] { return !widget->runningAnimation(); }));
     EXPECT_EQ(widget->geometry(), QRect(40, 50, 21, 31));
 
     view.implementor()->animateVisibility(false);
     EXPECT_FALSE(widget->isHidden());
-    ASSERT_TRUE(waitUntil([&] { return !widget->runningAnimation(); }));
+    ASSERT_TRUE(pumpUntil([&] { return !widget->runningAnimation(); }));
     EXPECT_TRUE(widget->isHidden());
     EXPECT_EQ(widget->geometry(), QRect(50, 65, 0, 0));
 }
@@ -215,7 +203,7 @@ TEST_F(ImageView, ShowAfterAnUnfinishedHideStaysVisible) {
     view.implementor()->animateVisibility(false);
     view.animationMs = 20;
     view.implementor()->animateVisibility(true);
-    ASSERT_TRUE(waitUntil([&] { return !widget->runningAnimation(); }));
+    ASSERT_TRUE(pumpUntil([&] { return !widget->runningAnimation(); }));
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
     EXPECT_FALSE(widget->isHidden());
     EXPECT_EQ(widget->geometry(), QRect(40, 50, 20, 30));
@@ -293,7 +281,7 @@ TEST_F(ImageView, PaintsTheCardTurnedShadedAndTranslucent) {
     view.shade = 0;
     view.animationMs = 0;
     view.animateMove({50, 50, 20, 30}, 90.0f, 0.5f);
-    ASSERT_TRUE(waitUntil([&] { return !widget->runningAnimation(); }));
+    ASSERT_TRUE(pumpUntil([&] { return !widget->runningAnimation(); }));
     image = m_host.grab().toImage();
     const QColor blended = image.pixelColor(60, 65);
     EXPECT_EQ(blended.red(), 255);
