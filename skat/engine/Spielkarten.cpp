@@ -20,6 +20,16 @@ std::uint32_t step(std::uint32_t& seed)
 // places 9 and 10 are the skat.
 constexpr int STEP_OFFSET[11] = {0, 0, 3, 6, 11, 14, 17, 20, 23, 26, 29};
 
+// Fills a deal with each seat's cards, the skat and the seat in forehand.
+template <typename CardsOf>
+void fillDeal(KARTENVERTEILUNG& deal, CardsOf cardsOf, const SKAT& skat, Seat forehand)
+{
+    for (Seat seat = 0; seat < SEAT_COUNT; ++seat)
+        deal.hands[seat].assignCards(cardsOf(seat));
+    deal.skat = skat;
+    deal.vhPos = forehand;
+}
+
 } // namespace
 
 SPIELKARTEN::SPIELKARTEN()
@@ -91,10 +101,7 @@ void SPIELKARTEN::deal()
 
 void SPIELKARTEN::recordDealAsDealt()
 {
-    for (Seat seat = 0; seat < SEAT_COUNT; ++seat)
-        dealAsDealt.hands[seat].assignCards(hands[seat].cardSet());
-    dealAsDealt.skat = skat;
-    dealAsDealt.vhPos = pile.vh();
+    fillDeal(dealAsDealt, [this](Seat seat) { return hands[seat].cardSet(); }, skat, pile.vh());
     dealtRecorded = true;
 }
 
@@ -191,10 +198,7 @@ void SPIELKARTEN::pushSkat(Seat seat, const SKAT& laidAway)
 void SPIELKARTEN::recordDealAfterPush()
 {
     pile.setSkat(skat);
-    for (Seat seat = 0; seat < SEAT_COUNT; ++seat)
-        dealAfterPush.hands[seat].assignCards(hands[seat].cardSet());
-    dealAfterPush.skat = skat;
-    dealAfterPush.vhPos = pile.vh();
+    fillDeal(dealAfterPush, [this](Seat seat) { return hands[seat].cardSet(); }, skat, pile.vh());
     pushRecorded = true;
 }
 
@@ -330,21 +334,15 @@ void SPIELKARTEN::rebuildDeals()
 {
     if (!isConsistent() || !isValidSeat(pile.vh()))
         return;
+    const auto everHeld = [this](Seat seat) { return cardsEverHeldBy(seat); };
     if (pile.recordCount(PARTY_DECLARER) >= 2) {
-        dealAfterPush.vhPos = pile.vh();
-        for (Seat seat = 0; seat < SEAT_COUNT; ++seat)
-            dealAfterPush.hands[seat].assignCards(cardsEverHeldBy(seat));
-        dealAfterPush.skat = pile.skat();
+        fillDeal(dealAfterPush, everHeld, pile.skat(), pile.vh());
         pushRecorded = true;
     }
-    if (pushRecorded) {
+    if (pushRecorded)
         dealAsDealt = dealAfterPush;
-    } else {
-        dealAsDealt.vhPos = pile.vh();
-        for (Seat seat = 0; seat < SEAT_COUNT; ++seat)
-            dealAsDealt.hands[seat].assignCards(cardsEverHeldBy(seat));
-        dealAsDealt.skat = pile.skat();
-    }
+    else
+        fillDeal(dealAsDealt, everHeld, pile.skat(), pile.vh());
     if (dealAsDealt.hands[0].cardCount() == 0 || skat.cardId(1) == NO_CARD)
         return;
     dealAsDealt.skat = skat;
