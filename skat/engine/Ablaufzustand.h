@@ -110,6 +110,11 @@ protected:
     // Saves the statistics sheet and the score sheet on the game-end thread.
     void startGameEndWork();
     void joinGameEndWork();
+    // Enters the game, starts the game-end work, reports the end event and
+    // the sheet change and waits for every player's confirmation; false
+    // when the loop ends.
+    bool confirmGameEnd(int endEvent, int confirmRequest);
+    bool sheetIsFull() const;
     // 1 next game, 2 end, 3 repeat, 4 end after a settlement.
     int decision() const;
     // High scores and the list-end confirmations; false when the loop ends.

@@ -53,6 +53,27 @@ void ZUSTAND_ABRECHNUNG::joinGameEndWork()
         bookkeepingThread.join();
 }
 
+bool ZUSTAND_ABRECHNUNG::confirmGameEnd(int endEvent, int confirmRequest)
+{
+    enterGameInSheet();
+    startGameEndWork();
+    if (!report(endEvent) || !report(table.modus.repeatFlag ? REPEATED_GAME_NOT_LISTED : SCORE_SHEET_CHANGED))
+        return false;
+    const int code = table.askAllPlayers(confirmRequest);
+    joinGameEndWork();
+    if (code != VORDIX_IPC::RESUME_ANSWERED) {
+        next = STATE_STOP;
+        return false;
+    }
+    return true;
+}
+
+bool ZUSTAND_ABRECHNUNG::sheetIsFull() const
+{
+    std::lock_guard lock(table.tableLock);
+    return table.sheet.isFull();
+}
+
 int ZUSTAND_ABRECHNUNG::decision() const
 {
     int d = CONFIRM_NEXT_GAME;
@@ -113,24 +134,12 @@ void ZUSTAND_ABRECHNUNG::run()
         std::lock_guard lock(table.tableLock);
         table.record.settle(table.cards.pile);
     }
-    enterGameInSheet();
-    startGameEndWork();
+    if (!confirmGameEnd(SETTLEMENT_STARTED, REQUEST_CONFIRM_SETTLEMENT))
+        return;
     SPIELMODUS& modus = table.modus;
-    if (!report(SETTLEMENT_STARTED) || !report(modus.repeatFlag ? REPEATED_GAME_NOT_LISTED : SCORE_SHEET_CHANGED))
-        return;
-    const int code = table.askAllPlayers(REQUEST_CONFIRM_SETTLEMENT);
-    joinGameEndWork();
-    if (code != VORDIX_IPC::RESUME_ANSWERED) {
-        next = STATE_STOP;
-        return;
-    }
     int d = decision();
     const bool counts = modus.countsListEnd();
-    bool full;
-    {
-        std::lock_guard lock(table.tableLock);
-        full = table.sheet.isFull();
-    }
+    const bool full = sheetIsFull();
     if (counts && full && d == CONFIRM_NEXT_GAME)
         d = CONFIRM_END_LOOP;
     if (!report(STATUS_CHANGED) || !report(GAME_FINISHED))
@@ -162,24 +171,11 @@ void ZUSTAND_ABRECHNUNG::run()
 
 void ZUSTAND_EINGEPASST::run()
 {
-    enterGameInSheet();
-    startGameEndWork();
+    if (!confirmGameEnd(ALL_PASSED, REQUEST_CONFIRM_PASSED))
+        return;
     SPIELMODUS& modus = table.modus;
-    if (!report(ALL_PASSED) || !report(modus.repeatFlag ? REPEATED_GAME_NOT_LISTED : SCORE_SHEET_CHANGED))
-        return;
-    const int code = table.askAllPlayers(REQUEST_CONFIRM_PASSED);
-    joinGameEndWork();
-    if (code != VORDIX_IPC::RESUME_ANSWERED) {
-        next = STATE_STOP;
-        return;
-    }
     int d = decision();
-    bool full;
-    {
-        std::lock_guard lock(table.tableLock);
-        full = table.sheet.isFull();
-    }
-    if (full) {
+    if (sheetIsFull()) {
         if (modus.countsListEnd() && !finishList())
             return;
         d = keepRepeatOrEnd(d);
