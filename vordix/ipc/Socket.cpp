@@ -28,6 +28,16 @@ bool setBlocking(int fd, bool blocking) {
     return fcntl(fd, F_SETFL, blocking ? flags & ~O_NONBLOCK : flags | O_NONBLOCK) == 0;
 }
 
+// Waits up to timeoutMs for the events asked for in p; a signal does not end
+// the wait. As poll(): > 0 ready, 0 timed out, < 0 failed.
+int pollRetrying(pollfd& p, int timeoutMs) {
+    int ready;
+    do {
+        ready = ::poll(&p, 1, timeoutMs);
+    } while (ready < 0 && errno == EINTR);
+    return ready;
+}
+
 } // namespace
 
 CSocketHandle::~CSocketHandle() {
@@ -80,11 +90,7 @@ SocketHandle connectSocket(uint32_t address, uint16_t port, int timeoutMs) {
     if (::connect(s->fd(), reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
         if (errno != EINPROGRESS) return nullptr;
         pollfd p{s->fd(), POLLOUT, 0};
-        int ready;
-        do {
-            ready = ::poll(&p, 1, timeoutMs);
-        } while (ready < 0 && errno == EINTR);
-        if (ready <= 0) return nullptr;   // timed out or failed
+        if (pollRetrying(p, timeoutMs) <= 0) return nullptr;   // timed out or failed
         int error = 0;
         socklen_t len = sizeof error;
         if (getsockopt(s->fd(), SOL_SOCKET, SO_ERROR, &error, &len) != 0 || error != 0) return nullptr;
@@ -128,11 +134,7 @@ bool sendAll(const SocketHandle& socket, const uint8_t* data, size_t length, int
         if (sent < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
             // The peer's window is full: wait for room, but not forever.
             pollfd p{socket->fd(), POLLOUT, 0};
-            int ready;
-            do {
-                ready = ::poll(&p, 1, timeoutMs);
-            } while (ready < 0 && errno == EINTR);
-            if (ready <= 0 || (p.revents & (POLLERR | POLLHUP | POLLNVAL))) return false;
+            if (pollRetrying(p, timeoutMs) <= 0 || (p.revents & (POLLERR | POLLHUP | POLLNVAL))) return false;
             continue;
         }
         return false;
