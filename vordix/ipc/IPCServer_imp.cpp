@@ -22,12 +22,7 @@ CIPCServer_imp::CIPCServer_imp() = default;
 
 CIPCServer_imp::~CIPCServer_imp() {
     closeAll();
-    std::vector<uint32_t> ids;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        for (const auto& [id, info] : m_connections) ids.push_back(id);
-    }
-    for (uint32_t id : ids) removeConnection(id, false);
+    removeAllConnections(false);
     stop();
     {
         std::unique_lock<std::mutex> lock(m_mutex);
@@ -80,12 +75,7 @@ void CIPCServer_imp::closeAll() {
         if (m_state != IPC_SERVER) return;
     }
     stop();
-    std::vector<uint32_t> ids;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        for (const auto& [id, info] : m_connections) ids.push_back(id);
-    }
-    for (uint32_t id : ids) removeConnection(id, true);
+    removeAllConnections(true);
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_state = IPC_IDLE;
@@ -342,6 +332,15 @@ void CIPCServer_imp::removeConnection(uint32_t connectionId, bool notify) {
     if (onOwnThread) m_finished.push_back(std::move(info));
     --m_removalsInProgress;
     m_removalDone.notify_all();
+}
+
+void CIPCServer_imp::removeAllConnections(bool notify) {
+    std::vector<uint32_t> ids;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        for (const auto& [id, info] : m_connections) ids.push_back(id);
+    }
+    for (uint32_t id : ids) removeConnection(id, notify);
 }
 
 void CIPCServer_imp::reapFinished() {

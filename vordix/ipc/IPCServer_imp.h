@@ -67,6 +67,8 @@ public:
     // waiting requests with RESUME_CONNECTION_LOST and, with notify, tells
     // the callback.
     void removeConnection(uint32_t connectionId, bool notify);
+    // removeConnection for every connection there is now.
+    void removeAllConnections(bool notify);
     bool sendRefusal(uint32_t connectionId, uint32_t messageId);
 
 private:
