@@ -7,6 +7,7 @@
 #include "skat/engine/KartenverteilungDoc.h"
 #include "skat/engine/LaufendesSpielDokument.h"
 #include "skat/engine/Liste.h"
+#include "tests/support/RecordingMessageSink.h"
 #include "vordix/MessageSink.h"
 #include "vordix/Utf8.h"
 
@@ -27,16 +28,6 @@ const fs::path CORPUS = fs::path(SKAT_TEST_DATA_DIR) / "damaged";
 // No game, however doubled, comes near this value.
 constexpr int VALUE_BOUND = 100000;
 
-class CountingSink : public vordix::MessageSink {
-public:
-    vordix::MessageAnswer show(vordix::MessageKind, const std::wstring&, const std::wstring&,
-                               vordix::MessageButtons) override
-    {
-        ++shown;
-        return vordix::MessageAnswer::Ok;
-    }
-    int shown = 0;
-};
 
 class DamagedDocuments : public testing::Test {
 protected:
@@ -57,7 +48,7 @@ protected:
     // A fresh copy of a corpus file, so that nothing touches the original.
     VORDIX_FILE copyOf(const char* name)
     {
-        sink->shown = 0;
+        sink->clear();
         fs::copy_file(CORPUS / name, folder / name, fs::copy_options::overwrite_existing);
         VORDIX_FOLDER dir;
         dir.setPath(folder.wstring());
@@ -80,7 +71,7 @@ protected:
     }
 
     fs::path folder;
-    std::shared_ptr<CountingSink> sink = std::make_shared<CountingSink>();
+    std::shared_ptr<testsupport::RecordingMessageSink> sink = std::make_shared<testsupport::RecordingMessageSink>();
     std::shared_ptr<vordix::MessageSink> previousSink;
 };
 
@@ -166,7 +157,7 @@ TEST_F(DamagedDocuments, ScoreSheets)
         ASSERT_EQ(sheet.rowCount(), c.rows);
         if (!c.loads) {
             EXPECT_EQ(sheet.rowCount(), 0);
-            EXPECT_EQ(sink->shown, 1) << "the user is told once";
+            EXPECT_EQ(sink->texts.size(), 1u) << "the user is told once";
             continue;
         }
         EXPECT_TRUE(sheet.places == 3 || sheet.places == 4);

@@ -4,6 +4,7 @@
 #include "skat/engine/Liste.h"
 #include "skat/engine/SheetServices.h"
 #include "skat/engine/Spielkarten.h"
+#include "tests/support/RecordingMessageSink.h"
 #include "vordix/MessageSink.h"
 
 #include <gtest/gtest.h>
@@ -18,19 +19,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-class SheetMessages : public vordix::MessageSink {
-public:
-    vordix::MessageAnswer show(vordix::MessageKind kind, const std::wstring&, const std::wstring& text,
-                               vordix::MessageButtons) override
-    {
-        kinds.push_back(kind);
-        texts.push_back(text);
-        return vordix::MessageAnswer::Ok;
-    }
-    std::vector<vordix::MessageKind> kinds;
-    std::vector<std::wstring> texts;
-};
 
 class ListeTest : public testing::Test {
 protected:
@@ -64,7 +52,7 @@ protected:
     }
 
     fs::path folder;
-    std::shared_ptr<SheetMessages> messages = std::make_shared<SheetMessages>();
+    std::shared_ptr<testsupport::RecordingMessageSink> messages = std::make_shared<testsupport::RecordingMessageSink>();
     std::shared_ptr<vordix::MessageSink> previousSink;
 };
 
@@ -482,8 +470,7 @@ TEST_F(ListeTest, UnreadableSheetsAreReportedAndNeverOverwritten)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        messages->texts.clear();
-        messages->kinds.clear();
+        messages->clear();
         fs::remove_all(folder);
         fs::create_directories(folder);
         const fs::path path = folder / "Aktuell.skt";

@@ -1,4 +1,5 @@
 #include "TempFolder.h"
+#include "tests/support/RecordingMessageSink.h"
 
 #include "vordix/Dokument.h"
 #include "vordix/FileDialog.h"
@@ -28,13 +29,7 @@ std::string slurp(const fs::path& path) {
     return text.str();
 }
 
-struct RecordingSink : MessageSink {
-    std::vector<std::wstring> texts;
-    MessageAnswer show(MessageKind, const std::wstring&, const std::wstring& text, MessageButtons) override {
-        texts.push_back(text);
-        return MessageAnswer::Ok;
-    }
-};
+using RecordingSink = testsupport::RecordingMessageSink;
 
 // A small document with a version, a wide text and a list of numbers.
 class ListDocument : public VORDIX_DOKUMENT {

@@ -2,6 +2,7 @@
 // factory: forwarding rules, the open-window and open-dialog registries,
 // the event record and the posted-message record.
 
+#include "tests/support/RecordingMessageSink.h"
 #include "vordix/Application.h"
 #include "vordix/Bitmap.h"
 #include "vordix/Dialog.h"
@@ -246,20 +247,7 @@ public:
     FakeSound sound;
 };
 
-class RecordingSink : public vordix::MessageSink {
-public:
-    vordix::MessageAnswer show(vordix::MessageKind kind, const std::wstring& caption,
-                               const std::wstring& text, vordix::MessageButtons) override {
-        shown.push_back({kind, caption, text});
-        return vordix::MessageAnswer::Ok;
-    }
-    struct Shown {
-        vordix::MessageKind kind;
-        std::wstring caption;
-        std::wstring text;
-    };
-    std::vector<Shown> shown;
-};
+using RecordingSink = testsupport::RecordingMessageSink;
 
 class FrameworkTest : public ::testing::Test {
 protected:
@@ -337,16 +325,16 @@ TEST_F(FrameworkTest, WindowThatStaysHiddenReportsCriticalMessage) {
         bool reported;
     };
     for (const Case c : {Case{true, true, false}, Case{false, true, true}, Case{true, false, true}}) {
-        sink->shown.clear();
+        sink->clear();
         VORDIX_FENSTER window;
         window.isOpen = c.open;
         windowImp(window).visible = c.visible;
         window.show();
-        ASSERT_EQ(sink->shown.size(), c.reported ? 1u : 0u) << c.open << c.visible;
+        ASSERT_EQ(sink->texts.size(), c.reported ? 1u : 0u) << c.open << c.visible;
         if (c.reported) {
-            EXPECT_EQ(sink->shown[0].kind, vordix::MessageKind::Error);
-            EXPECT_EQ(sink->shown[0].caption, L"SKAT");
-            EXPECT_EQ(sink->shown[0].text, L"Das Fenster kann nicht geoeffnet werden.");
+            EXPECT_EQ(sink->kinds[0], vordix::MessageKind::Error);
+            EXPECT_EQ(sink->captions[0], L"SKAT");
+            EXPECT_EQ(sink->texts[0], L"Das Fenster kann nicht geoeffnet werden.");
         }
     }
 }
@@ -585,13 +573,13 @@ TEST(MessageBoxes, KindsTitlesAndParagraphs) {
     vordix::showMessageBox(7, L"nie");
     vordix::setMessageSink(previous);
 
-    ASSERT_EQ(sink->shown.size(), 3u);
-    EXPECT_EQ(sink->shown[0].kind, vordix::MessageKind::Warning);
-    EXPECT_EQ(sink->shown[0].text, L"eins|zwei|drei");
-    EXPECT_EQ(sink->shown[1].kind, vordix::MessageKind::Information);
-    EXPECT_EQ(sink->shown[1].text, L"Text||Schluss");
-    EXPECT_EQ(sink->shown[2].kind, vordix::MessageKind::Error);
-    EXPECT_EQ(sink->shown[2].text, L"Fehler");
+    ASSERT_EQ(sink->texts.size(), 3u);
+    EXPECT_EQ(sink->kinds[0], vordix::MessageKind::Warning);
+    EXPECT_EQ(sink->texts[0], L"eins|zwei|drei");
+    EXPECT_EQ(sink->kinds[1], vordix::MessageKind::Information);
+    EXPECT_EQ(sink->texts[1], L"Text||Schluss");
+    EXPECT_EQ(sink->kinds[2], vordix::MessageKind::Error);
+    EXPECT_EQ(sink->texts[2], L"Fehler");
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "test_drawing_support.h"
+#include "tests/support/RecordingMessageSink.h"
 
 #include "vordix/Communication.h"
 #include "vordix/File.h"
@@ -14,19 +15,7 @@
 
 namespace {
 
-class RecordingSink : public vordix::MessageSink {
-public:
-    vordix::MessageAnswer show(vordix::MessageKind kind, const std::wstring& caption, const std::wstring& text,
-                               vordix::MessageButtons) override {
-        kinds.push_back(kind);
-        captions.push_back(caption);
-        texts.push_back(text);
-        return vordix::MessageAnswer::Ok;
-    }
-    std::vector<vordix::MessageKind> kinds;
-    std::vector<std::wstring> captions;
-    std::vector<std::wstring> texts;
-};
+using RecordingSink = testsupport::RecordingMessageSink;
 
 class FakeMail : public MailService {
 public:

@@ -3,6 +3,7 @@
 // ordered teardown.
 #include "test_dialog_forms.h"
 #include "guithread_support.h"
+#include "tests/support/RecordingMessageSink.h"
 
 #include "vordix/Application.h"
 #include "vordix/CommandLine.h"
@@ -88,17 +89,7 @@ void TestMainWindow::onMessage(VORDIX_MESSAGE& message) {
     if (message.kind == MESSAGE_CLOSE) app_.shutdown();
 }
 
-class RecordingSink : public vordix::MessageSink {
-public:
-    vordix::MessageAnswer show(vordix::MessageKind kind, const std::wstring&, const std::wstring& text,
-                               vordix::MessageButtons) override {
-        kinds.push_back(kind);
-        texts.push_back(text);
-        return vordix::MessageAnswer::Ok;
-    }
-    std::vector<vordix::MessageKind> kinds;
-    std::vector<std::wstring> texts;
-};
+using RecordingSink = testsupport::RecordingMessageSink;
 
 class StartupTest : public FormsTest {
 protected:
