@@ -124,6 +124,39 @@ CardId storedExerciseCard(const SKATTISCH& table, const PLAYER_SITUATION& situat
         return NO_CARD;
     return stored.trick(trickNumber).card(((situation.seat - leader) % 3 + 3) % 3)->id();
 }
+
+// The card the seat would play: in an exercise on track the stored one, else
+// the logic's choice (NO_CARD when it has none).
+CardId proposedCard(const SKATTISCH& table, PLAYER_LOGIK& logic, const PLAYER_SITUATION& situation)
+{
+    if (exerciseOnTrack(table))
+        return storedExerciseCard(table, situation);
+    logic.chooseCard(situation);
+    return logic.chosenCard;
+}
+
+// The cards the declarer would lay away: in an exercise on track the stored
+// skat, else the logic's pair for its proposed game (none without one).
+SKAT proposedDiscard(const SKATTISCH& table, PLAYER_LOGIK& logic, const PLAYER_SITUATION& situation)
+{
+    if (exerciseOnTrack(table))
+        return table.modus.storedGame.pile.skat();
+    logic.chooseDiscard(situation);
+    const auto type = static_cast<std::size_t>(logic.proposedType);
+    return logic.proposedType >= 0 && type < logic.discardPair.size() ? logic.discardPair[type] : SKAT();
+}
+
+// The value the seat is asked to name (bidding mode 1) or to hold.
+int valueAsked(const SPIELSTRUCT& record)
+{
+    return bidValueAt(record.REIZEN_MODUS == 1 ? record.REIZ_INDEX + 1 : record.REIZ_INDEX);
+}
+
+// The value the seat has said so far.
+int valueSaid(const PLAYER_SITUATION& situation)
+{
+    return isValidSeat(situation.seat) ? situation.record.GEREIZTBIS[static_cast<std::size_t>(situation.seat)] : 0;
+}
 } // namespace
 
 void PLAYER::initProposal()
@@ -258,8 +291,7 @@ int COMPI_PLAYER::bidAnswer(int limit, int bidIndex, int biddingMode, int curren
 void COMPI_PLAYER::bid()
 {
     const SPIELSTRUCT& record = situation_.record;
-    const int current = isValidSeat(situation_.seat) ? record.GEREIZTBIS[static_cast<std::size_t>(situation_.seat)] : 0;
-    action_.bidValue = bidAnswer(logic_->bidLimit, record.REIZ_INDEX, record.REIZEN_MODUS, current);
+    action_.bidValue = bidAnswer(logic_->bidLimit, record.REIZ_INDEX, record.REIZEN_MODUS, valueSaid(situation_));
     finishAction();
 }
 
@@ -271,14 +303,7 @@ void COMPI_PLAYER::chooseSkatOrHand()
 
 void COMPI_PLAYER::discard()
 {
-    if (exerciseOnTrack(*table_)) {
-        action_.discard = table_->modus.storedGame.pile.skat();
-    } else {
-        logic_->chooseDiscard(situation_);
-        const GameType type = logic_->proposedType;
-        if (type >= 0 && type < 9)
-            action_.discard = logic_->discardPair[static_cast<std::size_t>(type)];
-    }
+    action_.discard = proposedDiscard(*table_, *logic_, situation_);
     finishAction();
 }
 
@@ -305,13 +330,7 @@ void COMPI_PLAYER::playCard()
     const GameType type = situation_.record.SPIELART.SPIEL_TYP;
     const CardSet legal = legalCardsOfSeat(situation_.cards, type, situation_.seat);
 
-    CardId card = NO_CARD;
-    if (exerciseOnTrack(*table_)) {
-        card = storedExerciseCard(*table_, situation_);
-    } else {
-        logic_->chooseCard(situation_);
-        card = logic_->chosenCard;
-    }
+    CardId card = proposedCard(*table_, *logic_, situation_);
     if (card == NO_CARD)
         card = lowestCardOf(legal);
     if ((legal & cardMaskOfId(card)) == 0) {
@@ -378,10 +397,8 @@ void HUMAN_PLAYER::cut()
 
 void HUMAN_PLAYER::bid()
 {
-    const SPIELSTRUCT& record = situation_.record;
-    const int index = record.REIZEN_MODUS == 1 ? record.REIZ_INDEX + 1 : record.REIZ_INDEX;
     awaitAnswer();
-    tableWindows()->offerBid(*table_, bidValueAt(index), name());
+    tableWindows()->offerBid(*table_, valueAsked(situation_.record), name());
 }
 
 void HUMAN_PLAYER::chooseSkatOrHand()
@@ -392,15 +409,7 @@ void HUMAN_PLAYER::chooseSkatOrHand()
 
 void HUMAN_PLAYER::discard()
 {
-    SKAT proposal;
-    if (exerciseOnTrack(*table_)) {
-        proposal = table_->modus.storedGame.pile.skat();
-    } else {
-        logic_->chooseDiscard(situation_);
-        const GameType type = logic_->proposedType;
-        if (type >= 0 && type < 9)
-            proposal = logic_->discardPair[static_cast<std::size_t>(type)];
-    }
+    const SKAT proposal = proposedDiscard(*table_, *logic_, situation_);
     awaitAnswer();
     tableWindows()->beginDiscard(*table_, proposal);
 }
@@ -431,13 +440,7 @@ void HUMAN_PLAYER::playCard()
         finishAction();
         return;
     }
-    CardId hint;
-    if (exerciseOnTrack(*table_)) {
-        hint = storedExerciseCard(*table_, situation_);
-    } else {
-        logic_->chooseCard(situation_);
-        hint = logic_->chosenCard;
-    }
+    const CardId hint = proposedCard(*table_, *logic_, situation_);
     awaitAnswer();
     tableWindows()->beginCardChoice(*table_, hint);
 }
@@ -486,14 +489,9 @@ bool HUMAN_PLAYER::answerCut(int position)
 bool HUMAN_PLAYER::answerBid(bool hold)
 {
     return answer([&](HUMAN_PLAYER& p) {
-        const SPIELSTRUCT& record = p.situation_.record;
-        if (hold) {
+        if (hold)
             p.hasHeld_ = true;
-            p.action_.bidValue = bidValueAt(record.REIZEN_MODUS == 1 ? record.REIZ_INDEX + 1 : record.REIZ_INDEX);
-        } else {
-            const Seat own = p.situation_.seat;
-            p.action_.bidValue = isValidSeat(own) ? record.GEREIZTBIS[static_cast<std::size_t>(own)] : 0;
-        }
+        p.action_.bidValue = hold ? valueAsked(p.situation_.record) : valueSaid(p.situation_);
     });
 }
 
