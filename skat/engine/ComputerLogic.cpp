@@ -1,5 +1,6 @@
 #include "skat/engine/ComputerLogic.h"
 
+#include "skat/engine/AnswerCheck.h"
 #include "skat/engine/Karte.h"
 
 #include <mutex>
@@ -11,13 +12,7 @@ void PLAYER_SITUATION::refresh(const SPIELKARTEN& tableCards, const SPIELSTRUCT&
     seat = ownSeat;
 }
 
-CardSet PLAYER_SITUATION::legalCards() const
-{
-    const CardSet own = hand();
-    if (cards.trick.isEmpty())
-        return own;
-    return EINBLATT::legalCards(own, cards.trick.ledCard()->bit(), record.SPIELART.SPIEL_TYP);
-}
+CardSet PLAYER_SITUATION::legalCards() const { return legalCardsOfSeat(cards, record.SPIELART.SPIEL_TYP, seat); }
 
 PLAYER_LOGIK::~PLAYER_LOGIK() = default;
 

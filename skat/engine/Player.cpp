@@ -328,7 +328,7 @@ void COMPI_PLAYER::playCard()
     const int minimumMs = services->playDelayMs() / 4;
     logic_->updatePrognosis(situation_);
     const GameType type = situation_.record.SPIELART.SPIEL_TYP;
-    const CardSet legal = legalCardsOfSeat(situation_.cards, type, situation_.seat);
+    const CardSet legal = situation_.legalCards();
 
     CardId card = proposedCard(*table_, *logic_, situation_);
     if (card == NO_CARD)
@@ -429,7 +429,7 @@ void HUMAN_PLAYER::announceHandGame()
 void HUMAN_PLAYER::playCard()
 {
     logic_->updatePrognosis(situation_);
-    const CardSet legal = legalCardsOfSeat(situation_.cards, situation_.record.SPIELART.SPIEL_TYP, situation_.seat);
+    const CardSet legal = situation_.legalCards();
     if (table_->playTheRestFlag) {
         action_.card = lowestCardOf(legal);
         finishAction();
