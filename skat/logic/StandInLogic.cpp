@@ -1,5 +1,6 @@
 #include "skat/logic/StandInLogic.h"
 
+#include "skat/engine/AnswerCheck.h"
 #include "skat/engine/Einblatt.h"
 #include "skat/engine/Spielart.h"
 
@@ -79,8 +80,7 @@ void STANDIN_LOGIK::chooseDiscard(const PLAYER_SITUATION& situation)
 
 void STANDIN_LOGIK::chooseCard(const PLAYER_SITUATION& situation)
 {
-    const CardSet legal = situation.legalCards();
-    chosenCard = legal == 0 ? NO_CARD : cardIdOfBit(lowestBit(legal));
+    chosenCard = lowestCardOf(situation.legalCards());
 }
 
 void registerStandInLogic()
