@@ -143,14 +143,8 @@ TEST(PlayerXml, NameIsTheSeatNameExceptForRemotePlayers)
 TEST(PlayerAnswers, OnlyTheAwaitedAnswerOfThePendingRequestCounts)
 {
     TableHarness harness;
-    harness.scriptDeal(DEAL, V);
-    harness.seatHuman(V);
-    harness.windows->holdUpTo = 18;
-    harness.windows->holdKind = REQUEST_PLAY_CARD;
     harness.stopAfterGames = 1;
-    harness.table->modus.setNextOfList(harness.table->sheet);
-    harness.table->startLoopThread();
-    ASSERT_TRUE(eventually([&] { return harness.windows->heldKind == REQUEST_PLAY_CARD; }));
+    ASSERT_TRUE(harness.holdHumanAt(REQUEST_PLAY_CARD, DEAL, V));
 
     SKATTISCH_SERVER& table = *harness.table;
     const int humanSlot = slotOfSeat(V);

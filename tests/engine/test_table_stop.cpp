@@ -28,13 +28,7 @@ TEST(TableStop, StopEndsTheLoopWhileAPlayerRequestWaits)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.kind);
         TableHarness harness;
-        harness.scriptDeal(DEAL, V);
-        harness.seatHuman(V);
-        harness.windows->holdUpTo = c.humanLimit;
-        harness.windows->holdKind = c.kind;
-        harness.table->modus.setNextOfList(harness.table->sheet);
-        harness.table->startLoopThread();
-        ASSERT_TRUE(eventually([&] { return harness.windows->heldKind == c.kind; }));
+        ASSERT_TRUE(harness.holdHumanAt(c.kind, DEAL, V, c.humanLimit));
         harness.table->stopGameLoop();
         EXPECT_FALSE(harness.table->isLoopRunning());
         // A stop by the user ends the game: nothing is left to resume.
@@ -98,13 +92,7 @@ TEST(TableStop, StopRightAfterTheStartAndRepeatedStarts)
 TEST(TableStop, LateAnswerAfterAStopChangesNothing)
 {
     TableHarness harness;
-    harness.scriptDeal(DEAL, V);
-    harness.seatHuman(V);
-    harness.windows->holdUpTo = 18;
-    harness.windows->holdKind = REQUEST_PLAY_CARD;
-    harness.table->modus.setNextOfList(harness.table->sheet);
-    harness.table->startLoopThread();
-    ASSERT_TRUE(eventually([&] { return harness.windows->heldKind == REQUEST_PLAY_CARD; }));
+    ASSERT_TRUE(harness.holdHumanAt(REQUEST_PLAY_CARD, DEAL, V));
     harness.table->stopGameLoop();
     // The answer to the ended request is refused; it must not end the next one.
     EXPECT_TRUE(HUMAN_PLAYER::answerCard(NO_CARD));
@@ -125,13 +113,7 @@ TEST(TableStop, LateAnswerAfterAStopChangesNothing)
 TEST(TableStop, ShutdownKeepsTheSavedStateAndReportsNoEnd)
 {
     TableHarness harness;
-    harness.scriptDeal(DEAL, V);
-    harness.seatHuman(V);
-    harness.windows->holdUpTo = 18;
-    harness.windows->holdKind = REQUEST_DISCARD;
-    harness.table->modus.setNextOfList(harness.table->sheet);
-    harness.table->startLoopThread();
-    ASSERT_TRUE(eventually([&] { return harness.windows->heldKind == REQUEST_DISCARD; }));
+    ASSERT_TRUE(harness.holdHumanAt(REQUEST_DISCARD, DEAL, V));
     harness.services->closing = true;
     harness.table->stopGameLoop();
     EXPECT_FALSE(harness.table->isLoopRunning());

@@ -27,6 +27,19 @@
 
 namespace table_test {
 
+// Polls a condition another thread makes true; false after about ten seconds.
+template <typename Predicate>
+bool eventually(Predicate predicate)
+{
+    for (int i = 0; i < 2000; ++i) {
+        if (predicate())
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return false;
+}
+
+
 class TestServices : public TABLE_SERVICES {
 public:
     bool applicationClosing() const override { return closing; }
@@ -348,6 +361,19 @@ public:
 
     // The seat's player becomes a human answered by the scripted windows.
     void seatHuman(Seat seat) { table->setPlayer(slotOfSeat(seat), PLAYER_KIND_HUMAN); }
+    // A human in forehand who bids up to `limit` starts a game of the deal;
+    // returns once the human's request of `kind` is left open (false when
+    // it never came).
+    bool holdHumanAt(int kind, const std::array<CardSet, 3>& deal, Seat human, int limit = 18)
+    {
+        scriptDeal(deal, human);
+        seatHuman(human);
+        windows->holdUpTo = limit;
+        windows->holdKind = kind;
+        table->modus.setNextOfList(table->sheet);
+        table->startLoopThread();
+        return eventually([&] { return windows->heldKind == kind; });
+    }
     PLAYER& playerAt(Seat seat) { return *table->playerAtSeat(seat); }
 
     std::shared_ptr<TestServices> services = std::make_shared<TestServices>();
@@ -408,17 +434,5 @@ inline CardSet cardsOf(const std::string& codes)
 inline const std::array<CardSet, 3> DEAL = {cardsOf("KB PB KA K1 KK KD K9 K8 K7 PA"),
                                             cardsOf("HB CB HA H1 HK HD H9 H8 H7 P1"),
                                             cardsOf("CA C1 CK CD C9 C8 C7 PK PD P9")};
-
-// Polls a condition another thread makes true; false after about ten seconds.
-template <typename Predicate>
-bool eventually(Predicate predicate)
-{
-    for (int i = 0; i < 2000; ++i) {
-        if (predicate())
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return false;
-}
 
 } // namespace table_test
