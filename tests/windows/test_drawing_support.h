@@ -7,7 +7,9 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPalette>
 #include <QRect>
+#include <QWidget>
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -46,4 +48,12 @@ inline int inkCount(const QImage& image, QColor background) {
         for (int x = 0; x < image.width(); ++x)
             if (image.pixelColor(x, y) != background) ++count;
     return count;
+}
+
+// Lets a widget paint itself plain white, so that drawing on it shows as ink.
+inline void paintWhiteBackground(QWidget& widget) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
 }

@@ -47,10 +47,7 @@ protected:
         ASSERT_TRUE(m_card.loadFromData(reinterpret_cast<const unsigned char*>(png.constData()), png.size()));
 
         m_host.resize(200, 200);
-        QPalette pal = m_host.palette();
-        pal.setColor(QPalette::Window, Qt::white);
-        m_host.setPalette(pal);
-        m_host.setAutoFillBackground(true);
+        paintWhiteBackground(m_host);
     }
 
     // An image view showing the red card on the host.

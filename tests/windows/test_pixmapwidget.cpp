@@ -37,10 +37,7 @@ TEST(PixmapWidget, LeftClickEmitsControlIdOtherButtonsDoNot) {
 TEST(PixmapWidget, WithoutDialogPaintsNothingNotEvenItsText) {
     QWidget parent;
     parent.resize(60, 30);
-    QPalette pal = parent.palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    parent.setPalette(pal);
-    parent.setAutoFillBackground(true);
+    paintWhiteBackground(parent);
     PixmapWidget widget(&parent);
     widget.setText(QStringLiteral("TextLabel"));
     widget.setStyleSheet(QStringLiteral("color: black; font-size: 20px"));
@@ -76,10 +73,7 @@ TEST_F(PixmapWidgetPainting, DialogPaintsTheControlByItsId) {
 
     QWidget parent;
     parent.resize(40, 30);
-    QPalette pal = parent.palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    parent.setPalette(pal);
-    parent.setAutoFillBackground(true);
+    paintWhiteBackground(parent);
     PixmapWidget widget(&parent);
     widget.setGeometry(0, 0, 40, 30);
     widget.setText(QStringLiteral("TextLabel"));
