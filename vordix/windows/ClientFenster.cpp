@@ -17,6 +17,26 @@ namespace {
 // menu state after every pointer move would be wasted work.
 void deliverTo(VORDIX_FENSTER* owner, VORDIX_MESSAGE& message) { owner->onMessage(message); }
 
+// A pointer message of the kind at the event's place in the client.
+VORDIX_MESSAGE pointerMessage(FrameworkMessageKind kind, const QMouseEvent& event) {
+    VORDIX_MESSAGE message(kind);
+    const QPoint position = event.position().toPoint();
+    message.x = position.x();
+    message.y = position.y();
+    return message;
+}
+
+// Only the left button clicks; other buttons are left to the parent.
+void deliverLeftButton(VORDIX_FENSTER* owner, QMouseEvent* event, FrameworkMessageKind kind) {
+    if (!owner || event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    VORDIX_MESSAGE message = pointerMessage(kind, *event);
+    deliverTo(owner, message);
+    event->accept();
+}
+
 } // namespace
 
 ClientFenster::ClientFenster(QWidget* parent) : QWidget(parent) {
@@ -52,27 +72,11 @@ void ClientFenster::paintEvent(QPaintEvent* event) {
 }
 
 void ClientFenster::mousePressEvent(QMouseEvent* event) {
-    if (!ownerWindow || event->button() != Qt::LeftButton) {
-        event->ignore();
-        return;
-    }
-    VORDIX_MESSAGE message(MESSAGE_MOUSE_PRESS);
-    message.x = event->position().toPoint().x();
-    message.y = event->position().toPoint().y();
-    deliverTo(ownerWindow, message);
-    event->accept();
+    deliverLeftButton(ownerWindow, event, MESSAGE_MOUSE_PRESS);
 }
 
 void ClientFenster::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (!ownerWindow || event->button() != Qt::LeftButton) {
-        event->ignore();
-        return;
-    }
-    VORDIX_MESSAGE message(MESSAGE_DOUBLE_CLICK);
-    message.x = event->position().toPoint().x();
-    message.y = event->position().toPoint().y();
-    deliverTo(ownerWindow, message);
-    event->accept();
+    deliverLeftButton(ownerWindow, event, MESSAGE_DOUBLE_CLICK);
 }
 
 void ClientFenster::mouseMoveEvent(QMouseEvent* event) {
@@ -80,11 +84,8 @@ void ClientFenster::mouseMoveEvent(QMouseEvent* event) {
         event->ignore();
         return;
     }
-    const QPoint position = event->position().toPoint();
-    if (fullScreen) emit mouseMoved(position.y() - pos().y());
-    VORDIX_MESSAGE message(MESSAGE_MOUSE_MOVE);
-    message.x = position.x();
-    message.y = position.y();
+    VORDIX_MESSAGE message = pointerMessage(MESSAGE_MOUSE_MOVE, *event);
+    if (fullScreen) emit mouseMoved(message.y - pos().y());
     deliverTo(ownerWindow, message);
     event->accept();
 }
