@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Builds the test programs with a sanitizer and runs their tests.
+#   bash scripts/sanitizers.sh address [label regex]  # ASan + UBSan, default: every label
+#   bash scripts/sanitizers.sh thread  [label regex]  # TSan, default: the threaded labels
+# Build folder: build-asan / build-tsan under the checkout, or $SKAT_BUILD_DIR.
+# $SKAT_JOBS limits the build jobs (default 3).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+kind=${1:-}
+case $kind in
+  address)
+    flags="-fsanitize=address,undefined"
+    labels=${2:-.*}
+    build=${SKAT_BUILD_DIR:-$root/build-asan} ;;
+  thread)
+    flags="-fsanitize=thread"
+    labels=${2:-ipc|engine|logic|windows|vordix}
+    build=${SKAT_BUILD_DIR:-$root/build-tsan} ;;
+  *) echo "usage: $0 address|thread [ctest label regex]" >&2; exit 2 ;;
+esac
+flags="$flags -fno-omit-frame-pointer"
+
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKAT_BUILD_BENCH=OFF \
+      -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_C_FLAGS="$flags" >/dev/null
+
+# Only the test programs of the chosen labels, plus what their tests start: the
+# ipc fuzz target and the Skat program (started by a windows test).
+targets=$(cmake --build "$build" --target help | sed -n 's/^\(test_[a-z]*\|ipc_fuzz_frame_parser\|Skat\):.*/\1/p' |
+          while read -r t; do
+            case $t in ipc_fuzz*) label=ipc ;; Skat) label=windows ;; *) label=${t#test_} ;; esac
+            [[ $label =~ ^($labels)$ ]] && echo "$t"
+          done)
+if [[ -z $targets ]]; then echo "no test program matches the labels '$labels'" >&2; exit 2; fi
+# shellcheck disable=SC2086
+cmake --build "$build" --target $targets -j "${SKAT_JOBS:-3}"
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$root/scripts/tsan.supp"
+ctest --test-dir "$build" -L "^($labels)$" --output-on-failure -j "${SKAT_JOBS:-3}"
