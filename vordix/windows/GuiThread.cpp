@@ -1,5 +1,7 @@
 #include "vordix/windows/GuiThread.h"
 
+#include "vordix/windows/EventHandoff.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
@@ -89,6 +91,7 @@ void refuseWaitingCalls() {
 class GuiCallReceiver : public QObject {
 public:
     bool event(QEvent* e) override {
+        eventTakenOver(e);
         if (e->type() != GuiCallEvent::type()) return QObject::event(e);
         execute(*static_cast<GuiCallEvent*>(e)->call);
         return true;
@@ -104,13 +107,16 @@ QObject* receiverLocked(Marshaller& m) {
     receiver->moveToThread(app->thread());
     QObject::connect(app, &QCoreApplication::aboutToQuit, receiver,
                      [] { refuseGuiCalls(true); }, Qt::DirectConnection);
-    QObject::connect(app, &QObject::destroyed, [] {
+    QObject::connect(app, &QObject::destroyed, [receiver] {
         {
             std::lock_guard lock(marshaller().mutex);
             marshaller().refused = true;
             marshaller().receiver = nullptr;
         }
         refuseWaitingCalls();
+        // Ownerless on purpose (it may be made on a worker); the application's
+        // thread deletes it here, dropping calls still posted to it.
+        delete receiver;
     });
     m.receiver = receiver;
     return receiver;
@@ -129,7 +135,9 @@ bool marshal(std::function<void()> work) {
         std::lock_guard lock(m.mutex);
         if (m.refused) return false;
         m.waiting.insert(call);
-        QCoreApplication::postEvent(receiverLocked(m), new GuiCallEvent(call));
+        auto* event = new GuiCallEvent(call);
+        eventHandedOver(event);
+        QCoreApplication::postEvent(receiverLocked(m), event);
     }
     std::unique_lock lock(call->mutex);
     call->finished.wait(lock, [&] {
