@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <atomic>
+
 using namespace testforms;
 
 namespace {
@@ -375,7 +377,7 @@ TEST_F(DialogTest, CallsFromAWorkerThreadRunOnTheGuiThread) {
     RecordingDialog dialog(DIALOG_FORM);
     dialog.endOnCommand = false;
     std::wstring text;
-    bool done = false;
+    std::atomic<bool> done{false};
     std::thread worker([&] {
         dialog.implementor()->setControlText(LABEL, L"vom Arbeiter");
         text = dialog.implementor()->getControlText(LABEL);
