@@ -28,7 +28,7 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKAT_B
 targets=$(cmake --build "$build" --target help | sed -n 's/^\(test_[a-z]*\|ipc_fuzz_frame_parser\|Skat\):.*/\1/p' |
           while read -r t; do
             case $t in ipc_fuzz*) label=ipc ;; Skat) label=windows ;; *) label=${t#test_} ;; esac
-            [[ $label =~ ^($labels)$ ]] && echo "$t"
+            if [[ $label =~ ^($labels)$ ]]; then echo "$t"; fi
           done)
 if [[ -z $targets ]]; then echo "no test program matches the labels '$labels'" >&2; exit 2; fi
 # shellcheck disable=SC2086
