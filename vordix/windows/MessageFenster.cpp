@@ -4,6 +4,7 @@
 #include "vordix/ImplementorFactory.h"
 #include "vordix/Message.h"
 #include "vordix/Utf8.h"
+#include "vordix/windows/EventHandoff.h"
 #include "vordix/windows/MessageQueue.h"
 
 #include <QCoreApplication>
@@ -64,7 +65,9 @@ VORDIX_APPLICATION* MessageFenster::application() {
 }
 
 void MessageFenster::postOpenFile(int mode, const std::wstring& path) {
-    QCoreApplication::postEvent(this, new OpenFileEvent(mode, path));
+    auto* event = new OpenFileEvent(mode, path);
+    vordix::windows::eventHandedOver(event);
+    QCoreApplication::postEvent(this, event);
 }
 
 int MessageFenster::openFileMessage(int mode, const std::wstring& path) {
@@ -83,6 +86,7 @@ int MessageFenster::openFileMessage(int mode, const std::wstring& path) {
 }
 
 bool MessageFenster::event(QEvent* e) {
+    vordix::windows::eventTakenOver(e);
     if (e->type() == CCustomMessageQueue::instance().registeredMessage()) {
         const PostedMessage record =
             CCustomMessageQueue::instance().take(static_cast<PostedRecordEvent*>(e)->id);

@@ -1,5 +1,7 @@
 #include "vordix/windows/MessageQueue.h"
 
+#include "vordix/windows/EventHandoff.h"
+
 #include <QCoreApplication>
 #include <QObject>
 
@@ -33,7 +35,9 @@ bool CCustomMessageQueue::post(QObject* target, const PostedMessage& record) {
     std::lock_guard lock(messageQueueMutex);
     const std::uint32_t id = nextId_++;   // wraps at 2^32
     records_[id] = record;
-    QCoreApplication::postEvent(target, new PostedRecordEvent(registeredMessage_, id));
+    auto* event = new PostedRecordEvent(registeredMessage_, id);
+    vordix::windows::eventHandedOver(event);
+    QCoreApplication::postEvent(target, event);
     return true;
 }
 

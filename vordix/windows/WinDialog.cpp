@@ -7,6 +7,7 @@
 #include "vordix/windows/ControlFactories.h"
 #include "vordix/windows/ControlIds.h"
 #include "vordix/windows/DialogPlacement.h"
+#include "vordix/windows/EventHandoff.h"
 #include "vordix/windows/FormRegistry.h"
 #include "vordix/windows/GuiThread.h"
 #include "vordix/windows/MessageQueue.h"
@@ -315,6 +316,7 @@ void WIN_DIALOG::leaveEvent(QEvent* event) {
 }
 
 bool WIN_DIALOG::event(QEvent* event) {
+    vordix::windows::eventTakenOver(event);
     if (event->type() == CCustomMessageQueue::instance().registeredMessage()) {
         const auto* posted = static_cast<PostedRecordEvent*>(event);
         const PostedMessage record = CCustomMessageQueue::instance().take(posted->id);
