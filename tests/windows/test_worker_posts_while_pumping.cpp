@@ -9,6 +9,7 @@
 #include "vordix/Application.h"
 #include "vordix/Message.h"
 #include "vordix/windows/MessageFenster.h"
+#include "vordix/windows/QtMessageSink.h"
 #include "vordix/windows/WinApplication.h"
 #include "vordix/windows/WinImplementorFactory.h"
 
@@ -21,6 +22,9 @@
 
 using guitest::onGuiThread;
 using guitest::pumpUntil;
+using vordix::MessageAnswer;
+using vordix::MessageButtons;
+using vordix::MessageKind;
 
 namespace {
 
@@ -91,6 +95,27 @@ TEST_F(WorkerPostsWhilePumping, OpenFileRequestsArrive) {
     EXPECT_EQ(app->commands[0].value, 0);
     EXPECT_EQ(app->commands[1].file.name, L"Zweite.skt");
     EXPECT_EQ(app->commands[1].value, 1);
+}
+
+TEST(NoticeWhilePumping, ShownOnTheGuiThread) {
+    struct Notice {
+        QString text;
+        bool onGui;
+    };
+    auto shown = std::make_shared<std::vector<Notice>>();
+    QtMessageSink sink([shown](MessageKind, const QString&, const QString& text, MessageButtons) {
+        shown->push_back({text, onGuiThread()});
+        return MessageAnswer::Ok;
+    });
+    std::thread worker([&] {
+        for (const wchar_t* text : {L"erste", L"zweite"})
+            sink.show(MessageKind::Error, L"SKAT", text, MessageButtons::Ok);
+    });
+    ASSERT_TRUE(pumpUntil([&] { return shown->size() == 2; }));
+    worker.join();
+    EXPECT_EQ((*shown)[0].text, QString("erste"));
+    EXPECT_EQ((*shown)[1].text, QString("zweite"));
+    EXPECT_TRUE((*shown)[0].onGui && (*shown)[1].onGui);
 }
 
 class DialogPostsWhilePumping : public testforms::FormsTest {};
