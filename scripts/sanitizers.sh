@@ -3,7 +3,7 @@
 #   bash scripts/sanitizers.sh address [label regex]  # ASan + UBSan, default: every label
 #   bash scripts/sanitizers.sh thread  [label regex]  # TSan, default: the threaded labels
 # Build folder: build-asan / build-tsan under the checkout, or $SKAT_BUILD_DIR.
-# $SKAT_JOBS limits the build jobs (default 3).
+# $SKAT_JOBS limits the build and test jobs (default 3).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 kind=${1:-}
