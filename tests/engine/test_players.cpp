@@ -1,6 +1,7 @@
 // Players: the computer's answers, the request dispatch, the identity in
 // XML, and which answers the table accepts.
 
+#include "skat/engine/AnswerCheck.h"
 #include "skat/engine/BidTable.h"
 #include "vordix/Bitmap.h"
 #include "vordix/File.h"
@@ -200,6 +201,108 @@ TEST(PlayerAnswers, AnInvalidHumanCardIsAskedForAgain)
     EXPECT_EQ(harness.inconsistentStates(), 0);
     // The human was asked once more than it played cards.
     EXPECT_EQ(harness.windows->cardRequests, 11);
+}
+
+// Every kind of answer against the game it answers: seat 0 led the spades
+// ace in a hearts game, seat 1 (holding the spades ten) is to move.
+TEST(PlayerAnswers, AnswersAreCheckedAgainstTheGameAndRepairedToValidOnes)
+{
+    SPIELKARTEN cards;
+    for (Seat s = 0; s < 3; ++s)
+        cards.hands[static_cast<std::size_t>(s)] = EINBLATT(DEAL[static_cast<std::size_t>(s)]);
+    cards.dealCounter = 10;
+    cards.AUSP = 0;
+    cards.playCard(cardIdFromCode("PA"));
+    ASSERT_EQ(cards.seatToMove(), 1);
+    SPIELSTRUCT record;
+    record.ALLEIN = 1;
+    record.SPIELART = SPIELART(GAME_HEARTS, WIN_LEVEL_WITH_SKAT);
+
+    const auto bid = [](int value) { PLAYER_AKTION a; a.bidValue = value; return a; };
+    const auto cut = [](int position) { PLAYER_AKTION a; a.cutPosition = position; return a; };
+    const auto discard = [](const char* first, const char* second) {
+        PLAYER_AKTION a;
+        a.discard = SKAT(cardIdFromCode(first), cardIdFromCode(second));
+        return a;
+    };
+    const auto announce = [](SPIELART game, int level = LEVEL_NONE, std::uint8_t backToSkat = 0) {
+        PLAYER_AKTION a;
+        a.spielart = SPIELART(game.SPIEL_TYP, game.GEWINN_STUFE, level);
+        a.announceFlag = backToSkat;
+        return a;
+    };
+    const auto hand = [](SPIELART game, std::uint8_t handFlag = 1) {
+        PLAYER_AKTION a;
+        a.spielart = game;
+        a.handFlag = handFlag;
+        return a;
+    };
+    const auto card = [](const char* code) { PLAYER_AKTION a; a.card = cardIdFromCode(code); return a; };
+    const auto confirm = [](int value) { PLAYER_AKTION a; a.confirmation = value; return a; };
+
+    struct Case {
+        const char* what;
+        int kind;
+        Seat seat;
+        PLAYER_AKTION answer;
+        bool valid;
+    };
+    const Case cases[] = {
+        {"bid 18", REQUEST_BID, 1, bid(18), true},
+        {"pass", REQUEST_BID, 1, bid(0), true},
+        {"the top of the table", REQUEST_BID, 1, bid(361), true},
+        {"bid 19 is no bid value", REQUEST_BID, 1, bid(19), false},
+        {"bid 400 lies past the table", REQUEST_BID, 1, bid(400), false},
+        {"negative bid", REQUEST_BID, 1, bid(-18), false},
+        {"cut 1", REQUEST_CUT, 1, cut(1), true},
+        {"cut 30", REQUEST_CUT, 1, cut(30), true},
+        {"cut 0", REQUEST_CUT, 1, cut(0), false},
+        {"cut 31", REQUEST_CUT, 1, cut(31), false},
+        {"discard two own cards", REQUEST_DISCARD, 1, discard("HA", "H1"), true},
+        {"discard one card twice", REQUEST_DISCARD, 1, discard("HA", "HA"), false},
+        {"discard a card of another hand", REQUEST_DISCARD, 1, discard("HA", "KA"), false},
+        {"discard only one card", REQUEST_DISCARD, 1, discard("HA", "LL"), false},
+        {"hearts after the skat", REQUEST_ANNOUNCE, 1, announce({GAME_HEARTS, WIN_LEVEL_WITH_SKAT}), true},
+        {"null ouvert after the skat", REQUEST_ANNOUNCE, 1, announce({GAME_NULL, WIN_LEVEL_OUVERT}), true},
+        {"Schneider announced after the skat", REQUEST_ANNOUNCE, 1,
+         announce({GAME_HEARTS, WIN_LEVEL_SCHNEIDER_ANNOUNCED}), false},
+        {"a level chosen in advance", REQUEST_ANNOUNCE, 1,
+         announce({GAME_HEARTS, WIN_LEVEL_WITH_SKAT}, LEVEL_SCHNEIDER), false},
+        {"grand ouvert after the skat", REQUEST_ANNOUNCE, 1, announce({GAME_GRAND_OUVERT, WIN_LEVEL_WITH_SKAT}),
+         false},
+        {"Ramsch cannot be announced", REQUEST_ANNOUNCE, 1, announce({GAME_RAMSCH, WIN_LEVEL_WITH_SKAT}), false},
+        {"no game at all", REQUEST_ANNOUNCE, 1, announce({0, WIN_LEVEL_WITH_SKAT}), false},
+        {"back to the skat", REQUEST_ANNOUNCE, 1, announce({0, WIN_LEVEL_WITH_SKAT}, LEVEL_NONE, 1), true},
+        {"hearts hand", REQUEST_ANNOUNCE_HAND, 1, hand({GAME_HEARTS, WIN_LEVEL_HAND}), true},
+        {"grand hand Schwarz announced", REQUEST_ANNOUNCE_HAND, 1, hand({GAME_GRAND, WIN_LEVEL_SCHWARZ_ANNOUNCED}),
+         true},
+        {"grand ouvert", REQUEST_ANNOUNCE_HAND, 1, hand({GAME_GRAND_OUVERT, WIN_LEVEL_OUVERT_HAND}), true},
+        {"null hand", REQUEST_ANNOUNCE_HAND, 1, hand({GAME_NULL, WIN_LEVEL_HAND}), true},
+        {"a hand game with the skat", REQUEST_ANNOUNCE_HAND, 1, hand({GAME_HEARTS, WIN_LEVEL_WITH_SKAT}), false},
+        {"null Schneider", REQUEST_ANNOUNCE_HAND, 1, hand({GAME_NULL, WIN_LEVEL_SCHNEIDER_ANNOUNCED}), false},
+        {"no hand game: the skat is taken", REQUEST_ANNOUNCE_HAND, 1, hand({0, WIN_LEVEL_WITH_SKAT}, 0), true},
+        {"following suit", REQUEST_PLAY_CARD, 1, card("P1"), true},
+        {"not following suit", REQUEST_PLAY_CARD, 1, card("HA"), false},
+        {"a card of another hand", REQUEST_PLAY_CARD, 1, card("KA"), false},
+        {"a card already in the trick", REQUEST_PLAY_CARD, 1, card("PA"), false},
+        {"giving up", REQUEST_PLAY_CARD, 1, card("LL"), true},
+        {"a seat not to move", REQUEST_PLAY_CARD, 2, card("PK"), false},
+        {"next game", REQUEST_CONFIRM_SETTLEMENT, 1, confirm(CONFIRM_NEXT_GAME), true},
+        {"end after the settlement", REQUEST_CONFIRM_PASSED, 1, confirm(CONFIRM_END_AFTER_SETTLEMENT), true},
+        {"no confirmation", REQUEST_CONFIRM_SETTLEMENT, 1, confirm(0), false},
+        {"confirmation past the last", REQUEST_CONFIRM_PASSED, 1, confirm(5), false},
+        {"no such seat", REQUEST_BID, 3, bid(18), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(isValidAnswer(c.kind, c.answer, cards, record, c.seat), c.valid);
+        // The seat to move gets a valid answer in place of an invalid one.
+        if (!c.valid && c.seat == cards.seatToMove()) {
+            PLAYER_AKTION repaired = c.answer;
+            repairAnswer(c.kind, repaired, cards, record, c.seat);
+            EXPECT_TRUE(isValidAnswer(c.kind, repaired, cards, record, c.seat));
+        }
+    }
 }
 
 // A computer logic that answers with cards it does not hold.
