@@ -21,7 +21,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -169,6 +173,26 @@ TEST_F(FormDetails, ActionsWithoutAnIdAreNotWired) {
     binding->setup(bar, &window);
     stray->trigger();
     EXPECT_TRUE(window.actions.empty());
+}
+
+// uic 6 ignores a bare font weight such as 75: a form marks bold text only
+// with <bold>, so no font in any form file carries a weight.
+TEST(FormFiles, FontsMarkBoldWithoutAWeight) {
+    const std::filesystem::path folder = std::filesystem::path(SKAT_SOURCE_DIR) / "skat" / "windows";
+    int forms = 0;
+    int boldFonts = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.path().extension() != ".ui") continue;
+        ++forms;
+        std::ifstream in(entry.path());
+        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_EQ(text.find("<weight>"), std::string::npos) << entry.path().filename();
+        for (std::size_t at = text.find("<bold>true</bold>"); at != std::string::npos;
+             at = text.find("<bold>true</bold>", at + 1))
+            ++boldFonts;
+    }
+    EXPECT_EQ(forms, 34);
+    EXPECT_GT(boldFonts, 0);
 }
 
 } // namespace
