@@ -7,7 +7,9 @@ ResourceStrings& ResourceStrings::instance() {
 
 std::wstring ResourceStrings::get(int32_t id) {
     std::lock_guard lock(mutex_);
-    return texts_[id];
+    // Reading never inserts: readers on other threads must not change the table.
+    const auto found = texts_.find(id);
+    return found == texts_.end() ? std::wstring() : found->second;
 }
 
 void ResourceStrings::set(int32_t id, const std::wstring& text) {

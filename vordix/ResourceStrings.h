@@ -11,7 +11,7 @@ class ResourceStrings {
 public:
     static ResourceStrings& instance();
 
-    // The text of an id; an unknown id gets an empty entry and yields "".
+    // The text of an id; an unknown id yields "" and leaves the table as it is.
     std::wstring get(int32_t id);
     // Replaces the entry of an id.
     void set(int32_t id, const std::wstring& text);

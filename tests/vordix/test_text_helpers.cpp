@@ -38,11 +38,12 @@ TEST(TextHelpers, CompareWideAndMultiByte) {
     EXPECT_EQ(toMultiByte(L"\u20AC").empty(), false) << "unrepresentable characters are marked, not dropped";
 }
 
-TEST(ResourceStringsTable, UnknownIdAddsEmptyEntry) {
+TEST(ResourceStringsTable, LookUpOfUnknownIdReadsEmptyAndNeverInserts) {
     ResourceStrings& strings = ResourceStrings::instance();
     strings.clear();
     EXPECT_EQ(strings.get(401), L"");
-    EXPECT_TRUE(strings.contains(401));
+    EXPECT_FALSE(strings.contains(401));
+    EXPECT_EQ(strings.size(), 0u);
     strings.set(401, L"Spiel ansagen");
     strings.set(401, L"Ansage");
     EXPECT_EQ(strings.get(401), L"Ansage");
