@@ -277,6 +277,10 @@ TEST(DialogLinks, WhatALinkMayDo) {
     QDir().mkpath(resources + "/Hilfe");
     QFile(resources + "/Hilfe/regeln.html").open(QIODevice::WriteOnly);
     QFile(folder.filePath("geheim.txt")).open(QIODevice::WriteOnly);
+    // A link inside the resources that leads out, and a sibling sharing the prefix.
+    QFile::link(folder.filePath("geheim.txt"), resources + "/Hilfe/verweis.txt");
+    QDir().mkpath(folder.filePath("Ressourcen2"));
+    QFile(folder.filePath("Ressourcen2/fremd.html")).open(QIODevice::WriteOnly);
     using LA = WIN_DIALOG::LinkAction;
     struct Case {
         QString link;
@@ -295,6 +299,8 @@ TEST(DialogLinks, WhatALinkMayDo) {
         {QUrl::fromLocalFile(resources + "/Hilfe/regeln.html").toString(), LA::Open},
         {QUrl::fromLocalFile(resources + "/Hilfe/../../geheim.txt").toString(), LA::Ignore},
         {QUrl::fromLocalFile(resources + "/Hilfe/fehlt.html").toString(), LA::Ignore},
+        {QUrl::fromLocalFile(resources + "/Hilfe/verweis.txt").toString(), LA::Ignore},
+        {QUrl::fromLocalFile(folder.filePath("Ressourcen2/fremd.html")).toString(), LA::Ignore},
         {"regeln.html", LA::Ignore},
     };
     for (const Case& c : cases) {

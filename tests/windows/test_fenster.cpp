@@ -149,6 +149,13 @@ TEST_F(MainWindowTest, EndOfSessionReachesTheMainWindowAsAClose) {
     EXPECT_EQ(window->ofKind(MESSAGE_CLOSE).size(), 1u);
 }
 
+TEST_F(MainWindowTest, SessionManagersCommitRequestIsWiredToTheMainWindow) {
+    // A QSessionManager cannot be made in a test, so the request cannot be
+    // raised; disconnecting succeeds only if the window listens for it.
+    EXPECT_TRUE(QObject::disconnect(qApp, SIGNAL(commitDataRequest(QSessionManager&)), win, nullptr));
+    EXPECT_FALSE(QObject::disconnect(qApp, SIGNAL(commitDataRequest(QSessionManager&)), win, nullptr));
+}
+
 TEST_F(MainWindowTest, ResizeSetsTheClientSizeExactly) {
     win->show();
     ClientFenster* client = win->clientWidget();
