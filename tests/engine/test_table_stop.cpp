@@ -15,19 +15,26 @@ TEST(TableStop, StopEndsTheLoopWhileAPlayerRequestWaits)
     struct Case {
         int kind;
         int humanLimit; // the human at forehand becomes declarer with a limit
+        bool handGame = false;
+        bool clickTricks = false;
     };
     const Case cases[] = {
         {REQUEST_BID, 18},
         {REQUEST_SKAT_OR_HAND, 18},
         {REQUEST_DISCARD, 18},
         {REQUEST_ANNOUNCE, 18},
+        {REQUEST_ANNOUNCE_HAND, 18, true},
         {REQUEST_PLAY_CARD, 18},
+        {REQUEST_CONFIRM_TRICK, 18, false, true},
         {REQUEST_CONFIRM_SETTLEMENT, 18},
         {REQUEST_CONFIRM_PASSED, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.kind);
         TableHarness harness;
+        if (c.handGame)
+            harness.windows->game = SPIELART(GAME_GRAND, WIN_LEVEL_HAND, LEVEL_NONE);
+        harness.services->clickTricks = c.clickTricks;
         ASSERT_TRUE(harness.holdHumanAt(c.kind, DEAL, V, c.humanLimit));
         harness.table->stopGameLoop();
         EXPECT_FALSE(harness.table->isLoopRunning());
