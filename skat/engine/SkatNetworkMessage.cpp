@@ -11,6 +11,32 @@ using namespace vordix::xml;
 
 namespace {
 const char* const SEAT_ELEMENTS[3] = {"S0", "S1", "S2"};
+
+// A CDATA section ends at the first "]]>", so a text holding that marker is
+// written as several sections, split between "]]" and ">".
+void appendCdata(tinyxml2::XMLElement& parent, const std::string& text)
+{
+    std::size_t start = 0;
+    for (std::size_t end = text.find("]]>"); end != std::string::npos; end = text.find("]]>", end + 1)) {
+        tinyxml2::XMLText* part = parent.GetDocument()->NewText(text.substr(start, end + 2 - start).c_str());
+        part->SetCData(true);
+        parent.InsertEndChild(part);
+        start = end + 2;
+    }
+    tinyxml2::XMLText* rest = parent.GetDocument()->NewText(text.substr(start).c_str());
+    rest->SetCData(true);
+    parent.InsertEndChild(rest);
+}
+
+// All text and CDATA sections of an element, joined.
+std::wstring joinedText(const tinyxml2::XMLElement& element)
+{
+    std::string text;
+    for (const tinyxml2::XMLNode* node = element.FirstChild(); node; node = node->NextSibling())
+        if (const tinyxml2::XMLText* part = node->ToText())
+            text += part->Value();
+    return vordix::fromUtf8(text);
+}
 } // namespace
 
 SKAT_NETWORKMESSAGE::SKAT_NETWORKMESSAGE() { suid = L"local"; }
@@ -137,9 +163,7 @@ void SKAT_NETWORKMESSAGE::write(tinyxml2::XMLElement& snm, tinyxml2::XMLDocument
     case CHAT_MESSAGE: {
         tinyxml2::XMLElement* chat = appendChild(snm, "CHAT");
         tinyxml2::XMLElement* content = appendChild(*chat, "CHAT_CONTENT");
-        tinyxml2::XMLText* text = document.NewText(vordix::toUtf8(chatText).c_str());
-        text->SetCData(true);
-        content->InsertEndChild(text);
+        appendCdata(*content, vordix::toUtf8(chatText));
         setIntAttribute(*chat, "PLATZ", seat);
         break;
     }
@@ -219,7 +243,7 @@ bool SKAT_NETWORKMESSAGE::readChat(const tinyxml2::XMLElement& snm)
     if (!chat)
         return true;
     if (const tinyxml2::XMLElement* content = firstChild(chat, "CHAT_CONTENT"))
-        chatText = elementText(content);
+        chatText = joinedText(*content);
     seat = intAttribute(chat, "PLATZ", seat);
     return true;
 }

@@ -56,6 +56,13 @@ TEST(NetworkMessage, ChatTextTravelsAsCdataUnchanged)
     EXPECT_EQ(back.getChatText(), L"Na <& \"gut\" ]] ö");
     EXPECT_EQ(back.seat, 2);
     EXPECT_TRUE(back.isLocal());
+
+    // The end marker of a CDATA section may be typed, too.
+    for (const wchar_t* text : {L"a]]>b", L"]]>", L"x]]>]]>y<![CDATA[z", L"]]]>>", L""}) {
+        SKAT_NETWORKMESSAGE typed(CHAT_MESSAGE);
+        typed.setChatText(text);
+        EXPECT_EQ(roundTrip(typed).getChatText(), text);
+    }
 }
 
 TEST(NetworkMessage, SetupRequestCarriesTheClientPlayerWithConnection)
