@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -131,6 +132,17 @@ bool writeSheet(LISTE& sheet, const std::filesystem::path& path)
     return check.open(sheet.file) == DOCUMENT_OK && check.rowCount() == sheet.rowCount();
 }
 
+// A whole argument as a number in [low, high]; false for anything else.
+bool parseNumber(const char* text, unsigned long long low, unsigned long long high, unsigned long long& value)
+{
+    if (!text || *text < '0' || *text > '9')
+        return false;
+    errno = 0;
+    char* end = nullptr;
+    value = std::strtoull(text, &end, 10);
+    return errno == 0 && *end == '\0' && value >= low && value <= high;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -140,14 +152,19 @@ int main(int argc, char** argv)
     std::string out;
     for (int i = 1; i < argc; ++i) {
         const bool hasValue = i + 1 < argc;
-        if (std::strcmp(argv[i], "--games") == 0 && hasValue)
-            games = std::max(1, std::atoi(argv[++i]));
-        else if (std::strcmp(argv[i], "--seed") == 0 && hasValue)
-            seed = static_cast<std::uint32_t>(std::strtoul(argv[++i], nullptr, 10));
-        else if (std::strcmp(argv[i], "--out") == 0 && hasValue)
+        unsigned long long number = 0;
+        if (std::strcmp(argv[i], "--games") == 0 && hasValue && parseNumber(argv[i + 1], 1, 1000000, number)) {
+            games = static_cast<int>(number);
+            ++i;
+        } else if (std::strcmp(argv[i], "--seed") == 0 && hasValue
+                   && parseNumber(argv[i + 1], 0, 0xFFFFFFFFull, number)) {
+            seed = static_cast<std::uint32_t>(number);
+            ++i;
+        } else if (std::strcmp(argv[i], "--out") == 0 && hasValue) {
             out = argv[++i];
-        else {
-            std::fprintf(stderr, "usage: %s [--games N] [--seed S] [--out path.skt]\n", argv[0]);
+        } else {
+            std::fprintf(stderr, "bad argument: %s\nusage: %s [--games 1..1000000] [--seed 0..4294967295] [--out path.skt]\n",
+                         argv[i], argv[0]);
             return 2;
         }
     }
@@ -203,7 +220,7 @@ int main(int argc, char** argv)
     const double worst = times.empty() ? 0.0 : times.back();
     std::printf("games: %d in %d list(s), seed %u\n", played, lists, seed);
     std::printf("games per second: %.1f\n", seconds > 0 ? played / seconds : 0.0);
-    std::printf("computer decisions: %zu, median %.1f us, worst %.1f us\n", times.size(), median, worst);
+    std::printf("computer decisions: %zu, median %.3f us, worst %.3f us\n", times.size(), median, worst);
     if (services->notes > 0)
         std::printf("log notes: %d\n", services->notes.load());
     setComputerLogicFactory({});
