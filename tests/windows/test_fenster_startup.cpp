@@ -19,6 +19,8 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <csignal>
@@ -266,4 +268,56 @@ TEST(SkatProgram, StartsAndEndsCleanlyWhenTheSessionEnds) {
     ASSERT_TRUE(skat.waitForFinished(60000)) << skat.readAll().toStdString();
     EXPECT_EQ(skat.exitStatus(), QProcess::NormalExit) << skat.readAll().toStdString();
     EXPECT_EQ(skat.exitCode(), 0);
+}
+
+// The same under a real X server: the main window is mapped on the virtual
+// screen at a usable size (a refusing message box would be far smaller).
+TEST(SkatProgram, StartsUnderXvfbWithItsMainWindow) {
+    const QString program = QStringLiteral(SKAT_BINARY_DIR "/skat/windows/Skat");
+    if (!QFile::exists(program)) GTEST_SKIP() << "Skat is not built";
+    const QString xvfb = QStandardPaths::findExecutable("Xvfb");
+    const QString xwininfo = QStandardPaths::findExecutable("xwininfo");
+    if (xvfb.isEmpty() || xwininfo.isEmpty()) GTEST_SKIP() << "Xvfb or xwininfo is not installed";
+
+    // -displayfd picks a free display and writes its number once it is ready.
+    QProcess server;
+    server.start(xvfb, {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    ASSERT_TRUE(server.waitForStarted(10000));
+    ASSERT_TRUE(pumpUntil([&] { return server.canReadLine(); }, 30000)) << server.readAllStandardError().toStdString();
+    const QString display = ":" + QString::fromLatin1(server.readLine()).trimmed();
+
+    QTemporaryDir config;
+    QProcess skat;
+    auto env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", display);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("XDG_CONFIG_HOME", config.path());
+    skat.setProcessEnvironment(env);
+    skat.setProcessChannelMode(QProcess::MergedChannels);
+    skat.start(program, {});
+    ASSERT_TRUE(skat.waitForStarted(30000));
+    ASSERT_TRUE(pumpUntil([&] { return catchesSignal(skat.processId(), SIGTERM); }, 60000))
+        << skat.readAll().toStdString();
+
+    // The top-level windows of class Skat with their sizes, as the X server sees them.
+    const QRegularExpression skatWindow(QStringLiteral(R"(\("Skat" "Skat"\)\s+(\d+)x(\d+))"));
+    QString tree;
+    const bool mapped = pumpUntil([&] {
+        QProcess query;
+        query.start(xwininfo, {"-display", display, "-root", "-children"});
+        query.waitForFinished(10000);
+        tree = QString::fromLocal8Bit(query.readAllStandardOutput());
+        for (const auto& m : skatWindow.globalMatch(tree))
+            if (m.captured(1).toInt() >= 800 && m.captured(2).toInt() >= 500) return true;
+        QThread::msleep(100);
+        return false;
+    }, 30000);
+    EXPECT_TRUE(mapped) << tree.toStdString();
+
+    skat.terminate();
+    ASSERT_TRUE(skat.waitForFinished(60000)) << skat.readAll().toStdString();
+    EXPECT_EQ(skat.exitStatus(), QProcess::NormalExit) << skat.readAll().toStdString();
+    EXPECT_EQ(skat.exitCode(), 0);
+    server.terminate();
+    server.waitForFinished(10000);
 }
