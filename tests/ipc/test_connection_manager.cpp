@@ -329,6 +329,26 @@ TEST(ConnectionManagerConnect, ResolvesNamesAndFailsCleanlyWithoutAServer) {
     EXPECT_EQ(manager.getState(), IPC_IDLE);
 }
 
+TEST(Sockets, ConnectingToAListenerThatNeverAcceptsEndsAfterTheTimeout) {
+    // Nobody accepts: once the accept queue is full the kernel drops further
+    // handshakes, so the next connect neither succeeds nor is refused.
+    auto listening = openListeningSocket(0);
+    ASSERT_NE(listening, nullptr);
+    std::vector<SocketHandle> queued;
+    bool gaveUp = false;
+    for (int i = 0; i < 64 && !gaveUp; ++i) {
+        SocketHandle s = connectSocket(0x7F000001, localPort(listening), 200);
+        if (s)
+            queued.push_back(s);
+        else
+            gaveUp = true;
+    }
+    EXPECT_TRUE(gaveUp) << queued.size() << " connections were queued and none was left waiting";
+    EXPECT_FALSE(queued.empty()) << "the listener took nothing at all";
+    // The listener is unharmed: the waiting connections can still be taken.
+    EXPECT_NE(acceptConnection(listening), nullptr);
+}
+
 TEST(Sockets, DottedAddressesAreParsedAndNamesAreNot) {
     const std::pair<const char*, bool> cases[] = {
         {"127.0.0.1", true}, {"192.168.1.20", true}, {"localhost", false},
