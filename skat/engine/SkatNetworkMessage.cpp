@@ -245,7 +245,10 @@ bool SKAT_NETWORKMESSAGE::readChat(const tinyxml2::XMLElement& snm)
     if (const tinyxml2::XMLElement* content = firstChild(chat, "CHAT_CONTENT"))
         chatText = joinedText(*content);
     seat = intAttribute(chat, "PLATZ", seat);
-    return true;
+    // The receiver files the text under seat (seat + 1) mod 3: a peer's seat
+    // outside -1..2 makes the message unreadable instead of indexing past
+    // the seats.
+    return seat >= -1 && seat < SEAT_COUNT;
 }
 
 bool SKAT_NETWORKMESSAGE::readSetupRequest(const tinyxml2::XMLElement& snm, const tinyxml2::XMLDocument& document)

@@ -65,6 +65,22 @@ TEST(NetworkMessage, ChatTextTravelsAsCdataUnchanged)
     }
 }
 
+TEST(NetworkMessage, ChatFromASeatOutsideTheTableIsRefused)
+{
+    SKAT_NETWORKMESSAGE message(CHAT_MESSAGE);
+    message.setChatText(L"hallo");
+    message.seat = 1;
+    const std::string xml = streamToXml(message);
+    for (const char* seat : {"-2", "3", "2147483647", "-2147483648"}) {
+        std::string hostile = xml;
+        const auto at = hostile.find("PLATZ=\"1\"");
+        ASSERT_NE(at, std::string::npos) << xml;
+        hostile.replace(at, 9, std::string("PLATZ=\"") + seat + "\"");
+        SKAT_NETWORKMESSAGE back(CHAT_MESSAGE);
+        EXPECT_NE(streamFromXml(hostile, back), STREAM_READ_OK) << seat;
+    }
+}
+
 TEST(NetworkMessage, SetupRequestCarriesTheClientPlayerWithConnection)
 {
     REMOTE_PLAYER player(2);
