@@ -20,8 +20,16 @@ packages=(
   msitools libmsi-dev gcab wixl
   # fonts with the metrics of the classic Windows families
   fonts-liberation fonts-dejavu-core
-  # headless display for GUI tests and screenshots
-  xvfb xauth x11-utils python3
+  # headless display for GUI tests and screenshots; key presses for scripted play
+  xvfb xauth x11-utils python3 xdotool imagemagick
+  # build-time resources: card decks, SVG rendering, speech and sound effects
+  kdegames-card-data-kf5 qt6-svg-dev librsvg2-bin espeak-ng sox libsox-fmt-mp3 lame
+  # English translation of the forms (lrelease and its CMake package)
+  qt6-tools-dev
+  # PDF score sheet fonts and the tools that check the PDF
+  fonts-cmu poppler-utils
+  # crash reports: minidump reader, zip listing
+  llvm unzip
 )
 
 SUDO=""
