@@ -1,0 +1,41 @@
+#pragma once
+// The computer player as the engine sees it: the pre-play logic for the
+// bid, the skat, the discard and the announcement, and the card choice.
+// registerComputerLogic() makes it the logic of every new player (computer
+// seats and the human seat's hints); the stand-in stays available by name.
+
+#include "skat/engine/ComputerLogic.h"
+#include "skat/logic/CardPlay.h"
+#include "skat/logic/Vorlogik.h"
+
+#include <memory>
+#include <string_view>
+
+class COMPUTER_LOGIK : public PLAYER_LOGIK {
+public:
+    explicit COMPUTER_LOGIK(const VL_TABELLEN* tables = nullptr);
+
+    void bidProposal(const PLAYER_SITUATION& situation) override;
+    void chooseDiscard(const PLAYER_SITUATION& situation) override;
+    void chooseCard(const PLAYER_SITUATION& situation) override;
+    // The rating of the hand, before the skat, as declarer of that type.
+    int evaluation(GameType type) const override;
+
+    // What the seat can know of the game, for the card choice.
+    static PlayView viewOf(const PLAYER_SITUATION& situation);
+
+    VORLOGIK vorlogik;
+
+private:
+    void takeProposal();
+};
+
+// The playing style every computer player uses from now on (0 defensive,
+// 1 balanced, 2 offensive; anything else is taken as balanced).
+void setComputerPlayStyle(int style);
+int computerPlayStyle();
+
+// Makes the full computer logic the logic of every new player.
+void registerComputerLogic();
+// A new logic by name: "full" or "standin"; null for any other name.
+std::unique_ptr<PLAYER_LOGIK> createLogicByName(std::string_view name);
