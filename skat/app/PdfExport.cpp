@@ -2,6 +2,9 @@
 
 #include "skat/app/PdfError.h"
 #include "skat/app/PdfScoreSheet.h"
+#include "skat/app/SkatFolders.h"
+#include "skat/app/SkatPaths.h"
+#include "skat/app/UserPrefs.h"
 #include "vordix/Folder.h"
 #include "vordix/MessageSink.h"
 #include "vordix/TextHelpers.h"
@@ -66,7 +69,18 @@ void writeDocument(const LISTE& sheet, const fs::path& file, const PdfExportSett
 
 fs::path defaultPdfFontFolder()
 {
-    return WIN_FILEPATH::toFsPath(WIN_FILEPATH::standardFolderPath(FOLDER_PROGRAM)) / "Ressourcen" / "PdfListe";
+    return WIN_FILEPATH::toFsPath(skat::resourceFolder({SKAT_PATHS().folderPdf}).path());
+}
+
+PdfExportSettings pdfExportSettings(const USER_PREFS& prefs, PdfLanguage language)
+{
+    PdfExportSettings settings;
+    settings.language = language;
+    settings.scoring = prefs.scoring == SCORING_SEEGER_FABIAN ? SCORING_SEEGER_FABIAN
+        : prefs.scoring == SCORING_BIERLACHS                  ? SCORING_BIERLACHS
+                                                              : SCORING_CLASSIC;
+    settings.tariffCents = prefs.tariff;
+    return settings;
 }
 
 fs::path defaultPdfTarget()

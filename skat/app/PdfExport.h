@@ -20,6 +20,10 @@ struct PdfExportSettings {
 
 inline constexpr const char* PDF_SHEET_FILE_NAME = "Skatliste.pdf";
 
+class USER_PREFS;
+// The user's scoring and tariff, the fonts beside the program.
+PdfExportSettings pdfExportSettings(const USER_PREFS& prefs, PdfLanguage language);
+
 // "Ressourcen/PdfListe" in the program's folder.
 std::filesystem::path defaultPdfFontFolder();
 // "Skatliste.pdf" in the program's temporary folder (created when missing).

@@ -4,6 +4,7 @@
 #include "../support/RecordingMessageSink.h"
 #include "pdf_test_sheets.h"
 #include "skat/app/PdfExport.h"
+#include "vordix/WinFilePath.h"
 
 #include <gtest/gtest.h>
 
@@ -226,4 +227,17 @@ TEST_F(PdfExportTest, SampleSheetsForTheScreenshots)
         settings_.tariffCents = 0.5;
         EXPECT_TRUE(exportScoreSheetPdf(sheet, out / (std::string(s.name) + ".pdf"), settings_)) << s.name;
     }
+}
+
+TEST_F(PdfExportTest, FontsAreFoundBesideTheProgram)
+{
+    // The build copies the fonts into "Ressourcen/PdfListe" beside Skat.
+    const fs::path programFolder = fs::path(SKAT_PDF_FONT_DIR).parent_path().parent_path();
+    WIN_FILEPATH::setProgramFolder(programFolder.wstring());
+    EXPECT_EQ(defaultPdfFontFolder().lexically_normal(), (programFolder / "Ressourcen" / "PdfListe/").lexically_normal());
+    LISTE sheet;
+    pdftest::fillSheet(sheet, 3, 3, 9);
+    settings_.fontFolder.clear();
+    EXPECT_TRUE(exportScoreSheetPdf(sheet, dir_ / "Skatliste.pdf", settings_));
+    WIN_FILEPATH::setProgramFolder(L"");
 }
