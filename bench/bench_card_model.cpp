@@ -75,6 +75,18 @@ void BM_TrickWinnerByRules(benchmark::State& state)
 }
 BENCHMARK(BM_TrickWinnerByRules);
 
+void BM_PointsOfSet(benchmark::State& state)
+{
+    const auto data = samples();
+    size_t i = 0;
+    for (auto _ : state) {
+        const Sample& s = data[i++ & 4095];
+        benchmark::DoNotOptimize(pointsOfSet(s.hand));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_PointsOfSet);
+
 } // namespace
 
 BENCHMARK_MAIN();

@@ -1,6 +1,9 @@
 // Plays games between three computer seats without windows and reports the
 // speed: games per second and the time of each computer decision (median
 // and worst). With --out the first list played is written as a score sheet.
+// The last line is a signature of the games played (the sum of the settled
+// values and a hash of every row's record, tricks and deal): a change that
+// keeps the play as it was keeps the signature for the same seed.
 //
 //   bench_headless_games [--games N] [--seed S] [--out path.skt]
 
@@ -132,6 +135,35 @@ bool writeSheet(LISTE& sheet, const std::filesystem::path& path)
     return check.open(sheet.file) == DOCUMENT_OK && check.rowCount() == sheet.rowCount();
 }
 
+// FNV-1a over the rows of the sheets played, in order.
+class GameSignature {
+public:
+    void add(const LISTE& sheet)
+    {
+        for (int i = 0; i < sheet.rowCount(); ++i) {
+            const EIN_SPIEL& row = sheet.rowAt(i);
+            valueSum += row.record.SPIELWERT;
+            mix(streamToXml(row.record));
+            mix(streamToXml(row.pile));
+            for (const auto& hand : row.deal.hands)
+                mixNumber(hand.cardSet());
+            mixNumber(row.deal.skat.cardSet());
+            mixNumber(static_cast<std::uint32_t>(row.deal.vhPos));
+        }
+    }
+    long long valueSum = 0;
+    std::uint64_t hash = 14695981039346656037ull;
+
+private:
+    void mix(const std::string& text)
+    {
+        for (unsigned char c : text)
+            hash = (hash ^ c) * 1099511628211ull;
+        hash = (hash ^ 0xFFu) * 1099511628211ull; // separator
+    }
+    void mixNumber(std::uint32_t n) { mix(std::to_string(n)); }
+};
+
 // A whole argument as a number in [low, high]; false for anything else.
 bool parseNumber(const char* text, unsigned long long low, unsigned long long high, unsigned long long& value)
 {
@@ -178,6 +210,7 @@ int main(int argc, char** argv)
     int played = 0;
     int lists = 0;
     bool written = out.empty();
+    GameSignature signature;
     while (played < games) {
         SKATTISCH_SERVER table;
         for (int slot = 0; slot < 3; ++slot)
@@ -197,6 +230,7 @@ int main(int argc, char** argv)
         }
         played += count->played;
         ++lists;
+        signature.add(table.sheet);
         if (!written) {
             written = true;
             if (!writeSheet(table.sheet, out)) {
@@ -221,6 +255,8 @@ int main(int argc, char** argv)
     std::printf("games: %d in %d list(s), seed %u\n", played, lists, seed);
     std::printf("games per second: %.1f\n", seconds > 0 ? played / seconds : 0.0);
     std::printf("computer decisions: %zu, median %.3f us, worst %.3f us\n", times.size(), median, worst);
+    std::printf("signature: values %lld hash %016llx\n", signature.valueSum,
+                static_cast<unsigned long long>(signature.hash));
     if (services->notes > 0)
         std::printf("log notes: %d\n", services->notes.load());
     setComputerLogicFactory({});
