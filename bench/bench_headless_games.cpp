@@ -3,9 +3,15 @@
 // 99th percentile and worst), and how the games went: the mix of game
 // types, how often all passed and how often the declarer won. With --out
 // the first list played is written as a score sheet.
+// The last line is a signature of the games played (the sum of the settled
+// values and a hash of every row's record, tricks and deal): a change that
+// keeps the play as it was keeps the signature for the same seed.
 //
-//   bench_headless_games [--logic full|standin] [--games N] [--seed S]
+//   bench_headless_games [--logic standin|full] [--games N] [--seed S]
 //                        [--tables DIR] [--out path.skt]
+//
+// The stand-in logic is the default, so the stored signature stays that of
+// the stand-in's games; --logic full plays the computer player.
 
 #include "skat/engine/LocalMessageWorker.h"
 #include "skat/engine/Skattisch.h"
@@ -46,48 +52,34 @@ class TimedLogic : public PLAYER_LOGIK {
 public:
     explicit TimedLogic(std::unique_ptr<PLAYER_LOGIK> inner) : inner_(std::move(inner)) {}
 
-    void bidProposal(const PLAYER_SITUATION& situation) override
+    GameProposal proposeGame(const GameSnapshot& game) override
     {
         const auto start = std::chrono::steady_clock::now();
-        inner_->bidProposal(situation);
+        const GameProposal proposal = inner_->proposeGame(game);
         recordDecision(start);
-        takeResults();
+        return proposal;
     }
-    void chooseDiscard(const PLAYER_SITUATION& situation) override
-    {
-        syncProposal();
-        const auto start = std::chrono::steady_clock::now();
-        inner_->chooseDiscard(situation);
-        recordDecision(start);
-        takeResults();
-    }
-    void chooseCard(const PLAYER_SITUATION& situation) override
+    DiscardPair chooseDiscard(const GameSnapshot& game, const GameProposal& proposal) override
     {
         const auto start = std::chrono::steady_clock::now();
-        inner_->updatePrognosis(situation);
-        inner_->chooseCard(situation);
+        const DiscardPair pair = inner_->chooseDiscard(game, proposal);
         recordDecision(start);
-        takeResults();
+        return pair;
     }
-    int evaluation(GameType type) const override { return inner_->evaluation(type); }
+    CardId chooseCard(const GameSnapshot& game) override
+    {
+        const auto start = std::chrono::steady_clock::now();
+        const CardId card = inner_->chooseCard(game);
+        recordDecision(start);
+        return card;
+    }
+    GameProposal proposalAfterDiscard(const GameSnapshot& game, const GameProposal& proposal) override
+    {
+        return inner_->proposalAfterDiscard(game, proposal);
+    }
+    int evaluation(const GameSnapshot& game) override { return inner_->evaluation(game); }
 
 private:
-    void syncProposal()
-    {
-        inner_->proposedType = proposedType;
-        inner_->proposedWinLevel = proposedWinLevel;
-        inner_->proposedLevel = proposedLevel;
-        inner_->bidLimit = bidLimit;
-    }
-    void takeResults()
-    {
-        bidLimit = inner_->bidLimit;
-        proposedType = inner_->proposedType;
-        proposedWinLevel = inner_->proposedWinLevel;
-        proposedLevel = inner_->proposedLevel;
-        discardPair = inner_->discardPair;
-        chosenCard = inner_->chosenCard;
-    }
     std::unique_ptr<PLAYER_LOGIK> inner_;
 };
 
@@ -179,6 +171,35 @@ bool writeSheet(LISTE& sheet, const std::filesystem::path& path)
     return check.open(sheet.file) == DOCUMENT_OK && check.rowCount() == sheet.rowCount();
 }
 
+// FNV-1a over the rows of the sheets played, in order.
+class GameSignature {
+public:
+    void add(const LISTE& sheet)
+    {
+        for (int i = 0; i < sheet.rowCount(); ++i) {
+            const EIN_SPIEL& row = sheet.rowAt(i);
+            valueSum += row.record.SPIELWERT;
+            mix(streamToXml(row.record));
+            mix(streamToXml(row.pile));
+            for (const auto& hand : row.deal.hands)
+                mixNumber(hand.cardSet());
+            mixNumber(row.deal.skat.cardSet());
+            mixNumber(static_cast<std::uint32_t>(row.deal.vhPos));
+        }
+    }
+    long long valueSum = 0;
+    std::uint64_t hash = 14695981039346656037ull;
+
+private:
+    void mix(const std::string& text)
+    {
+        for (unsigned char c : text)
+            hash = (hash ^ c) * 1099511628211ull;
+        hash = (hash ^ 0xFFu) * 1099511628211ull; // separator
+    }
+    void mixNumber(std::uint32_t n) { mix(std::to_string(n)); }
+};
+
 // A whole argument as a number in [low, high]; false for anything else.
 bool parseNumber(const char* text, unsigned long long low, unsigned long long high, unsigned long long& value)
 {
@@ -197,7 +218,7 @@ int main(int argc, char** argv)
     int games = 360;
     std::uint32_t seed = 1;
     std::string out;
-    std::string logic = "full";
+    std::string logic = "standin";
     std::string tablesFolder = SKAT_LOGIC_DATA_DIR;
     for (int i = 1; i < argc; ++i) {
         const bool hasValue = i + 1 < argc;
@@ -217,7 +238,7 @@ int main(int argc, char** argv)
             tablesFolder = argv[++i];
         } else {
             std::fprintf(stderr,
-                         "bad argument: %s\nusage: %s [--logic full|standin] [--games 1..1000000] "
+                         "bad argument: %s\nusage: %s [--logic standin|full] [--games 1..1000000] "
                          "[--seed 0..4294967295] [--tables DIR] [--out path.skt]\n",
                          argv[i], argv[0]);
             return 2;
@@ -236,6 +257,7 @@ int main(int argc, char** argv)
     int played = 0;
     int lists = 0;
     bool written = out.empty();
+    GameSignature signature;
     while (played < games) {
         SKATTISCH_SERVER table;
         for (int slot = 0; slot < 3; ++slot)
@@ -255,6 +277,7 @@ int main(int argc, char** argv)
         }
         played += count->played;
         ++lists;
+        signature.add(table.sheet);
         if (!written) {
             written = true;
             if (!writeSheet(table.sheet, out)) {
@@ -294,6 +317,8 @@ int main(int argc, char** argv)
             std::printf("  %-24s %6d (%.1f%%)\n", name.c_str(), count,
                         stats.declared > 0 ? 100.0 * count / stats.declared : 0.0);
     }
+    std::printf("signature: values %lld hash %016llx\n", signature.valueSum,
+                static_cast<unsigned long long>(signature.hash));
     if (services->notes > 0)
         std::printf("log notes: %d\n", services->notes.load());
     setComputerLogicFactory({});

@@ -487,7 +487,7 @@ void playRound(Samples& samples, int deals, VORDIX_RANDOM& random, const VL_TABE
             }
             if (type == GAME_NULL)
                 continue;
-            away = logic.chooseDiscardPair(own, type).cards();
+            away = discardCards(logic.chooseDiscardPair(own, type));
             if (cardCount(away) != 2)
                 continue;
             own &= ~away;

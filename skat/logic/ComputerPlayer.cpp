@@ -2,6 +2,7 @@
 
 #include "skat/logic/StandInLogic.h"
 
+#include <algorithm>
 #include <atomic>
 
 namespace {
@@ -17,60 +18,65 @@ int computerPlayStyle() { return playStyle; }
 
 COMPUTER_LOGIK::COMPUTER_LOGIK(const VL_TABELLEN* tables) : vorlogik(tables) {}
 
-void COMPUTER_LOGIK::takeProposal()
+GameProposal COMPUTER_LOGIK::currentProposal() const
 {
     const BidProposalRecord& p = vorlogik.proposal;
-    bidLimit = p.limit;
-    proposedType = p.type != GAME_NONE ? p.type : GAME_GRAND;
-    proposedWinLevel = p.level;
-    proposedLevel = p.stage;
-    for (GameType t = GAME_CLUBS; t <= GAME_NULL; ++t) {
-        const DiscardPair& d = vorlogik.discards[static_cast<std::size_t>(t)];
-        discardPair[static_cast<std::size_t>(t)] = SKAT(d.first, d.second);
-    }
+    GameProposal proposal;
+    proposal.bidLimit = p.limit;
+    proposal.type = p.type != GAME_NONE ? p.type : GAME_GRAND;
+    proposal.winLevel = p.level;
+    proposal.level = p.stage;
+    return proposal;
 }
 
-void COMPUTER_LOGIK::bidProposal(const PLAYER_SITUATION& situation)
+GameProposal COMPUTER_LOGIK::proposeGame(const GameSnapshot& game)
 {
     vorlogik.playStyle = computerPlayStyle();
-    vorlogik.bidProposal(situation.hand(), situation.seat);
-    takeProposal();
+    vorlogik.bidProposal(game.hand(), game.seat);
+    return currentProposal();
 }
 
-void COMPUTER_LOGIK::chooseDiscard(const PLAYER_SITUATION& situation)
+DiscardPair COMPUTER_LOGIK::chooseDiscard(const GameSnapshot& game, const GameProposal&)
 {
     vorlogik.playStyle = computerPlayStyle();
-    vorlogik.seat = situation.seat;
-    vorlogik.chooseDiscard(situation.hand(), situation.record.GEREIZT);
-    takeProposal();
+    vorlogik.seat = game.seat;
+    vorlogik.chooseDiscard(game.hand(), game.record.GEREIZT);
+    const GameType type = vorlogik.proposal.type;
+    return type >= GAME_CLUBS && type <= GAME_NULL ? vorlogik.discards[static_cast<std::size_t>(type)] : DiscardPair{};
 }
 
-PlayView COMPUTER_LOGIK::viewOf(const PLAYER_SITUATION& situation)
+GameProposal COMPUTER_LOGIK::proposalAfterDiscard(const GameSnapshot&, const GameProposal&)
+{
+    return currentProposal();
+}
+
+PlayView COMPUTER_LOGIK::viewOf(const GameSnapshot& game)
 {
     PlayView view;
-    const SPIELKARTEN& cards = situation.cards;
-    view.type = situation.record.SPIELART.SPIEL_TYP;
-    view.self = situation.seat;
-    view.declarer = situation.record.ALLEIN;
-    view.hand = situation.hand();
-    for (int n = 1; n <= cards.pile.trickCount(); ++n)
-        view.played |= cards.pile.trick(n).cardSet();
-    // The declarer knows the two cards it laid away (not the skat of a hand game).
-    if (view.self == view.declarer && situation.record.SPIELART.GEWINN_STUFE < WIN_LEVEL_HAND)
-        view.knownAway = cards.pile.skat().cardSet();
-    view.trickCount = std::min(cards.trick.count(), 2);
+    view.type = game.gameType();
+    view.self = game.seat;
+    view.declarer = game.record.ALLEIN;
+    view.hand = game.hand();
+    for (int n = 0; n < std::min<int>(game.trickCount, STAPEL::MAX_TRICKS); ++n) {
+        const TrickCode code = game.tricks[static_cast<std::size_t>(n)].code;
+        for (int place = 0; place < 3; ++place)
+            view.played |= bitMask(trickCardBit(code, place));
+    }
+    view.knownAway = game.laidAway;
+    view.trickCount = std::min(game.cards.trick.count(), 2);
     for (int i = 0; i < view.trickCount; ++i)
-        view.trick[static_cast<std::size_t>(i)] = cards.trick.card(i)->bit();
+        view.trick[static_cast<std::size_t>(i)] = game.cards.trick.card(i)->bit();
     return view;
 }
 
-void COMPUTER_LOGIK::chooseCard(const PLAYER_SITUATION& situation)
+CardId COMPUTER_LOGIK::chooseCard(const GameSnapshot& game)
 {
-    chosenCard = chooseHeuristicCard(viewOf(situation));
+    return chooseHeuristicCard(viewOf(game));
 }
 
-int COMPUTER_LOGIK::evaluation(GameType type) const
+int COMPUTER_LOGIK::evaluation(const GameSnapshot& game)
 {
+    const GameType type = game.gameType();
     if (type < GAME_CLUBS || type > GAME_NULL || type == GAME_GRAND_OUVERT)
         return 0;
     return vorlogik.proposal.block(type).before.rating;

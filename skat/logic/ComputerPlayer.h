@@ -15,19 +15,21 @@ class COMPUTER_LOGIK : public PLAYER_LOGIK {
 public:
     explicit COMPUTER_LOGIK(const VL_TABELLEN* tables = nullptr);
 
-    void bidProposal(const PLAYER_SITUATION& situation) override;
-    void chooseDiscard(const PLAYER_SITUATION& situation) override;
-    void chooseCard(const PLAYER_SITUATION& situation) override;
-    // The rating of the hand, before the skat, as declarer of that type.
-    int evaluation(GameType type) const override;
+    GameProposal proposeGame(const GameSnapshot& game) override;
+    DiscardPair chooseDiscard(const GameSnapshot& game, const GameProposal& proposal) override;
+    GameProposal proposalAfterDiscard(const GameSnapshot& game, const GameProposal& proposal) override;
+    CardId chooseCard(const GameSnapshot& game) override;
+    // The rating, before the skat, of this seat's hand as declarer of the
+    // game being played.
+    int evaluation(const GameSnapshot& game) override;
 
     // What the seat can know of the game, for the card choice.
-    static PlayView viewOf(const PLAYER_SITUATION& situation);
+    static PlayView viewOf(const GameSnapshot& game);
 
     VORLOGIK vorlogik;
 
 private:
-    void takeProposal();
+    GameProposal currentProposal() const;
 };
 
 // The playing style every computer player uses from now on (0 defensive,

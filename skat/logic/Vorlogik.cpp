@@ -54,7 +54,7 @@ RatingRecord VORLOGIK::rateCards(CardSet hand, CardSet extra, GameType type) con
     // Step 2: with the skat in hand, how many cards of each suit go away.
     std::array<int, 5> group{};
     if (cardCount(cards) == 12) {
-        const CardSet away = chooseDiscardPair(cards, type).cards();
+        const CardSet away = discardCards(chooseDiscardPair(cards, type));
         for (Suit s = SUIT_CLUBS; s <= SUIT_DIAMONDS; ++s)
             group[static_cast<std::size_t>(s)] = cardCount(away & suitMask(s));
     }
@@ -592,7 +592,7 @@ int VORLOGIK::proposeDiscardCards(CardSet hand, GameType type, std::array<CardId
 
 int VORLOGIK::nullRatingAfterDiscard(CardSet hand) const
 {
-    return nullRating(hand & ~discards[GAME_NULL].cards());
+    return nullRating(hand & ~discardCards(discards[GAME_NULL]));
 }
 
 void VORLOGIK::chooseDiscard(CardSet hand, int bidReached)

@@ -6,6 +6,7 @@
 // Everything works on bare CardSet values; the proposal record and the
 // discard pairs are the only state, kept from one proposal to the next.
 
+#include "skat/engine/ComputerLogic.h"
 #include "skat/logic/LogikModul.h"
 #include "skat/logic/PreplayTables.h"
 
@@ -56,11 +57,8 @@ struct BidProposalRecord {
     void reset();
 };
 
-struct DiscardPair {
-    CardId first = NO_CARD;
-    CardId second = NO_CARD;
-    CardSet cards() const { return cardMaskOfId(first) | cardMaskOfId(second); }
-};
+// The two cards of a discard pair as a set.
+constexpr CardSet discardCards(const DiscardPair& pair) { return cardMaskOfId(pair.first) | cardMaskOfId(pair.second); }
 
 // Playing styles: how boldly the ratings are read.
 inline constexpr int PLAY_STYLE_DEFENSIVE = 0;

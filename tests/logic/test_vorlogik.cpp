@@ -187,7 +187,7 @@ TEST(Vorlogik, DiscardProposals)
     };
     for (const Case& c : cases) {
         const DiscardPair pair = logic.chooseDiscardPair(cardsOf(c.hand), c.type);
-        EXPECT_EQ(pair.cards(), cardsOf(c.first) | cardsOf(c.second)) << c.hand;
+        EXPECT_EQ(discardCards(pair), cardsOf(c.first) | cardsOf(c.second)) << c.hand;
         EXPECT_EQ(pair.first, cardIdFromCode(c.first)) << c.hand;
     }
 }
@@ -270,7 +270,7 @@ TEST(Vorlogik, ChoiceAfterTheSkat)
     logic.chooseDiscard(hand, 18);
     EXPECT_EQ(logic.proposal.type, GAME_CLUBS);
     // The pair laid away is held and is no trump.
-    const CardSet away = logic.discards[GAME_CLUBS].cards();
+    const CardSet away = discardCards(logic.discards[GAME_CLUBS]);
     EXPECT_EQ(cardCount(away), 2);
     EXPECT_EQ(away & ~hand, 0u);
     EXPECT_EQ(away & trumpMask(GAME_CLUBS), 0u);
