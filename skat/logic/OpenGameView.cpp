@@ -4,13 +4,7 @@
 #include "skat/engine/Spielkarten.h"
 #include "skat/engine/Spielstruct.h"
 
-CardSet OpenGameView::trickCards() const
-{
-    CardSet set = 0;
-    for (int i = 0; i < trickCount; ++i)
-        set |= bitMask(trickCardBit(trick, i));
-    return set;
-}
+CardSet OpenGameView::trickCards() const { return STICH(trick, trickCount).cardSet(); }
 
 CardSet OpenGameView::legalCards() const
 {
