@@ -17,6 +17,7 @@
 #include "vordix/windows/FormRegistry.h"
 #include "vordix/windows/ProgramRun.h"
 #include "vordix/windows/3rdparty/CrashHandler.h"
+#include "vordix/windows/3rdparty/MailSender.h"
 #include "vordix/windows/3rdparty/ReportAttachments.h"
 
 #include <QCoreApplication>
@@ -127,7 +128,11 @@ int main(int argc, char* argv[]) {
         registerResourceStrings();
     };
     services.unregisterTables = [] { unregisterForms(); };
-    services.prepareReport = [](bool reportMode) { g_attachments = buildReportAttachments(reportMode); };
+    services.prepareReport = [](bool reportMode) {
+        g_attachments = buildReportAttachments(reportMode);
+        clearMailCache();
+        installMailService();
+    };
     services.removeReport = [] { g_attachments.reset(); };
     services.installCrashHandler = installCrashHandler;
     services.removeCrashHandler = [] { g_crashHandler.reset(); };
