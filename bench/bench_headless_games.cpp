@@ -1,6 +1,9 @@
 // Plays games between three computer seats without windows and reports the
 // speed: games per second and the time of each computer decision (median
 // and worst). With --out the first list played is written as a score sheet.
+// The last line is a signature of the games played (the sum of the settled
+// values and a hash of every row's record, tricks and deal): a change that
+// keeps the play as it was keeps the signature for the same seed.
 //
 //   bench_headless_games [--games N] [--seed S] [--out path.skt]
 
@@ -41,48 +44,30 @@ class TimedLogic : public PLAYER_LOGIK {
 public:
     explicit TimedLogic(std::unique_ptr<PLAYER_LOGIK> inner) : inner_(std::move(inner)) {}
 
-    void bidProposal(const PLAYER_SITUATION& situation) override
+    GameProposal proposeGame(const GameSnapshot& game) override
     {
         const auto start = std::chrono::steady_clock::now();
-        inner_->bidProposal(situation);
+        const GameProposal proposal = inner_->proposeGame(game);
         recordDecision(start);
-        takeResults();
+        return proposal;
     }
-    void chooseDiscard(const PLAYER_SITUATION& situation) override
-    {
-        syncProposal();
-        const auto start = std::chrono::steady_clock::now();
-        inner_->chooseDiscard(situation);
-        recordDecision(start);
-        takeResults();
-    }
-    void chooseCard(const PLAYER_SITUATION& situation) override
+    DiscardPair chooseDiscard(const GameSnapshot& game, const GameProposal& proposal) override
     {
         const auto start = std::chrono::steady_clock::now();
-        inner_->updatePrognosis(situation);
-        inner_->chooseCard(situation);
+        const DiscardPair pair = inner_->chooseDiscard(game, proposal);
         recordDecision(start);
-        takeResults();
+        return pair;
     }
-    int evaluation(GameType type) const override { return inner_->evaluation(type); }
+    CardId chooseCard(const GameSnapshot& game) override
+    {
+        const auto start = std::chrono::steady_clock::now();
+        const CardId card = inner_->chooseCard(game);
+        recordDecision(start);
+        return card;
+    }
+    int evaluation(const GameSnapshot& game) override { return inner_->evaluation(game); }
 
 private:
-    void syncProposal()
-    {
-        inner_->proposedType = proposedType;
-        inner_->proposedWinLevel = proposedWinLevel;
-        inner_->proposedLevel = proposedLevel;
-        inner_->bidLimit = bidLimit;
-    }
-    void takeResults()
-    {
-        bidLimit = inner_->bidLimit;
-        proposedType = inner_->proposedType;
-        proposedWinLevel = inner_->proposedWinLevel;
-        proposedLevel = inner_->proposedLevel;
-        discardPair = inner_->discardPair;
-        chosenCard = inner_->chosenCard;
-    }
     std::unique_ptr<PLAYER_LOGIK> inner_;
 };
 
@@ -132,6 +117,35 @@ bool writeSheet(LISTE& sheet, const std::filesystem::path& path)
     return check.open(sheet.file) == DOCUMENT_OK && check.rowCount() == sheet.rowCount();
 }
 
+// FNV-1a over the rows of the sheets played, in order.
+class GameSignature {
+public:
+    void add(const LISTE& sheet)
+    {
+        for (int i = 0; i < sheet.rowCount(); ++i) {
+            const EIN_SPIEL& row = sheet.rowAt(i);
+            valueSum += row.record.SPIELWERT;
+            mix(streamToXml(row.record));
+            mix(streamToXml(row.pile));
+            for (const auto& hand : row.deal.hands)
+                mixNumber(hand.cardSet());
+            mixNumber(row.deal.skat.cardSet());
+            mixNumber(static_cast<std::uint32_t>(row.deal.vhPos));
+        }
+    }
+    long long valueSum = 0;
+    std::uint64_t hash = 14695981039346656037ull;
+
+private:
+    void mix(const std::string& text)
+    {
+        for (unsigned char c : text)
+            hash = (hash ^ c) * 1099511628211ull;
+        hash = (hash ^ 0xFFu) * 1099511628211ull; // separator
+    }
+    void mixNumber(std::uint32_t n) { mix(std::to_string(n)); }
+};
+
 // A whole argument as a number in [low, high]; false for anything else.
 bool parseNumber(const char* text, unsigned long long low, unsigned long long high, unsigned long long& value)
 {
@@ -178,6 +192,7 @@ int main(int argc, char** argv)
     int played = 0;
     int lists = 0;
     bool written = out.empty();
+    GameSignature signature;
     while (played < games) {
         SKATTISCH_SERVER table;
         for (int slot = 0; slot < 3; ++slot)
@@ -197,6 +212,7 @@ int main(int argc, char** argv)
         }
         played += count->played;
         ++lists;
+        signature.add(table.sheet);
         if (!written) {
             written = true;
             if (!writeSheet(table.sheet, out)) {
@@ -221,6 +237,8 @@ int main(int argc, char** argv)
     std::printf("games: %d in %d list(s), seed %u\n", played, lists, seed);
     std::printf("games per second: %.1f\n", seconds > 0 ? played / seconds : 0.0);
     std::printf("computer decisions: %zu, median %.3f us, worst %.3f us\n", times.size(), median, worst);
+    std::printf("signature: values %lld hash %016llx\n", signature.valueSum,
+                static_cast<unsigned long long>(signature.hash));
     if (services->notes > 0)
         std::printf("log notes: %d\n", services->notes.load());
     setComputerLogicFactory({});

@@ -6,4 +6,5 @@ bash "$root/scripts/setup-debian.sh"
 bash "$root/scripts/build.sh"
 build=${SKAT_BUILD_DIR:-$root/build}
 export QT_QPA_PLATFORM=offscreen
+bash "$root/scripts/check-signature.sh"
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)" "$@"

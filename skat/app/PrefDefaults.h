@@ -1,0 +1,14 @@
+#pragma once
+// The defaults of the preferences that come from the text table.
+
+#include <string>
+
+namespace skat {
+
+// Default name of seat index 0..2 (preference ids 1..3).
+std::wstring defaultSeatName(int index);
+// The French card set's name, which stands in for an unreadable card-set
+// preference.
+std::wstring frenchCardSetName();
+
+} // namespace skat
