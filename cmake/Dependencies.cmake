@@ -2,7 +2,7 @@
 find_package(Threads REQUIRED)
 find_package(PkgConfig REQUIRED)
 find_package(ZLIB REQUIRED)
-find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Network Test)
+find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Network Test Svg)
 
 # 9.0 is the first tinyxml2 that limits the depth of nested elements
 # (TINYXML2_MAX_ELEMENT_DEPTH); the readers rely on it against deeply
