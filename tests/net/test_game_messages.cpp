@@ -75,6 +75,7 @@ TEST(GameMessages, AnswersRoundTripForEveryRequestKind)
         SCOPED_TRACE(c.kind);
         ++covered;
         SKAT_NETWORKMESSAGE sent(PLAYER_ACTION_REPLY, L"client");
+        sent.seat = 1;
         answerToMessage(fullAnswer(c.kind), sent);
         SKAT_NETWORKMESSAGE received;
         ASSERT_EQ(streamFromXml(streamToXml(sent), received), STREAM_READ_OK);
