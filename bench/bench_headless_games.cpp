@@ -13,7 +13,8 @@
 // The stand-in logic is the default, so the stored signature stays that of
 // the stand-in's games; --logic full plays the computer player.
 
-#include "skat/engine/LocalMessageWorker.h"
+#include "skat/net/LocalMessageWorker.h"
+#include "skat/engine/LocalTischBeobachter.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/engine/TableServices.h"
 #include "skat/logic/ComputerPlayer.h"
