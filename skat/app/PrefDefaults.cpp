@@ -9,4 +9,6 @@ std::wstring defaultSeatName(int index) {
 
 std::wstring frenchCardSetName() { return L"Franz\u00f6sisches Blatt"; }
 
+std::wstring germanCardSetName() { return L"Deutsches Blatt"; }
+
 } // namespace skat
