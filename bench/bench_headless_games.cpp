@@ -44,48 +44,30 @@ class TimedLogic : public PLAYER_LOGIK {
 public:
     explicit TimedLogic(std::unique_ptr<PLAYER_LOGIK> inner) : inner_(std::move(inner)) {}
 
-    void bidProposal(const PLAYER_SITUATION& situation) override
+    GameProposal proposeGame(const GameSnapshot& game) override
     {
         const auto start = std::chrono::steady_clock::now();
-        inner_->bidProposal(situation);
+        const GameProposal proposal = inner_->proposeGame(game);
         recordDecision(start);
-        takeResults();
+        return proposal;
     }
-    void chooseDiscard(const PLAYER_SITUATION& situation) override
-    {
-        syncProposal();
-        const auto start = std::chrono::steady_clock::now();
-        inner_->chooseDiscard(situation);
-        recordDecision(start);
-        takeResults();
-    }
-    void chooseCard(const PLAYER_SITUATION& situation) override
+    DiscardPair chooseDiscard(const GameSnapshot& game, const GameProposal& proposal) override
     {
         const auto start = std::chrono::steady_clock::now();
-        inner_->updatePrognosis(situation);
-        inner_->chooseCard(situation);
+        const DiscardPair pair = inner_->chooseDiscard(game, proposal);
         recordDecision(start);
-        takeResults();
+        return pair;
     }
-    int evaluation(GameType type) const override { return inner_->evaluation(type); }
+    CardId chooseCard(const GameSnapshot& game) override
+    {
+        const auto start = std::chrono::steady_clock::now();
+        const CardId card = inner_->chooseCard(game);
+        recordDecision(start);
+        return card;
+    }
+    int evaluation(const GameSnapshot& game) override { return inner_->evaluation(game); }
 
 private:
-    void syncProposal()
-    {
-        inner_->proposedType = proposedType;
-        inner_->proposedWinLevel = proposedWinLevel;
-        inner_->proposedLevel = proposedLevel;
-        inner_->bidLimit = bidLimit;
-    }
-    void takeResults()
-    {
-        bidLimit = inner_->bidLimit;
-        proposedType = inner_->proposedType;
-        proposedWinLevel = inner_->proposedWinLevel;
-        proposedLevel = inner_->proposedLevel;
-        discardPair = inner_->discardPair;
-        chosenCard = inner_->chosenCard;
-    }
     std::unique_ptr<PLAYER_LOGIK> inner_;
 };
 

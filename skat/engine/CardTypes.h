@@ -84,7 +84,12 @@ constexpr bool isValidRank(Rank r) { return r >= RANK_SEVEN && r <= RANK_ACE; }
 constexpr bool isValidSeat(Seat s) { return s >= 0 && s < SEAT_COUNT; }
 constexpr bool isSuitGame(GameType g) { return g >= GAME_CLUBS && g <= GAME_DIAMONDS; }
 constexpr bool isValidGameType(GameType g) { return g >= GAME_CLUBS && g <= GAME_RAMSCH; }
-constexpr Seat nextSeat(Seat s) { return (s + 1) % SEAT_COUNT; }
+// Seats counted round the table: steps may be negative; the seat must be valid.
+constexpr Seat seatAfter(Seat s, int steps) { return ((s + steps) % SEAT_COUNT + SEAT_COUNT) % SEAT_COUNT; }
+constexpr Seat nextSeat(Seat s) { return seatAfter(s, 1); }
+constexpr Seat previousSeat(Seat s) { return seatAfter(s, -1); }
+// Place 0, 1 or 2 of the seat's card in a trick the leader led.
+constexpr int placeInTrick(Seat seat, Seat leader) { return seatAfter(seat, -leader); }
 
 constexpr Suit suitOfCardId(CardId id) { return id > 10 ? (id - 11) / 10 + 1 : SUIT_NONE; }
 constexpr Rank rankOfCardId(CardId id) { return id % 10; }
@@ -142,6 +147,14 @@ constexpr int pointsOfRank(Rank r)
 
 constexpr int cardCount(CardSet set) { return std::popcount(set); }
 constexpr CardBit lowestBit(CardSet set) { return std::countr_zero(set); }
+// Takes the lowest card out of a non-empty set and returns its bit: the loop
+// "while (set) { CardBit b = popLowest(set); ... }" walks a set upwards.
+constexpr CardBit popLowest(CardSet& set)
+{
+    const CardBit bit = std::countr_zero(set);
+    set &= set - 1;
+    return bit;
+}
 // True when every card of a non-empty set of cards lies in set.
 constexpr bool containsAll(CardSet set, CardSet cards) { return (set & cards) == cards && cards != 0; }
 
@@ -156,3 +169,4 @@ static_assert(cardMask(SUIT_CLUBS, RANK_JACK) == 0x08000000u);
 static_assert(cardBitOf(SUIT_CLUBS, RANK_JACK) == 27);
 static_assert(cardIdOfBit(0) == 41 && cardIdOfBit(31) == 18);
 static_assert(pointsOfSet(ALL_CARDS) == POINTS_IN_DECK);
+static_assert(seatAfter(0, -1) == 2 && seatAfter(2, 4) == 0 && placeInTrick(0, 1) == 2);

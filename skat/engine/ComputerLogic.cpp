@@ -1,52 +1,62 @@
 #include "skat/engine/ComputerLogic.h"
 
-#include "skat/engine/AnswerCheck.h"
-#include "skat/engine/Karte.h"
-
 #include <mutex>
 
-void PLAYER_SITUATION::refresh(const SPIELKARTEN& tableCards, const SPIELSTRUCT& tableRecord, Seat ownSeat)
+void GameSnapshot::take(const SPIELKARTEN& tableCards, const SPIELSTRUCT& tableRecord, Seat ownSeat)
 {
-    cards = tableCards;
-    record = tableRecord;
     seat = ownSeat;
+    cards = tableCards;
+    record = tableRecord.core();
+    const STAPEL& pile = tableCards.pile;
+    trickCount = static_cast<std::int8_t>(pile.trickCount());
+    for (int n = 1; n <= STAPEL::MAX_TRICKS; ++n)
+        tricks[static_cast<std::size_t>(n - 1)] = n <= trickCount
+            ? PlayedTrick{pile.trick(n).code(), static_cast<std::int8_t>(pile.leaderOfTrick(n))}
+            : PlayedTrick{};
+    laidAway = isValidSeat(ownSeat) && ownSeat == tableRecord.ALLEIN ? pile.skat().cardSet() : 0u;
 }
 
-CardSet PLAYER_SITUATION::legalCards() const { return legalCardsOfSeat(cards, record.SPIELART.SPIEL_TYP, seat); }
+CardSet GameSnapshot::legalCards() const
+{
+    const CardSet own = hand();
+    if (cards.trick.isEmpty())
+        return own;
+    return EINBLATT::legalCards(own, trickCardBit(cards.trick.code(), 0), gameType());
+}
+
+CardSet GameSnapshot::playedCards() const
+{
+    CardSet played = cards.trick.cardSet();
+    for (int n = 0; n < trickCount; ++n)
+        played |= STICH(tricks[static_cast<std::size_t>(n)].code, 3).cardSet();
+    return played;
+}
 
 PLAYER_LOGIK::~PLAYER_LOGIK() = default;
 
-void PLAYER_LOGIK::bidProposal(const PLAYER_SITUATION&)
+GameProposal PLAYER_LOGIK::proposeGame(const GameSnapshot&)
 {
-    bidLimit = 0;
-    proposedType = GAME_GRAND;
-    proposedWinLevel = 0;
-    proposedLevel = 0;
+    return {};
 }
 
-void PLAYER_LOGIK::chooseDiscard(const PLAYER_SITUATION& situation)
+DiscardPair PLAYER_LOGIK::chooseDiscard(const GameSnapshot& game, const GameProposal&)
 {
-    CardSet hand = situation.hand();
-    CardId cards[2] = {NO_CARD, NO_CARD};
-    for (CardId& c : cards) {
-        if (hand == 0)
-            break;
-        const CardBit bit = lowestBit(hand);
-        c = cardIdOfBit(bit);
-        hand &= hand - 1;
-    }
-    if (proposedType >= 0 && proposedType < 9)
-        discardPair[static_cast<std::size_t>(proposedType)] = SKAT(cards[0], cards[1]);
+    // The two lowest cards of the hand.
+    CardSet hand = game.hand();
+    DiscardPair pair;
+    if (hand != 0)
+        pair.first = cardIdOfBit(popLowest(hand));
+    if (hand != 0)
+        pair.second = cardIdOfBit(popLowest(hand));
+    return pair;
 }
 
-void PLAYER_LOGIK::chooseCard(const PLAYER_SITUATION&)
+CardId PLAYER_LOGIK::chooseCard(const GameSnapshot&)
 {
-    chosenCard = NO_CARD;
+    return NO_CARD;
 }
 
-void PLAYER_LOGIK::updatePrognosis(const PLAYER_SITUATION&) {}
-
-int PLAYER_LOGIK::evaluation(GameType) const
+int PLAYER_LOGIK::evaluation(const GameSnapshot&)
 {
     return 0;
 }

@@ -97,6 +97,6 @@ bool EINBLATT_SERIALIZABLE::read(const tinyxml2::XMLElement* element, const tiny
 void EINBLATT_SERIALIZABLE::write(tinyxml2::XMLElement& element, tinyxml2::XMLDocument&) const
 {
     int place = 1;
-    for (CardSet rest = cardSet(); rest != 0 && place <= einblatt_xml::MAX_PLACES; rest &= rest - 1)
-        element.SetAttribute(einblatt_xml::placeAttribute(place++), cardByBit(lowestBit(rest))->code().c_str());
+    for (CardSet rest = cardSet(); rest != 0 && place <= einblatt_xml::MAX_PLACES;)
+        element.SetAttribute(einblatt_xml::placeAttribute(place++), cardByBit(popLowest(rest))->code().c_str());
 }

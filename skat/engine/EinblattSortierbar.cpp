@@ -65,8 +65,8 @@ void EINBLATT_SORTIERBAR::swapLastWith(int place)
 void EINBLATT_SORTIERBAR::assignCards(CardSet cards)
 {
     clear();
-    for (; cards != 0; cards &= cards - 1)
-        addCard(cardByBit(lowestBit(cards))->id());
+    while (cards != 0)
+        addCard(cardIdOfBit(popLowest(cards)));
 }
 
 void EINBLATT_SORTIERBAR::appendJacksInOrder(const SortSettings& settings, std::vector<const KARTE*>& target,

@@ -105,7 +105,23 @@ void PLAYER::refreshSituation()
         return;
     const Seat own = seat();
     std::lock_guard lock(table_->tableLock);
-    situation_.refresh(table_->cards, table_->record, own);
+    situation_.take(table_->cards, table_->record, own);
+}
+
+SPIELSTRUCT PLAYER::tableRecord() const
+{
+    if (!table_)
+        return {};
+    std::lock_guard lock(table_->tableLock);
+    return table_->record;
+}
+
+SKAT PLAYER::tableSkat() const
+{
+    if (!table_)
+        return {};
+    std::lock_guard lock(table_->tableLock);
+    return table_->cards.skat;
 }
 
 namespace {
@@ -115,45 +131,44 @@ bool exerciseOnTrack(const SKATTISCH& table)
 }
 
 // The card the seat played at this point of the stored exercise game.
-CardId storedExerciseCard(const SKATTISCH& table, const PLAYER_SITUATION& situation)
+CardId storedExerciseCard(const SKATTISCH& table, const GameSnapshot& situation)
 {
     const STAPEL& stored = table.modus.storedGame.pile;
     const int trickNumber = CARDS_IN_HAND + 1 - cardCount(situation.hand());
     const Seat leader = stored.leaderOfTrick(trickNumber);
     if (!isValidSeat(leader))
         return NO_CARD;
-    return stored.trick(trickNumber).card(((situation.seat - leader) % 3 + 3) % 3)->id();
+    return stored.trick(trickNumber).card(placeInTrick(situation.seat, leader))->id();
 }
 
 // The card the seat would play: in an exercise on track the stored one, else
 // the logic's choice (NO_CARD when it has none).
-CardId proposedCard(const SKATTISCH& table, PLAYER_LOGIK& logic, const PLAYER_SITUATION& situation)
+CardId proposedCard(const SKATTISCH& table, PLAYER_LOGIK& logic, const GameSnapshot& situation)
 {
     if (exerciseOnTrack(table))
         return storedExerciseCard(table, situation);
-    logic.chooseCard(situation);
-    return logic.chosenCard;
+    return logic.chooseCard(situation);
 }
 
 // The cards the declarer would lay away: in an exercise on track the stored
 // skat, else the logic's pair for its proposed game (none without one).
-SKAT proposedDiscard(const SKATTISCH& table, PLAYER_LOGIK& logic, const PLAYER_SITUATION& situation)
+SKAT proposedDiscard(const SKATTISCH& table, PLAYER_LOGIK& logic, const GameSnapshot& situation,
+                     const GameProposal& proposal)
 {
     if (exerciseOnTrack(table))
         return table.modus.storedGame.pile.skat();
-    logic.chooseDiscard(situation);
-    const auto type = static_cast<std::size_t>(logic.proposedType);
-    return logic.proposedType >= 0 && type < logic.discardPair.size() ? logic.discardPair[type] : SKAT();
+    const DiscardPair pair = logic.chooseDiscard(situation, proposal);
+    return SKAT(pair.first, pair.second);
 }
 
 // The value the seat is asked to name (bidding mode 1) or to hold.
-int valueAsked(const SPIELSTRUCT& record)
+int valueAsked(const SPIELSTRUCT_CORE& record)
 {
     return bidValueAt(record.REIZEN_MODUS == 1 ? record.REIZ_INDEX + 1 : record.REIZ_INDEX);
 }
 
 // The value the seat has said so far.
-int valueSaid(const PLAYER_SITUATION& situation)
+int valueSaid(const GameSnapshot& situation)
 {
     return isValidSeat(situation.seat) ? situation.record.GEREIZTBIS[static_cast<std::size_t>(situation.seat)] : 0;
 }
@@ -167,14 +182,14 @@ void PLAYER::initProposal()
     if (exerciseOnTrack(*table_)) {
         const SPIELSTRUCT& stored = table_->modus.storedGame.record;
         const Seat own = seat();
-        logic_->bidLimit = isValidSeat(own) ? stored.GEREIZTBIS[static_cast<std::size_t>(own)] : 0;
-        logic_->proposedType = stored.SPIELART.SPIEL_TYP;
-        logic_->proposedWinLevel = stored.SPIELART.GEWINN_STUFE;
-        logic_->proposedLevel = stored.SPIELART.STUFE;
+        proposal_.bidLimit = isValidSeat(own) ? stored.GEREIZTBIS[static_cast<std::size_t>(own)] : 0;
+        proposal_.type = stored.SPIELART.SPIEL_TYP;
+        proposal_.winLevel = stored.SPIELART.GEWINN_STUFE;
+        proposal_.level = stored.SPIELART.STUFE;
         return;
     }
     refreshSituation();
-    logic_->bidProposal(situation_);
+    proposal_ = logic_->proposeGame(situation_);
 }
 
 bool mayCallKontra(const PLAYER& player)
@@ -290,34 +305,34 @@ int COMPI_PLAYER::bidAnswer(int limit, int bidIndex, int biddingMode, int curren
 
 void COMPI_PLAYER::bid()
 {
-    const SPIELSTRUCT& record = situation_.record;
-    action_.bidValue = bidAnswer(logic_->bidLimit, record.REIZ_INDEX, record.REIZEN_MODUS, valueSaid(situation_));
+    const SPIELSTRUCT_CORE& record = situation_.record;
+    action_.bidValue = bidAnswer(proposal_.bidLimit, record.REIZ_INDEX, record.REIZEN_MODUS, valueSaid(situation_));
     finishAction();
 }
 
 void COMPI_PLAYER::chooseSkatOrHand()
 {
-    action_.handFlag = logic_->proposedWinLevel >= WIN_LEVEL_HAND ? 1 : 0;
+    action_.handFlag = proposal_.winLevel >= WIN_LEVEL_HAND ? 1 : 0;
     finishAction();
 }
 
 void COMPI_PLAYER::discard()
 {
-    action_.discard = proposedDiscard(*table_, *logic_, situation_);
+    action_.discard = proposedDiscard(*table_, *logic_, situation_, proposal_);
     finishAction();
 }
 
 void COMPI_PLAYER::announceGame()
 {
-    const GameType type = logic_->proposedType;
-    action_.spielart = ::SPIELART(type, type == GAME_NULL ? logic_->proposedWinLevel : WIN_LEVEL_WITH_SKAT, LEVEL_NONE);
+    const GameType type = proposal_.type;
+    action_.spielart = ::SPIELART(type, type == GAME_NULL ? proposal_.winLevel : WIN_LEVEL_WITH_SKAT, LEVEL_NONE);
     finishAction();
 }
 
 void COMPI_PLAYER::announceHandGame()
 {
     action_.handFlag = 1;
-    action_.spielart = ::SPIELART(logic_->proposedType, logic_->proposedWinLevel, logic_->proposedLevel);
+    action_.spielart = ::SPIELART(proposal_.type, proposal_.winLevel, proposal_.level);
     finishAction();
 }
 
@@ -326,8 +341,6 @@ void COMPI_PLAYER::playCard()
     auto services = tableServices();
     VORDIX_TIMER timer;
     const int minimumMs = services->playDelayMs() / 4;
-    logic_->updatePrognosis(situation_);
-    const GameType type = situation_.record.SPIELART.SPIEL_TYP;
     const CardSet legal = situation_.legalCards();
 
     CardId card = proposedCard(*table_, *logic_, situation_);
@@ -341,7 +354,7 @@ void COMPI_PLAYER::playCard()
     const auto elapsed = static_cast<int>(timer.elapsed());
     if (elapsed < minimumMs)
         services->sleepMs(minimumMs - elapsed);
-    if (mayCallKontra(*this) && logic_->evaluation(type) > 75)
+    if (mayCallKontra(*this) && logic_->evaluation(situation_) > 75)
         action_.kontra = 1;
     tableWindows()->announceComputerCard(*table_, situation_.cards.trick.count());
     action_.card = card;
@@ -409,7 +422,7 @@ void HUMAN_PLAYER::chooseSkatOrHand()
 
 void HUMAN_PLAYER::discard()
 {
-    const SKAT proposal = proposedDiscard(*table_, *logic_, situation_);
+    const SKAT proposal = proposedDiscard(*table_, *logic_, situation_, proposal_);
     awaitAnswer();
     tableWindows()->beginDiscard(*table_, proposal);
 }
@@ -417,7 +430,7 @@ void HUMAN_PLAYER::discard()
 void HUMAN_PLAYER::announceGame()
 {
     awaitAnswer();
-    tableWindows()->openAnnounceDialog(*table_, situation_.hand(), situation_.cards.skat);
+    tableWindows()->openAnnounceDialog(*table_, situation_.hand(), tableSkat());
 }
 
 void HUMAN_PLAYER::announceHandGame()
@@ -428,7 +441,6 @@ void HUMAN_PLAYER::announceHandGame()
 
 void HUMAN_PLAYER::playCard()
 {
-    logic_->updatePrognosis(situation_);
     const CardSet legal = situation_.legalCards();
     if (table_->playTheRestFlag) {
         action_.card = lowestCardOf(legal);
@@ -472,7 +484,7 @@ void HUMAN_PLAYER::confirmListEnd()
 void HUMAN_PLAYER::confirmSettlement()
 {
     awaitAnswer();
-    tableWindows()->showSettlement(*table_, situation_.record);
+    tableWindows()->showSettlement(*table_, tableRecord());
 }
 
 void HUMAN_PLAYER::confirmPassedGame()

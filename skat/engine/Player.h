@@ -74,7 +74,9 @@ public:
     const PLAYER_LOGIK& logic() const { return *logic_; }
     PLAYER_AKTION& action() { return action_; }
     const PLAYER_AKTION& action() const { return action_; }
-    PLAYER_SITUATION& situation() { return situation_; }
+    const GameSnapshot& situation() const { return situation_; }
+    // The logic's pre-play proposal (or the stored exercise game's).
+    const GameProposal& proposal() const { return proposal_; }
     bool hasHeld() const { return hasHeld_; }
 
     // The picture beside the seat: "Face<id>.png" in "SKAT/Grafik" of the
@@ -98,12 +100,16 @@ public:
 protected:
     // Refreshes the situation from the table's card state and record.
     void refreshSituation();
+    // Copies of the table's record and skat, taken under its lock.
+    SPIELSTRUCT tableRecord() const;
+    SKAT tableSkat() const;
 
     int id_;
     int kind_ = PLAYER_KIND_NONE;
     std::wstring heldName_;
     PLAYER_AKTION action_;
-    PLAYER_SITUATION situation_;
+    GameSnapshot situation_;
+    GameProposal proposal_;
     bool hasHeld_ = false;
     std::unique_ptr<PLAYER_LOGIK> logic_;
     SKATTISCH* table_ = nullptr;

@@ -62,12 +62,12 @@ PLAYER* SKATTISCH::forehandPlayer() const { return playerAtSeat(cards.pile.vh())
 PLAYER* SKATTISCH::playerAfter() const
 {
     const Seat vh = cards.pile.vh();
-    return isValidSeat(vh) ? playerAtSeat((vh + 1) % 3) : nullptr;
+    return isValidSeat(vh) ? playerAtSeat(nextSeat(vh)) : nullptr;
 }
 PLAYER* SKATTISCH::playerTwoAfter() const
 {
     const Seat vh = cards.pile.vh();
-    return isValidSeat(vh) ? playerAtSeat((vh + 2) % 3) : nullptr;
+    return isValidSeat(vh) ? playerAtSeat(seatAfter(vh, 2)) : nullptr;
 }
 
 int SKATTISCH::slotOf(const PLAYER* player) const

@@ -299,8 +299,8 @@ bool SPIELKARTEN::isConsistent() const
         }
     };
     for (const auto& h : hands)
-        for (CardSet rest = h.cardSet(); rest != 0; rest &= rest - 1)
-            count(cardByBit(lowestBit(rest))->id());
+        for (CardSet rest = h.cardSet(); rest != 0;)
+            count(cardIdOfBit(popLowest(rest)));
     for (int place = 0; place < trick.count(); ++place)
         count(trick.card(place)->id());
     for (Party party : {PARTY_DECLARER, PARTY_DEFENDERS})

@@ -107,5 +107,5 @@ private:
     // The cards of seat's current hand, its tricks on the pile and its card
     // in the trick.
     CardSet cardsEverHeldBy(Seat seat) const;
-    Seat trickSeat(int place) const { return (AUSP + place) % 3; }
+    Seat trickSeat(int place) const { return seatAfter(AUSP, place); }
 };

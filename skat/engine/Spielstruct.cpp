@@ -70,74 +70,16 @@ inline constexpr int MATADORS_LIMIT = 11;
 
 SPIELSTRUCT::SPIELSTRUCT() { reset(); }
 
-SPIELSTRUCT::SPIELSTRUCT(const SPIELSTRUCT& other)
-    : VORDIX_STREAM(other)
-    , REIZ_INDEX(other.REIZ_INDEX)
-    , REIZEN_DRAN(other.REIZEN_DRAN)
-    , REIZEN_MODUS(other.REIZEN_MODUS)
-    , GEREIZT(other.GEREIZT)
-    , GEREIZTBIS(other.GEREIZTBIS)
-    , ALLEIN(other.ALLEIN)
-    , SPIELART(other.SPIELART)
-    , SPITZEN(other.SPITZEN)
-    , SPIELWERT(other.SPIELWERT)
-    , STUFE_DER_ABRECHNUNG(other.STUFE_DER_ABRECHNUNG)
-    , KONTRA(other.KONTRA)
-    , KONTRA_WER(other.KONTRA_WER)
-    , RE(other.RE)
-    , BOCKRUNDE_NR(other.BOCKRUNDE_NR)
-    , LOEST_BOCKRUNDE_AUS(other.LOEST_BOCKRUNDE_AUS)
-    , ALSP_AUFGEGEBEN(other.ALSP_AUFGEGEBEN)
-    , GEGNER_AUFGEGEBEN(other.GEGNER_AUFGEGEBEN)
-    , ruleSet(other.ruleSet)
-    , SPIELERPOS(other.SPIELERPOS)
-    , texts_(other.texts_ ? std::make_unique<RecordTexts>(*other.texts_) : nullptr)
-{
-}
-
-SPIELSTRUCT& SPIELSTRUCT::operator=(const SPIELSTRUCT& other)
-{
-    if (this != &other) {
-        SPIELSTRUCT copy(other);
-        *this = std::move(copy);
-    }
-    return *this;
-}
-
 SPIELSTRUCT::~SPIELSTRUCT() = default;
 
 void SPIELSTRUCT::reset()
 {
-    REIZ_INDEX = 0;
-    REIZEN_DRAN = 1;
-    REIZEN_MODUS = 0;
-    GEREIZT = 0;
-    GEREIZTBIS = {0, 0, 0};
-    ALLEIN = SEAT_NONE;
-    SPIELART = ::SPIELART();
-    SPITZEN = 0;
-    SPIELWERT = 0;
-    STUFE_DER_ABRECHNUNG = 0;
-    KONTRA = false;
-    KONTRA_WER = 0;
-    RE = false;
-    BOCKRUNDE_NR = 0;
-    LOEST_BOCKRUNDE_AUS = false;
-    ALSP_AUFGEGEBEN = false;
-    GEGNER_AUFGEGEBEN = false;
+    static_cast<SPIELSTRUCT_CORE&>(*this) = SPIELSTRUCT_CORE{};
     ruleSet = currentRules().ruleSet;
-    texts_.reset();
-    SPIELERPOS = 1;
+    texts_ = RecordTextBlock();
 }
 
-RecordTexts& SPIELSTRUCT::texts()
-{
-    if (!texts_)
-        texts_ = std::make_unique<RecordTexts>();
-    return *texts_;
-}
-
-const RecordTexts& SPIELSTRUCT::texts() const
+const RecordTexts& RecordTextBlock::get() const
 {
     static const RecordTexts empty;
     return texts_ ? *texts_ : empty;
@@ -155,18 +97,6 @@ bool SPIELSTRUCT::isLost() const
     if (SPIELWERT == 0 && ALSP_AUFGEGEBEN)
         return true;
     return SPIELWERT < 0;
-}
-
-bool SPIELSTRUCT::operator==(const SPIELSTRUCT& other) const
-{
-    return REIZ_INDEX == other.REIZ_INDEX && REIZEN_DRAN == other.REIZEN_DRAN && REIZEN_MODUS == other.REIZEN_MODUS
-        && GEREIZT == other.GEREIZT && GEREIZTBIS == other.GEREIZTBIS && ALLEIN == other.ALLEIN
-        && SPIELART == other.SPIELART && SPITZEN == other.SPITZEN && SPIELWERT == other.SPIELWERT
-        && STUFE_DER_ABRECHNUNG == other.STUFE_DER_ABRECHNUNG && KONTRA == other.KONTRA
-        && KONTRA_WER == other.KONTRA_WER && RE == other.RE && BOCKRUNDE_NR == other.BOCKRUNDE_NR
-        && LOEST_BOCKRUNDE_AUS == other.LOEST_BOCKRUNDE_AUS && ALSP_AUFGEGEBEN == other.ALSP_AUFGEGEBEN
-        && GEGNER_AUFGEGEBEN == other.GEGNER_AUFGEGEBEN && ruleSet == other.ruleSet
-        && SPIELERPOS == other.SPIELERPOS && texts() == other.texts();
 }
 
 bool SPIELSTRUCT::read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument&)
@@ -203,8 +133,8 @@ void SPIELSTRUCT::writeFields(tinyxml2::XMLElement& element) const
     if (GEGNER_AUFGEGEBEN)
         setIntAttribute(element, "GEGNER_AUFGEGEBEN", 1);
 
-    if (texts_) {
-        const RecordTexts& block = *texts_;
+    if (texts_.exists()) {
+        const RecordTexts& block = texts_.get();
         for (int i = 0; i < RECORD_TEXT_COUNT; ++i) {
             if (block[i].empty())
                 continue;

@@ -40,14 +40,74 @@ struct SettlementTally {
     static SettlementTally fromPile(const STAPEL& pile);
 };
 
-class SPIELSTRUCT : public VORDIX_STREAM {
+// The record's plain fields without its texts: a small value that copies
+// without allocating, as the computer player's snapshot holds it.
+struct SPIELSTRUCT_CORE {
+    int REIZ_INDEX = 0;
+    int REIZEN_DRAN = 1;
+    int REIZEN_MODUS = 0;
+    int GEREIZT = 0;
+    std::array<int, 3> GEREIZTBIS{}; // last value said by seat 0, 1, 2
+    int ALLEIN = SEAT_NONE;
+    ::SPIELART SPIELART;
+    int SPITZEN = 0;
+    int SPIELWERT = 0;
+    int STUFE_DER_ABRECHNUNG = 0;
+    bool KONTRA = false;
+    int KONTRA_WER = 0;
+    bool RE = false;
+    int BOCKRUNDE_NR = 0;
+    bool LOEST_BOCKRUNDE_AUS = false;
+    bool ALSP_AUFGEGEBEN = false;
+    bool GEGNER_AUFGEGEBEN = false;
+    int ruleSet = RULESET_INTERNATIONAL;
+    int SPIELERPOS = 1;
+
+    bool operator==(const SPIELSTRUCT_CORE&) const = default;
+};
+
+// The text block of a record: made on first write, copied whole with its
+// record; a missing block equals an empty one.
+class RecordTextBlock {
+public:
+    RecordTextBlock() = default;
+    RecordTextBlock(const RecordTextBlock& other)
+        : texts_(other.texts_ ? std::make_unique<RecordTexts>(*other.texts_) : nullptr)
+    {
+    }
+    RecordTextBlock& operator=(const RecordTextBlock& other)
+    {
+        if (this != &other)
+            texts_ = other.texts_ ? std::make_unique<RecordTexts>(*other.texts_) : nullptr;
+        return *this;
+    }
+    RecordTextBlock(RecordTextBlock&&) noexcept = default;
+    RecordTextBlock& operator=(RecordTextBlock&&) noexcept = default;
+
+    RecordTexts& get()
+    {
+        if (!texts_)
+            texts_ = std::make_unique<RecordTexts>();
+        return *texts_;
+    }
+    const RecordTexts& get() const;
+    bool exists() const { return texts_ != nullptr; }
+    bool operator==(const RecordTextBlock& other) const { return get() == other.get(); }
+
+private:
+    std::unique_ptr<RecordTexts> texts_;
+};
+
+class SPIELSTRUCT : public VORDIX_STREAM, public SPIELSTRUCT_CORE {
 public:
     SPIELSTRUCT();
-    SPIELSTRUCT(const SPIELSTRUCT& other);
-    SPIELSTRUCT& operator=(const SPIELSTRUCT& other);
+    SPIELSTRUCT(const SPIELSTRUCT&) = default;
+    SPIELSTRUCT& operator=(const SPIELSTRUCT&) = default;
     SPIELSTRUCT(SPIELSTRUCT&&) noexcept = default;
     SPIELSTRUCT& operator=(SPIELSTRUCT&&) noexcept = default;
     ~SPIELSTRUCT() override;
+
+    const SPIELSTRUCT_CORE& core() const { return *this; }
 
     // Reads the fields from the element (any of the three forms); values out
     // of range are replaced by their defaults so a damaged file or a hostile
@@ -71,10 +131,10 @@ public:
     void reset();
 
     // The text block, created empty on first use.
-    RecordTexts& texts();
+    RecordTexts& texts() { return texts_.get(); }
     // The text block, or an empty one when none was created.
-    const RecordTexts& texts() const;
-    bool hasTexts() const { return texts_ != nullptr; }
+    const RecordTexts& texts() const { return texts_.get(); }
+    bool hasTexts() const { return texts_.exists(); }
 
     // The bid is above the game's value.
     bool isOverbid() const;
@@ -85,36 +145,16 @@ public:
     bool isPassedIn() const { return GEREIZT < 1 && SPIELART.SPIEL_TYP != GAME_RAMSCH; }
 
     // Every field and text equal (a missing text block equals an empty one).
-    bool operator==(const SPIELSTRUCT& other) const;
+    bool operator==(const SPIELSTRUCT& other) const { return core() == other.core() && texts_ == other.texts_; }
 
     // Settles the game from the trick pile with the rules in force.
     void settle(const STAPEL& pile);
     // Settles the game from the pile's tally under the given rules.
     void settle(const SettlementTally& tally, const RuleSettings& rules);
 
-    int REIZ_INDEX = 0;
-    int REIZEN_DRAN = 1;
-    int REIZEN_MODUS = 0;
-    int GEREIZT = 0;
-    std::array<int, 3> GEREIZTBIS{}; // last value said by seat 0, 1, 2
-    int ALLEIN = SEAT_NONE;
-    ::SPIELART SPIELART;
-    int SPITZEN = 0;
-    int SPIELWERT = 0;
-    int STUFE_DER_ABRECHNUNG = 0;
-    bool KONTRA = false;
-    int KONTRA_WER = 0;
-    bool RE = false;
-    int BOCKRUNDE_NR = 0;
-    bool LOEST_BOCKRUNDE_AUS = false;
-    bool ALSP_AUFGEGEBEN = false;
-    bool GEGNER_AUFGEGEBEN = false;
-    int ruleSet = RULESET_INTERNATIONAL;
-    int SPIELERPOS = 1;
-
 private:
     void settleRamsch(const SettlementTally& tally);
     void markBockTriggers(const SettlementTally& tally, const RuleSettings& rules);
 
-    std::unique_ptr<RecordTexts> texts_;
+    RecordTextBlock texts_;
 };

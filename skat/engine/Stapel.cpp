@@ -12,8 +12,6 @@ constexpr std::int8_t NONE = -1;
 
 int cardPoints(CardId id) { return std::max(0, cardById(id)->points()); }
 
-int mod3(int value) { return ((value % 3) + 3) % 3; }
-
 // Party and taker of each trick as read, before the tricks are added.
 struct TrickOwners {
     std::array<std::int8_t, STAPEL::MAX_TRICKS + 1> party;
@@ -109,7 +107,7 @@ bool STAPEL::addToParty(Party party, const STICH& trick, Seat leader, Seat taker
         append(record, NO_CARD);
     const Seat from = isValidSeat(leader) ? leader : 0;
     for (Seat seat = 0; seat < SEAT_COUNT; ++seat)
-        append(record, trick.card(mod3(seat - from))->id());
+        append(record, trick.card(placeInTrick(seat, from))->id());
     ++trickCount_;
     party_[trickCount_] = static_cast<std::int8_t>(party);
     taker_[trickCount_] = static_cast<std::int8_t>(isValidSeat(taker) ? taker : NONE);
@@ -149,7 +147,7 @@ STICH STAPEL::trick(int n) const
         return result;
     const Seat leader = isValidSeat(leaderOfTrick(n)) ? leaderOfTrick(n) : 0;
     for (int k = 0; k < 3; ++k) {
-        const CardId id = recordCard(partyOfTrick(n), placeOfSeatCard(n, (leader + k) % 3));
+        const CardId id = recordCard(partyOfTrick(n), placeOfSeatCard(n, seatAfter(leader, k)));
         if (id == NO_CARD)
             break;
         result.addCard(id);
@@ -231,7 +229,7 @@ int STAPEL::declarerTrickPoints() const
 
 void STAPEL::rotateSeats(int offset)
 {
-    const int turn = mod3(offset);
+    const int turn = seatAfter(0, offset);
     if (isValidSeat(vh_))
         vh_ = (vh_ + turn) % 3;
     for (int n = 1; n <= trickCount_; ++n) {

@@ -7,62 +7,74 @@
 
 namespace {
 
-// Winner tables exist per rule group: none/grand/grand ouvert/Ramsch share
-// one, each suit game and null have their own.
-constexpr int GROUP_GRAND = 0;
-constexpr int GROUP_NULL = 5;
-constexpr int GROUP_COUNT = 6;
-
-int groupOf(GameType type)
+// Winner of the cards in a trick by the rules, on card bits (count 2 or 3):
+// the same judgement as trickWinner below.
+int winnerOfBits(GameType type, int count, CardBit b0, CardBit b1, CardBit b2)
 {
-    if (isSuitGame(type))
-        return type;
-    return type == GAME_NULL ? GROUP_NULL : GROUP_GRAND;
-}
-
-GameType representativeType(int group)
-{
-    return group == GROUP_NULL ? GAME_NULL : group == GROUP_GRAND ? GAME_GRAND : group;
-}
-
-struct TrickTables {
-    std::array<std::uint8_t, 32768> points{};
-    std::array<std::array<std::uint8_t, 32768>, GROUP_COUNT> winner{};
-    std::array<std::array<std::uint8_t, 1024>, GROUP_COUNT> leaderOfTwo{};
-
-    TrickTables()
-    {
-        for (int code = 0; code < 32768; ++code) {
-            int sum = 0;
-            for (int place = 0; place < 3; ++place)
-                sum += cardByBit(trickCardBit(static_cast<TrickCode>(code), place))->points();
-            points[code] = static_cast<std::uint8_t>(sum);
-        }
-        for (int group = 0; group < GROUP_COUNT; ++group) {
-            const GameType type = representativeType(group);
-            for (int code = 0; code < 32768; ++code) {
-                const auto c = static_cast<TrickCode>(code);
-                winner[group][code] = static_cast<std::uint8_t>(trickWinner(
-                    type, cardByBit(trickCardBit(c, 0)), cardByBit(trickCardBit(c, 1)), cardByBit(trickCardBit(c, 2))));
-            }
-            for (int code = 0; code < 1024; ++code)
-                leaderOfTwo[group][code] = static_cast<std::uint8_t>(
-                    trickWinner(type, cardByBit(code & 31), cardByBit(code >> 5), nullCard()));
-        }
+    const CardBit bits[3] = {b0, b1, b2};
+    const Suit led = suitOfBit(b0);
+    if (type == GAME_NULL) {
+        constexpr int nullOrder[9] = {-1, 1, 2, 3, 5, 6, 7, 4, 8};
+        int best = 0;
+        for (int i = 1; i < count; ++i)
+            if (suitOfBit(bits[i]) == led && nullOrder[rankOfBit(bits[i])] > nullOrder[rankOfBit(bits[best])])
+                best = i;
+        return best;
     }
-};
+    // Strength: jacks 100 + (5 - suit), trumps 50 + rank, led suit rank, else 0.
+    auto strength = [&](CardBit b) {
+        if (rankOfBit(b) == RANK_JACK)
+            return 100 + (5 - suitOfBit(b));
+        if (isSuitGame(type) && suitOfBit(b) == type)
+            return 50 + rankOfBit(b);
+        return suitOfBit(b) == led ? rankOfBit(b) : 0;
+    };
+    int best = 0;
+    for (int i = 1; i < count; ++i)
+        if (strength(bits[i]) > strength(bits[best]))
+            best = i;
+    return best;
+}
 
-const TrickTables& tables()
+constexpr GameType representativeType(int group)
 {
-    // Built once on first use (thread-safe) and never changed: the cards
-    // live until the process ends, and so do the tables.
-    static const TrickTables* built = new TrickTables;
-    return *built;
+    return group == trick_tables::GROUP_NULL ? GAME_NULL : group == trick_tables::GROUP_GRAND ? GAME_GRAND : group;
+}
+
+void fillTables(trick_tables::Data& d)
+{
+    for (int code = 0; code < trick_tables::CODES; ++code) {
+        const auto c = static_cast<TrickCode>(code);
+        d.points[code] = static_cast<std::uint8_t>(pointsOfRank(rankOfBit(trickCardBit(c, 0)))
+                                                   + pointsOfRank(rankOfBit(trickCardBit(c, 1)))
+                                                   + pointsOfRank(rankOfBit(trickCardBit(c, 2))));
+    }
+    for (int group = 0; group < trick_tables::GROUP_COUNT; ++group) {
+        const GameType type = representativeType(group);
+        for (int code = 0; code < trick_tables::CODES; ++code) {
+            const auto c = static_cast<TrickCode>(code);
+            d.winner[group][code] = static_cast<std::uint8_t>(
+                winnerOfBits(type, 3, trickCardBit(c, 0), trickCardBit(c, 1), trickCardBit(c, 2)));
+        }
+        for (int code = 0; code < 1024; ++code)
+            d.leaderOfTwo[group][code] = static_cast<std::uint8_t>(winnerOfBits(type, 2, code & 31, code >> 5, 0));
+    }
 }
 
 // Is card b higher than card a in null (same suit assumed)?
 bool beatsInNull(const KARTE* a, const KARTE* b) { return b->nullOrder() > a->nullOrder(); }
 
+} // namespace
+
+trick_tables::Data trick_tables::data{};
+
+namespace {
+// Fills the tables before any ordinary static object is constructed, so even
+// a look-up during static initialisation finds them ready.
+struct TableFiller {
+    TableFiller() { fillTables(trick_tables::data); }
+};
+__attribute__((init_priority(101))) const TableFiller tableFiller;
 } // namespace
 
 int trickWinner(GameType type, const KARTE* first, const KARTE* second, const KARTE* third)
@@ -92,26 +104,7 @@ int trickWinner(GameType type, const KARTE* first, const KARTE* second, const KA
     return best;
 }
 
-void buildTrickPointsTable() { (void)tables(); }
-
-void setTrickTablesGameType(GameType) { (void)tables(); }
-
-const std::uint8_t* trickPointsTable() { return tables().points.data(); }
-
-const std::uint8_t* trickWinnerTable(GameType type) { return tables().winner[groupOf(type)].data(); }
-
-const std::uint8_t* trickLeaderTable(GameType type) { return tables().leaderOfTwo[groupOf(type)].data(); }
-
-int trickPoints(TrickCode code) { return tables().points[code & 0x7FFF]; }
-
-int trickWinnerIndex(GameType type, TrickCode code) { return tables().winner[groupOf(type)][code & 0x7FFF]; }
-
-int trickLeaderAfterTwo(GameType type, CardBit first, CardBit second)
-{
-    return tables().leaderOfTwo[groupOf(type)][((second & 31) << 5) | (first & 31)];
-}
-
-STICH::STICH() { buildTrickPointsTable(); }
+STICH::STICH() = default;
 
 STICH::STICH(TrickCode code, int count)
     : code_(static_cast<TrickCode>(code & 0x7FFF)), count_(static_cast<std::uint8_t>(count < 0 ? 0 : count > 3 ? 3 : count))

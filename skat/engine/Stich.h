@@ -8,6 +8,7 @@
 
 #include "skat/engine/Karte.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -86,20 +87,54 @@ public:
 // order 7 8 9 10 J Q K A. A game type outside 1..8 is judged as grand.
 int trickWinner(GameType type, const KARTE* first, const KARTE* second, const KARTE* third);
 
-// Table look-ups. The tables are built once, one per game type, and never
-// change afterwards, so any thread may read them for any game type.
-int trickPoints(TrickCode code);
-int trickWinnerIndex(GameType type, TrickCode code);
+// The trick tables: points and winner of every TrickCode, and the leader of
+// every two cards, per rule group. They are filled once before main and
+// never change afterwards, so the look-ups below are plain inline loads that
+// any thread may do for any game type.
+namespace trick_tables {
+inline constexpr int GROUP_GRAND = 0; // also grand ouvert, Ramsch and anything invalid
+inline constexpr int GROUP_NULL = 5;  // groups 1..4 are the suit games
+inline constexpr int GROUP_COUNT = 6;
+inline constexpr int CODES = 32768;
+
+struct Data {
+    std::array<std::uint8_t, CODES> points;
+    std::array<std::array<std::uint8_t, CODES>, GROUP_COUNT> winner;
+    // Indexed by second * 32 + first.
+    std::array<std::array<std::uint8_t, 1024>, GROUP_COUNT> leaderOfTwo;
+};
+extern Data data; // written only by its filler, before main
+
+constexpr int groupOf(GameType type)
+{
+    return isSuitGame(type) ? type : type == GAME_NULL ? GROUP_NULL : GROUP_GRAND;
+}
+} // namespace trick_tables
+
+inline int trickPoints(TrickCode code) { return trick_tables::data.points[code & 0x7FFF]; }
+inline int trickWinnerIndex(GameType type, TrickCode code)
+{
+    return trick_tables::data.winner[trick_tables::groupOf(type)][code & 0x7FFF];
+}
 // Of the first two cards, 0 or 1: which one leads the trick so far.
-int trickLeaderAfterTwo(GameType type, CardBit first, CardBit second);
+inline int trickLeaderAfterTwo(GameType type, CardBit first, CardBit second)
+{
+    return trick_tables::data.leaderOfTwo[trick_tables::groupOf(type)][((second & 31) << 5) | (first & 31)];
+}
 
 // The raw tables, for loops that judge many tricks of one game type:
 // points and winner indexed by TrickCode (32768 entries), leader of two
 // cards indexed by second * 32 + first (1024 entries).
-const std::uint8_t* trickPointsTable();
-const std::uint8_t* trickWinnerTable(GameType type);
-const std::uint8_t* trickLeaderTable(GameType type);
+inline const std::uint8_t* trickPointsTable() { return trick_tables::data.points.data(); }
+inline const std::uint8_t* trickWinnerTable(GameType type)
+{
+    return trick_tables::data.winner[trick_tables::groupOf(type)].data();
+}
+inline const std::uint8_t* trickLeaderTable(GameType type)
+{
+    return trick_tables::data.leaderOfTwo[trick_tables::groupOf(type)].data();
+}
 
-// Build the tables ahead of use (optional: every look-up builds on demand).
-void buildTrickPointsTable();
-void setTrickTablesGameType(GameType type);
+// The tables need no building; these remain for callers that prepared them.
+inline void buildTrickPointsTable() {}
+inline void setTrickTablesGameType(GameType) {}

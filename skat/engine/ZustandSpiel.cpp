@@ -189,7 +189,7 @@ void ZUSTAND_KARTE_AUSSPIELEN::run()
             leader = table.cards.AUSP;
         }
         const STICH stored = modus.storedGame.pile.trick(trickNumber);
-        if (stored.card(((seat - leader) % 3 + 3) % 3)->id() != answer.card && !noteDeviation(trickNumber))
+        if (stored.card(placeInTrick(seat, leader))->id() != answer.card && !noteDeviation(trickNumber))
             return;
     }
 
@@ -277,7 +277,7 @@ bool ZUSTAND_STICH_ABLEGEN::tableTalk(GameType type, CardId winningCard)
             if (first % 2 == 1 && second % 2 == 0 && !reportWithValue(RICH_TRICK_COMMENT, third % 2))
                 return false;
         } else if (humanDeclarer) {
-            const int declarerPlace = ((declarer - leader) % 3 + 3) % 3;
+            const int declarerPlace = placeInTrick(declarer, leader);
             if (trick.card(declarerPlace)->id() != winningCard && defenderPoints < 60
                 && defenderPoints + points > 60) {
                 const int variant = drawTalk(table.random) % 3;
@@ -331,7 +331,7 @@ bool ZUSTAND_STICH_ABLEGEN::collectTrick(GameType type, CardId winningCard)
         SPIELKARTEN& cards = table.cards;
         Seat winner = SEAT_NONE;
         for (Seat seat = 0; seat < 3; ++seat)
-            if (cards.trick.card(((seat - cards.AUSP) % 3 + 3) % 3)->id() == winningCard)
+            if (cards.trick.card(placeInTrick(seat, cards.AUSP))->id() == winningCard)
                 winner = seat;
         if (winner == SEAT_NONE)
             return false;

@@ -45,7 +45,7 @@ void ZUSTAND_ABHEBEN_UND_GEBEN::run()
     {
         std::lock_guard lock(table.tableLock);
         table.cards.shuffle(table.random);
-        middlehand = (table.cards.pile.vh() + 1) % 3;
+        middlehand = nextSeat(table.cards.pile.vh());
     }
     if (!report(CUTTING) || !ask(REQUEST_CUT, middlehand))
         return;
@@ -121,11 +121,11 @@ void ZUSTAND_REIZEN::run()
     {
         std::lock_guard lock(table.tableLock);
         forehand = table.cards.pile.vh();
-        table.record.REIZEN_DRAN = (forehand + 1) % 3;
+        table.record.REIZEN_DRAN = nextSeat(forehand);
         table.record.REIZ_INDEX = 0;
     }
-    const Seat middlehand = (forehand + 1) % 3;
-    const Seat rearhand = (forehand + 2) % 3;
+    const Seat middlehand = nextSeat(forehand);
+    const Seat rearhand = seatAfter(forehand, 2);
     if (!report(BIDDING_STARTED))
         return;
 

@@ -13,8 +13,8 @@ CardId highestPointCard(CardSet set)
 {
     CardId best = NO_CARD;
     int bestPoints = -1;
-    for (CardSet rest = set; rest != 0; rest &= rest - 1) {
-        const CardBit bit = lowestBit(rest);
+    for (CardSet rest = set; rest != 0;) {
+        const CardBit bit = popLowest(rest);
         const int points = pointsOfRank(rankOfBit(bit));
         if (points >= bestPoints) {
             bestPoints = points;
@@ -25,8 +25,9 @@ CardId highestPointCard(CardSet set)
 }
 } // namespace
 
-void STANDIN_LOGIK::proposeFor(CardSet cards)
+GameProposal STANDIN_LOGIK::proposeFor(CardSet cards)
 {
+    GameProposal proposal;
     const EINBLATT hand(cards);
     const int jacks = cardCount(cards & JACKS);
     Suit longest = SUIT_CLUBS;
@@ -36,28 +37,29 @@ void STANDIN_LOGIK::proposeFor(CardSet cards)
     const int trumps = jacks + hand.suitCount(longest);
     const int sideAces = cardCount(cards & ACES & ~suitMask(longest));
 
-    proposedWinLevel = WIN_LEVEL_WITH_SKAT;
-    proposedLevel = LEVEL_NONE;
+    proposal.winLevel = WIN_LEVEL_WITH_SKAT;
+    proposal.level = LEVEL_NONE;
     // Grand with three or four jacks and two aces; a suit game with five
     // trumps, or four with two jacks; otherwise no bid.
     if (jacks >= 3 && cardCount(cards & ACES) >= 2) {
-        proposedType = GAME_GRAND;
+        proposal.type = GAME_GRAND;
         const int matadors = std::min(std::abs(hand.spitzenGrand()), 2);
-        bidLimit = SPIELART(GAME_GRAND, WIN_LEVEL_WITH_SKAT).baseValue() * (1 + matadors);
-        return;
+        proposal.bidLimit = SPIELART(GAME_GRAND, WIN_LEVEL_WITH_SKAT).baseValue() * (1 + matadors);
+        return proposal;
     }
-    proposedType = longest;
+    proposal.type = longest;
     if (trumps >= 5 || (trumps >= 4 && jacks >= 2 && sideAces >= 1)) {
         const int matadors = std::min(std::abs(hand.spitzen(longest)), 2);
-        bidLimit = SPIELART(longest, WIN_LEVEL_WITH_SKAT).baseValue() * (1 + matadors);
+        proposal.bidLimit = SPIELART(longest, WIN_LEVEL_WITH_SKAT).baseValue() * (1 + matadors);
     } else {
-        bidLimit = 0;
+        proposal.bidLimit = 0;
     }
+    return proposal;
 }
 
-void STANDIN_LOGIK::bidProposal(const PLAYER_SITUATION& situation)
+GameProposal STANDIN_LOGIK::proposeGame(const GameSnapshot& game)
 {
-    proposeFor(situation.hand());
+    return proposeFor(game.hand());
 }
 
 SKAT STANDIN_LOGIK::discardFor(CardSet hand, GameType type)
@@ -72,15 +74,17 @@ SKAT STANDIN_LOGIK::discardFor(CardSet hand, GameType type)
     return SKAT(first, pick(hand & ~cardMaskOfId(first)));
 }
 
-void STANDIN_LOGIK::chooseDiscard(const PLAYER_SITUATION& situation)
+DiscardPair STANDIN_LOGIK::chooseDiscard(const GameSnapshot& game, const GameProposal& proposal)
 {
-    if (proposedType >= 0 && proposedType < 9)
-        discardPair[static_cast<std::size_t>(proposedType)] = discardFor(situation.hand(), proposedType);
+    if (proposal.type < GAME_NONE || proposal.type > GAME_RAMSCH)
+        return {};
+    const SKAT pair = discardFor(game.hand(), proposal.type);
+    return {pair.cardId(1), pair.cardId(2)};
 }
 
-void STANDIN_LOGIK::chooseCard(const PLAYER_SITUATION& situation)
+CardId STANDIN_LOGIK::chooseCard(const GameSnapshot& game)
 {
-    chosenCard = lowestCardOf(situation.legalCards());
+    return lowestCardOf(game.legalCards());
 }
 
 void registerStandInLogic()

@@ -8,12 +8,12 @@
 
 class STANDIN_LOGIK : public PLAYER_LOGIK {
 public:
-    void bidProposal(const PLAYER_SITUATION& situation) override;
-    void chooseDiscard(const PLAYER_SITUATION& situation) override;
-    void chooseCard(const PLAYER_SITUATION& situation) override;
+    GameProposal proposeGame(const GameSnapshot& game) override;
+    DiscardPair chooseDiscard(const GameSnapshot& game, const GameProposal& proposal) override;
+    CardId chooseCard(const GameSnapshot& game) override;
 
-    // The proposal for a bare hand (10 cards), as bidProposal makes it.
-    void proposeFor(CardSet hand);
+    // The proposal for a bare hand (10 cards), as proposeGame makes it.
+    static GameProposal proposeFor(CardSet hand);
     // The two cards to put away from a hand of 12 for a game type.
     static SKAT discardFor(CardSet hand, GameType type);
 };

@@ -27,10 +27,10 @@ EIN_SPIEL storedGame()
 // A logic that would rather play its highest card.
 class HighCardLogic : public ScriptedLogic {
 public:
-    void chooseCard(const PLAYER_SITUATION& situation) override
+    CardId chooseCard(const GameSnapshot& situation) override
     {
         const CardSet legal = situation.legalCards();
-        chosenCard = legal == 0 ? NO_CARD : cardIdOfBit(31 - std::countl_zero(legal));
+        return legal == 0 ? NO_CARD : cardIdOfBit(31 - std::countl_zero(legal));
     }
 };
 

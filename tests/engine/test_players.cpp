@@ -308,16 +308,15 @@ TEST(PlayerAnswers, AnswersAreCheckedAgainstTheGameAndRepairedToValidOnes)
 // A computer logic that answers with cards it does not hold.
 class WrongCardsLogic : public ScriptedLogic {
 public:
-    void chooseCard(const PLAYER_SITUATION& situation) override
+    CardId chooseCard(const GameSnapshot& situation) override
     {
-        chosenCard = cardIdOfBit(lowestBit(~situation.hand()));
+        return cardIdOfBit(lowestBit(~situation.hand()));
     }
-    void chooseDiscard(const PLAYER_SITUATION& situation) override
+    DiscardPair chooseDiscard(const GameSnapshot& situation, const GameProposal&) override
     {
         const CardSet missing = ~situation.hand();
         const CardId first = cardIdOfBit(lowestBit(missing));
-        discardPair[static_cast<std::size_t>(proposedType)] =
-            SKAT(first, cardIdOfBit(lowestBit(missing & ~cardMaskOfId(first))));
+        return {first, cardIdOfBit(lowestBit(missing & ~cardMaskOfId(first)))};
     }
 };
 

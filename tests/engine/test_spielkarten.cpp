@@ -1,5 +1,7 @@
 // The card state of a game: shuffle, deal, play, take back, save and read.
 
+#include "skat/engine/AnswerCheck.h"
+#include "skat/engine/ComputerLogic.h"
 #include "skat/engine/PartielleSpielkarten.h"
 #include "vordix/Random.h"
 
@@ -13,8 +15,8 @@ namespace {
 std::vector<CardId> idsOf(CardSet set)
 {
     std::vector<CardId> ids;
-    for (; set != 0; set &= set - 1)
-        ids.push_back(cardByBit(lowestBit(set))->id());
+    while (set != 0)
+        ids.push_back(cardIdOfBit(popLowest(set)));
     return ids;
 }
 
@@ -355,4 +357,36 @@ TEST(Spielkarten, CardStatesAndPartialView)
     PARTIELLE_SPIELKARTEN ramsch;
     ramsch.assignView(cards, 0, 0, GAME_RAMSCH, 0);
     EXPECT_TRUE(ramsch.skat.isEmpty());
+}
+
+// The computer player's snapshot agrees with the card state it was taken
+// from, at every stage of a game.
+TEST(Spielkarten, SnapshotAgreesWithTheCardState)
+{
+    for (int played : {0, 1, 2, 3, 14, 29, 30}) {
+        DealtGame game(17);
+        for (int i = 0; i < played; ++i)
+            game.playOne();
+        SPIELSTRUCT record;
+        record.ALLEIN = DealtGame::declarer;
+        record.SPIELART = SPIELART(DealtGame::type, 0);
+        for (Seat seat = 0; seat < 3; ++seat) {
+            GameSnapshot snapshot;
+            snapshot.take(game.cards, record, seat);
+            SCOPED_TRACE("played " + std::to_string(played) + " seat " + std::to_string(seat));
+            EXPECT_EQ(snapshot.hand(), game.cards.hands[seat].cardSet());
+            EXPECT_EQ(snapshot.seatToMove(), game.cards.seatToMove());
+            EXPECT_EQ(snapshot.legalCards(), legalCardsOfSeat(game.cards, DealtGame::type, seat));
+            EXPECT_EQ(snapshot.trickCount, game.cards.pile.trickCount());
+            for (int n = 1; n <= snapshot.trickCount; ++n) {
+                EXPECT_EQ(snapshot.tricks[n - 1].code, game.cards.pile.trick(n).code());
+                EXPECT_EQ(snapshot.tricks[n - 1].leader, game.cards.pile.leaderOfTrick(n));
+            }
+            const CardSet laidAway = game.cards.pile.skat().cardSet();
+            EXPECT_EQ(snapshot.laidAway, seat == DealtGame::declarer ? laidAway : 0u);
+            EXPECT_EQ(snapshot.playedCards(), (game.cards.pile.cardSet() & ~laidAway) | game.cards.trick.cardSet());
+            EXPECT_EQ(snapshot.record, record.core());
+        }
+    }
+    static_assert(sizeof(SPIELKARTEN_CORE) == 20);
 }

@@ -173,29 +173,24 @@ inline std::array<SeatScript, 3>& seatScripts()
 
 class ScriptedLogic : public PLAYER_LOGIK {
 public:
-    void bidProposal(const PLAYER_SITUATION& situation) override
+    GameProposal proposeGame(const GameSnapshot& situation) override
     {
         const SeatScript& s = script(situation);
-        bidLimit = s.bidLimit;
-        proposedType = s.type;
-        proposedWinLevel = s.winLevel;
-        proposedLevel = s.level;
         evaluation_ = s.evaluation;
+        return {s.bidLimit, s.type, s.winLevel, s.level};
     }
-    void chooseCard(const PLAYER_SITUATION& situation) override
+    CardId chooseCard(const GameSnapshot& situation) override
     {
         const CardSet legal = situation.legalCards();
-        chosenCard = legal == 0 ? NO_CARD : cardIdOfBit(lowestBit(legal));
         for (CardId card : script(situation).cards)
-            if (legal & cardMaskOfId(card)) {
-                chosenCard = card;
-                break;
-            }
+            if (legal & cardMaskOfId(card))
+                return card;
+        return legal == 0 ? NO_CARD : cardIdOfBit(lowestBit(legal));
     }
-    int evaluation(GameType) const override { return evaluation_; }
+    int evaluation(const GameSnapshot&) override { return evaluation_; }
 
 private:
-    static const SeatScript& script(const PLAYER_SITUATION& situation)
+    static const SeatScript& script(const GameSnapshot& situation)
     {
         return seatScripts()[static_cast<std::size_t>(isValidSeat(situation.seat) ? situation.seat : 0)];
     }

@@ -27,11 +27,10 @@ TEST(StandInLogic, ProposalFromJacksAndTrumps)
         {"CB HA H1 H7 KA K7 P7 P8 C7 C8", GAME_HEARTS, 0},
     };
     for (const Case& c : cases) {
-        STANDIN_LOGIK logic;
-        logic.proposeFor(cardsOf(c.hand));
-        EXPECT_EQ(logic.proposedType, c.type) << c.hand;
-        EXPECT_EQ(logic.bidLimit, c.limit) << c.hand;
-        EXPECT_EQ(logic.proposedWinLevel, WIN_LEVEL_WITH_SKAT);
+        const GameProposal proposal = STANDIN_LOGIK::proposeFor(cardsOf(c.hand));
+        EXPECT_EQ(proposal.type, c.type) << c.hand;
+        EXPECT_EQ(proposal.bidLimit, c.limit) << c.hand;
+        EXPECT_EQ(proposal.winLevel, WIN_LEVEL_WITH_SKAT);
     }
 }
 
@@ -58,21 +57,19 @@ TEST(StandInLogic, DiscardsTheTwoHighestPointCardsOutsideTheTrumps)
 
 TEST(StandInLogic, PlaysTheLowestLegalCard)
 {
-    PLAYER_SITUATION situation;
+    GameSnapshot situation;
     situation.seat = 1;
     situation.cards.hands[1] = EINBLATT(cardsOf("KA K7 HB H8 C1"));
     situation.cards.AUSP = 0;
     situation.record.SPIELART = SPIELART(GAME_HEARTS, 0);
     STANDIN_LOGIK logic;
-    logic.chooseCard(situation); // leading: the whole hand
-    EXPECT_EQ(logic.chosenCard, cardIdFromCode("C1"));
+    // leading: the whole hand
+    EXPECT_EQ(logic.chooseCard(situation), cardIdFromCode("C1"));
     situation.cards.trick.addCard(cardIdFromCode("H9")); // hearts led: trumps
-    logic.chooseCard(situation);
-    EXPECT_EQ(logic.chosenCard, cardIdFromCode("H8"));
+    EXPECT_EQ(logic.chooseCard(situation), cardIdFromCode("H8"));
     situation.cards.trick.clear();
     situation.cards.trick.addCard(cardIdFromCode("PA")); // no spades: anything
-    logic.chooseCard(situation);
-    EXPECT_EQ(logic.chosenCard, cardIdFromCode("C1"));
+    EXPECT_EQ(logic.chooseCard(situation), cardIdFromCode("C1"));
 }
 
 TEST(StandInLogic, RegistrationGivesEveryNewPlayerTheStandIn)

@@ -1,0 +1,37 @@
+#pragma once
+// Exporting a score sheet as "Skatliste.pdf".
+
+#include "skat/app/PdfSheetTexts.h"
+#include "skat/engine/Liste.h"
+
+#include <filesystem>
+#include <string>
+
+struct PdfExportSettings {
+    // The folder of the four fonts; empty: "Ressourcen/PdfListe" beside the
+    // program.
+    std::filesystem::path fontFolder;
+    PdfLanguage language = PdfLanguage::German;
+    Scoring scoring = SCORING_CLASSIC;
+    double tariffCents = 1.0;
+    // The date line; empty: today.
+    std::wstring date;
+};
+
+inline constexpr const char* PDF_SHEET_FILE_NAME = "Skatliste.pdf";
+
+class USER_PREFS;
+// The user's scoring and tariff, the fonts beside the program.
+PdfExportSettings pdfExportSettings(const USER_PREFS& prefs, PdfLanguage language);
+
+// "Ressourcen/PdfListe" in the program's folder.
+std::filesystem::path defaultPdfFontFolder();
+// "Skatliste.pdf" in the program's temporary folder (created when missing).
+std::filesystem::path defaultPdfTarget();
+
+// Writes the sheet to the target path. The document goes to a new file
+// beside the target and replaces the target only once it is complete. On a
+// failure the partial file is removed, an existing target is left as it was,
+// "Exception: <reason>" goes to standard output and the user is shown one
+// message; the result is then false.
+bool exportScoreSheetPdf(const LISTE& sheet, const std::filesystem::path& target, const PdfExportSettings& settings);

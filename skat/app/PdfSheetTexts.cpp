@@ -1,0 +1,80 @@
+#include "skat/app/PdfSheetTexts.h"
+
+PdfSheetTexts pdfSheetTexts(PdfLanguage language)
+{
+    PdfSheetTexts t;
+    if (language == PdfLanguage::English) {
+        t.title = L"Skat score sheet";
+        t.result = L"Result";
+        t.gamesWon = L"Games won (50 each)";
+        t.gamesLost = L"Games lost (50 each)";
+        t.opponentsLost = L"Games lost by others (40 each, 30 with 4)";
+        t.finalResult = L"Final result";
+        t.carry = L"Carry";
+        t.winLevels = L"Win level";
+        t.gameValue = L"Game values";
+        t.seat[0] = L"Seat 1";
+        t.seat[1] = L"Seat 2";
+        t.seat[2] = L"Seat 3";
+        t.seat[3] = L"Seat 4";
+        t.name = L"Name";
+        t.runningNumber = L"Number of the game";
+        t.baseValues = L"Basic values";
+        t.jacks = L"Jacks /";
+        t.matadors = L"Multipliers";
+        t.with = L"with";
+        t.without = L"without";
+        t.hand = L"Hand";
+        t.schneider = L"Schneider";
+        t.schneiderAnnounced = L"Schneider announced";
+        t.schwarz = L"Schwarz";
+        t.schwarzAnnounced = L"Schwarz announced";
+        t.ouvert = L"ouvert";
+        t.won = L"won";
+        t.lost = L"lost";
+        t.passedIn = L"games passed in";
+        t.tariffLine = L"Amount won (tariff %.2f ct):";
+        t.exportFailed = L"The score sheet could not be written as PDF:|%ls|%ls";
+        t.ramsch = L"Ramsch";
+        t.kontra = L"Kontra";
+        t.re = L"Re";
+        t.bock = L"Bock";
+        return t;
+    }
+    t.title = L"Skat-Spielliste";
+    t.result = L"Ergebnis";
+    t.gamesWon = L"gewonnene Spiele (je 50)";
+    t.gamesLost = L"verlorene Spiele (je 50)";
+    t.opponentsLost = L"Verluste der Gegner (je 40, zu viert 30)";
+    t.finalResult = L"Endergebnis";
+    t.carry = L"Übertrag";
+    t.winLevels = L"Gewinnstufen";
+    t.gameValue = L"Spielwert";
+    t.seat[0] = L"Platz 1";
+    t.seat[1] = L"Platz 2";
+    t.seat[2] = L"Platz 3";
+    t.seat[3] = L"Platz 4";
+    t.name = L"Name";
+    t.runningNumber = L"laufende Nummer";
+    t.baseValues = L"Grundwerte";
+    t.jacks = L"Buben /";
+    t.matadors = L"Spitzen";
+    t.with = L"mit";
+    t.without = L"ohne";
+    t.hand = L"Handspiel";
+    t.schneider = L"Schneider";
+    t.schneiderAnnounced = L"Schneider angesagt";
+    t.schwarz = L"Schwarz";
+    t.schwarzAnnounced = L"Schwarz angesagt";
+    t.ouvert = L"offen";
+    t.won = L"gew.";
+    t.lost = L"verl.";
+    t.passedIn = L"eingepasste Spiele";
+    t.tariffLine = L"Eingenommener Betrag (Tarif %.2fct):";
+    t.exportFailed = L"Die Skatliste konnte nicht als PDF geschrieben werden:|%ls|%ls";
+    t.ramsch = L"Ramsch";
+    t.kontra = L"Kontra";
+    t.re = L"Re";
+    t.bock = L"Bock";
+    return t;
+}

@@ -1,0 +1,158 @@
+#pragma once
+// Search of the rest of a game with every hand known, card by card, for the
+// computer player late in a game. A negamax over the point difference from
+// the root on, with transposition tables at trick starts, cut-offs when a
+// line already reaches the best its side can still get, skipping of cards
+// that are known to give the same result, and a depth limit. The result is
+// one rating per card the player to move may play.
+//
+// All search state (tables, level records, counters) lives in one object;
+// the computer player uses the process-wide one, tests and benchmarks may
+// build their own. One search at a time per object.
+
+#include "skat/engine/Stich.h"
+#include "skat/logic/OpenRatings.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+// One position to search: the three hands, the trick on the table and what
+// each side has taken so far.
+struct OpenDeal {
+    std::array<CardSet, 3> hands{};
+    TrickCode trick = 0; // cards already in the trick, in play order
+    int trickCount = 0;  // 0..2
+    Seat leader = 0;     // seat that led the trick
+    GameType type = GAME_NONE;
+    Seat declarer = SEAT_NONE;
+
+    // Taken before the position. Suit and grand: the declarer's points hold
+    // the skat. Null: the tricks the defenders took. Ramsch: per seat, and
+    // the skat's points (they count for the two seats not to move).
+    int declarerPoints = 0;
+    int defenderPoints = 0;
+    int defenderTricks = 0;
+    std::array<int, 3> seatPoints{};
+    int skatPoints = 0;
+    int completedTricks = 0;
+
+    Seat toMove() const { return (leader + trickCount) % 3; }
+    CardSet trickCards() const
+    {
+        CardSet set = 0;
+        for (int i = 0; i < trickCount; ++i)
+            set |= bitMask(trickCardBit(trick, i));
+        return set;
+    }
+    // The cards the player to move may play.
+    CardSet legalCards() const;
+};
+
+class OpenSearch {
+public:
+    static constexpr int MAX_DEPTH = 30;
+
+    // Parts of the search that are not exact and stay off unless asked for.
+    struct Heuristics {
+        // After a seat drew the last trumps of the others it leads its lowest
+        // trump at each later trick start (suit games).
+        bool trumpExhaustion = false;
+        // The 7 of a suit also stands for its 9 when the 8 lies with one
+        // opponent and the other holds a card of the suit.
+        bool sevenForNine = false;
+    };
+
+    OpenSearch();
+    ~OpenSearch();
+    OpenSearch(const OpenSearch&) = delete;
+    OpenSearch& operator=(const OpenSearch&) = delete;
+
+    // Searches the deal and fills ratings with one record per legal card of
+    // the player to move. Leaves ratings empty for a deal without game type
+    // or without a card to play.
+    void solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings);
+
+    // Forgets the cards each level tries first (kept between searches, so
+    // an analysis that starts with this repeats itself exactly).
+    void resetHints()
+    {
+        for (Level& level : levels_)
+            level.hint = 0;
+    }
+
+    Heuristics heuristics;
+    // Depth limit of suit and grand games; kept from one search to the next.
+    int suitDepthLimit = MAX_DEPTH;
+
+    // Statistics of the last search (hit counts per depth add up over all).
+    std::uint64_t nodes() const { return nodes_; }
+    std::uint64_t hashHits() const { return hits_; }
+    double elapsedMs() const { return elapsedMs_; }
+    const std::array<std::uint64_t, MAX_DEPTH + 1>& hitsPerDepth() const { return hitsPerDepth_; }
+
+private:
+    struct Line {
+        int score;
+        int own;
+        int other;
+        int ownDecisions;
+        int otherDecisions;
+    };
+    struct Undo {
+        TrickCode trick;
+        std::int8_t count;
+        std::int8_t leader;
+        int value; // trick value when the card completed a trick, else 0
+    };
+    struct Level {
+        int side;      // side of the mover at this level
+        int ownEntry;  // points of the mover's side on entry
+        int otherEntry;
+        CardSet hint;  // tried first; kept from one search to the next
+    };
+    class Table;
+
+    void configure(const OpenDeal& deal);
+    Line search(int depth, int own, int other, int score);
+    Line lastTrick(Seat mover, int own, int other, int score) const;
+    void play(CardBit bit, Undo& undo);
+    void unplay(CardBit bit, Seat mover, const Undo& undo);
+    CardSet equivalents(CardBit searched, CardSet candidates, Seat mover) const;
+    // 0, or how many levels up the ancestor lies that the line cuts against.
+    int cutAncestor(int depth, int own) const;
+    int bestGain(CardSet remaining) const;
+    Line child(int depth, Seat mover, CardBit bit, int own, int other, int score);
+
+    // Board.
+    std::array<CardSet, 3> hands_{};
+    TrickCode trick_ = 0;
+    int count_ = 0;
+    Seat leader_ = 0;
+    // Rules of the search.
+    GameType type_ = GAME_NONE;
+    std::array<int, 3> side_{};
+    Seat declarer_ = SEAT_NONE;
+    bool null_ = false;
+    int total_ = POINTS_IN_DECK; // card points of the whole game as the deal counts them
+    bool ramsch_ = false;
+    int depthLimit_ = MAX_DEPTH;
+    const std::uint8_t* winner_ = nullptr;
+    const std::uint8_t* points_ = nullptr;
+    std::array<CardSet, 32> follow_{};
+    CardSet trumps_ = 0;
+    // Search-wide state.
+    std::array<Level, MAX_DEPTH + 2> levels_{};
+    std::unique_ptr<Table> table_;
+    std::uint64_t nodes_ = 0;
+    std::uint64_t hits_ = 0;
+    std::array<std::uint64_t, MAX_DEPTH + 1> hitsPerDepth_{};
+    bool depthLimitHit_ = false;
+    Seat exhaustedSeat_ = SEAT_NONE;
+    int exhaustedDepth_ = 0;
+    double elapsedMs_ = 0;
+};
+
+// The one search object of the process, for the computer player.
+OpenSearch& processOpenSearch();

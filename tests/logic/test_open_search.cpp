@@ -1,0 +1,282 @@
+// The open-game search against a plain minimax of the same game (no table,
+// no cut-offs, no skipping) on random endgames of every game type, and the
+// cases the search must get right by construction.
+
+#include "skat/engine/Einblatt.h"
+#include "skat/engine/Karte.h"
+#include "skat/logic/OpenSearch.h"
+#include "tests/engine/test_table_support.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+using table_test::cardsOf;
+
+namespace {
+
+struct Outcome {
+    int score;
+    int own;
+    int other;
+};
+
+// Negamax over the point difference, every legal card tried, sides and
+// points exactly as the game counts them.
+class PlainMinimax {
+public:
+    explicit PlainMinimax(const OpenDeal& deal) : deal_(deal)
+    {
+        const Seat first = deal.type == GAME_RAMSCH ? deal.toMove() : deal.declarer;
+        for (Seat s = 0; s < 3; ++s)
+            side_[s] = s == first ? 0 : 1;
+    }
+
+    // Root points of the mover's side and the other side.
+    std::pair<int, int> rootPoints() const
+    {
+        const Seat mover = deal_.toMove();
+        if (deal_.type == GAME_NULL) {
+            const int defenders = -10 * deal_.defenderTricks;
+            return mover == deal_.declarer ? std::pair{0, defenders} : std::pair{defenders, 0};
+        }
+        if (deal_.type == GAME_RAMSCH) {
+            const int all = deal_.seatPoints[0] + deal_.seatPoints[1] + deal_.seatPoints[2] + deal_.skatPoints;
+            return {-deal_.seatPoints[mover], -(all - deal_.seatPoints[mover])};
+        }
+        return mover == deal_.declarer ? std::pair{deal_.declarerPoints, deal_.defenderPoints}
+                                       : std::pair{deal_.defenderPoints, deal_.declarerPoints};
+    }
+
+    // The outcome after the mover plays card (a legal card) at the root.
+    Outcome afterCard(CardBit card) const
+    {
+        const auto [own, other] = rootPoints();
+        Outcome o = play(deal_, card, own, other, 0);
+        if (deal_.type == GAME_NULL && deal_.toMove() != deal_.declarer && o.other < 0)
+            o = {o.score, 0, -100};
+        return clampDeclarer(deal_.toMove(), o);
+    }
+
+private:
+    Outcome clampDeclarer(Seat mover, Outcome o) const
+    {
+        if (deal_.type == GAME_NULL && mover == deal_.declarer && o.own < 0)
+            return {o.score, -100, 0};
+        return o;
+    }
+
+    Outcome play(OpenDeal d, CardBit card, int own, int other, int score) const
+    {
+        const Seat mover = d.toMove();
+        d.hands[mover] &= ~bitMask(card);
+        d.trick = static_cast<TrickCode>(d.trick | (card << (5 * d.trickCount)));
+        int value = 0;
+        if (++d.trickCount == 3) {
+            const int winner = trickWinner(d.type, cardByBit(trickCardBit(d.trick, 0)),
+                                           cardByBit(trickCardBit(d.trick, 1)), cardByBit(trickCardBit(d.trick, 2)));
+            const int points = pointsOfSet(d.trickCards());
+            value = d.type == GAME_NULL ? -10 : d.type == GAME_RAMSCH ? -points : points;
+            d.leader = (d.leader + winner) % 3;
+            d.trick = 0;
+            d.trickCount = 0;
+        }
+        const Seat next = d.toMove();
+        if (side_[next] == side_[mover])
+            return node(d, own + value, other, score + value);
+        const Outcome theirs = node(d, other + value, own, value - score);
+        return {-theirs.score, theirs.other, theirs.own};
+    }
+
+    Outcome node(const OpenDeal& d, int own, int other, int score) const
+    {
+        const Seat mover = d.toMove();
+        CardSet legal = d.legalCards();
+        if (legal == 0)
+            return {score, own, other};
+        Outcome best{-1000, 0, 0};
+        for (; legal != 0; legal &= legal - 1) {
+            const Outcome o = clampDeclarer(mover, play(d, lowestBit(legal), own, other, score));
+            if (o.score > best.score)
+                best = o;
+        }
+        return best;
+    }
+
+    OpenDeal deal_;
+    int side_[3]{};
+};
+
+// A random position with `cards` cards in the hand of the seat to move and
+// `inTrick` cards already on the table. The cards out of play are split at
+// random among the parties (Ramsch: the seats and two for the skat).
+OpenDeal randomEndgame(std::mt19937& rng, GameType type, int cards, int inTrick)
+{
+    std::array<CardBit, 32> deck{};
+    for (int i = 0; i < 32; ++i)
+        deck[i] = i;
+    std::shuffle(deck.begin(), deck.end(), rng);
+    OpenDeal d;
+    d.type = type;
+    d.leader = static_cast<Seat>(rng() % 3);
+    d.declarer = static_cast<Seat>(rng() % 3);
+    d.trickCount = inTrick;
+    int next = 0;
+    for (int place = 0; place < inTrick; ++place)
+        d.trick = static_cast<TrickCode>(d.trick | (deck[next++] << (5 * place)));
+    for (int i = 0; i < 3; ++i) {
+        const Seat seat = (d.leader + i) % 3;
+        const int count = i < inTrick ? cards - 1 : cards;
+        for (int k = 0; k < count; ++k)
+            d.hands[seat] |= bitMask(deck[next++]);
+    }
+    int skatLeft = 2;
+    for (; next < 32; ++next) {
+        const int points = pointsOfSet(bitMask(deck[next]));
+        if (type == GAME_RAMSCH && skatLeft > 0) {
+            d.skatPoints += points;
+            --skatLeft;
+        } else if (type == GAME_RAMSCH) {
+            d.seatPoints[rng() % 3] += points;
+        } else if (rng() % 2 == 0) {
+            d.declarerPoints += points;
+        } else {
+            d.defenderPoints += points;
+        }
+    }
+    d.completedTricks = 10 - cards;
+    d.defenderTricks = static_cast<int>(rng() % (d.completedTricks + 1)) / 2;
+    return d;
+}
+
+std::string describe(const OpenDeal& d)
+{
+    std::string text = "type " + std::to_string(d.type) + " leader " + std::to_string(d.leader) + " declarer "
+        + std::to_string(d.declarer) + " hands";
+    for (CardSet h : d.hands)
+        text += " " + std::to_string(h);
+    return text + " trick " + std::to_string(d.trick) + "/" + std::to_string(d.trickCount);
+}
+
+// Number of positions where the search's rating of some card differs from
+// the minimax; every difference is reported.
+int compareWithMinimax(OpenSearch& search, std::uint32_t seed, int deals)
+{
+    std::mt19937 rng(seed);
+    int differences = 0;
+    for (int i = 0; i < deals; ++i) {
+        const GameType type = static_cast<GameType>(1 + i % 8);
+        const int cards = 1 + static_cast<int>(rng() % 4);
+        const int inTrick = static_cast<int>(rng() % 3);
+        const OpenDeal deal = randomEndgame(rng, type, cards, inTrick);
+        SLOFFENWERTUNG ratings;
+        search.solve(deal, ratings);
+        const PlainMinimax reference(deal);
+        bool differs = ratings.size() != cardCount(deal.legalCards());
+        for (const OpenGameRating& r : ratings) {
+            const Outcome want = reference.afterCard(cardMaskOfId(r.card) ? lowestBit(cardMaskOfId(r.card)) : 0);
+            if (r.value != want.score || r.ownPoints != want.own || r.otherPoints != want.other || !r.exact) {
+                differs = true;
+                ADD_FAILURE() << describe(deal) << " card " << r.card << ": search " << r.value << " " << r.ownPoints
+                              << "/" << r.otherPoints << ", minimax " << want.score << " " << want.own << "/"
+                              << want.other;
+            }
+        }
+        differences += differs ? 1 : 0;
+    }
+    return differences;
+}
+
+TEST(OpenSearch, AgreesWithPlainMinimaxOnRandomEndgamesOfEveryGameType)
+{
+    OpenSearch search;
+    EXPECT_EQ(compareWithMinimax(search, 20261210, 4000), 0);
+}
+
+TEST(OpenSearch, AgreesWithMinimaxWhenTheHintsOfEarlierSearchesStay)
+{
+    // The same search object runs many deals: the cards each level tries
+    // first carry over and must never change a value.
+    OpenSearch search;
+    EXPECT_EQ(compareWithMinimax(search, 7, 800), 0);
+    EXPECT_EQ(compareWithMinimax(search, 8, 800), 0);
+}
+
+OpenDeal dealOf(GameType type, Seat leader, Seat declarer, const char* s0, const char* s1, const char* s2)
+{
+    OpenDeal d;
+    d.type = type;
+    d.leader = leader;
+    d.declarer = declarer;
+    d.hands = {cardsOf(s0), cardsOf(s1), cardsOf(s2)};
+    d.completedTricks = 10 - cardCount(d.hands[leader]);
+    const int out = POINTS_IN_DECK - pointsOfSet(d.hands[0] | d.hands[1] | d.hands[2]);
+    d.declarerPoints = out / 2;
+    d.defenderPoints = out - out / 2;
+    return d;
+}
+
+TEST(OpenSearch, DrawingTheLastTrumpsFirstIsNotAlwaysBest)
+{
+    // Seat 0 (declarer, spades) holds the only trump and a low club. Leading
+    // the club first lets seat 2 win it and lead hearts into the trump, where
+    // seat 1 must give its ace. Leading the trump first lets both discard.
+    OpenDeal d = dealOf(GAME_SPADES, 0, 0, "P7 K7", "HA K8", "H1 K9");
+    OpenSearch exact;
+    SLOFFENWERTUNG ratings;
+    exact.solve(d, ratings);
+    const int clubFirst = ratings.value(cardIdFromCode("K7"));
+    const int trumpFirst = ratings.value(cardIdFromCode("P7"));
+    EXPECT_GT(clubFirst, trumpFirst);
+    EXPECT_EQ(ratings.record(cardIdFromCode("K7"))->ownPoints, d.declarerPoints + 21);
+}
+
+TEST(OpenSearch, EdgeCasesOfTheSetUp)
+{
+    OpenSearch search;
+    SLOFFENWERTUNG ratings;
+
+    // One card each: the trick is scored at once, no decisions.
+    OpenDeal last = dealOf(GAME_GRAND, 1, 1, "KA", "K1", "KB");
+    search.solve(last, ratings);
+    ASSERT_EQ(ratings.size(), 1);
+    EXPECT_EQ(ratings[0].card, cardIdFromCode("K1"));
+    EXPECT_EQ(ratings[0].value, -23); // seat 0's jack takes ace, ten and itself
+    EXPECT_EQ(ratings[0].ownDecisions, 0);
+    EXPECT_EQ(ratings[0].otherDecisions, 0);
+
+    // Null: the defenders' two earlier tricks count -20, the declarer starts at 0.
+    OpenDeal null = dealOf(GAME_NULL, 0, 0, "K7 K8", "KA KK", "H7 HA");
+    null.defenderTricks = 2;
+    search.solve(null, ratings);
+    for (const OpenGameRating& r : ratings) {
+        EXPECT_EQ(r.ownPoints, 0) << r.card;     // the declarer stays clean
+        EXPECT_EQ(r.otherPoints, -40) << r.card; // two more tricks for the defenders
+    }
+    // A null declarer who must take a trick stands at -100.
+    OpenDeal lost = dealOf(GAME_NULL, 0, 0, "KA", "K7", "H7");
+    search.solve(lost, ratings);
+    ASSERT_EQ(ratings.size(), 1);
+    EXPECT_EQ(ratings[0].ownPoints, -100);
+    EXPECT_EQ(ratings[0].otherPoints, 0);
+
+    // No game type: nothing to rate.
+    OpenDeal none = last;
+    none.type = GAME_NONE;
+    search.solve(none, ratings);
+    EXPECT_TRUE(ratings.empty());
+}
+
+TEST(OpenSearch, RatingSetHoldsThirteenRecords)
+{
+    SLOFFENWERTUNG set;
+    for (int i = 0; i < 14; ++i)
+        set.add({.card = cardIdOfBit(i), .value = i});
+    EXPECT_EQ(set.size(), 13);
+    EXPECT_EQ(set.find(cardIdOfBit(13)), -1);
+    EXPECT_EQ(set.value(cardIdOfBit(12)), 12);
+    EXPECT_EQ(set.value(cardIdOfBit(13)), 0);
+}
+
+} // namespace
