@@ -7,6 +7,7 @@ find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Network Test)
 pkg_check_modules(TINYXML2 REQUIRED IMPORTED_TARGET tinyxml2)
 pkg_check_modules(MINIZIP REQUIRED IMPORTED_TARGET minizip)
 pkg_check_modules(SDL2_MIXER REQUIRED IMPORTED_TARGET SDL2_mixer)
+pkg_check_modules(LIBMSI REQUIRED IMPORTED_TARGET libmsi-1.0)
 
 find_library(HPDF_LIBRARY NAMES hpdf REQUIRED)
 find_path(HPDF_INCLUDE_DIR hpdf.h REQUIRED)

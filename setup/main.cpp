@@ -1,7 +1,15 @@
-// Installer bootstrapper entry.
-#include <cstdio>
+// Setup: installs the package appended to its own file.
+#include "setup/Bootstrapper.h"
+#include "setup/ProcessRun.h"
 
-int main() {
-    std::puts("Setup");
-    return 0;
+#include <string>
+
+int main(int argc, char** argv)
+{
+    std::string commandLine;
+    for (int i = 1; i < argc; ++i)
+        commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
+    const std::filesystem::path self = setup::ownProgramFile();
+    setup::LocalInstaller installer(self.parent_path());
+    return setup::bootstrapperMain(commandLine, installer, self);
 }

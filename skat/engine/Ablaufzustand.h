@@ -53,14 +53,6 @@ class ZUSTAND_REIZEN : public ABLAUFZUSTAND {
 public:
     using ABLAUFZUSTAND::ABLAUFZUSTAND;
     void run() override;
-
-private:
-    // One value said by the seat; false when the loop ends.
-    bool say(Seat seat, int mode);
-    // The seat names (mode 1) a value above the current one: the index
-    // moves by one. False when it passes or the top of the table is reached.
-    bool names(Seat seat, bool& ok);
-    bool holds(Seat seat, bool& ok);
 };
 
 class ZUSTAND_SPIEL_ANSAGEN : public ABLAUFZUSTAND {

@@ -2,6 +2,7 @@
 
 #include "skat/engine/AnswerCheck.h"
 #include "skat/engine/BidTable.h"
+#include "skat/engine/GameRules.h"
 #include "skat/engine/Karte.h"
 #include "skat/engine/SkatNetworkMessage.h"
 #include "skat/engine/Skattisch.h"
@@ -164,7 +165,7 @@ SKAT proposedDiscard(const SKATTISCH& table, PLAYER_LOGIK& logic, const GameSnap
 // The value the seat is asked to name (bidding mode 1) or to hold.
 int valueAsked(const SPIELSTRUCT_CORE& record)
 {
-    return bidValueAt(record.REIZEN_MODUS == 1 ? record.REIZ_INDEX + 1 : record.REIZ_INDEX);
+    return bidValueAsked(record.REIZ_INDEX, record.REIZEN_MODUS);
 }
 
 // The value the seat has said so far.
@@ -293,14 +294,7 @@ void COMPI_PLAYER::cut()
 
 int COMPI_PLAYER::bidAnswer(int limit, int bidIndex, int biddingMode, int currentBid)
 {
-    if (biddingMode == 1) {
-        if (bidIndex + 1 < BID_TABLE_SIZE && bidValueAt(bidIndex) < limit)
-            return bidValueAt(bidIndex + 1);
-        return currentBid;
-    }
-    if (bidValueAt(bidIndex) <= limit)
-        return bidValueAt(bidIndex);
-    return currentBid;
+    return computerBidAnswer(limit, bidIndex, biddingMode, currentBid);
 }
 
 void COMPI_PLAYER::bid()

@@ -3,6 +3,7 @@
 #include "skat/engine/Spielstruct.h"
 
 #include "skat/engine/BidTable.h"
+#include "skat/engine/GameRules.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -141,13 +142,5 @@ void SPIELSTRUCT::settleRamsch(const SettlementTally& tally)
 
 void SPIELSTRUCT::markBockTriggers(const SettlementTally& t, const RuleSettings& rules)
 {
-    LOEST_BOCKRUNDE_AUS = false;
-    const GameType type = SPIELART.SPIEL_TYP;
-    if (!rules.bockRounds || type == GAME_NULL || type == GAME_RAMSCH)
-        return;
-    const int declarer90 = rules.schneiderAt91 ? 91 : 90;
-    LOEST_BOCKRUNDE_AUS = (rules.bockOn60To60 && t.declarerPoints == 60)
-        || (rules.bockOnLostKontra && KONTRA && isLost()) || (rules.bockOnWonKontra && KONTRA && !isLost())
-        || (rules.bockOnDefenders90 && t.defenderPoints >= 90)
-        || (rules.bockOnDeclarer90 && t.declarerPoints >= declarer90);
+    LOEST_BOCKRUNDE_AUS = triggersBockRounds(core(), t, rules);
 }

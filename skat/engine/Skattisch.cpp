@@ -325,11 +325,15 @@ void SKATTISCH_SERVER::saveRunningGame(int index)
 
 void SKATTISCH_SERVER::setState(int index)
 {
+    std::unique_ptr<ABLAUFZUSTAND> finished;
     {
         std::lock_guard lock(tableLock);
+        finished = std::move(state_);
         state_ = createState(index, *this);
         currentIndex = index < STATE_NEUES_SPIEL || index > STATE_ABRECHNUNG ? STATE_NEUES_SPIEL : index;
     }
+    // A state ends outside the lock: its destructor may wait for its work.
+    finished.reset();
     saveRunningGame(currentIndex);
     if (stateHook_)
         stateHook_(currentIndex);
@@ -383,14 +387,16 @@ void SKATTISCH_SERVER::gameLoop()
     // A stopped or normally ended game is over; after a failure the user did
     // not cause (or at shutdown) the saved game keeps its state to resume.
     const bool keepSaved = closing || requestFailed_;
+    std::unique_ptr<ABLAUFZUSTAND> last;
     {
         std::lock_guard lock(tableLock);
         currentIndex = STATE_STOP;
         cards.reset();
         record.reset();
         currentIndex = STATE_NONE;
-        state_.reset();
+        last = std::move(state_);
     }
+    last.reset();
     if (!keepSaved)
         saveRunningGame(STATE_NONE);
     // The end carries run id 0: shown unless another loop has started since.

@@ -92,13 +92,6 @@ bool SPIELSTRUCT::isOverbid(const RuleSettings& rules) const
     return GEREIZT > std::abs(SPIELART.gameValue(SPITZEN, rules));
 }
 
-bool SPIELSTRUCT::isLost() const
-{
-    if (SPIELWERT == 0 && ALSP_AUFGEGEBEN)
-        return true;
-    return SPIELWERT < 0;
-}
-
 bool SPIELSTRUCT::read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument&)
 {
     if (element == nullptr)

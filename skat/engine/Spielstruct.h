@@ -63,6 +63,11 @@ struct SPIELSTRUCT_CORE {
     int ruleSet = RULESET_INTERNATIONAL;
     int SPIELERPOS = 1;
 
+    // Negative value, or a declarer who gave up on a game of value 0.
+    bool isLost() const { return SPIELWERT < 0 || (SPIELWERT == 0 && ALSP_AUFGEGEBEN); }
+    // All passed and no Ramsch played: no game to enter.
+    bool isPassedIn() const { return GEREIZT < 1 && SPIELART.SPIEL_TYP != GAME_RAMSCH; }
+
     bool operator==(const SPIELSTRUCT_CORE&) const = default;
 };
 
@@ -139,10 +144,6 @@ public:
     // The bid is above the game's value.
     bool isOverbid() const;
     bool isOverbid(const RuleSettings& rules) const;
-    // Negative value, or a declarer who gave up on a game of value 0.
-    bool isLost() const;
-    // All passed and no Ramsch played: no game to enter.
-    bool isPassedIn() const { return GEREIZT < 1 && SPIELART.SPIEL_TYP != GAME_RAMSCH; }
 
     // Every field and text equal (a missing text block equals an empty one).
     bool operator==(const SPIELSTRUCT& other) const { return core() == other.core() && texts_ == other.texts_; }

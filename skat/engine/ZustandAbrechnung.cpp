@@ -57,8 +57,13 @@ bool ZUSTAND_ABRECHNUNG::confirmGameEnd(int endEvent, int confirmRequest)
 {
     enterGameInSheet();
     startGameEndWork();
-    if (!report(endEvent) || !report(table.modus.repeatFlag ? REPEATED_GAME_NOT_LISTED : SCORE_SHEET_CHANGED))
+    // Every way out waits for the game-end work here, outside the table
+    // lock: a save that shows a message needs the GUI thread, which paints
+    // under that lock.
+    if (!report(endEvent) || !report(table.modus.repeatFlag ? REPEATED_GAME_NOT_LISTED : SCORE_SHEET_CHANGED)) {
+        joinGameEndWork();
         return false;
+    }
     const int code = table.askAllPlayers(confirmRequest);
     joinGameEndWork();
     if (code != VORDIX_IPC::RESUME_ANSWERED) {

@@ -2,8 +2,11 @@
 
 #include "skat/engine/Ablaufzustand.h"
 
+#include "skat/engine/GameRules.h"
 #include "skat/engine/Karte.h"
 #include "skat/engine/Stich.h"
+
+#include <cassert>
 
 namespace {
 // The two cards are the same pair in either order.
@@ -329,15 +332,16 @@ bool ZUSTAND_STICH_ABLEGEN::collectTrick(GameType type, CardId winningCard)
     {
         std::lock_guard lock(table.tableLock);
         SPIELKARTEN& cards = table.cards;
-        Seat winner = SEAT_NONE;
-        for (Seat seat = 0; seat < 3; ++seat)
-            if (cards.trick.card(placeInTrick(seat, cards.AUSP))->id() == winningCard)
-                winner = seat;
-        if (winner == SEAT_NONE)
+        if (!isValidSeat(cards.AUSP) || !cards.trick.isComplete()) {
+            assert(false && "collecting a trick without a leader or before its third card");
             return false;
+        }
+        const Seat winner = trickTaker(cards.trick, cards.AUSP, type);
         taken = cards.collectTrick(type, table.record.ALLEIN);
-        if (taken != winner)
+        if (taken != winner) {
+            assert(false && "the pile refused the trick");
             return false;
+        }
     }
     return report(TRICK_COLLECTED);
 }
@@ -361,15 +365,20 @@ void ZUSTAND_STICH_ABLEGEN::run()
         next = STATE_STOP;
         return;
     }
-    bool earlyEnd;
+    PlayState play;
     {
         std::lock_guard lock(table.tableLock);
-        const STAPEL& pile = table.cards.pile;
-        earlyEnd = (type == GAME_NULL && pile.recordCount(PARTY_DECLARER) > 2)
-            || (pile.recordCount(PARTY_DEFENDERS) > 0 && table.record.SPIELART.GEWINN_STUFE == WIN_LEVEL_OUVERT_HAND
-                && type != GAME_NULL);
+        const SPIELKARTEN& cards = table.cards;
+        play.type = type;
+        play.winLevel = table.record.SPIELART.GEWINN_STUFE;
+        play.declarerRecordCount = cards.pile.recordCount(PARTY_DECLARER);
+        play.defenderRecordCount = cards.pile.recordCount(PARTY_DEFENDERS);
+        play.cardsInHands = cards.hands[0].cardCount() + cards.hands[1].cardCount() + cards.hands[2].cardCount();
+        play.declarerGaveUp = table.record.ALSP_AUFGEGEBEN;
+        play.defendersGaveUp = table.record.GEGNER_AUFGEGEBEN;
     }
-    if (earlyEnd) {
+    const TrickEnd end = afterTrick(play);
+    if (end.endsEarly) {
         if (!report(GAME_ENDS_EARLY))
             return;
         {
@@ -379,9 +388,5 @@ void ZUSTAND_STICH_ABLEGEN::run()
         if (!report(HANDS_CHANGED))
             return;
     }
-    std::lock_guard lock(table.tableLock);
-    const SPIELKARTEN& cards = table.cards;
-    const bool cardsLeft = cards.hands[0].cardCount() + cards.hands[1].cardCount() + cards.hands[2].cardCount() > 0;
-    next = cardsLeft && !table.record.ALSP_AUFGEGEBEN && !table.record.GEGNER_AUFGEGEBEN ? STATE_KARTE_AUSSPIELEN
-                                                                                          : STATE_ABRECHNUNG;
+    next = end.playGoesOn ? STATE_KARTE_AUSSPIELEN : STATE_ABRECHNUNG;
 }

@@ -3,6 +3,10 @@
 #include "skat/engine/Ablaufzustand.h"
 
 #include "skat/engine/BidTable.h"
+#include "skat/engine/GameRules.h"
+#include "skat/engine/TableServices.h"
+
+#include <cassert>
 
 void ZUSTAND_NEUES_SPIEL::run()
 {
@@ -68,53 +72,6 @@ void ZUSTAND_REIZ_VORSCHLAG::run()
         next = STATE_REIZEN;
 }
 
-bool ZUSTAND_REIZEN::say(Seat seat, int mode)
-{
-    {
-        std::lock_guard lock(table.tableLock);
-        table.record.REIZEN_DRAN = seat;
-        table.record.REIZEN_MODUS = mode;
-    }
-    if (!reportWithValue(BID_TURN, seat) || !ask(REQUEST_BID, seat))
-        return false;
-    {
-        std::lock_guard lock(table.tableLock);
-        table.record.GEREIZTBIS[static_cast<std::size_t>(seat)] = answerOfSeat(seat).bidValue;
-    }
-    return reportWithValue(BID_ANSWERED, seat);
-}
-
-// A bid at the top of the table is final: nobody is asked to go higher.
-bool ZUSTAND_REIZEN::names(Seat seat, bool& ok)
-{
-    ok = true;
-    int index;
-    {
-        std::lock_guard lock(table.tableLock);
-        index = table.record.REIZ_INDEX;
-    }
-    if (index >= BID_TABLE_SIZE - 1)
-        return false;
-    if (!say(seat, 1)) {
-        ok = false;
-        return false;
-    }
-    std::lock_guard lock(table.tableLock);
-    if (table.record.GEREIZTBIS[static_cast<std::size_t>(seat)] <= bidValueAt(index))
-        return false;
-    table.record.REIZ_INDEX = index + 1;
-    return true;
-}
-
-bool ZUSTAND_REIZEN::holds(Seat seat, bool& ok)
-{
-    ok = say(seat, 2);
-    if (!ok)
-        return false;
-    std::lock_guard lock(table.tableLock);
-    return table.record.GEREIZTBIS[static_cast<std::size_t>(seat)] >= bidValueAt(table.record.REIZ_INDEX);
-}
-
 void ZUSTAND_REIZEN::run()
 {
     Seat forehand;
@@ -124,48 +81,43 @@ void ZUSTAND_REIZEN::run()
         table.record.REIZEN_DRAN = nextSeat(forehand);
         table.record.REIZ_INDEX = 0;
     }
-    const Seat middlehand = nextSeat(forehand);
-    const Seat rearhand = seatAfter(forehand, 2);
+    assert(isValidSeat(forehand));
+    if (!isValidSeat(forehand)) {
+        tableServices()->log(L"Reizen: no forehand set, the loop ends");
+        next = STATE_STOP;
+        return;
+    }
     if (!report(BIDDING_STARTED))
         return;
 
-    bool ok = true;
-    // One duel: `caller` names values to `answerer` until one of them passes.
-    // Returns the one left; ok false when the loop ends.
-    auto duel = [&](Seat caller, Seat answerer) -> Seat {
-        while (names(caller, ok)) {
-            if (!holds(answerer, ok))
-                return ok ? caller : SEAT_NONE;
+    BIDDING bidding(forehand);
+    while (!bidding.isDone()) {
+        const Seat seat = bidding.seatToAnswer();
+        {
+            std::lock_guard lock(table.tableLock);
+            table.record.REIZEN_DRAN = seat;
+            table.record.REIZEN_MODUS = bidding.mode();
         }
-        return ok ? answerer : SEAT_NONE;
-    };
-
-    // Middlehand names to forehand; the one left meets rearhand.
-    const Seat first = duel(middlehand, forehand);
-    if (!ok)
-        return;
-    const Seat winner = duel(rearhand, first);
-    if (!ok)
-        return;
-
-    bool allPassed;
-    {
-        std::lock_guard lock(table.tableLock);
-        allPassed = table.record.REIZ_INDEX == 0;
-    }
-    if (allPassed) {
-        // Forehand may still play for 18.
-        if (!say(forehand, 1))
+        if (!reportWithValue(BID_TURN, seat) || !ask(REQUEST_BID, seat))
             return;
+        const int value = answerOfSeat(seat).bidValue;
+        {
+            std::lock_guard lock(table.tableLock);
+            table.record.GEREIZTBIS[static_cast<std::size_t>(seat)] = value;
+        }
+        if (!reportWithValue(BID_ANSWERED, seat))
+            return;
+        bidding.apply(seat, value);
         std::lock_guard lock(table.tableLock);
-        if (table.record.GEREIZTBIS[static_cast<std::size_t>(forehand)] > bidValueAt(0))
-            table.record.REIZ_INDEX = 1;
+        table.record.REIZ_INDEX = bidding.bidIndex();
     }
+
+    const Seat winner = bidding.declarer();
     int reached;
     {
         std::lock_guard lock(table.tableLock);
         table.record.ALLEIN = winner;
-        table.record.GEREIZT = bidValueAt(table.record.REIZ_INDEX);
+        table.record.GEREIZT = bidValueAt(bidding.reachedIndex());
         reached = table.record.GEREIZT;
     }
     if (table.modus.exerciseFlag && winner != table.modus.storedGame.record.ALLEIN && !noteDeviation(0))

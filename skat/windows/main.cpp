@@ -16,8 +16,14 @@
 #include "vordix/windows/ControlIds.h"
 #include "vordix/windows/FormRegistry.h"
 #include "vordix/windows/ProgramRun.h"
+#include "vordix/windows/3rdparty/CrashHandler.h"
+#include "vordix/windows/3rdparty/MailSender.h"
+#include "vordix/windows/3rdparty/ReportAttachments.h"
 
 #include <QCoreApplication>
+
+#include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -92,6 +98,26 @@ void reportModeUnavailable() {
                         L"Ein Fehlerbericht liegt nicht vor.|Skat wird beendet.");
 }
 
+// The report files of this run (or, in report mode, of the crashed run) and
+// the handler that writes them.
+std::unique_ptr<ReportAttachments> g_attachments;
+std::unique_ptr<CrashHandler> g_crashHandler;
+
+void installCrashHandler() {
+    CrashHandlerOptions options;
+    options.dumpPath = g_attachments->dumpPath;
+    options.reportPath = g_attachments->logPath;
+    options.dumpType = readDumpMode();
+    if (!g_attachments->folder.empty()) options.restartEnvironment = {g_attachments->restartEnvironment()};
+    const uint32_t version[4] = {SKAT_VERSION_MAJOR, SKAT_VERSION_MINOR, SKAT_VERSION_PATCH, 0};
+    std::copy(version, version + 4, options.programVersion);
+    g_crashHandler = std::make_unique<CrashHandler>(options);
+}
+
+void runReportMode() {
+    if (!g_attachments || !g_attachments->hasCrashFiles()) reportModeUnavailable();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -102,7 +128,15 @@ int main(int argc, char* argv[]) {
         registerResourceStrings();
     };
     services.unregisterTables = [] { unregisterForms(); };
-    services.runReportMode = reportModeUnavailable;
+    services.prepareReport = [](bool reportMode) {
+        g_attachments = buildReportAttachments(reportMode);
+        clearMailCache();
+        installMailService();
+    };
+    services.removeReport = [] { g_attachments.reset(); };
+    services.installCrashHandler = installCrashHandler;
+    services.removeCrashHandler = [] { g_crashHandler.reset(); };
+    services.runReportMode = runReportMode;
     services.createApplication = [] { return new StandInApplication; };
     QCoreApplication::setApplicationName(QStringLiteral("Skat"));
     return vordix::windows::runProgram(argc, argv, services);

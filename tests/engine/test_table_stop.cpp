@@ -73,6 +73,60 @@ TEST(TableStop, StopReleasesTheLoopWaitingForAnEventToBeShown)
     ASSERT_TRUE(eventually([&] { return harness.observer->count(NEW_GAME) == 1; }));
 }
 
+// A stop while the end of a game is being shown: the game-end work (the
+// saves) is waited for inside the ending state, never by the loop while it
+// holds the table lock, under which the GUI thread paints.
+TEST(TableStop, StopAtTheEndOfAGameWaitsForTheSavesOutsideTheTableLock)
+{
+    struct Case {
+        int limit;    // 0: everybody passes
+        int endEvent;
+    };
+    for (const Case c : {Case{0, ALL_PASSED}, Case{18, SETTLEMENT_STARTED}}) {
+        SCOPED_TRACE(c.endEvent);
+        TableHarness harness;
+        harness.scriptDeal(DEAL, V);
+        seatScripts()[V].bidLimit = c.limit;
+        harness.table->modus.setNextOfList(harness.table->sheet);
+        std::mutex gate;
+        std::condition_variable opened;
+        bool open = false;
+        std::atomic<bool> shown{false};
+        harness.observer->onEvent = [&](int event, int) {
+            if (event != c.endEvent)
+                return;
+            shown = true;
+            std::unique_lock lock(gate);
+            opened.wait(lock, [&] { return open; });
+        };
+        // The save waits for the stop, then looks whether the table lock
+        // is ever free while it works.
+        std::atomic<bool> lockSeenFree{false};
+        harness.services->onSaveStatistics = [&] {
+            eventually([&] { return harness.table->stopRequested(); });
+            std::this_thread::sleep_for(std::chrono::milliseconds(30));
+            for (int i = 0; i < 20 && !lockSeenFree; ++i) {
+                if (harness.table->tableLock.try_lock()) {
+                    harness.table->tableLock.unlock();
+                    lockSeenFree = true;
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            }
+        };
+        harness.table->startLoopThread();
+        ASSERT_TRUE(eventually([&] { return shown.load(); }));
+        harness.table->stopGameLoop();
+        EXPECT_FALSE(harness.table->isLoopRunning());
+        EXPECT_EQ(harness.services->statisticsSaves, 1);
+        EXPECT_TRUE(lockSeenFree);
+        {
+            std::lock_guard lock(gate);
+            open = true;
+        }
+        opened.notify_all();
+    }
+}
+
 TEST(TableStop, StopRightAfterTheStartAndRepeatedStarts)
 {
     TableHarness harness;

@@ -96,7 +96,14 @@ public:
     }
 
     void addToStatisticsSheet(const SPIELSTRUCT&, const SPIELKARTEN&) override { ++statisticsGames; }
-    void saveStatisticsSheet() override { ++statisticsSaves; }
+    void saveStatisticsSheet() override
+    {
+        if (onSaveStatistics)
+            onSaveStatistics();
+        ++statisticsSaves;
+    }
+    // Runs on the game-end thread before each statistics save.
+    std::function<void()> onSaveStatistics;
 
     bool sendSucceeds = true;
     std::vector<std::string> sentToHost;

@@ -135,7 +135,7 @@ int runProgram(int argc, char** argv, const ProgramServices& services) {
     const bool reportMode = request.mode == StartRequest::Report;
     applyStyleSheet(reportMode);
     applyWindowIcon();
-    call(services.prepareReport);
+    if (services.prepareReport) services.prepareReport(reportMode);
 
     if (reportMode) {
         call(services.runReportMode);

@@ -21,7 +21,7 @@ struct ProgramServices {
     std::function<void()> registerTables;
     std::function<void()> unregisterTables;
     // The report files of a crash report: prepared in every mode, removed at the end.
-    std::function<void()> prepareReport;
+    std::function<void(bool reportMode)> prepareReport;
     std::function<void()> removeReport;
     // The crash-report mode ("DISPLAY_DLG"): its dialogs, then the end.
     std::function<void()> runReportMode;

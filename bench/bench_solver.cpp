@@ -1,0 +1,220 @@
+// Speed of the open-game search: the exact value of whole 10-card deals
+// (suit, grand, null) and whole analyses (the real deal and ten drawn ones)
+// at several points of a game. Per scenario it prints nodes, table hits and
+// milliseconds, then one summary line for the exact suit values and one for
+// all analyses together.
+//
+//   bench_solver [--seed S] [--deals N] [--moves M]
+
+#include "skat/engine/AnswerCheck.h"
+#include "skat/engine/Spielkarten.h"
+#include "skat/engine/Spielstruct.h"
+#include "skat/logic/OpenAnalysis.h"
+#include "vordix/Random.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Options {
+    std::uint32_t seed = 2026;
+    int deals = 3;  // exact 10-card suit deals
+    int moves = 10; // analyses per scenario
+};
+
+bool parse(int argc, char** argv, Options& options)
+{
+    for (int i = 1; i < argc; ++i) {
+        const bool hasValue = i + 1 < argc;
+        char* end = nullptr;
+        if (std::strcmp(argv[i], "--help") == 0)
+            return false;
+        if (!hasValue)
+            return false;
+        const long value = std::strtol(argv[i + 1], &end, 10);
+        if (end == argv[i + 1] || *end != '\0' || value < 0 || value > 1000000000L)
+            return false;
+        if (std::strcmp(argv[i], "--seed") == 0)
+            options.seed = static_cast<std::uint32_t>(value);
+        else if (std::strcmp(argv[i], "--deals") == 0 && value > 0)
+            options.deals = static_cast<int>(value);
+        else if (std::strcmp(argv[i], "--moves") == 0 && value > 0)
+            options.moves = static_cast<int>(value);
+        else
+            return false;
+        ++i;
+    }
+    return true;
+}
+
+// A shuffled deck dealt 10/10/10 and the skat.
+void deal(VORDIX_RANDOM& random, std::array<CardSet, 3>& hands, CardSet& skat)
+{
+    std::array<CardBit, 32> deck{};
+    for (int i = 0; i < 32; ++i)
+        deck[static_cast<std::size_t>(i)] = i;
+    for (int i = 31; i > 0; --i)
+        std::swap(deck[static_cast<std::size_t>(i)], deck[static_cast<std::size_t>(random.next(i + 1))]);
+    hands = {};
+    skat = 0;
+    for (int i = 0; i < 30; ++i)
+        hands[static_cast<std::size_t>(i % 3)] |= bitMask(deck[static_cast<std::size_t>(i)]);
+    skat = bitMask(deck[30]) | bitMask(deck[31]);
+}
+
+double median(std::vector<double> v)
+{
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+double percentile(std::vector<double> v, double p)
+{
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    const std::size_t i = static_cast<std::size_t>(p * static_cast<double>(v.size() - 1) + 0.999999);
+    return v[std::min(i, v.size() - 1)];
+}
+
+// Exact value of a fresh deal: seat 0 leads, the declarer holds the skat.
+// The depth limit is lifted as after the third trick.
+std::vector<double> exactScenario(const char* name, GameType type, int deals, VORDIX_RANDOM& random)
+{
+    OpenSearch search;
+    std::vector<double> times;
+    for (int d = 0; d < deals; ++d) {
+        OpenDeal position;
+        CardSet skat = 0;
+        deal(random, position.hands, skat);
+        position.type = type;
+        position.leader = 0;
+        position.declarer = d % 3;
+        position.declarerPoints = pointsOfSet(skat);
+        position.completedTricks = 3;
+        SLOFFENWERTUNG ratings;
+        search.solve(position, ratings);
+        times.push_back(search.elapsedMs());
+        int best = -1000;
+        for (const OpenGameRating& r : ratings)
+            best = std::max(best, r.value);
+        std::printf("%-28s deal %d: nodes %llu, hash hits %llu, %.1f ms, value %d\n", name, d + 1,
+                    static_cast<unsigned long long>(search.nodes()), static_cast<unsigned long long>(search.hashHits()),
+                    search.elapsedMs(), best);
+        std::fflush(stdout);
+    }
+    return times;
+}
+
+// A game of the type played with random legal cards up to the first time the
+// seat to move holds `cards` cards (null: a defender to move in trick
+// `nullTrick`); false when the deal never gets there.
+bool playTo(VORDIX_RANDOM& random, GameType type, int cards, int nullTrick, SPIELKARTEN& table, SPIELSTRUCT& record)
+{
+    std::array<CardSet, 3> hands{};
+    CardSet skat = 0;
+    deal(random, hands, skat);
+    table = SPIELKARTEN();
+    for (Seat s = 0; s < 3; ++s)
+        table.hands[static_cast<std::size_t>(s)].setCardSet(hands[static_cast<std::size_t>(s)]);
+    const CardId first = cardIdOfBit(lowestBit(skat));
+    const CardId second = cardIdOfBit(31 - std::countl_zero(skat));
+    table.AUSP = 0;
+    table.pile.setVh(0);
+    record = SPIELSTRUCT();
+    record.SPIELART = SPIELART(type, WIN_LEVEL_WITH_SKAT);
+    record.ALLEIN = static_cast<Seat>(random.next(3));
+    table.pile.setSkat(SKAT(first, second));
+    const int offset = random.next(3); // how many cards of the trick already lie
+    for (int played = 0; played < 30; ++played) {
+        const Seat mover = table.seatToMove();
+        const int held = table.hands[static_cast<std::size_t>(mover)].cardCount();
+        const int trickNumber = table.pile.trickCount() + 1;
+        if (type == GAME_NULL) {
+            if (trickNumber == nullTrick && mover != record.ALLEIN)
+                return true;
+        } else if (held == cards && table.trick.count() == offset) {
+            return true;
+        }
+        CardSet legal = legalCardsOfSeat(table, type, mover);
+        int pick = random.next(cardCount(legal));
+        for (; pick > 0; --pick)
+            legal &= legal - 1;
+        table.playCard(cardIdOfBit(lowestBit(legal)));
+        if (table.trick.isComplete())
+            table.collectTrick(type, record.ALLEIN);
+    }
+    return false;
+}
+
+struct Effort {
+    std::uint64_t nodes = 0;
+    std::uint64_t hits = 0;
+};
+
+void analysisScenario(const std::string& name, GameType type, int cards, int nullTrick, int moves,
+                      VORDIX_RANDOM& random, std::vector<double>& all)
+{
+    std::vector<double> times;
+    Effort effort;
+    for (int m = 0; m < moves; ++m) {
+        SPIELKARTEN table;
+        SPIELSTRUCT record;
+        while (!playTo(random, type, cards, nullTrick, table, record)) {
+        }
+        const OpenGameView view = openGameViewOf(table, record);
+        OpenAnalysisResult result;
+        analyseOpenGame(view, random, result);
+        (void)chooseOpenGameCard(view, result, {}, {});
+        times.push_back(result.elapsedMs);
+        effort.nodes += result.nodes;
+        effort.hits += result.hashHits;
+    }
+    all.insert(all.end(), times.begin(), times.end());
+    std::printf("%-28s %d moves: nodes %llu, hash hits %llu, median %.1f ms, worst %.1f ms\n", name.c_str(), moves,
+                static_cast<unsigned long long>(effort.nodes / static_cast<unsigned>(moves)),
+                static_cast<unsigned long long>(effort.hits / static_cast<unsigned>(moves)), median(times),
+                *std::max_element(times.begin(), times.end()));
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    Options options;
+    if (!parse(argc, argv, options)) {
+        std::fprintf(stderr, "usage: bench_solver [--seed S] [--deals N] [--moves M]\n"
+                             "  N exact 10-card suit deals (default 3), M analyses per scenario (default 10)\n");
+        return 2;
+    }
+    VORDIX_RANDOM random;
+    random.seed = options.seed;
+    std::printf("(nodes and hash hits per search; per move for the analyses)\n");
+
+    const std::vector<double> suit = exactScenario("10-card suit exact", GAME_CLUBS, options.deals, random);
+    exactScenario("10-card grand exact", GAME_GRAND, 1, random);
+    exactScenario("10-card null exact", GAME_NULL, 1, random);
+
+    std::vector<double> all;
+    for (const auto& [type, label] : {std::pair{GAME_SPADES, "suit"}, std::pair{GAME_GRAND, "grand"}})
+        for (int cards : {7, 5, 3})
+            analysisScenario(std::string("analysis ") + label + " at " + std::to_string(cards) + " cards", type,
+                             cards, 0, options.moves, random, all);
+    for (int trick : {1, 2, 4})
+        analysisScenario("analysis null defender trick " + std::to_string(trick), GAME_NULL, 0, trick,
+                         options.moves, random, all);
+
+    std::printf("10-card suit exact: median %.1f ms, worst %.1f ms over %zu deals\n", median(suit),
+                *std::max_element(suit.begin(), suit.end()), suit.size());
+    std::printf("analysis: median %.1f ms, p99 %.1f ms, worst %.1f ms over %zu moves\n", median(all),
+                percentile(all, 0.99), *std::max_element(all.begin(), all.end()), all.size());
+    return 0;
+}

@@ -1,0 +1,37 @@
+#pragma once
+// The installer helper ("msiexec"): installs a package into the install
+// folder and records it among the installed products.
+//
+//   msiexec /I <package> [REINSTALL=ALL] [REINSTALLMODE=<mode>]
+//
+// The package's files are unpacked with msiextract into a private staging
+// folder (mkdtemp, mode 0700) and copied into place one by one (temporary
+// file and rename). A first install and REINSTALL=ALL copy every file; the
+// same version again repairs: it copies back only files that are missing or
+// whose size differs. Another version without REINSTALL=ALL is refused.
+
+#include <string>
+#include <vector>
+
+namespace setup {
+
+// The installer's exit codes.
+enum InstallerExitCode : int {
+    INSTALL_SUCCESS = 0,
+    INSTALL_USER_EXIT = 1602,
+    INSTALL_FAILURE = 1603,
+    INSTALL_PACKAGE_OPEN_FAILED = 1619,
+    INSTALL_PRODUCT_VERSION = 1638,
+    INSTALL_INVALID_COMMAND_LINE = 1639,
+    INSTALL_SUCCESS_REBOOT_INITIATED = 1641,
+    INSTALL_SUCCESS_REBOOT_REQUIRED = 3010,
+};
+
+// The installer's text for an exit code (in English, as the system's texts).
+std::string installerExitText(int code);
+
+// Runs the helper on its arguments (without the program name); messages go
+// to standard error. Returns an exit code above.
+int runInstallerHelper(const std::vector<std::string>& arguments);
+
+} // namespace setup

@@ -1,0 +1,211 @@
+#include "skat/logic/OpenAnalysis.h"
+
+#include "skat/engine/Spielart.h"
+#include "skat/engine/Spielkarten.h"
+#include "skat/engine/Spielstruct.h"
+#include "vordix/Random.h"
+
+#include <algorithm>
+#include <bit>
+
+void analyseOpenGame(const OpenGameView& view, VORDIX_RANDOM& random, OpenAnalysisResult& result,
+                     OpenSearch& search, DealSampler* sampler)
+{
+    UniformDealSampler uniform;
+    DealSampler& draw = sampler ? *sampler : uniform;
+    result = OpenAnalysisResult();
+    // The cards each level tries first would otherwise carry over from
+    // earlier analyses and change the decision counts.
+    search.resetHints();
+
+    auto account = [&result, &search] {
+        result.nodes += search.nodes();
+        result.hashHits += search.hashHits();
+        result.elapsedMs += search.elapsedMs();
+    };
+    search.solve(view.realDeal(), result.working);
+    account();
+    result.fullKnowledge = result.working;
+
+    for (int i = 0; i < OpenAnalysisResult::SAMPLES; ++i) {
+        std::array<CardSet, 3> hands{};
+        CardSet skat = 0;
+        if (!draw.draw(view, random, hands, skat))
+            break;
+        search.solve(view.dealWith(hands, skat), result.working);
+        account();
+        result.samples[static_cast<std::size_t>(result.sampleCount++)] = result.working;
+    }
+    if (result.sampleCount == 0) {
+        result.working = result.fullKnowledge;
+        return;
+    }
+    // Mean value (truncated) and summed decision counts per card over the
+    // drawn deals that rated it.
+    for (int r = 0; r < result.working.size(); ++r) {
+        OpenGameRating& rating = result.working[r];
+        int sum = 0;
+        int count = 0;
+        int own = 0;
+        int other = 0;
+        for (int i = 0; i < result.sampleCount; ++i) {
+            if (const OpenGameRating* s = result.samples[static_cast<std::size_t>(i)].record(rating.card)) {
+                sum += s->value;
+                own += s->ownDecisions;
+                other += s->otherDecisions;
+                ++count;
+            }
+        }
+        if (count > 0) {
+            rating.value = sum / count;
+            rating.ownDecisions = own;
+            rating.otherDecisions = other;
+        }
+    }
+}
+
+bool openAnalysisAsked(GameType type, Seat mover, Seat declarer, int handCards)
+{
+    if (type == GAME_NULL)
+        return mover != declarer && handCards >= 2;
+    return isValidGameType(type) && handCards >= 2 && handCards <= 7;
+}
+
+namespace {
+
+int leadTotal(LeadRatings ratings, CardId card, int missing)
+{
+    for (const LeadRating& r : ratings)
+        if (r.card == card)
+            return r.total;
+    return missing;
+}
+
+} // namespace
+
+CardId chooseOpenGameCard(const OpenGameView& view, const OpenAnalysisResult& analysis, LeadRatings leadRatings,
+                          const OpenChoiceContext& context)
+{
+    if (!isValidGameType(view.type))
+        return NO_CARD;
+    const SLOFFENWERTUNG* set = &analysis.working;
+    bool fromFullKnowledge = false;
+    if (context.hostRandom != nullptr && context.hostRandom->next(5) > 2 * context.memory) {
+        set = &analysis.fullKnowledge;
+        fromFullKnowledge = true;
+    }
+    // Candidates: the legal cards the set rates.
+    CardSet candidates = 0;
+    for (CardSet legal = view.legalCards(); legal != 0; legal &= legal - 1) {
+        const CardBit bit = std::countr_zero(legal);
+        if (set->record(cardIdOfBit(bit)))
+            candidates |= bitMask(bit);
+    }
+    auto rating = [set](CardBit bit) { return *set->record(cardIdOfBit(bit)); };
+    auto keepIf = [&](auto&& keep) {
+        CardSet kept = 0;
+        for (CardSet c = candidates; c != 0; c &= c - 1)
+            if (keep(rating(std::countr_zero(c))))
+                kept |= c & (~c + 1);
+        return kept;
+    };
+
+    const bool suitOrGrand = view.type >= GAME_CLUBS && view.type <= GAME_GRAND_OUVERT;
+    if (!fromFullKnowledge && suitOrGrand && candidates != 0) {
+        const bool declarerSide = view.selfIsDeclarer();
+        const bool schneider = view.winLevel == WIN_LEVEL_SCHNEIDER_ANNOUNCED || view.levelReached == LEVEL_SCHNEIDER;
+        const int target = schneider ? 91 : declarerSide ? 61 : 60;
+        // Third card of a trick that can bring the side to its target: take it.
+        if (view.trickCount == 2) {
+            const int side = declarerSide ? view.declarerTrickPoints + pointsOfSet(view.skat) : view.defenderTrickPoints;
+            const int onTable = pointsOfSet(view.trickCards());
+            if (side + onTable >= target - 11 && side < target) {
+                const std::uint8_t* winner = trickWinnerTable(view.type);
+                CardSet taking = 0;
+                for (CardSet c = candidates; c != 0; c &= c - 1) {
+                    const CardBit bit = std::countr_zero(c);
+                    const auto code = static_cast<TrickCode>(view.trick | (bit << 10));
+                    const Seat taker = (view.leader + winner[code]) % 3;
+                    if ((taker == view.declarer) == declarerSide && side + onTable + pointsOfSet(bitMask(bit)) >= target)
+                        taking |= bitMask(bit);
+                }
+                if (taking != 0)
+                    candidates = taking;
+            }
+        }
+        int bestOwn = -121;
+        int mostOther = 0;
+        int mostOwn = 0;
+        for (CardSet c = candidates; c != 0; c &= c - 1) {
+            const OpenGameRating r = rating(std::countr_zero(c));
+            bestOwn = std::max(bestOwn, r.ownPoints);
+            mostOther = std::max(mostOther, r.otherDecisions);
+            mostOwn = std::max(mostOwn, r.ownDecisions);
+        }
+        if (bestOwn > target) {
+            candidates = keepIf([target](const OpenGameRating& r) { return r.ownPoints > target; });
+        } else {
+            // A losing line is better where the others still have to decide.
+            const int needOther = std::min(1, mostOther);
+            candidates = keepIf([needOther](const OpenGameRating& r) { return r.value >= 0 || r.otherDecisions >= needOther; });
+            const int needOwn = std::min(1, mostOwn);
+            candidates = keepIf([needOwn](const OpenGameRating& r) { return r.value >= 0 || r.ownDecisions >= needOwn; });
+        }
+    }
+    if (candidates == 0)
+        return NO_CARD;
+
+    int bestValue = -1000;
+    for (CardSet c = candidates; c != 0; c &= c - 1)
+        bestValue = std::max(bestValue, rating(std::countr_zero(c)).value);
+    CardId chosen = NO_CARD;
+    int bestScore = -300;
+    for (CardSet c = candidates; c != 0; c &= c - 1) {
+        const CardBit bit = std::countr_zero(c);
+        if (rating(bit).value != bestValue)
+            continue;
+        const int score = leadTotal(leadRatings, cardIdOfBit(bit), -50);
+        if (score > bestScore || (score == bestScore && view.type != GAME_NULL)) {
+            bestScore = score;
+            chosen = cardIdOfBit(bit);
+        }
+    }
+    return chosen;
+}
+
+void OpenAnalysisStore::publish(const OpenGameView& view, const OpenAnalysisResult& result, CardId chosen)
+{
+    std::lock_guard lock(mutex_);
+    latest_ = {true, view, result.working, chosen};
+}
+
+void OpenAnalysisStore::clear()
+{
+    std::lock_guard lock(mutex_);
+    latest_ = Snapshot();
+}
+
+OpenAnalysisStore::Snapshot OpenAnalysisStore::snapshot() const
+{
+    std::lock_guard lock(mutex_);
+    return latest_;
+}
+
+CardId openGameCard(const SPIELKARTEN& cards, const SPIELSTRUCT& record, VORDIX_RANDOM& random,
+                    LeadRatings leadRatings, const OpenChoiceContext& context, OpenAnalysisStore* store)
+{
+    const OpenGameView view = openGameViewOf(cards, record);
+    if (!isValidSeat(view.self)
+        || !openAnalysisAsked(view.type, view.self, view.declarer,
+                              std::popcount(view.hands[static_cast<std::size_t>(view.self)]))) {
+        if (store)
+            store->clear();
+        return NO_CARD;
+    }
+    OpenAnalysisResult result;
+    analyseOpenGame(view, random, result);
+    const CardId chosen = chooseOpenGameCard(view, result, leadRatings, context);
+    if (store)
+        store->publish(view, result, chosen);
+    return chosen;
+}

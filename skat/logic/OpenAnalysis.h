@@ -1,0 +1,83 @@
+#pragma once
+// The open-game analysis of a computer player late in a game: one search of
+// the real deal with every hand known, ten searches of deals drawn from what
+// the player knows, their ratings averaged, and the card chosen from them.
+
+#include "skat/logic/DealSampler.h"
+#include "skat/logic/OpenGameView.h"
+
+#include <mutex>
+#include <span>
+
+class SPIELKARTEN;
+class SPIELSTRUCT;
+class VORDIX_RANDOM;
+
+// The table-based choice's rating of one card (its total).
+struct LeadRating {
+    CardId card = NO_CARD;
+    int total = 0;
+};
+using LeadRatings = std::span<const LeadRating>;
+
+struct OpenAnalysisResult {
+    static constexpr int SAMPLES = 10;
+
+    // Ratings of the real deal.
+    SLOFFENWERTUNG fullKnowledge;
+    // Ratings of the last drawn deal with each card's value replaced by the
+    // mean over all drawn deals and its decision counts by their sums.
+    SLOFFENWERTUNG working;
+    std::array<SLOFFENWERTUNG, SAMPLES> samples{};
+    int sampleCount = 0;
+
+    // Effort of the whole analysis.
+    std::uint64_t nodes = 0;
+    std::uint64_t hashHits = 0;
+    double elapsedMs = 0;
+};
+
+// Runs the analysis for the view's seat to move. The sampler draws the deals
+// (uniform over what the seat knows when none is given).
+void analyseOpenGame(const OpenGameView& view, VORDIX_RANDOM& random, OpenAnalysisResult& result,
+                     OpenSearch& search = processOpenSearch(), DealSampler* sampler = nullptr);
+
+// Whether the computer player asks the analysis: in null only a defender
+// with two cards or more, in every other game with two to seven cards.
+bool openAnalysisAsked(GameType type, Seat mover, Seat declarer, int handCards);
+
+struct OpenChoiceContext {
+    int memory = 2; // the memory preference: 0 good, 1 medium, 2 poor
+    // The hosting table's generator; none on a program that joined a table.
+    VORDIX_RANDOM* hostRandom = nullptr;
+};
+
+// The card to play by the analysis, 0 when no card qualifies.
+CardId chooseOpenGameCard(const OpenGameView& view, const OpenAnalysisResult& analysis, LeadRatings leadRatings,
+                          const OpenChoiceContext& context);
+
+// The last analysis of one player and the card it chose, for the status
+// text: the worker publishes a finished result, readers take a copy.
+class OpenAnalysisStore {
+public:
+    struct Snapshot {
+        bool valid = false;
+        OpenGameView view;
+        SLOFFENWERTUNG working;
+        CardId chosen = NO_CARD;
+    };
+    void publish(const OpenGameView& view, const OpenAnalysisResult& result, CardId chosen);
+    void clear();
+    Snapshot snapshot() const;
+
+private:
+    mutable std::mutex mutex_;
+    Snapshot latest_;
+};
+
+// What the computer player's card choice calls once its table-based choice
+// has rated the cards: runs the analysis when it is asked for and returns
+// its card (0 when it was not asked or chose none). The result goes to the
+// store when one is given.
+CardId openGameCard(const SPIELKARTEN& cards, const SPIELSTRUCT& record, VORDIX_RANDOM& random,
+                    LeadRatings leadRatings, const OpenChoiceContext& context, OpenAnalysisStore* store = nullptr);
