@@ -7,27 +7,9 @@
 
 namespace {
 
-constexpr int WORST = -121;
-
-// A stored entry holds what the best line gained from the position on: the
-// score in bits 16 and up, the own and the other points as signed bytes.
-// Each field is unpacked with its own sign, so a negative byte never
-// borrows from the field above it.
-constexpr std::uint32_t packGains(int score, int own, int other)
-{
-    return (static_cast<std::uint32_t>(score) << 16) | (static_cast<std::uint32_t>(own & 0xFF) << 8)
-        | static_cast<std::uint32_t>(other & 0xFF);
-}
-constexpr int scoreGain(std::uint32_t packed) { return static_cast<std::int32_t>(packed) >> 16; }
-constexpr int ownGain(std::uint32_t packed) { return static_cast<std::int8_t>((packed >> 8) & 0xFF); }
-constexpr int otherGain(std::uint32_t packed) { return static_cast<std::int8_t>(packed & 0xFF); }
-static_assert(scoreGain(packGains(-7, -100, 3)) == -7 && ownGain(packGains(-7, -100, 3)) == -100
-              && otherGain(packGains(-7, -100, 3)) == 3);
-static_assert(scoreGain(packGains(120, 120, -1)) == 120 && otherGain(packGains(120, 120, -1)) == -1);
+constexpr int INFINITE = 1000;
 
 constexpr CardSet lowestOf(CardSet set) { return set & (~set + 1); }
-
-
 
 } // namespace
 
@@ -42,19 +24,22 @@ CardSet OpenDeal::legalCards() const
 // Transposition tables of the trick starts, one per depth and leading seat.
 // Within one search the unplayed cards fix the depth, so all of them share
 // one array whose entries carry the leading seat; a stamp marks the entries
-// of the current search, so clearing costs nothing.
+// of the current search, so clearing costs nothing. An entry holds the
+// score the position gains from its start on: exact, or a bound when the
+// search of the position was cut off, and the card that was best or cut.
 class OpenSearch::Table {
 public:
     static constexpr unsigned BITS = 21;
     static constexpr int PROBES = 4;
-    enum : std::uint8_t { EXACT = 0, LOWER_BOUND = 1 };
+    enum Kind : std::uint8_t { EXACT = 0, LOWER_BOUND = 1, UPPER_BOUND = 2 };
 
     struct Entry {
         std::uint32_t key;
-        std::uint32_t packed;
+        std::int16_t gain;
         std::uint16_t stamp;
         std::uint8_t leader;
         std::uint8_t kind;
+        std::uint8_t card; // CardBit
     };
 
     Table() : entries_(std::size_t{1} << BITS) {}
@@ -79,18 +64,20 @@ public:
         }
         return nullptr;
     }
-    void store(std::uint32_t key, Seat leader, std::uint32_t packed, std::uint8_t kind)
+    void store(std::uint32_t key, Seat leader, int gain, Kind kind, CardBit card)
     {
+        const Entry entry{key, static_cast<std::int16_t>(gain), stamp_, static_cast<std::uint8_t>(leader), kind,
+                          static_cast<std::uint8_t>(card)};
         const std::size_t first = index(key, leader);
         std::size_t i = first;
         for (int p = 0; p < PROBES; ++p, i = (i + 1) & MASK) {
             Entry& e = entries_[i];
             if (e.stamp != stamp_ || (e.key == key && e.leader == leader)) {
-                e = {key, packed, stamp_, static_cast<std::uint8_t>(leader), kind};
+                e = entry;
                 return;
             }
         }
-        entries_[first] = {key, packed, stamp_, static_cast<std::uint8_t>(leader), kind};
+        entries_[first] = entry;
     }
 
 private:
@@ -138,8 +125,6 @@ void OpenSearch::configure(const OpenDeal& deal)
         depthLimit_ = MAX_DEPTH;
     else
         depthLimit_ = null_ ? 10 : ramsch_ ? 7 : suitDepthLimit;
-    total_ = deal.declarerPoints + deal.defenderPoints
-        + pointsOfSet(hands_[0] | hands_[1] | hands_[2] | deal.trickCards());
 }
 
 void OpenSearch::solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings)
@@ -174,7 +159,7 @@ void OpenSearch::solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings)
         other = mover == declarer_ ? deal.defenderPoints : deal.declarerPoints;
     }
 
-    levels_[0] = {side_[static_cast<std::size_t>(mover)], own, other, 0};
+    const int value = remainingValue();
     CardSet candidates = deal.legalCards();
     std::uint64_t nodesBefore = 0;
     while (candidates != 0) {
@@ -186,24 +171,28 @@ void OpenSearch::solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings)
             exhaustedSeat_ = mover;
             exhaustedDepth_ = 0;
         }
-        Line line = child(0, mover, bit, own, other, 0);
+        Decisions decisions;
+        const int score = child(0, mover, bit, -INFINITE, INFINITE, own, other, 0, decisions);
+        // Final points of both sides in the best line: together they hold
+        // what they had and what the rest of the game is worth.
+        int ownPoints = (2 * own + value + score) / 2;
+        int otherPoints = own + other + value - ownPoints;
         // A null declarer who takes a trick has lost: -100, and the
-        // defenders' tricks no longer count. Inside the search the points
-        // stay plain, so that stored gains hold wherever they are reused.
-        if (null_ && mover == declarer_ && line.own < 0) {
-            line.own = -100;
-            line.other = 0;
-        } else if (null_ && mover != declarer_ && line.other < 0) {
-            line.other = -100;
-            line.own = 0;
+        // defenders' tricks no longer count.
+        if (null_ && mover == declarer_ && ownPoints < 0) {
+            ownPoints = -100;
+            otherPoints = 0;
+        } else if (null_ && mover != declarer_ && otherPoints < 0) {
+            otherPoints = -100;
+            ownPoints = 0;
         }
         OpenGameRating rating;
         rating.card = cardIdOfBit(bit);
-        rating.ownPoints = line.own;
-        rating.otherPoints = line.other;
-        rating.ownDecisions = line.ownDecisions;
-        rating.otherDecisions = line.otherDecisions;
-        rating.value = line.score;
+        rating.ownPoints = ownPoints;
+        rating.otherPoints = otherPoints;
+        rating.ownDecisions = decisions.own;
+        rating.otherDecisions = decisions.other;
+        rating.value = score;
         rating.exact = !depthLimitHit_;
         rating.nodes = nodes_ - nodesBefore;
         nodesBefore = nodes_;
@@ -248,61 +237,51 @@ void OpenSearch::unplay(CardBit bit, Seat mover, const Undo& undo)
     leader_ = undo.leader;
 }
 
-OpenSearch::Line OpenSearch::child(int depth, Seat mover, CardBit bit, int own, int other, int score)
+int OpenSearch::child(int depth, Seat mover, CardBit bit, int alpha, int beta, int own, int other, int score,
+                      Decisions& decisions)
 {
     Undo undo;
     play(bit, undo);
     const Seat next = (leader_ + count_) % 3;
-    Line line;
+    int result = 0;
     if (side_[static_cast<std::size_t>(next)] == side_[static_cast<std::size_t>(mover)]) {
-        line = search(depth + 1, own + undo.value, other, score + undo.value);
+        result = search(depth + 1, alpha, beta, own + undo.value, other, score + undo.value, decisions);
     } else {
-        const Line theirs = search(depth + 1, other + undo.value, own, undo.value - score);
-        line = {-theirs.score, theirs.other, theirs.own, theirs.otherDecisions, theirs.ownDecisions};
+        Decisions theirs;
+        result = -search(depth + 1, -beta, -alpha, other + undo.value, own, undo.value - score, theirs);
+        decisions = {theirs.other, theirs.own};
     }
     unplay(bit, mover, undo);
-    return line;
+    return result;
 }
 
-OpenSearch::Line OpenSearch::lastTrick(Seat mover, int own, int other, int score) const
+int OpenSearch::lastTrick(Seat mover, int score) const
 {
     TrickCode code = trick_;
     Seat seat = mover;
     for (int place = count_; place < 3; ++place, seat = (seat + 1) % 3) {
         const CardSet hand = hands_[static_cast<std::size_t>(seat)];
         if (hand == 0)
-            return {score, own, other, 0, 0}; // the game is over
+            return score; // the game is over
         code = static_cast<TrickCode>(code | (std::countr_zero(hand) << (5 * place)));
     }
     const int points = points_[code];
     const int value = null_ ? -10 : ramsch_ ? -points : points;
     const Seat taker = (leader_ + winner_[code]) % 3;
-    if (side_[static_cast<std::size_t>(taker)] == side_[static_cast<std::size_t>(mover)])
-        return {score + value, own + value, other, 0, 0};
-    return {score - value, own, other + value, 0, 0};
+    return side_[static_cast<std::size_t>(taker)] == side_[static_cast<std::size_t>(mover)] ? score + value
+                                                                                            : score - value;
 }
 
-// The largest score a side to move can still gain from the unplayed cards:
-// every remaining trick its own (null and Ramsch: every one the others').
-int OpenSearch::bestGain(CardSet remaining) const
+int OpenSearch::remainingValue() const
 {
-    return null_ ? 10 * (std::popcount(remaining) / 3) : pointsOfSet(remaining);
-}
-
-int OpenSearch::cutAncestor(int depth, int own) const
-{
-    const int side = levels_[static_cast<std::size_t>(depth)].side;
-    for (int k = 1; k <= 4 && depth - k >= 1; ++k) {
-        const Level& a = levels_[static_cast<std::size_t>(depth - k)];
-        if (a.side == side)
-            continue;
-        // The line already reaches the best this side can get below that
-        // ancestor: the other side takes nothing more.
-        const bool cut = null_ || ramsch_ ? own >= a.otherEntry : own >= total_ - a.ownEntry;
-        if (cut)
-            return k;
-    }
-    return 0;
+    const CardSet cards = hands_[0] | hands_[1] | hands_[2];
+    if (null_)
+        return -10 * ((std::popcount(cards) + count_) / 3);
+    CardSet onTable = 0;
+    for (int i = 0; i < count_; ++i)
+        onTable |= bitMask(trickCardBit(trick_, i));
+    const int points = pointsOfSet(cards | onTable);
+    return ramsch_ ? -points : points;
 }
 
 CardSet OpenSearch::equivalents(CardBit searched, CardSet candidates, Seat mover) const
@@ -389,31 +368,54 @@ CardSet OpenSearch::equivalents(CardBit searched, CardSet candidates, Seat mover
     return same & candidates & ~bitMask(searched);
 }
 
-OpenSearch::Line OpenSearch::search(int depth, int own, int other, int score)
+int OpenSearch::search(int depth, int alpha, int beta, int own, int other, int score, Decisions& decisions)
 {
     ++nodes_;
+    decisions = {};
     const Seat mover = (leader_ + count_) % 3;
     const CardSet hand = hands_[static_cast<std::size_t>(mover)];
     if ((hand & (hand - 1)) == 0)
-        return lastTrick(mover, own, other, score);
+        return lastTrick(mover, score);
+
+    // Whatever happens, the score moves by at most what is left: all of it
+    // to one side or all to the other.
+    const int value = remainingValue();
+    const int swing = value < 0 ? -value : value;
+    if (score + swing <= alpha)
+        return score + swing;
+    if (score - swing >= beta)
+        return score - swing;
 
     const bool start = count_ == 0;
     std::uint32_t key = 0;
     CardSet candidates = hand;
+    CardSet first = 0;
+    const int alphaAtEntry = alpha;
     if (start) {
         if (depth >= depthLimit_) {
             depthLimitHit_ = true;
-            return {score, own, other, 0, 0};
+            return score;
         }
         key = hands_[0] | hands_[1] | hands_[2];
         if (const Table::Entry* e = table_->find(key, leader_)) {
-            // A bound is only as good as the exact value when nothing can
-            // beat it.
-            if (e->kind == Table::EXACT || scoreGain(e->packed) >= bestGain(key)) {
+            const int stored = score + e->gain;
+            if (e->kind == Table::EXACT) {
                 ++hits_;
                 ++hitsPerDepth_[static_cast<std::size_t>(depth)];
-                return {score + scoreGain(e->packed), own + ownGain(e->packed), other + otherGain(e->packed), 0, 0};
+                return stored;
             }
+            // A bound answers only when it lies outside the window.
+            if (e->kind == Table::LOWER_BOUND && stored >= beta) {
+                ++hits_;
+                ++hitsPerDepth_[static_cast<std::size_t>(depth)];
+                return stored;
+            }
+            if (e->kind == Table::UPPER_BOUND && stored <= alpha) {
+                ++hits_;
+                ++hitsPerDepth_[static_cast<std::size_t>(depth)];
+                return stored;
+            }
+            first = bitMask(e->card) & hand;
         }
     } else {
         const CardSet follow = hand & follow_[static_cast<std::size_t>(trickCardBit(trick_, 0))];
@@ -432,17 +434,17 @@ OpenSearch::Line OpenSearch::search(int depth, int own, int other, int score)
     }
 
     Level& level = levels_[static_cast<std::size_t>(depth)];
-    level.side = side_[static_cast<std::size_t>(mover)];
-    level.ownEntry = own;
-    level.otherEntry = other;
-    Line best{WORST, 0, 0, 0, 0};
-    Line last{WORST, 0, 0, 0, 0};
+    const bool declarerMoves = mover == declarer_;
+    const bool pointsGame = !null_ && !ramsch_;
+    int best = -INFINITE;
+    CardBit bestBit = 0;
     bool canWin = false;
     bool canLose = false;
     bool cut = false;
-    const bool declarerMoves = mover == declarer_;
     while (candidates != 0) {
-        const CardSet card = (level.hint & candidates) != 0 ? level.hint : lowestOf(candidates);
+        CardSet card = first & candidates;
+        if (card == 0)
+            card = (level.hint & candidates) != 0 ? level.hint : lowestOf(candidates);
         candidates &= ~card;
         const CardBit bit = std::countr_zero(card);
         if (heuristics.trumpExhaustion && isSuitGame(type_) && start && (card & trumps_) != 0
@@ -451,23 +453,26 @@ OpenSearch::Line OpenSearch::search(int depth, int own, int other, int score)
             exhaustedDepth_ = depth;
             setExhaustion = true;
         }
-        const Line line = child(depth, mover, bit, own, other, score);
-        last = line;
-        if (line.score > best.score)
-            best = line;
-        if (ramsch_ || null_) {
-            // Verdicts by card points only mean something in suit and grand games.
-        } else if (declarerMoves) {
-            canWin = canWin || line.own > 60;
-            canLose = canLose || line.other > 59;
-        } else {
-            canWin = canWin || line.own > 59;
-            canLose = canLose || line.other > 60;
+        Decisions below;
+        const int result = child(depth, mover, bit, alpha, beta, own, other, score, below);
+        decisions = below; // the counts of the last line searched
+        if (result > best) {
+            best = result;
+            bestBit = bit;
         }
-        if (const int k = cutAncestor(depth, line.own); k != 0) {
-            if (k == 1)
-                level.hint = card;
-            cut = true;
+        if (pointsGame) {
+            // Final points of both sides in this line.
+            const int ownFinal = (2 * own + value + result - score) / 2;
+            const int otherFinal = own + other + value - ownFinal;
+            canWin = canWin || ownFinal > (declarerMoves ? 60 : 59);
+            canLose = canLose || otherFinal > (declarerMoves ? 59 : 60);
+        }
+        if (result > alpha)
+            alpha = result;
+        if (alpha >= beta || best >= score + swing) {
+            // The window is beaten, or nothing can beat this line.
+            level.hint = card;
+            cut = alpha >= beta;
             break;
         }
         if (candidates != 0)
@@ -475,11 +480,11 @@ OpenSearch::Line OpenSearch::search(int depth, int own, int other, int score)
     }
     if (setExhaustion)
         exhaustedSeat_ = SEAT_NONE;
-
-    best.ownDecisions = last.ownDecisions + (canWin && canLose ? 1 : 0);
-    best.otherDecisions = last.otherDecisions;
-    if (start)
-        table_->store(key, leader_, packGains(best.score - score, best.own - own, best.other - other),
-                      cut ? Table::LOWER_BOUND : Table::EXACT);
+    if (canWin && canLose)
+        ++decisions.own;
+    if (start) {
+        const Table::Kind kind = cut ? Table::LOWER_BOUND : best <= alphaAtEntry ? Table::UPPER_BOUND : Table::EXACT;
+        table_->store(key, leader_, best - score, kind, bestBit);
+    }
     return best;
 }

@@ -1,10 +1,11 @@
 #pragma once
 // Search of the rest of a game with every hand known, card by card, for the
-// computer player late in a game. A negamax over the point difference from
-// the root on, with transposition tables at trick starts, cut-offs when a
-// line already reaches the best its side can still get, skipping of cards
-// that are known to give the same result, and a depth limit. The result is
-// one rating per card the player to move may play.
+// computer player late in a game. An alpha-beta negamax over the point
+// difference from the root on, with transposition tables of bounds at trick
+// starts, cut-offs when a line cannot beat the window or already reaches
+// the best its side can still get, skipping of cards that are known to give
+// the same result, and a depth limit. The result is one exact rating per
+// card the player to move may play.
 //
 // All search state (tables, level records, counters) lives in one object;
 // the computer player uses the process-wide one, tests and benchmarks may
@@ -93,12 +94,10 @@ public:
     const std::array<std::uint64_t, MAX_DEPTH + 1>& hitsPerDepth() const { return hitsPerDepth_; }
 
 private:
-    struct Line {
-        int score;
-        int own;
-        int other;
-        int ownDecisions;
-        int otherDecisions;
+    // What a search below a card returns besides its score.
+    struct Decisions {
+        int own = 0;
+        int other = 0;
     };
     struct Undo {
         TrickCode trick;
@@ -107,23 +106,21 @@ private:
         int value; // trick value when the card completed a trick, else 0
     };
     struct Level {
-        int side;      // side of the mover at this level
-        int ownEntry;  // points of the mover's side on entry
-        int otherEntry;
-        CardSet hint;  // tried first; kept from one search to the next
+        CardSet hint; // tried first after the table's card; kept from one search to the next
     };
     class Table;
 
     void configure(const OpenDeal& deal);
-    Line search(int depth, int own, int other, int score);
-    Line lastTrick(Seat mover, int own, int other, int score) const;
+    int search(int depth, int alpha, int beta, int own, int other, int score, Decisions& decisions);
+    int lastTrick(Seat mover, int score) const;
     void play(CardBit bit, Undo& undo);
     void unplay(CardBit bit, Seat mover, const Undo& undo);
     CardSet equivalents(CardBit searched, CardSet candidates, Seat mover) const;
-    // 0, or how many levels up the ancestor lies that the line cuts against.
-    int cutAncestor(int depth, int own) const;
-    int bestGain(CardSet remaining) const;
-    Line child(int depth, Seat mover, CardBit bit, int own, int other, int score);
+    // What the tricks still to come are worth together (null and Ramsch:
+    // negative), the cards on the table included.
+    int remainingValue() const;
+    int child(int depth, Seat mover, CardBit bit, int alpha, int beta, int own, int other, int score,
+              Decisions& decisions);
 
     // Board.
     std::array<CardSet, 3> hands_{};
@@ -135,7 +132,6 @@ private:
     std::array<int, 3> side_{};
     Seat declarer_ = SEAT_NONE;
     bool null_ = false;
-    int total_ = POINTS_IN_DECK; // card points of the whole game as the deal counts them
     bool ramsch_ = false;
     int depthLimit_ = MAX_DEPTH;
     const std::uint8_t* winner_ = nullptr;

@@ -99,8 +99,9 @@ TEST(UniformDealSampler, DrawsOnlyDealsThatFitWhatTheSeatKnows)
         EXPECT_EQ(std::popcount(hands[0]) + std::popcount(hands[1]) + std::popcount(hands[2]) + 2
                       + std::popcount(view.played | view.trickCards()),
                   32);
-        if (view.skatKnown)
+        if (view.skatKnown) {
             EXPECT_EQ(skat, view.skat);
+        }
     }
 }
 

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <unistd.h>
 #include <vector>
 
 using setup::PayloadHeader;
@@ -61,4 +65,37 @@ TEST(Payload, HeaderParse)
     auto cut = header(setup::PAYLOAD_MAGIC, 16, "skat.msi", 0);
     cut.resize(8 + 9 + 3);
     EXPECT_EQ(parsed.parse(cut.data(), cut.size()), PayloadHeader::Result::BadName);
+}
+
+TEST(Payload, BuildStepLaysOutTheFileAndRefusesABigProgram)
+{
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("payload-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    auto write = [](const fs::path& file, const std::string& bytes) {
+        std::ofstream(file, std::ios::binary) << bytes;
+    };
+    write(dir / "program", "PROGRAM");
+    write(dir / "package", std::string(300000, 'P'));
+    setup::writeSetupFile(dir / "program", dir / "package", "skat.msi", dir / "Setup");
+    std::ifstream in(dir / "Setup", std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+    ASSERT_EQ(bytes.size(), setup::PAYLOAD_OFFSET + 8 + 18 + 300000);
+    EXPECT_EQ(bytes.substr(0, 7), "PROGRAM");
+    EXPECT_EQ(bytes.find_first_not_of(static_cast<char>(setup::FILLER_BYTE), 7), setup::PAYLOAD_OFFSET);
+    PayloadHeader parsed;
+    ASSERT_EQ(parsed.parse(reinterpret_cast<const unsigned char*>(bytes.data()) + setup::PAYLOAD_OFFSET,
+                           bytes.size() - setup::PAYLOAD_OFFSET),
+              PayloadHeader::Result::Ok);
+    EXPECT_EQ(parsed.payloadSize, 300000u);
+    EXPECT_EQ(parsed.fileName, "skat.msi");
+
+    // A program that reaches the offset leaves no room: the build fails.
+    write(dir / "program", std::string(setup::PAYLOAD_OFFSET, 'x'));
+    EXPECT_THROW(setup::writeSetupFile(dir / "program", dir / "package", "skat.msi", dir / "Setup2"), std::runtime_error);
+    // Nor does a name the bootstrapper would refuse.
+    write(dir / "program", "PROGRAM");
+    EXPECT_THROW(setup::writeSetupFile(dir / "program", dir / "package", "../x.msi", dir / "Setup2"), std::runtime_error);
+    EXPECT_FALSE(fs::exists(dir / "Setup2"));
+    fs::remove_all(dir);
 }

@@ -28,13 +28,14 @@ class SetupProgramTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        for (const char* sub : {"home", "temp", "tmp"})
+        for (const char* sub : {"home", "temp dir", "tmp"})
             fs::create_directories(folder_.path() / sub);
         root_ = fs::path(folder_.path()) / "root";
-        // The run sees only these variables; the helper is found beside Setup
-        // or, for a copied Setup, in PATH.
+        // The run sees only these variables (no display: messages go to
+        // standard error); the helper is found beside Setup or, for a copied
+        // Setup, in PATH. The package goes below a folder with a blank.
         environment_ = "env -i PATH=" + shellQuoted(BUILD.string() + ":/usr/bin:/bin") + " HOME=" + shellQuoted(home())
-            + " TEMP=" + shellQuoted(folder_.path() / "temp") + " TMPDIR=" + shellQuoted(folder_.path() / "tmp")
+            + " TEMP=" + shellQuoted(folder_.path() / "temp dir") + " TMPDIR=" + shellQuoted(folder_.path() / "tmp")
             + " SKAT_SETUP_ROOT=" + shellQuoted(root_);
     }
 
@@ -113,7 +114,7 @@ TEST_F(SetupProgramTest, FreshInstallRepairAndUpgrade)
     ASSERT_EQ(run(BUILD / "Setup"), 0) << stderrText();
     std::vector<std::string> lines = log();
     const std::string command = commandOf(lines);
-    EXPECT_EQ(command.rfind("\tCommandline: msiexec /I " + (folder_.path() / "temp").string() + "/skat-setup-", 0), 0u)
+    EXPECT_EQ(command.rfind("\tCommandline: msiexec /I " + (folder_.path() / "temp dir").string() + "/skat-setup-", 0), 0u)
         << command;
     EXPECT_EQ(command.substr(command.size() - 9), "/skat.msi");
     auto expected = installLog({command, "\tMsiExec.exe liefert einen Rückgabewert von 0",
@@ -122,7 +123,7 @@ TEST_F(SetupProgramTest, FreshInstallRepairAndUpgrade)
     EXPECT_EQ(lines, expected);
     expectInstalledFiles();
     EXPECT_EQ(installedVersion(), "9.0.4.45");
-    EXPECT_TRUE(fs::is_empty(folder_.path() / "temp"));   // the package is removed
+    EXPECT_TRUE(fs::is_empty(folder_.path() / "temp dir"));   // the package is removed
     EXPECT_TRUE(fs::is_empty(folder_.path() / "tmp"));    // and the staging folder
 
     // 2. The same version again repairs a missing file.
@@ -165,7 +166,7 @@ TEST_F(SetupProgramTest, NewerVersionInstalledIsNotReplaced)
         << stderrText();
     EXPECT_FALSE(fs::exists(installed()));
     EXPECT_EQ(installedVersion(), "9.1");
-    EXPECT_TRUE(fs::is_empty(folder_.path() / "temp"));
+    EXPECT_TRUE(fs::is_empty(folder_.path() / "temp dir"));
 }
 
 TEST_F(SetupProgramTest, OffsetQueryAndDamagedFiles)
@@ -201,7 +202,7 @@ TEST_F(SetupProgramTest, OffsetQueryAndDamagedFiles)
         EXPECT_EQ(log(), (std::vector<std::string>{"Gestartet mit der Befehlszeile \"--LOG\"",
                                                    "MAKELANGID(LANG_ENGLISH, SUBLANG_DEFAULT): 1033", "Normaler Lauf",
                                                    "\tMsiExec ist verfügbar", c.logLine}));
-        EXPECT_TRUE(fs::is_empty(folder_.path() / "temp"));
+        EXPECT_TRUE(fs::is_empty(folder_.path() / "temp dir"));
         EXPECT_FALSE(fs::exists(home() / ".bashrc.msi"));
         EXPECT_FALSE(fs::exists(installed()));
     }
