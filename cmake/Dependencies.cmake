@@ -4,7 +4,10 @@ find_package(PkgConfig REQUIRED)
 find_package(ZLIB REQUIRED)
 find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Network Test Svg)
 
-pkg_check_modules(TINYXML2 REQUIRED IMPORTED_TARGET tinyxml2)
+# 9.0 is the first tinyxml2 that limits the depth of nested elements
+# (TINYXML2_MAX_ELEMENT_DEPTH); the readers rely on it against deeply
+# nested input.
+pkg_check_modules(TINYXML2 REQUIRED IMPORTED_TARGET tinyxml2>=9.0.0)
 pkg_check_modules(MINIZIP REQUIRED IMPORTED_TARGET minizip)
 pkg_check_modules(SDL2_MIXER REQUIRED IMPORTED_TARGET SDL2_mixer)
 pkg_check_modules(LIBMSI REQUIRED IMPORTED_TARGET libmsi-1.0)

@@ -75,6 +75,9 @@ std::wstring VORDIX_DOKUMENT::errorText(int code, const std::wstring& fileName) 
     case DOCUMENT_NOT_OPENABLE:
         return L"Die Datei|" + fileName +
                L"|kann nicht geoeffnet werden, eventuell wird sie von einem anderen Programm verwendet!";
+    case DOCUMENT_TOO_LARGE:
+        return L"Die Datei|" + fileName + L"|ist gr\u00f6\u00dfer als " + std::to_wstring(MAX_FILE_SIZE / (1024 * 1024)) +
+               L" MB und wird nicht gelesen.|Sie wird nicht \u00fcberschrieben.";
     default: return {};
     }
 }
@@ -118,6 +121,11 @@ bool VORDIX_DOKUMENT::save() {
 }
 
 int VORDIX_DOKUMENT::load() {
+    lastLoadResult_ = loadFile();
+    return lastLoadResult_;
+}
+
+int VORDIX_DOKUMENT::loadFile() {
     file.close();
     std::wstring fullPath = file.fullPath();
     std::error_code error;
@@ -125,10 +133,17 @@ int VORDIX_DOKUMENT::load() {
         return DOCUMENT_NOT_OPENABLE;
     file.stream = std::fopen(WIN_FILEPATH::toFsPath(fullPath).c_str(), "rb");
     if (!file.stream) return DOCUMENT_NOT_OPENABLE;
+    struct stat info {};
+    if (fstat(fileno(file.stream), &info) == 0 && static_cast<std::uintmax_t>(info.st_size) > MAX_FILE_SIZE) {
+        file.close();
+        unreadablePath_ = fullPath;
+        return DOCUMENT_TOO_LARGE;
+    }
 
     tinyxml2::XMLDocument document;
     bool ok = document.LoadFile(file.stream) == tinyxml2::XML_SUCCESS;
     file.close();
+    keepAside_ = false;
     if (ok) {
         try {
             ok = read(document.FirstChildElement(), document);
@@ -140,7 +155,10 @@ int VORDIX_DOKUMENT::load() {
         unreadablePath_ = fullPath;
         return DOCUMENT_UNREADABLE;
     }
-    if (unreadablePath_ == fullPath) unreadablePath_.clear();
+    if (keepAside_)
+        unreadablePath_ = fullPath;
+    else if (unreadablePath_ == fullPath)
+        unreadablePath_.clear();
     return DOCUMENT_OK;
 }
 
@@ -151,6 +169,7 @@ int VORDIX_DOKUMENT::open(const VORDIX_FILE& source) {
         return 0;
     }
     loadedFromFile = false;
+    if (lastLoadResult_ == DOCUMENT_TOO_LARGE) reportError(DOCUMENT_TOO_LARGE);
     int result = onLoadFailed();
     modified = true;
     return result;

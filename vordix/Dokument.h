@@ -6,6 +6,7 @@
 #include "vordix/File.h"
 #include "vordix/Stream.h"
 
+#include <cstdint>
 #include <string>
 
 class VORDIX_FENSTER;
@@ -15,10 +16,15 @@ enum DocumentError {
     DOCUMENT_UNREADABLE = 1,    // content cannot be read, or structure cannot be written
     DOCUMENT_NOT_WRITABLE = 2,  // the file cannot be written
     DOCUMENT_NOT_OPENABLE = 3,  // the file cannot be opened
+    DOCUMENT_TOO_LARGE = 4,     // the file is larger than any document of the program
 };
 
 class VORDIX_DOKUMENT : public VORDIX_STREAM {
 public:
+    // Files above this size are refused before parsing: no document of the
+    // program comes near it, and parsing one would take gigabytes.
+    static constexpr std::uintmax_t MAX_FILE_SIZE = 64u * 1024 * 1024;
+
     VORDIX_DOKUMENT() = default;
     VORDIX_DOKUMENT(const VORDIX_DOKUMENT&) = default;
     VORDIX_DOKUMENT& operator=(const VORDIX_DOKUMENT&) = default;
@@ -36,12 +42,13 @@ public:
     // failed is kept aside under a free "<name>.unlesbar[N]" name first.
     bool save();
 
-    // Reads the document from file; a DocumentError code (0, 1 or 3).
+    // Reads the document from file; a DocumentError code (0, 1, 3 or 4). A
+    // file that is too large is kept like an unreadable one.
     int load();
 
     // Takes over the file and loads it. Failure: loadedFromFile cleared,
     // onLoadFailed(), modified set, onLoadFailed()'s result returned; no
-    // message is shown.
+    // message is shown but for a file that is too large.
     int open(const VORDIX_FILE& source);
 
     // Lets the user choose a file and loads it; errors are reported. Cancel
@@ -63,7 +70,18 @@ public:
     std::wstring openDialogTitle;
     int fileKind = 0;
 
+protected:
+    // The code of the last load (DOCUMENT_OK before any).
+    int lastLoadResult() const { return lastLoadResult_; }
+    // Called by read() when it had to drop or change content: the file is
+    // kept aside at the next save as an unreadable one would be.
+    void keepFileAsideAtNextSave() { keepAside_ = true; }
+
 private:
+    int loadFile();
+
     // Full path of the file whose content could not be read by the last load.
     std::wstring unreadablePath_;
+    bool keepAside_ = false;
+    int lastLoadResult_ = DOCUMENT_OK;
 };

@@ -6,6 +6,11 @@
 
 #include <limits>
 
+// Deeply nested input is refused by the parser itself, before any reader
+// recurses into it.
+static_assert(TINYXML2_MAX_ELEMENT_DEPTH > 0 && TINYXML2_MAX_ELEMENT_DEPTH <= 1000,
+              "tinyxml2 without a bounded element depth");
+
 namespace vordix::xml {
 namespace {
 

@@ -12,12 +12,17 @@ inline constexpr int FIRST_STATE = 1;
 inline constexpr int LAST_STATE = 10;         // settlement
 inline constexpr int FIRST_PLAY_STATE = 8;    // card play, trick collection, settlement
 
-// Anything dealt: cards in a hand, on the table or on the pile.
-bool holdsCards(const SPIELKARTEN& cards)
+// A game goes on only from a whole deal: every card in a hand, on the table,
+// on the pile or in the skat (isConsistent sees that none lies twice). A
+// place without a card counts as no card.
+bool holdsDeal(const SPIELKARTEN& cards)
 {
-    return cards.hands[0].cardSet() != 0 || cards.hands[1].cardSet() != 0 || cards.hands[2].cardSet() != 0
-        || !cards.trick.isEmpty() || cards.pile.recordCount(PARTY_DECLARER) > 0
-        || cards.pile.recordCount(PARTY_DEFENDERS) > 0;
+    CardSet dealt = cards.pile.cardSet() | cards.trick.cardSet();
+    for (const auto& hand : cards.hands)
+        dealt |= hand.cardSet();
+    if (cards.pile.recordCount(PARTY_DECLARER) == 0 || cards.pile.skatHidden())
+        dealt |= cards.skat.cardSet();
+    return dealt == ALL_CARDS;
 }
 
 } // namespace
@@ -55,7 +60,7 @@ bool LAUFENDES_SPIEL_DOKUMENT::read(const tinyxml2::XMLElement* root, const tiny
     clearGame();
     const tinyxml2::XMLElement* cardState = running->FirstChildElement(cards.elementName());
     const bool cardsRead = cardState != nullptr && cards.read(cardState, document);
-    if (!cardsRead || !cards.isConsistent() || !holdsCards(cards))
+    if (!cardsRead || !cards.isConsistent() || !holdsDeal(cards))
         stateIndex = 0;
 
     if (const tinyxml2::XMLElement* game = running->FirstChildElement(record.elementName()))

@@ -14,7 +14,7 @@ public:
     ~LAUFENDES_SPIEL_DOKUMENT() override;
 
     // Accepts any root; needs its child "Laufend". A saved state from which
-    // no game can go on (nothing dealt, an inconsistent card state, card play
+    // no game can go on (not all 32 cards dealt, an inconsistent card state, card play
     // or settlement without a game type or, but in Ramsch, without a
     // declarer, an unknown state) reads as index 0 with cleared cards and
     // record.

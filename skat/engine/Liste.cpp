@@ -6,6 +6,7 @@
 #include "vordix/XmlHelpers.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <exception>
 #include <filesystem>
 #include <tinyxml2.h>
@@ -19,6 +20,16 @@ inline constexpr int OPPONENT_LOSS_BONUS_THREE = 40;
 inline constexpr int OPPONENT_LOSS_BONUS_FOUR = 30;
 
 bool validColumn(int column) { return column >= 0 && column < SHEET_COLUMNS; }
+
+// Point totals stay within what MAX_ROWS rows of the largest value a record
+// may hold add up to, so that no score drawn from them overflows; only a
+// sheet grown far beyond any list in play could reach the bound.
+inline constexpr std::int64_t TOTAL_LIMIT = 1'000'000'000;
+
+void addToTotal(int& total, int value)
+{
+    total = static_cast<int>(std::clamp<std::int64_t>(std::int64_t{total} + value, -TOTAL_LIMIT, TOTAL_LIMIT));
+}
 
 // The win level of a null game follows from its base value.
 int nullWinLevelOfBaseValue(int baseValue)
@@ -90,7 +101,8 @@ int LISTE::onLoadFailed()
 {
     std::error_code error;
     const bool present = !file.name.empty() && std::filesystem::is_regular_file(file.fsPath(), error);
-    if (present && !refusalReported_)
+    // A file too large to read was reported by the document itself.
+    if (present && !refusalReported_ && lastLoadResult() != DOCUMENT_TOO_LARGE)
         vordix::showMessage(vordix::MessageKind::Warning, sheetServices()->unreadableSheetText(file.name));
     refusalReported_ = false;
     reset();
@@ -142,13 +154,13 @@ void LISTE::insertRow(std::unique_ptr<EIN_SPIEL> row)
             ++row->wonGames[c];
         if (v < 0)
             ++row->lostGames[c];
-        row->points[c] += v;
+        addToTotal(row->points[c], v);
         if (v >= 0) {
             for (int p = 0; p < places; ++p)
                 if (p != c && p != resting)
-                    row->minusPoints[p] -= v;
+                    addToTotal(row->minusPoints[p], -v);
         } else {
-            row->minusPoints[c] += v;
+            addToTotal(row->minusPoints[c], v);
         }
     }
     rows.push_back(std::move(row));
@@ -315,11 +327,11 @@ std::array<double, SHEET_COLUMNS> LISTE::moneyBalance(Scoring scoring, double ta
     std::array<double, SHEET_COLUMNS> money{};
     if (scoring == SCORING_BIERLACHS)
         return money;
-    std::array<int, SHEET_COLUMNS> values{};
+    std::array<double, SHEET_COLUMNS> values{};
     for (int p = 0; p < places; ++p)
         values[p] = score(p, scoring);
     for (int p = 0; p < places; ++p) {
-        int others = 0;
+        double others = 0;
         for (int q = 0; q < places; ++q)
             if (q != p)
                 others += values[q];
@@ -383,11 +395,13 @@ void LISTE::writeRows(tinyxml2::XMLElement& root) const
 bool LISTE::read(const tinyxml2::XMLElement* root, const tinyxml2::XMLDocument&)
 {
     refusalReported_ = false;
+    readRepairs_ = {};
     const auto services = sheetServices();
     if (root == nullptr || std::string_view(root->Name()) != elementName()) {
         refusalReported_ = true;
-        vordix::showMessage(vordix::MessageKind::Error,
-                            services->wrongFileText() + L"||" + services->unreadableSheetText(file.name));
+        if (!readingMessage_)
+            vordix::showMessage(vordix::MessageKind::Error,
+                                services->wrongFileText() + L"||" + services->unreadableSheetText(file.name));
         return false;
     }
     clearContent();
@@ -396,18 +410,36 @@ bool LISTE::read(const tinyxml2::XMLElement* root, const tinyxml2::XMLDocument&)
         if (!readVersion1(*root))
             return false;
         modified = true; // written back as version 2 at the next save
-        return true;
+        break;
     case DOCUMENT_VERSION:
         if (!readVersion2(*root))
             return false;
         modified = false;
-        return true;
+        break;
     default:
         refusalReported_ = true;
-        vordix::showMessage(vordix::MessageKind::Warning,
-                            services->wrongFileText() + L"||" + services->unreadableSheetText(file.name));
+        if (!readingMessage_)
+            vordix::showMessage(vordix::MessageKind::Warning,
+                                services->wrongFileText() + L"||" + services->unreadableSheetText(file.name));
         return false;
     }
+    if (readRepairs_.any() && !readingMessage_) {
+        // What was dropped or changed stays in the file kept beside the sheet.
+        modified = true;
+        keepFileAsideAtNextSave();
+        vordix::showMessage(vordix::MessageKind::Warning,
+                            services->repairedSheetText(file.name, readRepairs_.rowsWithValues,
+                                                        readRepairs_.rowsWithoutTricks, readRepairs_.rowsDropped));
+    }
+    return true;
+}
+
+bool LISTE::readFromMessage(const tinyxml2::XMLElement* root, const tinyxml2::XMLDocument& document)
+{
+    readingMessage_ = true;
+    const bool ok = read(root, document);
+    readingMessage_ = false;
+    return ok;
 }
 
 void LISTE::readHeader(const tinyxml2::XMLElement& root)
@@ -426,10 +458,9 @@ void LISTE::readHeader(const tinyxml2::XMLElement& root)
 bool LISTE::readVersion1(const tinyxml2::XMLElement& root)
 {
     readHeader(root);
-    const tinyxml2::XMLElement* games = root.FirstChildElement("Spiele");
-    for (const tinyxml2::XMLElement* game = games ? games->FirstChildElement("Spiel") : nullptr; game;
-         game = game->NextSiblingElement("Spiel"))
-        insertRow(readRowVersion1(*game));
+    readRows(root, [this](const tinyxml2::XMLElement& game, RowRepairs& repairs) {
+        return readRowVersion1(game, repairs);
+    });
     return true;
 }
 
@@ -437,19 +468,37 @@ bool LISTE::readVersion2(const tinyxml2::XMLElement& root)
 {
     readHeader(root);
     networkGame = root.FirstChildElement("Netzwerkspiel") != nullptr;
-    const tinyxml2::XMLElement* games = root.FirstChildElement("Spiele");
-    for (const tinyxml2::XMLElement* game = games ? games->FirstChildElement("Spiel") : nullptr; game;
-         game = game->NextSiblingElement("Spiel"))
-        insertRow(readRowVersion2(*game));
+    readRows(root, [this](const tinyxml2::XMLElement& game, RowRepairs& repairs) {
+        return readRowVersion2(game, repairs);
+    });
     return true;
 }
 
-std::unique_ptr<EIN_SPIEL> LISTE::readRowVersion1(const tinyxml2::XMLElement& game) const
+template <typename ReadRow>
+void LISTE::readRows(const tinyxml2::XMLElement& root, ReadRow readRow)
+{
+    const tinyxml2::XMLElement* games = root.FirstChildElement("Spiele");
+    for (const tinyxml2::XMLElement* game = games ? games->FirstChildElement("Spiel") : nullptr; game;
+         game = game->NextSiblingElement("Spiel")) {
+        if (rowCount() >= MAX_ROWS) {
+            readRepairs_.rowsDropped = true;
+            break;
+        }
+        RowRepairs repairs;
+        insertRow(readRow(*game, repairs));
+        if (repairs.values)
+            readRepairs_.rowsWithValues.push_back(rowCount());
+        if (repairs.tricks)
+            readRepairs_.rowsWithoutTricks.push_back(rowCount());
+    }
+}
+
+std::unique_ptr<EIN_SPIEL> LISTE::readRowVersion1(const tinyxml2::XMLElement& game, RowRepairs& repairs) const
 {
     using namespace vordix::xml;
     auto row = std::make_unique<EIN_SPIEL>();
     SPIELSTRUCT& record = row->record;
-    record.readFields(game);
+    repairs.values = !record.readFields(game);
     const int baseValue = intAttribute(&game, "Grundwert", 0);
     const GameType type = SPIELART::typeFromBaseValue(baseValue);
     record.SPIELART.SPIEL_TYP = type;
@@ -458,31 +507,31 @@ std::unique_ptr<EIN_SPIEL> LISTE::readRowVersion1(const tinyxml2::XMLElement& ga
                                                                        ? nullWinLevelOfBaseValue(baseValue)
                                                                        : record.SPIELART.GEWINN_STUFE);
     record.SPIELART.STUFE = intAttribute(&game, "Spielstufe", record.SPIELART.STUFE);
-    record.limitToValidValues();
+    repairs.values = record.limitToValidValues() || repairs.values;
     dropBiddingState(record);
 
     row->pile.clear();
     row->deal.skat.clear();
     if (const tinyxml2::XMLElement* pile = game.FirstChildElement("STAPEL")) {
-        if (row->pile.read(pile, *game.GetDocument()))
+        if (row->pile.read(pile, *game.GetDocument())) {
             row->deal.skat = row->pile.skat();
-        else
+        } else {
             row->pile.clear();
+            repairs.tricks = true;
+        }
     }
     row->listMode = false;
     finishReadRow(*row);
     return row;
 }
 
-std::unique_ptr<EIN_SPIEL> LISTE::readRowVersion2(const tinyxml2::XMLElement& game) const
+std::unique_ptr<EIN_SPIEL> LISTE::readRowVersion2(const tinyxml2::XMLElement& game, RowRepairs& repairs) const
 {
     using namespace vordix::xml;
     auto row = std::make_unique<EIN_SPIEL>();
     SPIELSTRUCT& record = row->record;
-    if (const tinyxml2::XMLElement* own = game.FirstChildElement("SPIELSTRUCT"))
-        record.readFields(*own);
-    else
-        record.readFields(game);
+    const tinyxml2::XMLElement* own = game.FirstChildElement("SPIELSTRUCT");
+    repairs.values = !record.readFields(own ? *own : game);
     if (game.Attribute("Grundwert") != nullptr) {
         const int baseValue = intAttribute(&game, "Grundwert", 0);
         record.SPIELART.SPIEL_TYP = SPIELART::typeFromBaseValue(baseValue);
@@ -496,14 +545,17 @@ std::unique_ptr<EIN_SPIEL> LISTE::readRowVersion2(const tinyxml2::XMLElement& ga
     else
         row->deal.skat.readCodes(game);
 
-    // A damaged pile costs the row its tricks, not the whole sheet.
-    bool pileRead;
+    // A damaged pile costs the row its tricks, not the whole sheet. A row
+    // written without a pile (no forehand) has none.
+    bool pileRead = true;
     if (const tinyxml2::XMLElement* pile = game.FirstChildElement("STAPEL"))
         pileRead = row->pile.read(pile, *game.GetDocument());
-    else
+    else if (game.Attribute("VH") || game.Attribute("VH_POS") || game.Attribute("STICHT") || game.Attribute("STICHE"))
         pileRead = row->pile.readContent(game, record.SPIELART.SPIEL_TYP, record.ALLEIN);
-    if (!pileRead)
+    if (!pileRead) {
         row->pile.clear();
+        repairs.tricks = true;
+    }
 
     if (const tinyxml2::XMLElement* hands = game.FirstChildElement("BLAETTER")) {
         const tinyxml2::XMLElement* hand = hands->FirstChildElement("EINBLATT");

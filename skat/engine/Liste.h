@@ -29,13 +29,23 @@ public:
     // Only the last rows carry their cards in the file.
     static constexpr int ROWS_WITH_CARDS = 999;
     static constexpr int DOCUMENT_VERSION = 2;
+    // Rows read from a file at most: with values bounded by the game value
+    // limit, no running total or score drawn from them can overflow.
+    static constexpr int MAX_ROWS = 10000;
 
     LISTE();
     LISTE(const LISTE&) = delete;
     LISTE& operator=(const LISTE&) = delete;
     ~LISTE() override;
 
+    // Refuses another root and an unknown version with a message. Rows
+    // beyond MAX_ROWS, damaged tricks and values out of range are dropped or
+    // replaced: the user is told once, the sheet is marked modified and the
+    // file is kept beside it at the next save.
     bool read(const tinyxml2::XMLElement* root, const tinyxml2::XMLDocument& document) override;
+    // Reads a sheet that came in a network message: shows nothing, for the
+    // message has no file to keep; the caller reports a refusal.
+    bool readFromMessage(const tinyxml2::XMLElement* root, const tinyxml2::XMLDocument& document);
     const char* elementName() const override { return "Spielliste"; }
     void write(tinyxml2::XMLElement& root, tinyxml2::XMLDocument& document) const override;
     // A failed load empties the sheet; when the file exists but could not be
@@ -133,11 +143,27 @@ private:
     int declarerColumn(const EIN_SPIEL& row, int gameNumber) const;
     const EIN_SPIEL* lastRow() const { return rows.empty() ? nullptr : rows.back().get(); }
     void readHeader(const tinyxml2::XMLElement& root);
-    std::unique_ptr<EIN_SPIEL> readRowVersion1(const tinyxml2::XMLElement& game) const;
-    std::unique_ptr<EIN_SPIEL> readRowVersion2(const tinyxml2::XMLElement& game) const;
+    // What reading one row had to change.
+    struct RowRepairs {
+        bool values = false; // values out of range replaced
+        bool tricks = false; // a damaged trick pile dropped
+    };
+    template <typename ReadRow>
+    void readRows(const tinyxml2::XMLElement& root, ReadRow readRow);
+    std::unique_ptr<EIN_SPIEL> readRowVersion1(const tinyxml2::XMLElement& game, RowRepairs& repairs) const;
+    std::unique_ptr<EIN_SPIEL> readRowVersion2(const tinyxml2::XMLElement& game, RowRepairs& repairs) const;
     void finishReadRow(EIN_SPIEL& row) const;
     void clearContent();
 
     // The reader already told the user why the file was refused.
     bool refusalReported_ = false;
+    bool readingMessage_ = false;
+    // What the last read dropped or changed (rows numbered from 1).
+    struct ReadRepairs {
+        std::vector<int> rowsWithValues;
+        std::vector<int> rowsWithoutTricks;
+        bool rowsDropped = false;
+        bool any() const { return !rowsWithValues.empty() || !rowsWithoutTricks.empty() || rowsDropped; }
+    };
+    ReadRepairs readRepairs_;
 };

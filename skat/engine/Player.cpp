@@ -56,9 +56,15 @@ bool PLAYER::read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocume
 {
     if (!element)
         return false;
+    // Ids are the seats' slots and kinds those of PlayerKind: anything else
+    // from a peer is refused before a name is made from it.
+    const int kind = intAttribute(element, "TYP", 0);
+    const int id = intAttribute(element, "ID", 0);
+    if (kind < PLAYER_KIND_NONE || kind > PLAYER_KIND_NETWORK_CLIENT || !isValidSeat(id))
+        return false;
     heldName_ = textAttribute(element, "NAME").value_or(std::wstring());
-    kind_ = intAttribute(element, "TYP", 0);
-    id_ = intAttribute(element, "ID", 0);
+    kind_ = kind;
+    id_ = id;
     return true;
 }
 

@@ -47,7 +47,8 @@ public:
     PLAYER(const PLAYER&) = delete;
     PLAYER& operator=(const PLAYER&) = delete;
 
-    // Element "PLAYER": "NAME" (display name), "TYP" (kind), "ID".
+    // Element "PLAYER": "NAME" (display name), "TYP" (kind), "ID". Refuses
+    // an id that is no seat slot (0..2) and a kind outside PlayerKind.
     bool read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument& document) override;
     const char* elementName() const override { return "PLAYER"; }
     void write(tinyxml2::XMLElement& element, tinyxml2::XMLDocument& document) const override;

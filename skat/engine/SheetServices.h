@@ -10,6 +10,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 class LISTE;
 
@@ -31,6 +32,14 @@ public:
     // Shown when a score sheet could not be read; it is kept aside, not
     // overwritten. '|' separates lines.
     virtual std::wstring unreadableSheetText(const std::wstring& fileName) const;
+    // Shown once when reading a score sheet had to replace values out of
+    // range, drop damaged tricks (rows numbered from 1) or drop rows beyond
+    // the limit; the file is kept aside at the next save.
+    virtual std::wstring repairedSheetText(const std::wstring& fileName, const std::vector<int>& rowsWithValues,
+                                           const std::vector<int>& rowsWithoutTricks, bool rowsDropped) const;
+    // Shown when a score sheet in a network message cannot be read (another
+    // program's newer version); the message is refused.
+    virtual std::wstring sheetInMessageRefusedText() const;
 
     // Names of players 1 to 4 for a new score sheet (the fourth may be empty).
     virtual std::array<std::wstring, 4> playerNames() const;

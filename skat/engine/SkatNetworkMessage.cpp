@@ -1,7 +1,10 @@
 #include "skat/engine/SkatNetworkMessage.h"
 
+#include "skat/engine/BidTable.h"
 #include "skat/engine/Liste.h"
+#include "skat/engine/SheetServices.h"
 #include "skat/engine/Skattisch.h"
+#include "vordix/MessageSink.h"
 #include "vordix/Utf8.h"
 #include "vordix/XmlHelpers.h"
 
@@ -11,6 +14,16 @@ using namespace vordix::xml;
 
 namespace {
 const char* const SEAT_ELEMENTS[3] = {"S0", "S1", "S2"};
+
+// Ranges of the numbers a peer sends; a message with one outside is refused
+// before anything indexes with it or computes from it.
+inline constexpr int EVENT_VALUE_MIN = -1;  // a seat, a cut position, a comment variant
+inline constexpr int EVENT_VALUE_MAX = 32;
+inline constexpr int ANSWER_MIN = -1;       // a bid value, a cut position, a flag, a card, a confirmation
+inline constexpr int ANSWER_MAX = BID_TABLE.back();
+inline constexpr int SETUP_REPLY_MAX = 9;
+
+bool inRange(int value, int low, int high) { return value >= low && value <= high; }
 
 // A CDATA section ends at the first "]]>", so a text holding that marker is
 // written as several sections, split between "]]" and ">".
@@ -272,6 +285,8 @@ bool SKAT_NETWORKMESSAGE::readSetupReply(const tinyxml2::XMLElement& snm, const 
     if (!setup)
         return false;
     reply = intAttribute(setup, "REPLY", 0);
+    if (!inRange(reply, 0, SETUP_REPLY_MAX))
+        return false;
     if (reply == 4)
         return true; // the host closes the table: no seats follow
     for (int s = 0; s < 3; ++s) {
@@ -288,8 +303,12 @@ bool SKAT_NETWORKMESSAGE::readSetupReply(const tinyxml2::XMLElement& snm, const 
         if (REMOTE_PLAYER* remote = player->isRemote())
             if (const tinyxml2::XMLElement* connection = firstChild(seatElement, "CONNECTABLE"))
                 remote->connection.read(connection, document);
-        if (player->read(playerElement, document))
-            seatOwned_[s] = std::move(player);
+        if (!player->read(playerElement, document)) {
+            for (auto& owned : seatOwned_)
+                owned.reset();
+            return false;
+        }
+        seatOwned_[s] = std::move(player);
     }
     return true;
 }
@@ -298,6 +317,8 @@ bool SKAT_NETWORKMESSAGE::readGameState(const tinyxml2::XMLElement& snm, const t
 {
     gameUid = uintAttribute(&snm, "GAME_UID").value_or(gameUid);
     stateIndex = intAttribute(&snm, "ZI", stateIndex);
+    if (!inRange(stateIndex, STATE_NONE, STATE_STOP))
+        return false;
     if (const tinyxml2::XMLElement* c = firstChild(&snm, cards.elementName()))
         if (!cards.read(c, document))
             return false;
@@ -313,11 +334,18 @@ bool SKAT_NETWORKMESSAGE::readTableNotification(const tinyxml2::XMLElement& snm,
         return false;
     event = intAttribute(bnf, "TYP", event);
     eventValue = intAttribute(bnf, "P1", eventValue);
+    if (!inRange(event, 0, TABLE_EVENT_COUNT - 1) || !inRange(eventValue, EVENT_VALUE_MIN, EVENT_VALUE_MAX))
+        return false;
     if (!readGameState(snm, document))
         return false;
     if (event == SCORE_SHEET_CHANGED)
         if (const tinyxml2::XMLElement* list = firstChild(&snm, "Spielliste"))
-            return sheet().read(list, document);
+            if (!sheet().readFromMessage(list, document)) {
+                // A sheet of another version: the message is refused, and
+                // no file is touched or kept aside.
+                vordix::showMessage(vordix::MessageKind::Warning, sheetServices()->sheetInMessageRefusedText());
+                return false;
+            }
     return true;
 }
 
@@ -329,6 +357,8 @@ bool SKAT_NETWORKMESSAGE::readPlayerAction(const tinyxml2::XMLElement& snm, cons
     action = intAttribute(pa, "AKTION", action);
     seat = intAttribute(pa, "PLATZ", seat);
     answer = intAttribute(pa, "RPLY", 0);
+    if (!isPlayerRequest(action) || !isValidSeat(seat) || !inRange(answer, ANSWER_MIN, ANSWER_MAX))
+        return false;
     if (const tinyxml2::XMLElement* s = firstChild(pa, skat.elementName()))
         skat.read(s, document);
     if (const tinyxml2::XMLElement* g = firstChild(pa, spielart.elementName()))

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <initializer_list>
+#include <limits>
+#include <type_traits>
 #include <optional>
 #include <tinyxml2.h>
 #include <vector>
@@ -138,7 +140,7 @@ void SPIELSTRUCT::writeFields(tinyxml2::XMLElement& element) const
     SPIELART.writeCompact(element);
 }
 
-void SPIELSTRUCT::readFields(const tinyxml2::XMLElement& element)
+bool SPIELSTRUCT::readFields(const tinyxml2::XMLElement& element)
 {
     using namespace vordix::xml;
     reset();
@@ -182,8 +184,11 @@ void SPIELSTRUCT::readFields(const tinyxml2::XMLElement& element)
     else if (const char* old = element.Attribute("GEREIZT"))
         bids = parseNumbers(old);
     // Every bid is a value of the bid table.
-    for (std::size_t seat = 0; seat < 3 && seat < bids.size(); ++seat)
+    bool replaced = false;
+    for (std::size_t seat = 0; seat < 3 && seat < bids.size(); ++seat) {
         GEREIZTBIS[seat] = inRangeOr(bids[seat], 0, BID_TABLE.back(), 0);
+        replaced = replaced || GEREIZTBIS[seat] != bids[seat];
+    }
     GEREIZT = std::max({0, GEREIZTBIS[0], GEREIZTBIS[1], GEREIZTBIS[2]});
 
     if (SPIELART.SPIEL_TYP == GAME_NONE) {
@@ -200,21 +205,28 @@ void SPIELSTRUCT::readFields(const tinyxml2::XMLElement& element)
          text != nullptr && trick < RECORD_TEXT_COUNT; text = text->NextSiblingElement(TRICK_TEXT_ELEMENT))
         texts()[trick++] = elementText(text);
 
-    limitToValidValues();
+    return !limitToValidValues() && !replaced;
 }
 
-void SPIELSTRUCT::limitToValidValues()
+bool SPIELSTRUCT::limitToValidValues()
 {
-    SPIELART.SPIEL_TYP = inRangeOr(SPIELART.SPIEL_TYP, GAME_NONE, GAME_RAMSCH, GAME_NONE);
-    SPIELART.GEWINN_STUFE = inRangeOr(SPIELART.GEWINN_STUFE, WIN_LEVEL_WITH_SKAT, WIN_LEVEL_OUVERT_HAND,
-                                      WIN_LEVEL_WITH_SKAT);
-    SPIELART.STUFE = inRangeOr(SPIELART.STUFE, LEVEL_NONE, LEVEL_SCHWARZ, LEVEL_NONE);
-    ALLEIN = inRangeOr(ALLEIN, SEAT_NONE, 2, SEAT_NONE);
-    SPITZEN = inRangeOr(SPITZEN, -MATADORS_LIMIT, MATADORS_LIMIT, 0);
-    SPIELWERT = inRangeOr(SPIELWERT, -GAME_VALUE_LIMIT, GAME_VALUE_LIMIT, 0);
-    KONTRA_WER = inRangeOr(KONTRA_WER, 0, 2, 0);
-    REIZEN_DRAN = inRangeOr(REIZEN_DRAN, SEAT_NONE, 2, SEAT_NONE);
-    REIZ_INDEX = inRangeOr(REIZ_INDEX, 0, BID_TABLE_SIZE - 1, 0);
-    REIZEN_MODUS = inRangeOr(REIZEN_MODUS, 0, 2, 0);
-    BOCKRUNDE_NR = std::max(0, BOCKRUNDE_NR);
+    bool replaced = false;
+    auto limit = [&replaced](auto& field, int low, int high, int fallback) {
+        if (field < low || field > high) {
+            field = static_cast<std::remove_reference_t<decltype(field)>>(fallback);
+            replaced = true;
+        }
+    };
+    limit(SPIELART.SPIEL_TYP, GAME_NONE, GAME_RAMSCH, GAME_NONE);
+    limit(SPIELART.GEWINN_STUFE, WIN_LEVEL_WITH_SKAT, WIN_LEVEL_OUVERT_HAND, WIN_LEVEL_WITH_SKAT);
+    limit(SPIELART.STUFE, LEVEL_NONE, LEVEL_SCHWARZ, LEVEL_NONE);
+    limit(ALLEIN, SEAT_NONE, 2, SEAT_NONE);
+    limit(SPITZEN, -MATADORS_LIMIT, MATADORS_LIMIT, 0);
+    limit(SPIELWERT, -GAME_VALUE_LIMIT, GAME_VALUE_LIMIT, 0);
+    limit(KONTRA_WER, 0, 2, 0);
+    limit(REIZEN_DRAN, SEAT_NONE, 2, SEAT_NONE);
+    limit(REIZ_INDEX, 0, BID_TABLE_SIZE - 1, 0);
+    limit(REIZEN_MODUS, 0, 2, 0);
+    limit(BOCKRUNDE_NR, 0, std::numeric_limits<int>::max(), 0);
+    return replaced;
 }

@@ -125,12 +125,13 @@ public:
     // SPIELART as attributes of the same element (a score-sheet row uses
     // this on its own element).
     void writeFields(tinyxml2::XMLElement& element) const;
-    void readFields(const tinyxml2::XMLElement& element);
+    // False when a value had to be replaced (see limitToValidValues).
+    bool readFields(const tinyxml2::XMLElement& element);
 
     // Replaces every value outside what a game can hold (type, levels,
     // seats, matadors, value, bidding state) by its default; reading
-    // does this itself.
-    void limitToValidValues();
+    // does this itself. True when anything was replaced.
+    bool limitToValidValues();
 
     // Back to a fresh record; the rule set is taken from the rules in force.
     void reset();

@@ -342,9 +342,10 @@ bool STAPEL::readTricks(const tinyxml2::XMLElement& element, const tinyxml2::XML
     // The owners read before; addToParty records them again trick by trick.
     const auto parties = party_;
     const auto takers = taker_;
+    // Only whole tricks are collected: a trick place without a card is damage.
     auto addTrick = [&](const STICH& trick) {
         const int n = trickCount_ + 1;
-        if (n > MAX_TRICKS || parties[n] == NONE)
+        if (n > MAX_TRICKS || parties[n] == NONE || !trick.isComplete())
             return false;
         const Seat leader = n == 1 ? vh_ : takers[n - 1];
         return addToParty(parties[n], trick, leader, takers[n]);

@@ -21,7 +21,8 @@ public:
     ~STAPEL() override;
 
     // Element "STAPEL". Reading refuses (false) seats and parties outside
-    // their ranges, more than ten tricks and tricks without a party.
+    // their ranges, more than ten tricks, tricks without a party and tricks
+    // of fewer than three cards.
     bool read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument& document) override;
     const char* elementName() const override { return "STAPEL"; }
     void write(tinyxml2::XMLElement& element, tinyxml2::XMLDocument& document) const override;

@@ -92,6 +92,7 @@ const SheetCase SHEETS[] = {
     {"sheet-broken-hands.skt", true, 2},
     {"sheet-version1-damaged.skt", true, 3},
     {"sheet-invalid-utf8.skt", true, 1},
+    {"sheet-damaged-rows.skt", true, 4},
 };
 
 struct RunningCase {
@@ -107,6 +108,8 @@ const RunningCase RUNNING_GAMES[] = {
     {"running-play-without-declarer.skt", true, 0},
     {"running-settlement-huge-bid.skt", true, 10},
     {"running-settlement-huge-matadors.skt", true, 10},
+    // The pile's one trick has no card: nothing was dealt, nothing resumes.
+    {"running-empty-trick.skt", true, 0},
 };
 
 struct DealCase {

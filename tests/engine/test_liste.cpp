@@ -612,4 +612,132 @@ TEST_F(ListeTest, ObserversAreToldWhenTheSheetGoesAway)
     EXPECT_TRUE(gone.told.empty());
 }
 
+
+// Reading what a file holds: what reading had to change is reported once and
+// the file kept beside the sheet, totals of the largest sheet a file may hold
+// do not overflow, and write, read, write gives the same text.
+
+VORDIX_FILE writtenFile(const fs::path& folder, const std::wstring& name, const std::string& text)
+{
+    std::ofstream(folder / name, std::ios::binary) << text;
+    VORDIX_FOLDER dir;
+    dir.setPath(folder.wstring());
+    return VORDIX_FILE(dir, name);
+}
+
+std::string sheetText(int places, const std::string& rows)
+{
+    return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<Spielliste DokumentVersion=\"2\"><Namen Plaetze=\""
+        + std::to_string(places) + "\" Spieler1=\"A\" Spieler2=\"B\" Spieler3=\"C\" Spieler4=\"D\"/><Spiele>" + rows
+        + "</Spiele></Spielliste>";
+}
+
+const std::string PLAYED_TRICKS = "STICHT=\"2000000110\" STICHE=\"CD CK C9,H8 CB H7,HB C1 H9,HK CA HD,PB P7 H1,"
+                                  "P1 P8 P9,PA PD PK,K7 KD K9,K1 KK K8,KA HA KB\"";
+
+TEST_F(ListeTest, DamagedRowsAreReportedOnceAndTheFileIsKeptBesideTheSheet)
+{
+    const std::string original = sheetText(3, "<Spiel R=\"20 18 0\" STR=\"0 1 3 30\" TR=\"3\" VH=\"1\" SKAT=\"C7 C8\" "
+                                                  + PLAYED_TRICKS + "/>"
+                                                  "<Spiel R=\"20 18 0\" STR=\"0 1 3 30\" TR=\"3\" VH=\"7\" SKAT=\"C7 C8\" "
+                                                  + PLAYED_TRICKS + "/>"
+                                                  "<Spiel R=\"20 18 0\" STR=\"3 1 0 30\" TR=\"3\"/>"
+                                                  "<Spiel R=\"20 18 0\" STR=\"1 1 0 250000\" TR=\"3\"/>");
+    LISTE sheet;
+    ASSERT_EQ(sheet.open(writtenFile(folder, L"liste.skt", original)), 0);
+    ASSERT_EQ(sheet.rowCount(), 4);
+    EXPECT_EQ(sheet.rowAt(0).trickCount(), 10);
+    EXPECT_EQ(sheet.rowAt(1).trickCount(), 0) << "a forehand of 7 costs the row its tricks";
+    EXPECT_EQ(sheet.rowAt(2).record.ALLEIN, SEAT_NONE);
+    EXPECT_EQ(sheet.rowAt(3).record.SPIELWERT, 0);
+    EXPECT_TRUE(sheet.modified);
+
+    ASSERT_EQ(messages->texts.size(), 1u) << "the user is told once";
+    EXPECT_EQ(messages->texts[0], sheetServices()->repairedSheetText(L"liste.skt", {3, 4}, {2}, false));
+
+    EXPECT_EQ(contentOf(folder / L"liste.skt"), original) << "reading never writes";
+    ASSERT_TRUE(sheet.save());
+    EXPECT_EQ(contentOf(folder / L"liste.skt.unlesbar"), original) << "what was dropped stays in the file kept aside";
+
+    // The repaired sheet reads back without a word and saves over itself.
+    messages->clear();
+    LISTE again;
+    ASSERT_EQ(again.open(sheet.file), 0);
+    EXPECT_TRUE(messages->texts.empty());
+    EXPECT_FALSE(again.modified);
+    ASSERT_TRUE(again.save());
+    EXPECT_FALSE(fs::exists(folder / "liste.skt.unlesbar1"));
+}
+
+TEST_F(ListeTest, UndamagedSheetIsReadWithoutAWord)
+{
+    LISTE sheet;
+    ASSERT_EQ(sheet.open(writtenFile(folder, L"gut.skt", sheetText(3, "<Spiel R=\"20 18 0\" STR=\"0 1 3 30\" TR=\"3\" VH=\"1\" "
+                                                           "SKAT=\"C7 C8\" " + PLAYED_TRICKS + "/>"))),
+              0);
+    EXPECT_TRUE(messages->texts.empty());
+    EXPECT_FALSE(sheet.modified);
+    ASSERT_TRUE(sheet.save());
+    EXPECT_FALSE(fs::exists(folder / "gut.skt.unlesbar"));
+}
+
+// 21,500 rows of the largest value a row may hold once overflowed the
+// running totals; the rows beyond the limit are dropped and reported, and
+// every score drawn from the rest stays exact.
+TEST_F(ListeTest, TotalsOfTheLargestSheetStayExact)
+{
+    std::string rows;
+    for (int i = 0; i < 21500; ++i)
+        rows += "<Spiel R=\"18 0 0\" STR=\"1 1 0 100000\" TR=\"1\"/>";
+    LISTE sheet;
+    ASSERT_EQ(sheet.open(writtenFile(folder, L"riesig.skt", sheetText(4, rows))), 0);
+    ASSERT_EQ(sheet.rowCount(), LISTE::MAX_ROWS);
+    ASSERT_EQ(messages->texts.size(), 1u);
+    EXPECT_EQ(messages->texts[0], sheetServices()->repairedSheetText(L"riesig.skt", {}, {}, true));
+
+    // Declarer seat 1 sits in columns 1, 2, 3, 0 in turn on a four-player sheet.
+    const std::int64_t perColumn = std::int64_t{LISTE::MAX_ROWS} / 4 * 100000;
+    std::array<double, 4> classic{};
+    for (int column = 0; column < 4; ++column) {
+        EXPECT_EQ(sheet.score(column, SCORING_CLASSIC), perColumn) << column;
+        EXPECT_EQ(sheet.score(column, SCORING_SEEGER_FABIAN), perColumn + 50 * LISTE::MAX_ROWS / 4) << column;
+        classic[column] = double(sheet.score(column, SCORING_CLASSIC));
+    }
+    const auto money = sheet.moneyBalance(SCORING_CLASSIC, 10.0);
+    for (int column = 0; column < 4; ++column)
+        EXPECT_DOUBLE_EQ(money[column], (3 * classic[column] - (classic[0] + classic[1] + classic[2] + classic[3]
+                                                                 - classic[column])) * 10.0 / 100.0);
+}
+
+// Write, read, write gives the same text, whatever a row held when read.
+TEST_F(ListeTest, SecondSaveWritesTheTextOfTheFirst)
+{
+    struct Case {
+        const char* name;
+        std::string row;
+        int tricksAfter;
+    };
+    const Case cases[] = {
+        {"row without a trick pile", "<Spiel R=\"18 0 0\" STR=\"0 1 0 23\" TR=\"1\"/>", 0},
+        {"row with a single cardless trick", "<Spiel R=\"18 0 0\" STR=\"0 1 0 23\" TR=\"1\" VH=\"0\" STICHT=\"1\" STICHE=\" \"/>", 0},
+        {"row with a trick short of a card", "<Spiel R=\"18 0 0\" STR=\"0 1 0 23\" TR=\"1\" VH=\"0\" STICHT=\"1\" STICHE=\"C7 C8\"/>", 0},
+        {"row played out", "<Spiel R=\"20 18 0\" STR=\"0 1 3 30\" TR=\"3\" VH=\"1\" SKAT=\"C7 C8\" " + PLAYED_TRICKS + "/>", 10},
+        {"passed-in row", "<Spiel R=\"0 0 0\" STR=\"-1 0 0 0\" TR=\"0\"/>", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LISTE first;
+        ASSERT_EQ(first.open(writtenFile(folder, L"a.skt", sheetText(3, c.row))), 0);
+        ASSERT_EQ(first.rowCount(), 1);
+        EXPECT_EQ(first.rowAt(0).trickCount(), c.tricksAfter);
+        first.file = writtenFile(folder, L"b.skt", "");
+        ASSERT_TRUE(first.save());
+        LISTE second;
+        ASSERT_EQ(second.open(first.file), 0);
+        second.file = writtenFile(folder, L"c.skt", "");
+        ASSERT_TRUE(second.save());
+        EXPECT_EQ(contentOf(folder / L"c.skt"), contentOf(folder / L"b.skt"));
+    }
+}
+
 } // namespace

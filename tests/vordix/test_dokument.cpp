@@ -270,3 +270,26 @@ TEST_F(DokumentTest, DialogLoadFailureReportsAndResets) {
     ASSERT_EQ(sink->texts.size(), 1u);
     EXPECT_EQ(sink->texts[0], VORDIX_DOKUMENT::errorText(DOCUMENT_NOT_OPENABLE, L"fehlt.skt"));
 }
+
+// A file larger than any document is refused before parsing, with a message
+// of its own, and is kept aside rather than overwritten by the next save.
+TEST_F(DokumentTest, OversizedFileIsRefusedBeforeParsingAndKeptAside) {
+    {
+        std::ofstream(pathOf("riesig.skt"), std::ios::binary) << "<LISTE DokumentVersion=\"1\" Titel=\"";
+    }
+    fs::resize_file(pathOf("riesig.skt"), VORDIX_DOKUMENT::MAX_FILE_SIZE + 1); // sparse: no real 64 MB
+    ListDocument doc;
+    doc.file = fileIn(L"riesig.skt");
+    EXPECT_EQ(doc.load(), DOCUMENT_TOO_LARGE);
+    EXPECT_TRUE(sink->texts.empty()) << "load alone reports nothing";
+
+    EXPECT_EQ(doc.open(fileIn(L"riesig.skt")), 42);
+    ASSERT_EQ(sink->texts.size(), 1u);
+    EXPECT_EQ(sink->texts[0], VORDIX_DOKUMENT::errorText(DOCUMENT_TOO_LARGE, L"riesig.skt"));
+    EXPECT_NE(sink->texts[0].find(L"64 MB"), std::wstring::npos);
+
+    doc.values = {1};
+    ASSERT_TRUE(doc.save());
+    EXPECT_EQ(fs::file_size(pathOf("riesig.skt.unlesbar")), VORDIX_DOKUMENT::MAX_FILE_SIZE + 1);
+}
+

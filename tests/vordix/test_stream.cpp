@@ -130,3 +130,20 @@ TEST(XmlHelpers, AttributesAndTextsOnMissingPieces) {
     EXPECT_EQ(xml::elementText(nullptr), L"");
     EXPECT_EQ(xml::firstChild(nullptr, "X"), nullptr);
 }
+
+// Deeply nested input never reaches a reader: the parser refuses it at its
+// depth limit, however deep it goes.
+TEST(StreamFromXml, DeeplyNestedElementsAreRefusedByTheParser) {
+    for (int depth : {200, 100000}) {
+        std::string text;
+        for (int i = 0; i < depth; ++i) text += "<a>";
+        for (int i = 0; i < depth; ++i) text += "</a>";
+        Probe p;
+        EXPECT_EQ(streamFromXml(text, p), STREAM_NOT_WELL_FORMED) << depth;
+    }
+    std::string shallow;
+    for (int i = 0; i < 50; ++i) shallow += "<PROBE>";
+    for (int i = 0; i < 50; ++i) shallow += "</PROBE>";
+    Probe p;
+    EXPECT_NE(streamFromXml(shallow, p), STREAM_NOT_WELL_FORMED);
+}

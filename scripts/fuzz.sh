@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Runs every libFuzzer target (the readers' and the frame parser's, all under
+# ASan and UBSan) for a while, in parallel, and prints the executions of each.
+#   bash scripts/fuzz.sh [seconds]        # default 60 seconds per target
+# $SKAT_FUZZ_JOBS targets run at once (default 4); the build folder is
+# $SKAT_BUILD_DIR (default build). New inputs go to <build>/fuzz/long-corpus/<target>
+# (apart from the small scratch corpus CTest replays);
+# a finding is kept as <build>/fuzz/findings/<target>/crash-* (or leak-, timeout-)
+# and makes the script fail: copy it into the target's corpus folder under
+# tests/ once the fault is mended, so that CTest replays it on every run.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+seconds=${1:-60}
+if ! [[ $seconds =~ ^[1-9][0-9]*$ ]]; then
+  echo "usage: $0 [seconds]" >&2
+  exit 2
+fi
+jobs=${SKAT_FUZZ_JOBS:-4}
+build=${SKAT_BUILD_DIR:-$root/build}
+
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" --target skat_fuzzers ipc_fuzz_frame_parser -j "$jobs"
+
+fuzz=$build/fuzz
+tests=$root/tests
+# target | its seeds (built) | its kept corpus (sources)
+targets=(
+  "$fuzz/fuzz_sheet|$fuzz/seeds/sheet|$tests/engine/data/fuzz/sheet"
+  "$fuzz/fuzz_deal|$fuzz/seeds/deal|$tests/engine/data/fuzz/deal"
+  "$fuzz/fuzz_running_game|$fuzz/seeds/running|$tests/engine/data/fuzz/running"
+  "$fuzz/fuzz_network_message|$fuzz/seeds/message|$tests/net/data/fuzz/message"
+  "$fuzz/fuzz_xml|$fuzz/seeds/xml|$tests/vordix/data/fuzz/xml"
+  "$fuzz/fuzz_number|$fuzz/seeds/number|$tests/vordix/data/fuzz/number"
+  "$build/tests/ipc/fuzz_frame_parser||$tests/ipc/data/frames"
+)
+
+logs=$fuzz/logs
+mkdir -p "$logs"
+run_one() {
+  IFS='|' read -r program seeds corpus <<<"$1"
+  local name scratch findings dirs=()
+  name=$(basename "$program")
+  scratch=$fuzz/long-corpus/$name
+  findings=$fuzz/findings/$name
+  mkdir -p "$scratch" "$findings"
+  dirs+=("$scratch")
+  for d in "$seeds" "$corpus"; do
+    if [[ -n $d && -d $d ]]; then dirs+=("$d"); fi
+  done
+  ASAN_OPTIONS="detect_leaks=1:halt_on_error=1" UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1" \
+    "$program" -max_total_time="$seconds" -max_len=8192 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+      -artifact_prefix="$findings/" "${dirs[@]}" >"$logs/$name.log" 2>&1
+}
+export -f run_one
+export fuzz seconds logs
+
+echo "Fuzzing ${#targets[@]} targets for $seconds s each, $jobs at once (logs in $logs)"
+status=0
+printf '%s\n' "${targets[@]}" | xargs -P "$jobs" -I{} bash -c 'run_one "$1"' _ {} || status=$?
+
+printf '%-22s %14s %10s\n' target executions result
+for t in "${targets[@]}"; do
+  name=$(basename "${t%%|*}")
+  log=$logs/$name.log
+  runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
+  if grep -qE '^==[0-9]+==.*ERROR|^SUMMARY: .*Sanitizer|deadly signal|ERROR: libFuzzer' "$log"; then
+    result=FINDING
+  else
+    result=ok
+  fi
+  printf '%-22s %14s %10s\n' "$name" "${runs:-?}" "$result"
+done
+exit "$status"
