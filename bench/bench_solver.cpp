@@ -23,7 +23,7 @@ namespace {
 
 struct Options {
     std::uint32_t seed = 2026;
-    int deals = 3;  // exact 10-card suit deals
+    int deals = 9;  // exact 10-card suit deals
     int moves = 10; // analyses per scenario
 };
 
@@ -192,7 +192,7 @@ int main(int argc, char** argv)
     Options options;
     if (!parse(argc, argv, options)) {
         std::fprintf(stderr, "usage: bench_solver [--seed S] [--deals N] [--moves M]\n"
-                             "  N exact 10-card suit deals (default 3), M analyses per scenario (default 10)\n");
+                             "  N exact 10-card suit deals (default 9), M analyses per scenario (default 10)\n");
         return 2;
     }
     VORDIX_RANDOM random;

@@ -12,4 +12,6 @@ std::wstring defaultSeatName(int index) {
 
 std::wstring frenchCardSetName() { return text(TextKey::Kartenset_Franzosisch); }
 
+std::wstring germanCardSetName() { return L"Deutsches Blatt"; }
+
 } // namespace skat

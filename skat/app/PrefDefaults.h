@@ -10,5 +10,8 @@ std::wstring defaultSeatName(int index);
 // The French card set's name, which stands in for an unreadable card-set
 // preference.
 std::wstring frenchCardSetName();
+// The German card set's name: with it chosen, cards and games take the German
+// words and the opponents speak the German suit names.
+std::wstring germanCardSetName();
 
 } // namespace skat

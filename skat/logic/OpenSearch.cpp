@@ -117,6 +117,7 @@ void OpenSearch::configure(const OpenDeal& deal)
     for (Seat s = 0; s < 3; ++s)
         side_[static_cast<std::size_t>(s)] = s == first ? 0 : 1;
     winner_ = trickWinnerTable(type_);
+    leaderOfTwo_ = trickLeaderTable(type_);
     points_ = trickPointsTable();
     trumps_ = trumpMask(type_);
     for (CardBit led = 0; led < 32; ++led)
@@ -125,6 +126,7 @@ void OpenSearch::configure(const OpenDeal& deal)
         depthLimit_ = MAX_DEPTH;
     else
         depthLimit_ = null_ ? 10 : ramsch_ ? 7 : suitDepthLimit;
+    remaining_ = remainingValue();
 }
 
 void OpenSearch::solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings)
@@ -160,6 +162,7 @@ void OpenSearch::solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings)
     }
 
     const int value = remainingValue();
+    int guess = 0;
     CardSet candidates = deal.legalCards();
     std::uint64_t nodesBefore = 0;
     while (candidates != 0) {
@@ -171,8 +174,22 @@ void OpenSearch::solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings)
             exhaustedSeat_ = mover;
             exhaustedDepth_ = 0;
         }
+        // Zero-window searches close in on the card's exact value from a
+        // guess (the value of the card before); each one reuses the bounds
+        // the ones before left in the table.
         Decisions decisions;
-        const int score = child(0, mover, bit, -INFINITE, INFINITE, own, other, 0, decisions);
+        int lower = -INFINITE;
+        int upper = INFINITE;
+        int score = guess;
+        while (lower < upper) {
+            const int beta = score == lower ? score + 1 : score;
+            score = child(0, mover, bit, beta - 1, beta, own, other, 0, decisions);
+            if (score < beta)
+                upper = score;
+            else
+                lower = score;
+        }
+        guess = score;
         // Final points of both sides in the best line: together they hold
         // what they had and what the rest of the game is worth.
         int ownPoints = (2 * own + value + score) / 2;
@@ -223,6 +240,7 @@ void OpenSearch::play(CardBit bit, Undo& undo)
     if (++count_ == 3) {
         const int points = points_[trick_];
         undo.value = null_ ? -10 : ramsch_ ? -points : points;
+        remaining_ -= undo.value;
         leader_ = (leader_ + winner_[trick_]) % 3;
         trick_ = 0;
         count_ = 0;
@@ -232,6 +250,8 @@ void OpenSearch::play(CardBit bit, Undo& undo)
 void OpenSearch::unplay(CardBit bit, Seat mover, const Undo& undo)
 {
     hands_[static_cast<std::size_t>(mover)] |= bitMask(bit);
+    if (undo.count == 2)
+        remaining_ += undo.value;
     trick_ = undo.trick;
     count_ = undo.count;
     leader_ = undo.leader;
@@ -270,6 +290,73 @@ int OpenSearch::lastTrick(Seat mover, int score) const
     const Seat taker = (leader_ + winner_[code]) % 3;
     return side_[static_cast<std::size_t>(taker)] == side_[static_cast<std::size_t>(mover)] ? score + value
                                                                                             : score - value;
+}
+
+namespace {
+
+// Cards by their points, most first; jacks, being trumps, are given last
+// among the cheap cards.
+constexpr CardSet BY_POINTS_HIGH[] = {ACES, TENS, KINGS, QUEENS, JACKS, NINES | EIGHTS | SEVENS};
+constexpr CardSet BY_POINTS_LOW[] = {NINES | EIGHTS | SEVENS, QUEENS, KINGS, JACKS, TENS, ACES};
+
+CardSet byPoints(CardSet set, const CardSet (&order)[6])
+{
+    for (CardSet group : order)
+        if ((set & group) != 0)
+            return lowestOf(set & group);
+    return lowestOf(set);
+}
+
+} // namespace
+
+// Which cards are tried first: when the mover plays last, the cards that
+// take the trick (richest first) while the others win it, else the richest
+// cards onto the own side's trick; cheap cards otherwise. Ramsch turns
+// points around. Null tries its cards from the lowest up.
+OpenSearch::Order OpenSearch::orderOf(Seat mover, CardSet candidates, bool start) const
+{
+    Order order;
+    if (null_)
+        return order;
+    if (start) {
+        order.plain = false;
+        order.restHigh = !ramsch_;
+        return order;
+    }
+    const bool wantPoints = !ramsch_;
+    if (count_ == 1) {
+        order.first = 0;
+        order.firstHigh = false;
+        order.restHigh = !wantPoints;
+        order.plain = false;
+        return order;
+    }
+    const CardBit led = trickCardBit(trick_, 0);
+    const CardBit second = trickCardBit(trick_, 1);
+    const Seat ahead = (leader_ + leaderOfTwo_[static_cast<std::size_t>(second * 32 + led)]) % 3;
+    const bool oursSoFar = side_[static_cast<std::size_t>(ahead)] == side_[static_cast<std::size_t>(mover)];
+    order.plain = false;
+    if (oursSoFar) {
+        order.restHigh = wantPoints;
+        return order;
+    }
+    for (CardSet c = candidates; c != 0; c &= c - 1) {
+        const CardBit bit = std::countr_zero(c);
+        if (winner_[trick_ | (bit << 10)] == 2)
+            order.first |= bitMask(bit);
+    }
+    order.firstHigh = wantPoints;
+    order.restHigh = !wantPoints;
+    return order;
+}
+
+CardSet OpenSearch::nextCard(CardSet candidates, const Order& order) const
+{
+    if (order.plain)
+        return lowestOf(candidates);
+    if ((candidates & order.first) != 0)
+        return byPoints(candidates & order.first, order.firstHigh ? BY_POINTS_HIGH : BY_POINTS_LOW);
+    return byPoints(candidates, order.restHigh ? BY_POINTS_HIGH : BY_POINTS_LOW);
 }
 
 int OpenSearch::remainingValue() const
@@ -379,7 +466,7 @@ int OpenSearch::search(int depth, int alpha, int beta, int own, int other, int s
 
     // Whatever happens, the score moves by at most what is left: all of it
     // to one side or all to the other.
-    const int value = remainingValue();
+    const int value = remaining_;
     const int swing = value < 0 ? -value : value;
     if (score + swing <= alpha)
         return score + swing;
@@ -433,6 +520,7 @@ int OpenSearch::search(int depth, int alpha, int beta, int own, int other, int s
             exhaustedSeat_ = SEAT_NONE;
     }
 
+    const Order order = orderOf(mover, candidates, start);
     Level& level = levels_[static_cast<std::size_t>(depth)];
     const bool declarerMoves = mover == declarer_;
     const bool pointsGame = !null_ && !ramsch_;
@@ -444,7 +532,7 @@ int OpenSearch::search(int depth, int alpha, int beta, int own, int other, int s
     while (candidates != 0) {
         CardSet card = first & candidates;
         if (card == 0)
-            card = (level.hint & candidates) != 0 ? level.hint : lowestOf(candidates);
+            card = (level.hint & candidates) != 0 ? level.hint : nextCard(candidates, order);
         candidates &= ~card;
         const CardBit bit = std::countr_zero(card);
         if (heuristics.trumpExhaustion && isSuitGame(type_) && start && (card & trumps_) != 0

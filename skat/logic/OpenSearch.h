@@ -119,6 +119,14 @@ private:
     // What the tricks still to come are worth together (null and Ramsch:
     // negative), the cards on the table included.
     int remainingValue() const;
+    struct Order {
+        bool plain = true;     // lowest card first
+        CardSet first = 0;     // tried before the others
+        bool firstHigh = true; // those by points, most first
+        bool restHigh = false;
+    };
+    Order orderOf(Seat mover, CardSet candidates, bool start) const;
+    CardSet nextCard(CardSet candidates, const Order& order) const;
     int child(int depth, Seat mover, CardBit bit, int alpha, int beta, int own, int other, int score,
               Decisions& decisions);
 
@@ -127,6 +135,7 @@ private:
     TrickCode trick_ = 0;
     int count_ = 0;
     Seat leader_ = 0;
+    int remaining_ = 0; // remainingValue(), kept up to date by play and unplay
     // Rules of the search.
     GameType type_ = GAME_NONE;
     std::array<int, 3> side_{};
@@ -136,6 +145,7 @@ private:
     int depthLimit_ = MAX_DEPTH;
     const std::uint8_t* winner_ = nullptr;
     const std::uint8_t* points_ = nullptr;
+    const std::uint8_t* leaderOfTwo_ = nullptr;
     std::array<CardSet, 32> follow_{};
     CardSet trumps_ = 0;
     // Search-wide state.
