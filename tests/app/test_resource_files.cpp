@@ -2,6 +2,8 @@
 // every interface picture (with its "small_" copy where the table images
 // take one), the three card sets with their index, and every sound.
 
+#include "skat/app/SkatPaths.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -243,6 +245,29 @@ TEST(ResourceFiles, EverySoundIsAnMp3InItsFolder) {
         EXPECT_TRUE(mpeg);
         EXPECT_GT(file.size(), 500);
     }
+}
+
+// The names the program looks up (its path table) against the built files.
+TEST(ResourceFiles, EveryImageAndSoundOfThePathTableExists) {
+    const SKAT_PATHS paths;
+    const auto& members = SKAT_PATHS::allMembers();
+    auto name = [&](size_t index) { return QString::fromStdWString(paths.*members[index]); };
+    auto exists = [](const QString& relative) { return QFile::exists(kResources + QLatin1Char('/') + relative); };
+    for (size_t i = 46; i <= 123; ++i) EXPECT_TRUE(exists(QStringLiteral("Grafik/") + name(i))) << name(i).toStdString();
+    for (size_t i = 135; i <= 140; ++i)
+        EXPECT_TRUE(exists(QStringLiteral("Sounds/Effekte/") + name(i) + QStringLiteral(".mp3"))) << name(i).toStdString();
+    for (const char* voice : {"L", "R"}) {
+        const QString v = QLatin1String(voice);
+        for (size_t i = 141; i <= 261; ++i)   // bid values and phrases
+            EXPECT_TRUE(exists(QStringLiteral("Sounds/") + v + QLatin1Char('/') + name(i) + QStringLiteral(".mp3")))
+                << voice << " " << name(i).toStdString();
+        for (size_t i = 262; i <= 279; ++i)   // demo phrases
+            EXPECT_TRUE(exists(QStringLiteral("Sounds/") + v + QStringLiteral("/demo/") + name(i) + QStringLiteral(".mp3")))
+                << voice << " " << name(i).toStdString();
+    }
+    for (size_t i = 280; i <= 283; ++i)
+        EXPECT_TRUE(exists(QStringLiteral("Sounds/Sprecher/") + name(i) + QStringLiteral(".mp3"))) << name(i).toStdString();
+    EXPECT_TRUE(exists(QStringLiteral("Kartensets/") + QString::fromStdWString(paths.fileCardSetIndex)));
 }
 
 } // namespace
