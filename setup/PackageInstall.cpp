@@ -4,6 +4,8 @@
 #include "setup/MsiPackage.h"
 #include "setup/ProcessRun.h"
 #include "setup/ProductRegistry.h"
+#include "vordix/MessageSink.h"
+#include "vordix/Utf8.h"
 
 #include <algorithm>
 #include <cctype>
@@ -122,6 +124,16 @@ bool copyInto(const fs::path& source, const fs::path& target)
     return ok;
 }
 
+// The helper's failures are shown like the installer's own messages.
+int fail(int code, const std::string& detail = {})
+{
+    std::string text = installerExitText(code);
+    if (!detail.empty())
+        text += "|" + detail;
+    vordix::showMessage(vordix::MessageKind::Error, vordix::fromUtf8(text));
+    return code;
+}
+
 } // namespace
 
 std::string installerExitText(int code)
@@ -145,21 +157,18 @@ int runInstallerHelper(const std::vector<std::string>& arguments)
 {
     Request request;
     if (!parseArguments(arguments, request)) {
-        std::fprintf(stderr, "usage: msiexec /I <package> [REINSTALL=ALL] [REINSTALLMODE=<mode>]\n");
-        return INSTALL_INVALID_COMMAND_LINE;
+        return fail(INSTALL_INVALID_COMMAND_LINE, "msiexec /I <package> [REINSTALL=ALL] [REINSTALLMODE=<mode>]");
     }
     MsiPackageInfo info;
     if (!readMsiPackageInfo(request.package, info) || info.productCode.empty()) {
-        std::fprintf(stderr, "%s\n", installerExitText(INSTALL_PACKAGE_OPEN_FAILED).c_str());
-        return INSTALL_PACKAGE_OPEN_FAILED;
+        return fail(INSTALL_PACKAGE_OPEN_FAILED, request.package.string());
     }
 
     const ProductRegistry registry(productRegistryFile());
     const ProductRegistry::Lock lock(registry);
     std::vector<InstalledProduct> products;
     if (!lock.held() || !registry.read(products)) {
-        std::fprintf(stderr, "cannot read %s\n", registry.file().c_str());
-        return INSTALL_FAILURE;
+        return fail(INSTALL_FAILURE, "cannot read " + registry.file().string());
     }
     auto installed = std::find_if(products.begin(), products.end(), [&](const InstalledProduct& p) {
         return sameProductCode(p.productCode, info.productCode);
@@ -169,22 +178,19 @@ int runInstallerHelper(const std::vector<std::string>& arguments)
         MsiVersion version;
         parseVersion(installed->versionString, version);
         if (!versionEqual(version, info.version)) {
-            std::fprintf(stderr, "%s\n", installerExitText(INSTALL_PRODUCT_VERSION).c_str());
-            return INSTALL_PRODUCT_VERSION;
+            return fail(INSTALL_PRODUCT_VERSION, installed->versionString);
         }
         repair = true;
     }
 
     const StagingFolder staging;
     if (staging.path().empty()) {
-        std::fprintf(stderr, "cannot create a staging folder in %s\n", temporaryBase().c_str());
-        return INSTALL_FAILURE;
+        return fail(INSTALL_FAILURE, "cannot create a staging folder in " + temporaryBase().string());
     }
     const std::optional<int> unpacked = runProgram(
         "msiextract", {"msiextract", "-C", staging.path().string(), request.package.string()}, true);
     if (!unpacked || *unpacked != 0) {
-        std::fprintf(stderr, "cannot unpack %s\n", request.package.c_str());
-        return INSTALL_FAILURE;
+        return fail(INSTALL_FAILURE, "cannot unpack " + request.package.string());
     }
 
     const fs::path tree = installedTree(staging.path());
@@ -202,13 +208,11 @@ int runInstallerHelper(const std::vector<std::string>& arguments)
                 continue;
         }
         if (!copyInto(it->path(), destination)) {
-            std::fprintf(stderr, "cannot write %s\n", destination.c_str());
-            return INSTALL_FAILURE;
+            return fail(INSTALL_FAILURE, "cannot write " + destination.string());
         }
     }
     if (error) {
-        std::fprintf(stderr, "cannot read the unpacked package\n");
-        return INSTALL_FAILURE;
+        return fail(INSTALL_FAILURE, "cannot read the unpacked package");
     }
 
     InstalledProduct record{info.productCode, info.productName, info.version.text, info.productLanguage,
@@ -218,8 +222,7 @@ int runInstallerHelper(const std::vector<std::string>& arguments)
     else
         products.push_back(record);
     if (!registry.write(products)) {
-        std::fprintf(stderr, "cannot write %s\n", registry.file().c_str());
-        return INSTALL_FAILURE;
+        return fail(INSTALL_FAILURE, "cannot write " + registry.file().string());
     }
     return INSTALL_SUCCESS;
 }

@@ -30,8 +30,8 @@ enum InstallerExitCode : int {
 // The installer's text for an exit code (in English, as the system's texts).
 std::string installerExitText(int code);
 
-// Runs the helper on its arguments (without the program name); messages go
-// to standard error. Returns an exit code above.
+// Runs the helper on its arguments (without the program name); a failure is
+// shown through the message sink. Returns an exit code above.
 int runInstallerHelper(const std::vector<std::string>& arguments);
 
 } // namespace setup

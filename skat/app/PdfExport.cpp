@@ -123,3 +123,14 @@ bool exportScoreSheetPdf(const LISTE& sheet, const fs::path& target, const PdfEx
         return false;
     }
 }
+
+bool printScoreSheet(const LISTE& sheet, const PdfExportSettings& settings,
+                     const std::function<void(const fs::path&)>& open)
+{
+    const fs::path target = defaultPdfTarget();
+    if (!exportScoreSheetPdf(sheet, target, settings))
+        return false;
+    if (open)
+        open(target);
+    return true;
+}

@@ -5,6 +5,7 @@
 #include "skat/engine/Liste.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 struct PdfExportSettings {
@@ -35,3 +36,9 @@ std::filesystem::path defaultPdfTarget();
 // "Exception: <reason>" goes to standard output and the user is shown one
 // message; the result is then false.
 bool exportScoreSheetPdf(const LISTE& sheet, const std::filesystem::path& target, const PdfExportSettings& settings);
+
+// The score-sheet window's print command: "Skatliste.pdf" in the program's
+// temporary folder, handed to open (the user's PDF viewer) once complete.
+// False after a failure, which the user has been shown.
+bool printScoreSheet(const LISTE& sheet, const PdfExportSettings& settings,
+                     const std::function<void(const std::filesystem::path&)>& open);

@@ -241,3 +241,33 @@ TEST_F(PdfExportTest, FontsAreFoundBesideTheProgram)
     EXPECT_TRUE(exportScoreSheetPdf(sheet, dir_ / "Skatliste.pdf", settings_));
     WIN_FILEPATH::setProgramFolder(L"");
 }
+
+TEST_F(PdfExportTest, PrintWritesIntoTheTemporaryFolderAndOpensOnlyACompleteFile)
+{
+    const char* saved = std::getenv("XDG_RUNTIME_DIR");
+    const std::string previous = saved ? saved : "";
+    ::setenv("XDG_RUNTIME_DIR", dir_.c_str(), 1);
+    LISTE sheet;
+    pdftest::fillSheet(sheet, 4, 8, 4);
+    std::vector<fs::path> opened;
+    auto open = [&](const fs::path& file) { opened.push_back(file); };
+    EXPECT_TRUE(printScoreSheet(sheet, settings_, open));
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].filename(), "Skatliste.pdf");
+    EXPECT_EQ(opened[0].parent_path().parent_path(), dir_);   // the program's own subfolder
+    EXPECT_EQ(contentOf(opened[0]).rfind("%PDF-", 0), 0u);
+    // A second print replaces the first; a failed one opens nothing.
+    EXPECT_TRUE(printScoreSheet(sheet, settings_, open));
+    PdfExportSettings broken = settings_;
+    broken.fontFolder = dir_ / "no-fonts";
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(printScoreSheet(sheet, broken, open));
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(opened.size(), 2u);
+    EXPECT_EQ(sink_->texts.size(), 1u);
+    EXPECT_EQ(contentOf(opened[0]).rfind("%PDF-", 0), 0u);
+    if (saved)
+        ::setenv("XDG_RUNTIME_DIR", previous.c_str(), 1);
+    else
+        ::unsetenv("XDG_RUNTIME_DIR");
+}

@@ -1,6 +1,7 @@
 // The installer layer on its own: the package the build made, the products
 // file and the helper's exit codes.
 
+#include "../support/RecordingMessageSink.h"
 #include "setup/InstallPlaces.h"
 #include "setup/MsiPackage.h"
 #include "setup/PackageInstall.h"
@@ -133,10 +134,16 @@ TEST_F(PrivateHome, HelperExitCodes)
         {"first install", {"/i", BUILT_PACKAGE.string()}, INSTALL_SUCCESS},
         {"repair", {"/I", BUILT_PACKAGE.string()}, INSTALL_SUCCESS},
     };
+    auto sink = std::make_shared<testsupport::RecordingMessageSink>();
+    auto previous = vordix::setMessageSink(sink);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
+        sink->clear();
         EXPECT_EQ(runInstallerHelper(c.arguments), c.exitCode);
+        // Like the installer it stands for, the helper shows its failures.
+        EXPECT_EQ(sink->texts.size(), c.exitCode == INSTALL_SUCCESS ? 0u : 1u);
     }
+    vordix::setMessageSink(previous);
     // Another version installed and no REINSTALL=ALL: refused, files untouched.
     const ProductRegistry registry(productRegistryFile());
     std::vector<InstalledProduct> products;
