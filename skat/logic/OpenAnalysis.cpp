@@ -32,7 +32,8 @@ void analyseOpenGame(const OpenGameView& view, VORDIX_RANDOM& random, OpenAnalys
         CardSet skat = 0;
         if (!draw.draw(view, random, hands, skat))
             break;
-        search.solve(view.dealWith(hands, skat), result.working);
+        const SLOFFENWERTUNG before = result.working;
+        search.solve(view.dealWith(hands, skat), result.working, &before);
         account();
         result.samples[static_cast<std::size_t>(result.sampleCount++)] = result.working;
     }
@@ -203,7 +204,13 @@ CardId openGameCard(const SPIELKARTEN& cards, const SPIELSTRUCT& record, VORDIX_
         return NO_CARD;
     }
     OpenAnalysisResult result;
-    analyseOpenGame(view, random, result);
+    {
+        // One search at a time on the process-wide search object, also when
+        // a hint is asked for while a computer seat thinks.
+        static std::mutex searching;
+        std::lock_guard lock(searching);
+        analyseOpenGame(view, random, result);
+    }
     const CardId chosen = chooseOpenGameCard(view, result, leadRatings, context);
     if (store)
         store->publish(view, result, chosen);
