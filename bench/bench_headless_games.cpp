@@ -7,7 +7,8 @@
 //
 //   bench_headless_games [--games N] [--seed S] [--out path.skt]
 
-#include "skat/engine/LocalMessageWorker.h"
+#include "skat/net/LocalMessageWorker.h"
+#include "skat/engine/LocalTischBeobachter.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/engine/TableServices.h"
 #include "skat/logic/StandInLogic.h"

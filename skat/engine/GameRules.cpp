@@ -114,3 +114,26 @@ bool triggersBockRounds(const SPIELSTRUCT_CORE& settled, const SettlementTally& 
         || (rules.bockOnWonKontra && settled.KONTRA && !settled.isLost())
         || (rules.bockOnDefenders90 && t.defenderPoints >= 90) || (rules.bockOnDeclarer90 && t.declarerPoints >= declarer90);
 }
+
+bool kontraAllowed(const RuleSettings& rules, const SPIELSTRUCT_CORE& record, Seat seat, int index, int inHand,
+                   bool exerciseOnTrack)
+{
+    if (record.SPIELART.SPIEL_TYP == GAME_RAMSCH || exerciseOnTrack || !isValidSeat(seat))
+        return false;
+    if (!rules.kontraRe || record.KONTRA || seat == record.ALLEIN)
+        return false;
+    const bool moment = ((rules.kontraVariant == 1 || rules.kontraVariant == 2) && index == STATE_KARTE_AUSSPIELEN
+                         && inHand == 10)
+        || (rules.kontraVariant == 2 && index == STATE_STICH_ABLEGEN && inHand == 9);
+    if (!moment)
+        return false;
+    return !(rules.kontraOnlyFrom18 && record.GEREIZTBIS[static_cast<std::size_t>(seat)] < 18);
+}
+
+bool reAllowed(const RuleSettings& rules, const SPIELSTRUCT_CORE& record, Seat seat, int index, int inHand)
+{
+    if (!rules.kontraRe || !record.KONTRA || record.RE || seat != record.ALLEIN || !isValidSeat(seat))
+        return false;
+    return (index == STATE_KARTE_AUSSPIELEN && (inHand == 9 || inHand == 10))
+        || (index == STATE_STICH_ABLEGEN && (inHand == 8 || inHand == 9));
+}

@@ -9,6 +9,7 @@
 #include "skat/engine/Rules.h"
 #include "skat/engine/Spielstruct.h"
 #include "skat/engine/Stich.h"
+#include "skat/engine/TableTypes.h"
 
 #include <array>
 
@@ -105,6 +106,16 @@ struct PlayState {
     bool defendersGaveUp = false;
 };
 TrickEnd afterTrick(const PlayState& state);
+
+// Kontra: a defender may call it under the rules in force at the first card
+// it plays (variant 2 also after the first trick), never in Ramsch, never
+// while an exercise follows its stored game, and with "only from 18" only
+// after a bid of 18 or more. stateIndex is the table's state, cardsInHand
+// the seat's cards.
+bool kontraAllowed(const RuleSettings& rules, const SPIELSTRUCT_CORE& record, Seat seat, int stateIndex,
+                   int cardsInHand, bool exerciseOnTrack);
+// Re: the declarer after a Kontra, at its first or second card.
+bool reAllowed(const RuleSettings& rules, const SPIELSTRUCT_CORE& record, Seat seat, int stateIndex, int cardsInHand);
 
 // --------------------------------------------------------------- settlement
 

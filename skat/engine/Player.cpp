@@ -4,8 +4,9 @@
 #include "skat/engine/BidTable.h"
 #include "skat/engine/GameRules.h"
 #include "skat/engine/Karte.h"
-#include "skat/engine/SkatNetworkMessage.h"
-#include "skat/engine/Skattisch.h"
+#include "skat/engine/EinSpiel.h"
+#include "skat/engine/PlayerTable.h"
+#include "skat/engine/TableMessenger.h"
 #include "skat/engine/TableServices.h"
 #include "skat/engine/TableWindows.h"
 #include "vordix/Bitmap.h"
@@ -44,6 +45,8 @@ void CONNECTABLE::connect(std::uint32_t id, const std::wstring& uid)
 }
 
 // ---------------------------------------------------------------- PLAYER
+
+PLAYER_TABLE::~PLAYER_TABLE() = default;
 
 PLAYER::PLAYER(int id) : id_(id), logic_(createComputerLogic())
 {
@@ -89,7 +92,7 @@ const REMOTE_PLAYER* PLAYER::isRemote() const
                                                                            : nullptr;
 }
 
-void PLAYER::attachTable(SKATTISCH* table, int slot)
+void PLAYER::attachTable(PLAYER_TABLE* table, int slot)
 {
     table_ = table;
     id_ = slot;
@@ -102,8 +105,7 @@ int PLAYER::currentBid() const
     const Seat own = seat();
     if (!table_ || !isValidSeat(own))
         return 0;
-    std::lock_guard lock(table_->tableLock);
-    return table_->record.GEREIZTBIS[static_cast<std::size_t>(own)];
+    return table_->bidOfSeat(own);
 }
 
 void PLAYER::refreshSituation()
@@ -111,36 +113,29 @@ void PLAYER::refreshSituation()
     if (!table_)
         return;
     const Seat own = seat();
-    std::lock_guard lock(table_->tableLock);
-    situation_.take(table_->cards, table_->record, own);
+    table_->takeSnapshot(situation_, own);
 }
 
 SPIELSTRUCT PLAYER::tableRecord() const
 {
     if (!table_)
         return {};
-    std::lock_guard lock(table_->tableLock);
-    return table_->record;
+    return table_->recordCopy();
 }
 
 SKAT PLAYER::tableSkat() const
 {
     if (!table_)
         return {};
-    std::lock_guard lock(table_->tableLock);
-    return table_->cards.skat;
+    return table_->skatCopy();
 }
 
 namespace {
-bool exerciseOnTrack(const SKATTISCH& table)
-{
-    return table.modus.exerciseFlag && table.modus.deviationIndex < 0;
-}
 
 // The card the seat played at this point of the stored exercise game.
-CardId storedExerciseCard(const SKATTISCH& table, const GameSnapshot& situation)
+CardId storedExerciseCard(const PLAYER_TABLE& table, const GameSnapshot& situation)
 {
-    const STAPEL& stored = table.modus.storedGame.pile;
+    const STAPEL& stored = table.storedExerciseGame().pile;
     const int trickNumber = CARDS_IN_HAND + 1 - cardCount(situation.hand());
     const Seat leader = stored.leaderOfTrick(trickNumber);
     if (!isValidSeat(leader))
@@ -150,20 +145,20 @@ CardId storedExerciseCard(const SKATTISCH& table, const GameSnapshot& situation)
 
 // The card the seat would play: in an exercise on track the stored one, else
 // the logic's choice (NO_CARD when it has none).
-CardId proposedCard(const SKATTISCH& table, PLAYER_LOGIK& logic, const GameSnapshot& situation)
+CardId proposedCard(const PLAYER_TABLE& table, PLAYER_LOGIK& logic, const GameSnapshot& situation)
 {
-    if (exerciseOnTrack(table))
+    if (table.exerciseOnTrack())
         return storedExerciseCard(table, situation);
     return logic.chooseCard(situation);
 }
 
 // The cards the declarer would lay away: in an exercise on track the stored
 // skat, else the logic's pair for its proposed game (none without one).
-SKAT proposedDiscard(const SKATTISCH& table, PLAYER_LOGIK& logic, const GameSnapshot& situation,
+SKAT proposedDiscard(const PLAYER_TABLE& table, PLAYER_LOGIK& logic, const GameSnapshot& situation,
                      const GameProposal& proposal)
 {
-    if (exerciseOnTrack(table))
-        return table.modus.storedGame.pile.skat();
+    if (table.exerciseOnTrack())
+        return table.storedExerciseGame().pile.skat();
     const DiscardPair pair = logic.chooseDiscard(situation, proposal);
     return SKAT(pair.first, pair.second);
 }
@@ -186,8 +181,8 @@ void PLAYER::initProposal()
     hasHeld_ = false;
     if (!table_)
         return;
-    if (exerciseOnTrack(*table_)) {
-        const SPIELSTRUCT& stored = table_->modus.storedGame.record;
+    if (table_->exerciseOnTrack()) {
+        const SPIELSTRUCT& stored = table_->storedExerciseGame().record;
         const Seat own = seat();
         proposal_.bidLimit = isValidSeat(own) ? stored.GEREIZTBIS[static_cast<std::size_t>(own)] : 0;
         proposal_.type = stored.SPIELART.SPIEL_TYP;
@@ -201,44 +196,14 @@ void PLAYER::initProposal()
 
 bool mayCallKontra(const PLAYER& player)
 {
-    const SKATTISCH* table = player.table();
-    if (!table)
-        return false;
-    const RuleSettings rules = currentRules();
-    const Seat seat = player.seat();
-    std::lock_guard lock(table->tableLock);
-    const SPIELSTRUCT& record = table->record;
-    if (record.SPIELART.SPIEL_TYP == GAME_RAMSCH || exerciseOnTrack(*table) || !isValidSeat(seat))
-        return false;
-    if (!rules.kontraRe || record.KONTRA || seat == record.ALLEIN)
-        return false;
-    const int inHand = table->cards.hands[static_cast<std::size_t>(seat)].cardCount();
-    const int index = table->currentIndex;
-    const bool moment = ((rules.kontraVariant == 1 || rules.kontraVariant == 2) && index == STATE_KARTE_AUSSPIELEN
-                         && inHand == 10)
-        || (rules.kontraVariant == 2 && index == STATE_STICH_ABLEGEN && inHand == 9);
-    if (!moment)
-        return false;
-    if (rules.kontraOnlyFrom18 && record.GEREIZTBIS[static_cast<std::size_t>(seat)] < 18)
-        return false;
-    return true;
+    const PLAYER_TABLE* table = player.table();
+    return table && table->mayCallKontra(player.seat());
 }
 
 bool mayCallRe(const PLAYER& player)
 {
-    const SKATTISCH* table = player.table();
-    if (!table)
-        return false;
-    const RuleSettings rules = currentRules();
-    const Seat seat = player.seat();
-    std::lock_guard lock(table->tableLock);
-    const SPIELSTRUCT& record = table->record;
-    if (!rules.kontraRe || !record.KONTRA || record.RE || seat != record.ALLEIN || !isValidSeat(seat))
-        return false;
-    const int inHand = table->cards.hands[static_cast<std::size_t>(seat)].cardCount();
-    const int index = table->currentIndex;
-    return (index == STATE_KARTE_AUSSPIELEN && (inHand == 9 || inHand == 10))
-        || (index == STATE_STICH_ABLEGEN && (inHand == 8 || inHand == 9));
+    const PLAYER_TABLE* table = player.table();
+    return table && table->mayCallRe(player.seat());
 }
 
 // ---------------------------------------------------------------- LOCAL_PLAYER
@@ -247,11 +212,7 @@ bool LOCAL_PLAYER::deliverRequest(int kind)
 {
     if (!table_)
         return false;
-    SKAT_NETWORKMESSAGE message(PLAYER_ACTION_REQUEST);
-    message.fillFromTable(*table_);
-    message.action = kind;
-    message.seat = id_;
-    return table_->postLocal(streamToXml(message));
+    return tableMessenger()->postRequest(table_->windowsTable(), id_, kind);
 }
 
 void LOCAL_PLAYER::dispatchRequest(int kind)
@@ -356,7 +317,7 @@ void COMPI_PLAYER::playCard()
         services->sleepMs(minimumMs - elapsed);
     if (mayCallKontra(*this) && logic_->evaluation(situation_) > 75)
         action_.kontra = 1;
-    tableWindows()->announceComputerCard(*table_, situation_.cards.trick.count());
+    tableWindows()->announceComputerCard(table_->windowsTable(), situation_.cards.trick.count());
     action_.card = card;
     finishAction();
 }
@@ -401,7 +362,7 @@ void HUMAN_PLAYER::cut()
     auto services = tableServices();
     if (!table_->isNetworkGame() && services->manualCut()) {
         awaitAnswer();
-        tableWindows()->beginCut(*table_);
+        tableWindows()->beginCut(table_->windowsTable());
         return;
     }
     action_.cutPosition = services->drawApplicationRandom(23) + 5;
@@ -411,62 +372,62 @@ void HUMAN_PLAYER::cut()
 void HUMAN_PLAYER::bid()
 {
     awaitAnswer();
-    tableWindows()->offerBid(*table_, valueAsked(situation_.record), name());
+    tableWindows()->offerBid(table_->windowsTable(), valueAsked(situation_.record), name());
 }
 
 void HUMAN_PLAYER::chooseSkatOrHand()
 {
     awaitAnswer();
-    tableWindows()->beginSkatOrHand(*table_);
+    tableWindows()->beginSkatOrHand(table_->windowsTable());
 }
 
 void HUMAN_PLAYER::discard()
 {
     const SKAT proposal = proposedDiscard(*table_, *logic_, situation_, proposal_);
     awaitAnswer();
-    tableWindows()->beginDiscard(*table_, proposal);
+    tableWindows()->beginDiscard(table_->windowsTable(), proposal);
 }
 
 void HUMAN_PLAYER::announceGame()
 {
     awaitAnswer();
-    tableWindows()->openAnnounceDialog(*table_, situation_.hand(), tableSkat());
+    tableWindows()->openAnnounceDialog(table_->windowsTable(), situation_.hand(), tableSkat());
 }
 
 void HUMAN_PLAYER::announceHandGame()
 {
     awaitAnswer();
-    tableWindows()->openHandGameDialog(*table_, situation_.hand());
+    tableWindows()->openHandGameDialog(table_->windowsTable(), situation_.hand());
 }
 
 void HUMAN_PLAYER::playCard()
 {
     const CardSet legal = situation_.legalCards();
-    if (table_->playTheRestFlag) {
+    if (table_->playTheRestRequested()) {
         action_.card = lowestCardOf(legal);
         finishAction();
         return;
     }
-    if (table_->endCardPlayFlag) {
+    if (table_->endCardPlayRequested()) {
         action_.card = NO_CARD;
         finishAction();
         return;
     }
     const CardId hint = proposedCard(*table_, *logic_, situation_);
     awaitAnswer();
-    tableWindows()->beginCardChoice(*table_, hint);
+    tableWindows()->beginCardChoice(table_->windowsTable(), hint);
 }
 
 void HUMAN_PLAYER::confirmTrick()
 {
     auto services = tableServices();
-    if (table_->playTheRestFlag || table_->endCardPlayFlag) {
+    if (table_->playTheRestRequested() || table_->endCardPlayRequested()) {
         finishAction();
         return;
     }
     if (!table_->isNetworkGame() && services->confirmTricksByClick()) {
         awaitAnswer();
-        tableWindows()->beginTrickConfirmation(*table_);
+        tableWindows()->beginTrickConfirmation(table_->windowsTable());
         return;
     }
     const int delay = services->playDelayMs();
@@ -477,20 +438,20 @@ void HUMAN_PLAYER::confirmTrick()
 
 void HUMAN_PLAYER::confirmListEnd()
 {
-    tableWindows()->showListComplete(*table_);
+    tableWindows()->showListComplete(table_->windowsTable());
     finishAction();
 }
 
 void HUMAN_PLAYER::confirmSettlement()
 {
     awaitAnswer();
-    tableWindows()->showSettlement(*table_, tableRecord());
+    tableWindows()->showSettlement(table_->windowsTable(), tableRecord());
 }
 
 void HUMAN_PLAYER::confirmPassedGame()
 {
     awaitAnswer();
-    tableWindows()->showPassedGame(*table_);
+    tableWindows()->showPassedGame(table_->windowsTable());
 }
 
 bool HUMAN_PLAYER::answerCut(int position)
@@ -562,12 +523,7 @@ bool REMOTE_PLAYER::deliverRequest(int kind)
 {
     if (!table_ || !connection.connected)
         return false;
-    auto services = tableServices();
-    SKAT_NETWORKMESSAGE message(PLAYER_ACTION_REQUEST, services->serverId());
-    message.fillFromTable(*table_);
-    message.action = kind;
-    message.seat = id_;
-    return services->sendToConnection(connection.connectionId, streamToXml(message));
+    return tableMessenger()->sendRequest(table_->windowsTable(), id_, kind, connection.connectionId);
 }
 
 REMOTE_PLAYER_VIEW::REMOTE_PLAYER_VIEW(int id) : REMOTE_PLAYER(id) { kind_ = PLAYER_KIND_REMOTE_VIEW; }

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-class SKATTISCH;
+class PLAYER_TABLE;
 class REMOTE_PLAYER;
 class VORDIX_BITMAP;
 class VORDIX_FILE;
@@ -93,8 +93,8 @@ public:
     bool pictureFile(VORDIX_FILE& file, bool createFolders) const;
 
     // Set by the table that seats the player.
-    void attachTable(SKATTISCH* table, int slot);
-    SKATTISCH* table() const { return table_; }
+    void attachTable(PLAYER_TABLE* table, int slot);
+    PLAYER_TABLE* table() const { return table_; }
     // Seat of this player at its table; -1 when not seated.
     Seat seat() const;
 
@@ -113,7 +113,7 @@ protected:
     GameProposal proposal_;
     bool hasHeld_ = false;
     std::unique_ptr<PLAYER_LOGIK> logic_;
-    SKATTISCH* table_ = nullptr;
+    PLAYER_TABLE* table_ = nullptr;
     std::unique_ptr<VORDIX_BITMAP> picture_;
     std::vector<unsigned char> pictureData_;
 };

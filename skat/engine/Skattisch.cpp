@@ -1,8 +1,8 @@
 #include "skat/engine/Skattisch.h"
 
-#include "skat/engine/Ablaufzustand.h"
 #include "skat/engine/AnswerCheck.h"
-#include "skat/engine/SkatNetworkMessage.h"
+#include "skat/engine/GameRules.h"
+#include "skat/engine/TableMessenger.h"
 #include "skat/engine/TableServices.h"
 #include "skat/engine/TableWindows.h"
 #include "vordix/MessageSink.h"
@@ -158,29 +158,77 @@ bool SKATTISCH::postLocal(std::string xml)
 
 std::uint32_t SKATTISCH::openRequestSerial(int, int) const { return 0; }
 
-void SKATTISCH::applyTableEvent(const SKAT_NETWORKMESSAGE& message)
+void SKATTISCH::applyTableEvent(const TableEventArrival& arrival)
 {
-    const bool local = message.isLocal();
-    if (local && message.gameUid != tableRunId) {
+    const bool local = arrival.local;
+    if (local && arrival.runId != tableRunId) {
         EVENT_HANDOFF::instance().markHandled();
         return;
     }
     if (!local) {
         std::lock_guard lock(tableLock);
         if (isClientTable())
-            tableRunId = message.gameUid; // answers go back with the host's run
-        currentIndex = message.stateIndex;
-        cards = message.cards;
-        record = message.record;
-        if (message.event == SCORE_SHEET_CHANGED && isClientTable() && message.sheetIfAny())
-            sheet.assign(*message.sheetIfAny());
+            tableRunId = arrival.runId; // answers go back with the host's run
+        currentIndex = arrival.stateIndex;
+        if (arrival.cards)
+            cards = *arrival.cards;
+        if (arrival.record)
+            record = *arrival.record;
+        if (arrival.event == SCORE_SHEET_CHANGED && isClientTable() && arrival.sheet)
+            sheet.assign(*arrival.sheet);
     }
-    if (message.event < FIRST_EVENT_WITH_VALUE)
-        observers.handleLocal(message.event);
+    if (arrival.event < FIRST_EVENT_WITH_VALUE)
+        observers.handleLocal(arrival.event);
     else
-        observers.handleLocalWithValue(message.event, message.eventValue);
+        observers.handleLocalWithValue(arrival.event, arrival.value);
     if (local)
         EVENT_HANDOFF::instance().markHandled();
+}
+
+// ---------------------------------------------------------------- the players' view
+
+void SKATTISCH::takeSnapshot(GameSnapshot& snapshot, Seat seat) const
+{
+    std::lock_guard lock(tableLock);
+    snapshot.take(cards, record, seat);
+}
+
+SPIELSTRUCT SKATTISCH::recordCopy() const
+{
+    std::lock_guard lock(tableLock);
+    return record;
+}
+
+SKAT SKATTISCH::skatCopy() const
+{
+    std::lock_guard lock(tableLock);
+    return cards.skat;
+}
+
+int SKATTISCH::bidOfSeat(Seat seat) const
+{
+    if (!isValidSeat(seat))
+        return 0;
+    std::lock_guard lock(tableLock);
+    return record.GEREIZTBIS[static_cast<std::size_t>(seat)];
+}
+
+bool SKATTISCH::exerciseOnTrack() const { return modus.exerciseFlag && modus.deviationIndex < 0; }
+
+bool SKATTISCH::mayCallKontra(Seat seat) const
+{
+    const RuleSettings rules = currentRules();
+    std::lock_guard lock(tableLock);
+    const int inHand = isValidSeat(seat) ? cards.hands[static_cast<std::size_t>(seat)].cardCount() : 0;
+    return kontraAllowed(rules, record, seat, currentIndex, inHand, exerciseOnTrack());
+}
+
+bool SKATTISCH::mayCallRe(Seat seat) const
+{
+    const RuleSettings rules = currentRules();
+    std::lock_guard lock(tableLock);
+    const int inHand = isValidSeat(seat) ? cards.hands[static_cast<std::size_t>(seat)].cardCount() : 0;
+    return reAllowed(rules, record, seat, currentIndex, inHand);
 }
 
 // ---------------------------------------------------------------- server
@@ -323,23 +371,6 @@ void SKATTISCH_SERVER::saveRunningGame(int index)
     }
 }
 
-void SKATTISCH_SERVER::setState(int index)
-{
-    std::unique_ptr<ABLAUFZUSTAND> finished;
-    {
-        std::lock_guard lock(tableLock);
-        finished = std::move(state_);
-        state_ = createState(index, *this);
-        currentIndex = index < STATE_NEUES_SPIEL || index > STATE_ABRECHNUNG ? STATE_NEUES_SPIEL : index;
-    }
-    // A state ends outside the lock: its destructor may wait for its work.
-    finished.reset();
-    saveRunningGame(currentIndex);
-    if (stateHook_)
-        stateHook_(currentIndex);
-    state_->run();
-}
-
 void SKATTISCH_SERVER::replayResumedGame(int index)
 {
     currentIndex = index;
@@ -377,9 +408,9 @@ void SKATTISCH_SERVER::gameLoop()
         replayResumedGame(first);
     report(TABLE_REFRESH);
     if (!stopRequested_) {
-        setState(first);
-        while (state_->next != STATE_STOP && !stopRequested_)
-            setState(state_->next);
+        int next = runState(first);
+        while (next != STATE_STOP && !stopRequested_)
+            next = runState(next);
     }
 
     auto services = tableServices();
@@ -387,16 +418,13 @@ void SKATTISCH_SERVER::gameLoop()
     // A stopped or normally ended game is over; after a failure the user did
     // not cause (or at shutdown) the saved game keeps its state to resume.
     const bool keepSaved = closing || requestFailed_;
-    std::unique_ptr<ABLAUFZUSTAND> last;
     {
         std::lock_guard lock(tableLock);
         currentIndex = STATE_STOP;
         cards.reset();
         record.reset();
         currentIndex = STATE_NONE;
-        last = std::move(state_);
     }
-    last.reset();
     if (!keepSaved)
         saveRunningGame(STATE_NONE);
     // The end carries run id 0: shown unless another loop has started since.
@@ -550,96 +578,58 @@ int SKATTISCH_SERVER::askAllPlayers(int kind)
     return code;
 }
 
-void SKATTISCH_SERVER::performPlayerRequest(const SKAT_NETWORKMESSAGE& message)
+void SKATTISCH_SERVER::performPlayerRequest(const PlayerRequestArrival& request)
 {
-    if (message.gameUid != tableRunId)
+    if (request.runId != tableRunId)
         return;
-    if (auto* local = dynamic_cast<LOCAL_PLAYER*>(playerInSlot(message.seat)))
-        local->dispatchRequest(message.action);
+    if (auto* local = dynamic_cast<LOCAL_PLAYER*>(playerInSlot(request.slot)))
+        local->dispatchRequest(request.kind);
 }
 
-bool SKATTISCH_SERVER::applyPlayerAnswer(const SKAT_NETWORKMESSAGE& message, std::uint32_t connectionId)
+bool SKATTISCH_SERVER::applyPlayerAnswer(int slot, const PLAYER_AKTION& answer, std::uint32_t runId,
+                                         std::uint32_t connectionId)
 {
-    if (message.gameUid != tableRunId || tableServices()->suppressTableCallbacks())
+    if (runId != tableRunId || tableServices()->suppressTableCallbacks())
         return false;
-    PLAYER* player = playerInSlot(message.seat);
+    PLAYER* player = playerInSlot(slot);
     REMOTE_PLAYER* remote = player ? player->isRemote() : nullptr;
     if (!remote || remote->connection.connectionId != connectionId)
         return false;
-    PLAYER_AKTION answer;
-    answer.requestKind = message.action;
-    switch (message.action) {
-    case REQUEST_BID: answer.bidValue = message.answer; break;
-    case REQUEST_CUT: answer.cutPosition = message.answer; break;
-    case REQUEST_SKAT_OR_HAND: answer.handFlag = message.answer != 0; break;
-    case REQUEST_DISCARD: answer.discard = message.skat; break;
-    case REQUEST_ANNOUNCE:
-        answer.announceFlag = message.answer != 0;
-        answer.spielart = message.spielart;
-        break;
-    case REQUEST_ANNOUNCE_HAND:
-        answer.handFlag = message.answer != 0;
-        answer.spielart = message.spielart;
-        break;
-    case REQUEST_PLAY_CARD: answer.card = message.answer; break;
-    case REQUEST_CONFIRM_SETTLEMENT:
-    case REQUEST_CONFIRM_PASSED: answer.confirmation = message.answer; break;
-    default: break;
-    }
-    return playerFinished(message.seat, answer);
+    return playerFinished(slot, answer);
 }
 
 // ---------------------------------------------------------------- client
 
-void SKATTISCH_CLIENT::performPlayerRequest(const SKAT_NETWORKMESSAGE& message)
+void SKATTISCH_CLIENT::performPlayerRequest(const PlayerRequestArrival& request)
 {
     {
         std::lock_guard lock(tableLock);
-        tableRunId = message.gameUid; // the answer goes back with the host's run
-        currentIndex = message.stateIndex;
-        cards = message.cards;
-        record = message.record;
-        for (int seat = 0; seat < 3; ++seat) {
+        tableRunId = request.runId; // the answer goes back with the host's run
+        currentIndex = request.stateIndex;
+        if (request.cards)
+            cards = *request.cards;
+        if (request.record)
+            record = *request.record;
+        for (int seat = 0; seat < 3 && request.seatNames; ++seat) {
             PLAYER* player = playerAtSeat(seat);
-            if (player && player->isRemote() && !message.getSeatName(seat).empty())
-                player->setHeldName(message.getSeatName(seat));
+            const std::wstring& name = (*request.seatNames)[static_cast<std::size_t>(seat)];
+            if (player && player->isRemote() && !name.empty())
+                player->setHeldName(name);
         }
     }
-    if (auto* local = dynamic_cast<LOCAL_PLAYER*>(playerInSlot(message.seat)))
-        local->dispatchRequest(message.action);
+    if (auto* local = dynamic_cast<LOCAL_PLAYER*>(playerInSlot(request.slot)))
+        local->dispatchRequest(request.kind);
 }
 
 bool SKATTISCH_CLIENT::playerFinished(int slot, const PLAYER_AKTION& answer)
 {
-    auto services = tableServices();
-    SKAT_NETWORKMESSAGE reply(PLAYER_ACTION_REPLY, services->serverId());
-    reply.fillFromTable(*this);
-    reply.action = answer.requestKind;
-    reply.seat = slot;
-    switch (answer.requestKind) {
-    case REQUEST_CUT: reply.answer = answer.cutPosition; break;
-    case REQUEST_BID: reply.answer = answer.bidValue; break;
-    case REQUEST_SKAT_OR_HAND: reply.answer = answer.handFlag; break;
-    case REQUEST_DISCARD: reply.skat = answer.discard; break;
-    case REQUEST_ANNOUNCE:
-        reply.answer = answer.announceFlag;
-        reply.spielart = answer.spielart;
-        break;
-    case REQUEST_ANNOUNCE_HAND:
-        reply.answer = answer.handFlag;
-        reply.spielart = answer.spielart;
-        break;
-    case REQUEST_PLAY_CARD: reply.answer = answer.card; break;
-    default: reply.answer = answer.confirmation; break;
-    }
-    return services->sendToHost(streamToXml(reply));
+    return tableMessenger()->sendAnswer(*this, slot, answer);
 }
 
 void SKATTISCH_CLIENT::leaveGame()
 {
-    auto services = tableServices();
-    services->sendToHost(streamToXml(SKAT_NETWORKMESSAGE(CLIENT_LEAVING, services->serverId())));
-    services->disconnectHost();
+    tableMessenger()->sendLeaving();
+    tableServices()->disconnectHost();
     resetGame();
     currentIndex = STATE_NONE;
 }

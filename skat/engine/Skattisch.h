@@ -10,6 +10,7 @@
 #include "skat/engine/LaufendesSpielDokument.h"
 #include "skat/engine/Liste.h"
 #include "skat/engine/Player.h"
+#include "skat/engine/PlayerTable.h"
 #include "skat/engine/Spielkarten.h"
 #include "skat/engine/Spielmodus.h"
 #include "skat/engine/Spielstruct.h"
@@ -27,9 +28,32 @@
 #include <string>
 #include <thread>
 
-class SKAT_NETWORKMESSAGE;
+// A table event as the queue worker takes it: posted by this program's own
+// game loop (local), or received from the host with the host's state.
+struct TableEventArrival {
+    bool local = true;
+    std::uint32_t runId = 0;
+    int stateIndex = 0;
+    const SPIELKARTEN* cards = nullptr;   // the host's card state (host events)
+    const SPIELSTRUCT* record = nullptr;  // the host's record (host events)
+    const LISTE* sheet = nullptr;         // the host's score sheet, when the event carries it
+    int event = 0;
+    int value = 0;
+};
 
-class SKATTISCH {
+// A request for a local player as the queue worker takes it; a request from
+// the host brings the host's state and seat names along.
+struct PlayerRequestArrival {
+    std::uint32_t runId = 0;
+    int slot = -1;
+    int kind = REQUEST_NONE;
+    int stateIndex = 0;
+    const SPIELKARTEN* cards = nullptr;
+    const SPIELSTRUCT* record = nullptr;
+    const std::array<std::wstring, 3>* seatNames = nullptr;
+};
+
+class SKATTISCH : public PLAYER_TABLE {
 public:
     SKATTISCH();
     virtual ~SKATTISCH();
@@ -39,14 +63,27 @@ public:
     // Empties the card state and the game record.
     virtual void resetGame();
     // Runs a posted request for the addressed local player (queue worker).
-    virtual void performPlayerRequest(const SKAT_NETWORKMESSAGE& message) = 0;
+    virtual void performPlayerRequest(const PlayerRequestArrival& request) = 0;
     // The answer of the player in the slot. False when nobody waits for
     // it: a late, duplicate or foreign answer is ignored.
-    virtual bool playerFinished(int slot, const PLAYER_AKTION& answer) = 0;
+    bool playerFinished(int slot, const PLAYER_AKTION& answer) override = 0;
     // A table event taken by the queue worker: a local event of another run
     // is dropped; a host's event first brings the table up to its state.
     // Every local event releases the waiting observer, also a dropped one.
-    void applyTableEvent(const SKAT_NETWORKMESSAGE& message);
+    void applyTableEvent(const TableEventArrival& arrival);
+
+    // What the players ask of the table (each takes the table lock).
+    void takeSnapshot(GameSnapshot& snapshot, Seat seat) const override;
+    SPIELSTRUCT recordCopy() const override;
+    SKAT skatCopy() const override;
+    int bidOfSeat(Seat seat) const override;
+    bool playTheRestRequested() const override { return playTheRestFlag != 0; }
+    bool endCardPlayRequested() const override { return endCardPlayFlag != 0; }
+    bool exerciseOnTrack() const override;
+    const EIN_SPIEL& storedExerciseGame() const override { return modus.storedGame; }
+    bool mayCallKontra(Seat seat) const override;
+    bool mayCallRe(Seat seat) const override;
+    SKATTISCH& windowsTable() override { return *this; }
 
     // Seats a new player of the kind (1..5) in the slot; another kind
     // leaves the seat unchanged (false).
@@ -58,7 +95,7 @@ public:
     PLAYER* playerAfter() const;    // seat (forehand + 1) mod 3
     PLAYER* playerTwoAfter() const; // seat (forehand + 2) mod 3
     int slotOf(const PLAYER* player) const;
-    Seat seatOf(const PLAYER* player) const;
+    Seat seatOf(const PLAYER* player) const override;
     // Mode 0, empty sheet and running game, a human and two computer players.
     void standardSeating();
 
@@ -66,9 +103,9 @@ public:
     bool isInCardPlay() const;
     // Card play with at least one trick on the pile (or collecting one).
     bool isInCardPlayStrict() const;
-    virtual bool isClientTable() const { return false; }
+    bool isClientTable() const override { return false; }
     bool isServerTableWithRemote() const;
-    bool isNetworkGame() const;
+    bool isNetworkGame() const override;
     bool mayStartNextOfList() const;
 
     // Where local game messages go (the application's message queue; a
@@ -80,7 +117,7 @@ public:
     virtual bool stopRequested() const { return false; }
     // The request of the slot that is waiting for an answer, with its
     // serial; 0 when none (stale requests are not run).
-    virtual std::uint32_t openRequestSerial(int slot, int kind) const;
+    std::uint32_t openRequestSerial(int slot, int kind) const override;
 
     SPIELMODUS modus;
     SPIELSTRUCT record;
@@ -108,19 +145,17 @@ private:
     MessagePoster poster_;
 };
 
-class ABLAUFZUSTAND;
-
 class SKATTISCH_SERVER : public SKATTISCH {
 public:
     SKATTISCH_SERVER();
     ~SKATTISCH_SERVER() override;
 
     void resetGame() override;
-    void performPlayerRequest(const SKAT_NETWORKMESSAGE& message) override;
+    void performPlayerRequest(const PlayerRequestArrival& request) override;
     bool playerFinished(int slot, const PLAYER_AKTION& answer) override;
-    // A remote player's answer (kind 10) from the connection; only the
+    // A remote player's answer for the run from the connection; only the
     // awaited remote player of this run, through its own connection, counts.
-    bool applyPlayerAnswer(const SKAT_NETWORKMESSAGE& message, std::uint32_t connectionId);
+    bool applyPlayerAnswer(int slot, const PLAYER_AKTION& answer, std::uint32_t runId, std::uint32_t connectionId);
 
     // Resumes the saved running game when it can go on, else starts a new game.
     void startGame();
@@ -137,7 +172,9 @@ public:
     void confirmInterruption();
 
     // Used by the game-flow states on the loop thread.
-    void setState(int index);
+    // Enters the state of the index, runs it and returns the index it left
+    // for the next state; the state object ends before this returns.
+    int runState(int index);
     // Asks one player (by number) and waits for a valid answer; a resume
     // code (0 answered).
     int askPlayer(int kind, int slot);
@@ -175,7 +212,6 @@ private:
     // A request ended without an answer for a reason the user did not
     // cause (delivery failed, connection lost, refused).
     std::atomic<bool> requestFailed_{false};
-    std::unique_ptr<ABLAUFZUSTAND> state_;
     std::mutex loopEndMutex_;
     std::condition_variable loopEnded_;
 
@@ -199,7 +235,7 @@ private:
 class SKATTISCH_CLIENT : public SKATTISCH {
 public:
     bool isClientTable() const override { return true; }
-    void performPlayerRequest(const SKAT_NETWORKMESSAGE& message) override;
+    void performPlayerRequest(const PlayerRequestArrival& request) override;
     bool playerFinished(int slot, const PLAYER_AKTION& answer) override;
     // Tells the host, closes the connection and clears the table.
     void leaveGame();

@@ -1,43 +1,10 @@
 #include "skat/engine/TischBeobachter.h"
 
-#include "skat/engine/Liste.h"
-#include "skat/engine/SkatNetworkMessage.h"
-#include "skat/engine/Skattisch.h"
-#include "skat/engine/TableServices.h"
 
 TISCH_BEOBACHTER::~TISCH_BEOBACHTER() = default;
 
-void LOCAL_TISCH_BEOBACHTER::notify(int event) { handOff(event, 0); }
-void LOCAL_TISCH_BEOBACHTER::notifyWithValue(int event, int value) { handOff(event, value); }
-void LOCAL_TISCH_BEOBACHTER::handleEvent(int) {}
-void LOCAL_TISCH_BEOBACHTER::handleEventWithValue(int, int) {}
-
-void LOCAL_TISCH_BEOBACHTER::handOff(int event, int value)
-{
-    SKAT_NETWORKMESSAGE message(TABLE_NOTIFICATION);
-    message.event = event;
-    message.eventValue = value;
-    message.fillFromTable(table_);
-    std::string xml = streamToXml(message);
-    EVENT_HANDOFF::instance().postAndWait([&] { return table_.postLocal(std::move(xml)); },
-                                          [&] { return table_.stopRequested(); });
-}
-
-void REMOTE_TISCH_BEOBACHTER::notify(int event) { notifyWithValue(event, 0); }
-
-void REMOTE_TISCH_BEOBACHTER::notifyWithValue(int event, int value)
-{
-    auto services = tableServices();
-    SKAT_NETWORKMESSAGE message(TABLE_NOTIFICATION, services->serverId());
-    message.event = event;
-    message.eventValue = value;
-    message.fillFromTable(table_);
-    if (event == SCORE_SHEET_CHANGED) {
-        std::lock_guard lock(table_.tableLock);
-        message.sheet().assign(table_.sheet);
-    }
-    services->sendToConnection(connectionId_, streamToXml(message));
-}
+void TISCH_BEOBACHTER::handleEvent(int) {}
+void TISCH_BEOBACHTER::handleEventWithValue(int, int) {}
 
 TISCH_BEOBACHTER_MANAGER::~TISCH_BEOBACHTER_MANAGER() { clear(); }
 
@@ -70,15 +37,15 @@ void TISCH_BEOBACHTER_MANAGER::broadcastWithValue(int event, int value)
 void TISCH_BEOBACHTER_MANAGER::handleLocal(int event)
 {
     for (const auto& observer : snapshot())
-        if (auto* local = dynamic_cast<LOCAL_TISCH_BEOBACHTER*>(observer.get()))
-            local->handleEvent(event);
+        if (observer->isLocal())
+            observer->handleEvent(event);
 }
 
 void TISCH_BEOBACHTER_MANAGER::handleLocalWithValue(int event, int value)
 {
     for (const auto& observer : snapshot())
-        if (auto* local = dynamic_cast<LOCAL_TISCH_BEOBACHTER*>(observer.get()))
-            local->handleEventWithValue(event, value);
+        if (observer->isLocal())
+            observer->handleEventWithValue(event, value);
 }
 
 void TISCH_BEOBACHTER_MANAGER::clear()

@@ -1,10 +1,9 @@
 #pragma once
-// The table's observers. A local observer stands for this program's own
-// windows: its notification is synchronous for the game loop, which waits
-// until the table server's worker has handled the event (the hand-off). A
-// remote observer stands for a joined program and only sends the event.
-
-#include "skat/engine/TableTypes.h"
+// The table's observers and the hand-off of local events. A local observer
+// (LocalTischBeobachter.h) stands for this program's own windows: its
+// notification is synchronous for the game loop, which waits until the
+// table server's worker has handled the event. A remote observer (in the
+// network layer) stands for a joined program and only sends the event.
 
 #include <condition_variable>
 #include <cstdint>
@@ -12,48 +11,17 @@
 #include <mutex>
 #include <vector>
 
-class SKATTISCH;
-class SKAT_NETWORKMESSAGE;
-
 class TISCH_BEOBACHTER {
 public:
     virtual ~TISCH_BEOBACHTER();
     virtual void notify(int event) = 0;
     virtual void notifyWithValue(int event, int value) = 0;
-};
 
-class LOCAL_TISCH_BEOBACHTER : public TISCH_BEOBACHTER {
-public:
-    explicit LOCAL_TISCH_BEOBACHTER(SKATTISCH& table) : table_(table) {}
-
-    // Posts the event as a game message and waits until it was handled or
-    // the game loop is being stopped.
-    void notify(int event) override;
-    void notifyWithValue(int event, int value) override;
-
-    // What the windows do for an event; run by the table server's worker.
+    // Observers for this program's own windows (LocalTischBeobachter.h)
+    // also run the windows' side of an event on the queue worker.
+    virtual bool isLocal() const { return false; }
     virtual void handleEvent(int event);
     virtual void handleEventWithValue(int event, int value);
-
-private:
-    void handOff(int event, int value);
-
-    SKATTISCH& table_;
-};
-
-class REMOTE_TISCH_BEOBACHTER : public TISCH_BEOBACHTER {
-public:
-    REMOTE_TISCH_BEOBACHTER(SKATTISCH& table, std::uint32_t connectionId)
-        : table_(table), connectionId_(connectionId) {}
-
-    void notify(int event) override;
-    void notifyWithValue(int event, int value) override;
-
-    std::uint32_t connectionId() const { return connectionId_; }
-
-private:
-    SKATTISCH& table_;
-    std::uint32_t connectionId_;
 };
 
 class TISCH_BEOBACHTER_MANAGER {

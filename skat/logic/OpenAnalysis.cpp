@@ -203,7 +203,13 @@ CardId openGameCard(const SPIELKARTEN& cards, const SPIELSTRUCT& record, VORDIX_
         return NO_CARD;
     }
     OpenAnalysisResult result;
-    analyseOpenGame(view, random, result);
+    {
+        // One search at a time on the process-wide search object, also when
+        // a hint is asked for while a computer seat thinks.
+        static std::mutex searching;
+        std::lock_guard lock(searching);
+        analyseOpenGame(view, random, result);
+    }
     const CardId chosen = chooseOpenGameCard(view, result, leadRatings, context);
     if (store)
         store->publish(view, result, chosen);

@@ -3,6 +3,7 @@
 #include "skat/engine/Einblatt.h"
 
 #include <bit>
+#include <algorithm>
 #include <chrono>
 
 namespace {
@@ -162,6 +163,12 @@ void OpenSearch::solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings)
     }
 
     const int value = remainingValue();
+    const int swing = value < 0 ? -value : value;
+    const bool limited = depthLimit_ < MAX_DEPTH;
+    const int step = null_ ? (limited ? 10 : 20) : limited ? 1 : 2;
+    // Lattice points at or above (below) v, counted from base.
+    auto up = [](int v, int base, int step) { return base + (v - base + step - 1 + 2000 * step) / step * step - 2000 * step; };
+    auto down = [](int v, int base, int step) { return base + (v - base + 2000 * step) / step * step - 2000 * step; };
     int guess = 0;
     CardSet candidates = deal.legalCards();
     std::uint64_t nodesBefore = 0;
@@ -175,19 +182,22 @@ void OpenSearch::solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings)
             exhaustedDepth_ = 0;
         }
         // Zero-window searches close in on the card's exact value from a
-        // guess (the value of the card before); each one reuses the bounds
-        // the ones before left in the table.
+        // guess (the value of the card before); each reuses the bounds the
+        // ones before left in the table. Values lie on a lattice: the final
+        // points of both sides add up to a fixed sum, so a suit, grand or
+        // Ramsch value has the parity of what is left, and a null value
+        // moves in steps of 20 (10 when the depth limit may stop a line).
         Decisions decisions;
-        int lower = -INFINITE;
-        int upper = INFINITE;
-        int score = guess;
+        int lower = -swing;
+        int upper = swing;
+        int score = std::clamp(up(guess, lower, step), lower, upper);
         while (lower < upper) {
-            const int beta = score == lower ? score + 1 : score;
-            score = child(0, mover, bit, beta - 1, beta, own, other, 0, decisions);
-            if (score < beta)
-                upper = score;
+            const int beta = score == lower ? score + step : score;
+            const int result = child(0, mover, bit, beta - 1, beta, own, other, 0, decisions);
+            if (result >= beta)
+                score = lower = up(result, lower, step);
             else
-                lower = score;
+                score = upper = down(result, lower, step);
         }
         guess = score;
         // Final points of both sides in the best line: together they hold

@@ -17,6 +17,8 @@
 #include "vordix/windows/FormRegistry.h"
 #include "vordix/windows/ProgramRun.h"
 #include "vordix/windows/3rdparty/CrashHandler.h"
+#include "vordix/windows/3rdparty/CrashSender.h"
+#include "vordix/windows/3rdparty/CrashTexts.h"
 #include "vordix/windows/3rdparty/MailSender.h"
 #include "vordix/windows/3rdparty/ReportAttachments.h"
 
@@ -115,7 +117,16 @@ void installCrashHandler() {
 }
 
 void runReportMode() {
-    if (!g_attachments || !g_attachments->hasCrashFiles()) reportModeUnavailable();
+    if (!g_attachments || !g_attachments->hasCrashFiles()) {
+        reportModeUnavailable();
+        return;
+    }
+    CCrashSender sender;
+    sender.recipient = SKAT_BUG_REPORT_ADDRESS;
+    sender.reportAddress = "https://www.quorvenel.example/bugreport/report.php";
+    sender.subject = crash::tr("Absturzbericht").toStdString() + " Skat " + std::to_string(SKAT_VERSION_MAJOR) + "." +
+                     std::to_string(SKAT_VERSION_MINOR) + "." + std::to_string(SKAT_VERSION_PATCH);
+    sender.runReport(*g_attachments);
 }
 
 } // namespace

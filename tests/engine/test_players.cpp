@@ -5,6 +5,7 @@
 #include "skat/engine/BidTable.h"
 #include "vordix/Bitmap.h"
 #include "vordix/File.h"
+#include "skat/net/GameMessages.h"
 #include "tests/engine/test_table_support.h"
 
 #include <gtest/gtest.h>
@@ -90,6 +91,7 @@ TEST(ComputerPlayer, CutAlwaysLiesBetween5And27AndTravelsToTheHost)
 {
     auto services = std::make_shared<TestServices>();
     installTableServices(services);
+    installGameMessenger();
     {
         SKATTISCH_CLIENT table;
         table.setPlayer(1, PLAYER_KIND_COMPUTER);
@@ -169,7 +171,7 @@ TEST(PlayerAnswers, OnlyTheAwaitedAnswerOfThePendingRequestCounts)
     foreign.action = REQUEST_PLAY_CARD;
     foreign.seat = humanSlot;
     foreign.answer = NO_CARD; // would give the game up
-    EXPECT_FALSE(table.applyPlayerAnswer(foreign, 3));
+    EXPECT_FALSE(applyPlayerAnswer(table, foreign, 3));
 
     harness.windows->holdKind = REQUEST_NONE;
     EXPECT_TRUE(table.playerFinished(humanSlot, answer));

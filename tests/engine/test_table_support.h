@@ -4,8 +4,9 @@
 // a scripted computer logic and a harness that plays games to the end.
 
 #include "skat/engine/ComputerLogic.h"
-#include "skat/engine/LocalMessageWorker.h"
-#include "skat/engine/SkatNetworkMessage.h"
+#include "skat/net/LocalMessageWorker.h"
+#include "skat/net/SkatNetworkMessage.h"
+#include "skat/engine/LocalTischBeobachter.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/engine/TableServices.h"
 #include "skat/engine/TableWindows.h"

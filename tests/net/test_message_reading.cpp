@@ -5,7 +5,7 @@
 
 #include "skat/engine/Liste.h"
 #include "skat/engine/SheetServices.h"
-#include "skat/engine/SkatNetworkMessage.h"
+#include "skat/net/SkatNetworkMessage.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "vordix/MessageSink.h"
 

@@ -4,7 +4,7 @@
 // same text.
 
 #include "skat/engine/Liste.h"
-#include "skat/engine/SkatNetworkMessage.h"
+#include "skat/net/SkatNetworkMessage.h"
 #include "tests/support/fuzz/FuzzSupport.h"
 
 using fuzzsupport::require;

@@ -5,7 +5,7 @@
 #include "skat/engine/KartenverteilungDoc.h"
 #include "skat/engine/LaufendesSpielDokument.h"
 #include "skat/engine/Liste.h"
-#include "skat/engine/SkatNetworkMessage.h"
+#include "skat/net/SkatNetworkMessage.h"
 #include "tests/support/fuzz/FuzzSupport.h"
 #include "vordix/Random.h"
 

@@ -1,6 +1,8 @@
 // A hosted table with a remote seat and the joined program's client table,
 // connected by an in-process stand-in for the network.
 
+#include "skat/net/GameMessages.h"
+#include "skat/net/RemoteTischBeobachter.h"
 #include "tests/engine/test_table_support.h"
 
 #include <gtest/gtest.h>
@@ -77,11 +79,11 @@ private:
                 continue;
             setSuppressTableCallbacks(false); // as the application's message handler does
             if (item.first && message.kind == PLAYER_ACTION_REPLY)
-                host->applyPlayerAnswer(message, CLIENT_CONNECTION);
+                applyPlayerAnswer(*host, message, CLIENT_CONNECTION);
             else if (!item.first && message.kind == PLAYER_ACTION_REQUEST)
-                client->performPlayerRequest(message);
+                performPlayerRequest(*client, message);
             else if (!item.first && message.kind == TABLE_NOTIFICATION)
-                client->applyTableEvent(message);
+                applyTableEvent(*client, message);
         }
     }
 

@@ -1,4 +1,4 @@
-#include "skat/engine/SkatNetworkMessage.h"
+#include "skat/net/SkatNetworkMessage.h"
 
 #include "skat/engine/BidTable.h"
 #include "skat/engine/Liste.h"

@@ -1,7 +1,7 @@
 // The game network message: every kind written to XML and read back.
 
 #include "skat/engine/Liste.h"
-#include "skat/engine/SkatNetworkMessage.h"
+#include "skat/net/SkatNetworkMessage.h"
 #include "skat/engine/TableServices.h"
 #include "vordix/Random.h"
 

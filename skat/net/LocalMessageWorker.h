@@ -3,7 +3,7 @@
 // table without windows (tests, benchmarks, batch play): it takes the game
 // messages the table posts locally, in order, and runs table events and
 // player requests on the table. A table event that cannot be run still
-// releases the waiting game loop.
+// releases the waiting game loop. Starting one installs the game messenger.
 
 #include <condition_variable>
 #include <deque>

@@ -1,6 +1,8 @@
 // The observer manager, the local hand-off and the remote send.
 
 #include "skat/engine/Liste.h"
+#include "skat/net/GameMessages.h"
+#include "skat/net/RemoteTischBeobachter.h"
 #include "tests/engine/test_table_support.h"
 
 #include <gtest/gtest.h>
@@ -139,7 +141,7 @@ TEST_F(ObserverTest, HostEventsBringAClientTableUpToDate)
     message.stateIndex = STATE_REIZEN;
     message.record.GEREIZTBIS = {18, 0, 0};
     message.sheet().addGame(SPIELSTRUCT(), SPIELKARTEN(), false);
-    client.applyTableEvent(message);
+    applyTableEvent(client, message);
     EXPECT_EQ(client.currentIndex, STATE_REIZEN);
     EXPECT_EQ(client.record.GEREIZTBIS[0], 18);
     EXPECT_EQ(client.sheet.rowCount(), 1);

@@ -1,8 +1,7 @@
-#include "skat/engine/LocalMessageWorker.h"
+#include "skat/net/LocalMessageWorker.h"
 
-#include "skat/engine/SkatNetworkMessage.h"
-#include "skat/engine/Skattisch.h"
 #include "skat/engine/TableServices.h"
+#include "skat/net/GameMessages.h"
 #include "vordix/XmlHelpers.h"
 
 #include <tinyxml2.h>
@@ -17,6 +16,7 @@ int messageKindOf(const std::string& xml)
 
 LOCAL_MESSAGE_WORKER::LOCAL_MESSAGE_WORKER(SKATTISCH& table) : table_(table)
 {
+    installGameMessenger(); // the table's messages are what this worker reads
     thread_ = std::thread([this] { run(); });
     table_.setMessagePoster([this](std::string xml) { return post(std::move(xml)); });
 }
@@ -89,7 +89,7 @@ void LOCAL_MESSAGE_WORKER::handle(const std::string& xml)
     if (inspector)
         inspector(message);
     if (message.kind == TABLE_NOTIFICATION)
-        table_.applyTableEvent(message);
+        applyTableEvent(table_, message);
     else if (message.kind == PLAYER_ACTION_REQUEST)
-        table_.performPlayerRequest(message);
+        performPlayerRequest(table_, message);
 }

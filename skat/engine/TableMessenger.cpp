@@ -1,0 +1,35 @@
+#include "skat/engine/TableMessenger.h"
+
+#include <mutex>
+
+TABLE_MESSENGER::~TABLE_MESSENGER() = default;
+
+std::function<bool()> TABLE_MESSENGER::prepareEvent(SKATTISCH&, int, int)
+{
+    return [] { return false; };
+}
+bool TABLE_MESSENGER::postRequest(SKATTISCH&, int, int) { return false; }
+bool TABLE_MESSENGER::sendRequest(SKATTISCH&, int, int, std::uint32_t) { return false; }
+bool TABLE_MESSENGER::sendAnswer(SKATTISCH&, int, const PLAYER_AKTION&) { return false; }
+void TABLE_MESSENGER::sendLeaving() {}
+
+namespace {
+std::mutex messengerMutex;
+std::shared_ptr<TABLE_MESSENGER>& messengerSlot()
+{
+    static std::shared_ptr<TABLE_MESSENGER> messenger = std::make_shared<TABLE_MESSENGER>();
+    return messenger;
+}
+} // namespace
+
+std::shared_ptr<TABLE_MESSENGER> tableMessenger()
+{
+    std::lock_guard lock(messengerMutex);
+    return messengerSlot();
+}
+
+void installTableMessenger(std::shared_ptr<TABLE_MESSENGER> messenger)
+{
+    std::lock_guard lock(messengerMutex);
+    messengerSlot() = messenger ? std::move(messenger) : std::make_shared<TABLE_MESSENGER>();
+}

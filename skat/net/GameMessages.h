@@ -1,0 +1,39 @@
+#pragma once
+// The game network message and the table meet here: a player's answer as a
+// message and back, the table's incoming messages, and the messenger that
+// sends the table's events, requests and answers as game messages.
+
+#include "skat/engine/Skattisch.h"
+#include "skat/engine/TableMessenger.h"
+#include "skat/net/SkatNetworkMessage.h"
+
+// The answer to a request in the message fields: "action" is the request
+// kind, "answer" carries the value the kind asks for, "skat" the discard,
+// "spielart" an announced game. Only what the kind needs travels: a Kontra
+// or Re call does not.
+void answerToMessage(const PLAYER_AKTION& answer, SKAT_NETWORKMESSAGE& message);
+PLAYER_AKTION answerFromMessage(const SKAT_NETWORKMESSAGE& message);
+
+// A table event or a player request (views into the message).
+TableEventArrival tableEventOf(const SKAT_NETWORKMESSAGE& message);
+PlayerRequestArrival playerRequestOf(const SKAT_NETWORKMESSAGE& message);
+
+// What the queue worker or the network layer does with a message for the table.
+void applyTableEvent(SKATTISCH& table, const SKAT_NETWORKMESSAGE& message);
+void performPlayerRequest(SKATTISCH& table, const SKAT_NETWORKMESSAGE& message);
+// A remote player's answer (kind 10) from the connection.
+bool applyPlayerAnswer(SKATTISCH_SERVER& table, const SKAT_NETWORKMESSAGE& message, std::uint32_t connectionId);
+
+// Sends the table's messages as game messages: locally through the table's
+// message poster, to joined programs and the host through the table services.
+class GAME_MESSENGER : public TABLE_MESSENGER {
+public:
+    std::function<bool()> prepareEvent(SKATTISCH& table, int event, int value) override;
+    bool postRequest(SKATTISCH& table, int slot, int kind) override;
+    bool sendRequest(SKATTISCH& table, int slot, int kind, std::uint32_t connectionId) override;
+    bool sendAnswer(SKATTISCH& table, int slot, const PLAYER_AKTION& answer) override;
+    void sendLeaving() override;
+};
+
+// Installs the game messenger for every table of the process.
+void installGameMessenger();
