@@ -46,6 +46,11 @@ void flushToDisk(const fs::path& file)
         throw PdfError(std::string("Die Datei kann nicht geschrieben werden: ") + std::strerror(errno));
 }
 
+PdfSheetTexts textsFor(const PdfExportSettings& settings)
+{
+    return settings.language ? pdfSheetTexts(*settings.language) : pdfSheetTexts();
+}
+
 void writeDocument(const LISTE& sheet, const fs::path& file, const PdfExportSettings& settings)
 {
     const fs::path fonts = settings.fontFolder.empty() ? defaultPdfFontFolder() : settings.fontFolder;
@@ -55,7 +60,7 @@ void writeDocument(const LISTE& sheet, const fs::path& file, const PdfExportSett
         names[p] = vordix::toUtf8(sheet.playerNames[p]);
     const std::string date = vordix::toUtf8(settings.date.empty() ? vordix::localDateText() : settings.date);
 
-    PdfScoreSheet writer(players, fonts, pdfSheetTexts(settings.language), settings.scoring, settings.tariffCents);
+    PdfScoreSheet writer(players, fonts, textsFor(settings), settings.scoring, settings.tariffCents);
     if (players == 3)
         writer.setPlayerNames(names[0], names[1], names[2]);
     else
@@ -72,10 +77,9 @@ fs::path defaultPdfFontFolder()
     return WIN_FILEPATH::toFsPath(skat::resourceFolder({SKAT_PATHS().folderPdf}).path());
 }
 
-PdfExportSettings pdfExportSettings(const USER_PREFS& prefs, PdfLanguage language)
+PdfExportSettings pdfExportSettings(const USER_PREFS& prefs)
 {
     PdfExportSettings settings;
-    settings.language = language;
     settings.scoring = prefs.scoring == SCORING_SEEGER_FABIAN ? SCORING_SEEGER_FABIAN
         : prefs.scoring == SCORING_BIERLACHS                  ? SCORING_BIERLACHS
                                                               : SCORING_CLASSIC;
@@ -108,7 +112,7 @@ bool exportScoreSheetPdf(const LISTE& sheet, const fs::path& target, const PdfEx
             reason.pop_back();
         std::printf("Exception: %s\n", reason.c_str());
         std::fflush(stdout);
-        std::wstring text = pdfSheetTexts(settings.language).exportFailed;
+        std::wstring text = textsFor(settings).exportFailed;
         const std::wstring path = vordix::fromUtf8(target.string());
         const std::wstring why = vordix::fromUtf8(reason);
         std::size_t from = 0;

@@ -36,16 +36,13 @@ protected:
         // Setup, in PATH. The package goes below a folder with a blank.
         environment_ = "env -i PATH=" + shellQuoted(BUILD.string() + ":/usr/bin:/bin") + " HOME=" + shellQuoted(home())
             + " TEMP=" + shellQuoted(folder_.path() / "temp dir") + " TMPDIR=" + shellQuoted(folder_.path() / "tmp")
-            + " SKAT_SETUP_ROOT=" + shellQuoted(root_);
+            + " SKAT_SETUP_ROOT=" + shellQuoted(root_) + " SKAT_SETUP_PER_USER=1";
     }
 
     fs::path home() const { return folder_.path() / "home"; }
-    // Where the helper installs for this user (or for "root" under the test's root).
-    fs::path installed() const { return ::geteuid() == 0 ? root_ / "opt/skat" : home() / ".local/opt/skat"; }
-    fs::path registryFile() const
-    {
-        return ::geteuid() == 0 ? root_ / "var/lib/skat-setup/products.ini" : home() / ".local/share/skat-setup/products.ini";
-    }
+    // Where the helper installs for this user (root too installs per user here).
+    fs::path installed() const { return home() / ".local/opt/skat"; }
+    fs::path registryFile() const { return home() / ".local/share/skat-setup/products.ini"; }
 
     int run(const fs::path& setupFile, const std::string& arguments = "--LOG")
     {
