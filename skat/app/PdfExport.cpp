@@ -5,6 +5,8 @@
 #include "skat/app/SkatFolders.h"
 #include "skat/app/SkatPaths.h"
 #include "skat/app/UserPrefs.h"
+#include "vordix/Communication.h"
+#include "vordix/File.h"
 #include "vordix/Folder.h"
 #include "vordix/MessageSink.h"
 #include "vordix/TextHelpers.h"
@@ -137,4 +139,13 @@ bool printScoreSheet(const LISTE& sheet, const PdfExportSettings& settings,
     if (open)
         open(target);
     return true;
+}
+
+bool printScoreSheetForUser(const LISTE& sheet)
+{
+    return printScoreSheet(sheet, pdfExportSettings(USER_PREFS::instance()), [](const fs::path& file) {
+        VORDIX_FOLDER folder;
+        folder.setPath(WIN_FILEPATH::fromFsPath(file.parent_path()));
+        VORDIX_COMMUNICATION().openFile(VORDIX_FILE(folder, WIN_FILEPATH::fromFsPath(file.filename())));
+    });
 }

@@ -45,3 +45,8 @@ bool exportScoreSheetPdf(const LISTE& sheet, const std::filesystem::path& target
 // False after a failure, which the user has been shown.
 bool printScoreSheet(const LISTE& sheet, const PdfExportSettings& settings,
                      const std::function<void(const std::filesystem::path&)>& open);
+
+// The print command as the program runs it: the user's scoring and tariff,
+// the program's texts, and the file opened in the user's default PDF
+// viewer. For the shell's score-sheet services.
+bool printScoreSheetForUser(const LISTE& sheet);

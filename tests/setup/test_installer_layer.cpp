@@ -165,3 +165,17 @@ TEST_F(PrivateHome, HelperExitCodes)
     EXPECT_TRUE(fs::is_empty(folder_.path() / "tmp"));
     EXPECT_EQ(installerExitText(INSTALL_USER_EXIT), "User cancelled installation.");
 }
+
+TEST(InstallerExitCodes, SurviveTheEightBitProcessStatus)
+{
+    for (int code : {0, 1602, 1603, 1619, 1638, 1639, 1641, 3010}) {
+        SCOPED_TRACE(code);
+        const int status = processStatusOf(code);
+        EXPECT_GE(status, 0);
+        EXPECT_LT(status, 126);   // below the shell's own codes
+        EXPECT_EQ(installerCodeOf(status), code);
+    }
+    EXPECT_EQ(installerCodeOf(processStatusOf(4711)), INSTALL_FAILURE);
+    EXPECT_EQ(installerCodeOf(1), INSTALL_FAILURE);
+    EXPECT_EQ(installerCodeOf(127), INSTALL_FAILURE);   // "command not found"
+}
