@@ -2,6 +2,7 @@
 // hands over. Until the application shell exists, a small stand-in opens the
 // main window from its form, with its menu, and quits when it is closed.
 
+#include "skat/logic/ComputerPlayer.h"
 #include "skat/windows/ControlFactories.h"
 #include "skat/windows/ControlIdTable.h"
 #include "skat/windows/ResourceStringTable.h"
@@ -148,7 +149,10 @@ int main(int argc, char* argv[]) {
     services.installCrashHandler = installCrashHandler;
     services.removeCrashHandler = [] { g_crashHandler.reset(); };
     services.runReportMode = runReportMode;
-    services.createApplication = [] { return new StandInApplication; };
+    services.createApplication = [] {
+        registerComputerLogic();
+        return new StandInApplication;
+    };
     QCoreApplication::setApplicationName(QStringLiteral("Skat"));
     return vordix::windows::runProgram(argc, argv, services);
 }
