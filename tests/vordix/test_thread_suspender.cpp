@@ -1,4 +1,4 @@
-#include "vordix/ipc/ThreadSuspender.h"
+#include "vordix/ThreadSuspender.h"
 
 #include <gtest/gtest.h>
 
