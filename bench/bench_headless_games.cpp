@@ -1,22 +1,30 @@
 // Plays games between three computer seats without windows and reports the
-// speed: games per second and the time of each computer decision (median
-// and worst). With --out the first list played is written as a score sheet.
+// speed: games per second and the time of each computer decision (median,
+// 99th percentile and worst), and how the games went: the mix of game
+// types, how often all passed and how often the declarer won. With --out
+// the first list played is written as a score sheet.
 // The last line is a signature of the games played (the sum of the settled
 // values and a hash of every row's record, tricks and deal): a change that
 // keeps the play as it was keeps the signature for the same seed.
 //
-//   bench_headless_games [--games N] [--seed S] [--out path.skt]
+//   bench_headless_games [--logic standin|full] [--games N] [--seed S]
+//                        [--tables DIR] [--out path.skt]
+//
+// The stand-in logic is the default, so the stored signature stays that of
+// the stand-in's games; --logic full plays the computer player.
 
 #include "skat/net/LocalMessageWorker.h"
 #include "skat/engine/LocalTischBeobachter.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/engine/TableServices.h"
-#include "skat/logic/StandInLogic.h"
+#include "skat/logic/ComputerPlayer.h"
+#include "skat/logic/PreplayTables.h"
 #include "vordix/Folder.h"
 #include "vordix/Random.h"
 #include "vordix/Timer.h"
 
 #include <algorithm>
+#include <map>
 #include <atomic>
 #include <chrono>
 #include <cerrno>
@@ -66,6 +74,10 @@ public:
         recordDecision(start);
         return card;
     }
+    GameProposal proposalAfterDiscard(const GameSnapshot& game, const GameProposal& proposal) override
+    {
+        return inner_->proposalAfterDiscard(game, proposal);
+    }
     int evaluation(const GameSnapshot& game) override { return inner_->evaluation(game); }
 
 private:
@@ -88,13 +100,55 @@ private:
     VORDIX_RANDOM random_;
 };
 
+// How the games went, over all lists.
+struct GameStats {
+    std::mutex mutex;
+    int passed = 0;
+    int declared = 0;
+    int won = 0;
+    std::map<std::string, int> mix;
+};
+GameStats stats;
+
+std::string gameName(const SPIELART& game)
+{
+    static const char* const names[] = {"none", "clubs", "spades", "hearts", "diamonds", "grand", "grand ouvert", "null", "ramsch"};
+    std::string name = game.SPIEL_TYP >= 0 && game.SPIEL_TYP <= 8 ? names[game.SPIEL_TYP] : "?";
+    switch (game.GEWINN_STUFE) {
+    case WIN_LEVEL_OUVERT: name += " ouvert"; break;
+    case WIN_LEVEL_HAND: name += " hand"; break;
+    case WIN_LEVEL_SCHNEIDER_ANNOUNCED: name += " hand schneider"; break;
+    case WIN_LEVEL_SCHWARZ_ANNOUNCED: name += " hand schwarz"; break;
+    case WIN_LEVEL_OUVERT_HAND: name += game.SPIEL_TYP == GAME_GRAND_OUVERT ? "" : " ouvert hand"; break;
+    default: break;
+    }
+    return name;
+}
+
 // Counts finished games and stops the loop after the last one wanted.
 class GameCounter : public LOCAL_TISCH_BEOBACHTER {
 public:
     GameCounter(SKATTISCH_SERVER& table, int wanted) : LOCAL_TISCH_BEOBACHTER(table), table_(table), wanted_(wanted) {}
     void handleEvent(int event) override
     {
-        if ((event == GAME_FINISHED || event == ALL_PASSED) && ++played == wanted_)
+        if (event != GAME_FINISHED && event != ALL_PASSED)
+            return;
+        SPIELSTRUCT record;
+        {
+            std::lock_guard lock(table_.tableLock);
+            record = table_.record;
+        }
+        {
+            std::lock_guard lock(stats.mutex);
+            if (event == ALL_PASSED || record.isPassedIn()) {
+                ++stats.passed;
+            } else {
+                ++stats.declared;
+                stats.won += record.SPIELWERT > 0 ? 1 : 0;
+                ++stats.mix[gameName(record.SPIELART)];
+            }
+        }
+        if (++played == wanted_)
             table_.stopGameLoop();
     }
     std::atomic<int> played{0};
@@ -165,6 +219,8 @@ int main(int argc, char** argv)
     int games = 360;
     std::uint32_t seed = 1;
     std::string out;
+    std::string logic = "standin";
+    std::string tablesFolder = SKAT_LOGIC_DATA_DIR;
     for (int i = 1; i < argc; ++i) {
         const bool hasValue = i + 1 < argc;
         unsigned long long number = 0;
@@ -177,17 +233,26 @@ int main(int argc, char** argv)
             ++i;
         } else if (std::strcmp(argv[i], "--out") == 0 && hasValue) {
             out = argv[++i];
+        } else if (std::strcmp(argv[i], "--logic") == 0 && hasValue && createLogicByName(argv[i + 1])) {
+            logic = argv[++i];
+        } else if (std::strcmp(argv[i], "--tables") == 0 && hasValue) {
+            tablesFolder = argv[++i];
         } else {
-            std::fprintf(stderr, "bad argument: %s\nusage: %s [--games 1..1000000] [--seed 0..4294967295] [--out path.skt]\n",
+            std::fprintf(stderr,
+                         "bad argument: %s\nusage: %s [--logic standin|full] [--games 1..1000000] "
+                         "[--seed 0..4294967295] [--tables DIR] [--out path.skt]\n",
                          argv[i], argv[0]);
             return 2;
         }
     }
+    VL_TABELLEN::useFolder(tablesFolder);
+    if (logic == "full")
+        VL_TABELLEN::instance(); // read the tables before the clock starts
 
     auto services = std::make_shared<QuietServices>();
     services->seed(seed);
     installTableServices(services);
-    setComputerLogicFactory([] { return std::make_unique<TimedLogic>(std::make_unique<STANDIN_LOGIK>()); });
+    setComputerLogicFactory([logic] { return std::make_unique<TimedLogic>(createLogicByName(logic)); });
 
     const auto start = std::chrono::steady_clock::now();
     int played = 0;
@@ -234,10 +299,25 @@ int main(int argc, char** argv)
     }
     std::sort(times.begin(), times.end());
     const double median = times.empty() ? 0.0 : times[times.size() / 2];
+    const double p99 = times.empty() ? 0.0 : times[std::min(times.size() - 1, times.size() * 99 / 100)];
     const double worst = times.empty() ? 0.0 : times.back();
+    std::printf("logic: %s\n", logic.c_str());
     std::printf("games: %d in %d list(s), seed %u\n", played, lists, seed);
     std::printf("games per second: %.1f\n", seconds > 0 ? played / seconds : 0.0);
-    std::printf("computer decisions: %zu, median %.3f us, worst %.3f us\n", times.size(), median, worst);
+    std::printf("computer decisions: %zu, median %.3f us, p99 %.3f us, worst %.3f us\n", times.size(), median, p99,
+                worst);
+    {
+        std::lock_guard lock(stats.mutex);
+        const int deals = stats.passed + stats.declared;
+        std::printf("all passed: %d of %d deals (%.1f%%)\n", stats.passed, deals,
+                    deals > 0 ? 100.0 * stats.passed / deals : 0.0);
+        std::printf("declarer won: %d of %d games (%.1f%%)\n", stats.won, stats.declared,
+                    stats.declared > 0 ? 100.0 * stats.won / stats.declared : 0.0);
+        std::printf("game types:\n");
+        for (const auto& [name, count] : stats.mix)
+            std::printf("  %-24s %6d (%.1f%%)\n", name.c_str(), count,
+                        stats.declared > 0 ? 100.0 * count / stats.declared : 0.0);
+    }
     std::printf("signature: values %lld hash %016llx\n", signature.valueSum,
                 static_cast<unsigned long long>(signature.hash));
     if (services->notes > 0)

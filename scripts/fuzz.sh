@@ -23,22 +23,23 @@ cmake --build "$build" --target skat_fuzzers ipc_fuzz_frame_parser -j "$jobs"
 
 fuzz=$build/fuzz
 tests=$root/tests
-# target | its seeds (built) | its kept corpus (sources)
+dict=$tests/support/fuzz/skat.dict
+# target | its seeds (built) | its kept corpus (sources) | its dictionary
 targets=(
-  "$fuzz/fuzz_sheet|$fuzz/seeds/sheet|$tests/engine/data/fuzz/sheet"
-  "$fuzz/fuzz_deal|$fuzz/seeds/deal|$tests/engine/data/fuzz/deal"
-  "$fuzz/fuzz_running_game|$fuzz/seeds/running|$tests/engine/data/fuzz/running"
-  "$fuzz/fuzz_network_message|$fuzz/seeds/message|$tests/net/data/fuzz/message"
-  "$fuzz/fuzz_xml|$fuzz/seeds/xml|$tests/vordix/data/fuzz/xml"
-  "$fuzz/fuzz_number|$fuzz/seeds/number|$tests/vordix/data/fuzz/number"
-  "$build/tests/ipc/fuzz_frame_parser||$tests/ipc/data/frames"
+  "$fuzz/fuzz_sheet|$fuzz/seeds/sheet|$tests/engine/data/fuzz/sheet|$dict"
+  "$fuzz/fuzz_deal|$fuzz/seeds/deal|$tests/engine/data/fuzz/deal|$dict"
+  "$fuzz/fuzz_running_game|$fuzz/seeds/running|$tests/engine/data/fuzz/running|$dict"
+  "$fuzz/fuzz_network_message|$fuzz/seeds/message|$tests/net/data/fuzz/message|$dict"
+  "$fuzz/fuzz_xml|$fuzz/seeds/xml|$tests/vordix/data/fuzz/xml|$dict"
+  "$fuzz/fuzz_number|$fuzz/seeds/number|$tests/vordix/data/fuzz/number|"
+  "$build/tests/ipc/fuzz_frame_parser||$tests/ipc/data/frames|"
 )
 
 logs=$fuzz/logs
 mkdir -p "$logs"
 run_one() {
-  IFS='|' read -r program seeds corpus <<<"$1"
-  local name scratch findings dirs=()
+  IFS='|' read -r program seeds corpus dictionary <<<"$1"
+  local name scratch findings dirs=() options=()
   name=$(basename "$program")
   scratch=$fuzz/long-corpus/$name
   findings=$fuzz/findings/$name
@@ -47,9 +48,10 @@ run_one() {
   for d in "$seeds" "$corpus"; do
     if [[ -n $d && -d $d ]]; then dirs+=("$d"); fi
   done
+  if [[ -n $dictionary ]]; then options+=(-dict="$dictionary"); fi
   ASAN_OPTIONS="detect_leaks=1:halt_on_error=1" UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1" \
     "$program" -max_total_time="$seconds" -max_len=8192 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-      -artifact_prefix="$findings/" "${dirs[@]}" >"$logs/$name.log" 2>&1
+      -artifact_prefix="$findings/" "${options[@]}" "${dirs[@]}" >"$logs/$name.log" 2>&1
 }
 export -f run_one
 export fuzz seconds logs

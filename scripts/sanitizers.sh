@@ -24,11 +24,15 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKAT_B
       -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_C_FLAGS="$flags" >/dev/null
 
 # Only the test programs of the chosen labels, plus what their tests start: the
-# ipc fuzz target and the Skat program (started by a windows test).
-targets=$(cmake --build "$build" --target help | sed -n 's/^\(test_[a-z]*\|ipc_fuzz_frame_parser\|Skat\):.*/\1/p' |
+# fuzz targets (ipc's, and the readers' of engine, net and vordix) and the Skat
+# program (started by a windows test).
+targets=$(cmake --build "$build" --target help | sed -n 's/^\(test_[a-z]*\|ipc_fuzz_frame_parser\|skat_fuzzers\|Skat\):.*/\1/p' |
           while read -r t; do
-            case $t in ipc_fuzz*) label=ipc ;; Skat) label=windows ;; *) label=${t#test_} ;; esac
-            if [[ $label =~ ^($labels)$ ]]; then echo "$t"; fi
+            case $t in ipc_fuzz*) label=ipc ;; skat_fuzzers) label="engine|net|vordix" ;; Skat) label=windows ;;
+              *) label=${t#test_} ;; esac
+            for l in ${label//|/ }; do
+              if [[ $l =~ ^($labels)$ ]]; then echo "$t"; break; fi
+            done
           done)
 if [[ -z $targets ]]; then echo "no test program matches the labels '$labels'" >&2; exit 2; fi
 # shellcheck disable=SC2086

@@ -1,13 +1,16 @@
 #include "skat/app/PrefDefaults.h"
 
+#include "skat/app/SkatText.h"
+
 namespace skat {
 
 std::wstring defaultSeatName(int index) {
-    static const wchar_t* const names[3] = {L"Torvo", L"Kazzle", L"Brummo"};
-    return index >= 0 && index < 3 ? names[index] : L"";
+    static constexpr TextKey names[3] = {TextKey::Namen_Default_Torvo, TextKey::Namen_Default_Kazzle,
+                                         TextKey::Namen_Default_Brummo};
+    return index >= 0 && index < 3 ? text(names[index]) : std::wstring();
 }
 
-std::wstring frenchCardSetName() { return L"Franz\u00f6sisches Blatt"; }
+std::wstring frenchCardSetName() { return text(TextKey::Kartenset_Franzosisch); }
 
 std::wstring germanCardSetName() { return L"Deutsches Blatt"; }
 

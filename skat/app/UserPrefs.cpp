@@ -117,6 +117,11 @@ void USER_PREFS::destroyInstance() {
     singleton() = nullptr;
 }
 
+void USER_PREFS::installInstance(std::unique_ptr<USER_PREFS> prefs) {
+    delete singleton();
+    singleton() = prefs.release();
+}
+
 USER_PREFS::USER_PREFS() { applyThemeColours(); }
 
 USER_PREFS::USER_PREFS(std::unique_ptr<VORDIX_PREFERENCE_imp> store) : VORDIX_PREFERENCE(std::move(store)) {
@@ -124,8 +129,9 @@ USER_PREFS::USER_PREFS(std::unique_ptr<VORDIX_PREFERENCE_imp> store) : VORDIX_PR
 }
 
 bool USER_PREFS::read(int id, std::wstring& value) {
-    lastAccessOk = getValue(id, value);
-    if (!lastAccessOk) value.clear();
+    const bool ok = getValue(id, value);
+    lastAccessOk = ok;
+    if (!ok) value.clear();
     return !value.empty();
 }
 
@@ -304,8 +310,9 @@ void USER_PREFS::setPlayerName(int index, const std::wstring& name) {
 
 std::wstring USER_PREFS::cardSetName() {
     std::wstring value;
-    lastAccessOk = getValue(PREF_CARD_SET, value);
-    return lastAccessOk ? value : skat::frenchCardSetName();
+    const bool ok = getValue(PREF_CARD_SET, value);
+    lastAccessOk = ok;
+    return ok ? value : skat::frenchCardSetName();
 }
 
 void USER_PREFS::setCardSetName(const std::wstring& name) { write(PREF_CARD_SET, name); }

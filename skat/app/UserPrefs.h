@@ -10,6 +10,7 @@
 #include "vordix/Preference.h"
 
 #include <array>
+#include <atomic>
 #include <memory>
 #include <string>
 
@@ -61,6 +62,8 @@ public:
     static USER_PREFS& instance();
     // Deleted by main at shutdown; a later instance() builds a new one.
     static void destroyInstance();
+    // Replaces the process-wide object (tests and tools).
+    static void installInstance(std::unique_ptr<USER_PREFS> prefs);
 
     USER_PREFS();
     // With a store of its own (tests, tools).
@@ -95,7 +98,7 @@ public:
     void setCardSetName(const std::wstring& name);
 
     // Result of the last access to the store.
-    bool lastAccessOk = false;
+    std::atomic<bool> lastAccessOk{false};
 
     std::array<std::wstring, 4> playerNames;   // ids 1, 2, 3, 24
     bool firstStart = false;                   // id 19

@@ -51,6 +51,11 @@ DiscardPair PLAYER_LOGIK::chooseDiscard(const GameSnapshot& game, const GameProp
     return pair;
 }
 
+GameProposal PLAYER_LOGIK::proposalAfterDiscard(const GameSnapshot&, const GameProposal& proposal)
+{
+    return proposal;
+}
+
 CardId PLAYER_LOGIK::chooseCard(const GameSnapshot&)
 {
     return NO_CARD;

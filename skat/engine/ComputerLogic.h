@@ -77,6 +77,10 @@ public:
     // The two cards to put away when the hand holds the skat (twelve
     // cards), for the game proposed.
     virtual DiscardPair chooseDiscard(const GameSnapshot& game, const GameProposal& proposal);
+    // The game to announce after the skat was taken and the pair chosen by
+    // chooseDiscard: a logic may change its mind once it sees the skat.
+    // The default keeps the proposal.
+    virtual GameProposal proposalAfterDiscard(const GameSnapshot& game, const GameProposal& proposal);
     // The card to play (NO_CARD: none, the lowest legal card is played).
     virtual CardId chooseCard(const GameSnapshot& game);
     // Evaluation of the current game from this seat's side (0..100); above

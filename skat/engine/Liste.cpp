@@ -54,6 +54,18 @@ void dropBiddingState(SPIELSTRUCT& record)
     record.REIZEN_MODUS = fresh.REIZEN_MODUS;
 }
 
+// How many cards a hand element names (display places and older "KARTE"
+// children), whether or not they are cards.
+int cardsNamedIn(const tinyxml2::XMLElement& hand)
+{
+    int named = 0;
+    for (int place = 1; place <= EINBLATT_SORTIERBAR::MAX_CARDS; ++place)
+        named += hand.Attribute(einblatt_xml::placeAttribute(place)) != nullptr;
+    for (auto* card = hand.FirstChildElement("KARTE"); card; card = card->NextSiblingElement("KARTE"))
+        ++named;
+    return named;
+}
+
 // Turns every seat of a row read from a file by offset places.
 void rotateRowSeats(EIN_SPIEL& row, int offset)
 {
@@ -559,8 +571,12 @@ std::unique_ptr<EIN_SPIEL> LISTE::readRowVersion2(const tinyxml2::XMLElement& ga
 
     if (const tinyxml2::XMLElement* hands = game.FirstChildElement("BLAETTER")) {
         const tinyxml2::XMLElement* hand = hands->FirstChildElement("EINBLATT");
-        for (Seat seat = 0; seat < SEAT_COUNT && hand; ++seat, hand = hand->NextSiblingElement("EINBLATT"))
+        for (Seat seat = 0; seat < SEAT_COUNT && hand; ++seat, hand = hand->NextSiblingElement("EINBLATT")) {
             row->deal.hands[seat].read(hand, *game.GetDocument());
+            // Unknown or repeated cards are not taken.
+            if (row->deal.hands[seat].cardCount() != cardsNamedIn(*hand))
+                repairs.values = true;
+        }
     }
     row->listMode = intAttribute(&game, "Modus", 0) != 0;
     finishReadRow(*row);

@@ -280,6 +280,9 @@ void COMPI_PLAYER::chooseSkatOrHand()
 void COMPI_PLAYER::discard()
 {
     action_.discard = proposedDiscard(*table_, *logic_, situation_, proposal_);
+    // The game announced next is the one the discard was chosen for.
+    if (!exerciseOnTrack(*table_))
+        proposal_ = logic_->proposalAfterDiscard(situation_, proposal_);
     finishAction();
 }
 

@@ -32,7 +32,8 @@ void analyseOpenGame(const OpenGameView& view, VORDIX_RANDOM& random, OpenAnalys
         CardSet skat = 0;
         if (!draw.draw(view, random, hands, skat))
             break;
-        search.solve(view.dealWith(hands, skat), result.working);
+        const SLOFFENWERTUNG before = result.working;
+        search.solve(view.dealWith(hands, skat), result.working, &before);
         account();
         result.samples[static_cast<std::size_t>(result.sampleCount++)] = result.working;
     }

@@ -53,6 +53,7 @@ public:
             stamp_ = 1;
         }
     }
+    void prefetch(std::uint32_t key, Seat leader) const { __builtin_prefetch(&entries_[index(key, leader)]); }
     const Entry* find(std::uint32_t key, Seat leader) const
     {
         std::size_t i = index(key, leader);
@@ -130,8 +131,9 @@ void OpenSearch::configure(const OpenDeal& deal)
     remaining_ = remainingValue();
 }
 
-void OpenSearch::solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings)
+void OpenSearch::solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings, const SLOFFENWERTUNG* guesses)
 {
+    const SLOFFENWERTUNG previous = guesses ? *guesses : SLOFFENWERTUNG();
     const auto started = std::chrono::steady_clock::now();
     nodes_ = 0;
     hits_ = 0;
@@ -182,7 +184,8 @@ void OpenSearch::solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings)
             exhaustedDepth_ = 0;
         }
         // Zero-window searches close in on the card's exact value from a
-        // guess (the value of the card before); each reuses the bounds the
+        // guess (its value in a similar deal searched before, else the value
+        // of the card before); each reuses the bounds the
         // ones before left in the table. Values lie on a lattice: the final
         // points of both sides add up to a fixed sum, so a suit, grand or
         // Ramsch value has the parity of what is left, and a null value
@@ -190,6 +193,8 @@ void OpenSearch::solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings)
         Decisions decisions;
         int lower = -swing;
         int upper = swing;
+        if (const OpenGameRating* known = previous.record(cardIdOfBit(bit)))
+            guess = known->value;
         int score = std::clamp(up(guess, lower, step), lower, upper);
         while (lower < upper) {
             const int beta = score == lower ? score + step : score;
@@ -319,18 +324,23 @@ CardSet byPoints(CardSet set, const CardSet (&order)[6])
 
 } // namespace
 
-// Which cards are tried first: when the mover plays last, the cards that
-// take the trick (richest first) while the others win it, else the richest
-// cards onto the own side's trick; cheap cards otherwise. Ramsch turns
-// points around. Null tries its cards from the lowest up.
+// Which cards are tried first: a leader its trumps and rich cards; when the
+// mover plays last, the cards that take the trick (richest first) while the
+// others win it, else the richest cards onto the own side's trick; cheap
+// cards otherwise. Ramsch turns points around and leads from the lowest
+// card up, as null does everywhere.
 OpenSearch::Order OpenSearch::orderOf(Seat mover, CardSet candidates, bool start) const
 {
     Order order;
-    if (null_)
+    if (null_ || (candidates & (candidates - 1)) == 0)
         return order;
     if (start) {
-        order.plain = false;
-        order.restHigh = !ramsch_;
+        // Leads: trumps, richest first, then the richest other cards.
+        if (!ramsch_) {
+            order.plain = false;
+            order.first = trumps_;
+            order.restHigh = true;
+        }
         return order;
     }
     const bool wantPoints = !ramsch_;
@@ -518,6 +528,15 @@ int OpenSearch::search(int depth, int alpha, int beta, int own, int other, int s
         const CardSet follow = hand & follow_[static_cast<std::size_t>(trickCardBit(trick_, 0))];
         if (follow != 0)
             candidates = follow;
+        if (count_ == 2) {
+            // Each card completes the trick: fetch the table entries of the
+            // positions they lead to while the first ones are searched.
+            const CardSet unplayed = hands_[0] | hands_[1] | hands_[2];
+            for (CardSet c = candidates; c != 0; c &= c - 1) {
+                const CardBit bit = std::countr_zero(c);
+                table_->prefetch(unplayed & ~bitMask(bit), (leader_ + winner_[trick_ | (bit << 10)]) % 3);
+            }
+        }
     }
 
     bool setExhaustion = false;

@@ -72,8 +72,9 @@ public:
 
     // Searches the deal and fills ratings with one record per legal card of
     // the player to move. Leaves ratings empty for a deal without game type
-    // or without a card to play.
-    void solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings);
+    // or without a card to play. Ratings of a similar deal, when given, only
+    // speed the search up (their values are tried first).
+    void solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings, const SLOFFENWERTUNG* guesses = nullptr);
 
     // Forgets the cards each level tries first (kept between searches, so
     // an analysis that starts with this repeats itself exactly).

@@ -322,8 +322,10 @@ bool SKAT_NETWORKMESSAGE::readGameState(const tinyxml2::XMLElement& snm, const t
     if (const tinyxml2::XMLElement* c = firstChild(&snm, cards.elementName()))
         if (!cards.read(c, document))
             return false;
+    // A record that needed values replaced is refused: the host never sends one.
     if (const tinyxml2::XMLElement* r = firstChild(&snm, record.elementName()))
-        record.read(r, document);
+        if (!record.readFields(*r))
+            return false;
     return true;
 }
 
@@ -361,7 +363,12 @@ bool SKAT_NETWORKMESSAGE::readPlayerAction(const tinyxml2::XMLElement& snm, cons
         return false;
     if (const tinyxml2::XMLElement* s = firstChild(pa, skat.elementName()))
         skat.read(s, document);
-    if (const tinyxml2::XMLElement* g = firstChild(pa, spielart.elementName()))
+    if (const tinyxml2::XMLElement* g = firstChild(pa, spielart.elementName())) {
         spielart.read(g, document);
+        if (!inRange(spielart.SPIEL_TYP, GAME_NONE, GAME_RAMSCH)
+            || !inRange(spielart.GEWINN_STUFE, WIN_LEVEL_WITH_SKAT, WIN_LEVEL_OUVERT_HAND)
+            || !inRange(spielart.STUFE, LEVEL_NONE, LEVEL_SCHWARZ))
+            return false;
+    }
     return readGameState(snm, document);
 }

@@ -2,6 +2,7 @@
 // hands over. Until the application shell exists, a small stand-in opens the
 // main window from its form, with its menu, and quits when it is closed.
 
+#include "skat/logic/ComputerPlayer.h"
 #include "skat/windows/ControlFactories.h"
 #include "skat/windows/ControlIdTable.h"
 #include "skat/windows/ResourceStringTable.h"
@@ -17,6 +18,8 @@
 #include "vordix/windows/FormRegistry.h"
 #include "vordix/windows/ProgramRun.h"
 #include "vordix/windows/3rdparty/CrashHandler.h"
+#include "vordix/windows/3rdparty/CrashSender.h"
+#include "vordix/windows/3rdparty/CrashTexts.h"
 #include "vordix/windows/3rdparty/MailSender.h"
 #include "vordix/windows/3rdparty/ReportAttachments.h"
 
@@ -115,7 +118,16 @@ void installCrashHandler() {
 }
 
 void runReportMode() {
-    if (!g_attachments || !g_attachments->hasCrashFiles()) reportModeUnavailable();
+    if (!g_attachments || !g_attachments->hasCrashFiles()) {
+        reportModeUnavailable();
+        return;
+    }
+    CCrashSender sender;
+    sender.recipient = SKAT_BUG_REPORT_ADDRESS;
+    sender.reportAddress = "https://www.quorvenel.example/bugreport/report.php";
+    sender.subject = crash::tr("Absturzbericht").toStdString() + " Skat " + std::to_string(SKAT_VERSION_MAJOR) + "." +
+                     std::to_string(SKAT_VERSION_MINOR) + "." + std::to_string(SKAT_VERSION_PATCH);
+    sender.runReport(*g_attachments);
 }
 
 } // namespace
@@ -137,7 +149,10 @@ int main(int argc, char* argv[]) {
     services.installCrashHandler = installCrashHandler;
     services.removeCrashHandler = [] { g_crashHandler.reset(); };
     services.runReportMode = runReportMode;
-    services.createApplication = [] { return new StandInApplication; };
+    services.createApplication = [] {
+        registerComputerLogic();
+        return new StandInApplication;
+    };
     QCoreApplication::setApplicationName(QStringLiteral("Skat"));
     return vordix::windows::runProgram(argc, argv, services);
 }

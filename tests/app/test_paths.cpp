@@ -77,6 +77,7 @@ TEST(SkatConstants, IndexZeroIsLNotEmpty) {
 struct FolderFixture : ::testing::Test {
     std::filesystem::path root;
     std::string oldData;
+    std::wstring oldProgram = WIN_FILEPATH::standardFolderPath(FOLDER_PROGRAM);
     void SetUp() override {
         root = std::filesystem::temp_directory_path() / ("skat_app_folders_" + std::to_string(::getpid()));
         std::filesystem::create_directories(root / "prog");
@@ -85,7 +86,7 @@ struct FolderFixture : ::testing::Test {
         ::setenv("XDG_DATA_HOME", (root / "data").c_str(), 1);
     }
     void TearDown() override {
-        WIN_FILEPATH::setProgramFolder(L"");
+        WIN_FILEPATH::setProgramFolder(oldProgram);
         if (oldData.empty())
             ::unsetenv("XDG_DATA_HOME");
         else

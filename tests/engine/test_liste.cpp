@@ -642,18 +642,21 @@ TEST_F(ListeTest, DamagedRowsAreReportedOnceAndTheFileIsKeptBesideTheSheet)
                                                   "<Spiel R=\"20 18 0\" STR=\"0 1 3 30\" TR=\"3\" VH=\"7\" SKAT=\"C7 C8\" "
                                                   + PLAYED_TRICKS + "/>"
                                                   "<Spiel R=\"20 18 0\" STR=\"3 1 0 30\" TR=\"3\"/>"
-                                                  "<Spiel R=\"20 18 0\" STR=\"1 1 0 250000\" TR=\"3\"/>");
+                                                  "<Spiel R=\"20 18 0\" STR=\"1 1 0 250000\" TR=\"3\"/>"
+                                                  "<Spiel R=\"18 0 0\" STR=\"0 1 0 23\" TR=\"1\"><BLAETTER>"
+                                                  "<EINBLATT k1=\"C7\" k2=\"X?\"/></BLAETTER></Spiel>");
     LISTE sheet;
     ASSERT_EQ(sheet.open(writtenFile(folder, L"liste.skt", original)), 0);
-    ASSERT_EQ(sheet.rowCount(), 4);
+    ASSERT_EQ(sheet.rowCount(), 5);
     EXPECT_EQ(sheet.rowAt(0).trickCount(), 10);
     EXPECT_EQ(sheet.rowAt(1).trickCount(), 0) << "a forehand of 7 costs the row its tricks";
     EXPECT_EQ(sheet.rowAt(2).record.ALLEIN, SEAT_NONE);
     EXPECT_EQ(sheet.rowAt(3).record.SPIELWERT, 0);
+    EXPECT_EQ(sheet.rowAt(4).deal.hands[0].cardCount(), 1) << "an unknown card is not taken";
     EXPECT_TRUE(sheet.modified);
 
     ASSERT_EQ(messages->texts.size(), 1u) << "the user is told once";
-    EXPECT_EQ(messages->texts[0], sheetServices()->repairedSheetText(L"liste.skt", {3, 4}, {2}, false));
+    EXPECT_EQ(messages->texts[0], sheetServices()->repairedSheetText(L"liste.skt", {3, 4, 5}, {2}, false));
 
     EXPECT_EQ(contentOf(folder / L"liste.skt"), original) << "reading never writes";
     ASSERT_TRUE(sheet.save());

@@ -17,9 +17,9 @@ namespace {
 
 const std::string ENVELOPE = "<VNM SUID=\"peer\"/>";
 
-std::string action(int kind, const std::string& pa)
+std::string action(int kind, const std::string& pa, const std::string& inside = "")
 {
-    return "<SNM TYP=\"" + std::to_string(kind) + "\" ZI=\"8\">" + ENVELOPE + "<PA " + pa + "/></SNM>";
+    return "<SNM TYP=\"" + std::to_string(kind) + "\" ZI=\"8\">" + ENVELOPE + "<PA " + pa + ">" + inside + "</PA></SNM>";
 }
 std::string notification(const std::string& bnf, const std::string& zi = "8")
 {
@@ -57,6 +57,15 @@ TEST(MessageReading, NumbersFromTheWireAreRangeChecked)
         {"unknown request 12", action(10, "AKTION=\"12\" PLATZ=\"1\""), false},
         {"answer beyond every bid and card", action(10, "AKTION=\"1\" PLATZ=\"1\" RPLY=\"2147483647\""), false},
         {"state index 12", "<SNM TYP=\"9\" ZI=\"12\">" + ENVELOPE + "<PA AKTION=\"7\" PLATZ=\"1\"/></SNM>", false},
+        {"announced grand hand", action(10, "AKTION=\"6\" PLATZ=\"1\" RPLY=\"1\"", "<SPIELART TR=\"5\" TYP=\"2\"/>"), true},
+        {"announced game type 9", action(10, "AKTION=\"5\" PLATZ=\"1\"", "<SPIELART TR=\"9\"/>"), false},
+        {"announced win level 6", action(10, "AKTION=\"5\" PLATZ=\"1\"", "<SPIELART TR=\"1\" TYP=\"6\"/>"), false},
+        {"record with declarer seat 3",
+         "<SNM TYP=\"9\" ZI=\"8\">" + ENVELOPE + "<PA AKTION=\"7\" PLATZ=\"1\"/><SPIELSTRUCT STR=\"3 1 0 0\" TR=\"1\"/></SNM>",
+         false},
+        {"record with declarer seat 2",
+         "<SNM TYP=\"9\" ZI=\"8\">" + ENVELOPE + "<PA AKTION=\"7\" PLATZ=\"1\"/><SPIELSTRUCT STR=\"2 1 0 0\" TR=\"1\"/></SNM>",
+         true},
         {"table event 38 with a seat", notification("TYP=\"38\" P1=\"2\""), true},
         {"table event 39", notification("TYP=\"39\" P1=\"0\""), false},
         {"table event -1", notification("TYP=\"-1\" P1=\"0\""), false},

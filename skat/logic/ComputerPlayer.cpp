@@ -1,0 +1,97 @@
+#include "skat/logic/ComputerPlayer.h"
+
+#include "skat/logic/StandInLogic.h"
+
+#include <algorithm>
+#include <atomic>
+
+namespace {
+std::atomic<int> playStyle{PLAY_STYLE_BALANCED};
+} // namespace
+
+void setComputerPlayStyle(int style)
+{
+    playStyle = style >= PLAY_STYLE_DEFENSIVE && style <= PLAY_STYLE_OFFENSIVE ? style : PLAY_STYLE_BALANCED;
+}
+
+int computerPlayStyle() { return playStyle; }
+
+COMPUTER_LOGIK::COMPUTER_LOGIK(const VL_TABELLEN* tables) : vorlogik(tables) {}
+
+GameProposal COMPUTER_LOGIK::currentProposal() const
+{
+    const BidProposalRecord& p = vorlogik.proposal;
+    GameProposal proposal;
+    proposal.bidLimit = p.limit;
+    proposal.type = p.type != GAME_NONE ? p.type : GAME_GRAND;
+    proposal.winLevel = p.level;
+    proposal.level = p.stage;
+    return proposal;
+}
+
+GameProposal COMPUTER_LOGIK::proposeGame(const GameSnapshot& game)
+{
+    vorlogik.playStyle = computerPlayStyle();
+    vorlogik.bidProposal(game.hand(), game.seat);
+    return currentProposal();
+}
+
+DiscardPair COMPUTER_LOGIK::chooseDiscard(const GameSnapshot& game, const GameProposal&)
+{
+    vorlogik.playStyle = computerPlayStyle();
+    vorlogik.seat = game.seat;
+    vorlogik.chooseDiscard(game.hand(), game.record.GEREIZT);
+    const GameType type = vorlogik.proposal.type;
+    return type >= GAME_CLUBS && type <= GAME_NULL ? vorlogik.discards[static_cast<std::size_t>(type)] : DiscardPair{};
+}
+
+GameProposal COMPUTER_LOGIK::proposalAfterDiscard(const GameSnapshot&, const GameProposal&)
+{
+    return currentProposal();
+}
+
+PlayView COMPUTER_LOGIK::viewOf(const GameSnapshot& game)
+{
+    PlayView view;
+    view.type = game.gameType();
+    view.self = game.seat;
+    view.declarer = game.record.ALLEIN;
+    view.hand = game.hand();
+    for (int n = 0; n < std::min<int>(game.trickCount, STAPEL::MAX_TRICKS); ++n) {
+        const TrickCode code = game.tricks[static_cast<std::size_t>(n)].code;
+        for (int place = 0; place < 3; ++place)
+            view.played |= bitMask(trickCardBit(code, place));
+    }
+    view.knownAway = game.laidAway;
+    view.trickCount = std::min(game.cards.trick.count(), 2);
+    for (int i = 0; i < view.trickCount; ++i)
+        view.trick[static_cast<std::size_t>(i)] = game.cards.trick.card(i)->bit();
+    return view;
+}
+
+CardId COMPUTER_LOGIK::chooseCard(const GameSnapshot& game)
+{
+    return chooseHeuristicCard(viewOf(game));
+}
+
+int COMPUTER_LOGIK::evaluation(const GameSnapshot& game)
+{
+    const GameType type = game.gameType();
+    if (type < GAME_CLUBS || type > GAME_NULL || type == GAME_GRAND_OUVERT)
+        return 0;
+    return vorlogik.proposal.block(type).before.rating;
+}
+
+void registerComputerLogic()
+{
+    setComputerLogicFactory([] { return std::make_unique<COMPUTER_LOGIK>(); });
+}
+
+std::unique_ptr<PLAYER_LOGIK> createLogicByName(std::string_view name)
+{
+    if (name == "full")
+        return std::make_unique<COMPUTER_LOGIK>();
+    if (name == "standin")
+        return std::make_unique<STANDIN_LOGIK>();
+    return nullptr;
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The computer player as the engine sees it: the pre-play logic for the
+// bid, the skat, the discard and the announcement, and the card choice.
+// registerComputerLogic() makes it the logic of every new player (computer
+// seats and the human seat's hints); the stand-in stays available by name.
+
+#include "skat/engine/ComputerLogic.h"
+#include "skat/logic/CardPlay.h"
+#include "skat/logic/Vorlogik.h"
+
+#include <memory>
+#include <string_view>
+
+class COMPUTER_LOGIK : public PLAYER_LOGIK {
+public:
+    explicit COMPUTER_LOGIK(const VL_TABELLEN* tables = nullptr);
+
+    GameProposal proposeGame(const GameSnapshot& game) override;
+    DiscardPair chooseDiscard(const GameSnapshot& game, const GameProposal& proposal) override;
+    GameProposal proposalAfterDiscard(const GameSnapshot& game, const GameProposal& proposal) override;
+    CardId chooseCard(const GameSnapshot& game) override;
+    // The rating, before the skat, of this seat's hand as declarer of the
+    // game being played.
+    int evaluation(const GameSnapshot& game) override;
+
+    // What the seat can know of the game, for the card choice.
+    static PlayView viewOf(const GameSnapshot& game);
+
+    VORLOGIK vorlogik;
+
+private:
+    GameProposal currentProposal() const;
+};
+
+// The playing style every computer player uses from now on (0 defensive,
+// 1 balanced, 2 offensive; anything else is taken as balanced).
+void setComputerPlayStyle(int style);
+int computerPlayStyle();
+
+// Makes the full computer logic the logic of every new player.
+void registerComputerLogic();
+// A new logic by name: "full" or "standin"; null for any other name.
+std::unique_ptr<PLAYER_LOGIK> createLogicByName(std::string_view name);
