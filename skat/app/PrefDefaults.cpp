@@ -12,6 +12,6 @@ std::wstring defaultSeatName(int index) {
 
 std::wstring frenchCardSetName() { return text(TextKey::Kartenset_Franzosisch); }
 
-std::wstring germanCardSetName() { return L"Deutsches Blatt"; }
+std::wstring germanCardSetName() { return text(TextKey::Kartenset_Deutsch); }
 
 } // namespace skat

@@ -281,7 +281,7 @@ void COMPI_PLAYER::discard()
 {
     action_.discard = proposedDiscard(*table_, *logic_, situation_, proposal_);
     // The game announced next is the one the discard was chosen for.
-    if (!exerciseOnTrack(*table_))
+    if (!table_->exerciseOnTrack())
         proposal_ = logic_->proposalAfterDiscard(situation_, proposal_);
     finishAction();
 }
