@@ -35,7 +35,7 @@ fs::path systemPath(const char* path)
 
 bool systemWideInstall()
 {
-    return geteuid() == 0;
+    return geteuid() == 0 && variable("SKAT_SETUP_PER_USER") != "1";
 }
 
 fs::path installFolder()

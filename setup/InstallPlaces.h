@@ -7,6 +7,7 @@
 //   installed products $XDG_DATA_HOME/skat-setup/products.ini  /var/lib/skat-setup/products.ini
 //                      (~/.local/share when unset)
 //
+// SKAT_SETUP_PER_USER=1 installs for the user also when run as root.
 // SKAT_SETUP_ROOT, when set, is put in front of the system paths (staged
 // installs and tests that run as root).
 

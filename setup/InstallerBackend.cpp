@@ -51,7 +51,10 @@ std::optional<int> LocalInstaller::runInstaller(const std::vector<std::string>& 
     const std::filesystem::path helper = findProgram(HELPER_NAME, helperFolder_);
     if (helper.empty())
         return std::nullopt;
-    return runProgram(helper.string(), arguments);
+    const std::optional<int> status = runProgram(helper.string(), arguments);
+    if (!status)
+        return std::nullopt;
+    return installerCodeOf(*status);
 }
 
 std::string LocalInstaller::exitCodeText(int code)

@@ -136,6 +136,35 @@ int fail(int code, const std::string& detail = {})
 
 } // namespace
 
+namespace {
+const std::pair<int, int> STATUS_OF_CODE[] = {
+    {INSTALL_SUCCESS, 0},
+    {INSTALL_USER_EXIT, 2},
+    {INSTALL_FAILURE, 3},
+    {INSTALL_PACKAGE_OPEN_FAILED, 19},
+    {INSTALL_PRODUCT_VERSION, 38},
+    {INSTALL_INVALID_COMMAND_LINE, 39},
+    {INSTALL_SUCCESS_REBOOT_INITIATED, 41},
+    {INSTALL_SUCCESS_REBOOT_REQUIRED, 10},
+};
+} // namespace
+
+int processStatusOf(int installerCode)
+{
+    for (const auto& [code, status] : STATUS_OF_CODE)
+        if (code == installerCode)
+            return status;
+    return processStatusOf(INSTALL_FAILURE);
+}
+
+int installerCodeOf(int processStatus)
+{
+    for (const auto& [code, status] : STATUS_OF_CODE)
+        if (status == processStatus)
+            return code;
+    return INSTALL_FAILURE;
+}
+
 std::string installerExitText(int code)
 {
     switch (code) {

@@ -27,6 +27,13 @@ enum InstallerExitCode : int {
     INSTALL_SUCCESS_REBOOT_REQUIRED = 3010,
 };
 
+// A process ends with 8 bits of status, too few for the installer's codes:
+// the helper ends with a small status that stands for its code (0 for 0,
+// 2 for 1602, 3 for 1603, 19 for 1619, 38 for 1638, 39 for 1639, 41 for 1641,
+// 10 for 3010; any other code as 3), and the caller reads it back.
+int processStatusOf(int installerCode);
+int installerCodeOf(int processStatus);
+
 // The installer's text for an exit code (in English, as the system's texts).
 std::string installerExitText(int code);
 

@@ -7,5 +7,5 @@
 int main(int argc, char** argv)
 {
     vordix::setMessageSink(std::make_shared<setup::DesktopMessageSink>());
-    return setup::runInstallerHelper(std::vector<std::string>(argv + 1, argv + argc));
+    return setup::processStatusOf(setup::runInstallerHelper(std::vector<std::string>(argv + 1, argv + argc)));
 }

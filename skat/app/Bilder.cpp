@@ -2,10 +2,9 @@
 
 #include "skat/app/SkatFolders.h"
 #include "skat/app/SkatPaths.h"
+#include "skat/app/SkatText.h"
 #include "skat/app/UserPrefs.h"
-#include "vordix/Application.h"
 #include "vordix/Fenster.h"
-#include "vordix/ImplementorFactory.h"
 #include "vordix/MessageSink.h"
 #include "vordix/WinFilePath.h"
 
@@ -31,25 +30,10 @@ const wchar_t* const kFaceStems[32] = {
 const wchar_t* const kSuitStems[4] = {L"Kreuz", L"Pik", L"Herz", L"Caro"};
 const wchar_t* const kRankStems[8] = {L"B", L"A", L"10", L"K", L"D", L"9", L"8", L"7"};
 
-bool english() {
-    auto* factory = VORDIX_IMPLEMENTORFACTORY::instance();
-    auto* application = factory ? factory->getApplication() : nullptr;
-    return application && application->isEnglish();
-}
-
-// The texts of the card-image messages (the text table's entries
-// Alert_Datei_Kartensetbeschreibung_existiert_nicht,
-// Alert_Datei_Kartenset_existiert_nicht and
-// Alert_Datei_xxx_nicht_gefunden_oder_fehlerhaft).
-std::wstring indexMissingText() {
-    return english() ? L"The description of the card sets is missing." : L"Die Beschreibung der Kartensets fehlt.";
-}
-std::wstring setMissingText() {
-    return english() ? L"The card set is missing." : L"Das Kartenset ist nicht vorhanden.";
-}
+// The critical message about a card-set file, formatted into at most 255
+// characters.
 std::wstring fileBrokenText(const std::wstring& file) {
-    std::wstring text = english() ? L"The file|" + file + L"|was not found or is damaged."
-                                  : L"Die Datei|" + file + L"|wurde nicht gefunden oder ist fehlerhaft.";
+    std::wstring text = skat::formatText(TextKey::Alert_Datei_xxx_nicht_gefunden_oder_fehlerhaft, {file});
     if (text.size() > 255) text.resize(255);
     return text;
 }
@@ -83,12 +67,13 @@ void BILDER::initialize() {
     cardSets.file = skat::resourceFile({names().folderCardSets}, names().fileCardSetIndex);
     if (cardSets.load() != DOCUMENT_OK) {
         cardSets.sets.clear();
-        vordix::showMessage(vordix::MessageKind::Information, indexMissingText());
+        vordix::showMessage(vordix::MessageKind::Information,
+                            skat::text(TextKey::Alert_Datei_Kartensetbeschreibung_existiert_nicht));
         return;
     }
     const int wanted = findCardSet(USER_PREFS::instance().cardSetName());
     if (selectCardSet(wanted)) return;
-    vordix::showMessage(vordix::MessageKind::Information, setMissingText());
+    vordix::showMessage(vordix::MessageKind::Information, skat::text(TextKey::Alert_Datei_Kartenset_existiert_nicht));
     // Play on with the first set that can be shown.
     for (int i = 0; i < cardSetCount(); ++i)
         if (i != wanted && selectCardSet(i)) return;

@@ -5,6 +5,8 @@
 #include "skat/app/SkatFolders.h"
 #include "skat/app/SkatPaths.h"
 #include "skat/app/UserPrefs.h"
+#include "vordix/Communication.h"
+#include "vordix/File.h"
 #include "vordix/Folder.h"
 #include "vordix/MessageSink.h"
 #include "vordix/TextHelpers.h"
@@ -46,6 +48,11 @@ void flushToDisk(const fs::path& file)
         throw PdfError(std::string("Die Datei kann nicht geschrieben werden: ") + std::strerror(errno));
 }
 
+PdfSheetTexts textsFor(const PdfExportSettings& settings)
+{
+    return settings.language ? pdfSheetTexts(*settings.language) : pdfSheetTexts();
+}
+
 void writeDocument(const LISTE& sheet, const fs::path& file, const PdfExportSettings& settings)
 {
     const fs::path fonts = settings.fontFolder.empty() ? defaultPdfFontFolder() : settings.fontFolder;
@@ -55,7 +62,7 @@ void writeDocument(const LISTE& sheet, const fs::path& file, const PdfExportSett
         names[p] = vordix::toUtf8(sheet.playerNames[p]);
     const std::string date = vordix::toUtf8(settings.date.empty() ? vordix::localDateText() : settings.date);
 
-    PdfScoreSheet writer(players, fonts, pdfSheetTexts(settings.language), settings.scoring, settings.tariffCents);
+    PdfScoreSheet writer(players, fonts, textsFor(settings), settings.scoring, settings.tariffCents);
     if (players == 3)
         writer.setPlayerNames(names[0], names[1], names[2]);
     else
@@ -72,10 +79,9 @@ fs::path defaultPdfFontFolder()
     return WIN_FILEPATH::toFsPath(skat::resourceFolder({SKAT_PATHS().folderPdf}).path());
 }
 
-PdfExportSettings pdfExportSettings(const USER_PREFS& prefs, PdfLanguage language)
+PdfExportSettings pdfExportSettings(const USER_PREFS& prefs)
 {
     PdfExportSettings settings;
-    settings.language = language;
     settings.scoring = prefs.scoring == SCORING_SEEGER_FABIAN ? SCORING_SEEGER_FABIAN
         : prefs.scoring == SCORING_BIERLACHS                  ? SCORING_BIERLACHS
                                                               : SCORING_CLASSIC;
@@ -108,7 +114,7 @@ bool exportScoreSheetPdf(const LISTE& sheet, const fs::path& target, const PdfEx
             reason.pop_back();
         std::printf("Exception: %s\n", reason.c_str());
         std::fflush(stdout);
-        std::wstring text = pdfSheetTexts(settings.language).exportFailed;
+        std::wstring text = textsFor(settings).exportFailed;
         const std::wstring path = vordix::fromUtf8(target.string());
         const std::wstring why = vordix::fromUtf8(reason);
         std::size_t from = 0;
@@ -133,4 +139,13 @@ bool printScoreSheet(const LISTE& sheet, const PdfExportSettings& settings,
     if (open)
         open(target);
     return true;
+}
+
+bool printScoreSheetForUser(const LISTE& sheet)
+{
+    return printScoreSheet(sheet, pdfExportSettings(USER_PREFS::instance()), [](const fs::path& file) {
+        VORDIX_FOLDER folder;
+        folder.setPath(WIN_FILEPATH::fromFsPath(file.parent_path()));
+        VORDIX_COMMUNICATION().openFile(VORDIX_FILE(folder, WIN_FILEPATH::fromFsPath(file.filename())));
+    });
 }

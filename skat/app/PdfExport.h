@@ -6,13 +6,15 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 struct PdfExportSettings {
     // The folder of the four fonts; empty: "Ressourcen/PdfListe" beside the
     // program.
     std::filesystem::path fontFolder;
-    PdfLanguage language = PdfLanguage::German;
+    // Unset: the program's texts in its language.
+    std::optional<PdfLanguage> language;
     Scoring scoring = SCORING_CLASSIC;
     double tariffCents = 1.0;
     // The date line; empty: today.
@@ -22,8 +24,9 @@ struct PdfExportSettings {
 inline constexpr const char* PDF_SHEET_FILE_NAME = "Skatliste.pdf";
 
 class USER_PREFS;
-// The user's scoring and tariff, the fonts beside the program.
-PdfExportSettings pdfExportSettings(const USER_PREFS& prefs, PdfLanguage language);
+// The user's scoring and tariff, the program's texts, the fonts beside the
+// program.
+PdfExportSettings pdfExportSettings(const USER_PREFS& prefs);
 
 // "Ressourcen/PdfListe" in the program's folder.
 std::filesystem::path defaultPdfFontFolder();
@@ -42,3 +45,8 @@ bool exportScoreSheetPdf(const LISTE& sheet, const std::filesystem::path& target
 // False after a failure, which the user has been shown.
 bool printScoreSheet(const LISTE& sheet, const PdfExportSettings& settings,
                      const std::function<void(const std::filesystem::path&)>& open);
+
+// The print command as the program runs it: the user's scoring and tariff,
+// the program's texts, and the file opened in the user's default PDF
+// viewer. For the shell's score-sheet services.
+bool printScoreSheetForUser(const LISTE& sheet);

@@ -1,80 +1,79 @@
 #include "skat/app/PdfSheetTexts.h"
 
+#include "skat/app/SkatText.h"
+#include "skat/app/TextTable.h"
+#include "vordix/Utf8.h"
+
+#include <functional>
+
+namespace {
+
+using Member = std::wstring PdfSheetTexts::*;
+
+struct Entry {
+    Member member;
+    TextKey key;
+};
+
+const Entry ENTRIES[] = {
+    {&PdfSheetTexts::title, TextKey::PdfListe_SkatSpielliste},
+    {&PdfSheetTexts::result, TextKey::PdfListe_Ergebnis},
+    {&PdfSheetTexts::gamesWon, TextKey::PdfListe_gewonneneSpiele},
+    {&PdfSheetTexts::gamesLost, TextKey::PdfListe_verloreneSpiele},
+    {&PdfSheetTexts::opponentsLost, TextKey::PdfListe_verloreneSpielederGegner},
+    {&PdfSheetTexts::finalResult, TextKey::PdfListe_Endergebnis},
+    {&PdfSheetTexts::carry, TextKey::PdfListe_Uebertrag},
+    {&PdfSheetTexts::winLevels, TextKey::PdfListe_Gewinnstufen},
+    {&PdfSheetTexts::gameValue, TextKey::PdfListe_Spielwert},
+    {&PdfSheetTexts::name, TextKey::PdfListe_Name},
+    {&PdfSheetTexts::runningNumber, TextKey::PdfListe_laufendeNummer},
+    {&PdfSheetTexts::baseValues, TextKey::PdfListe_Grundwerte},
+    {&PdfSheetTexts::jacks, TextKey::PdfListe_Buben},
+    {&PdfSheetTexts::matadors, TextKey::PdfListe_Spitzen},
+    {&PdfSheetTexts::with, TextKey::PdfListe_mit},
+    {&PdfSheetTexts::without, TextKey::PdfListe_ohne},
+    {&PdfSheetTexts::hand, TextKey::PdfListe_Handspiel},
+    {&PdfSheetTexts::schneider, TextKey::PdfListe_Schneider},
+    {&PdfSheetTexts::schneiderAnnounced, TextKey::PdfListe_Schneiderangesagt},
+    {&PdfSheetTexts::schwarz, TextKey::PdfListe_Schwarz},
+    {&PdfSheetTexts::schwarzAnnounced, TextKey::PdfListe_Schwarzangesagt},
+    {&PdfSheetTexts::ouvert, TextKey::PdfListe_offen},
+    {&PdfSheetTexts::won, TextKey::PdfListe_gew},
+    {&PdfSheetTexts::lost, TextKey::PdfListe_verl},
+    {&PdfSheetTexts::passedIn, TextKey::PdfListe_eingepassteSpiele},
+    {&PdfSheetTexts::tariffLine, TextKey::PdfListe_Tarifzeile},
+    {&PdfSheetTexts::exportFailed, TextKey::PdfListe_Export_fehlgeschlagen},
+    {&PdfSheetTexts::ramsch, TextKey::Spieltyp_Ramsch},
+    {&PdfSheetTexts::kontra, TextKey::Element_Kontra},
+    {&PdfSheetTexts::re, TextKey::Element_Re},
+    {&PdfSheetTexts::bock, TextKey::PdfListe_Bock},
+};
+
+const TextKey SEATS[4] = {TextKey::PdfListe_Platz1, TextKey::PdfListe_Platz2, TextKey::PdfListe_Platz3,
+                          TextKey::PdfListe_Platz4};
+
+PdfSheetTexts collect(const std::function<std::wstring(TextKey)>& text)
+{
+    PdfSheetTexts texts;
+    for (const Entry& e : ENTRIES)
+        texts.*e.member = text(e.key);
+    for (int i = 0; i < 4; ++i)
+        texts.seat[i] = text(SEATS[i]);
+    return texts;
+}
+
+} // namespace
+
+PdfSheetTexts pdfSheetTexts()
+{
+    return collect([](TextKey key) { return skat::text(key); });
+}
+
 PdfSheetTexts pdfSheetTexts(PdfLanguage language)
 {
-    PdfSheetTexts t;
-    if (language == PdfLanguage::English) {
-        t.title = L"Skat score sheet";
-        t.result = L"Result";
-        t.gamesWon = L"Games won (50 each)";
-        t.gamesLost = L"Games lost (50 each)";
-        t.opponentsLost = L"Games lost by others (40 each, 30 with 4)";
-        t.finalResult = L"Final result";
-        t.carry = L"Carry";
-        t.winLevels = L"Win level";
-        t.gameValue = L"Game values";
-        t.seat[0] = L"Seat 1";
-        t.seat[1] = L"Seat 2";
-        t.seat[2] = L"Seat 3";
-        t.seat[3] = L"Seat 4";
-        t.name = L"Name";
-        t.runningNumber = L"Number of the game";
-        t.baseValues = L"Basic values";
-        t.jacks = L"Jacks /";
-        t.matadors = L"Multipliers";
-        t.with = L"with";
-        t.without = L"without";
-        t.hand = L"Hand";
-        t.schneider = L"Schneider";
-        t.schneiderAnnounced = L"Schneider announced";
-        t.schwarz = L"Schwarz";
-        t.schwarzAnnounced = L"Schwarz announced";
-        t.ouvert = L"ouvert";
-        t.won = L"won";
-        t.lost = L"lost";
-        t.passedIn = L"games passed in";
-        t.tariffLine = L"Amount won (tariff %.2f ct):";
-        t.exportFailed = L"The score sheet could not be written as PDF:|%ls|%ls";
-        t.ramsch = L"Ramsch";
-        t.kontra = L"Kontra";
-        t.re = L"Re";
-        t.bock = L"Bock";
-        return t;
-    }
-    t.title = L"Skat-Spielliste";
-    t.result = L"Ergebnis";
-    t.gamesWon = L"gewonnene Spiele (je 50)";
-    t.gamesLost = L"verlorene Spiele (je 50)";
-    t.opponentsLost = L"Verluste der Gegner (je 40, zu viert 30)";
-    t.finalResult = L"Endergebnis";
-    t.carry = L"Übertrag";
-    t.winLevels = L"Gewinnstufen";
-    t.gameValue = L"Spielwert";
-    t.seat[0] = L"Platz 1";
-    t.seat[1] = L"Platz 2";
-    t.seat[2] = L"Platz 3";
-    t.seat[3] = L"Platz 4";
-    t.name = L"Name";
-    t.runningNumber = L"laufende Nummer";
-    t.baseValues = L"Grundwerte";
-    t.jacks = L"Buben /";
-    t.matadors = L"Spitzen";
-    t.with = L"mit";
-    t.without = L"ohne";
-    t.hand = L"Handspiel";
-    t.schneider = L"Schneider";
-    t.schneiderAnnounced = L"Schneider angesagt";
-    t.schwarz = L"Schwarz";
-    t.schwarzAnnounced = L"Schwarz angesagt";
-    t.ouvert = L"offen";
-    t.won = L"gew.";
-    t.lost = L"verl.";
-    t.passedIn = L"eingepasste Spiele";
-    t.tariffLine = L"Eingenommener Betrag (Tarif %.2fct):";
-    t.exportFailed = L"Die Skatliste konnte nicht als PDF geschrieben werden:|%ls|%ls";
-    t.ramsch = L"Ramsch";
-    t.kontra = L"Kontra";
-    t.re = L"Re";
-    t.bock = L"Bock";
-    return t;
+    return collect([language](TextKey key) {
+        const TextTableRow& row = textTableRows().at(static_cast<std::size_t>(key));
+        const bool english = language == PdfLanguage::English && row.english && *row.english;
+        return vordix::fromUtf8(english ? row.english : row.german);
+    });
 }

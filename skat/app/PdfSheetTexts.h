@@ -1,6 +1,6 @@
 #pragma once
-// Headings and words of the PDF score sheet, in German or English. They are
-// kept together here so they can move into the program's text table as rows.
+// Headings and words of the PDF score sheet, read from the program's text
+// table (rows PdfListe_... of skat/app/texttable/SkatTexts.tsv).
 
 #include <string>
 
@@ -31,11 +31,13 @@ struct PdfSheetTexts {
     std::wstring won;              // PdfListe_gew
     std::wstring lost;             // PdfListe_verl
     std::wstring passedIn;         // PdfListe_eingepassteSpiele
-    // printf format of the tariff line with one double (cents per point).
+    // The tariff line with "%.2f" for the tariff (PdfListe_Tarifzeile).
     std::wstring tariffLine;
-    // Shown when the export failed: the file's path, then the reason.
+    // Shown when the export failed: "%ls" the file's path, then "%ls" the
+    // reason (PdfListe_Export_fehlgeschlagen).
     std::wstring exportFailed;
-    // Words of a game row.
+    // Words of a game row (Spieltyp_Ramsch, Element_Kontra, Element_Re,
+    // PdfListe_Bock).
     std::wstring ramsch;
     std::wstring kontra;
     std::wstring re;
@@ -44,5 +46,7 @@ struct PdfSheetTexts {
 
 enum class PdfLanguage { German, English };
 
-// The shipped texts of one language.
+// The texts of the program's text object, in the program's language.
+PdfSheetTexts pdfSheetTexts();
+// The built-in texts of one language (tests and tools).
 PdfSheetTexts pdfSheetTexts(PdfLanguage language);

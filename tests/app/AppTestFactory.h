@@ -6,6 +6,8 @@
 
 #include "MemoryPreferenceStore.h"
 
+#include "skat/app/SkatText.h"
+
 #include "vordix/Application.h"
 #include "vordix/Folder.h"
 #include "vordix/ImplementorFactory.h"
@@ -89,4 +91,11 @@ public:
 // The build's program folder, where "Ressourcen" was generated.
 inline std::wstring builtProgramFolder() {
     return WIN_FILEPATH::fromFsPath(std::filesystem::path(SKAT_BINARY_DIR) / "skat" / "windows");
+}
+
+// The text table as the build wrote it, in German.
+inline void installBuiltTexts() {
+    VORDIX_FOLDER folder;
+    folder.setPath(builtProgramFolder() + L"/Ressourcen");
+    SKAT_TEXT::installInstance(std::make_unique<SKAT_TEXT>(VORDIX_FILE(folder, L"Skat_Text.xml"), false));
 }

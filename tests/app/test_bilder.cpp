@@ -49,11 +49,13 @@ protected:
         previousSink = vordix::setMessageSink(sink);
         USER_PREFS::destroyInstance();
         BILDER::destroyInstance();
+        installBuiltTexts();
         usePrograms(WIN_FILEPATH::fromFsPath(kBuilt.parent_path()));
     }
     void TearDown() override {
         BILDER::destroyInstance();
         USER_PREFS::destroyInstance();
+        SKAT_TEXT::destroyInstance();
         WIN_FILEPATH::setProgramFolder(L"");
         vordix::setMessageSink(previousSink);
         VORDIX_IMPLEMENTORFACTORY::deleteInstance();

@@ -57,6 +57,7 @@ protected:
         previous_ = vordix::setMessageSink(sink_);
         settings_.fontFolder = SKAT_PDF_FONT_DIR;
         settings_.date = L"10.12.2026";
+        settings_.language = PdfLanguage::German;
     }
     void TearDown() override
     {

@@ -28,10 +28,12 @@ protected:
         WIN_FILEPATH::setProgramFolder(builtProgramFolder());
         USER_PREFS::destroyInstance();
         SKAT_SOUND::destroyInstance();
+        installBuiltTexts();
     }
     void TearDown() override {
         SKAT_SOUND::destroyInstance();
         USER_PREFS::destroyInstance();
+        SKAT_TEXT::destroyInstance();
         WIN_FILEPATH::setProgramFolder(L"");
         VORDIX_IMPLEMENTORFACTORY::deleteInstance();
     }

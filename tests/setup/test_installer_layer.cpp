@@ -25,7 +25,7 @@ class PrivateHome : public testing::Test {
 protected:
     void SetUp() override
     {
-        for (const char* name : {"HOME", "XDG_DATA_HOME", "SKAT_SETUP_ROOT", "TMPDIR"})
+        for (const char* name : {"HOME", "XDG_DATA_HOME", "SKAT_SETUP_ROOT", "SKAT_SETUP_PER_USER", "TMPDIR"})
             if (const char* v = std::getenv(name))
                 saved_.emplace_back(name, v);
         fs::create_directories(folder_.path() / "home");
@@ -34,10 +34,11 @@ protected:
         ::setenv("SKAT_SETUP_ROOT", (folder_.path() / "root").c_str(), 1);
         ::setenv("TMPDIR", (folder_.path() / "tmp").c_str(), 1);
         ::unsetenv("XDG_DATA_HOME");
+        ::unsetenv("SKAT_SETUP_PER_USER");
     }
     void TearDown() override
     {
-        for (const char* name : {"HOME", "XDG_DATA_HOME", "SKAT_SETUP_ROOT", "TMPDIR"})
+        for (const char* name : {"HOME", "XDG_DATA_HOME", "SKAT_SETUP_ROOT", "SKAT_SETUP_PER_USER", "TMPDIR"})
             ::unsetenv(name);
         for (const auto& [name, value] : saved_)
             ::setenv(name.c_str(), value.c_str(), 1);
@@ -76,6 +77,11 @@ TEST_F(PrivateHome, PlacesFollowTheUser)
         EXPECT_EQ(productRegistryFile(), folder_.path() / "home" / ".local/share/skat-setup/products.ini");
     }
     EXPECT_EQ(temporaryBase(), folder_.path() / "tmp");
+    // Asked to, root installs for itself alone.
+    ::setenv("SKAT_SETUP_PER_USER", "1", 1);
+    EXPECT_FALSE(systemWideInstall());
+    EXPECT_EQ(installFolder(), folder_.path() / "home" / ".local/opt/skat");
+    ::unsetenv("SKAT_SETUP_PER_USER");
 }
 
 TEST_F(PrivateHome, ProductRegistryRoundTripAndLockedWriters)
@@ -158,4 +164,18 @@ TEST_F(PrivateHome, HelperExitCodes)
     // The staging folders are gone.
     EXPECT_TRUE(fs::is_empty(folder_.path() / "tmp"));
     EXPECT_EQ(installerExitText(INSTALL_USER_EXIT), "User cancelled installation.");
+}
+
+TEST(InstallerExitCodes, SurviveTheEightBitProcessStatus)
+{
+    for (int code : {0, 1602, 1603, 1619, 1638, 1639, 1641, 3010}) {
+        SCOPED_TRACE(code);
+        const int status = processStatusOf(code);
+        EXPECT_GE(status, 0);
+        EXPECT_LT(status, 126);   // below the shell's own codes
+        EXPECT_EQ(installerCodeOf(status), code);
+    }
+    EXPECT_EQ(installerCodeOf(processStatusOf(4711)), INSTALL_FAILURE);
+    EXPECT_EQ(installerCodeOf(1), INSTALL_FAILURE);
+    EXPECT_EQ(installerCodeOf(127), INSTALL_FAILURE);   // "command not found"
 }

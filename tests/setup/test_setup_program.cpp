@@ -2,6 +2,7 @@
 // a user would run it, with a private HOME.
 
 #include "setup/InstallPlaces.h"
+#include "setup/PackageInstall.h"
 #include "setup/Payload.h"
 #include "setup/ProductRegistry.h"
 #include "setup_test_support.h"
@@ -36,16 +37,13 @@ protected:
         // Setup, in PATH. The package goes below a folder with a blank.
         environment_ = "env -i PATH=" + shellQuoted(BUILD.string() + ":/usr/bin:/bin") + " HOME=" + shellQuoted(home())
             + " TEMP=" + shellQuoted(folder_.path() / "temp dir") + " TMPDIR=" + shellQuoted(folder_.path() / "tmp")
-            + " SKAT_SETUP_ROOT=" + shellQuoted(root_);
+            + " SKAT_SETUP_ROOT=" + shellQuoted(root_) + " SKAT_SETUP_PER_USER=1";
     }
 
     fs::path home() const { return folder_.path() / "home"; }
-    // Where the helper installs for this user (or for "root" under the test's root).
-    fs::path installed() const { return ::geteuid() == 0 ? root_ / "opt/skat" : home() / ".local/opt/skat"; }
-    fs::path registryFile() const
-    {
-        return ::geteuid() == 0 ? root_ / "var/lib/skat-setup/products.ini" : home() / ".local/share/skat-setup/products.ini";
-    }
+    // Where the helper installs for this user (root too installs per user here).
+    fs::path installed() const { return home() / ".local/opt/skat"; }
+    fs::path registryFile() const { return home() / ".local/share/skat-setup/products.ini"; }
 
     int run(const fs::path& setupFile, const std::string& arguments = "--LOG")
     {
@@ -206,4 +204,40 @@ TEST_F(SetupProgramTest, OffsetQueryAndDamagedFiles)
         EXPECT_FALSE(fs::exists(home() / ".bashrc.msi"));
         EXPECT_FALSE(fs::exists(installed()));
     }
+}
+
+TEST_F(SetupProgramTest, InstallerCancelledByTheUserEndsWithoutAMessage)
+{
+    // A copied Setup finds the installer in PATH: here one that reports that
+    // the user cancelled (1602), as the real installer does.
+    const fs::path bin = folder_.path() / "bin";
+    fs::create_directories(bin);
+    writeBytes(bin / "msiexec", "#!/bin/sh\nexit " + std::to_string(processStatusOf(INSTALL_USER_EXIT)) + "\n");
+    fs::permissions(bin / "msiexec", fs::perms::owner_all);
+    fs::copy_file(BUILD / "Setup", folder_.path() / "Setup");
+    environment_ = "env -i PATH=" + shellQuoted(bin.string() + ":/usr/bin:/bin") + " HOME=" + shellQuoted(home())
+        + " TEMP=" + shellQuoted(folder_.path() / "temp dir") + " SKAT_SETUP_PER_USER=1";
+    EXPECT_EQ(run(folder_.path() / "Setup"), 1);
+    const std::vector<std::string> lines = log();
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[lines.size() - 2].rfind("\tCommandline: msiexec /I ", 0), 0u);
+    EXPECT_EQ(lines.back(), "\tMsiExec.exe liefert einen Rückgabewert von 1602");
+    EXPECT_EQ(stderrText(), "");   // the installer has told the user
+    EXPECT_TRUE(fs::is_empty(folder_.path() / "temp dir"));
+}
+
+TEST_F(SetupProgramTest, HelperFailureReachesSetupAsTheInstallersCode)
+{
+    // A file where the install folder's parent should be: nothing can be
+    // copied, the helper ends with 1603 and shows why; Setup adds no message.
+    fs::create_directories(home() / ".local");
+    writeBytes(home() / ".local/opt", "in the way");
+    EXPECT_EQ(run(BUILD / "Setup"), 1);
+    EXPECT_EQ(log().back(), "\tMsiExec.exe liefert einen Rückgabewert von 1603");
+    const std::string errors = stderrText();
+    EXPECT_NE(errors.find("Fatal error during installation."), std::string::npos) << errors;
+    EXPECT_EQ(errors.find("Fehler bei der Installation"), std::string::npos) << errors;
+    EXPECT_FALSE(fs::exists(registryFile()));   // nothing recorded as installed
+    EXPECT_TRUE(fs::is_empty(folder_.path() / "temp dir"));
+    EXPECT_TRUE(fs::is_empty(folder_.path() / "tmp"));
 }

@@ -8,6 +8,7 @@
 // pictures (JPEG), the mask, the back, a thumbnail and the stack pictures.
 
 #include "CardArt.h"
+#include "../common/QuietBuildLog.h"
 
 #include <QDir>
 #include <QFile>
@@ -62,6 +63,7 @@ int usage() {
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    tools::quietBuildLog();
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3) return usage();

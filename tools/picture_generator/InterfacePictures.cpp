@@ -43,9 +43,9 @@ struct SheetColumns {
 
 SheetColumns sheetColumns(bool four) {
     if (!four)
-        return {false, {22, 58, 86, 160, 188, 214, 298, 382, 466}, 18, 45, 64, 81,
+        return {false, {22, 85, 158, 186, 214, 298, 382, 466}, 18, 45, 64, 81,
                 {87, 99, 111, 123, 135, 147}, 183, 210, 271, 84, 3};
-    return {true, {18, 42, 61, 129, 157, 179, 251, 323, 395, 467}, 14, 30, 45, 61,
+    return {true, {17, 60, 127, 157, 182, 251, 323, 395, 467}, 14, 30, 45, 61,
             {62, 73, 84, 95, 106, 117}, 154, 180, 234, 72, 4};
 }
 
@@ -81,18 +81,22 @@ void sheetTop(QPainter& p, const QRectF& r, bool four, bool english) {
     p.drawLine(QPointF(0, 42), QPointF(r.width(), 42));
     p.drawLine(QPointF(0, 71), QPointF(r.width(), 71));
     rules(p, c, 0, 72);
-    const double y = 50;
-    smallLabel(p, c.numberRight - 8, y, english ? QStringLiteral("No") : QStringLiteral("Nr"));
-    smallLabel(p, c.symbolCentre, y, english ? QStringLiteral("Game") : QStringLiteral("Spiel"));
-    smallLabel(p, c.withCol - 2, y, english ? QStringLiteral("w") : QStringLiteral("m"));
-    smallLabel(p, c.withoutCol - 4, y, english ? QStringLiteral("wo") : QStringLiteral("o"));
+    // Two rows of column titles under the band: groups above, columns below.
+    const double top = 44, below = 57;
+    smallLabel(p, c.numberRight - 7, below, english ? QStringLiteral("No") : QStringLiteral("Nr"), 8);
+    smallLabel(p, c.symbolCentre - (four ? 4 : 8), top, english ? QStringLiteral("Game") : QStringLiteral("Spiel"), 8);
+    smallLabel(p, (c.withCol + c.withoutCol) / 2 + (four ? 2 : 1), top, english ? QStringLiteral("Tops") : QStringLiteral("Spitzen"), 8);
+    smallLabel(p, c.withCol - 4, below, english ? QStringLiteral("w") : QStringLiteral("m"), 8);
+    smallLabel(p, c.withoutCol - 4, below, english ? QStringLiteral("wo") : QStringLiteral("o"), 8);
+    smallLabel(p, (c.levels[0] + c.levels[5]) / 2 + 4, top, english ? QStringLiteral("Levels") : QStringLiteral("Stufen"), 8);
     const QStringList levels = english
         ? QStringList{QStringLiteral("H"), QStringLiteral("S"), QStringLiteral("a"), QStringLiteral("B"), QStringLiteral("a"), QStringLiteral("O")}
-        : QStringList{QStringLiteral("H"), QStringLiteral("S"), QStringLiteral("a"), QStringLiteral("Sw"), QStringLiteral("a"), QStringLiteral("O")};
-    for (int i = 0; i < 6; ++i) smallLabel(p, c.levels[i] + 4, y, levels[i], 8);
-    smallLabel(p, c.won - 12, y, QStringLiteral("+"), 11);
-    smallLabel(p, c.lost - 12, y, QStringLiteral("−"), 11);
-    centredText(p, QRectF(4, 6, c.lines[4] - 8, 30), english ? QStringLiteral("Score sheet") : QStringLiteral("Spielliste"),
+        : QStringList{QStringLiteral("H"), QStringLiteral("S"), QStringLiteral("a"), QStringLiteral("S"), QStringLiteral("a"), QStringLiteral("O")};
+    for (int i = 0; i < 6; ++i) smallLabel(p, c.levels[i] + 3.5, below, levels[i], 8);
+    smallLabel(p, (c.won + c.lost) / 2 - 11, top, english ? QStringLiteral("Value") : QStringLiteral("Wert"), 8);
+    smallLabel(p, c.won - 10, below, QStringLiteral("+"), 10);
+    smallLabel(p, c.lost - 10, below, QStringLiteral("−"), 10);
+    centredText(p, QRectF(4, 6, c.lines[c.lines.size() - c.players - 1] - 8, 30), english ? QStringLiteral("Score sheet") : QStringLiteral("Spielliste"),
                 15, QColor(50, 70, 120), true, true);
     Q_UNUSED(r);
 }
@@ -117,7 +121,8 @@ void sheetBottom(QPainter& p, const QRectF& r, bool four, bool english) {
     std::vector<double> playerLines(c.lines.end() - (c.players + 1), c.lines.end());
     p.setPen(QPen(kSheetLine, 1));
     for (double x : playerLines) p.drawLine(QPointF(x + 0.5, 0), QPointF(x + 0.5, 92));
-    for (double y : {15.5, 30.5, 45.5, 60.5, 92.5}) p.drawLine(QPointF(c.lines[4], y), QPointF(r.width() - 2, y));
+    const double labelsEnd = c.lines[c.lines.size() - c.players - 1];
+    for (double y : {15.5, 30.5, 45.5, 60.5, 92.5}) p.drawLine(QPointF(labelsEnd, y), QPointF(r.width() - 2, y));
     const QStringList labels = english
         ? QStringList{QStringLiteral("Total"), QStringLiteral("Won"), QStringLiteral("Lost"), QStringLiteral("Bonus"), QStringLiteral("Result")}
         : QStringList{QStringLiteral("Summe"), QStringLiteral("Gewonnen"), QStringLiteral("Verloren"), QStringLiteral("Bonus"), QStringLiteral("Ergebnis")};
@@ -128,8 +133,8 @@ void sheetBottom(QPainter& p, const QRectF& r, bool four, bool english) {
     p.setPen(QColor(70, 90, 130));
     const double rows[] = {12, 27, 42, 57, 80};
     for (int i = 0; i < 5; ++i)
-        p.drawText(QRectF(8, rows[i] - 11, c.lines[4] - 14, 14), Qt::AlignRight | Qt::AlignVCenter, labels[i]);
-    p.drawText(QRectF(8, 88, c.lines[4] - 14, 14), Qt::AlignRight | Qt::AlignVCenter,
+        p.drawText(QRectF(8, rows[i] - 11, labelsEnd - 14, 14), Qt::AlignRight | Qt::AlignVCenter, labels[i]);
+    p.drawText(QRectF(8, 88, labelsEnd - 14, 14), Qt::AlignRight | Qt::AlignVCenter,
                english ? QStringLiteral("Balance") : QStringLiteral("Abrechnung"));
     p.setPen(QPen(QColor(200, 80, 80, 160), 1));
     p.drawLine(QPointF(2.5, 0), QPointF(2.5, r.height()));

@@ -7,6 +7,7 @@
 
 #include "Painting.h"
 #include "Pictures.h"
+#include "../common/QuietBuildLog.h"
 
 #include <QDir>
 #include <QFile>
@@ -95,6 +96,7 @@ int usage() {
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    tools::quietBuildLog();
     QGuiApplication app(argc, argv);   // fonts need the GUI application
     const QStringList args = app.arguments();
     if (args.size() < 3) return usage();

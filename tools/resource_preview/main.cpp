@@ -4,6 +4,8 @@
 // writes table-<theme>.png (a dealt table in each of the three scenic
 // themes) and hand-<set>.png (a hand of each card set).
 
+#include "../common/QuietBuildLog.h"
+
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -158,6 +160,7 @@ QImage hand(const QString& set, const QStringList& cards) {
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    tools::quietBuildLog();
     QGuiApplication app(argc, argv);
     if (argc < 3) {
         std::fprintf(stderr, "usage: resource_preview <Ressourcen folder> <output folder>\n");
