@@ -1,6 +1,7 @@
 // Mail through a fake xdg-email and a fake sendmail placed first on PATH.
 
 #include "CrashTestSupport.h"
+#include "NulSeparated.h"
 
 #include "vordix/windows/3rdparty/MailSender.h"
 
@@ -48,16 +49,7 @@ protected:
         writeFile(scratch.file("bin/sendmail"),
                   "#!/bin/sh\n" + std::regex_replace(script, std::regex("OUT"), scratch.file("sendmail")) + "\n", true);
     }
-    std::vector<std::string> xdgArguments() {
-        const std::string text = readFile(scratch.file("xdg-args"));
-        std::vector<std::string> out;
-        for (size_t at = 0; at < text.size();) {
-            const size_t end = text.find('\0', at);
-            out.push_back(text.substr(at, end - at));
-            at = end + 1;
-        }
-        return out;
-    }
+    std::vector<std::string> xdgArguments() { return testsupport::nulSeparated(readFile(scratch.file("xdg-args"))); }
     static MailMessage reportMail() {
         MailMessage message;
         message.addRecipient("bugs@example.org");

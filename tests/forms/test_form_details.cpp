@@ -10,6 +10,9 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -211,6 +214,23 @@ TEST(MainWindowForm, TextViewIsReadOnlyButSelectable) {
     EXPECT_TRUE(view->isReadOnly());
     EXPECT_EQ(view->textInteractionFlags(), Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     EXPECT_EQ(window.font().pointSize(), 8);
+}
+
+TEST_F(FormDetails, BugReportTextKeepsOnlyTheCharactersOfPastedFormattedText) {
+    DialogForm form(362);
+    auto* edit = form.control<QTextEdit>(363);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_FALSE(edit->acceptRichText());
+    EXPECT_EQ(edit->toPlainText(), QString());   // nothing visible at first
+    auto* data = new QMimeData;
+    data->setHtml(QStringLiteral("<b>fett</b> <i>kursiv</i> <span style=\"color:red\">rot</span>"));
+    data->setText(QStringLiteral("fett kursiv rot"));
+    QGuiApplication::clipboard()->setMimeData(data);
+    edit->paste();
+    EXPECT_EQ(edit->toPlainText(), QStringLiteral("fett kursiv rot"));
+    const QString html = edit->toHtml();
+    for (const char* format : {"font-weight:700", "font-style:italic", "color:#ff0000"})
+        EXPECT_FALSE(html.contains(QLatin1String(format))) << format;
 }
 
 } // namespace

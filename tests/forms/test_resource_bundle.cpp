@@ -14,7 +14,12 @@
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QResource>
+#include <QApplication>
+#include <QDialog>
+#include <QPushButton>
 #include <QSet>
+#include <QTabWidget>
+#include <QToolBar>
 
 namespace {
 
@@ -139,6 +144,43 @@ TEST(ResourceBundle, StyleSheetsHoldTheirRules) {
     const QString reportText = QString::fromUtf8(report.readAll());
     EXPECT_TRUE(reportText.contains(QLatin1String("#headerBkGnd")));
     EXPECT_TRUE(reportText.contains(QLatin1String("0.971591")));
+}
+
+QStringList& capturedWarnings() {
+    static QStringList warnings;
+    return warnings;
+}
+
+// Both style sheets parse: Qt complains about a broken sheet only when it
+// styles a widget with it.
+TEST(ResourceBundle, StyleSheetsApplyWithoutComplaints) {
+    const QString previousSheet = qApp->styleSheet();
+    capturedWarnings().clear();
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& m) {
+        if (type != QtDebugMsg) capturedWarnings().append(m);
+    });
+    for (const char* sheet : {":/styles/Skat.qss", ":/styles/ErrorReport.qss"}) {
+        QFile file{QString::fromLatin1(sheet)};
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        qApp->setStyleSheet(QString::fromUtf8(file.readAll()));
+        QDialog dialog;
+        auto* tabs = new QTabWidget(&dialog);
+        tabs->addTab(new QWidget, QStringLiteral("Eins"));
+        tabs->addTab(new QWidget, QStringLiteral("Zwei"));
+        auto* button = new QPushButton(QStringLiteral("OK"), &dialog);
+        auto* bar = new QToolBar(&dialog);
+        auto* frame = new QWidget(&dialog);
+        frame->setObjectName(QStringLiteral("frame"));
+        auto* header = new QWidget(&dialog);
+        header->setObjectName(QStringLiteral("headerBkGnd"));
+        for (QWidget* w : {static_cast<QWidget*>(&dialog), static_cast<QWidget*>(tabs), static_cast<QWidget*>(button),
+                           static_cast<QWidget*>(bar), frame, header})
+            w->ensurePolished();
+        dialog.grab();   // paints once with the sheet
+    }
+    qInstallMessageHandler(previous);
+    qApp->setStyleSheet(previousSheet);
+    EXPECT_TRUE(capturedWarnings().isEmpty()) << capturedWarnings().join(QLatin1Char('\n')).toStdString();
 }
 
 TEST(ResourceBundle, PathOutsideTheBundleGivesANullPicture) {
