@@ -91,6 +91,12 @@ std::wstring BILDER::cardSetTitle(int index) const {
     return cardSets.sets[index].displayName;
 }
 
+bool BILDER::loadThumbnail(int index, VORDIX_BITMAP& into) const {
+    if (index < 0 || index >= cardSetCount()) return false;
+    const KARTENSET_BESCHREIBUNG& set = cardSets.sets[index];
+    return !set.thumbnailFile.empty() && loadInto(into, setFolder(set), set.thumbnailFile);
+}
+
 bool BILDER::selectCardSet(int index) {
     if (index < 0 || index >= cardSetCount()) return false;
     if (index == currentSet) return true;

@@ -51,6 +51,10 @@ public:
     // The display name of a set; empty outside the list.
     std::wstring cardSetTitle(int index) const;
     int cardSetCount() const { return static_cast<int>(cardSets.sets.size()); }
+    // Loads the preview picture of a set into the caller's bitmap (the
+    // settings dialog shows it); false outside the list or when it cannot be
+    // read. The cache keeps no thumbnails itself.
+    bool loadThumbnail(int index, VORDIX_BITMAP& into) const;
 
     // The face of a card, loaded on first use; face 0 unloaded for no card.
     VORDIX_BITMAP& cardFace(CardId card);

@@ -150,6 +150,14 @@ TEST_F(BilderTest, StartsWithTheStoredSetOrTheFrenchOne) {
     EXPECT_EQ(images.cardSetTitle(0), L"Französisches Blatt");
     EXPECT_TRUE(images.cardSetTitle(3).empty());
     EXPECT_TRUE(images.cardSetTitle(-1).empty());
+    for (int index = 0; index < 3; ++index) {
+        VORDIX_BITMAP thumbnail;
+        EXPECT_TRUE(images.loadThumbnail(index, thumbnail)) << index;
+        EXPECT_GT(thumbnail.getWidth(), 0);
+    }
+    VORDIX_BITMAP none;
+    EXPECT_FALSE(images.loadThumbnail(3, none));
+    EXPECT_FALSE(none.isLoaded());
 
     BILDER::destroyInstance();
     (*factory->preferences)[PREF_CARD_SET] = L"Deutsches Blatt";

@@ -480,13 +480,13 @@ std::vector<Picture> bundlePictures() {
     }));
     list.push_back(make(QStringLiteral("dialogues/Titellogo.png"), 681, 464, [](QPainter& p, const QRectF& r) {
         clothPanel(p, r, 30);
-        // Four jacks fanned above the name.
+        // Four cards fanned above the name, suit symbols only: the logo says "Skat" and nothing else.
         const Suit fan[] = {Suit::Diamonds, Suit::Hearts, Suit::Spades, Suit::Clubs};
         for (int i = 0; i < 4; ++i) {
             p.save();
             p.translate(r.center().x(), 330);
             p.rotate(-27 + i * 18);
-            miniCard(p, QRectF(-52, -290, 104, 156), fan[i], QStringLiteral("B"), false);
+            miniCard(p, QRectF(-52, -290, 104, 156), fan[i], QString(), false);
             p.restore();
         }
         outlinedText(p, QRectF(0, 230, r.width(), 200), QStringLiteral("Skat"), 150, kGold, QColor(70, 40, 0));
