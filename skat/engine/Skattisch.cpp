@@ -316,7 +316,7 @@ void SKATTISCH_SERVER::stopGameLoop()
     if (loopRunning_) {
         stopRequested_ = true;
         EVENT_HANDOFF::instance().wakeAll();
-        suspender_.resume(VORDIX_IPC::RESUME_TABLE_STOPPED);
+        suspender_.resume(RESUME_TABLE_STOPPED);
         if (loopOfThisThread == this)
             return; // asked by the loop itself: it ends at its next stop test
         auto services = tableServices();
@@ -487,7 +487,7 @@ bool SKATTISCH_SERVER::playerFinished(int slot, const PLAYER_AKTION& answer)
 int SKATTISCH_SERVER::waitForAnswers(int kind, unsigned slots)
 {
     if (stopRequested_)
-        return VORDIX_IPC::RESUME_TABLE_STOPPED;
+        return RESUME_TABLE_STOPPED;
     {
         std::lock_guard lock(requestMutex_);
         openKind_ = kind;
@@ -512,7 +512,7 @@ int SKATTISCH_SERVER::waitForAnswers(int kind, unsigned slots)
     suspender_.clearSuspendAction();
     while (code == VORDIX_IPC::SUSPEND_PENDING || code == VORDIX_IPC::RESUME_TIMED_OUT) {
         if (stopRequested_) {
-            code = VORDIX_IPC::RESUME_TABLE_STOPPED;
+            code = RESUME_TABLE_STOPPED;
             break;
         }
         code = suspender_.waitFor(60);
@@ -525,8 +525,8 @@ int SKATTISCH_SERVER::waitForAnswers(int kind, unsigned slots)
         awaitedSlots_ = 0;
     }
     if (stopRequested_)
-        return VORDIX_IPC::RESUME_TABLE_STOPPED;
-    if (code != VORDIX_IPC::RESUME_ANSWERED && code != VORDIX_IPC::RESUME_TABLE_STOPPED)
+        return RESUME_TABLE_STOPPED;
+    if (code != VORDIX_IPC::RESUME_ANSWERED && code != RESUME_TABLE_STOPPED)
         requestFailed_ = true;
     return code;
 }

@@ -16,7 +16,7 @@
 #include "skat/engine/Spielstruct.h"
 #include "skat/engine/TischBeobachter.h"
 #include "vordix/Random.h"
-#include "vordix/ipc/ThreadSuspender.h"
+#include "vordix/ThreadSuspender.h"
 
 #include <array>
 #include <atomic>

@@ -104,6 +104,10 @@ enum NetworkMessageKind : int {
     PLAYER_ACTION_REPLY = 10,
 };
 
+// The table's own resume code of its wait for answers: the game loop is
+// being stopped (beside the suspender's codes in vordix/ThreadSuspender.h).
+inline constexpr int RESUME_TABLE_STOPPED = 4;
+
 // Confirmation values after a settlement or a passed game.
 enum ConfirmDecision : int {
     CONFIRM_NEXT_GAME = 1,

@@ -7,7 +7,7 @@
 #include "vordix/ipc/OfferedService.h"
 #include "vordix/ipc/ReceivingThread.h"
 #include "vordix/ipc/SocketInfo.h"
-#include "vordix/ipc/ThreadSuspender.h"
+#include "vordix/ThreadSuspender.h"
 
 namespace VORDIX_IPC {
 

@@ -6,7 +6,7 @@
 #include "vordix/ipc/Frame.h"
 #include "vordix/ipc/FrameBuffer.h"
 #include "vordix/ipc/Message.h"
-#include "vordix/ipc/ThreadSuspender.h"
+#include "vordix/ThreadSuspender.h"
 
 namespace VORDIX_IPC {
 

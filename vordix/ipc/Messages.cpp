@@ -1,7 +1,7 @@
 #include "vordix/ipc/AsyncMessage.h"
 #include "vordix/ipc/HeartbeatMessage.h"
 #include "vordix/ipc/IPCServer.h"
-#include "vordix/ipc/IdPool.h"
+#include "vordix/IdPool.h"
 #include "vordix/ipc/SyncMessage.h"
 
 namespace VORDIX_IPC {

@@ -1,7 +1,7 @@
 #include "vordix/ipc/SocketInfo.h"
 
 #include "vordix/ipc/HeartbeatThread.h"
-#include "vordix/ipc/IdPool.h"
+#include "vordix/IdPool.h"
 #include "vordix/ipc/ReceivingThread.h"
 
 namespace VORDIX_IPC {

@@ -1,4 +1,4 @@
-#include "vordix/ipc/ThreadSuspender.h"
+#include "vordix/ThreadSuspender.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,10 @@
 using namespace VORDIX_IPC;
 
 namespace {
+
+// A code of the suspender's user, none of its own.
+constexpr int OWN_CODE = 4;
+
 // Spins (bounded) until the suspender has a thread in its wait.
 void awaitWaiter(const CThreadSuspender& s) {
     for (int i = 0; i < 5000 && s.getState() != SUSPEND_PENDING; ++i)
@@ -17,7 +21,7 @@ void awaitWaiter(const CThreadSuspender& s) {
 } // namespace
 
 TEST(ThreadSuspender, ResumeCodesReachTheWaitingThread) {
-    for (int code : {RESUME_ANSWERED, RESUME_TABLE_STOPPED, RESUME_CONNECTION_LOST, RESUME_REFUSED}) {
+    for (int code : {int{RESUME_ANSWERED}, OWN_CODE, int{RESUME_CONNECTION_LOST}, int{RESUME_REFUSED}}) {
         CThreadSuspender s;
         int result = -1;
         std::thread waiter([&] { result = s.wait(); });
@@ -115,11 +119,11 @@ TEST(ThreadSuspender, StopWakesEveryWaiter) {
     std::atomic<int> stopped{0};
     std::vector<std::thread> waiters;
     for (int i = 0; i < 3; ++i)
-        waiters.emplace_back([&] { stopped += shared.wait() == RESUME_TABLE_STOPPED; });
-    waiters.emplace_back([&] { stopped += other.waitFor(60) == RESUME_TABLE_STOPPED; });
+        waiters.emplace_back([&] { stopped += shared.wait() == OWN_CODE; });
+    waiters.emplace_back([&] { stopped += other.waitFor(60) == OWN_CODE; });
     for (int i = 0; i < 5000 && CSuspendedThreadRegistry::instance().waitingCount() < 4; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    CSuspendedThreadRegistry::instance().resumeAll(RESUME_TABLE_STOPPED);
+    CSuspendedThreadRegistry::instance().resumeAll(OWN_CODE);
     for (auto& t : waiters) t.join();
     EXPECT_EQ(stopped.load(), 4);
     EXPECT_EQ(CSuspendedThreadRegistry::instance().waitingCount(), 0u);

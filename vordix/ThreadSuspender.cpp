@@ -1,6 +1,6 @@
-#include "vordix/ipc/ThreadSuspender.h"
+#include "vordix/ThreadSuspender.h"
 
-#include "vordix/ipc/IdPool.h"
+#include "vordix/IdPool.h"
 
 namespace VORDIX_IPC {
 

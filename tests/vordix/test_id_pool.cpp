@@ -1,4 +1,4 @@
-#include "vordix/ipc/IdPool.h"
+#include "vordix/IdPool.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "vordix/ipc/IdPool.h"
+#include "vordix/IdPool.h"
 
 namespace VORDIX_IPC {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Blocks one thread until another resumes it with a code. Serves the
-// request/reply waits of the connection manager and the table's wait for a
-// player's answer.
+// request/reply waits of the connection manager and any other wait for an
+// answer from another thread.
 
 #include <chrono>
 #include <condition_variable>
@@ -13,13 +13,13 @@
 
 namespace VORDIX_IPC {
 
-// Resume codes, shared by every user of the suspender.
+// Resume codes, shared by every user of the suspender. A user may resume
+// with a code of its own that none of these take (4, or from 7 on).
 enum ResumeCode : int {
     RESUME_ANSWERED = 0,
     SUSPEND_PENDING = 1,         // the state while a thread waits
     RESUME_ACTION_FAILED = 2,    // the suspend action returned false
     RESUME_TIMED_OUT = 3,
-    RESUME_TABLE_STOPPED = 4,
     RESUME_CONNECTION_LOST = 5,
     RESUME_REFUSED = 6,
 };
