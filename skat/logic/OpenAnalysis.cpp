@@ -192,10 +192,11 @@ OpenAnalysisStore::Snapshot OpenAnalysisStore::snapshot() const
     return latest_;
 }
 
-CardId openGameCard(const SPIELKARTEN& cards, const SPIELSTRUCT& record, VORDIX_RANDOM& random,
-                    LeadRatings leadRatings, const OpenChoiceContext& context, OpenAnalysisStore* store)
+namespace {
+
+CardId openGameCardOf(const OpenGameView& view, VORDIX_RANDOM& random, LeadRatings leadRatings,
+                      const OpenChoiceContext& context, OpenAnalysisStore* store)
 {
-    const OpenGameView view = openGameViewOf(cards, record);
     if (!isValidSeat(view.self)
         || !openAnalysisAsked(view.type, view.self, view.declarer,
                               std::popcount(view.hands[static_cast<std::size_t>(view.self)]))) {
@@ -215,4 +216,18 @@ CardId openGameCard(const SPIELKARTEN& cards, const SPIELSTRUCT& record, VORDIX_
     if (store)
         store->publish(view, result, chosen);
     return chosen;
+}
+
+} // namespace
+
+CardId openGameCard(const GameSnapshot& game, VORDIX_RANDOM& random, LeadRatings leadRatings,
+                    const OpenChoiceContext& context, OpenAnalysisStore* store)
+{
+    return openGameCardOf(openGameViewOf(game), random, leadRatings, context, store);
+}
+
+CardId openGameCard(const SPIELKARTEN& cards, const SPIELSTRUCT& record, VORDIX_RANDOM& random,
+                    LeadRatings leadRatings, const OpenChoiceContext& context, OpenAnalysisStore* store)
+{
+    return openGameCardOf(openGameViewOf(cards, record), random, leadRatings, context, store);
 }

@@ -79,5 +79,7 @@ private:
 // has rated the cards: runs the analysis when it is asked for and returns
 // its card (0 when it was not asked or chose none). The result goes to the
 // store when one is given.
+CardId openGameCard(const GameSnapshot& game, VORDIX_RANDOM& random, LeadRatings leadRatings,
+                    const OpenChoiceContext& context, OpenAnalysisStore* store = nullptr);
 CardId openGameCard(const SPIELKARTEN& cards, const SPIELSTRUCT& record, VORDIX_RANDOM& random,
                     LeadRatings leadRatings, const OpenChoiceContext& context, OpenAnalysisStore* store = nullptr);

@@ -1,8 +1,11 @@
 #include "skat/logic/OpenGameView.h"
 
+#include "skat/engine/ComputerLogic.h"
 #include "skat/engine/Einblatt.h"
 #include "skat/engine/Spielkarten.h"
 #include "skat/engine/Spielstruct.h"
+
+#include <bit>
 
 CardSet OpenGameView::trickCards() const { return STICH(trick, trickCount).cardSet(); }
 
@@ -51,46 +54,55 @@ void noteVoids(OpenGameView& view, TrickCode code, int count, Seat leader)
 
 } // namespace
 
-OpenGameView openGameViewOf(const SPIELKARTEN& cards, const SPIELSTRUCT& record)
+OpenGameView openGameViewOf(const GameSnapshot& game)
 {
     OpenGameView view;
-    view.type = record.SPIELART.SPIEL_TYP;
-    view.declarer = record.ALLEIN;
-    view.winLevel = record.SPIELART.GEWINN_STUFE;
-    view.levelReached = record.SPIELART.STUFE;
-    view.self = cards.seatToMove();
+    view.type = game.record.SPIELART.SPIEL_TYP;
+    view.declarer = game.record.ALLEIN;
+    view.winLevel = game.record.SPIELART.GEWINN_STUFE;
+    view.levelReached = game.record.SPIELART.STUFE;
+    view.self = game.seatToMove();
     for (Seat s = 0; s < 3; ++s)
-        view.hands[static_cast<std::size_t>(s)] = cards.hands[static_cast<std::size_t>(s)].cardSet();
-    view.trick = cards.trick.code();
-    view.trickCount = cards.trick.count() > 2 ? 2 : cards.trick.count();
-    view.leader = cards.AUSP;
+        view.hands[static_cast<std::size_t>(s)] = game.cards.hands[static_cast<std::size_t>(s)].cardSet();
+    view.trick = game.cards.trick.code();
+    view.trickCount = game.cards.trick.count() > 2 ? 2 : game.cards.trick.count();
+    view.leader = game.cards.AUSP;
 
-    const STAPEL& pile = cards.pile;
-    view.completedTricks = pile.trickCount();
-    for (int n = 1; n <= pile.trickCount(); ++n) {
-        const STICH trick = pile.trick(n);
-        const CardSet set = trick.cardSet();
-        const Seat taker = pile.takerOfTrick(n);
+    view.completedTricks = game.trickCount;
+    for (int n = 0; n < game.trickCount; ++n) {
+        const PlayedTrick& trick = game.tricks[static_cast<std::size_t>(n)];
+        const CardSet set = STICH(trick.code, 3).cardSet();
         view.played |= set;
+        if (!isValidSeat(trick.leader))
+            continue;
+        const Seat taker = (trick.leader + trickWinnerIndex(view.type, trick.code)) % 3;
         const int points = pointsOfSet(set);
-        if (isValidSeat(taker))
-            view.seatPoints[static_cast<std::size_t>(taker)] += points;
-        if (taker == view.declarer)
+        view.seatPoints[static_cast<std::size_t>(taker)] += points;
+        if (taker == view.declarer) {
             view.declarerTrickPoints += points;
-        else {
+        } else {
             view.defenderTrickPoints += points;
             ++view.defenderTricks;
         }
-        noteVoids(view, trick.code(), trick.count(), pile.leaderOfTrick(n));
+        noteVoids(view, trick.code, 3, trick.leader);
     }
     noteVoids(view, view.trick, view.trickCount, view.leader);
 
-    // The skat: laid away into the pile, or still lying where it was dealt.
-    view.skat = (pile.skat().cardSet() | cards.skat.cardSet()) & ~view.played;
+    // The skat: the two cards in no hand, trick or taken trick.
+    view.skat = ~(view.hands[0] | view.hands[1] | view.hands[2] | view.played | view.trickCards());
+    if (std::popcount(view.skat) != 2)
+        view.skat = game.laidAway;
     const bool handGame = view.winLevel >= WIN_LEVEL_HAND;
     view.skatKnown = view.type != GAME_RAMSCH && view.self == view.declarer && !handGame;
     view.declarerHandShown = view.type != GAME_RAMSCH
         && (view.type == GAME_GRAND_OUVERT || view.winLevel == WIN_LEVEL_OUVERT
             || view.winLevel == WIN_LEVEL_OUVERT_HAND);
     return view;
+}
+
+OpenGameView openGameViewOf(const SPIELKARTEN& cards, const SPIELSTRUCT& record)
+{
+    GameSnapshot game;
+    game.take(cards, record, cards.seatToMove());
+    return openGameViewOf(game);
 }

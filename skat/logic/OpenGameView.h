@@ -10,6 +10,7 @@
 
 class SPIELKARTEN;
 class SPIELSTRUCT;
+struct GameSnapshot;
 
 struct OpenGameView {
     GameType type = GAME_NONE;
@@ -49,5 +50,7 @@ struct OpenGameView {
     OpenDeal realDeal() const { return dealWith(hands, skat); }
 };
 
-// The view of the seat to move, from the table's cards and game record.
+// The view of the seat to move, from the snapshot the computer player is
+// given (it holds every hand) or from the table's cards and game record.
+OpenGameView openGameViewOf(const GameSnapshot& game);
 OpenGameView openGameViewOf(const SPIELKARTEN& cards, const SPIELSTRUCT& record);

@@ -76,6 +76,15 @@ TEST(OpenGameView, CountsPointsTricksVoidsAndWhatTheSeatKnows)
     EXPECT_TRUE(view.skatKnown);
     PlayedGame hand(0, GAME_CLUBS, WIN_LEVEL_HAND);
     EXPECT_FALSE(openGameViewOf(hand.cards, hand.record).skatKnown);
+
+    // A defender to move: the real skat is still there for the search with
+    // every hand known, but the defender has not seen it.
+    game.play("KA");
+    const OpenGameView defender = openGameViewOf(game.cards, game.record);
+    EXPECT_EQ(defender.self, 1);
+    EXPECT_EQ(defender.skat, cardsOf("CD C9"));
+    EXPECT_FALSE(defender.skatKnown);
+    EXPECT_EQ(defender.realDeal().declarerPoints, view.declarerTrickPoints + pointsOfSet(cardsOf("CD C9")));
 }
 
 TEST(UniformDealSampler, DrawsOnlyDealsThatFitWhatTheSeatKnows)
