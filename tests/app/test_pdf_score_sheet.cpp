@@ -292,3 +292,29 @@ TEST_F(PdfScoreSheetTest, ClosedSheetResultsMatchTheSheetAndTheMoneySumsToZero)
         }
     }
 }
+
+TEST_F(PdfScoreSheetTest, LongNamesStayOnTheSheet)
+{
+    // The library's text box leaves out a word wider than the box; such a
+    // name is drawn smaller instead. Names with blanks wrap.
+    for (int places : {3, 4}) {
+        Drawn drawn;
+        PdfScoreSheet writer(places, SKAT_PDF_FONT_DIR, pdfSheetTexts(PdfLanguage::German), SCORING_CLASSIC, 1);
+        writer.setDrawLog(&drawn.items);
+        const std::string longWord = "Donaudampfschifffahrt", withBlanks = "Anna Maria Schneider";
+        if (places == 3)
+            writer.setPlayerNames(longWord, withBlanks, "Jörg");
+        else
+            writer.setPlayerNames(longWord, withBlanks, "Jörg", "");
+        for (const std::string& name : {longWord, withBlanks, std::string("Jörg")}) {
+            auto item = std::find_if(drawn.items.begin(), drawn.items.end(),
+                                     [&](const PdfDrawnItem& i) { return i.text == name; });
+            ASSERT_NE(item, drawn.items.end()) << name;
+            EXPECT_GE(item->size, 6.0);
+            EXPECT_LE(item->right - item->left, places == 3 ? 30.01 : 25.01);
+        }
+        auto word = std::find_if(drawn.items.begin(), drawn.items.end(),
+                                 [&](const PdfDrawnItem& i) { return i.text == longWord; });
+        EXPECT_LT(word->size, 12.0);
+    }
+}

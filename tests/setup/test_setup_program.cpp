@@ -65,17 +65,24 @@ protected:
         EXPECT_TRUE(ProductRegistry(registryFile()).read(products));
         return products.size() == 1 ? products[0].versionString : "";
     }
-    // Every file of the package is installed as it was built.
+    // Every file of the package is installed as it was built: the program,
+    // its launcher and read-me and the whole resource folder.
     void expectInstalledFiles() const
     {
         const fs::path stage = BUILD / "package";
-        for (const char* file : {"Skat", "bin/skat", "LIESMICH.txt", "Ressourcen/PdfListe/cmunss.ttf",
-                                 "Ressourcen/PdfListe/cmunsx.ttf", "Ressourcen/PdfListe/cmuntt.ttf",
-                                 "Ressourcen/PdfListe/cmuntb.ttf"}) {
-            SCOPED_TRACE(file);
+        std::vector<fs::path> files = {"Skat", "bin/skat", "LIESMICH.txt"};
+        const fs::path resources = fs::canonical(stage / "Ressourcen");
+        for (const auto& entry : fs::recursive_directory_iterator(resources))
+            if (entry.is_regular_file())
+                files.push_back("Ressourcen" / fs::relative(entry.path(), resources));
+        ASSERT_GT(files.size(), 7u);
+        for (const fs::path& file : files) {
+            SCOPED_TRACE(file.string());
             ASSERT_TRUE(fs::exists(installed() / file));
             EXPECT_EQ(readText(installed() / file), readText(stage / file));
         }
+        EXPECT_TRUE(fs::exists(installed() / "Ressourcen/PdfListe/cmunss.ttf"));
+        EXPECT_TRUE(fs::exists(installed() / "Ressourcen/Skat_Text.xml"));
         EXPECT_EQ(fs::status(installed() / "bin/skat").permissions() & fs::perms::owner_exec, fs::perms::owner_exec);
         EXPECT_EQ(fs::status(installed() / "Skat").permissions() & fs::perms::owner_exec, fs::perms::owner_exec);
     }

@@ -155,16 +155,24 @@ void island(QPainter& p) {
         p.setBrush(bark);
         p.drawPath(trunk);
         const QPointF crown(x + dir * 96, 232);
+        // Fronds arch out from the crown and droop at their tips.
+        const QPointF tips[] = {{-200, 110}, {-165, 30}, {-95, -35}, {5, -60}, {100, -30}, {170, 35}, {205, 115}};
         for (int i = 0; i < 7; ++i) {
-            const double a = qDegreesToRadians(-170.0 + i * 28.0);
-            const QPointF tip = crown + QPointF(qCos(a) * 190, qSin(a) * 90 + 70);
+            const QPointF tip = crown + QPointF(tips[i].x() * dir, tips[i].y());
+            const QPointF mid = (crown + tip) / 2;
             QPainterPath frond;
             frond.moveTo(crown);
-            frond.quadTo(crown + (tip - crown) * 0.5 + QPointF(0, -50), tip);
-            frond.quadTo(crown + (tip - crown) * 0.5 + QPointF(0, -10), crown);
-            p.setBrush(QColor(30 + i * 6, 120 + i * 6, 50));
+            frond.quadTo(mid + QPointF(0, -70), tip);
+            frond.quadTo(mid + QPointF(0, -22), crown);
+            QLinearGradient leaf(crown, tip);
+            leaf.setColorAt(0, QColor(30, 110, 40));
+            leaf.setColorAt(1, QColor(70 + i * 8, 160 + i * 4, 60));
+            p.setBrush(leaf);
             p.drawPath(frond);
         }
+        p.setBrush(QColor(110, 80, 40));
+        p.drawEllipse(crown, 14, 12);   // coconuts
+        p.drawEllipse(crown + QPointF(dir * 16, 8), 11, 10);
     }
 }
 
