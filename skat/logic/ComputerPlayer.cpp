@@ -71,7 +71,13 @@ PlayView COMPUTER_LOGIK::viewOf(const GameSnapshot& game)
 
 CardId COMPUTER_LOGIK::chooseCard(const GameSnapshot& game)
 {
-    return chooseHeuristicCard(viewOf(game));
+    const CardId heuristic = chooseHeuristicCard(viewOf(game));
+    // Late in a game (null: a defender from the first trick) the open-game
+    // analysis chooses; among the cards it rates best the heuristic's own
+    // card is preferred.
+    const LeadRating preferred[] = {{heuristic, 1}};
+    const CardId open = openGameCard(game, openGameRandom_, preferred, {}, &openAnalysis_);
+    return open != NO_CARD ? open : heuristic;
 }
 
 int COMPUTER_LOGIK::evaluation(const GameSnapshot& game)
