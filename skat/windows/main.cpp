@@ -3,6 +3,7 @@
 // main window from its form, with its menu, and quits when it is closed.
 
 #include "skat/logic/ComputerPlayer.h"
+#include "skat/logic/PreplayTables.h"
 #include "skat/windows/ControlFactories.h"
 #include "skat/windows/ControlIdTable.h"
 #include "skat/windows/ResourceStringTable.h"
@@ -150,6 +151,9 @@ int main(int argc, char* argv[]) {
     services.removeCrashHandler = [] { g_crashHandler.reset(); };
     services.runReportMode = runReportMode;
     services.createApplication = [] {
+        // The computer player's tables are read here, on the GUI thread,
+        // so that a missing file is reported before any game starts.
+        VL_TABELLEN::instance();
         registerComputerLogic();
         return new StandInApplication;
     };
