@@ -115,6 +115,23 @@ TEST(UniformDealSampler, DrawsOnlyDealsThatFitWhatTheSeatKnows)
     }
 }
 
+TEST(UniformDealSampler, VoidsThatContradictEachOtherAreSetAside)
+{
+    PlayedGame game(3);
+    OpenGameView view = openGameViewOf(game.cards, game.record);
+    view.cannotHold[(view.self + 1) % 3] = ALL_CARDS;
+    view.cannotHold[(view.self + 2) % 3] = ALL_CARDS;
+    VORDIX_RANDOM random;
+    std::array<CardSet, 3> hands{};
+    CardSet skat = 0;
+    ASSERT_TRUE(UniformDealSampler().draw(view, random, hands, skat));
+    for (Seat s = 0; s < 3; ++s)
+        EXPECT_EQ(std::popcount(hands[s]), std::popcount(view.hands[s]));
+    // A view that leaves more unseen cards than places gives no deal.
+    view.played = 0;
+    EXPECT_FALSE(UniformDealSampler().draw(view, random, hands, skat));
+}
+
 TEST(UniformDealSampler, EveryFittingDealIsEquallyLikely)
 {
     // Seat 0 leads and knows the skat; K7 H7 H8 H9 are unknown, two for
