@@ -107,6 +107,7 @@ struct GameStats {
     int declared = 0;
     int won = 0;
     std::map<std::string, int> mix;
+    std::map<std::string, int> mixWon;
 };
 GameStats stats;
 
@@ -146,6 +147,7 @@ public:
                 ++stats.declared;
                 stats.won += record.SPIELWERT > 0 ? 1 : 0;
                 ++stats.mix[gameName(record.SPIELART)];
+                stats.mixWon[gameName(record.SPIELART)] += record.SPIELWERT > 0 ? 1 : 0;
             }
         }
         if (++played == wanted_)
@@ -315,8 +317,9 @@ int main(int argc, char** argv)
                     stats.declared > 0 ? 100.0 * stats.won / stats.declared : 0.0);
         std::printf("game types:\n");
         for (const auto& [name, count] : stats.mix)
-            std::printf("  %-24s %6d (%.1f%%)\n", name.c_str(), count,
-                        stats.declared > 0 ? 100.0 * count / stats.declared : 0.0);
+            std::printf("  %-24s %6d (%4.1f%%), declarer won %5.1f%%\n", name.c_str(), count,
+                        stats.declared > 0 ? 100.0 * count / stats.declared : 0.0,
+                        100.0 * stats.mixWon[name] / count);
     }
     std::printf("signature: values %lld hash %016llx\n", signature.valueSum,
                 static_cast<unsigned long long>(signature.hash));

@@ -33,12 +33,14 @@ PLAYER_AKTION ABLAUFZUSTAND::answerOfSeat(Seat seat) const
     return table.answerOf(slotOfSeat(seat));
 }
 
-// Reported once, when the exercise first leaves the stored play.
+// The index keeps where the exercise first left the stored play; every
+// difference from it is reported.
 bool ABLAUFZUSTAND::noteDeviation(int trick)
 {
-    if (!table.modus.exerciseFlag || table.modus.deviationIndex >= 0)
+    if (!table.modus.exerciseFlag)
         return true;
-    table.modus.deviationIndex = trick;
+    if (table.modus.deviationIndex < 0)
+        table.modus.deviationIndex = trick;
     return report(STATUS_CHANGED);
 }
 

@@ -27,7 +27,9 @@ protected:
     bool ask(int kind, Seat seat);
     PLAYER_AKTION answerOfSeat(Seat seat) const;
     bool stopped() const { return table.stopRequested(); }
-    // Exercise bookkeeping: the play left the stored game at trick t.
+    // Exercise bookkeeping: the play differs from the stored game at trick t
+    // (0 before the card play); reports STATUS_CHANGED every time, keeps
+    // the first t. False (next = STATE_STOP) when stopped.
     bool noteDeviation(int trick);
 };
 

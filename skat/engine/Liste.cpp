@@ -13,6 +13,16 @@
 
 namespace {
 
+// Stored hands make a whole deal: three hands of ten, no card twice, and
+// a skat of the two cards left (older rows store no skat: it is what is left).
+bool isWholeDeal(const KARTENVERTEILUNG& deal)
+{
+    KARTENVERTEILUNG whole = deal;
+    if (whole.skat.isEmpty())
+        whole.fillSkatFromRest();
+    return whole.isValid();
+}
+
 const char* const PLAYER_NAME_KEYS[SHEET_COLUMNS] = {"Spieler1", "Spieler2", "Spieler3", "Spieler4"};
 
 inline constexpr int WINNING_BONUS = 50;
@@ -391,7 +401,10 @@ void LISTE::writeRows(tinyxml2::XMLElement& root) const
                 row.deal.skat.writeCodes(*game);
             if (isValidSeat(row.pile.vh()))
                 row.pile.writeCompact(*game);
-            if (row.trickCount() < STAPEL::MAX_TRICKS && cardCount(row.deal.hands[0].cardSet()) > 0) {
+            // Hands that make no whole deal were reported on reading and
+            // are not written again.
+            if (row.trickCount() < STAPEL::MAX_TRICKS && cardCount(row.deal.hands[0].cardSet()) > 0
+                && isWholeDeal(row.deal)) {
                 tinyxml2::XMLElement* hands = appendChild(*game, "BLAETTER");
                 for (const EINBLATT_SORTIERBAR& hand : row.deal.hands)
                     appendStream(*hands, hand);
@@ -533,7 +546,8 @@ std::unique_ptr<EIN_SPIEL> LISTE::readRowVersion1(const tinyxml2::XMLElement& ga
         }
     }
     row->listMode = false;
-    finishReadRow(*row);
+    if (!finishReadRow(*row))
+        repairs.values = true;
     return row;
 }
 
@@ -579,11 +593,12 @@ std::unique_ptr<EIN_SPIEL> LISTE::readRowVersion2(const tinyxml2::XMLElement& ga
         }
     }
     row->listMode = intAttribute(&game, "Modus", 0) != 0;
-    finishReadRow(*row);
+    if (!finishReadRow(*row))
+        repairs.values = true;
     return row;
 }
 
-void LISTE::finishReadRow(EIN_SPIEL& row) const
+bool LISTE::finishReadRow(EIN_SPIEL& row) const
 {
     row.seatBase = row.record.SPIELERPOS;
     if (row.seatBase != 1) {
@@ -594,12 +609,18 @@ void LISTE::finishReadRow(EIN_SPIEL& row) const
         row.record.SPIELERPOS = 1;
     }
     if (row.trickCount() < STAPEL::MAX_TRICKS) {
-        // The hands were stored with the row; whether they make a whole deal
-        // is left to KARTENVERTEILUNG::isValid when a game is set up from it.
+        // The hands stored with the row (the last rows of a sheet carry
+        // them) must make a whole deal; a row without hands has none.
         row.deal.vhPos = isValidSeat(row.pile.vh()) ? row.pile.vh() : 1;
-    } else if (row.deal.skat.isComplete()) {
+        const bool handsStored = row.deal.hands[0].cardCount() + row.deal.hands[1].cardCount()
+                + row.deal.hands[2].cardCount() > 0;
+        return !handsStored || isWholeDeal(row.deal);
+    }
+    if (row.deal.skat.isComplete()) {
         // A game played out: its deal follows from the tricks.
         const Seat declarer = row.record.SPIELART.SPIEL_TYP == GAME_RAMSCH ? SEAT_NONE : row.record.ALLEIN;
         row.deal.assignFromGame(row.pile, row.deal.skat, declarer);
+        return row.deal.isValid();
     }
+    return true;
 }

@@ -183,7 +183,8 @@ void ZUSTAND_KARTE_AUSSPIELEN::run()
     const PLAYER_AKTION answer = answerOfSeat(seat);
 
     SPIELMODUS& modus = table.modus;
-    if (modus.exerciseFlag && answer.card != NO_CARD) {
+    // Every card is compared with the stored one, a give-up (card 0) too.
+    if (modus.exerciseFlag) {
         int trickNumber;
         Seat leader;
         {

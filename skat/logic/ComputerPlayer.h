@@ -6,7 +6,9 @@
 
 #include "skat/engine/ComputerLogic.h"
 #include "skat/logic/CardPlay.h"
+#include "skat/logic/OpenAnalysis.h"
 #include "skat/logic/Vorlogik.h"
+#include "vordix/Random.h"
 
 #include <memory>
 #include <string_view>
@@ -28,8 +30,14 @@ public:
 
     VORLOGIK vorlogik;
 
+    // The last open-game analysis of this player, for the advice text.
+    const OpenAnalysisStore& openAnalysis() const { return openAnalysis_; }
+
 private:
     GameProposal currentProposal() const;
+
+    OpenAnalysisStore openAnalysis_;
+    VORDIX_RANDOM openGameRandom_; // draws the deals of the open-game analysis
 };
 
 // The playing style every computer player uses from now on (0 defensive,

@@ -18,7 +18,7 @@ std::shared_ptr<const LogicTextLookup> currentLookup()
 std::wstring germanDefault(std::string_view key)
 {
     if (key == TEXT_FILE_MISSING_OR_DAMAGED)
-        return L"Die Datei %ls wurde nicht gefunden oder ist fehlerhaft.";
+        return L"Die Datei|%ls|wurde nicht gefunden oder ist fehlerhaft.";
     return {};
 }
 } // namespace

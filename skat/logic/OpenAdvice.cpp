@@ -80,3 +80,12 @@ OpenGameAdvice buildOpenGameAdvice(const OpenGameView& view, const SLOFFENWERTUN
     }
     return advice;
 }
+
+bool openGameAdviceFrom(const OpenAnalysisStore& store, OpenGameAdvice& advice)
+{
+    const OpenAnalysisStore::Snapshot last = store.snapshot();
+    if (!last.valid || last.chosen == NO_CARD)
+        return false;
+    advice = buildOpenGameAdvice(last.view, last.working, last.leadRatings(), last.chosen);
+    return true;
+}

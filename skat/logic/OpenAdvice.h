@@ -30,3 +30,7 @@ struct OpenGameAdvice {
 // copy taken from the store) and its chosen card.
 OpenGameAdvice buildOpenGameAdvice(const OpenGameView& view, const SLOFFENWERTUNG& working, LeadRatings leadRatings,
                                    CardId chosen);
+// The advice from a player's store: a copy of its last analysis taken under
+// the store's lock. False (and no advice) when the store holds no analysis
+// or its card choice gave no card.
+bool openGameAdviceFrom(const OpenAnalysisStore& store, OpenGameAdvice& advice);

@@ -174,10 +174,15 @@ CardId chooseOpenGameCard(const OpenGameView& view, const OpenAnalysisResult& an
     return chosen;
 }
 
-void OpenAnalysisStore::publish(const OpenGameView& view, const OpenAnalysisResult& result, CardId chosen)
+void OpenAnalysisStore::publish(const OpenGameView& view, const OpenAnalysisResult& result, CardId chosen,
+                                LeadRatings leads)
 {
+    Snapshot next{true, view, result.working, chosen, {}, 0};
+    for (const LeadRating& r : leads)
+        if (next.leadCount < static_cast<int>(next.leads.size()))
+            next.leads[static_cast<std::size_t>(next.leadCount++)] = r;
     std::lock_guard lock(mutex_);
-    latest_ = {true, view, result.working, chosen};
+    latest_ = next;
 }
 
 void OpenAnalysisStore::clear()
@@ -214,7 +219,7 @@ CardId openGameCardOf(const OpenGameView& view, VORDIX_RANDOM& random, LeadRatin
     }
     const CardId chosen = chooseOpenGameCard(view, result, leadRatings, context);
     if (store)
-        store->publish(view, result, chosen);
+        store->publish(view, result, chosen, leadRatings);
     return chosen;
 }
 

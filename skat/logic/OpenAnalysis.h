@@ -65,8 +65,11 @@ public:
         OpenGameView view;
         SLOFFENWERTUNG working;
         CardId chosen = NO_CARD;
+        std::array<LeadRating, 13> leads{};
+        int leadCount = 0;
+        LeadRatings leadRatings() const { return {leads.data(), static_cast<std::size_t>(leadCount)}; }
     };
-    void publish(const OpenGameView& view, const OpenAnalysisResult& result, CardId chosen);
+    void publish(const OpenGameView& view, const OpenAnalysisResult& result, CardId chosen, LeadRatings leads = {});
     void clear();
     Snapshot snapshot() const;
 

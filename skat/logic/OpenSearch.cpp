@@ -2,9 +2,13 @@
 
 #include "skat/engine/Einblatt.h"
 
-#include <bit>
 #include <algorithm>
+#include <bit>
 #include <chrono>
+#include <cstdlib>
+#include <new>
+
+#include <sys/mman.h>
 
 namespace {
 
@@ -43,13 +47,32 @@ public:
         std::uint8_t card; // CardBit
     };
 
-    Table() : entries_(std::size_t{1} << BITS) {}
+    Table()
+    {
+        // One block on 2 MiB boundaries, which the kernel may back with huge
+        // pages: the table is read at random, and small pages would cost a
+        // page walk on almost every look-up.
+        constexpr std::size_t bytes = sizeof(Entry) << BITS;
+        constexpr std::size_t huge = std::size_t{2} << 20;
+        void* block = std::aligned_alloc(huge, (bytes + huge - 1) / huge * huge);
+        if (block == nullptr)
+            throw std::bad_alloc();
+#ifdef MADV_HUGEPAGE
+        madvise(block, (bytes + huge - 1) / huge * huge, MADV_HUGEPAGE);
+#endif
+        entries_ = static_cast<Entry*>(block);
+        for (std::size_t i = 0; i < (std::size_t{1} << BITS); ++i)
+            entries_[i] = Entry{};
+    }
+    ~Table() { std::free(entries_); }
+    Table(const Table&) = delete;
+    Table& operator=(const Table&) = delete;
 
     void clear()
     {
         if (++stamp_ == 0) {
-            for (Entry& e : entries_)
-                e.stamp = 0;
+            for (std::size_t i = 0; i < (std::size_t{1} << BITS); ++i)
+                entries_[i].stamp = 0;
             stamp_ = 1;
         }
     }
@@ -90,7 +113,7 @@ private:
         return (h ^ (h >> 15)) & MASK;
     }
 
-    std::vector<Entry> entries_;
+    Entry* entries_ = nullptr;
     std::uint16_t stamp_ = 1;
 };
 

@@ -1,5 +1,6 @@
 #include "skat/ui/DialogBugreport.h"
 
+#include "skat/app/SkatText.h"
 #include "skat/app/UserPrefs.h"
 #include "skat/engine/EinSpiel.h"
 #include "skat/engine/Liste.h"
@@ -12,8 +13,6 @@
 #include <memory>
 
 namespace {
-// Shown in the mail's subject line.
-constexpr const wchar_t* SUBJECT = L"Fehler melden";
 constexpr const wchar_t* ATTACHMENT_NAME = L"Verlauf.skt";
 } // namespace
 
@@ -56,13 +55,12 @@ void DIALOG_BUGREPORT::send() {
     const std::string xml = reportXml();
     try {
         VORDIX_COMMUNICATION communication;
-        communication.sendMail(vordix::fromUtf8(SKAT_BUG_REPORT_ADDRESS), SUBJECT, body(),
+        communication.sendMail(vordix::fromUtf8(SKAT_BUG_REPORT_ADDRESS), skat::text(TextKey::Dialog_Fehlerbericht_Betreff), body(),
                                reinterpret_cast<const unsigned char*>(xml.data()), static_cast<int>(xml.size()),
                                ATTACHMENT_NAME);
     } catch (const std::exception&) {
         // A mail client that refused the mail: the user hears of it, the
         // game goes on.
-        vordix::showMessage(vordix::MessageKind::Error,
-                            L"Die Nachricht kann nicht verschickt werden, weil kein E-Mail-Programm konfiguriert ist.");
+        vordix::showMessage(vordix::MessageKind::Error, skat::text(TextKey::Alert_Fehlerbericht_nicht_verschickt));
     }
 }

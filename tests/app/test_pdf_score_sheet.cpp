@@ -318,3 +318,18 @@ TEST_F(PdfScoreSheetTest, LongNamesStayOnTheSheet)
         EXPECT_LT(word->size, 12.0);
     }
 }
+
+TEST_F(PdfScoreSheetTest, GameOfValueZeroCountsAsTheSheetCountsIt)
+{
+    // The sheet counts a game of value 0 neither won nor lost; the PDF's
+    // totals agree with the sheet's, so the results block stays consistent.
+    LISTE sheet;
+    sheet.places = 3;
+    sheet.insertRow(pdftest::rowOf(Game{GAME_CLUBS, 1, 0}));
+    sheet.insertRow(pdftest::rowOf(Game{GAME_CLUBS, 1, 24}));
+    const Drawn drawn = write(sheet);
+    const double x = playerX(3, 1);
+    EXPECT_EQ(drawn.cell(1, 45, x + 20, x + 25), std::to_string(sheet.lastRowValue(0)));
+    EXPECT_EQ(drawn.cell(1, 45, x + 25, x + 30), std::to_string(sheet.lastRowGamesLost(0)));
+    EXPECT_EQ(drawn.cell(1, 45, x + 25, x + 30), "0");
+}

@@ -4,12 +4,15 @@
 #include "CrashTestSupport.h"
 
 #include "vordix/windows/3rdparty/CrashCodes.h"
+#include "vordix/windows/3rdparty/CrashHandler.h"
 #include "vordix/windows/3rdparty/CrashReportText.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fcntl.h>
 #include <memory>
 #include <unistd.h>
@@ -169,6 +172,35 @@ TEST(ReportText, UnnamedLevelIsANumberAndNoEventMeansNoExceptionSection) {
     ASSERT_GT(lines.size(), 4u);
     EXPECT_EQ(lines[1], "---------- Processor ----------");
     EXPECT_EQ(lines[3], "Level:              15");
+}
+
+} // namespace
+
+namespace {
+
+TEST(DumpMode, ReadFromTheSettingsWithNormalAsTheDefault) {
+    ScratchFolder folder;
+    const char* before = std::getenv("XDG_CONFIG_HOME");
+    const std::string saved = before ? before : "";
+    setenv("XDG_CONFIG_HOME", folder.path().c_str(), 1);
+    std::filesystem::create_directories(folder.file("Quorvenel"));
+    const struct {
+        const char* file;
+        uint64_t mode;
+    } cases[] = {
+        {nullptr, 0},
+        {"[Software]\nQuorvenel\\SKAT\\DumpMode=2\n", 2},
+        {"[Software]\nQuorvenel\\SKAT\\DumpMode=zwei\n", 0},
+        {"[Software]\nQuorvenel\\SKAT\\DumpMode=-1\n", 0},
+        {"[Software]\nQuorvenel\\SKAT\\Preferences\\DumpMode=2\n", 0},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove(folder.file("Quorvenel/SKAT.ini"));
+        if (c.file) writeFile(folder.file("Quorvenel/SKAT.ini"), c.file);
+        EXPECT_EQ(readDumpMode(), c.mode) << (c.file ? c.file : "no file");
+    }
+    if (before) setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+    else unsetenv("XDG_CONFIG_HOME");
 }
 
 } // namespace

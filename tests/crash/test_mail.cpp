@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <regex>
@@ -216,6 +217,22 @@ TEST_F(Mail, AMailWithoutAttachmentsIsOnePlainPart) {
     EXPECT_NE(text.find("Subject: Fehler  Bcc: x@y.z\r\n"), std::string::npos);
     EXPECT_EQ(text.find("multipart"), std::string::npos);
     EXPECT_NE(text.find("Content-Type: text/plain; charset=UTF-8\r\n"), std::string::npos);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Mail, TheMailCacheKeepsRecentFilesForTheComposerAndDropsOldOnes) {
+    const std::string recent = newMailCacheFolder();
+    const std::string old = newMailCacheFolder();
+    writeFile(old + "/Skat.zip", "x");
+    fs::last_write_time(old, fs::file_time_type::clock::now() - std::chrono::hours(2));
+    clearMailCache();
+    EXPECT_TRUE(fs::exists(recent));
+    EXPECT_FALSE(fs::exists(old));
+    EXPECT_EQ(fs::path(recent).parent_path(), scratch.file("cache/Skat/Mail"));
+    EXPECT_EQ(fs::status(recent).permissions() & fs::perms::all, fs::perms::owner_all);
 }
 
 } // namespace

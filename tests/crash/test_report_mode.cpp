@@ -231,6 +231,7 @@ TEST_F(ReportMode, WhenNothingWentOutTheFilesStayAndTheUserLearnsWhere) {
     EXPECT_FALSE(sender.runReport(attachments));
     EXPECT_TRUE(reportFilesLeft());
     EXPECT_EQ(filesInRun(), 3u);   // no archive left behind
+    EXPECT_TRUE(attachments.settingsPath.empty());   // the list no longer deletes the export
     ASSERT_EQ(sink->texts.size(), 1u);
     EXPECT_NE(sink->texts[0].find(wide(scratch.file("run"))), std::wstring::npos);
 }

@@ -1,5 +1,5 @@
-// Exercise games: the computer follows the stored game, a deviation is
-// noted once, and a settled exercise is offered again; interrupting a game
+// Exercise games: the computer follows the stored game, every card that
+// leaves it is reported, and a settled exercise is offered again; interrupting a game
 // of the sheet makes it a free game.
 
 #include "tests/engine/test_table_support.h"
@@ -70,7 +70,38 @@ TEST(Exercise, SeatsOnTheStoredPlayReplayItAndTheDecisionSaysWhatFollows)
     }
 }
 
-TEST(Exercise, AHumanLeavingTheStoredPlayIsNotedOnce)
+// Counts, as each card is shown, the cards that differ from the stored game
+// at their place (the loop waits while the windows show a card).
+class DifferingCards {
+public:
+    DifferingCards(TableHarness& harness, const EIN_SPIEL& stored) : stored_(stored)
+    {
+        auto before = harness.observer->onEvent;
+        harness.observer->onEvent = [this, &harness, before](int event, int value) {
+            if (event == CARD_PLAYED)
+                check(*harness.table, value);
+            if (before)
+                before(event, value);
+        };
+    }
+    std::atomic<int> count{0};
+
+private:
+    void check(SKATTISCH& table, Seat seat)
+    {
+        std::lock_guard lock(table.tableLock);
+        const STICH& trick = table.cards.trick;
+        const int trickNumber = CARDS_IN_HAND - table.cards.hands[static_cast<std::size_t>(seat)].cardCount();
+        const CardId storedCard = stored_.pile.trick(trickNumber).card(placeInTrick(seat, table.cards.AUSP))->id();
+        if (trick.card(-1)->id() != storedCard)
+            ++count;
+    }
+    const EIN_SPIEL& stored_;
+};
+
+// The game flow compares every card with the stored game and reports each
+// one that differs; the deviation index keeps the first trick that did.
+TEST(Exercise, EveryCardLeavingTheStoredPlayIsReported)
 {
     const EIN_SPIEL stored = storedGame();
     TableHarness harness;
@@ -88,11 +119,30 @@ TEST(Exercise, AHumanLeavingTheStoredPlayIsNotedOnce)
         }
         return HUMAN_PLAYER::answerCard(cardIdOfBit(31 - std::countl_zero(legal)));
     };
+    DifferingCards differing(harness, stored);
     harness.table->modus.setExercise(stored);
     ASSERT_TRUE(harness.playToEnd());
     EXPECT_GE(harness.table->modus.deviationIndex, 1);
     EXPECT_LE(harness.table->modus.deviationIndex, 10);
-    // Once for the deviation, once after the settlement.
+    EXPECT_GE(differing.count, 2) << "the human keeps leaving the stored play";
+    // Once for every differing card, once after the settlement.
+    EXPECT_EQ(harness.observer->count(STATUS_CHANGED), differing.count + 1);
+}
+
+// Giving the game up where the stored game played a card leaves the stored
+// play too.
+TEST(Exercise, GivingUpIsComparedWithTheStoredCard)
+{
+    const EIN_SPIEL stored = storedGame();
+    TableHarness harness;
+    harness.seatHuman(M);
+    harness.stopAfterGames = 1;
+    harness.windows->onCard = [](SKATTISCH&, CardId, int) { return HUMAN_PLAYER::answerCard(NO_CARD); };
+    harness.table->modus.setExercise(stored);
+    ASSERT_TRUE(harness.playToEnd());
+    EXPECT_EQ(harness.observer->count(GAME_ENDS_EARLY), 1);
+    EXPECT_GE(harness.table->modus.deviationIndex, 1);
+    // Once for the give-up, once after the settlement.
     EXPECT_EQ(harness.observer->count(STATUS_CHANGED), 2);
 }
 

@@ -744,3 +744,72 @@ TEST_F(ListeTest, SecondSaveWritesTheTextOfTheFirst)
 }
 
 } // namespace
+
+namespace {
+// A stored hand: "KB PB H1" becomes <EINBLATT k1="KB" k2="PB" k3="H1"/>.
+std::string handElement(const std::string& codes)
+{
+    std::string element = "<EINBLATT";
+    int place = 1;
+    for (std::size_t i = 0; i + 1 < codes.size(); i += 3)
+        element += " k" + std::to_string(place++) + "=\"" + codes.substr(i, 2) + "\"";
+    return element + "/>";
+}
+
+std::string passedRow(const std::string& skat, const std::array<std::string, 3>& hands)
+{
+    std::string row = "<Spiel R=\"0 0 0\" STR=\"0 1 0 0\" TR=\"1\"";
+    if (!skat.empty())
+        row += " SKAT=\"" + skat + "\"";
+    row += "><BLAETTER>";
+    for (const std::string& hand : hands)
+        row += handElement(hand);
+    return row + "</BLAETTER></Spiel>";
+}
+
+const std::array<std::string, 3> WHOLE_HANDS = {"KB PB HB CB KA K1 KK KD K9 K8", "PA P1 PK PD P9 P8 P7 HA H1 HK",
+                                                "HD H9 H8 H7 CA C1 CK CD C9 K7"};
+} // namespace
+
+// A row's deal, from its stored hands or rebuilt from its tricks, is checked
+// on reading: a damaged one is reported with its row and its hands are not
+// written again, so they never become the deal of a game.
+TEST_F(ListeTest, RowsWhoseDealIsNoWholeDealAreReported)
+{
+    struct Case {
+        const char* name;
+        std::string row;
+        bool damaged;
+    };
+    std::array<std::string, 3> twice = WHOLE_HANDS;
+    twice[2] = "HD H9 H8 H7 CA C1 CK CD C9 KB"; // KB is also in the first hand
+    std::array<std::string, 3> short9 = WHOLE_HANDS;
+    short9[1] = "PA P1 PK PD P9 P8 P7 HA H1";
+    const Case cases[] = {
+        {"whole deal with its skat", passedRow("C7 C8", WHOLE_HANDS), false},
+        {"whole deal, skat left out", passedRow("", WHOLE_HANDS), false},
+        {"a card in two hands", passedRow("C7 C8", twice), true},
+        {"a hand of nine", passedRow("C7 C8", short9), true},
+        {"a game played out", "<Spiel R=\"20 18 0\" STR=\"0 1 3 30\" TR=\"3\" VH=\"1\" SKAT=\"C7 C8\" " + PLAYED_TRICKS + "/>",
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        messages->clear();
+        LISTE sheet;
+        ASSERT_EQ(sheet.open(writtenFile(folder, L"deal.skt", sheetText(3, c.row))), 0);
+        ASSERT_EQ(sheet.rowCount(), 1);
+        if (!c.damaged) {
+            EXPECT_TRUE(messages->texts.empty());
+            continue;
+        }
+        ASSERT_EQ(messages->texts.size(), 1u);
+        EXPECT_EQ(messages->texts[0], sheetServices()->repairedSheetText(L"deal.skt", {1}, {}, false));
+        // Saved and read again, the row no longer carries the damaged deal.
+        ASSERT_TRUE(sheet.save());
+        messages->clear();
+        LISTE again;
+        ASSERT_EQ(again.open(sheet.file), 0);
+        EXPECT_TRUE(messages->texts.empty());
+    }
+}

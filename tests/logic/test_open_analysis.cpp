@@ -4,6 +4,7 @@
 #include "skat/engine/AnswerCheck.h"
 #include "skat/engine/Spielkarten.h"
 #include "skat/engine/Spielstruct.h"
+#include "skat/logic/ComputerPlayer.h"
 #include "skat/logic/OpenAdvice.h"
 #include "skat/logic/OpenAnalysis.h"
 #include "tests/engine/test_table_support.h"
@@ -112,6 +113,23 @@ TEST(UniformDealSampler, DrawsOnlyDealsThatFitWhatTheSeatKnows)
             EXPECT_EQ(skat, view.skat);
         }
     }
+}
+
+TEST(UniformDealSampler, VoidsThatContradictEachOtherAreSetAside)
+{
+    PlayedGame game(3);
+    OpenGameView view = openGameViewOf(game.cards, game.record);
+    view.cannotHold[(view.self + 1) % 3] = ALL_CARDS;
+    view.cannotHold[(view.self + 2) % 3] = ALL_CARDS;
+    VORDIX_RANDOM random;
+    std::array<CardSet, 3> hands{};
+    CardSet skat = 0;
+    ASSERT_TRUE(UniformDealSampler().draw(view, random, hands, skat));
+    for (Seat s = 0; s < 3; ++s)
+        EXPECT_EQ(std::popcount(hands[s]), std::popcount(view.hands[s]));
+    // A view that leaves more unseen cards than places gives no deal.
+    view.played = 0;
+    EXPECT_FALSE(UniformDealSampler().draw(view, random, hands, skat));
 }
 
 TEST(UniformDealSampler, EveryFittingDealIsEquallyLikely)
@@ -371,6 +389,42 @@ TEST(OpenGameAdvice, VerdictForecastPlayAndAlternatives)
     view.trick = 0;
     view.leader = 0;
     EXPECT_EQ(buildOpenGameAdvice(view, working, leads, id("KD")).play, AdvicePlay::LEAD);
+}
+
+} // namespace
+
+namespace {
+
+TEST(ComputerPlayerOpenGame, AsksTheAnalysisOnlyLateInTheGame)
+{
+    struct Case {
+        GameType type;
+        int tricks;        // played before (lowest legal cards)
+        bool nullDefender; // null: a defender is to move
+        bool asked;
+    };
+    const Case cases[] = {
+        {GAME_CLUBS, 2, false, false}, // eight cards
+        {GAME_CLUBS, 3, false, true},  // seven cards
+        {GAME_GRAND, 8, false, true},  // two cards
+        {GAME_GRAND, 9, false, false}, // the last card
+        {GAME_NULL, 0, true, true},    // a null defender from the first trick on
+        {GAME_NULL, 5, false, false},  // never the null declarer
+    };
+    for (const Case& c : cases) {
+        PlayedGame game(c.tricks, c.type);
+        const Seat mover = game.cards.seatToMove();
+        game.record.ALLEIN = c.nullDefender ? (mover + 1) % 3 : mover;
+        GameSnapshot snapshot;
+        snapshot.take(game.cards, game.record, mover);
+        COMPUTER_LOGIK logic;
+        const CardId card = logic.chooseCard(snapshot);
+        EXPECT_NE(cardMaskOfId(card) & snapshot.legalCards(), 0u) << c.type << "/" << c.tricks;
+        OpenGameAdvice advice;
+        EXPECT_EQ(openGameAdviceFrom(logic.openAnalysis(), advice), c.asked) << c.type << "/" << c.tricks;
+        if (c.asked)
+            EXPECT_EQ(advice.card, card);
+    }
 }
 
 } // namespace

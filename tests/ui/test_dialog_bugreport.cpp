@@ -10,6 +10,7 @@
 #include "tests/support/RecordingMessageSink.h"
 #include "vordix/MessageSink.h"
 #include "vordix/Stream.h"
+#include "vordix/WinFilePath.h"
 #include "vordix/windows/MailService.h"
 #include "vordix/windows/WinImplementorFactory.h"
 #include "vordix/windows/3rdparty/MailSender.h"
@@ -69,6 +70,8 @@ protected:
         registerControlIds();
         registerForms();
         WIN_IMPLEMENTORFACTORY::installDefault();
+        // The texts come from the text file the build puts beside the program.
+        WIN_FILEPATH::setProgramFolder(WIN_FILEPATH::fromFsPath(SKAT_BINARY_DIR "/skat/windows"));
     }
     void SetUp() override {
         for (const char* name : {"PATH", "DISPLAY", "XDG_CACHE_HOME"}) {

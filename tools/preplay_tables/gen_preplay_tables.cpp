@@ -2,10 +2,12 @@
 // "Null.bin") from seeded random deals played out under the game's rules.
 //
 //   gen_preplay_tables [--deals N] [--refine-deals M] [--seed S] --out DIR
+//   gen_preplay_tables --rate "KB PB KA ..." --tables DIR   (prints a hand's ratings)
 //
-// Round one picks the declarer and the game by a plain count of trumps,
-// jacks and aces; each suit's card points are credited to the side that
-// won them (the skat to the declarer) and averaged per hand pattern.
+// Round one gives the skat to the strongest hand by a plain count of
+// trumps, jacks and aces and plays it as each suit game and as grand; each
+// suit's card points are credited to the side that won them (the skat to
+// the declarer) and averaged per hand pattern.
 // Round two lets the computer player itself bid, discard and announce with
 // the round-one tables and adds its games to the same averages. Null levels
 // come from hand null games: per suit pattern, how often that suit made the
@@ -424,7 +426,7 @@ void fillNullTable(VL_TABELLEN& tables, const Samples& samples)
         int level = 0;
         if (it != samples.null.end() && it->second[0] >= 20) {
             const double safe = 1.0 - (it->second[1] + 0.5) / (it->second[0] + 1.0);
-            level = safe >= 0.985 ? 4 : safe >= 0.95 ? 3 : safe >= 0.88 ? 2 : safe >= 0.75 ? 1 : safe >= 0.55 ? 0 : -1;
+            level = safe >= 0.99 ? 4 : safe >= 0.97 ? 3 : safe >= 0.93 ? 2 : safe >= 0.85 ? 1 : safe >= 0.7 ? 0 : -1;
         }
         tables.setNullValue(cell.a, cell.b, cell.c, level);
     }
@@ -470,6 +472,22 @@ void playRound(Samples& samples, int deals, VORDIX_RANDOM& random, const VL_TABE
                 }
             }
         }
+        if (!byBidding) {
+            // The strongest hand takes the skat and plays every type in turn,
+            // so that the types' tables answer the same question.
+            for (GameType t = GAME_CLUBS; t <= GAME_GRAND; ++t) {
+                std::array<CardSet, 3> hands = deal.hands;
+                CardSet& own = hands[static_cast<std::size_t>(declarer)];
+                own |= deal.skat;
+                const CardSet rated = own;
+                const CardSet away = discardCards(logic.chooseDiscardPair(own, t));
+                if (cardCount(away) != 2)
+                    continue;
+                own &= ~away;
+                recordGame(samples, rated, away, t, playOut(hands, t, declarer, away).declarerCards);
+            }
+            continue;
+        }
         std::array<CardSet, 3> hands = deal.hands;
         CardSet& own = hands[static_cast<std::size_t>(declarer)];
         CardSet away = deal.skat;
@@ -499,6 +517,31 @@ void playRound(Samples& samples, int deals, VORDIX_RANDOM& random, const VL_TABE
     }
 }
 
+// Prints the ratings and the proposal of a hand (ten or twelve card codes).
+int rateHand(const std::string& codes, const std::string& folder)
+{
+    VL_TABELLEN tables;
+    if (!tables.loadFromFolder(folder))
+        return 1;
+    CardSet hand = 0;
+    for (std::size_t i = 0; i + 1 < codes.size(); i += 3)
+        hand |= cardMaskOfId(cardIdFromCode(codes.c_str() + i));
+    VORLOGIK logic(&tables);
+    for (Seat seat = 0; seat < 3; ++seat) {
+        logic.bidProposal(hand, seat);
+        std::printf("seat %d: limit %d type %d level %d (rating %d / %d), null level %d\n", seat, logic.proposal.limit,
+                    logic.proposal.type, logic.proposal.level, logic.proposal.rating, logic.proposal.rating1,
+                    logic.nullRating(hand));
+    }
+    for (GameType t = GAME_CLUBS; t <= GAME_GRAND; ++t) {
+        const GameBlock& b = logic.proposal.block(t);
+        std::printf("  type %d: before %3d (pd %3d nd %3d)  after %3d (pd %3d nd %3d)  class %d value %d level %d\n", t,
+                    b.before.rating, b.before.M[ROW_PD][0], b.before.M[ROW_ND][0], b.after.rating,
+                    b.after.M[ROW_PD][0], b.after.M[ROW_ND][0], b.bidClass, b.bidValue, b.level);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -507,9 +550,14 @@ int main(int argc, char** argv)
     int refineDeals = 40000;
     std::uint32_t seed = 20261210;
     std::string out;
+    std::string rate;
     for (int i = 1; i < argc; ++i) {
         const bool value = i + 1 < argc;
-        if (!std::strcmp(argv[i], "--deals") && value)
+        if (!std::strcmp(argv[i], "--rate") && value)
+            rate = argv[++i];
+        else if (!std::strcmp(argv[i], "--tables") && value)
+            out = argv[++i];
+        else if (!std::strcmp(argv[i], "--deals") && value)
             deals = std::atoi(argv[++i]);
         else if (!std::strcmp(argv[i], "--refine-deals") && value)
             refineDeals = std::atoi(argv[++i]);
@@ -522,6 +570,8 @@ int main(int argc, char** argv)
             return 2;
         }
     }
+    if (!rate.empty() && !out.empty())
+        return rateHand(rate, out);
     if (out.empty() || deals < 1 || refineDeals < 0) {
         std::fprintf(stderr, "usage: %s [--deals N] [--refine-deals M] [--seed S] --out DIR\n", argv[0]);
         return 2;

@@ -15,17 +15,17 @@ DisplayCheckResult evaluateDisplay(int width, int height, int depth) {
     DisplayCheckResult result;
     std::wstring unmet;
     if (width < 800 || height < 600) {
-        unmet += text("Die aktuelle Bildschirmauflösung ist geringer als 800 x 600 Pixel.\n\n");
+        unmet += text(QT_TRANSLATE_NOOP("Skat", "Die aktuelle Bildschirmauflösung ist geringer als 800 x 600 Pixel.\n\n"));
         result.ok = false;
     }
     if (depth < 16)
-        unmet += text("Der Bildschirm wird nicht im Echtfarbenmodus betrieben.\n"
-                      "Skat wird eine fehlerhafte Darstellung aufweisen.\n\n");
+        unmet += text(QT_TRANSLATE_NOOP("Skat", "Der Bildschirm wird nicht im Echtfarbenmodus betrieben.\n"
+                      "Skat wird eine fehlerhafte Darstellung aufweisen.\n\n"));
     if (unmet.empty()) return result;
-    result.message = text("SKAT hat festgestellt, dass folgende Voraussetzungen auf Ihrem "
-                          "Rechner nicht erfüllt sind:\n\n") +
+    result.message = text(QT_TRANSLATE_NOOP("Skat", "SKAT hat festgestellt, dass folgende Voraussetzungen auf Ihrem "
+                          "Rechner nicht erfüllt sind:\n\n")) +
                      unmet;
-    if (!result.ok) result.message += text("SKAT kann deshalb nicht starten.");
+    if (!result.ok) result.message += text(QT_TRANSLATE_NOOP("Skat", "SKAT kann deshalb nicht starten."));
     return result;
 }
 

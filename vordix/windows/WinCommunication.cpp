@@ -51,8 +51,8 @@ void WIN_COMMUNICATION::openFile(const VORDIX_FILE& file) {
     const QString path = QString::fromStdWString(folder->path() + file.name);
     if (!openOnDesktop(QUrl::fromLocalFile(path)))
         vordix::showMessage(vordix::MessageKind::Error,
-                            message("Die Datei %s kann nicht anzeigt werden, da kein Programm für die "
-                                    "Anzeige konfiguriert ist.",
+                            message(QT_TRANSLATE_NOOP("WIN_COMMUNICATION", "Die Datei %s kann nicht anzeigt werden, da kein Programm für die "
+                                    "Anzeige konfiguriert ist."),
                                     QString::fromStdWString(file.name)));
 }
 
@@ -61,8 +61,8 @@ void WIN_COMMUNICATION::openUrl(const std::wstring& url) {
     const QUrl parsed = QUrl::fromUserInput(address);
     if (!parsed.isValid() || !openOnDesktop(parsed))
         vordix::showMessage(vordix::MessageKind::Error,
-                            message("Die Adresse\n%s\n kann nicht anzeigt werden, da kein Programm für "
-                                    "die Anzeige konfiguriert ist.",
+                            message(QT_TRANSLATE_NOOP("WIN_COMMUNICATION", "Die Adresse\n%s\n kann nicht anzeigt werden, da kein Programm für "
+                                    "die Anzeige konfiguriert ist."),
                                     address));
 }
 
@@ -72,8 +72,8 @@ void WIN_COMMUNICATION::sendMail(const std::wstring& recipient, const std::wstri
     const std::shared_ptr<MailService> service = MailService::installed();
     if (!service || !service->canSend()) {
         vordix::showMessage(vordix::MessageKind::Error,
-                            message("Die Nachricht kann nicht verschickt werden, weil kein "
-                                    "E-Mail-Programm konfiguriert ist."));
+                            message(QT_TRANSLATE_NOOP("WIN_COMMUNICATION", "Die Nachricht kann nicht verschickt werden, weil kein "
+                                    "E-Mail-Programm konfiguriert ist.")));
         return;
     }
     OutgoingMail mail;

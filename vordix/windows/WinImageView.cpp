@@ -135,9 +135,9 @@ void WIN_IMAGEVIEW::stopAnimation() {
     m_animation = nullptr;
 }
 
-void WIN_IMAGEVIEW::start(QAbstractAnimation* animation, const char* finishedSlot) {
+void WIN_IMAGEVIEW::start(QAbstractAnimation* animation, void (WIN_IMAGEVIEW::*finishedSlot)()) {
     m_animation = animation;
-    connect(animation, SIGNAL(finished()), this, finishedSlot);
+    connect(animation, &QAbstractAnimation::finished, this, finishedSlot);
     animation->start(QAbstractAnimation::DeleteWhenStopped);
 }
 
@@ -168,9 +168,9 @@ void WIN_IMAGEVIEW::animateVisibility(bool show) {
         // Started without the lock: a zero duration finishes at once.
         if (show) {
             QWidget::show();
-            start(animation, SLOT(onShowAnimationFinished()));
+            start(animation, &WIN_IMAGEVIEW::onShowAnimationFinished);
         } else {
-            start(animation, SLOT(onHideAnimationFinished()));
+            start(animation, &WIN_IMAGEVIEW::onHideAnimationFinished);
         }
     });
 }
@@ -209,7 +209,7 @@ void WIN_IMAGEVIEW::animateMove(float targetAlpha) {
         auto* group = new QParallelAnimationGroup(this);
         for (QPropertyAnimation* part : parts)
             if (part) group->addAnimation(part);
-        start(group, SLOT(onMoveAnimationFinished()));
+        start(group, &WIN_IMAGEVIEW::onMoveAnimationFinished);
     });
 }
 

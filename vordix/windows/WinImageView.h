@@ -79,7 +79,7 @@ private:
     // The widget of another image view, null when it has none of this kind.
     static WIN_IMAGEVIEW* widgetOf(const VORDIX_IMAGEVIEW* view);
     void stopAnimation();
-    void start(QAbstractAnimation* animation, const char* finishedSlot);
+    void start(QAbstractAnimation* animation, void (WIN_IMAGEVIEW::*finishedSlot)());
     // Applies the targets of the finished animation if it fell short.
     void settleOnTargets();
 

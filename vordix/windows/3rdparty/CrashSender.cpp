@@ -90,7 +90,7 @@ void CCrashSender::replyFinished(QNetworkReply* reply) {
     pendingRequest_ = nullptr;
 }
 
-bool CCrashSender::runReport(const ReportAttachments& attachments) {
+bool CCrashSender::runReport(ReportAttachments& attachments) {
     if (pendingRequest_) return false;
     const std::wstring archive = reserveArchive(attachments);
     bool accepted = false;
@@ -113,8 +113,9 @@ bool CCrashSender::runReport(const ReportAttachments& attachments) {
         for (const auto& [path, entry] : attachments.attachments)
             if (entry.deleteAfterwards) removeFile(path);
     } else {
-        // Nothing went out: the files stay where they are, and the user
-        // learns where that is.
+        // Nothing went out: the files stay where they are, the settings
+        // export too, and the user learns where that is.
+        attachments.settingsPath.clear();
         QString text = crash::tr("Der Fehlerbericht konnte weder verschickt noch gespeichert werden.|Die Dateien "
                                  "bleiben im Ordner|%1");
         vordix::showMessage(vordix::MessageKind::Warning,

@@ -30,7 +30,8 @@ public:
     std::string subject = "-";
 
     // Runs the dialogs and the report; true when it was sent or saved.
-    bool runReport(const ReportAttachments& attachments);
+    // When nothing went out the list is told to keep its settings export.
+    bool runReport(ReportAttachments& attachments);
     // Mails the archive, or asks where to save it.
     bool sendReport(const std::wstring& archivePath);
 
