@@ -55,7 +55,9 @@ int recurse(int depth) {
         worker.join();
     }
     noteThread(folder);
-    if (kind == "nullwrite" || kind == "fullmemory" || kind == "nodumpfile" || kind == "nologfile") *g_null = 1;
+    if (kind == "nullwrite" || kind == "fullmemory" || kind == "nodumpfile" || kind == "nologfile" ||
+        kind == "nofiles")
+        *g_null = 1;
     if (kind == "divide") std::printf("%d\n", g_thousand / g_zero);
     if (kind == "trap") __builtin_trap();
     if (kind == "abort") std::abort();
@@ -83,9 +85,9 @@ int runCrashTestRole(int argc, char** argv) {
     const std::string folder = argv[3];
     CrashHandlerOptions options;
     const std::wstring wideFolder(folder.begin(), folder.end());
-    // "nodumpfile" and "nologfile" crash like "nullwrite" with a file that cannot be created.
-    options.dumpPath = wideFolder + (kind == "nodumpfile" ? L"/missing/Skat.dmp" : L"/Skat.dmp");
-    options.reportPath = wideFolder + (kind == "nologfile" ? L"/missing/Skat.log" : L"/Skat.log");
+    // "nodumpfile", "nologfile" and "nofiles" crash like "nullwrite" with files that cannot be created.
+    options.dumpPath = wideFolder + (kind == "nodumpfile" || kind == "nofiles" ? L"/missing/Skat.dmp" : L"/Skat.dmp");
+    options.reportPath = wideFolder + (kind == "nologfile" || kind == "nofiles" ? L"/missing/Skat.log" : L"/Skat.log");
     options.dumpType = kind == "fullmemory" ? 2 : 0;
     options.restartArguments = {"DISPLAY_DLG", folder};
     options.restartEnvironment = {"SKAT_CRASH_REPORT_DIR=" + folder};

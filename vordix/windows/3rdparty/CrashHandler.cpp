@@ -163,19 +163,24 @@ void restartInReportMode(Prepared& p) {
     ::_exit(127);
 }
 
-void writeCrashFiles(Prepared& p, const crash::CrashEvent* event, const void* ucontext) {
+// True when at least one of the two files could be written.
+bool writeCrashFiles(Prepared& p, const crash::CrashEvent* event, const void* ucontext) {
     crash::ProcessSnapshot& s = *g_snapshot;
     crash::readMappings(s);
     captureThreads(s, ucontext);
     crash::collectModules(s, p.facts);
+    bool written = false;
     if (const int fd = openReportFile(p.dumpPath); fd >= 0) {
         crash::writeMinidumpFile(fd, s, p.facts, event, p.dumpType);
         ::close(fd);
+        written = true;
     }
     if (const int fd = openReportFile(p.reportPath); fd >= 0) {
         crash::writeCrashReportText(fd, s, p.facts, event);
         ::close(fd);
+        written = true;
     }
+    return written;
 }
 
 void onFatalSignal(int signal, siginfo_t* info, void* ucontext) {
@@ -324,8 +329,8 @@ void CrashHandler::uninstall() {
 
 void CrashHandler::onUnhandledException(const crash::CrashEvent* event, const void* ucontext) {
     if (!g_active.load() || !g_prepared || !g_snapshot) return;
-    writeCrashFiles(*g_prepared, event, ucontext);
-    restartInReportMode(*g_prepared);
+    // Without any file the report mode would have nothing to show.
+    if (writeCrashFiles(*g_prepared, event, ucontext)) restartInReportMode(*g_prepared);
 }
 
 void CrashHandler::prepareThread() {

@@ -46,7 +46,8 @@ public:
 
     // Writes the crash files for an event (without an exception section
     // when it is null) from the registers of ucontext (may be null), and
-    // restarts in report mode. Returns; ending the process is the caller's.
+    // restarts in report mode (when a file could be written). Returns;
+    // ending the process is the caller's.
     static void onUnhandledException(const crash::CrashEvent* event, const void* ucontext);
 
     // Prepares an alternate signal stack for the calling thread, so that a
