@@ -178,6 +178,7 @@ TEST_F(CrashFiles, FullMemoryDumpHoldsEveryReadableMapping) {
     EXPECT_EQ(yaml.find("Type:            MemoryList"), std::string::npos);
     // Far more than the stacks: the program's own image is in it.
     EXPECT_GT(std::filesystem::file_size(folder.file("Skat.dmp")), std::filesystem::file_size(fact(folder, "exe")));
+    EXPECT_TRUE(waitForFile(folder.file("restarted.txt"), 5000));
 }
 
 TEST_F(CrashFiles, WithoutDumpFileTheReportIsWrittenAndTheProgramRestarts) {
