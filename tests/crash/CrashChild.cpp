@@ -1,5 +1,6 @@
 #include "CrashChild.h"
 
+#include "vordix/ThreadHooks.h"
 #include "vordix/windows/3rdparty/CrashHandler.h"
 
 #include <cstdio>
@@ -47,6 +48,15 @@ int recurse(int depth) {
 }
 
 [[noreturn]] void crashNow(const std::string& kind, const std::string& folder) {
+    if (kind == "threadrecursion") {
+        vordix::setThreadHooks(&CrashHandler::prepareThread, &CrashHandler::releaseThread);
+        std::thread worker([&] {
+            const vordix::ThreadScope scope;
+            noteThread(folder);
+            std::printf("%d\n", recurse(0));
+        });
+        worker.join();
+    }
     if (kind == "thread") {
         std::thread worker([&] {
             noteThread(folder);

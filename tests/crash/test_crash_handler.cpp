@@ -44,6 +44,7 @@ const CrashCase CASES[] = {
     {"abort", SIGABRT, "40000015", "EXCEPTION_UNKNOWN"},
     {"recursion", SIGSEGV, "c00000fd", "EXCEPTION_STACK_OVERFLOW"},
     {"thread", SIGSEGV, "c0000005", "EXCEPTION_ACCESS_VIOLATION"},
+    {"threadrecursion", SIGSEGV, "c00000fd", "EXCEPTION_STACK_OVERFLOW"},
     {"exception", SIGABRT, "e06d7363", "EXCEPTION_UNKNOWN"},
     {"noexception", 0, "", ""},
 };
