@@ -232,6 +232,28 @@ public:
     explicit REMOTE_PLAYER_VIEW(int id);
 };
 
+// A player as a network message carries it, by value: kind, number, the
+// name it shows (a remote player's held name, else the seat name) and, for
+// the remote kinds, its connection.
+struct PlayerDescription {
+    int kind = PLAYER_KIND_NONE;
+    int id = 0;
+    std::wstring name;
+    bool connected = false;
+    std::wstring proxyUid;
+
+    bool isRemote() const { return kind == PLAYER_KIND_REMOTE || kind == PLAYER_KIND_REMOTE_VIEW; }
+    static PlayerDescription of(const PLAYER& player);
+    // The element "PLAYER" ("NAME", "TYP", "ID"). Reading refuses (false,
+    // nothing changed) a kind outside PlayerKind and an id that is no seat.
+    bool read(const tinyxml2::XMLElement& element);
+    void write(tinyxml2::XMLElement& element) const;
+    // A new player of the description; null for a kind createPlayer does not make.
+    std::unique_ptr<PLAYER> createPlayer() const;
+
+    bool operator==(const PlayerDescription&) const = default;
+};
+
 // A new player of the kind (1..5); null for any other kind.
 std::unique_ptr<PLAYER> createPlayer(int kind, int id);
 
