@@ -14,6 +14,7 @@
 #include "vordix/Utf8.h"
 #include "vordix/XmlHelpers.h"
 
+#include <cassert>
 #include <tinyxml2.h>
 
 using namespace vordix::xml;
@@ -221,7 +222,7 @@ bool mayCallRe(const PLAYER& player)
 
 // ---------------------------------------------------------------- LOCAL_PLAYER
 
-bool LOCAL_PLAYER::deliverRequest(int kind)
+bool LOCAL_PLAYER::deliverRequest(PlayerRequest kind)
 {
     if (!table_)
         return false;
@@ -251,7 +252,7 @@ void LOCAL_PLAYER::dispatchRequest(int kind)
     case REQUEST_CONFIRM_SETTLEMENT: confirmSettlement(); break;
     case REQUEST_CONFIRM_PASSED: confirmPassedGame(); break;
     case REQUEST_CONFIRM_LIST_END: confirmListEnd(); break;
-    default: break;
+    default: assert(false && "a request kind outside 1..11 passed the check"); break;
     }
 }
 
@@ -535,7 +536,7 @@ std::wstring NETWORKCLIENT_PLAYER::name() const { return tableServices()->seatNa
 
 REMOTE_PLAYER::REMOTE_PLAYER(int id) : PLAYER(id) { kind_ = PLAYER_KIND_REMOTE; }
 
-bool REMOTE_PLAYER::deliverRequest(int kind)
+bool REMOTE_PLAYER::deliverRequest(PlayerRequest kind)
 {
     if (!table_ || !connection.connected)
         return false;

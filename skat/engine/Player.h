@@ -55,7 +55,7 @@ public:
 
     // Hands the request on; false when it could not be delivered. Called by
     // the table inside its suspender: it must not answer synchronously.
-    virtual bool deliverRequest(int kind) = 0;
+    virtual bool deliverRequest(PlayerRequest kind) = 0;
     // Display name: the seat-name preference of the id.
     virtual std::wstring name() const;
 
@@ -124,7 +124,7 @@ class LOCAL_PLAYER : public PLAYER {
 public:
     using PLAYER::PLAYER;
 
-    bool deliverRequest(int kind) override;
+    bool deliverRequest(PlayerRequest kind) override;
     // Runs the request: refreshes the situation, resets the action record
     // and calls the request's operation; a kind outside 1..11 does nothing.
     void dispatchRequest(int kind);
@@ -220,7 +220,7 @@ public:
 class REMOTE_PLAYER : public PLAYER {
 public:
     explicit REMOTE_PLAYER(int id);
-    bool deliverRequest(int kind) override;
+    bool deliverRequest(PlayerRequest kind) override;
     std::wstring name() const override { return heldName_; }
 
     CONNECTABLE connection;

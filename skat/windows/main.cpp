@@ -11,6 +11,7 @@
 #include "vordix/Area.h"
 #include "vordix/Hauptfenster.h"
 #include "vordix/Message.h"
+#include "vordix/ThreadHooks.h"
 #include "vordix/MessageSink.h"
 #include "vordix/Utf8.h"
 #include "vordix/Zeichenbereich.h"
@@ -115,6 +116,12 @@ void installCrashHandler() {
     const uint32_t version[4] = {SKAT_VERSION_MAJOR, SKAT_VERSION_MINOR, SKAT_VERSION_PATCH, 0};
     std::copy(version, version + 4, options.programVersion);
     g_crashHandler = std::make_unique<CrashHandler>(options);
+    vordix::setThreadHooks(&CrashHandler::prepareThread, &CrashHandler::releaseThread);
+}
+
+void removeCrashHandler() {
+    vordix::setThreadHooks(nullptr, nullptr);
+    g_crashHandler.reset();
 }
 
 void runReportMode() {
@@ -147,7 +154,7 @@ int main(int argc, char* argv[]) {
     };
     services.removeReport = [] { g_attachments.reset(); };
     services.installCrashHandler = installCrashHandler;
-    services.removeCrashHandler = [] { g_crashHandler.reset(); };
+    services.removeCrashHandler = removeCrashHandler;
     services.runReportMode = runReportMode;
     services.createApplication = [] {
         registerComputerLogic();
