@@ -5,6 +5,7 @@
 #include "skat/app/Bilder.h"
 #include "skat/app/UserPrefs.h"
 #include "skat/logic/ComputerPlayer.h"
+#include "skat/logic/PreplayTables.h"
 #include "skat/ui/FensterSkat.h"
 #include "skat/ui/LocalTableServer.h"
 #include "skat/ui/MainWindowShell.h"
@@ -147,6 +148,9 @@ int main(int argc, char* argv[]) {
     services.removeCrashHandler = removeCrashHandler;
     services.runReportMode = runReportMode;
     services.createApplication = [] {
+        // The computer player's tables are read here, on the GUI thread,
+        // so that a missing file is reported before any game starts.
+        VL_TABELLEN::instance();
         registerComputerLogic();
         return new StandInApplication;
     };
