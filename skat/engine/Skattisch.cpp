@@ -6,6 +6,7 @@
 #include "skat/engine/TableServices.h"
 #include "skat/engine/TableWindows.h"
 #include "vordix/MessageSink.h"
+#include "vordix/ThreadHooks.h"
 #include "vordix/Timer.h"
 
 #include <cassert>
@@ -309,7 +310,10 @@ void SKATTISCH_SERVER::startLoopThread()
     suspender_.resume(VORDIX_IPC::SUSPEND_PENDING); // forget a resume kept from an earlier run
     loopRunning_ = true;
     tableRunId = nextRunId();
-    loopThread_ = std::thread([this] { gameLoop(); });
+    loopThread_ = std::thread([this] {
+        const vordix::ThreadScope scope;
+        gameLoop();
+    });
 }
 
 void SKATTISCH_SERVER::stopGameLoop()

@@ -44,6 +44,7 @@ const CrashCase CASES[] = {
     {"abort", SIGABRT, "40000015", "EXCEPTION_UNKNOWN"},
     {"recursion", SIGSEGV, "c00000fd", "EXCEPTION_STACK_OVERFLOW"},
     {"thread", SIGSEGV, "c0000005", "EXCEPTION_ACCESS_VIOLATION"},
+    {"threadrecursion", SIGSEGV, "c00000fd", "EXCEPTION_STACK_OVERFLOW"},
     {"exception", SIGABRT, "e06d7363", "EXCEPTION_UNKNOWN"},
     {"noexception", 0, "", ""},
 };
@@ -178,6 +179,7 @@ TEST_F(CrashFiles, FullMemoryDumpHoldsEveryReadableMapping) {
     EXPECT_EQ(yaml.find("Type:            MemoryList"), std::string::npos);
     // Far more than the stacks: the program's own image is in it.
     EXPECT_GT(std::filesystem::file_size(folder.file("Skat.dmp")), std::filesystem::file_size(fact(folder, "exe")));
+    EXPECT_TRUE(waitForFile(folder.file("restarted.txt"), 5000));
 }
 
 TEST_F(CrashFiles, WithoutDumpFileTheReportIsWrittenAndTheProgramRestarts) {

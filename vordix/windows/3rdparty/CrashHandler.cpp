@@ -228,6 +228,9 @@ void onTerminate() {
     std::abort();
 }
 
+// The alternate stack this thread got from us; null when it has none of ours.
+thread_local void* t_alternateStack = nullptr;
+
 bool installAlternateStack() {
     stack_t current {};
     if (::sigaltstack(nullptr, &current) == 0 && !(current.ss_flags & SS_DISABLE) && current.ss_size >= ALTERNATE_STACK)
@@ -237,7 +240,12 @@ bool installAlternateStack() {
     stack_t stack {};
     stack.ss_sp = memory;
     stack.ss_size = ALTERNATE_STACK;
-    return ::sigaltstack(&stack, nullptr) == 0;
+    if (::sigaltstack(&stack, nullptr) != 0) {
+        ::munmap(memory, ALTERNATE_STACK);
+        return false;
+    }
+    t_alternateStack = memory;
+    return true;
 }
 
 std::string narrow(const std::wstring& text) { return vordix::toUtf8(text); }
@@ -335,4 +343,12 @@ void CrashHandler::onUnhandledException(const crash::CrashEvent* event, const vo
 
 void CrashHandler::prepareThread() {
     if (supported() && g_active.load()) installAlternateStack();
+}
+
+void CrashHandler::releaseThread() {
+    if (!t_alternateStack) return;
+    stack_t off {};
+    off.ss_flags = SS_DISABLE;
+    if (::sigaltstack(&off, nullptr) == 0) ::munmap(t_alternateStack, ALTERNATE_STACK);
+    t_alternateStack = nullptr;
 }

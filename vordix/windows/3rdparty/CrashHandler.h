@@ -50,9 +50,11 @@ public:
     // ending the process is the caller's.
     static void onUnhandledException(const crash::CrashEvent* event, const void* ucontext);
 
-    // Prepares an alternate signal stack for the calling thread, so that a
-    // stack overflow on it is reported too (the installing thread has one).
+    // Gives the calling thread an alternate signal stack, so that a stack
+    // overflow on it is reported too (the installing thread has one), and
+    // takes it back before the thread ends. Both fit vordix::setThreadHooks.
     static void prepareThread();
+    static void releaseThread();
 
 private:
     void install();
