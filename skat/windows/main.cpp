@@ -3,6 +3,7 @@
 // game window with its menu on a local table and quits when it is closed.
 
 #include "skat/app/Bilder.h"
+#include "skat/app/LogicTextsFromTable.h"
 #include "skat/app/UserPrefs.h"
 #include "skat/logic/ComputerPlayer.h"
 #include "skat/logic/PreplayTables.h"
@@ -47,6 +48,8 @@ public:
     bool initialize() override {
         if (!window_.mainImplementor()) return false;
         USER_PREFS::instance().load();
+        setComputerPlayStyle(USER_PREFS::instance().playStyle);
+        skat::installLogicTextsFromTable();
         BILDER::instance().initialize();
         server_ = std::make_shared<LOCAL_TABLE_SERVER>();
         installTableServer(server_);
