@@ -351,6 +351,24 @@ TEST_F(GameWindow, FullScreenKeepsTheLandscapeLayoutAndSwitchesTheIcon) {
     EXPECT_EQ(window->currentLayout, landscapeLayout());
 }
 
+TEST_F(GameWindow, TopRightCornerTogglesFullScreen) {
+    BILDER& images = BILDER::instance();
+    USER_PREFS& prefs = USER_PREFS::instance();
+    const bool saved = prefs.fullScreen;
+    ASSERT_EQ(window->buttons[BUTTON_FULL_SCREEN].image, &images.uiImage(3));
+    click({1024 - 10, 70});   // beside the icon, still in the corner
+    EXPECT_TRUE(prefs.fullScreen);
+    EXPECT_EQ(window->buttons[BUTTON_FULL_SCREEN].image, &images.uiImage(4)) << "the leave icon";
+    QTest::qWait(400);        // the window's own animation
+    click({1024 - 10, 10});
+    EXPECT_FALSE(prefs.fullScreen);
+    EXPECT_EQ(window->buttons[BUTTON_FULL_SCREEN].image, &images.uiImage(3));
+    QTest::qWait(400);
+    click({1024 - 40, 100});  // outside the corner
+    EXPECT_FALSE(prefs.fullScreen);
+    prefs.fullScreen = saved;
+}
+
 } // namespace
 
 namespace {
