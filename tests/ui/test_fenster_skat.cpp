@@ -20,6 +20,8 @@
 #include "vordix/windows/ClientFenster.h"
 
 #include <QAction>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QApplication>
 #include <QImage>
 #include <QTest>
@@ -184,6 +186,46 @@ TEST_F(GameWindow, NewListStartsASheetOrContinuesTheCurrentOne) {
         EXPECT_EQ(server->newSheets, c.newSheets);
         EXPECT_EQ(server->nextGames, c.nextGames);
         EXPECT_FALSE(window->buttons[BUTTON_NEW_LIST].pressed) << "the window clears it before acting";
+    }
+}
+
+TEST_F(GameWindow, AButtonCountsOnlyWhenReleasedOverItself) {
+    struct Case {
+        const char* name;
+        std::vector<QPoint> moves;   // with the button held, before the release
+        bool releaseInside;
+        int newSheets;
+    };
+    const QPoint inside = centreOf(BUTTON_NEW_LIST);
+    const QPoint outside(inside.x(), inside.y() + 200);
+    const Case cases[] = {
+        {"released outside", {outside}, false, 0},
+        {"moved out and back", {outside, inside}, true, 1},
+        {"moved within", {inside + QPoint(10, 0)}, true, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        server->newSheets = 0;
+        grabbed();
+        QPointer<QWidget> target = client;
+        int delay = 10;
+        for (const QPoint& at : c.moves) {
+            QTimer::singleShot(delay, [target, at] {
+                if (!target) return;
+                QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                                 Qt::NoModifier);
+                QApplication::sendEvent(target, &move);
+            });
+            delay += 10;
+        }
+        const QPoint end = c.releaseInside ? (c.moves.empty() ? inside : c.moves.back()) : outside;
+        QTimer::singleShot(delay, [target, end] {
+            if (target) QTest::mouseRelease(target, Qt::LeftButton, {}, end);
+        });
+        QTest::mousePress(client, Qt::LeftButton, {}, inside);
+        QTest::qWait(delay + 20);
+        EXPECT_EQ(server->newSheets, c.newSheets);
+        EXPECT_FALSE(window->buttons[BUTTON_NEW_LIST].pressed);
     }
 }
 
