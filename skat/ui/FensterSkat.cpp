@@ -120,9 +120,7 @@ FENSTER_SKAT::FENSTER_SKAT(MAIN_WINDOW_SHELL& shell) : shell_(shell) {
 }
 
 FENSTER_SKAT::~FENSTER_SKAT() {
-    if (BILDER* images = &BILDER::instance()) {
-        images->onCardSetChanged = nullptr;
-    }
+    if (hookedImages_) BILDER::instance().onCardSetChanged = nullptr;
     ownedController_.reset();
     controller = nullptr;
     background_.unload();
@@ -161,6 +159,7 @@ void FENSTER_SKAT::create() {
     imp->setFocus(&overlay_);
     overlay_.hostWindow = this;
     BILDER::instance().onCardSetChanged = [this] { onCardSetChanged(); };
+    hookedImages_ = true;
 
     RECTANGLE work{0, 0, landscape.designWidth(), landscape.designHeight()};
     if (VORDIX_SCREEN_imp* screen = VORDIX_SCREEN::instance().implementor()) work = screen->getWorkArea();

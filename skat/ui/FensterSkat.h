@@ -197,4 +197,5 @@ private:
     bool pointerOverStack_ = false;
     bool isFullScreen_ = false;
     int backgroundPaints_ = 0;
+    bool hookedImages_ = false;   // the image cache calls onCardSetChanged
 };

@@ -14,6 +14,7 @@
 #include "tests/engine/test_table_support.h"
 #include "vordix/Application.h"
 #include "vordix/Message.h"
+#include "vordix/Zeichenbereich.h"
 #include "vordix/WinFilePath.h"
 #include "vordix/windows/WinFenster.h"
 #include "vordix/windows/WinImplementorFactory.h"
@@ -156,6 +157,31 @@ protected:
     std::unique_ptr<ObservedWindow> window;
     ClientFenster* client = nullptr;
 };
+
+TEST_F(GameWindow, BeforeCreationNothingIsPaintedAndWithoutTableNothingIsShown) {
+    RecordingShell otherShell;
+    FENSTER_SKAT unopened(otherShell);
+    EXPECT_EQ(unopened.windowController(), nullptr);
+    VORDIX_BITMAP target;
+    {
+        VORDIX_ZEICHENBEREICH area(&target, 64, 64);
+        area.beginPaint();
+        unopened.paint(area);
+        area.endPaint();
+    }
+    EXPECT_EQ(unopened.backgroundPaints(), 0);
+
+    server->withTable = false;
+    FENSTER_SKAT_CONTROLLER& controller = *window->windowController();
+    controller.analysisWanted = controller.courseWanted = true;
+    EXPECT_FALSE(controller.hasTable());
+    EXPECT_FALSE(controller.isAnalysisShown());
+    EXPECT_FALSE(controller.isCourseShown());
+    EXPECT_EQ(window->activeSeat(), -1);
+    server->withTable = true;
+    EXPECT_TRUE(controller.isCourseShown());
+    EXPECT_TRUE(controller.isAnalysisShown()) << "landscape layout, a table of this program";
+}
 
 TEST_F(GameWindow, OpensWithTheLandscapeLayoutAndTheStartButtons) {
     EXPECT_EQ(window->currentLayout, landscapeLayout());
