@@ -38,7 +38,7 @@ int TABLE_SERVICES::playDelayMs() const { return 0; }
 
 std::wstring TABLE_SERVICES::seatName(int playerId) const
 {
-    return L"Spieler " + std::to_wstring(playerId + 1);
+    return L"Spieler " + std::to_wstring(static_cast<long long>(playerId) + 1); // any id, no overflow
 }
 
 bool TABLE_SERVICES::manualCut() const { return false; }

@@ -62,7 +62,9 @@ PlayView COMPUTER_LOGIK::viewOf(const GameSnapshot& game)
         for (int place = 0; place < 3; ++place)
             view.played |= bitMask(trickCardBit(code, place));
     }
-    view.knownAway = game.laidAway;
+    // The declarer knows the cards it laid away, not the skat of a hand game.
+    if (game.record.SPIELART.GEWINN_STUFE < WIN_LEVEL_HAND)
+        view.knownAway = game.laidAway;
     view.trickCount = std::min(game.cards.trick.count(), 2);
     for (int i = 0; i < view.trickCount; ++i)
         view.trick[static_cast<std::size_t>(i)] = game.cards.trick.card(i)->bit();

@@ -1,0 +1,101 @@
+// The full computer player at a table: it bids, takes the skat or plays
+// hand, discards, announces and plays games of a list headless, the same way
+// from the same seed; with empty tables it still plays (and never bids).
+
+#include "skat/logic/ComputerPlayer.h"
+#include "tests/engine/test_table_support.h"
+
+#include <gtest/gtest.h>
+
+using namespace table_test;
+
+namespace {
+
+const VL_TABELLEN& shippedTables()
+{
+    static const VL_TABELLEN tables = [] {
+        VL_TABELLEN t;
+        t.loadFromFolder(SKAT_LOGIC_DATA_DIR);
+        return t;
+    }();
+    return tables;
+}
+
+constexpr int GAMES = 12;
+
+std::vector<SPIELSTRUCT> playList(std::uint32_t seed, const VL_TABELLEN* tables, int& inconsistent)
+{
+    TableHarness harness([tables] { return std::make_unique<COMPUTER_LOGIK>(tables); }, seed);
+    harness.stopAfterGames = GAMES;
+    harness.table->modus.setNextOfList(harness.table->sheet);
+    EXPECT_TRUE(harness.playToEnd(120000));
+    std::vector<SPIELSTRUCT> records;
+    for (int i = 0; i < harness.table->sheet.rowCount(); ++i)
+        records.push_back(harness.table->sheet.rowAt(i).record);
+    inconsistent = harness.inconsistentStates();
+    return records;
+}
+
+TEST(ComputerPlayer, PlaysGamesOfAListReproducibly)
+{
+    int inconsistent = 0;
+    const std::vector<SPIELSTRUCT> first = playList(20261210, &shippedTables(), inconsistent);
+    ASSERT_EQ(static_cast<int>(first.size()), GAMES);
+    EXPECT_EQ(inconsistent, 0);
+    int declared = 0, won = 0, hand = 0;
+    for (const SPIELSTRUCT& record : first) {
+        if (record.isPassedIn())
+            continue;
+        ++declared;
+        won += record.SPIELWERT > 0;
+        hand += record.SPIELART.GEWINN_STUFE >= WIN_LEVEL_HAND;
+        // The game announced is one the logic proposes: suit games, grand and null.
+        EXPECT_TRUE(isSuitGame(record.SPIELART.SPIEL_TYP) || record.SPIELART.SPIEL_TYP == GAME_GRAND
+                    || record.SPIELART.SPIEL_TYP == GAME_NULL);
+    }
+    EXPECT_GE(declared, GAMES * 3 / 4) << "the computer player hardly bids";
+    EXPECT_GT(won, declared / 2) << "declarers lose most of their games";
+
+    int again = 0;
+    EXPECT_EQ(playList(20261210, &shippedTables(), again), first);
+}
+
+TEST(ComputerPlayer, EmptyTablesStillPlay)
+{
+    const VL_TABELLEN empty;
+    int inconsistent = 0;
+    const std::vector<SPIELSTRUCT> records = playList(7, &empty, inconsistent);
+    ASSERT_EQ(static_cast<int>(records.size()), GAMES);
+    EXPECT_EQ(inconsistent, 0);
+}
+
+TEST(ComputerPlayer, RegistrationAndNames)
+{
+    registerComputerLogic();
+    EXPECT_NE(dynamic_cast<COMPUTER_LOGIK*>(createComputerLogic().get()), nullptr);
+    setComputerLogicFactory({});
+    EXPECT_NE(dynamic_cast<COMPUTER_LOGIK*>(createLogicByName("full").get()), nullptr);
+    EXPECT_NE(createLogicByName("standin"), nullptr);
+    EXPECT_EQ(createLogicByName("best"), nullptr);
+}
+
+TEST(ComputerPlayer, PlayStyleIsKeptInRange)
+{
+    setComputerPlayStyle(PLAY_STYLE_OFFENSIVE);
+    EXPECT_EQ(computerPlayStyle(), PLAY_STYLE_OFFENSIVE);
+    setComputerPlayStyle(7);
+    EXPECT_EQ(computerPlayStyle(), PLAY_STYLE_BALANCED);
+}
+
+TEST(ComputerPlayer, AdviceOfASuit)
+{
+    VL_TABELLEN tables;
+    tables.discardTable.values[16].Wizzard = L"Die blanke Zehn drücken.";
+    VORLOGIK logic(&tables);
+    const CardSet hand = cardsOf("KB K1 PA P1 H7");
+    EXPECT_EQ(logic.suitPatternText(hand, SUIT_CLUBS), L"Die blanke Zehn drücken."); // the jack is no part of it
+    EXPECT_EQ(logic.suitPatternText(hand, SUIT_DIAMONDS), L"");
+    EXPECT_EQ(logic.suitPatternText(hand, SUIT_HEARTS), L"");                          // no advice in the table
+}
+
+} // namespace
