@@ -5,8 +5,22 @@
 # picture is read from Xvfb's own frame buffer file, so no screen-grab tool
 # is required. Arguments after the output file go to Skat.
 #   scripts/screenshot.sh [output.png] [Skat arguments...]
+#   scripts/screenshot.sh --tables   the table in each theme at 1024x768 and
+#                                    1280x1024 (docs/screenshots/table-*.png)
+# SKAT_SCREENSHOT_THEME (1 mountains, 2 island, 3 pub, 4 plain) starts Skat
+# with that table theme and otherwise fresh preferences, in a settings
+# folder of its own; without it the user's own preferences are used.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+if [ "${1:-}" = "--tables" ]; then
+  for size in 1024x768 1280x1024; do
+    for theme in 1:berge 2:insel 3:kneipe; do
+      SKAT_SCREENSHOT_SIZE=$size SKAT_SCREENSHOT_THEME=${theme%%:*} \
+        bash "$0" "$root/docs/screenshots/table-${theme#*:}-$size.png"
+    done
+  done
+  exit 0
+fi
 out=${1:-$root/docs/screenshots/main-window.png}
 shift || true
 build=${SKAT_BUILD_DIR:-$root/build}
@@ -17,6 +31,13 @@ size=${SKAT_SCREENSHOT_SIZE:-1280x1024}
 
 fb=$(mktemp -d)
 trap 'rm -rf "$fb"' EXIT
+if [ -n "${SKAT_SCREENSHOT_THEME:-}" ]; then
+  # The preference store: theme id 18, stored as the character 64 + theme.
+  mkdir -p "$fb/config/Quorvenel"
+  printf '[Software]\nQuorvenel\\SKAT\\Preferences\\18=%b\n' "\\x$(printf %x $((64 + SKAT_SCREENSHOT_THEME)))" \
+    > "$fb/config/Quorvenel/SKAT.ini"
+  export XDG_CONFIG_HOME=$fb/config
+fi
 # Xvfb keeps screen 0 as an XWD image in $fb/Xvfb_screen0 while it runs.
 xvfb-run -a -s "-screen 0 ${size}x24 -fbdir $fb" bash -c '
   "$1" "${@:4}" &

@@ -1,4 +1,5 @@
 #include "vordix/WorkerThreads.h"
+#include "vordix/ThreadHooks.h"
 
 #include <atomic>
 #include <memory>
@@ -48,6 +49,7 @@ void WorkerThreads::start(std::string name, std::function<void(std::stop_token)>
         Worker worker;
         worker.name = std::move(name);
         worker.thread = std::jthread([work = std::move(work), finished = worker.finished](std::stop_token stop) {
+            const ThreadScope scope;
             work(stop);
             finished->store(true);
         });

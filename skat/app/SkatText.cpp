@@ -4,6 +4,8 @@
 #include "skat/app/UserPrefs.h"
 #include "skat/engine/EngineTexts.h"
 #include "skat/engine/Karte.h"
+#include "vordix/Application.h"
+#include "vordix/ImplementorFactory.h"
 #include "vordix/MessageBox.h"
 
 namespace {
@@ -100,6 +102,16 @@ const std::wstring& text(TextKey key) { return SKAT_TEXT::instance().text(key); 
 
 std::wstring formatText(TextKey key, std::initializer_list<TextArg> args) {
     return formatText(std::wstring_view(text(key)), args);
+}
+
+bool textsAreEnglish() { return SKAT_TEXT::instance().readsEnglish(); }
+
+bool chooseLanguage(bool english) {
+    auto* factory = VORDIX_IMPLEMENTORFACTORY::instance();
+    auto* application = factory ? factory->getApplication() : nullptr;
+    if (!application) return false;
+    application->setLanguage(english);
+    return true;
 }
 
 namespace {

@@ -70,6 +70,13 @@ namespace skat {
 const std::wstring& text(TextKey key);
 std::wstring formatText(TextKey key, std::initializer_list<TextArg> args);
 
+// Whether this run reads its texts in English.
+bool textsAreEnglish();
+// The language switch: stores the language for the next start through the
+// platform application (false without one). The texts of this run stay as
+// they were read.
+bool chooseLanguage(bool english);
+
 // Makes the engine's rank words and game-type names come from the text object.
 void installEngineTextsFromTable();
 

@@ -2,9 +2,11 @@
 
 #include "skat/engine/TableServices.h"
 
+#include <cassert>
+
 ABLAUFZUSTAND::~ABLAUFZUSTAND() = default;
 
-bool ABLAUFZUSTAND::report(int event)
+bool ABLAUFZUSTAND::report(TableEvent event)
 {
     if (table.report(event))
         return true;
@@ -12,7 +14,7 @@ bool ABLAUFZUSTAND::report(int event)
     return false;
 }
 
-bool ABLAUFZUSTAND::reportWithValue(int event, int value)
+bool ABLAUFZUSTAND::reportWithValue(TableEvent event, int value)
 {
     if (table.reportWithValue(event, value))
         return true;
@@ -20,8 +22,9 @@ bool ABLAUFZUSTAND::reportWithValue(int event, int value)
     return false;
 }
 
-bool ABLAUFZUSTAND::ask(int kind, Seat seat)
+bool ABLAUFZUSTAND::ask(PlayerRequest kind, Seat seat)
 {
+    assert(isValidSeat(seat) && "a state asks a seat that is none");
     if (table.askPlayer(kind, slotOfSeat(seat)) == VORDIX_IPC::RESUME_ANSWERED)
         return true;
     next = STATE_STOP;

@@ -21,10 +21,10 @@ public:
 
 protected:
     // Reports and tests the stop flag: false (next = STATE_STOP) when stopped.
-    bool report(int event);
-    bool reportWithValue(int event, int value);
+    bool report(TableEvent event);
+    bool reportWithValue(TableEvent event, int value);
     // Asks the player of the seat; false (next = STATE_STOP) when no answer came.
-    bool ask(int kind, Seat seat);
+    bool ask(PlayerRequest kind, Seat seat);
     PLAYER_AKTION answerOfSeat(Seat seat) const;
     bool stopped() const { return table.stopRequested(); }
     // Exercise bookkeeping: the play differs from the stored game at trick t
@@ -107,7 +107,7 @@ protected:
     // Enters the game, starts the game-end work, reports the end event and
     // the sheet change and waits for every player's confirmation; false
     // when the loop ends.
-    bool confirmGameEnd(int endEvent, int confirmRequest);
+    bool confirmGameEnd(TableEvent endEvent, PlayerRequest confirmRequest);
     bool sheetIsFull() const;
     // 1 next game, 2 end, 3 repeat, 4 end after a settlement.
     int decision() const;

@@ -14,6 +14,7 @@
 #include "vordix/Utf8.h"
 #include "vordix/XmlHelpers.h"
 
+#include <cassert>
 #include <tinyxml2.h>
 
 using namespace vordix::xml;
@@ -57,26 +58,39 @@ PLAYER::~PLAYER() = default;
 
 bool PLAYER::read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument&)
 {
-    if (!element)
+    PlayerDescription description;
+    if (!element || !description.read(*element))
         return false;
-    // Ids are the seats' slots and kinds those of PlayerKind: anything else
-    // from a peer is refused before a name is made from it.
-    const int kind = intAttribute(element, "TYP", 0);
-    const int id = intAttribute(element, "ID", 0);
-    if (kind < PLAYER_KIND_NONE || kind > PLAYER_KIND_NETWORK_CLIENT || !isValidSeat(id))
-        return false;
-    heldName_ = textAttribute(element, "NAME").value_or(std::wstring());
-    kind_ = kind;
-    id_ = id;
+    heldName_ = description.name;
+    kind_ = description.kind;
+    id_ = description.id;
     return true;
 }
 
 void PLAYER::write(tinyxml2::XMLElement& element, tinyxml2::XMLDocument&) const
 {
-    const bool remote = kind_ == PLAYER_KIND_REMOTE || kind_ == PLAYER_KIND_REMOTE_VIEW;
-    setTextAttribute(element, "NAME", remote ? heldName_ : tableServices()->seatName(id_));
-    setIntAttribute(element, "TYP", kind_);
-    setIntAttribute(element, "ID", id_);
+    PlayerDescription::of(*this).write(element);
+}
+
+bool PlayerDescription::read(const tinyxml2::XMLElement& element)
+{
+    // Ids are the seats' slots and kinds those of PlayerKind: anything else
+    // from a peer is refused before a name is made from it.
+    const int readKind = intAttribute(&element, "TYP", 0);
+    const int readId = intAttribute(&element, "ID", 0);
+    if (readKind < PLAYER_KIND_NONE || readKind > PLAYER_KIND_NETWORK_CLIENT || !isValidSeat(readId))
+        return false;
+    name = textAttribute(&element, "NAME").value_or(std::wstring());
+    kind = readKind;
+    id = readId;
+    return true;
+}
+
+void PlayerDescription::write(tinyxml2::XMLElement& element) const
+{
+    setTextAttribute(element, "NAME", name);
+    setIntAttribute(element, "TYP", kind);
+    setIntAttribute(element, "ID", id);
 }
 
 std::wstring PLAYER::name() const { return tableServices()->seatName(id_); }
@@ -208,7 +222,7 @@ bool mayCallRe(const PLAYER& player)
 
 // ---------------------------------------------------------------- LOCAL_PLAYER
 
-bool LOCAL_PLAYER::deliverRequest(int kind)
+bool LOCAL_PLAYER::deliverRequest(PlayerRequest kind)
 {
     if (!table_)
         return false;
@@ -238,7 +252,7 @@ void LOCAL_PLAYER::dispatchRequest(int kind)
     case REQUEST_CONFIRM_SETTLEMENT: confirmSettlement(); break;
     case REQUEST_CONFIRM_PASSED: confirmPassedGame(); break;
     case REQUEST_CONFIRM_LIST_END: confirmListEnd(); break;
-    default: break;
+    default: assert(false && "a request kind outside 1..11 passed the check"); break;
     }
 }
 
@@ -522,7 +536,7 @@ std::wstring NETWORKCLIENT_PLAYER::name() const { return tableServices()->seatNa
 
 REMOTE_PLAYER::REMOTE_PLAYER(int id) : PLAYER(id) { kind_ = PLAYER_KIND_REMOTE; }
 
-bool REMOTE_PLAYER::deliverRequest(int kind)
+bool REMOTE_PLAYER::deliverRequest(PlayerRequest kind)
 {
     if (!table_ || !connection.connected)
         return false;
@@ -541,4 +555,31 @@ std::unique_ptr<PLAYER> createPlayer(int kind, int id)
     case PLAYER_KIND_NETWORK_CLIENT: return std::make_unique<NETWORKCLIENT_PLAYER>(id);
     default: return nullptr;
     }
+}
+
+PlayerDescription PlayerDescription::of(const PLAYER& player)
+{
+    PlayerDescription description;
+    description.kind = player.kind();
+    description.id = player.id();
+    const bool remote = description.kind == PLAYER_KIND_REMOTE || description.kind == PLAYER_KIND_REMOTE_VIEW;
+    description.name = remote ? player.heldName() : tableServices()->seatName(player.id());
+    if (const REMOTE_PLAYER* remote = player.isRemote()) {
+        description.connected = remote->connection.connected;
+        description.proxyUid = remote->connection.proxyUid();
+    }
+    return description;
+}
+
+std::unique_ptr<PLAYER> PlayerDescription::createPlayer() const
+{
+    std::unique_ptr<PLAYER> player = ::createPlayer(kind, id);
+    if (!player)
+        return nullptr;
+    player->setHeldName(name);
+    if (REMOTE_PLAYER* remote = player->isRemote()) {
+        remote->connection.connect(0, proxyUid);
+        remote->connection.connected = connected;
+    }
+    return player;
 }

@@ -55,7 +55,7 @@ public:
 
     // Hands the request on; false when it could not be delivered. Called by
     // the table inside its suspender: it must not answer synchronously.
-    virtual bool deliverRequest(int kind) = 0;
+    virtual bool deliverRequest(PlayerRequest kind) = 0;
     // Display name: the seat-name preference of the id.
     virtual std::wstring name() const;
 
@@ -124,7 +124,7 @@ class LOCAL_PLAYER : public PLAYER {
 public:
     using PLAYER::PLAYER;
 
-    bool deliverRequest(int kind) override;
+    bool deliverRequest(PlayerRequest kind) override;
     // Runs the request: refreshes the situation, resets the action record
     // and calls the request's operation; a kind outside 1..11 does nothing.
     void dispatchRequest(int kind);
@@ -220,7 +220,7 @@ public:
 class REMOTE_PLAYER : public PLAYER {
 public:
     explicit REMOTE_PLAYER(int id);
-    bool deliverRequest(int kind) override;
+    bool deliverRequest(PlayerRequest kind) override;
     std::wstring name() const override { return heldName_; }
 
     CONNECTABLE connection;
@@ -230,6 +230,28 @@ public:
 class REMOTE_PLAYER_VIEW : public REMOTE_PLAYER {
 public:
     explicit REMOTE_PLAYER_VIEW(int id);
+};
+
+// A player as a network message carries it, by value: kind, number, the
+// name it shows (a remote player's held name, else the seat name) and, for
+// the remote kinds, its connection.
+struct PlayerDescription {
+    int kind = PLAYER_KIND_NONE;
+    int id = 0;
+    std::wstring name;
+    bool connected = false;
+    std::wstring proxyUid;
+
+    bool isRemote() const { return kind == PLAYER_KIND_REMOTE || kind == PLAYER_KIND_REMOTE_VIEW; }
+    static PlayerDescription of(const PLAYER& player);
+    // The element "PLAYER" ("NAME", "TYP", "ID"). Reading refuses (false,
+    // nothing changed) a kind outside PlayerKind and an id that is no seat.
+    bool read(const tinyxml2::XMLElement& element);
+    void write(tinyxml2::XMLElement& element) const;
+    // A new player of the description; null for a kind createPlayer does not make.
+    std::unique_ptr<PLAYER> createPlayer() const;
+
+    bool operator==(const PlayerDescription&) const = default;
 };
 
 // A new player of the kind (1..5); null for any other kind.

@@ -6,8 +6,10 @@
 #include "skat/engine/TableServices.h"
 #include "skat/engine/TableWindows.h"
 #include "vordix/MessageSink.h"
+#include "vordix/ThreadHooks.h"
 #include "vordix/Timer.h"
 
+#include <cassert>
 #include <chrono>
 #include <ctime>
 
@@ -308,7 +310,10 @@ void SKATTISCH_SERVER::startLoopThread()
     suspender_.resume(VORDIX_IPC::SUSPEND_PENDING); // forget a resume kept from an earlier run
     loopRunning_ = true;
     tableRunId = nextRunId();
-    loopThread_ = std::thread([this] { gameLoop(); });
+    loopThread_ = std::thread([this] {
+        const vordix::ThreadScope scope;
+        gameLoop();
+    });
 }
 
 void SKATTISCH_SERVER::stopGameLoop()
@@ -438,13 +443,13 @@ void SKATTISCH_SERVER::gameLoop()
     loopEnded_.notify_all();
 }
 
-bool SKATTISCH_SERVER::report(int event)
+bool SKATTISCH_SERVER::report(TableEvent event)
 {
     observers.broadcast(event);
     return !stopRequested_;
 }
 
-bool SKATTISCH_SERVER::reportWithValue(int event, int value)
+bool SKATTISCH_SERVER::reportWithValue(TableEvent event, int value)
 {
     observers.broadcastWithValue(event, value);
     return !stopRequested_;
@@ -484,7 +489,7 @@ bool SKATTISCH_SERVER::playerFinished(int slot, const PLAYER_AKTION& answer)
     return true;
 }
 
-void SKATTISCH_SERVER::openRequest(int kind, unsigned slots)
+void SKATTISCH_SERVER::openRequest(PlayerRequest kind, unsigned slots)
 {
     std::lock_guard lock(requestMutex_);
     openKind_ = kind;
@@ -513,7 +518,7 @@ int SKATTISCH_SERVER::closeRequest(int code)
     return code;
 }
 
-int SKATTISCH_SERVER::waitForAnswers(int kind, unsigned slots)
+int SKATTISCH_SERVER::waitForAnswers(PlayerRequest kind, unsigned slots)
 {
     if (stopRequested_)
         return RESUME_TABLE_STOPPED;
@@ -543,7 +548,7 @@ int SKATTISCH_SERVER::waitForAnswers(int kind, unsigned slots)
 
 // The requests go to the players in slot order, as the queue worker would
 // take them; the answers come back on this thread, so nobody is resumed.
-int SKATTISCH_SERVER::answerOnLoopThread(int kind, unsigned slots)
+int SKATTISCH_SERVER::answerOnLoopThread(PlayerRequest kind, unsigned slots)
 {
     openRequest(kind, slots);
     answeringOnLoop_ = true;
@@ -574,7 +579,7 @@ bool SKATTISCH_SERVER::playsHeadless() const
 
 // An answer that fails the check is replaced and logged when the player is a
 // computer (or `alwaysRepair`); otherwise false: the player is asked again.
-bool SKATTISCH_SERVER::acceptOrRepair(int kind, int slot, bool alwaysRepair)
+bool SKATTISCH_SERVER::acceptOrRepair(PlayerRequest kind, int slot, bool alwaysRepair)
 {
     PLAYER* player = playerInSlot(slot);
     const Seat seat = seatOfSlot(slot);
@@ -598,10 +603,14 @@ bool SKATTISCH_SERVER::acceptOrRepair(int kind, int slot, bool alwaysRepair)
     return true;
 }
 
-int SKATTISCH_SERVER::askPlayer(int kind, int slot)
+int SKATTISCH_SERVER::askPlayer(PlayerRequest kind, int slot)
 {
-    if (slot < 0 || slot > 2)
+    assert(isPlayerRequest(kind) && slot >= 0 && slot <= 2);
+    if (slot < 0 || slot > 2) {
+        tableServices()->log(L"Request " + std::to_wstring(kind) + L" for slot " + std::to_wstring(slot)
+                             + L": no such slot, the loop ends");
         return VORDIX_IPC::RESUME_ACTION_FAILED;
+    }
     for (;;) {
         const int code = waitForAnswers(kind, 1u << slot);
         if (code != VORDIX_IPC::RESUME_ANSWERED || acceptOrRepair(kind, slot))
@@ -609,7 +618,7 @@ int SKATTISCH_SERVER::askPlayer(int kind, int slot)
     }
 }
 
-int SKATTISCH_SERVER::askAllPlayers(int kind)
+int SKATTISCH_SERVER::askAllPlayers(PlayerRequest kind)
 {
     const int code = waitForAnswers(kind, 0b111u);
     // A confirmation out of range counts as "go on" rather than asking everyone again.

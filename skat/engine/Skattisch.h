@@ -180,13 +180,13 @@ public:
     int runState(int index);
     // Asks one player (by number) and waits for a valid answer; a resume
     // code (0 answered).
-    int askPlayer(int kind, int slot);
-    int askAllPlayers(int kind);
+    int askPlayer(PlayerRequest kind, int slot);
+    int askAllPlayers(PlayerRequest kind);
     // The accepted answer of the slot's last request.
     PLAYER_AKTION answerOf(int slot) const;
     // Reports an event; false when the loop is being stopped.
-    bool report(int event);
-    bool reportWithValue(int event, int value);
+    bool report(TableEvent event);
+    bool reportWithValue(TableEvent event, int value);
 
     std::uint32_t openRequestSerial(int slot, int kind) const override;
 
@@ -210,12 +210,12 @@ private:
     void gameLoop();
     void joinLoopThread();
     void replayResumedGame(int index);
-    int waitForAnswers(int kind, unsigned slots);
-    void openRequest(int kind, unsigned slots);
+    int waitForAnswers(PlayerRequest kind, unsigned slots);
+    void openRequest(PlayerRequest kind, unsigned slots);
     // Ends the open request; the code it ends with.
     int closeRequest(int code);
-    int answerOnLoopThread(int kind, unsigned slots);
-    bool acceptOrRepair(int kind, int slot, bool alwaysRepair = false);
+    int answerOnLoopThread(PlayerRequest kind, unsigned slots);
+    bool acceptOrRepair(PlayerRequest kind, int slot, bool alwaysRepair = false);
     void saveRunningGame(int index);
 
     VORDIX_IPC::CThreadSuspender suspender_;

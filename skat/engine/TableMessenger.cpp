@@ -8,8 +8,8 @@ std::function<bool()> TABLE_MESSENGER::prepareEvent(SKATTISCH&, int, int)
 {
     return [] { return false; };
 }
-bool TABLE_MESSENGER::postRequest(SKATTISCH&, int, int) { return false; }
-bool TABLE_MESSENGER::sendRequest(SKATTISCH&, int, int, std::uint32_t) { return false; }
+bool TABLE_MESSENGER::postRequest(SKATTISCH&, int, PlayerRequest) { return false; }
+bool TABLE_MESSENGER::sendRequest(SKATTISCH&, int, PlayerRequest, std::uint32_t) { return false; }
 bool TABLE_MESSENGER::sendAnswer(SKATTISCH&, int, const PLAYER_AKTION&) { return false; }
 void TABLE_MESSENGER::sendLeaving() {}
 

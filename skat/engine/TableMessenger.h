@@ -22,9 +22,9 @@ public:
     // to the table's queue (false when it could not be posted).
     virtual std::function<bool()> prepareEvent(SKATTISCH& table, int event, int value);
     // A request for the table's local player in the slot.
-    virtual bool postRequest(SKATTISCH& table, int slot, int kind);
+    virtual bool postRequest(SKATTISCH& table, int slot, PlayerRequest kind);
     // A request for the remote player in the slot, over its connection.
-    virtual bool sendRequest(SKATTISCH& table, int slot, int kind, std::uint32_t connectionId);
+    virtual bool sendRequest(SKATTISCH& table, int slot, PlayerRequest kind, std::uint32_t connectionId);
     // The joined program's answer of its player in the slot, to the host.
     virtual bool sendAnswer(SKATTISCH& table, int slot, const PLAYER_AKTION& answer);
     // The joined program leaves the host's table.

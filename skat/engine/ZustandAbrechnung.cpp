@@ -58,7 +58,7 @@ void ZUSTAND_ABRECHNUNG::joinGameEndWork()
         bookkeepingThread.join();
 }
 
-bool ZUSTAND_ABRECHNUNG::confirmGameEnd(int endEvent, int confirmRequest)
+bool ZUSTAND_ABRECHNUNG::confirmGameEnd(TableEvent endEvent, PlayerRequest confirmRequest)
 {
     enterGameInSheet();
     startGameEndWork();

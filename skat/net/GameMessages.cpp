@@ -99,7 +99,7 @@ std::function<bool()> GAME_MESSENGER::prepareEvent(SKATTISCH& table, int event, 
     return [&table, xml = streamToXml(message)]() mutable { return table.postLocal(std::move(xml)); };
 }
 
-bool GAME_MESSENGER::postRequest(SKATTISCH& table, int slot, int kind)
+bool GAME_MESSENGER::postRequest(SKATTISCH& table, int slot, PlayerRequest kind)
 {
     SKAT_NETWORKMESSAGE message(PLAYER_ACTION_REQUEST);
     message.fillFromTable(table);
@@ -108,7 +108,7 @@ bool GAME_MESSENGER::postRequest(SKATTISCH& table, int slot, int kind)
     return table.postLocal(streamToXml(message));
 }
 
-bool GAME_MESSENGER::sendRequest(SKATTISCH& table, int slot, int kind, std::uint32_t connectionId)
+bool GAME_MESSENGER::sendRequest(SKATTISCH& table, int slot, PlayerRequest kind, std::uint32_t connectionId)
 {
     auto services = tableServices();
     SKAT_NETWORKMESSAGE message(PLAYER_ACTION_REQUEST, services->serverId());

@@ -29,8 +29,8 @@ bool applyPlayerAnswer(SKATTISCH_SERVER& table, const SKAT_NETWORKMESSAGE& messa
 class GAME_MESSENGER : public TABLE_MESSENGER {
 public:
     std::function<bool()> prepareEvent(SKATTISCH& table, int event, int value) override;
-    bool postRequest(SKATTISCH& table, int slot, int kind) override;
-    bool sendRequest(SKATTISCH& table, int slot, int kind, std::uint32_t connectionId) override;
+    bool postRequest(SKATTISCH& table, int slot, PlayerRequest kind) override;
+    bool sendRequest(SKATTISCH& table, int slot, PlayerRequest kind, std::uint32_t connectionId) override;
     bool sendAnswer(SKATTISCH& table, int slot, const PLAYER_AKTION& answer) override;
     void sendLeaving() override;
 };

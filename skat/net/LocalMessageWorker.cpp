@@ -2,6 +2,7 @@
 
 #include "skat/engine/TableServices.h"
 #include "skat/net/GameMessages.h"
+#include "vordix/ThreadHooks.h"
 #include "vordix/XmlHelpers.h"
 
 #include <tinyxml2.h>
@@ -17,7 +18,10 @@ int messageKindOf(const std::string& xml)
 LOCAL_MESSAGE_WORKER::LOCAL_MESSAGE_WORKER(SKATTISCH& table) : table_(table)
 {
     installGameMessenger(); // the table's messages are what this worker reads
-    thread_ = std::thread([this] { run(); });
+    thread_ = std::thread([this] {
+        const vordix::ThreadScope scope;
+        run();
+    });
     table_.setMessagePoster([this](std::string xml) { return post(std::move(xml)); });
 }
 

@@ -90,12 +90,8 @@ SKAT_NETWORKMESSAGE& SKAT_NETWORKMESSAGE::operator=(const SKAT_NETWORKMESSAGE& o
         sheet().assign(*other.sheet_);
     else
         sheet_.reset();
-    clientOwned_.reset();
-    clientBorrowed_ = other.clientBorrowed_;
-    for (int i = 0; i < 3; ++i) {
-        seatOwned_[i].reset();
-        seatBorrowed_[i] = other.seatBorrowed_[i];
-    }
+    clientPlayer = other.clientPlayer;
+    seatPlayers = other.seatPlayers;
     return *this;
 }
 
@@ -114,38 +110,29 @@ LISTE& SKAT_NETWORKMESSAGE::sheet()
     return *sheet_;
 }
 
-void SKAT_NETWORKMESSAGE::setClientPlayer(const PLAYER* player)
+namespace {
+// Element "PLAYER": "NAME", "TYP", "ID"; a remote player's connection as the
+// sibling "CONNECTABLE" ("CONNECTED", "PROXY_UID") where the message has one.
+void writePlayer(tinyxml2::XMLElement& parent, const PlayerDescription& player)
 {
-    clientOwned_.reset();
-    clientBorrowed_ = player;
+    player.write(*appendChild(parent, "PLAYER"));
 }
 
-std::unique_ptr<PLAYER> SKAT_NETWORKMESSAGE::takeClientPlayer()
+void writeConnection(tinyxml2::XMLElement& parent, const PlayerDescription& player)
 {
-    return std::move(clientOwned_);
+    tinyxml2::XMLElement* element = appendChild(parent, "CONNECTABLE");
+    setIntAttribute(*element, "CONNECTED", player.connected ? 1 : 0);
+    setTextAttribute(*element, "PROXY_UID", player.proxyUid);
 }
 
-const PLAYER* SKAT_NETWORKMESSAGE::seatPlayer(int s) const
+void readConnection(const tinyxml2::XMLElement* element, PlayerDescription& player)
 {
-    if (s < 0 || s > 2)
-        return nullptr;
-    return seatOwned_[s] ? seatOwned_[s].get() : seatBorrowed_[s];
-}
-
-void SKAT_NETWORKMESSAGE::setSeatPlayer(int s, const PLAYER* player)
-{
-    if (s < 0 || s > 2)
+    if (!element)
         return;
-    seatOwned_[s].reset();
-    seatBorrowed_[s] = player;
+    player.connected = intAttribute(element, "CONNECTED", 0) != 0;
+    player.proxyUid = textAttribute(element, "PROXY_UID").value_or(std::wstring());
 }
-
-std::unique_ptr<PLAYER> SKAT_NETWORKMESSAGE::takeSeatPlayer(int s)
-{
-    if (s < 0 || s > 2)
-        return nullptr;
-    return std::move(seatOwned_[s]);
-}
+} // namespace
 
 void SKAT_NETWORKMESSAGE::fillFromTable(SKATTISCH& table)
 {
@@ -182,9 +169,9 @@ void SKAT_NETWORKMESSAGE::write(tinyxml2::XMLElement& snm, tinyxml2::XMLDocument
     }
     case SETUP_REQUEST: {
         tinyxml2::XMLElement* setup = appendChild(snm, "SPIELAUFBAU");
-        if (const PLAYER* player = clientPlayer()) {
+        if (clientPlayer) {
             tinyxml2::XMLElement* client = appendChild(*setup, "CLIENT_PLAYER");
-            appendStream(*client, *player);
+            writePlayer(*client, *clientPlayer);
         }
         break;
     }
@@ -192,13 +179,13 @@ void SKAT_NETWORKMESSAGE::write(tinyxml2::XMLElement& snm, tinyxml2::XMLDocument
         tinyxml2::XMLElement* setup = appendChild(snm, "SPIELAUFBAU_REPLY");
         setIntAttribute(*setup, "REPLY", reply);
         for (int s = 0; s < 3; ++s) {
-            const PLAYER* player = seatPlayer(s);
+            const std::optional<PlayerDescription>& player = seatPlayers[static_cast<std::size_t>(s)];
             if (!player)
                 continue;
             tinyxml2::XMLElement* seatElement = appendChild(*setup, SEAT_ELEMENTS[s]);
-            appendStream(*seatElement, *player);
-            if (const REMOTE_PLAYER* remote = player->isRemote())
-                appendStream(*seatElement, remote->connection);
+            writePlayer(*seatElement, *player);
+            if (player->isRemote())
+                writeConnection(*seatElement, *player);
         }
         break;
     }
@@ -264,22 +251,23 @@ bool SKAT_NETWORKMESSAGE::readChat(const tinyxml2::XMLElement& snm)
     return seat >= -1 && seat < SEAT_COUNT;
 }
 
-bool SKAT_NETWORKMESSAGE::readSetupRequest(const tinyxml2::XMLElement& snm, const tinyxml2::XMLDocument& document)
+bool SKAT_NETWORKMESSAGE::readSetupRequest(const tinyxml2::XMLElement& snm, const tinyxml2::XMLDocument&)
 {
     const tinyxml2::XMLElement* client = firstChild(firstChild(&snm, "SPIELAUFBAU"), "CLIENT_PLAYER");
     if (!client)
         return false;
-    auto player = std::make_unique<REMOTE_PLAYER>(0);
-    if (const tinyxml2::XMLElement* connection = firstChild(client, "CONNECTABLE"))
-        player->connection.read(connection, document);
-    if (!readChildStream(client, *player))
+    const tinyxml2::XMLElement* playerElement = firstChild(client, "PLAYER");
+    if (!playerElement)
         return false;
-    clientOwned_ = std::move(player);
-    clientBorrowed_ = nullptr;
+    PlayerDescription player;
+    if (!player.read(*playerElement))
+        return false;
+    readConnection(firstChild(client, "CONNECTABLE"), player);
+    clientPlayer = std::move(player);
     return true;
 }
 
-bool SKAT_NETWORKMESSAGE::readSetupReply(const tinyxml2::XMLElement& snm, const tinyxml2::XMLDocument& document)
+bool SKAT_NETWORKMESSAGE::readSetupReply(const tinyxml2::XMLElement& snm, const tinyxml2::XMLDocument&)
 {
     const tinyxml2::XMLElement* setup = firstChild(&snm, "SPIELAUFBAU_REPLY");
     if (!setup)
@@ -290,8 +278,8 @@ bool SKAT_NETWORKMESSAGE::readSetupReply(const tinyxml2::XMLElement& snm, const 
     if (reply == 4)
         return true; // the host closes the table: no seats follow
     for (int s = 0; s < 3; ++s) {
-        seatOwned_[s].reset();
-        seatBorrowed_[s] = nullptr;
+        std::optional<PlayerDescription>& seatPlayer = seatPlayers[static_cast<std::size_t>(s)];
+        seatPlayer.reset();
         const tinyxml2::XMLElement* seatElement = firstChild(setup, SEAT_ELEMENTS[s]);
         const tinyxml2::XMLElement* playerElement = firstChild(seatElement, "PLAYER");
         if (!playerElement)
@@ -299,16 +287,15 @@ bool SKAT_NETWORKMESSAGE::readSetupReply(const tinyxml2::XMLElement& snm, const 
         const int playerKind = intAttribute(playerElement, "TYP", 0);
         if (playerKind < PLAYER_KIND_HUMAN || playerKind > PLAYER_KIND_REMOTE)
             continue;
-        std::unique_ptr<PLAYER> player = createPlayer(playerKind, s);
-        if (REMOTE_PLAYER* remote = player->isRemote())
-            if (const tinyxml2::XMLElement* connection = firstChild(seatElement, "CONNECTABLE"))
-                remote->connection.read(connection, document);
-        if (!player->read(playerElement, document)) {
-            for (auto& owned : seatOwned_)
-                owned.reset();
+        PlayerDescription player;
+        if (!player.read(*playerElement)) {
+            for (auto& other : seatPlayers)
+                other.reset();
             return false;
         }
-        seatOwned_[s] = std::move(player);
+        if (player.isRemote())
+            readConnection(firstChild(seatElement, "CONNECTABLE"), player);
+        seatPlayer = std::move(player);
     }
     return true;
 }

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 class LISTE;
@@ -27,7 +28,7 @@ public:
     ~SKAT_NETWORKMESSAGE() override;
 
     // False for a missing envelope, a kind outside 1..10 or a body the kind
-    // needs; a failed read never leaves a half-built player behind.
+    // needs.
     bool read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument& document) override;
     const char* elementName() const override { return "SNM"; }
     void write(tinyxml2::XMLElement& element, tinyxml2::XMLDocument& document) const override;
@@ -47,15 +48,6 @@ public:
     LISTE& sheet();
     const LISTE* sheetIfAny() const { return sheet_.get(); }
 
-    // Players of kinds 3 and 4. Players read from XML are owned by the
-    // message until taken; players set for writing are only borrowed.
-    const PLAYER* clientPlayer() const { return clientOwned_ ? clientOwned_.get() : clientBorrowed_; }
-    void setClientPlayer(const PLAYER* player);
-    std::unique_ptr<PLAYER> takeClientPlayer();
-    const PLAYER* seatPlayer(int seat) const;
-    void setSeatPlayer(int seat, const PLAYER* player);
-    std::unique_ptr<PLAYER> takeSeatPlayer(int seat);
-
     int kind = 0;
     std::wstring chatText;
     std::array<std::wstring, 3> seatNames;
@@ -71,6 +63,10 @@ public:
     int answer = 0;
     SKAT skat;
     ::SPIELART spielart;
+    // The joining program's player (kind 3) and the seats of a setup reply
+    // (kind 4), as values.
+    std::optional<PlayerDescription> clientPlayer;
+    std::array<std::optional<PlayerDescription>, 3> seatPlayers;
 
 private:
     bool readChat(const tinyxml2::XMLElement& snm);
@@ -82,8 +78,4 @@ private:
     void writeGameState(tinyxml2::XMLElement& snm, tinyxml2::XMLDocument& document) const;
 
     std::unique_ptr<LISTE> sheet_;
-    std::unique_ptr<PLAYER> clientOwned_;
-    const PLAYER* clientBorrowed_ = nullptr;
-    std::array<std::unique_ptr<PLAYER>, 3> seatOwned_;
-    std::array<const PLAYER*, 3> seatBorrowed_{};
 };

@@ -1,8 +1,15 @@
 // The program's entry: fills the game-side services of the program run and
 // hands over. Until the application shell exists, a small stand-in opens the
-// main window from its form, with its menu, and quits when it is closed.
+// game window with its menu on a local table and quits when it is closed.
 
+#include "skat/app/Bilder.h"
+#include "skat/app/LogicTextsFromTable.h"
+#include "skat/app/UserPrefs.h"
 #include "skat/logic/ComputerPlayer.h"
+#include "skat/logic/PreplayTables.h"
+#include "skat/ui/FensterSkat.h"
+#include "skat/ui/LocalTableServer.h"
+#include "skat/ui/MainWindowShell.h"
 #include "skat/windows/ControlFactories.h"
 #include "skat/windows/ControlIdTable.h"
 #include "skat/windows/ResourceStringTable.h"
@@ -11,6 +18,7 @@
 #include "vordix/Area.h"
 #include "vordix/Hauptfenster.h"
 #include "vordix/Message.h"
+#include "vordix/ThreadHooks.h"
 #include "vordix/MessageSink.h"
 #include "vordix/Utf8.h"
 #include "vordix/Zeichenbereich.h"
@@ -30,45 +38,28 @@
 
 namespace {
 
-constexpr int MAIN_WINDOW_FORM = 3;   // its menu form is 4
-
-class StandInApplication;
-
-class StandInMainWindow : public VORDIX_HAUPTFENSTER {
-public:
-    explicit StandInMainWindow(StandInApplication& app) : app_(app) {}
-    void onMessage(VORDIX_MESSAGE& message) override;
-    void paint(VORDIX_ZEICHENBEREICH& area) override {
-        // The green cloth of the card table.
-        VORDIX_AREA cloth;
-        cloth.setColor(0, 380, 150);
-        const RECTANGLE client = mapToGlobal();
-        cloth.fillRect(area, {0, 0, client.width, client.height});
-    }
-
-private:
-    StandInApplication& app_;
-};
-
-class StandInApplication : public VORDIX_APPLICATION {
+// Stands in for the application object until the application shell exists:
+// it loads the preferences and pictures, seats the user at a local table and
+// opens the game window; "new" and "continue" start a list on that table.
+class StandInApplication : public VORDIX_APPLICATION, public MAIN_WINDOW_SHELL {
 public:
     StandInApplication() : window_(*this) {}
 
     bool initialize() override {
-        auto imp = window_.mainImplementor();
-        if (!imp) return false;
-        if (FormRegistry::findWindowForm(MAIN_WINDOW_FORM))
-            imp->createMenuBar(MAIN_WINDOW_FORM);
-        else
-            imp->createFromForm(MAIN_WINDOW_FORM);   // a plain window without its form
-        window_.isOpen = true;
-        imp->setTitle(L"Skat");
-        window_.resize(1024, 700);
+        if (!window_.mainImplementor()) return false;
+        USER_PREFS::instance().load();
+        setComputerPlayStyle(USER_PREFS::instance().playStyle);
+        skat::installLogicTextsFromTable();
+        BILDER::instance().initialize();
+        server_ = std::make_shared<LOCAL_TABLE_SERVER>();
+        installTableServer(server_);
+        window_.create();
         window_.show();
         return true;
     }
 
     void shutdown() override {
+        if (server_) server_->stop();
         if (implementor()) implementor()->quit();
     }
 
@@ -77,24 +68,28 @@ public:
             if (auto imp = window_.mainImplementor()) imp->setTitle(L"Skat - " + message.file.name);
             return true;
         }
-        if (message.kind == MESSAGE_COMMAND && message.commandId == ControlIds::idOf(std::string("Spi_ende")))
-            shutdown();
+        if (message.kind != MESSAGE_COMMAND || !server_) return true;
+        if (message.commandId == ControlIds::idOf(std::string("Spi_ende"))) shutdown();
+        else if (message.commandId == ControlIds::idOf(std::string("Spi_neu"))) server_->startNewSheet();
+        else if (message.commandId == ControlIds::idOf(std::string("Liste_weiter"))) server_->startNewGameOfList();
         return true;
     }
+    void runCommand(const VORDIX_MESSAGE& message) override { executeCommand(message); }
 
     void afterMessage() override {}
     void dispatchMessage(const PostedMessage&) override {}
 
-private:
-    StandInMainWindow window_;
-};
+    VORDIX_APPLICATION_imp* applicationImplementor() override { return implementor(); }
 
-void StandInMainWindow::onMessage(VORDIX_MESSAGE& message) {
-    if (message.kind == MESSAGE_CLOSE)
-        app_.shutdown();
-    else if (message.kind == MESSAGE_COMMAND)
-        app_.executeCommand(message);
-}
+    ~StandInApplication() override {
+        if (server_) server_->stop();
+        installTableServer(nullptr);
+    }
+
+private:
+    FENSTER_SKAT window_;
+    std::shared_ptr<LOCAL_TABLE_SERVER> server_;
+};
 
 void reportModeUnavailable() {
     vordix::showMessage(vordix::MessageKind::Information,
@@ -115,6 +110,12 @@ void installCrashHandler() {
     const uint32_t version[4] = {SKAT_VERSION_MAJOR, SKAT_VERSION_MINOR, SKAT_VERSION_PATCH, 0};
     std::copy(version, version + 4, options.programVersion);
     g_crashHandler = std::make_unique<CrashHandler>(options);
+    vordix::setThreadHooks(&CrashHandler::prepareThread, &CrashHandler::releaseThread);
+}
+
+void removeCrashHandler() {
+    vordix::setThreadHooks(nullptr, nullptr);
+    g_crashHandler.reset();
 }
 
 void runReportMode() {
@@ -147,9 +148,12 @@ int main(int argc, char* argv[]) {
     };
     services.removeReport = [] { g_attachments.reset(); };
     services.installCrashHandler = installCrashHandler;
-    services.removeCrashHandler = [] { g_crashHandler.reset(); };
+    services.removeCrashHandler = removeCrashHandler;
     services.runReportMode = runReportMode;
     services.createApplication = [] {
+        // The computer player's tables are read here, on the GUI thread,
+        // so that a missing file is reported before any game starts.
+        VL_TABELLEN::instance();
         registerComputerLogic();
         return new StandInApplication;
     };

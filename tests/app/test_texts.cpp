@@ -82,6 +82,13 @@ TEST(TextTable, LanguagesDifferWhereTheyShould) {
     EXPECT_EQ(german.text(TextKey::Tipp_Du_musst), L"Du musst ");
 }
 
+TEST(TextTable, LanguageSwitchWithoutPlatformChangesNothing) {
+    // Tests run without a platform application: German, and nothing to store in.
+    EXPECT_FALSE(skat::textsAreEnglish());
+    EXPECT_FALSE(skat::chooseLanguage(true));
+    EXPECT_FALSE(skat::textsAreEnglish());
+}
+
 // Reading a hand-made file.
 struct ReaderFixture : ::testing::Test {
     TempFolder folder;

@@ -1,5 +1,6 @@
 #include "CrashChild.h"
 
+#include "vordix/ThreadHooks.h"
 #include "vordix/windows/3rdparty/CrashHandler.h"
 
 #include <cstdio>
@@ -47,6 +48,15 @@ int recurse(int depth) {
 }
 
 [[noreturn]] void crashNow(const std::string& kind, const std::string& folder) {
+    if (kind == "threadrecursion") {
+        vordix::setThreadHooks(&CrashHandler::prepareThread, &CrashHandler::releaseThread);
+        std::thread worker([&] {
+            const vordix::ThreadScope scope;
+            noteThread(folder);
+            std::printf("%d\n", recurse(0));
+        });
+        worker.join();
+    }
     if (kind == "thread") {
         std::thread worker([&] {
             noteThread(folder);
@@ -55,7 +65,9 @@ int recurse(int depth) {
         worker.join();
     }
     noteThread(folder);
-    if (kind == "nullwrite" || kind == "fullmemory" || kind == "nodumpfile" || kind == "nologfile") *g_null = 1;
+    if (kind == "nullwrite" || kind == "fullmemory" || kind == "nodumpfile" || kind == "nologfile" ||
+        kind == "nofiles")
+        *g_null = 1;
     if (kind == "divide") std::printf("%d\n", g_thousand / g_zero);
     if (kind == "trap") __builtin_trap();
     if (kind == "abort") std::abort();
@@ -72,10 +84,15 @@ int recurse(int depth) {
 
 int runCrashTestRole(int argc, char** argv) {
     if (argc >= 3 && std::strcmp(argv[1], "DISPLAY_DLG") == 0) {
-        std::ofstream out(std::string(argv[2]) + "/restarted.txt");
-        for (int i = 1; i < argc; ++i) out << argv[i] << "\n";
-        const char* folder = std::getenv("SKAT_CRASH_REPORT_DIR");
-        out << "env " << (folder ? folder : "") << "\n";
+        // Written aside and renamed, so that the test never reads half of it.
+        const std::string note = std::string(argv[2]) + "/restarted.txt";
+        {
+            std::ofstream out(note + ".part");
+            for (int i = 1; i < argc; ++i) out << argv[i] << "\n";
+            const char* folder = std::getenv("SKAT_CRASH_REPORT_DIR");
+            out << "env " << (folder ? folder : "") << "\n";
+        }
+        std::rename((note + ".part").c_str(), note.c_str());
         return 0;
     }
     if (argc < 4 || std::strcmp(argv[1], "--crash-child") != 0) return -1;
@@ -83,9 +100,9 @@ int runCrashTestRole(int argc, char** argv) {
     const std::string folder = argv[3];
     CrashHandlerOptions options;
     const std::wstring wideFolder(folder.begin(), folder.end());
-    // "nodumpfile" and "nologfile" crash like "nullwrite" with a file that cannot be created.
-    options.dumpPath = wideFolder + (kind == "nodumpfile" ? L"/missing/Skat.dmp" : L"/Skat.dmp");
-    options.reportPath = wideFolder + (kind == "nologfile" ? L"/missing/Skat.log" : L"/Skat.log");
+    // "nodumpfile", "nologfile" and "nofiles" crash like "nullwrite" with files that cannot be created.
+    options.dumpPath = wideFolder + (kind == "nodumpfile" || kind == "nofiles" ? L"/missing/Skat.dmp" : L"/Skat.dmp");
+    options.reportPath = wideFolder + (kind == "nologfile" || kind == "nofiles" ? L"/missing/Skat.log" : L"/Skat.log");
     options.dumpType = kind == "fullmemory" ? 2 : 0;
     options.restartArguments = {"DISPLAY_DLG", folder};
     options.restartEnvironment = {"SKAT_CRASH_REPORT_DIR=" + folder};

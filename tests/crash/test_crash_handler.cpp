@@ -44,6 +44,7 @@ const CrashCase CASES[] = {
     {"abort", SIGABRT, "40000015", "EXCEPTION_UNKNOWN"},
     {"recursion", SIGSEGV, "c00000fd", "EXCEPTION_STACK_OVERFLOW"},
     {"thread", SIGSEGV, "c0000005", "EXCEPTION_ACCESS_VIOLATION"},
+    {"threadrecursion", SIGSEGV, "c00000fd", "EXCEPTION_STACK_OVERFLOW"},
     {"exception", SIGABRT, "e06d7363", "EXCEPTION_UNKNOWN"},
     {"noexception", 0, "", ""},
 };
@@ -178,6 +179,7 @@ TEST_F(CrashFiles, FullMemoryDumpHoldsEveryReadableMapping) {
     EXPECT_EQ(yaml.find("Type:            MemoryList"), std::string::npos);
     // Far more than the stacks: the program's own image is in it.
     EXPECT_GT(std::filesystem::file_size(folder.file("Skat.dmp")), std::filesystem::file_size(fact(folder, "exe")));
+    EXPECT_TRUE(waitForFile(folder.file("restarted.txt"), 5000));
 }
 
 TEST_F(CrashFiles, WithoutDumpFileTheReportIsWrittenAndTheProgramRestarts) {
@@ -196,14 +198,22 @@ TEST_F(CrashFiles, WithoutReportFileTheDumpIsWrittenAndTheProgramRestarts) {
     EXPECT_TRUE(waitForFile(folder.file("restarted.txt"), 5000));
 }
 
-TEST_F(CrashFiles, ASymlinkInPlaceOfTheReportIsNotFollowed) {
+TEST_F(CrashFiles, WithoutAnyFileThereIsNoRestart) {
     ScratchFolder folder;
-    writeFile(folder.file("victim"), "keep me");
-    std::filesystem::create_symlink(folder.file("victim"), folder.file("Skat.log"));
-    std::filesystem::create_symlink(folder.file("victim"), folder.file("Skat.dmp"));
-    EXPECT_EQ(runSelf({"--crash-child", "nullwrite", folder.path()}).signal, SIGSEGV);
-    EXPECT_EQ(readFile(folder.file("victim")), "keep me");
-    EXPECT_TRUE(waitForFile(folder.file("restarted.txt"), 5000));
+    EXPECT_EQ(runSelf({"--crash-child", "nofiles", folder.path()}).signal, SIGSEGV);
+    EXPECT_FALSE(waitForFile(folder.file("restarted.txt"), 300));
+}
+
+TEST_F(CrashFiles, ASymlinkInPlaceOfAReportFileIsNotFollowed) {
+    for (const char* linked : {"Skat.log", "Skat.dmp"}) {
+        ScratchFolder folder;
+        writeFile(folder.file("victim"), "keep me");
+        std::filesystem::create_symlink(folder.file("victim"), folder.file(linked));
+        EXPECT_EQ(runSelf({"--crash-child", "nullwrite", folder.path()}).signal, SIGSEGV);
+        EXPECT_EQ(readFile(folder.file("victim")), "keep me") << linked;
+        EXPECT_TRUE(std::filesystem::is_symlink(folder.file(linked)));
+        EXPECT_TRUE(waitForFile(folder.file("restarted.txt"), 5000)) << linked;   // the other file was written
+    }
 }
 
 TEST_F(CrashFiles, RemovingTheHandlerRestoresTheSignalsAndTerminateHandler) {

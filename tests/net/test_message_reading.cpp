@@ -86,11 +86,14 @@ TEST(MessageReading, NumbersFromTheWireAreRangeChecked)
         if (!c.read)
             continue;
         // What was read names its players and writes itself back.
-        for (int seat = 0; seat < 3; ++seat)
-            if (const PLAYER* player = message.seatPlayer(seat))
-                EXPECT_EQ(player->name(), L"Spieler " + std::to_wstring(player->id() + 1));
-        if (const PLAYER* client = message.clientPlayer())
-            EXPECT_EQ(client->id(), 2);
+        for (const auto& player : message.seatPlayers) {
+            if (player) {
+                EXPECT_EQ(player->createPlayer()->name(), L"Spieler " + std::to_wstring(player->id + 1));
+            }
+        }
+        if (message.clientPlayer) {
+            EXPECT_EQ(message.clientPlayer->id, 2);
+        }
         SKAT_NETWORKMESSAGE back;
         EXPECT_EQ(streamFromXml(streamToXml(message), back), STREAM_READ_OK);
     }

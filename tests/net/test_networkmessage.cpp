@@ -88,23 +88,27 @@ TEST(NetworkMessage, SetupRequestCarriesTheClientPlayerWithConnection)
     player.connection.connect(17, L"proxy-1");
     // A remote player writes its held name.
     SKAT_NETWORKMESSAGE message(SETUP_REQUEST, L"client");
-    message.setClientPlayer(&player);
+    message.clientPlayer = PlayerDescription::of(player);
     std::string xml = streamToXml(message);
     // The joining program writes its connection inside CLIENT_PLAYER.
     xml.insert(xml.find("</CLIENT_PLAYER>"), "<CONNECTABLE CONNECTED=\"1\" PROXY_UID=\"proxy-1\"/>");
     SKAT_NETWORKMESSAGE back;
     ASSERT_EQ(streamFromXml(xml, back), STREAM_READ_OK) << xml;
-    const PLAYER* client = back.clientPlayer();
-    ASSERT_NE(client, nullptr);
-    EXPECT_EQ(client->heldName(), L"Gast");
-    EXPECT_EQ(client->kind(), PLAYER_KIND_REMOTE);
-    EXPECT_EQ(client->id(), 2);
-    ASSERT_NE(client->isRemote(), nullptr);
-    EXPECT_TRUE(client->isRemote()->connection.connected);
-    EXPECT_EQ(client->isRemote()->connection.proxyUid(), L"proxy-1");
-    std::unique_ptr<PLAYER> taken = back.takeClientPlayer();
-    EXPECT_NE(taken, nullptr);
-    EXPECT_EQ(back.clientPlayer(), nullptr);
+    ASSERT_TRUE(back.clientPlayer.has_value());
+    const PlayerDescription& client = *back.clientPlayer;
+    EXPECT_EQ(client.name, L"Gast");
+    EXPECT_EQ(client.kind, PLAYER_KIND_REMOTE);
+    EXPECT_EQ(client.id, 2);
+    ASSERT_TRUE(client.isRemote());
+    EXPECT_TRUE(client.connected);
+    EXPECT_EQ(client.proxyUid, L"proxy-1");
+    // The table seats a player made from the description.
+    std::unique_ptr<PLAYER> seated = client.createPlayer();
+    ASSERT_NE(seated, nullptr);
+    EXPECT_EQ(seated->heldName(), L"Gast");
+    ASSERT_NE(seated->isRemote(), nullptr);
+    EXPECT_TRUE(seated->isRemote()->connection.connected);
+    EXPECT_EQ(seated->isRemote()->connection.proxyUid(), L"proxy-1");
 }
 
 TEST(NetworkMessage, SetupReplyCarriesTheSeatsByKind)
@@ -116,28 +120,26 @@ TEST(NetworkMessage, SetupReplyCarriesTheSeatsByKind)
     remote.connection.connect(5, L"uid-5");
     SKAT_NETWORKMESSAGE message(SETUP_REPLY);
     message.reply = 1;
-    message.setSeatPlayer(0, &human);
-    message.setSeatPlayer(1, &computer);
-    message.setSeatPlayer(2, &remote);
+    message.seatPlayers = {PlayerDescription::of(human), PlayerDescription::of(computer), PlayerDescription::of(remote)};
     const SKAT_NETWORKMESSAGE back = roundTrip(message);
     EXPECT_EQ(back.reply, 1);
     const int kinds[3] = {PLAYER_KIND_HUMAN, PLAYER_KIND_COMPUTER, PLAYER_KIND_REMOTE};
     for (int seat = 0; seat < 3; ++seat) {
-        ASSERT_NE(back.seatPlayer(seat), nullptr) << seat;
-        EXPECT_EQ(back.seatPlayer(seat)->kind(), kinds[seat]);
+        ASSERT_TRUE(back.seatPlayers[seat].has_value()) << seat;
+        EXPECT_EQ(back.seatPlayers[seat]->kind, kinds[seat]);
     }
-    EXPECT_EQ(back.seatPlayer(2)->heldName(), L"Fern");
-    EXPECT_TRUE(back.seatPlayer(2)->isRemote()->connection.connected);
+    EXPECT_EQ(back.seatPlayers[2]->name, L"Fern");
+    EXPECT_TRUE(back.seatPlayers[2]->connected);
 
     // "REPLY" 4: the host closes the table and sends no seats; players read
     // before stay as they were.
     SKAT_NETWORKMESSAGE closing(SETUP_REPLY);
     closing.reply = 4;
-    closing.setSeatPlayer(0, &human);
+    closing.seatPlayers[0] = PlayerDescription::of(human);
     std::string xml;
     const SKAT_NETWORKMESSAGE closed = roundTrip(closing, &xml);
     EXPECT_EQ(closed.reply, 4);
-    EXPECT_EQ(closed.seatPlayer(0), nullptr);
+    EXPECT_FALSE(closed.seatPlayers[0].has_value());
 }
 
 TEST(NetworkMessage, SetupReplyIgnoresUnknownPlayerKinds)
@@ -146,8 +148,8 @@ TEST(NetworkMessage, SetupReplyIgnoresUnknownPlayerKinds)
                             "<S0><PLAYER NAME=\"x\" TYP=\"9\" ID=\"0\"/></S0><S1/></SPIELAUFBAU_REPLY></SNM>";
     SKAT_NETWORKMESSAGE back;
     ASSERT_EQ(streamFromXml(xml, back), STREAM_READ_OK);
-    EXPECT_EQ(back.seatPlayer(0), nullptr);
-    EXPECT_EQ(back.seatPlayer(1), nullptr);
+    EXPECT_FALSE(back.seatPlayers[0].has_value());
+    EXPECT_FALSE(back.seatPlayers[1].has_value());
 }
 
 TEST(NetworkMessage, TableNotificationCarriesStateAndTheSheetOnlyWithEvent27)
@@ -248,11 +250,12 @@ TEST(NetworkMessage, DamagedMessagesAreRefused)
     for (const char* text : texts) {
         SKAT_NETWORKMESSAGE back;
         EXPECT_NE(streamFromXml(text, back), STREAM_READ_OK) << text;
-        EXPECT_EQ(back.clientPlayer(), nullptr);
+        EXPECT_FALSE(back.clientPlayer.has_value());
     }
 }
 
-TEST(NetworkMessage, CopyKeepsFieldsAndBorrowsNoReadPlayer)
+// A copy is a whole value: fields, sheet and the players it carries.
+TEST(NetworkMessage, CopyKeepsFieldsAndPlayers)
 {
     SKAT_NETWORKMESSAGE message(TABLE_NOTIFICATION);
     message.event = 12;
@@ -266,8 +269,11 @@ TEST(NetworkMessage, CopyKeepsFieldsAndBorrowsNoReadPlayer)
     ASSERT_NE(copy.sheetIfAny(), nullptr);
     EXPECT_EQ(copy.sheetIfAny()->rowCount(), 1);
     SKAT_NETWORKMESSAGE setupCopy(setup);
-    EXPECT_EQ(setupCopy.clientPlayer(), nullptr);
-    EXPECT_NE(setup.clientPlayer(), nullptr);
+    ASSERT_TRUE(setupCopy.clientPlayer.has_value());
+    EXPECT_EQ(setupCopy.clientPlayer, setup.clientPlayer);
+    SKAT_NETWORKMESSAGE assigned;
+    assigned = setup;
+    EXPECT_EQ(assigned.clientPlayer, setup.clientPlayer);
 }
 
 } // namespace

@@ -534,7 +534,7 @@ QToolButton:checked
     </message>
     <message>
         <source>Dein Name:</source>
-        <translation>Your name:</translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>defensiv</source>
@@ -546,7 +546,7 @@ QToolButton:checked
     </message>
     <message>
         <source>Spielweise</source>
-        <translation>Playing style</translation>
+        <translation>Style</translation>
     </message>
     <message>
         <source>Gedächtnis</source>
@@ -570,7 +570,7 @@ QToolButton:checked
     </message>
     <message>
         <source>Bei offensiver Spielweise reizt der Computer auch riskante Spiele weit aus. Bei defensiver Spielweise passt er sehr früh. Bei sehr gutem Gedächtnis analysiert der Computer alle bisher gefallenen Stiche. Bei schlechtem Gedächtnis wertet er für die letzten Stiche nicht mehr alle verfügbaren Informationen aus.</source>
-        <translation>With an offensive style the computer bids high even on risky hands. With a defensive style it passes early. With a very good memory the computer analyses every trick played so far. With a poor memory it no longer uses all available information for the last tricks.</translation>
+        <translation>Offensive: the computer bids high even on risky hands. Defensive: it passes early. Good memory: it analyses every trick played so far. Poor memory: it uses less of what it knows in the last tricks.</translation>
     </message>
     <message>
         <source>Grafik und Ablauf</source>
@@ -1768,36 +1768,36 @@ QToolButton:checked
     <message>
         <source>Mit oder ohne Einem
 Spiel 2</source>
-        <translation>With or without one
+        <translation>With/w.o. 1
 game 2</translation>
     </message>
     <message>
         <source>Mit oder ohne Zwei
 Spiel 3</source>
-        <translation>With or without two
+        <translation>With/w.o. 2
 game 3</translation>
     </message>
     <message>
         <source>Mit oder ohne Drei
 Spiel 4</source>
-        <translation>With or without three
+        <translation>With/w.o. 3
 game 4</translation>
     </message>
     <message>
         <source>Mit oder ohne Vier
 Spiel 5</source>
-        <translation>With or without four
+        <translation>With/w.o. 4
 game 5</translation>
     </message>
     <message>
         <source>Mit oder ohne Fünf
 Spiel 6</source>
-        <translation>With or without five
+        <translation>With/w.o. 5
 game 6</translation>
     </message>
     <message>
         <source>Karo</source>
-        <translation>Diamonds</translation>
+        <translation>Diam.</translation>
     </message>
     <message>
         <source>Herz</source>
@@ -1937,7 +1937,7 @@ game 6</translation>
     </message>
     <message>
         <source>Nullspiele</source>
-        <translation>Null games</translation>
+        <translation>Null</translation>
     </message>
     <message>
         <source>35</source>

@@ -11,12 +11,12 @@ using fuzzsupport::require;
 
 namespace {
 
-void checkPlayer(const PLAYER* player)
+void checkPlayer(const std::optional<PlayerDescription>& player)
 {
     if (!player)
         return;
-    require(isValidSeat(player->id()), "player id is a seat");
-    (void)player->name();
+    require(isValidSeat(player->id), "player id is a seat");
+    (void)player->createPlayer();
 }
 
 } // namespace
@@ -34,9 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (message.kind == TABLE_NOTIFICATION)
         require(message.event >= 0 && message.event < TABLE_EVENT_COUNT, "table event");
     require(message.stateIndex >= STATE_NONE && message.stateIndex <= STATE_STOP, "state index");
-    checkPlayer(message.clientPlayer());
-    for (int seat = 0; seat < 3; ++seat)
-        checkPlayer(message.seatPlayer(seat));
+    checkPlayer(message.clientPlayer);
+    for (const auto& player : message.seatPlayers)
+        checkPlayer(player);
 
     const std::string once = streamToXml(message);
     require(!once.empty(), "a message read is written");

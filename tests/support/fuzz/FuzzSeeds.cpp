@@ -125,16 +125,14 @@ void writeMessages()
     REMOTE_PLAYER client(1);
     client.setHeldName(L"Gast");
     SKAT_NETWORKMESSAGE request(SETUP_REQUEST, L"peer-3");
-    request.setClientPlayer(&client);
+    request.clientPlayer = PlayerDescription::of(client);
     put("message", "setup-request.xml", streamToXml(request));
 
     SKAT_NETWORKMESSAGE reply(SETUP_REPLY, L"host");
     reply.reply = 1;
     auto human = createPlayer(PLAYER_KIND_HUMAN, 0);
     auto computer = createPlayer(PLAYER_KIND_COMPUTER, 1);
-    reply.setSeatPlayer(0, human.get());
-    reply.setSeatPlayer(1, computer.get());
-    reply.setSeatPlayer(2, &client);
+    reply.seatPlayers = {PlayerDescription::of(*human), PlayerDescription::of(*computer), PlayerDescription::of(client)};
     put("message", "setup-reply.xml", streamToXml(reply));
 
     SKAT_NETWORKMESSAGE notification(TABLE_NOTIFICATION, L"host");

@@ -163,19 +163,24 @@ void restartInReportMode(Prepared& p) {
     ::_exit(127);
 }
 
-void writeCrashFiles(Prepared& p, const crash::CrashEvent* event, const void* ucontext) {
+// True when at least one of the two files could be written.
+bool writeCrashFiles(Prepared& p, const crash::CrashEvent* event, const void* ucontext) {
     crash::ProcessSnapshot& s = *g_snapshot;
     crash::readMappings(s);
     captureThreads(s, ucontext);
     crash::collectModules(s, p.facts);
+    bool written = false;
     if (const int fd = openReportFile(p.dumpPath); fd >= 0) {
         crash::writeMinidumpFile(fd, s, p.facts, event, p.dumpType);
         ::close(fd);
+        written = true;
     }
     if (const int fd = openReportFile(p.reportPath); fd >= 0) {
         crash::writeCrashReportText(fd, s, p.facts, event);
         ::close(fd);
+        written = true;
     }
+    return written;
 }
 
 void onFatalSignal(int signal, siginfo_t* info, void* ucontext) {
@@ -223,6 +228,9 @@ void onTerminate() {
     std::abort();
 }
 
+// The alternate stack this thread got from us; null when it has none of ours.
+thread_local void* t_alternateStack = nullptr;
+
 bool installAlternateStack() {
     stack_t current {};
     if (::sigaltstack(nullptr, &current) == 0 && !(current.ss_flags & SS_DISABLE) && current.ss_size >= ALTERNATE_STACK)
@@ -232,7 +240,12 @@ bool installAlternateStack() {
     stack_t stack {};
     stack.ss_sp = memory;
     stack.ss_size = ALTERNATE_STACK;
-    return ::sigaltstack(&stack, nullptr) == 0;
+    if (::sigaltstack(&stack, nullptr) != 0) {
+        ::munmap(memory, ALTERNATE_STACK);
+        return false;
+    }
+    t_alternateStack = memory;
+    return true;
 }
 
 std::string narrow(const std::wstring& text) { return vordix::toUtf8(text); }
@@ -324,10 +337,18 @@ void CrashHandler::uninstall() {
 
 void CrashHandler::onUnhandledException(const crash::CrashEvent* event, const void* ucontext) {
     if (!g_active.load() || !g_prepared || !g_snapshot) return;
-    writeCrashFiles(*g_prepared, event, ucontext);
-    restartInReportMode(*g_prepared);
+    // Without any file the report mode would have nothing to show.
+    if (writeCrashFiles(*g_prepared, event, ucontext)) restartInReportMode(*g_prepared);
 }
 
 void CrashHandler::prepareThread() {
     if (supported() && g_active.load()) installAlternateStack();
+}
+
+void CrashHandler::releaseThread() {
+    if (!t_alternateStack) return;
+    stack_t off {};
+    off.ss_flags = SS_DISABLE;
+    if (::sigaltstack(&off, nullptr) == 0) ::munmap(t_alternateStack, ALTERNATE_STACK);
+    t_alternateStack = nullptr;
 }

@@ -46,12 +46,15 @@ public:
 
     // Writes the crash files for an event (without an exception section
     // when it is null) from the registers of ucontext (may be null), and
-    // restarts in report mode. Returns; ending the process is the caller's.
+    // restarts in report mode (when a file could be written). Returns;
+    // ending the process is the caller's.
     static void onUnhandledException(const crash::CrashEvent* event, const void* ucontext);
 
-    // Prepares an alternate signal stack for the calling thread, so that a
-    // stack overflow on it is reported too (the installing thread has one).
+    // Gives the calling thread an alternate signal stack, so that a stack
+    // overflow on it is reported too (the installing thread has one), and
+    // takes it back before the thread ends. Both fit vordix::setThreadHooks.
     static void prepareThread();
+    static void releaseThread();
 
 private:
     void install();

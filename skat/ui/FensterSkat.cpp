@@ -1,0 +1,584 @@
+#include "skat/ui/FensterSkat.h"
+
+#include "skat/app/Bilder.h"
+#include "skat/app/SkatText.h"
+#include "skat/app/UserPrefs.h"
+#include "skat/engine/Skattisch.h"
+#include "skat/engine/Stich.h"
+#include "skat/ui/MainWindowShell.h"
+#include "skat/ui/RightButtonFilter.h"
+#include "skat/ui/TableServerAccess.h"
+#include "vordix/Area.h"
+#include "vordix/Message.h"
+#include "vordix/Screen.h"
+#include "vordix/Zeichenbereich.h"
+
+#include <algorithm>
+#include <mutex>
+
+namespace {
+
+constexpr int KEY_ESCAPE = 27;
+
+// User-interface images of the image cache.
+enum UiImage {
+    UI_SCORE_SHEET = 1, UI_SETTINGS = 2, UI_ENTER_FULL_SCREEN = 3, UI_LEAVE_FULL_SCREEN = 4,
+    UI_BUTTON = 5, UI_BUTTON_DOWN = 6, UI_BUTTON_INACTIVE = 7, UI_SKAT_HELP = 8, UI_SKAT_HELP_SELECTED = 9,
+    UI_UNDO = 10, UI_UNDO_SELECTED = 11, UI_REDO = 12, UI_REDO_SELECTED = 13, UI_HELP = 14,
+    UI_SCORE_SHEET_SELECTED = 18, UI_SETTINGS_SELECTED = 19, UI_HELP_SELECTED = 20, UI_ASSISTANCE = 21,
+    UI_ASSISTANCE_SELECTED = 22, UI_SHORTEN = 23, UI_SHORTEN_SELECTED = 24
+};
+constexpr int TABLE_BACKGROUND = 1;
+
+MAIN_WINDOW_SHELL* g_shell = nullptr;   // of the one main window
+
+// Runs f with the table lock held when the table is a server table.
+template <class F>
+void underTableLock(SKATTISCH* table, F&& f) {
+    if (auto* server = dynamic_cast<SKATTISCH_SERVER*>(table)) {
+        std::lock_guard lock(server->tableLock);
+        f();
+    } else {
+        f();
+    }
+}
+
+bool isServerTable(SKATTISCH* table) { return dynamic_cast<SKATTISCH_SERVER*>(table) != nullptr; }
+
+int cardsPlayed(const SKATTISCH& table) { return table.cards.pile.trickCount() * 3 + table.cards.trick.count(); }
+
+bool undoPossible(const SKATTISCH& table) {
+    const int state = table.currentIndex;
+    return (state == STATE_KARTE_AUSSPIELEN && cardsPlayed(table) > 0) || state == STATE_STICH_ABLEGEN;
+}
+
+// Hints, analysis and the game course are offered at a table of this
+// program alone, not in a network game.
+bool assistanceAllowed(const SKATTISCH& table) { return !table.isNetworkGame(); }
+
+} // namespace
+
+// ---------------------------------------------------------------- controller
+
+bool FENSTER_SKAT_CONTROLLER::hasTable() const { return currentTable() != nullptr; }
+
+bool FENSTER_SKAT_CONTROLLER::isAnalysisShown() const {
+    SKATTISCH* table = currentTable();
+    return table && assistanceAllowed(*table) && analysisWanted && view &&
+           layoutKindOf(view->currentLayout) != LayoutKind::Small;
+}
+
+bool FENSTER_SKAT_CONTROLLER::isCourseShown() const {
+    SKATTISCH* table = currentTable();
+    return table && assistanceAllowed(*table) && courseWanted;
+}
+
+void FENSTER_SKAT_CONTROLLER::setAnalysisShown(bool shown) {
+    analysisWanted = shown;
+    if (!shown) infoTextShown = false;
+    else if (view && layoutKindOf(view->currentLayout) != LayoutKind::Small && !infoTextShown)
+        infoTextShown = true;
+}
+
+void FENSTER_SKAT_CONTROLLER::updateView() {
+    // The hand views that these flags drive are not part of the table yet.
+}
+
+void FENSTER_SKAT_CONTROLLER::showOverlayMessage(const std::wstring& text, bool centred, bool second) {
+    if (text.empty()) return;
+    overlayMessage.shown = true;
+    overlayMessage.text = text;
+    overlayMessage.centred = centred;
+    overlayMessage.seat = second ? 1 : 0;
+    if (view) view->invalidateOverlay();
+}
+
+void FENSTER_SKAT_CONTROLLER::hideOverlayMessage() {
+    if (!overlayMessage.shown) return;
+    overlayMessage.shown = false;
+    if (view) view->invalidateOverlay();
+}
+
+// ---------------------------------------------------------------- overlay
+
+void SKAT_OVERLAY_VIEW::draw(VORDIX_ZEICHENBEREICH& area) {
+    if (!hostWindow) return;
+    SKATTISCH* table = currentTable();
+    underTableLock(table, [&] { hostWindow->paintOverlay(area); });
+}
+
+// ---------------------------------------------------------------- window
+
+FENSTER_SKAT::FENSTER_SKAT(MAIN_WINDOW_SHELL& shell) : shell_(shell) {
+    hostWindow = this;
+    g_shell = &shell;
+    currentLayout = landscape;
+    for (SKAT_BUTTON& button : buttons) button.owner = this;
+}
+
+FENSTER_SKAT::~FENSTER_SKAT() {
+    if (BILDER* images = &BILDER::instance()) {
+        images->onCardSetChanged = nullptr;
+    }
+    ownedController_.reset();
+    controller = nullptr;
+    background_.unload();
+    if (g_shell == &shell_) g_shell = nullptr;
+}
+
+VORDIX_APPLICATION_imp* FENSTER_SKAT::applicationImplementor() {
+    return g_shell ? g_shell->applicationImplementor() : nullptr;
+}
+
+void FENSTER_SKAT::create() {
+    if (!controller) {
+        ownedController_ = std::make_unique<FENSTER_SKAT_CONTROLLER>();
+        controller = ownedController_.get();
+        controller->view = this;
+    }
+    auto imp = mainImplementor();
+    if (!imp) return;
+    imp->createMenuBar(MAIN_WINDOW_FORM);
+    installRightButtonFilter(*this);
+    currentLayout = landscape;
+    imp->setFixedSize(landscape[TableLayout::MIN_CLIENT_WIDTH], landscape[TableLayout::MIN_CLIENT_HEIGHT],
+                      MAX_WIDTH, MAX_HEIGHT);
+    isOpen = true;
+
+    const TablePlacement first = placeTable(landscape, landscape.designWidth(), landscape.designHeight(),
+                                            USER_PREFS::instance().tableTheme);
+    tutorTextRect = {std::max(first.originX, 10), landscape.designHeight() - 127, TUTOR_TEXT_WIDTH,
+                     TUTOR_TEXT_HEIGHT};
+    imp->setControlGeometry(TUTOR_TEXT_CONTROL, tutorTextRect.x, tutorTextRect.y, tutorTextRect.width,
+                            tutorTextRect.height);
+    imp->setControlText(TUTOR_TEXT_CONTROL, L"");
+    imp->hideControl(TUTOR_TEXT_CONTROL);
+    cornerRect = {landscape.designWidth() - 160, landscape[TableLayout::OWN_HAND_Y] + 22, 140, 60};
+
+    imp->setFocus(&overlay_);
+    overlay_.hostWindow = this;
+    BILDER::instance().onCardSetChanged = [this] { onCardSetChanged(); };
+
+    RECTANGLE work{0, 0, landscape.designWidth(), landscape.designHeight()};
+    if (VORDIX_SCREEN_imp* screen = VORDIX_SCREEN::instance().implementor()) work = screen->getWorkArea();
+    applyLayout(landscape);
+    RECTANGLE frame = imp->getFrameGeometry();
+    // A work area smaller than the table keeps the window on the screen: the
+    // client shrinks (not below its minimum) and the table stays centred in it.
+    const RECTANGLE client = clientRect();
+    const int overheadW = std::max(0, frame.width - client.width);
+    const int overheadH = std::max(0, frame.height - client.height);
+    if (frame.width > work.width || frame.height > work.height) {
+        const int w = std::clamp(work.width - overheadW, MIN_WIDTH, client.width);
+        const int h = std::clamp(work.height - overheadH, MIN_HEIGHT, client.height);
+        resize(w, h);
+        overlay_.resize(w, h);
+        prepareImages(currentLayout);
+        frame = imp->getFrameGeometry();
+    }
+    move((work.width - frame.width) / 2 + work.x, (work.height - frame.height) / 2 + work.y);
+}
+
+RECTANGLE FENSTER_SKAT::clientRect() {
+    if (!implementor()) return {};
+    RECTANGLE rect = implementor()->mapToGlobal();
+    return {0, 0, rect.width, rect.height};
+}
+
+void FENSTER_SKAT::redrawNow() {
+    if (!isOpen || !implementor() || !implementor()->isVisible()) return;
+    repaintRect({0, 0, -1, -1});
+    overlay_.updateRect(0, 0, -1, -1);
+}
+
+void FENSTER_SKAT::invalidate() {
+    if (!isOpen || !implementor() || !implementor()->isVisible()) return;
+    updateRect(0, 0, -1, -1);
+    overlay_.updateRect(0, 0, -1, -1);
+}
+
+void FENSTER_SKAT::invalidateOverlay() { overlay_.updateRect(0, 0, -1, -1); }
+
+void FENSTER_SKAT::applyLayout(const TableLayout& layout) {
+    resize(layout.designWidth(), layout.designHeight());
+    overlay_.resize(layout.designWidth(), layout.designHeight());
+    prepareImages(layout);
+}
+
+void FENSTER_SKAT::prepareImages(TableLayout layout) {
+    currentLayout = layout;
+    const RECTANGLE client = clientRect();
+    const int W = client.width > 0 ? client.width : layout.designWidth();
+    const int H = client.height > 0 ? client.height : layout.designHeight();
+    placement_ = placeTable(layout, W, H, USER_PREFS::instance().tableTheme);
+    originX = placement_.originX;
+    originY = placement_.originY;
+    buttonRowOffset = placement_.buttonRowOffset;
+    for (int i = 0; i < TABLE_BUTTON_COUNT; ++i) {
+        const ButtonPlace& place = placement_.buttons[i];
+        if (!place.placed) continue;
+        buttons[i].x = place.x;
+        buttons[i].y = place.y;
+        buttons[i].width = place.width;
+    }
+    bindButtonImages();
+    if (layoutKindOf(layout) == LayoutKind::Small && controller) controller->infoTextShown = false;
+    BILDER& images = BILDER::instance();
+    const bool fullSize = layoutKindOf(layout) != LayoutKind::Small;
+    if (images.fullSizeImages() != fullSize) images.setFullSizeImages(fullSize);
+    const ViewPlace& tutor = placement_.tutorText;
+    tutorTextRect = {tutor.x, tutor.y, tutorTextRect.width ? tutorTextRect.width : tutor.width,
+                     tutorTextRect.height ? tutorTextRect.height : tutor.height};
+    if (isOpen && implementor())
+        implementor()->setControlGeometry(TUTOR_TEXT_CONTROL, tutorTextRect.x, tutorTextRect.y, tutorTextRect.width,
+                                          tutorTextRect.height);
+}
+
+void FENSTER_SKAT::bindButtonImages() {
+    BILDER& images = BILDER::instance();
+    for (int index : {0, 1, 10, 11, 12, 13, 14, 15, 16}) {
+        SKAT_BUTTON& b = buttons[index];
+        b.image = &images.uiImage(UI_BUTTON);
+        b.pressedImage = &images.uiImage(UI_BUTTON_DOWN);
+        b.disabledImage = &images.uiImage(UI_BUTTON_INACTIVE);
+        b.stretched = true;
+    }
+    auto icon = [&](int index, int normal, int selected) {
+        SKAT_BUTTON& b = buttons[index];
+        b.image = &images.uiImage(normal);
+        b.pressedImage = &images.uiImage(selected);
+        b.stretched = false;
+    };
+    icon(BUTTON_SKAT_HELP, UI_SKAT_HELP, UI_SKAT_HELP_SELECTED);
+    const int fullScreenIcon = isFullScreen_ ? UI_LEAVE_FULL_SCREEN : UI_ENTER_FULL_SCREEN;
+    icon(BUTTON_FULL_SCREEN, fullScreenIcon, fullScreenIcon);
+    icon(BUTTON_SETTINGS, UI_SETTINGS, UI_SETTINGS_SELECTED);
+    icon(BUTTON_HELP, UI_HELP, UI_HELP_SELECTED);
+    icon(BUTTON_ASSISTANCE, UI_ASSISTANCE, UI_ASSISTANCE_SELECTED);
+    icon(BUTTON_SCORE_SHEET, UI_SCORE_SHEET, UI_SCORE_SHEET_SELECTED);
+    icon(BUTTON_SHORTEN, UI_SHORTEN, UI_SHORTEN_SELECTED);
+}
+
+void FENSTER_SKAT::onCardSetChanged() {
+    BILDER& images = BILDER::instance();
+    buttons[BUTTON_TAKE_BACK].image = &images.uiImage(UI_UNDO);
+    buttons[BUTTON_TAKE_BACK].pressedImage = &images.uiImage(UI_UNDO_SELECTED);
+    buttons[BUTTON_TAKE_BACK].stretched = false;
+    buttons[BUTTON_HINT].image = &images.uiImage(UI_REDO);
+    buttons[BUTTON_HINT].pressedImage = &images.uiImage(UI_REDO_SELECTED);
+    buttons[BUTTON_HINT].stretched = false;
+    if (controller) {
+        controller->updateView();
+        prepareImages(currentLayout);
+    }
+}
+
+int FENSTER_SKAT::activeSeat() const {
+    SKATTISCH* table = currentTable();
+    if (!table) return -1;
+    const int forehand = table->modus.forehand;
+    const int mode = controller ? controller->inputMode : INPUT_NONE;
+    int seat = 1;
+    if (mode == 3 || mode == 6) seat = (forehand + 2) % 3;
+    else if (mode == 4 || mode == 5) seat = (forehand + 1) % 3;
+    else if (mode == 7 || mode == 8) seat = table->record.REIZEN_DRAN;
+    else if (mode >= 11 && mode <= 14) seat = table->record.ALLEIN;
+    const int state = table->currentIndex;
+    const STICH& trick = table->cards.trick;
+    const int first = table->cards.AUSP;
+    const int offset = controller ? controller->flags[3] : 0;
+    auto winner = [&] { return (first + trickWinnerIndex(table->record.SPIELART.SPIEL_TYP, trick.code())) % 3; };
+    if (state == STATE_REIZEN) {
+        seat = table->record.REIZEN_DRAN;
+    } else if (state == STATE_SPIEL_ANSAGEN) {
+        seat = table->record.ALLEIN;
+    } else if (state == STATE_KARTE_AUSSPIELEN && first >= 0) {
+        if (trick.count() < 3) seat = ((first + trick.count()) % 3 - offset + 3) % 3;
+        else seat = offset != 0 ? (first - offset + 3) % 3 : winner();
+    } else if (state == STATE_STICH_ABLEGEN && !USER_PREFS::instance().manualTrickClearing && first >= 0) {
+        seat = trick.count() == 3 ? winner() : first;
+    }
+    return seat;
+}
+
+// ---------------------------------------------------------------- painting
+
+void FENSTER_SKAT::paint(VORDIX_ZEICHENBEREICH& area) {
+    if (!controller) return;
+    SKATTISCH* table = currentTable();
+    underTableLock(table, [&] { layoutAndPaint(area); });
+}
+
+void FENSTER_SKAT::layoutAndPaint(VORDIX_ZEICHENBEREICH& area) {
+    SKATTISCH* table = currentTable();
+    const RECTANGLE client = clientRect();
+    const int W = client.width > 0 ? client.width : currentLayout.designWidth();
+    const int H = client.height > 0 ? client.height : currentLayout.designHeight();
+    auto server = tableServer();
+    BackgroundKey key;
+    key.width = W;
+    key.height = H;
+    key.displayActive = server && server->isDisplayActive();
+    key.hasTable = table != nullptr;
+    key.activeSeat = activeSeat();
+    key.theme = USER_PREFS::instance().tableTheme;
+    key.cardPlay = table && table->isInCardPlay();
+    if (!(key == backgroundKey_) || !background_.isLoaded()) {
+        backgroundKey_ = key;
+        VORDIX_ZEICHENBEREICH cache(&background_, W, H);
+        cache.beginPaint();
+        paintTable(cache, W, H);
+        cache.endPaint();
+    }
+    background_.draw(area, 0, 0);
+    // Icons are drawn here, not into the cached background, so their pressed
+    // look and the full-screen state show at once.
+    paintIconButtons(area, table);
+}
+
+void FENSTER_SKAT::paintTable(VORDIX_ZEICHENBEREICH& area, int W, int H) {
+    BILDER& images = BILDER::instance();
+    VORDIX_BITMAP& image = images.tableImage(TABLE_BACKGROUND);
+    const USER_PREFS& prefs = USER_PREFS::instance();
+    const int w = image.isLoaded() ? image.getWidth() : W;
+    const int h = image.isLoaded() ? image.getHeight() : H;
+    float offset = 0.0f;
+    float scale = 1.0f;
+    if (W > w) {
+        offset = (W - w) * 0.5f;
+        scale = static_cast<float>(W) / static_cast<float>(w);
+        if (scale > 1.2f) {
+            scale = 1.2f;
+            offset = std::min(static_cast<float>(static_cast<int>(offset)), 144.0f);
+        }
+    }
+    if (W > w || H > h || !image.isLoaded()) {
+        VORDIX_AREA fill;
+        const ThemeColour& colour = prefs.themeColour[0];
+        fill.setColor(colour.red, colour.green, colour.blue);
+        fill.fillRect(area, {0, 0, W, H});
+    }
+    if (!image.isLoaded()) return;
+    const int x0 = originX;
+    const int y0 = originY;
+    switch (layoutKindOf(currentLayout)) {
+    case LayoutKind::Portrait: image.draw(area, x0 - 327, y0); break;
+    case LayoutKind::Small: image.draw(area, x0, y0); break;
+    case LayoutKind::Landscape:
+        if (W <= w)
+            image.draw(area, x0 - 208, y0 - 128);
+        else
+            image.drawRotated(area, static_cast<int>(x0 - 208 - offset), static_cast<int>(y0 - 128 - offset),
+                              static_cast<int>(w * scale), static_cast<int>(h * scale), 0.0f);
+        break;
+    }
+    SKATTISCH* table = currentTable();
+    const int seat = activeSeat();
+    if (table && prefs.tableTheme != USER_PREFS::THEME_MONO && seat >= 0 && seat != 1) {
+        VORDIX_BITMAP& eyes = images.smallImage(seat);
+        if (eyes.isLoaded()) {
+            switch (layoutKindOf(currentLayout)) {
+            case LayoutKind::Landscape:
+                if (scale <= 1.0f)
+                    eyes.draw(area, x0 + 100, y0 + 73);
+                else
+                    eyes.drawRotated(area, static_cast<int>(x0 - 208 - offset), static_cast<int>(y0 - 128 - offset),
+                                     static_cast<int>(eyes.getWidth() * scale),
+                                     static_cast<int>(eyes.getHeight() * scale), 0.0f);
+                break;
+            case LayoutKind::Portrait: eyes.draw(area, x0 - 19, y0 + 201); break;
+            case LayoutKind::Small: eyes.draw(area, x0 + 50, y0 + 50); break;
+            }
+        }
+    }
+}
+
+void FENSTER_SKAT::paintIconButtons(VORDIX_ZEICHENBEREICH& area, SKATTISCH* table) {
+    for (int index : {7, 6, 8, 9}) {
+        buttons[index].visible = true;
+        buttons[index].draw(area);
+    }
+    SKAT_BUTTON& shorten = buttons[BUTTON_SHORTEN];
+    shorten.visible = table && table->isInCardPlay();
+    shorten.draw(area);
+    buttons[BUTTON_FULL_SCREEN].visible = true;
+    buttons[BUTTON_FULL_SCREEN].draw(area);
+}
+
+bool FENSTER_SKAT::showsStartButtons(SKATTISCH* table) const {
+    if (!table) return true;
+    if (auto* server = dynamic_cast<SKATTISCH_SERVER*>(table))
+        return !server->isLoopRunning() || (controller && controller->inputMode <= 0 && table->currentIndex == STATE_NONE);
+    return table->currentIndex == STATE_NONE;
+}
+
+void FENSTER_SKAT::paintStartButtons(VORDIX_ZEICHENBEREICH& area, SKATTISCH* table) {
+    SKAT_BUTTON& list = buttons[BUTTON_NEW_LIST];
+    const bool continues = isServerTable(table) && table->sheet.rowCount() >= 1 &&
+                           table->sheet.rowCount() < LISTE::MAX_GAMES;
+    list.text = skat::text(continues ? TextKey::Button_Fortsetzen : TextKey::Button_Neues_Spiel);
+    list.fontSize = 13;
+    list.visible = true;
+    list.draw(area);
+    SKAT_BUTTON& exercises = buttons[BUTTON_EXERCISES];
+    exercises.text = skat::text(TextKey::Button_Uebungspartien);
+    exercises.fontSize = 13;
+    exercises.visible = true;
+    exercises.draw(area);
+}
+
+void FENSTER_SKAT::paintOverlay(VORDIX_ZEICHENBEREICH& area) {
+    SKATTISCH* table = currentTable();
+    auto server = tableServer();
+    if (table && server && !server->isDisplayActive()) return;
+    if (showsStartButtons(table)) {
+        paintStartButtons(area, table);
+    } else {
+        buttons[BUTTON_NEW_LIST].visible = false;
+        buttons[BUTTON_EXERCISES].visible = false;
+    }
+}
+
+// ---------------------------------------------------------------- input
+
+void FENSTER_SKAT::sendCommand(int commandId) {
+    VORDIX_MESSAGE command(MESSAGE_COMMAND);
+    command.commandId = commandId;
+    shell_.runCommand(command);
+}
+
+bool FENSTER_SKAT::clicked(int index, const VORDIX_MESSAGE& message) {
+    SKAT_BUTTON& button = buttons[index];
+    if (!button.visible || !button.enabled || !button.contains(message.x, message.y)) return false;
+    button.onMouse(message);
+    if (!button.pressed) {
+        button.invalidate();
+        return false;
+    }
+    button.invalidate();
+    invalidateOverlay();
+    return true;
+}
+
+void FENSTER_SKAT::onMessage(VORDIX_MESSAGE& message) {
+    const int kind = message.kind;
+    // Closing always reaches the application, table or not.
+    if (kind == MESSAGE_CLOSE) {
+        shell_.shutdown();
+        return;
+    }
+    if (kind == MESSAGE_COMMAND) {
+        shell_.runCommand(message);
+        return;
+    }
+    SKATTISCH* table = currentTable();
+    if (!table) return;
+    auto server = tableServer();
+    const bool ready = !server || server->isReady();
+    switch (kind) {
+    case MESSAGE_FULL_SCREEN:
+    case MESSAGE_RESIZE:
+        // The landscape layout serves the window and full screen alike.
+        if (kind == MESSAGE_FULL_SCREEN) isFullScreen_ = true;
+        prepareImages(landscape);
+        invalidate();
+        return;
+    case MESSAGE_MOUSE_MOVE:
+        return;
+    case MESSAGE_KEY:
+        if (ready) handleKey(message, *table);
+        return;
+    case MESSAGE_RIGHT_PRESS:
+        if (ready && table->isInCardPlay() && message.y - originY > currentLayout[TableLayout::OWN_HAND_Y])
+            shell_.showShorteningDialog();
+        return;
+    case MESSAGE_MOUSE_PRESS:
+        if (ready) handlePress(message, *table);
+        return;
+    default:
+        return;
+    }
+}
+
+void FENSTER_SKAT::handleKey(VORDIX_MESSAGE& message, SKATTISCH& table) {
+    if (message.keyCode == KEY_ESCAPE && isFullScreen_) {
+        USER_PREFS::instance().fullScreen = false;
+        VORDIX_SCREEN::instance().leaveFullScreen(this);
+        isFullScreen_ = false;
+        bindButtonImages();
+        invalidate();
+    }
+    (void)table;
+    // The hand views, the bidding panel, the pile and the Skat handling
+    // take their keys here once they are on the table.
+}
+
+void FENSTER_SKAT::toggleFullScreen() {
+    USER_PREFS& prefs = USER_PREFS::instance();
+    if (!isFullScreen_) {
+        prefs.fullScreen = true;
+        VORDIX_SCREEN::instance().enterFullScreen(this);
+        isFullScreen_ = true;
+    } else {
+        prefs.fullScreen = false;
+        VORDIX_SCREEN::instance().leaveFullScreen(this);
+        isFullScreen_ = false;
+        if (VORDIX_SCREEN_imp* screen = VORDIX_SCREEN::instance().implementor()) {
+            const RECTANGLE work = screen->getWorkArea();
+            const RECTANGLE frame = implementor() ? implementor()->getFrameGeometry() : RECTANGLE{};
+            move((work.width - frame.width) / 2 + work.x, frame.y);
+        }
+    }
+    bindButtonImages();
+    redrawNow();
+}
+
+void FENSTER_SKAT::handlePress(VORDIX_MESSAGE& message, SKATTISCH& table) {
+    const int scaledX = (message.x - originX) / scaleFactor;
+    const int scaledY = (message.y - originY) / scaleFactor;
+    if (undoPossible(table) && controller && controller->isCourseShown()) {
+        if (clicked(BUTTON_TAKE_BACK, message)) sendCommand(COMMAND_TAKE_BACK);
+    }
+    if (clicked(BUTTON_SCORE_SHEET, message) || (scaleFactor * scaledX < 100 && scaleFactor * scaledY < 30)) {
+        sendCommand(COMMAND_SCORE_SHEET);
+        return;
+    }
+    if (clicked(BUTTON_SETTINGS, message)) {
+        shell_.runSettingsDialog();
+        return;
+    }
+    if (clicked(BUTTON_HELP, message)) {
+        shell_.runHelpDialog();
+        return;
+    }
+    if (clicked(BUTTON_ASSISTANCE, message)) {
+        shell_.showAssistanceDialog();
+        return;
+    }
+    const RECTANGLE client = clientRect();
+    if (message.x > client.width - 30 && message.y < 80) {
+        buttons[BUTTON_FULL_SCREEN].flashPressed();
+        toggleFullScreen();
+    }
+    if (clicked(BUTTON_SHORTEN, message)) {
+        shell_.showShorteningDialog();
+        return;
+    }
+    auto* server = dynamic_cast<SKATTISCH_SERVER*>(&table);
+    const bool startable = server ? !server->isLoopRunning() : table.currentIndex == STATE_NONE;
+    if (startable) {
+        if (clicked(BUTTON_NEW_LIST, message)) {
+            auto access = tableServer();
+            if (access) {
+                const int rows = table.sheet.rowCount();
+                if (rows >= 1 && rows < LISTE::MAX_GAMES) access->startNewGameOfList();
+                else access->startNewSheet();
+            }
+            return;
+        }
+        if (clicked(BUTTON_EXERCISES, message)) {
+            shell_.runExerciseDialog();
+            return;
+        }
+    }
+}

@@ -1,0 +1,187 @@
+#pragma once
+// The program's main window: the card table with its menu bar. It is the
+// view half of a view and controller pair; its controller holds what the
+// table expects of the user. The window owns the table's 18 owner-drawn
+// buttons, its layout records and a transparent overlay view that paints
+// what lies above the cards. Everything it shows is read from the table
+// server's current table at paint time, under the table lock of a server
+// table.
+
+#include "skat/engine/Skat.h"
+#include "skat/ui/GenericView.h"
+#include "skat/ui/SkatButton.h"
+#include "skat/ui/TableLayout.h"
+#include "vordix/Bitmap.h"
+#include "vordix/Hauptfenster.h"
+#include "vordix/Text.h"
+#include "vordix/View.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class FENSTER_SKAT;
+class FENSTER_SKAT_CONTROLLER;
+class MAIN_WINDOW_SHELL;
+class SKATTISCH;
+class VORDIX_APPLICATION_imp;
+
+// A text shown in a balloon beside a seat, or the overlay's message box.
+struct SeatText {
+    bool shown = false;
+    std::wstring text;
+    bool centred = false;
+    std::int32_t seat = 0;
+};
+
+// What the table expects of the user (or shows).
+enum InputMode : std::int32_t {
+    INPUT_NONE = 0,
+    INPUT_CUT = 4,
+    INPUT_CUT_DONE = 6,
+    INPUT_BID = 7,
+    INPUT_SKAT_OR_HAND = 10,
+    INPUT_SKAT_SHOWN = 11,
+    INPUT_PUT_AWAY = 12,
+    INPUT_PUT_AWAY_DONE = 13,
+    INPUT_CARD_PLAY = 15,
+    INPUT_GAME_RESULT = 18,
+};
+
+// The transparent view over the whole client area.
+class SKAT_OVERLAY_VIEW : public VORDIX_VIEW {
+public:
+    void draw(VORDIX_ZEICHENBEREICH& area) override;
+    FENSTER_SKAT* hostWindow = nullptr;   // not owned
+};
+
+class FENSTER_SKAT_CONTROLLER : public GENERIC_CONTROLLER<FENSTER_SKAT> {
+public:
+    // True when the table server has a current table.
+    bool hasTable() const;
+    bool isAnalysisShown() const;
+    bool isCourseShown() const;
+    void setAnalysisShown(bool shown);
+    // Brings the hand views' flags up to date (the views come later).
+    void updateView();
+    // The message box of the overlay; an empty text is ignored.
+    void showOverlayMessage(const std::wstring& text, bool centred, bool second);
+    void hideOverlayMessage();
+
+    SeatText overlayMessage;
+    bool infoTextShown = false;
+    SKAT selectedCards;
+    std::array<std::uint8_t, 4> flags{};   // 0: the Skat lies on the table; 3: seat offset
+    std::int32_t inputMode = INPUT_NONE;
+    bool analysisWanted = false;
+    bool courseWanted = false;
+    bool allHandsOpen = false;
+};
+
+class FENSTER_SKAT : public VORDIX_HAUPTFENSTER, public GENERIC_VIEW<FENSTER_SKAT_CONTROLLER, FENSTER_SKAT> {
+public:
+    static constexpr int MAIN_WINDOW_FORM = 3;
+    static constexpr int TUTOR_TEXT_CONTROL = 9;
+    static constexpr int MIN_WIDTH = 800;
+    static constexpr int MIN_HEIGHT = 600;
+    static constexpr int MAX_WIDTH = 3000;
+    static constexpr int MAX_HEIGHT = 2000;
+    // Menu commands the table sends itself.
+    static constexpr int COMMAND_TAKE_BACK = 480;   // Frei_undo
+    static constexpr int COMMAND_SCORE_SHEET = 471; // Spi_liste
+    static constexpr int COMMAND_LAST_TRICK = 474;  // Opt_stich
+    static constexpr int MESSAGE_UNDO_REQUEST = 16;
+    static constexpr int MESSAGE_RIGHT_PRESS = 17;
+
+    explicit FENSTER_SKAT(MAIN_WINDOW_SHELL& shell);
+    ~FENSTER_SKAT() override;
+
+    // Builds the platform window with its menu, applies the landscape
+    // layout and centres the window in the work area. Runs once.
+    void create();
+
+    // Framework window.
+    void onMessage(VORDIX_MESSAGE& message) override;
+    void paint(VORDIX_ZEICHENBEREICH& area) override;
+    // View half (the window's own handler takes pointer and keys).
+    void setPosition(std::int32_t, std::int32_t) override {}
+    void redrawNow() override;
+    void invalidate() override;
+    void draw(VORDIX_ZEICHENBEREICH& area) override { paint(area); }
+    void onMouse(VORDIX_MESSAGE&) override {}
+    void onKey(VORDIX_MESSAGE&) override {}
+    void invalidateOverlay();
+
+    void applyLayout(const TableLayout& layout);
+    void prepareImages(TableLayout layout);
+    // The image cache loaded its pictures: bind the take-back and hint
+    // buttons and lay the table out again.
+    void onCardSetChanged();
+
+    // The seat the table highlights; -1 without a table.
+    int activeSeat() const;
+    // The client size as the platform reports it.
+    RECTANGLE clientRect();
+
+    FENSTER_SKAT_CONTROLLER* windowController() const { return controller; }
+    SKAT_OVERLAY_VIEW& overlay() { return overlay_; }
+    const TablePlacement& placement() const { return placement_; }
+    bool pointerOverStack() const { return pointerOverStack_; }
+    // The platform application of the window's shell (for sleeping).
+    static VORDIX_APPLICATION_imp* applicationImplementor();
+
+    std::int32_t scaleFactor = 2;
+    std::int32_t originX = 0;
+    std::int32_t originY = 0;
+    TableLayout currentLayout;
+    std::int32_t buttonRowOffset = 0;
+    std::array<SKAT_BUTTON, TABLE_BUTTON_COUNT> buttons;
+    TableLayout small = smallLayout();
+    TableLayout landscape = landscapeLayout();
+    TableLayout portrait = portraitLayout();
+    VORDIX_TEXT text;
+    std::int32_t statusTextLength = 0;
+    RECTANGLE tutorTextRect;
+    RECTANGLE cornerRect;
+    std::wstring statusText;
+    std::array<SeatText, 3> seatTexts;
+
+    // What the overlay draws (also painted by tests straight into a bitmap).
+    void paintOverlay(VORDIX_ZEICHENBEREICH& area);
+    // The table below the overlay, without locking.
+    void layoutAndPaint(VORDIX_ZEICHENBEREICH& area);
+
+private:
+    struct BackgroundKey {
+        int width = -1;
+        int height = -1;
+        bool displayActive = false;
+        bool hasTable = false;
+        int activeSeat = -2;
+        int theme = 0;
+        bool cardPlay = false;
+        bool operator==(const BackgroundKey&) const = default;
+    };
+
+    void paintTable(VORDIX_ZEICHENBEREICH& area, int width, int height);
+    void paintIconButtons(VORDIX_ZEICHENBEREICH& area, SKATTISCH* table);
+    void paintStartButtons(VORDIX_ZEICHENBEREICH& area, SKATTISCH* table);
+    bool showsStartButtons(SKATTISCH* table) const;
+    void bindButtonImages();
+    void handlePress(VORDIX_MESSAGE& message, SKATTISCH& table);
+    void handleKey(VORDIX_MESSAGE& message, SKATTISCH& table);
+    void toggleFullScreen();
+    void sendCommand(int commandId);
+    // True when the press hit the button: it is cleared and repainted.
+    bool clicked(int index, const VORDIX_MESSAGE& message);
+
+    MAIN_WINDOW_SHELL& shell_;
+    SKAT_OVERLAY_VIEW overlay_;
+    BackgroundKey backgroundKey_;
+    VORDIX_BITMAP background_;
+    TablePlacement placement_;
+    std::unique_ptr<FENSTER_SKAT_CONTROLLER> ownedController_;
+    bool pointerOverStack_ = false;
+    bool isFullScreen_ = false;
+};

@@ -1,0 +1,305 @@
+// The main game window on the offscreen platform: clicks and keys reach its
+// one dispatcher, the start buttons start a list on the table server, and a
+// table button shows its pressed look while it flashes.
+
+#include "skat/engine/Skattisch.h"
+#include "skat/ui/FensterSkat.h"
+#include "skat/ui/LocalTableServer.h"
+#include "skat/ui/MainWindowShell.h"
+#include "skat/ui/TableServerAccess.h"
+#include "skat/windows/ControlFactories.h"
+#include "skat/windows/ControlIdTable.h"
+#include "vordix/Application.h"
+#include "vordix/Message.h"
+#include "vordix/WinFilePath.h"
+#include "vordix/windows/WinFenster.h"
+#include "vordix/windows/WinImplementorFactory.h"
+#include "vordix/windows/ClientFenster.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <thread>
+#include <vector>
+
+namespace {
+
+// Sleeping is where a flash holds its pressed look; the test looks then.
+class SleepWatchingApplication : public VORDIX_APPLICATION_imp {
+public:
+    void quit() override {}
+    void setLanguage(bool) override {}
+    unsigned processEvents(std::uint16_t, int) override { return 0; }
+    void sleep(unsigned ms) override {
+        slept.push_back(ms);
+        if (onSleep) onSleep();
+    }
+    void postMessage(const PostedMessage&) override {}
+    void setOwner(VORDIX_APPLICATION*) override {}
+    bool isEnglish() const override { return false; }
+    bool isServiceDiscoveryAvailable() const override { return false; }
+    VORDIX_APPLICATION* getOwner() const override { return nullptr; }
+
+    std::vector<unsigned> slept;
+    std::function<void()> onSleep;
+};
+
+class RecordingShell : public MAIN_WINDOW_SHELL {
+public:
+    void runCommand(const VORDIX_MESSAGE& message) override { commands.push_back(message.commandId); }
+    void shutdown() override { ++shutdowns; }
+    void runSettingsDialog() override { ++settings; }
+    void runHelpDialog() override { ++help; }
+    void showAssistanceDialog() override { ++assistance; }
+    void showShorteningDialog() override { ++shortening; }
+    void runExerciseDialog() override { ++exercises; }
+    VORDIX_APPLICATION_imp* applicationImplementor() override { return &app; }
+
+    std::vector<int> commands;
+    int shutdowns = 0, settings = 0, help = 0, assistance = 0, shortening = 0, exercises = 0;
+    SleepWatchingApplication app;
+};
+
+class StubServer : public TABLE_SERVER_ACCESS {
+public:
+    SKATTISCH* currentTable() override { return withTable ? &table : nullptr; }
+    bool isReady() const override { return ready; }
+    void startNewSheet() override { ++newSheets; }
+    void startNewGameOfList() override { ++nextGames; }
+
+    SKATTISCH_SERVER table;
+    bool withTable = true;
+    bool ready = true;
+    int newSheets = 0;
+    int nextGames = 0;
+};
+
+// The window with every message it is handed on record.
+class ObservedWindow : public FENSTER_SKAT {
+public:
+    using FENSTER_SKAT::FENSTER_SKAT;
+    void onMessage(VORDIX_MESSAGE& message) override {
+        seen.push_back(message);
+        FENSTER_SKAT::onMessage(message);
+    }
+    std::vector<VORDIX_MESSAGE> seen;
+};
+
+class GameWindow : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        registerControlIds();
+        registerForms();
+        WIN_IMPLEMENTORFACTORY::installDefault();
+        WIN_FILEPATH::setProgramFolder(WIN_FILEPATH::fromFsPath(SKAT_BINARY_DIR "/skat/windows"));
+    }
+    static void TearDownTestSuite() { WIN_FILEPATH::setProgramFolder(L""); }
+
+    void SetUp() override {
+        server = std::make_shared<StubServer>();
+        installTableServer(server);
+        window = std::make_unique<ObservedWindow>(shell);
+        window->create();
+        window->show();
+        client = dynamic_cast<WIN_FENSTER*>(window->implementor().get())->clientWidget();
+        ASSERT_NE(client, nullptr);
+        // The offscreen screen is smaller than the table; the tests use the
+        // table's own size.
+        window->resize(1024, 768);
+        QTest::qWait(20);
+        ASSERT_EQ(client->size(), QSize(1024, 768));
+        ASSERT_EQ(window->originX, 0);
+        ASSERT_EQ(window->originY, 0);
+    }
+
+    void TearDown() override {
+        window.reset();
+        installTableServer(nullptr);
+    }
+
+    // A press and release at a point of the client area; the release comes
+    // while a button follows the press.
+    void click(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        QPointer<QWidget> target = client;
+        QTimer::singleShot(0, [target, at, button] {
+            if (target) QTest::mouseRelease(target, button, {}, at);
+        });
+        QTest::mousePress(client, button, {}, at);
+        QTest::qWait(5);
+    }
+
+    QPoint centreOf(int index) const {
+        const SKAT_BUTTON& b = window->buttons[index];
+        if (b.text.empty()) return {b.x + b.image->getWidth() / 2, b.y + b.image->getHeight() / 2};
+        return {b.x + b.drawnWidth() / 2, b.y + 2 * b.fontSize};
+    }
+
+    // Paints the whole window, overlay included, so the start buttons get
+    // their labels as the user sees them.
+    QImage grabbed() { return client->grab().toImage(); }
+
+    RecordingShell shell;
+    std::shared_ptr<StubServer> server;
+    std::unique_ptr<ObservedWindow> window;
+    ClientFenster* client = nullptr;
+};
+
+TEST_F(GameWindow, OpensWithTheLandscapeLayoutAndTheStartButtons) {
+    EXPECT_EQ(window->currentLayout, landscapeLayout());
+    EXPECT_TRUE(window->isOpen);
+    grabbed();
+    EXPECT_TRUE(window->buttons[BUTTON_NEW_LIST].visible);
+    EXPECT_TRUE(window->buttons[BUTTON_EXERCISES].visible);
+    EXPECT_FALSE(window->buttons[BUTTON_NEW_LIST].text.empty());
+    for (int icon : {BUTTON_SCORE_SHEET, BUTTON_SETTINGS, BUTTON_HELP, BUTTON_ASSISTANCE, BUTTON_FULL_SCREEN})
+        EXPECT_TRUE(window->buttons[icon].visible) << icon;
+    EXPECT_FALSE(window->buttons[BUTTON_SHORTEN].visible) << "only during card play";
+}
+
+TEST_F(GameWindow, NewListStartsASheetOrContinuesTheCurrentOne) {
+    struct Case {
+        int rows;
+        int newSheets, nextGames;
+    };
+    // An empty or a full sheet starts anew; 1 to 35 rows continue.
+    for (const Case& c : {Case{0, 1, 0}, Case{1, 0, 1}, Case{35, 0, 1}, Case{36, 1, 0}}) {
+        SCOPED_TRACE(c.rows);
+        server->newSheets = server->nextGames = 0;
+        server->table.sheet.reset();
+        for (int i = 0; i < c.rows; ++i) server->table.sheet.addGame(SPIELSTRUCT(), SPIELKARTEN(), true);
+        ASSERT_EQ(server->table.sheet.rowCount(), c.rows);
+        grabbed();
+        click(centreOf(BUTTON_NEW_LIST));
+        EXPECT_EQ(server->newSheets, c.newSheets);
+        EXPECT_EQ(server->nextGames, c.nextGames);
+        EXPECT_FALSE(window->buttons[BUTTON_NEW_LIST].pressed) << "the window clears it before acting";
+    }
+}
+
+TEST_F(GameWindow, ClicksReachTheirTargets) {
+    grabbed();
+    click(centreOf(BUTTON_EXERCISES));
+    EXPECT_EQ(shell.exercises, 1);
+    // The score-sheet icon, then the corner beside it where no button lies.
+    click(centreOf(BUTTON_SCORE_SHEET));
+    click({60, 12});
+    EXPECT_EQ(shell.commands, (std::vector<int>{471, 471}));
+    click(centreOf(BUTTON_SETTINGS));
+    click(centreOf(BUTTON_HELP));
+    click(centreOf(BUTTON_ASSISTANCE));
+    EXPECT_EQ(shell.settings + shell.help + shell.assistance, 3);
+    click({400, 300});
+    EXPECT_EQ(shell.commands.size(), 2u) << "the empty table sends nothing";
+    EXPECT_EQ(server->newSheets, 0);
+    // Every click came through the one handler as a left press.
+    int presses = 0;
+    for (const VORDIX_MESSAGE& m : window->seen) presses += m.kind == MESSAGE_MOUSE_PRESS;
+    EXPECT_EQ(presses, 7);
+}
+
+TEST_F(GameWindow, NothingIsTakenWhileTheServerIsNotReadyOrHasNoTable) {
+    grabbed();
+    server->ready = false;
+    click(centreOf(BUTTON_NEW_LIST));
+    EXPECT_EQ(server->newSheets, 0);
+    server->ready = true;
+    server->withTable = false;
+    click(centreOf(BUTTON_NEW_LIST));
+    click({20, 10});
+    EXPECT_EQ(server->newSheets, 0);
+    EXPECT_TRUE(shell.commands.empty());
+    // Closing still reaches the application.
+    VORDIX_MESSAGE close(MESSAGE_CLOSE);
+    window->onMessage(close);
+    EXPECT_EQ(shell.shutdowns, 1);
+}
+
+TEST_F(GameWindow, StartButtonsDoNotReactWhileAGameLoopRuns) {
+    LOCAL_TABLE_SERVER local;
+    auto previous = server;
+    installTableServer(std::shared_ptr<TABLE_SERVER_ACCESS>(&local, [](TABLE_SERVER_ACCESS*) {}));
+    grabbed();
+    click(centreOf(BUTTON_NEW_LIST));
+    EXPECT_TRUE(local.table().isLoopRunning()) << "a click on new list starts a game on the table";
+    const auto runId = local.table().tableRunId.load();
+    click(centreOf(BUTTON_NEW_LIST));
+    EXPECT_EQ(local.table().tableRunId.load(), runId) << "the running game is left alone";
+    local.stop();
+    EXPECT_FALSE(local.table().isLoopRunning());
+    installTableServer(previous);
+}
+
+TEST_F(GameWindow, RightPressBelowTheHandRowOpensShorteningInCardPlayOnly) {
+    const int handRow = window->originY + landscapeLayout()[TableLayout::OWN_HAND_Y];
+    struct Case {
+        int state;
+        int y;
+        int shown;
+    };
+    const Case cases[] = {
+        {STATE_KARTE_AUSSPIELEN, handRow + 40, 1},
+        {STATE_STICH_ABLEGEN, handRow + 40, 1},
+        {STATE_KARTE_AUSSPIELEN, handRow - 40, 0},
+        {STATE_REIZEN, handRow + 40, 0},
+    };
+    for (const Case& c : cases) {
+        shell.shortening = 0;
+        server->table.currentIndex = c.state;
+        click({500, c.y}, Qt::RightButton);
+        EXPECT_EQ(shell.shortening, c.shown) << c.state << " at " << c.y;
+    }
+    server->table.currentIndex = STATE_NONE;
+    bool sawRight = false;
+    for (const VORDIX_MESSAGE& m : window->seen) {
+        sawRight |= m.kind == FENSTER_SKAT::MESSAGE_RIGHT_PRESS;
+        EXPECT_NE(static_cast<int>(m.kind), FENSTER_SKAT::MESSAGE_UNDO_REQUEST);
+    }
+    EXPECT_TRUE(sawRight);
+}
+
+TEST_F(GameWindow, KeysAndMenuCommandsReachTheDispatcher) {
+    QTest::keyClick(client, Qt::Key_Return);
+    QTest::keyClick(client, Qt::Key_Left);
+    std::vector<int> keys;
+    for (const VORDIX_MESSAGE& m : window->seen)
+        if (m.kind == MESSAGE_KEY) keys.push_back(m.keyCode);
+    EXPECT_NE(std::find(keys.begin(), keys.end(), 13), keys.end());
+    EXPECT_NE(std::find(keys.begin(), keys.end(), 202), keys.end());
+
+    // A menu action reports its id to the window, which hands it on.
+    auto* host = dynamic_cast<QWidget*>(window->implementor().get());
+    ASSERT_NE(host, nullptr);
+    for (const char* name : {"Hil_programm", "Spi_neu", "Liste_weiter"}) {
+        QAction* action = host->findChild<QAction*>(QString::fromLatin1(name));
+        ASSERT_NE(action, nullptr) << name;
+        action->trigger();
+    }
+    QTest::qWait(5);
+    EXPECT_EQ(shell.commands, (std::vector<int>{486, 460, 462}));
+}
+
+TEST_F(GameWindow, FlashShowsThePressedLookThenTheNormalOne) {
+    const QImage before = grabbed();
+    SKAT_BUTTON& button = window->buttons[BUTTON_NEW_LIST];
+    const QPoint face(button.x + 12, button.y + 10);
+    QImage during;
+    shell.app.onSleep = [&] { during = grabbed(); };
+    button.flashPressed();
+    shell.app.onSleep = nullptr;
+    ASSERT_EQ(shell.app.slept, std::vector<unsigned>{200u});
+    ASSERT_FALSE(during.isNull());
+    const QImage after = grabbed();
+    EXPECT_NE(during.pixel(face), before.pixel(face)) << "pressed while the flash lasts";
+    EXPECT_EQ(after.pixel(face), before.pixel(face)) << "back to normal afterwards";
+    EXPECT_FALSE(button.pressed);
+}
+
+} // namespace
