@@ -344,29 +344,20 @@ TEST(ProfileQueries, FillTheWholeVectorOnEveryPath)
     CHARAKTER_CREATOR store;
     CHARAKTER_QUERY_API query(&store);
     const PrognosisSituation g = defenderView();
-    auto known = [](CardId, int) { return -1; };
-    double out[9];
-    // Before the profiles are loaded: zeros, not what the vector held.
-    std::fill(out, out + 9, 7.0);
-    query.declarerCardChances(out, SUIT_SPADES, g, known);
-    for (double v : out)
-        EXPECT_EQ(v, 0.0);
-    std::fill(out, out + 9, 7.0);
-    query.forehandCardChances(out, C(3, 5), SUIT_HEARTS, g);
-    for (double v : out)
-        EXPECT_EQ(v, 0.0);
-    EXPECT_EQ(query.thirdSuitVoidPercent(0), 0);
-
-    // Loaded but without data: still zeros.
-    store.setLoaded(true);
-    std::fill(out, out + 9, 7.0);
-    query.declarerCardChances(out, SUIT_SPADES, g, known);
-    for (double v : out)
-        EXPECT_EQ(v, 0.0);
-    std::fill(out, out + 9, 7.0);
-    query.forehandCardChances(out, C(3, 5), SUIT_HEARTS, g);
-    for (double v : out)
-        EXPECT_EQ(v, 0.0);
+    // Zeros, not what the vector held: before the profiles are loaded, and
+    // loaded but without data.
+    for (bool loaded : {false, true}) {
+        SCOPED_TRACE(loaded ? "loaded, no data" : "not loaded");
+        store.setLoaded(loaded);
+        double out[9];
+        std::fill(out, out + 9, 7.0);
+        query.declarerCardChances(out, SUIT_SPADES, g, [](CardId, int) { return -1; });
+        EXPECT_EQ(std::count(out, out + 9, 0.0), 9);
+        std::fill(out, out + 9, 7.0);
+        query.forehandCardChances(out, C(3, 5), SUIT_HEARTS, g);
+        EXPECT_EQ(std::count(out, out + 9, 0.0), 9);
+        EXPECT_EQ(query.thirdSuitVoidPercent(0), 0);
+    }
 }
 
 TEST(ProfileQueries, DeclarerChancesFromTheAsymmetryOfTheDeclarersProfile)
