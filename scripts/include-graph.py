@@ -3,9 +3,10 @@
 
 A header and its source file form one node (Player.h and Player.cpp are
 "Player"); an edge A -> B means a file of A includes B's header from the
-same folder. Exit status 1 when the graph has a cycle, which is printed.
+same folder. Exit status 1 when the graph has a cycle, which is printed,
+or when a file includes from a folder given with --forbid.
 
-    python3 scripts/include-graph.py skat/engine [--quiet]
+    python3 scripts/include-graph.py skat/engine [--quiet] [--forbid skat/net ...]
 """
 import os
 import re
@@ -66,7 +67,22 @@ def find_cycle(edges):
     return None
 
 
+def forbidden_includes(folder, prefixes):
+    """(file, include) pairs of the folder's files that include from a forbidden folder."""
+    found = []
+    for name in sorted(os.listdir(folder)):
+        if os.path.splitext(name)[1] not in ('.h', '.cpp'):
+            continue
+        with open(os.path.join(folder, name), encoding='utf-8', errors='replace') as f:
+            for target in INCLUDE.findall(f.read()):
+                if any(target.startswith(p.rstrip('/') + '/') for p in prefixes):
+                    found.append((name, target))
+    return found
+
+
 def main(argv):
+    forbid = [argv[i + 1] for i, a in enumerate(argv[:-1]) if a == '--forbid']
+    argv = [a for i, a in enumerate(argv) if a != '--forbid' and (i == 0 or argv[i - 1] != '--forbid')]
     args = [a for a in argv[1:] if not a.startswith('--')]
     if len(args) != 1 or not os.path.isdir(args[0]):
         print(__doc__.strip(), file=sys.stderr)
@@ -75,7 +91,12 @@ def main(argv):
     if '--quiet' not in argv:
         for node in sorted(edges):
             print(f"{node} -> {' '.join(sorted(edges[node])) or '(none)'}")
+    bad = forbidden_includes(args[0], forbid)
+    for name, target in bad:
+        print(f"{args[0]}/{name} includes {target}, which this folder must not use", file=sys.stderr)
     cycle = find_cycle(edges)
+    if bad:
+        return 1
     if cycle:
         print(f"include cycle in {args[0]}: {' -> '.join(cycle)}", file=sys.stderr)
         return 1

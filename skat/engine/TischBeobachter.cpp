@@ -22,13 +22,13 @@ std::vector<std::shared_ptr<TISCH_BEOBACHTER>> TISCH_BEOBACHTER_MANAGER::snapsho
     return observers_;
 }
 
-void TISCH_BEOBACHTER_MANAGER::broadcast(int event)
+void TISCH_BEOBACHTER_MANAGER::broadcast(TableEvent event)
 {
     for (const auto& observer : snapshot())
         observer->notify(event);
 }
 
-void TISCH_BEOBACHTER_MANAGER::broadcastWithValue(int event, int value)
+void TISCH_BEOBACHTER_MANAGER::broadcastWithValue(TableEvent event, int value)
 {
     for (const auto& observer : snapshot())
         observer->notifyWithValue(event, value);

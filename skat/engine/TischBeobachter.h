@@ -5,6 +5,8 @@
 // table server's worker has handled the event. A remote observer (in the
 // network layer) stands for a joined program and only sends the event.
 
+#include "skat/engine/TableTypes.h"
+
 #include <condition_variable>
 #include <cstdint>
 #include <memory>
@@ -33,8 +35,8 @@ public:
 
     // Takes ownership; observers are notified in the order of addition.
     void add(std::unique_ptr<TISCH_BEOBACHTER> observer);
-    void broadcast(int event);
-    void broadcastWithValue(int event, int value);
+    void broadcast(TableEvent event);
+    void broadcastWithValue(TableEvent event, int value);
     // Runs the local observers' handlers (the worker's side of the hand-off).
     void handleLocal(int event);
     void handleLocalWithValue(int event, int value);

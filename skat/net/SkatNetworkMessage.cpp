@@ -251,7 +251,7 @@ bool SKAT_NETWORKMESSAGE::readChat(const tinyxml2::XMLElement& snm)
     return seat >= -1 && seat < SEAT_COUNT;
 }
 
-bool SKAT_NETWORKMESSAGE::readSetupRequest(const tinyxml2::XMLElement& snm, const tinyxml2::XMLDocument& document)
+bool SKAT_NETWORKMESSAGE::readSetupRequest(const tinyxml2::XMLElement& snm, const tinyxml2::XMLDocument&)
 {
     const tinyxml2::XMLElement* client = firstChild(firstChild(&snm, "SPIELAUFBAU"), "CLIENT_PLAYER");
     if (!client)
@@ -267,7 +267,7 @@ bool SKAT_NETWORKMESSAGE::readSetupRequest(const tinyxml2::XMLElement& snm, cons
     return true;
 }
 
-bool SKAT_NETWORKMESSAGE::readSetupReply(const tinyxml2::XMLElement& snm, const tinyxml2::XMLDocument& document)
+bool SKAT_NETWORKMESSAGE::readSetupReply(const tinyxml2::XMLElement& snm, const tinyxml2::XMLDocument&)
 {
     const tinyxml2::XMLElement* setup = firstChild(&snm, "SPIELAUFBAU_REPLY");
     if (!setup)

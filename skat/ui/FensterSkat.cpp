@@ -3,17 +3,20 @@
 #include "skat/app/Bilder.h"
 #include "skat/app/SkatText.h"
 #include "skat/app/UserPrefs.h"
+#include "skat/engine/Player.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/engine/Stich.h"
 #include "skat/ui/MainWindowShell.h"
 #include "skat/ui/RightButtonFilter.h"
 #include "skat/ui/TableServerAccess.h"
+#include "vordix/Application.h"
 #include "vordix/Area.h"
 #include "vordix/Message.h"
 #include "vordix/Screen.h"
 #include "vordix/Zeichenbereich.h"
 
 #include <algorithm>
+#include <cmath>
 #include <mutex>
 
 namespace {
@@ -117,9 +120,7 @@ FENSTER_SKAT::FENSTER_SKAT(MAIN_WINDOW_SHELL& shell) : shell_(shell) {
 }
 
 FENSTER_SKAT::~FENSTER_SKAT() {
-    if (BILDER* images = &BILDER::instance()) {
-        images->onCardSetChanged = nullptr;
-    }
+    if (hookedImages_) BILDER::instance().onCardSetChanged = nullptr;
     ownedController_.reset();
     controller = nullptr;
     background_.unload();
@@ -158,6 +159,7 @@ void FENSTER_SKAT::create() {
     imp->setFocus(&overlay_);
     overlay_.hostWindow = this;
     BILDER::instance().onCardSetChanged = [this] { onCardSetChanged(); };
+    hookedImages_ = true;
 
     RECTANGLE work{0, 0, landscape.designWidth(), landscape.designHeight()};
     if (VORDIX_SCREEN_imp* screen = VORDIX_SCREEN::instance().implementor()) work = screen->getWorkArea();
@@ -325,12 +327,17 @@ void FENSTER_SKAT::layoutAndPaint(VORDIX_ZEICHENBEREICH& area) {
     key.cardPlay = table && table->isInCardPlay();
     if (!(key == backgroundKey_) || !background_.isLoaded()) {
         backgroundKey_ = key;
+        ++backgroundPaints_;
         VORDIX_ZEICHENBEREICH cache(&background_, W, H);
         cache.beginPaint();
         paintTable(cache, W, H);
         cache.endPaint();
     }
     background_.draw(area, 0, 0);
+    if (table) {
+        if (assistanceAllowed(*table) && controller->courseWanted) paintTricksTaken(area, *table);
+        paintModeContent(area, *table);
+    }
     // Icons are drawn here, not into the cached background, so their pressed
     // look and the full-screen state show at once.
     paintIconButtons(area, table);
@@ -405,6 +412,92 @@ void FENSTER_SKAT::paintIconButtons(VORDIX_ZEICHENBEREICH& area, SKATTISCH* tabl
     buttons[BUTTON_FULL_SCREEN].draw(area);
 }
 
+void FENSTER_SKAT::showTextButton(VORDIX_ZEICHENBEREICH& area, int index, const std::wstring& label, bool enabled) {
+    SKAT_BUTTON& button = buttons[index];
+    button.text = label;
+    button.fontSize = 13;
+    button.enabled = enabled;
+    button.visible = true;
+    button.draw(area);
+}
+
+void FENSTER_SKAT::paintModeContent(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table) {
+    const int mode = controller->inputMode;
+    const int theme = USER_PREFS::instance().tableTheme;
+    for (int index : {3, 14, 15, 16}) buttons[index].visible = false;
+    if (mode == INPUT_SKAT_OR_HAND) {
+        showTextButton(area, BUTTON_TAKE_SKAT, skat::text(TextKey::Button_Skataufnahme));
+        showTextButton(area, BUTTON_PLAY_HAND, skat::text(TextKey::Button_Handspielen));
+        buttons[BUTTON_SKAT_HELP].visible = true;
+        buttons[BUTTON_SKAT_HELP].draw(area);
+    } else if (mode == INPUT_PUT_AWAY) {
+        showTextButton(area, BUTTON_PUT_AWAY, skat::text(TextKey::Button_Druecken),
+                       controller->selectedCards.isComplete());
+    }
+    // The Skat lies face down in the middle until it is taken.
+    const bool skatLies = (mode >= INPUT_CUT_DONE && mode <= INPUT_SKAT_OR_HAND && controller->flags[0]) ||
+                          mode == INPUT_SKAT_OR_HAND;
+    if (skatLies && theme != USER_PREFS::THEME_MONO) {
+        VORDIX_BITMAP& skatPicture = BILDER::instance().tableImage(7);
+        if (skatPicture.isLoaded())
+            skatPicture.draw(area, currentLayout[TableLayout::SKAT_PLACE_X] + currentLayout[TableLayout::MIDDLE_X] + originX,
+                             currentLayout[TableLayout::SKAT_PLACE_Y] + currentLayout[TableLayout::MIDDLE_Y] + originY);
+    }
+    const int state = table.currentIndex;
+    const bool playing = (state == STATE_KARTE_AUSSPIELEN && table.cards.pile.trickCount() >= 1) ||
+                         state == STATE_STICH_ABLEGEN;
+    const bool course = playing && assistanceAllowed(table) && controller->courseWanted;
+    for (int index : {BUTTON_TAKE_BACK, BUTTON_HINT}) {
+        buttons[index].visible = course;
+        buttons[index].draw(area);
+    }
+}
+
+void FENSTER_SKAT::paintTricksTaken(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table) {
+    const LayoutKind kind = layoutKindOf(currentLayout);
+    const STAPEL& pile = table.cards.pile;
+    const int count = pile.trickCount();
+    if (kind == LayoutKind::Small || count <= 0) return;
+    BILDER& images = BILDER::instance();
+    VORDIX_BITMAP& shadow = images.tableImage(17);
+    const int baseX = currentLayout[TableLayout::MIDDLE_X] + originX;
+    const int baseY = currentLayout[TableLayout::MIDDLE_Y] + originY + (kind == LayoutKind::Portrait ? 26 : -38);
+    for (int k = 1; k <= count; ++k) {
+        const int age = count - k + 1;
+        const double f = std::pow(0.93, age);
+        const double g = std::pow(0.96, age);
+        const int width = static_cast<int>(144 * f);
+        const int height = static_cast<int>(216 * f);
+        const double lift = (1.0 - f) * 52.0 / 0.07;
+        const STICH trick = pile.trick(k);
+        const int leader = pile.leaderOfTrick(k);
+        for (int j = 0; j < 3; ++j) {
+            const KARTE* card = trick.card(j);
+            if (!card || !isRealCard(card->id())) continue;
+            const int position = (leader + j) % 3;   // the screen position of a local seat is the seat
+            const int p = position == 0 ? 176 : position == 1 ? 128 : 88;
+            const int x = baseX + static_cast<int>(p + 0.5 * (148 - p) * age / count);
+            const int y = baseY - static_cast<int>(lift - 11 * j * f);
+            images.drawCard(card->id(), area, x, y, width, height, 0.0f);
+            if (shadow.isLoaded())
+                shadow.drawWithTransparency(area, x, y, width, height, static_cast<float>(1.1 - g), 0.0f);
+        }
+    }
+}
+
+void FENSTER_SKAT::paintKontraRe(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table) {
+    buttons[BUTTON_KONTRA].visible = false;
+    buttons[BUTTON_RE].visible = false;
+    HUMAN_PLAYER* human = HUMAN_PLAYER::awaited();
+    if (controller->inputMode < INPUT_CARD_PLAY || !human) return;
+    const int seat = table.seatOf(human);
+    if (!table.record.KONTRA && !controller->kontraCalled) {
+        if (table.mayCallKontra(seat)) showTextButton(area, BUTTON_KONTRA, skat::text(TextKey::Element_Kontra));
+    } else if (!table.record.RE && !controller->reCalled && table.mayCallRe(seat)) {
+        showTextButton(area, BUTTON_RE, skat::text(TextKey::Element_Re));
+    }
+}
+
 bool FENSTER_SKAT::showsStartButtons(SKATTISCH* table) const {
     if (!table) return true;
     if (auto* server = dynamic_cast<SKATTISCH_SERVER*>(table))
@@ -431,6 +524,7 @@ void FENSTER_SKAT::paintOverlay(VORDIX_ZEICHENBEREICH& area) {
     SKATTISCH* table = currentTable();
     auto server = tableServer();
     if (table && server && !server->isDisplayActive()) return;
+    if (table) paintKontraRe(area, *table);
     if (showsStartButtons(table)) {
         paintStartButtons(area, table);
     } else {
@@ -492,6 +586,16 @@ void FENSTER_SKAT::onMessage(VORDIX_MESSAGE& message) {
         if (ready && table->isInCardPlay() && message.y - originY > currentLayout[TableLayout::OWN_HAND_Y])
             shell_.showShorteningDialog();
         return;
+    case MESSAGE_UNDO_REQUEST:
+        if (!ready) return;
+        if (undoPossible(*table) && USER_PREFS::instance().takeBackShortcut && controller) {
+            controller->showOverlayMessage(skat::text(TextKey::Zug_widerrufen), true, false);
+            if (VORDIX_APPLICATION_imp* app = applicationImplementor()) app->sleep(1000);
+            controller->hideOverlayMessage();
+            sendCommand(COMMAND_TAKE_BACK);
+        }
+        handlePress(message, *table);
+        return;
     case MESSAGE_MOUSE_PRESS:
         if (ready) handlePress(message, *table);
         return;
@@ -508,9 +612,27 @@ void FENSTER_SKAT::handleKey(VORDIX_MESSAGE& message, SKATTISCH& table) {
         bindButtonImages();
         invalidate();
     }
-    (void)table;
     // The hand views, the bidding panel, the pile and the Skat handling
-    // take their keys here once they are on the table.
+    // take their keys here once they are on the table. A finished trick is
+    // taken away by any key.
+    if (table.currentIndex == STATE_STICH_ABLEGEN && HUMAN_PLAYER::awaited()) HUMAN_PLAYER::answerConfirm();
+}
+
+bool FENSTER_SKAT::handleKontraRe(const VORDIX_MESSAGE& message, SKATTISCH& table) {
+    HUMAN_PLAYER* human = HUMAN_PLAYER::awaited();
+    if (!controller || controller->inputMode < INPUT_CARD_PLAY || !human) return false;
+    const int seat = table.seatOf(human);
+    if (table.mayCallKontra(seat) && buttons[BUTTON_KONTRA].contains(message.x, message.y)) {
+        if (clicked(BUTTON_KONTRA, message)) controller->kontraCalled = true;
+        invalidate();
+        return true;
+    }
+    if (table.mayCallRe(seat) && buttons[BUTTON_RE].contains(message.x, message.y)) {
+        if (clicked(BUTTON_RE, message)) controller->reCalled = true;
+        invalidate();
+        return true;
+    }
+    return false;
 }
 
 void FENSTER_SKAT::toggleFullScreen() {
@@ -581,4 +703,7 @@ void FENSTER_SKAT::handlePress(VORDIX_MESSAGE& message, SKATTISCH& table) {
             return;
         }
     }
+    if (handleKontraRe(message, table)) return;
+    // A click anywhere takes a finished trick away.
+    if (table.currentIndex == STATE_STICH_ABLEGEN && HUMAN_PLAYER::awaited()) HUMAN_PLAYER::answerConfirm();
 }

@@ -77,6 +77,10 @@ public:
     bool analysisWanted = false;
     bool courseWanted = false;
     bool allHandsOpen = false;
+    // The user pressed Kontra or Re while the card request is open; the
+    // hand controller sends it with the card.
+    bool kontraCalled = false;
+    bool reCalled = false;
 };
 
 class FENSTER_SKAT : public VORDIX_HAUPTFENSTER, public GENERIC_VIEW<FENSTER_SKAT_CONTROLLER, FENSTER_SKAT> {
@@ -128,6 +132,8 @@ public:
     SKAT_OVERLAY_VIEW& overlay() { return overlay_; }
     const TablePlacement& placement() const { return placement_; }
     bool pointerOverStack() const { return pointerOverStack_; }
+    // How often the table background was painted anew (it is cached).
+    int backgroundPaints() const { return backgroundPaints_; }
     // The platform application of the window's shell (for sleeping).
     static VORDIX_APPLICATION_imp* applicationImplementor();
 
@@ -168,6 +174,12 @@ private:
     void paintIconButtons(VORDIX_ZEICHENBEREICH& area, SKATTISCH* table);
     void paintStartButtons(VORDIX_ZEICHENBEREICH& area, SKATTISCH* table);
     bool showsStartButtons(SKATTISCH* table) const;
+    void paintModeContent(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table);
+    void paintTricksTaken(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table);
+    void paintKontraRe(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table);
+    void showTextButton(VORDIX_ZEICHENBEREICH& area, int index, const std::wstring& label, bool enabled = true);
+    // A press on Kontra or Re; true when it was one (handling ends).
+    bool handleKontraRe(const VORDIX_MESSAGE& message, SKATTISCH& table);
     void bindButtonImages();
     void handlePress(VORDIX_MESSAGE& message, SKATTISCH& table);
     void handleKey(VORDIX_MESSAGE& message, SKATTISCH& table);
@@ -184,4 +196,6 @@ private:
     std::unique_ptr<FENSTER_SKAT_CONTROLLER> ownedController_;
     bool pointerOverStack_ = false;
     bool isFullScreen_ = false;
+    int backgroundPaints_ = 0;
+    bool hookedImages_ = false;   // the image cache calls onCardSetChanged
 };

@@ -73,8 +73,8 @@ TEST_F(Mail, XdgEmailGetsArgumentsAndCopiesOfTheAttachmentsUnderTheirNames) {
     fakeXdgEmail();
     writeFile(scratch.file("Skaa1b2c3"), "zip bytes");
     MailMessage message = reportMail();
-    message.addAttachmentFile(scratch.file("Skaa1b2c3"), "Skat.zip");
-    message.addAttachmentFile(scratch.file("Skaa1b2c3"), "Skat.zip");   // one path, one attachment
+    message.addAttachmentFile(scratch.file("Skaa1b2c3"), "Alt.zip");
+    message.addAttachmentFile(scratch.file("Skaa1b2c3"), "Skat.zip");   // one path, one attachment: the later name
     message.body = "line one\n'quoted' $(not run)\n";
     MailSender mail = sender(true);
     ASSERT_TRUE(mail.canSend());

@@ -86,11 +86,14 @@ TEST(MessageReading, NumbersFromTheWireAreRangeChecked)
         if (!c.read)
             continue;
         // What was read names its players and writes itself back.
-        for (const auto& player : message.seatPlayers)
-            if (player)
+        for (const auto& player : message.seatPlayers) {
+            if (player) {
                 EXPECT_EQ(player->createPlayer()->name(), L"Spieler " + std::to_wstring(player->id + 1));
-        if (message.clientPlayer)
+            }
+        }
+        if (message.clientPlayer) {
             EXPECT_EQ(message.clientPlayer->id, 2);
+        }
         SKAT_NETWORKMESSAGE back;
         EXPECT_EQ(streamFromXml(streamToXml(message), back), STREAM_READ_OK);
     }

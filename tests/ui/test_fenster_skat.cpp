@@ -2,6 +2,8 @@
 // one dispatcher, the start buttons start a list on the table server, and a
 // table button shows its pressed look while it flashes.
 
+#include "skat/app/Bilder.h"
+#include "skat/app/UserPrefs.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/ui/FensterSkat.h"
 #include "skat/ui/LocalTableServer.h"
@@ -9,14 +11,18 @@
 #include "skat/ui/TableServerAccess.h"
 #include "skat/windows/ControlFactories.h"
 #include "skat/windows/ControlIdTable.h"
+#include "tests/engine/test_table_support.h"
 #include "vordix/Application.h"
 #include "vordix/Message.h"
+#include "vordix/Zeichenbereich.h"
 #include "vordix/WinFilePath.h"
 #include "vordix/windows/WinFenster.h"
 #include "vordix/windows/WinImplementorFactory.h"
 #include "vordix/windows/ClientFenster.h"
 
 #include <QAction>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QApplication>
 #include <QImage>
 #include <QTest>
@@ -152,6 +158,31 @@ protected:
     ClientFenster* client = nullptr;
 };
 
+TEST_F(GameWindow, BeforeCreationNothingIsPaintedAndWithoutTableNothingIsShown) {
+    RecordingShell otherShell;
+    FENSTER_SKAT unopened(otherShell);
+    EXPECT_EQ(unopened.windowController(), nullptr);
+    VORDIX_BITMAP target;
+    {
+        VORDIX_ZEICHENBEREICH area(&target, 64, 64);
+        area.beginPaint();
+        unopened.paint(area);
+        area.endPaint();
+    }
+    EXPECT_EQ(unopened.backgroundPaints(), 0);
+
+    server->withTable = false;
+    FENSTER_SKAT_CONTROLLER& controller = *window->windowController();
+    controller.analysisWanted = controller.courseWanted = true;
+    EXPECT_FALSE(controller.hasTable());
+    EXPECT_FALSE(controller.isAnalysisShown());
+    EXPECT_FALSE(controller.isCourseShown());
+    EXPECT_EQ(window->activeSeat(), -1);
+    server->withTable = true;
+    EXPECT_TRUE(controller.isCourseShown());
+    EXPECT_TRUE(controller.isAnalysisShown()) << "landscape layout, a table of this program";
+}
+
 TEST_F(GameWindow, OpensWithTheLandscapeLayoutAndTheStartButtons) {
     EXPECT_EQ(window->currentLayout, landscapeLayout());
     EXPECT_TRUE(window->isOpen);
@@ -181,6 +212,46 @@ TEST_F(GameWindow, NewListStartsASheetOrContinuesTheCurrentOne) {
         EXPECT_EQ(server->newSheets, c.newSheets);
         EXPECT_EQ(server->nextGames, c.nextGames);
         EXPECT_FALSE(window->buttons[BUTTON_NEW_LIST].pressed) << "the window clears it before acting";
+    }
+}
+
+TEST_F(GameWindow, AButtonCountsOnlyWhenReleasedOverItself) {
+    struct Case {
+        const char* name;
+        std::vector<QPoint> moves;   // with the button held, before the release
+        bool releaseInside;
+        int newSheets;
+    };
+    const QPoint inside = centreOf(BUTTON_NEW_LIST);
+    const QPoint outside(inside.x(), inside.y() + 200);
+    const Case cases[] = {
+        {"released outside", {outside}, false, 0},
+        {"moved out and back", {outside, inside}, true, 1},
+        {"moved within", {inside + QPoint(10, 0)}, true, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        server->newSheets = 0;
+        grabbed();
+        QPointer<QWidget> target = client;
+        int delay = 10;
+        for (const QPoint& at : c.moves) {
+            QTimer::singleShot(delay, [target, at] {
+                if (!target) return;
+                QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                                 Qt::NoModifier);
+                QApplication::sendEvent(target, &move);
+            });
+            delay += 10;
+        }
+        const QPoint end = c.releaseInside ? (c.moves.empty() ? inside : c.moves.back()) : outside;
+        QTimer::singleShot(delay, [target, end] {
+            if (target) QTest::mouseRelease(target, Qt::LeftButton, {}, end);
+        });
+        QTest::mousePress(client, Qt::LeftButton, {}, inside);
+        QTest::qWait(delay + 20);
+        EXPECT_EQ(server->newSheets, c.newSheets);
+        EXPECT_FALSE(window->buttons[BUTTON_NEW_LIST].pressed);
     }
 }
 
@@ -300,6 +371,105 @@ TEST_F(GameWindow, FlashShowsThePressedLookThenTheNormalOne) {
     EXPECT_NE(during.pixel(face), before.pixel(face)) << "pressed while the flash lasts";
     EXPECT_EQ(after.pixel(face), before.pixel(face)) << "back to normal afterwards";
     EXPECT_FALSE(button.pressed);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(GameWindow, BackgroundIsPaintedAgainOnlyWhenItsKeyChanges) {
+    grabbed();
+    const int first = window->backgroundPaints();
+    ASSERT_GE(first, 1);
+    grabbed();
+    grabbed();
+    EXPECT_EQ(window->backgroundPaints(), first) << "nothing changed: the cache is reused";
+
+    USER_PREFS& prefs = USER_PREFS::instance();
+    const int theme = prefs.tableTheme;
+    prefs.tableTheme = theme == 1 ? 2 : 1;
+    grabbed();
+    EXPECT_EQ(window->backgroundPaints(), first + 1) << "another theme";
+    prefs.tableTheme = theme;
+    grabbed();
+    EXPECT_EQ(window->backgroundPaints(), first + 2);
+
+    window->resize(1100, 800);
+    QTest::qWait(5);
+    grabbed();
+    EXPECT_EQ(window->backgroundPaints(), first + 3) << "another size";
+    EXPECT_EQ(window->originX, 38) << "the landscape table stays centred";
+    EXPECT_EQ(window->originY, 16);
+
+    server->table.currentIndex = STATE_KARTE_AUSSPIELEN;
+    grabbed();
+    EXPECT_EQ(window->backgroundPaints(), first + 4) << "card play begins";
+    EXPECT_TRUE(window->buttons[BUTTON_SHORTEN].visible);
+    server->table.currentIndex = STATE_NONE;
+}
+
+TEST_F(GameWindow, FullScreenKeepsTheLandscapeLayoutAndSwitchesTheIcon) {
+    BILDER& images = BILDER::instance();
+    VORDIX_MESSAGE full(MESSAGE_FULL_SCREEN);
+    window->onMessage(full);
+    EXPECT_EQ(window->currentLayout, landscapeLayout());
+    EXPECT_EQ(window->buttons[BUTTON_FULL_SCREEN].image, &images.uiImage(4));
+    VORDIX_MESSAGE resized(MESSAGE_RESIZE);
+    window->onMessage(resized);
+    EXPECT_EQ(window->currentLayout, landscapeLayout());
+}
+
+TEST_F(GameWindow, TopRightCornerTogglesFullScreen) {
+    BILDER& images = BILDER::instance();
+    USER_PREFS& prefs = USER_PREFS::instance();
+    const bool saved = prefs.fullScreen;
+    ASSERT_EQ(window->buttons[BUTTON_FULL_SCREEN].image, &images.uiImage(3));
+    click({1024 - 10, 70});   // beside the icon, still in the corner
+    EXPECT_TRUE(prefs.fullScreen);
+    EXPECT_EQ(window->buttons[BUTTON_FULL_SCREEN].image, &images.uiImage(4)) << "the leave icon";
+    QTest::qWait(400);        // the window's own animation
+    click({1024 - 10, 10});
+    EXPECT_FALSE(prefs.fullScreen);
+    EXPECT_EQ(window->buttons[BUTTON_FULL_SCREEN].image, &images.uiImage(3));
+    QTest::qWait(400);
+    click({1024 - 40, 100});  // outside the corner
+    EXPECT_FALSE(prefs.fullScreen);
+    prefs.fullScreen = saved;
+}
+
+} // namespace
+
+namespace {
+
+class HarnessServer : public TABLE_SERVER_ACCESS {
+public:
+    explicit HarnessServer(SKATTISCH_SERVER& table) : table_(table) {}
+    SKATTISCH* currentTable() override { return &table_; }
+    void startNewSheet() override {}
+    void startNewGameOfList() override {}
+
+private:
+    SKATTISCH_SERVER& table_;
+};
+
+// A human player held at a finished trick that waits for a click.
+TEST_F(GameWindow, AClickOrAKeyTakesTheFinishedTrickAway) {
+    for (bool byKey : {false, true}) {
+        SCOPED_TRACE(byKey ? "key" : "click");
+        table_test::TableHarness harness;
+        harness.services->clickTricks = true;
+        ASSERT_TRUE(harness.holdHumanAt(REQUEST_CONFIRM_TRICK, table_test::DEAL, 2));
+        installTableServer(std::make_shared<HarnessServer>(*harness.table));
+        ASSERT_EQ(harness.table->currentIndex, STATE_STICH_ABLEGEN);
+        ASSERT_NE(HUMAN_PLAYER::awaited(), nullptr);
+        const int before = harness.observer->count(TRICK_COMPLETE);
+        if (byKey)
+            QTest::keyClick(client, Qt::Key_Return);
+        else
+            click({500, 300});
+        EXPECT_TRUE(table_test::eventually([&] { return harness.observer->count(TRICK_COMPLETE) > before; }));
+        installTableServer(server);
+    }
 }
 
 } // namespace
