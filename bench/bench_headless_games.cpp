@@ -8,7 +8,11 @@
 // keeps the play as it was keeps the signature for the same seed.
 //
 //   bench_headless_games [--logic standin|full] [--games N] [--seed S]
-//                        [--tables DIR] [--out path.skt]
+//                        [--tables DIR] [--out path.skt] [--handoffs]
+//
+// The table plays headless: its loop thread answers the computer seats and
+// counts the games itself. --handoffs plays as a table with windows does,
+// every request and event handed to a queue worker (same games, slower).
 //
 // The stand-in logic is the default, so the stored signature stays that of
 // the stand-in's games; --logic full plays the computer player.
@@ -223,6 +227,7 @@ int main(int argc, char** argv)
     std::string out;
     std::string logic = "standin";
     std::string tablesFolder = SKAT_LOGIC_DATA_DIR;
+    bool handoffs = false;
     for (int i = 1; i < argc; ++i) {
         const bool hasValue = i + 1 < argc;
         unsigned long long number = 0;
@@ -237,12 +242,14 @@ int main(int argc, char** argv)
             out = argv[++i];
         } else if (std::strcmp(argv[i], "--logic") == 0 && hasValue && createLogicByName(argv[i + 1])) {
             logic = argv[++i];
+        } else if (std::strcmp(argv[i], "--handoffs") == 0) {
+            handoffs = true;
         } else if (std::strcmp(argv[i], "--tables") == 0 && hasValue) {
             tablesFolder = argv[++i];
         } else {
             std::fprintf(stderr,
                          "bad argument: %s\nusage: %s [--logic standin|full] [--games 1..1000000] "
-                         "[--seed 0..4294967295] [--tables DIR] [--out path.skt]\n",
+                         "[--seed 0..4294967295] [--tables DIR] [--out path.skt] [--handoffs]\n",
                          argv[i], argv[0]);
             return 2;
         }
@@ -266,12 +273,15 @@ int main(int argc, char** argv)
         for (int slot = 0; slot < 3; ++slot)
             table.setPlayer(slot, PLAYER_KIND_COMPUTER);
         table.setSavesFiles(false);
+        table.setHeadless(!handoffs);
         table.setFixedSeed(seed + static_cast<std::uint32_t>(lists));
         const int wanted = std::min(games - played, static_cast<int>(LISTE::MAX_GAMES));
         auto counter = std::make_unique<GameCounter>(table, wanted);
         GameCounter* count = counter.get();
         table.observers.add(std::move(counter));
-        LOCAL_MESSAGE_WORKER worker(table);
+        std::unique_ptr<LOCAL_MESSAGE_WORKER> worker;
+        if (handoffs)
+            worker = std::make_unique<LOCAL_MESSAGE_WORKER>(table);
         table.modus.setNextOfList(table.sheet);
         table.startLoopThread();
         if (!table.waitForLoopEnd(600000)) {

@@ -12,7 +12,8 @@ int SKATTISCH_SERVER::runState(int index)
         state = createState(index, *this);
         currentIndex = index < STATE_NEUES_SPIEL || index > STATE_ABRECHNUNG ? STATE_NEUES_SPIEL : index;
     }
-    saveRunningGame(currentIndex);
+    if (!playsHeadless())
+        saveRunningGame(currentIndex);
     if (stateHook_)
         stateHook_(currentIndex);
     state->run();

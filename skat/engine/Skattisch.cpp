@@ -484,26 +484,47 @@ bool SKATTISCH_SERVER::playerFinished(int slot, const PLAYER_AKTION& answer)
         awaitedSlots_ &= ~bit;
         complete = awaitedSlots_ == 0;
     }
-    if (complete)
+    if (complete && !answeringOnLoop_)
         suspender_.resume(VORDIX_IPC::RESUME_ANSWERED);
     return true;
+}
+
+void SKATTISCH_SERVER::openRequest(PlayerRequest kind, unsigned slots)
+{
+    std::lock_guard lock(requestMutex_);
+    openKind_ = kind;
+    awaitedSlots_ = slots;
+    openSerial_ = ++serialCounter_;
+    if (openSerial_ == 0)
+        openSerial_ = ++serialCounter_;
+    for (int slot = 0; slot < 3; ++slot)
+        if (slots & (1u << slot))
+            answers_[static_cast<std::size_t>(slot)].reset();
+}
+
+int SKATTISCH_SERVER::closeRequest(int code)
+{
+    {
+        std::lock_guard lock(requestMutex_);
+        if (code != VORDIX_IPC::RESUME_ANSWERED || awaitedSlots_ != 0)
+            answers_ = {};
+        openKind_ = REQUEST_NONE;
+        awaitedSlots_ = 0;
+    }
+    if (stopRequested_)
+        return RESUME_TABLE_STOPPED;
+    if (code != VORDIX_IPC::RESUME_ANSWERED && code != RESUME_TABLE_STOPPED)
+        requestFailed_ = true;
+    return code;
 }
 
 int SKATTISCH_SERVER::waitForAnswers(PlayerRequest kind, unsigned slots)
 {
     if (stopRequested_)
         return RESUME_TABLE_STOPPED;
-    {
-        std::lock_guard lock(requestMutex_);
-        openKind_ = kind;
-        awaitedSlots_ = slots;
-        openSerial_ = ++serialCounter_;
-        if (openSerial_ == 0)
-            openSerial_ = ++serialCounter_;
-        for (int slot = 0; slot < 3; ++slot)
-            if (slots & (1u << slot))
-                answers_[static_cast<std::size_t>(slot)].reset();
-    }
+    if (playsHeadless())
+        return answerOnLoopThread(kind, slots);
+    openRequest(kind, slots);
     suspender_.setSuspendAction([this, kind, slots] {
         for (int slot = 0; slot < 3; ++slot)
             if (slots & (1u << slot)) {
@@ -522,18 +543,38 @@ int SKATTISCH_SERVER::waitForAnswers(PlayerRequest kind, unsigned slots)
         }
         code = suspender_.waitFor(60);
     }
+    return closeRequest(code);
+}
+
+// The requests go to the players in slot order, as the queue worker would
+// take them; the answers come back on this thread, so nobody is resumed.
+int SKATTISCH_SERVER::answerOnLoopThread(PlayerRequest kind, unsigned slots)
+{
+    openRequest(kind, slots);
+    answeringOnLoop_ = true;
+    for (int slot = 0; slot < 3; ++slot)
+        if (slots & (1u << slot))
+            if (auto* local = dynamic_cast<LOCAL_PLAYER*>(playerInSlot(slot)))
+                local->dispatchRequest(kind);
+    answeringOnLoop_ = false;
+    bool answered;
     {
         std::lock_guard lock(requestMutex_);
-        if (code != VORDIX_IPC::RESUME_ANSWERED || awaitedSlots_ != 0)
-            answers_ = {};
-        openKind_ = REQUEST_NONE;
-        awaitedSlots_ = 0;
+        answered = awaitedSlots_ == 0;
     }
-    if (stopRequested_)
-        return RESUME_TABLE_STOPPED;
-    if (code != VORDIX_IPC::RESUME_ANSWERED && code != RESUME_TABLE_STOPPED)
-        requestFailed_ = true;
-    return code;
+    return closeRequest(answered ? VORDIX_IPC::RESUME_ANSWERED : VORDIX_IPC::RESUME_ACTION_FAILED);
+}
+
+bool SKATTISCH_SERVER::playsHeadless() const
+{
+    if (!headless_)
+        return false;
+    for (int slot = 0; slot < 3; ++slot) {
+        const PLAYER* player = playerInSlot(slot);
+        if (!player || player->kind() != PLAYER_KIND_COMPUTER)
+            return false;
+    }
+    return true;
 }
 
 // An answer that fails the check is replaced and logged when the player is a

@@ -115,6 +115,9 @@ public:
     bool postLocal(std::string xml);
     // A game loop of this table is being stopped.
     virtual bool stopRequested() const { return false; }
+    // The loop thread itself answers the requests and runs the local
+    // observers' handlers (see SKATTISCH_SERVER::setHeadless).
+    virtual bool playsHeadless() const { return false; }
     // The request of the slot that is waiting for an answer, with its
     // serial; 0 when none (stale requests are not run).
     std::uint32_t openRequestSerial(int slot, int kind) const override;
@@ -193,6 +196,13 @@ public:
     // game (on by default; off for play without files).
     void setSavesFiles(bool on) { savesFiles_ = on; }
     bool savesFiles() const { return savesFiles_; }
+    // Play without windows: while all three seats are computer seats, the
+    // loop thread answers their requests and runs the local observers'
+    // handlers itself, instead of handing each one to the queue worker and
+    // waiting, and the running game is not saved at every state. Results
+    // and random numbers are those of play with hand-offs. Off by default.
+    void setHeadless(bool on) { headless_ = on; }
+    bool playsHeadless() const override;
     // Called on the loop thread right after each state was entered and saved.
     void setStateHook(std::function<void(int index)> hook) { stateHook_ = std::move(hook); }
 
@@ -201,6 +211,10 @@ private:
     void joinLoopThread();
     void replayResumedGame(int index);
     int waitForAnswers(PlayerRequest kind, unsigned slots);
+    void openRequest(PlayerRequest kind, unsigned slots);
+    // Ends the open request; the code it ends with.
+    int closeRequest(int code);
+    int answerOnLoopThread(PlayerRequest kind, unsigned slots);
     bool acceptOrRepair(PlayerRequest kind, int slot, bool alwaysRepair = false);
     void saveRunningGame(int index);
 
@@ -225,6 +239,9 @@ private:
     bool hasFixedSeed_ = false;
     std::uint32_t fixedSeed_ = 0;
     bool savesFiles_ = true;
+    std::atomic<bool> headless_{false};
+    // Set while the loop thread runs its computer players' requests itself.
+    std::atomic<bool> answeringOnLoop_{false};
     std::function<void(int)> stateHook_;
 
     friend class ABLAUFZUSTAND;

@@ -39,12 +39,17 @@ void ZUSTAND_ABRECHNUNG::startGameEndWork()
     const bool saveSheet = table.savesFiles();
     if (saveSheet && table.sheet.file.name.empty())
         table.sheet.file = fileInSheetsFolder(sheetServices()->currentSheetFileName());
-    bookkeepingThread = std::thread([this, freeGame, saveSheet] {
+    auto work = [this, freeGame, saveSheet] {
         if (!freeGame)
             tableServices()->saveStatisticsSheet();
         if (saveSheet)
             table.sheet.save();
-    });
+    };
+    // Without windows nobody waits for the GUI thread: the loop does the work.
+    if (table.playsHeadless())
+        work();
+    else
+        bookkeepingThread = std::thread(work);
 }
 
 void ZUSTAND_ABRECHNUNG::joinGameEndWork()
