@@ -57,6 +57,7 @@ public:
         installTableServer(server_);
         window_.create();
         window_.show();
+        server_->loadRunningGame();
         return true;
     }
 
