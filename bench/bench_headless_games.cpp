@@ -7,7 +7,7 @@
 // values and a hash of every row's record, tricks and deal): a change that
 // keeps the play as it was keeps the signature for the same seed.
 //
-//   bench_headless_games [--logic standin|full] [--games N] [--seed S]
+//   bench_headless_games [--logic NAME] [--games N] [--seed S]
 //                        [--tables DIR] [--out path.skt] [--handoffs]
 //
 // The table plays headless: its loop thread answers the computer seats and
@@ -15,8 +15,10 @@
 // every request and event handed to a queue worker (same games, slower).
 //
 // The stand-in logic is the default, so the stored signature stays that of
-// the stand-in's games; --logic full plays the computer player.
+// the stand-in's games; --logic full plays the computer player (BenchLogics.h
+// lists the names).
 
+#include "BenchLogics.h"
 #include "skat/net/LocalMessageWorker.h"
 #include "skat/engine/LocalTischBeobachter.h"
 #include "skat/engine/Skattisch.h"
@@ -240,7 +242,7 @@ int main(int argc, char** argv)
             ++i;
         } else if (std::strcmp(argv[i], "--out") == 0 && hasValue) {
             out = argv[++i];
-        } else if (std::strcmp(argv[i], "--logic") == 0 && hasValue && createLogicByName(argv[i + 1])) {
+        } else if (std::strcmp(argv[i], "--logic") == 0 && hasValue && bench_logics::create(argv[i + 1])) {
             logic = argv[++i];
         } else if (std::strcmp(argv[i], "--handoffs") == 0) {
             handoffs = true;
@@ -248,20 +250,20 @@ int main(int argc, char** argv)
             tablesFolder = argv[++i];
         } else {
             std::fprintf(stderr,
-                         "bad argument: %s\nusage: %s [--logic standin|full] [--games 1..1000000] "
+                         "bad argument: %s\nusage: %s [--logic %s] [--games 1..1000000] "
                          "[--seed 0..4294967295] [--tables DIR] [--out path.skt] [--handoffs]\n",
-                         argv[i], argv[0]);
+                         argv[i], argv[0], bench_logics::NAMES);
             return 2;
         }
     }
     VL_TABELLEN::useFolder(tablesFolder);
-    if (logic == "full")
+    if (bench_logics::usesTables(logic))
         VL_TABELLEN::instance(); // read the tables before the clock starts
 
     auto services = std::make_shared<QuietServices>();
     services->seed(seed);
     installTableServices(services);
-    setComputerLogicFactory([logic] { return std::make_unique<TimedLogic>(createLogicByName(logic)); });
+    setComputerLogicFactory([logic] { return std::make_unique<TimedLogic>(bench_logics::create(logic)); });
 
     const auto start = std::chrono::steady_clock::now();
     int played = 0;
