@@ -14,6 +14,7 @@
 //   A minus B: X game points per game (95% CI L..H) over N deals
 // Deals are spread over T threads; the result does not depend on T.
 
+#include "BenchArgs.h"
 #include "BenchLogics.h"
 #include "skat/engine/LocalTischBeobachter.h"
 #include "skat/engine/Skattisch.h"
@@ -175,17 +176,6 @@ const char* typeName(GameType type)
     }
 }
 
-// A whole argument as a number in [low, high]; false for anything else.
-bool parseNumber(const char* text, unsigned long long low, unsigned long long high, unsigned long long& value)
-{
-    if (!text || *text < '0' || *text > '9')
-        return false;
-    errno = 0;
-    char* end = nullptr;
-    value = std::strtoull(text, &end, 10);
-    return errno == 0 && *end == '\0' && value >= low && value <= high;
-}
-
 // The deal's seed: spread, so that neighbouring deals share nothing.
 std::uint32_t dealSeed(std::uint32_t seed, int deal)
 {
@@ -212,14 +202,14 @@ int main(int argc, char** argv)
             && bench_logics::create(argv[i + 1])) {
             (argv[i][2] == 'a' ? a : b) = argv[i + 1];
             ++i;
-        } else if (std::strcmp(argv[i], "--deals") == 0 && hasValue && parseNumber(argv[i + 1], 1, 10000000, number)) {
+        } else if (std::strcmp(argv[i], "--deals") == 0 && hasValue && bench_args::parseNumber(argv[i + 1], 1, 10000000, number)) {
             deals = static_cast<int>(number);
             ++i;
         } else if (std::strcmp(argv[i], "--seed") == 0 && hasValue
-                   && parseNumber(argv[i + 1], 0, 0xFFFFFFFFull, number)) {
+                   && bench_args::parseNumber(argv[i + 1], 0, 0xFFFFFFFFull, number)) {
             seed = static_cast<std::uint32_t>(number);
             ++i;
-        } else if (std::strcmp(argv[i], "--threads") == 0 && hasValue && parseNumber(argv[i + 1], 1, 256, number)) {
+        } else if (std::strcmp(argv[i], "--threads") == 0 && hasValue && bench_args::parseNumber(argv[i + 1], 1, 256, number)) {
             threads = static_cast<int>(number);
             ++i;
         } else if (std::strcmp(argv[i], "--tables") == 0 && hasValue) {

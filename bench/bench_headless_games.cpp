@@ -18,6 +18,7 @@
 // the stand-in's games; --logic full plays the computer player (BenchLogics.h
 // lists the names).
 
+#include "BenchArgs.h"
 #include "BenchLogics.h"
 #include "skat/net/LocalMessageWorker.h"
 #include "skat/engine/LocalTischBeobachter.h"
@@ -209,17 +210,6 @@ private:
     void mixNumber(std::uint32_t n) { mix(std::to_string(n)); }
 };
 
-// A whole argument as a number in [low, high]; false for anything else.
-bool parseNumber(const char* text, unsigned long long low, unsigned long long high, unsigned long long& value)
-{
-    if (!text || *text < '0' || *text > '9')
-        return false;
-    errno = 0;
-    char* end = nullptr;
-    value = std::strtoull(text, &end, 10);
-    return errno == 0 && *end == '\0' && value >= low && value <= high;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -233,11 +223,11 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         const bool hasValue = i + 1 < argc;
         unsigned long long number = 0;
-        if (std::strcmp(argv[i], "--games") == 0 && hasValue && parseNumber(argv[i + 1], 1, 1000000, number)) {
+        if (std::strcmp(argv[i], "--games") == 0 && hasValue && bench_args::parseNumber(argv[i + 1], 1, 1000000, number)) {
             games = static_cast<int>(number);
             ++i;
         } else if (std::strcmp(argv[i], "--seed") == 0 && hasValue
-                   && parseNumber(argv[i + 1], 0, 0xFFFFFFFFull, number)) {
+                   && bench_args::parseNumber(argv[i + 1], 0, 0xFFFFFFFFull, number)) {
             seed = static_cast<std::uint32_t>(number);
             ++i;
         } else if (std::strcmp(argv[i], "--out") == 0 && hasValue) {
