@@ -5,6 +5,8 @@
 #include "skat/logic/CharakterCreator.h"
 #include "skat/logic/CharakterQuery.h"
 #include "skat/logic/PreplayTables.h"
+#include "skat/logic/PrognosisDealSampler.h"
+#include "vordix/Random.h"
 #include "skat/logic/VerteilungsHeuristik.h"
 #include "skat/logic/Verteilungsprognose.h"
 #include "skat/logic/Vorlogik.h"
@@ -422,6 +424,67 @@ TEST(Heuristics, ThirdSuitVoidAfterTheDeclarerShowedTwoSuits)
     play(g, {C(HE, R7), C(HE, A), C(HE, R8)});
     const auto c = compare(L"ALSP_DRITTE_FARBE_FREI", g, {nullptr, &query});
     EXPECT_LT(cell(*c.with, C(KA, A), 0), cell(*c.without, C(KA, A), 0) - 0.05);
+}
+
+// --- drawing deals by the prognosis ----------------------------------------------
+
+TEST(PrognosisDealSampler, DrawsValidDealsLeaningTowardsThePrognosis)
+{
+    // Seat 1 defends a clubs game; seat 2 showed it has no hearts.
+    PrognosisSituation g = deal(GAME_CLUBS, 0, 1);
+    g.trickLeader = 1;
+    play(g, {C(HE, A), C(KR, R8), C(HE, R7)});
+    auto p = prognosisWith(L"TRUMPFVERTEILUNG");
+    p->update(g);
+    OpenGameView view;
+    view.type = g.type;
+    view.declarer = g.declarer;
+    view.self = g.self;
+    view.hands = g.hands;
+    view.skat = g.skat;
+    view.leader = g.trickLeader;
+    view.played = setOf({C(HE, A), C(KR, R8), C(HE, R7)});
+    view.completedTricks = 1;
+    view.cannotHold[2] = suitMaskWithoutJack(HE);
+
+    PrognosisDealSampler sampler(*p);
+    UniformDealSampler uniform;
+    VORDIX_RANDOM random;
+    // How often each card lands in each place, drawn both ways.
+    double byPrognosis[CARD_ROWS][PLACES] = {}, byUniform[CARD_ROWS][PLACES] = {};
+    auto count = [](double (&into)[CARD_ROWS][PLACES], const std::array<CardSet, 3>& hands, CardSet skat) {
+        for (int row = 0; row < CARD_ROWS; ++row) {
+            const CardSet bit = cardMaskOfId(cardOfRow(row));
+            for (int place = 0; place < PLACES; ++place)
+                into[row][place] += ((place == 3 ? skat : hands[static_cast<std::size_t>(place)]) & bit) ? 1 : 0;
+        }
+    };
+    constexpr int DRAWS = 1000;
+    for (int i = 0; i < DRAWS; ++i) {
+        std::array<CardSet, 3> hands{};
+        CardSet skat = 0;
+        ASSERT_TRUE(sampler.draw(view, random, hands, skat));
+        EXPECT_EQ(hands[1], g.hands[1]);
+        EXPECT_EQ(cardCount(hands[0]), 9);
+        EXPECT_EQ(cardCount(hands[2]), 9);
+        EXPECT_EQ(cardCount(skat), 2);
+        EXPECT_EQ(hands[0] | hands[1] | hands[2] | skat | view.played, ALL_CARDS);
+        EXPECT_EQ(hands[2] & suitMaskWithoutJack(HE), 0u) << "seat 2 keeps its void";
+        count(byPrognosis, hands, skat);
+        ASSERT_TRUE(uniform.draw(view, random, hands, skat));
+        count(byUniform, hands, skat);
+    }
+    // The drawn deals follow the prognosis much closer than uniform ones
+    // (which put a trump into the skat one time in ten).
+    double offPrognosis = 0, offUniform = 0;
+    for (int row = 0; row < CARD_ROWS; ++row)
+        for (int place = 0; place < PLACES; ++place) {
+            if (view.played & cardMaskOfId(cardOfRow(row)))
+                continue;
+            offPrognosis += std::fabs(byPrognosis[row][place] / DRAWS - p->probabilities()[row][place]);
+            offUniform += std::fabs(byUniform[row][place] / DRAWS - p->probabilities()[row][place]);
+        }
+    EXPECT_LT(offPrognosis, offUniform / 2);
 }
 
 } // namespace

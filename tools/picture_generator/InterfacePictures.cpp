@@ -134,7 +134,8 @@ void sheetBottom(QPainter& p, const QRectF& r, bool four, bool english) {
     const double rows[] = {12, 27, 42, 57, 80};
     for (int i = 0; i < 5; ++i)
         p.drawText(QRectF(8, rows[i] - 11, labelsEnd - 14, 14), Qt::AlignRight | Qt::AlignVCenter, labels[i]);
-    p.drawText(QRectF(8, 88, labelsEnd - 14, 14), Qt::AlignRight | Qt::AlignVCenter,
+    // Left-aligned: the tariff is written at the right end of this line.
+    p.drawText(QRectF(8, 88, labelsEnd - 14, 14), Qt::AlignLeft | Qt::AlignVCenter,
                english ? QStringLiteral("Balance") : QStringLiteral("Abrechnung"));
     p.setPen(QPen(QColor(200, 80, 80, 160), 1));
     p.drawLine(QPointF(2.5, 0), QPointF(2.5, r.height()));

@@ -1,0 +1,362 @@
+// The score-sheet window and the game-history window on the offscreen
+// platform: snapped heights, selection by pointer and keys, the toolbar, a
+// row opening its game's history, and what the history shows of a game.
+
+#include "skat/app/Bilder.h"
+#include "skat/app/SkatFolders.h"
+#include "skat/app/SkatText.h"
+#include "skat/app/UserPrefs.h"
+#include "skat/ui/FensterListe.h"
+#include "skat/windows/ControlFactories.h"
+#include "skat/windows/ControlIdTable.h"
+#include "tests/app/pdf_test_sheets.h"
+#include "tests/ui/score_sheet_games.h"
+#include "vordix/Message.h"
+#include "vordix/WinFilePath.h"
+#include "vordix/windows/WinFenster.h"
+#include "vordix/windows/WinImplementorFactory.h"
+
+#include <QAction>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+TEST(ScoreSheetHeight, SnapsToWholeRowsBetweenHeaderAndFooter)
+{
+    struct Case {
+        int dragged, snapped;
+    };
+    const Case cases[] = {{175, 175}, {189, 175}, {190, 190}, {220, 220}, {234, 220},
+                          {600, 595}, {714, 700}, {715, 715}};
+    for (const Case& c : cases) {
+        int width = 480, height = c.dragged;
+        FENSTER_LISTE::snapHeight(&width, &height);
+        EXPECT_EQ(height, c.snapped) << c.dragged;
+        EXPECT_EQ(width, 480);
+        EXPECT_EQ((height - 175) % 15, 0);
+    }
+}
+
+class ScoreSheetWindow : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        registerControlIds();
+        registerForms();
+        WIN_IMPLEMENTORFACTORY::installDefault();
+        WIN_FILEPATH::setProgramFolder(WIN_FILEPATH::fromFsPath(SKAT_BINARY_DIR "/skat/windows"));
+    }
+    static void TearDownTestSuite() { WIN_FILEPATH::setProgramFolder(L""); }
+
+    void SetUp() override
+    {
+        sheet = std::make_unique<LISTE>();
+        sheet->places = 3;
+        sheet->playerNames = {L"Torvo", L"Kazzle", L"Brummo", L""};
+        sheet->insertRow(sheettest::playedClubsGame());   // row 0: played out
+        sheet->insertRow(pdftest::passedInRow());        // row 1: passed, no deal
+        sheet->insertRow(pdftest::rowOf({GAME_CLUBS, 2, -48}));   // row 2
+        window = std::make_unique<FENSTER_LISTE>();
+        window->sendCommand = [this](VORDIX_MESSAGE& m) { commands.push_back(m.commandId); };
+        window->print = [this](const LISTE& list) {
+            printed.push_back(&list);
+            return true;
+        };
+        window->create();
+        window->attachList(sheet.get());
+        window->show();
+        window->resize(window->minWidth, 400);
+        QTest::qWait(20);
+    }
+
+    void TearDown() override
+    {
+        window->close();
+        window.reset();
+    }
+
+    void send(FrameworkMessageKind kind, int y = 0, int key = 0, int command = 0)
+    {
+        VORDIX_MESSAGE m(kind);
+        m.x = 100;
+        m.y = y;
+        m.keyCode = key;
+        m.commandId = command;
+        window->onMessage(m);
+    }
+    // A press in the middle of row r of the sheet (client coordinates).
+    void pressRow(int r, FrameworkMessageKind kind = MESSAGE_MOUSE_PRESS) { send(kind, 72 + 15 * r + 7); }
+
+    bool historyEnabled()
+    {
+        auto* host = dynamic_cast<WIN_FENSTER*>(window->implementor().get());
+        auto* action = host->findChild<QAction*>(QStringLiteral("Liste_TB_Verlauf"));
+        return action && action->isEnabled();
+    }
+
+    std::unique_ptr<LISTE> sheet;
+    std::unique_ptr<FENSTER_LISTE> window;
+    std::vector<int> commands;
+    std::vector<const LISTE*> printed;
+};
+
+TEST_F(ScoreSheetWindow, ClientAreaKeepsTheSheetWidthAndRowLimits)
+{
+    EXPECT_EQ(window->minHeight, 220);
+    EXPECT_EQ(window->maxHeight, 715);
+    EXPECT_EQ(window->minWidth, window->maxWidth);
+    EXPECT_GE(window->minWidth, 480);
+    // The rows view holds 36 slots until the list is longer.
+    EXPECT_EQ(window->rows.mapToGlobal().height, 15 * 36);
+}
+
+TEST_F(ScoreSheetWindow, PressesSelectAndDeselectRows)
+{
+    struct Step {
+        int y;            // client y of the press
+        int selected;     // selection afterwards
+    };
+    const Step steps[] = {
+        {30, -1},                 // header: nothing
+        {72 + 15 * 2 + 7, 2},     // row 3
+        {72 + 15 * 0 + 3, 0},     // another row moves the selection
+        {72 + 15 * 0 + 10, -1},   // the selected row again deselects
+        {72 + 15 * 10 + 7, -1},   // an empty slot below the last game
+        {72 + 15 * 1 + 7, 1},
+        {50, 1},                  // header again: unchanged
+    };
+    for (const Step& s : steps) {
+        send(MESSAGE_MOUSE_PRESS, s.y);
+        EXPECT_EQ(window->selectedRow(), s.selected) << "press at " << s.y;
+    }
+}
+
+TEST_F(ScoreSheetWindow, UpAndDownKeysMoveTheSelectionWithinTheRows)
+{
+    struct Step {
+        int key, selected;
+    };
+    const Step steps[] = {{200, 0}, {201, 1}, {201, 2}, {201, 2}, {200, 1}, {200, 0}, {200, 0}};
+    for (const Step& s : steps) {
+        send(MESSAGE_KEY, 0, s.key);
+        EXPECT_EQ(window->selectedRow(), s.selected);
+    }
+    window->selectRow(-1);
+    send(MESSAGE_KEY, 0, 201);
+    EXPECT_EQ(window->selectedRow(), 0);
+}
+
+TEST_F(ScoreSheetWindow, HistoryActionOnlyForReplayableGames)
+{
+    window->selectRow(0);
+    EXPECT_TRUE(historyEnabled());
+    window->selectRow(1);
+    EXPECT_FALSE(historyEnabled());
+    window->selectRow(-1);
+    EXPECT_FALSE(historyEnabled());
+}
+
+TEST_F(ScoreSheetWindow, DoubleClickOnAPlayedGameOpensItsHistory)
+{
+    pressRow(1, MESSAGE_DOUBLE_CLICK);   // passed game: no history
+    EXPECT_EQ(window->tricks.view.renderer.entry, nullptr);
+    pressRow(0, MESSAGE_DOUBLE_CLICK);
+    EXPECT_EQ(window->selectedRow(), 0);
+    EXPECT_EQ(window->tricks.view.renderer.entry, sheet->rows[0].get());
+    EXPECT_EQ(window->tricks.view.renderer.stapel.trickCount(), 10);
+    EXPECT_TRUE(window->tricks.implementor()->isVisible());
+}
+
+TEST_F(ScoreSheetWindow, EnterAndTheToolbarOpenTheSelectedHistory)
+{
+    window->selectRow(0);
+    send(MESSAGE_KEY, 0, 13);
+    EXPECT_EQ(window->tricks.view.renderer.entry, sheet->rows[0].get());
+
+    window->tricks.view.renderer.showListEntry(sheet->rows[2].get(), 0, 2);
+    send(MESSAGE_COMMAND, 0, 0, FENSTER_LISTE::ACTION_HISTORY);
+    EXPECT_EQ(window->tricks.view.renderer.entry, sheet->rows[0].get());
+}
+
+TEST_F(ScoreSheetWindow, ToolbarSendsTheApplicationCommandsAndPrints)
+{
+    for (int id : {433, 434, 435, 436, 437, 999}) send(MESSAGE_COMMAND, 0, 0, id);
+    EXPECT_EQ(commands, (std::vector<int>{460, 461, 462, 469}));
+    ASSERT_EQ(printed.size(), 1u);
+    EXPECT_EQ(printed[0], sheet.get());
+
+    window->attachList(nullptr);
+    send(MESSAGE_COMMAND, 0, 0, 437);
+    EXPECT_EQ(printed.size(), 1u);   // no list, nothing to print
+}
+
+TEST_F(ScoreSheetWindow, AListGoingAwayLeavesBothRenderersEmpty)
+{
+    pressRow(0, MESSAGE_DOUBLE_CLICK);
+    sheet.reset();
+    EXPECT_EQ(window->shownList(), nullptr);
+    EXPECT_EQ(window->frame.list, nullptr);
+    EXPECT_EQ(window->tricks.view.renderer.entry, nullptr);
+    pressRow(0);   // must not touch the old list
+    EXPECT_EQ(window->rows.renderer.rowCapacity(), 36);
+}
+
+// The history's texts in German from the program's text file.
+class GameHistory : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        WIN_FILEPATH::setProgramFolder(WIN_FILEPATH::fromFsPath(SKAT_BINARY_DIR "/skat/windows"));
+        SKAT_TEXT::installInstance(std::make_unique<SKAT_TEXT>(skat::resourceFile({}, L"Skat_Text.xml"), false));
+    }
+    void TearDown() override
+    {
+        SKAT_TEXT::installInstance(nullptr);
+        WIN_FILEPATH::setProgramFolder(L"");
+    }
+};
+
+TEST_F(GameHistory, BidLinesGameLineAndRunningPoints)
+{
+    USER_PREFS::instance().playerNames = {L"Du", L"Links", L"Rechts", L""};
+    auto game = sheettest::playedClubsGame();
+    VERLAUF_RENDERER r;
+    r.showListEntry(game.get(), 0, 0);
+    const auto lines = r.bidLines();
+    ASSERT_EQ(lines.size(), 3u);
+    // Seat 1 is forehand and "Du"; seat 0 ("Rechts") never bid.
+    EXPECT_EQ(lines[1], L"Du (VH) reizt bis 36.");
+    EXPECT_EQ(lines[2], L"Links (MH) reizt bis 33.");
+    EXPECT_EQ(lines[0], L"Rechts (HH) reizt nicht.");
+    EXPECT_EQ(r.gameLine(), L"spielt Kreuz");
+
+    const auto running = r.runningPoints();
+    ASSERT_EQ(running.declarer.size(), 10u);
+    EXPECT_EQ(running.declarer.back(), 95);
+    EXPECT_EQ(running.defenders.back(), 15);
+    EXPECT_EQ(running.declarerMark, 8);   // 50 after trick 7, 68 after trick 8
+    EXPECT_EQ(running.defendersMark, 0);
+}
+
+TEST_F(GameHistory, NoAnnouncedGameAndNoPointsForNullOrRamsch)
+{
+    USER_PREFS::instance().playerNames = {L"Du", L"Links", L"Rechts", L""};
+    auto game = sheettest::playedClubsGame();
+    VERLAUF_RENDERER r;
+    SPIELSTRUCT none = game->record;
+    none.SPIELART = SPIELART(GAME_NONE, 0);
+    r.copyGame(game->pile, none);
+    EXPECT_EQ(r.gameLine(), L"Noch kein Spiel angesagt.");
+    none.SPIELART = SPIELART(GAME_GRAND, 2);
+    none.KONTRA = true;
+    none.KONTRA_WER = 0;
+    none.RE = true;
+    r.copyGame(game->pile, none);
+    EXPECT_EQ(r.gameLine(), L"spielt Grand Hand, Kontra von Rechts, Re");
+    for (GameType type : {GAME_NULL, GAME_RAMSCH}) {
+        SPIELSTRUCT record = game->record;
+        record.SPIELART = SPIELART(type, 0);
+        r.copyGame(game->pile, record);
+        const auto running = r.runningPoints();
+        EXPECT_TRUE(running.declarer.empty());
+        EXPECT_EQ(running.declarerMark + running.defendersMark, 0);
+    }
+}
+
+TEST_F(GameHistory, SixtyExactlyMarksOnlyTheDefenders)
+{
+    // Both parties end on exactly 60 (the skat holds no points): the
+    // defenders' last trick is marked, the declarer (who needs 61) never.
+    STAPEL pile;
+    pile.setVh(1);
+    pile.setSkat(SKAT(42, 41));
+    struct Trick {
+        CardId cards[3];
+        Party party;
+        int declarer, defenders;   // running totals afterwards
+    };
+    const Trick tricks[] = {
+        {{18, 17, 11}, PARTY_DECLARER, 21, 0},  {{28, 27, 21}, PARTY_DECLARER, 42, 0},
+        {{38, 37, 31}, PARTY_DEFENDERS, 42, 21}, {{48, 47, 43}, PARTY_DEFENDERS, 42, 42},
+        {{16, 26, 36}, PARTY_DECLARER, 54, 42},  {{15, 25, 35}, PARTY_DEFENDERS, 54, 51},
+        {{14, 23, 33}, PARTY_DECLARER, 56, 51},  {{24, 22, 32}, PARTY_DEFENDERS, 56, 53},
+        {{46, 13, 12}, PARTY_DECLARER, 60, 53},  {{34, 44, 45}, PARTY_DEFENDERS, 60, 60},
+    };
+    for (const Trick& t : tricks) {
+        STICH trick;
+        for (CardId id : t.cards) trick.addCard(id);
+        pile.addToParty(t.party, trick, 1, t.party == PARTY_DECLARER ? 1 : 2);
+    }
+    SPIELSTRUCT record;
+    record.ALLEIN = 1;
+    record.SPIELART = SPIELART(GAME_GRAND, 0);
+    VERLAUF_RENDERER r;
+    r.copyGame(pile, record);
+    const auto running = r.runningPoints();
+    ASSERT_EQ(running.declarer.size(), 10u);
+    for (std::size_t n = 0; n < 10; ++n) {
+        EXPECT_EQ(running.declarer[n], tricks[n].declarer) << n + 1;
+        EXPECT_EQ(running.defenders[n], tricks[n].defenders) << n + 1;
+    }
+    EXPECT_EQ(running.declarerMark, 0);
+    EXPECT_EQ(running.defendersMark, 10);
+}
+
+} // namespace
+
+// Pictures for the documentation, taken only when SKAT_SCREENSHOT_DIR names
+// a folder (scripts/score-sheet-screenshots.sh runs this under Xvfb in
+// either language).
+namespace {
+
+TEST_F(ScoreSheetWindow, ScreenshotsOfEachModeAndAHistory)
+{
+    const char* folder = std::getenv("SKAT_SCREENSHOT_DIR");
+    if (!folder) GTEST_SKIP() << "SKAT_SCREENSHOT_DIR not set";
+    const bool english = std::getenv("SKAT_SCREENSHOT_ENGLISH") != nullptr;
+    SKAT_TEXT::installInstance(
+        std::make_unique<SKAT_TEXT>(skat::resourceFile({}, L"Skat_Text.xml"), english));
+    BILDER::instance().initialize();
+    USER_PREFS& prefs = USER_PREFS::instance();
+    prefs.playerNames = english ? std::array<std::wstring, 4>{L"You", L"Left", L"Right", L""}
+                                : std::array<std::wstring, 4>{L"Du", L"Links", L"Rechts", L""};
+    const std::string suffix = english ? "-en" : "";
+
+    LISTE full;
+    full.places = 3;
+    full.insertRow(sheettest::playedClubsGame());
+    pdftest::fillSheet(full, 3, 35, 11);
+    full.playerNames = {prefs.playerNames[0], prefs.playerNames[1], prefs.playerNames[2], L""};
+    window->attachList(&full);
+    window->updateTitle();
+    window->resize(window->minWidth, 715);
+    auto* host = dynamic_cast<WIN_FENSTER*>(window->implementor().get());
+    const struct {
+        Scoring scoring;
+        const char* name;
+    } modes[] = {{SCORING_CLASSIC, "classic"}, {SCORING_SEEGER_FABIAN, "seeger-fabian"}, {SCORING_BIERLACHS, "bierlachs"}};
+    for (const auto& mode : modes) {
+        prefs.scoring = mode.scoring;
+        prefs.tariff = 0.5f;
+        window->selectRow(mode.scoring == SCORING_CLASSIC ? 0 : -1);
+        QTest::qWait(50);
+        const std::string file = std::string(folder) + "/score-sheet-" + mode.name + suffix + ".png";
+        EXPECT_TRUE(host->grab().save(QString::fromStdString(file)));
+    }
+    prefs.scoring = SCORING_SEEGER_FABIAN;
+    window->selectRow(0);
+    window->showSelectedHistory();
+    QTest::qWait(50);
+    auto* history = dynamic_cast<WIN_FENSTER*>(window->tricks.implementor().get());
+    EXPECT_TRUE(history->grab().save(QString::fromStdString(std::string(folder) + "/game-history" + suffix + ".png")));
+    window->attachList(sheet.get());
+    SKAT_TEXT::installInstance(nullptr);
+}
+
+} // namespace
