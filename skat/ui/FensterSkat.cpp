@@ -4,8 +4,10 @@
 #include "skat/app/SkatText.h"
 #include "skat/app/UserPrefs.h"
 #include "skat/engine/Player.h"
+#include "skat/engine/TableWindows.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/engine/Stich.h"
+#include "skat/ui/FensterSkatTableWindows.h"
 #include "skat/ui/MainWindowShell.h"
 #include "skat/ui/RightButtonFilter.h"
 #include "skat/ui/TableServerAccess.h"
@@ -84,7 +86,17 @@ void FENSTER_SKAT_CONTROLLER::setAnalysisShown(bool shown) {
 }
 
 void FENSTER_SKAT_CONTROLLER::updateView() {
-    // The hand views that these flags drive are not part of the table yet.
+    if (!view) return;
+    for (PLAYER_EINBLATT_CONTROLLER& hand : view->handControllers) hand.refreshHand();
+    view->invalidate();
+}
+
+void FENSTER_SKAT_CONTROLLER::beginCardChoice(CardId) {
+    if (!view) return;
+    inputMode = INPUT_CARD_PLAY;
+    updateView();
+    view->handControllers[0].setInputMode(HAND_INPUT_PLAY);
+    view->invalidate();
 }
 
 void FENSTER_SKAT_CONTROLLER::showOverlayMessage(const std::wstring& text, bool centred, bool second) {
@@ -117,10 +129,18 @@ FENSTER_SKAT::FENSTER_SKAT(MAIN_WINDOW_SHELL& shell) : shell_(shell) {
     g_shell = &shell;
     currentLayout = landscape;
     for (SKAT_BUTTON& button : buttons) button.owner = this;
+    for (int i = 0; i < 3; ++i) {
+        handViews[i].hostWindow = this;
+        handViews[i].mainWindow = this;
+        handViews[i].controller = &handControllers[i];
+        handControllers[i].view = &handViews[i];
+    }
 }
 
 FENSTER_SKAT::~FENSTER_SKAT() {
+    if (installedTableWindows_) installTableWindows(nullptr);
     if (hookedImages_) BILDER::instance().onCardSetChanged = nullptr;
+    for (PLAYER_EINBLATT_VIEW& hand : handViews) hand.clearCardViews();
     ownedController_.reset();
     controller = nullptr;
     background_.unload();
@@ -160,6 +180,9 @@ void FENSTER_SKAT::create() {
     overlay_.hostWindow = this;
     BILDER::instance().onCardSetChanged = [this] { onCardSetChanged(); };
     hookedImages_ = true;
+    installTableWindows(std::make_shared<FENSTER_SKAT_TABLE_WINDOWS>(*this));
+    installedTableWindows_ = true;
+    attachSeats();
 
     RECTANGLE work{0, 0, landscape.designWidth(), landscape.designHeight()};
     if (VORDIX_SCREEN_imp* screen = VORDIX_SCREEN::instance().implementor()) work = screen->getWorkArea();
@@ -234,6 +257,69 @@ void FENSTER_SKAT::prepareImages(TableLayout layout) {
     if (isOpen && implementor())
         implementor()->setControlGeometry(TUTOR_TEXT_CONTROL, tutorTextRect.x, tutorTextRect.y, tutorTextRect.width,
                                           tutorTextRect.height);
+    placeHandViews();
+}
+
+void FENSTER_SKAT::placeHandViews() {
+    const LayoutKind kind = layoutKindOf(currentLayout);
+    for (int i = 0; i < 3; ++i) {
+        PLAYER_EINBLATT_VIEW& hand = handViews[i];
+        const ViewPlace& place = placement_.hands[i];
+        hand.scale = place.scale;
+        hand.setPosition(place.x, place.y);
+        hand.setSize(place.width, place.height);
+        if (i == 0) {
+            hand.fixedSpacing = placement_.ownHandSpacing;
+            hand.orientation = 0.0f;
+            hand.faceDown = false;
+        } else {
+            hand.fixedSpacing = kind == LayoutKind::Small ? 16 : 0;
+            hand.orientation = i == 1 ? 1.0f : -1.0f;
+            hand.faceDown = !(controller && controller->allHandsOpen);
+        }
+        hand.rebuildCardViews();
+    }
+}
+
+int FENSTER_SKAT::screenPositionOfSeat(const SKATTISCH* table, int seat) {
+    // Only a joined table turns the seats so that its own seat is at the
+    // bottom; at this program's own table the user sits in seat 1.
+    if (table && table->isClientTable()) {
+        for (int slot = 0; slot < 3; ++slot) {
+            PLAYER* player = table->playerInSlot(slot);
+            if (dynamic_cast<HUMAN_PLAYER*>(player)) return (seat - table->seatOf(player) + 4) % 3;
+        }
+    }
+    return seat;
+}
+
+PLAYER_EINBLATT_VIEW& FENSTER_SKAT::handAtPosition(int position) {
+    return handViews[position == 1 ? 0 : position == 2 ? 1 : 2];
+}
+
+void FENSTER_SKAT::attachSeats() {
+    SKATTISCH* table = currentTable();
+    for (int seat = 0; seat < 3; ++seat) {
+        PLAYER_EINBLATT_VIEW& hand = handAtPosition(screenPositionOfSeat(table, seat));
+        static_cast<PLAYER_EINBLATT_CONTROLLER*>(hand.controller)->attachSeat(seat);
+    }
+}
+
+RECTANGLE FENSTER_SKAT::trickCardRect(int position) const {
+    static constexpr int offsetX[3] = {176, 128, 88};
+    static constexpr int offsetY[3] = {48, 70, 26};
+    const LayoutKind kind = layoutKindOf(currentLayout);
+    int dx = offsetX[position];
+    int dy = offsetY[position];
+    if (kind == LayoutKind::Small) {
+        dx = static_cast<int>(currentLayout.cardScale * dx) - 20;
+        dy = static_cast<int>(currentLayout.cardScale * dy) - 100;
+    } else if (kind == LayoutKind::Landscape) {
+        dy -= 64;
+    }
+    const bool small = kind == LayoutKind::Small;
+    return {originX + currentLayout[TableLayout::MIDDLE_X] + dx, originY + currentLayout[TableLayout::MIDDLE_Y] + dy,
+            small ? 91 : 144, small ? 136 : 216};
 }
 
 void FENSTER_SKAT::bindButtonImages() {
@@ -337,6 +423,7 @@ void FENSTER_SKAT::layoutAndPaint(VORDIX_ZEICHENBEREICH& area) {
     if (table) {
         if (assistanceAllowed(*table) && controller->courseWanted) paintTricksTaken(area, *table);
         paintModeContent(area, *table);
+        paintTrickCards(area, *table);
     }
     // Icons are drawn here, not into the cached background, so their pressed
     // look and the full-screen state show at once.
@@ -450,6 +537,19 @@ void FENSTER_SKAT::paintModeContent(VORDIX_ZEICHENBEREICH& area, SKATTISCH& tabl
     for (int index : {BUTTON_TAKE_BACK, BUTTON_HINT}) {
         buttons[index].visible = course;
         buttons[index].draw(area);
+    }
+}
+
+void FENSTER_SKAT::paintTrickCards(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table) {
+    const STICH& trick = table.cards.trick;
+    const int leader = table.cards.AUSP;
+    if (leader < 0) return;
+    BILDER& images = BILDER::instance();
+    for (int place = 0; place < trick.count() && place < 3; ++place) {
+        const KARTE* card = trick.card(place);
+        if (!card || !isRealCard(card->id())) continue;
+        const RECTANGLE r = trickCardRect(screenPositionOfSeat(&table, (leader + place) % 3));
+        images.drawCard(card->id(), area, r.x, r.y, r.width, r.height, 0.0f);
     }
 }
 
@@ -612,9 +712,10 @@ void FENSTER_SKAT::handleKey(VORDIX_MESSAGE& message, SKATTISCH& table) {
         bindButtonImages();
         invalidate();
     }
-    // The hand views, the bidding panel, the pile and the Skat handling
-    // take their keys here once they are on the table. A finished trick is
-    // taken away by any key.
+    // The own hand takes its keys; the bidding panel, the pile and the Skat
+    // handling take theirs here once they are on the table. A finished trick
+    // is taken away by any key.
+    handViews[0].onKey(message);
     if (table.currentIndex == STATE_STICH_ABLEGEN && HUMAN_PLAYER::awaited()) HUMAN_PLAYER::answerConfirm();
 }
 
@@ -704,6 +805,7 @@ void FENSTER_SKAT::handlePress(VORDIX_MESSAGE& message, SKATTISCH& table) {
         }
     }
     if (handleKontraRe(message, table)) return;
+    handViews[0].onMouse(message);
     // A click anywhere takes a finished trick away.
     if (table.currentIndex == STATE_STICH_ABLEGEN && HUMAN_PLAYER::awaited()) HUMAN_PLAYER::answerConfirm();
 }

@@ -8,6 +8,7 @@
 // table.
 
 #include "skat/engine/Skat.h"
+#include "skat/ui/EinblattView.h"
 #include "skat/ui/GenericView.h"
 #include "skat/ui/SkatButton.h"
 #include "skat/ui/TableLayout.h"
@@ -63,8 +64,11 @@ public:
     bool isAnalysisShown() const;
     bool isCourseShown() const;
     void setAnalysisShown(bool shown);
-    // Brings the hand views' flags up to date (the views come later).
+    // Shows every seat's hand as the table holds it now.
     void updateView();
+    // The table asks the user for a card: the own hand takes input; hint is
+    // the proposed card (none: 0).
+    void beginCardChoice(CardId hint);
     // The message box of the overlay; an empty text is ignored.
     void showOverlayMessage(const std::wstring& text, bool centred, bool second);
     void hideOverlayMessage();
@@ -129,6 +133,14 @@ public:
     RECTANGLE clientRect();
 
     FENSTER_SKAT_CONTROLLER* windowController() const { return controller; }
+    // Screen position 1 is the own hand at the bottom, 2 the left side and 0
+    // the right side; handViews[0] shows position 1, [1] position 2, [2] position 0.
+    static int screenPositionOfSeat(const SKATTISCH* table, int seat);
+    PLAYER_EINBLATT_VIEW& handAtPosition(int position);
+    // Binds the hand controllers to the seats of the current table.
+    void attachSeats();
+    // The trick cards' places (left, top) by screen position, and their size.
+    RECTANGLE trickCardRect(int position) const;
     SKAT_OVERLAY_VIEW& overlay() { return overlay_; }
     const TablePlacement& placement() const { return placement_; }
     bool pointerOverStack() const { return pointerOverStack_; }
@@ -152,6 +164,8 @@ public:
     RECTANGLE cornerRect;
     std::wstring statusText;
     std::array<SeatText, 3> seatTexts;
+    std::array<PLAYER_EINBLATT_VIEW, 3> handViews;
+    std::array<PLAYER_EINBLATT_CONTROLLER, 3> handControllers;
 
     // What the overlay draws (also painted by tests straight into a bitmap).
     void paintOverlay(VORDIX_ZEICHENBEREICH& area);
@@ -177,6 +191,8 @@ private:
     void paintModeContent(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table);
     void paintTricksTaken(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table);
     void paintKontraRe(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table);
+    void paintTrickCards(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table);
+    void placeHandViews();
     void showTextButton(VORDIX_ZEICHENBEREICH& area, int index, const std::wstring& label, bool enabled = true);
     // A press on Kontra or Re; true when it was one (handling ends).
     bool handleKontraRe(const VORDIX_MESSAGE& message, SKATTISCH& table);
@@ -198,4 +214,5 @@ private:
     bool isFullScreen_ = false;
     int backgroundPaints_ = 0;
     bool hookedImages_ = false;   // the image cache calls onCardSetChanged
+    bool installedTableWindows_ = false;
 };

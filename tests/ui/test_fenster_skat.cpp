@@ -472,4 +472,144 @@ TEST_F(GameWindow, AClickOrAKeyTakesTheFinishedTrickAway) {
     }
 }
 
+// A grand at the stub table after the scripted deal: seat 0 has led the
+// spade ace, so the user in seat 1 must play the spade ten.
+void dealGrandWithSpadeLead(SKATTISCH_SERVER& table) {
+    table.standardSeating();
+    for (Seat seat = 0; seat < 3; ++seat) table.cards.hands[seat].setCardSet(table_test::DEAL[seat]);
+    table.record.SPIELART.SPIEL_TYP = GAME_GRAND;
+    table.currentIndex = STATE_KARTE_AUSSPIELEN;
+    table.cards.AUSP = 0;
+    table.cards.playCard(cardIdFromCode("PA"));
+}
+
+// A point on the visible strip at the left of the card at a position.
+QPoint onCard(const PLAYER_EINBLATT_VIEW& hand, int position) {
+    const RECTANGLE r = hand.cardRect(position);
+    return {r.x + 12, r.y + r.height / 2};
+}
+
+TEST_F(GameWindow, OwnHandIsAFanOfFacesAndTheOthersShowBacks) {
+    dealGrandWithSpadeLead(server->table);
+    window->attachSeats();
+    window->windowController()->updateView();
+    const PLAYER_EINBLATT_VIEW& own = window->handViews[0];
+    ASSERT_EQ(own.cardViews().size(), 10u);
+    const HandFan fan = own.fan();
+    for (int i = 1; i <= 10; ++i) {
+        SCOPED_TRACE(i);
+        const VORDIX_IMAGEVIEW& view = *own.cardViews()[i - 1];
+        EXPECT_EQ(view.bitmap, &BILDER::instance().cardFace(own.controller->shownHand.cardIdAt(i)));
+        EXPECT_EQ(view.rectangle(), own.cardRect(i));
+        EXPECT_FLOAT_EQ(view.rotation, fan.cardAngle(i, 10));
+        EXPECT_EQ(view.shade, 0);
+    }
+    EXPECT_EQ(own.controller->shownHand.cardSet(), table_test::DEAL[1]);
+    struct Side {
+        int view;
+        Seat seat;
+        std::size_t cards;
+    };
+    // Seat 2 sits on the left, seat 0 (who led a card) on the right.
+    for (const Side& side : {Side{1, 2, 10}, Side{2, 0, 9}}) {
+        SCOPED_TRACE(side.view);
+        const PLAYER_EINBLATT_VIEW& hand = window->handViews[side.view];
+        EXPECT_EQ(hand.controller->shownHand.cardSet(), server->table.cards.hands[side.seat].cardSet());
+        ASSERT_EQ(hand.cardViews().size(), side.cards);
+        for (const auto& view : hand.cardViews()) EXPECT_EQ(view->bitmap, &BILDER::instance().back);
+    }
+}
+
+TEST_F(GameWindow, AnIllegalCardDimsTheOthersAndIsNotPlayed) {
+    dealGrandWithSpadeLead(server->table);
+    window->attachSeats();
+    window->windowController()->beginCardChoice(NO_CARD);
+    PLAYER_EINBLATT_VIEW& own = window->handViews[0];
+    PLAYER_EINBLATT_CONTROLLER& hand = window->handControllers[0];
+    ASSERT_EQ(hand.inputMode, HAND_INPUT_PLAY);
+    const int heartAce = hand.shownHand.positionOf(cardIdFromCode("HA"));
+    const int spadeTen = hand.shownHand.positionOf(cardIdFromCode("P1"));
+    ASSERT_GT(heartAce, 0);
+    click(onCard(own, heartAce));
+    EXPECT_EQ(hand.shownHand.cardCount(), 10) << "the heart ace may not be played";
+    EXPECT_TRUE(hand.legalDisplay);
+    for (int i = 1; i <= 10; ++i)
+        EXPECT_EQ(own.cardViews()[i - 1]->shade, i == spadeTen ? 0 : 1) << i;
+    // The legal card goes; the dimming ends with it.
+    click(onCard(own, spadeTen));
+    EXPECT_EQ(hand.shownHand.cardCount(), 9);
+    EXPECT_EQ(hand.chosen, cardIdFromCode("P1"));
+    EXPECT_FALSE(hand.legalDisplay);
+    EXPECT_EQ(hand.inputMode, HAND_INPUT_NONE);
+    for (const auto& view : own.cardViews()) EXPECT_EQ(view->shade, 0);
+}
+
+TEST_F(GameWindow, LeftAndRightMoveTheHighlightWithinTheHand) {
+    dealGrandWithSpadeLead(server->table);
+    window->attachSeats();
+    PLAYER_EINBLATT_CONTROLLER& hand = window->handControllers[0];
+    window->windowController()->updateView();
+    QTest::keyClick(client, Qt::Key_Right);
+    EXPECT_EQ(hand.highlighted, NO_CARD) << "keys do nothing while the hand takes no input";
+    window->windowController()->beginCardChoice(NO_CARD);
+    struct Case {
+        const char* name;
+        int from;   // highlighted position before, 0: none
+        Qt::Key key;
+        int to;
+    };
+    const Case cases[] = {
+        {"Right without a highlight takes the first", 0, Qt::Key_Right, 1},
+        {"Left without a highlight takes the last", 0, Qt::Key_Left, 10},
+        {"Right moves on", 4, Qt::Key_Right, 5},
+        {"Left moves back", 4, Qt::Key_Left, 3},
+        {"Left stays on the first", 1, Qt::Key_Left, 1},
+        {"Right stays on the last", 10, Qt::Key_Right, 10},
+        {"Down changes nothing", 6, Qt::Key_Down, 6},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        hand.setHighlightedCard(c.from ? hand.shownHand.cardIdAt(c.from) : NO_CARD);
+        QTest::keyClick(client, c.key);
+        EXPECT_EQ(hand.highlighted, hand.shownHand.cardIdAt(c.to));
+    }
+    // The raised card stands higher than the row.
+    hand.setHighlightedCard(hand.shownHand.cardIdAt(5));
+    const PLAYER_EINBLATT_VIEW& own = window->handViews[0];
+    EXPECT_EQ(own.cardViews()[4]->y, own.fan().cardY(5, 10) + own.rowTop - 20);
+    EXPECT_EQ(own.cardViews()[3]->y, own.fan().cardY(4, 10) + own.rowTop);
+    // A card the hand does not hold clears the highlight.
+    hand.setHighlightedCard(cardIdFromCode("KB"));
+    EXPECT_EQ(hand.highlighted, NO_CARD);
+}
+
+// The human in seat 1 leads the first trick; the card chosen in the window
+// reaches the game.
+TEST_F(GameWindow, AClickOrEnterPlaysTheCardForTheWaitingHuman) {
+    for (bool byKeys : {false, true}) {
+        SCOPED_TRACE(byKeys ? "keys" : "click");
+        table_test::TableHarness harness;
+        ASSERT_TRUE(harness.holdHumanAt(REQUEST_PLAY_CARD, table_test::DEAL, 1));
+        installTableServer(std::make_shared<HarnessServer>(*harness.table));
+        window->attachSeats();
+        window->windowController()->beginCardChoice(NO_CARD);
+        PLAYER_EINBLATT_CONTROLLER& hand = window->handControllers[0];
+        ASSERT_EQ(hand.shownHand.cardCount(), 10);
+        const CardId card = hand.shownHand.cardIdAt(2);
+        if (byKeys) {
+            QTest::keyClick(client, Qt::Key_Right);
+            QTest::keyClick(client, Qt::Key_Right);
+            QTest::keyClick(client, Qt::Key_Return);
+        } else {
+            click(onCard(window->handViews[0], 2));
+        }
+        EXPECT_TRUE(table_test::eventually([&] {
+            std::lock_guard lock(harness.table->tableLock);
+            return !harness.table->cards.hands[1].hasCard(card);
+        }));
+        installTableServer(server);
+        window->attachSeats();
+    }
+}
+
 } // namespace

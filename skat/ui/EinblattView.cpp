@@ -1,0 +1,360 @@
+#include "skat/ui/EinblattView.h"
+
+#include "skat/app/Bilder.h"
+#include "skat/app/UserPrefs.h"
+#include "skat/engine/AnswerCheck.h"
+#include "skat/engine/Player.h"
+#include "skat/engine/Skattisch.h"
+#include "skat/ui/FensterSkat.h"
+#include "skat/ui/TableServerAccess.h"
+#include "vordix/Message.h"
+
+#include <algorithm>
+
+namespace {
+
+int toInt(double value) { return static_cast<int>(value); }
+
+SortSettings userSortSettings(bool rankOnly) {
+    const USER_PREFS& prefs = USER_PREFS::instance();
+    SortSettings settings;
+    settings.direction = prefs.rankOrder;
+    if (!rankOnly) {
+        settings.suitOrder = prefs.suitOrder;
+        settings.trumpsToJacks = prefs.trumpsToJacks;
+    }
+    return settings;
+}
+
+// The game type the hand is sorted for: the table's once the game is
+// announced, a suit game before.
+GameType sortTypeOf(const SKATTISCH* table) {
+    if (!table || table->currentIndex < STATE_REIZEN) return GAME_CLUBS;
+    const GameType type = table->record.SPIELART.SPIEL_TYP;
+    return type == GAME_NONE ? GAME_CLUBS : type;
+}
+
+bool sortsFully(const SKATTISCH* table) { return table && table->currentIndex >= STATE_REIZEN; }
+
+} // namespace
+
+// ---------------------------------------------------------------- controllers
+
+void EINBLATT_CONTROLLER::invalidateView() {
+    if (view) view->invalidate();
+}
+
+PLAYER* PLAYER_EINBLATT_CONTROLLER::seatPlayer() const {
+    SKATTISCH* table = currentTable();
+    if (!table || seat < 0 || seat > 2) return nullptr;
+    return table->playerAtSeat(static_cast<Seat>(seat));
+}
+
+int PLAYER_EINBLATT_CONTROLLER::gameState() const {
+    SKATTISCH* table = currentTable();
+    return table ? table->currentIndex.load() : 0;
+}
+
+void PLAYER_EINBLATT_CONTROLLER::attachSeat(int newSeat) {
+    seat = newSeat;
+    SKATTISCH* table = currentTable();
+    if (table && seat >= 0 && seat <= 2 && seatPlayer()) setHand(table->cards.hands[seat].cardSet());
+}
+
+void PLAYER_EINBLATT_CONTROLLER::sortHandFor(GameType type) {
+    shownHand.sort(type, userSortSettings(false));
+}
+
+void PLAYER_EINBLATT_CONTROLLER::setHand(CardSet cards) {
+    bool added = false;
+    for (int place = shownHand.cardCount(); place >= 1; --place) {
+        const CardId card = shownHand.cardIdAt(place);
+        if (!(cards & cardMaskOfId(card))) shownHand.removeCard(card);
+    }
+    for (CardSet rest = cards; rest != 0; rest &= rest - 1) {
+        const CardId card = cardIdOfBit(lowestBit(rest));
+        if (shownHand.positionOf(card) < 0) {
+            shownHand.addCard(card);
+            added = true;
+        }
+    }
+    // A hand that only lost cards keeps the order the user gave it.
+    if (added) {
+        SKATTISCH* table = currentTable();
+        shownHand.sort(sortTypeOf(table), userSortSettings(!sortsFully(table)));
+    }
+    if (highlighted != NO_CARD && shownHand.positionOf(highlighted) < 0) highlighted = NO_CARD;
+    if (view) view->rebuildCardViews();
+}
+
+void PLAYER_EINBLATT_CONTROLLER::refreshHand() {
+    SKATTISCH* table = currentTable();
+    if (!table || seat < 0 || seat > 2) return;
+    setHand(table->currentIndex >= STATE_ABHEBEN_UND_GEBEN ? table->cards.hands[seat].cardSet() : 0);
+}
+
+void PLAYER_EINBLATT_CONTROLLER::setInputMode(std::int32_t mode) {
+    inputMode = mode;
+    bool rebuild = legalDisplay;
+    if (mode == HAND_INPUT_NONE && highlighted != NO_CARD) {
+        highlighted = NO_CARD;
+        rebuild = true;
+    }
+    if (mode == HAND_INPUT_PLAY) chosen = NO_CARD;
+    legalDisplay = false;
+    if (rebuild && view) view->rebuildCardViews();
+}
+
+void PLAYER_EINBLATT_CONTROLLER::setHighlightedCard(CardId card) {
+    const CardId next = shownHand.positionOf(card) > 0 ? card : NO_CARD;
+    if (next == highlighted) return;
+    highlighted = next;
+    if (view) view->rebuildCardViews();
+}
+
+void PLAYER_EINBLATT_CONTROLLER::moveCard(int from, int to) {
+    const int n = shownHand.cardCount();
+    from = std::clamp(from, 1, std::max(n, 1));
+    to = std::clamp(to, 1, std::max(n, 1));
+    // Rebuild the order with the card taken out and put back at its new place.
+    if (n > 0 && from != to) {
+        std::vector<CardId> order;
+        for (int place = 1; place <= n; ++place) order.push_back(shownHand.cardIdAt(place));
+        const CardId card = order[from - 1];
+        order.erase(order.begin() + (from - 1));
+        order.insert(order.begin() + (to - 1), card);
+        shownHand.clear();
+        for (CardId id : order) shownHand.addCard(id);
+    }
+    if (view) view->rebuildCardViews();
+}
+
+void PLAYER_EINBLATT_CONTROLLER::removeCard(CardId card) {
+    const int place = shownHand.positionOf(card);
+    if (place < 1) return;
+    if (view) view->removeCardViewAt(place - 1);
+    shownHand.removeCard(card);
+    invalidateView();
+}
+
+CardSet PLAYER_EINBLATT_CONTROLLER::legalCards() const {
+    SKATTISCH* table = currentTable();
+    if (!table || seat < 0 || seat > 2) return 0;
+    const GameType type = table->record.SPIELART.SPIEL_TYP;
+    if (type < GAME_CLUBS || type > 8) return 0;
+    return legalCardsOfSeat(table->cards, type, static_cast<Seat>(seat));
+}
+
+bool PLAYER_EINBLATT_CONTROLLER::playCard(CardId card) {
+    const CardSet legal = legalCards();
+    if (!(legal & cardMaskOfId(card))) {
+        // Show which cards may be played and keep the card.
+        legalDisplay = true;
+        chosen = NO_CARD;
+        if (view) {
+            view->rebuildCardViews();
+            if (view->mainWindow) view->mainWindow->invalidateOverlay();
+        }
+        return false;
+    }
+    auto* human = dynamic_cast<HUMAN_PLAYER*>(seatPlayer());
+    FENSTER_SKAT* window = view ? view->mainWindow : nullptr;
+    FENSTER_SKAT_CONTROLLER* windowController = window ? window->windowController() : nullptr;
+    if (windowController) windowController->flags[1] = 1;
+    chosen = card;
+    removeCard(card);
+    legalDisplay = false;
+    highlighted = NO_CARD;
+    inputMode = HAND_INPUT_NONE;
+    if (view) view->rebuildCardViews();
+    if (human && HUMAN_PLAYER::awaited() == human) {
+        const bool kontra = windowController && windowController->kontraCalled;
+        const bool re = windowController && windowController->reCalled;
+        if (windowController) {
+            windowController->kontraCalled = windowController->reCalled = false;
+            windowController->inputMode = INPUT_NONE;
+        }
+        HUMAN_PLAYER::answerCard(card, kontra, re);
+    }
+    if (window) window->invalidate();
+    return true;
+}
+
+// ---------------------------------------------------------------- view
+
+EINBLATT_VIEW::EINBLATT_VIEW() = default;
+
+EINBLATT_VIEW::~EINBLATT_VIEW() { clearCardViews(); }
+
+PLAYER_EINBLATT_CONTROLLER* EINBLATT_VIEW::controllerAsPlayer() const {
+    return dynamic_cast<PLAYER_EINBLATT_CONTROLLER*>(controller);
+}
+
+void EINBLATT_VIEW::setPosition(std::int32_t newX, std::int32_t newY) {
+    x = newX;
+    y = newY;
+    rowTop = toInt(raiseStep * scale + y);
+}
+
+void EINBLATT_VIEW::setSize(std::int32_t newWidth, std::int32_t newHeight) {
+    width = newWidth;
+    height = newHeight;
+}
+
+void EINBLATT_VIEW::redrawNow() {
+    if (controller && mainWindow) mainWindow->invalidateOverlay();
+}
+
+void EINBLATT_VIEW::invalidate() {
+    if (controller && mainWindow) mainWindow->invalidate();
+}
+
+HandFan EINBLATT_VIEW::fan() const {
+    HandFan f;
+    f.width = width;
+    f.rowTop = rowTop;
+    f.raiseStep = raiseStep;
+    f.fixedSpacing = fixedSpacing;
+    f.scale = scale;
+    f.orientation = orientation;
+    f.faceDown = faceDown;
+    f.hasController = controller != nullptr;
+    f.theme = USER_PREFS::instance().tableTheme;
+    if (mainWindow) {
+        f.layout = layoutKindOf(mainWindow->currentLayout);
+        if (const FENSTER_SKAT_CONTROLLER* c = mainWindow->windowController())
+            f.panelShown = c->infoTextShown || c->isAnalysisShown();
+    }
+    return f;
+}
+
+RECTANGLE EINBLATT_VIEW::cardRect(int position) const {
+    const HandFan f = fan();
+    const int n = controller ? controller->shownHand.cardCount() : 0;
+    const bool raised = controller && controller->highlighted != NO_CARD &&
+                        controller->shownHand.positionOf(controller->highlighted) == position;
+    return {f.cardX(position, n) + x, f.cardY(position, n) + rowTop - (raised ? toInt(raiseStep * scale) : 0),
+            f.cardWidth(), f.cardHeight()};
+}
+
+VORDIX_BITMAP* EINBLATT_VIEW::imageOf(CardId card) const {
+    BILDER& images = BILDER::instance();
+    return faceDown ? &images.back : &images.cardFace(card);
+}
+
+void EINBLATT_VIEW::removeCardViewAt(int index) {
+    if (index < 0 || index >= static_cast<int>(cardViews_.size())) return;
+    std::unique_ptr<VORDIX_IMAGEVIEW> view = std::move(cardViews_[index]);
+    cardViews_.erase(cardViews_.begin() + index);
+    if (view && view->implementor()) {
+        view->implementor()->setVisible(false);
+        view->implementor()->setParent();
+    }
+}
+
+void EINBLATT_VIEW::clearCardViews() {
+    while (!cardViews_.empty()) removeCardViewAt(static_cast<int>(cardViews_.size()) - 1);
+}
+
+void EINBLATT_VIEW::rebuildCardViews() {
+    if (!controller) return;
+    const EINBLATT_SORTIERBAR& hand = controller->shownHand;
+    const int n = hand.cardCount();
+    const HandFan f = fan();
+    const int W = f.cardWidth();
+    const int H = f.cardHeight();
+    CardSet legal = 0;
+    if (controller->legalDisplay)
+        if (PLAYER_EINBLATT_CONTROLLER* player = controllerAsPlayer()) legal = player->legalCards();
+    const int hostWidth = mainWindow ? mainWindow->clientRect().width : width;
+    const int hostHeight = mainWindow ? mainWindow->clientRect().height : height;
+    RECTANGLE start{hostWidth / 2 - W / 2, hostHeight, W - 1, H - 1};
+    if (orientation > 0.0f) start = {-W, 100, W - 1, H - 1};
+    else if (orientation < 0.0f) start = {hostWidth, 100, W - 1, H - 1};
+    const int speed = USER_PREFS::instance().playDelayMs;
+    const int raise = toInt(raiseStep * scale);
+
+    for (int i = 1; i <= n; ++i) {
+        const CardId card = hand.cardIdAt(i);
+        VORDIX_BITMAP* image = imageOf(card);
+        const bool fits = i - 1 < static_cast<int>(cardViews_.size()) && cardViews_[i - 1]->bitmap == image;
+        if (!fits) {
+            auto found = std::find_if(cardViews_.begin() + std::min<int>(i, cardViews_.size()), cardViews_.end(),
+                                      [&](const auto& view) { return view->bitmap == image; });
+            if (found != cardViews_.end()) {
+                std::unique_ptr<VORDIX_IMAGEVIEW> view = std::move(*found);
+                cardViews_.erase(found);
+                cardViews_.insert(cardViews_.begin() + (i - 1), std::move(view));
+            } else {
+                auto view = std::make_unique<VORDIX_IMAGEVIEW>();
+                view->rotation = 0.1f;
+                view->attachTo(hostWindow, image, start);
+                cardViews_.insert(cardViews_.begin() + (i - 1), std::move(view));
+            }
+        }
+        VORDIX_IMAGEVIEW& view = *cardViews_[i - 1];
+        if (i > 1) {
+            view.referenceView = cardViews_[i - 2].get();
+            if (view.implementor()) view.implementor()->restack();
+        }
+        if (view.implementor()) view.implementor()->setVisible(cardsShown);
+
+        const bool raised = card == controller->highlighted;
+        const RECTANGLE target{f.cardX(i, n) + x, f.cardY(i, n) + rowTop - (raised ? raise : 0), W, H};
+        const float angle = f.cardAngle(i, n);
+        if (!(view.rectangle() == target) || view.rotation != angle) {
+            view.animationMs = speed / 10 + 50;
+            view.animateMove(target, angle, 1.0f);
+        }
+        const std::uint8_t shade = controller->legalDisplay && !(legal & cardMaskOfId(card)) ? 1 : 0;
+        if (view.shade != shade) {
+            view.shade = shade;
+            if (view.implementor()) view.implementor()->update();
+        }
+    }
+    while (static_cast<int>(cardViews_.size()) > n) removeCardViewAt(static_cast<int>(cardViews_.size()) - 1);
+}
+
+// ---------------------------------------------------------------- input
+
+void PLAYER_EINBLATT_VIEW::actOn(CardId card) {
+    PLAYER_EINBLATT_CONTROLLER* player = controllerAsPlayer();
+    if (!player || card == NO_CARD) return;
+    player->chosen = card;
+    if (player->gameState() == STATE_KARTE_AUSSPIELEN) player->playCard(card);
+}
+
+void PLAYER_EINBLATT_VIEW::onMouse(VORDIX_MESSAGE& message) {
+    PLAYER_EINBLATT_CONTROLLER* player = controllerAsPlayer();
+    if (!player) return;
+    const int n = player->shownHand.cardCount();
+    if (n == 0) return;
+    const int raised = player->highlighted != NO_CARD ? player->shownHand.positionOf(player->highlighted) : 0;
+    const int hit = fan().hitTest(message.x - x, message.y, n, std::max(raised, 0));
+    if (hit < 1) return;
+    if (player->inputMode != HAND_INPUT_PRESS && player->inputMode != HAND_INPUT_PLAY) return;
+    actOn(player->shownHand.cardIdAt(hit));
+}
+
+void PLAYER_EINBLATT_VIEW::onKey(VORDIX_MESSAGE& message) {
+    PLAYER_EINBLATT_CONTROLLER* player = controllerAsPlayer();
+    if (!player || (player->inputMode != HAND_INPUT_PRESS && player->inputMode != HAND_INPUT_PLAY)) return;
+    const EINBLATT_SORTIERBAR& hand = player->shownHand;
+    const int n = hand.cardCount();
+    if (n == 0) return;
+    const int current = player->highlighted != NO_CARD ? hand.positionOf(player->highlighted) : -1;
+    switch (message.keyCode) {
+    case KEY_LEFT:
+        player->setHighlightedCard(hand.cardIdAt(current < 1 ? n : std::max(current - 1, 1)));
+        return;
+    case KEY_RIGHT:
+        player->setHighlightedCard(hand.cardIdAt(current < 1 ? 1 : std::min(current + 1, n)));
+        return;
+    case KEY_ENTER:
+    case KEY_UP:
+        if (current >= 1 && player->inputMode == HAND_INPUT_PLAY) actOn(player->highlighted);
+        return;
+    default:
+        return;
+    }
+}

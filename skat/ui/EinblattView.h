@@ -1,0 +1,128 @@
+#pragma once
+// A hand of cards on the game table: the controller holds the cards shown in
+// display order with the highlighted and chosen card; the view shows one
+// image view per card in the fan of HandFan and turns presses and keys into
+// a chosen card. The player's kind binds the pair to a seat of the table and
+// hands a chosen card to the human player.
+
+#include "skat/engine/EinblattSortierbar.h"
+#include "skat/ui/GenericView.h"
+#include "skat/ui/HandFan.h"
+#include "vordix/ImageView.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class EINBLATT_VIEW;
+class FENSTER_SKAT;
+class PLAYER;
+class PLAYER_EINBLATT_CONTROLLER;
+class SKATTISCH;
+
+enum HandInputMode : std::int32_t {
+    HAND_INPUT_NONE = 0,
+    HAND_INPUT_PRESS = 1,   // presses and drags
+    HAND_INPUT_PLAY = 3,    // also Enter and Up
+};
+
+class EINBLATT_CONTROLLER : public GENERIC_CONTROLLER<EINBLATT_VIEW> {
+public:
+    void invalidateView();
+
+    bool legalDisplay = false;   // dim every card that may not be played now
+    std::int32_t inputMode = HAND_INPUT_NONE;
+    EINBLATT_SORTIERBAR shownHand;
+    CardId highlighted = NO_CARD;
+    CardId chosen = NO_CARD;
+};
+
+class PLAYER_EINBLATT_CONTROLLER : public EINBLATT_CONTROLLER {
+public:
+    // Stores the seat and, when the table seats a player there, shows its hand.
+    void attachSeat(int newSeat);
+    // Shows the set: cards no longer held go, the rest keep their order, new
+    // cards are added and the hand is sorted again.
+    void setHand(CardSet cards);
+    // The seat's hand of the table, sorted for the game in force.
+    void refreshHand();
+    void sortHandFor(GameType type);
+    void setInputMode(std::int32_t mode);
+    // Highlights a held card; any other card clears the highlight.
+    void setHighlightedCard(CardId card);
+    // Moves the card at one 1-based display position to another.
+    void moveCard(int from, int to);
+    void removeCard(CardId card);
+    // The cards the seat may play now, by the engine's rules.
+    CardSet legalCards() const;
+    // Hands the card to the seat's human player when it is legal; an illegal
+    // card dims the others and is kept. True when the card was played.
+    bool playCard(CardId card);
+
+    PLAYER* seatPlayer() const;
+    int gameState() const;
+
+    std::int32_t seat = -1;
+};
+
+class EINBLATT_VIEW : public GENERIC_VIEW<EINBLATT_CONTROLLER, EINBLATT_VIEW> {
+public:
+    EINBLATT_VIEW();
+    ~EINBLATT_VIEW() override;
+
+    void setPosition(std::int32_t newX, std::int32_t newY) override;
+    void redrawNow() override;
+    void invalidate() override;
+    void draw(VORDIX_ZEICHENBEREICH&) override {}
+    void onMouse(VORDIX_MESSAGE&) override {}
+    void onKey(VORDIX_MESSAGE&) override {}
+    void setSize(std::int32_t newWidth, std::int32_t newHeight);
+
+    // Brings the card views into line with the shown hand, its highlight
+    // and the legal-card display.
+    void rebuildCardViews();
+    void removeCardViewAt(int index);
+    void clearCardViews();
+
+    // The fan's values as they stand now.
+    HandFan fan() const;
+    // The window rectangle and turn of the card at a 1-based position.
+    RECTANGLE cardRect(int position) const;
+    const std::vector<std::unique_ptr<VORDIX_IMAGEVIEW>>& cardViews() const { return cardViews_; }
+    PLAYER_EINBLATT_CONTROLLER* controllerAsPlayer() const;
+
+    FENSTER_SKAT* mainWindow = nullptr;   // not owned
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::int32_t rowTop = 0;
+    std::int32_t raiseStep = 10;
+    std::int32_t fixedSpacing = 0;
+    float scale = 2.0f;
+    float orientation = 0.0f;
+    bool cardsShown = true;
+    bool faceDown = false;
+
+private:
+    VORDIX_BITMAP* imageOf(CardId card) const;
+
+    std::vector<std::unique_ptr<VORDIX_IMAGEVIEW>> cardViews_;
+};
+
+// The hand view of a seat at the table, with the pointer and key input that
+// picks a card.
+class PLAYER_EINBLATT_VIEW : public EINBLATT_VIEW {
+public:
+    // A press on a card of the hand plays it (while the hand takes input).
+    void onMouse(VORDIX_MESSAGE& message) override;
+    // Left and Right move the highlight; Enter and Up play the highlighted card.
+    void onKey(VORDIX_MESSAGE& message) override;
+
+    static constexpr int KEY_ENTER = 13;
+    static constexpr int KEY_UP = 200;
+    static constexpr int KEY_DOWN = 201;
+    static constexpr int KEY_LEFT = 202;
+    static constexpr int KEY_RIGHT = 203;
+
+private:
+    void actOn(CardId card);
+};
