@@ -10,6 +10,8 @@
 # SKAT_SCREENSHOT_THEME (1 mountains, 2 island, 3 pub, 4 plain) starts Skat
 # with that table theme and otherwise fresh preferences, in a settings
 # folder of its own; without it the user's own preferences are used.
+# SKAT_SCREENSHOT_CLICK="x y" clicks that point of the game window after the
+# wait and waits SKAT_SCREENSHOT_AFTER seconds more (default 4).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 if [ "${1:-}" = "--tables" ]; then
@@ -36,6 +38,10 @@ if [ -n "${SKAT_SCREENSHOT_THEME:-}" ]; then
   mkdir -p "$fb/config/Quorvenel"
   printf '[Software]\nQuorvenel\\SKAT\\Preferences\\18=%b\n' "\\x$(printf %x $((64 + SKAT_SCREENSHOT_THEME)))" \
     > "$fb/config/Quorvenel/SKAT.ini"
+  # SKAT_SCREENSHOT_CARD_SET names the card set (preference 15).
+  if [ -n "${SKAT_SCREENSHOT_CARD_SET:-}" ]; then
+    printf 'Quorvenel\\SKAT\\Preferences\\15=%s\n' "$SKAT_SCREENSHOT_CARD_SET" >> "$fb/config/Quorvenel/SKAT.ini"
+  fi
   export XDG_CONFIG_HOME=$fb/config
 fi
 # Xvfb keeps screen 0 as an XWD image in $fb/Xvfb_screen0 while it runs.
@@ -43,6 +49,13 @@ xvfb-run -a -s "-screen 0 ${size}x24 -fbdir $fb" bash -c '
   "$1" "${@:4}" &
   pid=$!
   sleep "$2"
+  if [ -n "${SKAT_SCREENSHOT_CLICK:-}" ]; then
+    # A click at "x y" of the game window (e.g. on "Neues Spiel"), then a
+    # pause for what it starts.
+    win=$(xdotool search --sync --onlyvisible --name "Skat" | head -n1)
+    xdotool mousemove --window "$win" $SKAT_SCREENSHOT_CLICK click 1
+    sleep "${SKAT_SCREENSHOT_AFTER:-4}"
+  fi
   cp "$3/Xvfb_screen0" "$3/shot.xwd"
   kill -TERM "$pid" 2>/dev/null || true
   wait "$pid" || true

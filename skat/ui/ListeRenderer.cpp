@@ -207,13 +207,28 @@ void LISTE_RENDERER::draw(VORDIX_ZEICHENBEREICH& area)
 
     if (mode != MODE_ROWS && list) {
         for (int p = 0; p < players; ++p)
-            put(area, list->playerNames[p], nameCentre[p], headerBaseline, headerFont, CENTRE, kDefault);
+            drawName(area, list->playerNames[p], nameCentre[p]);
         if (list->rowCount() > 0) drawFooter(area, height + 13 - footerHeight + rowHeight - 15);
     }
     if (mode != MODE_FRAME && list) {
         for (int i = 0; i < rows; ++i) drawRow(area, i, baselineOffset + headerHeight + rowHeight * i);
         drawHighlight(area);
     }
+}
+
+void LISTE_RENDERER::drawName(VORDIX_ZEICHENBEREICH& area, const std::wstring& name, int centre)
+{
+    // A long name shrinks until it fits its column (down to the body size).
+    VORDIX_TEXT text;
+    text.text = name;
+    text.horizontalAlign = CENTRE;
+    text.setColor(kDefault.r, kDefault.g, kDefault.b);
+    for (text.size = headerFont; text.size > bodyFont; --text.size) {
+        int width = 0, height = 0;
+        text.measureText(width, height);
+        if (width <= columnStep - 6) break;
+    }
+    text.drawText(area, centre, headerBaseline);
 }
 
 void LISTE_RENDERER::drawRow(VORDIX_ZEICHENBEREICH& area, int i, int y)

@@ -83,6 +83,7 @@ public:
 
 private:
     int viewHeight() const;
+    void drawName(VORDIX_ZEICHENBEREICH& area, const std::wstring& name, int centre);
     void drawRow(VORDIX_ZEICHENBEREICH& area, int row, int y);
     void drawFooter(VORDIX_ZEICHENBEREICH& area, int top);
     void drawHighlight(VORDIX_ZEICHENBEREICH& area);

@@ -13,10 +13,13 @@
 #include "tests/ui/score_sheet_games.h"
 #include "vordix/Message.h"
 #include "vordix/WinFilePath.h"
+#include "vordix/windows/ClientFenster.h"
 #include "vordix/windows/WinFenster.h"
 #include "vordix/windows/WinImplementorFactory.h"
 
 #include <QAction>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -135,6 +138,26 @@ TEST_F(ScoreSheetWindow, PressesSelectAndDeselectRows)
         send(MESSAGE_MOUSE_PRESS, s.y);
         EXPECT_EQ(window->selectedRow(), s.selected) << "press at " << s.y;
     }
+}
+
+// A real click lands on the scrolling rows view; the row under it counts
+// the scroll offset in.
+TEST_F(ScoreSheetWindow, ClicksOnTheScrolledRowsSelectTheRowUnderThePointer)
+{
+    auto* host = dynamic_cast<WIN_FENSTER*>(window->implementor().get());
+    window->resize(window->minWidth, 220);
+    QTest::qWait(20);
+    auto* area = host->findChild<QScrollArea*>();
+    ASSERT_NE(area, nullptr);
+    area->verticalScrollBar()->setValue(15);
+    QTest::qWait(20);
+    ClientFenster* client = host->clientWidget();
+    const QPoint at(100, 72 + 7);   // the first visible row: row 2 of the sheet
+    QWidget* target = client->childAt(at);
+    ASSERT_NE(target, nullptr);
+    QTest::mousePress(target, Qt::LeftButton, {}, target->mapFrom(client, at));
+    QTest::mouseRelease(target, Qt::LeftButton, {}, target->mapFrom(client, at));
+    EXPECT_EQ(window->selectedRow(), 1);
 }
 
 TEST_F(ScoreSheetWindow, UpAndDownKeysMoveTheSelectionWithinTheRows)
@@ -350,6 +373,15 @@ TEST_F(ScoreSheetWindow, ScreenshotsOfEachModeAndAHistory)
         EXPECT_TRUE(host->grab().save(QString::fromStdString(file)));
     }
     prefs.scoring = SCORING_SEEGER_FABIAN;
+    if (!english) {
+        LISTE four;
+        pdftest::fillSheet(four, 4, 36, 5);
+        window->attachList(&four);
+        window->selectRow(-1);
+        QTest::qWait(50);
+        EXPECT_TRUE(host->grab().save(QString::fromStdString(std::string(folder) + "/score-sheet-4-players.png")));
+        window->attachList(&full);
+    }
     window->selectRow(0);
     window->showSelectedHistory();
     QTest::qWait(50);
