@@ -19,7 +19,7 @@ jobs=${SKAT_FUZZ_JOBS:-4}
 build=${SKAT_BUILD_DIR:-$root/build}
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" --target skat_fuzzers ipc_fuzz_frame_parser -j "$jobs"
+cmake --build "$build" --target skat_fuzzers ipc_fuzz_frame_parser app_fuzz_text_table -j "$jobs"
 
 fuzz=$build/fuzz
 tests=$root/tests
@@ -33,6 +33,7 @@ targets=(
   "$fuzz/fuzz_xml|$fuzz/seeds/xml|$tests/vordix/data/fuzz/xml|$dict"
   "$fuzz/fuzz_number|$fuzz/seeds/number|$tests/vordix/data/fuzz/number|"
   "$build/tests/ipc/fuzz_frame_parser||$tests/ipc/data/frames|"
+  "$build/tests/app/fuzz_text_table||$tests/app/data/texts|"
 )
 
 logs=$fuzz/logs

@@ -24,11 +24,11 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKAT_B
       -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_C_FLAGS="$flags" >/dev/null
 
 # Only the test programs of the chosen labels, plus what their tests start: the
-# fuzz targets (ipc's, and the readers' of engine, net and vordix) and the Skat
+# fuzz targets (ipc's and app's, and the readers' of engine, net and vordix) and the Skat
 # program (started by a windows test).
-targets=$(cmake --build "$build" --target help | sed -n 's/^\(test_[a-z]*\|ipc_fuzz_frame_parser\|skat_fuzzers\|Skat\):.*/\1/p' |
+targets=$(cmake --build "$build" --target help | sed -n 's/^\(test_[a-z]*\|[a-z]*_fuzz_[a-z_]*\|skat_fuzzers\|Skat\):.*/\1/p' |
           while read -r t; do
-            case $t in ipc_fuzz*) label=ipc ;; skat_fuzzers) label="engine|net|vordix" ;; Skat) label=windows ;;
+            case $t in ipc_fuzz*) label=ipc ;; app_fuzz*) label=app ;; skat_fuzzers) label="engine|net|vordix" ;; Skat) label=windows ;;
               *) label=${t#test_} ;; esac
             for l in ${label//|/ }; do
               if [[ $l =~ ^($labels)$ ]]; then echo "$t"; break; fi

@@ -1,5 +1,6 @@
 #include "skat/logic/ComputerPlayer.h"
 
+#include "skat/logic/PrognosisDealSampler.h"
 #include "skat/logic/StandInLogic.h"
 
 #include <algorithm>
@@ -78,7 +79,11 @@ CardId COMPUTER_LOGIK::chooseCard(const GameSnapshot& game)
     // analysis chooses; among the cards it rates best the heuristic's own
     // card is preferred.
     const LeadRating preferred[] = {{heuristic, 1}};
-    const CardId open = openGameCard(game, openGameRandom_, preferred, {}, &openAnalysis_);
+    prognosis_.update(game);
+    PrognosisDealSampler sampler(prognosis_);
+    OpenChoiceContext context;
+    context.sampler = &sampler;
+    const CardId open = openGameCard(game, openGameRandom_, preferred, context, &openAnalysis_);
     return open != NO_CARD ? open : heuristic;
 }
 

@@ -6,7 +6,9 @@
 
 #include "skat/engine/ComputerLogic.h"
 #include "skat/logic/CardPlay.h"
+#include "skat/logic/CharakterQuery.h"
 #include "skat/logic/OpenAnalysis.h"
+#include "skat/logic/Verteilungsprognose.h"
 #include "skat/logic/Vorlogik.h"
 #include "vordix/Random.h"
 
@@ -38,6 +40,10 @@ private:
 
     OpenAnalysisStore openAnalysis_;
     VORDIX_RANDOM openGameRandom_; // draws the deals of the open-game analysis
+    // Where the unseen cards lie, rebuilt before every card choice; the
+    // open-game analysis draws its deals by it.
+    CHARAKTER_QUERY_API profileQuery_;
+    VERTEILUNGS_PROGNOSE prognosis_{{&vorlogik, &profileQuery_}};
 };
 
 // The playing style every computer player uses from now on (0 defensive,

@@ -215,7 +215,7 @@ CardId openGameCardOf(const OpenGameView& view, VORDIX_RANDOM& random, LeadRatin
         // a hint is asked for while a computer seat thinks.
         static std::mutex searching;
         std::lock_guard lock(searching);
-        analyseOpenGame(view, random, result);
+        analyseOpenGame(view, random, result, processOpenSearch(), context.sampler);
     }
     const CardId chosen = chooseOpenGameCard(view, result, leadRatings, context);
     if (store)

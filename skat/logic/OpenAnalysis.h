@@ -50,6 +50,8 @@ struct OpenChoiceContext {
     int memory = 2; // the memory preference: 0 good, 1 medium, 2 poor
     // The hosting table's generator; none on a program that joined a table.
     VORDIX_RANDOM* hostRandom = nullptr;
+    // Draws the deals of the analysis; none: uniformly.
+    DealSampler* sampler = nullptr;
 };
 
 // The card to play by the analysis, 0 when no card qualifies.

@@ -1,40 +1,21 @@
 #include "skat/ui/LocalTableServer.h"
 
-#include "skat/engine/Skattisch.h"
-#include "skat/net/LocalMessageWorker.h"
+#include "skat/net/SkatServer.h"
 
-LOCAL_TABLE_SERVER::LOCAL_TABLE_SERVER() : table_(std::make_unique<SKATTISCH_SERVER>()) {
-    table_->standardSeating();
-    worker_ = std::make_unique<LOCAL_MESSAGE_WORKER>(*table_);
-}
+LOCAL_TABLE_SERVER::LOCAL_TABLE_SERVER(SKAT_SERVER& server) : server_(server) { server_.prepareLocalTable(); }
 
-LOCAL_TABLE_SERVER::~LOCAL_TABLE_SERVER() {
-    stop();
-    worker_.reset();
-    table_.reset();
-}
+LOCAL_TABLE_SERVER::LOCAL_TABLE_SERVER() : LOCAL_TABLE_SERVER(SKAT_SERVER::instance()) {}
 
-SKATTISCH* LOCAL_TABLE_SERVER::currentTable() { return table_.get(); }
+LOCAL_TABLE_SERVER::~LOCAL_TABLE_SERVER() { stop(); }
 
-void LOCAL_TABLE_SERVER::startNewSheet() {
-    if (table_->isLoopRunning()) return;
-    {
-        std::lock_guard lock(table_->tableLock);
-        table_->sheet.reset();
-        table_->resetGame();
-    }
-    table_->startLoopThread();
-}
+SKATTISCH* LOCAL_TABLE_SERVER::currentTable() { return server_.currentTable(); }
 
-void LOCAL_TABLE_SERVER::startNewGameOfList() {
-    if (table_->isLoopRunning()) return;
-    {
-        std::lock_guard lock(table_->tableLock);
-        table_->resetGame();
-    }
-    table_->startLoopThread();
-}
+void LOCAL_TABLE_SERVER::startNewSheet() { server_.startNewSheet(); }
 
-void LOCAL_TABLE_SERVER::stop() {
-    if (table_ && table_->isLoopRunning()) table_->stopGameLoop();
-}
+void LOCAL_TABLE_SERVER::startNewGameOfList() { server_.startNewGameOfList(); }
+
+void LOCAL_TABLE_SERVER::loadRunningGame() { server_.loadRunningGame(); }
+
+void LOCAL_TABLE_SERVER::stop() { server_.shutdown(); }
+
+SKATTISCH_SERVER& LOCAL_TABLE_SERVER::table() { return *server_.serverTable(); }

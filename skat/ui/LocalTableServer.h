@@ -1,31 +1,30 @@
 #pragma once
-// A table server for one local table until the program's own table server
-// takes over: the user in seat 1 against two computer players, with a worker
-// that hands the table's messages to the table. Starting a list runs the
-// game loop on the table.
+// The windows' access to the program's table server (SKAT_SERVER): its
+// current table and the two ways a list is started from the game window.
 
 #include "skat/ui/TableServerAccess.h"
 
-#include <memory>
-
-class LOCAL_MESSAGE_WORKER;
+class SKAT_SERVER;
 class SKATTISCH_SERVER;
 
 class LOCAL_TABLE_SERVER : public TABLE_SERVER_ACCESS {
 public:
+    // Makes sure the server has a local table.
+    explicit LOCAL_TABLE_SERVER(SKAT_SERVER& server);
     LOCAL_TABLE_SERVER();
     ~LOCAL_TABLE_SERVER() override;
 
     SKATTISCH* currentTable() override;
-    // Empties the score sheet, then starts its first game.
+    // Empties the score sheet (after asking), then starts its first game.
     void startNewSheet() override;
     void startNewGameOfList() override;
-    // Ends a running game loop (program end).
+    // Start-up: loads the current sheet and resumes a game saved in the middle.
+    void loadRunningGame();
+    // Ends a running game loop (program end); the running game stays saved.
     void stop();
 
-    SKATTISCH_SERVER& table() { return *table_; }
+    SKATTISCH_SERVER& table();
 
 private:
-    std::unique_ptr<SKATTISCH_SERVER> table_;
-    std::unique_ptr<LOCAL_MESSAGE_WORKER> worker_;
+    SKAT_SERVER& server_;
 };

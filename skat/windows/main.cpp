@@ -5,6 +5,8 @@
 #include "skat/app/Bilder.h"
 #include "skat/app/LogicTextsFromTable.h"
 #include "skat/app/UserPrefs.h"
+#include "skat/app/SkatFolders.h"
+#include "skat/logic/CharakterCreator.h"
 #include "skat/logic/ComputerPlayer.h"
 #include "skat/logic/PreplayTables.h"
 #include "skat/ui/FensterSkat.h"
@@ -55,6 +57,7 @@ public:
         installTableServer(server_);
         window_.create();
         window_.show();
+        server_->loadRunningGame();
         return true;
     }
 
@@ -155,6 +158,10 @@ int main(int argc, char* argv[]) {
         // so that a missing file is reported before any game starts.
         VL_TABELLEN::instance();
         registerComputerLogic();
+        // The player profiles learn from the user's game history and the
+        // one shipped with the program (a few milliseconds).
+        loadProfiles(profileStore(), skat::userDataFile({L"Spiellogik"}, L"Historie.skt").fsPath(),
+                     skat::resourceFile({L"Spiellogik"}, L"Historie.skt").fsPath());
         return new StandInApplication;
     };
     QCoreApplication::setApplicationName(QStringLiteral("Skat"));

@@ -388,3 +388,18 @@ TEST(ProfileQueries, DeclarerChancesFromTheAsymmetryOfTheDeclarersProfile)
 }
 
 } // namespace
+
+#ifdef SKAT_HISTORY_SHEET
+TEST(ProfileLoadShipped, TheShippedHistoryTeachesTheProfiles)
+{
+    CHARAKTER_CREATOR store;
+    ASSERT_TRUE(loadProfiles(store, {}, SKAT_HISTORY_SHEET));
+    EXPECT_TRUE(store.loaded());
+    int suitGames = 0, grands = 0;
+    for (const CHARAKTER& p : store.profiles) {
+        suitGames += p.trumps.games;
+        grands += p.jacks.games;
+    }
+    EXPECT_GT(suitGames + grands, 10) << "most of the 36 games are learned";
+}
+#endif

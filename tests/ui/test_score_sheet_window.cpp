@@ -13,7 +13,10 @@
 #include "tests/ui/score_sheet_games.h"
 #include "vordix/Message.h"
 #include "vordix/WinFilePath.h"
+#include "vordix/Bitmap.h"
+#include "vordix/Zeichenbereich.h"
 #include "vordix/windows/ClientFenster.h"
+#include "vordix/windows/WinBitmap.h"
 #include "vordix/windows/WinFenster.h"
 #include "vordix/windows/WinImplementorFactory.h"
 
@@ -26,6 +29,8 @@
 
 #include <array>
 #include <cstdlib>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -160,6 +165,39 @@ TEST_F(ScoreSheetWindow, ClicksOnTheScrolledRowsSelectTheRowUnderThePointer)
     EXPECT_EQ(window->selectedRow(), 1);
 }
 
+// The highlight box of the selected row, drawn by the rows renderer on an
+// off-screen canvas: only a row of the list gets one.
+TEST_F(ScoreSheetWindow, OnlyARowOfTheListIsHighlighted)
+{
+    auto paintRows = [this](int highlighted) {
+        LISTE_RENDERER renderer;
+        renderer.mode = LISTE_RENDERER::MODE_ROWS;
+        renderer.list = sheet.get();
+        renderer.fallbackHeight = 15 * 36;
+        renderer.setHighlightedRow(highlighted);
+        VORDIX_BITMAP canvas;
+        VORDIX_ZEICHENBEREICH area(&canvas, 480, 15 * 36);
+        area.beginPaint();
+        renderer.draw(area);
+        area.endPaint();
+        renderer.list = nullptr;
+        auto* imp = dynamic_cast<WIN_BITMAP*>(canvas.implementor());
+        return imp && imp->image() ? imp->image()->convertToFormat(QImage::Format_RGB32) : QImage();
+    };
+    const QColor outline(120, 84, 0);   // the highlight colour
+    auto outlined = [&](const QImage& image, int row) {
+        const QColor c = image.pixelColor(240, 15 * row - 1);
+        return std::abs(c.red() - outline.red()) < 3 && std::abs(c.green() - outline.green()) < 3 &&
+               std::abs(c.blue() - outline.blue()) < 3;
+    };
+    const QImage none = paintRows(-1);
+    ASSERT_FALSE(none.isNull());
+    EXPECT_FALSE(outlined(none, 2));
+    EXPECT_TRUE(outlined(paintRows(2), 2));
+    // Row 5 is an empty slot: nothing to highlight.
+    EXPECT_EQ(paintRows(5), none);
+}
+
 TEST_F(ScoreSheetWindow, UpAndDownKeysMoveTheSelectionWithinTheRows)
 {
     struct Step {
@@ -205,6 +243,49 @@ TEST_F(ScoreSheetWindow, EnterAndTheToolbarOpenTheSelectedHistory)
     window->tricks.view.renderer.showListEntry(sheet->rows[2].get(), 0, 2);
     send(MESSAGE_COMMAND, 0, 0, FENSTER_LISTE::ACTION_HISTORY);
     EXPECT_EQ(window->tricks.view.renderer.entry, sheet->rows[0].get());
+}
+
+// The history window's replay actions hand the shown stored game to the
+// table server, and only a game that can be played again.
+TEST_F(ScoreSheetWindow, HistoryReplaysOnlyAReplayableStoredGame)
+{
+    struct Recorder : TRICKS_WINDOW_COMMANDS {
+        void repeatTableGame() override { calls.push_back({"repeat", nullptr}); }
+        void replayStoredGame(const EIN_SPIEL& g) override { calls.push_back({"replay", &g}); }
+        void playGivenGame(const EIN_SPIEL& g) override { calls.push_back({"given", &g}); }
+        std::vector<std::pair<std::string, const EIN_SPIEL*>>& calls;
+        explicit Recorder(std::vector<std::pair<std::string, const EIN_SPIEL*>>& c) : calls(c) {}
+    };
+    std::vector<std::pair<std::string, const EIN_SPIEL*>> calls;
+    FENSTER_STICHE& tricks = window->tricks;
+    tricks.commands = std::make_unique<Recorder>(calls);
+    auto* host = dynamic_cast<WIN_FENSTER*>(tricks.implementor().get());
+    auto enabled = [host](const char* name) {
+        auto* action = host->findChild<QAction*>(QString::fromLatin1(name));
+        return action && action->isEnabled();
+    };
+    auto command = [&tricks](int id) {
+        VORDIX_MESSAGE m(MESSAGE_COMMAND);
+        m.commandId = id;
+        tricks.onMessage(m);
+    };
+
+    tricks.showListGame(*sheet, 2);   // booked without cards
+    EXPECT_FALSE(enabled("Verlauf_TB_Spielen"));
+    EXPECT_FALSE(enabled("Verlauf_TB_Nachspielen"));
+    command(FENSTER_STICHE::ACTION_REPEAT);
+    command(FENSTER_STICHE::ACTION_REPLAY_FREE);
+    EXPECT_TRUE(calls.empty());
+
+    tricks.showListGame(*sheet, 0);   // played out
+    EXPECT_TRUE(enabled("Verlauf_TB_Spielen"));
+    EXPECT_TRUE(enabled("Verlauf_TB_Nachspielen"));
+    EXPECT_FALSE(enabled("Verlauf_TB_Editor"));   // no card-deal editor yet
+    command(FENSTER_STICHE::ACTION_REPEAT);
+    command(FENSTER_STICHE::ACTION_REPLAY_FREE);
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0], std::make_pair(std::string("replay"), static_cast<const EIN_SPIEL*>(sheet->rows[0].get())));
+    EXPECT_EQ(calls[1], std::make_pair(std::string("given"), static_cast<const EIN_SPIEL*>(sheet->rows[0].get())));
 }
 
 TEST_F(ScoreSheetWindow, ToolbarSendsTheApplicationCommandsAndPrints)

@@ -1,0 +1,160 @@
+#pragma once
+// The process-wide hub of the game side: it owns the current table, runs the
+// table's events and its local players' requests in arrival order on a
+// worker thread that exists only while there is work, keeps the history
+// sheet of every finished game, loads the current sheet and the running game
+// at start-up and resumes a game stopped in the middle. Its start commands
+// (ServerCommands.cpp) stop the running game first, then build or reset the
+// table and start its game loop.
+
+#include "skat/engine/Liste.h"
+#include "skat/engine/Skattisch.h"
+#include "skat/net/SkatNetworkMessage.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+
+class EIN_SPIEL;
+class KARTENVERTEILUNG;
+
+class SKAT_SERVER {
+public:
+    // The one server of the process, created on first use (during start-up,
+    // on the GUI thread) and kept to the end of the process.
+    static SKAT_SERVER& instance();
+
+    // Tests make servers of their own; the program uses instance().
+    SKAT_SERVER();
+    virtual ~SKAT_SERVER();
+    SKAT_SERVER(const SKAT_SERVER&) = delete;
+    SKAT_SERVER& operator=(const SKAT_SERVER&) = delete;
+
+    SKATTISCH* currentTable() const { return tablePtr_.load(); }
+    SKATTISCH_SERVER* serverTable() const;
+    SKATTISCH_CLIENT* clientTable() const;
+    std::wstring idString() const { return serverId_; }
+    // A server table whose game loop runs, or a client table inside a game.
+    bool isBusy() const;
+    // Set when start-up found no game to resume, and by every game loop once
+    // it has replayed its opening events.
+    std::atomic<bool> noGameResumed{false};
+
+    // Queue and worker. Any thread may queue (the table's own messages come
+    // from its game loop); messages are run strictly in arrival order by one
+    // worker at a time, which is started when a message arrives and ends when
+    // it finds the queue empty.
+    void queueMessage(const SKAT_NETWORKMESSAGE& message);
+    // A message as the table posts it; false when it could not be read
+    // (the waiting game loop then counts it as handled and goes on).
+    bool queueXml(const std::string& xml);
+    bool isWorkerRunning() const;
+    // Waits until the queue is empty and no worker runs, letting the GUI
+    // work meanwhile (a handler may wait for it).
+    void waitUntilIdle();
+    // How many workers were started so far (tests).
+    int workersStarted() const { return workersStarted_.load(); }
+    // Called on the worker for every message before the table sees it.
+    void setInspector(std::function<void(const SKAT_NETWORKMESSAGE&)> inspector);
+
+    // Called for every local table the server creates (default seating and
+    // observer already in place): tests and batch play add observers or
+    // turn off saving here.
+    void setTableSetup(std::function<void(SKATTISCH_SERVER&)> setup);
+
+    // History sheet: every finished game. Each call takes the data lock, so
+    // the first user after start-up waits until the data loading finished.
+    void withStatisticsSheet(const std::function<void(LISTE&)>& use);
+    void addToStatisticsSheet(const SPIELSTRUCT& record, const SPIELKARTEN& cards);
+    bool saveStatisticsSheet();
+    void resetStatisticsSheet();
+    bool dataLoaded() const { return dataLoaded_.load(); }
+    // Files of the user's and of the shipped history; empty ones are
+    // skipped. The defaults are "SKAT/Spiellogik/Historie.skt" in the
+    // user's application-data folder and "Ressourcen/Spiellogik/Historie.skt"
+    // in the program's folder.
+    void setHistoryFiles(const VORDIX_FILE& user, const VORDIX_FILE& shipped);
+    // Fed with every history sheet that was read (the computer players'
+    // profiles); called under the data lock, so it must not wait for the GUI.
+    void setProfileFeeder(std::function<void(const LISTE&)> feeder);
+    // Loads both history sheets on a thread of its own (once, at start-up).
+    void startDataLoading();
+    void loadData();
+    void joinDataLoading();
+
+    // Start-up: loads "Aktuell.skt" and "LfdSpiel.skt" from the sheets'
+    // folder and resumes a game saved in the middle.
+    void loadRunningGame();
+
+    // The start commands (GUI thread). Each stops the running game first
+    // (asking the user while a game loop runs) and does nothing while the
+    // table stays busy.
+    void startNewSheet();
+    // Replaces the sheet by the file (or one the user picks for a file
+    // without a name) and prepares its next game without starting it.
+    void openList(const VORDIX_FILE& file);
+    void startNewGameOfList();
+    void startFreeGame();
+    void replayGame(const SPIELKARTEN& shown);
+    void repeatGame();
+    void playGivenGame(const EIN_SPIEL& game, int startTrick);
+    void playExerciseGame(const EIN_SPIEL& game);
+    void playDistribution(const KARTENVERTEILUNG& deal);
+    void playDistributionByUser(const KARTENVERTEILUNG& deal);
+    // Network games are not available yet: they stop nothing and say so.
+    void hostNetworkGame();
+    void joinNetworkGame();
+
+    // The common prologue: true when the command may go on.
+    bool stopRunningGame();
+    // Turns a network table back into a local one and makes sure a local
+    // table exists.
+    void prepareLocalTable();
+    // Program end: stops the game loop (the running game stays saved) and
+    // drains the queue.
+    void shutdown();
+
+private:
+    void startWorker();
+    void queueWorker();
+    void handle(const SKAT_NETWORKMESSAGE& message);
+    void replaceTable(std::unique_ptr<SKATTISCH> table);
+    SKATTISCH_SERVER& newLocalTable();
+    void emptyAndSaveSheet(LISTE& sheet);
+    bool askAndEmptySheet(SKATTISCH& table, bool onlyWhenFull);
+    // The prologue of a command: the local table, or null when it may not go on.
+    SKATTISCH_SERVER* commandTable();
+    // Resets the table when asked, sets up the next game under the table
+    // lock and starts the game loop.
+    void startWith(SKATTISCH_SERVER& table, bool reset, const std::function<void(SKATTISCH_SERVER&)>& setUp);
+    void loadHistories();
+    bool loadHistory(LISTE& sheet, const VORDIX_FILE& file);
+
+    std::unique_ptr<SKATTISCH> table_;
+    std::atomic<SKATTISCH*> tablePtr_{nullptr};
+    std::wstring serverId_;
+
+    std::deque<std::unique_ptr<SKAT_NETWORKMESSAGE>> serverMessageQueue_;
+    std::thread queueWorker_;
+    bool queueWorkerRunning_ = false;
+    mutable std::recursive_mutex serverQueueLock_;
+    std::condition_variable_any workerIdle_;
+    std::atomic<int> workersStarted_{0};
+    std::function<void(const SKAT_NETWORKMESSAGE&)> inspector_;
+
+    std::function<void(SKATTISCH_SERVER&)> tableSetup_;
+
+    LISTE historySheet_;
+    std::recursive_mutex serverDataLock_;
+    std::atomic<bool> dataLoaded_{false};
+    VORDIX_FILE userHistory_;
+    VORDIX_FILE shippedHistory_;
+    bool historyFilesSet_ = false;
+    std::function<void(const LISTE&)> profileFeeder_;
+    std::thread dataLoadingThread_;
+};
