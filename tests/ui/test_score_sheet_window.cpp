@@ -13,7 +13,10 @@
 #include "tests/ui/score_sheet_games.h"
 #include "vordix/Message.h"
 #include "vordix/WinFilePath.h"
+#include "vordix/Bitmap.h"
+#include "vordix/Zeichenbereich.h"
 #include "vordix/windows/ClientFenster.h"
+#include "vordix/windows/WinBitmap.h"
 #include "vordix/windows/WinFenster.h"
 #include "vordix/windows/WinImplementorFactory.h"
 
@@ -158,6 +161,39 @@ TEST_F(ScoreSheetWindow, ClicksOnTheScrolledRowsSelectTheRowUnderThePointer)
     QTest::mousePress(target, Qt::LeftButton, {}, target->mapFrom(client, at));
     QTest::mouseRelease(target, Qt::LeftButton, {}, target->mapFrom(client, at));
     EXPECT_EQ(window->selectedRow(), 1);
+}
+
+// The highlight box of the selected row, drawn by the rows renderer on an
+// off-screen canvas: only a row of the list gets one.
+TEST_F(ScoreSheetWindow, OnlyARowOfTheListIsHighlighted)
+{
+    auto paintRows = [this](int highlighted) {
+        LISTE_RENDERER renderer;
+        renderer.mode = LISTE_RENDERER::MODE_ROWS;
+        renderer.list = sheet.get();
+        renderer.fallbackHeight = 15 * 36;
+        renderer.setHighlightedRow(highlighted);
+        VORDIX_BITMAP canvas;
+        VORDIX_ZEICHENBEREICH area(&canvas, 480, 15 * 36);
+        area.beginPaint();
+        renderer.draw(area);
+        area.endPaint();
+        renderer.list = nullptr;
+        auto* imp = dynamic_cast<WIN_BITMAP*>(canvas.implementor());
+        return imp && imp->image() ? imp->image()->convertToFormat(QImage::Format_RGB32) : QImage();
+    };
+    const QColor outline(120, 84, 0);   // the highlight colour
+    auto outlined = [&](const QImage& image, int row) {
+        const QColor c = image.pixelColor(240, 15 * row - 1);
+        return std::abs(c.red() - outline.red()) < 3 && std::abs(c.green() - outline.green()) < 3 &&
+               std::abs(c.blue() - outline.blue()) < 3;
+    };
+    const QImage none = paintRows(-1);
+    ASSERT_FALSE(none.isNull());
+    EXPECT_FALSE(outlined(none, 2));
+    EXPECT_TRUE(outlined(paintRows(2), 2));
+    // Row 5 is an empty slot: nothing to highlight.
+    EXPECT_EQ(paintRows(5), none);
 }
 
 TEST_F(ScoreSheetWindow, UpAndDownKeysMoveTheSelectionWithinTheRows)
