@@ -2,9 +2,21 @@
 
 #include "skat/app/SkatText.h"
 #include "skat/engine/Liste.h"
+#include "skat/net/SkatServer.h"
 #include "vordix/Dialog.h"
 #include "skat/ui/DialogBugreport.h"
 #include "vordix/Message.h"
+
+void TRICKS_WINDOW_COMMANDS::repeatTableGame() { SKAT_SERVER::instance().repeatGame(); }
+
+void TRICKS_WINDOW_COMMANDS::replayStoredGame(const EIN_SPIEL& game)
+{
+    SPIELKARTEN cards;
+    cards.setUpFromGame(game.storedCards());
+    SKAT_SERVER::instance().replayGame(cards);
+}
+
+void TRICKS_WINDOW_COMMANDS::playGivenGame(const EIN_SPIEL& game) { SKAT_SERVER::instance().playGivenGame(game, 0); }
 
 FENSTER_STICHE::FENSTER_STICHE() = default;
 FENSTER_STICHE::~FENSTER_STICHE() = default;
@@ -25,8 +37,7 @@ void FENSTER_STICHE::create()
     view.resize(WIDTH, VERLAUF_RENDERER::HEIGHT);
     imp->embedInScrollArea(&view, 0, 0, 0, 0);
     bugReport = std::make_unique<DIALOG_BUGREPORT>(this);
-    // Replaying and the editor need the table server's replay and the
-    // card-deal editor window, which this program does not have yet.
+    // Nothing shown yet; the card-deal editor window does not exist yet.
     for (int id : {ACTION_REPEAT, ACTION_REPLAY_FREE, ACTION_EDITOR}) enable(id, false);
 }
 
@@ -34,6 +45,8 @@ void FENSTER_STICHE::refresh(SKATTISCH& table)
 {
     view.renderer.loadFromTable(table);
     if (isOpen && implementor()) implementor()->setTitle(skat::text(TextKey::Fenstername_Letzte_Stiche));
+    enable(ACTION_REPEAT, true);
+    enable(ACTION_REPLAY_FREE, false);
 }
 
 void FENSTER_STICHE::showListGame(LISTE& list, int index)
@@ -43,6 +56,9 @@ void FENSTER_STICHE::showListGame(LISTE& list, int index)
         implementor()->setTitle(skat::formatText(TextKey::Verlauf_Titel_Listenspiel, {index + 1}));
     view.renderer.showListEntry(list.rows[static_cast<std::size_t>(index)].get(), 0, index);
     view.updateRect(0, 0, -1, -1);
+    const bool replayable = shownGameReplayable();
+    enable(ACTION_REPEAT, replayable);
+    enable(ACTION_REPLAY_FREE, replayable);
 }
 
 void FENSTER_STICHE::onMessage(VORDIX_MESSAGE& message)
@@ -51,13 +67,39 @@ void FENSTER_STICHE::onMessage(VORDIX_MESSAGE& message)
         if (isOpen) updateRect(0, 0, -1, -1);
         return;
     }
-    if (message.commandId == ACTION_BUGREPORT && bugReport) {
-        // The bug report carries the shown game.
-        reported_ = EIN_SPIEL();
-        reported_.pile = view.renderer.stapel;
-        reported_.record = view.renderer.record;
-        reported_.deal.skat = view.renderer.skat;
-        bugReport->prepare(&reported_);
+    const VERLAUF_RENDERER& shown = view.renderer;
+    switch (message.commandId) {
+    case ACTION_REPEAT:
+        if (shown.currentGame)
+            commands->repeatTableGame();
+        else if (shownGameReplayable())
+            commands->replayStoredGame(shownGame());
+        break;
+    case ACTION_REPLAY_FREE:
+        if (shown.showsTableGame || shownGameReplayable()) commands->playGivenGame(shownGame());
+        break;
+    case ACTION_BUGREPORT:
+        if (!bugReport) break;
+        bugReport->prepare(&shownGame());
         if (bugReport->implementor()) bugReport->implementor()->show();
+        break;
+    default: break;
     }
+}
+
+bool FENSTER_STICHE::shownGameReplayable() const
+{
+    const EIN_SPIEL* entry = view.renderer.entry;
+    if (entry) return entry->trickCount() == 10 || entry->deal.isValid();
+    return view.renderer.stapel.trickCount() == 10;
+}
+
+const EIN_SPIEL& FENSTER_STICHE::shownGame()
+{
+    if (view.renderer.entry) return *view.renderer.entry;
+    reported_ = EIN_SPIEL();
+    reported_.pile = view.renderer.stapel;
+    reported_.record = view.renderer.record;
+    reported_.deal.skat = view.renderer.skat;
+    return reported_;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The game-history window: the history view of one game in a scroll area,
 // with a toolbar to replay the game, play it again freely, open it in the
-// card-deal editor or report a bug with it. Actions whose windows do not
-// exist yet stay disabled.
+// card-deal editor or report a bug with it. The editor stays disabled until
+// the card-deal editor window exists.
 
 #include "skat/engine/EinSpiel.h"
 #include "skat/ui/VerlaufRenderer.h"
@@ -14,6 +14,18 @@ class DIALOG_BUGREPORT;
 class LISTE;
 class SKATTISCH;
 struct VORDIX_MESSAGE;
+
+// What the window's replay actions ask of the table server (tests replace it).
+class TRICKS_WINDOW_COMMANDS {
+public:
+    virtual ~TRICKS_WINDOW_COMMANDS() = default;
+    // The table's game once more with the same cards.
+    virtual void repeatTableGame();
+    // A stored game's deal dealt again.
+    virtual void replayStoredGame(const EIN_SPIEL& game);
+    // A game played again as it was, trick by trick.
+    virtual void playGivenGame(const EIN_SPIEL& game);
+};
 
 class FENSTER_STICHE : public VORDIX_FENSTER {
 public:
@@ -36,10 +48,16 @@ public:
     void onMessage(VORDIX_MESSAGE& message) override;
     void paint(VORDIX_ZEICHENBEREICH&) override {}
 
+    // Whether the shown game can be played again (all tricks, or a whole deal).
+    bool shownGameReplayable() const;
+
     VERLAUF_VORDIX_VIEW view;
     std::unique_ptr<DIALOG_BUGREPORT> bugReport;
+    std::unique_ptr<TRICKS_WINDOW_COMMANDS> commands = std::make_unique<TRICKS_WINDOW_COMMANDS>();
 
 private:
+    // The shown game as a score-sheet row (for the bug report and replays).
+    const EIN_SPIEL& shownGame();
     EIN_SPIEL reported_;
     void enable(int id, bool on);
 };

@@ -29,6 +29,8 @@
 
 #include <array>
 #include <cstdlib>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -241,6 +243,49 @@ TEST_F(ScoreSheetWindow, EnterAndTheToolbarOpenTheSelectedHistory)
     window->tricks.view.renderer.showListEntry(sheet->rows[2].get(), 0, 2);
     send(MESSAGE_COMMAND, 0, 0, FENSTER_LISTE::ACTION_HISTORY);
     EXPECT_EQ(window->tricks.view.renderer.entry, sheet->rows[0].get());
+}
+
+// The history window's replay actions hand the shown stored game to the
+// table server, and only a game that can be played again.
+TEST_F(ScoreSheetWindow, HistoryReplaysOnlyAReplayableStoredGame)
+{
+    struct Recorder : TRICKS_WINDOW_COMMANDS {
+        void repeatTableGame() override { calls.push_back({"repeat", nullptr}); }
+        void replayStoredGame(const EIN_SPIEL& g) override { calls.push_back({"replay", &g}); }
+        void playGivenGame(const EIN_SPIEL& g) override { calls.push_back({"given", &g}); }
+        std::vector<std::pair<std::string, const EIN_SPIEL*>>& calls;
+        explicit Recorder(std::vector<std::pair<std::string, const EIN_SPIEL*>>& c) : calls(c) {}
+    };
+    std::vector<std::pair<std::string, const EIN_SPIEL*>> calls;
+    FENSTER_STICHE& tricks = window->tricks;
+    tricks.commands = std::make_unique<Recorder>(calls);
+    auto* host = dynamic_cast<WIN_FENSTER*>(tricks.implementor().get());
+    auto enabled = [host](const char* name) {
+        auto* action = host->findChild<QAction*>(QString::fromLatin1(name));
+        return action && action->isEnabled();
+    };
+    auto command = [&tricks](int id) {
+        VORDIX_MESSAGE m(MESSAGE_COMMAND);
+        m.commandId = id;
+        tricks.onMessage(m);
+    };
+
+    tricks.showListGame(*sheet, 2);   // booked without cards
+    EXPECT_FALSE(enabled("Verlauf_TB_Spielen"));
+    EXPECT_FALSE(enabled("Verlauf_TB_Nachspielen"));
+    command(FENSTER_STICHE::ACTION_REPEAT);
+    command(FENSTER_STICHE::ACTION_REPLAY_FREE);
+    EXPECT_TRUE(calls.empty());
+
+    tricks.showListGame(*sheet, 0);   // played out
+    EXPECT_TRUE(enabled("Verlauf_TB_Spielen"));
+    EXPECT_TRUE(enabled("Verlauf_TB_Nachspielen"));
+    EXPECT_FALSE(enabled("Verlauf_TB_Editor"));   // no card-deal editor yet
+    command(FENSTER_STICHE::ACTION_REPEAT);
+    command(FENSTER_STICHE::ACTION_REPLAY_FREE);
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0], std::make_pair(std::string("replay"), static_cast<const EIN_SPIEL*>(sheet->rows[0].get())));
+    EXPECT_EQ(calls[1], std::make_pair(std::string("given"), static_cast<const EIN_SPIEL*>(sheet->rows[0].get())));
 }
 
 TEST_F(ScoreSheetWindow, ToolbarSendsTheApplicationCommandsAndPrints)
