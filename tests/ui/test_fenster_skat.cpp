@@ -637,4 +637,27 @@ TEST_F(GameWindow, TableRequestsNeverWaitForTheGuiThread) {
     QTest::qWait(10);   // the queued refresh finds no window
 }
 
+TEST_F(GameWindow, TrickCardsLieAtTheSeatsScreenPositions) {
+    struct Case {
+        const char* name;
+        const TableLayout& layout;
+        int position;
+        RECTANGLE rect;
+    };
+    const Case cases[] = {
+        {"landscape, right", landscapeLayout(), 0, {512, 314, 144, 216}},
+        {"landscape, own seat", landscapeLayout(), 1, {464, 336, 144, 216}},
+        {"landscape, left", landscapeLayout(), 2, {424, 292, 144, 216}},
+        {"portrait, own seat", portraitLayout(), 1, {336, 460, 144, 216}},
+        {"small, right", smallLayout(), 0, {219, 76, 91, 136}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        window->currentLayout = c.layout;
+        EXPECT_EQ(window->trickCardRect(c.position), c.rect);
+    }
+    // At this program's own table every seat keeps its number.
+    for (int seat = 0; seat < 3; ++seat) EXPECT_EQ(FENSTER_SKAT::screenPositionOfSeat(&server->table, seat), seat);
+}
+
 } // namespace
