@@ -7,7 +7,7 @@
 // values and a hash of every row's record, tricks and deal): a change that
 // keeps the play as it was keeps the signature for the same seed.
 //
-//   bench_headless_games [--logic standin|full] [--games N] [--seed S]
+//   bench_headless_games [--logic NAME] [--games N] [--seed S]
 //                        [--tables DIR] [--out path.skt] [--handoffs]
 //
 // The table plays headless: its loop thread answers the computer seats and
@@ -15,8 +15,11 @@
 // every request and event handed to a queue worker (same games, slower).
 //
 // The stand-in logic is the default, so the stored signature stays that of
-// the stand-in's games; --logic full plays the computer player.
+// the stand-in's games; --logic full plays the computer player (BenchLogics.h
+// lists the names).
 
+#include "BenchArgs.h"
+#include "BenchLogics.h"
 #include "skat/net/LocalMessageWorker.h"
 #include "skat/engine/LocalTischBeobachter.h"
 #include "skat/engine/Skattisch.h"
@@ -207,17 +210,6 @@ private:
     void mixNumber(std::uint32_t n) { mix(std::to_string(n)); }
 };
 
-// A whole argument as a number in [low, high]; false for anything else.
-bool parseNumber(const char* text, unsigned long long low, unsigned long long high, unsigned long long& value)
-{
-    if (!text || *text < '0' || *text > '9')
-        return false;
-    errno = 0;
-    char* end = nullptr;
-    value = std::strtoull(text, &end, 10);
-    return errno == 0 && *end == '\0' && value >= low && value <= high;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -231,16 +223,16 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         const bool hasValue = i + 1 < argc;
         unsigned long long number = 0;
-        if (std::strcmp(argv[i], "--games") == 0 && hasValue && parseNumber(argv[i + 1], 1, 1000000, number)) {
+        if (std::strcmp(argv[i], "--games") == 0 && hasValue && bench_args::parseNumber(argv[i + 1], 1, 1000000, number)) {
             games = static_cast<int>(number);
             ++i;
         } else if (std::strcmp(argv[i], "--seed") == 0 && hasValue
-                   && parseNumber(argv[i + 1], 0, 0xFFFFFFFFull, number)) {
+                   && bench_args::parseNumber(argv[i + 1], 0, 0xFFFFFFFFull, number)) {
             seed = static_cast<std::uint32_t>(number);
             ++i;
         } else if (std::strcmp(argv[i], "--out") == 0 && hasValue) {
             out = argv[++i];
-        } else if (std::strcmp(argv[i], "--logic") == 0 && hasValue && createLogicByName(argv[i + 1])) {
+        } else if (std::strcmp(argv[i], "--logic") == 0 && hasValue && bench_logics::create(argv[i + 1])) {
             logic = argv[++i];
         } else if (std::strcmp(argv[i], "--handoffs") == 0) {
             handoffs = true;
@@ -248,20 +240,20 @@ int main(int argc, char** argv)
             tablesFolder = argv[++i];
         } else {
             std::fprintf(stderr,
-                         "bad argument: %s\nusage: %s [--logic standin|full] [--games 1..1000000] "
+                         "bad argument: %s\nusage: %s [--logic %s] [--games 1..1000000] "
                          "[--seed 0..4294967295] [--tables DIR] [--out path.skt] [--handoffs]\n",
-                         argv[i], argv[0]);
+                         argv[i], argv[0], bench_logics::NAMES);
             return 2;
         }
     }
     VL_TABELLEN::useFolder(tablesFolder);
-    if (logic == "full")
+    if (bench_logics::usesTables(logic))
         VL_TABELLEN::instance(); // read the tables before the clock starts
 
     auto services = std::make_shared<QuietServices>();
     services->seed(seed);
     installTableServices(services);
-    setComputerLogicFactory([logic] { return std::make_unique<TimedLogic>(createLogicByName(logic)); });
+    setComputerLogicFactory([logic] { return std::make_unique<TimedLogic>(bench_logics::create(logic)); });
 
     const auto start = std::chrono::steady_clock::now();
     int played = 0;
