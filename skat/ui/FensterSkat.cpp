@@ -138,7 +138,10 @@ FENSTER_SKAT::FENSTER_SKAT(MAIN_WINDOW_SHELL& shell) : shell_(shell) {
 }
 
 FENSTER_SKAT::~FENSTER_SKAT() {
-    if (installedTableWindows_) installTableWindows(nullptr);
+    if (tableWindows_) {
+        tableWindows_->detach();
+        if (tableWindows() == tableWindows_) installTableWindows(nullptr);
+    }
     if (hookedImages_) BILDER::instance().onCardSetChanged = nullptr;
     for (PLAYER_EINBLATT_VIEW& hand : handViews) hand.clearCardViews();
     ownedController_.reset();
@@ -180,8 +183,8 @@ void FENSTER_SKAT::create() {
     overlay_.hostWindow = this;
     BILDER::instance().onCardSetChanged = [this] { onCardSetChanged(); };
     hookedImages_ = true;
-    installTableWindows(std::make_shared<FENSTER_SKAT_TABLE_WINDOWS>(*this));
-    installedTableWindows_ = true;
+    tableWindows_ = std::make_shared<FENSTER_SKAT_TABLE_WINDOWS>(*this);
+    installTableWindows(tableWindows_);
     attachSeats();
 
     RECTANGLE work{0, 0, landscape.designWidth(), landscape.designHeight()};
