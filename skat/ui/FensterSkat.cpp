@@ -94,6 +94,7 @@ void FENSTER_SKAT_CONTROLLER::updateView() {
 void FENSTER_SKAT_CONTROLLER::beginCardChoice(CardId) {
     if (!view) return;
     inputMode = INPUT_CARD_PLAY;
+    flags[1] = 0;
     updateView();
     view->handControllers[0].setInputMode(HAND_INPUT_PLAY);
     view->invalidate();
@@ -138,7 +139,10 @@ FENSTER_SKAT::FENSTER_SKAT(MAIN_WINDOW_SHELL& shell) : shell_(shell) {
 }
 
 FENSTER_SKAT::~FENSTER_SKAT() {
-    if (installedTableWindows_) installTableWindows(nullptr);
+    if (tableWindows_) {
+        tableWindows_->detach();
+        if (tableWindows() == tableWindows_) installTableWindows(nullptr);
+    }
     if (hookedImages_) BILDER::instance().onCardSetChanged = nullptr;
     for (PLAYER_EINBLATT_VIEW& hand : handViews) hand.clearCardViews();
     ownedController_.reset();
@@ -180,8 +184,8 @@ void FENSTER_SKAT::create() {
     overlay_.hostWindow = this;
     BILDER::instance().onCardSetChanged = [this] { onCardSetChanged(); };
     hookedImages_ = true;
-    installTableWindows(std::make_shared<FENSTER_SKAT_TABLE_WINDOWS>(*this));
-    installedTableWindows_ = true;
+    tableWindows_ = std::make_shared<FENSTER_SKAT_TABLE_WINDOWS>(*this);
+    installTableWindows(tableWindows_);
     attachSeats();
 
     RECTANGLE work{0, 0, landscape.designWidth(), landscape.designHeight()};
@@ -543,13 +547,21 @@ void FENSTER_SKAT::paintModeContent(VORDIX_ZEICHENBEREICH& area, SKATTISCH& tabl
 void FENSTER_SKAT::paintTrickCards(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table) {
     const STICH& trick = table.cards.trick;
     const int leader = table.cards.AUSP;
-    if (leader < 0) return;
     BILDER& images = BILDER::instance();
-    for (int place = 0; place < trick.count() && place < 3; ++place) {
+    for (int place = 0; leader >= 0 && place < trick.count() && place < 3; ++place) {
         const KARTE* card = trick.card(place);
         if (!card || !isRealCard(card->id())) continue;
         const RECTANGLE r = trickCardRect(screenPositionOfSeat(&table, (leader + place) % 3));
         images.drawCard(card->id(), area, r.x, r.y, r.width, r.height, 0.0f);
+    }
+    // The user's card stands on the table from the click on, before the
+    // game has taken it from the hand.
+    const PLAYER_EINBLATT_CONTROLLER& own = handControllers[0];
+    const bool onItsWay = controller->flags[1] && own.chosen != NO_CARD && own.seat >= 0 && own.seat <= 2 &&
+                          table.cards.hands[own.seat].hasCard(own.chosen) && trick.count() < 3;
+    if (onItsWay) {
+        const RECTANGLE r = trickCardRect(1);
+        images.drawCard(own.chosen, area, r.x, r.y, r.width, r.height, 0.0f);
     }
 }
 

@@ -24,6 +24,7 @@
 
 class FENSTER_SKAT;
 class FENSTER_SKAT_CONTROLLER;
+class FENSTER_SKAT_TABLE_WINDOWS;
 class MAIN_WINDOW_SHELL;
 class SKATTISCH;
 class VORDIX_APPLICATION_imp;
@@ -214,5 +215,5 @@ private:
     bool isFullScreen_ = false;
     int backgroundPaints_ = 0;
     bool hookedImages_ = false;   // the image cache calls onCardSetChanged
-    bool installedTableWindows_ = false;
+    std::shared_ptr<FENSTER_SKAT_TABLE_WINDOWS> tableWindows_;
 };

@@ -5,6 +5,7 @@
 #include "skat/app/Bilder.h"
 #include "skat/app/UserPrefs.h"
 #include "skat/engine/Skattisch.h"
+#include "skat/engine/TableWindows.h"
 #include "skat/ui/FensterSkat.h"
 #include "skat/ui/LocalTableServer.h"
 #include "skat/ui/MainWindowShell.h"
@@ -610,6 +611,53 @@ TEST_F(GameWindow, AClickOrEnterPlaysTheCardForTheWaitingHuman) {
         installTableServer(server);
         window->attachSeats();
     }
+}
+
+// The table's threads hand work to the window without waiting for the GUI
+// thread (which may be joining them), and work for a window that is gone
+// is dropped.
+TEST_F(GameWindow, TableRequestsNeverWaitForTheGuiThread) {
+    dealGrandWithSpadeLead(server->table);
+    window->attachSeats();
+    std::shared_ptr<TABLE_WINDOWS> windows = tableWindows();
+    std::thread worker([&] {
+        windows->refreshMainWindow(server->table);
+        windows->beginCardChoice(server->table, NO_CARD);
+    });
+    worker.join();   // would hang if the worker waited for this thread
+    EXPECT_EQ(window->handControllers[0].inputMode, HAND_INPUT_NONE) << "not yet run";
+    QTest::qWait(10);
+    EXPECT_EQ(window->handControllers[0].inputMode, HAND_INPUT_PLAY);
+    EXPECT_EQ(window->handViews[0].cardViews().size(), 10u);
+
+    std::thread late([&] { windows->refreshMainWindow(server->table); });
+    late.join();
+    window.reset();
+    EXPECT_EQ(tableWindows().get() == windows.get(), false) << "the window uninstalls itself";
+    QTest::qWait(10);   // the queued refresh finds no window
+}
+
+TEST_F(GameWindow, TrickCardsLieAtTheSeatsScreenPositions) {
+    struct Case {
+        const char* name;
+        const TableLayout& layout;
+        int position;
+        RECTANGLE rect;
+    };
+    const Case cases[] = {
+        {"landscape, right", landscapeLayout(), 0, {512, 314, 144, 216}},
+        {"landscape, own seat", landscapeLayout(), 1, {464, 336, 144, 216}},
+        {"landscape, left", landscapeLayout(), 2, {424, 292, 144, 216}},
+        {"portrait, own seat", portraitLayout(), 1, {336, 460, 144, 216}},
+        {"small, right", smallLayout(), 0, {219, 76, 91, 136}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        window->currentLayout = c.layout;
+        EXPECT_EQ(window->trickCardRect(c.position), c.rect);
+    }
+    // At this program's own table every seat keeps its number.
+    for (int seat = 0; seat < 3; ++seat) EXPECT_EQ(FENSTER_SKAT::screenPositionOfSeat(&server->table, seat), seat);
 }
 
 } // namespace
