@@ -136,6 +136,10 @@ FENSTER_SKAT::FENSTER_SKAT(MAIN_WINDOW_SHELL& shell) : shell_(shell) {
         handViews[i].controller = &handControllers[i];
         handControllers[i].view = &handViews[i];
     }
+    biddingView.hostWindow = this;
+    biddingView.mainWindow = this;
+    biddingView.controller = &biddingController;
+    biddingController.view = &biddingView;
 }
 
 FENSTER_SKAT::~FENSTER_SKAT() {
@@ -262,6 +266,7 @@ void FENSTER_SKAT::prepareImages(TableLayout layout) {
         implementor()->setControlGeometry(TUTOR_TEXT_CONTROL, tutorTextRect.x, tutorTextRect.y, tutorTextRect.width,
                                           tutorTextRect.height);
     placeHandViews();
+    biddingView.setPosition(originX, originY);
 }
 
 void FENSTER_SKAT::placeHandViews() {
@@ -637,6 +642,7 @@ void FENSTER_SKAT::paintOverlay(VORDIX_ZEICHENBEREICH& area) {
     auto server = tableServer();
     if (table && server && !server->isDisplayActive()) return;
     if (table) paintKontraRe(area, *table);
+    biddingView.draw(area);
     if (showsStartButtons(table)) {
         paintStartButtons(area, table);
     } else {
@@ -728,6 +734,7 @@ void FENSTER_SKAT::handleKey(VORDIX_MESSAGE& message, SKATTISCH& table) {
     // handling take theirs here once they are on the table. A finished trick
     // is taken away by any key.
     handViews[0].onKey(message);
+    biddingView.onKey(message);
     if (table.currentIndex == STATE_STICH_ABLEGEN && HUMAN_PLAYER::awaited()) HUMAN_PLAYER::answerConfirm();
 }
 
@@ -817,6 +824,7 @@ void FENSTER_SKAT::handlePress(VORDIX_MESSAGE& message, SKATTISCH& table) {
         }
     }
     if (handleKontraRe(message, table)) return;
+    biddingView.onMouse(message);
     handViews[0].onMouse(message);
     // A click anywhere takes a finished trick away.
     if (table.currentIndex == STATE_STICH_ABLEGEN && HUMAN_PLAYER::awaited()) HUMAN_PLAYER::answerConfirm();

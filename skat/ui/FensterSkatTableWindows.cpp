@@ -1,5 +1,6 @@
 #include "skat/ui/FensterSkatTableWindows.h"
 
+#include "skat/engine/Skattisch.h"
 #include "skat/ui/FensterSkat.h"
 #include "skat/ui/TableServerAccess.h"
 
@@ -26,9 +27,14 @@ void FENSTER_SKAT_TABLE_WINDOWS::post(std::function<void(FENSTER_SKAT_CONTROLLER
     QMetaObject::invokeMethod(app, std::move(run), Qt::QueuedConnection);
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::offerBid(SKATTISCH&, int, const std::wstring&) {
-    // The hands are dealt by the time the first bid is asked for.
-    post([](FENSTER_SKAT_CONTROLLER& c) { c.updateView(); });
+void FENSTER_SKAT_TABLE_WINDOWS::offerBid(SKATTISCH& table, int, const std::wstring&) {
+    // Read now: the record stands still while the table waits for the answer.
+    const int mode = table.record.REIZEN_MODUS;
+    const int index = table.record.REIZ_INDEX;
+    post([mode, index](FENSTER_SKAT_CONTROLLER& c) {
+        c.updateView();
+        if (c.view) c.view->biddingController.offerBid(L"", mode, index);
+    });
 }
 
 void FENSTER_SKAT_TABLE_WINDOWS::beginCardChoice(SKATTISCH&, CardId hint) {
