@@ -582,3 +582,52 @@ TEST_F(ServerTest, NetworkCommandsAreNotAvailableAndLeaveTheTable)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ServerTest, DistributionCommandsDealTheEditorsCardsToTheirPlayers)
+{
+    humanInSlot0 = true; // the game then waits for the user's bid
+    KARTENVERTEILUNG deal;
+    CardSet all = 0;
+    for (Seat s = 0; s < 3; ++s) {
+        deal.hands[s].assignCards(DEAL[static_cast<std::size_t>(s)]);
+        all |= DEAL[static_cast<std::size_t>(s)];
+    }
+    const CardId first = cardIdOfBit(lowestBit(~all));
+    deal.skat = SKAT(first, cardIdOfBit(lowestBit(~all & ~cardMaskOfId(first))));
+    deal.vhPos = H;
+    struct Case {
+        const char* name;
+        bool byUser;
+        std::array<int, 3> kinds; // by slot
+    };
+    const Case cases[] = {
+        {"current players", false, {PLAYER_KIND_HUMAN, PLAYER_KIND_COMPUTER, PLAYER_KIND_COMPUTER}},
+        {"the user plays all hands", true, {PLAYER_KIND_HUMAN, PLAYER_KIND_HUMAN, PLAYER_KIND_HUMAN}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.byUser)
+            server->playDistributionByUser(deal);
+        else
+            server->playDistribution(deal);
+        EXPECT_TRUE(table().isLoopRunning());
+        EXPECT_EQ(table().modus.mode, MODE_DISTRIBUTION);
+        EXPECT_TRUE(table().modus.freeGame);
+        for (int slot = 0; slot < 3; ++slot)
+            EXPECT_EQ(table().playerInSlot(slot)->kind(), c.kinds[static_cast<std::size_t>(slot)]);
+        EXPECT_TRUE(eventually([&] {
+            std::lock_guard lock(table().tableLock);
+            for (Seat s = 0; s < 3; ++s)
+                if (table().cards.hands[static_cast<std::size_t>(s)].cardSet() != DEAL[static_cast<std::size_t>(s)])
+                    return false;
+            return true;
+        }));
+        dialogs->answers = {true}; // leave this game for the next case
+    }
+    // Leaving the running distribution game was asked with the question for special games.
+    EXPECT_EQ(dialogs->asked(), (std::vector<std::string>{"leave:2"}));
+}
+
+} // namespace
