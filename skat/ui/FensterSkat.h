@@ -10,6 +10,7 @@
 #include "skat/engine/Skat.h"
 #include "skat/ui/EinblattView.h"
 #include "skat/ui/GenericView.h"
+#include "skat/ui/ReizenView.h"
 #include "skat/ui/SkatButton.h"
 #include "skat/ui/TableLayout.h"
 #include "vordix/Bitmap.h"
@@ -167,6 +168,8 @@ public:
     std::array<SeatText, 3> seatTexts;
     std::array<PLAYER_EINBLATT_VIEW, 3> handViews;
     std::array<PLAYER_EINBLATT_CONTROLLER, 3> handControllers;
+    REIZEN_VIEW biddingView;
+    REIZEN_CONTROLLER biddingController;
 
     // What the overlay draws (also painted by tests straight into a bitmap).
     void paintOverlay(VORDIX_ZEICHENBEREICH& area);

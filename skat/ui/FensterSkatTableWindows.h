@@ -23,6 +23,21 @@ public:
     void refreshMainWindow(SKATTISCH& table) override;
     void announceComputerCard(SKATTISCH& table, int trickPlace) override;
 
+    // The table events' steps that the hands and the trick show.
+    bool hasMainWindow() const override { return true; }
+    void setInputMode(int mode) override;
+    void updateView() override;
+    void repaint() override;
+    void layoutViews() override;
+    void relayout() override;
+    void rebuildCardViews() override;
+    void setHand(Seat seat, CardSet hand) override;
+    void refreshHands() override;
+    void invalidateHandView() override;
+    void dealCards(int cutPosition) override;
+    void removeCard(Seat seat, CardId card) override;
+    void showWinningCard() override;
+
 private:
     void post(std::function<void(FENSTER_SKAT_CONTROLLER&)> work);
 

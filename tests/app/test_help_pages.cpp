@@ -120,3 +120,20 @@ TEST(HelpPages, EveryPageIsReachableFromTheWelcomePage) {
         }
     }
 }
+
+// The text browser forgives a lot, but an unclosed table or list swallows the
+// rest of the page: every block element we use is closed as often as opened.
+TEST(HelpPages, BlockElementsAreBalanced) {
+    const QStringList tags = {QStringLiteral("html"), QStringLiteral("body"), QStringLiteral("h1"),
+                              QStringLiteral("h2"),   QStringLiteral("p"),    QStringLiteral("table"),
+                              QStringLiteral("tr"),   QStringLiteral("ul"),   QStringLiteral("ol"),
+                              QStringLiteral("li"),   QStringLiteral("b"),    QStringLiteral("a")};
+    for (const QString& page : allPages()) {
+        const QString html = readPage(kHelp + QLatin1Char('/') + page);
+        for (const QString& tag : tags) {
+            const QRegularExpression open(QStringLiteral("<%1[\\s>]").arg(tag));
+            const QRegularExpression close(QStringLiteral("</%1>").arg(tag));
+            EXPECT_EQ(html.count(open), html.count(close)) << page.toStdString() << " <" << tag.toStdString() << ">";
+        }
+    }
+}
