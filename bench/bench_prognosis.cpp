@@ -5,12 +5,15 @@
 // microseconds (the updating thread's CPU time), and how many fits fell
 // back to least squares.
 //
-//   bench_prognosis [--seed S] [--updates N]
+//   bench_prognosis [--seed S] [--updates N] [--without KEY]
+//
+// --without leaves out the heuristic of that key (e.g. REIZBARE_VERTEILUNG).
 
 #include "skat/engine/Einblatt.h"
 #include "skat/logic/CharakterCreator.h"
 #include "skat/logic/CharakterQuery.h"
 #include "skat/logic/PreplayTables.h"
+#include "skat/logic/VerteilungsHeuristik.h"
 #include "skat/logic/Verteilungsprognose.h"
 #include "skat/logic/Vorlogik.h"
 
@@ -20,6 +23,7 @@
 #include <cstring>
 #include <ctime>
 #include <random>
+#include <string>
 #include <vector>
 
 namespace {
@@ -79,13 +83,16 @@ int main(int argc, char** argv)
 {
     unsigned seed = 2026;
     int updates = 2000;
+    std::string without;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--seed") && i + 1 < argc)
             seed = static_cast<unsigned>(std::strtoul(argv[++i], nullptr, 10));
         else if (!std::strcmp(argv[i], "--updates") && i + 1 < argc)
             updates = std::max(1, std::atoi(argv[++i]));
+        else if (!std::strcmp(argv[i], "--without") && i + 1 < argc)
+            without = argv[++i];
         else {
-            std::printf("usage: bench_prognosis [--seed S] [--updates N]\n");
+            std::printf("usage: bench_prognosis [--seed S] [--updates N] [--without KEY]\n");
             return !std::strcmp(argv[i], "--help") ? 0 : 2;
         }
     }
@@ -111,6 +118,8 @@ int main(int argc, char** argv)
     profiles.setLoaded(true);
     CHARAKTER_QUERY_API query(&profiles);
     VERTEILUNGS_PROGNOSE prognosis({&vorlogik, &query});
+    std::erase_if(prognosis.heuristics(),
+                  [&](const auto& h) { return std::string(h->key.begin(), h->key.end()) == without; });
 
     std::vector<double> times;
     int fallbacks = 0;

@@ -14,7 +14,7 @@ case $kind in
     build=${SKAT_BUILD_DIR:-$root/build-asan} ;;
   thread)
     flags="-fsanitize=thread"
-    labels=${2:-ipc|engine|logic|windows|vordix}
+    labels=${2:-ipc|engine|logic|net|windows|vordix}
     build=${SKAT_BUILD_DIR:-$root/build-tsan} ;;
   *) echo "usage: $0 address|thread [ctest label regex]" >&2; exit 2 ;;
 esac

@@ -17,6 +17,10 @@ public:
     void notifyWithValue(int event, int value) override;
 
     bool isLocal() const override { return true; }
+    // The windows' steps of an event (on the table server's worker; see
+    // LocalTableEvents.cpp). Nothing happens without a main window.
+    void handleEvent(int event) override;
+    void handleEventWithValue(int event, int value) override;
 
 private:
     void handOff(int event, int value);

@@ -389,7 +389,9 @@ void HUMAN_PLAYER::cut()
 void HUMAN_PLAYER::bid()
 {
     awaitAnswer();
-    tableWindows()->offerBid(table_->windowsTable(), valueAsked(situation_.record), name());
+    const auto windows = tableWindows();
+    windows->setInputMode(7); // the bidding panel takes the answer
+    windows->offerBid(table_->windowsTable(), valueAsked(situation_.record), name());
 }
 
 void HUMAN_PLAYER::chooseSkatOrHand()
@@ -432,7 +434,9 @@ void HUMAN_PLAYER::playCard()
     }
     const CardId hint = proposedCard(*table_, *logic_, situation_);
     awaitAnswer();
-    tableWindows()->beginCardChoice(table_->windowsTable(), hint);
+    const auto windows = tableWindows();
+    windows->setInputMode(15); // the hand view takes a card
+    windows->beginCardChoice(table_->windowsTable(), hint);
 }
 
 void HUMAN_PLAYER::confirmTrick()

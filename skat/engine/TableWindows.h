@@ -41,6 +41,58 @@ public:
     virtual void refreshMainWindow(SKATTISCH& table);
     // A computer card is about to be shown at this place (0..2) of the trick.
     virtual void announceComputerCard(SKATTISCH& table, int trickPlace);
+
+    // The steps by which table events are shown (the local observer runs
+    // them on the table server's worker; the windows marshal them to the
+    // GUI thread). Seats are table seats 0..2; texts are text-table keys,
+    // with the value written into the text where it has a place for one.
+    // Without a main window no event is shown.
+    virtual bool hasMainWindow() const;
+    virtual void setInputMode(int mode);
+    // The pile view: 0 hidden, 4 after the deal, 5 in the settlement row.
+    virtual void setPileMode(int mode);
+    virtual void clearBubbles();
+    virtual void clearSelectedCards();
+    virtual void updateView();
+    virtual void clearHighlight();
+    virtual void repaint();
+    virtual void layoutViews();
+    virtual void relayout();
+    virtual void refreshGameDialogs();
+    virtual void showMainWindow();
+    virtual void updateInfoText();
+    virtual void updateInfoTextOnce();
+    virtual void clearInfoShown();
+    virtual void refreshBidding();
+    virtual void refreshTricksWindow();
+    virtual void refreshSheetWindow(bool withTitle);
+    virtual void rebuildCardViews();
+    // Each hand view shows its seat's hand; refreshHands re-sorts them.
+    virtual void setHand(Seat seat, CardSet hand);
+    virtual void refreshHands();
+    virtual void showOpenHands(Seat actingSeat);
+    virtual void setCalculatorHand(Seat seat);
+    virtual void invalidateHandView();
+    virtual void showWinningCard();
+    virtual void onSettlement();
+    virtual void showExerciseDialog();
+    // The pile shuffles and is cut (a new deal), then the hands are dealt
+    // from the cut position.
+    virtual void showShuffle();
+    virtual void showCut();
+    virtual void dealCards(int cutPosition);
+    // A computer's card flies from its hand to the trick place (0..2).
+    virtual void animateCardToTrick(Seat seat, CardId card, int trickPlace);
+    virtual void removeCard(Seat seat, CardId card);
+    // The overlay message at the seat (-1: the middle of the table).
+    virtual void showOverlay(const std::wstring& textKey, int seat, int value, bool firstFlag);
+    virtual void hideOverlay();
+    virtual void playSpeaker(const std::wstring& phrase);
+    virtual void playVoice(const std::wstring& phrase, Seat seat);
+    virtual void announceGame(const SPIELSTRUCT& record);
+    virtual void playCardSound();
+    // Holds the game (the worker waits, the GUI goes on).
+    virtual void pause(int ms);
 };
 
 std::shared_ptr<TABLE_WINDOWS> tableWindows();

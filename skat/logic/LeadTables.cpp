@@ -101,8 +101,14 @@ bool SL_TABELLEN::ensureLoaded()
 {
     std::lock_guard lock(loadMutex_);
     if (!loaded_ && buffers_[0].empty())
-        loadConfigured(L"Standard");
+        loadConfigured(L"Standard", preferredFolder_);
     return loaded_;
+}
+
+void SL_TABELLEN::useFolder(const std::filesystem::path& folder)
+{
+    std::lock_guard lock(loadMutex_);
+    preferredFolder_ = folder;
 }
 
 int SL_TABELLEN::entryByte(FileIndex file, long index) const

@@ -57,6 +57,8 @@ public:
     // Loads the standard set from the default folder once; later calls only
     // answer whether a set is loaded. Safe from any thread.
     bool ensureLoaded();
+    // The folder ensureLoaded reads from instead of the default one.
+    void useFolder(const std::filesystem::path& folder);
 
     bool loaded() const { return loaded_; }
     const std::filesystem::path& folder() const { return folder_; }
@@ -73,6 +75,7 @@ protected:
     std::filesystem::path folder_;
     std::wstring baseName_ = L"Standard";
     bool loaded_ = false;
+    std::filesystem::path preferredFolder_;
     std::mutex loadMutex_;
 };
 

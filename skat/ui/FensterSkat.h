@@ -10,6 +10,7 @@
 #include "skat/engine/Skat.h"
 #include "skat/ui/EinblattView.h"
 #include "skat/ui/GenericView.h"
+#include "skat/ui/ReizenView.h"
 #include "skat/ui/SkatButton.h"
 #include "skat/ui/TableLayout.h"
 #include "vordix/Bitmap.h"
@@ -24,6 +25,7 @@
 
 class FENSTER_SKAT;
 class FENSTER_SKAT_CONTROLLER;
+class FENSTER_SKAT_TABLE_WINDOWS;
 class MAIN_WINDOW_SHELL;
 class SKATTISCH;
 class VORDIX_APPLICATION_imp;
@@ -166,6 +168,8 @@ public:
     std::array<SeatText, 3> seatTexts;
     std::array<PLAYER_EINBLATT_VIEW, 3> handViews;
     std::array<PLAYER_EINBLATT_CONTROLLER, 3> handControllers;
+    REIZEN_VIEW biddingView;
+    REIZEN_CONTROLLER biddingController;
 
     // What the overlay draws (also painted by tests straight into a bitmap).
     void paintOverlay(VORDIX_ZEICHENBEREICH& area);
@@ -214,5 +218,5 @@ private:
     bool isFullScreen_ = false;
     int backgroundPaints_ = 0;
     bool hookedImages_ = false;   // the image cache calls onCardSetChanged
-    bool installedTableWindows_ = false;
+    std::shared_ptr<FENSTER_SKAT_TABLE_WINDOWS> tableWindows_;
 };

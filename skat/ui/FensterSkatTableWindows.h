@@ -1,14 +1,21 @@
 #pragma once
-// What the table asks of the main game window, handed to the window on the
-// GUI thread: the game thread waits until the window has taken it up.
+// What the table asks of the main game window, posted to the GUI thread.
+// The table's threads never wait for the GUI thread here: the GUI thread
+// may itself be waiting for them (stopping a game joins its threads).
 
 #include "skat/engine/TableWindows.h"
 
+#include <functional>
+#include <memory>
+
 class FENSTER_SKAT;
+class FENSTER_SKAT_CONTROLLER;
 
 class FENSTER_SKAT_TABLE_WINDOWS : public TABLE_WINDOWS {
 public:
-    explicit FENSTER_SKAT_TABLE_WINDOWS(FENSTER_SKAT& window) : window_(window) {}
+    explicit FENSTER_SKAT_TABLE_WINDOWS(FENSTER_SKAT& window);
+    // The window goes: work still queued for it is dropped (GUI thread).
+    void detach();
 
     void offerBid(SKATTISCH& table, int value, const std::wstring& playerName) override;
     void beginCardChoice(SKATTISCH& table, CardId hint) override;
@@ -16,6 +23,24 @@ public:
     void refreshMainWindow(SKATTISCH& table) override;
     void announceComputerCard(SKATTISCH& table, int trickPlace) override;
 
+    // The table events' steps that the hands and the trick show.
+    bool hasMainWindow() const override { return true; }
+    void setInputMode(int mode) override;
+    void updateView() override;
+    void repaint() override;
+    void layoutViews() override;
+    void relayout() override;
+    void rebuildCardViews() override;
+    void setHand(Seat seat, CardSet hand) override;
+    void refreshHands() override;
+    void invalidateHandView() override;
+    void dealCards(int cutPosition) override;
+    void removeCard(Seat seat, CardId card) override;
+    void showWinningCard() override;
+
 private:
-    FENSTER_SKAT& window_;
+    void post(std::function<void(FENSTER_SKAT_CONTROLLER&)> work);
+
+    // Read and cleared on the GUI thread only.
+    std::shared_ptr<FENSTER_SKAT*> window_;
 };

@@ -99,3 +99,19 @@ TEST(ComputerPlayer, AdviceOfASuit)
 }
 
 } // namespace
+
+namespace {
+
+TEST(ComputerPlayer, DeclarerKnowsItsDiscardNotTheSkatOfAHandGame)
+{
+    GameSnapshot game;
+    game.seat = 0;
+    game.record.ALLEIN = 0;
+    game.record.SPIELART = SPIELART(GAME_CLUBS, WIN_LEVEL_WITH_SKAT);
+    game.laidAway = cardsOf("HA H1");
+    EXPECT_EQ(COMPUTER_LOGIK::viewOf(game).knownAway, cardsOf("HA H1"));
+    game.record.SPIELART = SPIELART(GAME_CLUBS, WIN_LEVEL_HAND);
+    EXPECT_EQ(COMPUTER_LOGIK::viewOf(game).knownAway, 0u);
+}
+
+} // namespace

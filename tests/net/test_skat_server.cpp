@@ -253,7 +253,10 @@ TEST_F(ServerTest, TableEventWithoutTableIsDroppedAndReleasesTheWaitingLoop)
 
 // --- start-up ----------------------------------------------------------------------
 
-TEST_F(ServerTest, StartUpResumesAGameSavedInCardPlayWithTheSameResult)
+// Plays the diamonds game once uninterrupted (its record is returned) and
+// once until the program shuts down in the fifth card request, which leaves
+// the running game and the sheet where start-up looks for them.
+SPIELSTRUCT saveGameInCardPlay()
 {
     SPIELSTRUCT uninterrupted;
     {
@@ -262,29 +265,32 @@ TEST_F(ServerTest, StartUpResumesAGameSavedInCardPlayWithTheSameResult)
         scriptDiamondsGame();
         harness.stopAfterGames = 1;
         harness.table->modus.setNextOfList(harness.table->sheet);
-        ASSERT_TRUE(harness.playToEnd());
-        ASSERT_EQ(harness.settled().size(), 1u);
-        uninterrupted = harness.settled()[0];
+        EXPECT_TRUE(harness.playToEnd());
+        EXPECT_EQ(harness.settled().size(), 1u);
+        if (!harness.settled().empty())
+            uninterrupted = harness.settled()[0];
     }
-    {
-        // The program shuts down in the fifth card request; the running game
-        // and the sheet are saved where start-up looks for them.
-        TableHarness harness;
-        harness.scriptDeal(DEAL, V);
-        scriptDiamondsGame();
-        harness.table->setSavesFiles(true);
-        harness.table->runningGame.file = fileInSheetsFolder(L"LfdSpiel.skt");
-        harness.table->sheet.file = fileInSheetsFolder(L"Aktuell.skt");
-        int cardStates = 0;
-        harness.onStateEntered = [&](int index) {
-            if (index == STATE_KARTE_AUSSPIELEN && ++cardStates == 5) {
-                harness.services->closing = true;
-                harness.table->stopGameLoop();
-            }
-        };
-        harness.table->modus.setNextOfList(harness.table->sheet);
-        ASSERT_TRUE(harness.playToEnd());
-    }
+    TableHarness harness;
+    harness.scriptDeal(DEAL, V);
+    scriptDiamondsGame();
+    harness.table->setSavesFiles(true);
+    harness.table->runningGame.file = fileInSheetsFolder(L"LfdSpiel.skt");
+    harness.table->sheet.file = fileInSheetsFolder(L"Aktuell.skt");
+    int cardStates = 0;
+    harness.onStateEntered = [&](int index) {
+        if (index == STATE_KARTE_AUSSPIELEN && ++cardStates == 5) {
+            harness.services->closing = true;
+            harness.table->stopGameLoop();
+        }
+    };
+    harness.table->modus.setNextOfList(harness.table->sheet);
+    EXPECT_TRUE(harness.playToEnd());
+    return uninterrupted;
+}
+
+TEST_F(ServerTest, StartUpResumesAGameSavedInCardPlayWithTheSameResult)
+{
+    const SPIELSTRUCT uninterrupted = saveGameInCardPlay();
     ASSERT_TRUE(fs::exists(sheets / "LfdSpiel.skt"));
     // The harness restored the defaults; the server runs with this test's.
     installTableServices(services);
@@ -299,6 +305,82 @@ TEST_F(ServerTest, StartUpResumesAGameSavedInCardPlayWithTheSameResult)
     EXPECT_EQ(finishedGames()[0], uninterrupted);
     EXPECT_EQ(observer->codes().front(), GAME_RESUMED);
     EXPECT_EQ(dialogs->asked(), std::vector<std::string>{}); // an empty sheet needs no question
+}
+
+// Finished games go to the server's history sheet, as in the program.
+class ServerStatistics : public TestServices {
+public:
+    explicit ServerStatistics(SKAT_SERVER& server) : server_(server) {}
+    void addToStatisticsSheet(const SPIELSTRUCT& record, const SPIELKARTEN& cards) override
+    {
+        adding = true;
+        server_.addToStatisticsSheet(record, cards);
+    }
+    std::atomic<bool> adding{false};
+    void saveStatisticsSheet() override { server_.saveStatisticsSheet(); }
+
+private:
+    SKAT_SERVER& server_;
+};
+
+TEST_F(ServerTest, ResumedGameSettledWhileTheDataLoadsDoesNotDeadlock)
+{
+    saveGameInCardPlay();
+    auto statistics = std::make_shared<ServerStatistics>(*server);
+    installTableServices(statistics);
+    setComputerLogicFactory([] { return std::make_unique<ScriptedLogic>(); });
+    scriptDiamondsGame();
+    VORDIX_FOLDER folder;
+    folder.setPath(home.wstring() + L"/");
+    {
+        LISTE shipped; // an empty shipped history, so that the load completes
+        shipped.file = VORDIX_FILE(folder, L"Shipped.skt");
+        ASSERT_TRUE(shipped.save());
+    }
+    server->setHistoryFiles(VORDIX_FILE(folder, L"Historie.skt"), VORDIX_FILE(folder, L"Shipped.skt"));
+    // The profiles are built slowly: the resumed game settles meanwhile and
+    // its statistics wait for the data lock.
+    server->setProfileFeeder([&](const LISTE&) {
+        for (int i = 0; i < 500 && !statistics->adding; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    });
+    // The start-state refresh stands for the GUI thread, which may be busy
+    // reading the history sheet (the statistics dialog) when it comes: it
+    // must not come while the data lock is held.
+    std::atomic<int> refreshFailures{0};
+    struct Refresh : ScriptedDialogs {
+        SKAT_SERVER* server = nullptr;
+        std::atomic<int>* failures = nullptr;
+        void refreshStartState() override
+        {
+            if (!server->dataLoaded())
+                return;
+            auto read = std::make_shared<std::promise<void>>();
+            std::future<void> done = read->get_future();
+            std::thread([s = server, read] {
+                s->withStatisticsSheet([](LISTE&) {});
+                read->set_value();
+            }).detach();
+            if (done.wait_for(std::chrono::seconds(5)) != std::future_status::ready)
+                ++*failures;
+        }
+    };
+    auto refresh = std::make_shared<Refresh>();
+    refresh->server = server.get();
+    refresh->failures = &refreshFailures;
+    installServerDialogs(refresh);
+
+    server->startDataLoading();
+    server->loadRunningGame();
+    ASSERT_TRUE(eventually([&] { return finishedGames().size() == 1; }));
+    ASSERT_TRUE(table().waitForLoopEnd(20000));
+    server->joinDataLoading();
+    EXPECT_TRUE(server->dataLoaded());
+    EXPECT_EQ(refreshFailures.load(), 0);
+    int rows = 0;
+    server->withStatisticsSheet([&](LISTE& sheet) { rows = sheet.rowCount(); });
+    EXPECT_EQ(rows, 1);
 }
 
 TEST_F(ServerTest, StartUpWithoutSavedGameWaitsAndKeepsAnUnreadableSheetAside)
@@ -497,6 +579,55 @@ TEST_F(ServerTest, NetworkCommandsAreNotAvailableAndLeaveTheTable)
     server->joinNetworkGame();
     EXPECT_EQ(dialogs->asked(), (std::vector<std::string>{"unavailable", "unavailable"}));
     EXPECT_EQ(server->currentTable(), before);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ServerTest, DistributionCommandsDealTheEditorsCardsToTheirPlayers)
+{
+    humanInSlot0 = true; // the game then waits for the user's bid
+    KARTENVERTEILUNG deal;
+    CardSet all = 0;
+    for (Seat s = 0; s < 3; ++s) {
+        deal.hands[s].assignCards(DEAL[static_cast<std::size_t>(s)]);
+        all |= DEAL[static_cast<std::size_t>(s)];
+    }
+    const CardId first = cardIdOfBit(lowestBit(~all));
+    deal.skat = SKAT(first, cardIdOfBit(lowestBit(~all & ~cardMaskOfId(first))));
+    deal.vhPos = H;
+    struct Case {
+        const char* name;
+        bool byUser;
+        std::array<int, 3> kinds; // by slot
+    };
+    const Case cases[] = {
+        {"current players", false, {PLAYER_KIND_HUMAN, PLAYER_KIND_COMPUTER, PLAYER_KIND_COMPUTER}},
+        {"the user plays all hands", true, {PLAYER_KIND_HUMAN, PLAYER_KIND_HUMAN, PLAYER_KIND_HUMAN}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.byUser)
+            server->playDistributionByUser(deal);
+        else
+            server->playDistribution(deal);
+        EXPECT_TRUE(table().isLoopRunning());
+        EXPECT_EQ(table().modus.mode, MODE_DISTRIBUTION);
+        EXPECT_TRUE(table().modus.freeGame);
+        for (int slot = 0; slot < 3; ++slot)
+            EXPECT_EQ(table().playerInSlot(slot)->kind(), c.kinds[static_cast<std::size_t>(slot)]);
+        EXPECT_TRUE(eventually([&] {
+            std::lock_guard lock(table().tableLock);
+            for (Seat s = 0; s < 3; ++s)
+                if (table().cards.hands[static_cast<std::size_t>(s)].cardSet() != DEAL[static_cast<std::size_t>(s)])
+                    return false;
+            return true;
+        }));
+        dialogs->answers = {true}; // leave this game for the next case
+    }
+    // Leaving the running distribution game was asked with the question for special games.
+    EXPECT_EQ(dialogs->asked(), (std::vector<std::string>{"leave:2"}));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "skat/app/Bilder.h"
 #include "skat/app/UserPrefs.h"
 #include "skat/engine/Skattisch.h"
+#include "skat/engine/TableWindows.h"
 #include "skat/ui/FensterSkat.h"
 #include "skat/ui/LocalTableServer.h"
 #include "skat/ui/MainWindowShell.h"
@@ -610,6 +611,104 @@ TEST_F(GameWindow, AClickOrEnterPlaysTheCardForTheWaitingHuman) {
         installTableServer(server);
         window->attachSeats();
     }
+}
+
+// The table's threads hand work to the window without waiting for the GUI
+// thread (which may be joining them), and work for a window that is gone
+// is dropped.
+TEST_F(GameWindow, TableRequestsNeverWaitForTheGuiThread) {
+    dealGrandWithSpadeLead(server->table);
+    window->attachSeats();
+    std::shared_ptr<TABLE_WINDOWS> windows = tableWindows();
+    std::thread worker([&] {
+        windows->refreshMainWindow(server->table);
+        windows->beginCardChoice(server->table, NO_CARD);
+    });
+    worker.join();   // would hang if the worker waited for this thread
+    EXPECT_EQ(window->handControllers[0].inputMode, HAND_INPUT_NONE) << "not yet run";
+    QTest::qWait(10);
+    EXPECT_EQ(window->handControllers[0].inputMode, HAND_INPUT_PLAY);
+    EXPECT_EQ(window->handViews[0].cardViews().size(), 10u);
+
+    std::thread late([&] { windows->refreshMainWindow(server->table); });
+    late.join();
+    window.reset();
+    EXPECT_EQ(tableWindows().get() == windows.get(), false) << "the window uninstalls itself";
+    QTest::qWait(10);   // the queued refresh finds no window
+}
+
+TEST_F(GameWindow, TrickCardsLieAtTheSeatsScreenPositions) {
+    struct Case {
+        const char* name;
+        const TableLayout& layout;
+        int position;
+        RECTANGLE rect;
+    };
+    const Case cases[] = {
+        {"landscape, right", landscapeLayout(), 0, {512, 314, 144, 216}},
+        {"landscape, own seat", landscapeLayout(), 1, {464, 336, 144, 216}},
+        {"landscape, left", landscapeLayout(), 2, {424, 292, 144, 216}},
+        {"portrait, own seat", portraitLayout(), 1, {336, 460, 144, 216}},
+        {"small, right", smallLayout(), 0, {219, 76, 91, 136}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        window->currentLayout = c.layout;
+        EXPECT_EQ(window->trickCardRect(c.position), c.rect);
+    }
+    // At this program's own table every seat keeps its number.
+    for (int seat = 0; seat < 3; ++seat) EXPECT_EQ(FENSTER_SKAT::screenPositionOfSeat(&server->table, seat), seat);
+}
+
+TEST_F(GameWindow, BiddingPanelOffersTheValueAndTakesKeysAndClicks) {
+    EXPECT_EQ(bidLabel(18), L"  18 ");
+    EXPECT_EQ(bidLabel(240), L" 240 ");
+    REIZEN_CONTROLLER& bidding = window->biddingController;
+    REIZEN_VIEW& panel = window->biddingView;
+    struct Offer {
+        const char* name;
+        int mode, index;
+        int expectedMode, value;
+        std::wstring text;
+    };
+    const Offer offers[] = {
+        {"naming offers the next value", 1, 0, 1, 18, L"  18 "},
+        {"naming after 22", 1, 3, 1, 23, L"  23 "},
+        {"answering holds the value named", 2, 3, 2, 22, L"Ja"},
+        {"another mode changes nothing", 5, 3, 0, 0, L""},
+    };
+    for (const Offer& o : offers) {
+        SCOPED_TRACE(o.name);
+        bidding.refresh();
+        bidding.offerBid(L"", o.mode, o.index);
+        EXPECT_EQ(bidding.mode, o.expectedMode);
+        EXPECT_EQ(bidding.value, o.value);
+        EXPECT_EQ(bidding.bidText, o.text);
+    }
+    bidding.refresh();
+    grabbed();
+    EXPECT_FALSE(panel.bidButton.visible) << "idle: nothing is drawn";
+    QTest::keyClick(client, Qt::Key_Up);
+    EXPECT_FALSE(panel.bidButton.pressed) << "idle: keys are ignored";
+
+    bidding.offerBid(L"", 1, 0);
+    grabbed();
+    EXPECT_TRUE(panel.bidButton.visible);
+    EXPECT_TRUE(panel.passButton.visible);
+    QTest::keyClick(client, Qt::Key_Return);
+    EXPECT_EQ(bidding.mode, 1) << "Enter with no button chosen does nothing";
+    QTest::keyClick(client, Qt::Key_Up);
+    EXPECT_TRUE(panel.bidButton.pressed);
+    QTest::keyClick(client, Qt::Key_Down);
+    EXPECT_TRUE(panel.passButton.pressed);
+    EXPECT_FALSE(panel.bidButton.pressed);
+    QTest::keyClick(client, Qt::Key_Return);
+    EXPECT_EQ(bidding.mode, 0) << "decided";
+
+    bidding.offerBid(L"", 2, 1);
+    grabbed();
+    click({panel.passButton.x + 40, panel.passButton.y + 26});
+    EXPECT_EQ(bidding.mode, 0) << "a click on pass decides";
 }
 
 } // namespace

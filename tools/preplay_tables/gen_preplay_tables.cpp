@@ -426,7 +426,9 @@ void fillNullTable(VL_TABELLEN& tables, const Samples& samples)
         int level = 0;
         if (it != samples.null.end() && it->second[0] >= 20) {
             const double safe = 1.0 - (it->second[1] + 0.5) / (it->second[0] + 1.0);
-            level = safe >= 0.99 ? 4 : safe >= 0.97 ? 3 : safe >= 0.93 ? 2 : safe >= 0.85 ? 1 : safe >= 0.7 ? 0 : -1;
+            // The simple defenders of these games miss chances that the
+            // open-game analysis takes late in a real game: be strict.
+            level = safe >= 0.995 ? 4 : safe >= 0.985 ? 3 : safe >= 0.96 ? 2 : safe >= 0.92 ? 1 : safe >= 0.8 ? 0 : -1;
         }
         tables.setNullValue(cell.a, cell.b, cell.c, level);
     }

@@ -1,0 +1,345 @@
+// How table events are shown on this program's windows: input modes,
+// views, overlay texts, speech and pauses. These steps run on the table
+// server's worker while the game loop waits in the hand-off, so every pause
+// holds the game but never the GUI.
+
+#include "skat/engine/LocalTischBeobachter.h"
+
+#include "skat/engine/Player.h"
+#include "skat/engine/Skattisch.h"
+#include "skat/engine/TableServices.h"
+#include "skat/engine/TableWindows.h"
+
+namespace {
+
+constexpr int TALK_PAUSE_MS = 1500;
+
+int inputModeOf(int event)
+{
+    switch (event) {
+    case GAME_LOOP_ENDED: return 0;
+    case GAME_FINISHED: return 1;
+    case GAME_RESUMED:
+    case NEW_GAME: return 2;
+    case CUTTING: return 3;
+    case BIDDING_RESTORED:
+    case BIDDING_STARTED: return 7;
+    case ANNOUNCEMENT_RESTORED:
+    case ANNOUNCING_STARTED:
+    case RAMSCH_ANNOUNCED: return 9;
+    default: return -1;
+    }
+}
+
+bool hasPreparation(int event)
+{
+    return event <= NEW_GAME || event == CUTTING || (event >= BIDDING_RESTORED && event <= RAMSCH_ANNOUNCED);
+}
+
+// The user's own seats (and a joined program's) show their moves themselves.
+bool isShownByItsOwnHand(const PLAYER* player)
+{
+    return player && (player->kind() == PLAYER_KIND_HUMAN || player->kind() == PLAYER_KIND_NETWORK_CLIENT);
+}
+
+class EventSteps {
+public:
+    EventSteps(SKATTISCH& table, TABLE_WINDOWS& windows) : table_(table), w_(windows) {}
+
+    void common(int event)
+    {
+        if (hasPreparation(event)) {
+            if (event <= NEW_GAME)
+                w_.clearBubbles();
+            if (const int mode = inputModeOf(event); mode >= 0)
+                w_.setInputMode(mode);
+            if (event >= ANNOUNCEMENT_RESTORED && event <= RAMSCH_ANNOUNCED)
+                w_.clearSelectedCards();
+            w_.updateView();
+            w_.clearHighlight();
+            w_.repaint();
+        }
+        w_.layoutViews();
+        if (event != CARD_PLAYED)
+            w_.refreshGameDialogs();
+    }
+
+    void plain(int event)
+    {
+        switch (event) {
+        case GAME_LOOP_ENDED:
+        case GAME_FINISHED:
+            w_.updateInfoText();
+            handsChanged();
+            w_.relayout();
+            break;
+        case GAME_RESUMED: resumed(); break;
+        case NEW_GAME:
+            resumed();
+            w_.repaint();
+            if (table_.modus.exerciseFlag)
+                w_.updateInfoTextOnce();
+            else
+                w_.clearInfoShown();
+            w_.refreshTricksWindow();
+            if (!table_.modus.storedGameFlag)
+                w_.updateView();
+            break;
+        case TRICK_COMPLETE: w_.showWinningCard(); break;
+        case GAME_REPEATED: centreText(L"wiederholt"); break;
+        case CUTTING:
+            // A new deal: the pile shuffles and is cut before the hands are dealt.
+            w_.showShuffle();
+            w_.showCut();
+            w_.repaint();
+            w_.updateView();
+            w_.repaint();
+            break;
+        case GAME_ENDS_EARLY: {
+            const Seat acting = static_cast<Seat>(table_.record.ALLEIN);
+            if (isValidSeat(acting))
+                w_.showOpenHands(acting);
+            break;
+        }
+        case REPEATED_GAME_NOT_LISTED: centreText(L"wiederholtnichtinliste"); break;
+        case COMMENT_DOERFER:
+        case COMMENT_KLEINGROSS: {
+            const std::wstring phrase = event == COMMENT_DOERFER ? L"doerfer" : L"kleingross";
+            talk(phrase, commentingSeat(), 0, TALK_PAUSE_MS);
+            break;
+        }
+        case ALL_PASSED: w_.hideOverlay(); break;
+        case CARDS_DEALT:
+            w_.setPileMode(4);
+            w_.refreshHands();
+            handsChanged();
+            break;
+        case BIDDING_RESTORED: w_.refreshBidding(); break;
+        case BIDDING_STARTED:
+            w_.refreshBidding();
+            w_.repaint();
+            w_.refreshTricksWindow();
+            w_.setCalculatorHand(userSeat());
+            break;
+        case ANNOUNCEMENT_RESTORED:
+        case ANNOUNCING_STARTED:
+            w_.refreshTricksWindow();
+            if (isValidSeat(table_.record.ALLEIN))
+                w_.setCalculatorHand(static_cast<Seat>(table_.record.ALLEIN));
+            w_.invalidateHandView();
+            break;
+        case RAMSCH_ANNOUNCED:
+            w_.showOverlay(L"ramsch", -1, 0, true);
+            w_.pause(2000);
+            w_.hideOverlay();
+            w_.setPileMode(4);
+            w_.refreshHands();
+            handsChanged();
+            break;
+        case TABLE_REFRESH:
+            w_.repaint();
+            w_.relayout();
+            w_.refreshSheetWindow(false);
+            w_.refreshTricksWindow();
+            break;
+        case HANDS_CHANGED: handsChanged(); break;
+        case TRICK_COLLECTED:
+            w_.repaint();
+            w_.refreshTricksWindow();
+            break;
+        case BID_PROPOSAL: w_.updateInfoText(); break;
+        case MAIN_WINDOW_REPAINT: w_.repaint(); break;
+        case SETTLEMENT_STARTED:
+            handsChanged();
+            w_.relayout();
+            w_.setInputMode(18);
+            w_.setPileMode(5);
+            w_.onSettlement();
+            w_.updateInfoText();
+            w_.updateView();
+            w_.repaint();
+            break;
+        case EXERCISE_FINISHED: w_.showExerciseDialog(); break;
+        case STATUS_CHANGED: w_.clearInfoShown(); break;
+        case DEVIATION_TAKEN_BACK: w_.updateInfoTextOnce(); break;
+        case SCORE_SHEET_CHANGED: w_.refreshSheetWindow(true); break;
+        default: break;
+        }
+    }
+
+    void withValue(int event, int value)
+    {
+        const Seat seat = isValidSeat(value) ? static_cast<Seat>(value) : SEAT_NONE;
+        const bool ownHand = isValidSeat(seat) && isShownByItsOwnHand(table_.playerAtSeat(seat));
+        switch (event) {
+        case RICH_TRICK_COMMENT: talk(L"reicherstich", commentingSeat(), value, TALK_PAUSE_MS); break;
+        case OVER_SIXTY_COMMENT: talk(L"ueber60", commentingSeat(), value, TALK_PAUSE_MS); break;
+        case BID_TURN:
+        case PLAYER_TO_PLAY:
+            if (ownHand || !isValidSeat(seat))
+                break;
+            w_.setInputMode(event == BID_TURN ? 8 : 16);
+            w_.updateView();
+            w_.clearHighlight();
+            w_.repaint();
+            break;
+        case BID_ANSWERED: {
+            if (ownHand || !isValidSeat(seat))
+                break;
+            const int said = table_.bidOfSeat(seat);
+            w_.updateView();
+            w_.repaint();
+            talk(said > 0 ? L"reizen" : L"passe", seat, said, 300);
+            w_.pause(std::max(0, tableServices()->playDelayMs() - 300));
+            break;
+        }
+        case DECLARER_RESTORED:
+            w_.updateView();
+            w_.repaint();
+            break;
+        case GAME_ANNOUNCED: {
+            w_.updateView();
+            w_.repaint();
+            w_.repaint();
+            w_.refreshTricksWindow();
+            w_.refreshHands();
+            const SPIELSTRUCT record = table_.recordCopy();
+            w_.showOverlay(L"spielansage", record.ALLEIN, 0, false);
+            w_.announceGame(record);
+            w_.pause(tableServices()->playDelayMs() + TALK_PAUSE_MS);
+            w_.hideOverlay();
+            break;
+        }
+        case CUT_DONE:
+            w_.dealCards(value);
+            w_.updateView();
+            w_.repaint();
+            handsChanged();
+            w_.refreshHands();
+            break;
+        case KONTRA_ANNOUNCED:
+            if (!ownHand && isValidSeat(seat)) {
+                w_.showOverlay(L"kontra", seat, 0, false);
+                w_.playVoice(L"kontra", seat);
+                w_.pause(tableServices()->playDelayMs() + 750);
+                w_.hideOverlay();
+            }
+            w_.repaint();
+            break;
+        case CARD_PLAYED:
+            if (isValidSeat(seat) && !ownHand)
+                cardToTrick(seat);
+            else
+                w_.relayout();
+            handsChanged();
+            w_.updateView();
+            w_.repaint();
+            break;
+        default: break;
+        }
+    }
+
+private:
+    void resumed()
+    {
+        w_.setPileMode(0);
+        w_.showMainWindow();
+        w_.refreshBidding();
+        w_.hideOverlay();
+        w_.updateInfoText();
+        w_.rebuildCardViews();
+        handsChanged();
+        w_.relayout();
+    }
+
+    void handsChanged()
+    {
+        std::array<CardSet, 3> hands{};
+        {
+            std::lock_guard lock(table_.tableLock);
+            for (Seat s = 0; s < 3; ++s)
+                hands[static_cast<std::size_t>(s)] = table_.cards.hands[static_cast<std::size_t>(s)].cardSet();
+        }
+        for (Seat s = 0; s < 3; ++s)
+            w_.setHand(s, hands[static_cast<std::size_t>(s)]);
+    }
+
+    void centreText(const std::wstring& phrase)
+    {
+        w_.showOverlay(phrase, -1, 0, true);
+        w_.playSpeaker(phrase);
+        w_.pause(tableServices()->playDelayMs() + TALK_PAUSE_MS);
+        w_.hideOverlay();
+    }
+
+    void talk(const std::wstring& phrase, Seat seat, int value, int pauseMs)
+    {
+        if (!isValidSeat(seat))
+            return;
+        w_.showOverlay(phrase, seat, value, false);
+        w_.playVoice(phrase, seat);
+        w_.pause(pauseMs);
+        w_.hideOverlay();
+    }
+
+    void cardToTrick(Seat seat)
+    {
+        CardId card = 0;
+        int place = 0;
+        {
+            std::lock_guard lock(table_.tableLock);
+            const STICH& trick = table_.cards.trick;
+            if (trick.isEmpty())
+                return;
+            place = trick.count() - 1;
+            if (const KARTE* last = trick.card(place))
+                card = last->id();
+        }
+        w_.animateCardToTrick(seat, card, place);
+        w_.playCardSound();
+        w_.removeCard(seat, card);
+        w_.layoutViews();
+    }
+
+    // A computer opponent comments; the first one after the user's seat.
+    Seat commentingSeat() const
+    {
+        for (Seat s = 0; s < 3; ++s)
+            if (!isShownByItsOwnHand(table_.playerAtSeat(s)))
+                return s;
+        return SEAT_NONE;
+    }
+
+    Seat userSeat() const
+    {
+        for (Seat s = 0; s < 3; ++s)
+            if (const PLAYER* p = table_.playerAtSeat(s); p && p->kind() == PLAYER_KIND_HUMAN)
+                return s;
+        return SEAT_NONE;
+    }
+
+    SKATTISCH& table_;
+    TABLE_WINDOWS& w_;
+};
+
+} // namespace
+
+void LOCAL_TISCH_BEOBACHTER::handleEvent(int event)
+{
+    const auto windows = tableWindows();
+    if (!windows->hasMainWindow() || event < 0 || event >= FIRST_EVENT_WITH_VALUE)
+        return;
+    EventSteps steps(table_, *windows);
+    steps.common(event);
+    steps.plain(event);
+}
+
+void LOCAL_TISCH_BEOBACHTER::handleEventWithValue(int event, int value)
+{
+    const auto windows = tableWindows();
+    if (!windows->hasMainWindow() || event <= FIRST_EVENT_WITH_VALUE || event >= TABLE_EVENT_COUNT)
+        return;
+    EventSteps steps(table_, *windows);
+    steps.common(event);
+    steps.withValue(event, value);
+}

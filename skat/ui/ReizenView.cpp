@@ -1,0 +1,135 @@
+#include "skat/ui/ReizenView.h"
+
+#include "skat/app/Bilder.h"
+#include "skat/app/SkatText.h"
+#include "skat/engine/BidTable.h"
+#include "skat/engine/Player.h"
+#include "skat/ui/FensterSkat.h"
+#include "vordix/Message.h"
+
+#include <cwchar>
+
+namespace {
+constexpr int UI_BUTTON = 5;
+constexpr int UI_BUTTON_DOWN = 6;
+constexpr int UI_BUTTON_INACTIVE = 7;
+} // namespace
+
+std::wstring bidLabel(int value) {
+    wchar_t text[13];
+    std::swprintf(text, 13, L" %3d ", value);
+    return text;
+}
+
+void REIZEN_CONTROLLER::offerBid(const std::wstring& newPrompt, int newMode, int bidIndex) {
+    prompt = newPrompt;
+    if (view) view->updateButtons();
+    if (newMode == MODE_NAME) {
+        value = bidValueAt(bidIndex + 1);
+        bidText = bidLabel(value);
+    } else if (newMode == MODE_HOLD) {
+        value = bidValueAt(bidIndex);
+        bidText = skat::text(TextKey::Button_Ja);
+    } else {
+        return;
+    }
+    mode = newMode;
+    if (view) view->invalidate();
+}
+
+void REIZEN_CONTROLLER::refresh() {
+    prompt.clear();
+    bidText.clear();
+    value = 0;
+    mode = MODE_IDLE;
+    if (view) view->updateButtons();
+}
+
+void REIZEN_CONTROLLER::decide() {
+    const bool hold = view && view->bidButton.pressed && !view->passButton.pressed;
+    refresh();
+    if (view) view->invalidate();
+    if (HUMAN_PLAYER::awaited()) HUMAN_PLAYER::answerBid(hold);
+}
+
+void REIZEN_VIEW::setPosition(std::int32_t newX, std::int32_t newY) {
+    x = newX;
+    y = newY;
+    int bx = 460, by = 421, py = 496;
+    if (mainWindow) {
+        switch (layoutKindOf(mainWindow->currentLayout)) {
+        case LayoutKind::Portrait: bx = 320; by = 451; py = 526; break;
+        case LayoutKind::Small: bx = 180; by = 50; py = 125; break;
+        case LayoutKind::Landscape: break;
+        }
+    }
+    BILDER& images = BILDER::instance();
+    for (SKAT_BUTTON* button : {&bidButton, &passButton}) {
+        button->owner = mainWindow;
+        button->x = x + bx;
+        button->width = 88;
+        button->stretched = true;
+        button->image = &images.uiImage(UI_BUTTON);
+        button->pressedImage = &images.uiImage(UI_BUTTON_DOWN);
+        button->disabledImage = &images.uiImage(UI_BUTTON_INACTIVE);
+    }
+    bidButton.y = y + by;
+    passButton.y = y + py;
+}
+
+void REIZEN_VIEW::updateButtons() {
+    bidButton.pressed = false;
+    passButton.pressed = false;
+    invalidate();
+}
+
+void REIZEN_VIEW::invalidate() {
+    if (mainWindow) mainWindow->invalidateOverlay();
+}
+
+void REIZEN_VIEW::draw(VORDIX_ZEICHENBEREICH& area) {
+    const bool shown = controller && controller->mode > REIZEN_CONTROLLER::MODE_IDLE;
+    bidButton.visible = shown;
+    passButton.visible = shown;
+    if (!shown) return;
+    bidButton.text = controller->bidText;
+    bidButton.fontSize = 13;
+    passButton.text = skat::text(TextKey::Button_Passe);
+    passButton.fontSize = 13;
+    bidButton.draw(area);
+    passButton.draw(area);
+}
+
+void REIZEN_VIEW::onMouse(VORDIX_MESSAGE& message) {
+    if (!controller || controller->mode == REIZEN_CONTROLLER::MODE_IDLE) return;
+    const bool onBid = bidButton.contains(message.x, message.y);
+    const bool onPass = passButton.contains(message.x, message.y);
+    if (!onBid && !onPass) return;
+    bidButton.pressed = false;
+    passButton.pressed = false;
+    SKAT_BUTTON& button = onBid ? bidButton : passButton;
+    button.onMouse(message);
+    invalidate();
+    if (button.pressed) controller->decide();
+}
+
+void REIZEN_VIEW::onKey(VORDIX_MESSAGE& message) {
+    if (!controller || controller->mode == REIZEN_CONTROLLER::MODE_IDLE) return;
+    switch (message.keyCode) {
+    case KEY_UP:
+        bidButton.pressed = true;
+        passButton.pressed = false;
+        invalidate();
+        return;
+    case KEY_DOWN:
+        passButton.pressed = true;
+        bidButton.pressed = false;
+        invalidate();
+        return;
+    case KEY_ENTER:
+        if (bidButton.pressed || passButton.pressed) controller->decide();
+        return;
+    default:
+        return;
+    }
+}

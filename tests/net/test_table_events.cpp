@@ -1,0 +1,258 @@
+// The windows' side of table events: whole scripted games run through the
+// table server's queue, and a recording fake of the windows shows which
+// steps every event took, in order.
+
+#include "skat/net/SkatServer.h"
+#include "tests/engine/test_table_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace table_test;
+
+namespace {
+
+constexpr Seat V = 2, M = 0, H = 1; // forehand of the first game is seat 2
+
+// Answers the human like ScriptedWindows and logs every event step.
+class RecordingWindows : public ScriptedWindows {
+public:
+    bool hasMainWindow() const override { return withWindow; }
+    void setInputMode(int mode) override { log("input:" + std::to_string(mode)); }
+    void setPileMode(int mode) override { log("pile:" + std::to_string(mode)); }
+    void showShuffle() override { log("shuffle"); }
+    void showCut() override { log("cut"); }
+    void dealCards(int) override { log("deal"); }
+    void refreshBidding() override { log("bidding"); }
+    void onSettlement() override { log("settlement"); }
+    void relayout() override { log("relayout"); }
+    void repaint() override { log("repaint"); }
+    void animateCardToTrick(Seat seat, CardId, int) override { log("fly@" + std::to_string(seat)); }
+    void playCardSound() override { log("cardsound"); }
+    void showOverlay(const std::wstring& key, int seat, int, bool) override
+    {
+        log("overlay:" + std::string(key.begin(), key.end()) + "@" + std::to_string(seat));
+    }
+    void hideOverlay() override { log("hide"); }
+    void playVoice(const std::wstring& phrase, Seat seat) override
+    {
+        log("voice:" + std::string(phrase.begin(), phrase.end()) + "@" + std::to_string(seat));
+    }
+    void announceGame(const SPIELSTRUCT&) override { log("announce"); }
+    void pause(int) override { log("pause"); } // recorded, not waited for
+
+    void log(const std::string& step)
+    {
+        std::lock_guard lock(mutex);
+        steps.push_back(step);
+    }
+    std::vector<std::string> all()
+    {
+        std::lock_guard lock(mutex);
+        return steps;
+    }
+    // The steps of every occurrence of the event, each up to the next event.
+    std::vector<std::vector<std::string>> stepsOf(int event, int value)
+    {
+        const std::string marker = "E" + std::to_string(event) + ":" + std::to_string(value);
+        std::vector<std::vector<std::string>> result;
+        const std::vector<std::string> log = all();
+        for (std::size_t i = 0; i < log.size(); ++i) {
+            if (log[i] != marker)
+                continue;
+            std::vector<std::string> steps;
+            for (std::size_t j = i + 1; j < log.size() && log[j][0] != 'E'; ++j)
+                steps.push_back(log[j]);
+            result.push_back(steps);
+        }
+        return result;
+    }
+
+    bool withWindow = true;
+    std::mutex mutex;
+    std::vector<std::string> steps;
+};
+
+// Marks each event in the windows' log, then shows it as the program does.
+class MarkingObserver : public LOCAL_TISCH_BEOBACHTER {
+public:
+    MarkingObserver(SKATTISCH_SERVER& table, RecordingWindows& windows) : LOCAL_TISCH_BEOBACHTER(table), table_(table), windows_(windows) {}
+    void handleEvent(int event) override
+    {
+        windows_.log("E" + std::to_string(event) + ":0");
+        LOCAL_TISCH_BEOBACHTER::handleEvent(event);
+        if (event == GAME_FINISHED || event == ALL_PASSED)
+            table_.stopGameLoop();
+    }
+    void handleEventWithValue(int event, int value) override
+    {
+        windows_.log("E" + std::to_string(event) + ":" + std::to_string(value));
+        LOCAL_TISCH_BEOBACHTER::handleEventWithValue(event, value);
+    }
+
+private:
+    SKATTISCH_SERVER& table_;
+    RecordingWindows& windows_;
+};
+
+bool inOrder(const std::vector<std::string>& expected, const std::vector<std::string>& steps)
+{
+    auto at = steps.begin();
+    for (const std::string& step : expected) {
+        at = std::find(at, steps.end(), step);
+        if (at == steps.end())
+            return false;
+        ++at;
+    }
+    return true;
+}
+
+bool contains(const std::vector<std::string>& steps, const std::string& step)
+{
+    return std::find(steps.begin(), steps.end(), step) != steps.end();
+}
+
+class TableEventsTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        seatScripts() = {};
+        installTableServices(services);
+        installTableWindows(windows);
+        setComputerLogicFactory([] { return std::make_unique<ScriptedLogic>(); });
+        server.setTableSetup([this](SKATTISCH_SERVER& table) {
+            for (int slot = 0; slot < 3; ++slot)
+                table.setPlayer(slot, slot == slotOfSeat(V) ? PLAYER_KIND_HUMAN : PLAYER_KIND_COMPUTER);
+            table.setFixedSeed(4711);
+            table.setSavesFiles(false);
+            table.observers.clear();
+            table.observers.add(std::make_unique<MarkingObserver>(table, *windows));
+            table.setStateHook([&table](int index) {
+                if (index == STATE_REIZ_VORSCHLAG) {
+                    std::lock_guard lock(table.tableLock);
+                    KARTENVERTEILUNG deal;
+                    CardSet all = 0;
+                    for (Seat s = 0; s < 3; ++s) {
+                        deal.hands[s].assignCards(DEAL[static_cast<std::size_t>(s)]);
+                        all |= DEAL[static_cast<std::size_t>(s)];
+                    }
+                    const CardId first = cardIdOfBit(lowestBit(~all));
+                    deal.skat = SKAT(first, cardIdOfBit(lowestBit(~all & ~cardMaskOfId(first))));
+                    deal.vhPos = V;
+                    table.cards.setUpFromDeal(deal);
+                }
+            });
+        });
+    }
+    void TearDown() override
+    {
+        server.shutdown();
+        setComputerLogicFactory({});
+        installTableWindows(nullptr);
+        installTableServices(nullptr);
+        setCurrentRules(RuleSettings{});
+    }
+
+    void playOneGame()
+    {
+        server.startNewGameOfList();
+        ASSERT_TRUE(eventually([&] { return !windows->stepsOf(GAME_FINISHED, 0).empty()
+                                            || !windows->stepsOf(ALL_PASSED, 0).empty(); }));
+        ASSERT_TRUE(server.serverTable()->waitForLoopEnd(20000));
+        server.waitUntilIdle();
+    }
+
+    std::shared_ptr<TestServices> services = std::make_shared<TestServices>();
+    std::shared_ptr<RecordingWindows> windows = std::make_shared<RecordingWindows>();
+    SKAT_SERVER server;
+};
+
+TEST_F(TableEventsTest, AGameWithKontraAndReTakesEveryEventsStepsInOrder)
+{
+    RuleSettings rules;
+    rules.kontraRe = true;
+    rules.kontraVariant = 1;
+    setCurrentRules(rules);
+    windows->holdUpTo = 18;
+    windows->game = SPIELART(GAME_DIAMONDS, WIN_LEVEL_WITH_SKAT, LEVEL_NONE);
+    seatScripts()[M] = {0, GAME_CLUBS, WIN_LEVEL_WITH_SKAT, 0, 100, {}}; // Kontra
+    seatScripts()[H] = {0, GAME_HEARTS, WIN_LEVEL_WITH_SKAT, 0, 0, {}};
+    windows->onCard = [](SKATTISCH&, CardId hint, int n) { return n == 2 && HUMAN_PLAYER::answerCard(hint, false, true); };
+    playOneGame();
+
+    struct Case {
+        int event;
+        int value;
+        std::vector<std::string> steps; // in this order, others may come between
+    };
+    const Case cases[] = {
+        {NEW_GAME, 0, {"input:2", "pile:0", "relayout"}},
+        {CUTTING, 0, {"input:3", "shuffle", "cut"}},
+        {CUT_DONE, -1, {"deal"}},
+        {BIDDING_STARTED, 0, {"input:7", "bidding"}},
+        {GAME_ANNOUNCED, V, {"overlay:spielansage@2", "announce", "pause", "hide"}},
+        {KONTRA_ANNOUNCED, M, {"overlay:kontra@0", "voice:kontra@0", "pause", "hide", "repaint"}},
+        {SETTLEMENT_STARTED, 0, {"relayout", "input:18", "pile:5", "settlement", "repaint"}},
+        {GAME_FINISHED, 0, {"input:1", "relayout"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.event);
+        int value = c.value;
+        if (value < 0) { // any value: the first occurrence of the event
+            for (const std::string& step : windows->all())
+                if (step.rfind("E" + std::to_string(c.event) + ":", 0) == 0) {
+                    value = std::stoi(step.substr(step.find(':') + 1));
+                    break;
+                }
+        }
+        const auto occurrences = windows->stepsOf(c.event, value);
+        ASSERT_FALSE(occurrences.empty()) << testing::PrintToString(windows->all());
+        EXPECT_TRUE(inOrder(c.steps, occurrences.front())) << testing::PrintToString(occurrences.front());
+    }
+    // Re by the human declarer: no overlay, only a repaint.
+    const auto re = windows->stepsOf(KONTRA_ANNOUNCED, V);
+    ASSERT_EQ(re.size(), 1u);
+    EXPECT_EQ(re[0], (std::vector<std::string>{"repaint"}));
+    // Computer cards fly to the trick with their sound; the human's do not.
+    int flights = 0, humanCards = 0;
+    for (Seat s = 0; s < 3; ++s)
+        for (const auto& steps : windows->stepsOf(CARD_PLAYED, s)) {
+            if (s == V) {
+                ++humanCards;
+                EXPECT_FALSE(contains(steps, "fly@2"));
+                EXPECT_FALSE(contains(steps, "cardsound"));
+                EXPECT_TRUE(contains(steps, "relayout"));
+            } else {
+                flights += inOrder({"fly@" + std::to_string(s), "cardsound"}, steps);
+            }
+        }
+    EXPECT_EQ(humanCards, 10);
+    EXPECT_EQ(flights, 20);
+    // The human's own requests set their input modes: 7 to bid, 15 for each card.
+    const auto all = windows->all();
+    EXPECT_EQ(std::count(all.begin(), all.end(), "input:15"), windows->cardRequests.load());
+    EXPECT_TRUE(contains(all, "input:7"));
+}
+
+TEST_F(TableEventsTest, AllPassHidesTheOverlayAndNoWindowMeansNoSteps)
+{
+    windows->holdUpTo = 0; // everybody passes
+    playOneGame();
+    const auto passed = windows->stepsOf(ALL_PASSED, 0);
+    ASSERT_EQ(passed.size(), 1u);
+    EXPECT_TRUE(contains(passed[0], "hide"));
+    EXPECT_TRUE(windows->stepsOf(SETTLEMENT_STARTED, 0).empty());
+
+    // Without a main window the same game shows nothing (and still ends).
+    windows->withWindow = false;
+    {
+        std::lock_guard lock(windows->mutex);
+        windows->steps.clear();
+    }
+    playOneGame();
+    for (const std::string& step : windows->all())
+        EXPECT_TRUE(step[0] == 'E' || step == "input:7") << step; // the human's own request still sets its mode
+}
+
+} // namespace
