@@ -11,7 +11,8 @@
 # with that table theme and otherwise fresh preferences, in a settings
 # folder of its own; without it the user's own preferences are used.
 # SKAT_SCREENSHOT_CLICK="x y" clicks that point of the game window after the
-# wait and waits SKAT_SCREENSHOT_AFTER seconds more (default 4).
+# wait and waits SKAT_SCREENSHOT_AFTER seconds more (default 4); then the
+# keys of SKAT_SCREENSHOT_KEYS (xdotool names, "sleep" for a second) follow.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 if [ "${1:-}" = "--tables" ]; then
@@ -55,6 +56,10 @@ xvfb-run -a -s "-screen 0 ${size}x24 -fbdir $fb" bash -c '
     win=$(xdotool search --sync --onlyvisible --name "Skat" | head -n1)
     xdotool mousemove --window "$win" $SKAT_SCREENSHOT_CLICK click 1
     sleep "${SKAT_SCREENSHOT_AFTER:-4}"
+    # Then each key of SKAT_SCREENSHOT_KEYS ("sleep" waits a second).
+    for key in ${SKAT_SCREENSHOT_KEYS:-}; do
+      if [ "$key" = sleep ]; then sleep 1; else xdotool key --window "$win" "$key"; sleep 0.4; fi
+    done
   fi
   cp "$3/Xvfb_screen0" "$3/shot.xwd"
   kill -TERM "$pid" 2>/dev/null || true

@@ -13,10 +13,12 @@ void TISCH_BEOBACHTER_MANAGER::add(std::unique_ptr<TISCH_BEOBACHTER> observer)
     if (!observer)
         return;
     std::lock_guard lock(mutex_);
-    observers_.push_back(std::shared_ptr<TISCH_BEOBACHTER>(std::move(observer)));
+    auto list = std::make_shared<List>(*observers_);
+    list->push_back(std::shared_ptr<TISCH_BEOBACHTER>(std::move(observer)));
+    observers_ = std::move(list);
 }
 
-std::vector<std::shared_ptr<TISCH_BEOBACHTER>> TISCH_BEOBACHTER_MANAGER::snapshot() const
+std::shared_ptr<const TISCH_BEOBACHTER_MANAGER::List> TISCH_BEOBACHTER_MANAGER::snapshot() const
 {
     std::lock_guard lock(mutex_);
     return observers_;
@@ -24,33 +26,37 @@ std::vector<std::shared_ptr<TISCH_BEOBACHTER>> TISCH_BEOBACHTER_MANAGER::snapsho
 
 void TISCH_BEOBACHTER_MANAGER::broadcast(TableEvent event)
 {
-    for (const auto& observer : snapshot())
+    const auto list = snapshot(); // kept alive while the loop runs
+    for (const auto& observer : *list)
         observer->notify(event);
 }
 
 void TISCH_BEOBACHTER_MANAGER::broadcastWithValue(TableEvent event, int value)
 {
-    for (const auto& observer : snapshot())
+    const auto list = snapshot(); // kept alive while the loop runs
+    for (const auto& observer : *list)
         observer->notifyWithValue(event, value);
 }
 
 void TISCH_BEOBACHTER_MANAGER::handleLocal(int event)
 {
-    for (const auto& observer : snapshot())
+    const auto list = snapshot(); // kept alive while the loop runs
+    for (const auto& observer : *list)
         if (observer->isLocal())
             observer->handleEvent(event);
 }
 
 void TISCH_BEOBACHTER_MANAGER::handleLocalWithValue(int event, int value)
 {
-    for (const auto& observer : snapshot())
+    const auto list = snapshot(); // kept alive while the loop runs
+    for (const auto& observer : *list)
         if (observer->isLocal())
             observer->handleEventWithValue(event, value);
 }
 
 void TISCH_BEOBACHTER_MANAGER::clear()
 {
-    std::vector<std::shared_ptr<TISCH_BEOBACHTER>> old;
+    std::shared_ptr<const List> old = std::make_shared<const List>();
     {
         std::lock_guard lock(mutex_);
         old.swap(observers_);
@@ -60,7 +66,7 @@ void TISCH_BEOBACHTER_MANAGER::clear()
 std::size_t TISCH_BEOBACHTER_MANAGER::size() const
 {
     std::lock_guard lock(mutex_);
-    return observers_.size();
+    return observers_->size();
 }
 
 EVENT_HANDOFF& EVENT_HANDOFF::instance()

@@ -44,10 +44,13 @@ public:
     std::size_t size() const;
 
 private:
-    std::vector<std::shared_ptr<TISCH_BEOBACHTER>> snapshot() const;
+    using List = std::vector<std::shared_ptr<TISCH_BEOBACHTER>>;
+    // The list as it is now; a change makes a new list, so a broadcast in
+    // progress goes on with the one it took, without copying it.
+    std::shared_ptr<const List> snapshot() const;
 
     mutable std::mutex mutex_;
-    std::vector<std::shared_ptr<TISCH_BEOBACHTER>> observers_;
+    std::shared_ptr<const List> observers_ = std::make_shared<const List>();
 };
 
 // The process-wide hand-off of local table events: one event in flight at

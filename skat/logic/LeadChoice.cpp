@@ -747,3 +747,13 @@ CardId SL_AUSSPIELEN::choose(const LeadSituation& situation, const LeadChances& 
     evaluate(situation, chances);
     return pick();
 }
+
+CardId chooseTableCard(const GameSnapshot& game)
+{
+    if (!leadTables.ensureLoaded())
+        return NO_CARD;
+    const LeadSituation situation = LeadSituation::of(game);
+    const SeenCardChances chances(situation);
+    SL_AUSSPIELEN choice;
+    return choice.choose(situation, chances);
+}

@@ -100,3 +100,7 @@ private:
     ZUGWERTUNG ratings_;
     CardSet candidates_ = 0;
 };
+
+// The table-based choice for a seat of a running game: loads the standard
+// logic set on first use; with no logic set it returns NO_CARD.
+CardId chooseTableCard(const GameSnapshot& game);

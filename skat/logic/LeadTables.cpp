@@ -4,6 +4,7 @@
 #include "skat/logic/LogicTexts.h"
 #include "vordix/Folder.h"
 #include "vordix/MessageSink.h"
+#include "vordix/Preference.h"
 #include "vordix/TextHelpers.h"
 
 #include <algorithm>
@@ -101,8 +102,29 @@ bool SL_TABELLEN::ensureLoaded()
 {
     std::lock_guard lock(loadMutex_);
     if (!loaded_ && buffers_[0].empty())
-        loadConfigured(L"Standard");
+        loadConfigured(L"Standard", preferredFolder_);
     return loaded_;
+}
+
+bool SL_TABELLEN::loadFromPreferences(VORDIX_PREFERENCE& preferences, const std::filesystem::path& folder)
+{
+    std::wstring preferred;
+    if (!preferences.getValue(PREF_LOGIC_SET, preferred))
+        preferred.clear();
+    std::lock_guard lock(loadMutex_);
+    return loadConfigured(preferred, folder);
+}
+
+void SL_TABELLEN::chooseLogicSet(VORDIX_PREFERENCE& preferences, const std::wstring& name)
+{
+    setLogicName(name);
+    preferences.setValue(PREF_LOGIC_SET, baseName_);
+}
+
+void SL_TABELLEN::useFolder(const std::filesystem::path& folder)
+{
+    std::lock_guard lock(loadMutex_);
+    preferredFolder_ = folder;
 }
 
 int SL_TABELLEN::entryByte(FileIndex file, long index) const

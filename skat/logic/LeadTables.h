@@ -25,6 +25,10 @@
 #include <vector>
 
 class TRAINING_HISTORY;
+class VORDIX_PREFERENCE;
+
+// The preference that names the chosen logic set.
+inline constexpr int PREF_LOGIC_SET = 4;
 
 class SL_TABELLEN {
 public:
@@ -57,6 +61,14 @@ public:
     // Loads the standard set from the default folder once; later calls only
     // answer whether a set is loaded. Safe from any thread.
     bool ensureLoaded();
+    // Start-up: loads the set the preferences name (the standard set when
+    // none is named or it is incomplete). The user's choice stays stored
+    // even when the standard set had to stand in for it.
+    bool loadFromPreferences(VORDIX_PREFERENCE& preferences, const std::filesystem::path& folder = {});
+    // The user chose a logic set: its base name becomes the stored choice.
+    void chooseLogicSet(VORDIX_PREFERENCE& preferences, const std::wstring& name);
+    // The folder ensureLoaded reads from instead of the default one.
+    void useFolder(const std::filesystem::path& folder);
 
     bool loaded() const { return loaded_; }
     const std::filesystem::path& folder() const { return folder_; }
@@ -73,6 +85,7 @@ protected:
     std::filesystem::path folder_;
     std::wstring baseName_ = L"Standard";
     bool loaded_ = false;
+    std::filesystem::path preferredFolder_;
     std::mutex loadMutex_;
 };
 

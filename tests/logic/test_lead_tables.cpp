@@ -2,11 +2,13 @@
 #include "skat/logic/DeltaTables.h"
 #include "skat/logic/LeadTables.h"
 #include "tests/support/RecordingMessageSink.h"
+#include "vordix/Preference.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <unistd.h>
 #include <vector>
 
@@ -301,6 +303,50 @@ TEST(GeneratedLogicSet, ShippedFilesHaveTheirSizesAndNeutralHeaders)
                   SL_TABELLEN::FILE_SIZES[f]);
         EXPECT_EQ(tables.entryByte(SL_TABELLEN::FileIndex(f), 0), 0);
     }
+}
+
+} // namespace
+
+namespace {
+
+class MemoryPreferences : public VORDIX_PREFERENCE_imp {
+public:
+    bool setValue(int id, const std::wstring& text) override
+    {
+        values[id] = text;
+        ++writes;
+        return true;
+    }
+    bool getValue(int id, std::wstring& text) override
+    {
+        text.clear();
+        const auto it = values.find(id);
+        if (it == values.end())
+            return false;
+        text = it->second;
+        return true;
+    }
+    std::map<int, std::wstring> values;
+    int writes = 0;
+};
+
+TEST_F(LeadTablesTest, PreferencesNameTheSetAndKeepTheUsersChoice)
+{
+    writeSet();
+    auto memory = std::make_unique<MemoryPreferences>();
+    MemoryPreferences* store = memory.get();
+    VORDIX_PREFERENCE preferences(std::move(memory));
+
+    EXPECT_TRUE(tables.loadFromPreferences(preferences, folder)); // nothing stored: the standard set
+    EXPECT_EQ(tables.logicName(), L"Standard");
+
+    tables.chooseLogicSet(preferences, L"Profi.SPL");
+    EXPECT_EQ(store->values[PREF_LOGIC_SET], L"Profi");
+    const int writes = store->writes;
+    EXPECT_TRUE(tables.loadFromPreferences(preferences, folder)); // Profi is missing: the standard set stands in
+    EXPECT_EQ(tables.logicName(), L"Standard");
+    EXPECT_EQ(store->values[PREF_LOGIC_SET], L"Profi"); // the choice is not overwritten
+    EXPECT_EQ(store->writes, writes);
 }
 
 } // namespace

@@ -21,6 +21,8 @@
 #include "vordix/windows/WinImplementorFactory.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QTranslator>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
@@ -431,16 +433,26 @@ TEST_F(ScoreSheetWindow, ScreenshotsOfEachModeAndAHistory)
     prefs.playerNames = english ? std::array<std::wstring, 4>{L"You", L"Left", L"Right", L""}
                                 : std::array<std::wstring, 4>{L"Du", L"Links", L"Rechts", L""};
     const std::string suffix = english ? "-en" : "";
+    // The forms take their English texts from the program's translation.
+    QTranslator translator;
+    if (english) {
+        ASSERT_TRUE(translator.load(QStringLiteral(SKAT_BINARY_DIR "/skat/windows/Skat.en.qm")));
+        QCoreApplication::installTranslator(&translator);
+    }
+    auto shot = std::make_unique<FENSTER_LISTE>();
+    shot->print = [](const LISTE&) { return true; };
+    shot->create();
+    shot->show();
 
     LISTE full;
     full.places = 3;
     full.insertRow(sheettest::playedClubsGame());
     pdftest::fillSheet(full, 3, 35, 11);
     full.playerNames = {prefs.playerNames[0], prefs.playerNames[1], prefs.playerNames[2], L""};
-    window->attachList(&full);
-    window->updateTitle();
-    window->resize(window->minWidth, 715);
-    auto* host = dynamic_cast<WIN_FENSTER*>(window->implementor().get());
+    shot->attachList(&full);
+    shot->updateTitle();
+    shot->resize(shot->minWidth, 715);
+    auto* host = dynamic_cast<WIN_FENSTER*>(shot->implementor().get());
     const struct {
         Scoring scoring;
         const char* name;
@@ -448,7 +460,7 @@ TEST_F(ScoreSheetWindow, ScreenshotsOfEachModeAndAHistory)
     for (const auto& mode : modes) {
         prefs.scoring = mode.scoring;
         prefs.tariff = 0.5f;
-        window->selectRow(mode.scoring == SCORING_CLASSIC ? 0 : -1);
+        shot->selectRow(mode.scoring == SCORING_CLASSIC ? 0 : -1);
         QTest::qWait(50);
         const std::string file = std::string(folder) + "/score-sheet-" + mode.name + suffix + ".png";
         EXPECT_TRUE(host->grab().save(QString::fromStdString(file)));
@@ -457,18 +469,20 @@ TEST_F(ScoreSheetWindow, ScreenshotsOfEachModeAndAHistory)
     if (!english) {
         LISTE four;
         pdftest::fillSheet(four, 4, 36, 5);
-        window->attachList(&four);
-        window->selectRow(-1);
+        shot->attachList(&four);
+        shot->selectRow(-1);
         QTest::qWait(50);
         EXPECT_TRUE(host->grab().save(QString::fromStdString(std::string(folder) + "/score-sheet-4-players.png")));
-        window->attachList(&full);
+        shot->attachList(&full);
     }
-    window->selectRow(0);
-    window->showSelectedHistory();
+    shot->selectRow(0);
+    shot->showSelectedHistory();
     QTest::qWait(50);
-    auto* history = dynamic_cast<WIN_FENSTER*>(window->tricks.implementor().get());
+    auto* history = dynamic_cast<WIN_FENSTER*>(shot->tricks.implementor().get());
     EXPECT_TRUE(history->grab().save(QString::fromStdString(std::string(folder) + "/game-history" + suffix + ".png")));
-    window->attachList(sheet.get());
+    shot->close();
+    shot.reset();
+    QCoreApplication::removeTranslator(&translator);
     SKAT_TEXT::installInstance(nullptr);
 }
 
