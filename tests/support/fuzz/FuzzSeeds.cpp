@@ -6,6 +6,7 @@
 #include "skat/engine/LaufendesSpielDokument.h"
 #include "skat/engine/Liste.h"
 #include "skat/net/SkatNetworkMessage.h"
+#include "tests/support/PlayedGame.h"
 #include "tests/support/fuzz/FuzzSupport.h"
 #include "vordix/Random.h"
 
@@ -25,39 +26,11 @@ void put(const char* folder, const std::string& name, const std::string& text)
     std::ofstream(out / folder / name, std::ios::binary) << text;
 }
 
-// A game in hearts from a seed: forehand 1, seat 0 takes the skat, lays away
-// its two lowest cards and the lowest legal card is played until `tricks`
-// tricks lie on the pile.
+// A game in hearts from a seed: forehand 1, seat 0 declares with one jack,
+// settled once all tricks lie on the pile.
 SPIELKARTEN playedGame(std::uint32_t seed, int tricks, SPIELSTRUCT& record)
 {
-    SPIELKARTEN cards;
-    VORDIX_RANDOM random;
-    random.seed = seed;
-    cards.pile.setVh(1);
-    cards.shuffle(random);
-    cards.deal();
-    cards.AUSP = 1;
-    const Seat declarer = 0;
-    for (int place = 1; place <= 2; ++place)
-        cards.takeSkatCard(declarer, cards.skat.cardId(place));
-    CardSet held = cards.hands[declarer].cardSet();
-    const CardId first = cardByBit(lowestBit(held))->id();
-    held &= held - 1;
-    cards.pushSkat(declarer, SKAT(first, cardByBit(lowestBit(held))->id()));
-    while (cards.pile.trickCount() < tricks) {
-        const Seat seat = cards.seatToMove();
-        const CardSet hand = cards.hands[seat].cardSet();
-        const CardSet legal =
-            cards.trick.isEmpty() ? hand : cards.hands[seat].legalCards(cards.trick.ledCard()->bit(), GAME_HEARTS);
-        cards.playCard(cardByBit(lowestBit(legal))->id());
-        if (cards.trick.isComplete())
-            cards.collectTrick(GAME_HEARTS, declarer);
-    }
-    record.reset();
-    record.GEREIZTBIS = {20, 18, 0};
-    record.GEREIZT = 20;
-    record.ALLEIN = declarer;
-    record.SPIELART.SPIEL_TYP = GAME_HEARTS;
+    SPIELKARTEN cards = testsupport::playedGame(seed, GAME_HEARTS, 0, 1, tricks, record);
     record.SPITZEN = 1;
     if (tricks == STAPEL::MAX_TRICKS)
         record.settle(cards.pile);
