@@ -8,8 +8,12 @@
 #include "skat/ui/FensterSkat.h"
 #include "skat/ui/TableServerAccess.h"
 #include "vordix/Message.h"
+#include "vordix/Screen.h"
+#include "vordix/Timer.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <mutex>
 
 namespace {
 
@@ -129,6 +133,16 @@ void PLAYER_EINBLATT_CONTROLLER::moveCard(int from, int to) {
     if (view) view->rebuildCardViews();
 }
 
+std::unique_ptr<VORDIX_IMAGEVIEW> PLAYER_EINBLATT_CONTROLLER::takeCard(CardId card) {
+    const int place = shownHand.positionOf(card);
+    if (place < 1) return nullptr;
+    std::unique_ptr<VORDIX_IMAGEVIEW> taken = view ? view->takeCardViewAt(place - 1) : nullptr;
+    shownHand.removeCard(card);
+    if (highlighted == card) highlighted = NO_CARD;
+    invalidateView();
+    return taken;
+}
+
 void PLAYER_EINBLATT_CONTROLLER::removeCard(CardId card) {
     const int place = shownHand.positionOf(card);
     if (place < 1) return;
@@ -162,7 +176,18 @@ bool PLAYER_EINBLATT_CONTROLLER::playCard(CardId card) {
     FENSTER_SKAT_CONTROLLER* windowController = window ? window->windowController() : nullptr;
     if (windowController) windowController->flags[1] = 1;
     chosen = card;
-    removeCard(card);
+    // The card's own view flies on to its place in the trick.
+    int slot = -1;
+    if (SKATTISCH* table = currentTable()) {
+        std::lock_guard lock(table->tableLock);
+        slot = table->cards.trick.count();
+    }
+    std::unique_ptr<VORDIX_IMAGEVIEW> flying = takeCard(card);
+    if (window && flying && slot >= 0 && slot < 3)
+        window->trickCards.takeOver(slot, std::move(flying), card, table_animation::cardMoveMs(),
+                                    FENSTER_SKAT::screenPositionOfSeat(currentTable(), seat));
+    else
+        flying.reset();
     legalDisplay = false;
     highlighted = NO_CARD;
     inputMode = HAND_INPUT_NONE;
@@ -225,6 +250,12 @@ HandFan EINBLATT_VIEW::fan() const {
         if (const FENSTER_SKAT_CONTROLLER* c = mainWindow->windowController())
             f.panelShown = c->infoTextShown || c->isAnalysisShown();
     }
+    if (draggedCard != NO_CARD && controller) {
+        f.moving.active = true;
+        f.moving.flight = false;
+        f.moving.position = std::max(0, controller->shownHand.positionOf(draggedCard));
+        f.moving.y = dragRect.y;
+    }
     return f;
 }
 
@@ -250,6 +281,13 @@ void EINBLATT_VIEW::removeCardViewAt(int index) {
         view->implementor()->setVisible(false);
         view->implementor()->setParent();
     }
+}
+
+std::unique_ptr<VORDIX_IMAGEVIEW> EINBLATT_VIEW::takeCardViewAt(int index) {
+    if (index < 0 || index >= static_cast<int>(cardViews_.size())) return nullptr;
+    std::unique_ptr<VORDIX_IMAGEVIEW> view = std::move(cardViews_[index]);
+    cardViews_.erase(cardViews_.begin() + index);
+    return view;
 }
 
 void EINBLATT_VIEW::clearCardViews() {
@@ -299,6 +337,7 @@ void EINBLATT_VIEW::rebuildCardViews() {
         }
         if (view.implementor()) view.implementor()->setVisible(cardsShown);
 
+        if (card == draggedCard) continue;   // where the drag put it
         const bool raised = card == controller->highlighted;
         const RECTANGLE target{f.cardX(i, n) + x, f.cardY(i, n) + rowTop - (raised ? raise : 0), W, H};
         const float angle = f.cardAngle(i, n);
@@ -317,11 +356,100 @@ void EINBLATT_VIEW::rebuildCardViews() {
 
 // ---------------------------------------------------------------- input
 
-void PLAYER_EINBLATT_VIEW::actOn(CardId card) {
+void PLAYER_EINBLATT_VIEW::actOn(CardId card, const RECTANGLE& from, float angle) {
     PLAYER_EINBLATT_CONTROLLER* player = controllerAsPlayer();
     if (!player || card == NO_CARD) return;
     player->chosen = card;
+    if (mainWindow && mainWindow->windowController() &&
+        mainWindow->windowController()->inputMode == INPUT_PUT_AWAY) {
+        if (putAwayHandler) putAwayHandler(card, from, angle);
+        return;
+    }
     if (player->gameState() == STATE_KARTE_AUSSPIELEN) player->playCard(card);
+}
+
+PLAYER_EINBLATT_VIEW::DragResult PLAYER_EINBLATT_VIEW::dragCard(int position, int pressX, int pressY) {
+    PLAYER_EINBLATT_CONTROLLER* player = controllerAsPlayer();
+    DragResult result{position, false};
+    if (!player || position < 1 || position > player->shownHand.cardCount()) return result;
+    VORDIX_TIMER timer;
+    timer.start();
+    draggedCard = player->shownHand.cardIdAt(position);
+    const RECTANGLE start = cardRect(position);
+    dragRect = start;
+    dragAngle = fan().cardAngle(position, player->shownHand.cardCount());
+    const int grabX = pressX - start.x;
+    const int grabY = pressY - start.y;
+
+    // Where the card may go: the table from the layout's origin across the
+    // hand, from above the middle of the table down to the hand row.
+    int left = 0;
+    int top = y - 50;
+    if (mainWindow) {
+        const TableLayout& layout = mainWindow->currentLayout;
+        left = mainWindow->originX;
+        if (player->inputMode != HAND_INPUT_PRESS) {
+            const LayoutKind kind = layoutKindOf(layout);
+            top = layout[TableLayout::MIDDLE_Y] + mainWindow->originY +
+                  (kind == LayoutKind::Small ? -80 : kind == LayoutKind::Portrait ? 74 : 20);
+        }
+    }
+    const int W = start.width;
+    const int H = start.height;
+    const int boundsWidth = width + W;
+    const int boundsHeight = y - top + H;
+
+    VORDIX_SCREEN_imp* screen = VORDIX_SCREEN::instance().implementor();
+    const RECTANGLE origin = hostWindow ? hostWindow->mapToGlobal() : RECTANGLE{};
+    bool movedFar = false;
+    while (screen) {
+        const ModalLoopResult pointer = screen->runModalLoop();
+        const int px = pointer.x - origin.x;
+        const int py = pointer.y - origin.y;
+        const bool early = timer.elapsed() <= CLICK_MS;
+        if (std::abs(px - pressX) > CLICK_SLACK || std::abs(py - pressY) > CLICK_SLACK) movedFar = true;
+        if (pointer.buttonUp && early) break;   // a quick release leaves the card in place
+        const int n = player->shownHand.cardCount();
+        const int newX = std::clamp(px - grabX, left, std::max(left, left + boundsWidth - W));
+        const int newY = std::clamp(py - grabY, top, std::max(top, top + boundsHeight - H / 4));
+        if (newX != dragRect.x || newY != dragRect.y) {
+            dragRect.x = newX;
+            dragRect.y = newY;
+            const HandFan f = fan();
+            dragAngle = f.cardAngle(result.position, n);
+            const int place = player->shownHand.positionOf(draggedCard);
+            if (place >= 1 && place <= static_cast<int>(cardViews_.size())) {
+                VORDIX_IMAGEVIEW& view = *cardViews_[place - 1];
+                view.animationMs = 100;
+                view.setGeometry(dragRect, dragAngle);
+            }
+            // A sideways drag reorders the hand as the card goes.
+            const int step = static_cast<int>(f.step(n) * scale);
+            if (step > 0) {
+                int index = (dragRect.x - x - f.cardX(1, n)) / step;
+                if (index < result.position) index += 1;
+                index = std::clamp(index, 1, n);
+                if (index != result.position) {
+                    player->moveCard(result.position, index);
+                    result.position = index;
+                } else {
+                    rebuildCardViews();
+                }
+            }
+        }
+        if (pointer.buttonUp) break;
+    }
+    const bool click = timer.elapsed() <= CLICK_MS && !movedFar;
+    result.play = click || dragRect.y < rowTop - PLAY_LIFT;
+    return result;
+}
+
+CardId PLAYER_EINBLATT_VIEW::pressCard(int position, int pressX, int pressY) {
+    PLAYER_EINBLATT_CONTROLLER* player = controllerAsPlayer();
+    if (!player) return NO_CARD;
+    const DragResult result = dragCard(position, pressX, pressY);
+    if (!result.play || result.position < 1 || result.position > player->shownHand.cardCount()) return NO_CARD;
+    return player->shownHand.cardIdAt(result.position);
 }
 
 void PLAYER_EINBLATT_VIEW::onMouse(VORDIX_MESSAGE& message) {
@@ -333,7 +461,18 @@ void PLAYER_EINBLATT_VIEW::onMouse(VORDIX_MESSAGE& message) {
     const int hit = fan().hitTest(message.x - x, message.y, n, std::max(raised, 0));
     if (hit < 1) return;
     if (player->inputMode != HAND_INPUT_PRESS && player->inputMode != HAND_INPUT_PLAY) return;
-    actOn(player->shownHand.cardIdAt(hit));
+    const CardId card = pressCard(hit, message.x, message.y);
+    const RECTANGLE from = dragRect;
+    const float angle = dragAngle;
+    if (card != NO_CARD) {
+        // The card flies on from where the pointer left it.
+        const int place = player->shownHand.positionOf(card);
+        if (place >= 1 && place <= static_cast<int>(cardViews_.size()))
+            cardViews_[place - 1]->setGeometry(from, angle);
+    }
+    draggedCard = NO_CARD;
+    if (card != NO_CARD) actOn(card, from, angle);
+    rebuildCardViews();
 }
 
 void PLAYER_EINBLATT_VIEW::onKey(VORDIX_MESSAGE& message) {
@@ -352,9 +491,68 @@ void PLAYER_EINBLATT_VIEW::onKey(VORDIX_MESSAGE& message) {
         return;
     case KEY_ENTER:
     case KEY_UP:
-        if (current >= 1 && player->inputMode == HAND_INPUT_PLAY) actOn(player->highlighted);
+        if (current >= 1 && player->inputMode == HAND_INPUT_PLAY) {
+            const RECTANGLE from = cardRect(current);
+            actOn(player->highlighted, from, fan().cardAngle(current, n));
+        }
         return;
     default:
         return;
     }
+}
+
+// ---------------------------------------------------------------- deal and reset
+
+int PLAYER_EINBLATT_VIEW::dealCards(CardSet cards) {
+    PLAYER_EINBLATT_CONTROLLER* player = controllerAsPlayer();
+    if (!player) return 0;
+    clearCardViews();
+    player->shownHand.clear();
+    player->highlighted = NO_CARD;
+    for (CardSet rest = cards; rest != 0; rest &= rest - 1) player->shownHand.addCard(cardIdOfBit(lowestBit(rest)));
+    SKATTISCH* table = currentTable();
+    player->shownHand.sort(sortTypeOf(table), userSortSettings(!sortsFully(table)));
+    const int n = player->shownHand.cardCount();
+    const int ms = table_animation::duration(table_animation::playSpeed() / 2 + 250);
+    if (ms <= 0 || n == 0) {
+        rebuildCardViews();
+        return 0;
+    }
+    // Every card starts at the bottom edge and flies into the fan.
+    const HandFan f = fan();
+    const int W = f.cardWidth();
+    const int H = f.cardHeight();
+    const int hostWidth = mainWindow ? mainWindow->clientRect().width : width;
+    const int hostHeight = mainWindow ? mainWindow->clientRect().height : height;
+    const RECTANGLE start{hostWidth / 2 - W / 2, hostHeight, W, H};
+    for (int i = 1; i <= n; ++i) {
+        auto view = std::make_unique<VORDIX_IMAGEVIEW>();
+        view->attachTo(hostWindow, imageOf(player->shownHand.cardIdAt(i)), start);
+        view->setGeometry(start, 0.0f);
+        if (i > 1) {
+            view->referenceView = cardViews_.back().get();
+            if (view->implementor()) view->implementor()->restack();
+        }
+        if (view->implementor()) view->implementor()->setVisible(cardsShown);
+        view->animationMs = ms;
+        view->animateMove({f.cardX(i, n) + x, f.cardY(i, n) + rowTop, W, H}, f.cardAngle(i, n), 1.0f);
+        cardViews_.push_back(std::move(view));
+    }
+    return ms + 100;
+}
+
+int PLAYER_EINBLATT_CONTROLLER::resetCardViews() {
+    EINBLATT_VIEW* hand = view;
+    const int ms = table_animation::duration(1000);
+    if (!hand || ms <= 0) return 0;
+    const HandFan f = hand->fan();
+    const int W = f.cardWidth();
+    const int H = f.cardHeight();
+    const int hostWidth = hand->mainWindow ? hand->mainWindow->clientRect().width : hand->width;
+    const int hostHeight = hand->mainWindow ? hand->mainWindow->clientRect().height : hand->height;
+    for (const auto& card : hand->cardViews()) {
+        card->animationMs = ms;
+        card->animateMove({hostWidth / 2 - W / 2, hostHeight, W, H}, 0.0f, 1.0f);
+    }
+    return ms + 100;
 }

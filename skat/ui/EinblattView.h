@@ -8,9 +8,11 @@
 #include "skat/engine/EinblattSortierbar.h"
 #include "skat/ui/GenericView.h"
 #include "skat/ui/HandFan.h"
+#include "skat/ui/TableAnimation.h"
 #include "vordix/ImageView.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -53,11 +55,17 @@ public:
     // Moves the card at one 1-based display position to another.
     void moveCard(int from, int to);
     void removeCard(CardId card);
+    // Takes the card out of the shown hand; its card view goes to the
+    // caller (for a flight), none when the hand shows no view for it.
+    std::unique_ptr<VORDIX_IMAGEVIEW> takeCard(CardId card);
     // The cards the seat may play now, by the engine's rules.
     CardSet legalCards() const;
     // Hands the card to the seat's human player when it is legal; an illegal
     // card dims the others and is kept. True when the card was played.
     bool playCard(CardId card);
+    // The game ends early: the cards gather at the bottom edge, then the
+    // hand is laid out anew; returns how long the worker is to wait.
+    int resetCardViews();
 
     PLAYER* seatPlayer() const;
     int gameState() const;
@@ -82,6 +90,8 @@ public:
     // and the legal-card display.
     void rebuildCardViews();
     void removeCardViewAt(int index);
+    // Takes the card view at an index out of the list; none past the end.
+    std::unique_ptr<VORDIX_IMAGEVIEW> takeCardViewAt(int index);
     void clearCardViews();
 
     // The fan's values as they stand now.
@@ -101,8 +111,13 @@ public:
     float orientation = 0.0f;
     bool cardsShown = true;
     bool faceDown = false;
+    // The card held by the drag loop, with its rectangle and turn (window
+    // coordinates); the fan makes room for it.
+    CardId draggedCard = NO_CARD;
+    RECTANGLE dragRect;
+    float dragAngle = 0.0f;
 
-private:
+protected:
     VORDIX_BITMAP* imageOf(CardId card) const;
 
     std::vector<std::unique_ptr<VORDIX_IMAGEVIEW>> cardViews_;
@@ -122,7 +137,34 @@ public:
     static constexpr int KEY_DOWN = 201;
     static constexpr int KEY_LEFT = 202;
     static constexpr int KEY_RIGHT = 203;
+    // A press held longer than this, or moved further, is a drag.
+    static constexpr int CLICK_MS = 600;
+    static constexpr int CLICK_SLACK = 9;
+    // A card dragged this far above the row is played.
+    static constexpr int PLAY_LIFT = 60;
+
+    // The outcome of a drag: the card's final position, and whether it is
+    // to be played (a click, or dragged up out of the hand).
+    struct DragResult {
+        int position = 0;
+        bool play = false;
+    };
+    // Follows the pointer from a press on the card at a position until the
+    // button is released; a sideways drag reorders the hand on the way.
+    DragResult dragCard(int position, int pressX, int pressY);
+    // The card to act on after a press on a position; none when the press
+    // was a drag that ended in the hand.
+    CardId pressCard(int position, int pressX, int pressY);
+
+    // Deals the seat's hand: the cards fly from the bottom edge into a fan
+    // of ten; returns how long the worker is to wait for it.
+    int dealCards(CardSet hand);
+
+    // Put-away handling of the skat (main window input mode 12): told the
+    // chosen card with its rectangle and turn.
+    std::function<void(CardId, const RECTANGLE&, float)> putAwayHandler;
 
 private:
-    void actOn(CardId card);
+    void actOn(CardId card, const RECTANGLE& from, float angle);
+    TABLE_ANIMATIONS animations_;
 };

@@ -88,6 +88,7 @@ void FENSTER_SKAT_CONTROLLER::setAnalysisShown(bool shown) {
 void FENSTER_SKAT_CONTROLLER::updateView() {
     if (!view) return;
     for (PLAYER_EINBLATT_CONTROLLER& hand : view->handControllers) hand.refreshHand();
+    view->trickCards.layout(false);
     view->invalidate();
 }
 
@@ -140,6 +141,10 @@ FENSTER_SKAT::FENSTER_SKAT(MAIN_WINDOW_SHELL& shell) : shell_(shell) {
     biddingView.mainWindow = this;
     biddingView.controller = &biddingController;
     biddingController.view = &biddingView;
+    pileView.hostWindow = this;
+    pileView.mainWindow = this;
+    pileView.controller = &pileController;
+    pileController.view = &pileView;
 }
 
 FENSTER_SKAT::~FENSTER_SKAT() {
@@ -148,6 +153,7 @@ FENSTER_SKAT::~FENSTER_SKAT() {
         if (tableWindows() == tableWindows_) installTableWindows(nullptr);
     }
     if (hookedImages_) BILDER::instance().onCardSetChanged = nullptr;
+    trickCards.clear();
     for (PLAYER_EINBLATT_VIEW& hand : handViews) hand.clearCardViews();
     ownedController_.reset();
     controller = nullptr;
@@ -267,6 +273,17 @@ void FENSTER_SKAT::prepareImages(TableLayout layout) {
                                           tutorTextRect.height);
     placeHandViews();
     biddingView.setPosition(originX, originY);
+    pileView.setPosition(placement_.pile.x, placement_.pile.y);
+    // The trick piles lie below the side hands, clear of the own hand.
+    const float cardScale = layout.cardScale;
+    pileView.anchorX = placement_.pileInnerWidth - static_cast<int>(100 * cardScale);
+    pileView.anchorY = static_cast<int>(140 * cardScale);
+    pileView.labelLine = static_cast<int>(290 * cardScale);
+}
+
+void FENSTER_SKAT::toggleLastTrick() {
+    pileController.showLastTrick = !pileController.showLastTrick;
+    invalidate();
 }
 
 void FENSTER_SKAT::placeHandViews() {
@@ -275,6 +292,11 @@ void FENSTER_SKAT::placeHandViews() {
         PLAYER_EINBLATT_VIEW& hand = handViews[i];
         const ViewPlace& place = placement_.hands[i];
         hand.scale = place.scale;
+        if (i == 0) {
+            // The own hand shrinks until its fan ends inside the window.
+            const RECTANGLE client = clientRect();
+            if (client.height > 0) hand.scale = fittedOwnHandScale(hand.fan(), place.y, client.height);
+        }
         hand.setPosition(place.x, place.y);
         hand.setSize(place.width, place.height);
         if (i == 0) {
@@ -432,7 +454,7 @@ void FENSTER_SKAT::layoutAndPaint(VORDIX_ZEICHENBEREICH& area) {
     if (table) {
         if (assistanceAllowed(*table) && controller->courseWanted) paintTricksTaken(area, *table);
         paintModeContent(area, *table);
-        paintTrickCards(area, *table);
+        if (controller->inputMode > 2) pileView.draw(area);
     }
     // Icons are drawn here, not into the cached background, so their pressed
     // look and the full-screen state show at once.
@@ -549,27 +571,6 @@ void FENSTER_SKAT::paintModeContent(VORDIX_ZEICHENBEREICH& area, SKATTISCH& tabl
     }
 }
 
-void FENSTER_SKAT::paintTrickCards(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table) {
-    const STICH& trick = table.cards.trick;
-    const int leader = table.cards.AUSP;
-    BILDER& images = BILDER::instance();
-    for (int place = 0; leader >= 0 && place < trick.count() && place < 3; ++place) {
-        const KARTE* card = trick.card(place);
-        if (!card || !isRealCard(card->id())) continue;
-        const RECTANGLE r = trickCardRect(screenPositionOfSeat(&table, (leader + place) % 3));
-        images.drawCard(card->id(), area, r.x, r.y, r.width, r.height, 0.0f);
-    }
-    // The user's card stands on the table from the click on, before the
-    // game has taken it from the hand.
-    const PLAYER_EINBLATT_CONTROLLER& own = handControllers[0];
-    const bool onItsWay = controller->flags[1] && own.chosen != NO_CARD && own.seat >= 0 && own.seat <= 2 &&
-                          table.cards.hands[own.seat].hasCard(own.chosen) && trick.count() < 3;
-    if (onItsWay) {
-        const RECTANGLE r = trickCardRect(1);
-        images.drawCard(own.chosen, area, r.x, r.y, r.width, r.height, 0.0f);
-    }
-}
-
 void FENSTER_SKAT::paintTricksTaken(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table) {
     const LayoutKind kind = layoutKindOf(currentLayout);
     const STAPEL& pile = table.cards.pile;
@@ -643,6 +644,7 @@ void FENSTER_SKAT::paintOverlay(VORDIX_ZEICHENBEREICH& area) {
     if (table && server && !server->isDisplayActive()) return;
     if (table) paintKontraRe(area, *table);
     biddingView.draw(area);
+    pileView.drawLastTrick(area);
     if (showsStartButtons(table)) {
         paintStartButtons(area, table);
     } else {
@@ -695,8 +697,15 @@ void FENSTER_SKAT::onMessage(VORDIX_MESSAGE& message) {
         prepareImages(landscape);
         invalidate();
         return;
-    case MESSAGE_MOUSE_MOVE:
+    case MESSAGE_MOUSE_MOVE: {
+        const bool over = cardsPlayed(*table) > 0 && table->currentIndex == STATE_KARTE_AUSSPIELEN &&
+                          (pileView.hitsDeck(0, message.x, message.y) || pileView.hitsDeck(1, message.x, message.y));
+        if (over != pointerOverStack_) {
+            pointerOverStack_ = over;
+            invalidate();
+        }
         return;
+    }
     case MESSAGE_KEY:
         if (ready) handleKey(message, *table);
         return;
@@ -735,6 +744,7 @@ void FENSTER_SKAT::handleKey(VORDIX_MESSAGE& message, SKATTISCH& table) {
     // is taken away by any key.
     handViews[0].onKey(message);
     biddingView.onKey(message);
+    if (controller && controller->inputMode == INPUT_CUT) pileView.onKey(message);
     if (table.currentIndex == STATE_STICH_ABLEGEN && HUMAN_PLAYER::awaited()) HUMAN_PLAYER::answerConfirm();
 }
 
@@ -806,6 +816,12 @@ void FENSTER_SKAT::handlePress(VORDIX_MESSAGE& message, SKATTISCH& table) {
         shell_.showShorteningDialog();
         return;
     }
+    // A click on a trick pile shows or hides the last trick.
+    if (table.currentIndex == STATE_KARTE_AUSSPIELEN && cardsPlayed(table) > 0 &&
+        (pileView.hitsDeck(0, message.x, message.y) || pileView.hitsDeck(1, message.x, message.y))) {
+        sendCommand(COMMAND_LAST_TRICK);
+        return;
+    }
     auto* server = dynamic_cast<SKATTISCH_SERVER*>(&table);
     const bool startable = server ? !server->isLoopRunning() : table.currentIndex == STATE_NONE;
     if (startable) {
@@ -824,6 +840,7 @@ void FENSTER_SKAT::handlePress(VORDIX_MESSAGE& message, SKATTISCH& table) {
         }
     }
     if (handleKontraRe(message, table)) return;
+    if (controller && controller->inputMode == INPUT_CUT) pileView.onMouse(message);
     biddingView.onMouse(message);
     handViews[0].onMouse(message);
     // A click anywhere takes a finished trick away.

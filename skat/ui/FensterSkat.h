@@ -12,7 +12,9 @@
 #include "skat/ui/GenericView.h"
 #include "skat/ui/ReizenView.h"
 #include "skat/ui/SkatButton.h"
+#include "skat/ui/StapelView.h"
 #include "skat/ui/TableLayout.h"
+#include "skat/ui/TrickCardViews.h"
 #include "vordix/Bitmap.h"
 #include "vordix/Hauptfenster.h"
 #include "vordix/Text.h"
@@ -170,6 +172,12 @@ public:
     std::array<PLAYER_EINBLATT_CONTROLLER, 3> handControllers;
     REIZEN_VIEW biddingView;
     REIZEN_CONTROLLER biddingController;
+    STAPEL_VIEW pileView;
+    STAPEL_CONTROLLER pileController;
+    // The cards of the current trick (created by the window's constructor).
+    TRICK_CARD_VIEWS trickCards{*this};
+    // The application's show-last-trick option (command 474) changed.
+    void toggleLastTrick();
 
     // What the overlay draws (also painted by tests straight into a bitmap).
     void paintOverlay(VORDIX_ZEICHENBEREICH& area);
@@ -195,7 +203,6 @@ private:
     void paintModeContent(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table);
     void paintTricksTaken(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table);
     void paintKontraRe(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table);
-    void paintTrickCards(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table);
     void placeHandViews();
     void showTextButton(VORDIX_ZEICHENBEREICH& area, int index, const std::wstring& label, bool enabled = true);
     // A press on Kontra or Re; true when it was one (handling ends).

@@ -2,11 +2,15 @@
 
 #include "skat/engine/Skattisch.h"
 #include "skat/ui/FensterSkat.h"
+#include "skat/ui/TableAnimation.h"
 #include "skat/ui/TableServerAccess.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <QThread>
+
+#include <array>
+#include <mutex>
 
 FENSTER_SKAT_TABLE_WINDOWS::FENSTER_SKAT_TABLE_WINDOWS(FENSTER_SKAT& window)
     : window_(std::make_shared<FENSTER_SKAT*>(&window)) {}
@@ -78,12 +82,99 @@ void FENSTER_SKAT_TABLE_WINDOWS::setInputMode(int mode) {
 
 void FENSTER_SKAT_TABLE_WINDOWS::updateView() { post([](FENSTER_SKAT_CONTROLLER& c) { c.updateView(); }); }
 void FENSTER_SKAT_TABLE_WINDOWS::repaint() { post(repaintWindow); }
-void FENSTER_SKAT_TABLE_WINDOWS::layoutViews() { post(repaintWindow); }
-void FENSTER_SKAT_TABLE_WINDOWS::relayout() { post(repaintWindow); }
 void FENSTER_SKAT_TABLE_WINDOWS::invalidateHandView() { post(repaintWindow); }
-void FENSTER_SKAT_TABLE_WINDOWS::showWinningCard() { post(repaintWindow); }
 void FENSTER_SKAT_TABLE_WINDOWS::refreshHands() { post([](FENSTER_SKAT_CONTROLLER& c) { c.updateView(); }); }
-void FENSTER_SKAT_TABLE_WINDOWS::dealCards(int) { post([](FENSTER_SKAT_CONTROLLER& c) { c.updateView(); }); }
+
+// The animations run on the GUI thread; the worker only waits for their length.
+void FENSTER_SKAT_TABLE_WINDOWS::layoutViews() {
+    post([](FENSTER_SKAT_CONTROLLER& c) {
+        if (c.view) c.view->trickCards.layout(true);
+    });
+}
+
+void FENSTER_SKAT_TABLE_WINDOWS::relayout() {
+    post([](FENSTER_SKAT_CONTROLLER& c) {
+        if (!c.view) return;
+        c.view->trickCards.layout(false);
+        c.view->handViews[1].invalidate();
+        c.view->handViews[2].invalidate();
+    });
+}
+
+void FENSTER_SKAT_TABLE_WINDOWS::animateCardToTrick(Seat, CardId, int) {
+    layoutViews();
+    pause(table_animation::cardMoveMs());
+}
+
+void FENSTER_SKAT_TABLE_WINDOWS::showWinningCard() {
+    post([](FENSTER_SKAT_CONTROLLER& c) {
+        if (c.view) c.view->trickCards.carryToWinner();
+    });
+    pause(table_animation::duration(TRICK_CARD_VIEWS::CARRY_PAUSE_MS));
+}
+
+void FENSTER_SKAT_TABLE_WINDOWS::beginCut(SKATTISCH&) {
+    post([](FENSTER_SKAT_CONTROLLER& c) {
+        if (c.view) c.view->pileController.beginCut();
+    });
+}
+
+void FENSTER_SKAT_TABLE_WINDOWS::setPileMode(int mode) {
+    post([mode](FENSTER_SKAT_CONTROLLER& c) {
+        if (!c.view) return;
+        c.view->pileController.mode = mode;
+        c.view->invalidate();
+    });
+}
+
+void FENSTER_SKAT_TABLE_WINDOWS::showShuffle() {
+    post([](FENSTER_SKAT_CONTROLLER& c) {
+        if (c.view) c.view->pileController.showShuffle();
+    });
+    if (const int ms = STAPEL_CONTROLLER::shuffleMs(); ms > 0) pause(ms);
+}
+
+void FENSTER_SKAT_TABLE_WINDOWS::dealCards(int cutPosition) {
+    // The deck is cut first, then the hands are dealt.
+    if (table_animation::playSpeed() > 0) {
+        post([cutPosition](FENSTER_SKAT_CONTROLLER& c) {
+            if (c.view) c.view->pileController.showCut(cutPosition);
+        });
+        pause(STAPEL_CONTROLLER::cutMs());
+    }
+    post([](FENSTER_SKAT_CONTROLLER& c) {
+        if (!c.view) return;
+        c.view->pileController.mode = STAPEL_CONTROLLER::PILE_TRICKS;
+        c.view->invalidate();
+    });
+    SKATTISCH* table = currentTable();
+    std::array<CardSet, 3> hands{};
+    if (table) {
+        std::lock_guard lock(table->tableLock);
+        for (int seat = 0; seat < 3; ++seat) hands[seat] = table->cards.hands[seat].cardSet();
+    }
+    post([hands](FENSTER_SKAT_CONTROLLER& c) {
+        for (Seat seat = 0; seat < 3; ++seat)
+            if (PLAYER_EINBLATT_CONTROLLER* hand = handOfSeat(c, seat))
+                static_cast<PLAYER_EINBLATT_VIEW*>(hand->view)->dealCards(hands[seat]);
+        repaintWindow(c);
+    });
+    const int ms = table_animation::duration(table_animation::playSpeed() / 2 + 250);
+    if (ms > 0) pause(ms + 100);
+}
+
+void FENSTER_SKAT_TABLE_WINDOWS::showOpenHands(Seat actingSeat) {
+    post([actingSeat](FENSTER_SKAT_CONTROLLER& c) {
+        if (PLAYER_EINBLATT_CONTROLLER* hand = handOfSeat(c, actingSeat)) hand->resetCardViews();
+    });
+    const int ms = table_animation::duration(1000);
+    if (ms <= 0) return;
+    pause(ms + 100);
+    post([actingSeat](FENSTER_SKAT_CONTROLLER& c) {
+        if (PLAYER_EINBLATT_CONTROLLER* hand = handOfSeat(c, actingSeat); hand && hand->view)
+            hand->view->rebuildCardViews();
+    });
+}
 
 void FENSTER_SKAT_TABLE_WINDOWS::rebuildCardViews() {
     post([](FENSTER_SKAT_CONTROLLER& c) {

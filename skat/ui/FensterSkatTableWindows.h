@@ -34,7 +34,12 @@ public:
     void setHand(Seat seat, CardSet hand) override;
     void refreshHands() override;
     void invalidateHandView() override;
+    void beginCut(SKATTISCH& table) override;
+    void setPileMode(int mode) override;
+    void showShuffle() override;
     void dealCards(int cutPosition) override;
+    void animateCardToTrick(Seat seat, CardId card, int trickPlace) override;
+    void showOpenHands(Seat actingSeat) override;
     void removeCard(Seat seat, CardId card) override;
     void showWinningCard() override;
 

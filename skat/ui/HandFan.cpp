@@ -146,3 +146,24 @@ int HandFan::hitTest(int px, int py, int n, int raised) const
     }
     return 0;
 }
+
+float fittedOwnHandScale(const HandFan& fan, int viewY, int clientHeight)
+{
+    constexpr int CARDS = 10;
+    constexpr int MARGIN = 2;
+    HandFan f = fan;
+    for (float scale = fan.scale; scale > MIN_OWN_HAND_SCALE; scale -= 0.01f) {
+        f.scale = scale;
+        f.rowTop = toInt(f.raiseStep * scale + viewY);
+        int bottom = 0;
+        for (int i = 1; i <= CARDS; ++i) {
+            // The lowest corner of the turned card.
+            const double turn = f.cardAngle(i, CARDS) * DEGREE;
+            const double half = f.cardHeight() * 0.5 * std::abs(std::cos(turn)) +
+                                f.cardWidth() * 0.5 * std::abs(std::sin(turn));
+            bottom = std::max(bottom, toInt(f.rowTop + f.cardY(i, CARDS) + f.cardHeight() * 0.5 + half + 0.999));
+        }
+        if (bottom <= clientHeight - MARGIN) return scale;
+    }
+    return MIN_OWN_HAND_SCALE;
+}

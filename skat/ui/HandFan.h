@@ -51,3 +51,9 @@ private:
     // How far the moving card is lifted, 0..1.
     float lift() const;
 };
+
+// The largest scale (at most the layout's, at least MIN_OWN_HAND_SCALE) at
+// which a fan of ten cards in the own hand's place (its view's y) ends
+// inside a client area of the height.
+constexpr float MIN_OWN_HAND_SCALE = 0.6f;
+float fittedOwnHandScale(const HandFan& fan, int viewY, int clientHeight);

@@ -75,6 +75,7 @@ public:
         if (message.commandId == ControlIds::idOf(std::string("Spi_ende"))) shutdown();
         else if (message.commandId == ControlIds::idOf(std::string("Spi_neu"))) server_->startNewSheet();
         else if (message.commandId == ControlIds::idOf(std::string("Liste_weiter"))) server_->startNewGameOfList();
+        else if (message.commandId == FENSTER_SKAT::COMMAND_LAST_TRICK) window_.toggleLastTrick();
         return true;
     }
     void runCommand(const VORDIX_MESSAGE& message) override { executeCommand(message); }

@@ -111,6 +111,8 @@ protected:
     static void TearDownTestSuite() { WIN_FILEPATH::setProgramFolder(L""); }
 
     void SetUp() override {
+        savedSpeed = USER_PREFS::instance().playDelayMs;
+        USER_PREFS::instance().playDelayMs = 0;   // cards go to their places at once
         server = std::make_shared<StubServer>();
         installTableServer(server);
         window = std::make_unique<ObservedWindow>(shell);
@@ -130,6 +132,7 @@ protected:
     void TearDown() override {
         window.reset();
         installTableServer(nullptr);
+        USER_PREFS::instance().playDelayMs = savedSpeed;
     }
 
     // A press and release at a point of the client area; the release comes
@@ -153,6 +156,7 @@ protected:
     // their labels as the user sees them.
     QImage grabbed() { return client->grab().toImage(); }
 
+    int savedSpeed = 0;
     RecordingShell shell;
     std::shared_ptr<StubServer> server;
     std::unique_ptr<ObservedWindow> window;
@@ -577,7 +581,7 @@ TEST_F(GameWindow, LeftAndRightMoveTheHighlightWithinTheHand) {
     // The raised card stands higher than the row.
     hand.setHighlightedCard(hand.shownHand.cardIdAt(5));
     const PLAYER_EINBLATT_VIEW& own = window->handViews[0];
-    EXPECT_EQ(own.cardViews()[4]->y, own.fan().cardY(5, 10) + own.rowTop - 20);
+    EXPECT_EQ(own.cardViews()[4]->y, own.fan().cardY(5, 10) + own.rowTop - static_cast<int>(10 * own.scale));
     EXPECT_EQ(own.cardViews()[3]->y, own.fan().cardY(4, 10) + own.rowTop);
     // A card the hand does not hold clears the highlight.
     hand.setHighlightedCard(cardIdFromCode("KB"));

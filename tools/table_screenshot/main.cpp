@@ -1,0 +1,162 @@
+// Shows the game window on a table set up in one position and saves a
+// picture of its client area: "fan" (the hands after the deal), "cut" (the
+// deck with its cut lines), "bidding" (the bidding panel) or "trick" (a
+// trick in the middle, one taken before).
+//   table_screenshot <fan|cut|bidding|trick> <out.png> [--set <card set name>]
+//                    [--size <width>x<height>] [--program-dir <dir>]
+
+#include "skat/app/Bilder.h"
+#include "skat/app/UserPrefs.h"
+#include "skat/engine/Karte.h"
+#include "skat/engine/Skattisch.h"
+#include "skat/ui/FensterSkat.h"
+#include "skat/ui/MainWindowShell.h"
+#include "skat/ui/TableServerAccess.h"
+#include "skat/windows/ControlFactories.h"
+#include "skat/windows/ControlIdTable.h"
+#include "vordix/Message.h"
+#include "vordix/WinFilePath.h"
+#include "vordix/windows/ClientFenster.h"
+#include "vordix/windows/WinFenster.h"
+#include "vordix/windows/WinImplementorFactory.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QImage>
+#include <QTimer>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+namespace {
+
+class Shell : public MAIN_WINDOW_SHELL {
+public:
+    void runCommand(const VORDIX_MESSAGE&) override {}
+    void shutdown() override {}
+};
+
+// A joined table shows the game without a game loop of its own, so the
+// start buttons stay away.
+class Server : public TABLE_SERVER_ACCESS {
+public:
+    SKATTISCH* currentTable() override { return &table; }
+    void startNewSheet() override {}
+    void startNewGameOfList() override {}
+    SKATTISCH_CLIENT table;
+};
+
+CardSet cardsOf(const char* codes) {
+    CardSet set = 0;
+    std::string text(codes);
+    for (std::size_t i = 0; i + 1 < text.size(); i += 3) set |= cardMaskOfId(cardIdFromCode(text.substr(i, 2).c_str()));
+    return set;
+}
+
+void wait(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void deal(SKATTISCH& table) {
+    table.standardSeating();
+    const CardSet hands[3] = {cardsOf("KB PB KA K1 KK KD K9 K8 K7 PA"), cardsOf("HB CB HA H1 HK HD H9 H8 H7 P1"),
+                              cardsOf("CA C1 CK CD C9 C8 C7 PK PD P9")};
+    for (Seat seat = 0; seat < 3; ++seat) table.cards.hands[seat].setCardSet(hands[seat]);
+    table.cards.pile.setVh(0);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: table_screenshot <fan|cut|bidding|trick> <out.png> [--set <name>] "
+                             "[--size <w>x<h>] [--program-dir <dir>]\n");
+        return 2;
+    }
+    const std::string position = argv[1];
+    const QString out = QString::fromLocal8Bit(argv[2]);
+    std::wstring setName;
+    int width = 1024, height = 768;
+    QString programDir;
+    for (int i = 3; i + 1 < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--set") setName = QString::fromLocal8Bit(argv[++i]).toStdWString();
+        else if (arg == "--size") std::sscanf(argv[++i], "%dx%d", &width, &height);
+        else if (arg == "--program-dir") programDir = QString::fromLocal8Bit(argv[++i]);
+    }
+    registerControlIds();
+    registerForms();
+    QApplication app(argc, argv);
+    if (programDir.isEmpty()) programDir = QCoreApplication::applicationDirPath() + QStringLiteral("/../../skat/windows");
+    WIN_IMPLEMENTORFACTORY::installDefault();
+    WIN_FILEPATH::setProgramFolder(WIN_FILEPATH::fromFsPath(programDir.toStdString()));
+    USER_PREFS::instance().playDelayMs = 0;   // every card at its place at once
+    BILDER& images = BILDER::instance();
+    images.initialize();
+    if (!setName.empty() && !images.selectCardSet(images.findCardSet(setName))) {
+        std::fprintf(stderr, "no card set %ls\n", setName.c_str());
+        return 1;
+    }
+
+    auto server = std::make_shared<Server>();
+    installTableServer(server);
+    Shell shell;
+    FENSTER_SKAT window(shell);
+    window.create();
+    window.show();
+    window.resize(width, height);
+    wait(50);
+    VORDIX_MESSAGE resized(MESSAGE_RESIZE);
+    window.onMessage(resized);
+    SKATTISCH& table = server->table;
+    FENSTER_SKAT_CONTROLLER& controller = *window.windowController();
+
+    if (position == "cut") {
+        table.standardSeating();
+        table.cards.pile.setVh(0);
+        table.currentIndex = STATE_ABHEBEN_UND_GEBEN;
+        window.attachSeats();
+        window.pileController.mode = STAPEL_CONTROLLER::PILE_DECK;
+        window.pileController.beginCut();
+        window.pileView.cutIndex = 12;
+    } else {
+        deal(table);
+        window.pileController.mode = STAPEL_CONTROLLER::PILE_TRICKS;
+        if (position == "fan") {
+            table.currentIndex = STATE_REIZ_VORSCHLAG;
+            controller.inputMode = INPUT_CUT_DONE;
+            controller.flags[0] = 1;
+        } else if (position == "bidding") {
+            table.currentIndex = STATE_REIZEN;
+            controller.inputMode = INPUT_BID;
+            window.biddingController.offerBid(L"", 1, 0);
+        } else if (position == "trick") {
+            table.currentIndex = STATE_KARTE_AUSSPIELEN;
+            table.record.SPIELART.SPIEL_TYP = GAME_GRAND;
+            table.record.ALLEIN = 1;
+            table.cards.AUSP = 0;
+            for (const char* code : {"KA", "H7", "C7"}) table.cards.playCard(cardIdFromCode(code));
+            table.cards.collectTrick(GAME_GRAND, 1);
+            for (const char* code : {"PA", "P1", "P9"}) table.cards.playCard(cardIdFromCode(code));
+            controller.inputMode = INPUT_CARD_PLAY;
+        } else {
+            std::fprintf(stderr, "unknown position %s\n", position.c_str());
+            return 2;
+        }
+        window.attachSeats();
+    }
+    controller.updateView();
+    window.invalidate();
+    wait(400);
+    auto* platform = dynamic_cast<WIN_FENSTER*>(window.implementor().get());
+    const QImage picture = platform->clientWidget()->grab().toImage();
+    installTableServer(nullptr);
+    if (!picture.save(out)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(out));
+        return 1;
+    }
+    return 0;
+}
