@@ -501,6 +501,56 @@ void PLAYER_EINBLATT_VIEW::onKey(VORDIX_MESSAGE& message) {
     }
 }
 
+// ---------------------------------------------------------------- skat flights
+
+RECTANGLE PLAYER_EINBLATT_VIEW::skatPlace(int slot) const {
+    if (!mainWindow) return {};
+    const TableLayout& layout = mainWindow->currentLayout;
+    const LayoutKind kind = layoutKindOf(layout);
+    const bool small = kind == LayoutKind::Small;
+    const int W = small ? 91 : 144;
+    const int H = small ? 136 : 216;
+    const int dx = small ? -40 : kind == LayoutKind::Portrait ? 14 : 44;
+    const int dy = small ? -80 : kind == LayoutKind::Portrait ? 74 : 20;
+    return {(W + 8) * slot + layout[TableLayout::MIDDLE_X] + mainWindow->originX + dx,
+            layout[TableLayout::MIDDLE_Y] + mainWindow->originY + dy, W, H};
+}
+
+int PLAYER_EINBLATT_VIEW::moveCardToSkat(CardId card, int slot) {
+    PLAYER_EINBLATT_CONTROLLER* player = controllerAsPlayer();
+    if (!player || slot < 0 || slot > 1) return 0;
+    std::unique_ptr<VORDIX_IMAGEVIEW> flying = player->takeCard(card);
+    const int ms = table_animation::cardMoveMs();
+    if (flying) {
+        flying->bitmap = imageOf(card);
+        if (flying->implementor()) {
+            flying->implementor()->restack();   // above the hand on its way
+            flying->implementor()->update();
+        }
+        animations_.fly(std::move(flying), skatPlace(slot), 0.0f, ms);
+    }
+    rebuildCardViews();
+    return ms;
+}
+
+int PLAYER_EINBLATT_VIEW::takeCardFromSkat(CardId card, int slot) {
+    PLAYER_EINBLATT_CONTROLLER* player = controllerAsPlayer();
+    if (!player || slot < 0 || slot > 1 || player->shownHand.positionOf(card) > 0) return 0;
+    player->shownHand.addCard(card);
+    SKATTISCH* table = currentTable();
+    player->shownHand.sort(sortTypeOf(table), userSortSettings(!sortsFully(table)));
+    const int position = player->shownHand.positionOf(card);
+    // Its view starts at the Skat place; the rebuild flies it into the fan.
+    const RECTANGLE from = skatPlace(slot);
+    auto view = std::make_unique<VORDIX_IMAGEVIEW>();
+    view->attachTo(hostWindow, imageOf(card), from);
+    view->setGeometry(from, 0.0f);
+    const int index = std::clamp(position - 1, 0, static_cast<int>(cardViews_.size()));
+    cardViews_.insert(cardViews_.begin() + index, std::move(view));
+    rebuildCardViews();
+    return table_animation::cardMoveMs();
+}
+
 // ---------------------------------------------------------------- deal and reset
 
 int PLAYER_EINBLATT_VIEW::dealCards(CardSet cards) {

@@ -160,6 +160,16 @@ public:
     // of ten; returns how long the worker is to wait for it.
     int dealCards(CardSet hand);
 
+    // The Skat's place slot (0 or 1) on the table, in window coordinates.
+    RECTANGLE skatPlace(int slot) const;
+    // A card of the hand is put away: its view flies from where it is to
+    // the Skat place and goes when it lands. Returns the flight's length.
+    int moveCardToSkat(CardId card, int slot);
+    // A card of the Skat comes into the hand: it flies from its Skat place
+    // to its place in the sorted fan, the others making room. Returns the
+    // flight's length.
+    int takeCardFromSkat(CardId card, int slot);
+
     // Put-away handling of the skat (main window input mode 12): told the
     // chosen card with its rectangle and turn.
     std::function<void(CardId, const RECTANGLE&, float)> putAwayHandler;

@@ -152,7 +152,10 @@ FENSTER_SKAT::~FENSTER_SKAT() {
         tableWindows_->detach();
         if (tableWindows() == tableWindows_) installTableWindows(nullptr);
     }
-    if (hookedImages_) BILDER::instance().onCardSetChanged = nullptr;
+    if (hookedImages_) {
+        BILDER::instance().onCardSetChanged = nullptr;
+        BILDER::instance().onReloadCardImages = nullptr;
+    }
     trickCards.clear();
     for (PLAYER_EINBLATT_VIEW& hand : handViews) hand.clearCardViews();
     ownedController_.reset();
@@ -193,6 +196,7 @@ void FENSTER_SKAT::create() {
     imp->setFocus(&overlay_);
     overlay_.hostWindow = this;
     BILDER::instance().onCardSetChanged = [this] { onCardSetChanged(); };
+    BILDER::instance().onReloadCardImages = [this] { reloadCardImages(); };
     hookedImages_ = true;
     tableWindows_ = std::make_shared<FENSTER_SKAT_TABLE_WINDOWS>(*this);
     installTableWindows(tableWindows_);
@@ -279,6 +283,19 @@ void FENSTER_SKAT::prepareImages(TableLayout layout) {
     pileView.anchorX = placement_.pileInnerWidth - static_cast<int>(100 * cardScale);
     pileView.anchorY = static_cast<int>(140 * cardScale);
     pileView.labelLine = static_cast<int>(290 * cardScale);
+}
+
+void FENSTER_SKAT::reloadCardImages() {
+    for (int i : {1, 2, 0}) {
+        PLAYER_EINBLATT_VIEW& hand = handViews[i];
+        hand.clearCardViews();
+        hand.rebuildCardViews();
+        // In their places at once: nothing is dealt.
+        for (const auto& card : hand.cardViews()) card->setGeometry(card->rectangle(), card->rotation);
+    }
+    trickCards.clear();
+    trickCards.layout(false);
+    invalidate();
 }
 
 void FENSTER_SKAT::toggleLastTrick() {

@@ -178,6 +178,8 @@ public:
     TRICK_CARD_VIEWS trickCards{*this};
     // The application's show-last-trick option (command 474) changed.
     void toggleLastTrick();
+    // The card set was switched: every card view is made anew.
+    void reloadCardImages();
 
     // What the overlay draws (also painted by tests straight into a bitmap).
     void paintOverlay(VORDIX_ZEICHENBEREICH& area);

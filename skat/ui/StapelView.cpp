@@ -230,8 +230,15 @@ int STAPEL_VIEW::stackStyle(int stack) const {
 }
 
 int STAPEL_VIEW::ramschStackX(int position) const {
-    // Each seat's pile on its own side of the table; the user's in the middle.
-    return position == 2 ? 0 : position == 0 ? anchorX : (anchorX / 2);
+    // Each seat's pile on its own side of the table; the user's in the
+    // middle, above the hand.
+    const float scale = mainWindow ? mainWindow->currentLayout.cardScale : 1.0f;
+    return position == 2 ? 0 : position == 0 ? anchorX : whole(400 * scale) - 16;
+}
+
+int STAPEL_VIEW::ramschLift(int position) const {
+    const float scale = mainWindow ? mainWindow->currentLayout.cardScale : 1.0f;
+    return position == 1 ? whole(60 * scale) : 0;
 }
 
 VORDIX_BITMAP* STAPEL_VIEW::stackImage(int style, bool top) const {
@@ -322,9 +329,11 @@ std::vector<STAPEL_VIEW::Label> STAPEL_VIEW::labels() const {
         // One pile per seat, with the seat's name and its points.
         for (int seat = 0; seat < 3; ++seat) {
             if (pile.cardsWonBy(seat) <= 0) continue;
-            const int sx = x + ramschStackX(FENSTER_SKAT::screenPositionOfSeat(table, seat)) + 16 + 64;
-            if (const PLAYER* player = table->playerAtSeat(seat)) out.push_back({player->name(), sx, y + labelLine - 10});
-            out.push_back({std::to_wstring(pile.pointsWonBy(seat)) + pointsWord, sx, y + labelLine + 6});
+            const int position = FENSTER_SKAT::screenPositionOfSeat(table, seat);
+            const int sx = x + ramschStackX(position) + 16 + 64;
+            const int sy = y + labelLine - ramschLift(position);
+            if (const PLAYER* player = table->playerAtSeat(seat)) out.push_back({player->name(), sx, sy - 10});
+            out.push_back({std::to_wstring(pile.pointsWonBy(seat)) + pointsWord, sx, sy + 6});
         }
         return out;
     }
@@ -373,7 +382,8 @@ void STAPEL_VIEW::draw(VORDIX_ZEICHENBEREICH& area) {
             }
             if (cards <= 0) continue;
             const int position = FENSTER_SKAT::screenPositionOfSeat(table, seat);
-            drawStack(area, cards, ramschStackX(position) + 16, drawY, BOTTOM_LINE, 1.0f, position == 2 ? 0 : 2);
+            drawStack(area, cards, ramschStackX(position) + 16, drawY - ramschLift(position), BOTTOM_LINE, 1.0f,
+                      position == 2 ? 0 : 2);
         }
     } else {
         const bool stackOneFirst = cutMoving && movedX[1] == cutStackX(1);

@@ -108,6 +108,8 @@ public:
     int stackStyle(int stack) const;
     // Where a Ramsch seat's pile lies: by the screen position of the seat.
     int ramschStackX(int position) const;
+    // How much higher than the others a seat's Ramsch pile lies.
+    int ramschLift(int position) const;
 
     // The shake of the deck (GUI thread): 500 ms, each pair of cards to
     // its own side and back.

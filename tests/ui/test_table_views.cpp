@@ -283,6 +283,43 @@ TEST_F(TableViews, TrickCardViewsGoWithTheWindow) {
     window = std::make_unique<FENSTER_SKAT>(shell);
 }
 
+TEST_F(TableViews, ACardSetSwitchMakesEveryCardViewAnew) {
+    dealGrandWithSpadeLead();
+    const VORDIX_IMAGEVIEW* trickBefore = window->trickCards.view(0);
+    const VORDIX_IMAGEVIEW* handBefore = window->handViews[0].cardViews()[0].get();
+    const RECTANGLE place = window->handViews[0].cardRect(1);
+    ASSERT_TRUE(BILDER::instance().onReloadCardImages) << "the window listens for the switch";
+    BILDER::instance().onReloadCardImages();
+    ASSERT_EQ(window->handViews[0].cardViews().size(), 10u);
+    EXPECT_NE(window->handViews[0].cardViews()[0].get(), handBefore);
+    EXPECT_EQ(window->handViews[0].cardViews()[0]->rectangle(), place);
+    ASSERT_NE(window->trickCards.view(0), nullptr);
+    EXPECT_NE(window->trickCards.view(0), trickBefore);
+    EXPECT_EQ(window->trickCards.view(0)->rectangle(), window->trickCardRect(0));
+}
+
+TEST_F(TableViews, CardsFlyBetweenTheHandAndTheSkatPlaces) {
+    server->table.standardSeating();
+    window->attachSeats();
+    PLAYER_EINBLATT_VIEW& own = window->handViews[0];
+    own.dealCards(table_test::DEAL[1]);
+    EXPECT_EQ(own.skatPlace(0), (RECTANGLE{336 + 44, 330 + 20, 144, 216}));
+    EXPECT_EQ(own.skatPlace(1), (RECTANGLE{336 + 44 + 152, 330 + 20, 144, 216}));
+    // A card of the Skat comes into the hand at its sorted place.
+    const CardId jack = cardIdFromCode("KB");
+    own.takeCardFromSkat(jack, 1);
+    const int place = own.controller->shownHand.positionOf(jack);
+    ASSERT_GT(place, 0);
+    EXPECT_EQ(own.cardViews().size(), 11u);
+    EXPECT_EQ(own.cardViews()[place - 1]->bitmap, &BILDER::instance().cardFace(jack));
+    EXPECT_EQ(own.cardViews()[place - 1]->rectangle(), own.cardRect(place));
+    // Put away: the card leaves the hand and its view flies to the place.
+    USER_PREFS::instance().playDelayMs = 500;
+    EXPECT_EQ(own.moveCardToSkat(jack, 0), 100);
+    EXPECT_EQ(own.controller->shownHand.positionOf(jack), -1);
+    EXPECT_EQ(own.cardViews().size(), 10u);
+}
+
 // ---------------------------------------------------------------- deal
 
 TEST_F(TableViews, DealingFliesTheCardsIntoTheFan) {
@@ -435,6 +472,12 @@ TEST_F(TableViews, RamschShowsOnePilePerSeatWithNameAndPoints) {
     EXPECT_EQ(labels[2].text, table.playerAtSeat(2)->name());
     EXPECT_EQ(labels[3].text, L"11" + points);
     EXPECT_NE(labels[0].x, labels[2].x) << "each pile at its own seat's side";
+    // The user's own pile lies higher, above the hand.
+    table.cards.pile.addToParty(PARTY_DECLARER, first, 0, 1);
+    const std::vector<STAPEL_VIEW::Label> withOwn = window->pileView.labels();
+    ASSERT_EQ(withOwn.size(), 6u);
+    EXPECT_EQ(withOwn[2].text, table.playerAtSeat(1)->name());
+    EXPECT_LT(withOwn[2].y, withOwn[0].y);
 }
 
 TEST_F(TableViews, PointsAndPartyNamesUnderTheTrickPiles) {
