@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Pictures of the game table with the German and the French card set: the
-# hands after the deal, the deck with its cut lines, the bidding panel and a
-# trick in the middle (docs/screenshots/<position>-<set>.png, 1024x768).
+# hands after the deal, the bidding panel and a trick in the middle
+# (docs/screenshots/<position>-<set>.png, 1024x768), and the deck with its
+# cut lines (cut-lines.png: the deck shows only backs, the same in every set).
 # Runs the table_screenshot tool of the build on the offscreen platform.
 #   scripts/table-screenshots.sh [position...]   (default: all four)
 set -euo pipefail
@@ -12,8 +13,11 @@ tool=$build/tools/table_screenshot/table_screenshot
 positions=${*:-fan cut bidding trick}
 declare -A files=([fan]=fan-after-deal [cut]=cut-lines [bidding]=bidding-panel [trick]=trick-in-the-middle)
 for position in $positions; do
-  for set in "Deutsches Blatt:deutsch" "Französisches Blatt:franzoesisch"; do
-    out=$root/docs/screenshots/${files[$position]}-${set#*:}.png
+  sets=("Deutsches Blatt:deutsch" "Französisches Blatt:franzoesisch")
+  [ "$position" = cut ] && sets=("Deutsches Blatt:")
+  for set in "${sets[@]}"; do
+    suffix=${set#*:}
+    out=$root/docs/screenshots/${files[$position]}${suffix:+-$suffix}.png
     QT_QPA_PLATFORM=offscreen "$tool" "$position" "$out" --set "${set%%:*}" --size 1024x768 \
       --program-dir "$build/skat/windows"
     echo "$out"

@@ -103,14 +103,14 @@ void FENSTER_SKAT_TABLE_WINDOWS::relayout() {
 
 void FENSTER_SKAT_TABLE_WINDOWS::animateCardToTrick(Seat, CardId, int) {
     layoutViews();
-    pause(table_animation::cardMoveMs());
+    if (const int ms = table_animation::cardMoveMs(); ms > 0) pause(ms);
 }
 
 void FENSTER_SKAT_TABLE_WINDOWS::showWinningCard() {
     post([](FENSTER_SKAT_CONTROLLER& c) {
         if (c.view) c.view->trickCards.carryToWinner();
     });
-    pause(table_animation::duration(TRICK_CARD_VIEWS::CARRY_PAUSE_MS));
+    if (const int ms = table_animation::duration(TRICK_CARD_VIEWS::CARRY_PAUSE_MS); ms > 0) pause(ms);
 }
 
 void FENSTER_SKAT_TABLE_WINDOWS::beginCut(SKATTISCH&) {

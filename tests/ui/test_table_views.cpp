@@ -9,6 +9,8 @@
 #include "skat/engine/Player.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/engine/Stich.h"
+#include "skat/engine/TableServices.h"
+#include "skat/engine/TableWindows.h"
 #include "skat/ui/FensterSkat.h"
 #include "skat/ui/MainWindowShell.h"
 #include "skat/ui/TableServerAccess.h"
@@ -31,6 +33,8 @@
 
 #include <cmath>
 #include <memory>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -336,6 +340,51 @@ TEST_F(TableViews, DealingFliesTheCardsIntoTheFan) {
         EXPECT_EQ(own.cardViews()[i - 1]->rectangle(), own.cardRect(i)) << i;
         EXPECT_EQ(own.cardViews()[i - 1]->animationMs, 750);
     }
+}
+
+// ---------------------------------------------------------------- table events
+
+// Sleeps of the table's worker, on record instead of slept.
+class SleepRecordingServices : public TABLE_SERVICES {
+public:
+    void sleepMs(int ms) override {
+        std::lock_guard lock(mutex);
+        slept.push_back(ms);
+    }
+    std::vector<int> sleeps() {
+        std::lock_guard lock(mutex);
+        return slept;
+    }
+    std::mutex mutex;
+    std::vector<int> slept;
+};
+
+// The worker hands every animation to the GUI thread and only sleeps for
+// its length; at play speed 0 it does not sleep at all.
+TEST_F(TableViews, TheWorkerSleepsForTheAnimationsAndNeverWaitsForTheGuiThread) {
+    auto services = std::make_shared<SleepRecordingServices>();
+    installTableServices(services);
+    dealGrandWithSpadeLead();
+    std::shared_ptr<TABLE_WINDOWS> windows = tableWindows();
+    auto runEvents = [&] {
+        std::thread worker([&] {
+            windows->showShuffle();
+            windows->dealCards(22);
+            windows->animateCardToTrick(2, cardIdFromCode("P9"), 2);
+            windows->showWinningCard();
+        });
+        worker.join();   // would hang if the worker waited for this thread
+        QTest::qWait(20);
+    };
+    runEvents();
+    EXPECT_TRUE(services->sleeps().empty()) << "speed 0 shows nothing and holds nothing";
+    EXPECT_EQ(window->pileController.mode, STAPEL_CONTROLLER::PILE_TRICKS) << "the deal ends with the trick piles";
+
+    USER_PREFS::instance().playDelayMs = 1000;
+    runEvents();
+    // Shuffle (two shakes), cut, deal (+100), card flight, the pause after the trick.
+    EXPECT_EQ(services->sleeps(), (std::vector<int>{1000, 566, 850, 150, 400}));
+    installTableServices(nullptr);
 }
 
 // ---------------------------------------------------------------- pile
