@@ -103,6 +103,7 @@ public:
     static constexpr int COMMAND_TAKE_BACK = 480;   // Frei_undo
     static constexpr int COMMAND_SCORE_SHEET = 471; // Spi_liste
     static constexpr int COMMAND_LAST_TRICK = 474;  // Opt_stich
+    static constexpr int COMMAND_POINTS_LABELS = 476;  // Frei_punkte
     static constexpr int MESSAGE_UNDO_REQUEST = 16;
     static constexpr int MESSAGE_RIGHT_PRESS = 17;
 

@@ -12,6 +12,7 @@
 #include "skat/ui/TableServerAccess.h"
 #include "vordix/Line.h"
 #include "vordix/Message.h"
+#include "vordix/MessageSink.h"
 #include "vordix/Random.h"
 #include "vordix/Text.h"
 #include "vordix/Zeichenbereich.h"
@@ -99,6 +100,18 @@ void STAPEL_CONTROLLER::performCut() {
     }
     view->redrawNow();
     if (HUMAN_PLAYER::awaited() && !tableServices()->applicationClosing()) HUMAN_PLAYER::answerCut(value);
+}
+
+void STAPEL_CONTROLLER::togglePointsLabels() {
+    SKATTISCH* table = currentTable();
+    if (!table) return;
+    if (table->isNetworkGame()) {
+        vordix::showMessage(vordix::MessageKind::Information, skat::text(TextKey::Alert_Netzwerkspiel_Keine_Hilfestellungen));
+        return;
+    }
+    if (!table->modus.freeGame) return;
+    labels = !labels;
+    if (view) view->invalidate();
 }
 
 int STAPEL_CONTROLLER::shuffleMs() {

@@ -48,6 +48,9 @@ public:
     // The deck is cut at the value (the cards below the cut): the four
     // phases of the cut movement. Returns how long it runs.
     int showCut(int value);
+    // Command 476: the points labels of a free game on or off; refused in
+    // a network game with a message, ignored outside a free game.
+    void togglePointsLabels();
     // Durations of the animations at the play speed in force.
     static int shuffleMs();
     static int cutMs();

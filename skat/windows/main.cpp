@@ -76,6 +76,7 @@ public:
         else if (message.commandId == ControlIds::idOf(std::string("Spi_neu"))) server_->startNewSheet();
         else if (message.commandId == ControlIds::idOf(std::string("Liste_weiter"))) server_->startNewGameOfList();
         else if (message.commandId == FENSTER_SKAT::COMMAND_LAST_TRICK) window_.toggleLastTrick();
+        else if (message.commandId == FENSTER_SKAT::COMMAND_POINTS_LABELS) window_.pileController.togglePointsLabels();
         return true;
     }
     void runCommand(const VORDIX_MESSAGE& message) override { executeCommand(message); }

@@ -550,6 +550,13 @@ TEST_F(TableViews, PointsAndPartyNamesUnderTheTrickPiles) {
     labels = window->pileView.labels();
     ASSERT_EQ(labels.size(), 1u);
     EXPECT_EQ(labels[0].text.find(skat::text(TextKey::Stapel_Punkte)), std::wstring::npos);
+    window->pileController.togglePointsLabels();
+    EXPECT_FALSE(window->pileController.labels) << "not a free game";
+    table.modus.freeGame = true;
+    window->pileController.togglePointsLabels();
+    EXPECT_TRUE(window->pileController.labels);
+    EXPECT_EQ(window->pileView.labels().size(), 2u);
+    table.modus.freeGame = false;
 }
 
 TEST_F(TableViews, TheLastTrickShowsAboveItsPileAtSixTenthsOfTheCardSize) {
