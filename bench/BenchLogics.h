@@ -1,52 +1,80 @@
 #pragma once
 // The computer logics the benchmarks play, by name:
-//   standin       the plain stand-in logic
-//   full          the computer player
-//   full-noopen   the computer player without the open-game analysis late
-//                 in a game (its card choice is the heuristic's alone)
-//   full-tables   the computer player choosing its cards by the lead tables
-//                 alone (no open-game analysis)
+//   standin        the plain stand-in logic
+//   full           the computer player
+//   full-simple    the computer player with the simple card choice alone
+//                  before the open-game analysis takes over
+//   full-noopen    the computer player without the open-game analysis (its
+//                  card choice is the simple choice's alone)
+//   full-tables    the computer player choosing its cards by the lead
+//                  tables alone (no open-game analysis)
+//   full-bonus:N   the computer player with the simple choice's card
+//                  counting N more than its table rating
+//   noopen-bonus:N the same without the open-game analysis
 
 #include "skat/logic/ComputerPlayer.h"
-#include "skat/logic/LeadChoice.h"
 #include "skat/logic/LeadTables.h"
+#include "skat/logic/PreplayTables.h"
 
+#include <charconv>
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace bench_logics {
 
-// The computer player with its card choice left to the heuristic.
+// The computer player with its card choice left to the simple choice.
 class HeuristicCardLogic : public COMPUTER_LOGIK {
 public:
     CardId chooseCard(const GameSnapshot& game) override { return chooseHeuristicCard(viewOf(game)); }
 };
 
-// The computer player with its card choice made by the lead tables.
-class TableCardLogic : public COMPUTER_LOGIK {
-public:
-    CardId chooseCard(const GameSnapshot& game) override
-    {
-        const CardId card = chooseTableCard(game);
-        return card != NO_CARD ? card : chooseHeuristicCard(viewOf(game));
-    }
-};
+inline const char* const NAMES = "standin, full, full-simple, full-noopen, full-tables, full-bonus:N, noopen-bonus:N";
 
-inline const char* const NAMES = "standin, full, full-noopen, full-tables";
+// The number after a prefix such as "full-bonus:"; false when the name
+// does not start with it or no whole number follows.
+inline bool bonusOf(std::string_view name, std::string_view prefix, int& bonus)
+{
+    if (name.substr(0, prefix.size()) != prefix)
+        return false;
+    const std::string_view digits = name.substr(prefix.size());
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), bonus);
+    return error == std::errc() && end == digits.data() + digits.size() && !digits.empty();
+}
 
 // Null for an unknown name.
 inline std::unique_ptr<PLAYER_LOGIK> create(std::string_view name)
 {
     if (name == "full-noopen")
         return std::make_unique<HeuristicCardLogic>();
-    if (name == "full-tables") {
-        leadTables.useFolder(SKAT_LOGIC_DATA_DIR);
-        return std::make_unique<TableCardLogic>();
-    }
-    return createLogicByName(name);
+    int bonus = 0;
+    bool open = true;
+    if (name == "full-simple")
+        bonus = COMPUTER_LOGIK::SIMPLE_ONLY;
+    else if (name == "full-tables")
+        open = false;
+    else if (bonusOf(name, "noopen-bonus:", bonus))
+        open = false;
+    else if (!bonusOf(name, "full-bonus:", bonus))
+        return createLogicByName(name);
+    auto logic = std::make_unique<COMPUTER_LOGIK>();
+    logic->setSimpleCardBonus(bonus);
+    logic->setOpenAnalysis(open);
+    return logic;
 }
 
-// Whether the logic reads the pre-play tables (read them before timing).
-inline bool usesTables(std::string_view name) { return name.substr(0, 4) == "full"; }
+// Whether the logic reads the computer player's tables.
+inline bool usesTables(std::string_view name) { return name != "standin"; }
+
+// Reads the tables of the folder once, before threads share them.
+inline void prepareTables(const std::string& folder, bool used)
+{
+    VL_TABELLEN::useFolder(folder);
+    leadTables.useFolder(folder);
+    if (used) {
+        VL_TABELLEN::instance();
+        leadTables.ensureLoaded();
+    }
+}
 
 } // namespace bench_logics

@@ -226,9 +226,7 @@ int main(int argc, char** argv)
                      argv[0], bench_logics::NAMES);
         return 2;
     }
-    VL_TABELLEN::useFolder(tablesFolder);
-    if (bench_logics::usesTables(a) || bench_logics::usesTables(b))
-        VL_TABELLEN::instance(); // read once, before the threads share them
+    bench_logics::prepareTables(tablesFolder, bench_logics::usesTables(a) || bench_logics::usesTables(b));
 
     auto services = std::make_shared<ArenaServices>();
     installTableServices(services);

@@ -2,13 +2,16 @@
 // speed: games per second and the time of each computer decision (median,
 // 99th percentile and worst), and how the games went: the mix of game
 // types, how often all passed and how often the declarer won. With --out
-// the first list played is written as a score sheet.
+// the first list played is written as a score sheet; with --reports the
+// player profiles learn from every list played and their reports
+// ("Charakter_Log0" to "Charakter_Log2") are written into the folder.
 // The last line is a signature of the games played (the sum of the settled
 // values and a hash of every row's record, tricks and deal): a change that
 // keeps the play as it was keeps the signature for the same seed.
 //
 //   bench_headless_games [--logic NAME] [--games N] [--seed S]
-//                        [--tables DIR] [--out path.skt] [--handoffs]
+//                        [--tables DIR] [--out path.skt] [--reports DIR]
+//                        [--handoffs]
 //
 // The table plays headless: its loop thread answers the computer seats and
 // counts the games itself. --handoffs plays as a table with windows does,
@@ -24,6 +27,7 @@
 #include "skat/engine/LocalTischBeobachter.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/engine/TableServices.h"
+#include "skat/logic/CharakterCreator.h"
 #include "skat/logic/ComputerPlayer.h"
 #include "skat/logic/PreplayTables.h"
 #include "vordix/Folder.h"
@@ -218,6 +222,7 @@ int main(int argc, char** argv)
     int games = 360;
     std::uint32_t seed = 1;
     std::string out;
+    std::string reports;
     std::string logic = "standin";
     std::string tablesFolder = SKAT_LOGIC_DATA_DIR;
     bool handoffs = false;
@@ -233,6 +238,8 @@ int main(int argc, char** argv)
             ++i;
         } else if (std::strcmp(argv[i], "--out") == 0 && hasValue) {
             out = argv[++i];
+        } else if (std::strcmp(argv[i], "--reports") == 0 && hasValue) {
+            reports = argv[++i];
         } else if (std::strcmp(argv[i], "--logic") == 0 && hasValue && bench_logics::create(argv[i + 1])) {
             logic = argv[++i];
         } else if (std::strcmp(argv[i], "--handoffs") == 0) {
@@ -242,14 +249,13 @@ int main(int argc, char** argv)
         } else {
             std::fprintf(stderr,
                          "bad argument: %s\nusage: %s [--logic %s] [--games 1..1000000] "
-                         "[--seed 0..4294967295] [--tables DIR] [--out path.skt] [--handoffs]\n",
+                         "[--seed 0..4294967295] [--tables DIR] [--out path.skt] [--reports DIR] [--handoffs]\n",
                          argv[i], argv[0], bench_logics::NAMES);
             return 2;
         }
     }
-    VL_TABELLEN::useFolder(tablesFolder);
-    if (bench_logics::usesTables(logic))
-        VL_TABELLEN::instance(); // read the tables before the clock starts
+    // Read the tables before the clock starts.
+    bench_logics::prepareTables(tablesFolder, bench_logics::usesTables(logic));
 
     auto services = std::make_shared<QuietServices>();
     services->seed(seed);
@@ -262,6 +268,7 @@ int main(int argc, char** argv)
     int lists = 0;
     bool written = out.empty();
     GameSignature signature;
+    CHARAKTER_CREATOR profiles;
     while (played < games) {
         SKATTISCH_SERVER table;
         for (int slot = 0; slot < 3; ++slot)
@@ -285,6 +292,8 @@ int main(int argc, char** argv)
         played += count->played;
         ++lists;
         signature.add(table.sheet);
+        if (!reports.empty())
+            profiles.learnFromSheet(table.sheet);
         if (!written) {
             written = true;
             if (!writeSheet(table.sheet, out)) {
@@ -295,6 +304,12 @@ int main(int argc, char** argv)
         }
         if (count->played == 0)
             break;
+    }
+    if (!reports.empty()) {
+        const int n = profiles.writeReports(reports);
+        std::printf("wrote %d profile reports to %s\n", n, reports.c_str());
+        if (n != 3)
+            return 1;
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     // The processor time of all threads: on a busy machine the fair measure.

@@ -4,7 +4,7 @@
 // trumps and cash their sure winners; defenders cash aces, smear points on
 // their partner's tricks and take the declarer's tricks as cheaply as they
 // can; in null the declarer stays under and the defenders duck under him.
-// It stands in until the table-based card choice exists.
+// The table-based choice (LeadChoice.h) counts its card a little higher.
 
 #include "skat/engine/CardTypes.h"
 

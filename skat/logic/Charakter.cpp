@@ -1,12 +1,17 @@
 #include "skat/logic/Charakter.h"
 
+#include "skat/engine/Karte.h"
 #include "skat/engine/Stapel.h"
 #include "skat/logic/HandPatterns.h"
+#include "vordix/Utf8.h"
 
 #include <tinyxml2.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdarg>
 #include <cstdio>
+#include <cwchar>
 #include <functional>
 
 namespace {
@@ -24,6 +29,36 @@ std::string numbered(const char* format, int n)
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, format, n);
     return buffer;
+}
+
+// Appends printf-style wide text to a report.
+void say(std::wstring& log, const wchar_t* format, ...)
+{
+    wchar_t buffer[512];
+    va_list args;
+    va_start(args, format);
+    const int n = std::vswprintf(buffer, sizeof buffer / sizeof buffer[0], format, args);
+    va_end(args);
+    if (n > 0)
+        log.append(buffer, static_cast<std::size_t>(n));
+}
+
+void reportHead(std::wstring& log, const char* name)
+{
+    const std::wstring rule(32, L'-');
+    log += rule + L"\n" + vordix::fromUtf8(name) + L"\n" + rule + L"\n";
+}
+
+// The ranks the asymmetry report lists: void, 7, 8, 9, queen, king, ten, ace.
+constexpr int REPORT_RANKS[] = {0, RANK_SEVEN, RANK_EIGHT, RANK_NINE, RANK_QUEEN, RANK_KING, RANK_TEN, RANK_ACE};
+
+void rankHeader(std::wstring& log)
+{
+    log += L"         LEER";
+    for (int k : REPORT_RANKS)
+        if (k != 0)
+            say(log, L"%3ls ", cardById(makeCardId(SUIT_CLUBS, static_cast<Rank>(k)))->rankName().c_str());
+    log += L"\n";
 }
 
 bool isTrumpOf(CardId card, GameType type) { return (cardMaskOfId(card) & trumpMask(type)) != 0; }
@@ -137,6 +172,57 @@ bool F_ALSP_TRUMPFKARTEN_UND_BEIBLATT::read(const tinyxml2::XMLElement* element,
     return true;
 }
 
+void F_ALSP_TRUMPFKARTEN_UND_BEIBLATT::writeReport(std::wstring& log) const
+{
+    reportHead(log, elementName());
+    say(log, L"Basis: %d Allein-Spiele\n", games);
+    if (games > 0) {
+        log += L"Zahl der Trumpfkarten bei Alsp; Prozent (Absolut) \n";
+        for (int t = 0; t <= 10; ++t)
+            if (trumpCountPercent[static_cast<std::size_t>(t)] > 0)
+                say(log, L"%d Trumpfkarten: %3d%% (%3d)\n", t, trumpCountPercent[static_cast<std::size_t>(t)],
+                    trumpCount[static_cast<std::size_t>(t)]);
+        log += L"Zahl der Trumpf Gegenstiche in Farben des Alsp\n";
+        for (int t = 0; t <= 10; ++t)
+            if (ruffPercent[static_cast<std::size_t>(t)] > 0)
+                say(log, L"%d Trumpfkarten: %3d%% (%3d)\n", t, ruffPercent[static_cast<std::size_t>(t)],
+                    ruffCount[static_cast<std::size_t>(t)]);
+    }
+    log += L"Laenge der Beiblattfarben in abh. der Zahl der Trumpfkarten bei Alsp; Prozent (Absolut)\n";
+    for (int t = 0; t <= 10; ++t) {
+        const auto& byTrumps = shape[static_cast<std::size_t>(t)];
+        // The shapes a hand of t trumps can have, longest side suit first.
+        const auto used = [t](int l1, int l2) {
+            const int l3 = 10 - t - l1 - l2;
+            return l2 <= l1 && l3 >= 0 && l3 <= l2;
+        };
+        int sum = 0;
+        for (int l1 = 7; l1 >= 0; --l1)
+            for (int l2 = std::min(l1, 5); l2 >= 0; --l2)
+                if (used(l1, l2))
+                    sum += byTrumps[static_cast<std::size_t>(l1)][static_cast<std::size_t>(l2)];
+        say(log, L"%d Trumpf (%d Spiele):\n", t, sum);
+        if (sum == 0)
+            continue;
+        for (int l1 = 7; l1 >= 0; --l1)
+            for (int l2 = std::min(l1, 5); l2 >= 0; --l2) {
+                const int count = byTrumps[static_cast<std::size_t>(l1)][static_cast<std::size_t>(l2)];
+                if (used(l1, l2) && count * 100 / sum > 0)
+                    say(log, L" %d - %d %d %d = %3d%% (%3d)\n", t, l1, l2, 10 - t - l1 - l2, count * 100 / sum, count);
+            }
+    }
+    say(log, L"Startwahrscheinlichkeit, dass dritte Farbe frei: %d%%\n", thirdSuitVoidPercent);
+    log += L"Haeufigkeit der Farbkarten vor Druecken; Prozent (Absolut) \n";
+    int holdings = 0;
+    for (int p = 1; p < 64; ++p)
+        holdings += holdingCount[static_cast<std::size_t>(p)];
+    for (int p = 1; p < 64; ++p) {
+        const int count = holdingCount[static_cast<std::size_t>(p)];
+        if (count > 0)
+            say(log, L"%9ls: %4.1f%% (%3d)\n", suitPatternText(p).c_str(), count * 100.0 / holdings, count);
+    }
+}
+
 // --- jacks ----------------------------------------------------------------
 
 void GR_ALSP_BUBEN_UND_BEIBLATT::reset(int newSeat)
@@ -168,6 +254,22 @@ void GR_ALSP_BUBEN_UND_BEIBLATT::computePercentages()
 }
 
 // --- asymmetry ------------------------------------------------------------
+
+void GR_ALSP_BUBEN_UND_BEIBLATT::writeReport(std::wstring& log) const
+{
+    reportHead(log, elementName());
+    say(log, L"Basis: %d Grand-Spiele\n", games);
+    if (games == 0)
+        return;
+    log += L"Buben bei Alsp; Prozent (Absolut) \n";
+    for (int j = 0; j < 16; ++j)
+        say(log, L"%d : %3d\n", j, jackCount[static_cast<std::size_t>(j)]);
+    log += L"Zahl der Gegenstiche in Farben des Alsp\n";
+    for (int j = 0; j < 16; ++j)
+        if (jackRuffPercent[static_cast<std::size_t>(j)] > 0)
+            say(log, L"%d : %3d%% (%3d)\n", j, jackRuffPercent[static_cast<std::size_t>(j)],
+                jackRuffCount[static_cast<std::size_t>(j)]);
+}
 
 void F_ALSP_ASYMETRIE_ALSP_GG::reset(int newSeat)
 {
@@ -300,4 +402,81 @@ bool CHARAKTER::read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDoc
         }
     }
     return true;
+}
+
+void F_ALSP_ASYMETRIE_ALSP_GG::writeReport(std::wstring& log) const
+{
+    reportHead(log, elementName());
+    say(log, L"Basis: %d Allein-Spiele\n", games);
+    log += L"??? \n";
+    for (int r = 0; r < 64; ++r) {
+        say(log, L"%9ls ", suitPatternText(r).c_str());
+        for (int c = 0; c < 64; ++c)
+            say(log, L"%3d ", pairCount[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]);
+        log += L"\n";
+    }
+    const auto table = [&](const std::array<std::array<double, 64>, 9>& values, bool blankOwn) {
+        rankHeader(log);
+        for (int r = 0; r < 64; ++r) {
+            say(log, L"%9ls ", suitPatternText(r).c_str());
+            for (int k : REPORT_RANKS) {
+                if (blankOwn && k != 0 && suitPatternHoldsRank(r, static_cast<Rank>(k)))
+                    log += L"    ";
+                else
+                    say(log, L"%3.0f ", values[static_cast<std::size_t>(k)][static_cast<std::size_t>(r)]);
+            }
+            log += L"\n";
+        }
+    };
+    log += L"Absolute Verteilung:\n";
+    table(cardAbsolute, false);
+    log += L"Relative Verteilung (dass Alsp eine Karte hat, abhaengig von Karten in meinem Blatt):\n";
+    table(cardHeldPercent, true);
+}
+
+std::wstring suitPatternText(int index)
+{
+    std::wstring text;
+    if (index <= 0 || index > 63)
+        return text;
+    for (const auto [bit, rank] : {std::pair{32, RANK_ACE}, {16, RANK_TEN}, {8, RANK_KING}, {4, RANK_QUEEN}})
+        if (index & bit)
+            text += static_cast<wchar_t>(rankCharOf(rank));
+    const int low = index & 3;
+    for (int k = low; k >= 1; --k)
+        text += static_cast<wchar_t>(rankCharOf(static_cast<Rank>(k)));
+    return text;
+}
+
+std::wstring CHARAKTER::report() const
+{
+    std::wstring log;
+    trumps.writeReport(log);
+    jacks.writeReport(log);
+    asymmetry.writeReport(log);
+    return log;
+}
+
+bool CHARAKTER::writeReport(const std::filesystem::path& folder) const
+{
+    if (logFileName.empty())
+        return false;
+    const std::filesystem::path target = folder / logFileName;
+    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0)
+        return false;
+    FILE* stream = ::fdopen(fd, "w");
+    if (!stream) {
+        ::close(fd);
+        ::unlink(pattern.c_str());
+        return false;
+    }
+    const std::string text = vordix::toUtf8(report());
+    bool written = std::fwrite(text.data(), 1, text.size(), stream) == text.size();
+    written = std::fclose(stream) == 0 && written;
+    written = written && std::rename(pattern.c_str(), target.c_str()) == 0;
+    if (!written)
+        ::unlink(pattern.c_str());
+    return written;
 }

@@ -8,6 +8,7 @@
 #include "vordix/Dokument.h"
 
 #include <array>
+#include <filesystem>
 #include <string>
 
 class STAPEL;
@@ -30,6 +31,9 @@ constexpr bool suitPatternHoldsRank(int index, Rank rank)
     default: return false;
     }
 }
+// The text of a holding: its high cards "A", "1", "K", "D", then its low
+// cards "9", "8", "7" (index 38 gives "AK87"); empty for 0.
+std::wstring suitPatternText(int index);
 // The cards of a holding (low cards counted once each).
 constexpr int suitPatternCardCount(int index)
 {
@@ -50,6 +54,8 @@ public:
     virtual void reset(int newSeat) { seat = newSeat; }
     virtual void recordGame(const ReplayedGame& game) = 0;
     virtual void computePercentages() = 0;
+    // Appends a plain-text report of what the trait has learned.
+    virtual void writeReport(std::wstring& log) const = 0;
 
     int seat = -1;
     int games = 0;
@@ -64,6 +70,7 @@ public:
     void reset(int newSeat) override;
     void recordGame(const ReplayedGame& game) override;
     void computePercentages() override;
+    void writeReport(std::wstring& log) const override;
 
     std::array<int, 11> trumpCount{};
     std::array<int, 11> trumpCountPercent{};
@@ -83,6 +90,7 @@ public:
     void reset(int newSeat) override;
     void recordGame(const ReplayedGame& game) override;
     void computePercentages() override;
+    void writeReport(std::wstring& log) const override;
 
     std::array<int, 16> jackCount{};
     std::array<int, 16> jackRuffCount{};
@@ -98,6 +106,7 @@ public:
     void reset(int newSeat) override;
     void recordGame(const ReplayedGame& game) override;
     void computePercentages() override;
+    void writeReport(std::wstring& log) const override;
 
     // [defender holding][declarer holding]
     std::array<std::array<int, 64>, 64> pairCount{};
@@ -116,6 +125,13 @@ public:
     int onLoadFailed() override;
 
     void recordOpeningLead(CardSet hand, CardId ledCard, GameType type, bool declarerInRearhand);
+
+    // The reports of the three traits (trumps, jacks, asymmetry).
+    std::wstring report() const;
+    // Writes the report as UTF-8 text to the log file in the folder, through
+    // a temporary file beside it; false when that failed (an older log then
+    // stays as it was).
+    bool writeReport(const std::filesystem::path& folder) const;
 
     int seat = -1;
     std::wstring logFileName;

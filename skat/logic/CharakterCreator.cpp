@@ -13,8 +13,8 @@ CHARAKTER_CREATOR::CHARAKTER_CREATOR()
         profile.trumps.reset(k);
         profile.jacks.reset(k);
         profile.asymmetry.reset(k);
-        // The profile files are named but never written: the profiles are
-        // rebuilt from the game history at every start.
+        // The profiles are rebuilt from the game history at every start;
+        // only their reports are written, on demand.
         profile.logFileName = L"Charakter_Log" + std::to_wstring(k);
     }
 }
@@ -73,6 +73,14 @@ void CHARAKTER_CREATOR::learnFromSheet(const LISTE& sheet)
         profile.jacks.computePercentages();
     for (CHARAKTER& profile : profiles)
         profile.asymmetry.computePercentages();
+}
+
+int CHARAKTER_CREATOR::writeReports(const std::filesystem::path& folder) const
+{
+    int written = 0;
+    for (const CHARAKTER& profile : profiles)
+        written += profile.writeReport(folder) ? 1 : 0;
+    return written;
 }
 
 CHARAKTER_CREATOR& profileStore()

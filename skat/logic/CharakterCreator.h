@@ -19,6 +19,9 @@ public:
     // Replays every complete row of the sheet (Ramsch, passed-in,
     // unfinished and inconsistent rows are skipped).
     void learnFromSheet(const LISTE& sheet);
+    // Writes the three profiles' reports ("Charakter_Log0" to
+    // "Charakter_Log2") into the folder; returns how many were written.
+    int writeReports(const std::filesystem::path& folder) const;
     const CHARAKTER& profileOfSeat(Seat seat) const { return profiles[static_cast<std::size_t>((seat + 2) % 3)]; }
 
     // Set, with release order, once the start-up replay has finished.

@@ -1,5 +1,6 @@
 #include "skat/logic/ComputerPlayer.h"
 
+#include "skat/logic/LeadTables.h"
 #include "skat/logic/PrognosisDealSampler.h"
 #include "skat/logic/StandInLogic.h"
 
@@ -27,6 +28,9 @@ GameProposal COMPUTER_LOGIK::currentProposal() const
     proposal.type = p.type != GAME_NONE ? p.type : GAME_GRAND;
     proposal.winLevel = p.level;
     proposal.level = p.stage;
+    // A grand played open is the grand ouvert.
+    if (proposal.type == GAME_GRAND && proposal.winLevel == WIN_LEVEL_OUVERT_HAND)
+        proposal.type = GAME_GRAND_OUVERT;
     return proposal;
 }
 
@@ -72,27 +76,41 @@ PlayView COMPUTER_LOGIK::viewOf(const GameSnapshot& game)
     return view;
 }
 
+CardId COMPUTER_LOGIK::tableCard(const GameSnapshot& game, CardId simple)
+{
+    // The simple choice alone when asked for, or without a logic set.
+    if (simpleCardBonus_ >= SIMPLE_ONLY || !leadTables.ensureLoaded())
+        return simple;
+    leadSituation_ = LeadSituation::of(game);
+    const SeenCardChances chances(leadSituation_);
+    leadChoice_.evaluate(leadSituation_, chances);
+    const CardId card = leadChoice_.pick(simple, simpleCardBonus_);
+    return card != NO_CARD ? card : simple;
+}
+
 CardId COMPUTER_LOGIK::chooseCard(const GameSnapshot& game)
 {
-    const CardId heuristic = chooseHeuristicCard(viewOf(game));
+    const CardId chosen = tableCard(game, chooseHeuristicCard(viewOf(game)));
+    if (!openAnalysisOn_)
+        return chosen;
     // Late in a game (null: a defender from the first trick) the open-game
-    // analysis chooses; among the cards it rates best the heuristic's own
-    // card is preferred.
-    const LeadRating preferred[] = {{heuristic, 1}};
+    // analysis chooses; among the cards it rates best the tables' card is
+    // preferred.
+    const LeadRating preferred[] = {{chosen, 1}};
     prognosis_.update(game);
     PrognosisDealSampler sampler(prognosis_);
     OpenChoiceContext context;
     context.sampler = &sampler;
     const CardId open = openGameCard(game, openGameRandom_, preferred, context, &openAnalysis_);
-    return open != NO_CARD ? open : heuristic;
+    return open != NO_CARD ? open : chosen;
 }
 
 int COMPUTER_LOGIK::evaluation(const GameSnapshot& game)
 {
     const GameType type = game.gameType();
-    if (type < GAME_CLUBS || type > GAME_NULL || type == GAME_GRAND_OUVERT)
+    if (type < GAME_CLUBS || type > GAME_NULL)
         return 0;
-    return vorlogik.proposal.block(type).before.rating;
+    return vorlogik.proposal.block(type == GAME_GRAND_OUVERT ? GAME_GRAND : type).before.rating;
 }
 
 void registerComputerLogic()

@@ -7,6 +7,7 @@
 #include "skat/engine/ComputerLogic.h"
 #include "skat/logic/CardPlay.h"
 #include "skat/logic/CharakterQuery.h"
+#include "skat/logic/LeadChoice.h"
 #include "skat/logic/OpenAnalysis.h"
 #include "skat/logic/Verteilungsprognose.h"
 #include "skat/logic/Vorlogik.h"
@@ -34,9 +35,26 @@ public:
 
     // The last open-game analysis of this player, for the advice text.
     const OpenAnalysisStore& openAnalysis() const { return openAnalysis_; }
+    // The ratings of the last table-based card choice.
+    const ZUGWERTUNG& leadRatings() const { return leadChoice_.ratings(); }
+
+    // The card choice rates every candidate by the lead tables; the simple
+    // choice's card counts this much more than its rating.
+    static constexpr int SIMPLE_CARD_BONUS = 20;
+    // A bonus this high leaves the choice to the simple one alone.
+    static constexpr int SIMPLE_ONLY = 1000000;
+    void setSimpleCardBonus(int bonus) { simpleCardBonus_ = bonus; }
+    // Without the open-game analysis the tables choose to the last trick.
+    void setOpenAnalysis(bool on) { openAnalysisOn_ = on; }
 
 private:
     GameProposal currentProposal() const;
+    CardId tableCard(const GameSnapshot& game, CardId simple);
+
+    SL_AUSSPIELEN leadChoice_;
+    LeadSituation leadSituation_;
+    int simpleCardBonus_ = SIMPLE_CARD_BONUS;
+    bool openAnalysisOn_ = true;
 
     OpenAnalysisStore openAnalysis_;
     VORDIX_RANDOM openGameRandom_; // draws the deals of the open-game analysis

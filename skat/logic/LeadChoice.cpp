@@ -678,8 +678,9 @@ void SL_AUSSPIELEN::thirdGrand(CardSet cands)
     }
 }
 
-CardId SL_AUSSPIELEN::pick() const
+CardId SL_AUSSPIELEN::pick(CardId favoured, int bonus) const
 {
+    const auto score = [&](CardId card) { return ratings_.total(card, -50) + (card == favoured ? bonus : 0); };
     if (!s_)
         return NO_CARD;
     const LeadSituation& s = *s_;
@@ -688,7 +689,7 @@ CardId SL_AUSSPIELEN::pick() const
     CardId choice = NO_CARD;
     for (CardSet rest = candidates_; rest; rest &= rest - 1) {
         const CardId card = idOf(lowestBit(rest));
-        const int r = ratings_.total(card, -50);
+        const int r = score(card);
         if (type == GAME_NULL ? r > best : r >= best) {
             best = r;
             choice = card;
@@ -708,7 +709,7 @@ CardId SL_AUSSPIELEN::pick() const
                 CardId adjusted = NO_CARD;
                 for (CardSet rest = candidates_; rest; rest &= rest - 1) {
                     const CardId card = idOf(lowestBit(rest));
-                    const int r = ratings_.total(card, -50) + (suitOfCardId(card) == suitOfCardId(ledCard) && !isJack(card) ? 10 : -10);
+                    const int r = score(card) + (suitOfCardId(card) == suitOfCardId(ledCard) && !isJack(card) ? 10 : -10);
                     if (r >= adjustedBest) {
                         adjustedBest = r;
                         adjusted = card;
@@ -729,7 +730,7 @@ CardId SL_AUSSPIELEN::pick() const
             int again = -50;
             for (CardSet rest = candidates_; rest; rest &= rest - 1) {
                 const CardId card = idOf(lowestBit(rest));
-                const int r = isJack(card) ? -50 : ratings_.total(card, -50);
+                const int r = isJack(card) ? -50 : score(card);
                 if (r >= again) {
                     again = r;
                     choice = card;
@@ -746,14 +747,4 @@ CardId SL_AUSSPIELEN::choose(const LeadSituation& situation, const LeadChances& 
 {
     evaluate(situation, chances);
     return pick();
-}
-
-CardId chooseTableCard(const GameSnapshot& game)
-{
-    if (!leadTables.ensureLoaded())
-        return NO_CARD;
-    const LeadSituation situation = LeadSituation::of(game);
-    const SeenCardChances chances(situation);
-    SL_AUSSPIELEN choice;
-    return choice.choose(situation, chances);
 }

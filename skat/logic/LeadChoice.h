@@ -72,7 +72,8 @@ public:
     // Rates every candidate into the move-rating list.
     void evaluate(const LeadSituation& situation, const LeadChances& chances);
     // The candidate to play (the lowest candidate when none rated best).
-    CardId pick() const;
+    // A favoured card counts `bonus` more than its rating.
+    CardId pick(CardId favoured = NO_CARD, int bonus = 0) const;
     // Both steps.
     CardId choose(const LeadSituation& situation, const LeadChances& chances);
 
@@ -100,7 +101,3 @@ private:
     ZUGWERTUNG ratings_;
     CardSet candidates_ = 0;
 };
-
-// The table-based choice for a seat of a running game: loads the standard
-// logic set on first use; with no logic set it returns NO_CARD.
-CardId chooseTableCard(const GameSnapshot& game);

@@ -406,10 +406,21 @@ void VORLOGIK::bidProposal(CardSet hand, Seat ownSeat)
     } else {
         evaluateTenCards(hand, blocks);
     }
+    // A ten-card grand that passes the open test is played open whatever
+    // its rating: the ratings of such rare hands stay below the hand-game
+    // threshold, and the grand ouvert would never be proposed.
+    const bool openGrand = cardCount(hand) == CARDS_IN_HAND && canPlayOpen(2, seat, hand, 0) == 0;
     for (GameType t = GAME_CLUBS; t <= GAME_GRAND; ++t) {
         GameBlock& b = proposal.block(t);
         b.level = 0;
         int extra = 1;
+        if (t == GAME_GRAND && openGrand) {
+            // Hand, schneider and schwarz announced, open: seven levels.
+            b.level = 5;
+            b.bidClass = 5;
+            b.bidValue = std::min(24 * (std::abs(proposal.jackCount) + 7), 264);
+            continue;
+        }
         if (b.before.rating >= 80 && b.after.rating >= 80) {
             b.level = 2;
             extra = 2;
@@ -446,7 +457,8 @@ void VORLOGIK::bidProposal(CardSet hand, Seat ownSeat)
     for (GameType t : {GAME_DIAMONDS, GAME_HEARTS, GAME_SPADES, GAME_CLUBS, GAME_GRAND}) {
         const GameBlock& b = proposal.block(t);
         const int needBefore = t == GAME_GRAND ? 40 : 30;
-        const bool better = b.bidValue > limit && b.after.rating >= 80 && grand.before.rating >= needBefore;
+        const bool better = b.bidValue > limit
+            && ((b.after.rating >= 80 && grand.before.rating >= needBefore) || (t == GAME_GRAND && openGrand));
         const bool first = limit == 0 && b.after.rating >= rating;
         if (better || first) {
             taken = t;

@@ -2,7 +2,9 @@
 // hand, discards, announces and plays games of a list headless, the same way
 // from the same seed; with empty tables it still plays (and never bids).
 
+#include "skat/engine/AnswerCheck.h"
 #include "skat/logic/ComputerPlayer.h"
+#include "skat/logic/LeadTables.h"
 #include "tests/engine/test_table_support.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +18,7 @@ const VL_TABELLEN& shippedTables()
     static const VL_TABELLEN tables = [] {
         VL_TABELLEN t;
         t.loadFromFolder(SKAT_LOGIC_DATA_DIR);
+        leadTables.useFolder(SKAT_LOGIC_DATA_DIR); // the card choice's logic set
         return t;
     }();
     return tables;
@@ -49,15 +52,76 @@ TEST(ComputerPlayer, PlaysGamesOfAListReproducibly)
         ++declared;
         won += record.SPIELWERT > 0;
         hand += record.SPIELART.GEWINN_STUFE >= WIN_LEVEL_HAND;
-        // The game announced is one the logic proposes: suit games, grand and null.
+        // The game announced is one the logic proposes: suit games, grands and null.
         EXPECT_TRUE(isSuitGame(record.SPIELART.SPIEL_TYP) || record.SPIELART.SPIEL_TYP == GAME_GRAND
-                    || record.SPIELART.SPIEL_TYP == GAME_NULL);
+                    || record.SPIELART.SPIEL_TYP == GAME_GRAND_OUVERT || record.SPIELART.SPIEL_TYP == GAME_NULL);
     }
     EXPECT_GE(declared, GAMES * 3 / 4) << "the computer player hardly bids";
     EXPECT_GT(won, declared / 2) << "declarers lose most of their games";
 
     int again = 0;
     EXPECT_EQ(playList(20261210, &shippedTables(), again), first);
+}
+
+TEST(ComputerPlayer, ChoosesItsCardsByTheLeadTables)
+{
+    shippedTables();
+    COMPUTER_LOGIK logic(&shippedTables());
+    GameSnapshot game;
+    game.seat = 0;
+    game.cards.AUSP = 0;
+    game.record.ALLEIN = 0;
+    game.record.SPIELART = SPIELART(GAME_HEARTS, WIN_LEVEL_WITH_SKAT);
+    game.cards.hands[0].setCardSet(cardsOf("KB HB HA H1 HK H9 KA K1 PA C7"));
+    const CardId card = logic.chooseCard(game);
+    EXPECT_NE(card, NO_CARD);
+    EXPECT_NE(cardMaskOfId(card) & game.hand(), 0u);
+    // Every card of the hand was rated, and the chosen one rates best
+    // (counting the simple choice's bonus, at most SIMPLE_CARD_BONUS).
+    const ZUGWERTUNG& ratings = logic.leadRatings();
+    EXPECT_EQ(ratings.count(), 10);
+    for (int i = 0; i < ratings.count(); ++i)
+        EXPECT_LE(ratings.entries[i].rating + ratings.entries[i].filterRating,
+                  ratings.total(card) + COMPUTER_LOGIK::SIMPLE_CARD_BONUS);
+}
+
+TEST(ComputerPlayer, ATenCardGrandThatPassesTheOpenTestIsAGrandOuvert)
+{
+    VL_TABELLEN tables; // ratings stay low; only the open test passes
+    for (auto& t : tables.openTables)
+        t.values[0] = t.values[8] = 0;
+    COMPUTER_LOGIK logic(&tables);
+    GameSnapshot game;
+    game.seat = 1;
+    game.cards.hands[1].setCardSet(cardsOf("KB PB KA K1 KK PA P1 PK HA H1"));
+    const GameProposal proposal = logic.proposeGame(game);
+    EXPECT_EQ(proposal.type, GAME_GRAND_OUVERT);
+    EXPECT_EQ(proposal.winLevel, WIN_LEVEL_OUVERT_HAND);
+    EXPECT_EQ(proposal.bidLimit, 24 * (2 + 7)); // with two, game, hand, schneider, schwarz, both announced, open
+    EXPECT_TRUE(isAnnounceableHand(SPIELART(proposal.type, proposal.winLevel, proposal.level)));
+
+    // From middlehand the black jacks alone do not pass: a plain proposal.
+    game.seat = 2;
+    game.cards.hands[2] = game.cards.hands[1];
+    EXPECT_NE(logic.proposeGame(game).type, GAME_GRAND_OUVERT);
+}
+
+TEST(ComputerPlayer, ThePlayHintProposesACardForTheHumanSeat)
+{
+    TableHarness harness([] { return std::make_unique<COMPUTER_LOGIK>(&shippedTables()); }, 20261211);
+    harness.seatHuman(0);
+    std::atomic<int> hints{0}, missing{0};
+    // The scripted human passes and plays every hint it is given.
+    harness.windows->onCard = [&](SKATTISCH&, CardId hint, int) {
+        ++(hint != NO_CARD ? hints : missing);
+        return false;
+    };
+    harness.stopAfterGames = 4;
+    harness.table->modus.setNextOfList(harness.table->sheet);
+    EXPECT_TRUE(harness.playToEnd(120000));
+    EXPECT_GE(hints, 10) << "the human seat played at least one game by the hints";
+    EXPECT_EQ(missing, 0);
+    EXPECT_EQ(harness.inconsistentStates(), 0);
 }
 
 TEST(ComputerPlayer, EmptyTablesStillPlay)

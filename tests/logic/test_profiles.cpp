@@ -18,7 +18,9 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <random>
 
 namespace fs = std::filesystem;
@@ -286,6 +288,72 @@ TEST_F(ProfileLoad, TheShippedSheetSetsTheFlag)
     EXPECT_FALSE(loadProfiles(without, user, folder / "missing.skt"));
     EXPECT_FALSE(without.loaded());
     EXPECT_EQ(without.profiles[0].trumps.games, 1) << "the user's sheet was still learned";
+}
+
+TEST_F(ProfileLoad, TraitReportsAreWrittenThroughATemporaryFile)
+{
+    const fs::path sheet = save({{GAME_SPADES, 0, 2, 10}, {GAME_CLUBS, 0, 1, 10}, {GAME_GRAND, 0, 2, 10}}, "h.skt");
+    CHARAKTER_CREATOR store;
+    ASSERT_TRUE(loadProfiles(store, {}, sheet));
+    EXPECT_EQ(store.writeReports(folder), 3);
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"Charakter_Log0", "Charakter_Log1", "Charakter_Log2", "h.skt"}))
+        << "no temporary file is left behind";
+
+    std::ifstream in(folder / "Charakter_Log0");
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string rule(32, '-');
+    EXPECT_EQ(text.rfind(rule + "\nF_ALSP_TRUMPFKARTEN_UND_BEIBLATT\n" + rule + "\nBasis: "
+                         + std::to_string(store.profiles[0].trumps.games) + " Allein-Spiele\n", 0), 0u);
+    EXPECT_NE(text.find(rule + "\nGR_ALSP_BUBEN_UND_BEIBLATT\n" + rule + "\nBasis: 1 Grand-Spiele\n"), std::string::npos);
+    EXPECT_NE(text.find(rule + "\nF_ALSP_ASYMETRIE_ALSP_GG\n"), std::string::npos);
+
+    // A folder that does not exist gets no report and no stray file.
+    EXPECT_EQ(store.writeReports(folder / "missing"), 0);
+    EXPECT_FALSE(fs::exists(folder / "missing"));
+}
+
+TEST(ProfileReports, LinesFollowTheCounts)
+{
+    EXPECT_EQ(suitPatternText(0), L"");
+    EXPECT_EQ(suitPatternText(38), L"AD87"); // ace (32), queen (4), two low cards
+    EXPECT_EQ(suitPatternText(42), L"AK87");
+    EXPECT_EQ(suitPatternText(63), L"A1KD987");
+    EXPECT_EQ(suitPatternText(3), L"987");
+
+    F_ALSP_TRUMPFKARTEN_UND_BEIBLATT trumps;
+    trumps.games = 4;
+    trumps.trumpCount[6] = 3;
+    trumps.trumpCount[5] = 1;
+    trumps.shape[6][2][1] = 3;
+    trumps.shape[6][3][1] = 1;
+    trumps.holdingCount[42] = 1;
+    trumps.computePercentages();
+    std::wstring log;
+    trumps.writeReport(log);
+    EXPECT_NE(log.find(L"Zahl der Trumpfkarten bei Alsp; Prozent (Absolut) \n5 Trumpfkarten:  25% (  1)\n"
+                       L"6 Trumpfkarten:  75% (  3)\n"),
+              std::wstring::npos);
+    // Longest side suit first; the third length follows from the trumps.
+    EXPECT_NE(log.find(L"6 Trumpf (4 Spiele):\n 6 - 3 1 0 =  25% (  1)\n 6 - 2 1 1 =  75% (  3)\n7 Trumpf (0 Spiele):\n"),
+              std::wstring::npos);
+    EXPECT_NE(log.find(L"Startwahrscheinlichkeit, dass dritte Farbe frei: 25%\n"), std::wstring::npos);
+    EXPECT_NE(log.find(L"     AK87: 100.0% (  1)\n"), std::wstring::npos);
+
+    GR_ALSP_BUBEN_UND_BEIBLATT jacks;
+    log.clear();
+    jacks.writeReport(log);
+    EXPECT_EQ(log.substr(log.find(L"Basis")), L"Basis: 0 Grand-Spiele\n") << "nothing more without games";
+
+    // In the relative table the own holding's ranks stand blank.
+    F_ALSP_ASYMETRIE_ALSP_GG asymmetry;
+    log.clear();
+    asymmetry.writeReport(log);
+    EXPECT_NE(log.find(L"        A   0   0   0   0   0   0   0   0 \n"), std::wstring::npos);
+    EXPECT_NE(log.find(L"        A   0   0   0   0   0   0   0     \n"), std::wstring::npos);
 }
 
 // --- queries --------------------------------------------------------------------

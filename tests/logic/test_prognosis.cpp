@@ -174,6 +174,42 @@ TEST(Prognosis, SuitAndJackQueriesGiveAllWhenNoOtherPlaceIsOpen)
             EXPECT_EQ(p.probabilities()[c][place], store.estimate[c][place]) << "every cell certain: P is E";
 }
 
+TEST(Prognosis, FitSkipsTermsWithAZeroDenominator)
+{
+    // Two open cards may lie in seat 1 or seat 2, which lack one card each
+    // (N = 2), and in a second case only seat 1 lacks one (N = 1): the
+    // shares -count / (N - count) and -1 / (N - 1) of a direction would
+    // divide by zero. Those terms are left out, and the fit ends with finite
+    // chances that keep every sum.
+    struct Case {
+        std::array<unsigned char, PLACES> decided;
+        std::array<int, PLACES> counts;
+    };
+    for (const Case& k : {Case{{1, 0, 0, 1}, {0, 1, 1, 0}}, Case{{1, 0, 0, 1}, {0, 1, 0, 0}}}) {
+        VERTEILUNGS_PROGNOSE p;
+        auto& store = p.store();
+        store.reset();
+        const int open[] = {cardRow(C(HE, K)), cardRow(C(HE, Q))};
+        for (int c = 0; c < CARD_ROWS; ++c) {
+            const bool isOpen = c == open[0] || c == open[1];
+            for (int place = 0; place < PLACES; ++place)
+                store.estimate[c][place] = isOpen ? (place == 1 || place == 2 ? 0.5 : 0.0) : (place == 0 ? 1.0 : 0.0);
+            store.cardDecided[static_cast<std::size_t>(c)] = !isOpen;
+        }
+        store.placeDecided = k.decided;
+        store.placeCounts = k.counts;
+        store.openCards = 2;
+        store.openPlaces = 2;
+        store.cells = {{open[0], 1}, {open[1], 1}, {open[0], 2}, {open[1], 2}};
+        p.fit();
+        for (int c = 0; c < CARD_ROWS; ++c)
+            for (int place = 0; place < PLACES; ++place)
+                ASSERT_TRUE(std::isfinite(p.probabilities()[c][place])) << c << "/" << place;
+        for (int c : open)
+            EXPECT_NEAR(p.probabilities()[c][1] + p.probabilities()[c][2], 1.0, 1e-9);
+    }
+}
+
 TEST(PrognosisStore, Propagation)
 {
     VERTEILUNGS_SCHAETZUNG store(std::make_unique<GEWICHT_SIGNIFIKANZ>());
