@@ -148,6 +148,7 @@ void USER_PREFS::load() {
     // 2. First start: a stale stamp counts as one.
     const bool marked = read(PREF_FIRST_START, value) && value[0] == FIRST_START_MARK;
     firstStart = !(marked && stampCurrent);
+    freshInstall = !marked;
     if (firstStart) write(PREF_FIRST_START, std::wstring(1, FIRST_START_MARK));
 
     // 3. Names.

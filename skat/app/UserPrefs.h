@@ -102,6 +102,7 @@ public:
 
     std::array<std::wstring, 4> playerNames;   // ids 1, 2, 3, 24
     bool firstStart = false;                   // id 19
+    bool freshInstall = false;                 // id 19 was not set: nothing was stored before
     bool commentFlag0 = true;                  // id 6, always off after loading
     bool mouseOption = true;                   // id 6 (F_opt_komment_maus)
     bool manualCut = false;                    // id 6, always off after loading

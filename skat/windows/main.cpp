@@ -1,17 +1,7 @@
 // The program's entry: fills the game-side services of the program run and
-// hands over. Until the application shell exists, a small stand-in opens the
-// game window with its menu on a local table and quits when it is closed.
+// hands over to the application object.
 
-#include "skat/app/Bilder.h"
-#include "skat/app/LogicTextsFromTable.h"
-#include "skat/app/UserPrefs.h"
-#include "skat/app/SkatFolders.h"
-#include "skat/logic/CharakterCreator.h"
-#include "skat/logic/ComputerPlayer.h"
-#include "skat/logic/PreplayTables.h"
-#include "skat/ui/FensterSkat.h"
-#include "skat/ui/LocalTableServer.h"
-#include "skat/ui/MainWindowShell.h"
+#include "skat/shell/SkatApplication.h"
 #include "skat/windows/ControlFactories.h"
 #include "skat/windows/ControlIdTable.h"
 #include "skat/windows/ResourceStringTable.h"
@@ -39,62 +29,6 @@
 #include <memory>
 
 namespace {
-
-// Stands in for the application object until the application shell exists:
-// it loads the preferences and pictures, seats the user at a local table and
-// opens the game window; "new" and "continue" start a list on that table.
-class StandInApplication : public VORDIX_APPLICATION, public MAIN_WINDOW_SHELL {
-public:
-    StandInApplication() : window_(*this) {}
-
-    bool initialize() override {
-        if (!window_.mainImplementor()) return false;
-        USER_PREFS::instance().load();
-        setComputerPlayStyle(USER_PREFS::instance().playStyle);
-        skat::installLogicTextsFromTable();
-        BILDER::instance().initialize();
-        server_ = std::make_shared<LOCAL_TABLE_SERVER>();
-        installTableServer(server_);
-        window_.create();
-        window_.show();
-        server_->loadRunningGame();
-        return true;
-    }
-
-    void shutdown() override {
-        if (server_) server_->stop();
-        if (implementor()) implementor()->quit();
-    }
-
-    bool executeCommand(const VORDIX_MESSAGE& message) override {
-        if (message.kind == MESSAGE_OPEN_FILE) {
-            if (auto imp = window_.mainImplementor()) imp->setTitle(L"Skat - " + message.file.name);
-            return true;
-        }
-        if (message.kind != MESSAGE_COMMAND || !server_) return true;
-        if (message.commandId == ControlIds::idOf(std::string("Spi_ende"))) shutdown();
-        else if (message.commandId == ControlIds::idOf(std::string("Spi_neu"))) server_->startNewSheet();
-        else if (message.commandId == ControlIds::idOf(std::string("Liste_weiter"))) server_->startNewGameOfList();
-        else if (message.commandId == FENSTER_SKAT::COMMAND_LAST_TRICK) window_.toggleLastTrick();
-        else if (message.commandId == FENSTER_SKAT::COMMAND_POINTS_LABELS) window_.pileController.togglePointsLabels();
-        return true;
-    }
-    void runCommand(const VORDIX_MESSAGE& message) override { executeCommand(message); }
-
-    void afterMessage() override {}
-    void dispatchMessage(const PostedMessage&) override {}
-
-    VORDIX_APPLICATION_imp* applicationImplementor() override { return implementor(); }
-
-    ~StandInApplication() override {
-        if (server_) server_->stop();
-        installTableServer(nullptr);
-    }
-
-private:
-    FENSTER_SKAT window_;
-    std::shared_ptr<LOCAL_TABLE_SERVER> server_;
-};
 
 void reportModeUnavailable() {
     vordix::showMessage(vordix::MessageKind::Information,
@@ -155,17 +89,7 @@ int main(int argc, char* argv[]) {
     services.installCrashHandler = installCrashHandler;
     services.removeCrashHandler = removeCrashHandler;
     services.runReportMode = runReportMode;
-    services.createApplication = [] {
-        // The computer player's tables are read here, on the GUI thread,
-        // so that a missing file is reported before any game starts.
-        VL_TABELLEN::instance();
-        registerComputerLogic();
-        // The player profiles learn from the user's game history and the
-        // one shipped with the program (a few milliseconds).
-        loadProfiles(profileStore(), skat::userDataFile({L"Spiellogik"}, L"Historie.skt").fsPath(),
-                     skat::resourceFile({L"Spiellogik"}, L"Historie.skt").fsPath());
-        return new StandInApplication;
-    };
+    services.createApplication = []() -> VORDIX_APPLICATION* { return &SKAT_APPLICATION::instance(); };
     QCoreApplication::setApplicationName(QStringLiteral("Skat"));
     return vordix::windows::runProgram(argc, argv, services);
 }

@@ -88,7 +88,11 @@ bool ProgramRun::start(const StartRequest& request) {
     MessageFenster::instance();
     if (services_.createApplication) application_ = services_.createApplication();
     if (application_) {
-        application_->initialize();
+        // A start that failed has said why; the program ends without its loop.
+        if (!application_->initialize()) {
+            initializationFailed_ = true;
+            return false;
+        }
         application_->afterMessage();
     }
 
@@ -137,17 +141,19 @@ int runProgram(int argc, char** argv, const ProgramServices& services) {
     applyWindowIcon();
     if (services.prepareReport) services.prepareReport(reportMode);
 
+    int exitCode = 0;
     if (reportMode) {
         call(services.runReportMode);
     } else {
         ProgramRun run(services);
         if (run.start(request)) QApplication::exec();
         run.teardown();
+        if (run.initializationFailed()) exitCode = 1;
     }
     call(services.removeReport);
     setMessageSink(nullptr);
     app.reset();
-    return 0;
+    return exitCode;
 }
 
 } // namespace vordix::windows

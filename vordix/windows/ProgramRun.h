@@ -44,8 +44,8 @@ public:
 
     // Crash handler, display check, platform application, application object
     // and its initialisation; names missing files to the user and hands the
-    // file to open to the GUI thread. False when the display check stopped
-    // the start (no window exists then).
+    // file to open to the GUI thread. False when the display check or the
+    // application object's initialisation stopped the start.
     bool start(const StartRequest& request);
 
     // After the event loop: worker threads stop and are joined, then the
@@ -54,6 +54,8 @@ public:
     void teardown();
 
     VORDIX_APPLICATION* application() const { return application_; }
+    // The application object's initialisation failed (start returned false).
+    bool initializationFailed() const { return initializationFailed_; }
 
 private:
     bool displayIsUsable();
@@ -63,9 +65,10 @@ private:
     std::unique_ptr<TerminationSignals> signals_;
     bool crashHandlerInstalled_ = false;
     bool tornDown_ = false;
+    bool initializationFailed_ = false;
 };
 
-// The whole program: returns its exit code (0).
+// The whole program: returns its exit code (0; 1 when the start failed).
 int runProgram(int argc, char** argv, const ProgramServices& services);
 
 // The message that names files given on the command line that do not exist.

@@ -1,0 +1,79 @@
+#pragma once
+// The dialogs the main menu opens itself: the about dialog, the help window
+// with its three topic buttons, and the exercise games with their comments.
+
+#include "skat/engine/Liste.h"
+#include "vordix/Dialog.h"
+#include "vordix/File.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class DIALOG_INFO : public VORDIX_DIALOG {
+public:
+    static constexpr int FORM_ID = 105;
+    static constexpr int VERSION_ID = 106;
+    static constexpr int HELP_ID = 107;
+    static constexpr int LEARN_ID = 108;
+    static constexpr int RULES_ID = 109;
+
+    DIALOG_INFO();
+    void initDialog() override;
+    void onCommand(int controlId) override;
+
+    // Opens a help page (the application's showHelpPage).
+    std::function<void(int page)> openHelpPage;
+};
+
+class DIALOG_HELP : public VORDIX_DIALOG {
+public:
+    static constexpr int FORM_ID = 215;
+    static constexpr int WEB_VIEW_ID = 216;
+    static constexpr int INTRODUCTION_ID = 217;
+    static constexpr int RULES_ID = 218;
+    static constexpr int PROGRAM_ID = 219;
+
+    DIALOG_HELP();
+    void onCommand(int controlId) override;
+    // Shows the dialog with the file in its web view.
+    void showFile(const VORDIX_FILE& file);
+
+    std::function<void(int page)> openHelpPage;
+    std::wstring shownFile;
+};
+
+// The exercise games of the language's exercise list: one row per deal with
+// its comment; "play" starts the chosen deal as an exercise at the table.
+class DIALOG_UBUNGSPARTIEN : public VORDIX_DIALOG {
+public:
+    static constexpr int FORM_ID = 365;
+    static constexpr int LIST_ID = 366;
+    static constexpr int COURSE_ID = 367;
+    static constexpr int PLAY_ID = 368;
+    static constexpr int DETAILS_ID = 369;
+
+    DIALOG_UBUNGSPARTIEN();
+    // Reads the exercise list and the comment before each of its games;
+    // false when the file could not be read (the list is then empty).
+    bool loadGames(const VORDIX_FILE& file);
+    void initDialog() override;
+    void onCommand(int controlId) override;
+    void onDoubleClick(int controlId) override;
+
+    int gameCount() const { return games.rowCount(); }
+    const std::wstring& commentOf(int index) const;
+
+    LISTE games;
+    std::vector<std::wstring> comments;
+    // Plays the chosen game (the table server's exercise start).
+    std::function<void(const EIN_SPIEL& game)> playGame;
+
+private:
+    int chosenRow();
+    std::wstring empty_;
+};
+
+// The comments that stand before the games of a score-sheet file, in the
+// games' order (an empty text where a game has none).
+std::vector<std::wstring> readGameComments(const std::string& xml);

@@ -1,0 +1,301 @@
+// The application object: the menus follow the table, the help pages, the
+// first-start copy of the sample files, the exercise comments and a start
+// that fails on the way.
+
+#include "skat/app/UserPrefs.h"
+#include "skat/net/SkatServer.h"
+#include "skat/shell/MenuCommands.h"
+#include "skat/shell/MenuState.h"
+#include "skat/shell/ShellDialogs.h"
+#include "skat/shell/SkatApplication.h"
+#include "skat/shell/UserFiles.h"
+#include "skat/windows/ControlFactories.h"
+#include "skat/windows/ControlIdTable.h"
+#include "tests/support/RecordingMessageSink.h"
+#include "vordix/MessageSink.h"
+#include "vordix/WinFilePath.h"
+#include "vordix/WorkerThreads.h"
+#include "vordix/windows/ControlIds.h"
+#include "vordix/windows/WinImplementorFactory.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readText(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void writeText(const fs::path& file, const std::string& text) {
+    fs::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+fs::path scratch(const std::string& name) {
+    const fs::path dir = fs::temp_directory_path() / ("skat-app-" + std::to_string(::getpid()) + "-" + name);
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    return dir;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- menu state
+
+TEST(MenuState, FollowsTheTable) {
+    struct Case {
+        const char* what;
+        MenuInputs in;
+        std::vector<MenuGroup> on;
+        bool analysisEnabled;
+    };
+    MenuInputs none;
+    MenuInputs idle;
+    idle.hasTable = true;
+    MenuInputs busyEmpty = idle;
+    busyEmpty.busy = true;
+    MenuInputs sheet = idle;
+    sheet.sheetRows = 3;
+    sheet.sheetInProgress = true;
+    MenuInputs bidding = sheet;
+    bidding.busy = true;
+    bidding.state = 4;
+    MenuInputs firstTrick = sheet;
+    firstTrick.busy = true;
+    firstTrick.state = 8;
+    MenuInputs laterTrick = firstTrick;
+    laterTrick.tricks = 3;
+    MenuInputs trickDone = firstTrick;
+    trickDone.state = 9;
+    trickDone.tricks = 1;
+    MenuInputs freeViews = laterTrick;
+    freeViews.interrupted = true;
+    freeViews.pointsShown = true;
+    freeViews.lastTricksShown = true;
+    freeViews.openHands = true;
+    MenuInputs shownOnly = laterTrick;   // shown, but the game was not left
+    shownOnly.pointsShown = true;
+    shownOnly.lastTricksShown = true;
+    MenuInputs exercise = firstTrick;
+    exercise.exerciseMode = true;
+    MenuInputs putAway = sheet;
+    putAway.busy = true;
+    putAway.state = 6;
+    putAway.putAwayShown = true;
+
+    const std::vector<Case> cases = {
+        {"no table", none, {GROUP_NEW_OPEN}, false},
+        {"idle, empty sheet", idle, {GROUP_NEW_OPEN}, false},
+        {"busy, empty sheet", busyEmpty, {}, false},
+        {"sheet in progress", sheet, {GROUP_NEW_OPEN, GROUP_CONTINUE, GROUP_SAVE_PRINT}, false},
+        {"bidding", bidding, {GROUP_SAVE_PRINT, GROUP_STOP, GROUP_FREE_VIEWS}, true},
+        {"first trick", firstTrick, {GROUP_SAVE_PRINT, GROUP_STOP, GROUP_LAY_DOWN, GROUP_FREE_VIEWS}, true},
+        {"later trick", laterTrick,
+         {GROUP_SAVE_PRINT, GROUP_STOP, GROUP_LAST_TRICK, GROUP_LAY_DOWN, GROUP_TAKE_BACK, GROUP_FREE_VIEWS}, true},
+        {"trick done", trickDone, {GROUP_SAVE_PRINT, GROUP_STOP, GROUP_LAST_TRICK, GROUP_TAKE_BACK}, true},
+        {"free views checked", freeViews,
+         {GROUP_SAVE_PRINT, GROUP_STOP, GROUP_LAST_TRICK, GROUP_LAY_DOWN, GROUP_TAKE_BACK, GROUP_FREE_VIEWS,
+          GROUP_POINTS_CHECKED, GROUP_OPEN_HANDS_CHECKED, GROUP_LAST_TRICKS_CHECKED},
+         true},
+        {"shown but not left", shownOnly,
+         {GROUP_SAVE_PRINT, GROUP_STOP, GROUP_LAST_TRICK, GROUP_LAY_DOWN, GROUP_TAKE_BACK, GROUP_FREE_VIEWS}, true},
+        {"exercise", exercise, {GROUP_SAVE_PRINT, GROUP_STOP, GROUP_LAY_DOWN, GROUP_FREE_VIEWS}, false},
+        {"put away", putAway, {GROUP_SAVE_PRINT, GROUP_STOP, GROUP_FREE_VIEWS}, true},
+    };
+    for (const Case& c : cases) {
+        const MenuStates states = menuStatesFor(c.in);
+        for (int g = 0; g < MENU_GROUP_COUNT; ++g) {
+            const bool expected = std::find(c.on.begin(), c.on.end(), MenuGroup(g)) != c.on.end();
+            EXPECT_EQ(states.group[static_cast<std::size_t>(g)], expected) << c.what << ", group " << g;
+        }
+        EXPECT_EQ(states.analysisEnabled, c.analysisEnabled) << c.what;
+    }
+    EXPECT_TRUE(menuStatesFor(exercise).analysisChecked);
+    EXPECT_FALSE(menuStatesFor(firstTrick).analysisChecked);
+    MenuInputs noDiscovery;
+    noDiscovery.serviceDiscovery = false;
+    EXPECT_FALSE(menuStatesFor(noDiscovery).networkEnabled);
+}
+
+TEST(MenuState, CommandIdsAreTheMenuActions) {
+    registerControlIds();
+    const std::vector<std::pair<const char*, int>> names = {
+        {"Spi_neu", menu::NEW_SHEET},           {"Liste_weiter", menu::CONTINUE_SHEET},
+        {"Spiel_abbrechen", menu::STOP_GAME},   {"Spi_ende", menu::QUIT},
+        {"Frei_voreinaus", menu::ANALYSIS},     {"Frei_kartenverteilung", menu::DISTRIBUTION},
+        {"Frei_undo", menu::TAKE_BACK},         {"Opt_automatischSpielen", menu::AUTO_PLAY},
+        {"Hil_skatordnung", menu::HELP_RULES},  {"Ska_info", menu::ABOUT},
+        {"Liste_TB_Neu", menu::TB_NEW},         {"Liste_TB_Drucken", menu::TB_PRINT},
+    };
+    for (const auto& [name, id] : names) EXPECT_EQ(ControlIds::idOf(std::string(name)), id) << name;
+}
+
+// ---------------------------------------------------------------- help pages
+
+TEST(HelpPages, EveryPageNamesAShippedFile) {
+    const fs::path help = fs::path(SKAT_BINARY_DIR) / "skat/windows/Ressourcen/Hilfe";
+    for (bool english : {false, true}) {
+        for (int page = 0; page <= 8; ++page) {
+            const std::wstring name = SKAT_APPLICATION::helpFileOfPage(page, english);
+            ASSERT_FALSE(name.empty()) << page;
+            EXPECT_TRUE(fs::exists(help / name)) << fs::path(name).string();
+        }
+        EXPECT_TRUE(SKAT_APPLICATION::helpFileOfPage(9, english).empty());
+        EXPECT_TRUE(SKAT_APPLICATION::helpFileOfPage(-1, english).empty());
+    }
+    // The bid factor has no English page: English readers get the German one.
+    EXPECT_EQ(SKAT_APPLICATION::helpFileOfPage(7, true), L"einfuehrung/reizfaktor.html");
+    EXPECT_EQ(SKAT_APPLICATION::helpFileOfPage(5, true), L"einfuehrung/spielwerte.en.html");
+    EXPECT_EQ(SKAT_APPLICATION::helpFileOfPage(8, false), L"programmhilfe/programmhilfe.html");
+}
+
+// ---------------------------------------------------------------- first start
+
+TEST(UserFiles, CopiesWhatIsMissingAndKeepsTheUsersFiles) {
+    const fs::path dir = scratch("userfiles");
+    const fs::path resources = dir / "Ressourcen";
+    writeText(resources / "Spiellisten/Beispiel.skt", "sample sheet");
+    writeText(resources / "Spiellisten/Turnier/Runde1.skt", "round one");
+    writeText(resources / "Kartenverteilungen/Demo.krt", "demo deal");
+    const fs::path user = dir / "SKAT";
+    writeText(user / "Kartenverteilungen/Demo.krt", "the user's own deal");
+    fs::permissions(resources / "Spiellisten/Beispiel.skt", fs::perms::owner_read, fs::perm_options::replace);
+
+    const UserFilesReport first = installUserFiles(resources, user);
+    EXPECT_EQ(first.copied, 2);
+    EXPECT_EQ(first.kept, 1);
+    EXPECT_EQ(first.failed, 0);
+    EXPECT_EQ(readText(user / "Spiellisten/Turnier/Runde1.skt"), "round one");
+    EXPECT_EQ(readText(user / "Kartenverteilungen/Demo.krt"), "the user's own deal");
+    // A copy of a read-only sample can be changed by the user.
+    EXPECT_NE(fs::status(user / "Spiellisten/Beispiel.skt").permissions() & fs::perms::owner_write, fs::perms::none);
+
+    writeText(user / "Spiellisten/Beispiel.skt", "changed by the user");
+    const UserFilesReport second = installUserFiles(resources, user);
+    EXPECT_EQ(second.copied, 0);
+    EXPECT_EQ(second.kept, 3);
+    EXPECT_EQ(readText(user / "Spiellisten/Beispiel.skt"), "changed by the user");
+
+    // Without sample folders nothing happens.
+    const UserFilesReport none = installUserFiles(dir / "missing", user);
+    EXPECT_EQ(none.copied + none.kept + none.failed, 0);
+    fs::remove_all(dir);
+}
+
+// ---------------------------------------------------------------- exercises
+
+TEST(ExerciseComments, StandBeforeTheirGames) {
+    const std::string xml = "<?xml version=\"1.0\"?><Spielliste><Namen/><Spiele>"
+                            "<!-- Erste Übung: Karo mit vier Buben --><Spiel/>"
+                            "<Spiel/>"
+                            "<!--\n  Dritte: Null  \n--><!-- the last comment counts --><Spiel/>"
+                            "</Spiele></Spielliste>";
+    const std::vector<std::wstring> comments = readGameComments(xml);
+    ASSERT_EQ(comments.size(), 3u);
+    EXPECT_EQ(comments[0], L"Erste Übung: Karo mit vier Buben");
+    EXPECT_EQ(comments[1], L"");
+    EXPECT_EQ(comments[2], L"the last comment counts");
+    EXPECT_TRUE(readGameComments("<broken").empty());
+    EXPECT_TRUE(readGameComments("<Spielliste/>").empty());
+}
+
+// ---------------------------------------------------------------- start-up
+
+namespace {
+
+class TestApplication : public SKAT_APPLICATION {
+public:
+    TestApplication() = default;
+};
+
+class StartUp : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "test_app";
+        static char* argv[] = {name, nullptr};
+        if (!qApp) new QApplication(argc, argv);
+        registerControlIds();
+        registerForms();
+        WIN_IMPLEMENTORFACTORY::installDefault();
+    }
+
+    void SetUp() override {
+        dir = scratch("startup");
+        ::setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+        sink = std::make_shared<testsupport::RecordingMessageSink>();
+        vordix::setMessageSink(sink);
+        USER_PREFS::destroyInstance();
+    }
+    void TearDown() override {
+        vordix::WorkerThreads::stopAll();
+        USER_PREFS::destroyInstance();
+        vordix::setMessageSink(std::make_shared<testsupport::RecordingMessageSink>());
+        ::unsetenv("XDG_DATA_HOME");
+        ::unsetenv("XDG_CONFIG_HOME");
+        fs::remove_all(dir);
+    }
+
+    fs::path dir;
+    std::shared_ptr<testsupport::RecordingMessageSink> sink;
+};
+
+} // namespace
+
+TEST_F(StartUp, MissingLeadTablesEndTheStartCleanly) {
+    // A program whose logic files are gone: a resource folder with samples only.
+    const fs::path resources = dir / "Ressourcen";
+    writeText(resources / "Spiellisten/Beispiel.skt", "sample");
+    const fs::path user = dir / "data/SKAT";
+    writeText(user / "Spiellisten/Aktuell.skt", "the user's sheet");
+    writeText(user / "Spiellisten/LfdSpiel.skt", "the user's running game");
+    {
+        TestApplication app;
+        app.resourceFolder = resources;
+        app.userFolder = user;
+        EXPECT_FALSE(app.initialize());
+        EXPECT_EQ(app.reachedStep(), SKAT_APPLICATION::STEP_LEAD_TABLES);
+        ASSERT_FALSE(sink->texts.empty());
+        EXPECT_EQ(sink->kinds.back(), vordix::MessageKind::Error);
+        // No thread was started and no table was set up.
+        EXPECT_EQ(vordix::WorkerThreads::count(), 0u);
+        EXPECT_FALSE(SKAT_SERVER::instance().isBusy());
+        EXPECT_FALSE(app.mainWindow.isOpen);
+    }
+    // The user's files are as they were; the samples of a first start came before.
+    EXPECT_EQ(readText(user / "Spiellisten/Aktuell.skt"), "the user's sheet");
+    EXPECT_EQ(readText(user / "Spiellisten/LfdSpiel.skt"), "the user's running game");
+    EXPECT_EQ(readText(user / "Spiellisten/Beispiel.skt"), "sample");
+}
+
+TEST_F(StartUp, AStaleSettingsStampCopiesNothing) {
+    const fs::path resources = dir / "Ressourcen";
+    writeText(resources / "Spiellisten/Beispiel.skt", "sample");
+    const fs::path user = dir / "data/SKAT";
+    // The first-start mark is set, the stamp is of an older version (too short to be current).
+    writeText(dir / "config/Quorvenel/SKAT.ini",
+              "[Software]\nQuorvenel\\SKAT\\Preferences\\19=A\nQuorvenel\\SKAT\\Preferences\\20=A\n");
+    {
+        TestApplication app;
+        app.resourceFolder = resources;
+        app.userFolder = user;
+        EXPECT_FALSE(app.initialize());
+        EXPECT_TRUE(USER_PREFS::instance().firstStart);
+        EXPECT_FALSE(USER_PREFS::instance().freshInstall);
+    }
+    EXPECT_FALSE(fs::exists(user / "Spiellisten/Beispiel.skt"));
+}
