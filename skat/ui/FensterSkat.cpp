@@ -298,6 +298,8 @@ void FENSTER_SKAT::reloadCardImages() {
     invalidate();
 }
 
+void FENSTER_SKAT::showBidCalculator() { shell_.showBidCalculator(); }
+
 void FENSTER_SKAT::toggleLastTrick() {
     pileController.showLastTrick = !pileController.showLastTrick;
     invalidate();

@@ -181,6 +181,7 @@ public:
     void toggleLastTrick();
     // The card set was switched: every card view is made anew.
     void reloadCardImages();
+    void showBidCalculator();
 
     // What the overlay draws (also painted by tests straight into a bitmap).
     void paintOverlay(VORDIX_ZEICHENBEREICH& area);

@@ -17,6 +17,8 @@ public:
     virtual void showAssistanceDialog() {}
     virtual void showShorteningDialog() {}
     virtual void runExerciseDialog() {}
+    // The bid-value calculator (the bidding panel's small button).
+    virtual void showBidCalculator() {}
     // Null in tests without a platform application.
     virtual VORDIX_APPLICATION_imp* applicationImplementor() { return nullptr; }
 };

@@ -1,6 +1,7 @@
 #include "skat/ui/ReizenView.h"
 
 #include "skat/app/Bilder.h"
+#include "skat/app/SkatFolders.h"
 #include "skat/app/SkatText.h"
 #include "skat/engine/BidTable.h"
 #include "skat/engine/Player.h"
@@ -75,9 +76,22 @@ void REIZEN_VIEW::setPosition(std::int32_t newX, std::int32_t newY) {
     }
     bidButton.y = y + by;
     passButton.y = y + py;
+    calculatorButton.owner = mainWindow;
+    calculatorButton.x = x + (bx == 180 ? 320 : bx + 140);
+    calculatorButton.y = y + 474;
+    calculatorButton.width = 28;
 }
 
 void REIZEN_VIEW::updateButtons() {
+    // The calculator button's own pictures, loaded on first use.
+    if (!calculatorImage_.isLoaded())
+        calculatorImage_.load(skat::resourceFile({L"Grafik"}, L"Reizrechner_Normal.png"));
+    if (!calculatorPressedImage_.isLoaded())
+        calculatorPressedImage_.load(skat::resourceFile({L"Grafik"}, L"Reizrechner_Selected.png"));
+    calculatorButton.image = &calculatorImage_;
+    calculatorButton.pressedImage = &calculatorPressedImage_;
+    calculatorButton.stretched = false;
+    calculatorButton.pressed = false;
     bidButton.pressed = false;
     passButton.pressed = false;
     invalidate();
@@ -91,6 +105,7 @@ void REIZEN_VIEW::draw(VORDIX_ZEICHENBEREICH& area) {
     const bool shown = controller && controller->mode > REIZEN_CONTROLLER::MODE_IDLE;
     bidButton.visible = shown;
     passButton.visible = shown;
+    calculatorButton.visible = shown;
     if (!shown) return;
     bidButton.text = controller->bidText;
     bidButton.fontSize = 13;
@@ -98,10 +113,19 @@ void REIZEN_VIEW::draw(VORDIX_ZEICHENBEREICH& area) {
     passButton.fontSize = 13;
     bidButton.draw(area);
     passButton.draw(area);
+    calculatorButton.draw(area);
 }
 
 void REIZEN_VIEW::onMouse(VORDIX_MESSAGE& message) {
     if (!controller || controller->mode == REIZEN_CONTROLLER::MODE_IDLE) return;
+    if (calculatorButton.contains(message.x, message.y)) {
+        calculatorButton.onMouse(message);
+        const bool clicked = calculatorButton.pressed;
+        calculatorButton.pressed = false;
+        invalidate();
+        if (clicked && mainWindow) mainWindow->showBidCalculator();
+        return;
+    }
     const bool onBid = bidButton.contains(message.x, message.y);
     const bool onPass = passButton.contains(message.x, message.y);
     if (!onBid && !onPass) return;

@@ -5,6 +5,7 @@
 
 #include "skat/ui/GenericView.h"
 #include "skat/ui/SkatButton.h"
+#include "vordix/Bitmap.h"
 
 #include <cstdint>
 #include <string>
@@ -54,4 +55,9 @@ public:
     FENSTER_SKAT* mainWindow = nullptr;   // not owned
     SKAT_BUTTON bidButton;
     SKAT_BUTTON passButton;
+    SKAT_BUTTON calculatorButton;   // opens the bid-value calculator
+
+private:
+    VORDIX_BITMAP calculatorImage_;
+    VORDIX_BITMAP calculatorPressedImage_;
 };

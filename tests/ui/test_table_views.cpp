@@ -43,7 +43,9 @@ class QuietShell : public MAIN_WINDOW_SHELL {
 public:
     void runCommand(const VORDIX_MESSAGE& message) override { commands.push_back(message.commandId); }
     void shutdown() override {}
+    void showBidCalculator() override { ++calculators; }
     std::vector<int> commands;
+    int calculators = 0;
 };
 
 class StubServer : public TABLE_SERVER_ACCESS {
@@ -385,6 +387,26 @@ TEST_F(TableViews, TheWorkerSleepsForTheAnimationsAndNeverWaitsForTheGuiThread) 
     // Shuffle (two shakes), cut, deal (+100), card flight, the pause after the trick.
     EXPECT_EQ(services->sleeps(), (std::vector<int>{1000, 566, 850, 150, 400}));
     installTableServices(nullptr);
+}
+
+// ---------------------------------------------------------------- bidding
+
+TEST_F(TableViews, TheCalculatorButtonOpensTheCalculatorAndDecidesNothing) {
+    dealGrandWithSpadeLead();
+    REIZEN_VIEW& panel = window->biddingView;
+    window->biddingController.offerBid(L"", 1, 0);
+    client->grab();
+    ASSERT_TRUE(panel.calculatorButton.visible);
+    ASSERT_NE(panel.calculatorButton.image, nullptr);
+    EXPECT_TRUE(panel.calculatorButton.image->isLoaded());
+    EXPECT_EQ(panel.calculatorButton.x, window->originX + 600);
+    EXPECT_EQ(panel.calculatorButton.y, window->originY + 474);
+    drag(QPoint(panel.calculatorButton.x + 14, panel.calculatorButton.y + 14), {});
+    EXPECT_EQ(shell.calculators, 1);
+    EXPECT_EQ(window->biddingController.mode, REIZEN_CONTROLLER::MODE_NAME) << "the bid is still open";
+    window->biddingController.refresh();
+    client->grab();
+    EXPECT_FALSE(panel.calculatorButton.visible);
 }
 
 // ---------------------------------------------------------------- pile

@@ -540,6 +540,23 @@ std::vector<Picture> interfacePictures() {
                             [selected](QPainter& p, const QRectF& r) {
                                 roundIcon(p, r, selected, [](QPainter& q, const QRectF& b) { questionMark(q, b, QColor(40, 70, 120)); });
                             }));
+    // The bidding panel's calculator button: a small pocket calculator.
+    const auto calculator = [](QPainter& p, const QRectF& b) {
+        const QColor ink(40, 70, 120);
+        const QRectF body(b.center().x() - 6, b.top() + 5, 12, b.height() - 10);
+        p.save();
+        p.setPen(QPen(ink, 1.4));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(body, 1.5, 1.5);
+        p.fillRect(QRectF(body.left() + 2, body.top() + 2, body.width() - 4, 4), ink);
+        for (int row = 0; row < 3; ++row)
+            for (int column = 0; column < 3; ++column)
+                p.fillRect(QRectF(body.left() + 2 + column * 3, body.top() + 8 + row * 3, 2, 2), ink);
+        p.restore();
+    };
+    for (bool selected : {false, true})
+        list.push_back(make(selected ? QStringLiteral("Reizrechner_Selected.png") : QStringLiteral("Reizrechner_Normal.png"),
+                            28, 28, [selected, calculator](QPainter& p, const QRectF& r) { roundIcon(p, r, selected, calculator); }));
     list.push_back(make(QStringLiteral("Kartenschatten.png"), 144, 216, cardShadow));
     list.push_back(make(QStringLiteral("Sticheschatten.png"), 240, 160, tricksShadow));
     list.push_back(make(QStringLiteral("Enter_Fullscreen.png"), 27, 27, [](QPainter& p, const QRectF& r) { fullScreenGlyph(p, r, true); }));
