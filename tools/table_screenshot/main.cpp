@@ -1,8 +1,9 @@
 // Shows the game window on a table set up in one position and saves a
 // picture of its client area: "fan" (the hands after the deal), "cut" (the
 // deck with its cut lines), "bidding" (the bidding panel) or "trick" (a
-// trick in the middle, one taken before).
-//   table_screenshot <fan|cut|bidding|trick> <out.png> [--set <card set name>]
+// trick in the middle, one taken before) or "illegal" (a card that may not
+// be played was tried: the hand dims the others).
+//   table_screenshot <fan|cut|bidding|trick|illegal> <out.png> [--set <card set name>]
 //                    [--size <width>x<height>] [--program-dir <dir>]
 
 #include "skat/app/Bilder.h"
@@ -142,6 +143,11 @@ int main(int argc, char** argv) {
             table.cards.collectTrick(GAME_GRAND, 1);
             for (const char* code : {"PA", "P1", "P9"}) table.cards.playCard(cardIdFromCode(code));
             controller.inputMode = INPUT_CARD_PLAY;
+        } else if (position == "illegal") {
+            table.currentIndex = STATE_KARTE_AUSSPIELEN;
+            table.record.SPIELART.SPIEL_TYP = GAME_GRAND;
+            table.cards.AUSP = 0;
+            table.cards.playCard(cardIdFromCode("PA"));
         } else {
             std::fprintf(stderr, "unknown position %s\n", position.c_str());
             return 2;
@@ -149,6 +155,11 @@ int main(int argc, char** argv) {
         window.attachSeats();
     }
     controller.updateView();
+    if (position == "illegal") {
+        // The user tries the heart ace on a spade lead: the other cards dim.
+        controller.beginCardChoice(NO_CARD);
+        window.handControllers[0].playCard(cardIdFromCode("HA"));
+    }
     window.invalidate();
     wait(400);
     auto* platform = dynamic_cast<WIN_FENSTER*>(window.implementor().get());
