@@ -13,19 +13,24 @@
 #include "skat/windows/ControlIdTable.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "vordix/MessageSink.h"
+#include "vordix/Utf8.h"
 #include "vordix/WinFilePath.h"
 #include "vordix/WorkerThreads.h"
 #include "vordix/windows/ControlIds.h"
 #include "vordix/windows/WinImplementorFactory.h"
 
 #include <QApplication>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -298,4 +303,82 @@ TEST_F(StartUp, AStaleSettingsStampCopiesNothing) {
         EXPECT_FALSE(USER_PREFS::instance().freshInstall);
     }
     EXPECT_FALSE(fs::exists(user / "Spiellisten/Beispiel.skt"));
+}
+
+// ---------------------------------------------------------------- whole program
+
+namespace {
+
+bool within(int ms, const std::function<bool()>& condition) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (std::chrono::steady_clock::now() < end) {
+        if (condition()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return condition();
+}
+
+// Whether the process handles the signal: it does once its event loop is about to run.
+bool handles(qint64 pid, int signal) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("SigCgt:", 0) == 0) return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1;
+    return false;
+}
+
+// One run of the program in the scratch home, ended as a session end ends it.
+int runProgramOnce(const fs::path& home) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("HOME", QString::fromStdString(home.string()));
+    env.insert("XDG_RUNTIME_DIR", QString::fromStdString((home / "runtime").string()));
+    env.insert("XDG_DATA_HOME", QString::fromStdString((home / "data").string()));
+    env.insert("XDG_CONFIG_HOME", QString::fromStdString((home / "config").string()));
+    fs::create_directories(home / "runtime");
+    fs::permissions(home / "runtime", fs::perms::owner_all, fs::perm_options::replace);
+    QProcess skat;
+    skat.setProcessEnvironment(env);
+    skat.setProcessChannelMode(QProcess::MergedChannels);
+    skat.start(QStringLiteral(SKAT_BINARY_DIR "/skat/windows/Skat"), {});
+    if (!skat.waitForStarted(30000)) return -1;
+    const qint64 pid = skat.processId();
+    if (!within(60000, [&] { return handles(pid, SIGTERM); })) return -2;
+    ::kill(static_cast<pid_t>(pid), SIGTERM);
+    if (!skat.waitForFinished(60000)) return -3;
+    return skat.exitStatus() == QProcess::NormalExit ? skat.exitCode() : -4;
+}
+
+} // namespace
+
+TEST_F(StartUp, TheFirstStartCopiesTheSamplesAndTheSecondNothing) {
+    const fs::path samples = dir / "data/SKAT";
+    ASSERT_EQ(runProgramOnce(dir), 0);
+    // Preferences were saved, the samples copied.
+    EXPECT_TRUE(fs::exists(dir / "config/Quorvenel/SKAT.ini"));
+    for (const char* file : {"Spiellisten/Beispielliste.skt", "Kartenverteilungen/Demo.krt"})
+        EXPECT_TRUE(fs::exists(samples / file)) << file;
+
+    writeText(samples / "Spiellisten/Beispielliste.skt", "the user's own list");
+    fs::remove(samples / "Kartenverteilungen/Demo.krt");
+    ASSERT_EQ(runProgramOnce(dir), 0);
+    EXPECT_EQ(readText(samples / "Spiellisten/Beispielliste.skt"), "the user's own list");
+    EXPECT_FALSE(fs::exists(samples / "Kartenverteilungen/Demo.krt"));
+}
+
+TEST(SampleFiles, ExerciseListsHoldADozenCommentedGames) {
+    const fs::path folder = fs::path(SKAT_BINARY_DIR) / "skat/windows/Ressourcen/Uebungspartien";
+    for (const char* name : {"uebungsliste.de.skt", "uebungsliste.en.skt"}) {
+        LISTE list;
+        VORDIX_FOLDER where;
+        where.setPath(WIN_FILEPATH::fromFsPath(folder));
+        ASSERT_EQ(list.open(VORDIX_FILE(where, vordix::fromUtf8(name))), 0) << name;
+        EXPECT_EQ(list.rowCount(), 12) << name;
+        const std::vector<std::wstring> comments = readGameComments(readText(folder / name));
+        ASSERT_EQ(comments.size(), 12u) << name;
+        for (int i = 0; i < list.rowCount(); ++i) {
+            EXPECT_FALSE(comments[static_cast<std::size_t>(i)].empty()) << name << " " << i;
+            EXPECT_TRUE(list.rowAt(i).deal.isValid()) << name << " " << i;
+        }
+    }
 }

@@ -1,0 +1,339 @@
+// Writes the sample files the program ships in "Ressourcen" and copies to a
+// new user at the first start: a sample score sheet, card distributions with
+// "Demo.krt", and the exercise lists in German and English. Every file is
+// written by the engine's own writers from games that three computer players
+// play on seeded deals, so the samples follow the game as it is built.
+//
+//   gen_sample_files --tables skat/logic/data --seed 7 --out build/skat/windows/Ressourcen
+
+#include "skat/engine/KartenverteilungDoc.h"
+#include "skat/engine/Liste.h"
+#include "skat/engine/LocalTischBeobachter.h"
+#include "skat/engine/Skattisch.h"
+#include "skat/engine/TableServices.h"
+#include "skat/logic/ComputerPlayer.h"
+#include "skat/logic/LeadTables.h"
+#include "skat/logic/PreplayTables.h"
+#include "vordix/Folder.h"
+#include "vordix/Random.h"
+#include "vordix/Utf8.h"
+
+#include <tinyxml2.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class SeededServices : public TABLE_SERVICES {
+public:
+    explicit SeededServices(std::uint32_t seed) { random_.seed = seed; }
+    int drawApplicationRandom(int n) override {
+        std::lock_guard lock(mutex_);
+        return random_.next(n);
+    }
+    void log(const std::wstring&) override {}
+
+private:
+    std::mutex mutex_;
+    VORDIX_RANDOM random_;
+};
+
+// Stops the loop once a whole list is played.
+class ListEnd : public LOCAL_TISCH_BEOBACHTER {
+public:
+    ListEnd(SKATTISCH_SERVER& table, int games) : LOCAL_TISCH_BEOBACHTER(table), table_(table), games_(games) {}
+    void handleEvent(int event) override {
+        if ((event == GAME_FINISHED || event == ALL_PASSED) && ++played_ == games_) table_.stopGameLoop();
+    }
+
+private:
+    SKATTISCH_SERVER& table_;
+    int games_;
+    std::atomic<int> played_{0};
+};
+
+// One list of games of three computer players.
+void playList(std::uint32_t seed, int games, LISTE& out) {
+    SKATTISCH_SERVER table;
+    for (int slot = 0; slot < 3; ++slot) table.setPlayer(slot, PLAYER_KIND_COMPUTER);
+    table.setSavesFiles(false);
+    table.setHeadless(true);
+    table.setFixedSeed(seed);
+    table.observers.add(std::make_unique<ListEnd>(table, games));
+    table.modus.setNextOfList(table.sheet);
+    table.startLoopThread();
+    if (!table.waitForLoopEnd(600000)) {
+        std::fprintf(stderr, "the game loop did not end\n");
+        std::exit(1);
+    }
+    out.reset();
+    out.setPlayerNames(table.sheet.playerNames);
+    for (int i = 0; i < table.sheet.rowCount(); ++i) out.insertRow(std::make_unique<EIN_SPIEL>(table.sheet.rowAt(i)));
+}
+
+VORDIX_FILE fileIn(const fs::path& folder, const std::wstring& name) {
+    fs::create_directories(folder);
+    VORDIX_FOLDER dir;
+    dir.setPath(folder.wstring());
+    return VORDIX_FILE(dir, name);
+}
+
+bool saveSheet(LISTE& sheet, const fs::path& folder, const std::wstring& name) {
+    sheet.file = fileIn(folder, name);
+    sheet.modified = true;
+    return sheet.save();
+}
+
+// ---------------------------------------------------------------- exercises
+
+struct Words {
+    const char* games[9];
+    const char* seats[3];
+    const char* bid;
+    const char* jacksWith;
+    const char* jacksWithout;
+    const char* won;
+    const char* lost;
+    const char* schneider;
+    const char* schwarz;
+    const char* hand;
+    const char* nullWon;
+    const char* nullLost;
+};
+
+const Words GERMAN = {
+    {"", "Kreuz", "Pik", "Herz", "Karo", "Grand", "Grand ouvert", "Null", "Ramsch"},
+    {"Vorhand", "Mittelhand", "Hinterhand"},
+    "gereizt bis",
+    "mit %d",
+    "ohne %d",
+    "Der Alleinspieler gewinnt mit %d Augen.",
+    "Der Alleinspieler verliert mit %d Augen.",
+    " Die Gegner bleiben Schneider.",
+    " Die Gegner bekommen keinen Stich.",
+    " Hand",
+    "Der Alleinspieler bleibt ohne Stich.",
+    "Der Alleinspieler muss einen Stich nehmen.",
+};
+
+const Words ENGLISH = {
+    {"", "Clubs", "Spades", "Hearts", "Diamonds", "Grand", "Grand ouvert", "Null", "Ramsch"},
+    {"forehand", "middlehand", "rearhand"},
+    "bid up to",
+    "with %d",
+    "without %d",
+    "The declarer wins with %d card points.",
+    "The declarer loses with %d card points.",
+    " The defenders stay Schneider.",
+    " The defenders take no trick.",
+    " hand",
+    "The declarer takes no trick.",
+    "The declarer has to take a trick.",
+};
+
+// One kind of instructive deal: which games it takes and what it teaches.
+struct Lesson {
+    std::function<bool(const EIN_SPIEL&)> fits;
+    const char* german;
+    const char* english;
+};
+
+bool won(const EIN_SPIEL& g) { return g.record.SPIELWERT > 0; }
+int type(const EIN_SPIEL& g) { return g.record.SPIELART.SPIEL_TYP; }
+bool isHand(const EIN_SPIEL& g) { return g.record.SPIELART.GEWINN_STUFE >= WIN_LEVEL_HAND; }
+
+std::vector<Lesson> lessons() {
+    return {
+        {[](const EIN_SPIEL& g) { return type(g) == GAME_GRAND && won(g); },
+         "Im Grand sind nur die Buben Trumpf: Erst die Buben ziehen, dann die langen Farben mit den Assen abspielen.",
+         "In a grand only the jacks are trumps: draw the jacks first, then cash the long suits with their aces."},
+        {[](const EIN_SPIEL& g) { return type(g) == GAME_NULL && won(g); },
+         "Im Null darf der Alleinspieler keinen Stich machen: Niedrige Karten halten, hohe frühzeitig abwerfen.",
+         "In a null game the declarer must not take a trick: keep the low cards and get rid of the high ones early."},
+        {[](const EIN_SPIEL& g) { return type(g) == GAME_CLUBS && won(g); },
+         "Kreuz ist das höchste Farbspiel: Mit vielen Trümpfen die Gegner zuerst blank ziehen.",
+         "Clubs is the highest suit game: with many trumps, pull the defenders' trumps first."},
+        {[](const EIN_SPIEL& g) { return type(g) == GAME_SPADES && won(g); },
+         "Ein Pik-Spiel: Die Trumpflänge entscheidet, die Asse der Nebenfarben sichern die Augen.",
+         "A spades game: the length in trumps decides, the aces of the side suits secure the points."},
+        {[](const EIN_SPIEL& g) { return type(g) == GAME_HEARTS && won(g); },
+         "Ein Herz-Spiel: Achte darauf, welche Zehn noch blank steht, bevor Du das Ass spielst.",
+         "A hearts game: watch which ten stands alone before you play the ace."},
+        {[](const EIN_SPIEL& g) { return type(g) == GAME_DIAMONDS && won(g); },
+         "Karo ist das niedrigste Farbspiel und oft die sichere Wahl bei niedrigem Reizwert.",
+         "Diamonds is the lowest suit game and often the safe choice after a low bid."},
+        {[](const EIN_SPIEL& g) { return isHand(g) && won(g) && type(g) != GAME_NULL; },
+         "Ein Handspiel: Der Skat bleibt liegen, dafür zählt das Spiel eine Stufe mehr.",
+         "A hand game: the skat stays untouched, and the game counts one level more."},
+        {[](const EIN_SPIEL& g) { return g.record.SPIELART.STUFE >= LEVEL_SCHNEIDER && won(g); },
+         "Schneider: Mit 90 Augen oder mehr zählt das Spiel eine Stufe höher. Spiele jeden Stich aus.",
+         "Schneider: with 90 card points or more the game counts one level higher. Play out every trick."},
+        {[](const EIN_SPIEL& g) { return g.record.SPITZEN < 0 && won(g); },
+         "Ein Spiel ohne Buben: Fehlen die oberen Buben, zählen sie genauso wie Spitzen mit.",
+         "A game without the top jacks: missing jacks count for the value just like held ones."},
+        {[](const EIN_SPIEL& g) { return g.record.SPIELWERT < 0 && type(g) != GAME_RAMSCH; },
+         "Ein verlorenes Spiel: Zu hoch gereizt oder falsch gedrückt? Spiele es nach und finde den Fehler.",
+         "A lost game: bid too high or the wrong cards laid away? Play it again and find the mistake."},
+        {[](const EIN_SPIEL& g) { return g.record.ALLEIN == g.forehand() && isSuitGame(type(g)) && won(g); },
+         "Der Alleinspieler sitzt in Vorhand und spielt aus: Mit Trumpf beginnen nimmt den Gegnern die Stiche.",
+         "The declarer sits in forehand and leads: starting with trumps takes the tricks away from the defenders."},
+        {[](const EIN_SPIEL& g) { return won(g) && type(g) != GAME_RAMSCH; },
+         "Ein gewonnenes Spiel zum Nachspielen: Achte auf die Augen in den Stichen der Gegner.",
+         "A won game to play again: watch the card points in the defenders' tricks."},
+    };
+}
+
+std::string format(const char* pattern, int value) {
+    char text[256];
+    std::snprintf(text, sizeof text, pattern, value);
+    return text;
+}
+
+std::string commentOf(const EIN_SPIEL& game, const Lesson& lesson, const Words& words, bool english) {
+    const SPIELSTRUCT& r = game.record;
+    const int t = type(game);
+    std::string title = words.games[t >= 0 && t <= 8 ? t : 0];
+    if (isHand(game) && t != GAME_NULL && t != GAME_GRAND_OUVERT) title += words.hand;
+    if (t != GAME_NULL && r.SPITZEN != 0)
+        title += " " + format(r.SPITZEN > 0 ? words.jacksWith : words.jacksWithout, r.SPITZEN > 0 ? r.SPITZEN : -r.SPITZEN);
+    const int declarer = r.ALLEIN >= 0 && r.ALLEIN <= 2 ? (r.ALLEIN - game.forehand() + 3) % 3 : 0;
+    title += std::string(", ") + words.seats[declarer] + ", " + words.bid + " " + std::to_string(r.GEREIZT);
+    const int points = game.pile.pointsWonBy(static_cast<Seat>(r.ALLEIN));
+    std::string result = t == GAME_NULL ? std::string(won(game) ? words.nullWon : words.nullLost)
+                                        : format(won(game) ? words.won : words.lost, points);
+    if (r.SPIELART.STUFE == LEVEL_SCHWARZ && won(game)) result += words.schwarz;
+    else if (r.SPIELART.STUFE >= LEVEL_SCHNEIDER && won(game)) result += words.schneider;
+    return title + ": " + (english ? lesson.english : lesson.german) + " " + result;
+}
+
+// The engine writes the list; a comment goes in front of each game.
+bool writeExercises(LISTE& list, const std::vector<std::string>& comments, const fs::path& folder,
+                    const std::wstring& name) {
+    if (!saveSheet(list, folder, name)) return false;
+    const std::string path = (folder / name).string();
+    tinyxml2::XMLDocument document;
+    if (document.LoadFile(path.c_str()) != tinyxml2::XML_SUCCESS) return false;
+    tinyxml2::XMLElement* games = document.RootElement() ? document.RootElement()->FirstChildElement("Spiele") : nullptr;
+    if (!games) return false;
+    std::vector<tinyxml2::XMLElement*> rows;
+    for (tinyxml2::XMLElement* game = games->FirstChildElement("Spiel"); game; game = game->NextSiblingElement("Spiel"))
+        rows.push_back(game);
+    for (std::size_t i = 0; i < rows.size() && i < comments.size(); ++i) {
+        tinyxml2::XMLComment* comment = document.NewComment((" " + comments[i] + " ").c_str());
+        if (tinyxml2::XMLNode* before = rows[i]->PreviousSibling()) games->InsertAfterChild(before, comment);
+        else games->InsertFirstChild(comment);
+    }
+    return document.SaveFile(path.c_str()) == tinyxml2::XML_SUCCESS;
+}
+
+bool writeDistribution(const EIN_SPIEL& game, const std::wstring& comment, const fs::path& folder,
+                       const std::wstring& name) {
+    KARTENVERTEILUNG_DOC doc;
+    doc.deal = game.deal;
+    doc.comment = comment;
+    doc.file = fileIn(folder, name);
+    doc.modified = true;
+    return doc.save();
+}
+
+int usage() {
+    std::fprintf(stderr, "usage: gen_sample_files --tables FOLDER --seed N --out RESSOURCEN\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string tables, out;
+    std::uint32_t seed = 7;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string key = argv[i];
+        if (key == "--tables") tables = argv[i + 1];
+        else if (key == "--seed") seed = static_cast<std::uint32_t>(std::strtoul(argv[i + 1], nullptr, 10));
+        else if (key == "--out") out = argv[i + 1];
+        else return usage();
+    }
+    if (tables.empty() || out.empty()) return usage();
+
+    installTableServices(std::make_shared<SeededServices>(seed));
+    VL_TABELLEN::useFolder(tables);
+    leadTables.useFolder(tables);
+    VL_TABELLEN::instance();
+    leadTables.ensureLoaded();
+    registerComputerLogic();
+
+    const fs::path resources = out;
+    // The sample sheet: one whole list.
+    LISTE first;
+    playList(seed, LISTE::MAX_GAMES, first);
+    if (!saveSheet(first, resources / "Spiellisten", L"Beispielliste.skt")) return 1;
+
+    // The exercises: the first fitting game for each lesson, from as many
+    // lists as it takes (at most eight).
+    std::vector<Lesson> kinds = lessons();
+    std::vector<std::unique_ptr<EIN_SPIEL>> chosen(kinds.size());
+    std::vector<std::pair<int, int>> used;   // list, row
+    LISTE played;
+    for (int list = 0; list < 8; ++list) {
+        if (list > 0) playList(seed + static_cast<std::uint32_t>(list), LISTE::MAX_GAMES, played);
+        const LISTE& games = list == 0 ? first : played;
+        for (int row = 0; row < games.rowCount(); ++row) {
+            const EIN_SPIEL& game = games.rowAt(row);
+            if (!game.deal.isValid() || game.record.isPassedIn() || type(game) == GAME_RAMSCH) continue;
+            for (std::size_t k = 0; k < kinds.size(); ++k) {
+                if (chosen[k] || !kinds[k].fits(game)) continue;
+                chosen[k] = std::make_unique<EIN_SPIEL>(game);
+                break;
+            }
+        }
+        bool all = true;
+        for (const auto& c : chosen) all = all && c;
+        if (all) {
+            std::printf("exercises found in %d lists\n", list + 1);
+            break;
+        }
+    }
+    for (const bool english : {false, true}) {
+        LISTE list;
+        list.reset();
+        list.setPlayerNames(first.playerNames);
+        std::vector<std::string> comments;
+        for (std::size_t k = 0; k < kinds.size(); ++k) {
+            if (!chosen[k]) continue;
+            list.insertRow(std::make_unique<EIN_SPIEL>(*chosen[k]));
+            comments.push_back(commentOf(*chosen[k], kinds[k], english ? ENGLISH : GERMAN, english));
+        }
+        if (!writeExercises(list, comments, resources / "Uebungspartien",
+                            english ? L"uebungsliste.en.skt" : L"uebungsliste.de.skt"))
+            return 1;
+        std::printf("%s: %d exercises\n", english ? "uebungsliste.en.skt" : "uebungsliste.de.skt", list.rowCount());
+    }
+
+    // Distributions: the demo deal (the first exercise's) and one per game kind.
+    const fs::path deals = resources / "Kartenverteilungen";
+    struct Deal {
+        std::size_t lesson;
+        const wchar_t* name;
+    };
+    const Deal named[] = {{0, L"Demo.krt"}, {0, L"Grand.krt"}, {1, L"Null.krt"}, {2, L"Kreuz.krt"}, {9, L"Verloren.krt"}};
+    for (Deal d : named) {
+        // The demo deal is always there: any exercise stands in for a missing one.
+        for (std::size_t k = 0; !chosen[d.lesson] && k < chosen.size() && d.name == std::wstring(L"Demo.krt"); ++k)
+            if (chosen[k]) d.lesson = k;
+        if (!chosen[d.lesson]) continue;
+        const std::wstring comment = vordix::fromUtf8(commentOf(*chosen[d.lesson], kinds[d.lesson], GERMAN, false));
+        if (!writeDistribution(*chosen[d.lesson], comment, deals, d.name)) return 1;
+    }
+    std::printf("sample files written to %s\n", out.c_str());
+    return 0;
+}
