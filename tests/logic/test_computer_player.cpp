@@ -100,7 +100,13 @@ TEST(ComputerPlayer, ATenCardGrandThatPassesTheOpenTestIsAGrandOuvert)
     EXPECT_EQ(proposal.bidLimit, 24 * (2 + 7)); // with two, game, hand, schneider, schwarz, both announced, open
     EXPECT_TRUE(isAnnounceableHand(SPIELART(proposal.type, proposal.winLevel, proposal.level)));
 
+    // The shipped tables agree for four jacks with ace and ten in three suits.
+    COMPUTER_LOGIK shipped(&shippedTables());
+    game.cards.hands[1].setCardSet(cardsOf("KB PB HB CB KA K1 PA P1 HA H1"));
+    EXPECT_EQ(shipped.proposeGame(game).type, GAME_GRAND_OUVERT);
+
     // From middlehand the black jacks alone do not pass: a plain proposal.
+    game.cards.hands[1].setCardSet(cardsOf("KB PB KA K1 KK PA P1 PK HA H1"));
     game.seat = 2;
     game.cards.hands[2] = game.cards.hands[1];
     EXPECT_NE(logic.proposeGame(game).type, GAME_GRAND_OUVERT);
