@@ -41,6 +41,39 @@ void VERTEILUNGS_PROGNOSE::update(const PrognosisSituation& situation)
     fit();
 }
 
+ProbMatrix fitDirection(const VERTEILUNGS_SCHAETZUNG& store, const std::array<int, PLACES>& counts,
+                        MatrixCell target)
+{
+    const auto [cell, place] = target;
+    int n = 0;
+    for (int count : counts)
+        n += count;
+    auto cardOpen = [&](int c) { return !store.cardDecided[static_cast<std::size_t>(c)]; };
+    auto placeOpen = [&](int p) { return !store.placeDecided[static_cast<std::size_t>(p)]; };
+    auto count = [&](int p) { return static_cast<double>(counts[static_cast<std::size_t>(p)]); };
+    ProbMatrix d = newProbMatrix(0.0);
+    // Moving probability into (cell, place) takes it evenly from the other
+    // open cards of the place and, in proportion to their counts, from the
+    // other open places of the card; the rest squares it up. A share whose
+    // denominator is 0 is left out.
+    const double rowShare = n - 1 != 0 ? -1.0 / (n - 1) : 0.0;
+    const double rest = n - count(place);
+    for (int j = 0; j < PLACES; ++j)
+        if (j != place && placeOpen(j) && cardOpen(cell) && rest != 0.0)
+            d[cell][j] = -count(j) / rest;
+    for (int i = 0; i < CARD_ROWS; ++i) {
+        if (i == cell)
+            continue;
+        if (placeOpen(place) && cardOpen(i))
+            d[i][place] = rowShare;
+        for (int j = 0; j < PLACES; ++j)
+            if (j != place && placeOpen(j) && cardOpen(i))
+                d[i][j] = d[cell][j] * d[i][place];
+    }
+    d[cell][place] = 1.0;
+    return d;
+}
+
 void VERTEILUNGS_PROGNOSE::fit()
 {
     placeCounts_ = store_.placeCounts;
@@ -62,34 +95,10 @@ void VERTEILUNGS_PROGNOSE::fit()
     if (store_.cells.empty())
         return;
 
-    auto cardOpen = [&](int c) { return !store_.cardDecided[static_cast<std::size_t>(c)]; };
-    auto placeOpen = [&](int p) { return !store_.placeDecided[static_cast<std::size_t>(p)]; };
-    auto count = [&](int p) { return static_cast<double>(placeCounts_[static_cast<std::size_t>(p)]); };
-
     SOLVE_STRATEGY_QP qp;
     qp.equations.reserve(store_.cells.size());
-    for (const auto& [cell, place] : store_.cells) {
-        ProbMatrix d = newProbMatrix(0.0);
-        // Moving probability into (cell, place) takes it evenly from the
-        // other open cards of the place and, in proportion to their counts,
-        // from the other open places of the card; the rest squares it up.
-        const double rowShare = n - 1 != 0 ? -1.0 / (n - 1) : 0.0;
-        const double rest = n - count(place);
-        for (int j = 0; j < PLACES; ++j)
-            if (j != place && placeOpen(j) && cardOpen(cell) && rest != 0.0)
-                d[cell][j] = -count(j) / rest;
-        for (int i = 0; i < CARD_ROWS; ++i) {
-            if (i == cell)
-                continue;
-            if (placeOpen(place) && cardOpen(i))
-                d[i][place] = rowShare;
-            for (int j = 0; j < PLACES; ++j)
-                if (j != place && placeOpen(j) && cardOpen(i))
-                    d[i][j] = d[cell][j] * d[i][place];
-        }
-        d[cell][place] = 1.0;
-        qp.equations.push_back(d);
-    }
+    for (const MatrixCell& cell : store_.cells)
+        qp.equations.push_back(fitDirection(store_, placeCounts_, cell));
     qp.reference = e;
     qp.cells = store_.cells;
     qp.openCards = store_.openCards;

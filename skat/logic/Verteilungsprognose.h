@@ -91,6 +91,11 @@ struct PrognosisServices {
     const CHARAKTER_QUERY_API* profiles = nullptr;
 };
 
+// The direction of one cell of the fit: adding a multiple of it moves
+// probability into the cell and keeps every open row and column sum.
+ProbMatrix fitDirection(const VERTEILUNGS_SCHAETZUNG& store, const std::array<int, PLACES>& counts,
+                        MatrixCell cell);
+
 class VERTEILUNGS_PROGNOSE : public LOGIK_MODUL {
 public:
     explicit VERTEILUNGS_PROGNOSE(PrognosisServices services = {});

@@ -174,39 +174,39 @@ TEST(Prognosis, SuitAndJackQueriesGiveAllWhenNoOtherPlaceIsOpen)
             EXPECT_EQ(p.probabilities()[c][place], store.estimate[c][place]) << "every cell certain: P is E";
 }
 
-TEST(Prognosis, FitSkipsTermsWithAZeroDenominator)
+TEST(Prognosis, FitDirectionsSkipTermsWithAZeroDenominator)
 {
-    // Two open cards may lie in seat 1 or seat 2, which lack one card each
-    // (N = 2), and in a second case only seat 1 lacks one (N = 1): the
-    // shares -count / (N - count) and -1 / (N - 1) of a direction would
-    // divide by zero. Those terms are left out, and the fit ends with finite
-    // chances that keep every sum.
+    // Two open cards in seats 1 and 2. The shares of a direction are
+    // -1 / (N - 1) for the other open cards of the place and
+    // -count / (N - count) for the card's other open places.
+    VERTEILUNGS_PROGNOSE p;
+    auto& store = p.store();
+    store.reset();
+    const int hk = cardRow(C(HE, K)), hq = cardRow(C(HE, Q));
+    for (int c = 0; c < CARD_ROWS; ++c)
+        store.cardDecided[static_cast<std::size_t>(c)] = c != hk && c != hq;
+    store.placeDecided = {1, 0, 0, 1};
     struct Case {
-        std::array<unsigned char, PLACES> decided;
         std::array<int, PLACES> counts;
+        double otherCard;  // d[hq][1]
+        double otherPlace; // d[hk][2]
     };
-    for (const Case& k : {Case{{1, 0, 0, 1}, {0, 1, 1, 0}}, Case{{1, 0, 0, 1}, {0, 1, 0, 0}}}) {
-        VERTEILUNGS_PROGNOSE p;
-        auto& store = p.store();
-        store.reset();
-        const int open[] = {cardRow(C(HE, K)), cardRow(C(HE, Q))};
-        for (int c = 0; c < CARD_ROWS; ++c) {
-            const bool isOpen = c == open[0] || c == open[1];
-            for (int place = 0; place < PLACES; ++place)
-                store.estimate[c][place] = isOpen ? (place == 1 || place == 2 ? 0.5 : 0.0) : (place == 0 ? 1.0 : 0.0);
-            store.cardDecided[static_cast<std::size_t>(c)] = !isOpen;
-        }
-        store.placeDecided = k.decided;
-        store.placeCounts = k.counts;
-        store.openCards = 2;
-        store.openPlaces = 2;
-        store.cells = {{open[0], 1}, {open[1], 1}, {open[0], 2}, {open[1], 2}};
-        p.fit();
+    const Case cases[] = {
+        {{0, 1, 1, 0}, -1.0, -1.0},     // N = 2: both shares exist
+        {{0, 2, 1, 0}, -0.5, -1.0},     // N = 3
+        {{0, 1, 0, 0}, 0.0, 0.0},       // N = 1 and N - count = 0: both left out
+        {{0, 2, 0, 0}, -1.0, 0.0},      // N - count = 0 only
+    };
+    for (const Case& k : cases) {
+        const ProbMatrix d = fitDirection(store, k.counts, {hk, 1});
         for (int c = 0; c < CARD_ROWS; ++c)
             for (int place = 0; place < PLACES; ++place)
-                ASSERT_TRUE(std::isfinite(p.probabilities()[c][place])) << c << "/" << place;
-        for (int c : open)
-            EXPECT_NEAR(p.probabilities()[c][1] + p.probabilities()[c][2], 1.0, 1e-9);
+                ASSERT_TRUE(std::isfinite(d[c][place])) << c << "/" << place;
+        EXPECT_EQ(d[hk][1], 1.0);
+        EXPECT_DOUBLE_EQ(d[hq][1], k.otherCard);
+        EXPECT_DOUBLE_EQ(d[hk][2], k.otherPlace);
+        EXPECT_DOUBLE_EQ(d[hq][2], k.otherCard * k.otherPlace);
+        EXPECT_EQ(d[hk][0], 0.0) << "a decided place takes no share";
     }
 }
 
