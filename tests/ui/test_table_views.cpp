@@ -409,6 +409,21 @@ TEST_F(TableViews, TheCalculatorButtonOpensTheCalculatorAndDecidesNothing) {
     EXPECT_FALSE(panel.calculatorButton.visible);
 }
 
+TEST_F(TableViews, AtAnEarlyEndTheHandGathersAtTheBottomEdge) {
+    dealGrandWithSpadeLead();
+    PLAYER_EINBLATT_CONTROLLER& right = window->handControllers[2];
+    EXPECT_EQ(right.resetCardViews(), 0) << "nothing moves at speed 0";
+    USER_PREFS::instance().playDelayMs = 1000;
+    EXPECT_EQ(right.resetCardViews(), 1100);
+    const PLAYER_EINBLATT_VIEW& view = window->handViews[2];
+    const int width = view.fan().cardWidth();
+    for (const auto& card : view.cardViews()) {
+        EXPECT_EQ(card->rectangle(), (RECTANGLE{1024 / 2 - width / 2, 768, width, view.fan().cardHeight()}));
+        EXPECT_EQ(card->rotation, 0.0f);
+        EXPECT_EQ(card->animationMs, 1000);
+    }
+}
+
 // ---------------------------------------------------------------- pile
 
 TEST_F(TableViews, CutByKeysIsRefusedOutsideFourToTwentyEight) {
