@@ -1,9 +1,10 @@
 // Shows the game window on a table set up in one position and saves a
 // picture of its client area: "fan" (the hands after the deal), "cut" (the
 // deck with its cut lines), "bidding" (the bidding panel) or "trick" (a
-// trick in the middle, one taken before) or "illegal" (a card that may not
-// be played was tried: the hand dims the others).
-//   table_screenshot <fan|cut|bidding|trick|illegal> <out.png> [--set <card set name>]
+// trick in the middle, one taken before; "lasttrick" shows that one above its
+// pile) or "illegal" (a card that may not be played was tried: the hand dims
+// the others).
+//   table_screenshot <fan|cut|bidding|trick|lasttrick|illegal> <out.png> [--set <card set name>]
 //                    [--size <width>x<height>] [--program-dir <dir>]
 
 #include "skat/app/Bilder.h"
@@ -134,7 +135,8 @@ int main(int argc, char** argv) {
             table.currentIndex = STATE_REIZEN;
             controller.inputMode = INPUT_BID;
             window.biddingController.offerBid(L"", 1, 0);
-        } else if (position == "trick") {
+        } else if (position == "trick" || position == "lasttrick") {
+            window.pileController.showLastTrick = position == "lasttrick";
             table.currentIndex = STATE_KARTE_AUSSPIELEN;
             table.record.SPIELART.SPIEL_TYP = GAME_GRAND;
             table.record.ALLEIN = 1;
