@@ -309,6 +309,7 @@ void SKATTISCH_SERVER::startLoopThread()
     requestFailed_ = false;
     suspender_.resume(VORDIX_IPC::SUSPEND_PENDING); // forget a resume kept from an earlier run
     loopRunning_ = true;
+    ++loopsStarted_;
     tableRunId = nextRunId();
     loopThread_ = std::thread([this] {
         const vordix::ThreadScope scope;
@@ -318,6 +319,9 @@ void SKATTISCH_SERVER::startLoopThread()
 
 void SKATTISCH_SERVER::stopGameLoop()
 {
+    // The loop this stop is about; the GUI may start another one while the
+    // stop lets it work, and that one is neither waited for nor muted.
+    const std::uint64_t stopped = loopsStarted_;
     if (loopRunning_) {
         stopRequested_ = true;
         EVENT_HANDOFF::instance().wakeAll();
@@ -325,16 +329,14 @@ void SKATTISCH_SERVER::stopGameLoop()
         if (loopOfThisThread == this)
             return; // asked by the loop itself: it ends at its next stop test
         auto services = tableServices();
-        for (int round = 0; round < 500 && loopRunning_; ++round) {
-            if (waitForLoopEnd(0))
-                break;
+        for (int round = 0; round < 500 && loopsEnded_ < stopped; ++round)
             services->processEvents(10);
-        }
     }
     joinLoopThread();
     if (!loopRunning_)
         stopRequested_ = false;
-    tableServices()->setSuppressTableCallbacks(true);
+    if (loopsStarted_ == stopped)
+        tableServices()->setSuppressTableCallbacks(true);
 }
 
 bool SKATTISCH_SERVER::waitForLoopEnd(int ms)
@@ -439,6 +441,7 @@ void SKATTISCH_SERVER::gameLoop()
     {
         std::lock_guard lock(loopEndMutex_);
         loopRunning_ = false;
+        ++loopsEnded_;
     }
     loopEnded_.notify_all();
 }

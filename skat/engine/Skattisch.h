@@ -228,6 +228,10 @@ private:
     std::atomic<bool> requestFailed_{false};
     std::mutex loopEndMutex_;
     std::condition_variable loopEnded_;
+    // Loops started and ended so far: a stop waits for the loop it stopped,
+    // not for one started meanwhile.
+    std::atomic<std::uint64_t> loopsStarted_{0};
+    std::atomic<std::uint64_t> loopsEnded_{0};
 
     mutable std::mutex requestMutex_;
     int openKind_ = REQUEST_NONE;

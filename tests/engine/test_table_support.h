@@ -45,6 +45,15 @@ class TestServices : public TABLE_SERVICES {
 public:
     bool applicationClosing() const override { return closing; }
     bool confirmTricksByClick() const override { return clickTricks; }
+    // Stands for the GUI thread's work while a stop waits (the default sleeps).
+    void processEvents(int ms) override
+    {
+        if (onProcessEvents)
+            onProcessEvents(ms);
+        else
+            TABLE_SERVICES::processEvents(ms);
+    }
+    std::function<void(int)> onProcessEvents;
     std::atomic<bool> clickTricks{false};
     // Per test, not process-wide.
     void setSuppressTableCallbacks(bool on) override { suppress = on; }
