@@ -315,8 +315,9 @@ int LISTE::nextBockCounter() const
     const EIN_SPIEL* row = lastRow();
     if (!row)
         return 0;
+    // A Bock round is one game dealt by each player at the table.
     if (row->record.LOEST_BOCKRUNDE_AUS)
-        return 3;
+        return places == 4 ? 4 : 3;
     return std::max(0, row->record.BOCKRUNDE_NR - 1);
 }
 

@@ -99,7 +99,8 @@ public:
     int sumOfOtherColumns(int column) const;
     // Bierlachs total of column in row n (1-based); 0 outside the sheet.
     int rowValue(int n, int column) const;
-    // Bock counter of the next game entered in the sheet: 3 after a game
+    // Bock counter of the next game entered in the sheet: one game per
+    // player at the table (3, or 4 on a four-player sheet) after a game
     // that set off Bock games, else one less than the last row's (not
     // below 0). Games that are not entered leave the counter alone.
     int nextBockCounter() const;

@@ -21,6 +21,13 @@ int SPIELMODUS::setNextOfList(const LISTE& sheet)
     clearFlags();
     mode = MODE_NEXT_OF_LIST;
     const int rows = sheet.rowCount();
+    if (sheet.places == 4) {
+        // At a table of four the dealer sits out and the player after the
+        // dealer leads: the sheet puts seat 1 in the column after the
+        // dealer's in every game.
+        forehand = 1;
+        return rows / 4;
+    }
     forehand = (rows + 2) % SEAT_COUNT;
     return (rows + 2) / SEAT_COUNT;
 }

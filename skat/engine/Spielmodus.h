@@ -27,8 +27,9 @@ public:
     // Each setter first clears the repeat, stored-game and exercise flags
     // (not the free-game flag) and sets the forehand to 1.
 
-    // The next game of the sheet; the forehand turns with the number of rows.
-    // Returns the deal cycle of that game.
+    // The next game of the sheet; the forehand turns with the number of rows
+    // (on a four-player sheet it is always seat 1, the player after the
+    // dealer, who sits out). Returns the deal cycle of that game.
     int setNextOfList(const LISTE& sheet);
     void setForehand(Seat seat);
     // The previous deal again, with its own forehand.

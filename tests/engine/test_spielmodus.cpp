@@ -43,6 +43,30 @@ TEST(Spielmodus, ForehandTurnsOverTheSheet)
     }
 }
 
+// At a table of four the dealer of game n sits out in column (n - 1) mod 4
+// and the player after him leads: forehand is the seat that the sheet puts
+// into the next column, in every game.
+TEST(Spielmodus, AtATableOfFourTheSeatAfterTheDealerLeads)
+{
+    LISTE sheet;
+    sheet.places = 4;
+    for (int rows = 0; rows < 9; ++rows) {
+        SCOPED_TRACE(rows);
+        SPIELMODUS mode;
+        mode.setNextOfList(sheet);
+        const int n = rows + 1;
+        auto row = std::make_unique<EIN_SPIEL>();
+        row->record.GEREIZT = 18;
+        row->record.ALLEIN = mode.forehand;
+        row->record.SPIELART = SPIELART(GAME_CLUBS, 0);
+        row->record.SPIELWERT = 24;
+        sheet.insertRow(std::move(row));
+        EXPECT_EQ(sheet.declarerColumnOfRow(rows), n % 4);
+        EXPECT_NE(sheet.declarerColumnOfRow(rows), (n - 1) % 4) << "the dealer sits out";
+    }
+    EXPECT_EQ(sheet.lastRowPoints(1), 3 * 24); // games 1, 5 and 9
+}
+
 TEST(Spielmodus, RepeatKeepsTheForehandOfTheRepeatedDeal)
 {
     SPIELKARTEN cards;
@@ -147,6 +171,28 @@ TEST(Spielmodus, GamesOffTheSheetLeaveTheBockRoundAlone)
     sheet.rows.back()->record.BOCKRUNDE_NR = 2;
     EXPECT_EQ(free.bockCounterForNextGame(sheet), 1) << "an entered free game is a game of the sheet";
     installSheetServices(nullptr);
+}
+
+// A Bock round is one game per player at the table.
+TEST(Spielmodus, ABockRoundLastsOneGamePerPlayer)
+{
+    for (const int places : {3, 4}) {
+        SCOPED_TRACE(places);
+        LISTE sheet;
+        sheet.places = places;
+        addRows(sheet, 1);
+        sheet.rows.back()->record.LOEST_BOCKRUNDE_AUS = true;
+        std::vector<int> counters;
+        for (int game = 0; game < 6; ++game) {
+            const int next = sheet.nextBockCounter();
+            counters.push_back(next);
+            addRows(sheet, 1);
+            sheet.rows.back()->record.BOCKRUNDE_NR = next;
+        }
+        const std::vector<int> expected = places == 4 ? std::vector<int>{4, 3, 2, 1, 0, 0}
+                                                      : std::vector<int>{3, 2, 1, 0, 0, 0};
+        EXPECT_EQ(counters, expected);
+    }
 }
 
 } // namespace
