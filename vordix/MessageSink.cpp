@@ -20,6 +20,7 @@ public:
 };
 
 std::mutex sinkMutex;
+thread_local HeldMessages* heldMessages = nullptr;
 std::shared_ptr<MessageSink>& current() {
     static std::shared_ptr<MessageSink> sink = std::make_shared<StderrSink>();
     return sink;
@@ -40,12 +41,23 @@ std::shared_ptr<MessageSink> setMessageSink(std::shared_ptr<MessageSink> sink) {
 }
 
 MessageAnswer showMessage(MessageKind kind, const std::wstring& text, MessageButtons buttons) {
+    if (heldMessages && buttons == MessageButtons::Ok) {
+        heldMessages->notes_.push_back({kind, text});
+        return MessageAnswer::Ok;
+    }
     std::shared_ptr<MessageSink> sink;
     {
         std::lock_guard lock(sinkMutex);
         sink = current();
     }
     return sink->show(kind, L"SKAT", text, buttons);
+}
+
+HeldMessages::HeldMessages() : outer_(heldMessages) { heldMessages = this; }
+
+HeldMessages::~HeldMessages() {
+    heldMessages = outer_;
+    for (const Note& note : notes_) showMessage(note.kind, note.text);
 }
 
 } // namespace vordix

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace vordix {
 
@@ -31,5 +32,27 @@ std::shared_ptr<MessageSink> setMessageSink(std::shared_ptr<MessageSink> sink);
 // Shortcut with the program's caption "SKAT".
 MessageAnswer showMessage(MessageKind kind, const std::wstring& text,
                           MessageButtons buttons = MessageButtons::Ok);
+
+// While one lives, the plain notes (Ok only) that this thread shows through
+// showMessage are held back and shown when it ends; questions are still
+// asked at once. A thread that holds a lock the GUI thread may wait for
+// declares one before taking the lock, so that its notes come after the
+// lock is released.
+class HeldMessages {
+public:
+    HeldMessages();
+    ~HeldMessages();
+    HeldMessages(const HeldMessages&) = delete;
+    HeldMessages& operator=(const HeldMessages&) = delete;
+
+private:
+    struct Note {
+        MessageKind kind;
+        std::wstring text;
+    };
+    HeldMessages* outer_;
+    std::vector<Note> notes_;
+    friend MessageAnswer showMessage(MessageKind, const std::wstring&, MessageButtons);
+};
 
 } // namespace vordix

@@ -9,6 +9,7 @@
 #include "skat/engine/SheetServices.h"
 #include "skat/engine/TableServices.h"
 #include "skat/net/ServerDialogs.h"
+#include "vordix/MessageSink.h"
 
 namespace {
 
@@ -128,6 +129,8 @@ void SKAT_SERVER::openList(const VORDIX_FILE& file)
     if (file.name.empty()) {
         serverDialogs()->openSheetWithDialog(table->sheet);
     } else {
+        // A file that cannot be read is reported once the table lock is free.
+        const vordix::HeldMessages held;
         std::lock_guard lock(table->tableLock);
         table->sheet.open(file);
     }

@@ -7,6 +7,7 @@
 #include "skat/net/LocalMessageWorker.h"
 #include "skat/net/ServerDialogs.h"
 #include "vordix/Folder.h"
+#include "vordix/MessageSink.h"
 #include "vordix/TextHelpers.h"
 #include "vordix/ThreadHooks.h"
 
@@ -175,13 +176,16 @@ void SKAT_SERVER::replaceTable(std::unique_ptr<SKATTISCH> table)
 {
     if (SKATTISCH_SERVER* old = serverTable())
         old->stopGameLoop();
-    // No handler may run for a table that is gone: the worker finishes the
-    // old table's messages first (a stopped loop's events are dropped).
-    waitUntilIdle();
+    // No handler may run for a table that is gone: the old table posts
+    // nothing more, and the worker finishes its messages first (a stopped
+    // loop's events are dropped) before the table is swapped and deleted.
     if (table_)
         table_->setMessagePoster({});
+    waitUntilIdle();
     tablePtr_ = table.get();
+    std::unique_ptr<SKATTISCH> old = std::move(table_);
     table_ = std::move(table);
+    old.reset();
 }
 
 SKATTISCH_SERVER& SKAT_SERVER::newLocalTable()
@@ -275,7 +279,12 @@ bool SKAT_SERVER::loadHistory(LISTE& sheet, const VORDIX_FILE& file)
 
 void SKAT_SERVER::loadData()
 {
-    loadHistories();
+    {
+        // What reading a history file has to tell the user is shown after
+        // the data lock is released: the GUI thread may be waiting for it.
+        const vordix::HeldMessages held;
+        loadHistories();
+    }
     // Outside the data lock: the windows may wait for a reader of the sheet.
     if (dataLoaded_)
         serverDialogs()->refreshStartState();

@@ -6,6 +6,8 @@
 #include "skat/net/ServerDialogs.h"
 #include "skat/net/SkatServer.h"
 #include "tests/engine/test_table_support.h"
+#include "tests/support/RecordingMessageSink.h"
+#include "vordix/MessageSink.h"
 
 #include <gtest/gtest.h>
 
@@ -232,6 +234,28 @@ TEST_F(ServerTest, WorkerRunsMessagesInOrderOneAtATimeAndStartsOnDemand)
     }
 }
 
+// A table is replaced (here: by none, as the server ends) only after the
+// worker has handled the messages queued for it.
+TEST_F(ServerTest, TheTableGoesOnlyAfterTheWorkerHandledItsMessages)
+{
+    server->prepareLocalTable();
+    SKATTISCH* const table = server->currentTable();
+    ASSERT_NE(table, nullptr);
+    std::atomic<bool> inside{false};
+    std::vector<SKATTISCH*> seen;
+    SKAT_SERVER* const ending = server.get();
+    server->setInspector([&, ending](const SKAT_NETWORKMESSAGE&) {
+        inside = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        seen.push_back(ending->currentTable());
+    });
+    server->queueMessage(requestNumbered(1));
+    server->queueMessage(requestNumbered(2));
+    ASSERT_TRUE(eventually([&] { return inside.load(); }));
+    server.reset();
+    EXPECT_EQ(seen, (std::vector<SKATTISCH*>{table, table}));
+}
+
 TEST_F(ServerTest, TableEventWithoutTableIsDroppedAndReleasesTheWaitingLoop)
 {
     ASSERT_EQ(server->currentTable(), nullptr);
@@ -253,32 +277,34 @@ TEST_F(ServerTest, TableEventWithoutTableIsDroppedAndReleasesTheWaitingLoop)
 
 // --- start-up ----------------------------------------------------------------------
 
-// Plays the diamonds game once uninterrupted (its record is returned) and
-// once until the program shuts down in the fifth card request, which leaves
-// the running game and the sheet where start-up looks for them.
-SPIELSTRUCT saveGameInCardPlay()
+// Plays gamesBefore + 1 diamonds games uninterrupted (their records are
+// returned), then the same games again until the program shuts down in the
+// fifth card request of the last one, which leaves the running game and the
+// sheet with the earlier games where start-up looks for them.
+std::vector<SPIELSTRUCT> saveGameInCardPlay(int gamesBefore = 0)
 {
-    SPIELSTRUCT uninterrupted;
+    std::vector<SPIELSTRUCT> uninterrupted;
     {
         TableHarness harness;
-        harness.scriptDeal(DEAL, V);
+        for (int game = 0; game <= gamesBefore; ++game)
+            harness.scriptDeal(DEAL, V);
         scriptDiamondsGame();
-        harness.stopAfterGames = 1;
+        harness.stopAfterGames = gamesBefore + 1;
         harness.table->modus.setNextOfList(harness.table->sheet);
         EXPECT_TRUE(harness.playToEnd());
-        EXPECT_EQ(harness.settled().size(), 1u);
-        if (!harness.settled().empty())
-            uninterrupted = harness.settled()[0];
+        uninterrupted = harness.settled();
+        EXPECT_EQ(uninterrupted.size(), static_cast<std::size_t>(gamesBefore + 1));
     }
     TableHarness harness;
-    harness.scriptDeal(DEAL, V);
+    for (int game = 0; game <= gamesBefore; ++game)
+        harness.scriptDeal(DEAL, V);
     scriptDiamondsGame();
     harness.table->setSavesFiles(true);
     harness.table->runningGame.file = fileInSheetsFolder(L"LfdSpiel.skt");
     harness.table->sheet.file = fileInSheetsFolder(L"Aktuell.skt");
     int cardStates = 0;
     harness.onStateEntered = [&](int index) {
-        if (index == STATE_KARTE_AUSSPIELEN && ++cardStates == 5) {
+        if (harness.gamesEnded == gamesBefore && index == STATE_KARTE_AUSSPIELEN && ++cardStates == 5) {
             harness.services->closing = true;
             harness.table->stopGameLoop();
         }
@@ -288,23 +314,41 @@ SPIELSTRUCT saveGameInCardPlay()
     return uninterrupted;
 }
 
-TEST_F(ServerTest, StartUpResumesAGameSavedInCardPlayWithTheSameResult)
+TEST_F(ServerTest, StartUpResumesAGameSavedInCardPlayWithTheSameResultAndKeepsTheEarlierRows)
 {
-    const SPIELSTRUCT uninterrupted = saveGameInCardPlay();
-    ASSERT_TRUE(fs::exists(sheets / "LfdSpiel.skt"));
-    // The harness restored the defaults; the server runs with this test's.
-    installTableServices(services);
-    setComputerLogicFactory([] { return std::make_unique<ScriptedLogic>(); });
-    scriptDiamondsGame();
+    for (const int gamesBefore : {0, 2}) {
+        SCOPED_TRACE(gamesBefore);
+        fs::remove_all(sheets);
+        const std::vector<SPIELSTRUCT> uninterrupted = saveGameInCardPlay(gamesBefore);
+        ASSERT_TRUE(fs::exists(sheets / "LfdSpiel.skt"));
+        // The harness restored the defaults; the server runs with this test's.
+        installTableServices(services);
+        setComputerLogicFactory([] { return std::make_unique<ScriptedLogic>(); });
+        scriptDiamondsGame();
+        {
+            std::lock_guard lock(mutex);
+            finished.clear();
+        }
+        dialogs = std::make_shared<ScriptedDialogs>();
+        installServerDialogs(dialogs);
+        server = std::make_unique<SKAT_SERVER>();
+        server->setTableSetup([this](SKATTISCH_SERVER& table) { setUpTable(table); });
 
-    server->loadRunningGame();
-    EXPECT_FALSE(server->noGameResumed);
-    ASSERT_NE(server->serverTable(), nullptr);
-    ASSERT_TRUE(eventually([&] { return finishedGames().size() == 1; }));
-    ASSERT_TRUE(table().waitForLoopEnd(20000));
-    EXPECT_EQ(finishedGames()[0], uninterrupted);
-    EXPECT_EQ(observer->codes().front(), GAME_RESUMED);
-    EXPECT_EQ(dialogs->asked(), std::vector<std::string>{}); // an empty sheet needs no question
+        server->loadRunningGame();
+        EXPECT_FALSE(server->noGameResumed);
+        ASSERT_NE(server->serverTable(), nullptr);
+        ASSERT_TRUE(eventually([&] { return finishedGames().size() == 1; }));
+        ASSERT_TRUE(table().waitForLoopEnd(20000));
+        EXPECT_EQ(finishedGames()[0], uninterrupted.back());
+        EXPECT_EQ(observer->codes().front(), GAME_RESUMED);
+        // The sheet came from the file: no question, and the earlier games
+        // stay before the resumed one.
+        EXPECT_EQ(dialogs->asked(), std::vector<std::string>{});
+        std::lock_guard lock(table().tableLock);
+        ASSERT_EQ(table().sheet.rowCount(), gamesBefore + 1);
+        for (int row = 0; row <= gamesBefore; ++row)
+            EXPECT_EQ(table().sheet.rowAt(row).record, uninterrupted[static_cast<std::size_t>(row)]) << row;
+    }
 }
 
 // Finished games go to the server's history sheet, as in the program.
@@ -393,11 +437,14 @@ TEST_F(ServerTest, StartUpWithoutSavedGameWaitsAndKeepsAnUnreadableSheetAside)
     const Case cases[] = {
         {"missing", nullptr, false},
         {"damaged", "<Spielliste", true},
-        {"newer", "<?xml version=\"1.0\"?><Spielliste VERSION=\"99\"/>", true},
+        {"newer", "<?xml version=\"1.0\"?><Spielliste DokumentVersion=\"99\"/>", true},
         {"foreign", "<?xml version=\"1.0\"?><Kartenverteilung/>", true},
     };
+    auto sink = std::make_shared<testsupport::RecordingMessageSink>();
+    const auto previousSink = vordix::setMessageSink(sink);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        sink->clear();
         server = std::make_unique<SKAT_SERVER>();
         server->setTableSetup([this](SKATTISCH_SERVER& table) { setUpTable(table); });
         savesFiles = true;
@@ -420,6 +467,64 @@ TEST_F(ServerTest, StartUpWithoutSavedGameWaitsAndKeepsAnUnreadableSheetAside)
                 EXPECT_EQ(readFile(entry.path()), c.content);
             }
         EXPECT_EQ(aside, c.keptAside);
+        // The user is told about a file that was kept aside, and only then.
+        EXPECT_EQ(!sink->texts.empty(), c.keptAside);
+        for (const std::wstring& text : sink->texts)
+            EXPECT_NE(text.find(L"Aktuell.skt"), std::wstring::npos);
+    }
+    vordix::setMessageSink(previousSink);
+}
+
+// A history that cannot be read (damaged, or written by a newer program) is
+// told to the user once the data lock is free again, and kept aside by the
+// next save instead of being overwritten.
+TEST_F(ServerTest, AnUnreadableOrNewerHistoryIsToldAfterTheLoadAndKeptAside)
+{
+    struct ProbingSink : testsupport::RecordingMessageSink {
+        SKAT_SERVER* server = nullptr;
+        std::atomic<int> shownUnderLock{0};
+        vordix::MessageAnswer show(vordix::MessageKind kind, const std::wstring& caption, const std::wstring& text,
+                                   vordix::MessageButtons buttons) override
+        {
+            auto read = std::make_shared<std::promise<void>>();
+            std::future<void> done = read->get_future();
+            std::thread([s = server, read] {
+                s->withStatisticsSheet([](LISTE&) {});
+                read->set_value();
+            }).detach();
+            if (done.wait_for(std::chrono::seconds(2)) != std::future_status::ready)
+                ++shownUnderLock;
+            return RecordingMessageSink::show(kind, caption, text, buttons);
+        }
+    };
+    const char* contents[] = {"<Spielliste", "<?xml version=\"1.0\"?><Spielliste DokumentVersion=\"99\"/>"};
+    VORDIX_FOLDER folder;
+    folder.setPath(home.wstring() + L"/");
+    for (const char* content : contents) {
+        SCOPED_TRACE(content);
+        fs::remove_all(home / "user");
+        fs::create_directories(home / "user");
+        VORDIX_FOLDER userFolder;
+        userFolder.setPath((home / "user").wstring() + L"/");
+        std::ofstream(home / "user" / "Historie.skt") << content;
+        server = std::make_unique<SKAT_SERVER>();
+        auto sink = std::make_shared<ProbingSink>();
+        sink->server = server.get();
+        const auto previousSink = vordix::setMessageSink(sink);
+        server->setHistoryFiles(VORDIX_FILE(userFolder, L"Historie.skt"), VORDIX_FILE(folder, L"missing.skt"));
+        server->startDataLoading();
+        server->joinDataLoading();
+        vordix::setMessageSink(previousSink);
+        ASSERT_EQ(sink->texts.size(), 1u);
+        EXPECT_NE(sink->texts[0].find(L"Historie.skt"), std::wstring::npos);
+        EXPECT_EQ(sink->shownUnderLock.load(), 0);
+        server->addToStatisticsSheet(SPIELSTRUCT{}, SPIELKARTEN{});
+        ASSERT_TRUE(server->saveStatisticsSheet());
+        std::vector<std::string> aside;
+        for (const auto& entry : fs::directory_iterator(home / "user"))
+            if (entry.path().filename() != "Historie.skt")
+                aside.push_back(readFile(entry.path()));
+        EXPECT_EQ(aside, std::vector<std::string>{content});
     }
 }
 
@@ -485,9 +590,26 @@ TEST_F(ServerTest, HistorySheetWaitsForTheDataLoadAndAnUnreadableOneIsKept)
 
 // --- commands ------------------------------------------------------------------------
 
+// The deal of the diamonds game as a stored row of a sheet.
+EIN_SPIEL storedDeal()
+{
+    EIN_SPIEL game;
+    CardSet all = 0;
+    for (Seat s = 0; s < 3; ++s) {
+        game.deal.hands[s].assignCards(DEAL[static_cast<std::size_t>(s)]);
+        all |= DEAL[static_cast<std::size_t>(s)];
+    }
+    const CardId first = cardIdOfBit(lowestBit(~all));
+    game.deal.skat = SKAT(first, cardIdOfBit(lowestBit(~all & ~cardMaskOfId(first))));
+    game.deal.vhPos = V;
+    game.pile.setVh(V);
+    return game;
+}
+
 TEST_F(ServerTest, CommandsAskBeforeLeavingARunningGameAndRestartTheTable)
 {
     humanInSlot0 = true; // the human is asked and nobody answers: the loop keeps running
+    const EIN_SPIEL stored = storedDeal();
     struct Case {
         const char* name;
         std::function<void(SKAT_SERVER&)> command;
@@ -502,6 +624,10 @@ TEST_F(ServerTest, CommandsAskBeforeLeavingARunningGameAndRestartTheTable)
         {"new sheet, leave", [](SKAT_SERVER& s) { s.startNewSheet(); }, {true}, {"leave:1"}, true},
         {"replay, leave", [](SKAT_SERVER& s) { s.replayGame(SPIELKARTEN{}); }, {true}, {"leave:1"}, true},
         {"free game, dialog closed", [](SKAT_SERVER& s) { s.startFreeGame(); }, {true}, {"leave:1", "free:2"}, false},
+        {"repeat, leave", [](SKAT_SERVER& s) { s.repeatGame(); }, {true}, {"leave:1"}, true},
+        {"given game, leave", [&](SKAT_SERVER& s) { s.playGivenGame(stored, 0); }, {true}, {"leave:1"}, true},
+        {"exercise, stay", [&](SKAT_SERVER& s) { s.playExerciseGame(stored); }, {false}, {"leave:1"}, false},
+        {"exercise, leave", [&](SKAT_SERVER& s) { s.playExerciseGame(stored); }, {true}, {"leave:1"}, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

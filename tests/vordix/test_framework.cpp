@@ -583,3 +583,23 @@ TEST(MessageBoxes, KindsTitlesAndParagraphs) {
 }
 
 } // namespace
+
+// Notes shown while a lock is held come after it; questions are asked at once.
+TEST_F(FrameworkTest, HeldMessagesComeWhenTheHolderEndsQuestionsAtOnce) {
+    {
+        vordix::HeldMessages outer;
+        vordix::showMessage(vordix::MessageKind::Warning, L"first");
+        {
+            vordix::HeldMessages inner;
+            vordix::showMessage(vordix::MessageKind::Information, L"second");
+            sink->answer = vordix::MessageAnswer::No;
+            EXPECT_EQ(vordix::showMessage(vordix::MessageKind::Question, L"asked", vordix::MessageButtons::YesNo),
+                      vordix::MessageAnswer::No);
+        }
+        // Another thread's notes are not held by this one.
+        std::thread([] { vordix::showMessage(vordix::MessageKind::Error, L"other thread"); }).join();
+        EXPECT_EQ(sink->texts, (std::vector<std::wstring>{L"asked", L"other thread"}));
+    }
+    EXPECT_EQ(sink->texts, (std::vector<std::wstring>{L"asked", L"other thread", L"first", L"second"}));
+    EXPECT_EQ(sink->kinds[2], vordix::MessageKind::Warning);
+}
