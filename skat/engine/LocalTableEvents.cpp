@@ -6,6 +6,7 @@
 #include "skat/engine/LocalTischBeobachter.h"
 
 #include "skat/engine/Player.h"
+#include "skat/engine/Spielstruct.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/engine/TableServices.h"
 #include "skat/engine/TableWindows.h"
@@ -40,6 +41,26 @@ bool hasPreparation(int event)
 bool isShownByItsOwnHand(const PLAYER* player)
 {
     return player && (player->kind() == PLAYER_KIND_HUMAN || player->kind() == PLAYER_KIND_NETWORK_CLIENT);
+}
+
+// The phrase a defender says after the game.
+const wchar_t* defenderRemark(const SPIELSTRUCT& record, const SettlementTally& tally)
+{
+    const int declarerPoints = tally.declarerPoints;
+    if (record.SPIELART.SPIEL_TYP == GAME_NULL)
+        return record.isLost() ? L"badengegangen" : L"zahlenschafftfrieden";
+    if (!record.isLost()) {
+        if (record.SPIELART.STUFE >= LEVEL_SCHWARZ)
+            return L"schwarzwiedienacht";
+        if (record.SPIELART.STUFE == LEVEL_SCHNEIDER)
+            return L"schneidersindauchleute";
+        return declarerPoints <= 65 ? L"staatsanwalt" : L"zahlenschafftfrieden";
+    }
+    if (tally.tricksPlayed > 0 && tally.declarerCards <= 2)
+        return L"schwarzwiediefuesse"; // not a trick for the declarer
+    if (declarerPoints >= 55)
+        return L"lokus"; // just short of the 61
+    return declarerPoints <= 30 ? L"dasziehtblasen" : L"badengegangen";
 }
 
 class EventSteps {
@@ -158,6 +179,7 @@ public:
             w_.updateInfoText();
             w_.updateView();
             w_.repaint();
+            settlementTalk();
             break;
         case EXERCISE_FINISHED: w_.showExerciseDialog(); break;
         case STATUS_CHANGED: w_.clearInfoShown(); break;
@@ -172,8 +194,14 @@ public:
         const Seat seat = isValidSeat(value) ? static_cast<Seat>(value) : SEAT_NONE;
         const bool ownHand = isValidSeat(seat) && isShownByItsOwnHand(table_.playerAtSeat(seat));
         switch (event) {
-        case RICH_TRICK_COMMENT: talk(L"reicherstich", commentingSeat(), value, TALK_PAUSE_MS); break;
-        case OVER_SIXTY_COMMENT: talk(L"ueber60", commentingSeat(), value, TALK_PAUSE_MS); break;
+        case RICH_TRICK_COMMENT:
+            talk(value == 1 ? L"sattebeute" : L"fetterstich", commentingSeat(), value, TALK_PAUSE_MS);
+            break;
+        case OVER_SIXTY_COMMENT: {
+            static const wchar_t* const remarks[] = {L"dersackistzu", L"staatsanwalt", L"vatermutter"};
+            talk(remarks[value >= 0 && value <= 2 ? value : 0], commentingSeat(), value, TALK_PAUSE_MS);
+            break;
+        }
         case BID_TURN:
         case PLAYER_TO_PLAY:
             if (ownHand || !isValidSeat(seat))
@@ -189,7 +217,8 @@ public:
             const int said = table_.bidOfSeat(seat);
             w_.updateView();
             w_.repaint();
-            talk(said > 0 ? L"reizen" : L"passe", seat, said, 300);
+            // A bid is said as its value (the sound of that number).
+            talk(said > 0 ? std::to_wstring(said) : L"passe", seat, said, 300, true);
             w_.pause(std::max(0, tableServices()->playDelayMs() - 300));
             break;
         }
@@ -252,6 +281,24 @@ private:
         w_.relayout();
     }
 
+    void settlementTalk()
+    {
+        SPIELSTRUCT record;
+        SettlementTally tally;
+        {
+            std::lock_guard lock(table_.tableLock);
+            record = table_.record;
+            tally = SettlementTally::fromPile(table_.cards.pile);
+        }
+        std::array<bool, 3> maySpeak{};
+        for (Seat s = 0; s < 3; ++s) {
+            const PLAYER* player = table_.playerAtSeat(s);
+            maySpeak[static_cast<std::size_t>(s)] = player && !isShownByItsOwnHand(player);
+        }
+        for (const TableTalk& remark : ::settlementTalk(record, tally, maySpeak))
+            talk(remark.phrase, remark.seat, 0, TALK_PAUSE_MS);
+    }
+
     void handsChanged()
     {
         std::array<CardSet, 3> hands{};
@@ -272,14 +319,17 @@ private:
         w_.hideOverlay();
     }
 
-    void talk(const std::wstring& phrase, Seat seat, int value, int pauseMs)
+    // The seat says the phrase: its text in the seat's balloon, its sound
+    // in the seat's voice; the balloon goes after the pause unless kept.
+    void talk(const std::wstring& phrase, Seat seat, int value, int pauseMs, bool keep = false)
     {
         if (!isValidSeat(seat))
             return;
         w_.showOverlay(phrase, seat, value, false);
         w_.playVoice(phrase, seat);
         w_.pause(pauseMs);
-        w_.hideOverlay();
+        if (!keep)
+            w_.hideOverlay();
     }
 
     void cardToTrick(Seat seat)
@@ -323,6 +373,28 @@ private:
 };
 
 } // namespace
+
+std::vector<TableTalk> settlementTalk(const SPIELSTRUCT& record, const SettlementTally& tally,
+                                      const std::array<bool, 3>& maySpeak)
+{
+    std::vector<TableTalk> talk;
+    const Seat declarer = record.ALLEIN;
+    if (!isValidSeat(declarer) || record.isPassedIn() || record.SPIELART.SPIEL_TYP == GAME_RAMSCH)
+        return talk;
+    auto speaks = [&](Seat seat) { return maySpeak[static_cast<std::size_t>(seat)]; };
+    for (const Seat defender : {nextSeat(declarer), nextSeat(nextSeat(declarer))})
+        if (speaks(defender)) {
+            talk.push_back({defender, defenderRemark(record, tally)});
+            break;
+        }
+    if (speaks(declarer)) {
+        const wchar_t* remark = L"derofenistaus";
+        if (!record.isLost())
+            remark = record.SPIELWERT >= 48 ? L"sattebeute" : L"dersackistzu";
+        talk.push_back({declarer, remark});
+    }
+    return talk;
+}
 
 void LOCAL_TISCH_BEOBACHTER::handleEvent(int event)
 {

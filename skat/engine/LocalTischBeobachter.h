@@ -3,9 +3,30 @@
 // game loop waits in its notification until the table server's worker has
 // run the windows' side of the event (or the loop is being stopped).
 
+#include "skat/engine/CardTypes.h"
 #include "skat/engine/TischBeobachter.h"
 
+#include <array>
+#include <string>
+#include <vector>
+
 class SKATTISCH;
+class SPIELSTRUCT;
+struct SettlementTally;
+
+// One remark of table talk: the seat that says it and its phrase (the name
+// of its sound; the windows show the phrase's text in the seat's balloon).
+struct TableTalk {
+    Seat seat = SEAT_NONE;
+    std::wstring phrase;
+    bool operator==(const TableTalk&) const = default;
+};
+
+// What is said at the table when a game is settled: at most two remarks,
+// chosen by the outcome, first a defender's, then the declarer's; only
+// seats that may speak (the computer players) say anything.
+std::vector<TableTalk> settlementTalk(const SPIELSTRUCT& record, const SettlementTally& tally,
+                                      const std::array<bool, 3>& maySpeak);
 
 class LOCAL_TISCH_BEOBACHTER : public TISCH_BEOBACHTER {
 public:

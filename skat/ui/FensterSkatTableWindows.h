@@ -23,6 +23,29 @@ public:
     void refreshMainWindow(SKATTISCH& table) override;
     void announceComputerCard(SKATTISCH& table, int trickPlace) override;
 
+    // What the table events say and refresh (FensterSkatTableEvents.cpp):
+    // texts in the seats' balloons or the middle of the table, the voices
+    // and sounds, and the windows the application owns.
+    void showOverlay(const std::wstring& phrase, int seat, int value, bool firstFlag) override;
+    void hideOverlay() override;
+    void playSpeaker(const std::wstring& phrase) override;
+    void playVoice(const std::wstring& phrase, Seat seat) override;
+    void announceGame(const SPIELSTRUCT& record) override;
+    void playCardSound() override;
+    void clearSelectedCards() override;
+    void clearHighlight() override;
+    void showMainWindow() override;
+    void updateInfoTextOnce() override;
+    void clearInfoShown() override;
+    void refreshBidding() override;
+    void refreshTricksWindow() override;
+    void refreshSheetWindow(bool withTitle) override;
+    void showExerciseDialog() override;
+    // The text shown for a phrase of table talk (its value written into a
+    // bid); the announcement names the declarer and the game.
+    static std::wstring overlayText(const std::wstring& phrase, int value, const SPIELSTRUCT* record,
+                                    const std::wstring& declarerName);
+
     // The table events' steps that the hands and the trick show.
     bool hasMainWindow() const override { return true; }
     void setInputMode(int mode) override;

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 
 using namespace table_test;
 
@@ -41,6 +42,7 @@ public:
     }
     void announceGame(const SPIELSTRUCT&) override { log("announce"); }
     void pause(int) override { log("pause"); } // recorded, not waited for
+    void showListComplete(SKATTISCH&) override { log("listcomplete"); }
 
     void log(const std::string& step)
     {
@@ -70,6 +72,8 @@ public:
     }
 
     bool withWindow = true;
+    // The loop is stopped once a game was shown as finished or passed.
+    bool stopAtGameEnd = true;
     std::mutex mutex;
     std::vector<std::string> steps;
 };
@@ -82,7 +86,7 @@ public:
     {
         windows_.log("E" + std::to_string(event) + ":0");
         LOCAL_TISCH_BEOBACHTER::handleEvent(event);
-        if (event == GAME_FINISHED || event == ALL_PASSED)
+        if ((event == GAME_FINISHED || event == ALL_PASSED) && windows_.stopAtGameEnd)
             table_.stopGameLoop();
     }
     void handleEventWithValue(int event, int value) override
@@ -210,6 +214,19 @@ TEST_F(TableEventsTest, AGameWithKontraAndReTakesEveryEventsStepsInOrder)
         ASSERT_FALSE(occurrences.empty()) << testing::PrintToString(windows->all());
         EXPECT_TRUE(inOrder(c.steps, occurrences.front())) << testing::PrintToString(occurrences.front());
     }
+    // At the settlement the first defender after the human declarer has his
+    // say, in his balloon and with his voice; the human says nothing.
+    const auto settlement = windows->stepsOf(SETTLEMENT_STARTED, 0);
+    ASSERT_EQ(settlement.size(), 1u);
+    std::string remark;
+    for (const std::string& step : settlement[0])
+        if (step.rfind("overlay:", 0) == 0 && remark.empty())
+            remark = step.substr(8, step.find('@') - 8);
+    ASSERT_FALSE(remark.empty()) << testing::PrintToString(settlement[0]);
+    EXPECT_TRUE(inOrder({"settlement", "overlay:" + remark + "@0", "voice:" + remark + "@0", "pause", "hide"},
+                        settlement[0]));
+    for (const std::string& step : settlement[0])
+        EXPECT_EQ(step.find("@2"), std::string::npos) << step;
     // Re by the human declarer: no overlay, only a repaint.
     const auto re = windows->stepsOf(KONTRA_ANNOUNCED, V);
     ASSERT_EQ(re.size(), 1u);
@@ -253,6 +270,86 @@ TEST_F(TableEventsTest, AllPassHidesTheOverlayAndNoWindowMeansNoSteps)
     playOneGame();
     for (const std::string& step : windows->all())
         EXPECT_TRUE(step[0] == 'E' || step == "input:7") << step; // the human's own request still sets its mode
+}
+
+// The 36th game of a sheet ends the list: the settlement, the finished game,
+// the high scores, the list-complete dialog for the user, then the end of
+// the loop without a next game.
+TEST_F(TableEventsTest, TheLastGameOfTheSheetShowsTheListEndAndEndsTheLoop)
+{
+    windows->holdUpTo = 18;
+    windows->game = SPIELART(GAME_DIAMONDS, WIN_LEVEL_WITH_SKAT, LEVEL_NONE);
+    windows->stopAtGameEnd = false;
+    server.prepareLocalTable();
+    {
+        SKATTISCH_SERVER& table = *server.serverTable();
+        std::lock_guard lock(table.tableLock);
+        for (int row = 0; row < LISTE::MAX_GAMES - 1; ++row) {
+            auto game = std::make_unique<EIN_SPIEL>();
+            game->record.GEREIZT = 18;
+            game->record.ALLEIN = static_cast<Seat>(row % 3);
+            game->record.SPIELART = SPIELART(GAME_CLUBS, 0);
+            game->record.SPIELWERT = row % 2 ? 24 : -48;
+            table.sheet.insertRow(std::move(game));
+        }
+    }
+    server.startNewGameOfList();
+    ASSERT_TRUE(eventually([&] { return !windows->stepsOf(GAME_LOOP_ENDED, 0).empty(); }));
+    ASSERT_TRUE(server.serverTable()->waitForLoopEnd(20000));
+    server.waitUntilIdle();
+
+    const auto all = windows->all();
+    EXPECT_TRUE(inOrder({"E23:0", "settlement", "E1:0", "listcomplete", "E0:0"}, all)) << testing::PrintToString(all);
+    EXPECT_EQ(std::count(all.begin(), all.end(), "listcomplete"), 1);
+    EXPECT_EQ(std::count(all.begin(), all.end(), "E3:0"), 1) << "no game after the last one";
+    EXPECT_EQ(server.serverTable()->sheet.rowCount(), LISTE::MAX_GAMES);
+    std::lock_guard lock(services->mutex);
+    EXPECT_EQ(services->highScores.size(), 3u);
+}
+
+// What is said at the settlement, by the outcome: a defender first, then the
+// declarer, and only seats that may speak.
+TEST(SettlementTalk, RemarksFollowTheOutcome)
+{
+    struct Case {
+        const char* name;
+        GameType type;
+        int value;        // settled value; below 0 lost
+        int level;        // STUFE reached
+        int points;       // the declarer's card points
+        int cards;        // the declarer's cards, the skat included
+        std::array<bool, 3> maySpeak;
+        std::vector<TableTalk> talk;
+    };
+    const std::array<bool, 3> all{true, true, true};
+    const Case cases[] = {
+        {"won", GAME_CLUBS, 24, LEVEL_NONE, 70, 14, all, {{0, L"zahlenschafftfrieden"}, {2, L"dersackistzu"}}},
+        {"just won", GAME_CLUBS, 24, LEVEL_NONE, 61, 11, all, {{0, L"staatsanwalt"}, {2, L"dersackistzu"}}},
+        {"schneider", GAME_GRAND, 72, LEVEL_SCHNEIDER, 95, 20, all,
+         {{0, L"schneidersindauchleute"}, {2, L"sattebeute"}}},
+        {"schwarz", GAME_GRAND, 96, LEVEL_SCHWARZ, 120, 32, all, {{0, L"schwarzwiedienacht"}, {2, L"sattebeute"}}},
+        {"just lost", GAME_HEARTS, -60, LEVEL_NONE, 59, 14, all, {{0, L"lokus"}, {2, L"derofenistaus"}}},
+        {"lost", GAME_HEARTS, -60, LEVEL_NONE, 40, 11, all, {{0, L"badengegangen"}, {2, L"derofenistaus"}}},
+        {"lost badly", GAME_HEARTS, -60, LEVEL_NONE, 20, 8, all, {{0, L"dasziehtblasen"}, {2, L"derofenistaus"}}},
+        {"no trick", GAME_HEARTS, -90, LEVEL_NONE, 4, 2, all, {{0, L"schwarzwiediefuesse"}, {2, L"derofenistaus"}}},
+        {"null lost", GAME_NULL, -46, LEVEL_NONE, 2, 5, all, {{0, L"badengegangen"}, {2, L"derofenistaus"}}},
+        {"human declarer", GAME_CLUBS, 24, LEVEL_NONE, 70, 14, {true, true, false}, {{0, L"zahlenschafftfrieden"}}},
+        {"next defender", GAME_CLUBS, 24, LEVEL_NONE, 70, 14, {false, true, false}, {{1, L"zahlenschafftfrieden"}}},
+        {"ramsch", GAME_RAMSCH, -30, LEVEL_NONE, 30, 9, all, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SPIELSTRUCT record;
+        record.GEREIZT = 18;
+        record.ALLEIN = 2;
+        record.SPIELART = SPIELART(c.type, WIN_LEVEL_WITH_SKAT, c.level);
+        record.SPIELWERT = c.value;
+        SettlementTally tally;
+        tally.declarerPoints = c.points;
+        tally.declarerCards = c.cards;
+        tally.tricksPlayed = 10;
+        EXPECT_EQ(settlementTalk(record, tally, c.maySpeak), c.talk);
+    }
 }
 
 } // namespace

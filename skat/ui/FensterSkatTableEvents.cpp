@@ -1,0 +1,194 @@
+// The steps of table events that say something at the table or refresh the
+// application's other windows: texts in the seats' balloons or in the
+// middle of the table, the voices and sounds. Texts are posted to the GUI
+// thread; sounds play on the table server's worker, which holds the game
+// (never the GUI) while a phrase is spoken.
+
+#include "skat/app/SkatSound.h"
+#include "skat/app/SkatText.h"
+#include "skat/engine/Player.h"
+#include "skat/engine/Skattisch.h"
+#include "skat/ui/FensterSkat.h"
+#include "skat/ui/FensterSkatTableWindows.h"
+#include "skat/ui/TableServerAccess.h"
+#include "skat/ui/WindowServerDialogs.h"
+
+#include <cwctype>
+#include <map>
+
+namespace {
+
+// The text-table text of each phrase that a seat or the speaker says.
+const std::map<std::wstring, TextKey>& phraseTexts()
+{
+    static const std::map<std::wstring, TextKey> texts = {
+        {L"kontra", TextKey::Sprechblase_Kontra},
+        {L"doerfer", TextKey::Sprechblase_geht_auf_die_Doerfer},
+        {L"kleingross", TextKey::Sprechblase_Kleinen_holen_Grossen},
+        {L"schneidersindauchleute", TextKey::Sprechblase_Schneider_sind_auch_Leute},
+        {L"schwarzwiediefuesse", TextKey::Sprechblase_Schwarz_wie_die_Fuesse},
+        {L"schwarzwiedienacht", TextKey::Sprechblase_Schwarz_wie_die_Nacht},
+        {L"dersackistzu", TextKey::Sprechblase_Sack_ist_zu},
+        {L"vatermutter", TextKey::Sprechblase_Vater_auf_die_Mutter},
+        {L"staatsanwalt", TextKey::Sprechblase_Das_genuegt_sprach_Staatsanwalt},
+        {L"lokus", TextKey::Sprechblase_Kurz_vor_dem_Lokus},
+        {L"badengegangen", TextKey::Sprechblase_Baden_gegangen},
+        {L"derofenistaus", TextKey::Sprechblase_Ofen_ist_aus},
+        {L"zahlenschafftfrieden", TextKey::Sprechblase_Zahlen_schafft_Frieden},
+        {L"sattebeute", TextKey::Sprechblase_Satte_Beute},
+        {L"dasziehtblasen", TextKey::Sprechblase_Das_zieht_Blasen},
+        {L"fetterstich", TextKey::Sprechblase_Fetter_Stich},
+        {L"passe", TextKey::Sprechblase_Passe},
+        {L"wiederholt", TextKey::Sprechblase_Letzte_Spiel_wird_wdh},
+        {L"wiederholtnichtinliste", TextKey::Sprechblase_Wdh_Spiel_nicht_in_Liste_eintragen},
+        {L"ramsch", TextKey::Meldung_Eingepasst_Ramsch},
+    };
+    return texts;
+}
+
+bool isNumber(const std::wstring& text)
+{
+    if (text.empty())
+        return false;
+    for (const wchar_t c : text)
+        if (!std::iswdigit(c))
+            return false;
+    return true;
+}
+
+int screenPosition(Seat seat) { return FENSTER_SKAT::screenPositionOfSeat(currentTable(), seat); }
+
+} // namespace
+
+std::wstring FENSTER_SKAT_TABLE_WINDOWS::overlayText(const std::wstring& phrase, int value, const SPIELSTRUCT* record,
+                                                     const std::wstring& declarerName)
+{
+    if (phrase == L"spielansage") {
+        if (!record)
+            return {};
+        return skat::formatText(TextKey::Status_Name_Spielt, {declarerName}) + L"|"
+            + SKAT_TEXT::instance().gameTypeName(record->SPIELART.SPIEL_TYP);
+    }
+    // A bid is said as its value.
+    if (isNumber(phrase))
+        return std::to_wstring(value > 0 ? value : std::stoi(phrase)) + L"!";
+    const auto found = phraseTexts().find(phrase);
+    return found == phraseTexts().end() ? std::wstring() : skat::text(found->second);
+}
+
+void FENSTER_SKAT_TABLE_WINDOWS::showOverlay(const std::wstring& phrase, int seat, int value, bool firstFlag)
+{
+    SPIELSTRUCT record;
+    std::wstring declarer;
+    if (phrase == L"spielansage") {
+        if (SKATTISCH* table = currentTable()) {
+            record = table->recordCopy();
+            if (const PLAYER* player = table->playerAtSeat(record.ALLEIN))
+                declarer = player->name();
+        }
+    }
+    const std::wstring text = overlayText(phrase, value, &record, declarer);
+    if (text.empty())
+        return;
+    post([text, seat, firstFlag](FENSTER_SKAT_CONTROLLER& c) {
+        if (seat < 0 || seat > 2 || !c.view) {
+            c.showOverlayMessage(text, firstFlag, false);
+            return;
+        }
+        SeatText& balloon = c.view->seatTexts[static_cast<std::size_t>(seat)];
+        balloon.shown = true;
+        balloon.text = text;
+        balloon.centred = false;
+        balloon.seat = seat;
+        c.view->invalidateOverlay();
+    });
+}
+
+void FENSTER_SKAT_TABLE_WINDOWS::hideOverlay()
+{
+    post([](FENSTER_SKAT_CONTROLLER& c) {
+        c.hideOverlayMessage();
+        if (!c.view)
+            return;
+        for (SeatText& balloon : c.view->seatTexts)
+            balloon.shown = false;
+        c.view->invalidateOverlay();
+    });
+}
+
+void FENSTER_SKAT_TABLE_WINDOWS::playSpeaker(const std::wstring& phrase) { SKAT_SOUND::instance().playSpeaker(phrase); }
+
+void FENSTER_SKAT_TABLE_WINDOWS::playVoice(const std::wstring& phrase, Seat seat)
+{
+    SKAT_SOUND::instance().playVoice(screenPosition(seat), phrase);
+}
+
+void FENSTER_SKAT_TABLE_WINDOWS::announceGame(const SPIELSTRUCT& record)
+{
+    SKAT_SOUND::instance().announceGame(record.SPIELART, screenPosition(record.ALLEIN));
+}
+
+void FENSTER_SKAT_TABLE_WINDOWS::playCardSound()
+{
+    SKAT_SOUND::instance().soundFolder(SKAT_SOUND::EFFECTS, L"abheben", true, 1);
+}
+
+void FENSTER_SKAT_TABLE_WINDOWS::clearSelectedCards()
+{
+    post([](FENSTER_SKAT_CONTROLLER& c) { c.selectedCards = SKAT(); });
+}
+
+void FENSTER_SKAT_TABLE_WINDOWS::clearHighlight()
+{
+    post([](FENSTER_SKAT_CONTROLLER& c) {
+        if (!c.view)
+            return;
+        for (PLAYER_EINBLATT_CONTROLLER& hand : c.view->handControllers)
+            hand.setHighlightedCard(NO_CARD);
+    });
+}
+
+void FENSTER_SKAT_TABLE_WINDOWS::showMainWindow()
+{
+    post([](FENSTER_SKAT_CONTROLLER& c) {
+        if (c.view && c.view->isOpen)
+            c.view->show();
+    });
+}
+
+void FENSTER_SKAT_TABLE_WINDOWS::updateInfoTextOnce()
+{
+    post([](FENSTER_SKAT_CONTROLLER& c) { c.infoTextShown = true; });
+    updateInfoText();
+}
+
+void FENSTER_SKAT_TABLE_WINDOWS::clearInfoShown()
+{
+    post([](FENSTER_SKAT_CONTROLLER& c) { c.infoTextShown = false; });
+}
+
+void FENSTER_SKAT_TABLE_WINDOWS::refreshBidding()
+{
+    post([](FENSTER_SKAT_CONTROLLER& c) {
+        if (c.view)
+            c.view->biddingController.refresh();
+    });
+}
+
+void FENSTER_SKAT_TABLE_WINDOWS::refreshTricksWindow()
+{
+    if (const auto dialogs = windowServerDialogs())
+        dialogs->refreshTricksWindow();
+}
+
+void FENSTER_SKAT_TABLE_WINDOWS::refreshSheetWindow(bool withTitle)
+{
+    if (const auto dialogs = windowServerDialogs())
+        dialogs->refreshSheetWindow(withTitle);
+}
+
+void FENSTER_SKAT_TABLE_WINDOWS::showExerciseDialog()
+{
+    if (const auto dialogs = windowServerDialogs())
+        dialogs->showExerciseDialog();
+}
