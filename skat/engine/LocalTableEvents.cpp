@@ -5,6 +5,7 @@
 
 #include "skat/engine/LocalTischBeobachter.h"
 
+#include "skat/engine/BidTable.h"
 #include "skat/engine/Player.h"
 #include "skat/engine/Spielstruct.h"
 #include "skat/engine/Skattisch.h"
@@ -214,11 +215,17 @@ public:
         case BID_ANSWERED: {
             if (ownHand || !isValidSeat(seat))
                 break;
-            const int said = table_.bidOfSeat(seat);
+            int mode = 0, index = 0;
+            {
+                std::lock_guard lock(table_.tableLock);
+                mode = table_.record.REIZEN_MODUS;
+                index = table_.record.REIZ_INDEX;
+            }
+            const PLAYER* player = table_.playerAtSeat(seat);
+            const TableTalk remark = bidRemark(seat, mode, index, table_.bidOfSeat(seat), player ? player->id() : 0);
             w_.updateView();
             w_.repaint();
-            // A bid is said as its value (the sound of that number).
-            talk(said > 0 ? std::to_wstring(said) : L"passe", seat, said, 300, true);
+            talk(remark.phrase, seat, remark.value, 300, true);
             w_.pause(std::max(0, tableServices()->playDelayMs() - 300));
             break;
         }
@@ -394,6 +401,26 @@ std::vector<TableTalk> settlementTalk(const SPIELSTRUCT& record, const Settlemen
         talk.push_back({declarer, remark});
     }
     return talk;
+}
+
+TableTalk bidRemark(Seat seat, int mode, int bidIndex, int said, int playerId)
+{
+    // The value at stake: the next one for the seat that names, the current
+    // one for the seat that answers.
+    const int stake = bidValueAt(mode == 1 ? bidIndex + 1 : bidIndex);
+    const int variant = (playerId + bidIndex) % 4;
+    if (stake <= 0 || said < stake) {
+        static const wchar_t* const passes[] = {L"passe", L"weg", L"ichbinweg", L"nichtmitmir"};
+        return {seat, passes[variant], 0};
+    }
+    if (mode == 1) {
+        // The second computer opponent says the small values the short way.
+        if (playerId == 2 && (stake == 20 || stake == 23 || stake == 24))
+            return {seat, stake == 20 ? L"zwo" : stake == 23 ? L"drei" : L"vier", stake};
+        return {seat, std::to_wstring(stake), stake};
+    }
+    static const wchar_t* const holds[] = {L"ja", L"klar", L"logo", L"immer"};
+    return {seat, holds[variant], stake};
 }
 
 void LOCAL_TISCH_BEOBACHTER::handleEvent(int event)

@@ -19,8 +19,16 @@ struct SettlementTally;
 struct TableTalk {
     Seat seat = SEAT_NONE;
     std::wstring phrase;
+    int value = 0; // a bid value written into the text
     bool operator==(const TableTalk&) const = default;
 };
+
+// What a computer seat says to its bid: the value it names, a yes to the
+// value it is asked, or that it passes (the seat's bid fell short of the
+// value at stake). mode and bidIndex are the bidding's state at the answer
+// (mode 1: the seat names the next value); the wording varies with the
+// player and the bid.
+TableTalk bidRemark(Seat seat, int mode, int bidIndex, int said, int playerId);
 
 // What is said at the table when a game is settled: at most two remarks,
 // chosen by the outcome, first a defender's, then the declarer's; only

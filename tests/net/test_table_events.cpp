@@ -352,4 +352,29 @@ TEST(SettlementTalk, RemarksFollowTheOutcome)
     }
 }
 
+// What a computer seat says to its bid: the value it names, a yes to the
+// value it is asked, or that it passes, also when it bid before.
+TEST(BidTalk, RemarksTellHoldingFromPassing)
+{
+    struct Case {
+        const char* name;
+        int mode, index, said, playerId;
+        TableTalk remark;
+    };
+    const Case cases[] = {
+        {"names 18", 1, 0, 18, 1, {0, L"18", 18}},
+        {"names 20 the short way", 1, 1, 20, 2, {0, L"zwo", 20}},
+        {"names 20", 1, 1, 20, 1, {0, L"20", 20}},
+        {"answers yes", 2, 1, 18, 1, {0, L"logo", 18}},
+        {"answers yes, other player", 2, 1, 18, 2, {0, L"immer", 18}},
+        {"passes without a bid", 1, 0, 0, 1, {0, L"weg", 0}},
+        {"passes after naming 18", 1, 1, 18, 1, {0, L"ichbinweg", 0}},
+        {"passes when asked", 2, 2, 18, 2, {0, L"passe", 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(bidRemark(0, c.mode, c.index, c.said, c.playerId), c.remark);
+    }
+}
+
 } // namespace
