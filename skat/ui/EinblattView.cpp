@@ -277,6 +277,9 @@ void EINBLATT_VIEW::removeCardViewAt(int index) {
     if (index < 0 || index >= static_cast<int>(cardViews_.size())) return;
     std::unique_ptr<VORDIX_IMAGEVIEW> view = std::move(cardViews_[index]);
     cardViews_.erase(cardViews_.begin() + index);
+    // No card may stay stacked against the view that goes.
+    for (auto& other : cardViews_)
+        if (other->referenceView == view.get()) other->referenceView = nullptr;
     if (view && view->implementor()) {
         view->implementor()->setVisible(false);
         view->implementor()->setParent();
@@ -334,6 +337,8 @@ void EINBLATT_VIEW::rebuildCardViews() {
         if (i > 1) {
             view.referenceView = cardViews_[i - 2].get();
             if (view.implementor()) view.implementor()->restack();
+        } else {
+            view.referenceView = nullptr;
         }
         if (view.implementor()) view.implementor()->setVisible(cardsShown);
 

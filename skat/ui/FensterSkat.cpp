@@ -471,9 +471,11 @@ void FENSTER_SKAT::layoutAndPaint(VORDIX_ZEICHENBEREICH& area) {
     }
     background_.draw(area, 0, 0);
     if (table) {
-        if (assistanceAllowed(*table) && controller->courseWanted) paintTricksTaken(area, *table);
+        const bool settled = table->currentIndex == STATE_ABRECHNUNG && trickDisplayShown();
+        if (assistanceAllowed(*table) && controller->courseWanted && !settled) paintTricksTaken(area, *table);
         paintModeContent(area, *table);
         if (controller->inputMode > 2) pileView.draw(area);
+        paintTableTexts(area, *table);
     }
     // Icons are drawn here, not into the cached background, so their pressed
     // look and the full-screen state show at once.
@@ -629,8 +631,11 @@ void FENSTER_SKAT::paintKontraRe(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table) 
     if (controller->inputMode < INPUT_CARD_PLAY || !human) return;
     const int seat = table.seatOf(human);
     if (!table.record.KONTRA && !controller->kontraCalled) {
-        if (table.mayCallKontra(seat)) showTextButton(area, BUTTON_KONTRA, skat::text(TextKey::Element_Kontra));
+        if (!table.mayCallKontra(seat)) return;
+        placeKontraRe(table, BUTTON_KONTRA);
+        showTextButton(area, BUTTON_KONTRA, skat::text(TextKey::Element_Kontra));
     } else if (!table.record.RE && !controller->reCalled && table.mayCallRe(seat)) {
+        placeKontraRe(table, BUTTON_RE);
         showTextButton(area, BUTTON_RE, skat::text(TextKey::Element_Re));
     }
 }
@@ -669,6 +674,7 @@ void FENSTER_SKAT::paintOverlay(VORDIX_ZEICHENBEREICH& area) {
     } else {
         buttons[BUTTON_NEW_LIST].visible = false;
         buttons[BUTTON_EXERCISES].visible = false;
+        if (table) paintOverlayTexts(area, *table);
     }
 }
 

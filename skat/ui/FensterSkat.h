@@ -8,6 +8,7 @@
 // table.
 
 #include "skat/engine/Skat.h"
+#include "skat/engine/Stapel.h"
 #include "skat/ui/EinblattView.h"
 #include "skat/ui/GenericView.h"
 #include "skat/ui/ReizenView.h"
@@ -24,6 +25,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 class FENSTER_SKAT;
 class FENSTER_SKAT_CONTROLLER;
@@ -188,7 +190,78 @@ public:
     // The table below the overlay, without locking.
     void layoutAndPaint(VORDIX_ZEICHENBEREICH& area);
 
+    // ---- The texts on the table (FensterSkatTexts.cpp).
+    // Below the overlay: names, roles, the Skat places and the trick row.
+    void paintTableTexts(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table);
+    // In the overlay: the panel, the own role, the title and the balloons.
+    void paintOverlayTexts(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table);
+    // The panel in the top-left corner: the game line and the totals.
+    void paintGameInfo(VORDIX_ZEICHENBEREICH& area);
+    // The names of the two other players beside their hands.
+    void paintSeatNames(VORDIX_ZEICHENBEREICH& area);
+    // One label at a seat's place, kept inside the client area; its box.
+    RECTANGLE drawSeatLabel(VORDIX_TEXT& label, int seat, VORDIX_ZEICHENBEREICH& area, int yAdjust);
+    // Forehand, middlehand, rearhand, who cuts and deals.
+    void paintSeatRoles(VORDIX_ZEICHENBEREICH& area);
+    void paintOwnSeatRole(VORDIX_ZEICHENBEREICH& area);
+    // The game being played, at the bottom (local declarer) or at the declarer.
+    void paintGameTitle(VORDIX_ZEICHENBEREICH& area);
+    // One line in a light box at the bottom centre of the table; its box.
+    RECTANGLE drawCentredBoxedText(VORDIX_TEXT& label, VORDIX_ZEICHENBEREICH& area);
+    // A speech balloon (wrap: a seat text wrapped at 25 characters; else the
+    // overlay message with lines separated by "|"); its box.
+    RECTANGLE paintBalloon(VORDIX_ZEICHENBEREICH& area, const SeatText& balloon, bool wrap);
+    // What a seat says, in a balloon beside it; an empty text hides it.
+    void showSeatText(int seat, const std::wstring& text);
+    void clearSeatTexts();
+    // The two Skat places with their cards (none: an empty frame).
+    void paintSkatPair(VORDIX_ZEICHENBEREICH& area, CardId first, CardId second);
+    RECTANGLE skatPlaceRect(int place) const;
+    // Rebuilds the status text beside the table and shows or hides it.
+    void updateInfoText();
+    std::wstring composeStatusText(const SKATTISCH& table) const;
+    // After the game: the row of the cards one side took (party 0 the
+    // declarer's side with the skat, 1 the defenders).
+    void onSettlement();
+    void prepareTrickDisplay(int party, const STAPEL& pile);
+    void hideTrickDisplay();
+    bool trickDisplayShown() const { return trickRow_.shown; }
+    int trickDisplayX(int position) const;
+    RECTANGLE trickDisplayRect() const;
+    int trickDisplayCardWidth() const { return trickRow_.cardWidth; }
+    const std::vector<CardId>& trickDisplayCards() const { return trickRow_.cards; }
+    void paintTrickDisplay(VORDIX_ZEICHENBEREICH& area);
+    void drawBoxedText(VORDIX_TEXT& label, int x, int y, VORDIX_ZEICHENBEREICH& area);
+    // Kontra and Re stand beside the declarer's label.
+    int promptButtonOffsetX(int seat) const;
+    void placeKontraRe(SKATTISCH& table, int index);
+    struct LabelAnchor {
+        int x = 0;
+        int y = 0;
+    };
+    LabelAnchor seatLabelOffset(int position) const;
+    int localSeat() const;
+    int clientWidth();
+    int clientHeight();
+
 private:
+    struct TrickRow {
+        bool shown = false;
+        int party = 0;
+        STAPEL pile;
+        std::vector<CardId> cards;
+        int startX = 0;
+        int top = 0;
+        int smallGap = 0;
+        int bigGap = 0;
+        int extra = 0;
+        int cardWidth = 0;
+        int cardHeight = 0;
+    };
+    void layoutTrickRow();
+    int gapAfter(int i, int smallGap, int bigGap, int extra) const;
+    bool isLocalTurnToPlay(const SKATTISCH& table) const;
+
     struct BackgroundKey {
         int width = -1;
         int height = -1;
@@ -230,4 +303,5 @@ private:
     int backgroundPaints_ = 0;
     bool hookedImages_ = false;   // the image cache calls onCardSetChanged
     std::shared_ptr<FENSTER_SKAT_TABLE_WINDOWS> tableWindows_;
+    TrickRow trickRow_;
 };

@@ -196,3 +196,21 @@ void FENSTER_SKAT_TABLE_WINDOWS::removeCard(Seat seat, CardId card) {
         repaintWindow(c);
     });
 }
+
+void FENSTER_SKAT_TABLE_WINDOWS::clearBubbles() {
+    post([](FENSTER_SKAT_CONTROLLER& c) {
+        if (c.view) c.view->clearSeatTexts();
+    });
+}
+
+void FENSTER_SKAT_TABLE_WINDOWS::updateInfoText() {
+    post([](FENSTER_SKAT_CONTROLLER& c) {
+        if (c.view) c.view->updateInfoText();
+    });
+}
+
+void FENSTER_SKAT_TABLE_WINDOWS::onSettlement() {
+    post([](FENSTER_SKAT_CONTROLLER& c) {
+        if (c.view) c.view->onSettlement();
+    });
+}

@@ -65,6 +65,10 @@ public:
     void showOpenHands(Seat actingSeat) override;
     void removeCard(Seat seat, CardId card) override;
     void showWinningCard() override;
+    // The texts on the table.
+    void clearBubbles() override;
+    void updateInfoText() override;
+    void onSettlement() override;
 
 private:
     void post(std::function<void(FENSTER_SKAT_CONTROLLER&)> work);

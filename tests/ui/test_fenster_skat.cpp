@@ -716,3 +716,111 @@ TEST_F(GameWindow, BiddingPanelOffersTheValueAndTakesKeysAndClicks) {
 }
 
 } // namespace
+
+// A card played by key leaves no card of the hand stacked against the view
+// of the card that went (it used to point at the freed view).
+TEST_F(GameWindow, APlayedCardLeavesNoStackingReferenceBehind) {
+    // The user leads, so the first card of the hand may be played.
+    SKATTISCH_SERVER& table = server->table;
+    table.standardSeating();
+    for (Seat seat = 0; seat < 3; ++seat) table.cards.hands[seat].setCardSet(table_test::DEAL[seat]);
+    table.record.SPIELART.SPIEL_TYP = GAME_GRAND;
+    table.currentIndex = STATE_KARTE_AUSSPIELEN;
+    table.cards.AUSP = 1;
+    window->attachSeats();
+    window->windowController()->beginCardChoice(NO_CARD);
+    PLAYER_EINBLATT_VIEW& own = window->handViews[0];
+    PLAYER_EINBLATT_CONTROLLER& hand = window->handControllers[0];
+    hand.setHighlightedCard(hand.shownHand.cardIdAt(1));
+    QTest::keyClick(client, Qt::Key_Return);
+    ASSERT_EQ(hand.shownHand.cardCount(), 9);
+    auto isCurrent = [&](const VORDIX_IMAGEVIEW* view) {
+        for (const auto& other : own.cardViews())
+            if (other.get() == view) return true;
+        return false;
+    };
+    for (const auto& view : own.cardViews())
+        EXPECT_TRUE(view->referenceView == nullptr || isCurrent(view->referenceView));
+    // The views are rebuilt from the table's hand; the first one stacks on nothing.
+    window->windowController()->updateView();
+    EXPECT_EQ(own.cardViews().front()->referenceView, nullptr);
+    for (const auto& view : own.cardViews())
+        EXPECT_TRUE(view->referenceView == nullptr || isCurrent(view->referenceView));
+}
+
+// The row of the cards a side took fits the client area, whatever it holds.
+TEST_F(GameWindow, TheSettlementTrickRowStaysInsideTheWindow) {
+    dealGrandWithSpadeLead(server->table);
+    SKATTISCH_SERVER& table = server->table;
+    table.record.ALLEIN = 1;
+    STAPEL pile;
+    pile.setSkat(SKAT(cardIdFromCode("K7"), cardIdFromCode("K8")));
+    // Ten tricks of the declarer's side, made of the remaining cards.
+    std::vector<CardId> cards;
+    for (int suit = 1; suit <= 4; ++suit)
+        for (int rank = 1; rank <= 8; ++rank)
+            if (suit * 10 + rank != cardIdFromCode("K7") && suit * 10 + rank != cardIdFromCode("K8"))
+                cards.push_back(static_cast<CardId>(suit * 10 + rank));
+    for (std::size_t k = 0; k + 2 < cards.size() && pile.trickCount() < 10; k += 3) {
+        STICH trick;
+        for (std::size_t j = 0; j < 3; ++j) trick.addCard(cards[k + j]);
+        pile.addToParty(0, trick, 0, 1);
+    }
+    for (const QSize size : {QSize(1024, 768), QSize(1280, 1024)}) {
+        SCOPED_TRACE(size.width());
+        window->resize(size.width(), size.height());
+        QTest::qWait(10);
+        window->prepareTrickDisplay(0, pile);
+        VORDIX_BITMAP target;
+        VORDIX_ZEICHENBEREICH area(&target, size.width(), size.height());
+        area.beginPaint();
+        window->paintTrickDisplay(area);
+        area.endPaint();
+        const std::vector<CardId>& shown = window->trickDisplayCards();
+        ASSERT_EQ(shown.size(), 2u + 3u * static_cast<std::size_t>(pile.trickCount()));
+        EXPECT_EQ(shown[0], cardIdFromCode("K7"));
+        const RECTANGLE row = window->trickDisplayRect();
+        EXPECT_GE(row.x, 0);
+        EXPECT_LE(row.x + row.width, size.width());
+        EXPECT_LE(row.y + row.height, size.height());
+        for (int i = 1; i < static_cast<int>(shown.size()); ++i)
+            EXPECT_GT(window->trickDisplayX(i), window->trickDisplayX(i - 1));
+    }
+    // A defenders' side without a trick shows no card.
+    window->prepareTrickDisplay(1, pile);
+    EXPECT_TRUE(window->trickDisplayCards().empty());
+}
+
+// Seat labels, the centred box and balloons keep inside the client area,
+// sized from their measured text.
+TEST_F(GameWindow, TableTextsKeepInsideTheWindow) {
+    dealGrandWithSpadeLead(server->table);
+    window->attachSeats();
+    VORDIX_BITMAP target;
+    VORDIX_ZEICHENBEREICH area(&target, 1024, 768);
+    area.beginPaint();
+    auto inside = [](const RECTANGLE& r) {
+        return r.width > 0 && r.x >= 4 && r.y >= 0 && r.x + r.width <= 1020 && r.y + r.height <= 768;
+    };
+    const std::wstring longText = L"Ein sehr langer Name, der weit über den Rand hinaus reichen würde";
+    for (Seat seat = 0; seat < 3; ++seat) {
+        SCOPED_TRACE(seat);
+        VORDIX_TEXT label;
+        label.text = longText;
+        label.size = 17;
+        EXPECT_TRUE(inside(window->drawSeatLabel(label, seat, area, -20)));
+        SeatText balloon;
+        balloon.shown = true;
+        balloon.seat = seat;
+        balloon.text = longText;
+        const RECTANGLE box = window->paintBalloon(area, balloon, true);
+        EXPECT_TRUE(inside(box));
+        EXPECT_GE(box.height, 20 * 3 + 34) << "three wrapped lines at least";
+    }
+    VORDIX_TEXT line;
+    line.text = L" Du spielst Grand Hand Schneider angesagt Kontra von Torvo, Re ";
+    const RECTANGLE box = window->drawCentredBoxedText(line, area);
+    EXPECT_TRUE(inside(box));
+    EXPECT_EQ(line.red, 500) << "the boxed text is always grey";
+    area.endPaint();
+}

@@ -1,0 +1,57 @@
+#pragma once
+// The words the main window writes on the table, composed from the table's
+// state without drawing anything: the lines of a speech balloon, the game
+// information line, the game title and the seat roles. The painting side
+// (TableLabels) measures and places them.
+
+#include <string>
+#include <vector>
+
+class SKATTISCH;
+
+namespace table_texts {
+
+// A seat balloon's lines are wrapped at this many characters.
+constexpr int BALLOON_LINE_LENGTH = 25;
+
+// The lines of a balloon: with wrap the text is broken at the last blank
+// within BALLOON_LINE_LENGTH characters (a word longer than that is cut);
+// without, "|" separates the lines and empty runs are dropped.
+std::vector<std::wstring> balloonLines(const std::wstring& text, bool wrap);
+
+// The number of the game in the score sheet: its rows, plus one while the
+// game has not been entered yet.
+int gameNumber(const SKATTISCH& table);
+
+struct InfoLineContext {
+    int inputMode = 0;
+    int biddingMode = 0;    // the bidding panel's mode; 2: the user answers a value
+    int offeredValue = 0;   // the value the bidding panel offers
+    bool shortForm = false; // the small layout's short words
+};
+
+// The information line of the panel in the top-left corner: kind of game,
+// Bock round and what the table is doing.
+std::wstring gameInfoLine(const SKATTISCH& table, const InfoLineContext& context);
+
+// The name of the game with its level and Kontra words, as the title line
+// shows it.
+struct GameTitleParts {
+    std::wstring game;   // type name, with "Hand" or "ouvert"
+    std::wstring level;  // Schneider or Schwarz announced, or a second "ouvert"
+    std::wstring kontra; // " Kontra von <name>" and ", Re"
+};
+GameTitleParts gameTitleParts(const SKATTISCH& table);
+
+// The title line during card play: for the local declarer "Du spielst ..."
+// with level and Kontra words (and the first-lead prompt when firstLead),
+// for another declarer "<spielt> <game>" or, with the mono theme, the game
+// alone. Empty for Ramsch and outside card play (input mode below 15 or
+// from 18 on).
+std::wstring gameTitle(const SKATTISCH& table, int inputMode, bool localDeclarer, bool firstLead, int theme);
+
+// Forehand, middlehand or rearhand of the seat at the screen position, and
+// who cuts and deals while the cards are dealt; empty when it has none.
+std::wstring seatRoleText(const SKATTISCH& table, int inputMode, int position);
+
+} // namespace table_texts
