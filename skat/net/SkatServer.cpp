@@ -11,6 +11,7 @@
 #include "vordix/TextHelpers.h"
 #include "vordix/ThreadHooks.h"
 
+#include <cstdlib>
 #include <ctime>
 
 namespace {
@@ -194,6 +195,9 @@ SKATTISCH_SERVER& SKAT_SERVER::newLocalTable()
     table->standardSeating();
     table->observers.add(std::make_unique<LOCAL_TISCH_BEOBACHTER>(*table));
     table->setMessagePoster([this](std::string xml) { return queueXml(xml); });
+    // Scripted runs deal the same games every time.
+    if (const char* seed = std::getenv("SKAT_FIXED_SEED"))
+        table->setFixedSeed(static_cast<std::uint32_t>(std::strtoul(seed, nullptr, 10)));
     SKATTISCH_SERVER& result = *table;
     if (tableSetup_)
         tableSetup_(result);

@@ -10,6 +10,7 @@
 #include "skat/ui/FensterSkatTableWindows.h"
 #include "skat/ui/MainWindowShell.h"
 #include "skat/ui/RightButtonFilter.h"
+#include "skat/ui/TableDialogs.h"
 #include "skat/ui/TableServerAccess.h"
 #include "vordix/Application.h"
 #include "vordix/Area.h"
@@ -89,6 +90,7 @@ void FENSTER_SKAT_CONTROLLER::updateView() {
     if (!view) return;
     for (PLAYER_EINBLATT_CONTROLLER& hand : view->handControllers) hand.refreshHand();
     view->trickCards.layout(false);
+    hidePutAwayCards();
     view->invalidate();
 }
 
@@ -148,6 +150,9 @@ FENSTER_SKAT::FENSTER_SKAT(MAIN_WINDOW_SHELL& shell) : shell_(shell) {
 }
 
 FENSTER_SKAT::~FENSTER_SKAT() {
+    lifeToken_.reset();
+    tableDialogs_.reset();
+    if (mainGameWindow() == this) setMainGameWindow(nullptr);
     if (tableWindows_) {
         tableWindows_->detach();
         if (tableWindows() == tableWindows_) installTableWindows(nullptr);
@@ -201,6 +206,8 @@ void FENSTER_SKAT::create() {
     tableWindows_ = std::make_shared<FENSTER_SKAT_TABLE_WINDOWS>(*this);
     installTableWindows(tableWindows_);
     attachSeats();
+    tableDialogs_ = std::make_unique<TABLE_DIALOGS>(*this);
+    setMainGameWindow(this);
 
     RECTANGLE work{0, 0, landscape.designWidth(), landscape.designHeight()};
     if (VORDIX_SCREEN_imp* screen = VORDIX_SCREEN::instance().implementor()) work = screen->getWorkArea();
@@ -582,6 +589,7 @@ void FENSTER_SKAT::paintModeContent(VORDIX_ZEICHENBEREICH& area, SKATTISCH& tabl
             skatPicture.draw(area, currentLayout[TableLayout::SKAT_PLACE_X] + currentLayout[TableLayout::MIDDLE_X] + originX,
                              currentLayout[TableLayout::SKAT_PLACE_Y] + currentLayout[TableLayout::MIDDLE_Y] + originY);
     }
+    paintSkatPlaces(area);
     const int state = table.currentIndex;
     const bool playing = (state == STATE_KARTE_AUSSPIELEN && table.cards.pile.trickCount() >= 1) ||
                          state == STATE_STICH_ABLEGEN;
@@ -703,10 +711,12 @@ void FENSTER_SKAT::onMessage(VORDIX_MESSAGE& message) {
     const int kind = message.kind;
     // Closing always reaches the application, table or not.
     if (kind == MESSAGE_CLOSE) {
+        if (!confirmQuit()) return;
         shell_.shutdown();
         return;
     }
     if (kind == MESSAGE_COMMAND) {
+        if (handleTableCommand(message.commandId)) return;
         shell_.runCommand(message);
         return;
     }
@@ -767,7 +777,17 @@ void FENSTER_SKAT::handleKey(VORDIX_MESSAGE& message, SKATTISCH& table) {
     // The own hand takes its keys; the bidding panel, the pile and the Skat
     // handling take theirs here once they are on the table. A finished trick
     // is taken away by any key.
+    if (handleTableDialogKey(message.keyCode)) return;
+    const int mode = controller ? controller->inputMode : INPUT_NONE;
+    if (mode == INPUT_SKAT_OR_HAND) {
+        controller->onSkatOrHandInput(0, 0, message.keyCode);
+        return;
+    }
     handViews[0].onKey(message);
+    if (mode == INPUT_PUT_AWAY) {
+        controller->onDiscardInput(0, 0, message.keyCode);
+        return;
+    }
     biddingView.onKey(message);
     if (controller && controller->inputMode == INPUT_CUT) pileView.onKey(message);
     if (table.currentIndex == STATE_STICH_ABLEGEN && HUMAN_PLAYER::awaited()) HUMAN_PLAYER::answerConfirm();
@@ -863,6 +883,14 @@ void FENSTER_SKAT::handlePress(VORDIX_MESSAGE& message, SKATTISCH& table) {
             shell_.runExerciseDialog();
             return;
         }
+    }
+    if (controller && controller->inputMode == INPUT_SKAT_OR_HAND) {
+        controller->onSkatOrHandInput(message.x, message.y, 0);
+        return;
+    }
+    if (controller && controller->inputMode == INPUT_PUT_AWAY) {
+        controller->onDiscardInput(message.x, message.y, 0);
+        return;
     }
     if (handleKontraRe(message, table)) return;
     if (controller && controller->inputMode == INPUT_CUT) pileView.onMouse(message);

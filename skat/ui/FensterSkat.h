@@ -23,6 +23,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -33,6 +34,7 @@ class FENSTER_SKAT_TABLE_WINDOWS;
 class MAIN_WINDOW_SHELL;
 class SKATTISCH;
 class VORDIX_APPLICATION_imp;
+struct TABLE_DIALOGS;
 
 // A text shown in a balloon beside a seat, or the overlay's message box.
 struct SeatText {
@@ -78,6 +80,21 @@ public:
     // The message box of the overlay; an empty text is ignored.
     void showOverlayMessage(const std::wstring& text, bool centred, bool second);
     void hideOverlayMessage();
+
+    // The skat (SkatHandling.cpp): the choice of skat or hand, the skat
+    // shown and taken into the hand, two cards put away on its places.
+    void beginSkatOrHand();
+    void takeUpSkat(const SKAT& proposal);
+    void beginDiscard();
+    void onSkatOrHandInput(int x, int y, int key);
+    void onDiscardInput(int x, int y, int key);
+    // A skat place (0, 1) in window coordinates.
+    RECTANGLE skatPlaceRect(int place) const;
+    // The own hand shows no card that lies on a skat place.
+    void hidePutAwayCards();
+    bool putAway(CardId card);
+    void takeBack(int place);
+    SKAT discardProposal;
 
     SeatText overlayMessage;
     bool infoTextShown = false;
@@ -184,6 +201,20 @@ public:
     // The card set was switched: every card view is made anew.
     void reloadCardImages();
     void showBidCalculator();
+
+    // The table dialogs of a game (null before create).
+    TABLE_DIALOGS* tableDialogs() const { return tableDialogs_.get(); }
+    MAIN_WINDOW_SHELL& mainShell() { return shell_; }
+    std::weak_ptr<int> lifeToken() const { return lifeToken_; }
+    // The two put-away cards fly to the declarer's pile on the GUI thread;
+    // done runs once they arrived.
+    void animateDiscard(const SKAT& pair, std::function<void()> done);
+    void paintSkatPlaces(VORDIX_ZEICHENBEREICH& area);
+    struct DiscardFlight {
+        bool active = false;
+        CardId first = NO_CARD, second = NO_CARD;
+        int x0 = 0, x1 = 0, y = 0, height = 0;
+    } discardFlight;
 
     // What the overlay draws (also painted by tests straight into a bitmap).
     void paintOverlay(VORDIX_ZEICHENBEREICH& area);
@@ -304,4 +335,6 @@ private:
     bool hookedImages_ = false;   // the image cache calls onCardSetChanged
     std::shared_ptr<FENSTER_SKAT_TABLE_WINDOWS> tableWindows_;
     TrickRow trickRow_;
+    std::unique_ptr<TABLE_DIALOGS> tableDialogs_;
+    std::shared_ptr<int> lifeToken_ = std::make_shared<int>(0);
 };

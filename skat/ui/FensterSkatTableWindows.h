@@ -22,6 +22,14 @@ public:
     void beginTrickConfirmation(SKATTISCH& table) override;
     void refreshMainWindow(SKATTISCH& table) override;
     void announceComputerCard(SKATTISCH& table, int trickPlace) override;
+    // The skat, the announcement and the end of a game (FensterSkatTableDialogs.cpp).
+    void beginSkatOrHand(SKATTISCH& table) override;
+    void beginDiscard(SKATTISCH& table, const SKAT& proposal) override;
+    void openAnnounceDialog(SKATTISCH& table, CardSet hand, const SKAT& skat) override;
+    void openHandGameDialog(SKATTISCH& table, CardSet hand) override;
+    void showSettlement(SKATTISCH& table, const SPIELSTRUCT& record) override;
+    void showPassedGame(SKATTISCH& table) override;
+    void showListComplete(SKATTISCH& table) override;
 
     // What the table events say and refresh (FensterSkatTableEvents.cpp):
     // texts in the seats' balloons or the middle of the table, the voices

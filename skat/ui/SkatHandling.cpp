@@ -1,0 +1,320 @@
+// The human declarer and the skat: taking it or playing hand, the two skat
+// places filled from the hand and emptied again, putting the two cards away
+// with their flight to the declarer's pile, and the answers to the table.
+
+#include "skat/app/Bilder.h"
+#include "skat/app/UserPrefs.h"
+#include "skat/engine/Player.h"
+#include "skat/engine/Skattisch.h"
+#include "skat/ui/FensterSkat.h"
+#include "skat/ui/MainWindowShell.h"
+#include "skat/ui/TableServerAccess.h"
+#include "vordix/Area.h"
+#include "vordix/Message.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+constexpr int KEY_ENTER = 13;
+constexpr int KEY_UP = 200;
+constexpr int KEY_DOWN = 201;
+constexpr int KEY_LEFT = 202;
+constexpr int KEY_RIGHT = 203;
+
+struct PlaceGeometry {
+    int dx, dy, width, height;
+};
+
+PlaceGeometry placeGeometry(const TableLayout& layout) {
+    switch (layoutKindOf(layout)) {
+    case LayoutKind::Small: return {-40, -80, 91, 136};
+    case LayoutKind::Portrait: return {14, 74, 144, 216};
+    case LayoutKind::Landscape: return layout.designWidth() == 1024 ? PlaceGeometry{44, 20, 144, 216}
+                                                                    : PlaceGeometry{64, 74, 144, 216};
+    }
+    return {64, 74, 144, 216};
+}
+
+// Runs the step on the GUI thread after the delay (at once without an event loop).
+void later(int ms, std::function<void()> step) {
+    if (!QCoreApplication::instance() || ms <= 0) {
+        step();
+        return;
+    }
+    QTimer::singleShot(ms, QCoreApplication::instance(), std::move(step));
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- places
+
+RECTANGLE FENSTER_SKAT_CONTROLLER::skatPlaceRect(int place) const {
+    if (!view) return {};
+    const TableLayout& layout = view->currentLayout;
+    const PlaceGeometry g = placeGeometry(layout);
+    const int x = view->originX + layout[TableLayout::MIDDLE_X] + g.dx + (place == 1 ? g.width + 8 : 0);
+    const int y = view->originY + layout[TableLayout::MIDDLE_Y] + g.dy;
+    return {x, y, g.width, g.height};
+}
+
+void FENSTER_SKAT_CONTROLLER::hidePutAwayCards() {
+    if (!view || (inputMode != INPUT_PUT_AWAY && inputMode != INPUT_SKAT_SHOWN)) return;
+    PLAYER_EINBLATT_CONTROLLER& own = view->handControllers[0];
+    for (int place = 1; place <= 2; ++place) {
+        const CardId card = selectedCards.cardId(place);
+        if (isRealCard(card) && own.shownHand.positionOf(card) >= 0) own.removeCard(card);
+    }
+}
+
+void FENSTER_SKAT::paintSkatPlaces(VORDIX_ZEICHENBEREICH& area) {
+    if (!controller) return;
+    const int mode = controller->inputMode;
+    BILDER& images = BILDER::instance();
+    if (discardFlight.active) {
+        const RECTANGLE first = controller->skatPlaceRect(0);
+        const int height = discardFlight.height;
+        const int width = first.height > 0 ? first.width * height / first.height : 0;
+        if (height > 0) {
+            images.drawCard(discardFlight.first, area, discardFlight.x0, discardFlight.y, width, height, 0.0f);
+            images.drawCard(discardFlight.second, area, discardFlight.x1, discardFlight.y, width, height, 0.0f);
+        }
+        return;
+    }
+    if (mode != INPUT_PUT_AWAY && mode != INPUT_SKAT_SHOWN) return;
+    for (int place = 0; place < 2; ++place) {
+        const RECTANGLE r = controller->skatPlaceRect(place);
+        const CardId card = controller->selectedCards.cardId(place + 1);
+        if (isRealCard(card)) {
+            images.drawCard(card, area, r.x, r.y, r.width, r.height, 0.0f);
+            continue;
+        }
+        VORDIX_AREA frame;
+        frame.setColor(999, 999, 999);
+        frame.opacity = 0.25f;
+        frame.fillRoundedRect(area, r, r.width / 12);
+    }
+}
+
+// ---------------------------------------------------------------- skat or hand
+
+void FENSTER_SKAT_CONTROLLER::beginSkatOrHand() {
+    if (!view) return;
+    inputMode = INPUT_SKAT_OR_HAND;
+    view->buttons[BUTTON_TAKE_SKAT].pressed = false;
+    view->buttons[BUTTON_PLAY_HAND].pressed = false;
+    updateView();
+}
+
+void FENSTER_SKAT_CONTROLLER::onSkatOrHandInput(int x, int y, int key) {
+    if (!view) return;
+    SKAT_BUTTON& take = view->buttons[BUTTON_TAKE_SKAT];
+    SKAT_BUTTON& hand = view->buttons[BUTTON_PLAY_HAND];
+    if (key == KEY_RIGHT || key == KEY_LEFT) {
+        // The pressed look marks the choice that Enter takes.
+        take.pressed = key == KEY_LEFT;
+        hand.pressed = key == KEY_RIGHT;
+        view->invalidate();
+        return;
+    }
+    if (key == KEY_ENTER) {
+        SKAT_BUTTON* chosen = take.pressed ? &take : hand.pressed ? &hand : nullptr;
+        if (!chosen) return;
+        chosen->flashPressed();
+        HUMAN_PLAYER::answerSkatOrHand(chosen == &hand);
+        return;
+    }
+    if (key != 0) return;
+    VORDIX_MESSAGE press(MESSAGE_MOUSE_PRESS);
+    press.x = x;
+    press.y = y;
+    SKAT_BUTTON& help = view->buttons[BUTTON_SKAT_HELP];
+    if (help.visible && help.contains(x, y)) {
+        help.pressed = false;
+        help.invalidate();
+        view->mainShell().runHelpDialog();
+        return;
+    }
+    take.pressed = hand.pressed = false;
+    for (SKAT_BUTTON* button : {&take, &hand}) {
+        if (!button->visible || !button->contains(x, y)) continue;
+        button->onMouse(press);
+        if (button->pressed) {
+            button->invalidate();
+            HUMAN_PLAYER::answerSkatOrHand(button == &hand);
+            return;
+        }
+    }
+    take.invalidate();
+    hand.invalidate();
+}
+
+// ---------------------------------------------------------------- taking up and putting away
+
+void FENSTER_SKAT_CONTROLLER::takeUpSkat(const SKAT& proposal) {
+    if (!view || !hasTable()) return;
+    SKATTISCH* table = currentTable();
+    SKAT skat;
+    {
+        std::lock_guard lock(table->tableLock);
+        skat = table->cards.skat;
+    }
+    // The skat lies face up on its places for a moment, then joins the hand.
+    selectedCards = skat;
+    discardProposal = proposal;
+    inputMode = INPUT_SKAT_SHOWN;
+    hideOverlayMessage();
+    updateView();
+    view->redrawNow();
+    const int pause = USER_PREFS::instance().playDelayMs;
+    std::weak_ptr<int> alive = view->lifeToken();
+    later(pause, [this, alive] {
+        if (!alive.expired() && inputMode == INPUT_SKAT_SHOWN) beginDiscard();
+    });
+}
+
+void FENSTER_SKAT_CONTROLLER::beginDiscard() {
+    if (!view) return;
+    selectedCards.clear();
+    inputMode = INPUT_PUT_AWAY;
+    hideOverlayMessage();
+    updateView();
+    PLAYER_EINBLATT_CONTROLLER& own = view->handControllers[0];
+    own.setInputMode(HAND_INPUT_PRESS);
+    if (analysisWanted && isRealCard(discardProposal.cardId(1))) own.setHighlightedCard(discardProposal.cardId(1));
+    view->redrawNow();
+}
+
+bool FENSTER_SKAT_CONTROLLER::putAway(CardId card) {
+    if (!view || !isRealCard(card)) return false;
+    for (int place = 1; place <= 2; ++place) {
+        if (isRealCard(selectedCards.cardId(place))) continue;
+        selectedCards.setCard(place, card);
+        PLAYER_EINBLATT_CONTROLLER& own = view->handControllers[0];
+        own.removeCard(card);
+        own.chosen = NO_CARD;
+        view->invalidate();
+        return true;
+    }
+    return false;
+}
+
+void FENSTER_SKAT_CONTROLLER::takeBack(int place) {
+    const CardId card = selectedCards.cardId(place + 1);
+    if (!view || !isRealCard(card)) return;
+    selectedCards.setCard(place + 1, NO_CARD);
+    PLAYER_EINBLATT_CONTROLLER& own = view->handControllers[0];
+    own.setHand(own.shownHand.cardSet() | cardMaskOfId(card));
+    own.setHighlightedCard(card);
+    view->invalidate();
+}
+
+void FENSTER_SKAT_CONTROLLER::onDiscardInput(int x, int y, int key) {
+    if (!view || !hasTable() || !HUMAN_PLAYER::awaited() || view->discardFlight.active) return;
+    PLAYER_EINBLATT_CONTROLLER& own = view->handControllers[0];
+    bool confirm = false;
+    if (key == 0) {
+        for (int place = 0; place < 2; ++place) {
+            const RECTANGLE r = skatPlaceRect(place);
+            if (x > r.x && x < r.x + r.width && y > r.y && y < r.y + r.height) {
+                takeBack(place);
+                view->redrawNow();
+                return;
+            }
+        }
+        if (selectedCards.isComplete()) {
+            SKAT_BUTTON& button = view->buttons[BUTTON_PUT_AWAY];
+            if (button.visible && button.contains(x, y)) {
+                VORDIX_MESSAGE press(MESSAGE_MOUSE_PRESS);
+                press.x = x;
+                press.y = y;
+                button.onMouse(press);
+                confirm = button.pressed;
+            }
+        } else {
+            // A card of the hand goes to the first free place.
+            const EINBLATT_VIEW& hand = view->handAtPosition(1);
+            const int n = own.shownHand.cardCount();
+            const int raised = own.highlighted != NO_CARD ? std::max(own.shownHand.positionOf(own.highlighted), 0) : 0;
+            const int hit = n > 0 ? hand.fan().hitTest(x - hand.x, y, n, raised) : 0;
+            if (hit >= 1) putAway(own.shownHand.cardIdAt(hit));
+        }
+    } else if (key == KEY_ENTER || key == KEY_UP) {
+        if (selectedCards.isComplete()) {
+            if (key == KEY_ENTER) {
+                view->buttons[BUTTON_PUT_AWAY].flashPressed();
+                confirm = true;
+            }
+        } else if (own.highlighted != NO_CARD) {
+            const CardId card = own.highlighted;
+            const int position = own.shownHand.positionOf(card);
+            putAway(card);
+            // The highlight stays at the same place of the hand.
+            const int n = own.shownHand.cardCount();
+            if (n > 0) own.setHighlightedCard(own.shownHand.cardIdAt(std::clamp(position, 1, n)));
+        }
+    } else if (key == KEY_DOWN) {
+        takeBack(isRealCard(selectedCards.cardId(2)) ? 1 : 0);
+    }
+    view->redrawNow();
+    if (!confirm) return;
+    own.setInputMode(HAND_INPUT_NONE);
+    const SKAT pair = selectedCards;
+    view->animateDiscard(pair, [this, pair] {
+        // Runs while the window lives (the flight's guard).
+        inputMode = INPUT_PUT_AWAY_DONE;
+        hideOverlayMessage();
+        if (view) view->redrawNow();
+        HUMAN_PLAYER::answerDiscard(pair.cardId(1), pair.cardId(2));
+    });
+}
+
+// ---------------------------------------------------------------- the flight
+
+void FENSTER_SKAT::animateDiscard(const SKAT& pair, std::function<void()> done) {
+    const RECTANGLE first = controller->skatPlaceRect(0);
+    const RECTANGLE second = controller->skatPlaceRect(1);
+    const int targetX = originX + currentLayout[TableLayout::PILE_RIGHT];
+    const int targetY = originY + currentLayout[21] + currentLayout[18] - 10;
+    const int duration = USER_PREFS::instance().playDelayMs / 4 + 50;
+    discardFlight = {true, pair.cardId(1), pair.cardId(2), first.x, second.x, first.y, first.height};
+    std::weak_ptr<int> alive = lifeToken_;
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    auto step = std::make_shared<std::function<void()>>();
+    *step = [this, alive, clock, step, first, second, targetX, targetY, duration, done] {
+        if (alive.expired()) {
+            *step = nullptr;
+            return;
+        }
+        const qint64 elapsed = clock->elapsed();
+        if (elapsed > duration || !QCoreApplication::instance()) {
+            discardFlight.active = false;
+            invalidate();
+            later(100, [alive, done] {
+                if (!alive.expired()) done();
+            });
+            *step = nullptr;   // ends the cycle of the step holding itself
+            return;
+        }
+        const float t = std::min(1.0f, static_cast<float>(elapsed) / static_cast<float>(duration));
+        discardFlight.x0 = static_cast<int>((targetX - first.x) * t + first.x);
+        discardFlight.x1 = static_cast<int>((targetX - second.x) * t + second.x);
+        discardFlight.y = static_cast<int>((targetY - first.y) * t + first.y);
+        discardFlight.height = static_cast<int>(first.height * (1.0f - t));
+        invalidate();
+        later(15, *step);
+    };
+    invalidate();
+    if (!QCoreApplication::instance()) {
+        discardFlight.active = false;
+        done();
+        return;
+    }
+    later(15, *step);
+}
