@@ -25,9 +25,7 @@ DIALOG_REIZWERTE_BASE::DIALOG_REIZWERTE_BASE() : VORDIX_DIALOG(CALCULATOR_FORM) 
 
 DIALOG_REIZWERTE_BASE::DIALOG_REIZWERTE_BASE(VORDIX_FENSTER* parent, int formId) : VORDIX_DIALOG(parent, formId) {}
 
-bool DIALOG_REIZWERTE_BASE::windowExists() const {
-    return implementor() && implementor()->hasNativeWindow();
-}
+bool DIALOG_REIZWERTE_BASE::windowExists() const { return implementor() != nullptr; }
 
 void DIALOG_REIZWERTE_BASE::clear() {
     hand_ = 0;

@@ -37,7 +37,7 @@ public:
     virtual void recompute() = 0;
 
 protected:
-    // True while the dialog's platform window exists.
+    // True when the dialog has its platform part (its controls).
     bool windowExists() const;
 
     CardSet hand_ = 0;

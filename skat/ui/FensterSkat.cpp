@@ -150,7 +150,6 @@ FENSTER_SKAT::FENSTER_SKAT(MAIN_WINDOW_SHELL& shell) : shell_(shell) {
 }
 
 FENSTER_SKAT::~FENSTER_SKAT() {
-    lifeToken_.reset();
     tableDialogs_.reset();
     if (mainGameWindow() == this) setMainGameWindow(nullptr);
     if (tableWindows_) {
@@ -716,6 +715,10 @@ void FENSTER_SKAT::onMessage(VORDIX_MESSAGE& message) {
         return;
     }
     if (kind == MESSAGE_COMMAND) {
+        if (message.commandId == COMMAND_BID_VALUES) {
+            shell_.showBidCalculator();
+            return;
+        }
         if (handleTableCommand(message.commandId)) return;
         shell_.runCommand(message);
         return;

@@ -14,6 +14,7 @@
 #include "skat/ui/ReizenView.h"
 #include "skat/ui/SkatButton.h"
 #include "skat/ui/StapelView.h"
+#include "skat/ui/TableAnimation.h"
 #include "skat/ui/TableLayout.h"
 #include "skat/ui/TrickCardViews.h"
 #include "vordix/Bitmap.h"
@@ -122,6 +123,7 @@ public:
     static constexpr int COMMAND_TAKE_BACK = 480;   // Frei_undo
     static constexpr int COMMAND_SCORE_SHEET = 471; // Spi_liste
     static constexpr int COMMAND_LAST_TRICK = 474;  // Opt_stich
+    static constexpr int COMMAND_BID_VALUES = 489;  // Hil_reizwerte_tabelle
     static constexpr int COMMAND_POINTS_LABELS = 476;  // Frei_punkte
     static constexpr int MESSAGE_UNDO_REQUEST = 16;
     static constexpr int MESSAGE_RIGHT_PRESS = 17;
@@ -205,16 +207,13 @@ public:
     // The table dialogs of a game (null before create).
     TABLE_DIALOGS* tableDialogs() const { return tableDialogs_.get(); }
     MAIN_WINDOW_SHELL& mainShell() { return shell_; }
-    std::weak_ptr<int> lifeToken() const { return lifeToken_; }
     // The two put-away cards fly to the declarer's pile on the GUI thread;
     // done runs once they arrived.
     void animateDiscard(const SKAT& pair, std::function<void()> done);
     void paintSkatPlaces(VORDIX_ZEICHENBEREICH& area);
-    struct DiscardFlight {
-        bool active = false;
-        CardId first = NO_CARD, second = NO_CARD;
-        int x0 = 0, x1 = 0, y = 0, height = 0;
-    } discardFlight;
+    // True while the put-away cards are on their way (their places look empty).
+    bool discardFlying = false;
+    TABLE_ANIMATIONS skatAnimations;
 
     // What the overlay draws (also painted by tests straight into a bitmap).
     void paintOverlay(VORDIX_ZEICHENBEREICH& area);
@@ -336,5 +335,4 @@ private:
     std::shared_ptr<FENSTER_SKAT_TABLE_WINDOWS> tableWindows_;
     TrickRow trickRow_;
     std::unique_ptr<TABLE_DIALOGS> tableDialogs_;
-    std::shared_ptr<int> lifeToken_ = std::make_shared<int>(0);
 };

@@ -12,12 +12,9 @@
 #include "vordix/Area.h"
 #include "vordix/Message.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QTimer>
-
 #include <algorithm>
 #include <memory>
+#include <mutex>
 
 namespace {
 
@@ -39,15 +36,6 @@ PlaceGeometry placeGeometry(const TableLayout& layout) {
                                                                     : PlaceGeometry{64, 74, 144, 216};
     }
     return {64, 74, 144, 216};
-}
-
-// Runs the step on the GUI thread after the delay (at once without an event loop).
-void later(int ms, std::function<void()> step) {
-    if (!QCoreApplication::instance() || ms <= 0) {
-        step();
-        return;
-    }
-    QTimer::singleShot(ms, QCoreApplication::instance(), std::move(step));
 }
 
 } // namespace
@@ -73,20 +61,10 @@ void FENSTER_SKAT_CONTROLLER::hidePutAwayCards() {
 }
 
 void FENSTER_SKAT::paintSkatPlaces(VORDIX_ZEICHENBEREICH& area) {
-    if (!controller) return;
+    if (!controller || discardFlying) return;
     const int mode = controller->inputMode;
-    BILDER& images = BILDER::instance();
-    if (discardFlight.active) {
-        const RECTANGLE first = controller->skatPlaceRect(0);
-        const int height = discardFlight.height;
-        const int width = first.height > 0 ? first.width * height / first.height : 0;
-        if (height > 0) {
-            images.drawCard(discardFlight.first, area, discardFlight.x0, discardFlight.y, width, height, 0.0f);
-            images.drawCard(discardFlight.second, area, discardFlight.x1, discardFlight.y, width, height, 0.0f);
-        }
-        return;
-    }
     if (mode != INPUT_PUT_AWAY && mode != INPUT_SKAT_SHOWN) return;
+    BILDER& images = BILDER::instance();
     for (int place = 0; place < 2; ++place) {
         const RECTANGLE r = controller->skatPlaceRect(place);
         const CardId card = controller->selectedCards.cardId(place + 1);
@@ -172,14 +150,20 @@ void FENSTER_SKAT_CONTROLLER::takeUpSkat(const SKAT& proposal) {
     updateView();
     view->redrawNow();
     const int pause = USER_PREFS::instance().playDelayMs;
-    std::weak_ptr<int> alive = view->lifeToken();
-    later(pause, [this, alive] {
-        if (!alive.expired() && inputMode == INPUT_SKAT_SHOWN) beginDiscard();
+    view->skatAnimations.run(table_animation::duration(pause), [](double) {}, [this] {
+        if (inputMode == INPUT_SKAT_SHOWN) beginDiscard();
     });
 }
 
 void FENSTER_SKAT_CONTROLLER::beginDiscard() {
     if (!view) return;
+    // The skat's cards fly from their places into the fan.
+    PLAYER_EINBLATT_VIEW& fan = view->handAtPosition(1);
+    for (int place = 0; place < 2; ++place) {
+        const CardId card = selectedCards.cardId(place + 1);
+        selectedCards.setCard(place + 1, NO_CARD);
+        if (isRealCard(card)) fan.takeCardFromSkat(card, place);
+    }
     selectedCards.clear();
     inputMode = INPUT_PUT_AWAY;
     hideOverlayMessage();
@@ -195,9 +179,8 @@ bool FENSTER_SKAT_CONTROLLER::putAway(CardId card) {
     for (int place = 1; place <= 2; ++place) {
         if (isRealCard(selectedCards.cardId(place))) continue;
         selectedCards.setCard(place, card);
-        PLAYER_EINBLATT_CONTROLLER& own = view->handControllers[0];
-        own.removeCard(card);
-        own.chosen = NO_CARD;
+        view->handAtPosition(1).moveCardToSkat(card, place - 1);
+        view->handControllers[0].chosen = NO_CARD;
         view->invalidate();
         return true;
     }
@@ -208,14 +191,13 @@ void FENSTER_SKAT_CONTROLLER::takeBack(int place) {
     const CardId card = selectedCards.cardId(place + 1);
     if (!view || !isRealCard(card)) return;
     selectedCards.setCard(place + 1, NO_CARD);
-    PLAYER_EINBLATT_CONTROLLER& own = view->handControllers[0];
-    own.setHand(own.shownHand.cardSet() | cardMaskOfId(card));
-    own.setHighlightedCard(card);
+    view->handAtPosition(1).takeCardFromSkat(card, place);
+    view->handControllers[0].setHighlightedCard(card);
     view->invalidate();
 }
 
 void FENSTER_SKAT_CONTROLLER::onDiscardInput(int x, int y, int key) {
-    if (!view || !hasTable() || !HUMAN_PLAYER::awaited() || view->discardFlight.active) return;
+    if (!view || !hasTable() || !HUMAN_PLAYER::awaited() || view->discardFlying) return;
     PLAYER_EINBLATT_CONTROLLER& own = view->handControllers[0];
     bool confirm = false;
     if (key == 0) {
@@ -277,44 +259,22 @@ void FENSTER_SKAT_CONTROLLER::onDiscardInput(int x, int y, int key) {
 // ---------------------------------------------------------------- the flight
 
 void FENSTER_SKAT::animateDiscard(const SKAT& pair, std::function<void()> done) {
-    const RECTANGLE first = controller->skatPlaceRect(0);
-    const RECTANGLE second = controller->skatPlaceRect(1);
+    // Both cards fly to the declarer's pile and shrink on the way; a short
+    // pause follows before the answer goes to the table.
     const int targetX = originX + currentLayout[TableLayout::PILE_RIGHT];
     const int targetY = originY + currentLayout[21] + currentLayout[18] - 10;
-    const int duration = USER_PREFS::instance().playDelayMs / 4 + 50;
-    discardFlight = {true, pair.cardId(1), pair.cardId(2), first.x, second.x, first.y, first.height};
-    std::weak_ptr<int> alive = lifeToken_;
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-    auto step = std::make_shared<std::function<void()>>();
-    *step = [this, alive, clock, step, first, second, targetX, targetY, duration, done] {
-        if (alive.expired()) {
-            *step = nullptr;
-            return;
-        }
-        const qint64 elapsed = clock->elapsed();
-        if (elapsed > duration || !QCoreApplication::instance()) {
-            discardFlight.active = false;
-            invalidate();
-            later(100, [alive, done] {
-                if (!alive.expired()) done();
-            });
-            *step = nullptr;   // ends the cycle of the step holding itself
-            return;
-        }
-        const float t = std::min(1.0f, static_cast<float>(elapsed) / static_cast<float>(duration));
-        discardFlight.x0 = static_cast<int>((targetX - first.x) * t + first.x);
-        discardFlight.x1 = static_cast<int>((targetX - second.x) * t + second.x);
-        discardFlight.y = static_cast<int>((targetY - first.y) * t + first.y);
-        discardFlight.height = static_cast<int>(first.height * (1.0f - t));
-        invalidate();
-        later(15, *step);
-    };
+    const int ms = table_animation::duration(USER_PREFS::instance().playDelayMs / 4 + 50);
+    discardFlying = true;
     invalidate();
-    if (!QCoreApplication::instance()) {
-        discardFlight.active = false;
-        done();
-        return;
+    BILDER& images = BILDER::instance();
+    for (int place = 0; place < 2; ++place) {
+        const RECTANGLE from = controller->skatPlaceRect(place);
+        const RECTANGLE to{targetX, targetY, from.width / 8, from.height / 8};
+        skatAnimations.fly(this, &images.cardFace(pair.cardId(place + 1)), from, 0.0f, to, 0.0f, ms);
     }
-    later(15, *step);
+    skatAnimations.runSteps({{ms}, {ms > 0 ? 100 : 0}}, [this, done] {
+        discardFlying = false;
+        invalidate();
+        done();
+    });
 }

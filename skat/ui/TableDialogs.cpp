@@ -37,6 +37,7 @@ TABLE_DIALOGS::TABLE_DIALOGS(FENSTER_SKAT& window)
       passed(std::make_unique<DIALOG_EINGEPASST>(&window)) {}
 
 TABLE_DIALOGS::~TABLE_DIALOGS() {
+    calculator.reset();
     for (VORDIX_DIALOG* dialog : std::initializer_list<VORDIX_DIALOG*>{announce.get(), announceHand.get(),
                                                                        settlement.get(), passed.get()})
         if (activeTableDialog == dialog) activeTableDialog = nullptr;
@@ -82,7 +83,6 @@ constexpr int KEY_UP = 200;
 constexpr int KEY_DOWN = 201;
 constexpr int KEY_LEFT = 202;
 constexpr int KEY_RIGHT = 203;
-constexpr int COMMAND_BID_VALUES = 489;   // Hil_reizwerte_tabelle
 constexpr int COMMAND_QUIT = 473;         // Spi_ende
 
 // Clicks the dialog's button as the user would; false when it has none
@@ -90,10 +90,14 @@ constexpr int COMMAND_QUIT = 473;         // Spi_ende
 bool clickButton(VORDIX_DIALOG& dialog, int controlId) {
     auto* widget = dynamic_cast<QWidget*>(dialog.implementor().get());
     if (!widget) return false;
-    auto* button = widget->findChild<QAbstractButton*>(ControlIds::qNameOf(controlId));
-    if (!button || !button->isEnabled() || !button->isVisibleTo(widget)) return false;
-    button->click();
-    return true;
+    // Several names share the OK id: the button is found by its id.
+    for (QAbstractButton* button : widget->findChildren<QAbstractButton*>()) {
+        if (ControlIds::idOf(button->objectName()) != controlId) continue;
+        if (!button->isEnabled() || !button->isVisibleTo(widget)) return false;
+        button->click();
+        return true;
+    }
+    return false;
 }
 
 // Left and Right step through the game buttons first..first+5.
@@ -150,24 +154,15 @@ bool confirmQuit() {
 }
 
 bool handleTableCommand(int commandId) {
-    if (commandId == COMMAND_BID_VALUES) {
-        openBidCalculator();
-        return true;
-    }
     if (commandId == COMMAND_QUIT) return !confirmQuit();
     return false;
 }
 
-DIALOG_REIZWERTE_KALKULATOR& bidCalculator() {
-    static std::unique_ptr<DIALOG_REIZWERTE_KALKULATOR> calculator;
-    if (!calculator) calculator = std::make_unique<DIALOG_REIZWERTE_KALKULATOR>();
-    return *calculator;
-}
-
 void openBidCalculator() {
-    DIALOG_REIZWERTE_KALKULATOR& calculator = bidCalculator();
-    CardSet hand = 0;
-    if (FENSTER_SKAT* window = mainGameWindow()) hand = window->handControllers[0].shownHand.cardSet();
-    calculator.setHand(hand);
-    if (calculator.implementor()) calculator.implementor()->show();
+    FENSTER_SKAT* window = mainGameWindow();
+    if (!window || !window->tableDialogs()) return;
+    std::unique_ptr<DIALOG_REIZWERTE_KALKULATOR>& calculator = window->tableDialogs()->calculator;
+    if (!calculator) calculator = std::make_unique<DIALOG_REIZWERTE_KALKULATOR>();
+    calculator->setHand(window->handControllers[0].shownHand.cardSet());
+    if (calculator->implementor()) calculator->implementor()->show();
 }

@@ -26,6 +26,8 @@ struct TABLE_DIALOGS {
     std::unique_ptr<DIALOG_SPIEL_HAND> announceHand;
     std::unique_ptr<DIALOG_ABRECHNUNG> settlement;
     std::unique_ptr<DIALOG_EINGEPASST> passed;
+    // The bid-value calculator, made on first use.
+    std::unique_ptr<DIALOG_REIZWERTE_KALKULATOR> calculator;
 };
 
 // The table dialog that is open now (null: none); set and cleared on the GUI thread.
@@ -56,7 +58,6 @@ bool handleTableCommand(int commandId);
 // Asks before stopping in the middle of a game; true when it may stop.
 bool confirmQuit();
 
-// The bid-value calculator of the application, created on first use.
-DIALOG_REIZWERTE_KALKULATOR& bidCalculator();
-// Opens the calculator with the own hand (menu and table button).
+// Opens the bid-value calculator with the own hand (menu and the bidding
+// panel's button, through the application).
 void openBidCalculator();

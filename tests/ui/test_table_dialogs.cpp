@@ -18,6 +18,8 @@
 #include "tests/engine/test_table_support.h"
 #include "vordix/Message.h"
 #include "vordix/WinFilePath.h"
+#include "vordix/windows/ClientFenster.h"
+#include "vordix/windows/WinFenster.h"
 #include "vordix/windows/WinImplementorFactory.h"
 
 #include <QAbstractButton>
@@ -505,6 +507,29 @@ TEST_F(TableDialogForms, ListCompleteShowsTheResultsAndOffersTheHighScores) {
     EXPECT_EQ(openListCompleteDialog, nullptr);
     ASSERT_EQ(shell.commands.size(), 1u);
     EXPECT_EQ(shell.commands[0], 472);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TableDialogForms, KeysChooseAndAnnounceAGameOnThePanel) {
+    ASSERT_TRUE(harness.holdHumanAt(REQUEST_ANNOUNCE, table_test::DEAL, 1));
+    DIALOG_SPIEL_EINFACH& panel = *window->tableDialogs()->announce;
+    panel.answersSerial = awaitedRequestSerial(REQUEST_ANNOUNCE);
+    panel.setHandAndSkat(harness.table->cards.hands[1].cardSet(), harness.table->cards.skat);
+    panel.implementor()->show();
+    QWidget* client = dynamic_cast<WIN_FENSTER*>(window->implementor().get())->clientWidget();
+    // Left from no game is null, then grand; Up counts on Schneider only
+    // while its box is offered (below the bid).
+    QTest::keyClick(client, Qt::Key_Left);
+    EXPECT_EQ(panel.selectedGame().SPIEL_TYP, GAME_NULL);
+    QTest::keyClick(client, Qt::Key_Left);
+    QTest::keyClick(client, Qt::Key_Up);
+    EXPECT_TRUE(sameGame(panel.selectedGame(), GAME_GRAND, WIN_LEVEL_WITH_SKAT, LEVEL_NONE));
+    QTest::keyClick(client, Qt::Key_Return);
+    EXPECT_TRUE(table_test::eventually([] { return HUMAN_PLAYER::awaited() == nullptr; }));
+    EXPECT_EQ(panel.chosenGame().SPIEL_TYP, GAME_GRAND);
 }
 
 } // namespace
