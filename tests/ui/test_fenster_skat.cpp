@@ -3,6 +3,7 @@
 // table button shows its pressed look while it flashes.
 
 #include "skat/app/Bilder.h"
+#include "skat/app/SkatText.h"
 #include "skat/app/UserPrefs.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/engine/TableWindows.h"
@@ -823,4 +824,25 @@ TEST_F(GameWindow, TableTextsKeepInsideTheWindow) {
     EXPECT_TRUE(inside(box));
     EXPECT_EQ(line.red, 500) << "the boxed text is always grey";
     area.endPaint();
+}
+
+// What a seat says shows in its balloon, sent from the table's worker;
+// hiding the talk clears the balloons and the message in the middle.
+TEST_F(GameWindow, TableTalkShowsInTheSeatsBalloonsAndGoes) {
+    dealGrandWithSpadeLead(server->table);
+    window->attachSeats();
+    std::shared_ptr<TABLE_WINDOWS> windows = tableWindows();
+    std::thread([&] {
+        windows->showOverlay(L"kontra", 0, 0, false);
+        windows->showOverlay(L"ramsch", -1, 0, true);
+    }).join();
+    QTest::qWait(10);
+    EXPECT_TRUE(window->seatTexts[0].shown);
+    EXPECT_EQ(window->seatTexts[0].text, skat::text(TextKey::Sprechblase_Kontra));
+    EXPECT_FALSE(window->seatTexts[1].shown);
+    EXPECT_TRUE(window->windowController()->overlayMessage.shown);
+    std::thread([&] { windows->hideOverlay(); }).join();
+    QTest::qWait(10);
+    EXPECT_FALSE(window->seatTexts[0].shown);
+    EXPECT_FALSE(window->windowController()->overlayMessage.shown);
 }
