@@ -105,12 +105,7 @@ void FENSTER_SKAT_TABLE_WINDOWS::showOverlay(const std::wstring& phrase, int sea
             c.showOverlayMessage(text, firstFlag, false);
             return;
         }
-        SeatText& balloon = c.view->seatTexts[static_cast<std::size_t>(seat)];
-        balloon.shown = true;
-        balloon.text = text;
-        balloon.centred = false;
-        balloon.seat = seat;
-        c.view->invalidateOverlay();
+        c.view->showSeatText(seat, text);
     });
 }
 
@@ -118,11 +113,8 @@ void FENSTER_SKAT_TABLE_WINDOWS::hideOverlay()
 {
     post([](FENSTER_SKAT_CONTROLLER& c) {
         c.hideOverlayMessage();
-        if (!c.view)
-            return;
-        for (SeatText& balloon : c.view->seatTexts)
-            balloon.shown = false;
-        c.view->invalidateOverlay();
+        if (c.view)
+            c.view->clearSeatTexts();
     });
 }
 
