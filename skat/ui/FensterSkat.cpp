@@ -588,7 +588,6 @@ void FENSTER_SKAT::paintModeContent(VORDIX_ZEICHENBEREICH& area, SKATTISCH& tabl
             skatPicture.draw(area, currentLayout[TableLayout::SKAT_PLACE_X] + currentLayout[TableLayout::MIDDLE_X] + originX,
                              currentLayout[TableLayout::SKAT_PLACE_Y] + currentLayout[TableLayout::MIDDLE_Y] + originY);
     }
-    paintSkatPlaces(area);
     const int state = table.currentIndex;
     const bool playing = (state == STATE_KARTE_AUSSPIELEN && table.cards.pile.trickCount() >= 1) ||
                          state == STATE_STICH_ABLEGEN;

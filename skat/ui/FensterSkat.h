@@ -210,8 +210,7 @@ public:
     // The two put-away cards fly to the declarer's pile on the GUI thread;
     // done runs once they arrived.
     void animateDiscard(const SKAT& pair, std::function<void()> done);
-    void paintSkatPlaces(VORDIX_ZEICHENBEREICH& area);
-    // True while the put-away cards are on their way (their places look empty).
+    // True while the put-away cards are on their way.
     bool discardFlying = false;
     TABLE_ANIMATIONS skatAnimations;
 

@@ -463,11 +463,17 @@ RECTANGLE FENSTER_SKAT::paintBalloon(VORDIX_ZEICHENBEREICH& area, const SeatText
 // ---------------------------------------------------------------- Skat places
 
 RECTANGLE FENSTER_SKAT::skatPlaceRect(int place) const {
-    const bool small = layoutKindOf(currentLayout) == LayoutKind::Small;
+    // The places where the skat is handled: offsets by layout from the middle area.
+    const LayoutKind kind = layoutKindOf(currentLayout);
+    const bool small = kind == LayoutKind::Small;
     const int w = small ? 91 : 144;
     const int h = small ? 136 : 216;
-    const int x = currentLayout[TableLayout::SKAT_PLACE_X] + currentLayout[TableLayout::MIDDLE_X] + originX;
-    const int y = currentLayout[TableLayout::SKAT_PLACE_Y] + currentLayout[TableLayout::MIDDLE_Y] + originY;
+    int dx = 64, dy = 74;
+    if (small) dx = -40, dy = -80;
+    else if (kind == LayoutKind::Portrait) dx = 14, dy = 74;
+    else if (currentLayout.designWidth() == 1024) dx = 44, dy = 20;
+    const int x = currentLayout[TableLayout::MIDDLE_X] + originX + dx;
+    const int y = currentLayout[TableLayout::MIDDLE_Y] + originY + dy;
     return {x + place * (w + 8), y, w, h};
 }
 

@@ -9,7 +9,6 @@
 #include "skat/ui/FensterSkat.h"
 #include "skat/ui/MainWindowShell.h"
 #include "skat/ui/TableServerAccess.h"
-#include "vordix/Area.h"
 #include "vordix/Message.h"
 
 #include <algorithm>
@@ -24,31 +23,12 @@ constexpr int KEY_DOWN = 201;
 constexpr int KEY_LEFT = 202;
 constexpr int KEY_RIGHT = 203;
 
-struct PlaceGeometry {
-    int dx, dy, width, height;
-};
-
-PlaceGeometry placeGeometry(const TableLayout& layout) {
-    switch (layoutKindOf(layout)) {
-    case LayoutKind::Small: return {-40, -80, 91, 136};
-    case LayoutKind::Portrait: return {14, 74, 144, 216};
-    case LayoutKind::Landscape: return layout.designWidth() == 1024 ? PlaceGeometry{44, 20, 144, 216}
-                                                                    : PlaceGeometry{64, 74, 144, 216};
-    }
-    return {64, 74, 144, 216};
-}
-
 } // namespace
 
 // ---------------------------------------------------------------- places
 
 RECTANGLE FENSTER_SKAT_CONTROLLER::skatPlaceRect(int place) const {
-    if (!view) return {};
-    const TableLayout& layout = view->currentLayout;
-    const PlaceGeometry g = placeGeometry(layout);
-    const int x = view->originX + layout[TableLayout::MIDDLE_X] + g.dx + (place == 1 ? g.width + 8 : 0);
-    const int y = view->originY + layout[TableLayout::MIDDLE_Y] + g.dy;
-    return {x, y, g.width, g.height};
+    return view ? view->skatPlaceRect(place) : RECTANGLE{};
 }
 
 void FENSTER_SKAT_CONTROLLER::hidePutAwayCards() {
@@ -57,25 +37,6 @@ void FENSTER_SKAT_CONTROLLER::hidePutAwayCards() {
     for (int place = 1; place <= 2; ++place) {
         const CardId card = selectedCards.cardId(place);
         if (isRealCard(card) && own.shownHand.positionOf(card) >= 0) own.removeCard(card);
-    }
-}
-
-void FENSTER_SKAT::paintSkatPlaces(VORDIX_ZEICHENBEREICH& area) {
-    if (!controller || discardFlying) return;
-    const int mode = controller->inputMode;
-    if (mode != INPUT_PUT_AWAY && mode != INPUT_SKAT_SHOWN) return;
-    BILDER& images = BILDER::instance();
-    for (int place = 0; place < 2; ++place) {
-        const RECTANGLE r = controller->skatPlaceRect(place);
-        const CardId card = controller->selectedCards.cardId(place + 1);
-        if (isRealCard(card)) {
-            images.drawCard(card, area, r.x, r.y, r.width, r.height, 0.0f);
-            continue;
-        }
-        VORDIX_AREA frame;
-        frame.setColor(999, 999, 999);
-        frame.opacity = 0.25f;
-        frame.fillRoundedRect(area, r, r.width / 12);
     }
 }
 
@@ -264,7 +225,9 @@ void FENSTER_SKAT::animateDiscard(const SKAT& pair, std::function<void()> done) 
     const int targetX = originX + currentLayout[TableLayout::PILE_RIGHT];
     const int targetY = originY + currentLayout[21] + currentLayout[18] - 10;
     const int ms = table_animation::duration(USER_PREFS::instance().playDelayMs / 4 + 50);
+    // The places look empty while their cards fly.
     discardFlying = true;
+    controller->inputMode = INPUT_PUT_AWAY_DONE;
     invalidate();
     BILDER& images = BILDER::instance();
     for (int place = 0; place < 2; ++place) {
