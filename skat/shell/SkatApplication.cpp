@@ -19,6 +19,7 @@
 #include "skat/shell/ShellServices.h"
 #include "skat/shell/UserFiles.h"
 #include "skat/ui/LocalTableServer.h"
+#include "skat/ui/WindowServerDialogs.h"
 #include "vordix/Message.h"
 #include "vordix/MessageSink.h"
 #include "vordix/Screen.h"
@@ -65,6 +66,7 @@ SKAT_APPLICATION::~SKAT_APPLICATION() {
     // The table's game loop and queue worker end before the windows they
     // report to go away.
     if (tableAccess_) tableAccess_->stop();
+    serverDialogs_.reset();
     installTableServer(nullptr);
     if (servicesInstalled_) {
         installTableServices(nullptr);
@@ -134,6 +136,11 @@ bool SKAT_APPLICATION::initialize() {
     sheetWindow.print = [](const LISTE& sheet) { return sheetServices()->exportPdf(sheet); };
     aboutDialog.openHelpPage = [this](int page) { showHelpPage(page); };
     exerciseDialog.playGame = [](const EIN_SPIEL& game) { SKAT_SERVER::instance().playExerciseGame(game); };
+    SERVER_WINDOWS windows;
+    windows.sheetWindow = &sheetWindow;
+    windows.tricksWindow = &tricksWindow;
+    windows.exerciseDialog = [this] { runExerciseDialog(); };
+    serverDialogs_ = installWindowServerDialogs(windows);
 
     // 7. The current sheet and the running game; a game stopped in the
     // middle resumes at once.

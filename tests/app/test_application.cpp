@@ -3,7 +3,10 @@
 // that fails on the way.
 
 #include "skat/app/UserPrefs.h"
+#include "skat/engine/TableTypes.h"
 #include "skat/net/SkatServer.h"
+#include "skat/ui/WindowServerDialogs.h"
+#include "vordix/Message.h"
 #include "skat/shell/MenuCommands.h"
 #include "skat/shell/MenuState.h"
 #include "skat/shell/ShellDialogs.h"
@@ -57,6 +60,8 @@ fs::path scratch(const std::string& name) {
 }
 
 } // namespace
+
+bool within(int ms, const std::function<bool()>& condition);
 
 // ---------------------------------------------------------------- menu state
 
@@ -307,8 +312,6 @@ TEST_F(StartUp, AStaleSettingsStampCopiesNothing) {
 
 // ---------------------------------------------------------------- whole program
 
-namespace {
-
 bool within(int ms, const std::function<bool()>& condition) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
     while (std::chrono::steady_clock::now() < end) {
@@ -317,6 +320,8 @@ bool within(int ms, const std::function<bool()>& condition) {
     }
     return condition();
 }
+
+namespace {
 
 // Whether the process handles the signal: it does once its event loop is about to run.
 bool handles(qint64 pid, int signal) {
@@ -381,4 +386,41 @@ TEST(SampleFiles, ExerciseListsHoldADozenCommentedGames) {
             EXPECT_TRUE(list.rowAt(i).deal.isValid()) << name << " " << i;
         }
     }
+}
+
+TEST_F(StartUp, AWholeStartShowsTheTableAndQuitSavesTheRunningGame) {
+    const fs::path user = dir / "data/SKAT";
+    TestApplication app;
+    app.userFolder = user;
+    ASSERT_TRUE(app.initialize());
+    EXPECT_EQ(app.reachedStep(), SKAT_APPLICATION::STEP_DONE);
+    EXPECT_TRUE(fs::exists(user / "Spiellisten/Beispielliste.skt"));
+    // The window opener shows the main window once the GUI thread runs.
+    ASSERT_TRUE(within(20000, [&] {
+        QCoreApplication::processEvents();
+        return app.mainWindow.implementor() && app.mainWindow.implementor()->isVisible();
+    }));
+    EXPECT_NE(windowServerDialogs(), nullptr);
+    MenuInputs idle = app.menuInputs();
+    EXPECT_TRUE(idle.hasTable);
+    EXPECT_EQ(idle.state, 0);
+
+    VORDIX_MESSAGE start(MESSAGE_COMMAND);
+    start.commandId = menu::NEW_SHEET;
+    app.executeCommand(start);
+    ASSERT_TRUE(within(20000, [&] {
+        QCoreApplication::processEvents();
+        return app.menuInputs().state >= STATE_REIZEN;
+    }));
+    const MenuStates playing = menuStatesFor(app.menuInputs());
+    EXPECT_TRUE(playing.group[GROUP_STOP]);
+    EXPECT_FALSE(playing.group[GROUP_NEW_OPEN]);
+
+    app.shutdown();
+    EXPECT_TRUE(app.isShutDown());
+    EXPECT_FALSE(SKAT_SERVER::instance().isBusy());
+    // The game stays saved where it stood and resumes at the next start.
+    const std::string running = readText(user / "Spiellisten/LfdSpiel.skt");
+    EXPECT_NE(running.find("ZUSTANDINDEX"), std::string::npos);
+    EXPECT_EQ(running.find("ZUSTANDINDEX=\"0\""), std::string::npos);
 }
