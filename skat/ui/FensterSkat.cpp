@@ -480,7 +480,8 @@ void FENSTER_SKAT::layoutAndPaint(VORDIX_ZEICHENBEREICH& area) {
         const bool settled = table->currentIndex == STATE_ABRECHNUNG && trickDisplayShown();
         if (assistanceAllowed(*table) && controller->courseWanted && !settled) paintTricksTaken(area, *table);
         paintModeContent(area, *table);
-        if (controller->inputMode > 2) pileView.draw(area);
+        // The row of the cards a side took replaces the trick piles.
+        if (controller->inputMode > 2 && !settled) pileView.draw(area);
         paintTableTexts(area, *table);
     }
     // Icons are drawn here, not into the cached background, so their pressed

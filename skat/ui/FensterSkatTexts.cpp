@@ -146,7 +146,7 @@ void FENSTER_SKAT::paintGameInfo(VORDIX_ZEICHENBEREICH& area) {
         entry.text = totals[k];
         totalWidth = std::max(totalWidth, measure(entry).width);
     }
-    const int boxLeft = left - 16;
+    const int boxLeft = left - 2;
     const int boxWidth = std::max(120, nameWidth + totalWidth + 24);
     fillRounded(area, {boxLeft, top + 25, boxWidth, 54}, 9, 0, 0, 0, 0.6f);
     for (int k = 0; k < 3; ++k) {
@@ -780,17 +780,18 @@ void FENSTER_SKAT::paintTableTexts(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table
     else if (mode == INPUT_PUT_AWAY)
         paintSkatPair(area, controller->selectedCards.cardId(1), controller->selectedCards.cardId(2));
     if (table.currentIndex == STATE_ABRECHNUNG) paintTrickDisplay(area);
-    if (mode >= 3 && mode < INPUT_GAME_RESULT) {
-        paintSeatNames(area);
-        paintSeatRoles(area);
-    }
-    if (mode < INPUT_BID) paintOwnSeatRole(area);
 }
 
 void FENSTER_SKAT::paintOverlayTexts(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table) {
     if (!controller) return;
     paintGameInfo(area);
-    if (controller->inputMode >= INPUT_BID) paintOwnSeatRole(area);
+    // The labels lie above the cards of the fans, so they stay readable.
+    const int mode = controller->inputMode;
+    if (mode >= 3 && mode < INPUT_GAME_RESULT) {
+        paintSeatNames(area);
+        paintSeatRoles(area);
+    }
+    paintOwnSeatRole(area);
     paintGameTitle(area);
     paintBalloon(area, controller->overlayMessage, false);
     for (const SeatText& balloon : seatTexts)
