@@ -846,3 +846,38 @@ TEST_F(GameWindow, TableTalkShowsInTheSeatsBalloonsAndGoes) {
     EXPECT_FALSE(window->seatTexts[0].shown);
     EXPECT_FALSE(window->windowController()->overlayMessage.shown);
 }
+
+// The status text beside the table: an exercise's commentary by phase and
+// trick; an ordinary game without the analysis shows nothing.
+TEST_F(GameWindow, TheStatusTextFollowsTheExerciseCommentary) {
+    SKATTISCH_SERVER& table = server->table;
+    table.standardSeating();
+    RecordTexts& texts = table.modus.storedGame.record.texts();
+    for (int i = 0; i < RECORD_TEXT_COUNT; ++i) texts[i] = L"Text " + std::to_wstring(i);
+    table.modus.exerciseFlag = true;
+    table.modus.deviationIndex = -1;
+    const struct {
+        int state;
+        int deviation;
+        std::wstring text;
+    } cases[] = {
+        {STATE_REIZEN, -1, L"Text 3"},
+        {STATE_SPIEL_ANSAGEN, -1, L"Text 4"},
+        {STATE_KARTE_AUSSPIELEN, -1, L"Text 5"},
+        {STATE_KARTE_AUSSPIELEN, 0, L""},
+        {STATE_ABRECHNUNG, -1, L""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.state);
+        table.currentIndex = c.state;
+        table.modus.deviationIndex = c.deviation;
+        EXPECT_EQ(window->composeStatusText(table), c.text);
+    }
+    table.modus.exerciseFlag = false;
+    table.currentIndex = STATE_REIZEN;
+    window->windowController()->setAnalysisShown(false);
+    window->statusTextLength = 7;
+    window->updateInfoText();
+    EXPECT_EQ(window->composeStatusText(table), L"");
+    EXPECT_EQ(window->statusTextLength, 7) << "the stored length is left as it was";
+}
