@@ -8,8 +8,11 @@
 #include "skat/app/SkatText.h"
 #include "skat/engine/Player.h"
 #include "skat/engine/Skattisch.h"
+#include "skat/ui/DialogReizwerte.h"
+#include "skat/ui/DialogSpielansage.h"
 #include "skat/ui/FensterSkat.h"
 #include "skat/ui/FensterSkatTableWindows.h"
+#include "skat/ui/TableDialogs.h"
 #include "skat/ui/TableServerAccess.h"
 #include "skat/ui/WindowServerDialogs.h"
 
@@ -193,4 +196,36 @@ void FENSTER_SKAT_TABLE_WINDOWS::showExerciseDialog()
 {
     if (const auto dialogs = windowServerDialogs())
         dialogs->showExerciseDialog();
+}
+
+void FENSTER_SKAT_TABLE_WINDOWS::setCalculatorHand(Seat seat)
+{
+    SKATTISCH* table = currentTable();
+    if (!table || !isValidSeat(seat))
+        return;
+    CardSet hand = 0;
+    SKAT skat;
+    {
+        std::lock_guard lock(table->tableLock);
+        hand = table->cards.hands[static_cast<std::size_t>(seat)].cardSet();
+        skat = table->cards.skat;
+    }
+    post([hand, skat](FENSTER_SKAT_CONTROLLER& c) {
+        TABLE_DIALOGS* dialogs = c.view ? c.view->tableDialogs() : nullptr;
+        if (dialogs && dialogs->calculator)
+            dialogs->calculator->setHandAndSkat(hand, skat);
+    });
+}
+
+void FENSTER_SKAT_TABLE_WINDOWS::refreshGameDialogs()
+{
+    post([](FENSTER_SKAT_CONTROLLER& c) {
+        TABLE_DIALOGS* dialogs = c.view ? c.view->tableDialogs() : nullptr;
+        if (!dialogs)
+            return;
+        if (dialogs->announce)
+            dialogs->announce->recompute();
+        if (dialogs->announceHand)
+            dialogs->announceHand->recompute();
+    });
 }

@@ -49,6 +49,8 @@ public:
     void refreshTricksWindow() override;
     void refreshSheetWindow(bool withTitle) override;
     void showExerciseDialog() override;
+    void setCalculatorHand(Seat seat) override;
+    void refreshGameDialogs() override;
     // The text shown for a phrase of table talk (its value written into a
     // bid); the announcement names the declarer and the game.
     static std::wstring overlayText(const std::wstring& phrase, int value, const SPIELSTRUCT* record,
