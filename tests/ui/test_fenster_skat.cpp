@@ -881,3 +881,27 @@ TEST_F(GameWindow, TheStatusTextFollowsTheExerciseCommentary) {
     EXPECT_EQ(window->composeStatusText(table), L"");
     EXPECT_EQ(window->statusTextLength, 7) << "the stored length is left as it was";
 }
+
+// Kontra and Re stand beside the declarer's label, inside the client area,
+// for a declarer at every place of the table.
+TEST_F(GameWindow, KontraAndReStandInsideTheWindowBesideTheDeclarer) {
+    SKATTISCH_SERVER& table = server->table;
+    table.standardSeating();
+    for (Seat declarer = 0; declarer < 3; ++declarer) {
+        table.record.ALLEIN = declarer;
+        for (int index : {BUTTON_KONTRA, BUTTON_RE}) {
+            SCOPED_TRACE(declarer * 100 + index);
+            window->placeKontraRe(table, index);
+            const SKAT_BUTTON& button = window->buttons[index];
+            EXPECT_GE(button.x, 4);
+            EXPECT_LE(button.x + button.drawnWidth(), 1020);
+            EXPECT_GE(button.y, 4);
+            EXPECT_LE(button.y, 768 - 20);
+        }
+    }
+    // A declarer opposite the user puts Kontra 40 pixels left of its label offset.
+    table.record.ALLEIN = 0;
+    window->placeKontraRe(table, BUTTON_KONTRA);
+    EXPECT_EQ(window->buttons[BUTTON_KONTRA].x,
+              window->promptButtonOffsetX(0) + window->currentLayout[TableLayout::MIDDLE_X] + window->originX - 40);
+}
