@@ -4,8 +4,11 @@
 # plays until the score sheet holds two games (confirming each settlement),
 # quits through the menu and checks that "Aktuell.skt" holds both games.
 #   scripts/play-keys.sh [games, default 2]
+# SKAT_START_SHEET starts from a copy of that sheet (with SKAT_START_KEY,
+# e.g. ctrl+w to continue it); SKAT_PLAY_SHOTS saves a picture of the
+# screen after every round of keys and after every game.
 # SKAT_SEED sets the seed (default 11); SKAT_PLAY_SECONDS the time limit
-# (default 600). The keys: Up/Down and Enter bid or pass (the first two
+# (default 600); SKAT_KEEP_SHEET copies the sheet there at the end. The keys: Up/Down and Enter bid or pass (the first two
 # offers of a game are held, then it passes), Left and Enter take the skat,
 # put cards away, choose and announce a game, play cards and continue
 # after the settlement.
@@ -21,8 +24,13 @@ limit=${SKAT_PLAY_SECONDS:-600}
 
 skat_session_prepare
 trap 'rm -rf "$SESSION_DIR"' EXIT
+if [ -n "${SKAT_START_SHEET:-}" ]; then
+  # A sheet to go on with (ctrl+w continues the list).
+  mkdir -p "$HOME/.local/share/SKAT/Spiellisten"
+  cp "$SKAT_START_SHEET" "$HOME/.local/share/SKAT/Spiellisten/Aktuell.skt"
+fi
 skat_session_start
-skat_key ctrl+n
+skat_key "${SKAT_START_KEY:-ctrl+n}"
 sleep 2
 
 start=$SECONDS
@@ -40,11 +48,13 @@ while [ "$rows" -lt "$games" ]; do
   fi
   if [ "$held" -lt "${SKAT_HOLD:-2}" ]; then skat_key Up Return; else skat_key Down Return; fi
   held=$((held + 1))
+  if [ -n "${SKAT_PLAY_SHOTS:-}" ]; then skat_session_shot "$SKAT_PLAY_SHOTS/bid-$((SECONDS - start)).png"; fi
   skat_key Left Return
   if [ -n "${SKAT_PLAY_SHOTS:-}" ]; then skat_session_shot "$SKAT_PLAY_SHOTS/step-$((SECONDS - start)).png"; fi
   now=$(skat_sheet_rows)
   if [ "$now" != "$rows" ]; then
     echo "game $now entered after $((SECONDS - start)) s"
+    if [ -n "${SKAT_PLAY_SHOTS:-}" ]; then sleep 2; skat_session_shot "$SKAT_PLAY_SHOTS/game-$now.png"; fi
     rows=$now
     held=0
   fi
@@ -52,10 +62,15 @@ done
 # The last settlement is confirmed too, then the program is quit.
 sleep 1
 skat_key Return
+sleep 2
+if [ -n "${SKAT_PLAY_SHOTS:-}" ]; then skat_session_shot "$SKAT_PLAY_SHOTS/last.png"; fi
+# At the end of a list its dialog closes with Enter.
+[ "$rows" -ge 36 ] && skat_key Return
 sleep 1
 skat_session_quit
 
 sheet=$(skat_sheet_file)
 found=$(skat_sheet_rows)
+if [ -n "${SKAT_KEEP_SHEET:-}" ] && [ -n "$sheet" ]; then cp "$sheet" "$SKAT_KEEP_SHEET"; fi
 echo "$(basename "$sheet"): $found complete games"
 [ "$found" -ge "$games" ]
