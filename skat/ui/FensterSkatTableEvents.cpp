@@ -15,6 +15,7 @@
 #include "skat/ui/TableDialogs.h"
 #include "skat/ui/TableServerAccess.h"
 #include "skat/ui/WindowServerDialogs.h"
+#include "vordix/MessageSink.h"
 
 #include <cwctype>
 #include <map>
@@ -228,4 +229,11 @@ void FENSTER_SKAT_TABLE_WINDOWS::refreshGameDialogs()
         if (dialogs->announceHand)
             dialogs->announceHand->recompute();
     });
+}
+
+bool FENSTER_SKAT_TABLE_WINDOWS::confirmFreeGame(SKATTISCH&)
+{
+    return vordix::showMessage(vordix::MessageKind::Question, skat::text(TextKey::Dialog_Hilfe_freies_Spiel),
+                               vordix::MessageButtons::YesNo)
+        == vordix::MessageAnswer::Yes;
 }

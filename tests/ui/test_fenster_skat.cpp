@@ -4,6 +4,8 @@
 
 #include "skat/app/Bilder.h"
 #include "skat/app/SkatText.h"
+#include "tests/support/RecordingMessageSink.h"
+#include "vordix/MessageSink.h"
 #include "skat/app/UserPrefs.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/engine/TableWindows.h"
@@ -904,4 +906,22 @@ TEST_F(GameWindow, KontraAndReStandInsideTheWindowBesideTheDeclarer) {
     window->placeKontraRe(table, BUTTON_KONTRA);
     EXPECT_EQ(window->buttons[BUTTON_KONTRA].x,
               window->promptButtonOffsetX(0) + window->currentLayout[TableLayout::MIDDLE_X] + window->originX - 40);
+}
+
+// Help in a game of the sheet asks first, through the message sink, whether
+// the game may become a free game.
+TEST_F(GameWindow, TheFreeGameWarningIsAQuestionOfTheMessageSink) {
+    auto sink = std::make_shared<testsupport::RecordingMessageSink>();
+    const auto previous = vordix::setMessageSink(sink);
+    SKATTISCH_SERVER& table = server->table;
+    for (const auto answer : {vordix::MessageAnswer::Yes, vordix::MessageAnswer::No}) {
+        sink->answer = answer;
+        table.modus.mode = MODE_NEXT_OF_LIST;
+        table.modus.freeGame = false;
+        table.confirmInterruption();
+        EXPECT_EQ(table.modus.freeGame, answer == vordix::MessageAnswer::Yes);
+    }
+    vordix::setMessageSink(previous);
+    ASSERT_EQ(sink->texts.size(), 2u);
+    EXPECT_EQ(sink->texts[0], skat::text(TextKey::Dialog_Hilfe_freies_Spiel));
 }
