@@ -4,7 +4,8 @@
 # cards by keys until a few tricks lie on the table, waits for the user's
 # turn, kills Skat with SIGKILL, starts it again and checks that the running
 # game it resumed is the one that stood: the same state, hands, tricks and
-# skat. Ends Skat normally at last (exit code 0).
+# skat. Ends Skat normally at last (exit code 0), answering the question
+# before leaving a running game.
 #   bash scripts/resume-after-kill.sh [folder for the pictures, default: none]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -75,6 +76,11 @@ sleep 3
 after=$(snapshot)
 picture resume-after-restart
 kill -TERM "$pid"
+# Leaving a running game asks first ("Ende" ends the program).
+sleep 2
+if kill -0 "$pid" 2>/dev/null; then
+  for w in $(xdotool search --onlyvisible --name 'Abbruch'); do xdotool key --window "$w" alt+e; done
+fi
 code=0; wait "$pid" || code=$?
 if [ "$before" = "$after" ]; then
   echo "resumed: same state, same hands, tricks and skat"
