@@ -13,6 +13,8 @@ if [ -z "${SKAT_IN_XVFB:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" env SKAT_IN_XVFB=1 bash "$0" "$@"
 fi
 source "$root/scripts/skat-session.sh"
+# Leaks of system libraries (D-Bus, SDL audio) are not the program's.
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$root/scripts/lsan.supp}
 seconds=${1:-300}
 RANDOM=${2:-1}
 SKAT_KEY_PAUSE=0.05
