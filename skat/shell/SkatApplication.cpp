@@ -300,8 +300,8 @@ bool SKAT_APPLICATION::executeCommand(const VORDIX_MESSAGE& message) {
     case menu::FREE_GAME:
     case menu::DEAL_EDITOR:
     case menu::STATISTICS:
-    case menu::SETTINGS:
-    case menu::BID_VALUES: notAvailableYet(); break;
+    case menu::SETTINGS: notAvailableYet(); break;
+    case menu::BID_VALUES: showBidCalculator(); break;
     case menu::HOST_NETWORK: server.hostNetworkGame(); break;
     case menu::JOIN_NETWORK: server.joinNetworkGame(); break;
     case menu::STOP_GAME: server.stopRunningGame(); break;
