@@ -571,6 +571,16 @@ void FENSTER_SKAT::paintModeContent(VORDIX_ZEICHENBEREICH& area, SKATTISCH& tabl
     const int mode = controller->inputMode;
     const int theme = USER_PREFS::instance().tableTheme;
     for (int index : {3, 14, 15, 16}) buttons[index].visible = false;
+    // The Skat lies face down in the middle until it is taken, under the
+    // buttons that take it or leave it.
+    const bool skatLies = (mode >= INPUT_CUT_DONE && mode <= INPUT_SKAT_OR_HAND && controller->flags[0]) ||
+                          mode == INPUT_SKAT_OR_HAND;
+    if (skatLies && theme != USER_PREFS::THEME_MONO) {
+        VORDIX_BITMAP& skatPicture = BILDER::instance().tableImage(7);
+        if (skatPicture.isLoaded())
+            skatPicture.draw(area, currentLayout[TableLayout::SKAT_PLACE_X] + currentLayout[TableLayout::MIDDLE_X] + originX,
+                             currentLayout[TableLayout::SKAT_PLACE_Y] + currentLayout[TableLayout::MIDDLE_Y] + originY);
+    }
     if (mode == INPUT_SKAT_OR_HAND) {
         showTextButton(area, BUTTON_TAKE_SKAT, skat::text(TextKey::Button_Skataufnahme));
         showTextButton(area, BUTTON_PLAY_HAND, skat::text(TextKey::Button_Handspielen));
@@ -579,15 +589,6 @@ void FENSTER_SKAT::paintModeContent(VORDIX_ZEICHENBEREICH& area, SKATTISCH& tabl
     } else if (mode == INPUT_PUT_AWAY) {
         showTextButton(area, BUTTON_PUT_AWAY, skat::text(TextKey::Button_Druecken),
                        controller->selectedCards.isComplete());
-    }
-    // The Skat lies face down in the middle until it is taken.
-    const bool skatLies = (mode >= INPUT_CUT_DONE && mode <= INPUT_SKAT_OR_HAND && controller->flags[0]) ||
-                          mode == INPUT_SKAT_OR_HAND;
-    if (skatLies && theme != USER_PREFS::THEME_MONO) {
-        VORDIX_BITMAP& skatPicture = BILDER::instance().tableImage(7);
-        if (skatPicture.isLoaded())
-            skatPicture.draw(area, currentLayout[TableLayout::SKAT_PLACE_X] + currentLayout[TableLayout::MIDDLE_X] + originX,
-                             currentLayout[TableLayout::SKAT_PLACE_Y] + currentLayout[TableLayout::MIDDLE_Y] + originY);
     }
     const int state = table.currentIndex;
     const bool playing = (state == STATE_KARTE_AUSSPIELEN && table.cards.pile.trickCount() >= 1) ||

@@ -230,6 +230,7 @@ public:
     void paintSeatNames(VORDIX_ZEICHENBEREICH& area);
     // One label at a seat's place, kept inside the client area; its box.
     RECTANGLE drawSeatLabel(VORDIX_TEXT& label, int seat, VORDIX_ZEICHENBEREICH& area, int yAdjust);
+    int seatLabelLift(int position);
     // Forehand, middlehand, rearhand, who cuts and deals.
     void paintSeatRoles(VORDIX_ZEICHENBEREICH& area);
     void paintOwnSeatRole(VORDIX_ZEICHENBEREICH& area);

@@ -215,7 +215,7 @@ RECTANGLE FENSTER_SKAT::drawSeatLabel(VORDIX_TEXT& label, int seat, VORDIX_ZEICH
     const TextExtent e = measure(label);
     const LabelAnchor offset = seatLabelOffset(position);
     int x = offset.x + currentLayout[TableLayout::MIDDLE_X] + originX;
-    const int y = offset.y + currentLayout[TableLayout::MIDDLE_Y] + originY + yAdjust;
+    const int y = offset.y + currentLayout[TableLayout::MIDDLE_Y] + originY + yAdjust - seatLabelLift(position);
     int b = 0;
     float alpha = 0.0f;
     int r = 0, g = 0, bl = 0;
@@ -245,6 +245,33 @@ RECTANGLE FENSTER_SKAT::drawSeatLabel(VORDIX_TEXT& label, int seat, VORDIX_ZEICH
     fillRounded(area, box, b + 4, r, g, bl, alpha);
     label.drawText(area, x, y);
     return box;
+}
+
+int FENSTER_SKAT::seatLabelLift(int position) {
+    // While the user chooses between taking the skat and playing hand, the
+    // buttons lie just below the other seats' labels; name and role move up
+    // together until the role clears the buttons.
+    SKATTISCH* table = currentTable();
+    if (!table || !controller || controller->inputMode != INPUT_SKAT_OR_HAND || position == 1) return 0;
+    VORDIX_TEXT role;
+    role.size = theme() == USER_PREFS::THEME_MONO ? 26 : 13;
+    role.text = table_texts::seatRoleText(*table, controller->inputMode, position);
+    if (role.text.empty()) return 0;
+    const TextExtent e = measure(role);
+    const LabelAnchor offset = seatLabelOffset(position);
+    const int x = offset.x + currentLayout[TableLayout::MIDDLE_X] + originX;
+    const int y = offset.y + currentLayout[TableLayout::MIDDLE_Y] + originY;
+    const int pad = theme() == USER_PREFS::THEME_MONO ? 52 : 4;
+    const int left = x - e.width / 2 - pad;
+    const int right = left + e.width + 2 * pad;
+    const int bottom = y - e.above() + e.height + 4;
+    int lift = 0;
+    for (int index : {BUTTON_TAKE_SKAT, BUTTON_PLAY_HAND}) {
+        const SKAT_BUTTON& button = buttons[index];
+        if (right > button.x && left < button.x + button.drawnWidth() && bottom > button.y)
+            lift = std::max(lift, bottom - button.y);
+    }
+    return lift;
 }
 
 void FENSTER_SKAT::paintSeatNames(VORDIX_ZEICHENBEREICH& area) {

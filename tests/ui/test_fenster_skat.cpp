@@ -13,6 +13,7 @@
 #include "skat/ui/LocalTableServer.h"
 #include "skat/ui/MainWindowShell.h"
 #include "skat/ui/TableServerAccess.h"
+#include "skat/ui/TableTexts.h"
 #include "skat/windows/ControlFactories.h"
 #include "skat/windows/ControlIdTable.h"
 #include "tests/engine/test_table_support.h"
@@ -826,6 +827,40 @@ TEST_F(GameWindow, TableTextsKeepInsideTheWindow) {
     EXPECT_TRUE(inside(box));
     EXPECT_EQ(line.red, 500) << "the boxed text is always grey";
     area.endPaint();
+}
+
+// While the user chooses between the skat and a hand game, the other seats'
+// names and roles stand clear of the two buttons below them.
+TEST_F(GameWindow, SeatLabelsClearTheTakeSkatButtons) {
+    dealGrandWithSpadeLead(server->table);
+    window->attachSeats();
+    window->windowController()->inputMode = INPUT_SKAT_OR_HAND;
+    for (const QSize size : {QSize(1024, 768), QSize(1280, 1024)}) {
+        SCOPED_TRACE(size.width());
+        window->resize(size.width(), size.height());
+        QTest::qWait(10);
+        VORDIX_BITMAP target;
+        VORDIX_ZEICHENBEREICH area(&target, size.width(), size.height());
+        area.beginPaint();
+        for (Seat seat = 0; seat < 3; ++seat) {
+            const int position = FENSTER_SKAT::screenPositionOfSeat(&server->table, seat);
+            if (position == 1) continue;
+            SCOPED_TRACE(seat);
+            VORDIX_TEXT role;
+            role.size = 13;
+            role.text = table_texts::seatRoleText(server->table, INPUT_SKAT_OR_HAND, position);
+            ASSERT_FALSE(role.text.empty());
+            const RECTANGLE box = window->drawSeatLabel(role, seat, area, 0);
+            for (int index : {BUTTON_TAKE_SKAT, BUTTON_PLAY_HAND}) {
+                const SKAT_BUTTON& b = window->buttons[index];
+                const bool apart = box.x + box.width <= b.x || b.x + b.drawnWidth() <= box.x ||
+                                   box.y + box.height <= b.y;
+                EXPECT_TRUE(apart) << "button " << index << " at " << b.x << "," << b.y << " under the role at "
+                                   << box.x << "," << box.y << " " << box.width << "x" << box.height;
+            }
+        }
+        area.endPaint();
+    }
 }
 
 // What a seat says shows in its balloon, sent from the table's worker;
