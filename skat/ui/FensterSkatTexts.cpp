@@ -248,11 +248,14 @@ RECTANGLE FENSTER_SKAT::drawSeatLabel(VORDIX_TEXT& label, int seat, VORDIX_ZEICH
 }
 
 int FENSTER_SKAT::seatLabelLift(int position) {
-    // While the user chooses between taking the skat and playing hand, the
-    // buttons lie just below the other seats' labels; name and role move up
-    // together until the role clears the buttons.
+    // While the user chooses between taking the skat and playing hand, and
+    // while putting two cards away, the buttons lie just below the other
+    // seats' labels; name and role move up together until the role clears
+    // the buttons.
     SKATTISCH* table = currentTable();
-    if (!table || !controller || controller->inputMode != INPUT_SKAT_OR_HAND || position == 1) return 0;
+    if (!table || !controller || position == 1) return 0;
+    const int mode = controller->inputMode;
+    if (mode != INPUT_SKAT_OR_HAND && mode != INPUT_PUT_AWAY) return 0;
     VORDIX_TEXT role;
     role.size = theme() == USER_PREFS::THEME_MONO ? 26 : 13;
     role.text = table_texts::seatRoleText(*table, controller->inputMode, position);
@@ -266,7 +269,8 @@ int FENSTER_SKAT::seatLabelLift(int position) {
     const int right = left + e.width + 2 * pad;
     const int bottom = y - e.above() + e.height + 4;
     int lift = 0;
-    for (int index : {BUTTON_TAKE_SKAT, BUTTON_PLAY_HAND}) {
+    for (int index : {BUTTON_TAKE_SKAT, BUTTON_PLAY_HAND, BUTTON_PUT_AWAY}) {
+        if ((index == BUTTON_PUT_AWAY) != (mode == INPUT_PUT_AWAY)) continue;
         const SKAT_BUTTON& button = buttons[index];
         if (right > button.x && left < button.x + button.drawnWidth() && bottom > button.y)
             lift = std::max(lift, bottom - button.y);

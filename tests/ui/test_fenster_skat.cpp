@@ -829,14 +829,21 @@ TEST_F(GameWindow, TableTextsKeepInsideTheWindow) {
     area.endPaint();
 }
 
-// While the user chooses between the skat and a hand game, the other seats'
-// names and roles stand clear of the two buttons below them.
+// While the user chooses between the skat and a hand game, and while putting
+// cards away, the other seats' names and roles stand clear of the buttons
+// below them.
 TEST_F(GameWindow, SeatLabelsClearTheTakeSkatButtons) {
     dealGrandWithSpadeLead(server->table);
     window->attachSeats();
-    window->windowController()->inputMode = INPUT_SKAT_OR_HAND;
+    const struct {
+        int mode;
+        std::vector<int> buttons;
+    } cases[] = {{INPUT_SKAT_OR_HAND, {BUTTON_TAKE_SKAT, BUTTON_PLAY_HAND}}, {INPUT_PUT_AWAY, {BUTTON_PUT_AWAY}}};
+    for (const auto& c : cases)
     for (const QSize size : {QSize(1024, 768), QSize(1280, 1024)}) {
+        SCOPED_TRACE(c.mode);
         SCOPED_TRACE(size.width());
+        window->windowController()->inputMode = c.mode;
         window->resize(size.width(), size.height());
         QTest::qWait(10);
         VORDIX_BITMAP target;
@@ -848,10 +855,10 @@ TEST_F(GameWindow, SeatLabelsClearTheTakeSkatButtons) {
             SCOPED_TRACE(seat);
             VORDIX_TEXT role;
             role.size = 13;
-            role.text = table_texts::seatRoleText(server->table, INPUT_SKAT_OR_HAND, position);
+            role.text = table_texts::seatRoleText(server->table, c.mode, position);
             ASSERT_FALSE(role.text.empty());
             const RECTANGLE box = window->drawSeatLabel(role, seat, area, 0);
-            for (int index : {BUTTON_TAKE_SKAT, BUTTON_PLAY_HAND}) {
+            for (int index : c.buttons) {
                 const SKAT_BUTTON& b = window->buttons[index];
                 const bool apart = box.x + box.width <= b.x || b.x + b.drawnWidth() <= box.x ||
                                    box.y + box.height <= b.y;
