@@ -5,7 +5,7 @@
 // table server and the PDF score sheet.
 
 #include "skat/app/Bestenliste.h"
-#include "skat/engine/SheetServices.h"
+#include "skat/app/SheetTextsFromTable.h"
 #include "skat/engine/TableServices.h"
 
 #include <atomic>
@@ -46,7 +46,7 @@ private:
     std::atomic<bool> closing_{false};
 };
 
-class SHELL_SHEET_SERVICES : public SHEET_SERVICES {
+class SHELL_SHEET_SERVICES : public TABLE_SHEET_SERVICES {
 public:
     std::array<std::wstring, 4> playerNames() const override;
     bool enterFreeGames() const override;

@@ -2,7 +2,10 @@
 // of the bid-value calculator, the settlement's rows, and how the panels
 // answer the awaited human player (and only that player's request).
 
+#include "skat/app/SheetTextsFromTable.h"
+#include "skat/app/SkatFolders.h"
 #include "skat/app/SkatText.h"
+#include "skat/engine/EngineTexts.h"
 #include "skat/engine/Player.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/ui/DialogAbrechnung.h"
@@ -24,6 +27,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QPalette>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -530,6 +534,51 @@ TEST_F(TableDialogForms, KeysChooseAndAnnounceAGameOnThePanel) {
     QTest::keyClick(client, Qt::Key_Return);
     EXPECT_TRUE(table_test::eventually([] { return HUMAN_PLAYER::awaited() == nullptr; }));
     EXPECT_EQ(panel.chosenGame().SPIEL_TYP, GAME_GRAND);
+}
+
+// The texts on the panels' white bubble are dark enough to read.
+TEST_F(TableDialogForms, PanelTextsAreDarkOnTheBubble) {
+    const struct {
+        VORDIX_DIALOG* panel;
+        std::vector<const char*> labels;
+    } panels[] = {
+        {window->tableDialogs()->announce.get(), {"F_spe_text_gereizt_bis", "F_spe_text_sitzposition", "F_spe_text1"}},
+        {window->tableDialogs()->announceHand.get(),
+         {"F_sph_text_gereizt_bis", "F_sph_text_sitzposition", "F_sph_text1"}},
+    };
+    for (const auto& p : panels) {
+        p.panel->implementor()->show();
+        for (const char* name : p.labels) {
+            SCOPED_TRACE(name);
+            auto* label = widgetOf(*p.panel)->findChild<QLabel*>(name);
+            ASSERT_NE(label, nullptr);
+            label->ensurePolished();
+            EXPECT_LT(label->palette().color(QPalette::WindowText).lightness(), 100);
+        }
+        p.panel->implementor()->hide();
+    }
+}
+
+// The value line of a chosen game is in the program's language.
+TEST_F(TableDialogForms, TheValueLineFollowsTheLanguage) {
+    installSheetServices(std::make_shared<TABLE_SHEET_SERVICES>());
+    skat::installEngineTextsFromTable();
+    DIALOG_SPIEL_EINFACH& panel = *window->tableDialogs()->announce;
+    panel.setHandAndSkat(harness.table->cards.hands[1].cardSet(), harness.table->cards.skat);
+    for (const bool english : {false, true}) {
+        SCOPED_TRACE(english);
+        SKAT_TEXT::installInstance(std::make_unique<SKAT_TEXT>(skat::resourceFile({}, L"Skat_Text.xml"), english));
+        panel.implementor()->show();
+        button(panel, "F_spe_grand")->click();
+        button(panel, "F_spe_null")->click();
+        const QString line = widgetOf(panel)->findChild<QLabel*>("F_spe_text1")->text();
+        EXPECT_EQ(line.contains(QStringLiteral("Grundwert 23, 1 Stufe")), !english) << line.toStdString();
+        EXPECT_EQ(line.contains(QStringLiteral("base value 23, 1 level")), english) << line.toStdString();
+        panel.implementor()->hide();
+    }
+    SKAT_TEXT::installInstance(std::make_unique<SKAT_TEXT>());
+    installEngineTexts(nullptr);
+    installSheetServices(nullptr);
 }
 
 } // namespace
