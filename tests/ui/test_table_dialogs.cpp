@@ -536,15 +536,31 @@ TEST_F(TableDialogForms, KeysChooseAndAnnounceAGameOnThePanel) {
     EXPECT_EQ(panel.chosenGame().SPIEL_TYP, GAME_GRAND);
 }
 
+// The below-bid warning is the panels' longest text: its wrapped lines fit the
+// label's height, so the last words are not cut off.
+TEST_F(TableDialogForms, TheBelowBidWarningFitsItsLabel) {
+    for (VORDIX_DIALOG* panel : std::initializer_list<VORDIX_DIALOG*>{window->tableDialogs()->announce.get(),
+                                                                     window->tableDialogs()->announceHand.get()}) {
+        panel->implementor()->show();
+        for (auto* label : widgetOf(*panel)->findChildren<QLabel*>()) {
+            if (!label->objectName().endsWith("_warnung")) continue;
+            SCOPED_TRACE(label->objectName().toStdString());
+            label->ensurePolished();
+            EXPECT_LE(label->heightForWidth(label->width()), label->height());
+        }
+        panel->implementor()->hide();
+    }
+}
+
 // The texts on the panels' white bubble are dark enough to read.
 TEST_F(TableDialogForms, PanelTextsAreDarkOnTheBubble) {
     const struct {
         VORDIX_DIALOG* panel;
         std::vector<const char*> labels;
     } panels[] = {
-        {window->tableDialogs()->announce.get(), {"F_spe_text_gereizt_bis", "F_spe_text_sitzposition", "F_spe_text1"}},
+        {window->tableDialogs()->announce.get(), {"F_spe_text_gereizt_bis", "F_spe_text_sitzposition", "F_spe_text1", "F_spe_warnung"}},
         {window->tableDialogs()->announceHand.get(),
-         {"F_sph_text_gereizt_bis", "F_sph_text_sitzposition", "F_sph_text1"}},
+         {"F_sph_text_gereizt_bis", "F_sph_text_sitzposition", "F_sph_text1", "F_sph_warnung"}},
     };
     for (const auto& p : panels) {
         p.panel->implementor()->show();
