@@ -494,7 +494,7 @@ void PdfScoreSheet::writeGame(const EIN_SPIEL& row)
 {
     const SPIELSTRUCT& game = row.record;
     const int r = rowsWritten_ + 1;
-    const int type = game.SPIELART.SPIEL_TYP;
+    const GameType type = game.SPIELART.SPIEL_TYP;
     const bool passedIn = game.isPassedIn();
     const bool ramsch = type == GAME_RAMSCH;
 

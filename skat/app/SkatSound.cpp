@@ -76,7 +76,7 @@ void SKAT_SOUND::playVoice(int position, const std::wstring& name) {
         soundFolder(LEFT, name, false, 0);
 }
 
-std::wstring SKAT_SOUND::announcementPhrase(int gameType, int winLevel, bool germanSuits) {
+std::wstring SKAT_SOUND::announcementPhrase(GameType gameType, int winLevel, bool germanSuits) {
     // Suit games: German word / French word, then the level's ending.
     static const wchar_t* const german[4] = {L"eichel", L"gruen", L"rot", L"schellen"};
     static const wchar_t* const french[4] = {L"kreuz", L"pik", L"herz", L"karo"};

@@ -53,7 +53,7 @@ public:
 
     // The phrase that announces a game of this type and announced win level,
     // with German suit words or French ones; empty when there is none.
-    static std::wstring announcementPhrase(int gameType, int winLevel, bool germanSuits);
+    static std::wstring announcementPhrase(GameType gameType, int winLevel, bool germanSuits);
 
 private:
     std::mutex requestMutex_;

@@ -46,9 +46,9 @@ bool SKAT_TEXT::germanCardFamily() const {
 
 std::wstring SKAT_TEXT::cardName(CardId card) const {
     const KARTE* shared = cardById(card);
-    const Suit suit = shared ? shared->suit() : 0;
+    const Suit suit = shared ? shared->suit() : SUIT_NONE;
     const Rank rank = shared ? shared->rank() : 0;
-    return gameTypeName(suit) + L" " + rankName(rank);
+    return gameTypeName(suitGame(suit)) + L" " + rankName(rank);
 }
 
 const std::wstring& SKAT_TEXT::rankName(Rank rank) const {

@@ -23,19 +23,14 @@
 using CardId = std::int32_t;
 using CardSet = std::uint32_t;
 using CardBit = std::int32_t;
-using Suit = int;
 using Rank = int;
-using GameType = int;
 using Seat = int;
 using Party = int;
 
 inline constexpr CardId NO_CARD = 0;
 
-inline constexpr Suit SUIT_NONE = 0;
-inline constexpr Suit SUIT_CLUBS = 1;
-inline constexpr Suit SUIT_SPADES = 2;
-inline constexpr Suit SUIT_HEARTS = 3;
-inline constexpr Suit SUIT_DIAMONDS = 4;
+// Suits in the order of their value as trumps and in the bid table.
+enum Suit : int { SUIT_NONE = 0, SUIT_CLUBS = 1, SUIT_SPADES = 2, SUIT_HEARTS = 3, SUIT_DIAMONDS = 4 };
 
 inline constexpr Rank RANK_NONE = 0;
 inline constexpr Rank RANK_SEVEN = 1;
@@ -48,15 +43,17 @@ inline constexpr Rank RANK_TEN = 7;
 inline constexpr Rank RANK_ACE = 8;
 
 // Game types 1..4 are suit games whose trump suit equals the type.
-inline constexpr GameType GAME_NONE = 0;
-inline constexpr GameType GAME_CLUBS = 1;
-inline constexpr GameType GAME_SPADES = 2;
-inline constexpr GameType GAME_HEARTS = 3;
-inline constexpr GameType GAME_DIAMONDS = 4;
-inline constexpr GameType GAME_GRAND = 5;
-inline constexpr GameType GAME_GRAND_OUVERT = 6;
-inline constexpr GameType GAME_NULL = 7;
-inline constexpr GameType GAME_RAMSCH = 8;
+enum GameType : int {
+    GAME_NONE = 0,
+    GAME_CLUBS = 1,
+    GAME_SPADES = 2,
+    GAME_HEARTS = 3,
+    GAME_DIAMONDS = 4,
+    GAME_GRAND = 5,
+    GAME_GRAND_OUVERT = 6,
+    GAME_NULL = 7,
+    GAME_RAMSCH = 8,
+};
 
 inline constexpr Seat SEAT_NONE = -1;
 inline constexpr int SEAT_COUNT = 3;
@@ -84,6 +81,13 @@ constexpr bool isValidRank(Rank r) { return r >= RANK_SEVEN && r <= RANK_ACE; }
 constexpr bool isValidSeat(Seat s) { return s >= 0 && s < SEAT_COUNT; }
 constexpr bool isSuitGame(GameType g) { return g >= GAME_CLUBS && g <= GAME_DIAMONDS; }
 constexpr bool isValidGameType(GameType g) { return g >= GAME_CLUBS && g <= GAME_RAMSCH; }
+// Steps for loops over suits and game types ("for (Suit s = SUIT_CLUBS; s <= SUIT_DIAMONDS; ++s)").
+constexpr Suit& operator++(Suit& s) { return s = static_cast<Suit>(s + 1); }
+constexpr Suit& operator--(Suit& s) { return s = static_cast<Suit>(s - 1); }
+constexpr GameType& operator++(GameType& g) { return g = static_cast<GameType>(g + 1); }
+// A suit game's trump suit (none for the other types), and the suit game of a suit.
+constexpr Suit trumpSuit(GameType g) { return isSuitGame(g) ? static_cast<Suit>(static_cast<int>(g)) : SUIT_NONE; }
+constexpr GameType suitGame(Suit s) { return isValidSuit(s) ? static_cast<GameType>(static_cast<int>(s)) : GAME_NONE; }
 // Seats counted round the table: steps may be negative; the seat must be valid.
 constexpr Seat seatAfter(Seat s, int steps) { return ((s + steps) % SEAT_COUNT + SEAT_COUNT) % SEAT_COUNT; }
 constexpr Seat nextSeat(Seat s) { return seatAfter(s, 1); }
@@ -91,7 +95,7 @@ constexpr Seat previousSeat(Seat s) { return seatAfter(s, -1); }
 // Place 0, 1 or 2 of the seat's card in a trick the leader led.
 constexpr int placeInTrick(Seat seat, Seat leader) { return seatAfter(seat, -leader); }
 
-constexpr Suit suitOfCardId(CardId id) { return id > 10 ? (id - 11) / 10 + 1 : SUIT_NONE; }
+constexpr Suit suitOfCardId(CardId id) { return id > 10 ? static_cast<Suit>((id - 11) / 10 + 1) : SUIT_NONE; }
 constexpr Rank rankOfCardId(CardId id) { return id % 10; }
 constexpr CardId makeCardId(Suit s, Rank r) { return s * 10 + r; }
 // True for the 32 real cards (suit 1..4 and rank 1..8).
@@ -123,7 +127,7 @@ constexpr CardBit cardBitOf(Suit s, Rank r) { return (4 - s) * 8 + (r - 1); }
 
 // Bit-index tables: CardBit back to CardId, Suit and Rank.
 constexpr CardId cardIdOfBit(CardBit b) { return (4 - b / 8) * 10 + b % 8 + 1; }
-constexpr Suit suitOfBit(CardBit b) { return 4 - b / 8; }
+constexpr Suit suitOfBit(CardBit b) { return static_cast<Suit>(4 - b / 8); }
 constexpr Rank rankOfBit(CardBit b) { return b % 8 + 1; }
 constexpr CardSet bitMask(CardBit b) { return CardSet{1u} << b; }
 
@@ -132,7 +136,7 @@ constexpr CardSet bitMask(CardBit b) { return CardSet{1u} << b; }
 constexpr CardSet trumpMask(GameType g)
 {
     if (isSuitGame(g))
-        return suitMask(g) | JACKS;
+        return suitMask(trumpSuit(g)) | JACKS;
     if (g == GAME_GRAND || g == GAME_GRAND_OUVERT || g == GAME_RAMSCH)
         return JACKS;
     return 0u;

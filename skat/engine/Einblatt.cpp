@@ -14,7 +14,7 @@ int spitzenRun(CardSet hand, Suit trump, int length)
 {
     std::array<CardSet, 11> order{};
     for (int i = 0; i < 4; ++i)
-        order[i] = cardMask(SUIT_CLUBS + i, RANK_JACK);
+        order[i] = cardMask(static_cast<Suit>(SUIT_CLUBS + i), RANK_JACK);
     for (int pos = 7, i = 4; pos >= 1; --pos, ++i)
         order[i] = cardAtTrumpPosition(trump, pos)->bitMask();
     const bool held = (hand & order[0]) != 0;
@@ -53,7 +53,7 @@ EINBLATT::SideSuits EINBLATT::sideSuitsByLength(Suit trump) const
     SideSuits result;
     if (!isValidSuit(trump))
         return result;
-    result.trumpCount = trumpCount(trump);
+    result.trumpCount = trumpCount(suitGame(trump));
     std::array<SuitLength, 3> others;
     int n = 0;
     for (Suit s = SUIT_CLUBS; s <= SUIT_DIAMONDS; ++s)

@@ -75,7 +75,7 @@ void EINBLATT_SORTIERBAR::appendJacksInOrder(const SortSettings& settings, std::
     if (settings.direction != -1 && settings.direction != 1)
         return;
     for (int i = 0; i < 4; ++i) {
-        const Suit suit = settings.direction == -1 ? SUIT_CLUBS + i : SUIT_DIAMONDS - i;
+        const Suit suit = static_cast<Suit>(settings.direction == -1 ? SUIT_CLUBS + i : SUIT_DIAMONDS - i);
         if (hand & cardMask(suit, RANK_JACK))
             target.push_back(cardById(makeCardId(suit, RANK_JACK)));
     }

@@ -163,7 +163,7 @@ const KARTE* cardAtTrumpPosition(Suit suit, int position)
         return nullCard();
     if (position <= 7)
         return cardById(makeCardId(suit, plainRanks[position]));
-    return cardById(makeCardId(12 - position, RANK_JACK));
+    return cardById(makeCardId(static_cast<Suit>(12 - position), RANK_JACK));
 }
 
 int lowestOrderPosition(CardSet set)

@@ -52,7 +52,7 @@ private:
     CardSet mask_ = 0;
     CardBit bit_ = 0;
     Rank rank_ = 0;
-    Suit suit_ = 0;
+    Suit suit_ = SUIT_NONE;
     int points_ = 0;
 };
 

@@ -14,7 +14,7 @@ bool SPIELART::read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocu
 {
     if (element == nullptr)
         return false;
-    SPIEL_TYP = firstIntAttribute(*element, {"TR", "TRUMPF"}).value_or(0);
+    SPIEL_TYP = static_cast<GameType>(firstIntAttribute(*element, {"TR", "TRUMPF"}).value_or(GAME_NONE));
     GEWINN_STUFE = firstIntAttribute(*element, {"TYP", "SPIEL_TYP"}).value_or(0);
     STUFE = firstIntAttribute(*element, {"GS", "GEWINN_STUFE", "STUFE"}).value_or(0);
     return true;
@@ -33,7 +33,7 @@ void SPIELART::writeCompact(tinyxml2::XMLElement& element) const
 
 void SPIELART::readCompact(const tinyxml2::XMLElement& element)
 {
-    SPIEL_TYP = firstIntAttribute(element, {"TR", "TRUMPF"}).value_or(0);
+    SPIEL_TYP = static_cast<GameType>(firstIntAttribute(element, {"TR", "TRUMPF"}).value_or(GAME_NONE));
     GEWINN_STUFE = firstIntAttribute(element, {"TYP", "SPIEL_TYP"}).value_or(0);
     STUFE = firstIntAttribute(element, {"GS", "GEWINN_STUFE"}).value_or(0);
 }

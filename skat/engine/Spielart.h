@@ -74,7 +74,7 @@ public:
         return SPIEL_TYP == other.SPIEL_TYP && GEWINN_STUFE == other.GEWINN_STUFE && STUFE == other.STUFE;
     }
 
-    int SPIEL_TYP = GAME_NONE;
+    GameType SPIEL_TYP = GAME_NONE;
     int GEWINN_STUFE = WIN_LEVEL_WITH_SKAT;
     int STUFE = LEVEL_NONE;
 };

@@ -38,7 +38,9 @@ int winnerOfBits(GameType type, int count, CardBit b0, CardBit b1, CardBit b2)
 
 constexpr GameType representativeType(int group)
 {
-    return group == trick_tables::GROUP_NULL ? GAME_NULL : group == trick_tables::GROUP_GRAND ? GAME_GRAND : group;
+    return group == trick_tables::GROUP_NULL ? GAME_NULL
+        : group == trick_tables::GROUP_GRAND ? GAME_GRAND
+                                              : static_cast<GameType>(group);
 }
 
 void fillTables(trick_tables::Data& d)

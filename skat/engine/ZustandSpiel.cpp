@@ -106,7 +106,7 @@ void ZUSTAND_SPIEL_ANSAGEN::run()
         table.record.SPIELART = announced;
         const EINBLATT& hand = table.cards.hands[static_cast<std::size_t>(declarer)];
         table.record.SPITZEN = isSuitGame(announced.SPIEL_TYP)
-            ? hand.spitzenWithSkat(table.cards.skat, announced.SPIEL_TYP)
+            ? hand.spitzenWithSkat(table.cards.skat, trumpSuit(announced.SPIEL_TYP))
             : hand.spitzenGrandWithSkat(table.cards.skat);
     }
     if (!reportWithValue(GAME_ANNOUNCED, declarer))

@@ -9,10 +9,10 @@ constexpr int TRUMP = 0;
 CardSet effectiveSuitMask(GameType type, int suit)
 {
     if (type == GAME_NULL)
-        return suitMask(suit);
+        return suitMask(static_cast<Suit>(suit));
     if (suit == TRUMP)
         return trumpMask(type);
-    return suitMaskWithoutJack(suit) & ~trumpMask(type);
+    return suitMaskWithoutJack(static_cast<Suit>(suit)) & ~trumpMask(type);
 }
 
 // Cards the other seats may still hold.

@@ -183,10 +183,10 @@ int SL_AUSSPIELEN::rate(const TABELLE& table, GameType type, CardId card) const
 int SL_AUSSPIELEN::rateGrand(const TABELLE& table, CardId card) const
 {
     if (!isJack(card))
-        return rate(table, suitOfCardId(card), card);
+        return rate(table, suitGame(suitOfCardId(card)), card);
     int best = -100000;
     for (Suit t = SUIT_CLUBS; t <= SUIT_DIAMONDS; ++t)
-        best = std::max(best, rate(table, t, card));
+        best = std::max(best, rate(table, suitGame(t), card));
     return best;
 }
 
@@ -258,7 +258,7 @@ void SL_AUSSPIELEN::leadSuitGame()
     int outstanding = 0, top = 0, runLow = 12;
     bool runOpen = true;
     for (int pos = 11; pos >= 2; --pos) {
-        const CardSet m = cardMaskOfId(trumpCardAt(pos, type));
+        const CardSet m = cardMaskOfId(trumpCardAt(pos, trumpSuit(type)));
         if (s.view.hand & m) {
             if (runOpen) {
                 ++top;
@@ -439,7 +439,7 @@ void SL_AUSSPIELEN::secondSuitGame()
             discard = 18;
         bool allAbove = true;
         for (int pos = trumpPosition(led) + 1; pos <= 11; ++pos)
-            allAbove = allAbove && played(trumpCardAt(pos, type));
+            allAbove = allAbove && played(trumpCardAt(pos, trumpSuit(type)));
         if (allAbove)
             discard = 11;
     } else if (T > 90) {

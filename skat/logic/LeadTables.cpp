@@ -204,7 +204,7 @@ int SL_TABELLEN_WERTUNG::tableSum(const TABELLE& table, GameType type, CardId ca
     }
     case KIND_VHTR:
     case KIND_MHTR: {
-        const Suit trump = isSuitGame(type) ? type : suit;
+        const Suit trump = isSuitGame(type) ? trumpSuit(type) : suit;
         ARRAY_OF_FARBKARTEN_TR pattern;
         pattern.fill(view, trump);
         const int p = trumpPosition(card);
@@ -257,7 +257,7 @@ int SL_TABELLEN_WERTUNG::rate(const TABELLE& table, GameType type, CardId card, 
     TRAINING_HISTORY& history = historyOf(table);
     TRAINING_SITUATION situation(table);
     const Suit suit = (table.kind == KIND_VHTR || table.kind == KIND_MHTR) && isSuitGame(type)
-                          ? type
+                          ? trumpSuit(type)
                           : suitOfCardId(card);
     situation.fill(view, suit);
     if (history.hasOverride(situation))

@@ -47,10 +47,10 @@ GameProposal STANDIN_LOGIK::proposeFor(CardSet cards)
         proposal.bidLimit = SPIELART(GAME_GRAND, WIN_LEVEL_WITH_SKAT).baseValue() * (1 + matadors);
         return proposal;
     }
-    proposal.type = longest;
+    proposal.type = suitGame(longest);
     if (trumps >= 5 || (trumps >= 4 && jacks >= 2 && sideAces >= 1)) {
         const int matadors = std::min(std::abs(hand.spitzen(longest)), 2);
-        proposal.bidLimit = SPIELART(longest, WIN_LEVEL_WITH_SKAT).baseValue() * (1 + matadors);
+        proposal.bidLimit = SPIELART(suitGame(longest), WIN_LEVEL_WITH_SKAT).baseValue() * (1 + matadors);
     } else {
         proposal.bidLimit = 0;
     }

@@ -22,7 +22,7 @@ UnseenHands fillUnseenHands(const GameSnapshot& game, const UNSEEN_CARD_ESTIMATE
     const GameType type = game.gameType();
     for (std::size_t i = 0; i < result.open.size();) {
         const CardId card = result.open[i];
-        const Suit suit = isSuitGame(type) && rankOfCardId(card) == RANK_JACK ? type : suitOfCardId(card);
+        const Suit suit = isSuitGame(type) && rankOfCardId(card) == RANK_JACK ? trumpSuit(type) : suitOfCardId(card);
         const bool maybeSkat =
             estimate.hasEstimate(card) && static_cast<int>(estimate.skatProbability(card) * 100) != 0;
         CardSet* into = nullptr;

@@ -44,7 +44,7 @@ void HEURISTIK_FGN_JEDER_GESPIELTE_KARTEN::markVoid(const PrognosisSituation& g,
         for (Suit s = SUIT_CLUBS; s <= SUIT_DIAMONDS; ++s)
             if (isUnseen(makeCardId(s, RANK_JACK)))
                 store.setCertain(makeCardId(s, RANK_JACK), seat, false);
-    const Suit suit = trumpVoid ? (isSuitGame(t) ? t : SUIT_NONE) : what;
+    const Suit suit = trumpVoid ? trumpSuit(t) : static_cast<Suit>(what);
     if (!isValidSuit(suit))
         return;
     for (Rank r = RANK_SEVEN; r <= RANK_ACE; ++r) {
@@ -182,8 +182,8 @@ void HEURISTIK_FGN_GG_TRUMPFVERTEILUNG::apply(const PrognosisSituation& g, VERTE
                 store.addCheckedSkatSuggestion(makeCardId(s, RANK_JACK), vSkat, 10.0 * weight);
         if (isSuitGame(t))
             for (Rank r = RANK_SEVEN; r <= RANK_ACE; ++r)
-                if (r != RANK_JACK && isUnseen(makeCardId(t, r)))
-                    store.addCheckedSkatSuggestion(makeCardId(t, r), vSkat, 10.0 * weight);
+                if (r != RANK_JACK && isUnseen(makeCardId(trumpSuit(t), r)))
+                    store.addCheckedSkatSuggestion(makeCardId(trumpSuit(t), r), vSkat, 10.0 * weight);
     } else {
         for (Suit s = SUIT_CLUBS; s <= SUIT_DIAMONDS; ++s)
             for (Rank r : {RANK_SEVEN, RANK_EIGHT})
@@ -196,8 +196,8 @@ void HEURISTIK_FGN_GG_TRUMPFVERTEILUNG::apply(const PrognosisSituation& g, VERTE
     static constexpr double BY_TRUMPS[8] = {0.6, 0.65, 0.7, 0.75, 0.8, 0.85, 0.9, 0.95};
     const double v = BY_TRUMPS[std::min(trumps, 7)];
     for (Rank r = RANK_SEVEN; r <= RANK_ACE; ++r)
-        if (isUnseen(makeCardId(t, r)))
-            store.addCheckedSuggestion(makeCardId(t, r), d, v, 2.0 * weight);
+        if (isUnseen(makeCardId(trumpSuit(t), r)))
+            store.addCheckedSuggestion(makeCardId(trumpSuit(t), r), d, v, 2.0 * weight);
     for (Suit s = SUIT_CLUBS; s <= SUIT_DIAMONDS; ++s)
         if (isUnseen(makeCardId(s, RANK_JACK)))
             store.addCheckedSuggestion(makeCardId(s, RANK_JACK), d, v, 2.0 * weight);

@@ -166,7 +166,7 @@ int VERTEILUNGS_PROGNOSE::trumpPercent(int place) const
 {
     if (place < 0 || place >= PLACES)
         return 0;
-    return truncatedPercent(chanceOfNone(JACKS | (isSuitGame(gameType_) ? suitMask(gameType_) : 0u), place));
+    return truncatedPercent(chanceOfNone(JACKS | suitMask(trumpSuit(gameType_)), place));
 }
 
 int VERTEILUNGS_PROGNOSE::cardPercent(CardId card, int place) const

@@ -24,7 +24,7 @@ class CHARAKTER_QUERY_API;
 
 // Row of a card in the matrices: 8 (suit - 1) + (rank - 1).
 constexpr int cardRow(CardId id) { return 8 * (suitOfCardId(id) - 1) + (rankOfCardId(id) - 1); }
-constexpr CardId cardOfRow(int row) { return makeCardId(row / 8 + 1, row % 8 + 1); }
+constexpr CardId cardOfRow(int row) { return makeCardId(static_cast<Suit>(row / 8 + 1), row % 8 + 1); }
 
 // Below this a cell counts as "no estimate" (-1): -0.99 as a float.
 inline constexpr double NO_ESTIMATE_BELOW = static_cast<double>(-0.99f);

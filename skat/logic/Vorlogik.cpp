@@ -29,7 +29,8 @@ int jackCountOf(CardSet hand) { return EINBLATT(hand).spitzenGrand(); }
 
 void BidProposalRecord::reset()
 {
-    jackCount = limit = type = typeAgain = level = stage = 0;
+    jackCount = limit = level = stage = 0;
+    type = typeAgain = GAME_NONE;
     rating = rating1 = -50;
     for (GameBlock& b : blocks)
         b = GameBlock{};

@@ -39,8 +39,8 @@ struct GameBlock {
 struct BidProposalRecord {
     int jackCount = 0;  // +n with n jacks from the clubs jack down, -n without
     int limit = 0;      // the highest bid
-    int type = 0;       // proposed game type, 0 none
-    int typeAgain = 0;
+    GameType type = GAME_NONE; // proposed game type
+    GameType typeAgain = GAME_NONE;
     int level = 0;
     int stage = 0;
     int rating = -50;   // rating after the skat of the proposed game

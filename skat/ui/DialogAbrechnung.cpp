@@ -247,7 +247,7 @@ SettlementFacts factsOf(SKATTISCH& table, const SPIELSTRUCT& record) {
             player && (player->kind() == PLAYER_KIND_HUMAN || player->kind() == PLAYER_KIND_NETWORK_CLIENT);
         const GameType type = record.SPIELART.SPIEL_TYP;
         if (type >= GAME_CLUBS && type <= GAME_DIAMONDS)
-            f.dealtMatadors = EINBLATT(pile.startingHandOf(declarer).cardSet()).spitzen(type);
+            f.dealtMatadors = EINBLATT(pile.startingHandOf(declarer).cardSet()).spitzen(trumpSuit(type));
     }
     f.draw = [&random = table.random] { return static_cast<int>(random.next(10)); };
     return f;

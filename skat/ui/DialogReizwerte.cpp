@@ -48,7 +48,7 @@ void DIALOG_REIZWERTE_BASE::setHandAndSkat(CardSet hand, const SKAT& skat) {
 int DIALOG_REIZWERTE_BASE::matadorsFor(GameType type) const {
     const EINBLATT cards(hand_ | skat_.cardSet());
     if (type == GAME_GRAND || type == GAME_GRAND_OUVERT) return cards.spitzenGrand();
-    if (type >= GAME_CLUBS && type <= GAME_DIAMONDS) return cards.spitzen(type);
+    if (type >= GAME_CLUBS && type <= GAME_DIAMONDS) return cards.spitzen(trumpSuit(type));
     return 0;
 }
 
@@ -183,7 +183,7 @@ void DIALOG_REIZWERTE_KALKULATOR::initDialog() {
     for (int id : {SCHNEIDER_ANNOUNCED, SCHWARZ_ANNOUNCED, OUVERT}) imp->setControlState(id, OB_DISABLED);
     const bool german = USER_PREFS::instance().cardSetName() == skat::text(TextKey::Kartenset_Deutsch);
     for (int i = 0; i < 4; ++i) {
-        imp->setGroupButtonText(GROUP, CLUBS + i, SKAT_TEXT::instance().gameTypeName(GAME_CLUBS + i));
+        imp->setGroupButtonText(GROUP, CLUBS + i, SKAT_TEXT::instance().gameTypeName(static_cast<GameType>(GAME_CLUBS + i)));
         imp->setControlIcon(CLUBS + i, (german ? SUIT_ICON_GERMAN : SUIT_ICON_FRENCH) + i);
     }
     recompute();

@@ -52,7 +52,7 @@ void fillCommonTexts(VORDIX_DIALOG_imp& imp, int group, int firstSuit, int bidTe
     imp.setControlState(proposal, hide ? VORDIX_DIALOG::OB_HIDDEN : VORDIX_DIALOG::OB_VISIBLE);
     const bool german = USER_PREFS::instance().cardSetName() == skat::text(TextKey::Kartenset_Deutsch);
     for (int i = 0; i < 4; ++i) {
-        imp.setGroupButtonText(group, firstSuit + i, SKAT_TEXT::instance().gameTypeName(GAME_CLUBS + i));
+        imp.setGroupButtonText(group, firstSuit + i, SKAT_TEXT::instance().gameTypeName(static_cast<GameType>(GAME_CLUBS + i)));
         imp.setControlIcon(firstSuit + i, (german ? SUIT_ICON_GERMAN : SUIT_ICON_FRENCH) + i);
     }
     imp.uncheckGroup(group);

@@ -559,15 +559,15 @@ std::wstring FENSTER_SKAT::composeStatusText(const SKATTISCH& table) const {
             const SKAT_TEXT& texts = SKAT_TEXT::instance();
             text += L"\n" + skat::text(TextKey::Tipp_Druecke) + L" " + texts.cardName(pair.first) + L" " +
                     skat::text(TextKey::Element_und) + L" " + texts.cardName(pair.second) + L".";
-            const int type = own->proposal().type;
+            const GameType type = own->proposal().type;
             std::wstring analysis;
             const CardSet hand = table.cards.hands[declarer].cardSet();
             if (type < GAME_GRAND) {
-                for (int suit = 1; suit <= 4; ++suit) {
-                    if (suit == type) continue;
+                for (Suit suit = SUIT_CLUBS; suit <= SUIT_DIAMONDS; ++suit) {
+                    if (suit == trumpSuit(type)) continue;
                     const std::wstring pattern = status_advice::suitPatternAdvice(*own, hand, suit);
                     if (!pattern.empty())
-                        analysis += texts.gameTypeName(static_cast<GameType>(suit)) + L": " + pattern + L"\n";
+                        analysis += texts.gameTypeName(suitGame(suit)) + L": " + pattern + L"\n";
                 }
             }
             if (!analysis.empty()) text += L"\n" + skat::text(TextKey::Analyse_Titel) + L"\n" + analysis;

@@ -18,10 +18,9 @@ const COMPUTER_LOGIK* computerLogic(const PLAYER& player) {
 
 std::wstring proposedGameWords(const PLAYER& player) {
     const GameProposal& proposal = player.proposal();
-    int type = proposal.type;
-    const bool grandOuvert = type == GAME_GRAND_OUVERT;
-    if (grandOuvert) type = GAME_GRAND;
-    std::wstring words = SKAT_TEXT::instance().gameTypeName(static_cast<GameType>(type));
+    const bool grandOuvert = proposal.type == GAME_GRAND_OUVERT;
+    const GameType type = grandOuvert ? GAME_GRAND : proposal.type;
+    std::wstring words = SKAT_TEXT::instance().gameTypeName(type);
     if (proposal.winLevel >= 2) words += L" " + skat::text(TextKey::Element_Hand);
     if (proposal.winLevel == 1 || proposal.winLevel == 5 || grandOuvert)
         words += L" " + skat::text(TextKey::Element_ouvert);

@@ -26,9 +26,8 @@ int playerKindAt(const SKATTISCH& table, int seat) {
 }
 
 // Grand ouvert is named as a grand.
-std::wstring gameName(int type) {
-    if (type == GAME_GRAND_OUVERT) type = GAME_GRAND;
-    return SKAT_TEXT::instance().gameTypeName(static_cast<GameType>(type));
+std::wstring gameName(GameType type) {
+    return SKAT_TEXT::instance().gameTypeName(type == GAME_GRAND_OUVERT ? GAME_GRAND : type);
 }
 
 // A numbered game of a list that has not run past its end.
@@ -80,7 +79,7 @@ std::wstring levelWords(int winLevel) {
 
 std::wstring whoPlaysWhat(const SKATTISCH& table, bool shortForm) {
     const SPIELSTRUCT& record = table.record;
-    const int type = record.SPIELART.SPIEL_TYP;
+    const GameType type = record.SPIELART.SPIEL_TYP;
     if (type == GAME_RAMSCH) return gameName(type);
     std::wstring line;
     const int declarer = record.ALLEIN;

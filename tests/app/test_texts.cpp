@@ -317,16 +317,16 @@ TEST_F(CardWordsFixture, EveryGameTypeHasItsNameInBothLanguages) {
     const std::wstring english[9] = {L"", L"Clubs", L"Spades", L"Hearts", L"Diamonds", L"Grand", L"Grand ouvert", L"Null", L"Ramsch"};
     SKAT_TEXT de(shippedFile(), false);
     SKAT_TEXT en(shippedFile(), true);
-    for (GameType type = 0; type <= 8; ++type) {
+    for (GameType type = GAME_NONE; type <= GAME_RAMSCH; ++type) {
         EXPECT_EQ(de.gameTypeName(type), german[type]);
         EXPECT_EQ(en.gameTypeName(type), english[type]);
     }
-    EXPECT_TRUE(de.gameTypeName(9).empty());
-    EXPECT_TRUE(de.gameTypeName(-1).empty());
+    EXPECT_TRUE(de.gameTypeName(static_cast<GameType>(9)).empty());
+    EXPECT_TRUE(de.gameTypeName(static_cast<GameType>(-1)).empty());
     cardSet(L"Deutsches Blatt");
-    EXPECT_EQ(de.gameTypeName(4), L"Schellen");
-    EXPECT_EQ(en.gameTypeName(1), L"Acorns");
-    EXPECT_EQ(de.gameTypeName(5), L"Grand");
+    EXPECT_EQ(de.gameTypeName(GAME_DIAMONDS), L"Schellen");
+    EXPECT_EQ(en.gameTypeName(GAME_CLUBS), L"Acorns");
+    EXPECT_EQ(de.gameTypeName(GAME_GRAND), L"Grand");
 }
 
 TEST_F(CardWordsFixture, HandRatingsAndTheirRanges) {

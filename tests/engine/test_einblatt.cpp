@@ -82,8 +82,8 @@ TEST(Einblatt, SuitAndTrumpCounts)
 {
     const EINBLATT hand(setOf("KB PB HB K7 KA P9 H1 HK HD C7"));
     EXPECT_EQ(hand.suitCount(SUIT_CLUBS), 2);
-    EXPECT_EQ(hand.suitCount(0), 0);
-    EXPECT_EQ(hand.suitCount(5), 0);
+    EXPECT_EQ(hand.suitCount(SUIT_NONE), 0);
+    EXPECT_EQ(hand.suitCount(static_cast<Suit>(5)), 0);
     EXPECT_EQ(hand.trumpCount(GAME_HEARTS), 6);
     EXPECT_EQ(hand.trumpCount(GAME_GRAND), 3);
     EXPECT_EQ(hand.trumpCount(GAME_RAMSCH), 3);

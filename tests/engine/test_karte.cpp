@@ -183,14 +183,14 @@ TEST(Karte, TrumpPositionOutOfRangeIsTheNullCard)
     EXPECT_EQ(cardAtTrumpPosition(SUIT_DIAMONDS, 11)->id(), CLUBS_JACK);
     EXPECT_EQ(cardAtTrumpPosition(SUIT_SPADES, 4)->id(), 25);
     for (auto [suit, pos] : {std::pair{0, 1}, {5, 1}, {1, 0}, {1, 12}})
-        EXPECT_EQ(cardAtTrumpPosition(suit, pos), nullCard());
+        EXPECT_EQ(cardAtTrumpPosition(static_cast<Suit>(suit), pos), nullCard());
 }
 
 TEST(Karte, TrumpSetsPerGameType)
 {
     const CardSet expected[10] = {0,          0xFF080808u, 0x08FF0808u, 0x0808FF08u, 0x080808FFu,
                                   0x08080808u, 0x08080808u, 0,           0x08080808u, 0};
-    for (GameType g = 0; g <= 9; ++g)
+    for (GameType g = GAME_NONE; g <= 9; ++g)
         EXPECT_EQ(trumpMask(g), expected[g]) << g;
 }
 
@@ -224,8 +224,8 @@ TEST(Karte, LegalCards)
         {"null: the jack belongs to its suit", grandHand, SPADES_SEVEN, GAME_NULL,
          setOf({SPADES_SEVEN, SPADES_JACK, SPADES_ACE})},
         {"null: a led jack asks for its suit", grandHand, HEARTS_JACK, GAME_NULL, setOf({HEARTS_SEVEN})},
-        {"game type 0", grandHand, SPADES_SEVEN, 0, 0},
-        {"game type 9", grandHand, SPADES_SEVEN, 9, 0},
+        {"game type 0", grandHand, SPADES_SEVEN, GAME_NONE, 0},
+        {"game type 9", grandHand, SPADES_SEVEN, static_cast<GameType>(9), 0},
         {"empty hand", 0, SPADES_SEVEN, GAME_GRAND, 0},
     };
     for (const Case& c : cases) {
@@ -239,7 +239,7 @@ TEST(Karte, RankNamesComeFromTheInstalledTexts)
     EXPECT_EQ(cardById(14)->rankName(), L"Bube");
     EXPECT_EQ(nullCard()->rankName(), L"");
     EXPECT_EQ(engineTexts()->gameTypeName(GAME_NULL), L"Null");
-    EXPECT_EQ(engineTexts()->gameTypeName(9), L"");
+    EXPECT_EQ(engineTexts()->gameTypeName(static_cast<GameType>(9)), L"");
 
     struct English : ENGINE_TEXTS {
         std::wstring rankWord(Rank rank) const override { return rank == RANK_JACK ? L"Jack" : L"?"; }

@@ -29,7 +29,7 @@ TEST(Spielart, BaseValues)
         {{GAME_NULL, 0}, 23, 23},           {{GAME_NULL, 1}, 46, 46},
         {{GAME_NULL, 2}, 35, 35},           {{GAME_NULL, 5}, 59, 59},
         {{GAME_NULL, 3}, 0, 0},             {{GAME_RAMSCH, 0}, 1, 1},
-        {{GAME_NONE, 0}, 0, 0},             {{9, 0}, 0, 0},
+        {{GAME_NONE, 0}, 0, 0},             {{static_cast<GameType>(9), 0}, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "type " << c.game.SPIEL_TYP << " level " << c.game.GEWINN_STUFE);

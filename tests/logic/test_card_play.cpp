@@ -72,7 +72,7 @@ TEST(CardPlay, AlwaysALegalCardOfTheHand)
             std::swap(deck[static_cast<std::size_t>(i)], deck[static_cast<std::size_t>(random.next(i + 1))]);
         const int size = 1 + random.next(10);
         PlayView v;
-        v.type = 1 + random.next(8);
+        v.type = static_cast<GameType>(1 + random.next(8));
         v.self = random.next(3);
         v.declarer = v.type == GAME_RAMSCH ? SEAT_NONE : random.next(3);
         v.trickCount = random.next(3);

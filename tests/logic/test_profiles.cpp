@@ -27,7 +27,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr CardId C(Suit s, Rank r) { return makeCardId(s, r); }
+constexpr CardId C(int s, Rank r) { return makeCardId(static_cast<Suit>(s), r); }
 
 struct RowSpec {
     GameType type;
@@ -123,7 +123,7 @@ ReplayedGame clubsGame(STAPEL& pile)
     ReplayedGame g;
     g.declarer = 0;
     g.type = GAME_CLUBS;
-    g.finalHands = {cardMaskOfId(C(1, 4)) | suitMask(1) | cardMaskOfId(C(2, 8)) | cardMaskOfId(C(2, 1)),
+    g.finalHands = {cardMaskOfId(C(1, 4)) | suitMask(SUIT_CLUBS) | cardMaskOfId(C(2, 8)) | cardMaskOfId(C(2, 1)),
                     cardMaskOfId(C(2, 2)) | cardMaskOfId(C(2, 3)) | cardMaskOfId(C(2, 7)),
                     cardMaskOfId(C(3, 8)) | cardMaskOfId(C(3, 1))};
     g.dealtHands = g.finalHands;

@@ -141,8 +141,8 @@ TEST(Prognosis, Queries)
     EXPECT_EQ(grand->jackPercent(0), percentOf(std::pow(q, 2)));
     EXPECT_EQ(grand->trumpPercent(0), percentOf(std::pow(q, 2)));
     EXPECT_EQ(grand->cardPercent(C(KR, A), 0), static_cast<int>(10.0 / 22 * 100));
-    EXPECT_EQ(grand->suitPercent(0, 0), 0);
-    EXPECT_EQ(grand->suitPercent(5, 0), 0);
+    EXPECT_EQ(grand->suitPercent(SUIT_NONE, 0), 0);
+    EXPECT_EQ(grand->suitPercent(static_cast<Suit>(5), 0), 0);
     EXPECT_EQ(grand->cardPercent(NO_CARD, 0), 0);
     // In a suit game the trump suit counts with the jacks.
     auto clubs = prognosisWith(nullptr);

@@ -149,7 +149,7 @@ struct Lesson {
 };
 
 bool won(const EIN_SPIEL& g) { return g.record.SPIELWERT > 0; }
-int type(const EIN_SPIEL& g) { return g.record.SPIELART.SPIEL_TYP; }
+GameType type(const EIN_SPIEL& g) { return g.record.SPIELART.SPIEL_TYP; }
 bool isHand(const EIN_SPIEL& g) { return g.record.SPIELART.GEWINN_STUFE >= WIN_LEVEL_HAND; }
 
 std::vector<Lesson> lessons() {
