@@ -102,9 +102,9 @@ Play playOnce(const std::array<std::string, 3>& logics, std::uint32_t seed)
         play.deal[static_cast<std::size_t>(k)] = row.deal.hands[static_cast<std::size_t>(k)].cardSet();
     play.deal[3] = row.deal.skat.cardSet();
     const SPIELSTRUCT& record = row.record;
-    if (record.isPassedIn() || record.SPIELART.SPIEL_TYP == GAME_RAMSCH || !isValidSeat(record.ALLEIN))
+    if (record.isPassedIn() || record.SPIELART.SPIEL_TYP == GAME_RAMSCH || !isValidSeat(record.declarer()))
         return play;
-    play.declarerSlot = slotOfSeat(record.ALLEIN);
+    play.declarerSlot = slotOfSeat(record.declarer());
     play.type = record.SPIELART.SPIEL_TYP;
     play.value = record.SPIELWERT;
     play.lost = record.isLost();

@@ -105,8 +105,8 @@ std::vector<double> exactScenario(const char* name, GameType type, int deals, VO
         CardSet skat = 0;
         deal(random, position.hands, skat);
         position.type = type;
-        position.leader = 0;
-        position.declarer = d % 3;
+        position.leader = SEAT_0;
+        position.declarer = seatAfter(SEAT_0, d);
         position.declarerPoints = pointsOfSet(skat);
         position.completedTricks = 3;
         SLOFFENWERTUNG ratings;
@@ -134,12 +134,12 @@ bool playTo(VORDIX_RANDOM& random, GameType type, int cards, int nullTrick, SPIE
     CardSet skat = 0;
     deal(random, hands, skat);
     table = SPIELKARTEN();
-    for (Seat s = 0; s < 3; ++s)
+    for (Seat s = SEAT_0; s < 3; ++s)
         table.hands[static_cast<std::size_t>(s)].setCardSet(hands[static_cast<std::size_t>(s)]);
     const CardId first = cardIdOfBit(lowestBit(skat));
     const CardId second = cardIdOfBit(31 - std::countl_zero(skat));
     table.AUSP = 0;
-    table.pile.setVh(0);
+    table.pile.setVh(SEAT_0);
     record = SPIELSTRUCT();
     record.SPIELART = SPIELART(type, WIN_LEVEL_WITH_SKAT);
     record.ALLEIN = static_cast<Seat>(random.next(3));
@@ -150,7 +150,7 @@ bool playTo(VORDIX_RANDOM& random, GameType type, int cards, int nullTrick, SPIE
         const int held = table.hands[static_cast<std::size_t>(mover)].cardCount();
         const int trickNumber = table.pile.trickCount() + 1;
         if (type == GAME_NULL) {
-            if (trickNumber == nullTrick && mover != record.ALLEIN)
+            if (trickNumber == nullTrick && mover != record.declarer())
                 return true;
         } else if (held == cards && table.trick.count() == offset) {
             return true;
@@ -161,7 +161,7 @@ bool playTo(VORDIX_RANDOM& random, GameType type, int cards, int nullTrick, SPIE
             legal &= legal - 1;
         table.playCard(cardIdOfBit(lowestBit(legal)));
         if (table.trick.isComplete())
-            table.collectTrick(type, record.ALLEIN);
+            table.collectTrick(type, record.declarer());
     }
     return false;
 }

@@ -501,7 +501,7 @@ void PdfScoreSheet::writeGame(const EIN_SPIEL& row)
     // 1. What the row shows.
     int d = 0;
     if (!passedIn) {
-        d = columnOfSeat(game.ALLEIN, playerCount_, rowsWritten_);
+        d = columnOfSeat(game.declarer(), playerCount_, rowsWritten_);
         if (d < 1 || d > playerCount_)
             throw PdfError("Ungueltiger Spieler!");
     }

@@ -19,12 +19,12 @@
 
 #include <bit>
 #include <cstdint>
+#include <type_traits>
 
 using CardId = std::int32_t;
 using CardSet = std::uint32_t;
 using CardBit = std::int32_t;
 using Rank = int;
-using Seat = int;
 using Party = int;
 
 inline constexpr CardId NO_CARD = 0;
@@ -55,7 +55,8 @@ enum GameType : int {
     GAME_RAMSCH = 8,
 };
 
-inline constexpr Seat SEAT_NONE = -1;
+// The three seats around the table; the next seat is (seat + 1) mod 3.
+enum Seat : int { SEAT_NONE = -1, SEAT_0 = 0, SEAT_1 = 1, SEAT_2 = 2 };
 inline constexpr int SEAT_COUNT = 3;
 
 inline constexpr Party PARTY_DECLARER = 0;
@@ -78,7 +79,8 @@ inline constexpr CardSet ACES = 0x80808080u;
 
 constexpr bool isValidSuit(Suit s) { return s >= SUIT_CLUBS && s <= SUIT_DIAMONDS; }
 constexpr bool isValidRank(Rank r) { return r >= RANK_SEVEN && r <= RANK_ACE; }
-constexpr bool isValidSeat(Seat s) { return s >= 0 && s < SEAT_COUNT; }
+// Takes a plain number too: stored seats are checked before they become a Seat.
+constexpr bool isValidSeat(int s) { return s >= 0 && s < SEAT_COUNT; }
 constexpr bool isSuitGame(GameType g) { return g >= GAME_CLUBS && g <= GAME_DIAMONDS; }
 constexpr bool isValidGameType(GameType g) { return g >= GAME_CLUBS && g <= GAME_RAMSCH; }
 // Steps for loops over suits and game types ("for (Suit s = SUIT_CLUBS; s <= SUIT_DIAMONDS; ++s)").
@@ -87,13 +89,24 @@ constexpr Suit& operator--(Suit& s) { return s = static_cast<Suit>(s - 1); }
 constexpr GameType& operator++(GameType& g) { return g = static_cast<GameType>(g + 1); }
 // A suit game's trump suit (none for the other types), and the suit game of a suit.
 constexpr Suit trumpSuit(GameType g) { return isSuitGame(g) ? static_cast<Suit>(static_cast<int>(g)) : SUIT_NONE; }
+// True when s is the trump suit of a suit game (never for grand, null or Ramsch).
+constexpr bool isTrumpSuit(Suit s, GameType g) { return isSuitGame(g) && static_cast<int>(s) == static_cast<int>(g); }
 constexpr GameType suitGame(Suit s) { return isValidSuit(s) ? static_cast<GameType>(static_cast<int>(s)) : GAME_NONE; }
 // Seats counted round the table: steps may be negative; the seat must be valid.
-constexpr Seat seatAfter(Seat s, int steps) { return ((s + steps) % SEAT_COUNT + SEAT_COUNT) % SEAT_COUNT; }
+constexpr Seat seatAfter(Seat s, int steps)
+{
+    return static_cast<Seat>(((s + steps) % SEAT_COUNT + SEAT_COUNT) % SEAT_COUNT);
+}
+// The same for steps >= 0 with one division, for the solver's inner loops.
+constexpr Seat seatAhead(Seat s, int steps) { return static_cast<Seat>((s + steps) % SEAT_COUNT); }
 constexpr Seat nextSeat(Seat s) { return seatAfter(s, 1); }
 constexpr Seat previousSeat(Seat s) { return seatAfter(s, -1); }
 // Place 0, 1 or 2 of the seat's card in a trick the leader led.
 constexpr int placeInTrick(Seat seat, Seat leader) { return seatAfter(seat, -leader); }
+// A seat number as stored in files and messages: 0..2 stay, anything else is none.
+constexpr Seat seatFromNumber(int number) { return number >= 0 && number < SEAT_COUNT ? static_cast<Seat>(number) : SEAT_NONE; }
+// For loops over the seats ("for (Seat s = SEAT_0; s < SEAT_COUNT; ++s)").
+constexpr Seat& operator++(Seat& s) { return s = static_cast<Seat>(s + 1); }
 
 constexpr Suit suitOfCardId(CardId id) { return id > 10 ? static_cast<Suit>((id - 11) / 10 + 1) : SUIT_NONE; }
 constexpr Rank rankOfCardId(CardId id) { return id % 10; }
@@ -173,4 +186,8 @@ static_assert(cardMask(SUIT_CLUBS, RANK_JACK) == 0x08000000u);
 static_assert(cardBitOf(SUIT_CLUBS, RANK_JACK) == 27);
 static_assert(cardIdOfBit(0) == 41 && cardIdOfBit(31) == 18);
 static_assert(pointsOfSet(ALL_CARDS) == POINTS_IN_DECK);
-static_assert(seatAfter(0, -1) == 2 && seatAfter(2, 4) == 0 && placeInTrick(0, 1) == 2);
+static_assert(seatAfter(SEAT_0, -1) == SEAT_2 && seatAfter(SEAT_2, 4) == SEAT_0 && placeInTrick(SEAT_0, SEAT_1) == 2);
+// Swapped or raw arguments must not compile: a suit is no game type, a plain
+// number is no seat.
+static_assert(!std::is_convertible_v<Suit, GameType> && !std::is_convertible_v<GameType, Suit>);
+static_assert(!std::is_convertible_v<int, Seat> && !std::is_convertible_v<Seat, Suit>);

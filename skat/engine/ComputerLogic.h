@@ -19,6 +19,8 @@
 struct PlayedTrick {
     TrickCode code = 0;
     std::int8_t leader = SEAT_NONE;
+
+    Seat leaderSeat() const { return static_cast<Seat>(leader); }
 };
 
 // The game as one seat sees it when asked: the card core (the three hands,
@@ -33,7 +35,7 @@ struct GameSnapshot {
     GameType gameType() const { return record.SPIELART.SPIEL_TYP; }
     Seat seatToMove() const
     {
-        return isValidSeat(cards.AUSP) ? seatAfter(cards.AUSP, cards.trick.count()) : SEAT_NONE;
+        return isValidSeat(cards.leader()) ? seatAfter(cards.leader(), cards.trick.count()) : SEAT_NONE;
     }
     bool leads() const { return cards.trick.isEmpty(); }
     // Cards of the hand that may be played now (the whole hand when leading).

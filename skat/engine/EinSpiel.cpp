@@ -8,7 +8,7 @@ Seat EIN_SPIEL::forehand() const
 {
     if (isValidSeat(pile.vh()))
         return pile.vh();
-    return isValidSeat(deal.vhPos) ? deal.vhPos : 1;
+    return isValidSeat(deal.vhPos) ? deal.vhPos : SEAT_1;
 }
 
 StoredGameCards EIN_SPIEL::storedCards() const
@@ -18,6 +18,6 @@ StoredGameCards EIN_SPIEL::storedCards() const
     cards.pile = pile;
     cards.skat = deal.skat;
     cards.gameType = record.SPIELART.SPIEL_TYP;
-    cards.declarer = record.ALLEIN;
+    cards.declarer = record.declarer();
     return cards;
 }

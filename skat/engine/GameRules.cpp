@@ -120,7 +120,7 @@ bool kontraAllowed(const RuleSettings& rules, const SPIELSTRUCT_CORE& record, Se
 {
     if (record.SPIELART.SPIEL_TYP == GAME_RAMSCH || exerciseOnTrack || !isValidSeat(seat))
         return false;
-    if (!rules.kontraRe || record.KONTRA || seat == record.ALLEIN)
+    if (!rules.kontraRe || record.KONTRA || seat == record.declarer())
         return false;
     const bool moment = ((rules.kontraVariant == 1 || rules.kontraVariant == 2) && index == STATE_KARTE_AUSSPIELEN
                          && inHand == 10)
@@ -132,7 +132,7 @@ bool kontraAllowed(const RuleSettings& rules, const SPIELSTRUCT_CORE& record, Se
 
 bool reAllowed(const RuleSettings& rules, const SPIELSTRUCT_CORE& record, Seat seat, int index, int inHand)
 {
-    if (!rules.kontraRe || !record.KONTRA || record.RE || seat != record.ALLEIN || !isValidSeat(seat))
+    if (!rules.kontraRe || !record.KONTRA || record.RE || seat != record.declarer() || !isValidSeat(seat))
         return false;
     return (index == STATE_KARTE_AUSSPIELEN && (inHand == 9 || inHand == 10))
         || (index == STATE_STICH_ABLEGEN && (inHand == 8 || inHand == 9));

@@ -8,7 +8,7 @@ KARTENVERTEILUNG::~KARTENVERTEILUNG() = default;
 
 void KARTENVERTEILUNG::clear()
 {
-    vhPos = 1;
+    vhPos = SEAT_1;
     for (auto& h : hands)
         h.clear();
     skat.clear();
@@ -30,7 +30,7 @@ bool KARTENVERTEILUNG::isValid() const
 void KARTENVERTEILUNG::assignFromGame(const STAPEL& pile, const SKAT& dealtSkat, Seat declarer)
 {
     skat = dealtSkat;
-    for (Seat seat = 0; seat < SEAT_COUNT; ++seat)
+    for (Seat seat = SEAT_0; seat < SEAT_COUNT; ++seat)
         hands[seat] = pile.startingHandOf(seat);
     if (isValidSeat(declarer)) {
         EINBLATT_SORTIERBAR& own = hands[declarer];

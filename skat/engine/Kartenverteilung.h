@@ -38,5 +38,5 @@ public:
 
     std::array<EINBLATT_SORTIERBAR, 3> hands;
     SKAT skat;
-    Seat vhPos = 1;
+    Seat vhPos = SEAT_1;
 };

@@ -29,7 +29,7 @@ bool KARTENVERTEILUNG_DOC::read(const tinyxml2::XMLElement* element, const tinyx
                       + L", die dieses Programm nicht lesen kann.");
 
     KARTENVERTEILUNG read;
-    for (Seat seat = 0; seat < SEAT_COUNT; ++seat) {
+    for (Seat seat = SEAT_0; seat < SEAT_COUNT; ++seat) {
         const auto* hand = vordix::xml::firstChild(vordix::xml::firstChild(element, HAND_ELEMENTS[seat]), "EINBLATT");
         if (hand)
             read.hands[seat].read(hand, document);
@@ -38,7 +38,7 @@ bool KARTENVERTEILUNG_DOC::read(const tinyxml2::XMLElement* element, const tinyx
         const auto seat = vordix::xml::parseInt(vh->GetText() ? vh->GetText() : "");
         if (!seat || *seat < SEAT_NONE || *seat > 2)
             return refuse(L"Die Kartenverteilung nennt keine g\u00fcltige Vorhand.");
-        read.vhPos = *seat;
+        read.vhPos = static_cast<Seat>(*seat);
     }
     read.fillSkatFromRest();
     deal = read;
@@ -50,7 +50,7 @@ bool KARTENVERTEILUNG_DOC::read(const tinyxml2::XMLElement* element, const tinyx
 void KARTENVERTEILUNG_DOC::write(tinyxml2::XMLElement& element, tinyxml2::XMLDocument&) const
 {
     vordix::xml::setIntAttribute(element, "DokumentVersion", VERSION);
-    for (Seat seat = 0; seat < SEAT_COUNT; ++seat) {
+    for (Seat seat = SEAT_0; seat < SEAT_COUNT; ++seat) {
         auto* holder = vordix::xml::appendChild(element, HAND_ELEMENTS[seat]);
         vordix::xml::appendStream(*holder, deal.hands[seat]);
     }

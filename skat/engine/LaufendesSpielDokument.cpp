@@ -69,7 +69,7 @@ bool LAUFENDES_SPIEL_DOKUMENT::read(const tinyxml2::XMLElement* root, const tiny
     // Card play needs the game, and every game but Ramsch its declarer.
     if (stateIndex >= FIRST_PLAY_STATE
         && (record.SPIELART.SPIEL_TYP == GAME_NONE
-            || (record.SPIELART.SPIEL_TYP != GAME_RAMSCH && !isValidSeat(record.ALLEIN))))
+            || (record.SPIELART.SPIEL_TYP != GAME_RAMSCH && !isValidSeat(record.declarer()))))
         stateIndex = 0;
     if (stateIndex == 0)
         clearGame();

@@ -82,20 +82,20 @@ void rotateRowSeats(EIN_SPIEL& row, int offset)
     auto turn = [offset](int seat) { return isValidSeat(seat) ? (seat + offset) % SEAT_COUNT : seat; };
     row.pile.rotateSeats(offset);
     SPIELSTRUCT& record = row.record;
-    record.ALLEIN = turn(record.ALLEIN);
+    record.ALLEIN = turn(record.declarer());
     if (record.KONTRA)
         record.KONTRA_WER = turn(record.KONTRA_WER);
     if (record.SPIELART.SPIEL_TYP == GAME_NONE)
         record.REIZEN_DRAN = turn(record.REIZEN_DRAN);
     std::array<int, 3> bids{};
     std::array<EINBLATT_SORTIERBAR, 3> hands;
-    for (Seat seat = 0; seat < SEAT_COUNT; ++seat) {
+    for (Seat seat = SEAT_0; seat < SEAT_COUNT; ++seat) {
         bids[turn(seat)] = record.GEREIZTBIS[seat];
         hands[turn(seat)] = row.deal.hands[seat];
     }
     record.GEREIZTBIS = bids;
     row.deal.hands = hands;
-    row.deal.vhPos = turn(row.deal.vhPos);
+    row.deal.vhPos = static_cast<Seat>(turn(row.deal.vhPos));
 }
 
 } // namespace
@@ -136,9 +136,9 @@ int LISTE::onLoadFailed()
 int LISTE::declarerColumn(const EIN_SPIEL& row, int gameNumber) const
 {
     const SPIELSTRUCT& record = row.record;
-    if (record.isPassedIn() || !isValidSeat(record.ALLEIN))
+    if (record.isPassedIn() || !isValidSeat(record.declarer()))
         return -1;
-    const int d = record.ALLEIN;
+    const int d = record.declarer();
     if (places == 4)
         return ((d == 0 ? 3 : d) + gameNumber - 1) % 4;
     return d == 0 ? 2 : d - 1;
@@ -578,7 +578,7 @@ std::unique_ptr<EIN_SPIEL> LISTE::readRowVersion2(const tinyxml2::XMLElement& ga
     if (const tinyxml2::XMLElement* pile = game.FirstChildElement("STAPEL"))
         pileRead = row->pile.read(pile, *game.GetDocument());
     else if (game.Attribute("VH") || game.Attribute("VH_POS") || game.Attribute("STICHT") || game.Attribute("STICHE"))
-        pileRead = row->pile.readContent(game, record.SPIELART.SPIEL_TYP, record.ALLEIN);
+        pileRead = row->pile.readContent(game, record.SPIELART.SPIEL_TYP, record.declarer());
     if (!pileRead) {
         row->pile.clear();
         repairs.tricks = true;
@@ -586,7 +586,7 @@ std::unique_ptr<EIN_SPIEL> LISTE::readRowVersion2(const tinyxml2::XMLElement& ga
 
     if (const tinyxml2::XMLElement* hands = game.FirstChildElement("BLAETTER")) {
         const tinyxml2::XMLElement* hand = hands->FirstChildElement("EINBLATT");
-        for (Seat seat = 0; seat < SEAT_COUNT && hand; ++seat, hand = hand->NextSiblingElement("EINBLATT")) {
+        for (Seat seat = SEAT_0; seat < SEAT_COUNT && hand; ++seat, hand = hand->NextSiblingElement("EINBLATT")) {
             row->deal.hands[seat].read(hand, *game.GetDocument());
             // Unknown or repeated cards are not taken.
             if (row->deal.hands[seat].cardCount() != cardsNamedIn(*hand))
@@ -612,14 +612,14 @@ bool LISTE::finishReadRow(EIN_SPIEL& row) const
     if (row.trickCount() < STAPEL::MAX_TRICKS) {
         // The hands stored with the row (the last rows of a sheet carry
         // them) must make a whole deal; a row without hands has none.
-        row.deal.vhPos = isValidSeat(row.pile.vh()) ? row.pile.vh() : 1;
+        row.deal.vhPos = isValidSeat(row.pile.vh()) ? row.pile.vh() : SEAT_1;
         const bool handsStored = row.deal.hands[0].cardCount() + row.deal.hands[1].cardCount()
                 + row.deal.hands[2].cardCount() > 0;
         return !handsStored || isWholeDeal(row.deal);
     }
     if (row.deal.skat.isComplete()) {
         // A game played out: its deal follows from the tricks.
-        const Seat declarer = row.record.SPIELART.SPIEL_TYP == GAME_RAMSCH ? SEAT_NONE : row.record.ALLEIN;
+        const Seat declarer = row.record.SPIELART.SPIEL_TYP == GAME_RAMSCH ? SEAT_NONE : row.record.declarer();
         row.deal.assignFromGame(row.pile, row.deal.skat, declarer);
         return row.deal.isValid();
     }

@@ -118,7 +118,7 @@ public:
             w_.repaint();
             break;
         case GAME_ENDS_EARLY: {
-            const Seat acting = static_cast<Seat>(table_.record.ALLEIN);
+            const Seat acting = static_cast<Seat>(table_.record.declarer());
             if (isValidSeat(acting))
                 w_.showOpenHands(acting);
             break;
@@ -146,12 +146,12 @@ public:
         case ANNOUNCEMENT_RESTORED:
         case ANNOUNCING_STARTED:
             w_.refreshTricksWindow();
-            if (isValidSeat(table_.record.ALLEIN))
-                w_.setCalculatorHand(static_cast<Seat>(table_.record.ALLEIN));
+            if (isValidSeat(table_.record.declarer()))
+                w_.setCalculatorHand(static_cast<Seat>(table_.record.declarer()));
             w_.invalidateHandView();
             break;
         case RAMSCH_ANNOUNCED:
-            w_.showOverlay(L"ramsch", -1, 0, true);
+            w_.showOverlay(L"ramsch", SEAT_NONE, 0, true);
             w_.pause(2000);
             w_.hideOverlay();
             w_.setPileMode(4);
@@ -240,7 +240,7 @@ public:
             w_.refreshTricksWindow();
             w_.refreshHands();
             const SPIELSTRUCT record = table_.recordCopy();
-            w_.showOverlay(L"spielansage", record.ALLEIN, 0, false);
+            w_.showOverlay(L"spielansage", record.declarer(), 0, false);
             w_.announceGame(record);
             w_.pause(tableServices()->playDelayMs() + TALK_PAUSE_MS);
             w_.hideOverlay();
@@ -298,7 +298,7 @@ private:
             tally = SettlementTally::fromPile(table_.cards.pile);
         }
         std::array<bool, 3> maySpeak{};
-        for (Seat s = 0; s < 3; ++s) {
+        for (Seat s = SEAT_0; s < 3; ++s) {
             const PLAYER* player = table_.playerAtSeat(s);
             maySpeak[static_cast<std::size_t>(s)] = player && !isShownByItsOwnHand(player);
         }
@@ -311,16 +311,16 @@ private:
         std::array<CardSet, 3> hands{};
         {
             std::lock_guard lock(table_.tableLock);
-            for (Seat s = 0; s < 3; ++s)
+            for (Seat s = SEAT_0; s < 3; ++s)
                 hands[static_cast<std::size_t>(s)] = table_.cards.hands[static_cast<std::size_t>(s)].cardSet();
         }
-        for (Seat s = 0; s < 3; ++s)
+        for (Seat s = SEAT_0; s < 3; ++s)
             w_.setHand(s, hands[static_cast<std::size_t>(s)]);
     }
 
     void centreText(const std::wstring& phrase)
     {
-        w_.showOverlay(phrase, -1, 0, true);
+        w_.showOverlay(phrase, SEAT_NONE, 0, true);
         w_.playSpeaker(phrase);
         w_.pause(tableServices()->playDelayMs() + TALK_PAUSE_MS);
         w_.hideOverlay();
@@ -361,7 +361,7 @@ private:
     // A computer opponent comments; the first one after the user's seat.
     Seat commentingSeat() const
     {
-        for (Seat s = 0; s < 3; ++s)
+        for (Seat s = SEAT_0; s < 3; ++s)
             if (!isShownByItsOwnHand(table_.playerAtSeat(s)))
                 return s;
         return SEAT_NONE;
@@ -369,7 +369,7 @@ private:
 
     Seat userSeat() const
     {
-        for (Seat s = 0; s < 3; ++s)
+        for (Seat s = SEAT_0; s < 3; ++s)
             if (const PLAYER* p = table_.playerAtSeat(s); p && p->kind() == PLAYER_KIND_HUMAN)
                 return s;
         return SEAT_NONE;
@@ -385,7 +385,7 @@ std::vector<TableTalk> settlementTalk(const SPIELSTRUCT& record, const Settlemen
                                       const std::array<bool, 3>& maySpeak)
 {
     std::vector<TableTalk> talk;
-    const Seat declarer = record.ALLEIN;
+    const Seat declarer = record.declarer();
     if (!isValidSeat(declarer) || record.isPassedIn() || record.SPIELART.SPIEL_TYP == GAME_RAMSCH)
         return talk;
     auto speaks = [&](Seat seat) { return maySpeak[static_cast<std::size_t>(seat)]; };

@@ -11,7 +11,7 @@ void PARTIELLE_SPIELKARTEN::assignView(const SPIELKARTEN& full, Seat seat, Seat 
                                        int winLevel)
 {
     static_cast<SPIELKARTEN&>(*this) = full;
-    for (Seat s = 0; s < SEAT_COUNT; ++s) {
+    for (Seat s = SEAT_0; s < SEAT_COUNT; ++s) {
         handSizes[s] = hands[s].cardCount();
         hands[s].clearCards();
     }
@@ -33,5 +33,5 @@ void PARTIELLE_SPIELKARTEN::assignView(const SPIELKARTEN& full, Seat seat, Seat 
 
 void PARTIELLE_SPIELKARTEN::assignView(const SPIELKARTEN& full, Seat seat, const SPIELSTRUCT& game)
 {
-    assignView(full, seat, game.ALLEIN, game.SPIELART.SPIEL_TYP, game.SPIELART.GEWINN_STUFE);
+    assignView(full, seat, game.declarer(), game.SPIELART.SPIEL_TYP, game.SPIELART.GEWINN_STUFE);
 }

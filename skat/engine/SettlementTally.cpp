@@ -10,7 +10,7 @@ SettlementTally SettlementTally::fromPile(const STAPEL& pile)
     tally.defenderPoints = pile.recordPoints(PARTY_DEFENDERS);
     tally.defenderCards = pile.recordCount(PARTY_DEFENDERS);
     tally.tricksPlayed = pile.trickCount();
-    for (Seat seat = 0; seat < SEAT_COUNT; ++seat) {
+    for (Seat seat = SEAT_0; seat < SEAT_COUNT; ++seat) {
         tally.cardsWonBy[seat] = pile.cardsWonBy(seat);
         tally.pointsWonBy[seat] = pile.pointsWonBy(seat);
     }

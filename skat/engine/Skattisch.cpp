@@ -90,7 +90,7 @@ void SKATTISCH::standardSeating()
 {
     modus.setNextOfList(sheet);
     modus.mode = MODE_NEXT_OF_LIST;
-    modus.forehand = 1;
+    modus.forehand = SEAT_1;
     sheet.reset();
     runningGame.reset();
     setPlayer(0, PLAYER_KIND_HUMAN);
@@ -382,7 +382,7 @@ void SKATTISCH_SERVER::replayResumedGame(int index)
 {
     currentIndex = index;
     if (index > STATE_REIZ_VORSCHLAG && index < STATE_SPIEL_ANSAGEN)
-        for (Seat seat = 0; seat < 3; ++seat)
+        for (Seat seat = SEAT_0; seat < 3; ++seat)
             if (PLAYER* player = playerAtSeat(seat))
                 player->initProposal();
     if (!report(GAME_RESUMED) || !report(CARDS_DEALT))
@@ -397,7 +397,7 @@ void SKATTISCH_SERVER::replayResumedGame(int index)
         {
             std::lock_guard lock(tableLock);
             type = record.SPIELART.SPIEL_TYP;
-            declarer = record.ALLEIN;
+            declarer = record.declarer();
         }
         if (type != GAME_RAMSCH)
             reportWithValue(DECLARER_RESTORED, declarer);
@@ -663,7 +663,7 @@ void SKATTISCH_CLIENT::performPlayerRequest(const PlayerRequestArrival& request)
             cards = *request.cards;
         if (request.record)
             record = *request.record;
-        for (int seat = 0; seat < 3 && request.seatNames; ++seat) {
+        for (Seat seat = SEAT_0; seat < SEAT_COUNT && request.seatNames; ++seat) {
             PLAYER* player = playerAtSeat(seat);
             const std::wstring& name = (*request.seatNames)[static_cast<std::size_t>(seat)];
             if (player && player->isRemote() && !name.empty())

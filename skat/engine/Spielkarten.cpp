@@ -24,7 +24,7 @@ constexpr int STEP_OFFSET[11] = {0, 0, 3, 6, 11, 14, 17, 20, 23, 26, 29};
 template <typename CardsOf>
 void fillDeal(KARTENVERTEILUNG& deal, CardsOf cardsOf, const SKAT& skat, Seat forehand)
 {
-    for (Seat seat = 0; seat < SEAT_COUNT; ++seat)
+    for (Seat seat = SEAT_0; seat < SEAT_COUNT; ++seat)
         deal.hands[seat].assignCards(cardsOf(seat));
     deal.skat = skat;
     deal.vhPos = forehand;
@@ -82,7 +82,7 @@ void SPIELKARTEN::dealStep()
 {
     dealCounter = dealCounter >= DEALT ? 1 : dealCounter + 1;
     const int offset = STEP_OFFSET[dealCounter];
-    for (Seat seat = 0; seat < SEAT_COUNT; ++seat)
+    for (Seat seat = SEAT_0; seat < SEAT_COUNT; ++seat)
         hands[seat].addCard(deck[offset + seat]);
     if (dealCounter == DEALT)
         recordDealAsDealt();
@@ -108,7 +108,7 @@ void SPIELKARTEN::recordDealAsDealt()
 void SPIELKARTEN::startFromDeal()
 {
     if (dealtRecorded) {
-        for (Seat seat = 0; seat < SEAT_COUNT; ++seat) {
+        for (Seat seat = SEAT_0; seat < SEAT_COUNT; ++seat) {
             hands[seat].clearCards();
             for (int place = 1; place <= CARDS_IN_HAND; ++place)
                 hands[seat].addCard(dealAsDealt.hands[seat].cardIdAt(place));
@@ -123,7 +123,7 @@ void SPIELKARTEN::startFromDeal()
 void SPIELKARTEN::setUpFromDeal(const KARTENVERTEILUNG& distribution)
 {
     dealCounter = DEALT;
-    for (Seat seat = 0; seat < SEAT_COUNT; ++seat)
+    for (Seat seat = SEAT_0; seat < SEAT_COUNT; ++seat)
         hands[seat].setCardSet(distribution.hands[seat].cardSet());
     skat = distribution.skat;
     pile.setVh(distribution.vhPos);
@@ -138,7 +138,7 @@ void SPIELKARTEN::setUpFromGame(const StoredGameCards& game)
         return;
     }
     dealCounter = DEALT;
-    for (Seat seat = 0; seat < SEAT_COUNT; ++seat)
+    for (Seat seat = SEAT_0; seat < SEAT_COUNT; ++seat)
         hands[seat].setCardSet(game.pile.startingHandOf(seat).cardSet());
     const bool dealtSkatKnown = game.skat.isComplete();
     if (game.gameType != GAME_RAMSCH && dealtSkatKnown && isValidSeat(game.declarer)) {
@@ -204,7 +204,7 @@ void SPIELKARTEN::recordDealAfterPush()
 
 Seat SPIELKARTEN::seatToMove() const
 {
-    return isValidSeat(AUSP) ? trickSeat(trick.count()) : SEAT_NONE;
+    return isValidSeat(leader()) ? trickSeat(trick.count()) : SEAT_NONE;
 }
 
 void SPIELKARTEN::playCard(CardId id)
@@ -218,11 +218,11 @@ void SPIELKARTEN::playCard(CardId id)
 
 Seat SPIELKARTEN::collectTrick(GameType type, Seat declarer)
 {
-    if (!trick.isComplete() || !isValidSeat(AUSP))
+    if (!trick.isComplete() || !isValidSeat(leader()))
         return SEAT_NONE;
     const Seat taker = trickSeat(trick.winner(type));
     const Party party = taker == declarer || type == GAME_RAMSCH ? PARTY_DECLARER : PARTY_DEFENDERS;
-    if (!pile.addToParty(party, trick, AUSP, taker))
+    if (!pile.addToParty(party, trick, leader(), taker))
         return SEAT_NONE;
     trick.clear();
     AUSP = static_cast<std::int8_t>(taker);
@@ -231,7 +231,7 @@ Seat SPIELKARTEN::collectTrick(GameType type, Seat declarer)
 
 void SPIELKARTEN::returnTrickToHands()
 {
-    if (!isValidSeat(AUSP))
+    if (!isValidSeat(leader()))
         return;
     for (int place = trick.count() - 1; place >= 0; --place)
         hands[trickSeat(place)].addCard(trick.card(place)->id());
@@ -267,7 +267,7 @@ void SPIELKARTEN::undoToSeat()
 int SPIELKARTEN::cardStateOpen(Seat seat, CardId id) const
 {
     int state = CARD_ELSEWHERE;
-    for (Seat s = 0; s < SEAT_COUNT; ++s)
+    for (Seat s = SEAT_0; s < SEAT_COUNT; ++s)
         if (hands[s].hasCard(id))
             state = s == seat ? CARD_IN_OWN_HAND : CARD_IN_OTHER_HAND;
     if ((trick.cardSet() & cardMaskOfId(id)) != 0)
@@ -323,7 +323,7 @@ bool SPIELKARTEN::isConsistent() const
 CardSet SPIELKARTEN::cardsEverHeldBy(Seat seat) const
 {
     CardSet cards = hands[seat].cardSet() | pile.startingHandOf(seat).cardSet();
-    if (isValidSeat(AUSP))
+    if (isValidSeat(leader()))
         for (int place = 0; place < trick.count(); ++place)
             if (trickSeat(place) == seat)
                 cards |= trick.card(place)->bitMask();
@@ -347,7 +347,7 @@ void SPIELKARTEN::rebuildDeals()
         return;
     dealAsDealt.skat = skat;
     Seat declarer = SEAT_NONE;
-    for (Seat seat = 0; seat < SEAT_COUNT && declarer == SEAT_NONE; ++seat)
+    for (Seat seat = SEAT_0; seat < SEAT_COUNT && declarer == SEAT_NONE; ++seat)
         if ((dealAsDealt.hands[seat].cardSet() & skat.cardSet()) != 0)
             declarer = seat;
     if (declarer == SEAT_NONE)
@@ -368,7 +368,7 @@ void SPIELKARTEN::write(tinyxml2::XMLElement& element, tinyxml2::XMLDocument&) c
     vordix::xml::appendStream(element, pile);
     vordix::xml::appendStream(element, trick.asSerializable());
     vordix::xml::appendStream(element, dealCounter >= 1 ? skat : SKAT());
-    vordix::xml::setIntAttribute(element, "AUSP", AUSP);
+    vordix::xml::setIntAttribute(element, "AUSP", leader());
 }
 
 bool SPIELKARTEN::read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument& document)

@@ -20,7 +20,9 @@ class SPIELKARTEN_CORE {
 public:
     std::array<EINBLATT, 3> hands;
     STICH trick;
-    std::int8_t AUSP = SEAT_NONE; // seat that led the current trick
+    std::int8_t AUSP = SEAT_NONE; // seat that led the current trick (kept in a byte: the core is copied a lot)
+
+    Seat leader() const { return static_cast<Seat>(AUSP); }
 };
 
 // What a stored score-sheet game gives to set up its cards.
@@ -107,5 +109,5 @@ private:
     // The cards of seat's current hand, its tricks on the pile and its card
     // in the trick.
     CardSet cardsEverHeldBy(Seat seat) const;
-    Seat trickSeat(int place) const { return seatAfter(AUSP, place); }
+    Seat trickSeat(int place) const { return seatAfter(leader(), place); }
 };

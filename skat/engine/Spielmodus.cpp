@@ -13,7 +13,7 @@ void SPIELMODUS::clearFlags()
     exerciseFlag = false;
     startTrick = -1;
     deviationIndex = -1;
-    forehand = 1;
+    forehand = SEAT_1;
 }
 
 int SPIELMODUS::setNextOfList(const LISTE& sheet)
@@ -25,10 +25,10 @@ int SPIELMODUS::setNextOfList(const LISTE& sheet)
         // At a table of four the dealer sits out and the player after the
         // dealer leads: the sheet puts seat 1 in the column after the
         // dealer's in every game.
-        forehand = 1;
+        forehand = SEAT_1;
         return rows / 4;
     }
-    forehand = (rows + 2) % SEAT_COUNT;
+    forehand = seatAfter(SEAT_0, rows + 2);
     return (rows + 2) / SEAT_COUNT;
 }
 

@@ -58,7 +58,7 @@ public:
     // First trick (0 to 10) where an exercise left the stored play; -1 while
     // it follows it.
     int deviationIndex = -1;
-    Seat forehand = 1;
+    Seat forehand = SEAT_1;
     // The game is not a game of the sheet and may be interrupted without asking.
     bool freeGame = false;
 

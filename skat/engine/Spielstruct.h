@@ -48,7 +48,7 @@ struct SPIELSTRUCT_CORE {
     int REIZEN_MODUS = 0;
     int GEREIZT = 0;
     std::array<int, 3> GEREIZTBIS{}; // last value said by seat 0, 1, 2
-    int ALLEIN = SEAT_NONE;
+    int ALLEIN = SEAT_NONE; // the declarer's seat as stored; declarer() gives it typed
     ::SPIELART SPIELART;
     int SPITZEN = 0;
     int SPIELWERT = 0;
@@ -69,6 +69,8 @@ struct SPIELSTRUCT_CORE {
     bool isPassedIn() const { return GEREIZT < 1 && SPIELART.SPIEL_TYP != GAME_RAMSCH; }
 
     bool operator==(const SPIELSTRUCT_CORE&) const = default;
+
+    Seat declarer() const { return static_cast<Seat>(ALLEIN); }
 };
 
 // The text block of a record: made on first write, copied whole with its

@@ -105,8 +105,8 @@ bool STAPEL::addToParty(Party party, const STICH& trick, Seat leader, Seat taker
     // no skat was laid away.
     while (party == PARTY_DECLARER && record.count < 2)
         append(record, NO_CARD);
-    const Seat from = isValidSeat(leader) ? leader : 0;
-    for (Seat seat = 0; seat < SEAT_COUNT; ++seat)
+    const Seat from = isValidSeat(leader) ? leader : SEAT_0;
+    for (Seat seat = SEAT_0; seat < SEAT_COUNT; ++seat)
         append(record, trick.card(placeInTrick(seat, from))->id());
     ++trickCount_;
     party_[trickCount_] = static_cast<std::int8_t>(party);
@@ -145,7 +145,7 @@ STICH STAPEL::trick(int n) const
     STICH result;
     if (n < 1 || n > trickCount_ || !validParty(partyOfTrick(n)))
         return result;
-    const Seat leader = isValidSeat(leaderOfTrick(n)) ? leaderOfTrick(n) : 0;
+    const Seat leader = isValidSeat(leaderOfTrick(n)) ? leaderOfTrick(n) : SEAT_0;
     for (int k = 0; k < 3; ++k) {
         const CardId id = recordCard(partyOfTrick(n), placeOfSeatCard(n, seatAfter(leader, k)));
         if (id == NO_CARD)
@@ -229,18 +229,18 @@ int STAPEL::declarerTrickPoints() const
 
 void STAPEL::rotateSeats(int offset)
 {
-    const int turn = seatAfter(0, offset);
+    const int turn = seatAfter(SEAT_0, offset);
     if (isValidSeat(vh_))
-        vh_ = (vh_ + turn) % 3;
+        vh_ = seatAfter(vh_, turn);
     for (int n = 1; n <= trickCount_; ++n) {
         if (isValidSeat(taker_[n]))
             taker_[n] = static_cast<std::int8_t>((taker_[n] + turn) % 3);
-        const int first = placeOfSeatCard(n, 0);
+        const int first = placeOfSeatCard(n, SEAT_0);
         if (first == 0 || first + 2 > records_[party_[n]].count)
             continue;
         CardId* cards = &records_[party_[n]].cards[first - 1];
         const std::array<CardId, 3> old = {cards[0], cards[1], cards[2]};
-        for (Seat seat = 0; seat < 3; ++seat)
+        for (Seat seat = SEAT_0; seat < 3; ++seat)
             cards[(seat + turn) % 3] = old[seat];
     }
 }
@@ -287,7 +287,7 @@ bool STAPEL::readContent(const tinyxml2::XMLElement& element, GameType type, Sea
         clear();
         return false;
     }
-    vh_ = vh;
+    vh_ = static_cast<Seat>(vh);
 
     SKAT laidAway;
     if (const char* codes = element.Attribute("SKAT")) {
@@ -347,8 +347,8 @@ bool STAPEL::readTricks(const tinyxml2::XMLElement& element, const tinyxml2::XML
         const int n = trickCount_ + 1;
         if (n > MAX_TRICKS || parties[n] == NONE || !trick.isComplete())
             return false;
-        const Seat leader = n == 1 ? vh_ : takers[n - 1];
-        return addToParty(parties[n], trick, leader, takers[n]);
+        const Seat leader = n == 1 ? vh_ : static_cast<Seat>(takers[n - 1]);
+        return addToParty(parties[n], trick, leader, static_cast<Seat>(takers[n]));
     };
 
     bool ok = true;

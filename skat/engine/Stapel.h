@@ -68,7 +68,7 @@ public:
     void setVh(Seat seat) { vh_ = seat; }
     // Party and taker of trick n (1..10); -1 for none.
     Party partyOfTrick(int n) const { return n >= 1 && n <= MAX_TRICKS ? party_[n] : -1; }
-    Seat takerOfTrick(int n) const { return n >= 1 && n <= MAX_TRICKS ? taker_[n] : -1; }
+    Seat takerOfTrick(int n) const { return n >= 1 && n <= MAX_TRICKS ? static_cast<Seat>(taker_[n]) : SEAT_NONE; }
     // Seat that leads trick n: the taker of the trick before, or VH.
     Seat leaderOfTrick(int n) const;
 

@@ -25,7 +25,7 @@ int winnerOfBits(GameType type, int count, CardBit b0, CardBit b1, CardBit b2)
     auto strength = [&](CardBit b) {
         if (rankOfBit(b) == RANK_JACK)
             return 100 + (5 - suitOfBit(b));
-        if (isSuitGame(type) && suitOfBit(b) == type)
+        if (isTrumpSuit(suitOfBit(b), type))
             return 50 + rankOfBit(b);
         return suitOfBit(b) == led ? rankOfBit(b) : 0;
     };
@@ -95,7 +95,7 @@ int trickWinner(GameType type, const KARTE* first, const KARTE* second, const KA
             return -1;
         if (card->rank() == RANK_JACK)
             return 100 + (5 - card->suit());
-        if (isSuitGame(type) && card->suit() == type)
+        if (isTrumpSuit(card->suit(), type))
             return 50 + card->rank();
         return card->suit() == first->suit() ? card->rank() : 0;
     };

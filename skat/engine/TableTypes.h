@@ -3,6 +3,8 @@
 // message share. Saved files and network peers carry these values, so they
 // never change.
 
+#include "skat/engine/CardTypes.h"
+
 // The game-flow state a table runs; saved with the running game.
 enum GameStateIndex : int {
     STATE_NONE = 0, // no game runs
@@ -117,5 +119,5 @@ enum ConfirmDecision : int {
 };
 
 // Seat s is served by storage slot (s + 2) mod 3; slot k serves seat (k + 1) mod 3.
-constexpr int slotOfSeat(int seat) { return (seat + 2) % 3; }
-constexpr int seatOfSlot(int slot) { return (slot + 1) % 3; }
+constexpr int slotOfSeat(Seat seat) { return (seat + 2) % 3; }
+constexpr Seat seatOfSlot(int slot) { return static_cast<Seat>((slot + 1) % 3); }

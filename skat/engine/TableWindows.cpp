@@ -53,7 +53,7 @@ void TABLE_WINDOWS::showCut() {}
 void TABLE_WINDOWS::dealCards(int) {}
 void TABLE_WINDOWS::animateCardToTrick(Seat, CardId, int) {}
 void TABLE_WINDOWS::removeCard(Seat, CardId) {}
-void TABLE_WINDOWS::showOverlay(const std::wstring&, int, int, bool) {}
+void TABLE_WINDOWS::showOverlay(const std::wstring&, Seat, int, bool) {}
 void TABLE_WINDOWS::hideOverlay() {}
 void TABLE_WINDOWS::playSpeaker(const std::wstring&) {}
 void TABLE_WINDOWS::playVoice(const std::wstring&, Seat) {}

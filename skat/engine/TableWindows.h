@@ -85,7 +85,7 @@ public:
     virtual void animateCardToTrick(Seat seat, CardId card, int trickPlace);
     virtual void removeCard(Seat seat, CardId card);
     // The overlay message at the seat (-1: the middle of the table).
-    virtual void showOverlay(const std::wstring& textKey, int seat, int value, bool firstFlag);
+    virtual void showOverlay(const std::wstring& textKey, Seat seat, int value, bool firstFlag);
     virtual void hideOverlay();
     virtual void playSpeaker(const std::wstring& phrase);
     virtual void playVoice(const std::wstring& phrase, Seat seat);

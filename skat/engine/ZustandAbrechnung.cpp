@@ -87,7 +87,7 @@ bool ZUSTAND_ABRECHNUNG::sheetIsFull() const
 int ZUSTAND_ABRECHNUNG::decision() const
 {
     int d = CONFIRM_NEXT_GAME;
-    for (Seat seat = 0; seat < 3; ++seat) {
+    for (Seat seat = SEAT_0; seat < 3; ++seat) {
         const PLAYER* player = table.playerAtSeat(seat);
         const int value = answerOfSeat(seat).confirmation;
         if (player && player->kind() == PLAYER_KIND_HUMAN)
@@ -126,7 +126,7 @@ bool ZUSTAND_ABRECHNUNG::finishList()
     const std::wstring date = todayText();
     for (const auto& entry : totals)
         services->addHighScore(entry.name, entry.total, date);
-    for (Seat seat = 0; seat < 3; ++seat) {
+    for (Seat seat = SEAT_0; seat < 3; ++seat) {
         if (!ask(REQUEST_CONFIRM_LIST_END, seat))
             return false;
         const PLAYER* player = table.playerAtSeat(seat);

@@ -65,14 +65,14 @@ void ZUSTAND_SPIEL_ANSAGEN::run()
     Seat declarer;
     {
         std::lock_guard lock(table.tableLock);
-        declarer = table.record.ALLEIN;
+        declarer = table.record.declarer();
         table.record.SPITZEN = table.cards.hands[static_cast<std::size_t>(declarer)].spitzenGrand();
         table.record.SPIELART = ::SPIELART(GAME_NONE, WIN_LEVEL_WITH_SKAT, LEVEL_NONE);
     }
     if (!report(ANNOUNCING_STARTED))
         return;
     const SPIELMODUS& modus = table.modus;
-    if (modus.exerciseFlag && declarer != modus.storedGame.record.ALLEIN && !noteDeviation(0))
+    if (modus.exerciseFlag && declarer != modus.storedGame.record.declarer() && !noteDeviation(0))
         return;
     if (!ask(REQUEST_SKAT_OR_HAND, declarer))
         return;
@@ -119,7 +119,7 @@ void ZUSTAND_RAMSCH_ANSAGEN::run()
 {
     {
         std::lock_guard lock(table.tableLock);
-        const Seat forehand = table.record.ALLEIN;
+        const Seat forehand = table.record.declarer();
         if (isValidSeat(forehand))
             table.record.SPITZEN = table.cards.hands[static_cast<std::size_t>(forehand)].spitzenGrand();
         table.record.SPIELART = ::SPIELART(GAME_RAMSCH, WIN_LEVEL_WITH_SKAT, LEVEL_NONE);
@@ -190,7 +190,7 @@ void ZUSTAND_KARTE_AUSSPIELEN::run()
         {
             std::lock_guard lock(table.tableLock);
             trickNumber = CARDS_IN_HAND + 1 - table.cards.hands[static_cast<std::size_t>(seat)].cardCount();
-            leader = table.cards.AUSP;
+            leader = table.cards.leader();
         }
         const STICH stored = modus.storedGame.pile.trick(trickNumber);
         if (stored.card(placeInTrick(seat, leader))->id() != answer.card && !noteDeviation(trickNumber))
@@ -220,7 +220,7 @@ void ZUSTAND_KARTE_AUSSPIELEN::run()
             return;
         {
             std::lock_guard lock(table.tableLock);
-            if (seat == table.record.ALLEIN)
+            if (seat == table.record.declarer())
                 table.record.ALSP_AUFGEGEBEN = true;
             else
                 table.record.GEGNER_AUFGEGEBEN = true;
@@ -249,10 +249,10 @@ bool ZUSTAND_STICH_ABLEGEN::tableTalk(GameType type, CardId winningCard)
     {
         std::lock_guard lock(table.tableLock);
         const SPIELKARTEN& cards = table.cards;
-        declarer = table.record.ALLEIN;
+        declarer = table.record.declarer();
         firstTrick = cards.pile.recordCount(PARTY_DECLARER) == 2 && cards.pile.recordCount(PARTY_DEFENDERS) == 0;
         trick = cards.trick;
-        leader = cards.AUSP;
+        leader = cards.leader();
         defenderPoints = cards.pile.recordPoints(PARTY_DEFENDERS);
     }
     const PLAYER* declarerPlayer = table.playerAtSeat(declarer);
@@ -261,10 +261,10 @@ bool ZUSTAND_STICH_ABLEGEN::tableTalk(GameType type, CardId winningCard)
 
     if (firstTrick && type < GAME_GRAND && isValidSeat(declarer) && leader == declarer) {
         if (humanDeclarer) {
-            if (led->rank() != RANK_JACK && led->suit() != type && !report(COMMENT_DOERFER))
+            if (led->rank() != RANK_JACK && !isTrumpSuit(led->suit(), type) && !report(COMMENT_DOERFER))
                 return false;
         } else {
-            const bool smallTrump = led->suit() == type && led->rank() != RANK_JACK && led->rank() != RANK_TEN
+            const bool smallTrump = isTrumpSuit(led->suit(), type) && led->rank() != RANK_JACK && led->rank() != RANK_TEN
                 && led->rank() != RANK_ACE;
             const bool jackFollows = trick.card(1)->rank() == RANK_JACK || trick.card(2)->rank() == RANK_JACK;
             if (smallTrump && jackFollows && !report(COMMENT_KLEINGROSS))
@@ -299,7 +299,7 @@ bool ZUSTAND_STICH_ABLEGEN::collectTrick(GameType type, CardId winningCard)
         return false;
 
     bool takeBack = false;
-    for (Seat seat = 0; seat < 3 && !takeBack; ++seat) {
+    for (Seat seat = SEAT_0; seat < 3 && !takeBack; ++seat) {
         if (!ask(REQUEST_CONFIRM_TRICK, seat))
             return false;
         PLAYER* player = table.playerAtSeat(seat);
@@ -333,12 +333,12 @@ bool ZUSTAND_STICH_ABLEGEN::collectTrick(GameType type, CardId winningCard)
     {
         std::lock_guard lock(table.tableLock);
         SPIELKARTEN& cards = table.cards;
-        if (!isValidSeat(cards.AUSP) || !cards.trick.isComplete()) {
+        if (!isValidSeat(cards.leader()) || !cards.trick.isComplete()) {
             assert(false && "collecting a trick without a leader or before its third card");
             return false;
         }
-        const Seat winner = trickTaker(cards.trick, cards.AUSP, type);
-        taken = cards.collectTrick(type, table.record.ALLEIN);
+        const Seat winner = trickTaker(cards.trick, cards.leader(), type);
+        taken = cards.collectTrick(type, table.record.declarer());
         if (taken != winner) {
             assert(false && "the pile refused the trick");
             return false;

@@ -65,7 +65,7 @@ void ZUSTAND_ABHEBEN_UND_GEBEN::run()
 
 void ZUSTAND_REIZ_VORSCHLAG::run()
 {
-    for (Seat seat = 0; seat < 3; ++seat)
+    for (Seat seat = SEAT_0; seat < 3; ++seat)
         if (PLAYER* player = table.playerAtSeat(seat))
             player->initProposal();
     if (report(BID_PROPOSAL))
@@ -120,7 +120,7 @@ void ZUSTAND_REIZEN::run()
         table.record.GEREIZT = bidValueAt(bidding.reachedIndex());
         reached = table.record.GEREIZT;
     }
-    if (table.modus.exerciseFlag && winner != table.modus.storedGame.record.ALLEIN && !noteDeviation(0))
+    if (table.modus.exerciseFlag && winner != table.modus.storedGame.record.declarer() && !noteDeviation(0))
         return;
     if (reached != 0)
         next = STATE_SPIEL_ANSAGEN;

@@ -76,7 +76,7 @@ int winnerPlace(const PlayView& v)
     return best;
 }
 
-Seat seatAtPlace(const PlayView& v, int place) { return ((v.self - v.trickCount + place) % 3 + 3) % 3; }
+Seat seatAtPlace(const PlayView& v, int place) { return seatAfter(v.self, place - v.trickCount); }
 
 CardSet winnersOver(const PlayView& v, CardSet legal, CardBit best)
 {

@@ -69,7 +69,7 @@ void shapeOf(CardSet hand, GameType type, int& trumps, std::array<int, 3>& sides
     trumps = cardCount(hand & trumpMask(type));
     int k = 0;
     for (Suit s = SUIT_CLUBS; s <= SUIT_DIAMONDS; ++s)
-        if (s != type)
+        if (!isTrumpSuit(s, type))
             sides[static_cast<std::size_t>(k++)] = cardCount(hand & suitMaskWithoutJack(s));
     std::sort(sides.begin(), sides.end(), std::greater<>());
 }
@@ -100,7 +100,7 @@ void forEachTrick(const ReplayedGame& game, Visit visit)
 
 // --- trumps ---------------------------------------------------------------
 
-void F_ALSP_TRUMPFKARTEN_UND_BEIBLATT::reset(int newSeat)
+void F_ALSP_TRUMPFKARTEN_UND_BEIBLATT::reset(Seat newSeat)
 {
     *this = F_ALSP_TRUMPFKARTEN_UND_BEIBLATT();
     seat = newSeat;
@@ -121,7 +121,7 @@ void F_ALSP_TRUMPFKARTEN_UND_BEIBLATT::recordGame(const ReplayedGame& game)
     if (sides[0] <= 7 && sides[1] <= 5)
         ++shape[static_cast<std::size_t>(trumps)][static_cast<std::size_t>(sides[0])][static_cast<std::size_t>(sides[1])];
     for (Suit s = SUIT_CLUBS; s <= SUIT_DIAMONDS; ++s)
-        if (s != t)
+        if (!isTrumpSuit(s, t))
             ++holdingCount[static_cast<std::size_t>(suitPatternOf(game.dealtHands[static_cast<std::size_t>(seat)], s))];
     forEachTrick(game, [&](const CardId* cards, int declarerPlace, bool defendersTook) {
         if (isTrumpOf(cards[0], t) || isTrumpOf(cards[declarerPlace], t) || !defendersTook)
@@ -225,7 +225,7 @@ void F_ALSP_TRUMPFKARTEN_UND_BEIBLATT::writeReport(std::wstring& log) const
 
 // --- jacks ----------------------------------------------------------------
 
-void GR_ALSP_BUBEN_UND_BEIBLATT::reset(int newSeat)
+void GR_ALSP_BUBEN_UND_BEIBLATT::reset(Seat newSeat)
 {
     *this = GR_ALSP_BUBEN_UND_BEIBLATT();
     seat = newSeat;
@@ -271,7 +271,7 @@ void GR_ALSP_BUBEN_UND_BEIBLATT::writeReport(std::wstring& log) const
                 jackRuffCount[static_cast<std::size_t>(j)]);
 }
 
-void F_ALSP_ASYMETRIE_ALSP_GG::reset(int newSeat)
+void F_ALSP_ASYMETRIE_ALSP_GG::reset(Seat newSeat)
 {
     *this = F_ALSP_ASYMETRIE_ALSP_GG();
     seat = newSeat;
@@ -283,7 +283,7 @@ void F_ALSP_ASYMETRIE_ALSP_GG::recordGame(const ReplayedGame& game)
         return;
     ++games;
     for (Suit s = SUIT_CLUBS; s <= SUIT_DIAMONDS; ++s) {
-        if (s == game.type)
+        if (isTrumpSuit(s, game.type))
             continue;
         const int c = suitPatternOf(game.finalHands[static_cast<std::size_t>(seat)], s);
         for (int step = 1; step <= 2; ++step) {
@@ -323,11 +323,11 @@ bool F_ALSP_ASYMETRIE_ALSP_GG::read(const tinyxml2::XMLElement*, const tinyxml2:
 
 void CHARAKTER::recordOpeningLead(CardSet hand, CardId ledCard, GameType type, bool declarerInRearhand)
 {
-    if (!isSuitGame(type) || !isRealCard(ledCard) || suitOfCardId(ledCard) == type)
+    if (!isSuitGame(type) || !isRealCard(ledCard) || isTrumpSuit(suitOfCardId(ledCard), type))
         return;
     const auto rank = static_cast<std::size_t>(rankOfCardId(ledCard));
     for (Suit s = SUIT_CLUBS; s <= SUIT_DIAMONDS; ++s) {
-        if (s == type)
+        if (isTrumpSuit(s, type))
             continue;
         const auto p = static_cast<std::size_t>(suitPatternOf(hand, s));
         if (s == suitOfCardId(ledCard))

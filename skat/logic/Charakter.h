@@ -51,13 +51,13 @@ struct ReplayedGame {
 
 class CHARAKTERZUG : public VORDIX_STREAM {
 public:
-    virtual void reset(int newSeat) { seat = newSeat; }
+    virtual void reset(Seat newSeat) { seat = newSeat; }
     virtual void recordGame(const ReplayedGame& game) = 0;
     virtual void computePercentages() = 0;
     // Appends a plain-text report of what the trait has learned.
     virtual void writeReport(std::wstring& log) const = 0;
 
-    int seat = -1;
+    Seat seat = SEAT_NONE;
     int games = 0;
 };
 
@@ -67,7 +67,7 @@ public:
     bool read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument& document) override;
     const char* elementName() const override { return "F_ALSP_TRUMPFKARTEN_UND_BEIBLATT"; }
     void write(tinyxml2::XMLElement& element, tinyxml2::XMLDocument& document) const override;
-    void reset(int newSeat) override;
+    void reset(Seat newSeat) override;
     void recordGame(const ReplayedGame& game) override;
     void computePercentages() override;
     void writeReport(std::wstring& log) const override;
@@ -87,7 +87,7 @@ public:
     bool read(const tinyxml2::XMLElement*, const tinyxml2::XMLDocument&) override { return true; }
     const char* elementName() const override { return "GR_ALSP_BUBEN_UND_BEIBLATT"; }
     void write(tinyxml2::XMLElement&, tinyxml2::XMLDocument&) const override {}
-    void reset(int newSeat) override;
+    void reset(Seat newSeat) override;
     void recordGame(const ReplayedGame& game) override;
     void computePercentages() override;
     void writeReport(std::wstring& log) const override;
@@ -103,7 +103,7 @@ public:
     bool read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument& document) override;
     const char* elementName() const override { return "F_ALSP_ASYMETRIE_ALSP_GG"; }
     void write(tinyxml2::XMLElement& element, tinyxml2::XMLDocument& document) const override;
-    void reset(int newSeat) override;
+    void reset(Seat newSeat) override;
     void recordGame(const ReplayedGame& game) override;
     void computePercentages() override;
     void writeReport(std::wstring& log) const override;
@@ -133,7 +133,7 @@ public:
     // stays as it was).
     bool writeReport(const std::filesystem::path& folder) const;
 
-    int seat = -1;
+    Seat seat = SEAT_NONE;
     std::wstring logFileName;
     F_ALSP_TRUMPFKARTEN_UND_BEIBLATT trumps;
     GR_ALSP_BUBEN_UND_BEIBLATT jacks;

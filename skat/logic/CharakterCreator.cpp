@@ -7,7 +7,7 @@
 
 CHARAKTER_CREATOR::CHARAKTER_CREATOR()
 {
-    for (int k = 0; k < 3; ++k) {
+    for (Seat k = SEAT_0; k < SEAT_COUNT; ++k) {
         CHARAKTER& profile = profiles[static_cast<std::size_t>(k)];
         profile.seat = k;
         profile.trumps.reset(k);
@@ -33,7 +33,7 @@ void CHARAKTER_CREATOR::learnFromSheet(const LISTE& sheet)
         cards.setUpFromGame(row.storedCards());
         if (!cards.isConsistent())
             continue;
-        const Seat d = row.record.ALLEIN;
+        const Seat d = row.record.declarer();
         const Seat f = row.pile.vh();
         if (!isValidSeat(d) || !isValidSeat(f))
             continue;
@@ -63,7 +63,7 @@ void CHARAKTER_CREATOR::learnFromSheet(const LISTE& sheet)
             profile.asymmetry.recordGame(game);
         }
         const CardId led = row.pile.trick(1).card(0)->id();
-        if (f != d && isRealCard(led) && suitOfCardId(led) != type)
+        if (f != d && isRealCard(led) && !isTrumpSuit(suitOfCardId(led), type))
             profiles[static_cast<std::size_t>(f)].recordOpeningLead(game.dealtHands[static_cast<std::size_t>(f)], led,
                                                                     type, d == seatAfter(f, 2));
     }

@@ -60,7 +60,7 @@ PlayView COMPUTER_LOGIK::viewOf(const GameSnapshot& game)
     PlayView view;
     view.type = game.gameType();
     view.self = game.seat;
-    view.declarer = game.record.ALLEIN;
+    view.declarer = game.record.declarer();
     view.hand = game.hand();
     for (int n = 0; n < std::min<int>(game.trickCount, STAPEL::MAX_TRICKS); ++n) {
         const TrickCode code = game.tricks[static_cast<std::size_t>(n)].code;

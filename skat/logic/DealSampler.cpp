@@ -136,8 +136,8 @@ bool UniformDealSampler::draw(const OpenGameView& view, VORDIX_RANDOM& random, s
     const Seat self = view.self;
     if (!isValidSeat(self))
         return false;
-    const Seat next = (self + 1) % 3;
-    const Seat after = (self + 2) % 3;
+    const Seat next = seatAfter(self, 1);
+    const Seat after = seatAfter(self, 2);
     std::array<CardSet, 3> dealt{};
     dealt[static_cast<std::size_t>(self)] = view.hands[static_cast<std::size_t>(self)];
     CardSet known = dealt[static_cast<std::size_t>(self)] | view.played | view.trickCards();

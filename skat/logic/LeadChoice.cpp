@@ -56,19 +56,19 @@ LeadSituation LeadSituation::of(const GameSnapshot& game)
 {
     LeadSituation s;
     s.view = COMPUTER_LOGIK::viewOf(game);
-    s.leader = game.cards.AUSP;
+    s.leader = game.cards.leader();
     const GameType type = game.gameType();
     const Seat self = game.seat;
-    const Seat declarer = type == GAME_RAMSCH ? self : game.record.ALLEIN;
+    const Seat declarer = type == GAME_RAMSCH ? self : game.record.declarer();
     const bool selfDeclares = self == declarer;
     s.trickCount = std::min<int>(game.trickCount, 10);
     for (int n = 0; n < s.trickCount; ++n) {
         const PlayedTrick& played = game.tricks[static_cast<std::size_t>(n)];
         Trick& t = s.tricks[static_cast<std::size_t>(n)];
-        t.leader = played.leader;
+        t.leader = played.leaderSeat();
         for (int place = 0; place < 3; ++place)
             t.cards[static_cast<std::size_t>(place)] = trickCardBit(played.code, place);
-        t.winner = isValidSeat(played.leader) ? seatAfter(played.leader, trickWinnerIndex(type, played.code)) : SEAT_NONE;
+        t.winner = isValidSeat(played.leaderSeat()) ? seatAfter(played.leaderSeat(), trickWinnerIndex(type, played.code)) : SEAT_NONE;
         const int points = trickPoints(played.code);
         const bool declarersTrick = t.winner == declarer;
         ((declarersTrick == selfDeclares) ? s.ownPoints : s.otherPoints) += points;
@@ -133,7 +133,7 @@ int SeenCardChances::suitChance(Seat seat, Suit suit) const
     CardSet cards = 0;
     if (type == GAME_NULL)
         cards = suitMask(suit);
-    else if (isSuitGame(type) && suit == type)
+    else if (isTrumpSuit(suit, type))
         cards = trumpMask(type);
     else
         cards = suitMask(suit) & ~trumpMask(type);
@@ -704,7 +704,7 @@ CardId SL_AUSSPIELEN::pick(CardId favoured, int bonus) const
             if (t.leader == s.declarer())
                 continue;
             const CardId ledCard = idOf(t.cards[0]);
-            if (!isJack(ledCard) && suitOfCardId(ledCard) != type) {
+            if (!isJack(ledCard) && !isTrumpSuit(suitOfCardId(ledCard), type)) {
                 int adjustedBest = 0;
                 CardId adjusted = NO_CARD;
                 for (CardSet rest = candidates_; rest; rest &= rest - 1) {

@@ -25,7 +25,7 @@ AdvicePlay playOf(const OpenGameView& view, CardBit bit)
     if (!best)
         return AdvicePlay::ADD;
     const bool trumpGame = view.type != GAME_NULL && view.type != GAME_RAMSCH;
-    const bool trump = rankOfBit(bit) == RANK_JACK || (isSuitGame(view.type) && suitOfBit(bit) == view.type);
+    const bool trump = rankOfBit(bit) == RANK_JACK || isTrumpSuit(suitOfBit(bit), view.type);
     return trumpGame && trump ? AdvicePlay::TRUMP : AdvicePlay::TAKE_OVER;
 }
 

@@ -126,7 +126,7 @@ CardId chooseOpenGameCard(const OpenGameView& view, const OpenAnalysisResult& an
                 for (CardSet c = candidates; c != 0; c &= c - 1) {
                     const CardBit bit = std::countr_zero(c);
                     const auto code = static_cast<TrickCode>(view.trick | (bit << 10));
-                    const Seat taker = (view.leader + winner[code]) % 3;
+                    const Seat taker = seatAfter(view.leader, winner[code]);
                     if ((taker == view.declarer) == declarerSide && side + onTable + pointsOfSet(bitMask(bit)) >= target)
                         taking |= bitMask(bit);
                 }

@@ -58,15 +58,15 @@ OpenGameView openGameViewOf(const GameSnapshot& game)
 {
     OpenGameView view;
     view.type = game.record.SPIELART.SPIEL_TYP;
-    view.declarer = game.record.ALLEIN;
+    view.declarer = game.record.declarer();
     view.winLevel = game.record.SPIELART.GEWINN_STUFE;
     view.levelReached = game.record.SPIELART.STUFE;
     view.self = game.seatToMove();
-    for (Seat s = 0; s < 3; ++s)
+    for (Seat s = SEAT_0; s < 3; ++s)
         view.hands[static_cast<std::size_t>(s)] = game.cards.hands[static_cast<std::size_t>(s)].cardSet();
     view.trick = game.cards.trick.code();
     view.trickCount = game.cards.trick.count() > 2 ? 2 : game.cards.trick.count();
-    view.leader = game.cards.AUSP;
+    view.leader = game.cards.leader();
 
     view.completedTricks = game.trickCount;
     for (int n = 0; n < game.trickCount; ++n) {
@@ -75,7 +75,7 @@ OpenGameView openGameViewOf(const GameSnapshot& game)
         view.played |= set;
         if (!isValidSeat(trick.leader))
             continue;
-        const Seat taker = (trick.leader + trickWinnerIndex(view.type, trick.code)) % 3;
+        const Seat taker = seatAfter(trick.leaderSeat(), trickWinnerIndex(view.type, trick.code));
         const int points = pointsOfSet(set);
         view.seatPoints[static_cast<std::size_t>(taker)] += points;
         if (taker == view.declarer) {
@@ -84,7 +84,7 @@ OpenGameView openGameViewOf(const GameSnapshot& game)
             view.defenderTrickPoints += points;
             ++view.defenderTricks;
         }
-        noteVoids(view, trick.code, 3, trick.leader);
+        noteVoids(view, trick.code, 3, trick.leaderSeat());
     }
     noteVoids(view, view.trick, view.trickCount, view.leader);
 

@@ -139,7 +139,7 @@ void OpenSearch::configure(const OpenDeal& deal)
     declarer_ = deal.declarer;
     // In Ramsch the player to move plays against the two others.
     const Seat first = ramsch_ ? deal.toMove() : deal.declarer;
-    for (Seat s = 0; s < 3; ++s)
+    for (Seat s = SEAT_0; s < 3; ++s)
         side_[static_cast<std::size_t>(s)] = s == first ? 0 : 1;
     winner_ = trickWinnerTable(type_);
     leaderOfTwo_ = trickLeaderTable(type_);
@@ -271,7 +271,7 @@ void OpenSearch::solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings, const SLOF
 
 void OpenSearch::play(CardBit bit, Undo& undo)
 {
-    const Seat mover = (leader_ + count_) % 3;
+    const Seat mover = seatAhead(leader_, count_);
     hands_[static_cast<std::size_t>(mover)] &= ~bitMask(bit);
     undo = {trick_, static_cast<std::int8_t>(count_), static_cast<std::int8_t>(leader_), 0};
     trick_ = static_cast<TrickCode>(trick_ | (bit << (5 * count_)));
@@ -279,7 +279,7 @@ void OpenSearch::play(CardBit bit, Undo& undo)
         const int points = points_[trick_];
         undo.value = null_ ? -10 : ramsch_ ? -points : points;
         remaining_ -= undo.value;
-        leader_ = (leader_ + winner_[trick_]) % 3;
+        leader_ = seatAhead(leader_, winner_[trick_]);
         trick_ = 0;
         count_ = 0;
     }
@@ -292,7 +292,7 @@ void OpenSearch::unplay(CardBit bit, Seat mover, const Undo& undo)
         remaining_ += undo.value;
     trick_ = undo.trick;
     count_ = undo.count;
-    leader_ = undo.leader;
+    leader_ = static_cast<Seat>(undo.leader);
 }
 
 int OpenSearch::child(int depth, Seat mover, CardBit bit, int alpha, int beta, int own, int other, int score,
@@ -300,7 +300,7 @@ int OpenSearch::child(int depth, Seat mover, CardBit bit, int alpha, int beta, i
 {
     Undo undo;
     play(bit, undo);
-    const Seat next = (leader_ + count_) % 3;
+    const Seat next = seatAhead(leader_, count_);
     int result = 0;
     if (side_[static_cast<std::size_t>(next)] == side_[static_cast<std::size_t>(mover)]) {
         result = search(depth + 1, alpha, beta, own + undo.value, other, score + undo.value, decisions);
@@ -317,7 +317,7 @@ int OpenSearch::lastTrick(Seat mover, int score) const
 {
     TrickCode code = trick_;
     Seat seat = mover;
-    for (int place = count_; place < 3; ++place, seat = (seat + 1) % 3) {
+    for (int place = count_; place < 3; ++place, seat = seatAhead(seat, 1)) {
         const CardSet hand = hands_[static_cast<std::size_t>(seat)];
         if (hand == 0)
             return score; // the game is over
@@ -325,7 +325,7 @@ int OpenSearch::lastTrick(Seat mover, int score) const
     }
     const int points = points_[code];
     const int value = null_ ? -10 : ramsch_ ? -points : points;
-    const Seat taker = (leader_ + winner_[code]) % 3;
+    const Seat taker = seatAhead(leader_, winner_[code]);
     return side_[static_cast<std::size_t>(taker)] == side_[static_cast<std::size_t>(mover)] ? score + value
                                                                                             : score - value;
 }
@@ -376,7 +376,7 @@ OpenSearch::Order OpenSearch::orderOf(Seat mover, CardSet candidates, bool start
     }
     const CardBit led = trickCardBit(trick_, 0);
     const CardBit second = trickCardBit(trick_, 1);
-    const Seat ahead = (leader_ + leaderOfTwo_[static_cast<std::size_t>(second * 32 + led)]) % 3;
+    const Seat ahead = seatAhead(leader_, leaderOfTwo_[static_cast<std::size_t>(second * 32 + led)]);
     const bool oursSoFar = side_[static_cast<std::size_t>(ahead)] == side_[static_cast<std::size_t>(mover)];
     order.plain = false;
     if (oursSoFar) {
@@ -502,7 +502,7 @@ int OpenSearch::search(int depth, int alpha, int beta, int own, int other, int s
 {
     ++nodes_;
     decisions = {};
-    const Seat mover = (leader_ + count_) % 3;
+    const Seat mover = seatAhead(leader_, count_);
     const CardSet hand = hands_[static_cast<std::size_t>(mover)];
     if ((hand & (hand - 1)) == 0)
         return lastTrick(mover, score);
@@ -557,7 +557,7 @@ int OpenSearch::search(int depth, int alpha, int beta, int own, int other, int s
             const CardSet unplayed = hands_[0] | hands_[1] | hands_[2];
             for (CardSet c = candidates; c != 0; c &= c - 1) {
                 const CardBit bit = std::countr_zero(c);
-                table_->prefetch(unplayed & ~bitMask(bit), (leader_ + winner_[trick_ | (bit << 10)]) % 3);
+                table_->prefetch(unplayed & ~bitMask(bit), seatAhead(leader_, winner_[trick_ | (bit << 10)]));
             }
         }
     }

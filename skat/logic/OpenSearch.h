@@ -25,7 +25,7 @@ struct OpenDeal {
     std::array<CardSet, 3> hands{};
     TrickCode trick = 0; // cards already in the trick, in play order
     int trickCount = 0;  // 0..2
-    Seat leader = 0;     // seat that led the trick
+    Seat leader = SEAT_0; // seat that led the trick
     GameType type = GAME_NONE;
     Seat declarer = SEAT_NONE;
 
@@ -39,7 +39,7 @@ struct OpenDeal {
     int skatPoints = 0;
     int completedTricks = 0;
 
-    Seat toMove() const { return (leader + trickCount) % 3; }
+    Seat toMove() const { return seatAfter(leader, trickCount); }
     CardSet trickCards() const
     {
         CardSet set = 0;
@@ -135,7 +135,7 @@ private:
     std::array<CardSet, 3> hands_{};
     TrickCode trick_ = 0;
     int count_ = 0;
-    Seat leader_ = 0;
+    Seat leader_ = SEAT_0;
     int remaining_ = 0; // remainingValue(), kept up to date by play and unplay
     // Rules of the search.
     GameType type_ = GAME_NONE;

@@ -10,20 +10,20 @@ bool PrognosisSituation::isTrump(CardId card) const
 Seat PrognosisSituation::trickWinner(int n) const
 {
     const PlayedTrick& t = tricks[static_cast<std::size_t>(n)];
-    return seatAfter(t.leader, STICH(t.code, 3).winner(type));
+    return seatAfter(t.leaderSeat(), STICH(t.code, 3).winner(type));
 }
 
 CardId PrognosisSituation::cardOf(int n, Seat s) const
 {
     const PlayedTrick& t = tricks[static_cast<std::size_t>(n)];
-    return cardIdOfBit(trickCardBit(t.code, placeInTrick(s, t.leader)));
+    return cardIdOfBit(trickCardBit(t.code, placeInTrick(s, t.leaderSeat())));
 }
 
 PrognosisSituation prognosisSituationOf(const GameSnapshot& game)
 {
     PrognosisSituation s;
     s.type = game.gameType();
-    s.declarer = game.record.ALLEIN;
+    s.declarer = game.record.declarer();
     s.winLevel = game.record.SPIELART.GEWINN_STUFE;
     s.self = game.seat;
     CardSet seen = game.playedCards();
@@ -38,7 +38,7 @@ PrognosisSituation prognosisSituationOf(const GameSnapshot& game)
         s.tricks[static_cast<std::size_t>(n)] = game.tricks[static_cast<std::size_t>(n)];
     s.trick = game.cards.trick.code();
     s.trickCount = game.cards.trick.count();
-    s.trickLeader = game.cards.AUSP;
-    s.firstLeader = game.trickCount > 0 ? game.tricks[0].leader : game.cards.AUSP;
+    s.trickLeader = game.cards.leader();
+    s.firstLeader = game.trickCount > 0 ? game.tricks[0].leaderSeat() : game.cards.leader();
     return s;
 }

@@ -76,11 +76,11 @@ void HEURISTIK_FGN_JEDER_GESPIELTE_KARTEN::apply(const PrognosisSituation& g, VE
     }
     for (int n = 0; n < g.completedTricks; ++n) {
         const PlayedTrick& trick = g.tricks[static_cast<std::size_t>(n)];
-        if (!isValidSeat(trick.leader))
+        if (!isValidSeat(trick.leaderSeat()))
             continue;
         for (int place = 2; place >= 0; --place) {
             const CardId card = trickCard(trick.code, place);
-            store.setCertain(card, seatAfter(trick.leader, place), true);
+            store.setCertain(card, seatAfter(trick.leaderSeat(), place), true);
             flags_[static_cast<std::size_t>(cardRow(card))] = 0;
         }
         if (t == GAME_RAMSCH)
@@ -90,7 +90,7 @@ void HEURISTIK_FGN_JEDER_GESPIELTE_KARTEN::apply(const PrognosisSituation& g, VE
             const CardId card = trickCard(trick.code, place);
             if (follows(g, lead, card))
                 continue;
-            const Seat seat = seatAfter(trick.leader, place);
+            const Seat seat = seatAfter(trick.leaderSeat(), place);
             if (t < GAME_NULL && g.isTrump(lead))
                 markVoid(g, store, seat, VOID_IN_TRUMPS);
             else
@@ -140,14 +140,14 @@ void HEURISTIK_FG_JEDER_PUNKTE_IN_STICH::apply(const PrognosisSituation& g, VERT
     for (int pass = 1; pass <= 2; ++pass)
         for (int n = 0; n < g.completedTricks; ++n) {
             const PlayedTrick& trick = g.tricks[static_cast<std::size_t>(n)];
-            if (!isValidSeat(trick.leader))
+            if (!isValidSeat(trick.leaderSeat()))
                 continue;
-            const Seat x = seatAfter(trick.leader, 2);
+            const Seat x = seatAfter(trick.leaderSeat(), 2);
             const Seat w = g.trickWinner(n);
             const CardId lead = trickCard(trick.code, 0);
             const CardId last = trickCard(trick.code, 2);
             const Suit s = suitOfCardId(lead);
-            if (x == g.self || rankOfCardId(lead) == RANK_JACK || (isSuitGame(t) && s == t)
+            if (x == g.self || rankOfCardId(lead) == RANK_JACK || isTrumpSuit(s, t)
                 || suitOfCardId(last) != s || rankOfCardId(last) == RANK_JACK)
                 continue;
             const Rank played = rankOfCardId(last);
@@ -158,7 +158,7 @@ void HEURISTIK_FG_JEDER_PUNKTE_IN_STICH::apply(const PrognosisSituation& g, VERT
                     if (isUnseen(makeCardId(s, r)) && played > r)
                         store.addCheckedSuggestion(makeCardId(s, r), x, 0.1, weight);
             } else {
-                if (!(w == d || d == seatAfter(trick.leader, 1)))
+                if (!(w == d || d == seatAfter(trick.leaderSeat(), 1)))
                     continue;
                 for (Rank r : {RANK_TEN, RANK_KING, RANK_QUEEN})
                     if (isUnseen(makeCardId(s, r)) && played < r)
@@ -208,7 +208,7 @@ void HEURISTIK_FGN_GG_TRUMPFVERTEILUNG::apply(const PrognosisSituation& g, VERTE
         return e == 1.0 ? 100 : e == 0.0 ? 0 : -1;
     };
     for (Suit s = SUIT_CLUBS; s <= SUIT_DIAMONDS; ++s) {
-        if (s == t)
+        if (isTrumpSuit(s, t))
             continue;
         double x[9];
         services_.profiles->declarerCardChances(x, s, g, percentOf);
@@ -305,7 +305,7 @@ void HEURISTIK_F_GG_ANSPIELKARTE::apply(const PrognosisSituation& g, VERTEILUNGS
         lead = trickCard(g.tricks[0].code, 0);
     else if (g.trickCount > 0)
         lead = trickCard(g.trick, 0);
-    if (!isRealCard(lead) || suitOfCardId(lead) == t || rankOfCardId(lead) == RANK_JACK)
+    if (!isRealCard(lead) || isTrumpSuit(suitOfCardId(lead), t) || rankOfCardId(lead) == RANK_JACK)
         return;
     const Suit s = suitOfCardId(lead);
     double x[9];
@@ -331,7 +331,7 @@ void HEURISTIK_F_GG_ALSP_DRITTE_FARBE_FREI::apply(const PrognosisSituation& g, V
         return;
     std::array<bool, 5> shown{};
     auto note = [&](CardId card) {
-        if (isRealCard(card) && rankOfCardId(card) != RANK_JACK && suitOfCardId(card) != t)
+        if (isRealCard(card) && rankOfCardId(card) != RANK_JACK && !isTrumpSuit(suitOfCardId(card), t))
             shown[static_cast<std::size_t>(suitOfCardId(card))] = true;
     };
     for (int n = 0; n < g.completedTricks; ++n)
@@ -346,7 +346,7 @@ void HEURISTIK_F_GG_ALSP_DRITTE_FARBE_FREI::apply(const PrognosisSituation& g, V
         return;
     Suit z = SUIT_NONE;
     for (Suit s = SUIT_DIAMONDS; s >= SUIT_CLUBS; --s)
-        if (!shown[static_cast<std::size_t>(s)] && s != t) {
+        if (!shown[static_cast<std::size_t>(s)] && !isTrumpSuit(s, t)) {
             z = s;
             break;
         }

@@ -67,13 +67,13 @@ RatingRecord VORLOGIK::rateCards(CardSet hand, CardSet extra, GameType type) con
         for (int row = 0; row < 6; ++row) {
             const int c = ROW_COMPONENT[row];
             int value = 0;
-            if (!grand && s == type)
+            if (!grand && isTrumpSuit(s, type))
                 value = t.trumpValue(c, trumpPatternIndex(cards & trumpMask(type), s));
             else
                 value = t.suitValue(grand ? VL_TABELLEN::grandTable(g, c) : VL_TABELLEN::suitGameTable(g, c), p);
             r.M[static_cast<std::size_t>(row)][static_cast<std::size_t>(s)] = value;
         }
-        if (!grand && s != type && p == 0)
+        if (!grand && !isTrumpSuit(s, type) && p == 0)
             for (int row = ROW_PD; row <= ROW_PM; ++row)
                 r.M[static_cast<std::size_t>(row)][static_cast<std::size_t>(s)] += 10;
     }
@@ -355,7 +355,7 @@ int VORLOGIK::canPlayOpen(int kind, Seat seat, CardSet hand, int trumps) const
         return -1;
     Seat place = seat;
     if (grand && j == 15)
-        place = 1;
+        place = SEAT_1;
     const int table = (grand ? 3 : 0) + (place == 1 ? 0 : place == 2 ? 1 : 2);
     const VL_TABELLEN& t = tables();
     int sum = 0;
@@ -542,7 +542,7 @@ int VORLOGIK::proposeDiscardCards(CardSet hand, GameType type, std::array<CardId
     CardSet pairCards = 0;
     std::array<const VL_TABELLEN::DRUECKEN_TUPEL*, 5> proposals{};
     for (Suit s = SUIT_CLUBS; s <= SUIT_DIAMONDS; ++s) {
-        if (s == type)
+        if (isTrumpSuit(s, type))
             continue;
         const int p = suitPatternOf(hand, s);
         if (p < 1)

@@ -97,7 +97,7 @@ SKAT_NETWORKMESSAGE& SKAT_NETWORKMESSAGE::operator=(const SKAT_NETWORKMESSAGE& o
 
 SKAT_NETWORKMESSAGE::~SKAT_NETWORKMESSAGE() = default;
 
-const std::wstring& SKAT_NETWORKMESSAGE::getSeatName(int s) const
+const std::wstring& SKAT_NETWORKMESSAGE::getSeatName(Seat s) const
 {
     static const std::wstring none;
     return s >= 0 && s < 3 ? seatNames[static_cast<std::size_t>(s)] : none;
@@ -141,7 +141,7 @@ void SKAT_NETWORKMESSAGE::fillFromTable(SKATTISCH& table)
     stateIndex = table.currentIndex.load();
     cards = table.cards;
     record = table.record;
-    for (int s = 0; s < 3; ++s) {
+    for (Seat s = SEAT_0; s < SEAT_COUNT; ++s) {
         const PLAYER* player = table.playerAtSeat(s);
         seatNames[static_cast<std::size_t>(s)] = player ? player->name() : std::wstring();
     }

@@ -42,7 +42,7 @@ public:
 
     void setChatText(const std::wstring& text) { chatText = text; }
     const std::wstring& getChatText() const { return chatText; }
-    const std::wstring& getSeatName(int seat) const;
+    const std::wstring& getSeatName(Seat seat) const;
 
     // The score sheet (created on first use); only kind 8 carries it.
     LISTE& sheet();

@@ -230,7 +230,7 @@ SettlementFacts factsOf(SKATTISCH& table, const SPIELSTRUCT& record) {
     f.rules = currentRules();
     std::lock_guard lock(table.tableLock);
     const STAPEL& pile = table.cards.pile;
-    for (int seat = 0; seat < 3; ++seat) {
+    for (Seat seat = SEAT_0; seat < SEAT_COUNT; ++seat) {
         PLAYER* player = table.playerAtSeat(seat);
         f.names[seat] = player ? player->name() : L"";
         f.cardsTaken[seat] = pile.cardsWonBy(seat);
@@ -238,7 +238,7 @@ SettlementFacts factsOf(SKATTISCH& table, const SPIELSTRUCT& record) {
     }
     f.skatPoints = pile.skat().points();
     f.declarerPoints = pile.recordPoints(PARTY_DECLARER);
-    const Seat declarer = record.ALLEIN;
+    const Seat declarer = record.declarer();
     f.hasDeclarer = isValidSeat(declarer);
     if (f.hasDeclarer) {
         PLAYER* player = table.playerAtSeat(declarer);

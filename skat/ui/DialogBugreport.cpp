@@ -44,7 +44,7 @@ std::string DIALOG_BUGREPORT::reportXml() const {
         auto row = std::make_unique<EIN_SPIEL>(*game_);
         // A game whose own deal is incomplete is sent with the deal its
         // tricks show.
-        if (!row->deal.isValid()) row->deal.assignFromGame(row->pile, game_->deal.skat, static_cast<Seat>(row->record.ALLEIN));
+        if (!row->deal.isValid()) row->deal.assignFromGame(row->pile, game_->deal.skat, static_cast<Seat>(row->record.declarer()));
         sheet.insertRow(std::move(row));
         return streamToXml(sheet);
     }

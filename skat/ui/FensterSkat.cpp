@@ -426,16 +426,16 @@ int FENSTER_SKAT::activeSeat() const {
     if (mode == 3 || mode == 6) seat = (forehand + 2) % 3;
     else if (mode == 4 || mode == 5) seat = (forehand + 1) % 3;
     else if (mode == 7 || mode == 8) seat = table->record.REIZEN_DRAN;
-    else if (mode >= 11 && mode <= 14) seat = table->record.ALLEIN;
+    else if (mode >= 11 && mode <= 14) seat = table->record.declarer();
     const int state = table->currentIndex;
     const STICH& trick = table->cards.trick;
-    const int first = table->cards.AUSP;
+    const int first = table->cards.leader();
     const int offset = controller ? controller->flags[3] : 0;
     auto winner = [&] { return (first + trickWinnerIndex(table->record.SPIELART.SPIEL_TYP, trick.code())) % 3; };
     if (state == STATE_REIZEN) {
         seat = table->record.REIZEN_DRAN;
     } else if (state == STATE_SPIEL_ANSAGEN) {
-        seat = table->record.ALLEIN;
+        seat = table->record.declarer();
     } else if (state == STATE_KARTE_AUSSPIELEN && first >= 0) {
         if (trick.count() < 3) seat = ((first + trick.count()) % 3 - offset + 3) % 3;
         else seat = offset != 0 ? (first - offset + 3) % 3 : winner();
@@ -637,7 +637,7 @@ void FENSTER_SKAT::paintKontraRe(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table) 
     buttons[BUTTON_RE].visible = false;
     HUMAN_PLAYER* human = HUMAN_PLAYER::awaited();
     if (controller->inputMode < INPUT_CARD_PLAY || !human) return;
-    const int seat = table.seatOf(human);
+    const Seat seat = table.seatOf(human);
     if (!table.record.KONTRA && !controller->kontraCalled) {
         if (!table.mayCallKontra(seat)) return;
         placeKontraRe(table, BUTTON_KONTRA);
@@ -800,7 +800,7 @@ void FENSTER_SKAT::handleKey(VORDIX_MESSAGE& message, SKATTISCH& table) {
 bool FENSTER_SKAT::handleKontraRe(const VORDIX_MESSAGE& message, SKATTISCH& table) {
     HUMAN_PLAYER* human = HUMAN_PLAYER::awaited();
     if (!controller || controller->inputMode < INPUT_CARD_PLAY || !human) return false;
-    const int seat = table.seatOf(human);
+    const Seat seat = table.seatOf(human);
     if (table.mayCallKontra(seat) && buttons[BUTTON_KONTRA].contains(message.x, message.y)) {
         if (clicked(BUTTON_KONTRA, message)) controller->kontraCalled = true;
         invalidate();

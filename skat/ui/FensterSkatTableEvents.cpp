@@ -90,14 +90,14 @@ std::wstring FENSTER_SKAT_TABLE_WINDOWS::overlayText(const std::wstring& phrase,
     return found == phraseTexts().end() ? std::wstring() : skat::text(found->second);
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::showOverlay(const std::wstring& phrase, int seat, int value, bool firstFlag)
+void FENSTER_SKAT_TABLE_WINDOWS::showOverlay(const std::wstring& phrase, Seat seat, int value, bool firstFlag)
 {
     SPIELSTRUCT record;
     std::wstring declarer;
     if (phrase == L"spielansage") {
         if (SKATTISCH* table = currentTable()) {
             record = table->recordCopy();
-            if (const PLAYER* player = table->playerAtSeat(record.ALLEIN))
+            if (const PLAYER* player = table->playerAtSeat(record.declarer()))
                 declarer = player->name();
         }
     }
@@ -131,7 +131,7 @@ void FENSTER_SKAT_TABLE_WINDOWS::playVoice(const std::wstring& phrase, Seat seat
 
 void FENSTER_SKAT_TABLE_WINDOWS::announceGame(const SPIELSTRUCT& record)
 {
-    SKAT_SOUND::instance().announceGame(record.SPIELART, screenPosition(record.ALLEIN));
+    SKAT_SOUND::instance().announceGame(record.SPIELART, screenPosition(record.declarer()));
 }
 
 void FENSTER_SKAT_TABLE_WINDOWS::playCardSound()

@@ -154,7 +154,7 @@ void FENSTER_SKAT_TABLE_WINDOWS::dealCards(int cutPosition) {
         for (int seat = 0; seat < 3; ++seat) hands[seat] = table->cards.hands[seat].cardSet();
     }
     post([hands](FENSTER_SKAT_CONTROLLER& c) {
-        for (Seat seat = 0; seat < 3; ++seat)
+        for (Seat seat = SEAT_0; seat < 3; ++seat)
             if (PLAYER_EINBLATT_CONTROLLER* hand = handOfSeat(c, seat))
                 static_cast<PLAYER_EINBLATT_VIEW*>(hand->view)->dealCards(hands[seat]);
         repaintWindow(c);

@@ -34,7 +34,7 @@ public:
     // What the table events say and refresh (FensterSkatTableEvents.cpp):
     // texts in the seats' balloons or the middle of the table, the voices
     // and sounds, and the windows the application owns.
-    void showOverlay(const std::wstring& phrase, int seat, int value, bool firstFlag) override;
+    void showOverlay(const std::wstring& phrase, Seat seat, int value, bool firstFlag) override;
     void hideOverlay() override;
     void playSpeaker(const std::wstring& phrase) override;
     void playVoice(const std::wstring& phrase, Seat seat) override;

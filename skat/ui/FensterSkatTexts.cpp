@@ -66,7 +66,7 @@ TextExtent measure(VORDIX_TEXT& text) {
 }
 
 PLAYER* playerAt(const SKATTISCH& table, int seat) {
-    return seat >= 0 && seat <= 2 ? table.playerAtSeat(seat) : nullptr;
+    return isValidSeat(seat) ? table.playerAtSeat(static_cast<Seat>(seat)) : nullptr;
 }
 
 int kindAt(const SKATTISCH& table, int seat) {
@@ -327,8 +327,8 @@ void FENSTER_SKAT::paintSeatRoles(VORDIX_ZEICHENBEREICH& area) {
 
 bool FENSTER_SKAT::isLocalTurnToPlay(const SKATTISCH& table) const {
     const STICH& trick = table.cards.trick;
-    if (table.currentIndex != STATE_KARTE_AUSSPIELEN || trick.count() >= 3 || table.cards.AUSP < 0) return false;
-    const int toPlay = (table.cards.AUSP + trick.count()) % 3;
+    if (table.currentIndex != STATE_KARTE_AUSSPIELEN || trick.count() >= 3 || table.cards.leader() < 0) return false;
+    const int toPlay = (table.cards.leader() + trick.count()) % 3;
     if (screenPositionOfSeat(&table, toPlay) != 1) return false;
     return !(controller && (controller->flags[1] || controller->flags[2]));
 }
@@ -350,8 +350,8 @@ void FENSTER_SKAT::paintOwnSeatRole(VORDIX_ZEICHENBEREICH& area) {
     }
     const bool firstCard = table->cards.pile.trickCount() == 0 && table->cards.trick.count() == 0;
     if (!firstCard || !isLocalTurnToPlay(*table)) return;
-    const int toPlay = (table->cards.AUSP + table->cards.trick.count()) % 3;
-    if (table->record.SPIELART.SPIEL_TYP != GAME_RAMSCH && toPlay == table->record.ALLEIN) return;
+    const int toPlay = (table->cards.leader() + table->cards.trick.count()) % 3;
+    if (table->record.SPIELART.SPIEL_TYP != GAME_RAMSCH && toPlay == table->record.declarer()) return;
     label.text = skat::text(TextKey::Status_Du_spielst_Aus);
     label.styleBits = VORDIX_TEXT::BOLD;
     label.horizontalAlign = 1;
@@ -365,7 +365,7 @@ void FENSTER_SKAT::paintGameTitle(VORDIX_ZEICHENBEREICH& area) {
     if (!table || !controller) return;
     const int mode = controller->inputMode;
     if (mode < INPUT_CARD_PLAY || mode >= INPUT_GAME_RESULT) return;
-    const int declarer = table->record.ALLEIN;
+    const int declarer = table->record.declarer();
     if (declarer < 0 || declarer > 2) return;
     const bool local = screenPositionOfSeat(table, declarer) == 1;
     const bool turn = local && isLocalTurnToPlay(*table);
@@ -543,7 +543,7 @@ std::wstring FENSTER_SKAT::composeStatusText(const SKATTISCH& table) const {
     }
     if (!controller || !controller->isAnalysisShown()) return {};
     PLAYER* own = table.playerInSlot(1);
-    const int declarer = table.record.ALLEIN;
+    const int declarer = table.record.declarer();
     const bool humanDeclarer = kindAt(table, declarer) == PLAYER_KIND_HUMAN;
     const int winLevel = table.record.SPIELART.GEWINN_STUFE;
     const int mode = controller->inputMode;
@@ -574,8 +574,8 @@ std::wstring FENSTER_SKAT::composeStatusText(const SKATTISCH& table) const {
         }
         return text;
     }
-    if (state == STATE_KARTE_AUSSPIELEN && table.cards.AUSP >= 0 && own) {
-        const int toPlay = (table.cards.AUSP + table.cards.trick.count()) % 3;
+    if (state == STATE_KARTE_AUSSPIELEN && table.cards.leader() >= 0 && own) {
+        const int toPlay = (table.cards.leader() + table.cards.trick.count()) % 3;
         if (kindAt(table, toPlay) == PLAYER_KIND_HUMAN) return status_advice::openGameAdvice(*own);
     }
     return {};
@@ -698,7 +698,7 @@ void FENSTER_SKAT::paintTrickDisplay(VORDIX_ZEICHENBEREICH& area) {
     SKATTISCH* table = currentTable();
     if (!trickRow_.shown || !table) return;
     layoutTrickRow();
-    const int declarer = table->record.ALLEIN;
+    const int declarer = table->record.declarer();
     PLAYER* partner = declarer >= 0 && declarer <= 2 ? table->playerInSlot((declarer + 2) % 3) : nullptr;
     const bool own = partner && (partner->kind() == PLAYER_KIND_HUMAN ||
                                  kindAt(*table, declarer) == PLAYER_KIND_NETWORK_CLIENT);
@@ -737,7 +737,7 @@ void FENSTER_SKAT::drawBoxedText(VORDIX_TEXT& label, int x, int y, VORDIX_ZEICHE
 void FENSTER_SKAT::onSettlement() {
     SKATTISCH* table = currentTable();
     if (!table || table->record.SPIELART.SPIEL_TYP == GAME_RAMSCH) return;
-    const int d = table->record.ALLEIN;
+    const int d = table->record.declarer();
     PLAYER* partner = d >= 0 && d <= 2 ? table->playerInSlot((d + 2) % 3) : nullptr;
     const bool declarerSide =
         partner && (partner->kind() == PLAYER_KIND_HUMAN || kindAt(*table, d) == PLAYER_KIND_NETWORK_CLIENT);
@@ -768,7 +768,7 @@ int FENSTER_SKAT::promptButtonOffsetX(int seat) const {
 }
 
 void FENSTER_SKAT::placeKontraRe(SKATTISCH& table, int index) {
-    const int d = table.record.ALLEIN;
+    const int d = table.record.declarer();
     if (d < 0 || d > 2) return;
     const int position = screenPositionOfSeat(&table, d);
     const LabelAnchor label = seatLabelOffset(position);

@@ -340,7 +340,7 @@ std::vector<STAPEL_VIEW::Label> STAPEL_VIEW::labels() const {
     const std::wstring pointsWord = L" " + skat::text(TextKey::Stapel_Punkte);
     if (ramsch) {
         // One pile per seat, with the seat's name and its points.
-        for (int seat = 0; seat < 3; ++seat) {
+        for (Seat seat = SEAT_0; seat < SEAT_COUNT; ++seat) {
             if (pile.cardsWonBy(seat) <= 0) continue;
             const int position = FENSTER_SKAT::screenPositionOfSeat(table, seat);
             const int sx = x + ramschStackX(position) + 16 + 64;
@@ -363,14 +363,14 @@ std::vector<STAPEL_VIEW::Label> STAPEL_VIEW::labels() const {
                                x + stackX(stack) + 64, y + labelLine + 6});
     }
     // The parties' names under their piles.
-    const int declarer = table->record.ALLEIN;
-    if (inputMode >= 14 && declarer >= 0 && declarer <= 2 &&
+    const Seat declarer = table->record.declarer();
+    if (inputMode >= 14 && isValidSeat(declarer) &&
         layoutKindOf(mainWindow->currentLayout) != LayoutKind::Small) {
         if (const PLAYER* player = table->playerAtSeat(declarer); player && won[0] > 0)
             out.push_back({player->name(), x + stackX(0) + 64, y + labelLine - 10});
         const bool ownDeclarer = FENSTER_SKAT::screenPositionOfSeat(table, declarer) == 1;
-        const int first = ownDeclarer ? (declarer + 1) % 3 : (declarer + 2) % 3;
-        const int second = 3 - declarer - first;
+        const Seat first = seatAfter(declarer, ownDeclarer ? 1 : 2);
+        const Seat second = seatAfter(declarer, ownDeclarer ? 2 : 1);
         const PLAYER* a = table->playerAtSeat(first);
         const PLAYER* b = table->playerAtSeat(second);
         if (won[1] > 0 && a && b)
@@ -387,7 +387,7 @@ void STAPEL_VIEW::draw(VORDIX_ZEICHENBEREICH& area) {
     const int top = stackTopY();
     const int drawY = top - whole(28.0 * h / 100);
     if (ramschPiles()) {
-        for (int seat = 0; seat < 3; ++seat) {
+        for (Seat seat = SEAT_0; seat < SEAT_COUNT; ++seat) {
             int cards = 0;
             {
                 std::lock_guard lock(table->tableLock);

@@ -120,15 +120,15 @@ bool handleTableDialogKey(int key) {
     if (dialog == dialogs.announce.get() || dialog == dialogs.announceHand.get()) {
         const bool hand = dialog == dialogs.announceHand.get();
         if (key == KEY_LEFT || key == KEY_RIGHT)
-            stepGame(*dialog, hand ? DIALOG_SPIEL_HAND::GROUP : DIALOG_SPIEL_EINFACH::GROUP,
-                     hand ? DIALOG_SPIEL_HAND::CLUBS : DIALOG_SPIEL_EINFACH::CLUBS, key);
+            stepGame(*dialog, hand ? int{DIALOG_SPIEL_HAND::GROUP} : int{DIALOG_SPIEL_EINFACH::GROUP},
+                     hand ? int{DIALOG_SPIEL_HAND::CLUBS} : int{DIALOG_SPIEL_EINFACH::CLUBS}, key);
         else if (key == KEY_ENTER)
             clickButton(*dialog, DIALOG_SPIEL_EINFACH::OK);
         // Up and Down count on Schneider or Schwarz (announce them in a hand game).
         else if (key == KEY_UP)
-            clickButton(*dialog, hand ? DIALOG_SPIEL_HAND::SCHNEIDER_ANNOUNCED : DIALOG_SPIEL_EINFACH::SCHNEIDER);
+            clickButton(*dialog, hand ? int{DIALOG_SPIEL_HAND::SCHNEIDER_ANNOUNCED} : int{DIALOG_SPIEL_EINFACH::SCHNEIDER});
         else if (key == KEY_DOWN)
-            clickButton(*dialog, hand ? DIALOG_SPIEL_HAND::SCHWARZ_ANNOUNCED : DIALOG_SPIEL_EINFACH::SCHWARZ);
+            clickButton(*dialog, hand ? int{DIALOG_SPIEL_HAND::SCHWARZ_ANNOUNCED} : int{DIALOG_SPIEL_EINFACH::SCHWARZ});
         return true;
     }
     if (dialog == dialogs.settlement.get()) {

@@ -13,15 +13,15 @@ namespace {
 const std::wstring& t(TextKey key) { return skat::text(key); }
 
 std::wstring playerName(const SKATTISCH& table, int seat) {
-    if (seat < 0 || seat > 2) return {};
-    PLAYER* player = table.playerAtSeat(seat);
+    if (!isValidSeat(seat)) return {};
+    PLAYER* player = table.playerAtSeat(static_cast<Seat>(seat));
     return player ? player->name() : std::wstring{};
 }
 
-bool seatOccupied(const SKATTISCH& table, int seat) { return seat >= 0 && seat <= 2 && table.playerAtSeat(seat); }
+bool seatOccupied(const SKATTISCH& table, int seat) { return isValidSeat(seat) && table.playerAtSeat(static_cast<Seat>(seat)); }
 
 int playerKindAt(const SKATTISCH& table, int seat) {
-    PLAYER* player = seat >= 0 && seat <= 2 ? table.playerAtSeat(seat) : nullptr;
+    PLAYER* player = isValidSeat(seat) ? table.playerAtSeat(static_cast<Seat>(seat)) : nullptr;
     return player ? player->kind() : PLAYER_KIND_NONE;
 }
 
@@ -82,7 +82,7 @@ std::wstring whoPlaysWhat(const SKATTISCH& table, bool shortForm) {
     const GameType type = record.SPIELART.SPIEL_TYP;
     if (type == GAME_RAMSCH) return gameName(type);
     std::wstring line;
-    const int declarer = record.ALLEIN;
+    const int declarer = record.declarer();
     if (declarer >= 0 && declarer <= 2 && FENSTER_SKAT::screenPositionOfSeat(&table, declarer) == 1)
         line = t(TextKey::Status_Du_spielst);
     else if (seatOccupied(table, declarer))

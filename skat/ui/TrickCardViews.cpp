@@ -19,7 +19,7 @@ struct TrickCard {
 int trickCards(FENSTER_SKAT& window, SKATTISCH& table, std::array<TrickCard, 3>& out) {
     std::lock_guard lock(table.tableLock);
     const STICH& trick = table.cards.trick;
-    const int leader = table.cards.AUSP;
+    const int leader = table.cards.leader();
     int n = 0;
     for (int place = 0; leader >= 0 && place < trick.count() && place < 3; ++place) {
         const KARTE* card = trick.card(place);
@@ -129,7 +129,7 @@ void TRICK_CARD_VIEWS::takeOver(int slot, std::unique_ptr<VORDIX_IMAGEVIEW> view
     if (position < 0 && table) {
         position = 1;
         std::lock_guard lock(table->tableLock);
-        const int leader = table->cards.AUSP;
+        const int leader = table->cards.leader();
         if (leader >= 0) position = FENSTER_SKAT::screenPositionOfSeat(table, (leader + slot) % 3);
     }
     if (position < 0 || position > 2) position = 1;
@@ -158,7 +158,7 @@ void TRICK_CARD_VIEWS::carryToWinner() {
     {
         std::lock_guard lock(table->tableLock);
         const STICH& trick = table->cards.trick;
-        const int leader = table->cards.AUSP;
+        const int leader = table->cards.leader();
         if (leader < 0 || trick.count() == 0) return;
         const GameType type = table->record.SPIELART.SPIEL_TYP;
         const int winner = trick.count() == 3 ? trick.winner(type) : 0;

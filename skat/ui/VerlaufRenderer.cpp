@@ -174,7 +174,7 @@ void VERLAUF_RENDERER::draw(VORDIX_ZEICHENBEREICH& area)
     line.drawLine(area, 0, 80 + dy, kViewWidth, 80 + dy);
 
     const GameType type = record.SPIELART.SPIEL_TYP;
-    const int declarerSeat = record.ALLEIN;
+    const int declarerSeat = record.declarer();
     if (stapel.trickCount() > 0) {
         for (int i = 0; i < 3; ++i) {
             const int seat = (forehand + i) % 3;

@@ -128,8 +128,8 @@ void expectUsableRecord(const SPIELSTRUCT& record)
     EXPECT_LE(record.SPIELART.SPIEL_TYP, GAME_RAMSCH);
     EXPECT_GE(record.SPIELART.GEWINN_STUFE, WIN_LEVEL_WITH_SKAT);
     EXPECT_LE(record.SPIELART.GEWINN_STUFE, WIN_LEVEL_OUVERT_HAND);
-    EXPECT_GE(record.ALLEIN, SEAT_NONE);
-    EXPECT_LE(record.ALLEIN, 2);
+    EXPECT_GE(record.declarer(), SEAT_NONE);
+    EXPECT_LE(record.declarer(), 2);
     EXPECT_LE(std::abs(record.SPITZEN), 11);
     for (int bid : record.GEREIZTBIS) {
         EXPECT_GE(bid, 0);
@@ -199,7 +199,7 @@ TEST_F(DamagedDocuments, RunningGames)
         if (!running.canResume())
             continue;
         EXPECT_TRUE(running.cards.isConsistent());
-        EXPECT_TRUE(isValidSeat(running.cards.AUSP));
+        EXPECT_TRUE(isValidSeat(running.cards.leader()));
         expectSettles(running.record, running.cards.pile);
     }
 }

@@ -32,28 +32,28 @@ using enum BidStep;
 TEST(GameRules, BiddingAsksInTurnAndEndsWithTheRightDeclarer)
 {
     const BiddingCase cases[] = {
-        {"all pass, forehand too", 0, {{1, N, 0, PASSED}, {2, N, 0, PASSED}, {0, N, 0, DONE}}, 0, 0},
-        {"all pass, forehand plays 18", 1, {{2, N, 0, PASSED}, {0, N, 0, PASSED}, {1, N, 18, DONE}}, 1, 18},
+        {"all pass, forehand too", SEAT_0, {{SEAT_1, N, 0, PASSED}, {SEAT_2, N, 0, PASSED}, {SEAT_0, N, 0, DONE}}, SEAT_0, 0},
+        {"all pass, forehand plays 18", SEAT_1, {{SEAT_2, N, 0, PASSED}, {SEAT_0, N, 0, PASSED}, {SEAT_1, N, 18, DONE}}, SEAT_1, 18},
         {"middlehand names, forehand passes, rearhand passes",
-         0,
-         {{1, N, 18, RAISED}, {0, H, 0, PASSED}, {2, N, 0, DONE}},
-         1,
+         SEAT_0,
+         {{SEAT_1, N, 18, RAISED}, {SEAT_0, H, 0, PASSED}, {SEAT_2, N, 0, DONE}},
+         SEAT_1,
          18},
         {"forehand holds until middlehand gives up, then rearhand outbids it",
-         2,
-         {{0, N, 18, RAISED},
-          {2, H, 18, RAISED},
-          {0, N, 20, RAISED},
-          {2, H, 20, RAISED},
-          {0, N, 20, PASSED}, // says its old value: passes
-          {1, N, 22, RAISED},
-          {2, H, 0, DONE}},
-         1,
+         SEAT_2,
+         {{SEAT_0, N, 18, RAISED},
+          {SEAT_2, H, 18, RAISED},
+          {SEAT_0, N, 20, RAISED},
+          {SEAT_2, H, 20, RAISED},
+          {SEAT_0, N, 20, PASSED}, // says its old value: passes
+          {SEAT_1, N, 22, RAISED},
+          {SEAT_2, H, 0, DONE}},
+         SEAT_1,
          22},
-        {"naming a value not above the bid passes", 0, {{1, N, 18, RAISED}, {0, H, 18, RAISED}, {1, N, 18, PASSED},
-                                                         {2, N, 17, DONE}}, 0, 18},
-        {"a hold above the value asked still holds", 0, {{1, N, 18, RAISED}, {0, H, 30, RAISED}, {1, N, 0, PASSED},
-                                                          {2, N, 0, DONE}}, 0, 18},
+        {"naming a value not above the bid passes", SEAT_0, {{SEAT_1, N, 18, RAISED}, {SEAT_0, H, 18, RAISED}, {SEAT_1, N, 18, PASSED},
+                                                         {SEAT_2, N, 17, DONE}}, SEAT_0, 18},
+        {"a hold above the value asked still holds", SEAT_0, {{SEAT_1, N, 18, RAISED}, {SEAT_0, H, 30, RAISED}, {SEAT_1, N, 0, PASSED},
+                                                          {SEAT_2, N, 0, DONE}}, SEAT_0, 18},
     };
     for (const BiddingCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -77,7 +77,7 @@ TEST(GameRules, BiddingAsksInTurnAndEndsWithTheRightDeclarer)
 // holding it keeps the game, and the second duel ends at once.
 TEST(GameRules, BiddingStopsAtTheTopOfTheTable)
 {
-    BIDDING bidding(0);
+    BIDDING bidding(SEAT_0);
     int questions = 0;
     while (!bidding.isDone()) {
         ++questions;
@@ -96,14 +96,14 @@ TEST(GameRules, ComputerAnswersUpToItsLimitAndTheBiddingFollows)
         int reached;
     };
     const Case cases[] = {
-        {{0, 0, 0}, 0, 0},
-        {{0, 23, 0}, 1, 18},
-        {{24, 23, 0}, 0, 23}, // forehand holds 23, middlehand cannot name 24
-        {{24, 23, 36}, 2, 27},
-        {{0, 0, 18}, 2, 18},
+        {{0, 0, 0}, SEAT_0, 0},
+        {{0, 23, 0}, SEAT_1, 18},
+        {{24, 23, 0}, SEAT_0, 23}, // forehand holds 23, middlehand cannot name 24
+        {{24, 23, 36}, SEAT_2, 27},
+        {{0, 0, 18}, SEAT_2, 18},
     };
     for (const Case& c : cases) {
-        BIDDING bidding(0);
+        BIDDING bidding(SEAT_0);
         std::array<int, 3> said{};
         while (!bidding.isDone()) {
             const Seat seat = bidding.seatToAnswer();
@@ -124,11 +124,11 @@ TEST(GameRules, TrickTakerCountsFromTheLeader)
         Seat taker;
     };
     const Case cases[] = {
-        {"HA H7 HB", 1, GAME_HEARTS, 0},  // the jack trumps, played by the seat after next
-        {"HA H7 HB", 1, GAME_NULL, 1},    // null: no trumps, the ace leads
-        {"KA PB K1", 2, GAME_DIAMONDS, 0}, // the spades jack is trump
-        {"K7 K8 K9", 0, GAME_GRAND, 2},
-        {"C7 HA PA", 2, GAME_GRAND, 2},   // nobody follows: the leader keeps it
+        {"HA H7 HB", SEAT_1, GAME_HEARTS, SEAT_0},  // the jack trumps, played by the seat after next
+        {"HA H7 HB", SEAT_1, GAME_NULL, SEAT_1},    // null: no trumps, the ace leads
+        {"KA PB K1", SEAT_2, GAME_DIAMONDS, SEAT_0}, // the spades jack is trump
+        {"K7 K8 K9", SEAT_0, GAME_GRAND, SEAT_2},
+        {"C7 HA PA", SEAT_2, GAME_GRAND, SEAT_2},   // nobody follows: the leader keeps it
     };
     for (const Case& c : cases) {
         STICH trick;

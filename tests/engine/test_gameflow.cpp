@@ -16,7 +16,7 @@ using namespace table_test;
 namespace {
 
 // Forehand of the first game of an empty sheet is seat 2; middlehand 0, rearhand 1.
-constexpr Seat V = 2, M = 0, H = 1;
+constexpr Seat V = SEAT_2, M = SEAT_0, H = SEAT_1;
 
 // Clubs for seat 0, hearts for seat 1, diamonds for seat 2; the skat is P8 P7.
 const std::array<CardSet, 3>& DEAL_A = DEAL;
@@ -75,7 +75,7 @@ TEST(GameFlowBidding, DeclarerAndBidFollowTheLimits)
     for (const Case& c : cases) {
         TableHarness harness;
         harness.scriptDeal(DEAL_A, V);
-        for (Seat s = 0; s < 3; ++s)
+        for (Seat s = SEAT_0; s < 3; ++s)
             script(s, c.limits[static_cast<std::size_t>(s)], s == 0 ? GAME_CLUBS : s == 1 ? GAME_HEARTS : GAME_DIAMONDS);
         const auto records = play(harness);
         ASSERT_EQ(records.size(), 1u);
@@ -109,7 +109,7 @@ TEST(GameFlowBidding, AllPassWithRamschOffAndOn)
             EXPECT_EQ(harness.table->sheet.rowAt(0).trickCount(), 10);
         } else {
             EXPECT_TRUE(record.isPassedIn());
-            EXPECT_EQ(record.ALLEIN, V);
+            EXPECT_EQ(record.declarer(), V);
             EXPECT_EQ(harness.observer->count(ALL_PASSED), 1);
             EXPECT_EQ(std::count(states.begin(), states.end(), STATE_KARTE_AUSSPIELEN), 0);
             EXPECT_EQ(harness.table->sheet.lastRowPassedGames(), 1);
@@ -173,7 +173,7 @@ TEST(GameFlowGames, GivingUpEndsTheGameForTheSideOfTheSeat)
         const auto records = play(harness);
         ASSERT_EQ(records.size(), 1u);
         const SPIELSTRUCT& record = records[0];
-        EXPECT_EQ(record.ALLEIN, V);
+        EXPECT_EQ(record.declarer(), V);
         EXPECT_EQ(record.ALSP_AUFGEGEBEN, c.declarerGivesUp);
         EXPECT_EQ(record.GEGNER_AUFGEGEBEN, !c.declarerGivesUp);
         EXPECT_EQ(record.SPIELWERT < 0, c.declarerGivesUp);

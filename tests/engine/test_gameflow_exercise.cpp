@@ -10,7 +10,7 @@ using namespace table_test;
 
 namespace {
 
-constexpr Seat V = 2, M = 0;
+constexpr Seat V = SEAT_2, M = SEAT_0;
 
 // One game of the sheet, played with the lowest legal cards.
 EIN_SPIEL storedGame()
@@ -56,7 +56,7 @@ TEST(Exercise, SeatsOnTheStoredPlayReplayItAndTheDecisionSaysWhatFollows)
         const auto records = harness.settled();
         ASSERT_EQ(static_cast<int>(records.size()), c.exercises);
         for (const SPIELSTRUCT& record : records) {
-            EXPECT_EQ(record.ALLEIN, stored.record.ALLEIN);
+            EXPECT_EQ(record.declarer(), stored.record.declarer());
             EXPECT_EQ(record.SPIELART, stored.record.SPIELART);
             EXPECT_EQ(record.SPIELWERT, stored.record.SPIELWERT);
         }
@@ -79,7 +79,7 @@ public:
         auto before = harness.observer->onEvent;
         harness.observer->onEvent = [this, &harness, before](int event, int value) {
             if (event == CARD_PLAYED)
-                check(*harness.table, value);
+                check(*harness.table, static_cast<Seat>(value));
             if (before)
                 before(event, value);
         };
@@ -92,7 +92,7 @@ private:
         std::lock_guard lock(table.tableLock);
         const STICH& trick = table.cards.trick;
         const int trickNumber = CARDS_IN_HAND - table.cards.hands[static_cast<std::size_t>(seat)].cardCount();
-        const CardId storedCard = stored_.pile.trick(trickNumber).card(placeInTrick(seat, table.cards.AUSP))->id();
+        const CardId storedCard = stored_.pile.trick(trickNumber).card(placeInTrick(seat, table.cards.leader()))->id();
         if (trick.card(-1)->id() != storedCard)
             ++count;
     }

@@ -26,7 +26,7 @@ PlayedList playList(bool headless, int games)
     TableHarness harness({}, 2024);
     // Seats bid differently, so that declarers, games and results vary.
     const std::pair<int, GameType> bids[] = {{30, GAME_GRAND}, {22, GAME_HEARTS}, {18, GAME_NULL}};
-    for (Seat seat = 0; seat < 3; ++seat) {
+    for (Seat seat = SEAT_0; seat < 3; ++seat) {
         seatScripts()[static_cast<std::size_t>(seat)].bidLimit = bids[seat].first;
         seatScripts()[static_cast<std::size_t>(seat)].type = bids[seat].second;
     }

@@ -22,7 +22,7 @@ KARTENVERTEILUNG orderedDeal()
     for (int i = 0; i < 30; ++i)
         deal.hands[i % 3].addCard(cardByBit(31 - i)->id());
     deal.skat = SKAT(cardByBit(0)->id(), cardByBit(1)->id());
-    deal.vhPos = 2;
+    deal.vhPos = SEAT_2;
     return deal;
 }
 
@@ -101,7 +101,7 @@ TEST(Kartenverteilung, Validity)
              d.hands[0].addCard(moved);
          }},
         {"nine cards", [](KARTENVERTEILUNG& d) { d.hands[2].removeCard(d.hands[2].cardIdAt(3)); }},
-        {"no forehand", [](KARTENVERTEILUNG& d) { d.vhPos = -1; }},
+        {"no forehand", [](KARTENVERTEILUNG& d) { d.vhPos = SEAT_NONE; }},
         {"empty skat place", [](KARTENVERTEILUNG& d) { d.skat.setCard(2, 0); }},
     };
     for (const Case& c : cases) {
@@ -125,20 +125,20 @@ TEST(Kartenverteilung, AssignFromGameRestoresTheDealtHands)
     for (int n = 0; n < 10; ++n) {
         STICH trick;
         for (int k = 0; k < 3; ++k) {
-            const Seat seat = (leader + k) % 3;
+            const Seat seat = seatAfter(leader, k);
             const CardBit low = lowestBit(hands[seat]);
             hands[seat] &= ~bitMask(low);
             trick.addCard(cardByBit(low));
         }
-        const Seat taker = (leader + trick.winner(GAME_GRAND)) % 3;
+        const Seat taker = seatAfter(leader, trick.winner(GAME_GRAND));
         pile.addToParty(taker == 0 ? PARTY_DECLARER : PARTY_DEFENDERS, trick, leader, taker);
         leader = taker;
     }
     KARTENVERTEILUNG rebuilt;
-    rebuilt.assignFromGame(pile, deal.skat, 0);
+    rebuilt.assignFromGame(pile, deal.skat, SEAT_0);
     EXPECT_EQ(rebuilt.vhPos, deal.vhPos);
     EXPECT_EQ(rebuilt.skat, deal.skat);
-    for (Seat s = 0; s < 3; ++s)
+    for (Seat s = SEAT_0; s < 3; ++s)
         EXPECT_EQ(rebuilt.hands[s].cardSet(), deal.hands[s].cardSet()) << s;
     EXPECT_TRUE(rebuilt.isValid());
 }

@@ -97,12 +97,12 @@ TEST_F(ListeTest, RunningTotalsOnThreeColumns)
     };
     // Seat 1 is column 0, seat 2 column 1, seat 0 column 2.
     const Step steps[] = {
-        {game(1, 24), {{1, 0, 0, 0}, {0, 0, 0, 0}, {24, 0, 0, 0}, {0, -24, -24, 0}, 0}},
-        {game(2, -48), {{1, 0, 0, 0}, {0, 1, 0, 0}, {24, -48, 0, 0}, {0, -72, -24, 0}, 0}},
-        {game(0, 0, GAME_NONE, 0), {{1, 0, 0, 0}, {0, 1, 0, 0}, {24, -48, 0, 0}, {0, -72, -24, 0}, 1}},
-        {game(0, 36), {{1, 0, 1, 0}, {0, 1, 0, 0}, {24, -48, 36, 0}, {-36, -108, -24, 0}, 1}},
+        {game(SEAT_1, 24), {{1, 0, 0, 0}, {0, 0, 0, 0}, {24, 0, 0, 0}, {0, -24, -24, 0}, 0}},
+        {game(SEAT_2, -48), {{1, 0, 0, 0}, {0, 1, 0, 0}, {24, -48, 0, 0}, {0, -72, -24, 0}, 0}},
+        {game(SEAT_0, 0, GAME_NONE, 0), {{1, 0, 0, 0}, {0, 1, 0, 0}, {24, -48, 0, 0}, {0, -72, -24, 0}, 1}},
+        {game(SEAT_0, 36), {{1, 0, 1, 0}, {0, 1, 0, 0}, {24, -48, 36, 0}, {-36, -108, -24, 0}, 1}},
         // Ramsch is entered although nobody bid: its loser loses.
-        {game(2, -60, GAME_RAMSCH, 0), {{1, 0, 1, 0}, {0, 2, 0, 0}, {24, -108, 36, 0}, {-36, -168, -24, 0}, 1}},
+        {game(SEAT_2, -60, GAME_RAMSCH, 0), {{1, 0, 1, 0}, {0, 2, 0, 0}, {24, -108, 36, 0}, {-36, -168, -24, 0}, 1}},
     };
     for (const Step& step : steps) {
         sheet.insertRow(rowOf(step.record));
@@ -125,14 +125,14 @@ TEST_F(ListeTest, FourColumnsTurnWithTheGameNumberAndTheDealerRests)
     LISTE sheet;
     sheet.places = 4;
     // Game 1: dealer column 0 rests; seat 1 sits in column 1.
-    sheet.insertRow(rowOf(game(1, 20)));
+    sheet.insertRow(rowOf(game(SEAT_1, 20)));
     expectTotals(*sheet.rows.back(), {{0, 1, 0, 0}, {0, 0, 0, 0}, {0, 20, 0, 0}, {0, 0, -20, -20}, 0});
     EXPECT_EQ(sheet.declarerColumnOfRow(0), 1);
     // Game 2: dealer column 1 rests; seat 1 has moved on to column 2.
-    sheet.insertRow(rowOf(game(1, 30)));
+    sheet.insertRow(rowOf(game(SEAT_1, 30)));
     expectTotals(*sheet.rows.back(), {{0, 1, 1, 0}, {0, 0, 0, 0}, {0, 20, 30, 0}, {-30, 0, -20, -50}, 0});
     // Game 3: seat 0 counts as 3, (3 + 2) mod 4 = column 1; a loss stays with the declarer.
-    sheet.insertRow(rowOf(game(0, -40)));
+    sheet.insertRow(rowOf(game(SEAT_0, -40)));
     EXPECT_EQ(sheet.declarerColumnOfRow(2), 1);
     expectTotals(*sheet.rows.back(), {{0, 1, 1, 0}, {0, 1, 0, 0}, {0, -20, 30, 0}, {-30, -40, -20, -50}, 0});
     EXPECT_EQ(sheet.sumOfOtherColumns(3), 1);
@@ -141,9 +141,9 @@ TEST_F(ListeTest, FourColumnsTurnWithTheGameNumberAndTheDealerRests)
 TEST_F(ListeTest, SeegerFabianBierlachsAndMoney)
 {
     LISTE sheet;
-    sheet.insertRow(rowOf(game(1, 24)));  // column 0 wins
-    sheet.insertRow(rowOf(game(1, 36)));  // column 0 wins
-    sheet.insertRow(rowOf(game(2, -48))); // column 1 loses
+    sheet.insertRow(rowOf(game(SEAT_1, 24)));  // column 0 wins
+    sheet.insertRow(rowOf(game(SEAT_1, 36)));  // column 0 wins
+    sheet.insertRow(rowOf(game(SEAT_2, -48))); // column 1 loses
     EXPECT_EQ(sheet.seegerFabianTotal(0), 60 + 100 + 40);
     EXPECT_EQ(sheet.seegerFabianTotal(1), -48 - 50);
     EXPECT_EQ(sheet.seegerFabianTotal(2), 40);
@@ -171,7 +171,7 @@ TEST_F(ListeTest, SeegerFabianBierlachsAndMoney)
 
     LISTE four;
     four.places = 4;
-    four.insertRow(rowOf(game(1, -24))); // game 1: seat 1 in column 1 loses
+    four.insertRow(rowOf(game(SEAT_1, -24))); // game 1: seat 1 in column 1 loses
     EXPECT_EQ(four.seegerFabianTotal(0), 30);
     EXPECT_EQ(four.seegerFabianTotal(1), -24 - 50);
 
@@ -184,10 +184,10 @@ TEST_F(ListeTest, SeegerFabianBierlachsAndMoney)
 TEST_F(ListeTest, GameAtAndCountsByColumn)
 {
     LISTE sheet;
-    sheet.insertRow(rowOf(game(2, 24, GAME_HEARTS)));
-    sheet.insertRow(rowOf(game(0, 0, GAME_NONE, 0)));
+    sheet.insertRow(rowOf(game(SEAT_2, 24, GAME_HEARTS)));
+    sheet.insertRow(rowOf(game(SEAT_0, 0, GAME_NONE, 0)));
     sheet.rows.back()->listMode = true;
-    sheet.insertRow(rowOf(game(2, -20, GAME_HEARTS)));
+    sheet.insertRow(rowOf(game(SEAT_2, -20, GAME_HEARTS)));
 
     const LISTE::GameEntry first = sheet.gameAt(0);
     EXPECT_EQ(first.column, 1);
@@ -211,15 +211,15 @@ TEST_F(ListeTest, GameAtAndCountsByColumn)
 TEST_F(ListeTest, AddGameTakesTricksAndTheDealAsDealtFromTheCardState)
 {
     SPIELKARTEN cards;
-    cards.pile.setVh(2);
+    cards.pile.setVh(SEAT_2);
     cards.AUSP = 2;
     cards.deal();
-    cards.takeSkatCard(1, cards.skat.cardId(1));
-    cards.takeSkatCard(1, cards.skat.cardId(2));
-    cards.pushSkat(1, SKAT(11, 12));
+    cards.takeSkatCard(SEAT_1, cards.skat.cardId(1));
+    cards.takeSkatCard(SEAT_1, cards.skat.cardId(2));
+    cards.pushSkat(SEAT_1, SKAT(11, 12));
     LISTE sheet;
     for (int i = 0; i < LISTE::MAX_GAMES + 1; ++i)
-        sheet.addGame(game(1, 24), cards, i == 0);
+        sheet.addGame(game(SEAT_1, 24), cards, i == 0);
     EXPECT_EQ(sheet.rowCount(), LISTE::MAX_GAMES + 1) << "the game flow decides when the list ends";
     EXPECT_TRUE(sheet.modified);
     const EIN_SPIEL& row = sheet.rowAt(0);
@@ -237,12 +237,12 @@ TEST_F(ListeTest, AppendGameStopsAtTheEndOfTheList)
     LISTE sheet;
     KARTENVERTEILUNG deal;
     for (int i = 0; i < LISTE::MAX_GAMES; ++i)
-        ASSERT_TRUE(sheet.appendGame(game(1, 18), STAPEL(), SKAT(41, 42), deal));
+        ASSERT_TRUE(sheet.appendGame(game(SEAT_1, 18), STAPEL(), SKAT(41, 42), deal));
     EXPECT_TRUE(sheet.modified);
     EXPECT_TRUE(messages->texts.empty());
     EXPECT_EQ(sheet.rows.front()->deal.skat, SKAT(41, 42));
 
-    EXPECT_FALSE(sheet.appendGame(game(1, 18), STAPEL(), SKAT(), deal));
+    EXPECT_FALSE(sheet.appendGame(game(SEAT_1, 18), STAPEL(), SKAT(), deal));
     EXPECT_EQ(sheet.rowCount(), LISTE::MAX_GAMES);
     ASSERT_EQ(messages->texts.size(), 1u);
     EXPECT_EQ(messages->texts[0], L"FEHLER: Liste_Eintrag zu gross!");
@@ -252,19 +252,19 @@ TEST_F(ListeTest, AppendGameStopsAtTheEndOfTheList)
 // A played-out clubs game of seat 1 from the unshuffled deal.
 std::unique_ptr<EIN_SPIEL> playedRow()
 {
-    auto row = rowOf(game(1, 24));
+    auto row = rowOf(game(SEAT_1, 24));
     row->record.texts()[TEXT_TITEL] = L"S\u00e4tze";
     STAPEL& pile = row->pile;
-    pile.setVh(0);
+    pile.setVh(SEAT_0);
     pile.setSkat(SKAT(41, 42));
     const CardId tricks[10][3] = {{11, 12, 13}, {14, 15, 16}, {17, 18, 21}, {22, 23, 24}, {25, 26, 27},
                                   {28, 31, 32}, {33, 34, 35}, {36, 37, 38}, {43, 44, 45}, {46, 47, 48}};
-    Seat leader = 0;
+    Seat leader = SEAT_0;
     for (int t = 0; t < 10; ++t) {
         STICH trick;
         for (CardId id : tricks[t])
             trick.addCard(id);
-        const Seat taker = t % 2 == 0 ? 1 : 2;
+        const Seat taker = t % 2 == 0 ? SEAT_1 : SEAT_2;
         EXPECT_TRUE(pile.addToParty(taker == 1 ? PARTY_DECLARER : PARTY_DEFENDERS, trick, leader, taker));
         leader = taker;
     }
@@ -274,16 +274,16 @@ std::unique_ptr<EIN_SPIEL> playedRow()
 
 std::unique_ptr<EIN_SPIEL> passedRow()
 {
-    auto row = rowOf(game(1, 0, GAME_NONE, 0));
-    row->pile.setVh(2);
+    auto row = rowOf(game(SEAT_1, 0, GAME_NONE, 0));
+    row->pile.setVh(SEAT_2);
     const CardId hands[3][10] = {{11, 12, 13, 14, 15, 16, 17, 18, 21, 22},
                                  {23, 24, 25, 26, 27, 28, 31, 32, 33, 34},
                                  {35, 36, 37, 38, 41, 42, 43, 44, 45, 46}};
-    for (Seat seat = 0; seat < 3; ++seat)
+    for (Seat seat = SEAT_0; seat < 3; ++seat)
         for (CardId id : hands[seat])
             row->deal.hands[seat].addCard(id);
     row->deal.skat = SKAT(47, 48);
-    row->deal.vhPos = 2;
+    row->deal.vhPos = SEAT_2;
     row->listMode = true;
     return row;
 }
@@ -340,7 +340,7 @@ TEST_F(ListeTest, SavesVersion2AndReadsItBack)
     EXPECT_EQ(back.rowAt(1).deal, sheet.rowAt(1).deal);
     // The played-out game's deal follows from its tricks.
     EXPECT_TRUE(back.rowAt(0).deal.isValid());
-    EXPECT_EQ(back.rowAt(0).deal.hand(0).cardSet(), back.rowAt(0).pile.startingHandOf(0).cardSet());
+    EXPECT_EQ(back.rowAt(0).deal.hand(SEAT_0).cardSet(), back.rowAt(0).pile.startingHandOf(SEAT_0).cardSet());
     EXPECT_TRUE(messages->texts.empty());
 }
 
@@ -448,7 +448,7 @@ TEST_F(ListeTest, Version2RowsMayCarryFullElementsAndABaseValue)
     ASSERT_EQ(sheet.rowCount(), 1);
     const EIN_SPIEL& read = sheet.rowAt(0);
     EXPECT_EQ(read.record.SPIELART.SPIEL_TYP, GAME_GRAND) << "the base value gives the type";
-    EXPECT_EQ(read.record.ALLEIN, 1);
+    EXPECT_EQ(read.record.declarer(), 1);
     EXPECT_EQ(read.record.texts()[TEXT_TITEL], played->record.texts()[TEXT_TITEL]);
     EXPECT_EQ(read.deal.skat, SKAT(41, 42));
     EXPECT_EQ(read.pile, played->pile);
@@ -485,7 +485,7 @@ TEST_F(ListeTest, UnreadableSheetsAreReportedAndNeverOverwritten)
         EXPECT_NE(messages->texts[0].find(L"Aktuell.skt"), std::wstring::npos);
         EXPECT_EQ(contentOf(path), c.content) << "reading leaves the file untouched";
 
-        sheet.insertRow(rowOf(game(1, 24)));
+        sheet.insertRow(rowOf(game(SEAT_1, 24)));
         ASSERT_TRUE(sheet.save());
         bool kept = false;
         for (const auto& entry : fs::directory_iterator(folder))
@@ -516,7 +516,7 @@ TEST_F(ListeTest, RowsWithAnotherSeatBaseAreTurned)
     ASSERT_EQ(sheet.open(fileNamed(L"Basis.skt")), 0);
     const EIN_SPIEL& row = sheet.rowAt(0);
     EXPECT_EQ(row.seatBase, 1);
-    EXPECT_EQ(row.record.ALLEIN, 2);
+    EXPECT_EQ(row.record.declarer(), 2);
     EXPECT_EQ(row.record.KONTRA_WER, 0);
     EXPECT_EQ(row.record.GEREIZTBIS, (std::array<int, 3>{0, 0, 20}));
     EXPECT_EQ(sheet.lastRowPoints(1), 24);
@@ -526,7 +526,7 @@ TEST_F(ListeTest, ResetKeepsANamedFileAndDefaultsToTheSheetsFolder)
 {
     LISTE named;
     named.file = fileNamed(L"Meine.skt");
-    named.insertRow(rowOf(game(1, 24)));
+    named.insertRow(rowOf(game(SEAT_1, 24)));
     named.places = 4;
     named.modified = true;
     named.reset();
@@ -578,7 +578,7 @@ private:
 TEST_F(ListeTest, PdfExportGoesThroughTheShellAndSurvivesItsFailure)
 {
     LISTE sheet;
-    sheet.insertRow(rowOf(game(1, 24)));
+    sheet.insertRow(rowOf(game(SEAT_1, 24)));
     EXPECT_FALSE(sheet.exportPdf()) << "no writer installed";
     installSheetServices(std::make_shared<PdfWriter>(false));
     EXPECT_TRUE(sheet.exportPdf());
@@ -650,7 +650,7 @@ TEST_F(ListeTest, DamagedRowsAreReportedOnceAndTheFileIsKeptBesideTheSheet)
     ASSERT_EQ(sheet.rowCount(), 5);
     EXPECT_EQ(sheet.rowAt(0).trickCount(), 10);
     EXPECT_EQ(sheet.rowAt(1).trickCount(), 0) << "a forehand of 7 costs the row its tricks";
-    EXPECT_EQ(sheet.rowAt(2).record.ALLEIN, SEAT_NONE);
+    EXPECT_EQ(sheet.rowAt(2).record.declarer(), SEAT_NONE);
     EXPECT_EQ(sheet.rowAt(3).record.SPIELWERT, 0);
     EXPECT_EQ(sheet.rowAt(4).deal.hands[0].cardCount(), 1) << "an unknown card is not taken";
     EXPECT_TRUE(sheet.modified);

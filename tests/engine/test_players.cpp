@@ -16,7 +16,7 @@ using namespace table_test;
 
 namespace {
 
-constexpr Seat V = 2;
+constexpr Seat V = SEAT_2;
 
 TEST(ComputerPlayer, BidAnswerByModeAndLimit)
 {
@@ -161,7 +161,7 @@ TEST(PlayerAnswers, OnlyTheAwaitedAnswerOfThePendingRequestCounts)
     wrongKind.requestKind = REQUEST_CONFIRM_TRICK;
     PLAYER_AKTION oldSerial = answer;
     oldSerial.serial = pending.serial - 1;
-    EXPECT_FALSE(table.playerFinished(slotOfSeat(0), answer)); // another seat
+    EXPECT_FALSE(table.playerFinished(slotOfSeat(SEAT_0), answer)); // another seat
     EXPECT_FALSE(table.playerFinished(humanSlot, wrongKind));
     EXPECT_FALSE(table.playerFinished(humanSlot, oldSerial));
     EXPECT_FALSE(table.playerFinished(7, answer));
@@ -210,7 +210,7 @@ TEST(PlayerAnswers, AnInvalidHumanCardIsAskedForAgain)
 TEST(PlayerAnswers, AnswersAreCheckedAgainstTheGameAndRepairedToValidOnes)
 {
     SPIELKARTEN cards;
-    for (Seat s = 0; s < 3; ++s)
+    for (Seat s = SEAT_0; s < 3; ++s)
         cards.hands[static_cast<std::size_t>(s)] = EINBLATT(DEAL[static_cast<std::size_t>(s)]);
     cards.dealCounter = 10;
     cards.AUSP = 0;
@@ -250,50 +250,50 @@ TEST(PlayerAnswers, AnswersAreCheckedAgainstTheGameAndRepairedToValidOnes)
         bool valid;
     };
     const Case cases[] = {
-        {"bid 18", REQUEST_BID, 1, bid(18), true},
-        {"pass", REQUEST_BID, 1, bid(0), true},
-        {"the top of the table", REQUEST_BID, 1, bid(361), true},
-        {"bid 19 is no bid value", REQUEST_BID, 1, bid(19), false},
-        {"bid 400 lies past the table", REQUEST_BID, 1, bid(400), false},
-        {"negative bid", REQUEST_BID, 1, bid(-18), false},
-        {"cut 1", REQUEST_CUT, 1, cut(1), true},
-        {"cut 30", REQUEST_CUT, 1, cut(30), true},
-        {"cut 0", REQUEST_CUT, 1, cut(0), false},
-        {"cut 31", REQUEST_CUT, 1, cut(31), false},
-        {"discard two own cards", REQUEST_DISCARD, 1, discard("HA", "H1"), true},
-        {"discard one card twice", REQUEST_DISCARD, 1, discard("HA", "HA"), false},
-        {"discard a card of another hand", REQUEST_DISCARD, 1, discard("HA", "KA"), false},
-        {"discard only one card", REQUEST_DISCARD, 1, discard("HA", "LL"), false},
-        {"hearts after the skat", REQUEST_ANNOUNCE, 1, announce({GAME_HEARTS, WIN_LEVEL_WITH_SKAT}), true},
-        {"null ouvert after the skat", REQUEST_ANNOUNCE, 1, announce({GAME_NULL, WIN_LEVEL_OUVERT}), true},
-        {"Schneider announced after the skat", REQUEST_ANNOUNCE, 1,
+        {"bid 18", REQUEST_BID, SEAT_1, bid(18), true},
+        {"pass", REQUEST_BID, SEAT_1, bid(0), true},
+        {"the top of the table", REQUEST_BID, SEAT_1, bid(361), true},
+        {"bid 19 is no bid value", REQUEST_BID, SEAT_1, bid(19), false},
+        {"bid 400 lies past the table", REQUEST_BID, SEAT_1, bid(400), false},
+        {"negative bid", REQUEST_BID, SEAT_1, bid(-18), false},
+        {"cut 1", REQUEST_CUT, SEAT_1, cut(1), true},
+        {"cut 30", REQUEST_CUT, SEAT_1, cut(30), true},
+        {"cut 0", REQUEST_CUT, SEAT_1, cut(0), false},
+        {"cut 31", REQUEST_CUT, SEAT_1, cut(31), false},
+        {"discard two own cards", REQUEST_DISCARD, SEAT_1, discard("HA", "H1"), true},
+        {"discard one card twice", REQUEST_DISCARD, SEAT_1, discard("HA", "HA"), false},
+        {"discard a card of another hand", REQUEST_DISCARD, SEAT_1, discard("HA", "KA"), false},
+        {"discard only one card", REQUEST_DISCARD, SEAT_1, discard("HA", "LL"), false},
+        {"hearts after the skat", REQUEST_ANNOUNCE, SEAT_1, announce({GAME_HEARTS, WIN_LEVEL_WITH_SKAT}), true},
+        {"null ouvert after the skat", REQUEST_ANNOUNCE, SEAT_1, announce({GAME_NULL, WIN_LEVEL_OUVERT}), true},
+        {"Schneider announced after the skat", REQUEST_ANNOUNCE, SEAT_1,
          announce({GAME_HEARTS, WIN_LEVEL_SCHNEIDER_ANNOUNCED}), false},
-        {"a level chosen in advance", REQUEST_ANNOUNCE, 1,
+        {"a level chosen in advance", REQUEST_ANNOUNCE, SEAT_1,
          announce({GAME_HEARTS, WIN_LEVEL_WITH_SKAT}, LEVEL_SCHNEIDER), false},
-        {"grand ouvert after the skat", REQUEST_ANNOUNCE, 1, announce({GAME_GRAND_OUVERT, WIN_LEVEL_WITH_SKAT}),
+        {"grand ouvert after the skat", REQUEST_ANNOUNCE, SEAT_1, announce({GAME_GRAND_OUVERT, WIN_LEVEL_WITH_SKAT}),
          false},
-        {"Ramsch cannot be announced", REQUEST_ANNOUNCE, 1, announce({GAME_RAMSCH, WIN_LEVEL_WITH_SKAT}), false},
-        {"no game at all", REQUEST_ANNOUNCE, 1, announce({GAME_NONE, WIN_LEVEL_WITH_SKAT}), false},
-        {"back to the skat", REQUEST_ANNOUNCE, 1, announce({GAME_NONE, WIN_LEVEL_WITH_SKAT}, LEVEL_NONE, 1), true},
-        {"hearts hand", REQUEST_ANNOUNCE_HAND, 1, hand({GAME_HEARTS, WIN_LEVEL_HAND}), true},
-        {"grand hand Schwarz announced", REQUEST_ANNOUNCE_HAND, 1, hand({GAME_GRAND, WIN_LEVEL_SCHWARZ_ANNOUNCED}),
+        {"Ramsch cannot be announced", REQUEST_ANNOUNCE, SEAT_1, announce({GAME_RAMSCH, WIN_LEVEL_WITH_SKAT}), false},
+        {"no game at all", REQUEST_ANNOUNCE, SEAT_1, announce({GAME_NONE, WIN_LEVEL_WITH_SKAT}), false},
+        {"back to the skat", REQUEST_ANNOUNCE, SEAT_1, announce({GAME_NONE, WIN_LEVEL_WITH_SKAT}, LEVEL_NONE, 1), true},
+        {"hearts hand", REQUEST_ANNOUNCE_HAND, SEAT_1, hand({GAME_HEARTS, WIN_LEVEL_HAND}), true},
+        {"grand hand Schwarz announced", REQUEST_ANNOUNCE_HAND, SEAT_1, hand({GAME_GRAND, WIN_LEVEL_SCHWARZ_ANNOUNCED}),
          true},
-        {"grand ouvert", REQUEST_ANNOUNCE_HAND, 1, hand({GAME_GRAND_OUVERT, WIN_LEVEL_OUVERT_HAND}), true},
-        {"null hand", REQUEST_ANNOUNCE_HAND, 1, hand({GAME_NULL, WIN_LEVEL_HAND}), true},
-        {"a hand game with the skat", REQUEST_ANNOUNCE_HAND, 1, hand({GAME_HEARTS, WIN_LEVEL_WITH_SKAT}), false},
-        {"null Schneider", REQUEST_ANNOUNCE_HAND, 1, hand({GAME_NULL, WIN_LEVEL_SCHNEIDER_ANNOUNCED}), false},
-        {"no hand game: the skat is taken", REQUEST_ANNOUNCE_HAND, 1, hand({GAME_NONE, WIN_LEVEL_WITH_SKAT}, 0), true},
-        {"following suit", REQUEST_PLAY_CARD, 1, card("P1"), true},
-        {"not following suit", REQUEST_PLAY_CARD, 1, card("HA"), false},
-        {"a card of another hand", REQUEST_PLAY_CARD, 1, card("KA"), false},
-        {"a card already in the trick", REQUEST_PLAY_CARD, 1, card("PA"), false},
-        {"giving up", REQUEST_PLAY_CARD, 1, card("LL"), true},
-        {"a seat not to move", REQUEST_PLAY_CARD, 2, card("PK"), false},
-        {"next game", REQUEST_CONFIRM_SETTLEMENT, 1, confirm(CONFIRM_NEXT_GAME), true},
-        {"end after the settlement", REQUEST_CONFIRM_PASSED, 1, confirm(CONFIRM_END_AFTER_SETTLEMENT), true},
-        {"no confirmation", REQUEST_CONFIRM_SETTLEMENT, 1, confirm(0), false},
-        {"confirmation past the last", REQUEST_CONFIRM_PASSED, 1, confirm(5), false},
-        {"no such seat", REQUEST_BID, 3, bid(18), false},
+        {"grand ouvert", REQUEST_ANNOUNCE_HAND, SEAT_1, hand({GAME_GRAND_OUVERT, WIN_LEVEL_OUVERT_HAND}), true},
+        {"null hand", REQUEST_ANNOUNCE_HAND, SEAT_1, hand({GAME_NULL, WIN_LEVEL_HAND}), true},
+        {"a hand game with the skat", REQUEST_ANNOUNCE_HAND, SEAT_1, hand({GAME_HEARTS, WIN_LEVEL_WITH_SKAT}), false},
+        {"null Schneider", REQUEST_ANNOUNCE_HAND, SEAT_1, hand({GAME_NULL, WIN_LEVEL_SCHNEIDER_ANNOUNCED}), false},
+        {"no hand game: the skat is taken", REQUEST_ANNOUNCE_HAND, SEAT_1, hand({GAME_NONE, WIN_LEVEL_WITH_SKAT}, 0), true},
+        {"following suit", REQUEST_PLAY_CARD, SEAT_1, card("P1"), true},
+        {"not following suit", REQUEST_PLAY_CARD, SEAT_1, card("HA"), false},
+        {"a card of another hand", REQUEST_PLAY_CARD, SEAT_1, card("KA"), false},
+        {"a card already in the trick", REQUEST_PLAY_CARD, SEAT_1, card("PA"), false},
+        {"giving up", REQUEST_PLAY_CARD, SEAT_1, card("LL"), true},
+        {"a seat not to move", REQUEST_PLAY_CARD, SEAT_2, card("PK"), false},
+        {"next game", REQUEST_CONFIRM_SETTLEMENT, SEAT_1, confirm(CONFIRM_NEXT_GAME), true},
+        {"end after the settlement", REQUEST_CONFIRM_PASSED, SEAT_1, confirm(CONFIRM_END_AFTER_SETTLEMENT), true},
+        {"no confirmation", REQUEST_CONFIRM_SETTLEMENT, SEAT_1, confirm(0), false},
+        {"confirmation past the last", REQUEST_CONFIRM_PASSED, SEAT_1, confirm(5), false},
+        {"no such seat", REQUEST_BID, static_cast<Seat>(3), bid(18), false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -51,15 +51,15 @@ void playGrand(LAUFENDES_SPIEL_DOKUMENT& document, int cardsPlayed)
 {
     SPIELKARTEN& cards = document.cards;
     cards.reset();
-    cards.pile.setVh(1);
+    cards.pile.setVh(SEAT_1);
     cards.AUSP = 1;
     cards.deal();
-    cards.takeSkatCard(0, cards.skat.cardId(1));
-    cards.takeSkatCard(0, cards.skat.cardId(2));
+    cards.takeSkatCard(SEAT_0, cards.skat.cardId(1));
+    cards.takeSkatCard(SEAT_0, cards.skat.cardId(2));
     // Lay away the two lowest cards of the twelve.
     const CardSet hand = cards.hands[0].cardSet();
     const CardSet lowest = hand & (~hand + 1);
-    cards.pushSkat(0, SKAT(cardByBit(lowestBit(lowest))->id(), cardByBit(lowestBit(hand & ~lowest))->id()));
+    cards.pushSkat(SEAT_0, SKAT(cardByBit(lowestBit(lowest))->id(), cardByBit(lowestBit(hand & ~lowest))->id()));
 
     SPIELSTRUCT& record = document.record;
     record.GEREIZTBIS = {24, 18, 0};
@@ -71,7 +71,7 @@ void playGrand(LAUFENDES_SPIEL_DOKUMENT& document, int cardsPlayed)
         const CardSet own = cards.hands[cards.seatToMove()].cardSet();
         cards.playCard(cardByBit(lowestBit(own))->id());
         if (cards.trick.isComplete())
-            cards.collectTrick(GAME_GRAND, 0);
+            cards.collectTrick(GAME_GRAND, SEAT_0);
     }
     ASSERT_TRUE(cards.isConsistent());
 }
@@ -86,10 +86,10 @@ TEST_F(RunningGameTest, RoundTripOfStateCardsAndRecord)
 
     EXPECT_EQ(opened.stateIndex, 8);
     EXPECT_TRUE(opened.canResume());
-    for (Seat seat = 0; seat < 3; ++seat)
+    for (Seat seat = SEAT_0; seat < 3; ++seat)
         EXPECT_EQ(opened.cards.hands[seat].cardSet(), saved.cards.hands[seat].cardSet()) << seat;
     EXPECT_EQ(opened.cards.trick, saved.cards.trick);
-    EXPECT_EQ(opened.cards.AUSP, saved.cards.AUSP);
+    EXPECT_EQ(opened.cards.leader(), saved.cards.leader());
     EXPECT_EQ(opened.cards.pile, saved.cards.pile);
     EXPECT_EQ(opened.record, saved.record);
 
@@ -153,7 +153,7 @@ TEST_F(RunningGameTest, StatesThatCannotResume)
         EXPECT_EQ(opened.cards.hands[0].cardSet(), 0u);
         EXPECT_EQ(opened.cards.pile.trickCount(), 0);
         EXPECT_EQ(opened.record.SPIELART.SPIEL_TYP, GAME_NONE);
-        EXPECT_EQ(opened.record.ALLEIN, SEAT_NONE);
+        EXPECT_EQ(opened.record.declarer(), SEAT_NONE);
     }
 }
 

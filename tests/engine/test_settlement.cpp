@@ -361,7 +361,7 @@ TEST(Settlement, Ramsch)
         record.BOCKRUNDE_NR = c.bock;
         record.settle(t, withBock());
         EXPECT_EQ(record.SPIELWERT, c.value);
-        EXPECT_EQ(record.ALLEIN, c.loser);
+        EXPECT_EQ(record.declarer(), c.loser);
         EXPECT_EQ(record.STUFE_DER_ABRECHNUNG, 1);
         EXPECT_FALSE(record.LOEST_BOCKRUNDE_AUS);
     }
@@ -409,16 +409,16 @@ TEST(Settlement, SettlingAgainGivesTheSameResult)
 TEST(Settlement, TallyFromPile)
 {
     STAPEL pile;
-    pile.setVh(0);
+    pile.setVh(SEAT_0);
     pile.setSkat(SKAT(18, 17)); // clubs ace and ten: 21 points
     STICH first;
     for (CardId id : {16, 15, 14})
         first.addCard(id);
-    ASSERT_TRUE(pile.addToParty(PARTY_DECLARER, first, 0, 0));
+    ASSERT_TRUE(pile.addToParty(PARTY_DECLARER, first, SEAT_0, SEAT_0));
     STICH second;
     for (CardId id : {28, 27, 26})
         second.addCard(id);
-    ASSERT_TRUE(pile.addToParty(PARTY_DEFENDERS, second, 0, 1));
+    ASSERT_TRUE(pile.addToParty(PARTY_DEFENDERS, second, SEAT_0, SEAT_1));
 
     const SettlementTally t = SettlementTally::fromPile(pile);
     EXPECT_EQ(t.declarerPoints, 30);

@@ -24,14 +24,14 @@ std::vector<CardId> idsOf(CardSet set)
 // lays away its two lowest cards; suit game in hearts.
 struct DealtGame {
     SPIELKARTEN cards;
-    static constexpr Seat declarer = 0;
+    static constexpr Seat declarer = SEAT_0;
     static constexpr GameType type = GAME_HEARTS;
 
     explicit DealtGame(std::uint32_t seed)
     {
         VORDIX_RANDOM random;
         random.seed = seed;
-        cards.pile.setVh(1);
+        cards.pile.setVh(SEAT_1);
         cards.shuffle(random);
         cards.deal();
         cards.AUSP = 1;
@@ -59,7 +59,7 @@ TEST(Spielkarten, FreshStateAndUnshuffledDeal)
 {
     SPIELKARTEN cards;
     EXPECT_TRUE(cards.isConsistent());
-    EXPECT_EQ(cards.AUSP, -1);
+    EXPECT_EQ(cards.leader(), -1);
     EXPECT_EQ(cards.deck[0], 11);
     EXPECT_EQ(cards.deck[31], 48);
 
@@ -70,7 +70,7 @@ TEST(Spielkarten, FreshStateAndUnshuffledDeal)
     const auto dealt = idsOf(cards.hands[0].cardSet());
     EXPECT_EQ(std::set<CardId>(dealt.begin(), dealt.end()), (std::set<CardId>{11, 14, 17, 24, 27, 32, 35, 38, 43, 46}));
     EXPECT_EQ(cards.skat, SKAT(22, 23));
-    for (Seat s = 0; s < 3; ++s)
+    for (Seat s = SEAT_0; s < 3; ++s)
         EXPECT_EQ(cards.hands[s].cardCount(), 10);
     // The deal as dealt is recorded in ascending card order.
     EXPECT_TRUE(cards.dealtRecorded);
@@ -146,7 +146,7 @@ TEST(Spielkarten, PlayingAndTakingBackKeepsEveryCard)
         }
         EXPECT_EQ(cards.pile.trickCount(), 10);
         EXPECT_EQ(cards.pile.recordPoints(PARTY_DECLARER) + cards.pile.recordPoints(PARTY_DEFENDERS), 120);
-        for (Seat s = 0; s < 3; ++s)
+        for (Seat s = SEAT_0; s < 3; ++s)
             EXPECT_EQ(cards.pile.startingHandOf(s).cardSet(), afterPush[s].cardSet());
 
         // Take back: each call moves the seat to move back by one card.
@@ -162,9 +162,9 @@ TEST(Spielkarten, PlayingAndTakingBackKeepsEveryCard)
             if (++undone > 40)
                 break;
         }
-        for (Seat s = 0; s < 3; ++s)
+        for (Seat s = SEAT_0; s < 3; ++s)
             EXPECT_EQ(cards.hands[s].cardSet(), afterPush[s].cardSet());
-        EXPECT_EQ(cards.AUSP, 1);
+        EXPECT_EQ(cards.leader(), 1);
     }
 }
 
@@ -189,15 +189,15 @@ TEST(Spielkarten, SkatMovesWithoutLosingCards)
 {
     SPIELKARTEN cards;
     cards.deal();
-    cards.takeSkatCard(0, 48); // not in the skat: nothing happens
+    cards.takeSkatCard(SEAT_0, 48); // not in the skat: nothing happens
     EXPECT_EQ(cards.hands[0].cardCount(), 10);
-    cards.takeSkatCard(0, 23);
+    cards.takeSkatCard(SEAT_0, 23);
     EXPECT_EQ(cards.skat, SKAT(22, 0));
     EXPECT_TRUE(cards.hands[0].hasCard(23));
     EXPECT_TRUE(cards.isConsistent());
-    cards.putCardIntoSkat(0, 11);
+    cards.putCardIntoSkat(SEAT_0, 11);
     EXPECT_EQ(cards.skat, SKAT(22, 11));
-    cards.putCardIntoSkat(0, 14); // both places taken: the card stays in the hand
+    cards.putCardIntoSkat(SEAT_0, 14); // both places taken: the card stays in the hand
     EXPECT_TRUE(cards.hands[0].hasCard(14));
     EXPECT_TRUE(cards.isConsistent());
 }
@@ -212,10 +212,10 @@ TEST(Spielkarten, WritesAndReadsBackMidGame)
 
     SPIELKARTEN back;
     ASSERT_EQ(streamFromXml(xml, back), STREAM_READ_OK) << xml;
-    for (Seat s = 0; s < 3; ++s)
+    for (Seat s = SEAT_0; s < 3; ++s)
         EXPECT_EQ(back.hands[s], cards.hands[s]);
     EXPECT_EQ(back.trick, cards.trick);
-    EXPECT_EQ(back.AUSP, cards.AUSP);
+    EXPECT_EQ(back.leader(), cards.leader());
     EXPECT_EQ(back.pile, cards.pile);
     EXPECT_EQ(back.skat, cards.skat);
     EXPECT_EQ(back.dealCounter, 10);
@@ -238,13 +238,13 @@ TEST(Spielkarten, LeaderAttribute)
 
     SPIELKARTEN read;
     ASSERT_EQ(streamFromXml("<SPIELKARTEN_CORE/>", read), STREAM_READ_OK);
-    EXPECT_EQ(read.AUSP, 0);
+    EXPECT_EQ(read.leader(), 0);
 }
 
 TEST(Spielkarten, DamagedStatesAreClearedAndRefused)
 {
     SPIELKARTEN dealt;
-    dealt.pile.setVh(0);
+    dealt.pile.setVh(SEAT_0);
     dealt.deal();
     dealt.AUSP = 0;
     const std::string good = streamToXml(dealt);
@@ -269,8 +269,8 @@ TEST(Spielkarten, DamagedStatesAreClearedAndRefused)
         xml.replace(at, c.from.size(), c.to);
         SPIELKARTEN read;
         EXPECT_EQ(streamFromXml(xml, read), STREAM_READ_FAILED);
-        EXPECT_EQ(read.AUSP, -1);
-        for (Seat s = 0; s < 3; ++s)
+        EXPECT_EQ(read.leader(), -1);
+        for (Seat s = SEAT_0; s < 3; ++s)
             EXPECT_TRUE(read.hands[s].isEmpty());
     }
     SPIELKARTEN read;
@@ -286,7 +286,7 @@ TEST(Spielkarten, SetUpFromDealAndFromStoredGame)
     SPIELKARTEN fromDeal;
     fromDeal.setUpFromDeal(game.cards.dealAsDealt);
     EXPECT_TRUE(fromDeal.isConsistent());
-    EXPECT_EQ(fromDeal.AUSP, 1);
+    EXPECT_EQ(fromDeal.leader(), 1);
     EXPECT_EQ(fromDeal.dealAsDealt, game.cards.dealAsDealt);
 
     // A stored game without a valid deal is rebuilt from its pile.
@@ -298,7 +298,7 @@ TEST(Spielkarten, SetUpFromDealAndFromStoredGame)
     SPIELKARTEN fromPile;
     fromPile.setUpFromGame(stored);
     EXPECT_TRUE(fromPile.isConsistent());
-    for (Seat s = 0; s < 3; ++s)
+    for (Seat s = SEAT_0; s < 3; ++s)
         EXPECT_EQ(fromPile.hands[s].cardSet(), game.cards.dealAsDealt.hands[s].cardSet()) << s;
     EXPECT_EQ(fromPile.skat, stored.skat);
 
@@ -312,7 +312,7 @@ TEST(Spielkarten, SetUpFromDealAndFromStoredGame)
     repeat.reset();
     repeat.startFromDeal();
     EXPECT_TRUE(repeat.isConsistent());
-    for (Seat s = 0; s < 3; ++s)
+    for (Seat s = SEAT_0; s < 3; ++s)
         EXPECT_EQ(repeat.hands[s].cardSet(), game.cards.dealAsDealt.hands[s].cardSet());
 }
 
@@ -327,35 +327,35 @@ TEST(Spielkarten, CardStatesAndPartialView)
     const CardId inTrick = cards.trick.card(0)->id();
     const CardId onPile = cards.pile.trick(1).card(0)->id();
     const CardId laidAway = cards.skat.cardId(1);
-    EXPECT_EQ(cards.cardStateOpen(0, own), CARD_IN_OWN_HAND);
-    EXPECT_EQ(cards.cardStateOpen(0, other), CARD_IN_OTHER_HAND);
-    EXPECT_EQ(cards.cardStateOpen(0, inTrick), CARD_IN_TRICK);
-    EXPECT_EQ(cards.cardStateOpen(0, onPile), CARD_ELSEWHERE);
-    EXPECT_EQ(cards.cardStateForSeat(other, 0), CARD_IN_OTHER_HAND);
-    EXPECT_EQ(cards.cardStateForSeat(onPile, 0), CARD_ELSEWHERE);
-    EXPECT_EQ(cards.cardStateForSeat(inTrick, 0), CARD_IN_TRICK);
+    EXPECT_EQ(cards.cardStateOpen(SEAT_0, own), CARD_IN_OWN_HAND);
+    EXPECT_EQ(cards.cardStateOpen(SEAT_0, other), CARD_IN_OTHER_HAND);
+    EXPECT_EQ(cards.cardStateOpen(SEAT_0, inTrick), CARD_IN_TRICK);
+    EXPECT_EQ(cards.cardStateOpen(SEAT_0, onPile), CARD_ELSEWHERE);
+    EXPECT_EQ(cards.cardStateForSeat(other, SEAT_0), CARD_IN_OTHER_HAND);
+    EXPECT_EQ(cards.cardStateForSeat(onPile, SEAT_0), CARD_ELSEWHERE);
+    EXPECT_EQ(cards.cardStateForSeat(inTrick, SEAT_0), CARD_IN_TRICK);
 
     PARTIELLE_SPIELKARTEN defender;
-    defender.assignView(cards, 2, DealtGame::declarer, DealtGame::type, 0);
+    defender.assignView(cards, SEAT_2, DealtGame::declarer, DealtGame::type, 0);
     EXPECT_TRUE(defender.viewReady);
     EXPECT_EQ(defender.hands[2], cards.hands[2]);
     EXPECT_TRUE(defender.hands[0].isEmpty());
     EXPECT_EQ(defender.handSizes[0], cards.hands[0].cardCount());
     EXPECT_TRUE(defender.skat.isEmpty());
     EXPECT_FALSE(defender.pile.containsCard(laidAway));
-    EXPECT_EQ(defender.cardStateForSeat(laidAway, 2), CARD_IN_OTHER_HAND);
+    EXPECT_EQ(defender.cardStateForSeat(laidAway, SEAT_2), CARD_IN_OTHER_HAND);
 
     PARTIELLE_SPIELKARTEN declarer;
-    declarer.assignView(cards, 0, DealtGame::declarer, DealtGame::type, 0);
+    declarer.assignView(cards, SEAT_0, DealtGame::declarer, DealtGame::type, 0);
     EXPECT_EQ(declarer.skat, cards.skat);
     EXPECT_TRUE(declarer.hands[1].isEmpty());
 
     PARTIELLE_SPIELKARTEN open;
-    open.assignView(cards, 1, DealtGame::declarer, GAME_GRAND, 5);
+    open.assignView(cards, SEAT_1, DealtGame::declarer, GAME_GRAND, 5);
     EXPECT_EQ(open.hands[0], cards.hands[0]);
 
     PARTIELLE_SPIELKARTEN ramsch;
-    ramsch.assignView(cards, 0, 0, GAME_RAMSCH, 0);
+    ramsch.assignView(cards, SEAT_0, SEAT_0, GAME_RAMSCH, 0);
     EXPECT_TRUE(ramsch.skat.isEmpty());
 }
 
@@ -370,7 +370,7 @@ TEST(Spielkarten, SnapshotAgreesWithTheCardState)
         SPIELSTRUCT record;
         record.ALLEIN = DealtGame::declarer;
         record.SPIELART = SPIELART(DealtGame::type, 0);
-        for (Seat seat = 0; seat < 3; ++seat) {
+        for (Seat seat = SEAT_0; seat < 3; ++seat) {
             GameSnapshot snapshot;
             snapshot.take(game.cards, record, seat);
             SCOPED_TRACE("played " + std::to_string(played) + " seat " + std::to_string(seat));

@@ -36,7 +36,7 @@ TEST(Spielmodus, ForehandTurnsOverTheSheet)
         LISTE sheet;
         addRows(sheet, c.rows);
         SPIELMODUS mode;
-        mode.setForehand(0);
+        mode.setForehand(SEAT_0);
         EXPECT_EQ(mode.setNextOfList(sheet), c.cycle) << c.rows;
         EXPECT_EQ(mode.forehand, c.forehand) << c.rows;
         EXPECT_EQ(mode.mode, MODE_NEXT_OF_LIST);
@@ -70,7 +70,7 @@ TEST(Spielmodus, AtATableOfFourTheSeatAfterTheDealerLeads)
 TEST(Spielmodus, RepeatKeepsTheForehandOfTheRepeatedDeal)
 {
     SPIELKARTEN cards;
-    cards.pile.setVh(0);
+    cards.pile.setVh(SEAT_0);
     cards.AUSP = 0;
     cards.deal();
     ASSERT_TRUE(cards.dealtRecorded);
@@ -91,7 +91,7 @@ TEST(Spielmodus, RepeatKeepsTheForehandOfTheRepeatedDeal)
 TEST(Spielmodus, SettersClearFlagsButNotTheFreeGame)
 {
     KARTENVERTEILUNG deal;
-    deal.vhPos = 2;
+    deal.vhPos = SEAT_2;
     SPIELMODUS mode;
     mode.setDistribution(deal);
     EXPECT_EQ(mode.mode, MODE_DISTRIBUTION);
@@ -100,7 +100,7 @@ TEST(Spielmodus, SettersClearFlagsButNotTheFreeGame)
     EXPECT_EQ(mode.distribution, deal);
 
     EIN_SPIEL stored;
-    stored.pile.setVh(0);
+    stored.pile.setVh(SEAT_0);
     stored.record.SPIELWERT = 99;
     mode.setStoredGame(stored, 4);
     EXPECT_EQ(mode.mode, MODE_STORED_GAME);
@@ -118,7 +118,7 @@ TEST(Spielmodus, SettersClearFlagsButNotTheFreeGame)
     EXPECT_EQ(mode.startTrick, -1);
     EXPECT_EQ(mode.deviationIndex, -1);
 
-    mode.setForehand(1);
+    mode.setForehand(SEAT_1);
     EXPECT_EQ(mode.mode, MODE_FREE_GAME);
     EXPECT_FALSE(mode.exerciseFlag);
     EXPECT_EQ(mode.forehand, 1);
@@ -157,7 +157,7 @@ TEST(Spielmodus, GamesOffTheSheetLeaveTheBockRoundAlone)
 
     // A free game in between neither is a Bock game nor uses one up.
     SPIELMODUS free;
-    free.setForehand(2);
+    free.setForehand(SEAT_2);
     EXPECT_EQ(free.bockCounterForNextGame(sheet), 0);
     EXPECT_EQ(mode.bockCounterForNextGame(sheet), 3);
 

@@ -54,7 +54,7 @@ TEST(Spielstruct, ResetValues)
     record.reset();
     EXPECT_EQ(record.REIZ_INDEX, 0);
     EXPECT_EQ(record.REIZEN_DRAN, 1);
-    EXPECT_EQ(record.ALLEIN, SEAT_NONE);
+    EXPECT_EQ(record.declarer(), SEAT_NONE);
     EXPECT_EQ(record.SPIELART, SPIELART());
     EXPECT_EQ(record.SPIELERPOS, 1);
     EXPECT_FALSE(record.hasTexts());
@@ -150,7 +150,7 @@ TEST(Spielstruct, ReadsOlderForms)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.xml);
         const SPIELSTRUCT record = readRecord(c.xml);
-        EXPECT_EQ(record.ALLEIN, c.declarer);
+        EXPECT_EQ(record.declarer(), c.declarer);
         EXPECT_EQ(record.SPITZEN, c.matadors);
         EXPECT_EQ(record.STUFE_DER_ABRECHNUNG, c.levels);
         EXPECT_EQ(record.SPIELWERT, c.value);
@@ -193,7 +193,7 @@ TEST(Spielstruct, DamagedValuesFallBackToDefaults)
     const SPIELSTRUCT game = readRecord(R"(<S TR="12" TYP="9" GS="4" R="x y z" STR="abc"/>)");
     EXPECT_EQ(game.SPIELART, SPIELART());
     EXPECT_EQ(game.GEREIZT, 0);
-    EXPECT_EQ(game.ALLEIN, SEAT_NONE);
+    EXPECT_EQ(game.declarer(), SEAT_NONE);
 
     SPIELSTRUCT none;
     tinyxml2::XMLDocument document;

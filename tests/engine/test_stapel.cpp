@@ -24,11 +24,11 @@ CardId id(const char* code) { return cardIdFromCode(code); }
 STAPEL samplePile()
 {
     STAPEL pile;
-    pile.setVh(1);
+    pile.setVh(SEAT_1);
     pile.setSkat(SKAT(id("KA"), id("P1")));
-    pile.addToParty(PARTY_DECLARER, trickOf("H7 H8 HA"), 1, 0);
-    pile.addToParty(PARTY_DEFENDERS, trickOf("K7 KD K1"), 0, 2);
-    pile.addToParty(PARTY_DEFENDERS, trickOf("C7 C8 CA"), 2, 1);
+    pile.addToParty(PARTY_DECLARER, trickOf("H7 H8 HA"), SEAT_1, SEAT_0);
+    pile.addToParty(PARTY_DEFENDERS, trickOf("K7 KD K1"), SEAT_0, SEAT_2);
+    pile.addToParty(PARTY_DEFENDERS, trickOf("C7 C8 CA"), SEAT_2, SEAT_1);
     return pile;
 }
 
@@ -61,15 +61,15 @@ TEST(Stapel, RecordsKeepSeatOrderAndTricksComeBackInPlayOrder)
     EXPECT_EQ(pile.declarerTrickPoints(), 11);
     EXPECT_EQ(pile.recordPoints(PARTY_DECLARER), 32);
     EXPECT_EQ(pile.recordPoints(PARTY_DEFENDERS), 24);
-    EXPECT_EQ(pile.pointsWonBy(0), 11);
-    EXPECT_EQ(pile.pointsWonBy(2), 13);
-    EXPECT_EQ(pile.pointsWonBy(1), 11);
-    EXPECT_EQ(pile.cardsWonBy(1), 3);
-    EXPECT_EQ(pile.cardsWonBy(-1), 0);
+    EXPECT_EQ(pile.pointsWonBy(SEAT_0), 11);
+    EXPECT_EQ(pile.pointsWonBy(SEAT_2), 13);
+    EXPECT_EQ(pile.pointsWonBy(SEAT_1), 11);
+    EXPECT_EQ(pile.cardsWonBy(SEAT_1), 3);
+    EXPECT_EQ(pile.cardsWonBy(SEAT_NONE), 0);
 
-    EXPECT_EQ(pile.startingHandOf(0).cardSet(), cardMaskOfId(id("HA")) | cardMaskOfId(id("K7")) | cardMaskOfId(id("C8")));
-    EXPECT_EQ(pile.startingHandOf(2).cardIdAt(1), id("H8"));
-    EXPECT_EQ(pile.startingHandOf(5).cardCount(), 0);
+    EXPECT_EQ(pile.startingHandOf(SEAT_0).cardSet(), cardMaskOfId(id("HA")) | cardMaskOfId(id("K7")) | cardMaskOfId(id("C8")));
+    EXPECT_EQ(pile.startingHandOf(SEAT_2).cardIdAt(1), id("H8"));
+    EXPECT_EQ(pile.startingHandOf(static_cast<Seat>(5)).cardCount(), 0);
 
     EXPECT_TRUE(pile.containsCard(id("KA")));
     EXPECT_TRUE(pile.containsCard(id("CA")));
@@ -80,9 +80,9 @@ TEST(Stapel, RecordsKeepSeatOrderAndTricksComeBackInPlayOrder)
 TEST(Stapel, DeclarerTrickPointsLeaveTheSkatOut)
 {
     STAPEL pile;
-    pile.setVh(0);
+    pile.setVh(SEAT_0);
     pile.setSkat(SKAT(id("KA"), id("P1")));
-    pile.addToParty(PARTY_DECLARER, trickOf("HA HK C7"), 0, 0);
+    pile.addToParty(PARTY_DECLARER, trickOf("HA HK C7"), SEAT_0, SEAT_0);
     EXPECT_EQ(pile.declarerTrickPoints(), 15);
     // Replacing the skat takes the old points off.
     pile.setSkat(SKAT(id("K7"), id("P7")));
@@ -126,7 +126,7 @@ TEST(Stapel, RotateSeatsMovesEveryCardWithItsSeat)
     // Same play order, every seat moved on by one.
     EXPECT_EQ(pile.trick(1).codesText(), "H7 H8 HA");
     EXPECT_EQ(pile.trick(3).codesText(), "C7 C8 CA");
-    EXPECT_EQ(pile.startingHandOf(1).cardSet(), samplePile().startingHandOf(0).cardSet());
+    EXPECT_EQ(pile.startingHandOf(SEAT_1).cardSet(), samplePile().startingHandOf(SEAT_0).cardSet());
     pile.rotateSeats(-1);
     EXPECT_EQ(pile, samplePile());
 }
@@ -134,9 +134,9 @@ TEST(Stapel, RotateSeatsMovesEveryCardWithItsSeat)
 TEST(Stapel, WritesTheCurrentFormAndReadsItBack)
 {
     STAPEL pile;
-    pile.setVh(0);
-    pile.addToParty(PARTY_DEFENDERS, trickOf("K7 KD K1"), 0, 2);
-    pile.addToParty(PARTY_DEFENDERS, trickOf("C7 C8 CA"), 2, 0);
+    pile.setVh(SEAT_0);
+    pile.addToParty(PARTY_DEFENDERS, trickOf("K7 KD K1"), SEAT_0, SEAT_2);
+    pile.addToParty(PARTY_DEFENDERS, trickOf("C7 C8 CA"), SEAT_2, SEAT_0);
     STAPEL back;
     const std::string xml = roundTrip(pile, back);
     EXPECT_EQ(xml, "<STAPEL VH=\"0\" SKAT=\"LL LL\" PARTEI=\"11////////\" STICHT=\"20////////\" "
@@ -161,11 +161,11 @@ TEST(Stapel, CompactFormReadsPartiesFromTheDeclarer)
     EXPECT_EQ(row->Attribute("PARTEI"), nullptr);
 
     STAPEL back;
-    ASSERT_TRUE(back.readContent(*row, GAME_HEARTS, 0));
+    ASSERT_TRUE(back.readContent(*row, GAME_HEARTS, SEAT_0));
     EXPECT_EQ(back, sample);
 
     // In Ramsch every trick goes to the first record.
-    ASSERT_TRUE(back.readContent(*row, GAME_RAMSCH, 0));
+    ASSERT_TRUE(back.readContent(*row, GAME_RAMSCH, SEAT_0));
     EXPECT_EQ(back.partyOfTrick(2), PARTY_DECLARER);
     EXPECT_EQ(back.trick(3).codesText(), "C7 C8 CA");
 }
@@ -228,20 +228,20 @@ TEST(Stapel, OutOfRangeSeatsAndDamagedTricksAreRefused)
     tinyxml2::XMLDocument doc;
     doc.Parse("<SPIEL VH=\"0\" STICHT=\"9/////////\"/>");
     STAPEL read;
-    EXPECT_FALSE(read.readContent(*doc.RootElement(), GAME_GRAND, 0));
+    EXPECT_FALSE(read.readContent(*doc.RootElement(), GAME_GRAND, SEAT_0));
     doc.Parse("<SPIEL VH=\"0\" STICHT=\"0/////////\"/>");
-    EXPECT_FALSE(read.readContent(*doc.RootElement(), GAME_GRAND, 4));
+    EXPECT_FALSE(read.readContent(*doc.RootElement(), GAME_GRAND, static_cast<Seat>(4)));
 }
 
 TEST(Stapel, FullPileAndRecordLimits)
 {
     STAPEL pile;
-    pile.setVh(0);
+    pile.setVh(SEAT_0);
     pile.setSkat(SKAT(id("K7"), id("K8")));
     for (int n = 0; n < 10; ++n)
-        EXPECT_TRUE(pile.addToParty(PARTY_DECLARER, trickOf("H7 H8 H9"), 0, 0));
-    EXPECT_FALSE(pile.addToParty(PARTY_DECLARER, trickOf("H7 H8 H9"), 0, 0));
-    EXPECT_FALSE(pile.addToParty(5, trickOf("H7 H8 H9"), 0, 0));
+        EXPECT_TRUE(pile.addToParty(PARTY_DECLARER, trickOf("H7 H8 H9"), SEAT_0, SEAT_0));
+    EXPECT_FALSE(pile.addToParty(PARTY_DECLARER, trickOf("H7 H8 H9"), SEAT_0, SEAT_0));
+    EXPECT_FALSE(pile.addToParty(5, trickOf("H7 H8 H9"), SEAT_0, SEAT_0));
     EXPECT_EQ(pile.trickCount(), 10);
     EXPECT_EQ(pile.recordCount(PARTY_DECLARER), 32);
 }

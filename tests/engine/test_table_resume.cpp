@@ -28,7 +28,7 @@ void save(SKATTISCH_SERVER& table, const Saved& saved)
     random.seed = 5;
     doc.cards.shuffle(random);
     doc.cards.deal();
-    doc.cards.pile.setVh(1);
+    doc.cards.pile.setVh(SEAT_1);
     doc.cards.AUSP = 1;
     doc.cards.recordDealAfterPush();
     doc.record.reset();
@@ -76,16 +76,16 @@ TEST(TableResume, ReplayedEventsDependOnTheSavedState)
         {{STATE_STICH_ABLEGEN, GAME_RAMSCH, SEAT_NONE},
          {{GAME_RESUMED, 0}, {CARDS_DEALT, 0}, {BIDDING_RESTORED, 0}, {ANNOUNCEMENT_RESTORED, 0},
           {RAMSCH_ANNOUNCED, 0}, {TABLE_REFRESH, 0}, {PLAYER_TO_PLAY, 1}}},
-        {{STATE_KARTE_AUSSPIELEN, GAME_HEARTS, 2},
+        {{STATE_KARTE_AUSSPIELEN, GAME_HEARTS, SEAT_2},
          {{GAME_RESUMED, 0}, {CARDS_DEALT, 0}, {BIDDING_RESTORED, 0}, {ANNOUNCEMENT_RESTORED, 0},
           {DECLARER_RESTORED, 2}, {TABLE_REFRESH, 0}, {PLAYER_TO_PLAY, 1}}},
         // Saved before the Ramsch state set its type: the state announces Ramsch itself.
-        {{STATE_RAMSCH_ANSAGEN, GAME_NONE, 1},
+        {{STATE_RAMSCH_ANSAGEN, GAME_NONE, SEAT_1},
          {{GAME_RESUMED, 0}, {CARDS_DEALT, 0}, {BIDDING_RESTORED, 0}, {ANNOUNCEMENT_RESTORED, 0},
           {DECLARER_RESTORED, 1}, {TABLE_REFRESH, 0}, {RAMSCH_ANNOUNCED, 0}}},
         {{STATE_REIZEN, GAME_NONE, SEAT_NONE},
          {{GAME_RESUMED, 0}, {CARDS_DEALT, 0}, {TABLE_REFRESH, 0}, {BIDDING_STARTED, 0}}},
-        {{STATE_SPIEL_ANSAGEN, GAME_NONE, 1},
+        {{STATE_SPIEL_ANSAGEN, GAME_NONE, SEAT_1},
          {{GAME_RESUMED, 0}, {CARDS_DEALT, 0}, {BIDDING_RESTORED, 0}, {TABLE_REFRESH, 0}, {ANNOUNCING_STARTED, 0}}},
     };
     for (const Case& c : cases) {
@@ -104,7 +104,7 @@ TEST(TableResume, StatesThatAreNotResumedStartANewGame)
 {
     for (int index : std::vector<int>{STATE_ABHEBEN_UND_GEBEN, STATE_REIZ_VORSCHLAG, STATE_EINGEPASST, STATE_ABRECHNUNG, 0, 12}) {
         SCOPED_TRACE(index);
-        const std::vector<Event> events = firstEvents({index, GAME_HEARTS, 2});
+        const std::vector<Event> events = firstEvents({index, GAME_HEARTS, SEAT_2});
         ASSERT_EQ(events.size(), 2u);
         EXPECT_EQ(events[0].code, TABLE_REFRESH);
         EXPECT_EQ(events[1].code, NEW_GAME);
@@ -114,7 +114,7 @@ TEST(TableResume, StatesThatAreNotResumedStartANewGame)
 TEST(TableResume, AnInconsistentSavedCardStateStartsANewGame)
 {
     TableHarness harness;
-    save(*harness.table, {STATE_KARTE_AUSSPIELEN, GAME_HEARTS, 2});
+    save(*harness.table, {STATE_KARTE_AUSSPIELEN, GAME_HEARTS, SEAT_2});
     // A card of seat 1 shows up in seat 0's hand as well.
     SPIELKARTEN& saved = harness.table->runningGame.cards;
     saved.hands[0].addCard(cardIdOfBit(lowestBit(saved.hands[1].cardSet())));

@@ -8,7 +8,7 @@ using namespace table_test;
 
 namespace {
 
-constexpr Seat V = 2;
+constexpr Seat V = SEAT_2;
 
 TEST(TableStop, StopEndsTheLoopWhileAPlayerRequestWaits)
 {

@@ -342,7 +342,7 @@ public:
     {
         KARTENVERTEILUNG deal;
         CardSet all = 0;
-        for (Seat s = 0; s < 3; ++s) {
+        for (Seat s = SEAT_0; s < 3; ++s) {
             deal.hands[s].assignCards(hands[s]);
             all |= hands[s];
         }

@@ -36,24 +36,24 @@ TEST(CardPlay, PlainSituations)
     };
     const Case cases[] = {
         {"declarer draws trumps with the top jack",
-         view(GAME_CLUBS, 0, 0, "KB HB KA K1 K9 PA P7 H7 C7 C8"), "KB"},
+         view(GAME_CLUBS, SEAT_0, SEAT_0, "KB HB KA K1 K9 PA P7 H7 C7 C8"), "KB"},
         {"without the top trump the declarer leads a low trump",
-         view(GAME_CLUBS, 0, 0, "HB KA K1 K9 K7 PA P7 H7 C7 C8"), "K7"},
+         view(GAME_CLUBS, SEAT_0, SEAT_0, "HB KA K1 K9 K7 PA P7 H7 C7 C8"), "K7"},
         {"trumps drawn: the declarer cashes its ace",
-         view(GAME_CLUBS, 0, 0, "KA PA P7 H8", "", "KB PB HB CB K1 KK KD K9 K8 K7"), "PA"},
-        {"a defender leads its ace", view(GAME_HEARTS, 1, 0, "PA P7 P8 K9 KD C7 C8 C9 CK CD"), "PA"},
+         view(GAME_CLUBS, SEAT_0, SEAT_0, "KA PA P7 H8", "", "KB PB HB CB K1 KK KD K9 K8 K7"), "PA"},
+        {"a defender leads its ace", view(GAME_HEARTS, SEAT_1, SEAT_0, "PA P7 P8 K9 KD C7 C8 C9 CK CD"), "PA"},
         {"a defender smears on its partner's sure trick",
-         view(GAME_HEARTS, 2, 0, "P1 PK P9 K7 KD C7 C8 C9 CK CD", "P7 PA", ""), "P1"},
+         view(GAME_HEARTS, SEAT_2, SEAT_0, "P1 PK P9 K7 KD C7 C8 C9 CK CD", "P7 PA", ""), "P1"},
         {"the last seat takes the declarer's trick as cheaply as it can",
-         view(GAME_HEARTS, 2, 0, "PA PK P9 K7 KD C7 C8 C9 CK CD", "PD P8", ""), "PK"},
+         view(GAME_HEARTS, SEAT_2, SEAT_0, "PA PK P9 K7 KD C7 C8 C9 CK CD", "PD P8", ""), "PK"},
         {"a defender that cannot take adds its least",
-         view(GAME_HEARTS, 2, 0, "P9 P8 K7 KD C7 C8 C9 CK CD KA", "PA P7", ""), "P8"},
+         view(GAME_HEARTS, SEAT_2, SEAT_0, "P9 P8 K7 KD C7 C8 C9 CK CD KA", "PA P7", ""), "P8"},
         {"the declarer in null stays under the highest card",
-         view(GAME_NULL, 1, 1, "K7 K9 KA P7 P8 H7 H8 C7 C8 C9", "K1 K8", ""), "K9"},
+         view(GAME_NULL, SEAT_1, SEAT_1, "K7 K9 KA P7 P8 H7 H8 C7 C8 C9", "K1 K8", ""), "K9"},
         {"without the led suit the null declarer throws its most dangerous card",
-         view(GAME_NULL, 1, 1, "KA P7 P8 C7 C8 C9", "H1 HK", ""), "KA"},
+         view(GAME_NULL, SEAT_1, SEAT_1, "KA P7 P8 C7 C8 C9", "H1 HK", ""), "KA"},
         {"a null defender ducks under the declarer",
-         view(GAME_NULL, 2, 1, "K7 K9 KA P7 P8 H7 H8 C7 C8 C9", "K8 K1", ""), "K9"},
+         view(GAME_NULL, SEAT_2, SEAT_1, "K7 K9 KA P7 P8 H7 H8 C7 C8 C9", "K8 K1", ""), "K9"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(chooseHeuristicCard(c.view), cardIdFromCode(c.card)) << c.what;
@@ -73,8 +73,8 @@ TEST(CardPlay, AlwaysALegalCardOfTheHand)
         const int size = 1 + random.next(10);
         PlayView v;
         v.type = static_cast<GameType>(1 + random.next(8));
-        v.self = random.next(3);
-        v.declarer = v.type == GAME_RAMSCH ? SEAT_NONE : random.next(3);
+        v.self = static_cast<Seat>(random.next(3));
+        v.declarer = v.type == GAME_RAMSCH ? SEAT_NONE : static_cast<Seat>(random.next(3));
         v.trickCount = random.next(3);
         for (int i = 0; i < size; ++i)
             v.hand |= bitMask(deck[static_cast<std::size_t>(i)]);

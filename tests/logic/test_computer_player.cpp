@@ -68,7 +68,7 @@ TEST(ComputerPlayer, ChoosesItsCardsByTheLeadTables)
     shippedTables();
     COMPUTER_LOGIK logic(&shippedTables());
     GameSnapshot game;
-    game.seat = 0;
+    game.seat = SEAT_0;
     game.cards.AUSP = 0;
     game.record.ALLEIN = 0;
     game.record.SPIELART = SPIELART(GAME_HEARTS, WIN_LEVEL_WITH_SKAT);
@@ -92,7 +92,7 @@ TEST(ComputerPlayer, ATenCardGrandThatPassesTheOpenTestIsAGrandOuvert)
         t.values[0] = t.values[8] = 0;
     COMPUTER_LOGIK logic(&tables);
     GameSnapshot game;
-    game.seat = 1;
+    game.seat = SEAT_1;
     game.cards.hands[1].setCardSet(cardsOf("KB PB KA K1 KK PA P1 PK HA H1"));
     const GameProposal proposal = logic.proposeGame(game);
     EXPECT_EQ(proposal.type, GAME_GRAND_OUVERT);
@@ -107,7 +107,7 @@ TEST(ComputerPlayer, ATenCardGrandThatPassesTheOpenTestIsAGrandOuvert)
 
     // From middlehand the black jacks alone do not pass: a plain proposal.
     game.cards.hands[1].setCardSet(cardsOf("KB PB KA K1 KK PA P1 PK HA H1"));
-    game.seat = 2;
+    game.seat = SEAT_2;
     game.cards.hands[2] = game.cards.hands[1];
     EXPECT_NE(logic.proposeGame(game).type, GAME_GRAND_OUVERT);
 }
@@ -115,7 +115,7 @@ TEST(ComputerPlayer, ATenCardGrandThatPassesTheOpenTestIsAGrandOuvert)
 TEST(ComputerPlayer, ThePlayHintProposesACardForTheHumanSeat)
 {
     TableHarness harness([] { return std::make_unique<COMPUTER_LOGIK>(&shippedTables()); }, 20261211);
-    harness.seatHuman(0);
+    harness.seatHuman(SEAT_0);
     std::atomic<int> hints{0}, missing{0};
     // The scripted human passes and plays every hint it is given.
     harness.windows->onCard = [&](SKATTISCH&, CardId hint, int) {
@@ -175,7 +175,7 @@ namespace {
 TEST(ComputerPlayer, DeclarerKnowsItsDiscardNotTheSkatOfAHandGame)
 {
     GameSnapshot game;
-    game.seat = 0;
+    game.seat = SEAT_0;
     game.record.ALLEIN = 0;
     game.record.SPIELART = SPIELART(GAME_CLUBS, WIN_LEVEL_WITH_SKAT);
     game.laidAway = cardsOf("HA H1");

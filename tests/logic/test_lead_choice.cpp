@@ -80,24 +80,24 @@ TEST(LeadChoice, TiesOneCardAndTrumpRule)
     SL_AUSSPIELEN choice;
     const CardSet hand = setOf({31, 33, 45});
     {
-        const auto s = leadOf(GAME_NULL, 0, 0, hand);
+        const auto s = leadOf(GAME_NULL, SEAT_0, SEAT_0, hand);
         SeenCardChances chances(s);
         EXPECT_EQ(choice.choose(s, chances), 45); // equal ratings in null: the lowest CardBit
     }
     {
-        const auto s = leadOf(GAME_CLUBS, 1, 0, hand);
+        const auto s = leadOf(GAME_CLUBS, SEAT_1, SEAT_0, hand);
         SeenCardChances chances(s);
         EXPECT_EQ(choice.choose(s, chances), 33); // in a suit game: the highest CardBit
     }
     {
-        const auto s = leadOf(GAME_GRAND, 2, 0, setOf({27}));
+        const auto s = leadOf(GAME_GRAND, SEAT_2, SEAT_0, setOf({27}));
         SeenCardChances chances(s);
         EXPECT_EQ(choice.choose(s, chances), 27);
     }
     // Declarer in clubs holding both black jacks with exactly two trumps
     // (of positions 2..11) out: the jacks 100, the lower trumps -80.
     const CardSet played = setOf({34, 44, 12, 13, 15, 16, 21, 22, 23, 25, 26, 27});
-    const auto s = leadOf(GAME_CLUBS, 0, 0, setOf({14, 24, 11, 41, 42}), played);
+    const auto s = leadOf(GAME_CLUBS, SEAT_0, SEAT_0, setOf({14, 24, 11, 41, 42}), played);
     SeenCardChances chances(s);
     choice.evaluate(s, chances);
     EXPECT_EQ(choice.ratings().total(14), 100);
@@ -110,20 +110,20 @@ TEST(LeadChoice, RamschAndNullTables)
 {
     loadNeutralSet();
     SL_AUSSPIELEN choice;
-    auto s = leadOf(GAME_RAMSCH, 1, SEAT_NONE, setOf({11, 24, 38}));
+    auto s = leadOf(GAME_RAMSCH, SEAT_1, SEAT_NONE, setOf({11, 24, 38}));
     SeenCardChances chances(s);
     choice.evaluate(s, chances);
     for (CardId c : {11, 24, 38})
         EXPECT_EQ(choice.ratings().find(c)->table, (TABELLE{KIND_VHNL, 6}));
     // Ramsch discard: a heart on a led club.
-    s.leader = 0;
+    s.leader = SEAT_0;
     s.view.trick[0] = cardBitOf(SUIT_CLUBS, RANK_ACE);
     s.view.trickCount = 1;
     s.view.hand = setOf({31, 38});
     choice.evaluate(s, chances);
     EXPECT_EQ(choice.ratings().find(31)->table, (TABELLE{KIND_VHNL, 21}));
     // A null defender rates a suit the declarer cannot hold -40.
-    auto n = leadOf(GAME_NULL, 1, 0, setOf({11, 31}), setOf({21, 22, 23, 24, 25, 26, 27, 28, 12, 32}));
+    auto n = leadOf(GAME_NULL, SEAT_1, SEAT_0, setOf({11, 31}), setOf({21, 22, 23, 24, 25, 26, 27, 28, 12, 32}));
     n.trickCount = 0;
     n.view.played = setOf({21, 22, 23, 24, 25, 26, 27, 28}) | setOf({12, 13, 14, 15, 16, 17, 18});
     SeenCardChances nc(n);
@@ -151,9 +151,9 @@ TEST(LeadChoice, PlaysOnlyLegalCardsInWholeGames)
         std::array<CardSet, 3> hands{};
         for (int i = 0; i < 30; ++i)
             hands[static_cast<std::size_t>(i / 10)] |= bitMask(deck[static_cast<std::size_t>(i)]);
-        const Seat declarer = type == GAME_RAMSCH ? SEAT_NONE : game % 3;
+        const Seat declarer = type == GAME_RAMSCH ? SEAT_NONE : seatAfter(SEAT_0, game);
         LeadSituation s;
-        s.leader = 0;
+        s.leader = SEAT_0;
         CardSet played = 0;
         for (int trick = 0; trick < 10; ++trick) {
             LeadSituation::Trick done;

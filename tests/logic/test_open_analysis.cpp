@@ -33,7 +33,7 @@ struct PlayedGame {
         cards.hands[2].setCardSet(cardsOf("P9 P8 P7 HD H9 H8 H7 CA C1 CK"));
         cards.skat = SKAT(id("CD"), id("C9"));
         cards.AUSP = 0;
-        cards.pile.setVh(0);
+        cards.pile.setVh(SEAT_0);
         if (type != GAME_RAMSCH && winLevel < WIN_LEVEL_HAND) {
             cards.pile.setSkat(cards.skat);
             cards.skat = SKAT();
@@ -43,7 +43,7 @@ struct PlayedGame {
         for (int t = 0; t < tricks; ++t) {
             for (int k = 0; k < 3; ++k)
                 cards.playCard(lowestCardOf(legalCardsOfSeat(cards, type, cards.seatToMove())));
-            cards.collectTrick(type, record.ALLEIN);
+            cards.collectTrick(type, record.declarer());
         }
     }
     // Plays the cards given in play order (three per trick).
@@ -52,7 +52,7 @@ struct PlayedGame {
         for (std::size_t i = 0; i + 1 < codes.size(); i += 3) {
             cards.playCard(cardIdFromCode(codes.c_str() + i));
             if (cards.trick.isComplete())
-                cards.collectTrick(record.SPIELART.SPIEL_TYP, record.ALLEIN);
+                cards.collectTrick(record.SPIELART.SPIEL_TYP, record.declarer());
         }
     }
 };
@@ -100,7 +100,7 @@ TEST(UniformDealSampler, DrawsOnlyDealsThatFitWhatTheSeatKnows)
         CardSet skat = 0;
         ASSERT_TRUE(sampler.draw(view, random, hands, skat));
         EXPECT_EQ(hands[view.self], view.hands[view.self]);
-        for (Seat s = 0; s < 3; ++s) {
+        for (Seat s = SEAT_0; s < 3; ++s) {
             EXPECT_EQ(std::popcount(hands[s]), std::popcount(view.hands[s]));
             EXPECT_EQ(hands[s] & view.cannotHold[s], 0u) << "seat " << s;
         }
@@ -125,7 +125,7 @@ TEST(UniformDealSampler, VoidsThatContradictEachOtherAreSetAside)
     std::array<CardSet, 3> hands{};
     CardSet skat = 0;
     ASSERT_TRUE(UniformDealSampler().draw(view, random, hands, skat));
-    for (Seat s = 0; s < 3; ++s)
+    for (Seat s = SEAT_0; s < 3; ++s)
         EXPECT_EQ(std::popcount(hands[s]), std::popcount(view.hands[s]));
     // A view that leaves more unseen cards than places gives no deal.
     view.played = 0;
@@ -139,9 +139,9 @@ TEST(UniformDealSampler, EveryFittingDealIsEquallyLikely)
     // and each of the three hearts joins it equally often.
     OpenGameView view;
     view.type = GAME_GRAND;
-    view.declarer = 0;
-    view.self = 0;
-    view.leader = 0;
+    view.declarer = SEAT_0;
+    view.self = SEAT_0;
+    view.leader = SEAT_0;
     view.hands = {cardsOf("KA PA"), cardsOf("K7 H7"), cardsOf("H8 H9")};
     view.skat = cardsOf("C7 C8");
     view.skatKnown = true;
@@ -174,12 +174,12 @@ TEST(OpenAnalysis, WhenTheComputerAsksIt)
         bool asked;
     };
     const Case cases[] = {
-        {GAME_HEARTS, 0, 8, false}, {GAME_HEARTS, 0, 7, true}, {GAME_GRAND, 1, 2, true},
-        {GAME_GRAND, 1, 1, false},  {GAME_RAMSCH, 2, 5, true}, {GAME_NULL, 0, 10, false}, // the declarer
-        {GAME_NULL, 1, 10, true},   {GAME_NULL, 2, 1, false},  {GAME_NONE, 1, 5, false},
+        {GAME_HEARTS, SEAT_0, 8, false}, {GAME_HEARTS, SEAT_0, 7, true}, {GAME_GRAND, SEAT_1, 2, true},
+        {GAME_GRAND, SEAT_1, 1, false},  {GAME_RAMSCH, SEAT_2, 5, true}, {GAME_NULL, SEAT_0, 10, false}, // the declarer
+        {GAME_NULL, SEAT_1, 10, true},   {GAME_NULL, SEAT_2, 1, false},  {GAME_NONE, SEAT_1, 5, false},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(openAnalysisAsked(c.type, c.mover, 0, c.cards), c.asked) << c.type << " " << c.mover << " " << c.cards;
+        EXPECT_EQ(openAnalysisAsked(c.type, c.mover, SEAT_0, c.cards), c.asked) << c.type << " " << c.mover << " " << c.cards;
 }
 
 TEST(OpenAnalysis, SameDealAndSeedGiveTheSameCard)
@@ -248,9 +248,9 @@ struct ChoiceFixture {
     ChoiceFixture()
     {
         view.type = GAME_GRAND;
-        view.declarer = 0;
-        view.self = 0;
-        view.leader = 0;
+        view.declarer = SEAT_0;
+        view.self = SEAT_0;
+        view.leader = SEAT_0;
         view.hands = {cardsOf("KA PA"), cardsOf("K7 H7"), cardsOf("H8 H9")};
         view.completedTricks = 8;
     }
@@ -319,9 +319,9 @@ TEST(OpenGameCardChoice, ThirdCardTakesTheTrickThatReachesTheTarget)
     // clubs over the seven takes it to 75; the low card would rate higher.
     OpenGameView view;
     view.type = GAME_GRAND;
-    view.declarer = 0;
-    view.self = 0;
-    view.leader = 1;
+    view.declarer = SEAT_0;
+    view.self = SEAT_0;
+    view.leader = SEAT_1;
     view.trick = makeTrickCode(lowestBit(cardsOf("K9")), lowestBit(cardsOf("H1")), 0);
     view.trickCount = 2;
     view.hands = {cardsOf("K1 K7"), cardsOf("PA"), cardsOf("PK")};
@@ -337,9 +337,9 @@ TEST(OpenGameAdvice, VerdictForecastPlayAndAlternatives)
 {
     OpenGameView view;
     view.type = GAME_CLUBS;
-    view.declarer = 1;
-    view.self = 0; // a defender
-    view.leader = 2;
+    view.declarer = SEAT_1;
+    view.self = SEAT_0; // a defender
+    view.leader = SEAT_2;
     view.trick = makeTrickCode(lowestBit(cardsOf("HA")), 0, 0);
     view.trickCount = 1;
     view.hands = {cardsOf("H7 H8 KD"), cardsOf("P7 P8 P9"), cardsOf("C7 C8")};
@@ -387,7 +387,7 @@ TEST(OpenGameAdvice, VerdictForecastPlayAndAlternatives)
     // Leading: lead wording whatever the card.
     view.trickCount = 0;
     view.trick = 0;
-    view.leader = 0;
+    view.leader = SEAT_0;
     EXPECT_EQ(buildOpenGameAdvice(view, working, leads, id("KD")).play, AdvicePlay::LEAD);
 }
 

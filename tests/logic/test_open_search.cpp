@@ -33,7 +33,7 @@ public:
     explicit PlainMinimax(const OpenDeal& deal, bool memo = false) : deal_(deal), memo_(memo)
     {
         const Seat first = deal.type == GAME_RAMSCH ? deal.toMove() : deal.declarer;
-        for (Seat s = 0; s < 3; ++s)
+        for (Seat s = SEAT_0; s < 3; ++s)
             side_[s] = s == first ? 0 : 1;
     }
 
@@ -82,7 +82,7 @@ private:
                                            cardByBit(trickCardBit(d.trick, 1)), cardByBit(trickCardBit(d.trick, 2)));
             const int points = pointsOfSet(d.trickCards());
             value = d.type == GAME_NULL ? -10 : d.type == GAME_RAMSCH ? -points : points;
-            d.leader = (d.leader + winner) % 3;
+            d.leader = seatAfter(d.leader, winner);
             d.trick = 0;
             d.trickCount = 0;
         }
@@ -140,7 +140,7 @@ OpenDeal randomEndgame(std::mt19937& rng, GameType type, int cards, int inTrick)
     for (int place = 0; place < inTrick; ++place)
         d.trick = static_cast<TrickCode>(d.trick | (deck[next++] << (5 * place)));
     for (int i = 0; i < 3; ++i) {
-        const Seat seat = (d.leader + i) % 3;
+        const Seat seat = seatAfter(d.leader, i);
         const int count = i < inTrick ? cards - 1 : cards;
         for (int k = 0; k < count; ++k)
             d.hands[seat] |= bitMask(deck[next++]);
@@ -244,7 +244,7 @@ TEST(OpenSearch, DrawingTheLastTrumpsFirstIsNotAlwaysBest)
     // Seat 0 (declarer, spades) holds the only trump and a low club. Leading
     // the club first lets seat 2 win it and lead hearts into the trump, where
     // seat 1 must give its ace. Leading the trump first lets both discard.
-    OpenDeal d = dealOf(GAME_SPADES, 0, 0, "P7 K7", "HA K8", "H1 K9");
+    OpenDeal d = dealOf(GAME_SPADES, SEAT_0, SEAT_0, "P7 K7", "HA K8", "H1 K9");
     OpenSearch exact;
     SLOFFENWERTUNG ratings;
     exact.solve(d, ratings);
@@ -260,7 +260,7 @@ TEST(OpenSearch, EdgeCasesOfTheSetUp)
     SLOFFENWERTUNG ratings;
 
     // One card each: the trick is scored at once, no decisions.
-    OpenDeal last = dealOf(GAME_GRAND, 1, 1, "KA", "K1", "KB");
+    OpenDeal last = dealOf(GAME_GRAND, SEAT_1, SEAT_1, "KA", "K1", "KB");
     search.solve(last, ratings);
     ASSERT_EQ(ratings.size(), 1);
     EXPECT_EQ(ratings[0].card, cardIdFromCode("K1"));
@@ -269,7 +269,7 @@ TEST(OpenSearch, EdgeCasesOfTheSetUp)
     EXPECT_EQ(ratings[0].otherDecisions, 0);
 
     // Null: the defenders' two earlier tricks count -20, the declarer starts at 0.
-    OpenDeal null = dealOf(GAME_NULL, 0, 0, "K7 K8", "KA KK", "H7 HA");
+    OpenDeal null = dealOf(GAME_NULL, SEAT_0, SEAT_0, "K7 K8", "KA KK", "H7 HA");
     null.defenderTricks = 2;
     search.solve(null, ratings);
     for (const OpenGameRating& r : ratings) {
@@ -277,7 +277,7 @@ TEST(OpenSearch, EdgeCasesOfTheSetUp)
         EXPECT_EQ(r.otherPoints, -40) << r.card; // two more tricks for the defenders
     }
     // A null declarer who must take a trick stands at -100.
-    OpenDeal lost = dealOf(GAME_NULL, 0, 0, "KA", "K7", "H7");
+    OpenDeal lost = dealOf(GAME_NULL, SEAT_0, SEAT_0, "KA", "K7", "H7");
     search.solve(lost, ratings);
     ASSERT_EQ(ratings.size(), 1);
     EXPECT_EQ(ratings[0].ownPoints, -100);

@@ -66,11 +66,11 @@ TEST(ProfileStore, WhichRowsAreLearned)
         bool leadRecorded; // in the forehand's profile
     };
     const Case cases[] = {
-        {"a single suit game, row 0, is learned", {GAME_CLUBS, 0, 1, 10}, 1, 0, true},
-        {"a game stopped before the tenth trick", {GAME_CLUBS, 0, 1, 9}, 0, 0, false},
-        {"Ramsch", {GAME_RAMSCH, SEAT_NONE, 1, 10}, 0, 0, false},
-        {"a grand reaches the jack trait only", {GAME_GRAND, 0, 1, 10}, 0, 1, false},
-        {"a declarer in forehand adds no opening lead", {GAME_CLUBS, 1, 1, 10}, 1, 0, false},
+        {"a single suit game, row 0, is learned", {GAME_CLUBS, SEAT_0, SEAT_1, 10}, 1, 0, true},
+        {"a game stopped before the tenth trick", {GAME_CLUBS, SEAT_0, SEAT_1, 9}, 0, 0, false},
+        {"Ramsch", {GAME_RAMSCH, SEAT_NONE, SEAT_1, 10}, 0, 0, false},
+        {"a grand reaches the jack trait only", {GAME_GRAND, SEAT_0, SEAT_1, 10}, 0, 1, false},
+        {"a declarer in forehand adds no opening lead", {GAME_CLUBS, SEAT_1, SEAT_1, 10}, 1, 0, false},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.what);
@@ -79,7 +79,7 @@ TEST(ProfileStore, WhichRowsAreLearned)
         fillSheet(sheet, {k.row});
         ASSERT_EQ(sheet.rowCount(), 1);
         store.learnFromSheet(sheet);
-        const Seat d = isValidSeat(k.row.declarer) ? k.row.declarer : 0;
+        const Seat d = isValidSeat(k.row.declarer) ? static_cast<Seat>(k.row.declarer) : SEAT_0;
         // Games are filed under the stored seat numbers.
         const CHARAKTER& declarer = store.profiles[static_cast<std::size_t>(d)];
         EXPECT_EQ(declarer.trumps.games, k.trumpGames);
@@ -98,8 +98,8 @@ TEST(ProfileStore, EveryRowOfALongerSheetCounts)
 {
     CHARAKTER_CREATOR store;
     LISTE sheet;
-    fillSheet(sheet, {{GAME_HEARTS, 0, 1, 10}, {GAME_SPADES, 0, 2, 10}, {GAME_CLUBS, 2, 0, 10},
-                      {GAME_NONE, SEAT_NONE, 1, 0}});
+    fillSheet(sheet, {{GAME_HEARTS, SEAT_0, SEAT_1, 10}, {GAME_SPADES, SEAT_0, SEAT_2, 10}, {GAME_CLUBS, SEAT_2, SEAT_0, 10},
+                      {GAME_NONE, SEAT_NONE, SEAT_1, 0}});
     store.learnFromSheet(sheet);
     EXPECT_EQ(store.profiles[0].trumps.games, 2);
     EXPECT_EQ(store.profiles[2].trumps.games, 1);
@@ -121,7 +121,7 @@ TEST(ProfileStore, EveryRowOfALongerSheetCounts)
 ReplayedGame clubsGame(STAPEL& pile)
 {
     ReplayedGame g;
-    g.declarer = 0;
+    g.declarer = SEAT_0;
     g.type = GAME_CLUBS;
     g.finalHands = {cardMaskOfId(C(1, 4)) | suitMask(SUIT_CLUBS) | cardMaskOfId(C(2, 8)) | cardMaskOfId(C(2, 1)),
                     cardMaskOfId(C(2, 2)) | cardMaskOfId(C(2, 3)) | cardMaskOfId(C(2, 7)),
@@ -143,18 +143,18 @@ void addTrick(STAPEL& pile, Seat leader, std::initializer_list<CardId> cards, Ga
 TEST(ProfileTraits, RuffsCountOnlyDefenderTrumpsOnPlainLeadsTheyTook)
 {
     STAPEL pile;
-    pile.setVh(0);
+    pile.setVh(SEAT_0);
     // 1: the declarer leads the spades ace, seat 1 ruffs with the clubs 7: a ruff.
-    addTrick(pile, 0, {C(2, 8), C(1, 1), C(2, 1)}, GAME_CLUBS, 0);
+    addTrick(pile, SEAT_0, {C(2, 8), C(1, 1), C(2, 1)}, GAME_CLUBS, SEAT_0);
     // 2: seat 1 leads hearts, the declarer trumps: its party took it.
-    addTrick(pile, 1, {C(3, 8), C(3, 1), C(1, 8)}, GAME_CLUBS, 0);
+    addTrick(pile, SEAT_1, {C(3, 8), C(3, 1), C(1, 8)}, GAME_CLUBS, SEAT_0);
     // 3: seat 0 leads a trump: not a side-suit lead.
-    addTrick(pile, 0, {C(1, 2), C(1, 3), C(2, 2)}, GAME_CLUBS, 0);
+    addTrick(pile, SEAT_0, {C(1, 2), C(1, 3), C(2, 2)}, GAME_CLUBS, SEAT_0);
     // 4: seat 1 leads hearts, seat 2 ruffs with a jack and the declarer,
     // third in this trick, trumps too: its own card is a trump.
-    addTrick(pile, 1, {C(3, 6), C(1, 4), C(1, 7)}, GAME_CLUBS, 0);
+    addTrick(pile, SEAT_1, {C(3, 6), C(1, 4), C(1, 7)}, GAME_CLUBS, SEAT_0);
     F_ALSP_TRUMPFKARTEN_UND_BEIBLATT trait;
-    trait.reset(0);
+    trait.reset(SEAT_0);
     ReplayedGame g = clubsGame(pile);
     trait.recordGame(g);
     int ruffs = 0;
@@ -164,7 +164,7 @@ TEST(ProfileTraits, RuffsCountOnlyDefenderTrumpsOnPlainLeadsTheyTook)
     EXPECT_EQ(trait.games, 1);
     // Another seat's trait learns nothing from this game.
     F_ALSP_TRUMPFKARTEN_UND_BEIBLATT other;
-    other.reset(1);
+    other.reset(SEAT_1);
     other.recordGame(g);
     EXPECT_EQ(other.games, 0);
 }
@@ -173,9 +173,9 @@ TEST(ProfileTraits, AsymmetryOfHoldings)
 {
     STAPEL pile;
     F_ALSP_ASYMETRIE_ALSP_GG trait;
-    trait.reset(0);
+    trait.reset(SEAT_0);
     ReplayedGame g;
-    g.declarer = 0;
+    g.declarer = SEAT_0;
     g.type = GAME_CLUBS;
     g.pile = &pile;
     // Declarer: spades 7 8 (two low cards), void in hearts and diamonds.
@@ -276,8 +276,8 @@ protected:
 
 TEST_F(ProfileLoad, TheShippedSheetSetsTheFlag)
 {
-    const fs::path user = save({{GAME_HEARTS, 0, 1, 10}}, "user.skt");
-    const fs::path shipped = save({{GAME_SPADES, 0, 2, 10}, {GAME_CLUBS, 0, 1, 10}}, "shipped.skt");
+    const fs::path user = save({{GAME_HEARTS, SEAT_0, SEAT_1, 10}}, "user.skt");
+    const fs::path shipped = save({{GAME_SPADES, SEAT_0, SEAT_2, 10}, {GAME_CLUBS, SEAT_0, SEAT_1, 10}}, "shipped.skt");
     CHARAKTER_CREATOR store;
     EXPECT_FALSE(store.loaded());
     EXPECT_TRUE(loadProfiles(store, user, shipped));
@@ -292,7 +292,7 @@ TEST_F(ProfileLoad, TheShippedSheetSetsTheFlag)
 
 TEST_F(ProfileLoad, TraitReportsAreWrittenThroughATemporaryFile)
 {
-    const fs::path sheet = save({{GAME_SPADES, 0, 2, 10}, {GAME_CLUBS, 0, 1, 10}, {GAME_GRAND, 0, 2, 10}}, "h.skt");
+    const fs::path sheet = save({{GAME_SPADES, SEAT_0, SEAT_2, 10}, {GAME_CLUBS, SEAT_0, SEAT_1, 10}, {GAME_GRAND, SEAT_0, SEAT_2, 10}}, "h.skt");
     CHARAKTER_CREATOR store;
     ASSERT_TRUE(loadProfiles(store, {}, sheet));
     EXPECT_EQ(store.writeReports(folder), 3);
@@ -362,9 +362,9 @@ PrognosisSituation defenderView()
 {
     PrognosisSituation g;
     g.type = GAME_CLUBS;
-    g.declarer = 0;
-    g.self = 1;
-    g.firstLeader = 2;
+    g.declarer = SEAT_0;
+    g.self = SEAT_1;
+    g.firstLeader = SEAT_2;
     g.hands[1] = cardMaskOfId(C(2, 8)) | cardMaskOfId(C(3, 1));
     return g;
 }
@@ -386,7 +386,7 @@ TEST(ProfileQueries, FillTheWholeVectorOnEveryPath)
         std::fill(out, out + 9, 7.0);
         query.forehandCardChances(out, C(3, 5), SUIT_HEARTS, g);
         EXPECT_EQ(std::count(out, out + 9, 0.0), 9);
-        EXPECT_EQ(query.thirdSuitVoidPercent(0), 0);
+        EXPECT_EQ(query.thirdSuitVoidPercent(SEAT_0), 0);
     }
 }
 

@@ -51,8 +51,8 @@ PrognosisSituation deal(GameType type, Seat declarer, Seat self, int winLevel = 
     g.skat = setOf({C(KA, R9), C(KA, R8)});
     if (self == declarer && winLevel < 2)
         g.laidAway = g.skat;
-    g.trickLeader = 0;
-    g.firstLeader = 0;
+    g.trickLeader = SEAT_0;
+    g.firstLeader = SEAT_0;
     return g;
 }
 
@@ -93,13 +93,13 @@ std::unique_ptr<VERTEILUNGS_PROGNOSE> prognosisWith(const wchar_t* onlyKey, Prog
 TEST(Prognosis, OwnHandKnownNothingPlayed)
 {
     auto p = prognosisWith(nullptr);
-    p->update(deal(GAME_GRAND, 0, 1));
+    p->update(deal(GAME_GRAND, SEAT_0, SEAT_1));
     const auto& store = p->store();
     EXPECT_TRUE(store.placeDecided[1]);
     EXPECT_FALSE(store.placeDecided[0]);
     EXPECT_EQ(p->placeCounts(), (std::array<int, 4>{10, 0, 10, 2}));
     for (int row = 0; row < CARD_ROWS; ++row) {
-        const bool own = deal(GAME_GRAND, 0, 1).hands[1] & cardMaskOfId(cardOfRow(row));
+        const bool own = deal(GAME_GRAND, SEAT_0, SEAT_1).hands[1] & cardMaskOfId(cardOfRow(row));
         EXPECT_EQ(store.cardDecided[static_cast<std::size_t>(row)], own) << row;
         EXPECT_EQ(p->probabilities()[row][1], own ? 1.0 : 0.0);
         if (!own) {
@@ -115,7 +115,7 @@ TEST(Prognosis, OwnHandKnownNothingPlayed)
 TEST(Prognosis, APlayedCardCountsNowhere)
 {
     auto p = prognosisWith(nullptr);
-    PrognosisSituation g = deal(GAME_GRAND, 0, 1);
+    PrognosisSituation g = deal(GAME_GRAND, SEAT_0, SEAT_1);
     play(g, {C(PI, A), C(PI, R8), C(PI, R7)});
     p->update(g);
     EXPECT_EQ(cell(*p, C(PI, A), 0), 1.0) << "kept in the column of the seat that played it";
@@ -130,9 +130,9 @@ TEST(Prognosis, Queries)
     const double q = 1.0 - 10.0 / 22;
     auto percentOf = [](double none) { return static_cast<int>((1.0 - none) * 100.0); };
     auto grand = prognosisWith(nullptr);
-    grand->update(deal(GAME_GRAND, 0, 1));
+    grand->update(deal(GAME_GRAND, SEAT_0, SEAT_1));
     auto null = prognosisWith(nullptr);
-    null->update(deal(GAME_NULL, 0, 1));
+    null->update(deal(GAME_NULL, SEAT_0, SEAT_1));
     // Clubs: seven open cards without the jack, eight with it in null.
     EXPECT_EQ(grand->suitPercent(KR, 0), percentOf(std::pow(q, 7)));
     EXPECT_EQ(null->suitPercent(KR, 0), percentOf(std::pow(q, 8)));
@@ -146,7 +146,7 @@ TEST(Prognosis, Queries)
     EXPECT_EQ(grand->cardPercent(NO_CARD, 0), 0);
     // In a suit game the trump suit counts with the jacks.
     auto clubs = prognosisWith(nullptr);
-    clubs->update(deal(GAME_CLUBS, 0, 1));
+    clubs->update(deal(GAME_CLUBS, SEAT_0, SEAT_1));
     EXPECT_EQ(clubs->trumpPercent(0), percentOf(std::pow(q, 9)));
 }
 
@@ -156,8 +156,8 @@ TEST(Prognosis, SuitAndJackQueriesGiveAllWhenNoOtherPlaceIsOpen)
     auto& store = p.store();
     store.reset();
     // Seat 0, seat 1 and the skat are known; seat 2 follows by propagation.
-    const PrognosisSituation g = deal(GAME_GRAND, 0, 1);
-    for (Seat s : {0, 1})
+    const PrognosisSituation g = deal(GAME_GRAND, SEAT_0, SEAT_1);
+    for (Seat s : {SEAT_0, SEAT_1})
         for (CardSet h = g.hands[static_cast<std::size_t>(s)]; h;)
             store.setCertain(cardIdOfBit(popLowest(h)), s, true);
     for (CardSet h = g.skat; h;)
@@ -251,7 +251,7 @@ TEST(PrognosisStore, CheckedSuggestionsFollowTheRealDeal)
         VERTEILUNGS_SCHAETZUNG store(std::make_unique<GEWICHT_SIGNIFIKANZ>());
         store.realHands[1] = k.held ? cardMaskOfId(C(HE, A)) : 0u;
         store.realSkat = k.held ? cardMaskOfId(C(HE, A)) : 0u;
-        store.addCheckedSuggestion(C(HE, A), 1, k.value, 1);
+        store.addCheckedSuggestion(C(HE, A), SEAT_1, k.value, 1);
         store.addCheckedSkatSuggestion(C(HE, A), k.value, 1);
         EXPECT_EQ(store.suggestions.count({cardRow(C(HE, A)), 1}), k.kept ? 1u : 0u) << k.held << " " << k.value;
         EXPECT_EQ(store.suggestions.count({cardRow(C(HE, A)), 3}), k.kept ? 1u : 0u) << k.held << " " << k.value;
@@ -273,23 +273,23 @@ struct VoidCase {
 TEST(PlayedCardsHeuristic, VoidsFromTricks)
 {
     const VoidCase cases[] = {
-        {"trumped a plain lead: void in the suit, keeps its trumps", GAME_CLUBS, 1,
-         {C(HE, R7), C(HE, A), C(KR, R8)}, 2, {C(HE, Q), C(HE, R9)}, {C(KR, R7), C(PI, J)}},
-        {"plain card on a trump lead: void in all trumps", GAME_CLUBS, 2,
-         {C(KR, A), C(PI, R8), C(KR, R7)}, 1, {C(KR, T), C(KR, J), C(PI, J)}, {C(PI, A)}},
-        {"null: a void includes the suit's jack", GAME_NULL, 2,
-         {C(KR, A), C(KA, R7), C(KR, R7)}, 1, {C(KR, J), C(KR, K)}, {C(PI, A)}},
-        {"grand: a void leaves the suit's jack", GAME_GRAND, 2,
-         {C(HE, R7), C(PI, R8), C(HE, R8)}, 1, {C(HE, A), C(HE, K)}, {C(HE, J)}},
-        {"null: the seat after shows its void", GAME_NULL, 1,
-         {C(HE, R7), C(HE, A), C(KR, R7)}, 2, {C(HE, J), C(HE, Q), C(HE, R9)}, {C(KA, A)}},
-        {"Ramsch: completed tricks give no void", GAME_RAMSCH, 1,
-         {C(HE, R7), C(HE, A), C(KR, R8)}, 2, {}, {C(HE, Q), C(HE, R9)}},
+        {"trumped a plain lead: void in the suit, keeps its trumps", GAME_CLUBS, SEAT_1,
+         {C(HE, R7), C(HE, A), C(KR, R8)}, SEAT_2, {C(HE, Q), C(HE, R9)}, {C(KR, R7), C(PI, J)}},
+        {"plain card on a trump lead: void in all trumps", GAME_CLUBS, SEAT_2,
+         {C(KR, A), C(PI, R8), C(KR, R7)}, SEAT_1, {C(KR, T), C(KR, J), C(PI, J)}, {C(PI, A)}},
+        {"null: a void includes the suit's jack", GAME_NULL, SEAT_2,
+         {C(KR, A), C(KA, R7), C(KR, R7)}, SEAT_1, {C(KR, J), C(KR, K)}, {C(PI, A)}},
+        {"grand: a void leaves the suit's jack", GAME_GRAND, SEAT_2,
+         {C(HE, R7), C(PI, R8), C(HE, R8)}, SEAT_1, {C(HE, A), C(HE, K)}, {C(HE, J)}},
+        {"null: the seat after shows its void", GAME_NULL, SEAT_1,
+         {C(HE, R7), C(HE, A), C(KR, R7)}, SEAT_2, {C(HE, J), C(HE, Q), C(HE, R9)}, {C(KA, A)}},
+        {"Ramsch: completed tricks give no void", GAME_RAMSCH, SEAT_1,
+         {C(HE, R7), C(HE, A), C(KR, R8)}, SEAT_2, {}, {C(HE, Q), C(HE, R9)}},
     };
     for (const VoidCase& k : cases) {
         SCOPED_TRACE(k.what);
         auto p = prognosisWith(nullptr);
-        PrognosisSituation g = deal(k.type, 0, k.self);
+        PrognosisSituation g = deal(k.type, SEAT_0, k.self);
         for (CardId c : k.trick)
             play(g, {c});
         p->update(g);
@@ -302,14 +302,14 @@ TEST(PlayedCardsHeuristic, VoidsFromTricks)
 
 TEST(PlayedCardsHeuristic, CurrentTrickVoidOnlyForTheSeatToPlayThird)
 {
-    PrognosisSituation g = deal(GAME_GRAND, 1, 2);
-    g.trickLeader = 0;
+    PrognosisSituation g = deal(GAME_GRAND, SEAT_1, SEAT_2);
+    g.trickLeader = SEAT_0;
     play(g, {C(HE, R7), C(PI, R8)}); // seat 1 does not follow hearts
     auto p = prognosisWith(nullptr);
     p->update(g);
     EXPECT_EQ(estimate(*p, C(HE, A), 1), 0.0);
-    g.self = 1;
-    g.hands = deal(GAME_GRAND, 1, 2).hands;
+    g.self = SEAT_1;
+    g.hands = deal(GAME_GRAND, SEAT_1, SEAT_2).hands;
     p->update(g);
     EXPECT_NE(estimate(*p, C(KR, A), 2), 0.0);
 }
@@ -323,15 +323,15 @@ TEST(PlayedCardsHeuristic, BeforeTheFirstCardOnlyWhatTheSeatSees)
         int ones; // certain ones in the estimate
     };
     const Case cases[] = {
-        {"a defender: its hand", 1, 0, 10},
-        {"the declarer who took the skat: hand and skat", 0, 0, 12},
-        {"the declarer of a hand game: its hand", 0, 2, 10},
-        {"a defender in an open game: its hand and the declarer's", 1, 1, 20},
+        {"a defender: its hand", SEAT_1, 0, 10},
+        {"the declarer who took the skat: hand and skat", SEAT_0, 0, 12},
+        {"the declarer of a hand game: its hand", SEAT_0, 2, 10},
+        {"a defender in an open game: its hand and the declarer's", SEAT_1, 1, 20},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.what);
         auto p = prognosisWith(nullptr);
-        p->update(deal(GAME_GRAND, 0, k.self, k.winLevel));
+        p->update(deal(GAME_GRAND, SEAT_0, k.self, k.winLevel));
         int ones = 0;
         for (int c = 0; c < CARD_ROWS; ++c)
             for (int place = 0; place < PLACES; ++place)
@@ -360,9 +360,9 @@ TEST(Heuristics, TheDeclarersOwnPrognosisGetsNoHints)
     CHARAKTER_QUERY_API query(&profiles);
     VORLOGIK vorlogik(&tables());
     VERTEILUNGS_PROGNOSE p({&vorlogik, &query});
-    PrognosisSituation g = deal(GAME_CLUBS, 0, 0);
-    g.firstLeader = 1;
-    g.trickLeader = 1;
+    PrognosisSituation g = deal(GAME_CLUBS, SEAT_0, SEAT_0);
+    g.firstLeader = SEAT_1;
+    g.trickLeader = SEAT_1;
     play(g, {C(HE, A), C(HE, Q), C(HE, R7)});
     for (const auto& h : p.heuristics()) {
         if (h->key == L"PUNKTE_IN_STICH")
@@ -381,7 +381,7 @@ TEST(Heuristics, RamschHearsOnlyThePlayedCards)
     profiles.setLoaded(true);
     CHARAKTER_QUERY_API query(&profiles);
     VERTEILUNGS_PROGNOSE p({&vorlogik, &query});
-    PrognosisSituation g = deal(GAME_RAMSCH, SEAT_NONE, 1);
+    PrognosisSituation g = deal(GAME_RAMSCH, SEAT_NONE, SEAT_1);
     play(g, {C(PI, A), C(PI, R8), C(PI, R7)});
     for (const auto& h : p.heuristics()) {
         p.store().reset();
@@ -404,7 +404,7 @@ Compared compare(const wchar_t* key, const PrognosisSituation& g, PrognosisServi
 
 TEST(Heuristics, TrumpDistributionPutsTrumpsWithTheDeclarer)
 {
-    const auto c = compare(L"TRUMPFVERTEILUNG", deal(GAME_CLUBS, 0, 1));
+    const auto c = compare(L"TRUMPFVERTEILUNG", deal(GAME_CLUBS, SEAT_0, SEAT_1));
     EXPECT_GT(cell(*c.with, C(KR, A), 0), cell(*c.without, C(KR, A), 0) + 0.05);
     EXPECT_LT(cell(*c.with, C(KR, R8), 3), cell(*c.without, C(KR, R8), 3));
 }
@@ -413,7 +413,7 @@ TEST(Heuristics, PointsInTrickSaysTheLastSeatLacksTheHigherCards)
 {
     // The declarer's spades ace takes the trick; seat 2 adds only the seven,
     // so it probably holds no spades ten.
-    PrognosisSituation g = deal(GAME_GRAND, 0, 1);
+    PrognosisSituation g = deal(GAME_GRAND, SEAT_0, SEAT_1);
     play(g, {C(PI, A), C(PI, R8), C(PI, R7)});
     const auto c = compare(L"PUNKTE_IN_STICH", g);
     EXPECT_LT(cell(*c.with, C(PI, T), 2), cell(*c.without, C(PI, T), 2) - 0.05);
@@ -422,7 +422,7 @@ TEST(Heuristics, PointsInTrickSaysTheLastSeatLacksTheHigherCards)
 TEST(Heuristics, BiddableDistributionMovesTheDeclarersCards)
 {
     VORLOGIK vorlogik(&tables());
-    const auto c = compare(L"REIZBARE_VERTEILUNG", deal(GAME_GRAND, 0, 1), {&vorlogik, nullptr});
+    const auto c = compare(L"REIZBARE_VERTEILUNG", deal(GAME_GRAND, SEAT_0, SEAT_1), {&vorlogik, nullptr});
     double moved = 0;
     for (int row = 0; row < CARD_ROWS; ++row)
         moved = std::max(moved, std::fabs(c.with->probabilities()[row][0] - c.without->probabilities()[row][0]));
@@ -434,12 +434,12 @@ TEST(Heuristics, OpeningLeadTellsTheLeadersHolding)
     // Forehand (seat 2) opens with the hearts queen; its profile says such
     // a forehand held the queen with the 9 8 7 (pattern 7).
     CHARAKTER_CREATOR profiles;
-    profiles.profileOfSeat(2);
-    const_cast<CHARAKTER&>(profiles.profileOfSeat(2)).ak[RANK_QUEEN][7] = 50;
+    profiles.profileOfSeat(SEAT_2);
+    const_cast<CHARAKTER&>(profiles.profileOfSeat(SEAT_2)).ak[RANK_QUEEN][7] = 50;
     profiles.setLoaded(true);
     CHARAKTER_QUERY_API query(&profiles);
-    PrognosisSituation g = deal(GAME_CLUBS, 0, 1);
-    g.firstLeader = g.trickLeader = 2;
+    PrognosisSituation g = deal(GAME_CLUBS, SEAT_0, SEAT_1);
+    g.firstLeader = g.trickLeader = SEAT_2;
     play(g, {C(HE, Q)});
     const auto c = compare(L"ANSPIELKARTE", g, {nullptr, &query});
     EXPECT_GT(cell(*c.with, C(HE, R9), 2), cell(*c.without, C(HE, R9), 2) + 0.05);
@@ -455,7 +455,7 @@ TEST(Heuristics, ThirdSuitVoidAfterTheDeclarerShowedTwoSuits)
     profiles.profiles[2].trumps.thirdSuitVoidPercent = 95; // read for seat 0
     profiles.setLoaded(true);
     CHARAKTER_QUERY_API query(&profiles);
-    PrognosisSituation g = deal(GAME_CLUBS, 0, 1);
+    PrognosisSituation g = deal(GAME_CLUBS, SEAT_0, SEAT_1);
     play(g, {C(PI, A), C(PI, R8), C(PI, R7)});
     play(g, {C(HE, R7), C(HE, A), C(HE, R8)});
     const auto c = compare(L"ALSP_DRITTE_FARBE_FREI", g, {nullptr, &query});
@@ -467,8 +467,8 @@ TEST(Heuristics, ThirdSuitVoidAfterTheDeclarerShowedTwoSuits)
 TEST(PrognosisDealSampler, DrawsValidDealsLeaningTowardsThePrognosis)
 {
     // Seat 1 defends a clubs game; seat 2 showed it has no hearts.
-    PrognosisSituation g = deal(GAME_CLUBS, 0, 1);
-    g.trickLeader = 1;
+    PrognosisSituation g = deal(GAME_CLUBS, SEAT_0, SEAT_1);
+    g.trickLeader = SEAT_1;
     play(g, {C(HE, A), C(KR, R8), C(HE, R7)});
     auto p = prognosisWith(L"TRUMPFVERTEILUNG");
     p->update(g);

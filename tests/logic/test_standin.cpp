@@ -58,7 +58,7 @@ TEST(StandInLogic, DiscardsTheTwoHighestPointCardsOutsideTheTrumps)
 TEST(StandInLogic, PlaysTheLowestLegalCard)
 {
     GameSnapshot situation;
-    situation.seat = 1;
+    situation.seat = SEAT_1;
     situation.cards.hands[1] = EINBLATT(cardsOf("KA K7 HB H8 C1"));
     situation.cards.AUSP = 0;
     situation.record.SPIELART = SPIELART(GAME_HEARTS, 0);

@@ -33,7 +33,7 @@ GameSnapshot snapshot(GameType type, Seat seat, const std::array<const char*, 3>
 TEST(UnseenHands, OnlyForcedCardsAreDealt)
 {
     // Seat 0 sees its hand; seats 1 and 2 hold two cards each, one card is in the skat.
-    const GameSnapshot game = snapshot(GAME_HEARTS, 0, {"KA K1 P7", "H7 HB", "P8 KK"});
+    const GameSnapshot game = snapshot(GAME_HEARTS, SEAT_0, {"KA K1 P7", "H7 HB", "P8 KK"});
     Estimate estimate;
     const UnseenHands none = fillUnseenHands(game, estimate);
     EXPECT_EQ(none.next | none.after, 0u);
@@ -61,7 +61,7 @@ TEST(UnseenHands, OnlyForcedCardsAreDealt)
 
 TEST(UnseenHands, PlayedCardsAndTheOwnSkatAreKnown)
 {
-    GameSnapshot game = snapshot(GAME_GRAND, 0, {"KA", "H7", "P8"});
+    GameSnapshot game = snapshot(GAME_GRAND, SEAT_0, {"KA", "H7", "P8"});
     game.trickCount = 1;
     game.tricks[0].code = makeTrickCode(cardById(cardIdFromCode("K7"))->bit(), cardById(cardIdFromCode("K8"))->bit(),
                                         cardById(cardIdFromCode("K9"))->bit());

@@ -79,29 +79,29 @@ struct BidCase {
 TEST(Vorlogik, BidValueOfARatedGame)
 {
     const BidCase cases[] = {
-        {63, 60, GAME_CLUBS, 2, 1, false, 0, 0, 0},        // below 64: nothing
-        {65, 40, GAME_CLUBS, -2, 1, false, 0, 1, 18},      // class 1 by record 1
-        {65, 20, GAME_CLUBS, 1, 1, false, 0, 1, 18},       // class 1 "with"
-        {65, 20, GAME_CLUBS, -1, 1, false, 0, 0, 0},
-        {75, 40, GAME_DIAMONDS, -2, 1, false, 0, 2, 18},   // class 2 in seat 0
-        {75, 40, GAME_DIAMONDS, -2, 1, false, 1, 2, 0},    // ... elsewhere 18 drops to nothing
-        {75, 40, GAME_HEARTS, -2, 1, false, 2, 2, 18},     // 20 drops to the bid below
-        {75, 40, GAME_CLUBS, -2, 1, false, 1, 2, 23},      // 24 drops to 23
-        {75, 25, GAME_CLUBS, 2, 1, false, 0, 0, 0},
-        {75, 55, GAME_CLUBS, 2, 1, false, 0, 3, 36},
-        {75, 55, GAME_CLUBS, -1, 1, false, 0, 3, 24},
-        {82, 40, GAME_CLUBS, 1, 1, false, 0, 5, 24},
-        {85, 62, GAME_CLUBS, -3, 1, false, 0, 3, 24},
-        {85, 67, GAME_CLUBS, -3, 1, false, 0, 4, 36},
-        {85, 75, GAME_SPADES, -3, 2, false, 0, 5, 55},
-        {90, 85, GAME_GRAND, 4, 2, false, 0, 5, 144},
-        {90, 85, GAME_GRAND, 4, 7, false, 0, 5, 264},      // capped
-        {90, 85, GAME_CLUBS, 11, 7, false, 0, 5, 216},     // capped
-        {10, 10, GAME_CLUBS, 1, 1, true, 0, 0, 0},         // after the skat: r1 < 30
-        {10, 35, GAME_CLUBS, 1, 1, true, 0, 3, 24},        // ... the suit thresholds drop
-        {40, 35, GAME_CLUBS, 1, 1, true, 0, 4, 24},
-        {60, 35, GAME_CLUBS, -2, 1, true, 0, 2, 24},
-        {60, 35, GAME_GRAND, 2, 1, true, 0, 0, 0},         // grand keeps its thresholds
+        {63, 60, GAME_CLUBS, 2, 1, false, SEAT_0, 0, 0},        // below 64: nothing
+        {65, 40, GAME_CLUBS, -2, 1, false, SEAT_0, 1, 18},      // class 1 by record 1
+        {65, 20, GAME_CLUBS, 1, 1, false, SEAT_0, 1, 18},       // class 1 "with"
+        {65, 20, GAME_CLUBS, -1, 1, false, SEAT_0, 0, 0},
+        {75, 40, GAME_DIAMONDS, -2, 1, false, SEAT_0, 2, 18},   // class 2 in seat 0
+        {75, 40, GAME_DIAMONDS, -2, 1, false, SEAT_1, 2, 0},    // ... elsewhere 18 drops to nothing
+        {75, 40, GAME_HEARTS, -2, 1, false, SEAT_2, 2, 18},     // 20 drops to the bid below
+        {75, 40, GAME_CLUBS, -2, 1, false, SEAT_1, 2, 23},      // 24 drops to 23
+        {75, 25, GAME_CLUBS, 2, 1, false, SEAT_0, 0, 0},
+        {75, 55, GAME_CLUBS, 2, 1, false, SEAT_0, 3, 36},
+        {75, 55, GAME_CLUBS, -1, 1, false, SEAT_0, 3, 24},
+        {82, 40, GAME_CLUBS, 1, 1, false, SEAT_0, 5, 24},
+        {85, 62, GAME_CLUBS, -3, 1, false, SEAT_0, 3, 24},
+        {85, 67, GAME_CLUBS, -3, 1, false, SEAT_0, 4, 36},
+        {85, 75, GAME_SPADES, -3, 2, false, SEAT_0, 5, 55},
+        {90, 85, GAME_GRAND, 4, 2, false, SEAT_0, 5, 144},
+        {90, 85, GAME_GRAND, 4, 7, false, SEAT_0, 5, 264},      // capped
+        {90, 85, GAME_CLUBS, 11, 7, false, SEAT_0, 5, 216},     // capped
+        {10, 10, GAME_CLUBS, 1, 1, true, SEAT_0, 0, 0},         // after the skat: r1 < 30
+        {10, 35, GAME_CLUBS, 1, 1, true, SEAT_0, 3, 24},        // ... the suit thresholds drop
+        {40, 35, GAME_CLUBS, 1, 1, true, SEAT_0, 4, 24},
+        {60, 35, GAME_CLUBS, -2, 1, true, SEAT_0, 2, 24},
+        {60, 35, GAME_GRAND, 2, 1, true, SEAT_0, 0, 0},         // grand keeps its thresholds
     };
     VL_TABELLEN tables;
     VORLOGIK logic(&tables);
@@ -135,17 +135,17 @@ TEST(Vorlogik, OpenGameTest)
         int result;
     };
     const Case cases[] = {
-        {"KB PB HB KA K1 KK KD K9 K8 K7", 1, 1, 10, 0},
-        {"KB PB HB KA K1 KK KD K9 HA H1", 1, 1, 8, 0},
-        {"KB PB HB KA K1 KK KD K9 HA H7", 1, 1, 8, -50},  // a side suit without ace and ten
-        {"KB PB HB KA K1 KK KD H7 HA H1", 1, 1, 7, 1},    // hearts A 10 7 from forehand
-        {"KB PB HB KA K1 KK KD H7 HA H1", 1, 2, 7, 3},
-        {"KB PB HB KA K1 KK HA H1 PA P1", 1, 1, 6, -1},   // six trumps
-        {"PB HB CB KA K1 KK KD K9 K8 K7", 1, 1, 10, -1},  // no clubs jack
-        {"KB PB KA K1 KK PA P1 PK HA H1", 2, 2, 0, -1},   // black jacks only: forehand alone
-        {"KB PB KA K1 KK PA P1 PK HA H1", 2, 1, 0, 0},
-        {"KB PB HB KA KK KD K9 K8 K7 PA", 2, 2, 0, 1},    // clubs A K Q 9 8 7 away from forehand
-        {"KB PB HB CB KA KK KD K9 K8 K7", 2, 2, 0, -50},  // four jacks count as forehand
+        {"KB PB HB KA K1 KK KD K9 K8 K7", 1, SEAT_1, 10, 0},
+        {"KB PB HB KA K1 KK KD K9 HA H1", 1, SEAT_1, 8, 0},
+        {"KB PB HB KA K1 KK KD K9 HA H7", 1, SEAT_1, 8, -50},  // a side suit without ace and ten
+        {"KB PB HB KA K1 KK KD H7 HA H1", 1, SEAT_1, 7, 1},    // hearts A 10 7 from forehand
+        {"KB PB HB KA K1 KK KD H7 HA H1", 1, SEAT_2, 7, 3},
+        {"KB PB HB KA K1 KK HA H1 PA P1", 1, SEAT_1, 6, -1},   // six trumps
+        {"PB HB CB KA K1 KK KD K9 K8 K7", 1, SEAT_1, 10, -1},  // no clubs jack
+        {"KB PB KA K1 KK PA P1 PK HA H1", 2, SEAT_2, 0, -1},   // black jacks only: forehand alone
+        {"KB PB KA K1 KK PA P1 PK HA H1", 2, SEAT_1, 0, 0},
+        {"KB PB HB KA KK KD K9 K8 K7 PA", 2, SEAT_2, 0, 1},    // clubs A K Q 9 8 7 away from forehand
+        {"KB PB HB CB KA KK KD K9 K8 K7", 2, SEAT_2, 0, -50},  // four jacks count as forehand
     };
     for (const Case& c : cases)
         EXPECT_EQ(logic.canPlayOpen(c.kind, c.seat, cardsOf(c.hand), c.trumps), c.result) << c.hand;
@@ -239,21 +239,21 @@ TEST(Vorlogik, BidProposal)
     VORLOGIK logic(&tables);
     logic.playStyle = PLAY_STYLE_DEFENSIVE;
     // Strong clubs: a clubs game with the two jacks counted.
-    logic.bidProposal(cardsOf("KB PB KA K1 KK KD K9 HA H1 PA"), 0);
+    logic.bidProposal(cardsOf("KB PB KA K1 KK KD K9 HA H1 PA"), SEAT_0);
     EXPECT_EQ(logic.proposal.type, GAME_CLUBS);
     EXPECT_EQ(logic.proposal.typeAgain, GAME_CLUBS);
     EXPECT_EQ(logic.proposal.jackCount, 2);
     EXPECT_GT(logic.proposal.limit, 0);
     EXPECT_EQ(logic.proposal.limit, logic.proposal.block(GAME_CLUBS).bidValue);
     // A poor hand bids nothing.
-    logic.bidProposal(cardsOf("K7 K8 P7 P8 PD H7 H8 HD C7 C8"), 1);
+    logic.bidProposal(cardsOf("K7 K8 P7 P8 PD H7 H8 HD C7 C8"), SEAT_1);
     EXPECT_EQ(logic.proposal.limit, 0);
     // The offensive style reads every rating 10 (before the skat 4) higher.
     VORLOGIK bold(&tables);
     bold.playStyle = PLAY_STYLE_OFFENSIVE;
     const CardSet hand = cardsOf("KB PB KA K1 KK KD K9 HA H1 PA");
-    bold.bidProposal(hand, 0);
-    logic.bidProposal(hand, 0);
+    bold.bidProposal(hand, SEAT_0);
+    logic.bidProposal(hand, SEAT_0);
     for (GameType t = GAME_CLUBS; t <= GAME_GRAND; ++t) {
         EXPECT_EQ(bold.proposal.block(t).after.rating, logic.proposal.block(t).after.rating + 10) << t;
         EXPECT_EQ(bold.proposal.block(t).before.rating, logic.proposal.block(t).before.rating + 4) << t;
@@ -265,7 +265,7 @@ TEST(Vorlogik, ChoiceAfterTheSkat)
     const VL_TABELLEN tables = simpleTables();
     VORLOGIK logic(&tables);
     logic.playStyle = PLAY_STYLE_DEFENSIVE;
-    logic.seat = 0;
+    logic.seat = SEAT_0;
     const CardSet hand = cardsOf("KB PB KA K1 KK KD K9 HA H1 PA P7 C7");
     logic.chooseDiscard(hand, 18);
     EXPECT_EQ(logic.proposal.type, GAME_CLUBS);
@@ -285,7 +285,7 @@ TEST(Vorlogik, NullAfterTheSkatDependsOnTheBid)
 {
     VL_TABELLEN tables;
     VORLOGIK logic(&tables);
-    logic.seat = 0;
+    logic.seat = SEAT_0;
     // No gaps at all: null level 4.
     const CardSet hand = cardsOf("K7 K8 K9 P7 P8 P9 H7 H8 H9 C7 C8 C9");
     logic.chooseDiscard(hand, 18);

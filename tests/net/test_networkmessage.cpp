@@ -26,7 +26,7 @@ SPIELKARTEN dealtCards()
     random.seed = 42;
     cards.shuffle(random);
     cards.deal();
-    cards.pile.setVh(1);
+    cards.pile.setVh(SEAT_1);
     cards.AUSP = 1;
     return cards;
 }
@@ -180,7 +180,7 @@ TEST(NetworkMessage, TableNotificationCarriesStateAndTheSheetOnlyWithEvent27)
         SPIELSTRUCT expected; // the record as its own XML gives it back
         ASSERT_EQ(streamFromXml(streamToXml(record), expected), STREAM_READ_OK);
         EXPECT_EQ(back.record, expected);
-        EXPECT_EQ(back.record.ALLEIN, 2);
+        EXPECT_EQ(back.record.declarer(), 2);
         EXPECT_EQ(back.record.SPIELART, record.SPIELART);
         for (int seat = 0; seat < 3; ++seat)
             EXPECT_EQ(back.cards.hands[seat], message.cards.hands[seat]);

@@ -25,7 +25,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // Forehand of the first game of an empty sheet is seat 2.
-constexpr Seat V = 2, M = 0, H = 1;
+constexpr Seat V = SEAT_2, M = SEAT_0, H = SEAT_1;
 
 // Answers the server's questions from a script and logs every question.
 class ScriptedDialogs : public SERVER_DIALOGS {
@@ -595,7 +595,7 @@ EIN_SPIEL storedDeal()
 {
     EIN_SPIEL game;
     CardSet all = 0;
-    for (Seat s = 0; s < 3; ++s) {
+    for (Seat s = SEAT_0; s < 3; ++s) {
         game.deal.hands[s].assignCards(DEAL[static_cast<std::size_t>(s)]);
         all |= DEAL[static_cast<std::size_t>(s)];
     }
@@ -716,7 +716,7 @@ TEST_F(ServerTest, DistributionCommandsDealTheEditorsCardsToTheirPlayers)
     humanInSlot0 = true; // the game then waits for the user's bid
     KARTENVERTEILUNG deal;
     CardSet all = 0;
-    for (Seat s = 0; s < 3; ++s) {
+    for (Seat s = SEAT_0; s < 3; ++s) {
         deal.hands[s].assignCards(DEAL[static_cast<std::size_t>(s)]);
         all |= DEAL[static_cast<std::size_t>(s)];
     }
@@ -745,7 +745,7 @@ TEST_F(ServerTest, DistributionCommandsDealTheEditorsCardsToTheirPlayers)
             EXPECT_EQ(table().playerInSlot(slot)->kind(), c.kinds[static_cast<std::size_t>(slot)]);
         EXPECT_TRUE(eventually([&] {
             std::lock_guard lock(table().tableLock);
-            for (Seat s = 0; s < 3; ++s)
+            for (Seat s = SEAT_0; s < 3; ++s)
                 if (table().cards.hands[static_cast<std::size_t>(s)].cardSet() != DEAL[static_cast<std::size_t>(s)])
                     return false;
             return true;

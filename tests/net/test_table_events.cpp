@@ -14,7 +14,7 @@ using namespace table_test;
 
 namespace {
 
-constexpr Seat V = 2, M = 0, H = 1; // forehand of the first game is seat 2
+constexpr Seat V = SEAT_2, M = SEAT_0, H = SEAT_1; // forehand of the first game is seat 2
 
 // Answers the human like ScriptedWindows and logs every event step.
 class RecordingWindows : public ScriptedWindows {
@@ -31,7 +31,7 @@ public:
     void repaint() override { log("repaint"); }
     void animateCardToTrick(Seat seat, CardId, int) override { log("fly@" + std::to_string(seat)); }
     void playCardSound() override { log("cardsound"); }
-    void showOverlay(const std::wstring& key, int seat, int, bool) override
+    void showOverlay(const std::wstring& key, Seat seat, int, bool) override
     {
         log("overlay:" + std::string(key.begin(), key.end()) + "@" + std::to_string(seat));
     }
@@ -137,7 +137,7 @@ protected:
                     std::lock_guard lock(table.tableLock);
                     KARTENVERTEILUNG deal;
                     CardSet all = 0;
-                    for (Seat s = 0; s < 3; ++s) {
+                    for (Seat s = SEAT_0; s < 3; ++s) {
                         deal.hands[s].assignCards(DEAL[static_cast<std::size_t>(s)]);
                         all |= DEAL[static_cast<std::size_t>(s)];
                     }
@@ -233,7 +233,7 @@ TEST_F(TableEventsTest, AGameWithKontraAndReTakesEveryEventsStepsInOrder)
     EXPECT_EQ(re[0], (std::vector<std::string>{"repaint"}));
     // Computer cards fly to the trick with their sound; the human's do not.
     int flights = 0, humanCards = 0;
-    for (Seat s = 0; s < 3; ++s)
+    for (Seat s = SEAT_0; s < 3; ++s)
         for (const auto& steps : windows->stepsOf(CARD_PLAYED, s)) {
             if (s == V) {
                 ++humanCards;
@@ -323,18 +323,18 @@ TEST(SettlementTalk, RemarksFollowTheOutcome)
     };
     const std::array<bool, 3> all{true, true, true};
     const Case cases[] = {
-        {"won", GAME_CLUBS, 24, LEVEL_NONE, 70, 14, all, {{0, L"zahlenschafftfrieden"}, {2, L"dersackistzu"}}},
-        {"just won", GAME_CLUBS, 24, LEVEL_NONE, 61, 11, all, {{0, L"staatsanwalt"}, {2, L"dersackistzu"}}},
+        {"won", GAME_CLUBS, 24, LEVEL_NONE, 70, 14, all, {{SEAT_0, L"zahlenschafftfrieden"}, {SEAT_2, L"dersackistzu"}}},
+        {"just won", GAME_CLUBS, 24, LEVEL_NONE, 61, 11, all, {{SEAT_0, L"staatsanwalt"}, {SEAT_2, L"dersackistzu"}}},
         {"schneider", GAME_GRAND, 72, LEVEL_SCHNEIDER, 95, 20, all,
-         {{0, L"schneidersindauchleute"}, {2, L"sattebeute"}}},
-        {"schwarz", GAME_GRAND, 96, LEVEL_SCHWARZ, 120, 32, all, {{0, L"schwarzwiedienacht"}, {2, L"sattebeute"}}},
-        {"just lost", GAME_HEARTS, -60, LEVEL_NONE, 59, 14, all, {{0, L"lokus"}, {2, L"derofenistaus"}}},
-        {"lost", GAME_HEARTS, -60, LEVEL_NONE, 40, 11, all, {{0, L"badengegangen"}, {2, L"derofenistaus"}}},
-        {"lost badly", GAME_HEARTS, -60, LEVEL_NONE, 20, 8, all, {{0, L"dasziehtblasen"}, {2, L"derofenistaus"}}},
-        {"no trick", GAME_HEARTS, -90, LEVEL_NONE, 4, 2, all, {{0, L"schwarzwiediefuesse"}, {2, L"derofenistaus"}}},
-        {"null lost", GAME_NULL, -46, LEVEL_NONE, 2, 5, all, {{0, L"badengegangen"}, {2, L"derofenistaus"}}},
-        {"human declarer", GAME_CLUBS, 24, LEVEL_NONE, 70, 14, {true, true, false}, {{0, L"zahlenschafftfrieden"}}},
-        {"next defender", GAME_CLUBS, 24, LEVEL_NONE, 70, 14, {false, true, false}, {{1, L"zahlenschafftfrieden"}}},
+         {{SEAT_0, L"schneidersindauchleute"}, {SEAT_2, L"sattebeute"}}},
+        {"schwarz", GAME_GRAND, 96, LEVEL_SCHWARZ, 120, 32, all, {{SEAT_0, L"schwarzwiedienacht"}, {SEAT_2, L"sattebeute"}}},
+        {"just lost", GAME_HEARTS, -60, LEVEL_NONE, 59, 14, all, {{SEAT_0, L"lokus"}, {SEAT_2, L"derofenistaus"}}},
+        {"lost", GAME_HEARTS, -60, LEVEL_NONE, 40, 11, all, {{SEAT_0, L"badengegangen"}, {SEAT_2, L"derofenistaus"}}},
+        {"lost badly", GAME_HEARTS, -60, LEVEL_NONE, 20, 8, all, {{SEAT_0, L"dasziehtblasen"}, {SEAT_2, L"derofenistaus"}}},
+        {"no trick", GAME_HEARTS, -90, LEVEL_NONE, 4, 2, all, {{SEAT_0, L"schwarzwiediefuesse"}, {SEAT_2, L"derofenistaus"}}},
+        {"null lost", GAME_NULL, -46, LEVEL_NONE, 2, 5, all, {{SEAT_0, L"badengegangen"}, {SEAT_2, L"derofenistaus"}}},
+        {"human declarer", GAME_CLUBS, 24, LEVEL_NONE, 70, 14, {true, true, false}, {{SEAT_0, L"zahlenschafftfrieden"}}},
+        {"next defender", GAME_CLUBS, 24, LEVEL_NONE, 70, 14, {false, true, false}, {{SEAT_1, L"zahlenschafftfrieden"}}},
         {"ramsch", GAME_RAMSCH, -30, LEVEL_NONE, 30, 9, all, {}},
     };
     for (const Case& c : cases) {
@@ -362,18 +362,18 @@ TEST(BidTalk, RemarksTellHoldingFromPassing)
         TableTalk remark;
     };
     const Case cases[] = {
-        {"names 18", 1, 0, 18, 1, {0, L"18", 18}},
-        {"names 20 the short way", 1, 1, 20, 2, {0, L"zwo", 20}},
-        {"names 20", 1, 1, 20, 1, {0, L"20", 20}},
-        {"answers yes", 2, 1, 18, 1, {0, L"logo", 18}},
-        {"answers yes, other player", 2, 1, 18, 2, {0, L"immer", 18}},
-        {"passes without a bid", 1, 0, 0, 1, {0, L"weg", 0}},
-        {"passes after naming 18", 1, 1, 18, 1, {0, L"ichbinweg", 0}},
-        {"passes when asked", 2, 2, 18, 2, {0, L"passe", 0}},
+        {"names 18", 1, 0, 18, 1, {SEAT_0, L"18", 18}},
+        {"names 20 the short way", 1, 1, 20, 2, {SEAT_0, L"zwo", 20}},
+        {"names 20", 1, 1, 20, 1, {SEAT_0, L"20", 20}},
+        {"answers yes", 2, 1, 18, 1, {SEAT_0, L"logo", 18}},
+        {"answers yes, other player", 2, 1, 18, 2, {SEAT_0, L"immer", 18}},
+        {"passes without a bid", 1, 0, 0, 1, {SEAT_0, L"weg", 0}},
+        {"passes after naming 18", 1, 1, 18, 1, {SEAT_0, L"ichbinweg", 0}},
+        {"passes when asked", 2, 2, 18, 2, {SEAT_0, L"passe", 0}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(bidRemark(0, c.mode, c.index, c.said, c.playerId), c.remark);
+        EXPECT_EQ(bidRemark(SEAT_0, c.mode, c.index, c.said, c.playerId), c.remark);
     }
 }
 

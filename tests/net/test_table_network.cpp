@@ -15,7 +15,7 @@ using namespace table_test;
 
 namespace {
 
-constexpr Seat V = 2, H = 1;
+constexpr Seat V = SEAT_2, H = SEAT_1;
 constexpr std::uint32_t CLIENT_CONNECTION = 9;
 
 // Carries messages between the two tables on a thread of its own, as the

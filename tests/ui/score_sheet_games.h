@@ -21,16 +21,16 @@ inline std::unique_ptr<EIN_SPIEL> playedClubsGame()
     r.SPITZEN = 3;
     r.SPIELWERT = 60;
     game->deal.skat = SKAT(27, 41);
-    game->pile.setVh(1);
+    game->pile.setVh(SEAT_1);
     game->pile.setSkat(SKAT(27, 41));
     struct Trick {
         CardId cards[3];
         Seat leader, taker;
     };
-    const Trick tricks[10] = {{{14, 44, 11}, 1, 1}, {{24, 15, 21}, 1, 1}, {{34, 12, 22}, 1, 1},
-                              {{28, 23, 42}, 1, 1}, {{46, 48, 43}, 1, 2}, {{47, 45, 13}, 2, 1},
-                              {{38, 36, 31}, 1, 1}, {{18, 26, 35}, 1, 1}, {{17, 25, 33}, 1, 1},
-                              {{16, 37, 32}, 1, 1}};
+    const Trick tricks[10] = {{{14, 44, 11}, SEAT_1, SEAT_1}, {{24, 15, 21}, SEAT_1, SEAT_1}, {{34, 12, 22}, SEAT_1, SEAT_1},
+                              {{28, 23, 42}, SEAT_1, SEAT_1}, {{46, 48, 43}, SEAT_1, SEAT_2}, {{47, 45, 13}, SEAT_2, SEAT_1},
+                              {{38, 36, 31}, SEAT_1, SEAT_1}, {{18, 26, 35}, SEAT_1, SEAT_1}, {{17, 25, 33}, SEAT_1, SEAT_1},
+                              {{16, 37, 32}, SEAT_1, SEAT_1}};
     for (const Trick& t : tricks) {
         STICH trick;
         for (CardId id : t.cards) trick.addCard(id);

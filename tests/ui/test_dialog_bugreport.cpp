@@ -48,15 +48,15 @@ EIN_SPIEL playedGame() {
     game.record.GEREIZT = 18;
     game.record.SPIELART = SPIELART(GAME_CLUBS, WIN_LEVEL_WITH_SKAT);
     game.record.SPIELWERT = 24;
-    game.pile.setVh(0);
+    game.pile.setVh(SEAT_0);
     game.pile.setSkat(SKAT(41, 42));
     const CardId tricks[10][3] = {{11, 12, 13}, {14, 15, 16}, {17, 18, 21}, {22, 23, 24}, {25, 26, 27},
                                   {28, 31, 32}, {33, 34, 35}, {36, 37, 38}, {43, 44, 45}, {46, 47, 48}};
-    Seat leader = 0;
+    Seat leader = SEAT_0;
     for (int t = 0; t < 10; ++t) {
         STICH trick;
         for (CardId id : tricks[t]) trick.addCard(id);
-        const Seat taker = t % 2 == 0 ? 1 : 2;
+        const Seat taker = t % 2 == 0 ? SEAT_1 : SEAT_2;
         game.pile.addToParty(taker == 1 ? PARTY_DECLARER : PARTY_DEFENDERS, trick, leader, taker);
         leader = taker;
     }

@@ -467,7 +467,7 @@ TEST_F(GameWindow, AClickOrAKeyTakesTheFinishedTrickAway) {
         SCOPED_TRACE(byKey ? "key" : "click");
         table_test::TableHarness harness;
         harness.services->clickTricks = true;
-        ASSERT_TRUE(harness.holdHumanAt(REQUEST_CONFIRM_TRICK, table_test::DEAL, 2));
+        ASSERT_TRUE(harness.holdHumanAt(REQUEST_CONFIRM_TRICK, table_test::DEAL, SEAT_2));
         installTableServer(std::make_shared<HarnessServer>(*harness.table));
         ASSERT_EQ(harness.table->currentIndex, STATE_STICH_ABLEGEN);
         ASSERT_NE(HUMAN_PLAYER::awaited(), nullptr);
@@ -485,7 +485,7 @@ TEST_F(GameWindow, AClickOrAKeyTakesTheFinishedTrickAway) {
 // spade ace, so the user in seat 1 must play the spade ten.
 void dealGrandWithSpadeLead(SKATTISCH_SERVER& table) {
     table.standardSeating();
-    for (Seat seat = 0; seat < 3; ++seat) table.cards.hands[seat].setCardSet(table_test::DEAL[seat]);
+    for (Seat seat = SEAT_0; seat < 3; ++seat) table.cards.hands[seat].setCardSet(table_test::DEAL[seat]);
     table.record.SPIELART.SPIEL_TYP = GAME_GRAND;
     table.currentIndex = STATE_KARTE_AUSSPIELEN;
     table.cards.AUSP = 0;
@@ -520,7 +520,7 @@ TEST_F(GameWindow, OwnHandIsAFanOfFacesAndTheOthersShowBacks) {
         std::size_t cards;
     };
     // Seat 2 sits on the left, seat 0 (who led a card) on the right.
-    for (const Side& side : {Side{1, 2, 10}, Side{2, 0, 9}}) {
+    for (const Side& side : {Side{1, SEAT_2, 10}, Side{2, SEAT_0, 9}}) {
         SCOPED_TRACE(side.view);
         const PLAYER_EINBLATT_VIEW& hand = window->handViews[side.view];
         EXPECT_EQ(hand.controller->shownHand.cardSet(), server->table.cards.hands[side.seat].cardSet());
@@ -598,7 +598,7 @@ TEST_F(GameWindow, AClickOrEnterPlaysTheCardForTheWaitingHuman) {
     for (bool byKeys : {false, true}) {
         SCOPED_TRACE(byKeys ? "keys" : "click");
         table_test::TableHarness harness;
-        ASSERT_TRUE(harness.holdHumanAt(REQUEST_PLAY_CARD, table_test::DEAL, 1));
+        ASSERT_TRUE(harness.holdHumanAt(REQUEST_PLAY_CARD, table_test::DEAL, SEAT_1));
         installTableServer(std::make_shared<HarnessServer>(*harness.table));
         window->attachSeats();
         window->windowController()->beginCardChoice(NO_CARD);
@@ -727,7 +727,7 @@ TEST_F(GameWindow, APlayedCardLeavesNoStackingReferenceBehind) {
     // The user leads, so the first card of the hand may be played.
     SKATTISCH_SERVER& table = server->table;
     table.standardSeating();
-    for (Seat seat = 0; seat < 3; ++seat) table.cards.hands[seat].setCardSet(table_test::DEAL[seat]);
+    for (Seat seat = SEAT_0; seat < 3; ++seat) table.cards.hands[seat].setCardSet(table_test::DEAL[seat]);
     table.record.SPIELART.SPIEL_TYP = GAME_GRAND;
     table.currentIndex = STATE_KARTE_AUSSPIELEN;
     table.cards.AUSP = 1;
@@ -768,7 +768,7 @@ TEST_F(GameWindow, TheSettlementTrickRowStaysInsideTheWindow) {
     for (std::size_t k = 0; k + 2 < cards.size() && pile.trickCount() < 10; k += 3) {
         STICH trick;
         for (std::size_t j = 0; j < 3; ++j) trick.addCard(cards[k + j]);
-        pile.addToParty(0, trick, 0, 1);
+        pile.addToParty(0, trick, SEAT_0, SEAT_1);
     }
     for (const QSize size : {QSize(1024, 768), QSize(1280, 1024)}) {
         SCOPED_TRACE(size.width());
@@ -807,7 +807,7 @@ TEST_F(GameWindow, TableTextsKeepInsideTheWindow) {
         return r.width > 0 && r.x >= 4 && r.y >= 0 && r.x + r.width <= 1020 && r.y + r.height <= 768;
     };
     const std::wstring longText = L"Ein sehr langer Name, der weit über den Rand hinaus reichen würde";
-    for (Seat seat = 0; seat < 3; ++seat) {
+    for (Seat seat = SEAT_0; seat < 3; ++seat) {
         SCOPED_TRACE(seat);
         VORDIX_TEXT label;
         label.text = longText;
@@ -849,7 +849,7 @@ TEST_F(GameWindow, SeatLabelsClearTheTakeSkatButtons) {
         VORDIX_BITMAP target;
         VORDIX_ZEICHENBEREICH area(&target, size.width(), size.height());
         area.beginPaint();
-        for (Seat seat = 0; seat < 3; ++seat) {
+        for (Seat seat = SEAT_0; seat < 3; ++seat) {
             const int position = FENSTER_SKAT::screenPositionOfSeat(&server->table, seat);
             if (position == 1) continue;
             SCOPED_TRACE(seat);
@@ -877,8 +877,8 @@ TEST_F(GameWindow, TableTalkShowsInTheSeatsBalloonsAndGoes) {
     window->attachSeats();
     std::shared_ptr<TABLE_WINDOWS> windows = tableWindows();
     std::thread([&] {
-        windows->showOverlay(L"kontra", 0, 0, false);
-        windows->showOverlay(L"ramsch", -1, 0, true);
+        windows->showOverlay(L"kontra", SEAT_0, 0, false);
+        windows->showOverlay(L"ramsch", SEAT_NONE, 0, true);
     }).join();
     QTest::qWait(10);
     EXPECT_TRUE(window->seatTexts[0].shown);
@@ -931,7 +931,7 @@ TEST_F(GameWindow, TheStatusTextFollowsTheExerciseCommentary) {
 TEST_F(GameWindow, KontraAndReStandInsideTheWindowBesideTheDeclarer) {
     SKATTISCH_SERVER& table = server->table;
     table.standardSeating();
-    for (Seat declarer = 0; declarer < 3; ++declarer) {
+    for (Seat declarer = SEAT_0; declarer < 3; ++declarer) {
         table.record.ALLEIN = declarer;
         for (int index : {BUTTON_KONTRA, BUTTON_RE}) {
             SCOPED_TRACE(declarer * 100 + index);

@@ -380,7 +380,7 @@ TEST_F(GameHistory, SixtyExactlyMarksOnlyTheDefenders)
     // Both parties end on exactly 60 (the skat holds no points): the
     // defenders' last trick is marked, the declarer (who needs 61) never.
     STAPEL pile;
-    pile.setVh(1);
+    pile.setVh(SEAT_1);
     pile.setSkat(SKAT(42, 41));
     struct Trick {
         CardId cards[3];
@@ -397,7 +397,7 @@ TEST_F(GameHistory, SixtyExactlyMarksOnlyTheDefenders)
     for (const Trick& t : tricks) {
         STICH trick;
         for (CardId id : t.cards) trick.addCard(id);
-        pile.addToParty(t.party, trick, 1, t.party == PARTY_DECLARER ? 1 : 2);
+        pile.addToParty(t.party, trick, SEAT_1, t.party == PARTY_DECLARER ? SEAT_1 : SEAT_2);
     }
     SPIELSTRUCT record;
     record.ALLEIN = 1;

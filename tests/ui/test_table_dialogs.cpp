@@ -418,7 +418,7 @@ protected:
 };
 
 TEST_F(TableDialogForms, ClosingTheAnnouncementPanelByItsFrameAnnouncesNothing) {
-    ASSERT_TRUE(harness.holdHumanAt(REQUEST_ANNOUNCE, table_test::DEAL, 1));
+    ASSERT_TRUE(harness.holdHumanAt(REQUEST_ANNOUNCE, table_test::DEAL, SEAT_1));
     DIALOG_SPIEL_EINFACH& panel = *window->tableDialogs()->announce;
     panel.answersSerial = awaitedRequestSerial(REQUEST_ANNOUNCE);
     panel.setHandAndSkat(harness.table->cards.hands[1].cardSet(), harness.table->cards.skat);
@@ -449,7 +449,7 @@ TEST_F(TableDialogForms, ClosingTheAnnouncementPanelByItsFrameAnnouncesNothing) 
 
 TEST_F(TableDialogForms, TheSettlementPanelAnswersOnlyItsOwnRequest) {
     harness.windows->game = SPIELART(GAME_GRAND, WIN_LEVEL_WITH_SKAT, LEVEL_NONE);
-    ASSERT_TRUE(harness.holdHumanAt(REQUEST_CONFIRM_SETTLEMENT, table_test::DEAL, 1));
+    ASSERT_TRUE(harness.holdHumanAt(REQUEST_CONFIRM_SETTLEMENT, table_test::DEAL, SEAT_1));
     DIALOG_ABRECHNUNG& panel = *window->tableDialogs()->settlement;
     panel.record = harness.table->record;
     const std::uint32_t serial = awaitedRequestSerial(REQUEST_CONFIRM_SETTLEMENT);
@@ -518,7 +518,7 @@ TEST_F(TableDialogForms, ListCompleteShowsTheResultsAndOffersTheHighScores) {
 namespace {
 
 TEST_F(TableDialogForms, KeysChooseAndAnnounceAGameOnThePanel) {
-    ASSERT_TRUE(harness.holdHumanAt(REQUEST_ANNOUNCE, table_test::DEAL, 1));
+    ASSERT_TRUE(harness.holdHumanAt(REQUEST_ANNOUNCE, table_test::DEAL, SEAT_1));
     DIALOG_SPIEL_EINFACH& panel = *window->tableDialogs()->announce;
     panel.answersSerial = awaitedRequestSerial(REQUEST_ANNOUNCE);
     panel.setHandAndSkat(harness.table->cards.hands[1].cardSet(), harness.table->cards.skat);

@@ -167,7 +167,7 @@ TEST_F(TableTexts, TheInfoLineSaysWhatTheTableIsDoing) {
     const std::wstring re = L", " + t(TextKey::Element_Re);
     EXPECT_EQ(gameInfoLine(table, context), L"Runde 2 - " + t(TextKey::Status_Du_spielst) + L" " + clubs + L" " +
                                                 t(TextKey::Element_Hand) + kontra + L" " + t(TextKey::Element_von) +
-                                                L" " + name(0) + re);
+                                                L" " + name(SEAT_0) + re);
     context.shortForm = true;
     EXPECT_EQ(gameInfoLine(table, context), L"Runde 2 - " + t(TextKey::Status_Du_spielst) + L" " + clubs + L" " +
                                                 t(TextKey::Element_Hand) + kontra + re)
@@ -179,7 +179,7 @@ TEST_F(TableTexts, TheInfoLineSaysWhatTheTableIsDoing) {
     table.record.RE = false;
     table.record.SPIELART = SPIELART(GAME_GRAND_OUVERT, 5);
     const std::wstring grand = SKAT_TEXT::instance().gameTypeName(GAME_GRAND);
-    EXPECT_EQ(gameInfoLine(table, context), L"Runde 2 - " + name(2) + L" " + t(TextKey::Status_spielt) + L" " + grand +
+    EXPECT_EQ(gameInfoLine(table, context), L"Runde 2 - " + name(SEAT_2) + L" " + t(TextKey::Status_spielt) + L" " + grand +
                                                 L" " + t(TextKey::Element_Hand) + L" " + t(TextKey::Element_ouvert));
     table.record.SPIELART = SPIELART(GAME_RAMSCH, 0);
     EXPECT_EQ(gameInfoLine(table, context), L"Runde 2 - " + SKAT_TEXT::instance().gameTypeName(GAME_RAMSCH));
@@ -194,7 +194,7 @@ TEST_F(TableTexts, TheTitleLineFollowsTheDeclarerAndTheMoment) {
     table.record.RE = true;
     const std::wstring game = SKAT_TEXT::instance().gameTypeName(GAME_SPADES) + L" " + t(TextKey::Element_Hand);
     const std::wstring level = L" " + t(TextKey::Element_schneider_ang);
-    const std::wstring kontra = L" " + t(TextKey::Element_Kontra) + L" " + t(TextKey::Element_von) + L" " + name(2) +
+    const std::wstring kontra = L" " + t(TextKey::Element_Kontra) + L" " + t(TextKey::Element_von) + L" " + name(SEAT_2) +
                                 L", " + t(TextKey::Element_Re);
     const std::wstring lead = L" - " + t(TextKey::Status_Du_spielst_Aus);
     const std::wstring own = t(TextKey::Status_Du_spielst) + L" " + game + level + kontra;
@@ -226,9 +226,9 @@ TEST_F(TableTexts, TheTitleLineFollowsTheDeclarerAndTheMoment) {
 
 TEST_F(TableTexts, RolesNameForehandMiddlehandRearhandAndWhoCutsAndDeals) {
     // Seat 0 leads; the user sits at screen position 1, which is seat 1.
-    table.modus.forehand = 0;
-    ASSERT_EQ(table.playerAtSeat(1)->kind() == PLAYER_KIND_HUMAN ||
-                  table.playerAtSeat(1)->kind() == PLAYER_KIND_COMPUTER,
+    table.modus.forehand = SEAT_0;
+    ASSERT_EQ(table.playerAtSeat(SEAT_1)->kind() == PLAYER_KIND_HUMAN ||
+                  table.playerAtSeat(SEAT_1)->kind() == PLAYER_KIND_COMPUTER,
               true);
     const struct {
         const char* name;
@@ -250,12 +250,12 @@ TEST_F(TableTexts, RolesNameForehandMiddlehandRearhandAndWhoCutsAndDeals) {
         EXPECT_EQ(seatRoleText(table, c.mode, c.position), c.role);
     }
     // The middlehand cuts: a computer's status, a human's request.
-    const bool humanMiddle = table.playerAtSeat(1)->kind() == PLAYER_KIND_HUMAN;
+    const bool humanMiddle = table.playerAtSeat(SEAT_1)->kind() == PLAYER_KIND_HUMAN;
     EXPECT_EQ(seatRoleText(table, 5, 1),
-              humanMiddle ? name(1) + L", " + t(TextKey::Status_Hebe_ab) : t(TextKey::Status_hebt_ab));
+              humanMiddle ? name(SEAT_1) + L", " + t(TextKey::Status_Hebe_ab) : t(TextKey::Status_hebt_ab));
     // The user deals when the rearhand sits at position 1.
-    table.modus.forehand = 2;
-    EXPECT_EQ(seatRoleText(table, 4, 1), name(1) + L", " + t(TextKey::Status_Du_gibst));
+    table.modus.forehand = SEAT_2;
+    EXPECT_EQ(seatRoleText(table, 4, 1), name(SEAT_1) + L", " + t(TextKey::Status_Du_gibst));
     EXPECT_EQ(seatRoleText(table, 4, 2), L"") << "the forehand has no role while cards are dealt";
 }
 

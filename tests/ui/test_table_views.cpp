@@ -99,7 +99,7 @@ protected:
     void dealGrandWithSpadeLead() {
         SKATTISCH_SERVER& table = server->table;
         table.standardSeating();
-        for (Seat seat = 0; seat < 3; ++seat) table.cards.hands[seat].setCardSet(table_test::DEAL[seat]);
+        for (Seat seat = SEAT_0; seat < 3; ++seat) table.cards.hands[seat].setCardSet(table_test::DEAL[seat]);
         table.record.SPIELART.SPIEL_TYP = GAME_GRAND;
         table.currentIndex = STATE_KARTE_AUSSPIELEN;
         table.cards.AUSP = 0;
@@ -372,7 +372,7 @@ TEST_F(TableViews, TheWorkerSleepsForTheAnimationsAndNeverWaitsForTheGuiThread) 
         std::thread worker([&] {
             windows->showShuffle();
             windows->dealCards(22);
-            windows->animateCardToTrick(2, cardIdFromCode("P9"), 2);
+            windows->animateCardToTrick(SEAT_2, cardIdFromCode("P9"), 2);
             windows->showWinningCard();
         });
         worker.join();   // would hang if the worker waited for this thread
@@ -540,29 +540,29 @@ TEST_F(TableViews, RamschShowsOnePilePerSeatWithNameAndPoints) {
     table.standardSeating();
     table.record.SPIELART.SPIEL_TYP = GAME_RAMSCH;
     table.currentIndex = STATE_KARTE_AUSSPIELEN;
-    table.cards.pile.setVh(0);
+    table.cards.pile.setVh(SEAT_0);
     // Seat 0 takes one trick, seat 2 another; seat 1 none.
     STICH first;
     for (const char* code : {"KA", "K1", "KK"}) first.addCard(cardIdFromCode(code));
-    table.cards.pile.addToParty(PARTY_DECLARER, first, 0, 0);
+    table.cards.pile.addToParty(PARTY_DECLARER, first, SEAT_0, SEAT_0);
     STICH second;
     for (const char* code : {"H7", "HA", "H8"}) second.addCard(cardIdFromCode(code));
-    table.cards.pile.addToParty(PARTY_DECLARER, second, 0, 2);
+    table.cards.pile.addToParty(PARTY_DECLARER, second, SEAT_0, SEAT_2);
     window->windowController()->inputMode = INPUT_CARD_PLAY;
     window->pileController.mode = STAPEL_CONTROLLER::PILE_TRICKS;
     const std::vector<STAPEL_VIEW::Label> labels = window->pileView.labels();
     ASSERT_EQ(labels.size(), 4u) << "two seats with tricks: a name and the points each";
     const std::wstring points = L" " + skat::text(TextKey::Stapel_Punkte);
-    EXPECT_EQ(labels[0].text, table.playerAtSeat(0)->name());
+    EXPECT_EQ(labels[0].text, table.playerAtSeat(SEAT_0)->name());
     EXPECT_EQ(labels[1].text, L"25" + points);
-    EXPECT_EQ(labels[2].text, table.playerAtSeat(2)->name());
+    EXPECT_EQ(labels[2].text, table.playerAtSeat(SEAT_2)->name());
     EXPECT_EQ(labels[3].text, L"11" + points);
     EXPECT_NE(labels[0].x, labels[2].x) << "each pile at its own seat's side";
     // The user's own pile lies higher, above the hand.
-    table.cards.pile.addToParty(PARTY_DECLARER, first, 0, 1);
+    table.cards.pile.addToParty(PARTY_DECLARER, first, SEAT_0, SEAT_1);
     const std::vector<STAPEL_VIEW::Label> withOwn = window->pileView.labels();
     ASSERT_EQ(withOwn.size(), 6u);
-    EXPECT_EQ(withOwn[2].text, table.playerAtSeat(1)->name());
+    EXPECT_EQ(withOwn[2].text, table.playerAtSeat(SEAT_1)->name());
     EXPECT_LT(withOwn[2].y, withOwn[0].y);
 }
 
@@ -571,17 +571,17 @@ TEST_F(TableViews, PointsAndPartyNamesUnderTheTrickPiles) {
     table.standardSeating();
     table.record.SPIELART.SPIEL_TYP = GAME_GRAND;
     table.record.ALLEIN = 1;
-    table.cards.pile.setVh(0);
+    table.cards.pile.setVh(SEAT_0);
     STICH trick;
     for (const char* code : {"KA", "K1", "KK"}) trick.addCard(cardIdFromCode(code));
-    table.cards.pile.addToParty(PARTY_DEFENDERS, trick, 0, 0);
+    table.cards.pile.addToParty(PARTY_DEFENDERS, trick, SEAT_0, SEAT_0);
     window->pileController.mode = STAPEL_CONTROLLER::PILE_SETTLEMENT;
     window->windowController()->inputMode = INPUT_GAME_RESULT;
     std::vector<STAPEL_VIEW::Label> labels = window->pileView.labels();
     ASSERT_EQ(labels.size(), 2u) << "the defenders' points and names; the declarer has no pile";
     EXPECT_EQ(labels[0].text, L"25 " + skat::text(TextKey::Stapel_Punkte));
-    EXPECT_EQ(labels[1].text, table.playerAtSeat(2)->name() + L" " + skat::text(TextKey::Element_und) + L" " +
-                                  table.playerAtSeat(0)->name());
+    EXPECT_EQ(labels[1].text, table.playerAtSeat(SEAT_2)->name() + L" " + skat::text(TextKey::Element_und) + L" " +
+                                  table.playerAtSeat(SEAT_0)->name());
     // During play the points show only in a free game with the labels on.
     window->windowController()->inputMode = INPUT_CARD_PLAY;
     labels = window->pileView.labels();
@@ -602,8 +602,8 @@ TEST_F(TableViews, TheLastTrickShowsAboveItsPileAtSixTenthsOfTheCardSize) {
     table.record.ALLEIN = 1;
     STICH trick;
     for (const char* code : {"KA", "K1", "KK"}) trick.addCard(cardIdFromCode(code));
-    table.cards.pile.setVh(0);
-    table.cards.pile.addToParty(PARTY_DEFENDERS, trick, 0, 0);
+    table.cards.pile.setVh(SEAT_0);
+    table.cards.pile.addToParty(PARTY_DEFENDERS, trick, SEAT_0, SEAT_0);
     window->pileController.mode = STAPEL_CONTROLLER::PILE_TRICKS;
     EXPECT_TRUE(window->pileView.lastTrickCards().empty()) << "only on demand";
     EXPECT_EQ(window->pileView.stackCount(1), 3);

@@ -84,7 +84,7 @@ TEST_F(WindowServerDialogsTest, FreeGameDialogOrANoteThatItIsNotAvailable)
     {
         const auto installed = installWindowServerDialogs();
         ASSERT_NE(windowServerDialogs(), nullptr);
-        EXPECT_EQ(serverDialogs()->runFreeGameDialog(2), -1);
+        EXPECT_EQ(serverDialogs()->runFreeGameDialog(SEAT_2), -1);
         ASSERT_EQ(sink->texts.size(), 1u);
         EXPECT_EQ(sink->texts[0], skat::text(TextKey::Alert_Noch_nicht_verfuegbar));
     }
@@ -98,7 +98,7 @@ TEST_F(WindowServerDialogsTest, FreeGameDialogOrANoteThatItIsNotAvailable)
         return 0;
     };
     const auto installed = installWindowServerDialogs(windows);
-    EXPECT_EQ(serverDialogs()->runFreeGameDialog(1), 0);
+    EXPECT_EQ(serverDialogs()->runFreeGameDialog(SEAT_1), 0);
     EXPECT_EQ(proposed, 1);
     EXPECT_EQ(sink->texts.size(), 1u);
 }

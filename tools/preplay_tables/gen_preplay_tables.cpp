@@ -97,7 +97,7 @@ PlayResult playOut(std::array<CardSet, 3> hands, GameType type, Seat declarer, C
 {
     PlayResult result;
     CardSet played = 0;
-    Seat leader = 0;
+    Seat leader = SEAT_0;
     for (int trick = 0; trick < 10; ++trick) {
         PlayView view;
         view.type = type;
@@ -105,7 +105,7 @@ PlayResult playOut(std::array<CardSet, 3> hands, GameType type, Seat declarer, C
         view.played = played;
         std::array<CardBit, 3> cards{};
         for (int place = 0; place < 3; ++place) {
-            const Seat seat = (leader + place) % 3;
+            const Seat seat = seatAfter(leader, place);
             view.self = seat;
             view.hand = hands[static_cast<std::size_t>(seat)];
             view.knownAway = seat == declarer ? laidAway : 0;
@@ -119,7 +119,7 @@ PlayResult playOut(std::array<CardSet, 3> hands, GameType type, Seat declarer, C
         }
         const CardSet trickCards = bitMask(cards[0]) | bitMask(cards[1]) | bitMask(cards[2]);
         const int winner = trickWinnerIndex(type, makeTrickCode(cards[0], cards[1], cards[2]));
-        const Seat taker = (leader + winner) % 3;
+        const Seat taker = seatAfter(leader, winner);
         if (taker == declarer) {
             result.declarerCards |= trickCards;
             if (result.firstDeclarerTrickSuit == SUIT_NONE)
@@ -138,7 +138,7 @@ int plainScore(CardSet hand, GameType type)
     const bool clubsJack = (hand & cardMask(SUIT_CLUBS, RANK_JACK)) != 0;
     int acesAndTens = 0;
     for (Suit s = SUIT_CLUBS; s <= SUIT_DIAMONDS; ++s) {
-        if (type == s)
+        if (isTrumpSuit(s, type))
             continue;
         const CardSet cards = hand & suitMask(s);
         acesAndTens += (cards & ACES) ? 8 : 0;
@@ -171,7 +171,7 @@ void recordGame(Samples& samples, CardSet hand12, CardSet away, GameType type, C
     for (Suit s = SUIT_CLUBS; s <= SUIT_DIAMONDS; ++s) {
         const int p = suitPatternOf(hand12, s);
         const int g = std::min(cardCount(away & suitMask(s)), 2);
-        if (!grand && s == type) {
+        if (!grand && isTrumpSuit(s, type)) {
             const int q = trumpPatternIndex(hand12 & trumpMask(type), s);
             samples.trump[static_cast<std::size_t>(q)].add(pointsOfSet(won & trumpMask(type)));
             continue;
@@ -439,7 +439,7 @@ void playRound(Samples& samples, int deals, VORDIX_RANDOM& random, const VL_TABE
     VORLOGIK logic(&tables);
     for (int d = 0; d < deals; ++d) {
         const Deal deal = dealCards(random);
-        for (Seat s = 0; s < 3; ++s)
+        for (Seat s = SEAT_0; s < 3; ++s)
             recordNull(samples, deal.hands, s);
 
         Seat declarer = SEAT_NONE;
@@ -448,7 +448,7 @@ void playRound(Samples& samples, int deals, VORDIX_RANDOM& random, const VL_TABE
         int secondLimit = 18;
         if (byBidding) {
             int best = 0;
-            for (Seat s = 0; s < 3; ++s) {
+            for (Seat s = SEAT_0; s < 3; ++s) {
                 logic.bidProposal(deal.hands[static_cast<std::size_t>(s)], s);
                 const int limit = logic.proposal.limit;
                 if (limit > best) {
@@ -465,7 +465,7 @@ void playRound(Samples& samples, int deals, VORDIX_RANDOM& random, const VL_TABE
                 continue;
         } else {
             int best = -1000;
-            for (Seat s = 0; s < 3; ++s) {
+            for (Seat s = SEAT_0; s < 3; ++s) {
                 int score = 0;
                 plainBestType(deal.hands[static_cast<std::size_t>(s)], score);
                 if (score > best) {
@@ -529,7 +529,7 @@ int rateHand(const std::string& codes, const std::string& folder)
     for (std::size_t i = 0; i + 1 < codes.size(); i += 3)
         hand |= cardMaskOfId(cardIdFromCode(codes.c_str() + i));
     VORLOGIK logic(&tables);
-    for (Seat seat = 0; seat < 3; ++seat) {
+    for (Seat seat = SEAT_0; seat < 3; ++seat) {
         logic.bidProposal(hand, seat);
         std::printf("seat %d: limit %d type %d level %d (rating %d / %d), null level %d\n", seat, logic.proposal.limit,
                     logic.proposal.type, logic.proposal.level, logic.proposal.rating, logic.proposal.rating1,

@@ -184,7 +184,7 @@ std::vector<Lesson> lessons() {
         {[](const EIN_SPIEL& g) { return g.record.SPIELWERT < 0 && type(g) != GAME_RAMSCH; },
          "Ein verlorenes Spiel: Zu hoch gereizt oder falsch gedrückt? Spiele es nach und finde den Fehler.",
          "A lost game: bid too high or the wrong cards laid away? Play it again and find the mistake."},
-        {[](const EIN_SPIEL& g) { return g.record.ALLEIN == g.forehand() && isSuitGame(type(g)) && won(g); },
+        {[](const EIN_SPIEL& g) { return g.record.declarer() == g.forehand() && isSuitGame(type(g)) && won(g); },
          "Der Alleinspieler sitzt in Vorhand und spielt aus: Mit Trumpf beginnen nimmt den Gegnern die Stiche.",
          "The declarer sits in forehand and leads: starting with trumps takes the tricks away from the defenders."},
         {[](const EIN_SPIEL& g) { return won(g) && type(g) != GAME_RAMSCH; },

@@ -66,8 +66,8 @@ void deal(SKATTISCH& table) {
     table.standardSeating();
     const CardSet hands[3] = {cardsOf("KB PB KA K1 KK KD K9 K8 K7 PA"), cardsOf("HB CB HA H1 HK HD H9 H8 H7 P1"),
                               cardsOf("CA C1 CK CD C9 C8 C7 PK PD P9")};
-    for (Seat seat = 0; seat < 3; ++seat) table.cards.hands[seat].setCardSet(hands[seat]);
-    table.cards.pile.setVh(0);
+    for (Seat seat = SEAT_0; seat < 3; ++seat) table.cards.hands[seat].setCardSet(hands[seat]);
+    table.cards.pile.setVh(SEAT_0);
 }
 
 } // namespace
@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
 
     if (position == "cut") {
         table.standardSeating();
-        table.cards.pile.setVh(0);
+        table.cards.pile.setVh(SEAT_0);
         table.currentIndex = STATE_ABHEBEN_UND_GEBEN;
         window.attachSeats();
         window.pileController.mode = STAPEL_CONTROLLER::PILE_DECK;
@@ -142,7 +142,7 @@ int main(int argc, char** argv) {
             table.record.ALLEIN = 1;
             table.cards.AUSP = 0;
             for (const char* code : {"KA", "H7", "C7"}) table.cards.playCard(cardIdFromCode(code));
-            table.cards.collectTrick(GAME_GRAND, 1);
+            table.cards.collectTrick(GAME_GRAND, SEAT_1);
             for (const char* code : {"PA", "P1", "P9"}) table.cards.playCard(cardIdFromCode(code));
             controller.inputMode = INPUT_CARD_PLAY;
         } else if (position == "illegal") {

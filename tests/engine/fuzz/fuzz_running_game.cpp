@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             | running.cards.hands[2].cardSet() | running.cards.trick.cardSet() | running.cards.pile.cardSet()
             | running.cards.skat.cardSet();
         require(dealt == ALL_CARDS, "a resumed game holds all 32 cards");
-        require(isValidSeat(running.cards.AUSP) || running.cards.AUSP == SEAT_NONE, "leading seat");
+        require(isValidSeat(running.cards.leader()) || running.cards.leader() == SEAT_NONE, "leading seat");
         if (running.record.SPIELART.SPIEL_TYP != GAME_NONE && !running.record.isPassedIn()) {
             SPIELSTRUCT settled = running.record;
             settled.settle(running.cards.pile);

@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (int i = 0; i < sheet.rowCount(); ++i) {
         const SPIELSTRUCT& record = sheet.rowAt(i).record;
         require(record.SPIELART.SPIEL_TYP >= GAME_NONE && record.SPIELART.SPIEL_TYP <= GAME_RAMSCH, "game type");
-        require(record.ALLEIN >= SEAT_NONE && record.ALLEIN <= 2, "declarer seat");
+        require(record.declarer() >= SEAT_NONE && record.declarer() <= 2, "declarer seat");
         require(sheet.rowAt(i).trickCount() <= STAPEL::MAX_TRICKS, "ten tricks at most");
         require(sheet.declarerColumnOfRow(i) < sheet.places, "declarer column");
     }

@@ -30,7 +30,7 @@ void put(const char* folder, const std::string& name, const std::string& text)
 // settled once all tricks lie on the pile.
 SPIELKARTEN playedGame(std::uint32_t seed, int tricks, SPIELSTRUCT& record)
 {
-    SPIELKARTEN cards = testsupport::playedGame(seed, GAME_HEARTS, 0, 1, tricks, record);
+    SPIELKARTEN cards = testsupport::playedGame(seed, GAME_HEARTS, SEAT_0, SEAT_1, tricks, record);
     record.SPITZEN = 1;
     if (tricks == STAPEL::MAX_TRICKS)
         record.settle(cards.pile);
