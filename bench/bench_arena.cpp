@@ -54,7 +54,7 @@ thread_local std::string logicOfNextSeat = "standin";
 // Stops the loop after the first game (or passed deal).
 class OneGame : public LOCAL_TISCH_BEOBACHTER {
 public:
-    OneGame(SKATTISCH_SERVER& table) : LOCAL_TISCH_BEOBACHTER(table), table_(table) {}
+    OneGame(SKATTISCH_SERVER& table) : LOCAL_TISCH_BEOBACHTER(table), table_(table) { }
     void handleEvent(int event) override
     {
         if (event == GAME_FINISHED || event == ALL_PASSED)
@@ -66,10 +66,10 @@ private:
 };
 
 struct Play {
-    bool played = false;      // the loop ended with a game in the sheet
-    int declarerSlot = -1;    // -1: passed
+    bool played = false;   // the loop ended with a game in the sheet
+    int declarerSlot = -1; // -1: passed
     GameType type = GAME_NONE;
-    int value = 0;            // as the sheet enters it
+    int value = 0; // as the sheet enters it
     bool lost = false;
     std::array<CardSet, 4> deal{}; // three hands and the skat, to check the duplicate
 };
@@ -202,14 +202,16 @@ int main(int argc, char** argv)
             && bench_logics::create(argv[i + 1])) {
             (argv[i][2] == 'a' ? a : b) = argv[i + 1];
             ++i;
-        } else if (std::strcmp(argv[i], "--deals") == 0 && hasValue && bench_args::parseNumber(argv[i + 1], 1, 10000000, number)) {
+        } else if (std::strcmp(argv[i], "--deals") == 0 && hasValue
+                   && bench_args::parseNumber(argv[i + 1], 1, 10000000, number)) {
             deals = static_cast<int>(number);
             ++i;
         } else if (std::strcmp(argv[i], "--seed") == 0 && hasValue
                    && bench_args::parseNumber(argv[i + 1], 0, 0xFFFFFFFFull, number)) {
             seed = static_cast<std::uint32_t>(number);
             ++i;
-        } else if (std::strcmp(argv[i], "--threads") == 0 && hasValue && bench_args::parseNumber(argv[i + 1], 1, 256, number)) {
+        } else if (std::strcmp(argv[i], "--threads") == 0 && hasValue
+                   && bench_args::parseNumber(argv[i + 1], 1, 256, number)) {
             threads = static_cast<int>(number);
             ++i;
         } else if (std::strcmp(argv[i], "--tables") == 0 && hasValue) {
@@ -273,8 +275,8 @@ int main(int argc, char** argv)
     std::printf("%-14s %27s   %27s\n", "", "A declared / won / lost", "B declared / won / lost");
     std::array<Tally, 2> all{};
     for (const auto& [name, sides] : byType) {
-        std::printf("%-14s %11d %7d %7d   %11d %7d %7d\n", name.c_str(), sides[0].declared, sides[0].won,
-                    sides[0].lost, sides[1].declared, sides[1].won, sides[1].lost);
+        std::printf("%-14s %11d %7d %7d   %11d %7d %7d\n", name.c_str(), sides[0].declared, sides[0].won, sides[0].lost,
+                    sides[1].declared, sides[1].won, sides[1].lost);
         for (std::size_t s = 0; s < 2; ++s) {
             all[s].declared += sides[s].declared;
             all[s].won += sides[s].won;

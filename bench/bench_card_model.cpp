@@ -84,7 +84,6 @@ void BM_TrickWinnerAndPointsOfGame(benchmark::State& state)
 }
 BENCHMARK(BM_TrickWinnerAndPointsOfGame)->Arg(GAME_HEARTS)->Arg(GAME_GRAND)->Arg(GAME_NULL);
 
-
 void BM_TrickWinnerByRules(benchmark::State& state)
 {
     const auto data = samples();

@@ -23,27 +23,27 @@
 
 #include "BenchArgs.h"
 #include "BenchLogics.h"
-#include "skat/net/LocalMessageWorker.h"
 #include "skat/engine/LocalTischBeobachter.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/engine/TableServices.h"
 #include "skat/logic/CharakterCreator.h"
 #include "skat/logic/ComputerPlayer.h"
 #include "skat/logic/PreplayTables.h"
+#include "skat/net/LocalMessageWorker.h"
 #include "vordix/Folder.h"
 #include "vordix/Random.h"
 #include "vordix/Timer.h"
 
 #include <algorithm>
-#include <map>
 #include <atomic>
-#include <chrono>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <map>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -63,7 +63,7 @@ void recordDecision(std::chrono::steady_clock::time_point start)
 // Times every decision of the logic it wraps and passes its results on.
 class TimedLogic : public PLAYER_LOGIK {
 public:
-    explicit TimedLogic(std::unique_ptr<PLAYER_LOGIK> inner) : inner_(std::move(inner)) {}
+    explicit TimedLogic(std::unique_ptr<PLAYER_LOGIK> inner) : inner_(std::move(inner)) { }
 
     GameProposal proposeGame(const GameSnapshot& game) override
     {
@@ -125,7 +125,8 @@ GameStats stats;
 
 std::string gameName(const SPIELART& game)
 {
-    static const char* const names[] = {"none", "clubs", "spades", "hearts", "diamonds", "grand", "grand ouvert", "null", "ramsch"};
+    static const char* const names[] = {"none",  "clubs",        "spades", "hearts", "diamonds",
+                                        "grand", "grand ouvert", "null",   "ramsch"};
     std::string name = game.SPIEL_TYP >= 0 && game.SPIEL_TYP <= 8 ? names[game.SPIEL_TYP] : "?";
     switch (game.GEWINN_STUFE) {
     case WIN_LEVEL_OUVERT: name += " ouvert"; break;
@@ -141,7 +142,7 @@ std::string gameName(const SPIELART& game)
 // Counts finished games and stops the loop after the last one wanted.
 class GameCounter : public LOCAL_TISCH_BEOBACHTER {
 public:
-    GameCounter(SKATTISCH_SERVER& table, int wanted) : LOCAL_TISCH_BEOBACHTER(table), table_(table), wanted_(wanted) {}
+    GameCounter(SKATTISCH_SERVER& table, int wanted) : LOCAL_TISCH_BEOBACHTER(table), table_(table), wanted_(wanted) { }
     void handleEvent(int event) override
     {
         if (event != GAME_FINISHED && event != ALL_PASSED)
@@ -229,7 +230,8 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         const bool hasValue = i + 1 < argc;
         unsigned long long number = 0;
-        if (std::strcmp(argv[i], "--games") == 0 && hasValue && bench_args::parseNumber(argv[i + 1], 1, 1000000, number)) {
+        if (std::strcmp(argv[i], "--games") == 0 && hasValue
+            && bench_args::parseNumber(argv[i + 1], 1, 1000000, number)) {
             games = static_cast<int>(number);
             ++i;
         } else if (std::strcmp(argv[i], "--seed") == 0 && hasValue
@@ -344,8 +346,7 @@ int main(int argc, char** argv)
         std::printf("game types:\n");
         for (const auto& [name, count] : stats.mix)
             std::printf("  %-24s %6d (%4.1f%%), declarer won %5.1f%%\n", name.c_str(), count,
-                        stats.declared > 0 ? 100.0 * count / stats.declared : 0.0,
-                        100.0 * stats.mixWon[name] / count);
+                        stats.declared > 0 ? 100.0 * count / stats.declared : 0.0, 100.0 * stats.mixWon[name] / count);
     }
     std::printf("signature: values %lld hash %016llx\n", signature.valueSum,
                 static_cast<unsigned long long>(signature.hash));

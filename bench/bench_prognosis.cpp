@@ -68,7 +68,8 @@ PrognosisSituation randomSituation(std::mt19937& rng)
         g.trick = trick.code();
         g.trickCount = trick.count();
         if (g.trickCount == 3) {
-            g.tricks[static_cast<std::size_t>(g.completedTricks++)] = {g.trick, static_cast<std::int8_t>(g.trickLeader)};
+            g.tricks[static_cast<std::size_t>(g.completedTricks++)] = {g.trick,
+                                                                       static_cast<std::int8_t>(g.trickLeader)};
             g.trickLeader = seatAfter(g.trickLeader, trick.winner(g.type));
             g.trick = 0;
             g.trickCount = 0;

@@ -14,9 +14,9 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -180,8 +180,7 @@ void analysisScenario(const std::string& name, GameType type, int cards, int nul
     for (int m = 0; m < moves; ++m) {
         SPIELKARTEN table;
         SPIELSTRUCT record;
-        while (!playTo(random, type, cards, nullTrick, table, record)) {
-        }
+        while (!playTo(random, type, cards, nullTrick, table, record)) { }
         const OpenGameView view = openGameViewOf(table, record);
         OpenAnalysisResult result;
         const double start = cpuMs();
@@ -196,7 +195,8 @@ void analysisScenario(const std::string& name, GameType type, int cards, int nul
     std::printf("%-32s %d moves: nodes %llu, hash hits %llu, median %.1f ms, worst %.1f ms (wall %.1f / %.1f)\n",
                 name.c_str(), moves, static_cast<unsigned long long>(effort.nodes / static_cast<unsigned>(moves)),
                 static_cast<unsigned long long>(effort.hits / static_cast<unsigned>(moves)), median(times),
-                *std::max_element(times.begin(), times.end()), median(wall), *std::max_element(wall.begin(), wall.end()));
+                *std::max_element(times.begin(), times.end()), median(wall),
+                *std::max_element(wall.begin(), wall.end()));
     std::fflush(stdout);
 }
 
@@ -222,11 +222,11 @@ int main(int argc, char** argv)
     std::vector<double> all;
     for (const auto& [type, label] : {std::pair{GAME_SPADES, "suit"}, std::pair{GAME_GRAND, "grand"}})
         for (int cards : {7, 5, 3})
-            analysisScenario(std::string("analysis ") + label + " at " + std::to_string(cards) + " cards", type,
-                             cards, 0, options.moves, random, all);
+            analysisScenario(std::string("analysis ") + label + " at " + std::to_string(cards) + " cards", type, cards,
+                             0, options.moves, random, all);
     for (int trick : {1, 2, 4})
-        analysisScenario("analysis null defender trick " + std::to_string(trick), GAME_NULL, 0, trick,
-                         options.moves, random, all);
+        analysisScenario("analysis null defender trick " + std::to_string(trick), GAME_NULL, 0, trick, options.moves,
+                         random, all);
 
     std::printf("10-card suit exact: median %.1f ms, worst %.1f ms over %zu deals\n", median(suit),
                 *std::max_element(suit.begin(), suit.end()), suit.size());

@@ -68,10 +68,7 @@ CBootstrapper::CBootstrapper(InstallerBackend& backend, fs::path ownFile)
 {
 }
 
-CBootstrapper::~CBootstrapper()
-{
-    removeExtracted();
-}
+CBootstrapper::~CBootstrapper() { removeExtracted(); }
 
 void CBootstrapper::removeExtracted()
 {
@@ -121,7 +118,7 @@ std::uint64_t CBootstrapper::getOwnFileSize()
 {
     if (iMyFileSize_ != 0)
         return iMyFileSize_;
-    struct stat info {};
+    struct stat info { };
     const int fd = ::open(ownFile_.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0 || ::fstat(fd, &info) != 0) {
         if (fd >= 0)
@@ -239,8 +236,8 @@ bool CBootstrapper::isProductInstalled(const MsiPackageInfo& info)
             return true;
         }
     }
-    log_.line("\tProdukt " + info.productCode + " ist NICHT installiert, der letzte Aufruf von MsiEnumProducts() liefert "
-              + std::to_string(result));
+    log_.line("\tProdukt " + info.productCode
+              + " ist NICHT installiert, der letzte Aufruf von MsiEnumProducts() liefert " + std::to_string(result));
     return false;
 }
 
@@ -259,8 +256,7 @@ void CBootstrapper::installPackage()
         log_.line("\tMsiGetProductInfo(INSTALLPROPERTY_VERSIONSTRING) liefert " + *version);
         if (versionLess(info.version, installedVersion)) {
             log_.line("\tNeuere Version installiert -> Abbruch");
-            throw ExceptionFatalError::fromText(TEXT_NEWER_INSTALLED,
-                                                {*version, info.productName, info.version.text});
+            throw ExceptionFatalError::fromText(TEXT_NEWER_INSTALLED, {*version, info.productName, info.version.text});
         }
         if (versionEqual(info.version, installedVersion)) {
             log_.line("\tGleiche Version installiert -> Reparatur anbieten");

@@ -33,15 +33,9 @@ fs::path systemPath(const char* path)
 
 } // namespace
 
-bool systemWideInstall()
-{
-    return geteuid() == 0 && variable("SKAT_SETUP_PER_USER") != "1";
-}
+bool systemWideInstall() { return geteuid() == 0 && variable("SKAT_SETUP_PER_USER") != "1"; }
 
-fs::path installFolder()
-{
-    return systemWideInstall() ? systemPath("/opt/skat") : home() / ".local" / "opt" / "skat";
-}
+fs::path installFolder() { return systemWideInstall() ? systemPath("/opt/skat") : home() / ".local" / "opt" / "skat"; }
 
 fs::path productRegistryFile()
 {

@@ -9,10 +9,7 @@ namespace setup {
 
 InstallerBackend::~InstallerBackend() = default;
 
-LocalInstaller::LocalInstaller(std::filesystem::path helperFolder)
-    : helperFolder_(std::move(helperFolder))
-{
-}
+LocalInstaller::LocalInstaller(std::filesystem::path helperFolder) : helperFolder_(std::move(helperFolder)) { }
 
 bool LocalInstaller::available()
 {
@@ -57,9 +54,6 @@ std::optional<int> LocalInstaller::runInstaller(const std::vector<std::string>& 
     return installerCodeOf(*status);
 }
 
-std::string LocalInstaller::exitCodeText(int code)
-{
-    return installerExitText(code);
-}
+std::string LocalInstaller::exitCodeText(int code) { return installerExitText(code); }
 
 } // namespace setup

@@ -44,10 +44,7 @@ bool versionLess(const MsiVersion& a, const MsiVersion& b)
     return false;
 }
 
-bool versionEqual(const MsiVersion& a, const MsiVersion& b)
-{
-    return a.parts == b.parts;
-}
+bool versionEqual(const MsiVersion& a, const MsiVersion& b) { return a.parts == b.parts; }
 
 bool sameProductCode(const std::string& a, const std::string& b)
 {

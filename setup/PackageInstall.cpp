@@ -99,7 +99,12 @@ bool looksExecutable(const fs::path& file)
     char head[4] = {};
     in.read(head, 4);
     return (in.gcount() >= 2 && head[0] == '#' && head[1] == '!')
-        || (in.gcount() == 4 && std::memcmp(head, "\x7f" "ELF", 4) == 0);
+           || (in.gcount() == 4
+               && std::memcmp(head,
+                              "\x7f"
+                              "ELF",
+                              4)
+                      == 0);
 }
 
 bool copyInto(const fs::path& source, const fs::path& target)
@@ -216,8 +221,8 @@ int runInstallerHelper(const std::vector<std::string>& arguments)
     if (staging.path().empty()) {
         return fail(INSTALL_FAILURE, "cannot create a staging folder in " + temporaryBase().string());
     }
-    const std::optional<int> unpacked = runProgram(
-        "msiextract", {"msiextract", "-C", staging.path().string(), request.package.string()}, true);
+    const std::optional<int> unpacked =
+        runProgram("msiextract", {"msiextract", "-C", staging.path().string(), request.package.string()}, true);
     if (!unpacked || *unpacked != 0) {
         return fail(INSTALL_FAILURE, "cannot unpack " + request.package.string());
     }

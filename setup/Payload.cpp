@@ -11,7 +11,7 @@ namespace {
 std::uint32_t readLittleEndian(const unsigned char* p)
 {
     return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8
-        | static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+           | static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
 }
 
 void writeLittleEndian(std::ofstream& out, std::uint32_t value)
@@ -37,7 +37,7 @@ bool isAcceptablePackageName(const std::string& name)
         return false;
     for (char c : name) {
         const bool ok = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.'
-            || c == '_' || c == '-';
+                        || c == '_' || c == '-';
         if (!ok)
             return false;
     }

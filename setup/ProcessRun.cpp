@@ -18,7 +18,7 @@ namespace {
 
 bool isExecutableFile(const fs::path& file)
 {
-    struct stat info {};
+    struct stat info { };
     return ::stat(file.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(file.c_str(), X_OK) == 0;
 }
 
@@ -39,8 +39,8 @@ std::optional<int> runProgram(const std::string& program, const std::vector<std:
     }
     pid_t pid = 0;
     const int started = program.find('/') == std::string::npos
-        ? ::posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), environ)
-        : ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+                            ? ::posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), environ)
+                            : ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (started != 0)
         return std::nullopt;

@@ -34,10 +34,7 @@ std::string oneLine(std::string text)
 
 } // namespace
 
-ProductRegistry::ProductRegistry(fs::path file)
-    : file_(std::move(file))
-{
-}
+ProductRegistry::ProductRegistry(fs::path file) : file_(std::move(file)) { }
 
 bool ProductRegistry::read(std::vector<InstalledProduct>& products) const
 {

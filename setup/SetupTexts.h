@@ -7,10 +7,10 @@
 namespace setup {
 
 enum SetupTextId : int {
-    TEXT_VERSION_UNKNOWN = 129,     // %s product name
-    TEXT_NEWER_INSTALLED = 130,     // %s installed version, %s product name, %s package version
+    TEXT_VERSION_UNKNOWN = 129, // %s product name
+    TEXT_NEWER_INSTALLED = 130, // %s installed version, %s product name, %s package version
     TEXT_INSTALLER_START = 131,
-    TEXT_INTERNAL_ERROR = 132,      // %s code
+    TEXT_INTERNAL_ERROR = 132, // %s code
     TEXT_NO_MEMORY = 133,
     TEXT_CANNOT_CREATE_TEMP = 134,
     TEXT_CANNOT_WRITE_TEMP = 135,
@@ -18,7 +18,7 @@ enum SetupTextId : int {
     TEXT_CAPTION = 137,
     TEXT_NO_MODULE_PATH = 142,
     TEXT_NO_INSTALLER = 143,
-    TEXT_INSTALLER_FAILED = 144,    // %s installer's text, %s command
+    TEXT_INSTALLER_FAILED = 144, // %s installer's text, %s command
     TEXT_BAD_MAGIC = 145,
     TEXT_BAD_PACKAGE_NAME = 146,
     TEXT_TRUNCATED_PACKAGE = 147,

@@ -17,7 +17,7 @@ public:
     // Stores the language for the next start; the texts on screen keep theirs.
     virtual void setLanguage(bool english) = 0;
     // Kept for its place in the interface; has no effect.
-    virtual void reserved(std::uintptr_t, std::uintptr_t) {}
+    virtual void reserved(std::uintptr_t, std::uintptr_t) { }
     // Pumps GUI events for ms milliseconds (GUI thread); returns the
     // milliseconds that passed.
     virtual unsigned processEvents(std::uint16_t ms, int unused = 0) = 0;
@@ -59,5 +59,5 @@ protected:
     explicit VORDIX_APPLICATION(VORDIX_APPLICATION_imp* imp);
 
 private:
-    VORDIX_APPLICATION_imp* imp_ = nullptr;   // the process-wide platform application
+    VORDIX_APPLICATION_imp* imp_ = nullptr; // the process-wide platform application
 };

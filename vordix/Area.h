@@ -13,13 +13,13 @@ class VORDIX_AREA_imp {
 public:
     virtual ~VORDIX_AREA_imp() = default;
     virtual void fillRect(VORDIX_ZEICHENBEREICH& area, int x, int y, int width, int height) = 0;
-    virtual void fillRoundedRect(VORDIX_ZEICHENBEREICH& area, int x, int y, int width, int height,
-                                 int unused1, int radius, int unused2, int unused3) = 0;
+    virtual void fillRoundedRect(VORDIX_ZEICHENBEREICH& area, int x, int y, int width, int height, int unused1,
+                                 int radius, int unused2, int unused3) = 0;
     virtual void fillCircle(VORDIX_ZEICHENBEREICH& area, int cx, int cy, int r) = 0;
     virtual void fillEllipse(VORDIX_ZEICHENBEREICH& area, int cx, int cy, int rx, int ry) = 0;
     // Angles in sixteenths of a degree, counter-clockwise from three o'clock.
-    virtual void fillPie(VORDIX_ZEICHENBEREICH& area, int cx, int cy, int rx, int ry,
-                         int startAngle, int spanAngle) = 0;
+    virtual void fillPie(VORDIX_ZEICHENBEREICH& area, int cx, int cy, int rx, int ry, int startAngle,
+                         int spanAngle) = 0;
 };
 
 class VORDIX_AREA : public VORDIX_GRAPHICS_OBJECT {
@@ -33,8 +33,7 @@ public:
     void fillRoundedRect(VORDIX_ZEICHENBEREICH& area, const RECTANGLE& rect, int radius);
     void fillCircle(VORDIX_ZEICHENBEREICH& area, int cx, int cy, int r);
     void fillEllipse(VORDIX_ZEICHENBEREICH& area, int cx, int cy, int rx, int ry);
-    void fillPie(VORDIX_ZEICHENBEREICH& area, int cx, int cy, int rx, int ry, int startAngle,
-                 int spanAngle);
+    void fillPie(VORDIX_ZEICHENBEREICH& area, int cx, int cy, int rx, int ry, int startAngle, int spanAngle);
 
     VORDIX_AREA_imp* implementor() const { return imp_.get(); }
 

@@ -15,17 +15,15 @@ public:
     virtual bool load(const VORDIX_FILE& file) = 0;
     virtual bool loadFromData(const unsigned char* data, std::size_t size) = 0;
     // This image from the source's rectangle, on a canvas of the given size.
-    virtual bool createTransformed(const VORDIX_BITMAP& source, int x, int y, int width,
-                                   int height, int canvasWidth, int canvasHeight) = 0;
+    virtual bool createTransformed(const VORDIX_BITMAP& source, int x, int y, int width, int height, int canvasWidth,
+                                   int canvasHeight) = 0;
     virtual bool save(const VORDIX_FILE& file) = 0;
     virtual void unload() = 0;
     virtual void draw(VORDIX_ZEICHENBEREICH& area, int x, int y) = 0;
-    virtual void drawRotated(VORDIX_ZEICHENBEREICH& area, int x, int y, int width, int height,
-                             float angle) = 0;
-    virtual void drawWithTransparency(VORDIX_ZEICHENBEREICH& area, int x, int y, int width,
-                                      int height, float alpha, float angle) = 0;
-    virtual void drawWithoutRotation(VORDIX_ZEICHENBEREICH& area, int x, int y, int width,
-                                     int height) = 0;
+    virtual void drawRotated(VORDIX_ZEICHENBEREICH& area, int x, int y, int width, int height, float angle) = 0;
+    virtual void drawWithTransparency(VORDIX_ZEICHENBEREICH& area, int x, int y, int width, int height, float alpha,
+                                      float angle) = 0;
+    virtual void drawWithoutRotation(VORDIX_ZEICHENBEREICH& area, int x, int y, int width, int height) = 0;
     virtual bool isLoaded() const = 0;
     virtual int getWidth() const = 0;
     virtual int getHeight() const = 0;
@@ -41,8 +39,8 @@ public:
     // The three loaders drop a loaded image first.
     bool load(const VORDIX_FILE& file);
     bool loadFromData(const unsigned char* data, std::size_t size);
-    bool createTransformed(const VORDIX_BITMAP& source, int x, int y, int width, int height,
-                           int canvasWidth, int canvasHeight);
+    bool createTransformed(const VORDIX_BITMAP& source, int x, int y, int width, int height, int canvasWidth,
+                           int canvasHeight);
     // This bitmap as the source's whole image on a canvas of swapped size
     // (height × width): the source turned by a quarter.
     bool createQuarterTurnOf(const VORDIX_BITMAP& source);
@@ -50,10 +48,9 @@ public:
     void unload();
 
     void draw(VORDIX_ZEICHENBEREICH& area, int x, int y);
-    void drawRotated(VORDIX_ZEICHENBEREICH& area, int x, int y, int width, int height,
-                     float angle);
-    void drawWithTransparency(VORDIX_ZEICHENBEREICH& area, int x, int y, int width, int height,
-                              float alpha, float angle);
+    void drawRotated(VORDIX_ZEICHENBEREICH& area, int x, int y, int width, int height, float angle);
+    void drawWithTransparency(VORDIX_ZEICHENBEREICH& area, int x, int y, int width, int height, float alpha,
+                              float angle);
     void drawWithoutRotation(VORDIX_ZEICHENBEREICH& area, int x, int y, int width, int height);
 
     bool isLoaded() const;

@@ -12,8 +12,8 @@ struct StartRequest {
     enum Mode { Nothing = 0, Open = 1, Batch = 2, Report = 3 };
 
     int mode = Nothing;
-    std::wstring path;                       // absolute path of the file to open; empty when none
-    std::vector<std::wstring> missingFiles;  // named files that do not exist, as given
+    std::wstring path;                      // absolute path of the file to open; empty when none
+    std::vector<std::wstring> missingFiles; // named files that do not exist, as given
 
     // Whether main should hand a file to the application once the loop runs.
     bool hasFileToOpen() const { return (mode == Open || mode == Batch) && !path.empty(); }

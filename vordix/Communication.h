@@ -11,9 +11,9 @@ public:
     virtual ~VORDIX_COMMUNICATION_imp() = default;
     virtual void openFile(const VORDIX_FILE& file) = 0;
     virtual void openUrl(const std::wstring& url) = 0;
-    virtual void sendMail(const std::wstring& recipient, const std::wstring& subject,
-                          const std::string& body, const unsigned char* attachment,
-                          int attachmentSize, int unused, const std::wstring& attachmentName) = 0;
+    virtual void sendMail(const std::wstring& recipient, const std::wstring& subject, const std::string& body,
+                          const unsigned char* attachment, int attachmentSize, int unused,
+                          const std::wstring& attachmentName) = 0;
 };
 
 class VORDIX_COMMUNICATION {
@@ -25,9 +25,9 @@ public:
 
     void openFile(const VORDIX_FILE& file);
     void openUrl(const std::wstring& url);
-    void sendMail(const std::wstring& recipient, const std::wstring& subject,
-                  const std::string& body, const unsigned char* attachment = nullptr,
-                  int attachmentSize = 0, const std::wstring& attachmentName = {});
+    void sendMail(const std::wstring& recipient, const std::wstring& subject, const std::string& body,
+                  const unsigned char* attachment = nullptr, int attachmentSize = 0,
+                  const std::wstring& attachmentName = {});
 
     VORDIX_COMMUNICATION_imp* implementor() const { return imp_.get(); }
 

@@ -20,14 +20,7 @@ class VORDIX_ZEICHENBEREICH;
 class VORDIX_DIALOG {
 public:
     // Control states.
-    enum OBSTATE {
-        OB_UNCHECKED = 0,
-        OB_CHECKED = 1,
-        OB_ENABLED = 2,
-        OB_DISABLED = 3,
-        OB_VISIBLE = 4,
-        OB_HIDDEN = 5
-    };
+    enum OBSTATE { OB_UNCHECKED = 0, OB_CHECKED = 1, OB_ENABLED = 2, OB_DISABLED = 3, OB_VISIBLE = 4, OB_HIDDEN = 5 };
 
     // A top-level dialog.
     explicit VORDIX_DIALOG(int formId);
@@ -52,8 +45,7 @@ public:
     virtual void onDoubleClick(int controlId);
     virtual void onClosed();
 
-    void setPosition(int dx, int dy, int a = 0, int b = 0, int c = 0, int d = 0, int e = 0,
-                     int f = 0);
+    void setPosition(int dx, int dy, int a = 0, int b = 0, int c = 0, int d = 0, int e = 0, int f = 0);
 
     static OpenRegistry<VORDIX_DIALOG>& openDialogs();
 
@@ -79,7 +71,7 @@ public:
     virtual void hide() = 0;
     // Returns once the GUI thread has run an empty operation.
     virtual void syncWithGuiThread(int unused = 0) = 0;
-    virtual void noOperation() {}
+    virtual void noOperation() { }
     virtual void setSlider(int controlId, int minimum, int maximum, int value) = 0;
     virtual void setPosition(int dx, int dy, int a, int b, int c, int d, int e, int f) = 0;
     // The owner's drawControl.
@@ -97,8 +89,7 @@ public:
     virtual void setGroupButtonText(int groupId, int buttonId, const std::wstring& text) = 0;
     virtual void setToolTip(int controlId, const std::wstring& text) = 0;
     virtual void setControlIcon(int controlId, int iconId) = 0;
-    virtual void setComboItems(int controlId, int resourceStringId,
-                               const std::wstring& current) = 0;
+    virtual void setComboItems(int controlId, int resourceStringId, const std::wstring& current) = 0;
     virtual void setCurrentIndex(int controlId, int index) = 0;
     virtual void setTableRows(int controlId, const TableRows& rows) = 0;
     // Posts the record to this dialog; it arrives in onNotify on the GUI thread.
@@ -116,9 +107,9 @@ public:
     void setOwner(VORDIX_DIALOG* owner) { owner_ = owner; }
     VORDIX_DIALOG* getOwner() const { return owner_; }
 
-    bool done = false;   // set by a handler to end the dialog
-    int result = 0;      // id of the control that ended it
+    bool done = false; // set by a handler to end the dialog
+    int result = 0;    // id of the control that ended it
 
 protected:
-    VORDIX_DIALOG* owner_ = nullptr;   // not owned
+    VORDIX_DIALOG* owner_ = nullptr; // not owned
 };

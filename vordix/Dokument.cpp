@@ -19,13 +19,16 @@ namespace {
 
 // Moves an unreadable file out of the way under a free name, so saving never
 // destroys content the user may still want to rescue.
-bool keepUnreadableFile(const fs::path& target) {
+bool keepUnreadableFile(const fs::path& target)
+{
     std::error_code error;
-    if (!fs::exists(target, error)) return true;
+    if (!fs::exists(target, error))
+        return true;
     for (int n = 0; n < 1000; ++n) {
         fs::path aside = target;
         aside += n == 0 ? ".unlesbar" : ".unlesbar" + std::to_string(n);
-        if (fs::exists(aside, error)) continue;
+        if (fs::exists(aside, error))
+            continue;
         fs::rename(target, aside, error);
         return !error;
     }
@@ -35,13 +38,15 @@ bool keepUnreadableFile(const fs::path& target) {
 // Writes the XML to a fresh temporary file beside target and renames it over
 // target. Returns DOCUMENT_OK, DOCUMENT_NOT_OPENABLE (no temporary file could
 // be created) or DOCUMENT_NOT_WRITABLE (writing, flushing or renaming failed).
-int writeReplacing(tinyxml2::XMLDocument& document, const fs::path& target) {
+int writeReplacing(tinyxml2::XMLDocument& document, const fs::path& target)
+{
     std::string pattern = (target.parent_path() / ("." + target.filename().native() + ".XXXXXX")).native();
     int fd = mkstemp(pattern.data());
-    if (fd < 0) return DOCUMENT_NOT_OPENABLE;
+    if (fd < 0)
+        return DOCUMENT_NOT_OPENABLE;
     const fs::path temp(pattern);
 
-    struct stat old {};
+    struct stat old { };
     mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
     fchmod(fd, mode);
 
@@ -54,7 +59,8 @@ int writeReplacing(tinyxml2::XMLDocument& document, const fs::path& target) {
     document.SaveFile(stream, /*compact=*/false);
     bool written = std::fflush(stream) == 0 && !std::ferror(stream) && fsync(fileno(stream)) == 0;
     written = (std::fclose(stream) == 0) && written;
-    if (written) written = std::rename(temp.c_str(), target.c_str()) == 0;
+    if (written)
+        written = std::rename(temp.c_str(), target.c_str()) == 0;
     if (!written) {
         ::unlink(temp.c_str());
         return DOCUMENT_NOT_WRITABLE;
@@ -66,28 +72,32 @@ int writeReplacing(tinyxml2::XMLDocument& document, const fs::path& target) {
 
 VORDIX_DOKUMENT::~VORDIX_DOKUMENT() = default;
 
-std::wstring VORDIX_DOKUMENT::errorText(int code, const std::wstring& fileName) {
+std::wstring VORDIX_DOKUMENT::errorText(int code, const std::wstring& fileName)
+{
     switch (code) {
     case DOCUMENT_UNREADABLE:
         return L"Interner Programmfehler:\nDie Dokumentstruktur kann nicht in das Speicherformat aufbereitet werden.";
     case DOCUMENT_NOT_WRITABLE:
         return L"Die Datei|" + fileName + L"|kann nicht geschrieben werden, eventuell ist sie schreibgeschuetzt!";
     case DOCUMENT_NOT_OPENABLE:
-        return L"Die Datei|" + fileName +
-               L"|kann nicht geoeffnet werden, eventuell wird sie von einem anderen Programm verwendet!";
+        return L"Die Datei|" + fileName
+               + L"|kann nicht geoeffnet werden, eventuell wird sie von einem anderen Programm verwendet!";
     case DOCUMENT_TOO_LARGE:
-        return L"Die Datei|" + fileName + L"|ist gr\u00f6\u00dfer als " + std::to_wstring(MAX_FILE_SIZE / (1024 * 1024)) +
-               L" MB und wird nicht gelesen.|Sie wird nicht \u00fcberschrieben.";
+        return L"Die Datei|" + fileName + L"|ist gr\u00f6\u00dfer als " + std::to_wstring(MAX_FILE_SIZE / (1024 * 1024))
+               + L" MB und wird nicht gelesen.|Sie wird nicht \u00fcberschrieben.";
     default: return {};
     }
 }
 
-void VORDIX_DOKUMENT::reportError(int code) const {
+void VORDIX_DOKUMENT::reportError(int code) const
+{
     std::wstring text = errorText(code, file.name);
-    if (!text.empty()) vordix::showMessage(vordix::MessageKind::Information, text);
+    if (!text.empty())
+        vordix::showMessage(vordix::MessageKind::Information, text);
 }
 
-bool VORDIX_DOKUMENT::save() {
+bool VORDIX_DOKUMENT::save()
+{
     tinyxml2::XMLDocument document;
     document.InsertEndChild(document.NewDeclaration("xml version=\"1.0\" encoding=\"utf-8\""));
     tinyxml2::XMLElement* root = document.NewElement(elementName());
@@ -115,25 +125,29 @@ bool VORDIX_DOKUMENT::save() {
         reportError(result);
         return false;
     }
-    if (unreadablePath_ == fullPath) unreadablePath_.clear();
+    if (unreadablePath_ == fullPath)
+        unreadablePath_.clear();
     modified = false;
     return true;
 }
 
-int VORDIX_DOKUMENT::load() {
+int VORDIX_DOKUMENT::load()
+{
     lastLoadResult_ = loadFile();
     return lastLoadResult_;
 }
 
-int VORDIX_DOKUMENT::loadFile() {
+int VORDIX_DOKUMENT::loadFile()
+{
     file.close();
     std::wstring fullPath = file.fullPath();
     std::error_code error;
     if (fullPath.empty() || file.name.empty() || fs::is_directory(WIN_FILEPATH::toFsPath(fullPath), error))
         return DOCUMENT_NOT_OPENABLE;
     file.stream = std::fopen(WIN_FILEPATH::toFsPath(fullPath).c_str(), "rb");
-    if (!file.stream) return DOCUMENT_NOT_OPENABLE;
-    struct stat info {};
+    if (!file.stream)
+        return DOCUMENT_NOT_OPENABLE;
+    struct stat info { };
     if (fstat(fileno(file.stream), &info) == 0 && static_cast<std::uintmax_t>(info.st_size) > MAX_FILE_SIZE) {
         file.close();
         unreadablePath_ = fullPath;
@@ -162,22 +176,26 @@ int VORDIX_DOKUMENT::loadFile() {
     return DOCUMENT_OK;
 }
 
-int VORDIX_DOKUMENT::open(const VORDIX_FILE& source) {
+int VORDIX_DOKUMENT::open(const VORDIX_FILE& source)
+{
     file = source;
     if (load() == DOCUMENT_OK) {
         loadedFromFile = true;
         return 0;
     }
     loadedFromFile = false;
-    if (lastLoadResult_ == DOCUMENT_TOO_LARGE) reportError(DOCUMENT_TOO_LARGE);
+    if (lastLoadResult_ == DOCUMENT_TOO_LARGE)
+        reportError(DOCUMENT_TOO_LARGE);
     int result = onLoadFailed();
     modified = true;
     return result;
 }
 
-void VORDIX_DOKUMENT::openWithDialog() {
+void VORDIX_DOKUMENT::openWithDialog()
+{
     VORDIX_FILE chosen(file);
-    if (!vordix::showFileDialog(ownerWindow, fileKind, chosen, openDialogTitle, /*save=*/false)) return;
+    if (!vordix::showFileDialog(ownerWindow, fileKind, chosen, openDialogTitle, /*save=*/false))
+        return;
     file = chosen;
     int code = load();
     if (code == DOCUMENT_OK) {
@@ -190,9 +208,11 @@ void VORDIX_DOKUMENT::openWithDialog() {
     modified = true;
 }
 
-void VORDIX_DOKUMENT::saveWithDialog() {
+void VORDIX_DOKUMENT::saveWithDialog()
+{
     VORDIX_FILE chosen(file);
-    if (!vordix::showFileDialog(ownerWindow, fileKind, chosen, saveDialogTitle, /*save=*/true)) return;
+    if (!vordix::showFileDialog(ownerWindow, fileKind, chosen, saveDialogTitle, /*save=*/true))
+        return;
     file = chosen;
     save();
 }

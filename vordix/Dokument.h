@@ -13,10 +13,10 @@ class VORDIX_FENSTER;
 
 enum DocumentError {
     DOCUMENT_OK = 0,
-    DOCUMENT_UNREADABLE = 1,    // content cannot be read, or structure cannot be written
-    DOCUMENT_NOT_WRITABLE = 2,  // the file cannot be written
-    DOCUMENT_NOT_OPENABLE = 3,  // the file cannot be opened
-    DOCUMENT_TOO_LARGE = 4,     // the file is larger than any document of the program
+    DOCUMENT_UNREADABLE = 1,   // content cannot be read, or structure cannot be written
+    DOCUMENT_NOT_WRITABLE = 2, // the file cannot be written
+    DOCUMENT_NOT_OPENABLE = 3, // the file cannot be opened
+    DOCUMENT_TOO_LARGE = 4,    // the file is larger than any document of the program
 };
 
 class VORDIX_DOKUMENT : public VORDIX_STREAM {

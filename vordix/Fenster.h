@@ -28,8 +28,7 @@ public:
     virtual void move(int x, int y) = 0;
     virtual void resize(int clientWidth, int clientHeight) = 0;
     virtual void setTitle(const std::wstring& title) = 0;
-    virtual void embedInScrollArea(VORDIX_VIEW* view, int x, int y, int rightMargin,
-                                   int bottomMargin) = 0;
+    virtual void embedInScrollArea(VORDIX_VIEW* view, int x, int y, int rightMargin, int bottomMargin) = 0;
     virtual void setSizingHandler(SizingHandler handler) = 0;
     virtual void enableAction(int controlId, bool enabled) = 0;
     virtual void setFixedSize(int minWidth, int minHeight, int maxWidth, int maxHeight) = 0;
@@ -61,7 +60,7 @@ public:
     virtual VORDIX_FENSTER* getOwner() const { return owner_; }
 
 protected:
-    VORDIX_FENSTER* owner_ = nullptr;   // not owned
+    VORDIX_FENSTER* owner_ = nullptr; // not owned
 };
 
 class VORDIX_FENSTER : public VORDIX_VIEW_INTERFACE {
@@ -95,11 +94,11 @@ public:
 
     const std::shared_ptr<VORDIX_FENSTER_imp>& implementor() const { return imp_; }
 
-    bool isOpen = false;             // true once the platform window exists
+    bool isOpen = false; // true once the platform window exists
     bool repaintInProgress = false;
 
 protected:
-    struct NoImplementor {};
+    struct NoImplementor { };
     // For derived windows that bring their own implementor (main window).
     explicit VORDIX_FENSTER(NoImplementor);
     void setImplementor(std::shared_ptr<VORDIX_FENSTER_imp> imp) { imp_ = std::move(imp); }

@@ -2,12 +2,12 @@
 
 #include "vordix/WinFilePath.h"
 
-VORDIX_FILE::VORDIX_FILE(const VORDIX_FOLDER& folder_, std::wstring name_)
-    : folder(folder_), name(std::move(name_)) {}
+VORDIX_FILE::VORDIX_FILE(const VORDIX_FOLDER& folder_, std::wstring name_) : folder(folder_), name(std::move(name_)) { }
 
-VORDIX_FILE::VORDIX_FILE(const VORDIX_FILE& other) : folder(other.folder), name(other.name) {}
+VORDIX_FILE::VORDIX_FILE(const VORDIX_FILE& other) : folder(other.folder), name(other.name) { }
 
-VORDIX_FILE& VORDIX_FILE::operator=(const VORDIX_FILE& other) {
+VORDIX_FILE& VORDIX_FILE::operator=(const VORDIX_FILE& other)
+{
     if (this != &other) {
         close();
         folder = other.folder;
@@ -18,12 +18,15 @@ VORDIX_FILE& VORDIX_FILE::operator=(const VORDIX_FILE& other) {
 
 VORDIX_FILE::~VORDIX_FILE() { close(); }
 
-void VORDIX_FILE::close() {
-    if (stream) std::fclose(stream);
+void VORDIX_FILE::close()
+{
+    if (stream)
+        std::fclose(stream);
     stream = nullptr;
 }
 
-std::wstring VORDIX_FILE::fullPath() const {
+std::wstring VORDIX_FILE::fullPath() const
+{
     std::wstring folderPath = folder.path();
     return folderPath.empty() ? std::wstring() : folderPath + name;
 }

@@ -8,22 +8,24 @@ namespace vordix {
 namespace {
 
 std::mutex handlerMutex;
-FileDialogHandler& currentHandler() {
+FileDialogHandler& currentHandler()
+{
     static FileDialogHandler handler;
     return handler;
 }
 
 } // namespace
 
-FileDialogHandler setFileDialogHandler(FileDialogHandler handler) {
+FileDialogHandler setFileDialogHandler(FileDialogHandler handler)
+{
     std::lock_guard lock(handlerMutex);
     FileDialogHandler previous = std::move(currentHandler());
     currentHandler() = std::move(handler);
     return previous;
 }
 
-bool showFileDialog(VORDIX_FENSTER* owner, int fileKind, VORDIX_FILE& file, const std::wstring& caption,
-                    bool save) {
+bool showFileDialog(VORDIX_FENSTER* owner, int fileKind, VORDIX_FILE& file, const std::wstring& caption, bool save)
+{
     FileDialogHandler handler;
     {
         std::lock_guard lock(handlerMutex);
@@ -32,7 +34,8 @@ bool showFileDialog(VORDIX_FENSTER* owner, int fileKind, VORDIX_FILE& file, cons
     return handler && handler(owner, fileKind, file, caption, save);
 }
 
-std::wstring fileDialogFilter(int fileKind, bool english) {
+std::wstring fileDialogFilter(int fileKind, bool english)
+{
     struct Filter {
         const wchar_t* german;
         const wchar_t* english;
@@ -45,16 +48,20 @@ std::wstring fileDialogFilter(int fileKind, bool english) {
         {L"Kartenverteilungen (*.krt)", L"Distributions (*.krt)"},
     };
     std::wstring filter;
-    if (fileKind >= 1 && fileKind <= 5) filter = english ? filters[fileKind - 1].english : filters[fileKind - 1].german;
+    if (fileKind >= 1 && fileKind <= 5)
+        filter = english ? filters[fileKind - 1].english : filters[fileKind - 1].german;
     return filter + (english ? L";;All files (*.*)" : L";;Alle Dateien (*.*)");
 }
 
-bool assignChosenPath(VORDIX_FILE& file, const std::wstring& chosen) {
-    if (chosen.empty()) return false;
+bool assignChosenPath(VORDIX_FILE& file, const std::wstring& chosen)
+{
+    if (chosen.empty())
+        return false;
     const size_t slash = chosen.rfind(L'/');
     const std::wstring folder = slash == std::wstring::npos ? std::wstring() : chosen.substr(0, slash + 1);
     file.close();
-    if (!folder.empty()) file.folder.setPath(folder);
+    if (!folder.empty())
+        file.folder.setPath(folder);
     file.name = slash == std::wstring::npos ? chosen : chosen.substr(slash + 1);
     return true;
 }

@@ -7,22 +7,27 @@ VORDIX_FOLDER_imp::~VORDIX_FOLDER_imp() = default;
 
 namespace {
 
-std::unique_ptr<VORDIX_FOLDER_imp> makeFolderImp() {
+std::unique_ptr<VORDIX_FOLDER_imp> makeFolderImp()
+{
     VORDIX_FOLDER_imp* imp = nullptr;
-    if (auto* factory = VORDIX_IMPLEMENTORFACTORY::instance()) imp = factory->createFolder();
-    if (!imp) imp = new WIN_FILEPATH;
+    if (auto* factory = VORDIX_IMPLEMENTORFACTORY::instance())
+        imp = factory->createFolder();
+    if (!imp)
+        imp = new WIN_FILEPATH;
     return std::unique_ptr<VORDIX_FOLDER_imp>(imp);
 }
 
 } // namespace
 
-VORDIX_FOLDER::VORDIX_FOLDER() : imp_(makeFolderImp()) {}
+VORDIX_FOLDER::VORDIX_FOLDER() : imp_(makeFolderImp()) { }
 
-VORDIX_FOLDER::VORDIX_FOLDER(const VORDIX_FOLDER& other) : folderSet(other.folderSet), imp_(makeFolderImp()) {
+VORDIX_FOLDER::VORDIX_FOLDER(const VORDIX_FOLDER& other) : folderSet(other.folderSet), imp_(makeFolderImp())
+{
     imp_->copyFrom(other);
 }
 
-VORDIX_FOLDER& VORDIX_FOLDER::operator=(const VORDIX_FOLDER& other) {
+VORDIX_FOLDER& VORDIX_FOLDER::operator=(const VORDIX_FOLDER& other)
+{
     if (this != &other) {
         imp_->copyFrom(other);
         folderSet = other.folderSet;
@@ -32,7 +37,8 @@ VORDIX_FOLDER& VORDIX_FOLDER::operator=(const VORDIX_FOLDER& other) {
 
 VORDIX_FOLDER::~VORDIX_FOLDER() = default;
 
-void VORDIX_FOLDER::setStandardFolder(unsigned kind) {
+void VORDIX_FOLDER::setStandardFolder(unsigned kind)
+{
     imp_->setStandardFolder(kind);
     folderSet = true;
 }
@@ -41,12 +47,14 @@ void VORDIX_FOLDER::changeFolder(const std::wstring& name) { imp_->changeFolder(
 
 bool VORDIX_FOLDER::createSubfolder(const std::wstring& name) { return imp_->createSubfolder(name); }
 
-bool VORDIX_FOLDER::setPath(const std::wstring& path) {
+bool VORDIX_FOLDER::setPath(const std::wstring& path)
+{
     auto* platform = dynamic_cast<WIN_FILEPATH*>(imp_.get());
     return platform && platform->setPath(path);
 }
 
-std::wstring VORDIX_FOLDER::path() const {
+std::wstring VORDIX_FOLDER::path() const
+{
     auto* platform = dynamic_cast<const WIN_FILEPATH*>(imp_.get());
     return platform ? platform->path() : std::wstring();
 }

@@ -9,10 +9,10 @@ class VORDIX_FOLDER;
 
 // Standard folders of the program.
 enum FolderKind : unsigned {
-    FOLDER_PROGRAM = 0,    // the folder of the running program
-    FOLDER_DOCUMENTS = 1,  // the user's documents folder
-    FOLDER_APPDATA = 2,    // the user's application-data folder
-    FOLDER_TEMP = 3,       // the program's private temporary folder
+    FOLDER_PROGRAM = 0,   // the folder of the running program
+    FOLDER_DOCUMENTS = 1, // the user's documents folder
+    FOLDER_APPDATA = 2,   // the user's application-data folder
+    FOLDER_TEMP = 3,      // the program's private temporary folder
 };
 
 class VORDIX_FOLDER_imp {
@@ -48,7 +48,7 @@ public:
 
     VORDIX_FOLDER_imp* imp() const { return imp_.get(); }
 
-    bool folderSet = false;  // a standard folder was chosen
+    bool folderSet = false; // a standard folder was chosen
 
 private:
     std::unique_ptr<VORDIX_FOLDER_imp> imp_;

@@ -10,11 +10,16 @@ public:
     virtual ~VORDIX_GRAPHICS_OBJECT() = default;
 
     // Components on a scale of 0 to 999.
-    void setColor(int r, int g, int b) { red = r; green = g; blue = b; }
+    void setColor(int r, int g, int b)
+    {
+        red = r;
+        green = g;
+        blue = b;
+    }
 
     std::int32_t red = 0;
     std::int32_t green = 0;
     std::int32_t blue = 0;
-    float opacity = 1.0f;          // 1.0 opaque
+    float opacity = 1.0f; // 1.0 opaque
     std::int32_t drawingMode = PAINT_OVER;
 };

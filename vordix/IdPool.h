@@ -26,7 +26,7 @@ public:
 private:
     std::mutex m_mutex;
     std::set<uint32_t> m_free;
-    uint64_t m_next = 1;   // 64 bits so that the limit 0xFFFFFFFF cannot wrap
+    uint64_t m_next = 1; // 64 bits so that the limit 0xFFFFFFFF cannot wrap
     const uint32_t m_limit;
 };
 

@@ -47,7 +47,7 @@ public:
     const std::shared_ptr<VORDIX_IMAGEVIEW_imp>& implementor() const { return imp_; }
 
     VORDIX_FENSTER* parentWindow = nullptr;
-    VORDIX_IMAGEVIEW* referenceView = nullptr;   // stacked directly above this one
+    VORDIX_IMAGEVIEW* referenceView = nullptr; // stacked directly above this one
     VORDIX_BITMAP* bitmap = nullptr;
     std::uint8_t shade = 0;
     std::int32_t animationMs = 0;

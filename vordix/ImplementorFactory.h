@@ -50,8 +50,8 @@ public:
     virtual VORDIX_COMMUNICATION_imp* createCommunication() = 0;
     virtual VORDIX_FOLDER_imp* createFolder() = 0;
     virtual VORDIX_LINE_imp* createLine(VORDIX_LINE* owner) = 0;
-    virtual VORDIX_SCREEN_imp* createScreen() = 0;   // process-wide, not owned by the caller
-    virtual VORDIX_SOUND_imp* createSound() = 0;     // process-wide, not owned by the caller
+    virtual VORDIX_SCREEN_imp* createScreen() = 0; // process-wide, not owned by the caller
+    virtual VORDIX_SOUND_imp* createSound() = 0;   // process-wide, not owned by the caller
     virtual VORDIX_PREFERENCE_imp* createPreference() = 0;
     virtual VORDIX_TEXT_imp* createText(VORDIX_TEXT* owner) = 0;
     virtual VORDIX_ZEICHENBEREICH_imp* createDrawingArea(VORDIX_ZEICHENBEREICH* owner) = 0;
@@ -59,10 +59,10 @@ public:
     // Widget-based implementors: built on the GUI thread; the returned
     // pointer's deleter destroys them on the GUI thread as well.
     virtual std::shared_ptr<VORDIX_DIALOG_imp> createDialog(VORDIX_DIALOG* owner, int formId) = 0;
-    virtual std::shared_ptr<VORDIX_DIALOG_imp> createDialogOverDialog(VORDIX_DIALOG* parent,
-                                                                      VORDIX_DIALOG* owner, int formId) = 0;
-    virtual std::shared_ptr<VORDIX_DIALOG_imp> createDialogOverWindow(VORDIX_FENSTER* parent,
-                                                                      VORDIX_DIALOG* owner, int formId) = 0;
+    virtual std::shared_ptr<VORDIX_DIALOG_imp> createDialogOverDialog(VORDIX_DIALOG* parent, VORDIX_DIALOG* owner,
+                                                                      int formId) = 0;
+    virtual std::shared_ptr<VORDIX_DIALOG_imp> createDialogOverWindow(VORDIX_FENSTER* parent, VORDIX_DIALOG* owner,
+                                                                      int formId) = 0;
     virtual std::shared_ptr<VORDIX_VIEW_imp> createView(VORDIX_VIEW* owner) = 0;
     virtual std::shared_ptr<VORDIX_IMAGEVIEW_imp> createImageView(VORDIX_IMAGEVIEW* owner) = 0;
     virtual std::shared_ptr<VORDIX_FENSTER_imp> createWindow(VORDIX_FENSTER* owner) = 0;

@@ -15,10 +15,9 @@ public:
     virtual void drawLine(VORDIX_ZEICHENBEREICH& area, int x1, int y1, int x2, int y2) = 0;
     // The outline covers exactly width × height pixels.
     virtual void drawRect(VORDIX_ZEICHENBEREICH& area, int x, int y, int width, int height) = 0;
-    virtual void drawRoundedRect(VORDIX_ZEICHENBEREICH& area, int x, int y, int width,
-                                 int height, int radius) = 0;
+    virtual void drawRoundedRect(VORDIX_ZEICHENBEREICH& area, int x, int y, int width, int height, int radius) = 0;
     // Kept for its place in the interface; has no effect.
-    virtual void reserved(int, int) {}
+    virtual void reserved(int, int) { }
     virtual VORDIX_LINE* getOwner() const = 0;
 };
 
@@ -36,7 +35,7 @@ public:
     VORDIX_LINE_imp* implementor() const { return imp_.get(); }
 
     std::int32_t lineStyle = 0;
-    std::int32_t lineWidth = 1;   // pixels
+    std::int32_t lineWidth = 1; // pixels
 
 private:
     std::unique_ptr<VORDIX_LINE_imp> imp_;

@@ -34,7 +34,7 @@ enum FrameworkModifier : std::uint32_t {
 
 struct VORDIX_MESSAGE {
     VORDIX_MESSAGE() = default;
-    explicit VORDIX_MESSAGE(FrameworkMessageKind k) : kind(k) {}
+    explicit VORDIX_MESSAGE(FrameworkMessageKind k) : kind(k) { }
 
     // An open-file request: batch is false for "open", true for "batch".
     static VORDIX_MESSAGE openFile(const VORDIX_FILE& file, bool batch);
@@ -46,13 +46,13 @@ struct VORDIX_MESSAGE {
 
     std::int32_t reserved = 0;
     FrameworkMessageKind kind = MESSAGE_NONE;
-    std::int32_t x = 0;            // pointer position in the window
+    std::int32_t x = 0; // pointer position in the window
     std::int32_t y = 0;
-    std::int32_t keyCode = 0;      // MESSAGE_KEY: the framework key code
-    std::int32_t commandId = 0;    // MESSAGE_COMMAND: the control id
-    std::int32_t value = 0;        // MESSAGE_OPEN_FILE: 0 open, 1 batch
-    VORDIX_FILE file;              // MESSAGE_OPEN_FILE: the file to open
-    VORDIX_CONTROL* source = nullptr;   // the control a key came from, if any
+    std::int32_t keyCode = 0;         // MESSAGE_KEY: the framework key code
+    std::int32_t commandId = 0;       // MESSAGE_COMMAND: the control id
+    std::int32_t value = 0;           // MESSAGE_OPEN_FILE: 0 open, 1 batch
+    VORDIX_FILE file;                 // MESSAGE_OPEN_FILE: the file to open
+    VORDIX_CONTROL* source = nullptr; // the control a key came from, if any
     std::int32_t extra = 0;
-    std::uint32_t modifiers = 0;   // FrameworkModifier bits
+    std::uint32_t modifiers = 0; // FrameworkModifier bits
 };

@@ -6,8 +6,8 @@ namespace vordix {
 
 void showMessageBox(int kind, const std::wstring& text) { showMessageBoxWithTitle({}, kind, text); }
 
-void showMessageBoxWithTitle(const std::wstring& closingParagraph, int kind,
-                             const std::wstring& text) {
+void showMessageBoxWithTitle(const std::wstring& closingParagraph, int kind, const std::wstring& text)
+{
     MessageKind sinkKind;
     switch (kind) {
     case MESSAGEBOX_WARNING: sinkKind = MessageKind::Warning; break;
@@ -16,7 +16,8 @@ void showMessageBoxWithTitle(const std::wstring& closingParagraph, int kind,
     default: return;
     }
     std::wstring full = text;
-    if (!closingParagraph.empty()) full += L"||" + closingParagraph;
+    if (!closingParagraph.empty())
+        full += L"||" + closingParagraph;
     showMessage(sinkKind, full);
 }
 

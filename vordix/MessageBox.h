@@ -11,7 +11,6 @@ enum MessageBoxKind { MESSAGEBOX_WARNING = 0, MESSAGEBOX_CRITICAL = 1, MESSAGEBO
 void showMessageBox(int kind, const std::wstring& text);
 // Appends the closing paragraph after an empty line when it is not empty.
 // Any kind other than the three above shows nothing.
-void showMessageBoxWithTitle(const std::wstring& closingParagraph, int kind,
-                             const std::wstring& text);
+void showMessageBoxWithTitle(const std::wstring& closingParagraph, int kind, const std::wstring& text);
 
 } // namespace vordix

@@ -11,36 +11,40 @@ namespace {
 class StderrSink final : public MessageSink {
 public:
     MessageAnswer show(MessageKind, const std::wstring& caption, const std::wstring& text,
-                       MessageButtons buttons) override {
+                       MessageButtons buttons) override
+    {
         std::fprintf(stderr, "%s: %s\n", toUtf8(caption).c_str(), toUtf8(text).c_str());
-        return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel
-                   ? MessageAnswer::Yes
-                   : MessageAnswer::Ok;
+        return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ? MessageAnswer::Yes
+                                                                                          : MessageAnswer::Ok;
     }
 };
 
 std::mutex sinkMutex;
 thread_local HeldMessages* heldMessages = nullptr;
-std::shared_ptr<MessageSink>& current() {
+std::shared_ptr<MessageSink>& current()
+{
     static std::shared_ptr<MessageSink> sink = std::make_shared<StderrSink>();
     return sink;
 }
 
 } // namespace
 
-MessageSink& messageSink() {
+MessageSink& messageSink()
+{
     std::lock_guard lock(sinkMutex);
     return *current();
 }
 
-std::shared_ptr<MessageSink> setMessageSink(std::shared_ptr<MessageSink> sink) {
+std::shared_ptr<MessageSink> setMessageSink(std::shared_ptr<MessageSink> sink)
+{
     std::lock_guard lock(sinkMutex);
     auto previous = current();
     current() = sink ? std::move(sink) : std::make_shared<StderrSink>();
     return previous;
 }
 
-MessageAnswer showMessage(MessageKind kind, const std::wstring& text, MessageButtons buttons) {
+MessageAnswer showMessage(MessageKind kind, const std::wstring& text, MessageButtons buttons)
+{
     if (heldMessages && buttons == MessageButtons::Ok) {
         heldMessages->notes_.push_back({kind, text});
         return MessageAnswer::Ok;
@@ -55,9 +59,11 @@ MessageAnswer showMessage(MessageKind kind, const std::wstring& text, MessageBut
 
 HeldMessages::HeldMessages() : outer_(heldMessages) { heldMessages = this; }
 
-HeldMessages::~HeldMessages() {
+HeldMessages::~HeldMessages()
+{
     heldMessages = outer_;
-    for (const Note& note : notes_) showMessage(note.kind, note.text);
+    for (const Note& note : notes_)
+        showMessage(note.kind, note.text);
 }
 
 } // namespace vordix

@@ -18,8 +18,8 @@ enum class MessageAnswer { Ok, Cancel, Yes, No };
 class MessageSink {
 public:
     virtual ~MessageSink() = default;
-    virtual MessageAnswer show(MessageKind kind, const std::wstring& caption,
-                               const std::wstring& text, MessageButtons buttons) = 0;
+    virtual MessageAnswer show(MessageKind kind, const std::wstring& caption, const std::wstring& text,
+                               MessageButtons buttons) = 0;
 };
 
 // The sink in force; without an installed sink, messages go to stderr and
@@ -30,8 +30,7 @@ MessageSink& messageSink();
 std::shared_ptr<MessageSink> setMessageSink(std::shared_ptr<MessageSink> sink);
 
 // Shortcut with the program's caption "SKAT".
-MessageAnswer showMessage(MessageKind kind, const std::wstring& text,
-                          MessageButtons buttons = MessageButtons::Ok);
+MessageAnswer showMessage(MessageKind kind, const std::wstring& text, MessageButtons buttons = MessageButtons::Ok);
 
 // While one lives, the plain notes (Ok only) that this thread shows through
 // showMessage are held back and shown when it ends; questions are still

@@ -8,20 +8,27 @@ using namespace vordix;
 
 VORDIX_NETWORKMESSAGE::~VORDIX_NETWORKMESSAGE() = default;
 
-void VORDIX_NETWORKMESSAGE::write(tinyxml2::XMLElement& parent, tinyxml2::XMLDocument&) const {
+void VORDIX_NETWORKMESSAGE::write(tinyxml2::XMLElement& parent, tinyxml2::XMLDocument&) const
+{
     tinyxml2::XMLElement* envelope = xml::appendChild(parent, "VNM");
     xml::setTextAttribute(*envelope, "SUID", suid);
-    if (!tuid.empty()) xml::setTextAttribute(*envelope, "TUID", tuid);
-    if (type != 0) xml::setIntAttribute(*envelope, "VORDIX_TYP", type);
+    if (!tuid.empty())
+        xml::setTextAttribute(*envelope, "TUID", tuid);
+    if (type != 0)
+        xml::setIntAttribute(*envelope, "VORDIX_TYP", type);
 }
 
-bool VORDIX_NETWORKMESSAGE::read(const tinyxml2::XMLElement* parent, const tinyxml2::XMLDocument&) {
+bool VORDIX_NETWORKMESSAGE::read(const tinyxml2::XMLElement* parent, const tinyxml2::XMLDocument&)
+{
     const tinyxml2::XMLElement* envelope = xml::firstChild(parent, "VNM");
-    if (!envelope) return false;
+    if (!envelope)
+        return false;
     auto sender = xml::textAttribute(envelope, "SUID");
-    if (!sender) return false;
+    if (!sender)
+        return false;
     suid = *sender;
-    if (auto target = xml::textAttribute(envelope, "TUID")) tuid = *target;
+    if (auto target = xml::textAttribute(envelope, "TUID"))
+        tuid = *target;
     type = xml::intAttribute(envelope, "VORDIX_TYP", 0);
     return true;
 }

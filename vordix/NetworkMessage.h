@@ -20,6 +20,6 @@ public:
     void write(tinyxml2::XMLElement& parent, tinyxml2::XMLDocument& document) const override;
 
     int32_t type = 0;
-    std::wstring suid;  // the sending side
-    std::wstring tuid;  // the target side; empty: no particular target
+    std::wstring suid; // the sending side
+    std::wstring tuid; // the target side; empty: no particular target
 };

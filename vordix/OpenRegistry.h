@@ -12,28 +12,34 @@
 template <class T>
 class OpenRegistry {
 public:
-    void add(T* object) {
+    void add(T* object)
+    {
         std::lock_guard lock(mutex_);
         entries_.push_back(object);
     }
     // Removes every entry that points to the object.
-    void removeAll(const T* object) {
+    void removeAll(const T* object)
+    {
         std::lock_guard lock(mutex_);
         std::erase(entries_, object);
     }
-    bool contains(const T* object) const {
+    bool contains(const T* object) const
+    {
         std::lock_guard lock(mutex_);
         return std::find(entries_.begin(), entries_.end(), object) != entries_.end();
     }
-    std::size_t count(const T* object) const {
+    std::size_t count(const T* object) const
+    {
         std::lock_guard lock(mutex_);
         return static_cast<std::size_t>(std::count(entries_.begin(), entries_.end(), object));
     }
-    std::size_t size() const {
+    std::size_t size() const
+    {
         std::lock_guard lock(mutex_);
         return entries_.size();
     }
-    std::vector<T*> snapshot() const {
+    std::vector<T*> snapshot() const
+    {
         std::lock_guard lock(mutex_);
         return entries_;
     }

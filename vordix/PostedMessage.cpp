@@ -1,13 +1,15 @@
 #include "vordix/PostedMessage.h"
 
-PostedMessage PostedMessage::local(std::string xml) {
+PostedMessage PostedMessage::local(std::string xml)
+{
     PostedMessage m;
     m.kind_ = PostedPayloadKind::Local;
     m.payload_ = std::make_shared<const std::string>(std::move(xml));
     return m;
 }
 
-PostedMessage PostedMessage::received(std::uint32_t connectionId, std::string xml) {
+PostedMessage PostedMessage::received(std::uint32_t connectionId, std::string xml)
+{
     PostedMessage m;
     m.senderId = connectionId;
     m.kind_ = PostedPayloadKind::Received;
@@ -15,11 +17,13 @@ PostedMessage PostedMessage::received(std::uint32_t connectionId, std::string xm
     return m;
 }
 
-const std::string& PostedMessage::text() const {
+const std::string& PostedMessage::text() const
+{
     static const std::string empty;
     return payload_ ? *payload_ : empty;
 }
 
-std::uint32_t PostedMessage::payloadLength() const {
+std::uint32_t PostedMessage::payloadLength() const
+{
     return payload_ ? static_cast<std::uint32_t>(payload_->size() + 1) : 0;
 }

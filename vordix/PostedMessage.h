@@ -12,13 +12,13 @@
 #include <string>
 
 enum class PostedPayloadKind : std::uint8_t {
-    None,     // the empty record: no message
-    Local,    // text produced inside this program
-    Received  // text received from a network peer
+    None,    // the empty record: no message
+    Local,   // text produced inside this program
+    Received // text received from a network peer
 };
 
 struct PostedMessage {
-    std::uint32_t senderId = 0;   // network connection id, 0 for local traffic
+    std::uint32_t senderId = 0; // network connection id, 0 for local traffic
 
     PostedMessage() = default;
     // Takes over the XML text (UTF-8).

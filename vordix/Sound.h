@@ -10,8 +10,7 @@ class VORDIX_SOUND_imp {
 public:
     virtual ~VORDIX_SOUND_imp() = default;
     // Plays folder/name.mp3; with wait, returns after the sound has ended.
-    virtual void play(const std::wstring& name, const VORDIX_FOLDER& folder, bool wait,
-                      int seat) = 0;
+    virtual void play(const std::wstring& name, const VORDIX_FOLDER& folder, bool wait, int seat) = 0;
 };
 
 class VORDIX_SOUND {
@@ -22,8 +21,7 @@ public:
     VORDIX_SOUND& operator=(const VORDIX_SOUND&) = delete;
 
     // Stores the values; plays only with a name and a folder.
-    void play(const std::wstring& name, const VORDIX_FOLDER* folder, bool wait = false,
-              int seat = 1);
+    void play(const std::wstring& name, const VORDIX_FOLDER* folder, bool wait = false, int seat = 1);
 
     // The process-wide platform sound player (owned by the factory).
     VORDIX_SOUND_imp* implementor() const { return imp_; }

@@ -4,7 +4,8 @@
 
 VORDIX_STREAM::~VORDIX_STREAM() = default;
 
-std::string streamToXml(const VORDIX_STREAM& stream) {
+std::string streamToXml(const VORDIX_STREAM& stream)
+{
     try {
         tinyxml2::XMLDocument document;
         tinyxml2::XMLElement* root = document.NewElement(stream.elementName());
@@ -18,7 +19,8 @@ std::string streamToXml(const VORDIX_STREAM& stream) {
     }
 }
 
-int streamFromXml(std::string_view text, VORDIX_STREAM& stream) {
+int streamFromXml(std::string_view text, VORDIX_STREAM& stream)
+{
     tinyxml2::XMLDocument document;
     if (text.empty() || document.Parse(text.data(), text.size()) != tinyxml2::XML_SUCCESS)
         return STREAM_NOT_WELL_FORMED;
@@ -31,7 +33,8 @@ int streamFromXml(std::string_view text, VORDIX_STREAM& stream) {
 
 namespace vordix::xml {
 
-tinyxml2::XMLElement* appendStream(tinyxml2::XMLElement& parent, const VORDIX_STREAM& stream) {
+tinyxml2::XMLElement* appendStream(tinyxml2::XMLElement& parent, const VORDIX_STREAM& stream)
+{
     tinyxml2::XMLDocument& document = *parent.GetDocument();
     tinyxml2::XMLElement* child = document.NewElement(stream.elementName());
     parent.InsertEndChild(child);
@@ -39,8 +42,10 @@ tinyxml2::XMLElement* appendStream(tinyxml2::XMLElement& parent, const VORDIX_ST
     return child;
 }
 
-bool readChildStream(const tinyxml2::XMLElement* parent, VORDIX_STREAM& stream) {
-    if (!parent) return false;
+bool readChildStream(const tinyxml2::XMLElement* parent, VORDIX_STREAM& stream)
+{
+    if (!parent)
+        return false;
     try {
         return stream.read(parent->FirstChildElement(stream.elementName()), *parent->GetDocument());
     } catch (...) {

@@ -33,11 +33,11 @@ public:
 
     std::wstring text;
     std::int32_t size = 13;
-    std::int32_t rotation = 0;          // degrees
-    std::int32_t horizontalAlign = 0;   // 0 left, 1 centre, 2 right
-    std::int32_t verticalAlign = 0;     // 0, 1 or 2
-    std::int32_t styleBits = 0;         // Style bits
-    std::int32_t fontKind = 0;          // 0 to 3
+    std::int32_t rotation = 0;        // degrees
+    std::int32_t horizontalAlign = 0; // 0 left, 1 centre, 2 right
+    std::int32_t verticalAlign = 0;   // 0, 1 or 2
+    std::int32_t styleBits = 0;       // Style bits
+    std::int32_t fontKind = 0;        // 0 to 3
 
 private:
     std::unique_ptr<VORDIX_TEXT_imp> imp_;

@@ -4,21 +4,26 @@
 
 namespace vordix {
 namespace {
-std::atomic<ThreadHook> g_atStart {nullptr};
-std::atomic<ThreadHook> g_atEnd {nullptr};
+std::atomic<ThreadHook> g_atStart{nullptr};
+std::atomic<ThreadHook> g_atEnd{nullptr};
 } // namespace
 
-void setThreadHooks(ThreadHook atStart, ThreadHook atEnd) {
+void setThreadHooks(ThreadHook atStart, ThreadHook atEnd)
+{
     g_atStart.store(atStart);
     g_atEnd.store(atEnd);
 }
 
-ThreadScope::ThreadScope() : atEnd_(g_atEnd.load()) {
-    if (ThreadHook start = g_atStart.load()) start();
+ThreadScope::ThreadScope() : atEnd_(g_atEnd.load())
+{
+    if (ThreadHook start = g_atStart.load())
+        start();
 }
 
-ThreadScope::~ThreadScope() {
-    if (atEnd_) atEnd_();
+ThreadScope::~ThreadScope()
+{
+    if (atEnd_)
+        atEnd_();
 }
 
 } // namespace vordix

@@ -4,11 +4,12 @@
 
 namespace VORDIX_IPC {
 
-CThreadSuspender::CThreadSuspender() : m_id(allocateSuspenderId()) {}
+CThreadSuspender::CThreadSuspender() : m_id(allocateSuspenderId()) { }
 
 CThreadSuspender::~CThreadSuspender() { releaseSuspenderId(m_id); }
 
-void CThreadSuspender::setSuspendAction(SuspendAction action) {
+void CThreadSuspender::setSuspendAction(SuspendAction action)
+{
     std::lock_guard<std::mutex> lock(m_mutex);
     m_action = std::move(action);
 }
@@ -17,12 +18,15 @@ int CThreadSuspender::wait() { return doWait(std::nullopt); }
 
 int CThreadSuspender::waitFor(int seconds) { return waitForMs(int64_t(seconds) * 1000); }
 
-int CThreadSuspender::waitForMs(int64_t milliseconds) {
-    if (milliseconds <= 0) return getState();
+int CThreadSuspender::waitForMs(int64_t milliseconds)
+{
+    if (milliseconds <= 0)
+        return getState();
     return doWait(std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds));
 }
 
-int CThreadSuspender::doWait(std::optional<std::chrono::steady_clock::time_point> deadline) {
+int CThreadSuspender::doWait(std::optional<std::chrono::steady_clock::time_point> deadline)
+{
     uint64_t wakesBefore;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -68,7 +72,8 @@ int CThreadSuspender::doWait(std::optional<std::chrono::steady_clock::time_point
     return result;
 }
 
-void CThreadSuspender::resume(int code) {
+void CThreadSuspender::resume(int code)
+{
     std::lock_guard<std::mutex> lock(m_mutex);
     m_state = code;
     if (code == SUSPEND_PENDING) {
@@ -83,41 +88,50 @@ void CThreadSuspender::resume(int code) {
     m_wake.notify_all();
 }
 
-int CThreadSuspender::getState() const {
+int CThreadSuspender::getState() const
+{
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_state;
 }
 
-CSuspendedThreadRegistry& CSuspendedThreadRegistry::instance() {
+CSuspendedThreadRegistry& CSuspendedThreadRegistry::instance()
+{
     // Never destroyed: waiting threads may outlive static destruction.
     static CSuspendedThreadRegistry* registry = new CSuspendedThreadRegistry;
     return *registry;
 }
 
-void CSuspendedThreadRegistry::enter(CThreadSuspender* suspender) {
+void CSuspendedThreadRegistry::enter(CThreadSuspender* suspender)
+{
     std::lock_guard<std::mutex> lock(m_mutex);
     auto& entry = m_waiting[suspender->getId()];
     entry.first = suspender;
     ++entry.second;
 }
 
-void CSuspendedThreadRegistry::leave(CThreadSuspender* suspender) {
+void CSuspendedThreadRegistry::leave(CThreadSuspender* suspender)
+{
     std::lock_guard<std::mutex> lock(m_mutex);
     auto it = m_waiting.find(suspender->getId());
-    if (it != m_waiting.end() && --it->second.second <= 0) m_waiting.erase(it);
+    if (it != m_waiting.end() && --it->second.second <= 0)
+        m_waiting.erase(it);
 }
 
-void CSuspendedThreadRegistry::resumeAll(int code) {
+void CSuspendedThreadRegistry::resumeAll(int code)
+{
     // A suspender cannot go away while it is registered: it leaves only at
     // the end of its own wait, which needs this lock.
     std::lock_guard<std::mutex> lock(m_mutex);
-    for (auto& [id, entry] : m_waiting) entry.first->resume(code);
+    for (auto& [id, entry] : m_waiting)
+        entry.first->resume(code);
 }
 
-size_t CSuspendedThreadRegistry::waitingCount() const {
+size_t CSuspendedThreadRegistry::waitingCount() const
+{
     std::lock_guard<std::mutex> lock(m_mutex);
     size_t threads = 0;
-    for (const auto& [id, entry] : m_waiting) threads += size_t(entry.second);
+    for (const auto& [id, entry] : m_waiting)
+        threads += size_t(entry.second);
     return threads;
 }
 

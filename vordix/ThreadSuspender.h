@@ -17,8 +17,8 @@ namespace VORDIX_IPC {
 // with a code of its own that none of these take (4, or from 7 on).
 enum ResumeCode : int {
     RESUME_ANSWERED = 0,
-    SUSPEND_PENDING = 1,         // the state while a thread waits
-    RESUME_ACTION_FAILED = 2,    // the suspend action returned false
+    SUSPEND_PENDING = 1,      // the state while a thread waits
+    RESUME_ACTION_FAILED = 2, // the suspend action returned false
     RESUME_TIMED_OUT = 3,
     RESUME_CONNECTION_LOST = 5,
     RESUME_REFUSED = 6,
@@ -38,7 +38,7 @@ public:
     CThreadSuspender(const CThreadSuspender&) = delete;
     CThreadSuspender& operator=(const CThreadSuspender&) = delete;
 
-    void setSuspendAction(SuspendAction action);   // an empty function removes it
+    void setSuspendAction(SuspendAction action); // an empty function removes it
     void clearSuspendAction() { setSuspendAction({}); }
 
     // Waits without a time limit; returns the code it was resumed with.
@@ -65,8 +65,8 @@ private:
     SuspendAction m_action;
     int m_state = RESUME_ANSWERED;
     int m_waiters = 0;
-    uint64_t m_wakeCount = 0;          // bumped by every waking resume
-    std::optional<int> m_earlyCode;    // a resume that came while nobody waited
+    uint64_t m_wakeCount = 0;       // bumped by every waking resume
+    std::optional<int> m_earlyCode; // a resume that came while nobody waited
     const uint32_t m_id;
 };
 
@@ -80,7 +80,7 @@ public:
     void leave(CThreadSuspender* suspender);
     // Resumes every suspender that is waiting (or about to) with `code`.
     void resumeAll(int code);
-    size_t waitingCount() const;   // threads, not suspenders
+    size_t waitingCount() const; // threads, not suspenders
 
 private:
     mutable std::mutex m_mutex;

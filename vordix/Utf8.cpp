@@ -2,12 +2,14 @@
 
 namespace vordix {
 
-std::string toUtf8(std::wstring_view text) {
+std::string toUtf8(std::wstring_view text)
+{
     std::string out;
     out.reserve(text.size());
     for (wchar_t wc : text) {
         auto c = static_cast<char32_t>(wc);
-        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = 0xFFFD;
+        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+            c = 0xFFFD;
         if (c < 0x80) {
             out += static_cast<char>(c);
         } else if (c < 0x800) {
@@ -27,7 +29,8 @@ std::string toUtf8(std::wstring_view text) {
     return out;
 }
 
-std::wstring fromUtf8(std::string_view text) {
+std::wstring fromUtf8(std::string_view text)
+{
     std::wstring out;
     out.reserve(text.size());
     size_t i = 0;
@@ -36,16 +39,34 @@ std::wstring fromUtf8(std::string_view text) {
         auto b = static_cast<unsigned char>(text[i]);
         char32_t c;
         size_t len;
-        if (b < 0x80) { c = b; len = 1; }
-        else if ((b & 0xE0) == 0xC0) { c = b & 0x1F; len = 2; }
-        else if ((b & 0xF0) == 0xE0) { c = b & 0x0F; len = 3; }
-        else if ((b & 0xF8) == 0xF0) { c = b & 0x07; len = 4; }
-        else { out += static_cast<wchar_t>(0xFFFD); ++i; continue; }
-        if (i + len > n) { out += static_cast<wchar_t>(0xFFFD); break; }
+        if (b < 0x80) {
+            c = b;
+            len = 1;
+        } else if ((b & 0xE0) == 0xC0) {
+            c = b & 0x1F;
+            len = 2;
+        } else if ((b & 0xF0) == 0xE0) {
+            c = b & 0x0F;
+            len = 3;
+        } else if ((b & 0xF8) == 0xF0) {
+            c = b & 0x07;
+            len = 4;
+        } else {
+            out += static_cast<wchar_t>(0xFFFD);
+            ++i;
+            continue;
+        }
+        if (i + len > n) {
+            out += static_cast<wchar_t>(0xFFFD);
+            break;
+        }
         bool ok = true;
         for (size_t k = 1; k < len; ++k) {
             auto cb = static_cast<unsigned char>(text[i + k]);
-            if ((cb & 0xC0) != 0x80) { ok = false; break; }
+            if ((cb & 0xC0) != 0x80) {
+                ok = false;
+                break;
+            }
             c = (c << 6) | (cb & 0x3F);
         }
         static constexpr char32_t minimum[] = {0, 0, 0x80, 0x800, 0x10000};

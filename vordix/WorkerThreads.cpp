@@ -21,21 +21,25 @@ struct Registry {
     std::vector<Worker> workers;
 
     // jthreads stop and join when destroyed; latest first, as stopAll does.
-    ~Registry() {
-        while (!workers.empty()) workers.pop_back();
+    ~Registry()
+    {
+        while (!workers.empty())
+            workers.pop_back();
     }
 };
 
-Registry& registry() {
+Registry& registry()
+{
     static Registry instance;
     return instance;
 }
 
 } // namespace
 
-void WorkerThreads::start(std::string name, std::function<void(std::stop_token)> work) {
+void WorkerThreads::start(std::string name, std::function<void(std::stop_token)> work)
+{
     Registry& r = registry();
-    std::vector<Worker> done;   // joined outside the lock
+    std::vector<Worker> done; // joined outside the lock
     {
         std::lock_guard lock(r.mutex);
         for (auto it = r.workers.begin(); it != r.workers.end();) {
@@ -57,20 +61,24 @@ void WorkerThreads::start(std::string name, std::function<void(std::stop_token)>
     }
 }
 
-std::size_t WorkerThreads::stopAll() {
+std::size_t WorkerThreads::stopAll()
+{
     Registry& r = registry();
     std::vector<Worker> workers;
     {
         std::lock_guard lock(r.mutex);
         workers.swap(r.workers);
     }
-    for (Worker& worker : workers) worker.thread.request_stop();
+    for (Worker& worker : workers)
+        worker.thread.request_stop();
     const std::size_t joined = workers.size();
-    while (!workers.empty()) workers.pop_back();   // joins, latest first
+    while (!workers.empty())
+        workers.pop_back(); // joins, latest first
     return joined;
 }
 
-std::size_t WorkerThreads::count() {
+std::size_t WorkerThreads::count()
+{
     Registry& r = registry();
     std::lock_guard lock(r.mutex);
     return r.workers.size();

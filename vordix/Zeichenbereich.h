@@ -23,8 +23,7 @@ public:
     // its painter).
     VORDIX_ZEICHENBEREICH();
     // A drawing area on a bitmap; a size of 0 or less means the bitmap's own.
-    explicit VORDIX_ZEICHENBEREICH(VORDIX_BITMAP* target, int canvasWidth = 0,
-                                   int canvasHeight = 0);
+    explicit VORDIX_ZEICHENBEREICH(VORDIX_BITMAP* target, int canvasWidth = 0, int canvasHeight = 0);
     virtual ~VORDIX_ZEICHENBEREICH();
     VORDIX_ZEICHENBEREICH(const VORDIX_ZEICHENBEREICH&) = delete;
     VORDIX_ZEICHENBEREICH& operator=(const VORDIX_ZEICHENBEREICH&) = delete;

@@ -10,24 +10,26 @@ namespace {
 
 constexpr int DOCUMENT_VERSION = 1;
 
-std::wstring cut(const std::wstring& text, size_t limit) {
-    return text.size() > limit ? text.substr(0, limit) : text;
-}
+std::wstring cut(const std::wstring& text, size_t limit) { return text.size() > limit ? text.substr(0, limit) : text; }
 
 } // namespace
 
 BESTENLISTE::SKATENTRY::SKATENTRY(int points_, const std::wstring& name_, const std::wstring& date_)
-    : points(points_),
-      pointsText(cut(std::to_wstring(points_), MAX_POINTS_TEXT)),
-      name(cut(name_, MAX_NAME)),
-      date(cut(date_, MAX_DATE)) {}
+    : points(points_)
+    , pointsText(cut(std::to_wstring(points_), MAX_POINTS_TEXT))
+    , name(cut(name_, MAX_NAME))
+    , date(cut(date_, MAX_DATE))
+{
+}
 
-int BESTENLISTE::load() {
+int BESTENLISTE::load()
+{
     static const SKAT_PATHS paths;
     return loadFrom(skat::userDataFile({}, paths.fileHighScores));
 }
 
-int BESTENLISTE::loadFrom(const VORDIX_FILE& source) {
+int BESTENLISTE::loadFrom(const VORDIX_FILE& source)
+{
     file = source;
     const int result = VORDIX_DOKUMENT::load();
     if (result == DOCUMENT_OK) {
@@ -40,12 +42,14 @@ int BESTENLISTE::loadFrom(const VORDIX_FILE& source) {
     return result;
 }
 
-int BESTENLISTE::onLoadFailed() {
+int BESTENLISTE::onLoadFailed()
+{
     clear();
     return 0;
 }
 
-bool BESTENLISTE::read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument&) {
+bool BESTENLISTE::read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument&)
+{
     using namespace vordix::xml;
     if (!element || std::string(element->Name()) != elementName()) {
         clear();
@@ -65,12 +69,14 @@ bool BESTENLISTE::read(const tinyxml2::XMLElement* element, const tinyxml2::XMLD
     return true;
 }
 
-void BESTENLISTE::write(tinyxml2::XMLElement& element, tinyxml2::XMLDocument&) const {
+void BESTENLISTE::write(tinyxml2::XMLElement& element, tinyxml2::XMLDocument&) const
+{
     using namespace vordix::xml;
     setIntAttribute(element, "DokumentVersion", DOCUMENT_VERSION);
     int written = 0;
     for (const SKATENTRY& entry : entries_) {
-        if (written++ == SHOWN_ENTRIES) break;
+        if (written++ == SHOWN_ENTRIES)
+            break;
         tinyxml2::XMLElement* player = appendChild(element, "Spieler");
         setIntAttribute(*player, "Punktezahl", entry.points);
         setTextAttribute(*player, "Datum", entry.date);
@@ -78,35 +84,43 @@ void BESTENLISTE::write(tinyxml2::XMLElement& element, tinyxml2::XMLDocument&) c
     }
 }
 
-void BESTENLISTE::clear() {
+void BESTENLISTE::clear()
+{
     entries_.clear();
     cursor_ = entries_.end();
     modified = true;
 }
 
-void BESTENLISTE::addEntry(int points, const std::wstring& name, const std::wstring& date) {
+void BESTENLISTE::addEntry(int points, const std::wstring& name, const std::wstring& date)
+{
     entries_.emplace_back(points, name, date);
     sortEntries();
     modified = true;
 }
 
-void BESTENLISTE::sortEntries() {
+void BESTENLISTE::sortEntries()
+{
     // std::list::sort is stable: equal points keep their order.
     entries_.sort([](const SKATENTRY& a, const SKATENTRY& b) { return a.points > b.points; });
 }
 
-int BESTENLISTE::firstEntry(SKATENTRY& out) {
+int BESTENLISTE::firstEntry(SKATENTRY& out)
+{
     cursor_ = entries_.begin();
     walkCounter_ = 1;
-    if (cursor_ == entries_.end()) return 1;
+    if (cursor_ == entries_.end())
+        return 1;
     out = *cursor_;
     return 0;
 }
 
-int BESTENLISTE::nextEntry(SKATENTRY& out) {
+int BESTENLISTE::nextEntry(SKATENTRY& out)
+{
     ++walkCounter_;
-    if (cursor_ != entries_.end()) ++cursor_;
-    if (walkCounter_ > SHOWN_ENTRIES || cursor_ == entries_.end()) return 1;
+    if (cursor_ != entries_.end())
+        ++cursor_;
+    if (walkCounter_ > SHOWN_ENTRIES || cursor_ == entries_.end())
+        return 1;
     out = *cursor_;
     return 0;
 }

@@ -19,18 +19,18 @@ public:
         virtual ~SKATENTRY() = default;
 
         int points = 0;
-        std::wstring pointsText;  // points as decimal text
+        std::wstring pointsText; // points as decimal text
         std::wstring name;
-        std::wstring date;        // as stored
+        std::wstring date; // as stored
     };
 
     static constexpr size_t MAX_POINTS_TEXT = 9;
     static constexpr size_t MAX_NAME = 99;
     static constexpr size_t MAX_DATE = 11;
-    static constexpr int SHOWN_ENTRIES = 10;   // walked and written
+    static constexpr int SHOWN_ENTRIES = 10; // walked and written
 
     BESTENLISTE() = default;
-    BESTENLISTE(const BESTENLISTE&) = delete;   // the walk cursor points into the list
+    BESTENLISTE(const BESTENLISTE&) = delete; // the walk cursor points into the list
     BESTENLISTE& operator=(const BESTENLISTE&) = delete;
 
     // Loads "bestenliste" from the user's data folder. A file that is missing

@@ -24,8 +24,8 @@ class VORDIX_ZEICHENBEREICH;
 
 class BILDER {
 public:
-    static constexpr int TABLE_IMAGES = 19;   // indices 1..18
-    static constexpr int UI_IMAGES = 25;      // indices 1..24
+    static constexpr int TABLE_IMAGES = 19; // indices 1..18
+    static constexpr int UI_IMAGES = 25;    // indices 1..24
 
     static BILDER& instance();
     static void destroyInstance();
@@ -100,8 +100,8 @@ public:
     VORDIX_BITMAP assistant;
     VORDIX_BITMAP emptyAssistant;
     VORDIX_BITMAP back;
-    std::array<VORDIX_BITMAP, 4> suits;                       // clubs, spades, hearts, diamonds
-    std::array<std::array<VORDIX_BITMAP, 8>, 4> ranks;        // columns jack, ace, ten, king, queen, 9, 8, 7
+    std::array<VORDIX_BITMAP, 4> suits;                // clubs, spades, hearts, diamonds
+    std::array<std::array<VORDIX_BITMAP, 8>, 4> ranks; // columns jack, ace, ten, king, queen, 9, 8, 7
     KARTENSET_DOKUMENT cardSets;
 
 private:
@@ -120,5 +120,5 @@ private:
     bool assistantLoaded_ = false;
     int assistantTheme_ = 0;
     bool assistantFullSize_ = true;
-    bool faceFailureReported_ = false;   // for the current set
+    bool faceFailureReported_ = false; // for the current set
 };

@@ -8,28 +8,34 @@
 
 namespace {
 
-bool programIsEnglish() {
+bool programIsEnglish()
+{
     auto* factory = VORDIX_IMPLEMENTORFACTORY::instance();
     auto* application = factory ? factory->getApplication() : nullptr;
     return application && application->isEnglish();
 }
 
-int sizeAttribute(const tinyxml2::XMLElement* element, const char* name) {
+int sizeAttribute(const tinyxml2::XMLElement* element, const char* name)
+{
     const char* text = element->Attribute(name);
-    if (!text) return 0;
+    if (!text)
+        return 0;
     return vordix::xml::parseInt(text).value_or(0);
 }
 
-std::wstring fileOfChild(const tinyxml2::XMLElement* element, const char* child) {
+std::wstring fileOfChild(const tinyxml2::XMLElement* element, const char* child)
+{
     const tinyxml2::XMLElement* node = element->FirstChildElement(child);
     return node ? vordix::xml::textAttribute(node, "Dateiname").value_or(L"") : std::wstring();
 }
 
 } // namespace
 
-bool KARTENSET_BESCHREIBUNG::read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument&) {
+bool KARTENSET_BESCHREIBUNG::read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument&)
+{
     using vordix::xml::textAttribute;
-    if (!element) return false;
+    if (!element)
+        return false;
     cardWidth = sizeAttribute(element, "Kartenbreite");
     cardHeight = sizeAttribute(element, "Kartenhoehe");
     folder = textAttribute(element, "Verzeichnis").value_or(L"");
@@ -45,9 +51,11 @@ bool KARTENSET_BESCHREIBUNG::read(const tinyxml2::XMLElement* element, const tin
     return true;
 }
 
-bool KARTENSET_DOKUMENT::read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument& document) {
+bool KARTENSET_DOKUMENT::read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument& document)
+{
     sets.clear();
-    if (!element) return false;
+    if (!element)
+        return false;
     for (const tinyxml2::XMLElement* set = element->FirstChildElement("Kartenset"); set;
          set = set->NextSiblingElement("Kartenset")) {
         KARTENSET_BESCHREIBUNG description;
@@ -59,11 +67,14 @@ bool KARTENSET_DOKUMENT::read(const tinyxml2::XMLElement* element, const tinyxml
 
 namespace skat {
 
-std::wstring patternExtension(const std::wstring& pattern) {
+std::wstring patternExtension(const std::wstring& pattern)
+{
     const size_t star = pattern.find(L"*.");
-    if (star == std::wstring::npos) return {};
+    if (star == std::wstring::npos)
+        return {};
     const std::wstring extension = pattern.substr(star + 2);
-    if (extension.empty() || extension.size() > 10) return {};
+    if (extension.empty() || extension.size() > 10)
+        return {};
     return extension;
 }
 

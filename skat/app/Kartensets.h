@@ -14,16 +14,16 @@ public:
     // parts leave empty texts and zero sizes.
     bool read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument& document) override;
     const char* elementName() const override { return "Kartenset"; }
-    void write(tinyxml2::XMLElement&, tinyxml2::XMLDocument&) const override {}
+    void write(tinyxml2::XMLElement&, tinyxml2::XMLDocument&) const override { }
 
-    std::wstring displayName;   // "Anzeige" Name_DE or Name_EN, by the program's language
-    std::wstring name;          // identifies the set; what the card-set preference stores
+    std::wstring displayName; // "Anzeige" Name_DE or Name_EN, by the program's language
+    std::wstring name;        // identifies the set; what the card-set preference stores
     int cardWidth = 0;
     int cardHeight = 0;
-    std::wstring folder;        // sub-folder of "Kartensets"
-    std::wstring cardPattern;   // "*.png": the faces' extension
-    std::wstring suitPattern;   // "*.jpg"
-    std::wstring rankPattern;   // "*.jpg"
+    std::wstring folder;      // sub-folder of "Kartensets"
+    std::wstring cardPattern; // "*.png": the faces' extension
+    std::wstring suitPattern; // "*.jpg"
+    std::wstring rankPattern; // "*.jpg"
     std::wstring maskFile;
     std::wstring backFile;
     std::wstring thumbnailFile;
@@ -35,7 +35,7 @@ public:
     // are skipped); the root's own name is not compared.
     bool read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument& document) override;
     const char* elementName() const override { return "Skat_Kartensets"; }
-    void write(tinyxml2::XMLElement&, tinyxml2::XMLDocument&) const override {}
+    void write(tinyxml2::XMLElement&, tinyxml2::XMLDocument&) const override { }
     int onLoadFailed() override { return 0; }
 
     std::vector<KARTENSET_BESCHREIBUNG> sets;

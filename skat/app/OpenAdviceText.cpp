@@ -48,7 +48,7 @@ std::wstring openGameAdviceText(const OpenGameAdvice& advice, const SKAT_TEXT& t
     const std::wstring card = texts.cardName(advice.card);
     if (advice.onlyCard) {
         out += texts.text(takes(advice.play) ? TextKey::Tipp_Du_musst_mit : TextKey::Tipp_Du_musst) + card
-            + texts.text(verbKey(advice.play));
+               + texts.text(verbKey(advice.play));
     } else if (advice.alternativeCount > 0) {
         std::wstring cards = card;
         for (int i = 0; i < advice.alternativeCount; ++i)
@@ -56,7 +56,7 @@ std::wstring openGameAdviceText(const OpenGameAdvice& advice, const SKAT_TEXT& t
         out += skat::formatText(std::wstring_view(texts.text(TextKey::Tipp_Ich_schlage_S_vor)), {skat::TextArg(cards)});
     } else {
         out += texts.text(takes(advice.play) ? TextKey::Tipp_Ich_wuerde_mit : TextKey::Tipp_Ich_wuerde) + card
-            + texts.text(verbKey(advice.play));
+               + texts.text(verbKey(advice.play));
     }
     return out;
 }

@@ -6,5 +6,5 @@
 
 class PdfError : public std::domain_error {
 public:
-    explicit PdfError(const std::string& what) : std::domain_error(what) {}
+    explicit PdfError(const std::string& what) : std::domain_error(what) { }
 };

@@ -83,7 +83,7 @@ PdfExportSettings pdfExportSettings(const USER_PREFS& prefs)
 {
     PdfExportSettings settings;
     settings.scoring = prefs.scoring == SCORING_SEEGER_FABIAN ? SCORING_SEEGER_FABIAN
-        : prefs.scoring == SCORING_BIERLACHS                  ? SCORING_BIERLACHS
+                       : prefs.scoring == SCORING_BIERLACHS   ? SCORING_BIERLACHS
                                                               : SCORING_CLASSIC;
     settings.tariffCents = prefs.tariff;
     return settings;

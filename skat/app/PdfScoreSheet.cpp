@@ -21,10 +21,7 @@ constexpr int WIN_BONUS = 50;
 
 const char* const FONT_FILES[] = {"cmunss.ttf", "cmunsx.ttf", "cmuntt.ttf", "cmuntb.ttf"};
 
-std::string number(int value)
-{
-    return std::to_string(value);
-}
+std::string number(int value) { return std::to_string(value); }
 
 std::string signedNumber(const char* format, int value)
 {
@@ -70,10 +67,7 @@ PdfScoreSheet::PdfScoreSheet(int playerCount, const std::filesystem::path& fontF
     }
 }
 
-PdfScoreSheet::~PdfScoreSheet()
-{
-    HPDF_Free(doc_);
-}
+PdfScoreSheet::~PdfScoreSheet() { HPDF_Free(doc_); }
 
 void PdfScoreSheet::onPdfError(HPDF_STATUS error, HPDF_STATUS detail, void* user)
 {
@@ -157,10 +151,10 @@ void PdfScoreSheet::startNextPage()
 
 void PdfScoreSheet::setFont(Font font, double size)
 {
-    HPDF_Font handle = font == Font::Sans ? sans_
-        : font == Font::SansBold          ? sansBold_
-        : font == Font::Typewriter        ? typewriter_
-                                          : typewriterBold_;
+    HPDF_Font handle = font == Font::Sans         ? sans_
+                       : font == Font::SansBold   ? sansBold_
+                       : font == Font::Typewriter ? typewriter_
+                                                  : typewriterBold_;
     check(HPDF_Page_SetFontAndSize(pageHandle_, handle, static_cast<HPDF_REAL>(size)));
     font_ = font;
     fontSize_ = size;
@@ -199,8 +193,8 @@ void PdfScoreSheet::drawText(double x, double y, const std::string& text)
     if (text.empty())
         return;
     check(HPDF_Page_BeginText(pageHandle_));
-    check(HPDF_Page_TextOut(pageHandle_, static_cast<HPDF_REAL>(x * mm_), static_cast<HPDF_REAL>(y * mm_),
-                            text.c_str()));
+    check(
+        HPDF_Page_TextOut(pageHandle_, static_cast<HPDF_REAL>(x * mm_), static_cast<HPDF_REAL>(y * mm_), text.c_str()));
     check(HPDF_Page_EndText(pageHandle_));
     log(PdfDrawnItem::Text, x, y, x + textWidth(text), y + fontSize_ / mm_, text);
 }
@@ -217,10 +211,10 @@ void PdfScoreSheet::drawCellText(double left, double top, double right, double b
         return;
     check(HPDF_Page_BeginText(pageHandle_));
     // Text that does not fit is left out by the library; that is no failure.
-    const HPDF_STATUS status = HPDF_Page_TextRect(
-        pageHandle_, static_cast<HPDF_REAL>(left * mm_), static_cast<HPDF_REAL>(top * mm_),
-        static_cast<HPDF_REAL>(right * mm_), static_cast<HPDF_REAL>(bottom * mm_), text.c_str(),
-        static_cast<HPDF_TextAlignment>(align), nullptr);
+    const HPDF_STATUS status =
+        HPDF_Page_TextRect(pageHandle_, static_cast<HPDF_REAL>(left * mm_), static_cast<HPDF_REAL>(top * mm_),
+                           static_cast<HPDF_REAL>(right * mm_), static_cast<HPDF_REAL>(bottom * mm_), text.c_str(),
+                           static_cast<HPDF_TextAlignment>(align), nullptr);
     check(status == HPDF_PAGE_INSUFFICIENT_SPACE ? HPDF_OK : status);
     check(HPDF_Page_EndText(pageHandle_));
     log(PdfDrawnItem::Text, left, bottom, right, top, text);
@@ -249,16 +243,14 @@ void PdfScoreSheet::fillRect(double left, double bottom, double right, double to
     const auto g = static_cast<HPDF_REAL>(grey);
     check(HPDF_Page_SetRGBFill(pageHandle_, g, g, g));
     check(HPDF_Page_Rectangle(pageHandle_, static_cast<HPDF_REAL>(left * mm_), static_cast<HPDF_REAL>(bottom * mm_),
-                              static_cast<HPDF_REAL>((right - left) * mm_), static_cast<HPDF_REAL>((top - bottom) * mm_)));
+                              static_cast<HPDF_REAL>((right - left) * mm_),
+                              static_cast<HPDF_REAL>((top - bottom) * mm_)));
     check(HPDF_Page_Fill(pageHandle_));
     check(HPDF_Page_GRestore(pageHandle_));
     log(PdfDrawnItem::Shade, left, bottom, right, top, {});
 }
 
-std::string PdfScoreSheet::utf8(const std::wstring& text) const
-{
-    return vordix::toUtf8(text);
-}
+std::string PdfScoreSheet::utf8(const std::wstring& text) const { return vordix::toUtf8(text); }
 
 // ---------------------------------------------------------------- headings
 
@@ -315,7 +307,7 @@ void PdfScoreSheet::drawRotatedHeadings()
     inStrip(12, 25, 34.5, 39, ALIGN_LEFT, texts_.matadors);
     upright(1, 33.5, texts_.with);
     upright(1, 38.5, texts_.without);
-    const std::wstring* levels[] = {&texts_.hand, &texts_.schneider, &texts_.schneiderAnnounced,
+    const std::wstring* levels[] = {&texts_.hand,    &texts_.schneider,        &texts_.schneiderAnnounced,
                                     &texts_.schwarz, &texts_.schwarzAnnounced, &texts_.ouvert};
     for (int i = 0; i < 6; ++i)
         upright(1, 43.5 + 5 * i, *levels[i]);
@@ -559,7 +551,8 @@ void PdfScoreSheet::writeGame(const EIN_SPIEL& row)
         drawRowText(r, xd, xd + c - 2, ALIGN_RIGHT, number(points_[d - 1]));
     } else {
         for (int p = 1; p <= playerCount_; ++p)
-            drawRowText(r, playerX(p), playerX(p) + c - 2, ALIGN_RIGHT, number(sheet_ ? sheet_->rowValue(r, p - 1) : 0));
+            drawRowText(r, playerX(p), playerX(p) + c - 2, ALIGN_RIGHT,
+                        number(sheet_ ? sheet_->rowValue(r, p - 1) : 0));
     }
 
     // 8. Game value and the declarer's count.
@@ -620,7 +613,8 @@ void PdfScoreSheet::drawResults()
     setFont(Font::Typewriter, 10);
     for (int p = 1; p <= playerCount_; ++p) {
         const double x = playerX(p);
-        const int shown = scoring_ == SCORING_BIERLACHS ? (sheet_ ? sheet_->lastRowMinusPoints(p - 1) : 0) : lastPoints(p);
+        const int shown =
+            scoring_ == SCORING_BIERLACHS ? (sheet_ ? sheet_->lastRowMinusPoints(p - 1) : 0) : lastPoints(p);
         drawCellText(x, 50, x + c - 2, 45, ALIGN_RIGHT, number(shown));
         drawCellText(x + c, 50, x + c + 5, 45, ALIGN_CENTER, number(won_[p - 1]));
         drawCellText(x + c + 5, 50, x + c + 10, 45, ALIGN_CENTER, number(lost_[p - 1]));

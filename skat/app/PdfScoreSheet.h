@@ -30,9 +30,9 @@ struct PdfDrawnItem {
     Kind kind = Text;
     int page = 0;
     double left = 0, bottom = 0, right = 0, top = 0;
-    std::string text;     // UTF-8; empty for lines and shades
-    std::string font;     // "sans", "sans-bold", "tt", "tt-bold"
-    double size = 0;      // font size, or line width
+    std::string text; // UTF-8; empty for lines and shades
+    std::string font; // "sans", "sans-bold", "tt", "tt-bold"
+    double size = 0;  // font size, or line width
 };
 
 class PdfScoreSheet {
@@ -40,8 +40,8 @@ public:
     // Fails with PdfError for a player count other than 3 or 4 and when a
     // font of the folder cannot be loaded ("cmunss.ttf", "cmunsx.ttf",
     // "cmuntt.ttf", "cmuntb.ttf").
-    PdfScoreSheet(int playerCount, const std::filesystem::path& fontFolder, PdfSheetTexts texts,
-                  Scoring scoring, double tariffCents);
+    PdfScoreSheet(int playerCount, const std::filesystem::path& fontFolder, PdfSheetTexts texts, Scoring scoring,
+                  double tariffCents);
     PdfScoreSheet(const PdfScoreSheet&) = delete;
     PdfScoreSheet& operator=(const PdfScoreSheet&) = delete;
     ~PdfScoreSheet();
@@ -88,15 +88,14 @@ private:
 
     // Drawing in mm.
     void setFont(Font font, double size);
-    double textWidth(const std::string& text);   // in mm
+    double textWidth(const std::string& text); // in mm
     void drawText(double x, double y, const std::string& text);
     void drawCenteredText(double left, double right, double y, const std::string& text);
     void drawCellText(double left, double top, double right, double bottom, Align align, const std::string& text);
     void drawRowText(int row, double left, double right, Align align, const std::string& text);
     void drawLine(double width, double x1, double y1, double x2, double y2);
     void fillRect(double left, double bottom, double right, double top, double grey);
-    void log(PdfDrawnItem::Kind kind, double left, double bottom, double right, double top,
-             const std::string& text);
+    void log(PdfDrawnItem::Kind kind, double left, double bottom, double right, double top, const std::string& text);
 
     double playerX(int player) const { return playerX_[player - 1]; }
     std::string utf8(const std::wstring& text) const;
@@ -105,15 +104,15 @@ private:
     HPDF_Doc doc_ = nullptr;
     HPDF_Page pageHandle_ = nullptr;
     std::array<double, 4> playerX_{};
-    double playerWidth_ = 0;     // c: a player's points column
-    double valueWidth_ = 0;      // w: each of the two game-value columns
+    double playerWidth_ = 0; // c: a player's points column
+    double valueWidth_ = 0;  // w: each of the two game-value columns
     HPDF_Font typewriter_ = nullptr;
     HPDF_Font typewriterBold_ = nullptr;
     HPDF_Font sansBold_ = nullptr;
     HPDF_Font sans_ = nullptr;
     double pageHeight_ = 0;
     double pageWidth_ = 0;
-    double mm_ = 0;              // points per millimetre
+    double mm_ = 0; // points per millimetre
     int rowsWritten_ = 0;
     int page_ = 0;
     const LISTE* sheet_ = nullptr;

@@ -15,10 +15,7 @@ constexpr int PAGE_ROWS = 46;
 constexpr int PAGE_ROWS_WITH_RESULTS = 40;
 } // namespace
 
-int firstRowOfPage(int page)
-{
-    return page <= 1 ? 1 : PAGE_ROWS * page - 49;
-}
+int firstRowOfPage(int page) { return page <= 1 ? 1 : PAGE_ROWS * page - 49; }
 
 bool footerFitsOnPage(int page, int rowsWritten)
 {
@@ -41,10 +38,7 @@ bool pageBreakBefore(int page, int rowsWritten)
     return rowsWritten == (page <= 1 ? FIRST_PAGE_ROWS : PAGE_ROWS * page - 4);
 }
 
-double headingTop(int page)
-{
-    return page <= 1 ? 265.0 : 285.0;
-}
+double headingTop(int page) { return page <= 1 ? 265.0 : 285.0; }
 
 double rowTop(int page, int row)
 {

@@ -4,7 +4,8 @@
 
 namespace skat {
 
-std::wstring defaultSeatName(int index) {
+std::wstring defaultSeatName(int index)
+{
     static constexpr TextKey names[3] = {TextKey::Namen_Default_Torvo, TextKey::Namen_Default_Kazzle,
                                          TextKey::Namen_Default_Brummo};
     return index >= 0 && index < 3 ? text(names[index]) : std::wstring();

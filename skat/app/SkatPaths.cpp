@@ -2,7 +2,9 @@
 
 SKAT_PATHS::~SKAT_PATHS() = default;
 
-const std::array<std::wstring SKAT_PATHS::*, SKAT_PATHS::COUNT>& SKAT_PATHS::allMembers() {
+const std::array<std::wstring SKAT_PATHS::*, SKAT_PATHS::COUNT>& SKAT_PATHS::allMembers()
+{
+    // clang-format off
     static const std::array<std::wstring SKAT_PATHS::*, COUNT> members = {
         &SKAT_PATHS::folderResources, &SKAT_PATHS::folderGraphics, &SKAT_PATHS::folderSheets,
         &SKAT_PATHS::folderExercises, &SKAT_PATHS::folderDistributions, &SKAT_PATHS::folderCardSets,
@@ -107,5 +109,6 @@ const std::array<std::wstring SKAT_PATHS::*, SKAT_PATHS::COUNT>& SKAT_PATHS::all
         &SKAT_PATHS::speakerMindestens4abheben, &SKAT_PATHS::speakerMindestens4liegen,
         &SKAT_PATHS::speakerWiederholt, &SKAT_PATHS::speakerWiederholtnichtinliste,
     };
+    // clang-format on
     return members;
 }

@@ -9,31 +9,42 @@
 
 namespace {
 
-SKAT_SOUND*& singleton() {
+SKAT_SOUND*& singleton()
+{
     static SKAT_SOUND* sound = nullptr;
     return sound;
 }
 
-const SKAT_PATHS& names() {
+const SKAT_PATHS& names()
+{
     static const SKAT_PATHS paths;
     return paths;
 }
 
 // The sounds' folder of a group and position; false for a group above 5.
-bool groupFolder(int group, int position, VORDIX_FOLDER& folder) {
+bool groupFolder(int group, int position, VORDIX_FOLDER& folder)
+{
     const SKAT_PATHS& n = names();
     folder = skat::resourceFolder({n.folderSounds});
     auto voiceOf = [&] {
-        if (position == 0) folder.changeFolder(n.folderLeftVoice);
-        if (position == 2) folder.changeFolder(n.folderRightVoice);
+        if (position == 0)
+            folder.changeFolder(n.folderLeftVoice);
+        if (position == 2)
+            folder.changeFolder(n.folderRightVoice);
     };
     switch (group) {
     case SKAT_SOUND::SPEAKER: folder.changeFolder(n.folderSpeaker); return true;
     case SKAT_SOUND::LEFT: folder.changeFolder(n.folderLeftVoice); return true;
     case SKAT_SOUND::RIGHT: folder.changeFolder(n.folderRightVoice); return true;
-    case SKAT_SOUND::GREETING: voiceOf(); folder.changeFolder(n.folderGreeting); return true;
+    case SKAT_SOUND::GREETING:
+        voiceOf();
+        folder.changeFolder(n.folderGreeting);
+        return true;
     case SKAT_SOUND::EFFECTS: folder.changeFolder(n.folderEffects); return true;
-    case SKAT_SOUND::DEMO: voiceOf(); folder.changeFolder(n.folderDemo); return true;
+    case SKAT_SOUND::DEMO:
+        voiceOf();
+        folder.changeFolder(n.folderDemo);
+        return true;
     default: return false;
     }
 }
@@ -42,41 +53,51 @@ bool soundOn() { return USER_PREFS::instance().sound; }
 
 } // namespace
 
-SKAT_SOUND& SKAT_SOUND::instance() {
-    if (!singleton()) singleton() = new SKAT_SOUND;
+SKAT_SOUND& SKAT_SOUND::instance()
+{
+    if (!singleton())
+        singleton() = new SKAT_SOUND;
     return *singleton();
 }
 
-void SKAT_SOUND::destroyInstance() {
+void SKAT_SOUND::destroyInstance()
+{
     delete singleton();
     singleton() = nullptr;
 }
 
-void SKAT_SOUND::soundFolder(int group, const std::wstring& name, bool noWait, int position) {
-    if (group < 0 || group > DEMO || !soundOn()) return;
+void SKAT_SOUND::soundFolder(int group, const std::wstring& name, bool noWait, int position)
+{
+    if (group < 0 || group > DEMO || !soundOn())
+        return;
     VORDIX_FOLDER folder;
-    if (!groupFolder(group, position, folder)) return;
+    if (!groupFolder(group, position, folder))
+        return;
     std::lock_guard lock(requestMutex_);
     play(name, &folder, !noWait, position);
-    VORDIX_SOUND::soundFolder = nullptr;   // the folder lives only for this request
+    VORDIX_SOUND::soundFolder = nullptr; // the folder lives only for this request
 }
 
-void SKAT_SOUND::playSpeaker(const std::wstring& name) {
-    if (!soundOn()) return;
+void SKAT_SOUND::playSpeaker(const std::wstring& name)
+{
+    if (!soundOn())
+        return;
     VORDIX_FOLDER folder = skat::resourceFolder({names().folderSounds, names().folderSpeaker});
     std::lock_guard lock(requestMutex_);
     play(name, &folder, true, 1);
     VORDIX_SOUND::soundFolder = nullptr;
 }
 
-void SKAT_SOUND::playVoice(int position, const std::wstring& name) {
+void SKAT_SOUND::playVoice(int position, const std::wstring& name)
+{
     if (position == 0)
         soundFolder(RIGHT, name, false, 2);
     else if (position == 2)
         soundFolder(LEFT, name, false, 0);
 }
 
-std::wstring SKAT_SOUND::announcementPhrase(GameType gameType, int winLevel, bool germanSuits) {
+std::wstring SKAT_SOUND::announcementPhrase(GameType gameType, int winLevel, bool germanSuits)
+{
     // Suit games: German word / French word, then the level's ending.
     static const wchar_t* const german[4] = {L"eichel", L"gruen", L"rot", L"schellen"};
     static const wchar_t* const french[4] = {L"kreuz", L"pik", L"herz", L"karo"};
@@ -109,13 +130,15 @@ std::wstring SKAT_SOUND::announcementPhrase(GameType gameType, int winLevel, boo
         case WIN_LEVEL_OUVERT_HAND: return L"nullhandouvert";
         default: return {};
         }
-    default: return {};   // Ramsch and no game have no phrase
+    default: return {}; // Ramsch and no game have no phrase
     }
 }
 
-void SKAT_SOUND::announceGame(const SPIELART& game, int position) {
+void SKAT_SOUND::announceGame(const SPIELART& game, int position)
+{
     // The card set decides the suit words; it is read from the store each time.
     const bool german = USER_PREFS::instance().cardSetName() == skat::germanCardSetName();
     const std::wstring phrase = announcementPhrase(game.SPIEL_TYP, game.GEWINN_STUFE, german);
-    if (!phrase.empty()) playVoice(position, phrase);
+    if (!phrase.empty())
+        playVoice(position, phrase);
 }

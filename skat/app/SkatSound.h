@@ -23,12 +23,12 @@ class SPIELART;
 class SKAT_SOUND : public VORDIX_SOUND {
 public:
     enum SOUND_GROUP {
-        SPEAKER = 0,   // "Sprecher"
-        LEFT = 1,      // "L"
-        RIGHT = 2,     // "R"
-        GREETING = 3,  // "L" or "R" by position, then "hallo"
-        EFFECTS = 4,   // "Effekte"
-        DEMO = 5,      // "L" or "R" by position, then "demo"
+        SPEAKER = 0,  // "Sprecher"
+        LEFT = 1,     // "L"
+        RIGHT = 2,    // "R"
+        GREETING = 3, // "L" or "R" by position, then "hallo"
+        EFFECTS = 4,  // "Effekte"
+        DEMO = 5,     // "L" or "R" by position, then "demo"
     };
 
     // The process-wide player, created on first use.

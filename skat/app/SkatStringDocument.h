@@ -17,7 +17,7 @@ public:
     // Fills the texts from the root's children; false only without a root.
     bool read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument& document) override;
     const char* elementName() const override { return "Texts"; }
-    void write(tinyxml2::XMLElement&, tinyxml2::XMLDocument&) const override {}
+    void write(tinyxml2::XMLElement&, tinyxml2::XMLDocument&) const override { }
     int onLoadFailed() override { return 0; }
 
     // Reads the file (see TextTableReader.h); a DocumentError code: 3 when it

@@ -8,7 +8,8 @@ namespace skat {
 namespace {
 
 // The placeholder at the start of text, and its length; 0 when none.
-size_t placeholderAt(std::wstring_view text, Placeholder& kind) {
+size_t placeholderAt(std::wstring_view text, Placeholder& kind)
+{
     if (text.size() >= 3 && text.substr(0, 3) == L"%ls") {
         kind = Placeholder::Text;
         return 3;
@@ -24,21 +25,27 @@ size_t placeholderAt(std::wstring_view text, Placeholder& kind) {
     return 0;
 }
 
-std::wstring decimalText(double value) {
-    if (std::isnan(value)) return L"nan";
-    if (std::isinf(value)) return value < 0 ? L"-inf" : L"inf";
-    char buffer[400];   // the largest double has 309 digits before the point
+std::wstring decimalText(double value)
+{
+    if (std::isnan(value))
+        return L"nan";
+    if (std::isinf(value))
+        return value < 0 ? L"-inf" : L"inf";
+    char buffer[400]; // the largest double has 309 digits before the point
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
-    if (result.ec != std::errc()) return L"?";
+    if (result.ec != std::errc())
+        return L"?";
     return std::wstring(buffer, result.ptr);
 }
 
 } // namespace
 
-std::vector<Placeholder> placeholdersOf(std::wstring_view format) {
+std::vector<Placeholder> placeholdersOf(std::wstring_view format)
+{
     std::vector<Placeholder> found;
     for (size_t i = 0; i < format.size(); ++i) {
-        if (format[i] != L'%') continue;
+        if (format[i] != L'%')
+            continue;
         if (i + 1 < format.size() && format[i + 1] == L'%') {
             ++i;
             continue;
@@ -52,13 +59,16 @@ std::vector<Placeholder> placeholdersOf(std::wstring_view format) {
     return found;
 }
 
-bool parsePlaceholderList(std::string_view list, std::vector<Placeholder>& placeholders) {
+bool parsePlaceholderList(std::string_view list, std::vector<Placeholder>& placeholders)
+{
     placeholders.clear();
-    if (list.empty() || list == "-") return true;
+    if (list.empty() || list == "-")
+        return true;
     size_t start = 0;
     while (start <= list.size()) {
         size_t end = list.find(' ', start);
-        if (end == std::string_view::npos) end = list.size();
+        if (end == std::string_view::npos)
+            end = list.size();
         const std::string_view token = list.substr(start, end - start);
         if (token == "%ls")
             placeholders.push_back(Placeholder::Text);
@@ -73,7 +83,8 @@ bool parsePlaceholderList(std::string_view list, std::vector<Placeholder>& place
     return true;
 }
 
-std::wstring TextArg::render(Placeholder as) const {
+std::wstring TextArg::render(Placeholder as) const
+{
     switch (kind_) {
     case Placeholder::Text: return text_;
     case Placeholder::Number:
@@ -86,7 +97,8 @@ std::wstring TextArg::render(Placeholder as) const {
     return {};
 }
 
-std::wstring formatText(std::wstring_view format, std::span<const TextArg> args) {
+std::wstring formatText(std::wstring_view format, std::span<const TextArg> args)
+{
     std::wstring out;
     out.reserve(format.size() + 16 * args.size());
     size_t next = 0;
@@ -107,7 +119,8 @@ std::wstring formatText(std::wstring_view format, std::span<const TextArg> args)
             out += c;
             continue;
         }
-        if (next < args.size()) out += args[next].render(kind);
+        if (next < args.size())
+            out += args[next].render(kind);
         ++next;
         i += length - 1;
     }

@@ -23,15 +23,15 @@ bool parsePlaceholderList(std::string_view list, std::vector<Placeholder>& place
 // One argument of a format.
 class TextArg {
 public:
-    TextArg(int value) : kind_(Placeholder::Number), number_(value) {}
-    TextArg(long value) : kind_(Placeholder::Number), number_(value) {}
-    TextArg(long long value) : kind_(Placeholder::Number), number_(value) {}
-    TextArg(unsigned value) : kind_(Placeholder::Number), number_(value) {}
-    TextArg(double value) : kind_(Placeholder::Decimal), decimal_(value) {}
-    TextArg(float value) : kind_(Placeholder::Decimal), decimal_(value) {}
-    TextArg(std::wstring value) : kind_(Placeholder::Text), text_(std::move(value)) {}
-    TextArg(const wchar_t* value) : kind_(Placeholder::Text), text_(value ? value : L"") {}
-    TextArg(std::wstring_view value) : kind_(Placeholder::Text), text_(value) {}
+    TextArg(int value) : kind_(Placeholder::Number), number_(value) { }
+    TextArg(long value) : kind_(Placeholder::Number), number_(value) { }
+    TextArg(long long value) : kind_(Placeholder::Number), number_(value) { }
+    TextArg(unsigned value) : kind_(Placeholder::Number), number_(value) { }
+    TextArg(double value) : kind_(Placeholder::Decimal), decimal_(value) { }
+    TextArg(float value) : kind_(Placeholder::Decimal), decimal_(value) { }
+    TextArg(std::wstring value) : kind_(Placeholder::Text), text_(std::move(value)) { }
+    TextArg(const wchar_t* value) : kind_(Placeholder::Text), text_(value ? value : L"") { }
+    TextArg(std::wstring_view value) : kind_(Placeholder::Text), text_(value) { }
 
     Placeholder kind() const { return kind_; }
     // The argument as a placeholder of the given kind shows it: texts as
@@ -49,7 +49,8 @@ private:
 // Fills the placeholders in order; a placeholder without an argument shows
 // nothing, arguments left over are ignored.
 std::wstring formatText(std::wstring_view format, std::span<const TextArg> args);
-inline std::wstring formatText(std::wstring_view format, std::initializer_list<TextArg> args) {
+inline std::wstring formatText(std::wstring_view format, std::initializer_list<TextArg> args)
+{
     return formatText(format, std::span<const TextArg>(args.begin(), args.size()));
 }
 

@@ -8,10 +8,10 @@
 
 struct TextTableRow {
     const char* key;
-    bool neutral;              // one value for both languages ("all")
-    const char* placeholders;  // e.g. "%ls %d"; empty for none
-    const char* german;        // UTF-8; the value of a neutral text
-    const char* english;       // UTF-8; empty for a neutral text without an English value
+    bool neutral;             // one value for both languages ("all")
+    const char* placeholders; // e.g. "%ls %d"; empty for none
+    const char* german;       // UTF-8; the value of a neutral text
+    const char* english;      // UTF-8; empty for a neutral text without an English value
 };
 
 const std::array<TextTableRow, TEXT_COUNT>& textTableRows();

@@ -12,7 +12,8 @@ namespace {
 
 const TextTableRow& rowOf(TextKey key) { return textTableRows()[static_cast<size_t>(key)]; }
 
-std::vector<Placeholder> expectedPlaceholders(const TextTableRow& row) {
+std::vector<Placeholder> expectedPlaceholders(const TextTableRow& row)
+{
     std::vector<Placeholder> expected;
     parsePlaceholderList(row.placeholders, expected);
     return expected;
@@ -20,14 +21,17 @@ std::vector<Placeholder> expectedPlaceholders(const TextTableRow& row) {
 
 } // namespace
 
-std::wstring builtInText(TextKey key, bool english) {
+std::wstring builtInText(TextKey key, bool english)
+{
     const TextTableRow& row = rowOf(key);
-    if (english && *row.english) return vordix::fromUtf8(row.english);
+    if (english && *row.english)
+        return vordix::fromUtf8(row.english);
     return vordix::fromUtf8(row.german);
 }
 
 void readTextElements(const tinyxml2::XMLElement* root, bool english, std::vector<std::wstring>& texts,
-                      std::vector<TextKey>& replaced) {
+                      std::vector<TextKey>& replaced)
+{
     texts.resize(TEXT_COUNT);
     std::vector<bool> found(TEXT_COUNT, false);
     const char* language = english ? "en" : "de";
@@ -36,12 +40,15 @@ void readTextElements(const tinyxml2::XMLElement* root, bool english, std::vecto
         const TextTableRow& row = textTableRows()[n];
         const char* value = nullptr;
         if (row.neutral && n < FIXED_TEXT_COUNT) {
-            if (english) value = element->Attribute("en");
-            if (!value) value = element->Attribute("all");
+            if (english)
+                value = element->Attribute("en");
+            if (!value)
+                value = element->Attribute("all");
         } else {
             value = element->Attribute(language);
         }
-        if (!value) continue;
+        if (!value)
+            continue;
         texts[n] = vordix::fromUtf8(value);
         found[n] = true;
     }
@@ -49,7 +56,8 @@ void readTextElements(const tinyxml2::XMLElement* root, bool english, std::vecto
         const auto key = static_cast<TextKey>(n);
         const bool ours = n >= FIXED_TEXT_COUNT;
         if (!found[n]) {
-            if (ours) texts[n] = builtInText(key, english);
+            if (ours)
+                texts[n] = builtInText(key, english);
             continue;
         }
         if (placeholdersOf(texts[n]) != expectedPlaceholders(textTableRows()[n])) {
@@ -59,7 +67,8 @@ void readTextElements(const tinyxml2::XMLElement* root, bool english, std::vecto
     }
 }
 
-std::string withoutInnerInstructions(std::string_view xml) {
+std::string withoutInnerInstructions(std::string_view xml)
+{
     std::string out;
     out.reserve(xml.size());
     bool insideRoot = false;
@@ -88,7 +97,8 @@ std::string withoutInnerInstructions(std::string_view xml) {
                 copyThrough("?>");
             }
         } else {
-            if (!rest.starts_with("<!") && !rest.starts_with("</")) insideRoot = true;
+            if (!rest.starts_with("<!") && !rest.starts_with("</"))
+                insideRoot = true;
             out += xml[i++];
         }
     }
@@ -96,12 +106,15 @@ std::string withoutInnerInstructions(std::string_view xml) {
 }
 
 bool readTextFile(std::string_view bytes, bool english, std::vector<std::wstring>& texts,
-                  std::vector<TextKey>& replaced) {
+                  std::vector<TextKey>& replaced)
+{
     const std::string cleaned = withoutInnerInstructions(bytes);
     tinyxml2::XMLDocument document;
-    if (document.Parse(cleaned.data(), cleaned.size()) != tinyxml2::XML_SUCCESS) return false;
+    if (document.Parse(cleaned.data(), cleaned.size()) != tinyxml2::XML_SUCCESS)
+        return false;
     const tinyxml2::XMLElement* root = document.FirstChildElement();
-    if (!root) return false;
+    if (!root)
+        return false;
     readTextElements(root, english, texts, replaced);
     return true;
 }

@@ -14,6 +14,7 @@ int decode(wchar_t character) { return static_cast<int>(character) - 64; }
 namespace {
 
 // Stored positions 0..12 of the rule values; position 4 is the Kontra variant.
+// clang-format off
 bool RuleSettings::*const ruleFlags[13] = {
     &RuleSettings::grandOuvert36,     &RuleSettings::lostHandSingle,   &RuleSettings::schneiderAt91,
     &RuleSettings::kontraRe,          nullptr,                         &RuleSettings::kontraOnlyFrom18,
@@ -21,9 +22,11 @@ bool RuleSettings::*const ruleFlags[13] = {
     &RuleSettings::bockOnWonKontra,   &RuleSettings::bockOnDefenders90, &RuleSettings::bockOnDeclarer90,
     &RuleSettings::ramschAfterPass,
 };
+// clang-format on
 constexpr int KONTRA_VARIANT_POSITION = 4;
 
-void deriveRuleSet(RuleSettings& rules) {
+void deriveRuleSet(RuleSettings& rules)
+{
     if (rules.kontraRe || rules.bockRounds || rules.ramschAfterPass || rules.schneiderAt91)
         rules.ruleSet = RULESET_PUB;
     else if (!rules.grandOuvert36 && !rules.lostHandSingle)
@@ -36,7 +39,8 @@ void deriveRuleSet(RuleSettings& rules) {
 
 } // namespace
 
-std::wstring encodeRules(const RuleSettings& rules) {
+std::wstring encodeRules(const RuleSettings& rules)
+{
     std::wstring text;
     for (int position = 0; position < 13; ++position) {
         if (position == KONTRA_VARIANT_POSITION)
@@ -47,8 +51,10 @@ std::wstring encodeRules(const RuleSettings& rules) {
     return text;
 }
 
-bool decodeRules(const std::wstring& text, RuleSettings& rules) {
-    if (text.size() != 12 && text.size() != 13) return false;
+bool decodeRules(const std::wstring& text, RuleSettings& rules)
+{
+    if (text.size() != 12 && text.size() != 13)
+        return false;
     for (size_t position = 0; position < text.size(); ++position) {
         if (position == KONTRA_VARIANT_POSITION)
             rules.kontraVariant = decode(text[position]);
@@ -59,28 +65,35 @@ bool decodeRules(const std::wstring& text, RuleSettings& rules) {
     return true;
 }
 
-std::wstring formatTariff(float tariff) {
+std::wstring formatTariff(float tariff)
+{
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(tariff),
-                                      std::chars_format::fixed, 2);
-    if (result.ec != std::errc()) return L"1.00";
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(tariff), std::chars_format::fixed, 2);
+    if (result.ec != std::errc())
+        return L"1.00";
     return std::wstring(buffer, result.ptr);
 }
 
-bool parseTariff(const std::wstring& text, float& tariff) {
+bool parseTariff(const std::wstring& text, float& tariff)
+{
     std::string narrow;
     for (wchar_t c : text) {
-        if (c == L' ' || c == L'\t') continue;
-        if (c > 0x7f) return false;
+        if (c == L' ' || c == L'\t')
+            continue;
+        if (c > 0x7f)
+            return false;
         // A comma written under a German locale by an older version.
         narrow += c == L',' ? '.' : static_cast<char>(c);
     }
-    if (narrow.empty()) return false;
+    if (narrow.empty())
+        return false;
     double value = 0;
-    const auto result = std::from_chars(narrow.data(), narrow.data() + narrow.size(), value,
-                                        std::chars_format::fixed);
-    if (result.ec != std::errc() || result.ptr != narrow.data() + narrow.size()) return false;
-    if (!std::isfinite(value) || value < 0 || value > 1e6) return false;
+    const auto result = std::from_chars(narrow.data(), narrow.data() + narrow.size(), value, std::chars_format::fixed);
+    if (result.ec != std::errc() || result.ptr != narrow.data() + narrow.size())
+        return false;
+    if (!std::isfinite(value) || value < 0 || value > 1e6)
+        return false;
     tariff = static_cast<float>(value);
     return true;
 }
@@ -91,7 +104,8 @@ using namespace skat::prefs;
 
 namespace {
 
-USER_PREFS*& singleton() {
+USER_PREFS*& singleton()
+{
     static USER_PREFS* prefs = nullptr;
     return prefs;
 }
@@ -107,49 +121,60 @@ std::wstring numberText(int value) { return std::wstring(1, encode(value)); }
 
 } // namespace
 
-USER_PREFS& USER_PREFS::instance() {
-    if (!singleton()) singleton() = new USER_PREFS;
+USER_PREFS& USER_PREFS::instance()
+{
+    if (!singleton())
+        singleton() = new USER_PREFS;
     return *singleton();
 }
 
-void USER_PREFS::destroyInstance() {
+void USER_PREFS::destroyInstance()
+{
     delete singleton();
     singleton() = nullptr;
 }
 
-void USER_PREFS::installInstance(std::unique_ptr<USER_PREFS> prefs) {
+void USER_PREFS::installInstance(std::unique_ptr<USER_PREFS> prefs)
+{
     delete singleton();
     singleton() = prefs.release();
 }
 
 USER_PREFS::USER_PREFS() { applyThemeColours(); }
 
-USER_PREFS::USER_PREFS(std::unique_ptr<VORDIX_PREFERENCE_imp> store) : VORDIX_PREFERENCE(std::move(store)) {
+USER_PREFS::USER_PREFS(std::unique_ptr<VORDIX_PREFERENCE_imp> store) : VORDIX_PREFERENCE(std::move(store))
+{
     applyThemeColours();
 }
 
-bool USER_PREFS::read(int id, std::wstring& value) {
+bool USER_PREFS::read(int id, std::wstring& value)
+{
     const bool ok = getValue(id, value);
     lastAccessOk = ok;
-    if (!ok) value.clear();
+    if (!ok)
+        value.clear();
     return !value.empty();
 }
 
 void USER_PREFS::write(int id, const std::wstring& value) { lastAccessOk = setValue(id, value); }
 
-void USER_PREFS::load() {
+void USER_PREFS::load()
+{
     std::wstring value;
 
     // 1. Settings stamp: two characters c0, c1 with c1 * 128 + c0.
     read(PREF_SETTINGS_VERSION, value);
-    const bool stampCurrent = value.size() >= 2 && static_cast<long>(value[1]) * 128 + static_cast<long>(value[0]) >= SETTINGS_VERSION;
-    if (!stampCurrent) write(PREF_SETTINGS_VERSION, {wchar_t(SETTINGS_VERSION % 128), wchar_t(SETTINGS_VERSION / 128)});
+    const bool stampCurrent =
+        value.size() >= 2 && static_cast<long>(value[1]) * 128 + static_cast<long>(value[0]) >= SETTINGS_VERSION;
+    if (!stampCurrent)
+        write(PREF_SETTINGS_VERSION, {wchar_t(SETTINGS_VERSION % 128), wchar_t(SETTINGS_VERSION / 128)});
 
     // 2. First start: a stale stamp counts as one.
     const bool marked = read(PREF_FIRST_START, value) && value[0] == FIRST_START_MARK;
     firstStart = !(marked && stampCurrent);
     freshInstall = !marked;
-    if (firstStart) write(PREF_FIRST_START, std::wstring(1, FIRST_START_MARK));
+    if (firstStart)
+        write(PREF_FIRST_START, std::wstring(1, FIRST_START_MARK));
 
     // 3. Names.
     const int nameIds[3] = {PREF_NAME_SEAT_1, PREF_NAME_SEAT_2, PREF_NAME_SEAT_3};
@@ -176,7 +201,8 @@ void USER_PREFS::load() {
 
     // 6. Theme.
     tableTheme = read(PREF_TABLE_THEME, value) ? decode(value[0]) : THEME_PUB;
-    if (tableTheme < THEME_MOUNTAINS || tableTheme > THEME_MONO) tableTheme = THEME_PUB;
+    if (tableTheme < THEME_MOUNTAINS || tableTheme > THEME_MONO)
+        tableTheme = THEME_PUB;
     applyThemeColours();
 
     // 7. Rule set.
@@ -201,16 +227,20 @@ void USER_PREFS::load() {
     } else {
         decodeRules(value, rules);
     }
-    if (rules.ruleSet < RULESET_INTERNATIONAL || rules.ruleSet > RULESET_PUB) deriveRuleSet();
-    if (rules.kontraVariant != 1 && rules.kontraVariant != 2) rules.kontraVariant = 1;
+    if (rules.ruleSet < RULESET_INTERNATIONAL || rules.ruleSet > RULESET_PUB)
+        deriveRuleSet();
+    if (rules.kontraVariant != 1 && rules.kontraVariant != 2)
+        rules.kontraVariant = 1;
 
     // 9. Tariff, in the C locale.
     tariff = 1.0f;
-    if (read(PREF_TARIFF, value)) parseTariff(value, tariff);
+    if (read(PREF_TARIFF, value))
+        parseTariff(value, tariff);
 
     // 10. Scoring.
     scoring = read(PREF_SCORING, value) ? decode(value[0]) : SCORING_SEEGER_FABIAN;
-    if (scoring < SCORING_CLASSIC || scoring > SCORING_BIERLACHS) scoring = SCORING_SEEGER_FABIAN;
+    if (scoring < SCORING_CLASSIC || scoring > SCORING_BIERLACHS)
+        scoring = SCORING_SEEGER_FABIAN;
 
     // 11, 12. Option 28, free games, take-back shortcut.
     read(PREF_OPTION_28, value);
@@ -223,7 +253,8 @@ void USER_PREFS::load() {
     // 13. Speed: an unknown character keeps the value.
     if (read(PREF_SPEED, value)) {
         const int step = decode(value[0]);
-        if (step >= 0 && step <= 3) playDelayMs = step * 500;
+        if (step >= 0 && step <= 3)
+            playDelayMs = step * 500;
     } else {
         playDelayMs = 500;
     }
@@ -232,7 +263,8 @@ void USER_PREFS::load() {
     for (auto [id, member] : {std::pair{PREF_PLAY_STYLE, &playStyle}, std::pair{PREF_MEMORY, &memory}}) {
         if (read(id, value)) {
             const int level = decode(value[0]);
-            if (level >= 0 && level <= 2) *member = level;
+            if (level >= 0 && level <= 2)
+                *member = level;
         } else {
             *member = 1;
         }
@@ -253,7 +285,8 @@ void USER_PREFS::load() {
     publishRules();
 }
 
-void USER_PREFS::save() {
+void USER_PREFS::save()
+{
     write(PREF_COMMENTS, {encode(commentFlag0), encode(manualCut), encode(mouseOption), encode(manualTrickClearing)});
     write(PREF_SOUND, flagText(sound));
     write(PREF_FULLSCREEN, flagText(fullScreen));
@@ -272,7 +305,8 @@ void USER_PREFS::save() {
     write(PREF_ENTER_FREE_GAMES, flagText(enterFreeGames));
 }
 
-void USER_PREFS::setRuleSet(int choice) {
+void USER_PREFS::setRuleSet(int choice)
+{
     rules.ruleSet = choice;
     if (choice == RULESET_INTERNATIONAL || choice == RULESET_FORMER) {
         rules.grandOuvert36 = rules.lostHandSingle = choice == RULESET_FORMER;
@@ -282,34 +316,43 @@ void USER_PREFS::setRuleSet(int choice) {
 
 void USER_PREFS::deriveRuleSet() { skat::prefs::deriveRuleSet(rules); }
 
-void USER_PREFS::applyThemeColours() {
+void USER_PREFS::applyThemeColours()
+{
     static constexpr ThemeColour mountains[4] = {{705, 999, 509}, {579, 818, 160}, {380, 544, 86}, {603, 709, 387}};
     static constexpr ThemeColour island[4] = {{991, 857, 556}, {940, 783, 423}, {470, 329, 0}, {677, 501, 82}};
     static constexpr ThemeColour pub[4] = {{908, 677, 427}, {908, 583, 235}, {380, 137, 7}, {709, 285, 35}};
-    const ThemeColour* colours = tableTheme == THEME_MOUNTAINS ? mountains
-                                 : tableTheme == THEME_ISLAND  ? island
+    const ThemeColour* colours = tableTheme == THEME_MOUNTAINS                         ? mountains
+                                 : tableTheme == THEME_ISLAND                          ? island
                                  : tableTheme == THEME_PUB || tableTheme == THEME_MONO ? pub
                                                                                        : nullptr;
-    if (!colours) return;
-    for (int i = 0; i < 4; ++i) themeColour[i] = colours[i];
+    if (!colours)
+        return;
+    for (int i = 0; i < 4; ++i)
+        themeColour[i] = colours[i];
 }
 
-ThemeColour USER_PREFS::themeColours() const {
-    if (tableTheme == THEME_ISLAND) return themeColour[0];
-    if (tableTheme == THEME_MONO) return {999, 999, 999};
+ThemeColour USER_PREFS::themeColours() const
+{
+    if (tableTheme == THEME_ISLAND)
+        return themeColour[0];
+    if (tableTheme == THEME_MONO)
+        return {999, 999, 999};
     return {0, 0, 0};
 }
 
 void USER_PREFS::publishRules() const { setCurrentRules(rules); }
 
-void USER_PREFS::setPlayerName(int index, const std::wstring& name) {
+void USER_PREFS::setPlayerName(int index, const std::wstring& name)
+{
     static constexpr int ids[4] = {PREF_NAME_SEAT_1, PREF_NAME_SEAT_2, PREF_NAME_SEAT_3, PREF_NAME_PLAYER_4};
-    if (index < 0 || index > 3) return;
+    if (index < 0 || index > 3)
+        return;
     playerNames[index] = name;
     write(ids[index], name);
 }
 
-std::wstring USER_PREFS::cardSetName() {
+std::wstring USER_PREFS::cardSetName()
+{
     std::wstring value;
     const bool ok = getValue(PREF_CARD_SET, value);
     lastAccessOk = ok;

@@ -18,7 +18,7 @@ enum PreferenceId : int {
     PREF_NAME_SEAT_1 = 1,
     PREF_NAME_SEAT_2 = 2,
     PREF_NAME_SEAT_3 = 3,
-    PREF_LOGIC_TABLES = 4,        // base path of the chosen logic set (kept by the lead tables)
+    PREF_LOGIC_TABLES = 4, // base path of the chosen logic set (kept by the lead tables)
     PREF_TAKE_BACK_SHORTCUT = 5,
     PREF_COMMENTS = 6,
     PREF_SOUND = 7,
@@ -100,29 +100,29 @@ public:
     // Result of the last access to the store.
     std::atomic<bool> lastAccessOk{false};
 
-    std::array<std::wstring, 4> playerNames;   // ids 1, 2, 3, 24
-    bool firstStart = false;                   // id 19
-    bool freshInstall = false;                 // id 19 was not set: nothing was stored before
-    bool commentFlag0 = true;                  // id 6, always off after loading
-    bool mouseOption = true;                   // id 6 (F_opt_komment_maus)
-    bool manualCut = false;                    // id 6, always off after loading
-    bool manualTrickClearing = true;           // id 6
-    bool sound = true;                         // id 7
-    bool fullScreen = true;                    // id 17
-    int tableTheme = THEME_PUB;                // id 18, 1..4
-    int playDelayMs = 500;                     // id 8: 0, 500, 1000 or 1500
-    int playStyle = 1;                         // id 26: 0 defensive, 1 balanced, 2 offensive
-    int memory = 1;                            // id 29: 0 good, 1 medium, 2 poor
-    bool takeBackShortcut = true;              // id 5
-    int rankOrder = -1;                        // id 9: 1 or -1
-    int suitOrder = 1;                         // id 9: -1, 0 or 1
-    bool trumpsToJacks = true;                 // id 9
-    std::array<ThemeColour, 4> themeColour{};  // from the theme
-    RuleSettings rules;                        // ids 16 (rules.ruleSet) and 21
-    float tariff = 1.0f;                       // id 25, cents per point
-    int scoring = SCORING_SEEGER_FABIAN;       // id 27
-    bool option28 = false;                     // id 28, kept but read by nothing
-    bool enterFreeGames = false;               // id 22
+    std::array<std::wstring, 4> playerNames;  // ids 1, 2, 3, 24
+    bool firstStart = false;                  // id 19
+    bool freshInstall = false;                // id 19 was not set: nothing was stored before
+    bool commentFlag0 = true;                 // id 6, always off after loading
+    bool mouseOption = true;                  // id 6 (F_opt_komment_maus)
+    bool manualCut = false;                   // id 6, always off after loading
+    bool manualTrickClearing = true;          // id 6
+    bool sound = true;                        // id 7
+    bool fullScreen = true;                   // id 17
+    int tableTheme = THEME_PUB;               // id 18, 1..4
+    int playDelayMs = 500;                    // id 8: 0, 500, 1000 or 1500
+    int playStyle = 1;                        // id 26: 0 defensive, 1 balanced, 2 offensive
+    int memory = 1;                           // id 29: 0 good, 1 medium, 2 poor
+    bool takeBackShortcut = true;             // id 5
+    int rankOrder = -1;                       // id 9: 1 or -1
+    int suitOrder = 1;                        // id 9: -1, 0 or 1
+    bool trumpsToJacks = true;                // id 9
+    std::array<ThemeColour, 4> themeColour{}; // from the theme
+    RuleSettings rules;                       // ids 16 (rules.ruleSet) and 21
+    float tariff = 1.0f;                      // id 25, cents per point
+    int scoring = SCORING_SEEGER_FABIAN;      // id 27
+    bool option28 = false;                    // id 28, kept but read by nothing
+    bool enterFreeGames = false;              // id 22
 
 private:
     bool read(int id, std::wstring& value);

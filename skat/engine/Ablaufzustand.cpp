@@ -31,10 +31,7 @@ bool ABLAUFZUSTAND::ask(PlayerRequest kind, Seat seat)
     return false;
 }
 
-PLAYER_AKTION ABLAUFZUSTAND::answerOfSeat(Seat seat) const
-{
-    return table.answerOf(slotOfSeat(seat));
-}
+PLAYER_AKTION ABLAUFZUSTAND::answerOfSeat(Seat seat) const { return table.answerOf(slotOfSeat(seat)); }
 
 // The index keeps where the exercise first left the stored play; every
 // difference from it is reported.

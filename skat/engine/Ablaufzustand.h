@@ -12,7 +12,7 @@
 
 class ABLAUFZUSTAND {
 public:
-    explicit ABLAUFZUSTAND(SKATTISCH_SERVER& table) : table(table) {}
+    explicit ABLAUFZUSTAND(SKATTISCH_SERVER& table) : table(table) { }
     virtual ~ABLAUFZUSTAND();
     virtual void run() = 0;
 

@@ -10,13 +10,12 @@
 // different cards of the hand; an announcement is a game the declarer may
 // announce (with or without the skat); a card is 0 (giving up) or a legal
 // card of the hand; a confirmation after a game is 1..4.
-bool isValidAnswer(int kind, const PLAYER_AKTION& answer, const SPIELKARTEN& cards,
-                   const SPIELSTRUCT& record, Seat seat);
+bool isValidAnswer(int kind, const PLAYER_AKTION& answer, const SPIELKARTEN& cards, const SPIELSTRUCT& record,
+                   Seat seat);
 
 // Makes the answer valid: no higher bid, the lowest legal card, the two
 // lowest cards of the hand, a plain grand, confirmation 1.
-void repairAnswer(int kind, PLAYER_AKTION& answer, const SPIELKARTEN& cards,
-                  const SPIELSTRUCT& record, Seat seat);
+void repairAnswer(int kind, PLAYER_AKTION& answer, const SPIELKARTEN& cards, const SPIELSTRUCT& record, Seat seat);
 
 // The cards the seat may play now (its whole hand when it leads).
 CardSet legalCardsOfSeat(const SPIELKARTEN& cards, GameType type, Seat seat);

@@ -104,7 +104,10 @@ constexpr Seat previousSeat(Seat s) { return seatAfter(s, -1); }
 // Place 0, 1 or 2 of the seat's card in a trick the leader led.
 constexpr int placeInTrick(Seat seat, Seat leader) { return seatAfter(seat, -leader); }
 // A seat number as stored in files and messages: 0..2 stay, anything else is none.
-constexpr Seat seatFromNumber(int number) { return number >= 0 && number < SEAT_COUNT ? static_cast<Seat>(number) : SEAT_NONE; }
+constexpr Seat seatFromNumber(int number)
+{
+    return number >= 0 && number < SEAT_COUNT ? static_cast<Seat>(number) : SEAT_NONE;
+}
 // For loops over the seats ("for (Seat s = SEAT_0; s < SEAT_COUNT; ++s)").
 constexpr Seat& operator++(Seat& s) { return s = static_cast<Seat>(s + 1); }
 
@@ -118,24 +121,15 @@ constexpr bool isRealCard(CardId id)
 }
 
 // The whole suit's byte, and the suit without its jack; 0 for suit none.
-constexpr CardSet suitMask(Suit s)
-{
-    return isValidSuit(s) ? CardSet{0xFFu} << ((4 - s) * 8) : 0u;
-}
-constexpr CardSet suitMaskWithoutJack(Suit s)
-{
-    return isValidSuit(s) ? CardSet{0xF7u} << ((4 - s) * 8) : 0u;
-}
+constexpr CardSet suitMask(Suit s) { return isValidSuit(s) ? CardSet{0xFFu} << ((4 - s) * 8) : 0u; }
+constexpr CardSet suitMaskWithoutJack(Suit s) { return isValidSuit(s) ? CardSet{0xF7u} << ((4 - s) * 8) : 0u; }
 constexpr CardSet rankMask(Rank r) { return isValidRank(r) ? SEVENS << (r - 1) : 0u; }
 
 constexpr CardSet cardMask(Suit s, Rank r)
 {
     return isValidSuit(s) && isValidRank(r) ? CardSet{1u} << ((4 - s) * 8 + (r - 1)) : 0u;
 }
-constexpr CardSet cardMaskOfId(CardId id)
-{
-    return id > 10 ? cardMask(suitOfCardId(id), rankOfCardId(id)) : 0u;
-}
+constexpr CardSet cardMaskOfId(CardId id) { return id > 10 ? cardMask(suitOfCardId(id), rankOfCardId(id)) : 0u; }
 constexpr CardBit cardBitOf(Suit s, Rank r) { return (4 - s) * 8 + (r - 1); }
 
 // Bit-index tables: CardBit back to CardId, Suit and Rank.
@@ -179,7 +173,7 @@ constexpr bool containsAll(CardSet set, CardSet cards) { return (set & cards) ==
 constexpr int pointsOfSet(CardSet set)
 {
     return 2 * cardCount(set & JACKS) + 3 * cardCount(set & QUEENS) + 4 * cardCount(set & KINGS)
-        + 10 * cardCount(set & TENS) + 11 * cardCount(set & ACES);
+           + 10 * cardCount(set & TENS) + 11 * cardCount(set & ACES);
 }
 
 static_assert(cardMask(SUIT_CLUBS, RANK_JACK) == 0x08000000u);

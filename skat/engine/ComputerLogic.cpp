@@ -10,9 +10,9 @@ void GameSnapshot::take(const SPIELKARTEN& tableCards, const SPIELSTRUCT& tableR
     const STAPEL& pile = tableCards.pile;
     trickCount = static_cast<std::int8_t>(pile.trickCount());
     for (int n = 1; n <= STAPEL::MAX_TRICKS; ++n)
-        tricks[static_cast<std::size_t>(n - 1)] = n <= trickCount
-            ? PlayedTrick{pile.trick(n).code(), static_cast<std::int8_t>(pile.leaderOfTrick(n))}
-            : PlayedTrick{};
+        tricks[static_cast<std::size_t>(n - 1)] =
+            n <= trickCount ? PlayedTrick{pile.trick(n).code(), static_cast<std::int8_t>(pile.leaderOfTrick(n))}
+                            : PlayedTrick{};
     laidAway = isValidSeat(ownSeat) && ownSeat == tableRecord.ALLEIN ? pile.skat().cardSet() : 0u;
 }
 
@@ -34,10 +34,7 @@ CardSet GameSnapshot::playedCards() const
 
 PLAYER_LOGIK::~PLAYER_LOGIK() = default;
 
-GameProposal PLAYER_LOGIK::proposeGame(const GameSnapshot&)
-{
-    return {};
-}
+GameProposal PLAYER_LOGIK::proposeGame(const GameSnapshot&) { return {}; }
 
 DiscardPair PLAYER_LOGIK::chooseDiscard(const GameSnapshot& game, const GameProposal&)
 {
@@ -51,20 +48,11 @@ DiscardPair PLAYER_LOGIK::chooseDiscard(const GameSnapshot& game, const GameProp
     return pair;
 }
 
-GameProposal PLAYER_LOGIK::proposalAfterDiscard(const GameSnapshot&, const GameProposal& proposal)
-{
-    return proposal;
-}
+GameProposal PLAYER_LOGIK::proposalAfterDiscard(const GameSnapshot&, const GameProposal& proposal) { return proposal; }
 
-CardId PLAYER_LOGIK::chooseCard(const GameSnapshot&)
-{
-    return NO_CARD;
-}
+CardId PLAYER_LOGIK::chooseCard(const GameSnapshot&) { return NO_CARD; }
 
-int PLAYER_LOGIK::evaluation(const GameSnapshot&)
-{
-    return 0;
-}
+int PLAYER_LOGIK::evaluation(const GameSnapshot&) { return 0; }
 
 namespace {
 std::mutex factoryMutex;

@@ -33,15 +33,9 @@ CardSet withSkat(CardSet hand, const SKAT& skat)
 
 int EINBLATT::spitzenGrand() const { return spitzenRun(cards_, SUIT_NONE, 4); }
 
-int EINBLATT::spitzen(Suit trump) const
-{
-    return spitzenRun(cards_, trump, isValidSuit(trump) ? 11 : 4);
-}
+int EINBLATT::spitzen(Suit trump) const { return spitzenRun(cards_, trump, isValidSuit(trump) ? 11 : 4); }
 
-int EINBLATT::spitzenGrandWithSkat(const SKAT& skat) const
-{
-    return EINBLATT(withSkat(cards_, skat)).spitzenGrand();
-}
+int EINBLATT::spitzenGrandWithSkat(const SKAT& skat) const { return EINBLATT(withSkat(cards_, skat)).spitzenGrand(); }
 
 int EINBLATT::spitzenWithSkat(const SKAT& skat, Suit trump) const
 {

@@ -13,7 +13,7 @@ class EINBLATT_SERIALIZABLE;
 class EINBLATT {
 public:
     EINBLATT() = default;
-    explicit EINBLATT(CardSet cards) : cards_(cards) {}
+    explicit EINBLATT(CardSet cards) : cards_(cards) { }
 
     CardSet cardSet() const { return cards_; }
     void setCardSet(CardSet cards) { cards_ = cards; }
@@ -69,15 +69,26 @@ public:
         default: return 0u;
         }
     }
-    static constexpr CardSet legalCardsClubs(CardSet hand, CardBit led) { return legalCardsSuitGame(hand, led, GAME_CLUBS); }
-    static constexpr CardSet legalCardsSpades(CardSet hand, CardBit led) { return legalCardsSuitGame(hand, led, GAME_SPADES); }
-    static constexpr CardSet legalCardsHearts(CardSet hand, CardBit led) { return legalCardsSuitGame(hand, led, GAME_HEARTS); }
-    static constexpr CardSet legalCardsDiamonds(CardSet hand, CardBit led) { return legalCardsSuitGame(hand, led, GAME_DIAMONDS); }
+    static constexpr CardSet legalCardsClubs(CardSet hand, CardBit led)
+    {
+        return legalCardsSuitGame(hand, led, GAME_CLUBS);
+    }
+    static constexpr CardSet legalCardsSpades(CardSet hand, CardBit led)
+    {
+        return legalCardsSuitGame(hand, led, GAME_SPADES);
+    }
+    static constexpr CardSet legalCardsHearts(CardSet hand, CardBit led)
+    {
+        return legalCardsSuitGame(hand, led, GAME_HEARTS);
+    }
+    static constexpr CardSet legalCardsDiamonds(CardSet hand, CardBit led)
+    {
+        return legalCardsSuitGame(hand, led, GAME_DIAMONDS);
+    }
     // Grand, grand ouvert and Ramsch: a led jack asks for jacks.
     static constexpr CardSet legalCardsGrand(CardSet hand, CardBit led)
     {
-        const CardSet follow = rankOfBit(led) == RANK_JACK ? hand & JACKS
-                                                           : hand & suitMaskWithoutJack(suitOfBit(led));
+        const CardSet follow = rankOfBit(led) == RANK_JACK ? hand & JACKS : hand & suitMaskWithoutJack(suitOfBit(led));
         return follow != 0 ? follow : hand;
     }
     // Null: no trumps, the jack belongs to its suit.
@@ -95,8 +106,8 @@ private:
     static constexpr CardSet legalCardsSuitGame(CardSet hand, CardBit led, GameType type)
     {
         const CardSet trumps = trumpMask(type);
-        const CardSet follow = (bitMask(led) & trumps) != 0 ? hand & trumps
-                                                              : hand & suitMaskWithoutJack(suitOfBit(led));
+        const CardSet follow =
+            (bitMask(led) & trumps) != 0 ? hand & trumps : hand & suitMaskWithoutJack(suitOfBit(led));
         return follow != 0 ? follow : hand;
     }
 
@@ -109,7 +120,7 @@ private:
 class EINBLATT_SERIALIZABLE : public VORDIX_STREAM, public EINBLATT {
 public:
     EINBLATT_SERIALIZABLE() = default;
-    explicit EINBLATT_SERIALIZABLE(CardSet cards) : EINBLATT(cards) {}
+    explicit EINBLATT_SERIALIZABLE(CardSet cards) : EINBLATT(cards) { }
     ~EINBLATT_SERIALIZABLE() override;
 
     bool read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument& document) override;

@@ -81,13 +81,13 @@ void EINBLATT_SORTIERBAR::appendJacksInOrder(const SortSettings& settings, std::
     }
 }
 
-void EINBLATT_SORTIERBAR::appendSuitInOrder(const SortSettings& settings, std::vector<const KARTE*>& target,
-                                            Suit suit, CardSet hand, GameType type)
+void EINBLATT_SORTIERBAR::appendSuitInOrder(const SortSettings& settings, std::vector<const KARTE*>& target, Suit suit,
+                                            CardSet hand, GameType type)
 {
     // High to low; reversed for direction 1.
     static constexpr Rank plainOrder[] = {RANK_ACE, RANK_TEN, RANK_KING, RANK_QUEEN, RANK_NINE, RANK_EIGHT, RANK_SEVEN};
-    static constexpr Rank nullOrder[] = {RANK_ACE,  RANK_KING, RANK_QUEEN, RANK_JACK,
-                                         RANK_TEN,  RANK_NINE, RANK_EIGHT, RANK_SEVEN};
+    static constexpr Rank nullOrder[] = {RANK_ACE, RANK_KING, RANK_QUEEN, RANK_JACK,
+                                         RANK_TEN, RANK_NINE, RANK_EIGHT, RANK_SEVEN};
     if (settings.direction != -1 && settings.direction != 1)
         return;
     const Rank* order = type == GAME_NULL ? nullOrder : plainOrder;
@@ -125,8 +125,8 @@ std::array<Suit, 4> suitSequence(CardSet hand, GameType type, const SortSettings
         return order;
     }
     std::array<Suit, 4> order = settings.suitOrder == 1
-        ? std::array<Suit, 4>{SUIT_DIAMONDS, SUIT_HEARTS, SUIT_SPADES, SUIT_CLUBS}
-        : std::array<Suit, 4>{SUIT_CLUBS, SUIT_SPADES, SUIT_HEARTS, SUIT_DIAMONDS};
+                                    ? std::array<Suit, 4>{SUIT_DIAMONDS, SUIT_HEARTS, SUIT_SPADES, SUIT_CLUBS}
+                                    : std::array<Suit, 4>{SUIT_CLUBS, SUIT_SPADES, SUIT_HEARTS, SUIT_DIAMONDS};
     if (trumpFirst) {
         auto trump = std::find(order.begin(), order.end(), type);
         if (settings.direction == -1)

@@ -12,9 +12,9 @@
 // How the user wants the hand sorted; the application shell fills it from
 // the sorting preference.
 struct SortSettings {
-    int direction = -1;          // -1 high cards first, jacks in front; 1 low first, jacks at the end
-    int suitOrder = -1;          // -1 clubs..diamonds; 1 diamonds..clubs; 0 colours alternating
-    bool trumpsToJacks = false;  // in a suit game the trump suit stands next to the jacks
+    int direction = -1;         // -1 high cards first, jacks in front; 1 low first, jacks at the end
+    int suitOrder = -1;         // -1 clubs..diamonds; 1 diamonds..clubs; 0 colours alternating
+    bool trumpsToJacks = false; // in a suit game the trump suit stands next to the jacks
 };
 
 class EINBLATT_SORTIERBAR : public EINBLATT_SERIALIZABLE {

@@ -6,7 +6,7 @@ ENGINE_TEXTS::~ENGINE_TEXTS() = default;
 
 std::wstring ENGINE_TEXTS::rankWord(Rank rank) const
 {
-    static const wchar_t* const words[9] = {L"",     L"Sieben", L"Acht",  L"Neun", L"Bube",
+    static const wchar_t* const words[9] = {L"",     L"Sieben",     L"Acht", L"Neun", L"Bube",
                                             L"Dame", L"K\u00f6nig", L"Zehn", L"As"};
     return rank >= 0 && rank <= 8 ? words[rank] : L"";
 }

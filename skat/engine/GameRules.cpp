@@ -88,8 +88,7 @@ BidStep BIDDING::apply(Seat seat, int value)
         }
         askNext();
         return isDone() ? BidStep::DONE : BidStep::RAISED;
-    case Phase::DONE:
-        break;
+    case Phase::DONE: break;
     }
     return BidStep::DONE;
 }
@@ -97,7 +96,8 @@ BidStep BIDDING::apply(Seat seat, int value)
 TrickEnd afterTrick(const PlayState& state)
 {
     TrickEnd end;
-    end.endsEarly = (state.type == GAME_NULL && state.declarerRecordCount > 2)
+    end.endsEarly =
+        (state.type == GAME_NULL && state.declarerRecordCount > 2)
         || (state.defenderRecordCount > 0 && state.winLevel == WIN_LEVEL_OUVERT_HAND && state.type != GAME_NULL);
     const bool declarerGaveUp = state.declarerGaveUp || end.endsEarly;
     end.playGoesOn = state.cardsInHands > 0 && !declarerGaveUp && !state.defendersGaveUp;
@@ -110,9 +110,11 @@ bool triggersBockRounds(const SPIELSTRUCT_CORE& settled, const SettlementTally& 
     if (!rules.bockRounds || type == GAME_NULL || type == GAME_RAMSCH)
         return false;
     const int declarer90 = rules.schneiderAt91 ? 91 : 90;
-    return (rules.bockOn60To60 && t.declarerPoints == 60) || (rules.bockOnLostKontra && settled.KONTRA && settled.isLost())
-        || (rules.bockOnWonKontra && settled.KONTRA && !settled.isLost())
-        || (rules.bockOnDefenders90 && t.defenderPoints >= 90) || (rules.bockOnDeclarer90 && t.declarerPoints >= declarer90);
+    return (rules.bockOn60To60 && t.declarerPoints == 60)
+           || (rules.bockOnLostKontra && settled.KONTRA && settled.isLost())
+           || (rules.bockOnWonKontra && settled.KONTRA && !settled.isLost())
+           || (rules.bockOnDefenders90 && t.defenderPoints >= 90)
+           || (rules.bockOnDeclarer90 && t.declarerPoints >= declarer90);
 }
 
 bool kontraAllowed(const RuleSettings& rules, const SPIELSTRUCT_CORE& record, Seat seat, int index, int inHand,
@@ -122,8 +124,8 @@ bool kontraAllowed(const RuleSettings& rules, const SPIELSTRUCT_CORE& record, Se
         return false;
     if (!rules.kontraRe || record.KONTRA || seat == record.declarer())
         return false;
-    const bool moment = ((rules.kontraVariant == 1 || rules.kontraVariant == 2) && index == STATE_KARTE_AUSSPIELEN
-                         && inHand == 10)
+    const bool moment =
+        ((rules.kontraVariant == 1 || rules.kontraVariant == 2) && index == STATE_KARTE_AUSSPIELEN && inHand == 10)
         || (rules.kontraVariant == 2 && index == STATE_STICH_ABLEGEN && inHand == 9);
     if (!moment)
         return false;
@@ -135,5 +137,5 @@ bool reAllowed(const RuleSettings& rules, const SPIELSTRUCT_CORE& record, Seat s
     if (!rules.kontraRe || !record.KONTRA || record.RE || seat != record.declarer() || !isValidSeat(seat))
         return false;
     return (index == STATE_KARTE_AUSSPIELEN && (inHand == 9 || inHand == 10))
-        || (index == STATE_STICH_ABLEGEN && (inHand == 8 || inHand == 9));
+           || (index == STATE_STICH_ABLEGEN && (inHand == 8 || inHand == 9));
 }

@@ -82,10 +82,7 @@ private:
 // ----------------------------------------------------------------- card play
 
 // The seat that takes a full trick led by leader.
-inline Seat trickTaker(const STICH& trick, Seat leader, GameType type)
-{
-    return seatAfter(leader, trick.winner(type));
-}
+inline Seat trickTaker(const STICH& trick, Seat leader, GameType type) { return seatAfter(leader, trick.winner(type)); }
 
 // What a finished trick leaves the game with.
 struct TrickEnd {

@@ -116,7 +116,7 @@ void KARTE::write(tinyxml2::XMLElement& element, tinyxml2::XMLDocument&) const
 namespace {
 
 struct CardTable {
-    std::array<KARTE, 49> byId;              // index CardId; unused entries hold the null card
+    std::array<KARTE, 49> byId; // index CardId; unused entries hold the null card
     std::array<const KARTE*, 49> pointerById;
     std::array<const KARTE*, 32> byBit;
 

@@ -10,7 +10,7 @@
 
 class KARTE : public VORDIX_STREAM {
 public:
-    KARTE() = default;                 // every field 0
+    KARTE() = default;                       // every field 0
     explicit KARTE(CardId id) { setId(id); } // KARTE(0) is the null card (points -1)
     KARTE(const KARTE&) = default;
     KARTE& operator=(const KARTE&) = default;

@@ -9,8 +9,8 @@ namespace {
 
 // Game-flow states (the table's GameStateIndex) that the document judges.
 inline constexpr int FIRST_STATE = 1;
-inline constexpr int LAST_STATE = 10;         // settlement
-inline constexpr int FIRST_PLAY_STATE = 8;    // card play, trick collection, settlement
+inline constexpr int LAST_STATE = 10;      // settlement
+inline constexpr int FIRST_PLAY_STATE = 8; // card play, trick collection, settlement
 
 // A game goes on only from a whole deal: every card in a hand, on the table,
 // on the pile or in the skat (isConsistent sees that none lies twice). A

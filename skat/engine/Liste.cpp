@@ -100,7 +100,7 @@ void rotateRowSeats(EIN_SPIEL& row, int offset)
 
 } // namespace
 
-LISTE::LISTE() : playerNames(sheetServices()->playerNames()) {}
+LISTE::LISTE() : playerNames(sheetServices()->playerNames()) { }
 
 LISTE::~LISTE() = default;
 
@@ -324,8 +324,8 @@ int LISTE::nextBockCounter() const
 int LISTE::seegerFabianTotal(int column) const
 {
     const int perOpponentLoss = places == 4 ? OPPONENT_LOSS_BONUS_FOUR : OPPONENT_LOSS_BONUS_THREE;
-    return lastRowPoints(column) + WINNING_BONUS * lastRowValue(column)
-        - WINNING_BONUS * lastRowGamesLost(column) + perOpponentLoss * sumOfOtherColumns(column);
+    return lastRowPoints(column) + WINNING_BONUS * lastRowValue(column) - WINNING_BONUS * lastRowGamesLost(column)
+           + perOpponentLoss * sumOfOtherColumns(column);
 }
 
 std::vector<LISTE::PlayerTotal> LISTE::listEndTotals() const
@@ -484,9 +484,8 @@ void LISTE::readHeader(const tinyxml2::XMLElement& root)
 bool LISTE::readVersion1(const tinyxml2::XMLElement& root)
 {
     readHeader(root);
-    readRows(root, [this](const tinyxml2::XMLElement& game, RowRepairs& repairs) {
-        return readRowVersion1(game, repairs);
-    });
+    readRows(root,
+             [this](const tinyxml2::XMLElement& game, RowRepairs& repairs) { return readRowVersion1(game, repairs); });
     return true;
 }
 
@@ -494,9 +493,8 @@ bool LISTE::readVersion2(const tinyxml2::XMLElement& root)
 {
     readHeader(root);
     networkGame = root.FirstChildElement("Netzwerkspiel") != nullptr;
-    readRows(root, [this](const tinyxml2::XMLElement& game, RowRepairs& repairs) {
-        return readRowVersion2(game, repairs);
-    });
+    readRows(root,
+             [this](const tinyxml2::XMLElement& game, RowRepairs& repairs) { return readRowVersion2(game, repairs); });
     return true;
 }
 
@@ -529,9 +527,8 @@ std::unique_ptr<EIN_SPIEL> LISTE::readRowVersion1(const tinyxml2::XMLElement& ga
     const GameType type = SPIELART::typeFromBaseValue(baseValue);
     record.SPIELART.SPIEL_TYP = type;
     record.SPITZEN = intAttribute(&game, "Spitzen", record.SPITZEN);
-    record.SPIELART.GEWINN_STUFE = intAttribute(&game, "Spieltyp", type == GAME_NULL
-                                                                       ? nullWinLevelOfBaseValue(baseValue)
-                                                                       : record.SPIELART.GEWINN_STUFE);
+    record.SPIELART.GEWINN_STUFE = intAttribute(
+        &game, "Spieltyp", type == GAME_NULL ? nullWinLevelOfBaseValue(baseValue) : record.SPIELART.GEWINN_STUFE);
     record.SPIELART.STUFE = intAttribute(&game, "Spielstufe", record.SPIELART.STUFE);
     repairs.values = record.limitToValidValues() || repairs.values;
     dropBiddingState(record);
@@ -613,8 +610,8 @@ bool LISTE::finishReadRow(EIN_SPIEL& row) const
         // The hands stored with the row (the last rows of a sheet carry
         // them) must make a whole deal; a row without hands has none.
         row.deal.vhPos = isValidSeat(row.pile.vh()) ? row.pile.vh() : SEAT_1;
-        const bool handsStored = row.deal.hands[0].cardCount() + row.deal.hands[1].cardCount()
-                + row.deal.hands[2].cardCount() > 0;
+        const bool handsStored =
+            row.deal.hands[0].cardCount() + row.deal.hands[1].cardCount() + row.deal.hands[2].cardCount() > 0;
         return !handsStored || isWholeDeal(row.deal);
     }
     if (row.deal.skat.isComplete()) {

@@ -62,8 +62,7 @@ public:
     void addGame(const SPIELSTRUCT& record, const SPIELKARTEN& cards, bool listMode);
     // Enters a game from its parts; refused with a warning once the sheet
     // holds MAX_GAMES rows.
-    bool appendGame(const SPIELSTRUCT& record, const STAPEL& pile, const SKAT& dealtSkat,
-                    const KARTENVERTEILUNG& deal);
+    bool appendGame(const SPIELSTRUCT& record, const STAPEL& pile, const SKAT& dealtSkat, const KARTENVERTEILUNG& deal);
     // Appends a row and computes its running totals.
     void insertRow(std::unique_ptr<EIN_SPIEL> row);
 
@@ -80,8 +79,8 @@ public:
 
     struct GameEntry {
         SPIELSTRUCT record;
-        int column = 0;   // the declarer's column (0 for a passed-in game)
-        int points = 0;   // that column's running points as of the row
+        int column = 0; // the declarer's column (0 for a passed-in game)
+        int points = 0; // that column's running points as of the row
         bool listMode = false;
     };
     // Row i's record with its declarer's column; an empty entry past the end.
@@ -90,7 +89,7 @@ public:
     int countGamesOfColumn(int column, GameType type) const;
 
     // Last-row totals of a column; 0 for an empty sheet.
-    int lastRowValue(int column) const;     // games won
+    int lastRowValue(int column) const; // games won
     int lastRowGamesLost(int column) const;
     int lastRowPoints(int column) const;
     int lastRowMinusPoints(int column) const;

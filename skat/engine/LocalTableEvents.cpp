@@ -7,8 +7,8 @@
 
 #include "skat/engine/BidTable.h"
 #include "skat/engine/Player.h"
-#include "skat/engine/Spielstruct.h"
 #include "skat/engine/Skattisch.h"
+#include "skat/engine/Spielstruct.h"
 #include "skat/engine/TableServices.h"
 #include "skat/engine/TableWindows.h"
 
@@ -66,7 +66,7 @@ const wchar_t* defenderRemark(const SPIELSTRUCT& record, const SettlementTally& 
 
 class EventSteps {
 public:
-    EventSteps(SKATTISCH& table, TABLE_WINDOWS& windows) : table_(table), w_(windows) {}
+    EventSteps(SKATTISCH& table, TABLE_WINDOWS& windows) : table_(table), w_(windows) { }
 
     void common(int event)
     {

@@ -38,7 +38,7 @@ std::vector<TableTalk> settlementTalk(const SPIELSTRUCT& record, const Settlemen
 
 class LOCAL_TISCH_BEOBACHTER : public TISCH_BEOBACHTER {
 public:
-    explicit LOCAL_TISCH_BEOBACHTER(SKATTISCH& table) : table_(table) {}
+    explicit LOCAL_TISCH_BEOBACHTER(SKATTISCH& table) : table_(table) { }
 
     // Posts the event as a game message and waits until it was handled or
     // the game loop is being stopped.

@@ -19,7 +19,7 @@ class OBSERVABLE {
 public:
     OBSERVABLE() = default;
     // A copy starts without observers; assignment keeps the own ones.
-    OBSERVABLE(const OBSERVABLE&) {}
+    OBSERVABLE(const OBSERVABLE&) { }
     OBSERVABLE& operator=(const OBSERVABLE&) { return *this; }
     virtual ~OBSERVABLE();
 

@@ -7,8 +7,7 @@ PARTIELLE_SPIELKARTEN::PARTIELLE_SPIELKARTEN() = default;
 
 PARTIELLE_SPIELKARTEN::~PARTIELLE_SPIELKARTEN() = default;
 
-void PARTIELLE_SPIELKARTEN::assignView(const SPIELKARTEN& full, Seat seat, Seat declarer, GameType type,
-                                       int winLevel)
+void PARTIELLE_SPIELKARTEN::assignView(const SPIELKARTEN& full, Seat seat, Seat declarer, GameType type, int winLevel)
 {
     static_cast<SPIELKARTEN&>(*this) = full;
     for (Seat s = SEAT_0; s < SEAT_COUNT; ++s) {

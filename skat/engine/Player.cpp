@@ -2,9 +2,9 @@
 
 #include "skat/engine/AnswerCheck.h"
 #include "skat/engine/BidTable.h"
+#include "skat/engine/EinSpiel.h"
 #include "skat/engine/GameRules.h"
 #include "skat/engine/Karte.h"
-#include "skat/engine/EinSpiel.h"
 #include "skat/engine/PlayerTable.h"
 #include "skat/engine/TableMessenger.h"
 #include "skat/engine/TableServices.h"
@@ -49,10 +49,7 @@ void CONNECTABLE::connect(std::uint32_t id, const std::wstring& uid)
 
 PLAYER_TABLE::~PLAYER_TABLE() = default;
 
-PLAYER::PLAYER(int id) : id_(id), logic_(createComputerLogic())
-{
-    loadPicture();
-}
+PLAYER::PLAYER(int id) : id_(id), logic_(createComputerLogic()) { loadPicture(); }
 
 PLAYER::~PLAYER() = default;
 
@@ -97,7 +94,8 @@ std::wstring PLAYER::name() const { return tableServices()->seatName(id_); }
 
 REMOTE_PLAYER* PLAYER::isRemote()
 {
-    return kind_ == PLAYER_KIND_REMOTE || kind_ == PLAYER_KIND_REMOTE_VIEW ? static_cast<REMOTE_PLAYER*>(this) : nullptr;
+    return kind_ == PLAYER_KIND_REMOTE || kind_ == PLAYER_KIND_REMOTE_VIEW ? static_cast<REMOTE_PLAYER*>(this)
+                                                                           : nullptr;
 }
 
 const REMOTE_PLAYER* PLAYER::isRemote() const
@@ -178,10 +176,7 @@ SKAT proposedDiscard(const PLAYER_TABLE& table, PLAYER_LOGIK& logic, const GameS
 }
 
 // The value the seat is asked to name (bidding mode 1) or to hold.
-int valueAsked(const SPIELSTRUCT_CORE& record)
-{
-    return bidValueAsked(record.REIZ_INDEX, record.REIZEN_MODUS);
-}
+int valueAsked(const SPIELSTRUCT_CORE& record) { return bidValueAsked(record.REIZ_INDEX, record.REIZEN_MODUS); }
 
 // The value the seat has said so far.
 int valueSaid(const GameSnapshot& situation)

@@ -13,22 +13,22 @@ enum RuleSet : int {
 struct RuleSettings {
     int ruleSet = RULESET_INTERNATIONAL;
 
-    bool grandOuvert36 = false;     // base value 36 and one level fewer
-    bool lostHandSingle = false;    // a lost hand game counts single, not double
-    bool schneiderAt91 = false;     // Schneider needs 91 (the other side at most 29)
+    bool grandOuvert36 = false;  // base value 36 and one level fewer
+    bool lostHandSingle = false; // a lost hand game counts single, not double
+    bool schneiderAt91 = false;  // Schneider needs 91 (the other side at most 29)
 
-    bool kontraRe = false;          // Kontra and Re may be called
-    int kontraVariant = 1;          // 1 or 2
-    bool kontraOnlyFrom18 = false;  // Kontra only for a player whose own bid reached 18
+    bool kontraRe = false;         // Kontra and Re may be called
+    int kontraVariant = 1;         // 1 or 2
+    bool kontraOnlyFrom18 = false; // Kontra only for a player whose own bid reached 18
 
     bool bockRounds = false;
-    bool bockOn60To60 = false;        // a game ending 60 to 60
+    bool bockOn60To60 = false; // a game ending 60 to 60
     bool bockOnLostKontra = false;
     bool bockOnWonKontra = false;
-    bool bockOnDefenders90 = false;   // defenders with 90 points or more
-    bool bockOnDeclarer90 = false;    // declarer with 90 (91 with Schneider at 91) or more
+    bool bockOnDefenders90 = false; // defenders with 90 points or more
+    bool bockOnDeclarer90 = false;  // declarer with 90 (91 with Schneider at 91) or more
 
-    bool ramschAfterPass = false;   // Ramsch when all three passed
+    bool ramschAfterPass = false; // Ramsch when all three passed
 
     bool operator==(const RuleSettings&) const = default;
 };

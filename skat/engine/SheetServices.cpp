@@ -6,12 +6,8 @@ SHEET_SERVICES::~SHEET_SERVICES() = default;
 
 std::wstring SHEET_SERVICES::levelText(int winLevel) const
 {
-    static const wchar_t* const words[6] = {L"",
-                                            L"Ouvert",
-                                            L"Hand",
-                                            L"Hand Schneider angesagt",
-                                            L"Hand Schwarz angesagt",
-                                            L"Ouvert Hand"};
+    static const wchar_t* const words[6] = {
+        L"", L"Ouvert", L"Hand", L"Hand Schneider angesagt", L"Hand Schwarz angesagt", L"Ouvert Hand"};
     return winLevel >= 1 && winLevel <= 5 ? words[winLevel] : L"";
 }
 
@@ -27,7 +23,7 @@ std::wstring SHEET_SERVICES::reachedLevelText(int level) const
 std::wstring SHEET_SERVICES::valueText(int baseValue, int levels) const
 {
     return L"Grundwert " + std::to_wstring(baseValue) + L", " + std::to_wstring(levels)
-        + (levels == 1 ? L" Stufe" : L" Stufen");
+           + (levels == 1 ? L" Stufe" : L" Stufen");
 }
 
 std::wstring SHEET_SERVICES::wrongFileText() const
@@ -37,9 +33,10 @@ std::wstring SHEET_SERVICES::wrongFileText() const
 
 std::wstring SHEET_SERVICES::unreadableSheetText(const std::wstring& fileName) const
 {
-    return L"Die Spielliste|" + fileName + L"|kann nicht gelesen werden. Sie wird nicht "
-           L"\u00fcberschrieben,|sondern beim n\u00e4chsten Speichern als|" + fileName
-        + L".unlesbar|aufbewahrt. Es beginnt eine neue Liste.";
+    return L"Die Spielliste|" + fileName
+           + L"|kann nicht gelesen werden. Sie wird nicht "
+             L"\u00fcberschrieben,|sondern beim n\u00e4chsten Speichern als|"
+           + fileName + L".unlesbar|aufbewahrt. Es beginnt eine neue Liste.";
 }
 
 std::wstring SHEET_SERVICES::repairedSheetText(const std::wstring& fileName, const std::vector<int>& rowsWithValues,

@@ -51,10 +51,10 @@ public:
     virtual bool exportPdf(const LISTE& sheet) const;
 
     // Folders below the user's application-data folder and file names.
-    virtual std::wstring programFolderName() const;   // "SKAT"
-    virtual std::wstring sheetsFolderName() const;    // "Spiellisten"
+    virtual std::wstring programFolderName() const;    // "SKAT"
+    virtual std::wstring sheetsFolderName() const;     // "Spiellisten"
     virtual std::wstring currentSheetFileName() const; // "Aktuell.skt"
-    virtual std::wstring runningGameFileName() const; // "LfdSpiel.skt"
+    virtual std::wstring runningGameFileName() const;  // "LfdSpiel.skt"
 };
 
 // A file in the sheets' folder ("SKAT/Spiellisten" in the user's

@@ -3,16 +3,13 @@
 #include <cstring>
 #include <tinyxml2.h>
 
-SKAT::SKAT() : cards_{nullCard(), nullCard()} {}
+SKAT::SKAT() : cards_{nullCard(), nullCard()} { }
 
-SKAT::SKAT(CardId first, CardId second) : cards_{cardById(first), cardById(second)} {}
+SKAT::SKAT(CardId first, CardId second) : cards_{cardById(first), cardById(second)} { }
 
 SKAT::~SKAT() = default;
 
-const KARTE* SKAT::card(int place) const
-{
-    return place == 1 || place == 2 ? cards_[place - 1] : nullCard();
-}
+const KARTE* SKAT::card(int place) const { return place == 1 || place == 2 ? cards_[place - 1] : nullCard(); }
 
 void SKAT::setCard(int place, CardId id)
 {

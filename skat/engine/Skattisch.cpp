@@ -267,8 +267,8 @@ void SKATTISCH_SERVER::startGame()
 {
     const int saved = runningGame.stateIndex;
     const bool resumable = saved >= STATE_NEUES_SPIEL && saved <= STATE_ABRECHNUNG && saved != STATE_ABHEBEN_UND_GEBEN
-        && saved != STATE_REIZ_VORSCHLAG && saved != STATE_EINGEPASST && saved != STATE_ABRECHNUNG
-        && runningGame.cards.isConsistent();
+                           && saved != STATE_REIZ_VORSCHLAG && saved != STATE_EINGEPASST && saved != STATE_ABRECHNUNG
+                           && runningGame.cards.isConsistent();
     if (resumable) {
         std::lock_guard lock(tableLock);
         cards = runningGame.cards;

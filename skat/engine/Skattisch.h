@@ -34,9 +34,9 @@ struct TableEventArrival {
     bool local = true;
     std::uint32_t runId = 0;
     int stateIndex = 0;
-    const SPIELKARTEN* cards = nullptr;   // the host's card state (host events)
-    const SPIELSTRUCT* record = nullptr;  // the host's record (host events)
-    const LISTE* sheet = nullptr;         // the host's score sheet, when the event carries it
+    const SPIELKARTEN* cards = nullptr;  // the host's card state (host events)
+    const SPIELSTRUCT* record = nullptr; // the host's record (host events)
+    const LISTE* sheet = nullptr;        // the host's score sheet, when the event carries it
     int event = 0;
     int value = 0;
 };
@@ -191,7 +191,11 @@ public:
     std::uint32_t openRequestSerial(int slot, int kind) const override;
 
     // The shuffle's seed for every loop instead of the clock (reproducible play).
-    void setFixedSeed(std::uint32_t seed) { fixedSeed_ = seed; hasFixedSeed_ = true; }
+    void setFixedSeed(std::uint32_t seed)
+    {
+        fixedSeed_ = seed;
+        hasFixedSeed_ = true;
+    }
     // Save the running game at every state and the score sheet after every
     // game (on by default; off for play without files).
     void setSavesFiles(bool on) { savesFiles_ = on; }

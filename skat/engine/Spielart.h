@@ -11,11 +11,11 @@
 
 // GEWINN_STUFE: what was announced.
 inline constexpr int WIN_LEVEL_WITH_SKAT = 0;
-inline constexpr int WIN_LEVEL_OUVERT = 1;             // Null ouvert
+inline constexpr int WIN_LEVEL_OUVERT = 1; // Null ouvert
 inline constexpr int WIN_LEVEL_HAND = 2;
 inline constexpr int WIN_LEVEL_SCHNEIDER_ANNOUNCED = 3;
 inline constexpr int WIN_LEVEL_SCHWARZ_ANNOUNCED = 4;
-inline constexpr int WIN_LEVEL_OUVERT_HAND = 5;        // open hand (suit and grand: Schwarz announced)
+inline constexpr int WIN_LEVEL_OUVERT_HAND = 5; // open hand (suit and grand: Schwarz announced)
 
 // STUFE: what was reached.
 inline constexpr int LEVEL_NONE = 0;
@@ -25,8 +25,8 @@ inline constexpr int LEVEL_SCHWARZ = 2;
 class SPIELART : public VORDIX_STREAM {
 public:
     SPIELART() = default;
-    SPIELART(GameType type, int winLevel) : SPIEL_TYP(type), GEWINN_STUFE(winLevel) {}
-    SPIELART(GameType type, int winLevel, int level) : SPIEL_TYP(type), GEWINN_STUFE(winLevel), STUFE(level) {}
+    SPIELART(GameType type, int winLevel) : SPIEL_TYP(type), GEWINN_STUFE(winLevel) { }
+    SPIELART(GameType type, int winLevel, int level) : SPIEL_TYP(type), GEWINN_STUFE(winLevel), STUFE(level) { }
     SPIELART(const SPIELART&) = default;
     SPIELART& operator=(const SPIELART&) = default;
     ~SPIELART() override;

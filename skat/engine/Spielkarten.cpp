@@ -101,7 +101,8 @@ void SPIELKARTEN::deal()
 
 void SPIELKARTEN::recordDealAsDealt()
 {
-    fillDeal(dealAsDealt, [this](Seat seat) { return hands[seat].cardSet(); }, skat, pile.vh());
+    fillDeal(
+        dealAsDealt, [this](Seat seat) { return hands[seat].cardSet(); }, skat, pile.vh());
     dealtRecorded = true;
 }
 
@@ -198,14 +199,12 @@ void SPIELKARTEN::pushSkat(Seat seat, const SKAT& laidAway)
 void SPIELKARTEN::recordDealAfterPush()
 {
     pile.setSkat(skat);
-    fillDeal(dealAfterPush, [this](Seat seat) { return hands[seat].cardSet(); }, skat, pile.vh());
+    fillDeal(
+        dealAfterPush, [this](Seat seat) { return hands[seat].cardSet(); }, skat, pile.vh());
     pushRecorded = true;
 }
 
-Seat SPIELKARTEN::seatToMove() const
-{
-    return isValidSeat(leader()) ? trickSeat(trick.count()) : SEAT_NONE;
-}
+Seat SPIELKARTEN::seatToMove() const { return isValidSeat(leader()) ? trickSeat(trick.count()) : SEAT_NONE; }
 
 void SPIELKARTEN::playCard(CardId id)
 {

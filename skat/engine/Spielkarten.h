@@ -29,7 +29,7 @@ public:
 struct StoredGameCards {
     KARTENVERTEILUNG deal; // used when valid
     STAPEL pile;
-    SKAT skat;             // the skat as dealt
+    SKAT skat; // the skat as dealt
     GameType gameType = GAME_NONE;
     Seat declarer = SEAT_NONE;
 };
@@ -39,7 +39,7 @@ enum CardState {
     CARD_IN_OWN_HAND = 1,
     CARD_IN_OTHER_HAND = 2, // for one seat's view: anywhere it cannot see
     CARD_IN_TRICK = 3,
-    CARD_ELSEWHERE = 4,     // pile (or skat, in the open view)
+    CARD_ELSEWHERE = 4, // pile (or skat, in the open view)
 };
 
 class SPIELKARTEN : public SPIELKARTEN_CORE, public VORDIX_STREAM {

@@ -8,15 +8,15 @@
 #include <cstdlib>
 #include <initializer_list>
 #include <limits>
-#include <type_traits>
 #include <optional>
 #include <tinyxml2.h>
+#include <type_traits>
 #include <vector>
 
 namespace {
 
 const char* const TEXT_ELEMENTS[TEXT_FIRST_STICHTEXT] = {"TITEL", "KOMMENTAR", "GRUPPE", "REIZTEXT",
-                                                          "SPIELVORSCHLAGTEXT"};
+                                                         "SPIELVORSCHLAGTEXT"};
 const char* const TRICK_TEXT_ELEMENT = "STICHTEXT";
 
 // Blank-separated decimal numbers ("%d %d %d"); stops at the first non-number.
@@ -57,10 +57,7 @@ bool flagAttribute(const tinyxml2::XMLElement& element, const char* name)
     return vordix::xml::intAttribute(&element, name, 0) != 0;
 }
 
-int inRangeOr(int value, int low, int high, int fallback)
-{
-    return value >= low && value <= high ? value : fallback;
-}
+int inRangeOr(int value, int low, int high, int fallback) { return value >= low && value <= high ? value : fallback; }
 
 // No game, however raised and doubled, comes near this value: a larger one
 // in a file is damage, not a result.

@@ -48,7 +48,7 @@ struct SPIELSTRUCT_CORE {
     int REIZEN_MODUS = 0;
     int GEREIZT = 0;
     std::array<int, 3> GEREIZTBIS{}; // last value said by seat 0, 1, 2
-    int ALLEIN = SEAT_NONE; // the declarer's seat as stored; declarer() gives it typed
+    int ALLEIN = SEAT_NONE;          // the declarer's seat as stored; declarer() gives it typed
     ::SPIELART SPIELART;
     int SPITZEN = 0;
     int SPIELWERT = 0;

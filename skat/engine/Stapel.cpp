@@ -16,7 +16,11 @@ int cardPoints(CardId id) { return std::max(0, cardById(id)->points()); }
 struct TrickOwners {
     std::array<std::int8_t, STAPEL::MAX_TRICKS + 1> party;
     std::array<std::int8_t, STAPEL::MAX_TRICKS + 1> taker;
-    TrickOwners() { party.fill(NONE); taker.fill(NONE); }
+    TrickOwners()
+    {
+        party.fill(NONE);
+        taker.fill(NONE);
+    }
 };
 
 // One character of "PARTEI"/"STICHT": '/' none, a digit up to maxDigit, else invalid.
@@ -71,7 +75,7 @@ void STAPEL::clear()
 bool STAPEL::operator==(const STAPEL& other) const
 {
     return records_ == other.records_ && skatHidden_ == other.skatHidden_ && trickCount_ == other.trickCount_
-        && vh_ == other.vh_ && party_ == other.party_ && taker_ == other.taker_;
+           && vh_ == other.vh_ && party_ == other.party_ && taker_ == other.taker_;
 }
 
 void STAPEL::append(Record& record, CardId id)

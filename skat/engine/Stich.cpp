@@ -38,9 +38,9 @@ int winnerOfBits(GameType type, int count, CardBit b0, CardBit b1, CardBit b2)
 
 constexpr GameType representativeType(int group)
 {
-    return group == trick_tables::GROUP_NULL ? GAME_NULL
-        : group == trick_tables::GROUP_GRAND ? GAME_GRAND
-                                              : static_cast<GameType>(group);
+    return group == trick_tables::GROUP_NULL    ? GAME_NULL
+           : group == trick_tables::GROUP_GRAND ? GAME_GRAND
+                                                : static_cast<GameType>(group);
 }
 
 void fillTables(trick_tables::Data& d)
@@ -109,7 +109,10 @@ int trickWinner(GameType type, const KARTE* first, const KARTE* second, const KA
 STICH::STICH() = default;
 
 STICH::STICH(TrickCode code, int count)
-    : code_(static_cast<TrickCode>(code & 0x7FFF)), count_(static_cast<std::uint8_t>(count < 0 ? 0 : count > 3 ? 3 : count))
+    : code_(static_cast<TrickCode>(code & 0x7FFF))
+    , count_(static_cast<std::uint8_t>(count < 0   ? 0
+                                       : count > 3 ? 3
+                                                   : count))
 {
 }
 

@@ -32,7 +32,11 @@ public:
     int count() const { return count_; }
     bool isEmpty() const { return count_ == 0; }
     bool isComplete() const { return count_ == 3; }
-    void clear() { code_ = 0; count_ = 0; }
+    void clear()
+    {
+        code_ = 0;
+        count_ = 0;
+    }
 
     // Appends a card (a fourth card and the null card are ignored).
     void addCard(const KARTE* card);
@@ -73,7 +77,7 @@ protected:
 class STICH_SERIALIZABLE : public STICH, public VORDIX_STREAM {
 public:
     STICH_SERIALIZABLE() = default;
-    explicit STICH_SERIALIZABLE(const STICH& trick) : STICH(trick) {}
+    explicit STICH_SERIALIZABLE(const STICH& trick) : STICH(trick) { }
     ~STICH_SERIALIZABLE() override;
 
     bool read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument& document) override;
@@ -105,10 +109,7 @@ struct Data {
 };
 extern Data data; // written only by its filler, before main
 
-constexpr int groupOf(GameType type)
-{
-    return isSuitGame(type) ? type : type == GAME_NULL ? GROUP_NULL : GROUP_GRAND;
-}
+constexpr int groupOf(GameType type) { return isSuitGame(type) ? type : type == GAME_NULL ? GROUP_NULL : GROUP_GRAND; }
 } // namespace trick_tables
 
 inline int trickPoints(TrickCode code) { return trick_tables::data.points[code & 0x7FFF]; }
@@ -136,5 +137,5 @@ inline const std::uint8_t* trickLeaderTable(GameType type)
 }
 
 // The tables need no building; these remain for callers that prepared them.
-inline void buildTrickPointsTable() {}
-inline void setTrickTablesGameType(GameType) {}
+inline void buildTrickPointsTable() { }
+inline void setTrickTablesGameType(GameType) { }

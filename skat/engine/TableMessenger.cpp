@@ -11,7 +11,7 @@ std::function<bool()> TABLE_MESSENGER::prepareEvent(SKATTISCH&, int, int)
 bool TABLE_MESSENGER::postRequest(SKATTISCH&, int, PlayerRequest) { return false; }
 bool TABLE_MESSENGER::sendRequest(SKATTISCH&, int, PlayerRequest, std::uint32_t) { return false; }
 bool TABLE_MESSENGER::sendAnswer(SKATTISCH&, int, const PLAYER_AKTION&) { return false; }
-void TABLE_MESSENGER::sendLeaving() {}
+void TABLE_MESSENGER::sendLeaving() { }
 
 namespace {
 std::mutex messengerMutex;

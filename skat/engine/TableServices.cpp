@@ -50,20 +50,17 @@ int TABLE_SERVICES::drawApplicationRandom(int n)
     return applicationRandom.next(n);
 }
 
-void TABLE_SERVICES::addHighScore(const std::wstring&, int, const std::wstring&) {}
-void TABLE_SERVICES::addToStatisticsSheet(const SPIELSTRUCT&, const SPIELKARTEN&) {}
-void TABLE_SERVICES::saveStatisticsSheet() {}
+void TABLE_SERVICES::addHighScore(const std::wstring&, int, const std::wstring&) { }
+void TABLE_SERVICES::addToStatisticsSheet(const SPIELSTRUCT&, const SPIELKARTEN&) { }
+void TABLE_SERVICES::saveStatisticsSheet() { }
 
 // Never "local": a peer must not take our messages for its own traffic.
 std::wstring TABLE_SERVICES::serverId() const { return L"host"; }
 bool TABLE_SERVICES::sendToConnection(std::uint32_t, const std::string&) { return false; }
 bool TABLE_SERVICES::sendToHost(const std::string&) { return false; }
-void TABLE_SERVICES::disconnectHost() {}
+void TABLE_SERVICES::disconnectHost() { }
 
-void TABLE_SERVICES::log(const std::wstring& text)
-{
-    std::fprintf(stderr, "%s\n", vordix::toUtf8(text).c_str());
-}
+void TABLE_SERVICES::log(const std::wstring& text) { std::fprintf(stderr, "%s\n", vordix::toUtf8(text).c_str()); }
 
 std::shared_ptr<TABLE_SERVICES> tableServices()
 {

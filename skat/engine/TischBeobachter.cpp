@@ -1,10 +1,9 @@
 #include "skat/engine/TischBeobachter.h"
 
-
 TISCH_BEOBACHTER::~TISCH_BEOBACHTER() = default;
 
-void TISCH_BEOBACHTER::handleEvent(int) {}
-void TISCH_BEOBACHTER::handleEventWithValue(int, int) {}
+void TISCH_BEOBACHTER::handleEvent(int) { }
+void TISCH_BEOBACHTER::handleEventWithValue(int, int) { }
 
 TISCH_BEOBACHTER_MANAGER::~TISCH_BEOBACHTER_MANAGER() { clear(); }
 

@@ -10,10 +10,7 @@
 
 namespace {
 // The two cards are the same pair in either order.
-bool samePair(const SKAT& a, const SKAT& b)
-{
-    return a.cardSet() == b.cardSet();
-}
+bool samePair(const SKAT& a, const SKAT& b) { return a.cardSet() == b.cardSet(); }
 
 // The generator step of the table talk: r = (seed >> 16) & 0x7FFF.
 int drawTalk(VORDIX_RANDOM& random)
@@ -106,8 +103,8 @@ void ZUSTAND_SPIEL_ANSAGEN::run()
         table.record.SPIELART = announced;
         const EINBLATT& hand = table.cards.hands[static_cast<std::size_t>(declarer)];
         table.record.SPITZEN = isSuitGame(announced.SPIEL_TYP)
-            ? hand.spitzenWithSkat(table.cards.skat, trumpSuit(announced.SPIEL_TYP))
-            : hand.spitzenGrandWithSkat(table.cards.skat);
+                                   ? hand.spitzenWithSkat(table.cards.skat, trumpSuit(announced.SPIEL_TYP))
+                                   : hand.spitzenGrandWithSkat(table.cards.skat);
     }
     if (!reportWithValue(GAME_ANNOUNCED, declarer))
         return;
@@ -264,8 +261,8 @@ bool ZUSTAND_STICH_ABLEGEN::tableTalk(GameType type, CardId winningCard)
             if (led->rank() != RANK_JACK && !isTrumpSuit(led->suit(), type) && !report(COMMENT_DOERFER))
                 return false;
         } else {
-            const bool smallTrump = isTrumpSuit(led->suit(), type) && led->rank() != RANK_JACK && led->rank() != RANK_TEN
-                && led->rank() != RANK_ACE;
+            const bool smallTrump = isTrumpSuit(led->suit(), type) && led->rank() != RANK_JACK
+                                    && led->rank() != RANK_TEN && led->rank() != RANK_ACE;
             const bool jackFollows = trick.card(1)->rank() == RANK_JACK || trick.card(2)->rank() == RANK_JACK;
             if (smallTrump && jackFollows && !report(COMMENT_KLEINGROSS))
                 return false;
@@ -282,8 +279,7 @@ bool ZUSTAND_STICH_ABLEGEN::tableTalk(GameType type, CardId winningCard)
                 return false;
         } else if (humanDeclarer) {
             const int declarerPlace = placeInTrick(declarer, leader);
-            if (trick.card(declarerPlace)->id() != winningCard && defenderPoints < 60
-                && defenderPoints + points > 60) {
+            if (trick.card(declarerPlace)->id() != winningCard && defenderPoints < 60 && defenderPoints + points > 60) {
                 const int variant = drawTalk(table.random) % 3;
                 if (!reportWithValue(OVER_SIXTY_COMMENT, variant))
                     return false;

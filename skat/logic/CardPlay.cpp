@@ -71,7 +71,8 @@ int winnerPlace(const PlayView& v)
 {
     int best = 0;
     for (int i = 1; i < v.trickCount; ++i)
-        if (beatsCard(v.type, v.trick[static_cast<std::size_t>(i)], v.trick[static_cast<std::size_t>(best)], v.trick[0]))
+        if (beatsCard(v.type, v.trick[static_cast<std::size_t>(i)], v.trick[static_cast<std::size_t>(best)],
+                      v.trick[0]))
             best = i;
     return best;
 }
@@ -92,7 +93,8 @@ CardBit leadAsDeclarer(const PlayView& v)
     const CardSet trumps = v.hand & trumpMask(v.type);
     const CardSet theirTrumps = outstanding(v) & trumpMask(v.type);
     if (trumps && theirTrumps) {
-        const CardBit high = pick(trumps, [&](CardBit a, CardBit b) { return cardPower(v.type, a) > cardPower(v.type, b); });
+        const CardBit high =
+            pick(trumps, [&](CardBit a, CardBit b) { return cardPower(v.type, a) > cardPower(v.type, b); });
         if (isTop(v, high))
             return high;
         if (cardCount(trumps) >= 2)
@@ -100,7 +102,8 @@ CardBit leadAsDeclarer(const PlayView& v)
     }
     CardSet tops = 0;
     for (CardSet rest = v.hand & ~trumpMask(v.type); rest; rest &= rest - 1)
-        if (isTop(v, lowestBit(rest)) && (outstanding(v) & effectiveSuitMask(v.type, effectiveSuit(v.type, lowestBit(rest)))))
+        if (isTop(v, lowestBit(rest))
+            && (outstanding(v) & effectiveSuitMask(v.type, effectiveSuit(v.type, lowestBit(rest)))))
             tops |= bitMask(lowestBit(rest));
     if (tops)
         return richest(v.type, tops);
@@ -239,8 +242,9 @@ CardBit ramsch(const PlayView& v, CardSet legal)
     const CardSet under = legal & ~winners;
     if (under)
         return richest(v.type, under);
-    return v.trickCount == 2 ? pick(winners, [&](CardBit a, CardBit b) { return cardPower(v.type, a) > cardPower(v.type, b); })
-                             : cheapest(v.type, winners);
+    return v.trickCount == 2
+               ? pick(winners, [&](CardBit a, CardBit b) { return cardPower(v.type, a) > cardPower(v.type, b); })
+               : cheapest(v.type, winners);
 }
 
 } // namespace

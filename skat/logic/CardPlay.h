@@ -15,10 +15,10 @@ struct PlayView {
     Seat self = SEAT_NONE;
     Seat declarer = SEAT_NONE;
     CardSet hand = 0;
-    CardSet played = 0;    // cards of the finished tricks
-    CardSet knownAway = 0; // cards this seat knows to lie out of play (its own skat)
+    CardSet played = 0;             // cards of the finished tricks
+    CardSet knownAway = 0;          // cards this seat knows to lie out of play (its own skat)
     std::array<CardBit, 2> trick{}; // cards on the table in play order
-    int trickCount = 0;    // 0..2
+    int trickCount = 0;             // 0..2
 };
 
 // The card to play, or NO_CARD for an empty hand. Always a legal card.

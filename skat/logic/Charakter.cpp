@@ -119,7 +119,8 @@ void F_ALSP_TRUMPFKARTEN_UND_BEIBLATT::recordGame(const ReplayedGame& game)
     ++games;
     ++trumpCount[static_cast<std::size_t>(trumps)];
     if (sides[0] <= 7 && sides[1] <= 5)
-        ++shape[static_cast<std::size_t>(trumps)][static_cast<std::size_t>(sides[0])][static_cast<std::size_t>(sides[1])];
+        ++shape[static_cast<std::size_t>(trumps)][static_cast<std::size_t>(sides[0])]
+               [static_cast<std::size_t>(sides[1])];
     for (Suit s = SUIT_CLUBS; s <= SUIT_DIAMONDS; ++s)
         if (!isTrumpSuit(s, t))
             ++holdingCount[static_cast<std::size_t>(suitPatternOf(game.dealtHands[static_cast<std::size_t>(seat)], s))];
@@ -315,7 +316,7 @@ void F_ALSP_ASYMETRIE_ALSP_GG::computePercentages()
     }
 }
 
-void F_ALSP_ASYMETRIE_ALSP_GG::write(tinyxml2::XMLElement&, tinyxml2::XMLDocument&) const {}
+void F_ALSP_ASYMETRIE_ALSP_GG::write(tinyxml2::XMLElement&, tinyxml2::XMLDocument&) const { }
 
 bool F_ALSP_ASYMETRIE_ALSP_GG::read(const tinyxml2::XMLElement*, const tinyxml2::XMLDocument&) { return true; }
 
@@ -385,8 +386,8 @@ bool CHARAKTER::read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDoc
     for (int r = 0; r < 64; ++r) {
         const tinyxml2::XMLElement* row = pairs ? pairs->FirstChildElement(numbered("r%d", r).c_str()) : nullptr;
         for (int c = 0; c < 64; ++c)
-            asymmetry.pairCount[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]
-                = readInt(row, numbered("c%d", c).c_str());
+            asymmetry.pairCount[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
+                readInt(row, numbered("c%d", c).c_str());
     }
     const tinyxml2::XMLElement* leads = element->FirstChildElement("Aussp");
     for (int b = 0; b <= 8; ++b) {

@@ -86,7 +86,7 @@ class GR_ALSP_BUBEN_UND_BEIBLATT : public CHARAKTERZUG {
 public:
     bool read(const tinyxml2::XMLElement*, const tinyxml2::XMLDocument&) override { return true; }
     const char* elementName() const override { return "GR_ALSP_BUBEN_UND_BEIBLATT"; }
-    void write(tinyxml2::XMLElement&, tinyxml2::XMLDocument&) const override {}
+    void write(tinyxml2::XMLElement&, tinyxml2::XMLDocument&) const override { }
     void reset(Seat newSeat) override;
     void recordGame(const ReplayedGame& game) override;
     void computePercentages() override;

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-CHARAKTER_QUERY_API::CHARAKTER_QUERY_API(const CHARAKTER_CREATOR* store) : store_(store) {}
+CHARAKTER_QUERY_API::CHARAKTER_QUERY_API(const CHARAKTER_CREATOR* store) : store_(store) { }
 
 const CHARAKTER_CREATOR& CHARAKTER_QUERY_API::store() const { return store_ ? *store_ : profileStore(); }
 
@@ -58,8 +58,8 @@ namespace {
 // Prior weight of a forehand holding by its number of cards, per lead table
 // (al, ak, cl, ck).
 constexpr double PRIOR[8][4] = {
-    {1, 1, 0.24, 0.17},    {2.52, 0.11, 0.7, 1.9}, {4.48, 1.51, 2.96, 4.56}, {2.36, 4.66, 3.87, 2.87},
-    {0.51, 3.01, 1.83, 0.44}, {0.11, 0.6, 0.33, 0.02}, {1, 0.07, 0.04, 1},   {1, 1, 1, 1},
+    {1, 1, 0.24, 0.17},       {2.52, 0.11, 0.7, 1.9},  {4.48, 1.51, 2.96, 4.56}, {2.36, 4.66, 3.87, 2.87},
+    {0.51, 3.01, 1.83, 0.44}, {0.11, 0.6, 0.33, 0.02}, {1, 0.07, 0.04, 1},       {1, 1, 1, 1},
 };
 
 } // namespace

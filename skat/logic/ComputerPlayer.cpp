@@ -18,7 +18,7 @@ void setComputerPlayStyle(int style)
 
 int computerPlayStyle() { return playStyle; }
 
-COMPUTER_LOGIK::COMPUTER_LOGIK(const VL_TABELLEN* tables) : vorlogik(tables) {}
+COMPUTER_LOGIK::COMPUTER_LOGIK(const VL_TABELLEN* tables) : vorlogik(tables) { }
 
 GameProposal COMPUTER_LOGIK::currentProposal() const
 {

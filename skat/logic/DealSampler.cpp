@@ -35,7 +35,10 @@ double factorial(int n)
 class Dealing {
 public:
     Dealing(const std::array<CardSet, 8>& groups, int next, int after, int skat)
-        : groups_(groups), next_(next), after_(after), skat_(skat)
+        : groups_(groups)
+        , next_(next)
+        , after_(after)
+        , skat_(skat)
     {
         int rest = 0;
         ways_[8][0][0] = 1;
@@ -179,8 +182,7 @@ bool UniformDealSampler::draw(const OpenGameView& view, VORDIX_RANDOM& random, s
         const Dealing dealing(groups, nextSize, afterSize, skatSize);
         if (dealing.total() <= 0)
             continue;
-        dealing.draw(random, dealt[static_cast<std::size_t>(next)], dealt[static_cast<std::size_t>(after)],
-                     dealtSkat);
+        dealing.draw(random, dealt[static_cast<std::size_t>(next)], dealt[static_cast<std::size_t>(after)], dealtSkat);
         hands = dealt;
         skat = dealtSkat;
         return true;

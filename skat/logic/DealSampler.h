@@ -22,6 +22,5 @@ public:
 // contradict each other), the voids are set aside.
 class UniformDealSampler : public DealSampler {
 public:
-    bool draw(const OpenGameView& view, VORDIX_RANDOM& random, std::array<CardSet, 3>& hands,
-              CardSet& skat) override;
+    bool draw(const OpenGameView& view, VORDIX_RANDOM& random, std::array<CardSet, 3>& hands, CardSet& skat) override;
 };

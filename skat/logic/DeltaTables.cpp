@@ -102,8 +102,8 @@ int TRAINING_SITUATION::ownPosition(CardId card) const
     const auto cards = ownCards();
     const bool jack = rankOfCardId(card) == RANK_JACK;
     for (std::size_t i = 0; i < cards.size(); ++i) {
-        const bool same = isTrumpKind(table.kind) && jack ? cards[i] == card
-                                                          : rankOfCardId(cards[i]) == rankOfCardId(card);
+        const bool same =
+            isTrumpKind(table.kind) && jack ? cards[i] == card : rankOfCardId(cards[i]) == rankOfCardId(card);
         if (same)
             return static_cast<int>(i) + 1;
     }
@@ -111,7 +111,8 @@ int TRAINING_SITUATION::ownPosition(CardId card) const
 }
 
 TRAINING_HISTORY::TRAINING_HISTORY(const std::filesystem::path& logicFolder, const TABELLE& table)
-    : table_(table), folder_(logicFolder)
+    : table_(table)
+    , folder_(logicFolder)
 {
 }
 
@@ -199,9 +200,8 @@ void TRAINING_HISTORY::load()
         return;
     }
     if (!whole)
-        vordix::showMessage(vordix::MessageKind::Warning,
-                            L"Datei fehlerhaft|" + file().filename().wstring() + L"|" +
-                                std::to_wstring(rows_.size() + 1));
+        vordix::showMessage(vordix::MessageKind::Warning, L"Datei fehlerhaft|" + file().filename().wstring() + L"|"
+                                                              + std::to_wstring(rows_.size() + 1));
     loaded_ = true;
 }
 

@@ -24,7 +24,7 @@ constexpr int suitPatternIndex(CardSet suitCards)
 {
     const CardSet any = (suitCards | suitCards >> 8 | suitCards >> 16 | suitCards >> 24) & 0xF7u;
     return cardCount(any & 0x07u) + ((any & 0x10u) ? 4 : 0) + ((any & 0x20u) ? 8 : 0) + ((any & 0x40u) ? 16 : 0)
-        + ((any & 0x80u) ? 32 : 0);
+           + ((any & 0x80u) ? 32 : 0);
 }
 
 // The pattern of the hand's cards of one suit, the jack left out.
@@ -33,7 +33,8 @@ constexpr int suitPatternOf(CardSet hand, Suit suit) { return suitPatternIndex(h
 constexpr int jackIndex(CardSet hand)
 {
     return ((hand & cardMask(SUIT_CLUBS, RANK_JACK)) ? 8 : 0) + ((hand & cardMask(SUIT_SPADES, RANK_JACK)) ? 4 : 0)
-        + ((hand & cardMask(SUIT_HEARTS, RANK_JACK)) ? 2 : 0) + ((hand & cardMask(SUIT_DIAMONDS, RANK_JACK)) ? 1 : 0);
+           + ((hand & cardMask(SUIT_HEARTS, RANK_JACK)) ? 2 : 0)
+           + ((hand & cardMask(SUIT_DIAMONDS, RANK_JACK)) ? 1 : 0);
 }
 
 // Trumps of the trump suit (its non-jacks) plus whatever jacks the set holds.

@@ -68,13 +68,15 @@ LeadSituation LeadSituation::of(const GameSnapshot& game)
         t.leader = played.leaderSeat();
         for (int place = 0; place < 3; ++place)
             t.cards[static_cast<std::size_t>(place)] = trickCardBit(played.code, place);
-        t.winner = isValidSeat(played.leaderSeat()) ? seatAfter(played.leaderSeat(), trickWinnerIndex(type, played.code)) : SEAT_NONE;
+        t.winner = isValidSeat(played.leaderSeat())
+                       ? seatAfter(played.leaderSeat(), trickWinnerIndex(type, played.code))
+                       : SEAT_NONE;
         const int points = trickPoints(played.code);
         const bool declarersTrick = t.winner == declarer;
         ((declarersTrick == selfDeclares) ? s.ownPoints : s.otherPoints) += points;
     }
-    s.schneiderTarget = game.record.SPIELART.GEWINN_STUFE == WIN_LEVEL_SCHNEIDER_ANNOUNCED ||
-                        game.record.SPIELART.STUFE == LEVEL_SCHNEIDER;
+    s.schneiderTarget = game.record.SPIELART.GEWINN_STUFE == WIN_LEVEL_SCHNEIDER_ANNOUNCED
+                        || game.record.SPIELART.STUFE == LEVEL_SCHNEIDER;
     s.bid = game.record.GEREIZT;
     return s;
 }
@@ -269,8 +271,8 @@ void SL_AUSSPIELEN::leadSuitGame()
             runOpen = false;
         }
     }
-    const bool drawTrumps = self == declarer && (trumpNumber == 0 || trumpNumber == 25) && top >= outstanding &&
-                            outstanding >= 1;
+    const bool drawTrumps =
+        self == declarer && (trumpNumber == 0 || trumpNumber == 25) && top >= outstanding && outstanding >= 1;
 
     for (CardSet rest = candidates_; rest; rest &= rest - 1) {
         const CardId card = idOf(lowestBit(rest));
@@ -287,8 +289,8 @@ void SL_AUSSPIELEN::leadSuitGame()
         int side = 0;
         if (self == declarer) {
             side = trumpNumber == 24 ? 4 : 0;
-            if ((c_->suitChance(next, suit) == 0 && c_->trumpChance(next) > 0) ||
-                (c_->suitChance(after, suit) == 0 && c_->trumpChance(after) > 0))
+            if ((c_->suitChance(next, suit) == 0 && c_->trumpChance(next) > 0)
+                || (c_->suitChance(after, suit) == 0 && c_->trumpChance(after) > 0))
                 side = 3;
         } else if (declarer == next) {
             side = c_->suitChance(declarer, suit) < 40 ? 5 : 1;
@@ -326,9 +328,7 @@ void SL_AUSSPIELEN::leadGrand()
     for (CardSet rest = candidates_; rest; rest &= rest - 1) {
         const CardId card = idOf(lowestBit(rest));
         const Suit suit = suitOfCardId(card);
-        auto chance = [&](Seat seat) {
-            return isJack(card) ? c_->trumpChance(seat) : c_->suitChance(seat, suit);
-        };
+        auto chance = [&](Seat seat) { return isJack(card) ? c_->trumpChance(seat) : c_->suitChance(seat, suit); };
         int number = 1;
         if (self != declarer) {
             const Seat partner = declarer == next ? after : next;
@@ -550,7 +550,8 @@ CardSet SL_AUSSPIELEN::narrowThird(CardSet cands) const
     const int otherTarget = declares ? 60 : 61;
     const int t = pointsOf(idOf(v.trick[0])) + pointsOf(idOf(v.trick[1]));
     const int own = s.ownPoints, other = s.otherPoints;
-    const bool applies = (own + t >= ownTarget - 11 && own < ownTarget) || (other + t >= otherTarget && other < otherTarget);
+    const bool applies =
+        (own + t >= ownTarget - 11 && own < ownTarget) || (other + t >= otherTarget && other < otherTarget);
     if (!applies)
         return cands;
     CardSet keep = 0;
@@ -585,8 +586,8 @@ void SL_AUSSPIELEN::thirdSuitGame(CardSet cands)
     bool noneAbove = true, noTrumpAbove = true;
     for (CardSet own = v.hand; own; own &= own - 1) {
         const CardId c = idOf(lowestBit(own));
-        if (suitOfCardId(c) == suitOfCardId(led) && !isJack(c) && !isJack(declarersCard) &&
-            trumpPosition(c) > declarerPos)
+        if (suitOfCardId(c) == suitOfCardId(led) && !isJack(c) && !isJack(declarersCard)
+            && trumpPosition(c) > declarerPos)
             noneAbove = false;
         if (isTrump(c) && trumpPosition(c) > declarerPos)
             noTrumpAbove = false;
@@ -671,8 +672,8 @@ void SL_AUSSPIELEN::thirdGrand(CardSet cands)
         if (declarerLed && !defenderHolds && follows && !isJack(card) && !isJack(led) && !isJack(second) && sum >= 10)
             table = {KIND_MHBB, 12};
         int rating = table.kind == KIND_MHTR ? rateGrand(table, card) : rate(table, v.type, card);
-        if (!declares && !isJack(card) && table.kind == KIND_MHTR && (table.number == 25 || table.number == 27) &&
-            sum > 14 && !isJack(second) && holdsJack)
+        if (!declares && !isJack(card) && table.kind == KIND_MHTR && (table.number == 25 || table.number == 27)
+            && sum > 14 && !isJack(second) && holdsJack)
             rating -= 40;
         ratings_.add(card, table, rating);
     }
@@ -709,7 +710,8 @@ CardId SL_AUSSPIELEN::pick(CardId favoured, int bonus) const
                 CardId adjusted = NO_CARD;
                 for (CardSet rest = candidates_; rest; rest &= rest - 1) {
                     const CardId card = idOf(lowestBit(rest));
-                    const int r = score(card) + (suitOfCardId(card) == suitOfCardId(ledCard) && !isJack(card) ? 10 : -10);
+                    const int r =
+                        score(card) + (suitOfCardId(card) == suitOfCardId(ledCard) && !isJack(card) ? 10 : -10);
                     if (r >= adjustedBest) {
                         adjustedBest = r;
                         adjusted = card;

@@ -20,11 +20,11 @@ struct LeadSituation {
         Seat winner = SEAT_NONE;
     };
 
-    PlayView view;               // hand, played cards, the current trick
-    Seat leader = SEAT_NONE;     // of the current trick
+    PlayView view;           // hand, played cards, the current trick
+    Seat leader = SEAT_NONE; // of the current trick
     std::array<Trick, 10> tricks{};
-    int trickCount = 0;          // finished tricks
-    int ownPoints = 0;           // taken by the seat's party
+    int trickCount = 0; // finished tricks
+    int ownPoints = 0;  // taken by the seat's party
     int otherPoints = 0;
     bool schneiderTarget = false; // schneider announced or reached
     int bid = 0;

@@ -135,10 +135,7 @@ int SL_TABELLEN::entryByte(FileIndex file, long index) const
     return buffer[static_cast<std::size_t>(index)];
 }
 
-bool countsTrickAsPlayed(int n)
-{
-    return n == 10 || n == 11 || n == 12 || n == 14 || n == 17 || n == 18;
-}
+bool countsTrickAsPlayed(int n) { return n == 10 || n == 11 || n == 12 || n == 14 || n == 17 || n == 18; }
 
 SL_TABELLEN_WERTUNG::SL_TABELLEN_WERTUNG() = default;
 SL_TABELLEN_WERTUNG::~SL_TABELLEN_WERTUNG() = default;
@@ -155,20 +152,12 @@ int SL_TABELLEN_WERTUNG::term(const TABELLE& table, int p, int q, PatternState s
     const long e = (static_cast<long>(n) * width + p) * width + q;
     int byte = -1;
     switch (table.kind) {
-    case KIND_VHBB:
-        byte = entryByte(FILE_MAIN, 1 + 3 * e + std::min<int>(state, STATE_PLAYED));
-        break;
+    case KIND_VHBB: byte = entryByte(FILE_MAIN, 1 + 3 * e + std::min<int>(state, STATE_PLAYED)); break;
     case KIND_VHTR:
-    case KIND_VHNL:
-        byte = entryByte(FILE_VHT, 1 + 3 * e + std::min<int>(state, STATE_PLAYED));
-        break;
-    case KIND_MHBB:
-        byte = entryByte(FILE_MHB, 1 + 4 * e + state);
-        break;
+    case KIND_VHNL: byte = entryByte(FILE_VHT, 1 + 3 * e + std::min<int>(state, STATE_PLAYED)); break;
+    case KIND_MHBB: byte = entryByte(FILE_MHB, 1 + 4 * e + state); break;
     case KIND_MHTR:
-    case KIND_MHNL:
-        byte = entryByte(FILE_MHT, 1 + 4 * e + state);
-        break;
+    case KIND_MHNL: byte = entryByte(FILE_MHT, 1 + 4 * e + state); break;
     case KIND_FLTR: {
         // Numbers 0..6 share the VHBB block of table 9 (p = n + 1), read one
         // byte early so the states 1..3 of a filter land on an entry's bytes.
@@ -176,8 +165,7 @@ int SL_TABELLEN_WERTUNG::term(const TABELLE& table, int p, int q, PatternState s
         byte = entryByte(FILE_MAIN, 3 * fe + state);
         break;
     }
-    default:
-        break;
+    default: break;
     }
     return byte < 0 ? 0 : byte - 100;
 }
@@ -226,8 +214,7 @@ int SL_TABELLEN_WERTUNG::tableSum(const TABELLE& table, GameType type, CardId ca
                 sum += term(table, rank, r, pattern.stateOf(10 + r));
         break;
     }
-    default:
-        break;
+    default: break;
     }
     return sum;
 }
@@ -256,9 +243,8 @@ int SL_TABELLEN_WERTUNG::rate(const TABELLE& table, GameType type, CardId card, 
 {
     TRAINING_HISTORY& history = historyOf(table);
     TRAINING_SITUATION situation(table);
-    const Suit suit = (table.kind == KIND_VHTR || table.kind == KIND_MHTR) && isSuitGame(type)
-                          ? trumpSuit(type)
-                          : suitOfCardId(card);
+    const Suit suit =
+        (table.kind == KIND_VHTR || table.kind == KIND_MHTR) && isSuitGame(type) ? trumpSuit(type) : suitOfCardId(card);
     situation.fill(view, suit);
     if (history.hasOverride(situation))
         return history.overrideRating(situation, situation.ownPosition(card));

@@ -74,7 +74,7 @@ OpenGameAdvice buildOpenGameAdvice(const OpenGameView& view, const SLOFFENWERTUN
         bool same = leadTotalOf(leadRatings, card) == chosenTotal;
         if (handCards <= 5)
             same = same && working.record(card) != nullptr && rating != nullptr
-                && working.record(card)->value == rating->value;
+                   && working.record(card)->value == rating->value;
         if (same && advice.alternativeCount < static_cast<int>(advice.alternatives.size()))
             advice.alternatives[static_cast<std::size_t>(advice.alternativeCount++)] = card;
     }

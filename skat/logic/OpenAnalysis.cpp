@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <bit>
 
-void analyseOpenGame(const OpenGameView& view, VORDIX_RANDOM& random, OpenAnalysisResult& result,
-                     OpenSearch& search, DealSampler* sampler)
+void analyseOpenGame(const OpenGameView& view, VORDIX_RANDOM& random, OpenAnalysisResult& result, OpenSearch& search,
+                     DealSampler* sampler)
 {
     UniformDealSampler uniform;
     DealSampler& draw = sampler ? *sampler : uniform;
@@ -118,7 +118,8 @@ CardId chooseOpenGameCard(const OpenGameView& view, const OpenAnalysisResult& an
         const int target = schneider ? 91 : declarerSide ? 61 : 60;
         // Third card of a trick that can bring the side to its target: take it.
         if (view.trickCount == 2) {
-            const int side = declarerSide ? view.declarerTrickPoints + pointsOfSet(view.skat) : view.defenderTrickPoints;
+            const int side =
+                declarerSide ? view.declarerTrickPoints + pointsOfSet(view.skat) : view.defenderTrickPoints;
             const int onTable = pointsOfSet(view.trickCards());
             if (side + onTable >= target - 11 && side < target) {
                 const std::uint8_t* winner = trickWinnerTable(view.type);
@@ -127,7 +128,8 @@ CardId chooseOpenGameCard(const OpenGameView& view, const OpenAnalysisResult& an
                     const CardBit bit = std::countr_zero(c);
                     const auto code = static_cast<TrickCode>(view.trick | (bit << 10));
                     const Seat taker = seatAfter(view.leader, winner[code]);
-                    if ((taker == view.declarer) == declarerSide && side + onTable + pointsOfSet(bitMask(bit)) >= target)
+                    if ((taker == view.declarer) == declarerSide
+                        && side + onTable + pointsOfSet(bitMask(bit)) >= target)
                         taking |= bitMask(bit);
                 }
                 if (taking != 0)
@@ -148,9 +150,11 @@ CardId chooseOpenGameCard(const OpenGameView& view, const OpenAnalysisResult& an
         } else {
             // A losing line is better where the others still have to decide.
             const int needOther = std::min(1, mostOther);
-            candidates = keepIf([needOther](const OpenGameRating& r) { return r.value >= 0 || r.otherDecisions >= needOther; });
+            candidates =
+                keepIf([needOther](const OpenGameRating& r) { return r.value >= 0 || r.otherDecisions >= needOther; });
             const int needOwn = std::min(1, mostOwn);
-            candidates = keepIf([needOwn](const OpenGameRating& r) { return r.value >= 0 || r.ownDecisions >= needOwn; });
+            candidates =
+                keepIf([needOwn](const OpenGameRating& r) { return r.value >= 0 || r.ownDecisions >= needOwn; });
         }
     }
     if (candidates == 0)
@@ -231,8 +235,8 @@ CardId openGameCard(const GameSnapshot& game, VORDIX_RANDOM& random, LeadRatings
     return openGameCardOf(openGameViewOf(game), random, leadRatings, context, store);
 }
 
-CardId openGameCard(const SPIELKARTEN& cards, const SPIELSTRUCT& record, VORDIX_RANDOM& random,
-                    LeadRatings leadRatings, const OpenChoiceContext& context, OpenAnalysisStore* store)
+CardId openGameCard(const SPIELKARTEN& cards, const SPIELSTRUCT& record, VORDIX_RANDOM& random, LeadRatings leadRatings,
+                    const OpenChoiceContext& context, OpenAnalysisStore* store)
 {
     return openGameCardOf(openGameViewOf(cards, record), random, leadRatings, context, store);
 }

@@ -86,5 +86,5 @@ private:
 // store when one is given.
 CardId openGameCard(const GameSnapshot& game, VORDIX_RANDOM& random, LeadRatings leadRatings,
                     const OpenChoiceContext& context, OpenAnalysisStore* store = nullptr);
-CardId openGameCard(const SPIELKARTEN& cards, const SPIELSTRUCT& record, VORDIX_RANDOM& random,
-                    LeadRatings leadRatings, const OpenChoiceContext& context, OpenAnalysisStore* store = nullptr);
+CardId openGameCard(const SPIELKARTEN& cards, const SPIELSTRUCT& record, VORDIX_RANDOM& random, LeadRatings leadRatings,
+                    const OpenChoiceContext& context, OpenAnalysisStore* store = nullptr);

@@ -95,8 +95,8 @@ OpenGameView openGameViewOf(const GameSnapshot& game)
     const bool handGame = view.winLevel >= WIN_LEVEL_HAND;
     view.skatKnown = view.type != GAME_RAMSCH && view.self == view.declarer && !handGame;
     view.declarerHandShown = view.type != GAME_RAMSCH
-        && (view.type == GAME_GRAND_OUVERT || view.winLevel == WIN_LEVEL_OUVERT
-            || view.winLevel == WIN_LEVEL_OUVERT_HAND);
+                             && (view.type == GAME_GRAND_OUVERT || view.winLevel == WIN_LEVEL_OUVERT
+                                 || view.winLevel == WIN_LEVEL_OUVERT_HAND);
     return view;
 }
 

@@ -15,8 +15,8 @@ struct GameSnapshot;
 struct OpenGameView {
     GameType type = GAME_NONE;
     Seat declarer = SEAT_NONE;
-    int winLevel = 0;     // announced: 2 and up hand games, 1 and 5 open
-    int levelReached = 0; // 1 schneider, 2 schwarz
+    int winLevel = 0;      // announced: 2 and up hand games, 1 and 5 open
+    int levelReached = 0;  // 1 schneider, 2 schwarz
     Seat self = SEAT_NONE; // the seat to move, whom the analysis serves
 
     // The real cards.

@@ -91,8 +91,8 @@ public:
     }
     void store(std::uint32_t key, Seat leader, int gain, Kind kind, CardBit card)
     {
-        const Entry entry{key, static_cast<std::int16_t>(gain), stamp_, static_cast<std::uint8_t>(leader), kind,
-                          static_cast<std::uint8_t>(card)};
+        const Entry entry{key,  static_cast<std::int16_t>(gain), stamp_, static_cast<std::uint8_t>(leader),
+                          kind, static_cast<std::uint8_t>(card)};
         const std::size_t first = index(key, leader);
         std::size_t i = first;
         for (int p = 0; p < PROBES; ++p, i = (i + 1) & MASK) {
@@ -117,7 +117,7 @@ private:
     std::uint16_t stamp_ = 1;
 };
 
-OpenSearch::OpenSearch() : table_(std::make_unique<Table>()) {}
+OpenSearch::OpenSearch() : table_(std::make_unique<Table>()) { }
 
 OpenSearch::~OpenSearch() = default;
 
@@ -179,7 +179,7 @@ void OpenSearch::solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings, const SLOF
         other = mover == declarer_ ? defenders : 0;
     } else if (ramsch_) {
         const int others = deal.seatPoints[0] + deal.seatPoints[1] + deal.seatPoints[2]
-            - deal.seatPoints[static_cast<std::size_t>(mover)] + deal.skatPoints;
+                           - deal.seatPoints[static_cast<std::size_t>(mover)] + deal.skatPoints;
         own = -deal.seatPoints[static_cast<std::size_t>(mover)];
         other = -others;
     } else {
@@ -192,7 +192,9 @@ void OpenSearch::solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings, const SLOF
     const bool limited = depthLimit_ < MAX_DEPTH;
     const int step = null_ ? (limited ? 10 : 20) : limited ? 1 : 2;
     // Lattice points at or above (below) v, counted from base.
-    auto up = [](int v, int base, int step) { return base + (v - base + step - 1 + 2000 * step) / step * step - 2000 * step; };
+    auto up = [](int v, int base, int step) {
+        return base + (v - base + step - 1 + 2000 * step) / step * step - 2000 * step;
+    };
     auto down = [](int v, int base, int step) { return base + (v - base + 2000 * step) / step * step - 2000 * step; };
     int guess = 0;
     CardSet candidates = deal.legalCards();
@@ -450,7 +452,7 @@ CardSet OpenSearch::equivalents(CardBit searched, CardSet candidates, Seat mover
             const CardSet after = hands_[(mover + 2) % 3];
             const CardSet suitCards = suitMaskWithoutJack(suit);
             nine = ((card(RANK_EIGHT) & next) != 0 && (after & suitCards) != 0)
-                || ((card(RANK_EIGHT) & after) != 0 && (next & suitCards) != 0);
+                   || ((card(RANK_EIGHT) & after) != 0 && (next & suitCards) != 0);
         }
         if (nine)
             same |= card(RANK_NINE);

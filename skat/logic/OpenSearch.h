@@ -23,8 +23,8 @@
 // each side has taken so far.
 struct OpenDeal {
     std::array<CardSet, 3> hands{};
-    TrickCode trick = 0; // cards already in the trick, in play order
-    int trickCount = 0;  // 0..2
+    TrickCode trick = 0;  // cards already in the trick, in play order
+    int trickCount = 0;   // 0..2
     Seat leader = SEAT_0; // seat that led the trick
     GameType type = GAME_NONE;
     Seat declarer = SEAT_NONE;

@@ -56,10 +56,7 @@ XMLElement* entry(XMLElement& table, int key)
 
 Rank rankFromText(const char* text) { return text && *text ? rankFromChar(*text) : RANK_NONE; }
 
-std::string rankText(Rank rank)
-{
-    return std::string(1, rankCharOf(rank));
-}
+std::string rankText(Rank rank) { return std::string(1, rankCharOf(rank)); }
 
 std::mutex instanceMutex;
 std::filesystem::path sharedFolder;
@@ -237,7 +234,7 @@ const VL_TABELLEN::DRUECKEN_TUPEL& VL_TABELLEN::discardProposal(int pattern) con
 {
     static const DRUECKEN_TUPEL none;
     return FARBKARTEN_TABELLE<DRUECKEN_TUPEL>::inRange(pattern) ? discardTable.values[static_cast<std::size_t>(pattern)]
-                                                                 : none;
+                                                                : none;
 }
 
 int VL_TABELLEN::nullValue(int a, int b, int c) const
@@ -337,7 +334,8 @@ bool VL_TABELLEN::read(const tinyxml2::XMLElement* root, const tinyxml2::XMLDocu
         jackTables[2].values[i] = attr(e, "MH");
         jackTables[3].values[i] = attr(e, "HH");
         for (int c = 0; c < 6; ++c)
-            jackTables[static_cast<std::size_t>(grandJackTable(c))].values[i] = attr(e, componentAttribute(c, 0).c_str());
+            jackTables[static_cast<std::size_t>(grandJackTable(c))].values[i] =
+                attr(e, componentAttribute(c, 0).c_str());
     });
     readJacks("FS_BUBEN_SCHWARZ", [&](const XMLElement* e, std::size_t i) {
         openTables[0].values[i] = attr(e, "VH");

@@ -47,10 +47,10 @@ enum RatingComponent : int { COMP_PM = 0, COMP_PD = 1, COMP_PS = 2, COMP_NM = 3,
 class VL_TABELLEN : public VORDIX_DOKUMENT {
 public:
     struct DRUECKEN_TUPEL {
-        int Wert = 0;        // value of putting one card of the suit away
-        Rank Karte = 0;      // that card (0 none)
-        int Wert2 = 0;       // value of putting two cards away
-        Rank Karte2 = 0;     // the second card (0 none)
+        int Wert = 0;         // value of putting one card of the suit away
+        Rank Karte = 0;       // that card (0 none)
+        int Wert2 = 0;        // value of putting two cards away
+        Rank Karte2 = 0;      // the second card (0 none)
         std::wstring Wizzard; // advice shown to the user
         bool operator==(const DRUECKEN_TUPEL&) const = default;
     };

@@ -18,7 +18,7 @@ double unit(VORDIX_RANDOM& random)
 {
     constexpr int range = VORDIX_RANDOM::MAX_RANGE;
     return (random.next(range) * static_cast<double>(range) + random.next(range))
-        / (static_cast<double>(range) * range);
+           / (static_cast<double>(range) * range);
 }
 
 } // namespace
@@ -38,7 +38,8 @@ bool PrognosisDealSampler::draw(const OpenGameView& view, VORDIX_RANDOM& random,
     if (view.declarerHandShown && isValidSeat(view.declarer))
         fixed[static_cast<std::size_t>(view.declarer)] = view.hands[static_cast<std::size_t>(view.declarer)];
     const CardSet fixedSkat = view.skatKnown ? view.skat : 0u;
-    CardSet open = (uniformHands[0] | uniformHands[1] | uniformHands[2] | uniformSkat) & ~(fixed[0] | fixed[1] | fixed[2] | fixedSkat);
+    CardSet open = (uniformHands[0] | uniformHands[1] | uniformHands[2] | uniformSkat)
+                   & ~(fixed[0] | fixed[1] | fixed[2] | fixedSkat);
     std::array<int, 4> room{};
     for (int s = 0; s < 3; ++s)
         room[static_cast<std::size_t>(s)] = cardCount(uniformHands[static_cast<std::size_t>(s)] & open);
@@ -53,8 +54,8 @@ bool PrognosisDealSampler::draw(const OpenGameView& view, VORDIX_RANDOM& random,
         if (left[static_cast<std::size_t>(place)] <= 0)
             return false;
         return place == SKAT_PLACE
-            || (fixed[static_cast<std::size_t>(place)] == 0
-                && (view.cannotHold[static_cast<std::size_t>(place)] & cardMaskOfId(c)) == 0);
+               || (fixed[static_cast<std::size_t>(place)] == 0
+                   && (view.cannotHold[static_cast<std::size_t>(place)] & cardMaskOfId(c)) == 0);
     };
     for (int attempt = 0; attempt < TRIES; ++attempt) {
         // Cards with fewer allowed places first, ties in random order.
@@ -102,15 +103,15 @@ bool PrognosisDealSampler::draw(const OpenGameView& view, VORDIX_RANDOM& random,
                 ++place;
             }
             if (weights[place] == 0) // rounding ran past the last place
-                for (place = PLACES - 1; weights[place] == 0; --place) {
-                }
+                for (place = PLACES - 1; weights[place] == 0; --place) { }
             --left[static_cast<std::size_t>(place)];
             drawn[static_cast<std::size_t>(place)] |= cardMaskOfId(c);
         }
         if (stuck)
             continue;
         for (int s = 0; s < 3; ++s)
-            hands[static_cast<std::size_t>(s)] = fixed[static_cast<std::size_t>(s)] | drawn[static_cast<std::size_t>(s)];
+            hands[static_cast<std::size_t>(s)] =
+                fixed[static_cast<std::size_t>(s)] | drawn[static_cast<std::size_t>(s)];
         skat = fixedSkat | drawn[SKAT_PLACE];
         return true;
     }

@@ -11,9 +11,8 @@ class VERTEILUNGS_PROGNOSE;
 
 class PrognosisDealSampler : public DealSampler {
 public:
-    explicit PrognosisDealSampler(const VERTEILUNGS_PROGNOSE& prognosis) : prognosis_(prognosis) {}
-    bool draw(const OpenGameView& view, VORDIX_RANDOM& random, std::array<CardSet, 3>& hands,
-              CardSet& skat) override;
+    explicit PrognosisDealSampler(const VERTEILUNGS_PROGNOSE& prognosis) : prognosis_(prognosis) { }
+    bool draw(const OpenGameView& view, VORDIX_RANDOM& random, std::array<CardSet, 3>& hands, CardSet& skat) override;
 
 private:
     const VERTEILUNGS_PROGNOSE& prognosis_;

@@ -16,22 +16,24 @@ const char* const INVALID_INPUT = "The input matrices cannot be processed!";
 const char* const DEPENDENT = "Constraints are linearly dependent";
 
 // sqrt(a^2 + b^2) without overflow.
-double distance(double a, double b)
-{
-    return std::hypot(a, b);
-}
+double distance(double a, double b) { return std::hypot(a, b); }
 
 } // namespace
 
 QuadraticProgram::QuadraticProgram(const Matrix& G, const Vector& g0, const Matrix& CE, const Vector& ce0,
                                    const Matrix& CI, const Vector& ci0)
-    : G_(G), CE_(CE), CI_(CI), g0_(g0), ce0_(ce0), ci0_(ci0)
+    : G_(G)
+    , CE_(CE)
+    , CI_(CI)
+    , g0_(g0)
+    , ce0_(ce0)
+    , ci0_(ci0)
 {
     n_ = G.dim1();
     p_ = CE.dim2();
     m_ = CI.dim2();
     valid_ = G.dim1() == G.dim2() && g0.dim() == n_ && (CE.dim1() == n_ || CE.dim1() == 0)
-        && (CI.dim1() == n_ || CI.dim1() == 0) && ce0.dim() == CE.dim2() && ci0.dim() == CI.dim2();
+             && (CI.dim1() == n_ || CI.dim1() == 0) && ce0.dim() == CE.dim2() && ci0.dim() == CI.dim2();
     if (CE.dim1() == 0)
         p_ = 0;
     if (CI.dim1() == 0)

@@ -13,7 +13,7 @@
 // Bad dimensions of a programme (and of a fit problem).
 class SolverException : public std::domain_error {
 public:
-    explicit SolverException(const std::string& message) : std::domain_error(message) {}
+    explicit SolverException(const std::string& message) : std::domain_error(message) { }
 };
 
 class QuadraticProgram {

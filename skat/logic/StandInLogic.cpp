@@ -57,10 +57,7 @@ GameProposal STANDIN_LOGIK::proposeFor(CardSet cards)
     return proposal;
 }
 
-GameProposal STANDIN_LOGIK::proposeGame(const GameSnapshot& game)
-{
-    return proposeFor(game.hand());
-}
+GameProposal STANDIN_LOGIK::proposeGame(const GameSnapshot& game) { return proposeFor(game.hand()); }
 
 SKAT STANDIN_LOGIK::discardFor(CardSet hand, GameType type)
 {
@@ -82,10 +79,7 @@ DiscardPair STANDIN_LOGIK::chooseDiscard(const GameSnapshot& game, const GamePro
     return {pair.cardId(1), pair.cardId(2)};
 }
 
-CardId STANDIN_LOGIK::chooseCard(const GameSnapshot& game)
-{
-    return lowestCardOf(game.legalCards());
-}
+CardId STANDIN_LOGIK::chooseCard(const GameSnapshot& game) { return lowestCardOf(game.legalCards()); }
 
 void registerStandInLogic()
 {

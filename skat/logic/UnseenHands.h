@@ -23,9 +23,9 @@ public:
 };
 
 struct UnseenHands {
-    CardSet next = 0;   // forced into the seat after this one
-    CardSet after = 0;  // forced into the seat after that
-    CardSet skat = 0;   // the skat this seat knows (the cards it laid away)
+    CardSet next = 0;         // forced into the seat after this one
+    CardSet after = 0;        // forced into the seat after that
+    CardSet skat = 0;         // the skat this seat knows (the cards it laid away)
     std::vector<CardId> open; // the cards whose place is still open, clubs to diamonds, 7 to ace
 };
 

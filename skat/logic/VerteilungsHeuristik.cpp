@@ -36,7 +36,7 @@ double clamp(double v, double lo, double hi) { return std::min(std::max(v, lo), 
 // --- played cards ---------------------------------------------------------
 
 void HEURISTIK_FGN_JEDER_GESPIELTE_KARTEN::markVoid(const PrognosisSituation& g, VERTEILUNGS_SCHAETZUNG& store,
-                                                     Seat seat, int what)
+                                                    Seat seat, int what)
 {
     const GameType t = g.type;
     const bool trumpVoid = what == VOID_IN_TRUMPS;
@@ -147,8 +147,8 @@ void HEURISTIK_FG_JEDER_PUNKTE_IN_STICH::apply(const PrognosisSituation& g, VERT
             const CardId lead = trickCard(trick.code, 0);
             const CardId last = trickCard(trick.code, 2);
             const Suit s = suitOfCardId(lead);
-            if (x == g.self || rankOfCardId(lead) == RANK_JACK || isTrumpSuit(s, t)
-                || suitOfCardId(last) != s || rankOfCardId(last) == RANK_JACK)
+            if (x == g.self || rankOfCardId(lead) == RANK_JACK || isTrumpSuit(s, t) || suitOfCardId(last) != s
+                || rankOfCardId(last) == RANK_JACK)
                 continue;
             const Rank played = rankOfCardId(last);
             if (pass == 1) {
@@ -224,8 +224,7 @@ void HEURISTIK_FGN_GG_TRUMPFVERTEILUNG::apply(const PrognosisSituation& g, VERTE
 void HEURISTIK_FG_GG_REIZBARE_VERTEILUNG::apply(const PrognosisSituation& g, VERTEILUNGS_SCHAETZUNG& store)
 {
     const GameType t = g.type;
-    if (t < GAME_CLUBS || t >= GAME_NULL || g.self == g.declarer || !isValidSeat(g.declarer)
-        || !services_.vorlogik)
+    if (t < GAME_CLUBS || t >= GAME_NULL || g.self == g.declarer || !isValidSeat(g.declarer) || !services_.vorlogik)
         return;
     const Seat d = g.declarer;
     // The cards whose place is certain go there; the rest is the pool.

@@ -13,7 +13,9 @@ class VERTEILUNGS_HEURISTIK : public LOGIK_MODUL {
 public:
     VERTEILUNGS_HEURISTIK(std::wstring key, const PrognosisServices& services,
                           const std::array<unsigned char, CARD_ROWS>& unseen)
-        : key(std::move(key)), services_(services), unseen_(unseen)
+        : key(std::move(key))
+        , services_(services)
+        , unseen_(unseen)
     {
     }
     virtual void apply(const PrognosisSituation& game, VERTEILUNGS_SCHAETZUNG& store) = 0;
@@ -34,8 +36,9 @@ protected:
 class HEURISTIK_FGN_JEDER_GESPIELTE_KARTEN : public VERTEILUNGS_HEURISTIK {
 public:
     HEURISTIK_FGN_JEDER_GESPIELTE_KARTEN(const PrognosisServices& services,
-                                        std::array<unsigned char, CARD_ROWS>& unseen)
-        : VERTEILUNGS_HEURISTIK(L"GESPIELTE_KARTEN", services, unseen), flags_(unseen)
+                                         std::array<unsigned char, CARD_ROWS>& unseen)
+        : VERTEILUNGS_HEURISTIK(L"GESPIELTE_KARTEN", services, unseen)
+        , flags_(unseen)
     {
     }
     void apply(const PrognosisSituation& game, VERTEILUNGS_SCHAETZUNG& store) override;
@@ -91,8 +94,7 @@ public:
 // third, from the profiles.
 class HEURISTIK_F_GG_ALSP_DRITTE_FARBE_FREI : public VERTEILUNGS_HEURISTIK {
 public:
-    HEURISTIK_F_GG_ALSP_DRITTE_FARBE_FREI(const PrognosisServices& s,
-                                          const std::array<unsigned char, CARD_ROWS>& u)
+    HEURISTIK_F_GG_ALSP_DRITTE_FARBE_FREI(const PrognosisServices& s, const std::array<unsigned char, CARD_ROWS>& u)
         : VERTEILUNGS_HEURISTIK(L"ALSP_DRITTE_FARBE_FREI", s, u)
     {
     }

@@ -3,7 +3,9 @@
 #include "skat/logic/VerteilungsHeuristik.h"
 
 VERTEILUNGS_PROGNOSE::VERTEILUNGS_PROGNOSE(PrognosisServices services)
-    : services(services), probabilities_(newProbMatrix(0.0)), store_(std::make_unique<GEWICHT_SIGNIFIKANZ>())
+    : services(services)
+    , probabilities_(newProbMatrix(0.0))
+    , store_(std::make_unique<GEWICHT_SIGNIFIKANZ>())
 {
     playedCards_ = std::make_unique<HEURISTIK_FGN_JEDER_GESPIELTE_KARTEN>(this->services, unseen_);
     createHeuristics();
@@ -41,8 +43,7 @@ void VERTEILUNGS_PROGNOSE::update(const PrognosisSituation& situation)
     fit();
 }
 
-ProbMatrix fitDirection(const VERTEILUNGS_SCHAETZUNG& store, const std::array<int, PLACES>& counts,
-                        MatrixCell target)
+ProbMatrix fitDirection(const VERTEILUNGS_SCHAETZUNG& store, const std::array<int, PLACES>& counts, MatrixCell target)
 {
     const auto [cell, place] = target;
     int n = 0;

@@ -81,7 +81,7 @@ public:
 // Keeps the list as it is.
 class GEWICHT_SIGNIFIKANZ : public HEURISTIK_SIGNIFIKANZ {
 public:
-    void orderCells(std::vector<MatrixCell>&) override {}
+    void orderCells(std::vector<MatrixCell>&) override { }
 };
 
 // Where the heuristics find the pre-play logic and the profiles (either may
@@ -93,8 +93,7 @@ struct PrognosisServices {
 
 // The direction of one cell of the fit: adding a multiple of it moves
 // probability into the cell and keeps every open row and column sum.
-ProbMatrix fitDirection(const VERTEILUNGS_SCHAETZUNG& store, const std::array<int, PLACES>& counts,
-                        MatrixCell cell);
+ProbMatrix fitDirection(const VERTEILUNGS_SCHAETZUNG& store, const std::array<int, PLACES>& counts, MatrixCell cell);
 
 class VERTEILUNGS_PROGNOSE : public LOGIK_MODUL {
 public:

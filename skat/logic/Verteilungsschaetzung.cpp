@@ -37,7 +37,8 @@ Tally tally(CellAt&& cellAt, int count)
 HEURISTIK_SIGNIFIKANZ::~HEURISTIK_SIGNIFIKANZ() = default;
 
 VERTEILUNGS_SCHAETZUNG::VERTEILUNGS_SCHAETZUNG(std::unique_ptr<HEURISTIK_SIGNIFIKANZ> significance)
-    : estimate(newProbMatrix(-1.0)), significance_(std::move(significance))
+    : estimate(newProbMatrix(-1.0))
+    , significance_(std::move(significance))
 {
     if (significance_)
         significance_->store = this;
@@ -98,8 +99,8 @@ void VERTEILUNGS_SCHAETZUNG::addCheckedSkatSuggestion(CardId card, double value,
 void VERTEILUNGS_SCHAETZUNG::applyCertain()
 {
     for (const auto& [cell, list] : suggestions) {
-        const auto certain
-            = std::find_if(list.begin(), list.end(), [](const Suggestion& s) { return s.weight < -0.0001; });
+        const auto certain =
+            std::find_if(list.begin(), list.end(), [](const Suggestion& s) { return s.weight < -0.0001; });
         if (certain != list.end())
             estimate[cell.first][cell.second] = certain->value;
     }

@@ -13,7 +13,8 @@ namespace {
 constexpr int ROW_COMPONENT[6] = {COMP_PD, COMP_PS, COMP_PM, COMP_ND, COMP_NS, COMP_NM};
 
 // The ranks in null order: 7, 8, 9, 10, jack, queen, king, ace.
-constexpr Rank NULL_ORDER[8] = {RANK_SEVEN, RANK_EIGHT, RANK_NINE, RANK_TEN, RANK_JACK, RANK_QUEEN, RANK_KING, RANK_ACE};
+constexpr Rank NULL_ORDER[8] = {RANK_SEVEN, RANK_EIGHT, RANK_NINE, RANK_TEN,
+                                RANK_JACK,  RANK_QUEEN, RANK_KING, RANK_ACE};
 
 int ratingOf(const RatingRecord& r) { return std::min(r.M[ROW_PD][0], 120 - r.M[ROW_ND][0]); }
 
@@ -153,8 +154,8 @@ void VORLOGIK::evaluateTenCards(CardSet hand, std::array<GameBlock*, 5> blocks) 
                 unseen[static_cast<std::size_t>(n++)] = makeCardId(s, r);
     for (int i = 0; i < n; ++i)
         for (int j = i + 1; j < n; ++j) {
-            const CardSet skat = cardMaskOfId(unseen[static_cast<std::size_t>(i)])
-                | cardMaskOfId(unseen[static_cast<std::size_t>(j)]);
+            const CardSet skat =
+                cardMaskOfId(unseen[static_cast<std::size_t>(i)]) | cardMaskOfId(unseen[static_cast<std::size_t>(j)]);
             std::array<RatingRecord, 5> rated;
             std::size_t best = 0;
             for (std::size_t k = 0; k < 5; ++k) {
@@ -458,7 +459,8 @@ void VORLOGIK::bidProposal(CardSet hand, Seat ownSeat)
     for (GameType t : {GAME_DIAMONDS, GAME_HEARTS, GAME_SPADES, GAME_CLUBS, GAME_GRAND}) {
         const GameBlock& b = proposal.block(t);
         const int needBefore = t == GAME_GRAND ? 40 : 30;
-        const bool better = b.bidValue > limit
+        const bool better =
+            b.bidValue > limit
             && ((b.after.rating >= 80 && grand.before.rating >= needBefore) || (t == GAME_GRAND && openGrand));
         const bool first = limit == 0 && b.after.rating >= rating;
         if (better || first) {

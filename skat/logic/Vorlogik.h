@@ -31,20 +31,20 @@ struct GameBlock {
     RatingRecord before; // the hand as it is (record 1)
     RatingRecord after;  // the hand after the skat (record 2)
     int carried = 0;
-    int bidClass = 0;    // 0..5
+    int bidClass = 0; // 0..5
     int bidValue = 0;
-    int level = 0;       // the level to announce (0 plain, 2 hand, 4 schwarz announced, 5 open hand; null 1 open)
+    int level = 0; // the level to announce (0 plain, 2 hand, 4 schwarz announced, 5 open hand; null 1 open)
 };
 
 struct BidProposalRecord {
-    int jackCount = 0;  // +n with n jacks from the clubs jack down, -n without
-    int limit = 0;      // the highest bid
+    int jackCount = 0;         // +n with n jacks from the clubs jack down, -n without
+    int limit = 0;             // the highest bid
     GameType type = GAME_NONE; // proposed game type
     GameType typeAgain = GAME_NONE;
     int level = 0;
     int stage = 0;
-    int rating = -50;   // rating after the skat of the proposed game
-    int rating1 = -50;  // its rating before the skat
+    int rating = -50;                  // rating after the skat of the proposed game
+    int rating1 = -50;                 // its rating before the skat
     std::array<GameBlock, 6> blocks{}; // game types 1..5 and 7
 
     // The block of game type 1..5 or 7 (the null block for anything else).
@@ -68,7 +68,7 @@ inline constexpr int PLAY_STYLE_OFFENSIVE = 2;
 class VORLOGIK : public LOGIK_MODUL {
 public:
     // Without tables given, the shared tables are fetched on first use.
-    explicit VORLOGIK(const VL_TABELLEN* tables = nullptr) : tables_(tables) {}
+    explicit VORLOGIK(const VL_TABELLEN* tables = nullptr) : tables_(tables) { }
 
     const VL_TABELLEN& tables() const;
 

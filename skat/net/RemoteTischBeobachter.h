@@ -11,8 +11,9 @@ class SKATTISCH;
 
 class REMOTE_TISCH_BEOBACHTER : public TISCH_BEOBACHTER {
 public:
-    REMOTE_TISCH_BEOBACHTER(SKATTISCH& table, std::uint32_t connectionId)
-        : table_(table), connectionId_(connectionId) {}
+    REMOTE_TISCH_BEOBACHTER(SKATTISCH& table, std::uint32_t connectionId) : table_(table), connectionId_(connectionId)
+    {
+    }
 
     void notify(int event) override;
     void notifyWithValue(int event, int value) override;

@@ -10,9 +10,9 @@ bool SERVER_DIALOGS::askStartNewSheet(int) { return true; }
 bool SERVER_DIALOGS::askLeaveGame(LeaveQuestion) { return true; }
 int SERVER_DIALOGS::runFreeGameDialog(Seat) { return -1; }
 void SERVER_DIALOGS::openSheetWithDialog(LISTE& sheet) { sheet.openWithDialog(); }
-void SERVER_DIALOGS::sheetReplaced(const LISTE&) {}
-void SERVER_DIALOGS::refreshStartState() {}
-void SERVER_DIALOGS::notAvailable(const std::wstring&) {}
+void SERVER_DIALOGS::sheetReplaced(const LISTE&) { }
+void SERVER_DIALOGS::refreshStartState() { }
+void SERVER_DIALOGS::notAvailable(const std::wstring&) { }
 bool SERVER_DIALOGS::endJoinDialog(int) { return false; }
 
 namespace {

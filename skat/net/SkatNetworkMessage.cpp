@@ -17,9 +17,9 @@ const char* const SEAT_ELEMENTS[3] = {"S0", "S1", "S2"};
 
 // Ranges of the numbers a peer sends; a message with one outside is refused
 // before anything indexes with it or computes from it.
-inline constexpr int EVENT_VALUE_MIN = -1;  // a seat, a cut position, a comment variant
+inline constexpr int EVENT_VALUE_MIN = -1; // a seat, a cut position, a comment variant
 inline constexpr int EVENT_VALUE_MAX = 32;
-inline constexpr int ANSWER_MIN = -1;       // a bid value, a cut position, a flag, a card, a confirmation
+inline constexpr int ANSWER_MIN = -1; // a bid value, a cut position, a flag, a card, a confirmation
 inline constexpr int ANSWER_MAX = BID_TABLE.back();
 inline constexpr int SETUP_REPLY_MAX = 9;
 
@@ -212,8 +212,7 @@ void SKAT_NETWORKMESSAGE::write(tinyxml2::XMLElement& snm, tinyxml2::XMLDocument
         writeGameState(snm, document);
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 

@@ -5,7 +5,7 @@
 namespace menu {
 
 enum Command : int {
-    UNDO_KEY = 15,   // the take-back shortcut sends this
+    UNDO_KEY = 15, // the take-back shortcut sends this
     NEW_SHEET = 460,
     OPEN_SHEET = 461,
     CONTINUE_SHEET = 462,

@@ -6,7 +6,8 @@ constexpr int TRICK_DONE = 9;
 constexpr int BIDDING = 4;
 } // namespace
 
-MenuStates menuStatesFor(const MenuInputs& in) {
+MenuStates menuStatesFor(const MenuInputs& in)
+{
     MenuStates out;
     const bool table = in.hasTable;
     out.group[GROUP_NEW_OPEN] = !in.busy;

@@ -5,14 +5,14 @@
 #include <array>
 
 struct MenuInputs {
-    bool busy = false;             // the main window's controller is busy
+    bool busy = false; // the main window's controller is busy
     bool hasTable = false;
-    bool sheetInProgress = false;  // the sheet holds 1 to 35 rows and may go on
+    bool sheetInProgress = false; // the sheet holds 1 to 35 rows and may go on
     int sheetRows = 0;
-    int state = 0;                 // the table's game-flow state
-    int tricks = 0;                // finished tricks
-    bool putAwayShown = false;     // the main window waits for the put-away
-    bool interrupted = false;      // the running game was left as a free game
+    int state = 0;             // the table's game-flow state
+    int tricks = 0;            // finished tricks
+    bool putAwayShown = false; // the main window waits for the put-away
+    bool interrupted = false;  // the running game was left as a free game
     bool pointsShown = false;
     bool openHands = false;
     bool lastTricksShown = false;

@@ -11,18 +11,23 @@
 
 // ---------------------------------------------------------------- about
 
-DIALOG_INFO::DIALOG_INFO() : VORDIX_DIALOG(FORM_ID) {}
+DIALOG_INFO::DIALOG_INFO() : VORDIX_DIALOG(FORM_ID) { }
 
-void DIALOG_INFO::initDialog() {
-    if (implementor()) implementor()->setControlText(VERSION_ID, SKAT_TEXT::instance().versionText);
+void DIALOG_INFO::initDialog()
+{
+    if (implementor())
+        implementor()->setControlText(VERSION_ID, SKAT_TEXT::instance().versionText);
 }
 
-void DIALOG_INFO::onCommand(int controlId) {
-    if (!implementor()) return;
+void DIALOG_INFO::onCommand(int controlId)
+{
+    if (!implementor())
+        return;
     if (controlId == HELP_ID || controlId == RULES_ID || controlId == LEARN_ID) {
         implementor()->done = true;
         implementor()->endDialog(controlId);
-        if (openHelpPage) openHelpPage(controlId == HELP_ID ? 0 : controlId == RULES_ID ? 2 : 1);
+        if (openHelpPage)
+            openHelpPage(controlId == HELP_ID ? 0 : controlId == RULES_ID ? 2 : 1);
         return;
     }
     implementor()->done = true;
@@ -31,31 +36,41 @@ void DIALOG_INFO::onCommand(int controlId) {
 
 // ---------------------------------------------------------------- help
 
-DIALOG_HELP::DIALOG_HELP() : VORDIX_DIALOG(FORM_ID) {}
+DIALOG_HELP::DIALOG_HELP() : VORDIX_DIALOG(FORM_ID) { }
 
-void DIALOG_HELP::onCommand(int controlId) {
-    if (!openHelpPage) return;
-    if (controlId == PROGRAM_ID) openHelpPage(0);
-    else if (controlId == INTRODUCTION_ID) openHelpPage(1);
-    else if (controlId == RULES_ID) openHelpPage(2);
+void DIALOG_HELP::onCommand(int controlId)
+{
+    if (!openHelpPage)
+        return;
+    if (controlId == PROGRAM_ID)
+        openHelpPage(0);
+    else if (controlId == INTRODUCTION_ID)
+        openHelpPage(1);
+    else if (controlId == RULES_ID)
+        openHelpPage(2);
 }
 
-void DIALOG_HELP::showFile(const VORDIX_FILE& file) {
+void DIALOG_HELP::showFile(const VORDIX_FILE& file)
+{
     shownFile = file.fullPath();
-    if (!implementor()) return;
+    if (!implementor())
+        return;
     implementor()->show();
     implementor()->showHtmlFile(WEB_VIEW_ID, file);
 }
 
 // ---------------------------------------------------------------- exercises
 
-std::vector<std::wstring> readGameComments(const std::string& xml) {
+std::vector<std::wstring> readGameComments(const std::string& xml)
+{
     std::vector<std::wstring> comments;
     tinyxml2::XMLDocument document;
-    if (document.Parse(xml.c_str(), xml.size()) != tinyxml2::XML_SUCCESS) return comments;
+    if (document.Parse(xml.c_str(), xml.size()) != tinyxml2::XML_SUCCESS)
+        return comments;
     const tinyxml2::XMLElement* root = document.RootElement();
     const tinyxml2::XMLElement* games = root ? root->FirstChildElement("Spiele") : nullptr;
-    if (!games) return comments;
+    if (!games)
+        return comments;
     std::wstring pending;
     for (const tinyxml2::XMLNode* node = games->FirstChild(); node; node = node->NextSibling()) {
         if (const tinyxml2::XMLComment* comment = node->ToComment()) {
@@ -71,9 +86,10 @@ std::vector<std::wstring> readGameComments(const std::string& xml) {
     return comments;
 }
 
-DIALOG_UBUNGSPARTIEN::DIALOG_UBUNGSPARTIEN() : VORDIX_DIALOG(FORM_ID) {}
+DIALOG_UBUNGSPARTIEN::DIALOG_UBUNGSPARTIEN() : VORDIX_DIALOG(FORM_ID) { }
 
-bool DIALOG_UBUNGSPARTIEN::loadGames(const VORDIX_FILE& file) {
+bool DIALOG_UBUNGSPARTIEN::loadGames(const VORDIX_FILE& file)
+{
     comments.clear();
     const bool ok = games.open(file) == 0;
     if (ok) {
@@ -88,13 +104,17 @@ bool DIALOG_UBUNGSPARTIEN::loadGames(const VORDIX_FILE& file) {
     return ok;
 }
 
-const std::wstring& DIALOG_UBUNGSPARTIEN::commentOf(int index) const {
-    if (index < 0 || index >= static_cast<int>(comments.size())) return empty_;
+const std::wstring& DIALOG_UBUNGSPARTIEN::commentOf(int index) const
+{
+    if (index < 0 || index >= static_cast<int>(comments.size()))
+        return empty_;
     return comments[static_cast<std::size_t>(index)];
 }
 
-void DIALOG_UBUNGSPARTIEN::initDialog() {
-    if (!implementor()) return;
+void DIALOG_UBUNGSPARTIEN::initDialog()
+{
+    if (!implementor())
+        return;
     VORDIX_DIALOG_imp::TableRows rows;
     for (int i = 0; i < games.rowCount(); ++i) {
         const std::wstring& comment = commentOf(i);
@@ -105,29 +125,37 @@ void DIALOG_UBUNGSPARTIEN::initDialog() {
     implementor()->setControlText(DETAILS_ID, L"");
 }
 
-int DIALOG_UBUNGSPARTIEN::chosenRow() {
+int DIALOG_UBUNGSPARTIEN::chosenRow()
+{
     const int row = implementor() ? implementor()->getCurrentRow(LIST_ID) - 1 : -1;
     return row >= 0 && row < games.rowCount() ? row : -1;
 }
 
-void DIALOG_UBUNGSPARTIEN::onCommand(int controlId) {
-    if (!implementor()) return;
+void DIALOG_UBUNGSPARTIEN::onCommand(int controlId)
+{
+    if (!implementor())
+        return;
     const int row = chosenRow();
     if (controlId == LIST_ID || controlId == COURSE_ID) {
-        if (row >= 0) implementor()->setControlText(DETAILS_ID, commentOf(row));
+        if (row >= 0)
+            implementor()->setControlText(DETAILS_ID, commentOf(row));
         return;
     }
     if (controlId == PLAY_ID) {
-        if (row < 0) return;
+        if (row < 0)
+            return;
         implementor()->done = true;
         implementor()->endDialog(PLAY_ID);
-        if (playGame) playGame(games.rowAt(row));
+        if (playGame)
+            playGame(games.rowAt(row));
         return;
     }
     implementor()->done = true;
     implementor()->endDialog(controlId);
 }
 
-void DIALOG_UBUNGSPARTIEN::onDoubleClick(int controlId) {
-    if (controlId == LIST_ID) onCommand(PLAY_ID);
+void DIALOG_UBUNGSPARTIEN::onDoubleClick(int controlId)
+{
+    if (controlId == LIST_ID)
+        onCommand(PLAY_ID);
 }

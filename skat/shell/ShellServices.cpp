@@ -8,20 +8,30 @@
 
 SHELL_TABLE_SERVICES::SHELL_TABLE_SERVICES(VORDIX_APPLICATION_imp* platform, VORDIX_RANDOM& random,
                                            std::mutex& randomMutex)
-    : platform_(platform), random_(random), randomMutex_(randomMutex) {}
+    : platform_(platform)
+    , random_(random)
+    , randomMutex_(randomMutex)
+{
+}
 
-void SHELL_TABLE_SERVICES::processEvents(int ms) {
-    if (ms <= 0) return;
+void SHELL_TABLE_SERVICES::processEvents(int ms)
+{
+    if (ms <= 0)
+        return;
     // Off the GUI thread the platform only sleeps.
-    if (platform_) platform_->processEvents(static_cast<std::uint16_t>(ms));
-    else sleepMs(ms);
+    if (platform_)
+        platform_->processEvents(static_cast<std::uint16_t>(ms));
+    else
+        sleepMs(ms);
 }
 
 int SHELL_TABLE_SERVICES::playDelayMs() const { return USER_PREFS::instance().playDelayMs; }
 
-std::wstring SHELL_TABLE_SERVICES::seatName(int playerId) const {
+std::wstring SHELL_TABLE_SERVICES::seatName(int playerId) const
+{
     const auto& names = USER_PREFS::instance().playerNames;
-    if (playerId < 0 || playerId >= 3) return TABLE_SERVICES::seatName(playerId);
+    if (playerId < 0 || playerId >= 3)
+        return TABLE_SERVICES::seatName(playerId);
     return names[static_cast<std::size_t>(playerId)];
 }
 
@@ -29,23 +39,27 @@ bool SHELL_TABLE_SERVICES::manualCut() const { return USER_PREFS::instance().man
 
 bool SHELL_TABLE_SERVICES::confirmTricksByClick() const { return USER_PREFS::instance().manualTrickClearing; }
 
-int SHELL_TABLE_SERVICES::drawApplicationRandom(int n) {
+int SHELL_TABLE_SERVICES::drawApplicationRandom(int n)
+{
     std::lock_guard lock(randomMutex_);
     return static_cast<int>(random_.next(n));
 }
 
-void SHELL_TABLE_SERVICES::addHighScore(const std::wstring& name, int total, const std::wstring& dateText) {
+void SHELL_TABLE_SERVICES::addHighScore(const std::wstring& name, int total, const std::wstring& dateText)
+{
     std::lock_guard lock(highScoreMutex);
     highScores.addEntry(total, name, dateText);
     highScores.save();
 }
 
-void SHELL_TABLE_SERVICES::loadHighScores() {
+void SHELL_TABLE_SERVICES::loadHighScores()
+{
     std::lock_guard lock(highScoreMutex);
     highScores.load();
 }
 
-void SHELL_TABLE_SERVICES::addToStatisticsSheet(const SPIELSTRUCT& record, const SPIELKARTEN& cards) {
+void SHELL_TABLE_SERVICES::addToStatisticsSheet(const SPIELSTRUCT& record, const SPIELKARTEN& cards)
+{
     SKAT_SERVER::instance().addToStatisticsSheet(record, cards);
 }
 

@@ -45,27 +45,33 @@ std::filesystem::path defaultUserFolder() { return WIN_FILEPATH::toFsPath(skat::
 
 // ---------------------------------------------------------------- object
 
-SKAT_APPLICATION& SKAT_APPLICATION::instance() {
-    if (!g_application) g_application = new SKAT_APPLICATION;
+SKAT_APPLICATION& SKAT_APPLICATION::instance()
+{
+    if (!g_application)
+        g_application = new SKAT_APPLICATION;
     return *g_application;
 }
 
 SKAT_APPLICATION* SKAT_APPLICATION::existing() { return g_application; }
 
-SKAT_APPLICATION::SKAT_APPLICATION() : mainWindow(*this) {
+SKAT_APPLICATION::SKAT_APPLICATION() : mainWindow(*this)
+{
     g_application = this;
     menuCache_.fill(true);
 }
 
-SKAT_APPLICATION::SKAT_APPLICATION(VORDIX_APPLICATION_imp* imp) : VORDIX_APPLICATION(imp), mainWindow(*this) {
+SKAT_APPLICATION::SKAT_APPLICATION(VORDIX_APPLICATION_imp* imp) : VORDIX_APPLICATION(imp), mainWindow(*this)
+{
     g_application = this;
     menuCache_.fill(true);
 }
 
-SKAT_APPLICATION::~SKAT_APPLICATION() {
+SKAT_APPLICATION::~SKAT_APPLICATION()
+{
     // The table's game loop and queue worker end before the windows they
     // report to go away.
-    if (tableAccess_) tableAccess_->stop();
+    if (tableAccess_)
+        tableAccess_->stop();
     serverDialogs_.reset();
     installTableServer(nullptr);
     if (servicesInstalled_) {
@@ -73,28 +79,35 @@ SKAT_APPLICATION::~SKAT_APPLICATION() {
         installSheetServices(nullptr);
         g_tableServices.reset();
     }
-    if (g_application == this) g_application = nullptr;
+    if (g_application == this)
+        g_application = nullptr;
 }
 
 // ---------------------------------------------------------------- start-up
 
-bool SKAT_APPLICATION::fail(StartStep step, const std::wstring& message) {
+bool SKAT_APPLICATION::fail(StartStep step, const std::wstring& message)
+{
     reachedStep_ = step;
     vordix::showMessage(vordix::MessageKind::Error, message);
-    if (implementor()) implementor()->quit();
+    if (implementor())
+        implementor()->quit();
     return false;
 }
 
-void SKAT_APPLICATION::installServices() {
+void SKAT_APPLICATION::installServices()
+{
     g_tableServices = std::make_shared<SHELL_TABLE_SERVICES>(implementor(), random, randomMutex);
     installTableServices(g_tableServices);
     installSheetServices(std::make_shared<SHELL_SHEET_SERVICES>());
     servicesInstalled_ = true;
 }
 
-bool SKAT_APPLICATION::initialize() {
-    if (resourceFolder.empty()) resourceFolder = defaultResources();
-    if (userFolder.empty()) userFolder = defaultUserFolder();
+bool SKAT_APPLICATION::initialize()
+{
+    if (resourceFolder.empty())
+        resourceFolder = defaultResources();
+    if (userFolder.empty())
+        userFolder = defaultUserFolder();
 
     // 1. The texts and the computer player's bidding tables.
     reachedStep_ = STEP_TEXTS;
@@ -110,7 +123,8 @@ bool SKAT_APPLICATION::initialize() {
     USER_PREFS& prefs = USER_PREFS::instance();
     prefs.load();
     setComputerPlayStyle(prefs.playStyle);
-    if (implementor()) implementor()->reserved(0, 0);   // theme colours: no use on this platform
+    if (implementor())
+        implementor()->reserved(0, 0); // theme colours: no use on this platform
 
     // 3. The card sets and their images.
     reachedStep_ = STEP_CARD_SETS;
@@ -118,7 +132,8 @@ bool SKAT_APPLICATION::initialize() {
 
     // 4. A first start gives the user the sample files.
     reachedStep_ = STEP_USER_FILES;
-    if (prefs.freshInstall) installUserFiles(resourceFolder, userFolder);
+    if (prefs.freshInstall)
+        installUserFiles(resourceFolder, userFolder);
 
     // 5. The computer player's lead tables.
     reachedStep_ = STEP_LEAD_TABLES;
@@ -175,27 +190,33 @@ bool SKAT_APPLICATION::initialize() {
     return true;
 }
 
-void SKAT_APPLICATION::startDataLoading() {
+void SKAT_APPLICATION::startDataLoading()
+{
     SKAT_SERVER& server = SKAT_SERVER::instance();
     server.setProfileFeeder([](const LISTE& sheet) { profileStore().learnFromSheet(sheet); });
     std::shared_ptr<SHELL_TABLE_SERVICES> services = g_tableServices;
     vordix::WorkerThreads::start("data loading", [services, &server](std::stop_token) {
-        if (services) services->loadHighScores();
+        if (services)
+            services->loadHighScores();
         server.loadData();
         profileStore().setLoaded(server.dataLoaded());
     });
 }
 
-void SKAT_APPLICATION::placeForScreen() {
+void SKAT_APPLICATION::placeForScreen()
+{
     VORDIX_SCREEN_imp* screen = VORDIX_SCREEN::instance().implementor();
-    if (!screen) return;
+    if (!screen)
+        return;
     const RECTANGLE size = screen->getScreenSize();
     if (size.height > 0 && size.height < 600) {
         vordix::showMessage(vordix::MessageKind::Information, skat::text(TextKey::Alert_Monitor_zu_klein));
-        if (implementor()) implementor()->quit();
+        if (implementor())
+            implementor()->quit();
     }
     USER_PREFS& prefs = USER_PREFS::instance();
-    if (size.height > 0 && size.height <= 768) prefs.fullScreen = true;
+    if (size.height > 0 && size.height <= 768)
+        prefs.fullScreen = true;
     if (prefs.fullScreen) {
         VORDIX_SCREEN::instance().enterFullScreen(&mainWindow);
         sheetWindow.placeWindow();
@@ -204,12 +225,15 @@ void SKAT_APPLICATION::placeForScreen() {
 
 // ---------------------------------------------------------------- shutdown
 
-void SKAT_APPLICATION::shutdown() {
+void SKAT_APPLICATION::shutdown()
+{
     shutDown_ = true;
-    if (g_tableServices) g_tableServices->setClosing();
+    if (g_tableServices)
+        g_tableServices->setClosing();
     SKAT_SERVER& server = SKAT_SERVER::instance();
     SKATTISCH_SERVER* table = server.serverTable();
-    if (table && table->isLoopRunning()) table->stopGameLoop();
+    if (table && table->isLoopRunning())
+        table->stopGameLoop();
     server.waitUntilIdle();
     if (table && table->sheet.modified) {
         table->sheet.save();
@@ -220,36 +244,45 @@ void SKAT_APPLICATION::shutdown() {
     sheetWindow.close();
     BILDER::instance().unloadAll();
     USER_PREFS::instance().save();
-    if (implementor()) implementor()->quit();
+    if (implementor())
+        implementor()->quit();
 }
 
 // ---------------------------------------------------------------- commands
 
-void SKAT_APPLICATION::notAvailableYet() {
+void SKAT_APPLICATION::notAvailableYet()
+{
     vordix::showMessage(vordix::MessageKind::Information, skat::text(TextKey::Alert_Noch_nicht_verfuegbar));
 }
 
 void SKAT_APPLICATION::runSettingsDialog() { notAvailableYet(); }
 
-void SKAT_APPLICATION::runExerciseDialog() {
-    if (exerciseDialog.implementor()) exerciseDialog.implementor()->show();
+void SKAT_APPLICATION::runExerciseDialog()
+{
+    if (exerciseDialog.implementor())
+        exerciseDialog.implementor()->show();
 }
 
-bool SKAT_APPLICATION::guard(SKATTISCH*& table) {
+bool SKAT_APPLICATION::guard(SKATTISCH*& table)
+{
     table = currentTable();
-    if (!table) return false;
+    if (!table)
+        return false;
     if (table->isNetworkGame()) {
         vordix::showMessage(vordix::MessageKind::Information,
                             skat::text(TextKey::Alert_Netzwerkspiel_Keine_Hilfestellungen));
         return false;
     }
-    if (auto* server = dynamic_cast<SKATTISCH_SERVER*>(table)) server->confirmInterruption();
+    if (auto* server = dynamic_cast<SKATTISCH_SERVER*>(table))
+        server->confirmInterruption();
     return table->modus.freeGame;
 }
 
-void SKAT_APPLICATION::takeBack() {
+void SKAT_APPLICATION::takeBack()
+{
     SKATTISCH* table = currentTable();
-    if (!table) return;
+    if (!table)
+        return;
     if (table->isNetworkGame()) {
         vordix::showMessage(vordix::MessageKind::Information,
                             skat::text(TextKey::Alert_Netzwerkspiel_Keine_Hilfestellungen));
@@ -257,36 +290,46 @@ void SKAT_APPLICATION::takeBack() {
     }
     const int state = table->currentIndex;
     const bool possible = (state == CARD_PLAY && table->isInCardPlayStrict()) || state == TRICK_DONE;
-    if (!possible) return;
-    if (auto* server = dynamic_cast<SKATTISCH_SERVER*>(table)) server->confirmInterruption();
-    if (!table->modus.freeGame) return;
+    if (!possible)
+        return;
+    if (auto* server = dynamic_cast<SKATTISCH_SERVER*>(table))
+        server->confirmInterruption();
+    if (!table->modus.freeGame)
+        return;
     table->takeBackFlag = 1;
     // The awaited human gives up the open request; the game flow then takes back.
-    if (state == CARD_PLAY) HUMAN_PLAYER::answerCard(NO_CARD);
-    else if (state == TRICK_DONE) HUMAN_PLAYER::answerConfirm();
+    if (state == CARD_PLAY)
+        HUMAN_PLAYER::answerCard(NO_CARD);
+    else if (state == TRICK_DONE)
+        HUMAN_PLAYER::answerConfirm();
 }
 
-void SKAT_APPLICATION::showSheetWindow() {
+void SKAT_APPLICATION::showSheetWindow()
+{
     refreshSheetWindow();
     sheetWindow.show();
 }
 
-void SKAT_APPLICATION::refreshSheetWindow() {
+void SKAT_APPLICATION::refreshSheetWindow()
+{
     SKATTISCH* table = currentTable();
-    if (!sheetWindow.isOpen) return;
+    if (!sheetWindow.isOpen)
+        return;
     sheetWindow.attachList(table ? &table->sheet : nullptr);
     sheetWindow.updateTitle();
     sheetWindow.refresh();
 }
 
-bool SKAT_APPLICATION::executeCommand(const VORDIX_MESSAGE& message) {
+bool SKAT_APPLICATION::executeCommand(const VORDIX_MESSAGE& message)
+{
     SKAT_SERVER& server = SKAT_SERVER::instance();
     if (message.kind == MESSAGE_OPEN_FILE) {
         server.openList(message.file);
         refreshSheetWindow();
         return true;
     }
-    if (message.kind != MESSAGE_COMMAND) return true;
+    if (message.kind != MESSAGE_COMMAND)
+        return true;
     SKATTISCH* table = currentTable();
     FENSTER_SKAT_CONTROLLER* controller = mainWindow.windowController();
     switch (message.commandId) {
@@ -315,7 +358,8 @@ bool SKAT_APPLICATION::executeCommand(const VORDIX_MESSAGE& message) {
         }
         break;
     case menu::PRINT_SHEET:
-        if (table) sheetServices()->exportPdf(table->sheet);
+        if (table)
+            sheetServices()->exportPdf(table->sheet);
         break;
     case menu::SHOW_SHEET: showSheetWindow(); break;
     case menu::QUIT: shutdown(); break;
@@ -327,10 +371,12 @@ bool SKAT_APPLICATION::executeCommand(const VORDIX_MESSAGE& message) {
         }
         break;
     case menu::POINTS:
-        if (guard(table)) mainWindow.pileController.togglePointsLabels();
+        if (guard(table))
+            mainWindow.pileController.togglePointsLabels();
         break;
     case menu::LAST_TRICKS:
-        if (guard(table)) lastTricksShown = !lastTricksShown;
+        if (guard(table))
+            lastTricksShown = !lastTricksShown;
         break;
     case menu::OPEN_HANDS:
         if (guard(table) && controller) {
@@ -339,7 +385,8 @@ bool SKAT_APPLICATION::executeCommand(const VORDIX_MESSAGE& message) {
         }
         break;
     case menu::DISTRIBUTION:
-        if (guard(table)) notAvailableYet();
+        if (guard(table))
+            notAvailableYet();
         break;
     case menu::UNDO_KEY:
     case menu::TAKE_BACK: takeBack(); break;
@@ -364,7 +411,8 @@ bool SKAT_APPLICATION::executeCommand(const VORDIX_MESSAGE& message) {
     case menu::HELP_INTRODUCTION: showHelpPage(1); break;
     case menu::HELP_RULES: showHelpPage(2); break;
     case menu::ABOUT:
-        if (aboutDialog.implementor()) aboutDialog.implementor()->show();
+        if (aboutDialog.implementor())
+            aboutDialog.implementor()->show();
         break;
     default: break;
     }
@@ -373,7 +421,8 @@ bool SKAT_APPLICATION::executeCommand(const VORDIX_MESSAGE& message) {
 
 // ---------------------------------------------------------------- help
 
-std::wstring SKAT_APPLICATION::helpFileOfPage(int page, bool english) {
+std::wstring SKAT_APPLICATION::helpFileOfPage(int page, bool english)
+{
     const SKAT_PATHS& p = SKAT_TEXT::instance();
     switch (page) {
     case 0: return english ? p.helpProgramEn : p.helpProgramDe;
@@ -389,10 +438,12 @@ std::wstring SKAT_APPLICATION::helpFileOfPage(int page, bool english) {
     }
 }
 
-void SKAT_APPLICATION::showHelpPage(int page) {
+void SKAT_APPLICATION::showHelpPage(int page)
+{
     const bool english = implementor() && implementor()->isEnglish();
     const std::wstring name = helpFileOfPage(page, english);
-    if (name.empty()) return;
+    if (name.empty())
+        return;
     if (!helpDialog) {
         helpDialog = std::make_unique<DIALOG_HELP>();
         helpDialog->openHelpPage = [this](int next) { showHelpPage(next); };
@@ -402,11 +453,13 @@ void SKAT_APPLICATION::showHelpPage(int page) {
 
 // ---------------------------------------------------------------- messages
 
-void SKAT_APPLICATION::dispatchMessage(const PostedMessage& posted) {
+void SKAT_APPLICATION::dispatchMessage(const PostedMessage& posted)
+{
     auto services = tableServices();
     services->setSuppressTableCallbacks(false);
     SKAT_NETWORKMESSAGE message(0);
-    if (!posted.hasPayload() || streamFromXml(posted.text(), message) != 0) return;
+    if (!posted.hasPayload() || streamFromXml(posted.text(), message) != 0)
+        return;
     SKAT_SERVER& server = SKAT_SERVER::instance();
     switch (message.kind) {
     case 1: {
@@ -425,7 +478,8 @@ void SKAT_APPLICATION::dispatchMessage(const PostedMessage& posted) {
     case 8:
     case 9: server.queueMessage(message); break;
     case 10:
-        if (SKATTISCH_SERVER* table = server.serverTable()) applyPlayerAnswer(*table, message, posted.senderId);
+        if (SKATTISCH_SERVER* table = server.serverTable())
+            applyPlayerAnswer(*table, message, posted.senderId);
         break;
     default: break;
     }
@@ -435,7 +489,8 @@ void SKAT_APPLICATION::dispatchMessage(const PostedMessage& posted) {
 
 // ---------------------------------------------------------------- menu state
 
-MenuInputs SKAT_APPLICATION::menuInputs() {
+MenuInputs SKAT_APPLICATION::menuInputs()
+{
     MenuInputs in;
     FENSTER_SKAT_CONTROLLER* controller = mainWindow.windowController();
     SKAT_SERVER& server = SKAT_SERVER::instance();
@@ -464,7 +519,8 @@ MenuInputs SKAT_APPLICATION::menuInputs() {
     return in;
 }
 
-void SKAT_APPLICATION::applyMenuStates(const MenuStates& states) {
+void SKAT_APPLICATION::applyMenuStates(const MenuStates& states)
+{
     struct Group {
         MenuGroup group;
         std::vector<int> items;
@@ -488,15 +544,20 @@ void SKAT_APPLICATION::applyMenuStates(const MenuStates& states) {
     const bool sheetOpen = sheetWindow.isOpen && sheetWindow.implementor();
     for (const Group& g : groups) {
         const bool value = states.group[g.group];
-        if (menuCache_[g.group] == value) continue;
+        if (menuCache_[g.group] == value)
+            continue;
         for (int item : g.items) {
-            if (g.check) mainWindow.checkMenuItem(item, on(value));
-            else mainWindow.enableMenuItem(item, on(value));
+            if (g.check)
+                mainWindow.checkMenuItem(item, on(value));
+            else
+                mainWindow.enableMenuItem(item, on(value));
         }
         if (!g.toolbar.empty()) {
             if (sheetOpen)
-                for (int action : g.toolbar) sheetWindow.implementor()->enableAction(action, value);
-            if (!sheetOpen) continue;   // the toolbar follows once the window exists
+                for (int action : g.toolbar)
+                    sheetWindow.implementor()->enableAction(action, value);
+            if (!sheetOpen)
+                continue; // the toolbar follows once the window exists
         }
         menuCache_[g.group] = value;
     }
@@ -508,7 +569,9 @@ void SKAT_APPLICATION::applyMenuStates(const MenuStates& states) {
     }
 }
 
-void SKAT_APPLICATION::afterMessage() {
-    if (!mainWindow.windowController() || !mainWindow.isOpen || !mainWindow.mainImplementor()) return;
+void SKAT_APPLICATION::afterMessage()
+{
+    if (!mainWindow.windowController() || !mainWindow.isOpen || !mainWindow.mainImplementor())
+        return;
     applyMenuStates(menuStatesFor(menuInputs()));
 }

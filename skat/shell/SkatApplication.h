@@ -119,7 +119,7 @@ private:
     void applyMenuStates(const MenuStates& states);
 
     std::shared_ptr<LOCAL_TABLE_SERVER> tableAccess_;
-    std::shared_ptr<void> serverDialogs_;   // the table server's questions reach the windows
+    std::shared_ptr<void> serverDialogs_; // the table server's questions reach the windows
     std::array<bool, MENU_GROUP_COUNT> menuCache_;
     StartStep reachedStep_ = STEP_TEXTS;
     bool shutDown_ = false;

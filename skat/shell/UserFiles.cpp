@@ -4,7 +4,8 @@
 
 namespace fs = std::filesystem;
 
-UserFilesReport installUserFiles(const fs::path& resources, const fs::path& userFolder) {
+UserFilesReport installUserFiles(const fs::path& resources, const fs::path& userFolder)
+{
     UserFilesReport report;
     for (const char* name : {"Spiellisten", "Kartenverteilungen"}) {
         const fs::path source = resources / name;
@@ -13,7 +14,8 @@ UserFilesReport installUserFiles(const fs::path& resources, const fs::path& user
         fs::create_directories(target, error);
         fs::recursive_directory_iterator it(source, error), end;
         for (; !error && it != end; it.increment(error)) {
-            if (!it->is_regular_file(error)) continue;
+            if (!it->is_regular_file(error))
+                continue;
             const fs::path copy = target / it->path().lexically_relative(source);
             std::error_code step;
             if (fs::exists(copy, step)) {

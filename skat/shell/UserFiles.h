@@ -8,8 +8,8 @@
 
 struct UserFilesReport {
     int copied = 0;
-    int kept = 0;     // present already
-    int failed = 0;   // could not be copied
+    int kept = 0;   // present already
+    int failed = 0; // could not be copied
 };
 
 UserFilesReport installUserFiles(const std::filesystem::path& resources, const std::filesystem::path& userFolder);

@@ -19,19 +19,24 @@ namespace {
 const std::wstring FOUR_BLANKS = L"    ";
 const std::wstring SIXTEEN_BLANKS(16, L' ');
 
-std::wstring number4(int value) {
+std::wstring number4(int value)
+{
     std::wstring text = std::to_wstring(value);
-    if (text.size() < 4) text.insert(0, 4 - text.size(), L' ');
+    if (text.size() < 4)
+        text.insert(0, 4 - text.size(), L' ');
     return text;
 }
 
 // The text followed by blanks up to the width (never cut).
-std::wstring padRight(std::wstring text, std::size_t width) {
-    if (text.size() < width) text.append(width - text.size(), L' ');
+std::wstring padRight(std::wstring text, std::size_t width)
+{
+    if (text.size() < width)
+        text.append(width - text.size(), L' ');
     return text;
 }
 
-std::wstring timesText(int factor) {
+std::wstring timesText(int factor)
+{
     switch (factor) {
     case 2: return skat::text(TextKey::Mal_2);
     case 4: return skat::text(TextKey::Mal_4);
@@ -42,17 +47,21 @@ std::wstring timesText(int factor) {
 
 const std::wstring& typeName(GameType type) { return SKAT_TEXT::instance().gameTypeName(type); }
 
-void buildRamsch(const SettlementFacts& f, SettlementTexts& out) {
+void buildRamsch(const SettlementFacts& f, SettlementTexts& out)
+{
     auto& l = out.labels;
     int sweeper = -1;
     for (int seat = 0; seat < 3; ++seat)
-        if (sweeper < 0 && f.cardsTaken[seat] == 30) sweeper = seat;
+        if (sweeper < 0 && f.cardsTaken[seat] == 30)
+            sweeper = seat;
     int loser = 0;
     for (int seat = 1; seat < 3; ++seat)
-        if (f.pointsTaken[seat] > f.pointsTaken[loser]) loser = seat;
+        if (f.pointsTaken[seat] > f.pointsTaken[loser])
+            loser = seat;
     const int most = f.pointsTaken[loser];
     l[DIALOG_ABRECHNUNG::WHO] = typeName(GAME_RAMSCH);
-    for (int id = DIALOG_ABRECHNUNG::GAME; id <= DIALOG_ABRECHNUNG::HAND_VALUE; ++id) l[id] = L"";
+    for (int id = DIALOG_ABRECHNUNG::GAME; id <= DIALOG_ABRECHNUNG::HAND_VALUE; ++id)
+        l[id] = L"";
     int factor = 1;
     if (f.cardsTaken[loser] > 0) {
         l[DIALOG_ABRECHNUNG::GAME] = f.names[loser];
@@ -76,7 +85,8 @@ void buildRamsch(const SettlementFacts& f, SettlementTexts& out) {
     l[DIALOG_ABRECHNUNG::EXTRA_VALUE] = std::to_wstring(f.skatPoints);
     const bool bock = f.record.BOCKRUNDE_NR > 0;
     l[DIALOG_ABRECHNUNG::KONTRA] = bock ? skat::text(TextKey::Modus_Bockrunde) : L"";
-    if (bock) factor *= 2;
+    if (bock)
+        factor *= 2;
     l[DIALOG_ABRECHNUNG::KONTRA_VALUE] = timesText(factor);
     if (sweeper >= 0) {
         l[DIALOG_ABRECHNUNG::VERDICT] = skat::text(TextKey::Abr_Durchmarsch);
@@ -89,7 +99,8 @@ void buildRamsch(const SettlementFacts& f, SettlementTexts& out) {
     out.matadorHelpShown = false;
 }
 
-std::wstring verdictOf(const SettlementFacts& f) {
+std::wstring verdictOf(const SettlementFacts& f)
+{
     const SPIELSTRUCT& r = f.record;
     const GameType type = r.SPIELART.SPIEL_TYP;
     const int winLevel = r.SPIELART.GEWINN_STUFE;
@@ -99,9 +110,12 @@ std::wstring verdictOf(const SettlementFacts& f) {
     if (r.isLost()) {
         verdict = skat::text(TextKey::Dialog_Abr_Verloren);
         if (type < GAME_NULL) {
-            if (c == 60 && f.draw() > 4) verdict = skat::text(TextKey::Dialog_Abr_Verloren_60);
-            if (c < 45 && f.draw() > 4) verdict = skat::text(TextKey::Dialog_Abr_Verloren_bis45);
-            if (c < 35 && f.draw() > 4) verdict = skat::text(TextKey::Dialog_Abr_Verloren_bis35);
+            if (c == 60 && f.draw() > 4)
+                verdict = skat::text(TextKey::Dialog_Abr_Verloren_60);
+            if (c < 45 && f.draw() > 4)
+                verdict = skat::text(TextKey::Dialog_Abr_Verloren_bis45);
+            if (c < 35 && f.draw() > 4)
+                verdict = skat::text(TextKey::Dialog_Abr_Verloren_bis35);
         }
         return verdict;
     }
@@ -111,7 +125,8 @@ std::wstring verdictOf(const SettlementFacts& f) {
         if (c == 61 && f.draw() > 4) {
             narrow = true;
             verdict = skat::text(TextKey::Dialog_Abr_Gewonnen_61);
-            if (f.draw() > 5) verdict = skat::text(TextKey::Dialog_Abr_Gewonnen_61_b);
+            if (f.draw() > 5)
+                verdict = skat::text(TextKey::Dialog_Abr_Gewonnen_61_b);
         }
         if (!narrow && winLevel < WIN_LEVEL_HAND && level == LEVEL_SCHNEIDER && f.draw() > 4)
             verdict = skat::text(TextKey::Dialog_Abr_Gewonnen_schneider);
@@ -121,7 +136,8 @@ std::wstring verdictOf(const SettlementFacts& f) {
 
 } // namespace
 
-SettlementTexts buildSettlementTexts(const SettlementFacts& f) {
+SettlementTexts buildSettlementTexts(const SettlementFacts& f)
+{
     SettlementTexts out;
     const SPIELSTRUCT& r = f.record;
     const GameType type = r.SPIELART.SPIEL_TYP;
@@ -148,8 +164,9 @@ SettlementTexts buildSettlementTexts(const SettlementFacts& f) {
                                                    : skat::text(TextKey::Berechnung_Ohne) + std::wstring(12, L' ');
         l[DIALOG_ABRECHNUNG::WITH_VALUE] = number4(absMatadors);
     }
-    out.matadorHelpShown = absMatadors > 4 || (type >= GAME_CLUBS && type <= GAME_DIAMONDS && f.hasDeclarer &&
-                                               f.dealtMatadors != matadors);
+    out.matadorHelpShown =
+        absMatadors > 4
+        || (type >= GAME_CLUBS && type <= GAME_DIAMONDS && f.hasDeclarer && f.dealtMatadors != matadors);
 
     if (winLevel >= WIN_LEVEL_HAND)
         l[DIALOG_ABRECHNUNG::HAND] = skat::text(TextKey::Element_Hand) + std::wstring(12, L' ');
@@ -169,11 +186,16 @@ SettlementTexts buildSettlementTexts(const SettlementFacts& f) {
     if (overbid) {
         extra = skat::text(TextKey::Dialog_Abr_Ueberreizt);
     } else {
-        if (level == LEVEL_SCHNEIDER) extra = skat::text(TextKey::Element_schneider);
-        if (winLevel == WIN_LEVEL_SCHNEIDER_ANNOUNCED) extra = skat::text(TextKey::Element_schneider_ang);
-        if (level == LEVEL_SCHWARZ) extra = skat::text(TextKey::Element_schwarz);
-        if (winLevel == WIN_LEVEL_SCHWARZ_ANNOUNCED) extra = skat::text(TextKey::Element_schwarz_ang);
-        if (winLevel == WIN_LEVEL_OUVERT_HAND || winLevel == WIN_LEVEL_OUVERT) extra = skat::text(TextKey::Element_Ouvert);
+        if (level == LEVEL_SCHNEIDER)
+            extra = skat::text(TextKey::Element_schneider);
+        if (winLevel == WIN_LEVEL_SCHNEIDER_ANNOUNCED)
+            extra = skat::text(TextKey::Element_schneider_ang);
+        if (level == LEVEL_SCHWARZ)
+            extra = skat::text(TextKey::Element_schwarz);
+        if (winLevel == WIN_LEVEL_SCHWARZ_ANNOUNCED)
+            extra = skat::text(TextKey::Element_schwarz_ang);
+        if (winLevel == WIN_LEVEL_OUVERT_HAND || winLevel == WIN_LEVEL_OUVERT)
+            extra = skat::text(TextKey::Element_Ouvert);
     }
     l[DIALOG_ABRECHNUNG::EXTRA] = padRight(extra, 16);
     if (overbid)
@@ -224,7 +246,8 @@ namespace {
 
 bool networkTable(SKATTISCH* table) { return table && (table->isClientTable() || table->isServerTableWithRemote()); }
 
-SettlementFacts factsOf(SKATTISCH& table, const SPIELSTRUCT& record) {
+SettlementFacts factsOf(SKATTISCH& table, const SPIELSTRUCT& record)
+{
     SettlementFacts f;
     f.record = record;
     f.rules = currentRules();
@@ -253,9 +276,11 @@ SettlementFacts factsOf(SKATTISCH& table, const SPIELSTRUCT& record) {
     return f;
 }
 
-void showHistory(std::unique_ptr<FENSTER_STICHE>& history) {
+void showHistory(std::unique_ptr<FENSTER_STICHE>& history)
+{
     SKATTISCH* table = currentTable();
-    if (!table) return;
+    if (!table)
+        return;
     if (!history) {
         history = std::make_unique<FENSTER_STICHE>();
         history->create();
@@ -264,27 +289,33 @@ void showHistory(std::unique_ptr<FENSTER_STICHE>& history) {
     history->show();
 }
 
-void closeHistory(std::unique_ptr<FENSTER_STICHE>& history) {
-    if (history && history->implementor()) history->implementor()->hide();
+void closeHistory(std::unique_ptr<FENSTER_STICHE>& history)
+{
+    if (history && history->implementor())
+        history->implementor()->hide();
 }
 
 } // namespace
 
-DIALOG_ABRECHNUNG::DIALOG_ABRECHNUNG(VORDIX_FENSTER* parent) : VORDIX_DIALOG(parent, FORM_ID) {}
+DIALOG_ABRECHNUNG::DIALOG_ABRECHNUNG(VORDIX_FENSTER* parent) : VORDIX_DIALOG(parent, FORM_ID) { }
 DIALOG_ABRECHNUNG::~DIALOG_ABRECHNUNG() = default;
 
-int DIALOG_ABRECHNUNG::answerFor(int closingControl) {
+int DIALOG_ABRECHNUNG::answerFor(int closingControl)
+{
     return closingControl == REPEAT ? CONFIRM_REPEAT_DEAL : CONFIRM_NEXT_GAME;
 }
 
-void DIALOG_ABRECHNUNG::initDialog() {
+void DIALOG_ABRECHNUNG::initDialog()
+{
     activeTableDialog = this;
     const auto& imp = implementor();
     SKATTISCH* table = currentTable();
-    if (!imp || !table) return;
+    if (!imp || !table)
+        return;
     imp->setControlText(NEXT, skat::text(TextKey::Button_Weiter));
     const SettlementTexts texts = buildSettlementTexts(factsOf(*table, record));
-    for (const auto& [id, text] : texts.labels) imp->setControlText(id, text);
+    for (const auto& [id, text] : texts.labels)
+        imp->setControlText(id, text);
     imp->setControlState(MATADOR_BUBBLE, texts.matadorHelpShown ? OB_VISIBLE : OB_HIDDEN);
     // Looking back and dealing again are for games at this program's table.
     const OBSTATE own = networkTable(table) ? OB_DISABLED : OB_ENABLED;
@@ -292,9 +323,11 @@ void DIALOG_ABRECHNUNG::initDialog() {
     imp->setControlState(REPEAT, own);
 }
 
-void DIALOG_ABRECHNUNG::onCommand(int controlId) {
+void DIALOG_ABRECHNUNG::onCommand(int controlId)
+{
     const auto& imp = implementor();
-    if (!imp) return;
+    if (!imp)
+        return;
     switch (controlId) {
     case HISTORY: showHistory(history_); break;
     case REPEAT:
@@ -307,38 +340,47 @@ void DIALOG_ABRECHNUNG::onCommand(int controlId) {
     }
 }
 
-void DIALOG_ABRECHNUNG::onClosed() {
+void DIALOG_ABRECHNUNG::onClosed()
+{
     const auto& imp = implementor();
     const int result = imp ? imp->result : 0;
     if (result != REPEAT && result != NEXT) {
-        if (stillAwaited(REQUEST_CONFIRM_SETTLEMENT, answersSerial)) showAgainLater(*this);
+        if (stillAwaited(REQUEST_CONFIRM_SETTLEMENT, answersSerial))
+            showAgainLater(*this);
         return;
     }
-    if (stillAwaited(REQUEST_CONFIRM_SETTLEMENT, answersSerial)) HUMAN_PLAYER::answerConfirm(answerFor(result));
-    if (activeTableDialog == this) activeTableDialog = nullptr;
+    if (stillAwaited(REQUEST_CONFIRM_SETTLEMENT, answersSerial))
+        HUMAN_PLAYER::answerConfirm(answerFor(result));
+    if (activeTableDialog == this)
+        activeTableDialog = nullptr;
 }
 
 // ---------------------------------------------------------------- all passed
 
-DIALOG_EINGEPASST::DIALOG_EINGEPASST(VORDIX_FENSTER* parent) : VORDIX_DIALOG(parent, FORM_ID) {}
+DIALOG_EINGEPASST::DIALOG_EINGEPASST(VORDIX_FENSTER* parent) : VORDIX_DIALOG(parent, FORM_ID) { }
 DIALOG_EINGEPASST::~DIALOG_EINGEPASST() = default;
 
-int DIALOG_EINGEPASST::answerFor(int closingControl) {
+int DIALOG_EINGEPASST::answerFor(int closingControl)
+{
     return closingControl == REPEAT ? CONFIRM_REPEAT_DEAL : CONFIRM_NEXT_GAME;
 }
 
-void DIALOG_EINGEPASST::initDialog() {
+void DIALOG_EINGEPASST::initDialog()
+{
     activeTableDialog = this;
     const auto& imp = implementor();
-    if (!imp) return;
+    if (!imp)
+        return;
     imp->setControlText(NEXT, skat::text(TextKey::Button_Weiter));
     imp->setControlState(RAMSCH_NOTE, currentRules().ramschAfterPass ? OB_HIDDEN : OB_VISIBLE);
     imp->setControlState(REPEAT, networkTable(currentTable()) ? OB_DISABLED : OB_ENABLED);
 }
 
-void DIALOG_EINGEPASST::onCommand(int controlId) {
+void DIALOG_EINGEPASST::onCommand(int controlId)
+{
     const auto& imp = implementor();
-    if (!imp) return;
+    if (!imp)
+        return;
     switch (controlId) {
     case HISTORY: showHistory(history_); break;
     case REPEAT:
@@ -350,13 +392,17 @@ void DIALOG_EINGEPASST::onCommand(int controlId) {
     }
 }
 
-void DIALOG_EINGEPASST::onClosed() {
+void DIALOG_EINGEPASST::onClosed()
+{
     const auto& imp = implementor();
     const int result = imp ? imp->result : 0;
     if (result != REPEAT && result != NEXT) {
-        if (stillAwaited(REQUEST_CONFIRM_PASSED, answersSerial)) showAgainLater(*this);
+        if (stillAwaited(REQUEST_CONFIRM_PASSED, answersSerial))
+            showAgainLater(*this);
         return;
     }
-    if (stillAwaited(REQUEST_CONFIRM_PASSED, answersSerial)) HUMAN_PLAYER::answerConfirm(answerFor(result));
-    if (activeTableDialog == this) activeTableDialog = nullptr;
+    if (stillAwaited(REQUEST_CONFIRM_PASSED, answersSerial))
+        HUMAN_PLAYER::answerConfirm(answerFor(result));
+    if (activeTableDialog == this)
+        activeTableDialog = nullptr;
 }

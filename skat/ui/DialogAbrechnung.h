@@ -36,7 +36,7 @@ struct SettlementFacts {
 };
 
 struct SettlementTexts {
-    std::map<int, std::wstring> labels;   // by control id
+    std::map<int, std::wstring> labels; // by control id
     bool matadorHelpShown = false;
 };
 
@@ -48,9 +48,24 @@ class DIALOG_ABRECHNUNG : public VORDIX_DIALOG {
 public:
     static constexpr int FORM_ID = 121;
     enum Control {
-        WHO = 122, GAME = 123, GAME_VALUE = 124, WITH = 125, WITH_VALUE = 126, HAND = 127, HAND_VALUE = 128,
-        EXTRA = 129, EXTRA_VALUE = 130, RESULT = 131, VERDICT = 132, HISTORY = 133, KONTRA = 134,
-        KONTRA_VALUE = 135, REPEAT = 136, LOST_HAND_NOTE = 137, NEXT = 138, MATADOR_BUBBLE = 139,
+        WHO = 122,
+        GAME = 123,
+        GAME_VALUE = 124,
+        WITH = 125,
+        WITH_VALUE = 126,
+        HAND = 127,
+        HAND_VALUE = 128,
+        EXTRA = 129,
+        EXTRA_VALUE = 130,
+        RESULT = 131,
+        VERDICT = 132,
+        HISTORY = 133,
+        KONTRA = 134,
+        KONTRA_VALUE = 135,
+        REPEAT = 136,
+        LOST_HAND_NOTE = 137,
+        NEXT = 138,
+        MATADOR_BUBBLE = 139,
         MATADOR_HELP = 140
     };
 

@@ -11,11 +11,13 @@ DIALOG_LISTE_KOMPLETT* openListCompleteDialog = nullptr;
 
 namespace {
 
-constexpr int COMMAND_HIGH_SCORES = 472;   // Spi_bestenliste
+constexpr int COMMAND_HIGH_SCORES = 472; // Spi_bestenliste
 
-bool runsToYes(VORDIX_DIALOG& dialog, int yes) {
+bool runsToYes(VORDIX_DIALOG& dialog, int yes)
+{
     const auto& imp = dialog.implementor();
-    if (!imp) return false;
+    if (!imp)
+        return false;
     imp->show();
     return imp->result == yes;
 }
@@ -24,74 +26,95 @@ bool runsToYes(VORDIX_DIALOG& dialog, int yes) {
 
 // ---------------------------------------------------------------- yes or no
 
-DIALOG_JA_NEIN::DIALOG_JA_NEIN() : DIALOG_JA_NEIN(mainGameWindow()) {}
+DIALOG_JA_NEIN::DIALOG_JA_NEIN() : DIALOG_JA_NEIN(mainGameWindow()) { }
 
-DIALOG_JA_NEIN::DIALOG_JA_NEIN(VORDIX_FENSTER* parent) : VORDIX_DIALOG(parent, FORM_ID) {}
+DIALOG_JA_NEIN::DIALOG_JA_NEIN(VORDIX_FENSTER* parent) : VORDIX_DIALOG(parent, FORM_ID) { }
 
-void DIALOG_JA_NEIN::initDialog() {
-    if (implementor()) implementor()->setControlText(TEXT, question);
+void DIALOG_JA_NEIN::initDialog()
+{
+    if (implementor())
+        implementor()->setControlText(TEXT, question);
 }
 
-void DIALOG_JA_NEIN::onCommand(int controlId) {
-    if ((controlId == NO || controlId == YES) && implementor()) implementor()->done = true;
+void DIALOG_JA_NEIN::onCommand(int controlId)
+{
+    if ((controlId == NO || controlId == YES) && implementor())
+        implementor()->done = true;
 }
 
 bool DIALOG_JA_NEIN::ask() { return runsToYes(*this, YES); }
 
-SHEET_JA_NEIN::SHEET_JA_NEIN(VORDIX_DIALOG* parent) : VORDIX_DIALOG(parent, FORM_ID) {}
+SHEET_JA_NEIN::SHEET_JA_NEIN(VORDIX_DIALOG* parent) : VORDIX_DIALOG(parent, FORM_ID) { }
 
-void SHEET_JA_NEIN::initDialog() {
-    if (implementor()) implementor()->setControlText(TEXT, question);
+void SHEET_JA_NEIN::initDialog()
+{
+    if (implementor())
+        implementor()->setControlText(TEXT, question);
 }
 
-void SHEET_JA_NEIN::onCommand(int controlId) {
-    if ((controlId == NO || controlId == YES) && implementor()) implementor()->done = true;
+void SHEET_JA_NEIN::onCommand(int controlId)
+{
+    if ((controlId == NO || controlId == YES) && implementor())
+        implementor()->done = true;
 }
 
 bool SHEET_JA_NEIN::ask() { return runsToYes(*this, YES); }
 
 // ---------------------------------------------------------------- stopping mid-game
 
-DIALOG_ABBRUCH::DIALOG_ABBRUCH(VORDIX_FENSTER* parent) : VORDIX_DIALOG(parent, FORM_ID) {}
+DIALOG_ABBRUCH::DIALOG_ABBRUCH(VORDIX_FENSTER* parent) : VORDIX_DIALOG(parent, FORM_ID) { }
 
-void DIALOG_ABBRUCH::onCommand(int controlId) {
-    if ((controlId == END || controlId == BACK) && implementor()) implementor()->done = true;
+void DIALOG_ABBRUCH::onCommand(int controlId)
+{
+    if ((controlId == END || controlId == BACK) && implementor())
+        implementor()->done = true;
 }
 
 bool DIALOG_ABBRUCH::confirm() { return runsToYes(*this, END); }
 
 // ---------------------------------------------------------------- list complete
 
-std::array<int, 3> finalResults(const LISTE& sheet) {
+std::array<int, 3> finalResults(const LISTE& sheet)
+{
     std::array<int, 3> results{};
-    if (sheet.rowCount() == 0) return results;
-    for (int column = 0; column < 3; ++column) results[column] = sheet.seegerFabianTotal(column);
+    if (sheet.rowCount() == 0)
+        return results;
+    for (int column = 0; column < 3; ++column)
+        results[column] = sheet.seegerFabianTotal(column);
     return results;
 }
 
-DIALOG_LISTE_KOMPLETT::DIALOG_LISTE_KOMPLETT(VORDIX_FENSTER* parent) : VORDIX_DIALOG(parent, FORM_ID) {}
+DIALOG_LISTE_KOMPLETT::DIALOG_LISTE_KOMPLETT(VORDIX_FENSTER* parent) : VORDIX_DIALOG(parent, FORM_ID) { }
 
-DIALOG_LISTE_KOMPLETT::~DIALOG_LISTE_KOMPLETT() {
-    if (openListCompleteDialog == this) openListCompleteDialog = nullptr;
+DIALOG_LISTE_KOMPLETT::~DIALOG_LISTE_KOMPLETT()
+{
+    if (openListCompleteDialog == this)
+        openListCompleteDialog = nullptr;
 }
 
-void DIALOG_LISTE_KOMPLETT::initDialog() {
+void DIALOG_LISTE_KOMPLETT::initDialog()
+{
     openListCompleteDialog = this;
     const auto& imp = implementor();
-    if (!imp) return;
+    if (!imp)
+        return;
     for (int seat = 0; seat < 3; ++seat) {
         imp->setControlText(FIRST_NAME + seat, names[seat]);
         imp->setControlText(FIRST_POINTS + seat, std::to_wstring(results[seat]));
     }
 }
 
-void DIALOG_LISTE_KOMPLETT::onCommand(int controlId) {
+void DIALOG_LISTE_KOMPLETT::onCommand(int controlId)
+{
     openListCompleteDialog = nullptr;
-    if (controlId != OK && controlId != SHOW_STATISTICS) return;
-    if (implementor()) implementor()->done = true;
+    if (controlId != OK && controlId != SHOW_STATISTICS)
+        return;
+    if (implementor())
+        implementor()->done = true;
 }
 
-void DIALOG_LISTE_KOMPLETT::onClosed() {
+void DIALOG_LISTE_KOMPLETT::onClosed()
+{
     openListCompleteDialog = nullptr;
     const auto& imp = implementor();
     if (imp && imp->result == SHOW_STATISTICS)

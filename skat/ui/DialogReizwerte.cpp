@@ -21,45 +21,51 @@ constexpr int SUIT_ICON_GERMAN = 506;
 
 // ---------------------------------------------------------------- base
 
-DIALOG_REIZWERTE_BASE::DIALOG_REIZWERTE_BASE() : VORDIX_DIALOG(CALCULATOR_FORM) {}
+DIALOG_REIZWERTE_BASE::DIALOG_REIZWERTE_BASE() : VORDIX_DIALOG(CALCULATOR_FORM) { }
 
-DIALOG_REIZWERTE_BASE::DIALOG_REIZWERTE_BASE(VORDIX_FENSTER* parent, int formId) : VORDIX_DIALOG(parent, formId) {}
+DIALOG_REIZWERTE_BASE::DIALOG_REIZWERTE_BASE(VORDIX_FENSTER* parent, int formId) : VORDIX_DIALOG(parent, formId) { }
 
 bool DIALOG_REIZWERTE_BASE::windowExists() const { return implementor() != nullptr; }
 
-void DIALOG_REIZWERTE_BASE::clear() {
+void DIALOG_REIZWERTE_BASE::clear()
+{
     hand_ = 0;
     skat_.clear();
     recompute();
 }
 
-void DIALOG_REIZWERTE_BASE::setHand(CardSet hand) {
+void DIALOG_REIZWERTE_BASE::setHand(CardSet hand)
+{
     hand_ = hand;
     skat_.clear();
     recompute();
 }
 
-void DIALOG_REIZWERTE_BASE::setHandAndSkat(CardSet hand, const SKAT& skat) {
+void DIALOG_REIZWERTE_BASE::setHandAndSkat(CardSet hand, const SKAT& skat)
+{
     hand_ = hand;
     skat_ = skat;
     recompute();
 }
 
-int DIALOG_REIZWERTE_BASE::matadorsFor(GameType type) const {
+int DIALOG_REIZWERTE_BASE::matadorsFor(GameType type) const
+{
     const EINBLATT cards(hand_ | skat_.cardSet());
-    if (type == GAME_GRAND || type == GAME_GRAND_OUVERT) return cards.spitzenGrand();
-    if (type >= GAME_CLUBS && type <= GAME_DIAMONDS) return cards.spitzen(trumpSuit(type));
+    if (type == GAME_GRAND || type == GAME_GRAND_OUVERT)
+        return cards.spitzenGrand();
+    if (type >= GAME_CLUBS && type <= GAME_DIAMONDS)
+        return cards.spitzen(trumpSuit(type));
     return 0;
 }
 
-void DIALOG_REIZWERTE_BASE::spitzenText(const SPIELART& game, std::wstring& text) const {
+void DIALOG_REIZWERTE_BASE::spitzenText(const SPIELART& game, std::wstring& text) const
+{
     const int spitzen = matadorsFor(game.SPIEL_TYP);
     if (spitzen == 0) {
         text = skat::text(TextKey::Reizwertberechnung_Null);
         return;
     }
-    text = skat::formatText(TextKey::Reizwertberechnung_Spielart,
-                            {SKAT_TEXT::instance().gameTypeName(game.SPIEL_TYP)});
+    text = skat::formatText(TextKey::Reizwertberechnung_Spielart, {SKAT_TEXT::instance().gameTypeName(game.SPIEL_TYP)});
     text += L" ";
     text += skat::text(spitzen >= 1 ? TextKey::Reizwertberechnung_mit : TextKey::Reizwertberechnung_ohne);
     text += L" ";
@@ -71,33 +77,41 @@ void DIALOG_REIZWERTE_BASE::spitzenText(const SPIELART& game, std::wstring& text
     }
 }
 
-void DIALOG_REIZWERTE_BASE::describeGame(const SPIELART& game, std::wstring& description,
-                                         std::wstring& spitzen) const {
+void DIALOG_REIZWERTE_BASE::describeGame(const SPIELART& game, std::wstring& description, std::wstring& spitzen) const
+{
     description = game.descriptionText(matadorsFor(game.SPIEL_TYP));
     spitzenText(game, spitzen);
 }
 
-void DIALOG_REIZWERTE_BASE::resortPlayerHand(GameType type) {
-    if (type == GAME_NONE) return;
+void DIALOG_REIZWERTE_BASE::resortPlayerHand(GameType type)
+{
+    if (type == GAME_NONE)
+        return;
     FENSTER_SKAT* window = mainGameWindow();
-    if (!window) return;
+    if (!window)
+        return;
     PLAYER_EINBLATT_CONTROLLER& own = window->handControllers[0];
     own.sortHandFor(type);
-    if (own.view) static_cast<EINBLATT_VIEW*>(own.view)->rebuildCardViews();
+    if (own.view)
+        static_cast<EINBLATT_VIEW*>(own.view)->rebuildCardViews();
 }
 
 // ---------------------------------------------------------------- rules
 
-void applyCalculatorRules(int c, CalculatorBoxes& b) {
+void applyCalculatorRules(int c, CalculatorBoxes& b)
+{
     using K = DIALOG_REIZWERTE_KALKULATOR;
     const bool isNull = b.typeButton == K::NULL_GAME;
     // What may be used.
     b.schneiderAnnouncedEnabled = b.schwarzAnnouncedEnabled = !isNull && b.hand;
-    if (!b.schneiderAnnouncedEnabled) b.schneiderAnnounced = b.schwarzAnnounced = false;
+    if (!b.schneiderAnnouncedEnabled)
+        b.schneiderAnnounced = b.schwarzAnnounced = false;
     b.schneiderEnabled = b.schwarzEnabled = !isNull;
-    if (isNull) b.schneider = b.schwarz = false;
+    if (isNull)
+        b.schneider = b.schwarz = false;
     b.ouvertEnabled = b.hand || isNull;
-    if (!b.ouvertEnabled) b.ouvert = false;
+    if (!b.ouvertEnabled)
+        b.ouvert = false;
 
     auto checkedNow = [&](int control) {
         switch (control) {
@@ -111,45 +125,62 @@ void applyCalculatorRules(int c, CalculatorBoxes& b) {
     };
     if (c >= K::SCHNEIDER && c <= K::OUVERT && checkedNow(c)) {
         // A level brings the levels below it.
-        if (b.ouvert && !isNull) b.schwarzAnnounced = true;
-        if (b.schwarzAnnounced) b.schwarz = b.schneiderAnnounced = true;
-        if (b.schneiderAnnounced) b.schneider = b.hand = true;
-        if (b.schwarz) b.schneider = true;
+        if (b.ouvert && !isNull)
+            b.schwarzAnnounced = true;
+        if (b.schwarzAnnounced)
+            b.schwarz = b.schneiderAnnounced = true;
+        if (b.schneiderAnnounced)
+            b.schneider = b.hand = true;
+        if (b.schwarz)
+            b.schneider = true;
     } else {
         // A level without its base goes.
-        if (!b.schneider) b.schneiderAnnounced = b.schwarz = false;
-        if (!b.schwarz) b.schwarzAnnounced = false;
-        if (!b.schneiderAnnounced) b.schwarzAnnounced = false;
-        if (!b.schwarzAnnounced && !isNull) b.ouvert = false;
+        if (!b.schneider)
+            b.schneiderAnnounced = b.schwarz = false;
+        if (!b.schwarz)
+            b.schwarzAnnounced = false;
+        if (!b.schneiderAnnounced)
+            b.schwarzAnnounced = false;
+        if (!b.schwarzAnnounced && !isNull)
+            b.ouvert = false;
     }
 }
 
-SPIELART calculatorGame(const CalculatorBoxes& b) {
+SPIELART calculatorGame(const CalculatorBoxes& b)
+{
     using K = DIALOG_REIZWERTE_KALKULATOR;
     static constexpr GameType types[] = {GAME_CLUBS, GAME_SPADES, GAME_HEARTS, GAME_DIAMONDS, GAME_GRAND, GAME_NULL};
     const int index = b.typeButton - K::CLUBS;
     SPIELART game(index >= 0 && index < 6 ? types[index] : GAME_NONE, WIN_LEVEL_WITH_SKAT, LEVEL_NONE);
-    if (b.hand) game.GEWINN_STUFE = WIN_LEVEL_HAND;
-    if (b.schneiderAnnounced) game.GEWINN_STUFE = WIN_LEVEL_SCHNEIDER_ANNOUNCED;
-    if (b.schwarzAnnounced) game.GEWINN_STUFE = WIN_LEVEL_SCHWARZ_ANNOUNCED;
+    if (b.hand)
+        game.GEWINN_STUFE = WIN_LEVEL_HAND;
+    if (b.schneiderAnnounced)
+        game.GEWINN_STUFE = WIN_LEVEL_SCHNEIDER_ANNOUNCED;
+    if (b.schwarzAnnounced)
+        game.GEWINN_STUFE = WIN_LEVEL_SCHWARZ_ANNOUNCED;
     if (b.ouvert) {
         if (game.SPIEL_TYP == GAME_NULL)
             game.GEWINN_STUFE = game.GEWINN_STUFE == WIN_LEVEL_HAND ? WIN_LEVEL_OUVERT_HAND : WIN_LEVEL_OUVERT;
         else
             game.GEWINN_STUFE = WIN_LEVEL_OUVERT_HAND;
     }
-    if (b.schneider) game.STUFE = LEVEL_SCHNEIDER;
-    if (b.schwarz) game.STUFE = LEVEL_SCHWARZ;
-    if (game.SPIEL_TYP == GAME_GRAND && game.GEWINN_STUFE == WIN_LEVEL_OUVERT_HAND) game.SPIEL_TYP = GAME_GRAND_OUVERT;
+    if (b.schneider)
+        game.STUFE = LEVEL_SCHNEIDER;
+    if (b.schwarz)
+        game.STUFE = LEVEL_SCHWARZ;
+    if (game.SPIEL_TYP == GAME_GRAND && game.GEWINN_STUFE == WIN_LEVEL_OUVERT_HAND)
+        game.SPIEL_TYP = GAME_GRAND_OUVERT;
     return game;
 }
 
 // ---------------------------------------------------------------- calculator
 
-CalculatorBoxes DIALOG_REIZWERTE_KALKULATOR::readBoxes() const {
+CalculatorBoxes DIALOG_REIZWERTE_KALKULATOR::readBoxes() const
+{
     CalculatorBoxes b;
     const auto& imp = implementor();
-    if (!imp) return b;
+    if (!imp)
+        return b;
     const int checked = imp->getCheckedButton(GROUP);
     b.typeButton = checked >= CLUBS && checked <= NULL_GAME ? checked : CLUBS;
     b.hand = imp->isChecked(HAND);
@@ -161,9 +192,11 @@ CalculatorBoxes DIALOG_REIZWERTE_KALKULATOR::readBoxes() const {
     return b;
 }
 
-void DIALOG_REIZWERTE_KALKULATOR::writeBoxes(const CalculatorBoxes& b) {
+void DIALOG_REIZWERTE_KALKULATOR::writeBoxes(const CalculatorBoxes& b)
+{
     const auto& imp = implementor();
-    if (!imp) return;
+    if (!imp)
+        return;
     auto set = [&](int id, bool checked, bool enabled) {
         imp->setControlState(id, checked ? OB_CHECKED : OB_UNCHECKED);
         imp->setControlState(id, enabled ? OB_ENABLED : OB_DISABLED);
@@ -176,14 +209,18 @@ void DIALOG_REIZWERTE_KALKULATOR::writeBoxes(const CalculatorBoxes& b) {
     set(OUVERT, b.ouvert, b.ouvertEnabled);
 }
 
-void DIALOG_REIZWERTE_KALKULATOR::initDialog() {
+void DIALOG_REIZWERTE_KALKULATOR::initDialog()
+{
     const auto& imp = implementor();
-    if (!imp) return;
+    if (!imp)
+        return;
     imp->checkGroupButton(GROUP, CLUBS);
-    for (int id : {SCHNEIDER_ANNOUNCED, SCHWARZ_ANNOUNCED, OUVERT}) imp->setControlState(id, OB_DISABLED);
+    for (int id : {SCHNEIDER_ANNOUNCED, SCHWARZ_ANNOUNCED, OUVERT})
+        imp->setControlState(id, OB_DISABLED);
     const bool german = USER_PREFS::instance().cardSetName() == skat::text(TextKey::Kartenset_Deutsch);
     for (int i = 0; i < 4; ++i) {
-        imp->setGroupButtonText(GROUP, CLUBS + i, SKAT_TEXT::instance().gameTypeName(static_cast<GameType>(GAME_CLUBS + i)));
+        imp->setGroupButtonText(GROUP, CLUBS + i,
+                                SKAT_TEXT::instance().gameTypeName(static_cast<GameType>(GAME_CLUBS + i)));
         imp->setControlIcon(CLUBS + i, (german ? SUIT_ICON_GERMAN : SUIT_ICON_FRENCH) + i);
     }
     recompute();
@@ -196,10 +233,12 @@ void DIALOG_REIZWERTE_KALKULATOR::initDialog() {
     imp->setToolTip(OUVERT, skat::text(TextKey::ToolTip_rwk_offen));
 }
 
-void DIALOG_REIZWERTE_KALKULATOR::onCommand(int c) {
+void DIALOG_REIZWERTE_KALKULATOR::onCommand(int c)
+{
     // A joined network table has no calculator of its own.
     SKATTISCH* table = currentTable();
-    if (table && table->isClientTable()) return;
+    if (table && table->isClientTable())
+        return;
     CalculatorBoxes boxes = readBoxes();
     applyCalculatorRules(c, boxes);
     writeBoxes(boxes);
@@ -210,15 +249,19 @@ void DIALOG_REIZWERTE_KALKULATOR::onCommand(int c) {
                                 skat::text(TextKey::Alert_Netzwerkspiel_Keine_Hilfestellungen));
             return;
         }
-        if (auto* server = dynamic_cast<SKATTISCH_SERVER*>(table)) server->confirmInterruption();
-        if (FENSTER_SKAT* window = mainGameWindow()) window->windowController()->setAnalysisShown(true);
+        if (auto* server = dynamic_cast<SKATTISCH_SERVER*>(table))
+            server->confirmInterruption();
+        if (FENSTER_SKAT* window = mainGameWindow())
+            window->windowController()->setAnalysisShown(true);
     } else if (c == HELP) {
         runGameHelp();
     }
 }
 
-void DIALOG_REIZWERTE_KALKULATOR::recompute() {
-    if (!windowExists()) return;
+void DIALOG_REIZWERTE_KALKULATOR::recompute()
+{
+    if (!windowExists())
+        return;
     const auto& imp = implementor();
     game_ = calculatorGame(readBoxes());
     std::wstring description;

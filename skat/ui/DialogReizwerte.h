@@ -49,8 +49,8 @@ protected:
 // level boxes with whether each may be used.
 struct CalculatorBoxes {
     int typeButton = 371;
-    bool hand = false, schneider = false, schneiderAnnounced = false, schwarz = false,
-         schwarzAnnounced = false, ouvert = false;
+    bool hand = false, schneider = false, schneiderAnnounced = false, schwarz = false, schwarzAnnounced = false,
+         ouvert = false;
     bool schneiderEnabled = true, schneiderAnnouncedEnabled = false, schwarzEnabled = true,
          schwarzAnnouncedEnabled = false, ouvertEnabled = false;
 };
@@ -65,9 +65,23 @@ SPIELART calculatorGame(const CalculatorBoxes& boxes);
 class DIALOG_REIZWERTE_KALKULATOR : public DIALOG_REIZWERTE_BASE {
 public:
     enum Control {
-        CLUBS = 371, SPADES = 372, HEARTS = 373, DIAMONDS = 374, GRAND = 375, NULL_GAME = 376,
-        HAND = 377, SCHNEIDER = 378, SCHNEIDER_ANNOUNCED = 379, SCHWARZ = 380, SCHWARZ_ANNOUNCED = 381,
-        OUVERT = 382, PROPOSAL = 385, HELP = 387, CALCULATION_TEXT = 388, SPITZEN_TEXT = 389, GROUP = 390
+        CLUBS = 371,
+        SPADES = 372,
+        HEARTS = 373,
+        DIAMONDS = 374,
+        GRAND = 375,
+        NULL_GAME = 376,
+        HAND = 377,
+        SCHNEIDER = 378,
+        SCHNEIDER_ANNOUNCED = 379,
+        SCHWARZ = 380,
+        SCHWARZ_ANNOUNCED = 381,
+        OUVERT = 382,
+        PROPOSAL = 385,
+        HELP = 387,
+        CALCULATION_TEXT = 388,
+        SPITZEN_TEXT = 389,
+        GROUP = 390
     };
 
     DIALOG_REIZWERTE_KALKULATOR() = default;

@@ -16,33 +16,40 @@ namespace {
 constexpr int SUIT_ICON_FRENCH = 502;
 constexpr int SUIT_ICON_GERMAN = 506;
 
-GameType typeOfButton(int button, int first) {
+GameType typeOfButton(int button, int first)
+{
     static constexpr GameType types[] = {GAME_CLUBS, GAME_SPADES, GAME_HEARTS, GAME_DIAMONDS, GAME_GRAND, GAME_NULL};
     const int index = button - first;
     return index >= 0 && index < 6 ? types[index] : GAME_NONE;
 }
 
-int bidOfTable() {
+int bidOfTable()
+{
     SKATTISCH* table = currentTable();
-    if (!table) return 0;
+    if (!table)
+        return 0;
     std::lock_guard lock(table->tableLock);
     return table->record.GEREIZT;
 }
 
 // "Vorhand", "Mittelhand" or "Hinterhand" for the user's seat.
-std::wstring seatWord() {
+std::wstring seatWord()
+{
     SKATTISCH* table = currentTable();
-    if (!table) return L"";
+    if (!table)
+        return L"";
     const int forehand = table->modus.forehand;
-    if (FENSTER_SKAT::screenPositionOfSeat(table, forehand) == 1) return skat::text(TextKey::Vorhand);
-    if (FENSTER_SKAT::screenPositionOfSeat(table, (forehand + 1) % 3) == 1) return skat::text(TextKey::Mittelhand);
+    if (FENSTER_SKAT::screenPositionOfSeat(table, forehand) == 1)
+        return skat::text(TextKey::Vorhand);
+    if (FENSTER_SKAT::screenPositionOfSeat(table, (forehand + 1) % 3) == 1)
+        return skat::text(TextKey::Mittelhand);
     return skat::text(TextKey::Hinterhand);
 }
 
 // The parts the two panels share: texts of the bid and the seat, suit
 // names and pictures, and the proposal button.
-void fillCommonTexts(VORDIX_DIALOG_imp& imp, int group, int firstSuit, int bidText, int seatText, int proposal,
-                     int bid) {
+void fillCommonTexts(VORDIX_DIALOG_imp& imp, int group, int firstSuit, int bidText, int seatText, int proposal, int bid)
+{
     SKATTISCH* table = currentTable();
     imp.setControlText(proposal, skat::text(TextKey::Dialogtext_Vorschlag));
     const FENSTER_SKAT* window = mainGameWindow();
@@ -52,7 +59,8 @@ void fillCommonTexts(VORDIX_DIALOG_imp& imp, int group, int firstSuit, int bidTe
     imp.setControlState(proposal, hide ? VORDIX_DIALOG::OB_HIDDEN : VORDIX_DIALOG::OB_VISIBLE);
     const bool german = USER_PREFS::instance().cardSetName() == skat::text(TextKey::Kartenset_Deutsch);
     for (int i = 0; i < 4; ++i) {
-        imp.setGroupButtonText(group, firstSuit + i, SKAT_TEXT::instance().gameTypeName(static_cast<GameType>(GAME_CLUBS + i)));
+        imp.setGroupButtonText(group, firstSuit + i,
+                               SKAT_TEXT::instance().gameTypeName(static_cast<GameType>(GAME_CLUBS + i)));
         imp.setControlIcon(firstSuit + i, (german ? SUIT_ICON_GERMAN : SUIT_ICON_FRENCH) + i);
     }
     imp.uncheckGroup(group);
@@ -62,7 +70,8 @@ void fillCommonTexts(VORDIX_DIALOG_imp& imp, int group, int firstSuit, int bidTe
 
 // The proposal of the computer player: allowed at this program's own table
 // only; it turns the game into a free game after asking.
-bool askForProposal() {
+bool askForProposal()
+{
     SKATTISCH* table = currentTable();
     if (!table || table->isNetworkGame()) {
         vordix::showMessage(vordix::MessageKind::Information,
@@ -70,22 +79,28 @@ bool askForProposal() {
         return false;
     }
     auto* server = dynamic_cast<SKATTISCH_SERVER*>(table);
-    if (!server) return false;
+    if (!server)
+        return false;
     server->confirmInterruption();
-    if (!table->modus.freeGame) return false;
-    if (FENSTER_SKAT* window = mainGameWindow()) window->windowController()->setAnalysisShown(true);
+    if (!table->modus.freeGame)
+        return false;
+    if (FENSTER_SKAT* window = mainGameWindow())
+        window->windowController()->setAnalysisShown(true);
     return true;
 }
 
-void setShown(VORDIX_DIALOG_imp& imp, int id, bool shown) {
+void setShown(VORDIX_DIALOG_imp& imp, int id, bool shown)
+{
     imp.setControlState(id, shown ? VORDIX_DIALOG::OB_VISIBLE : VORDIX_DIALOG::OB_HIDDEN);
 }
 
-void setEnabled(VORDIX_DIALOG_imp& imp, int id, bool enabled) {
+void setEnabled(VORDIX_DIALOG_imp& imp, int id, bool enabled)
+{
     imp.setControlState(id, enabled ? VORDIX_DIALOG::OB_ENABLED : VORDIX_DIALOG::OB_DISABLED);
 }
 
-void setChecked(VORDIX_DIALOG_imp& imp, int id, bool checked) {
+void setChecked(VORDIX_DIALOG_imp& imp, int id, bool checked)
+{
     imp.setControlState(id, checked ? VORDIX_DIALOG::OB_CHECKED : VORDIX_DIALOG::OB_UNCHECKED);
 }
 
@@ -93,26 +108,33 @@ void setChecked(VORDIX_DIALOG_imp& imp, int id, bool checked) {
 
 // ---------------------------------------------------------------- rules
 
-void applySimpleLevelRules(int control, SimpleBoxes& b) {
+void applySimpleLevelRules(int control, SimpleBoxes& b)
+{
     using D = DIALOG_SPIEL_EINFACH;
-    if (b.typeButton != D::NULL_GAME) b.nullOuvert = false;
+    if (b.typeButton != D::NULL_GAME)
+        b.nullOuvert = false;
     const bool nowChecked = (control == D::SCHNEIDER && b.schneider) || (control == D::SCHWARZ && b.schwarz);
     if (nowChecked) {
-        if (b.schwarz) b.schneider = true;
+        if (b.schwarz)
+            b.schneider = true;
     } else if (!b.schneider) {
         b.schwarz = false;
     }
 }
 
-SPIELART simpleGame(const SimpleBoxes& b) {
+SPIELART simpleGame(const SimpleBoxes& b)
+{
     const GameType type = typeOfButton(b.typeButton, DIALOG_SPIEL_EINFACH::CLUBS);
-    if (type == GAME_NONE) return SPIELART(GAME_NONE, WIN_LEVEL_WITH_SKAT, LEVEL_NONE);
-    if (type == GAME_NULL) return SPIELART(GAME_NULL, b.nullOuvert ? WIN_LEVEL_OUVERT : WIN_LEVEL_WITH_SKAT, LEVEL_NONE);
+    if (type == GAME_NONE)
+        return SPIELART(GAME_NONE, WIN_LEVEL_WITH_SKAT, LEVEL_NONE);
+    if (type == GAME_NULL)
+        return SPIELART(GAME_NULL, b.nullOuvert ? WIN_LEVEL_OUVERT : WIN_LEVEL_WITH_SKAT, LEVEL_NONE);
     const int level = b.schwarz ? LEVEL_SCHWARZ : b.schneider ? LEVEL_SCHNEIDER : LEVEL_NONE;
     return SPIELART(type, WIN_LEVEL_WITH_SKAT, level);
 }
 
-void applyHandLevelRules(int control, HandBoxes& b) {
+void applyHandLevelRules(int control, HandBoxes& b)
+{
     using D = DIALOG_SPIEL_HAND;
     const GameType type = typeOfButton(b.typeButton, D::CLUBS);
     const bool isNull = type == GAME_NULL;
@@ -134,34 +156,51 @@ void applyHandLevelRules(int control, HandBoxes& b) {
         }
     };
     if (control >= D::SCHNEIDER && control <= D::OUVERT && checkedNow(control)) {
-        if (b.ouvert && suitOrGrand) b.schwarzAnnounced = true;
-        if (b.schwarzAnnounced) b.schwarz = b.schneiderAnnounced = true;
-        if (b.schneiderAnnounced) b.schneider = true;
-        if (b.schwarz) b.schneider = true;
+        if (b.ouvert && suitOrGrand)
+            b.schwarzAnnounced = true;
+        if (b.schwarzAnnounced)
+            b.schwarz = b.schneiderAnnounced = true;
+        if (b.schneiderAnnounced)
+            b.schneider = true;
+        if (b.schwarz)
+            b.schneider = true;
     } else {
-        if (!b.schneider) b.schneiderAnnounced = b.schwarz = false;
-        if (!b.schwarz) b.schwarzAnnounced = false;
-        if (!b.schneiderAnnounced) b.schwarzAnnounced = false;
-        if (!b.schwarzAnnounced && suitOrGrand) b.ouvert = false;
+        if (!b.schneider)
+            b.schneiderAnnounced = b.schwarz = false;
+        if (!b.schwarz)
+            b.schwarzAnnounced = false;
+        if (!b.schneiderAnnounced)
+            b.schwarzAnnounced = false;
+        if (!b.schwarzAnnounced && suitOrGrand)
+            b.ouvert = false;
     }
 }
 
-SPIELART handGame(const HandBoxes& b) {
+SPIELART handGame(const HandBoxes& b)
+{
     GameType type = typeOfButton(b.typeButton, DIALOG_SPIEL_HAND::CLUBS);
-    if (type == GAME_NONE) return SPIELART(GAME_NONE, WIN_LEVEL_HAND, LEVEL_NONE);
+    if (type == GAME_NONE)
+        return SPIELART(GAME_NONE, WIN_LEVEL_HAND, LEVEL_NONE);
     int winLevel = WIN_LEVEL_HAND;
-    if (b.schneiderAnnounced) winLevel = WIN_LEVEL_SCHNEIDER_ANNOUNCED;
-    if (b.schwarzAnnounced) winLevel = WIN_LEVEL_SCHWARZ_ANNOUNCED;
-    if (b.ouvert) winLevel = WIN_LEVEL_OUVERT_HAND;
+    if (b.schneiderAnnounced)
+        winLevel = WIN_LEVEL_SCHNEIDER_ANNOUNCED;
+    if (b.schwarzAnnounced)
+        winLevel = WIN_LEVEL_SCHWARZ_ANNOUNCED;
+    if (b.ouvert)
+        winLevel = WIN_LEVEL_OUVERT_HAND;
     int level = LEVEL_NONE;
-    if (type != GAME_NULL) level = b.schwarz ? LEVEL_SCHWARZ : b.schneider ? LEVEL_SCHNEIDER : LEVEL_NONE;
-    if (type == GAME_GRAND && b.ouvert) type = GAME_GRAND_OUVERT;
+    if (type != GAME_NULL)
+        level = b.schwarz ? LEVEL_SCHWARZ : b.schneider ? LEVEL_SCHNEIDER : LEVEL_NONE;
+    if (type == GAME_GRAND && b.ouvert)
+        type = GAME_GRAND_OUVERT;
     return SPIELART(type, winLevel, level);
 }
 
-BidCheck checkAgainstBid(const SPIELART& game, int matadors, int bid) {
+BidCheck checkAgainstBid(const SPIELART& game, int matadors, int bid)
+{
     BidCheck check;
-    if (game.SPIEL_TYP == GAME_NONE) return check;
+    if (game.SPIEL_TYP == GAME_NONE)
+        return check;
     check.value = game.gameValue(matadors);
     check.belowBid = check.value < bid;
     check.okEnabled = !check.belowBid;
@@ -172,12 +211,14 @@ SPIELART announcedForm(const SPIELART& game) { return SPIELART(game.SPIEL_TYP, g
 
 // ---------------------------------------------------------------- after the skat
 
-DIALOG_SPIEL_EINFACH::DIALOG_SPIEL_EINFACH(VORDIX_FENSTER* parent) : DIALOG_REIZWERTE_BASE(parent, FORM_ID) {}
+DIALOG_SPIEL_EINFACH::DIALOG_SPIEL_EINFACH(VORDIX_FENSTER* parent) : DIALOG_REIZWERTE_BASE(parent, FORM_ID) { }
 
-SimpleBoxes DIALOG_SPIEL_EINFACH::readBoxes() const {
+SimpleBoxes DIALOG_SPIEL_EINFACH::readBoxes() const
+{
     SimpleBoxes b;
     const auto& imp = implementor();
-    if (!imp) return b;
+    if (!imp)
+        return b;
     const int checked = imp->getCheckedButton(GROUP);
     b.typeButton = checked >= CLUBS && checked <= NULL_GAME ? checked : 0;
     b.nullOuvert = imp->isChecked(NULL_OUVERT);
@@ -186,11 +227,13 @@ SimpleBoxes DIALOG_SPIEL_EINFACH::readBoxes() const {
     return b;
 }
 
-void DIALOG_SPIEL_EINFACH::writeBoxes(const SimpleBoxes& b) {
+void DIALOG_SPIEL_EINFACH::writeBoxes(const SimpleBoxes& b)
+{
     VORDIX_DIALOG_imp& imp = *implementor();
     const bool isNull = b.typeButton == NULL_GAME;
     setShown(imp, NULL_OUVERT, isNull);
-    if (isNull) setEnabled(imp, NULL_OUVERT, true);
+    if (isNull)
+        setEnabled(imp, NULL_OUVERT, true);
     setChecked(imp, NULL_OUVERT, b.nullOuvert);
     setChecked(imp, SCHNEIDER, b.schneider);
     setChecked(imp, SCHWARZ, b.schwarz);
@@ -198,10 +241,12 @@ void DIALOG_SPIEL_EINFACH::writeBoxes(const SimpleBoxes& b) {
 
 SPIELART DIALOG_SPIEL_EINFACH::selectedGame() const { return simpleGame(readBoxes()); }
 
-void DIALOG_SPIEL_EINFACH::initDialog() {
+void DIALOG_SPIEL_EINFACH::initDialog()
+{
     activeTableDialog = this;
     const auto& imp = implementor();
-    if (!imp) return;
+    if (!imp)
+        return;
     bid = bidOfTable();
     setShown(*imp, NULL_OUVERT, false);
     fillCommonTexts(*imp, GROUP, CLUBS, BID_TEXT, SEAT_TEXT, PROPOSAL, bid);
@@ -212,9 +257,11 @@ void DIALOG_SPIEL_EINFACH::initDialog() {
     recompute();
 }
 
-void DIALOG_SPIEL_EINFACH::onCommand(int controlId) {
+void DIALOG_SPIEL_EINFACH::onCommand(int controlId)
+{
     const auto& imp = implementor();
-    if (!imp) return;
+    if (!imp)
+        return;
     SimpleBoxes boxes = readBoxes();
     applySimpleLevelRules(controlId, boxes);
     writeBoxes(boxes);
@@ -222,7 +269,8 @@ void DIALOG_SPIEL_EINFACH::onCommand(int controlId) {
     switch (controlId) {
     case HELP: runGameHelp(); break;
     case PROPOSAL:
-        if (askForProposal()) setShown(*imp, PROPOSAL, false);
+        if (askForProposal())
+            setShown(*imp, PROPOSAL, false);
         break;
     case PUT_AWAY_AGAIN: imp->done = true; break;
     case OK: {
@@ -238,24 +286,29 @@ void DIALOG_SPIEL_EINFACH::onCommand(int controlId) {
     }
 }
 
-void DIALOG_SPIEL_EINFACH::onClosed() {
+void DIALOG_SPIEL_EINFACH::onClosed()
+{
     const auto& imp = implementor();
     const int result = imp ? imp->result : 0;
     const bool answered = result == PUT_AWAY_AGAIN || (result == OK && imp->done);
     if (!answered) {
         // Closed another way (the frame): the panel stays until it is answered.
-        if (stillAwaited(REQUEST_ANNOUNCE, answersSerial)) showAgainLater(*this);
+        if (stillAwaited(REQUEST_ANNOUNCE, answersSerial))
+            showAgainLater(*this);
         return;
     }
     if (stillAwaited(REQUEST_ANNOUNCE, answersSerial)) {
         const SPIELART game = announcedForm(game_);
         HUMAN_PLAYER::answerAnnounce(game.SPIEL_TYP, game.GEWINN_STUFE, game.STUFE, result == PUT_AWAY_AGAIN);
     }
-    if (activeTableDialog == this) activeTableDialog = nullptr;
+    if (activeTableDialog == this)
+        activeTableDialog = nullptr;
 }
 
-void DIALOG_SPIEL_EINFACH::recompute() {
-    if (!windowExists()) return;
+void DIALOG_SPIEL_EINFACH::recompute()
+{
+    if (!windowExists())
+        return;
     VORDIX_DIALOG_imp& imp = *implementor();
     const SPIELART game = selectedGame();
     const int matadors = matadorsFor(game.SPIEL_TYP);
@@ -264,25 +317,28 @@ void DIALOG_SPIEL_EINFACH::recompute() {
     setShown(imp, WARNING, check.belowBid);
     setEnabled(imp, OK, check.okEnabled);
     // A suit or grand game below the bid may count on Schneider or Schwarz.
-    const bool levels = game.SPIEL_TYP != GAME_NONE && game.SPIEL_TYP != GAME_NULL &&
-                        (check.belowBid || game.STUFE != LEVEL_NONE);
+    const bool levels =
+        game.SPIEL_TYP != GAME_NONE && game.SPIEL_TYP != GAME_NULL && (check.belowBid || game.STUFE != LEVEL_NONE);
     setShown(imp, SCHNEIDER, levels);
     setShown(imp, SCHWARZ, levels);
     if (game.SPIEL_TYP == GAME_NONE) {
         setChecked(imp, SCHNEIDER, false);
         setChecked(imp, SCHWARZ, false);
     }
-    if (game.SPIEL_TYP != GAME_NONE) resortPlayerHand(game.SPIEL_TYP);
+    if (game.SPIEL_TYP != GAME_NONE)
+        resortPlayerHand(game.SPIEL_TYP);
 }
 
 // ---------------------------------------------------------------- hand game
 
-DIALOG_SPIEL_HAND::DIALOG_SPIEL_HAND(VORDIX_FENSTER* parent) : DIALOG_REIZWERTE_BASE(parent, FORM_ID) {}
+DIALOG_SPIEL_HAND::DIALOG_SPIEL_HAND(VORDIX_FENSTER* parent) : DIALOG_REIZWERTE_BASE(parent, FORM_ID) { }
 
-HandBoxes DIALOG_SPIEL_HAND::readBoxes() const {
+HandBoxes DIALOG_SPIEL_HAND::readBoxes() const
+{
     HandBoxes b;
     const auto& imp = implementor();
-    if (!imp) return b;
+    if (!imp)
+        return b;
     const int checked = imp->getCheckedButton(GROUP);
     b.typeButton = checked >= CLUBS && checked <= NULL_GAME ? checked : 0;
     b.schneider = imp->isChecked(SCHNEIDER);
@@ -293,22 +349,26 @@ HandBoxes DIALOG_SPIEL_HAND::readBoxes() const {
     return b;
 }
 
-void DIALOG_SPIEL_HAND::writeBoxes(const HandBoxes& b) {
+void DIALOG_SPIEL_HAND::writeBoxes(const HandBoxes& b)
+{
     VORDIX_DIALOG_imp& imp = *implementor();
     setChecked(imp, SCHNEIDER, b.schneider);
     setChecked(imp, SCHNEIDER_ANNOUNCED, b.schneiderAnnounced);
     setChecked(imp, SCHWARZ, b.schwarz);
     setChecked(imp, SCHWARZ_ANNOUNCED, b.schwarzAnnounced);
     setChecked(imp, OUVERT, b.ouvert);
-    for (int id : {SCHNEIDER, SCHNEIDER_ANNOUNCED, SCHWARZ, SCHWARZ_ANNOUNCED}) setEnabled(imp, id, b.levelsEnabled);
+    for (int id : {SCHNEIDER, SCHNEIDER_ANNOUNCED, SCHWARZ, SCHWARZ_ANNOUNCED})
+        setEnabled(imp, id, b.levelsEnabled);
 }
 
 SPIELART DIALOG_SPIEL_HAND::selectedGame() const { return handGame(readBoxes()); }
 
-void DIALOG_SPIEL_HAND::initDialog() {
+void DIALOG_SPIEL_HAND::initDialog()
+{
     activeTableDialog = this;
     const auto& imp = implementor();
-    if (!imp) return;
+    if (!imp)
+        return;
     bid = bidOfTable();
     fillCommonTexts(*imp, GROUP, CLUBS, BID_TEXT, SEAT_TEXT, PROPOSAL, bid);
     for (int id : {SCHNEIDER, SCHNEIDER_ANNOUNCED, SCHWARZ, SCHWARZ_ANNOUNCED, OUVERT}) {
@@ -318,9 +378,11 @@ void DIALOG_SPIEL_HAND::initDialog() {
     recompute();
 }
 
-void DIALOG_SPIEL_HAND::onCommand(int controlId) {
+void DIALOG_SPIEL_HAND::onCommand(int controlId)
+{
     const auto& imp = implementor();
-    if (!imp) return;
+    if (!imp)
+        return;
     HandBoxes boxes = readBoxes();
     applyHandLevelRules(controlId, boxes);
     writeBoxes(boxes);
@@ -328,7 +390,8 @@ void DIALOG_SPIEL_HAND::onCommand(int controlId) {
     switch (controlId) {
     case HELP: runGameHelp(); break;
     case PROPOSAL:
-        if (askForProposal()) setShown(*imp, PROPOSAL, false);
+        if (askForProposal())
+            setShown(*imp, PROPOSAL, false);
         break;
     case TAKE_SKAT: imp->done = true; break;
     case OK: {
@@ -343,23 +406,28 @@ void DIALOG_SPIEL_HAND::onCommand(int controlId) {
     }
 }
 
-void DIALOG_SPIEL_HAND::onClosed() {
+void DIALOG_SPIEL_HAND::onClosed()
+{
     const auto& imp = implementor();
     const int result = imp ? imp->result : 0;
     const bool answered = result == TAKE_SKAT || (result == OK && imp->done);
     if (!answered) {
-        if (stillAwaited(REQUEST_ANNOUNCE_HAND, answersSerial)) showAgainLater(*this);
+        if (stillAwaited(REQUEST_ANNOUNCE_HAND, answersSerial))
+            showAgainLater(*this);
         return;
     }
     if (stillAwaited(REQUEST_ANNOUNCE_HAND, answersSerial)) {
         const SPIELART game = announcedForm(game_);
         HUMAN_PLAYER::answerAnnounceHand(game.SPIEL_TYP, game.GEWINN_STUFE, game.STUFE, result == TAKE_SKAT);
     }
-    if (activeTableDialog == this) activeTableDialog = nullptr;
+    if (activeTableDialog == this)
+        activeTableDialog = nullptr;
 }
 
-void DIALOG_SPIEL_HAND::recompute() {
-    if (!windowExists()) return;
+void DIALOG_SPIEL_HAND::recompute()
+{
+    if (!windowExists())
+        return;
     VORDIX_DIALOG_imp& imp = *implementor();
     const SPIELART game = selectedGame();
     const int matadors = matadorsFor(game.SPIEL_TYP);

@@ -10,7 +10,7 @@
 
 // The level boxes of the panel after the skat.
 struct SimpleBoxes {
-    int typeButton = 0;   // 62..67, 0 when none is checked
+    int typeButton = 0; // 62..67, 0 when none is checked
     bool nullOuvert = false, schneider = false, schwarz = false;
 };
 // After a click on control c: Schwarz brings Schneider, Schneider's loss takes Schwarz.
@@ -19,9 +19,9 @@ SPIELART simpleGame(const SimpleBoxes& boxes);
 
 // The level boxes of the hand-game panel.
 struct HandBoxes {
-    int typeButton = 0;   // 82..87, 0 when none is checked
+    int typeButton = 0; // 82..87, 0 when none is checked
     bool schneider = false, schneiderAnnounced = false, schwarz = false, schwarzAnnounced = false, ouvert = false;
-    bool levelsEnabled = true;   // the four Schneider and Schwarz boxes
+    bool levelsEnabled = true; // the four Schneider and Schwarz boxes
 };
 void applyHandLevelRules(int control, HandBoxes& boxes);
 SPIELART handGame(const HandBoxes& boxes);
@@ -42,9 +42,24 @@ class DIALOG_SPIEL_EINFACH : public DIALOG_REIZWERTE_BASE {
 public:
     static constexpr int FORM_ID = 61;
     enum Control {
-        OK = 1, CLUBS = 62, SPADES = 63, HEARTS = 64, DIAMONDS = 65, GRAND = 66, NULL_GAME = 67,
-        NULL_OUVERT = 68, VALUE_TEXT = 69, PROPOSAL = 70, SCHNEIDER = 72, SCHWARZ = 73, HELP = 74,
-        WARNING = 75, PUT_AWAY_AGAIN = 77, GROUP = 78, BID_TEXT = 79, SEAT_TEXT = 80
+        OK = 1,
+        CLUBS = 62,
+        SPADES = 63,
+        HEARTS = 64,
+        DIAMONDS = 65,
+        GRAND = 66,
+        NULL_GAME = 67,
+        NULL_OUVERT = 68,
+        VALUE_TEXT = 69,
+        PROPOSAL = 70,
+        SCHNEIDER = 72,
+        SCHWARZ = 73,
+        HELP = 74,
+        WARNING = 75,
+        PUT_AWAY_AGAIN = 77,
+        GROUP = 78,
+        BID_TEXT = 79,
+        SEAT_TEXT = 80
     };
 
     explicit DIALOG_SPIEL_EINFACH(VORDIX_FENSTER* parent);
@@ -70,10 +85,26 @@ class DIALOG_SPIEL_HAND : public DIALOG_REIZWERTE_BASE {
 public:
     static constexpr int FORM_ID = 81;
     enum Control {
-        OK = 1, CLUBS = 82, SPADES = 83, HEARTS = 84, DIAMONDS = 85, GRAND = 86, NULL_GAME = 87,
-        SCHNEIDER = 88, SCHNEIDER_ANNOUNCED = 89, SCHWARZ = 90, SCHWARZ_ANNOUNCED = 91, OUVERT = 92,
-        VALUE_TEXT = 93, PROPOSAL = 94, HELP = 99, WARNING = 100, TAKE_SKAT = 101, GROUP = 102,
-        SEAT_TEXT = 103, BID_TEXT = 104
+        OK = 1,
+        CLUBS = 82,
+        SPADES = 83,
+        HEARTS = 84,
+        DIAMONDS = 85,
+        GRAND = 86,
+        NULL_GAME = 87,
+        SCHNEIDER = 88,
+        SCHNEIDER_ANNOUNCED = 89,
+        SCHWARZ = 90,
+        SCHWARZ_ANNOUNCED = 91,
+        OUVERT = 92,
+        VALUE_TEXT = 93,
+        PROPOSAL = 94,
+        HELP = 99,
+        WARNING = 100,
+        TAKE_SKAT = 101,
+        GROUP = 102,
+        SEAT_TEXT = 103,
+        BID_TEXT = 104
     };
 
     explicit DIALOG_SPIEL_HAND(VORDIX_FENSTER* parent);

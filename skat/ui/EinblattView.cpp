@@ -19,7 +19,8 @@ namespace {
 
 int toInt(double value) { return static_cast<int>(value); }
 
-SortSettings userSortSettings(bool rankOnly) {
+SortSettings userSortSettings(bool rankOnly)
+{
     const USER_PREFS& prefs = USER_PREFS::instance();
     SortSettings settings;
     settings.direction = prefs.rankOrder;
@@ -32,8 +33,10 @@ SortSettings userSortSettings(bool rankOnly) {
 
 // The game type the hand is sorted for: the table's once the game is
 // announced, a suit game before.
-GameType sortTypeOf(const SKATTISCH* table) {
-    if (!table || table->currentIndex < STATE_REIZEN) return GAME_CLUBS;
+GameType sortTypeOf(const SKATTISCH* table)
+{
+    if (!table || table->currentIndex < STATE_REIZEN)
+        return GAME_CLUBS;
     const GameType type = table->record.SPIELART.SPIEL_TYP;
     return type == GAME_NONE ? GAME_CLUBS : type;
 }
@@ -44,36 +47,43 @@ bool sortsFully(const SKATTISCH* table) { return table && table->currentIndex >=
 
 // ---------------------------------------------------------------- controllers
 
-void EINBLATT_CONTROLLER::invalidateView() {
-    if (view) view->invalidate();
+void EINBLATT_CONTROLLER::invalidateView()
+{
+    if (view)
+        view->invalidate();
 }
 
-PLAYER* PLAYER_EINBLATT_CONTROLLER::seatPlayer() const {
+PLAYER* PLAYER_EINBLATT_CONTROLLER::seatPlayer() const
+{
     SKATTISCH* table = currentTable();
-    if (!table || seat < 0 || seat > 2) return nullptr;
+    if (!table || seat < 0 || seat > 2)
+        return nullptr;
     return table->playerAtSeat(static_cast<Seat>(seat));
 }
 
-int PLAYER_EINBLATT_CONTROLLER::gameState() const {
+int PLAYER_EINBLATT_CONTROLLER::gameState() const
+{
     SKATTISCH* table = currentTable();
     return table ? table->currentIndex.load() : 0;
 }
 
-void PLAYER_EINBLATT_CONTROLLER::attachSeat(int newSeat) {
+void PLAYER_EINBLATT_CONTROLLER::attachSeat(int newSeat)
+{
     seat = newSeat;
     SKATTISCH* table = currentTable();
-    if (table && seat >= 0 && seat <= 2 && seatPlayer()) setHand(table->cards.hands[seat].cardSet());
+    if (table && seat >= 0 && seat <= 2 && seatPlayer())
+        setHand(table->cards.hands[seat].cardSet());
 }
 
-void PLAYER_EINBLATT_CONTROLLER::sortHandFor(GameType type) {
-    shownHand.sort(type, userSortSettings(false));
-}
+void PLAYER_EINBLATT_CONTROLLER::sortHandFor(GameType type) { shownHand.sort(type, userSortSettings(false)); }
 
-void PLAYER_EINBLATT_CONTROLLER::setHand(CardSet cards) {
+void PLAYER_EINBLATT_CONTROLLER::setHand(CardSet cards)
+{
     bool added = false;
     for (int place = shownHand.cardCount(); place >= 1; --place) {
         const CardId card = shownHand.cardIdAt(place);
-        if (!(cards & cardMaskOfId(card))) shownHand.removeCard(card);
+        if (!(cards & cardMaskOfId(card)))
+            shownHand.removeCard(card);
     }
     for (CardSet rest = cards; rest != 0; rest &= rest - 1) {
         const CardId card = cardIdOfBit(lowestBit(rest));
@@ -87,79 +97,103 @@ void PLAYER_EINBLATT_CONTROLLER::setHand(CardSet cards) {
         SKATTISCH* table = currentTable();
         shownHand.sort(sortTypeOf(table), userSortSettings(!sortsFully(table)));
     }
-    if (highlighted != NO_CARD && shownHand.positionOf(highlighted) < 0) highlighted = NO_CARD;
-    if (view) view->rebuildCardViews();
+    if (highlighted != NO_CARD && shownHand.positionOf(highlighted) < 0)
+        highlighted = NO_CARD;
+    if (view)
+        view->rebuildCardViews();
 }
 
-void PLAYER_EINBLATT_CONTROLLER::refreshHand() {
+void PLAYER_EINBLATT_CONTROLLER::refreshHand()
+{
     SKATTISCH* table = currentTable();
-    if (!table || seat < 0 || seat > 2) return;
+    if (!table || seat < 0 || seat > 2)
+        return;
     setHand(table->currentIndex >= STATE_ABHEBEN_UND_GEBEN ? table->cards.hands[seat].cardSet() : 0);
 }
 
-void PLAYER_EINBLATT_CONTROLLER::setInputMode(std::int32_t mode) {
+void PLAYER_EINBLATT_CONTROLLER::setInputMode(std::int32_t mode)
+{
     inputMode = mode;
     bool rebuild = legalDisplay;
     if (mode == HAND_INPUT_NONE && highlighted != NO_CARD) {
         highlighted = NO_CARD;
         rebuild = true;
     }
-    if (mode == HAND_INPUT_PLAY) chosen = NO_CARD;
+    if (mode == HAND_INPUT_PLAY)
+        chosen = NO_CARD;
     legalDisplay = false;
-    if (rebuild && view) view->rebuildCardViews();
+    if (rebuild && view)
+        view->rebuildCardViews();
 }
 
-void PLAYER_EINBLATT_CONTROLLER::setHighlightedCard(CardId card) {
+void PLAYER_EINBLATT_CONTROLLER::setHighlightedCard(CardId card)
+{
     const CardId next = shownHand.positionOf(card) > 0 ? card : NO_CARD;
-    if (next == highlighted) return;
+    if (next == highlighted)
+        return;
     highlighted = next;
-    if (view) view->rebuildCardViews();
+    if (view)
+        view->rebuildCardViews();
 }
 
-void PLAYER_EINBLATT_CONTROLLER::moveCard(int from, int to) {
+void PLAYER_EINBLATT_CONTROLLER::moveCard(int from, int to)
+{
     const int n = shownHand.cardCount();
     from = std::clamp(from, 1, std::max(n, 1));
     to = std::clamp(to, 1, std::max(n, 1));
     // Rebuild the order with the card taken out and put back at its new place.
     if (n > 0 && from != to) {
         std::vector<CardId> order;
-        for (int place = 1; place <= n; ++place) order.push_back(shownHand.cardIdAt(place));
+        for (int place = 1; place <= n; ++place)
+            order.push_back(shownHand.cardIdAt(place));
         const CardId card = order[from - 1];
         order.erase(order.begin() + (from - 1));
         order.insert(order.begin() + (to - 1), card);
         shownHand.clear();
-        for (CardId id : order) shownHand.addCard(id);
+        for (CardId id : order)
+            shownHand.addCard(id);
     }
-    if (view) view->rebuildCardViews();
+    if (view)
+        view->rebuildCardViews();
 }
 
-std::unique_ptr<VORDIX_IMAGEVIEW> PLAYER_EINBLATT_CONTROLLER::takeCard(CardId card) {
+std::unique_ptr<VORDIX_IMAGEVIEW> PLAYER_EINBLATT_CONTROLLER::takeCard(CardId card)
+{
     const int place = shownHand.positionOf(card);
-    if (place < 1) return nullptr;
+    if (place < 1)
+        return nullptr;
     std::unique_ptr<VORDIX_IMAGEVIEW> taken = view ? view->takeCardViewAt(place - 1) : nullptr;
     shownHand.removeCard(card);
-    if (highlighted == card) highlighted = NO_CARD;
+    if (highlighted == card)
+        highlighted = NO_CARD;
     invalidateView();
     return taken;
 }
 
-void PLAYER_EINBLATT_CONTROLLER::removeCard(CardId card) {
+void PLAYER_EINBLATT_CONTROLLER::removeCard(CardId card)
+{
     const int place = shownHand.positionOf(card);
-    if (place < 1) return;
-    if (view) view->removeCardViewAt(place - 1);
+    if (place < 1)
+        return;
+    if (view)
+        view->removeCardViewAt(place - 1);
     shownHand.removeCard(card);
     invalidateView();
 }
 
-CardSet PLAYER_EINBLATT_CONTROLLER::legalCards() const {
+CardSet PLAYER_EINBLATT_CONTROLLER::legalCards() const
+{
     SKATTISCH* table = currentTable();
-    if (!table || seat < 0 || seat > 2) return 0;
+    if (!table || seat < 0 || seat > 2)
+        return 0;
     const GameType type = table->record.SPIELART.SPIEL_TYP;
-    if (type < GAME_CLUBS || type > 8) return 0;
+    if (type < GAME_CLUBS || type > 8)
+        return 0;
     return legalCardsOfSeat(table->cards, type, static_cast<Seat>(seat));
 }
 
-bool PLAYER_EINBLATT_CONTROLLER::playCard(CardId card) {
+bool PLAYER_EINBLATT_CONTROLLER::playCard(CardId card)
+{
     const CardSet legal = legalCards();
     if (!(legal & cardMaskOfId(card))) {
         // Show which cards may be played and keep the card.
@@ -167,14 +201,16 @@ bool PLAYER_EINBLATT_CONTROLLER::playCard(CardId card) {
         chosen = NO_CARD;
         if (view) {
             view->rebuildCardViews();
-            if (view->mainWindow) view->mainWindow->invalidateOverlay();
+            if (view->mainWindow)
+                view->mainWindow->invalidateOverlay();
         }
         return false;
     }
     auto* human = dynamic_cast<HUMAN_PLAYER*>(seatPlayer());
     FENSTER_SKAT* window = view ? view->mainWindow : nullptr;
     FENSTER_SKAT_CONTROLLER* windowController = window ? window->windowController() : nullptr;
-    if (windowController) windowController->flags[1] = 1;
+    if (windowController)
+        windowController->flags[1] = 1;
     chosen = card;
     // The card's own view flies on to its place in the trick.
     int slot = -1;
@@ -191,7 +227,8 @@ bool PLAYER_EINBLATT_CONTROLLER::playCard(CardId card) {
     legalDisplay = false;
     highlighted = NO_CARD;
     inputMode = HAND_INPUT_NONE;
-    if (view) view->rebuildCardViews();
+    if (view)
+        view->rebuildCardViews();
     if (human && HUMAN_PLAYER::awaited() == human) {
         const bool kontra = windowController && windowController->kontraCalled;
         const bool re = windowController && windowController->reCalled;
@@ -201,7 +238,8 @@ bool PLAYER_EINBLATT_CONTROLLER::playCard(CardId card) {
         }
         HUMAN_PLAYER::answerCard(card, kontra, re);
     }
-    if (window) window->invalidate();
+    if (window)
+        window->invalidate();
     return true;
 }
 
@@ -211,30 +249,38 @@ EINBLATT_VIEW::EINBLATT_VIEW() = default;
 
 EINBLATT_VIEW::~EINBLATT_VIEW() { clearCardViews(); }
 
-PLAYER_EINBLATT_CONTROLLER* EINBLATT_VIEW::controllerAsPlayer() const {
+PLAYER_EINBLATT_CONTROLLER* EINBLATT_VIEW::controllerAsPlayer() const
+{
     return dynamic_cast<PLAYER_EINBLATT_CONTROLLER*>(controller);
 }
 
-void EINBLATT_VIEW::setPosition(std::int32_t newX, std::int32_t newY) {
+void EINBLATT_VIEW::setPosition(std::int32_t newX, std::int32_t newY)
+{
     x = newX;
     y = newY;
     rowTop = toInt(raiseStep * scale + y);
 }
 
-void EINBLATT_VIEW::setSize(std::int32_t newWidth, std::int32_t newHeight) {
+void EINBLATT_VIEW::setSize(std::int32_t newWidth, std::int32_t newHeight)
+{
     width = newWidth;
     height = newHeight;
 }
 
-void EINBLATT_VIEW::redrawNow() {
-    if (controller && mainWindow) mainWindow->invalidateOverlay();
+void EINBLATT_VIEW::redrawNow()
+{
+    if (controller && mainWindow)
+        mainWindow->invalidateOverlay();
 }
 
-void EINBLATT_VIEW::invalidate() {
-    if (controller && mainWindow) mainWindow->invalidate();
+void EINBLATT_VIEW::invalidate()
+{
+    if (controller && mainWindow)
+        mainWindow->invalidate();
 }
 
-HandFan EINBLATT_VIEW::fan() const {
+HandFan EINBLATT_VIEW::fan() const
+{
     HandFan f;
     f.width = width;
     f.rowTop = rowTop;
@@ -259,46 +305,57 @@ HandFan EINBLATT_VIEW::fan() const {
     return f;
 }
 
-RECTANGLE EINBLATT_VIEW::cardRect(int position) const {
+RECTANGLE EINBLATT_VIEW::cardRect(int position) const
+{
     const HandFan f = fan();
     const int n = controller ? controller->shownHand.cardCount() : 0;
-    const bool raised = controller && controller->highlighted != NO_CARD &&
-                        controller->shownHand.positionOf(controller->highlighted) == position;
+    const bool raised = controller && controller->highlighted != NO_CARD
+                        && controller->shownHand.positionOf(controller->highlighted) == position;
     return {f.cardX(position, n) + x, f.cardY(position, n) + rowTop - (raised ? toInt(raiseStep * scale) : 0),
             f.cardWidth(), f.cardHeight()};
 }
 
-VORDIX_BITMAP* EINBLATT_VIEW::imageOf(CardId card) const {
+VORDIX_BITMAP* EINBLATT_VIEW::imageOf(CardId card) const
+{
     BILDER& images = BILDER::instance();
     return faceDown ? &images.back : &images.cardFace(card);
 }
 
-void EINBLATT_VIEW::removeCardViewAt(int index) {
-    if (index < 0 || index >= static_cast<int>(cardViews_.size())) return;
+void EINBLATT_VIEW::removeCardViewAt(int index)
+{
+    if (index < 0 || index >= static_cast<int>(cardViews_.size()))
+        return;
     std::unique_ptr<VORDIX_IMAGEVIEW> view = std::move(cardViews_[index]);
     cardViews_.erase(cardViews_.begin() + index);
     // No card may stay stacked against the view that goes.
     for (auto& other : cardViews_)
-        if (other->referenceView == view.get()) other->referenceView = nullptr;
+        if (other->referenceView == view.get())
+            other->referenceView = nullptr;
     if (view && view->implementor()) {
         view->implementor()->setVisible(false);
         view->implementor()->setParent();
     }
 }
 
-std::unique_ptr<VORDIX_IMAGEVIEW> EINBLATT_VIEW::takeCardViewAt(int index) {
-    if (index < 0 || index >= static_cast<int>(cardViews_.size())) return nullptr;
+std::unique_ptr<VORDIX_IMAGEVIEW> EINBLATT_VIEW::takeCardViewAt(int index)
+{
+    if (index < 0 || index >= static_cast<int>(cardViews_.size()))
+        return nullptr;
     std::unique_ptr<VORDIX_IMAGEVIEW> view = std::move(cardViews_[index]);
     cardViews_.erase(cardViews_.begin() + index);
     return view;
 }
 
-void EINBLATT_VIEW::clearCardViews() {
-    while (!cardViews_.empty()) removeCardViewAt(static_cast<int>(cardViews_.size()) - 1);
+void EINBLATT_VIEW::clearCardViews()
+{
+    while (!cardViews_.empty())
+        removeCardViewAt(static_cast<int>(cardViews_.size()) - 1);
 }
 
-void EINBLATT_VIEW::rebuildCardViews() {
-    if (!controller) return;
+void EINBLATT_VIEW::rebuildCardViews()
+{
+    if (!controller)
+        return;
     const EINBLATT_SORTIERBAR& hand = controller->shownHand;
     const int n = hand.cardCount();
     const HandFan f = fan();
@@ -306,12 +363,15 @@ void EINBLATT_VIEW::rebuildCardViews() {
     const int H = f.cardHeight();
     CardSet legal = 0;
     if (controller->legalDisplay)
-        if (PLAYER_EINBLATT_CONTROLLER* player = controllerAsPlayer()) legal = player->legalCards();
+        if (PLAYER_EINBLATT_CONTROLLER* player = controllerAsPlayer())
+            legal = player->legalCards();
     const int hostWidth = mainWindow ? mainWindow->clientRect().width : width;
     const int hostHeight = mainWindow ? mainWindow->clientRect().height : height;
     RECTANGLE start{hostWidth / 2 - W / 2, hostHeight, W - 1, H - 1};
-    if (orientation > 0.0f) start = {-W, 100, W - 1, H - 1};
-    else if (orientation < 0.0f) start = {hostWidth, 100, W - 1, H - 1};
+    if (orientation > 0.0f)
+        start = {-W, 100, W - 1, H - 1};
+    else if (orientation < 0.0f)
+        start = {hostWidth, 100, W - 1, H - 1};
     const int speed = USER_PREFS::instance().playDelayMs;
     const int raise = toInt(raiseStep * scale);
 
@@ -336,13 +396,16 @@ void EINBLATT_VIEW::rebuildCardViews() {
         VORDIX_IMAGEVIEW& view = *cardViews_[i - 1];
         if (i > 1) {
             view.referenceView = cardViews_[i - 2].get();
-            if (view.implementor()) view.implementor()->restack();
+            if (view.implementor())
+                view.implementor()->restack();
         } else {
             view.referenceView = nullptr;
         }
-        if (view.implementor()) view.implementor()->setVisible(cardsShown);
+        if (view.implementor())
+            view.implementor()->setVisible(cardsShown);
 
-        if (card == draggedCard) continue;   // where the drag put it
+        if (card == draggedCard)
+            continue; // where the drag put it
         const bool raised = card == controller->highlighted;
         const RECTANGLE target{f.cardX(i, n) + x, f.cardY(i, n) + rowTop - (raised ? raise : 0), W, H};
         const float angle = f.cardAngle(i, n);
@@ -353,30 +416,37 @@ void EINBLATT_VIEW::rebuildCardViews() {
         const std::uint8_t shade = controller->legalDisplay && !(legal & cardMaskOfId(card)) ? 1 : 0;
         if (view.shade != shade) {
             view.shade = shade;
-            if (view.implementor()) view.implementor()->update();
+            if (view.implementor())
+                view.implementor()->update();
         }
     }
-    while (static_cast<int>(cardViews_.size()) > n) removeCardViewAt(static_cast<int>(cardViews_.size()) - 1);
+    while (static_cast<int>(cardViews_.size()) > n)
+        removeCardViewAt(static_cast<int>(cardViews_.size()) - 1);
 }
 
 // ---------------------------------------------------------------- input
 
-void PLAYER_EINBLATT_VIEW::actOn(CardId card, const RECTANGLE& from, float angle) {
+void PLAYER_EINBLATT_VIEW::actOn(CardId card, const RECTANGLE& from, float angle)
+{
     PLAYER_EINBLATT_CONTROLLER* player = controllerAsPlayer();
-    if (!player || card == NO_CARD) return;
+    if (!player || card == NO_CARD)
+        return;
     player->chosen = card;
-    if (mainWindow && mainWindow->windowController() &&
-        mainWindow->windowController()->inputMode == INPUT_PUT_AWAY) {
-        if (putAwayHandler) putAwayHandler(card, from, angle);
+    if (mainWindow && mainWindow->windowController() && mainWindow->windowController()->inputMode == INPUT_PUT_AWAY) {
+        if (putAwayHandler)
+            putAwayHandler(card, from, angle);
         return;
     }
-    if (player->gameState() == STATE_KARTE_AUSSPIELEN) player->playCard(card);
+    if (player->gameState() == STATE_KARTE_AUSSPIELEN)
+        player->playCard(card);
 }
 
-PLAYER_EINBLATT_VIEW::DragResult PLAYER_EINBLATT_VIEW::dragCard(int position, int pressX, int pressY) {
+PLAYER_EINBLATT_VIEW::DragResult PLAYER_EINBLATT_VIEW::dragCard(int position, int pressX, int pressY)
+{
     PLAYER_EINBLATT_CONTROLLER* player = controllerAsPlayer();
     DragResult result{position, false};
-    if (!player || position < 1 || position > player->shownHand.cardCount()) return result;
+    if (!player || position < 1 || position > player->shownHand.cardCount())
+        return result;
     VORDIX_TIMER timer;
     timer.start();
     draggedCard = player->shownHand.cardIdAt(position);
@@ -395,8 +465,10 @@ PLAYER_EINBLATT_VIEW::DragResult PLAYER_EINBLATT_VIEW::dragCard(int position, in
         left = mainWindow->originX;
         if (player->inputMode != HAND_INPUT_PRESS) {
             const LayoutKind kind = layoutKindOf(layout);
-            top = layout[TableLayout::MIDDLE_Y] + mainWindow->originY +
-                  (kind == LayoutKind::Small ? -80 : kind == LayoutKind::Portrait ? 74 : 20);
+            top = layout[TableLayout::MIDDLE_Y] + mainWindow->originY
+                  + (kind == LayoutKind::Small      ? -80
+                     : kind == LayoutKind::Portrait ? 74
+                                                    : 20);
         }
     }
     const int W = start.width;
@@ -412,8 +484,10 @@ PLAYER_EINBLATT_VIEW::DragResult PLAYER_EINBLATT_VIEW::dragCard(int position, in
         const int px = pointer.x - origin.x;
         const int py = pointer.y - origin.y;
         const bool early = timer.elapsed() <= CLICK_MS;
-        if (std::abs(px - pressX) > CLICK_SLACK || std::abs(py - pressY) > CLICK_SLACK) movedFar = true;
-        if (pointer.buttonUp && early) break;   // a quick release leaves the card in place
+        if (std::abs(px - pressX) > CLICK_SLACK || std::abs(py - pressY) > CLICK_SLACK)
+            movedFar = true;
+        if (pointer.buttonUp && early)
+            break; // a quick release leaves the card in place
         const int n = player->shownHand.cardCount();
         const int newX = std::clamp(px - grabX, left, std::max(left, left + boundsWidth - W));
         const int newY = std::clamp(py - grabY, top, std::max(top, top + boundsHeight - H / 4));
@@ -432,7 +506,8 @@ PLAYER_EINBLATT_VIEW::DragResult PLAYER_EINBLATT_VIEW::dragCard(int position, in
             const int step = static_cast<int>(f.step(n) * scale);
             if (step > 0) {
                 int index = (dragRect.x - x - f.cardX(1, n)) / step;
-                if (index < result.position) index += 1;
+                if (index < result.position)
+                    index += 1;
                 index = std::clamp(index, 1, n);
                 if (index != result.position) {
                     player->moveCard(result.position, index);
@@ -442,30 +517,39 @@ PLAYER_EINBLATT_VIEW::DragResult PLAYER_EINBLATT_VIEW::dragCard(int position, in
                 }
             }
         }
-        if (pointer.buttonUp) break;
+        if (pointer.buttonUp)
+            break;
     }
     const bool click = timer.elapsed() <= CLICK_MS && !movedFar;
     result.play = click || dragRect.y < rowTop - PLAY_LIFT;
     return result;
 }
 
-CardId PLAYER_EINBLATT_VIEW::pressCard(int position, int pressX, int pressY) {
+CardId PLAYER_EINBLATT_VIEW::pressCard(int position, int pressX, int pressY)
+{
     PLAYER_EINBLATT_CONTROLLER* player = controllerAsPlayer();
-    if (!player) return NO_CARD;
+    if (!player)
+        return NO_CARD;
     const DragResult result = dragCard(position, pressX, pressY);
-    if (!result.play || result.position < 1 || result.position > player->shownHand.cardCount()) return NO_CARD;
+    if (!result.play || result.position < 1 || result.position > player->shownHand.cardCount())
+        return NO_CARD;
     return player->shownHand.cardIdAt(result.position);
 }
 
-void PLAYER_EINBLATT_VIEW::onMouse(VORDIX_MESSAGE& message) {
+void PLAYER_EINBLATT_VIEW::onMouse(VORDIX_MESSAGE& message)
+{
     PLAYER_EINBLATT_CONTROLLER* player = controllerAsPlayer();
-    if (!player) return;
+    if (!player)
+        return;
     const int n = player->shownHand.cardCount();
-    if (n == 0) return;
+    if (n == 0)
+        return;
     const int raised = player->highlighted != NO_CARD ? player->shownHand.positionOf(player->highlighted) : 0;
     const int hit = fan().hitTest(message.x - x, message.y, n, std::max(raised, 0));
-    if (hit < 1) return;
-    if (player->inputMode != HAND_INPUT_PRESS && player->inputMode != HAND_INPUT_PLAY) return;
+    if (hit < 1)
+        return;
+    if (player->inputMode != HAND_INPUT_PRESS && player->inputMode != HAND_INPUT_PLAY)
+        return;
     const CardId card = pressCard(hit, message.x, message.y);
     const RECTANGLE from = dragRect;
     const float angle = dragAngle;
@@ -476,24 +560,24 @@ void PLAYER_EINBLATT_VIEW::onMouse(VORDIX_MESSAGE& message) {
             cardViews_[place - 1]->setGeometry(from, angle);
     }
     draggedCard = NO_CARD;
-    if (card != NO_CARD) actOn(card, from, angle);
+    if (card != NO_CARD)
+        actOn(card, from, angle);
     rebuildCardViews();
 }
 
-void PLAYER_EINBLATT_VIEW::onKey(VORDIX_MESSAGE& message) {
+void PLAYER_EINBLATT_VIEW::onKey(VORDIX_MESSAGE& message)
+{
     PLAYER_EINBLATT_CONTROLLER* player = controllerAsPlayer();
-    if (!player || (player->inputMode != HAND_INPUT_PRESS && player->inputMode != HAND_INPUT_PLAY)) return;
+    if (!player || (player->inputMode != HAND_INPUT_PRESS && player->inputMode != HAND_INPUT_PLAY))
+        return;
     const EINBLATT_SORTIERBAR& hand = player->shownHand;
     const int n = hand.cardCount();
-    if (n == 0) return;
+    if (n == 0)
+        return;
     const int current = player->highlighted != NO_CARD ? hand.positionOf(player->highlighted) : -1;
     switch (message.keyCode) {
-    case KEY_LEFT:
-        player->setHighlightedCard(hand.cardIdAt(current < 1 ? n : std::max(current - 1, 1)));
-        return;
-    case KEY_RIGHT:
-        player->setHighlightedCard(hand.cardIdAt(current < 1 ? 1 : std::min(current + 1, n)));
-        return;
+    case KEY_LEFT: player->setHighlightedCard(hand.cardIdAt(current < 1 ? n : std::max(current - 1, 1))); return;
+    case KEY_RIGHT: player->setHighlightedCard(hand.cardIdAt(current < 1 ? 1 : std::min(current + 1, n))); return;
     case KEY_ENTER:
     case KEY_UP:
         if (current >= 1 && player->inputMode == HAND_INPUT_PLAY) {
@@ -501,15 +585,16 @@ void PLAYER_EINBLATT_VIEW::onKey(VORDIX_MESSAGE& message) {
             actOn(player->highlighted, from, fan().cardAngle(current, n));
         }
         return;
-    default:
-        return;
+    default: return;
     }
 }
 
 // ---------------------------------------------------------------- skat flights
 
-RECTANGLE PLAYER_EINBLATT_VIEW::skatPlace(int slot) const {
-    if (!mainWindow) return {};
+RECTANGLE PLAYER_EINBLATT_VIEW::skatPlace(int slot) const
+{
+    if (!mainWindow)
+        return {};
     const TableLayout& layout = mainWindow->currentLayout;
     const LayoutKind kind = layoutKindOf(layout);
     const bool small = kind == LayoutKind::Small;
@@ -521,15 +606,17 @@ RECTANGLE PLAYER_EINBLATT_VIEW::skatPlace(int slot) const {
             layout[TableLayout::MIDDLE_Y] + mainWindow->originY + dy, W, H};
 }
 
-int PLAYER_EINBLATT_VIEW::moveCardToSkat(CardId card, int slot) {
+int PLAYER_EINBLATT_VIEW::moveCardToSkat(CardId card, int slot)
+{
     PLAYER_EINBLATT_CONTROLLER* player = controllerAsPlayer();
-    if (!player || slot < 0 || slot > 1) return 0;
+    if (!player || slot < 0 || slot > 1)
+        return 0;
     std::unique_ptr<VORDIX_IMAGEVIEW> flying = player->takeCard(card);
     const int ms = table_animation::cardMoveMs();
     if (flying) {
         flying->bitmap = imageOf(card);
         if (flying->implementor()) {
-            flying->implementor()->restack();   // above the hand on its way
+            flying->implementor()->restack(); // above the hand on its way
             flying->implementor()->update();
         }
         animations_.fly(std::move(flying), skatPlace(slot), 0.0f, ms);
@@ -538,9 +625,11 @@ int PLAYER_EINBLATT_VIEW::moveCardToSkat(CardId card, int slot) {
     return ms;
 }
 
-int PLAYER_EINBLATT_VIEW::takeCardFromSkat(CardId card, int slot) {
+int PLAYER_EINBLATT_VIEW::takeCardFromSkat(CardId card, int slot)
+{
     PLAYER_EINBLATT_CONTROLLER* player = controllerAsPlayer();
-    if (!player || slot < 0 || slot > 1 || player->shownHand.positionOf(card) > 0) return 0;
+    if (!player || slot < 0 || slot > 1 || player->shownHand.positionOf(card) > 0)
+        return 0;
     player->shownHand.addCard(card);
     SKATTISCH* table = currentTable();
     player->shownHand.sort(sortTypeOf(table), userSortSettings(!sortsFully(table)));
@@ -558,13 +647,16 @@ int PLAYER_EINBLATT_VIEW::takeCardFromSkat(CardId card, int slot) {
 
 // ---------------------------------------------------------------- deal and reset
 
-int PLAYER_EINBLATT_VIEW::dealCards(CardSet cards) {
+int PLAYER_EINBLATT_VIEW::dealCards(CardSet cards)
+{
     PLAYER_EINBLATT_CONTROLLER* player = controllerAsPlayer();
-    if (!player) return 0;
+    if (!player)
+        return 0;
     clearCardViews();
     player->shownHand.clear();
     player->highlighted = NO_CARD;
-    for (CardSet rest = cards; rest != 0; rest &= rest - 1) player->shownHand.addCard(cardIdOfBit(lowestBit(rest)));
+    for (CardSet rest = cards; rest != 0; rest &= rest - 1)
+        player->shownHand.addCard(cardIdOfBit(lowestBit(rest)));
     SKATTISCH* table = currentTable();
     player->shownHand.sort(sortTypeOf(table), userSortSettings(!sortsFully(table)));
     const int n = player->shownHand.cardCount();
@@ -586,9 +678,11 @@ int PLAYER_EINBLATT_VIEW::dealCards(CardSet cards) {
         view->setGeometry(start, 0.0f);
         if (i > 1) {
             view->referenceView = cardViews_.back().get();
-            if (view->implementor()) view->implementor()->restack();
+            if (view->implementor())
+                view->implementor()->restack();
         }
-        if (view->implementor()) view->implementor()->setVisible(cardsShown);
+        if (view->implementor())
+            view->implementor()->setVisible(cardsShown);
         view->animationMs = ms;
         view->animateMove({f.cardX(i, n) + x, f.cardY(i, n) + rowTop, W, H}, f.cardAngle(i, n), 1.0f);
         cardViews_.push_back(std::move(view));
@@ -596,10 +690,12 @@ int PLAYER_EINBLATT_VIEW::dealCards(CardSet cards) {
     return ms + 100;
 }
 
-int PLAYER_EINBLATT_CONTROLLER::resetCardViews() {
+int PLAYER_EINBLATT_CONTROLLER::resetCardViews()
+{
     EINBLATT_VIEW* hand = view;
     const int ms = table_animation::duration(1000);
-    if (!hand || ms <= 0) return 0;
+    if (!hand || ms <= 0)
+        return 0;
     const HandFan f = hand->fan();
     const int W = f.cardWidth();
     const int H = f.cardHeight();

@@ -24,15 +24,15 @@ class SKATTISCH;
 
 enum HandInputMode : std::int32_t {
     HAND_INPUT_NONE = 0,
-    HAND_INPUT_PRESS = 1,   // presses and drags
-    HAND_INPUT_PLAY = 3,    // also Enter and Up
+    HAND_INPUT_PRESS = 1, // presses and drags
+    HAND_INPUT_PLAY = 3,  // also Enter and Up
 };
 
 class EINBLATT_CONTROLLER : public GENERIC_CONTROLLER<EINBLATT_VIEW> {
 public:
     void invalidateView();
 
-    bool legalDisplay = false;   // dim every card that may not be played now
+    bool legalDisplay = false; // dim every card that may not be played now
     std::int32_t inputMode = HAND_INPUT_NONE;
     EINBLATT_SORTIERBAR shownHand;
     CardId highlighted = NO_CARD;
@@ -81,9 +81,9 @@ public:
     void setPosition(std::int32_t newX, std::int32_t newY) override;
     void redrawNow() override;
     void invalidate() override;
-    void draw(VORDIX_ZEICHENBEREICH&) override {}
-    void onMouse(VORDIX_MESSAGE&) override {}
-    void onKey(VORDIX_MESSAGE&) override {}
+    void draw(VORDIX_ZEICHENBEREICH&) override { }
+    void onMouse(VORDIX_MESSAGE&) override { }
+    void onKey(VORDIX_MESSAGE&) override { }
     void setSize(std::int32_t newWidth, std::int32_t newHeight);
 
     // Brings the card views into line with the shown hand, its highlight
@@ -101,7 +101,7 @@ public:
     const std::vector<std::unique_ptr<VORDIX_IMAGEVIEW>>& cardViews() const { return cardViews_; }
     PLAYER_EINBLATT_CONTROLLER* controllerAsPlayer() const;
 
-    FENSTER_SKAT* mainWindow = nullptr;   // not owned
+    FENSTER_SKAT* mainWindow = nullptr; // not owned
     std::int32_t width = 0;
     std::int32_t height = 0;
     std::int32_t rowTop = 0;

@@ -15,10 +15,7 @@ void LISTE_VORDIX_VIEW::fitToRows()
     resize(480, renderer.rowHeight * renderer.rowCapacity() + renderer.headerHeight + renderer.footerHeight);
 }
 
-FENSTER_LISTE::FENSTER_LISTE() : frame(this), print(printScoreSheetForUser)
-{
-    frame.mode = LISTE_RENDERER::MODE_FRAME;
-}
+FENSTER_LISTE::FENSTER_LISTE() : frame(this), print(printScoreSheetForUser) { frame.mode = LISTE_RENDERER::MODE_FRAME; }
 
 FENSTER_LISTE::~FENSTER_LISTE() = default;
 
@@ -29,7 +26,8 @@ void FENSTER_LISTE::create()
     frame.computeLayout();
     rows.renderer.computeLayout();
     auto imp = implementor();
-    if (!imp) return;
+    if (!imp)
+        return;
     imp->createFromForm(FORM_ID);
     isOpen = true;
     minWidth = maxWidth = frame.sheetWidth + imp->getSystemMetric();
@@ -57,7 +55,8 @@ void FENSTER_LISTE::attachList(LISTE* list)
         r->detach();
         r->list = list;
         r->prepareList();
-        if (list) list->ownerWindow = this;
+        if (list)
+            list->ownerWindow = this;
     }
     if (isOpen) {
         updateTitle();
@@ -70,8 +69,10 @@ void FENSTER_LISTE::updateTitle()
     const LISTE* list = shownList();
     std::wstring title =
         skat::text(list && list->networkGame ? TextKey::Fenstername_Netzwerkliste : TextKey::Fenstername_Liste);
-    if (list && !list->file.name.empty()) title += L" - " + list->file.name;
-    if (isOpen && implementor()) implementor()->setTitle(title);
+    if (list && !list->file.name.empty())
+        title += L" - " + list->file.name;
+    if (isOpen && implementor())
+        implementor()->setTitle(title);
 }
 
 void FENSTER_LISTE::refresh()
@@ -83,17 +84,20 @@ void FENSTER_LISTE::refresh()
 
 void FENSTER_LISTE::placeWindow()
 {
-    if (!isOpen) return;
+    if (!isOpen)
+        return;
     move(0, 0);
     VORDIX_SCREEN_imp* screen = VORDIX_SCREEN::instance().implementor();
-    if (!screen) return;
+    if (!screen)
+        return;
     const RECTANGLE work = screen->getWorkArea();
     resize(work.width, work.height);
 }
 
 bool FENSTER_LISTE::isReplayable(const LISTE& list, int row)
 {
-    if (row < 0 || row >= list.rowCount()) return false;
+    if (row < 0 || row >= list.rowCount())
+        return false;
     const EIN_SPIEL& game = list.rowAt(row);
     return game.trickCount() == 10 || game.deal.isValid();
 }
@@ -102,7 +106,8 @@ void FENSTER_LISTE::selectRow(int row)
 {
     rows.renderer.setHighlightedRow(row);
     const LISTE* list = shownList();
-    if (isOpen && implementor()) implementor()->enableAction(historyAction, list && isReplayable(*list, row));
+    if (isOpen && implementor())
+        implementor()->enableAction(historyAction, list && isReplayable(*list, row));
     refresh();
 }
 
@@ -110,14 +115,16 @@ void FENSTER_LISTE::showSelectedHistory()
 {
     LISTE* list = shownList();
     const int row = selectedRow();
-    if (!list || row < 0 || row >= list->rowCount()) return;
+    if (!list || row < 0 || row >= list->rowCount())
+        return;
     tricks.showListGame(*list, row);
     tricks.show();
 }
 
 void FENSTER_LISTE::snapHeight(int*, int* height)
 {
-    if (height) *height = snappedHeight(*height);
+    if (height)
+        *height = snappedHeight(*height);
 }
 
 void FENSTER_LISTE::paint(VORDIX_ZEICHENBEREICH& area) { frame.draw(area); }
@@ -126,19 +133,25 @@ void FENSTER_LISTE::pressAt(int y, bool doubleClick)
 {
     const LISTE* list = shownList();
     int offset = 0;
-    if (implementor()) offset = -implementor()->getVisibleRect(&rows).y;
+    if (implementor())
+        offset = -implementor()->getVisibleRect(&rows).y;
     const int inRows = y - frame.headerHeight - offset;
-    if (inRows <= 0 || !list) return;
+    if (inRows <= 0 || !list)
+        return;
     // Footer clicks are not rows.
     const RECTANGLE client = mapToGlobal();
-    if (client.height > 0 && y >= client.height - frame.footerHeight) return;
+    if (client.height > 0 && y >= client.height - frame.footerHeight)
+        return;
     const int pressed = inRows / ROW_HEIGHT;
-    if (pressed >= list->rowCount()) return;
+    if (pressed >= list->rowCount())
+        return;
     const int before = selectedRow();
     if (doubleClick) {
-        if (before != pressed) selectRow(pressed);
+        if (before != pressed)
+            selectRow(pressed);
         const EIN_SPIEL& game = list->rowAt(pressed);
-        if (game.trickCount() == 10) showSelectedHistory();
+        if (game.trickCount() == 10)
+            showSelectedHistory();
         return;
     }
     // A press on the selected row deselects it.
@@ -150,7 +163,8 @@ void FENSTER_LISTE::command(int id)
     auto send = [this](int commandId) {
         VORDIX_MESSAGE message(MESSAGE_COMMAND);
         message.commandId = commandId;
-        if (sendCommand) sendCommand(message);
+        if (sendCommand)
+            sendCommand(message);
     };
     switch (id) {
     case ACTION_NEW: send(COMMAND_NEW_LIST); break;
@@ -158,7 +172,8 @@ void FENSTER_LISTE::command(int id)
     case ACTION_CONTINUE: send(COMMAND_CONTINUE_LIST); break;
     case ACTION_SAVE: send(COMMAND_SAVE_LIST); break;
     case ACTION_PRINT:
-        if (shownList() && print) print(*shownList());
+        if (shownList() && print)
+            print(*shownList());
         break;
     case ACTION_HISTORY: showSelectedHistory(); break;
     default: break;
@@ -172,7 +187,8 @@ void FENSTER_LISTE::onMessage(VORDIX_MESSAGE& message)
     case MESSAGE_DOUBLE_CLICK: pressAt(message.y, message.kind == MESSAGE_DOUBLE_CLICK); break;
     case MESSAGE_KEY: {
         const LISTE* list = shownList();
-        if (!list || list->rowCount() == 0) break;
+        if (!list || list->rowCount() == 0)
+            break;
         const int selected = selectedRow();
         if (message.keyCode == 13) {
             if (selected >= 0 && selected < list->rowCount() && list->rowAt(selected).trickCount() == 10)
@@ -186,7 +202,8 @@ void FENSTER_LISTE::onMessage(VORDIX_MESSAGE& message)
     }
     case MESSAGE_COMMAND: command(message.commandId); break;
     case MESSAGE_CLOSE:
-        if (isOpen && implementor()) implementor()->hide();
+        if (isOpen && implementor())
+            implementor()->hide();
         break;
     case MESSAGE_RESIZE: refresh(); break;
     default: break;

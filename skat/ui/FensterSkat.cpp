@@ -4,9 +4,9 @@
 #include "skat/app/SkatText.h"
 #include "skat/app/UserPrefs.h"
 #include "skat/engine/Player.h"
-#include "skat/engine/TableWindows.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/engine/Stich.h"
+#include "skat/engine/TableWindows.h"
 #include "skat/ui/FensterSkatTableWindows.h"
 #include "skat/ui/MainWindowShell.h"
 #include "skat/ui/RightButtonFilter.h"
@@ -28,19 +28,36 @@ constexpr int KEY_ESCAPE = 27;
 
 // User-interface images of the image cache.
 enum UiImage {
-    UI_SCORE_SHEET = 1, UI_SETTINGS = 2, UI_ENTER_FULL_SCREEN = 3, UI_LEAVE_FULL_SCREEN = 4,
-    UI_BUTTON = 5, UI_BUTTON_DOWN = 6, UI_BUTTON_INACTIVE = 7, UI_SKAT_HELP = 8, UI_SKAT_HELP_SELECTED = 9,
-    UI_UNDO = 10, UI_UNDO_SELECTED = 11, UI_REDO = 12, UI_REDO_SELECTED = 13, UI_HELP = 14,
-    UI_SCORE_SHEET_SELECTED = 18, UI_SETTINGS_SELECTED = 19, UI_HELP_SELECTED = 20, UI_ASSISTANCE = 21,
-    UI_ASSISTANCE_SELECTED = 22, UI_SHORTEN = 23, UI_SHORTEN_SELECTED = 24
+    UI_SCORE_SHEET = 1,
+    UI_SETTINGS = 2,
+    UI_ENTER_FULL_SCREEN = 3,
+    UI_LEAVE_FULL_SCREEN = 4,
+    UI_BUTTON = 5,
+    UI_BUTTON_DOWN = 6,
+    UI_BUTTON_INACTIVE = 7,
+    UI_SKAT_HELP = 8,
+    UI_SKAT_HELP_SELECTED = 9,
+    UI_UNDO = 10,
+    UI_UNDO_SELECTED = 11,
+    UI_REDO = 12,
+    UI_REDO_SELECTED = 13,
+    UI_HELP = 14,
+    UI_SCORE_SHEET_SELECTED = 18,
+    UI_SETTINGS_SELECTED = 19,
+    UI_HELP_SELECTED = 20,
+    UI_ASSISTANCE = 21,
+    UI_ASSISTANCE_SELECTED = 22,
+    UI_SHORTEN = 23,
+    UI_SHORTEN_SELECTED = 24
 };
 constexpr int TABLE_BACKGROUND = 1;
 
-MAIN_WINDOW_SHELL* g_shell = nullptr;   // of the one main window
+MAIN_WINDOW_SHELL* g_shell = nullptr; // of the one main window
 
 // Runs f with the table lock held when the table is a server table.
 template <class F>
-void underTableLock(SKATTISCH* table, F&& f) {
+void underTableLock(SKATTISCH* table, F&& f)
+{
     if (auto* server = dynamic_cast<SKATTISCH_SERVER*>(table)) {
         std::lock_guard lock(server->tableLock);
         f();
@@ -53,7 +70,8 @@ bool isServerTable(SKATTISCH* table) { return dynamic_cast<SKATTISCH_SERVER*>(ta
 
 int cardsPlayed(const SKATTISCH& table) { return table.cards.pile.trickCount() * 3 + table.cards.trick.count(); }
 
-bool undoPossible(const SKATTISCH& table) {
+bool undoPossible(const SKATTISCH& table)
+{
     const int state = table.currentIndex;
     return (state == STATE_KARTE_AUSSPIELEN && cardsPlayed(table) > 0) || state == STATE_STICH_ABLEGEN;
 }
@@ -68,34 +86,43 @@ bool assistanceAllowed(const SKATTISCH& table) { return !table.isNetworkGame(); 
 
 bool FENSTER_SKAT_CONTROLLER::hasTable() const { return currentTable() != nullptr; }
 
-bool FENSTER_SKAT_CONTROLLER::isAnalysisShown() const {
+bool FENSTER_SKAT_CONTROLLER::isAnalysisShown() const
+{
     SKATTISCH* table = currentTable();
-    return table && assistanceAllowed(*table) && analysisWanted && view &&
-           layoutKindOf(view->currentLayout) != LayoutKind::Small;
+    return table && assistanceAllowed(*table) && analysisWanted && view
+           && layoutKindOf(view->currentLayout) != LayoutKind::Small;
 }
 
-bool FENSTER_SKAT_CONTROLLER::isCourseShown() const {
+bool FENSTER_SKAT_CONTROLLER::isCourseShown() const
+{
     SKATTISCH* table = currentTable();
     return table && assistanceAllowed(*table) && courseWanted;
 }
 
-void FENSTER_SKAT_CONTROLLER::setAnalysisShown(bool shown) {
+void FENSTER_SKAT_CONTROLLER::setAnalysisShown(bool shown)
+{
     analysisWanted = shown;
-    if (!shown) infoTextShown = false;
+    if (!shown)
+        infoTextShown = false;
     else if (view && layoutKindOf(view->currentLayout) != LayoutKind::Small && !infoTextShown)
         infoTextShown = true;
 }
 
-void FENSTER_SKAT_CONTROLLER::updateView() {
-    if (!view) return;
-    for (PLAYER_EINBLATT_CONTROLLER& hand : view->handControllers) hand.refreshHand();
+void FENSTER_SKAT_CONTROLLER::updateView()
+{
+    if (!view)
+        return;
+    for (PLAYER_EINBLATT_CONTROLLER& hand : view->handControllers)
+        hand.refreshHand();
     view->trickCards.layout(false);
     hidePutAwayCards();
     view->invalidate();
 }
 
-void FENSTER_SKAT_CONTROLLER::beginCardChoice(CardId) {
-    if (!view) return;
+void FENSTER_SKAT_CONTROLLER::beginCardChoice(CardId)
+{
+    if (!view)
+        return;
     inputMode = INPUT_CARD_PLAY;
     flags[1] = 0;
     updateView();
@@ -103,36 +130,46 @@ void FENSTER_SKAT_CONTROLLER::beginCardChoice(CardId) {
     view->invalidate();
 }
 
-void FENSTER_SKAT_CONTROLLER::showOverlayMessage(const std::wstring& text, bool centred, bool second) {
-    if (text.empty()) return;
+void FENSTER_SKAT_CONTROLLER::showOverlayMessage(const std::wstring& text, bool centred, bool second)
+{
+    if (text.empty())
+        return;
     overlayMessage.shown = true;
     overlayMessage.text = text;
     overlayMessage.centred = centred;
     overlayMessage.seat = second ? 1 : 0;
-    if (view) view->invalidateOverlay();
+    if (view)
+        view->invalidateOverlay();
 }
 
-void FENSTER_SKAT_CONTROLLER::hideOverlayMessage() {
-    if (!overlayMessage.shown) return;
+void FENSTER_SKAT_CONTROLLER::hideOverlayMessage()
+{
+    if (!overlayMessage.shown)
+        return;
     overlayMessage.shown = false;
-    if (view) view->invalidateOverlay();
+    if (view)
+        view->invalidateOverlay();
 }
 
 // ---------------------------------------------------------------- overlay
 
-void SKAT_OVERLAY_VIEW::draw(VORDIX_ZEICHENBEREICH& area) {
-    if (!hostWindow) return;
+void SKAT_OVERLAY_VIEW::draw(VORDIX_ZEICHENBEREICH& area)
+{
+    if (!hostWindow)
+        return;
     SKATTISCH* table = currentTable();
     underTableLock(table, [&] { hostWindow->paintOverlay(area); });
 }
 
 // ---------------------------------------------------------------- window
 
-FENSTER_SKAT::FENSTER_SKAT(MAIN_WINDOW_SHELL& shell) : shell_(shell) {
+FENSTER_SKAT::FENSTER_SKAT(MAIN_WINDOW_SHELL& shell) : shell_(shell)
+{
     hostWindow = this;
     g_shell = &shell;
     currentLayout = landscape;
-    for (SKAT_BUTTON& button : buttons) button.owner = this;
+    for (SKAT_BUTTON& button : buttons)
+        button.owner = this;
     for (int i = 0; i < 3; ++i) {
         handViews[i].hostWindow = this;
         handViews[i].mainWindow = this;
@@ -149,48 +186,55 @@ FENSTER_SKAT::FENSTER_SKAT(MAIN_WINDOW_SHELL& shell) : shell_(shell) {
     pileController.view = &pileView;
 }
 
-FENSTER_SKAT::~FENSTER_SKAT() {
+FENSTER_SKAT::~FENSTER_SKAT()
+{
     tableDialogs_.reset();
-    if (mainGameWindow() == this) setMainGameWindow(nullptr);
+    if (mainGameWindow() == this)
+        setMainGameWindow(nullptr);
     if (tableWindows_) {
         tableWindows_->detach();
-        if (tableWindows() == tableWindows_) installTableWindows(nullptr);
+        if (tableWindows() == tableWindows_)
+            installTableWindows(nullptr);
     }
     if (hookedImages_) {
         BILDER::instance().onCardSetChanged = nullptr;
         BILDER::instance().onReloadCardImages = nullptr;
     }
     trickCards.clear();
-    for (PLAYER_EINBLATT_VIEW& hand : handViews) hand.clearCardViews();
+    for (PLAYER_EINBLATT_VIEW& hand : handViews)
+        hand.clearCardViews();
     ownedController_.reset();
     controller = nullptr;
     background_.unload();
-    if (g_shell == &shell_) g_shell = nullptr;
+    if (g_shell == &shell_)
+        g_shell = nullptr;
 }
 
-VORDIX_APPLICATION_imp* FENSTER_SKAT::applicationImplementor() {
+VORDIX_APPLICATION_imp* FENSTER_SKAT::applicationImplementor()
+{
     return g_shell ? g_shell->applicationImplementor() : nullptr;
 }
 
-void FENSTER_SKAT::create() {
+void FENSTER_SKAT::create()
+{
     if (!controller) {
         ownedController_ = std::make_unique<FENSTER_SKAT_CONTROLLER>();
         controller = ownedController_.get();
         controller->view = this;
     }
     auto imp = mainImplementor();
-    if (!imp) return;
+    if (!imp)
+        return;
     imp->createMenuBar(MAIN_WINDOW_FORM);
     installRightButtonFilter(*this);
     currentLayout = landscape;
-    imp->setFixedSize(landscape[TableLayout::MIN_CLIENT_WIDTH], landscape[TableLayout::MIN_CLIENT_HEIGHT],
-                      MAX_WIDTH, MAX_HEIGHT);
+    imp->setFixedSize(landscape[TableLayout::MIN_CLIENT_WIDTH], landscape[TableLayout::MIN_CLIENT_HEIGHT], MAX_WIDTH,
+                      MAX_HEIGHT);
     isOpen = true;
 
-    const TablePlacement first = placeTable(landscape, landscape.designWidth(), landscape.designHeight(),
-                                            USER_PREFS::instance().tableTheme);
-    tutorTextRect = {std::max(first.originX, 10), landscape.designHeight() - 127, TUTOR_TEXT_WIDTH,
-                     TUTOR_TEXT_HEIGHT};
+    const TablePlacement first =
+        placeTable(landscape, landscape.designWidth(), landscape.designHeight(), USER_PREFS::instance().tableTheme);
+    tutorTextRect = {std::max(first.originX, 10), landscape.designHeight() - 127, TUTOR_TEXT_WIDTH, TUTOR_TEXT_HEIGHT};
     imp->setControlGeometry(TUTOR_TEXT_CONTROL, tutorTextRect.x, tutorTextRect.y, tutorTextRect.width,
                             tutorTextRect.height);
     imp->setControlText(TUTOR_TEXT_CONTROL, L"");
@@ -209,7 +253,8 @@ void FENSTER_SKAT::create() {
     setMainGameWindow(this);
 
     RECTANGLE work{0, 0, landscape.designWidth(), landscape.designHeight()};
-    if (VORDIX_SCREEN_imp* screen = VORDIX_SCREEN::instance().implementor()) work = screen->getWorkArea();
+    if (VORDIX_SCREEN_imp* screen = VORDIX_SCREEN::instance().implementor())
+        work = screen->getWorkArea();
     applyLayout(landscape);
     RECTANGLE frame = imp->getFrameGeometry();
     // A work area smaller than the table keeps the window on the screen: the
@@ -228,33 +273,41 @@ void FENSTER_SKAT::create() {
     move((work.width - frame.width) / 2 + work.x, (work.height - frame.height) / 2 + work.y);
 }
 
-RECTANGLE FENSTER_SKAT::clientRect() {
-    if (!implementor()) return {};
+RECTANGLE FENSTER_SKAT::clientRect()
+{
+    if (!implementor())
+        return {};
     RECTANGLE rect = implementor()->mapToGlobal();
     return {0, 0, rect.width, rect.height};
 }
 
-void FENSTER_SKAT::redrawNow() {
-    if (!isOpen || !implementor() || !implementor()->isVisible()) return;
+void FENSTER_SKAT::redrawNow()
+{
+    if (!isOpen || !implementor() || !implementor()->isVisible())
+        return;
     repaintRect({0, 0, -1, -1});
     overlay_.updateRect(0, 0, -1, -1);
 }
 
-void FENSTER_SKAT::invalidate() {
-    if (!isOpen || !implementor() || !implementor()->isVisible()) return;
+void FENSTER_SKAT::invalidate()
+{
+    if (!isOpen || !implementor() || !implementor()->isVisible())
+        return;
     updateRect(0, 0, -1, -1);
     overlay_.updateRect(0, 0, -1, -1);
 }
 
 void FENSTER_SKAT::invalidateOverlay() { overlay_.updateRect(0, 0, -1, -1); }
 
-void FENSTER_SKAT::applyLayout(const TableLayout& layout) {
+void FENSTER_SKAT::applyLayout(const TableLayout& layout)
+{
     resize(layout.designWidth(), layout.designHeight());
     overlay_.resize(layout.designWidth(), layout.designHeight());
     prepareImages(layout);
 }
 
-void FENSTER_SKAT::prepareImages(TableLayout layout) {
+void FENSTER_SKAT::prepareImages(TableLayout layout)
+{
     currentLayout = layout;
     const RECTANGLE client = clientRect();
     const int W = client.width > 0 ? client.width : layout.designWidth();
@@ -265,16 +318,19 @@ void FENSTER_SKAT::prepareImages(TableLayout layout) {
     buttonRowOffset = placement_.buttonRowOffset;
     for (int i = 0; i < TABLE_BUTTON_COUNT; ++i) {
         const ButtonPlace& place = placement_.buttons[i];
-        if (!place.placed) continue;
+        if (!place.placed)
+            continue;
         buttons[i].x = place.x;
         buttons[i].y = place.y;
         buttons[i].width = place.width;
     }
     bindButtonImages();
-    if (layoutKindOf(layout) == LayoutKind::Small && controller) controller->infoTextShown = false;
+    if (layoutKindOf(layout) == LayoutKind::Small && controller)
+        controller->infoTextShown = false;
     BILDER& images = BILDER::instance();
     const bool fullSize = layoutKindOf(layout) != LayoutKind::Small;
-    if (images.fullSizeImages() != fullSize) images.setFullSizeImages(fullSize);
+    if (images.fullSizeImages() != fullSize)
+        images.setFullSizeImages(fullSize);
     const ViewPlace& tutor = placement_.tutorText;
     tutorTextRect = {tutor.x, tutor.y, tutorTextRect.width ? tutorTextRect.width : tutor.width,
                      tutorTextRect.height ? tutorTextRect.height : tutor.height};
@@ -291,13 +347,15 @@ void FENSTER_SKAT::prepareImages(TableLayout layout) {
     pileView.labelLine = static_cast<int>(290 * cardScale);
 }
 
-void FENSTER_SKAT::reloadCardImages() {
+void FENSTER_SKAT::reloadCardImages()
+{
     for (int i : {1, 2, 0}) {
         PLAYER_EINBLATT_VIEW& hand = handViews[i];
         hand.clearCardViews();
         hand.rebuildCardViews();
         // In their places at once: nothing is dealt.
-        for (const auto& card : hand.cardViews()) card->setGeometry(card->rectangle(), card->rotation);
+        for (const auto& card : hand.cardViews())
+            card->setGeometry(card->rectangle(), card->rotation);
     }
     trickCards.clear();
     trickCards.layout(false);
@@ -306,12 +364,14 @@ void FENSTER_SKAT::reloadCardImages() {
 
 void FENSTER_SKAT::showBidCalculator() { shell_.showBidCalculator(); }
 
-void FENSTER_SKAT::toggleLastTrick() {
+void FENSTER_SKAT::toggleLastTrick()
+{
     pileController.showLastTrick = !pileController.showLastTrick;
     invalidate();
 }
 
-void FENSTER_SKAT::placeHandViews() {
+void FENSTER_SKAT::placeHandViews()
+{
     const LayoutKind kind = layoutKindOf(currentLayout);
     for (int i = 0; i < 3; ++i) {
         PLAYER_EINBLATT_VIEW& hand = handViews[i];
@@ -320,7 +380,8 @@ void FENSTER_SKAT::placeHandViews() {
         if (i == 0) {
             // The own hand shrinks until its fan ends inside the window.
             const RECTANGLE client = clientRect();
-            if (client.height > 0) hand.scale = fittedOwnHandScale(hand.fan(), place.y, client.height);
+            if (client.height > 0)
+                hand.scale = fittedOwnHandScale(hand.fan(), place.y, client.height);
         }
         hand.setPosition(place.x, place.y);
         hand.setSize(place.width, place.height);
@@ -337,23 +398,27 @@ void FENSTER_SKAT::placeHandViews() {
     }
 }
 
-int FENSTER_SKAT::screenPositionOfSeat(const SKATTISCH* table, int seat) {
+int FENSTER_SKAT::screenPositionOfSeat(const SKATTISCH* table, int seat)
+{
     // Only a joined table turns the seats so that its own seat is at the
     // bottom; at this program's own table the user sits in seat 1.
     if (table && table->isClientTable()) {
         for (int slot = 0; slot < 3; ++slot) {
             PLAYER* player = table->playerInSlot(slot);
-            if (dynamic_cast<HUMAN_PLAYER*>(player)) return (seat - table->seatOf(player) + 4) % 3;
+            if (dynamic_cast<HUMAN_PLAYER*>(player))
+                return (seat - table->seatOf(player) + 4) % 3;
         }
     }
     return seat;
 }
 
-PLAYER_EINBLATT_VIEW& FENSTER_SKAT::handAtPosition(int position) {
+PLAYER_EINBLATT_VIEW& FENSTER_SKAT::handAtPosition(int position)
+{
     return handViews[position == 1 ? 0 : position == 2 ? 1 : 2];
 }
 
-void FENSTER_SKAT::attachSeats() {
+void FENSTER_SKAT::attachSeats()
+{
     SKATTISCH* table = currentTable();
     for (int seat = 0; seat < 3; ++seat) {
         PLAYER_EINBLATT_VIEW& hand = handAtPosition(screenPositionOfSeat(table, seat));
@@ -361,7 +426,8 @@ void FENSTER_SKAT::attachSeats() {
     }
 }
 
-RECTANGLE FENSTER_SKAT::trickCardRect(int position) const {
+RECTANGLE FENSTER_SKAT::trickCardRect(int position) const
+{
     static constexpr int offsetX[3] = {176, 128, 88};
     static constexpr int offsetY[3] = {48, 70, 26};
     const LayoutKind kind = layoutKindOf(currentLayout);
@@ -378,7 +444,8 @@ RECTANGLE FENSTER_SKAT::trickCardRect(int position) const {
             small ? 91 : 144, small ? 136 : 216};
 }
 
-void FENSTER_SKAT::bindButtonImages() {
+void FENSTER_SKAT::bindButtonImages()
+{
     BILDER& images = BILDER::instance();
     for (int index : {0, 1, 10, 11, 12, 13, 14, 15, 16}) {
         SKAT_BUTTON& b = buttons[index];
@@ -403,7 +470,8 @@ void FENSTER_SKAT::bindButtonImages() {
     icon(BUTTON_SHORTEN, UI_SHORTEN, UI_SHORTEN_SELECTED);
 }
 
-void FENSTER_SKAT::onCardSetChanged() {
+void FENSTER_SKAT::onCardSetChanged()
+{
     BILDER& images = BILDER::instance();
     buttons[BUTTON_TAKE_BACK].image = &images.uiImage(UI_UNDO);
     buttons[BUTTON_TAKE_BACK].pressedImage = &images.uiImage(UI_UNDO_SELECTED);
@@ -417,16 +485,22 @@ void FENSTER_SKAT::onCardSetChanged() {
     }
 }
 
-int FENSTER_SKAT::activeSeat() const {
+int FENSTER_SKAT::activeSeat() const
+{
     SKATTISCH* table = currentTable();
-    if (!table) return -1;
+    if (!table)
+        return -1;
     const int forehand = table->modus.forehand;
     const int mode = controller ? controller->inputMode : INPUT_NONE;
     int seat = 1;
-    if (mode == 3 || mode == 6) seat = (forehand + 2) % 3;
-    else if (mode == 4 || mode == 5) seat = (forehand + 1) % 3;
-    else if (mode == 7 || mode == 8) seat = table->record.REIZEN_DRAN;
-    else if (mode >= 11 && mode <= 14) seat = table->record.declarer();
+    if (mode == 3 || mode == 6)
+        seat = (forehand + 2) % 3;
+    else if (mode == 4 || mode == 5)
+        seat = (forehand + 1) % 3;
+    else if (mode == 7 || mode == 8)
+        seat = table->record.REIZEN_DRAN;
+    else if (mode >= 11 && mode <= 14)
+        seat = table->record.declarer();
     const int state = table->currentIndex;
     const STICH& trick = table->cards.trick;
     const int first = table->cards.leader();
@@ -437,8 +511,10 @@ int FENSTER_SKAT::activeSeat() const {
     } else if (state == STATE_SPIEL_ANSAGEN) {
         seat = table->record.declarer();
     } else if (state == STATE_KARTE_AUSSPIELEN && first >= 0) {
-        if (trick.count() < 3) seat = ((first + trick.count()) % 3 - offset + 3) % 3;
-        else seat = offset != 0 ? (first - offset + 3) % 3 : winner();
+        if (trick.count() < 3)
+            seat = ((first + trick.count()) % 3 - offset + 3) % 3;
+        else
+            seat = offset != 0 ? (first - offset + 3) % 3 : winner();
     } else if (state == STATE_STICH_ABLEGEN && !USER_PREFS::instance().manualTrickClearing && first >= 0) {
         seat = trick.count() == 3 ? winner() : first;
     }
@@ -447,13 +523,16 @@ int FENSTER_SKAT::activeSeat() const {
 
 // ---------------------------------------------------------------- painting
 
-void FENSTER_SKAT::paint(VORDIX_ZEICHENBEREICH& area) {
-    if (!controller) return;
+void FENSTER_SKAT::paint(VORDIX_ZEICHENBEREICH& area)
+{
+    if (!controller)
+        return;
     SKATTISCH* table = currentTable();
     underTableLock(table, [&] { layoutAndPaint(area); });
 }
 
-void FENSTER_SKAT::layoutAndPaint(VORDIX_ZEICHENBEREICH& area) {
+void FENSTER_SKAT::layoutAndPaint(VORDIX_ZEICHENBEREICH& area)
+{
     SKATTISCH* table = currentTable();
     const RECTANGLE client = clientRect();
     const int W = client.width > 0 ? client.width : currentLayout.designWidth();
@@ -478,10 +557,12 @@ void FENSTER_SKAT::layoutAndPaint(VORDIX_ZEICHENBEREICH& area) {
     background_.draw(area, 0, 0);
     if (table) {
         const bool settled = table->currentIndex == STATE_ABRECHNUNG && trickDisplayShown();
-        if (assistanceAllowed(*table) && controller->courseWanted && !settled) paintTricksTaken(area, *table);
+        if (assistanceAllowed(*table) && controller->courseWanted && !settled)
+            paintTricksTaken(area, *table);
         paintModeContent(area, *table);
         // The row of the cards a side took replaces the trick piles.
-        if (controller->inputMode > 2 && !settled) pileView.draw(area);
+        if (controller->inputMode > 2 && !settled)
+            pileView.draw(area);
         paintTableTexts(area, *table);
     }
     // Icons are drawn here, not into the cached background, so their pressed
@@ -489,7 +570,8 @@ void FENSTER_SKAT::layoutAndPaint(VORDIX_ZEICHENBEREICH& area) {
     paintIconButtons(area, table);
 }
 
-void FENSTER_SKAT::paintTable(VORDIX_ZEICHENBEREICH& area, int W, int H) {
+void FENSTER_SKAT::paintTable(VORDIX_ZEICHENBEREICH& area, int W, int H)
+{
     BILDER& images = BILDER::instance();
     VORDIX_BITMAP& image = images.tableImage(TABLE_BACKGROUND);
     const USER_PREFS& prefs = USER_PREFS::instance();
@@ -511,7 +593,8 @@ void FENSTER_SKAT::paintTable(VORDIX_ZEICHENBEREICH& area, int W, int H) {
         fill.setColor(colour.red, colour.green, colour.blue);
         fill.fillRect(area, {0, 0, W, H});
     }
-    if (!image.isLoaded()) return;
+    if (!image.isLoaded())
+        return;
     const int x0 = originX;
     const int y0 = originY;
     switch (layoutKindOf(currentLayout)) {
@@ -546,7 +629,8 @@ void FENSTER_SKAT::paintTable(VORDIX_ZEICHENBEREICH& area, int W, int H) {
     }
 }
 
-void FENSTER_SKAT::paintIconButtons(VORDIX_ZEICHENBEREICH& area, SKATTISCH* table) {
+void FENSTER_SKAT::paintIconButtons(VORDIX_ZEICHENBEREICH& area, SKATTISCH* table)
+{
     for (int index : {7, 6, 8, 9}) {
         buttons[index].visible = true;
         buttons[index].draw(area);
@@ -558,7 +642,8 @@ void FENSTER_SKAT::paintIconButtons(VORDIX_ZEICHENBEREICH& area, SKATTISCH* tabl
     buttons[BUTTON_FULL_SCREEN].draw(area);
 }
 
-void FENSTER_SKAT::showTextButton(VORDIX_ZEICHENBEREICH& area, int index, const std::wstring& label, bool enabled) {
+void FENSTER_SKAT::showTextButton(VORDIX_ZEICHENBEREICH& area, int index, const std::wstring& label, bool enabled)
+{
     SKAT_BUTTON& button = buttons[index];
     button.text = label;
     button.fontSize = 13;
@@ -567,18 +652,21 @@ void FENSTER_SKAT::showTextButton(VORDIX_ZEICHENBEREICH& area, int index, const 
     button.draw(area);
 }
 
-void FENSTER_SKAT::paintModeContent(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table) {
+void FENSTER_SKAT::paintModeContent(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table)
+{
     const int mode = controller->inputMode;
     const int theme = USER_PREFS::instance().tableTheme;
-    for (int index : {3, 14, 15, 16}) buttons[index].visible = false;
+    for (int index : {3, 14, 15, 16})
+        buttons[index].visible = false;
     // The Skat lies face down in the middle until it is taken, under the
     // buttons that take it or leave it.
-    const bool skatLies = (mode >= INPUT_CUT_DONE && mode <= INPUT_SKAT_OR_HAND && controller->flags[0]) ||
-                          mode == INPUT_SKAT_OR_HAND;
+    const bool skatLies =
+        (mode >= INPUT_CUT_DONE && mode <= INPUT_SKAT_OR_HAND && controller->flags[0]) || mode == INPUT_SKAT_OR_HAND;
     if (skatLies && theme != USER_PREFS::THEME_MONO) {
         VORDIX_BITMAP& skatPicture = BILDER::instance().tableImage(7);
         if (skatPicture.isLoaded())
-            skatPicture.draw(area, currentLayout[TableLayout::SKAT_PLACE_X] + currentLayout[TableLayout::MIDDLE_X] + originX,
+            skatPicture.draw(area,
+                             currentLayout[TableLayout::SKAT_PLACE_X] + currentLayout[TableLayout::MIDDLE_X] + originX,
                              currentLayout[TableLayout::SKAT_PLACE_Y] + currentLayout[TableLayout::MIDDLE_Y] + originY);
     }
     if (mode == INPUT_SKAT_OR_HAND) {
@@ -591,8 +679,8 @@ void FENSTER_SKAT::paintModeContent(VORDIX_ZEICHENBEREICH& area, SKATTISCH& tabl
                        controller->selectedCards.isComplete());
     }
     const int state = table.currentIndex;
-    const bool playing = (state == STATE_KARTE_AUSSPIELEN && table.cards.pile.trickCount() >= 1) ||
-                         state == STATE_STICH_ABLEGEN;
+    const bool playing =
+        (state == STATE_KARTE_AUSSPIELEN && table.cards.pile.trickCount() >= 1) || state == STATE_STICH_ABLEGEN;
     const bool course = playing && assistanceAllowed(table) && controller->courseWanted;
     for (int index : {BUTTON_TAKE_BACK, BUTTON_HINT}) {
         buttons[index].visible = course;
@@ -600,11 +688,13 @@ void FENSTER_SKAT::paintModeContent(VORDIX_ZEICHENBEREICH& area, SKATTISCH& tabl
     }
 }
 
-void FENSTER_SKAT::paintTricksTaken(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table) {
+void FENSTER_SKAT::paintTricksTaken(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table)
+{
     const LayoutKind kind = layoutKindOf(currentLayout);
     const STAPEL& pile = table.cards.pile;
     const int count = pile.trickCount();
-    if (kind == LayoutKind::Small || count <= 0) return;
+    if (kind == LayoutKind::Small || count <= 0)
+        return;
     BILDER& images = BILDER::instance();
     VORDIX_BITMAP& shadow = images.tableImage(17);
     const int baseX = currentLayout[TableLayout::MIDDLE_X] + originX;
@@ -620,8 +710,9 @@ void FENSTER_SKAT::paintTricksTaken(VORDIX_ZEICHENBEREICH& area, SKATTISCH& tabl
         const int leader = pile.leaderOfTrick(k);
         for (int j = 0; j < 3; ++j) {
             const KARTE* card = trick.card(j);
-            if (!card || !isRealCard(card->id())) continue;
-            const int position = (leader + j) % 3;   // the screen position of a local seat is the seat
+            if (!card || !isRealCard(card->id()))
+                continue;
+            const int position = (leader + j) % 3; // the screen position of a local seat is the seat
             const int p = position == 0 ? 176 : position == 1 ? 128 : 88;
             const int x = baseX + static_cast<int>(p + 0.5 * (148 - p) * age / count);
             const int y = baseY - static_cast<int>(lift - 11 * j * f);
@@ -632,14 +723,17 @@ void FENSTER_SKAT::paintTricksTaken(VORDIX_ZEICHENBEREICH& area, SKATTISCH& tabl
     }
 }
 
-void FENSTER_SKAT::paintKontraRe(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table) {
+void FENSTER_SKAT::paintKontraRe(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table)
+{
     buttons[BUTTON_KONTRA].visible = false;
     buttons[BUTTON_RE].visible = false;
     HUMAN_PLAYER* human = HUMAN_PLAYER::awaited();
-    if (controller->inputMode < INPUT_CARD_PLAY || !human) return;
+    if (controller->inputMode < INPUT_CARD_PLAY || !human)
+        return;
     const Seat seat = table.seatOf(human);
     if (!table.record.KONTRA && !controller->kontraCalled) {
-        if (!table.mayCallKontra(seat)) return;
+        if (!table.mayCallKontra(seat))
+            return;
         placeKontraRe(table, BUTTON_KONTRA);
         showTextButton(area, BUTTON_KONTRA, skat::text(TextKey::Element_Kontra));
     } else if (!table.record.RE && !controller->reCalled && table.mayCallRe(seat)) {
@@ -648,17 +742,21 @@ void FENSTER_SKAT::paintKontraRe(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table) 
     }
 }
 
-bool FENSTER_SKAT::showsStartButtons(SKATTISCH* table) const {
-    if (!table) return true;
+bool FENSTER_SKAT::showsStartButtons(SKATTISCH* table) const
+{
+    if (!table)
+        return true;
     if (auto* server = dynamic_cast<SKATTISCH_SERVER*>(table))
-        return !server->isLoopRunning() || (controller && controller->inputMode <= 0 && table->currentIndex == STATE_NONE);
+        return !server->isLoopRunning()
+               || (controller && controller->inputMode <= 0 && table->currentIndex == STATE_NONE);
     return table->currentIndex == STATE_NONE;
 }
 
-void FENSTER_SKAT::paintStartButtons(VORDIX_ZEICHENBEREICH& area, SKATTISCH* table) {
+void FENSTER_SKAT::paintStartButtons(VORDIX_ZEICHENBEREICH& area, SKATTISCH* table)
+{
     SKAT_BUTTON& list = buttons[BUTTON_NEW_LIST];
-    const bool continues = isServerTable(table) && table->sheet.rowCount() >= 1 &&
-                           table->sheet.rowCount() < LISTE::MAX_GAMES;
+    const bool continues =
+        isServerTable(table) && table->sheet.rowCount() >= 1 && table->sheet.rowCount() < LISTE::MAX_GAMES;
     list.text = skat::text(continues ? TextKey::Button_Fortsetzen : TextKey::Button_Neues_Spiel);
     list.fontSize = 13;
     list.visible = true;
@@ -670,11 +768,14 @@ void FENSTER_SKAT::paintStartButtons(VORDIX_ZEICHENBEREICH& area, SKATTISCH* tab
     exercises.draw(area);
 }
 
-void FENSTER_SKAT::paintOverlay(VORDIX_ZEICHENBEREICH& area) {
+void FENSTER_SKAT::paintOverlay(VORDIX_ZEICHENBEREICH& area)
+{
     SKATTISCH* table = currentTable();
     auto server = tableServer();
-    if (table && server && !server->isDisplayActive()) return;
-    if (table) paintKontraRe(area, *table);
+    if (table && server && !server->isDisplayActive())
+        return;
+    if (table)
+        paintKontraRe(area, *table);
     biddingView.draw(area);
     pileView.drawLastTrick(area);
     if (showsStartButtons(table)) {
@@ -682,21 +783,25 @@ void FENSTER_SKAT::paintOverlay(VORDIX_ZEICHENBEREICH& area) {
     } else {
         buttons[BUTTON_NEW_LIST].visible = false;
         buttons[BUTTON_EXERCISES].visible = false;
-        if (table) paintOverlayTexts(area, *table);
+        if (table)
+            paintOverlayTexts(area, *table);
     }
 }
 
 // ---------------------------------------------------------------- input
 
-void FENSTER_SKAT::sendCommand(int commandId) {
+void FENSTER_SKAT::sendCommand(int commandId)
+{
     VORDIX_MESSAGE command(MESSAGE_COMMAND);
     command.commandId = commandId;
     shell_.runCommand(command);
 }
 
-bool FENSTER_SKAT::clicked(int index, const VORDIX_MESSAGE& message) {
+bool FENSTER_SKAT::clicked(int index, const VORDIX_MESSAGE& message)
+{
     SKAT_BUTTON& button = buttons[index];
-    if (!button.visible || !button.enabled || !button.contains(message.x, message.y)) return false;
+    if (!button.visible || !button.enabled || !button.contains(message.x, message.y))
+        return false;
     button.onMouse(message);
     if (!button.pressed) {
         button.invalidate();
@@ -707,11 +812,13 @@ bool FENSTER_SKAT::clicked(int index, const VORDIX_MESSAGE& message) {
     return true;
 }
 
-void FENSTER_SKAT::onMessage(VORDIX_MESSAGE& message) {
+void FENSTER_SKAT::onMessage(VORDIX_MESSAGE& message)
+{
     const int kind = message.kind;
     // Closing always reaches the application, table or not.
     if (kind == MESSAGE_CLOSE) {
-        if (!confirmQuit()) return;
+        if (!confirmQuit())
+            return;
         shell_.shutdown();
         return;
     }
@@ -720,25 +827,28 @@ void FENSTER_SKAT::onMessage(VORDIX_MESSAGE& message) {
             shell_.showBidCalculator();
             return;
         }
-        if (handleTableCommand(message.commandId)) return;
+        if (handleTableCommand(message.commandId))
+            return;
         shell_.runCommand(message);
         return;
     }
     SKATTISCH* table = currentTable();
-    if (!table) return;
+    if (!table)
+        return;
     auto server = tableServer();
     const bool ready = !server || server->isReady();
     switch (kind) {
     case MESSAGE_FULL_SCREEN:
     case MESSAGE_RESIZE:
         // The landscape layout serves the window and full screen alike.
-        if (kind == MESSAGE_FULL_SCREEN) isFullScreen_ = true;
+        if (kind == MESSAGE_FULL_SCREEN)
+            isFullScreen_ = true;
         prepareImages(landscape);
         invalidate();
         return;
     case MESSAGE_MOUSE_MOVE: {
-        const bool over = cardsPlayed(*table) > 0 && table->currentIndex == STATE_KARTE_AUSSPIELEN &&
-                          (pileView.hitsDeck(0, message.x, message.y) || pileView.hitsDeck(1, message.x, message.y));
+        const bool over = cardsPlayed(*table) > 0 && table->currentIndex == STATE_KARTE_AUSSPIELEN
+                          && (pileView.hitsDeck(0, message.x, message.y) || pileView.hitsDeck(1, message.x, message.y));
         if (over != pointerOverStack_) {
             pointerOverStack_ = over;
             invalidate();
@@ -746,31 +856,35 @@ void FENSTER_SKAT::onMessage(VORDIX_MESSAGE& message) {
         return;
     }
     case MESSAGE_KEY:
-        if (ready) handleKey(message, *table);
+        if (ready)
+            handleKey(message, *table);
         return;
     case MESSAGE_RIGHT_PRESS:
         if (ready && table->isInCardPlay() && message.y - originY > currentLayout[TableLayout::OWN_HAND_Y])
             shell_.showShorteningDialog();
         return;
     case MESSAGE_UNDO_REQUEST:
-        if (!ready) return;
+        if (!ready)
+            return;
         if (undoPossible(*table) && USER_PREFS::instance().takeBackShortcut && controller) {
             controller->showOverlayMessage(skat::text(TextKey::Zug_widerrufen), true, false);
-            if (VORDIX_APPLICATION_imp* app = applicationImplementor()) app->sleep(1000);
+            if (VORDIX_APPLICATION_imp* app = applicationImplementor())
+                app->sleep(1000);
             controller->hideOverlayMessage();
             sendCommand(COMMAND_TAKE_BACK);
         }
         handlePress(message, *table);
         return;
     case MESSAGE_MOUSE_PRESS:
-        if (ready) handlePress(message, *table);
+        if (ready)
+            handlePress(message, *table);
         return;
-    default:
-        return;
+    default: return;
     }
 }
 
-void FENSTER_SKAT::handleKey(VORDIX_MESSAGE& message, SKATTISCH& table) {
+void FENSTER_SKAT::handleKey(VORDIX_MESSAGE& message, SKATTISCH& table)
+{
     if (message.keyCode == KEY_ESCAPE && isFullScreen_) {
         USER_PREFS::instance().fullScreen = false;
         VORDIX_SCREEN::instance().leaveFullScreen(this);
@@ -781,7 +895,8 @@ void FENSTER_SKAT::handleKey(VORDIX_MESSAGE& message, SKATTISCH& table) {
     // The own hand takes its keys; the bidding panel, the pile and the Skat
     // handling take theirs here once they are on the table. A finished trick
     // is taken away by any key.
-    if (handleTableDialogKey(message.keyCode)) return;
+    if (handleTableDialogKey(message.keyCode))
+        return;
     const int mode = controller ? controller->inputMode : INPUT_NONE;
     if (mode == INPUT_SKAT_OR_HAND) {
         controller->onSkatOrHandInput(0, 0, message.keyCode);
@@ -793,28 +908,35 @@ void FENSTER_SKAT::handleKey(VORDIX_MESSAGE& message, SKATTISCH& table) {
         return;
     }
     biddingView.onKey(message);
-    if (controller && controller->inputMode == INPUT_CUT) pileView.onKey(message);
-    if (table.currentIndex == STATE_STICH_ABLEGEN && HUMAN_PLAYER::awaited()) HUMAN_PLAYER::answerConfirm();
+    if (controller && controller->inputMode == INPUT_CUT)
+        pileView.onKey(message);
+    if (table.currentIndex == STATE_STICH_ABLEGEN && HUMAN_PLAYER::awaited())
+        HUMAN_PLAYER::answerConfirm();
 }
 
-bool FENSTER_SKAT::handleKontraRe(const VORDIX_MESSAGE& message, SKATTISCH& table) {
+bool FENSTER_SKAT::handleKontraRe(const VORDIX_MESSAGE& message, SKATTISCH& table)
+{
     HUMAN_PLAYER* human = HUMAN_PLAYER::awaited();
-    if (!controller || controller->inputMode < INPUT_CARD_PLAY || !human) return false;
+    if (!controller || controller->inputMode < INPUT_CARD_PLAY || !human)
+        return false;
     const Seat seat = table.seatOf(human);
     if (table.mayCallKontra(seat) && buttons[BUTTON_KONTRA].contains(message.x, message.y)) {
-        if (clicked(BUTTON_KONTRA, message)) controller->kontraCalled = true;
+        if (clicked(BUTTON_KONTRA, message))
+            controller->kontraCalled = true;
         invalidate();
         return true;
     }
     if (table.mayCallRe(seat) && buttons[BUTTON_RE].contains(message.x, message.y)) {
-        if (clicked(BUTTON_RE, message)) controller->reCalled = true;
+        if (clicked(BUTTON_RE, message))
+            controller->reCalled = true;
         invalidate();
         return true;
     }
     return false;
 }
 
-void FENSTER_SKAT::toggleFullScreen() {
+void FENSTER_SKAT::toggleFullScreen()
+{
     USER_PREFS& prefs = USER_PREFS::instance();
     if (!isFullScreen_) {
         prefs.fullScreen = true;
@@ -834,11 +956,13 @@ void FENSTER_SKAT::toggleFullScreen() {
     redrawNow();
 }
 
-void FENSTER_SKAT::handlePress(VORDIX_MESSAGE& message, SKATTISCH& table) {
+void FENSTER_SKAT::handlePress(VORDIX_MESSAGE& message, SKATTISCH& table)
+{
     const int scaledX = (message.x - originX) / scaleFactor;
     const int scaledY = (message.y - originY) / scaleFactor;
     if (undoPossible(table) && controller && controller->isCourseShown()) {
-        if (clicked(BUTTON_TAKE_BACK, message)) sendCommand(COMMAND_TAKE_BACK);
+        if (clicked(BUTTON_TAKE_BACK, message))
+            sendCommand(COMMAND_TAKE_BACK);
     }
     if (clicked(BUTTON_SCORE_SHEET, message) || (scaleFactor * scaledX < 100 && scaleFactor * scaledY < 30)) {
         sendCommand(COMMAND_SCORE_SHEET);
@@ -866,8 +990,8 @@ void FENSTER_SKAT::handlePress(VORDIX_MESSAGE& message, SKATTISCH& table) {
         return;
     }
     // A click on a trick pile shows or hides the last trick.
-    if (table.currentIndex == STATE_KARTE_AUSSPIELEN && cardsPlayed(table) > 0 &&
-        (pileView.hitsDeck(0, message.x, message.y) || pileView.hitsDeck(1, message.x, message.y))) {
+    if (table.currentIndex == STATE_KARTE_AUSSPIELEN && cardsPlayed(table) > 0
+        && (pileView.hitsDeck(0, message.x, message.y) || pileView.hitsDeck(1, message.x, message.y))) {
         sendCommand(COMMAND_LAST_TRICK);
         return;
     }
@@ -878,8 +1002,10 @@ void FENSTER_SKAT::handlePress(VORDIX_MESSAGE& message, SKATTISCH& table) {
             auto access = tableServer();
             if (access) {
                 const int rows = table.sheet.rowCount();
-                if (rows >= 1 && rows < LISTE::MAX_GAMES) access->startNewGameOfList();
-                else access->startNewSheet();
+                if (rows >= 1 && rows < LISTE::MAX_GAMES)
+                    access->startNewGameOfList();
+                else
+                    access->startNewSheet();
             }
             return;
         }
@@ -896,10 +1022,13 @@ void FENSTER_SKAT::handlePress(VORDIX_MESSAGE& message, SKATTISCH& table) {
         controller->onDiscardInput(message.x, message.y, 0);
         return;
     }
-    if (handleKontraRe(message, table)) return;
-    if (controller && controller->inputMode == INPUT_CUT) pileView.onMouse(message);
+    if (handleKontraRe(message, table))
+        return;
+    if (controller && controller->inputMode == INPUT_CUT)
+        pileView.onMouse(message);
     biddingView.onMouse(message);
     handViews[0].onMouse(message);
     // A click anywhere takes a finished trick away.
-    if (table.currentIndex == STATE_STICH_ABLEGEN && HUMAN_PLAYER::awaited()) HUMAN_PLAYER::answerConfirm();
+    if (table.currentIndex == STATE_STICH_ABLEGEN && HUMAN_PLAYER::awaited())
+        HUMAN_PLAYER::answerConfirm();
 }

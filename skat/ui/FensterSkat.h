@@ -63,7 +63,7 @@ enum InputMode : std::int32_t {
 class SKAT_OVERLAY_VIEW : public VORDIX_VIEW {
 public:
     void draw(VORDIX_ZEICHENBEREICH& area) override;
-    FENSTER_SKAT* hostWindow = nullptr;   // not owned
+    FENSTER_SKAT* hostWindow = nullptr; // not owned
 };
 
 class FENSTER_SKAT_CONTROLLER : public GENERIC_CONTROLLER<FENSTER_SKAT> {
@@ -100,7 +100,7 @@ public:
     SeatText overlayMessage;
     bool infoTextShown = false;
     SKAT selectedCards;
-    std::array<std::uint8_t, 4> flags{};   // 0: the Skat lies on the table; 3: seat offset
+    std::array<std::uint8_t, 4> flags{}; // 0: the Skat lies on the table; 3: seat offset
     std::int32_t inputMode = INPUT_NONE;
     bool analysisWanted = false;
     bool courseWanted = false;
@@ -120,11 +120,11 @@ public:
     static constexpr int MAX_WIDTH = 3000;
     static constexpr int MAX_HEIGHT = 2000;
     // Menu commands the table sends itself.
-    static constexpr int COMMAND_TAKE_BACK = 480;   // Frei_undo
-    static constexpr int COMMAND_SCORE_SHEET = 471; // Spi_liste
-    static constexpr int COMMAND_LAST_TRICK = 474;  // Opt_stich
-    static constexpr int COMMAND_BID_VALUES = 489;  // Hil_reizwerte_tabelle
-    static constexpr int COMMAND_POINTS_LABELS = 476;  // Frei_punkte
+    static constexpr int COMMAND_TAKE_BACK = 480;     // Frei_undo
+    static constexpr int COMMAND_SCORE_SHEET = 471;   // Spi_liste
+    static constexpr int COMMAND_LAST_TRICK = 474;    // Opt_stich
+    static constexpr int COMMAND_BID_VALUES = 489;    // Hil_reizwerte_tabelle
+    static constexpr int COMMAND_POINTS_LABELS = 476; // Frei_punkte
     static constexpr int MESSAGE_UNDO_REQUEST = 16;
     static constexpr int MESSAGE_RIGHT_PRESS = 17;
 
@@ -139,12 +139,12 @@ public:
     void onMessage(VORDIX_MESSAGE& message) override;
     void paint(VORDIX_ZEICHENBEREICH& area) override;
     // View half (the window's own handler takes pointer and keys).
-    void setPosition(std::int32_t, std::int32_t) override {}
+    void setPosition(std::int32_t, std::int32_t) override { }
     void redrawNow() override;
     void invalidate() override;
     void draw(VORDIX_ZEICHENBEREICH& area) override { paint(area); }
-    void onMouse(VORDIX_MESSAGE&) override {}
-    void onKey(VORDIX_MESSAGE&) override {}
+    void onMouse(VORDIX_MESSAGE&) override { }
+    void onKey(VORDIX_MESSAGE&) override { }
     void invalidateOverlay();
 
     void applyLayout(const TableLayout& layout);
@@ -331,7 +331,7 @@ private:
     bool pointerOverStack_ = false;
     bool isFullScreen_ = false;
     int backgroundPaints_ = 0;
-    bool hookedImages_ = false;   // the image cache calls onCardSetChanged
+    bool hookedImages_ = false; // the image cache calls onCardSetChanged
     std::shared_ptr<FENSTER_SKAT_TABLE_WINDOWS> tableWindows_;
     TrickRow trickRow_;
     std::unique_ptr<TABLE_DIALOGS> tableDialogs_;

@@ -20,19 +20,23 @@ std::uint32_t serialNow(PlayerRequest kind) { return awaitedRequestSerial(kind);
 
 } // namespace
 
-void FENSTER_SKAT_TABLE_WINDOWS::beginSkatOrHand(SKATTISCH&) {
+void FENSTER_SKAT_TABLE_WINDOWS::beginSkatOrHand(SKATTISCH&)
+{
     post([](FENSTER_SKAT_CONTROLLER& c) { c.beginSkatOrHand(); });
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::beginDiscard(SKATTISCH&, const SKAT& proposal) {
+void FENSTER_SKAT_TABLE_WINDOWS::beginDiscard(SKATTISCH&, const SKAT& proposal)
+{
     post([proposal](FENSTER_SKAT_CONTROLLER& c) { c.takeUpSkat(proposal); });
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::openAnnounceDialog(SKATTISCH&, CardSet hand, const SKAT& skat) {
+void FENSTER_SKAT_TABLE_WINDOWS::openAnnounceDialog(SKATTISCH&, CardSet hand, const SKAT& skat)
+{
     const std::uint32_t serial = serialNow(REQUEST_ANNOUNCE);
     post([hand, skat, serial](FENSTER_SKAT_CONTROLLER& c) {
         TABLE_DIALOGS* dialogs = c.view ? c.view->tableDialogs() : nullptr;
-        if (!dialogs) return;
+        if (!dialogs)
+            return;
         c.inputMode = INPUT_PUT_AWAY_DONE;
         c.view->invalidate();
         dialogs->announce->answersSerial = serial;
@@ -41,11 +45,13 @@ void FENSTER_SKAT_TABLE_WINDOWS::openAnnounceDialog(SKATTISCH&, CardSet hand, co
     });
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::openHandGameDialog(SKATTISCH&, CardSet hand) {
+void FENSTER_SKAT_TABLE_WINDOWS::openHandGameDialog(SKATTISCH&, CardSet hand)
+{
     const std::uint32_t serial = serialNow(REQUEST_ANNOUNCE_HAND);
     post([hand, serial](FENSTER_SKAT_CONTROLLER& c) {
         TABLE_DIALOGS* dialogs = c.view ? c.view->tableDialogs() : nullptr;
-        if (!dialogs) return;
+        if (!dialogs)
+            return;
         c.inputMode = INPUT_NONE;
         c.view->invalidate();
         dialogs->announceHand->answersSerial = serial;
@@ -54,11 +60,13 @@ void FENSTER_SKAT_TABLE_WINDOWS::openHandGameDialog(SKATTISCH&, CardSet hand) {
     });
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::showSettlement(SKATTISCH&, const SPIELSTRUCT& record) {
+void FENSTER_SKAT_TABLE_WINDOWS::showSettlement(SKATTISCH&, const SPIELSTRUCT& record)
+{
     const std::uint32_t serial = serialNow(REQUEST_CONFIRM_SETTLEMENT);
     post([record, serial](FENSTER_SKAT_CONTROLLER& c) {
         TABLE_DIALOGS* dialogs = c.view ? c.view->tableDialogs() : nullptr;
-        if (!dialogs) return;
+        if (!dialogs)
+            return;
         c.inputMode = INPUT_GAME_RESULT;
         c.view->invalidate();
         dialogs->settlement->record = record;
@@ -67,11 +75,13 @@ void FENSTER_SKAT_TABLE_WINDOWS::showSettlement(SKATTISCH&, const SPIELSTRUCT& r
     });
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::showPassedGame(SKATTISCH&) {
+void FENSTER_SKAT_TABLE_WINDOWS::showPassedGame(SKATTISCH&)
+{
     const std::uint32_t serial = serialNow(REQUEST_CONFIRM_PASSED);
     post([serial](FENSTER_SKAT_CONTROLLER& c) {
         TABLE_DIALOGS* dialogs = c.view ? c.view->tableDialogs() : nullptr;
-        if (!dialogs) return;
+        if (!dialogs)
+            return;
         c.inputMode = INPUT_GAME_RESULT;
         c.view->invalidate();
         dialogs->passed->answersSerial = serial;
@@ -79,7 +89,8 @@ void FENSTER_SKAT_TABLE_WINDOWS::showPassedGame(SKATTISCH&) {
     });
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::showListComplete(SKATTISCH& table) {
+void FENSTER_SKAT_TABLE_WINDOWS::showListComplete(SKATTISCH& table)
+{
     // The totals as the list ended; the table goes on at once.
     std::array<std::wstring, 3> names;
     std::array<int, 3> results{};
@@ -87,12 +98,15 @@ void FENSTER_SKAT_TABLE_WINDOWS::showListComplete(SKATTISCH& table) {
         std::lock_guard lock(table.tableLock);
         results = finalResults(table.sheet);
     }
-    for (int seat = 0; seat < 3; ++seat) names[seat] = USER_PREFS::instance().playerNames[seat];
+    for (int seat = 0; seat < 3; ++seat)
+        names[seat] = USER_PREFS::instance().playerNames[seat];
     post([names, results](FENSTER_SKAT_CONTROLLER& c) {
-        if (!c.view) return;
+        if (!c.view)
+            return;
         DIALOG_LISTE_KOMPLETT dialog(c.view);
         dialog.names = names;
         dialog.results = results;
-        if (dialog.implementor()) dialog.implementor()->show();
+        if (dialog.implementor())
+            dialog.implementor()->show();
     });
 }

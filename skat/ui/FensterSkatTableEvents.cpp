@@ -81,7 +81,7 @@ std::wstring FENSTER_SKAT_TABLE_WINDOWS::overlayText(const std::wstring& phrase,
         if (!record)
             return {};
         return skat::formatText(TextKey::Status_Name_Spielt, {declarerName}) + L"|"
-            + SKAT_TEXT::instance().gameTypeName(record->SPIELART.SPIEL_TYP);
+               + SKAT_TEXT::instance().gameTypeName(record->SPIELART.SPIEL_TYP);
     }
     // A bid is said as its value.
     if (isNumber(phrase))
@@ -235,5 +235,5 @@ bool FENSTER_SKAT_TABLE_WINDOWS::confirmFreeGame(SKATTISCH&)
 {
     return vordix::showMessage(vordix::MessageKind::Question, skat::text(TextKey::Dialog_Hilfe_freies_Spiel),
                                vordix::MessageButtons::YesNo)
-        == vordix::MessageAnswer::Yes;
+           == vordix::MessageAnswer::Yes;
 }

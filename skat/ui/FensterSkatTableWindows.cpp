@@ -13,15 +13,20 @@
 #include <mutex>
 
 FENSTER_SKAT_TABLE_WINDOWS::FENSTER_SKAT_TABLE_WINDOWS(FENSTER_SKAT& window)
-    : window_(std::make_shared<FENSTER_SKAT*>(&window)) {}
+    : window_(std::make_shared<FENSTER_SKAT*>(&window))
+{
+}
 
 void FENSTER_SKAT_TABLE_WINDOWS::detach() { *window_ = nullptr; }
 
-void FENSTER_SKAT_TABLE_WINDOWS::post(std::function<void(FENSTER_SKAT_CONTROLLER&)> work) {
+void FENSTER_SKAT_TABLE_WINDOWS::post(std::function<void(FENSTER_SKAT_CONTROLLER&)> work)
+{
     auto run = [window = window_, work = std::move(work)] {
         FENSTER_SKAT* target = *window;
-        if (!target) return;
-        if (FENSTER_SKAT_CONTROLLER* controller = target->windowController()) work(*controller);
+        if (!target)
+            return;
+        if (FENSTER_SKAT_CONTROLLER* controller = target->windowController())
+            work(*controller);
     };
     QCoreApplication* app = QCoreApplication::instance();
     if (!app || QThread::currentThread() == app->thread()) {
@@ -31,119 +36,156 @@ void FENSTER_SKAT_TABLE_WINDOWS::post(std::function<void(FENSTER_SKAT_CONTROLLER
     QMetaObject::invokeMethod(app, std::move(run), Qt::QueuedConnection);
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::offerBid(SKATTISCH& table, int, const std::wstring&) {
+void FENSTER_SKAT_TABLE_WINDOWS::offerBid(SKATTISCH& table, int, const std::wstring&)
+{
     // Read now: the record stands still while the table waits for the answer.
     const int mode = table.record.REIZEN_MODUS;
     const int index = table.record.REIZ_INDEX;
     post([mode, index](FENSTER_SKAT_CONTROLLER& c) {
         c.updateView();
-        if (c.view) c.view->biddingController.offerBid(L"", mode, index);
+        if (c.view)
+            c.view->biddingController.offerBid(L"", mode, index);
     });
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::beginCardChoice(SKATTISCH&, CardId hint) {
+void FENSTER_SKAT_TABLE_WINDOWS::beginCardChoice(SKATTISCH&, CardId hint)
+{
     post([hint](FENSTER_SKAT_CONTROLLER& c) { c.beginCardChoice(hint); });
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::beginTrickConfirmation(SKATTISCH&) {
+void FENSTER_SKAT_TABLE_WINDOWS::beginTrickConfirmation(SKATTISCH&)
+{
     post([](FENSTER_SKAT_CONTROLLER& c) { c.updateView(); });
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::refreshMainWindow(SKATTISCH&) {
+void FENSTER_SKAT_TABLE_WINDOWS::refreshMainWindow(SKATTISCH&)
+{
     post([](FENSTER_SKAT_CONTROLLER& c) { c.updateView(); });
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::announceComputerCard(SKATTISCH&, int) {
+void FENSTER_SKAT_TABLE_WINDOWS::announceComputerCard(SKATTISCH&, int)
+{
     post([](FENSTER_SKAT_CONTROLLER& c) { c.updateView(); });
 }
 
 namespace {
 
-void repaintWindow(FENSTER_SKAT_CONTROLLER& c) {
-    if (c.view) c.view->invalidate();
+void repaintWindow(FENSTER_SKAT_CONTROLLER& c)
+{
+    if (c.view)
+        c.view->invalidate();
 }
 
-PLAYER_EINBLATT_CONTROLLER* handOfSeat(FENSTER_SKAT_CONTROLLER& c, Seat seat) {
-    if (!c.view || seat < 0 || seat > 2) return nullptr;
+PLAYER_EINBLATT_CONTROLLER* handOfSeat(FENSTER_SKAT_CONTROLLER& c, Seat seat)
+{
+    if (!c.view || seat < 0 || seat > 2)
+        return nullptr;
     const int position = FENSTER_SKAT::screenPositionOfSeat(currentTable(), seat);
     return static_cast<PLAYER_EINBLATT_CONTROLLER*>(c.view->handAtPosition(position).controller);
 }
 
 } // namespace
 
-void FENSTER_SKAT_TABLE_WINDOWS::setInputMode(int mode) {
+void FENSTER_SKAT_TABLE_WINDOWS::setInputMode(int mode)
+{
     post([mode](FENSTER_SKAT_CONTROLLER& c) {
         c.inputMode = mode;
         // Only a card request lets the own hand take input.
-        if (mode != INPUT_CARD_PLAY && c.view) c.view->handControllers[0].setInputMode(HAND_INPUT_NONE);
+        if (mode != INPUT_CARD_PLAY && c.view)
+            c.view->handControllers[0].setInputMode(HAND_INPUT_NONE);
         repaintWindow(c);
     });
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::updateView() { post([](FENSTER_SKAT_CONTROLLER& c) { c.updateView(); }); }
+void FENSTER_SKAT_TABLE_WINDOWS::updateView()
+{
+    post([](FENSTER_SKAT_CONTROLLER& c) { c.updateView(); });
+}
 void FENSTER_SKAT_TABLE_WINDOWS::repaint() { post(repaintWindow); }
 void FENSTER_SKAT_TABLE_WINDOWS::invalidateHandView() { post(repaintWindow); }
-void FENSTER_SKAT_TABLE_WINDOWS::refreshHands() { post([](FENSTER_SKAT_CONTROLLER& c) { c.updateView(); }); }
+void FENSTER_SKAT_TABLE_WINDOWS::refreshHands()
+{
+    post([](FENSTER_SKAT_CONTROLLER& c) { c.updateView(); });
+}
 
 // The animations run on the GUI thread; the worker only waits for their length.
-void FENSTER_SKAT_TABLE_WINDOWS::layoutViews() {
+void FENSTER_SKAT_TABLE_WINDOWS::layoutViews()
+{
     post([](FENSTER_SKAT_CONTROLLER& c) {
-        if (c.view) c.view->trickCards.layout(true);
+        if (c.view)
+            c.view->trickCards.layout(true);
     });
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::relayout() {
+void FENSTER_SKAT_TABLE_WINDOWS::relayout()
+{
     post([](FENSTER_SKAT_CONTROLLER& c) {
-        if (!c.view) return;
+        if (!c.view)
+            return;
         c.view->trickCards.layout(false);
         c.view->handViews[1].invalidate();
         c.view->handViews[2].invalidate();
     });
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::animateCardToTrick(Seat, CardId, int) {
+void FENSTER_SKAT_TABLE_WINDOWS::animateCardToTrick(Seat, CardId, int)
+{
     layoutViews();
-    if (const int ms = table_animation::cardMoveMs(); ms > 0) pause(ms);
+    if (const int ms = table_animation::cardMoveMs(); ms > 0)
+        pause(ms);
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::showWinningCard() {
+void FENSTER_SKAT_TABLE_WINDOWS::showWinningCard()
+{
     post([](FENSTER_SKAT_CONTROLLER& c) {
-        if (c.view) c.view->trickCards.carryToWinner();
+        if (c.view)
+            c.view->trickCards.carryToWinner();
     });
-    if (const int ms = table_animation::duration(TRICK_CARD_VIEWS::CARRY_PAUSE_MS); ms > 0) pause(ms);
+    if (const int ms = table_animation::duration(TRICK_CARD_VIEWS::CARRY_PAUSE_MS); ms > 0)
+        pause(ms);
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::beginCut(SKATTISCH&) {
+void FENSTER_SKAT_TABLE_WINDOWS::beginCut(SKATTISCH&)
+{
     post([](FENSTER_SKAT_CONTROLLER& c) {
-        if (c.view) c.view->pileController.beginCut();
+        if (c.view)
+            c.view->pileController.beginCut();
     });
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::setPileMode(int mode) {
+void FENSTER_SKAT_TABLE_WINDOWS::setPileMode(int mode)
+{
     post([mode](FENSTER_SKAT_CONTROLLER& c) {
-        if (!c.view) return;
+        if (!c.view)
+            return;
         c.view->pileController.mode = mode;
         c.view->invalidate();
     });
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::showShuffle() {
+void FENSTER_SKAT_TABLE_WINDOWS::showShuffle()
+{
     post([](FENSTER_SKAT_CONTROLLER& c) {
-        if (c.view) c.view->pileController.showShuffle();
+        if (c.view)
+            c.view->pileController.showShuffle();
     });
-    if (const int ms = STAPEL_CONTROLLER::shuffleMs(); ms > 0) pause(ms);
+    if (const int ms = STAPEL_CONTROLLER::shuffleMs(); ms > 0)
+        pause(ms);
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::dealCards(int cutPosition) {
+void FENSTER_SKAT_TABLE_WINDOWS::dealCards(int cutPosition)
+{
     // The deck is cut first, then the hands are dealt.
     if (table_animation::playSpeed() > 0) {
         post([cutPosition](FENSTER_SKAT_CONTROLLER& c) {
-            if (c.view) c.view->pileController.showCut(cutPosition);
+            if (c.view)
+                c.view->pileController.showCut(cutPosition);
         });
         pause(STAPEL_CONTROLLER::cutMs());
     }
     post([](FENSTER_SKAT_CONTROLLER& c) {
-        if (!c.view) return;
+        if (!c.view)
+            return;
         c.view->pileController.mode = STAPEL_CONTROLLER::PILE_TRICKS;
         c.view->invalidate();
     });
@@ -151,7 +193,8 @@ void FENSTER_SKAT_TABLE_WINDOWS::dealCards(int cutPosition) {
     std::array<CardSet, 3> hands{};
     if (table) {
         std::lock_guard lock(table->tableLock);
-        for (int seat = 0; seat < 3; ++seat) hands[seat] = table->cards.hands[seat].cardSet();
+        for (int seat = 0; seat < 3; ++seat)
+            hands[seat] = table->cards.hands[seat].cardSet();
     }
     post([hands](FENSTER_SKAT_CONTROLLER& c) {
         for (Seat seat = SEAT_0; seat < 3; ++seat)
@@ -160,15 +203,19 @@ void FENSTER_SKAT_TABLE_WINDOWS::dealCards(int cutPosition) {
         repaintWindow(c);
     });
     const int ms = table_animation::duration(table_animation::playSpeed() / 2 + 250);
-    if (ms > 0) pause(ms + 100);
+    if (ms > 0)
+        pause(ms + 100);
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::showOpenHands(Seat actingSeat) {
+void FENSTER_SKAT_TABLE_WINDOWS::showOpenHands(Seat actingSeat)
+{
     post([actingSeat](FENSTER_SKAT_CONTROLLER& c) {
-        if (PLAYER_EINBLATT_CONTROLLER* hand = handOfSeat(c, actingSeat)) hand->resetCardViews();
+        if (PLAYER_EINBLATT_CONTROLLER* hand = handOfSeat(c, actingSeat))
+            hand->resetCardViews();
     });
     const int ms = table_animation::duration(1000);
-    if (ms <= 0) return;
+    if (ms <= 0)
+        return;
     pause(ms + 100);
     post([actingSeat](FENSTER_SKAT_CONTROLLER& c) {
         if (PLAYER_EINBLATT_CONTROLLER* hand = handOfSeat(c, actingSeat); hand && hand->view)
@@ -176,41 +223,54 @@ void FENSTER_SKAT_TABLE_WINDOWS::showOpenHands(Seat actingSeat) {
     });
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::rebuildCardViews() {
+void FENSTER_SKAT_TABLE_WINDOWS::rebuildCardViews()
+{
     post([](FENSTER_SKAT_CONTROLLER& c) {
-        if (!c.view) return;
-        for (PLAYER_EINBLATT_VIEW& hand : c.view->handViews) hand.rebuildCardViews();
+        if (!c.view)
+            return;
+        for (PLAYER_EINBLATT_VIEW& hand : c.view->handViews)
+            hand.rebuildCardViews();
     });
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::setHand(Seat seat, CardSet hand) {
+void FENSTER_SKAT_TABLE_WINDOWS::setHand(Seat seat, CardSet hand)
+{
     post([seat, hand](FENSTER_SKAT_CONTROLLER& c) {
-        if (PLAYER_EINBLATT_CONTROLLER* controller = handOfSeat(c, seat)) controller->setHand(hand);
+        if (PLAYER_EINBLATT_CONTROLLER* controller = handOfSeat(c, seat))
+            controller->setHand(hand);
         repaintWindow(c);
     });
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::removeCard(Seat seat, CardId card) {
+void FENSTER_SKAT_TABLE_WINDOWS::removeCard(Seat seat, CardId card)
+{
     post([seat, card](FENSTER_SKAT_CONTROLLER& c) {
-        if (PLAYER_EINBLATT_CONTROLLER* controller = handOfSeat(c, seat)) controller->removeCard(card);
+        if (PLAYER_EINBLATT_CONTROLLER* controller = handOfSeat(c, seat))
+            controller->removeCard(card);
         repaintWindow(c);
     });
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::clearBubbles() {
+void FENSTER_SKAT_TABLE_WINDOWS::clearBubbles()
+{
     post([](FENSTER_SKAT_CONTROLLER& c) {
-        if (c.view) c.view->clearSeatTexts();
+        if (c.view)
+            c.view->clearSeatTexts();
     });
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::updateInfoText() {
+void FENSTER_SKAT_TABLE_WINDOWS::updateInfoText()
+{
     post([](FENSTER_SKAT_CONTROLLER& c) {
-        if (c.view) c.view->updateInfoText();
+        if (c.view)
+            c.view->updateInfoText();
     });
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::onSettlement() {
+void FENSTER_SKAT_TABLE_WINDOWS::onSettlement()
+{
     post([](FENSTER_SKAT_CONTROLLER& c) {
-        if (c.view) c.view->onSettlement();
+        if (c.view)
+            c.view->onSettlement();
     });
 }

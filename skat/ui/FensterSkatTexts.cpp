@@ -32,18 +32,22 @@ constexpr int UI_INFO_RIGHT = 17;
 ThemeColour themeColour() { return USER_PREFS::instance().themeColours(); }
 int theme() { return USER_PREFS::instance().tableTheme; }
 
-void setColour(VORDIX_GRAPHICS_OBJECT& object, const ThemeColour& c, float opacity = 1.0f) {
+void setColour(VORDIX_GRAPHICS_OBJECT& object, const ThemeColour& c, float opacity = 1.0f)
+{
     object.setColor(c.red, c.green, c.blue);
     object.opacity = opacity;
 }
 
-void setDefaultColour(VORDIX_GRAPHICS_OBJECT& object, float opacity = 1.0f) {
+void setDefaultColour(VORDIX_GRAPHICS_OBJECT& object, float opacity = 1.0f)
+{
     object.setColor(0, 0, 0);
     object.opacity = opacity;
 }
 
-void fillRounded(VORDIX_ZEICHENBEREICH& area, const RECTANGLE& rect, int radius, int r, int g, int b, float alpha) {
-    if (alpha <= 0.0f || rect.width <= 0 || rect.height <= 0) return;
+void fillRounded(VORDIX_ZEICHENBEREICH& area, const RECTANGLE& rect, int radius, int r, int g, int b, float alpha)
+{
+    if (alpha <= 0.0f || rect.width <= 0 || rect.height <= 0)
+        return;
     VORDIX_AREA box;
     box.setColor(r, g, b);
     box.opacity = alpha;
@@ -59,17 +63,20 @@ struct TextExtent {
     int below() const { return height - above(); }
 };
 
-TextExtent measure(VORDIX_TEXT& text) {
+TextExtent measure(VORDIX_TEXT& text)
+{
     TextExtent e;
     text.measureText(e.width, e.height);
     return e;
 }
 
-PLAYER* playerAt(const SKATTISCH& table, int seat) {
+PLAYER* playerAt(const SKATTISCH& table, int seat)
+{
     return isValidSeat(seat) ? table.playerAtSeat(static_cast<Seat>(seat)) : nullptr;
 }
 
-int kindAt(const SKATTISCH& table, int seat) {
+int kindAt(const SKATTISCH& table, int seat)
+{
     PLAYER* p = playerAt(table, seat);
     return p ? p->kind() : PLAYER_KIND_NONE;
 }
@@ -78,21 +85,25 @@ int kindAt(const SKATTISCH& table, int seat) {
 
 // ---------------------------------------------------------------- helpers
 
-int FENSTER_SKAT::clientWidth() {
+int FENSTER_SKAT::clientWidth()
+{
     const RECTANGLE client = clientRect();
     return client.width > 0 ? client.width : currentLayout.designWidth();
 }
 
-int FENSTER_SKAT::clientHeight() {
+int FENSTER_SKAT::clientHeight()
+{
     const RECTANGLE client = clientRect();
     return client.height > 0 ? client.height : currentLayout.designHeight();
 }
 
 // ---------------------------------------------------------------- information panel
 
-void FENSTER_SKAT::paintGameInfo(VORDIX_ZEICHENBEREICH& area) {
+void FENSTER_SKAT::paintGameInfo(VORDIX_ZEICHENBEREICH& area)
+{
     SKATTISCH* table = currentTable();
-    if (!table || !controller) return;
+    if (!table || !controller)
+        return;
     const bool smallLayout = layoutKindOf(currentLayout) == LayoutKind::Small;
     VORDIX_TEXT line;
     line.size = 12;
@@ -105,31 +116,38 @@ void FENSTER_SKAT::paintGameInfo(VORDIX_ZEICHENBEREICH& area) {
     context.offeredValue = biddingController.value;
     TextExtent e;
     for (int build = 0; build < 6; ++build) {
-        if (context.inputMode == INPUT_GAME_RESULT) context.inputMode = 0;
+        if (context.inputMode == INPUT_GAME_RESULT)
+            context.inputMode = 0;
         line.text = table_texts::gameInfoLine(*table, context);
         e = measure(line);
-        if (!smallLayout || e.width < 370 || context.shortForm) break;
+        if (!smallLayout || e.width < 370 || context.shortForm)
+            break;
         context.shortForm = true;
     }
     // The panel starts right of the score-sheet icon in the corner.
     const SKAT_BUTTON& sheetIcon = buttons[BUTTON_SCORE_SHEET];
-    const int iconRight = sheetIcon.image && sheetIcon.image->isLoaded() ? sheetIcon.x + sheetIcon.image->getWidth() : 0;
+    const int iconRight =
+        sheetIcon.image && sheetIcon.image->isLoaded() ? sheetIcon.x + sheetIcon.image->getWidth() : 0;
     const int left = std::max(18, iconRight + 4);
     const int top = std::max(1, sheetIcon.y);
-    const bool compact = smallLayout && controller->inputMode != INPUT_GAME_RESULT &&
-                         table->currentIndex != STATE_EINGEPASST;
+    const bool compact =
+        smallLayout && controller->inputMode != INPUT_GAME_RESULT && table->currentIndex != STATE_EINGEPASST;
     const int W = compact ? e.width : std::max(e.width, 84);
     if (!line.text.empty()) {
         BILDER& images = BILDER::instance();
         VORDIX_BITMAP& leftEnd = images.uiImage(UI_INFO_LEFT);
         VORDIX_BITMAP& middle = images.uiImage(UI_INFO_MIDDLE);
         VORDIX_BITMAP& rightEnd = images.uiImage(UI_INFO_RIGHT);
-        if (leftEnd.isLoaded()) leftEnd.draw(area, left, top);
-        if (middle.isLoaded()) middle.drawWithoutRotation(area, left + 11, top, W + 2, 27);
-        if (rightEnd.isLoaded()) rightEnd.draw(area, left + 11 + W + 2, top);
+        if (leftEnd.isLoaded())
+            leftEnd.draw(area, left, top);
+        if (middle.isLoaded())
+            middle.drawWithoutRotation(area, left + 11, top, W + 2, 27);
+        if (rightEnd.isLoaded())
+            rightEnd.draw(area, left + 11 + W + 2, top);
         line.drawText(area, left + 12, top + 19);
     }
-    if (compact) return;
+    if (compact)
+        return;
 
     // The score box: the three names and their totals.
     VORDIX_TEXT entry;
@@ -162,7 +180,8 @@ void FENSTER_SKAT::paintGameInfo(VORDIX_ZEICHENBEREICH& area) {
 
 // ---------------------------------------------------------------- seat labels
 
-FENSTER_SKAT::LabelAnchor FENSTER_SKAT::seatLabelOffset(int position) const {
+FENSTER_SKAT::LabelAnchor FENSTER_SKAT::seatLabelOffset(int position) const
+{
     static constexpr int baseX[3] = {384, 172, -70};
     static constexpr int baseY[3] = {180, 252, 180};
     int x = baseX[position];
@@ -173,43 +192,61 @@ FENSTER_SKAT::LabelAnchor FENSTER_SKAT::seatLabelOffset(int position) const {
         x = static_cast<int>(x * currentLayout.cardScale) + (position == 0 ? 10 : position == 2 ? 20 : 0);
         y = static_cast<int>(y * currentLayout.cardScale) - 30 + (position == 0 ? 10 : position == 1 ? 30 : 0);
         if (style == USER_PREFS::THEME_MONO) {
-            if (position == 0) x = 300;
-            if (position == 2) x = -130;
-            if (position != 1) y = -50;
+            if (position == 0)
+                x = 300;
+            if (position == 2)
+                x = -130;
+            if (position != 1)
+                y = -50;
         }
         break;
     case LayoutKind::Landscape:
-        if (position == 2) x += 40;
-        if (position == 0) y -= 10;
-        if (position == 2) y -= 25;
-        if (style == USER_PREFS::THEME_PUB) y += 10;
+        if (position == 2)
+            x += 40;
+        if (position == 0)
+            y -= 10;
+        if (position == 2)
+            y -= 25;
+        if (style == USER_PREFS::THEME_PUB)
+            y += 10;
         if (style == USER_PREFS::THEME_MONO) {
-            if (position == 0) x = 620;
-            if (position == 2) x = -280;
+            if (position == 0)
+                x = 620;
+            if (position == 2)
+                x = -280;
             y = position == 1 ? y + 60 : -130;
         }
         break;
     case LayoutKind::Portrait:
-        if (position == 0) x -= 10;
-        if (position == 2) x += 60;
+        if (position == 0)
+            x -= 10;
+        if (position == 2)
+            x += 60;
         y += 20 + (position == 0 ? 40 : position == 2 ? 20 : 0);
-        if (style == USER_PREFS::THEME_PUB) y += 10;
+        if (style == USER_PREFS::THEME_PUB)
+            y += 10;
         if (style == USER_PREFS::THEME_MONO) {
-            if (position == 0) x = 500;
-            if (position == 2) x = -150;
-            if (position != 1) y = -190;
+            if (position == 0)
+                x = 500;
+            if (position == 2)
+                x = -150;
+            if (position != 1)
+                y = -190;
         }
         break;
     }
     return {x, y};
 }
 
-RECTANGLE FENSTER_SKAT::drawSeatLabel(VORDIX_TEXT& label, int seat, VORDIX_ZEICHENBEREICH& area, int yAdjust) {
-    if (label.text.empty()) return {};
+RECTANGLE FENSTER_SKAT::drawSeatLabel(VORDIX_TEXT& label, int seat, VORDIX_ZEICHENBEREICH& area, int yAdjust)
+{
+    if (label.text.empty())
+        return {};
     SKATTISCH* table = currentTable();
     const int position = screenPositionOfSeat(table, seat);
     const int style = theme();
-    if (style == USER_PREFS::THEME_MONO) label.size = 26;
+    if (style == USER_PREFS::THEME_MONO)
+        label.size = 26;
     label.horizontalAlign = 1;
     label.verticalAlign = 0;
     const TextExtent e = measure(label);
@@ -220,13 +257,16 @@ RECTANGLE FENSTER_SKAT::drawSeatLabel(VORDIX_TEXT& label, int seat, VORDIX_ZEICH
     float alpha = 0.0f;
     int r = 0, g = 0, bl = 0;
     if (style == USER_PREFS::THEME_MOUNTAINS) {
-        if (position == 0) r = 822, g = 783, bl = 822;
-        else r = 716, g = 666, bl = 685;
+        if (position == 0)
+            r = 822, g = 783, bl = 822;
+        else
+            r = 716, g = 666, bl = 685;
         alpha = 0.6f;
     } else if (style == USER_PREFS::THEME_MONO) {
         label.setColor(999, 999, 999);
         b = 16;
-        if (position != 1) r = 333, g = 58, bl = 19, alpha = 1.0f;
+        if (position != 1)
+            r = 333, g = 58, bl = 19, alpha = 1.0f;
     } else {
         // The other themes draw no box of their own; a faint one keeps the
         // text readable on the cloth and the cards.
@@ -239,27 +279,33 @@ RECTANGLE FENSTER_SKAT::drawSeatLabel(VORDIX_TEXT& label, int seat, VORDIX_ZEICH
     const int pad = 3 * b + 4;
     const int W = e.width + 2 * pad;
     const int clientW = clientWidth();
-    if (x - W / 2 < margin) x = margin + W / 2;
-    if (x + W - W / 2 > clientW - margin) x = clientW - margin - (W - W / 2);
+    if (x - W / 2 < margin)
+        x = margin + W / 2;
+    if (x + W - W / 2 > clientW - margin)
+        x = clientW - margin - (W - W / 2);
     const RECTANGLE box{x - W / 2, y - e.above() - b - 1, W, e.height + 2 * b + 2};
     fillRounded(area, box, b + 4, r, g, bl, alpha);
     label.drawText(area, x, y);
     return box;
 }
 
-int FENSTER_SKAT::seatLabelLift(int position) {
+int FENSTER_SKAT::seatLabelLift(int position)
+{
     // While the user chooses between taking the skat and playing hand, and
     // while putting two cards away, the buttons lie just below the other
     // seats' labels; name and role move up together until the role clears
     // the buttons.
     SKATTISCH* table = currentTable();
-    if (!table || !controller || position == 1) return 0;
+    if (!table || !controller || position == 1)
+        return 0;
     const int mode = controller->inputMode;
-    if (mode != INPUT_SKAT_OR_HAND && mode != INPUT_PUT_AWAY) return 0;
+    if (mode != INPUT_SKAT_OR_HAND && mode != INPUT_PUT_AWAY)
+        return 0;
     VORDIX_TEXT role;
     role.size = theme() == USER_PREFS::THEME_MONO ? 26 : 13;
     role.text = table_texts::seatRoleText(*table, controller->inputMode, position);
-    if (role.text.empty()) return 0;
+    if (role.text.empty())
+        return 0;
     const TextExtent e = measure(role);
     const LabelAnchor offset = seatLabelOffset(position);
     const int x = offset.x + currentLayout[TableLayout::MIDDLE_X] + originX;
@@ -270,7 +316,8 @@ int FENSTER_SKAT::seatLabelLift(int position) {
     const int bottom = y - e.above() + e.height + 4;
     int lift = 0;
     for (int index : {BUTTON_TAKE_SKAT, BUTTON_PLAY_HAND, BUTTON_PUT_AWAY}) {
-        if ((index == BUTTON_PUT_AWAY) != (mode == INPUT_PUT_AWAY)) continue;
+        if ((index == BUTTON_PUT_AWAY) != (mode == INPUT_PUT_AWAY))
+            continue;
         const SKAT_BUTTON& button = buttons[index];
         if (right > button.x && left < button.x + button.drawnWidth() && bottom > button.y)
             lift = std::max(lift, bottom - button.y);
@@ -278,13 +325,18 @@ int FENSTER_SKAT::seatLabelLift(int position) {
     return lift;
 }
 
-void FENSTER_SKAT::paintSeatNames(VORDIX_ZEICHENBEREICH& area) {
+void FENSTER_SKAT::paintSeatNames(VORDIX_ZEICHENBEREICH& area)
+{
     SKATTISCH* table = currentTable();
-    if (!table || !controller || layoutKindOf(currentLayout) == LayoutKind::Small) return;
-    if (theme() == USER_PREFS::THEME_MONO) return;
+    if (!table || !controller || layoutKindOf(currentLayout) == LayoutKind::Small)
+        return;
+    if (theme() == USER_PREFS::THEME_MONO)
+        return;
     VORDIX_TEXT label;
-    if (theme() == USER_PREFS::THEME_ISLAND) setColour(label, themeColour());
-    else setDefaultColour(label);
+    if (theme() == USER_PREFS::THEME_ISLAND)
+        setColour(label, themeColour());
+    else
+        setDefaultColour(label);
     label.size = 17;
     const int mode = controller->inputMode;
     const bool highlightMode = mode == 5 || mode == 8 || (mode >= 9 && mode <= 14) || mode == 16;
@@ -292,66 +344,85 @@ void FENSTER_SKAT::paintSeatNames(VORDIX_ZEICHENBEREICH& area) {
     for (int position : {2, 0}) {
         int seat = -1;
         for (int s = 0; s < 3; ++s)
-            if (screenPositionOfSeat(table, s) == position) seat = s;
+            if (screenPositionOfSeat(table, s) == position)
+                seat = s;
         PLAYER* player = playerAt(*table, seat);
-        if (!player) continue;
+        if (!player)
+            continue;
         label.text = player->name();
-        const bool highlight = table->isNetworkGame() && highlightMode && active >= 0 &&
-                               screenPositionOfSeat(table, active) == position;
+        const bool highlight =
+            table->isNetworkGame() && highlightMode && active >= 0 && screenPositionOfSeat(table, active) == position;
         label.styleBits = highlight ? VORDIX_TEXT::BOLD | VORDIX_TEXT::UNDERLINE : VORDIX_TEXT::BOLD;
         drawSeatLabel(label, seat, area, -20);
     }
 }
 
-int FENSTER_SKAT::localSeat() const {
+int FENSTER_SKAT::localSeat() const
+{
     SKATTISCH* table = currentTable();
     for (int s = 0; s < 3; ++s)
-        if (screenPositionOfSeat(table, s) == 1) return s;
+        if (screenPositionOfSeat(table, s) == 1)
+            return s;
     return 1;
 }
 
-void FENSTER_SKAT::paintSeatRoles(VORDIX_ZEICHENBEREICH& area) {
+void FENSTER_SKAT::paintSeatRoles(VORDIX_ZEICHENBEREICH& area)
+{
     SKATTISCH* table = currentTable();
-    if (!table || !controller) return;
+    if (!table || !controller)
+        return;
     const int local = localSeat();
     VORDIX_TEXT label;
     label.size = 13;
-    if (theme() == USER_PREFS::THEME_ISLAND) setColour(label, themeColour());
-    else if (theme() == USER_PREFS::THEME_MONO) label.setColor(999, 999, 999);
-    else setDefaultColour(label);
+    if (theme() == USER_PREFS::THEME_ISLAND)
+        setColour(label, themeColour());
+    else if (theme() == USER_PREFS::THEME_MONO)
+        label.setColor(999, 999, 999);
+    else
+        setDefaultColour(label);
     label.text = table_texts::seatRoleText(*table, controller->inputMode, 2);
     drawSeatLabel(label, (local + 1) % 3, area, 0);
     label.text = table_texts::seatRoleText(*table, controller->inputMode, 0);
     drawSeatLabel(label, (local + 2) % 3, area, 0);
 }
 
-bool FENSTER_SKAT::isLocalTurnToPlay(const SKATTISCH& table) const {
+bool FENSTER_SKAT::isLocalTurnToPlay(const SKATTISCH& table) const
+{
     const STICH& trick = table.cards.trick;
-    if (table.currentIndex != STATE_KARTE_AUSSPIELEN || trick.count() >= 3 || table.cards.leader() < 0) return false;
+    if (table.currentIndex != STATE_KARTE_AUSSPIELEN || trick.count() >= 3 || table.cards.leader() < 0)
+        return false;
     const int toPlay = (table.cards.leader() + trick.count()) % 3;
-    if (screenPositionOfSeat(&table, toPlay) != 1) return false;
+    if (screenPositionOfSeat(&table, toPlay) != 1)
+        return false;
     return !(controller && (controller->flags[1] || controller->flags[2]));
 }
 
-void FENSTER_SKAT::paintOwnSeatRole(VORDIX_ZEICHENBEREICH& area) {
+void FENSTER_SKAT::paintOwnSeatRole(VORDIX_ZEICHENBEREICH& area)
+{
     SKATTISCH* table = currentTable();
-    if (!table || !controller || controller->inputMode <= 2) return;
+    if (!table || !controller || controller->inputMode <= 2)
+        return;
     const int mode = controller->inputMode;
     VORDIX_TEXT label;
     label.size = 13;
     setColour(label, themeColour());
     if (mode <= 14) {
         const std::wstring role = table_texts::seatRoleText(*table, mode, 1);
-        if (role.empty()) return;
+        if (role.empty())
+            return;
         label.text = L" " + role + L" ";
-        if (mode <= 6) drawSeatLabel(label, localSeat(), area, 0);
-        else drawCentredBoxedText(label, area);
+        if (mode <= 6)
+            drawSeatLabel(label, localSeat(), area, 0);
+        else
+            drawCentredBoxedText(label, area);
         return;
     }
     const bool firstCard = table->cards.pile.trickCount() == 0 && table->cards.trick.count() == 0;
-    if (!firstCard || !isLocalTurnToPlay(*table)) return;
+    if (!firstCard || !isLocalTurnToPlay(*table))
+        return;
     const int toPlay = (table->cards.leader() + table->cards.trick.count()) % 3;
-    if (table->record.SPIELART.SPIEL_TYP != GAME_RAMSCH && toPlay == table->record.declarer()) return;
+    if (table->record.SPIELART.SPIEL_TYP != GAME_RAMSCH && toPlay == table->record.declarer())
+        return;
     label.text = skat::text(TextKey::Status_Du_spielst_Aus);
     label.styleBits = VORDIX_TEXT::BOLD;
     label.horizontalAlign = 1;
@@ -360,25 +431,31 @@ void FENSTER_SKAT::paintOwnSeatRole(VORDIX_ZEICHENBEREICH& area) {
 
 // ---------------------------------------------------------------- title line and centred box
 
-void FENSTER_SKAT::paintGameTitle(VORDIX_ZEICHENBEREICH& area) {
+void FENSTER_SKAT::paintGameTitle(VORDIX_ZEICHENBEREICH& area)
+{
     SKATTISCH* table = currentTable();
-    if (!table || !controller) return;
+    if (!table || !controller)
+        return;
     const int mode = controller->inputMode;
-    if (mode < INPUT_CARD_PLAY || mode >= INPUT_GAME_RESULT) return;
+    if (mode < INPUT_CARD_PLAY || mode >= INPUT_GAME_RESULT)
+        return;
     const int declarer = table->record.declarer();
-    if (declarer < 0 || declarer > 2) return;
+    if (declarer < 0 || declarer > 2)
+        return;
     const bool local = screenPositionOfSeat(table, declarer) == 1;
     const bool turn = local && isLocalTurnToPlay(*table);
     const bool firstLead = turn && table->cards.pile.trickCount() == 0 && table->cards.trick.count() == 0;
     const std::wstring title = table_texts::gameTitle(*table, mode, local, firstLead, theme());
-    if (title.empty()) return;
+    if (title.empty())
+        return;
     VORDIX_TEXT label;
     label.size = 13;
     setColour(label, themeColour());
     label.horizontalAlign = 1;
     label.styleBits = turn ? VORDIX_TEXT::BOLD : 0;
     if (local) {
-        if (table->cards.hands[declarer].cardCount() <= 1) return;
+        if (table->cards.hands[declarer].cardCount() <= 1)
+            return;
         label.text = L" " + title + L" ";
         drawCentredBoxedText(label, area);
     } else {
@@ -387,8 +464,10 @@ void FENSTER_SKAT::paintGameTitle(VORDIX_ZEICHENBEREICH& area) {
     }
 }
 
-RECTANGLE FENSTER_SKAT::drawCentredBoxedText(VORDIX_TEXT& label, VORDIX_ZEICHENBEREICH& area) {
-    if (label.text.empty()) return {};
+RECTANGLE FENSTER_SKAT::drawCentredBoxedText(VORDIX_TEXT& label, VORDIX_ZEICHENBEREICH& area)
+{
+    if (label.text.empty())
+        return {};
     label.size = 13;
     const TextExtent e = measure(label);
     const int clientH = clientHeight();
@@ -405,8 +484,10 @@ RECTANGLE FENSTER_SKAT::drawCentredBoxedText(VORDIX_TEXT& label, VORDIX_ZEICHENB
 
 // ---------------------------------------------------------------- balloons
 
-void FENSTER_SKAT::showSeatText(int seat, const std::wstring& text) {
-    if (seat < 0 || seat > 2) return;
+void FENSTER_SKAT::showSeatText(int seat, const std::wstring& text)
+{
+    if (seat < 0 || seat > 2)
+        return;
     SeatText& balloon = seatTexts[seat];
     balloon.shown = !text.empty();
     balloon.text = text;
@@ -415,20 +496,25 @@ void FENSTER_SKAT::showSeatText(int seat, const std::wstring& text) {
     invalidateOverlay();
 }
 
-void FENSTER_SKAT::clearSeatTexts() {
-    for (SeatText& balloon : seatTexts) balloon.shown = false;
+void FENSTER_SKAT::clearSeatTexts()
+{
+    for (SeatText& balloon : seatTexts)
+        balloon.shown = false;
     invalidateOverlay();
 }
 
-RECTANGLE FENSTER_SKAT::paintBalloon(VORDIX_ZEICHENBEREICH& area, const SeatText& balloon, bool wrap) {
-    if (!balloon.shown || balloon.text.empty()) return {};
+RECTANGLE FENSTER_SKAT::paintBalloon(VORDIX_ZEICHENBEREICH& area, const SeatText& balloon, bool wrap)
+{
+    if (!balloon.shown || balloon.text.empty())
+        return {};
     VORDIX_TEXT text;
     text.fontKind = 0;
     text.size = 18;
     text.horizontalAlign = 0;
     setDefaultColour(text);
     const std::vector<std::wstring> lines = table_texts::balloonLines(balloon.text, wrap);
-    if (lines.empty()) return {};
+    if (lines.empty())
+        return {};
     const int s = scaleFactor;
     int U = 0;
     std::vector<int> widths;
@@ -446,12 +532,17 @@ RECTANGLE FENSTER_SKAT::paintBalloon(VORDIX_ZEICHENBEREICH& area, const SeatText
     const int my = currentLayout[TableLayout::MIDDLE_Y];
     const int P = screenPositionOfSeat(currentTable(), balloon.seat);
     int bx = 0;
-    int pointer = 0;   // 1 right, -1 left
-    if (balloon.centred) bx = M / 2 - U / 2 + (small ? 39 : 79);
-    else if (wrap) bx = P == 0 ? M / 2 + 149 : P == 1 ? M / 2 - U / 2 + 79 : M / 2 - U + 19;
-    else if (small) bx = P == 0 ? M / 2 - U + 68 : P == 1 ? M / 2 - U / 2 + 33 : M / 2 + 3;
-    else bx = P == 0 ? M / 2 - U + 149 : P == 1 ? M / 2 - U / 2 + 79 : M / 2 + 19;
-    if (!balloon.centred) pointer = P == 0 ? 1 : P == 2 ? -1 : 0;
+    int pointer = 0; // 1 right, -1 left
+    if (balloon.centred)
+        bx = M / 2 - U / 2 + (small ? 39 : 79);
+    else if (wrap)
+        bx = P == 0 ? M / 2 + 149 : P == 1 ? M / 2 - U / 2 + 79 : M / 2 - U + 19;
+    else if (small)
+        bx = P == 0 ? M / 2 - U + 68 : P == 1 ? M / 2 - U / 2 + 33 : M / 2 + 3;
+    else
+        bx = P == 0 ? M / 2 - U + 149 : P == 1 ? M / 2 - U / 2 + 79 : M / 2 + 19;
+    if (!balloon.centred)
+        pointer = P == 0 ? 1 : P == 2 ? -1 : 0;
     // The rows follow the measured line height (at least the design's 20).
     const int row = std::max(s * 10, lineHeight);
     const int width = s * (U + 17) + 14;
@@ -493,22 +584,27 @@ RECTANGLE FENSTER_SKAT::paintBalloon(VORDIX_ZEICHENBEREICH& area, const SeatText
 
 // ---------------------------------------------------------------- Skat places
 
-RECTANGLE FENSTER_SKAT::skatPlaceRect(int place) const {
+RECTANGLE FENSTER_SKAT::skatPlaceRect(int place) const
+{
     // The places where the skat is handled: offsets by layout from the middle area.
     const LayoutKind kind = layoutKindOf(currentLayout);
     const bool small = kind == LayoutKind::Small;
     const int w = small ? 91 : 144;
     const int h = small ? 136 : 216;
     int dx = 64, dy = 74;
-    if (small) dx = -40, dy = -80;
-    else if (kind == LayoutKind::Portrait) dx = 14, dy = 74;
-    else if (currentLayout.designWidth() == 1024) dx = 44, dy = 20;
+    if (small)
+        dx = -40, dy = -80;
+    else if (kind == LayoutKind::Portrait)
+        dx = 14, dy = 74;
+    else if (currentLayout.designWidth() == 1024)
+        dx = 44, dy = 20;
     const int x = currentLayout[TableLayout::MIDDLE_X] + originX + dx;
     const int y = currentLayout[TableLayout::MIDDLE_Y] + originY + dy;
     return {x + place * (w + 8), y, w, h};
 }
 
-void FENSTER_SKAT::paintSkatPair(VORDIX_ZEICHENBEREICH& area, CardId first, CardId second) {
+void FENSTER_SKAT::paintSkatPair(VORDIX_ZEICHENBEREICH& area, CardId first, CardId second)
+{
     BILDER& images = BILDER::instance();
     const CardId pair[2] = {first, second};
     for (int place = 0; place < 2; ++place) {
@@ -529,61 +625,72 @@ void FENSTER_SKAT::paintSkatPair(VORDIX_ZEICHENBEREICH& area, CardId first, Card
 
 // ---------------------------------------------------------------- status text
 
-std::wstring FENSTER_SKAT::composeStatusText(const SKATTISCH& table) const {
+std::wstring FENSTER_SKAT::composeStatusText(const SKATTISCH& table) const
+{
     const int state = table.currentIndex;
     if (table.modus.exerciseFlag) {
         const RecordTexts& texts = table.modus.storedGame.record.texts();
         const int tricks = table.cards.pile.trickCount();
-        if (state == STATE_REIZ_VORSCHLAG || state == STATE_REIZEN) return texts[3];
-        if (state == STATE_SPIEL_ANSAGEN) return texts[4];
+        if (state == STATE_REIZ_VORSCHLAG || state == STATE_REIZEN)
+            return texts[3];
+        if (state == STATE_SPIEL_ANSAGEN)
+            return texts[4];
         if (state == STATE_KARTE_AUSSPIELEN || (state == STATE_STICH_ABLEGEN && tricks < 10)) {
-            if (table.modus.deviationIndex < 0 && tricks < 10) return texts[tricks + 5];
+            if (table.modus.deviationIndex < 0 && tricks < 10)
+                return texts[tricks + 5];
         }
         return {};
     }
-    if (!controller || !controller->isAnalysisShown()) return {};
+    if (!controller || !controller->isAnalysisShown())
+        return {};
     PLAYER* own = table.playerInSlot(1);
     const int declarer = table.record.declarer();
     const bool humanDeclarer = kindAt(table, declarer) == PLAYER_KIND_HUMAN;
     const int winLevel = table.record.SPIELART.GEWINN_STUFE;
     const int mode = controller->inputMode;
-    if (state >= STATE_REIZ_VORSCHLAG && state <= STATE_EINGEPASST) return own ? status_advice::biddingAdvice(*own, table) : std::wstring{};
-    if (state == STATE_SPIEL_ANSAGEN && winLevel > 1 && own && humanDeclarer) return status_advice::handGameAdvice(*own);
+    if (state >= STATE_REIZ_VORSCHLAG && state <= STATE_EINGEPASST)
+        return own ? status_advice::biddingAdvice(*own, table) : std::wstring{};
+    if (state == STATE_SPIEL_ANSAGEN && winLevel > 1 && own && humanDeclarer)
+        return status_advice::handGameAdvice(*own);
     if ((mode == 9 || mode == INPUT_SKAT_OR_HAND) && humanDeclarer && own)
         return status_advice::biddingAdvice(*own, table) + L"\n" + status_advice::announcementSummary(*own);
     if (state == STATE_SPIEL_ANSAGEN && winLevel <= 1 && humanDeclarer && own) {
         std::wstring text = status_advice::gameAdvice(*own);
-        if (mode == INPUT_PUT_AWAY && !controller->selectedCards.isComplete() &&
-            own->proposal().type != GAME_NULL) {
+        if (mode == INPUT_PUT_AWAY && !controller->selectedCards.isComplete() && own->proposal().type != GAME_NULL) {
             const DiscardPair pair = own->logic().chooseDiscard(own->situation(), own->proposal());
             const SKAT_TEXT& texts = SKAT_TEXT::instance();
-            text += L"\n" + skat::text(TextKey::Tipp_Druecke) + L" " + texts.cardName(pair.first) + L" " +
-                    skat::text(TextKey::Element_und) + L" " + texts.cardName(pair.second) + L".";
+            text += L"\n" + skat::text(TextKey::Tipp_Druecke) + L" " + texts.cardName(pair.first) + L" "
+                    + skat::text(TextKey::Element_und) + L" " + texts.cardName(pair.second) + L".";
             const GameType type = own->proposal().type;
             std::wstring analysis;
             const CardSet hand = table.cards.hands[declarer].cardSet();
             if (type < GAME_GRAND) {
                 for (Suit suit = SUIT_CLUBS; suit <= SUIT_DIAMONDS; ++suit) {
-                    if (suit == trumpSuit(type)) continue;
+                    if (suit == trumpSuit(type))
+                        continue;
                     const std::wstring pattern = status_advice::suitPatternAdvice(*own, hand, suit);
                     if (!pattern.empty())
                         analysis += texts.gameTypeName(suitGame(suit)) + L": " + pattern + L"\n";
                 }
             }
-            if (!analysis.empty()) text += L"\n" + skat::text(TextKey::Analyse_Titel) + L"\n" + analysis;
+            if (!analysis.empty())
+                text += L"\n" + skat::text(TextKey::Analyse_Titel) + L"\n" + analysis;
         }
         return text;
     }
     if (state == STATE_KARTE_AUSSPIELEN && table.cards.leader() >= 0 && own) {
         const int toPlay = (table.cards.leader() + table.cards.trick.count()) % 3;
-        if (kindAt(table, toPlay) == PLAYER_KIND_HUMAN) return status_advice::openGameAdvice(*own);
+        if (kindAt(table, toPlay) == PLAYER_KIND_HUMAN)
+            return status_advice::openGameAdvice(*own);
     }
     return {};
 }
 
-void FENSTER_SKAT::updateInfoText() {
+void FENSTER_SKAT::updateInfoText()
+{
     SKATTISCH* table = currentTable();
-    if (!table || !controller) return;
+    if (!table || !controller)
+        return;
     const std::wstring text = composeStatusText(*table) + L"\n\n";
     const bool exercise = table->modus.exerciseFlag;
     const bool analysed = controller->isAnalysisShown();
@@ -592,25 +699,29 @@ void FENSTER_SKAT::updateInfoText() {
         const bool empty = text.size() <= 2;
         statusText = empty ? std::wstring{} : text;
         statusTextLength = static_cast<int>(statusText.size());
-        const bool hidden = statusTextLength == 0 || !(controller->infoTextShown || analysed) ||
-                            layoutKindOf(currentLayout) == LayoutKind::Small;
+        const bool hidden = statusTextLength == 0 || !(controller->infoTextShown || analysed)
+                            || layoutKindOf(currentLayout) == LayoutKind::Small;
         if (imp && isOpen) {
             imp->setControlText(TUTOR_TEXT_CONTROL, statusText);
-            if (hidden) imp->hideControl(TUTOR_TEXT_CONTROL);
-            else imp->showControl(TUTOR_TEXT_CONTROL);
+            if (hidden)
+                imp->hideControl(TUTOR_TEXT_CONTROL);
+            else
+                imp->showControl(TUTOR_TEXT_CONTROL);
         }
         invalidate();
         return;
     }
     if (statusTextLength > 0) {
-        if (imp && isOpen) imp->hideControl(TUTOR_TEXT_CONTROL);
+        if (imp && isOpen)
+            imp->hideControl(TUTOR_TEXT_CONTROL);
         invalidate();
     }
 }
 
 // ---------------------------------------------------------------- settlement trick row
 
-void FENSTER_SKAT::prepareTrickDisplay(int party, const STAPEL& pile) {
+void FENSTER_SKAT::prepareTrickDisplay(int party, const STAPEL& pile)
+{
     trickRow_.shown = true;
     trickRow_.party = party;
     trickRow_.pile = pile;
@@ -621,7 +732,8 @@ void FENSTER_SKAT::prepareTrickDisplay(int party, const STAPEL& pile) {
         trickRow_.cards.push_back(skat.cardId(2));
     }
     for (int n = 1; n <= pile.trickCount(); ++n) {
-        if (pile.partyOfTrick(n) != party) continue;
+        if (pile.partyOfTrick(n) != party)
+            continue;
         const STICH trick = pile.trick(n);
         for (int j = 0; j < 3; ++j) {
             const KARTE* card = trick.card(j);
@@ -632,14 +744,17 @@ void FENSTER_SKAT::prepareTrickDisplay(int party, const STAPEL& pile) {
     invalidate();
 }
 
-void FENSTER_SKAT::hideTrickDisplay() {
-    if (!trickRow_.shown) return;
+void FENSTER_SKAT::hideTrickDisplay()
+{
+    if (!trickRow_.shown)
+        return;
     trickRow_.shown = false;
     trickRow_.cards.clear();
     invalidate();
 }
 
-void FENSTER_SKAT::layoutTrickRow() {
+void FENSTER_SKAT::layoutTrickRow()
+{
     TrickRow& row = trickRow_;
     const LayoutKind kind = layoutKindOf(currentLayout);
     const bool small = kind == LayoutKind::Small;
@@ -651,7 +766,8 @@ void FENSTER_SKAT::layoutTrickRow() {
     const int n = static_cast<int>(row.cards.size());
     auto widthOf = [&](int small_, int big, int extra) {
         int x = 0;
-        for (int i = 0; i + 1 < n; ++i) x += gapAfter(i, small_, big, extra);
+        for (int i = 0; i + 1 < n; ++i)
+            x += gapAfter(i, small_, big, extra);
         return x;
     };
     const int clientW = clientWidth();
@@ -660,8 +776,10 @@ void FENSTER_SKAT::layoutTrickRow() {
     // The row shrinks to fit the client area, cards and gaps alike.
     float f = 1.0f;
     const int full = widthOf(smallGap, bigGap, 10) + cardW;
-    if (full > clientW - 8) f = static_cast<float>(clientW - 8) / static_cast<float>(full);
-    if (top + cardH > clientH - 4) f = std::min(f, static_cast<float>(clientH - 4 - top) / static_cast<float>(cardH));
+    if (full > clientW - 8)
+        f = static_cast<float>(clientW - 8) / static_cast<float>(full);
+    if (top + cardH > clientH - 4)
+        f = std::min(f, static_cast<float>(clientH - 4 - top) / static_cast<float>(cardH));
     f = std::max(f, 0.2f);
     row.smallGap = static_cast<int>(smallGap * f);
     row.bigGap = static_cast<int>(bigGap * f);
@@ -673,42 +791,55 @@ void FENSTER_SKAT::layoutTrickRow() {
     row.startX = std::max(4, (clientW - width) / 2);
 }
 
-int FENSTER_SKAT::gapAfter(int i, int smallGap, int bigGap, int extra) const {
+int FENSTER_SKAT::gapAfter(int i, int smallGap, int bigGap, int extra) const
+{
     const int k = trickRow_.party == 0 ? 1 : 0;
-    if ((k + 1 + i) % 3 != 0) return smallGap;
-    if (trickRow_.party == 0 && i == 1) return bigGap + extra;
+    if ((k + 1 + i) % 3 != 0)
+        return smallGap;
+    if (trickRow_.party == 0 && i == 1)
+        return bigGap + extra;
     return bigGap;
 }
 
-int FENSTER_SKAT::trickDisplayX(int position) const {
-    if (!trickRow_.shown) return 0;
+int FENSTER_SKAT::trickDisplayX(int position) const
+{
+    if (!trickRow_.shown)
+        return 0;
     int x = trickRow_.startX;
-    for (int i = 0; i < position; ++i) x += gapAfter(i, trickRow_.smallGap, trickRow_.bigGap, trickRow_.extra);
+    for (int i = 0; i < position; ++i)
+        x += gapAfter(i, trickRow_.smallGap, trickRow_.bigGap, trickRow_.extra);
     return x;
 }
 
-RECTANGLE FENSTER_SKAT::trickDisplayRect() const {
-    if (!trickRow_.shown) return {};
+RECTANGLE FENSTER_SKAT::trickDisplayRect() const
+{
+    if (!trickRow_.shown)
+        return {};
     const int n = static_cast<int>(trickRow_.cards.size());
     const int right = (n > 0 ? trickDisplayX(n - 1) + trickRow_.cardWidth : trickRow_.startX);
     return {trickRow_.startX, trickRow_.top - 30, right - trickRow_.startX, trickRow_.cardHeight + 30};
 }
 
-void FENSTER_SKAT::paintTrickDisplay(VORDIX_ZEICHENBEREICH& area) {
+void FENSTER_SKAT::paintTrickDisplay(VORDIX_ZEICHENBEREICH& area)
+{
     SKATTISCH* table = currentTable();
-    if (!trickRow_.shown || !table) return;
+    if (!trickRow_.shown || !table)
+        return;
     layoutTrickRow();
     const int declarer = table->record.declarer();
     PLAYER* partner = declarer >= 0 && declarer <= 2 ? table->playerInSlot((declarer + 2) % 3) : nullptr;
-    const bool own = partner && (partner->kind() == PLAYER_KIND_HUMAN ||
-                                 kindAt(*table, declarer) == PLAYER_KIND_NETWORK_CLIENT);
+    const bool own =
+        partner && (partner->kind() == PLAYER_KIND_HUMAN || kindAt(*table, declarer) == PLAYER_KIND_NETWORK_CLIENT);
     VORDIX_TEXT caption;
     const std::wstring heading = trickRow_.party == 0 ? skat::text(TextKey::Skat_Dein_Skat_und) : std::wstring{};
     const std::wstring tricks = skat::text(own ? TextKey::Skat_Deine_Stiche : TextKey::Skat_Eure_Stiche);
     caption.text = heading.empty() ? tricks : heading + L" " + tricks;
-    if (theme() == USER_PREFS::THEME_ISLAND) setColour(caption, themeColour());
-    else if (theme() == USER_PREFS::THEME_MONO) caption.setColor(999, 999, 999);
-    else setDefaultColour(caption);
+    if (theme() == USER_PREFS::THEME_ISLAND)
+        setColour(caption, themeColour());
+    else if (theme() == USER_PREFS::THEME_MONO)
+        caption.setColor(999, 999, 999);
+    else
+        setDefaultColour(caption);
     caption.size = 13;
     caption.horizontalAlign = 1;
     const bool small = layoutKindOf(currentLayout) == LayoutKind::Small;
@@ -718,25 +849,32 @@ void FENSTER_SKAT::paintTrickDisplay(VORDIX_ZEICHENBEREICH& area) {
     BILDER& images = BILDER::instance();
     for (std::size_t i = 0; i < trickRow_.cards.size(); ++i) {
         const CardId card = trickRow_.cards[i];
-        if (!isRealCard(card)) continue;
+        if (!isRealCard(card))
+            continue;
         images.drawCard(card, area, trickDisplayX(static_cast<int>(i)), trickRow_.top, trickRow_.cardWidth,
                         trickRow_.cardHeight, 0.0f);
     }
 }
 
-void FENSTER_SKAT::drawBoxedText(VORDIX_TEXT& label, int x, int y, VORDIX_ZEICHENBEREICH& area) {
-    if (label.text.empty()) return;
+void FENSTER_SKAT::drawBoxedText(VORDIX_TEXT& label, int x, int y, VORDIX_ZEICHENBEREICH& area)
+{
+    if (label.text.empty())
+        return;
     const TextExtent e = measure(label);
     const int left = label.horizontalAlign == 1 ? x - e.width / 2 : label.horizontalAlign == 2 ? x - e.width : x;
     const int style = theme();
     fillRounded(area, {left - 5, y - e.above() - 2, e.width + 10, e.height + 4}, 4, 716, 666, 685,
-                style == USER_PREFS::THEME_MOUNTAINS ? 0.6f : style == USER_PREFS::THEME_MONO ? 0.0f : 0.45f);
+                style == USER_PREFS::THEME_MOUNTAINS ? 0.6f
+                : style == USER_PREFS::THEME_MONO    ? 0.0f
+                                                     : 0.45f);
     label.drawText(area, x, y);
 }
 
-void FENSTER_SKAT::onSettlement() {
+void FENSTER_SKAT::onSettlement()
+{
     SKATTISCH* table = currentTable();
-    if (!table || table->record.SPIELART.SPIEL_TYP == GAME_RAMSCH) return;
+    if (!table || table->record.SPIELART.SPIEL_TYP == GAME_RAMSCH)
+        return;
     const int d = table->record.declarer();
     PLAYER* partner = d >= 0 && d <= 2 ? table->playerInSlot((d + 2) % 3) : nullptr;
     const bool declarerSide =
@@ -753,23 +891,28 @@ void FENSTER_SKAT::onSettlement() {
 
 // ---------------------------------------------------------------- Kontra and Re
 
-int FENSTER_SKAT::promptButtonOffsetX(int seat) const {
+int FENSTER_SKAT::promptButtonOffsetX(int seat) const
+{
     const int position = screenPositionOfSeat(currentTable(), seat);
     int x = position == 0 ? 384 : position == 1 ? 172 : -70;
     const LayoutKind kind = layoutKindOf(currentLayout);
     if (kind == LayoutKind::Small) {
         x = static_cast<int>(x * currentLayout.cardScale);
-        if (position == 0) x -= 70;
-        if (position == 2) x += 60;
+        if (position == 0)
+            x -= 70;
+        if (position == 2)
+            x += 60;
     } else if (position == 2) {
         x += 40;
     }
     return x;
 }
 
-void FENSTER_SKAT::placeKontraRe(SKATTISCH& table, int index) {
+void FENSTER_SKAT::placeKontraRe(SKATTISCH& table, int index)
+{
     const int d = table.record.declarer();
-    if (d < 0 || d > 2) return;
+    if (d < 0 || d > 2)
+        return;
     const int position = screenPositionOfSeat(&table, d);
     const LabelAnchor label = seatLabelOffset(position);
     const int px = index == BUTTON_KONTRA ? promptButtonOffsetX(d) : label.x;
@@ -804,17 +947,23 @@ void FENSTER_SKAT::placeKontraRe(SKATTISCH& table, int index) {
 
 // ---------------------------------------------------------------- the two layers
 
-void FENSTER_SKAT::paintTableTexts(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table) {
-    if (!controller) return;
+void FENSTER_SKAT::paintTableTexts(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table)
+{
+    if (!controller)
+        return;
     const int mode = controller->inputMode;
-    if (mode == INPUT_SKAT_SHOWN) paintSkatPair(area, table.cards.skat.cardId(1), table.cards.skat.cardId(2));
+    if (mode == INPUT_SKAT_SHOWN)
+        paintSkatPair(area, table.cards.skat.cardId(1), table.cards.skat.cardId(2));
     else if (mode == INPUT_PUT_AWAY)
         paintSkatPair(area, controller->selectedCards.cardId(1), controller->selectedCards.cardId(2));
-    if (table.currentIndex == STATE_ABRECHNUNG) paintTrickDisplay(area);
+    if (table.currentIndex == STATE_ABRECHNUNG)
+        paintTrickDisplay(area);
 }
 
-void FENSTER_SKAT::paintOverlayTexts(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table) {
-    if (!controller) return;
+void FENSTER_SKAT::paintOverlayTexts(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table)
+{
+    if (!controller)
+        return;
     paintGameInfo(area);
     // The labels lie above the cards of the fans, so they stay readable.
     const int mode = controller->inputMode;
@@ -826,5 +975,6 @@ void FENSTER_SKAT::paintOverlayTexts(VORDIX_ZEICHENBEREICH& area, SKATTISCH& tab
     paintGameTitle(area);
     paintBalloon(area, controller->overlayMessage, false);
     for (const SeatText& balloon : seatTexts)
-        if (screenPositionOfSeat(&table, balloon.seat) != 1) paintBalloon(area, balloon, true);
+        if (screenPositionOfSeat(&table, balloon.seat) != 1)
+            paintBalloon(area, balloon, true);
 }

@@ -3,8 +3,8 @@
 #include "skat/app/SkatText.h"
 #include "skat/engine/Liste.h"
 #include "skat/net/SkatServer.h"
-#include "vordix/Dialog.h"
 #include "skat/ui/DialogBugreport.h"
+#include "vordix/Dialog.h"
 #include "vordix/Message.h"
 
 void TRICKS_WINDOW_COMMANDS::repeatTableGame() { SKAT_SERVER::instance().repeatGame(); }
@@ -23,13 +23,15 @@ FENSTER_STICHE::~FENSTER_STICHE() = default;
 
 void FENSTER_STICHE::enable(int id, bool on)
 {
-    if (isOpen && implementor()) implementor()->enableAction(id, on);
+    if (isOpen && implementor())
+        implementor()->enableAction(id, on);
 }
 
 void FENSTER_STICHE::create()
 {
     auto imp = implementor();
-    if (!imp) return;
+    if (!imp)
+        return;
     imp->createFromForm(FORM_ID);
     isOpen = true;
     imp->setTitle(skat::text(TextKey::Fenstername_Letzte_Stiche));
@@ -38,20 +40,23 @@ void FENSTER_STICHE::create()
     imp->embedInScrollArea(&view, 0, 0, 0, 0);
     bugReport = std::make_unique<DIALOG_BUGREPORT>(this);
     // Nothing shown yet; the card-deal editor window does not exist yet.
-    for (int id : {ACTION_REPEAT, ACTION_REPLAY_FREE, ACTION_EDITOR}) enable(id, false);
+    for (int id : {ACTION_REPEAT, ACTION_REPLAY_FREE, ACTION_EDITOR})
+        enable(id, false);
 }
 
 void FENSTER_STICHE::refresh(SKATTISCH& table)
 {
     view.renderer.loadFromTable(table);
-    if (isOpen && implementor()) implementor()->setTitle(skat::text(TextKey::Fenstername_Letzte_Stiche));
+    if (isOpen && implementor())
+        implementor()->setTitle(skat::text(TextKey::Fenstername_Letzte_Stiche));
     enable(ACTION_REPEAT, true);
     enable(ACTION_REPLAY_FREE, false);
 }
 
 void FENSTER_STICHE::showListGame(LISTE& list, int index)
 {
-    if (index < 0 || index >= list.rowCount()) return;
+    if (index < 0 || index >= list.rowCount())
+        return;
     if (isOpen && implementor())
         implementor()->setTitle(skat::formatText(TextKey::Verlauf_Titel_Listenspiel, {index + 1}));
     view.renderer.showListEntry(list.rows[static_cast<std::size_t>(index)].get(), 0, index);
@@ -64,7 +69,8 @@ void FENSTER_STICHE::showListGame(LISTE& list, int index)
 void FENSTER_STICHE::onMessage(VORDIX_MESSAGE& message)
 {
     if (message.kind != MESSAGE_COMMAND) {
-        if (isOpen) updateRect(0, 0, -1, -1);
+        if (isOpen)
+            updateRect(0, 0, -1, -1);
         return;
     }
     const VERLAUF_RENDERER& shown = view.renderer;
@@ -76,12 +82,15 @@ void FENSTER_STICHE::onMessage(VORDIX_MESSAGE& message)
             commands->replayStoredGame(shownGame());
         break;
     case ACTION_REPLAY_FREE:
-        if (shown.showsTableGame || shownGameReplayable()) commands->playGivenGame(shownGame());
+        if (shown.showsTableGame || shownGameReplayable())
+            commands->playGivenGame(shownGame());
         break;
     case ACTION_BUGREPORT:
-        if (!bugReport) break;
+        if (!bugReport)
+            break;
         bugReport->prepare(&shownGame());
-        if (bugReport->implementor()) bugReport->implementor()->show();
+        if (bugReport->implementor())
+            bugReport->implementor()->show();
         break;
     default: break;
     }
@@ -90,13 +99,15 @@ void FENSTER_STICHE::onMessage(VORDIX_MESSAGE& message)
 bool FENSTER_STICHE::shownGameReplayable() const
 {
     const EIN_SPIEL* entry = view.renderer.entry;
-    if (entry) return entry->trickCount() == 10 || entry->deal.isValid();
+    if (entry)
+        return entry->trickCount() == 10 || entry->deal.isValid();
     return view.renderer.stapel.trickCount() == 10;
 }
 
 const EIN_SPIEL& FENSTER_STICHE::shownGame()
 {
-    if (view.renderer.entry) return *view.renderer.entry;
+    if (view.renderer.entry)
+        return *view.renderer.entry;
     reported_ = EIN_SPIEL();
     reported_.pile = view.renderer.stapel;
     reported_.record = view.renderer.record;

@@ -46,7 +46,7 @@ public:
     // Shows row `index` of a score sheet, titled with its game number.
     void showListGame(LISTE& list, int index);
     void onMessage(VORDIX_MESSAGE& message) override;
-    void paint(VORDIX_ZEICHENBEREICH&) override {}
+    void paint(VORDIX_ZEICHENBEREICH&) override { }
 
     // Whether the shown game can be played again (all tricks, or a whole deal).
     bool shownGameReplayable() const;

@@ -20,8 +20,8 @@ public:
     virtual void onMouse(VORDIX_MESSAGE& message) = 0;
     virtual void onKey(VORDIX_MESSAGE& message) = 0;
 
-    VORDIX_FENSTER* hostWindow = nullptr;   // not owned
-    CONTROLLER* controller = nullptr;       // not owned
+    VORDIX_FENSTER* hostWindow = nullptr; // not owned
+    CONTROLLER* controller = nullptr;     // not owned
     std::int32_t x = 0;
     std::int32_t y = 0;
 };
@@ -30,5 +30,5 @@ template <class VIEW>
 class GENERIC_CONTROLLER {
 public:
     virtual ~GENERIC_CONTROLLER() = default;
-    VIEW* view = nullptr;   // not owned
+    VIEW* view = nullptr; // not owned
 };

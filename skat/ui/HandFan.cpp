@@ -14,13 +14,17 @@ int toInt(double value) { return static_cast<int>(value); }
 // was tuned with it.
 float polarAngle(int u, int v)
 {
-    if (u > 0) return std::atan(static_cast<float>(v) / static_cast<float>(u));
+    if (u > 0)
+        return std::atan(static_cast<float>(v) / static_cast<float>(u));
     if (u < 0) {
-        if (v >= 0) return PI_APPROX - std::atan(static_cast<float>(v) / static_cast<float>(-u));
+        if (v >= 0)
+            return PI_APPROX - std::atan(static_cast<float>(v) / static_cast<float>(-u));
         return std::atan(static_cast<float>(-v) / static_cast<float>(-u)) - PI_APPROX;
     }
-    if (v > 0) return PI_APPROX / 2;
-    if (v < 0) return -PI_APPROX / 2;
+    if (v > 0)
+        return PI_APPROX / 2;
+    if (v < 0)
+        return -PI_APPROX / 2;
     return 0.0f;
 }
 
@@ -37,8 +41,10 @@ int HandFan::step(int n) const
     } else if (fixedSpacing > 0) {
         base = fixedSpacing;
         if (layout == LayoutKind::Small) {
-            if (n == 11) base = toInt(fixedSpacing * 0.91);
-            else if (n >= 12) base = toInt(fixedSpacing * 0.87);
+            if (n == 11)
+                base = toInt(fixedSpacing * 0.91);
+            else if (n >= 12)
+                base = toInt(fixedSpacing * 0.87);
         }
     }
     return toInt(base * 0.8);
@@ -47,7 +53,8 @@ int HandFan::step(int n) const
 float HandFan::lift() const
 {
     const double travel = (90.0 - raiseStep) * scale;
-    if (travel <= 0.0) return 0.0f;
+    if (travel <= 0.0)
+        return 0.0f;
     const double f = (rowTop - raiseStep * scale - moving.y) / travel;
     return static_cast<float>(std::clamp(f, 0.0, 1.0));
 }
@@ -63,7 +70,8 @@ int HandFan::cardX(int i, int n) const
     } else if (layout == LayoutKind::Portrait) {
         x0 += 20 + 20 * ((n == 11) + 2 * (n == 12));
     }
-    if (wideCards()) x0 = std::max(x0, layout == LayoutKind::Portrait ? 150 : 430);
+    if (wideCards())
+        x0 = std::max(x0, layout == LayoutKind::Portrait ? 150 : 430);
 
     double o = (i - 1) * s;
     if (moving.active) {
@@ -72,27 +80,36 @@ int HandFan::cardX(int i, int n) const
             const bool wide = wideCards();
             const int k = moving.inHand ? moving.position : moving.position - 1;
             if (!moving.inHand) {
-                if (k < i) o += wide ? s : s / 2;
-                else if (!wide) o -= s / 2;
+                if (k < i)
+                    o += wide ? s : s / 2;
+                else if (!wide)
+                    o -= s / 2;
             }
             const int d = wide ? s : s / 2;
-            if (k < i) o = toInt(o - f * d);
-            else if (!wide) o = toInt(o + f * (s / 2));
+            if (k < i)
+                o = toInt(o - f * d);
+            else if (!wide)
+                o = toInt(o + f * (s / 2));
         } else {
             const int k = moving.position;
-            if (k < i) o = toInt(o - f * (s / 2));
-            else if (k > i) o = toInt(o + f * (s / 2));
+            if (k < i)
+                o = toInt(o - f * (s / 2));
+            else if (k > i)
+                o = toInt(o + f * (s / 2));
         }
     }
 
     const bool side = orientation != 0.0f;
     int x = (theme <= 3 && side && !faceDown) ? toInt(scale * 1.5 * o + x0) : toInt(o * scale + x0);
-    if (!side) return x;
+    if (!side)
+        return x;
     if (theme == 4) {
         return orientation > 0.0f ? 200 - x : toInt(200.0 - 0.7 * o);
     }
-    if (!faceDown) x = orientation > 0.0f ? 420 - x : toInt(200.0 - 0.7 * o + 160.0);
-    if (layout == LayoutKind::Portrait) x -= orientation > 0.0f ? 100 : 50;
+    if (!faceDown)
+        x = orientation > 0.0f ? 420 - x : toInt(200.0 - 0.7 * o + 160.0);
+    if (layout == LayoutKind::Portrait)
+        x -= orientation > 0.0f ? 100 : 50;
     return x;
 }
 
@@ -105,7 +122,8 @@ int HandFan::cardY(int i, int n) const
     }
     const int s = step(n);
     const int m = i - n / 2 - 1;
-    if (orientation > 0.0f) return toInt(m * s * scale * 0.7 - 30.0 - 20.0) + (theme != 4 ? 50 : 0);
+    if (orientation > 0.0f)
+        return toInt(m * s * scale * 0.7 - 30.0 - 20.0) + (theme != 4 ? 50 : 0);
     return toInt(-45.0 - m * s * scale * 0.8 - 15.0) + (theme != 4 ? 70 : 0);
 }
 
@@ -114,13 +132,16 @@ float HandFan::cardAngle(int i, int n) const
     const float c = (static_cast<float>(i) - 0.5f) - static_cast<float>(n) * 0.5f;
     float angle = -4.0f * c;
     if (orientation != 0.0f) {
-        if (theme == 4) angle = (orientation > 0.0f ? 45.0f : -45.0f) - 8.0f * c;
-        else if (!faceDown) angle = (orientation > 0.0f ? -5.0f : -15.0f) - 8.0f * c;
+        if (theme == 4)
+            angle = (orientation > 0.0f ? 45.0f : -45.0f) - 8.0f * c;
+        else if (!faceDown)
+            angle = (orientation > 0.0f ? -5.0f : -15.0f) - 8.0f * c;
     }
     if (moving.active && moving.flight && !wideCards()) {
         const int k = moving.inHand ? moving.position : moving.position - 1;
         const float f = lift();
-        if (!moving.inHand) angle += i > k ? -2.0f : 2.0f;
+        if (!moving.inHand)
+            angle += i > k ? -2.0f : 2.0f;
         angle += i > k ? 2.0f * f : -2.0f * f;
     }
     return angle;
@@ -142,7 +163,8 @@ int HandFan::hitTest(int px, int py, int n, int raised) const
         const double phi = polarAngle(u, v) + cardAngle(i, n) * DEGREE;
         const int qx = toInt(std::cos(phi) * r + cx);
         const int qy = toInt(std::sin(phi) * r + cy);
-        if (qx >= left && qx <= left + w && qy >= top && qy <= top + h) return i;
+        if (qx >= left && qx <= left + w && qy >= top && qy <= top + h)
+            return i;
     }
     return 0;
 }
@@ -159,11 +181,12 @@ float fittedOwnHandScale(const HandFan& fan, int viewY, int clientHeight)
         for (int i = 1; i <= CARDS; ++i) {
             // The lowest corner of the turned card.
             const double turn = f.cardAngle(i, CARDS) * DEGREE;
-            const double half = f.cardHeight() * 0.5 * std::abs(std::cos(turn)) +
-                                f.cardWidth() * 0.5 * std::abs(std::sin(turn));
+            const double half =
+                f.cardHeight() * 0.5 * std::abs(std::cos(turn)) + f.cardWidth() * 0.5 * std::abs(std::sin(turn));
             bottom = std::max(bottom, toInt(f.rowTop + f.cardY(i, CARDS) + f.cardHeight() * 0.5 + half + 0.999));
         }
-        if (bottom <= clientHeight - MARGIN) return scale;
+        if (bottom <= clientHeight - MARGIN)
+            return scale;
     }
     return MIN_OWN_HAND_SCALE;
 }

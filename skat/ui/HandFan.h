@@ -11,23 +11,23 @@
 // the other cards make room in proportion to how far it is lifted.
 struct FanMovingCard {
     bool active = false;
-    bool flight = false;   // a flight (else a drag)
-    bool inHand = true;    // the hand holds it (a flight into the hand does not yet)
-    int position = 0;      // its position, or the target position for a card not yet held
-    int y = 0;             // its current top in window coordinates
+    bool flight = false; // a flight (else a drag)
+    bool inHand = true;  // the hand holds it (a flight into the hand does not yet)
+    int position = 0;    // its position, or the target position for a card not yet held
+    int y = 0;           // its current top in window coordinates
 };
 
 struct HandFan {
-    int width = 0;             // the view's width
-    int rowTop = 0;            // top of the card row
+    int width = 0;  // the view's width
+    int rowTop = 0; // top of the card row
     int raiseStep = 10;
-    int fixedSpacing = 0;      // 0: automatic
+    int fixedSpacing = 0; // 0: automatic
     float scale = 2.0f;
-    float orientation = 0.0f;  // 0 bottom hand, > 0 left side, < 0 right side
+    float orientation = 0.0f; // 0 bottom hand, > 0 left side, < 0 right side
     bool faceDown = false;
     bool hasController = true;
-    bool panelShown = false;   // the status panel beside the table
-    int theme = 1;             // table theme 1..4
+    bool panelShown = false; // the status panel beside the table
+    int theme = 1;           // table theme 1..4
     LayoutKind layout = LayoutKind::Landscape;
     FanMovingCard moving;
 

@@ -65,7 +65,7 @@ bool isNullValue(int base) { return base == 23 || base == 35 || base == 46 || ba
 
 // The sheet's pictures, loaded once for the life of the process.
 struct SheetImages {
-    std::array<VORDIX_BITMAP, 9> symbols;   // by game type 1..8
+    std::array<VORDIX_BITMAP, 9> symbols; // by game type 1..8
     bool symbolsLoaded = false;
     VORDIX_BITMAP top, bottom, segment;
     int players = 0;
@@ -85,11 +85,13 @@ struct SheetImages {
                                            t.imgIconGrand,
                                            t.imgIconNull,
                                            t.imgIconRamsch};
-            for (int i = 1; i < 9; ++i) symbols[i].load(VORDIX_FILE(folder, names[i]));
+            for (int i = 1; i < 9; ++i)
+                symbols[i].load(VORDIX_FILE(folder, names[i]));
             symbolsLoaded = true;
         }
         const bool en = skat::textsAreEnglish();
-        if (players == playerCount && english == en) return;
+        if (players == playerCount && english == en)
+            return;
         top.unload();
         bottom.unload();
         segment.unload();
@@ -109,7 +111,7 @@ struct SheetImages {
 
 SheetImages& images()
 {
-    static SheetImages* shared = new SheetImages;   // kept until exit
+    static SheetImages* shared = new SheetImages; // kept until exit
     return *shared;
 }
 
@@ -121,7 +123,8 @@ LISTE_RENDERER::~LISTE_RENDERER() { detach(); }
 
 void LISTE_RENDERER::detach()
 {
-    if (observed_) observed_->removeObserver(this);
+    if (observed_)
+        observed_->removeObserver(this);
     observed_ = nullptr;
     list = nullptr;
 }
@@ -130,14 +133,17 @@ void LISTE_RENDERER::update(OBSERVABLE*)
 {
     observed_ = nullptr;
     list = nullptr;
-    if (view) view->updateRect(0, 0, -1, -1);
+    if (view)
+        view->updateRect(0, 0, -1, -1);
 }
 
 void LISTE_RENDERER::prepareList()
 {
-    if (observed_ && observed_ != list) observed_->removeObserver(this);
+    if (observed_ && observed_ != list)
+        observed_->removeObserver(this);
     observed_ = list;
-    if (!list) return;
+    if (!list)
+        return;
     list->addObserver(this);
     list->openDialogTitle = skat::text(TextKey::FS_Titel_Spielliste_laden);
     list->saveDialogTitle = skat::text(TextKey::FS_Titel_Spielliste_speichern);
@@ -152,14 +158,16 @@ void LISTE_RENDERER::computeLayout()
     segmentHeight = four ? 60 : 45;
     const int names3[4] = {256, 340, 424, 0};
     const int names4[4] = {215, 288, 361, 434};
-    for (int i = 0; i < 4; ++i) nameCentre[i] = four ? names4[i] : names3[i];
+    for (int i = 0; i < 4; ++i)
+        nameCentre[i] = four ? names4[i] : names3[i];
     rowNumberRight = four ? 14 : 18;
     symbolCentre = four ? 30 : 45;
     spitzenWith = four ? 45 : 64;
     spitzenWithout = four ? 61 : 81;
     const int levels3[6] = {87, 99, 111, 123, 135, 147};
     const int levels4[6] = {62, 73, 84, 95, 106, 117};
-    for (int i = 0; i < 6; ++i) levelColumn[i] = four ? levels4[i] : levels3[i];
+    for (int i = 0; i < 6; ++i)
+        levelColumn[i] = four ? levels4[i] : levels3[i];
     valueWon = four ? 154 : 183;
     valueLost = four ? 180 : 210;
     firstColumnRight = four ? 234 : 271;
@@ -173,7 +181,8 @@ void LISTE_RENDERER::computeLayout()
 
 int LISTE_RENDERER::rowCapacity() const
 {
-    if (!list) return MIN_ROW_SLOTS;
+    if (!list)
+        return MIN_ROW_SLOTS;
     return list->rowCount() > MIN_ROW_SLOTS ? list->rowCount() : MIN_ROW_SLOTS;
 }
 
@@ -192,26 +201,32 @@ void LISTE_RENDERER::draw(VORDIX_ZEICHENBEREICH& area)
     const int height = viewHeight();
     const int capacity = rowCapacity();
 
-    if (mode != MODE_ROWS && img.top.isLoaded()) img.top.draw(area, 0, 0);
+    if (mode != MODE_ROWS && img.top.isLoaded())
+        img.top.draw(area, 0, 0);
     if (mode != MODE_FRAME && img.segment.isLoaded()) {
         area.setClip(0, headerHeight, sheetWidth, height - footerHeight - headerHeight);
         const int segments = capacity / players + 1;
-        for (int s = 0; s < segments; ++s) img.segment.draw(area, 0, headerHeight + s * segmentHeight);
+        for (int s = 0; s < segments; ++s)
+            img.segment.draw(area, 0, headerHeight + s * segmentHeight);
         area.resetClip();
     }
-    if (mode != MODE_ROWS && img.bottom.isLoaded()) img.bottom.draw(area, 0, height - footerHeight);
+    if (mode != MODE_ROWS && img.bottom.isLoaded())
+        img.bottom.draw(area, 0, height - footerHeight);
 
     int fit = (height - headerHeight - footerHeight) / rowHeight;
-    if (fit < 0) fit = 0;
+    if (fit < 0)
+        fit = 0;
     const int rows = fit < capacity ? fit : capacity;
 
     if (mode != MODE_ROWS && list) {
         for (int p = 0; p < players; ++p)
             drawName(area, list->playerNames[p], nameCentre[p]);
-        if (list->rowCount() > 0) drawFooter(area, height + 13 - footerHeight + rowHeight - 15);
+        if (list->rowCount() > 0)
+            drawFooter(area, height + 13 - footerHeight + rowHeight - 15);
     }
     if (mode != MODE_FRAME && list) {
-        for (int i = 0; i < rows; ++i) drawRow(area, i, baselineOffset + headerHeight + rowHeight * i);
+        for (int i = 0; i < rows; ++i)
+            drawRow(area, i, baselineOffset + headerHeight + rowHeight * i);
         drawHighlight(area);
     }
 }
@@ -226,7 +241,8 @@ void LISTE_RENDERER::drawName(VORDIX_ZEICHENBEREICH& area, const std::wstring& n
     for (text.size = headerFont; text.size > bodyFont; --text.size) {
         int width = 0, height = 0;
         text.measureText(width, height);
-        if (width <= columnStep - 6) break;
+        if (width <= columnStep - 6)
+            break;
     }
     text.drawText(area, centre, headerBaseline);
 }
@@ -234,7 +250,8 @@ void LISTE_RENDERER::drawName(VORDIX_ZEICHENBEREICH& area, const std::wstring& n
 void LISTE_RENDERER::drawRow(VORDIX_ZEICHENBEREICH& area, int i, int y)
 {
     put(area, number(i + 1), rowNumberRight, y, bodyFont - 2, RIGHT, kInk);
-    if (i >= list->rowCount()) return;
+    if (i >= list->rowCount())
+        return;
     const LISTE::GameEntry entry = list->gameAt(i);
     const SPIELSTRUCT& r = entry.record;
     const int players = list->places == 4 ? 4 : 3;
@@ -248,13 +265,15 @@ void LISTE_RENDERER::drawRow(VORDIX_ZEICHENBEREICH& area, int i, int y)
         put(area, skat::text(TextKey::Element_Re), column * columnStep + firstColumnRight - 52, y - 2, bodyFont - 2,
             LEFT, kInk);
     if (r.BOCKRUNDE_NR > 0)
-        put(area, skat::text(TextKey::PdfListe_Bock), (r.SPIELWERT > 0 ? valueLost : valueWon) + 1, y - 2, bodyFont - 3, RIGHT, kInk);
+        put(area, skat::text(TextKey::PdfListe_Bock), (r.SPIELWERT > 0 ? valueLost : valueWon) + 1, y - 2, bodyFont - 3,
+            RIGHT, kInk);
 
     const GameType type = r.SPIELART.SPIEL_TYP;
     const bool passed = r.GEREIZT == 0 && type != GAME_RAMSCH;
     if (!passed) {
         VORDIX_BITMAP& symbol = images().symbols[type >= 1 && type <= 8 ? type : 0];
-        if (symbol.isLoaded()) symbol.draw(area, symbolCentre - 14, y - 12);
+        if (symbol.isLoaded())
+            symbol.draw(area, symbolCentre - 14, y - 12);
 
         const int base = r.SPIELART.baseValue();
         const bool null = isNullValue(base);
@@ -273,14 +292,18 @@ void LISTE_RENDERER::drawRow(VORDIX_ZEICHENBEREICH& area, int i, int y)
             if (null)
                 cross[0] = cross[5] = true;
             else
-                for (bool& c : cross) c = true;
+                for (bool& c : cross)
+                    c = true;
             break;
         default: break;
         }
-        if (r.SPIELART.STUFE >= 1) cross[1] = true;
-        if (r.SPIELART.STUFE >= 2) cross[3] = true;
+        if (r.SPIELART.STUFE >= 1)
+            cross[1] = true;
+        if (r.SPIELART.STUFE >= 2)
+            cross[3] = true;
         for (int c = 0; c < 6; ++c)
-            if (cross[c]) put(area, L"X", levelColumn[c], y, bodyFont, LEFT, kInk);
+            if (cross[c])
+                put(area, L"X", levelColumn[c], y, bodyFont, LEFT, kInk);
 
         const int v = std::abs(r.SPIELWERT);
         const bool big = v > 999;
@@ -291,7 +314,8 @@ void LISTE_RENDERER::drawRow(VORDIX_ZEICHENBEREICH& area, int i, int y)
         if (USER_PREFS::instance().scoring == SCORING_BIERLACHS) {
             for (int p = 0; p < players; ++p) {
                 const int b = list->rowValue(i + 1, p);
-                put(area, number(b), firstColumnRight + p * columnStep, y, bodyFont, RIGHT, b < 0 ? kNegative : kDefault);
+                put(area, number(b), firstColumnRight + p * columnStep, y, bodyFont, RIGHT,
+                    b < 0 ? kNegative : kDefault);
             }
         } else {
             put(area, number(entry.points), firstColumnRight + column * columnStep, y, bodyFont, RIGHT,
@@ -301,7 +325,8 @@ void LISTE_RENDERER::drawRow(VORDIX_ZEICHENBEREICH& area, int i, int y)
         put(area, L"X", column * columnStep + crossStart + (lost ? lostCrossOffset : 0), y, bodyFont, LEFT,
             lost ? kNegative : kInk);
     }
-    if (r.GEREIZT == 0) put(area, L"X", passedCross, y, bodyFont, LEFT, kInk);
+    if (r.GEREIZT == 0)
+        put(area, L"X", passedCross, y, bodyFont, LEFT, kInk);
 }
 
 void LISTE_RENDERER::drawFooter(VORDIX_ZEICHENBEREICH& area, int top)
@@ -346,7 +371,8 @@ void LISTE_RENDERER::drawFooter(VORDIX_ZEICHENBEREICH& area, int top)
 
 void LISTE_RENDERER::drawHighlight(VORDIX_ZEICHENBEREICH& area)
 {
-    if (!list || highlightedRow < 0 || highlightedRow >= list->rowCount()) return;
+    if (!list || highlightedRow < 0 || highlightedRow >= list->rowCount())
+        return;
     const int height = viewHeight();
     area.setClip(0, headerHeight, sheetWidth, height - footerHeight - headerHeight);
     const RECTANGLE box{1, headerHeight + rowHeight * highlightedRow - 1, sheetWidth - 2, 16};

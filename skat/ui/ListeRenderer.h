@@ -61,7 +61,7 @@ public:
     int symbolCentre = 45;
     int spitzenWith = 64;
     int spitzenWithout = 81;
-    int levelColumn[6] = {87, 99, 111, 123, 135, 147};   // Hand, Schn., Schn. ang., Schw., Schw. ang., Ouvert
+    int levelColumn[6] = {87, 99, 111, 123, 135, 147}; // Hand, Schn., Schn. ang., Schw., Schw. ang., Ouvert
     int valueWon = 183;
     int valueLost = 210;
     int firstColumnRight = 271;
@@ -75,8 +75,8 @@ public:
     int moneyLine = 85;
 
     int mode = MODE_ALL;
-    VORDIX_VIEW_INTERFACE* view = nullptr;   // not owned
-    LISTE* list = nullptr;                    // not owned
+    VORDIX_VIEW_INTERFACE* view = nullptr; // not owned
+    LISTE* list = nullptr;                 // not owned
     int highlightedRow = -1;
     // Height to draw for when the view reports none (off-screen pictures).
     int fallbackHeight = 0;

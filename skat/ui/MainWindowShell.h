@@ -15,11 +15,11 @@ public:
     // Runs a menu or table command (a MESSAGE_COMMAND with its id).
     virtual void runCommand(const VORDIX_MESSAGE& message) = 0;
     virtual void shutdown() = 0;
-    virtual void runSettingsDialog() {}
-    virtual void runHelpDialog() {}
-    virtual void showAssistanceDialog() {}
-    virtual void showShorteningDialog() {}
-    virtual void runExerciseDialog() {}
+    virtual void runSettingsDialog() { }
+    virtual void runHelpDialog() { }
+    virtual void showAssistanceDialog() { }
+    virtual void showShorteningDialog() { }
+    virtual void runExerciseDialog() { }
     // The bid-value calculator (the bidding panel's small button and the menu).
     virtual void showBidCalculator() { openBidCalculator(); }
     // Null in tests without a platform application.

@@ -16,15 +16,18 @@ constexpr int UI_BUTTON_DOWN = 6;
 constexpr int UI_BUTTON_INACTIVE = 7;
 } // namespace
 
-std::wstring bidLabel(int value) {
+std::wstring bidLabel(int value)
+{
     wchar_t text[13];
     std::swprintf(text, 13, L" %3d ", value);
     return text;
 }
 
-void REIZEN_CONTROLLER::offerBid(const std::wstring& newPrompt, int newMode, int bidIndex) {
+void REIZEN_CONTROLLER::offerBid(const std::wstring& newPrompt, int newMode, int bidIndex)
+{
     prompt = newPrompt;
-    if (view) view->updateButtons();
+    if (view)
+        view->updateButtons();
     if (newMode == MODE_NAME) {
         value = bidValueAt(bidIndex + 1);
         bidText = bidLabel(value);
@@ -35,32 +38,47 @@ void REIZEN_CONTROLLER::offerBid(const std::wstring& newPrompt, int newMode, int
         return;
     }
     mode = newMode;
-    if (view) view->invalidate();
+    if (view)
+        view->invalidate();
 }
 
-void REIZEN_CONTROLLER::refresh() {
+void REIZEN_CONTROLLER::refresh()
+{
     prompt.clear();
     bidText.clear();
     value = 0;
     mode = MODE_IDLE;
-    if (view) view->updateButtons();
+    if (view)
+        view->updateButtons();
 }
 
-void REIZEN_CONTROLLER::decide() {
+void REIZEN_CONTROLLER::decide()
+{
     const bool hold = view && view->bidButton.pressed && !view->passButton.pressed;
     refresh();
-    if (view) view->invalidate();
-    if (HUMAN_PLAYER::awaited()) HUMAN_PLAYER::answerBid(hold);
+    if (view)
+        view->invalidate();
+    if (HUMAN_PLAYER::awaited())
+        HUMAN_PLAYER::answerBid(hold);
 }
 
-void REIZEN_VIEW::setPosition(std::int32_t newX, std::int32_t newY) {
+void REIZEN_VIEW::setPosition(std::int32_t newX, std::int32_t newY)
+{
     x = newX;
     y = newY;
     int bx = 460, by = 421, py = 496;
     if (mainWindow) {
         switch (layoutKindOf(mainWindow->currentLayout)) {
-        case LayoutKind::Portrait: bx = 320; by = 451; py = 526; break;
-        case LayoutKind::Small: bx = 180; by = 50; py = 125; break;
+        case LayoutKind::Portrait:
+            bx = 320;
+            by = 451;
+            py = 526;
+            break;
+        case LayoutKind::Small:
+            bx = 180;
+            by = 50;
+            py = 125;
+            break;
         case LayoutKind::Landscape: break;
         }
     }
@@ -82,7 +100,8 @@ void REIZEN_VIEW::setPosition(std::int32_t newX, std::int32_t newY) {
     calculatorButton.width = 28;
 }
 
-void REIZEN_VIEW::updateButtons() {
+void REIZEN_VIEW::updateButtons()
+{
     // The calculator button's own pictures, loaded on first use.
     if (!calculatorImage_.isLoaded())
         calculatorImage_.load(skat::resourceFile({L"Grafik"}, L"Reizrechner_Normal.png"));
@@ -97,16 +116,20 @@ void REIZEN_VIEW::updateButtons() {
     invalidate();
 }
 
-void REIZEN_VIEW::invalidate() {
-    if (mainWindow) mainWindow->invalidateOverlay();
+void REIZEN_VIEW::invalidate()
+{
+    if (mainWindow)
+        mainWindow->invalidateOverlay();
 }
 
-void REIZEN_VIEW::draw(VORDIX_ZEICHENBEREICH& area) {
+void REIZEN_VIEW::draw(VORDIX_ZEICHENBEREICH& area)
+{
     const bool shown = controller && controller->mode > REIZEN_CONTROLLER::MODE_IDLE;
     bidButton.visible = shown;
     passButton.visible = shown;
     calculatorButton.visible = shown;
-    if (!shown) return;
+    if (!shown)
+        return;
     bidButton.text = controller->bidText;
     bidButton.fontSize = 13;
     passButton.text = skat::text(TextKey::Button_Passe);
@@ -116,29 +139,36 @@ void REIZEN_VIEW::draw(VORDIX_ZEICHENBEREICH& area) {
     calculatorButton.draw(area);
 }
 
-void REIZEN_VIEW::onMouse(VORDIX_MESSAGE& message) {
-    if (!controller || controller->mode == REIZEN_CONTROLLER::MODE_IDLE) return;
+void REIZEN_VIEW::onMouse(VORDIX_MESSAGE& message)
+{
+    if (!controller || controller->mode == REIZEN_CONTROLLER::MODE_IDLE)
+        return;
     if (calculatorButton.contains(message.x, message.y)) {
         calculatorButton.onMouse(message);
         const bool clicked = calculatorButton.pressed;
         calculatorButton.pressed = false;
         invalidate();
-        if (clicked && mainWindow) mainWindow->showBidCalculator();
+        if (clicked && mainWindow)
+            mainWindow->showBidCalculator();
         return;
     }
     const bool onBid = bidButton.contains(message.x, message.y);
     const bool onPass = passButton.contains(message.x, message.y);
-    if (!onBid && !onPass) return;
+    if (!onBid && !onPass)
+        return;
     bidButton.pressed = false;
     passButton.pressed = false;
     SKAT_BUTTON& button = onBid ? bidButton : passButton;
     button.onMouse(message);
     invalidate();
-    if (button.pressed) controller->decide();
+    if (button.pressed)
+        controller->decide();
 }
 
-void REIZEN_VIEW::onKey(VORDIX_MESSAGE& message) {
-    if (!controller || controller->mode == REIZEN_CONTROLLER::MODE_IDLE) return;
+void REIZEN_VIEW::onKey(VORDIX_MESSAGE& message)
+{
+    if (!controller || controller->mode == REIZEN_CONTROLLER::MODE_IDLE)
+        return;
     switch (message.keyCode) {
     case KEY_UP:
         bidButton.pressed = true;
@@ -151,9 +181,9 @@ void REIZEN_VIEW::onKey(VORDIX_MESSAGE& message) {
         invalidate();
         return;
     case KEY_ENTER:
-        if (bidButton.pressed || passButton.pressed) controller->decide();
+        if (bidButton.pressed || passButton.pressed)
+            controller->decide();
         return;
-    default:
-        return;
+    default: return;
     }
 }

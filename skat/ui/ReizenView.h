@@ -16,8 +16,8 @@ class REIZEN_VIEW;
 class REIZEN_CONTROLLER : public GENERIC_CONTROLLER<REIZEN_VIEW> {
 public:
     static constexpr int MODE_IDLE = 0;
-    static constexpr int MODE_NAME = 1;   // the user names the next value
-    static constexpr int MODE_HOLD = 2;   // the user answers a named value
+    static constexpr int MODE_NAME = 1; // the user names the next value
+    static constexpr int MODE_HOLD = 2; // the user answers a named value
 
     // The table asks: mode 1 offers the value after the bid index, mode 2
     // the value at it; any other mode changes nothing.
@@ -52,10 +52,10 @@ public:
     void onKey(VORDIX_MESSAGE& message) override;
     void updateButtons();
 
-    FENSTER_SKAT* mainWindow = nullptr;   // not owned
+    FENSTER_SKAT* mainWindow = nullptr; // not owned
     SKAT_BUTTON bidButton;
     SKAT_BUTTON passButton;
-    SKAT_BUTTON calculatorButton;   // opens the bid-value calculator
+    SKAT_BUTTON calculatorButton; // opens the bid-value calculator
 
 private:
     VORDIX_BITMAP calculatorImage_;

@@ -15,15 +15,19 @@ constexpr int MESSAGE_RIGHT_PRESS = 17;
 
 class RightButtonFilter : public QObject {
 public:
-    RightButtonFilter(VORDIX_FENSTER& window, QObject* parent) : QObject(parent), window_(window) {}
+    RightButtonFilter(VORDIX_FENSTER& window, QObject* parent) : QObject(parent), window_(window) { }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::MouseButtonPress) return QObject::eventFilter(watched, event);
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::MouseButtonPress)
+            return QObject::eventFilter(watched, event);
         auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() != Qt::RightButton) return false;
+        if (mouse->button() != Qt::RightButton)
+            return false;
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (!widget) return false;
+        if (!widget)
+            return false;
         VORDIX_MESSAGE message(static_cast<FrameworkMessageKind>(MESSAGE_RIGHT_PRESS));
         const QPoint at = mouse->position().toPoint();
         message.x = at.x();
@@ -38,10 +42,13 @@ private:
 
 } // namespace
 
-void installRightButtonFilter(VORDIX_FENSTER& window) {
+void installRightButtonFilter(VORDIX_FENSTER& window)
+{
     auto* platform = dynamic_cast<WIN_FENSTER*>(window.implementor().get());
-    if (!platform) return;
+    if (!platform)
+        return;
     ClientFenster* client = platform->clientWidget();
-    if (!client) return;
+    if (!client)
+        return;
     client->installEventFilter(new RightButtonFilter(window, client));
 }

@@ -22,7 +22,8 @@ SheetFooter sheetFooter(const LISTE& sheet, Scoring scoring, double tariffCents)
     }
     if (footer.hasMoney) {
         const auto cents = pdfsheet::moneyInCents(values, footer.players, tariffCents);
-        for (int p = 0; p < footer.players; ++p) footer.columns[p].cents = cents[p];
+        for (int p = 0; p < footer.players; ++p)
+            footer.columns[p].cents = cents[p];
     }
     return footer;
 }

@@ -18,11 +18,14 @@ constexpr int FLASH_MS = 200;
 
 // The main window's overlay lies above the buttons' window; it is repainted
 // with them.
-void invalidateOverlayOf(VORDIX_FENSTER* owner) {
-    if (auto* table = dynamic_cast<FENSTER_SKAT*>(owner)) table->invalidateOverlay();
+void invalidateOverlayOf(VORDIX_FENSTER* owner)
+{
+    if (auto* table = dynamic_cast<FENSTER_SKAT*>(owner))
+        table->invalidateOverlay();
 }
 
-void sleepMs(unsigned ms) {
+void sleepMs(unsigned ms)
+{
     if (auto* app = FENSTER_SKAT::applicationImplementor()) {
         app->sleep(ms);
         return;
@@ -32,25 +35,33 @@ void sleepMs(unsigned ms) {
 
 } // namespace
 
-int SKAT_BUTTON::drawnWidth() const {
+int SKAT_BUTTON::drawnWidth() const
+{
     // Written as x - trunc(W * -1.4f) so that it equals floor(1.4 W).
     return -static_cast<int>(static_cast<float>(width) * -1.4f);
 }
 
-bool SKAT_BUTTON::contains(int px, int py) const {
-    if (!text.empty()) return x < px && px < x + drawnWidth() && y < py && py < y + 4 * fontSize;
-    if (!image || !image->isLoaded()) return false;
+bool SKAT_BUTTON::contains(int px, int py) const
+{
+    if (!text.empty())
+        return x < px && px < x + drawnWidth() && y < py && py < y + 4 * fontSize;
+    if (!image || !image->isLoaded())
+        return false;
     return x < px && px < x + image->getWidth() && y < py && py < y + image->getHeight();
 }
 
-void SKAT_BUTTON::repaintOwner() {
-    if (!owner) return;
+void SKAT_BUTTON::repaintOwner()
+{
+    if (!owner)
+        return;
     owner->updateRect(0, 0, -1, -1);
     invalidateOverlayOf(owner);
 }
 
-void SKAT_BUTTON::onMouse(const VORDIX_MESSAGE& message) {
-    if (!enabled || !visible) return;
+void SKAT_BUTTON::onMouse(const VORDIX_MESSAGE& message)
+{
+    if (!enabled || !visible)
+        return;
     if (!contains(message.x, message.y)) {
         pressed = false;
         return;
@@ -61,7 +72,8 @@ void SKAT_BUTTON::onMouse(const VORDIX_MESSAGE& message) {
         invalidateOverlayOf(owner);
     }
     VORDIX_SCREEN_imp* screen = VORDIX_SCREEN::instance().implementor();
-    if (!screen || !owner) return;
+    if (!screen || !owner)
+        return;
     int lastX = message.x;
     int lastY = message.y;
     for (;;) {
@@ -70,15 +82,19 @@ void SKAT_BUTTON::onMouse(const VORDIX_MESSAGE& message) {
         const int px = pointer.x - origin.x;
         const int py = pointer.y - origin.y;
         pressed = contains(px, py);
-        if (px != lastX || py != lastY) repaintOwner();
+        if (px != lastX || py != lastY)
+            repaintOwner();
         lastX = px;
         lastY = py;
-        if (pointer.buttonUp) break;
+        if (pointer.buttonUp)
+            break;
     }
 }
 
-void SKAT_BUTTON::flashPressed() {
-    if (!enabled || !visible || !owner) return;
+void SKAT_BUTTON::flashPressed()
+{
+    if (!enabled || !visible || !owner)
+        return;
     const RECTANGLE strip{x, y, width, 2 * fontSize + 4};
     pressed = true;
     repaintOwner();
@@ -89,13 +105,17 @@ void SKAT_BUTTON::flashPressed() {
     owner->repaintRect(strip);
 }
 
-void SKAT_BUTTON::invalidate() {
+void SKAT_BUTTON::invalidate()
+{
     pressed = false;
-    if (owner) owner->updateRect(0, 0, -1, -1);
+    if (owner)
+        owner->updateRect(0, 0, -1, -1);
 }
 
-void SKAT_BUTTON::draw(VORDIX_ZEICHENBEREICH& area) {
-    if (!visible) return;
+void SKAT_BUTTON::draw(VORDIX_ZEICHENBEREICH& area)
+{
+    if (!visible)
+        return;
     VORDIX_BITMAP* chosen = pressed ? pressedImage : image;
     if (!chosen || !chosen->isLoaded()) {
         paintFallback(area);
@@ -112,7 +132,8 @@ void SKAT_BUTTON::draw(VORDIX_ZEICHENBEREICH& area) {
     } else {
         chosen->drawRotated(area, x - 4, y - 4, backgroundWidth, chosen->getHeight(), 0.0f);
     }
-    if (text.empty()) return;
+    if (text.empty())
+        return;
     VORDIX_TEXT label;
     label.text = text;
     label.size = fontSize + 4;
@@ -125,7 +146,8 @@ void SKAT_BUTTON::draw(VORDIX_ZEICHENBEREICH& area) {
     label.drawText(area, centre, y + 32);
 }
 
-void SKAT_BUTTON::paintFallback(VORDIX_ZEICHENBEREICH& area) {
+void SKAT_BUTTON::paintFallback(VORDIX_ZEICHENBEREICH& area)
+{
     const USER_PREFS& prefs = USER_PREFS::instance();
     const ThemeColour black{};
     const auto& c = prefs.themeColour;
@@ -137,10 +159,8 @@ void SKAT_BUTTON::paintFallback(VORDIX_ZEICHENBEREICH& area) {
         RECTANGLE rect;
     };
     const Layer layers[] = {
-        {black, black, 0.25f, {x - 1, y + 1, w + 2, 4 * s - 3}},
-        {c[2], c[2], 1.0f, {x, y, w, 4 * s - 3}},
-        {c[3], c[0], 1.0f, {x + 1, y + 3, w - 2, 4 * s - 6}},
-        {c[1], c[3], 1.0f, {x + 1, y + 1, w - 2, 4 * s - 7}},
+        {black, black, 0.25f, {x - 1, y + 1, w + 2, 4 * s - 3}}, {c[2], c[2], 1.0f, {x, y, w, 4 * s - 3}},
+        {c[3], c[0], 1.0f, {x + 1, y + 3, w - 2, 4 * s - 6}},    {c[1], c[3], 1.0f, {x + 1, y + 1, w - 2, 4 * s - 7}},
         {c[0], c[1], 1.0f, {x + 2, y + 2, w - 4, 4 * s - 6}},
     };
     VORDIX_AREA shape;
@@ -150,11 +170,13 @@ void SKAT_BUTTON::paintFallback(VORDIX_ZEICHENBEREICH& area) {
         shape.opacity = layer.opacity;
         shape.fillRoundedRect(area, layer.rect, 6);
     }
-    if (text.empty()) return;
+    if (text.empty())
+        return;
     VORDIX_TEXT label;
     label.text = text;
     label.size = s + 4;
     label.horizontalAlign = 1;
-    if (!enabled) label.setColor(500, 500, 500);
+    if (!enabled)
+        label.setColor(500, 500, 500);
     label.drawText(area, x + (w - 4) / 2, pressed ? y + 33 : y + 32);
 }

@@ -31,15 +31,15 @@ public:
     // The clickable and drawn width of a labelled button.
     int drawnWidth() const;
 
-    VORDIX_FENSTER* owner = nullptr;   // not owned
+    VORDIX_FENSTER* owner = nullptr; // not owned
     int x = 0;
     int y = 0;
     int width = 0;
     std::wstring text;
     int fontSize = 13;
-    VORDIX_BITMAP* image = nullptr;          // not owned (image cache)
-    VORDIX_BITMAP* pressedImage = nullptr;   // not owned
-    VORDIX_BITMAP* disabledImage = nullptr;  // not owned
+    VORDIX_BITMAP* image = nullptr;         // not owned (image cache)
+    VORDIX_BITMAP* pressedImage = nullptr;  // not owned
+    VORDIX_BITMAP* disabledImage = nullptr; // not owned
     bool stretched = false;
     bool visible = false;
     bool enabled = true;

@@ -27,31 +27,39 @@ constexpr int KEY_RIGHT = 203;
 
 // ---------------------------------------------------------------- places
 
-RECTANGLE FENSTER_SKAT_CONTROLLER::skatPlaceRect(int place) const {
+RECTANGLE FENSTER_SKAT_CONTROLLER::skatPlaceRect(int place) const
+{
     return view ? view->skatPlaceRect(place) : RECTANGLE{};
 }
 
-void FENSTER_SKAT_CONTROLLER::hidePutAwayCards() {
-    if (!view || (inputMode != INPUT_PUT_AWAY && inputMode != INPUT_SKAT_SHOWN)) return;
+void FENSTER_SKAT_CONTROLLER::hidePutAwayCards()
+{
+    if (!view || (inputMode != INPUT_PUT_AWAY && inputMode != INPUT_SKAT_SHOWN))
+        return;
     PLAYER_EINBLATT_CONTROLLER& own = view->handControllers[0];
     for (int place = 1; place <= 2; ++place) {
         const CardId card = selectedCards.cardId(place);
-        if (isRealCard(card) && own.shownHand.positionOf(card) >= 0) own.removeCard(card);
+        if (isRealCard(card) && own.shownHand.positionOf(card) >= 0)
+            own.removeCard(card);
     }
 }
 
 // ---------------------------------------------------------------- skat or hand
 
-void FENSTER_SKAT_CONTROLLER::beginSkatOrHand() {
-    if (!view) return;
+void FENSTER_SKAT_CONTROLLER::beginSkatOrHand()
+{
+    if (!view)
+        return;
     inputMode = INPUT_SKAT_OR_HAND;
     view->buttons[BUTTON_TAKE_SKAT].pressed = false;
     view->buttons[BUTTON_PLAY_HAND].pressed = false;
     updateView();
 }
 
-void FENSTER_SKAT_CONTROLLER::onSkatOrHandInput(int x, int y, int key) {
-    if (!view) return;
+void FENSTER_SKAT_CONTROLLER::onSkatOrHandInput(int x, int y, int key)
+{
+    if (!view)
+        return;
     SKAT_BUTTON& take = view->buttons[BUTTON_TAKE_SKAT];
     SKAT_BUTTON& hand = view->buttons[BUTTON_PLAY_HAND];
     if (key == KEY_RIGHT || key == KEY_LEFT) {
@@ -63,12 +71,14 @@ void FENSTER_SKAT_CONTROLLER::onSkatOrHandInput(int x, int y, int key) {
     }
     if (key == KEY_ENTER) {
         SKAT_BUTTON* chosen = take.pressed ? &take : hand.pressed ? &hand : nullptr;
-        if (!chosen) return;
+        if (!chosen)
+            return;
         chosen->flashPressed();
         HUMAN_PLAYER::answerSkatOrHand(chosen == &hand);
         return;
     }
-    if (key != 0) return;
+    if (key != 0)
+        return;
     VORDIX_MESSAGE press(MESSAGE_MOUSE_PRESS);
     press.x = x;
     press.y = y;
@@ -81,7 +91,8 @@ void FENSTER_SKAT_CONTROLLER::onSkatOrHandInput(int x, int y, int key) {
     }
     take.pressed = hand.pressed = false;
     for (SKAT_BUTTON* button : {&take, &hand}) {
-        if (!button->visible || !button->contains(x, y)) continue;
+        if (!button->visible || !button->contains(x, y))
+            continue;
         button->onMouse(press);
         if (button->pressed) {
             button->invalidate();
@@ -95,8 +106,10 @@ void FENSTER_SKAT_CONTROLLER::onSkatOrHandInput(int x, int y, int key) {
 
 // ---------------------------------------------------------------- taking up and putting away
 
-void FENSTER_SKAT_CONTROLLER::takeUpSkat(const SKAT& proposal) {
-    if (!view || !hasTable()) return;
+void FENSTER_SKAT_CONTROLLER::takeUpSkat(const SKAT& proposal)
+{
+    if (!view || !hasTable())
+        return;
     SKATTISCH* table = currentTable();
     SKAT skat;
     {
@@ -111,19 +124,25 @@ void FENSTER_SKAT_CONTROLLER::takeUpSkat(const SKAT& proposal) {
     updateView();
     view->redrawNow();
     const int pause = USER_PREFS::instance().playDelayMs;
-    view->skatAnimations.run(table_animation::duration(pause), [](double) {}, [this] {
-        if (inputMode == INPUT_SKAT_SHOWN) beginDiscard();
-    });
+    view->skatAnimations.run(
+        table_animation::duration(pause), [](double) {},
+        [this] {
+            if (inputMode == INPUT_SKAT_SHOWN)
+                beginDiscard();
+        });
 }
 
-void FENSTER_SKAT_CONTROLLER::beginDiscard() {
-    if (!view) return;
+void FENSTER_SKAT_CONTROLLER::beginDiscard()
+{
+    if (!view)
+        return;
     // The skat's cards fly from their places into the fan.
     PLAYER_EINBLATT_VIEW& fan = view->handAtPosition(1);
     for (int place = 0; place < 2; ++place) {
         const CardId card = selectedCards.cardId(place + 1);
         selectedCards.setCard(place + 1, NO_CARD);
-        if (isRealCard(card)) fan.takeCardFromSkat(card, place);
+        if (isRealCard(card))
+            fan.takeCardFromSkat(card, place);
     }
     selectedCards.clear();
     inputMode = INPUT_PUT_AWAY;
@@ -131,14 +150,18 @@ void FENSTER_SKAT_CONTROLLER::beginDiscard() {
     updateView();
     PLAYER_EINBLATT_CONTROLLER& own = view->handControllers[0];
     own.setInputMode(HAND_INPUT_PRESS);
-    if (analysisWanted && isRealCard(discardProposal.cardId(1))) own.setHighlightedCard(discardProposal.cardId(1));
+    if (analysisWanted && isRealCard(discardProposal.cardId(1)))
+        own.setHighlightedCard(discardProposal.cardId(1));
     view->redrawNow();
 }
 
-bool FENSTER_SKAT_CONTROLLER::putAway(CardId card) {
-    if (!view || !isRealCard(card)) return false;
+bool FENSTER_SKAT_CONTROLLER::putAway(CardId card)
+{
+    if (!view || !isRealCard(card))
+        return false;
     for (int place = 1; place <= 2; ++place) {
-        if (isRealCard(selectedCards.cardId(place))) continue;
+        if (isRealCard(selectedCards.cardId(place)))
+            continue;
         selectedCards.setCard(place, card);
         view->handAtPosition(1).moveCardToSkat(card, place - 1);
         view->handControllers[0].chosen = NO_CARD;
@@ -148,17 +171,21 @@ bool FENSTER_SKAT_CONTROLLER::putAway(CardId card) {
     return false;
 }
 
-void FENSTER_SKAT_CONTROLLER::takeBack(int place) {
+void FENSTER_SKAT_CONTROLLER::takeBack(int place)
+{
     const CardId card = selectedCards.cardId(place + 1);
-    if (!view || !isRealCard(card)) return;
+    if (!view || !isRealCard(card))
+        return;
     selectedCards.setCard(place + 1, NO_CARD);
     view->handAtPosition(1).takeCardFromSkat(card, place);
     view->handControllers[0].setHighlightedCard(card);
     view->invalidate();
 }
 
-void FENSTER_SKAT_CONTROLLER::onDiscardInput(int x, int y, int key) {
-    if (!view || !hasTable() || !HUMAN_PLAYER::awaited() || view->discardFlying) return;
+void FENSTER_SKAT_CONTROLLER::onDiscardInput(int x, int y, int key)
+{
+    if (!view || !hasTable() || !HUMAN_PLAYER::awaited() || view->discardFlying)
+        return;
     PLAYER_EINBLATT_CONTROLLER& own = view->handControllers[0];
     bool confirm = false;
     if (key == 0) {
@@ -185,7 +212,8 @@ void FENSTER_SKAT_CONTROLLER::onDiscardInput(int x, int y, int key) {
             const int n = own.shownHand.cardCount();
             const int raised = own.highlighted != NO_CARD ? std::max(own.shownHand.positionOf(own.highlighted), 0) : 0;
             const int hit = n > 0 ? hand.fan().hitTest(x - hand.x, y, n, raised) : 0;
-            if (hit >= 1) putAway(own.shownHand.cardIdAt(hit));
+            if (hit >= 1)
+                putAway(own.shownHand.cardIdAt(hit));
         }
     } else if (key == KEY_ENTER || key == KEY_UP) {
         if (selectedCards.isComplete()) {
@@ -199,27 +227,31 @@ void FENSTER_SKAT_CONTROLLER::onDiscardInput(int x, int y, int key) {
             putAway(card);
             // The highlight stays at the same place of the hand.
             const int n = own.shownHand.cardCount();
-            if (n > 0) own.setHighlightedCard(own.shownHand.cardIdAt(std::clamp(position, 1, n)));
+            if (n > 0)
+                own.setHighlightedCard(own.shownHand.cardIdAt(std::clamp(position, 1, n)));
         }
     } else if (key == KEY_DOWN) {
         takeBack(isRealCard(selectedCards.cardId(2)) ? 1 : 0);
     }
     view->redrawNow();
-    if (!confirm) return;
+    if (!confirm)
+        return;
     own.setInputMode(HAND_INPUT_NONE);
     const SKAT pair = selectedCards;
     view->animateDiscard(pair, [this, pair] {
         // Runs while the window lives (the flight's guard).
         inputMode = INPUT_PUT_AWAY_DONE;
         hideOverlayMessage();
-        if (view) view->redrawNow();
+        if (view)
+            view->redrawNow();
         HUMAN_PLAYER::answerDiscard(pair.cardId(1), pair.cardId(2));
     });
 }
 
 // ---------------------------------------------------------------- the flight
 
-void FENSTER_SKAT::animateDiscard(const SKAT& pair, std::function<void()> done) {
+void FENSTER_SKAT::animateDiscard(const SKAT& pair, std::function<void()> done)
+{
     // Both cards fly to the declarer's pile and shrink on the way; a short
     // pause follows before the answer goes to the table.
     const int targetX = originX + currentLayout[TableLayout::PILE_RIGHT];

@@ -33,25 +33,31 @@ constexpr int BOTTOM_EDGE = 31;
 
 // The table images of the stacks: segments 8..10 and tops 11..13, left,
 // middle (the deck) and right.
-int imageIndex(int style, bool top) {
+int imageIndex(int style, bool top)
+{
     const int column = style == 1 ? 1 : style == 2 ? 2 : 0;
     return (top ? 11 : 8) + column;
 }
 
-void playEffect(const wchar_t* name) {
-    if (USER_PREFS::instance().sound) SKAT_SOUND::instance().soundFolder(SKAT_SOUND::EFFECTS, name, true, 0);
+void playEffect(const wchar_t* name)
+{
+    if (USER_PREFS::instance().sound)
+        SKAT_SOUND::instance().soundFolder(SKAT_SOUND::EFFECTS, name, true, 0);
 }
 
-FENSTER_SKAT_CONTROLLER* windowControllerOf(const STAPEL_VIEW* view) {
+FENSTER_SKAT_CONTROLLER* windowControllerOf(const STAPEL_VIEW* view)
+{
     return view && view->mainWindow ? view->mainWindow->windowController() : nullptr;
 }
 
-int inputModeOf(const STAPEL_VIEW* view) {
+int inputModeOf(const STAPEL_VIEW* view)
+{
     const FENSTER_SKAT_CONTROLLER* c = windowControllerOf(view);
     return c ? c->inputMode : 0;
 }
 
-VORDIX_RANDOM& shakeRandom() {
+VORDIX_RANDOM& shakeRandom()
+{
     static VORDIX_RANDOM random;
     return random;
 }
@@ -60,8 +66,10 @@ VORDIX_RANDOM& shakeRandom() {
 
 // ---------------------------------------------------------------- controller
 
-void STAPEL_CONTROLLER::beginCut() {
-    if (!view) return;
+void STAPEL_CONTROLLER::beginCut()
+{
+    if (!view)
+        return;
     view->cutIndex = -1;
     if (FENSTER_SKAT_CONTROLLER* c = windowControllerOf(view)) {
         c->inputMode = INPUT_CUT;
@@ -71,22 +79,26 @@ void STAPEL_CONTROLLER::beginCut() {
     view->redrawNow();
 }
 
-void STAPEL_CONTROLLER::performCut() {
-    if (!view) return;
+void STAPEL_CONTROLLER::performCut()
+{
+    if (!view)
+        return;
     FENSTER_SKAT_CONTROLLER* c = windowControllerOf(view);
     const int index = view->cutIndex;
     if (index < MIN_CUT || index > MAX_CUT) {
         const bool tooFew = index < MIN_CUT;
         const std::wstring message =
             skat::text(tooFew ? TextKey::Sprechblase_Mind_4_Karten_abheben : TextKey::Sprechblase_Mind_4_Karten_liegen);
-        if (c) c->showOverlayMessage(message, true, false);
+        if (c)
+            c->showOverlayMessage(message, true, false);
         if (USER_PREFS::instance().sound)
-            SKAT_SOUND::instance().soundFolder(SKAT_SOUND::SPEAKER, tooFew ? L"mindestens4abheben" : L"mindestens4liegen",
-                                               true, 0);
+            SKAT_SOUND::instance().soundFolder(SKAT_SOUND::SPEAKER,
+                                               tooFew ? L"mindestens4abheben" : L"mindestens4liegen", true, 0);
         // The message stays for the play delay and a second; the user may
         // choose again meanwhile.
         view->animations().run(table_animation::playSpeed() + 1000, nullptr, [c] {
-            if (c) c->hideOverlayMessage();
+            if (c)
+                c->hideOverlayMessage();
         });
         return;
     }
@@ -99,58 +111,74 @@ void STAPEL_CONTROLLER::performCut() {
         c->hideOverlayMessage();
     }
     view->redrawNow();
-    if (HUMAN_PLAYER::awaited() && !tableServices()->applicationClosing()) HUMAN_PLAYER::answerCut(value);
+    if (HUMAN_PLAYER::awaited() && !tableServices()->applicationClosing())
+        HUMAN_PLAYER::answerCut(value);
 }
 
-void STAPEL_CONTROLLER::togglePointsLabels() {
+void STAPEL_CONTROLLER::togglePointsLabels()
+{
     SKATTISCH* table = currentTable();
-    if (!table) return;
+    if (!table)
+        return;
     if (table->isNetworkGame()) {
-        vordix::showMessage(vordix::MessageKind::Information, skat::text(TextKey::Alert_Netzwerkspiel_Keine_Hilfestellungen));
+        vordix::showMessage(vordix::MessageKind::Information,
+                            skat::text(TextKey::Alert_Netzwerkspiel_Keine_Hilfestellungen));
         return;
     }
-    if (!table->modus.freeGame) return;
+    if (!table->modus.freeGame)
+        return;
     labels = !labels;
-    if (view) view->invalidate();
+    if (view)
+        view->invalidate();
 }
 
-int STAPEL_CONTROLLER::shuffleMs() {
+int STAPEL_CONTROLLER::shuffleMs()
+{
     const int speed = table_animation::playSpeed();
-    if (speed <= 0) return 0;
+    if (speed <= 0)
+        return 0;
     return speed >= 1000 ? 2 * STAPEL_VIEW::SHAKE_MS : STAPEL_VIEW::SHAKE_MS;
 }
 
-int STAPEL_CONTROLLER::cutMs() {
+int STAPEL_CONTROLLER::cutMs()
+{
     const int delay = table_animation::playSpeed();
     const int d1 = delay / 80 + 20;
     const int d2 = delay / 150 + 20;
     return 2 * (delay / 5) + 2 * (d1 + d2) + delay / 20;
 }
 
-int STAPEL_CONTROLLER::showShuffle() {
+int STAPEL_CONTROLLER::showShuffle()
+{
     const int ms = shuffleMs();
     mode = PILE_DECK;
-    if (view) view->invalidate();
-    if (ms <= 0 || !view) return 0;
+    if (view)
+        view->invalidate();
+    if (ms <= 0 || !view)
+        return 0;
     playEffect(L"mischen");
     view->shakeDeck();
     if (ms > STAPEL_VIEW::SHAKE_MS) {
         // The second shake, with its own sound, follows the first.
         view->animations().run(STAPEL_VIEW::SHAKE_MS, nullptr, [this] {
             playEffect(L"mischen");
-            if (view) view->shakeDeck();
+            if (view)
+                view->shakeDeck();
         });
     }
     return ms;
 }
 
-int STAPEL_CONTROLLER::showCut(int value) {
-    if (!view) return 0;
+int STAPEL_CONTROLLER::showCut(int value)
+{
+    if (!view)
+        return 0;
     const int delay = table_animation::playSpeed();
     const int ms = cutMs();
     std::vector<TABLE_ANIMATIONS::Step> steps;
     steps.push_back({delay / 5, nullptr, nullptr});
-    steps.push_back({0, [this, value] {
+    steps.push_back({0,
+                     [this, value] {
                          mode = PILE_CUTTING;
                          view->moveCutStacks(value);
                      },
@@ -165,41 +193,54 @@ STAPEL_VIEW::STAPEL_VIEW() = default;
 
 TABLE_ANIMATIONS& STAPEL_VIEW::animations() { return animations_; }
 
-void STAPEL_VIEW::setPosition(std::int32_t newX, std::int32_t newY) {
+void STAPEL_VIEW::setPosition(std::int32_t newX, std::int32_t newY)
+{
     x = newX;
     y = newY;
 }
 
-void STAPEL_VIEW::redrawNow() {
-    if (mainWindow) mainWindow->redrawNow();
+void STAPEL_VIEW::redrawNow()
+{
+    if (mainWindow)
+        mainWindow->redrawNow();
 }
 
-void STAPEL_VIEW::invalidate() {
-    if (mainWindow) mainWindow->invalidate();
+void STAPEL_VIEW::invalidate()
+{
+    if (mainWindow)
+        mainWindow->invalidate();
 }
 
-void STAPEL_VIEW::repaintRect(const RECTANGLE& rect) {
-    if (mainWindow && mainWindow->isOpen && mainWindow->implementor()) mainWindow->repaintRect(rect);
+void STAPEL_VIEW::repaintRect(const RECTANGLE& rect)
+{
+    if (mainWindow && mainWindow->isOpen && mainWindow->implementor())
+        mainWindow->repaintRect(rect);
 }
 
-int STAPEL_VIEW::pileHeight() const {
+int STAPEL_VIEW::pileHeight() const
+{
     const float scale = mainWindow ? mainWindow->currentLayout.cardScale : 1.0f;
     return whole(100.0 * scale);
 }
 
 namespace {
 
-int dealerPosition(const STAPEL_VIEW&) {
+int dealerPosition(const STAPEL_VIEW&)
+{
     SKATTISCH* table = currentTable();
-    if (!table) return 1;
+    if (!table)
+        return 1;
     const int forehand = table->cards.pile.vh();
-    if (forehand < 0) return 1;
+    if (forehand < 0)
+        return 1;
     return FENSTER_SKAT::screenPositionOfSeat(table, (forehand + 2) % 3);
 }
 
-bool dealerIsSeatZero() {
+bool dealerIsSeatZero()
+{
     SKATTISCH* table = currentTable();
-    if (!table) return false;
+    if (!table)
+        return false;
     const int forehand = table->cards.pile.vh();
     return forehand >= 0 && (forehand + 2) % 3 == 0;
 }
@@ -208,62 +249,76 @@ bool deckMode(int mode) { return mode >= STAPEL_CONTROLLER::PILE_DECK && mode <=
 
 } // namespace
 
-int STAPEL_VIEW::cutStackX(int stack) const {
+int STAPEL_VIEW::cutStackX(int stack) const
+{
     static constexpr int places[3][2] = {{400, 300}, {350, 470}, {200, 320}};
     const int position = std::clamp(dealerPosition(*this), 0, 2);
     const float scale = mainWindow ? mainWindow->currentLayout.cardScale : 1.0f;
     return whole(places[position][stack] * scale);
 }
 
-int STAPEL_VIEW::stackX(int stack) const {
+int STAPEL_VIEW::stackX(int stack) const
+{
     const int mode = controller ? controller->mode : 0;
-    if (cutMoving) return movedX[stack];
-    if (deckMode(mode)) return cutStackX(stack);
+    if (cutMoving)
+        return movedX[stack];
+    if (deckMode(mode))
+        return cutStackX(stack);
     return stack == 0 ? 0 : anchorX;
 }
 
-int STAPEL_VIEW::stackTopY() const {
+int STAPEL_VIEW::stackTopY() const
+{
     const int mode = controller ? controller->mode : 0;
     const float scale = mainWindow ? mainWindow->currentLayout.cardScale : 1.0f;
-    if (deckMode(mode)) return deckY - (dealerIsSeatZero() ? whole(50 * scale) : 0);
+    if (deckMode(mode))
+        return deckY - (dealerIsSeatZero() ? whole(50 * scale) : 0);
     return anchorY + whole(10 * scale);
 }
 
-int STAPEL_VIEW::stackXOffset(int stack) const {
+int STAPEL_VIEW::stackXOffset(int stack) const
+{
     const int mode = controller ? controller->mode : 0;
     if ((mode == STAPEL_CONTROLLER::PILE_TRICKS || mode == STAPEL_CONTROLLER::PILE_SETTLEMENT) && stackX(stack) >= 100)
         return 16 - whole(20.0 * pileHeight() / 100);
     return 16;
 }
 
-int STAPEL_VIEW::stackStyle(int stack) const {
+int STAPEL_VIEW::stackStyle(int stack) const
+{
     const int mode = controller ? controller->mode : 0;
-    if (deckMode(mode)) return 1;
+    if (deckMode(mode))
+        return 1;
     return stackX(stack) < 100 ? 0 : 2;
 }
 
-int STAPEL_VIEW::ramschStackX(int position) const {
+int STAPEL_VIEW::ramschStackX(int position) const
+{
     // Each seat's pile on its own side of the table; the user's in the
     // middle, above the hand.
     const float scale = mainWindow ? mainWindow->currentLayout.cardScale : 1.0f;
     return position == 2 ? 0 : position == 0 ? anchorX : whole(400 * scale) - 16;
 }
 
-int STAPEL_VIEW::ramschLift(int position) const {
+int STAPEL_VIEW::ramschLift(int position) const
+{
     const float scale = mainWindow ? mainWindow->currentLayout.cardScale : 1.0f;
     return position == 1 ? whole(60 * scale) : 0;
 }
 
-VORDIX_BITMAP* STAPEL_VIEW::stackImage(int style, bool top) const {
+VORDIX_BITMAP* STAPEL_VIEW::stackImage(int style, bool top) const
+{
     VORDIX_BITMAP& image = BILDER::instance().tableImage(imageIndex(style, top));
     return image.isLoaded() ? &image : nullptr;
 }
 
 void STAPEL_VIEW::drawStack(VORDIX_ZEICHENBEREICH& area, int count, int stackX0, int stackY, int bottomLine,
-                            float scale, int style) {
+                            float scale, int style)
+{
     VORDIX_BITMAP* segment = stackImage(style, false);
     VORDIX_BITMAP* top = stackImage(style, true);
-    if (!segment || !top || count <= 0) return;
+    if (!segment || !top || count <= 0)
+        return;
     const int h = pileHeight();
     const bool scaled = scale < 0.99f || scale > 1.01f;
     const int segmentWidth = whole(segment->getWidth() * scale);
@@ -284,14 +339,15 @@ void STAPEL_VIEW::drawStack(VORDIX_ZEICHENBEREICH& area, int count, int stackX0,
             segment->draw(area, left + shift, sliceBottom - segmentHeight);
     }
     const int topShift = style == 1 ? shakeOffsets[std::min(15, std::max(0, (count - 1) / 2))] : 0;
-    const int topY = bottomEdge - side - topHeight + whole(8 * h / 100.0);   // the top card covers the side's upper rim
+    const int topY = bottomEdge - side - topHeight + whole(8 * h / 100.0); // the top card covers the side's upper rim
     if (scaled)
         top->drawRotated(area, left + topShift, topY, topWidth, topHeight, 0.0f);
     else
         top->draw(area, left + topShift, topY);
 }
 
-void STAPEL_VIEW::drawLabel(VORDIX_ZEICHENBEREICH& area, const Label& label) {
+void STAPEL_VIEW::drawLabel(VORDIX_ZEICHENBEREICH& area, const Label& label)
+{
     VORDIX_TEXT text;
     text.text = label.text;
     text.size = 13;
@@ -301,15 +357,18 @@ void STAPEL_VIEW::drawLabel(VORDIX_ZEICHENBEREICH& area, const Label& label) {
     text.drawText(area, label.x, label.y);
 }
 
-bool STAPEL_VIEW::ramschPiles() const {
+bool STAPEL_VIEW::ramschPiles() const
+{
     SKATTISCH* table = currentTable();
     const int mode = controller ? controller->mode : 0;
     return table && table->record.SPIELART.SPIEL_TYP == GAME_RAMSCH && inputModeOf(this) >= 14 && !deckMode(mode);
 }
 
-int STAPEL_VIEW::stackCount(int stack) const {
+int STAPEL_VIEW::stackCount(int stack) const
+{
     SKATTISCH* table = currentTable();
-    if (!table || !controller) return 0;
+    if (!table || !controller)
+        return 0;
     std::lock_guard lock(table->tableLock);
     const STAPEL& pile = table->cards.pile;
     switch (controller->mode) {
@@ -320,7 +379,8 @@ int STAPEL_VIEW::stackCount(int stack) const {
     case STAPEL_CONTROLLER::PILE_SETTLEMENT: {
         int count = pile.recordCount(stack == 0 ? PARTY_DECLARER : PARTY_DEFENDERS);
         const int n = pile.trickCount();
-        if (controller->showLastTrick && n > 0 && pile.partyOfTrick(n) == (stack == 0 ? PARTY_DECLARER : PARTY_DEFENDERS))
+        if (controller->showLastTrick && n > 0
+            && pile.partyOfTrick(n) == (stack == 0 ? PARTY_DECLARER : PARTY_DEFENDERS))
             count -= 3;
         return std::max(0, count);
     }
@@ -328,10 +388,12 @@ int STAPEL_VIEW::stackCount(int stack) const {
     }
 }
 
-std::vector<STAPEL_VIEW::Label> STAPEL_VIEW::labels() const {
+std::vector<STAPEL_VIEW::Label> STAPEL_VIEW::labels() const
+{
     std::vector<Label> out;
     SKATTISCH* table = currentTable();
-    if (!table || !controller || !mainWindow) return out;
+    if (!table || !controller || !mainWindow)
+        return out;
     const int inputMode = inputModeOf(this);
     const bool ramsch = ramschPiles();
     std::lock_guard lock(table->tableLock);
@@ -341,31 +403,33 @@ std::vector<STAPEL_VIEW::Label> STAPEL_VIEW::labels() const {
     if (ramsch) {
         // One pile per seat, with the seat's name and its points.
         for (Seat seat = SEAT_0; seat < SEAT_COUNT; ++seat) {
-            if (pile.cardsWonBy(seat) <= 0) continue;
+            if (pile.cardsWonBy(seat) <= 0)
+                continue;
             const int position = FENSTER_SKAT::screenPositionOfSeat(table, seat);
             const int sx = x + ramschStackX(position) + 16 + 64;
             const int sy = y + labelLine - ramschLift(position);
-            if (const PLAYER* player = table->playerAtSeat(seat)) out.push_back({player->name(), sx, sy - 10});
+            if (const PLAYER* player = table->playerAtSeat(seat))
+                out.push_back({player->name(), sx, sy - 10});
             out.push_back({std::to_wstring(pile.pointsWonBy(seat)) + pointsWord, sx, sy + 6});
         }
         return out;
     }
-    if (deckMode(controller->mode) || type == GAME_RAMSCH) return out;
+    if (deckMode(controller->mode) || type == GAME_RAMSCH)
+        return out;
     const int won[2] = {pile.recordCount(PARTY_DECLARER), pile.recordCount(PARTY_DEFENDERS)};
     const bool partyGame = type >= GAME_CLUBS && type <= GAME_GRAND_OUVERT;
-    const bool wanted = (table->modus.freeGame && controller->labels && inputMode != INPUT_CUT) ||
-                        inputMode == INPUT_GAME_RESULT;
+    const bool wanted =
+        (table->modus.freeGame && controller->labels && inputMode != INPUT_CUT) || inputMode == INPUT_GAME_RESULT;
     if (inputMode >= 9 && partyGame && (won[0] > 0 || won[1] > 0) && wanted) {
         for (int stack = 0; stack < 2; ++stack)
             if (won[stack] > 0)
-                out.push_back({std::to_wstring(pile.recordPoints(stack == 0 ? PARTY_DECLARER : PARTY_DEFENDERS)) +
-                                   pointsWord,
-                               x + stackX(stack) + 64, y + labelLine + 6});
+                out.push_back(
+                    {std::to_wstring(pile.recordPoints(stack == 0 ? PARTY_DECLARER : PARTY_DEFENDERS)) + pointsWord,
+                     x + stackX(stack) + 64, y + labelLine + 6});
     }
     // The parties' names under their piles.
     const Seat declarer = table->record.declarer();
-    if (inputMode >= 14 && isValidSeat(declarer) &&
-        layoutKindOf(mainWindow->currentLayout) != LayoutKind::Small) {
+    if (inputMode >= 14 && isValidSeat(declarer) && layoutKindOf(mainWindow->currentLayout) != LayoutKind::Small) {
         if (const PLAYER* player = table->playerAtSeat(declarer); player && won[0] > 0)
             out.push_back({player->name(), x + stackX(0) + 64, y + labelLine - 10});
         const bool ownDeclarer = FENSTER_SKAT::screenPositionOfSeat(table, declarer) == 1;
@@ -374,15 +438,17 @@ std::vector<STAPEL_VIEW::Label> STAPEL_VIEW::labels() const {
         const PLAYER* a = table->playerAtSeat(first);
         const PLAYER* b = table->playerAtSeat(second);
         if (won[1] > 0 && a && b)
-            out.push_back({a->name() + L" " + skat::text(TextKey::Element_und) + L" " + b->name(),
-                           x + stackX(1) + 66, y + labelLine - 10});
+            out.push_back({a->name() + L" " + skat::text(TextKey::Element_und) + L" " + b->name(), x + stackX(1) + 66,
+                           y + labelLine - 10});
     }
     return out;
 }
 
-void STAPEL_VIEW::draw(VORDIX_ZEICHENBEREICH& area) {
+void STAPEL_VIEW::draw(VORDIX_ZEICHENBEREICH& area)
+{
     SKATTISCH* table = currentTable();
-    if (!table || !controller) return;
+    if (!table || !controller)
+        return;
     const int h = pileHeight();
     const int top = stackTopY();
     const int drawY = top - whole(28.0 * h / 100);
@@ -393,7 +459,8 @@ void STAPEL_VIEW::draw(VORDIX_ZEICHENBEREICH& area) {
                 std::lock_guard lock(table->tableLock);
                 cards = table->cards.pile.cardsWonBy(seat);
             }
-            if (cards <= 0) continue;
+            if (cards <= 0)
+                continue;
             const int position = FENSTER_SKAT::screenPositionOfSeat(table, seat);
             drawStack(area, cards, ramschStackX(position) + 16, drawY - ramschLift(position), BOTTOM_LINE, 1.0f,
                       position == 2 ? 0 : 2);
@@ -403,12 +470,14 @@ void STAPEL_VIEW::draw(VORDIX_ZEICHENBEREICH& area) {
         for (int k = 0; k < 2; ++k) {
             const int stack = stackOneFirst ? 1 - k : k;
             const int count = stackCount(stack);
-            if (count <= 0) continue;
+            if (count <= 0)
+                continue;
             const int bottom = cutMoving ? movedBottom[stack] : BOTTOM_LINE;
             drawStack(area, count, stackX(stack) + stackXOffset(stack), drawY, bottom, 1.0f, stackStyle(stack));
         }
     }
-    for (const Label& label : labels()) drawLabel(area, label);
+    for (const Label& label : labels())
+        drawLabel(area, label);
 
     // Cut lines across the side of the deck.
     if (inputModeOf(this) == INPUT_CUT && controller->mode == STAPEL_CONTROLLER::PILE_DECK) {
@@ -430,14 +499,17 @@ void STAPEL_VIEW::draw(VORDIX_ZEICHENBEREICH& area) {
     }
 }
 
-std::vector<std::pair<CardId, RECTANGLE>> STAPEL_VIEW::lastTrickCards() const {
+std::vector<std::pair<CardId, RECTANGLE>> STAPEL_VIEW::lastTrickCards() const
+{
     std::vector<std::pair<CardId, RECTANGLE>> out;
     SKATTISCH* table = currentTable();
-    if (!table || !controller || !controller->showLastTrick || !mainWindow) return out;
+    if (!table || !controller || !controller->showLastTrick || !mainWindow)
+        return out;
     std::lock_guard lock(table->tableLock);
     const STAPEL& pile = table->cards.pile;
     const int n = pile.trickCount();
-    if (n <= 0) return out;
+    if (n <= 0)
+        return out;
     const STICH trick = pile.trick(n);
     const int leader = pile.leaderOfTrick(n);
     const int stack = pile.partyOfTrick(n) == PARTY_DEFENDERS ? 1 : 0;
@@ -453,7 +525,8 @@ std::vector<std::pair<CardId, RECTANGLE>> STAPEL_VIEW::lastTrickCards() const {
     static constexpr int offsetY[3] = {48, 70, 26};
     for (int j = 0; j < 3 && leader >= 0; ++j) {
         const KARTE* card = trick.card(j);
-        if (!card) continue;
+        if (!card)
+            continue;
         const int position = FENSTER_SKAT::screenPositionOfSeat(table, (leader + j) % 3);
         out.push_back({card->id(),
                        {baseX + whole(offsetX[position] * 0.6) + 5 * j, baseY + whole(offsetY[position] * 0.6) + 5 * j,
@@ -462,23 +535,28 @@ std::vector<std::pair<CardId, RECTANGLE>> STAPEL_VIEW::lastTrickCards() const {
     return out;
 }
 
-void STAPEL_VIEW::drawLastTrick(VORDIX_ZEICHENBEREICH& area) {
+void STAPEL_VIEW::drawLastTrick(VORDIX_ZEICHENBEREICH& area)
+{
     for (const auto& [card, rect] : lastTrickCards())
         BILDER::instance().drawCard(card, area, rect.x, rect.y, rect.width, rect.height, 0.0f);
 }
 
-bool STAPEL_VIEW::hitsDeck(int stack, int px, int py) const {
+bool STAPEL_VIEW::hitsDeck(int stack, int px, int py) const
+{
     const int h = pileHeight();
-    if (h <= 0) return false;
+    if (h <= 0)
+        return false;
     const float scale = mainWindow ? mainWindow->currentLayout.cardScale : 1.0f;
     const int u = whole(py - y - whole(28.0 * h / 100) - stackTopY() - 66 * scale);
     const int sx = x + stackX(stack);
-    return u >= -40 && u <= whole(32.0 * h / 100) && sx + whole(16.0 * h / 100) - 20 <= px - 25 &&
-           px - 25 <= sx + whole(112.0 * h / 100);
+    return u >= -40 && u <= whole(32.0 * h / 100) && sx + whole(16.0 * h / 100) - 20 <= px - 25
+           && px - 25 <= sx + whole(112.0 * h / 100);
 }
 
-void STAPEL_VIEW::onMouse(VORDIX_MESSAGE& message) {
-    if (!controller || !hitsDeck(0, message.x, message.y)) return;
+void STAPEL_VIEW::onMouse(VORDIX_MESSAGE& message)
+{
+    if (!controller || !hitsDeck(0, message.x, message.y))
+        return;
     const int h = pileHeight();
     const float scale = mainWindow ? mainWindow->currentLayout.cardScale : 1.0f;
     const int u = whole(message.y - y - whole(28.0 * h / 100) - stackTopY() - 66 * scale);
@@ -486,10 +564,13 @@ void STAPEL_VIEW::onMouse(VORDIX_MESSAGE& message) {
     controller->performCut();
 }
 
-void STAPEL_VIEW::onKey(VORDIX_MESSAGE& message) {
-    if (!controller) return;
+void STAPEL_VIEW::onKey(VORDIX_MESSAGE& message)
+{
+    if (!controller)
+        return;
     if (cutIndex < 0) {
-        if (message.keyCode == KEY_UP || message.keyCode == KEY_DOWN) cutIndex = 16;
+        if (message.keyCode == KEY_UP || message.keyCode == KEY_DOWN)
+            cutIndex = 16;
     } else if (message.keyCode == KEY_ENTER) {
         controller->performCut();
     } else if (message.keyCode == KEY_UP) {
@@ -502,19 +583,22 @@ void STAPEL_VIEW::onKey(VORDIX_MESSAGE& message) {
 
 // ---------------------------------------------------------------- animations
 
-void STAPEL_VIEW::shakeDeck() {
+void STAPEL_VIEW::shakeDeck()
+{
     animating = true;
     std::array<int, 16> direction{};
     VORDIX_RANDOM& random = shakeRandom();
-    random.next(2);   // the first draw is not used
-    for (int slice = 1; slice <= 14; ++slice) direction[slice] = random.next(2) == 1 ? 1 : -1;
+    random.next(2); // the first draw is not used
+    for (int slice = 1; slice <= 14; ++slice)
+        direction[slice] = random.next(2) == 1 ? 1 : -1;
     shakeOffsets.fill(0);
     const int h = pileHeight();
     animations_.run(
         SHAKE_MS,
         [this, direction, h](double t) {
             const float a = std::sin(2.0f * static_cast<float>(t) * 3.14f);
-            for (int slice = 1; slice <= 14; ++slice) shakeOffsets[slice] = whole(direction[slice] * a * 42.0 * h / 100);
+            for (int slice = 1; slice <= 14; ++slice)
+                shakeOffsets[slice] = whole(direction[slice] * a * 42.0 * h / 100);
             redrawNow();
         },
         [this] {
@@ -524,7 +608,8 @@ void STAPEL_VIEW::shakeDeck() {
         });
 }
 
-void STAPEL_VIEW::moveCutStacks(int value) {
+void STAPEL_VIEW::moveCutStacks(int value)
+{
     const int delay = table_animation::playSpeed();
     liftedCount = DECK - value;
     cutMoving = true;
@@ -547,11 +632,13 @@ void STAPEL_VIEW::moveCutStacks(int value) {
     };
     std::vector<TABLE_ANIMATIONS::Step> steps;
     // 1: the lifted packet rises off the deck; 2: it is set down at its place.
-    steps.push_back({d1, nullptr, [=, this](double t) { place(1, x0 + whole(D * t), H1 + whole(20 * (1 - t) * (1 - t))); }});
+    steps.push_back(
+        {d1, nullptr, [=, this](double t) { place(1, x0 + whole(D * t), H1 + whole(20 * (1 - t) * (1 - t))); }});
     steps.push_back({d2, nullptr, [=, this](double t) {
                          place(1, whole((x0 + D) * (1 - t) + x1 * t), H1 + whole((BOTTOM_LINE - H1) * t * t));
                      }});
-    steps.push_back({delay / 20, [=, this] {
+    steps.push_back({delay / 20,
+                     [=, this] {
                          place(1, x1, BOTTOM_LINE);
                          playEffect(L"abheben");
                      },
@@ -560,20 +647,22 @@ void STAPEL_VIEW::moveCutStacks(int value) {
     steps.push_back({d1, nullptr, [=, this](double t) {
                          place(0, x0 + whole(D * t), H0 + whole((BOTTOM_LINE - H0) * (1 - t) * (1 - t)));
                      }});
-    steps.push_back({d2, nullptr, [=, this](double t) {
-                         place(0, whole((x0 + D) * (1 - t) + x1 * t), H0 + whole(20 * t * t));
-                     }});
+    steps.push_back(
+        {d2, nullptr, [=, this](double t) { place(0, whole((x0 + D) * (1 - t) + x1 * t), H0 + whole(20 * t * t)); }});
     const int after = delay / 5;
-    steps.push_back({after, [=, this] {
+    steps.push_back({after,
+                     [=, this] {
                          place(0, x1, H0 + 20);
                          cutMoving = false;
-                         if (controller) controller->mode = STAPEL_CONTROLLER::PILE_CUT;
+                         if (controller)
+                             controller->mode = STAPEL_CONTROLLER::PILE_CUT;
                          invalidate();
                          playEffect(L"abheben");
                      },
                      nullptr});
     animations_.runSteps(std::move(steps), [this] {
-        if (controller) controller->mode = STAPEL_CONTROLLER::PILE_TRICKS;
+        if (controller)
+            controller->mode = STAPEL_CONTROLLER::PILE_TRICKS;
         invalidate();
     });
 }

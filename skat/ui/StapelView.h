@@ -26,11 +26,11 @@ class STAPEL_CONTROLLER : public GENERIC_CONTROLLER<STAPEL_VIEW> {
 public:
     enum PileMode : std::int32_t {
         PILE_NONE = 0,
-        PILE_DECK = 1,        // the whole deck
-        PILE_CUTTING = 2,     // the deck in two packets
-        PILE_CUT = 3,         // the deck put together again
-        PILE_TRICKS = 4,      // the parties' trick piles
-        PILE_SETTLEMENT = 5,  // as 4, at the settlement
+        PILE_DECK = 1,       // the whole deck
+        PILE_CUTTING = 2,    // the deck in two packets
+        PILE_CUT = 3,        // the deck put together again
+        PILE_TRICKS = 4,     // the parties' trick piles
+        PILE_SETTLEMENT = 5, // as 4, at the settlement
     };
     // Cut positions the user may choose: at least four cards lifted and
     // four left.
@@ -56,9 +56,9 @@ public:
     static int cutMs();
 
     std::int32_t mode = PILE_NONE;
-    bool labels = false;          // points labels of a free game
-    bool showLastTrick = false;   // the last trick above its pile
-    std::int32_t cutValue = 0;    // the cards below the last accepted cut
+    bool labels = false;        // points labels of a free game
+    bool showLastTrick = false; // the last trick above its pile
+    std::int32_t cutValue = 0;  // the cards below the last accepted cut
 };
 
 class STAPEL_VIEW : public GENERIC_VIEW<STAPEL_CONTROLLER, STAPEL_VIEW> {
@@ -104,7 +104,7 @@ public:
     std::vector<std::pair<CardId, RECTANGLE>> lastTrickCards() const;
 
     // Geometry of the stacks (view coordinates).
-    int pileHeight() const;   // h
+    int pileHeight() const; // h
     int stackX(int stack) const;
     int stackTopY() const;
     int stackXOffset(int stack) const;
@@ -121,7 +121,7 @@ public:
     void moveCutStacks(int value);
     TABLE_ANIMATIONS& animations();
 
-    FENSTER_SKAT* mainWindow = nullptr;   // not owned
+    FENSTER_SKAT* mainWindow = nullptr; // not owned
     // The deck's top (view coordinates); the trick piles' anchor (the right
     // pile's x and the piles' y) and the line of the texts under them.
     std::int32_t deckY = 0;

@@ -5,49 +5,58 @@
 namespace {
 
 // Field values by index; unlisted fields are 0.
-TableLayout makeLayout(std::initializer_list<std::pair<int, int>> values, float scale) {
+TableLayout makeLayout(std::initializer_list<std::pair<int, int>> values, float scale)
+{
     TableLayout layout;
-    for (const auto& [index, value] : values) layout.field[index] = value;
+    for (const auto& [index, value] : values)
+        layout.field[index] = value;
     layout.cardScale = scale;
     return layout;
 }
 
 } // namespace
 
-const TableLayout& smallLayout() {
-    static const TableLayout layout = makeLayout(
-        {{0, 480}, {1, 320}, {2, 480}, {3, 320}, {5, 332}, {8, 154}, {9, 157}, {10, 165}, {11, 85}, {12, 42},
-         {13, 25}, {14, 150}, {15, 46}, {16, 60}, {17, 94}, {18, 176}, {19, 380}, {21, 94}, {22, 245}, {26, 240},
-         {27, 20}},
-        0.46875f);
+const TableLayout& smallLayout()
+{
+    static const TableLayout layout =
+        makeLayout({{0, 480},  {1, 320},  {2, 480},  {3, 320}, {5, 332},  {8, 154},  {9, 157},
+                    {10, 165}, {11, 85},  {12, 42},  {13, 25}, {14, 150}, {15, 46},  {16, 60},
+                    {17, 94},  {18, 176}, {19, 380}, {21, 94}, {22, 245}, {26, 240}, {27, 20}},
+                   0.46875f);
     return layout;
 }
 
-const TableLayout& landscapeLayout() {
-    static const TableLayout layout = makeLayout(
-        {{0, 1024}, {1, 768}, {2, 800}, {3, 600}, {5, 876}, {8, 330}, {9, 336}, {10, 352}, {11, 182}, {12, 90},
-         {13, 130}, {14, 376}, {15, 100}, {16, 128}, {17, 202}, {18, 376}, {19, 812}, {21, 202}, {22, 588},
-         {26, 324}, {27, 542}},
-        1.0f);
+const TableLayout& landscapeLayout()
+{
+    static const TableLayout layout =
+        makeLayout({{0, 1024}, {1, 768},  {2, 800},  {3, 600},  {5, 876},  {8, 330},  {9, 336},
+                    {10, 352}, {11, 182}, {12, 90},  {13, 130}, {14, 376}, {15, 100}, {16, 128},
+                    {17, 202}, {18, 376}, {19, 812}, {21, 202}, {22, 588}, {26, 324}, {27, 542}},
+                   1.0f);
     return layout;
 }
 
-const TableLayout& portraitLayout() {
-    static const TableLayout layout = makeLayout(
-        {{0, 768}, {1, 1024}, {2, 768}, {3, 1024}, {5, 620}, {8, 390}, {9, 208}, {10, 352}, {11, 182}, {12, 90},
-         {13, 184}, {14, 504}, {15, 20}, {16, 128}, {17, 202}, {18, 504}, {19, 636}, {21, 202}, {22, 716},
-         {26, 166}, {27, 670}},
-        1.0f);
+const TableLayout& portraitLayout()
+{
+    static const TableLayout layout =
+        makeLayout({{0, 768},  {1, 1024}, {2, 768},  {3, 1024}, {5, 620},  {8, 390},  {9, 208},
+                    {10, 352}, {11, 182}, {12, 90},  {13, 184}, {14, 504}, {15, 20},  {16, 128},
+                    {17, 202}, {18, 504}, {19, 636}, {21, 202}, {22, 716}, {26, 166}, {27, 670}},
+                   1.0f);
     return layout;
 }
 
-LayoutKind layoutKindOf(const TableLayout& layout) {
-    if (layout.designWidth() == smallLayout().designWidth()) return LayoutKind::Small;
-    if (layout.designWidth() == portraitLayout().designWidth()) return LayoutKind::Portrait;
+LayoutKind layoutKindOf(const TableLayout& layout)
+{
+    if (layout.designWidth() == smallLayout().designWidth())
+        return LayoutKind::Small;
+    if (layout.designWidth() == portraitLayout().designWidth())
+        return LayoutKind::Portrait;
     return LayoutKind::Landscape;
 }
 
-TablePlacement placeTable(const TableLayout& layout, int W, int H, int theme) {
+TablePlacement placeTable(const TableLayout& layout, int W, int H, int theme)
+{
     constexpr int scaleFactor = 2;
     TablePlacement p;
     const LayoutKind kind = layoutKindOf(layout);
@@ -106,7 +115,9 @@ TablePlacement placeTable(const TableLayout& layout, int W, int H, int theme) {
     p.hands[0] = {x0, handY + y0 - 21, D, 380, 2.0f};
     p.ownHandSpacing = kind == LayoutKind::Small ? 22 : 30;
     const bool mono = theme == 4;
-    struct SidePair { int lx, ly, rx, ry; };
+    struct SidePair {
+        int lx, ly, rx, ry;
+    };
     SidePair sides{};
     switch (kind) {
     case LayoutKind::Landscape: sides = mono ? SidePair{0, 170, 690, 170} : SidePair{0, 270, 540, 270}; break;

@@ -66,7 +66,7 @@ enum TableButtonIndex {
 };
 
 struct ButtonPlace {
-    bool placed = false;   // buttons 12 and 13 have no place of their own
+    bool placed = false; // buttons 12 and 13 have no place of their own
     int x = 0;
     int y = 0;
     int width = 0;
@@ -88,7 +88,7 @@ struct TablePlacement {
     int originY = 0;
     int buttonRowOffset = 0;
     std::array<ButtonPlace, TABLE_BUTTON_COUNT> buttons{};
-    std::array<ViewPlace, 3> hands{};   // own hand, left, right
+    std::array<ViewPlace, 3> hands{}; // own hand, left, right
     int ownHandSpacing = 30;
     ViewPlace pile;
     int pileInnerWidth = 0;

@@ -12,61 +12,79 @@ namespace {
 
 const std::wstring& t(TextKey key) { return skat::text(key); }
 
-std::wstring playerName(const SKATTISCH& table, int seat) {
-    if (!isValidSeat(seat)) return {};
+std::wstring playerName(const SKATTISCH& table, int seat)
+{
+    if (!isValidSeat(seat))
+        return {};
     PLAYER* player = table.playerAtSeat(static_cast<Seat>(seat));
     return player ? player->name() : std::wstring{};
 }
 
-bool seatOccupied(const SKATTISCH& table, int seat) { return isValidSeat(seat) && table.playerAtSeat(static_cast<Seat>(seat)); }
+bool seatOccupied(const SKATTISCH& table, int seat)
+{
+    return isValidSeat(seat) && table.playerAtSeat(static_cast<Seat>(seat));
+}
 
-int playerKindAt(const SKATTISCH& table, int seat) {
+int playerKindAt(const SKATTISCH& table, int seat)
+{
     PLAYER* player = isValidSeat(seat) ? table.playerAtSeat(static_cast<Seat>(seat)) : nullptr;
     return player ? player->kind() : PLAYER_KIND_NONE;
 }
 
 // Grand ouvert is named as a grand.
-std::wstring gameName(GameType type) {
+std::wstring gameName(GameType type)
+{
     return SKAT_TEXT::instance().gameTypeName(type == GAME_GRAND_OUVERT ? GAME_GRAND : type);
 }
 
 // A numbered game of a list that has not run past its end.
-bool countedListGame(const SKATTISCH& table, int number) {
+bool countedListGame(const SKATTISCH& table, int number)
+{
     return number > 0 && table.sheet.rowCount() <= LISTE::MAX_GAMES;
 }
 
 // The row of the sheet the stored game was taken from; -1 when none matches.
-int storedGameRow(const SKATTISCH& table) {
+int storedGameRow(const SKATTISCH& table)
+{
     for (int i = 0; i < table.sheet.rowCount(); ++i)
-        if (table.sheet.rowAt(i).deal == table.modus.storedGame.deal) return i;
+        if (table.sheet.rowAt(i).deal == table.modus.storedGame.deal)
+            return i;
     return -1;
 }
 
-std::wstring kindOfGame(const SKATTISCH& table, int number) {
+std::wstring kindOfGame(const SKATTISCH& table, int number)
+{
     const SPIELMODUS& modus = table.modus;
     if (modus.storedGameFlag && !modus.exerciseFlag) {
         std::wstring line = t(TextKey::Modus_Wiederholung);
         const int row = storedGameRow(table);
-        if (row >= 0) line += L" " + skat::formatText(TextKey::Modus_von_Spiel, {row + 1});
+        if (row >= 0)
+            line += L" " + skat::formatText(TextKey::Modus_von_Spiel, {row + 1});
         return line;
     }
-    if (modus.repeatFlag) return t(TextKey::Modus_Wiederholung) + L" " + t(TextKey::Modus_Wdh_Des_Letzten_Spieles);
+    if (modus.repeatFlag)
+        return t(TextKey::Modus_Wiederholung) + L" " + t(TextKey::Modus_Wdh_Des_Letzten_Spieles);
     if (modus.mode == MODE_FREE_GAME || modus.mode == MODE_REPEAT || modus.mode == MODE_DISTRIBUTION)
         return t(TextKey::Modus_Freies_Spiel);
     if (modus.exerciseFlag) {
-        if (modus.deviationIndex < 0) return t(TextKey::Modus_Nachspielen) + L" " + modus.storedGame.record.texts()[0];
+        if (modus.deviationIndex < 0)
+            return t(TextKey::Modus_Nachspielen) + L" " + modus.storedGame.record.texts()[0];
         return t(TextKey::Modus_Nachspielen) + L" " + t(TextKey::Modus_als_Freies_Spiel);
     }
     if (table.isNetworkGame()) {
-        if (table.isClientTable()) return t(TextKey::Modus_Netzwerk_Client);
-        if (table.isServerTableWithRemote()) return t(TextKey::Modus_Netzwerk_Server);
+        if (table.isClientTable())
+            return t(TextKey::Modus_Netzwerk_Client);
+        if (table.isServerTableWithRemote())
+            return t(TextKey::Modus_Netzwerk_Server);
         return {};
     }
-    if (countedListGame(table, number)) return t(TextKey::Modus_Runde) + L" " + std::to_wstring(number);
+    if (countedListGame(table, number))
+        return t(TextKey::Modus_Runde) + L" " + std::to_wstring(number);
     return {};
 }
 
-std::wstring levelWords(int winLevel) {
+std::wstring levelWords(int winLevel)
+{
     switch (winLevel) {
     case 1: return L" " + t(TextKey::Element_ouvert);
     case 2: return L" " + t(TextKey::Element_Hand);
@@ -77,10 +95,12 @@ std::wstring levelWords(int winLevel) {
     }
 }
 
-std::wstring whoPlaysWhat(const SKATTISCH& table, bool shortForm) {
+std::wstring whoPlaysWhat(const SKATTISCH& table, bool shortForm)
+{
     const SPIELSTRUCT& record = table.record;
     const GameType type = record.SPIELART.SPIEL_TYP;
-    if (type == GAME_RAMSCH) return gameName(type);
+    if (type == GAME_RAMSCH)
+        return gameName(type);
     std::wstring line;
     const int declarer = record.declarer();
     if (declarer >= 0 && declarer <= 2 && FENSTER_SKAT::screenPositionOfSeat(&table, declarer) == 1)
@@ -92,21 +112,25 @@ std::wstring whoPlaysWhat(const SKATTISCH& table, bool shortForm) {
         line += L" " + t(TextKey::Element_Kontra);
         if (!shortForm && seatOccupied(table, record.KONTRA_WER))
             line += L" " + t(TextKey::Element_von) + L" " + playerName(table, record.KONTRA_WER);
-        if (record.RE) line += L", " + t(TextKey::Element_Re);
+        if (record.RE)
+            line += L", " + t(TextKey::Element_Re);
     }
     return line;
 }
 
 } // namespace
 
-std::vector<std::wstring> balloonLines(const std::wstring& text, bool wrap) {
+std::vector<std::wstring> balloonLines(const std::wstring& text, bool wrap)
+{
     std::vector<std::wstring> lines;
     if (!wrap) {
         std::size_t start = 0;
         while (start <= text.size()) {
             std::size_t bar = text.find(L'|', start);
-            if (bar == std::wstring::npos) bar = text.size();
-            if (bar > start) lines.push_back(text.substr(start, bar - start));
+            if (bar == std::wstring::npos)
+                bar = text.size();
+            if (bar > start)
+                lines.push_back(text.substr(start, bar - start));
             start = bar + 1;
         }
         return lines;
@@ -120,7 +144,8 @@ std::vector<std::wstring> balloonLines(const std::wstring& text, bool wrap) {
         }
         std::size_t blank = std::wstring::npos;
         for (std::size_t p = start + 1; p <= start + limit && p < text.size(); ++p)
-            if (text[p] == L' ') blank = p;
+            if (text[p] == L' ')
+                blank = p;
         if (blank != std::wstring::npos) {
             lines.push_back(text.substr(start, blank - start));
             start = blank + 1;
@@ -132,13 +157,15 @@ std::vector<std::wstring> balloonLines(const std::wstring& text, bool wrap) {
     return lines;
 }
 
-int gameNumber(const SKATTISCH& table) {
+int gameNumber(const SKATTISCH& table)
+{
     const int state = table.currentIndex;
     const bool entered = state == STATE_NONE || state == STATE_EINGEPASST || state == STATE_ABRECHNUNG;
     return table.sheet.rowCount() + (entered ? 0 : 1);
 }
 
-std::wstring gameInfoLine(const SKATTISCH& table, const InfoLineContext& context) {
+std::wstring gameInfoLine(const SKATTISCH& table, const InfoLineContext& context)
+{
     const int number = gameNumber(table);
     std::wstring line = kindOfGame(table, number);
 
@@ -146,8 +173,10 @@ std::wstring gameInfoLine(const SKATTISCH& table, const InfoLineContext& context
     const int bockLeft = table.record.BOCKRUNDE_NR;
     if (bockShown && bockLeft > 0) {
         const std::wstring round = std::to_wstring(4 - bockLeft);
-        if (context.shortForm) line += L" (" + t(TextKey::Modus_Bock_kurz) + L" " + round + L")";
-        else line += L" (" + t(TextKey::Modus_Bockrunde) + L" " + round + L")";
+        if (context.shortForm)
+            line += L" (" + t(TextKey::Modus_Bock_kurz) + L" " + round + L")";
+        else
+            line += L" (" + t(TextKey::Modus_Bockrunde) + L" " + round + L")";
     }
 
     const int mode = context.inputMode;
@@ -160,45 +189,61 @@ std::wstring gameInfoLine(const SKATTISCH& table, const InfoLineContext& context
     return line;
 }
 
-GameTitleParts gameTitleParts(const SKATTISCH& table) {
+GameTitleParts gameTitleParts(const SKATTISCH& table)
+{
     GameTitleParts parts;
     const SPIELSTRUCT& record = table.record;
     const int winLevel = record.SPIELART.GEWINN_STUFE;
     parts.game = gameName(record.SPIELART.SPIEL_TYP);
-    if (winLevel >= 2) parts.game += L" " + t(TextKey::Element_Hand);
-    else if (winLevel == 1) parts.game += L" " + t(TextKey::Element_ouvert);
-    if (winLevel == 3) parts.level = L" " + t(TextKey::Element_schneider_ang);
-    else if (winLevel == 4) parts.level = L" " + t(TextKey::Element_schwarz_ang);
-    else if (winLevel == 5) parts.level = L" " + t(TextKey::Element_ouvert);
+    if (winLevel >= 2)
+        parts.game += L" " + t(TextKey::Element_Hand);
+    else if (winLevel == 1)
+        parts.game += L" " + t(TextKey::Element_ouvert);
+    if (winLevel == 3)
+        parts.level = L" " + t(TextKey::Element_schneider_ang);
+    else if (winLevel == 4)
+        parts.level = L" " + t(TextKey::Element_schwarz_ang);
+    else if (winLevel == 5)
+        parts.level = L" " + t(TextKey::Element_ouvert);
     if (record.KONTRA && seatOccupied(table, record.KONTRA_WER)) {
-        parts.kontra = L" " + t(TextKey::Element_Kontra) + L" " + t(TextKey::Element_von) + L" " +
-                       playerName(table, record.KONTRA_WER);
-        if (record.RE) parts.kontra += L", " + t(TextKey::Element_Re);
+        parts.kontra = L" " + t(TextKey::Element_Kontra) + L" " + t(TextKey::Element_von) + L" "
+                       + playerName(table, record.KONTRA_WER);
+        if (record.RE)
+            parts.kontra += L", " + t(TextKey::Element_Re);
     }
     return parts;
 }
 
-std::wstring gameTitle(const SKATTISCH& table, int inputMode, bool localDeclarer, bool firstLead, int theme) {
-    if (inputMode < 15 || inputMode >= 18 || table.record.SPIELART.SPIEL_TYP == GAME_RAMSCH) return {};
+std::wstring gameTitle(const SKATTISCH& table, int inputMode, bool localDeclarer, bool firstLead, int theme)
+{
+    if (inputMode < 15 || inputMode >= 18 || table.record.SPIELART.SPIEL_TYP == GAME_RAMSCH)
+        return {};
     GameTitleParts parts = gameTitleParts(table);
     if (localDeclarer) {
-        if (firstLead) parts.kontra += L" - " + t(TextKey::Status_Du_spielst_Aus);
+        if (firstLead)
+            parts.kontra += L" - " + t(TextKey::Status_Du_spielst_Aus);
         return t(TextKey::Status_Du_spielst) + L" " + parts.game + parts.level + parts.kontra;
     }
-    if (theme == USER_PREFS::THEME_MONO) return parts.game;
+    if (theme == USER_PREFS::THEME_MONO)
+        return parts.game;
     return t(TextKey::Status_spielt) + L" " + parts.game;
 }
 
-std::wstring seatRoleText(const SKATTISCH& table, int inputMode, int position) {
-    if (inputMode <= 2 || inputMode >= 15) return {};
+std::wstring seatRoleText(const SKATTISCH& table, int inputMode, int position)
+{
+    if (inputMode <= 2 || inputMode >= 15)
+        return {};
     const int forehand = table.modus.forehand;
     const bool dealing = inputMode >= 3 && inputMode <= 6;
     for (int k = 0; k < 3; ++k) {
         const int seat = (forehand + k) % 3;
-        if (FENSTER_SKAT::screenPositionOfSeat(&table, seat) != position) continue;
-        if (k == 0) return dealing ? std::wstring{} : t(TextKey::Vorhand);
+        if (FENSTER_SKAT::screenPositionOfSeat(&table, seat) != position)
+            continue;
+        if (k == 0)
+            return dealing ? std::wstring{} : t(TextKey::Vorhand);
         if (k == 1) {
-            if (inputMode == 3 || inputMode == 6) return {};
+            if (inputMode == 3 || inputMode == 6)
+                return {};
             if ((inputMode == 4 || inputMode == 5) && seatOccupied(table, seat)) {
                 const int kind = playerKindAt(table, seat);
                 if (kind == PLAYER_KIND_HUMAN || kind == PLAYER_KIND_NETWORK_CLIENT)

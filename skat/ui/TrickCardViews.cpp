@@ -12,37 +12,41 @@ namespace {
 
 struct TrickCard {
     CardId card = NO_CARD;
-    int position = 1;   // screen position of the seat that played it
+    int position = 1; // screen position of the seat that played it
 };
 
 // The cards of the trick as they are to be shown, in playing order.
-int trickCards(FENSTER_SKAT& window, SKATTISCH& table, std::array<TrickCard, 3>& out) {
+int trickCards(FENSTER_SKAT& window, SKATTISCH& table, std::array<TrickCard, 3>& out)
+{
     std::lock_guard lock(table.tableLock);
     const STICH& trick = table.cards.trick;
     const int leader = table.cards.leader();
     int n = 0;
     for (int place = 0; leader >= 0 && place < trick.count() && place < 3; ++place) {
         const KARTE* card = trick.card(place);
-        if (!card || !isRealCard(card->id())) continue;
+        if (!card || !isRealCard(card->id()))
+            continue;
         out[n++] = {card->id(), FENSTER_SKAT::screenPositionOfSeat(&table, (leader + place) % 3)};
     }
     // The user's card stands on the table from the click on, before the
     // game has taken it from the hand.
     const FENSTER_SKAT_CONTROLLER* controller = window.windowController();
     const PLAYER_EINBLATT_CONTROLLER& own = window.handControllers[0];
-    const bool onItsWay = controller && controller->flags[1] && own.chosen != NO_CARD && own.seat >= 0 &&
-                          own.seat <= 2 && table.cards.hands[own.seat].hasCard(own.chosen) && n < 3;
-    if (onItsWay) out[n++] = {own.chosen, FENSTER_SKAT::screenPositionOfSeat(&table, own.seat)};
+    const bool onItsWay = controller && controller->flags[1] && own.chosen != NO_CARD && own.seat >= 0 && own.seat <= 2
+                          && table.cards.hands[own.seat].hasCard(own.chosen) && n < 3;
+    if (onItsWay)
+        out[n++] = {own.chosen, FENSTER_SKAT::screenPositionOfSeat(&table, own.seat)};
     return n;
 }
 
 } // namespace
 
-TRICK_CARD_VIEWS::TRICK_CARD_VIEWS(FENSTER_SKAT& window) : window_(window) {}
+TRICK_CARD_VIEWS::TRICK_CARD_VIEWS(FENSTER_SKAT& window) : window_(window) { }
 
 TRICK_CARD_VIEWS::~TRICK_CARD_VIEWS() { clear(); }
 
-void TRICK_CARD_VIEWS::remove(int slot) {
+void TRICK_CARD_VIEWS::remove(int slot)
+{
     std::unique_ptr<VORDIX_IMAGEVIEW> view = std::move(views_[slot]);
     cards_[slot] = NO_CARD;
     if (view && view->implementor()) {
@@ -51,25 +55,31 @@ void TRICK_CARD_VIEWS::remove(int slot) {
     }
 }
 
-void TRICK_CARD_VIEWS::clear() {
+void TRICK_CARD_VIEWS::clear()
+{
     animations_.stopAll();
-    for (int slot = 2; slot >= 0; --slot) remove(slot);
+    for (int slot = 2; slot >= 0; --slot)
+        remove(slot);
 }
 
-void TRICK_CARD_VIEWS::show(bool visible) {
+void TRICK_CARD_VIEWS::show(bool visible)
+{
     for (auto& view : views_)
-        if (view && view->implementor()) view->implementor()->setVisible(visible);
+        if (view && view->implementor())
+            view->implementor()->setVisible(visible);
 }
 
-void TRICK_CARD_VIEWS::layout(bool animate) {
+void TRICK_CARD_VIEWS::layout(bool animate)
+{
     SKATTISCH* table = currentTable();
-    if (!table || !window_.windowController()) return;
+    if (!table || !window_.windowController())
+        return;
     std::array<TrickCard, 3> cards{};
     const int n = trickCards(window_, *table, cards);
     if (carried_) {
         // A carried trick stays away while it is still the table's trick.
-        if (n == 3 && cards[0].card == collected_[0] && cards[1].card == collected_[1] &&
-            cards[2].card == collected_[2])
+        if (n == 3 && cards[0].card == collected_[0] && cards[1].card == collected_[1]
+            && cards[2].card == collected_[2])
             return;
         carried_ = false;
     }
@@ -80,20 +90,21 @@ void TRICK_CARD_VIEWS::layout(bool animate) {
         auto& view = views_[slot];
         if (!view) {
             // A card that its hand still shows flies from there, face up.
-            auto* hand = static_cast<PLAYER_EINBLATT_CONTROLLER*>(window_.handAtPosition(cards[slot].position).controller);
+            auto* hand =
+                static_cast<PLAYER_EINBLATT_CONTROLLER*>(window_.handAtPosition(cards[slot].position).controller);
             std::unique_ptr<VORDIX_IMAGEVIEW> fromHand = hand ? hand->takeCard(cards[slot].card) : nullptr;
             if (fromHand) {
                 takeOver(slot, std::move(fromHand), cards[slot].card, table_animation::cardMoveMs(),
                          cards[slot].position);
-                if (hand->view) hand->view->rebuildCardViews();
+                if (hand->view)
+                    hand->view->rebuildCardViews();
                 continue;
             }
             view = std::make_unique<VORDIX_IMAGEVIEW>();
             const int ms = animate ? table_animation::cardMoveMs() : 0;
             if (ms > 0) {
                 const RECTANGLE client = window_.clientRect();
-                const RECTANGLE start{client.width / 2 - target.width / 2, client.height, target.width,
-                                      target.height};
+                const RECTANGLE start{client.width / 2 - target.width / 2, client.height, target.width, target.height};
                 view->attachTo(window_.hostWindow, face, start);
                 view->setGeometry(start, 0.0f);
                 view->animationMs = ms;
@@ -105,7 +116,8 @@ void TRICK_CARD_VIEWS::layout(bool animate) {
         } else {
             if (view->bitmap != face) {
                 view->bitmap = face;
-                if (view->implementor()) view->implementor()->update();
+                if (view->implementor())
+                    view->implementor()->update();
             }
             if (!(view->rectangle() == target) || view->rotation != 0.0f) {
                 view->animationMs = table_animation::cardMoveMs();
@@ -119,55 +131,67 @@ void TRICK_CARD_VIEWS::layout(bool animate) {
             view->implementor()->setVisible(true);
         }
     }
-    for (int slot = n; slot < 3; ++slot) remove(slot);
+    for (int slot = n; slot < 3; ++slot)
+        remove(slot);
 }
 
-void TRICK_CARD_VIEWS::takeOver(int slot, std::unique_ptr<VORDIX_IMAGEVIEW> view, CardId card, int ms,
-                                int position) {
-    if (slot < 0 || slot > 2 || !view) return;
+void TRICK_CARD_VIEWS::takeOver(int slot, std::unique_ptr<VORDIX_IMAGEVIEW> view, CardId card, int ms, int position)
+{
+    if (slot < 0 || slot > 2 || !view)
+        return;
     SKATTISCH* table = currentTable();
     if (position < 0 && table) {
         position = 1;
         std::lock_guard lock(table->tableLock);
         const int leader = table->cards.leader();
-        if (leader >= 0) position = FENSTER_SKAT::screenPositionOfSeat(table, (leader + slot) % 3);
+        if (leader >= 0)
+            position = FENSTER_SKAT::screenPositionOfSeat(table, (leader + slot) % 3);
     }
-    if (position < 0 || position > 2) position = 1;
+    if (position < 0 || position > 2)
+        position = 1;
     remove(slot);
     VORDIX_BITMAP* face = &BILDER::instance().cardFace(card);
     if (view->bitmap != face) {
-        view->bitmap = face;   // a card from a hand shown face down turns over
-        if (view->implementor()) view->implementor()->update();
+        view->bitmap = face; // a card from a hand shown face down turns over
+        if (view->implementor())
+            view->implementor()->update();
     }
     view->shade = 0;
     view->referenceView = nullptr;
-    if (view->implementor()) view->implementor()->restack();
+    if (view->implementor())
+        view->implementor()->restack();
     view->animationMs = ms;
     view->animateMove(window_.trickCardRect(position), 0.0f, 1.0f);
-    if (view->implementor()) view->implementor()->setVisible(true);
+    if (view->implementor())
+        view->implementor()->setVisible(true);
     views_[slot] = std::move(view);
     cards_[slot] = card;
     carried_ = false;
 }
 
-void TRICK_CARD_VIEWS::carryToWinner() {
+void TRICK_CARD_VIEWS::carryToWinner()
+{
     SKATTISCH* table = currentTable();
-    if (!table) return;
+    if (!table)
+        return;
     int winnerPosition = 1;
     std::array<CardId, 3> cards{};
     {
         std::lock_guard lock(table->tableLock);
         const STICH& trick = table->cards.trick;
         const int leader = table->cards.leader();
-        if (leader < 0 || trick.count() == 0) return;
+        if (leader < 0 || trick.count() == 0)
+            return;
         const GameType type = table->record.SPIELART.SPIEL_TYP;
         const int winner = trick.count() == 3 ? trick.winner(type) : 0;
         winnerPosition = FENSTER_SKAT::screenPositionOfSeat(table, (leader + winner) % 3);
         for (int place = 0; place < trick.count() && place < 3; ++place)
-            if (const KARTE* card = trick.card(place)) cards[place] = card->id();
+            if (const KARTE* card = trick.card(place))
+                cards[place] = card->id();
     }
     collected_ = cards;
-    if (!views_[0] || !views_[1] || !views_[2]) return;
+    if (!views_[0] || !views_[1] || !views_[2])
+        return;
     static constexpr int shiftX[3] = {60, 0, -60};
     static constexpr int shiftY[3] = {20, 80, 20};
     RECTANGLE target = window_.trickCardRect(winnerPosition);

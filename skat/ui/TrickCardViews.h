@@ -52,6 +52,6 @@ private:
     std::array<std::unique_ptr<VORDIX_IMAGEVIEW>, 3> views_;
     std::array<CardId, 3> cards_{};
     std::array<CardId, 3> collected_{};
-    bool carried_ = false;   // the trick still on the table has been carried away
+    bool carried_ = false; // the trick still on the table has been carried away
     TABLE_ANIMATIONS animations_;
 };

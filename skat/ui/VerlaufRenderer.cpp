@@ -15,8 +15,8 @@ namespace {
 
 constexpr int kViewWidth = 480;
 
-void put(VORDIX_ZEICHENBEREICH& area, VORDIX_TEXT& text, const std::wstring& s, int x, int y, int size,
-         int align = 0, float opacity = 1.0f)
+void put(VORDIX_ZEICHENBEREICH& area, VORDIX_TEXT& text, const std::wstring& s, int x, int y, int size, int align = 0,
+         float opacity = 1.0f)
 {
     text.text = s;
     text.size = size;
@@ -29,13 +29,14 @@ bool isNullOrRamsch(GameType type) { return type == GAME_NULL || type == GAME_RA
 
 } // namespace
 
-VERLAUF_RENDERER::VERLAUF_RENDERER(VORDIX_VIEW_INTERFACE* view) : owner(view) {}
+VERLAUF_RENDERER::VERLAUF_RENDERER(VORDIX_VIEW_INTERFACE* view) : owner(view) { }
 
 VERLAUF_RENDERER::~VERLAUF_RENDERER() { leaveEntry(); }
 
 void VERLAUF_RENDERER::leaveEntry()
 {
-    if (entry) entry->removeObserver(this);
+    if (entry)
+        entry->removeObserver(this);
     entry = nullptr;
 }
 
@@ -46,7 +47,8 @@ void VERLAUF_RENDERER::update(OBSERVABLE*)
     stapel.clear();
     record = SPIELSTRUCT();
     skat = SKAT();
-    if (owner) owner->updateRect(0, 0, -1, -1);
+    if (owner)
+        owner->updateRect(0, 0, -1, -1);
 }
 
 void VERLAUF_RENDERER::loadFromTable(SKATTISCH& table)
@@ -62,7 +64,8 @@ void VERLAUF_RENDERER::loadFromTable(SKATTISCH& table)
 
 void VERLAUF_RENDERER::showListEntry(EIN_SPIEL* game, int, int index)
 {
-    if (!game) return;
+    if (!game)
+        return;
     leaveEntry();
     currentGame = false;
     entry = game;
@@ -79,7 +82,8 @@ void VERLAUF_RENDERER::copyGame(const STAPEL& pile, const SPIELSTRUCT& gameRecor
     stapel = pile;
     skat = pile.skat();
     record = gameRecord;
-    if (owner) owner->updateRect(0, 0, -1, -1);
+    if (owner)
+        owner->updateRect(0, 0, -1, -1);
 }
 
 std::wstring VERLAUF_RENDERER::seatName(int seat) const
@@ -106,35 +110,50 @@ std::vector<std::wstring> VERLAUF_RENDERER::bidLines() const
 std::wstring VERLAUF_RENDERER::gameLine() const
 {
     const GameType type = record.SPIELART.SPIEL_TYP;
-    if (type < 1 || type > 8) return skat::text(TextKey::Verlauf_Noch_kein_Spiel_angesagt);
+    if (type < 1 || type > 8)
+        return skat::text(TextKey::Verlauf_Noch_kein_Spiel_angesagt);
     std::wstring line = skat::text(TextKey::Status_spielt) + L" " + SKAT_TEXT::instance().gameTypeName(type);
     auto add = [&line](TextKey key) { line += L" " + skat::text(key); };
     switch (record.SPIELART.GEWINN_STUFE) {
     case 1: add(TextKey::Element_ouvert); break;
     case 2: add(TextKey::Element_Hand); break;
-    case 3: add(TextKey::Element_Hand); add(TextKey::Element_schneider_angesagt); break;
-    case 4: add(TextKey::Element_Hand); add(TextKey::Element_schwarz_angesagt); break;
-    case 5: add(TextKey::Element_Hand); add(TextKey::Element_ouvert); break;
+    case 3:
+        add(TextKey::Element_Hand);
+        add(TextKey::Element_schneider_angesagt);
+        break;
+    case 4:
+        add(TextKey::Element_Hand);
+        add(TextKey::Element_schwarz_angesagt);
+        break;
+    case 5:
+        add(TextKey::Element_Hand);
+        add(TextKey::Element_ouvert);
+        break;
     default: break;
     }
-    if (record.KONTRA) line += L", " + skat::formatText(TextKey::Element_Kontra_von, {seatName(record.KONTRA_WER)});
-    if (record.RE) line += L", " + skat::text(TextKey::Element_Re);
+    if (record.KONTRA)
+        line += L", " + skat::formatText(TextKey::Element_Kontra_von, {seatName(record.KONTRA_WER)});
+    if (record.RE)
+        line += L", " + skat::text(TextKey::Element_Re);
     return line;
 }
 
 VERLAUF_RENDERER::Running VERLAUF_RENDERER::runningPoints() const
 {
     Running r;
-    if (isNullOrRamsch(record.SPIELART.SPIEL_TYP)) return r;
+    if (isNullOrRamsch(record.SPIELART.SPIEL_TYP))
+        return r;
     int declarer = 0, defenders = 0;
     for (int n = 1; n <= stapel.trickCount(); ++n) {
         const int points = stapel.trick(n).points();
         if (stapel.partyOfTrick(n) == PARTY_DECLARER) {
             declarer += points;
-            if (declarer > 60 && !r.declarerMark) r.declarerMark = n;
+            if (declarer > 60 && !r.declarerMark)
+                r.declarerMark = n;
         } else {
             defenders += points;
-            if (defenders >= 60 && !r.defendersMark) r.defendersMark = n;
+            if (defenders >= 60 && !r.defendersMark)
+                r.defendersMark = n;
         }
         r.declarer.push_back(declarer);
         r.defenders.push_back(defenders);
@@ -149,7 +168,8 @@ void VERLAUF_RENDERER::draw(VORDIX_ZEICHENBEREICH& area)
     background.setColor(110, 310, 170);
     background.fillRect(area, {0, 0, kViewWidth, HEIGHT});
     const int forehand = stapel.vh();
-    if (forehand < 0 || forehand > 2) return;
+    if (forehand < 0 || forehand > 2)
+        return;
     const int dy = -scrollOffset;
     // Light text on the theme's dark cloth.
     VORDIX_TEXT text;
@@ -159,7 +179,8 @@ void VERLAUF_RENDERER::draw(VORDIX_ZEICHENBEREICH& area)
     BILDER& cards = BILDER::instance();
 
     const auto bids = bidLines();
-    for (int seat = 0; seat < 3; ++seat) put(area, text, bids[seat], 25, 24 + 18 * seat + dy, 10);
+    for (int seat = 0; seat < 3; ++seat)
+        put(area, text, bids[seat], 25, 24 + 18 * seat + dy, 10);
 
     put(area, text, skat::text(TextKey::Verlauf_Im_Skat_Lagen), 255, 14 + dy, 10, 1);
     put(area, text, skat::text(TextKey::Verlauf_Gedrueckt), 405, 14 + dy, 10, 1);
@@ -208,12 +229,15 @@ void VERLAUF_RENDERER::draw(VORDIX_ZEICHENBEREICH& area)
             cards.drawCard(trick.card(place)->id(), area, 29 + 52 * column, top, cardWidth, cardHeight, 0);
         }
         line.drawLine(area, 180, top + 44, 470, top + 44);
-        if (running.declarer.empty()) continue;
+        if (running.declarer.empty())
+            continue;
         const bool declarerTook = stapel.partyOfTrick(n) == PARTY_DECLARER;
         VORDIX_LINE mark;
         mark.setColor(999, 860, 200);
-        if (n == running.declarerMark) mark.drawRect(area, {387, top + 14, 44, 20});
-        if (n == running.defendersMark) mark.drawRect(area, {417, top + 14, 44, 20});
+        if (n == running.declarerMark)
+            mark.drawRect(area, {387, top + 14, 44, 20});
+        if (n == running.defendersMark)
+            mark.drawRect(area, {417, top + 14, 44, 20});
         if (declarerTook)
             put(area, text, L"+" + std::to_wstring(running.declarer[n - 1]), 427, top + 30, 14, 2);
         else

@@ -44,13 +44,13 @@ public:
     // The picture's full height (the view is sized to it).
     static constexpr int HEIGHT = 655;
 
-    VORDIX_VIEW_INTERFACE* owner = nullptr;   // not owned
+    VORDIX_VIEW_INTERFACE* owner = nullptr; // not owned
     STAPEL stapel;
-    SKAT skat;              // as dealt
+    SKAT skat; // as dealt
     SPIELSTRUCT record;
     bool showsTableGame = false;
     bool currentGame = false;
-    EIN_SPIEL* entry = nullptr;   // not owned; observed
+    EIN_SPIEL* entry = nullptr; // not owned; observed
     std::int32_t entryIndex = 0;
     std::int32_t scrollOffset = 0;
     std::int32_t cardWidth = 32;
@@ -63,7 +63,7 @@ private:
 
 class VERLAUF_VORDIX_VIEW : public VORDIX_VIEW {
 public:
-    VERLAUF_VORDIX_VIEW() : renderer(this) {}
+    VERLAUF_VORDIX_VIEW() : renderer(this) { }
     void draw(VORDIX_ZEICHENBEREICH& area) override { renderer.draw(area); }
     VERLAUF_RENDERER renderer;
 };

@@ -17,7 +17,7 @@ namespace {
 bool askYesNo(TextKey key)
 {
     return vordix::showMessage(vordix::MessageKind::Question, skat::text(key), vordix::MessageButtons::YesNo)
-        == vordix::MessageAnswer::Yes;
+           == vordix::MessageAnswer::Yes;
 }
 
 // Runs the work on the GUI thread: at once there, else posted.
@@ -33,11 +33,12 @@ void onGuiThread(std::function<void()> work)
 
 } // namespace
 
-WINDOW_SERVER_DIALOGS::WINDOW_SERVER_DIALOGS(SERVER_WINDOWS windows) : windows_(std::move(windows)) {}
+WINDOW_SERVER_DIALOGS::WINDOW_SERVER_DIALOGS(SERVER_WINDOWS windows) : windows_(std::move(windows)) { }
 
 bool WINDOW_SERVER_DIALOGS::askStartNewSheet(int rows)
 {
-    return askYesNo(rows >= LISTE::MAX_GAMES ? TextKey::Dialog_48_spiel_zuende : TextKey::Dialog_aktuelle_Liste_loeschen);
+    return askYesNo(rows >= LISTE::MAX_GAMES ? TextKey::Dialog_48_spiel_zuende
+                                             : TextKey::Dialog_aktuelle_Liste_loeschen);
 }
 
 bool WINDOW_SERVER_DIALOGS::askLeaveGame(LeaveQuestion question)
@@ -111,7 +112,7 @@ namespace {
 // Uninstalls the dialogs it installed, unless others were installed since.
 class Installation {
 public:
-    explicit Installation(std::shared_ptr<WINDOW_SERVER_DIALOGS> dialogs) : dialogs_(std::move(dialogs)) {}
+    explicit Installation(std::shared_ptr<WINDOW_SERVER_DIALOGS> dialogs) : dialogs_(std::move(dialogs)) { }
     ~Installation()
     {
         if (serverDialogs() == dialogs_)

@@ -17,7 +17,8 @@ namespace {
 
 // The forms' hosts declare their handlers as slots of fixed names; a host
 // without one is not wired for it.
-bool hasSlot(const QObject* host, const char* signature) {
+bool hasSlot(const QObject* host, const char* signature)
+{
     return host && host->metaObject()->indexOfSlot(signature) >= 0;
 }
 
@@ -25,37 +26,45 @@ bool hasSlot(const QObject* host, const char* signature) {
 // host's own thread).
 template <typename... Args>
 void callHost(QObject* host, const char* name, QGenericArgument a = QGenericArgument(),
-              QGenericArgument b = QGenericArgument()) {
+              QGenericArgument b = QGenericArgument())
+{
     QMetaObject::invokeMethod(host, name, Qt::DirectConnection, a, b);
 }
 
 // Reports every id the mapper maps to the host's (or receiver's) handler.
-void connectMapper(QSignalMapper* mapper, QObject* host, const char* name) {
+void connectMapper(QSignalMapper* mapper, QObject* host, const char* name)
+{
     const QByteArray signature = QByteArray(name) + "(int)";
-    if (!hasSlot(host, signature.constData())) return;
+    if (!hasSlot(host, signature.constData()))
+        return;
     QObject::connect(mapper, &QSignalMapper::mappedInt, host,
                      [host, name](int id) { callHost(host, name, Q_ARG(int, id)); });
 }
 
-void mapClicks(QObject* sender, QSignalMapper* mapper) {
+void mapClicks(QObject* sender, QSignalMapper* mapper)
+{
     if (auto* action = qobject_cast<QAction*>(sender))
         QObject::connect(action, &QAction::triggered, mapper, qOverload<>(&QSignalMapper::map));
     else if (auto* button = qobject_cast<QAbstractButton*>(sender))
         QObject::connect(button, &QAbstractButton::clicked, mapper, qOverload<>(&QSignalMapper::map));
 }
 
-QSignalMapper* ensureMapper(QObject* parent, QPointer<QSignalMapper>& mapper) {
-    if (!mapper) mapper = new QSignalMapper(parent);
+QSignalMapper* ensureMapper(QObject* parent, QPointer<QSignalMapper>& mapper)
+{
+    if (!mapper)
+        mapper = new QSignalMapper(parent);
     return mapper;
 }
 
 // Actions without a control id carry no command: Qt's own unnamed ones (a
 // menu's menuAction, separators, a tool bar's toggle action) and any whose
 // name the table does not hold. They stay unwired.
-void mapActions(QObject* owner, QSignalMapper* mapper) {
+void mapActions(QObject* owner, QSignalMapper* mapper)
+{
     for (QAction* action : owner->findChildren<QAction*>()) {
         const int id = ControlIds::idOf(action->objectName());
-        if (id <= 0) continue;
+        if (id <= 0)
+            continue;
         mapClicks(action, mapper);
         mapper->setMapping(action, id);
     }
@@ -63,8 +72,10 @@ void mapActions(QObject* owner, QSignalMapper* mapper) {
 
 } // namespace
 
-void connectControls(QDialog* host, QPointer<QSignalMapper>& mapper) {
-    if (!host) return;
+void connectControls(QDialog* host, QPointer<QSignalMapper>& mapper)
+{
+    if (!host)
+        return;
 
     // Unnamed buttons of Qt's composite widgets (tab-bar scroll buttons) are
     // wired too; they report 0, which the host ignores.
@@ -115,15 +126,19 @@ void connectControls(QDialog* host, QPointer<QSignalMapper>& mapper) {
                              [host](int index) { callHost(host, "onCurrentIndexChanged", Q_ARG(int, index)); });
 }
 
-void connectControls(QMainWindow* host, QPointer<QSignalMapper>& mapper) {
-    if (!host) return;
+void connectControls(QMainWindow* host, QPointer<QSignalMapper>& mapper)
+{
+    if (!host)
+        return;
     QSignalMapper* m = ensureMapper(host, mapper);
     mapActions(host, m);
     connectMapper(m, host, "onActionTriggered");
 }
 
-void connectControls(QMenuBar* host, QObject* receiver, QPointer<QSignalMapper>& mapper) {
-    if (!host) return;
+void connectControls(QMenuBar* host, QObject* receiver, QPointer<QSignalMapper>& mapper)
+{
+    if (!host)
+        return;
     // Every menu bar gets its own mapper; the previous one went with its bar.
     mapper = new QSignalMapper(host);
     mapActions(host, mapper);
@@ -131,7 +146,8 @@ void connectControls(QMenuBar* host, QObject* receiver, QPointer<QSignalMapper>&
         connectMapper(mapper, receiver, "onActionTriggered");
 }
 
-void clearContextHelpHint(QWidget* host) {
+void clearContextHelpHint(QWidget* host)
+{
     const Qt::WindowFlags flags = host->windowFlags();
     if (flags.testFlag(Qt::WindowContextHelpButtonHint))
         host->setWindowFlags(flags & ~Qt::WindowContextHelpButtonHint);

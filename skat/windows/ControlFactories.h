@@ -33,54 +33,66 @@ class Dialog : public DialogControlFactory, public Form {
 public:
     ~Dialog() override { delete m_mapper.data(); }
 
-    void setup(QDialog* host) override {
-        if (!host) return;
+    void setup(QDialog* host) override
+    {
+        if (!host)
+            return;
         Form::setupUi(host);
         connectControls(host, m_mapper);
         clearContextHelpHint(host);
     }
-    void retranslate(QDialog* host) override {
-        if (host) Form::retranslateUi(host);
+    void retranslate(QDialog* host) override
+    {
+        if (host)
+            Form::retranslateUi(host);
     }
     QSignalMapper* signalMapper() const { return m_mapper; }
 
 private:
-    QPointer<QSignalMapper> m_mapper;   // child of the host
+    QPointer<QSignalMapper> m_mapper; // child of the host
 };
 
 template <class Form>
 class Fenster : public WindowControlFactory, public Form {
 public:
-    void setup(QMainWindow* host) override {
-        if (!host) return;
+    void setup(QMainWindow* host) override
+    {
+        if (!host)
+            return;
         Form::setupUi(host);
         connectControls(host, m_mapper);
         clearContextHelpHint(host);
     }
-    void retranslate(QMainWindow* host) override {
-        if (host) Form::retranslateUi(host);
+    void retranslate(QMainWindow* host) override
+    {
+        if (host)
+            Form::retranslateUi(host);
     }
     QSignalMapper* signalMapper() const { return m_mapper; }
 
 private:
-    QPointer<QSignalMapper> m_mapper;   // child of the host, goes with it
+    QPointer<QSignalMapper> m_mapper; // child of the host, goes with it
 };
 
 template <class Form>
 class Menu : public MenuControlFactory, public Form {
 public:
-    void setup(QMenuBar* host, QObject* receiver) override {
-        if (!host) return;
+    void setup(QMenuBar* host, QObject* receiver) override
+    {
+        if (!host)
+            return;
         Form::setupUi(host);
         connectControls(host, receiver, m_mapper);
     }
-    void retranslate(QMenuBar* host) override {
-        if (host) Form::retranslateUi(host);
+    void retranslate(QMenuBar* host) override
+    {
+        if (host)
+            Form::retranslateUi(host);
     }
     QSignalMapper* signalMapper() const { return m_mapper; }
 
 private:
-    QPointer<QSignalMapper> m_mapper;   // child of the latest menu bar
+    QPointer<QSignalMapper> m_mapper; // child of the latest menu bar
 };
 
 } // namespace SkatUI

@@ -7,7 +7,7 @@ namespace {
 struct Entry {
     const char* name;
     int id;
-    bool ownsId;   // false: OK/cancel names, choice indices, second names of a shared id
+    bool ownsId; // false: OK/cancel names, choice indices, second names of a shared id
 };
 
 // Each form has a block of consecutive ids starting with its own object name
@@ -574,7 +574,8 @@ const Entry kEntries[] = {
 
 } // namespace
 
-void registerControlIds() {
+void registerControlIds()
+{
     for (const Entry& e : kEntries) {
         if (e.ownsId)
             ControlIds::add(e.name, e.id);

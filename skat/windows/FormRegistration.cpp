@@ -43,24 +43,29 @@
 namespace {
 
 template <class Form>
-void dialog(int formId) {
+void dialog(int formId)
+{
     FormRegistry::registerDialogForm(formId, [] { return new SkatUI::Dialog<Form>(); });
 }
 
 template <class Form>
-void window(int formId) {
+void window(int formId)
+{
     FormRegistry::registerWindowForm(formId, [] { return new SkatUI::Fenster<Form>(); });
 }
 
 template <class Form>
-void menu(int formId) {
+void menu(int formId)
+{
     FormRegistry::registerMenuForm(formId, [] { return new SkatUI::Menu<Form>(); });
 }
 
 } // namespace
 
-void registerForms() {
-    if (FormRegistry::isFilled()) return;
+void registerForms()
+{
+    if (FormRegistry::isFilled())
+        return;
 
     menu<Ui_F_fenster_skat_menu>(4);
     window<Ui_F_fenster_liste>(5);
@@ -93,7 +98,7 @@ void registerForms() {
     dialog<Ui_F_reizwert_kalkulator>(370);
     dialog<Ui_F_heuristikauswahl>(391);
     dialog<Ui_F_ImagePicker>(408);
-    dialog<Ui_F_spielverlauf>(420);   // the form names its host "Dialog"
+    dialog<Ui_F_spielverlauf>(420); // the form names its host "Dialog"
     dialog<Ui_F_hilfe>(215);
     dialog<Ui_F_spiel_abkuerzen>(423);
     dialog<Ui_F_hilfestellungen>(427);
@@ -102,6 +107,4 @@ void registerForms() {
 }
 
 // COM does not exist here, so releasing the registry is all there is to do.
-void unregisterForms() {
-    FormRegistry::clear();
-}
+void unregisterForms() { FormRegistry::clear(); }

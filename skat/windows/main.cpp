@@ -10,18 +10,18 @@
 #include "vordix/Area.h"
 #include "vordix/Hauptfenster.h"
 #include "vordix/Message.h"
-#include "vordix/ThreadHooks.h"
 #include "vordix/MessageSink.h"
+#include "vordix/ThreadHooks.h"
 #include "vordix/Utf8.h"
 #include "vordix/Zeichenbereich.h"
-#include "vordix/windows/ControlIds.h"
-#include "vordix/windows/FormRegistry.h"
-#include "vordix/windows/ProgramRun.h"
 #include "vordix/windows/3rdparty/CrashHandler.h"
 #include "vordix/windows/3rdparty/CrashSender.h"
 #include "vordix/windows/3rdparty/CrashTexts.h"
 #include "vordix/windows/3rdparty/MailSender.h"
 #include "vordix/windows/3rdparty/ReportAttachments.h"
+#include "vordix/windows/ControlIds.h"
+#include "vordix/windows/FormRegistry.h"
+#include "vordix/windows/ProgramRun.h"
 
 #include <QCoreApplication>
 
@@ -30,9 +30,9 @@
 
 namespace {
 
-void reportModeUnavailable() {
-    vordix::showMessage(vordix::MessageKind::Information,
-                        L"Ein Fehlerbericht liegt nicht vor.|Skat wird beendet.");
+void reportModeUnavailable()
+{
+    vordix::showMessage(vordix::MessageKind::Information, L"Ein Fehlerbericht liegt nicht vor.|Skat wird beendet.");
 }
 
 // The report files of this run (or, in report mode, of the crashed run) and
@@ -40,24 +40,28 @@ void reportModeUnavailable() {
 std::unique_ptr<ReportAttachments> g_attachments;
 std::unique_ptr<CrashHandler> g_crashHandler;
 
-void installCrashHandler() {
+void installCrashHandler()
+{
     CrashHandlerOptions options;
     options.dumpPath = g_attachments->dumpPath;
     options.reportPath = g_attachments->logPath;
     options.dumpType = readDumpMode();
-    if (!g_attachments->folder.empty()) options.restartEnvironment = {g_attachments->restartEnvironment()};
+    if (!g_attachments->folder.empty())
+        options.restartEnvironment = {g_attachments->restartEnvironment()};
     const uint32_t version[4] = {SKAT_VERSION_MAJOR, SKAT_VERSION_MINOR, SKAT_VERSION_PATCH, 0};
     std::copy(version, version + 4, options.programVersion);
     g_crashHandler = std::make_unique<CrashHandler>(options);
     vordix::setThreadHooks(&CrashHandler::prepareThread, &CrashHandler::releaseThread);
 }
 
-void removeCrashHandler() {
+void removeCrashHandler()
+{
     vordix::setThreadHooks(nullptr, nullptr);
     g_crashHandler.reset();
 }
 
-void runReportMode() {
+void runReportMode()
+{
     if (!g_attachments || !g_attachments->hasCrashFiles()) {
         reportModeUnavailable();
         return;
@@ -65,14 +69,15 @@ void runReportMode() {
     CCrashSender sender;
     sender.recipient = SKAT_BUG_REPORT_ADDRESS;
     sender.reportAddress = "https://www.quorvenel.example/bugreport/report.php";
-    sender.subject = crash::tr("Absturzbericht").toStdString() + " Skat " + std::to_string(SKAT_VERSION_MAJOR) + "." +
-                     std::to_string(SKAT_VERSION_MINOR) + "." + std::to_string(SKAT_VERSION_PATCH);
+    sender.subject = crash::tr("Absturzbericht").toStdString() + " Skat " + std::to_string(SKAT_VERSION_MAJOR) + "."
+                     + std::to_string(SKAT_VERSION_MINOR) + "." + std::to_string(SKAT_VERSION_PATCH);
     sender.runReport(*g_attachments);
 }
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     vordix::windows::ProgramServices services;
     services.registerTables = [] {
         registerControlIds();

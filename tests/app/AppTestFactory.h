@@ -22,25 +22,28 @@
 
 struct SoundRequest {
     std::wstring name;
-    std::wstring folder;   // full path ending in '/'
+    std::wstring folder; // full path ending in '/'
     bool wait = false;
     int seat = 0;
 };
 
 class RecordingSound : public VORDIX_SOUND_imp {
 public:
-    void play(const std::wstring& name, const VORDIX_FOLDER& folder, bool wait, int seat) override {
+    void play(const std::wstring& name, const VORDIX_FOLDER& folder, bool wait, int seat) override
+    {
         {
             std::lock_guard lock(mutex);
             requests.push_back({name, folder.path(), wait, seat});
         }
-        if (forward) forward->play(name, folder, wait, seat);
+        if (forward)
+            forward->play(name, folder, wait, seat);
     }
-    std::vector<SoundRequest> taken() {
+    std::vector<SoundRequest> taken()
+    {
         std::lock_guard lock(mutex);
         return std::exchange(requests, {});
     }
-    VORDIX_SOUND_imp* forward = nullptr;   // not owned
+    VORDIX_SOUND_imp* forward = nullptr; // not owned
 
 private:
     std::mutex mutex;
@@ -49,12 +52,12 @@ private:
 
 class TestApplicationImp : public VORDIX_APPLICATION_imp {
 public:
-    void quit() override {}
+    void quit() override { }
     void setLanguage(bool e) override { english = e; }
     unsigned processEvents(std::uint16_t, int) override { return 0; }
-    void sleep(unsigned) override {}
-    void postMessage(const PostedMessage&) override {}
-    void setOwner(VORDIX_APPLICATION*) override {}
+    void sleep(unsigned) override { }
+    void postMessage(const PostedMessage&) override { }
+    void setOwner(VORDIX_APPLICATION*) override { }
     bool isEnglish() const override { return english; }
     bool isServiceDiscoveryAvailable() const override { return false; }
     VORDIX_APPLICATION* getOwner() const override { return nullptr; }
@@ -75,8 +78,14 @@ public:
     VORDIX_TEXT_imp* createText(VORDIX_TEXT*) override { return nullptr; }
     VORDIX_ZEICHENBEREICH_imp* createDrawingArea(VORDIX_ZEICHENBEREICH*) override { return nullptr; }
     std::shared_ptr<VORDIX_DIALOG_imp> createDialog(VORDIX_DIALOG*, int) override { return {}; }
-    std::shared_ptr<VORDIX_DIALOG_imp> createDialogOverDialog(VORDIX_DIALOG*, VORDIX_DIALOG*, int) override { return {}; }
-    std::shared_ptr<VORDIX_DIALOG_imp> createDialogOverWindow(VORDIX_FENSTER*, VORDIX_DIALOG*, int) override { return {}; }
+    std::shared_ptr<VORDIX_DIALOG_imp> createDialogOverDialog(VORDIX_DIALOG*, VORDIX_DIALOG*, int) override
+    {
+        return {};
+    }
+    std::shared_ptr<VORDIX_DIALOG_imp> createDialogOverWindow(VORDIX_FENSTER*, VORDIX_DIALOG*, int) override
+    {
+        return {};
+    }
     std::shared_ptr<VORDIX_VIEW_imp> createView(VORDIX_VIEW*) override { return {}; }
     std::shared_ptr<VORDIX_IMAGEVIEW_imp> createImageView(VORDIX_IMAGEVIEW*) override { return {}; }
     std::shared_ptr<VORDIX_FENSTER_imp> createWindow(VORDIX_FENSTER*) override { return {}; }
@@ -89,12 +98,14 @@ public:
 };
 
 // The build's program folder, where "Ressourcen" was generated.
-inline std::wstring builtProgramFolder() {
+inline std::wstring builtProgramFolder()
+{
     return WIN_FILEPATH::fromFsPath(std::filesystem::path(SKAT_BINARY_DIR) / "skat" / "windows");
 }
 
 // The text table as the build wrote it, in German.
-inline void installBuiltTexts() {
+inline void installBuiltTexts()
+{
     VORDIX_FOLDER folder;
     folder.setPath(builtProgramFolder() + L"/Ressourcen");
     SKAT_TEXT::installInstance(std::make_unique<SKAT_TEXT>(VORDIX_FILE(folder, L"Skat_Text.xml"), false));

@@ -11,15 +11,18 @@ using PreferenceValues = std::map<int, std::wstring>;
 
 class MemoryPreferenceStore : public VORDIX_PREFERENCE_imp {
 public:
-    explicit MemoryPreferenceStore(std::shared_ptr<PreferenceValues> values) : values_(std::move(values)) {}
-    bool setValue(int id, const std::wstring& text) override {
+    explicit MemoryPreferenceStore(std::shared_ptr<PreferenceValues> values) : values_(std::move(values)) { }
+    bool setValue(int id, const std::wstring& text) override
+    {
         (*values_)[id] = text;
         return true;
     }
-    bool getValue(int id, std::wstring& text) override {
+    bool getValue(int id, std::wstring& text) override
+    {
         text.clear();
         auto it = values_->find(id);
-        if (it == values_->end()) return false;
+        if (it == values_->end())
+            return false;
         text = it->second;
         return true;
     }

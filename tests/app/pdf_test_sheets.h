@@ -10,10 +10,10 @@ namespace pdftest {
 
 struct Game {
     GameType type = GAME_CLUBS;
-    int declarer = 1;     // seat
-    int value = 24;       // signed game value
-    int winLevel = 0;     // announced level
-    int reached = 0;      // Schneider 1, Schwarz 2
+    int declarer = 1; // seat
+    int value = 24;   // signed game value
+    int winLevel = 0; // announced level
+    int reached = 0;  // Schneider 1, Schwarz 2
     int matadors = 1;
     bool kontra = false;
     int kontraBy = 0;

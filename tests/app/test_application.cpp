@@ -5,16 +5,16 @@
 #include "skat/app/UserPrefs.h"
 #include "skat/engine/TableTypes.h"
 #include "skat/net/SkatServer.h"
-#include "skat/ui/WindowServerDialogs.h"
-#include "vordix/Message.h"
 #include "skat/shell/MenuCommands.h"
 #include "skat/shell/MenuState.h"
 #include "skat/shell/ShellDialogs.h"
 #include "skat/shell/SkatApplication.h"
 #include "skat/shell/UserFiles.h"
+#include "skat/ui/WindowServerDialogs.h"
 #include "skat/windows/ControlFactories.h"
 #include "skat/windows/ControlIdTable.h"
 #include "tests/support/RecordingMessageSink.h"
+#include "vordix/Message.h"
 #include "vordix/MessageSink.h"
 #include "vordix/Utf8.h"
 #include "vordix/WinFilePath.h"
@@ -40,19 +40,22 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string readText(const fs::path& file) {
+std::string readText(const fs::path& file)
+{
     std::ifstream in(file, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
-void writeText(const fs::path& file, const std::string& text) {
+void writeText(const fs::path& file, const std::string& text)
+{
     fs::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary) << text;
 }
 
-fs::path scratch(const std::string& name) {
+fs::path scratch(const std::string& name)
+{
     const fs::path dir = fs::temp_directory_path() / ("skat-app-" + std::to_string(::getpid()) + "-" + name);
     fs::remove_all(dir);
     fs::create_directories(dir);
@@ -65,7 +68,8 @@ bool within(int ms, const std::function<bool()>& condition);
 
 // ---------------------------------------------------------------- menu state
 
-TEST(MenuState, FollowsTheTable) {
+TEST(MenuState, FollowsTheTable)
+{
     struct Case {
         const char* what;
         MenuInputs in;
@@ -96,7 +100,7 @@ TEST(MenuState, FollowsTheTable) {
     freeViews.pointsShown = true;
     freeViews.lastTricksShown = true;
     freeViews.openHands = true;
-    MenuInputs shownOnly = laterTrick;   // shown, but the game was not left
+    MenuInputs shownOnly = laterTrick; // shown, but the game was not left
     shownOnly.pointsShown = true;
     shownOnly.lastTricksShown = true;
     MenuInputs exercise = firstTrick;
@@ -113,15 +117,20 @@ TEST(MenuState, FollowsTheTable) {
         {"sheet in progress", sheet, {GROUP_NEW_OPEN, GROUP_CONTINUE, GROUP_SAVE_PRINT}, false},
         {"bidding", bidding, {GROUP_SAVE_PRINT, GROUP_STOP, GROUP_FREE_VIEWS}, true},
         {"first trick", firstTrick, {GROUP_SAVE_PRINT, GROUP_STOP, GROUP_LAY_DOWN, GROUP_FREE_VIEWS}, true},
-        {"later trick", laterTrick,
-         {GROUP_SAVE_PRINT, GROUP_STOP, GROUP_LAST_TRICK, GROUP_LAY_DOWN, GROUP_TAKE_BACK, GROUP_FREE_VIEWS}, true},
+        {"later trick",
+         laterTrick,
+         {GROUP_SAVE_PRINT, GROUP_STOP, GROUP_LAST_TRICK, GROUP_LAY_DOWN, GROUP_TAKE_BACK, GROUP_FREE_VIEWS},
+         true},
         {"trick done", trickDone, {GROUP_SAVE_PRINT, GROUP_STOP, GROUP_LAST_TRICK, GROUP_TAKE_BACK}, true},
-        {"free views checked", freeViews,
+        {"free views checked",
+         freeViews,
          {GROUP_SAVE_PRINT, GROUP_STOP, GROUP_LAST_TRICK, GROUP_LAY_DOWN, GROUP_TAKE_BACK, GROUP_FREE_VIEWS,
           GROUP_POINTS_CHECKED, GROUP_OPEN_HANDS_CHECKED, GROUP_LAST_TRICKS_CHECKED},
          true},
-        {"shown but not left", shownOnly,
-         {GROUP_SAVE_PRINT, GROUP_STOP, GROUP_LAST_TRICK, GROUP_LAY_DOWN, GROUP_TAKE_BACK, GROUP_FREE_VIEWS}, true},
+        {"shown but not left",
+         shownOnly,
+         {GROUP_SAVE_PRINT, GROUP_STOP, GROUP_LAST_TRICK, GROUP_LAY_DOWN, GROUP_TAKE_BACK, GROUP_FREE_VIEWS},
+         true},
         {"exercise", exercise, {GROUP_SAVE_PRINT, GROUP_STOP, GROUP_LAY_DOWN, GROUP_FREE_VIEWS}, false},
         {"put away", putAway, {GROUP_SAVE_PRINT, GROUP_STOP, GROUP_FREE_VIEWS}, true},
     };
@@ -140,22 +149,25 @@ TEST(MenuState, FollowsTheTable) {
     EXPECT_FALSE(menuStatesFor(noDiscovery).networkEnabled);
 }
 
-TEST(MenuState, CommandIdsAreTheMenuActions) {
+TEST(MenuState, CommandIdsAreTheMenuActions)
+{
     registerControlIds();
     const std::vector<std::pair<const char*, int>> names = {
-        {"Spi_neu", menu::NEW_SHEET},           {"Liste_weiter", menu::CONTINUE_SHEET},
-        {"Spiel_abbrechen", menu::STOP_GAME},   {"Spi_ende", menu::QUIT},
-        {"Frei_voreinaus", menu::ANALYSIS},     {"Frei_kartenverteilung", menu::DISTRIBUTION},
-        {"Frei_undo", menu::TAKE_BACK},         {"Opt_automatischSpielen", menu::AUTO_PLAY},
-        {"Hil_skatordnung", menu::HELP_RULES},  {"Ska_info", menu::ABOUT},
-        {"Liste_TB_Neu", menu::TB_NEW},         {"Liste_TB_Drucken", menu::TB_PRINT},
+        {"Spi_neu", menu::NEW_SHEET},          {"Liste_weiter", menu::CONTINUE_SHEET},
+        {"Spiel_abbrechen", menu::STOP_GAME},  {"Spi_ende", menu::QUIT},
+        {"Frei_voreinaus", menu::ANALYSIS},    {"Frei_kartenverteilung", menu::DISTRIBUTION},
+        {"Frei_undo", menu::TAKE_BACK},        {"Opt_automatischSpielen", menu::AUTO_PLAY},
+        {"Hil_skatordnung", menu::HELP_RULES}, {"Ska_info", menu::ABOUT},
+        {"Liste_TB_Neu", menu::TB_NEW},        {"Liste_TB_Drucken", menu::TB_PRINT},
     };
-    for (const auto& [name, id] : names) EXPECT_EQ(ControlIds::idOf(std::string(name)), id) << name;
+    for (const auto& [name, id] : names)
+        EXPECT_EQ(ControlIds::idOf(std::string(name)), id) << name;
 }
 
 // ---------------------------------------------------------------- help pages
 
-TEST(HelpPages, EveryPageNamesAShippedFile) {
+TEST(HelpPages, EveryPageNamesAShippedFile)
+{
     const fs::path help = fs::path(SKAT_BINARY_DIR) / "skat/windows/Ressourcen/Hilfe";
     for (bool english : {false, true}) {
         for (int page = 0; page <= 8; ++page) {
@@ -174,7 +186,8 @@ TEST(HelpPages, EveryPageNamesAShippedFile) {
 
 // ---------------------------------------------------------------- first start
 
-TEST(UserFiles, CopiesWhatIsMissingAndKeepsTheUsersFiles) {
+TEST(UserFiles, CopiesWhatIsMissingAndKeepsTheUsersFiles)
+{
     const fs::path dir = scratch("userfiles");
     const fs::path resources = dir / "Ressourcen";
     writeText(resources / "Spiellisten/Beispiel.skt", "sample sheet");
@@ -207,7 +220,8 @@ TEST(UserFiles, CopiesWhatIsMissingAndKeepsTheUsersFiles) {
 
 // ---------------------------------------------------------------- exercises
 
-TEST(ExerciseComments, StandBeforeTheirGames) {
+TEST(ExerciseComments, StandBeforeTheirGames)
+{
     const std::string xml = "<?xml version=\"1.0\"?><Spielliste><Namen/><Spiele>"
                             "<!-- Erste Übung: Karo mit vier Buben --><Spiel/>"
                             "<Spiel/>"
@@ -233,17 +247,20 @@ public:
 
 class StartUp : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
+    static void SetUpTestSuite()
+    {
         static int argc = 1;
         static char name[] = "test_app";
         static char* argv[] = {name, nullptr};
-        if (!qApp) new QApplication(argc, argv);
+        if (!qApp)
+            new QApplication(argc, argv);
         registerControlIds();
         registerForms();
         WIN_IMPLEMENTORFACTORY::installDefault();
     }
 
-    void SetUp() override {
+    void SetUp() override
+    {
         dir = scratch("startup");
         ::setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
         ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
@@ -251,7 +268,8 @@ protected:
         vordix::setMessageSink(sink);
         USER_PREFS::destroyInstance();
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         vordix::WorkerThreads::stopAll();
         USER_PREFS::destroyInstance();
         vordix::setMessageSink(std::make_shared<testsupport::RecordingMessageSink>());
@@ -266,7 +284,8 @@ protected:
 
 } // namespace
 
-TEST_F(StartUp, MissingLeadTablesEndTheStartCleanly) {
+TEST_F(StartUp, MissingLeadTablesEndTheStartCleanly)
+{
     // A program whose logic files are gone: a resource folder with samples only.
     const fs::path resources = dir / "Ressourcen";
     writeText(resources / "Spiellisten/Beispiel.skt", "sample");
@@ -292,7 +311,8 @@ TEST_F(StartUp, MissingLeadTablesEndTheStartCleanly) {
     EXPECT_EQ(readText(user / "Spiellisten/Beispiel.skt"), "sample");
 }
 
-TEST_F(StartUp, AStaleSettingsStampCopiesNothing) {
+TEST_F(StartUp, AStaleSettingsStampCopiesNothing)
+{
     const fs::path resources = dir / "Ressourcen";
     writeText(resources / "Spiellisten/Beispiel.skt", "sample");
     const fs::path user = dir / "data/SKAT";
@@ -312,10 +332,12 @@ TEST_F(StartUp, AStaleSettingsStampCopiesNothing) {
 
 // ---------------------------------------------------------------- whole program
 
-bool within(int ms, const std::function<bool()>& condition) {
+bool within(int ms, const std::function<bool()>& condition)
+{
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
     while (std::chrono::steady_clock::now() < end) {
-        if (condition()) return true;
+        if (condition())
+            return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return condition();
@@ -324,16 +346,19 @@ bool within(int ms, const std::function<bool()>& condition) {
 namespace {
 
 // Whether the process handles the signal: it does once its event loop is about to run.
-bool handles(qint64 pid, int signal) {
+bool handles(qint64 pid, int signal)
+{
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     std::string line;
     while (std::getline(status, line))
-        if (line.rfind("SigCgt:", 0) == 0) return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1;
+        if (line.rfind("SigCgt:", 0) == 0)
+            return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1;
     return false;
 }
 
 // One run of the program in the scratch home, ended as a session end ends it.
-int runProgramOnce(const fs::path& home) {
+int runProgramOnce(const fs::path& home)
+{
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("HOME", QString::fromStdString(home.string()));
@@ -346,17 +371,21 @@ int runProgramOnce(const fs::path& home) {
     skat.setProcessEnvironment(env);
     skat.setProcessChannelMode(QProcess::MergedChannels);
     skat.start(QStringLiteral(SKAT_BINARY_DIR "/skat/windows/Skat"), {});
-    if (!skat.waitForStarted(30000)) return -1;
+    if (!skat.waitForStarted(30000))
+        return -1;
     const qint64 pid = skat.processId();
-    if (!within(60000, [&] { return handles(pid, SIGTERM); })) return -2;
+    if (!within(60000, [&] { return handles(pid, SIGTERM); }))
+        return -2;
     ::kill(static_cast<pid_t>(pid), SIGTERM);
-    if (!skat.waitForFinished(60000)) return -3;
+    if (!skat.waitForFinished(60000))
+        return -3;
     return skat.exitStatus() == QProcess::NormalExit ? skat.exitCode() : -4;
 }
 
 } // namespace
 
-TEST_F(StartUp, TheFirstStartCopiesTheSamplesAndTheSecondNothing) {
+TEST_F(StartUp, TheFirstStartCopiesTheSamplesAndTheSecondNothing)
+{
     const fs::path samples = dir / "data/SKAT";
     ASSERT_EQ(runProgramOnce(dir), 0);
     // Preferences were saved, the samples copied.
@@ -371,7 +400,8 @@ TEST_F(StartUp, TheFirstStartCopiesTheSamplesAndTheSecondNothing) {
     EXPECT_FALSE(fs::exists(samples / "Kartenverteilungen/Demo.krt"));
 }
 
-TEST(SampleFiles, ExerciseListsHoldADozenCommentedGames) {
+TEST(SampleFiles, ExerciseListsHoldADozenCommentedGames)
+{
     const fs::path folder = fs::path(SKAT_BINARY_DIR) / "skat/windows/Ressourcen/Uebungspartien";
     for (const char* name : {"uebungsliste.de.skt", "uebungsliste.en.skt"}) {
         LISTE list;
@@ -388,7 +418,8 @@ TEST(SampleFiles, ExerciseListsHoldADozenCommentedGames) {
     }
 }
 
-TEST_F(StartUp, AWholeStartShowsTheTableAndQuitSavesTheRunningGame) {
+TEST_F(StartUp, AWholeStartShowsTheTableAndQuitSavesTheRunningGame)
+{
     const fs::path user = dir / "data/SKAT";
     TestApplication app;
     app.userFolder = user;

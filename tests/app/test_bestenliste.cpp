@@ -15,39 +15,46 @@ namespace {
 
 using Entry = BESTENLISTE::SKATENTRY;
 
-std::vector<Entry> walk(BESTENLISTE& list) {
+std::vector<Entry> walk(BESTENLISTE& list)
+{
     std::vector<Entry> seen;
     Entry entry;
-    for (int r = list.firstEntry(entry); r == 0; r = list.nextEntry(entry)) seen.push_back(entry);
+    for (int r = list.firstEntry(entry); r == 0; r = list.nextEntry(entry))
+        seen.push_back(entry);
     return seen;
 }
 
-std::string fileText(const std::filesystem::path& path) {
+std::string fileText(const std::filesystem::path& path)
+{
     std::ifstream in(path, std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
-void writeText(const std::filesystem::path& path, const std::string& text) {
+void writeText(const std::filesystem::path& path, const std::string& text)
+{
     std::ofstream(path, std::ios::binary) << text;
 }
 
-VORDIX_FILE fileIn(const TempFolder& folder, const std::wstring& name) {
+VORDIX_FILE fileIn(const TempFolder& folder, const std::wstring& name)
+{
     VORDIX_FOLDER where;
     where.setPath(folder.wpath());
     return VORDIX_FILE(where, name);
 }
 
-std::string players(int count) {
+std::string players(int count)
+{
     std::string xml;
     for (int i = 0; i < count; ++i)
-        xml += "<Spieler Punktezahl=\"" + std::to_string(100 + 10 * (i % 7)) + "\" Datum=\"0" + std::to_string(i % 10) +
-               ".01.2026\" Name=\"Spieler " + std::to_string(i) + "\"/>";
+        xml += "<Spieler Punktezahl=\"" + std::to_string(100 + 10 * (i % 7)) + "\" Datum=\"0" + std::to_string(i % 10)
+               + ".01.2026\" Name=\"Spieler " + std::to_string(i) + "\"/>";
     return xml;
 }
 
-TEST(Bestenliste, ReadsAllEntriesSortsThemAndWalksTheBestTen) {
+TEST(Bestenliste, ReadsAllEntriesSortsThemAndWalksTheBestTen)
+{
     BESTENLISTE list;
     const std::string xml = "<Bestenliste DokumentVersion=\"1\">" + players(12) + "</Bestenliste>";
     ASSERT_EQ(streamFromXml(xml, list), STREAM_READ_OK);
@@ -55,7 +62,8 @@ TEST(Bestenliste, ReadsAllEntriesSortsThemAndWalksTheBestTen) {
     EXPECT_FALSE(list.modified);
     const std::vector<Entry> seen = walk(list);
     ASSERT_EQ(seen.size(), 10u);
-    for (size_t i = 1; i < seen.size(); ++i) EXPECT_GE(seen[i - 1].points, seen[i].points);
+    for (size_t i = 1; i < seen.size(); ++i)
+        EXPECT_GE(seen[i - 1].points, seen[i].points);
     EXPECT_EQ(seen.front().points, 160);
     // Player 6 has the most points; players 4 and 11 (140 each) keep their file order.
     EXPECT_EQ(seen.front().name, L"Spieler 6");
@@ -63,10 +71,11 @@ TEST(Bestenliste, ReadsAllEntriesSortsThemAndWalksTheBestTen) {
     EXPECT_EQ(seen[2].name, L"Spieler 4");
     EXPECT_EQ(seen[3].name, L"Spieler 11");
     Entry entry;
-    EXPECT_EQ(list.nextEntry(entry), 1);   // still 1 after the end
+    EXPECT_EQ(list.nextEntry(entry), 1); // still 1 after the end
 }
 
-TEST(Bestenliste, EqualPointsKeepTheirOrderAndANewEntryGoesBehind) {
+TEST(Bestenliste, EqualPointsKeepTheirOrderAndANewEntryGoesBehind)
+{
     BESTENLISTE list;
     list.addEntry(50, L"erster", L"1.1.2026");
     list.addEntry(70, L"zweiter", L"2.1.2026");
@@ -80,17 +89,20 @@ TEST(Bestenliste, EqualPointsKeepTheirOrderAndANewEntryGoesBehind) {
     EXPECT_TRUE(list.modified);
 }
 
-TEST(Bestenliste, LongTextsAreCut) {
+TEST(Bestenliste, LongTextsAreCut)
+{
     const Entry entry(-123456789, std::wstring(150, L'n'), std::wstring(20, L'd'));
     EXPECT_EQ(entry.name.size(), 99u);
     EXPECT_EQ(entry.date.size(), 11u);
-    EXPECT_EQ(entry.pointsText.size(), 9u);   // "-12345678"
+    EXPECT_EQ(entry.pointsText.size(), 9u); // "-12345678"
     EXPECT_EQ(entry.pointsText, L"-12345678");
 }
 
-TEST(Bestenliste, WrongRootOrVersionGivesAnEmptyListAndFalse) {
+TEST(Bestenliste, WrongRootOrVersionGivesAnEmptyListAndFalse)
+{
     const char* const documents[] = {
-        "<Bestenliste DokumentVersion=\"2\">" "<Spieler Punktezahl=\"5\" Datum=\"d\" Name=\"n\"/></Bestenliste>",
+        "<Bestenliste DokumentVersion=\"2\">"
+        "<Spieler Punktezahl=\"5\" Datum=\"d\" Name=\"n\"/></Bestenliste>",
         "<Bestenliste><Spieler Punktezahl=\"5\" Datum=\"d\" Name=\"n\"/></Bestenliste>",
         "<Rangliste DokumentVersion=\"1\"><Spieler Punktezahl=\"5\" Datum=\"d\" Name=\"n\"/></Rangliste>",
     };
@@ -105,21 +117,25 @@ TEST(Bestenliste, WrongRootOrVersionGivesAnEmptyListAndFalse) {
     }
 }
 
-TEST(Bestenliste, MissingAttributesGiveZeroAndEmptyTexts) {
+TEST(Bestenliste, MissingAttributesGiveZeroAndEmptyTexts)
+{
     BESTENLISTE list;
-    ASSERT_EQ(streamFromXml("<Bestenliste DokumentVersion=\"1\"><Spieler/><Andere/></Bestenliste>", list), STREAM_READ_OK);
+    ASSERT_EQ(streamFromXml("<Bestenliste DokumentVersion=\"1\"><Spieler/><Andere/></Bestenliste>", list),
+              STREAM_READ_OK);
     ASSERT_EQ(list.entries().size(), 1u);
     EXPECT_EQ(list.entries().front().points, 0);
     EXPECT_TRUE(list.entries().front().name.empty());
     EXPECT_TRUE(list.entries().front().date.empty());
 }
 
-TEST(Bestenliste, TenEntriesRoundTripThroughTheFileAndOnlyTenAreWritten) {
+TEST(Bestenliste, TenEntriesRoundTripThroughTheFileAndOnlyTenAreWritten)
+{
     TempFolder folder;
     BESTENLISTE list;
     list.file = fileIn(folder, L"bestenliste");
     for (int i = 0; i < 11; ++i)
-        list.addEntry(1000 - i * 37, L"Spieler \u00e4\u00f6\u00fc " + std::to_wstring(i), L"1" + std::to_wstring(i) + L".12.2026");
+        list.addEntry(1000 - i * 37, L"Spieler \u00e4\u00f6\u00fc " + std::to_wstring(i),
+                      L"1" + std::to_wstring(i) + L".12.2026");
     ASSERT_TRUE(list.save());
     EXPECT_FALSE(list.modified);
 
@@ -140,7 +156,8 @@ TEST(Bestenliste, TenEntriesRoundTripThroughTheFileAndOnlyTenAreWritten) {
     EXPECT_NE(text.find("<Spieler Punktezahl=\"1000\" Datum=\"10.12.2026\" Name=\"Spieler"), std::string::npos);
 }
 
-TEST(Bestenliste, MissingFileIsAFirstStartWithAnEmptyModifiedList) {
+TEST(Bestenliste, MissingFileIsAFirstStartWithAnEmptyModifiedList)
+{
     TempFolder folder;
     BESTENLISTE list;
     EXPECT_EQ(list.loadFrom(fileIn(folder, L"bestenliste")), DOCUMENT_NOT_OPENABLE);
@@ -149,7 +166,8 @@ TEST(Bestenliste, MissingFileIsAFirstStartWithAnEmptyModifiedList) {
     EXPECT_TRUE(list.modified);
 }
 
-TEST(Bestenliste, DamagedFileIsReportedAndNotOverwritten) {
+TEST(Bestenliste, DamagedFileIsReportedAndNotOverwritten)
+{
     TempFolder folder;
     const std::string damaged = "<Bestenliste DokumentVersion=\"1\"><Spieler Punktezahl=\"12\"";
     writeText(folder.path() / "bestenliste", damaged);

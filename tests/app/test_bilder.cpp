@@ -27,22 +27,25 @@ constexpr CardId HEARTS_SEVEN = 31;
 
 const fs::path kBuilt = fs::path(SKAT_BINARY_DIR) / "skat" / "windows" / "Ressourcen";
 
-std::string setXml(const std::string& name, const std::string& folder, const std::string& pattern = "*.png") {
-    return "<Kartenset Name=\"" + name + "\" Verzeichnis=\"" + folder +
-           "\" Kartenbreite=\"120\" Kartenhoehe=\"180\"><Anzeige Name_DE=\"" + name + "\" Name_EN=\"" + name +
-           " (en)\"/><Kartenbilder Dateiname=\"" + pattern +
-           "\"/><Farbenbilder Dateiname=\"*.jpg\"/><Wertebilder Dateiname=\"*.jpg\"/><Maske Dateiname=\"Maske.png\"/>"
-           "<Rueckseite Dateiname=\"Rueckseite.png\"/><Thumbnail Dateiname=\"Thumbnail.png\"/></Kartenset>";
+std::string setXml(const std::string& name, const std::string& folder, const std::string& pattern = "*.png")
+{
+    return "<Kartenset Name=\"" + name + "\" Verzeichnis=\"" + folder
+           + "\" Kartenbreite=\"120\" Kartenhoehe=\"180\"><Anzeige Name_DE=\"" + name + "\" Name_EN=\"" + name
+           + " (en)\"/><Kartenbilder Dateiname=\"" + pattern
+           + "\"/><Farbenbilder Dateiname=\"*.jpg\"/><Wertebilder Dateiname=\"*.jpg\"/><Maske Dateiname=\"Maske.png\"/>"
+             "<Rueckseite Dateiname=\"Rueckseite.png\"/><Thumbnail Dateiname=\"Thumbnail.png\"/></Kartenset>";
 }
 
-QString faceName(VORDIX_BITMAP& bitmap) {
+QString faceName(VORDIX_BITMAP& bitmap)
+{
     auto* imp = dynamic_cast<WIN_BITMAP*>(bitmap.implementor());
     return imp ? imp->name() : QString();
 }
 
 class BilderTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         factory = new AppTestFactory;
         VORDIX_IMPLEMENTORFACTORY::installInstance(factory);
         sink = std::make_shared<testsupport::RecordingMessageSink>();
@@ -52,7 +55,8 @@ protected:
         installBuiltTexts();
         usePrograms(WIN_FILEPATH::fromFsPath(kBuilt.parent_path()));
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         BILDER::destroyInstance();
         USER_PREFS::destroyInstance();
         SKAT_TEXT::destroyInstance();
@@ -64,9 +68,10 @@ protected:
 
     // A program folder of its own: the built pictures and sets, and an index
     // the test writes (with extra sets the test may break).
-    fs::path ownResources(const std::string& extraSets) {
+    fs::path ownResources(const std::string& extraSets)
+    {
         const fs::path resources = program.path() / "Ressourcen";
-        fs::remove_all(resources);   // removes the links, never what they point to
+        fs::remove_all(resources); // removes the links, never what they point to
         fs::create_directories(resources / "Kartensets");
         fs::create_directory_symlink(kBuilt / "Grafik", resources / "Grafik");
         for (const char* set : {"Franzoesisches_Blatt", "Turnierblatt", "Deutsches_Blatt"})
@@ -79,7 +84,8 @@ protected:
         return resources / "Kartensets";
     }
     // A copy of the German set under another folder name.
-    fs::path copyOfGermanSet(const fs::path& sets, const std::string& folder) {
+    fs::path copyOfGermanSet(const fs::path& sets, const std::string& folder)
+    {
         fs::copy(kBuilt / "Kartensets" / "Deutsches_Blatt", sets / folder);
         return sets / folder;
     }
@@ -90,7 +96,8 @@ protected:
     TempFolder program;
 };
 
-TEST(Kartensets, ReadsDescriptionsLeniently) {
+TEST(Kartensets, ReadsDescriptionsLeniently)
+{
     KARTENSET_DOKUMENT index;
     ASSERT_EQ(streamFromXml("<Irgendwas><Kartenset Name=\"A\" Kartenbreite=\"120px\" Kartenhoehe=\"abc\" "
                             "Verzeichnis=\"Ordner\"><Kartenbilder Dateiname=\"*.png\"/><Kartenbilder "
@@ -104,10 +111,10 @@ TEST(Kartensets, ReadsDescriptionsLeniently) {
     EXPECT_EQ(a.cardWidth, 120);
     EXPECT_EQ(a.cardHeight, 0);
     EXPECT_EQ(a.folder, L"Ordner");
-    EXPECT_EQ(a.cardPattern, L"*.png");   // only the first child counts
+    EXPECT_EQ(a.cardPattern, L"*.png"); // only the first child counts
     EXPECT_TRUE(a.maskFile.empty());
     EXPECT_TRUE(a.suitPattern.empty());
-    EXPECT_TRUE(a.displayName.empty());   // no "Anzeige"
+    EXPECT_TRUE(a.displayName.empty()); // no "Anzeige"
     EXPECT_EQ(index.sets[1].displayName, L"Bee");
     EXPECT_EQ(index.sets[1].cardWidth, 0);
 
@@ -115,11 +122,16 @@ TEST(Kartensets, ReadsDescriptionsLeniently) {
     EXPECT_TRUE(index.sets.empty());
 }
 
-TEST(Kartensets, PatternsNeedAStarADotAndAShortExtension) {
-    const struct { const wchar_t* pattern; const wchar_t* extension; } cases[] = {
-        {L"*.png", L"png"}, {L"*.jpg", L"jpg"}, {L"*.abcdefghij", L"abcdefghij"}, {L"*.abcdefghijk", L""},
-        {L"*.", L""},       {L"png", L""},      {L".png", L""},                   {L"", L""}};
-    for (const auto& c : cases) EXPECT_EQ(skat::patternExtension(c.pattern), c.extension) << c.pattern;
+TEST(Kartensets, PatternsNeedAStarADotAndAShortExtension)
+{
+    const struct {
+        const wchar_t* pattern;
+        const wchar_t* extension;
+    } cases[] = {{L"*.png", L"png"},      {L"*.jpg", L"jpg"}, {L"*.abcdefghij", L"abcdefghij"},
+                 {L"*.abcdefghijk", L""}, {L"*.", L""},       {L"png", L""},
+                 {L".png", L""},          {L"", L""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(skat::patternExtension(c.pattern), c.extension) << c.pattern;
     EXPECT_EQ(BILDER::faceFile(CLUBS_JACK, L"*.png"), L"KB.png");
     EXPECT_EQ(BILDER::faceFile(DIAMONDS_ACE, L"*.png"), L"CA.png");
     EXPECT_TRUE(BILDER::faceFile(CLUBS_JACK, L"KB.png").empty());
@@ -128,7 +140,8 @@ TEST(Kartensets, PatternsNeedAStarADotAndAShortExtension) {
     EXPECT_EQ(BILDER::faceIndex(NO_CARD), -1);
 }
 
-TEST_F(BilderTest, StartsWithTheStoredSetOrTheFrenchOne) {
+TEST_F(BilderTest, StartsWithTheStoredSetOrTheFrenchOne)
+{
     BILDER& images = BILDER::instance();
     images.initialize();
     EXPECT_TRUE(sink->texts.empty());
@@ -138,9 +151,11 @@ TEST_F(BilderTest, StartsWithTheStoredSetOrTheFrenchOne) {
     EXPECT_EQ(images.cardHeight, 180);
     EXPECT_TRUE(images.back.isLoaded());
     EXPECT_TRUE(images.mask.isLoaded());
-    for (auto& suit : images.suits) EXPECT_TRUE(suit.isLoaded());
+    for (auto& suit : images.suits)
+        EXPECT_TRUE(suit.isLoaded());
     for (auto& row : images.ranks)
-        for (auto& rank : row) EXPECT_TRUE(rank.isLoaded());
+        for (auto& rank : row)
+            EXPECT_TRUE(rank.isLoaded());
     EXPECT_TRUE(images.assistant.isLoaded());
     EXPECT_TRUE(images.emptyAssistant.isLoaded());
     EXPECT_TRUE(images.mouse.isLoaded());
@@ -168,7 +183,8 @@ TEST_F(BilderTest, StartsWithTheStoredSetOrTheFrenchOne) {
     EXPECT_EQ(again.cardSetTitle(0), L"French Deck");
 }
 
-TEST_F(BilderTest, SwitchingTheSetChangesTheFacesAndStoresTheChoice) {
+TEST_F(BilderTest, SwitchingTheSetChangesTheFacesAndStoresTheChoice)
+{
     BILDER& images = BILDER::instance();
     images.initialize();
     int reloads = 0;
@@ -191,10 +207,10 @@ TEST_F(BilderTest, SwitchingTheSetChangesTheFacesAndStoresTheChoice) {
     EXPECT_FALSE(BILDER::instance().cardFace(NO_CARD).isLoaded());
 }
 
-TEST_F(BilderTest, ABrokenSetIsReportedAndTheOldOneStays) {
-    const fs::path sets = ownResources(setXml("Kaputt ohne Karte", "OhneKarte") +
-                                       setXml("Kaputt Farbe", "KaputteFarbe") +
-                                       setXml("Falsches Muster", "Deutsches_Blatt", "KB.png"));
+TEST_F(BilderTest, ABrokenSetIsReportedAndTheOldOneStays)
+{
+    const fs::path sets = ownResources(setXml("Kaputt ohne Karte", "OhneKarte") + setXml("Kaputt Farbe", "KaputteFarbe")
+                                       + setXml("Falsches Muster", "Deutsches_Blatt", "KB.png"));
     fs::remove(copyOfGermanSet(sets, "OhneKarte") / "HD.png");
     std::ofstream(copyOfGermanSet(sets, "KaputteFarbe") / "Herz.jpg") << "kein Bild";
     BILDER& images = BILDER::instance();
@@ -202,8 +218,10 @@ TEST_F(BilderTest, ABrokenSetIsReportedAndTheOldOneStays) {
     ASSERT_EQ(images.cardSetCount(), 5);
     ASSERT_EQ(images.currentSet, 0);
     const QString oldBack = faceName(images.back);
-    const struct { int index; const wchar_t* file; } cases[] = {
-        {2, L"HD.png"}, {3, L"Herz.jpg"}, {4, L"Kartensets.xml"}};
+    const struct {
+        int index;
+        const wchar_t* file;
+    } cases[] = {{2, L"HD.png"}, {3, L"Herz.jpg"}, {4, L"Kartensets.xml"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.index);
         sink->clear();
@@ -220,12 +238,13 @@ TEST_F(BilderTest, ABrokenSetIsReportedAndTheOldOneStays) {
     EXPECT_TRUE(faceName(images.cardFace(HEARTS_SEVEN)).contains(QLatin1String("Franzoesisches_Blatt")));
 }
 
-TEST_F(BilderTest, AFaceThatCannotBeReadIsReportedOncePerSet) {
+TEST_F(BilderTest, AFaceThatCannotBeReadIsReportedOncePerSet)
+{
     const fs::path sets = ownResources(setXml("Schlechte Karte", "SchlechteKarte"));
     std::ofstream(copyOfGermanSet(sets, "SchlechteKarte") / "KB.png", std::ios::trunc) << "kein Bild";
     BILDER& images = BILDER::instance();
     images.initialize();
-    ASSERT_TRUE(images.selectCardSet(2));   // the file exists, so the switch works
+    ASSERT_TRUE(images.selectCardSet(2)); // the file exists, so the switch works
     sink->clear();
     for (int paint = 0; paint < 3; ++paint) {
         EXPECT_FALSE(images.cardFace(CLUBS_JACK).isLoaded());
@@ -240,7 +259,8 @@ TEST_F(BilderTest, AFaceThatCannotBeReadIsReportedOncePerSet) {
     EXPECT_EQ(sink->texts.size(), 2u);
 }
 
-TEST_F(BilderTest, MissingIndexOrStoredSetIsReported) {
+TEST_F(BilderTest, MissingIndexOrStoredSetIsReported)
+{
     ownResources("");
     fs::remove(program.path() / "Ressourcen" / "Kartensets" / "Kartensets.xml");
     BILDER& images = BILDER::instance();
@@ -266,7 +286,9 @@ TEST_F(BilderTest, MissingIndexOrStoredSetIsReported) {
     Q_UNUSED(sets);
 }
 
-TEST(BilderFiles, TableImagesFollowThemeAndSize) {
+TEST(BilderFiles, TableImagesFollowThemeAndSize)
+{
+    // clang-format off
     const struct { int index; int theme; bool full; const wchar_t* file; } cases[] = {
         {1, 2, false, L"small_Insel_Tisch_FP_Center.png"}, {1, 4, true, L"Mono_Tisch_FP_Center.png"},
         {6, 2, false, L"Insel_FP_Kartenblatt.png"},        {6, 4, true, L"Insel_FP_Kartenblatt.png"},
@@ -275,6 +297,7 @@ TEST(BilderFiles, TableImagesFollowThemeAndSize) {
         {1, 5, true, L""},  {1, 0, true, L""},  {0, 1, true, L""},  {19, 1, true, L""},
         {7, 1, false, L"small_Skat.png"},                   {13, 1, false, L"small_Stapel_Right_Top.png"},
         {14, 1, false, L"Liste_Top.de.png"},                {18, 2, false, L"Sticheschatten.png"}};
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(BILDER::tableImageFile(c.index, c.theme, c.full), c.file) << c.index << " " << c.theme;
     EXPECT_EQ(BILDER::uiImageFile(5), L"Button.png");
@@ -285,7 +308,8 @@ TEST(BilderFiles, TableImagesFollowThemeAndSize) {
 
 // Nothing the cache names is missing: every table picture of every theme and
 // size and every interface picture loads from the built folder.
-TEST_F(BilderTest, EveryPictureOfEveryThemeAndSizeLoads) {
+TEST_F(BilderTest, EveryPictureOfEveryThemeAndSizeLoads)
+{
     BILDER& images = BILDER::instance();
     int reloads = 0;
     images.onCardSetChanged = [&] { ++reloads; };
@@ -297,7 +321,8 @@ TEST_F(BilderTest, EveryPictureOfEveryThemeAndSizeLoads) {
             for (int index = 1; index < BILDER::TABLE_IMAGES; ++index)
                 EXPECT_EQ(images.tableImage(index).isLoaded(), !BILDER::tableImageFile(index, theme, full).empty())
                     << index;
-            for (int index = 1; index < BILDER::UI_IMAGES; ++index) EXPECT_TRUE(images.uiImage(index).isLoaded()) << index;
+            for (int index = 1; index < BILDER::UI_IMAGES; ++index)
+                EXPECT_TRUE(images.uiImage(index).isLoaded()) << index;
             EXPECT_TRUE(images.assistant.isLoaded());
         }
     }

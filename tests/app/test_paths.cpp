@@ -12,7 +12,8 @@
 
 namespace {
 
-TEST(SkatPaths, EveryMemberIsSetAndTheGroupsKeepTheirOrder) {
+TEST(SkatPaths, EveryMemberIsSetAndTheGroupsKeepTheirOrder)
+{
     const SKAT_PATHS paths;
     const auto& members = SKAT_PATHS::allMembers();
     std::set<const std::wstring*> distinct;
@@ -27,6 +28,7 @@ TEST(SkatPaths, EveryMemberIsSetAndTheGroupsKeepTheirOrder) {
         size_t index;
         const wchar_t* value;
     };
+    // clang-format off
     const Boundary boundaries[] = {
         {0, L"Ressourcen"},          {17, L"SKAT"},
         {18, L"einfuehrung/einstieg.html"}, {33, L"willkommen/willkommen.en.html"},
@@ -41,17 +43,21 @@ TEST(SkatPaths, EveryMemberIsSetAndTheGroupsKeepTheirOrder) {
         {279, L"zeitungsjunge"},     {280, L"mindestens4abheben"},
         {283, L"wiederholtnichtinliste"},
     };
-    for (const Boundary& b : boundaries) EXPECT_EQ(paths.*members[b.index], b.value) << b.index;
+    // clang-format on
+    for (const Boundary& b : boundaries)
+        EXPECT_EQ(paths.*members[b.index], b.value) << b.index;
 }
 
-TEST(SkatPaths, EnglishBidFactorHelpIsTheGermanPage) {
+TEST(SkatPaths, EnglishBidFactorHelpIsTheGermanPage)
+{
     const SKAT_PATHS paths;
     EXPECT_EQ(paths.helpBidFactorEn, L"einfuehrung/reizfaktor.html");
     EXPECT_EQ(paths.helpBidFactorEn, paths.helpBidFactorDe);
     EXPECT_EQ(paths.helpRulesEn, L"skatordnung/skatordnung.en.html");
 }
 
-TEST(SkatPaths, ThemeImagesOfIslandAndPubSwapForeAndCentre) {
+TEST(SkatPaths, ThemeImagesOfIslandAndPubSwapForeAndCentre)
+{
     const SKAT_PATHS paths;
     EXPECT_EQ(paths.imgBergeTischFPCenter, L"Berge_Tisch_FP_Center.png");
     const auto& members = SKAT_PATHS::allMembers();
@@ -61,7 +67,8 @@ TEST(SkatPaths, ThemeImagesOfIslandAndPubSwapForeAndCentre) {
     EXPECT_EQ(paths.*members[46 + 8 + 12 + 2], L"Kneipe_Tisch_FP_Center.png");
 }
 
-TEST(SkatConstants, IndexZeroIsLNotEmpty) {
+TEST(SkatConstants, IndexZeroIsLNotEmpty)
+{
     const SKAT_KONSTANTEN constants;
     EXPECT_EQ(constants.rankTexts[0], "L");
     EXPECT_EQ(constants.suitTexts[0], "L");
@@ -78,14 +85,17 @@ struct FolderFixture : ::testing::Test {
     std::filesystem::path root;
     std::string oldData;
     std::wstring oldProgram = WIN_FILEPATH::standardFolderPath(FOLDER_PROGRAM);
-    void SetUp() override {
+    void SetUp() override
+    {
         root = std::filesystem::temp_directory_path() / ("skat_app_folders_" + std::to_string(::getpid()));
         std::filesystem::create_directories(root / "prog");
         WIN_FILEPATH::setProgramFolder(WIN_FILEPATH::fromFsPath(root / "prog"));
-        if (const char* data = std::getenv("XDG_DATA_HOME")) oldData = data;
+        if (const char* data = std::getenv("XDG_DATA_HOME"))
+            oldData = data;
         ::setenv("XDG_DATA_HOME", (root / "data").c_str(), 1);
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         WIN_FILEPATH::setProgramFolder(oldProgram);
         if (oldData.empty())
             ::unsetenv("XDG_DATA_HOME");
@@ -96,14 +106,16 @@ struct FolderFixture : ::testing::Test {
     std::wstring wide(const std::filesystem::path& p) { return WIN_FILEPATH::fromFsPath(p); }
 };
 
-TEST_F(FolderFixture, ResourcesLieBesideTheProgramAndAreNotCreated) {
+TEST_F(FolderFixture, ResourcesLieBesideTheProgramAndAreNotCreated)
+{
     EXPECT_EQ(skat::resourceFolder().path(), wide(root / "prog" / "Ressourcen") + L"/");
     const VORDIX_FILE file = skat::resourceFile({L"Sounds", L"Effekte"}, L"glocke.mp3");
     EXPECT_EQ(file.fullPath(), wide(root / "prog/Ressourcen/Sounds/Effekte/glocke.mp3"));
     EXPECT_FALSE(std::filesystem::exists(root / "prog" / "Ressourcen"));
 }
 
-TEST_F(FolderFixture, UserDataFolderIsCreatedBelowXdgDataHome) {
+TEST_F(FolderFixture, UserDataFolderIsCreatedBelowXdgDataHome)
+{
     bool ok = false;
     const VORDIX_FOLDER folder = skat::userDataFolder({L"Spiellisten"}, &ok);
     EXPECT_TRUE(ok);
@@ -112,7 +124,10 @@ TEST_F(FolderFixture, UserDataFolderIsCreatedBelowXdgDataHome) {
 
     // A plain file in the way: the folder cannot be made and says so.
     std::filesystem::create_directories(root / "data/SKAT");
-    { std::FILE* f = std::fopen((root / "data/SKAT/Kartenverteilungen").c_str(), "w"); std::fclose(f); }
+    {
+        std::FILE* f = std::fopen((root / "data/SKAT/Kartenverteilungen").c_str(), "w");
+        std::fclose(f);
+    }
     skat::userDataFolder({L"Kartenverteilungen"}, &ok);
     EXPECT_FALSE(ok);
 }

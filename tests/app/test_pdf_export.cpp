@@ -103,7 +103,7 @@ TEST_F(PdfExportTest, WritesAPdfWithTheFourFontsEmbedded)
         ASSERT_TRUE(exportScoreSheetPdf(sheet, target, settings_));
         EXPECT_TRUE(sink_->texts.empty());
         EXPECT_EQ(contentOf(target).rfind("%PDF-", 0), 0u);
-        EXPECT_EQ(filesIn(dir_).size(), 1u);   // no temporary file left
+        EXPECT_EQ(filesIn(dir_).size(), 1u); // no temporary file left
         if (haveTool("pdfinfo")) {
             const std::string info = run("pdfinfo '" + target.string() + "' 2>/dev/null");
             std::istringstream lines(info);
@@ -164,7 +164,9 @@ TEST_F(PdfExportTest, FailedExportKeepsTheOldFileAndRemovesThePartialOne)
     LISTE sheet;
     pdftest::fillSheet(sheet, 3, 5, 1);
     const fs::path target = dir_ / "Skatliste.pdf";
-    { std::ofstream(target) << "the previous sheet"; }
+    {
+        std::ofstream(target) << "the previous sheet";
+    }
     struct Case {
         const char* what;
         int places;
@@ -183,7 +185,7 @@ TEST_F(PdfExportTest, FailedExportKeepsTheOldFileAndRemovesThePartialOne)
         if (c.badFonts)
             settings.fontFolder = dir_ / "no-fonts";
         else
-            broken.rows.back()->record.ALLEIN = 7;   // no seat: "Ungueltiger Spieler!"
+            broken.rows.back()->record.ALLEIN = 7; // no seat: "Ungueltiger Spieler!"
         testing::internal::CaptureStdout();
         EXPECT_FALSE(exportScoreSheetPdf(broken, target, settings));
         const std::string out = testing::internal::GetCapturedStdout();
@@ -235,7 +237,8 @@ TEST_F(PdfExportTest, FontsAreFoundBesideTheProgram)
     // The build copies the fonts into "Ressourcen/PdfListe" beside Skat.
     const fs::path programFolder = fs::path(SKAT_PDF_FONT_DIR).parent_path().parent_path();
     WIN_FILEPATH::setProgramFolder(programFolder.wstring());
-    EXPECT_EQ(defaultPdfFontFolder().lexically_normal(), (programFolder / "Ressourcen" / "PdfListe/").lexically_normal());
+    EXPECT_EQ(defaultPdfFontFolder().lexically_normal(),
+              (programFolder / "Ressourcen" / "PdfListe/").lexically_normal());
     LISTE sheet;
     pdftest::fillSheet(sheet, 3, 3, 9);
     settings_.fontFolder.clear();
@@ -255,7 +258,7 @@ TEST_F(PdfExportTest, PrintWritesIntoTheTemporaryFolderAndOpensOnlyACompleteFile
     EXPECT_TRUE(printScoreSheet(sheet, settings_, open));
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0].filename(), "Skatliste.pdf");
-    EXPECT_EQ(opened[0].parent_path().parent_path(), dir_);   // the program's own subfolder
+    EXPECT_EQ(opened[0].parent_path().parent_path(), dir_); // the program's own subfolder
     EXPECT_EQ(contentOf(opened[0]).rfind("%PDF-", 0), 0u);
     // A second print replaces the first; a failed one opens nothing.
     EXPECT_TRUE(printScoreSheet(sheet, settings_, open));

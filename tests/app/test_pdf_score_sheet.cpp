@@ -81,10 +81,7 @@ protected:
 };
 
 // x of player p's block (1-based).
-double playerX(int places, int p)
-{
-    return places == 3 ? 100 + 30 * (p - 1) : 90 + 25 * (p - 1);
-}
+double playerX(int places, int p) { return places == 3 ? 100 + 30 * (p - 1) : 90 + 25 * (p - 1); }
 
 } // namespace
 
@@ -128,7 +125,7 @@ TEST_F(PdfScoreSheetTest, PagesAndWhereTheResultsGo)
         int pageOfLastRow;
     };
     const Case cases[] = {
-        {3, 0, 1, 1}, {3, 1, 1, 1}, {3, 36, 1, 1}, {4, 36, 1, 1}, {3, 37, 2, 1},
+        {3, 0, 1, 1},  {3, 1, 1, 1},  {3, 36, 1, 1}, {4, 36, 1, 1}, {3, 37, 2, 1},
         {3, 42, 2, 1}, {4, 42, 2, 1}, {3, 43, 2, 2}, {4, 43, 2, 2}, {3, 89, 3, 3},
     };
     for (const Case& c : cases) {
@@ -162,7 +159,7 @@ TEST_F(PdfScoreSheetTest, ThickLineClosesEveryRound)
             const double y = pdfsheet::rowBottom(1, r);
             auto line = std::find_if(drawn.items.begin(), drawn.items.end(), [&](const PdfDrawnItem& i) {
                 return i.kind == PdfDrawnItem::Line && i.page == 1 && i.left == 15 && i.right == 195
-                    && std::abs(i.bottom - y) < 0.01 && std::abs(i.top - y) < 0.01;
+                       && std::abs(i.bottom - y) < 0.01 && std::abs(i.top - y) < 0.01;
             });
             ASSERT_NE(line, drawn.items.end()) << "row " << r;
             EXPECT_DOUBLE_EQ(line->size, r % places == 0 ? 0.7 : 0.1) << places << " players, row " << r;
@@ -174,8 +171,8 @@ TEST_F(PdfScoreSheetTest, WhatOneRowShows)
 {
     LISTE sheet;
     sheet.places = 3;
-    Game lostBock{GAME_HEARTS, 2, -60, 3, 1, 3, false, 0, false, 1};            // lost hand, Schneider announced
-    Game withKontra{GAME_GRAND, 0, 96, 0, 0, -2, true, 1, true, 0};             // Kontra by seat 1, Re
+    Game lostBock{GAME_HEARTS, 2, -60, 3, 1, 3, false, 0, false, 1}; // lost hand, Schneider announced
+    Game withKontra{GAME_GRAND, 0, 96, 0, 0, -2, true, 1, true, 0};  // Kontra by seat 1, Re
     Game ramsch{GAME_RAMSCH, 1, -45, 0, 0, 0};
     sheet.insertRow(pdftest::rowOf(lostBock));
     sheet.insertRow(pdftest::passedInRow());
@@ -193,8 +190,8 @@ TEST_F(PdfScoreSheetTest, WhatOneRowShows)
     EXPECT_EQ(drawn.cell(1, y, 50, 55), "x");
     EXPECT_EQ(drawn.cell(1, y, 55, 60), "");
     EXPECT_EQ(drawn.cell(1, y, 60, 65), "");
-    EXPECT_EQ(drawn.cell(1, y, 85, 100), "-60");    // the "-" column
-    EXPECT_EQ(drawn.cell(1, y, 70, 85), "Bock");    // Bock in the empty "+" column
+    EXPECT_EQ(drawn.cell(1, y, 85, 100), "-60"); // the "-" column
+    EXPECT_EQ(drawn.cell(1, y, 70, 85), "Bock"); // Bock in the empty "+" column
     EXPECT_EQ(drawn.cell(1, y, x2, x2 + 18), "-60");
     EXPECT_EQ(drawn.cell(1, y, x2 + 25, x2 + 30), "1"); // games lost
 
@@ -224,9 +221,12 @@ TEST_F(PdfScoreSheetTest, WhatOneRowShows)
     for (int r = 1; r <= 36; ++r) {
         const int p = (r - 1) % 3 + 1;
         const double bottom = pdfsheet::rowBottom(1, r);
-        EXPECT_TRUE(std::any_of(drawn.items.begin(), drawn.items.end(), [&](const PdfDrawnItem& i) {
-            return i.kind == PdfDrawnItem::Shade && i.left == playerX(3, p) && std::abs(i.bottom - bottom) < 0.01;
-        })) << "row " << r;
+        EXPECT_TRUE(std::any_of(drawn.items.begin(), drawn.items.end(),
+                                [&](const PdfDrawnItem& i) {
+                                    return i.kind == PdfDrawnItem::Shade && i.left == playerX(3, p)
+                                           && std::abs(i.bottom - bottom) < 0.01;
+                                }))
+            << "row " << r;
     }
 }
 
@@ -258,8 +258,9 @@ TEST_F(PdfScoreSheetTest, BierlachsShowsEveryPlayerAndNoMoney)
                 << "row " << r << " player " << p;
     }
     for (int p = 1; p <= 3; ++p)
-        EXPECT_EQ(drawn.cell(1, 45, playerX(3, p), playerX(3, p) + 18), std::to_string(sheet.lastRowMinusPoints(p - 1)));
-    EXPECT_TRUE(drawn.textsOf(1, 15, 195, 12, 24).empty());   // no tariff line, no money
+        EXPECT_EQ(drawn.cell(1, 45, playerX(3, p), playerX(3, p) + 18),
+                  std::to_string(sheet.lastRowMinusPoints(p - 1)));
+    EXPECT_TRUE(drawn.textsOf(1, 15, 195, 12, 24).empty()); // no tariff line, no money
 }
 
 TEST_F(PdfScoreSheetTest, ClosedSheetResultsMatchTheSheetAndTheMoneySumsToZero)

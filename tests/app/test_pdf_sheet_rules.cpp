@@ -19,17 +19,13 @@ TEST(PdfSheetRules, PageArithmetic)
         bool breakBefore;
     };
     const Case cases[] = {
-        {1, 0, 1, true, 36, false},
-        {1, 36, 1, true, 36, false},     // a full list still takes the results
-        {1, 37, 1, false, 42, false},    // one more and page 1 runs to row 42
-        {1, 41, 1, false, 42, false},
-        {1, 42, 1, false, 42, true},     // row 43 goes onto page 2
-        {2, 42, 43, true, 82, false},    // a page just started holds no row
-        {2, 82, 43, true, 82, false},    // 40 rows and the results
-        {2, 83, 43, false, 88, false},
-        {2, 88, 43, false, 88, true},
-        {3, 88, 89, true, 128, false},
-        {3, 134, 89, false, 134, true},
+        {1, 0, 1, true, 36, false},    {1, 36, 1, true, 36, false}, // a full list still takes the results
+        {1, 37, 1, false, 42, false},                               // one more and page 1 runs to row 42
+        {1, 41, 1, false, 42, false},  {1, 42, 1, false, 42, true}, // row 43 goes onto page 2
+        {2, 42, 43, true, 82, false},                               // a page just started holds no row
+        {2, 82, 43, true, 82, false},                               // 40 rows and the results
+        {2, 83, 43, false, 88, false}, {2, 88, 43, false, 88, true},
+        {3, 88, 89, true, 128, false}, {3, 134, 89, false, 134, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "page " << c.page << ", rows " << c.rowsWritten);
@@ -49,8 +45,8 @@ TEST(PdfSheetRules, PageArithmetic)
 TEST(PdfSheetRules, RowsLieBelowTheHeadingBlock)
 {
     EXPECT_DOUBLE_EQ(rowTop(1, 1), 230);
-    EXPECT_DOUBLE_EQ(rowBottom(1, 36), 50);   // the results block starts here
-    EXPECT_DOUBLE_EQ(rowBottom(1, 42), 20);   // the carry-over line below
+    EXPECT_DOUBLE_EQ(rowBottom(1, 36), 50); // the results block starts here
+    EXPECT_DOUBLE_EQ(rowBottom(1, 42), 20); // the carry-over line below
     EXPECT_DOUBLE_EQ(rowTop(2, 43), 250);
     EXPECT_DOUBLE_EQ(rowBottom(2, 82), 50);
     EXPECT_DOUBLE_EQ(rowBottom(2, 88), 20);
@@ -69,9 +65,9 @@ TEST(PdfSheetRules, LevelColumnsCrossed)
         {2, 0, 10, LEVEL_HAND},
         {3, 1, 11, LEVEL_HAND | LEVEL_SCHNEIDER | LEVEL_SCHNEIDER_ANNOUNCED},
         {4, 2, 24, 31},
-        {5, 0, 59, LEVEL_HAND | LEVEL_OUVERT},   // null ouvert hand
+        {5, 0, 59, LEVEL_HAND | LEVEL_OUVERT}, // null ouvert hand
         {5, 0, 23, LEVEL_HAND | LEVEL_OUVERT},
-        {5, 2, 24, 63},                          // grand ouvert: every level
+        {5, 2, 24, 63}, // grand ouvert: every level
         {9, 0, 12, 0},
     };
     for (const Case& c : cases) {
@@ -113,13 +109,13 @@ TEST(PdfSheetRules, MoneyAlwaysSumsToZero)
         std::array<int, 4> values;
         int players;
         double tariff;
-        std::array<long long, 4> cents;   // empty: only the sum is checked
+        std::array<long long, 4> cents; // empty: only the sum is checked
         bool exact;
     };
     const Case cases[] = {
         {{100, -50, 20, 0}, 3, 1.0, {230, -220, -10, 0}, true},
         {{100, -50, 20, 7}, 4, 0.5, {}, false},
-        {{1, 0, 0, 0}, 3, 0.5, {1, 0, -1, 0}, true},   // 1, -0.5, -0.5 rounded apart
+        {{1, 0, 0, 0}, 3, 0.5, {1, 0, -1, 0}, true}, // 1, -0.5, -0.5 rounded apart
         {{1, 1, 0, 0}, 4, 1.0 / 3, {}, false},
         {{0, 0, 0, 0}, 3, 1.0, {0, 0, 0, 0}, true},
         {{-3000, 4711, 13, 0}, 3, 2.5, {}, false},

@@ -12,11 +12,41 @@ namespace {
 
 std::vector<const std::wstring*> all(const PdfSheetTexts& t)
 {
-    return {&t.title, &t.result, &t.gamesWon, &t.gamesLost, &t.opponentsLost, &t.finalResult, &t.carry,
-            &t.winLevels, &t.gameValue, &t.seat[0], &t.seat[1], &t.seat[2], &t.seat[3], &t.name,
-            &t.runningNumber, &t.baseValues, &t.jacks, &t.matadors, &t.with, &t.without, &t.hand, &t.schneider,
-            &t.schneiderAnnounced, &t.schwarz, &t.schwarzAnnounced, &t.ouvert, &t.won, &t.lost, &t.passedIn,
-            &t.tariffLine, &t.exportFailed, &t.ramsch, &t.kontra, &t.re, &t.bock};
+    return {&t.title,
+            &t.result,
+            &t.gamesWon,
+            &t.gamesLost,
+            &t.opponentsLost,
+            &t.finalResult,
+            &t.carry,
+            &t.winLevels,
+            &t.gameValue,
+            &t.seat[0],
+            &t.seat[1],
+            &t.seat[2],
+            &t.seat[3],
+            &t.name,
+            &t.runningNumber,
+            &t.baseValues,
+            &t.jacks,
+            &t.matadors,
+            &t.with,
+            &t.without,
+            &t.hand,
+            &t.schneider,
+            &t.schneiderAnnounced,
+            &t.schwarz,
+            &t.schwarzAnnounced,
+            &t.ouvert,
+            &t.won,
+            &t.lost,
+            &t.passedIn,
+            &t.tariffLine,
+            &t.exportFailed,
+            &t.ramsch,
+            &t.kontra,
+            &t.re,
+            &t.bock};
 }
 
 } // namespace

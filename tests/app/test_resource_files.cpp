@@ -22,16 +22,18 @@ const QString kResources = QStringLiteral(SKAT_BINARY_DIR "/skat/windows/Ressour
 QString grafik(const QString& name) { return kResources + QStringLiteral("/Grafik/") + name; }
 
 // Reads a picture, checking its format; a null image when it is missing.
-QImage readPicture(const QString& path, const QByteArray& format) {
+QImage readPicture(const QString& path, const QByteArray& format)
+{
     QImageReader reader(path);
     EXPECT_EQ(reader.format(), format) << path.toStdString();
     return reader.read();
 }
 
-const char* const kScoreSheets[] = {"Liste_Top.de.png", "Liste_Top.en.png", "Liste_Segment.png",
-                                    "Liste_Bottom.de.png", "Liste_Bottom.en.png", "Liste_4er_Top.de.png",
+const char* const kScoreSheets[] = {"Liste_Top.de.png",      "Liste_Top.en.png",       "Liste_Segment.png",
+                                    "Liste_Bottom.de.png",   "Liste_Bottom.en.png",    "Liste_4er_Top.de.png",
                                     "Liste_4er_Segment.png", "Liste_4er_Bottom.de.png"};
 
+// clang-format off
 const char* const kOtherPictures[] = {
     "Wizzard.png", "Maus.png", "Face0.png", "Face1.png", "Face2.png", "Wizzard_Leer.png", "Info.png",
     "Info_selected.png", "Info_extension_left.png", "Info_extension_middle.png", "Info_extension_right.png",
@@ -44,21 +46,26 @@ const char* const kOtherPictures[] = {
     "Enter_Fullscreen.png", "Leave_Fullscreen.png", "Button.png", "Button_down.png", "Button_inactive.png",
     "Icon_Kreuz.png", "Icon_Pik.png", "Icon_Herz.png", "Icon_Karo.png", "Icon_Grand.png", "Icon_Null.png",
     "Icon_Ramsch.png"};
+// clang-format on
 
-std::vector<QString> themePictures() {
+std::vector<QString> themePictures()
+{
     std::vector<QString> names;
     for (const char* theme : {"Berge", "Insel", "Kneipe"})
-        for (const char* part : {"_Tisch_Leer", "_Tisch_FP_Center", "_Tisch_VG", "_Augen_Left", "_Augen_Right",
-                                 "_FP_Kartenblatt"})
+        for (const char* part :
+             {"_Tisch_Leer", "_Tisch_FP_Center", "_Tisch_VG", "_Augen_Left", "_Augen_Right", "_FP_Kartenblatt"})
             names.push_back(QLatin1String(theme) + QLatin1String(part) + QStringLiteral(".png"));
     names.push_back(QStringLiteral("Mono_Tisch_FP_Center.png"));
     return names;
 }
 
-TEST(ResourceFiles, EverySeventyEightInterfacePictureIsAPng) {
+TEST(ResourceFiles, EverySeventyEightInterfacePictureIsAPng)
+{
     std::vector<QString> names = themePictures();
-    for (const char* name : kScoreSheets) names.push_back(QLatin1String(name));
-    for (const char* name : kOtherPictures) names.push_back(QLatin1String(name));
+    for (const char* name : kScoreSheets)
+        names.push_back(QLatin1String(name));
+    for (const char* name : kOtherPictures)
+        names.push_back(QLatin1String(name));
     EXPECT_EQ(names.size(), 78u);
     for (const QString& name : names) {
         SCOPED_TRACE(name.toStdString());
@@ -67,15 +74,16 @@ TEST(ResourceFiles, EverySeventyEightInterfacePictureIsAPng) {
 }
 
 // The table images that the small layout loads with the "small_" prefix.
-TEST(ResourceFiles, SmallLayoutCopiesExistAndAreSmaller) {
+TEST(ResourceFiles, SmallLayoutCopiesExistAndAreSmaller)
+{
     std::vector<QString> names;
     for (const char* theme : {"Berge", "Insel", "Kneipe"})
         for (const char* part : {"_Tisch_FP_Center", "_Tisch_Leer", "_Tisch_VG", "_Augen_Left", "_Augen_Right"})
             names.push_back(QLatin1String(theme) + QLatin1String(part) + QStringLiteral(".png"));
     names.push_back(QStringLiteral("Mono_Tisch_FP_Center.png"));
-    for (const char* name : {"Skat.png", "Stapel_Left_Segment.png", "Stapel_Middle_Segment.png",
-                             "Stapel_Right_Segment.png", "Stapel_Left_Top.png", "Stapel_Middle_Top.png",
-                             "Stapel_Right_Top.png"})
+    for (const char* name :
+         {"Skat.png", "Stapel_Left_Segment.png", "Stapel_Middle_Segment.png", "Stapel_Right_Segment.png",
+          "Stapel_Left_Top.png", "Stapel_Middle_Top.png", "Stapel_Right_Top.png"})
         names.push_back(QLatin1String(name));
     for (const QString& name : names) {
         SCOPED_TRACE(name.toStdString());
@@ -92,7 +100,9 @@ TEST(ResourceFiles, SmallLayoutCopiesExistAndAreSmaller) {
 }
 
 // Sizes that the window layouts draw the pictures at.
-TEST(ResourceFiles, PicturesHaveTheSizesTheLayoutsUse) {
+TEST(ResourceFiles, PicturesHaveTheSizesTheLayoutsUse)
+{
+    // clang-format off
     const struct { const char* name; int w; int h; } sizes[] = {
         {"Liste_Top.de.png", 480, 72}, {"Liste_Top.en.png", 480, 72}, {"Liste_Segment.png", 480, 45},
         {"Liste_Bottom.de.png", 480, 103}, {"Liste_4er_Top.de.png", 480, 72}, {"Liste_4er_Segment.png", 480, 60},
@@ -103,6 +113,7 @@ TEST(ResourceFiles, PicturesHaveTheSizesTheLayoutsUse) {
         {"Mono_Tisch_FP_Center.png", 1440, 1024}, {"Helpicon_Normal.png", 28, 28},
         {"Enter_Fullscreen.png", 27, 27}, {"Leave_Fullscreen.png", 27, 27}, {"Icon_Grand.png", 28, 14},
         {"Kartenschatten.png", 144, 216}};
+    // clang-format on
     for (const auto& s : sizes) {
         SCOPED_TRACE(s.name);
         const QImage image(grafik(QLatin1String(s.name)));
@@ -118,7 +129,8 @@ struct CardSet {
     int width = 0, height = 0;
 };
 
-std::vector<CardSet> readIndex(QString* error) {
+std::vector<CardSet> readIndex(QString* error)
+{
     std::vector<CardSet> sets;
     QFile file(kResources + QStringLiteral("/Kartensets/Kartensets.xml"));
     if (!file.open(QIODevice::ReadOnly)) {
@@ -128,7 +140,8 @@ std::vector<CardSet> readIndex(QString* error) {
     QXmlStreamReader xml(&file);
     while (!xml.atEnd()) {
         xml.readNext();
-        if (!xml.isStartElement()) continue;
+        if (!xml.isStartElement())
+            continue;
         const auto a = xml.attributes();
         if (xml.name() == QLatin1String("Kartenset")) {
             CardSet set;
@@ -139,28 +152,38 @@ std::vector<CardSet> readIndex(QString* error) {
             sets.push_back(set);
         } else if (!sets.empty()) {
             const QString file = a.value(QLatin1String("Dateiname")).toString();
-            if (xml.name() == QLatin1String("Anzeige")) sets.back().english = a.value(QLatin1String("Name_EN")).toString();
-            if (xml.name() == QLatin1String("Maske")) sets.back().mask = file;
-            if (xml.name() == QLatin1String("Rueckseite")) sets.back().back = file;
-            if (xml.name() == QLatin1String("Thumbnail")) sets.back().thumbnail = file;
-            if (xml.name() == QLatin1String("Kartenbilder")) EXPECT_EQ(file, QStringLiteral("*.png"));
+            if (xml.name() == QLatin1String("Anzeige"))
+                sets.back().english = a.value(QLatin1String("Name_EN")).toString();
+            if (xml.name() == QLatin1String("Maske"))
+                sets.back().mask = file;
+            if (xml.name() == QLatin1String("Rueckseite"))
+                sets.back().back = file;
+            if (xml.name() == QLatin1String("Thumbnail"))
+                sets.back().thumbnail = file;
+            if (xml.name() == QLatin1String("Kartenbilder"))
+                EXPECT_EQ(file, QStringLiteral("*.png"));
             if (xml.name() == QLatin1String("Farbenbilder") || xml.name() == QLatin1String("Wertebilder"))
                 EXPECT_EQ(file, QStringLiteral("*.jpg"));
         }
     }
-    if (xml.hasError()) *error = xml.errorString();
+    if (xml.hasError())
+        *error = xml.errorString();
     return sets;
 }
 
-TEST(ResourceFiles, CardSetIndexDescribesTheThreeSets) {
+TEST(ResourceFiles, CardSetIndexDescribesTheThreeSets)
+{
     QString error;
     const std::vector<CardSet> sets = readIndex(&error);
     ASSERT_TRUE(error.isEmpty()) << error.toStdString();
     ASSERT_EQ(sets.size(), 3u);
-    const struct { const char* name; const char* english; const char* folder; } expected[] = {
-        {"Französisches Blatt", "French Deck", "Franzoesisches_Blatt"},
-        {"Turnierblatt", "Tournament Deck", "Turnierblatt"},
-        {"Deutsches Blatt", "German Deck", "Deutsches_Blatt"}};
+    const struct {
+        const char* name;
+        const char* english;
+        const char* folder;
+    } expected[] = {{"Französisches Blatt", "French Deck", "Franzoesisches_Blatt"},
+                    {"Turnierblatt", "Tournament Deck", "Turnierblatt"},
+                    {"Deutsches Blatt", "German Deck", "Deutsches_Blatt"}};
     for (size_t i = 0; i < 3; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(sets[i].name, QString::fromUtf8(expected[i].name));
@@ -171,7 +194,8 @@ TEST(ResourceFiles, CardSetIndexDescribesTheThreeSets) {
     }
 }
 
-TEST(ResourceFiles, EveryCardSetHasFacesSuitsRanksMaskBackAndThumbnail) {
+TEST(ResourceFiles, EveryCardSetHasFacesSuitsRanksMaskBackAndThumbnail)
+{
     QString error;
     const std::vector<CardSet> sets = readIndex(&error);
     ASSERT_EQ(sets.size(), 3u);
@@ -200,10 +224,12 @@ TEST(ResourceFiles, EveryCardSetHasFacesSuitsRanksMaskBackAndThumbnail) {
 }
 
 // Every sound name, and the folders they are played from.
-TEST(ResourceFiles, EverySoundIsAnMp3InItsFolder) {
+TEST(ResourceFiles, EverySoundIsAnMp3InItsFolder)
+{
     const char* const bids[] = {"100", "108", "110", "117", "120", "18", "20", "22", "23", "24", "27", "30", "33",
-                                "35", "36", "40", "44", "45", "46", "48", "50", "54", "55", "59", "60", "63",
-                                "66", "70", "72", "77", "80", "81", "84", "88", "90", "96", "99"};
+                                "35",  "36",  "40",  "44",  "45",  "46", "48", "50", "54", "55", "59", "60", "63",
+                                "66",  "70",  "72",  "77",  "80",  "81", "84", "88", "90", "96", "99"};
+    // clang-format off
     const char* const phrases[] = {
         "aberimmer", "badengegangen", "dasziehtblasen", "deinspiel", "derofenistaus", "dersackistzu", "doerfer",
         "drei", "eichel", "eichelhand", "eicheloffen", "eichelschneider", "eichelschwarz", "fetterstich", "grand",
@@ -217,23 +243,43 @@ TEST(ResourceFiles, EverySoundIsAnMp3InItsFolder) {
         "schellenhand", "schellenoffen", "schellenschneider", "schellenschwarz", "schneidersindauchleute",
         "schwarzwiediefuesse", "schwarzwiedienacht", "staatsanwalt", "tschuess", "vatermutter", "vier", "weg",
         "zahlenschafftfrieden", "zielschneider", "zwo"};
-    const char* const demo[] = {"bierumgeschuettet", "bierumgeschuettet2", "freundin", "fussballspiel",
-                                "karteraus", "karteraus2", "karteruntergefallen", "karteruntergefallen2", "kekse",
-                                "kekse2", "mussmal", "blase", "omi", "pizzamann", "trinken", "trinken2",
-                                "ueberlegen", "zeitungsjunge"};
+    // clang-format on
+    const char* const demo[] = {"bierumgeschuettet",
+                                "bierumgeschuettet2",
+                                "freundin",
+                                "fussballspiel",
+                                "karteraus",
+                                "karteraus2",
+                                "karteruntergefallen",
+                                "karteruntergefallen2",
+                                "kekse",
+                                "kekse2",
+                                "mussmal",
+                                "blase",
+                                "omi",
+                                "pizzamann",
+                                "trinken",
+                                "trinken2",
+                                "ueberlegen",
+                                "zeitungsjunge"};
     const char* const speaker[] = {"mindestens4abheben", "mindestens4liegen", "wiederholt", "wiederholtnichtinliste"};
     const char* const effects[] = {"abheben", "geben", "glocke", "mischen", "spuelung", "telefon"};
     EXPECT_EQ(std::size(phrases), 84u);
     std::vector<QString> files;
     for (const char* voice : {"L", "R"}) {
         const QString v = QLatin1String(voice);
-        for (const char* name : bids) files.push_back(v + QLatin1Char('/') + QLatin1String(name));
-        for (const char* name : phrases) files.push_back(v + QLatin1Char('/') + QLatin1String(name));
-        for (const char* name : demo) files.push_back(v + QStringLiteral("/demo/") + QLatin1String(name));
+        for (const char* name : bids)
+            files.push_back(v + QLatin1Char('/') + QLatin1String(name));
+        for (const char* name : phrases)
+            files.push_back(v + QLatin1Char('/') + QLatin1String(name));
+        for (const char* name : demo)
+            files.push_back(v + QStringLiteral("/demo/") + QLatin1String(name));
         files.push_back(v + QStringLiteral("/hallo/hallo"));
     }
-    for (const char* name : speaker) files.push_back(QStringLiteral("Sprecher/") + QLatin1String(name));
-    for (const char* name : effects) files.push_back(QStringLiteral("Effekte/") + QLatin1String(name));
+    for (const char* name : speaker)
+        files.push_back(QStringLiteral("Sprecher/") + QLatin1String(name));
+    for (const char* name : effects)
+        files.push_back(QStringLiteral("Effekte/") + QLatin1String(name));
     for (const QString& name : files) {
         SCOPED_TRACE(name.toStdString());
         QFile file(kResources + QStringLiteral("/Sounds/") + name + QStringLiteral(".mp3"));
@@ -248,25 +294,30 @@ TEST(ResourceFiles, EverySoundIsAnMp3InItsFolder) {
 }
 
 // The names the program looks up (its path table) against the built files.
-TEST(ResourceFiles, EveryImageAndSoundOfThePathTableExists) {
+TEST(ResourceFiles, EveryImageAndSoundOfThePathTableExists)
+{
     const SKAT_PATHS paths;
     const auto& members = SKAT_PATHS::allMembers();
     auto name = [&](size_t index) { return QString::fromStdWString(paths.*members[index]); };
     auto exists = [](const QString& relative) { return QFile::exists(kResources + QLatin1Char('/') + relative); };
-    for (size_t i = 46; i <= 123; ++i) EXPECT_TRUE(exists(QStringLiteral("Grafik/") + name(i))) << name(i).toStdString();
+    for (size_t i = 46; i <= 123; ++i)
+        EXPECT_TRUE(exists(QStringLiteral("Grafik/") + name(i))) << name(i).toStdString();
     for (size_t i = 135; i <= 140; ++i)
-        EXPECT_TRUE(exists(QStringLiteral("Sounds/Effekte/") + name(i) + QStringLiteral(".mp3"))) << name(i).toStdString();
+        EXPECT_TRUE(exists(QStringLiteral("Sounds/Effekte/") + name(i) + QStringLiteral(".mp3")))
+            << name(i).toStdString();
     for (const char* voice : {"L", "R"}) {
         const QString v = QLatin1String(voice);
-        for (size_t i = 141; i <= 261; ++i)   // bid values and phrases
+        for (size_t i = 141; i <= 261; ++i) // bid values and phrases
             EXPECT_TRUE(exists(QStringLiteral("Sounds/") + v + QLatin1Char('/') + name(i) + QStringLiteral(".mp3")))
                 << voice << " " << name(i).toStdString();
-        for (size_t i = 262; i <= 279; ++i)   // demo phrases
-            EXPECT_TRUE(exists(QStringLiteral("Sounds/") + v + QStringLiteral("/demo/") + name(i) + QStringLiteral(".mp3")))
+        for (size_t i = 262; i <= 279; ++i) // demo phrases
+            EXPECT_TRUE(
+                exists(QStringLiteral("Sounds/") + v + QStringLiteral("/demo/") + name(i) + QStringLiteral(".mp3")))
                 << voice << " " << name(i).toStdString();
     }
     for (size_t i = 280; i <= 283; ++i)
-        EXPECT_TRUE(exists(QStringLiteral("Sounds/Sprecher/") + name(i) + QStringLiteral(".mp3"))) << name(i).toStdString();
+        EXPECT_TRUE(exists(QStringLiteral("Sounds/Sprecher/") + name(i) + QStringLiteral(".mp3")))
+            << name(i).toStdString();
     EXPECT_TRUE(exists(QStringLiteral("Kartensets/") + QString::fromStdWString(paths.fileCardSetIndex)));
 }
 

@@ -22,7 +22,8 @@ namespace {
 
 class SkatSoundTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         factory = new AppTestFactory;
         VORDIX_IMPLEMENTORFACTORY::installInstance(factory);
         WIN_FILEPATH::setProgramFolder(builtProgramFolder());
@@ -30,7 +31,8 @@ protected:
         SKAT_SOUND::destroyInstance();
         installBuiltTexts();
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         SKAT_SOUND::destroyInstance();
         USER_PREFS::destroyInstance();
         SKAT_TEXT::destroyInstance();
@@ -43,19 +45,19 @@ protected:
     AppTestFactory* factory = nullptr;
 };
 
-std::wstring soundsFolder(const std::wstring& sub) {
-    return builtProgramFolder() + L"/Ressourcen/Sounds/" + sub;
-}
+std::wstring soundsFolder(const std::wstring& sub) { return builtProgramFolder() + L"/Ressourcen/Sounds/" + sub; }
 
-bool fileExists(const SoundRequest& request) {
+bool fileExists(const SoundRequest& request)
+{
     return fs::exists(WIN_FILEPATH::toFsPath(request.folder + request.name + L".mp3"));
 }
 
-TEST_F(SkatSoundTest, AnnouncementsSpeakThePhraseOfTypeLevelAndCardFamily) {
+TEST_F(SkatSoundTest, AnnouncementsSpeakThePhraseOfTypeLevelAndCardFamily)
+{
     struct Case {
         GameType type;
         int level;
-        const wchar_t* german;   // empty: silent
+        const wchar_t* german; // empty: silent
         const wchar_t* french;
     };
     const Case cases[] = {
@@ -94,28 +96,34 @@ TEST_F(SkatSoundTest, AnnouncementsSpeakThePhraseOfTypeLevelAndCardFamily) {
     }
 }
 
-TEST_F(SkatSoundTest, WithoutAStoredCardSetTheFrenchWordsAreSpoken) {
+TEST_F(SkatSoundTest, WithoutAStoredCardSetTheFrenchWordsAreSpoken)
+{
     SKAT_SOUND::instance().announceGame(SPIELART(GAME_SPADES, WIN_LEVEL_WITH_SKAT), 0);
     const auto played = requests();
     ASSERT_EQ(played.size(), 1u);
     EXPECT_EQ(played[0].name, L"pik");
 }
 
-TEST_F(SkatSoundTest, EachSeatSpeaksInItsVoiceFromItsSide) {
+TEST_F(SkatSoundTest, EachSeatSpeaksInItsVoiceFromItsSide)
+{
     SKAT_SOUND& sound = SKAT_SOUND::instance();
     sound.playVoice(0, L"kontra");
-    sound.playVoice(1, L"kontra");   // the user's own seat says nothing
+    sound.playVoice(1, L"kontra"); // the user's own seat says nothing
     sound.playVoice(2, L"passe");
     sound.playSpeaker(L"wiederholt");
     sound.soundFolder(SKAT_SOUND::EFFECTS, L"mischen", false, 1);
     sound.soundFolder(SKAT_SOUND::DEMO, L"kekse", true, 0);
     sound.soundFolder(SKAT_SOUND::GREETING, L"hallo", false, 2);
-    sound.soundFolder(6, L"mischen", false, 1);    // no such group
+    sound.soundFolder(6, L"mischen", false, 1); // no such group
     sound.soundFolder(-1, L"mischen", false, 1);
-    const struct { const wchar_t* name; const wchar_t* folder; bool wait; int seat; } expected[] = {
-        {L"kontra", L"R/", true, 2},        {L"passe", L"L/", true, 0},
-        {L"wiederholt", L"Sprecher/", true, 1}, {L"mischen", L"Effekte/", true, 1},
-        {L"kekse", L"L/demo/", false, 0},    {L"hallo", L"R/hallo/", true, 2},
+    const struct {
+        const wchar_t* name;
+        const wchar_t* folder;
+        bool wait;
+        int seat;
+    } expected[] = {
+        {L"kontra", L"R/", true, 2},        {L"passe", L"L/", true, 0},       {L"wiederholt", L"Sprecher/", true, 1},
+        {L"mischen", L"Effekte/", true, 1}, {L"kekse", L"L/demo/", false, 0}, {L"hallo", L"R/hallo/", true, 2},
     };
     const auto played = requests();
     ASSERT_EQ(played.size(), std::size(expected));
@@ -130,7 +138,8 @@ TEST_F(SkatSoundTest, EachSeatSpeaksInItsVoiceFromItsSide) {
     EXPECT_EQ(sound.VORDIX_SOUND::soundFolder, nullptr) << "no folder pointer outlives its request";
 }
 
-TEST_F(SkatSoundTest, SoundSwitchedOffPlaysNothing) {
+TEST_F(SkatSoundTest, SoundSwitchedOffPlaysNothing)
+{
     USER_PREFS::instance().sound = false;
     SKAT_SOUND& sound = SKAT_SOUND::instance();
     sound.playVoice(0, L"kontra");
@@ -141,13 +150,15 @@ TEST_F(SkatSoundTest, SoundSwitchedOffPlaysNothing) {
 }
 
 // Left and right energy of a raw S16 stereo recording.
-std::pair<double, double> channelEnergy(const fs::path& raw) {
+std::pair<double, double> channelEnergy(const fs::path& raw)
+{
     std::ifstream in(raw, std::ios::binary);
     std::vector<char> bytes((std::istreambuf_iterator<char>(in)), {});
     double left = 0, right = 0;
     for (size_t i = 0; i + 3 < bytes.size(); i += 4) {
         const auto sample = [&](size_t at) {
-            return double(std::int16_t(static_cast<unsigned char>(bytes[at]) | (static_cast<unsigned char>(bytes[at + 1]) << 8)));
+            return double(
+                std::int16_t(static_cast<unsigned char>(bytes[at]) | (static_cast<unsigned char>(bytes[at + 1]) << 8)));
         };
         left += sample(i) * sample(i);
         right += sample(i + 2) * sample(i + 2);
@@ -155,7 +166,8 @@ std::pair<double, double> channelEnergy(const fs::path& raw) {
     return {left, right};
 }
 
-TEST_F(SkatSoundTest, AnnouncementOfTheLeftSeatIsHeardOnTheLeft) {
+TEST_F(SkatSoundTest, AnnouncementOfTheLeftSeatIsHeardOnTheLeft)
+{
     const fs::path raw = fs::temp_directory_path() / ("skat-announce-" + std::to_string(getpid()) + ".raw");
     const char* oldDriver = std::getenv("SDL_AUDIODRIVER");
     const std::string savedDriver = oldDriver ? oldDriver : "";
@@ -166,10 +178,13 @@ TEST_F(SkatSoundTest, AnnouncementOfTheLeftSeatIsHeardOnTheLeft) {
         ASSERT_TRUE(speaker.hasDevice());
         factory->sound.forward = &speaker;
         chooseCardSet(L"Deutsches Blatt");
-        SKAT_SOUND::instance().announceGame(SPIELART(GAME_HEARTS, WIN_LEVEL_HAND), 2);   // waits for the end
+        SKAT_SOUND::instance().announceGame(SPIELART(GAME_HEARTS, WIN_LEVEL_HAND), 2); // waits for the end
         factory->sound.forward = nullptr;
     }
-    if (oldDriver) setenv("SDL_AUDIODRIVER", savedDriver.c_str(), 1); else unsetenv("SDL_AUDIODRIVER");
+    if (oldDriver)
+        setenv("SDL_AUDIODRIVER", savedDriver.c_str(), 1);
+    else
+        unsetenv("SDL_AUDIODRIVER");
     unsetenv("SDL_DISKAUDIOFILE");
     const auto [left, right] = channelEnergy(raw);
     fs::remove(raw);

@@ -14,39 +14,45 @@ struct GeneratorFixture : ::testing::Test {
     TempFolder folder;
     std::string table;
 
-    void SetUp() override {
+    void SetUp() override
+    {
         std::ifstream in(SKAT_SOURCE_DIR "/skat/app/texttable/SkatTexts.tsv", std::ios::binary);
         std::stringstream text;
         text << in.rdbuf();
         table = text.str();
         ASSERT_FALSE(table.empty());
     }
-    int run(const std::string& variant) {
+    int run(const std::string& variant)
+    {
         const auto tsv = folder.path() / "texts.tsv";
         std::ofstream(tsv, std::ios::binary) << variant;
-        const std::string command = std::string(SKAT_BINARY_DIR "/skat/app/GenerateTextTable ") + tsv.string() + " " +
-                                    (folder.path() / "out.xml").string() + " " + (folder.path() / "k.h").string() +
-                                    " " + (folder.path() / "t.cpp").string() + " 2>/dev/null";
+        const std::string command = std::string(SKAT_BINARY_DIR "/skat/app/GenerateTextTable ") + tsv.string() + " "
+                                    + (folder.path() / "out.xml").string() + " " + (folder.path() / "k.h").string()
+                                    + " " + (folder.path() / "t.cpp").string() + " 2>/dev/null";
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
     // The table with one line (found by its start) replaced.
-    std::string replaced(const std::string& lineStart, const std::string& line) const {
+    std::string replaced(const std::string& lineStart, const std::string& line) const
+    {
         const size_t at = table.find("\n" + lineStart);
-        if (at == std::string::npos) return {};
+        if (at == std::string::npos)
+            return {};
         const size_t end = table.find('\n', at + 1);
         return table.substr(0, at + 1) + line + table.substr(end);
     }
 };
 
-TEST_F(GeneratorFixture, AcceptsTheRealTableAndAnAppendedRow) {
+TEST_F(GeneratorFixture, AcceptsTheRealTableAndAnAppendedRow)
+{
     EXPECT_EQ(run(table), 0);
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "out.xml"));
     const size_t count = TEXT_COUNT;
     EXPECT_EQ(run(table + std::to_string(count) + "\tNeu_Text\tmulti\t%d\tNeu %d\tNew %d\n"), 0);
 }
 
-TEST_F(GeneratorFixture, RefusesBrokenTables) {
+TEST_F(GeneratorFixture, RefusesBrokenTables)
+{
     const size_t count = TEXT_COUNT;
     struct Case {
         const char* what;

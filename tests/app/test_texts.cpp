@@ -19,7 +19,8 @@
 
 namespace {
 
-VORDIX_FILE fileAt(const std::filesystem::path& path) {
+VORDIX_FILE fileAt(const std::filesystem::path& path)
+{
     VORDIX_FOLDER folder;
     folder.setPath(WIN_FILEPATH::fromFsPath(path.parent_path()));
     return VORDIX_FILE(folder, WIN_FILEPATH::fromFsPath(path.filename()));
@@ -29,7 +30,8 @@ VORDIX_FILE shippedFile() { return skat::resourceFile({}, L"Skat_Text.xml"); }
 
 std::wstring wide(const char* utf8) { return vordix::fromUtf8(utf8); }
 
-TEST(TextTable, FixedPositionsKeepTheirKeysKindsAndPlaceholders) {
+TEST(TextTable, FixedPositionsKeepTheirKeysKindsAndPlaceholders)
+{
     std::istringstream expected(FIXED_TEXT_KEYS);
     std::string entry;
     size_t position = 0;
@@ -42,7 +44,8 @@ TEST(TextTable, FixedPositionsKeepTheirKeysKindsAndPlaceholders) {
         if (auto open = entry.find('['); open != std::string::npos)
             placeholders = entry.substr(open + 1, entry.find(']') - open - 1);
         for (char& c : placeholders)
-            if (c == ',') c = ' ';
+            if (c == ',')
+                c = ' ';
         EXPECT_EQ(row.key, key) << "position " << position;
         EXPECT_EQ(row.neutral, neutral) << key;
         EXPECT_EQ(row.placeholders, placeholders) << key;
@@ -52,7 +55,8 @@ TEST(TextTable, FixedPositionsKeepTheirKeysKindsAndPlaceholders) {
     EXPECT_GT(TEXT_COUNT, FIXED_TEXT_COUNT);
 }
 
-TEST(TextTable, ShippedFileGivesTheSourceTableInBothLanguages) {
+TEST(TextTable, ShippedFileGivesTheSourceTableInBothLanguages)
+{
     for (bool english : {false, true}) {
         SCOPED_TRACE(english ? "English" : "German");
         SKAT_TEXT texts(shippedFile(), english);
@@ -67,14 +71,15 @@ TEST(TextTable, ShippedFileGivesTheSourceTableInBothLanguages) {
     }
 }
 
-TEST(TextTable, LanguagesDifferWhereTheyShould) {
+TEST(TextTable, LanguagesDifferWhereTheyShould)
+{
     SKAT_TEXT german(shippedFile(), false);
     SKAT_TEXT english(shippedFile(), true);
     EXPECT_EQ(german.text(TextKey::Namen_Default_Du), L"Du");
     EXPECT_EQ(english.text(TextKey::Namen_Default_Du), L"You");
     EXPECT_EQ(english.text(TextKey::Fenstername_Training), german.text(TextKey::Fenstername_Training));
     EXPECT_EQ(german.text(TextKey::Kartenset_Deutsch), L"Deutsches Blatt");
-    EXPECT_EQ(english.text(TextKey::Kartenset_Deutsch), L"Deutsches Blatt");   // a card-set name
+    EXPECT_EQ(english.text(TextKey::Kartenset_Deutsch), L"Deutsches Blatt"); // a card-set name
     EXPECT_EQ(german.text(TextKey::Zug_widerrufen), L"Zug widerrufen!");
     EXPECT_NE(english.text(TextKey::Zug_widerrufen), german.text(TextKey::Zug_widerrufen));
     // A neutral hint sentence still reads English in English.
@@ -82,7 +87,8 @@ TEST(TextTable, LanguagesDifferWhereTheyShould) {
     EXPECT_EQ(german.text(TextKey::Tipp_Du_musst), L"Du musst ");
 }
 
-TEST(TextTable, LanguageSwitchWithoutPlatformChangesNothing) {
+TEST(TextTable, LanguageSwitchWithoutPlatformChangesNothing)
+{
     // Tests run without a platform application: German, and nothing to store in.
     EXPECT_FALSE(skat::textsAreEnglish());
     EXPECT_FALSE(skat::chooseLanguage(true));
@@ -93,11 +99,13 @@ TEST(TextTable, LanguageSwitchWithoutPlatformChangesNothing) {
 struct ReaderFixture : ::testing::Test {
     TempFolder folder;
     std::filesystem::path path() const { return folder.path() / "Skat_Text.xml"; }
-    void writeFile(const std::string& body) {
+    void writeFile(const std::string& body)
+    {
         std::ofstream(path(), std::ios::binary) << "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n" << body;
     }
     // n text elements, each with all, de and en attributes "<attr><n>".
-    static std::string elements(int count, int from = 0) {
+    static std::string elements(int count, int from = 0)
+    {
         std::string out;
         for (int n = from; n < from + count; ++n) {
             const std::string i = std::to_string(n);
@@ -105,21 +113,25 @@ struct ReaderFixture : ::testing::Test {
         }
         return out;
     }
-    std::unique_ptr<SKAT_TEXT> read(bool english = false) {
+    std::unique_ptr<SKAT_TEXT> read(bool english = false)
+    {
         return std::make_unique<SKAT_TEXT>(fileAt(path()), english);
     }
 };
 
-TEST_F(ReaderFixture, RootWithoutChildrenLeavesEveryFixedTextEmpty) {
+TEST_F(ReaderFixture, RootWithoutChildrenLeavesEveryFixedTextEmpty)
+{
     writeFile("<Texts/>");
     auto texts = read();
     EXPECT_EQ(texts->loadResult(), 0);
-    for (size_t n = 0; n < FIXED_TEXT_COUNT; ++n) EXPECT_TRUE(texts->text(static_cast<TextKey>(n)).empty()) << n;
+    for (size_t n = 0; n < FIXED_TEXT_COUNT; ++n)
+        EXPECT_TRUE(texts->text(static_cast<TextKey>(n)).empty()) << n;
     // The program's own texts after the fixed positions fall back to the built-in ones.
     EXPECT_EQ(texts->text(TextKey::Analyse_Titel), L"Analyse:");
 }
 
-TEST_F(ReaderFixture, ByPositionNeverByKey) {
+TEST_F(ReaderFixture, ByPositionNeverByKey)
+{
     struct Case {
         const char* what;
         std::string body;
@@ -129,23 +141,23 @@ TEST_F(ReaderFixture, ByPositionNeverByKey) {
     };
     const Case cases[] = {
         {"200 elements fill 0..199", "<Texts>" + elements(200) + "</Texts>", false, TextKey::ToolTip_rwk_sw_ang, L""},
-        {"200 elements, position 199", "<Texts>" + elements(200) + "</Texts>", false,
-         static_cast<TextKey>(199), L"de199"},
+        {"200 elements, position 199", "<Texts>" + elements(200) + "</Texts>", false, static_cast<TextKey>(199),
+         L"de199"},
         {"neutral position reads all", "<Texts>" + elements(5) + "</Texts>", false, TextKey::Fenstername_Training,
          L"all0"},
         {"multi position reads de", "<Texts>" + elements(5) + "</Texts>", false, TextKey::Namen_Default_Du, L"de4"},
-        {"multi position in English reads en", "<Texts>" + elements(5) + "</Texts>", true,
-         TextKey::Namen_Default_Du, L"en4"},
+        {"multi position in English reads en", "<Texts>" + elements(5) + "</Texts>", true, TextKey::Namen_Default_Du,
+         L"en4"},
         {"neutral position in English prefers en", "<Texts>" + elements(5) + "</Texts>", true,
          TextKey::Fenstername_Training, L"en0"},
         {"neutral position in English without en reads all", "<Texts><Text all=\"Training\"/></Texts>", true,
          TextKey::Fenstername_Training, L"Training"},
         {"multi element at a neutral position is empty", "<Texts><Text de=\"x\" en=\"y\"/></Texts>", false,
          TextKey::Fenstername_Training, L""},
-        {"neutral element at a multi position is empty",
-         "<Texts>" + elements(4) + "<Text all=\"x\"/></Texts>", false, TextKey::Namen_Default_Du, L""},
-        {"an inserted element shifts later texts",
-         "<Texts><Extra de=\"z\"/>" + elements(5) + "</Texts>", false, TextKey::Namen_Default_Links, L"de4"},
+        {"neutral element at a multi position is empty", "<Texts>" + elements(4) + "<Text all=\"x\"/></Texts>", false,
+         TextKey::Namen_Default_Du, L""},
+        {"an inserted element shifts later texts", "<Texts><Extra de=\"z\"/>" + elements(5) + "</Texts>", false,
+         TextKey::Namen_Default_Links, L"de4"},
         {"comments and instructions do not shift",
          "<Texts><!-- c --><?pi x?>" + elements(2) + "<!-- d -->" + elements(3, 2) + "</Texts>", false,
          TextKey::Namen_Default_Du, L"de4"},
@@ -159,7 +171,8 @@ TEST_F(ReaderFixture, ByPositionNeverByKey) {
     }
 }
 
-TEST_F(ReaderFixture, WrongPlaceholdersAreReplacedByTheBuiltInText) {
+TEST_F(ReaderFixture, WrongPlaceholdersAreReplacedByTheBuiltInText)
+{
     // Position 180 is Status_Name_Spielt (%ls); 136 is Verlauf_Titel_Uebungspartie (%d).
     struct Case {
         const char* what;
@@ -189,7 +202,8 @@ TEST_F(ReaderFixture, WrongPlaceholdersAreReplacedByTheBuiltInText) {
     }
 }
 
-TEST_F(ReaderFixture, UnreadableFileShowsTheMessageAndIsNotTouched) {
+TEST_F(ReaderFixture, UnreadableFileShowsTheMessageAndIsNotTouched)
+{
     auto sink = std::make_shared<testsupport::RecordingMessageSink>();
     auto previous = vordix::setMessageSink(sink);
     struct Case {
@@ -201,7 +215,8 @@ TEST_F(ReaderFixture, UnreadableFileShowsTheMessageAndIsNotTouched) {
         SCOPED_TRACE(c.what);
         sink->clear();
         std::filesystem::remove(path());
-        if (c.content) std::ofstream(path(), std::ios::binary) << *c.content;
+        if (c.content)
+            std::ofstream(path(), std::ios::binary) << *c.content;
         auto texts = read();
         EXPECT_NE(texts->loadResult(), 0);
         ASSERT_EQ(sink->texts.size(), 1u);
@@ -220,7 +235,8 @@ TEST_F(ReaderFixture, UnreadableFileShowsTheMessageAndIsNotTouched) {
     vordix::setMessageSink(previous);
 }
 
-TEST(TextFormat, FormatsWhateverTheTextHolds) {
+TEST(TextFormat, FormatsWhateverTheTextHolds)
+{
     struct Case {
         std::wstring format;
         std::vector<skat::TextArg> args;
@@ -231,30 +247,30 @@ TEST(TextFormat, FormatsWhateverTheTextHolds) {
         {L"Tarif %.2fct", {1.5}, L"Tarif 1.50ct"},
         {L"%.2f", {2}, L"2.00"},
         {L"%d", {2.75}, L"2"},
-        {L"%ls and %ls", {L"one"}, L"one and "},          // missing argument: nothing
-        {L"%d", {1, 2, 3}, L"1"},                          // arguments left over
+        {L"%ls and %ls", {L"one"}, L"one and "}, // missing argument: nothing
+        {L"%d", {1, 2, 3}, L"1"},                // arguments left over
         {L"100%% sicher %", {}, L"100% sicher %"},
-        {L"%s %n %x %", {7}, L"%s %n %x %"},               // not our placeholders
+        {L"%s %n %x %", {7}, L"%s %n %x %"}, // not our placeholders
         {L"%d", {-9223372036854775807LL - 1}, L"-9223372036854775808"},
-        {L"%.2f|%d", {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()},
-         L"nan|inf"},
+        {L"%.2f|%d", {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}, L"nan|inf"},
         {L"%l%ls", {L"x"}, L"%lx"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(vordix::toUtf8(c.format));
-        EXPECT_EQ(skat::formatText(std::wstring_view(c.format), std::span<const skat::TextArg>(c.args)),
-                  c.expected);
+        EXPECT_EQ(skat::formatText(std::wstring_view(c.format), std::span<const skat::TextArg>(c.args)), c.expected);
     }
 }
 
-TEST(TextFormat, HugeDecimalsAreWrittenOut) {
+TEST(TextFormat, HugeDecimalsAreWrittenOut)
+{
     const std::wstring text = skat::formatText(L"%.2f", {1e308});
     EXPECT_EQ(text.size(), 309u + 3u);
     EXPECT_EQ(text.substr(0, 2), L"10");
     EXPECT_EQ(text.substr(text.size() - 3), L".00");
 }
 
-TEST(TextFormat, PlaceholderLists) {
+TEST(TextFormat, PlaceholderLists)
+{
     using skat::Placeholder;
     std::vector<Placeholder> list;
     EXPECT_TRUE(skat::parsePlaceholderList("%ls %d %.2f", list));
@@ -269,7 +285,8 @@ TEST(TextFormat, PlaceholderLists) {
 // The card words with the card-set preference in a store of the test.
 struct CardWordsFixture : ::testing::Test {
     std::shared_ptr<PreferenceValues> values = std::make_shared<PreferenceValues>();
-    void SetUp() override {
+    void SetUp() override
+    {
         USER_PREFS::installInstance(std::make_unique<USER_PREFS>(std::make_unique<MemoryPreferenceStore>(values)));
     }
     void TearDown() override { USER_PREFS::destroyInstance(); }
@@ -278,9 +295,10 @@ struct CardWordsFixture : ::testing::Test {
 
 constexpr CardId CLUBS_JACK = 14;
 
-TEST_F(CardWordsFixture, CardNamesByFamily) {
+TEST_F(CardWordsFixture, CardNamesByFamily)
+{
     SKAT_TEXT texts(shippedFile(), false);
-    EXPECT_EQ(texts.cardName(CLUBS_JACK), L"Kreuz Bube");   // no preference: French
+    EXPECT_EQ(texts.cardName(CLUBS_JACK), L"Kreuz Bube"); // no preference: French
     cardSet(L"Deutsches Blatt");
     EXPECT_EQ(texts.cardName(CLUBS_JACK), L"Eichel Unter");
     EXPECT_EQ(texts.cardName(38), L"Rot Daus");
@@ -295,14 +313,18 @@ TEST_F(CardWordsFixture, CardNamesByFamily) {
     EXPECT_EQ(english.cardName(CLUBS_JACK), L"Clubs Jack");
 }
 
-TEST_F(CardWordsFixture, TheGermanFamilyNeedsTheExactName) {
+TEST_F(CardWordsFixture, TheGermanFamilyNeedsTheExactName)
+{
     SKAT_TEXT texts(shippedFile(), false);
     struct Case {
         std::wstring value;
         bool german;
     };
-    const Case cases[] = {{L"Deutsches Blatt", true}, {L"deutsches Blatt", false}, {L"Deutsches Blatt ", false},
-                          {L"", false}, {L"Turnierblatt", false}};
+    const Case cases[] = {{L"Deutsches Blatt", true},
+                          {L"deutsches Blatt", false},
+                          {L"Deutsches Blatt ", false},
+                          {L"", false},
+                          {L"Turnierblatt", false}};
     for (const Case& c : cases) {
         cardSet(c.value);
         EXPECT_EQ(texts.germanCardFamily(), c.german) << vordix::toUtf8(c.value);
@@ -312,9 +334,12 @@ TEST_F(CardWordsFixture, TheGermanFamilyNeedsTheExactName) {
     }
 }
 
-TEST_F(CardWordsFixture, EveryGameTypeHasItsNameInBothLanguages) {
-    const std::wstring german[9] = {L"", L"Kreuz", L"Pik", L"Herz", L"Karo", L"Grand", L"Grand ouvert", L"Null", L"Ramsch"};
-    const std::wstring english[9] = {L"", L"Clubs", L"Spades", L"Hearts", L"Diamonds", L"Grand", L"Grand ouvert", L"Null", L"Ramsch"};
+TEST_F(CardWordsFixture, EveryGameTypeHasItsNameInBothLanguages)
+{
+    const std::wstring german[9] = {L"",      L"Kreuz",        L"Pik",  L"Herz",  L"Karo",
+                                    L"Grand", L"Grand ouvert", L"Null", L"Ramsch"};
+    const std::wstring english[9] = {L"",      L"Clubs",        L"Spades", L"Hearts", L"Diamonds",
+                                     L"Grand", L"Grand ouvert", L"Null",   L"Ramsch"};
     SKAT_TEXT de(shippedFile(), false);
     SKAT_TEXT en(shippedFile(), true);
     for (GameType type = GAME_NONE; type <= GAME_RAMSCH; ++type) {
@@ -329,7 +354,8 @@ TEST_F(CardWordsFixture, EveryGameTypeHasItsNameInBothLanguages) {
     EXPECT_EQ(de.gameTypeName(GAME_GRAND), L"Grand");
 }
 
-TEST_F(CardWordsFixture, HandRatingsAndTheirRanges) {
+TEST_F(CardWordsFixture, HandRatingsAndTheirRanges)
+{
     SKAT_TEXT texts(shippedFile(), false);
     EXPECT_EQ(texts.handRatingText(0), texts.text(TextKey::Bewertung_Risikoreich));
     EXPECT_EQ(texts.handRatingText(7), texts.text(TextKey::Bewertung_Offen));

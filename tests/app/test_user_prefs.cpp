@@ -8,20 +8,24 @@
 
 namespace {
 
-std::wstring chars(std::initializer_list<int> codes) {
+std::wstring chars(std::initializer_list<int> codes)
+{
     std::wstring text;
-    for (int c : codes) text += static_cast<wchar_t>(c);
+    for (int c : codes)
+        text += static_cast<wchar_t>(c);
     return text;
 }
 
 struct PrefsFixture : ::testing::Test {
     std::shared_ptr<PreferenceValues> values = std::make_shared<PreferenceValues>();
     // A store whose stamp is current and first start is done.
-    void markStarted() {
+    void markStarted()
+    {
         (*values)[PREF_SETTINGS_VERSION] = chars({4, 7});
         (*values)[PREF_FIRST_START] = L"A";
     }
-    std::unique_ptr<USER_PREFS> loaded() {
+    std::unique_ptr<USER_PREFS> loaded()
+    {
         auto prefs = std::make_unique<USER_PREFS>(std::make_unique<MemoryPreferenceStore>(values));
         prefs->load();
         return prefs;
@@ -29,7 +33,8 @@ struct PrefsFixture : ::testing::Test {
     void TearDown() override { setCurrentRules(RuleSettings{}); }
 };
 
-TEST_F(PrefsFixture, EmptyStoreGivesEveryDefaultAndWritesTheStamps) {
+TEST_F(PrefsFixture, EmptyStoreGivesEveryDefaultAndWritesTheStamps)
+{
     auto prefs = loaded();
     EXPECT_EQ(prefs->playerNames[0], L"Torvo");
     EXPECT_EQ(prefs->playerNames[1], L"Kazzle");
@@ -63,7 +68,8 @@ TEST_F(PrefsFixture, EmptyStoreGivesEveryDefaultAndWritesTheStamps) {
     EXPECT_EQ(currentRules(), prefs->rules);
 }
 
-TEST_F(PrefsFixture, SettingsStampDecidesFirstStart) {
+TEST_F(PrefsFixture, SettingsStampDecidesFirstStart)
+{
     struct Case {
         const char* what;
         std::wstring stamp;
@@ -89,14 +95,16 @@ TEST_F(PrefsFixture, SettingsStampDecidesFirstStart) {
     }
 }
 
-TEST_F(PrefsFixture, FirstStartMarkMustBeA) {
+TEST_F(PrefsFixture, FirstStartMarkMustBeA)
+{
     markStarted();
     (*values)[PREF_FIRST_START] = L"B";
     EXPECT_TRUE(loaded()->firstStart);
     EXPECT_EQ((*values)[PREF_FIRST_START], L"A");
 }
 
-TEST_F(PrefsFixture, ManualCuttingAndCommentFlagAlwaysStartOff) {
+TEST_F(PrefsFixture, ManualCuttingAndCommentFlagAlwaysStartOff)
+{
     markStarted();
     auto prefs = loaded();
     prefs->manualCut = true;
@@ -112,7 +120,8 @@ TEST_F(PrefsFixture, ManualCuttingAndCommentFlagAlwaysStartOff) {
     EXPECT_TRUE(again->manualTrickClearing);
 }
 
-TEST_F(PrefsFixture, RuleStringsOfEveryLength) {
+TEST_F(PrefsFixture, RuleStringsOfEveryLength)
+{
     markStarted();
     // 13 characters: everything on, Kontra variant 2.
     (*values)[PREF_RULE_SET] = chars({66});
@@ -143,19 +152,17 @@ TEST_F(PrefsFixture, RuleStringsOfEveryLength) {
     }
 }
 
-TEST_F(PrefsFixture, RuleSetFollowsTheFlags) {
+TEST_F(PrefsFixture, RuleSetFollowsTheFlags)
+{
     struct Case {
         const char* what;
         bool grand36, handSingle, kontra, ramsch;
         int expected;
     };
     const Case cases[] = {
-        {"nothing on", false, false, false, false, 0},
-        {"former rules", true, true, false, false, 1},
-        {"only Grand 36", true, false, false, false, 2},
-        {"only hand single", false, true, false, false, 2},
-        {"former plus Kontra", true, true, true, false, 2},
-        {"Ramsch", false, false, false, true, 2},
+        {"nothing on", false, false, false, false, 0},      {"former rules", true, true, false, false, 1},
+        {"only Grand 36", true, false, false, false, 2},    {"only hand single", false, true, false, false, 2},
+        {"former plus Kontra", true, true, true, false, 2}, {"Ramsch", false, false, false, true, 2},
     };
     USER_PREFS prefs(std::make_unique<MemoryPreferenceStore>(values));
     for (const Case& c : cases) {
@@ -170,13 +177,14 @@ TEST_F(PrefsFixture, RuleSetFollowsTheFlags) {
     }
 }
 
-TEST_F(PrefsFixture, SetRuleSetSetsOnlyTheFlagsOfItsChoice) {
+TEST_F(PrefsFixture, SetRuleSetSetsOnlyTheFlagsOfItsChoice)
+{
     USER_PREFS prefs(std::make_unique<MemoryPreferenceStore>(values));
     prefs.rules.kontraRe = prefs.rules.ramschAfterPass = prefs.rules.bockOn60To60 = true;
     prefs.setRuleSet(1);
     EXPECT_TRUE(prefs.rules.grandOuvert36 && prefs.rules.lostHandSingle);
     EXPECT_FALSE(prefs.rules.kontraRe || prefs.rules.ramschAfterPass);
-    EXPECT_TRUE(prefs.rules.bockOn60To60);   // a Bock trigger is no rule-set flag
+    EXPECT_TRUE(prefs.rules.bockOn60To60); // a Bock trigger is no rule-set flag
     prefs.rules.kontraRe = true;
     prefs.setRuleSet(2);
     EXPECT_EQ(prefs.rules.ruleSet, 2);
@@ -185,11 +193,12 @@ TEST_F(PrefsFixture, SetRuleSetSetsOnlyTheFlagsOfItsChoice) {
     EXPECT_FALSE(prefs.rules.grandOuvert36 || prefs.rules.lostHandSingle || prefs.rules.kontraRe);
 }
 
-TEST_F(PrefsFixture, SpeedStyleAndMemoryCharacters) {
+TEST_F(PrefsFixture, SpeedStyleAndMemoryCharacters)
+{
     struct Case {
         int code;
-        int delay;   // after a constructor's 500
-        int level;   // after a constructor's 1
+        int delay; // after a constructor's 500
+        int level; // after a constructor's 1
     };
     const Case cases[] = {{64, 0, 0}, {65, 500, 1}, {66, 1000, 2}, {67, 1500, 1}, {68, 500, 1}, {63, 500, 1}};
     for (const Case& c : cases) {
@@ -206,7 +215,8 @@ TEST_F(PrefsFixture, SpeedStyleAndMemoryCharacters) {
     }
 }
 
-TEST_F(PrefsFixture, SortingCharacters) {
+TEST_F(PrefsFixture, SortingCharacters)
+{
     struct Case {
         std::wstring stored;
         int rank, suit;
@@ -215,8 +225,8 @@ TEST_F(PrefsFixture, SortingCharacters) {
     const Case cases[] = {
         {chars({65, 63, 64}), 1, -1, false},
         {chars({63, 64, 65}), -1, 0, true},
-        {chars({66, 67, 70}), -1, 1, true},   // out of range: the fallbacks
-        {chars({65, 65}), -1, 0, true},       // too short
+        {chars({66, 67, 70}), -1, 1, true}, // out of range: the fallbacks
+        {chars({65, 65}), -1, 0, true},     // too short
     };
     for (const Case& c : cases) {
         values->clear();
@@ -229,7 +239,8 @@ TEST_F(PrefsFixture, SortingCharacters) {
     }
 }
 
-TEST_F(PrefsFixture, SaveWritesTheStoredFormsAndLoadReadsThemBack) {
+TEST_F(PrefsFixture, SaveWritesTheStoredFormsAndLoadReadsThemBack)
+{
     markStarted();
     auto prefs = loaded();
     prefs->playDelayMs = 1500;
@@ -250,7 +261,7 @@ TEST_F(PrefsFixture, SaveWritesTheStoredFormsAndLoadReadsThemBack) {
     EXPECT_EQ((*values)[PREF_SORTING], chars({65, 63, 64}));
     EXPECT_EQ((*values)[PREF_RULES], chars({64, 64, 64, 65, 66, 64, 64, 64, 64, 64, 64, 64, 65}));
     EXPECT_EQ((*values)[PREF_TARIFF], L"2.50");
-    EXPECT_EQ(values->count(PREF_NAME_SEAT_1), 0u);   // names are written where they change
+    EXPECT_EQ(values->count(PREF_NAME_SEAT_1), 0u); // names are written where they change
 
     auto again = loaded();
     EXPECT_EQ(again->playDelayMs, 1500);
@@ -269,7 +280,8 @@ TEST_F(PrefsFixture, SaveWritesTheStoredFormsAndLoadReadsThemBack) {
     EXPECT_EQ(loaded()->playDelayMs, 500);
 }
 
-TEST_F(PrefsFixture, TariffIgnoresTheLocale) {
+TEST_F(PrefsFixture, TariffIgnoresTheLocale)
+{
     markStarted();
     const char* previous = std::setlocale(LC_NUMERIC, nullptr);
     const std::string saved = previous ? previous : "C";
@@ -292,17 +304,18 @@ TEST_F(PrefsFixture, TariffIgnoresTheLocale) {
     }
 }
 
-TEST_F(PrefsFixture, ThemeColoursByTheme) {
+TEST_F(PrefsFixture, ThemeColoursByTheme)
+{
     USER_PREFS prefs(std::make_unique<MemoryPreferenceStore>(values));
     prefs.tableTheme = 4;
     prefs.applyThemeColours();
-    EXPECT_EQ(prefs.themeColour[2], (ThemeColour{380, 137, 7}));   // as theme 3
+    EXPECT_EQ(prefs.themeColour[2], (ThemeColour{380, 137, 7})); // as theme 3
     EXPECT_EQ(prefs.themeColours(), (ThemeColour{999, 999, 999}));
     prefs.tableTheme = 2;
     prefs.applyThemeColours();
     EXPECT_EQ(prefs.themeColours(), (ThemeColour{991, 857, 556}));
     prefs.tableTheme = 7;
-    prefs.applyThemeColours();   // unknown theme: colours stay
+    prefs.applyThemeColours(); // unknown theme: colours stay
     EXPECT_EQ(prefs.themeColour[0], (ThemeColour{991, 857, 556}));
     EXPECT_EQ(prefs.themeColours(), (ThemeColour{0, 0, 0}));
 
@@ -312,7 +325,8 @@ TEST_F(PrefsFixture, ThemeColoursByTheme) {
     EXPECT_EQ(loaded()->tableTheme, 3);
 }
 
-TEST_F(PrefsFixture, CardSetNameFallsBackToTheFrenchSet) {
+TEST_F(PrefsFixture, CardSetNameFallsBackToTheFrenchSet)
+{
     USER_PREFS prefs(std::make_unique<MemoryPreferenceStore>(values));
     EXPECT_EQ(prefs.cardSetName(), L"Franz\u00f6sisches Blatt");
     prefs.setCardSetName(L"Deutsches Blatt");

@@ -7,9 +7,12 @@
 
 #include <cstdlib>
 
-int main(int argc, char** argv) {
-    if (const int code = runCrashTestRole(argc, argv); code >= 0) return code;
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+int main(int argc, char** argv)
+{
+    if (const int code = runCrashTestRole(argc, argv); code >= 0)
+        return code;
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -12,8 +12,8 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <fcntl.h>
+#include <filesystem>
 #include <memory>
 #include <unistd.h>
 
@@ -22,29 +22,44 @@ using namespace crashtest;
 
 namespace {
 
-TEST(ExceptionNames, EveryCodeOfTheTableAndTheRest) {
+TEST(ExceptionNames, EveryCodeOfTheTableAndTheRest)
+{
     const struct {
         uint32_t code;
         const char* name;
     } cases[] = {
-        {0xC0000005, "EXCEPTION_ACCESS_VIOLATION"},     {0x80000002, "EXCEPTION_DATATYPE_MISALIGNMENT"},
-        {0x80000003, "EXCEPTION_BREAKPOINT"},           {0x80000004, "EXCEPTION_SINGLE_STEP"},
-        {0xC000008C, "EXCEPTION_ARRAY_BOUNDS_EXCEEDED"}, {0xC000008D, "EXCEPTION_FLT_DENORMAL_OPERAND"},
-        {0xC000008E, "EXCEPTION_FLT_DIVIDE_BY_ZERO"},   {0xC000008F, "EXCEPTION_FLT_INEXACT_RESULT"},
-        {0xC0000090, "EXCEPTION_FLT_INVALID_OPERATION"}, {0xC0000091, "EXCEPTION_FLT_OVERFLOW"},
-        {0xC0000092, "EXCEPTION_FLT_STACK_CHECK"},      {0xC0000093, "EXCEPTION_FLT_UNDERFLOW"},
-        {0xC0000094, "EXCEPTION_INT_DIVIDE_BY_ZERO"},   {0xC0000095, "EXCEPTION_INT_OVERFLOW"},
-        {0xC0000096, "EXCEPTION_PRIV_INSTRUCTION"},     {0xC0000006, "EXCEPTION_IN_PAGE_ERROR"},
-        {0xC000001D, "EXCEPTION_ILLEGAL_INSTRUCTION"},  {0xC0000025, "EXCEPTION_NONCONTINUABLE_EXCEPTION"},
-        {0xC00000FD, "EXCEPTION_STACK_OVERFLOW"},       {0xC0000026, "EXCEPTION_INVALID_DISPOSITION"},
-        {0x80000001, "EXCEPTION_GUARD_PAGE"},           {0xC0000008, "EXCEPTION_INVALID_HANDLE"},
-        {0x40000015, "EXCEPTION_UNKNOWN"},              {0xE06D7363, "EXCEPTION_UNKNOWN"},
+        {0xC0000005, "EXCEPTION_ACCESS_VIOLATION"},
+        {0x80000002, "EXCEPTION_DATATYPE_MISALIGNMENT"},
+        {0x80000003, "EXCEPTION_BREAKPOINT"},
+        {0x80000004, "EXCEPTION_SINGLE_STEP"},
+        {0xC000008C, "EXCEPTION_ARRAY_BOUNDS_EXCEEDED"},
+        {0xC000008D, "EXCEPTION_FLT_DENORMAL_OPERAND"},
+        {0xC000008E, "EXCEPTION_FLT_DIVIDE_BY_ZERO"},
+        {0xC000008F, "EXCEPTION_FLT_INEXACT_RESULT"},
+        {0xC0000090, "EXCEPTION_FLT_INVALID_OPERATION"},
+        {0xC0000091, "EXCEPTION_FLT_OVERFLOW"},
+        {0xC0000092, "EXCEPTION_FLT_STACK_CHECK"},
+        {0xC0000093, "EXCEPTION_FLT_UNDERFLOW"},
+        {0xC0000094, "EXCEPTION_INT_DIVIDE_BY_ZERO"},
+        {0xC0000095, "EXCEPTION_INT_OVERFLOW"},
+        {0xC0000096, "EXCEPTION_PRIV_INSTRUCTION"},
+        {0xC0000006, "EXCEPTION_IN_PAGE_ERROR"},
+        {0xC000001D, "EXCEPTION_ILLEGAL_INSTRUCTION"},
+        {0xC0000025, "EXCEPTION_NONCONTINUABLE_EXCEPTION"},
+        {0xC00000FD, "EXCEPTION_STACK_OVERFLOW"},
+        {0xC0000026, "EXCEPTION_INVALID_DISPOSITION"},
+        {0x80000001, "EXCEPTION_GUARD_PAGE"},
+        {0xC0000008, "EXCEPTION_INVALID_HANDLE"},
+        {0x40000015, "EXCEPTION_UNKNOWN"},
+        {0xE06D7363, "EXCEPTION_UNKNOWN"},
         {0, "EXCEPTION_UNKNOWN"},
     };
-    for (const auto& c : cases) EXPECT_STREQ(exceptionName(c.code), c.name) << std::hex << c.code;
+    for (const auto& c : cases)
+        EXPECT_STREQ(exceptionName(c.code), c.name) << std::hex << c.code;
 }
 
-TEST(ExceptionNames, SignalsMapToCodes) {
+TEST(ExceptionNames, SignalsMapToCodes)
+{
     const uintptr_t sp = 0x7ff000100000;
     const struct {
         int signal, signalCode;
@@ -76,36 +91,49 @@ TEST(ExceptionNames, SignalsMapToCodes) {
             << "signal " << c.signal << " code " << c.signalCode << " fault " << std::hex << c.fault;
 }
 
-TEST(ProcessorNames, ArchitecturesAndIntelLevels) {
+TEST(ProcessorNames, ArchitecturesAndIntelLevels)
+{
     const struct {
         uint16_t value;
         const char* name;
     } architectures[] = {
-        {0, "PROCESSOR_ARCHITECTURE_INTEL"}, {1, "PROCESSOR_ARCHITECTURE_MIPS"},  {2, "PROCESSOR_ARCHITECTURE_ALPHA"},
-        {3, "PROCESSOR_ARCHITECTURE_PPC"},   {4, "PROCESSOR_ARCHITECTURE_SHX"},   {5, "PROCESSOR_ARCHITECTURE_ARM"},
-        {6, "PROCESSOR_ARCHITECTURE_IA64"},  {7, "PROCESSOR_ARCHITECTURE_ALPHA64"}, {9, "PROCESSOR_ARCHITECTURE_AMD64"},
-        {12, "PROCESSOR_ARCHITECTURE_ARM64"}, {0xFFFF, "PROCESSOR_ARCHITECTURE_UNKNOWN"}, {8, "Unknown"}, {13, "Unknown"},
+        {0, "PROCESSOR_ARCHITECTURE_INTEL"},
+        {1, "PROCESSOR_ARCHITECTURE_MIPS"},
+        {2, "PROCESSOR_ARCHITECTURE_ALPHA"},
+        {3, "PROCESSOR_ARCHITECTURE_PPC"},
+        {4, "PROCESSOR_ARCHITECTURE_SHX"},
+        {5, "PROCESSOR_ARCHITECTURE_ARM"},
+        {6, "PROCESSOR_ARCHITECTURE_IA64"},
+        {7, "PROCESSOR_ARCHITECTURE_ALPHA64"},
+        {9, "PROCESSOR_ARCHITECTURE_AMD64"},
+        {12, "PROCESSOR_ARCHITECTURE_ARM64"},
+        {0xFFFF, "PROCESSOR_ARCHITECTURE_UNKNOWN"},
+        {8, "Unknown"},
+        {13, "Unknown"},
     };
-    for (const auto& a : architectures) EXPECT_STREQ(architectureName(a.value), a.name) << a.value;
+    for (const auto& a : architectures)
+        EXPECT_STREQ(architectureName(a.value), a.name) << a.value;
     EXPECT_STREQ(processorLevelName(3), "Intel 30386");
     EXPECT_STREQ(processorLevelName(6), "Intel Pentium Pro or Pentium II");
     EXPECT_EQ(processorLevelName(15), nullptr);
 }
 
-TEST(FileTimes, LocalTimeAndTheZeroFileTime) {
+TEST(FileTimes, LocalTimeAndTheZeroFileTime)
+{
     char text[20];
     formatFileTime(text, false, 123456, 3600);
     EXPECT_STREQ(text, "1601-01-01 00:00:00");
     formatFileTime(text, true, 0, 0);
     EXPECT_STREQ(text, "1970-01-01 00:00:00");
-    formatFileTime(text, true, 951825600 - 3600, 3600);   // 2000-02-29 12:00:00 UTC+1
+    formatFileTime(text, true, 951825600 - 3600, 3600); // 2000-02-29 12:00:00 UTC+1
     EXPECT_STREQ(text, "2000-02-29 12:00:00");
-    formatFileTime(text, true, 1798761599, -7200);        // 2026-12-31 23:59:59 UTC
+    formatFileTime(text, true, 1798761599, -7200); // 2026-12-31 23:59:59 UTC
     EXPECT_STREQ(text, "2026-12-31 21:59:59");
 }
 
 // The report of a made-up 32-bit Intel machine with one module whose file is gone.
-std::vector<std::string> reportOf(uint16_t level, const CrashEvent* event) {
+std::vector<std::string> reportOf(uint16_t level, const CrashEvent* event)
+{
     auto snapshot = std::make_unique<ProcessSnapshot>();
     SystemFacts facts;
     facts.architecture = 0;
@@ -130,11 +158,12 @@ std::vector<std::string> reportOf(uint16_t level, const CrashEvent* event) {
     return readLines(folder.file("report"));
 }
 
-TEST(ReportText, IntelLevelLineAndAMissingModuleFile) {
+TEST(ReportText, IntelLevelLineAndAMissingModuleFile)
+{
     CrashEvent event;
     event.code = 0x12345;
     event.address = 0xdeadbeef;
-    const std::vector<std::string> expected {
+    const std::vector<std::string> expected{
         "========== begin report ==========",
         "---------- Exception ----------",
         "ModuleName:           /opt/skat/Skat",
@@ -167,7 +196,8 @@ TEST(ReportText, IntelLevelLineAndAMissingModuleFile) {
     EXPECT_EQ(reportOf(6, &event), expected);
 }
 
-TEST(ReportText, UnnamedLevelIsANumberAndNoEventMeansNoExceptionSection) {
+TEST(ReportText, UnnamedLevelIsANumberAndNoEventMeansNoExceptionSection)
+{
     const std::vector<std::string> lines = reportOf(15, nullptr);
     ASSERT_GT(lines.size(), 4u);
     EXPECT_EQ(lines[1], "---------- Processor ----------");
@@ -178,7 +208,8 @@ TEST(ReportText, UnnamedLevelIsANumberAndNoEventMeansNoExceptionSection) {
 
 namespace {
 
-TEST(DumpMode, ReadFromTheSettingsWithNormalAsTheDefault) {
+TEST(DumpMode, ReadFromTheSettingsWithNormalAsTheDefault)
+{
     ScratchFolder folder;
     const char* before = std::getenv("XDG_CONFIG_HOME");
     const std::string saved = before ? before : "";
@@ -196,11 +227,14 @@ TEST(DumpMode, ReadFromTheSettingsWithNormalAsTheDefault) {
     };
     for (const auto& c : cases) {
         std::filesystem::remove(folder.file("Quorvenel/SKAT.ini"));
-        if (c.file) writeFile(folder.file("Quorvenel/SKAT.ini"), c.file);
+        if (c.file)
+            writeFile(folder.file("Quorvenel/SKAT.ini"), c.file);
         EXPECT_EQ(readDumpMode(), c.mode) << (c.file ? c.file : "no file");
     }
-    if (before) setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
-    else unsetenv("XDG_CONFIG_HOME");
+    if (before)
+        setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+    else
+        unsetenv("XDG_CONFIG_HOME");
 }
 
 } // namespace

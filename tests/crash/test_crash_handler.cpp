@@ -22,17 +22,17 @@ namespace {
 
 struct CrashCase {
     const char* kind;
-    int signal;               // 0: the child exits with code 3
-    const char* code;         // as the report writes it; empty without an exception
+    int signal;       // 0: the child exits with code 3
+    const char* code; // as the report writes it; empty without an exception
     const char* description;
 };
 
 #if defined(__aarch64__)
-constexpr CrashCase TRAP {"trap", SIGTRAP, "80000003", "EXCEPTION_BREAKPOINT"};
+constexpr CrashCase TRAP{"trap", SIGTRAP, "80000003", "EXCEPTION_BREAKPOINT"};
 constexpr const char* ARCHITECTURE = "PROCESSOR_ARCHITECTURE_ARM64";
 constexpr const char* YAML_ARCHITECTURE = "ARM64";
 #else
-constexpr CrashCase TRAP {"trap", SIGILL, "c000001d", "EXCEPTION_ILLEGAL_INSTRUCTION"};
+constexpr CrashCase TRAP{"trap", SIGILL, "c000001d", "EXCEPTION_ILLEGAL_INSTRUCTION"};
 constexpr const char* ARCHITECTURE = "PROCESSOR_ARCHITECTURE_AMD64";
 constexpr const char* YAML_ARCHITECTURE = "AMD64";
 #endif
@@ -49,33 +49,39 @@ const CrashCase CASES[] = {
     {"noexception", 0, "", ""},
 };
 
-std::string upper(std::string text) {
+std::string upper(std::string text)
+{
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
     return text;
 }
 
 std::string padded16(const std::string& hex) { return std::string(16 - std::min<size_t>(16, hex.size()), '0') + hex; }
 
-std::string withoutLeadingZeros(const std::string& hex) {
+std::string withoutLeadingZeros(const std::string& hex)
+{
     const size_t first = hex.find_first_not_of('0');
     return first == std::string::npos ? "0" : hex.substr(first);
 }
 
 // "key value" lines of the child's notes.
-std::string fact(const ScratchFolder& folder, const std::string& key) {
+std::string fact(const ScratchFolder& folder, const std::string& key)
+{
     for (const std::string& line : readLines(folder.file("facts.txt")))
-        if (line.rfind(key + " ", 0) == 0) return line.substr(key.size() + 1);
+        if (line.rfind(key + " ", 0) == 0)
+            return line.substr(key.size() + 1);
     return {};
 }
 
-std::string crashingThreadHex(const ScratchFolder& folder) {
+std::string crashingThreadHex(const ScratchFolder& folder)
+{
     const std::vector<std::string> lines = readLines(folder.file("thread.txt"));
     char hex[32];
     std::snprintf(hex, sizeof hex, "%lX", lines.empty() ? 0ul : std::stoul(lines.back()));
     return hex;
 }
 
-std::string dumpAsYaml(const std::string& dump) {
+std::string dumpAsYaml(const std::string& dump)
+{
     int status = -1;
     std::string yaml = commandOutput("obj2yaml '" + dump + "' 2>&1", &status);
     EXPECT_EQ(status, 0) << yaml.substr(0, 500);
@@ -84,12 +90,15 @@ std::string dumpAsYaml(const std::string& dump) {
 
 class CrashKinds : public ::testing::TestWithParam<CrashCase> {
 protected:
-    void SetUp() override {
-        if (!CrashHandler::supported()) GTEST_SKIP() << "the crash handler is off under the sanitizers";
+    void SetUp() override
+    {
+        if (!CrashHandler::supported())
+            GTEST_SKIP() << "the crash handler is off under the sanitizers";
     }
 };
 
-TEST_P(CrashKinds, ReportDumpAndRestart) {
+TEST_P(CrashKinds, ReportDumpAndRestart)
+{
     const CrashCase c = GetParam();
     ScratchFolder folder;
     const ChildEnd end = runSelf({"--crash-child", c.kind, folder.path()});
@@ -121,19 +130,20 @@ TEST_P(CrashKinds, ReportDumpAndRestart) {
     EXPECT_EQ(log[at++], "NumberOfProcessors: " + std::to_string(std::min(255L, sysconf(_SC_NPROCESSORS_ONLN))));
     EXPECT_EQ(log[at++], "");
     EXPECT_EQ(log[at++], "---------- OperatingSystem ----------");
-    utsname names {};
+    utsname names{};
     uname(&names);
     EXPECT_EQ(log[at++], "MajorVersion: " + std::to_string(std::atoi(names.release)));
     at += 2;
-    EXPECT_EQ(log[at++], std::string("CSDVersion:   ") + names.sysname + " " + names.release + " " + names.version + " " +
-                             names.machine);
+    EXPECT_EQ(log[at++], std::string("CSDVersion:   ") + names.sysname + " " + names.release + " " + names.version + " "
+                             + names.machine);
     EXPECT_EQ(log[at++], "");
     EXPECT_EQ(log[at++], "---------- Modules ----------");
     EXPECT_EQ(log[at++], "Module 1");
     EXPECT_EQ(log[at++], "FullPath:       " + exe);
     EXPECT_EQ(log[at++], "BaseAddress:    0x" + padded16(base));
     EXPECT_TRUE(std::regex_match(log[at++], std::regex("Size:           [1-9][0-9]*")));
-    EXPECT_TRUE(std::regex_match(log[at++], std::regex("TimeStamp:      20[0-9]{2}-[01][0-9]-[0-3][0-9] [0-2][0-9]:[0-5][0-9]:[0-5][0-9]")));
+    EXPECT_TRUE(std::regex_match(
+        log[at++], std::regex("TimeStamp:      20[0-9]{2}-[01][0-9]-[0-3][0-9] [0-2][0-9]:[0-5][0-9]:[0-5][0-9]")));
     EXPECT_EQ(log[at++], "FileVersion:    1.2.3.0");
     EXPECT_EQ(log[at++], "ProductVersion: 1.2.3.0");
     EXPECT_EQ(log.back(), "========== end report ==========");
@@ -143,15 +153,17 @@ TEST_P(CrashKinds, ReportDumpAndRestart) {
     const std::string thread = crashingThreadHex(folder);
     EXPECT_NE(yaml.find(std::string("Processor Arch:  ") + YAML_ARCHITECTURE), std::string::npos);
     EXPECT_NE(yaml.find("Platform ID:     Linux"), std::string::npos);
-    EXPECT_NE(yaml.find("- Thread Id:       0x" + thread + "\n        Context:"), std::string::npos) << yaml.substr(0, 3000);
+    EXPECT_NE(yaml.find("- Thread Id:       0x" + thread + "\n        Context:"), std::string::npos)
+        << yaml.substr(0, 3000);
     if (c.signal) {
-        EXPECT_NE(yaml.find("  - Type:            Exception\n    Thread ID:       0x" + thread + "\n"), std::string::npos);
+        EXPECT_NE(yaml.find("  - Type:            Exception\n    Thread ID:       0x" + thread + "\n"),
+                  std::string::npos);
         EXPECT_NE(yaml.find("Exception Code:  0x" + upper(c.code)), std::string::npos);
     } else {
         EXPECT_EQ(yaml.find("Type:            Exception"), std::string::npos);
     }
-    const std::regex program("- Base of Image:   0x" + upper(withoutLeadingZeros(base)) +
-                             "\n.*\n.*\n        Module Name:     '" + exe + "'\n");
+    const std::regex program("- Base of Image:   0x" + upper(withoutLeadingZeros(base))
+                             + "\n.*\n.*\n        Module Name:     '" + exe + "'\n");
     EXPECT_TRUE(std::regex_search(yaml, program)) << "module base " << base;
     EXPECT_TRUE(std::regex_search(yaml, std::regex("CodeView Record: 4C457042[0-9A-F]{40}\n")));
     EXPECT_NE(yaml.find("Type:            MemoryList"), std::string::npos);
@@ -168,9 +180,10 @@ TEST_P(CrashKinds, ReportDumpAndRestart) {
 INSTANTIATE_TEST_SUITE_P(EachWay, CrashKinds, ::testing::ValuesIn(CASES),
                          [](const auto& info) { return std::string(info.param.kind); });
 
-class CrashFiles : public CrashKinds {};
+class CrashFiles : public CrashKinds { };
 
-TEST_F(CrashFiles, FullMemoryDumpHoldsEveryReadableMapping) {
+TEST_F(CrashFiles, FullMemoryDumpHoldsEveryReadableMapping)
+{
     ScratchFolder folder;
     const ChildEnd end = runSelf({"--crash-child", "fullmemory", folder.path()});
     EXPECT_EQ(end.signal, SIGSEGV);
@@ -182,7 +195,8 @@ TEST_F(CrashFiles, FullMemoryDumpHoldsEveryReadableMapping) {
     EXPECT_TRUE(waitForFile(folder.file("restarted.txt"), 5000));
 }
 
-TEST_F(CrashFiles, WithoutDumpFileTheReportIsWrittenAndTheProgramRestarts) {
+TEST_F(CrashFiles, WithoutDumpFileTheReportIsWrittenAndTheProgramRestarts)
+{
     ScratchFolder folder;
     EXPECT_EQ(runSelf({"--crash-child", "nodumpfile", folder.path()}).signal, SIGSEGV);
     EXPECT_FALSE(std::filesystem::exists(folder.file("Skat.dmp")));
@@ -190,7 +204,8 @@ TEST_F(CrashFiles, WithoutDumpFileTheReportIsWrittenAndTheProgramRestarts) {
     EXPECT_TRUE(waitForFile(folder.file("restarted.txt"), 5000));
 }
 
-TEST_F(CrashFiles, WithoutReportFileTheDumpIsWrittenAndTheProgramRestarts) {
+TEST_F(CrashFiles, WithoutReportFileTheDumpIsWrittenAndTheProgramRestarts)
+{
     ScratchFolder folder;
     EXPECT_EQ(runSelf({"--crash-child", "nologfile", folder.path()}).signal, SIGSEGV);
     EXPECT_FALSE(std::filesystem::exists(folder.file("Skat.log")));
@@ -198,13 +213,15 @@ TEST_F(CrashFiles, WithoutReportFileTheDumpIsWrittenAndTheProgramRestarts) {
     EXPECT_TRUE(waitForFile(folder.file("restarted.txt"), 5000));
 }
 
-TEST_F(CrashFiles, WithoutAnyFileThereIsNoRestart) {
+TEST_F(CrashFiles, WithoutAnyFileThereIsNoRestart)
+{
     ScratchFolder folder;
     EXPECT_EQ(runSelf({"--crash-child", "nofiles", folder.path()}).signal, SIGSEGV);
     EXPECT_FALSE(waitForFile(folder.file("restarted.txt"), 300));
 }
 
-TEST_F(CrashFiles, ASymlinkInPlaceOfAReportFileIsNotFollowed) {
+TEST_F(CrashFiles, ASymlinkInPlaceOfAReportFileIsNotFollowed)
+{
     for (const char* linked : {"Skat.log", "Skat.dmp"}) {
         ScratchFolder folder;
         writeFile(folder.file("victim"), "keep me");
@@ -212,12 +229,13 @@ TEST_F(CrashFiles, ASymlinkInPlaceOfAReportFileIsNotFollowed) {
         EXPECT_EQ(runSelf({"--crash-child", "nullwrite", folder.path()}).signal, SIGSEGV);
         EXPECT_EQ(readFile(folder.file("victim")), "keep me") << linked;
         EXPECT_TRUE(std::filesystem::is_symlink(folder.file(linked)));
-        EXPECT_TRUE(waitForFile(folder.file("restarted.txt"), 5000)) << linked;   // the other file was written
+        EXPECT_TRUE(waitForFile(folder.file("restarted.txt"), 5000)) << linked; // the other file was written
     }
 }
 
-TEST_F(CrashFiles, RemovingTheHandlerRestoresTheSignalsAndTerminateHandler) {
-    struct sigaction before {};
+TEST_F(CrashFiles, RemovingTheHandlerRestoresTheSignalsAndTerminateHandler)
+{
+    struct sigaction before { };
     sigaction(SIGSEGV, nullptr, &before);
     const std::terminate_handler terminateBefore = std::get_terminate();
     {
@@ -228,20 +246,21 @@ TEST_F(CrashFiles, RemovingTheHandlerRestoresTheSignalsAndTerminateHandler) {
         CrashHandler handler(options);
         EXPECT_TRUE(handler.installed());
         EXPECT_EQ(CrashHandler::active(), &handler);
-        CrashHandler second(options);   // one handler at a time
+        CrashHandler second(options); // one handler at a time
         EXPECT_FALSE(second.installed());
-        struct sigaction during {};
+        struct sigaction during { };
         sigaction(SIGSEGV, nullptr, &during);
         EXPECT_NE(during.sa_sigaction, before.sa_sigaction);
     }
-    struct sigaction after {};
+    struct sigaction after { };
     sigaction(SIGSEGV, nullptr, &after);
     EXPECT_EQ(after.sa_handler, before.sa_handler);
     EXPECT_EQ(std::get_terminate(), terminateBefore);
     EXPECT_EQ(CrashHandler::active(), nullptr);
 }
 
-TEST(CrashHandlerInactive, ACallWithoutHandlerWritesNothing) {
+TEST(CrashHandlerInactive, ACallWithoutHandlerWritesNothing)
+{
     ScratchFolder folder;
     CrashHandler::onUnhandledException(nullptr, nullptr);
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));

@@ -21,7 +21,8 @@ std::string narrow(const std::wstring& text) { return std::string(text.begin(), 
 
 class Attachments : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         crash::setEnglishTexts(false);
         unsetenv(REPORT_FOLDER_VARIABLE);
         locations.privateTemp = wide(scratch.file("private"));
@@ -31,9 +32,11 @@ protected:
     }
     void TearDown() override { unsetenv(REPORT_FOLDER_VARIABLE); }
 
-    std::map<std::wstring, std::wstring> labels(const ReportAttachments& list) {
+    std::map<std::wstring, std::wstring> labels(const ReportAttachments& list)
+    {
         std::map<std::wstring, std::wstring> out;
-        for (const auto& [path, entry] : list.attachments) out[path] = entry.label + (entry.deleteAfterwards ? L" (x)" : L"");
+        for (const auto& [path, entry] : list.attachments)
+            out[path] = entry.label + (entry.deleteAfterwards ? L" (x)" : L"");
         return out;
     }
 
@@ -41,12 +44,13 @@ protected:
     ReportLocations locations;
 };
 
-TEST_F(Attachments, ANormalRunGetsAPrivateFolderOfItsOwn) {
+TEST_F(Attachments, ANormalRunGetsAPrivateFolderOfItsOwn)
+{
     auto first = buildReportAttachments(false, locations);
     auto second = buildReportAttachments(false, locations);
     ASSERT_FALSE(first->folder.empty());
     EXPECT_NE(first->folder, second->folder);
-    struct stat info {};
+    struct stat info { };
     ASSERT_EQ(lstat(narrow(first->folder).c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u);
     ASSERT_EQ(lstat(scratch.file("private").c_str(), &info), 0);
@@ -54,16 +58,17 @@ TEST_F(Attachments, ANormalRunGetsAPrivateFolderOfItsOwn) {
     EXPECT_EQ(first->logPath, first->folder + L"/Skat.log");
     EXPECT_EQ(first->dumpPath, first->folder + L"/Skat.dmp");
     // Without settings, games or crash files: only the two crash entries.
-    const std::map<std::wstring, std::wstring> expected {{first->logPath, L"Absturz Log (x)"},
-                                                         {first->dumpPath, L"Absturz Dump (x)"}};
+    const std::map<std::wstring, std::wstring> expected{{first->logPath, L"Absturz Log (x)"},
+                                                        {first->dumpPath, L"Absturz Dump (x)"}};
     EXPECT_EQ(labels(*first), expected);
     EXPECT_FALSE(first->hasCrashFiles());
     const std::string folder = narrow(first->folder);
     first.reset();
-    EXPECT_FALSE(fs::exists(folder));   // the empty folder goes with the list
+    EXPECT_FALSE(fs::exists(folder)); // the empty folder goes with the list
 }
 
-TEST_F(Attachments, GamesAndBothSettingsKeysAreListedAndExported) {
+TEST_F(Attachments, GamesAndBothSettingsKeysAreListedAndExported)
+{
     fs::create_directories(scratch.file("data/SKAT/Spiellisten"));
     writeFile(scratch.file("data/SKAT/Spiellisten/LfdSpiel.skt"), "<x/>");
     writeFile(scratch.file("data/SKAT/Spiellisten/Aktuell.skt"), "<x/>");
@@ -73,30 +78,28 @@ TEST_F(Attachments, GamesAndBothSettingsKeysAreListedAndExported) {
     writeFile(scratch.file("machine.ini"), "[Software]\nQuorvenel\\SKAT\\Pfad=/opt/skat\n");
     auto list = buildReportAttachments(false, locations);
     const std::wstring games = wide(scratch.file("data")) + L"/SKAT/Spiellisten/";
-    const std::map<std::wstring, std::wstring> expected {
-        {list->logPath, L"Absturz Log (x)"},
-        {list->dumpPath, L"Absturz Dump (x)"},
-        {list->settingsPath, L"Einstellungen (x)"},
-        {games + L"LfdSpiel.skt", L"Aktuelles Spiel"},
+    const std::map<std::wstring, std::wstring> expected{
+        {list->logPath, L"Absturz Log (x)"},        {list->dumpPath, L"Absturz Dump (x)"},
+        {list->settingsPath, L"Einstellungen (x)"}, {games + L"LfdSpiel.skt", L"Aktuelles Spiel"},
         {games + L"Aktuell.skt", L"Spielliste"},
     };
     EXPECT_EQ(labels(*list), expected);
-    EXPECT_EQ(readFile(narrow(list->settingsPath)),
-              "Windows Registry Editor Version 4.00\n\n"
-              "[HKEY_CURRENT_USER\\Software\\Quorvenel\\SKAT\\Preferences]\n"
-              "\"1\"=\"300\"\n"
-              "\"7\"=\"C:\\\\a \\\"b\\\"\"\n"
-              "\"Sprache\"=\"Deutsch\"\n\n"
-              "Windows Registry Editor Version 4.00\n\n"
-              "[HKEY_LOCAL_MACHINE\\Software\\Quorvenel\\SKAT]\n"
-              "\"Pfad\"=\"/opt/skat\"\n\n");
+    EXPECT_EQ(readFile(narrow(list->settingsPath)), "Windows Registry Editor Version 4.00\n\n"
+                                                    "[HKEY_CURRENT_USER\\Software\\Quorvenel\\SKAT\\Preferences]\n"
+                                                    "\"1\"=\"300\"\n"
+                                                    "\"7\"=\"C:\\\\a \\\"b\\\"\"\n"
+                                                    "\"Sprache\"=\"Deutsch\"\n\n"
+                                                    "Windows Registry Editor Version 4.00\n\n"
+                                                    "[HKEY_LOCAL_MACHINE\\Software\\Quorvenel\\SKAT]\n"
+                                                    "\"Pfad\"=\"/opt/skat\"\n\n");
     const std::string settings = narrow(list->settingsPath);
     list.reset();
-    EXPECT_FALSE(fs::exists(settings));   // the export goes with the list
+    EXPECT_FALSE(fs::exists(settings)); // the export goes with the list
     EXPECT_TRUE(fs::exists(scratch.file("data/SKAT/Spiellisten/Aktuell.skt")));
 }
 
-TEST_F(Attachments, OnlyTheMachineKeyStillGivesAnExport) {
+TEST_F(Attachments, OnlyTheMachineKeyStillGivesAnExport)
+{
     writeFile(scratch.file("machine.ini"), "[Software]\nQuorvenel\\SKAT\\Pfad=/opt/skat\n");
     auto list = buildReportAttachments(false, locations);
     EXPECT_EQ(readFile(narrow(list->settingsPath)),
@@ -104,10 +107,13 @@ TEST_F(Attachments, OnlyTheMachineKeyStillGivesAnExport) {
               "\"Pfad\"=\"/opt/skat\"\n\n");
 }
 
-TEST_F(Attachments, ReportModeTakesTheCrashedRunsFolderOnlyWhenItIsOneOfOurs) {
+TEST_F(Attachments, ReportModeTakesTheCrashedRunsFolderOnlyWhenItIsOneOfOurs)
+{
     auto crashed = buildReportAttachments(false, locations);
     writeFile(narrow(crashed->logPath), "log");
-    ASSERT_EQ(setenv(REPORT_FOLDER_VARIABLE, crashed->restartEnvironment().substr(sizeof "SKAT_CRASH_REPORT_DIR").c_str(), 1), 0);
+    ASSERT_EQ(
+        setenv(REPORT_FOLDER_VARIABLE, crashed->restartEnvironment().substr(sizeof "SKAT_CRASH_REPORT_DIR").c_str(), 1),
+        0);
     auto report = buildReportAttachments(true, locations);
     EXPECT_EQ(report->folder, crashed->folder);
     EXPECT_TRUE(report->hasCrashFiles());
@@ -116,7 +122,8 @@ TEST_F(Attachments, ReportModeTakesTheCrashedRunsFolderOnlyWhenItIsOneOfOurs) {
     fs::create_directory(scratch.file("elsewhere"));
     chmod(scratch.file("elsewhere").c_str(), 0700);
     fs::create_directory_symlink(narrow(crashed->folder), scratch.file("private/Bericht-link"));
-    for (const std::string& named : {scratch.file("elsewhere"), scratch.file("private/Bericht-link"), std::string("")}) {
+    for (const std::string& named :
+         {scratch.file("elsewhere"), scratch.file("private/Bericht-link"), std::string("")}) {
         setenv(REPORT_FOLDER_VARIABLE, named.c_str(), 1);
         auto other = buildReportAttachments(true, locations);
         EXPECT_TRUE(other->folder.empty()) << named;
@@ -125,7 +132,8 @@ TEST_F(Attachments, ReportModeTakesTheCrashedRunsFolderOnlyWhenItIsOneOfOurs) {
     }
 }
 
-TEST_F(Attachments, EnglishLabels) {
+TEST_F(Attachments, EnglishLabels)
+{
     crash::setEnglishTexts(true);
     auto list = buildReportAttachments(false, locations);
     EXPECT_EQ(list->attachments.at(list->logPath).label, L"Crash log");

@@ -30,7 +30,8 @@ namespace {
 
 std::wstring wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 
-TEST(ReportFileView, SizesInBytesAndThousands) {
+TEST(ReportFileView, SizesInBytesAndThousands)
+{
     ScratchFolder folder;
     const struct {
         size_t size;
@@ -43,7 +44,8 @@ TEST(ReportFileView, SizesInBytesAndThousands) {
     EXPECT_EQ(crash::sizeText(QString::fromStdString(folder.file("missing"))).toStdString(), "?");
 }
 
-TEST(ReportFileView, TextOrBinary) {
+TEST(ReportFileView, TextOrBinary)
+{
     const struct {
         std::string data;
         bool binary;
@@ -51,17 +53,19 @@ TEST(ReportFileView, TextOrBinary) {
         {"plain text\twith tabs\r\nand lines\f\v", false},
         {std::string("four\0\0\0\0 odd bytes", 18), false},
         {std::string("five\0\0\0\0\0 odd bytes", 19), true},
-        {"Spielliste für Jürgen, Björn, Sören, Käthe und Müller", false},   // UTF-8 umlauts are text
+        {"Spielliste für Jürgen, Björn, Sören, Käthe und Müller", false}, // UTF-8 umlauts are text
         {"\xff\xfe\x80\x81\x82", true},
-        {std::string(10000, 'a') + std::string(10, '\0'), false},   // only the first 10000 bytes count
+        {std::string(10000, 'a') + std::string(10, '\0'), false}, // only the first 10000 bytes count
     };
     for (size_t i = 0; i < std::size(cases); ++i)
         EXPECT_EQ(crash::looksBinary(QByteArray::fromStdString(cases[i].data)), cases[i].binary) << "case " << i;
 }
 
-TEST(ReportFileView, HexDumpLines) {
+TEST(ReportFileView, HexDumpLines)
+{
     QByteArray data;
-    for (int i = 0; i < 20; ++i) data.append(static_cast<char>(i == 16 ? 'A' : i));
+    for (int i = 0; i < 20; ++i)
+        data.append(static_cast<char>(i == 16 ? 'A' : i));
     EXPECT_EQ(crash::hexDump(data).toStdString(),
               "0x00000000: 03020100 07060504 0B0A0908 0F0E0D0C ................\r\n"
               "0x00000010: 13121141 00000000 00000000 00000000 A...............\r\n");
@@ -69,7 +73,8 @@ TEST(ReportFileView, HexDumpLines) {
 
 // Runs f on the next modal dialog of type D once it shows.
 template <class D>
-void whenShown(std::function<void(D&)> f) {
+void whenShown(std::function<void(D&)> f)
+{
     auto* timer = new QTimer;
     QObject::connect(timer, &QTimer::timeout, [timer, f] {
         if (auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget())) {
@@ -88,8 +93,10 @@ struct RecordingStrategy : SendingStrategy {
     std::vector<MailMessage> sent;
     std::string archiveListing;
     bool isAvailable() override { return available; }
-    void send(const MailMessage& message) override {
-        if (fail) throw std::domain_error("MAPISendMail has failed");
+    void send(const MailMessage& message) override
+    {
+        if (fail)
+            throw std::domain_error("MAPISendMail has failed");
         sent.push_back(message);
         archiveListing = commandOutput("unzip -Z1 '" + message.attachments.begin()->first + "'");
     }
@@ -97,7 +104,8 @@ struct RecordingStrategy : SendingStrategy {
 
 class ReportMode : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         crash::setEnglishTexts(false);
         sink = std::make_shared<testsupport::RecordingMessageSink>();
         vordix::setMessageSink(sink);
@@ -125,19 +133,23 @@ protected:
         attachments.attachments[wide(scratch.file("Aktuell.skt"))] = {L"Spielliste", false};
         attachments.attachments[wide(scratch.file("run/gone.skt"))] = {L"Aktuelles Spiel", false};
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         CCrashSender::setSaveDialog(nullptr);
         vordix::setMessageSink(nullptr);
         attachments.settingsPath.clear();
         attachments.folder.clear();
     }
-    bool reportFilesLeft() const {
-        return fs::exists(scratch.file("run/Skat.log")) || fs::exists(scratch.file("run/Skat.dmp")) ||
-               fs::exists(scratch.file("run/Preferences.reg"));
+    bool reportFilesLeft() const
+    {
+        return fs::exists(scratch.file("run/Skat.log")) || fs::exists(scratch.file("run/Skat.dmp"))
+               || fs::exists(scratch.file("run/Preferences.reg"));
     }
     // The run's folder holds only the three report files (no archive left).
-    size_t filesInRun() const {
-        return static_cast<size_t>(std::distance(fs::directory_iterator(scratch.file("run")), fs::directory_iterator()));
+    size_t filesInRun() const
+    {
+        return static_cast<size_t>(
+            std::distance(fs::directory_iterator(scratch.file("run")), fs::directory_iterator()));
     }
 
     ScratchFolder scratch;
@@ -148,10 +160,12 @@ protected:
     CCrashSender sender;
 };
 
-TEST_F(ReportMode, SendingMailsTheZippedReportWithTheDescriptionAndCleansUp) {
+TEST_F(ReportMode, SendingMailsTheZippedReportWithTheDescriptionAndCleansUp)
+{
     whenShown<CrashReportMainDialog>([](CrashReportMainDialog& dialog) {
-        EXPECT_EQ(dialog.findChild<QLabel*>("labelAppName")->text().toStdString(),
-                  "test_crash hat einen Fehler festgestellt und muss beendet werden. Bitte entschuldigen Sie diese Störung.");
+        EXPECT_EQ(
+            dialog.findChild<QLabel*>("labelAppName")->text().toStdString(),
+            "test_crash hat einen Fehler festgestellt und muss beendet werden. Bitte entschuldigen Sie diese Störung.");
         EXPECT_EQ(dialog.width(), 450);
         dialog.findChild<QPlainTextEdit*>("editDescription")->setPlainText("Ich habe gereizt.");
         dialog.findChild<QPushButton*>("buttonSenden")->click();
@@ -159,7 +173,7 @@ TEST_F(ReportMode, SendingMailsTheZippedReportWithTheDescriptionAndCleansUp) {
     EXPECT_TRUE(sender.runReport(attachments));
     ASSERT_EQ(recorder->sent.size(), 1u);
     const MailMessage& message = recorder->sent[0];
-    EXPECT_EQ(message.recipients, std::vector<std::string> {"bugs@example.org"});
+    EXPECT_EQ(message.recipients, std::vector<std::string>{"bugs@example.org"});
     EXPECT_EQ(message.subject, "Absturzbericht Skat 1.0.0");
     EXPECT_EQ(message.body, "Ich habe gereizt.");
     ASSERT_EQ(message.attachments.size(), 1u);
@@ -169,14 +183,14 @@ TEST_F(ReportMode, SendingMailsTheZippedReportWithTheDescriptionAndCleansUp) {
     EXPECT_EQ(recorder->archiveListing, "Aktuell.skt\nPreferences.reg\nSkat.dmp\nSkat.log\n");
     EXPECT_FALSE(reportFilesLeft());
     EXPECT_EQ(filesInRun(), 0u);
-    EXPECT_TRUE(fs::exists(scratch.file("Aktuell.skt")));   // the player's own files stay
+    EXPECT_TRUE(fs::exists(scratch.file("Aktuell.skt"))); // the player's own files stay
     EXPECT_TRUE(sink->texts.empty());
 }
 
-TEST_F(ReportMode, NotSendingDeletesTheReportFilesAndSendsNothing) {
-    whenShown<CrashReportMainDialog>([](CrashReportMainDialog& dialog) {
-        dialog.findChild<QPushButton*>("buttonNichtSenden")->click();
-    });
+TEST_F(ReportMode, NotSendingDeletesTheReportFilesAndSendsNothing)
+{
+    whenShown<CrashReportMainDialog>(
+        [](CrashReportMainDialog& dialog) { dialog.findChild<QPushButton*>("buttonNichtSenden")->click(); });
     bool asked = false;
     CCrashSender::setSaveDialog([&] {
         asked = true;
@@ -190,7 +204,8 @@ TEST_F(ReportMode, NotSendingDeletesTheReportFilesAndSendsNothing) {
     EXPECT_TRUE(fs::exists(scratch.file("Aktuell.skt")));
 }
 
-TEST_F(ReportMode, WithoutMailTheArchiveIsSavedWhereTheUserSays) {
+TEST_F(ReportMode, WithoutMailTheArchiveIsSavedWhereTheUserSays)
+{
     const struct {
         const char* name;
         std::string recipient;
@@ -208,12 +223,13 @@ TEST_F(ReportMode, WithoutMailTheArchiveIsSavedWhereTheUserSays) {
         recorder->available = c.available;
         recorder->fail = c.fail;
         const std::string target = scratch.file("saved.zip");
-        if (c.existingTarget) writeFile(target, "old");
-        else fs::remove(target);
+        if (c.existingTarget)
+            writeFile(target, "old");
+        else
+            fs::remove(target);
         CCrashSender::setSaveDialog([&] { return QString::fromStdString(target); });
-        whenShown<CrashReportMainDialog>([](CrashReportMainDialog& dialog) {
-            dialog.findChild<QPushButton*>("buttonSenden")->click();
-        });
+        whenShown<CrashReportMainDialog>(
+            [](CrashReportMainDialog& dialog) { dialog.findChild<QPushButton*>("buttonSenden")->click(); });
         EXPECT_TRUE(sender.runReport(attachments)) << c.name;
         EXPECT_TRUE(recorder->sent.empty()) << c.name;
         EXPECT_EQ(commandOutput("unzip -Z1 '" + target + "'"), "Aktuell.skt\nPreferences.reg\nSkat.dmp\nSkat.log\n")
@@ -222,32 +238,33 @@ TEST_F(ReportMode, WithoutMailTheArchiveIsSavedWhereTheUserSays) {
     }
 }
 
-TEST_F(ReportMode, WhenNothingWentOutTheFilesStayAndTheUserLearnsWhere) {
+TEST_F(ReportMode, WhenNothingWentOutTheFilesStayAndTheUserLearnsWhere)
+{
     sender.recipient.clear();
-    CCrashSender::setSaveDialog([] { return QString(); });   // cancelled
-    whenShown<CrashReportMainDialog>([](CrashReportMainDialog& dialog) {
-        dialog.findChild<QPushButton*>("buttonSenden")->click();
-    });
+    CCrashSender::setSaveDialog([] { return QString(); }); // cancelled
+    whenShown<CrashReportMainDialog>(
+        [](CrashReportMainDialog& dialog) { dialog.findChild<QPushButton*>("buttonSenden")->click(); });
     EXPECT_FALSE(sender.runReport(attachments));
     EXPECT_TRUE(reportFilesLeft());
-    EXPECT_EQ(filesInRun(), 3u);   // no archive left behind
-    EXPECT_TRUE(attachments.settingsPath.empty());   // the list no longer deletes the export
+    EXPECT_EQ(filesInRun(), 3u);                   // no archive left behind
+    EXPECT_TRUE(attachments.settingsPath.empty()); // the list no longer deletes the export
     ASSERT_EQ(sink->texts.size(), 1u);
     EXPECT_NE(sink->texts[0].find(wide(scratch.file("run"))), std::wstring::npos);
 }
 
-TEST_F(ReportMode, DetailDialogListsEveryFileAndShowsItsContent) {
+TEST_F(ReportMode, DetailDialogListsEveryFileAndShowsItsContent)
+{
     writeFile(scratch.file("run/Skat.log"), std::string(1023, 'x'));
     CrashDetailDialog details(attachments);
     QTableWidget& table = *details.findChild<QTableWidget*>("tableFiles");
     ASSERT_EQ(table.rowCount(), 5);
     std::vector<std::string> rows;
     for (int row = 0; row < table.rowCount(); ++row)
-        rows.push_back(table.item(row, 0)->text().toStdString() + " | " + table.item(row, 1)->text().toStdString() +
-                       " | " + table.item(row, 3)->text().toStdString());
-    const std::vector<std::string> expected {
-        "Aktuell.skt | Spielliste | 8 Byte",   "Preferences.reg | Einstellungen | 37 Byte",
-        "Skat.dmp | Absturz Dump | 2 KB",      "Skat.log | Absturz Log | 1023 Byte",
+        rows.push_back(table.item(row, 0)->text().toStdString() + " | " + table.item(row, 1)->text().toStdString()
+                       + " | " + table.item(row, 3)->text().toStdString());
+    const std::vector<std::string> expected{
+        "Aktuell.skt | Spielliste | 8 Byte", "Preferences.reg | Einstellungen | 37 Byte",
+        "Skat.dmp | Absturz Dump | 2 KB",    "Skat.log | Absturz Log | 1023 Byte",
         "gone.skt | Aktuelles Spiel | ?",
     };
     EXPECT_EQ(rows, expected);
@@ -273,7 +290,8 @@ TEST_F(ReportMode, DetailDialogListsEveryFileAndShowsItsContent) {
     EXPECT_EQ(opened.toStdString(), scratch.file("run/Skat.log"));
 }
 
-TEST_F(ReportMode, TheDetailsLinkOpensTheDetailDialogAndEnglishTexts) {
+TEST_F(ReportMode, TheDetailsLinkOpensTheDetailDialogAndEnglishTexts)
+{
     crash::setEnglishTexts(true);
     bool detailsShown = false;
     whenShown<CrashReportMainDialog>([&](CrashReportMainDialog& dialog) {

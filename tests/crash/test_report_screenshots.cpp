@@ -22,9 +22,11 @@ namespace {
 
 std::wstring wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 
-TEST(ReportScreenshots, DetailDialog) {
+TEST(ReportScreenshots, DetailDialog)
+{
     const char* out = std::getenv("SKAT_SCREENSHOT_DIR");
-    if (!out || !CrashHandler::supported()) GTEST_SKIP() << "no screenshot folder";
+    if (!out || !CrashHandler::supported())
+        GTEST_SKIP() << "no screenshot folder";
     crash::setEnglishTexts(false);
     ScratchFolder folder;
     runSelf({"--crash-child", "nullwrite", folder.path()});

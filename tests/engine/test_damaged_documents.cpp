@@ -28,13 +28,13 @@ const fs::path CORPUS = fs::path(SKAT_TEST_DATA_DIR) / "damaged";
 // No game, however doubled, comes near this value.
 constexpr int VALUE_BOUND = 100000;
 
-
 class DamagedDocuments : public testing::Test {
 protected:
     void SetUp() override
     {
-        folder = fs::temp_directory_path() / ("damaged-" + std::to_string(::getpid()) + "-"
-                                              + testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder = fs::temp_directory_path()
+                 / ("damaged-" + std::to_string(::getpid()) + "-"
+                    + testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder);
         fs::create_directories(folder);
         previousSink = vordix::setMessageSink(sink);
@@ -82,16 +82,11 @@ struct SheetCase {
     int rows;
 };
 const SheetCase SHEETS[] = {
-    {"sheet-truncated.skt", false, 0},
-    {"sheet-empty.skt", false, 0},
-    {"sheet-binary.skt", false, 0},
-    {"sheet-version-text.skt", false, 0},
-    {"sheet-version-overflow.skt", false, 0},
-    {"sheet-extreme-numbers.skt", true, 5},
-    {"sheet-broken-tricks.skt", true, 7},
-    {"sheet-broken-hands.skt", true, 2},
-    {"sheet-version1-damaged.skt", true, 3},
-    {"sheet-invalid-utf8.skt", true, 1},
+    {"sheet-truncated.skt", false, 0},        {"sheet-empty.skt", false, 0},
+    {"sheet-binary.skt", false, 0},           {"sheet-version-text.skt", false, 0},
+    {"sheet-version-overflow.skt", false, 0}, {"sheet-extreme-numbers.skt", true, 5},
+    {"sheet-broken-tricks.skt", true, 7},     {"sheet-broken-hands.skt", true, 2},
+    {"sheet-version1-damaged.skt", true, 3},  {"sheet-invalid-utf8.skt", true, 1},
     {"sheet-damaged-rows.skt", true, 4},
 };
 
@@ -117,8 +112,8 @@ struct DealCase {
     bool loads;
 };
 const DealCase DEALS[] = {
-    {"deal-bad-forehand.krt", false},   {"deal-forehand-text.krt", false}, {"deal-newer-version.krt", false},
-    {"deal-wrong-root.krt", false},     {"deal-truncated.krt", false},     {"deal-repeated-cards.krt", true},
+    {"deal-bad-forehand.krt", false}, {"deal-forehand-text.krt", false}, {"deal-newer-version.krt", false},
+    {"deal-wrong-root.krt", false},   {"deal-truncated.krt", false},     {"deal-repeated-cards.krt", true},
 };
 
 // What the game flow and the windows index with or compute from.

@@ -54,14 +54,10 @@ TEST(Einblatt, SpitzenAndCounts)
         int withTrump;
     };
     const Case cases[] = {
-        {"KB PB HA", SUIT_HEARTS, 2, 2},
-        {"HB CB", SUIT_HEARTS, -2, -2},
-        {"KB PB HB CB", SUIT_CLUBS, 4, 4},
-        {"KB PB HB CB HA H1 HK", SUIT_HEARTS, 4, 7},
-        {"K7 P7", SUIT_SPADES, -4, -10},
-        {"KA", SUIT_CLUBS, -4, -4},
-        {"KB P7", SUIT_SPADES, 1, 1},
-        {"KB PB HB CB KA K1 KK KD K9 K8 K7", SUIT_CLUBS, 4, 11},
+        {"KB PB HA", SUIT_HEARTS, 2, 2},   {"HB CB", SUIT_HEARTS, -2, -2},
+        {"KB PB HB CB", SUIT_CLUBS, 4, 4}, {"KB PB HB CB HA H1 HK", SUIT_HEARTS, 4, 7},
+        {"K7 P7", SUIT_SPADES, -4, -10},   {"KA", SUIT_CLUBS, -4, -4},
+        {"KB P7", SUIT_SPADES, 1, 1},      {"KB PB HB CB KA K1 KK KD K9 K8 K7", SUIT_CLUBS, 4, 11},
         {"K7 P8", SUIT_DIAMONDS, -4, -11},
     };
     for (const Case& c : cases) {
@@ -110,6 +106,7 @@ TEST(Einblatt, DisplaySort)
         SortSettings settings;
         const char* expected;
     };
+    // clang-format off
     const Case cases[] = {
         {"grand, high first, clubs first", grandHand, GAME_GRAND, {-1, -1, false},
          "KB PB HB CB KA K1 K7 PA H8 C7"},
@@ -127,6 +124,7 @@ TEST(Einblatt, DisplaySort)
         {"alternating, diamonds trump, low first: reversed", "K7 P7 H7 C7 CB", GAME_DIAMONDS, {1, 0, true},
          "P7 H7 K7 C7 CB"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         EINBLATT_SORTIERBAR hand = sortable(c.hand);

@@ -31,6 +31,7 @@ using enum BidStep;
 
 TEST(GameRules, BiddingAsksInTurnAndEndsWithTheRightDeclarer)
 {
+    // clang-format off
     const BiddingCase cases[] = {
         {"all pass, forehand too", SEAT_0, {{SEAT_1, N, 0, PASSED}, {SEAT_2, N, 0, PASSED}, {SEAT_0, N, 0, DONE}}, SEAT_0, 0},
         {"all pass, forehand plays 18", SEAT_1, {{SEAT_2, N, 0, PASSED}, {SEAT_0, N, 0, PASSED}, {SEAT_1, N, 18, DONE}}, SEAT_1, 18},
@@ -55,6 +56,7 @@ TEST(GameRules, BiddingAsksInTurnAndEndsWithTheRightDeclarer)
         {"a hold above the value asked still holds", SEAT_0, {{SEAT_1, N, 18, RAISED}, {SEAT_0, H, 30, RAISED}, {SEAT_1, N, 0, PASSED},
                                                           {SEAT_2, N, 0, DONE}}, SEAT_0, 18},
     };
+    // clang-format on
     for (const BiddingCase& c : cases) {
         SCOPED_TRACE(c.name);
         BIDDING bidding(c.forehand);
@@ -96,11 +98,9 @@ TEST(GameRules, ComputerAnswersUpToItsLimitAndTheBiddingFollows)
         int reached;
     };
     const Case cases[] = {
-        {{0, 0, 0}, SEAT_0, 0},
-        {{0, 23, 0}, SEAT_1, 18},
+        {{0, 0, 0}, SEAT_0, 0},     {{0, 23, 0}, SEAT_1, 18},
         {{24, 23, 0}, SEAT_0, 23}, // forehand holds 23, middlehand cannot name 24
-        {{24, 23, 36}, SEAT_2, 27},
-        {{0, 0, 18}, SEAT_2, 18},
+        {{24, 23, 36}, SEAT_2, 27}, {{0, 0, 18}, SEAT_2, 18},
     };
     for (const Case& c : cases) {
         BIDDING bidding(SEAT_0);
@@ -124,11 +124,11 @@ TEST(GameRules, TrickTakerCountsFromTheLeader)
         Seat taker;
     };
     const Case cases[] = {
-        {"HA H7 HB", SEAT_1, GAME_HEARTS, SEAT_0},  // the jack trumps, played by the seat after next
-        {"HA H7 HB", SEAT_1, GAME_NULL, SEAT_1},    // null: no trumps, the ace leads
+        {"HA H7 HB", SEAT_1, GAME_HEARTS, SEAT_0},   // the jack trumps, played by the seat after next
+        {"HA H7 HB", SEAT_1, GAME_NULL, SEAT_1},     // null: no trumps, the ace leads
         {"KA PB K1", SEAT_2, GAME_DIAMONDS, SEAT_0}, // the spades jack is trump
         {"K7 K8 K9", SEAT_0, GAME_GRAND, SEAT_2},
-        {"C7 HA PA", SEAT_2, GAME_GRAND, SEAT_2},   // nobody follows: the leader keeps it
+        {"C7 HA PA", SEAT_2, GAME_GRAND, SEAT_2}, // nobody follows: the leader keeps it
     };
     for (const Case& c : cases) {
         STICH trick;

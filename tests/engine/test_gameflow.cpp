@@ -66,17 +66,20 @@ TEST(GameFlowBidding, DeclarerAndBidFollowTheLimits)
         int bidTurns;
     };
     const Case cases[] = {
-        {{0, 0, 18}, V, 18, 3},     // middlehand and rearhand pass, forehand plays for 18
-        {{30, 0, 24}, M, 27, 13},   // forehand holds up to 24, middlehand goes to 27
-        {{0, 30, 24}, H, 27, 13},   // middlehand passes, rearhand takes it from forehand
-        {{18, 0, 18}, V, 18, 4},    // forehand holds at its limit; middlehand would have to name 20
+        {{0, 0, 18}, V, 18, 3},        // middlehand and rearhand pass, forehand plays for 18
+        {{30, 0, 24}, M, 27, 13},      // forehand holds up to 24, middlehand goes to 27
+        {{0, 30, 24}, H, 27, 13},      // middlehand passes, rearhand takes it from forehand
+        {{18, 0, 18}, V, 18, 4},       // forehand holds at its limit; middlehand would have to name 20
         {{1000, 0, 1000}, V, 361, 76}, // the top of the table is final: nobody names past it
     };
     for (const Case& c : cases) {
         TableHarness harness;
         harness.scriptDeal(DEAL_A, V);
         for (Seat s = SEAT_0; s < 3; ++s)
-            script(s, c.limits[static_cast<std::size_t>(s)], s == 0 ? GAME_CLUBS : s == 1 ? GAME_HEARTS : GAME_DIAMONDS);
+            script(s, c.limits[static_cast<std::size_t>(s)],
+                   s == 0   ? GAME_CLUBS
+                   : s == 1 ? GAME_HEARTS
+                            : GAME_DIAMONDS);
         const auto records = play(harness);
         ASSERT_EQ(records.size(), 1u);
         EXPECT_EQ(records[0].ALLEIN, c.declarer) << c.limits[0] << "/" << c.limits[2];

@@ -43,8 +43,8 @@ TEST(Exercise, SeatsOnTheStoredPlayReplayItAndTheDecisionSaysWhatFollows)
         int decision;
         int exercises; // played before the loop ended by itself
     };
-    for (const Case c : {Case{false, CONFIRM_NEXT_GAME, 1}, Case{true, CONFIRM_NEXT_GAME, 1},
-                         Case{true, CONFIRM_REPEAT_DEAL, 3}}) {
+    for (const Case c :
+         {Case{false, CONFIRM_NEXT_GAME, 1}, Case{true, CONFIRM_NEXT_GAME, 1}, Case{true, CONFIRM_REPEAT_DEAL, 3}}) {
         // Logics that would rather play their highest card follow the stored game.
         TableHarness harness([] { return std::make_unique<HighCardLogic>(); });
         if (c.human)
@@ -113,9 +113,9 @@ TEST(Exercise, EveryCardLeavingTheStoredPlayIsReported)
         {
             std::lock_guard lock(table.tableLock);
             const CardSet hand = table.cards.hands[M].cardSet();
-            legal = table.cards.trick.isEmpty()
-                ? hand
-                : EINBLATT::legalCards(hand, table.cards.trick.ledCard()->bit(), table.record.SPIELART.SPIEL_TYP);
+            legal = table.cards.trick.isEmpty() ? hand
+                                                : EINBLATT::legalCards(hand, table.cards.trick.ledCard()->bit(),
+                                                                       table.record.SPIELART.SPIEL_TYP);
         }
         return HUMAN_PLAYER::answerCard(cardIdOfBit(31 - std::countl_zero(legal)));
     };
@@ -166,10 +166,8 @@ TEST(Exercise, InterruptingAGameOfTheSheetAsksBeforeItBecomesFree)
         bool free;
     };
     const Case cases[] = {
-        {MODE_NEXT_OF_LIST, true, true, true},
-        {MODE_NEXT_OF_LIST, false, true, false},
-        {MODE_FREE_GAME, true, true, true},
-        {MODE_STORED_GAME, false, false, true},
+        {MODE_NEXT_OF_LIST, true, true, true},   {MODE_NEXT_OF_LIST, false, true, false},
+        {MODE_FREE_GAME, true, true, true},      {MODE_STORED_GAME, false, false, true},
         {MODE_DISTRIBUTION, false, false, true},
     };
     for (const Case& c : cases) {

@@ -16,9 +16,9 @@ namespace {
 struct PlayedList {
     std::vector<std::string> rows; // every sheet row: record, tricks and deal
     std::vector<Event> events;
-    int nextRandom = 0;            // the services' next number after the play
-    bool eventsOffLoop = false;    // some event was handled off the loop thread
-    bool requestPosted = false;    // some message went through the worker
+    int nextRandom = 0;         // the services' next number after the play
+    bool eventsOffLoop = false; // some event was handled off the loop thread
+    bool requestPosted = false; // some message went through the worker
 };
 
 PlayedList playList(bool headless, int games)

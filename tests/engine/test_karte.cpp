@@ -60,7 +60,8 @@ TEST(Karte, CardsByIdAndBitAreTheSameSharedObjects)
         EXPECT_EQ(card->suit(), suitOfBit(card->bit()));
         EXPECT_EQ(card->rank(), rankOfBit(card->bit()));
         EXPECT_EQ(cardIdFromCode(card->code().c_str()), id);
-        EXPECT_EQ(cardAtTrumpPosition(card->suit(), card->trumpOrder()), card->rank() == RANK_JACK ? cardById(id) : card);
+        EXPECT_EQ(cardAtTrumpPosition(card->suit(), card->trumpOrder()),
+                  card->rank() == RANK_JACK ? cardById(id) : card);
     }
     EXPECT_EQ(cards, 32);
     EXPECT_EQ(points, 120);
@@ -81,16 +82,11 @@ TEST(Karte, CodesMasksAndOrders)
         int nullOrder;
     };
     const Case cases[] = {
-        {CLUBS_TEN, "K1", 0x40000000u, 30, 10, 6, 4},
-        {DIAMONDS_JACK, "CB", 0x00000008u, 3, 2, 8, 5},
-        {CLUBS_JACK, "KB", 0x08000000u, 27, 2, 11, 5},
-        {SPADES_JACK, "PB", 0x00080000u, 19, 2, 10, 5},
-        {HEARTS_JACK, "HB", 0x00000800u, 11, 2, 9, 5},
-        {DIAMONDS_SEVEN, "C7", 0x00000001u, 0, 0, 1, 1},
-        {CLUBS_ACE, "KA", 0x80000000u, 31, 11, 7, 8},
-        {25, "PD", 0x00100000u, 20, 3, 4, 6},
-        {36, "HK", 0x00002000u, 13, 4, 5, 7},
-        {SPADES_NINE, "P9", 0x00040000u, 18, 0, 3, 3},
+        {CLUBS_TEN, "K1", 0x40000000u, 30, 10, 6, 4},  {DIAMONDS_JACK, "CB", 0x00000008u, 3, 2, 8, 5},
+        {CLUBS_JACK, "KB", 0x08000000u, 27, 2, 11, 5}, {SPADES_JACK, "PB", 0x00080000u, 19, 2, 10, 5},
+        {HEARTS_JACK, "HB", 0x00000800u, 11, 2, 9, 5}, {DIAMONDS_SEVEN, "C7", 0x00000001u, 0, 0, 1, 1},
+        {CLUBS_ACE, "KA", 0x80000000u, 31, 11, 7, 8},  {25, "PD", 0x00100000u, 20, 3, 4, 6},
+        {36, "HK", 0x00002000u, 13, 4, 5, 7},          {SPADES_NINE, "P9", 0x00040000u, 18, 0, 3, 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code);
@@ -106,7 +102,7 @@ TEST(Karte, CodesMasksAndOrders)
 
 TEST(Karte, UnknownCodeCharacters)
 {
-    EXPECT_EQ(suitFromLetter('k'), 0);  // lower case is not a code
+    EXPECT_EQ(suitFromLetter('k'), 0); // lower case is not a code
     EXPECT_EQ(rankFromChar('0'), 0);
     EXPECT_EQ(cardIdFromCode("KX"), 0);
     EXPECT_EQ(cardIdFromCode("K"), 0);
@@ -170,7 +166,7 @@ TEST(Karte, LowestCardAndOrderPosition)
         int position;
     };
     const Case cases[] = {
-        {0x08000008u, 8}, {0x00000008u, 11}, {0x00080800u, 9}, {0x00000800u, 10},
+        {0x08000008u, 8}, {0x00000008u, 11}, {0x00080800u, 9},   {0x00000800u, 10},
         {0x80000001u, 1}, {ACES | JACKS, 7}, {QUEENS | TENS, 4}, {0, -1},
     };
     for (const Case& c : cases)
@@ -188,7 +184,7 @@ TEST(Karte, TrumpPositionOutOfRangeIsTheNullCard)
 
 TEST(Karte, TrumpSetsPerGameType)
 {
-    const CardSet expected[10] = {0,          0xFF080808u, 0x08FF0808u, 0x0808FF08u, 0x080808FFu,
+    const CardSet expected[10] = {0,           0xFF080808u, 0x08FF0808u, 0x0808FF08u, 0x080808FFu,
                                   0x08080808u, 0x08080808u, 0,           0x08080808u, 0};
     for (GameType g = GAME_NONE; g <= 9; ++g)
         EXPECT_EQ(trumpMask(g), expected[g]) << g;

@@ -31,8 +31,8 @@ protected:
     void SetUp() override
     {
         dir = std::filesystem::temp_directory_path()
-            / ("krt_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_"
-               + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+              / ("krt_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_"
+                 + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(dir);
         file.folder.setPath(dir.wstring());
         file.name = L"Deal.krt";

@@ -24,8 +24,9 @@ class ListeTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        folder = fs::temp_directory_path() / ("liste-test-" + std::to_string(::getpid()) + "-"
-                                              + testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder = fs::temp_directory_path()
+                 / ("liste-test-" + std::to_string(::getpid()) + "-"
+                    + testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder);
         fs::create_directories(folder);
         previousSink = vordix::setMessageSink(messages);
@@ -563,7 +564,7 @@ TEST_F(ListeTest, AssignCopiesRows)
 
 class PdfWriter : public SHEET_SERVICES {
 public:
-    explicit PdfWriter(bool fails) : fails_(fails) {}
+    explicit PdfWriter(bool fails) : fails_(fails) { }
     bool exportPdf(const LISTE& sheet) const override
     {
         if (fails_)
@@ -612,7 +613,6 @@ TEST_F(ListeTest, ObserversAreToldWhenTheSheetGoesAway)
     EXPECT_TRUE(gone.told.empty());
 }
 
-
 // Reading what a file holds: what reading had to change is reported once and
 // the file kept beside the sheet, totals of the largest sheet a file may hold
 // do not overflow, and write, read, write gives the same text.
@@ -628,8 +628,8 @@ VORDIX_FILE writtenFile(const fs::path& folder, const std::wstring& name, const 
 std::string sheetText(int places, const std::string& rows)
 {
     return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<Spielliste DokumentVersion=\"2\"><Namen Plaetze=\""
-        + std::to_string(places) + "\" Spieler1=\"A\" Spieler2=\"B\" Spieler3=\"C\" Spieler4=\"D\"/><Spiele>" + rows
-        + "</Spiele></Spielliste>";
+           + std::to_string(places) + "\" Spieler1=\"A\" Spieler2=\"B\" Spieler3=\"C\" Spieler4=\"D\"/><Spiele>" + rows
+           + "</Spiele></Spielliste>";
 }
 
 const std::string PLAYED_TRICKS = "STICHT=\"2000000110\" STICHE=\"CD CK C9,H8 CB H7,HB C1 H9,HK CA HD,PB P7 H1,"
@@ -637,14 +637,16 @@ const std::string PLAYED_TRICKS = "STICHT=\"2000000110\" STICHE=\"CD CK C9,H8 CB
 
 TEST_F(ListeTest, DamagedRowsAreReportedOnceAndTheFileIsKeptBesideTheSheet)
 {
-    const std::string original = sheetText(3, "<Spiel R=\"20 18 0\" STR=\"0 1 3 30\" TR=\"3\" VH=\"1\" SKAT=\"C7 C8\" "
-                                                  + PLAYED_TRICKS + "/>"
-                                                  "<Spiel R=\"20 18 0\" STR=\"0 1 3 30\" TR=\"3\" VH=\"7\" SKAT=\"C7 C8\" "
-                                                  + PLAYED_TRICKS + "/>"
-                                                  "<Spiel R=\"20 18 0\" STR=\"3 1 0 30\" TR=\"3\"/>"
-                                                  "<Spiel R=\"20 18 0\" STR=\"1 1 0 250000\" TR=\"3\"/>"
-                                                  "<Spiel R=\"18 0 0\" STR=\"0 1 0 23\" TR=\"1\"><BLAETTER>"
-                                                  "<EINBLATT k1=\"C7\" k2=\"X?\"/></BLAETTER></Spiel>");
+    const std::string original =
+        sheetText(3, "<Spiel R=\"20 18 0\" STR=\"0 1 3 30\" TR=\"3\" VH=\"1\" SKAT=\"C7 C8\" " + PLAYED_TRICKS
+                         + "/>"
+                           "<Spiel R=\"20 18 0\" STR=\"0 1 3 30\" TR=\"3\" VH=\"7\" SKAT=\"C7 C8\" "
+                         + PLAYED_TRICKS
+                         + "/>"
+                           "<Spiel R=\"20 18 0\" STR=\"3 1 0 30\" TR=\"3\"/>"
+                           "<Spiel R=\"20 18 0\" STR=\"1 1 0 250000\" TR=\"3\"/>"
+                           "<Spiel R=\"18 0 0\" STR=\"0 1 0 23\" TR=\"1\"><BLAETTER>"
+                           "<EINBLATT k1=\"C7\" k2=\"X?\"/></BLAETTER></Spiel>");
     LISTE sheet;
     ASSERT_EQ(sheet.open(writtenFile(folder, L"liste.skt", original)), 0);
     ASSERT_EQ(sheet.rowCount(), 5);
@@ -675,8 +677,10 @@ TEST_F(ListeTest, DamagedRowsAreReportedOnceAndTheFileIsKeptBesideTheSheet)
 TEST_F(ListeTest, UndamagedSheetIsReadWithoutAWord)
 {
     LISTE sheet;
-    ASSERT_EQ(sheet.open(writtenFile(folder, L"gut.skt", sheetText(3, "<Spiel R=\"20 18 0\" STR=\"0 1 3 30\" TR=\"3\" VH=\"1\" "
-                                                           "SKAT=\"C7 C8\" " + PLAYED_TRICKS + "/>"))),
+    ASSERT_EQ(sheet.open(writtenFile(folder, L"gut.skt",
+                                     sheetText(3, "<Spiel R=\"20 18 0\" STR=\"0 1 3 30\" TR=\"3\" VH=\"1\" "
+                                                  "SKAT=\"C7 C8\" "
+                                                      + PLAYED_TRICKS + "/>"))),
               0);
     EXPECT_TRUE(messages->texts.empty());
     EXPECT_FALSE(sheet.modified);
@@ -708,8 +712,9 @@ TEST_F(ListeTest, TotalsOfTheLargestSheetStayExact)
     }
     const auto money = sheet.moneyBalance(SCORING_CLASSIC, 10.0);
     for (int column = 0; column < 4; ++column)
-        EXPECT_DOUBLE_EQ(money[column], (3 * classic[column] - (classic[0] + classic[1] + classic[2] + classic[3]
-                                                                 - classic[column])) * 10.0 / 100.0);
+        EXPECT_DOUBLE_EQ(money[column],
+                         (3 * classic[column] - (classic[0] + classic[1] + classic[2] + classic[3] - classic[column]))
+                             * 10.0 / 100.0);
 }
 
 // Write, read, write gives the same text, whatever a row held when read.
@@ -722,9 +727,12 @@ TEST_F(ListeTest, SecondSaveWritesTheTextOfTheFirst)
     };
     const Case cases[] = {
         {"row without a trick pile", "<Spiel R=\"18 0 0\" STR=\"0 1 0 23\" TR=\"1\"/>", 0},
-        {"row with a single cardless trick", "<Spiel R=\"18 0 0\" STR=\"0 1 0 23\" TR=\"1\" VH=\"0\" STICHT=\"1\" STICHE=\" \"/>", 0},
-        {"row with a trick short of a card", "<Spiel R=\"18 0 0\" STR=\"0 1 0 23\" TR=\"1\" VH=\"0\" STICHT=\"1\" STICHE=\"C7 C8\"/>", 0},
-        {"row played out", "<Spiel R=\"20 18 0\" STR=\"0 1 3 30\" TR=\"3\" VH=\"1\" SKAT=\"C7 C8\" " + PLAYED_TRICKS + "/>", 10},
+        {"row with a single cardless trick",
+         "<Spiel R=\"18 0 0\" STR=\"0 1 0 23\" TR=\"1\" VH=\"0\" STICHT=\"1\" STICHE=\" \"/>", 0},
+        {"row with a trick short of a card",
+         "<Spiel R=\"18 0 0\" STR=\"0 1 0 23\" TR=\"1\" VH=\"0\" STICHT=\"1\" STICHE=\"C7 C8\"/>", 0},
+        {"row played out",
+         "<Spiel R=\"20 18 0\" STR=\"0 1 3 30\" TR=\"3\" VH=\"1\" SKAT=\"C7 C8\" " + PLAYED_TRICKS + "/>", 10},
         {"passed-in row", "<Spiel R=\"0 0 0\" STR=\"-1 0 0 0\" TR=\"0\"/>", 0},
     };
     for (const Case& c : cases) {
@@ -790,8 +798,8 @@ TEST_F(ListeTest, RowsWhoseDealIsNoWholeDealAreReported)
         {"whole deal, skat left out", passedRow("", WHOLE_HANDS), false},
         {"a card in two hands", passedRow("C7 C8", twice), true},
         {"a hand of nine", passedRow("C7 C8", short9), true},
-        {"a game played out", "<Spiel R=\"20 18 0\" STR=\"0 1 3 30\" TR=\"3\" VH=\"1\" SKAT=\"C7 C8\" " + PLAYED_TRICKS + "/>",
-         false},
+        {"a game played out",
+         "<Spiel R=\"20 18 0\" STR=\"0 1 3 30\" TR=\"3\" VH=\"1\" SKAT=\"C7 C8\" " + PLAYED_TRICKS + "/>", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

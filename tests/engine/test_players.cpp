@@ -3,10 +3,10 @@
 
 #include "skat/engine/AnswerCheck.h"
 #include "skat/engine/BidTable.h"
-#include "vordix/Bitmap.h"
-#include "vordix/File.h"
 #include "skat/net/GameMessages.h"
 #include "tests/engine/test_table_support.h"
+#include "vordix/Bitmap.h"
+#include "vordix/File.h"
 
 #include <gtest/gtest.h>
 
@@ -24,11 +24,11 @@ TEST(ComputerPlayer, BidAnswerByModeAndLimit)
         int limit, index, mode, current, expected;
     };
     const Case cases[] = {
-        {20, 1, 1, 18, 20},          // names the next value while below its limit
-        {18, 1, 1, 18, 18},          // at its limit it keeps its bid when it would have to name more
-        {18, 1, 2, 0, 18},           // ... but holds when answering
-        {17, 1, 2, 0, 0},            // below the value it passes with what it said
-        {18, 0, 1, 0, 18},           // forehand after an all-pass plays for 18
+        {20, 1, 1, 18, 20}, // names the next value while below its limit
+        {18, 1, 1, 18, 18}, // at its limit it keeps its bid when it would have to name more
+        {18, 1, 2, 0, 18},  // ... but holds when answering
+        {17, 1, 2, 0, 0},   // below the value it passes with what it said
+        {18, 0, 1, 0, 18},  // forehand after an all-pass plays for 18
         {0, 0, 1, 0, 0},
         {1000, BID_TABLE_SIZE - 1, 1, 361, 361}, // never names past the top of the table
         {1000, BID_TABLE_SIZE - 2, 1, 240, 361},
@@ -41,7 +41,7 @@ TEST(ComputerPlayer, BidAnswerByModeAndLimit)
 // A local player that records which operation a request reached.
 class RecordingPlayer : public LOCAL_PLAYER {
 public:
-    RecordingPlayer() : LOCAL_PLAYER(0) {}
+    RecordingPlayer() : LOCAL_PLAYER(0) { }
     void cut() override { calls.push_back("cut"); }
     void bid() override { calls.push_back("bid"); }
     void chooseSkatOrHand() override { calls.push_back("chooseSkatOrHand"); }
@@ -220,8 +220,16 @@ TEST(PlayerAnswers, AnswersAreCheckedAgainstTheGameAndRepairedToValidOnes)
     record.ALLEIN = 1;
     record.SPIELART = SPIELART(GAME_HEARTS, WIN_LEVEL_WITH_SKAT);
 
-    const auto bid = [](int value) { PLAYER_AKTION a; a.bidValue = value; return a; };
-    const auto cut = [](int position) { PLAYER_AKTION a; a.cutPosition = position; return a; };
+    const auto bid = [](int value) {
+        PLAYER_AKTION a;
+        a.bidValue = value;
+        return a;
+    };
+    const auto cut = [](int position) {
+        PLAYER_AKTION a;
+        a.cutPosition = position;
+        return a;
+    };
     const auto discard = [](const char* first, const char* second) {
         PLAYER_AKTION a;
         a.discard = SKAT(cardIdFromCode(first), cardIdFromCode(second));
@@ -239,8 +247,16 @@ TEST(PlayerAnswers, AnswersAreCheckedAgainstTheGameAndRepairedToValidOnes)
         a.handFlag = handFlag;
         return a;
     };
-    const auto card = [](const char* code) { PLAYER_AKTION a; a.card = cardIdFromCode(code); return a; };
-    const auto confirm = [](int value) { PLAYER_AKTION a; a.confirmation = value; return a; };
+    const auto card = [](const char* code) {
+        PLAYER_AKTION a;
+        a.card = cardIdFromCode(code);
+        return a;
+    };
+    const auto confirm = [](int value) {
+        PLAYER_AKTION a;
+        a.confirmation = value;
+        return a;
+    };
 
     struct Case {
         const char* what;
@@ -282,7 +298,8 @@ TEST(PlayerAnswers, AnswersAreCheckedAgainstTheGameAndRepairedToValidOnes)
         {"null hand", REQUEST_ANNOUNCE_HAND, SEAT_1, hand({GAME_NULL, WIN_LEVEL_HAND}), true},
         {"a hand game with the skat", REQUEST_ANNOUNCE_HAND, SEAT_1, hand({GAME_HEARTS, WIN_LEVEL_WITH_SKAT}), false},
         {"null Schneider", REQUEST_ANNOUNCE_HAND, SEAT_1, hand({GAME_NULL, WIN_LEVEL_SCHNEIDER_ANNOUNCED}), false},
-        {"no hand game: the skat is taken", REQUEST_ANNOUNCE_HAND, SEAT_1, hand({GAME_NONE, WIN_LEVEL_WITH_SKAT}, 0), true},
+        {"no hand game: the skat is taken", REQUEST_ANNOUNCE_HAND, SEAT_1, hand({GAME_NONE, WIN_LEVEL_WITH_SKAT}, 0),
+         true},
         {"following suit", REQUEST_PLAY_CARD, SEAT_1, card("P1"), true},
         {"not following suit", REQUEST_PLAY_CARD, SEAT_1, card("HA"), false},
         {"a card of another hand", REQUEST_PLAY_CARD, SEAT_1, card("KA"), false},
@@ -310,10 +327,7 @@ TEST(PlayerAnswers, AnswersAreCheckedAgainstTheGameAndRepairedToValidOnes)
 // A computer logic that answers with cards it does not hold.
 class WrongCardsLogic : public ScriptedLogic {
 public:
-    CardId chooseCard(const GameSnapshot& situation) override
-    {
-        return cardIdOfBit(lowestBit(~situation.hand()));
-    }
+    CardId chooseCard(const GameSnapshot& situation) override { return cardIdOfBit(lowestBit(~situation.hand())); }
     DiscardPair chooseDiscard(const GameSnapshot& situation, const GameProposal&) override
     {
         const CardSet missing = ~situation.hand();

@@ -20,8 +20,9 @@ class RunningGameTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        folder = fs::temp_directory_path() / ("running-game-" + std::to_string(::getpid()) + "-"
-                                              + testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder = fs::temp_directory_path()
+                 / ("running-game-" + std::to_string(::getpid()) + "-"
+                    + testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder);
         fs::create_directories(folder);
     }

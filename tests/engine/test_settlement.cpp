@@ -112,6 +112,7 @@ const SPIELART GRAND{GAME_GRAND, WIN_LEVEL_WITH_SKAT};
 
 TEST(Settlement, SuitAndGrandGames)
 {
+    // clang-format off
     const GameCase cases[] = {
         {"clubs with one", international(), CLUBS, 1, 18, tally(61, 5, 59, 5), {}, 24, 0, 2, false},
         {"clubs without two", international(), CLUBS, -2, 36, tally(70, 6, 50, 4), {}, 36, 0, 3, false},
@@ -136,6 +137,7 @@ TEST(Settlement, SuitAndGrandGames)
         {"grand ouvert counting 36", former(), {GAME_GRAND_OUVERT, WIN_LEVEL_OUVERT_HAND}, 4, 18,
          tally(120, 10, 0, 0), {}, 360, 2, 10, false},
     };
+    // clang-format on
     for (const GameCase& c : cases)
         check(c);
 }
@@ -144,6 +146,7 @@ TEST(Settlement, LostGamesAndAnnouncementsMissed)
 {
     const SPIELART grandSchneiderAnnounced{GAME_GRAND, WIN_LEVEL_SCHNEIDER_ANNOUNCED};
     const SPIELART grandOuvert{GAME_GRAND_OUVERT, WIN_LEVEL_OUVERT_HAND};
+    // clang-format off
     const GameCase cases[] = {
         {"lost at 60 to 60", international(), SPADES, 1, 18, tally(60, 5, 60, 5), {}, -44, 0, 2, false},
         {"declarer Schneider", international(), SPADES, 1, 18, tally(30, 2, 90, 8), {}, -66, 1, 3, false},
@@ -166,12 +169,14 @@ TEST(Settlement, LostGamesAndAnnouncementsMissed)
         {"grand ouvert 36 lost single", former(), grandOuvert, 4, 18, tally(40, 3, 11, 1),
          {.declarerGaveUp = true}, -360, 0, 10, false},
     };
+    // clang-format on
     for (const GameCase& c : cases)
         check(c);
 }
 
 TEST(Settlement, SchneiderAt91)
 {
+    // clang-format off
     const GameCase cases[] = {
         {"defenders with 30 are Schneider", international(), HEARTS, 1, 18, tally(90, 8, 30, 2), {}, 30, 1, 3,
          false},
@@ -183,12 +188,14 @@ TEST(Settlement, SchneiderAt91)
         {"announced Schneider missed at 90", schneiderAt91(), {GAME_HEARTS, WIN_LEVEL_SCHNEIDER_ANNOUNCED}, 1,
          18, tally(90, 8, 30, 2), {}, -100, 0, 5, false},
     };
+    // clang-format on
     for (const GameCase& c : cases)
         check(c);
 }
 
 TEST(Settlement, NullGamesCountTheirFixedValueWhateverTheMatadors)
 {
+    // clang-format off
     const GameCase cases[] = {
         {"null", international(), {GAME_NULL, WIN_LEVEL_WITH_SKAT}, 3, 23, tally(5, 0, 115, 10), {}, 23, 0, 1,
          false},
@@ -211,12 +218,14 @@ TEST(Settlement, NullGamesCountTheirFixedValueWhateverTheMatadors)
         {"null overbid", international(), {GAME_NULL, WIN_LEVEL_WITH_SKAT}, 0, 24, tally(5, 0, 115, 10), {}, -92,
          0, 2, false},
     };
+    // clang-format on
     for (const GameCase& c : cases)
         check(c);
 }
 
 TEST(Settlement, OverbidGameIsRaisedToTheBidAndLost)
 {
+    // clang-format off
     const GameCase cases[] = {
         {"diamonds with one bid 20", international(), DIAMONDS, 1, 20, tally(80, 7, 40, 3), {}, -54, 0, 3,
          false},
@@ -234,6 +243,7 @@ TEST(Settlement, OverbidGameIsRaisedToTheBidAndLost)
         {"bid beyond every bid value", international(), DIAMONDS, 1, 2147483647, tally(80, 7, 40, 3), {}, -738, 0,
          41, false},
     };
+    // clang-format on
     for (const GameCase& c : cases)
         check(c);
 }
@@ -242,13 +252,23 @@ TEST(Settlement, OverbidWithoutBaseValueEnds)
 {
     // A damaged record (null with an impossible win level) has no base value;
     // raising it must not loop forever.
-    const GameCase c{"null without base value", international(), {GAME_NULL, WIN_LEVEL_SCHNEIDER_ANNOUNCED},
-                     0, 18, tally(5, 0, 115, 10), {}, 0, 0, 1, false};
+    const GameCase c{"null without base value",
+                     international(),
+                     {GAME_NULL, WIN_LEVEL_SCHNEIDER_ANNOUNCED},
+                     0,
+                     18,
+                     tally(5, 0, 115, 10),
+                     {},
+                     0,
+                     0,
+                     1,
+                     false};
     check(c);
 }
 
 TEST(Settlement, KontraReAndBockDouble)
 {
+    // clang-format off
     const GameCase cases[] = {
         {"Kontra", international(), CLUBS, 1, 18, tally(61, 5, 59, 5), {.kontra = true}, 48, 0, 2, false},
         {"Kontra and Re", international(), CLUBS, 1, 18, tally(61, 5, 59, 5), {.kontra = true, .re = true}, 96,
@@ -263,12 +283,14 @@ TEST(Settlement, KontraReAndBockDouble)
         {"Null with Kontra", international(), {GAME_NULL, WIN_LEVEL_WITH_SKAT}, 0, 23, tally(5, 0, 115, 10),
          {.kontra = true}, 46, 0, 1, false},
     };
+    // clang-format on
     for (const GameCase& c : cases)
         check(c);
 }
 
 TEST(Settlement, BockTriggers)
 {
+    // clang-format off
     const GameCase cases[] = {
         {"plain game sets off nothing", withBock(), SPADES, 1, 18, tally(70, 6, 50, 4), {}, 22, 0, 2, false},
         {"60 to 60", withBock(), SPADES, 1, 18, tally(60, 5, 60, 5), {}, -44, 0, 2, true},
@@ -285,6 +307,7 @@ TEST(Settlement, BockTriggers)
         {"without Bock rounds nothing is set off", international(), SPADES, 1, 18, tally(60, 5, 60, 5),
          {.kontra = true}, -88, 0, 2, false},
     };
+    // clang-format on
     for (const GameCase& c : cases)
         check(c);
 }
@@ -292,6 +315,7 @@ TEST(Settlement, BockTriggers)
 TEST(Settlement, DeclarerWhoGivesUpLoses)
 {
     const SPIELART clubsHandSchneider{GAME_CLUBS, WIN_LEVEL_SCHNEIDER_ANNOUNCED};
+    // clang-format off
     const GameCase cases[] = {
         // Holding only the skat is no Schwarz yet when nothing was played.
         {"before the first trick", international(), CLUBS, 1, 18, tally(0, 0, 0, 0), {.declarerGaveUp = true},
@@ -307,12 +331,14 @@ TEST(Settlement, DeclarerWhoGivesUpLoses)
         {"announced levels single under the former rules", former(), clubsHandSchneider, 1, 18,
          tally(30, 2, 40, 3), {.declarerGaveUp = true}, -60, 0, 5, false},
     };
+    // clang-format on
     for (const GameCase& c : cases)
         check(c);
 }
 
 TEST(Settlement, DefendersWhoGiveUpLeaveTheRestToTheDeclarer)
 {
+    // clang-format off
     const GameCase cases[] = {
         {"after three tricks with Schneider", international(), CLUBS, 1, 18, tally(30, 3, 10, 1),
          {.defendersGaveUp = true}, 36, 1, 3, false},
@@ -323,6 +349,7 @@ TEST(Settlement, DefendersWhoGiveUpLeaveTheRestToTheDeclarer)
         {"with 60 already taken the game stays lost", international(), CLUBS, 1, 18, tally(20, 1, 60, 5),
          {.defendersGaveUp = true}, -48, 0, 2, false},
     };
+    // clang-format on
     for (const GameCase& c : cases)
         check(c);
 }

@@ -23,13 +23,13 @@ TEST(Spielart, BaseValues)
         int withGrand36;
     };
     const Case cases[] = {
-        {{GAME_CLUBS, 0}, 12, 12},          {{GAME_SPADES, 2}, 11, 11},
-        {{GAME_HEARTS, 0}, 10, 10},         {{GAME_DIAMONDS, 5}, 9, 9},
-        {{GAME_GRAND, 0}, 24, 24},          {{GAME_GRAND_OUVERT, 5}, 24, 36},
-        {{GAME_NULL, 0}, 23, 23},           {{GAME_NULL, 1}, 46, 46},
-        {{GAME_NULL, 2}, 35, 35},           {{GAME_NULL, 5}, 59, 59},
-        {{GAME_NULL, 3}, 0, 0},             {{GAME_RAMSCH, 0}, 1, 1},
-        {{GAME_NONE, 0}, 0, 0},             {{static_cast<GameType>(9), 0}, 0, 0},
+        {{GAME_CLUBS, 0}, 12, 12},  {{GAME_SPADES, 2}, 11, 11},
+        {{GAME_HEARTS, 0}, 10, 10}, {{GAME_DIAMONDS, 5}, 9, 9},
+        {{GAME_GRAND, 0}, 24, 24},  {{GAME_GRAND_OUVERT, 5}, 24, 36},
+        {{GAME_NULL, 0}, 23, 23},   {{GAME_NULL, 1}, 46, 46},
+        {{GAME_NULL, 2}, 35, 35},   {{GAME_NULL, 5}, 59, 59},
+        {{GAME_NULL, 3}, 0, 0},     {{GAME_RAMSCH, 0}, 1, 1},
+        {{GAME_NONE, 0}, 0, 0},     {{static_cast<GameType>(9), 0}, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "type " << c.game.SPIEL_TYP << " level " << c.game.GEWINN_STUFE);
@@ -40,10 +40,9 @@ TEST(Spielart, BaseValues)
 
 TEST(Spielart, TypeFromBaseValue)
 {
-    const std::pair<int, GameType> cases[] = {{12, GAME_CLUBS}, {11, GAME_SPADES}, {10, GAME_HEARTS},
-                                              {9, GAME_DIAMONDS}, {24, GAME_GRAND}, {23, GAME_NULL},
-                                              {35, GAME_NULL},    {46, GAME_NULL},  {59, GAME_NULL},
-                                              {1, GAME_RAMSCH},   {36, GAME_NONE},  {0, GAME_NONE}};
+    const std::pair<int, GameType> cases[] = {
+        {12, GAME_CLUBS}, {11, GAME_SPADES}, {10, GAME_HEARTS}, {9, GAME_DIAMONDS}, {24, GAME_GRAND}, {23, GAME_NULL},
+        {35, GAME_NULL},  {46, GAME_NULL},   {59, GAME_NULL},   {1, GAME_RAMSCH},   {36, GAME_NONE},  {0, GAME_NONE}};
     for (auto [base, type] : cases)
         EXPECT_EQ(SPIELART::typeFromBaseValue(base), type) << base;
 }
@@ -57,21 +56,14 @@ TEST(Spielart, LevelCountAndGameValue)
         int value;
     };
     const Case cases[] = {
-        {{GAME_CLUBS, 0, 0}, 1, 1, 24},
-        {{GAME_CLUBS, 0, 1}, -3, 2, 60},
-        {{GAME_CLUBS, 0, 2}, 2, 3, 60},
-        {{GAME_HEARTS, 2, 0}, 1, 2, 30},
-        {{GAME_HEARTS, 2, 1}, 1, 3, 40},
-        {{GAME_HEARTS, 2, 2}, 1, 4, 50},
-        {{GAME_SPADES, 3, 1}, 2, 4, 66},
-        {{GAME_SPADES, 3, 2}, 2, 5, 77},
+        {{GAME_CLUBS, 0, 0}, 1, 1, 24},         {{GAME_CLUBS, 0, 1}, -3, 2, 60},
+        {{GAME_CLUBS, 0, 2}, 2, 3, 60},         {{GAME_HEARTS, 2, 0}, 1, 2, 30},
+        {{GAME_HEARTS, 2, 1}, 1, 3, 40},        {{GAME_HEARTS, 2, 2}, 1, 4, 50},
+        {{GAME_SPADES, 3, 1}, 2, 4, 66},        {{GAME_SPADES, 3, 2}, 2, 5, 77},
         {{GAME_DIAMONDS, 1, 0}, 1, 1, 18}, // no suit game is ouvert without hand
-        {{GAME_DIAMONDS, 4, 2}, 1, 6, 63},
-        {{GAME_GRAND, 5, 2}, 4, 7, 264},
-        {{GAME_GRAND_OUVERT, 5, 2}, 4, 7, 264},
-        {{GAME_NULL, 5, 0}, 4, 1, 59},
-        {{GAME_NULL, 2, 0}, -2, 1, 35},
-        {{GAME_RAMSCH, 0, 0}, 3, 1, 1},
+        {{GAME_DIAMONDS, 4, 2}, 1, 6, 63},      {{GAME_GRAND, 5, 2}, 4, 7, 264},
+        {{GAME_GRAND_OUVERT, 5, 2}, 4, 7, 264}, {{GAME_NULL, 5, 0}, 4, 1, 59},
+        {{GAME_NULL, 2, 0}, -2, 1, 35},         {{GAME_RAMSCH, 0, 0}, 3, 1, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "type " << c.game.SPIEL_TYP << " level " << c.game.GEWINN_STUFE

@@ -46,7 +46,8 @@ struct DealtGame {
     {
         const Seat seat = cards.seatToMove();
         const CardSet hand = cards.hands[seat].cardSet();
-        const CardSet legal = cards.trick.isEmpty() ? hand : cards.hands[seat].legalCards(cards.trick.ledCard()->bit(), type);
+        const CardSet legal =
+            cards.trick.isEmpty() ? hand : cards.hands[seat].legalCards(cards.trick.ledCard()->bit(), type);
         cards.playCard(cardByBit(lowestBit(legal))->id());
         if (cards.trick.isComplete())
             cards.collectTrick(type, declarer);

@@ -189,8 +189,8 @@ TEST(Spielmodus, ABockRoundLastsOneGamePerPlayer)
             addRows(sheet, 1);
             sheet.rows.back()->record.BOCKRUNDE_NR = next;
         }
-        const std::vector<int> expected = places == 4 ? std::vector<int>{4, 3, 2, 1, 0, 0}
-                                                      : std::vector<int>{3, 2, 1, 0, 0, 0};
+        const std::vector<int> expected =
+            places == 4 ? std::vector<int>{4, 3, 2, 1, 0, 0} : std::vector<int>{3, 2, 1, 0, 0, 0};
         EXPECT_EQ(counters, expected);
     }
 }

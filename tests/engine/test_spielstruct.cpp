@@ -98,7 +98,8 @@ TEST(Spielstruct, WritesTheCurrentForm)
     ASSERT_NE(title, nullptr);
     ASSERT_NE(title->FirstChild()->ToText(), nullptr);
     EXPECT_FALSE(title->FirstChild()->ToText()->CData());
-    EXPECT_STREQ(title->GetText(), "Gr\xC3\xBC\xC3\x9F" "e & <Ende>");
+    EXPECT_STREQ(title->GetText(), "Gr\xC3\xBC\xC3\x9F"
+                                   "e & <Ende>");
 }
 
 TEST(Spielstruct, WritesBiddingStateOnlyBeforeAGameIsAnnounced)
@@ -138,6 +139,7 @@ TEST(Spielstruct, ReadsOlderForms)
         std::array<int, 3> bids;
         SPIELART game;
     };
+    // clang-format off
     const Case cases[] = {
         {R"(<S A="1" SP="3" ST="5" SW="-60" R="0 18 0" TR="1" TYP="2"/>)", 1, 3, 5, -60, 18, {0, 18, 0},
          {GAME_CLUBS, 2, 0}},
@@ -147,6 +149,7 @@ TEST(Spielstruct, ReadsOlderForms)
         {R"(<S ALLEIN="2" SPITZEN="1" STUFE="2" GEREIZT="0 0 23" TRUMPF="7" SPIEL_TYP="0"/>)", 2, 1, 2, 0, 23,
          {0, 0, 23}, {GAME_NULL, 0, 0}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.xml);
         const SPIELSTRUCT record = readRecord(c.xml);
@@ -204,8 +207,7 @@ TEST(Spielstruct, ValuesNoGameCanHoldAreDropped)
 {
     // Bids outside the bid table, matadors beyond eleven trumps and values no
     // game reaches: a settlement or a score total must not run away on them.
-    const SPIELSTRUCT record =
-        readRecord(R"(<S TR="1" R="2147483647 20 -18" STR="1 2147483647 2 -2147483648"/>)");
+    const SPIELSTRUCT record = readRecord(R"(<S TR="1" R="2147483647 20 -18" STR="1 2147483647 2 -2147483648"/>)");
     EXPECT_EQ(record.GEREIZTBIS, (std::array<int, 3>{0, 20, 0}));
     EXPECT_EQ(record.GEREIZT, 20);
     EXPECT_EQ(record.SPITZEN, 0);

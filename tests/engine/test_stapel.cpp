@@ -67,7 +67,8 @@ TEST(Stapel, RecordsKeepSeatOrderAndTricksComeBackInPlayOrder)
     EXPECT_EQ(pile.cardsWonBy(SEAT_1), 3);
     EXPECT_EQ(pile.cardsWonBy(SEAT_NONE), 0);
 
-    EXPECT_EQ(pile.startingHandOf(SEAT_0).cardSet(), cardMaskOfId(id("HA")) | cardMaskOfId(id("K7")) | cardMaskOfId(id("C8")));
+    EXPECT_EQ(pile.startingHandOf(SEAT_0).cardSet(),
+              cardMaskOfId(id("HA")) | cardMaskOfId(id("K7")) | cardMaskOfId(id("C8")));
     EXPECT_EQ(pile.startingHandOf(SEAT_2).cardIdAt(1), id("H8"));
     EXPECT_EQ(pile.startingHandOf(static_cast<Seat>(5)).cardCount(), 0);
 
@@ -178,9 +179,8 @@ TEST(Stapel, ReadsOlderForms)
     };
     const STAPEL sample = samplePile();
     const Case cases[] = {
-        {"VH_POS and a SKAT child",
-         "<STAPEL VH_POS=\"1\" PARTEI=\"011///////\" STICHT=\"021///////\" "
-         "STICHE=\"H7 H8 HA,K7 KD K1,C7 C8 CA\"><SKAT s0=\"KA\" s1=\"P1\"/></STAPEL>"},
+        {"VH_POS and a SKAT child", "<STAPEL VH_POS=\"1\" PARTEI=\"011///////\" STICHT=\"021///////\" "
+                                    "STICHE=\"H7 H8 HA,K7 KD K1,C7 C8 CA\"><SKAT s0=\"KA\" s1=\"P1\"/></STAPEL>"},
         {"owner children and trick elements",
          "<STAPEL VH=\"1\" SKAT=\"KA P1\"><PARTEI_PTR i1=\"0\" i2=\"1\" i3=\"1\" i4=\"255\"/>"
          "<SIEG_PTR i1=\"0\" i2=\"2\" i3=\"1\"/><STICHE><STICH S=\"H7 H8 HA\"/>"

@@ -37,7 +37,11 @@ int oracleWinner(GameType type, const std::string codes[3])
     if (type == GAME_NULL) {
         int best = 0;
         for (int i = 1; i < 3; ++i)
-            if (codes[i][0] == led && better(positionIn("789" "1BDKA", codes[best][1]), positionIn("7891BDKA", codes[i][1])))
+            if (codes[i][0] == led
+                && better(positionIn("789"
+                                     "1BDKA",
+                                     codes[best][1]),
+                          positionIn("7891BDKA", codes[i][1])))
                 best = i;
         return best;
     }
@@ -76,11 +80,8 @@ TEST(Stich, KnownTricks)
         {"PB KB HB", GAME_GRAND, 1},    // clubs jack highest
         {"H1 HB KA", GAME_NULL, 1},     // jack above ten in null
         {"K7 P1 HA", GAME_GRAND, 0},    // nobody follows
-        {"K7 KB KA", GAME_NULL, 2},
-        {"K7 KB KA", GAME_CLUBS, 1},
-        {"P7 PA CB", GAME_RAMSCH, 2},
-        {"HD HK H1", GAME_GRAND_OUVERT, 2},
-        {"C7 CB C8", GAME_SPADES, 1},   // the diamonds jack is a spades trump
+        {"K7 KB KA", GAME_NULL, 2},         {"K7 KB KA", GAME_CLUBS, 1},  {"P7 PA CB", GAME_RAMSCH, 2},
+        {"HD HK H1", GAME_GRAND_OUVERT, 2}, {"C7 CB C8", GAME_SPADES, 1}, // the diamonds jack is a spades trump
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.trick);
@@ -121,7 +122,8 @@ TEST(Stich, WinnersAndPointsMatchTheOracleForAllTricks)
                     continue;
                 const std::string first = cardByBit(a)->code();
                 const std::string second = cardByBit(b)->code();
-                const bool secondWins = oracleWinner(type, std::array<std::string, 3>{first, second, first}.data()) == 1;
+                const bool secondWins =
+                    oracleWinner(type, std::array<std::string, 3>{first, second, first}.data()) == 1;
                 EXPECT_EQ(trickLeaderAfterTwo(type, a, b), secondWins ? 1 : 0) << first << ' ' << second;
             }
     }
@@ -135,7 +137,7 @@ TEST(Stich, WinnersAndPointsMatchTheOracleForAllTricks)
         for (CardBit b = 0; b < 32; ++b)
             for (CardBit c = 0; c < 32; ++c) {
                 const int sum = oraclePoints(cardByBit(a)->code()) + oraclePoints(cardByBit(b)->code())
-                    + oraclePoints(cardByBit(c)->code());
+                                + oraclePoints(cardByBit(c)->code());
                 ASSERT_EQ(trickPoints(makeTrickCode(a, b, c)), sum);
             }
 }
@@ -185,9 +187,8 @@ TEST(Stich, ParsingStopsAtTheFirstUnknownCode)
         const char* expected;
     };
     const Case cases[] = {
-        {"K7 P8 H9", "K7 P8 H9"}, {"K7 XX H9", "K7 "},      {"LL K7", ""},
-        {"K7  P8", "K7 "},        {"K7x P8y H9z", "K7 P8 H9"}, {"K7 P8 H9 CA", "K7 P8 H9"},
-        {"", ""},                 {"K", ""},
+        {"K7 P8 H9", "K7 P8 H9"},    {"K7 XX H9", "K7 "},         {"LL K7", ""}, {"K7  P8", "K7 "},
+        {"K7x P8y H9z", "K7 P8 H9"}, {"K7 P8 H9 CA", "K7 P8 H9"}, {"", ""},      {"K", ""},
     };
     for (const Case& c : cases)
         EXPECT_EQ(trickOf(c.text).codesText(), c.expected) << c.text;

@@ -68,6 +68,7 @@ TEST(TableResume, ReplayedEventsDependOnTheSavedState)
         Saved saved;
         std::vector<Event> expected;
     };
+    // clang-format off
     const Case cases[] = {
         {{STATE_KARTE_AUSSPIELEN, GAME_RAMSCH, SEAT_NONE},
          {{GAME_RESUMED, 0}, {CARDS_DEALT, 0}, {BIDDING_RESTORED, 0}, {ANNOUNCEMENT_RESTORED, 0},
@@ -88,6 +89,7 @@ TEST(TableResume, ReplayedEventsDependOnTheSavedState)
         {{STATE_SPIEL_ANSAGEN, GAME_NONE, SEAT_1},
          {{GAME_RESUMED, 0}, {CARDS_DEALT, 0}, {BIDDING_RESTORED, 0}, {TABLE_REFRESH, 0}, {ANNOUNCING_STARTED, 0}}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.saved.index);
         const std::vector<Event> events = firstEvents(c.saved);
@@ -102,7 +104,8 @@ TEST(TableResume, ReplayedEventsDependOnTheSavedState)
 
 TEST(TableResume, StatesThatAreNotResumedStartANewGame)
 {
-    for (int index : std::vector<int>{STATE_ABHEBEN_UND_GEBEN, STATE_REIZ_VORSCHLAG, STATE_EINGEPASST, STATE_ABRECHNUNG, 0, 12}) {
+    for (int index :
+         std::vector<int>{STATE_ABHEBEN_UND_GEBEN, STATE_REIZ_VORSCHLAG, STATE_EINGEPASST, STATE_ABRECHNUNG, 0, 12}) {
         SCOPED_TRACE(index);
         const std::vector<Event> events = firstEvents({index, GAME_HEARTS, SEAT_2});
         ASSERT_EQ(events.size(), 2u);

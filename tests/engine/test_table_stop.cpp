@@ -79,7 +79,7 @@ TEST(TableStop, StopReleasesTheLoopWaitingForAnEventToBeShown)
 TEST(TableStop, StopAtTheEndOfAGameWaitsForTheSavesOutsideTheTableLock)
 {
     struct Case {
-        int limit;    // 0: everybody passes
+        int limit; // 0: everybody passes
         int endEvent;
     };
     for (const Case c : {Case{0, ALL_PASSED}, Case{18, SETTLEMENT_STARTED}}) {
@@ -143,8 +143,10 @@ TEST(TableStop, StopRightAfterTheStartAndRepeatedStarts)
     // A further loop is not ended by the stops before it.
     harness.windows->heldKind = REQUEST_NONE;
     harness.table->startLoopThread();
-    ASSERT_TRUE(eventually([&] { return harness.windows->heldKind == REQUEST_BID || harness.windows->heldKind != 0
-                                     || harness.table->currentIndex >= STATE_REIZEN; }));
+    ASSERT_TRUE(eventually([&] {
+        return harness.windows->heldKind == REQUEST_BID || harness.windows->heldKind != 0
+               || harness.table->currentIndex >= STATE_REIZEN;
+    }));
     EXPECT_TRUE(harness.table->isLoopRunning());
     harness.table->stopGameLoop();
     EXPECT_FALSE(harness.table->isLoopRunning());

@@ -4,12 +4,12 @@
 // a scripted computer logic and a harness that plays games to the end.
 
 #include "skat/engine/ComputerLogic.h"
-#include "skat/net/LocalMessageWorker.h"
-#include "skat/net/SkatNetworkMessage.h"
 #include "skat/engine/LocalTischBeobachter.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/engine/TableServices.h"
 #include "skat/engine/TableWindows.h"
+#include "skat/net/LocalMessageWorker.h"
+#include "skat/net/SkatNetworkMessage.h"
 #include "vordix/Random.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +39,6 @@ bool eventually(Predicate predicate)
     }
     return false;
 }
-
 
 class TestServices : public TABLE_SERVICES {
 public:
@@ -177,8 +176,8 @@ struct SeatScript {
     GameType type = GAME_GRAND;
     int winLevel = 0;
     int level = 0;
-    int evaluation = 0;              // above 75: Kontra
-    std::vector<CardId> cards;       // played first, while legal; then the lowest legal card
+    int evaluation = 0;        // above 75: Kontra
+    std::vector<CardId> cards; // played first, while legal; then the lowest legal card
 };
 
 // Scripts by seat, read by ScriptedLogic.

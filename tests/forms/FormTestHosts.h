@@ -12,9 +12,9 @@
 
 struct RecordedCall {
     QString slot;
-    int id = 0;           // the id passed, or the sender's control id
-    QString text;         // link target
-    int value = 0;        // index / slider value
+    int id = 0;    // the id passed, or the sender's control id
+    QString text;  // link target
+    int value = 0; // index / slider value
     bool operator==(const RecordedCall&) const = default;
 };
 

@@ -43,14 +43,16 @@ struct Ui_WiringTestForm {
     PixmapWidget* picture = nullptr;
 
     template <class T>
-    static T* make(QWidget* parent, const char* name) {
+    static T* make(QWidget* parent, const char* name)
+    {
         T* w = new T(parent);
         w->setObjectName(name);
         return w;
     }
 
-    void setupUi(QDialog* host) {
-        auto* page = make<QWidget>(host, "Tab_1");   // controls below a page are wired too
+    void setupUi(QDialog* host)
+    {
+        auto* page = make<QWidget>(host, "Tab_1"); // controls below a page are wired too
         ok = make<QPushButton>(host, "F_spe_ok");
         cancel = make<QPushButton>(host, "F_ubg_abbr");
         tool = make<QToolButton>(page, "F_spe_grand");
@@ -71,18 +73,20 @@ struct Ui_WiringTestForm {
         picture = make<PixmapWidget>(page, "F_opt_spieler_image");
         picture->resize(64, 64);
     }
-    void retranslateUi(QDialog*) {}
+    void retranslateUi(QDialog*) { }
 };
 
 class Wiring : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
+    static void SetUpTestSuite()
+    {
         registerControlIds();
         registerForms();
     }
 };
 
-TEST_F(Wiring, EveryDialogControlReportsItsIdOnce) {
+TEST_F(Wiring, EveryDialogControlReportsItsIdOnce)
+{
     TestDialogHost host;
     auto binding = std::make_unique<SkatUI::Dialog<Ui_WiringTestForm>>();
     binding->setup(&host);
@@ -108,7 +112,7 @@ TEST_F(Wiring, EveryDialogControlReportsItsIdOnce) {
     emit form.table->itemDoubleClicked(form.table->item(1, 0));
     emit form.link->linkActivated("app:weiter");
     const std::vector<RecordedCall> expected = {
-        {"index", 52, {}, 1},  {"slider", 410, {}, 7}, {"current", 366, {}, 1},
+        {"index", 52, {}, 1},    {"slider", 410, {}, 7}, {"current", 366, {}, 1},
         {"current", 366, {}, 0}, {"double", 366, {}, 1}, {"link", 106, "app:weiter", 0},
     };
     EXPECT_EQ(host.calls, expected);
@@ -122,11 +126,12 @@ TEST_F(Wiring, EveryDialogControlReportsItsIdOnce) {
 
     EXPECT_NE(binding->signalMapper(), nullptr);
     EXPECT_EQ(binding->signalMapper()->parent(), &host);
-    binding.reset();   // deletes the mapper before the host goes
+    binding.reset(); // deletes the mapper before the host goes
     EXPECT_TRUE(host.findChildren<QSignalMapper*>().isEmpty());
 }
 
-TEST_F(Wiring, DialogWithoutButtonsGetsNoMapper) {
+TEST_F(Wiring, DialogWithoutButtonsGetsNoMapper)
+{
     TestDialogHost host;
     std::unique_ptr<DialogControlFactory> binding(FormRegistry::findDialogForm(420)());
     binding->setup(&host);
@@ -139,7 +144,8 @@ TEST_F(Wiring, DialogWithoutButtonsGetsNoMapper) {
     EXPECT_EQ(host.windowTitle(), "Verlauf");
 }
 
-TEST_F(Wiring, NullHostsAndUnusedBindingsAreHarmless) {
+TEST_F(Wiring, NullHostsAndUnusedBindingsAreHarmless)
+{
     std::unique_ptr<DialogControlFactory> dialog(FormRegistry::findDialogForm(121)());
     dialog->setup(nullptr);
     dialog->retranslate(nullptr);
@@ -147,10 +153,11 @@ TEST_F(Wiring, NullHostsAndUnusedBindingsAreHarmless) {
     window->setup(nullptr);
     std::unique_ptr<MenuControlFactory> menu(FormRegistry::findMenuForm(4)());
     menu->setup(nullptr, nullptr);
-    SUCCEED();   // destroying never-set-up bindings deletes nothing
+    SUCCEED(); // destroying never-set-up bindings deletes nothing
 }
 
-TEST_F(Wiring, RetranslationRestoresPlaceholders) {
+TEST_F(Wiring, RetranslationRestoresPlaceholders)
+{
     TestDialogHost host;
     std::unique_ptr<DialogControlFactory> binding(FormRegistry::findDialogForm(121)());
     binding->setup(&host);
@@ -164,11 +171,12 @@ TEST_F(Wiring, RetranslationRestoresPlaceholders) {
     binding.reset();
 }
 
-TEST_F(Wiring, ToolWindowActionsReportTheirIdsButQtsOwnDoNot) {
+TEST_F(Wiring, ToolWindowActionsReportTheirIdsButQtsOwnDoNot)
+{
     TestWindowHost host;
     std::unique_ptr<WindowControlFactory> binding(FormRegistry::findWindowForm(5)());
     binding->setup(&host);
-    const std::vector<const char*> names = {"Liste_TB_Neu", "Liste_TB_Laden", "Liste_TB_Fortsetzen",
+    const std::vector<const char*> names = {"Liste_TB_Neu",       "Liste_TB_Laden",   "Liste_TB_Fortsetzen",
                                             "Liste_TB_Speichern", "Liste_TB_Drucken", "Liste_TB_Verlauf"};
     std::vector<int> expected;
     for (const char* name : names) {
@@ -191,13 +199,14 @@ TEST_F(Wiring, ToolWindowActionsReportTheirIdsButQtsOwnDoNot) {
     EXPECT_EQ(toolBar->actions().at(1)->objectName(), "Liste_TB_Laden");
 }
 
-TEST_F(Wiring, MenuActionsReportOnceAfterTheBarIsRebuiltTwice) {
+TEST_F(Wiring, MenuActionsReportOnceAfterTheBarIsRebuiltTwice)
+{
     TestWindowHost window;
     std::unique_ptr<MenuControlFactory> binding(FormRegistry::findMenuForm(4)());
     for (int build = 0; build < 3; ++build) {
         auto* bar = new QMenuBar(&window);
         binding->setup(bar, &window);
-        window.setMenuBar(bar);   // deletes the previous bar with its actions and mapper
+        window.setMenuBar(bar); // deletes the previous bar with its actions and mapper
     }
     QMenuBar* bar = window.menuBar();
     EXPECT_EQ(bar->findChildren<QSignalMapper*>().size(), 1);
@@ -205,29 +214,34 @@ TEST_F(Wiring, MenuActionsReportOnceAfterTheBarIsRebuiltTwice) {
     std::vector<int> expected;
     int named = 0;
     for (QAction* action : bar->findChildren<QAction*>()) {
-        if (action->objectName().isEmpty()) continue;
+        if (action->objectName().isEmpty())
+            continue;
         ++named;
         action->trigger();
         expected.push_back(ControlIds::idOf(action->objectName()));
     }
     EXPECT_EQ(named, 29);
     EXPECT_EQ(window.actions, expected);
-    for (int id : expected) EXPECT_GE(id, 460);
+    for (int id : expected)
+        EXPECT_GE(id, 460);
 
     // A menu's own action (the entry opening it) carries no command.
     window.actions.clear();
-    for (QMenu* menu : bar->findChildren<QMenu*>()) menu->menuAction()->trigger();
+    for (QMenu* menu : bar->findChildren<QMenu*>())
+        menu->menuAction()->trigger();
     EXPECT_TRUE(window.actions.empty());
 }
 
-TEST_F(Wiring, MenuFormLayout) {
+TEST_F(Wiring, MenuFormLayout)
+{
     TestWindowHost window;
     std::unique_ptr<MenuControlFactory> binding(FormRegistry::findMenuForm(4)());
     auto* bar = new QMenuBar(&window);
     binding->setup(bar, &window);
     const QStringList titles = {"&Spiel", "&Darstellung", "Spiel&ablauf", "&Optionen", "&Hilfe"};
     QStringList shown;
-    for (QAction* a : bar->actions()) shown << a->text();
+    for (QAction* a : bar->actions())
+        shown << a->text();
     EXPECT_EQ(shown, titles);
     auto* options = bar->findChild<QMenu*>("menu_Optionen");
     ASSERT_NE(options, nullptr);
@@ -242,7 +256,8 @@ TEST_F(Wiring, MenuFormLayout) {
     EXPECT_TRUE(server->associatedObjects().isEmpty());
 }
 
-TEST(FormRegistryLookups, KindsAreSeparateAndMissesAreEmpty) {
+TEST(FormRegistryLookups, KindsAreSeparateAndMissesAreEmpty)
+{
     registerControlIds();
     registerForms();
     EXPECT_FALSE(FormRegistry::findDialogForm(4));
@@ -250,7 +265,7 @@ TEST(FormRegistryLookups, KindsAreSeparateAndMissesAreEmpty) {
     EXPECT_FALSE(FormRegistry::findMenuForm(3));
     EXPECT_FALSE(FormRegistry::findDialogForm(9999));
     EXPECT_THROW(FormRegistry::findDialogForm(4)(), std::bad_function_call);
-    EXPECT_EQ(FormRegistry::dialogForms().size(), 28u);   // misses insert nothing
+    EXPECT_EQ(FormRegistry::dialogForms().size(), 28u); // misses insert nothing
 
     registerForms();
     EXPECT_EQ(FormRegistry::dialogForms().size(), 28u);

@@ -11,13 +11,13 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QClipboard>
-#include <QGuiApplication>
-#include <QMimeData>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
@@ -39,7 +39,8 @@ public:
     ~DialogForm() { binding_.reset(); }
 
     template <class T = QWidget>
-    T* control(int id) const {
+    T* control(int id) const
+    {
         return host_.findChild<T*>(ControlIds::qNameOf(id));
     }
     bool checked(int id) const { return control<QAbstractButton>(id)->isChecked(); }
@@ -52,13 +53,15 @@ private:
 
 class FormDetails : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
+    static void SetUpTestSuite()
+    {
         registerControlIds();
         registerForms();
     }
 };
 
-TEST_F(FormDetails, AnnouncePanelsStartWithClubsAndNoLevel) {
+TEST_F(FormDetails, AnnouncePanelsStartWithClubsAndNoLevel)
+{
     struct Panel {
         int formId, group, clubs, first, last;
         std::vector<int> levels;
@@ -84,7 +87,8 @@ TEST_F(FormDetails, AnnouncePanelsStartWithClubsAndNoLevel) {
     }
 }
 
-TEST_F(FormDetails, ProposalButtonLiesAboveTheSeatLabel) {
+TEST_F(FormDetails, ProposalButtonLiesAboveTheSeatLabel)
+{
     for (const auto& [formId, proposal, seat] : {std::tuple{61, 70, 80}, std::tuple{81, 94, 103}}) {
         DialogForm form(formId);
         const QObjectList& order = form.host().children();
@@ -95,28 +99,31 @@ TEST_F(FormDetails, ProposalButtonLiesAboveTheSeatLabel) {
     EXPECT_EQ(bubble.last(), settlement.control(140));
 }
 
-TEST_F(FormDetails, FontsOfHeadingsAndPlaceholders) {
+TEST_F(FormDetails, FontsOfHeadingsAndPlaceholders)
+{
     struct FontCase {
         int formId, controlId, pointSize;
         bool bold;
         const char* text;
     };
-    for (const FontCase& c : {FontCase{61, 79, 12, true, "<<dummy>>"}, FontCase{121, 138, 12, true, "&Weiter"},
-                              FontCase{121, 126, 12, false, "mit_"}, FontCase{116, 113, 12, true, "Das Spiel wurde eingepasst."},
-                              FontCase{105, 106, 10, true, "<<dummy>>"}, FontCase{16, 227, 10, true, "Farben"},
-                              FontCase{282, 283, 10, false, "Standard"}}) {
+    for (const FontCase& c :
+         {FontCase{61, 79, 12, true, "<<dummy>>"}, FontCase{121, 138, 12, true, "&Weiter"},
+          FontCase{121, 126, 12, false, "mit_"}, FontCase{116, 113, 12, true, "Das Spiel wurde eingepasst."},
+          FontCase{105, 106, 10, true, "<<dummy>>"}, FontCase{16, 227, 10, true, "Farben"},
+          FontCase{282, 283, 10, false, "Standard"}}) {
         DialogForm form(c.formId);
         QWidget* w = form.control(c.controlId);
         ASSERT_NE(w, nullptr) << c.controlId;
         EXPECT_EQ(w->font().pointSize(), c.pointSize) << c.controlId;
         EXPECT_EQ(w->font().bold(), c.bold) << c.controlId;
-        const QString text = qobject_cast<QLabel*>(w) ? qobject_cast<QLabel*>(w)->text()
-                                                      : qobject_cast<QAbstractButton*>(w)->text();
+        const QString text =
+            qobject_cast<QLabel*>(w) ? qobject_cast<QLabel*>(w)->text() : qobject_cast<QAbstractButton*>(w)->text();
         EXPECT_EQ(text, QString::fromUtf8(c.text)) << c.controlId;
     }
 }
 
-TEST_F(FormDetails, SettingsDialogStartsOnThePlayerPage) {
+TEST_F(FormDetails, SettingsDialogStartsOnThePlayerPage)
+{
     DialogForm form(16);
     auto* tabs = form.host().findChild<QTabWidget*>("TabControl");
     ASSERT_NE(tabs, nullptr);
@@ -127,16 +134,20 @@ TEST_F(FormDetails, SettingsDialogStartsOnThePlayerPage) {
     ASSERT_EQ(language->count(), 2);
     EXPECT_EQ(language->itemText(0), "Deutsch");
     EXPECT_EQ(language->itemText(1), "English");
-    for (int name : {17, 18, 19}) EXPECT_EQ(form.control<QLineEdit>(name)->maxLength(), 50);
+    for (int name : {17, 18, 19})
+        EXPECT_EQ(form.control<QLineEdit>(name)->maxLength(), 50);
     // Exactly one theme and one card set are checked; nothing else.
     for (int id = 17; id <= 60; ++id)
-        if (auto* b = form.control<QAbstractButton>(id)) EXPECT_EQ(b->isChecked(), id == 36 || id == 38) << id;
-    for (int id : {220, 221, 222, 223, 224, 225, 341, 343, 344, 345, 355}) EXPECT_FALSE(form.checked(id)) << id;
+        if (auto* b = form.control<QAbstractButton>(id))
+            EXPECT_EQ(b->isChecked(), id == 36 || id == 38) << id;
+    for (int id : {220, 221, 222, 223, 224, 225, 341, 343, 344, 345, 355})
+        EXPECT_FALSE(form.checked(id)) << id;
     EXPECT_EQ(form.control<QButtonGroup>(53)->buttons().size(), 4);
     EXPECT_EQ(form.control<QButtonGroup>(361)->buttons().size(), 2);
 }
 
-TEST_F(FormDetails, HighScoreRowsFollowTheirBaseIds) {
+TEST_F(FormDetails, HighScoreRowsFollowTheirBaseIds)
+{
     DialogForm form(230);
     for (int k = 0; k < 10; ++k)
         for (int base : {232, 242, 252}) {
@@ -146,7 +157,8 @@ TEST_F(FormDetails, HighScoreRowsFollowTheirBaseIds) {
         }
 }
 
-TEST_F(FormDetails, NetworkDialogsAndTables) {
+TEST_F(FormDetails, NetworkDialogsAndTables)
+{
     DialogForm host(308);
     EXPECT_TRUE(host.control(311)->isHidden());
     EXPECT_FALSE(host.control(314)->isHidden());
@@ -167,7 +179,8 @@ TEST_F(FormDetails, NetworkDialogsAndTables) {
     EXPECT_EQ(list->verticalHeader()->defaultSectionSize(), 17);
 }
 
-TEST_F(FormDetails, ActionsWithoutAnIdAreNotWired) {
+TEST_F(FormDetails, ActionsWithoutAnIdAreNotWired)
+{
     TestWindowHost window;
     auto* bar = new QMenuBar(&window);
     auto* stray = new QAction("fremd", bar);
@@ -180,12 +193,14 @@ TEST_F(FormDetails, ActionsWithoutAnIdAreNotWired) {
 
 // uic 6 ignores a bare font weight such as 75: a form marks bold text only
 // with <bold>, so no font in any form file carries a weight.
-TEST(FormFiles, FontsMarkBoldWithoutAWeight) {
+TEST(FormFiles, FontsMarkBoldWithoutAWeight)
+{
     const std::filesystem::path folder = std::filesystem::path(SKAT_SOURCE_DIR) / "skat" / "windows";
     int forms = 0;
     int boldFonts = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        if (entry.path().extension() != ".ui") continue;
+        if (entry.path().extension() != ".ui")
+            continue;
         ++forms;
         std::ifstream in(entry.path());
         const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -202,7 +217,8 @@ TEST(FormFiles, FontsMarkBoldWithoutAWeight) {
 
 namespace {
 
-TEST(MainWindowForm, TextViewIsReadOnlyButSelectable) {
+TEST(MainWindowForm, TextViewIsReadOnlyButSelectable)
+{
     registerControlIds();
     registerForms();
     TestWindowHost window;
@@ -216,12 +232,13 @@ TEST(MainWindowForm, TextViewIsReadOnlyButSelectable) {
     EXPECT_EQ(window.font().pointSize(), 8);
 }
 
-TEST_F(FormDetails, BugReportTextKeepsOnlyTheCharactersOfPastedFormattedText) {
+TEST_F(FormDetails, BugReportTextKeepsOnlyTheCharactersOfPastedFormattedText)
+{
     DialogForm form(362);
     auto* edit = form.control<QTextEdit>(363);
     ASSERT_NE(edit, nullptr);
     EXPECT_FALSE(edit->acceptRichText());
-    EXPECT_EQ(edit->toPlainText(), QString());   // nothing visible at first
+    EXPECT_EQ(edit->toPlainText(), QString()); // nothing visible at first
     auto* data = new QMimeData;
     data->setHtml(QStringLiteral("<b>fett</b> <i>kursiv</i> <span style=\"color:red\">rot</span>"));
     data->setText(QStringLiteral("fett kursiv rot"));

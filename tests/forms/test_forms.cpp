@@ -24,22 +24,20 @@
 namespace {
 
 enum class Kind { Window, Menu, Dialog };
-constexpr int kNone = -1;          // no minimum / maximum size set
+constexpr int kNone = -1; // no minimum / maximum size set
 constexpr int kNotEmbedded = 9999;
 
 struct FormRow {
     int formId;
     Kind kind;
-    const char* objectName;   // what setupUi names an unnamed host
+    const char* objectName; // what setupUi names an unnamed host
     int width, height;
     int minW, minH, maxW, maxH;
     const char* title;
     int xPosition = kNotEmbedded, yPosition = kNotEmbedded;
 };
 
-void PrintTo(const FormRow& row, std::ostream* os) {
-    *os << row.objectName << " (" << row.formId << ")";
-}
+void PrintTo(const FormRow& row, std::ostream* os) { *os << row.objectName << " (" << row.formId << ")"; }
 
 const FormRow kForms[] = {
     {4, Kind::Menu, "F_fenster_skat_menu", 640, 20, kNone, kNone, kNone, kNone, ""},
@@ -79,6 +77,7 @@ const FormRow kForms[] = {
 };
 
 // The id blocks each form's names may come from (besides OK 1 and cancel 2).
+// clang-format off
 const std::map<int, std::vector<std::pair<int, int>>> kBlocks = {
     {3, {{3, 9}}}, {4, {{460, 496}}}, {5, {{433, 438}}}, {6, {{455, 459}}}, {7, {{449, 454}}},
     {8, {{439, 448}}}, {16, {{16, 60}, {220, 229}, {338, 361}}}, {61, {{61, 80}}}, {81, {{81, 104}}},
@@ -89,18 +88,21 @@ const std::map<int, std::vector<std::pair<int, int>>> kBlocks = {
     {370, {{370, 390}}}, {391, {{391, 407}}}, {408, {{408, 419}}}, {420, {{420, 422}}}, {423, {{423, 426}}},
     {427, {{427, 432}}},
 };
+// clang-format on
 
 // Decorations that the table deliberately leaves without an id, and the
 // names Qt gives the parts of its composite widgets.
-bool isUnaddressable(const QString& name) {
-    if (name == QLatin1String("ScrollLeftButton") || name == QLatin1String("ScrollRightButton") ||
-        name == QLatin1String("_layout"))
+bool isUnaddressable(const QString& name)
+{
+    if (name == QLatin1String("ScrollLeftButton") || name == QLatin1String("ScrollRightButton")
+        || name == QLatin1String("_layout"))
         return true;
-    static const char* const prefixes[] = {"qt_", "label", "line", "frame", "Tab_", "TabControl", "centralwidget",
-                                           "toolBar", "menu", "background", "widget", "buttonGroup",
-                                           "verticalLayout", "horizontalLayout"};
+    static const char* const prefixes[] = {
+        "qt_",     "label", "line",       "frame",  "Tab_",        "TabControl",     "centralwidget",
+        "toolBar", "menu",  "background", "widget", "buttonGroup", "verticalLayout", "horizontalLayout"};
     for (const char* p : prefixes)
-        if (name.startsWith(QLatin1String(p))) return true;
+        if (name.startsWith(QLatin1String(p)))
+            return true;
     return name == QLatin1String("F_nst_servername_2");
 }
 
@@ -110,6 +112,7 @@ struct ExpectedControl {
 };
 
 // Every control id each form carries, with the class of its object.
+// clang-format off
 const std::map<int, std::vector<ExpectedControl>> kControls = {
     {408, {{409, "PixmapWidget"}, {410, "QSlider"}, {412, "QPushButton"}, {413, "QPushButton"}, {415, "QButtonGroup"}, {416, "QPushButton"}, {417, "QPushButton"}, {418, "QPushButton"}, {419, "QPushButton"}}},
     {212, {{213, "QPushButton"}, {214, "QPushButton"}}},
@@ -146,6 +149,7 @@ const std::map<int, std::vector<ExpectedControl>> kControls = {
     {187, {{188, "QPushButton"}}},
     {304, {{305, "QLabel"}, {306, "QPushButton"}, {307, "QPushButton"}}},
 };
+// clang-format on
 
 // A form set up on a fresh host of its kind.
 struct SetUpForm {
@@ -155,12 +159,14 @@ struct SetUpForm {
     std::unique_ptr<MenuControlFactory> menuBinding;
     std::unique_ptr<TestWindowHost> receiver;
 
-    explicit SetUpForm(const FormRow& row, const char* presetName = nullptr) {
+    explicit SetUpForm(const FormRow& row, const char* presetName = nullptr)
+    {
         switch (row.kind) {
         case Kind::Dialog: {
             auto* dialog = new TestDialogHost;
             host.reset(dialog);
-            if (presetName) dialog->setObjectName(presetName);
+            if (presetName)
+                dialog->setObjectName(presetName);
             dialogBinding.reset(FormRegistry::findDialogForm(row.formId)());
             dialogBinding->setup(dialog);
             break;
@@ -168,7 +174,8 @@ struct SetUpForm {
         case Kind::Window: {
             auto* window = new TestWindowHost;
             host.reset(window);
-            if (presetName) window->setObjectName(presetName);
+            if (presetName)
+                window->setObjectName(presetName);
             windowBinding.reset(FormRegistry::findWindowForm(row.formId)());
             windowBinding->setup(window);
             break;
@@ -177,14 +184,16 @@ struct SetUpForm {
             receiver = std::make_unique<TestWindowHost>();
             auto* bar = new QMenuBar;
             host.reset(bar);
-            if (presetName) bar->setObjectName(presetName);
+            if (presetName)
+                bar->setObjectName(presetName);
             menuBinding.reset(FormRegistry::findMenuForm(row.formId)());
             menuBinding->setup(bar, receiver.get());
             break;
         }
         }
     }
-    ~SetUpForm() {
+    ~SetUpForm()
+    {
         // A dialog binding deletes its mapper, which must happen before the host goes.
         dialogBinding.reset();
         host.reset();
@@ -193,32 +202,40 @@ struct SetUpForm {
 
 class Forms : public ::testing::TestWithParam<FormRow> {
 protected:
-    static void SetUpTestSuite() {
+    static void SetUpTestSuite()
+    {
         registerControlIds();
         registerForms();
     }
 };
 
-TEST_P(Forms, RegisteredUnderItsKindOnly) {
+TEST_P(Forms, RegisteredUnderItsKindOnly)
+{
     const FormRow& row = GetParam();
     EXPECT_EQ(bool(FormRegistry::findDialogForm(row.formId)), row.kind == Kind::Dialog);
     EXPECT_EQ(bool(FormRegistry::findWindowForm(row.formId)), row.kind == Kind::Window);
     EXPECT_EQ(bool(FormRegistry::findMenuForm(row.formId)), row.kind == Kind::Menu);
 }
 
-TEST_P(Forms, SetsUpHostWithNameSizeTitleAndFlags) {
+TEST_P(Forms, SetsUpHostWithNameSizeTitleAndFlags)
+{
     const FormRow& row = GetParam();
     SetUpForm form(row);
     QWidget& host = *form.host;
     EXPECT_EQ(host.objectName(), QString::fromUtf8(row.objectName));
     EXPECT_EQ(host.size(), QSize(row.width, row.height));
-    if (row.minW != kNone) EXPECT_EQ(host.minimumSize(), QSize(row.minW, row.minH));
-    else EXPECT_EQ(host.minimumSize(), QSize(0, 0));
-    if (row.maxW != kNone) EXPECT_EQ(host.maximumSize(), QSize(row.maxW, row.maxH));
-    else if (row.kind != Kind::Menu) EXPECT_EQ(host.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    if (row.minW != kNone)
+        EXPECT_EQ(host.minimumSize(), QSize(row.minW, row.minH));
+    else
+        EXPECT_EQ(host.minimumSize(), QSize(0, 0));
+    if (row.maxW != kNone)
+        EXPECT_EQ(host.maximumSize(), QSize(row.maxW, row.maxH));
+    else if (row.kind != Kind::Menu)
+        EXPECT_EQ(host.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
     EXPECT_EQ(host.windowTitle(), QString::fromUtf8(row.title));
     EXPECT_FALSE(host.windowFlags().testFlag(Qt::WindowContextHelpButtonHint));
-    if (row.kind == Kind::Dialog) EXPECT_TRUE(host.windowFlags().testFlag(Qt::Dialog));
+    if (row.kind == Kind::Dialog)
+        EXPECT_TRUE(host.windowFlags().testFlag(Qt::Dialog));
 
     const bool embedded = row.xPosition != kNotEmbedded;
     EXPECT_EQ(host.property("isEmbedded").isValid(), embedded);
@@ -234,26 +251,31 @@ TEST_P(Forms, SetsUpHostWithNameSizeTitleAndFlags) {
     }
 }
 
-TEST_P(Forms, KeepsTheNameOfANamedHost) {
+TEST_P(Forms, KeepsTheNameOfANamedHost)
+{
     SetUpForm form(GetParam(), "Gastgeber");
     EXPECT_EQ(form.host->objectName(), "Gastgeber");
 }
 
-TEST_P(Forms, EveryNameHasAnIdOfItsFormOrIsADecoration) {
+TEST_P(Forms, EveryNameHasAnIdOfItsFormOrIsADecoration)
+{
     const FormRow& row = GetParam();
     SetUpForm form(row);
     const auto& blocks = kBlocks.at(row.formId);
     for (QObject* object : form.host->findChildren<QObject*>()) {
         const QString name = object->objectName();
-        if (name.isEmpty() || isUnaddressable(name)) continue;
+        if (name.isEmpty() || isUnaddressable(name))
+            continue;
         const int id = ControlIds::idOf(name);
         bool inBlock = id == 1 || id == 2;
-        for (const auto& [first, last] : blocks) inBlock = inBlock || (id >= first && id <= last);
+        for (const auto& [first, last] : blocks)
+            inBlock = inBlock || (id >= first && id <= last);
         EXPECT_TRUE(inBlock) << row.objectName << ": " << name.toStdString() << " has id " << id;
     }
 }
 
-TEST_P(Forms, EachIdResolvesToExactlyOneObjectOfItsClass) {
+TEST_P(Forms, EachIdResolvesToExactlyOneObjectOfItsClass)
+{
     const FormRow& row = GetParam();
     SetUpForm form(row);
     for (const ExpectedControl& control : kControls.at(row.formId)) {
@@ -269,7 +291,8 @@ INSTANTIATE_TEST_SUITE_P(All, Forms, ::testing::ValuesIn(kForms), [](const auto&
     return std::string(info.param.objectName == std::string("Dialog") ? "F_spielverlauf" : info.param.objectName);
 });
 
-TEST(FormRegistryContent, HoldsThirtyFourFormsInThreeKinds) {
+TEST(FormRegistryContent, HoldsThirtyFourFormsInThreeKinds)
+{
     registerControlIds();
     registerForms();
     EXPECT_EQ(FormRegistry::menuForms().size(), 1u);

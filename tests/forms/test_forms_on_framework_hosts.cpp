@@ -15,7 +15,8 @@ namespace {
 
 class FrameworkHosts : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         registerControlIds();
         registerForms();
         if (!dynamic_cast<WIN_IMPLEMENTORFACTORY*>(VORDIX_IMPLEMENTORFACTORY::instance()))
@@ -23,12 +24,14 @@ protected:
     }
 };
 
-TEST_F(FrameworkHosts, PicturesOfTheSettingsDialogBelongToTheirDialog) {
+TEST_F(FrameworkHosts, PicturesOfTheSettingsDialogBelongToTheirDialog)
+{
     VORDIX_DIALOG dialog(16);
     auto* win = dynamic_cast<WIN_DIALOG*>(dialog.implementor().get());
     ASSERT_NE(win, nullptr);
-    const std::pair<const char*, int> pictures[] = {
-        {"F_opt_spieler_image", 43}, {"F_opt_kazzle_image", 44}, {"F_opt_brummo_image", 45}};
+    const std::pair<const char*, int> pictures[] = {{"F_opt_spieler_image", 43},
+                                                    {"F_opt_kazzle_image", 44},
+                                                    {"F_opt_brummo_image", 45}};
     for (const auto& [name, id] : pictures) {
         auto* picture = win->findChild<PixmapWidget*>(name);
         ASSERT_NE(picture, nullptr) << name;
@@ -37,7 +40,8 @@ TEST_F(FrameworkHosts, PicturesOfTheSettingsDialogBelongToTheirDialog) {
     }
 }
 
-TEST_F(FrameworkHosts, EveryDialogFormBuildsOnTheFrameworkDialog) {
+TEST_F(FrameworkHosts, EveryDialogFormBuildsOnTheFrameworkDialog)
+{
     for (const auto& [formId, create] : FormRegistry::dialogForms()) {
         VORDIX_DIALOG dialog(formId);
         auto* win = dynamic_cast<WIN_DIALOG*>(dialog.implementor().get());

@@ -7,16 +7,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialog>
 #include <QDirIterator>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QPixmap>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QResource>
-#include <QApplication>
-#include <QDialog>
-#include <QPushButton>
 #include <QSet>
 #include <QTabWidget>
 #include <QToolBar>
@@ -30,6 +30,7 @@ struct BundleEntry {
 };
 
 // The bundle's pictures and their pixel sizes.
+// clang-format off
 const BundleEntry kPictures[] = {
     {":/icons/Skat_16.png", 16, 16}, {":/icons/Skat_32.png", 32, 32}, {":/icons/Skat_48.png", 48, 48},
     {":/icons/Skat_256.png", 256, 256}, {":/icons/Maus_L_48.png", 48, 48}, {":/icons/Maus_R_16.png", 16, 16},
@@ -60,8 +61,10 @@ const BundleEntry kPictures[] = {
     {":/dialogues/Blatt_Thumbnail_Turnier.bmp", 35, 50}, {":/dialogues/Reizwerte.png", 404, 211},
     {":/dialogues/Skat.png", 128, 128},
 };
+// clang-format on
 
-QSet<QString> bundleFiles() {
+QSet<QString> bundleFiles()
+{
     QSet<QString> files;
     QDirIterator it(QStringLiteral(":/"), QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -72,7 +75,8 @@ QSet<QString> bundleFiles() {
     return files;
 }
 
-TEST(ResourceBundle, HoldsEveryPictureWithItsSizeAndFormat) {
+TEST(ResourceBundle, HoldsEveryPictureWithItsSizeAndFormat)
+{
     for (const BundleEntry& entry : kPictures) {
         SCOPED_TRACE(entry.path);
         const QString path = QString::fromLatin1(entry.path);
@@ -86,27 +90,31 @@ TEST(ResourceBundle, HoldsEveryPictureWithItsSizeAndFormat) {
     }
 }
 
-TEST(ResourceBundle, HoldsSixtyFourFilesInFiveFolders) {
+TEST(ResourceBundle, HoldsSixtyFourFilesInFiveFolders)
+{
     const QSet<QString> files = bundleFiles();
     QSet<QString> expected;
-    for (const BundleEntry& entry : kPictures) expected.insert(QString::fromLatin1(entry.path));
+    for (const BundleEntry& entry : kPictures)
+        expected.insert(QString::fromLatin1(entry.path));
     expected.insert(QStringLiteral(":/styles/Skat.qss"));
     expected.insert(QStringLiteral(":/styles/ErrorReport.qss"));
     EXPECT_EQ(expected.size(), 64);
     EXPECT_EQ(files, expected);
 }
 
-TEST(ResourceBundle, BitmapsAreTwentyFourBitWindowsBitmaps) {
+TEST(ResourceBundle, BitmapsAreTwentyFourBitWindowsBitmaps)
+{
     for (const BundleEntry& entry : kPictures) {
         const QString path = QString::fromLatin1(entry.path);
-        if (!path.endsWith(QLatin1String(".bmp"))) continue;
+        if (!path.endsWith(QLatin1String(".bmp")))
+            continue;
         SCOPED_TRACE(entry.path);
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QByteArray data = file.readAll();
         ASSERT_GT(data.size(), 54);
         EXPECT_EQ(data.left(2), QByteArray("BM"));
-        EXPECT_EQ(quint8(data[28]) | quint8(data[29]) << 8, 24);   // bits per pixel
+        EXPECT_EQ(quint8(data[28]) | quint8(data[29]) << 8, 24); // bits per pixel
         const int rowBytes = (entry.width * 3 + 3) / 4 * 4;
         EXPECT_EQ(data.size(), 54 + rowBytes * entry.height);
     }
@@ -115,7 +123,8 @@ TEST(ResourceBundle, BitmapsAreTwentyFourBitWindowsBitmaps) {
     EXPECT_EQ(bonjour.readAll().size(), 23286);
 }
 
-TEST(ResourceBundle, StyleSheetsReadBackWholeAndOnlyTwoEntriesAreCompressed) {
+TEST(ResourceBundle, StyleSheetsReadBackWholeAndOnlyTwoEntriesAreCompressed)
+{
     for (const char* name : {"Skat.qss", "ErrorReport.qss"}) {
         SCOPED_TRACE(name);
         QFile source(QStringLiteral(SKAT_SOURCE_DIR "/skat/windows/styles/%1").arg(QLatin1String(name)));
@@ -126,18 +135,20 @@ TEST(ResourceBundle, StyleSheetsReadBackWholeAndOnlyTwoEntriesAreCompressed) {
     }
     for (const QString& path : bundleFiles()) {
         SCOPED_TRACE(path.toStdString());
-        const bool compressed = path == QLatin1String(":/styles/Skat.qss") || path == QLatin1String(":/images/Bonjour.bmp");
+        const bool compressed =
+            path == QLatin1String(":/styles/Skat.qss") || path == QLatin1String(":/images/Bonjour.bmp");
         EXPECT_EQ(QResource(path).compressionAlgorithm(),
                   compressed ? QResource::ZlibCompression : QResource::NoCompression);
     }
 }
 
-TEST(ResourceBundle, StyleSheetsHoldTheirRules) {
+TEST(ResourceBundle, StyleSheetsHoldTheirRules)
+{
     QFile skat(QStringLiteral(":/styles/Skat.qss"));
     ASSERT_TRUE(skat.open(QIODevice::ReadOnly | QIODevice::Text));
     const QString text = QString::fromUtf8(skat.readAll());
-    for (const char* needle : {"1. Hintergrund", "2. Rahmen", "3. Position", "#AAAAAA", "#D0D0D0", "#E6E6E6",
-                               "#B4B4B4", "#Tab_4", "QTabBar::tab:only-one", "top: -1em", "alignment: center"})
+    for (const char* needle : {"1. Hintergrund", "2. Rahmen", "3. Position", "#AAAAAA", "#D0D0D0", "#E6E6E6", "#B4B4B4",
+                               "#Tab_4", "QTabBar::tab:only-one", "top: -1em", "alignment: center"})
         EXPECT_TRUE(text.contains(QLatin1String(needle))) << needle;
     QFile report(QStringLiteral(":/styles/ErrorReport.qss"));
     ASSERT_TRUE(report.open(QIODevice::ReadOnly | QIODevice::Text));
@@ -146,19 +157,23 @@ TEST(ResourceBundle, StyleSheetsHoldTheirRules) {
     EXPECT_TRUE(reportText.contains(QLatin1String("0.971591")));
 }
 
-QStringList& capturedWarnings() {
+QStringList& capturedWarnings()
+{
     static QStringList warnings;
     return warnings;
 }
 
 // Both style sheets parse: Qt complains about a broken sheet only when it
 // styles a widget with it.
-TEST(ResourceBundle, StyleSheetsApplyWithoutComplaints) {
+TEST(ResourceBundle, StyleSheetsApplyWithoutComplaints)
+{
     const QString previousSheet = qApp->styleSheet();
     capturedWarnings().clear();
-    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& m) {
-        if (type != QtDebugMsg) capturedWarnings().append(m);
-    });
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& m) {
+            if (type != QtDebugMsg)
+                capturedWarnings().append(m);
+        });
     for (const char* sheet : {":/styles/Skat.qss", ":/styles/ErrorReport.qss"}) {
         QFile file{QString::fromLatin1(sheet)};
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -176,27 +191,30 @@ TEST(ResourceBundle, StyleSheetsApplyWithoutComplaints) {
         for (QWidget* w : {static_cast<QWidget*>(&dialog), static_cast<QWidget*>(tabs), static_cast<QWidget*>(button),
                            static_cast<QWidget*>(bar), frame, header})
             w->ensurePolished();
-        dialog.grab();   // paints once with the sheet
+        dialog.grab(); // paints once with the sheet
     }
     qInstallMessageHandler(previous);
     qApp->setStyleSheet(previousSheet);
     EXPECT_TRUE(capturedWarnings().isEmpty()) << capturedWarnings().join(QLatin1Char('\n')).toStdString();
 }
 
-TEST(ResourceBundle, PathOutsideTheBundleGivesANullPicture) {
+TEST(ResourceBundle, PathOutsideTheBundleGivesANullPicture)
+{
     EXPECT_TRUE(QPixmap(QStringLiteral(":/icons/icons/Skat_32.png")).isNull());
-    EXPECT_TRUE(QPixmap(QStringLiteral(":/icons/skat_32.png")).isNull());   // paths are case-sensitive
+    EXPECT_TRUE(QPixmap(QStringLiteral(":/icons/skat_32.png")).isNull()); // paths are case-sensitive
     EXPECT_FALSE(QPixmap(QStringLiteral(":/icons/Skat_32.png")).isNull());
 }
 
 // Every ":/" path written in the program's forms, style sheets and code.
-TEST(ResourceBundle, EveryPathNamedByFormsAndCodeResolves) {
+TEST(ResourceBundle, EveryPathNamedByFormsAndCodeResolves)
+{
     const QRegularExpression pathPattern(QStringLiteral(":/[A-Za-z_]+/[A-Za-z0-9_.\\-]+\\.(png|bmp|qss|jpg)"));
     int found = 0;
     for (const char* folder : {"skat", "vordix", "setup"}) {
-        QDirIterator it(QStringLiteral(SKAT_SOURCE_DIR "/%1").arg(QLatin1String(folder)),
-                        {QStringLiteral("*.ui"), QStringLiteral("*.cpp"), QStringLiteral("*.h"), QStringLiteral("*.qss")},
-                        QDir::Files, QDirIterator::Subdirectories);
+        QDirIterator it(
+            QStringLiteral(SKAT_SOURCE_DIR "/%1").arg(QLatin1String(folder)),
+            {QStringLiteral("*.ui"), QStringLiteral("*.cpp"), QStringLiteral("*.h"), QStringLiteral("*.qss")},
+            QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             QFile file(it.next());
             ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -212,7 +230,8 @@ TEST(ResourceBundle, EveryPathNamedByFormsAndCodeResolves) {
     EXPECT_GT(found, 100);
 }
 
-TEST(ResourceBundle, SuitPicturesOfTheResourceStringsResolve) {
+TEST(ResourceBundle, SuitPicturesOfTheResourceStringsResolve)
+{
     ResourceStrings::instance().clear();
     registerResourceStrings();
     for (int id = 502; id <= 509; ++id) {

@@ -20,10 +20,12 @@ namespace ipctest {
 using namespace VORDIX_IPC;
 
 // Polls a condition until it holds or the bound passes; never hangs a test.
-inline bool eventually(const std::function<bool()>& condition, int boundMs = 5000) {
+inline bool eventually(const std::function<bool()>& condition, int boundMs = 5000)
+{
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(boundMs);
     while (!condition()) {
-        if (std::chrono::steady_clock::now() > end) return false;
+        if (std::chrono::steady_clock::now() > end)
+            return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
     return true;
@@ -38,12 +40,13 @@ struct Received {
 
 class RecordingRecipient : public IRecipient {
 public:
-    explicit RecordingRecipient(uint8_t tag) : m_tag(tag) {}
+    explicit RecordingRecipient(uint8_t tag) : m_tag(tag) { }
 
     // Optional answer to requests: runs on the receiving thread.
     std::function<void(IMessage&)> onReceive;
 
-    void receive(IMessage& m) override {
+    void receive(IMessage& m) override
+    {
         Received r{m.getRecipient(), m.getChannelTag(), m.isSync(), {}};
         for (uint32_t i = 0; i < m.getPartCount(); ++i) {
             uint32_t n = 0;
@@ -54,20 +57,24 @@ public:
             std::lock_guard<std::mutex> lock(m_mutex);
             m_received.push_back(r);
         }
-        if (onReceive) onReceive(m);
+        if (onReceive)
+            onReceive(m);
     }
-    void connectionEnded(uint32_t) override {
+    void connectionEnded(uint32_t) override
+    {
         std::lock_guard<std::mutex> lock(m_mutex);
         ++m_ended;
     }
     uint8_t getChannelTag() const override { return m_tag; }
 
-    std::vector<Received> received() const {
+    std::vector<Received> received() const
+    {
         std::lock_guard<std::mutex> lock(m_mutex);
         return m_received;
     }
     size_t count() const { return received().size(); }
-    int ended() const {
+    int ended() const
+    {
         std::lock_guard<std::mutex> lock(m_mutex);
         return m_ended;
     }
@@ -83,26 +90,35 @@ private:
 class RecordingServer : public IServer {
 public:
     RecordingServer(IIPCServer& manager, std::vector<IRecipient*> recipients)
-        : m_manager(manager), m_recipients(std::move(recipients)) {}
+        : m_manager(manager)
+        , m_recipients(std::move(recipients))
+    {
+    }
 
     bool acceptAll = true;
 
-    bool connectionAccepted(uint32_t id) override {
-        if (!acceptAll) return false;
-        for (IRecipient* r : m_recipients) m_manager.setRecipient(id, r);
+    bool connectionAccepted(uint32_t id) override
+    {
+        if (!acceptAll)
+            return false;
+        for (IRecipient* r : m_recipients)
+            m_manager.setRecipient(id, r);
         std::lock_guard<std::mutex> lock(m_mutex);
         m_accepted.push_back(id);
         return true;
     }
-    void connectionClosed(uint32_t id) override {
+    void connectionClosed(uint32_t id) override
+    {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_closed.push_back(id);
     }
-    std::vector<uint32_t> accepted() const {
+    std::vector<uint32_t> accepted() const
+    {
         std::lock_guard<std::mutex> lock(m_mutex);
         return m_accepted;
     }
-    std::vector<uint32_t> closed() const {
+    std::vector<uint32_t> closed() const
+    {
         std::lock_guard<std::mutex> lock(m_mutex);
         return m_closed;
     }
@@ -117,19 +133,23 @@ private:
 
 class RecordingClient : public IClient {
 public:
-    void connected(uint32_t id) override {
+    void connected(uint32_t id) override
+    {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_id = id;
     }
-    void disconnected() override {
+    void disconnected() override
+    {
         std::lock_guard<std::mutex> lock(m_mutex);
         ++m_disconnects;
     }
-    uint32_t id() const {
+    uint32_t id() const
+    {
         std::lock_guard<std::mutex> lock(m_mutex);
         return m_id;
     }
-    int disconnects() const {
+    int disconnects() const
+    {
         std::lock_guard<std::mutex> lock(m_mutex);
         return m_disconnects;
     }
@@ -143,13 +163,15 @@ private:
 // Stands in for DNS-SD: every registration succeeds.
 class FakeRegistrar : public IServiceRegistrar {
 public:
-    std::shared_ptr<void> registerService(uint16_t, const std::wstring&, const std::wstring&) override {
+    std::shared_ptr<void> registerService(uint16_t, const std::wstring&, const std::wstring&) override
+    {
         return std::make_shared<int>(1);
     }
 };
 
 // Timings that keep the tests short.
-inline CIPCServer_imp::Timings fastTimings(int heartbeatMs = 0) {
+inline CIPCServer_imp::Timings fastTimings(int heartbeatMs = 0)
+{
     CIPCServer_imp::Timings t;
     t.heartbeatPeriodMs = heartbeatMs;
     t.sendTimeoutMs = 500;
@@ -162,13 +184,15 @@ inline CIPCServer_imp::Timings fastTimings(int heartbeatMs = 0) {
 class ServedManager : public ::testing::Test {
 protected:
     void SetUp() override { m_previous = installServiceRegistrar(std::make_shared<FakeRegistrar>()); }
-    void TearDown() override {
+    void TearDown() override
+    {
         manager.closeAll();
         installServiceRegistrar(m_previous);
     }
 
     // heartbeatSeconds 0: no heartbeat; otherwise heartbeatMs is the period.
-    void serve(int heartbeatSeconds = 0, int heartbeatMs = 0) {
+    void serve(int heartbeatSeconds = 0, int heartbeatMs = 0)
+    {
         manager.setTimings(fastTimings(heartbeatMs));
         ASSERT_TRUE(manager.offerService(0, L"", L"skat"));
         ASSERT_TRUE(manager.startServer(&server, heartbeatSeconds));
@@ -177,7 +201,8 @@ protected:
     }
 
     // Waits until the server has accepted `n` connections; returns the last id.
-    uint32_t acceptedId(size_t n = 1) {
+    uint32_t acceptedId(size_t n = 1)
+    {
         EXPECT_TRUE(eventually([&] { return server.accepted().size() >= n; }));
         auto ids = server.accepted();
         return ids.size() >= n ? ids[n - 1] : 0;

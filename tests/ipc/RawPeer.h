@@ -16,20 +16,22 @@ namespace rawpeer {
 
 using Bytes = std::vector<uint8_t>;
 
-inline void appendU32(Bytes& out, uint32_t v) {
+inline void appendU32(Bytes& out, uint32_t v)
+{
     out.push_back(uint8_t(v >> 24));
     out.push_back(uint8_t(v >> 16));
     out.push_back(uint8_t(v >> 8));
     out.push_back(uint8_t(v));
 }
 
-inline uint32_t readU32(const uint8_t* p) {
+inline uint32_t readU32(const uint8_t* p)
+{
     return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | uint32_t(p[3]);
 }
 
 // A frame with an explicit length word (which may lie) and a raw body.
-inline Bytes rawFrame(uint32_t length, uint8_t version, uint8_t tag, uint8_t kind, uint32_t id,
-                      const Bytes& body = {}) {
+inline Bytes rawFrame(uint32_t length, uint8_t version, uint8_t tag, uint8_t kind, uint32_t id, const Bytes& body = {})
+{
     Bytes out;
     appendU32(out, length);
     out.push_back(version);
@@ -41,7 +43,8 @@ inline Bytes rawFrame(uint32_t length, uint8_t version, uint8_t tag, uint8_t kin
     return out;
 }
 
-inline Bytes partsBody(const std::vector<std::string>& parts) {
+inline Bytes partsBody(const std::vector<std::string>& parts)
+{
     Bytes body;
     appendU32(body, uint32_t(parts.size()));
     for (const auto& p : parts) {
@@ -51,7 +54,8 @@ inline Bytes partsBody(const std::vector<std::string>& parts) {
     return body;
 }
 
-inline Bytes frame(uint8_t tag, uint8_t kind, uint32_t id, const Bytes& body = {}) {
+inline Bytes frame(uint8_t tag, uint8_t kind, uint32_t id, const Bytes& body = {})
+{
     return rawFrame(uint32_t(12 + body.size()), 1, tag, kind, id, body);
 }
 
@@ -70,72 +74,89 @@ public:
     Peer(const Peer&) = delete;
     Peer& operator=(const Peer&) = delete;
 
-    bool connect(uint16_t port) {
+    bool connect(uint16_t port)
+    {
         close();
         m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
         sockaddr_in a{};
         a.sin_family = AF_INET;
         a.sin_port = htons(port);
         a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        if (::connect(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) close();
+        if (::connect(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0)
+            close();
         return m_fd >= 0;
     }
 
-    bool send(const Bytes& bytes) {
+    bool send(const Bytes& bytes)
+    {
         size_t done = 0;
         while (done < bytes.size()) {
             const ssize_t n = ::send(m_fd, bytes.data() + done, bytes.size() - done, MSG_NOSIGNAL);
-            if (n <= 0) return false;
+            if (n <= 0)
+                return false;
             done += size_t(n);
         }
         return true;
     }
 
     // Reads exactly n bytes; false on close, error or when nothing came in time.
-    bool readExactly(uint8_t* out, size_t n, int timeoutMs) {
+    bool readExactly(uint8_t* out, size_t n, int timeoutMs)
+    {
         size_t done = 0;
         while (done < n) {
             pollfd p{m_fd, POLLIN, 0};
-            if (::poll(&p, 1, timeoutMs) <= 0) return false;
+            if (::poll(&p, 1, timeoutMs) <= 0)
+                return false;
             const ssize_t got = ::recv(m_fd, out + done, n - done, 0);
-            if (got <= 0) return false;
+            if (got <= 0)
+                return false;
             done += size_t(got);
         }
         return true;
     }
 
-    bool readFrame(Frame& f, int timeoutMs = 3000) {
+    bool readFrame(Frame& f, int timeoutMs = 3000)
+    {
         uint8_t h[12];
-        if (!readExactly(h, 12, timeoutMs)) return false;
+        if (!readExactly(h, 12, timeoutMs))
+            return false;
         f.length = readU32(h);
         f.version = h[4];
         f.tag = h[5];
         f.kind = h[6];
         f.reserved = h[7];
         f.id = readU32(h + 8);
-        if (f.length < 12) return false;
+        if (f.length < 12)
+            return false;
         f.body.assign(f.length - 12, 0);
         return f.body.empty() || readExactly(f.body.data(), f.body.size(), timeoutMs);
     }
 
     // True when the other side closed the connection within the time.
-    bool seesClose(int timeoutMs = 3000) {
+    bool seesClose(int timeoutMs = 3000)
+    {
         uint8_t sink[4096];
         for (;;) {
             pollfd p{m_fd, POLLIN, 0};
-            if (::poll(&p, 1, timeoutMs) <= 0) return false;
+            if (::poll(&p, 1, timeoutMs) <= 0)
+                return false;
             const ssize_t got = ::recv(m_fd, sink, sizeof sink, 0);
-            if (got <= 0) return true;
+            if (got <= 0)
+                return true;
         }
     }
 
     // Wakes a thread reading on this peer without closing the descriptor under it.
-    void shutdown() {
-        if (m_fd >= 0) ::shutdown(m_fd, SHUT_RDWR);
+    void shutdown()
+    {
+        if (m_fd >= 0)
+            ::shutdown(m_fd, SHUT_RDWR);
     }
 
-    void close() {
-        if (m_fd >= 0) ::close(m_fd);
+    void close()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
         m_fd = -1;
     }
 

@@ -16,7 +16,8 @@ std::string textOf(const Bytes& b) { return std::string(b.begin(), b.end()); }
 
 using ConnectionManager = ServedManager;
 
-TEST_F(ConnectionManager, OneWayMessagesTravelBothWays) {
+TEST_F(ConnectionManager, OneWayMessagesTravelBothWays)
+{
     serve();
     Peer peer(port);
     const uint32_t id = acceptedId();
@@ -45,7 +46,8 @@ TEST_F(ConnectionManager, OneWayMessagesTravelBothWays) {
     EXPECT_EQ(f.body, rawpeer::partsBody({"AB", "C"}));
 }
 
-TEST_F(ConnectionManager, RequestsFromAPeerAreAnsweredRefusedOrHeartbeatAnswered) {
+TEST_F(ConnectionManager, RequestsFromAPeerAreAnsweredRefusedOrHeartbeatAnswered)
+{
     toHost.onReceive = [](IMessage& m) {
         auto& request = static_cast<ISyncMessage&>(m);
         request.setData("pong", 4);
@@ -63,9 +65,9 @@ TEST_F(ConnectionManager, RequestsFromAPeerAreAnsweredRefusedOrHeartbeatAnswered
         Bytes expectedBody;
     };
     const Case cases[] = {
-        {0x0D, 41, 2, 0x0D, rawpeer::partsBody({"pong"})},   // the recipient's reply
-        {0x2A, 42, 3, 0x00, {}},                              // no recipient: refusal
-        {0xFF, 43, 2, 0x00, {}},                              // heartbeat: answered by the layer
+        {0x0D, 41, 2, 0x0D, rawpeer::partsBody({"pong"})}, // the recipient's reply
+        {0x2A, 42, 3, 0x00, {}},                           // no recipient: refusal
+        {0xFF, 43, 2, 0x00, {}},                           // heartbeat: answered by the layer
     };
     for (const Case& c : cases) {
         ASSERT_TRUE(peer.send(rawpeer::frame(c.tag, 1, c.id, rawpeer::partsBody({"ping"}))));
@@ -83,7 +85,8 @@ TEST_F(ConnectionManager, RequestsFromAPeerAreAnsweredRefusedOrHeartbeatAnswered
     EXPECT_EQ(toHost.received()[0].parts, std::vector<std::string>{textOf(rawpeer::partsBody({"ping"}))});
 }
 
-TEST_F(ConnectionManager, RequestsToAPeerEndWithTheRightResumeCode) {
+TEST_F(ConnectionManager, RequestsToAPeerEndWithTheRightResumeCode)
+{
     enum Answer { Reply, Refuse, Hangup };
     struct Case {
         Answer answer;
@@ -95,7 +98,8 @@ TEST_F(ConnectionManager, RequestsToAPeerEndWithTheRightResumeCode) {
                           {Hangup, false, RESUME_CONNECTION_LOST}};
     size_t connections = 0;
     for (const Case& c : cases) {
-        if (connections == 0) serve();
+        if (connections == 0)
+            serve();
         Peer peer(port);
         const uint32_t id = acceptedId(++connections);
 
@@ -112,23 +116,26 @@ TEST_F(ConnectionManager, RequestsToAPeerEndWithTheRightResumeCode) {
         EXPECT_EQ(f.tag, 0x2A);
         EXPECT_EQ(f.id, request.getMessageId());
         EXPECT_EQ(f.body, rawpeer::partsBody({"question"}));
-        if (c.answer == Reply) peer.send(rawpeer::frame(0x2A, 2, f.id, rawpeer::partsBody({"answer"})));
-        if (c.answer == Refuse) peer.send(rawpeer::frame(0, 3, f.id));
-        if (c.answer == Hangup) peer.close();
+        if (c.answer == Reply)
+            peer.send(rawpeer::frame(0x2A, 2, f.id, rawpeer::partsBody({"answer"})));
+        if (c.answer == Refuse)
+            peer.send(rawpeer::frame(0, 3, f.id));
+        if (c.answer == Hangup)
+            peer.close();
         sender.join();
         EXPECT_EQ(result.load(), c.result);
         EXPECT_EQ(request.getResumeCode(), c.code);
         if (c.answer == Reply) {
             uint32_t n = 0;
             const uint8_t* data = request.getData(n);
-            EXPECT_EQ(std::string(reinterpret_cast<const char*>(data), n),
-                      textOf(rawpeer::partsBody({"answer"})));
+            EXPECT_EQ(std::string(reinterpret_cast<const char*>(data), n), textOf(rawpeer::partsBody({"answer"})));
         }
     }
     EXPECT_TRUE(eventually([&] { return server.closed().size() == 3; })) << "every peer has left";
 }
 
-TEST_F(ConnectionManager, FrameInPiecesIsDispatchedOnce) {
+TEST_F(ConnectionManager, FrameInPiecesIsDispatchedOnce)
+{
     serve();
     Peer peer(port);
     acceptedId();
@@ -148,7 +155,8 @@ TEST_F(ConnectionManager, FrameInPiecesIsDispatchedOnce) {
     EXPECT_EQ(toHost.received()[0].parts, (std::vector<std::string>{"AB", "C"}));
 }
 
-TEST_F(ConnectionManager, OperationsInTheWrongStateOrOnUnknownIdsFail) {
+TEST_F(ConnectionManager, OperationsInTheWrongStateOrOnUnknownIdsFail)
+{
     RecordingClient client;
     EXPECT_FALSE(manager.startServer(&server, 1)) << "no service offered";
     EXPECT_EQ(manager.getState(), IPC_IDLE);
@@ -186,7 +194,8 @@ TEST_F(ConnectionManager, OperationsInTheWrongStateOrOnUnknownIdsFail) {
     EXPECT_EQ(f.body, rawpeer::partsBody({"ok"}));
 }
 
-TEST_F(ConnectionManager, ARejectedConnectionIsClosedWithoutNotice) {
+TEST_F(ConnectionManager, ARejectedConnectionIsClosedWithoutNotice)
+{
     server.acceptAll = false;
     serve();
     Peer peer(port);
@@ -195,7 +204,8 @@ TEST_F(ConnectionManager, ARejectedConnectionIsClosedWithoutNotice) {
     EXPECT_TRUE(server.closed().empty());
 }
 
-TEST_F(ConnectionManager, AtMostEightConnectionsAreAccepted) {
+TEST_F(ConnectionManager, AtMostEightConnectionsAreAccepted)
+{
     serve();
     std::vector<std::unique_ptr<Peer>> peers;
     // One at a time: the listening backlog is short.
@@ -213,7 +223,8 @@ TEST_F(ConnectionManager, AtMostEightConnectionsAreAccepted) {
     acceptedId(9);
 }
 
-TEST_F(ConnectionManager, CloseAllEndsEveryConnectionAndTheServerCanStartAgain) {
+TEST_F(ConnectionManager, CloseAllEndsEveryConnectionAndTheServerCanStartAgain)
+{
     serve();
     Peer a(port), b(port);
     acceptedId(2);
@@ -242,9 +253,11 @@ struct Joiner {
 };
 } // namespace
 
-TEST_F(ConnectionManager, TwoManagersExchangeMessagesRequestsAndHeartbeats) {
+TEST_F(ConnectionManager, TwoManagersExchangeMessagesRequestsAndHeartbeats)
+{
     toHost.onReceive = [](IMessage& m) {
-        if (!m.isSync()) return;
+        if (!m.isSync())
+            return;
         auto& request = static_cast<ISyncMessage&>(m);
         request.setData("seat 2", 6);
         request.sendReply();
@@ -293,7 +306,8 @@ TEST_F(ConnectionManager, TwoManagersExchangeMessagesRequestsAndHeartbeats) {
     EXPECT_TRUE(eventually([&] { return server.closed().size() == 1; }));
 }
 
-TEST_F(ConnectionManager, AClientLearnsWhenTheHostGoesAway) {
+TEST_F(ConnectionManager, AClientLearnsWhenTheHostGoesAway)
+{
     serve();
     Joiner joiner;
     ASSERT_TRUE(joiner.manager.connectToAddress(&joiner.client, 0x7F000001, port));
@@ -304,7 +318,8 @@ TEST_F(ConnectionManager, AClientLearnsWhenTheHostGoesAway) {
     EXPECT_TRUE(eventually([&] { return joiner.manager.getState() == IPC_IDLE; }));
 }
 
-TEST(ConnectionManagerConnect, ResolvesNamesAndFailsCleanlyWithoutAServer) {
+TEST(ConnectionManagerConnect, ResolvesNamesAndFailsCleanlyWithoutAServer)
+{
     // A port that was free a moment ago: nobody listens there.
     uint16_t closedPort;
     {
@@ -329,7 +344,8 @@ TEST(ConnectionManagerConnect, ResolvesNamesAndFailsCleanlyWithoutAServer) {
     EXPECT_EQ(manager.getState(), IPC_IDLE);
 }
 
-TEST(Sockets, ConnectingToAListenerThatNeverAcceptsEndsAfterTheTimeout) {
+TEST(Sockets, ConnectingToAListenerThatNeverAcceptsEndsAfterTheTimeout)
+{
     // Nobody accepts: once the accept queue is full the kernel drops further
     // handshakes, so the next connect neither succeeds nor is refused.
     auto listening = openListeningSocket(0);
@@ -349,10 +365,10 @@ TEST(Sockets, ConnectingToAListenerThatNeverAcceptsEndsAfterTheTimeout) {
     EXPECT_NE(acceptConnection(listening), nullptr);
 }
 
-TEST(Sockets, DottedAddressesAreParsedAndNamesAreNot) {
-    const std::pair<const char*, bool> cases[] = {
-        {"127.0.0.1", true}, {"192.168.1.20", true}, {"localhost", false},
-        {"1abc.example", false}, {"256.1.1.1", false}, {"", false}};
+TEST(Sockets, DottedAddressesAreParsedAndNamesAreNot)
+{
+    const std::pair<const char*, bool> cases[] = {{"127.0.0.1", true},     {"192.168.1.20", true}, {"localhost", false},
+                                                  {"1abc.example", false}, {"256.1.1.1", false},   {"", false}};
     for (auto [text, numeric] : cases) {
         uint32_t address = 0;
         EXPECT_EQ(parseIPv4(text, address), numeric) << text;
@@ -362,7 +378,8 @@ TEST(Sockets, DottedAddressesAreParsedAndNamesAreNot) {
     EXPECT_EQ(address, 0xC0A80114u);
 }
 
-TEST_F(ConnectionManager, CallbacksMayEndConnectionsFromTheNetworkThreads) {
+TEST_F(ConnectionManager, CallbacksMayEndConnectionsFromTheNetworkThreads)
+{
     // closeAll from inside receive runs on the connection's own receiving
     // thread: that thread must not join itself.
     toHost.onReceive = [this](IMessage&) { manager.closeAll(); };

@@ -15,38 +15,42 @@ using Bytes = std::vector<uint8_t>;
 
 Bytes bytesOf(const uint8_t* p, size_t n) { return Bytes(p, p + n); }
 
-Bytes frameOf(IMessage& m) {
+Bytes frameOf(IMessage& m)
+{
     uint32_t length = 0;
     const uint8_t* p = m.getBuffer(length);
     return bytesOf(p, length);
 }
 
-Bytes concat(std::initializer_list<Bytes> pieces) {
+Bytes concat(std::initializer_list<Bytes> pieces)
+{
     Bytes out;
-    for (const auto& p : pieces) out.insert(out.end(), p.begin(), p.end());
+    for (const auto& p : pieces)
+        out.insert(out.end(), p.begin(), p.end());
     return out;
 }
 
 Bytes text(const std::string& s) { return Bytes(s.begin(), s.end()); }
 } // namespace
 
-TEST(FrameBody, PartsAreLaidOutAsOnTheWire) {
+TEST(FrameBody, PartsAreLaidOutAsOnTheWire)
+{
     struct Case {
         std::vector<std::string> parts;
         uint32_t frameLength;
-        Bytes body;   // bytes after the 12-byte header
+        Bytes body; // bytes after the 12-byte header
     };
     const Bytes zero = {0, 0, 0, 0};
     const Case cases[] = {
         {{}, 16, zero},
         {{""}, 20, concat({{0, 0, 0, 1}, zero})},
         {{"AB", "C"}, 27, concat({{0, 0, 0, 2}, {0, 0, 0, 2}, text("AB"), {0, 0, 0, 1}, text("C")})},
-        {{"x", "", "yz"}, 31,
-         concat({{0, 0, 0, 3}, {0, 0, 0, 1}, text("x"), zero, {0, 0, 0, 2}, text("yz")})},
+        {{"x", "", "yz"}, 31, concat({{0, 0, 0, 3}, {0, 0, 0, 1}, text("x"), zero, {0, 0, 0, 2}, text("yz")})},
     };
     for (const Case& c : cases) {
         CAsyncMessage m;
-        for (const auto& p : c.parts) m.addData(p.data(), uint32_t(p.size()));
+        for (const auto& p : c.parts)
+            m.addData(p.data(), uint32_t(p.size()));
         const Bytes frame = frameOf(m);
         ASSERT_EQ(frame.size(), c.frameLength);
         EXPECT_EQ(Bytes(frame.begin() + 12, frame.end()), c.body);
@@ -59,7 +63,8 @@ TEST(FrameBody, PartsAreLaidOutAsOnTheWire) {
     }
 }
 
-TEST(FrameBody, SetDataReplacesEveryPartAndMissingPartsAreNull) {
+TEST(FrameBody, SetDataReplacesEveryPartAndMissingPartsAreNull)
+{
     CSyncMessage m;
     m.addData("first", 5);
     m.addData("second", 6);
@@ -76,7 +81,8 @@ TEST(FrameBody, SetDataReplacesEveryPartAndMissingPartsAreNull) {
     EXPECT_FALSE(CAsyncMessage().isSync());
 }
 
-TEST(FrameHeader, WritesAndReadsBigEndianFields) {
+TEST(FrameHeader, WritesAndReadsBigEndianFields)
+{
     uint8_t raw[12];
     writeFrameHeader(raw, {0x01020304, 1, 0x2A, FRAME_REPLY, 0, 0xA0B0C0D0});
     EXPECT_EQ(bytesOf(raw, 12), (Bytes{1, 2, 3, 4, 1, 0x2A, 2, 0, 0xA0, 0xB0, 0xC0, 0xD0}));
@@ -87,11 +93,16 @@ TEST(FrameHeader, WritesAndReadsBigEndianFields) {
     EXPECT_EQ(h.messageId, 0xA0B0C0D0u);
 }
 
-TEST(FrameHeader, AcceptableLengthsAndKnownFrames) {
-    const std::pair<uint64_t, bool> lengths[] = {
-        {0, false}, {11, false}, {12, true}, {MAX_FRAME_LENGTH, true},
-        {MAX_FRAME_LENGTH + 1ull, false}, {0xFFFFFFFFull, false}};
-    for (auto [length, ok] : lengths) EXPECT_EQ(isAcceptableFrameLength(length), ok) << length;
+TEST(FrameHeader, AcceptableLengthsAndKnownFrames)
+{
+    const std::pair<uint64_t, bool> lengths[] = {{0, false},
+                                                 {11, false},
+                                                 {12, true},
+                                                 {MAX_FRAME_LENGTH, true},
+                                                 {MAX_FRAME_LENGTH + 1ull, false},
+                                                 {0xFFFFFFFFull, false}};
+    for (auto [length, ok] : lengths)
+        EXPECT_EQ(isAcceptableFrameLength(length), ok) << length;
 
     FrameHeader h;
     EXPECT_TRUE(isKnownFrame(h));
@@ -102,7 +113,8 @@ TEST(FrameHeader, AcceptableLengthsAndKnownFrames) {
     EXPECT_FALSE(isKnownFrame(h));
 }
 
-TEST(HeartbeatMessage, IsAHeaderOnlyFrameOnTheHeartbeatChannel) {
+TEST(HeartbeatMessage, IsAHeaderOnlyFrameOnTheHeartbeatChannel)
+{
     CHeartbeatMessage request;
     EXPECT_EQ(request.getChannelTag(), HEARTBEAT_CHANNEL_TAG);
     EXPECT_EQ(request.getRecipient(), 0u);
@@ -124,7 +136,8 @@ TEST(HeartbeatMessage, IsAHeaderOnlyFrameOnTheHeartbeatChannel) {
     EXPECT_EQ(reply.getChannelTag(), NO_CHANNEL_TAG);
 }
 
-TEST(SplitParts, AcceptsOnlyBodiesWhosePartsFit) {
+TEST(SplitParts, AcceptsOnlyBodiesWhosePartsFit)
+{
     struct Case {
         const char* name;
         Bytes body;
@@ -150,7 +163,8 @@ TEST(SplitParts, AcceptsOnlyBodiesWhosePartsFit) {
     }
 }
 
-TEST(FrameAssembler, CollectsAFrameArrivingInPieces) {
+TEST(FrameAssembler, CollectsAFrameArrivingInPieces)
+{
     CAsyncMessage m;
     m.addData("AB", 2);
     m.addData("C", 1);
@@ -158,7 +172,7 @@ TEST(FrameAssembler, CollectsAFrameArrivingInPieces) {
     uint8_t* frame = m.getBuffer(length);
     writeFrameHeader(frame, {length, 1, SERVER_CHANNEL_TAG, FRAME_ONE_WAY, 0, 0});
     Bytes stream(frame, frame + length);
-    stream.insert(stream.end(), frame, frame + length);   // and a second frame right behind it
+    stream.insert(stream.end(), frame, frame + length); // and a second frame right behind it
 
     CFrameAssembler assembler;
     size_t offset = 0;
@@ -187,7 +201,8 @@ TEST(FrameAssembler, CollectsAFrameArrivingInPieces) {
     EXPECT_EQ(frames, 2);
 }
 
-TEST(FrameAssembler, NeverAsksForBytesBeyondTheCurrentFrame) {
+TEST(FrameAssembler, NeverAsksForBytesBeyondTheCurrentFrame)
+{
     CFrameAssembler assembler;
     size_t room = 0;
     uint8_t* space = assembler.freeSpace(room);
@@ -199,7 +214,8 @@ TEST(FrameAssembler, NeverAsksForBytesBeyondTheCurrentFrame) {
     EXPECT_EQ(room, 8u);
 }
 
-TEST(FrameAssembler, RejectsLengthsAsSoonAsTheLengthWordIsIn) {
+TEST(FrameAssembler, RejectsLengthsAsSoonAsTheLengthWordIsIn)
+{
     for (uint32_t bad : {0u, 1u, 11u, MAX_FRAME_LENGTH + 1, 0xFFFFFFFFu}) {
         CFrameAssembler assembler;
         size_t room = 0;

@@ -9,7 +9,8 @@ using rawpeer::Peer;
 namespace {
 using Clock = std::chrono::steady_clock;
 
-int64_t msSince(Clock::time_point t) {
+int64_t msSince(Clock::time_point t)
+{
     return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - t).count();
 }
 
@@ -17,7 +18,8 @@ int64_t msSince(Clock::time_point t) {
 enum class Answer { Reply, Refuse, Nothing };
 
 // Reads heartbeats for `forMs` and answers them; returns how many came.
-int serveHeartbeats(Peer& peer, Answer answer, int forMs) {
+int serveHeartbeats(Peer& peer, Answer answer, int forMs)
+{
     int count = 0;
     const auto start = Clock::now();
     rawpeer::Frame f;
@@ -29,8 +31,10 @@ int serveHeartbeats(Peer& peer, Answer answer, int forMs) {
         EXPECT_EQ(f.reserved, 0);
         EXPECT_NE(f.id, 0u);
         ++count;
-        if (answer == Answer::Reply) peer.send(rawpeer::frame(0, 2, f.id));
-        if (answer == Answer::Refuse) peer.send(rawpeer::frame(0, 3, f.id));
+        if (answer == Answer::Reply)
+            peer.send(rawpeer::frame(0, 2, f.id));
+        if (answer == Answer::Refuse)
+            peer.send(rawpeer::frame(0, 3, f.id));
     }
     return count;
 }
@@ -38,7 +42,8 @@ int serveHeartbeats(Peer& peer, Answer answer, int forMs) {
 
 using Heartbeat = ServedManager;
 
-TEST_F(Heartbeat, OneHeartbeatPerPeriodWithTheFiguresOfAHealthyPeer) {
+TEST_F(Heartbeat, OneHeartbeatPerPeriodWithTheFiguresOfAHealthyPeer)
+{
     serve(1, 50);
     Peer peer(port);
     const uint32_t id = acceptedId();
@@ -54,7 +59,8 @@ TEST_F(Heartbeat, OneHeartbeatPerPeriodWithTheFiguresOfAHealthyPeer) {
     EXPECT_NE(info->getLastHeartbeatTime().tv_sec, 0);
 }
 
-TEST_F(Heartbeat, TheProgramsPeriodIsOneSecond) {
+TEST_F(Heartbeat, TheProgramsPeriodIsOneSecond)
+{
     serve(1);
     Peer peer(port);
     const uint32_t id = acceptedId();
@@ -69,11 +75,13 @@ TEST_F(Heartbeat, TheProgramsPeriodIsOneSecond) {
     EXPECT_GE(msSince(answered), 800) << "not before the period is over";
 }
 
-TEST_F(Heartbeat, APeerThatNeverAnswersIsCutOffAfterFiveMissedPeriods) {
+TEST_F(Heartbeat, APeerThatNeverAnswersIsCutOffAfterFiveMissedPeriods)
+{
     for (Answer answer : {Answer::Nothing, Answer::Refuse}) {
         const size_t before = server.closed().size();
-        if (before == 0) serve(1, 40);
-        const auto start = Clock::now();   // before the connection, so before its heartbeat
+        if (before == 0)
+            serve(1, 40);
+        const auto start = Clock::now(); // before the connection, so before its heartbeat
         Peer peer(port);
         const uint32_t id = acceptedId(before + 1);
         auto info = manager.getHeartbeatInfo(id);
@@ -88,7 +96,8 @@ TEST_F(Heartbeat, APeerThatNeverAnswersIsCutOffAfterFiveMissedPeriods) {
     }
 }
 
-TEST_F(Heartbeat, AKilledPeerIsReportedAsAClosedConnection) {
+TEST_F(Heartbeat, AKilledPeerIsReportedAsAClosedConnection)
+{
     serve(1, 30);
     Peer peer(port);
     const uint32_t id = acceptedId();
@@ -99,7 +108,8 @@ TEST_F(Heartbeat, AKilledPeerIsReportedAsAClosedConnection) {
     EXPECT_EQ(manager.getHeartbeatInfo(id), nullptr);
 }
 
-TEST_F(Heartbeat, NoHeartbeatWithoutAPeriod) {
+TEST_F(Heartbeat, NoHeartbeatWithoutAPeriod)
+{
     serve(0, 30);
     Peer peer(port);
     const uint32_t id = acceptedId();

@@ -20,10 +20,12 @@ struct CorpusEntry {
     bool closes;
 };
 
-std::vector<CorpusEntry> loadCorpus() {
+std::vector<CorpusEntry> loadCorpus()
+{
     std::vector<CorpusEntry> entries;
     for (const auto& file : std::filesystem::directory_iterator(SKAT_TEST_DATA_DIR "/frames")) {
-        if (file.path().extension() != ".bin") continue;
+        if (file.path().extension() != ".bin")
+            continue;
         std::ifstream in(file.path(), std::ios::binary);
         const std::string name = file.path().stem().string();
         entries.push_back({name, Bytes(std::istreambuf_iterator<char>(in), {}), name.rfind("close-", 0) == 0});
@@ -36,7 +38,8 @@ const Bytes probe = rawpeer::frame(0x0D, 0, 0, rawpeer::partsBody({"probe"}));
 
 using HostilePeer = ServedManager;
 
-TEST_F(HostilePeer, MalformedFramesCloseOnlyTheirConnectionOrAreSkipped) {
+TEST_F(HostilePeer, MalformedFramesCloseOnlyTheirConnectionOrAreSkipped)
+{
     serve();
     Peer bystander(port);
     const uint32_t bystanderId = acceptedId();
@@ -72,7 +75,8 @@ TEST_F(HostilePeer, MalformedFramesCloseOnlyTheirConnectionOrAreSkipped) {
     }));
 }
 
-TEST_F(HostilePeer, EveryLengthBelowTheHeaderEndsTheConnection) {
+TEST_F(HostilePeer, EveryLengthBelowTheHeaderEndsTheConnection)
+{
     serve();
     size_t connections = 0;
     for (uint32_t length = 0; length < 12; ++length) {
@@ -86,7 +90,8 @@ TEST_F(HostilePeer, EveryLengthBelowTheHeaderEndsTheConnection) {
     EXPECT_TRUE(eventually([&] { return server.closed().size() == 12; }));
 }
 
-TEST_F(HostilePeer, AFrameCutOffMidwayEndsWithTheConnection) {
+TEST_F(HostilePeer, AFrameCutOffMidwayEndsWithTheConnection)
+{
     serve();
     Peer hostile(port);
     acceptedId();
@@ -98,7 +103,8 @@ TEST_F(HostilePeer, AFrameCutOffMidwayEndsWithTheConnection) {
     EXPECT_EQ(toHost.count(), 0u);
 }
 
-TEST_F(HostilePeer, APeerAnnouncingAHugeFrameCannotHoldTheServer) {
+TEST_F(HostilePeer, APeerAnnouncingAHugeFrameCannotHoldTheServer)
+{
     serve();
     Peer hostile(port);
     acceptedId();
@@ -110,7 +116,8 @@ TEST_F(HostilePeer, APeerAnnouncingAHugeFrameCannotHoldTheServer) {
     EXPECT_EQ(server.closed().size(), 1u);
 }
 
-TEST_F(HostilePeer, APeerThatStopsReadingIsCutOffAndTheOthersKeepWorking) {
+TEST_F(HostilePeer, APeerThatStopsReadingIsCutOffAndTheOthersKeepWorking)
+{
     serve();
     Peer stalled(port);
     const uint32_t stalledId = acceptedId(1);
@@ -120,7 +127,8 @@ TEST_F(HostilePeer, APeerThatStopsReadingIsCutOffAndTheOthersKeepWorking) {
     std::atomic<int> framesRead{0};
     std::thread reading([&] {
         rawpeer::Frame f;
-        while (reader.readFrame(f, 2000)) ++framesRead;
+        while (reader.readFrame(f, 2000))
+            ++framesRead;
     });
 
     const std::string block(64 * 1024, 'x');
@@ -151,7 +159,8 @@ TEST_F(HostilePeer, APeerThatStopsReadingIsCutOffAndTheOthersKeepWorking) {
     reading.join();
 }
 
-TEST_F(HostilePeer, AReplyArrivingBeforeTheRequestIsFullyReadIsSafe) {
+TEST_F(HostilePeer, AReplyArrivingBeforeTheRequestIsFullyReadIsSafe)
+{
     serve();
     Peer peer(port);
     const uint32_t id = acceptedId();

@@ -9,7 +9,8 @@
 
 using namespace ipctest;
 
-TEST(SocketSelectThread, CallsItsFunctionWhenTheSocketIsReadableUntilStopped) {
+TEST(SocketSelectThread, CallsItsFunctionWhenTheSocketIsReadableUntilStopped)
+{
     int pair[2];
     ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM, 0, pair), 0);
     CSocketSelectThread thread;
@@ -19,18 +20,21 @@ TEST(SocketSelectThread, CallsItsFunctionWhenTheSocketIsReadableUntilStopped) {
     std::atomic<int> bytes{0};
     ASSERT_TRUE(thread.start(pair[0], [&] {
         char c;
-        if (::read(pair[0], &c, 1) == 1) ++bytes;
+        if (::read(pair[0], &c, 1) == 1)
+            ++bytes;
     }));
     EXPECT_FALSE(thread.start(pair[0], [] {})) << "already running";
-    for (int i = 0; i < 3; ++i) ASSERT_EQ(::write(pair[1], "x", 1), 1);
+    for (int i = 0; i < 3; ++i)
+        ASSERT_EQ(::write(pair[1], "x", 1), 1);
     EXPECT_TRUE(eventually([&] { return bytes.load() == 3; }));
-    thread.stop();   // returns at once, not after a 2-second round
+    thread.stop(); // returns at once, not after a 2-second round
     EXPECT_FALSE(thread.isRunning());
 
     // It can be started again after a stop.
     ASSERT_TRUE(thread.start(pair[0], [&] {
         char c;
-        if (::read(pair[0], &c, 1) == 1) ++bytes;
+        if (::read(pair[0], &c, 1) == 1)
+            ++bytes;
     }));
     ASSERT_EQ(::write(pair[1], "y", 1), 1);
     EXPECT_TRUE(eventually([&] { return bytes.load() == 4; }));
@@ -39,7 +43,8 @@ TEST(SocketSelectThread, CallsItsFunctionWhenTheSocketIsReadableUntilStopped) {
     ::close(pair[1]);
 }
 
-TEST(OfferedService, WithoutARegistrarTheServerListensButReportsFailure) {
+TEST(OfferedService, WithoutARegistrarTheServerListensButReportsFailure)
+{
     auto previous = installServiceRegistrar(nullptr);
     RecordingRecipient toHost{SERVER_CHANNEL_TAG};
     CIPCServer_imp manager;

@@ -1,8 +1,8 @@
 // The simple card choice: it always answers with a legal card, and in the
 // plain situations it plays as a Skat player would.
 
-#include "skat/logic/CardPlay.h"
 #include "skat/engine/Einblatt.h"
+#include "skat/logic/CardPlay.h"
 #include "tests/engine/test_table_support.h"
 #include "vordix/Random.h"
 
@@ -14,7 +14,8 @@ using table_test::cardsOf;
 
 namespace {
 
-PlayView view(GameType type, Seat self, Seat declarer, const char* hand, const char* trick = "", const char* played = "")
+PlayView view(GameType type, Seat self, Seat declarer, const char* hand, const char* trick = "",
+              const char* played = "")
 {
     PlayView v;
     v.type = type;
@@ -35,8 +36,8 @@ TEST(CardPlay, PlainSituations)
         const char* card;
     };
     const Case cases[] = {
-        {"declarer draws trumps with the top jack",
-         view(GAME_CLUBS, SEAT_0, SEAT_0, "KB HB KA K1 K9 PA P7 H7 C7 C8"), "KB"},
+        {"declarer draws trumps with the top jack", view(GAME_CLUBS, SEAT_0, SEAT_0, "KB HB KA K1 K9 PA P7 H7 C7 C8"),
+         "KB"},
         {"without the top trump the declarer leads a low trump",
          view(GAME_CLUBS, SEAT_0, SEAT_0, "HB KA K1 K9 K7 PA P7 H7 C7 C8"), "K7"},
         {"trumps drawn: the declarer cashes its ace",

@@ -165,7 +165,7 @@ TEST(ComputerPlayer, AdviceOfASuit)
     const CardSet hand = cardsOf("KB K1 PA P1 H7");
     EXPECT_EQ(logic.suitPatternText(hand, SUIT_CLUBS), L"Die blanke Zehn drücken."); // the jack is no part of it
     EXPECT_EQ(logic.suitPatternText(hand, SUIT_DIAMONDS), L"");
-    EXPECT_EQ(logic.suitPatternText(hand, SUIT_HEARTS), L"");                          // no advice in the table
+    EXPECT_EQ(logic.suitPatternText(hand, SUIT_HEARTS), L""); // no advice in the table
 }
 
 } // namespace

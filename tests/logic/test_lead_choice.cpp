@@ -51,7 +51,7 @@ TEST(MoveRating, CapacityFilterAndMissingCards)
     EXPECT_EQ(list.count(), 13);
     EXPECT_EQ(list.entries[12].card, 23);
     EXPECT_EQ(list.find(24), nullptr); // the fourteenth was ignored
-    EXPECT_EQ(list.total(15), 40);    // no filter: the rating itself
+    EXPECT_EQ(list.total(15), 40);     // no filter: the rating itself
     list.setFilter(15, 3, -7);
     EXPECT_EQ(list.total(15), 33);
     list.setFilter(99, 3, 50); // no entry: nothing

@@ -30,8 +30,9 @@ class LeadTablesTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder = fs::temp_directory_path() / ("lead_tables_" + std::to_string(::getpid()) + "_" +
-                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder = fs::temp_directory_path()
+                 / ("lead_tables_" + std::to_string(::getpid()) + "_"
+                    + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder);
         fs::create_directories(folder / "Delta");
         for (int f = 0; f < SL_TABELLEN::FILE_COUNT; ++f) {
@@ -87,7 +88,7 @@ TEST(SuitPatterns, KeysStatesAndTrumpJacks)
     EXPECT_EQ(trump.stateOf(hearts(RANK_ACE)), STATE_PLAYED);
     EXPECT_EQ(trump.stateOf(hearts(RANK_TEN)), STATE_IN_TRICK);
     EXPECT_EQ(trump.stateOf(hearts(RANK_KING)), STATE_OUTSTANDING);
-    EXPECT_EQ(trump.stateOf(14), STATE_OWN);  // the clubs jack, whatever the trump suit
+    EXPECT_EQ(trump.stateOf(14), STATE_OWN); // the clubs jack, whatever the trump suit
     EXPECT_EQ(trump.stateOf(44), STATE_PLAYED);
     EXPECT_EQ(trump.stateOf(34), STATE_OUTSTANDING);
     side.fill(&view, H);
@@ -105,7 +106,7 @@ TEST(SuitPatterns, LogicNameLosesItsEnding)
     struct Case {
         const wchar_t* name;
         const wchar_t* base;
-    } cases[] = {{L"Profi.SPL", L"Profi"}, {L"Profi.spl", L"Profi"}, {L"a.SPL.old.Spl", L"a.SPL.old"},
+    } cases[] = {{L"Profi.SPL", L"Profi"}, {L"Profi.spl", L"Profi"},   {L"a.SPL.old.Spl", L"a.SPL.old"},
                  {L"x.Spl.bak", L"x"},     {L"Standard", L"Standard"}, {L"", L""}};
     for (const auto& c : cases) {
         SL_TABELLEN t;
@@ -209,8 +210,8 @@ TEST_F(LeadTablesTest, FilterReadsWithoutTheHeaderByte)
 {
     auto& main = files[SL_TABELLEN::FILE_MAIN];
     // Number 7 and up: entry q at the start of the file, byte 3q + state.
-    main[3 * 2 + 1] = 105;  // the 8 outstanding
-    main[3 * 7 + 3] = 120;  // the ace in the trick
+    main[3 * 2 + 1] = 105; // the 8 outstanding
+    main[3 * 7 + 3] = 120; // the ace in the trick
     // Number 2: the VHBB(9) block with p 3, read one byte early.
     main[1 + 3 * ((9 * 7 + 3) * 7 + 5) + 1] = 90; // king played (state 2 = byte 1 of the entry)
     load();
@@ -228,11 +229,11 @@ TEST_F(LeadTablesTest, DeltaRowsOverrideTheirSituation)
 {
     // 7 and queen own, 8, 9 and king played, ten and ace outstanding.
     const std::string situation = "   0|   2|   2| 200|   0|   2|   1|   1|";
-    writeDelta("VHBB(10).d", std::string("VHBB(10)\r\n") + VHBB_HEADS + "\r\n" + situation + "   2|  40|   2|   1\r\n" +
-                                 situation + "   3|  25|   0|   0\r\n");
+    writeDelta("VHBB(10).d", std::string("VHBB(10)\r\n") + VHBB_HEADS + "\r\n" + situation + "   2|  40|   2|   1\r\n"
+                                 + situation + "   3|  25|   0|   0\r\n");
     // Only rows with Max clear: no override for this one.
-    writeDelta("VHBB(11).d", std::string("VHBB(11)\r  7 |  8 |  9 |xxxx|  D |  K | 10 |  A |\rPos |Soll|Abst|Max |\r") +
-                                 situation + "   1|  40|   2|   0\r");
+    writeDelta("VHBB(11).d", std::string("VHBB(11)\r  7 |  8 |  9 |xxxx|  D |  K | 10 |  A |\rPos |Soll|Abst|Max |\r")
+                                 + situation + "   1|  40|   2|   0\r");
     files[SL_TABELLEN::FILE_MAIN][1 + 3 * ((11 * 7 + 1) * 7 + 6) + 1] = 107;
     load();
     const PatternView view{mask({hearts(RANK_SEVEN), hearts(RANK_QUEEN)}),
@@ -241,7 +242,8 @@ TEST_F(LeadTablesTest, DeltaRowsOverrideTheirSituation)
     EXPECT_EQ(tables.rate({KIND_VHBB, 10}, GAME_CLUBS, hearts(RANK_SEVEN), &view), 15); // least Soll - 10
     EXPECT_EQ(tables.rate({KIND_VHBB, 11}, GAME_CLUBS, hearts(RANK_SEVEN), &view), 7);  // the lead table
     // A filter situation never matches a row.
-    writeDelta("FLTR(1).d", std::string("FLTR(1)\n") + VHBB_HEADS + "\n 255| 255| 255| 200| 255| 255| 255| 255|   1|  50|   0|   1\n");
+    writeDelta("FLTR(1).d", std::string("FLTR(1)\n") + VHBB_HEADS
+                                + "\n 255| 255| 255| 200| 255| 255| 255| 255|   1|  50|   0|   1\n");
     TRAINING_SITUATION filter({KIND_FLTR, 1});
     filter.fill(&view, H);
     EXPECT_EQ(filter.states[1], 255);
@@ -270,10 +272,12 @@ TEST_F(LeadTablesTest, DeltaReaderStopsAtTheFirstIncompleteRow)
         bool whole;
         std::size_t rows;
     } cases[] = {
-        {"VHBB(12)\n", true, 0},                                 // no heads, no rows
+        {"VHBB(12)\n", true, 0}, // no heads, no rows
         {"VHBB(12)\n  7 |  8 |  9 |xxxx|  D |  K | 10 |  A |Pos |Soll|Abst|Max |\n\n", true, 0},
         {"VHBB(12)\n  7 |  8 |  9 |xxxx|  D |  K | 10 |  A |Pos |Soll|Abst|Max |\n   0|abc\n", false, 0},
-        {"VHBB(12)\n  7 |  8 |  9 |xxxx|  D |  K | 10 |  A |Pos |Soll|Abst|Max |\n   0|   2|   2| 200|   0|   2|   1|   1|   1|  30|   0|   1", true, 1}, // last line without its end
+        {"VHBB(12)\n  7 |  8 |  9 |xxxx|  D |  K | 10 |  A |Pos |Soll|Abst|Max |\n   0|   2|   2| 200|   0|   2|   1|  "
+         " 1|   1|  30|   0|   1",
+         true, 1}, // last line without its end
     };
     for (const auto& c : cases) {
         EXPECT_EQ(TRAINING_HISTORY::parse(c.text, {KIND_VHBB, 12}, rows, badHeader), c.whole) << c.text;
@@ -284,7 +288,8 @@ TEST_F(LeadTablesTest, DeltaReaderStopsAtTheFirstIncompleteRow)
 
 TEST_F(LeadTablesTest, DeltaTableOfAnotherNumberWarnsAtEveryRating)
 {
-    writeDelta("VHBB(0).d", std::string("VHBB(4)\n") + VHBB_HEADS + "\n   1|   1|   1| 200|   1|   1|   1|   0|   1| 90|   0|   1\n");
+    writeDelta("VHBB(0).d", std::string("VHBB(4)\n") + VHBB_HEADS
+                                + "\n   1|   1|   1| 200|   1|   1|   1|   0|   1| 90|   0|   1\n");
     load();
     const PatternView view{mask({hearts(RANK_ACE)}), 0, 0};
     EXPECT_EQ(tables.rate({KIND_VHBB, 0}, GAME_CLUBS, hearts(RANK_ACE), &view), 0);

@@ -179,7 +179,8 @@ TEST(OpenAnalysis, WhenTheComputerAsksIt)
         {GAME_NULL, SEAT_1, 10, true},   {GAME_NULL, SEAT_2, 1, false},  {GAME_NONE, SEAT_1, 5, false},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(openAnalysisAsked(c.type, c.mover, SEAT_0, c.cards), c.asked) << c.type << " " << c.mover << " " << c.cards;
+        EXPECT_EQ(openAnalysisAsked(c.type, c.mover, SEAT_0, c.cards), c.asked)
+            << c.type << " " << c.mover << " " << c.cards;
 }
 
 TEST(OpenAnalysis, SameDealAndSeedGiveTheSameCard)
@@ -256,7 +257,8 @@ struct ChoiceFixture {
     }
     void rate(SLOFFENWERTUNG& set, const char* card, int value, int own, int ownDec = 0, int otherDec = 0)
     {
-        set.add({.card = id(card), .ownPoints = own, .ownDecisions = ownDec, .otherDecisions = otherDec, .value = value});
+        set.add(
+            {.card = id(card), .ownPoints = own, .ownDecisions = ownDec, .otherDecisions = otherDec, .value = value});
     }
 };
 

@@ -167,7 +167,7 @@ OpenDeal randomEndgame(std::mt19937& rng, GameType type, int cards, int inTrick)
 std::string describe(const OpenDeal& d)
 {
     std::string text = "type " + std::to_string(d.type) + " leader " + std::to_string(d.leader) + " declarer "
-        + std::to_string(d.declarer) + " hands";
+                       + std::to_string(d.declarer) + " hands";
     for (CardSet h : d.hands)
         text += " " + std::to_string(h);
     return text + " trick " + std::to_string(d.trick) + "/" + std::to_string(d.trickCount);

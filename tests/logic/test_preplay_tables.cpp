@@ -23,8 +23,9 @@ class PreplayTablesTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder = fs::temp_directory_path() / ("preplay_tables_" + std::to_string(::getpid()) + "_"
-                                              + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder = fs::temp_directory_path()
+                 / ("preplay_tables_" + std::to_string(::getpid()) + "_"
+                    + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder);
         fs::create_directories(folder);
         previous = vordix::setMessageSink(sink);

@@ -61,7 +61,7 @@ TEST(ProfileStore, WhichRowsAreLearned)
     struct Case {
         const char* what;
         RowSpec row;
-        int trumpGames;  // in the declarer's trait
+        int trumpGames; // in the declarer's trait
         int jackGames;
         bool leadRecorded; // in the forehand's profile
     };
@@ -98,7 +98,9 @@ TEST(ProfileStore, EveryRowOfALongerSheetCounts)
 {
     CHARAKTER_CREATOR store;
     LISTE sheet;
-    fillSheet(sheet, {{GAME_HEARTS, SEAT_0, SEAT_1, 10}, {GAME_SPADES, SEAT_0, SEAT_2, 10}, {GAME_CLUBS, SEAT_2, SEAT_0, 10},
+    fillSheet(sheet, {{GAME_HEARTS, SEAT_0, SEAT_1, 10},
+                      {GAME_SPADES, SEAT_0, SEAT_2, 10},
+                      {GAME_CLUBS, SEAT_2, SEAT_0, 10},
                       {GAME_NONE, SEAT_NONE, SEAT_1, 0}});
     store.learnFromSheet(sheet);
     EXPECT_EQ(store.profiles[0].trumps.games, 2);
@@ -292,7 +294,9 @@ TEST_F(ProfileLoad, TheShippedSheetSetsTheFlag)
 
 TEST_F(ProfileLoad, TraitReportsAreWrittenThroughATemporaryFile)
 {
-    const fs::path sheet = save({{GAME_SPADES, SEAT_0, SEAT_2, 10}, {GAME_CLUBS, SEAT_0, SEAT_1, 10}, {GAME_GRAND, SEAT_0, SEAT_2, 10}}, "h.skt");
+    const fs::path sheet =
+        save({{GAME_SPADES, SEAT_0, SEAT_2, 10}, {GAME_CLUBS, SEAT_0, SEAT_1, 10}, {GAME_GRAND, SEAT_0, SEAT_2, 10}},
+             "h.skt");
     CHARAKTER_CREATOR store;
     ASSERT_TRUE(loadProfiles(store, {}, sheet));
     EXPECT_EQ(store.writeReports(folder), 3);
@@ -306,9 +310,12 @@ TEST_F(ProfileLoad, TraitReportsAreWrittenThroughATemporaryFile)
     std::ifstream in(folder / "Charakter_Log0");
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const std::string rule(32, '-');
-    EXPECT_EQ(text.rfind(rule + "\nF_ALSP_TRUMPFKARTEN_UND_BEIBLATT\n" + rule + "\nBasis: "
-                         + std::to_string(store.profiles[0].trumps.games) + " Allein-Spiele\n", 0), 0u);
-    EXPECT_NE(text.find(rule + "\nGR_ALSP_BUBEN_UND_BEIBLATT\n" + rule + "\nBasis: 1 Grand-Spiele\n"), std::string::npos);
+    EXPECT_EQ(text.rfind(rule + "\nF_ALSP_TRUMPFKARTEN_UND_BEIBLATT\n" + rule
+                             + "\nBasis: " + std::to_string(store.profiles[0].trumps.games) + " Allein-Spiele\n",
+                         0),
+              0u);
+    EXPECT_NE(text.find(rule + "\nGR_ALSP_BUBEN_UND_BEIBLATT\n" + rule + "\nBasis: 1 Grand-Spiele\n"),
+              std::string::npos);
     EXPECT_NE(text.find(rule + "\nF_ALSP_ASYMETRIE_ALSP_GG\n"), std::string::npos);
 
     // A folder that does not exist gets no report and no stray file.
@@ -338,8 +345,9 @@ TEST(ProfileReports, LinesFollowTheCounts)
                        L"6 Trumpfkarten:  75% (  3)\n"),
               std::wstring::npos);
     // Longest side suit first; the third length follows from the trumps.
-    EXPECT_NE(log.find(L"6 Trumpf (4 Spiele):\n 6 - 3 1 0 =  25% (  1)\n 6 - 2 1 1 =  75% (  3)\n7 Trumpf (0 Spiele):\n"),
-              std::wstring::npos);
+    EXPECT_NE(
+        log.find(L"6 Trumpf (4 Spiele):\n 6 - 3 1 0 =  25% (  1)\n 6 - 2 1 1 =  75% (  3)\n7 Trumpf (0 Spiele):\n"),
+        std::wstring::npos);
     EXPECT_NE(log.find(L"Startwahrscheinlichkeit, dass dritte Farbe frei: 25%\n"), std::wstring::npos);
     EXPECT_NE(log.find(L"     AK87: 100.0% (  1)\n"), std::wstring::npos);
 

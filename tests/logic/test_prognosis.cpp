@@ -6,10 +6,10 @@
 #include "skat/logic/CharakterQuery.h"
 #include "skat/logic/PreplayTables.h"
 #include "skat/logic/PrognosisDealSampler.h"
-#include "vordix/Random.h"
 #include "skat/logic/VerteilungsHeuristik.h"
 #include "skat/logic/Verteilungsprognose.h"
 #include "skat/logic/Vorlogik.h"
+#include "vordix/Random.h"
 
 #include <gtest/gtest.h>
 
@@ -42,12 +42,12 @@ PrognosisSituation deal(GameType type, Seat declarer, Seat self, int winLevel = 
     g.declarer = declarer;
     g.self = self;
     g.winLevel = winLevel;
-    g.hands[0] = setOf({C(KR, J), C(PI, J), C(KR, A), C(KR, T), C(KR, K), C(KR, Q), C(KR, R9), C(PI, A), C(PI, T),
-                        C(HE, R7)});
-    g.hands[1] = setOf({C(HE, J), C(KA, J), C(PI, K), C(PI, Q), C(PI, R9), C(PI, R8), C(HE, A), C(HE, T), C(HE, K),
-                        C(KA, R7)});
-    g.hands[2] = setOf({C(KR, R8), C(KR, R7), C(PI, R7), C(HE, Q), C(HE, R9), C(HE, R8), C(KA, A), C(KA, T), C(KA, K),
-                        C(KA, Q)});
+    g.hands[0] =
+        setOf({C(KR, J), C(PI, J), C(KR, A), C(KR, T), C(KR, K), C(KR, Q), C(KR, R9), C(PI, A), C(PI, T), C(HE, R7)});
+    g.hands[1] =
+        setOf({C(HE, J), C(KA, J), C(PI, K), C(PI, Q), C(PI, R9), C(PI, R8), C(HE, A), C(HE, T), C(HE, K), C(KA, R7)});
+    g.hands[2] = setOf(
+        {C(KR, R8), C(KR, R7), C(PI, R7), C(HE, Q), C(HE, R9), C(HE, R8), C(KA, A), C(KA, T), C(KA, K), C(KA, Q)});
     g.skat = setOf({C(KA, R9), C(KA, R8)});
     if (self == declarer && winLevel < 2)
         g.laidAway = g.skat;
@@ -192,10 +192,10 @@ TEST(Prognosis, FitDirectionsSkipTermsWithAZeroDenominator)
         double otherPlace; // d[hk][2]
     };
     const Case cases[] = {
-        {{0, 1, 1, 0}, -1.0, -1.0},     // N = 2: both shares exist
-        {{0, 2, 1, 0}, -0.5, -1.0},     // N = 3
-        {{0, 1, 0, 0}, 0.0, 0.0},       // N = 1 and N - count = 0: both left out
-        {{0, 2, 0, 0}, -1.0, 0.0},      // N - count = 0 only
+        {{0, 1, 1, 0}, -1.0, -1.0}, // N = 2: both shares exist
+        {{0, 2, 1, 0}, -0.5, -1.0}, // N = 3
+        {{0, 1, 0, 0}, 0.0, 0.0},   // N = 1 and N - count = 0: both left out
+        {{0, 2, 0, 0}, -1.0, 0.0},  // N - count = 0 only
     };
     for (const Case& k : cases) {
         const ProbMatrix d = fitDirection(store, k.counts, {hk, 1});
@@ -245,7 +245,7 @@ TEST(PrognosisStore, CheckedSuggestionsFollowTheRealDeal)
         double value;
         bool kept;
     };
-    const Case cases[] = {{true, 0.6, true},  {true, 0.4, false}, {false, 0.4, true},
+    const Case cases[] = {{true, 0.6, true},   {true, 0.4, false}, {false, 0.4, true},
                           {false, 0.6, false}, {true, 0.5, false}, {false, 0.5, false}};
     for (const Case& k : cases) {
         VERTEILUNGS_SCHAETZUNG store(std::make_unique<GEWICHT_SIGNIFIKANZ>());
@@ -272,6 +272,7 @@ struct VoidCase {
 
 TEST(PlayedCardsHeuristic, VoidsFromTricks)
 {
+    // clang-format off
     const VoidCase cases[] = {
         {"trumped a plain lead: void in the suit, keeps its trumps", GAME_CLUBS, SEAT_1,
          {C(HE, R7), C(HE, A), C(KR, R8)}, SEAT_2, {C(HE, Q), C(HE, R9)}, {C(KR, R7), C(PI, J)}},
@@ -286,6 +287,7 @@ TEST(PlayedCardsHeuristic, VoidsFromTricks)
         {"Ramsch: completed tricks give no void", GAME_RAMSCH, SEAT_1,
          {C(HE, R7), C(HE, A), C(KR, R8)}, SEAT_2, {}, {C(HE, Q), C(HE, R9)}},
     };
+    // clang-format on
     for (const VoidCase& k : cases) {
         SCOPED_TRACE(k.what);
         auto p = prognosisWith(nullptr);
@@ -488,7 +490,7 @@ TEST(PrognosisDealSampler, DrawsValidDealsLeaningTowardsThePrognosis)
     VORDIX_RANDOM random;
     // How often each card lands in each place, drawn both ways.
     double byPrognosis[CARD_ROWS][PLACES] = {}, byUniform[CARD_ROWS][PLACES] = {};
-    auto count = [](double (&into)[CARD_ROWS][PLACES], const std::array<CardSet, 3>& hands, CardSet skat) {
+    auto count = [](double(&into)[CARD_ROWS][PLACES], const std::array<CardSet, 3>& hands, CardSet skat) {
         for (int row = 0; row < CARD_ROWS; ++row) {
             const CardSet bit = cardMaskOfId(cardOfRow(row));
             for (int place = 0; place < PLACES; ++place)

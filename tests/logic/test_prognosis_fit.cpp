@@ -41,7 +41,7 @@ Problem randomProblem(std::mt19937& rng, bool skatKnown, double targetSpread)
         const int at = place[static_cast<std::size_t>(c)];
         // Each seat keeps two unknown cards, or the place would be certain.
         const bool known = at == 0 || (at == 3 && skatKnown)
-            || (at != 3 && p.counts[static_cast<std::size_t>(at)] > 2 && unit(rng) < reveal);
+                           || (at != 3 && p.counts[static_cast<std::size_t>(at)] > 2 && unit(rng) < reveal);
         if (known) {
             for (int q = 0; q < PLACES; ++q)
                 p.reference[c][q] = p.start[c][q] = q == at ? 1.0 : 0.0;

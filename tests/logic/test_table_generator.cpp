@@ -28,7 +28,7 @@ std::string contents(const fs::path& path)
 int generate(const fs::path& out, int seed)
 {
     const std::string command = std::string(GEN_PREPLAY_TABLES) + " --deals 2000 --refine-deals 200 --seed "
-        + std::to_string(seed) + " --out " + out.string() + " > /dev/null";
+                                + std::to_string(seed) + " --out " + out.string() + " > /dev/null";
     return std::system(command.c_str());
 }
 

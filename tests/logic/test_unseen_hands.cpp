@@ -12,7 +12,10 @@ namespace {
 
 class Estimate : public UNSEEN_CARD_ESTIMATE {
 public:
-    int suitPercent(Seat seat, Suit suit) const override { return voids[static_cast<std::size_t>(seat)] & (1 << suit) ? 0 : 50; }
+    int suitPercent(Seat seat, Suit suit) const override
+    {
+        return voids[static_cast<std::size_t>(seat)] & (1 << suit) ? 0 : 50;
+    }
     bool hasEstimate(CardId) const override { return true; }
     double skatProbability(CardId card) const override { return (cardMaskOfId(card) & maybeSkat) ? 0.3 : 0.004; }
     std::array<int, 3> voids{};

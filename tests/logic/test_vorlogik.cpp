@@ -17,15 +17,11 @@ TEST(Vorlogik, NullAnalysisOfOneSuit)
         int a, c1, c2;
     };
     const Case cases[] = {
-        {"", 0, 0, 0},
-        {"K7 K8 K9", 0, 0, 0},     // no gap before a held card: safe
-        {"K7 K9", 0, 0, 0},
-        {"KA", 1, 1, 7},           // the ace alone: seven cards below it
-        {"K8", 1, 1, 1},
-        {"K8 K1", 1, 2, 1},
-        {"K8 KB", 1, 2, 2},
-        {"K7 K1", 3, 1, 1},        // 7, then a gap of two before the ten
-        {"KB", 1, 1, 4},           // the jack belongs to its suit in null
+        {"", 0, 0, 0},      {"K7 K8 K9", 0, 0, 0}, // no gap before a held card: safe
+        {"K7 K9", 0, 0, 0}, {"KA", 1, 1, 7},       // the ace alone: seven cards below it
+        {"K8", 1, 1, 1},    {"K8 K1", 1, 2, 1},
+        {"K8 KB", 1, 2, 2}, {"K7 K1", 3, 1, 1}, // 7, then a gap of two before the ten
+        {"KB", 1, 1, 4},                        // the jack belongs to its suit in null
     };
     for (const Case& c : cases) {
         const auto n = VORLOGIK::analyseNullSuit(cardsOf(c.cards), SUIT_CLUBS);
@@ -42,12 +38,12 @@ TEST(Vorlogik, NullLevelFromTheFourSuits)
         int level;
     };
     const Case cases[] = {
-        {4, 4, 4, 4, 4}, {3, 4, 4, 4, 3}, {2, 3, 4, 4, 2},
-        {0, 4, 4, 4, 0}, {4, 4, 4, 0, 0},      // one dangerous suit: plain null at most
-        {0, 0, 4, 4, -1}, {4, 4, 0, 0, -1},    // two of them: no null
-        {1, 1, 4, 4, 0}, {1, 4, 1, 4, 0}, {4, 1, 4, 1, 0},
-        {1, 1, 1, 4, -1}, {1, 4, 1, 1, -1},    // three weak suits: no null
-        {1, 4, 4, 4, 1}, {-1, 4, 4, 4, -1}, {4, 4, 4, -1, -1},
+        {4, 4, 4, 4, 4},  {3, 4, 4, 4, 3},   {2, 3, 4, 4, 2},
+        {0, 4, 4, 4, 0},  {4, 4, 4, 0, 0},  // one dangerous suit: plain null at most
+        {0, 0, 4, 4, -1}, {4, 4, 0, 0, -1}, // two of them: no null
+        {1, 1, 4, 4, 0},  {1, 4, 1, 4, 0},   {4, 1, 4, 1, 0},
+        {1, 1, 1, 4, -1}, {1, 4, 1, 1, -1}, // three weak suits: no null
+        {1, 4, 4, 4, 1},  {-1, 4, 4, 4, -1}, {4, 4, 4, -1, -1},
     };
     for (const Case& c : cases)
         EXPECT_EQ(VORLOGIK::combineNullValues(c.vc, c.vs, c.vh, c.vd), c.level)
@@ -79,14 +75,14 @@ struct BidCase {
 TEST(Vorlogik, BidValueOfARatedGame)
 {
     const BidCase cases[] = {
-        {63, 60, GAME_CLUBS, 2, 1, false, SEAT_0, 0, 0},        // below 64: nothing
-        {65, 40, GAME_CLUBS, -2, 1, false, SEAT_0, 1, 18},      // class 1 by record 1
-        {65, 20, GAME_CLUBS, 1, 1, false, SEAT_0, 1, 18},       // class 1 "with"
+        {63, 60, GAME_CLUBS, 2, 1, false, SEAT_0, 0, 0},   // below 64: nothing
+        {65, 40, GAME_CLUBS, -2, 1, false, SEAT_0, 1, 18}, // class 1 by record 1
+        {65, 20, GAME_CLUBS, 1, 1, false, SEAT_0, 1, 18},  // class 1 "with"
         {65, 20, GAME_CLUBS, -1, 1, false, SEAT_0, 0, 0},
-        {75, 40, GAME_DIAMONDS, -2, 1, false, SEAT_0, 2, 18},   // class 2 in seat 0
-        {75, 40, GAME_DIAMONDS, -2, 1, false, SEAT_1, 2, 0},    // ... elsewhere 18 drops to nothing
-        {75, 40, GAME_HEARTS, -2, 1, false, SEAT_2, 2, 18},     // 20 drops to the bid below
-        {75, 40, GAME_CLUBS, -2, 1, false, SEAT_1, 2, 23},      // 24 drops to 23
+        {75, 40, GAME_DIAMONDS, -2, 1, false, SEAT_0, 2, 18}, // class 2 in seat 0
+        {75, 40, GAME_DIAMONDS, -2, 1, false, SEAT_1, 2, 0},  // ... elsewhere 18 drops to nothing
+        {75, 40, GAME_HEARTS, -2, 1, false, SEAT_2, 2, 18},   // 20 drops to the bid below
+        {75, 40, GAME_CLUBS, -2, 1, false, SEAT_1, 2, 23},    // 24 drops to 23
         {75, 25, GAME_CLUBS, 2, 1, false, SEAT_0, 0, 0},
         {75, 55, GAME_CLUBS, 2, 1, false, SEAT_0, 3, 36},
         {75, 55, GAME_CLUBS, -1, 1, false, SEAT_0, 3, 24},
@@ -95,13 +91,13 @@ TEST(Vorlogik, BidValueOfARatedGame)
         {85, 67, GAME_CLUBS, -3, 1, false, SEAT_0, 4, 36},
         {85, 75, GAME_SPADES, -3, 2, false, SEAT_0, 5, 55},
         {90, 85, GAME_GRAND, 4, 2, false, SEAT_0, 5, 144},
-        {90, 85, GAME_GRAND, 4, 7, false, SEAT_0, 5, 264},      // capped
-        {90, 85, GAME_CLUBS, 11, 7, false, SEAT_0, 5, 216},     // capped
-        {10, 10, GAME_CLUBS, 1, 1, true, SEAT_0, 0, 0},         // after the skat: r1 < 30
-        {10, 35, GAME_CLUBS, 1, 1, true, SEAT_0, 3, 24},        // ... the suit thresholds drop
+        {90, 85, GAME_GRAND, 4, 7, false, SEAT_0, 5, 264},  // capped
+        {90, 85, GAME_CLUBS, 11, 7, false, SEAT_0, 5, 216}, // capped
+        {10, 10, GAME_CLUBS, 1, 1, true, SEAT_0, 0, 0},     // after the skat: r1 < 30
+        {10, 35, GAME_CLUBS, 1, 1, true, SEAT_0, 3, 24},    // ... the suit thresholds drop
         {40, 35, GAME_CLUBS, 1, 1, true, SEAT_0, 4, 24},
         {60, 35, GAME_CLUBS, -2, 1, true, SEAT_0, 2, 24},
-        {60, 35, GAME_GRAND, 2, 1, true, SEAT_0, 0, 0},         // grand keeps its thresholds
+        {60, 35, GAME_GRAND, 2, 1, true, SEAT_0, 0, 0}, // grand keeps its thresholds
     };
     VL_TABELLEN tables;
     VORLOGIK logic(&tables);
@@ -137,15 +133,15 @@ TEST(Vorlogik, OpenGameTest)
     const Case cases[] = {
         {"KB PB HB KA K1 KK KD K9 K8 K7", 1, SEAT_1, 10, 0},
         {"KB PB HB KA K1 KK KD K9 HA H1", 1, SEAT_1, 8, 0},
-        {"KB PB HB KA K1 KK KD K9 HA H7", 1, SEAT_1, 8, -50},  // a side suit without ace and ten
-        {"KB PB HB KA K1 KK KD H7 HA H1", 1, SEAT_1, 7, 1},    // hearts A 10 7 from forehand
+        {"KB PB HB KA K1 KK KD K9 HA H7", 1, SEAT_1, 8, -50}, // a side suit without ace and ten
+        {"KB PB HB KA K1 KK KD H7 HA H1", 1, SEAT_1, 7, 1},   // hearts A 10 7 from forehand
         {"KB PB HB KA K1 KK KD H7 HA H1", 1, SEAT_2, 7, 3},
-        {"KB PB HB KA K1 KK HA H1 PA P1", 1, SEAT_1, 6, -1},   // six trumps
-        {"PB HB CB KA K1 KK KD K9 K8 K7", 1, SEAT_1, 10, -1},  // no clubs jack
-        {"KB PB KA K1 KK PA P1 PK HA H1", 2, SEAT_2, 0, -1},   // black jacks only: forehand alone
+        {"KB PB HB KA K1 KK HA H1 PA P1", 1, SEAT_1, 6, -1},  // six trumps
+        {"PB HB CB KA K1 KK KD K9 K8 K7", 1, SEAT_1, 10, -1}, // no clubs jack
+        {"KB PB KA K1 KK PA P1 PK HA H1", 2, SEAT_2, 0, -1},  // black jacks only: forehand alone
         {"KB PB KA K1 KK PA P1 PK HA H1", 2, SEAT_1, 0, 0},
-        {"KB PB HB KA KK KD K9 K8 K7 PA", 2, SEAT_2, 0, 1},    // clubs A K Q 9 8 7 away from forehand
-        {"KB PB HB CB KA KK KD K9 K8 K7", 2, SEAT_2, 0, -50},  // four jacks count as forehand
+        {"KB PB HB KA KK KD K9 K8 K7 PA", 2, SEAT_2, 0, 1},   // clubs A K Q 9 8 7 away from forehand
+        {"KB PB HB CB KA KK KD K9 K8 K7", 2, SEAT_2, 0, -50}, // four jacks count as forehand
     };
     for (const Case& c : cases)
         EXPECT_EQ(logic.canPlayOpen(c.kind, c.seat, cardsOf(c.hand), c.trumps), c.result) << c.hand;
@@ -216,8 +212,10 @@ VL_TABELLEN simpleTables()
             for (int c = 0; c < 6; ++c) {
                 const int pd = points + g * 2;
                 const int value = c < 3 ? pd : 28 - pd;
-                t.suitTables[static_cast<std::size_t>(VL_TABELLEN::suitGameTable(g, c))].values[static_cast<std::size_t>(p)] = value;
-                t.suitTables[static_cast<std::size_t>(VL_TABELLEN::grandTable(g, c))].values[static_cast<std::size_t>(p)] = value;
+                t.suitTables[static_cast<std::size_t>(VL_TABELLEN::suitGameTable(g, c))]
+                    .values[static_cast<std::size_t>(p)] = value;
+                t.suitTables[static_cast<std::size_t>(VL_TABELLEN::grandTable(g, c))]
+                    .values[static_cast<std::size_t>(p)] = value;
             }
     }
     for (int q = 0; q < TRUMP_PATTERN_COUNT; ++q) {

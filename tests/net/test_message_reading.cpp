@@ -19,7 +19,8 @@ const std::string ENVELOPE = "<VNM SUID=\"peer\"/>";
 
 std::string action(int kind, const std::string& pa, const std::string& inside = "")
 {
-    return "<SNM TYP=\"" + std::to_string(kind) + "\" ZI=\"8\">" + ENVELOPE + "<PA " + pa + ">" + inside + "</PA></SNM>";
+    return "<SNM TYP=\"" + std::to_string(kind) + "\" ZI=\"8\">" + ENVELOPE + "<PA " + pa + ">" + inside
+           + "</PA></SNM>";
 }
 std::string notification(const std::string& bnf, const std::string& zi = "8")
 {
@@ -28,12 +29,12 @@ std::string notification(const std::string& bnf, const std::string& zi = "8")
 std::string setupRequest(const std::string& player)
 {
     return "<SNM TYP=\"3\">" + ENVELOPE + "<SPIELAUFBAU><CLIENT_PLAYER><PLAYER NAME=\"Gast\" " + player
-        + "/></CLIENT_PLAYER></SPIELAUFBAU></SNM>";
+           + "/></CLIENT_PLAYER></SPIELAUFBAU></SNM>";
 }
 std::string setupReply(const std::string& reply, const std::string& player)
 {
     return "<SNM TYP=\"4\">" + ENVELOPE + "<SPIELAUFBAU_REPLY REPLY=\"" + reply + "\"><S1><PLAYER NAME=\"X\" " + player
-        + "/></S1></SPIELAUFBAU_REPLY></SNM>";
+           + "/></S1></SPIELAUFBAU_REPLY></SNM>";
 }
 
 struct Case {
@@ -57,14 +58,17 @@ TEST(MessageReading, NumbersFromTheWireAreRangeChecked)
         {"unknown request 12", action(10, "AKTION=\"12\" PLATZ=\"1\""), false},
         {"answer beyond every bid and card", action(10, "AKTION=\"1\" PLATZ=\"1\" RPLY=\"2147483647\""), false},
         {"state index 12", "<SNM TYP=\"9\" ZI=\"12\">" + ENVELOPE + "<PA AKTION=\"7\" PLATZ=\"1\"/></SNM>", false},
-        {"announced grand hand", action(10, "AKTION=\"6\" PLATZ=\"1\" RPLY=\"1\"", "<SPIELART TR=\"5\" TYP=\"2\"/>"), true},
+        {"announced grand hand", action(10, "AKTION=\"6\" PLATZ=\"1\" RPLY=\"1\"", "<SPIELART TR=\"5\" TYP=\"2\"/>"),
+         true},
         {"announced game type 9", action(10, "AKTION=\"5\" PLATZ=\"1\"", "<SPIELART TR=\"9\"/>"), false},
         {"announced win level 6", action(10, "AKTION=\"5\" PLATZ=\"1\"", "<SPIELART TR=\"1\" TYP=\"6\"/>"), false},
         {"record with declarer seat 3",
-         "<SNM TYP=\"9\" ZI=\"8\">" + ENVELOPE + "<PA AKTION=\"7\" PLATZ=\"1\"/><SPIELSTRUCT STR=\"3 1 0 0\" TR=\"1\"/></SNM>",
+         "<SNM TYP=\"9\" ZI=\"8\">" + ENVELOPE
+             + "<PA AKTION=\"7\" PLATZ=\"1\"/><SPIELSTRUCT STR=\"3 1 0 0\" TR=\"1\"/></SNM>",
          false},
         {"record with declarer seat 2",
-         "<SNM TYP=\"9\" ZI=\"8\">" + ENVELOPE + "<PA AKTION=\"7\" PLATZ=\"1\"/><SPIELSTRUCT STR=\"2 1 0 0\" TR=\"1\"/></SNM>",
+         "<SNM TYP=\"9\" ZI=\"8\">" + ENVELOPE
+             + "<PA AKTION=\"7\" PLATZ=\"1\"/><SPIELSTRUCT STR=\"2 1 0 0\" TR=\"1\"/></SNM>",
          true},
         {"table event 38 with a seat", notification("TYP=\"38\" P1=\"2\""), true},
         {"table event 39", notification("TYP=\"39\" P1=\"0\""), false},
@@ -103,7 +107,8 @@ TEST(MessageReading, SheetOfANewerVersionRefusesTheMessageWithItsOwnText)
 {
     auto sink = std::make_shared<testsupport::RecordingMessageSink>();
     auto previous = vordix::setMessageSink(sink);
-    const std::string sheet = "<Spielliste DokumentVersion=\"3\"><Spiele><Spiel STR=\"0 1 0 23\"/></Spiele></Spielliste>";
+    const std::string sheet =
+        "<Spielliste DokumentVersion=\"3\"><Spiele><Spiel STR=\"0 1 0 23\"/></Spiele></Spielliste>";
     std::string newer = notification("TYP=\"27\" P1=\"0\"");
     newer.insert(newer.find("<BNF"), sheet);
     SKAT_NETWORKMESSAGE message;
@@ -116,7 +121,8 @@ TEST(MessageReading, SheetOfANewerVersionRefusesTheMessageWithItsOwnText)
     sink->clear();
     SKAT_NETWORKMESSAGE current;
     std::string text = notification("TYP=\"27\" P1=\"0\"");
-    text.insert(text.find("<BNF"), "<Spielliste DokumentVersion=\"2\"><Spiele><Spiel STR=\"0 1 0 23\"/></Spiele></Spielliste>");
+    text.insert(text.find("<BNF"),
+                "<Spielliste DokumentVersion=\"2\"><Spiele><Spiel STR=\"0 1 0 23\"/></Spiele></Spielliste>");
     EXPECT_EQ(streamFromXml(text, current), STREAM_READ_OK);
     ASSERT_NE(current.sheetIfAny(), nullptr);
     EXPECT_EQ(current.sheetIfAny()->rowCount(), 1);

@@ -1,8 +1,8 @@
 // The game network message: every kind written to XML and read back.
 
 #include "skat/engine/Liste.h"
-#include "skat/net/SkatNetworkMessage.h"
 #include "skat/engine/TableServices.h"
+#include "skat/net/SkatNetworkMessage.h"
 #include "vordix/Random.h"
 
 #include <gtest/gtest.h>
@@ -120,7 +120,8 @@ TEST(NetworkMessage, SetupReplyCarriesTheSeatsByKind)
     remote.connection.connect(5, L"uid-5");
     SKAT_NETWORKMESSAGE message(SETUP_REPLY);
     message.reply = 1;
-    message.seatPlayers = {PlayerDescription::of(human), PlayerDescription::of(computer), PlayerDescription::of(remote)};
+    message.seatPlayers = {PlayerDescription::of(human), PlayerDescription::of(computer),
+                           PlayerDescription::of(remote)};
     const SKAT_NETWORKMESSAGE back = roundTrip(message);
     EXPECT_EQ(back.reply, 1);
     const int kinds[3] = {PLAYER_KIND_HUMAN, PLAYER_KIND_COMPUTER, PLAYER_KIND_REMOTE};
@@ -243,8 +244,9 @@ TEST(NetworkMessage, DamagedMessagesAreRefused)
         "<SNM TYP=\"3\"><VNM SUID=\"x\"/><SPIELAUFBAU/></SNM>", // no client player
         "<SNM TYP=\"4\"><VNM SUID=\"x\"/></SNM>",               // no reply element
         "<SNM TYP=\"11\"><VNM SUID=\"x\"/></SNM>",              // unknown kind
-        "<SNM TYP=\"1\"/>",                                      // no envelope
-        "<SNM TYP=\"8\"><VNM SUID=\"x\"/><BNF TYP=\"3\"/><SPIELKARTEN_CORE><EINBLATT k1=\"KA\"/></SPIELKARTEN_CORE></SNM>",
+        "<SNM TYP=\"1\"/>",                                     // no envelope
+        "<SNM TYP=\"8\"><VNM SUID=\"x\"/><BNF TYP=\"3\"/><SPIELKARTEN_CORE><EINBLATT "
+        "k1=\"KA\"/></SPIELKARTEN_CORE></SNM>",
         "<SNM TYP=\"8\"",
     };
     for (const char* text : texts) {
@@ -260,8 +262,9 @@ TEST(NetworkMessage, CopyKeepsFieldsAndPlayers)
     SKAT_NETWORKMESSAGE message(TABLE_NOTIFICATION);
     message.event = 12;
     message.sheet().addGame(SPIELSTRUCT(), SPIELKARTEN(), false);
-    const std::string xml = "<SNM TYP=\"3\"><VNM SUID=\"c\"/><SPIELAUFBAU><CLIENT_PLAYER><PLAYER NAME=\"a\" TYP=\"3\" ID=\"0\"/>"
-                            "</CLIENT_PLAYER></SPIELAUFBAU></SNM>";
+    const std::string xml =
+        "<SNM TYP=\"3\"><VNM SUID=\"c\"/><SPIELAUFBAU><CLIENT_PLAYER><PLAYER NAME=\"a\" TYP=\"3\" ID=\"0\"/>"
+        "</CLIENT_PLAYER></SPIELAUFBAU></SNM>";
     SKAT_NETWORKMESSAGE setup;
     ASSERT_EQ(streamFromXml(xml, setup), STREAM_READ_OK);
     SKAT_NETWORKMESSAGE copy(message);

@@ -23,7 +23,7 @@ protected:
 // An observer that only counts its notifications.
 class CountingObserver : public TISCH_BEOBACHTER {
 public:
-    explicit CountingObserver(std::vector<std::string>& log, std::string name) : log_(log), name_(std::move(name)) {}
+    explicit CountingObserver(std::vector<std::string>& log, std::string name) : log_(log), name_(std::move(name)) { }
     void notify(int event) override { log_.push_back(name_ + std::to_string(event)); }
     void notifyWithValue(int event, int value) override
     {

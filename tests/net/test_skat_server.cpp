@@ -354,7 +354,7 @@ TEST_F(ServerTest, StartUpResumesAGameSavedInCardPlayWithTheSameResultAndKeepsTh
 // Finished games go to the server's history sheet, as in the program.
 class ServerStatistics : public TestServices {
 public:
-    explicit ServerStatistics(SKAT_SERVER& server) : server_(server) {}
+    explicit ServerStatistics(SKAT_SERVER& server) : server_(server) { }
     void addToStatisticsSheet(const SPIELSTRUCT& record, const SPIELKARTEN& cards) override
     {
         adding = true;

@@ -81,7 +81,12 @@ public:
 // Marks each event in the windows' log, then shows it as the program does.
 class MarkingObserver : public LOCAL_TISCH_BEOBACHTER {
 public:
-    MarkingObserver(SKATTISCH_SERVER& table, RecordingWindows& windows) : LOCAL_TISCH_BEOBACHTER(table), table_(table), windows_(windows) {}
+    MarkingObserver(SKATTISCH_SERVER& table, RecordingWindows& windows)
+        : LOCAL_TISCH_BEOBACHTER(table)
+        , table_(table)
+        , windows_(windows)
+    {
+    }
     void handleEvent(int event) override
     {
         windows_.log("E" + std::to_string(event) + ":0");
@@ -161,8 +166,8 @@ protected:
     void playOneGame()
     {
         server.startNewGameOfList();
-        ASSERT_TRUE(eventually([&] { return !windows->stepsOf(GAME_FINISHED, 0).empty()
-                                            || !windows->stepsOf(ALL_PASSED, 0).empty(); }));
+        ASSERT_TRUE(eventually(
+            [&] { return !windows->stepsOf(GAME_FINISHED, 0).empty() || !windows->stepsOf(ALL_PASSED, 0).empty(); }));
         ASSERT_TRUE(server.serverTable()->waitForLoopEnd(20000));
         server.waitUntilIdle();
     }
@@ -182,7 +187,9 @@ TEST_F(TableEventsTest, AGameWithKontraAndReTakesEveryEventsStepsInOrder)
     windows->game = SPIELART(GAME_DIAMONDS, WIN_LEVEL_WITH_SKAT, LEVEL_NONE);
     seatScripts()[M] = {0, GAME_CLUBS, WIN_LEVEL_WITH_SKAT, 0, 100, {}}; // Kontra
     seatScripts()[H] = {0, GAME_HEARTS, WIN_LEVEL_WITH_SKAT, 0, 0, {}};
-    windows->onCard = [](SKATTISCH&, CardId hint, int n) { return n == 2 && HUMAN_PLAYER::answerCard(hint, false, true); };
+    windows->onCard = [](SKATTISCH&, CardId hint, int n) {
+        return n == 2 && HUMAN_PLAYER::answerCard(hint, false, true);
+    };
     playOneGame();
 
     struct Case {
@@ -223,8 +230,8 @@ TEST_F(TableEventsTest, AGameWithKontraAndReTakesEveryEventsStepsInOrder)
         if (step.rfind("overlay:", 0) == 0 && remark.empty())
             remark = step.substr(8, step.find('@') - 8);
     ASSERT_FALSE(remark.empty()) << testing::PrintToString(settlement[0]);
-    EXPECT_TRUE(inOrder({"settlement", "overlay:" + remark + "@0", "voice:" + remark + "@0", "pause", "hide"},
-                        settlement[0]));
+    EXPECT_TRUE(
+        inOrder({"settlement", "overlay:" + remark + "@0", "voice:" + remark + "@0", "pause", "hide"}, settlement[0]));
     for (const std::string& step : settlement[0])
         EXPECT_EQ(step.find("@2"), std::string::npos) << step;
     // Re by the human declarer: no overlay, only a repaint.
@@ -314,14 +321,15 @@ TEST(SettlementTalk, RemarksFollowTheOutcome)
     struct Case {
         const char* name;
         GameType type;
-        int value;        // settled value; below 0 lost
-        int level;        // STUFE reached
-        int points;       // the declarer's card points
-        int cards;        // the declarer's cards, the skat included
+        int value;  // settled value; below 0 lost
+        int level;  // STUFE reached
+        int points; // the declarer's card points
+        int cards;  // the declarer's cards, the skat included
         std::array<bool, 3> maySpeak;
         std::vector<TableTalk> talk;
     };
     const std::array<bool, 3> all{true, true, true};
+    // clang-format off
     const Case cases[] = {
         {"won", GAME_CLUBS, 24, LEVEL_NONE, 70, 14, all, {{SEAT_0, L"zahlenschafftfrieden"}, {SEAT_2, L"dersackistzu"}}},
         {"just won", GAME_CLUBS, 24, LEVEL_NONE, 61, 11, all, {{SEAT_0, L"staatsanwalt"}, {SEAT_2, L"dersackistzu"}}},
@@ -337,6 +345,7 @@ TEST(SettlementTalk, RemarksFollowTheOutcome)
         {"next defender", GAME_CLUBS, 24, LEVEL_NONE, 70, 14, {false, true, false}, {{SEAT_1, L"zahlenschafftfrieden"}}},
         {"ramsch", GAME_RAMSCH, -30, LEVEL_NONE, 30, 9, all, {}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         SPIELSTRUCT record;

@@ -22,7 +22,7 @@ constexpr std::uint32_t CLIENT_CONNECTION = 9;
 // network layer would (never inside the sender's call).
 class LoopbackNetwork : public TestServices {
 public:
-    LoopbackNetwork() : thread_([this] { run(); }) {}
+    LoopbackNetwork() : thread_([this] { run(); }) { }
     ~LoopbackNetwork() override { shutdown(); }
     // Stops carrying messages; returns once none is in flight.
     void shutdown()

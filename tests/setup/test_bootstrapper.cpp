@@ -64,7 +64,7 @@ protected:
     {
         sink_ = std::make_shared<testsupport::RecordingMessageSink>();
         previousSink_ = vordix::setMessageSink(sink_);
-        fs::create_directories(folder_.path() / "temp dir");   // a blank in the path
+        fs::create_directories(folder_.path() / "temp dir"); // a blank in the path
         ::setenv("TEMP", (folder_.path() / "temp dir").c_str(), 1);
         parseVersion("9.0.4.45", installer_.packageInfo.version);
         installer_.packageInfo.productCode = CODE;
@@ -87,7 +87,12 @@ protected:
     }
     fs::path setupFile() const { return folder_.path() / "Setup"; }
     std::vector<std::string> log() const { return readLines(folder_.path() / LOG_FILE_NAME); }
-    std::string goodFile() const { return setupFileBytes("\x7f" "ELF program", "skat.msi", package_); }
+    std::string goodFile() const
+    {
+        return setupFileBytes("\x7f"
+                              "ELF program",
+                              "skat.msi", package_);
+    }
     std::string installed(const std::string& version)
     {
         installer_.products = {"{00000000-0000-0000-0000-000000000001}", CODE};
@@ -135,16 +140,18 @@ TEST_F(BootstrapperTest, FreshInstall)
     ASSERT_EQ(command.size(), 3u);
     EXPECT_EQ(command[0], "msiexec");
     EXPECT_EQ(command[1], "/I");
-    EXPECT_EQ(installer_.packageSeen, package_);   // exactly the payload
+    EXPECT_EQ(installer_.packageSeen, package_); // exactly the payload
     EXPECT_EQ(installer_.packagePath.filename(), "skat.msi");
     EXPECT_EQ(fs::path(command[2]), installer_.packagePath);
     EXPECT_EQ(log(), startThen({
-                         "\tProdukt " + std::string(CODE) + " ist NICHT installiert, der letzte Aufruf von "
-                             "MsiEnumProducts() liefert 259",
+                         "\tProdukt " + std::string(CODE)
+                             + " ist NICHT installiert, der letzte Aufruf von "
+                               "MsiEnumProducts() liefert 259",
                          "\tCommandline: " + commandLine(command),
                          "\tMsiExec.exe liefert einen Rückgabewert von 0",
-                         "\tProdukt " + std::string(CODE) + " ist NICHT installiert, der letzte Aufruf von "
-                             "MsiEnumProducts() liefert 259",
+                         "\tProdukt " + std::string(CODE)
+                             + " ist NICHT installiert, der letzte Aufruf von "
+                               "MsiEnumProducts() liefert 259",
                      }));
     EXPECT_TRUE(sink_->texts.empty());
     EXPECT_TRUE(tempFolderEmpty());
@@ -154,7 +161,7 @@ TEST_F(BootstrapperTest, InstalledVersionDecidesRepairUpgradeOrRefusal)
 {
     struct Case {
         const char* installedVersion;
-        const char* installedCode;   // the code as the installer lists it
+        const char* installedCode; // the code as the installer lists it
         int exitCode;
         std::vector<std::string> extraArguments;
         std::string decision;
@@ -164,7 +171,11 @@ TEST_F(BootstrapperTest, InstalledVersionDecidesRepairUpgradeOrRefusal)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     const Case cases[] = {
         {"9.0.4.45", CODE, 0, {}, "\tGleiche Version installiert -> Reparatur anbieten"},
-        {"9.0.3", CODE, 0, {"REINSTALL=ALL", "REINSTALLMODE=vomus"}, "\tÄltere Version installiert -> Befehlszeile ergänzen"},
+        {"9.0.3",
+         CODE,
+         0,
+         {"REINSTALL=ALL", "REINSTALLMODE=vomus"},
+         "\tÄltere Version installiert -> Befehlszeile ergänzen"},
         {"9.0.4.45", lower.c_str(), 0, {}, "\tGleiche Version installiert -> Reparatur anbieten"},
         {"9.1", CODE, 1, {}, "\tNeuere Version installiert -> Abbruch"},
     };
@@ -189,10 +200,11 @@ TEST_F(BootstrapperTest, InstalledVersionDecidesRepairUpgradeOrRefusal)
             expected.push_back("\tProdukt " + std::string(CODE) + " ist installiert");
             EXPECT_TRUE(sink_->texts.empty());
         } else {
-            EXPECT_TRUE(installer_.commands.empty());   // the installer is not started
+            EXPECT_TRUE(installer_.commands.empty()); // the installer is not started
             ASSERT_EQ(sink_->texts.size(), 1u);
-            EXPECT_EQ(sink_->texts[0], L"Die aktuellere Version 9.1 von Skat ist bereits installiert.|Die ältere Version "
-                                       L"9.0.4.45 kann daher nicht installiert werden.");
+            EXPECT_EQ(sink_->texts[0],
+                      L"Die aktuellere Version 9.1 von Skat ist bereits installiert.|Die ältere Version "
+                      L"9.0.4.45 kann daher nicht installiert werden.");
             EXPECT_EQ(sink_->captions[0], L"Fehler bei der Installation");
         }
         EXPECT_EQ(log(), expected);
@@ -209,8 +221,12 @@ TEST_F(BootstrapperTest, InstallerOutcomes)
         std::string lastLine;
     };
     const Case cases[] = {
-        {1641, 0, false, "\tProdukt " + std::string(CODE) + " ist NICHT installiert, der letzte Aufruf von MsiEnumProducts() liefert 259"},
-        {3010, 0, false, "\tProdukt " + std::string(CODE) + " ist NICHT installiert, der letzte Aufruf von MsiEnumProducts() liefert 259"},
+        {1641, 0, false,
+         "\tProdukt " + std::string(CODE)
+             + " ist NICHT installiert, der letzte Aufruf von MsiEnumProducts() liefert 259"},
+        {3010, 0, false,
+         "\tProdukt " + std::string(CODE)
+             + " ist NICHT installiert, der letzte Aufruf von MsiEnumProducts() liefert 259"},
         // Cancelled by the user: the installer said so itself.
         {1602, 1, false, "\tMsiExec.exe liefert einen Rückgabewert von 1602"},
         {1603, 1, false, "\tMsiExec.exe liefert einen Rückgabewert von 1603"},
@@ -224,8 +240,9 @@ TEST_F(BootstrapperTest, InstallerOutcomes)
         EXPECT_EQ(log().back(), c.lastLine);
         EXPECT_EQ(sink_->texts.size(), c.message ? 1u : 0u);
         if (c.message) {
-            EXPECT_EQ(sink_->texts[0], L"Fehler beim Starten der Installation.|Bitte reparieren Sie die Laufzeitumgebung "
-                                       L"des Microsoft Installers.");
+            EXPECT_EQ(sink_->texts[0],
+                      L"Fehler beim Starten der Installation.|Bitte reparieren Sie die Laufzeitumgebung "
+                      L"des Microsoft Installers.");
         }
         EXPECT_TRUE(tempFolderEmpty());
     }
@@ -249,7 +266,8 @@ TEST_F(BootstrapperTest, FileAndHeaderFailures)
          "\tFEHLER: keine Paketkennung an Offset 256000",
          L"Das Installationspaket in dieser Datei fehlt oder ist beschädigt.|Bitte laden Sie das Installationsprogramm "
          L"erneut herunter."},
-        {"hostile name", setupFileBytes("program", "../../.profile.msi", package_), "\tFEHLER: ungültiger Name des Pakets",
+        {"hostile name", setupFileBytes("program", "../../.profile.msi", package_),
+         "\tFEHLER: ungültiger Name des Pakets",
          L"Das Installationspaket in dieser Datei trägt einen ungültigen Namen.|Die Installation wird abgebrochen."},
         {"truncated package", truncated,
          "\tFEHLER: Paket unvollständig (" + std::to_string(package_.size() - 100) + " von "
@@ -277,8 +295,9 @@ TEST_F(BootstrapperTest, InstalledProductWithoutReadableVersion)
     installed("nine");
     EXPECT_EQ(runSetup(goodFile()), 1);
     ASSERT_EQ(sink_->texts.size(), 1u);
-    EXPECT_EQ(sink_->texts[0], L"Skat ist installiert, die Version kann jedoch nicht bestimmt werden.|Bitte deinstallieren "
-                               L"Sie die Anwendung und führen Sie dann dieses Installationsprogramm erneut aus.");
+    EXPECT_EQ(sink_->texts[0],
+              L"Skat ist installiert, die Version kann jedoch nicht bestimmt werden.|Bitte deinstallieren "
+              L"Sie die Anwendung und führen Sie dann dieses Installationsprogramm erneut aus.");
     EXPECT_TRUE(installer_.commands.empty());
 }
 
@@ -313,7 +332,7 @@ TEST_F(BootstrapperTest, OffsetQuery)
         {"--OFFSET", "short program", "256000\n", false},
         {"--offset", "short program", "256000\n", false},
         {"--Log --Offset", "short program", "256000\n", true},
-        {"--LOG --OFFSET", goodFile(), "0\n", true},   // the package is already there
+        {"--LOG --OFFSET", goodFile(), "0\n", true}, // the package is already there
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.commandLine);

@@ -88,17 +88,16 @@ TEST_F(PrivateHome, ProductRegistryRoundTripAndLockedWriters)
 {
     const ProductRegistry registry(folder_.path() / "data" / "products.ini");
     std::vector<InstalledProduct> products;
-    EXPECT_TRUE(registry.read(products));   // no file yet: no products
+    EXPECT_TRUE(registry.read(products)); // no file yet: no products
     EXPECT_TRUE(products.empty());
-    products = {{"{A}", "Skat", "9.0.3", "1031", "/opt/skat"},
-                {"{B}", "Line\nbreak", "1.0", "1033", "/x"}};
+    products = {{"{A}", "Skat", "9.0.3", "1031", "/opt/skat"}, {"{B}", "Line\nbreak", "1.0", "1033", "/x"}};
     ASSERT_TRUE(registry.write(products));
     std::vector<InstalledProduct> back;
     ASSERT_TRUE(registry.read(back));
     ASSERT_EQ(back.size(), 2u);
     EXPECT_EQ(back[0].versionString, "9.0.3");
     EXPECT_EQ(back[0].installLocation, "/opt/skat");
-    EXPECT_EQ(back[1].productName, "Line break");   // a value can't start a new key
+    EXPECT_EQ(back[1].productName, "Line break"); // a value can't start a new key
     EXPECT_EQ(back[1].versionString, "1.0");
 
     // Writers that each add their products under the lock lose none.
@@ -158,7 +157,8 @@ TEST_F(PrivateHome, HelperExitCodes)
     products[0].versionString = "9.0.3";
     ASSERT_TRUE(registry.write(products));
     EXPECT_EQ(runInstallerHelper({"/I", BUILT_PACKAGE.string()}), INSTALL_PRODUCT_VERSION);
-    EXPECT_EQ(runInstallerHelper({"/I", BUILT_PACKAGE.string(), "REINSTALL=ALL", "REINSTALLMODE=vomus"}), INSTALL_SUCCESS);
+    EXPECT_EQ(runInstallerHelper({"/I", BUILT_PACKAGE.string(), "REINSTALL=ALL", "REINSTALLMODE=vomus"}),
+              INSTALL_SUCCESS);
     ASSERT_TRUE(registry.read(products));
     EXPECT_EQ(products[0].versionString, "9.0.4.45");
     // The staging folders are gone.
@@ -172,10 +172,10 @@ TEST(InstallerExitCodes, SurviveTheEightBitProcessStatus)
         SCOPED_TRACE(code);
         const int status = processStatusOf(code);
         EXPECT_GE(status, 0);
-        EXPECT_LT(status, 126);   // below the shell's own codes
+        EXPECT_LT(status, 126); // below the shell's own codes
         EXPECT_EQ(installerCodeOf(status), code);
     }
     EXPECT_EQ(installerCodeOf(processStatusOf(4711)), INSTALL_FAILURE);
     EXPECT_EQ(installerCodeOf(1), INSTALL_FAILURE);
-    EXPECT_EQ(installerCodeOf(127), INSTALL_FAILURE);   // "command not found"
+    EXPECT_EQ(installerCodeOf(127), INSTALL_FAILURE); // "command not found"
 }

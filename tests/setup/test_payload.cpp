@@ -13,7 +13,8 @@ using setup::PayloadHeader;
 
 namespace {
 
-std::vector<unsigned char> header(std::uint32_t magic, std::uint32_t size, const std::string& name, std::size_t extra = 16)
+std::vector<unsigned char> header(std::uint32_t magic, std::uint32_t size, const std::string& name,
+                                  std::size_t extra = 16)
 {
     std::vector<unsigned char> bytes;
     for (std::uint32_t v : {magic, size})
@@ -36,7 +37,7 @@ TEST(Payload, HeaderParse)
         PayloadHeader::Result result;
     };
     std::vector<unsigned char> unterminated = header(setup::PAYLOAD_MAGIC, 5, "skat.msi");
-    unterminated.resize(8 + 4);   // the name runs to the end of the bytes
+    unterminated.resize(8 + 4); // the name runs to the end of the bytes
     const Case cases[] = {
         {"good", header(setup::PAYLOAD_MAGIC, 16, "skat.msi"), PayloadHeader::Result::Ok},
         {"wrong magic", header(0xDEADBEEF, 16, "skat.msi"), PayloadHeader::Result::BadMagic},
@@ -72,9 +73,7 @@ TEST(Payload, BuildStepLaysOutTheFileAndRefusesABigProgram)
     namespace fs = std::filesystem;
     const fs::path dir = fs::temp_directory_path() / ("payload-" + std::to_string(::getpid()));
     fs::create_directories(dir);
-    auto write = [](const fs::path& file, const std::string& bytes) {
-        std::ofstream(file, std::ios::binary) << bytes;
-    };
+    auto write = [](const fs::path& file, const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; };
     write(dir / "program", "PROGRAM");
     write(dir / "package", std::string(300000, 'P'));
     setup::writeSetupFile(dir / "program", dir / "package", "skat.msi", dir / "Setup");
@@ -92,10 +91,12 @@ TEST(Payload, BuildStepLaysOutTheFileAndRefusesABigProgram)
 
     // A program that reaches the offset leaves no room: the build fails.
     write(dir / "program", std::string(setup::PAYLOAD_OFFSET, 'x'));
-    EXPECT_THROW(setup::writeSetupFile(dir / "program", dir / "package", "skat.msi", dir / "Setup2"), std::runtime_error);
+    EXPECT_THROW(setup::writeSetupFile(dir / "program", dir / "package", "skat.msi", dir / "Setup2"),
+                 std::runtime_error);
     // Nor does a name the bootstrapper would refuse.
     write(dir / "program", "PROGRAM");
-    EXPECT_THROW(setup::writeSetupFile(dir / "program", dir / "package", "../x.msi", dir / "Setup2"), std::runtime_error);
+    EXPECT_THROW(setup::writeSetupFile(dir / "program", dir / "package", "../x.msi", dir / "Setup2"),
+                 std::runtime_error);
     EXPECT_FALSE(fs::exists(dir / "Setup2"));
     fs::remove_all(dir);
 }

@@ -20,10 +20,7 @@ namespace {
 const fs::path BUILD = SETUP_BUILD_DIR;
 constexpr const char* CODE = "{6B3C1E0A-5D2F-4C8B-9A71-2E4F8D0C9B15}";
 
-std::string shellQuoted(const fs::path& p)
-{
-    return "'" + p.string() + "'";
-}
+std::string shellQuoted(const fs::path& p) { return "'" + p.string() + "'"; }
 
 class SetupProgramTest : public testing::Test {
 protected:
@@ -36,8 +33,9 @@ protected:
         // standard error); the helper is found beside Setup or, for a copied
         // Setup, in PATH. The package goes below a folder with a blank.
         environment_ = "env -i PATH=" + shellQuoted(BUILD.string() + ":/usr/bin:/bin") + " HOME=" + shellQuoted(home())
-            + " TEMP=" + shellQuoted(folder_.path() / "temp dir") + " TMPDIR=" + shellQuoted(folder_.path() / "tmp")
-            + " SKAT_SETUP_ROOT=" + shellQuoted(root_) + " SKAT_SETUP_PER_USER=1";
+                       + " TEMP=" + shellQuoted(folder_.path() / "temp dir")
+                       + " TMPDIR=" + shellQuoted(folder_.path() / "tmp") + " SKAT_SETUP_ROOT=" + shellQuoted(root_)
+                       + " SKAT_SETUP_PER_USER=1";
     }
 
     fs::path home() const { return folder_.path() / "home"; }
@@ -47,8 +45,8 @@ protected:
 
     int run(const fs::path& setupFile, const std::string& arguments = "--LOG")
     {
-        const std::string command = "cd " + shellQuoted(folder_.path()) + " && " + environment_ + " " + shellQuoted(setupFile) + " "
-            + arguments + " >stdout.txt 2>stderr.txt";
+        const std::string command = "cd " + shellQuoted(folder_.path()) + " && " + environment_ + " "
+                                    + shellQuoted(setupFile) + " " + arguments + " >stdout.txt 2>stderr.txt";
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
@@ -89,7 +87,8 @@ protected:
     std::vector<std::string> installLog(const std::vector<std::string>& decision, bool installedBefore) const
     {
         const std::string notInstalled =
-            "\tProdukt " + std::string(CODE) + " ist NICHT installiert, der letzte Aufruf von MsiEnumProducts() liefert 259";
+            "\tProdukt " + std::string(CODE)
+            + " ist NICHT installiert, der letzte Aufruf von MsiEnumProducts() liefert 259";
         const std::string isInstalled = "\tProdukt " + std::string(CODE) + " ist installiert";
         std::vector<std::string> lines = {"Gestartet mit der Befehlszeile \"--LOG\"",
                                           "MAKELANGID(LANG_ENGLISH, SUBLANG_DEFAULT): 1033", "Normaler Lauf",
@@ -119,7 +118,8 @@ TEST_F(SetupProgramTest, FreshInstallRepairAndUpgrade)
     ASSERT_EQ(run(BUILD / "Setup"), 0) << stderrText();
     std::vector<std::string> lines = log();
     const std::string command = commandOf(lines);
-    EXPECT_EQ(command.rfind("\tCommandline: msiexec /I " + (folder_.path() / "temp dir").string() + "/skat-setup-", 0), 0u)
+    EXPECT_EQ(command.rfind("\tCommandline: msiexec /I " + (folder_.path() / "temp dir").string() + "/skat-setup-", 0),
+              0u)
         << command;
     EXPECT_EQ(command.substr(command.size() - 9), "/skat.msi");
     auto expected = installLog({command, "\tMsiExec.exe liefert einen Rückgabewert von 0",
@@ -128,8 +128,8 @@ TEST_F(SetupProgramTest, FreshInstallRepairAndUpgrade)
     EXPECT_EQ(lines, expected);
     expectInstalledFiles();
     EXPECT_EQ(installedVersion(), "9.0.4.45");
-    EXPECT_TRUE(fs::is_empty(folder_.path() / "temp dir"));   // the package is removed
-    EXPECT_TRUE(fs::is_empty(folder_.path() / "tmp"));    // and the staging folder
+    EXPECT_TRUE(fs::is_empty(folder_.path() / "temp dir")); // the package is removed
+    EXPECT_TRUE(fs::is_empty(folder_.path() / "tmp"));      // and the staging folder
 
     // 2. The same version again repairs a missing file.
     fs::remove(installed() / "Ressourcen/PdfListe/cmuntb.ttf");
@@ -165,9 +165,10 @@ TEST_F(SetupProgramTest, NewerVersionInstalledIsNotReplaced)
     EXPECT_EQ(log(), installLog({"\tMsiGetProductInfo(INSTALLPROPERTY_VERSIONSTRING) liefert 9.1",
                                  "\tNeuere Version installiert -> Abbruch"},
                                 true));
-    EXPECT_NE(stderrText().find("Die aktuellere Version 9.1 von Skat ist bereits installiert.|Die ältere Version 9.0.4.45 "
-                                "kann daher nicht installiert werden."),
-              std::string::npos)
+    EXPECT_NE(
+        stderrText().find("Die aktuellere Version 9.1 von Skat ist bereits installiert.|Die ältere Version 9.0.4.45 "
+                          "kann daher nicht installiert werden."),
+        std::string::npos)
         << stderrText();
     EXPECT_FALSE(fs::exists(installed()));
     EXPECT_EQ(installedVersion(), "9.1");
@@ -223,13 +224,13 @@ TEST_F(SetupProgramTest, InstallerCancelledByTheUserEndsWithoutAMessage)
     fs::permissions(bin / "msiexec", fs::perms::owner_all);
     fs::copy_file(BUILD / "Setup", folder_.path() / "Setup");
     environment_ = "env -i PATH=" + shellQuoted(bin.string() + ":/usr/bin:/bin") + " HOME=" + shellQuoted(home())
-        + " TEMP=" + shellQuoted(folder_.path() / "temp dir") + " SKAT_SETUP_PER_USER=1";
+                   + " TEMP=" + shellQuoted(folder_.path() / "temp dir") + " SKAT_SETUP_PER_USER=1";
     EXPECT_EQ(run(folder_.path() / "Setup"), 1);
     const std::vector<std::string> lines = log();
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[lines.size() - 2].rfind("\tCommandline: msiexec /I ", 0), 0u);
     EXPECT_EQ(lines.back(), "\tMsiExec.exe liefert einen Rückgabewert von 1602");
-    EXPECT_EQ(stderrText(), "");   // the installer has told the user
+    EXPECT_EQ(stderrText(), ""); // the installer has told the user
     EXPECT_TRUE(fs::is_empty(folder_.path() / "temp dir"));
 }
 
@@ -244,7 +245,7 @@ TEST_F(SetupProgramTest, HelperFailureReachesSetupAsTheInstallersCode)
     const std::string errors = stderrText();
     EXPECT_NE(errors.find("Fatal error during installation."), std::string::npos) << errors;
     EXPECT_EQ(errors.find("Fehler bei der Installation"), std::string::npos) << errors;
-    EXPECT_FALSE(fs::exists(registryFile()));   // nothing recorded as installed
+    EXPECT_FALSE(fs::exists(registryFile())); // nothing recorded as installed
     EXPECT_TRUE(fs::is_empty(folder_.path() / "temp dir"));
     EXPECT_TRUE(fs::is_empty(folder_.path() / "tmp"));
 }

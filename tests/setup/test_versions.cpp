@@ -17,7 +17,7 @@ TEST(MsiVersions, ParseAndCompare)
         {"9.0.3", true, {9, 0, 3, 0}},
         {"9.1", true, {9, 1, 0, 0}},
         {"65535.0.0.65535", true, {65535, 0, 0, 65535}},
-        {"9.99999999999", false, {9, 0, 0, 0}},   // out of range, not wrapped
+        {"9.99999999999", false, {9, 0, 0, 0}}, // out of range, not wrapped
         {"9.-1", false, {9, 0, 0, 0}},
         {"", true, {0, 0, 0, 0}},
         {"9..1", false, {9, 0, 0, 0}},

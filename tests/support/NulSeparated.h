@@ -7,7 +7,8 @@
 
 namespace testsupport {
 
-inline std::vector<std::string> nulSeparated(const std::string& text) {
+inline std::vector<std::string> nulSeparated(const std::string& text)
+{
     std::vector<std::string> out;
     for (size_t at = 0; at < text.size();) {
         const size_t end = text.find('\0', at);

@@ -27,13 +27,15 @@ inline std::unique_ptr<EIN_SPIEL> playedClubsGame()
         CardId cards[3];
         Seat leader, taker;
     };
-    const Trick tricks[10] = {{{14, 44, 11}, SEAT_1, SEAT_1}, {{24, 15, 21}, SEAT_1, SEAT_1}, {{34, 12, 22}, SEAT_1, SEAT_1},
-                              {{28, 23, 42}, SEAT_1, SEAT_1}, {{46, 48, 43}, SEAT_1, SEAT_2}, {{47, 45, 13}, SEAT_2, SEAT_1},
-                              {{38, 36, 31}, SEAT_1, SEAT_1}, {{18, 26, 35}, SEAT_1, SEAT_1}, {{17, 25, 33}, SEAT_1, SEAT_1},
-                              {{16, 37, 32}, SEAT_1, SEAT_1}};
+    const Trick tricks[10] = {{{14, 44, 11}, SEAT_1, SEAT_1}, {{24, 15, 21}, SEAT_1, SEAT_1},
+                              {{34, 12, 22}, SEAT_1, SEAT_1}, {{28, 23, 42}, SEAT_1, SEAT_1},
+                              {{46, 48, 43}, SEAT_1, SEAT_2}, {{47, 45, 13}, SEAT_2, SEAT_1},
+                              {{38, 36, 31}, SEAT_1, SEAT_1}, {{18, 26, 35}, SEAT_1, SEAT_1},
+                              {{17, 25, 33}, SEAT_1, SEAT_1}, {{16, 37, 32}, SEAT_1, SEAT_1}};
     for (const Trick& t : tricks) {
         STICH trick;
-        for (CardId id : t.cards) trick.addCard(id);
+        for (CardId id : t.cards)
+            trick.addCard(id);
         game->pile.addToParty(t.taker == 1 ? PARTY_DECLARER : PARTY_DEFENDERS, trick, t.leader, t.taker);
     }
     return game;

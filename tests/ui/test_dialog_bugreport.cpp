@@ -11,9 +11,9 @@
 #include "vordix/MessageSink.h"
 #include "vordix/Stream.h"
 #include "vordix/WinFilePath.h"
+#include "vordix/windows/3rdparty/MailSender.h"
 #include "vordix/windows/MailService.h"
 #include "vordix/windows/WinImplementorFactory.h"
-#include "vordix/windows/3rdparty/MailSender.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -33,7 +33,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string contentOf(const std::string& path) {
+std::string contentOf(const std::string& path)
+{
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
@@ -42,7 +43,8 @@ std::string contentOf(const std::string& path) {
 
 // A clubs game of seat 1, played out from the unshuffled deal; its own deal
 // holds no hands, so the report must rebuild them from the tricks.
-EIN_SPIEL playedGame() {
+EIN_SPIEL playedGame()
+{
     EIN_SPIEL game;
     game.record.ALLEIN = 1;
     game.record.GEREIZT = 18;
@@ -55,7 +57,8 @@ EIN_SPIEL playedGame() {
     Seat leader = SEAT_0;
     for (int t = 0; t < 10; ++t) {
         STICH trick;
-        for (CardId id : tricks[t]) trick.addCard(id);
+        for (CardId id : tricks[t])
+            trick.addCard(id);
         const Seat taker = t % 2 == 0 ? SEAT_1 : SEAT_2;
         game.pile.addToParty(taker == 1 ? PARTY_DECLARER : PARTY_DEFENDERS, trick, leader, taker);
         leader = taker;
@@ -66,14 +69,16 @@ EIN_SPIEL playedGame() {
 
 class BugReport : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
+    static void SetUpTestSuite()
+    {
         registerControlIds();
         registerForms();
         WIN_IMPLEMENTORFACTORY::installDefault();
         // The texts come from the text file the build puts beside the program.
         WIN_FILEPATH::setProgramFolder(WIN_FILEPATH::fromFsPath(SKAT_BINARY_DIR "/skat/windows"));
     }
-    void SetUp() override {
+    void SetUp() override
+    {
         for (const char* name : {"PATH", "DISPLAY", "XDG_CACHE_HOME"}) {
             const char* value = std::getenv(name);
             saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
@@ -87,16 +92,20 @@ protected:
         installMailService();
         vordix::setMessageSink(sink);
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         vordix::setMessageSink(nullptr);
         MailService::install(previousService);
         for (const auto& [name, value] : saved) {
-            if (value) setenv(name.c_str(), value->c_str(), 1);
-            else unsetenv(name.c_str());
+            if (value)
+                setenv(name.c_str(), value->c_str(), 1);
+            else
+                unsetenv(name.c_str());
         }
     }
     std::string dir(const std::string& name) const { return temp.path().toStdString() + "/" + name; }
-    void fakeXdgEmail(int exitCode) {
+    void fakeXdgEmail(int exitCode)
+    {
         std::ofstream(dir("bin/xdg-email"))
             << "#!/bin/sh\nprintf '%s\\0' \"$@\" > '" << dir("args") << "'\n"
             << "while [ $# -gt 0 ]; do [ \"$1\" = --attach ] && cp \"$2\" '" << dir("attached") << "'; shift; done\n"
@@ -105,7 +114,8 @@ protected:
     }
     std::vector<std::string> arguments() const { return testsupport::nulSeparated(contentOf(dir("args"))); }
     // Shows the dialog; once it stands, types the text and presses a button.
-    void run(DIALOG_BUGREPORT& dialog, const QString& text, const char* button) {
+    void run(DIALOG_BUGREPORT& dialog, const QString& text, const char* button)
+    {
         QTimer::singleShot(0, [=] {
             QWidget* shown = QApplication::activeModalWidget();
             ASSERT_NE(shown, nullptr);
@@ -122,7 +132,8 @@ protected:
     std::shared_ptr<testsupport::RecordingMessageSink> sink = std::make_shared<testsupport::RecordingMessageSink>();
 };
 
-TEST_F(BugReport, SendMailsTheDescriptionAndTheGameAsAnAttachedSheet) {
+TEST_F(BugReport, SendMailsTheDescriptionAndTheGameAsAnAttachedSheet)
+{
     for (const QString description : {QStringLiteral("Der Kreuz-Bube wurde übersehen."), QString()}) {
         fs::remove(dir("args"));
         const EIN_SPIEL game = playedGame();
@@ -132,7 +143,7 @@ TEST_F(BugReport, SendMailsTheDescriptionAndTheGameAsAnAttachedSheet) {
         const std::vector<std::string> args = arguments();
         ASSERT_EQ(args.size(), 8u) << description.toStdString();
         EXPECT_EQ(args[2], "Fehler melden");
-        EXPECT_EQ(args[4], description.toStdString() + "\n\n");   // empty: still the two line feeds
+        EXPECT_EQ(args[4], description.toStdString() + "\n\n"); // empty: still the two line feeds
         EXPECT_EQ(fs::path(args[6]).filename(), "Verlauf.skt");
         EXPECT_EQ(args[7], SKAT_BUG_REPORT_ADDRESS);
         // The attached sheet holds the game, its deal rebuilt from the tricks.
@@ -146,24 +157,27 @@ TEST_F(BugReport, SendMailsTheDescriptionAndTheGameAsAnAttachedSheet) {
     }
 }
 
-TEST_F(BugReport, CancelSendsNothingAndTheNextReportStartsEmpty) {
+TEST_F(BugReport, CancelSendsNothingAndTheNextReportStartsEmpty)
+{
     const EIN_SPIEL game = playedGame();
     DIALOG_BUGREPORT dialog(nullptr);
     dialog.prepare(&game);
     run(dialog, QStringLiteral("verworfen"), "F_bug_abbr");
     EXPECT_FALSE(fs::exists(dir("args")));
     EXPECT_EQ(dialog.implementor()->result, 2);
-    dialog.prepare(&game);   // run() checks that the field is empty again
+    dialog.prepare(&game); // run() checks that the field is empty again
     run(dialog, QStringLiteral("neu"), "F_bug_abbr");
 }
 
-TEST_F(BugReport, WithoutAWorkingMailClientTheUserIsToldAndTheGameGoesOn) {
-    const std::wstring expected = L"Die Nachricht kann nicht verschickt werden, weil kein E-Mail-Programm konfiguriert ist.";
+TEST_F(BugReport, WithoutAWorkingMailClientTheUserIsToldAndTheGameGoesOn)
+{
+    const std::wstring expected =
+        L"Die Nachricht kann nicht verschickt werden, weil kein E-Mail-Programm konfiguriert ist.";
     for (const bool display : {false, true}) {
         sink->clear();
         if (display) {
             setenv("DISPLAY", ":99", 1);
-            fakeXdgEmail(3);   // the composer fails
+            fakeXdgEmail(3); // the composer fails
         } else {
             unsetenv("DISPLAY");
         }

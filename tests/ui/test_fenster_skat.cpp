@@ -4,8 +4,6 @@
 
 #include "skat/app/Bilder.h"
 #include "skat/app/SkatText.h"
-#include "tests/support/RecordingMessageSink.h"
-#include "vordix/MessageSink.h"
 #include "skat/app/UserPrefs.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/engine/TableWindows.h"
@@ -17,19 +15,21 @@
 #include "skat/windows/ControlFactories.h"
 #include "skat/windows/ControlIdTable.h"
 #include "tests/engine/test_table_support.h"
+#include "tests/support/RecordingMessageSink.h"
 #include "vordix/Application.h"
 #include "vordix/Message.h"
-#include "vordix/Zeichenbereich.h"
+#include "vordix/MessageSink.h"
 #include "vordix/WinFilePath.h"
+#include "vordix/Zeichenbereich.h"
+#include "vordix/windows/ClientFenster.h"
 #include "vordix/windows/WinFenster.h"
 #include "vordix/windows/WinImplementorFactory.h"
-#include "vordix/windows/ClientFenster.h"
 
 #include <QAction>
-#include <QMouseEvent>
-#include <QPointer>
 #include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -46,15 +46,17 @@ namespace {
 // Sleeping is where a flash holds its pressed look; the test looks then.
 class SleepWatchingApplication : public VORDIX_APPLICATION_imp {
 public:
-    void quit() override {}
-    void setLanguage(bool) override {}
+    void quit() override { }
+    void setLanguage(bool) override { }
     unsigned processEvents(std::uint16_t, int) override { return 0; }
-    void sleep(unsigned ms) override {
+    void sleep(unsigned ms) override
+    {
         slept.push_back(ms);
-        if (onSleep) onSleep();
+        if (onSleep)
+            onSleep();
     }
-    void postMessage(const PostedMessage&) override {}
-    void setOwner(VORDIX_APPLICATION*) override {}
+    void postMessage(const PostedMessage&) override { }
+    void setOwner(VORDIX_APPLICATION*) override { }
     bool isEnglish() const override { return false; }
     bool isServiceDiscoveryAvailable() const override { return false; }
     VORDIX_APPLICATION* getOwner() const override { return nullptr; }
@@ -97,7 +99,8 @@ public:
 class ObservedWindow : public FENSTER_SKAT {
 public:
     using FENSTER_SKAT::FENSTER_SKAT;
-    void onMessage(VORDIX_MESSAGE& message) override {
+    void onMessage(VORDIX_MESSAGE& message) override
+    {
         seen.push_back(message);
         FENSTER_SKAT::onMessage(message);
     }
@@ -106,7 +109,8 @@ public:
 
 class GameWindow : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
+    static void SetUpTestSuite()
+    {
         registerControlIds();
         registerForms();
         WIN_IMPLEMENTORFACTORY::installDefault();
@@ -114,9 +118,10 @@ protected:
     }
     static void TearDownTestSuite() { WIN_FILEPATH::setProgramFolder(L""); }
 
-    void SetUp() override {
+    void SetUp() override
+    {
         savedSpeed = USER_PREFS::instance().playDelayMs;
-        USER_PREFS::instance().playDelayMs = 0;   // cards go to their places at once
+        USER_PREFS::instance().playDelayMs = 0; // cards go to their places at once
         server = std::make_shared<StubServer>();
         installTableServer(server);
         window = std::make_unique<ObservedWindow>(shell);
@@ -133,7 +138,8 @@ protected:
         ASSERT_EQ(window->originY, 0);
     }
 
-    void TearDown() override {
+    void TearDown() override
+    {
         window.reset();
         installTableServer(nullptr);
         USER_PREFS::instance().playDelayMs = savedSpeed;
@@ -141,18 +147,22 @@ protected:
 
     // A press and release at a point of the client area; the release comes
     // while a button follows the press.
-    void click(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+    void click(QPoint at, Qt::MouseButton button = Qt::LeftButton)
+    {
         QPointer<QWidget> target = client;
         QTimer::singleShot(0, [target, at, button] {
-            if (target) QTest::mouseRelease(target, button, {}, at);
+            if (target)
+                QTest::mouseRelease(target, button, {}, at);
         });
         QTest::mousePress(client, button, {}, at);
         QTest::qWait(5);
     }
 
-    QPoint centreOf(int index) const {
+    QPoint centreOf(int index) const
+    {
         const SKAT_BUTTON& b = window->buttons[index];
-        if (b.text.empty()) return {b.x + b.image->getWidth() / 2, b.y + b.image->getHeight() / 2};
+        if (b.text.empty())
+            return {b.x + b.image->getWidth() / 2, b.y + b.image->getHeight() / 2};
         return {b.x + b.drawnWidth() / 2, b.y + 2 * b.fontSize};
     }
 
@@ -167,7 +177,8 @@ protected:
     ClientFenster* client = nullptr;
 };
 
-TEST_F(GameWindow, BeforeCreationNothingIsPaintedAndWithoutTableNothingIsShown) {
+TEST_F(GameWindow, BeforeCreationNothingIsPaintedAndWithoutTableNothingIsShown)
+{
     RecordingShell otherShell;
     FENSTER_SKAT unopened(otherShell);
     EXPECT_EQ(unopened.windowController(), nullptr);
@@ -192,7 +203,8 @@ TEST_F(GameWindow, BeforeCreationNothingIsPaintedAndWithoutTableNothingIsShown) 
     EXPECT_TRUE(controller.isAnalysisShown()) << "landscape layout, a table of this program";
 }
 
-TEST_F(GameWindow, OpensWithTheLandscapeLayoutAndTheStartButtons) {
+TEST_F(GameWindow, OpensWithTheLandscapeLayoutAndTheStartButtons)
+{
     EXPECT_EQ(window->currentLayout, landscapeLayout());
     EXPECT_TRUE(window->isOpen);
     grabbed();
@@ -204,7 +216,8 @@ TEST_F(GameWindow, OpensWithTheLandscapeLayoutAndTheStartButtons) {
     EXPECT_FALSE(window->buttons[BUTTON_SHORTEN].visible) << "only during card play";
 }
 
-TEST_F(GameWindow, NewListStartsASheetOrContinuesTheCurrentOne) {
+TEST_F(GameWindow, NewListStartsASheetOrContinuesTheCurrentOne)
+{
     struct Case {
         int rows;
         int newSheets, nextGames;
@@ -214,7 +227,8 @@ TEST_F(GameWindow, NewListStartsASheetOrContinuesTheCurrentOne) {
         SCOPED_TRACE(c.rows);
         server->newSheets = server->nextGames = 0;
         server->table.sheet.reset();
-        for (int i = 0; i < c.rows; ++i) server->table.sheet.addGame(SPIELSTRUCT(), SPIELKARTEN(), true);
+        for (int i = 0; i < c.rows; ++i)
+            server->table.sheet.addGame(SPIELSTRUCT(), SPIELKARTEN(), true);
         ASSERT_EQ(server->table.sheet.rowCount(), c.rows);
         grabbed();
         click(centreOf(BUTTON_NEW_LIST));
@@ -224,10 +238,11 @@ TEST_F(GameWindow, NewListStartsASheetOrContinuesTheCurrentOne) {
     }
 }
 
-TEST_F(GameWindow, AButtonCountsOnlyWhenReleasedOverItself) {
+TEST_F(GameWindow, AButtonCountsOnlyWhenReleasedOverItself)
+{
     struct Case {
         const char* name;
-        std::vector<QPoint> moves;   // with the button held, before the release
+        std::vector<QPoint> moves; // with the button held, before the release
         bool releaseInside;
         int newSheets;
     };
@@ -246,7 +261,8 @@ TEST_F(GameWindow, AButtonCountsOnlyWhenReleasedOverItself) {
         int delay = 10;
         for (const QPoint& at : c.moves) {
             QTimer::singleShot(delay, [target, at] {
-                if (!target) return;
+                if (!target)
+                    return;
                 QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
                                  Qt::NoModifier);
                 QApplication::sendEvent(target, &move);
@@ -255,7 +271,8 @@ TEST_F(GameWindow, AButtonCountsOnlyWhenReleasedOverItself) {
         }
         const QPoint end = c.releaseInside ? (c.moves.empty() ? inside : c.moves.back()) : outside;
         QTimer::singleShot(delay, [target, end] {
-            if (target) QTest::mouseRelease(target, Qt::LeftButton, {}, end);
+            if (target)
+                QTest::mouseRelease(target, Qt::LeftButton, {}, end);
         });
         QTest::mousePress(client, Qt::LeftButton, {}, inside);
         QTest::qWait(delay + 20);
@@ -264,7 +281,8 @@ TEST_F(GameWindow, AButtonCountsOnlyWhenReleasedOverItself) {
     }
 }
 
-TEST_F(GameWindow, ClicksReachTheirTargets) {
+TEST_F(GameWindow, ClicksReachTheirTargets)
+{
     grabbed();
     click(centreOf(BUTTON_EXERCISES));
     EXPECT_EQ(shell.exercises, 1);
@@ -281,11 +299,13 @@ TEST_F(GameWindow, ClicksReachTheirTargets) {
     EXPECT_EQ(server->newSheets, 0);
     // Every click came through the one handler as a left press.
     int presses = 0;
-    for (const VORDIX_MESSAGE& m : window->seen) presses += m.kind == MESSAGE_MOUSE_PRESS;
+    for (const VORDIX_MESSAGE& m : window->seen)
+        presses += m.kind == MESSAGE_MOUSE_PRESS;
     EXPECT_EQ(presses, 7);
 }
 
-TEST_F(GameWindow, NothingIsTakenWhileTheServerIsNotReadyOrHasNoTable) {
+TEST_F(GameWindow, NothingIsTakenWhileTheServerIsNotReadyOrHasNoTable)
+{
     grabbed();
     server->ready = false;
     click(centreOf(BUTTON_NEW_LIST));
@@ -302,7 +322,8 @@ TEST_F(GameWindow, NothingIsTakenWhileTheServerIsNotReadyOrHasNoTable) {
     EXPECT_EQ(shell.shutdowns, 1);
 }
 
-TEST_F(GameWindow, StartButtonsDoNotReactWhileAGameLoopRuns) {
+TEST_F(GameWindow, StartButtonsDoNotReactWhileAGameLoopRuns)
+{
     LOCAL_TABLE_SERVER local;
     auto previous = server;
     installTableServer(std::shared_ptr<TABLE_SERVER_ACCESS>(&local, [](TABLE_SERVER_ACCESS*) {}));
@@ -317,7 +338,8 @@ TEST_F(GameWindow, StartButtonsDoNotReactWhileAGameLoopRuns) {
     installTableServer(previous);
 }
 
-TEST_F(GameWindow, RightPressBelowTheHandRowOpensShorteningInCardPlayOnly) {
+TEST_F(GameWindow, RightPressBelowTheHandRowOpensShorteningInCardPlayOnly)
+{
     const int handRow = window->originY + landscapeLayout()[TableLayout::OWN_HAND_Y];
     struct Case {
         int state;
@@ -345,12 +367,14 @@ TEST_F(GameWindow, RightPressBelowTheHandRowOpensShorteningInCardPlayOnly) {
     EXPECT_TRUE(sawRight);
 }
 
-TEST_F(GameWindow, KeysAndMenuCommandsReachTheDispatcher) {
+TEST_F(GameWindow, KeysAndMenuCommandsReachTheDispatcher)
+{
     QTest::keyClick(client, Qt::Key_Return);
     QTest::keyClick(client, Qt::Key_Left);
     std::vector<int> keys;
     for (const VORDIX_MESSAGE& m : window->seen)
-        if (m.kind == MESSAGE_KEY) keys.push_back(m.keyCode);
+        if (m.kind == MESSAGE_KEY)
+            keys.push_back(m.keyCode);
     EXPECT_NE(std::find(keys.begin(), keys.end(), 13), keys.end());
     EXPECT_NE(std::find(keys.begin(), keys.end(), 202), keys.end());
 
@@ -366,7 +390,8 @@ TEST_F(GameWindow, KeysAndMenuCommandsReachTheDispatcher) {
     EXPECT_EQ(shell.commands, (std::vector<int>{486, 460, 462}));
 }
 
-TEST_F(GameWindow, FlashShowsThePressedLookThenTheNormalOne) {
+TEST_F(GameWindow, FlashShowsThePressedLookThenTheNormalOne)
+{
     const QImage before = grabbed();
     SKAT_BUTTON& button = window->buttons[BUTTON_NEW_LIST];
     const QPoint face(button.x + 12, button.y + 10);
@@ -386,7 +411,8 @@ TEST_F(GameWindow, FlashShowsThePressedLookThenTheNormalOne) {
 
 namespace {
 
-TEST_F(GameWindow, BackgroundIsPaintedAgainOnlyWhenItsKeyChanges) {
+TEST_F(GameWindow, BackgroundIsPaintedAgainOnlyWhenItsKeyChanges)
+{
     grabbed();
     const int first = window->backgroundPaints();
     ASSERT_GE(first, 1);
@@ -417,7 +443,8 @@ TEST_F(GameWindow, BackgroundIsPaintedAgainOnlyWhenItsKeyChanges) {
     server->table.currentIndex = STATE_NONE;
 }
 
-TEST_F(GameWindow, FullScreenKeepsTheLandscapeLayoutAndSwitchesTheIcon) {
+TEST_F(GameWindow, FullScreenKeepsTheLandscapeLayoutAndSwitchesTheIcon)
+{
     BILDER& images = BILDER::instance();
     VORDIX_MESSAGE full(MESSAGE_FULL_SCREEN);
     window->onMessage(full);
@@ -428,20 +455,21 @@ TEST_F(GameWindow, FullScreenKeepsTheLandscapeLayoutAndSwitchesTheIcon) {
     EXPECT_EQ(window->currentLayout, landscapeLayout());
 }
 
-TEST_F(GameWindow, TopRightCornerTogglesFullScreen) {
+TEST_F(GameWindow, TopRightCornerTogglesFullScreen)
+{
     BILDER& images = BILDER::instance();
     USER_PREFS& prefs = USER_PREFS::instance();
     const bool saved = prefs.fullScreen;
     ASSERT_EQ(window->buttons[BUTTON_FULL_SCREEN].image, &images.uiImage(3));
-    click({1024 - 10, 70});   // beside the icon, still in the corner
+    click({1024 - 10, 70}); // beside the icon, still in the corner
     EXPECT_TRUE(prefs.fullScreen);
     EXPECT_EQ(window->buttons[BUTTON_FULL_SCREEN].image, &images.uiImage(4)) << "the leave icon";
-    QTest::qWait(400);        // the window's own animation
+    QTest::qWait(400); // the window's own animation
     click({1024 - 10, 10});
     EXPECT_FALSE(prefs.fullScreen);
     EXPECT_EQ(window->buttons[BUTTON_FULL_SCREEN].image, &images.uiImage(3));
     QTest::qWait(400);
-    click({1024 - 40, 100});  // outside the corner
+    click({1024 - 40, 100}); // outside the corner
     EXPECT_FALSE(prefs.fullScreen);
     prefs.fullScreen = saved;
 }
@@ -452,17 +480,18 @@ namespace {
 
 class HarnessServer : public TABLE_SERVER_ACCESS {
 public:
-    explicit HarnessServer(SKATTISCH_SERVER& table) : table_(table) {}
+    explicit HarnessServer(SKATTISCH_SERVER& table) : table_(table) { }
     SKATTISCH* currentTable() override { return &table_; }
-    void startNewSheet() override {}
-    void startNewGameOfList() override {}
+    void startNewSheet() override { }
+    void startNewGameOfList() override { }
 
 private:
     SKATTISCH_SERVER& table_;
 };
 
 // A human player held at a finished trick that waits for a click.
-TEST_F(GameWindow, AClickOrAKeyTakesTheFinishedTrickAway) {
+TEST_F(GameWindow, AClickOrAKeyTakesTheFinishedTrickAway)
+{
     for (bool byKey : {false, true}) {
         SCOPED_TRACE(byKey ? "key" : "click");
         table_test::TableHarness harness;
@@ -483,9 +512,11 @@ TEST_F(GameWindow, AClickOrAKeyTakesTheFinishedTrickAway) {
 
 // A grand at the stub table after the scripted deal: seat 0 has led the
 // spade ace, so the user in seat 1 must play the spade ten.
-void dealGrandWithSpadeLead(SKATTISCH_SERVER& table) {
+void dealGrandWithSpadeLead(SKATTISCH_SERVER& table)
+{
     table.standardSeating();
-    for (Seat seat = SEAT_0; seat < 3; ++seat) table.cards.hands[seat].setCardSet(table_test::DEAL[seat]);
+    for (Seat seat = SEAT_0; seat < 3; ++seat)
+        table.cards.hands[seat].setCardSet(table_test::DEAL[seat]);
     table.record.SPIELART.SPIEL_TYP = GAME_GRAND;
     table.currentIndex = STATE_KARTE_AUSSPIELEN;
     table.cards.AUSP = 0;
@@ -493,12 +524,14 @@ void dealGrandWithSpadeLead(SKATTISCH_SERVER& table) {
 }
 
 // A point on the visible strip at the left of the card at a position.
-QPoint onCard(const PLAYER_EINBLATT_VIEW& hand, int position) {
+QPoint onCard(const PLAYER_EINBLATT_VIEW& hand, int position)
+{
     const RECTANGLE r = hand.cardRect(position);
     return {r.x + 12, r.y + r.height / 2};
 }
 
-TEST_F(GameWindow, OwnHandIsAFanOfFacesAndTheOthersShowBacks) {
+TEST_F(GameWindow, OwnHandIsAFanOfFacesAndTheOthersShowBacks)
+{
     dealGrandWithSpadeLead(server->table);
     window->attachSeats();
     window->windowController()->updateView();
@@ -525,11 +558,13 @@ TEST_F(GameWindow, OwnHandIsAFanOfFacesAndTheOthersShowBacks) {
         const PLAYER_EINBLATT_VIEW& hand = window->handViews[side.view];
         EXPECT_EQ(hand.controller->shownHand.cardSet(), server->table.cards.hands[side.seat].cardSet());
         ASSERT_EQ(hand.cardViews().size(), side.cards);
-        for (const auto& view : hand.cardViews()) EXPECT_EQ(view->bitmap, &BILDER::instance().back);
+        for (const auto& view : hand.cardViews())
+            EXPECT_EQ(view->bitmap, &BILDER::instance().back);
     }
 }
 
-TEST_F(GameWindow, AnIllegalCardDimsTheOthersAndIsNotPlayed) {
+TEST_F(GameWindow, AnIllegalCardDimsTheOthersAndIsNotPlayed)
+{
     dealGrandWithSpadeLead(server->table);
     window->attachSeats();
     window->windowController()->beginCardChoice(NO_CARD);
@@ -550,10 +585,12 @@ TEST_F(GameWindow, AnIllegalCardDimsTheOthersAndIsNotPlayed) {
     EXPECT_EQ(hand.chosen, cardIdFromCode("P1"));
     EXPECT_FALSE(hand.legalDisplay);
     EXPECT_EQ(hand.inputMode, HAND_INPUT_NONE);
-    for (const auto& view : own.cardViews()) EXPECT_EQ(view->shade, 0);
+    for (const auto& view : own.cardViews())
+        EXPECT_EQ(view->shade, 0);
 }
 
-TEST_F(GameWindow, LeftAndRightMoveTheHighlightWithinTheHand) {
+TEST_F(GameWindow, LeftAndRightMoveTheHighlightWithinTheHand)
+{
     dealGrandWithSpadeLead(server->table);
     window->attachSeats();
     PLAYER_EINBLATT_CONTROLLER& hand = window->handControllers[0];
@@ -563,7 +600,7 @@ TEST_F(GameWindow, LeftAndRightMoveTheHighlightWithinTheHand) {
     window->windowController()->beginCardChoice(NO_CARD);
     struct Case {
         const char* name;
-        int from;   // highlighted position before, 0: none
+        int from; // highlighted position before, 0: none
         Qt::Key key;
         int to;
     };
@@ -594,7 +631,8 @@ TEST_F(GameWindow, LeftAndRightMoveTheHighlightWithinTheHand) {
 
 // The human in seat 1 leads the first trick; the card chosen in the window
 // reaches the game.
-TEST_F(GameWindow, AClickOrEnterPlaysTheCardForTheWaitingHuman) {
+TEST_F(GameWindow, AClickOrEnterPlaysTheCardForTheWaitingHuman)
+{
     for (bool byKeys : {false, true}) {
         SCOPED_TRACE(byKeys ? "keys" : "click");
         table_test::TableHarness harness;
@@ -624,7 +662,8 @@ TEST_F(GameWindow, AClickOrEnterPlaysTheCardForTheWaitingHuman) {
 // The table's threads hand work to the window without waiting for the GUI
 // thread (which may be joining them), and work for a window that is gone
 // is dropped.
-TEST_F(GameWindow, TableRequestsNeverWaitForTheGuiThread) {
+TEST_F(GameWindow, TableRequestsNeverWaitForTheGuiThread)
+{
     dealGrandWithSpadeLead(server->table);
     window->attachSeats();
     std::shared_ptr<TABLE_WINDOWS> windows = tableWindows();
@@ -632,7 +671,7 @@ TEST_F(GameWindow, TableRequestsNeverWaitForTheGuiThread) {
         windows->refreshMainWindow(server->table);
         windows->beginCardChoice(server->table, NO_CARD);
     });
-    worker.join();   // would hang if the worker waited for this thread
+    worker.join(); // would hang if the worker waited for this thread
     EXPECT_EQ(window->handControllers[0].inputMode, HAND_INPUT_NONE) << "not yet run";
     QTest::qWait(10);
     EXPECT_EQ(window->handControllers[0].inputMode, HAND_INPUT_PLAY);
@@ -642,10 +681,11 @@ TEST_F(GameWindow, TableRequestsNeverWaitForTheGuiThread) {
     late.join();
     window.reset();
     EXPECT_EQ(tableWindows().get() == windows.get(), false) << "the window uninstalls itself";
-    QTest::qWait(10);   // the queued refresh finds no window
+    QTest::qWait(10); // the queued refresh finds no window
 }
 
-TEST_F(GameWindow, TrickCardsLieAtTheSeatsScreenPositions) {
+TEST_F(GameWindow, TrickCardsLieAtTheSeatsScreenPositions)
+{
     struct Case {
         const char* name;
         const TableLayout& layout;
@@ -665,10 +705,12 @@ TEST_F(GameWindow, TrickCardsLieAtTheSeatsScreenPositions) {
         EXPECT_EQ(window->trickCardRect(c.position), c.rect);
     }
     // At this program's own table every seat keeps its number.
-    for (int seat = 0; seat < 3; ++seat) EXPECT_EQ(FENSTER_SKAT::screenPositionOfSeat(&server->table, seat), seat);
+    for (int seat = 0; seat < 3; ++seat)
+        EXPECT_EQ(FENSTER_SKAT::screenPositionOfSeat(&server->table, seat), seat);
 }
 
-TEST_F(GameWindow, BiddingPanelOffersTheValueAndTakesKeysAndClicks) {
+TEST_F(GameWindow, BiddingPanelOffersTheValueAndTakesKeysAndClicks)
+{
     EXPECT_EQ(bidLabel(18), L"  18 ");
     EXPECT_EQ(bidLabel(240), L" 240 ");
     REIZEN_CONTROLLER& bidding = window->biddingController;
@@ -723,11 +765,13 @@ TEST_F(GameWindow, BiddingPanelOffersTheValueAndTakesKeysAndClicks) {
 
 // A card played by key leaves no card of the hand stacked against the view
 // of the card that went (it used to point at the freed view).
-TEST_F(GameWindow, APlayedCardLeavesNoStackingReferenceBehind) {
+TEST_F(GameWindow, APlayedCardLeavesNoStackingReferenceBehind)
+{
     // The user leads, so the first card of the hand may be played.
     SKATTISCH_SERVER& table = server->table;
     table.standardSeating();
-    for (Seat seat = SEAT_0; seat < 3; ++seat) table.cards.hands[seat].setCardSet(table_test::DEAL[seat]);
+    for (Seat seat = SEAT_0; seat < 3; ++seat)
+        table.cards.hands[seat].setCardSet(table_test::DEAL[seat]);
     table.record.SPIELART.SPIEL_TYP = GAME_GRAND;
     table.currentIndex = STATE_KARTE_AUSSPIELEN;
     table.cards.AUSP = 1;
@@ -740,7 +784,8 @@ TEST_F(GameWindow, APlayedCardLeavesNoStackingReferenceBehind) {
     ASSERT_EQ(hand.shownHand.cardCount(), 9);
     auto isCurrent = [&](const VORDIX_IMAGEVIEW* view) {
         for (const auto& other : own.cardViews())
-            if (other.get() == view) return true;
+            if (other.get() == view)
+                return true;
         return false;
     };
     for (const auto& view : own.cardViews())
@@ -753,7 +798,8 @@ TEST_F(GameWindow, APlayedCardLeavesNoStackingReferenceBehind) {
 }
 
 // The row of the cards a side took fits the client area, whatever it holds.
-TEST_F(GameWindow, TheSettlementTrickRowStaysInsideTheWindow) {
+TEST_F(GameWindow, TheSettlementTrickRowStaysInsideTheWindow)
+{
     dealGrandWithSpadeLead(server->table);
     SKATTISCH_SERVER& table = server->table;
     table.record.ALLEIN = 1;
@@ -767,7 +813,8 @@ TEST_F(GameWindow, TheSettlementTrickRowStaysInsideTheWindow) {
                 cards.push_back(static_cast<CardId>(suit * 10 + rank));
     for (std::size_t k = 0; k + 2 < cards.size() && pile.trickCount() < 10; k += 3) {
         STICH trick;
-        for (std::size_t j = 0; j < 3; ++j) trick.addCard(cards[k + j]);
+        for (std::size_t j = 0; j < 3; ++j)
+            trick.addCard(cards[k + j]);
         pile.addToParty(0, trick, SEAT_0, SEAT_1);
     }
     for (const QSize size : {QSize(1024, 768), QSize(1280, 1024)}) {
@@ -797,7 +844,8 @@ TEST_F(GameWindow, TheSettlementTrickRowStaysInsideTheWindow) {
 
 // Seat labels, the centred box and balloons keep inside the client area,
 // sized from their measured text.
-TEST_F(GameWindow, TableTextsKeepInsideTheWindow) {
+TEST_F(GameWindow, TableTextsKeepInsideTheWindow)
+{
     dealGrandWithSpadeLead(server->table);
     window->attachSeats();
     VORDIX_BITMAP target;
@@ -832,7 +880,8 @@ TEST_F(GameWindow, TableTextsKeepInsideTheWindow) {
 // While the user chooses between the skat and a hand game, and while putting
 // cards away, the other seats' names and roles stand clear of the buttons
 // below them.
-TEST_F(GameWindow, SeatLabelsClearTheTakeSkatButtons) {
+TEST_F(GameWindow, SeatLabelsClearTheTakeSkatButtons)
+{
     dealGrandWithSpadeLead(server->table);
     window->attachSeats();
     const struct {
@@ -840,39 +889,41 @@ TEST_F(GameWindow, SeatLabelsClearTheTakeSkatButtons) {
         std::vector<int> buttons;
     } cases[] = {{INPUT_SKAT_OR_HAND, {BUTTON_TAKE_SKAT, BUTTON_PLAY_HAND}}, {INPUT_PUT_AWAY, {BUTTON_PUT_AWAY}}};
     for (const auto& c : cases)
-    for (const QSize size : {QSize(1024, 768), QSize(1280, 1024)}) {
-        SCOPED_TRACE(c.mode);
-        SCOPED_TRACE(size.width());
-        window->windowController()->inputMode = c.mode;
-        window->resize(size.width(), size.height());
-        QTest::qWait(10);
-        VORDIX_BITMAP target;
-        VORDIX_ZEICHENBEREICH area(&target, size.width(), size.height());
-        area.beginPaint();
-        for (Seat seat = SEAT_0; seat < 3; ++seat) {
-            const int position = FENSTER_SKAT::screenPositionOfSeat(&server->table, seat);
-            if (position == 1) continue;
-            SCOPED_TRACE(seat);
-            VORDIX_TEXT role;
-            role.size = 13;
-            role.text = table_texts::seatRoleText(server->table, c.mode, position);
-            ASSERT_FALSE(role.text.empty());
-            const RECTANGLE box = window->drawSeatLabel(role, seat, area, 0);
-            for (int index : c.buttons) {
-                const SKAT_BUTTON& b = window->buttons[index];
-                const bool apart = box.x + box.width <= b.x || b.x + b.drawnWidth() <= box.x ||
-                                   box.y + box.height <= b.y;
-                EXPECT_TRUE(apart) << "button " << index << " at " << b.x << "," << b.y << " under the role at "
-                                   << box.x << "," << box.y << " " << box.width << "x" << box.height;
+        for (const QSize size : {QSize(1024, 768), QSize(1280, 1024)}) {
+            SCOPED_TRACE(c.mode);
+            SCOPED_TRACE(size.width());
+            window->windowController()->inputMode = c.mode;
+            window->resize(size.width(), size.height());
+            QTest::qWait(10);
+            VORDIX_BITMAP target;
+            VORDIX_ZEICHENBEREICH area(&target, size.width(), size.height());
+            area.beginPaint();
+            for (Seat seat = SEAT_0; seat < 3; ++seat) {
+                const int position = FENSTER_SKAT::screenPositionOfSeat(&server->table, seat);
+                if (position == 1)
+                    continue;
+                SCOPED_TRACE(seat);
+                VORDIX_TEXT role;
+                role.size = 13;
+                role.text = table_texts::seatRoleText(server->table, c.mode, position);
+                ASSERT_FALSE(role.text.empty());
+                const RECTANGLE box = window->drawSeatLabel(role, seat, area, 0);
+                for (int index : c.buttons) {
+                    const SKAT_BUTTON& b = window->buttons[index];
+                    const bool apart =
+                        box.x + box.width <= b.x || b.x + b.drawnWidth() <= box.x || box.y + box.height <= b.y;
+                    EXPECT_TRUE(apart) << "button " << index << " at " << b.x << "," << b.y << " under the role at "
+                                       << box.x << "," << box.y << " " << box.width << "x" << box.height;
+                }
             }
+            area.endPaint();
         }
-        area.endPaint();
-    }
 }
 
 // What a seat says shows in its balloon, sent from the table's worker;
 // hiding the talk clears the balloons and the message in the middle.
-TEST_F(GameWindow, TableTalkShowsInTheSeatsBalloonsAndGoes) {
+TEST_F(GameWindow, TableTalkShowsInTheSeatsBalloonsAndGoes)
+{
     dealGrandWithSpadeLead(server->table);
     window->attachSeats();
     std::shared_ptr<TABLE_WINDOWS> windows = tableWindows();
@@ -893,11 +944,13 @@ TEST_F(GameWindow, TableTalkShowsInTheSeatsBalloonsAndGoes) {
 
 // The status text beside the table: an exercise's commentary by phase and
 // trick; an ordinary game without the analysis shows nothing.
-TEST_F(GameWindow, TheStatusTextFollowsTheExerciseCommentary) {
+TEST_F(GameWindow, TheStatusTextFollowsTheExerciseCommentary)
+{
     SKATTISCH_SERVER& table = server->table;
     table.standardSeating();
     RecordTexts& texts = table.modus.storedGame.record.texts();
-    for (int i = 0; i < RECORD_TEXT_COUNT; ++i) texts[i] = L"Text " + std::to_wstring(i);
+    for (int i = 0; i < RECORD_TEXT_COUNT; ++i)
+        texts[i] = L"Text " + std::to_wstring(i);
     table.modus.exerciseFlag = true;
     table.modus.deviationIndex = -1;
     const struct {
@@ -905,11 +958,8 @@ TEST_F(GameWindow, TheStatusTextFollowsTheExerciseCommentary) {
         int deviation;
         std::wstring text;
     } cases[] = {
-        {STATE_REIZEN, -1, L"Text 3"},
-        {STATE_SPIEL_ANSAGEN, -1, L"Text 4"},
-        {STATE_KARTE_AUSSPIELEN, -1, L"Text 5"},
-        {STATE_KARTE_AUSSPIELEN, 0, L""},
-        {STATE_ABRECHNUNG, -1, L""},
+        {STATE_REIZEN, -1, L"Text 3"},    {STATE_SPIEL_ANSAGEN, -1, L"Text 4"}, {STATE_KARTE_AUSSPIELEN, -1, L"Text 5"},
+        {STATE_KARTE_AUSSPIELEN, 0, L""}, {STATE_ABRECHNUNG, -1, L""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.state);
@@ -928,7 +978,8 @@ TEST_F(GameWindow, TheStatusTextFollowsTheExerciseCommentary) {
 
 // Kontra and Re stand beside the declarer's label, inside the client area,
 // for a declarer at every place of the table.
-TEST_F(GameWindow, KontraAndReStandInsideTheWindowBesideTheDeclarer) {
+TEST_F(GameWindow, KontraAndReStandInsideTheWindowBesideTheDeclarer)
+{
     SKATTISCH_SERVER& table = server->table;
     table.standardSeating();
     for (Seat declarer = SEAT_0; declarer < 3; ++declarer) {
@@ -952,7 +1003,8 @@ TEST_F(GameWindow, KontraAndReStandInsideTheWindowBesideTheDeclarer) {
 
 // Help in a game of the sheet asks first, through the message sink, whether
 // the game may become a free game.
-TEST_F(GameWindow, TheFreeGameWarningIsAQuestionOfTheMessageSink) {
+TEST_F(GameWindow, TheFreeGameWarningIsAQuestionOfTheMessageSink)
+{
     auto sink = std::make_shared<testsupport::RecordingMessageSink>();
     const auto previous = vordix::setMessageSink(sink);
     SKATTISCH_SERVER& table = server->table;

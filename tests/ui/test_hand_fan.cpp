@@ -18,7 +18,8 @@ HandFan bottomFan(int width = 800, float scale = 1.0f)
     return fan;
 }
 
-TEST(HandFan, CardSizeAndStep) {
+TEST(HandFan, CardSizeAndStep)
+{
     struct Case {
         const char* name;
         float scale;
@@ -49,7 +50,8 @@ TEST(HandFan, CardSizeAndStep) {
     }
 }
 
-TEST(HandFan, PlacesAndTurnsOfTheBottomFan) {
+TEST(HandFan, PlacesAndTurnsOfTheBottomFan)
+{
     struct Case {
         const char* name;
         LayoutKind layout;
@@ -83,7 +85,8 @@ TEST(HandFan, PlacesAndTurnsOfTheBottomFan) {
     }
 }
 
-TEST(HandFan, SideHandsByTheme) {
+TEST(HandFan, SideHandsByTheme)
+{
     struct Case {
         const char* name;
         int theme;
@@ -117,20 +120,22 @@ TEST(HandFan, SideHandsByTheme) {
     }
 }
 
-TEST(HandFan, DraggedCardPushesItsNeighboursAside) {
+TEST(HandFan, DraggedCardPushesItsNeighboursAside)
+{
     HandFan fan = bottomFan();
     const int restLeft = fan.cardX(4, 10);
     const int restRight = fan.cardX(6, 10);
-    fan.moving = {true, false, true, 5, 0};   // lifted all the way
+    fan.moving = {true, false, true, 5, 0}; // lifted all the way
     EXPECT_EQ(fan.cardX(4, 10), restLeft + 12);
     EXPECT_EQ(fan.cardX(6, 10), restRight - 12);
     EXPECT_EQ(fan.cardX(5, 10), 232 + 4 * 24);
-    fan.moving.y = 500;   // still in the row: nothing moves
+    fan.moving.y = 500; // still in the row: nothing moves
     EXPECT_EQ(fan.cardX(4, 10), restLeft);
     EXPECT_EQ(fan.cardX(6, 10), restRight);
 }
 
-TEST(HandFan, FlightIntoTheHandOpensAGap) {
+TEST(HandFan, FlightIntoTheHandOpensAGap)
+{
     HandFan fan = bottomFan();
     // A card flying in to position 3 of a hand of 9, still in the Skat's row.
     fan.moving = {true, true, false, 3, 500};
@@ -156,7 +161,8 @@ Point onScreen(const HandFan& fan, int i, int n, double localX, double localY)
             static_cast<int>(std::lround(cy - localX * std::sin(a) + localY * std::cos(a)))};
 }
 
-TEST(HandFan, HitTestPicksTheTopmostCard) {
+TEST(HandFan, HitTestPicksTheTopmostCard)
+{
     const HandFan fan = bottomFan();
     for (int i = 1; i <= 10; ++i) {
         SCOPED_TRACE(i);
@@ -164,7 +170,7 @@ TEST(HandFan, HitTestPicksTheTopmostCard) {
         const Point strip = onScreen(fan, i, 10, -50, 0);
         EXPECT_EQ(fan.hitTest(strip.x, strip.y, 10), i);
     }
-    const Point overlap = onScreen(fan, 2, 10, -50, 40);   // also on card 1
+    const Point overlap = onScreen(fan, 2, 10, -50, 40); // also on card 1
     EXPECT_EQ(fan.hitTest(overlap.x, overlap.y, 10), 2);
     const Point top = onScreen(fan, 10, 10, 40, -80);
     EXPECT_EQ(fan.hitTest(top.x, top.y, 10), 10);
@@ -172,8 +178,9 @@ TEST(HandFan, HitTestPicksTheTopmostCard) {
     EXPECT_EQ(fan.hitTest(400, 700, 0), 0);
 }
 
-TEST(HandFan, HitTestIncludesTheEdges) {
-    const HandFan fan = bottomFan();   // one card stands upright
+TEST(HandFan, HitTestIncludesTheEdges)
+{
+    const HandFan fan = bottomFan(); // one card stands upright
     const int left = fan.cardX(1, 1);
     const int top = fan.cardY(1, 1) + fan.rowTop;
     const int cy = top + 90;
@@ -197,10 +204,11 @@ TEST(HandFan, HitTestIncludesTheEdges) {
     }
 }
 
-TEST(HandFan, HitTestFollowsTheTurn) {
+TEST(HandFan, HitTestFollowsTheTurn)
+{
     HandFan fan = bottomFan(300);
     fan.theme = 4;
-    fan.orientation = 1.0f;   // one card turned by 45 degrees
+    fan.orientation = 1.0f; // one card turned by 45 degrees
     ASSERT_FLOAT_EQ(fan.cardAngle(1, 1), 45.0f);
     const int cx = fan.cardX(1, 1) + 60;
     const int cy = fan.cardY(1, 1) + fan.rowTop + 90;
@@ -212,7 +220,8 @@ TEST(HandFan, HitTestFollowsTheTurn) {
     EXPECT_EQ(fan.hitTest(inside.x, inside.y, 1), 1);
 }
 
-TEST(HandFan, RaisedCardIsHitWhereItIsDrawn) {
+TEST(HandFan, RaisedCardIsHitWhereItIsDrawn)
+{
     const HandFan fan = bottomFan();
     const int left = fan.cardX(1, 1);
     const int top = fan.cardY(1, 1) + fan.rowTop;

@@ -11,9 +11,9 @@
 #include "skat/windows/ControlIdTable.h"
 #include "tests/app/pdf_test_sheets.h"
 #include "tests/ui/score_sheet_games.h"
+#include "vordix/Bitmap.h"
 #include "vordix/Message.h"
 #include "vordix/WinFilePath.h"
-#include "vordix/Bitmap.h"
 #include "vordix/Zeichenbereich.h"
 #include "vordix/windows/ClientFenster.h"
 #include "vordix/windows/WinBitmap.h"
@@ -22,10 +22,10 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QTranslator>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -42,8 +42,8 @@ TEST(ScoreSheetHeight, SnapsToWholeRowsBetweenHeaderAndFooter)
     struct Case {
         int dragged, snapped;
     };
-    const Case cases[] = {{175, 175}, {189, 175}, {190, 190}, {220, 220}, {234, 220},
-                          {600, 595}, {714, 700}, {715, 715}};
+    const Case cases[] = {{175, 175}, {189, 175}, {190, 190}, {220, 220},
+                          {234, 220}, {600, 595}, {714, 700}, {715, 715}};
     for (const Case& c : cases) {
         int width = 480, height = c.dragged;
         FENSTER_LISTE::snapHeight(&width, &height);
@@ -69,9 +69,9 @@ protected:
         sheet = std::make_unique<LISTE>();
         sheet->places = 3;
         sheet->playerNames = {L"Torvo", L"Kazzle", L"Brummo", L""};
-        sheet->insertRow(sheettest::playedClubsGame());   // row 0: played out
-        sheet->insertRow(pdftest::passedInRow());        // row 1: passed, no deal
-        sheet->insertRow(pdftest::rowOf({GAME_CLUBS, 2, -48}));   // row 2
+        sheet->insertRow(sheettest::playedClubsGame());         // row 0: played out
+        sheet->insertRow(pdftest::passedInRow());               // row 1: passed, no deal
+        sheet->insertRow(pdftest::rowOf({GAME_CLUBS, 2, -48})); // row 2
         window = std::make_unique<FENSTER_LISTE>();
         window->sendCommand = [this](VORDIX_MESSAGE& m) { commands.push_back(m.commandId); };
         window->print = [this](const LISTE& list) {
@@ -129,17 +129,17 @@ TEST_F(ScoreSheetWindow, ClientAreaKeepsTheSheetWidthAndRowLimits)
 TEST_F(ScoreSheetWindow, PressesSelectAndDeselectRows)
 {
     struct Step {
-        int y;            // client y of the press
-        int selected;     // selection afterwards
+        int y;        // client y of the press
+        int selected; // selection afterwards
     };
     const Step steps[] = {
-        {30, -1},                 // header: nothing
-        {72 + 15 * 2 + 7, 2},     // row 3
-        {72 + 15 * 0 + 3, 0},     // another row moves the selection
-        {72 + 15 * 0 + 10, -1},   // the selected row again deselects
-        {72 + 15 * 10 + 7, -1},   // an empty slot below the last game
+        {30, -1},               // header: nothing
+        {72 + 15 * 2 + 7, 2},   // row 3
+        {72 + 15 * 0 + 3, 0},   // another row moves the selection
+        {72 + 15 * 0 + 10, -1}, // the selected row again deselects
+        {72 + 15 * 10 + 7, -1}, // an empty slot below the last game
         {72 + 15 * 1 + 7, 1},
-        {50, 1},                  // header again: unchanged
+        {50, 1}, // header again: unchanged
     };
     for (const Step& s : steps) {
         send(MESSAGE_MOUSE_PRESS, s.y);
@@ -159,7 +159,7 @@ TEST_F(ScoreSheetWindow, ClicksOnTheScrolledRowsSelectTheRowUnderThePointer)
     area->verticalScrollBar()->setValue(15);
     QTest::qWait(20);
     ClientFenster* client = host->clientWidget();
-    const QPoint at(100, 72 + 7);   // the first visible row: row 2 of the sheet
+    const QPoint at(100, 72 + 7); // the first visible row: row 2 of the sheet
     QWidget* target = client->childAt(at);
     ASSERT_NE(target, nullptr);
     QTest::mousePress(target, Qt::LeftButton, {}, target->mapFrom(client, at));
@@ -186,11 +186,11 @@ TEST_F(ScoreSheetWindow, OnlyARowOfTheListIsHighlighted)
         auto* imp = dynamic_cast<WIN_BITMAP*>(canvas.implementor());
         return imp && imp->image() ? imp->image()->convertToFormat(QImage::Format_RGB32) : QImage();
     };
-    const QColor outline(120, 84, 0);   // the highlight colour
+    const QColor outline(120, 84, 0); // the highlight colour
     auto outlined = [&](const QImage& image, int row) {
         const QColor c = image.pixelColor(240, 15 * row - 1);
-        return std::abs(c.red() - outline.red()) < 3 && std::abs(c.green() - outline.green()) < 3 &&
-               std::abs(c.blue() - outline.blue()) < 3;
+        return std::abs(c.red() - outline.red()) < 3 && std::abs(c.green() - outline.green()) < 3
+               && std::abs(c.blue() - outline.blue()) < 3;
     };
     const QImage none = paintRows(-1);
     ASSERT_FALSE(none.isNull());
@@ -227,7 +227,7 @@ TEST_F(ScoreSheetWindow, HistoryActionOnlyForReplayableGames)
 
 TEST_F(ScoreSheetWindow, DoubleClickOnAPlayedGameOpensItsHistory)
 {
-    pressRow(1, MESSAGE_DOUBLE_CLICK);   // passed game: no history
+    pressRow(1, MESSAGE_DOUBLE_CLICK); // passed game: no history
     EXPECT_EQ(window->tricks.view.renderer.entry, nullptr);
     pressRow(0, MESSAGE_DOUBLE_CLICK);
     EXPECT_EQ(window->selectedRow(), 0);
@@ -256,7 +256,7 @@ TEST_F(ScoreSheetWindow, HistoryReplaysOnlyAReplayableStoredGame)
         void replayStoredGame(const EIN_SPIEL& g) override { calls.push_back({"replay", &g}); }
         void playGivenGame(const EIN_SPIEL& g) override { calls.push_back({"given", &g}); }
         std::vector<std::pair<std::string, const EIN_SPIEL*>>& calls;
-        explicit Recorder(std::vector<std::pair<std::string, const EIN_SPIEL*>>& c) : calls(c) {}
+        explicit Recorder(std::vector<std::pair<std::string, const EIN_SPIEL*>>& c) : calls(c) { }
     };
     std::vector<std::pair<std::string, const EIN_SPIEL*>> calls;
     FENSTER_STICHE& tricks = window->tricks;
@@ -272,17 +272,17 @@ TEST_F(ScoreSheetWindow, HistoryReplaysOnlyAReplayableStoredGame)
         tricks.onMessage(m);
     };
 
-    tricks.showListGame(*sheet, 2);   // booked without cards
+    tricks.showListGame(*sheet, 2); // booked without cards
     EXPECT_FALSE(enabled("Verlauf_TB_Spielen"));
     EXPECT_FALSE(enabled("Verlauf_TB_Nachspielen"));
     command(FENSTER_STICHE::ACTION_REPEAT);
     command(FENSTER_STICHE::ACTION_REPLAY_FREE);
     EXPECT_TRUE(calls.empty());
 
-    tricks.showListGame(*sheet, 0);   // played out
+    tricks.showListGame(*sheet, 0); // played out
     EXPECT_TRUE(enabled("Verlauf_TB_Spielen"));
     EXPECT_TRUE(enabled("Verlauf_TB_Nachspielen"));
-    EXPECT_FALSE(enabled("Verlauf_TB_Editor"));   // no card-deal editor yet
+    EXPECT_FALSE(enabled("Verlauf_TB_Editor")); // no card-deal editor yet
     command(FENSTER_STICHE::ACTION_REPEAT);
     command(FENSTER_STICHE::ACTION_REPLAY_FREE);
     ASSERT_EQ(calls.size(), 2u);
@@ -292,14 +292,15 @@ TEST_F(ScoreSheetWindow, HistoryReplaysOnlyAReplayableStoredGame)
 
 TEST_F(ScoreSheetWindow, ToolbarSendsTheApplicationCommandsAndPrints)
 {
-    for (int id : {433, 434, 435, 436, 437, 999}) send(MESSAGE_COMMAND, 0, 0, id);
+    for (int id : {433, 434, 435, 436, 437, 999})
+        send(MESSAGE_COMMAND, 0, 0, id);
     EXPECT_EQ(commands, (std::vector<int>{460, 461, 462, 469}));
     ASSERT_EQ(printed.size(), 1u);
     EXPECT_EQ(printed[0], sheet.get());
 
     window->attachList(nullptr);
     send(MESSAGE_COMMAND, 0, 0, 437);
-    EXPECT_EQ(printed.size(), 1u);   // no list, nothing to print
+    EXPECT_EQ(printed.size(), 1u); // no list, nothing to print
 }
 
 TEST_F(ScoreSheetWindow, AListGoingAwayLeavesBothRenderersEmpty)
@@ -309,7 +310,7 @@ TEST_F(ScoreSheetWindow, AListGoingAwayLeavesBothRenderersEmpty)
     EXPECT_EQ(window->shownList(), nullptr);
     EXPECT_EQ(window->frame.list, nullptr);
     EXPECT_EQ(window->tricks.view.renderer.entry, nullptr);
-    pressRow(0);   // must not touch the old list
+    pressRow(0); // must not touch the old list
     EXPECT_EQ(window->rows.renderer.rowCapacity(), 36);
 }
 
@@ -346,7 +347,7 @@ TEST_F(GameHistory, BidLinesGameLineAndRunningPoints)
     ASSERT_EQ(running.declarer.size(), 10u);
     EXPECT_EQ(running.declarer.back(), 95);
     EXPECT_EQ(running.defenders.back(), 15);
-    EXPECT_EQ(running.declarerMark, 8);   // 50 after trick 7, 68 after trick 8
+    EXPECT_EQ(running.declarerMark, 8); // 50 after trick 7, 68 after trick 8
     EXPECT_EQ(running.defendersMark, 0);
 }
 
@@ -385,10 +386,10 @@ TEST_F(GameHistory, SixtyExactlyMarksOnlyTheDefenders)
     struct Trick {
         CardId cards[3];
         Party party;
-        int declarer, defenders;   // running totals afterwards
+        int declarer, defenders; // running totals afterwards
     };
     const Trick tricks[] = {
-        {{18, 17, 11}, PARTY_DECLARER, 21, 0},  {{28, 27, 21}, PARTY_DECLARER, 42, 0},
+        {{18, 17, 11}, PARTY_DECLARER, 21, 0},   {{28, 27, 21}, PARTY_DECLARER, 42, 0},
         {{38, 37, 31}, PARTY_DEFENDERS, 42, 21}, {{48, 47, 43}, PARTY_DEFENDERS, 42, 42},
         {{16, 26, 36}, PARTY_DECLARER, 54, 42},  {{15, 25, 35}, PARTY_DEFENDERS, 54, 51},
         {{14, 23, 33}, PARTY_DECLARER, 56, 51},  {{24, 22, 32}, PARTY_DEFENDERS, 56, 53},
@@ -396,7 +397,8 @@ TEST_F(GameHistory, SixtyExactlyMarksOnlyTheDefenders)
     };
     for (const Trick& t : tricks) {
         STICH trick;
-        for (CardId id : t.cards) trick.addCard(id);
+        for (CardId id : t.cards)
+            trick.addCard(id);
         pile.addToParty(t.party, trick, SEAT_1, t.party == PARTY_DECLARER ? SEAT_1 : SEAT_2);
     }
     SPIELSTRUCT record;
@@ -424,10 +426,10 @@ namespace {
 TEST_F(ScoreSheetWindow, ScreenshotsOfEachModeAndAHistory)
 {
     const char* folder = std::getenv("SKAT_SCREENSHOT_DIR");
-    if (!folder) GTEST_SKIP() << "SKAT_SCREENSHOT_DIR not set";
+    if (!folder)
+        GTEST_SKIP() << "SKAT_SCREENSHOT_DIR not set";
     const bool english = std::getenv("SKAT_SCREENSHOT_ENGLISH") != nullptr;
-    SKAT_TEXT::installInstance(
-        std::make_unique<SKAT_TEXT>(skat::resourceFile({}, L"Skat_Text.xml"), english));
+    SKAT_TEXT::installInstance(std::make_unique<SKAT_TEXT>(skat::resourceFile({}, L"Skat_Text.xml"), english));
     BILDER::instance().initialize();
     USER_PREFS& prefs = USER_PREFS::instance();
     prefs.playerNames = english ? std::array<std::wstring, 4>{L"You", L"Left", L"Right", L""}
@@ -456,7 +458,9 @@ TEST_F(ScoreSheetWindow, ScreenshotsOfEachModeAndAHistory)
     const struct {
         Scoring scoring;
         const char* name;
-    } modes[] = {{SCORING_CLASSIC, "classic"}, {SCORING_SEEGER_FABIAN, "seeger-fabian"}, {SCORING_BIERLACHS, "bierlachs"}};
+    } modes[] = {{SCORING_CLASSIC, "classic"},
+                 {SCORING_SEEGER_FABIAN, "seeger-fabian"},
+                 {SCORING_BIERLACHS, "bierlachs"}};
     for (const auto& mode : modes) {
         prefs.scoring = mode.scoring;
         prefs.tariff = 0.5f;

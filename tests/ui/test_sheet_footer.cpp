@@ -44,7 +44,8 @@ TEST(SheetFooter, SeegerFabianAddsGameBonusesAndSettlesTheirTotals)
     EXPECT_EQ(f.columns[1].seegerFabian, -98);
     EXPECT_EQ(f.columns[2].seegerFabian, 40);
     EXPECT_EQ(f.columns[2].bonus, 40);
-    for (int p = 0; p < 3; ++p) EXPECT_EQ(f.columns[p].seegerFabian, sheet.seegerFabianTotal(p));
+    for (int p = 0; p < 3; ++p)
+        EXPECT_EQ(f.columns[p].seegerFabian, sheet.seegerFabianTotal(p));
     EXPECT_EQ(f.columns[0].cents, 143);
     EXPECT_EQ(f.columns[1].cents, -175);
     EXPECT_EQ(f.columns[2].cents, 32);
@@ -69,7 +70,8 @@ TEST(SheetFooter, FourPlayersGetThirtyPerOpponentLoss)
     sheet.insertRow(pdftest::rowOf({GAME_CLUBS, 1, -48}));
     const SheetFooter f = sheetFooter(sheet, SCORING_SEEGER_FABIAN, 1.0);
     int bonuses = 0;
-    for (int p = 0; p < 4; ++p) bonuses += f.columns[p].bonus;
+    for (int p = 0; p < 4; ++p)
+        bonuses += f.columns[p].bonus;
     EXPECT_EQ(bonuses, 3 * 30);
 }
 
@@ -84,10 +86,9 @@ TEST(SheetFooter, MoneyOfAClosedSheetSumsToZero)
         double tariff;
     };
     const Case cases[] = {
-        {3, 1, SCORING_CLASSIC, 1.0},        {3, 2, SCORING_SEEGER_FABIAN, 0.5},
-        {3, 3, SCORING_SEEGER_FABIAN, 0.33}, {3, 4, SCORING_CLASSIC, 0.17},
-        {4, 5, SCORING_CLASSIC, 0.33},       {4, 6, SCORING_SEEGER_FABIAN, 0.07},
-        {4, 7, SCORING_SEEGER_FABIAN, 2.5},  {3, 8, SCORING_BIERLACHS, 1.0},
+        {3, 1, SCORING_CLASSIC, 1.0},       {3, 2, SCORING_SEEGER_FABIAN, 0.5}, {3, 3, SCORING_SEEGER_FABIAN, 0.33},
+        {3, 4, SCORING_CLASSIC, 0.17},      {4, 5, SCORING_CLASSIC, 0.33},      {4, 6, SCORING_SEEGER_FABIAN, 0.07},
+        {4, 7, SCORING_SEEGER_FABIAN, 2.5}, {3, 8, SCORING_BIERLACHS, 1.0},
     };
     for (const Case& c : cases) {
         LISTE sheet;

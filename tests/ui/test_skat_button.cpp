@@ -19,7 +19,8 @@ protected:
     static void SetUpTestSuite() { WIN_IMPLEMENTORFACTORY::installDefault(); }
 };
 
-SKAT_BUTTON labelled(int x, int y, int width) {
+SKAT_BUTTON labelled(int x, int y, int width)
+{
     SKAT_BUTTON button;
     button.x = x;
     button.y = y;
@@ -29,7 +30,8 @@ SKAT_BUTTON labelled(int x, int y, int width) {
     return button;
 }
 
-TEST_F(SkatButtonTest, LabelledHitTestExcludesEveryEdge) {
+TEST_F(SkatButtonTest, LabelledHitTestExcludesEveryEdge)
+{
     // Width 120 is drawn 168 wide; font size 13 makes it 52 high.
     const SKAT_BUTTON button = labelled(100, 200, 120);
     ASSERT_EQ(button.drawnWidth(), 168);
@@ -38,17 +40,18 @@ TEST_F(SkatButtonTest, LabelledHitTestExcludesEveryEdge) {
         bool hit;
     };
     const Case cases[] = {
-        {101, 201, true},   {267, 251, true},  {180, 220, true},
-        {100, 220, false},  // left edge
-        {268, 220, false},  // right edge: 100 + 168
-        {180, 200, false},  // top edge
-        {180, 252, false},  // bottom edge: 200 + 4 * 13
-        {99, 220, false},   {300, 220, false}, {180, 199, false}, {180, 260, false},
+        {101, 201, true},  {267, 251, true},  {180, 220, true},  {100, 220, false}, // left edge
+        {268, 220, false},                                                          // right edge: 100 + 168
+        {180, 200, false},                                                          // top edge
+        {180, 252, false},                                                          // bottom edge: 200 + 4 * 13
+        {99, 220, false},  {300, 220, false}, {180, 199, false}, {180, 260, false},
     };
-    for (const Case& c : cases) EXPECT_EQ(button.contains(c.x, c.y), c.hit) << c.x << "," << c.y;
+    for (const Case& c : cases)
+        EXPECT_EQ(button.contains(c.x, c.y), c.hit) << c.x << "," << c.y;
 }
 
-TEST_F(SkatButtonTest, WidthIsTruncatedTowardTheLowerPixel) {
+TEST_F(SkatButtonTest, WidthIsTruncatedTowardTheLowerPixel)
+{
     struct Case {
         int width, drawn;
     };
@@ -59,7 +62,8 @@ TEST_F(SkatButtonTest, WidthIsTruncatedTowardTheLowerPixel) {
     }
 }
 
-TEST_F(SkatButtonTest, ImageButtonIsHitOnItsImageOnly) {
+TEST_F(SkatButtonTest, ImageButtonIsHitOnItsImageOnly)
+{
     VORDIX_BITMAP canvasTarget;
     VORDIX_ZEICHENBEREICH canvas(&canvasTarget, 36, 46);
     canvas.beginPaint();
@@ -80,7 +84,8 @@ TEST_F(SkatButtonTest, ImageButtonIsHitOnItsImageOnly) {
     EXPECT_FALSE(button.contains(-7, 0)) << "left edge";
 }
 
-TEST_F(SkatButtonTest, HiddenOrDisabledButtonsIgnorePressesAndFlashes) {
+TEST_F(SkatButtonTest, HiddenOrDisabledButtonsIgnorePressesAndFlashes)
+{
     struct Case {
         bool visible, enabled;
     };
@@ -98,7 +103,8 @@ TEST_F(SkatButtonTest, HiddenOrDisabledButtonsIgnorePressesAndFlashes) {
     }
 }
 
-TEST_F(SkatButtonTest, APressBesideTheButtonLeavesItUnpressed) {
+TEST_F(SkatButtonTest, APressBesideTheButtonLeavesItUnpressed)
+{
     SKAT_BUTTON button = labelled(0, 0, 100);
     button.pressed = true;
     VORDIX_MESSAGE press(MESSAGE_MOUSE_PRESS);
@@ -109,7 +115,8 @@ TEST_F(SkatButtonTest, APressBesideTheButtonLeavesItUnpressed) {
 }
 
 // The pixels a button leaves on a transparent canvas.
-QImage rendered(SKAT_BUTTON& button) {
+QImage rendered(SKAT_BUTTON& button)
+{
     VORDIX_BITMAP target;
     {
         VORDIX_ZEICHENBEREICH area(&target, 200, 80);
@@ -121,13 +128,15 @@ QImage rendered(SKAT_BUTTON& button) {
     return platform && platform->image() ? platform->image()->copy() : QImage();
 }
 
-TEST_F(SkatButtonTest, HiddenButtonDrawsNothingAndPressedLooksDifferent) {
+TEST_F(SkatButtonTest, HiddenButtonDrawsNothingAndPressedLooksDifferent)
+{
     SKAT_BUTTON button = labelled(10, 10, 120);
     button.visible = false;
     const QImage hidden = rendered(button);
     ASSERT_FALSE(hidden.isNull());
     for (int y = 0; y < hidden.height(); ++y)
-        for (int x = 0; x < hidden.width(); ++x) ASSERT_EQ(qAlpha(hidden.pixel(x, y)), 0) << x << "," << y;
+        for (int x = 0; x < hidden.width(); ++x)
+            ASSERT_EQ(qAlpha(hidden.pixel(x, y)), 0) << x << "," << y;
     button.visible = true;
     const QImage normal = rendered(button);
     button.pressed = true;

@@ -41,13 +41,15 @@ using DH = DIALOG_SPIEL_HAND;
 using K = DIALOG_REIZWERTE_KALKULATOR;
 using A = DIALOG_ABRECHNUNG;
 
-bool sameGame(const SPIELART& game, int type, int winLevel, int level) {
+bool sameGame(const SPIELART& game, int type, int winLevel, int level)
+{
     return game.SPIEL_TYP == type && game.GEWINN_STUFE == winLevel && game.STUFE == level;
 }
 
 // ---------------------------------------------------------------- level logic
 
-TEST(AnnouncementLevels, PanelAfterTheSkat) {
+TEST(AnnouncementLevels, PanelAfterTheSkat)
+{
     struct Case {
         const char* what;
         SimpleBoxes before;
@@ -74,7 +76,8 @@ TEST(AnnouncementLevels, PanelAfterTheSkat) {
     }
 }
 
-TEST(AnnouncementLevels, HandGamePanel) {
+TEST(AnnouncementLevels, HandGamePanel)
+{
     struct Case {
         const char* what;
         HandBoxes before;
@@ -83,6 +86,7 @@ TEST(AnnouncementLevels, HandGamePanel) {
         int type, winLevel, level;
     };
     const HandBoxes all{DH::CLUBS, true, true, true, true, true, true};
+    // clang-format off
     const Case cases[] = {
         {"open brings every level", {DH::CLUBS, false, false, false, false, true, true}, DH::OUVERT,
          all, 1, 5, 2},
@@ -97,6 +101,7 @@ TEST(AnnouncementLevels, HandGamePanel) {
         {"grand open is grand ouvert", {DH::GRAND, false, false, false, false, true, true}, DH::OUVERT,
          {DH::GRAND, true, true, true, true, true, true}, 6, 5, 2},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         HandBoxes b = c.before;
@@ -111,7 +116,8 @@ TEST(AnnouncementLevels, HandGamePanel) {
     }
 }
 
-TEST(AnnouncementLevels, AGameBelowTheBidCannotBeConfirmedAndTheTableGetsNoLevel) {
+TEST(AnnouncementLevels, AGameBelowTheBidCannotBeConfirmedAndTheTableGetsNoLevel)
+{
     struct Case {
         SPIELART game;
         int matadors, bid;
@@ -119,11 +125,9 @@ TEST(AnnouncementLevels, AGameBelowTheBidCannotBeConfirmedAndTheTableGetsNoLevel
         bool ok;
     };
     const Case cases[] = {
-        {SPIELART(GAME_CLUBS, 0, 0), 1, 18, 24, true},
-        {SPIELART(GAME_DIAMONDS, 0, 0), 1, 20, 18, false},
-        {SPIELART(GAME_DIAMONDS, 0, 1), 1, 20, 27, true},   // counting on Schneider
-        {SPIELART(GAME_NULL, 0, 0), 0, 24, 23, false},
-        {SPIELART(GAME_NONE, 0, 0), 0, 18, 0, false},
+        {SPIELART(GAME_CLUBS, 0, 0), 1, 18, 24, true},    {SPIELART(GAME_DIAMONDS, 0, 0), 1, 20, 18, false},
+        {SPIELART(GAME_DIAMONDS, 0, 1), 1, 20, 27, true}, // counting on Schneider
+        {SPIELART(GAME_NULL, 0, 0), 0, 24, 23, false},    {SPIELART(GAME_NONE, 0, 0), 0, 18, 0, false},
     };
     for (const Case& c : cases) {
         const BidCheck check = checkAgainstBid(c.game, c.matadors, c.bid);
@@ -133,7 +137,8 @@ TEST(AnnouncementLevels, AGameBelowTheBidCannotBeConfirmedAndTheTableGetsNoLevel
     EXPECT_TRUE(sameGame(announcedForm(SPIELART(GAME_DIAMONDS, 3, 1)), GAME_DIAMONDS, 3, 0));
 }
 
-TEST(BidCalculator, LevelsFollowTheirBase) {
+TEST(BidCalculator, LevelsFollowTheirBase)
+{
     struct Case {
         const char* what;
         CalculatorBoxes before;
@@ -153,6 +158,7 @@ TEST(BidCalculator, LevelsFollowTheirBase) {
     CalculatorBoxes nullBoxes;
     nullBoxes.typeButton = K::NULL_GAME;
     nullBoxes.schneider = nullBoxes.schwarz = true;
+    // clang-format off
     const Case cases[] = {
         {"Schwarz announced brings the rest", swAng, K::SCHWARZ_ANNOUNCED, true, true, true, true, true, false, true, true},
         {"no Schneider takes the rest", noSchneider, K::SCHNEIDER, true, false, false, false, false, false, true, true},
@@ -160,6 +166,7 @@ TEST(BidCalculator, LevelsFollowTheirBase) {
         {"without hand no announcements", {K::CLUBS, false, true, true, false, false, false}, K::HAND, false, true,
          false, false, false, false, true, false},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         CalculatorBoxes b = c.before;
@@ -175,7 +182,8 @@ TEST(BidCalculator, LevelsFollowTheirBase) {
     }
 }
 
-TEST(BidCalculator, Values) {
+TEST(BidCalculator, Values)
+{
     struct Case {
         const char* what;
         CalculatorBoxes boxes;
@@ -217,14 +225,16 @@ TEST(BidCalculator, Values) {
 
 class SettlementTextsTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
+    static void SetUpTestSuite()
+    {
         WIN_FILEPATH::setProgramFolder(WIN_FILEPATH::fromFsPath(SKAT_BINARY_DIR "/skat/windows"));
         SKAT_TEXT::installInstance(std::make_unique<SKAT_TEXT>());
         skat::installEngineTextsFromTable();
     }
     static void TearDownTestSuite() { WIN_FILEPATH::setProgramFolder(L""); }
 
-    static SettlementFacts ramsch(std::array<int, 3> cards, std::array<int, 3> points, int skat, int bock = 0) {
+    static SettlementFacts ramsch(std::array<int, 3> cards, std::array<int, 3> points, int skat, int bock = 0)
+    {
         SettlementFacts f;
         f.record.SPIELART = SPIELART(GAME_RAMSCH, 0, 0);
         f.record.BOCKRUNDE_NR = bock;
@@ -234,7 +244,8 @@ protected:
         f.skatPoints = skat;
         return f;
     }
-    static SettlementFacts suitGame(int winLevel, int matadors, int value) {
+    static SettlementFacts suitGame(int winLevel, int matadors, int value)
+    {
         SettlementFacts f;
         f.record.SPIELART = SPIELART(GAME_HEARTS, winLevel, 0);
         f.record.SPITZEN = matadors;
@@ -247,14 +258,18 @@ protected:
         f.declarerPoints = value > 0 ? 75 : 50;
         return f;
     }
-    static std::wstring trimmed(std::wstring text) {
-        while (!text.empty() && text.back() == L' ') text.pop_back();
-        while (!text.empty() && text.front() == L' ') text.erase(0, 1);
+    static std::wstring trimmed(std::wstring text)
+    {
+        while (!text.empty() && text.back() == L' ')
+            text.pop_back();
+        while (!text.empty() && text.front() == L' ')
+            text.erase(0, 1);
         return text;
     }
 };
 
-TEST_F(SettlementTextsTest, RamschRows) {
+TEST_F(SettlementTextsTest, RamschRows)
+{
     struct Case {
         const char* what;
         SettlementFacts facts;
@@ -265,8 +280,8 @@ TEST_F(SettlementTextsTest, RamschRows) {
          L"120", L""},
         {"Durchmarsch in a Bock game", ramsch({30, 0, 0}, {120, 0, 0}, 0, 1), L"Torvo", L"120", L"", L"", L"", L"",
          L"Durchmarsch!", L"240", L"mal 2"},
-        {"a tie goes to the lower seat", ramsch({9, 9, 12}, {40, 40, 30}, 10), L"Torvo", L"40", L"Du", L"40",
-         L"Brummo", L"(30)", L"Verloren", L"-50", L""},
+        {"a tie goes to the lower seat", ramsch({9, 9, 12}, {40, 40, 30}, 10), L"Torvo", L"40", L"Du", L"40", L"Brummo",
+         L"(30)", L"Verloren", L"-50", L""},
         {"Jungfrau doubles", ramsch({20, 10, 0}, {70, 40, 0}, 10), L"Torvo", L"70", L"Du", L"(40)", L"Brummo",
          L"Jungfrau", L"Verloren", L"-160", L"mal 2"},
     };
@@ -289,7 +304,8 @@ TEST_F(SettlementTextsTest, RamschRows) {
     }
 }
 
-TEST_F(SettlementTextsTest, SuitGameRows) {
+TEST_F(SettlementTextsTest, SuitGameRows)
+{
     // A won hand game with two matadors.
     SettlementFacts won = suitGame(WIN_LEVEL_HAND, 2, 40);
     SettlementTexts t = buildSettlementTexts(won);
@@ -312,27 +328,26 @@ TEST_F(SettlementTextsTest, SuitGameRows) {
     EXPECT_EQ(t.labels[A::LOST_HAND_NOTE], skat::text(TextKey::Hinweis_International_Hand_Doppelt));
 }
 
-TEST_F(SettlementTextsTest, OverbidShowsTheSettlementLevel) {
+TEST_F(SettlementTextsTest, OverbidShowsTheSettlementLevel)
+{
     SettlementFacts f = suitGame(WIN_LEVEL_WITH_SKAT, 1, -60);
-    f.record.GEREIZT = 30;   // hearts with one is worth 20
+    f.record.GEREIZT = 30; // hearts with one is worth 20
     f.record.STUFE_DER_ABRECHNUNG = 3;
     const SettlementTexts t = buildSettlementTexts(f);
     EXPECT_EQ(trimmed(t.labels.at(A::EXTRA)), L"Überreizt");
     EXPECT_EQ(t.labels.at(A::EXTRA_VALUE), L"   3");
 }
 
-TEST_F(SettlementTextsTest, BockWithReCountsEightTimes) {
+TEST_F(SettlementTextsTest, BockWithReCountsEightTimes)
+{
     struct Case {
         bool bock, kontra, re;
         std::wstring text, times;
     };
     const Case cases[] = {
-        {true, true, true, L"BockrundeRe", L"mal 8"},
-        {false, true, true, L"Re", L"mal 4"},
-        {true, true, false, L"BockrundeKontra", L"mal 4"},
-        {false, true, false, L"Kontra", L"mal 2"},
-        {true, false, false, L"Bockrunde", L"mal 2"},
-        {false, false, false, L"", L""},
+        {true, true, true, L"BockrundeRe", L"mal 8"},      {false, true, true, L"Re", L"mal 4"},
+        {true, true, false, L"BockrundeKontra", L"mal 4"}, {false, true, false, L"Kontra", L"mal 2"},
+        {true, false, false, L"Bockrunde", L"mal 2"},      {false, false, false, L"", L""},
     };
     for (const Case& c : cases) {
         SettlementFacts f = suitGame(WIN_LEVEL_WITH_SKAT, 1, 20);
@@ -345,7 +360,8 @@ TEST_F(SettlementTextsTest, BockWithReCountsEightTimes) {
     }
 }
 
-TEST_F(SettlementTextsTest, MatadorHelpWhenTheSkatChangedTheCount) {
+TEST_F(SettlementTextsTest, MatadorHelpWhenTheSkatChangedTheCount)
+{
     SettlementFacts f = suitGame(WIN_LEVEL_WITH_SKAT, 3, 40);
     EXPECT_FALSE(buildSettlementTexts(f).matadorHelpShown);
     f.dealtMatadors = 2;
@@ -354,7 +370,8 @@ TEST_F(SettlementTextsTest, MatadorHelpWhenTheSkatChangedTheCount) {
     EXPECT_TRUE(buildSettlementTexts(f).matadorHelpShown);
 }
 
-TEST(TableDialogAnswers, OnlyTheButtonsAnswersAreGiven) {
+TEST(TableDialogAnswers, OnlyTheButtonsAnswersAreGiven)
+{
     EXPECT_EQ(DIALOG_ABRECHNUNG::answerFor(A::NEXT), CONFIRM_NEXT_GAME);
     EXPECT_EQ(DIALOG_ABRECHNUNG::answerFor(A::REPEAT), CONFIRM_REPEAT_DEAL);
     EXPECT_EQ(DIALOG_ABRECHNUNG::answerFor(A::HISTORY), CONFIRM_NEXT_GAME);
@@ -368,16 +385,16 @@ TEST(TableDialogAnswers, OnlyTheButtonsAnswersAreGiven) {
 class NoShell : public MAIN_WINDOW_SHELL {
 public:
     void runCommand(const VORDIX_MESSAGE& message) override { commands.push_back(message.commandId); }
-    void shutdown() override {}
+    void shutdown() override { }
     std::vector<int> commands;
 };
 
 class HarnessServer : public TABLE_SERVER_ACCESS {
 public:
-    explicit HarnessServer(SKATTISCH_SERVER& table) : table_(table) {}
+    explicit HarnessServer(SKATTISCH_SERVER& table) : table_(table) { }
     SKATTISCH* currentTable() override { return &table_; }
-    void startNewSheet() override {}
-    void startNewGameOfList() override {}
+    void startNewSheet() override { }
+    void startNewGameOfList() override { }
 
 private:
     SKATTISCH_SERVER& table_;
@@ -385,7 +402,8 @@ private:
 
 class TableDialogForms : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
+    static void SetUpTestSuite()
+    {
         registerControlIds();
         registerForms();
         WIN_IMPLEMENTORFACTORY::installDefault();
@@ -393,7 +411,8 @@ protected:
     }
     static void TearDownTestSuite() { WIN_FILEPATH::setProgramFolder(L""); }
 
-    void SetUp() override {
+    void SetUp() override
+    {
         installTableServer(std::make_shared<HarnessServer>(*harness.table));
         window = std::make_unique<FENSTER_SKAT>(shell);
         window->create();
@@ -401,14 +420,16 @@ protected:
         // The harness answers through its own windows; the panels are ours.
         installTableWindows(harness.windows);
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         harness.table->stopGameLoop();
         window.reset();
         installTableServer(nullptr);
     }
 
     static QWidget* widgetOf(VORDIX_DIALOG& dialog) { return dynamic_cast<QWidget*>(dialog.implementor().get()); }
-    static QAbstractButton* button(VORDIX_DIALOG& dialog, const char* name) {
+    static QAbstractButton* button(VORDIX_DIALOG& dialog, const char* name)
+    {
         return widgetOf(dialog)->findChild<QAbstractButton*>(name);
     }
 
@@ -417,7 +438,8 @@ protected:
     std::unique_ptr<FENSTER_SKAT> window;
 };
 
-TEST_F(TableDialogForms, ClosingTheAnnouncementPanelByItsFrameAnnouncesNothing) {
+TEST_F(TableDialogForms, ClosingTheAnnouncementPanelByItsFrameAnnouncesNothing)
+{
     ASSERT_TRUE(harness.holdHumanAt(REQUEST_ANNOUNCE, table_test::DEAL, SEAT_1));
     DIALOG_SPIEL_EINFACH& panel = *window->tableDialogs()->announce;
     panel.answersSerial = awaitedRequestSerial(REQUEST_ANNOUNCE);
@@ -447,7 +469,8 @@ TEST_F(TableDialogForms, ClosingTheAnnouncementPanelByItsFrameAnnouncesNothing) 
     EXPECT_FALSE(widget->isVisible());
 }
 
-TEST_F(TableDialogForms, TheSettlementPanelAnswersOnlyItsOwnRequest) {
+TEST_F(TableDialogForms, TheSettlementPanelAnswersOnlyItsOwnRequest)
+{
     harness.windows->game = SPIELART(GAME_GRAND, WIN_LEVEL_WITH_SKAT, LEVEL_NONE);
     ASSERT_TRUE(harness.holdHumanAt(REQUEST_CONFIRM_SETTLEMENT, table_test::DEAL, SEAT_1));
     DIALOG_ABRECHNUNG& panel = *window->tableDialogs()->settlement;
@@ -470,7 +493,8 @@ TEST_F(TableDialogForms, TheSettlementPanelAnswersOnlyItsOwnRequest) {
     EXPECT_TRUE(table_test::eventually([&] { return harness.gamesEnded > before; }));
 }
 
-TEST_F(TableDialogForms, YesNoAndQuitDialogsReportTheirButton) {
+TEST_F(TableDialogForms, YesNoAndQuitDialogsReportTheirButton)
+{
     struct Case {
         const char* button;
         bool yes;
@@ -496,7 +520,8 @@ TEST_F(TableDialogForms, YesNoAndQuitDialogsReportTheirButton) {
     }
 }
 
-TEST_F(TableDialogForms, ListCompleteShowsTheResultsAndOffersTheHighScores) {
+TEST_F(TableDialogForms, ListCompleteShowsTheResultsAndOffersTheHighScores)
+{
     EXPECT_EQ(finalResults(harness.table->sheet), (std::array<int, 3>{0, 0, 0}));
     DIALOG_LISTE_KOMPLETT done(window.get());
     done.names = {L"Torvo", L"Du", L"Brummo"};
@@ -517,7 +542,8 @@ TEST_F(TableDialogForms, ListCompleteShowsTheResultsAndOffersTheHighScores) {
 
 namespace {
 
-TEST_F(TableDialogForms, KeysChooseAndAnnounceAGameOnThePanel) {
+TEST_F(TableDialogForms, KeysChooseAndAnnounceAGameOnThePanel)
+{
     ASSERT_TRUE(harness.holdHumanAt(REQUEST_ANNOUNCE, table_test::DEAL, SEAT_1));
     DIALOG_SPIEL_EINFACH& panel = *window->tableDialogs()->announce;
     panel.answersSerial = awaitedRequestSerial(REQUEST_ANNOUNCE);
@@ -538,12 +564,14 @@ TEST_F(TableDialogForms, KeysChooseAndAnnounceAGameOnThePanel) {
 
 // The below-bid warning is the panels' longest text: its wrapped lines fit the
 // label's height, so the last words are not cut off.
-TEST_F(TableDialogForms, TheBelowBidWarningFitsItsLabel) {
+TEST_F(TableDialogForms, TheBelowBidWarningFitsItsLabel)
+{
     for (VORDIX_DIALOG* panel : std::initializer_list<VORDIX_DIALOG*>{window->tableDialogs()->announce.get(),
-                                                                     window->tableDialogs()->announceHand.get()}) {
+                                                                      window->tableDialogs()->announceHand.get()}) {
         panel->implementor()->show();
         for (auto* label : widgetOf(*panel)->findChildren<QLabel*>()) {
-            if (!label->objectName().endsWith("_warnung")) continue;
+            if (!label->objectName().endsWith("_warnung"))
+                continue;
             SCOPED_TRACE(label->objectName().toStdString());
             label->ensurePolished();
             EXPECT_LE(label->heightForWidth(label->width()), label->height());
@@ -553,12 +581,14 @@ TEST_F(TableDialogForms, TheBelowBidWarningFitsItsLabel) {
 }
 
 // The texts on the panels' white bubble are dark enough to read.
-TEST_F(TableDialogForms, PanelTextsAreDarkOnTheBubble) {
+TEST_F(TableDialogForms, PanelTextsAreDarkOnTheBubble)
+{
     const struct {
         VORDIX_DIALOG* panel;
         std::vector<const char*> labels;
     } panels[] = {
-        {window->tableDialogs()->announce.get(), {"F_spe_text_gereizt_bis", "F_spe_text_sitzposition", "F_spe_text1", "F_spe_warnung"}},
+        {window->tableDialogs()->announce.get(),
+         {"F_spe_text_gereizt_bis", "F_spe_text_sitzposition", "F_spe_text1", "F_spe_warnung"}},
         {window->tableDialogs()->announceHand.get(),
          {"F_sph_text_gereizt_bis", "F_sph_text_sitzposition", "F_sph_text1", "F_sph_warnung"}},
     };
@@ -576,7 +606,8 @@ TEST_F(TableDialogForms, PanelTextsAreDarkOnTheBubble) {
 }
 
 // The value line of a chosen game is in the program's language.
-TEST_F(TableDialogForms, TheValueLineFollowsTheLanguage) {
+TEST_F(TableDialogForms, TheValueLineFollowsTheLanguage)
+{
     installSheetServices(std::make_shared<TABLE_SHEET_SERVICES>());
     skat::installEngineTextsFromTable();
     DIALOG_SPIEL_EINFACH& panel = *window->tableDialogs()->announce;

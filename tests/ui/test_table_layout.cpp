@@ -7,7 +7,8 @@
 
 namespace {
 
-TEST(TableLayout, RecordsHoldTheirDesignValues) {
+TEST(TableLayout, RecordsHoldTheirDesignValues)
+{
     struct Case {
         const char* name;
         const TableLayout& layout;
@@ -16,6 +17,7 @@ TEST(TableLayout, RecordsHoldTheirDesignValues) {
         std::array<int, 13> values;
         float scale;
     };
+    // clang-format off
     const Case cases[] = {
         {"small", smallLayout(), LayoutKind::Small, {480, 320, 480, 320, 154, 157, 85, 150, 46, 60, 94, 380, 245}, 0.46875f},
         {"landscape", landscapeLayout(), LayoutKind::Landscape,
@@ -23,30 +25,32 @@ TEST(TableLayout, RecordsHoldTheirDesignValues) {
         {"portrait", portraitLayout(), LayoutKind::Portrait,
          {768, 1024, 768, 1024, 390, 208, 182, 504, 20, 128, 202, 636, 716}, 1.0f},
     };
+    // clang-format on
     const int fields[13] = {0, 1, 2, 3, 8, 9, 11, 14, 15, 16, 17, 19, 22};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(layoutKindOf(c.layout), c.kind);
-        for (int i = 0; i < 13; ++i) EXPECT_EQ(c.layout[fields[i]], c.values[i]) << "field " << fields[i];
+        for (int i = 0; i < 13; ++i)
+            EXPECT_EQ(c.layout[fields[i]], c.values[i]) << "field " << fields[i];
         EXPECT_FLOAT_EQ(c.layout.cardScale, c.scale);
         // Unlisted fields stay 0.
-        for (int unused : {4, 6, 7, 20, 23, 24, 25}) EXPECT_EQ(c.layout[unused], 0) << "field " << unused;
+        for (int unused : {4, 6, 7, 20, 23, 24, 25})
+            EXPECT_EQ(c.layout[unused], 0) << "field " << unused;
     }
 }
 
-TEST(TableLayout, OnlyTheLandscapeLayoutIsCentred) {
+TEST(TableLayout, OnlyTheLandscapeLayoutIsCentred)
+{
     struct Case {
         const TableLayout& layout;
         int width, height;
         int x0, y0;
     };
     const Case cases[] = {
-        {landscapeLayout(), 1024, 768, 0, 0},
-        {landscapeLayout(), 1280, 1000, 128, 116},
-        {landscapeLayout(), 1025, 769, 0, 0},     // integer halves
-        {landscapeLayout(), 1024, 748, 0, -10},   // a client smaller than the design: centred too
-        {portraitLayout(), 1280, 1200, 0, 0},
-        {smallLayout(), 1280, 1200, 0, 0},
+        {landscapeLayout(), 1024, 768, 0, 0},   {landscapeLayout(), 1280, 1000, 128, 116},
+        {landscapeLayout(), 1025, 769, 0, 0},   // integer halves
+        {landscapeLayout(), 1024, 748, 0, -10}, // a client smaller than the design: centred too
+        {portraitLayout(), 1280, 1200, 0, 0},   {smallLayout(), 1280, 1200, 0, 0},
     };
     for (const Case& c : cases) {
         const TablePlacement p = placeTable(c.layout, c.width, c.height, 3);
@@ -56,7 +60,8 @@ TEST(TableLayout, OnlyTheLandscapeLayoutIsCentred) {
     }
 }
 
-TEST(TableLayout, StartButtonsFollowTheMiddleAreaAndStayAboveTheBottom) {
+TEST(TableLayout, StartButtonsFollowTheMiddleAreaAndStayAboveTheBottom)
+{
     struct Case {
         const char* name;
         const TableLayout& layout;
@@ -80,7 +85,8 @@ TEST(TableLayout, StartButtonsFollowTheMiddleAreaAndStayAboveTheBottom) {
     }
 }
 
-TEST(TableLayout, IconButtonsKeepToTheClientEdgesInEveryLayout) {
+TEST(TableLayout, IconButtonsKeepToTheClientEdgesInEveryLayout)
+{
     for (const TableLayout* layout : {&smallLayout(), &landscapeLayout(), &portraitLayout()}) {
         for (auto [W, H] : {std::pair{1024, 768}, std::pair{1600, 1200}}) {
             const TablePlacement p = placeTable(*layout, W, H, 1);
@@ -96,7 +102,8 @@ TEST(TableLayout, IconButtonsKeepToTheClientEdgesInEveryLayout) {
     }
 }
 
-TEST(TableLayout, GameButtonsByLayout) {
+TEST(TableLayout, GameButtonsByLayout)
+{
     struct Case {
         const char* name;
         const TableLayout& layout;
@@ -128,7 +135,8 @@ TEST(TableLayout, GameButtonsByLayout) {
     }
 }
 
-TEST(TableLayout, HandViewsByLayoutAndTheme) {
+TEST(TableLayout, HandViewsByLayoutAndTheme)
+{
     struct Case {
         const char* name;
         const TableLayout& layout;
@@ -148,12 +156,14 @@ TEST(TableLayout, HandViewsByLayoutAndTheme) {
         const TablePlacement p = placeTable(c.layout, c.layout.designWidth(), c.layout.designHeight(), c.theme);
         EXPECT_EQ(p.hands[1], c.left);
         EXPECT_EQ(p.hands[2], c.right);
-        EXPECT_EQ(p.hands[0], (ViewPlace{0, c.layout[TableLayout::OWN_HAND_Y] - 21, c.layout.designWidth(), 380, 2.0f}));
+        EXPECT_EQ(p.hands[0],
+                  (ViewPlace{0, c.layout[TableLayout::OWN_HAND_Y] - 21, c.layout.designWidth(), 380, 2.0f}));
         EXPECT_EQ(p.ownHandSpacing, layoutKindOf(c.layout) == LayoutKind::Small ? 22 : 30);
     }
 }
 
-TEST(TableLayout, PileAndTutorText) {
+TEST(TableLayout, PileAndTutorText)
+{
     const TablePlacement p = placeTable(landscapeLayout(), 1280, 1024, 3);
     EXPECT_EQ(p.pile, (ViewPlace{228, 504, 128, 202, 1.0f}));
     EXPECT_EQ(p.pileInnerWidth, 712);

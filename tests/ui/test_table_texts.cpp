@@ -24,7 +24,8 @@ namespace {
 
 using Lines = std::vector<std::wstring>;
 
-TEST(BalloonLines, BarsSeparateTheOverlayMessageAndEmptyRunsAreDropped) {
+TEST(BalloonLines, BarsSeparateTheOverlayMessageAndEmptyRunsAreDropped)
+{
     const struct {
         const wchar_t* text;
         Lines lines;
@@ -41,7 +42,8 @@ TEST(BalloonLines, BarsSeparateTheOverlayMessageAndEmptyRunsAreDropped) {
     }
 }
 
-TEST(BalloonLines, SeatTextsWrapAtTheLastBlankWithinTwentyFiveCharacters) {
+TEST(BalloonLines, SeatTextsWrapAtTheLastBlankWithinTwentyFiveCharacters)
+{
     const std::wstring text = L"Ich habe den Kreuz Buben und spiele ihn jetzt sofort aus, ha!";
     ASSERT_GE(text.size(), 60u);
     const Lines lines = balloonLines(text, true);
@@ -53,13 +55,15 @@ TEST(BalloonLines, SeatTextsWrapAtTheLastBlankWithinTwentyFiveCharacters) {
         EXPECT_FALSE(lines[k].empty());
         joined += (k ? L" " : L"") + lines[k];
         // The line ends where a blank stood (or at the end).
-        if (k + 1 < lines.size()) EXPECT_EQ(text[joined.size()], L' ');
+        if (k + 1 < lines.size())
+            EXPECT_EQ(text[joined.size()], L' ');
     }
     EXPECT_EQ(joined, text);
     EXPECT_EQ(lines[0], L"Ich habe den Kreuz Buben");
 }
 
-TEST(BalloonLines, AWordLongerThanALineIsCutWithoutLosingACharacter) {
+TEST(BalloonLines, AWordLongerThanALineIsCutWithoutLosingACharacter)
+{
     const std::wstring word(30, L'x');
     EXPECT_EQ(balloonLines(word, true), (Lines{std::wstring(25, L'x'), std::wstring(5, L'x')}));
     EXPECT_EQ(balloonLines(std::wstring(25, L'y'), true), Lines{std::wstring(25, L'y')});
@@ -71,18 +75,22 @@ TEST(BalloonLines, AWordLongerThanALineIsCutWithoutLosingACharacter) {
 
 class TableTexts : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
+    static void SetUpTestSuite()
+    {
         WIN_FILEPATH::setProgramFolder(WIN_FILEPATH::fromFsPath(SKAT_BINARY_DIR "/skat/windows"));
     }
     static void TearDownTestSuite() { WIN_FILEPATH::setProgramFolder(L""); }
 
-    void SetUp() override {
+    void SetUp() override
+    {
         table.standardSeating();
         table.currentIndex = STATE_KARTE_AUSSPIELEN;
     }
 
-    void addRows(int n) {
-        for (int i = 0; i < n; ++i) table.sheet.addGame(SPIELSTRUCT(), SPIELKARTEN(), true);
+    void addRows(int n)
+    {
+        for (int i = 0; i < n; ++i)
+            table.sheet.addGame(SPIELSTRUCT(), SPIELKARTEN(), true);
     }
     std::wstring name(Seat seat) { return table.playerAtSeat(seat)->name(); }
     static std::wstring t(TextKey key) { return skat::text(key); }
@@ -90,7 +98,8 @@ protected:
     SKATTISCH_SERVER table;
 };
 
-TEST_F(TableTexts, TheInfoLineNamesTheKindOfGame) {
+TEST_F(TableTexts, TheInfoLineNamesTheKindOfGame)
+{
     addRows(2);
     EXPECT_EQ(gameInfoLine(table, {}), L"Runde 3") << "one more than the rows while the game runs";
     table.currentIndex = STATE_ABRECHNUNG;
@@ -99,7 +108,8 @@ TEST_F(TableTexts, TheInfoLineNamesTheKindOfGame) {
 
     table.modus.repeatFlag = true;
     table.modus.mode = MODE_REPEAT;
-    EXPECT_EQ(gameInfoLine(table, {}), t(TextKey::Modus_Wiederholung) + L" " + t(TextKey::Modus_Wdh_Des_Letzten_Spieles));
+    EXPECT_EQ(gameInfoLine(table, {}),
+              t(TextKey::Modus_Wiederholung) + L" " + t(TextKey::Modus_Wdh_Des_Letzten_Spieles));
     table.modus.repeatFlag = false;
     table.modus.mode = MODE_FREE_GAME;
     EXPECT_EQ(gameInfoLine(table, {}), t(TextKey::Modus_Freies_Spiel));
@@ -118,7 +128,8 @@ TEST_F(TableTexts, TheInfoLineNamesTheKindOfGame) {
     EXPECT_EQ(gameInfoLine(table, {}).rfind(t(TextKey::Modus_Wiederholung), 0), 0u);
 }
 
-TEST_F(TableTexts, BockRoundsCountUpAndVanishPastTheListEnd) {
+TEST_F(TableTexts, BockRoundsCountUpAndVanishPastTheListEnd)
+{
     addRows(4);
     const struct {
         int left;
@@ -143,7 +154,8 @@ TEST_F(TableTexts, BockRoundsCountUpAndVanishPastTheListEnd) {
     EXPECT_EQ(gameInfoLine(table, {}), L"") << "a sheet of more than 36 rows";
 }
 
-TEST_F(TableTexts, TheInfoLineSaysWhatTheTableIsDoing) {
+TEST_F(TableTexts, TheInfoLineSaysWhatTheTableIsDoing)
+{
     addRows(1);
     InfoLineContext context;
     context.inputMode = INPUT_BID;
@@ -165,12 +177,12 @@ TEST_F(TableTexts, TheInfoLineSaysWhatTheTableIsDoing) {
     const std::wstring clubs = SKAT_TEXT::instance().gameTypeName(GAME_CLUBS);
     const std::wstring kontra = L" " + t(TextKey::Element_Kontra);
     const std::wstring re = L", " + t(TextKey::Element_Re);
-    EXPECT_EQ(gameInfoLine(table, context), L"Runde 2 - " + t(TextKey::Status_Du_spielst) + L" " + clubs + L" " +
-                                                t(TextKey::Element_Hand) + kontra + L" " + t(TextKey::Element_von) +
-                                                L" " + name(SEAT_0) + re);
+    EXPECT_EQ(gameInfoLine(table, context), L"Runde 2 - " + t(TextKey::Status_Du_spielst) + L" " + clubs + L" "
+                                                + t(TextKey::Element_Hand) + kontra + L" " + t(TextKey::Element_von)
+                                                + L" " + name(SEAT_0) + re);
     context.shortForm = true;
-    EXPECT_EQ(gameInfoLine(table, context), L"Runde 2 - " + t(TextKey::Status_Du_spielst) + L" " + clubs + L" " +
-                                                t(TextKey::Element_Hand) + kontra + re)
+    EXPECT_EQ(gameInfoLine(table, context), L"Runde 2 - " + t(TextKey::Status_Du_spielst) + L" " + clubs + L" "
+                                                + t(TextKey::Element_Hand) + kontra + re)
         << "the short form leaves out who said Kontra";
 
     context.shortForm = false;
@@ -179,23 +191,25 @@ TEST_F(TableTexts, TheInfoLineSaysWhatTheTableIsDoing) {
     table.record.RE = false;
     table.record.SPIELART = SPIELART(GAME_GRAND_OUVERT, 5);
     const std::wstring grand = SKAT_TEXT::instance().gameTypeName(GAME_GRAND);
-    EXPECT_EQ(gameInfoLine(table, context), L"Runde 2 - " + name(SEAT_2) + L" " + t(TextKey::Status_spielt) + L" " + grand +
-                                                L" " + t(TextKey::Element_Hand) + L" " + t(TextKey::Element_ouvert));
+    EXPECT_EQ(gameInfoLine(table, context), L"Runde 2 - " + name(SEAT_2) + L" " + t(TextKey::Status_spielt) + L" "
+                                                + grand + L" " + t(TextKey::Element_Hand) + L" "
+                                                + t(TextKey::Element_ouvert));
     table.record.SPIELART = SPIELART(GAME_RAMSCH, 0);
     EXPECT_EQ(gameInfoLine(table, context), L"Runde 2 - " + SKAT_TEXT::instance().gameTypeName(GAME_RAMSCH));
     context.inputMode = INPUT_GAME_RESULT;
     EXPECT_EQ(gameInfoLine(table, context), L"Runde 2");
 }
 
-TEST_F(TableTexts, TheTitleLineFollowsTheDeclarerAndTheMoment) {
+TEST_F(TableTexts, TheTitleLineFollowsTheDeclarerAndTheMoment)
+{
     table.record.SPIELART = SPIELART(GAME_SPADES, 3);
     table.record.KONTRA = true;
     table.record.KONTRA_WER = 2;
     table.record.RE = true;
     const std::wstring game = SKAT_TEXT::instance().gameTypeName(GAME_SPADES) + L" " + t(TextKey::Element_Hand);
     const std::wstring level = L" " + t(TextKey::Element_schneider_ang);
-    const std::wstring kontra = L" " + t(TextKey::Element_Kontra) + L" " + t(TextKey::Element_von) + L" " + name(SEAT_2) +
-                                L", " + t(TextKey::Element_Re);
+    const std::wstring kontra = L" " + t(TextKey::Element_Kontra) + L" " + t(TextKey::Element_von) + L" " + name(SEAT_2)
+                                + L", " + t(TextKey::Element_Re);
     const std::wstring lead = L" - " + t(TextKey::Status_Du_spielst_Aus);
     const std::wstring own = t(TextKey::Status_Du_spielst) + L" " + game + level + kontra;
     const struct {
@@ -224,11 +238,12 @@ TEST_F(TableTexts, TheTitleLineFollowsTheDeclarerAndTheMoment) {
     EXPECT_EQ(gameTitle(table, INPUT_CARD_PLAY, true, false, 3), L"");
 }
 
-TEST_F(TableTexts, RolesNameForehandMiddlehandRearhandAndWhoCutsAndDeals) {
+TEST_F(TableTexts, RolesNameForehandMiddlehandRearhandAndWhoCutsAndDeals)
+{
     // Seat 0 leads; the user sits at screen position 1, which is seat 1.
     table.modus.forehand = SEAT_0;
-    ASSERT_EQ(table.playerAtSeat(SEAT_1)->kind() == PLAYER_KIND_HUMAN ||
-                  table.playerAtSeat(SEAT_1)->kind() == PLAYER_KIND_COMPUTER,
+    ASSERT_EQ(table.playerAtSeat(SEAT_1)->kind() == PLAYER_KIND_HUMAN
+                  || table.playerAtSeat(SEAT_1)->kind() == PLAYER_KIND_COMPUTER,
               true);
     const struct {
         const char* name;

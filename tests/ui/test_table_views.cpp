@@ -42,7 +42,7 @@ namespace {
 class QuietShell : public MAIN_WINDOW_SHELL {
 public:
     void runCommand(const VORDIX_MESSAGE& message) override { commands.push_back(message.commandId); }
-    void shutdown() override {}
+    void shutdown() override { }
     void showBidCalculator() override { ++calculators; }
     std::vector<int> commands;
     int calculators = 0;
@@ -51,14 +51,15 @@ public:
 class StubServer : public TABLE_SERVER_ACCESS {
 public:
     SKATTISCH* currentTable() override { return &table; }
-    void startNewSheet() override {}
-    void startNewGameOfList() override {}
+    void startNewSheet() override { }
+    void startNewGameOfList() override { }
     SKATTISCH_SERVER table;
 };
 
 class TableViews : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
+    static void SetUpTestSuite()
+    {
         registerControlIds();
         registerForms();
         WIN_IMPLEMENTORFACTORY::installDefault();
@@ -66,10 +67,11 @@ protected:
     }
     static void TearDownTestSuite() { WIN_FILEPATH::setProgramFolder(L""); }
 
-    void SetUp() override {
+    void SetUp() override
+    {
         savedSpeed = USER_PREFS::instance().playDelayMs;
         savedSound = USER_PREFS::instance().sound;
-        USER_PREFS::instance().playDelayMs = 0;   // no animation unless a test asks for one
+        USER_PREFS::instance().playDelayMs = 0; // no animation unless a test asks for one
         USER_PREFS::instance().sound = false;
         server = std::make_shared<StubServer>();
         installTableServer(server);
@@ -81,14 +83,16 @@ protected:
         resizeTo(1024, 768);
     }
 
-    void TearDown() override {
+    void TearDown() override
+    {
         window.reset();
         installTableServer(nullptr);
         USER_PREFS::instance().playDelayMs = savedSpeed;
         USER_PREFS::instance().sound = savedSound;
     }
 
-    void resizeTo(int width, int height) {
+    void resizeTo(int width, int height)
+    {
         window->resize(width, height);
         QTest::qWait(20);
         VORDIX_MESSAGE resized(MESSAGE_RESIZE);
@@ -96,10 +100,12 @@ protected:
     }
 
     // Card play in a grand: seat 0 has led the spade ace.
-    void dealGrandWithSpadeLead() {
+    void dealGrandWithSpadeLead()
+    {
         SKATTISCH_SERVER& table = server->table;
         table.standardSeating();
-        for (Seat seat = SEAT_0; seat < 3; ++seat) table.cards.hands[seat].setCardSet(table_test::DEAL[seat]);
+        for (Seat seat = SEAT_0; seat < 3; ++seat)
+            table.cards.hands[seat].setCardSet(table_test::DEAL[seat]);
         table.record.SPIELART.SPIEL_TYP = GAME_GRAND;
         table.currentIndex = STATE_KARTE_AUSSPIELEN;
         table.cards.AUSP = 0;
@@ -110,12 +116,14 @@ protected:
 
     // Press on a point, then move with the button held through the points,
     // then release at the last one.
-    void drag(QPoint from, const std::vector<QPoint>& path) {
+    void drag(QPoint from, const std::vector<QPoint>& path)
+    {
         QPointer<QWidget> target = client;
         int delay = 10;
         for (const QPoint& at : path) {
             QTimer::singleShot(delay, [target, at] {
-                if (!target) return;
+                if (!target)
+                    return;
                 QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
                                  Qt::NoModifier);
                 QApplication::sendEvent(target, &move);
@@ -124,13 +132,15 @@ protected:
         }
         const QPoint end = path.empty() ? from : path.back();
         QTimer::singleShot(delay, [target, end] {
-            if (target) QTest::mouseRelease(target, Qt::LeftButton, {}, end);
+            if (target)
+                QTest::mouseRelease(target, Qt::LeftButton, {}, end);
         });
         QTest::mousePress(client, Qt::LeftButton, {}, from);
         QTest::qWait(delay + 20);
     }
 
-    QPoint onCard(int position) const {
+    QPoint onCard(int position) const
+    {
         const RECTANGLE r = window->handViews[0].cardRect(position);
         return {r.x + 12, r.y + r.height / 2};
     }
@@ -145,13 +155,18 @@ protected:
 
 // ---------------------------------------------------------------- own hand
 
-TEST_F(TableViews, OwnHandFitsTheWindowAtEverySize) {
+TEST_F(TableViews, OwnHandFitsTheWindowAtEverySize)
+{
     dealGrandWithSpadeLead();
     struct Case {
         int width, height;
-        float maxScale;   // the scale is at most this
+        float maxScale; // the scale is at most this
     };
-    const Case cases[] = {{1024, 768, 1.0f}, {800, 600, 1.0f}, {1100, 800, 1.2f}, {1280, 1024, 1.7f}, {1600, 1200, 2.0f}};
+    const Case cases[] = {{1024, 768, 1.0f},
+                          {800, 600, 1.0f},
+                          {1100, 800, 1.2f},
+                          {1280, 1024, 1.7f},
+                          {1600, 1200, 2.0f}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
         resizeTo(c.width, c.height);
@@ -159,12 +174,13 @@ TEST_F(TableViews, OwnHandFitsTheWindowAtEverySize) {
         EXPECT_LE(own.scale, c.maxScale);
         EXPECT_GE(own.scale, MIN_OWN_HAND_SCALE);
         ASSERT_EQ(own.cardViews().size(), 10u);
-        if (c.height < 768) continue;   // the table itself is cut at the minimum size
+        if (c.height < 768)
+            continue; // the table itself is cut at the minimum size
         for (const auto& view : own.cardViews()) {
             // The lowest corner of the turned card lies inside the window.
             const double turn = view->rotation * 3.14159265 / 180.0;
-            const double bottom = view->y + view->height * 0.5 + view->height * 0.5 * std::abs(std::cos(turn)) +
-                                  view->width * 0.5 * std::abs(std::sin(turn));
+            const double bottom = view->y + view->height * 0.5 + view->height * 0.5 * std::abs(std::cos(turn))
+                                  + view->width * 0.5 * std::abs(std::sin(turn));
             EXPECT_LE(bottom, c.height);
         }
     }
@@ -174,7 +190,8 @@ TEST_F(TableViews, OwnHandFitsTheWindowAtEverySize) {
 
 // ---------------------------------------------------------------- drag
 
-TEST_F(TableViews, SidewaysDragReordersAndDragUpPlays) {
+TEST_F(TableViews, SidewaysDragReordersAndDragUpPlays)
+{
     dealGrandWithSpadeLead();
     window->windowController()->beginCardChoice(NO_CARD);
     PLAYER_EINBLATT_CONTROLLER& hand = window->handControllers[0];
@@ -200,7 +217,8 @@ TEST_F(TableViews, SidewaysDragReordersAndDragUpPlays) {
     EXPECT_EQ(window->trickCards.view(1)->rectangle(), window->trickCardRect(1));
 }
 
-TEST_F(TableViews, ADragThatEndsInTheHandPlaysNothing) {
+TEST_F(TableViews, ADragThatEndsInTheHandPlaysNothing)
+{
     dealGrandWithSpadeLead();
     window->windowController()->beginCardChoice(NO_CARD);
     PLAYER_EINBLATT_CONTROLLER& hand = window->handControllers[0];
@@ -214,7 +232,8 @@ TEST_F(TableViews, ADragThatEndsInTheHandPlaysNothing) {
 
 // ---------------------------------------------------------------- trick cards
 
-TEST_F(TableViews, ComputerCardsFlyFaceUpFromTheirHandsToTheTrick) {
+TEST_F(TableViews, ComputerCardsFlyFaceUpFromTheirHandsToTheTrick)
+{
     dealGrandWithSpadeLead();
     const PLAYER_EINBLATT_VIEW& right = window->handAtPosition(0);
     EXPECT_EQ(right.cardViews().size(), 9u);
@@ -226,10 +245,9 @@ TEST_F(TableViews, ComputerCardsFlyFaceUpFromTheirHandsToTheTrick) {
     // hand's own view turns face up and goes to the trick.
     SKATTISCH_SERVER& table = server->table;
     table.cards.playCard(cardIdFromCode("P1"));   // seat 1, taken straight from the table
-    const CardId leftCard = cardIdFromCode("P9");   // a spade of seat 2
+    const CardId leftCard = cardIdFromCode("P9"); // a spade of seat 2
     PLAYER_EINBLATT_VIEW& left = window->handAtPosition(2);
-    const VORDIX_IMAGEVIEW* leftView =
-        left.cardViews()[left.controller->shownHand.positionOf(leftCard) - 1].get();
+    const VORDIX_IMAGEVIEW* leftView = left.cardViews()[left.controller->shownHand.positionOf(leftCard) - 1].get();
     table.cards.playCard(leftCard);
     window->trickCards.layout(true);
     EXPECT_EQ(window->trickCards.view(2), leftView) << "the very view of the hand";
@@ -238,18 +256,21 @@ TEST_F(TableViews, ComputerCardsFlyFaceUpFromTheirHandsToTheTrick) {
     EXPECT_EQ(leftView->rectangle(), window->trickCardRect(2));
 }
 
-TEST_F(TableViews, TheTrickFliesToItsWinnerAndStaysAway) {
+TEST_F(TableViews, TheTrickFliesToItsWinnerAndStaysAway)
+{
     dealGrandWithSpadeLead();
     SKATTISCH_SERVER& table = server->table;
     table.cards.playCard(cardIdFromCode("P1"));
     const CardId leftCard = cardIdFromCode("P9");
     table.cards.playCard(leftCard);
     window->trickCards.layout(false);
-    for (int slot = 0; slot < 3; ++slot) ASSERT_NE(window->trickCards.view(slot), nullptr) << slot;
+    for (int slot = 0; slot < 3; ++slot)
+        ASSERT_NE(window->trickCards.view(slot), nullptr) << slot;
     window->trickCards.carryToWinner();
     EXPECT_EQ(window->trickCards.collectedCards(),
               (std::array<CardId, 3>{cardIdFromCode("PA"), cardIdFromCode("P1"), leftCard}));
-    for (int slot = 0; slot < 3; ++slot) EXPECT_EQ(window->trickCards.view(slot), nullptr) << "gone after the fade";
+    for (int slot = 0; slot < 3; ++slot)
+        EXPECT_EQ(window->trickCards.view(slot), nullptr) << "gone after the fade";
     window->trickCards.layout(true);
     EXPECT_EQ(window->trickCards.view(0), nullptr) << "the carried trick is not laid out again";
     // The next trick's first card is shown again.
@@ -261,7 +282,8 @@ TEST_F(TableViews, TheTrickFliesToItsWinnerAndStaysAway) {
     EXPECT_EQ(window->trickCards.view(0)->rectangle(), window->trickCardRect(1));
 }
 
-TEST_F(TableViews, TheWinnerTargetFadesTheCardsOut) {
+TEST_F(TableViews, TheWinnerTargetFadesTheCardsOut)
+{
     USER_PREFS::instance().playDelayMs = 500;
     dealGrandWithSpadeLead();
     SKATTISCH_SERVER& table = server->table;
@@ -281,15 +303,17 @@ TEST_F(TableViews, TheWinnerTargetFadesTheCardsOut) {
     EXPECT_EQ(window->trickCards.view(0), nullptr);
 }
 
-TEST_F(TableViews, TrickCardViewsGoWithTheWindow) {
+TEST_F(TableViews, TrickCardViewsGoWithTheWindow)
+{
     dealGrandWithSpadeLead();
     ASSERT_NE(window->trickCards.view(0), nullptr);
-    window.reset();   // deletes them on this (the GUI) thread
+    window.reset(); // deletes them on this (the GUI) thread
     QTest::qWait(10);
     window = std::make_unique<FENSTER_SKAT>(shell);
 }
 
-TEST_F(TableViews, ACardSetSwitchMakesEveryCardViewAnew) {
+TEST_F(TableViews, ACardSetSwitchMakesEveryCardViewAnew)
+{
     dealGrandWithSpadeLead();
     const VORDIX_IMAGEVIEW* trickBefore = window->trickCards.view(0);
     const VORDIX_IMAGEVIEW* handBefore = window->handViews[0].cardViews()[0].get();
@@ -304,7 +328,8 @@ TEST_F(TableViews, ACardSetSwitchMakesEveryCardViewAnew) {
     EXPECT_EQ(window->trickCards.view(0)->rectangle(), window->trickCardRect(0));
 }
 
-TEST_F(TableViews, CardsFlyBetweenTheHandAndTheSkatPlaces) {
+TEST_F(TableViews, CardsFlyBetweenTheHandAndTheSkatPlaces)
+{
     server->table.standardSeating();
     window->attachSeats();
     PLAYER_EINBLATT_VIEW& own = window->handViews[0];
@@ -328,7 +353,8 @@ TEST_F(TableViews, CardsFlyBetweenTheHandAndTheSkatPlaces) {
 
 // ---------------------------------------------------------------- deal
 
-TEST_F(TableViews, DealingFliesTheCardsIntoTheFan) {
+TEST_F(TableViews, DealingFliesTheCardsIntoTheFan)
+{
     server->table.standardSeating();
     window->attachSeats();
     PLAYER_EINBLATT_VIEW& own = window->handViews[0];
@@ -349,11 +375,13 @@ TEST_F(TableViews, DealingFliesTheCardsIntoTheFan) {
 // Sleeps of the table's worker, on record instead of slept.
 class SleepRecordingServices : public TABLE_SERVICES {
 public:
-    void sleepMs(int ms) override {
+    void sleepMs(int ms) override
+    {
         std::lock_guard lock(mutex);
         slept.push_back(ms);
     }
-    std::vector<int> sleeps() {
+    std::vector<int> sleeps()
+    {
         std::lock_guard lock(mutex);
         return slept;
     }
@@ -363,7 +391,8 @@ public:
 
 // The worker hands every animation to the GUI thread and only sleeps for
 // its length; at play speed 0 it does not sleep at all.
-TEST_F(TableViews, TheWorkerSleepsForTheAnimationsAndNeverWaitsForTheGuiThread) {
+TEST_F(TableViews, TheWorkerSleepsForTheAnimationsAndNeverWaitsForTheGuiThread)
+{
     auto services = std::make_shared<SleepRecordingServices>();
     installTableServices(services);
     dealGrandWithSpadeLead();
@@ -375,7 +404,7 @@ TEST_F(TableViews, TheWorkerSleepsForTheAnimationsAndNeverWaitsForTheGuiThread) 
             windows->animateCardToTrick(SEAT_2, cardIdFromCode("P9"), 2);
             windows->showWinningCard();
         });
-        worker.join();   // would hang if the worker waited for this thread
+        worker.join(); // would hang if the worker waited for this thread
         QTest::qWait(20);
     };
     runEvents();
@@ -391,7 +420,8 @@ TEST_F(TableViews, TheWorkerSleepsForTheAnimationsAndNeverWaitsForTheGuiThread) 
 
 // ---------------------------------------------------------------- bidding
 
-TEST_F(TableViews, TheCalculatorButtonOpensTheCalculatorAndDecidesNothing) {
+TEST_F(TableViews, TheCalculatorButtonOpensTheCalculatorAndDecidesNothing)
+{
     dealGrandWithSpadeLead();
     REIZEN_VIEW& panel = window->biddingView;
     window->biddingController.offerBid(L"", 1, 0);
@@ -409,7 +439,8 @@ TEST_F(TableViews, TheCalculatorButtonOpensTheCalculatorAndDecidesNothing) {
     EXPECT_FALSE(panel.calculatorButton.visible);
 }
 
-TEST_F(TableViews, AtAnEarlyEndTheHandGathersAtTheBottomEdge) {
+TEST_F(TableViews, AtAnEarlyEndTheHandGathersAtTheBottomEdge)
+{
     dealGrandWithSpadeLead();
     PLAYER_EINBLATT_CONTROLLER& right = window->handControllers[2];
     EXPECT_EQ(right.resetCardViews(), 0) << "nothing moves at speed 0";
@@ -426,7 +457,8 @@ TEST_F(TableViews, AtAnEarlyEndTheHandGathersAtTheBottomEdge) {
 
 // ---------------------------------------------------------------- pile
 
-TEST_F(TableViews, CutByKeysIsRefusedOutsideFourToTwentyEight) {
+TEST_F(TableViews, CutByKeysIsRefusedOutsideFourToTwentyEight)
+{
     server->table.standardSeating();
     STAPEL_CONTROLLER& pile = window->pileController;
     STAPEL_VIEW& view = window->pileView;
@@ -473,7 +505,8 @@ TEST_F(TableViews, CutByKeysIsRefusedOutsideFourToTwentyEight) {
     EXPECT_EQ(view.cutIndex, 32);
 }
 
-TEST_F(TableViews, ACutByClickOnTheSideOfTheDeck) {
+TEST_F(TableViews, ACutByClickOnTheSideOfTheDeck)
+{
     server->table.standardSeating();
     STAPEL_CONTROLLER& pile = window->pileController;
     STAPEL_VIEW& view = window->pileView;
@@ -493,7 +526,8 @@ TEST_F(TableViews, ACutByClickOnTheSideOfTheDeck) {
     EXPECT_EQ(window->windowController()->inputMode, INPUT_CUT_DONE);
 }
 
-TEST_F(TableViews, ShakeAndCutTimesFollowThePlaySpeed) {
+TEST_F(TableViews, ShakeAndCutTimesFollowThePlaySpeed)
+{
     struct Case {
         int speed, shuffle, cut;
     };
@@ -516,13 +550,15 @@ TEST_F(TableViews, ShakeAndCutTimesFollowThePlaySpeed) {
     EXPECT_TRUE(view.animating);
     QTest::qWait(250);
     int moved = 0;
-    for (int offset : view.shakeOffsets) moved += offset != 0;
+    for (int offset : view.shakeOffsets)
+        moved += offset != 0;
     EXPECT_GT(moved, 0) << "the pairs of cards swing";
     EXPECT_EQ(view.shakeOffsets[0], 0) << "the bottom pair stays";
     EXPECT_EQ(view.shakeOffsets[15], 0) << "the top pair stays";
     QTest::qWait(400);
     EXPECT_FALSE(view.animating);
-    for (int offset : view.shakeOffsets) EXPECT_EQ(offset, 0);
+    for (int offset : view.shakeOffsets)
+        EXPECT_EQ(offset, 0);
 
     // A cut at 4 lifts 28 cards and ends with the deck whole at stack 1's place.
     view.moveCutStacks(4);
@@ -535,7 +571,8 @@ TEST_F(TableViews, ShakeAndCutTimesFollowThePlaySpeed) {
     EXPECT_EQ(window->pileController.mode, STAPEL_CONTROLLER::PILE_TRICKS);
 }
 
-TEST_F(TableViews, RamschShowsOnePilePerSeatWithNameAndPoints) {
+TEST_F(TableViews, RamschShowsOnePilePerSeatWithNameAndPoints)
+{
     SKATTISCH_SERVER& table = server->table;
     table.standardSeating();
     table.record.SPIELART.SPIEL_TYP = GAME_RAMSCH;
@@ -543,10 +580,12 @@ TEST_F(TableViews, RamschShowsOnePilePerSeatWithNameAndPoints) {
     table.cards.pile.setVh(SEAT_0);
     // Seat 0 takes one trick, seat 2 another; seat 1 none.
     STICH first;
-    for (const char* code : {"KA", "K1", "KK"}) first.addCard(cardIdFromCode(code));
+    for (const char* code : {"KA", "K1", "KK"})
+        first.addCard(cardIdFromCode(code));
     table.cards.pile.addToParty(PARTY_DECLARER, first, SEAT_0, SEAT_0);
     STICH second;
-    for (const char* code : {"H7", "HA", "H8"}) second.addCard(cardIdFromCode(code));
+    for (const char* code : {"H7", "HA", "H8"})
+        second.addCard(cardIdFromCode(code));
     table.cards.pile.addToParty(PARTY_DECLARER, second, SEAT_0, SEAT_2);
     window->windowController()->inputMode = INPUT_CARD_PLAY;
     window->pileController.mode = STAPEL_CONTROLLER::PILE_TRICKS;
@@ -566,22 +605,24 @@ TEST_F(TableViews, RamschShowsOnePilePerSeatWithNameAndPoints) {
     EXPECT_LT(withOwn[2].y, withOwn[0].y);
 }
 
-TEST_F(TableViews, PointsAndPartyNamesUnderTheTrickPiles) {
+TEST_F(TableViews, PointsAndPartyNamesUnderTheTrickPiles)
+{
     SKATTISCH_SERVER& table = server->table;
     table.standardSeating();
     table.record.SPIELART.SPIEL_TYP = GAME_GRAND;
     table.record.ALLEIN = 1;
     table.cards.pile.setVh(SEAT_0);
     STICH trick;
-    for (const char* code : {"KA", "K1", "KK"}) trick.addCard(cardIdFromCode(code));
+    for (const char* code : {"KA", "K1", "KK"})
+        trick.addCard(cardIdFromCode(code));
     table.cards.pile.addToParty(PARTY_DEFENDERS, trick, SEAT_0, SEAT_0);
     window->pileController.mode = STAPEL_CONTROLLER::PILE_SETTLEMENT;
     window->windowController()->inputMode = INPUT_GAME_RESULT;
     std::vector<STAPEL_VIEW::Label> labels = window->pileView.labels();
     ASSERT_EQ(labels.size(), 2u) << "the defenders' points and names; the declarer has no pile";
     EXPECT_EQ(labels[0].text, L"25 " + skat::text(TextKey::Stapel_Punkte));
-    EXPECT_EQ(labels[1].text, table.playerAtSeat(SEAT_2)->name() + L" " + skat::text(TextKey::Element_und) + L" " +
-                                  table.playerAtSeat(SEAT_0)->name());
+    EXPECT_EQ(labels[1].text, table.playerAtSeat(SEAT_2)->name() + L" " + skat::text(TextKey::Element_und) + L" "
+                                  + table.playerAtSeat(SEAT_0)->name());
     // During play the points show only in a free game with the labels on.
     window->windowController()->inputMode = INPUT_CARD_PLAY;
     labels = window->pileView.labels();
@@ -596,12 +637,14 @@ TEST_F(TableViews, PointsAndPartyNamesUnderTheTrickPiles) {
     table.modus.freeGame = false;
 }
 
-TEST_F(TableViews, TheLastTrickShowsAboveItsPileAtSixTenthsOfTheCardSize) {
+TEST_F(TableViews, TheLastTrickShowsAboveItsPileAtSixTenthsOfTheCardSize)
+{
     dealGrandWithSpadeLead();
     SKATTISCH_SERVER& table = server->table;
     table.record.ALLEIN = 1;
     STICH trick;
-    for (const char* code : {"KA", "K1", "KK"}) trick.addCard(cardIdFromCode(code));
+    for (const char* code : {"KA", "K1", "KK"})
+        trick.addCard(cardIdFromCode(code));
     table.cards.pile.setVh(SEAT_0);
     table.cards.pile.addToParty(PARTY_DEFENDERS, trick, SEAT_0, SEAT_0);
     window->pileController.mode = STAPEL_CONTROLLER::PILE_TRICKS;

@@ -112,12 +112,36 @@ namespace {
 TEST(TableTalkTexts, EveryPhraseOfTheTableHasItsText)
 {
     installGermanTexts();
-    for (const wchar_t* phrase :
-         {L"kontra", L"doerfer", L"kleingross", L"fetterstich", L"sattebeute", L"dersackistzu", L"staatsanwalt",
-          L"vatermutter", L"schneidersindauchleute", L"schwarzwiediefuesse", L"schwarzwiedienacht", L"lokus",
-          L"badengegangen", L"derofenistaus", L"zahlenschafftfrieden", L"dasziehtblasen", L"passe", L"wiederholt",
-          L"wiederholtnichtinliste", L"ramsch", L"weg", L"ichbinweg", L"nichtmitmir", L"ja", L"klar", L"logo",
-          L"immer", L"zwo", L"drei", L"vier"})
+    for (const wchar_t* phrase : {L"kontra",
+                                  L"doerfer",
+                                  L"kleingross",
+                                  L"fetterstich",
+                                  L"sattebeute",
+                                  L"dersackistzu",
+                                  L"staatsanwalt",
+                                  L"vatermutter",
+                                  L"schneidersindauchleute",
+                                  L"schwarzwiediefuesse",
+                                  L"schwarzwiedienacht",
+                                  L"lokus",
+                                  L"badengegangen",
+                                  L"derofenistaus",
+                                  L"zahlenschafftfrieden",
+                                  L"dasziehtblasen",
+                                  L"passe",
+                                  L"wiederholt",
+                                  L"wiederholtnichtinliste",
+                                  L"ramsch",
+                                  L"weg",
+                                  L"ichbinweg",
+                                  L"nichtmitmir",
+                                  L"ja",
+                                  L"klar",
+                                  L"logo",
+                                  L"immer",
+                                  L"zwo",
+                                  L"drei",
+                                  L"vier"})
         EXPECT_FALSE(FENSTER_SKAT_TABLE_WINDOWS::overlayText(phrase, 0, nullptr, L"").empty()) << phrase;
     EXPECT_EQ(FENSTER_SKAT_TABLE_WINDOWS::overlayText(L"20", 20, nullptr, L""), L"20!");
     EXPECT_TRUE(FENSTER_SKAT_TABLE_WINDOWS::overlayText(L"unknown", 0, nullptr, L"").empty());

@@ -8,15 +8,17 @@
 
 class TempFolder {
 public:
-    TempFolder() {
+    TempFolder()
+    {
         std::string pattern = (std::filesystem::temp_directory_path() / "vordix-test-XXXXXX").string();
         char* made = mkdtemp(pattern.data());
         path_ = made ? std::filesystem::path(made) : std::filesystem::path();
     }
-    ~TempFolder() {
+    ~TempFolder()
+    {
         std::error_code error;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, error);
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                                     error);
         std::filesystem::remove_all(path_, error);
     }
     TempFolder(const TempFolder&) = delete;

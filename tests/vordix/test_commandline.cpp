@@ -17,24 +17,28 @@ namespace {
 // moved there so that relative names can be checked.
 class CommandLineTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         previous = fs::current_path();
-        folder = fs::temp_directory_path() /
-                 ("skat_cmdline_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                  "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder = fs::temp_directory_path()
+                 / ("skat_cmdline_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_"
+                    + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(folder);
         std::ofstream(folder / "Liste.skt") << "<LISTE/>";
         fs::current_path(folder);
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         fs::current_path(previous);
         fs::remove_all(folder);
     }
 
-    bool parse(std::vector<std::string> args, StartRequest& request) {
+    bool parse(std::vector<std::string> args, StartRequest& request)
+    {
         args.insert(args.begin(), "Skat");
         std::vector<const char*> argv;
-        for (const auto& a : args) argv.push_back(a.c_str());
+        for (const auto& a : args)
+            argv.push_back(a.c_str());
         return vordix::parseCommandLine(static_cast<int>(argv.size()), argv.data(), request);
     }
 
@@ -46,7 +50,8 @@ protected:
 
 } // namespace
 
-TEST_F(CommandLineTest, OptionsAndFileArguments) {
+TEST_F(CommandLineTest, OptionsAndFileArguments)
+{
     const std::string file = (folder / "Liste.skt").string();
     struct Case {
         std::vector<std::string> args;
@@ -59,19 +64,20 @@ TEST_F(CommandLineTest, OptionsAndFileArguments) {
         {{"--OPEN", file}, true, StartRequest::Open, true},
         {{"--open", file}, true, StartRequest::Open, true},
         {{"--Batch", file}, true, StartRequest::Batch, true},
-        {{"--open"}, false, StartRequest::Open, false},            // option without its file
+        {{"--open"}, false, StartRequest::Open, false}, // option without its file
         {{"--BATCH"}, false, StartRequest::Batch, false},
-        {{file}, true, StartRequest::Open, true},                    // bare name opens
-        {{"Liste.skt"}, true, StartRequest::Open, true},             // relative bare name
-        {{"--OPEN", "Liste.skt"}, true, StartRequest::Open, true},   // relative after option
+        {{file}, true, StartRequest::Open, true},                  // bare name opens
+        {{"Liste.skt"}, true, StartRequest::Open, true},           // relative bare name
+        {{"--OPEN", "Liste.skt"}, true, StartRequest::Open, true}, // relative after option
         {{"display_dlg", "--OPEN", file}, true, StartRequest::Report, false},
         {{"--OPEN", file, "Display_Dlg"}, true, StartRequest::Report, false},
-        {{"-platform", "--BATCH", file}, true, StartRequest::Batch, true},  // toolkit option skipped
+        {{"-platform", "--BATCH", file}, true, StartRequest::Batch, true}, // toolkit option skipped
     };
     for (const Case& c : cases) {
         StartRequest request;
         std::string label;
-        for (const auto& a : c.args) label += a + " ";
+        for (const auto& a : c.args)
+            label += a + " ";
         SCOPED_TRACE(label);
         EXPECT_EQ(parse(c.args, request), c.result);
         EXPECT_EQ(request.mode, c.mode);
@@ -83,7 +89,8 @@ TEST_F(CommandLineTest, OptionsAndFileArguments) {
     }
 }
 
-TEST_F(CommandLineTest, MissingFileIsNamedAndNotOpened) {
+TEST_F(CommandLineTest, MissingFileIsNamedAndNotOpened)
+{
     StartRequest request;
     EXPECT_FALSE(parse({"--OPEN", "Fehlt.skt"}, request));
     EXPECT_EQ(request.mode, StartRequest::Open);
@@ -99,14 +106,16 @@ TEST_F(CommandLineTest, MissingFileIsNamedAndNotOpened) {
     EXPECT_EQ(request.missingFiles[0], L"nirgends/Liste.skt");
 }
 
-TEST_F(CommandLineTest, ReportModeForgetsEarlierFiles) {
+TEST_F(CommandLineTest, ReportModeForgetsEarlierFiles)
+{
     StartRequest request;
     EXPECT_TRUE(parse({"Fehlt.skt", "DISPLAY_DLG", "--OPEN"}, request));
     EXPECT_EQ(request.mode, StartRequest::Report);
     EXPECT_TRUE(request.missingFiles.empty());
 }
 
-TEST_F(CommandLineTest, RelativePathsBecomeAbsoluteAndNormalised) {
+TEST_F(CommandLineTest, RelativePathsBecomeAbsoluteAndNormalised)
+{
     fs::create_directories(folder / "sub");
     StartRequest request;
     ASSERT_TRUE(parse({"--OPEN", "sub/../Liste.skt"}, request));
@@ -116,8 +125,9 @@ TEST_F(CommandLineTest, RelativePathsBecomeAbsoluteAndNormalised) {
     EXPECT_EQ(resolved.parent_path(), folder);
 }
 
-TEST_F(CommandLineTest, NonAsciiFileNamesSurvive) {
-    const fs::path umlaut = folder / "M\xc3\xbcller.skt";  // UTF-8 bytes, as argv carries them
+TEST_F(CommandLineTest, NonAsciiFileNamesSurvive)
+{
+    const fs::path umlaut = folder / "M\xc3\xbcller.skt"; // UTF-8 bytes, as argv carries them
     std::ofstream(umlaut) << "x";
     StartRequest request;
     ASSERT_TRUE(parse({umlaut.filename().string()}, request));

@@ -9,14 +9,16 @@
 
 using vordix::WorkerThreads;
 
-TEST(WorkerThreads, StopAllAsksEveryThreadToStopAndJoinsIt) {
+TEST(WorkerThreads, StopAllAsksEveryThreadToStopAndJoinsIt)
+{
     WorkerThreads::stopAll();
     std::atomic<int> running{0};
     std::atomic<int> stopped{0};
     for (int i = 0; i < 3; ++i) {
         WorkerThreads::start("loop", [&](std::stop_token stop) {
             ++running;
-            while (!stop.stop_requested()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            while (!stop.stop_requested())
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
             ++stopped;
         });
     }
@@ -27,11 +29,13 @@ TEST(WorkerThreads, StopAllAsksEveryThreadToStopAndJoinsIt) {
     EXPECT_EQ(WorkerThreads::count(), 0u);
 }
 
-TEST(WorkerThreads, FinishedOneShotThreadsAreClearedOnTheNextStart) {
+TEST(WorkerThreads, FinishedOneShotThreadsAreClearedOnTheNextStart)
+{
     WorkerThreads::stopAll();
     std::atomic<bool> done{false};
     WorkerThreads::start("one-shot", [&](std::stop_token) { done = true; });
-    while (!done) std::this_thread::yield();
+    while (!done)
+        std::this_thread::yield();
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
     WorkerThreads::start("second", [](std::stop_token) {});
     WorkerThreads::stopAll();

@@ -22,7 +22,8 @@ using namespace vordix;
 
 namespace {
 
-std::string slurp(const fs::path& path) {
+std::string slurp(const fs::path& path)
+{
     std::ifstream in(path, std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
@@ -40,13 +41,17 @@ public:
     bool failWrite = false;
 
     const char* elementName() const override { return "LISTE"; }
-    void write(tinyxml2::XMLElement& root, tinyxml2::XMLDocument&) const override {
-        if (failWrite) throw std::runtime_error("cannot format");
+    void write(tinyxml2::XMLElement& root, tinyxml2::XMLDocument&) const override
+    {
+        if (failWrite)
+            throw std::runtime_error("cannot format");
         xml::setIntAttribute(root, "DokumentVersion", 1);
         xml::setTextAttribute(root, "Titel", title);
-        for (int v : values) xml::setIntAttribute(*xml::appendChild(root, "WERT"), "W", v);
+        for (int v : values)
+            xml::setIntAttribute(*xml::appendChild(root, "WERT"), "W", v);
     }
-    bool read(const tinyxml2::XMLElement* root, const tinyxml2::XMLDocument&) override {
+    bool read(const tinyxml2::XMLElement* root, const tinyxml2::XMLDocument&) override
+    {
         if (!root || std::string(root->Name()) != "LISTE" || xml::intAttribute(root, "DokumentVersion") != 1)
             return false;
         title = xml::textAttribute(root, "Titel").value_or(L"");
@@ -55,7 +60,8 @@ public:
             values.push_back(xml::intAttribute(e, "W", 0));
         return true;
     }
-    int onLoadFailed() override {
+    int onLoadFailed() override
+    {
         ++resets;
         title.clear();
         values.clear();
@@ -68,7 +74,8 @@ protected:
     void SetUp() override { previousSink = setMessageSink(sink); }
     void TearDown() override { setMessageSink(previousSink); }
 
-    VORDIX_FILE fileIn(const std::wstring& name) {
+    VORDIX_FILE fileIn(const std::wstring& name)
+    {
         VORDIX_FOLDER folder;
         folder.setPath(dir.wpath());
         return VORDIX_FILE(folder, name);
@@ -82,7 +89,8 @@ protected:
 
 } // namespace
 
-TEST_F(DokumentTest, SavesDeclarationIndentedTreeAndReloadsEqual) {
+TEST_F(DokumentTest, SavesDeclarationIndentedTreeAndReloadsEqual)
+{
     ListDocument doc;
     doc.title = L"Kreuz-Bube € äöü ß";
     doc.values = {18, -7, 0};
@@ -107,7 +115,8 @@ TEST_F(DokumentTest, SavesDeclarationIndentedTreeAndReloadsEqual) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }
 
-TEST_F(DokumentTest, LoadReportsCodesForMissingDamagedAndForeignContent) {
+TEST_F(DokumentTest, LoadReportsCodesForMissingDamagedAndForeignContent)
+{
     std::ofstream(pathOf("kaputt.skt")) << "<LISTE DokumentVersion=\"1\"><WERT";
     std::ofstream(pathOf("fremd.skt")) << "<Bestenliste/>";
     std::ofstream(pathOf("alt.skt")) << "<LISTE DokumentVersion=\"2\"/>";
@@ -115,8 +124,10 @@ TEST_F(DokumentTest, LoadReportsCodesForMissingDamagedAndForeignContent) {
     const struct {
         const wchar_t* name;
         int code;
-    } cases[] = {{L"fehlt.skt", DOCUMENT_NOT_OPENABLE}, {L"ordner.skt", DOCUMENT_NOT_OPENABLE},
-                 {L"kaputt.skt", DOCUMENT_UNREADABLE}, {L"fremd.skt", DOCUMENT_UNREADABLE},
+    } cases[] = {{L"fehlt.skt", DOCUMENT_NOT_OPENABLE},
+                 {L"ordner.skt", DOCUMENT_NOT_OPENABLE},
+                 {L"kaputt.skt", DOCUMENT_UNREADABLE},
+                 {L"fremd.skt", DOCUMENT_UNREADABLE},
                  {L"alt.skt", DOCUMENT_UNREADABLE}};
     for (const auto& c : cases) {
         ListDocument doc;
@@ -125,7 +136,8 @@ TEST_F(DokumentTest, LoadReportsCodesForMissingDamagedAndForeignContent) {
     }
 }
 
-TEST_F(DokumentTest, OpenOfMissingFileResetsSilentlyAndMarksModified) {
+TEST_F(DokumentTest, OpenOfMissingFileResetsSilentlyAndMarksModified)
+{
     ListDocument doc;
     doc.values = {1, 2};
     EXPECT_EQ(doc.open(fileIn(L"fehlt.skt")), 42);
@@ -137,7 +149,8 @@ TEST_F(DokumentTest, OpenOfMissingFileResetsSilentlyAndMarksModified) {
     EXPECT_EQ(doc.file.name, L"fehlt.skt");
 }
 
-TEST_F(DokumentTest, SavingIntoMissingFolderReportsCannotOpenWithBareName) {
+TEST_F(DokumentTest, SavingIntoMissingFolderReportsCannotOpenWithBareName)
+{
     ListDocument doc;
     VORDIX_FOLDER folder;
     folder.setPath(dir.wpath() + L"gibt-es-nicht");
@@ -146,11 +159,13 @@ TEST_F(DokumentTest, SavingIntoMissingFolderReportsCannotOpenWithBareName) {
     EXPECT_FALSE(doc.save());
     EXPECT_FALSE(doc.modified) << "modified stays as it was";
     ASSERT_EQ(sink->texts.size(), 1u);
-    EXPECT_EQ(sink->texts[0],
-              L"Die Datei|liste.skt|kann nicht geoeffnet werden, eventuell wird sie von einem anderen Programm verwendet!");
+    EXPECT_EQ(
+        sink->texts[0],
+        L"Die Datei|liste.skt|kann nicht geoeffnet werden, eventuell wird sie von einem anderen Programm verwendet!");
 }
 
-TEST_F(DokumentTest, FailedWriteKeepsOldFileAndModified) {
+TEST_F(DokumentTest, FailedWriteKeepsOldFileAndModified)
+{
     ListDocument doc;
     doc.values = {1};
     doc.file = fileIn(L"liste.skt");
@@ -160,7 +175,7 @@ TEST_F(DokumentTest, FailedWriteKeepsOldFileAndModified) {
     // A full disk: the file size limit makes every write beyond 64 bytes fail.
     doc.values.assign(200, 123456);
     doc.modified = true;
-    struct rlimit old {};
+    struct rlimit old { };
     getrlimit(RLIMIT_FSIZE, &old);
     auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit tiny = old;
@@ -174,13 +189,16 @@ TEST_F(DokumentTest, FailedWriteKeepsOldFileAndModified) {
     EXPECT_TRUE(doc.modified);
     EXPECT_EQ(slurp(pathOf("liste.skt")), before);
     ASSERT_EQ(sink->texts.size(), 1u);
-    EXPECT_EQ(sink->texts[0], L"Die Datei|liste.skt|kann nicht geschrieben werden, eventuell ist sie schreibgeschuetzt!");
+    EXPECT_EQ(sink->texts[0],
+              L"Die Datei|liste.skt|kann nicht geschrieben werden, eventuell ist sie schreibgeschuetzt!");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1)
         << "the temporary file is removed";
 }
 
-TEST_F(DokumentTest, ReadOnlyFolderKeepsOldFile) {
-    if (geteuid() == 0) GTEST_SKIP() << "root may write into read-only folders";
+TEST_F(DokumentTest, ReadOnlyFolderKeepsOldFile)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root may write into read-only folders";
     ListDocument doc;
     doc.values = {1};
     doc.file = fileIn(L"liste.skt");
@@ -196,7 +214,8 @@ TEST_F(DokumentTest, ReadOnlyFolderKeepsOldFile) {
     EXPECT_EQ(sink->texts.size(), 1u);
 }
 
-TEST_F(DokumentTest, WriteThatThrowsReportsStructureErrorAndLeavesFile) {
+TEST_F(DokumentTest, WriteThatThrowsReportsStructureErrorAndLeavesFile)
+{
     ListDocument doc;
     doc.file = fileIn(L"liste.skt");
     doc.failWrite = true;
@@ -208,7 +227,8 @@ TEST_F(DokumentTest, WriteThatThrowsReportsStructureErrorAndLeavesFile) {
     EXPECT_EQ(sink->texts[0], VORDIX_DOKUMENT::errorText(DOCUMENT_UNREADABLE, L""));
 }
 
-TEST_F(DokumentTest, UnreadableFileIsKeptAsideBeforeSavingDefaults) {
+TEST_F(DokumentTest, UnreadableFileIsKeptAsideBeforeSavingDefaults)
+{
     std::ofstream(pathOf("liste.skt")) << "<LISTE DokumentVersion=\"1\"><WERT";
     ListDocument doc;
     EXPECT_EQ(doc.open(fileIn(L"liste.skt")), 42);
@@ -218,7 +238,8 @@ TEST_F(DokumentTest, UnreadableFileIsKeptAsideBeforeSavingDefaults) {
     EXPECT_EQ(back.open(fileIn(L"liste.skt")), 0);
 }
 
-TEST_F(DokumentTest, DialogCancelChangesNothingAndConfirmLoadsChosenFile) {
+TEST_F(DokumentTest, DialogCancelChangesNothingAndConfirmLoadsChosenFile)
+{
     ListDocument source;
     source.values = {5, 6};
     source.file = fileIn(L"gewaehlt.skt");
@@ -231,15 +252,16 @@ TEST_F(DokumentTest, DialogCancelChangesNothingAndConfirmLoadsChosenFile) {
     doc.openDialogTitle = L"Liste laden";
     int asked = 0;
     bool confirm = false;
-    auto previous = setFileDialogHandler([&](VORDIX_FENSTER*, int kind, VORDIX_FILE& f, const std::wstring& caption,
-                                             bool save) {
-        ++asked;
-        EXPECT_EQ(kind, FILE_KIND_GAME_LISTS);
-        EXPECT_EQ(caption, L"Liste laden");
-        EXPECT_FALSE(save);
-        if (confirm) f.name = L"gewaehlt.skt";
-        return confirm;
-    });
+    auto previous =
+        setFileDialogHandler([&](VORDIX_FENSTER*, int kind, VORDIX_FILE& f, const std::wstring& caption, bool save) {
+            ++asked;
+            EXPECT_EQ(kind, FILE_KIND_GAME_LISTS);
+            EXPECT_EQ(caption, L"Liste laden");
+            EXPECT_FALSE(save);
+            if (confirm)
+                f.name = L"gewaehlt.skt";
+            return confirm;
+        });
     doc.openWithDialog();
     EXPECT_EQ(asked, 1);
     EXPECT_EQ(doc.values, std::vector<int>{9});
@@ -255,7 +277,8 @@ TEST_F(DokumentTest, DialogCancelChangesNothingAndConfirmLoadsChosenFile) {
     setFileDialogHandler(previous);
 }
 
-TEST_F(DokumentTest, DialogLoadFailureReportsAndResets) {
+TEST_F(DokumentTest, DialogLoadFailureReportsAndResets)
+{
     auto previous = setFileDialogHandler([](VORDIX_FENSTER*, int, VORDIX_FILE& f, const std::wstring&, bool) {
         f.name = L"fehlt.skt";
         return true;
@@ -273,7 +296,8 @@ TEST_F(DokumentTest, DialogLoadFailureReportsAndResets) {
 
 // A file larger than any document is refused before parsing, with a message
 // of its own, and is kept aside rather than overwritten by the next save.
-TEST_F(DokumentTest, OversizedFileIsRefusedBeforeParsingAndKeptAside) {
+TEST_F(DokumentTest, OversizedFileIsRefusedBeforeParsingAndKeptAside)
+{
     {
         std::ofstream(pathOf("riesig.skt"), std::ios::binary) << "<LISTE DokumentVersion=\"1\" Titel=\"";
     }
@@ -292,4 +316,3 @@ TEST_F(DokumentTest, OversizedFileIsRefusedBeforeParsingAndKeptAside) {
     ASSERT_TRUE(doc.save());
     EXPECT_EQ(fs::file_size(pathOf("riesig.skt.unlesbar")), VORDIX_DOKUMENT::MAX_FILE_SIZE + 1);
 }
-

@@ -20,18 +20,24 @@ namespace {
 // Sets environment variables for one test and restores them afterwards.
 class ScopedEnvironment {
 public:
-    void set(const char* name, const std::optional<std::string>& value) {
+    void set(const char* name, const std::optional<std::string>& value)
+    {
         if (!saved_.count(name)) {
             const char* old = std::getenv(name);
             saved_[name] = old ? std::optional<std::string>(old) : std::nullopt;
         }
-        if (value) setenv(name, value->c_str(), 1);
-        else unsetenv(name);
+        if (value)
+            setenv(name, value->c_str(), 1);
+        else
+            unsetenv(name);
     }
-    ~ScopedEnvironment() {
+    ~ScopedEnvironment()
+    {
         for (auto& [name, value] : saved_) {
-            if (value) setenv(name.c_str(), value->c_str(), 1);
-            else unsetenv(name.c_str());
+            if (value)
+                setenv(name.c_str(), value->c_str(), 1);
+            else
+                unsetenv(name.c_str());
         }
     }
 
@@ -39,7 +45,8 @@ private:
     std::map<std::string, std::optional<std::string>> saved_;
 };
 
-std::wstring folderPath(const std::wstring& start, const std::wstring& change) {
+std::wstring folderPath(const std::wstring& start, const std::wstring& change)
+{
     WIN_FILEPATH folder;
     folder.setPath(start);
     folder.changeFolder(change);
@@ -50,12 +57,14 @@ std::wstring folderPath(const std::wstring& start, const std::wstring& change) {
 
 class StandardFolders : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         env.set("HOME", (dir.path() / "home").string());
         for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
             env.set(name, std::nullopt);
     }
-    std::wstring standard(unsigned kind) {
+    std::wstring standard(unsigned kind)
+    {
         VORDIX_FOLDER folder;
         folder.setStandardFolder(kind);
         EXPECT_TRUE(folder.folderSet);
@@ -67,23 +76,26 @@ protected:
     ScopedEnvironment env;
 };
 
-TEST_F(StandardFolders, AreCreatedUnderTheUsersHome) {
+TEST_F(StandardFolders, AreCreatedUnderTheUsersHome)
+{
     EXPECT_EQ(standard(FOLDER_DOCUMENTS), under("home/Documents"));
     EXPECT_EQ(standard(FOLDER_APPDATA), under("home/.local/share"));
     const std::wstring temp = standard(FOLDER_TEMP);
     EXPECT_EQ(temp, under("home/.cache/{B0545B95-CCD9-4079-A981-8A6F373C3B3C}"));
-    for (const char* made : {"home/Documents", "home/.local/share", "home/.cache/{B0545B95-CCD9-4079-A981-8A6F373C3B3C}"})
+    for (const char* made :
+         {"home/Documents", "home/.local/share", "home/.cache/{B0545B95-CCD9-4079-A981-8A6F373C3B3C}"})
         EXPECT_TRUE(fs::is_directory(dir.path() / made)) << made;
 
-    struct stat info {};
+    struct stat info { };
     ASSERT_EQ(::stat(WIN_FILEPATH::toFsPath(temp).c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u) << "the temporary folder is private";
 }
 
-TEST_F(StandardFolders, FollowXdgVariables) {
+TEST_F(StandardFolders, FollowXdgVariables)
+{
     fs::create_directories(dir.path() / "conf");
     std::ofstream(dir.path() / "conf/user-dirs.dirs") << "# comment\nXDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n"
-                                                          "XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n";
+                                                         "XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n";
     env.set("XDG_CONFIG_HOME", (dir.path() / "conf").string());
     env.set("XDG_DATA_HOME", (dir.path() / "data").string());
     env.set("XDG_RUNTIME_DIR", (dir.path() / "run").string());
@@ -100,7 +112,8 @@ TEST_F(StandardFolders, FollowXdgVariables) {
     EXPECT_EQ(standard(FOLDER_TEMP), under("cache/{B0545B95-CCD9-4079-A981-8A6F373C3B3C}"));
 }
 
-TEST_F(StandardFolders, ProgramFolderAndUnknownKind) {
+TEST_F(StandardFolders, ProgramFolderAndUnknownKind)
+{
     WIN_FILEPATH::setProgramFolder(L"/opt/skat");
     EXPECT_EQ(standard(FOLDER_PROGRAM), L"/opt/skat/");
     WIN_FILEPATH::setProgramFolder(L"");
@@ -112,14 +125,19 @@ TEST_F(StandardFolders, ProgramFolderAndUnknownKind) {
     EXPECT_EQ(folder.path(), L"/bleibt/");
 }
 
-TEST(FolderPath, ChangeFolder) {
+TEST(FolderPath, ChangeFolder)
+{
     const struct {
         const wchar_t* start;
         const wchar_t* name;
         const wchar_t* result;
-    } cases[] = {{L"/a/b/", L"..", L"/a/"}, {L"/a/", L"..", L"/"},     {L"/", L"..", L"/"},
-                 {L"/a/", L"x", L"/a/x/"},  {L"/a/", L"Spiel Listen", L"/a/Spiel Listen/"}};
-    for (const auto& c : cases) EXPECT_EQ(folderPath(c.start, c.name), c.result) << c.start << " " << c.name;
+    } cases[] = {{L"/a/b/", L"..", L"/a/"},
+                 {L"/a/", L"..", L"/"},
+                 {L"/", L"..", L"/"},
+                 {L"/a/", L"x", L"/a/x/"},
+                 {L"/a/", L"Spiel Listen", L"/a/Spiel Listen/"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(folderPath(c.start, c.name), c.result) << c.start << " " << c.name;
 
     WIN_FILEPATH relative;
     relative.setPath(L"a");
@@ -128,7 +146,8 @@ TEST(FolderPath, ChangeFolder) {
     EXPECT_FALSE(relative.setPath(L""));
 }
 
-TEST(FolderPath, CreateSubfolderAndTree) {
+TEST(FolderPath, CreateSubfolderAndTree)
+{
     TempFolder dir;
     VORDIX_FOLDER folder;
     folder.setPath(dir.wpath());
@@ -150,18 +169,21 @@ TEST(FolderPath, CreateSubfolderAndTree) {
 
 class FileOperations : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         folder.setPath(dir.wpath());
         fs::create_directories(dir.path() / "sub/tief");
         std::ofstream(dir.path() / "a.skt") << "A";
         std::ofstream(dir.path() / "sub/b.skt") << "B";
         std::ofstream(dir.path() / "sub/tief/c.skt") << "C";
     }
-    std::vector<std::wstring> list(int depth) {
+    std::vector<std::wstring> list(int depth)
+    {
         std::vector<VORDIX_FILE> files;
         WIN_FILEPATH::listFolder(folder, depth, files);
         std::vector<std::wstring> paths;
-        for (const auto& f : files) paths.push_back(f.fullPath().substr(dir.wpath().size()));
+        for (const auto& f : files)
+            paths.push_back(f.fullPath().substr(dir.wpath().size()));
         std::sort(paths.begin(), paths.end());
         return paths;
     }
@@ -170,7 +192,8 @@ protected:
     VORDIX_FOLDER folder;
 };
 
-TEST_F(FileOperations, ListFolderByDepth) {
+TEST_F(FileOperations, ListFolderByDepth)
+{
     EXPECT_EQ(list(1), (std::vector<std::wstring>{L"a.skt", L"sub"}));
     EXPECT_EQ(list(0), (std::vector<std::wstring>{L"a.skt", L"sub/b.skt", L"sub/tief/c.skt"}));
     EXPECT_EQ(list(2), (std::vector<std::wstring>{L"a.skt", L"sub/b.skt", L"sub/tief"}));
@@ -181,7 +204,8 @@ TEST_F(FileOperations, ListFolderByDepth) {
     EXPECT_TRUE(files.empty());
 }
 
-TEST_F(FileOperations, ReadableCopyRemoveAndFullPath) {
+TEST_F(FileOperations, ReadableCopyRemoveAndFullPath)
+{
     VORDIX_FILE a(folder, L"a.skt");
     EXPECT_TRUE(a.isReadable());
     EXPECT_FALSE(VORDIX_FILE(folder, L"fehlt.skt").isReadable());
@@ -209,9 +233,11 @@ TEST_F(FileOperations, ReadableCopyRemoveAndFullPath) {
     EXPECT_EQ(unset.fullPath(), L"");
 }
 
-TEST_F(FileOperations, ReadBytesInChunks) {
+TEST_F(FileOperations, ReadBytesInChunks)
+{
     std::string data(40000, '\0');
-    for (size_t i = 0; i < data.size(); ++i) data[i] = static_cast<char>(i * 7);
+    for (size_t i = 0; i < data.size(); ++i)
+        data[i] = static_cast<char>(i * 7);
     std::ofstream(dir.path() / "gross.bin", std::ios::binary).write(data.data(), 40000);
     const struct {
         size_t request;
@@ -226,8 +252,10 @@ TEST_F(FileOperations, ReadBytesInChunks) {
     }
 }
 
-TEST(FolderBridge, WithoutFactoryUsesPlatformPath) {
-    if (VORDIX_IMPLEMENTORFACTORY::instance()) GTEST_SKIP() << "a factory is installed";
+TEST(FolderBridge, WithoutFactoryUsesPlatformPath)
+{
+    if (VORDIX_IMPLEMENTORFACTORY::instance())
+        GTEST_SKIP() << "a factory is installed";
     VORDIX_FOLDER folder;
     EXPECT_NE(dynamic_cast<WIN_FILEPATH*>(folder.imp()), nullptr);
     EXPECT_TRUE(folder.setPath(L"/srv/skat"));

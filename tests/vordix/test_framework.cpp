@@ -34,33 +34,33 @@ struct Journal {
 
 class FakeWindow : public virtual VORDIX_FENSTER_imp {
 public:
-    explicit FakeWindow(Journal& j) : journal(j) {}
-    void createFromForm(int) override {}
+    explicit FakeWindow(Journal& j) : journal(j) { }
+    void createFromForm(int) override { }
     void close() override { journal.add("close"); }
     void show() override { journal.add("show"); }
-    void hide() override {}
+    void hide() override { }
     void move(int x, int y) override { journal.add("move " + std::to_string(x) + "," + std::to_string(y)); }
     void resize(int w, int h) override { journal.add("resize " + std::to_string(w) + "," + std::to_string(h)); }
-    void setTitle(const std::wstring&) override {}
-    void embedInScrollArea(VORDIX_VIEW*, int, int, int, int) override {}
-    void setSizingHandler(SizingHandler) override {}
-    void enableAction(int, bool) override {}
-    void setFixedSize(int, int, int, int) override {}
-    void setFocus(VORDIX_VIEW*) override {}
-    void showControl(int) override {}
-    void hideControl(int) override {}
-    void setControlGeometry(int id, int, int, int, int) override {
-        journal.add("geometry " + std::to_string(id));
-    }
-    void setControlText(int, const std::wstring&) override {}
-    void bringToFront() override {}
-    void repaintRect(int, int, int, int) override {
+    void setTitle(const std::wstring&) override { }
+    void embedInScrollArea(VORDIX_VIEW*, int, int, int, int) override { }
+    void setSizingHandler(SizingHandler) override { }
+    void enableAction(int, bool) override { }
+    void setFixedSize(int, int, int, int) override { }
+    void setFocus(VORDIX_VIEW*) override { }
+    void showControl(int) override { }
+    void hideControl(int) override { }
+    void setControlGeometry(int id, int, int, int, int) override { journal.add("geometry " + std::to_string(id)); }
+    void setControlText(int, const std::wstring&) override { }
+    void bringToFront() override { }
+    void repaintRect(int, int, int, int) override
+    {
         journal.add(std::string("repaint ") + (getOwner()->repaintInProgress ? "flagged" : "unflagged"));
     }
-    void updateRectNow(int, int, int, int) override {}
-    void updateRect(int x, int y, int w, int h) override {
-        journal.add("update " + std::to_string(x) + "," + std::to_string(y) + "," +
-                    std::to_string(w) + "," + std::to_string(h));
+    void updateRectNow(int, int, int, int) override { }
+    void updateRect(int x, int y, int w, int h) override
+    {
+        journal.add("update " + std::to_string(x) + "," + std::to_string(y) + "," + std::to_string(w) + ","
+                    + std::to_string(h));
     }
     bool isVisible() override { return visible; }
     RECTANGLE mapToGlobal() override { return {1, 2, 3, 4}; }
@@ -75,43 +75,45 @@ public:
 class FakeMainWindow : public FakeWindow, public VORDIX_HAUPTFENSTER_imp {
 public:
     using FakeWindow::FakeWindow;
-    void createMenuBar(int) override {}
-    void enableMenuItem(int id, int state) override {
+    void createMenuBar(int) override { }
+    void enableMenuItem(int id, int state) override
+    {
         journal.add("enable " + std::to_string(id) + "=" + std::to_string(state));
     }
-    void checkMenuItem(int id, int state) override {
+    void checkMenuItem(int id, int state) override
+    {
         journal.add("check " + std::to_string(id) + "=" + std::to_string(state));
     }
-    void setMenuItemText(int, const std::wstring&) override {}
+    void setMenuItemText(int, const std::wstring&) override { }
     bool eventsEnabled() override { return true; }
 };
 
 class FakeDialog : public VORDIX_DIALOG_imp {
 public:
-    void show() override {}
-    void endDialog(int) override {}
-    void reopen() override {}
-    void showAsPopup() override {}
-    void hide() override {}
-    void syncWithGuiThread(int) override {}
-    void setSlider(int, int, int, int) override {}
+    void show() override { }
+    void endDialog(int) override { }
+    void reopen() override { }
+    void showAsPopup() override { }
+    void hide() override { }
+    void syncWithGuiThread(int) override { }
+    void setSlider(int, int, int, int) override { }
     void setPosition(int dx, int dy, int, int, int, int, int, int) override { moved = {dx, dy}; }
-    void updateControl(int) override {}
-    void setControlCursor(int, int) override {}
-    void showHtmlFile(int, const VORDIX_FILE&) override {}
-    void setControlState(int, OBSTATE) override {}
-    void checkGroupButton(int, int) override {}
-    void uncheckGroup(int) override {}
-    void setGroupButtonState(int, int, OBSTATE) override {}
-    void setControlText(int, const std::wstring&) override {}
-    void setControlImage(int, int) override {}
-    void setGroupButtonText(int, int, const std::wstring&) override {}
-    void setToolTip(int, const std::wstring&) override {}
-    void setControlIcon(int, int) override {}
-    void setComboItems(int, int, const std::wstring&) override {}
-    void setCurrentIndex(int, int) override {}
-    void setTableRows(int, const TableRows&) override {}
-    void postMessage(const PostedMessage&) override {}
+    void updateControl(int) override { }
+    void setControlCursor(int, int) override { }
+    void showHtmlFile(int, const VORDIX_FILE&) override { }
+    void setControlState(int, OBSTATE) override { }
+    void checkGroupButton(int, int) override { }
+    void uncheckGroup(int) override { }
+    void setGroupButtonState(int, int, OBSTATE) override { }
+    void setControlText(int, const std::wstring&) override { }
+    void setControlImage(int, int) override { }
+    void setGroupButtonText(int, int, const std::wstring&) override { }
+    void setToolTip(int, const std::wstring&) override { }
+    void setControlIcon(int, int) override { }
+    void setComboItems(int, int, const std::wstring&) override { }
+    void setCurrentIndex(int, int) override { }
+    void setTableRows(int, const TableRows&) override { }
+    void postMessage(const PostedMessage&) override { }
     bool hasNativeWindow() override { return true; }
     bool hasControl(int) override { return false; }
     bool isChecked(int) override { return false; }
@@ -126,30 +128,32 @@ public:
 
 class FakeBitmap : public VORDIX_BITMAP_imp {
 public:
-    explicit FakeBitmap(Journal& j) : journal(j) {}
+    explicit FakeBitmap(Journal& j) : journal(j) { }
     bool load(const VORDIX_FILE&) override { return take("load"); }
     bool loadFromData(const unsigned char*, std::size_t) override { return take("loadFromData"); }
-    bool createTransformed(const VORDIX_BITMAP&, int x, int y, int w, int h, int cw, int ch) override {
-        journal.add("transform " + std::to_string(x) + "," + std::to_string(y) + "," +
-                    std::to_string(w) + "," + std::to_string(h) + " on " + std::to_string(cw) +
-                    "x" + std::to_string(ch));
+    bool createTransformed(const VORDIX_BITMAP&, int x, int y, int w, int h, int cw, int ch) override
+    {
+        journal.add("transform " + std::to_string(x) + "," + std::to_string(y) + "," + std::to_string(w) + ","
+                    + std::to_string(h) + " on " + std::to_string(cw) + "x" + std::to_string(ch));
         loaded = true;
         return true;
     }
     bool save(const VORDIX_FILE&) override { return true; }
-    void unload() override {
+    void unload() override
+    {
         journal.add("unload");
         loaded = false;
     }
-    void draw(VORDIX_ZEICHENBEREICH&, int, int) override {}
-    void drawRotated(VORDIX_ZEICHENBEREICH&, int, int, int, int, float) override {}
-    void drawWithTransparency(VORDIX_ZEICHENBEREICH&, int, int, int, int, float, float) override {}
-    void drawWithoutRotation(VORDIX_ZEICHENBEREICH&, int, int, int, int) override {}
+    void draw(VORDIX_ZEICHENBEREICH&, int, int) override { }
+    void drawRotated(VORDIX_ZEICHENBEREICH&, int, int, int, int, float) override { }
+    void drawWithTransparency(VORDIX_ZEICHENBEREICH&, int, int, int, int, float, float) override { }
+    void drawWithoutRotation(VORDIX_ZEICHENBEREICH&, int, int, int, int) override { }
     bool isLoaded() const override { return loaded; }
     int getWidth() const override { return 40; }
     int getHeight() const override { return 60; }
 
-    bool take(const char* what) {
+    bool take(const char* what)
+    {
         journal.add(what);
         loaded = true;
         return true;
@@ -160,7 +164,8 @@ public:
 
 class FakeSound : public VORDIX_SOUND_imp {
 public:
-    void play(const std::wstring& name, const VORDIX_FOLDER&, bool, int seat) override {
+    void play(const std::wstring& name, const VORDIX_FOLDER&, bool, int seat) override
+    {
         played.push_back(name + L"@" + std::to_wstring(seat));
     }
     std::vector<std::wstring> played;
@@ -168,10 +173,10 @@ public:
 
 class FakeScreen : public VORDIX_SCREEN_imp {
 public:
-    void leaveFullScreen(VORDIX_FENSTER*) override {}
+    void leaveFullScreen(VORDIX_FENSTER*) override { }
     void enterFullScreen(VORDIX_FENSTER*, int w, int h) override { requested = {w, h}; }
-    void showArrowCursor() override {}
-    void showWaitCursor() override {}
+    void showArrowCursor() override { }
+    void showWaitCursor() override { }
     RECTANGLE getScreenSize() override { return {}; }
     RECTANGLE getWorkArea() override { return {}; }
     bool listDisplayModes(int, int) override { return true; }
@@ -182,10 +187,10 @@ public:
 
 class FakePlatformApplication : public VORDIX_APPLICATION_imp {
 public:
-    void quit() override {}
-    void setLanguage(bool) override {}
+    void quit() override { }
+    void setLanguage(bool) override { }
     unsigned processEvents(std::uint16_t, int) override { return 0; }
-    void sleep(unsigned) override {}
+    void sleep(unsigned) override { }
     void postMessage(const PostedMessage& m) override { posted.push_back(m); }
     void setOwner(VORDIX_APPLICATION* o) override { owner = o; }
     bool isEnglish() const override { return false; }
@@ -198,7 +203,7 @@ public:
 
 class FakeFactory : public VORDIX_IMPLEMENTORFACTORY {
 public:
-    explicit FakeFactory(Journal& j) : journal(j) {}
+    explicit FakeFactory(Journal& j) : journal(j) { }
     VORDIX_APPLICATION_imp* getApplication() override { return &application; }
     VORDIX_AREA_imp* createArea(VORDIX_AREA*) override { return nullptr; }
     VORDIX_BITMAP_imp* createBitmap() override { return new FakeBitmap(journal); }
@@ -210,32 +215,33 @@ public:
     VORDIX_PREFERENCE_imp* createPreference() override { return nullptr; }
     VORDIX_TEXT_imp* createText(VORDIX_TEXT*) override { return nullptr; }
     VORDIX_ZEICHENBEREICH_imp* createDrawingArea(VORDIX_ZEICHENBEREICH*) override { return nullptr; }
-    std::shared_ptr<VORDIX_DIALOG_imp> createDialog(VORDIX_DIALOG* owner, int) override {
+    std::shared_ptr<VORDIX_DIALOG_imp> createDialog(VORDIX_DIALOG* owner, int) override { return dialog(owner); }
+    std::shared_ptr<VORDIX_DIALOG_imp> createDialogOverDialog(VORDIX_DIALOG*, VORDIX_DIALOG* owner, int) override
+    {
         return dialog(owner);
     }
-    std::shared_ptr<VORDIX_DIALOG_imp> createDialogOverDialog(VORDIX_DIALOG*, VORDIX_DIALOG* owner,
-                                                              int) override {
-        return dialog(owner);
-    }
-    std::shared_ptr<VORDIX_DIALOG_imp> createDialogOverWindow(VORDIX_FENSTER*, VORDIX_DIALOG* owner,
-                                                              int) override {
+    std::shared_ptr<VORDIX_DIALOG_imp> createDialogOverWindow(VORDIX_FENSTER*, VORDIX_DIALOG* owner, int) override
+    {
         return dialog(owner);
     }
     std::shared_ptr<VORDIX_VIEW_imp> createView(VORDIX_VIEW*) override { return {}; }
     std::shared_ptr<VORDIX_IMAGEVIEW_imp> createImageView(VORDIX_IMAGEVIEW*) override { return {}; }
-    std::shared_ptr<VORDIX_FENSTER_imp> createWindow(VORDIX_FENSTER* owner) override {
+    std::shared_ptr<VORDIX_FENSTER_imp> createWindow(VORDIX_FENSTER* owner) override
+    {
         auto window = std::make_shared<FakeWindow>(journal);
         window->setOwner(owner);
         return window;
     }
-    std::shared_ptr<VORDIX_HAUPTFENSTER_imp> createMainWindow(VORDIX_HAUPTFENSTER* owner) override {
+    std::shared_ptr<VORDIX_HAUPTFENSTER_imp> createMainWindow(VORDIX_HAUPTFENSTER* owner) override
+    {
         auto window = std::make_shared<FakeMainWindow>(journal);
         window->setOwner(owner);
         return window;
     }
     std::shared_ptr<VORDIX_CONTROL_imp> createControl(VORDIX_CONTROL*) override { return {}; }
 
-    std::shared_ptr<VORDIX_DIALOG_imp> dialog(VORDIX_DIALOG* owner) {
+    std::shared_ptr<VORDIX_DIALOG_imp> dialog(VORDIX_DIALOG* owner)
+    {
         auto d = std::make_shared<FakeDialog>();
         d->setOwner(owner);
         return d;
@@ -251,13 +257,15 @@ using RecordingSink = testsupport::RecordingMessageSink;
 
 class FrameworkTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         factory = new FakeFactory(journal);
         VORDIX_IMPLEMENTORFACTORY::installInstance(factory);
         sink = std::make_shared<RecordingSink>();
         previousSink = vordix::setMessageSink(sink);
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         VORDIX_SCREEN::destroyInstance();
         VORDIX_IMPLEMENTORFACTORY::deleteInstance();
         vordix::setMessageSink(previousSink);
@@ -279,14 +287,15 @@ public:
 class CountingApplication : public VORDIX_APPLICATION {
 public:
     bool initialize() override { return true; }
-    void shutdown() override {}
+    void shutdown() override { }
     bool executeCommand(const VORDIX_MESSAGE&) override { return true; }
     void afterMessage() override { ++afterMessages; }
-    void dispatchMessage(const PostedMessage&) override {}
+    void dispatchMessage(const PostedMessage&) override { }
     int afterMessages = 0;
 };
 
-TEST_F(FrameworkTest, UpdateAllWindowsReachesOnlyOpenVisibleWindows) {
+TEST_F(FrameworkTest, UpdateAllWindowsReachesOnlyOpenVisibleWindows)
+{
     VORDIX_FENSTER open, closed, hidden;
     open.isOpen = true;
     hidden.isOpen = true;
@@ -298,7 +307,8 @@ TEST_F(FrameworkTest, UpdateAllWindowsReachesOnlyOpenVisibleWindows) {
     EXPECT_EQ(journal.calls, std::vector<std::string>{"update 0,0,-1,-1"});
 }
 
-TEST_F(FrameworkTest, ClosedWindowDropsForwardedCalls) {
+TEST_F(FrameworkTest, ClosedWindowDropsForwardedCalls)
+{
     VORDIX_FENSTER window;
     window.resize(10, 20);
     window.move(1, 2);
@@ -312,13 +322,13 @@ TEST_F(FrameworkTest, ClosedWindowDropsForwardedCalls) {
     window.repaintRect({0, 0, 5, 5});
     window.close();
     window.resize(30, 40);
-    EXPECT_EQ(journal.calls, (std::vector<std::string>{"resize 10,20", "move 1,2",
-                                                        "repaint flagged", "close"}));
+    EXPECT_EQ(journal.calls, (std::vector<std::string>{"resize 10,20", "move 1,2", "repaint flagged", "close"}));
     EXPECT_FALSE(window.isOpen);
     EXPECT_FALSE(window.repaintInProgress);
 }
 
-TEST_F(FrameworkTest, WindowThatStaysHiddenReportsCriticalMessage) {
+TEST_F(FrameworkTest, WindowThatStaysHiddenReportsCriticalMessage)
+{
     struct Case {
         bool open;
         bool visible;
@@ -339,13 +349,15 @@ TEST_F(FrameworkTest, WindowThatStaysHiddenReportsCriticalMessage) {
     }
 }
 
-TEST_F(FrameworkTest, ControlGeometryAddressesDrawingControl) {
+TEST_F(FrameworkTest, ControlGeometryAddressesDrawingControl)
+{
     VORDIX_FENSTER window;
     window.setControlGeometry(1, 2, 3, 4);
     EXPECT_EQ(journal.calls, std::vector<std::string>{"geometry 9"});
 }
 
-TEST_F(FrameworkTest, WindowRegistryFollowsLifetime) {
+TEST_F(FrameworkTest, WindowRegistryFollowsLifetime)
+{
     auto& registry = VORDIX_FENSTER::openWindows();
     const std::size_t before = registry.size();
     {
@@ -358,7 +370,8 @@ TEST_F(FrameworkTest, WindowRegistryFollowsLifetime) {
     EXPECT_EQ(registry.size(), before);
 }
 
-TEST_F(FrameworkTest, DialogRegisteredTwiceLeavesNoEntryBehind) {
+TEST_F(FrameworkTest, DialogRegisteredTwiceLeavesNoEntryBehind)
+{
     auto& registry = VORDIX_DIALOG::openDialogs();
     const std::size_t before = registry.size();
     VORDIX_DIALOG* address = nullptr;
@@ -372,7 +385,8 @@ TEST_F(FrameworkTest, DialogRegisteredTwiceLeavesNoEntryBehind) {
     EXPECT_EQ(registry.size(), before);
 }
 
-TEST_F(FrameworkTest, RegistryLookupNeverInserts) {
+TEST_F(FrameworkTest, RegistryLookupNeverInserts)
+{
     auto& registry = VORDIX_DIALOG::openDialogs();
     const std::size_t before = registry.size();
     int stranger = 0;
@@ -383,7 +397,8 @@ TEST_F(FrameworkTest, RegistryLookupNeverInserts) {
     EXPECT_EQ(registry.size(), before);
 }
 
-TEST(OpenRegistry, ConcurrentAddAndRemoveKeepsListConsistent) {
+TEST(OpenRegistry, ConcurrentAddAndRemoveKeepsListConsistent)
+{
     OpenRegistry<int> registry;
     std::vector<int> objects(400);
     std::vector<std::thread> threads;
@@ -397,11 +412,13 @@ TEST(OpenRegistry, ConcurrentAddAndRemoveKeepsListConsistent) {
             }
         });
     }
-    for (auto& thread : threads) thread.join();
+    for (auto& thread : threads)
+        thread.join();
     EXPECT_EQ(registry.size(), 0u);
 }
 
-TEST_F(FrameworkTest, DialogDefaultsEndOnAnyCommandAndForwardPosition) {
+TEST_F(FrameworkTest, DialogDefaultsEndOnAnyCommandAndForwardPosition)
+{
     VORDIX_FENSTER parent;
     VORDIX_DIALOG dialog(&parent, 12);
     EXPECT_EQ(dialog.parentWindow, &parent);
@@ -414,7 +431,8 @@ TEST_F(FrameworkTest, DialogDefaultsEndOnAnyCommandAndForwardPosition) {
     EXPECT_EQ(static_cast<FakeDialog&>(*dialog.implementor()).moved, std::make_pair(-3, 4));
 }
 
-TEST_F(FrameworkTest, ObjectsWithoutFactoryAreInert) {
+TEST_F(FrameworkTest, ObjectsWithoutFactoryAreInert)
+{
     VORDIX_IMPLEMENTORFACTORY::deleteInstance();
     VORDIX_FENSTER window;
     window.isOpen = true;
@@ -428,18 +446,20 @@ TEST_F(FrameworkTest, ObjectsWithoutFactoryAreInert) {
     EXPECT_FALSE(dialog.implementor());
 }
 
-TEST_F(FrameworkTest, BitmapLoadersDropLoadedImageFirst) {
+TEST_F(FrameworkTest, BitmapLoadersDropLoadedImageFirst)
+{
     VORDIX_BITMAP bitmap;
-    bitmap.unload();                       // nothing loaded: not forwarded
+    bitmap.unload(); // nothing loaded: not forwarded
     bitmap.loadFromData(nullptr, 0);
-    bitmap.load(VORDIX_FILE{});            // loaded: unload first
+    bitmap.load(VORDIX_FILE{}); // loaded: unload first
     VORDIX_BITMAP turned;
-    turned.createQuarterTurnOf(bitmap);    // source 40 x 60
-    EXPECT_EQ(journal.calls, (std::vector<std::string>{"loadFromData", "unload", "load",
-                                                        "transform 0,0,40,60 on 60x40"}));
+    turned.createQuarterTurnOf(bitmap); // source 40 x 60
+    EXPECT_EQ(journal.calls,
+              (std::vector<std::string>{"loadFromData", "unload", "load", "transform 0,0,40,60 on 60x40"}));
 }
 
-TEST_F(FrameworkTest, SoundPlaysOnlyWithNameAndFolder) {
+TEST_F(FrameworkTest, SoundPlaysOnlyWithNameAndFolder)
+{
     VORDIX_SOUND sound;
     VORDIX_FOLDER folder;
     sound.play(L"", &folder, false, 0);
@@ -448,14 +468,16 @@ TEST_F(FrameworkTest, SoundPlaysOnlyWithNameAndFolder) {
     EXPECT_EQ(factory->sound.played, std::vector<std::wstring>{L"reizen@2"});
 }
 
-TEST_F(FrameworkTest, ScreenEntersFullScreenAt1024x768) {
+TEST_F(FrameworkTest, ScreenEntersFullScreenAt1024x768)
+{
     VORDIX_HAUPTFENSTER window;
     VORDIX_SCREEN::instance().enterFullScreen(&window);
     EXPECT_EQ(factory->screen.requested, std::make_pair(1024, 768));
     EXPECT_EQ(&VORDIX_SCREEN::instance(), &VORDIX_SCREEN::instance());
 }
 
-TEST_F(FrameworkTest, MainWindowMenuItemsReachMainImplementor) {
+TEST_F(FrameworkTest, MainWindowMenuItemsReachMainImplementor)
+{
     VORDIX_HAUPTFENSTER window;
     ASSERT_TRUE(window.mainImplementor());
     window.enableMenuItem(460, VORDIX_HAUPTFENSTER::MENU_OFF);
@@ -463,7 +485,8 @@ TEST_F(FrameworkTest, MainWindowMenuItemsReachMainImplementor) {
     EXPECT_EQ(journal.calls, (std::vector<std::string>{"enable 460=0", "check 461=1"}));
 }
 
-TEST_F(FrameworkTest, ApplicationOwnsPlatformLinkForItsLifetime) {
+TEST_F(FrameworkTest, ApplicationOwnsPlatformLinkForItsLifetime)
+{
     {
         CountingApplication app;
         EXPECT_EQ(factory->application.owner, &app);
@@ -474,7 +497,8 @@ TEST_F(FrameworkTest, ApplicationOwnsPlatformLinkForItsLifetime) {
     EXPECT_EQ(factory->application.owner, nullptr);
 }
 
-TEST_F(FrameworkTest, DeliveredMessageReachesWindowThenApplication) {
+TEST_F(FrameworkTest, DeliveredMessageReachesWindowThenApplication)
+{
     CountingApplication app;
     CountingWindow window;
     VORDIX_MESSAGE message(MESSAGE_COMMAND);
@@ -484,18 +508,20 @@ TEST_F(FrameworkTest, DeliveredMessageReachesWindowThenApplication) {
     EXPECT_EQ(app.afterMessages, 1);
 }
 
-TEST_F(FrameworkTest, DestroyedWindowIsNoLongerCalledBack) {
+TEST_F(FrameworkTest, DestroyedWindowIsNoLongerCalledBack)
+{
     std::shared_ptr<VORDIX_FENSTER_imp> survivor;
     {
         CountingWindow window;
         survivor = window.implementor();
     }
     VORDIX_MESSAGE message(MESSAGE_CLOSE);
-    survivor->deliverMessage(message);   // must not reach the destroyed window
+    survivor->deliverMessage(message); // must not reach the destroyed window
     EXPECT_EQ(survivor->getOwner(), nullptr);
 }
 
-TEST(FrameworkMessage, ConstructionZeroesEveryWord) {
+TEST(FrameworkMessage, ConstructionZeroesEveryWord)
+{
     const VORDIX_MESSAGE m;
     EXPECT_EQ(m.kind, MESSAGE_NONE);
     EXPECT_EQ(m.x | m.y | m.keyCode | m.commandId | m.value | m.extra | m.reserved, 0);
@@ -504,13 +530,14 @@ TEST(FrameworkMessage, ConstructionZeroesEveryWord) {
     EXPECT_TRUE(m.file.name.empty());
 }
 
-TEST(FrameworkMessage, ModifierBitsOnlyForKnownValues) {
+TEST(FrameworkMessage, ModifierBitsOnlyForKnownValues)
+{
     struct Case {
         std::uint32_t given;
         std::uint32_t mask;
     };
-    for (const Case c : {Case{256, 0x100}, Case{512, 0x200}, Case{1024, 0x400}, Case{2048, 0x800},
-                         Case{0, 0}, Case{1, 0}, Case{0x300, 0}, Case{4096, 0}}) {
+    for (const Case c : {Case{256, 0x100}, Case{512, 0x200}, Case{1024, 0x400}, Case{2048, 0x800}, Case{0, 0},
+                         Case{1, 0}, Case{0x300, 0}, Case{4096, 0}}) {
         VORDIX_MESSAGE m;
         m.addModifier(c.given);
         EXPECT_EQ(m.modifiers, c.mask) << c.given;
@@ -521,7 +548,8 @@ TEST(FrameworkMessage, ModifierBitsOnlyForKnownValues) {
     EXPECT_EQ(m.modifiers, 0x500u);
 }
 
-TEST(FrameworkMessage, OpenFileCarriesModeAndFile) {
+TEST(FrameworkMessage, OpenFileCarriesModeAndFile)
+{
     VORDIX_FILE file;
     file.folder.setPath(L"/home/spieler/listen");
     file.name = L"b.skt";
@@ -536,7 +564,8 @@ TEST(FrameworkMessage, OpenFileCarriesModeAndFile) {
     }
 }
 
-TEST(PostedRecord, PayloadIsTypedNeverGuessedFromLength) {
+TEST(PostedRecord, PayloadIsTypedNeverGuessedFromLength)
+{
     const PostedMessage empty;
     EXPECT_FALSE(empty.hasPayload());
     EXPECT_EQ(empty.kind(), PostedPayloadKind::None);
@@ -564,7 +593,8 @@ TEST(PostedRecord, PayloadIsTypedNeverGuessedFromLength) {
     EXPECT_EQ(copy.text(), "<X/>");
 }
 
-TEST(MessageBoxes, KindsTitlesAndParagraphs) {
+TEST(MessageBoxes, KindsTitlesAndParagraphs)
+{
     auto sink = std::make_shared<RecordingSink>();
     auto previous = vordix::setMessageSink(sink);
     vordix::showMessageBox(vordix::MESSAGEBOX_WARNING, L"eins|zwei|drei");
@@ -585,7 +615,8 @@ TEST(MessageBoxes, KindsTitlesAndParagraphs) {
 } // namespace
 
 // Notes shown while a lock is held come after it; questions are asked at once.
-TEST_F(FrameworkTest, HeldMessagesComeWhenTheHolderEndsQuestionsAtOnce) {
+TEST_F(FrameworkTest, HeldMessagesComeWhenTheHolderEndsQuestionsAtOnce)
+{
     {
         vordix::HeldMessages outer;
         vordix::showMessage(vordix::MessageKind::Warning, L"first");

@@ -4,9 +4,11 @@
 
 using namespace VORDIX_IPC;
 
-TEST(IdPool, ReusesFreedIdsSmallestFirstAndRefillsOnlyWhenEmpty) {
+TEST(IdPool, ReusesFreedIdsSmallestFirstAndRefillsOnlyWhenEmpty)
+{
     CIdPool pool(0x7FFFFFFF);
-    for (uint32_t expected = 1; expected <= 5; ++expected) EXPECT_EQ(pool.allocate(), expected);
+    for (uint32_t expected = 1; expected <= 5; ++expected)
+        EXPECT_EQ(pool.allocate(), expected);
     pool.release(2);
     EXPECT_EQ(pool.allocate(), 2u);
     EXPECT_EQ(pool.allocate(), 6u);
@@ -17,9 +19,11 @@ TEST(IdPool, ReusesFreedIdsSmallestFirstAndRefillsOnlyWhenEmpty) {
     EXPECT_EQ(pool.allocate(), 7u);
 }
 
-TEST(IdPool, ThrowsWhenEveryIdBelowTheLimitIsTaken) {
-    CIdPool pool(8);   // ids 1 to 7: one full refill, then a short one of two
-    for (uint32_t expected = 1; expected <= 7; ++expected) EXPECT_EQ(pool.allocate(), expected);
+TEST(IdPool, ThrowsWhenEveryIdBelowTheLimitIsTaken)
+{
+    CIdPool pool(8); // ids 1 to 7: one full refill, then a short one of two
+    for (uint32_t expected = 1; expected <= 7; ++expected)
+        EXPECT_EQ(pool.allocate(), expected);
     try {
         pool.allocate();
         FAIL() << "no overflow";
@@ -30,7 +34,8 @@ TEST(IdPool, ThrowsWhenEveryIdBelowTheLimitIsTaken) {
     EXPECT_EQ(pool.allocate(), 5u);
 }
 
-TEST(IdPool, ProcessWidePoolsAreIndependent) {
+TEST(IdPool, ProcessWidePoolsAreIndependent)
+{
     const uint32_t message = allocateMessageId();
     const uint32_t connection = allocateConnectionId();
     EXPECT_NE(message, 0u);

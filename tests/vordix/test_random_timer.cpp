@@ -14,17 +14,20 @@ std::string written(const VORDIX_STREAM& stream) { return streamToXml(stream); }
 
 } // namespace
 
-TEST(Random, SeedOneGivesTheDefinedSequence) {
+TEST(Random, SeedOneGivesTheDefinedSequence)
+{
     VORDIX_RANDOM random;
     EXPECT_EQ(random.seed, 1u);
     EXPECT_EQ(random.next(32766), 41);
     EXPECT_EQ(random.seed, 2745024u);
     // The classic sequence of this generator; all draws are below 32766.
     const int expected[] = {18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464};
-    for (int value : expected) EXPECT_EQ(random.next(32766), value);
+    for (int value : expected)
+        EXPECT_EQ(random.next(32766), value);
 }
 
-TEST(Random, OutOfRangeDrawsGiveZeroWithoutAdvancing) {
+TEST(Random, OutOfRangeDrawsGiveZeroWithoutAdvancing)
+{
     for (int n : {0, -5, 32767, INT32_MIN, INT32_MAX}) {
         VORDIX_RANDOM random;
         EXPECT_EQ(random.next(n), 0) << n;
@@ -37,7 +40,8 @@ TEST(Random, OutOfRangeDrawsGiveZeroWithoutAdvancing) {
     EXPECT_EQ(random.next(32), 18467 % 32);
 }
 
-TEST(Random, SeedElementRoundTrips) {
+TEST(Random, SeedElementRoundTrips)
+{
     for (uint32_t seed : {1u, 0u, 2745024u, 0x7fffffffu, 0x80000000u, 4294967295u}) {
         VORDIX_RANDOM random;
         random.seed = seed;
@@ -53,7 +57,8 @@ TEST(Random, SeedElementRoundTrips) {
     EXPECT_EQ(written(random), "<RANDOM SEED=\"-1\"/>");
 }
 
-TEST(Random, UnreadableSeedLeavesGenerator) {
+TEST(Random, UnreadableSeedLeavesGenerator)
+{
     for (const char* text : {"<RANDOM/>", "<RANDOM SEED=\"\"/>", "<RANDOM SEED=\"abc\"/>"}) {
         VORDIX_RANDOM random;
         random.seed = 77;
@@ -62,7 +67,8 @@ TEST(Random, UnreadableSeedLeavesGenerator) {
     }
 }
 
-TEST(Timer, ElapsedIsMonotonicMilliseconds) {
+TEST(Timer, ElapsedIsMonotonicMilliseconds)
+{
     VORDIX_TIMER timer;
     timer.start();
     const int64_t first = timer.elapsed();
@@ -82,7 +88,8 @@ struct GameMessage : VORDIX_NETWORKMESSAGE {
 
 } // namespace
 
-TEST(NetworkMessage, WritesOnlySetFieldsInOrder) {
+TEST(NetworkMessage, WritesOnlySetFieldsInOrder)
+{
     GameMessage m;
     m.suid = L"host-1";
     EXPECT_EQ(written(m), "<SNM><VNM SUID=\"host-1\"/></SNM>");
@@ -93,7 +100,8 @@ TEST(NetworkMessage, WritesOnlySetFieldsInOrder) {
     EXPECT_EQ(written(empty), "<SNM><VNM SUID=\"\"/></SNM>");
 }
 
-TEST(NetworkMessage, ReadsEnvelopeAndRejectsMissingSender) {
+TEST(NetworkMessage, ReadsEnvelopeAndRejectsMissingSender)
+{
     GameMessage m;
     ASSERT_EQ(streamFromXml("<SNM><X/><VNM SUID=\"a\" TUID=\"b\" VORDIX_TYP=\"7\"/></SNM>", m), STREAM_READ_OK);
     EXPECT_EQ(m.suid, L"a");

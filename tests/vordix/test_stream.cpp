@@ -18,13 +18,19 @@ struct Probe : VORDIX_STREAM {
     bool sawNull = false;
 
     const char* elementName() const override { return "PROBE"; }
-    void write(tinyxml2::XMLElement& e, tinyxml2::XMLDocument&) const override {
-        if (!name.empty()) xml::setTextAttribute(e, "NAME", name);
-        if (points) xml::setIntAttribute(e, "P", points);
-        if (hasChild) xml::setElementText(*xml::appendChild(e, "KIND"), L"Grüße");
+    void write(tinyxml2::XMLElement& e, tinyxml2::XMLDocument&) const override
+    {
+        if (!name.empty())
+            xml::setTextAttribute(e, "NAME", name);
+        if (points)
+            xml::setIntAttribute(e, "P", points);
+        if (hasChild)
+            xml::setElementText(*xml::appendChild(e, "KIND"), L"Grüße");
     }
-    bool read(const tinyxml2::XMLElement* e, const tinyxml2::XMLDocument&) override {
-        if (throwOnRead) throw std::runtime_error("bad");
+    bool read(const tinyxml2::XMLElement* e, const tinyxml2::XMLDocument&) override
+    {
+        if (throwOnRead)
+            throw std::runtime_error("bad");
         if (!e) {
             sawNull = true;
             return false;
@@ -38,11 +44,10 @@ struct Probe : VORDIX_STREAM {
 
 } // namespace
 
-TEST(StreamXml, EmptyWriteGivesTheBareElement) {
-    EXPECT_EQ(streamToXml(Probe{}), "<PROBE/>");
-}
+TEST(StreamXml, EmptyWriteGivesTheBareElement) { EXPECT_EQ(streamToXml(Probe{}), "<PROBE/>"); }
 
-TEST(StreamXml, RoundTripIsCompactAndKeepsText) {
+TEST(StreamXml, RoundTripIsCompactAndKeepsText)
+{
     Probe p;
     p.name = L"Herz-Dame € \"<&>\"";
     p.points = -120;
@@ -57,7 +62,8 @@ TEST(StreamXml, RoundTripIsCompactAndKeepsText) {
     EXPECT_TRUE(back.hasChild);
 }
 
-TEST(StreamXml, FromXmlResultCodes) {
+TEST(StreamXml, FromXmlResultCodes)
+{
     const struct {
         const char* text;
         int code;
@@ -78,7 +84,8 @@ TEST(StreamXml, FromXmlResultCodes) {
     EXPECT_EQ(streamFromXml("<PROBE/>", p), STREAM_READ_FAILED);
 }
 
-TEST(StreamXml, ChildStreamHelpers) {
+TEST(StreamXml, ChildStreamHelpers)
+{
     tinyxml2::XMLDocument doc;
     auto* root = doc.NewElement("ROOT");
     doc.InsertEndChild(root);
@@ -92,7 +99,8 @@ TEST(StreamXml, ChildStreamHelpers) {
     EXPECT_FALSE(xml::readChildStream(doc.NewElement("LEER"), back));
 }
 
-TEST(XmlHelpers, IntegersParseLikePercentD) {
+TEST(XmlHelpers, IntegersParseLikePercentD)
+{
     const struct {
         const char* text;
         std::optional<int32_t> value;
@@ -100,7 +108,7 @@ TEST(XmlHelpers, IntegersParseLikePercentD) {
                  {"-1", -1},
                  {"  +7", 7},
                  {"12abc", 12},
-                 {"0x10", 0},  // no hexadecimal: the digits before 'x' count
+                 {"0x10", 0}, // no hexadecimal: the digits before 'x' count
                  {"-2147483648", INT32_MIN},
                  {"2147483647", INT32_MAX},
                  {"2147483648", std::nullopt},
@@ -108,13 +116,15 @@ TEST(XmlHelpers, IntegersParseLikePercentD) {
                  {"", std::nullopt},
                  {"-", std::nullopt},
                  {"abc", std::nullopt}};
-    for (const auto& c : cases) EXPECT_EQ(xml::parseInt(c.text), c.value) << c.text;
+    for (const auto& c : cases)
+        EXPECT_EQ(xml::parseInt(c.text), c.value) << c.text;
     EXPECT_EQ(xml::parseUInt("4294967295"), 4294967295u);
     EXPECT_EQ(xml::parseUInt("4294967296"), std::nullopt);
     EXPECT_EQ(xml::parseUInt("-1"), std::nullopt);
 }
 
-TEST(XmlHelpers, AttributesAndTextsOnMissingPieces) {
+TEST(XmlHelpers, AttributesAndTextsOnMissingPieces)
+{
     tinyxml2::XMLDocument doc;
     auto* e = doc.NewElement("E");
     doc.InsertEndChild(e);
@@ -133,17 +143,22 @@ TEST(XmlHelpers, AttributesAndTextsOnMissingPieces) {
 
 // Deeply nested input never reaches a reader: the parser refuses it at its
 // depth limit, however deep it goes.
-TEST(StreamFromXml, DeeplyNestedElementsAreRefusedByTheParser) {
+TEST(StreamFromXml, DeeplyNestedElementsAreRefusedByTheParser)
+{
     for (int depth : {200, 100000}) {
         std::string text;
-        for (int i = 0; i < depth; ++i) text += "<a>";
-        for (int i = 0; i < depth; ++i) text += "</a>";
+        for (int i = 0; i < depth; ++i)
+            text += "<a>";
+        for (int i = 0; i < depth; ++i)
+            text += "</a>";
         Probe p;
         EXPECT_EQ(streamFromXml(text, p), STREAM_NOT_WELL_FORMED) << depth;
     }
     std::string shallow;
-    for (int i = 0; i < 50; ++i) shallow += "<PROBE>";
-    for (int i = 0; i < 50; ++i) shallow += "</PROBE>";
+    for (int i = 0; i < 50; ++i)
+        shallow += "<PROBE>";
+    for (int i = 0; i < 50; ++i)
+        shallow += "</PROBE>";
     Probe p;
     EXPECT_NE(streamFromXml(shallow, p), STREAM_NOT_WELL_FORMED);
 }

@@ -9,8 +9,9 @@
 
 using namespace vordix;
 
-TEST(TextHelpers, DateAndTimeWithoutLeadingZeros) {
-    std::tm t {};
+TEST(TextHelpers, DateAndTimeWithoutLeadingZeros)
+{
+    std::tm t{};
     t.tm_mday = 9;
     t.tm_mon = 11;
     t.tm_year = 126;
@@ -29,16 +30,18 @@ TEST(TextHelpers, DateAndTimeWithoutLeadingZeros) {
     EXPECT_EQ(std::count(time.begin(), time.end(), L':'), 2) << "hour:minute:second";
 }
 
-TEST(TextHelpers, CompareWideAndMultiByte) {
+TEST(TextHelpers, CompareWideAndMultiByte)
+{
     EXPECT_EQ(compareWide(L"abc", L"abd"), -1);
     EXPECT_EQ(compareWide(L"abc", L"abc"), 0);
     EXPECT_EQ(compareWide(L"abc", L"ab"), 1);
     EXPECT_EQ(compareWide(L"", L"a"), -1);
-    EXPECT_EQ(toMultiByte(L"Skat 18"), "Skat 18");  // the "C" locale holds ASCII
+    EXPECT_EQ(toMultiByte(L"Skat 18"), "Skat 18"); // the "C" locale holds ASCII
     EXPECT_EQ(toMultiByte(L"\u20AC").empty(), false) << "unrepresentable characters are marked, not dropped";
 }
 
-TEST(ResourceStringsTable, LookUpOfUnknownIdReadsEmptyAndNeverInserts) {
+TEST(ResourceStringsTable, LookUpOfUnknownIdReadsEmptyAndNeverInserts)
+{
     ResourceStrings& strings = ResourceStrings::instance();
     strings.clear();
     EXPECT_EQ(strings.get(401), L"");
@@ -51,7 +54,8 @@ TEST(ResourceStringsTable, LookUpOfUnknownIdReadsEmptyAndNeverInserts) {
     strings.clear();
 }
 
-TEST(FileDialogFilter, GermanAndEnglishEntries) {
+TEST(FileDialogFilter, GermanAndEnglishEntries)
+{
     const struct {
         int kind;
         bool english;
@@ -66,10 +70,12 @@ TEST(FileDialogFilter, GermanAndEnglishEntries) {
         {0, false, L";;Alle Dateien (*.*)"},
         {6, true, L";;All files (*.*)"},
     };
-    for (const auto& c : cases) EXPECT_EQ(fileDialogFilter(c.kind, c.english), c.filter) << c.kind;
+    for (const auto& c : cases)
+        EXPECT_EQ(fileDialogFilter(c.kind, c.english), c.filter) << c.kind;
 }
 
-TEST(FileDialogAnswer, SplitsFolderAndName) {
+TEST(FileDialogAnswer, SplitsFolderAndName)
+{
     VORDIX_FILE file;
     ASSERT_TRUE(assignChosenPath(file, L"/home/spieler/Dokumente/Skat/list.skt"));
     EXPECT_EQ(file.folder.path(), L"/home/spieler/Dokumente/Skat/");

@@ -14,13 +14,15 @@ namespace {
 constexpr int OWN_CODE = 4;
 
 // Spins (bounded) until the suspender has a thread in its wait.
-void awaitWaiter(const CThreadSuspender& s) {
+void awaitWaiter(const CThreadSuspender& s)
+{
     for (int i = 0; i < 5000 && s.getState() != SUSPEND_PENDING; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 } // namespace
 
-TEST(ThreadSuspender, ResumeCodesReachTheWaitingThread) {
+TEST(ThreadSuspender, ResumeCodesReachTheWaitingThread)
+{
     for (int code : {int{RESUME_ANSWERED}, OWN_CODE, int{RESUME_CONNECTION_LOST}, int{RESUME_REFUSED}}) {
         CThreadSuspender s;
         int result = -1;
@@ -33,13 +35,15 @@ TEST(ThreadSuspender, ResumeCodesReachTheWaitingThread) {
     }
 }
 
-TEST(ThreadSuspender, TimedWaitRunsOutWithTimedOut) {
+TEST(ThreadSuspender, TimedWaitRunsOutWithTimedOut)
+{
     CThreadSuspender s;
     EXPECT_EQ(s.waitForMs(30), RESUME_TIMED_OUT);
     EXPECT_EQ(s.getState(), RESUME_TIMED_OUT);
 }
 
-TEST(ThreadSuspender, TimedWaitEndsEarlyOnResume) {
+TEST(ThreadSuspender, TimedWaitEndsEarlyOnResume)
+{
     CThreadSuspender s;
     int result = -1;
     std::thread waiter([&] { result = s.waitFor(60); });
@@ -49,22 +53,25 @@ TEST(ThreadSuspender, TimedWaitEndsEarlyOnResume) {
     EXPECT_EQ(result, RESUME_ANSWERED);
 }
 
-TEST(ThreadSuspender, NonPositiveLimitReturnsAtOnce) {
+TEST(ThreadSuspender, NonPositiveLimitReturnsAtOnce)
+{
     CThreadSuspender s;
     s.resume(RESUME_REFUSED);
-    s.resume(SUSPEND_PENDING);   // discards the kept code again
+    s.resume(SUSPEND_PENDING); // discards the kept code again
     EXPECT_EQ(s.waitFor(0), SUSPEND_PENDING);
     EXPECT_EQ(s.waitForMs(-5), SUSPEND_PENDING);
 }
 
-TEST(ThreadSuspender, FailingSuspendActionEndsTheWaitWithActionFailed) {
+TEST(ThreadSuspender, FailingSuspendActionEndsTheWaitWithActionFailed)
+{
     CThreadSuspender s;
     s.setSuspendAction([] { return false; });
     EXPECT_EQ(s.wait(), RESUME_ACTION_FAILED);
     EXPECT_EQ(s.waitFor(60), RESUME_ACTION_FAILED);
 }
 
-TEST(ThreadSuspender, ResumeTriggeredByTheActionIsNeverLost) {
+TEST(ThreadSuspender, ResumeTriggeredByTheActionIsNeverLost)
+{
     // The action hands the job to another thread that answers at once; the
     // answer must wait for the suspender's lock and so cannot be lost.
     CThreadSuspender s;
@@ -77,7 +84,8 @@ TEST(ThreadSuspender, ResumeTriggeredByTheActionIsNeverLost) {
     answerer.join();
 }
 
-TEST(ThreadSuspender, TheActionMayAnswerOnItsOwnThread) {
+TEST(ThreadSuspender, TheActionMayAnswerOnItsOwnThread)
+{
     // A local player that answers at once, inside the delivery of the question.
     CThreadSuspender s;
     s.setSuspendAction([&] {
@@ -93,18 +101,20 @@ TEST(ThreadSuspender, TheActionMayAnswerOnItsOwnThread) {
     EXPECT_EQ(s.wait(), RESUME_REFUSED);
 }
 
-TEST(ThreadSuspender, ResumeBeforeTheWaitIsKeptForTheNextWait) {
+TEST(ThreadSuspender, ResumeBeforeTheWaitIsKeptForTheNextWait)
+{
     CThreadSuspender s;
     bool actionRan = false;
     s.setSuspendAction([&] { return actionRan = true; });
-    s.resume(RESUME_ANSWERED);            // nobody waits yet
+    s.resume(RESUME_ANSWERED); // nobody waits yet
     EXPECT_EQ(s.waitFor(60), RESUME_ANSWERED);
     EXPECT_FALSE(actionRan);
     EXPECT_EQ(s.waitForMs(20), RESUME_TIMED_OUT) << "a kept code ends only one wait";
     EXPECT_TRUE(actionRan);
 }
 
-TEST(ThreadSuspender, ResumeBetweenTimedRoundsIsNotLost) {
+TEST(ThreadSuspender, ResumeBetweenTimedRoundsIsNotLost)
+{
     // The table waits in rounds; an answer that comes between two rounds
     // must end the next round.
     CThreadSuspender s;
@@ -113,7 +123,8 @@ TEST(ThreadSuspender, ResumeBetweenTimedRoundsIsNotLost) {
     EXPECT_EQ(s.waitForMs(60000), RESUME_ANSWERED);
 }
 
-TEST(ThreadSuspender, StopWakesEveryWaiter) {
+TEST(ThreadSuspender, StopWakesEveryWaiter)
+{
     CThreadSuspender shared;
     CThreadSuspender other;
     std::atomic<int> stopped{0};
@@ -124,12 +135,14 @@ TEST(ThreadSuspender, StopWakesEveryWaiter) {
     for (int i = 0; i < 5000 && CSuspendedThreadRegistry::instance().waitingCount() < 4; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     CSuspendedThreadRegistry::instance().resumeAll(OWN_CODE);
-    for (auto& t : waiters) t.join();
+    for (auto& t : waiters)
+        t.join();
     EXPECT_EQ(stopped.load(), 4);
     EXPECT_EQ(CSuspendedThreadRegistry::instance().waitingCount(), 0u);
 }
 
-TEST(ThreadSuspender, IdsAreDistinctAndReturnedToThePool) {
+TEST(ThreadSuspender, IdsAreDistinctAndReturnedToThePool)
+{
     uint32_t first;
     {
         CThreadSuspender a;

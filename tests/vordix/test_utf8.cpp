@@ -5,14 +5,17 @@
 
 using namespace vordix;
 
-TEST(Utf8, RoundTripsEveryPlane) {
+TEST(Utf8, RoundTripsEveryPlane)
+{
     const std::wstring texts[] = {L"", L"Skat", L"ä ö ü ß Ä", L"€ 12,50", L"\U0001F0A1 Pik-Ass"};
-    for (const auto& t : texts) EXPECT_EQ(fromUtf8(toUtf8(t)), t);
+    for (const auto& t : texts)
+        EXPECT_EQ(fromUtf8(toUtf8(t)), t);
     EXPECT_EQ(toUtf8(L"€"), "\xE2\x82\xAC");
     EXPECT_EQ(toUtf8(L"ß").size(), 2u);
 }
 
-TEST(Utf8, DamagedInputBecomesReplacementCharacters) {
+TEST(Utf8, DamagedInputBecomesReplacementCharacters)
+{
     // A lone continuation byte, a truncated sequence and an overlong form.
     EXPECT_EQ(fromUtf8("a\x80z"), L"a\uFFFDz");
     EXPECT_EQ(fromUtf8("a\xE2\x82"), L"a\uFFFD");
@@ -22,15 +25,16 @@ TEST(Utf8, DamagedInputBecomesReplacementCharacters) {
 namespace {
 struct RecordingSink : MessageSink {
     std::wstring last;
-    MessageAnswer show(MessageKind, const std::wstring& caption, const std::wstring& text,
-                       MessageButtons) override {
+    MessageAnswer show(MessageKind, const std::wstring& caption, const std::wstring& text, MessageButtons) override
+    {
         last = caption + L":" + text;
         return MessageAnswer::No;
     }
 };
 } // namespace
 
-TEST(MessageSink, TestsCanReplaceTheSink) {
+TEST(MessageSink, TestsCanReplaceTheSink)
+{
     auto sink = std::make_shared<RecordingSink>();
     auto previous = setMessageSink(sink);
     EXPECT_EQ(showMessage(MessageKind::Question, L"Weiter?", MessageButtons::YesNo), MessageAnswer::No);

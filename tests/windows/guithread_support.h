@@ -13,10 +13,12 @@ namespace guitest {
 
 // Processes GUI events until the condition holds; false when it never did
 // within the guard time (a hang guard, not a timing claim).
-inline bool pumpUntil(const std::function<bool()>& condition, int guardMs = 20000) {
+inline bool pumpUntil(const std::function<bool()>& condition, int guardMs = 20000)
+{
     QDeadlineTimer guard(guardMs);
     while (!condition()) {
-        if (guard.hasExpired()) return false;
+        if (guard.hasExpired())
+            return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         QThread::msleep(1);
     }

@@ -23,7 +23,8 @@ namespace {
 const QColor kRed(255, 0, 0), kBlue(0, 0, 255), kGreen(0, 255, 0), kYellow(255, 255, 0);
 
 // 2 x 2: red, blue on top; green, yellow below.
-QImage quadrants() {
+QImage quadrants()
+{
     QImage image(2, 2, QImage::Format_ARGB32);
     image.setPixelColor(0, 0, kRed);
     image.setPixelColor(1, 0, kBlue);
@@ -32,7 +33,8 @@ QImage quadrants() {
     return image;
 }
 
-QByteArray encoded(const QImage& image, const char* format = "PNG") {
+QByteArray encoded(const QImage& image, const char* format = "PNG")
+{
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -40,19 +42,22 @@ QByteArray encoded(const QImage& image, const char* format = "PNG") {
     return bytes;
 }
 
-bool loadImage(VORDIX_BITMAP& bitmap, const QImage& image) {
+bool loadImage(VORDIX_BITMAP& bitmap, const QImage& image)
+{
     const QByteArray bytes = encoded(image);
     return bitmap.loadFromData(reinterpret_cast<const unsigned char*>(bytes.constData()), bytes.size());
 }
 
-const QImage& imageOf(const VORDIX_BITMAP& bitmap) {
+const QImage& imageOf(const VORDIX_BITMAP& bitmap)
+{
     static const QImage none;
     auto* imp = dynamic_cast<WIN_BITMAP*>(bitmap.implementor());
     return imp && imp->image() ? *imp->image() : none;
 }
 
 // Draws onto a fresh transparent canvas of the size.
-QImage drawn(int width, int height, const std::function<void(VORDIX_ZEICHENBEREICH&)>& draw) {
+QImage drawn(int width, int height, const std::function<void(VORDIX_ZEICHENBEREICH&)>& draw)
+{
     VORDIX_BITMAP canvas;
     VORDIX_ZEICHENBEREICH area(&canvas, width, height);
     area.beginPaint();
@@ -62,17 +67,20 @@ QImage drawn(int width, int height, const std::function<void(VORDIX_ZEICHENBEREI
 }
 
 // Smooth transformation may move a channel by a step or two.
-::testing::AssertionResult near(const QColor& actual, const QColor& expected) {
+::testing::AssertionResult near(const QColor& actual, const QColor& expected)
+{
     const int diff = std::max({std::abs(actual.red() - expected.red()), std::abs(actual.green() - expected.green()),
                                std::abs(actual.blue() - expected.blue()), std::abs(actual.alpha() - expected.alpha())});
-    if (diff <= 3) return ::testing::AssertionSuccess();
+    if (diff <= 3)
+        return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << actual.name(QColor::HexArgb).toStdString() << " is not near "
                                          << expected.name(QColor::HexArgb).toStdString();
 }
 
 class Bitmap : public PlatformFactoryTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         m_dir = fs::temp_directory_path() / ("skat-bitmap-" + std::to_string(getpid()));
         fs::create_directories(m_dir);
         m_folder.setPath(m_dir.wstring());
@@ -91,7 +99,8 @@ void recordDebug(QtMsgType, const QMessageLogContext&, const QString& text) { g_
 
 } // namespace
 
-TEST_F(Bitmap, LoadsFromFileAndSavesThroughATemporaryFile) {
+TEST_F(Bitmap, LoadsFromFileAndSavesThroughATemporaryFile)
+{
     VORDIX_BITMAP source;
     ASSERT_TRUE(loadImage(source, quadrants()));
     EXPECT_EQ(dynamic_cast<WIN_BITMAP*>(source.implementor())->name(), QStringLiteral("from data"));
@@ -108,7 +117,8 @@ TEST_F(Bitmap, LoadsFromFileAndSavesThroughATemporaryFile) {
               QString::fromStdWString((m_dir / "karte.png").wstring()));
 }
 
-TEST_F(Bitmap, UnreadableInputLeavesTheBitmapUnloaded) {
+TEST_F(Bitmap, UnreadableInputLeavesTheBitmapUnloaded)
+{
     std::ofstream(m_dir / "kaputt.png") << "not an image";
     VORDIX_BITMAP bitmap;
     ASSERT_TRUE(loadImage(bitmap, quadrants()));
@@ -133,7 +143,8 @@ TEST_F(Bitmap, UnreadableInputLeavesTheBitmapUnloaded) {
     EXPECT_FALSE(bitmap.isLoaded());
 }
 
-TEST_F(Bitmap, SaveFailsWithoutImageOrWritableFileAndKeepsTheOldFile) {
+TEST_F(Bitmap, SaveFailsWithoutImageOrWritableFileAndKeepsTheOldFile)
+{
     VORDIX_BITMAP empty;
     EXPECT_FALSE(empty.save(file(L"leer.png")));
     EXPECT_FALSE(fs::exists(m_dir / "leer.png"));
@@ -146,14 +157,15 @@ TEST_F(Bitmap, SaveFailsWithoutImageOrWritableFileAndKeepsTheOldFile) {
     EXPECT_FALSE(bitmap.save(VORDIX_FILE(missing, L"karte.png")));
 
     std::ofstream(m_dir / "alt.xyz") << "old";
-    EXPECT_FALSE(bitmap.save(file(L"alt.xyz")));  // no such image format
+    EXPECT_FALSE(bitmap.save(file(L"alt.xyz"))); // no such image format
     std::ifstream old(m_dir / "alt.xyz");
     std::string content;
     old >> content;
     EXPECT_EQ(content, "old");
 }
 
-TEST_F(Bitmap, TransformedCopiesPlaceAndMirror) {
+TEST_F(Bitmap, TransformedCopiesPlaceAndMirror)
+{
     VORDIX_BITMAP source;
     ASSERT_TRUE(loadImage(source, quadrants()));
     struct Case {
@@ -175,7 +187,7 @@ TEST_F(Bitmap, TransformedCopiesPlaceAndMirror) {
         EXPECT_TRUE(near(image.pixelColor(0, 1), c.bottomLeft)) << c.width << "x" << c.height;
     }
 
-    VORDIX_BITMAP placed;  // a larger canvas stays transparent outside the copy
+    VORDIX_BITMAP placed; // a larger canvas stays transparent outside the copy
     ASSERT_TRUE(placed.createTransformed(source, 1, 1, 2, 2, 4, 3));
     EXPECT_EQ(placed.getWidth(), 4);
     EXPECT_EQ(placed.getHeight(), 3);
@@ -184,31 +196,33 @@ TEST_F(Bitmap, TransformedCopiesPlaceAndMirror) {
     EXPECT_TRUE(near(imageOf(placed).pixelColor(2, 2), kYellow));
 }
 
-TEST_F(Bitmap, ImpossibleTransformsAndCanvasesChangeNothing) {
+TEST_F(Bitmap, ImpossibleTransformsAndCanvasesChangeNothing)
+{
     VORDIX_BITMAP empty;
     VORDIX_BITMAP bitmap;
     ASSERT_TRUE(loadImage(bitmap, quadrants()));
     auto* imp = dynamic_cast<WIN_BITMAP*>(bitmap.implementor());
-    EXPECT_FALSE(imp->createTransformed(empty, 0, 0, 2, 2, 2, 2));  // unloaded source
-    EXPECT_FALSE(imp->createTransformed(bitmap, 0, 0, 2, 2, 0, 2));  // no canvas
-    EXPECT_FALSE(imp->createTransformed(bitmap, 0, 0, 2, 2, 1 << 30, 1 << 30));  // cannot be allocated
+    EXPECT_FALSE(imp->createTransformed(empty, 0, 0, 2, 2, 2, 2));              // unloaded source
+    EXPECT_FALSE(imp->createTransformed(bitmap, 0, 0, 2, 2, 0, 2));             // no canvas
+    EXPECT_FALSE(imp->createTransformed(bitmap, 0, 0, 2, 2, 1 << 30, 1 << 30)); // cannot be allocated
     EXPECT_EQ(imp->prepareCanvas(1 << 30, 1 << 30), nullptr);
     EXPECT_TRUE(bitmap.isLoaded());
     EXPECT_EQ(bitmap.getWidth(), 2);
     EXPECT_EQ(imageOf(bitmap).pixelColor(0, 0), kRed);
 
-    VORDIX_ZEICHENBEREICH huge(&bitmap, 1 << 30, 1 << 30);  // a pass that cannot open
+    VORDIX_ZEICHENBEREICH huge(&bitmap, 1 << 30, 1 << 30); // a pass that cannot open
     huge.beginPaint();
     huge.endPaint();
     EXPECT_EQ(bitmap.getWidth(), 2);
 
-    VORDIX_BITMAP mirrored;  // the platform bitmap can become a copy of itself
+    VORDIX_BITMAP mirrored; // the platform bitmap can become a copy of itself
     ASSERT_TRUE(loadImage(mirrored, quadrants()));
     ASSERT_TRUE(mirrored.implementor()->createTransformed(mirrored, 2, 0, -2, 2, 2, 2));
     EXPECT_TRUE(near(imageOf(mirrored).pixelColor(0, 0), kBlue));
 }
 
-TEST_F(Bitmap, RotationTurnsAboutTheRectangleCentreAndIgnoresTinyAngles) {
+TEST_F(Bitmap, RotationTurnsAboutTheRectangleCentreAndIgnoresTinyAngles)
+{
     VORDIX_BITMAP bitmap;
     ASSERT_TRUE(loadImage(bitmap, quadrants()));
     const QImage upright = drawn(4, 4, [&](VORDIX_ZEICHENBEREICH& area) { bitmap.drawRotated(area, 0, 0, 4, 4, 0); });
@@ -222,7 +236,8 @@ TEST_F(Bitmap, RotationTurnsAboutTheRectangleCentreAndIgnoresTinyAngles) {
     EXPECT_EQ(turned.pixelColor(0, 3), kRed);
 
     for (float tiny : {0.01f, -0.01f}) {
-        const QImage image = drawn(4, 4, [&](VORDIX_ZEICHENBEREICH& area) { bitmap.drawRotated(area, 0, 0, 4, 4, tiny); });
+        const QImage image =
+            drawn(4, 4, [&](VORDIX_ZEICHENBEREICH& area) { bitmap.drawRotated(area, 0, 0, 4, 4, tiny); });
         EXPECT_EQ(image, upright) << tiny;
     }
     EXPECT_TRUE(WIN_BITMAP::countsAsUnrotated(0.01f));
@@ -230,7 +245,8 @@ TEST_F(Bitmap, RotationTurnsAboutTheRectangleCentreAndIgnoresTinyAngles) {
     EXPECT_FALSE(WIN_BITMAP::countsAsUnrotated(0.011f));
     EXPECT_FALSE(WIN_BITMAP::countsAsUnrotated(-0.011f));
 
-    const QImage plain = drawn(4, 4, [&](VORDIX_ZEICHENBEREICH& area) { bitmap.drawWithoutRotation(area, 0, 0, 4, 4); });
+    const QImage plain =
+        drawn(4, 4, [&](VORDIX_ZEICHENBEREICH& area) { bitmap.drawWithoutRotation(area, 0, 0, 4, 4); });
     EXPECT_EQ(plain, upright);
     const QImage own = drawn(4, 4, [&](VORDIX_ZEICHENBEREICH& area) { bitmap.draw(area, 1, 1); });
     EXPECT_EQ(own.pixelColor(1, 1), kRed);
@@ -238,16 +254,18 @@ TEST_F(Bitmap, RotationTurnsAboutTheRectangleCentreAndIgnoresTinyAngles) {
     EXPECT_EQ(own.pixelColor(3, 3).alpha(), 0);
 }
 
-TEST_F(Bitmap, TranslucentDrawingBuildsOneCopyPerOpacity) {
+TEST_F(Bitmap, TranslucentDrawingBuildsOneCopyPerOpacity)
+{
     VORDIX_BITMAP bitmap;
-    QImage red(4, 4, QImage::Format_RGB32);  // no alpha channel of its own
+    QImage red(4, 4, QImage::Format_RGB32); // no alpha channel of its own
     red.fill(kRed);
     ASSERT_TRUE(loadImage(bitmap, red));
     auto* imp = dynamic_cast<WIN_BITMAP*>(bitmap.implementor());
 
     QImage image;
     for (int i = 0; i < 2; ++i)
-        image = drawn(4, 4, [&](VORDIX_ZEICHENBEREICH& area) { bitmap.drawWithTransparency(area, 0, 0, 4, 4, 0.5f, 0); });
+        image =
+            drawn(4, 4, [&](VORDIX_ZEICHENBEREICH& area) { bitmap.drawWithTransparency(area, 0, 0, 4, 4, 0.5f, 0); });
     EXPECT_EQ(imp->translucentBuilds(), 1);
     EXPECT_EQ(image.pixelColor(2, 2).alpha(), 127);
     EXPECT_EQ(image.pixelColor(2, 2).red(), 255);
@@ -258,10 +276,11 @@ TEST_F(Bitmap, TranslucentDrawingBuildsOneCopyPerOpacity) {
     image = drawn(4, 4, [&](VORDIX_ZEICHENBEREICH& area) { bitmap.drawWithTransparency(area, 0, 0, 4, 4, 1.0f, 0); });
     EXPECT_EQ(image.pixelColor(2, 2), kRed);
     image = drawn(4, 4, [&](VORDIX_ZEICHENBEREICH& area) { bitmap.drawWithTransparency(area, 0, 0, 4, 4, 0.25f, 0); });
-    EXPECT_EQ(imp->translucentBuilds(), 2);  // the copy survived the opaque draw
+    EXPECT_EQ(imp->translucentBuilds(), 2); // the copy survived the opaque draw
 }
 
-TEST_F(Bitmap, UnloadForgetsEverythingAndDrawsNothing) {
+TEST_F(Bitmap, UnloadForgetsEverythingAndDrawsNothing)
+{
     VORDIX_BITMAP bitmap;
     ASSERT_TRUE(loadImage(bitmap, quadrants()));
     bitmap.unload();
@@ -276,13 +295,16 @@ TEST_F(Bitmap, UnloadForgetsEverythingAndDrawsNothing) {
     EXPECT_EQ(inkCount(image, QColor(0, 0, 0, 0)), 0);
 }
 
-TEST_F(Bitmap, LoadsAndDrawsOffTheGuiThread) {
+TEST_F(Bitmap, LoadsAndDrawsOffTheGuiThread)
+{
     const QByteArray bytes = encoded(quadrants());
     QImage result;
     std::thread worker([&] {
         VORDIX_BITMAP bitmap;
-        if (!bitmap.loadFromData(reinterpret_cast<const unsigned char*>(bytes.constData()), bytes.size())) return;
-        result = drawn(2, 2, [&](VORDIX_ZEICHENBEREICH& area) { bitmap.drawWithTransparency(area, 0, 0, 2, 2, 0.5f, 0); });
+        if (!bitmap.loadFromData(reinterpret_cast<const unsigned char*>(bytes.constData()), bytes.size()))
+            return;
+        result =
+            drawn(2, 2, [&](VORDIX_ZEICHENBEREICH& area) { bitmap.drawWithTransparency(area, 0, 0, 2, 2, 0.5f, 0); });
     });
     worker.join();
     ASSERT_FALSE(result.isNull());

@@ -17,7 +17,8 @@ namespace {
 
 class PaintCountingWindow : public RecordingWindow<VORDIX_FENSTER> {
 public:
-    void paint(VORDIX_ZEICHENBEREICH& area) override {
+    void paint(VORDIX_ZEICHENBEREICH& area) override
+    {
         ++paints;
         hadImplementor = area.implementor() != nullptr;
     }
@@ -27,7 +28,8 @@ public:
 
 class ClientFensterTest : public FormsTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FormsTest::SetUp();
         window = std::make_unique<PaintCountingWindow>();
         window->implementor()->createFromForm(WINDOW_FORM);
@@ -35,13 +37,15 @@ protected:
         client = dynamic_cast<WIN_FENSTER*>(window->implementor().get())->clientWidget();
         ASSERT_NE(client, nullptr);
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         window.reset();
         FormsTest::TearDown();
     }
 
     // Sends a key event; true when the client accepted it.
-    bool key(QEvent::Type type, int qtKey, Qt::KeyboardModifiers modifiers, const QString& text) {
+    bool key(QEvent::Type type, int qtKey, Qt::KeyboardModifiers modifiers, const QString& text)
+    {
         QKeyEvent event(type, qtKey, modifiers, text);
         QApplication::sendEvent(client, &event);
         return event.isAccepted();
@@ -53,14 +57,15 @@ protected:
 
 } // namespace
 
-TEST_F(ClientFensterTest, KeysBecomeKeyMessagesWithTheirCodes) {
+TEST_F(ClientFensterTest, KeysBecomeKeyMessagesWithTheirCodes)
+{
     struct Case {
         const char* name;
         QEvent::Type type;
         int key;
         Qt::KeyboardModifiers modifiers;
         QString text;
-        int code;            // 0: no message
+        int code; // 0: no message
         unsigned modifierBits;
     };
     const Case cases[] = {
@@ -97,13 +102,15 @@ TEST_F(ClientFensterTest, KeysBecomeKeyMessagesWithTheirCodes) {
     }
 }
 
-TEST_F(ClientFensterTest, AutoRepeatedReleasesAreNotReported) {
+TEST_F(ClientFensterTest, AutoRepeatedReleasesAreNotReported)
+{
     QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Left, {}, QString(), true);
     QApplication::sendEvent(client, &repeat);
     EXPECT_TRUE(window->messages.empty());
 }
 
-TEST_F(ClientFensterTest, LeftButtonPressAndDoubleClickOnly) {
+TEST_F(ClientFensterTest, LeftButtonPressAndDoubleClickOnly)
+{
     QTest::mousePress(client, Qt::LeftButton, {}, QPoint(12, 34));
     QTest::mousePress(client, Qt::RightButton, {}, QPoint(5, 5));
     QTest::mouseDClick(client, Qt::RightButton, {}, QPoint(5, 5));
@@ -113,8 +120,8 @@ TEST_F(ClientFensterTest, LeftButtonPressAndDoubleClickOnly) {
     EXPECT_EQ(presses[0].y, 34);
     EXPECT_TRUE(window->ofKind(MESSAGE_DOUBLE_CLICK).empty());
 
-    QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(7, 8), client->mapToGlobal(QPointF(7, 8)),
-                    Qt::LeftButton, Qt::LeftButton, {});
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(7, 8), client->mapToGlobal(QPointF(7, 8)), Qt::LeftButton,
+                    Qt::LeftButton, {});
     QApplication::sendEvent(client, &dbl);
     const auto doubles = window->ofKind(MESSAGE_DOUBLE_CLICK);
     ASSERT_EQ(doubles.size(), 1u);
@@ -122,17 +129,18 @@ TEST_F(ClientFensterTest, LeftButtonPressAndDoubleClickOnly) {
     EXPECT_EQ(doubles[0].y, 8);
 }
 
-TEST_F(ClientFensterTest, MovesInFullScreenAreReportedBeforeTheMoveMessage) {
+TEST_F(ClientFensterTest, MovesInFullScreenAreReportedBeforeTheMoveMessage)
+{
     std::vector<std::size_t> messagesAtSignal;
     std::vector<int> ys;
     QObject::connect(client, &ClientFenster::mouseMoved, [&](int y) {
         ys.push_back(y);
         messagesAtSignal.push_back(window->messages.size());
     });
-    QMouseEvent move(QEvent::MouseMove, QPointF(3, 9), client->mapToGlobal(QPointF(3, 9)), Qt::NoButton,
-                     Qt::NoButton, {});
+    QMouseEvent move(QEvent::MouseMove, QPointF(3, 9), client->mapToGlobal(QPointF(3, 9)), Qt::NoButton, Qt::NoButton,
+                     {});
     QApplication::sendEvent(client, &move);
-    EXPECT_TRUE(ys.empty());   // not in full screen
+    EXPECT_TRUE(ys.empty()); // not in full screen
     ASSERT_EQ(window->ofKind(MESSAGE_MOUSE_MOVE).size(), 1u);
 
     client->fullScreen = true;
@@ -147,7 +155,8 @@ TEST_F(ClientFensterTest, MovesInFullScreenAreReportedBeforeTheMoveMessage) {
     EXPECT_EQ(moves[0].y, 9);
 }
 
-TEST_F(ClientFensterTest, WithoutOwnerNothingIsDelivered) {
+TEST_F(ClientFensterTest, WithoutOwnerNothingIsDelivered)
+{
     client->ownerWindow = nullptr;
     EXPECT_FALSE(key(QEvent::KeyRelease, Qt::Key_A, {}, "a"));
     QTest::mousePress(client, Qt::LeftButton, {}, QPoint(1, 1));
@@ -156,14 +165,16 @@ TEST_F(ClientFensterTest, WithoutOwnerNothingIsDelivered) {
     EXPECT_EQ(window->paints, 0);
 }
 
-TEST_F(ClientFensterTest, PaintGoesToTheOwnerWithADrawingArea) {
+TEST_F(ClientFensterTest, PaintGoesToTheOwnerWithADrawingArea)
+{
     client->resize(50, 40);
     client->grab();
     EXPECT_GE(window->paints, 1);
     EXPECT_TRUE(window->hadImplementor);
 }
 
-TEST_F(ClientFensterTest, EnterInAnEditControlIsAKeyMessageFromThatControl) {
+TEST_F(ClientFensterTest, EnterInAnEditControlIsAKeyMessageFromThatControl)
+{
     VORDIX_CONTROL control;
     auto* imp = dynamic_cast<WIN_CONTROL*>(control.implementor().get());
     ASSERT_NE(imp, nullptr);
@@ -172,14 +183,15 @@ TEST_F(ClientFensterTest, EnterInAnEditControlIsAKeyMessageFromThatControl) {
 
     imp->editField()->setPlainText("Anna");
     EXPECT_TRUE(window->messages.empty());
-    imp->editField()->appendPlainText("");   // a line break at the end
+    imp->editField()->appendPlainText(""); // a line break at the end
     const auto keys = window->ofKind(MESSAGE_KEY);
     ASSERT_EQ(keys.size(), 1u);
     EXPECT_EQ(keys[0].keyCode, 13);
     EXPECT_EQ(keys[0].source, &control);
 }
 
-TEST_F(ClientFensterTest, InputViewFillsTheClient) {
+TEST_F(ClientFensterTest, InputViewFillsTheClient)
+{
     window->show();
     client->resize(300, 200);
     QWidget view;

@@ -23,15 +23,18 @@ public:
     bool fail = false;
     std::vector<OutgoingMail> sent;
     bool canSend() override { return available; }
-    void send(const OutgoingMail& mail) override {
-        if (fail) throw std::runtime_error("Sending failed");
+    void send(const OutgoingMail& mail) override
+    {
+        if (fail)
+            throw std::runtime_error("Sending failed");
         sent.push_back(mail);
     }
 };
 
 class Communication : public PlatformFactoryTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         m_previousSink = vordix::setMessageSink(m_sink);
         m_previousOpener = WIN_COMMUNICATION::setDesktopOpener([this](const QUrl& url) {
             m_opened.push_back(url);
@@ -39,7 +42,8 @@ protected:
         });
         m_previousMail = MailService::install(m_mail);
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         vordix::setMessageSink(m_previousSink);
         WIN_COMMUNICATION::setDesktopOpener(m_previousOpener);
         MailService::install(m_previousMail);
@@ -57,7 +61,8 @@ protected:
 
 } // namespace
 
-TEST_F(Communication, OpensFilesAndAddressesThroughTheDesktop) {
+TEST_F(Communication, OpensFilesAndAddressesThroughTheDesktop)
+{
     VORDIX_FOLDER folder;
     folder.setPath(L"/tmp/Spiel listen/Ü");
     m_communication.openFile(VORDIX_FILE(folder, L"Aktuell.skt"));
@@ -69,7 +74,8 @@ TEST_F(Communication, OpensFilesAndAddressesThroughTheDesktop) {
     EXPECT_TRUE(m_sink->texts.empty());
 }
 
-TEST_F(Communication, FailuresAreToldWithTheNameOrAddress) {
+TEST_F(Communication, FailuresAreToldWithTheNameOrAddress)
+{
     m_openerSucceeds = false;
     VORDIX_FOLDER folder;
     folder.setPath(L"/tmp/listen");
@@ -84,13 +90,15 @@ TEST_F(Communication, FailuresAreToldWithTheNameOrAddress) {
                                 L"Programm für die Anzeige konfiguriert ist.");
 }
 
-TEST_F(Communication, FileWithoutAFolderPathOpensNothing) {
+TEST_F(Communication, FileWithoutAFolderPathOpensNothing)
+{
     m_communication.openFile(VORDIX_FILE(VORDIX_FOLDER(), L"Aktuell.skt"));
     EXPECT_TRUE(m_opened.empty());
     EXPECT_TRUE(m_sink->texts.empty());
 }
 
-TEST_F(Communication, MailGoesToTheMailServiceWithItsAttachmentOnlyWhenGiven) {
+TEST_F(Communication, MailGoesToTheMailServiceWithItsAttachmentOnlyWhenGiven)
+{
     m_communication.sendMail(L"absturz@example.org", L"Bericht ÄÖÜ", "Hallo");
     const unsigned char zip[] = {'P', 'K', 3, 4};
     m_communication.sendMail(L"absturz@example.org", L"Bericht", "Anbei", zip, sizeof zip, L"Bericht.zip");
@@ -105,7 +113,8 @@ TEST_F(Communication, MailGoesToTheMailServiceWithItsAttachmentOnlyWhenGiven) {
     EXPECT_TRUE(m_sink->texts.empty());
 }
 
-TEST_F(Communication, WithoutAMailClientTheUserIsToldAndErrorsReachTheCaller) {
+TEST_F(Communication, WithoutAMailClientTheUserIsToldAndErrorsReachTheCaller)
+{
     m_mail->available = false;
     m_communication.sendMail(L"a@example.org", L"s", "b");
     MailService::install(nullptr);

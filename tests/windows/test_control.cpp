@@ -12,19 +12,19 @@ namespace {
 
 class ControlTest : public FormsTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FormsTest::SetUp();
         window = std::make_unique<RecordingWindow<VORDIX_FENSTER>>();
         window->implementor()->createFromForm(WINDOW_FORM);
         client = dynamic_cast<WIN_FENSTER*>(window->implementor().get())->clientWidget();
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         window.reset();
         FormsTest::TearDown();
     }
-    static WIN_CONTROL* win(VORDIX_CONTROL& control) {
-        return dynamic_cast<WIN_CONTROL*>(control.implementor().get());
-    }
+    static WIN_CONTROL* win(VORDIX_CONTROL& control) { return dynamic_cast<WIN_CONTROL*>(control.implementor().get()); }
 
     std::unique_ptr<RecordingWindow<VORDIX_FENSTER>> window;
     ClientFenster* client = nullptr;
@@ -32,7 +32,8 @@ protected:
 
 } // namespace
 
-TEST_F(ControlTest, IdsCountUpAndNameTheWidgets) {
+TEST_F(ControlTest, IdsCountUpAndNameTheWidgets)
+{
     VORDIX_CONTROL first;
     VORDIX_CONTROL second;
     EXPECT_GT(win(first)->id(), 2000);
@@ -46,9 +47,10 @@ TEST_F(ControlTest, IdsCountUpAndNameTheWidgets) {
     EXPECT_TRUE(win(second)->label()->wordWrap());
 }
 
-TEST_F(ControlTest, TextOfEditFieldLabelAndEmptyControl) {
+TEST_F(ControlTest, TextOfEditFieldLabelAndEmptyControl)
+{
     VORDIX_CONTROL control;
-    EXPECT_EQ(control.getText(), L"");   // nothing to show yet
+    EXPECT_EQ(control.getText(), L""); // nothing to show yet
     control.setText(L"ignored");
     control.show();
 
@@ -66,7 +68,8 @@ TEST_F(ControlTest, TextOfEditFieldLabelAndEmptyControl) {
     EXPECT_TRUE(win(control)->label()->isHidden());
 }
 
-TEST_F(ControlTest, ALabelReplacingAnEditFieldStopsItsReports) {
+TEST_F(ControlTest, ALabelReplacingAnEditFieldStopsItsReports)
+{
     VORDIX_CONTROL control;
     win(control)->createEditField(client, QRect(0, 0, 80, 20));
     QPointer<QPlainTextEdit> edit = win(control)->editField();
@@ -76,11 +79,12 @@ TEST_F(ControlTest, ALabelReplacingAnEditFieldStopsItsReports) {
     win(control)->createLabel(client, QRect(0, 0, 80, 20));
     EXPECT_TRUE(edit.isNull());
     EXPECT_EQ(client->editControls.count(id), 0u);
-    client->onTextChangedInEditControl(id);   // a late report finds nobody
+    client->onTextChangedInEditControl(id); // a late report finds nobody
     EXPECT_TRUE(window->messages.empty());
 }
 
-TEST_F(ControlTest, DestroyingTheControlOrItsWindowFirstIsSafe) {
+TEST_F(ControlTest, DestroyingTheControlOrItsWindowFirstIsSafe)
+{
     auto control = std::make_unique<VORDIX_CONTROL>();
     win(*control)->createEditField(client, QRect(0, 0, 80, 20));
     const int id = win(*control)->id();
@@ -89,7 +93,7 @@ TEST_F(ControlTest, DestroyingTheControlOrItsWindowFirstIsSafe) {
 
     VORDIX_CONTROL survivor;
     win(survivor)->createEditField(client, QRect(0, 0, 80, 20));
-    window.reset();   // the window and its widgets go first
+    window.reset(); // the window and its widgets go first
     EXPECT_EQ(win(survivor)->editField(), nullptr);
     survivor.setText(L"niemand");
     EXPECT_EQ(survivor.getText(), L"");

@@ -23,19 +23,22 @@ namespace {
 
 class DialogTest : public FormsTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FormsTest::SetUp();
         window = std::make_unique<RecordingWindow<VORDIX_FENSTER>>();
         window->implementor()->createFromForm(WINDOW_FORM);
         window->isOpen = true;
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         window.reset();
         FormsTest::TearDown();
     }
 
     template <class T>
-    static T* child(RecordingDialog& dialog, const char* name) {
+    static T* child(RecordingDialog& dialog, const char* name)
+    {
         return dialog.win()->findChild<T*>(QString::fromLatin1(name));
     }
 
@@ -47,12 +50,13 @@ protected:
 
 } // namespace
 
-TEST_F(DialogTest, ModelessDialogEndsWithTheIdOfTheButton) {
+TEST_F(DialogTest, ModelessDialogEndsWithTheIdOfTheButton)
+{
     RecordingDialog dialog(DIALOG_FORM);
     ASSERT_NE(dialog.win(), nullptr);
     EXPECT_TRUE(dialog.win()->isModeless());
 
-    dialog.implementor()->show();   // returns at once
+    dialog.implementor()->show(); // returns at once
     EXPECT_TRUE(dialog.win()->isVisible());
     EXPECT_EQ(dialog.inits, 1);
 
@@ -69,14 +73,16 @@ TEST_F(DialogTest, ModelessDialogEndsWithTheIdOfTheButton) {
     EXPECT_TRUE(dialog.win()->isVisible());
 }
 
-TEST_F(DialogTest, ButtonsBeforeTheFirstShowAreIgnored) {
+TEST_F(DialogTest, ButtonsBeforeTheFirstShowAreIgnored)
+{
     RecordingDialog dialog(DIALOG_FORM);
     child<QAbstractButton>(dialog, "h7_apply")->click();
     EXPECT_TRUE(dialog.commands.empty());
     EXPECT_EQ(dialog.closed, 0);
 }
 
-TEST_F(DialogTest, ModalDialogOverAWindowReturnsWhenAButtonEndsIt) {
+TEST_F(DialogTest, ModalDialogOverAWindowReturnsWhenAButtonEndsIt)
+{
     RecordingDialog dialog(window.get(), DIALOG_FORM);
     ASSERT_FALSE(dialog.win()->isModeless());
     bool wasVisible = false;
@@ -84,7 +90,7 @@ TEST_F(DialogTest, ModalDialogOverAWindowReturnsWhenAButtonEndsIt) {
         wasVisible = dialog.win()->isVisible();
         child<QAbstractButton>(dialog, "okButton")->click();
     });
-    dialog.implementor()->show();   // runs the dialog's own loop
+    dialog.implementor()->show(); // runs the dialog's own loop
     EXPECT_TRUE(wasVisible);
     EXPECT_EQ(dialog.implementor()->result, 1);
     EXPECT_EQ(dialog.win()->QDialog::result(), 1);
@@ -92,13 +98,14 @@ TEST_F(DialogTest, ModalDialogOverAWindowReturnsWhenAButtonEndsIt) {
     EXPECT_EQ(dialog.closed, 1);
 }
 
-TEST_F(DialogTest, FrameCloseGivesCancelOrOkAndRespectsADisabledButton) {
+TEST_F(DialogTest, FrameCloseGivesCancelOrOkAndRespectsADisabledButton)
+{
     struct Case {
         const char* name;
         int form;
         bool disableCancel;
         bool escape;
-        int expected;   // -100: the close is refused
+        int expected; // -100: the close is refused
     };
     const Case cases[] = {
         {"close with cancel", DIALOG_FORM, false, false, 2},
@@ -110,7 +117,8 @@ TEST_F(DialogTest, FrameCloseGivesCancelOrOkAndRespectsADisabledButton) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         RecordingDialog dialog(window.get(), c.form);
-        if (c.disableCancel) dialog.implementor()->setControlState(2, VORDIX_DIALOG::OB_DISABLED);
+        if (c.disableCancel)
+            dialog.implementor()->setControlState(2, VORDIX_DIALOG::OB_DISABLED);
         bool stillVisible = false;
         whenShown([&] {
             if (c.escape)
@@ -118,7 +126,8 @@ TEST_F(DialogTest, FrameCloseGivesCancelOrOkAndRespectsADisabledButton) {
             else
                 dialog.win()->close();
             stillVisible = dialog.win()->isVisible();
-            if (stillVisible) dialog.implementor()->endDialog(77);
+            if (stillVisible)
+                dialog.implementor()->endDialog(77);
         });
         dialog.implementor()->show();
         if (c.expected == -100) {
@@ -134,7 +143,8 @@ TEST_F(DialogTest, FrameCloseGivesCancelOrOkAndRespectsADisabledButton) {
     }
 }
 
-TEST_F(DialogTest, EmbeddedDialogLiesCentredAtTheBottomOfItsWindow) {
+TEST_F(DialogTest, EmbeddedDialogLiesCentredAtTheBottomOfItsWindow)
+{
     RecordingDialog dialog(window.get(), EMBEDDED_FORM);
     WIN_DIALOG* win = dialog.win();
     ASSERT_TRUE(win->isEmbedded());
@@ -143,7 +153,7 @@ TEST_F(DialogTest, EmbeddedDialogLiesCentredAtTheBottomOfItsWindow) {
     host->QWidget::resize(640, 480);
     window->show();
 
-    dialog.implementor()->show();   // no loop of its own
+    dialog.implementor()->show(); // no loop of its own
     EXPECT_TRUE(win->isVisible());
     EXPECT_FALSE(win->isWindow());
     EXPECT_EQ(win->parentWidget(), host);
@@ -163,7 +173,8 @@ TEST_F(DialogTest, EmbeddedDialogLiesCentredAtTheBottomOfItsWindow) {
     EXPECT_EQ(dialog.inits, 2);
 }
 
-TEST_F(DialogTest, PopupEndsWhenThePointerLeaves) {
+TEST_F(DialogTest, PopupEndsWhenThePointerLeaves)
+{
     RecordingDialog dialog(DIALOG_FORM);
     dialog.implementor()->showAsPopup();
     ASSERT_TRUE(dialog.win()->isVisible());
@@ -175,7 +186,8 @@ TEST_F(DialogTest, PopupEndsWhenThePointerLeaves) {
     EXPECT_EQ(dialog.closed, 1);
 }
 
-TEST_F(DialogTest, ControlOperationsById) {
+TEST_F(DialogTest, ControlOperationsById)
+{
     RecordingDialog dialog(DIALOG_FORM);
     dialog.endOnCommand = false;
     VORDIX_DIALOG_imp& imp = *dialog.implementor();
@@ -190,7 +202,7 @@ TEST_F(DialogTest, ControlOperationsById) {
     EXPECT_EQ(imp.getControlText(COMBO), L"Null");
     dialog.commands.clear();
     imp.setCurrentIndex(COMBO, 2);
-    EXPECT_EQ(dialog.commands, std::vector<int>{COMBO});   // the change reaches the owner
+    EXPECT_EQ(dialog.commands, std::vector<int>{COMBO}); // the change reaches the owner
 
     // Table: rows 1-based, 0 without a current row.
     EXPECT_EQ(imp.getCurrentRow(TABLE), 0);
@@ -217,7 +229,7 @@ TEST_F(DialogTest, ControlOperationsById) {
     EXPECT_EQ(imp.getCheckedButton(GROUP), RADIO_B);
     imp.uncheckGroup(GROUP);
     EXPECT_EQ(imp.getCheckedButton(GROUP), -1);
-    EXPECT_EQ(imp.getCheckedButton(UNNAMED), -1);  // a missing group is "nothing checked"
+    EXPECT_EQ(imp.getCheckedButton(UNNAMED), -1); // a missing group is "nothing checked"
     imp.setGroupButtonState(GROUP, RADIO_A, VORDIX_DIALOG::OB_DISABLED);
     EXPECT_FALSE(child<QWidget>(dialog, "h7_radio_a")->isEnabled());
     imp.setGroupButtonText(GROUP, RADIO_A, L"Kreuz");
@@ -233,7 +245,7 @@ TEST_F(DialogTest, ControlOperationsById) {
     EXPECT_TRUE(imp.isChecked(TOGGLE));
     imp.setControlState(LABEL, VORDIX_DIALOG::OB_HIDDEN);
     EXPECT_TRUE(child<QWidget>(dialog, "h7_label")->isHidden());
-    imp.setControlState(1, VORDIX_DIALOG::OB_DISABLED);   // OK found by its shared id
+    imp.setControlState(1, VORDIX_DIALOG::OB_DISABLED); // OK found by its shared id
     EXPECT_FALSE(child<QWidget>(dialog, "okButton")->isEnabled());
 
     // Texts: the button wins over a label of the same name.
@@ -255,13 +267,14 @@ TEST_F(DialogTest, ControlOperationsById) {
     EXPECT_TRUE(imp.hasNativeWindow());
 }
 
-TEST_F(DialogTest, TableSelectionAndDoubleClickReachTheOwner) {
+TEST_F(DialogTest, TableSelectionAndDoubleClickReachTheOwner)
+{
     RecordingDialog dialog(window.get(), DIALOG_FORM);
     dialog.endOnCommand = false;
-    dialog.implementor()->setTableRows(TABLE, {{L"a"}, {L"b"}});   // before the show: a command too
+    dialog.implementor()->setTableRows(TABLE, {{L"a"}, {L"b"}}); // before the show: a command too
     EXPECT_EQ(dialog.commands, std::vector<int>{TABLE});
     auto* table = child<QTableWidget>(dialog, "h7_table");
-    emit table->itemDoubleClicked(table->item(0, 0));   // before the show: ignored
+    emit table->itemDoubleClicked(table->item(0, 0)); // before the show: ignored
     EXPECT_TRUE(dialog.doubleClicks.empty());
 
     dialog.endOnCommand = true;
@@ -271,7 +284,8 @@ TEST_F(DialogTest, TableSelectionAndDoubleClickReachTheOwner) {
     EXPECT_EQ(dialog.implementor()->result, TABLE);
 }
 
-TEST(DialogLinks, WhatALinkMayDo) {
+TEST(DialogLinks, WhatALinkMayDo)
+{
     QTemporaryDir folder;
     const QString resources = folder.filePath("Ressourcen");
     QDir().mkpath(resources + "/Hilfe");
@@ -288,7 +302,7 @@ TEST(DialogLinks, WhatALinkMayDo) {
     };
     const Case cases[] = {
         {"app:460", LA::Command},
-        {"APP:460", LA::Ignore},                         // case-sensitive
+        {"APP:460", LA::Ignore}, // case-sensitive
         {"https://www.example.org/skat", LA::Open},
         {"http://www.example.org", LA::Open},
         {"mailto:skat@example.org", LA::Open},
@@ -309,7 +323,8 @@ TEST(DialogLinks, WhatALinkMayDo) {
     }
 }
 
-TEST_F(DialogTest, AppLinksRunTheLabelsCommandOtherLinksOpenOutside) {
+TEST_F(DialogTest, AppLinksRunTheLabelsCommandOtherLinksOpenOutside)
+{
     std::vector<QUrl> opened;
     const auto previous = WIN_COMMUNICATION::setDesktopOpener([&](const QUrl& url) {
         opened.push_back(url);
@@ -333,23 +348,25 @@ TEST_F(DialogTest, AppLinksRunTheLabelsCommandOtherLinksOpenOutside) {
     WIN_COMMUNICATION::setDesktopOpener(previous);
 }
 
-TEST_F(DialogTest, PostedRecordsArriveInOnNotify) {
+TEST_F(DialogTest, PostedRecordsArriveInOnNotify)
+{
     RecordingDialog dialog(DIALOG_FORM);
     dialog.implementor()->postMessage(PostedMessage::local("<SNM TYP=\"1\"/>"));
-    EXPECT_TRUE(dialog.notes.empty());   // posting never waits
+    EXPECT_TRUE(dialog.notes.empty()); // posting never waits
     QCoreApplication::processEvents();
     ASSERT_EQ(dialog.notes.size(), 1u);
     EXPECT_EQ(dialog.notes[0].text(), "<SNM TYP=\"1\"/>");
 }
 
-TEST_F(DialogTest, PositionIsRememberedForTheNextRunAndKeptOnScreen) {
+TEST_F(DialogTest, PositionIsRememberedForTheNextRunAndKeptOnScreen)
+{
     const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
     {
         RecordingDialog dialog(DIALOG_FORM);
         dialog.implementor()->show();
         dialog.win()->move(work.x() + 60, work.y() + 70);
     }
-    CWindowPosition::reloadPositions();   // as at a new start
+    CWindowPosition::reloadPositions(); // as at a new start
     {
         RecordingDialog dialog(DIALOG_FORM);
         dialog.implementor()->show();
@@ -370,16 +387,18 @@ TEST_F(DialogTest, PositionIsRememberedForTheNextRunAndKeptOnScreen) {
     EXPECT_EQ(dialog.win()->y(), std::max(20, work.y()));
 }
 
-TEST_F(DialogTest, FreeDialogWithoutAPlaceIsCentred) {
+TEST_F(DialogTest, FreeDialogWithoutAPlaceIsCentred)
+{
     const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
     RecordingDialog dialog(DIALOG_FORM);
     const QSize frame = dialog.win()->frameGeometry().size();
     dialog.implementor()->show();
-    EXPECT_EQ(dialog.win()->pos(), QPoint(work.x() + (work.width() - frame.width()) / 2,
-                                          work.y() + (work.height() - frame.height()) / 2));
+    EXPECT_EQ(dialog.win()->pos(),
+              QPoint(work.x() + (work.width() - frame.width()) / 2, work.y() + (work.height() - frame.height()) / 2));
 }
 
-TEST_F(DialogTest, CallsFromAWorkerThreadRunOnTheGuiThread) {
+TEST_F(DialogTest, CallsFromAWorkerThreadRunOnTheGuiThread)
+{
     RecordingDialog dialog(DIALOG_FORM);
     dialog.endOnCommand = false;
     std::wstring text;
@@ -389,19 +408,21 @@ TEST_F(DialogTest, CallsFromAWorkerThreadRunOnTheGuiThread) {
         text = dialog.implementor()->getControlText(LABEL);
         done = true;
     });
-    while (!done) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    while (!done)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     worker.join();
     EXPECT_EQ(text, L"vom Arbeiter");
 }
 
-TEST_F(DialogTest, PictureControlsAndImages) {
+TEST_F(DialogTest, PictureControlsAndImages)
+{
     RecordingDialog dialog(DIALOG_FORM);
     VORDIX_DIALOG_imp& imp = *dialog.implementor();
     imp.show();
     auto* picture = child<PixmapWidget>(dialog, "h7_picture");
     const QPoint corner = picture->mapToGlobal(QPoint(0, 0));
     EXPECT_EQ(imp.getControlScreenPos(PICTURE), (RECTANGLE{corner.x(), corner.y(), 60, 30}));
-    EXPECT_EQ(imp.getControlScreenPos(LABEL), (RECTANGLE{}));   // not a picture control
+    EXPECT_EQ(imp.getControlScreenPos(LABEL), (RECTANGLE{})); // not a picture control
 
     // A label shows the picture the resource string names.
     QTemporaryDir dir;

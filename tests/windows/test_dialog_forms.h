@@ -39,20 +39,36 @@ namespace testforms {
 
 // Form ids far above the game's own.
 enum FormId {
-    DIALOG_FORM = 9101,          // buttons OK, cancel, apply and every control kind
-    EMBEDDED_FORM = 9102,        // the same, embedded, centred and at the bottom
-    NO_CANCEL_FORM = 9103,       // only an OK button
-    WINDOW_FORM = 9110,          // a window with a ClientFenster; menu form 9111
+    DIALOG_FORM = 9101,    // buttons OK, cancel, apply and every control kind
+    EMBEDDED_FORM = 9102,  // the same, embedded, centred and at the bottom
+    NO_CANCEL_FORM = 9103, // only an OK button
+    WINDOW_FORM = 9110,    // a window with a ClientFenster; menu form 9111
 };
 
 // Control ids and their object names.
 enum ControlId {
-    APPLY = 301, COMBO = 302, TABLE = 303, SLIDER = 304, GROUP = 305, RADIO_A = 306,
-    RADIO_B = 307, LINK = 308, LABEL = 309, LINE = 310, TOGGLE = 311, PICTURE_TEXT = 312,
-    GROUP_ONLY = 313, PICTURE = 314, MENU_NEW = 320, MENU_QUIT = 321, WINDOW_LABEL = 322, UNNAMED = 399,
+    APPLY = 301,
+    COMBO = 302,
+    TABLE = 303,
+    SLIDER = 304,
+    GROUP = 305,
+    RADIO_A = 306,
+    RADIO_B = 307,
+    LINK = 308,
+    LABEL = 309,
+    LINE = 310,
+    TOGGLE = 311,
+    PICTURE_TEXT = 312,
+    GROUP_ONLY = 313,
+    PICTURE = 314,
+    MENU_NEW = 320,
+    MENU_QUIT = 321,
+    WINDOW_LABEL = 322,
+    UNNAMED = 399,
 };
 
-inline void registerControlNames() {
+inline void registerControlNames()
+{
     ControlIds::addName("okButton", 1);
     ControlIds::addName("cancelButton", 2);
     ControlIds::addName("h7_ok_second", 1);
@@ -77,9 +93,10 @@ inline void registerControlNames() {
 
 class TestDialogForm : public DialogControlFactory {
 public:
-    explicit TestDialogForm(int kind) : kind_(kind) {}
+    explicit TestDialogForm(int kind) : kind_(kind) { }
 
-    void setup(QDialog* host) override {
+    void setup(QDialog* host) override
+    {
         auto* dialog = static_cast<WIN_DIALOG*>(host);
         host->resize(300, 200);
         auto button = [&](const char* name, int id, bool checkable = false) {
@@ -90,8 +107,10 @@ public:
             return b;
         };
         button("okButton", 1);
-        if (kind_ != NO_CANCEL_FORM) button("cancelButton", 2);
-        if (kind_ == NO_CANCEL_FORM) return;
+        if (kind_ != NO_CANCEL_FORM)
+            button("cancelButton", 2);
+        if (kind_ == NO_CANCEL_FORM)
+            return;
         button("h7_apply", APPLY);
         button("h7_toggle", TOGGLE, true);
 
@@ -147,7 +166,7 @@ public:
             host->setProperty("yPosition", -3);
         }
     }
-    void retranslate(QDialog*) override {}
+    void retranslate(QDialog*) override { }
 
 private:
     int kind_;
@@ -155,7 +174,8 @@ private:
 
 class TestWindowForm : public WindowControlFactory {
 public:
-    void setup(QMainWindow* host) override {
+    void setup(QMainWindow* host) override
+    {
         auto* client = new ClientFenster(host);
         client->setObjectName("centralwidget");
         auto* label = new QLabel(client);
@@ -163,12 +183,13 @@ public:
         host->setCentralWidget(client);
         host->resize(640, 480);
     }
-    void retranslate(QMainWindow*) override {}
+    void retranslate(QMainWindow*) override { }
 };
 
 class TestMenuForm : public MenuControlFactory {
 public:
-    void setup(QMenuBar* host, QObject* receiver) override {
+    void setup(QMenuBar* host, QObject* receiver) override
+    {
         QMenu* menu = host->addMenu(QStringLiteral("Spiel"));
         auto* window = qobject_cast<WIN_FENSTER*>(receiver);
         for (auto [name, id] : {std::pair{"h7_menu_new", int(MENU_NEW)}, std::pair{"h7_menu_quit", int(MENU_QUIT)}}) {
@@ -176,14 +197,16 @@ public:
             action->setObjectName(QString::fromLatin1(name));
             action->setCheckable(true);
             QObject::connect(action, &QAction::triggered, receiver, [window, id = id] {
-                if (window) window->onActionTriggered(id);
+                if (window)
+                    window->onActionTriggered(id);
             });
         }
     }
-    void retranslate(QMenuBar*) override {}
+    void retranslate(QMenuBar*) override { }
 };
 
-inline void registerForms() {
+inline void registerForms()
+{
     registerControlNames();
     for (int kind : {DIALOG_FORM, EMBEDDED_FORM, NO_CANCEL_FORM})
         FormRegistry::registerDialogForm(kind, [kind] { return new TestDialogForm(kind); });
@@ -197,13 +220,17 @@ class RecordingDialog : public VORDIX_DIALOG {
 public:
     using VORDIX_DIALOG::VORDIX_DIALOG;
     void initDialog() override { ++inits; }
-    void onCommand(int id) override {
+    void onCommand(int id) override
+    {
         commands.push_back(id);
-        if (endOnCommand) VORDIX_DIALOG::onCommand(id);
+        if (endOnCommand)
+            VORDIX_DIALOG::onCommand(id);
     }
-    void onDoubleClick(int id) override {
+    void onDoubleClick(int id) override
+    {
         doubleClicks.push_back(id);
-        if (endOnCommand && implementor()) implementor()->done = true;
+        if (endOnCommand && implementor())
+            implementor()->done = true;
     }
     void onClosed() override { ++closed; }
     void onNotify(const PostedMessage& message) override { notes.push_back(message); }
@@ -224,10 +251,12 @@ class RecordingWindow : public Base {
 public:
     void onMessage(VORDIX_MESSAGE& message) override { messages.push_back(message); }
     std::vector<VORDIX_MESSAGE> messages;
-    std::vector<VORDIX_MESSAGE> ofKind(FrameworkMessageKind kind) const {
+    std::vector<VORDIX_MESSAGE> ofKind(FrameworkMessageKind kind) const
+    {
         std::vector<VORDIX_MESSAGE> found;
         for (const auto& m : messages)
-            if (m.kind == kind) found.push_back(m);
+            if (m.kind == kind)
+                found.push_back(m);
         return found;
     }
 };
@@ -236,7 +265,8 @@ public:
 // folder of its own (remembered positions land there).
 class FormsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         if (!dynamic_cast<WIN_IMPLEMENTORFACTORY*>(VORDIX_IMPLEMENTORFACTORY::instance()))
             VORDIX_IMPLEMENTORFACTORY::installInstance(new WIN_IMPLEMENTORFACTORY);
         registerForms();
@@ -246,7 +276,8 @@ protected:
         setenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit().constData(), 1);
         CWindowPosition::reloadPositions();
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         if (hadConfig_)
             setenv("XDG_CONFIG_HOME", previousConfig_.c_str(), 1);
         else

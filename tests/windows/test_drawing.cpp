@@ -20,14 +20,16 @@ using Painting = std::function<void(VORDIX_ZEICHENBEREICH&)>;
 
 const QColor kWhite(Qt::white);
 
-void fillWhite(VORDIX_ZEICHENBEREICH& area, int width, int height) {
+void fillWhite(VORDIX_ZEICHENBEREICH& area, int width, int height)
+{
     VORDIX_AREA white;
     white.setColor(999, 999, 999);
     white.fillRect(area, {0, 0, width, height});
 }
 
 // Paints on an off-screen bitmap canvas (a pass without antialiasing).
-QImage paintOnCanvas(int width, int height, const Painting& paint) {
+QImage paintOnCanvas(int width, int height, const Painting& paint)
+{
     VORDIX_BITMAP bitmap;
     VORDIX_ZEICHENBEREICH area(&bitmap, width, height);
     area.beginPaint();
@@ -38,11 +40,13 @@ QImage paintOnCanvas(int width, int height, const Painting& paint) {
 }
 
 // Paints in a view's paint event (antialiased) and grabs the widget.
-QImage paintOnView(int width, int height, const Painting& paint) {
+QImage paintOnView(int width, int height, const Painting& paint)
+{
     LambdaView view;
     view.paint = paint;
     auto* widget = dynamic_cast<WIN_VIEW*>(view.implementor().get());
-    if (!widget) return {};
+    if (!widget)
+        return {};
     view.resize(width, height);
     return widget->grab().toImage().convertToFormat(QImage::Format_ARGB32);
 }
@@ -53,11 +57,12 @@ struct Surface {
 };
 const Surface kSurfaces[] = {{"canvas", &paintOnCanvas}, {"view", &paintOnView}};
 
-class Drawing : public PlatformFactoryTest {};
+class Drawing : public PlatformFactoryTest { };
 
 } // namespace
 
-TEST_F(Drawing, RectangleOutlineAndFillCoverExactlyTheirPixels) {
+TEST_F(Drawing, RectangleOutlineAndFillCoverExactlyTheirPixels)
+{
     for (const Surface& surface : kSurfaces) {
         const QImage outline = surface.paint(30, 20, [](VORDIX_ZEICHENBEREICH& area) {
             fillWhite(area, 30, 20);
@@ -82,7 +87,8 @@ TEST_F(Drawing, RectangleOutlineAndFillCoverExactlyTheirPixels) {
     }
 }
 
-TEST_F(Drawing, ViewPaintsShapesInTheirColours) {
+TEST_F(Drawing, ViewPaintsShapesInTheirColours)
+{
     const QImage image = paintOnView(120, 80, [](VORDIX_ZEICHENBEREICH& area) {
         fillWhite(area, 120, 80);
         VORDIX_AREA green;
@@ -91,23 +97,25 @@ TEST_F(Drawing, ViewPaintsShapesInTheirColours) {
         green.fillEllipse(area, 60, 20, 15, 8);
         VORDIX_AREA red;
         red.setColor(999, 0, 0);
-        red.fillPie(area, 100, 60, 15, 15, 0, 90 * 16);  // upper right quarter
+        red.fillPie(area, 100, 60, 15, 15, 0, 90 * 16); // upper right quarter
         red.fillRoundedRect(area, {10, 45, 40, 30}, 5);
         VORDIX_LINE blue;
         blue.setColor(0, 0, 999);
         blue.lineWidth = 3;
         blue.drawLine(area, 60, 70, 80, 70);
     });
-    struct Probe { int x, y; QColor colour; };
-    for (const Probe& p : {Probe{20, 20, QColor(0, 255, 0)}, Probe{20, 8, kWhite},
-                           Probe{72, 20, QColor(0, 255, 0)}, Probe{60, 10, kWhite},
-                           Probe{108, 52, QColor(255, 0, 0)}, Probe{92, 68, kWhite},
-                           Probe{30, 60, QColor(255, 0, 0)}, Probe{70, 70, QColor(0, 0, 255)},
-                           Probe{70, 73, kWhite}})
+    struct Probe {
+        int x, y;
+        QColor colour;
+    };
+    for (const Probe& p : {Probe{20, 20, QColor(0, 255, 0)}, Probe{20, 8, kWhite}, Probe{72, 20, QColor(0, 255, 0)},
+                           Probe{60, 10, kWhite}, Probe{108, 52, QColor(255, 0, 0)}, Probe{92, 68, kWhite},
+                           Probe{30, 60, QColor(255, 0, 0)}, Probe{70, 70, QColor(0, 0, 255)}, Probe{70, 73, kWhite}})
         EXPECT_EQ(image.pixelColor(p.x, p.y), p.colour) << p.x << "," << p.y;
 }
 
-TEST_F(Drawing, ColourComponentsAreCappedAndOpacityBecomesAlpha) {
+TEST_F(Drawing, ColourComponentsAreCappedAndOpacityBecomesAlpha)
+{
     const QImage image = paintOnCanvas(10, 10, [](VORDIX_ZEICHENBEREICH& area) {
         VORDIX_AREA fill;
         fill.setColor(1500, 0, 999);
@@ -121,14 +129,15 @@ TEST_F(Drawing, ColourComponentsAreCappedAndOpacityBecomesAlpha) {
     EXPECT_EQ(pixel.blue(), 255);
 }
 
-TEST_F(Drawing, EraseModeLeavesTransparentPixels) {
+TEST_F(Drawing, EraseModeLeavesTransparentPixels)
+{
     const QImage image = paintOnCanvas(20, 20, [](VORDIX_ZEICHENBEREICH& area) {
         fillWhite(area, 20, 20);
         VORDIX_AREA eraser;
         eraser.drawingMode = VORDIX_GRAPHICS_OBJECT::ERASE;
         eraser.fillRect(area, {5, 5, 4, 4});
         eraser.fillCircle(area, 15, 15, 3);
-        VORDIX_LINE pen;  // the mode is restored for the next primitive
+        VORDIX_LINE pen; // the mode is restored for the next primitive
         pen.drawLine(area, 0, 0, 0, 19);
     });
     EXPECT_EQ(image.pixelColor(6, 6).alpha(), 0);
@@ -137,7 +146,8 @@ TEST_F(Drawing, EraseModeLeavesTransparentPixels) {
     EXPECT_EQ(image.pixelColor(0, 10), QColor(Qt::black));
 }
 
-TEST_F(Drawing, RoundedOutlineWithRadiusZeroUsesHalfTheSmallerSide) {
+TEST_F(Drawing, RoundedOutlineWithRadiusZeroUsesHalfTheSmallerSide)
+{
     const QImage image = paintOnCanvas(60, 50, [](VORDIX_ZEICHENBEREICH& area) {
         fillWhite(area, 60, 50);
         VORDIX_LINE line;
@@ -152,15 +162,17 @@ TEST_F(Drawing, RoundedOutlineWithRadiusZeroUsesHalfTheSmallerSide) {
     EXPECT_EQ(image, expected.convertToFormat(QImage::Format_ARGB32));
 }
 
-TEST_F(Drawing, LineStylesMapToPenStyles) {
-    const std::pair<int, Qt::PenStyle> cases[] = {{0, Qt::SolidLine},      {1, Qt::DotLine},
-                                                  {2, Qt::DashDotLine},    {3, Qt::DashLine},
-                                                  {4, Qt::DashDotDotLine}, {5, Qt::SolidLine},
+TEST_F(Drawing, LineStylesMapToPenStyles)
+{
+    const std::pair<int, Qt::PenStyle> cases[] = {{0, Qt::SolidLine}, {1, Qt::DotLine},        {2, Qt::DashDotLine},
+                                                  {3, Qt::DashLine},  {4, Qt::DashDotDotLine}, {5, Qt::SolidLine},
                                                   {-1, Qt::SolidLine}};
-    for (const auto& [style, pen] : cases) EXPECT_EQ(WIN_LINE::penStyle(style), pen) << style;
+    for (const auto& [style, pen] : cases)
+        EXPECT_EQ(WIN_LINE::penStyle(style), pen) << style;
 }
 
-TEST_F(Drawing, ClipLimitsDrawingUntilReset) {
+TEST_F(Drawing, ClipLimitsDrawingUntilReset)
+{
     const QImage image = paintOnCanvas(20, 10, [](VORDIX_ZEICHENBEREICH& area) {
         fillWhite(area, 20, 10);
         VORDIX_AREA black;
@@ -173,12 +185,13 @@ TEST_F(Drawing, ClipLimitsDrawingUntilReset) {
     EXPECT_EQ(inkCount(image, kWhite), 5 * 5 + 20 * 5);
 }
 
-TEST_F(Drawing, PassesAreOpenedOnlyOnceAndOnlyWithATarget) {
+TEST_F(Drawing, PassesAreOpenedOnlyOnceAndOnlyWithATarget)
+{
     VORDIX_ZEICHENBEREICH noTarget;
     noTarget.beginPaint();
     EXPECT_EQ(WIN_ZEICHENBEREICH::painterOf(noTarget), nullptr);
     VORDIX_AREA fill;
-    fill.fillRect(noTarget, {0, 0, 5, 5});  // outside a pass: nothing, no crash
+    fill.fillRect(noTarget, {0, 0, 5, 5}); // outside a pass: nothing, no crash
     noTarget.setClip(0, 0, 1, 1);
     noTarget.resetClip();
 
@@ -195,7 +208,8 @@ TEST_F(Drawing, PassesAreOpenedOnlyOnceAndOnlyWithATarget) {
     EXPECT_EQ(bitmap.getHeight(), 8);
 }
 
-TEST_F(Drawing, CanvasWithoutAlphaIsConvertedOnceAndKeepsItsImage) {
+TEST_F(Drawing, CanvasWithoutAlphaIsConvertedOnceAndKeepsItsImage)
+{
     QImage opaque(6, 4, QImage::Format_RGB32);
     opaque.fill(QColor(10, 200, 30));
     QByteArray png;
@@ -217,16 +231,17 @@ TEST_F(Drawing, CanvasWithoutAlphaIsConvertedOnceAndKeepsItsImage) {
 
     area.beginPaint();
     area.endPaint();
-    EXPECT_EQ(imp->image(), converted);  // no second conversion
+    EXPECT_EQ(imp->image(), converted); // no second conversion
 
-    VORDIX_ZEICHENBEREICH larger(&bitmap, 12, 8);  // another size scales the image
+    VORDIX_ZEICHENBEREICH larger(&bitmap, 12, 8); // another size scales the image
     larger.beginPaint();
     larger.endPaint();
     EXPECT_EQ(bitmap.getWidth(), 12);
     EXPECT_EQ(imp->image()->pixelColor(11, 7), QColor(10, 200, 30));
 }
 
-TEST_F(Drawing, UpdateRectWithNegativeExtentsMeansTheWholeSide) {
+TEST_F(Drawing, UpdateRectWithNegativeExtentsMeansTheWholeSide)
+{
     LambdaView view;
     auto* widget = dynamic_cast<WIN_VIEW*>(view.implementor().get());
     ASSERT_NE(widget, nullptr);
@@ -241,7 +256,8 @@ TEST_F(Drawing, UpdateRectWithNegativeExtentsMeansTheWholeSide) {
 }
 
 namespace {
-VORDIX_TEXT* sampleText(VORDIX_TEXT& text, int align, int rotation = 0) {
+VORDIX_TEXT* sampleText(VORDIX_TEXT& text, int align, int rotation = 0)
+{
     text.text = L"Skat 123";
     text.size = 20;
     text.horizontalAlign = align;
@@ -250,11 +266,15 @@ VORDIX_TEXT* sampleText(VORDIX_TEXT& text, int align, int rotation = 0) {
 }
 } // namespace
 
-TEST_F(Drawing, TextIsAlignedOnItsAnchor) {
+TEST_F(Drawing, TextIsAlignedOnItsAnchor)
+{
     // Ink of glyphs sits a pixel or two inside the advance; the tolerance
     // covers that, not a wrong offset (which would be half a text width).
     constexpr int anchor = 100;
-    struct Case { int align; const char* name; };
+    struct Case {
+        int align;
+        const char* name;
+    };
     for (const Case& c : {Case{0, "left"}, Case{1, "centre"}, Case{2, "right"}}) {
         const QImage image = paintOnView(200, 40, [&](VORDIX_ZEICHENBEREICH& area) {
             fillWhite(area, 200, 40);
@@ -263,14 +283,18 @@ TEST_F(Drawing, TextIsAlignedOnItsAnchor) {
         });
         const QRect ink = inkBounds(image, kWhite);
         ASSERT_FALSE(ink.isEmpty()) << c.name;
-        if (c.align == 0) EXPECT_NEAR(ink.left(), anchor, 3) << c.name;
-        if (c.align == 1) EXPECT_NEAR(ink.center().x(), anchor, 3) << c.name;
-        if (c.align == 2) EXPECT_NEAR(ink.right(), anchor, 3) << c.name;
-        EXPECT_LE(ink.bottom(), 30 + 2) << c.name;  // baseline at y (one up for top alignment)
+        if (c.align == 0)
+            EXPECT_NEAR(ink.left(), anchor, 3) << c.name;
+        if (c.align == 1)
+            EXPECT_NEAR(ink.center().x(), anchor, 3) << c.name;
+        if (c.align == 2)
+            EXPECT_NEAR(ink.right(), anchor, 3) << c.name;
+        EXPECT_LE(ink.bottom(), 30 + 2) << c.name; // baseline at y (one up for top alignment)
     }
 }
 
-TEST_F(Drawing, RotatedTextTurnsAboutTheOrigin) {
+TEST_F(Drawing, RotatedTextTurnsAboutTheOrigin)
+{
     // Turned a quarter clockwise, a text placed at (x, y) lands at (-y, x),
     // runs downwards and rises to the right of its baseline.
     const QImage image = paintOnView(60, 200, [](VORDIX_ZEICHENBEREICH& area) {
@@ -282,14 +306,18 @@ TEST_F(Drawing, RotatedTextTurnsAboutTheOrigin) {
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_GT(ink.height(), 2 * ink.width());
     EXPECT_NEAR(ink.top(), 20, 3);
-    EXPECT_GE(ink.left(), 30 - 6);  // descenders only left of the baseline
+    EXPECT_GE(ink.left(), 30 - 6); // descenders only left of the baseline
     EXPECT_GT(ink.right(), 30 + 5);
 }
 
-TEST_F(Drawing, FontsMapToInstalledFamiliesWithQtWeights) {
-    struct Case { int kind; const char* family; };
-    for (const Case& c : {Case{0, "Liberation Sans"}, Case{1, "Liberation Mono"},
-                          Case{2, "Liberation Serif"}, Case{3, "Liberation Sans"}}) {
+TEST_F(Drawing, FontsMapToInstalledFamiliesWithQtWeights)
+{
+    struct Case {
+        int kind;
+        const char* family;
+    };
+    for (const Case& c : {Case{0, "Liberation Sans"}, Case{1, "Liberation Mono"}, Case{2, "Liberation Serif"},
+                          Case{3, "Liberation Sans"}}) {
         VORDIX_TEXT text;
         text.text = L"x";
         text.fontKind = c.kind;
@@ -310,7 +338,8 @@ TEST_F(Drawing, FontsMapToInstalledFamiliesWithQtWeights) {
     }
 }
 
-TEST_F(Drawing, MeasuredTextGrowsWithTextAndSize) {
+TEST_F(Drawing, MeasuredTextGrowsWithTextAndSize)
+{
     VORDIX_TEXT text;
     int emptyW = -1, emptyH = -1, shortW = 0, shortH = 0, longW = 0, longH = 0, bigW = 0, bigH = 0;
     text.measureText(emptyW, emptyH);

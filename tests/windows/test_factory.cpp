@@ -5,12 +5,12 @@
 #include "vordix/Dialog.h"
 #include "vordix/Folder.h"
 #include "vordix/Preference.h"
+#include "vordix/WinFilePath.h"
 #include "vordix/windows/GuiThread.h"
 #include "vordix/windows/QtMessageSink.h"
 #include "vordix/windows/WinApplication.h"
 #include "vordix/windows/WinImplementorFactory.h"
 #include "vordix/windows/WinScreen.h"
-#include "vordix/WinFilePath.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -33,19 +33,22 @@ namespace {
 
 class FactoryTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         WIN_APPLICATION::destroyInstance();
         VORDIX_IMPLEMENTORFACTORY::installInstance(new WIN_IMPLEMENTORFACTORY);
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         WIN_APPLICATION::destroyInstance();
         VORDIX_IMPLEMENTORFACTORY::deleteInstance();
     }
 };
 
-TEST_F(FactoryTest, PlainAndProcessWideImplementors) {
+TEST_F(FactoryTest, PlainAndProcessWideImplementors)
+{
     auto* factory = VORDIX_IMPLEMENTORFACTORY::instance();
-    EXPECT_EQ(factory->getApplication(), nullptr);   // never made by the factory
+    EXPECT_EQ(factory->getApplication(), nullptr); // never made by the factory
 
     std::unique_ptr<VORDIX_FOLDER_imp> folder(factory->createFolder());
     EXPECT_NE(dynamic_cast<WIN_FILEPATH*>(folder.get()), nullptr);
@@ -60,7 +63,8 @@ TEST_F(FactoryTest, PlainAndProcessWideImplementors) {
     EXPECT_EQ(factory->getApplication(), platform);
 }
 
-TEST_F(FactoryTest, InstallDefaultKeepsAnInstalledFactory) {
+TEST_F(FactoryTest, InstallDefaultKeepsAnInstalledFactory)
+{
     auto* installed = VORDIX_IMPLEMENTORFACTORY::instance();
     EXPECT_EQ(WIN_IMPLEMENTORFACTORY::installDefault(), installed);
     VORDIX_IMPLEMENTORFACTORY::deleteInstance();
@@ -73,19 +77,24 @@ class ProbeDialog : public QObject {
 public:
     static inline std::atomic<int> alive{0};
     static inline std::atomic<int> wrongThread{0};
-    explicit ProbeDialog(std::atomic<bool>* destroyedFlag) : destroyed(destroyedFlag) {
-        if (!onGuiThread()) ++wrongThread;
+    explicit ProbeDialog(std::atomic<bool>* destroyedFlag) : destroyed(destroyedFlag)
+    {
+        if (!onGuiThread())
+            ++wrongThread;
         ++alive;
     }
-    ~ProbeDialog() override {
-        if (!onGuiThread()) ++wrongThread;
+    ~ProbeDialog() override
+    {
+        if (!onGuiThread())
+            ++wrongThread;
         --alive;
         *destroyed = true;
     }
     std::atomic<bool>* destroyed;
 };
 
-TEST(WidgetImplementors, CreatedFromWorkerExistOnReturnAndDieOnGuiThread) {
+TEST(WidgetImplementors, CreatedFromWorkerExistOnReturnAndDieOnGuiThread)
+{
     constexpr int workers = 3;
     std::atomic<int> finished{0};
     std::atomic<int> existedOnReturn{0};
@@ -96,22 +105,26 @@ TEST(WidgetImplementors, CreatedFromWorkerExistOnReturnAndDieOnGuiThread) {
             std::atomic<bool> destroyed{false};
             auto dialog = vordix::windows::createSharedOnGuiThread<QObject, ProbeDialog>(
                 [&] { return new ProbeDialog(&destroyed); });
-            if (dialog && dialog->thread() == QCoreApplication::instance()->thread()) ++existedOnReturn;
+            if (dialog && dialog->thread() == QCoreApplication::instance()->thread())
+                ++existedOnReturn;
             dialog.reset();
-            if (destroyed) ++goneAfterRelease;   // deleted before the release returned
+            if (destroyed)
+                ++goneAfterRelease; // deleted before the release returned
             ++finished;
         });
     }
     ASSERT_TRUE(pumpUntil([&] { return finished == workers; }));
-    for (auto& t : threads) t.join();
+    for (auto& t : threads)
+        t.join();
     EXPECT_EQ(existedOnReturn, workers);
     EXPECT_EQ(goneAfterRelease, workers);
     EXPECT_EQ(ProbeDialog::alive, 0);
     EXPECT_EQ(ProbeDialog::wrongThread, 0);
 }
 
-TEST_F(FactoryTest, DialogMadeOnWorkerIsBuiltAndDeletedOnGuiThread) {
-    constexpr int unregisteredForm = 9990;   // a dialog without form: no controls
+TEST_F(FactoryTest, DialogMadeOnWorkerIsBuiltAndDeletedOnGuiThread)
+{
+    constexpr int unregisteredForm = 9990; // a dialog without form: no controls
     std::atomic<bool> done{false};
     std::atomic<bool> builtOnGui{false};
     std::atomic<bool> deleted{false};
@@ -122,8 +135,8 @@ TEST_F(FactoryTest, DialogMadeOnWorkerIsBuiltAndDeletedOnGuiThread) {
             auto* widget = dynamic_cast<QObject*>(dialog.implementor().get());
             builtOnGui = widget && widget->thread() == QCoreApplication::instance()->thread();
             if (widget)
-                QObject::connect(widget, &QObject::destroyed, widget, [&] { deleted = onGuiThread(); },
-                                 Qt::DirectConnection);
+                QObject::connect(
+                    widget, &QObject::destroyed, widget, [&] { deleted = onGuiThread(); }, Qt::DirectConnection);
         }
         deletedBeforeReturn = deleted;
         done = true;
@@ -141,12 +154,14 @@ struct Shown {
     bool onGui;
 };
 
-TEST(QtMessageSinkTest, BarsBecomeLines) {
+TEST(QtMessageSinkTest, BarsBecomeLines)
+{
     EXPECT_EQ(QtMessageSink::displayText(L"eins|zwei|drei"), QString("eins\nzwei\ndrei"));
     EXPECT_EQ(QtMessageSink::displayText(L"eins|zwei|drei").split('\n').size(), 3);
 }
 
-TEST(QtMessageSinkTest, NoticeFromWorkerDoesNotWaitForGui) {
+TEST(QtMessageSinkTest, NoticeFromWorkerDoesNotWaitForGui)
+{
     auto shown = std::make_shared<std::vector<Shown>>();
     QtMessageSink sink([shown](MessageKind k, const QString& c, const QString& t, MessageButtons) {
         shown->push_back({k, c, t, onGuiThread()});
@@ -154,7 +169,7 @@ TEST(QtMessageSinkTest, NoticeFromWorkerDoesNotWaitForGui) {
     });
     MessageAnswer answer = MessageAnswer::Cancel;
     std::thread worker([&] { answer = sink.show(MessageKind::Error, L"SKAT", L"a|b", MessageButtons::Ok); });
-    worker.join();   // returned although the GUI thread pumped nothing
+    worker.join(); // returned although the GUI thread pumped nothing
     EXPECT_EQ(answer, MessageAnswer::Ok);
     EXPECT_TRUE(shown->empty());
     ASSERT_TRUE(pumpUntil([&] { return !shown->empty(); }));
@@ -164,7 +179,8 @@ TEST(QtMessageSinkTest, NoticeFromWorkerDoesNotWaitForGui) {
     EXPECT_EQ((*shown)[0].text, QString("a\nb"));
 }
 
-TEST(QtMessageSinkTest, QuestionFromWorkerWaitsForTheAnswer) {
+TEST(QtMessageSinkTest, QuestionFromWorkerWaitsForTheAnswer)
+{
     QtMessageSink sink([](MessageKind, const QString&, const QString&, MessageButtons) {
         return onGuiThread() ? MessageAnswer::Yes : MessageAnswer::Cancel;
     });
@@ -179,7 +195,8 @@ TEST(QtMessageSinkTest, QuestionFromWorkerWaitsForTheAnswer) {
     EXPECT_EQ(answer, MessageAnswer::Yes);
 }
 
-TEST(QtMessageSinkTest, RefusedQuestionGetsTheRefusingAnswer) {
+TEST(QtMessageSinkTest, RefusedQuestionGetsTheRefusingAnswer)
+{
     vordix::windows::refuseGuiCalls(true);
     auto presented = std::make_shared<int>(0);
     QtMessageSink sink([presented](MessageKind, const QString&, const QString&, MessageButtons) {
@@ -193,7 +210,7 @@ TEST(QtMessageSinkTest, RefusedQuestionGetsTheRefusingAnswer) {
         notice = sink.show(MessageKind::Error, L"SKAT", L"Ende", MessageButtons::Ok);
     });
     worker.join();
-    QCoreApplication::processEvents();   // nothing was queued for a loop that has ended
+    QCoreApplication::processEvents(); // nothing was queued for a loop that has ended
     vordix::windows::refuseGuiCalls(false);
     EXPECT_EQ(yesNo, MessageAnswer::No);
     EXPECT_EQ(okCancel, MessageAnswer::Cancel);
@@ -201,7 +218,8 @@ TEST(QtMessageSinkTest, RefusedQuestionGetsTheRefusingAnswer) {
     EXPECT_EQ(*presented, 0);
 }
 
-TEST(QtMessageSinkTest, RealMessageBoxShowsTextAndAnswers) {
+TEST(QtMessageSinkTest, RealMessageBoxShowsTextAndAnswers)
+{
     QString seenText, seenTitle;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -211,8 +229,7 @@ TEST(QtMessageSinkTest, RealMessageBoxShowsTextAndAnswers) {
         box->button(QMessageBox::No)->click();
     });
     QtMessageSink sink;
-    EXPECT_EQ(sink.show(MessageKind::Question, L"SKAT", L"Neue|Liste?", MessageButtons::YesNo),
-              MessageAnswer::No);
+    EXPECT_EQ(sink.show(MessageKind::Question, L"SKAT", L"Neue|Liste?", MessageButtons::YesNo), MessageAnswer::No);
     EXPECT_EQ(seenText, QString("Neue\nListe?"));
     EXPECT_EQ(seenTitle, QString("SKAT"));
 }

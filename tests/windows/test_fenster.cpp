@@ -1,5 +1,5 @@
-#include "test_dialog_forms.h"
 #include "guithread_support.h"
+#include "test_dialog_forms.h"
 
 #include "vordix/windows/WinHauptfenster.h"
 
@@ -21,7 +21,8 @@ namespace {
 
 class MainWindowTest : public FormsTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FormsTest::SetUp();
         window = std::make_unique<RecordingWindow<VORDIX_HAUPTFENSTER>>();
         window->mainImplementor()->createMenuBar(WINDOW_FORM);
@@ -29,12 +30,14 @@ protected:
         win = dynamic_cast<WIN_HAUPTFENSTER*>(window->implementor().get());
         ASSERT_NE(win, nullptr);
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         window.reset();
         FormsTest::TearDown();
     }
 
-    QAction* action(const char* name) const {
+    QAction* action(const char* name) const
+    {
         return win->currentMenuBar()->findChild<QAction*>(QString::fromLatin1(name));
     }
 
@@ -51,7 +54,8 @@ public:
 
 } // namespace
 
-TEST_F(MainWindowTest, FormAndMenuBuildTheWindowAndAMenuClickIsACommand) {
+TEST_F(MainWindowTest, FormAndMenuBuildTheWindowAndAMenuClickIsACommand)
+{
     ASSERT_NE(win->clientWidget(), nullptr);
     EXPECT_EQ(win->centralWidget(), win->clientWidget());
     EXPECT_EQ(win->clientWidget()->ownerWindow, window.get());
@@ -64,14 +68,17 @@ TEST_F(MainWindowTest, FormAndMenuBuildTheWindowAndAMenuClickIsACommand) {
     EXPECT_EQ(commands[0].commandId, MENU_NEW);
 }
 
-TEST_F(MainWindowTest, ActionsWithoutAnIdAreNoCommands) {
-    for (int id : {0, -1, -42}) win->onActionTriggered(id);
+TEST_F(MainWindowTest, ActionsWithoutAnIdAreNoCommands)
+{
+    for (int id : {0, -1, -42})
+        win->onActionTriggered(id);
     EXPECT_TRUE(window->ofKind(MESSAGE_COMMAND).empty());
     win->onActionTriggered(MENU_NEW);
     EXPECT_EQ(window->ofKind(MESSAGE_COMMAND).size(), 1u);
 }
 
-TEST_F(MainWindowTest, MenuItemStatesByIdAndAnUnknownStateChangesNothing) {
+TEST_F(MainWindowTest, MenuItemStatesByIdAndAnUnknownStateChangesNothing)
+{
     window->enableMenuItem(MENU_NEW, VORDIX_HAUPTFENSTER::MENU_OFF);
     EXPECT_FALSE(action("h7_menu_new")->isEnabled());
     win->enableMenuItem(MENU_NEW, 2);
@@ -86,17 +93,18 @@ TEST_F(MainWindowTest, MenuItemStatesByIdAndAnUnknownStateChangesNothing) {
 
     win->setMenuItemText(MENU_QUIT, L"Beenden");
     EXPECT_EQ(action("h7_menu_quit")->text(), QStringLiteral("Beenden"));
-    win->enableMenuItem(UNNAMED, VORDIX_HAUPTFENSTER::MENU_OFF);   // no such action: nothing
+    win->enableMenuItem(UNNAMED, VORDIX_HAUPTFENSTER::MENU_OFF); // no such action: nothing
 }
 
-TEST_F(MainWindowTest, FullScreenSlidesTheMenuAndKeepsItemStates) {
+TEST_F(MainWindowTest, FullScreenSlidesTheMenuAndKeepsItemStates)
+{
     window->enableMenuItem(MENU_NEW, VORDIX_HAUPTFENSTER::MENU_OFF);
     window->checkMenuItem(MENU_QUIT, VORDIX_HAUPTFENSTER::MENU_ON);
     win->show();
     const QRect normal = win->geometry();
 
     win->toggleFullScreen();
-    EXPECT_FALSE(win->isInFullScreen());   // flips when the animation ends
+    EXPECT_FALSE(win->isInFullScreen()); // flips when the animation ends
     ASSERT_TRUE(pumpUntil([&] { return win->isInFullScreen(); }));
     EXPECT_TRUE(win->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(win->geometry(), win->screen()->geometry());
@@ -132,9 +140,10 @@ TEST_F(MainWindowTest, FullScreenSlidesTheMenuAndKeepsItemStates) {
     EXPECT_TRUE(action("h7_menu_quit")->isChecked());
 }
 
-TEST_F(MainWindowTest, CloseGoesToTheOwnerAndWithoutOwnerIsRefused) {
+TEST_F(MainWindowTest, CloseGoesToTheOwnerAndWithoutOwnerIsRefused)
+{
     win->show();
-    EXPECT_TRUE(win->QWidget::close());   // the owner decides what follows
+    EXPECT_TRUE(win->QWidget::close()); // the owner decides what follows
     EXPECT_EQ(window->ofKind(MESSAGE_CLOSE).size(), 1u);
 
     WIN_FENSTER orphan(nullptr);
@@ -144,19 +153,22 @@ TEST_F(MainWindowTest, CloseGoesToTheOwnerAndWithoutOwnerIsRefused) {
     EXPECT_TRUE(orphan.QWidget::isVisible());
 }
 
-TEST_F(MainWindowTest, EndOfSessionReachesTheMainWindowAsAClose) {
+TEST_F(MainWindowTest, EndOfSessionReachesTheMainWindowAsAClose)
+{
     WIN_HAUPTFENSTER::endSession();
     EXPECT_EQ(window->ofKind(MESSAGE_CLOSE).size(), 1u);
 }
 
-TEST_F(MainWindowTest, SessionManagersCommitRequestIsWiredToTheMainWindow) {
+TEST_F(MainWindowTest, SessionManagersCommitRequestIsWiredToTheMainWindow)
+{
     // A QSessionManager cannot be made in a test, so the request cannot be
     // raised; disconnecting succeeds only if the window listens for it.
     EXPECT_TRUE(QObject::disconnect(qApp, SIGNAL(commitDataRequest(QSessionManager&)), win, nullptr));
     EXPECT_FALSE(QObject::disconnect(qApp, SIGNAL(commitDataRequest(QSessionManager&)), win, nullptr));
 }
 
-TEST_F(MainWindowTest, ResizeSetsTheClientSizeExactly) {
+TEST_F(MainWindowTest, ResizeSetsTheClientSizeExactly)
+{
     win->show();
     ClientFenster* client = win->clientWidget();
     const QSize before = win->size();
@@ -170,7 +182,8 @@ TEST_F(MainWindowTest, ResizeSetsTheClientSizeExactly) {
     EXPECT_FALSE(window->ofKind(MESSAGE_RESIZE).empty());
 }
 
-TEST_F(MainWindowTest, SizingHandlerKeepsTheClientWithinItsSizes) {
+TEST_F(MainWindowTest, SizingHandlerKeepsTheClientWithinItsSizes)
+{
     win->show();
     // The game lets the client grow in steps of ten only.
     win->setSizingHandler([](int* width, int* height) {
@@ -185,7 +198,8 @@ TEST_F(MainWindowTest, SizingHandlerKeepsTheClientWithinItsSizes) {
     EXPECT_LE(win->clientWidget()->width(), 613);
 }
 
-TEST_F(MainWindowTest, ControlsOfTheWindowById) {
+TEST_F(MainWindowTest, ControlsOfTheWindowById)
+{
     win->setControlText(WINDOW_LABEL, L"Spielstand");
     auto* label = win->findChild<QLabel*>("h7_window_label");
     EXPECT_EQ(label->text(), QStringLiteral("Spielstand"));
@@ -195,12 +209,13 @@ TEST_F(MainWindowTest, ControlsOfTheWindowById) {
     EXPECT_TRUE(label->isHidden());
     win->showControl(WINDOW_LABEL);
     EXPECT_FALSE(label->isHidden());
-    win->setControlText(UNNAMED, L"nichts");   // no widget: nothing happens
+    win->setControlText(UNNAMED, L"nichts"); // no widget: nothing happens
     win->enableAction(MENU_QUIT, false);
     EXPECT_FALSE(action("h7_menu_quit")->isEnabled());
 }
 
-TEST(WindowRects, NegativeExtentsRunToTheFarEdge) {
+TEST(WindowRects, NegativeExtentsRunToTheFarEdge)
+{
     testforms::registerForms();
     ExposedWindow window(nullptr);
     window.createFromForm(WINDOW_FORM);
@@ -211,9 +226,10 @@ TEST(WindowRects, NegativeExtentsRunToTheFarEdge) {
     EXPECT_EQ(window.clientRect(10, 20, 30, 40), QRect(10, 20, 30, 40));
 }
 
-TEST(WindowWithoutForm, GetsAPlainClientArea) {
+TEST(WindowWithoutForm, GetsAPlainClientArea)
+{
     WIN_FENSTER window(nullptr);
-    window.createFromForm(987654);   // no such form
+    window.createFromForm(987654); // no such form
     ASSERT_NE(window.clientWidget(), nullptr);
     EXPECT_EQ(window.centralWidget(), window.clientWidget());
 }
@@ -221,11 +237,12 @@ TEST(WindowWithoutForm, GetsAPlainClientArea) {
 namespace {
 class BlankView : public VORDIX_VIEW {
 public:
-    void draw(VORDIX_ZEICHENBEREICH&) override {}
+    void draw(VORDIX_ZEICHENBEREICH&) override { }
 };
 } // namespace
 
-TEST_F(MainWindowTest, ViewsScrollInsideTheClientAndTakeTheInput) {
+TEST_F(MainWindowTest, ViewsScrollInsideTheClientAndTakeTheInput)
+{
     win->show();
     window->resize(600, 400);
     BlankView sheet;
@@ -256,7 +273,8 @@ TEST_F(MainWindowTest, ViewsScrollInsideTheClientAndTakeTheInput) {
     EXPECT_EQ(tableWidget->size(), win->clientWidget()->size());
 }
 
-TEST_F(MainWindowTest, FixedSizeHoldsTheClientAndTheFrameAroundIt) {
+TEST_F(MainWindowTest, FixedSizeHoldsTheClientAndTheFrameAroundIt)
+{
     win->show();
     window->resize(500, 350);
     const QSize overhead = win->size() - win->clientWidget()->size();

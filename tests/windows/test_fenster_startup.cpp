@@ -1,8 +1,8 @@
 // The program's run: start-up with an application object, the file named on
 // the command line, the display check, the end of the session and the
 // ordered teardown.
-#include "test_dialog_forms.h"
 #include "guithread_support.h"
+#include "test_dialog_forms.h"
 #include "tests/support/RecordingMessageSink.h"
 
 #include "vordix/Application.h"
@@ -28,10 +28,10 @@
 #include <vector>
 
 using namespace testforms;
+using guitest::pumpUntil;
 using vordix::StartRequest;
 using vordix::windows::ProgramRun;
 using vordix::windows::ProgramServices;
-using guitest::pumpUntil;
 
 namespace {
 
@@ -41,7 +41,7 @@ class TestApplication;
 
 class TestMainWindow : public RecordingWindow<VORDIX_HAUPTFENSTER> {
 public:
-    explicit TestMainWindow(TestApplication& app) : app_(app) {}
+    explicit TestMainWindow(TestApplication& app) : app_(app) { }
     void onMessage(VORDIX_MESSAGE& message) override;
 
 private:
@@ -52,10 +52,11 @@ private:
 // run a worker that keeps calling the GUI thread, and quits on close.
 class TestApplication : public VORDIX_APPLICATION {
 public:
-    explicit TestApplication(bool withWorker) : withWorker_(withWorker), window(*this) {}
+    explicit TestApplication(bool withWorker) : withWorker_(withWorker), window(*this) { }
     ~TestApplication() override { events.push_back("application deleted"); }
 
-    bool initialize() override {
+    bool initialize() override
+    {
         events.push_back("initialize");
         window.mainImplementor()->createMenuBar(WINDOW_FORM);
         window.isOpen = true;
@@ -69,16 +70,19 @@ public:
         }
         return true;
     }
-    void shutdown() override {
+    void shutdown() override
+    {
         events.push_back("shutdown");
-        if (implementor()) implementor()->quit();
+        if (implementor())
+            implementor()->quit();
     }
-    bool executeCommand(const VORDIX_MESSAGE& message) override {
+    bool executeCommand(const VORDIX_MESSAGE& message) override
+    {
         commands.push_back(message);
         return true;
     }
     void afterMessage() override { ++afterMessages; }
-    void dispatchMessage(const PostedMessage&) override {}
+    void dispatchMessage(const PostedMessage&) override { }
 
     bool withWorker_;
     TestMainWindow window;
@@ -86,16 +90,19 @@ public:
     int afterMessages = 0;
 };
 
-void TestMainWindow::onMessage(VORDIX_MESSAGE& message) {
+void TestMainWindow::onMessage(VORDIX_MESSAGE& message)
+{
     messages.push_back(message);
-    if (message.kind == MESSAGE_CLOSE) app_.shutdown();
+    if (message.kind == MESSAGE_CLOSE)
+        app_.shutdown();
 }
 
 using RecordingSink = testsupport::RecordingMessageSink;
 
 class StartupTest : public FormsTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FormsTest::SetUp();
         events.clear();
         sink = std::make_shared<RecordingSink>();
@@ -105,14 +112,16 @@ protected:
         QFile liste(folder.filePath("Liste.skt"));
         liste.open(QIODevice::WriteOnly);
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         QDir::setCurrent(previousDir);
         vordix::setMessageSink(previousSink);
         vordix::windows::refuseGuiCalls(false);
         FormsTest::TearDown();
     }
 
-    ProgramServices services(bool withWorker = false) {
+    ProgramServices services(bool withWorker = false)
+    {
         ProgramServices s;
         s.installCrashHandler = [] { events.push_back("crash handler installed"); };
         s.removeCrashHandler = [] { events.push_back("crash handler removed"); };
@@ -126,10 +135,12 @@ protected:
         return s;
     }
 
-    static StartRequest parse(std::vector<std::string> args) {
+    static StartRequest parse(std::vector<std::string> args)
+    {
         args.insert(args.begin(), "Skat");
         std::vector<const char*> argv;
-        for (const auto& a : args) argv.push_back(a.c_str());
+        for (const auto& a : args)
+            argv.push_back(a.c_str());
         StartRequest request;
         vordix::parseCommandLine(static_cast<int>(argv.size()), argv.data(), request);
         return request;
@@ -146,7 +157,8 @@ protected:
 
 } // namespace
 
-TEST_F(StartupTest, FileOnTheCommandLineReachesTheCommandHandlerWithItsAbsolutePath) {
+TEST_F(StartupTest, FileOnTheCommandLineReachesTheCommandHandlerWithItsAbsolutePath)
+{
     struct Case {
         std::vector<std::string> args;
         int batchWord;
@@ -157,21 +169,21 @@ TEST_F(StartupTest, FileOnTheCommandLineReachesTheCommandHandlerWithItsAbsoluteP
         ProgramRun run(services());
         ASSERT_TRUE(run.start(parse(c.args)));
         ASSERT_NE(application, nullptr);
-        EXPECT_TRUE(application->commands.empty());   // only once the loop runs
+        EXPECT_TRUE(application->commands.empty()); // only once the loop runs
         ASSERT_TRUE(pumpUntil([&] { return !application->commands.empty(); }));
         const VORDIX_MESSAGE& message = application->commands.front();
         EXPECT_EQ(message.kind, MESSAGE_OPEN_FILE);
         EXPECT_EQ(message.value, c.batchWord);
-        EXPECT_EQ(QString::fromStdWString(message.file.fullPath()),
-                  QDir(folder.path()).absoluteFilePath("Liste.skt"));
+        EXPECT_EQ(QString::fromStdWString(message.file.fullPath()), QDir(folder.path()).absoluteFilePath("Liste.skt"));
         EXPECT_EQ(message.file.name, L"Liste.skt");
-        EXPECT_GE(application->afterMessages, 1);   // main asks once; window events add more
+        EXPECT_GE(application->afterMessages, 1); // main asks once; window events add more
         run.teardown();
     }
     EXPECT_TRUE(sink->texts.empty());
 }
 
-TEST_F(StartupTest, MissingFileIsNamedAndNothingIsOpened) {
+TEST_F(StartupTest, MissingFileIsNamedAndNothingIsOpened)
+{
     ProgramRun run(services());
     ASSERT_TRUE(run.start(parse({"--OPEN", "Fehlt.skt"})));
     ASSERT_TRUE(pumpUntil([&] { return !sink->texts.empty(); }));
@@ -181,7 +193,8 @@ TEST_F(StartupTest, MissingFileIsNamedAndNothingIsOpened) {
     run.teardown();
 }
 
-TEST_F(StartupTest, SmallScreenExplainsWhyAndStartsNoWindow) {
+TEST_F(StartupTest, SmallScreenExplainsWhyAndStartsNoWindow)
+{
     screen = {0, 0, 640, 480};
     const auto visibleBefore = QApplication::topLevelWidgets().size();
     ProgramRun run(services());
@@ -193,11 +206,12 @@ TEST_F(StartupTest, SmallScreenExplainsWhyAndStartsNoWindow) {
     EXPECT_TRUE(sink->texts[0].ends_with(L"SKAT kann deshalb nicht starten."));
     EXPECT_EQ(QApplication::topLevelWidgets().size(), visibleBefore);
     run.teardown();
-    EXPECT_EQ(events, (std::vector<std::string>{"crash handler installed", "singletons deleted",
-                                                "crash handler removed"}));
+    EXPECT_EQ(events,
+              (std::vector<std::string>{"crash handler installed", "singletons deleted", "crash handler removed"}));
 }
 
-TEST_F(StartupTest, ClosingTheMainWindowTearsDownInOrderWithoutHanging) {
+TEST_F(StartupTest, ClosingTheMainWindowTearsDownInOrderWithoutHanging)
+{
     ProgramRun run(services(/*withWorker=*/true));
     ASSERT_TRUE(run.start(parse({})));
     auto* window = dynamic_cast<WIN_HAUPTFENSTER*>(application->window.implementor().get());
@@ -207,12 +221,13 @@ TEST_F(StartupTest, ClosingTheMainWindowTearsDownInOrderWithoutHanging) {
     QApplication::exec();
     events.push_back("loop ended");
     run.teardown();
-    EXPECT_EQ(events, (std::vector<std::string>{"crash handler installed", "initialize", "shutdown",
-                                                "loop ended", "worker stopped", "application deleted",
-                                                "singletons deleted", "crash handler removed"}));
+    EXPECT_EQ(events, (std::vector<std::string>{"crash handler installed", "initialize", "shutdown", "loop ended",
+                                                "worker stopped", "application deleted", "singletons deleted",
+                                                "crash handler removed"}));
 }
 
-TEST_F(StartupTest, EndOfSessionClosesTheMainWindowSoTheGameIsSaved) {
+TEST_F(StartupTest, EndOfSessionClosesTheMainWindowSoTheGameIsSaved)
+{
     ProgramRun run(services());
     ASSERT_TRUE(run.start(parse({})));
     std::raise(SIGTERM);
@@ -221,28 +236,32 @@ TEST_F(StartupTest, EndOfSessionClosesTheMainWindowSoTheGameIsSaved) {
     run.teardown();
 }
 
-TEST(TerminationSignals, SignalArrivesOnTheGuiThread) {
+TEST(TerminationSignals, SignalArrivesOnTheGuiThread)
+{
     std::vector<int> received;
     {
         TerminationSignals watcher([&](int signal) { received.push_back(signal); });
         std::raise(SIGHUP);
-        EXPECT_TRUE(received.empty());   // the handler only notes it
+        EXPECT_TRUE(received.empty()); // the handler only notes it
         ASSERT_TRUE(pumpUntil([&] { return !received.empty(); }));
         EXPECT_EQ(received, std::vector<int>{SIGHUP});
     }
-    struct sigaction current {};
+    struct sigaction current { };
     sigaction(SIGTERM, nullptr, &current);
-    EXPECT_EQ(current.sa_handler, SIG_DFL);   // the previous handling is back
+    EXPECT_EQ(current.sa_handler, SIG_DFL); // the previous handling is back
 }
 
 namespace {
 
 // Whether the process has its own handler for the signal (Linux /proc).
-bool catchesSignal(qint64 pid, int signal) {
+bool catchesSignal(qint64 pid, int signal)
+{
     QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly)) return false;
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
     for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("SigCgt:")) return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
+        if (line.startsWith("SigCgt:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
     return false;
 }
 
@@ -250,9 +269,11 @@ bool catchesSignal(qint64 pid, int signal) {
 
 // The program itself: it starts, opens its window and ends cleanly (exit
 // code 0, no abort from a thread left running) when the session ends.
-TEST(SkatProgram, StartsAndEndsCleanlyWhenTheSessionEnds) {
+TEST(SkatProgram, StartsAndEndsCleanlyWhenTheSessionEnds)
+{
     const QString program = QStringLiteral(SKAT_BINARY_DIR "/skat/windows/Skat");
-    if (!QFile::exists(program)) GTEST_SKIP() << "Skat is not built";
+    if (!QFile::exists(program))
+        GTEST_SKIP() << "Skat is not built";
     QTemporaryDir config;
     QProcess skat;
     auto env = QProcessEnvironment::systemEnvironment();
@@ -272,12 +293,15 @@ TEST(SkatProgram, StartsAndEndsCleanlyWhenTheSessionEnds) {
 
 // The same under a real X server: the main window is mapped on the virtual
 // screen at a usable size (a refusing message box would be far smaller).
-TEST(SkatProgram, StartsUnderXvfbWithItsMainWindow) {
+TEST(SkatProgram, StartsUnderXvfbWithItsMainWindow)
+{
     const QString program = QStringLiteral(SKAT_BINARY_DIR "/skat/windows/Skat");
-    if (!QFile::exists(program)) GTEST_SKIP() << "Skat is not built";
+    if (!QFile::exists(program))
+        GTEST_SKIP() << "Skat is not built";
     const QString xvfb = QStandardPaths::findExecutable("Xvfb");
     const QString xwininfo = QStandardPaths::findExecutable("xwininfo");
-    if (xvfb.isEmpty() || xwininfo.isEmpty()) GTEST_SKIP() << "Xvfb or xwininfo is not installed";
+    if (xvfb.isEmpty() || xwininfo.isEmpty())
+        GTEST_SKIP() << "Xvfb or xwininfo is not installed";
 
     // -displayfd picks a free display and writes its number once it is ready.
     QProcess server;
@@ -302,16 +326,19 @@ TEST(SkatProgram, StartsUnderXvfbWithItsMainWindow) {
     // The top-level windows of class Skat with their sizes, as the X server sees them.
     const QRegularExpression skatWindow(QStringLiteral(R"(\("Skat" "Skat"\)\s+(\d+)x(\d+))"));
     QString tree;
-    const bool mapped = pumpUntil([&] {
-        QProcess query;
-        query.start(xwininfo, {"-display", display, "-root", "-children"});
-        query.waitForFinished(10000);
-        tree = QString::fromLocal8Bit(query.readAllStandardOutput());
-        for (const auto& m : skatWindow.globalMatch(tree))
-            if (m.captured(1).toInt() >= 800 && m.captured(2).toInt() >= 500) return true;
-        QThread::msleep(100);
-        return false;
-    }, 30000);
+    const bool mapped = pumpUntil(
+        [&] {
+            QProcess query;
+            query.start(xwininfo, {"-display", display, "-root", "-children"});
+            query.waitForFinished(10000);
+            tree = QString::fromLocal8Bit(query.readAllStandardOutput());
+            for (const auto& m : skatWindow.globalMatch(tree))
+                if (m.captured(1).toInt() >= 800 && m.captured(2).toInt() >= 500)
+                    return true;
+            QThread::msleep(100);
+            return false;
+        },
+        30000);
     EXPECT_TRUE(mapped) << tree.toStdString();
 
     skat.terminate();

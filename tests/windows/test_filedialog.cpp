@@ -15,13 +15,15 @@
 
 namespace {
 
-WIN_APPLICATION::LanguageStore english() {
+WIN_APPLICATION::LanguageStore english()
+{
     WIN_APPLICATION::LanguageStore store;
     store.read = [] { return std::optional<std::wstring>(L"English"); };
     return store;
 }
 
-TEST(QtFileDialog, SaveStoresFourFolderLevelsAndName) {
+TEST(QtFileDialog, SaveStoresFourFolderLevelsAndName)
+{
     WIN_APPLICATION::destroyInstance();
     WIN_APPLICATION::instance(english());
     QTemporaryDir root;
@@ -45,9 +47,11 @@ TEST(QtFileDialog, SaveStoresFourFolderLevelsAndName) {
     WIN_APPLICATION::destroyInstance();
 }
 
-TEST(QtFileDialog, CancelLeavesTheFileAlone) {
+TEST(QtFileDialog, CancelLeavesTheFileAlone)
+{
     QTimer::singleShot(0, [] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) dialog->reject();
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget()))
+            dialog->reject();
     });
     VORDIX_FILE file;
     file.folder.setPath(L"/tmp");

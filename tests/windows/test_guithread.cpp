@@ -25,7 +25,8 @@ struct GuiCallsGuard {
     ~GuiCallsGuard() { refuseGuiCalls(false); }
 };
 
-TEST(GuiThreadCalls, OnGuiThreadRunInlineAndNestedInOrder) {
+TEST(GuiThreadCalls, OnGuiThreadRunInlineAndNestedInOrder)
+{
     std::vector<int> order;
     EXPECT_TRUE(runOnGuiThread([&] {
         order.push_back(1);
@@ -36,7 +37,8 @@ TEST(GuiThreadCalls, OnGuiThreadRunInlineAndNestedInOrder) {
     EXPECT_TRUE(isGuiThread());
 }
 
-TEST(GuiThreadCalls, WorkerCallRunsOnGuiThreadAndWaitsForIt) {
+TEST(GuiThreadCalls, WorkerCallRunsOnGuiThreadAndWaitsForIt)
+{
     std::atomic<bool> ranOnGui{false};
     std::atomic<bool> workerBack{false};
     bool ranBeforeReturn = false;
@@ -51,7 +53,8 @@ TEST(GuiThreadCalls, WorkerCallRunsOnGuiThreadAndWaitsForIt) {
     EXPECT_TRUE(ranBeforeReturn);
 }
 
-TEST(GuiThreadCalls, ResultIsTheSameOnAndOffGuiThread) {
+TEST(GuiThreadCalls, ResultIsTheSameOnAndOffGuiThread)
+{
     for (const bool value : {true, false}) {
         const bool onGui = runOnGuiThreadWithResult([&] { return value; });
         std::atomic<bool> done{false};
@@ -67,7 +70,8 @@ TEST(GuiThreadCalls, ResultIsTheSameOnAndOffGuiThread) {
     }
 }
 
-TEST(GuiThreadCalls, ExceptionOfTheWorkReachesTheWorker) {
+TEST(GuiThreadCalls, ExceptionOfTheWorkReachesTheWorker)
+{
     std::atomic<bool> done{false};
     std::string caught;
     std::thread worker([&] {
@@ -83,7 +87,8 @@ TEST(GuiThreadCalls, ExceptionOfTheWorkReachesTheWorker) {
     EXPECT_EQ(caught, "kaputt");
 }
 
-TEST(GuiThreadCalls, RefusedCallsNeitherRunNorBlock) {
+TEST(GuiThreadCalls, RefusedCallsNeitherRunNorBlock)
+{
     GuiCallsGuard guard;
     std::atomic<bool> ran{false};
 
@@ -96,8 +101,9 @@ TEST(GuiThreadCalls, RefusedCallsNeitherRunNorBlock) {
         waitingResult = runOnGuiThread([&] { ran = true; });
         waitingBack = true;
     });
-    while (!posted) std::this_thread::yield();
-    QThread::msleep(20);   // let the call reach its wait; correctness does not depend on it
+    while (!posted)
+        std::this_thread::yield();
+    QThread::msleep(20); // let the call reach its wait; correctness does not depend on it
     refuseGuiCalls(true);
     waiting.join();
     EXPECT_TRUE(waitingBack);
@@ -118,11 +124,11 @@ TEST(GuiThreadCalls, RefusedCallsNeitherRunNorBlock) {
     EXPECT_TRUE(ran);
 }
 
-TEST(GuiThreadCalls, EndOfTheEventLoopRefusesWorkerCalls) {
+TEST(GuiThreadCalls, EndOfTheEventLoopRefusesWorkerCalls)
+{
     GuiCallsGuard guard;
     installGuiCallReceiver();
-    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
     QCoreApplication::exec();
     EXPECT_TRUE(guiCallsRefused());
     std::thread worker([] { EXPECT_FALSE(runOnGuiThread([] {})); });
@@ -135,17 +141,20 @@ struct Tracked {
     static inline std::atomic<int> alive{0};
     static inline std::atomic<bool> builtOnGui{false};
     static inline std::atomic<bool> destroyedOnGui{false};
-    Tracked() {
+    Tracked()
+    {
         builtOnGui = onGuiThread();
         ++alive;
     }
-    virtual ~Tracked() {
+    virtual ~Tracked()
+    {
         destroyedOnGui = onGuiThread();
         --alive;
     }
 };
 
-TEST(GuiThreadCalls, ObjectMadeByWorkerLivesAndDiesOnGuiThread) {
+TEST(GuiThreadCalls, ObjectMadeByWorkerLivesAndDiesOnGuiThread)
+{
     std::atomic<bool> done{false};
     bool existedOnReturn = false;
     bool goneAfterRelease = false;

@@ -21,7 +21,8 @@ using guitest::pumpUntil;
 namespace {
 
 // Runs work on a worker thread while the GUI thread serves its calls.
-void onWorker(const std::function<void()>& work) {
+void onWorker(const std::function<void()>& work)
+{
     std::atomic<bool> done{false};
     std::thread worker([&] {
         work();
@@ -31,13 +32,12 @@ void onWorker(const std::function<void()>& work) {
     worker.join();
 }
 
-QRect square(int x, int y, int w, int h) {
-    return WIN_IMAGEVIEW::squareFor(RECTANGLE{x, y, w, h});
-}
+QRect square(int x, int y, int w, int h) { return WIN_IMAGEVIEW::squareFor(RECTANGLE{x, y, w, h}); }
 
 class ImageView : public PlatformFactoryTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         QImage red(20, 30, QImage::Format_ARGB32);
         red.fill(Qt::red);
         QByteArray png;
@@ -51,9 +51,11 @@ protected:
     }
 
     // An image view showing the red card on the host.
-    WIN_IMAGEVIEW* attach(VORDIX_IMAGEVIEW& view, const RECTANGLE& rect, float rotation = 0) {
+    WIN_IMAGEVIEW* attach(VORDIX_IMAGEVIEW& view, const RECTANGLE& rect, float rotation = 0)
+    {
         auto* widget = dynamic_cast<WIN_IMAGEVIEW*>(view.implementor().get());
-        if (!widget) return nullptr;
+        if (!widget)
+            return nullptr;
         view.bitmap = &m_card;
         widget->attachToClient(&m_host, nullptr);
         view.setGeometry(rect, rotation);
@@ -67,7 +69,8 @@ protected:
 
 } // namespace
 
-TEST_F(ImageView, WidgetIsTheSquareOfTheDiagonal) {
+TEST_F(ImageView, WidgetIsTheSquareOfTheDiagonal)
+{
     QPointF offset;
     EXPECT_EQ(WIN_IMAGEVIEW::squareFor({10, 20, 70, 100}, &offset), QRect(-16, 9, 122, 122));
     EXPECT_EQ(offset, QPointF(26, 11));
@@ -82,7 +85,8 @@ TEST_F(ImageView, WidgetIsTheSquareOfTheDiagonal) {
     EXPECT_TRUE(widget->testAttribute(Qt::WA_TransparentForMouseEvents));
 }
 
-TEST_F(ImageView, ValuesSetOnAWorkerThreadReachTheWidget) {
+TEST_F(ImageView, ValuesSetOnAWorkerThreadReachTheWidget)
+{
     VORDIX_IMAGEVIEW view;
     WIN_IMAGEVIEW* widget = attach(view, {0, 0, 20, 30});
     ASSERT_NE(widget, nullptr);
@@ -99,7 +103,8 @@ TEST_F(ImageView, ValuesSetOnAWorkerThreadReachTheWidget) {
     EXPECT_FLOAT_EQ(widget->alpha(), 0.5f);
 }
 
-TEST_F(ImageView, MoveToWhereItIsStartsNothing) {
+TEST_F(ImageView, MoveToWhereItIsStartsNothing)
+{
     VORDIX_IMAGEVIEW view;
     WIN_IMAGEVIEW* widget = attach(view, {10, 10, 20, 30}, 15.0f);
     ASSERT_NE(widget, nullptr);
@@ -109,7 +114,8 @@ TEST_F(ImageView, MoveToWhereItIsStartsNothing) {
     EXPECT_EQ(widget->findChildren<QAbstractAnimation*>().size(), 0);
 }
 
-TEST_F(ImageView, FadeAloneRunsOneAlphaAnimationInAGroup) {
+TEST_F(ImageView, FadeAloneRunsOneAlphaAnimationInAGroup)
+{
     VORDIX_IMAGEVIEW view;
     WIN_IMAGEVIEW* widget = attach(view, {10, 10, 20, 30});
     ASSERT_NE(widget, nullptr);
@@ -127,19 +133,21 @@ TEST_F(ImageView, FadeAloneRunsOneAlphaAnimationInAGroup) {
     EXPECT_EQ(widget->geometry(), before);
 }
 
-TEST_F(ImageView, CardFliesTurnsAndFades) {
+TEST_F(ImageView, CardFliesTurnsAndFades)
+{
     VORDIX_IMAGEVIEW view;
     WIN_IMAGEVIEW* widget = attach(view, {0, 0, 20, 30});
     ASSERT_NE(widget, nullptr);
-    view.animationMs = 300;  // long enough to see a frame between start and end
+    view.animationMs = 300; // long enough to see a frame between start and end
     view.animateMove({120, 90, 20, 30}, 180.0f, 0.4f);
     auto* group = qobject_cast<QParallelAnimationGroup*>(widget->runningAnimation());
     ASSERT_NE(group, nullptr);
     EXPECT_EQ(group->animationCount(), 3);
 
-    bool sawMidway = false;  // some frame lies strictly between start and end
+    bool sawMidway = false; // some frame lies strictly between start and end
     ASSERT_TRUE(pumpUntil([&] {
-        if (widget->x() > square(0, 0, 20, 30).x() && widget->x() < square(120, 90, 20, 30).x()) sawMidway = true;
+        if (widget->x() > square(0, 0, 20, 30).x() && widget->x() < square(120, 90, 20, 30).x())
+            sawMidway = true;
         return !widget->runningAnimation();
     }));
     EXPECT_TRUE(sawMidway);
@@ -148,7 +156,8 @@ TEST_F(ImageView, CardFliesTurnsAndFades) {
     EXPECT_FLOAT_EQ(widget->alpha(), 0.4f);
 }
 
-TEST_F(ImageView, NewAnimationStopsTheRunningOne) {
+TEST_F(ImageView, NewAnimationStopsTheRunningOne)
+{
     VORDIX_IMAGEVIEW view;
     WIN_IMAGEVIEW* widget = attach(view, {0, 0, 20, 30});
     ASSERT_NE(widget, nullptr);
@@ -160,14 +169,16 @@ TEST_F(ImageView, NewAnimationStopsTheRunningOne) {
     view.animationMs = 30;
     view.animateMove({60, 70, 20, 30}, 45.0f, 1.0f);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(slow.isNull());  // stopped and gone
+    EXPECT_TRUE(slow.isNull()); // stopped and gone
     ASSERT_TRUE(pumpUntil([&] { return !widget->runningAnimation(); }));
-    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
     EXPECT_EQ(widget->geometry(), square(60, 70, 20, 30));
     EXPECT_FLOAT_EQ(widget->rotation(), 45.0f);
 }
 
-TEST_F(ImageView, ShowGrowsFromTheCentreAndHideShrinksToIt) {
+TEST_F(ImageView, ShowGrowsFromTheCentreAndHideShrinksToIt)
+{
     VORDIX_IMAGEVIEW view;
     auto* widget = dynamic_cast<WIN_IMAGEVIEW*>(view.implementor().get());
     ASSERT_NE(widget, nullptr);
@@ -192,7 +203,8 @@ TEST_F(ImageView, ShowGrowsFromTheCentreAndHideShrinksToIt) {
     EXPECT_EQ(widget->geometry(), QRect(50, 65, 0, 0));
 }
 
-TEST_F(ImageView, ShowAfterAnUnfinishedHideStaysVisible) {
+TEST_F(ImageView, ShowAfterAnUnfinishedHideStaysVisible)
+{
     VORDIX_IMAGEVIEW view;
     WIN_IMAGEVIEW* widget = attach(view, {40, 50, 20, 30});
     ASSERT_NE(widget, nullptr);
@@ -201,12 +213,14 @@ TEST_F(ImageView, ShowAfterAnUnfinishedHideStaysVisible) {
     view.animationMs = 20;
     view.implementor()->animateVisibility(true);
     ASSERT_TRUE(pumpUntil([&] { return !widget->runningAnimation(); }));
-    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
     EXPECT_FALSE(widget->isHidden());
     EXPECT_EQ(widget->geometry(), QRect(40, 50, 20, 30));
 }
 
-TEST_F(ImageView, VisibilityFollowsRequestsEvenOnAHiddenWindow) {
+TEST_F(ImageView, VisibilityFollowsRequestsEvenOnAHiddenWindow)
+{
     VORDIX_IMAGEVIEW view;
     WIN_IMAGEVIEW* widget = attach(view, {0, 0, 20, 30});
     ASSERT_NE(widget, nullptr);
@@ -220,7 +234,8 @@ TEST_F(ImageView, VisibilityFollowsRequestsEvenOnAHiddenWindow) {
     EXPECT_EQ(widget->parentWidget(), nullptr);
 }
 
-TEST_F(ImageView, RestackingKeepsCardsUnderTheInputView) {
+TEST_F(ImageView, RestackingKeepsCardsUnderTheInputView)
+{
     auto* input = new QWidget;
     m_host.setInputView(input);
     VORDIX_IMAGEVIEW bottom, top, other;
@@ -228,20 +243,21 @@ TEST_F(ImageView, RestackingKeepsCardsUnderTheInputView) {
     auto* b = dynamic_cast<WIN_IMAGEVIEW*>(top.implementor().get());
     auto* c = dynamic_cast<WIN_IMAGEVIEW*>(other.implementor().get());
     ASSERT_TRUE(a && b && c);
-    for (WIN_IMAGEVIEW* w : {a, b, c}) w->attachToClient(&m_host, input);
+    for (WIN_IMAGEVIEW* w : {a, b, c})
+        w->attachToClient(&m_host, input);
     auto order = [&] { return m_host.findChildren<QWidget*>(Qt::FindDirectChildrenOnly); };
     EXPECT_EQ(order().back(), input);
 
-    top.referenceView = &bottom;  // b belongs directly above a
+    top.referenceView = &bottom; // b belongs directly above a
     top.implementor()->restack();
     QList<QWidget*> stacked = order();
     EXPECT_EQ(stacked.indexOf(b), stacked.indexOf(a) + 1);
     EXPECT_EQ(stacked.back(), input);
-    top.implementor()->restack();  // already in place: nothing moves
+    top.implementor()->restack(); // already in place: nothing moves
     EXPECT_EQ(order(), stacked);
 
-    a->raise();  // the input view is no longer on top
-    bottom.implementor()->restack();  // no reference: back under the input view
+    a->raise();                      // the input view is no longer on top
+    bottom.implementor()->restack(); // no reference: back under the input view
     stacked = order();
     EXPECT_EQ(stacked.back(), input);
     EXPECT_EQ(stacked.at(stacked.size() - 2), a);
@@ -250,7 +266,8 @@ TEST_F(ImageView, RestackingKeepsCardsUnderTheInputView) {
     EXPECT_EQ(order().front(), c);
 }
 
-TEST_F(ImageView, PaintsTheCardTurnedShadedAndTranslucent) {
+TEST_F(ImageView, PaintsTheCardTurnedShadedAndTranslucent)
+{
     VORDIX_IMAGEVIEW view;
     WIN_IMAGEVIEW* widget = attach(view, {50, 50, 20, 30});
     ASSERT_NE(widget, nullptr);
@@ -262,7 +279,7 @@ TEST_F(ImageView, PaintsTheCardTurnedShadedAndTranslucent) {
     EXPECT_EQ(image.pixelColor(60, 52), QColor(Qt::red));
     EXPECT_EQ(inkBounds(image, white).adjusted(-1, -1, 1, 1).contains(QRect(50, 51, 18, 27)), true);
 
-    view.setGeometry({50, 50, 20, 30}, 90.0f);  // lies across now: wider than high
+    view.setGeometry({50, 50, 20, 30}, 90.0f); // lies across now: wider than high
     image = m_host.grab().toImage();
     EXPECT_EQ(image.pixelColor(60, 65), QColor(Qt::red));
     EXPECT_EQ(image.pixelColor(47, 65), QColor(Qt::red));
@@ -284,17 +301,18 @@ TEST_F(ImageView, PaintsTheCardTurnedShadedAndTranslucent) {
     EXPECT_EQ(blended.red(), 255);
     EXPECT_NEAR(blended.green(), 128, 3);
 
-    view.bitmap = nullptr;  // nothing to show: nothing painted
+    view.bitmap = nullptr; // nothing to show: nothing painted
     view.implementor()->update();
     image = m_host.grab().toImage();
     EXPECT_EQ(inkCount(image, white), 0);
 }
 
-TEST_F(ImageView, AttachesToTheWindowsClientUnderItsInputView) {
+TEST_F(ImageView, AttachesToTheWindowsClientUnderItsInputView)
+{
     VORDIX_FENSTER window;
     auto* platformWindow = dynamic_cast<WIN_FENSTER*>(window.implementor().get());
     ASSERT_NE(platformWindow, nullptr);
-    window.implementor()->createFromForm(-1);  // no form: a bare client area
+    window.implementor()->createFromForm(-1); // no form: a bare client area
     ClientFenster* client = platformWindow->clientWidget();
     ASSERT_NE(client, nullptr);
     auto* input = new QWidget;

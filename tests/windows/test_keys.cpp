@@ -82,7 +82,8 @@ const KeyCase kKeyCases[] = {
 
 } // namespace
 
-TEST(KeyMapping, PressAndReleaseCodesOfEveryKeyKind) {
+TEST(KeyMapping, PressAndReleaseCodesOfEveryKeyKind)
+{
     for (const KeyCase& c : kKeyCases) {
         SCOPED_TRACE(c.name);
         const int value = nativeValue(c.qtKey, c.modifiers, QString::fromUtf16(c.text));
@@ -91,7 +92,8 @@ TEST(KeyMapping, PressAndReleaseCodesOfEveryKeyKind) {
     }
 }
 
-TEST(KeyMapping, TableBoundaries) {
+TEST(KeyMapping, TableBoundaries)
+{
     EXPECT_EQ(releaseCode(32), std::nullopt);
     EXPECT_EQ(releaseCode(33), 33);
     EXPECT_EQ(releaseCode(126), 126);

@@ -34,19 +34,23 @@ namespace {
 class RecordingApplication : public VORDIX_APPLICATION {
 public:
     bool initialize() override { return true; }
-    void shutdown() override {}
-    bool executeCommand(const VORDIX_MESSAGE& message) override {
+    void shutdown() override { }
+    bool executeCommand(const VORDIX_MESSAGE& message) override
+    {
         commands.push_back(message);
         return true;
     }
-    void afterMessage() override {}
-    void dispatchMessage(const PostedMessage& message) override {
+    void afterMessage() override { }
+    void dispatchMessage(const PostedMessage& message) override
+    {
         std::lock_guard lock(mutex);
-        if (!onGuiThread()) offGuiThread = true;
+        if (!onGuiThread())
+            offGuiThread = true;
         texts.push_back(message.text());
         senders.push_back(message.senderId);
     }
-    std::size_t dispatched() {
+    std::size_t dispatched()
+    {
         std::lock_guard lock(mutex);
         return texts.size();
     }
@@ -58,25 +62,28 @@ public:
     std::vector<VORDIX_MESSAGE> commands;
 };
 
-WIN_APPLICATION::LanguageStore fixedLanguage(std::optional<std::wstring> value,
-                                             std::wstring* written = nullptr) {
+WIN_APPLICATION::LanguageStore fixedLanguage(std::optional<std::wstring> value, std::wstring* written = nullptr)
+{
     WIN_APPLICATION::LanguageStore store;
     store.read = [value] { return value; };
     store.write = [written](const std::wstring& v) {
-        if (written) *written = v;
+        if (written)
+            *written = v;
     };
     return store;
 }
 
 class MessageQueueTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         WIN_APPLICATION::destroyInstance();
         VORDIX_IMPLEMENTORFACTORY::installInstance(new WIN_IMPLEMENTORFACTORY);
         WIN_APPLICATION::instance(fixedLanguage(std::nullopt));
         app = std::make_unique<RecordingApplication>();
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         QCoreApplication::processEvents();
         app.reset();
         WIN_APPLICATION::destroyInstance();
@@ -85,7 +92,8 @@ protected:
     std::unique_ptr<RecordingApplication> app;
 };
 
-TEST_F(MessageQueueTest, RecordsFromTwoThreadsArriveInOrderOnGuiThread) {
+TEST_F(MessageQueueTest, RecordsFromTwoThreadsArriveInOrderOnGuiThread)
+{
     constexpr int perThread = 200;
     auto producer = [](char tag, std::uint32_t sender) {
         for (int i = 0; i < perThread; ++i) {
@@ -117,8 +125,9 @@ TEST_F(MessageQueueTest, RecordsFromTwoThreadsArriveInOrderOnGuiThread) {
     EXPECT_EQ(CCustomMessageQueue::instance().waitingCount(), 0u);
 }
 
-TEST_F(MessageQueueTest, IdsFollowPostingOrderAndTakeIsOnce) {
-    QObject target;   // receives the announcements, ignores them
+TEST_F(MessageQueueTest, IdsFollowPostingOrderAndTakeIsOnce)
+{
+    QObject target; // receives the announcements, ignores them
     auto& queue = CCustomMessageQueue::instance();
     ASSERT_TRUE(queue.post(&target, PostedMessage::local("erste")));
     ASSERT_TRUE(queue.post(&target, PostedMessage::local("zweite")));
@@ -126,8 +135,10 @@ TEST_F(MessageQueueTest, IdsFollowPostingOrderAndTakeIsOnce) {
     struct Collector : QObject {
         std::vector<std::uint32_t> ids;
         QEvent::Type type;
-        bool event(QEvent* e) override {
-            if (e->type() != type) return QObject::event(e);
+        bool event(QEvent* e) override
+        {
+            if (e->type() != type)
+                return QObject::event(e);
             ids.push_back(static_cast<PostedRecordEvent*>(e)->id);
             return true;
         }
@@ -150,7 +161,8 @@ TEST_F(MessageQueueTest, IdsFollowPostingOrderAndTakeIsOnce) {
     EXPECT_EQ(queue.waitingCount(), 0u);
 }
 
-TEST_F(MessageQueueTest, AnnouncementWithoutRecordDispatchesNothing) {
+TEST_F(MessageQueueTest, AnnouncementWithoutRecordDispatchesNothing)
+{
     auto& queue = CCustomMessageQueue::instance();
     QCoreApplication::postEvent(MessageFenster::instance(),
                                 new PostedRecordEvent(queue.registeredMessage(), 0xFFFFFFF0u));
@@ -158,7 +170,8 @@ TEST_F(MessageQueueTest, AnnouncementWithoutRecordDispatchesNothing) {
     EXPECT_EQ(app->dispatched(), 0u);
 }
 
-TEST_F(MessageQueueTest, OpenFileRequestsReachExecuteCommand) {
+TEST_F(MessageQueueTest, OpenFileRequestsReachExecuteCommand)
+{
     struct Case {
         int mode;
         std::wstring path;
@@ -174,14 +187,15 @@ TEST_F(MessageQueueTest, OpenFileRequestsReachExecuteCommand) {
         {0, L"/A/b.skt", false, 0, L"", L""},
         {3, L"/A/b.skt", false, 0, L"", L""},
         {1, L"/b.skt", true, 0, L"/", L"b.skt"},
-        {1, L"b.skt", true, 0, cwd, L"b.skt"},   // relative: made absolute first
+        {1, L"b.skt", true, 0, cwd, L"b.skt"}, // relative: made absolute first
         {1, L"", true, 0, L"", L""},
     };
     for (const Case& c : cases) {
         app->commands.clear();
         EXPECT_EQ(MessageFenster::instance()->openFileMessage(c.mode, c.path), c.delivered ? 1 : 0);
         ASSERT_EQ(app->commands.size(), c.delivered ? 1u : 0u);
-        if (!c.delivered) continue;
+        if (!c.delivered)
+            continue;
         const VORDIX_MESSAGE& m = app->commands[0];
         EXPECT_EQ(m.kind, MESSAGE_OPEN_FILE);
         EXPECT_EQ(m.value, c.batch);
@@ -190,7 +204,8 @@ TEST_F(MessageQueueTest, OpenFileRequestsReachExecuteCommand) {
     }
 }
 
-TEST_F(MessageQueueTest, OpenFilePostedFromWorkerArrivesOnGuiThread) {
+TEST_F(MessageQueueTest, OpenFilePostedFromWorkerArrivesOnGuiThread)
+{
     std::thread worker([] { MessageFenster::instance()->postOpenFile(2, L"/home/s/Aktuell.skt"); });
     worker.join();
     ASSERT_TRUE(pumpUntil([&] { return !app->commands.empty(); }));
@@ -199,13 +214,15 @@ TEST_F(MessageQueueTest, OpenFilePostedFromWorkerArrivesOnGuiThread) {
     EXPECT_EQ(app->commands[0].file.name, L"Aktuell.skt");
 }
 
-double processCpuSeconds() {
+double processCpuSeconds()
+{
     timespec t{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
     return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
 }
 
-TEST_F(MessageQueueTest, ProcessEventsWaitsWithoutSpinningAndServesCalls) {
+TEST_F(MessageQueueTest, ProcessEventsWaitsWithoutSpinningAndServesCalls)
+{
     auto* platform = WIN_APPLICATION::existing();
     EXPECT_EQ(platform->processEvents(0), 0u);
 
@@ -217,18 +234,20 @@ TEST_F(MessageQueueTest, ProcessEventsWaitsWithoutSpinningAndServesCalls) {
     // While it pumps, a worker's marshalled call gets served.
     std::atomic<bool> served{false};
     std::thread worker([&] { served = vordix::windows::runOnGuiThreadWithResult([] { return true; }); });
-    while (!served) platform->processEvents(20);
+    while (!served)
+        platform->processEvents(20);
     worker.join();
     EXPECT_TRUE(served);
 }
 
-TEST(PlatformApplication, LanguagePreferenceChoosesTranslator) {
+TEST(PlatformApplication, LanguagePreferenceChoosesTranslator)
+{
     struct Case {
         std::optional<std::wstring> stored;
         bool english;
     };
-    for (const Case& c : {Case{std::nullopt, false}, Case{L"Deutsch", false},
-                          Case{L"English", true}, Case{L"Klingonisch", true}}) {
+    for (const Case& c :
+         {Case{std::nullopt, false}, Case{L"Deutsch", false}, Case{L"English", true}, Case{L"Klingonisch", true}}) {
         WIN_APPLICATION::destroyInstance();
         auto* platform = WIN_APPLICATION::instance(fixedLanguage(c.stored));
         EXPECT_EQ(platform->isEnglish(), c.english);
@@ -237,20 +256,22 @@ TEST(PlatformApplication, LanguagePreferenceChoosesTranslator) {
     }
 }
 
-TEST(PlatformApplication, LanguageChangeIsStoredAndAnsweredAtOnce) {
+TEST(PlatformApplication, LanguageChangeIsStoredAndAnsweredAtOnce)
+{
     WIN_APPLICATION::destroyInstance();
     std::wstring written;
     auto* platform = WIN_APPLICATION::instance(fixedLanguage(L"Deutsch", &written));
     platform->setLanguage(true);
     EXPECT_TRUE(platform->isEnglish());
     EXPECT_EQ(written, L"English");
-    EXPECT_FALSE(platform->translatorInstalled());   // texts change at the next start
+    EXPECT_FALSE(platform->translatorInstalled()); // texts change at the next start
     platform->setLanguage(false);
     EXPECT_EQ(written, L"Deutsch");
     WIN_APPLICATION::destroyInstance();
 }
 
-TEST(PlatformApplication, ProgramPathCursorsAndLibraryProbe) {
+TEST(PlatformApplication, ProgramPathCursorsAndLibraryProbe)
+{
     WIN_APPLICATION::destroyInstance();
     auto* platform = WIN_APPLICATION::instance(fixedLanguage(std::nullopt));
     EXPECT_EQ(platform->programPath(), QCoreApplication::applicationFilePath().toStdWString());

@@ -10,7 +10,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-TEST(PixmapWidget, StartsWithoutDialogAndControlId) {
+TEST(PixmapWidget, StartsWithoutDialogAndControlId)
+{
     QWidget parent;
     PixmapWidget widget(&parent);
     EXPECT_EQ(widget.parentWidget(), &parent);
@@ -19,7 +20,8 @@ TEST(PixmapWidget, StartsWithoutDialogAndControlId) {
     EXPECT_EQ(widget.property("parent").value<void*>(), nullptr);
 }
 
-TEST(PixmapWidget, LeftClickEmitsControlIdOtherButtonsDoNot) {
+TEST(PixmapWidget, LeftClickEmitsControlIdOtherButtonsDoNot)
+{
     PixmapWidget widget;
     widget.resize(40, 30);
     widget.setControlId(417);
@@ -34,7 +36,8 @@ TEST(PixmapWidget, LeftClickEmitsControlIdOtherButtonsDoNot) {
     EXPECT_EQ(spy.at(0).at(0).toInt(), 417);
 }
 
-TEST(PixmapWidget, WithoutDialogPaintsNothingNotEvenItsText) {
+TEST(PixmapWidget, WithoutDialogPaintsNothingNotEvenItsText)
+{
     QWidget parent;
     parent.resize(60, 30);
     paintWhiteBackground(parent);
@@ -53,8 +56,9 @@ namespace {
 // A dialog whose picture controls are painted red in their left half.
 class PaintingDialog : public VORDIX_DIALOG {
 public:
-    PaintingDialog() : VORDIX_DIALOG(9990) {}
-    void drawControl(VORDIX_ZEICHENBEREICH& area, int controlId) override {
+    PaintingDialog() : VORDIX_DIALOG(9990) { }
+    void drawControl(VORDIX_ZEICHENBEREICH& area, int controlId) override
+    {
         paintedIds.push_back(controlId);
         VORDIX_AREA red;
         red.setColor(999, 0, 0);
@@ -63,10 +67,11 @@ public:
     std::vector<int> paintedIds;
 };
 
-class PixmapWidgetPainting : public PlatformFactoryTest {};
+class PixmapWidgetPainting : public PlatformFactoryTest { };
 } // namespace
 
-TEST_F(PixmapWidgetPainting, DialogPaintsTheControlByItsId) {
+TEST_F(PixmapWidgetPainting, DialogPaintsTheControlByItsId)
+{
     PaintingDialog dialog;
     auto* platformDialog = dynamic_cast<WIN_DIALOG*>(dialog.implementor().get());
     ASSERT_NE(platformDialog, nullptr);
@@ -86,6 +91,6 @@ TEST_F(PixmapWidgetPainting, DialogPaintsTheControlByItsId) {
     EXPECT_EQ(dialog.paintedIds.back(), 321);
     EXPECT_EQ(grab.pixelColor(5, 5), QColor(255, 0, 0));
     EXPECT_EQ(grab.pixelColor(19, 29), QColor(255, 0, 0));
-    EXPECT_EQ(grab.pixelColor(30, 15), QColor(Qt::white));  // no label text drawn
+    EXPECT_EQ(grab.pixelColor(30, 15), QColor(Qt::white)); // no label text drawn
     EXPECT_EQ(inkCount(grab.copy(20, 0, 20, 30), QColor(Qt::white)), 0);
 }

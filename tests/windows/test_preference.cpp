@@ -18,17 +18,22 @@ namespace {
 // Points the settings file into a private folder for one test.
 class PreferenceTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ASSERT_TRUE(dir.isValid());
         const char* old = std::getenv("XDG_CONFIG_HOME");
         saved = old ? std::optional<std::string>(old) : std::nullopt;
         setenv("XDG_CONFIG_HOME", dir.path().toStdString().c_str(), 1);
     }
-    void TearDown() override {
-        if (saved) setenv("XDG_CONFIG_HOME", saved->c_str(), 1);
-        else unsetenv("XDG_CONFIG_HOME");
+    void TearDown() override
+    {
+        if (saved)
+            setenv("XDG_CONFIG_HOME", saved->c_str(), 1);
+        else
+            unsetenv("XDG_CONFIG_HOME");
     }
-    std::string fileText() const {
+    std::string fileText() const
+    {
         std::ifstream in(WIN_PREFERENCE::settingsFile().toStdString());
         std::stringstream text;
         text << in.rdbuf();
@@ -43,7 +48,8 @@ constexpr const char* CHILD_MODE = "SKAT_PREFERENCE_CHILD";
 
 } // namespace
 
-TEST_F(PreferenceTest, FileLivesUnderXdgConfigAndIsSyncedAtOnce) {
+TEST_F(PreferenceTest, FileLivesUnderXdgConfigAndIsSyncedAtOnce)
+{
     EXPECT_EQ(WIN_PREFERENCE::settingsFile(), dir.path() + "/Quorvenel/SKAT.ini");
     WIN_PREFERENCE prefs;
     ASSERT_TRUE(prefs.setValue(7, L"1"));
@@ -52,16 +58,17 @@ TEST_F(PreferenceTest, FileLivesUnderXdgConfigAndIsSyncedAtOnce) {
     EXPECT_NE(text.find("7=1"), std::string::npos) << text;
 }
 
-TEST_F(PreferenceTest, ValuesRoundTripByDecimalId) {
+TEST_F(PreferenceTest, ValuesRoundTripByDecimalId)
+{
     WIN_PREFERENCE prefs;
     const std::wstring long200(200, L'x');
     const struct {
         int id;
         std::wstring text;
-    } cases[] = {{7, L"1"},         {21, L"Kreuz, Pik"}, {-3, L"negativ"},   {0, L""},
-                 {100, long200},    {5, L"ä € ß"},       {6, L" Leer am Rand "}, {8, L"@Variant"},
-                 {9, L"a\\b;c=d"}};
-    for (const auto& c : cases) ASSERT_TRUE(prefs.setValue(c.id, c.text)) << c.id;
+    } cases[] = {{7, L"1"},     {21, L"Kreuz, Pik"},    {-3, L"negativ"}, {0, L""},        {100, long200},
+                 {5, L"ä € ß"}, {6, L" Leer am Rand "}, {8, L"@Variant"}, {9, L"a\\b;c=d"}};
+    for (const auto& c : cases)
+        ASSERT_TRUE(prefs.setValue(c.id, c.text)) << c.id;
     WIN_PREFERENCE fresh;
     for (const auto& c : cases) {
         std::wstring out = L"alt";
@@ -73,7 +80,8 @@ TEST_F(PreferenceTest, ValuesRoundTripByDecimalId) {
     EXPECT_EQ(out, L"") << "a missing id reads as absent with the text cleared";
 }
 
-TEST_F(PreferenceTest, KeyPathsSeparateValuesAndNumbersRoundTrip) {
+TEST_F(PreferenceTest, KeyPathsSeparateValuesAndNumbersRoundTrip)
+{
     WIN_PREFERENCE prefs;
     WIN_PREFERENCE positions(DIALOG_POSITIONS_KEY);
     WIN_PREFERENCE program(PROGRAM_KEY);
@@ -91,7 +99,8 @@ TEST_F(PreferenceTest, KeyPathsSeparateValuesAndNumbersRoundTrip) {
     EXPECT_TRUE(prefs.getValue(12, text));
 }
 
-TEST_F(PreferenceTest, LanguageAndRootFollowTheConfiguredRoot) {
+TEST_F(PreferenceTest, LanguageAndRootFollowTheConfiguredRoot)
+{
     ASSERT_TRUE(writePreferenceString(LANGUAGE_VALUE, L"en"));
     std::wstring language;
     EXPECT_TRUE(readPreferenceString(LANGUAGE_VALUE, language));
@@ -106,7 +115,8 @@ TEST_F(PreferenceTest, LanguageAndRootFollowTheConfiguredRoot) {
     VORDIX_PREFERENCE::setRoot(PREFERENCES_KEY);
 }
 
-TEST_F(PreferenceTest, FrameworkObjectForwardsToImplementor) {
+TEST_F(PreferenceTest, FrameworkObjectForwardsToImplementor)
+{
     VORDIX_PREFERENCE prefs(std::make_unique<WIN_PREFERENCE>());
     ASSERT_TRUE(prefs.setValue(3, L"drei"));
     std::wstring text;
@@ -120,7 +130,8 @@ TEST_F(PreferenceTest, FrameworkObjectForwardsToImplementor) {
     EXPECT_EQ(text, L"");
 }
 
-TEST_F(PreferenceTest, UnwritableLocationFailsWithoutCrash) {
+TEST_F(PreferenceTest, UnwritableLocationFailsWithoutCrash)
+{
     // The config "folder" is a file: nothing can be created below it.
     const QString blocked = dir.path() + "/blockiert";
     QFile file(blocked);
@@ -135,8 +146,10 @@ TEST_F(PreferenceTest, UnwritableLocationFailsWithoutCrash) {
 
 // Runs in a second process (started by the test below): checks what the
 // first process wrote and writes values of its own.
-TEST(PreferenceChild, ReadsAndWrites) {
-    if (!std::getenv(CHILD_MODE)) GTEST_SKIP() << "runs only as child process";
+TEST(PreferenceChild, ReadsAndWrites)
+{
+    if (!std::getenv(CHILD_MODE))
+        GTEST_SKIP() << "runs only as child process";
     std::wstring text;
     WIN_PREFERENCE prefs;
     ASSERT_TRUE(prefs.getValue(21, text));
@@ -147,8 +160,10 @@ TEST(PreferenceChild, ReadsAndWrites) {
     ASSERT_TRUE(writePreferenceString(LANGUAGE_VALUE, L"en"));
 }
 
-TEST_F(PreferenceTest, ValuesWrittenByOneProcessAreReadByTheNext) {
-    if (std::getenv(CHILD_MODE)) GTEST_SKIP();
+TEST_F(PreferenceTest, ValuesWrittenByOneProcessAreReadByTheNext)
+{
+    if (std::getenv(CHILD_MODE))
+        GTEST_SKIP();
     WIN_PREFERENCE prefs;
     ASSERT_TRUE(prefs.setValue(21, L"vom Elternprozess €"));
     ASSERT_TRUE(writePreferenceString(LANGUAGE_VALUE, L"de"));
@@ -172,7 +187,8 @@ TEST_F(PreferenceTest, ValuesWrittenByOneProcessAreReadByTheNext) {
     EXPECT_EQ(text, L"en");
 }
 
-TEST_F(PreferenceTest, DamagedFileIsKeptBeforeItIsWrittenBack) {
+TEST_F(PreferenceTest, DamagedFileIsKeptBeforeItIsWrittenBack)
+{
     const QString file = WIN_PREFERENCE::settingsFile();
     QDir().mkpath(QFileInfo(file).absolutePath());
     const QByteArray damaged = "[Software]\nQuorvenel\\SKAT\\Preferences\\7=1\n\x01 kaputt\n[offen\n";

@@ -30,11 +30,10 @@ const std::wstring cannotStart = L"SKAT kann deshalb nicht starten.";
 const std::wstring opening =
     L"SKAT hat festgestellt, dass folgende Voraussetzungen auf Ihrem Rechner nicht erfüllt sind:\n\n";
 
-bool contains(const std::wstring& text, const std::wstring& part) {
-    return text.find(part) != std::wstring::npos;
-}
+bool contains(const std::wstring& text, const std::wstring& part) { return text.find(part) != std::wstring::npos; }
 
-TEST(DisplayCheck, VerdictBySizeAndDepth) {
+TEST(DisplayCheck, VerdictBySizeAndDepth)
+{
     struct Case {
         int width, height, depth;
         bool ok, small, colour;
@@ -43,18 +42,19 @@ TEST(DisplayCheck, VerdictBySizeAndDepth) {
                          Case{800, 600, 16, true, false, false}, Case{799, 600, 32, false, true, false},
                          Case{800, 599, 32, false, true, false}, Case{1920, 1080, 15, true, false, true}}) {
         const DisplayCheckResult r = evaluateDisplay(c.width, c.height, c.depth);
-        SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height) + "x" +
-                     std::to_string(c.depth));
+        SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height) + "x" + std::to_string(c.depth));
         EXPECT_EQ(r.ok, c.ok);
         EXPECT_EQ(contains(r.message, tooSmall), c.small);
         EXPECT_EQ(contains(r.message, noTrueColour), c.colour);
         EXPECT_EQ(contains(r.message, cannotStart), !c.ok);
         EXPECT_EQ(r.message.empty(), !c.small && !c.colour);
-        if (!r.message.empty()) EXPECT_EQ(r.message.rfind(opening, 0), 0u);
+        if (!r.message.empty())
+            EXPECT_EQ(r.message.rfind(opening, 0), 0u);
     }
 }
 
-TEST(DisplayCheck, SuitableModesNeedTrueColourAndAtLeast800x600) {
+TEST(DisplayCheck, SuitableModesNeedTrueColourAndAtLeast800x600)
+{
     struct Case {
         int screenWidth, screenHeight, depth, maxWidth, maxHeight;
         bool suitable;
@@ -62,53 +62,55 @@ TEST(DisplayCheck, SuitableModesNeedTrueColourAndAtLeast800x600) {
     for (const Case c : {Case{1024, 768, 32, 1024, 768, true}, Case{800, 600, 16, 1024, 768, true},
                          Case{2560, 1440, 24, 1024, 768, true}, Case{640, 480, 32, 1024, 768, false},
                          Case{1024, 768, 8, 1024, 768, false}, Case{1024, 768, 32, 640, 480, false}}) {
-        EXPECT_EQ(WIN_SCREEN::suitableMode(c.screenWidth, c.screenHeight, c.depth, c.maxWidth,
-                                           c.maxHeight),
-                  c.suitable)
+        EXPECT_EQ(WIN_SCREEN::suitableMode(c.screenWidth, c.screenHeight, c.depth, c.maxWidth, c.maxHeight), c.suitable)
             << c.screenWidth << "x" << c.screenHeight << "x" << c.depth;
     }
 }
 
 // Runs in a child process whose offscreen screen has the size given by the
 // parent; reports the verdict through its exit code and output.
-TEST(DisplayCheckChild, CheckConfiguredScreen) {
-    if (!std::getenv("SKAT_DISPLAY_CHECK_CHILD")) GTEST_SKIP() << "runs only as a child process";
+TEST(DisplayCheckChild, CheckConfiguredScreen)
+{
+    if (!std::getenv("SKAT_DISPLAY_CHECK_CHILD"))
+        GTEST_SKIP() << "runs only as a child process";
     const bool ok = checkDisplayRequirements();
     std::printf("VERDICT %s\n", ok ? "start" : "refuse");
 }
 
-QString runCheckOnScreen(int width, int height) {
+QString runCheckOnScreen(int width, int height)
+{
     QTemporaryDir dir;
     const QString config = dir.filePath("screen.json");
-    std::ofstream(config.toStdString())
-        << R"({"screens":[{"name":"test","x":0,"y":0,"width":)" << width
-        << R"(,"height":)" << height << R"(,"logicalDpi":96}]})";
+    std::ofstream(config.toStdString()) << R"({"screens":[{"name":"test","x":0,"y":0,"width":)" << width
+                                        << R"(,"height":)" << height << R"(,"logicalDpi":96}]})";
     QProcess child;
     auto env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + config);
     env.insert("SKAT_DISPLAY_CHECK_CHILD", "1");
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(),
-                {"--gtest_filter=DisplayCheckChild.CheckConfiguredScreen"});
+    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=DisplayCheckChild.CheckConfiguredScreen"});
     child.waitForFinished(60000);
     return QString::fromUtf8(child.readAll());
 }
 
-TEST(DisplayCheck, RefusesConfigured640x480ScreenWithItsText) {
+TEST(DisplayCheck, RefusesConfigured640x480ScreenWithItsText)
+{
     const QString output = runCheckOnScreen(640, 480);
     EXPECT_TRUE(output.contains("VERDICT refuse")) << output.toStdString();
     EXPECT_TRUE(output.contains(QString::fromStdWString(tooSmall))) << output.toStdString();
     EXPECT_TRUE(output.contains(QString::fromStdWString(cannotStart))) << output.toStdString();
 }
 
-TEST(DisplayCheck, AcceptsConfigured800x600Screen) {
+TEST(DisplayCheck, AcceptsConfigured800x600Screen)
+{
     const QString output = runCheckOnScreen(800, 600);
     EXPECT_TRUE(output.contains("VERDICT start")) << output.toStdString();
     EXPECT_FALSE(output.contains(QString::fromStdWString(tooSmall))) << output.toStdString();
 }
 
-TEST(Screen, SizeAndWorkAreaOfPrimaryScreen) {
+TEST(Screen, SizeAndWorkAreaOfPrimaryScreen)
+{
     WIN_SCREEN screen;
     const QScreen* primary = QGuiApplication::primaryScreen();
     ASSERT_NE(primary, nullptr);
@@ -121,30 +123,31 @@ TEST(Screen, SizeAndWorkAreaOfPrimaryScreen) {
 class FakeFullScreenWindow : public VORDIX_FENSTER_imp, public FullScreenWindow {
 public:
     bool isInFullScreen() const override { return inFullScreen; }
-    void toggleFullScreen() override {
+    void toggleFullScreen() override
+    {
         ++toggles;
         inFullScreen = !inFullScreen;
     }
-    void createFromForm(int) override {}
-    void close() override {}
-    void show() override {}
-    void hide() override {}
-    void move(int, int) override {}
-    void resize(int, int) override {}
-    void setTitle(const std::wstring&) override {}
-    void embedInScrollArea(VORDIX_VIEW*, int, int, int, int) override {}
-    void setSizingHandler(SizingHandler) override {}
-    void enableAction(int, bool) override {}
-    void setFixedSize(int, int, int, int) override {}
-    void setFocus(VORDIX_VIEW*) override {}
-    void showControl(int) override {}
-    void hideControl(int) override {}
-    void setControlGeometry(int, int, int, int, int) override {}
-    void setControlText(int, const std::wstring&) override {}
-    void bringToFront() override {}
-    void repaintRect(int, int, int, int) override {}
-    void updateRectNow(int, int, int, int) override {}
-    void updateRect(int, int, int, int) override {}
+    void createFromForm(int) override { }
+    void close() override { }
+    void show() override { }
+    void hide() override { }
+    void move(int, int) override { }
+    void resize(int, int) override { }
+    void setTitle(const std::wstring&) override { }
+    void embedInScrollArea(VORDIX_VIEW*, int, int, int, int) override { }
+    void setSizingHandler(SizingHandler) override { }
+    void enableAction(int, bool) override { }
+    void setFixedSize(int, int, int, int) override { }
+    void setFocus(VORDIX_VIEW*) override { }
+    void showControl(int) override { }
+    void hideControl(int) override { }
+    void setControlGeometry(int, int, int, int, int) override { }
+    void setControlText(int, const std::wstring&) override { }
+    void bringToFront() override { }
+    void repaintRect(int, int, int, int) override { }
+    void updateRectNow(int, int, int, int) override { }
+    void updateRect(int, int, int, int) override { }
     bool isVisible() override { return true; }
     RECTANGLE mapToGlobal() override { return {}; }
     RECTANGLE getFrameGeometry() override { return {}; }
@@ -158,17 +161,19 @@ public:
 // A window whose implementor the test supplies.
 class WindowWith : public VORDIX_FENSTER {
 public:
-    explicit WindowWith(std::shared_ptr<VORDIX_FENSTER_imp> imp) : VORDIX_FENSTER(NoImplementor{}) {
+    explicit WindowWith(std::shared_ptr<VORDIX_FENSTER_imp> imp) : VORDIX_FENSTER(NoImplementor{})
+    {
         setImplementor(std::move(imp));
     }
 };
 
-TEST(Screen, FullScreenSwitchesOnlyWhenNeeded) {
+TEST(Screen, FullScreenSwitchesOnlyWhenNeeded)
+{
     auto imp = std::make_shared<FakeFullScreenWindow>();
     WindowWith window(imp);
-    WIN_SCREEN screen;   // the offscreen screen is 800 x 600 at 32 bits or more
+    WIN_SCREEN screen; // the offscreen screen is 800 x 600 at 32 bits or more
 
-    screen.leaveFullScreen(&window);   // not in full screen: left alone
+    screen.leaveFullScreen(&window); // not in full screen: left alone
     EXPECT_EQ(imp->toggles, 0);
     EXPECT_FALSE(screen.isFullScreen());
 
@@ -181,12 +186,13 @@ TEST(Screen, FullScreenSwitchesOnlyWhenNeeded) {
     EXPECT_EQ(imp->toggles, 2);
     EXPECT_FALSE(screen.isFullScreen());
 
-    screen.enterFullScreen(&window, 640, 480);   // no suitable mode within that size
+    screen.enterFullScreen(&window, 640, 480); // no suitable mode within that size
     EXPECT_EQ(imp->toggles, 2);
     EXPECT_FALSE(screen.isFullScreen());
 }
 
-TEST(Screen, WindowWithoutFullScreenPartIsNotSwitched) {
+TEST(Screen, WindowWithoutFullScreenPartIsNotSwitched)
+{
     WindowWith window(nullptr);
     WIN_SCREEN screen;
     screen.enterFullScreen(&window, 1024, 768);
@@ -194,7 +200,8 @@ TEST(Screen, WindowWithoutFullScreenPartIsNotSwitched) {
     EXPECT_FALSE(screen.isFullScreen());
 }
 
-TEST(Screen, CursorsOverrideAndRestore) {
+TEST(Screen, CursorsOverrideAndRestore)
+{
     WIN_SCREEN screen;
     screen.showWaitCursor();
     screen.showWaitCursor();
@@ -217,28 +224,30 @@ protected:
 };
 
 // Posts a mouse event; returns its screen position.
-QPoint postMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button,
-                 Qt::MouseButtons buttons) {
+QPoint postMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons)
+{
     const QPoint global = widget->mapToGlobal(at);
-    QCoreApplication::postEvent(widget, new QMouseEvent(type, QPointF(at), QPointF(global), button,
-                                                        buttons, Qt::NoModifier));
+    QCoreApplication::postEvent(widget,
+                                new QMouseEvent(type, QPointF(at), QPointF(global), button, buttons, Qt::NoModifier));
     return global;
 }
 
-TEST(Screen, DragPollWithEmptyQueueGoesOn) {
+TEST(Screen, DragPollWithEmptyQueueGoesOn)
+{
     QCoreApplication::processEvents();
     WIN_SCREEN screen;
     EXPECT_TRUE(screen.trackMouseCapture());
 }
 
-TEST(Screen, DragPollEndsAtReleaseAndLeavesItForTheWidget) {
+TEST(Screen, DragPollEndsAtReleaseAndLeavesItForTheWidget)
+{
     MouseTarget target;
     target.show();
     WIN_SCREEN screen;
     postMouse(&target, QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton, Qt::LeftButton);
     EXPECT_TRUE(screen.trackMouseCapture());
     EXPECT_TRUE(screen.isCapturing());
-    EXPECT_TRUE(target.seen.empty());   // taken by the drag
+    EXPECT_TRUE(target.seen.empty()); // taken by the drag
 
     postMouse(&target, QEvent::MouseButtonRelease, {12, 10}, Qt::LeftButton, Qt::NoButton);
     EXPECT_FALSE(screen.trackMouseCapture());
@@ -246,7 +255,8 @@ TEST(Screen, DragPollEndsAtReleaseAndLeavesItForTheWidget) {
     EXPECT_EQ(target.seen, std::vector<QEvent::Type>{QEvent::MouseButtonRelease});
 }
 
-TEST(Screen, MoveOutsideTheWindowEndsTheDrag) {
+TEST(Screen, MoveOutsideTheWindowEndsTheDrag)
+{
     MouseTarget target;
     target.show();
     WIN_SCREEN screen;
@@ -260,7 +270,8 @@ TEST(Screen, MoveOutsideTheWindowEndsTheDrag) {
     EXPECT_FALSE(screen.isCapturing());
 }
 
-TEST(Screen, ModalLoopReturnsFirstPointerEvent) {
+TEST(Screen, ModalLoopReturnsFirstPointerEvent)
+{
     MouseTarget target;
     target.show();
     WIN_SCREEN screen;

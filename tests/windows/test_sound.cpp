@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <csignal>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -18,9 +18,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path kTone = fs::path(SKAT_TEST_DATA_DIR) / "tone.mp3";  // 0.3 s, 440 Hz, mono
+const fs::path kTone = fs::path(SKAT_TEST_DATA_DIR) / "tone.mp3"; // 0.3 s, 440 Hz, mono
 
-VORDIX_FOLDER dataFolder() {
+VORDIX_FOLDER dataFolder()
+{
     VORDIX_FOLDER folder;
     folder.setPath(fs::path(SKAT_TEST_DATA_DIR).wstring());
     return folder;
@@ -29,15 +30,19 @@ VORDIX_FOLDER dataFolder() {
 // Sets environment variables for one test and restores them afterwards.
 class ScopedEnv {
 public:
-    void set(const char* name, const std::string& value) {
+    void set(const char* name, const std::string& value)
+    {
         const char* old = std::getenv(name);
         m_saved.push_back({name, old ? std::optional<std::string>(old) : std::nullopt});
         setenv(name, value.c_str(), 1);
     }
-    ~ScopedEnv() {
+    ~ScopedEnv()
+    {
         for (auto it = m_saved.rbegin(); it != m_saved.rend(); ++it) {
-            if (it->second) setenv(it->first.c_str(), it->second->c_str(), 1);
-            else unsetenv(it->first.c_str());
+            if (it->second)
+                setenv(it->first.c_str(), it->second->c_str(), 1);
+            else
+                unsetenv(it->first.c_str());
         }
     }
 
@@ -52,32 +57,39 @@ struct Balance {
 
 // Left and right energy of consecutive blocks of a raw S16 stereo recording,
 // keeping only blocks that carry sound.
-std::vector<Balance> audibleBlocks(const fs::path& raw) {
+std::vector<Balance> audibleBlocks(const fs::path& raw)
+{
     std::ifstream in(raw, std::ios::binary);
     const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), {});
     std::vector<std::int16_t> samples(bytes.size() / 2);
     for (size_t i = 0; i < samples.size(); ++i)
-        samples[i] = static_cast<std::int16_t>(static_cast<unsigned char>(bytes[2 * i]) |
-                                               (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
+        samples[i] = static_cast<std::int16_t>(static_cast<unsigned char>(bytes[2 * i])
+                                               | (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
     std::vector<Balance> blocks;
-    const size_t frames = 2205;  // 50 ms at 44.1 kHz
+    const size_t frames = 2205; // 50 ms at 44.1 kHz
     for (size_t start = 0; start + 2 * frames <= samples.size(); start += 2 * frames) {
         Balance b;
         for (size_t f = 0; f < frames; ++f) {
             b.left += double(samples[start + 2 * f]) * samples[start + 2 * f];
             b.right += double(samples[start + 2 * f + 1]) * samples[start + 2 * f + 1];
         }
-        if (b.left + b.right > frames * 1.0e6) blocks.push_back(b);
+        if (b.left + b.right > frames * 1.0e6)
+            blocks.push_back(b);
     }
     return blocks;
 }
 
 } // namespace
 
-TEST(MixerWrapper, PanVolumesByPan) {
-    struct Case { float pan; int left; int right; };
-    for (const Case& c : {Case{-0.8f, 255, 51}, Case{0.8f, 51, 255}, Case{0.0f, 255, 255},
-                          Case{-1.0f, 255, 0}, Case{3.0f, 0, 255}}) {
+TEST(MixerWrapper, PanVolumesByPan)
+{
+    struct Case {
+        float pan;
+        int left;
+        int right;
+    };
+    for (const Case& c :
+         {Case{-0.8f, 255, 51}, Case{0.8f, 51, 255}, Case{0.0f, 255, 255}, Case{-1.0f, 255, 0}, Case{3.0f, 0, 255}}) {
         std::uint8_t l = 0, r = 0;
         CMixerWrapper::panVolumes(c.pan, l, r);
         EXPECT_EQ(l, c.left) << c.pan;
@@ -85,14 +97,17 @@ TEST(MixerWrapper, PanVolumesByPan) {
     }
 }
 
-TEST(WinSound, SeatsSpeakFromTheirSide) {
+TEST(WinSound, SeatsSpeakFromTheirSide)
+{
     const std::pair<int, float> cases[] = {{0, -0.8f}, {1, 0.0f}, {2, 0.8f}, {3, 0.0f}, {-1, 0.0f}};
-    for (const auto& [seat, pan] : cases) EXPECT_FLOAT_EQ(WIN_SOUND::panForSeat(seat), pan) << seat;
+    for (const auto& [seat, pan] : cases)
+        EXPECT_FLOAT_EQ(WIN_SOUND::panForSeat(seat), pan) << seat;
     EXPECT_EQ(WIN_SOUND::soundFile(L"tone", dataFolder()), kTone);
     EXPECT_TRUE(WIN_SOUND::soundFile(L"tone", VORDIX_FOLDER()).empty());
 }
 
-TEST(WinSound, TwoSoundsPlayOneAfterTheOtherWithTheirPan) {
+TEST(WinSound, TwoSoundsPlayOneAfterTheOtherWithTheirPan)
+{
     const fs::path raw = fs::temp_directory_path() / ("skat-sound-" + std::to_string(getpid()) + ".raw");
     {
         ScopedEnv env;
@@ -100,25 +115,27 @@ TEST(WinSound, TwoSoundsPlayOneAfterTheOtherWithTheirPan) {
         env.set("SDL_DISKAUDIOFILE", raw.string());
         WIN_SOUND sound;
         ASSERT_TRUE(sound.hasDevice());
-        sound.play(L"tone", dataFolder(), false, 0);  // left seat
-        sound.play(L"tone", dataFolder(), true, 2);   // right seat, waits for its end
+        sound.play(L"tone", dataFolder(), false, 0); // left seat
+        sound.play(L"tone", dataFolder(), true, 2);  // right seat, waits for its end
         EXPECT_FALSE(sound.isPlaying());
     }
     const std::vector<Balance> blocks = audibleBlocks(raw);
     fs::remove(raw);
-    ASSERT_GE(blocks.size(), 8u);  // two sounds of 0.3 s in blocks of 50 ms
+    ASSERT_GE(blocks.size(), 8u); // two sounds of 0.3 s in blocks of 50 ms
 
     // Every block is clearly one-sided, all left ones come first: the sounds
     // never overlap and each keeps its own pan.
     size_t leftBlocks = 0;
-    while (leftBlocks < blocks.size() && blocks[leftBlocks].left > 10 * blocks[leftBlocks].right) ++leftBlocks;
+    while (leftBlocks < blocks.size() && blocks[leftBlocks].left > 10 * blocks[leftBlocks].right)
+        ++leftBlocks;
     EXPECT_GE(leftBlocks, 4u);
     for (size_t i = leftBlocks; i < blocks.size(); ++i)
         EXPECT_GT(blocks[i].right, 10 * blocks[i].left) << "block " << i;
     EXPECT_GE(blocks.size() - leftBlocks, 4u);
 }
 
-TEST(WinSound, MissingSoundsAndFoldersStaySilent) {
+TEST(WinSound, MissingSoundsAndFoldersStaySilent)
+{
     ScopedEnv env;
     env.set("SDL_AUDIODRIVER", "dummy");
     WIN_SOUND sound;
@@ -130,7 +147,8 @@ TEST(WinSound, MissingSoundsAndFoldersStaySilent) {
     EXPECT_FALSE(sound.isPlaying());
 }
 
-TEST(MixerWrapper, DummyDeviceFinishesEverySoundAndNeverHangs) {
+TEST(MixerWrapper, DummyDeviceFinishesEverySoundAndNeverHangs)
+{
     ScopedEnv env;
     env.set("SDL_AUDIODRIVER", "dummy");
     CMixerWrapper mixer;
@@ -140,7 +158,8 @@ TEST(MixerWrapper, DummyDeviceFinishesEverySoundAndNeverHangs) {
     EXPECT_FALSE(mixer.isPlaying());
 }
 
-TEST(MixerWrapper, LeavesTheProgramsSignalHandlingAlone) {
+TEST(MixerWrapper, LeavesTheProgramsSignalHandlingAlone)
+{
     struct sigaction before[2] = {}, after[2] = {};
     sigaction(SIGINT, nullptr, &before[0]);
     sigaction(SIGTERM, nullptr, &before[1]);
@@ -150,10 +169,12 @@ TEST(MixerWrapper, LeavesTheProgramsSignalHandlingAlone) {
     ASSERT_TRUE(mixer.hasDevice());
     sigaction(SIGINT, nullptr, &after[0]);
     sigaction(SIGTERM, nullptr, &after[1]);
-    for (int i = 0; i < 2; ++i) EXPECT_EQ(after[i].sa_handler, before[i].sa_handler) << i;
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(after[i].sa_handler, before[i].sa_handler) << i;
 }
 
-TEST(MixerWrapper, WithoutAudioDeviceEverythingIsSilent) {
+TEST(MixerWrapper, WithoutAudioDeviceEverythingIsSilent)
+{
     ScopedEnv env;
     env.set("SDL_AUDIODRIVER", "no-such-driver");
     CMixerWrapper mixer;
@@ -162,7 +183,8 @@ TEST(MixerWrapper, WithoutAudioDeviceEverythingIsSilent) {
     EXPECT_FALSE(mixer.isPlaying());
 }
 
-TEST(MixerWrapper, UnreadableFilesPlayNothingAndLeaveTheDeviceUsable) {
+TEST(MixerWrapper, UnreadableFilesPlayNothingAndLeaveTheDeviceUsable)
+{
     const fs::path garbage = fs::temp_directory_path() / ("skat-garbage-" + std::to_string(getpid()) + ".mp3");
     std::ofstream(garbage) << "this is no sound";
     ScopedEnv env;
@@ -176,7 +198,8 @@ TEST(MixerWrapper, UnreadableFilesPlayNothingAndLeaveTheDeviceUsable) {
     fs::remove(garbage);
 }
 
-TEST(MixerWrapper, WaitIsBoundedWhenTheDeviceStallsAndTheStalledSoundIsCut) {
+TEST(MixerWrapper, WaitIsBoundedWhenTheDeviceStallsAndTheStalledSoundIsCut)
+{
     // The disk driver pauses 150 ms per 23 ms buffer: the sound would need
     // about two seconds; the waits give up 100 ms after its length.
     const fs::path raw = fs::temp_directory_path() / ("skat-stall-" + std::to_string(getpid()) + ".raw");

@@ -32,15 +32,19 @@ namespace {
 class LiveApplication : public VORDIX_APPLICATION {
 public:
     bool initialize() override { return true; }
-    void shutdown() override {}
-    bool executeCommand(const VORDIX_MESSAGE& message) override {
-        if (!onGuiThread()) offGuiThread = true;
+    void shutdown() override { }
+    bool executeCommand(const VORDIX_MESSAGE& message) override
+    {
+        if (!onGuiThread())
+            offGuiThread = true;
         commands.push_back(message);
         return true;
     }
-    void afterMessage() override {}
-    void dispatchMessage(const PostedMessage& message) override {
-        if (!onGuiThread()) offGuiThread = true;
+    void afterMessage() override { }
+    void dispatchMessage(const PostedMessage& message) override
+    {
+        if (!onGuiThread())
+            offGuiThread = true;
         texts.push_back(message.text());
     }
 
@@ -51,7 +55,8 @@ public:
 
 class WorkerPostsWhilePumping : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         WIN_APPLICATION::destroyInstance();
         VORDIX_IMPLEMENTORFACTORY::installInstance(new WIN_IMPLEMENTORFACTORY);
         WIN_APPLICATION::LanguageStore store;
@@ -60,7 +65,8 @@ protected:
         WIN_APPLICATION::instance(store);
         app = std::make_unique<LiveApplication>();
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         QCoreApplication::processEvents();
         app.reset();
         WIN_APPLICATION::destroyInstance();
@@ -69,7 +75,8 @@ protected:
     std::unique_ptr<LiveApplication> app;
 };
 
-TEST_F(WorkerPostsWhilePumping, RecordsArriveInOrder) {
+TEST_F(WorkerPostsWhilePumping, RecordsArriveInOrder)
+{
     constexpr int count = 300;
     std::atomic<bool> started{false};
     std::thread worker([&] {
@@ -80,10 +87,12 @@ TEST_F(WorkerPostsWhilePumping, RecordsArriveInOrder) {
     ASSERT_TRUE(pumpUntil([&] { return started && app->texts.size() == count; }));
     worker.join();
     EXPECT_FALSE(app->offGuiThread);
-    for (int i = 0; i < count; ++i) EXPECT_EQ(app->texts[static_cast<std::size_t>(i)], std::to_string(i));
+    for (int i = 0; i < count; ++i)
+        EXPECT_EQ(app->texts[static_cast<std::size_t>(i)], std::to_string(i));
 }
 
-TEST_F(WorkerPostsWhilePumping, OpenFileRequestsArrive) {
+TEST_F(WorkerPostsWhilePumping, OpenFileRequestsArrive)
+{
     std::thread worker([] {
         MessageFenster::instance()->postOpenFile(1, L"/home/s/Erste.skt");
         MessageFenster::instance()->postOpenFile(2, L"/home/s/Zweite.skt");
@@ -97,7 +106,8 @@ TEST_F(WorkerPostsWhilePumping, OpenFileRequestsArrive) {
     EXPECT_EQ(app->commands[1].value, 1);
 }
 
-TEST(NoticeWhilePumping, ShownOnTheGuiThread) {
+TEST(NoticeWhilePumping, ShownOnTheGuiThread)
+{
     struct Notice {
         QString text;
         bool onGui;
@@ -118,17 +128,20 @@ TEST(NoticeWhilePumping, ShownOnTheGuiThread) {
     EXPECT_TRUE((*shown)[0].onGui && (*shown)[1].onGui);
 }
 
-class DialogPostsWhilePumping : public testforms::FormsTest {};
+class DialogPostsWhilePumping : public testforms::FormsTest { };
 
-TEST_F(DialogPostsWhilePumping, RecordsReachOnNotifyInOrder) {
+TEST_F(DialogPostsWhilePumping, RecordsReachOnNotifyInOrder)
+{
     testforms::RecordingDialog dialog(testforms::DIALOG_FORM);
     constexpr int count = 100;
     std::thread worker([&] {
-        for (int i = 0; i < count; ++i) dialog.implementor()->postMessage(PostedMessage::local(std::to_string(i)));
+        for (int i = 0; i < count; ++i)
+            dialog.implementor()->postMessage(PostedMessage::local(std::to_string(i)));
     });
     ASSERT_TRUE(pumpUntil([&] { return dialog.notes.size() == count; }));
     worker.join();
-    for (int i = 0; i < count; ++i) EXPECT_EQ(dialog.notes[static_cast<std::size_t>(i)].text(), std::to_string(i));
+    for (int i = 0; i < count; ++i)
+        EXPECT_EQ(dialog.notes[static_cast<std::size_t>(i)].text(), std::to_string(i));
 }
 
 } // namespace

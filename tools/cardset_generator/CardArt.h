@@ -11,9 +11,9 @@ constexpr int CARD_WIDTH = 120;
 constexpr int CARD_HEIGHT = 180;
 
 enum class Style {
-    French,      // the French-suited deck as it is
-    Tournament,  // the French-suited deck in four colours
-    German,      // the German-suited deck
+    French,     // the French-suited deck as it is
+    Tournament, // the French-suited deck in four colours
+    German,     // the German-suited deck
 };
 
 // Writes the set's pictures into folder (created when missing).

@@ -7,8 +7,8 @@
 // Each set folder gets the 32 faces (PNG, 120 x 180), the suit and rank
 // pictures (JPEG), the mask, the back, a thumbnail and the stack pictures.
 
-#include "CardArt.h"
 #include "../common/QuietBuildLog.h"
+#include "CardArt.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,7 +20,7 @@
 namespace {
 
 struct SetInfo {
-    const char* name;        // also the German display name
+    const char* name; // also the German display name
     const char* english;
     const char* folder;
 };
@@ -31,9 +31,11 @@ const SetInfo kSets[] = {
     {"Deutsches Blatt", "German Deck", "Deutsches_Blatt"},
 };
 
-bool writeIndex(const QDir& folder) {
+bool writeIndex(const QDir& folder)
+{
     QFile file(folder.filePath(QStringLiteral("Kartensets.xml")));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) return false;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        return false;
     QTextStream out(&file);
     out.setEncoding(QStringConverter::Utf8);
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Skat_Kartensets>\n";
@@ -53,7 +55,8 @@ bool writeIndex(const QDir& folder) {
     return true;
 }
 
-int usage() {
+int usage()
+{
     std::fprintf(stderr, "usage: cardset_generator german|french|turnier <deck.svgz> <folder>\n"
                          "       cardset_generator index <folder>\n");
     return 2;
@@ -61,19 +64,22 @@ int usage() {
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     qputenv("QT_QPA_PLATFORM", "offscreen");
     tools::quietBuildLog();
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() < 3) return usage();
+    if (args.size() < 3)
+        return usage();
     const QString kind = args[1];
     if (kind == QLatin1String("index")) {
         QDir folder(args[2]);
         QDir().mkpath(folder.path());
         return writeIndex(folder) ? 0 : 1;
     }
-    if (args.size() < 4) return usage();
+    if (args.size() < 4)
+        return usage();
     cardart::Style style;
     QString folderName;
     if (kind == QLatin1String("german")) {

@@ -10,7 +10,8 @@
 
 namespace tools {
 
-inline void quietBuildLog() {
+inline void quietBuildLog()
+{
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
         if (type != QtDebugMsg && !message.startsWith(QLatin1String("QStandardPaths:")))
             std::fprintf(stderr, "%s\n", qPrintable(message));

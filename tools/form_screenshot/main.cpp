@@ -18,7 +18,8 @@
 #include <cstdio>
 #include <memory>
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc < 3) {
         std::fprintf(stderr, "usage: form_screenshot <form id> <out.png> [--english] [--program-dir <dir>]\n");
         return 2;
@@ -29,15 +30,18 @@ int main(int argc, char** argv) {
     QString programDir;
     for (int i = 3; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--english") english = true;
-        else if (arg == "--program-dir" && i + 1 < argc) programDir = QString::fromLocal8Bit(argv[++i]);
+        if (arg == "--english")
+            english = true;
+        else if (arg == "--program-dir" && i + 1 < argc)
+            programDir = QString::fromLocal8Bit(argv[++i]);
     }
     registerControlIds();
     registerForms();
     QApplication app(argc, argv);
     // The plain dialog host has none of the framework's slots; that is fine here.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.core.qobject.connect=false"));
-    if (programDir.isEmpty()) programDir = QCoreApplication::applicationDirPath();
+    if (programDir.isEmpty())
+        programDir = QCoreApplication::applicationDirPath();
     QTranslator translator;
     if (english) {
         if (!translator.load(programDir + QStringLiteral("/Skat.en.qm"))) {
@@ -56,7 +60,8 @@ int main(int argc, char** argv) {
     form->setup(&dialog);
     // Placeholders the dialog's controller fills at run time stay empty here.
     for (QLabel* label : dialog.findChildren<QLabel*>())
-        if (label->text() == QLatin1String("<<dummy>>")) label->clear();
+        if (label->text() == QLatin1String("<<dummy>>"))
+            label->clear();
     dialog.show();
     QTimer::singleShot(500, &app, [&] {
         const bool saved = dialog.grab().save(out);

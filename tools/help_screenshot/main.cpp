@@ -11,7 +11,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc < 3) {
         std::fprintf(stderr, "usage: help_screenshot <page.html> <out.png> [width height]\n");
         return 2;

@@ -212,8 +212,8 @@ int main(int argc, char** argv)
         return nullNumber && p <= 8 && q <= 8 ? mhnl(n, p, q, s) : mhtr(n, p, q, s);
     });
 
-    const bool ok = writeFile(out / (base + "0.SPL"), main) && writeFile(out / (base + "0_VHT.SPN"), vht) &&
-                    writeFile(out / (base + "0_MHB.SPN"), mhb) && writeFile(out / (base + "0_MHT.SPN"), mht);
+    const bool ok = writeFile(out / (base + "0.SPL"), main) && writeFile(out / (base + "0_VHT.SPN"), vht)
+                    && writeFile(out / (base + "0_MHB.SPN"), mhb) && writeFile(out / (base + "0_MHT.SPN"), mht);
     if (!ok) {
         std::fprintf(stderr, "gen_logic_set: could not write into %s\n", out.string().c_str());
         return 1;

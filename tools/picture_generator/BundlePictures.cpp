@@ -14,7 +14,8 @@ namespace {
 using Draw = std::function<void(QPainter&, const QRectF&)>;
 
 // A picture drawn into its whole rectangle.
-Picture make(const QString& file, int w, int h, Draw draw) {
+Picture make(const QString& file, int w, int h, Draw draw)
+{
     return Picture{file, w, h, [draw](QImage& image) {
                        QPainter p(&image);
                        prepare(p);
@@ -28,12 +29,15 @@ const QColor kGold(236, 190, 70);
 const QColor kInk(40, 44, 52);
 
 // The program's emblem: a green rounded tile with two fanned cards.
-void emblem(QPainter& p, const QRectF& r) {
+void emblem(QPainter& p, const QRectF& r)
+{
     const double s = r.width();
     const QRectF tile = r.adjusted(s * 0.04, s * 0.04, -s * 0.04, -s * 0.04);
-    if (s >= 32) softShadow(p, tile, s * 0.2, qMax(1, int(s / 32)), 80);
+    if (s >= 32)
+        softShadow(p, tile, s * 0.2, qMax(1, int(s / 32)), 80);
     roundedGradient(p, tile, s * 0.2, QColor(52, 160, 90), kDarkGreen, darker(kDarkGreen, 30), qMax(1.0, s / 48));
-    if (s >= 24) gloss(p, tile, s * 0.2, 70);
+    if (s >= 24)
+        gloss(p, tile, s * 0.2, 70);
     const QRectF card(tile.center().x() - s * 0.2, tile.center().y() - s * 0.28, s * 0.4, s * 0.56);
     p.save();
     p.translate(tile.center() + QPointF(0, s * 0.1));
@@ -50,13 +54,15 @@ void emblem(QPainter& p, const QRectF& r) {
 }
 
 // Toolbar icons: a light glyph on a soft rounded tile.
-void toolTile(QPainter& p, const QRectF& r, const QColor& colour) {
+void toolTile(QPainter& p, const QRectF& r, const QColor& colour)
+{
     const QRectF tile = r.adjusted(2, 2, -2, -2);
     roundedGradient(p, tile, 6, lighter(colour, 25), darker(colour, 20), darker(colour, 45), 1.0);
     gloss(p, tile, 6, 80);
 }
 
-void page(QPainter& p, const QRectF& r) {
+void page(QPainter& p, const QRectF& r)
+{
     QPainterPath path;
     path.moveTo(r.left(), r.top());
     path.lineTo(r.right() - r.width() * 0.3, r.top());
@@ -72,7 +78,8 @@ void page(QPainter& p, const QRectF& r) {
         p.drawLine(QPointF(r.left() + 3, y), QPointF(r.right() - 3, y));
 }
 
-std::vector<Picture> toolbarPictures() {
+std::vector<Picture> toolbarPictures()
+{
     std::vector<Picture> list;
     auto add = [&](const char* name, Draw draw) {
         list.push_back(make(QStringLiteral("toolbars/%1.png").arg(QLatin1String(name)), 32, 32, draw));
@@ -174,7 +181,8 @@ std::vector<Picture> toolbarPictures() {
         p.save();
         p.translate(22, 20);
         p.rotate(45);
-        roundedGradient(p, QRectF(-2.5, -11, 5, 18), 1, QColor(250, 200, 60), QColor(220, 150, 20), QColor(120, 80, 10));
+        roundedGradient(p, QRectF(-2.5, -11, 5, 18), 1, QColor(250, 200, 60), QColor(220, 150, 20),
+                        QColor(120, 80, 10));
         QPainterPath tip;
         tip.moveTo(-2.5, 7);
         tip.lineTo(2.5, 7);
@@ -244,8 +252,8 @@ std::vector<Picture> toolbarPictures() {
 }
 
 // The round help button in its four states.
-void helpButton(QPainter& p, const QRectF& r, const QColor& top, const QColor& bottom, const QColor& mark,
-                bool pressed) {
+void helpButton(QPainter& p, const QRectF& r, const QColor& top, const QColor& bottom, const QColor& mark, bool pressed)
+{
     const QRectF ball = r.adjusted(1, 1, -1, -1);
     QRadialGradient g(ball.center().x(), ball.top() + ball.height() * (pressed ? 0.6 : 0.3), ball.width() * 0.75);
     g.setColorAt(0, top);
@@ -262,7 +270,8 @@ void helpButton(QPainter& p, const QRectF& r, const QColor& top, const QColor& b
 }
 
 // A speech bubble: a rounded white box with a tail, soft shadow and a frame.
-void bubble(QPainter& p, const QRectF& r, const QPointF& tailTip, double tailBase, double radius) {
+void bubble(QPainter& p, const QRectF& r, const QPointF& tailTip, double tailBase, double radius)
+{
     QPainterPath box;
     box.addRoundedRect(r, radius, radius);
     QPainterPath tail;
@@ -290,7 +299,8 @@ void bubble(QPainter& p, const QRectF& r, const QPointF& tailTip, double tailBas
 }
 
 // A framed panel of green cloth with a gold rim, for the embedded dialogs.
-void clothPanel(QPainter& p, const QRectF& r, double radius) {
+void clothPanel(QPainter& p, const QRectF& r, double radius)
+{
     softShadow(p, r.adjusted(6, 6, -6, -6), radius, 6, 110);
     const QRectF frame = r.adjusted(6, 4, -6, -8);
     roundedGradient(p, frame, radius, QColor(120, 82, 42), QColor(70, 44, 20), QColor(40, 24, 10), 1.5);
@@ -306,7 +316,8 @@ void clothPanel(QPainter& p, const QRectF& r, double radius) {
     p.drawRoundedRect(cloth.adjusted(5, 5, -5, -5), radius - 8, radius - 8);
 }
 
-void themeThumbnail(QPainter& p, const QRectF& r, const QString& theme) {
+void themeThumbnail(QPainter& p, const QRectF& r, const QString& theme)
+{
     // A small view of the theme's table: its scenery and a green cloth.
     QLinearGradient sky(r.topLeft(), r.bottomLeft());
     if (theme == QLatin1String("Berge")) {
@@ -370,10 +381,14 @@ void themeThumbnail(QPainter& p, const QRectF& r, const QString& theme) {
 
 // The table of bid values: a slate with the four suit values and the
 // multipliers, drawn as a neat chart.
-void bidValues(QPainter& p, const QRectF& r) {
-    roundedGradient(p, r.adjusted(1, 1, -1, -1), 12, QColor(252, 252, 248), QColor(226, 230, 222), QColor(90, 100, 90), 2);
-    const struct { Suit suit; int value; } rows[] = {
-        {Suit::Diamonds, 9}, {Suit::Hearts, 10}, {Suit::Spades, 11}, {Suit::Clubs, 12}};
+void bidValues(QPainter& p, const QRectF& r)
+{
+    roundedGradient(p, r.adjusted(1, 1, -1, -1), 12, QColor(252, 252, 248), QColor(226, 230, 222), QColor(90, 100, 90),
+                    2);
+    const struct {
+        Suit suit;
+        int value;
+    } rows[] = {{Suit::Diamonds, 9}, {Suit::Hearts, 10}, {Suit::Spades, 11}, {Suit::Clubs, 12}};
     const double colW = (r.width() - 40) / 4.0;
     for (int i = 0; i < 4; ++i) {
         const QRectF cell(20 + i * colW, 20, colW - 10, 90);
@@ -381,8 +396,8 @@ void bidValues(QPainter& p, const QRectF& r) {
         p.setPen(Qt::NoPen);
         p.setBrush(suitColor(rows[i].suit));
         p.drawPath(suitPath(rows[i].suit, QRectF(cell.left() + 8, cell.top() + 14, 30, 30)));
-        centredText(p, QRectF(cell.left() + 38, cell.top() + 10, cell.width() - 42, 40),
-                    QString::number(rows[i].value), 24, kInk);
+        centredText(p, QRectF(cell.left() + 38, cell.top() + 10, cell.width() - 42, 40), QString::number(rows[i].value),
+                    24, kInk);
         centredText(p, QRectF(cell.left(), cell.top() + 56, cell.width(), 28),
                     QStringLiteral("%1, %2, %3").arg(rows[i].value * 2).arg(rows[i].value * 3).arg(rows[i].value * 4),
                     11, QColor(90, 96, 104), false);
@@ -399,7 +414,8 @@ void bidValues(QPainter& p, const QRectF& r) {
 
 } // namespace
 
-std::vector<Picture> bundlePictures() {
+std::vector<Picture> bundlePictures()
+{
     std::vector<Picture> list;
     for (int size : {16, 32, 48, 256})
         list.push_back(make(QStringLiteral("icons/Skat_%1.png").arg(size), size, size, emblem));
@@ -448,9 +464,12 @@ std::vector<Picture> bundlePictures() {
         miniCard(p, QRectF(46, 52, 18, 27), Suit::Clubs, QStringLiteral("B"), false);
     }));
 
-    const struct { const char* file; Suit suit; } suits[] = {
-        {"Kreuz", Suit::Clubs}, {"Pik", Suit::Spades}, {"Coeur", Suit::Hearts}, {"Karo", Suit::Diamonds},
-        {"Eichel", Suit::Acorns}, {"Gruen", Suit::Leaves}, {"Herz", Suit::GermanHearts}, {"Schellen", Suit::Bells}};
+    const struct {
+        const char* file;
+        Suit suit;
+    } suits[] = {{"Kreuz", Suit::Clubs},       {"Pik", Suit::Spades},    {"Coeur", Suit::Hearts},
+                 {"Karo", Suit::Diamonds},     {"Eichel", Suit::Acorns}, {"Gruen", Suit::Leaves},
+                 {"Herz", Suit::GermanHearts}, {"Schellen", Suit::Bells}};
     for (const auto& s : suits) {
         const Suit suit = s.suit;
         list.push_back(make(QStringLiteral("dialogues/%1.png").arg(QLatin1String(s.file)), 24, 24,
@@ -491,23 +510,23 @@ std::vector<Picture> bundlePictures() {
         }
         outlinedText(p, QRectF(0, 230, r.width(), 200), QStringLiteral("Skat"), 150, kGold, QColor(70, 40, 0));
     }));
-    list.push_back(make(QStringLiteral("dialogues/Sprechblase-Abrechnung.png"), 190, 110, [](QPainter& p, const QRectF&) {
-        bubble(p, QRectF(6, 6, 176, 80), QPointF(40, 104), 30, 22);
-    }));
-    list.push_back(make(QStringLiteral("dialogues/Sprechblase-Spielansage.png"), 550, 350, [](QPainter& p, const QRectF&) {
-        bubble(p, QRectF(8, 8, 532, 300), QPointF(470, 344), 60, 40);
-    }));
-    list.push_back(make(QStringLiteral("dialogues/Sprechblase-Spielabkuerzung.png"), 500, 147, [](QPainter& p, const QRectF&) {
-        bubble(p, QRectF(8, 8, 482, 108), QPointF(60, 142), 40, 30);
-    }));
+    list.push_back(
+        make(QStringLiteral("dialogues/Sprechblase-Abrechnung.png"), 190, 110,
+             [](QPainter& p, const QRectF&) { bubble(p, QRectF(6, 6, 176, 80), QPointF(40, 104), 30, 22); }));
+    list.push_back(
+        make(QStringLiteral("dialogues/Sprechblase-Spielansage.png"), 550, 350,
+             [](QPainter& p, const QRectF&) { bubble(p, QRectF(8, 8, 532, 300), QPointF(470, 344), 60, 40); }));
+    list.push_back(
+        make(QStringLiteral("dialogues/Sprechblase-Spielabkuerzung.png"), 500, 147,
+             [](QPainter& p, const QRectF&) { bubble(p, QRectF(8, 8, 482, 108), QPointF(60, 142), 40, 30); }));
     list.push_back(make(QStringLiteral("dialogues/Sprechblase-Tutor.png"), 308, 327, [](QPainter& p, const QRectF&) {
         bubble(p, QRectF(8, 8, 290, 272), QPointF(60, 322), 50, 34);
     }));
-    list.push_back(make(QStringLiteral("dialogues/Maus_Tutor.png"), 80, 80, [](QPainter& p, const QRectF& r) {
-        computerMouse(p, r.adjusted(4, 4, -4, -4), 1);
-    }));
+    list.push_back(make(QStringLiteral("dialogues/Maus_Tutor.png"), 80, 80,
+                        [](QPainter& p, const QRectF& r) { computerMouse(p, r.adjusted(4, 4, -4, -4), 1); }));
     list.push_back(make(QStringLiteral("dialogues/Spielverlauf.png"), 30, 30, [](QPainter& p, const QRectF& r) {
-        roundedGradient(p, r.adjusted(1, 1, -1, -1), 7, QColor(255, 255, 255), QColor(215, 222, 232), QColor(90, 100, 120));
+        roundedGradient(p, r.adjusted(1, 1, -1, -1), 7, QColor(255, 255, 255), QColor(215, 222, 232),
+                        QColor(90, 100, 120));
         p.setPen(QPen(QColor(40, 70, 120), 2));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(QRectF(6, 6, 18, 18));
@@ -537,8 +556,10 @@ std::vector<Picture> bundlePictures() {
     list.push_back(make(QStringLiteral("dialogues/Eraser48.png"), 48, 48, [](QPainter& p, const QRectF&) {
         p.translate(24, 24);
         p.rotate(-40);
-        roundedGradient(p, QRectF(-18, -9, 22, 18), 3, QColor(255, 160, 170), QColor(220, 90, 110), QColor(140, 40, 60), 1.5);
-        roundedGradient(p, QRectF(2, -9, 16, 18), 3, QColor(150, 190, 255), QColor(60, 110, 200), QColor(30, 60, 130), 1.5);
+        roundedGradient(p, QRectF(-18, -9, 22, 18), 3, QColor(255, 160, 170), QColor(220, 90, 110), QColor(140, 40, 60),
+                        1.5);
+        roundedGradient(p, QRectF(2, -9, 16, 18), 3, QColor(150, 190, 255), QColor(60, 110, 200), QColor(30, 60, 130),
+                        1.5);
     }));
     list.push_back(make(QStringLiteral("dialogues/head_small.png"), 9, 8,
                         [](QPainter& p, const QRectF& r) { personHead(p, r, QColor(60, 70, 90)); }));
@@ -549,8 +570,10 @@ std::vector<Picture> bundlePictures() {
         list.push_back(make(QStringLiteral("dialogues/Theme_Thumbnail_%1.bmp").arg(name), 80, 65,
                             [name](QPainter& p, const QRectF& r) { themeThumbnail(p, r, name); }));
     }
+    // clang-format off
     const struct { const char* name; Suit suit; bool four; } decks[] = {
         {"Deutsch", Suit::Acorns, false}, {"Franzoesisch", Suit::Clubs, false}, {"Turnier", Suit::Spades, true}};
+    // clang-format on
     for (const auto& d : decks) {
         const Suit suit = d.suit;
         const bool four = d.four;

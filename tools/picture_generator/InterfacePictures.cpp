@@ -14,15 +14,18 @@ namespace {
 
 using Draw = std::function<void(QPainter&, const QRectF&)>;
 
-Picture make(const QString& file, int w, int h, Draw draw, SmallCopy small = SmallCopy::None,
-             double smallFactor = 0) {
-    return Picture{file, w, h,
+Picture make(const QString& file, int w, int h, Draw draw, SmallCopy small = SmallCopy::None, double smallFactor = 0)
+{
+    return Picture{file,
+                   w,
+                   h,
                    [draw](QImage& image) {
                        QPainter p(&image);
                        prepare(p);
                        draw(p, QRectF(0, 0, image.width(), image.height()));
                    },
-                   small, smallFactor};
+                   small,
+                   smallFactor};
 }
 
 const QColor kInk(40, 44, 52);
@@ -33,7 +36,7 @@ const QColor kSheetPaper(253, 251, 242);
 
 struct SheetColumns {
     bool four;
-    std::vector<double> lines;  // vertical rules
+    std::vector<double> lines; // vertical rules
     double numberRight, symbolCentre, withCol, withoutCol;
     double levels[6];
     double won, lost;
@@ -41,15 +44,37 @@ struct SheetColumns {
     int players;
 };
 
-SheetColumns sheetColumns(bool four) {
+SheetColumns sheetColumns(bool four)
+{
     if (!four)
-        return {false, {22, 85, 158, 186, 214, 298, 382, 466}, 18, 45, 64, 81,
-                {87, 99, 111, 123, 135, 147}, 183, 210, 271, 84, 3};
-    return {true, {17, 60, 127, 157, 182, 251, 323, 395, 467}, 14, 30, 45, 61,
-            {62, 73, 84, 95, 106, 117}, 154, 180, 234, 72, 4};
+        return {false,
+                {22, 85, 158, 186, 214, 298, 382, 466},
+                18,
+                45,
+                64,
+                81,
+                {87, 99, 111, 123, 135, 147},
+                183,
+                210,
+                271,
+                84,
+                3};
+    return {true,
+            {17, 60, 127, 157, 182, 251, 323, 395, 467},
+            14,
+            30,
+            45,
+            61,
+            {62, 73, 84, 95, 106, 117},
+            154,
+            180,
+            234,
+            72,
+            4};
 }
 
-void paper(QPainter& p, const QRectF& r) {
+void paper(QPainter& p, const QRectF& r)
+{
     QLinearGradient g(r.topLeft(), r.topRight());
     g.setColorAt(0, kSheetPaper);
     g.setColorAt(0.5, QColor(255, 254, 248));
@@ -57,19 +82,23 @@ void paper(QPainter& p, const QRectF& r) {
     p.fillRect(r, g);
 }
 
-void rules(QPainter& p, const SheetColumns& c, double top, double bottom) {
+void rules(QPainter& p, const SheetColumns& c, double top, double bottom)
+{
     p.setPen(QPen(kSheetLine, 1));
-    for (double x : c.lines) p.drawLine(QPointF(x + 0.5, top), QPointF(x + 0.5, bottom));
-    p.setPen(QPen(QColor(200, 80, 80, 160), 1));   // the margin line
+    for (double x : c.lines)
+        p.drawLine(QPointF(x + 0.5, top), QPointF(x + 0.5, bottom));
+    p.setPen(QPen(QColor(200, 80, 80, 160), 1)); // the margin line
     p.drawLine(QPointF(2.5, top), QPointF(2.5, bottom));
     p.drawLine(QPointF(477.5, top), QPointF(477.5, bottom));
 }
 
-void smallLabel(QPainter& p, double centreX, double y, const QString& text, double size = 9) {
+void smallLabel(QPainter& p, double centreX, double y, const QString& text, double size = 9)
+{
     centredText(p, QRectF(centreX - 20, y, 40, 14), text, size, QColor(70, 90, 130), true, false);
 }
 
-void sheetTop(QPainter& p, const QRectF& r, bool four, bool english) {
+void sheetTop(QPainter& p, const QRectF& r, bool four, bool english)
+{
     const SheetColumns c = sheetColumns(four);
     paper(p, r);
     // The title band where the player names stand.
@@ -85,47 +114,59 @@ void sheetTop(QPainter& p, const QRectF& r, bool four, bool english) {
     const double top = 44, below = 57;
     smallLabel(p, c.numberRight - 7, below, english ? QStringLiteral("No") : QStringLiteral("Nr"), 8);
     smallLabel(p, c.symbolCentre - (four ? 4 : 8), top, english ? QStringLiteral("Game") : QStringLiteral("Spiel"), 8);
-    smallLabel(p, (c.withCol + c.withoutCol) / 2 + (four ? 2 : 1), top, english ? QStringLiteral("Tops") : QStringLiteral("Spitzen"), 8);
+    smallLabel(p, (c.withCol + c.withoutCol) / 2 + (four ? 2 : 1), top,
+               english ? QStringLiteral("Tops") : QStringLiteral("Spitzen"), 8);
     smallLabel(p, c.withCol - 4, below, english ? QStringLiteral("w") : QStringLiteral("m"), 8);
     smallLabel(p, c.withoutCol - 4, below, english ? QStringLiteral("wo") : QStringLiteral("o"), 8);
-    smallLabel(p, (c.levels[0] + c.levels[5]) / 2 + 4, top, english ? QStringLiteral("Levels") : QStringLiteral("Stufen"), 8);
-    const QStringList levels = english
-        ? QStringList{QStringLiteral("H"), QStringLiteral("S"), QStringLiteral("a"), QStringLiteral("B"), QStringLiteral("a"), QStringLiteral("O")}
-        : QStringList{QStringLiteral("H"), QStringLiteral("S"), QStringLiteral("a"), QStringLiteral("S"), QStringLiteral("a"), QStringLiteral("O")};
-    for (int i = 0; i < 6; ++i) smallLabel(p, c.levels[i] + 3.5, below, levels[i], 8);
+    smallLabel(p, (c.levels[0] + c.levels[5]) / 2 + 4, top,
+               english ? QStringLiteral("Levels") : QStringLiteral("Stufen"), 8);
+    const QStringList levels = english ? QStringList{QStringLiteral("H"), QStringLiteral("S"), QStringLiteral("a"),
+                                                     QStringLiteral("B"), QStringLiteral("a"), QStringLiteral("O")}
+                                       : QStringList{QStringLiteral("H"), QStringLiteral("S"), QStringLiteral("a"),
+                                                     QStringLiteral("S"), QStringLiteral("a"), QStringLiteral("O")};
+    for (int i = 0; i < 6; ++i)
+        smallLabel(p, c.levels[i] + 3.5, below, levels[i], 8);
     smallLabel(p, (c.won + c.lost) / 2 - 11, top, english ? QStringLiteral("Value") : QStringLiteral("Wert"), 8);
     smallLabel(p, c.won - 10, below, QStringLiteral("+"), 10);
     smallLabel(p, c.lost - 10, below, QStringLiteral("−"), 10);
-    centredText(p, QRectF(4, 6, c.lines[c.lines.size() - c.players - 1] - 8, 30), english ? QStringLiteral("Score sheet") : QStringLiteral("Spielliste"),
-                15, QColor(50, 70, 120), true, true);
+    centredText(p, QRectF(4, 6, c.lines[c.lines.size() - c.players - 1] - 8, 30),
+                english ? QStringLiteral("Score sheet") : QStringLiteral("Spielliste"), 15, QColor(50, 70, 120), true,
+                true);
     Q_UNUSED(r);
 }
 
-void sheetSegment(QPainter& p, const QRectF& r, bool four) {
+void sheetSegment(QPainter& p, const QRectF& r, bool four)
+{
     const SheetColumns c = sheetColumns(four);
     paper(p, r);
     const int rows = int(r.height() / 15);
     for (int i = 0; i < rows; ++i) {
-        if (i % 2 == 1) p.fillRect(QRectF(0, i * 15, r.width(), 15), QColor(120, 150, 200, 18));
+        if (i % 2 == 1)
+            p.fillRect(QRectF(0, i * 15, r.width(), 15), QColor(120, 150, 200, 18));
         p.setPen(QPen(QColor(170, 190, 220), 1));
         p.drawLine(QPointF(0, i * 15 + 14.5), QPointF(r.width(), i * 15 + 14.5));
     }
     rules(p, c, 0, r.height());
 }
 
-void sheetBottom(QPainter& p, const QRectF& r, bool four, bool english) {
+void sheetBottom(QPainter& p, const QRectF& r, bool four, bool english)
+{
     const SheetColumns c = sheetColumns(four);
     paper(p, r);
     p.setPen(QPen(kSheetLine, 1.5));
     p.drawLine(QPointF(0, 1), QPointF(r.width(), 1));
     std::vector<double> playerLines(c.lines.end() - (c.players + 1), c.lines.end());
     p.setPen(QPen(kSheetLine, 1));
-    for (double x : playerLines) p.drawLine(QPointF(x + 0.5, 0), QPointF(x + 0.5, 92));
+    for (double x : playerLines)
+        p.drawLine(QPointF(x + 0.5, 0), QPointF(x + 0.5, 92));
     const double labelsEnd = c.lines[c.lines.size() - c.players - 1];
-    for (double y : {15.5, 30.5, 45.5, 60.5, 92.5}) p.drawLine(QPointF(labelsEnd, y), QPointF(r.width() - 2, y));
-    const QStringList labels = english
-        ? QStringList{QStringLiteral("Total"), QStringLiteral("Won"), QStringLiteral("Lost"), QStringLiteral("Bonus"), QStringLiteral("Result")}
-        : QStringList{QStringLiteral("Summe"), QStringLiteral("Gewonnen"), QStringLiteral("Verloren"), QStringLiteral("Bonus"), QStringLiteral("Ergebnis")};
+    for (double y : {15.5, 30.5, 45.5, 60.5, 92.5})
+        p.drawLine(QPointF(labelsEnd, y), QPointF(r.width() - 2, y));
+    const QStringList labels =
+        english ? QStringList{QStringLiteral("Total"), QStringLiteral("Won"), QStringLiteral("Lost"),
+                              QStringLiteral("Bonus"), QStringLiteral("Result")}
+                : QStringList{QStringLiteral("Summe"), QStringLiteral("Gewonnen"), QStringLiteral("Verloren"),
+                              QStringLiteral("Bonus"), QStringLiteral("Ergebnis")};
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(10);
     font.setBold(true);
@@ -144,13 +185,16 @@ void sheetBottom(QPainter& p, const QRectF& r, bool four, bool english) {
 
 // ---- table buttons and icons --------------------------------------------
 
-void pill(QPainter& p, const QRectF& r, const QColor& top, const QColor& bottom, const QColor& border, bool shine) {
+void pill(QPainter& p, const QRectF& r, const QColor& top, const QColor& bottom, const QColor& border, bool shine)
+{
     const double radius = r.height() / 2;
     roundedGradient(p, r, radius, top, bottom, border, 1.5);
-    if (shine) gloss(p, r.adjusted(1, 1, -1, -1), radius - 1, 100);
+    if (shine)
+        gloss(p, r.adjusted(1, 1, -1, -1), radius - 1, 100);
 }
 
-void textButton(QPainter& p, const QRectF& r, int state) {
+void textButton(QPainter& p, const QRectF& r, int state)
+{
     const QRectF body = r.adjusted(3, 3, -3, -6);
     softShadow(p, body, 16, 3, 90);
     if (state == 0)
@@ -162,7 +206,9 @@ void textButton(QPainter& p, const QRectF& r, int state) {
 }
 
 // A tab hanging from the window's top edge, with a glyph.
-void tab(QPainter& p, const QRectF& r, bool selected, const std::function<void(QPainter&, const QRectF&, const QColor&)>& glyph) {
+void tab(QPainter& p, const QRectF& r, bool selected,
+         const std::function<void(QPainter&, const QRectF&, const QColor&)>& glyph)
+{
     const QRectF body(r.left() + 2, r.top() - 12, r.width() - 4, r.height() + 8);
     softShadow(p, body, 10, 3, 90);
     if (selected)
@@ -170,10 +216,12 @@ void tab(QPainter& p, const QRectF& r, bool selected, const std::function<void(Q
     else
         roundedGradient(p, body, 10, QColor(80, 92, 110), QColor(34, 40, 52), QColor(14, 18, 26), 1.5);
     gloss(p, body, 10, 60);
-    glyph(p, QRectF(r.left() + 7, r.top() + 12, r.width() - 14, r.width() - 14), selected ? QColor(60, 30, 0) : Qt::white);
+    glyph(p, QRectF(r.left() + 7, r.top() + 12, r.width() - 14, r.width() - 14),
+          selected ? QColor(60, 30, 0) : Qt::white);
 }
 
-void listGlyph(QPainter& p, const QRectF& b, const QColor& c) {
+void listGlyph(QPainter& p, const QRectF& b, const QColor& c)
+{
     p.setPen(QPen(c, 2.2, Qt::SolidLine, Qt::RoundCap));
     for (int i = 0; i < 4; ++i) {
         const double y = b.top() + 3 + i * (b.height() - 6) / 3;
@@ -182,7 +230,8 @@ void listGlyph(QPainter& p, const QRectF& b, const QColor& c) {
     }
 }
 
-void bulbGlyph(QPainter& p, const QRectF& b, const QColor& c) {
+void bulbGlyph(QPainter& p, const QRectF& b, const QColor& c)
+{
     p.setPen(QPen(c, 1.8));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QRectF(b.left() + b.width() * 0.18, b.top(), b.width() * 0.64, b.height() * 0.64));
@@ -190,7 +239,8 @@ void bulbGlyph(QPainter& p, const QRectF& b, const QColor& c) {
     p.drawLine(QPointF(b.center().x() - 2, b.bottom() - 1), QPointF(b.center().x() + 2, b.bottom() - 1));
 }
 
-void fastForwardGlyph(QPainter& p, const QRectF& b, const QColor& c) {
+void fastForwardGlyph(QPainter& p, const QRectF& b, const QColor& c)
+{
     p.setPen(Qt::NoPen);
     p.setBrush(c);
     for (int i = 0; i < 2; ++i) {
@@ -204,7 +254,8 @@ void fastForwardGlyph(QPainter& p, const QRectF& b, const QColor& c) {
     }
 }
 
-void fullScreenGlyph(QPainter& p, const QRectF& r, bool enter) {
+void fullScreenGlyph(QPainter& p, const QRectF& r, bool enter)
+{
     roundedGradient(p, r.adjusted(1, 1, -1, -1), 6, QColor(80, 92, 110, 220), QColor(34, 40, 52, 220),
                     QColor(14, 18, 26), 1);
     p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -223,7 +274,8 @@ void fullScreenGlyph(QPainter& p, const QRectF& r, bool enter) {
     }
 }
 
-void roundIcon(QPainter& p, const QRectF& r, bool selected, const std::function<void(QPainter&, const QRectF&)>& glyph) {
+void roundIcon(QPainter& p, const QRectF& r, bool selected, const std::function<void(QPainter&, const QRectF&)>& glyph)
+{
     const QRectF body = r.adjusted(2, 2, -2, -3);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 60));
@@ -239,9 +291,10 @@ void roundIcon(QPainter& p, const QRectF& r, bool selected, const std::function<
 
 const QColor kBalloonEdge(60, 64, 72);
 
-void balloonPointer(QPainter& p, const QRectF& r, bool right) {
+void balloonPointer(QPainter& p, const QRectF& r, bool right)
+{
     QPainterPath path;
-    if (right) {  // pointing right, towards a seat on the right
+    if (right) { // pointing right, towards a seat on the right
         path.moveTo(0, 4);
         path.quadTo(r.width() * 0.5, 8, r.width() - 1, r.height() - 2);
         path.quadTo(r.width() * 0.4, r.height() * 0.7, 0, r.height() - 6);
@@ -259,20 +312,25 @@ void balloonPointer(QPainter& p, const QRectF& r, bool right) {
     p.drawLine(QPointF(x, 6), QPointF(x, r.height() - 8));
 }
 
-void balloonPiece(QPainter& p, const QRectF& r, int piece) {
+void balloonPiece(QPainter& p, const QRectF& r, int piece)
+{
     // piece 0 left end, 1 middle, 2 right end of a white round-ended box.
     const double h = r.height() - 2;
     QRectF whole;
-    if (piece == 0) whole = QRectF(1, 1, r.width() + h, h);
-    if (piece == 1) whole = QRectF(-h, 1, r.width() + 2 * h, h);
-    if (piece == 2) whole = QRectF(-h - 1, 1, r.width() + h, h);
+    if (piece == 0)
+        whole = QRectF(1, 1, r.width() + h, h);
+    if (piece == 1)
+        whole = QRectF(-h, 1, r.width() + 2 * h, h);
+    if (piece == 2)
+        whole = QRectF(-h - 1, 1, r.width() + h, h);
     p.setClipRect(r);
     p.setBrush(Qt::white);
     p.setPen(QPen(kBalloonEdge, 1.5));
     p.drawRoundedRect(whole, h / 2, h / 2);
 }
 
-void stackTop(QPainter& p, const QRectF& r, double angle) {
+void stackTop(QPainter& p, const QRectF& r, double angle)
+{
     p.translate(r.center());
     p.rotate(angle);
     QTransform squash;
@@ -283,7 +341,8 @@ void stackTop(QPainter& p, const QRectF& r, double angle) {
     cardBack(p, card, QColor(30, 80, 160));
 }
 
-void skatPair(QPainter& p, const QRectF& r) {
+void skatPair(QPainter& p, const QRectF& r)
+{
     for (int i = 0; i < 2; ++i) {
         p.save();
         p.translate(r.center() + QPointF(i == 0 ? -22 : 22, 0));
@@ -296,7 +355,8 @@ void skatPair(QPainter& p, const QRectF& r) {
     Q_UNUSED(r);
 }
 
-void cardShadow(QPainter& p, const QRectF& r) {
+void cardShadow(QPainter& p, const QRectF& r)
+{
     QLinearGradient g(r.topLeft(), r.bottomRight());
     g.setColorAt(0, QColor(0, 0, 0, 140));
     g.setColorAt(1, QColor(0, 0, 0, 230));
@@ -305,7 +365,8 @@ void cardShadow(QPainter& p, const QRectF& r) {
     p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), r.width() * 0.07, r.width() * 0.07);
 }
 
-void tricksShadow(QPainter& p, const QRectF& r) {
+void tricksShadow(QPainter& p, const QRectF& r)
+{
     QRadialGradient g(r.center(), r.width() / 2);
     g.setColorAt(0, QColor(0, 0, 0, 130));
     g.setColorAt(1, QColor(0, 0, 0, 0));
@@ -321,7 +382,8 @@ void tricksShadow(QPainter& p, const QRectF& r) {
 
 // ---- assistant and faces ---------------------------------------------------
 
-void wizardHat(QPainter& p, const QRectF& r) {
+void wizardHat(QPainter& p, const QRectF& r)
+{
     QPainterPath hat;
     hat.moveTo(r.left() + r.width() * 0.5, r.top());
     hat.cubicTo(r.left() + r.width() * 0.6, r.top() + r.height() * 0.3, r.left() + r.width() * 0.8,
@@ -354,7 +416,8 @@ void wizardHat(QPainter& p, const QRectF& r) {
     }
 }
 
-void assistant(QPainter& p, const QRectF& r, bool withFigure) {
+void assistant(QPainter& p, const QRectF& r, bool withFigure)
+{
     // A round plinth of light, and on it a friendly owl with a wizard's hat.
     QRadialGradient glow(r.center().x(), r.bottom() - 16, r.width() * 0.55);
     glow.setColorAt(0, QColor(255, 250, 220, 160));
@@ -362,7 +425,8 @@ void assistant(QPainter& p, const QRectF& r, bool withFigure) {
     p.setPen(Qt::NoPen);
     p.setBrush(glow);
     p.drawEllipse(QRectF(r.left() + 4, r.bottom() - 40, r.width() - 8, 36));
-    if (!withFigure) return;
+    if (!withFigure)
+        return;
     const QRectF body(r.left() + r.width() * 0.18, r.top() + r.height() * 0.36, r.width() * 0.64, r.height() * 0.58);
     QRadialGradient feathers(body.center().x(), body.top() + body.height() * 0.35, body.width() * 0.7);
     feathers.setColorAt(0, QColor(200, 150, 90));
@@ -374,7 +438,7 @@ void assistant(QPainter& p, const QRectF& r, bool withFigure) {
     p.setPen(Qt::NoPen);
     p.drawEllipse(QRectF(body.left() + body.width() * 0.25, body.top() + body.height() * 0.45, body.width() * 0.5,
                          body.height() * 0.5));
-    for (int side = 0; side < 2; ++side) {   // eyes
+    for (int side = 0; side < 2; ++side) { // eyes
         const QPointF c(body.left() + body.width() * (side == 0 ? 0.32 : 0.68), body.top() + body.height() * 0.28);
         p.setBrush(Qt::white);
         p.setPen(QPen(QColor(70, 40, 14), 1.2));
@@ -402,7 +466,8 @@ void assistant(QPainter& p, const QRectF& r, bool withFigure) {
     wizardHat(p, QRectF(body.left() + body.width() * 0.12, r.top() + 4, body.width() * 0.76, body.top() - r.top() + 6));
 }
 
-void face(QPainter& p, const QRectF& r, int which) {
+void face(QPainter& p, const QRectF& r, int which)
+{
     const QColor backgrounds[] = {QColor(90, 150, 220), QColor(220, 120, 90), QColor(120, 180, 110)};
     const QColor hair[] = {QColor(90, 60, 30), QColor(230, 190, 90), QColor(60, 60, 70)};
     const QColor shirts[] = {QColor(200, 60, 60), QColor(60, 90, 170), QColor(230, 170, 40)};
@@ -414,7 +479,8 @@ void face(QPainter& p, const QRectF& r, int which) {
     p.drawRoundedRect(r, r.width() * 0.16, r.width() * 0.16);
     p.setClipRect(r);
     const double w = r.width();
-    roundedGradient(p, QRectF(w * 0.14, w * 0.72, w * 0.72, w * 0.5), w * 0.3, lighter(shirts[which], 20), darker(shirts[which], 20));
+    roundedGradient(p, QRectF(w * 0.14, w * 0.72, w * 0.72, w * 0.5), w * 0.3, lighter(shirts[which], 20),
+                    darker(shirts[which], 20));
     QRadialGradient skin(w * 0.45, w * 0.4, w * 0.4);
     skin.setColorAt(0, QColor(255, 226, 196));
     skin.setColorAt(1, QColor(226, 176, 140));
@@ -425,7 +491,7 @@ void face(QPainter& p, const QRectF& r, int which) {
     h.moveTo(w * 0.28, w * 0.42);
     h.cubicTo(w * 0.24, w * 0.12, w * 0.76, w * 0.1, w * 0.72, w * 0.42);
     h.cubicTo(w * 0.66, w * 0.28, w * 0.36, w * 0.26, w * 0.28, w * 0.42);
-    if (which == 1) {   // longer hair
+    if (which == 1) { // longer hair
         h.addRoundedRect(QRectF(w * 0.24, w * 0.3, w * 0.1, w * 0.36), w * 0.05, w * 0.05);
         h.addRoundedRect(QRectF(w * 0.66, w * 0.3, w * 0.1, w * 0.36), w * 0.05, w * 0.05);
     }
@@ -440,7 +506,8 @@ void face(QPainter& p, const QRectF& r, int which) {
 
 // ---- score-sheet symbols -----------------------------------------------------
 
-void gameSymbol(QPainter& p, const QRectF& r, int kind) {
+void gameSymbol(QPainter& p, const QRectF& r, int kind)
+{
     const QRectF box(r.center().x() - 7, 0, 14, 14);
     if (kind < 4) {
         const Suit suits[] = {Suit::Clubs, Suit::Spades, Suit::Hearts, Suit::Diamonds};
@@ -458,26 +525,42 @@ void gameSymbol(QPainter& p, const QRectF& r, int kind) {
 
 } // namespace
 
-std::vector<Picture> interfacePictures() {
+std::vector<Picture> interfacePictures()
+{
     std::vector<Picture> list;
     // Score sheet backgrounds, three and four players.
-    list.push_back(make(QStringLiteral("Liste_Top.de.png"), 480, 72, [](QPainter& p, const QRectF& r) { sheetTop(p, r, false, false); }));
-    list.push_back(make(QStringLiteral("Liste_Top.en.png"), 480, 72, [](QPainter& p, const QRectF& r) { sheetTop(p, r, false, true); }));
-    list.push_back(make(QStringLiteral("Liste_Segment.png"), 480, 45, [](QPainter& p, const QRectF& r) { sheetSegment(p, r, false); }));
-    list.push_back(make(QStringLiteral("Liste_Bottom.de.png"), 480, 103, [](QPainter& p, const QRectF& r) { sheetBottom(p, r, false, false); }));
-    list.push_back(make(QStringLiteral("Liste_Bottom.en.png"), 480, 103, [](QPainter& p, const QRectF& r) { sheetBottom(p, r, false, true); }));
-    list.push_back(make(QStringLiteral("Liste_4er_Top.de.png"), 480, 72, [](QPainter& p, const QRectF& r) { sheetTop(p, r, true, false); }));
-    list.push_back(make(QStringLiteral("Liste_4er_Segment.png"), 480, 60, [](QPainter& p, const QRectF& r) { sheetSegment(p, r, true); }));
-    list.push_back(make(QStringLiteral("Liste_4er_Bottom.de.png"), 480, 103, [](QPainter& p, const QRectF& r) { sheetBottom(p, r, true, false); }));
+    list.push_back(make(QStringLiteral("Liste_Top.de.png"), 480, 72,
+                        [](QPainter& p, const QRectF& r) { sheetTop(p, r, false, false); }));
+    list.push_back(make(QStringLiteral("Liste_Top.en.png"), 480, 72,
+                        [](QPainter& p, const QRectF& r) { sheetTop(p, r, false, true); }));
+    list.push_back(make(QStringLiteral("Liste_Segment.png"), 480, 45,
+                        [](QPainter& p, const QRectF& r) { sheetSegment(p, r, false); }));
+    list.push_back(make(QStringLiteral("Liste_Bottom.de.png"), 480, 103,
+                        [](QPainter& p, const QRectF& r) { sheetBottom(p, r, false, false); }));
+    list.push_back(make(QStringLiteral("Liste_Bottom.en.png"), 480, 103,
+                        [](QPainter& p, const QRectF& r) { sheetBottom(p, r, false, true); }));
+    list.push_back(make(QStringLiteral("Liste_4er_Top.de.png"), 480, 72,
+                        [](QPainter& p, const QRectF& r) { sheetTop(p, r, true, false); }));
+    list.push_back(make(QStringLiteral("Liste_4er_Segment.png"), 480, 60,
+                        [](QPainter& p, const QRectF& r) { sheetSegment(p, r, true); }));
+    list.push_back(make(QStringLiteral("Liste_4er_Bottom.de.png"), 480, 103,
+                        [](QPainter& p, const QRectF& r) { sheetBottom(p, r, true, false); }));
 
-    list.push_back(make(QStringLiteral("Wizzard.png"), 130, 160, [](QPainter& p, const QRectF& r) { assistant(p, r, true); }));
-    list.push_back(make(QStringLiteral("Wizzard_Leer.png"), 130, 160, [](QPainter& p, const QRectF& r) { assistant(p, r, false); }));
-    list.push_back(make(QStringLiteral("Maus.png"), 48, 48, [](QPainter& p, const QRectF& r) { computerMouse(p, r, 1); }));
+    list.push_back(
+        make(QStringLiteral("Wizzard.png"), 130, 160, [](QPainter& p, const QRectF& r) { assistant(p, r, true); }));
+    list.push_back(make(QStringLiteral("Wizzard_Leer.png"), 130, 160,
+                        [](QPainter& p, const QRectF& r) { assistant(p, r, false); }));
+    list.push_back(
+        make(QStringLiteral("Maus.png"), 48, 48, [](QPainter& p, const QRectF& r) { computerMouse(p, r, 1); }));
     for (int i = 0; i < 3; ++i)
-        list.push_back(make(QStringLiteral("Face%1.png").arg(i), 128, 128, [i](QPainter& p, const QRectF& r) { face(p, r, i); }));
+        list.push_back(
+            make(QStringLiteral("Face%1.png").arg(i), 128, 128, [i](QPainter& p, const QRectF& r) { face(p, r, i); }));
 
     // The tabs at the top of the table and their selected looks.
-    const struct { const char* name; std::function<void(QPainter&, const QRectF&, const QColor&)> glyph; } tabs[] = {
+    const struct {
+        const char* name;
+        std::function<void(QPainter&, const QRectF&, const QColor&)> glyph;
+    } tabs[] = {
         {"Info", listGlyph},
         {"Prefs", [](QPainter& p, const QRectF& b, const QColor& c) { gear(p, b, c); }},
         {"Help", [](QPainter& p, const QRectF& b, const QColor& c) { questionMark(p, b, c); }},
@@ -487,37 +570,54 @@ std::vector<Picture> interfacePictures() {
     for (const auto& t : tabs) {
         const auto glyph = t.glyph;
         for (bool selected : {false, true})
-            list.push_back(make(QStringLiteral("%1%2.png").arg(QLatin1String(t.name), selected ? QStringLiteral("_selected") : QString()),
-                                36, 46, [glyph, selected](QPainter& p, const QRectF& r) { tab(p, r, selected, glyph); }));
+            list.push_back(make(QStringLiteral("%1%2.png")
+                                    .arg(QLatin1String(t.name), selected ? QStringLiteral("_selected") : QString()),
+                                36, 46,
+                                [glyph, selected](QPainter& p, const QRectF& r) { tab(p, r, selected, glyph); }));
     }
     // The game information strip: rounded ends and a middle stretched between them.
     auto infoStrip = [](QPainter& p, const QRectF& r, int piece) {
-        const QRectF whole = piece == 0 ? QRectF(1, 1, 60, 25) : piece == 1 ? QRectF(-30, 1, 80, 25) : QRectF(-50, 1, 60, 25);
+        const QRectF whole = piece == 0   ? QRectF(1, 1, 60, 25)
+                             : piece == 1 ? QRectF(-30, 1, 80, 25)
+                                          : QRectF(-50, 1, 60, 25);
         p.setClipRect(r);
         roundedGradient(p, whole, 12.5, QColor(70, 80, 96, 230), QColor(24, 28, 36, 230), QColor(10, 12, 16, 230), 1);
         p.setPen(QPen(QColor(255, 255, 255, 50), 1));
         p.drawLine(QPointF(whole.left() + 10, 3.5), QPointF(whole.right() - 10, 3.5));
     };
-    list.push_back(make(QStringLiteral("Info_extension_left.png"), 11, 27, [infoStrip](QPainter& p, const QRectF& r) { infoStrip(p, r, 0); }));
-    list.push_back(make(QStringLiteral("Info_extension_middle.png"), 8, 27, [infoStrip](QPainter& p, const QRectF& r) { infoStrip(p, r, 1); }));
-    list.push_back(make(QStringLiteral("Info_extension_right.png"), 11, 27, [infoStrip](QPainter& p, const QRectF& r) { infoStrip(p, r, 2); }));
+    list.push_back(make(QStringLiteral("Info_extension_left.png"), 11, 27,
+                        [infoStrip](QPainter& p, const QRectF& r) { infoStrip(p, r, 0); }));
+    list.push_back(make(QStringLiteral("Info_extension_middle.png"), 8, 27,
+                        [infoStrip](QPainter& p, const QRectF& r) { infoStrip(p, r, 1); }));
+    list.push_back(make(QStringLiteral("Info_extension_right.png"), 11, 27,
+                        [infoStrip](QPainter& p, const QRectF& r) { infoStrip(p, r, 2); }));
 
     // Stacks: the deck in the middle and the two trick piles.
-    const struct { const char* name; double angle; } stacks[] = {{"Left", -8}, {"Middle", 0}, {"Right", 8}};
+    const struct {
+        const char* name;
+        double angle;
+    } stacks[] = {{"Left", -8}, {"Middle", 0}, {"Right", 8}};
     for (const auto& s : stacks) {
         const double angle = s.angle;
-        list.push_back(make(QStringLiteral("Stapel_%1_Top.png").arg(QLatin1String(s.name)), 150, 110,
-                            [angle](QPainter& p, const QRectF& r) { stackTop(p, r, angle); }, SmallCopy::Scaled, SMALL_CARD_FACTOR));
-        list.push_back(make(QStringLiteral("Stapel_%1_Segment.png").arg(QLatin1String(s.name)), 150, 10,
-                            [angle](QPainter& p, const QRectF& r) { stackSlice(p, r, angle); }, SmallCopy::Scaled, SMALL_CARD_FACTOR));
+        list.push_back(make(
+            QStringLiteral("Stapel_%1_Top.png").arg(QLatin1String(s.name)), 150, 110,
+            [angle](QPainter& p, const QRectF& r) { stackTop(p, r, angle); }, SmallCopy::Scaled, SMALL_CARD_FACTOR));
+        list.push_back(make(
+            QStringLiteral("Stapel_%1_Segment.png").arg(QLatin1String(s.name)), 150, 10,
+            [angle](QPainter& p, const QRectF& r) { stackSlice(p, r, angle); }, SmallCopy::Scaled, SMALL_CARD_FACTOR));
     }
     list.push_back(make(QStringLiteral("Skat.png"), 220, 180, skatPair, SmallCopy::Scaled, SMALL_CARD_FACTOR));
 
-    list.push_back(make(QStringLiteral("Balloon_Large_Right.png"), 30, 26, [](QPainter& p, const QRectF& r) { balloonPointer(p, r, true); }));
-    list.push_back(make(QStringLiteral("Balloon_Large_Left.png"), 30, 26, [](QPainter& p, const QRectF& r) { balloonPointer(p, r, false); }));
-    list.push_back(make(QStringLiteral("Balloon_Left.png"), 27, 54, [](QPainter& p, const QRectF& r) { balloonPiece(p, r, 0); }));
-    list.push_back(make(QStringLiteral("Balloon_Middle.png"), 8, 54, [](QPainter& p, const QRectF& r) { balloonPiece(p, r, 1); }));
-    list.push_back(make(QStringLiteral("Balloon_Right.png"), 27, 54, [](QPainter& p, const QRectF& r) { balloonPiece(p, r, 2); }));
+    list.push_back(make(QStringLiteral("Balloon_Large_Right.png"), 30, 26,
+                        [](QPainter& p, const QRectF& r) { balloonPointer(p, r, true); }));
+    list.push_back(make(QStringLiteral("Balloon_Large_Left.png"), 30, 26,
+                        [](QPainter& p, const QRectF& r) { balloonPointer(p, r, false); }));
+    list.push_back(
+        make(QStringLiteral("Balloon_Left.png"), 27, 54, [](QPainter& p, const QRectF& r) { balloonPiece(p, r, 0); }));
+    list.push_back(
+        make(QStringLiteral("Balloon_Middle.png"), 8, 54, [](QPainter& p, const QRectF& r) { balloonPiece(p, r, 1); }));
+    list.push_back(
+        make(QStringLiteral("Balloon_Right.png"), 27, 54, [](QPainter& p, const QRectF& r) { balloonPiece(p, r, 2); }));
 
     const auto undoGlyph = [](bool redo) {
         return [redo](QPainter& p, const QRectF& b) {
@@ -532,13 +632,18 @@ std::vector<Picture> interfacePictures() {
     };
     for (bool redo : {false, true})
         for (bool selected : {false, true})
-            list.push_back(make(QStringLiteral("%1_%2.png").arg(redo ? QStringLiteral("Redo") : QStringLiteral("Undo"),
-                                                                 selected ? QStringLiteral("Select") : QStringLiteral("Normal")),
-                                60, 30, [undoGlyph, redo, selected](QPainter& p, const QRectF& r) { roundIcon(p, r, selected, undoGlyph(redo)); }));
+            list.push_back(make(QStringLiteral("%1_%2.png")
+                                    .arg(redo ? QStringLiteral("Redo") : QStringLiteral("Undo"),
+                                         selected ? QStringLiteral("Select") : QStringLiteral("Normal")),
+                                60, 30, [undoGlyph, redo, selected](QPainter& p, const QRectF& r) {
+                                    roundIcon(p, r, selected, undoGlyph(redo));
+                                }));
     for (bool selected : {false, true})
-        list.push_back(make(selected ? QStringLiteral("Helpicon_Selected.png") : QStringLiteral("Helpicon_Normal.png"), 28, 28,
-                            [selected](QPainter& p, const QRectF& r) {
-                                roundIcon(p, r, selected, [](QPainter& q, const QRectF& b) { questionMark(q, b, QColor(40, 70, 120)); });
+        list.push_back(make(selected ? QStringLiteral("Helpicon_Selected.png") : QStringLiteral("Helpicon_Normal.png"),
+                            28, 28, [selected](QPainter& p, const QRectF& r) {
+                                roundIcon(p, r, selected, [](QPainter& q, const QRectF& b) {
+                                    questionMark(q, b, QColor(40, 70, 120));
+                                });
                             }));
     // The bidding panel's calculator button: a small pocket calculator.
     const auto calculator = [](QPainter& p, const QRectF& b) {
@@ -555,15 +660,21 @@ std::vector<Picture> interfacePictures() {
         p.restore();
     };
     for (bool selected : {false, true})
-        list.push_back(make(selected ? QStringLiteral("Reizrechner_Selected.png") : QStringLiteral("Reizrechner_Normal.png"),
-                            28, 28, [selected, calculator](QPainter& p, const QRectF& r) { roundIcon(p, r, selected, calculator); }));
+        list.push_back(
+            make(selected ? QStringLiteral("Reizrechner_Selected.png") : QStringLiteral("Reizrechner_Normal.png"), 28,
+                 28, [selected, calculator](QPainter& p, const QRectF& r) { roundIcon(p, r, selected, calculator); }));
     list.push_back(make(QStringLiteral("Kartenschatten.png"), 144, 216, cardShadow));
     list.push_back(make(QStringLiteral("Sticheschatten.png"), 240, 160, tricksShadow));
-    list.push_back(make(QStringLiteral("Enter_Fullscreen.png"), 27, 27, [](QPainter& p, const QRectF& r) { fullScreenGlyph(p, r, true); }));
-    list.push_back(make(QStringLiteral("Leave_Fullscreen.png"), 27, 27, [](QPainter& p, const QRectF& r) { fullScreenGlyph(p, r, false); }));
-    list.push_back(make(QStringLiteral("Button.png"), 200, 56, [](QPainter& p, const QRectF& r) { textButton(p, r, 0); }));
-    list.push_back(make(QStringLiteral("Button_down.png"), 200, 56, [](QPainter& p, const QRectF& r) { textButton(p, r, 1); }));
-    list.push_back(make(QStringLiteral("Button_inactive.png"), 200, 56, [](QPainter& p, const QRectF& r) { textButton(p, r, 2); }));
+    list.push_back(make(QStringLiteral("Enter_Fullscreen.png"), 27, 27,
+                        [](QPainter& p, const QRectF& r) { fullScreenGlyph(p, r, true); }));
+    list.push_back(make(QStringLiteral("Leave_Fullscreen.png"), 27, 27,
+                        [](QPainter& p, const QRectF& r) { fullScreenGlyph(p, r, false); }));
+    list.push_back(
+        make(QStringLiteral("Button.png"), 200, 56, [](QPainter& p, const QRectF& r) { textButton(p, r, 0); }));
+    list.push_back(
+        make(QStringLiteral("Button_down.png"), 200, 56, [](QPainter& p, const QRectF& r) { textButton(p, r, 1); }));
+    list.push_back(make(QStringLiteral("Button_inactive.png"), 200, 56,
+                        [](QPainter& p, const QRectF& r) { textButton(p, r, 2); }));
     const char* symbols[] = {"Kreuz", "Pik", "Herz", "Karo", "Grand", "Null", "Ramsch"};
     for (int i = 0; i < 7; ++i)
         list.push_back(make(QStringLiteral("Icon_%1.png").arg(QLatin1String(symbols[i])), 28, 14,

@@ -8,30 +8,33 @@
 
 namespace pictures {
 
-QImage canvas(int width, int height) {
+QImage canvas(int width, int height)
+{
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
 }
 
-void prepare(QPainter& painter) {
+void prepare(QPainter& painter)
+{
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
 }
 
-QColor mix(const QColor& a, const QColor& b, double t) {
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
-                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            float(a.blueF() + (b.blueF() - a.blueF()) * t),
-                            float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
+QColor mix(const QColor& a, const QColor& b, double t)
+{
+    return QColor::fromRgbF(
+        float(a.redF() + (b.redF() - a.redF()) * t), float(a.greenF() + (b.greenF() - a.greenF()) * t),
+        float(a.blueF() + (b.blueF() - a.blueF()) * t), float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
 }
 
 QColor lighter(const QColor& c, int percent) { return mix(c, Qt::white, percent / 100.0); }
 QColor darker(const QColor& c, int percent) { return mix(c, Qt::black, percent / 100.0); }
 
-void roundedGradient(QPainter& p, const QRectF& r, double radius, const QColor& top,
-                     const QColor& bottom, const QColor& border, double borderWidth) {
+void roundedGradient(QPainter& p, const QRectF& r, double radius, const QColor& top, const QColor& bottom,
+                     const QColor& border, double borderWidth)
+{
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     g.setColorAt(0, top);
     g.setColorAt(1, bottom);
@@ -46,7 +49,8 @@ void roundedGradient(QPainter& p, const QRectF& r, double radius, const QColor& 
     p.restore();
 }
 
-void softShadow(QPainter& p, const QRectF& r, double radius, int spread, int alpha) {
+void softShadow(QPainter& p, const QRectF& r, double radius, int spread, int alpha)
+{
     p.save();
     p.setPen(Qt::NoPen);
     for (int i = spread; i >= 1; --i) {
@@ -57,7 +61,8 @@ void softShadow(QPainter& p, const QRectF& r, double radius, int spread, int alp
     p.restore();
 }
 
-void gloss(QPainter& p, const QRectF& r, double radius, int alpha) {
+void gloss(QPainter& p, const QRectF& r, double radius, int alpha)
+{
     p.save();
     QRectF upper(r.left() + 1, r.top() + 1, r.width() - 2, r.height() * 0.5);
     QLinearGradient g(upper.topLeft(), upper.bottomLeft());
@@ -72,7 +77,8 @@ void gloss(QPainter& p, const QRectF& r, double radius, int alpha) {
 namespace {
 
 // Suit outlines in a 100 x 100 design box.
-QPainterPath heartShape() {
+QPainterPath heartShape()
+{
     QPainterPath path;
     path.moveTo(50, 95);
     path.cubicTo(35, 78, 4, 60, 4, 32);
@@ -85,7 +91,8 @@ QPainterPath heartShape() {
     return path;
 }
 
-QPainterPath diamondShape() {
+QPainterPath diamondShape()
+{
     QPainterPath path;
     path.moveTo(50, 2);
     path.quadTo(66, 30, 86, 50);
@@ -96,7 +103,8 @@ QPainterPath diamondShape() {
     return path;
 }
 
-QPainterPath spadeShape() {
+QPainterPath spadeShape()
+{
     QPainterPath path;
     path.moveTo(50, 3);
     path.cubicTo(62, 22, 95, 38, 95, 60);
@@ -112,7 +120,8 @@ QPainterPath spadeShape() {
     return path;
 }
 
-QPainterPath clubShape() {
+QPainterPath clubShape()
+{
     QPainterPath path;
     path.setFillRule(Qt::WindingFill);
     path.addEllipse(QPointF(50, 26), 22, 22);
@@ -129,7 +138,8 @@ QPainterPath clubShape() {
     return path.simplified();
 }
 
-QPainterPath leafShape() {
+QPainterPath leafShape()
+{
     QPainterPath path;
     path.moveTo(50, 2);
     path.cubicTo(66, 18, 92, 36, 88, 62);
@@ -143,16 +153,18 @@ QPainterPath leafShape() {
     return path;
 }
 
-QPainterPath acornShape() {
+QPainterPath acornShape()
+{
     QPainterPath path;
     path.setFillRule(Qt::WindingFill);
-    path.addEllipse(QRectF(24, 30, 52, 66));         // the nut
-    path.addRoundedRect(QRectF(16, 22, 68, 34), 16, 16);  // the cap
-    path.addRect(QRectF(46, 4, 8, 22));              // the stalk
+    path.addEllipse(QRectF(24, 30, 52, 66));             // the nut
+    path.addRoundedRect(QRectF(16, 22, 68, 34), 16, 16); // the cap
+    path.addRect(QRectF(46, 4, 8, 22));                  // the stalk
     return path.simplified();
 }
 
-QPainterPath bellShape() {
+QPainterPath bellShape()
+{
     QPainterPath path;
     path.setFillRule(Qt::WindingFill);
     path.addEllipse(QRectF(8, 14, 84, 84));
@@ -160,7 +172,8 @@ QPainterPath bellShape() {
     return path.simplified();
 }
 
-QPainterPath designPath(Suit suit) {
+QPainterPath designPath(Suit suit)
+{
     switch (suit) {
     case Suit::Clubs: return clubShape();
     case Suit::Spades: return spadeShape();
@@ -174,7 +187,8 @@ QPainterPath designPath(Suit suit) {
     return {};
 }
 
-QTransform designToBox(const QRectF& box) {
+QTransform designToBox(const QRectF& box)
+{
     const double side = qMin(box.width(), box.height());
     QTransform t;
     t.translate(box.center().x() - side / 2, box.center().y() - side / 2);
@@ -184,11 +198,10 @@ QTransform designToBox(const QRectF& box) {
 
 } // namespace
 
-QPainterPath suitPath(Suit suit, const QRectF& box) {
-    return designToBox(box).map(designPath(suit));
-}
+QPainterPath suitPath(Suit suit, const QRectF& box) { return designToBox(box).map(designPath(suit)); }
 
-QColor suitColor(Suit suit, bool fourColours) {
+QColor suitColor(Suit suit, bool fourColours)
+{
     switch (suit) {
     case Suit::Clubs: return QColor(20, 20, 24);
     case Suit::Spades: return fourColours ? QColor(20, 130, 45) : QColor(20, 20, 24);
@@ -202,7 +215,8 @@ QColor suitColor(Suit suit, bool fourColours) {
     return Qt::black;
 }
 
-void drawSuit(QPainter& p, Suit suit, const QRectF& box) {
+void drawSuit(QPainter& p, Suit suit, const QRectF& box)
+{
     p.save();
     prepare(p);
     const QTransform t = designToBox(box);
@@ -231,7 +245,7 @@ void drawSuit(QPainter& p, Suit suit, const QRectF& box) {
         shaded(t.map(nut), QColor(205, 150, 50));
         shaded(t.map(cap), QColor(120, 75, 30));
         p.setPen(QPen(darker(QColor(120, 75, 30), 40), qMax(0.5, side / 60.0)));
-        for (int i = 0; i < 4; ++i)   // the cap's scales
+        for (int i = 0; i < 4; ++i) // the cap's scales
             p.drawLine(t.map(QPointF(24 + i * 14, 28)), t.map(QPointF(30 + i * 14, 52)));
         break;
     }
@@ -262,15 +276,14 @@ void drawSuit(QPainter& p, Suit suit, const QRectF& box) {
         p.drawRect(t.mapRect(QRectF(48, 82, 4, 14)));
         break;
     }
-    default:
-        shaded(t.map(designPath(suit)), base);
-        break;
+    default: shaded(t.map(designPath(suit)), base); break;
     }
     p.restore();
 }
 
-void centredText(QPainter& p, const QRectF& box, const QString& text, double pixelSize,
-                 const QColor& color, bool bold, bool serif) {
+void centredText(QPainter& p, const QRectF& box, const QString& text, double pixelSize, const QColor& color, bool bold,
+                 bool serif)
+{
     p.save();
     QFont font(serif ? QStringLiteral("DejaVu Serif") : QStringLiteral("DejaVu Sans"));
     font.setPixelSize(qMax(1, int(pixelSize)));
@@ -281,8 +294,9 @@ void centredText(QPainter& p, const QRectF& box, const QString& text, double pix
     p.restore();
 }
 
-void outlinedText(QPainter& p, const QRectF& box, const QString& text, double pixelSize,
-                  const QColor& fill, const QColor& outline, bool serif) {
+void outlinedText(QPainter& p, const QRectF& box, const QString& text, double pixelSize, const QColor& fill,
+                  const QColor& outline, bool serif)
+{
     p.save();
     prepare(p);
     QFont font(serif ? QStringLiteral("DejaVu Serif") : QStringLiteral("DejaVu Sans"));
@@ -291,11 +305,10 @@ void outlinedText(QPainter& p, const QRectF& box, const QString& text, double pi
     font.setItalic(serif);
     QFontMetricsF metrics(font);
     const double width = metrics.horizontalAdvance(text);
-    const QPointF origin(box.center().x() - width / 2,
-                         box.center().y() + (metrics.ascent() - metrics.descent()) / 2);
+    const QPointF origin(box.center().x() - width / 2, box.center().y() + (metrics.ascent() - metrics.descent()) / 2);
     QPainterPath path;
     path.addText(origin, font, text);
-    for (int i = 6; i >= 1; --i) {   // soft shadow
+    for (int i = 6; i >= 1; --i) { // soft shadow
         p.setPen(QPen(QColor(0, 0, 0, 14), pixelSize / 30.0 * i * 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
         p.drawPath(path.translated(pixelSize / 40.0, pixelSize / 25.0));
@@ -310,17 +323,17 @@ void outlinedText(QPainter& p, const QRectF& box, const QString& text, double pi
     p.restore();
 }
 
-void miniCard(QPainter& p, const QRectF& r, Suit suit, const QString& letter, bool fourColours) {
+void miniCard(QPainter& p, const QRectF& r, Suit suit, const QString& letter, bool fourColours)
+{
     p.save();
     prepare(p);
     const double radius = r.width() * 0.12;
     softShadow(p, r, radius, 2, 60);
     roundedGradient(p, r, radius, QColor(255, 255, 255), QColor(236, 236, 230), QColor(90, 90, 90), 1.0);
     const QColor ink = suitColor(suit, fourColours);
-    centredText(p, QRectF(r.left() + 1, r.top() + 1, r.width() * 0.42, r.height() * 0.28), letter,
-                r.height() * 0.2, ink, true, false);
-    const QRectF symbol(r.left() + r.width() * 0.2, r.top() + r.height() * 0.32, r.width() * 0.6,
-                        r.height() * 0.5);
+    centredText(p, QRectF(r.left() + 1, r.top() + 1, r.width() * 0.42, r.height() * 0.28), letter, r.height() * 0.2,
+                ink, true, false);
+    const QRectF symbol(r.left() + r.width() * 0.2, r.top() + r.height() * 0.32, r.width() * 0.6, r.height() * 0.5);
     if (suit == Suit::Spades || suit == Suit::Diamonds || suit == Suit::Clubs || suit == Suit::Hearts) {
         p.setPen(Qt::NoPen);
         p.setBrush(ink);
@@ -331,7 +344,8 @@ void miniCard(QPainter& p, const QRectF& r, Suit suit, const QString& letter, bo
     p.restore();
 }
 
-void cardBack(QPainter& p, const QRectF& r, const QColor& base) {
+void cardBack(QPainter& p, const QRectF& r, const QColor& base)
+{
     p.save();
     prepare(p);
     const double radius = r.width() * 0.06;
@@ -348,7 +362,8 @@ void cardBack(QPainter& p, const QRectF& r, const QColor& base) {
     p.restore();
 }
 
-void stackSlice(QPainter& p, const QRectF& r, double angle) {
+void stackSlice(QPainter& p, const QRectF& r, double angle)
+{
     p.save();
     prepare(p);
     p.translate(r.center());
@@ -366,11 +381,13 @@ void stackSlice(QPainter& p, const QRectF& r, double angle) {
     p.restore();
 }
 
-void questionMark(QPainter& p, const QRectF& box, const QColor& color) {
+void questionMark(QPainter& p, const QRectF& box, const QColor& color)
+{
     centredText(p, box.translated(0, box.height() * 0.02), QStringLiteral("?"), box.height() * 0.8, color, true, false);
 }
 
-void gear(QPainter& p, const QRectF& box, const QColor& color) {
+void gear(QPainter& p, const QRectF& box, const QColor& color)
+{
     p.save();
     prepare(p);
     const QPointF c = box.center();
@@ -398,7 +415,8 @@ void gear(QPainter& p, const QRectF& box, const QColor& color) {
     p.restore();
 }
 
-void arrow(QPainter& p, const QRectF& box, const QColor& color, bool curvedBack) {
+void arrow(QPainter& p, const QRectF& box, const QColor& color, bool curvedBack)
+{
     p.save();
     prepare(p);
     const double w = box.width(), h = box.height();
@@ -406,7 +424,7 @@ void arrow(QPainter& p, const QRectF& box, const QColor& color, bool curvedBack)
     p.setPen(pen);
     p.setBrush(Qt::NoBrush);
     QPainterPath path;
-    if (curvedBack) {   // an arc turning back to the left
+    if (curvedBack) { // an arc turning back to the left
         path.moveTo(box.left() + w * 0.3, box.top() + h * 0.35);
         path.cubicTo(box.left() + w * 0.75, box.top() + h * 0.2, box.left() + w * 0.95, box.top() + h * 0.55,
                      box.left() + w * 0.65, box.top() + h * 0.85);
@@ -433,7 +451,8 @@ void arrow(QPainter& p, const QRectF& box, const QColor& color, bool curvedBack)
     p.restore();
 }
 
-void computerMouse(QPainter& p, const QRectF& box, int litButton) {
+void computerMouse(QPainter& p, const QRectF& box, int litButton)
+{
     p.save();
     prepare(p);
     const double w = box.width(), h = box.height();
@@ -449,8 +468,8 @@ void computerMouse(QPainter& p, const QRectF& box, int litButton) {
     top.addRect(QRectF(body.left(), body.top(), body.width(), body.height() * 0.42));
     upper = upper.intersected(top);
     QPainterPath half;
-    half.addRect(QRectF(litButton == 0 ? body.left() : body.center().x(), body.top(), body.width() / 2,
-                        body.height() * 0.42));
+    half.addRect(
+        QRectF(litButton == 0 ? body.left() : body.center().x(), body.top(), body.width() / 2, body.height() * 0.42));
     QLinearGradient lit(body.topLeft(), QPointF(body.left(), body.top() + body.height() * 0.42));
     lit.setColorAt(0, QColor(255, 190, 80));
     lit.setColorAt(1, QColor(230, 110, 20));
@@ -464,7 +483,8 @@ void computerMouse(QPainter& p, const QRectF& box, int litButton) {
     p.restore();
 }
 
-void personHead(QPainter& p, const QRectF& box, const QColor& color) {
+void personHead(QPainter& p, const QRectF& box, const QColor& color)
+{
     p.save();
     prepare(p);
     p.setPen(Qt::NoPen);
@@ -479,7 +499,8 @@ void personHead(QPainter& p, const QRectF& box, const QColor& color) {
     p.restore();
 }
 
-bool save(const QImage& image, const QString& path) {
+bool save(const QImage& image, const QString& path)
+{
     if (path.endsWith(QLatin1String(".bmp"))) {
         // Windows bitmaps without alpha: flatten onto white, 24 bits.
         QImage flat(image.size(), QImage::Format_RGB888);

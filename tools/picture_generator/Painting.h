@@ -26,9 +26,8 @@ QColor darker(const QColor& c, int percent);
 
 // A rounded rectangle filled with a vertical gradient, with an optional
 // outline (no outline when border has alpha 0).
-void roundedGradient(QPainter& p, const QRectF& r, double radius, const QColor& top,
-                     const QColor& bottom, const QColor& border = QColor(0, 0, 0, 0),
-                     double borderWidth = 1.0);
+void roundedGradient(QPainter& p, const QRectF& r, double radius, const QColor& top, const QColor& bottom,
+                     const QColor& border = QColor(0, 0, 0, 0), double borderWidth = 1.0);
 // A soft drop shadow below a rounded rectangle (several translucent layers).
 void softShadow(QPainter& p, const QRectF& r, double radius, int spread, int alpha);
 // The glassy highlight over the upper half of a rounded shape.
@@ -40,11 +39,11 @@ QPainterPath suitPath(Suit suit, const QRectF& box);
 QColor suitColor(Suit suit, bool fourColours = false);
 
 // Text centred in a box; bold sans serif by default.
-void centredText(QPainter& p, const QRectF& box, const QString& text, double pixelSize,
-                 const QColor& color, bool bold = true, bool serif = false);
+void centredText(QPainter& p, const QRectF& box, const QString& text, double pixelSize, const QColor& color,
+                 bool bold = true, bool serif = false);
 // Text with a thin dark outline and a soft shadow, for titles on pictures.
-void outlinedText(QPainter& p, const QRectF& box, const QString& text, double pixelSize,
-                  const QColor& fill, const QColor& outline, bool serif = true);
+void outlinedText(QPainter& p, const QRectF& box, const QString& text, double pixelSize, const QColor& fill,
+                  const QColor& outline, bool serif = true);
 
 // A small card (face up with a suit symbol and a letter, or a back).
 void miniCard(QPainter& p, const QRectF& r, Suit suit, const QString& letter, bool fourColours);
@@ -56,7 +55,7 @@ void stackSlice(QPainter& p, const QRectF& r, double angle);
 void questionMark(QPainter& p, const QRectF& box, const QColor& color);
 void gear(QPainter& p, const QRectF& box, const QColor& color);
 void arrow(QPainter& p, const QRectF& box, const QColor& color, bool curvedBack);
-void computerMouse(QPainter& p, const QRectF& box, int litButton);  // 0 left, 1 right
+void computerMouse(QPainter& p, const QRectF& box, int litButton); // 0 left, 1 right
 void personHead(QPainter& p, const QRectF& box, const QColor& color);
 
 // Writes the image; .bmp files become 24-bit, everything else PNG.

@@ -12,18 +12,18 @@ namespace pictures {
 
 // How the "small_" copy of a table picture is made.
 enum class SmallCopy {
-    None,        // no small copy
-    Scaled,      // the picture scaled by the small layout's factor
-    Background,  // the design area of a table background, scaled to 480 x 320
+    None,       // no small copy
+    Scaled,     // the picture scaled by the small layout's factor
+    Background, // the design area of a table background, scaled to 480 x 320
 };
 
 struct Picture {
-    QString file;            // e.g. "icons/Skat_32.png" or "Berge_Tisch_Leer.png"
+    QString file; // e.g. "icons/Skat_32.png" or "Berge_Tisch_Leer.png"
     int width = 0;
     int height = 0;
     std::function<void(QImage&)> draw;
     SmallCopy small = SmallCopy::None;
-    double smallFactor = 0;  // Scaled copies: 0 means SMALL_FACTOR
+    double smallFactor = 0; // Scaled copies: 0 means SMALL_FACTOR
 };
 
 // The small layout is 480 wide where the full layout is 1152 (1024 plus margins).

@@ -17,7 +17,7 @@ namespace {
 
 constexpr int BG_W = 1440;
 constexpr int BG_H = 1024;
-const QRectF kTable(150, 250, 1140, 760);  // the table top with its rim
+const QRectF kTable(150, 250, 1140, 760); // the table top with its rim
 
 struct Theme {
     QString name;
@@ -26,7 +26,8 @@ struct Theme {
     QColor clothDark; // the cloth at the edges
 };
 
-Theme theme(const QString& name) {
+Theme theme(const QString& name)
+{
     if (name == QLatin1String("Berge"))
         return {name, QColor(128, 84, 44), QColor(58, 156, 88), QColor(16, 82, 44)};
     if (name == QLatin1String("Insel"))
@@ -36,15 +37,18 @@ Theme theme(const QString& name) {
     return {name, QColor(40, 90, 56), QColor(52, 150, 84), QColor(14, 78, 42)};
 }
 
-void mountains(QPainter& p) {
+void mountains(QPainter& p)
+{
     QLinearGradient sky(0, 0, 0, 520);
     sky.setColorAt(0, QColor(86, 146, 214));
     sky.setColorAt(0.7, QColor(190, 220, 242));
     sky.setColorAt(1, QColor(235, 242, 246));
     p.fillRect(QRectF(0, 0, BG_W, BG_H), sky);
     // Three ranges, further ones paler.
+    // clang-format off
     const struct { double base; QColor colour; int seed; double height; } ranges[] = {
         {430, QColor(150, 170, 196), 3, 250}, {500, QColor(104, 126, 150), 7, 230}, {580, QColor(70, 100, 84), 11, 170}};
+    // clang-format on
     for (const auto& range : ranges) {
         QRandomGenerator rng(range.seed);
         QPainterPath path;
@@ -68,7 +72,7 @@ void mountains(QPainter& p) {
         p.setPen(Qt::NoPen);
         p.setBrush(g);
         p.drawPath(path);
-        if (range.seed != 11) {   // snow on the higher peaks
+        if (range.seed != 11) { // snow on the higher peaks
             p.setBrush(QColor(250, 252, 255, 230));
             for (const QPointF& peak : peaks) {
                 QPainterPath snow;
@@ -99,7 +103,8 @@ void mountains(QPainter& p) {
     }
 }
 
-void island(QPainter& p) {
+void island(QPainter& p)
+{
     QLinearGradient sky(0, 0, 0, 470);
     sky.setColorAt(0, QColor(60, 150, 220));
     sky.setColorAt(1, QColor(200, 232, 248));
@@ -171,12 +176,13 @@ void island(QPainter& p) {
             p.drawPath(frond);
         }
         p.setBrush(QColor(110, 80, 40));
-        p.drawEllipse(crown, 14, 12);   // coconuts
+        p.drawEllipse(crown, 14, 12); // coconuts
         p.drawEllipse(crown + QPointF(dir * 16, 8), 11, 10);
     }
 }
 
-void pub(QPainter& p) {
+void pub(QPainter& p)
+{
     // Wooden panelling lit by a lamp above the table.
     QLinearGradient wall(0, 0, 0, BG_H);
     wall.setColorAt(0, QColor(96, 54, 26));
@@ -231,14 +237,16 @@ void pub(QPainter& p) {
     p.drawEllipse(QRectF(700, 112, 40, 16));
 }
 
-void plainCloth(QPainter& p, const Theme& t) {
+void plainCloth(QPainter& p, const Theme& t)
+{
     QRadialGradient g(720, 520, 900);
     g.setColorAt(0, t.clothLit);
     g.setColorAt(1, t.clothDark);
     p.fillRect(QRectF(0, 0, BG_W, BG_H), g);
 }
 
-void tableTop(QPainter& p, const Theme& t) {
+void tableTop(QPainter& p, const Theme& t)
+{
     const double radius = 300;
     softShadow(p, kTable.adjusted(10, 10, -10, 10), radius, 24, 200);
     // The rim: wood with a highlight.
@@ -267,7 +275,8 @@ void tableTop(QPainter& p, const Theme& t) {
     p.drawRoundedRect(cloth.adjusted(22, 22, -22, -22), radius - 56, radius - 56);
 }
 
-void background(QPainter& p, const Theme& t, bool withScenery) {
+void background(QPainter& p, const Theme& t, bool withScenery)
+{
     if (!withScenery)
         plainCloth(p, t);
     else if (t.name == QLatin1String("Berge"))
@@ -276,11 +285,13 @@ void background(QPainter& p, const Theme& t, bool withScenery) {
         island(p);
     else
         pub(p);
-    if (withScenery) tableTop(p, t);
+    if (withScenery)
+        tableTop(p, t);
 }
 
 // A soft glow over the local player's place at the front of the table.
-void frontGlow(QPainter& p) {
+void frontGlow(QPainter& p)
+{
     QRadialGradient g(720, 900, 420);
     g.setColorAt(0, QColor(255, 246, 210, 70));
     g.setColorAt(1, QColor(255, 246, 210, 0));
@@ -288,7 +299,8 @@ void frontGlow(QPainter& p) {
 }
 
 // The seat highlight drawn over the table at (100, 73) of the design area.
-void seatGlow(QImage& image, bool left) {
+void seatGlow(QImage& image, bool left)
+{
     QPainter p(&image);
     prepare(p);
     const QPointF c(left ? 150 : image.width() - 150, image.height() * 0.5);
@@ -302,7 +314,8 @@ void seatGlow(QImage& image, bool left) {
 }
 
 // The foreground layer: backdrops behind the two opponents' pictures.
-void foreground(QImage& image, const Theme& t) {
+void foreground(QImage& image, const Theme& t)
+{
     QPainter p(&image);
     prepare(p);
     for (const QRectF seat : {QRectF(228, 288, 150, 150), QRectF(1062, 288, 150, 150)}) {
@@ -312,7 +325,8 @@ void foreground(QImage& image, const Theme& t) {
     }
 }
 
-void dealEditorBackground(QImage& image, const Theme& t) {
+void dealEditorBackground(QImage& image, const Theme& t)
+{
     QPainter p(&image);
     prepare(p);
     QRadialGradient g(image.width() * 0.45, image.height() * 0.4, image.width() * 0.8);
@@ -331,43 +345,58 @@ void dealEditorBackground(QImage& image, const Theme& t) {
     Q_UNUSED(t);
 }
 
-Picture sized(const QString& file, int w, int h, std::function<void(QImage&)> draw, SmallCopy small) {
+Picture sized(const QString& file, int w, int h, std::function<void(QImage&)> draw, SmallCopy small)
+{
     return Picture{file, w, h, std::move(draw), small};
 }
 
 } // namespace
 
-std::vector<Picture> tablePictures() {
+std::vector<Picture> tablePictures()
+{
     std::vector<Picture> list;
     for (const char* name : {"Berge", "Insel", "Kneipe"}) {
         const Theme t = theme(QLatin1String(name));
         const QString n = QLatin1String(name);
-        list.push_back(sized(n + QStringLiteral("_Tisch_Leer.png"), BG_W, BG_H, [t](QImage& image) {
-            QPainter p(&image);
-            prepare(p);
-            background(p, t, true);
-        }, SmallCopy::Background));
-        list.push_back(sized(n + QStringLiteral("_Tisch_FP_Center.png"), BG_W, BG_H, [t](QImage& image) {
-            QPainter p(&image);
-            prepare(p);
-            background(p, t, true);
-            frontGlow(p);
-        }, SmallCopy::Background));
-        list.push_back(sized(n + QStringLiteral("_Tisch_VG.png"), BG_W, BG_H,
-                             [t](QImage& image) { foreground(image, t); }, SmallCopy::Background));
-        list.push_back(sized(n + QStringLiteral("_Augen_Left.png"), 824, 560,
-                             [](QImage& image) { seatGlow(image, true); }, SmallCopy::Scaled));
-        list.push_back(sized(n + QStringLiteral("_Augen_Right.png"), 824, 560,
-                             [](QImage& image) { seatGlow(image, false); }, SmallCopy::Scaled));
-        list.push_back(sized(n + QStringLiteral("_FP_Kartenblatt.png"), 640, 362,
-                             [t](QImage& image) { dealEditorBackground(image, t); }, SmallCopy::None));
+        list.push_back(sized(
+            n + QStringLiteral("_Tisch_Leer.png"), BG_W, BG_H,
+            [t](QImage& image) {
+                QPainter p(&image);
+                prepare(p);
+                background(p, t, true);
+            },
+            SmallCopy::Background));
+        list.push_back(sized(
+            n + QStringLiteral("_Tisch_FP_Center.png"), BG_W, BG_H,
+            [t](QImage& image) {
+                QPainter p(&image);
+                prepare(p);
+                background(p, t, true);
+                frontGlow(p);
+            },
+            SmallCopy::Background));
+        list.push_back(sized(
+            n + QStringLiteral("_Tisch_VG.png"), BG_W, BG_H, [t](QImage& image) { foreground(image, t); },
+            SmallCopy::Background));
+        list.push_back(sized(
+            n + QStringLiteral("_Augen_Left.png"), 824, 560, [](QImage& image) { seatGlow(image, true); },
+            SmallCopy::Scaled));
+        list.push_back(sized(
+            n + QStringLiteral("_Augen_Right.png"), 824, 560, [](QImage& image) { seatGlow(image, false); },
+            SmallCopy::Scaled));
+        list.push_back(sized(
+            n + QStringLiteral("_FP_Kartenblatt.png"), 640, 362, [t](QImage& image) { dealEditorBackground(image, t); },
+            SmallCopy::None));
     }
     const Theme mono = theme(QStringLiteral("Mono"));
-    list.push_back(sized(QStringLiteral("Mono_Tisch_FP_Center.png"), BG_W, BG_H, [mono](QImage& image) {
-        QPainter p(&image);
-        prepare(p);
-        background(p, mono, false);
-    }, SmallCopy::Background));
+    list.push_back(sized(
+        QStringLiteral("Mono_Tisch_FP_Center.png"), BG_W, BG_H,
+        [mono](QImage& image) {
+            QPainter p(&image);
+            prepare(p);
+            background(p, mono, false);
+        },
+        SmallCopy::Background));
     return list;
 }
 

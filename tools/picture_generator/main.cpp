@@ -5,9 +5,9 @@
 //   picture_generator interface <folder>   the other "Grafik" pictures
 // Table pictures marked for it also get a "small_" copy for the small layout.
 
+#include "../common/QuietBuildLog.h"
 #include "Painting.h"
 #include "Pictures.h"
-#include "../common/QuietBuildLog.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,7 +22,8 @@ namespace {
 using pictures::Picture;
 using pictures::SmallCopy;
 
-QImage smallCopy(const QImage& full, const Picture& picture) {
+QImage smallCopy(const QImage& full, const Picture& picture)
+{
     if (picture.small == SmallCopy::Background) {
         // The landscape design area with its side margins, at the small layout's size.
         const QImage area = full.copy(144, 128, 1152, 768);
@@ -34,7 +35,8 @@ QImage smallCopy(const QImage& full, const Picture& picture) {
     return full.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-bool writeAll(const std::vector<Picture>& list, const QDir& folder, QStringList* written) {
+bool writeAll(const std::vector<Picture>& list, const QDir& folder, QStringList* written)
+{
     for (const Picture& picture : list) {
         const QString path = folder.filePath(picture.file);
         QDir().mkpath(QFileInfo(path).path());
@@ -44,7 +46,8 @@ bool writeAll(const std::vector<Picture>& list, const QDir& folder, QStringList*
             std::fprintf(stderr, "picture_generator: cannot write %s\n", qPrintable(path));
             return false;
         }
-        if (written) written->append(picture.file);
+        if (written)
+            written->append(picture.file);
         if (picture.small != SmallCopy::None) {
             const QFileInfo info(path);
             const QString smallPath = info.dir().filePath(QStringLiteral("small_") + info.fileName());
@@ -57,7 +60,8 @@ bool writeAll(const std::vector<Picture>& list, const QDir& folder, QStringList*
     return true;
 }
 
-bool copyFile(const QString& from, const QString& to) {
+bool copyFile(const QString& from, const QString& to)
+{
     QDir().mkpath(QFileInfo(to).path());
     QFile::remove(to);
     if (!QFile::copy(from, to)) {
@@ -70,9 +74,11 @@ bool copyFile(const QString& from, const QString& to) {
 
 // The resource list: plain files stored as they are; the main style sheet
 // and the network picture are stored zlib-compressed.
-bool writeQrc(const QDir& folder, const QStringList& files) {
+bool writeQrc(const QDir& folder, const QStringList& files)
+{
     QFile qrc(folder.filePath(QStringLiteral("bundle.qrc")));
-    if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) return false;
+    if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        return false;
     QTextStream out(&qrc);
     out << "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
     for (const QString& file : files) {
@@ -86,7 +92,8 @@ bool writeQrc(const QDir& folder, const QStringList& files) {
     return true;
 }
 
-int usage() {
+int usage()
+{
     std::fprintf(stderr, "usage: picture_generator bundle <folder> <Skat.qss> <ErrorReport.qss>\n"
                          "       picture_generator tables|interface <folder>\n");
     return 2;
@@ -94,25 +101,34 @@ int usage() {
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     qputenv("QT_QPA_PLATFORM", "offscreen");
     tools::quietBuildLog();
-    QGuiApplication app(argc, argv);   // fonts need the GUI application
+    QGuiApplication app(argc, argv); // fonts need the GUI application
     const QStringList args = app.arguments();
-    if (args.size() < 3) return usage();
+    if (args.size() < 3)
+        return usage();
     const QString part = args[1];
     QDir folder(args[2]);
-    if (!QDir().mkpath(folder.path())) return 1;
+    if (!QDir().mkpath(folder.path()))
+        return 1;
     if (part == QLatin1String("bundle")) {
-        if (args.size() < 5) return usage();
+        if (args.size() < 5)
+            return usage();
         QStringList files;
-        if (!writeAll(pictures::bundlePictures(), folder, &files)) return 1;
-        if (!copyFile(args[3], folder.filePath(QStringLiteral("styles/Skat.qss")))) return 1;
-        if (!copyFile(args[4], folder.filePath(QStringLiteral("styles/ErrorReport.qss")))) return 1;
+        if (!writeAll(pictures::bundlePictures(), folder, &files))
+            return 1;
+        if (!copyFile(args[3], folder.filePath(QStringLiteral("styles/Skat.qss"))))
+            return 1;
+        if (!copyFile(args[4], folder.filePath(QStringLiteral("styles/ErrorReport.qss"))))
+            return 1;
         files << QStringLiteral("styles/Skat.qss") << QStringLiteral("styles/ErrorReport.qss");
         return writeQrc(folder, files) ? 0 : 1;
     }
-    if (part == QLatin1String("tables")) return writeAll(pictures::tablePictures(), folder, nullptr) ? 0 : 1;
-    if (part == QLatin1String("interface")) return writeAll(pictures::interfacePictures(), folder, nullptr) ? 0 : 1;
+    if (part == QLatin1String("tables"))
+        return writeAll(pictures::tablePictures(), folder, nullptr) ? 0 : 1;
+    if (part == QLatin1String("interface"))
+        return writeAll(pictures::interfacePictures(), folder, nullptr) ? 0 : 1;
     return usage();
 }

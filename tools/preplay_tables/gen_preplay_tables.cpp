@@ -88,7 +88,7 @@ Deal dealCards(VORDIX_RANDOM& random)
 }
 
 struct PlayResult {
-    CardSet declarerCards = 0; // cards of the declarer's tricks
+    CardSet declarerCards = 0;               // cards of the declarer's tricks
     Suit firstDeclarerTrickSuit = SUIT_NONE; // null: the suit of the declarer's card in its first trick
 };
 
@@ -242,7 +242,9 @@ void fillDiscardProposals(VL_TABELLEN& tables)
             return value;
         };
         // A low card is named by the seven: it stands for any low card.
-        auto rankOf = [&](int i) { return cards[static_cast<std::size_t>(i)].bit ? cards[static_cast<std::size_t>(i)].rank : RANK_SEVEN; };
+        auto rankOf = [&](int i) {
+            return cards[static_cast<std::size_t>(i)].bit ? cards[static_cast<std::size_t>(i)].rank : RANK_SEVEN;
+        };
 
         VL_TABELLEN::DRUECKEN_TUPEL t;
         int bestSingle = -100, bestPair = -100;
@@ -363,12 +365,15 @@ void fillPointTables(VL_TABELLEN& tables, const Samples& samples)
             std::array<Acc, SUIT_PATTERN_COUNT> high{};
             for (int p = 0; p < SUIT_PATTERN_COUNT; ++p) {
                 all.add(cells[static_cast<std::size_t>(g)][static_cast<std::size_t>(p)]);
-                high[static_cast<std::size_t>(p & ~3)].add(cells[static_cast<std::size_t>(g)][static_cast<std::size_t>(p)]);
+                high[static_cast<std::size_t>(p & ~3)].add(
+                    cells[static_cast<std::size_t>(g)][static_cast<std::size_t>(p)]);
             }
             const double groupMean = all.n > 0 ? all.sum / all.n : 14;
             for (int p = 0; p < SUIT_PATTERN_COUNT; ++p) {
                 const double prior = high[static_cast<std::size_t>(p & ~3)].mean(groupMean, 12);
-                auto tableOf = [&](int c) { return grand ? VL_TABELLEN::grandTable(g, c) : VL_TABELLEN::suitGameTable(g, c); };
+                auto tableOf = [&](int c) {
+                    return grand ? VL_TABELLEN::grandTable(g, c) : VL_TABELLEN::suitGameTable(g, c);
+                };
                 storeCell(cells[static_cast<std::size_t>(g)][static_cast<std::size_t>(p)], prior, 28, tableOf, p,
                           storeSuit);
             }
@@ -378,8 +383,10 @@ void fillPointTables(VL_TABELLEN& tables, const Samples& samples)
     // file but not read; they carry the plain averages.
     for (int p = 0; p < SUIT_PATTERN_COUNT; ++p) {
         const auto i = static_cast<std::size_t>(p);
-        tables.suitTables[VL_TABELLEN::T_B].values[i] = tables.suitTables[VL_TABELLEN::suitGameTable(0, COMP_PD)].values[i];
-        tables.suitTables[VL_TABELLEN::T_T].values[i] = tables.suitTables[VL_TABELLEN::suitGameTable(0, COMP_ND)].values[i];
+        tables.suitTables[VL_TABELLEN::T_B].values[i] =
+            tables.suitTables[VL_TABELLEN::suitGameTable(0, COMP_PD)].values[i];
+        tables.suitTables[VL_TABELLEN::T_T].values[i] =
+            tables.suitTables[VL_TABELLEN::suitGameTable(0, COMP_ND)].values[i];
         for (int seatTable : {VL_TABELLEN::T_VH, VL_TABELLEN::T_MH, VL_TABELLEN::T_HH})
             tables.suitTables[static_cast<std::size_t>(seatTable)].values[i] =
                 tables.suitTables[VL_TABELLEN::grandTable(0, COMP_PD)].values[i];
@@ -398,7 +405,8 @@ void fillPointTables(VL_TABELLEN& tables, const Samples& samples)
     for (int q = 0; q < TRUMP_PATTERN_COUNT; ++q) {
         const double coarse = byCount[count(q)].mean(3.6 * count(q), 12);
         const double prior = byJacksAndCount[(q / 18) * 16 + count(q)].mean(coarse, 12);
-        storeCell(samples.trump[static_cast<std::size_t>(q)], prior, 36, [](int c) { return c; }, q, storeTrump);
+        storeCell(
+            samples.trump[static_cast<std::size_t>(q)], prior, 36, [](int c) { return c; }, q, storeTrump);
     }
 
     // Grand jacks.
@@ -410,11 +418,11 @@ void fillPointTables(VL_TABELLEN& tables, const Samples& samples)
     };
     for (int j = 0; j < JACK_INDEX_COUNT; ++j) {
         const double prior = 2.0 * cardCount(static_cast<CardSet>(j)) * 0.9;
-        storeCell(samples.grandJacks[static_cast<std::size_t>(j)], prior, 8, VL_TABELLEN::grandJackTable, j,
-                  storeJack);
+        storeCell(samples.grandJacks[static_cast<std::size_t>(j)], prior, 8, VL_TABELLEN::grandJackTable, j, storeJack);
         for (int seatTable = 0; seatTable < 4; ++seatTable)
             tables.jackTables[static_cast<std::size_t>(seatTable)].values[static_cast<std::size_t>(j)] =
-                tables.jackTables[static_cast<std::size_t>(VL_TABELLEN::grandJackTable(COMP_PD))].values[static_cast<std::size_t>(j)];
+                tables.jackTables[static_cast<std::size_t>(VL_TABELLEN::grandJackTable(COMP_PD))]
+                    .values[static_cast<std::size_t>(j)];
     }
 }
 
@@ -538,8 +546,8 @@ int rateHand(const std::string& codes, const std::string& folder)
     for (GameType t = GAME_CLUBS; t <= GAME_GRAND; ++t) {
         const GameBlock& b = logic.proposal.block(t);
         std::printf("  type %d: before %3d (pd %3d nd %3d)  after %3d (pd %3d nd %3d)  class %d value %d level %d\n", t,
-                    b.before.rating, b.before.M[ROW_PD][0], b.before.M[ROW_ND][0], b.after.rating,
-                    b.after.M[ROW_PD][0], b.after.M[ROW_ND][0], b.bidClass, b.bidValue, b.level);
+                    b.before.rating, b.before.M[ROW_PD][0], b.before.M[ROW_ND][0], b.after.rating, b.after.M[ROW_PD][0],
+                    b.after.M[ROW_ND][0], b.bidClass, b.bidValue, b.level);
     }
     return 0;
 }

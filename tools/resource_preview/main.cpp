@@ -20,19 +20,23 @@ namespace {
 
 QString resources;
 
-QImage picture(const QString& relative) {
+QImage picture(const QString& relative)
+{
     QImage image(resources + QLatin1Char('/') + relative);
-    if (image.isNull()) std::fprintf(stderr, "resource_preview: missing %s\n", qPrintable(relative));
+    if (image.isNull())
+        std::fprintf(stderr, "resource_preview: missing %s\n", qPrintable(relative));
     return image;
 }
 
-QImage face(const QString& set, const QString& card) {
+QImage face(const QString& set, const QString& card)
+{
     return picture(QStringLiteral("Kartensets/%1/%2.png").arg(set, card));
 }
 
 // Cards fanned around a pivot below them.
 void fan(QPainter& p, const std::vector<QImage>& cards, QPointF pivot, double radius, double spread, QSizeF size,
-         double baseAngle = 0) {
+         double baseAngle = 0)
+{
     const int n = int(cards.size());
     for (int i = 0; i < n; ++i) {
         const double angle = baseAngle + (n > 1 ? -spread / 2 + spread * i / (n - 1) : 0);
@@ -49,7 +53,8 @@ void fan(QPainter& p, const std::vector<QImage>& cards, QPointF pivot, double ra
     }
 }
 
-void engravedLabel(QPainter& p, const QRectF& box, const QString& text, int size) {
+void engravedLabel(QPainter& p, const QRectF& box, const QString& text, int size)
+{
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(size);
     font.setBold(true);
@@ -60,12 +65,14 @@ void engravedLabel(QPainter& p, const QRectF& box, const QString& text, int size
     p.drawText(box, Qt::AlignCenter, text);
 }
 
-void tableButton(QPainter& p, const QRectF& box, const QString& label) {
+void tableButton(QPainter& p, const QRectF& box, const QString& label)
+{
     p.drawImage(box, picture(QStringLiteral("Grafik/Button.png")));
     engravedLabel(p, box.adjusted(0, 0, 0, -4), label, 17);
 }
 
-void balloon(QPainter& p, const QRectF& box, const QString& text, bool pointerLeft) {
+void balloon(QPainter& p, const QRectF& box, const QString& text, bool pointerLeft)
+{
     p.setPen(QPen(QColor(60, 64, 72), 1.5));
     p.setBrush(Qt::white);
     p.drawRoundedRect(box, box.height() / 2, box.height() / 2);
@@ -80,7 +87,8 @@ void balloon(QPainter& p, const QRectF& box, const QString& text, bool pointerLe
     p.drawText(box, Qt::AlignCenter, text);
 }
 
-void infoPanel(QPainter& p, const QString& line, const QStringList& names, const QList<int>& points) {
+void infoPanel(QPainter& p, const QString& line, const QStringList& names, const QList<int>& points)
+{
     const int w = 250;
     p.drawImage(QPointF(18, 1), picture(QStringLiteral("Grafik/Info_extension_left.png")));
     p.drawImage(QRectF(29, 1, w, 27), picture(QStringLiteral("Grafik/Info_extension_middle.png")));
@@ -104,7 +112,8 @@ void infoPanel(QPainter& p, const QString& line, const QStringList& names, const
     }
 }
 
-QImage table(const QString& theme, const QString& set, const QStringList& hand) {
+QImage table(const QString& theme, const QString& set, const QStringList& hand)
+{
     QImage image(1024, 768, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -123,7 +132,8 @@ QImage table(const QString& theme, const QString& set, const QStringList& hand) 
 
     // The user's hand.
     std::vector<QImage> cards;
-    for (const QString& card : hand) cards.push_back(face(set, card));
+    for (const QString& card : hand)
+        cards.push_back(face(set, card));
     fan(p, cards, QPointF(512, 1250), 620, 36, QSizeF(144, 216));
 
     tableButton(p, QRectF(300, 420, 196, 52), QStringLiteral("Skat aufnehmen"));
@@ -138,12 +148,13 @@ QImage table(const QString& theme, const QString& set, const QStringList& hand) 
     p.drawImage(QPointF(1024 - 154, -5), picture(QStringLiteral("Grafik/Tutor.png")));
     p.drawImage(QPointF(1024 - 28, 1), picture(QStringLiteral("Grafik/Enter_Fullscreen.png")));
     p.translate(40, 0);
-    infoPanel(p, QStringLiteral("Spiel 4 · Reizen"), {QStringLiteral("Anna"), QStringLiteral("Du"), QStringLiteral("Bernd")},
-              {46, 120, -24});
+    infoPanel(p, QStringLiteral("Spiel 4 · Reizen"),
+              {QStringLiteral("Anna"), QStringLiteral("Du"), QStringLiteral("Bernd")}, {46, 120, -24});
     return image;
 }
 
-QImage hand(const QString& set, const QStringList& cards) {
+QImage hand(const QString& set, const QStringList& cards)
+{
     QImage image(980, 400, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -151,14 +162,16 @@ QImage hand(const QString& set, const QStringList& cards) {
     const QImage cloth = picture(QStringLiteral("Grafik/Mono_Tisch_FP_Center.png"));
     p.drawImage(QRectF(0, 0, 980, 400), cloth, QRectF(230, 310, 980, 400));
     std::vector<QImage> faces;
-    for (const QString& card : cards) faces.push_back(face(set, card));
+    for (const QString& card : cards)
+        faces.push_back(face(set, card));
     fan(p, faces, QPointF(490, 1180), 1000, 36, QSizeF(150, 225));
     return image;
 }
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     qputenv("QT_QPA_PLATFORM", "offscreen");
     tools::quietBuildLog();
     QGuiApplication app(argc, argv);
@@ -169,23 +182,30 @@ int main(int argc, char* argv[]) {
     resources = QString::fromLocal8Bit(argv[1]);
     const QDir out(QString::fromLocal8Bit(argv[2]));
     QDir().mkpath(out.path());
-    const QStringList handCards = {QStringLiteral("KB"), QStringLiteral("PB"), QStringLiteral("HB"),
-                                   QStringLiteral("KA"), QStringLiteral("K10"), QStringLiteral("KK"),
-                                   QStringLiteral("PA"), QStringLiteral("H10"), QStringLiteral("CD"),
-                                   QStringLiteral("C7")};
-    const struct { const char* theme; const char* set; const char* file; } tables[] = {
-        {"Berge", "Deutsches_Blatt", "table-berge.png"},
-        {"Insel", "Turnierblatt", "table-insel.png"},
-        {"Kneipe", "Franzoesisches_Blatt", "table-kneipe.png"}};
+    const QStringList handCards = {
+        QStringLiteral("KB"), QStringLiteral("PB"), QStringLiteral("HB"),  QStringLiteral("KA"), QStringLiteral("K10"),
+        QStringLiteral("KK"), QStringLiteral("PA"), QStringLiteral("H10"), QStringLiteral("CD"), QStringLiteral("C7")};
+    const struct {
+        const char* theme;
+        const char* set;
+        const char* file;
+    } tables[] = {{"Berge", "Deutsches_Blatt", "table-berge.png"},
+                  {"Insel", "Turnierblatt", "table-insel.png"},
+                  {"Kneipe", "Franzoesisches_Blatt", "table-kneipe.png"}};
     bool ok = true;
     for (const auto& t : tables)
-        ok = table(QLatin1String(t.theme), QLatin1String(t.set), handCards).save(out.filePath(QLatin1String(t.file))) && ok;
-    const struct { const char* set; const char* file; } hands[] = {
-        {"Deutsches_Blatt", "hand-deutsch.png"}, {"Franzoesisches_Blatt", "hand-franzoesisch.png"},
-        {"Turnierblatt", "hand-turnier.png"}};
-    const QStringList mixed = {QStringLiteral("KB"), QStringLiteral("PB"), QStringLiteral("HB"), QStringLiteral("CB"),
-                               QStringLiteral("KA"), QStringLiteral("PK"), QStringLiteral("P9"), QStringLiteral("HD"),
+        ok = table(QLatin1String(t.theme), QLatin1String(t.set), handCards).save(out.filePath(QLatin1String(t.file)))
+             && ok;
+    const struct {
+        const char* set;
+        const char* file;
+    } hands[] = {{"Deutsches_Blatt", "hand-deutsch.png"},
+                 {"Franzoesisches_Blatt", "hand-franzoesisch.png"},
+                 {"Turnierblatt", "hand-turnier.png"}};
+    const QStringList mixed = {QStringLiteral("KB"),  QStringLiteral("PB"), QStringLiteral("HB"), QStringLiteral("CB"),
+                               QStringLiteral("KA"),  QStringLiteral("PK"), QStringLiteral("P9"), QStringLiteral("HD"),
                                QStringLiteral("C10"), QStringLiteral("C8")};
-    for (const auto& h : hands) ok = hand(QLatin1String(h.set), mixed).save(out.filePath(QLatin1String(h.file))) && ok;
+    for (const auto& h : hands)
+        ok = hand(QLatin1String(h.set), mixed).save(out.filePath(QLatin1String(h.file))) && ok;
     return ok ? 0 : 1;
 }

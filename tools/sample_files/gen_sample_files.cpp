@@ -37,11 +37,12 @@ namespace {
 class SeededServices : public TABLE_SERVICES {
 public:
     explicit SeededServices(std::uint32_t seed) { random_.seed = seed; }
-    int drawApplicationRandom(int n) override {
+    int drawApplicationRandom(int n) override
+    {
         std::lock_guard lock(mutex_);
         return random_.next(n);
     }
-    void log(const std::wstring&) override {}
+    void log(const std::wstring&) override { }
 
 private:
     std::mutex mutex_;
@@ -51,9 +52,11 @@ private:
 // Stops the loop once a whole list is played.
 class ListEnd : public LOCAL_TISCH_BEOBACHTER {
 public:
-    ListEnd(SKATTISCH_SERVER& table, int games) : LOCAL_TISCH_BEOBACHTER(table), table_(table), games_(games) {}
-    void handleEvent(int event) override {
-        if ((event == GAME_FINISHED || event == ALL_PASSED) && ++played_ == games_) table_.stopGameLoop();
+    ListEnd(SKATTISCH_SERVER& table, int games) : LOCAL_TISCH_BEOBACHTER(table), table_(table), games_(games) { }
+    void handleEvent(int event) override
+    {
+        if ((event == GAME_FINISHED || event == ALL_PASSED) && ++played_ == games_)
+            table_.stopGameLoop();
     }
 
 private:
@@ -63,9 +66,11 @@ private:
 };
 
 // One list of games of three computer players.
-void playList(std::uint32_t seed, int games, LISTE& out) {
+void playList(std::uint32_t seed, int games, LISTE& out)
+{
     SKATTISCH_SERVER table;
-    for (int slot = 0; slot < 3; ++slot) table.setPlayer(slot, PLAYER_KIND_COMPUTER);
+    for (int slot = 0; slot < 3; ++slot)
+        table.setPlayer(slot, PLAYER_KIND_COMPUTER);
     table.setSavesFiles(false);
     table.setHeadless(true);
     table.setFixedSeed(seed);
@@ -78,17 +83,20 @@ void playList(std::uint32_t seed, int games, LISTE& out) {
     }
     out.reset();
     out.setPlayerNames(table.sheet.playerNames);
-    for (int i = 0; i < table.sheet.rowCount(); ++i) out.insertRow(std::make_unique<EIN_SPIEL>(table.sheet.rowAt(i)));
+    for (int i = 0; i < table.sheet.rowCount(); ++i)
+        out.insertRow(std::make_unique<EIN_SPIEL>(table.sheet.rowAt(i)));
 }
 
-VORDIX_FILE fileIn(const fs::path& folder, const std::wstring& name) {
+VORDIX_FILE fileIn(const fs::path& folder, const std::wstring& name)
+{
     fs::create_directories(folder);
     VORDIX_FOLDER dir;
     dir.setPath(folder.wstring());
     return VORDIX_FILE(dir, name);
 }
 
-bool saveSheet(LISTE& sheet, const fs::path& folder, const std::wstring& name) {
+bool saveSheet(LISTE& sheet, const fs::path& folder, const std::wstring& name)
+{
     sheet.file = fileIn(folder, name);
     sheet.modified = true;
     return sheet.save();
@@ -152,7 +160,8 @@ bool won(const EIN_SPIEL& g) { return g.record.SPIELWERT > 0; }
 GameType type(const EIN_SPIEL& g) { return g.record.SPIELART.SPIEL_TYP; }
 bool isHand(const EIN_SPIEL& g) { return g.record.SPIELART.GEWINN_STUFE >= WIN_LEVEL_HAND; }
 
-std::vector<Lesson> lessons() {
+std::vector<Lesson> lessons()
+{
     return {
         {[](const EIN_SPIEL& g) { return type(g) == GAME_GRAND && won(g); },
          "Im Grand sind nur die Buben Trumpf: Erst die Buben ziehen, dann die langen Farben mit den Assen abspielen.",
@@ -193,51 +202,65 @@ std::vector<Lesson> lessons() {
     };
 }
 
-std::string format(const char* pattern, int value) {
+std::string format(const char* pattern, int value)
+{
     char text[256];
     std::snprintf(text, sizeof text, pattern, value);
     return text;
 }
 
-std::string commentOf(const EIN_SPIEL& game, const Lesson& lesson, const Words& words, bool english) {
+std::string commentOf(const EIN_SPIEL& game, const Lesson& lesson, const Words& words, bool english)
+{
     const SPIELSTRUCT& r = game.record;
     const int t = type(game);
     std::string title = words.games[t >= 0 && t <= 8 ? t : 0];
-    if (isHand(game) && t != GAME_NULL && t != GAME_GRAND_OUVERT) title += words.hand;
+    if (isHand(game) && t != GAME_NULL && t != GAME_GRAND_OUVERT)
+        title += words.hand;
     if (t != GAME_NULL && r.SPITZEN != 0)
-        title += " " + format(r.SPITZEN > 0 ? words.jacksWith : words.jacksWithout, r.SPITZEN > 0 ? r.SPITZEN : -r.SPITZEN);
+        title +=
+            " " + format(r.SPITZEN > 0 ? words.jacksWith : words.jacksWithout, r.SPITZEN > 0 ? r.SPITZEN : -r.SPITZEN);
     const int declarer = r.ALLEIN >= 0 && r.ALLEIN <= 2 ? (r.ALLEIN - game.forehand() + 3) % 3 : 0;
     title += std::string(", ") + words.seats[declarer] + ", " + words.bid + " " + std::to_string(r.GEREIZT);
     const int points = game.pile.pointsWonBy(static_cast<Seat>(r.ALLEIN));
     std::string result = t == GAME_NULL ? std::string(won(game) ? words.nullWon : words.nullLost)
                                         : format(won(game) ? words.won : words.lost, points);
-    if (r.SPIELART.STUFE == LEVEL_SCHWARZ && won(game)) result += words.schwarz;
-    else if (r.SPIELART.STUFE >= LEVEL_SCHNEIDER && won(game)) result += words.schneider;
+    if (r.SPIELART.STUFE == LEVEL_SCHWARZ && won(game))
+        result += words.schwarz;
+    else if (r.SPIELART.STUFE >= LEVEL_SCHNEIDER && won(game))
+        result += words.schneider;
     return title + ": " + (english ? lesson.english : lesson.german) + " " + result;
 }
 
 // The engine writes the list; a comment goes in front of each game.
 bool writeExercises(LISTE& list, const std::vector<std::string>& comments, const fs::path& folder,
-                    const std::wstring& name) {
-    if (!saveSheet(list, folder, name)) return false;
+                    const std::wstring& name)
+{
+    if (!saveSheet(list, folder, name))
+        return false;
     const std::string path = (folder / name).string();
     tinyxml2::XMLDocument document;
-    if (document.LoadFile(path.c_str()) != tinyxml2::XML_SUCCESS) return false;
-    tinyxml2::XMLElement* games = document.RootElement() ? document.RootElement()->FirstChildElement("Spiele") : nullptr;
-    if (!games) return false;
+    if (document.LoadFile(path.c_str()) != tinyxml2::XML_SUCCESS)
+        return false;
+    tinyxml2::XMLElement* games =
+        document.RootElement() ? document.RootElement()->FirstChildElement("Spiele") : nullptr;
+    if (!games)
+        return false;
     std::vector<tinyxml2::XMLElement*> rows;
     for (tinyxml2::XMLElement* game = games->FirstChildElement("Spiel"); game; game = game->NextSiblingElement("Spiel"))
         rows.push_back(game);
     for (std::size_t i = 0; i < rows.size() && i < comments.size(); ++i) {
         tinyxml2::XMLComment* comment = document.NewComment((" " + comments[i] + " ").c_str());
-        if (tinyxml2::XMLNode* before = rows[i]->PreviousSibling()) games->InsertAfterChild(before, comment);
-        else games->InsertFirstChild(comment);
+        if (tinyxml2::XMLNode* before = rows[i]->PreviousSibling())
+            games->InsertAfterChild(before, comment);
+        else
+            games->InsertFirstChild(comment);
     }
     return document.SaveFile(path.c_str()) == tinyxml2::XML_SUCCESS;
 }
 
 bool writeDistribution(const EIN_SPIEL& game, const std::wstring& comment, const fs::path& folder,
-                       const std::wstring& name) {
+                       const std::wstring& name)
+{
     KARTENVERTEILUNG_DOC doc;
     doc.deal = game.deal;
     doc.comment = comment;
@@ -246,24 +269,31 @@ bool writeDistribution(const EIN_SPIEL& game, const std::wstring& comment, const
     return doc.save();
 }
 
-int usage() {
+int usage()
+{
     std::fprintf(stderr, "usage: gen_sample_files --tables FOLDER --seed N --out RESSOURCEN\n");
     return 2;
 }
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     std::string tables, out;
     std::uint32_t seed = 7;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string key = argv[i];
-        if (key == "--tables") tables = argv[i + 1];
-        else if (key == "--seed") seed = static_cast<std::uint32_t>(std::strtoul(argv[i + 1], nullptr, 10));
-        else if (key == "--out") out = argv[i + 1];
-        else return usage();
+        if (key == "--tables")
+            tables = argv[i + 1];
+        else if (key == "--seed")
+            seed = static_cast<std::uint32_t>(std::strtoul(argv[i + 1], nullptr, 10));
+        else if (key == "--out")
+            out = argv[i + 1];
+        else
+            return usage();
     }
-    if (tables.empty() || out.empty()) return usage();
+    if (tables.empty() || out.empty())
+        return usage();
 
     installTableServices(std::make_shared<SeededServices>(seed));
     VL_TABELLEN::useFolder(tables);
@@ -276,28 +306,33 @@ int main(int argc, char** argv) {
     // The sample sheet: one whole list.
     LISTE first;
     playList(seed, LISTE::MAX_GAMES, first);
-    if (!saveSheet(first, resources / "Spiellisten", L"Beispielliste.skt")) return 1;
+    if (!saveSheet(first, resources / "Spiellisten", L"Beispielliste.skt"))
+        return 1;
 
     // The exercises: the first fitting game for each lesson, from as many
     // lists as it takes (at most eight).
     std::vector<Lesson> kinds = lessons();
     std::vector<std::unique_ptr<EIN_SPIEL>> chosen(kinds.size());
-    std::vector<std::pair<int, int>> used;   // list, row
+    std::vector<std::pair<int, int>> used; // list, row
     LISTE played;
     for (int list = 0; list < 8; ++list) {
-        if (list > 0) playList(seed + static_cast<std::uint32_t>(list), LISTE::MAX_GAMES, played);
+        if (list > 0)
+            playList(seed + static_cast<std::uint32_t>(list), LISTE::MAX_GAMES, played);
         const LISTE& games = list == 0 ? first : played;
         for (int row = 0; row < games.rowCount(); ++row) {
             const EIN_SPIEL& game = games.rowAt(row);
-            if (!game.deal.isValid() || game.record.isPassedIn() || type(game) == GAME_RAMSCH) continue;
+            if (!game.deal.isValid() || game.record.isPassedIn() || type(game) == GAME_RAMSCH)
+                continue;
             for (std::size_t k = 0; k < kinds.size(); ++k) {
-                if (chosen[k] || !kinds[k].fits(game)) continue;
+                if (chosen[k] || !kinds[k].fits(game))
+                    continue;
                 chosen[k] = std::make_unique<EIN_SPIEL>(game);
                 break;
             }
         }
         bool all = true;
-        for (const auto& c : chosen) all = all && c;
+        for (const auto& c : chosen)
+            all = all && c;
         if (all) {
             std::printf("exercises found in %d lists\n", list + 1);
             break;
@@ -309,7 +344,8 @@ int main(int argc, char** argv) {
         list.setPlayerNames(first.playerNames);
         std::vector<std::string> comments;
         for (std::size_t k = 0; k < kinds.size(); ++k) {
-            if (!chosen[k]) continue;
+            if (!chosen[k])
+                continue;
             list.insertRow(std::make_unique<EIN_SPIEL>(*chosen[k]));
             comments.push_back(commentOf(*chosen[k], kinds[k], english ? ENGLISH : GERMAN, english));
         }
@@ -325,14 +361,21 @@ int main(int argc, char** argv) {
         std::size_t lesson;
         const wchar_t* name;
     };
-    const Deal named[] = {{0, L"Demo.krt"}, {0, L"Grand.krt"}, {1, L"Null.krt"}, {2, L"Kreuz.krt"}, {9, L"Verloren.krt"}};
+    const Deal named[] = {{0, L"Demo.krt"},
+                          {0, L"Grand.krt"},
+                          {1, L"Null.krt"},
+                          {2, L"Kreuz.krt"},
+                          {9, L"Verloren.krt"}};
     for (Deal d : named) {
         // The demo deal is always there: any exercise stands in for a missing one.
         for (std::size_t k = 0; !chosen[d.lesson] && k < chosen.size() && d.name == std::wstring(L"Demo.krt"); ++k)
-            if (chosen[k]) d.lesson = k;
-        if (!chosen[d.lesson]) continue;
+            if (chosen[k])
+                d.lesson = k;
+        if (!chosen[d.lesson])
+            continue;
         const std::wstring comment = vordix::fromUtf8(commentOf(*chosen[d.lesson], kinds[d.lesson], GERMAN, false));
-        if (!writeDistribution(*chosen[d.lesson], comment, deals, d.name)) return 1;
+        if (!writeDistribution(*chosen[d.lesson], comment, deals, d.name))
+            return 1;
     }
     std::printf("sample files written to %s\n", out.c_str());
     return 0;

@@ -35,8 +35,8 @@ namespace {
 
 class Shell : public MAIN_WINDOW_SHELL {
 public:
-    void runCommand(const VORDIX_MESSAGE&) override {}
-    void shutdown() override {}
+    void runCommand(const VORDIX_MESSAGE&) override { }
+    void shutdown() override { }
 };
 
 // A joined table shows the game without a game loop of its own, so the
@@ -44,35 +44,41 @@ public:
 class Server : public TABLE_SERVER_ACCESS {
 public:
     SKATTISCH* currentTable() override { return &table; }
-    void startNewSheet() override {}
-    void startNewGameOfList() override {}
+    void startNewSheet() override { }
+    void startNewGameOfList() override { }
     SKATTISCH_CLIENT table;
 };
 
-CardSet cardsOf(const char* codes) {
+CardSet cardsOf(const char* codes)
+{
     CardSet set = 0;
     std::string text(codes);
-    for (std::size_t i = 0; i + 1 < text.size(); i += 3) set |= cardMaskOfId(cardIdFromCode(text.substr(i, 2).c_str()));
+    for (std::size_t i = 0; i + 1 < text.size(); i += 3)
+        set |= cardMaskOfId(cardIdFromCode(text.substr(i, 2).c_str()));
     return set;
 }
 
-void wait(int ms) {
+void wait(int ms)
+{
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
 }
 
-void deal(SKATTISCH& table) {
+void deal(SKATTISCH& table)
+{
     table.standardSeating();
     const CardSet hands[3] = {cardsOf("KB PB KA K1 KK KD K9 K8 K7 PA"), cardsOf("HB CB HA H1 HK HD H9 H8 H7 P1"),
                               cardsOf("CA C1 CK CD C9 C8 C7 PK PD P9")};
-    for (Seat seat = SEAT_0; seat < 3; ++seat) table.cards.hands[seat].setCardSet(hands[seat]);
+    for (Seat seat = SEAT_0; seat < 3; ++seat)
+        table.cards.hands[seat].setCardSet(hands[seat]);
     table.cards.pile.setVh(SEAT_0);
 }
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc < 3) {
         std::fprintf(stderr, "usage: table_screenshot <fan|cut|bidding|trick> <out.png> [--set <name>] "
                              "[--size <w>x<h>] [--program-dir <dir>]\n");
@@ -85,17 +91,21 @@ int main(int argc, char** argv) {
     QString programDir;
     for (int i = 3; i + 1 < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--set") setName = QString::fromLocal8Bit(argv[++i]).toStdWString();
-        else if (arg == "--size") std::sscanf(argv[++i], "%dx%d", &width, &height);
-        else if (arg == "--program-dir") programDir = QString::fromLocal8Bit(argv[++i]);
+        if (arg == "--set")
+            setName = QString::fromLocal8Bit(argv[++i]).toStdWString();
+        else if (arg == "--size")
+            std::sscanf(argv[++i], "%dx%d", &width, &height);
+        else if (arg == "--program-dir")
+            programDir = QString::fromLocal8Bit(argv[++i]);
     }
     registerControlIds();
     registerForms();
     QApplication app(argc, argv);
-    if (programDir.isEmpty()) programDir = QCoreApplication::applicationDirPath() + QStringLiteral("/../../skat/windows");
+    if (programDir.isEmpty())
+        programDir = QCoreApplication::applicationDirPath() + QStringLiteral("/../../skat/windows");
     WIN_IMPLEMENTORFACTORY::installDefault();
     WIN_FILEPATH::setProgramFolder(WIN_FILEPATH::fromFsPath(programDir.toStdString()));
-    USER_PREFS::instance().playDelayMs = 0;   // every card at its place at once
+    USER_PREFS::instance().playDelayMs = 0; // every card at its place at once
     BILDER& images = BILDER::instance();
     images.initialize();
     if (!setName.empty() && !images.selectCardSet(images.findCardSet(setName))) {
@@ -141,9 +151,11 @@ int main(int argc, char** argv) {
             table.record.SPIELART.SPIEL_TYP = GAME_GRAND;
             table.record.ALLEIN = 1;
             table.cards.AUSP = 0;
-            for (const char* code : {"KA", "H7", "C7"}) table.cards.playCard(cardIdFromCode(code));
+            for (const char* code : {"KA", "H7", "C7"})
+                table.cards.playCard(cardIdFromCode(code));
             table.cards.collectTrick(GAME_GRAND, SEAT_1);
-            for (const char* code : {"PA", "P1", "P9"}) table.cards.playCard(cardIdFromCode(code));
+            for (const char* code : {"PA", "P1", "P9"})
+                table.cards.playCard(cardIdFromCode(code));
             controller.inputMode = INPUT_CARD_PLAY;
         } else if (position == "illegal") {
             table.currentIndex = STATE_KARTE_AUSSPIELEN;

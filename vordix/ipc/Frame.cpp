@@ -10,7 +10,8 @@ namespace {
 constexpr size_t kReceiveChunk = 64 * 1024;
 } // namespace
 
-void writeFrameHeader(uint8_t* frame, const FrameHeader& h) {
+void writeFrameHeader(uint8_t* frame, const FrameHeader& h)
+{
     putU32(frame, h.frameLength);
     frame[4] = h.frameVersion;
     frame[5] = h.channelTag;
@@ -19,7 +20,8 @@ void writeFrameHeader(uint8_t* frame, const FrameHeader& h) {
     putU32(frame + 8, h.messageId);
 }
 
-FrameHeader readFrameHeader(const uint8_t* frame) {
+FrameHeader readFrameHeader(const uint8_t* frame)
+{
     FrameHeader h;
     h.frameLength = getU32(frame);
     h.frameVersion = frame[4];
@@ -30,12 +32,15 @@ FrameHeader readFrameHeader(const uint8_t* frame) {
     return h;
 }
 
-bool splitParts(const uint8_t* body, size_t bodyLength, std::vector<PartView>& parts) {
+bool splitParts(const uint8_t* body, size_t bodyLength, std::vector<PartView>& parts)
+{
     parts.clear();
-    if (bodyLength < 4) return false;
+    if (bodyLength < 4)
+        return false;
     const uint64_t count = getU32(body);
     // Every part needs at least its length word.
-    if (count > (bodyLength - 4) / 4) return false;
+    if (count > (bodyLength - 4) / 4)
+        return false;
     parts.reserve(size_t(count));
     uint64_t offset = 4;
     for (uint64_t i = 0; i < count; ++i) {
@@ -55,33 +60,40 @@ bool splitParts(const uint8_t* body, size_t bodyLength, std::vector<PartView>& p
     return true;
 }
 
-uint8_t* CFrameAssembler::freeSpace(size_t& room) {
+uint8_t* CFrameAssembler::freeSpace(size_t& room)
+{
     size_t wanted;
     if (m_have < FRAME_HEADER_SIZE)
         wanted = FRAME_HEADER_SIZE - m_have;
     else
         wanted = std::min<size_t>(m_length - m_have, kReceiveChunk);
-    if (m_buffer.size() < m_have + wanted) m_buffer.resize(m_have + wanted);
+    if (m_buffer.size() < m_have + wanted)
+        m_buffer.resize(m_have + wanted);
     room = wanted;
     return m_buffer.data() + m_have;
 }
 
-CFrameAssembler::Status CFrameAssembler::received(size_t count) {
+CFrameAssembler::Status CFrameAssembler::received(size_t count)
+{
     m_have += count;
     if (m_length == 0 && m_have >= 4) {
         const uint32_t length = getU32(m_buffer.data());
-        if (!isAcceptableFrameLength(length)) return Status::BadLength;
+        if (!isAcceptableFrameLength(length))
+            return Status::BadLength;
         m_length = length;
     }
-    if (m_length != 0 && m_have == m_length) return Status::FrameReady;
+    if (m_length != 0 && m_have == m_length)
+        return Status::FrameReady;
     return Status::NeedMore;
 }
 
-void CFrameAssembler::next() {
+void CFrameAssembler::next()
+{
     m_have = 0;
     m_length = 0;
     // Keep a modest buffer for the next frame; drop a large one.
-    if (m_buffer.capacity() > kReceiveChunk) std::vector<uint8_t>().swap(m_buffer);
+    if (m_buffer.capacity() > kReceiveChunk)
+        std::vector<uint8_t>().swap(m_buffer);
 }
 
 } // namespace VORDIX_IPC

@@ -15,10 +15,10 @@ constexpr uint32_t FRAME_HEADER_SIZE = 12;
 constexpr uint32_t MAX_FRAME_LENGTH = 16u * 1024 * 1024;
 constexpr uint8_t FRAME_VERSION = 1;
 
-constexpr uint8_t SERVER_CHANNEL_TAG = 0x0D;      // a client's messages to the game server
-constexpr uint8_t CLIENT_CHANNEL_TAG = 0x2A;      // the game server's messages to a client
-constexpr uint8_t HEARTBEAT_CHANNEL_TAG = 0xFF;   // heartbeat requests
-constexpr uint8_t NO_CHANNEL_TAG = 0;             // refusals and heartbeat replies
+constexpr uint8_t SERVER_CHANNEL_TAG = 0x0D;    // a client's messages to the game server
+constexpr uint8_t CLIENT_CHANNEL_TAG = 0x2A;    // the game server's messages to a client
+constexpr uint8_t HEARTBEAT_CHANNEL_TAG = 0xFF; // heartbeat requests
+constexpr uint8_t NO_CHANNEL_TAG = 0;           // refusals and heartbeat replies
 
 enum FrameKind : uint8_t {
     FRAME_ONE_WAY = 0,
@@ -36,14 +36,16 @@ struct FrameHeader {
     uint32_t messageId = 0;
 };
 
-inline void putU32(uint8_t* p, uint32_t v) {
+inline void putU32(uint8_t* p, uint32_t v)
+{
     p[0] = uint8_t(v >> 24);
     p[1] = uint8_t(v >> 16);
     p[2] = uint8_t(v >> 8);
     p[3] = uint8_t(v);
 }
 
-inline uint32_t getU32(const uint8_t* p) {
+inline uint32_t getU32(const uint8_t* p)
+{
     return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | uint32_t(p[3]);
 }
 
@@ -51,12 +53,14 @@ void writeFrameHeader(uint8_t* frame, const FrameHeader& header);
 FrameHeader readFrameHeader(const uint8_t* frame);
 
 // Lengths below the header size or above MAX_FRAME_LENGTH end the connection.
-inline bool isAcceptableFrameLength(uint64_t length) {
+inline bool isAcceptableFrameLength(uint64_t length)
+{
     return length >= FRAME_HEADER_SIZE && length <= MAX_FRAME_LENGTH;
 }
 
 // Only versions and kinds this program knows are dispatched; others are skipped.
-inline bool isKnownFrame(const FrameHeader& h) {
+inline bool isKnownFrame(const FrameHeader& h)
+{
     return h.frameVersion == FRAME_VERSION && h.frameKind <= FRAME_REFUSAL;
 }
 
@@ -89,7 +93,7 @@ public:
 private:
     std::vector<uint8_t> m_buffer;
     size_t m_have = 0;
-    uint32_t m_length = 0;   // 0 until the length word is in
+    uint32_t m_length = 0; // 0 until the length word is in
 };
 
 } // namespace VORDIX_IPC

@@ -20,13 +20,15 @@ public:
     uint32_t getMessageId() const override { return m_messageId; }
 
     // No body: data is ignored and no part is there to read.
-    void setData(const void*, uint32_t) override {}
-    void addData(const void*, uint32_t) override {}
-    uint8_t* getBuffer(uint32_t& length) override {
+    void setData(const void*, uint32_t) override { }
+    void addData(const void*, uint32_t) override { }
+    uint8_t* getBuffer(uint32_t& length) override
+    {
         length = uint32_t(m_header.size());
         return m_header.data();
     }
-    const uint8_t* getPart(uint32_t, uint32_t& length) const override {
+    const uint8_t* getPart(uint32_t, uint32_t& length) const override
+    {
         length = 0;
         return nullptr;
     }

@@ -16,7 +16,7 @@ namespace VORDIX_IPC {
 class IServer {
 public:
     virtual ~IServer() = default;
-    virtual bool connectionAccepted(uint32_t connectionId) = 0;   // false rejects it
+    virtual bool connectionAccepted(uint32_t connectionId) = 0; // false rejects it
     virtual void connectionClosed(uint32_t connectionId) = 0;
 };
 
@@ -47,8 +47,7 @@ public:
     virtual bool startServerWithoutHeartbeat(IServer* callback) = 0;
     virtual void stop() = 0;
     virtual void closeAll() = 0;
-    virtual bool offerService(uint16_t port, const std::wstring& instanceName,
-                              const std::wstring& serviceType) = 0;
+    virtual bool offerService(uint16_t port, const std::wstring& instanceName, const std::wstring& serviceType) = 0;
     // address: IPv4 in host byte order.
     virtual bool connectToAddress(IClient* callback, uint32_t address, uint16_t port) = 0;
     // host: a dotted IPv4 address or a host name.

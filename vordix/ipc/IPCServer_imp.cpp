@@ -1,5 +1,6 @@
 #include "vordix/ipc/IPCServer_imp.h"
 
+#include "vordix/ThreadSuspender.h"
 #include "vordix/Utf8.h"
 #include "vordix/ipc/Frame.h"
 #include "vordix/ipc/HeartbeatThread.h"
@@ -7,20 +8,21 @@
 #include "vordix/ipc/OfferedService.h"
 #include "vordix/ipc/ReceivingThread.h"
 #include "vordix/ipc/SocketInfo.h"
-#include "vordix/ThreadSuspender.h"
 
 namespace VORDIX_IPC {
 
 IIPCServer& defaultIPCServer() { return CIPCServer_imp::instance(); }
 
-CIPCServer_imp& CIPCServer_imp::instance() {
+CIPCServer_imp& CIPCServer_imp::instance()
+{
     static CIPCServer_imp* manager = new CIPCServer_imp;
     return *manager;
 }
 
 CIPCServer_imp::CIPCServer_imp() = default;
 
-CIPCServer_imp::~CIPCServer_imp() {
+CIPCServer_imp::~CIPCServer_imp()
+{
     closeAll();
     removeAllConnections(false);
     stop();
@@ -31,15 +33,19 @@ CIPCServer_imp::~CIPCServer_imp() {
     reapFinished();
 }
 
-bool CIPCServer_imp::startServer(IServer* callback, int heartbeatSeconds) {
+bool CIPCServer_imp::startServer(IServer* callback, int heartbeatSeconds)
+{
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_state != IPC_IDLE || m_listener || !m_service) return false;
+    if (m_state != IPC_IDLE || m_listener || !m_service)
+        return false;
     SocketHandle listening = openListeningSocket(m_service->getPort());
-    if (!listening) return false;
+    if (!listening)
+        return false;
     auto listener = std::make_unique<CListeningThread>(
         listening, [this](SocketHandle accepted) { onAccepted(std::move(accepted)); });
-    if (!listener->start()) return false;
-    m_heartbeatPeriodMs = heartbeatSeconds < 1 ? 0
+    if (!listener->start())
+        return false;
+    m_heartbeatPeriodMs = heartbeatSeconds < 1              ? 0
                           : m_timings.heartbeatPeriodMs > 0 ? m_timings.heartbeatPeriodMs
                                                             : heartbeatSeconds * 1000;
     m_server = callback;
@@ -51,7 +57,8 @@ bool CIPCServer_imp::startServer(IServer* callback, int heartbeatSeconds) {
 
 bool CIPCServer_imp::startServerWithoutHeartbeat(IServer* callback) { return startServer(callback, 0); }
 
-void CIPCServer_imp::stop() {
+void CIPCServer_imp::stop()
+{
     std::unique_ptr<COfferedService> service;
     std::unique_ptr<CListeningThread> listener;
     {
@@ -60,7 +67,8 @@ void CIPCServer_imp::stop() {
         listener = std::move(m_listener);
     }
     service.reset();
-    if (!listener) return;
+    if (!listener)
+        return;
     listener->stop();
     if (listener->isCurrentThread()) {
         // Stopped from a callback on the listening thread: joined later.
@@ -69,10 +77,12 @@ void CIPCServer_imp::stop() {
     }
 }
 
-void CIPCServer_imp::closeAll() {
+void CIPCServer_imp::closeAll()
+{
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_state != IPC_SERVER) return;
+        if (m_state != IPC_SERVER)
+            return;
     }
     stop();
     removeAllConnections(true);
@@ -85,66 +95,79 @@ void CIPCServer_imp::closeAll() {
     reapFinished();
 }
 
-bool CIPCServer_imp::offerService(uint16_t port, const std::wstring& instanceName,
-                                  const std::wstring& serviceType) {
+bool CIPCServer_imp::offerService(uint16_t port, const std::wstring& instanceName, const std::wstring& serviceType)
+{
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_service) return false;
+    if (m_service)
+        return false;
     m_service = std::make_unique<COfferedService>(port, instanceName, serviceType);
     return true;
 }
 
-bool CIPCServer_imp::connectToAddress(IClient* callback, uint32_t address, uint16_t port) {
+bool CIPCServer_imp::connectToAddress(IClient* callback, uint32_t address, uint16_t port)
+{
     int timeoutMs;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_state != IPC_IDLE || m_connecting) return false;
+        if (m_state != IPC_IDLE || m_connecting)
+            return false;
         m_connecting = true;
         timeoutMs = m_timings.connectTimeoutMs;
     }
     return connectWith(callback, connectSocket(address, port, timeoutMs));
 }
 
-bool CIPCServer_imp::connectToHost(IClient* callback, const std::wstring& host, uint16_t port) {
+bool CIPCServer_imp::connectToHost(IClient* callback, const std::wstring& host, uint16_t port)
+{
     int timeoutMs;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_state != IPC_IDLE || m_connecting) return false;
+        if (m_state != IPC_IDLE || m_connecting)
+            return false;
         m_connecting = true;
         timeoutMs = m_timings.connectTimeoutMs;
     }
     return connectWith(callback, resolveHostAddress(vordix::toUtf8(host), port, timeoutMs));
 }
 
-bool CIPCServer_imp::connectWith(IClient* callback, SocketHandle socket) {
+bool CIPCServer_imp::connectWith(IClient* callback, SocketHandle socket)
+{
     reapFinished();
     uint32_t id;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_connecting = false;
-        if (!socket || m_state != IPC_IDLE) return false;
+        if (!socket || m_state != IPC_IDLE)
+            return false;
         auto info = std::make_shared<CSocketInfo>(std::move(socket));
         id = info->getId();
         m_connections[id] = std::move(info);
         m_state = IPC_CLIENT;
         m_client = callback;
     }
-    if (callback) callback->connected(id);
+    if (callback)
+        callback->connected(id);
     return true;
 }
 
-void CIPCServer_imp::disconnect(uint32_t connectionId) {
+void CIPCServer_imp::disconnect(uint32_t connectionId)
+{
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_state != IPC_CLIENT) return;
+        if (m_state != IPC_CLIENT)
+            return;
     }
     removeConnection(connectionId, true);
 }
 
-bool CIPCServer_imp::setRecipient(uint32_t connectionId, IRecipient* recipient) {
-    if (!recipient) return false;
+bool CIPCServer_imp::setRecipient(uint32_t connectionId, IRecipient* recipient)
+{
+    if (!recipient)
+        return false;
     std::lock_guard<std::mutex> lock(m_mutex);
     auto info = findConnection(connectionId);
-    if (!info) return false;
+    if (!info)
+        return false;
     if (info->receiver) {
         info->receiver->addRecipient(recipient);
         return true;
@@ -153,77 +176,88 @@ bool CIPCServer_imp::setRecipient(uint32_t connectionId, IRecipient* recipient) 
     info->receiver->addRecipient(recipient);
     info->receiver->start();
     if (m_state == IPC_SERVER && m_heartbeatPeriodMs >= 1) {
-        info->heartbeat = std::make_unique<CHeartbeatThread>(*this, *info, m_heartbeatPeriodMs,
-                                                             m_timings.missedHeartbeats);
+        info->heartbeat =
+            std::make_unique<CHeartbeatThread>(*this, *info, m_heartbeatPeriodMs, m_timings.missedHeartbeats);
         info->heartbeat->start();
     }
     return true;
 }
 
-bool CIPCServer_imp::sendSyncMessage(ISyncMessage& request) {
+bool CIPCServer_imp::sendSyncMessage(ISyncMessage& request)
+{
     std::shared_ptr<CSocketInfo> info;
     int timeoutMs;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_state == IPC_IDLE || request.getChannelTag() == NO_CHANNEL_TAG) return false;
+        if (m_state == IPC_IDLE || request.getChannelTag() == NO_CHANNEL_TAG)
+            return false;
         info = findConnection(request.getRecipient());
         // Without a receiving thread no answer could ever arrive.
-        if (!info || !info->receiver) return false;
+        if (!info || !info->receiver)
+            return false;
         timeoutMs = m_timings.sendTimeoutMs;
     }
     uint32_t length = 0;
     uint8_t* frame = request.getBuffer(length);
-    if (!frame || !isAcceptableFrameLength(length)) return false;
-    writeFrameHeader(frame, {length, FRAME_VERSION, request.getChannelTag(), FRAME_REQUEST, 0,
-                             request.getMessageId()});
+    if (!frame || !isAcceptableFrameLength(length))
+        return false;
+    writeFrameHeader(frame, {length, FRAME_VERSION, request.getChannelTag(), FRAME_REQUEST, 0, request.getMessageId()});
 
     CReceivingThread& receiver = *info->receiver;
-    if (!receiver.addWaiting(request)) return false;   // the connection has just ended
+    if (!receiver.addWaiting(request))
+        return false; // the connection has just ended
     // Sending inside the suspend action: the reply cannot overtake the wait.
-    request.setSuspendAction([info, frame, length, timeoutMs] {
-        return info->sendFrame(frame, length, timeoutMs);
-    });
+    request.setSuspendAction([info, frame, length, timeoutMs] { return info->sendFrame(frame, length, timeoutMs); });
     request.waitForReply();
     request.setSuspendAction({});
     receiver.removeWaiting(request);
     return request.isAnswered();
 }
 
-bool CIPCServer_imp::sendAsyncMessage(IMessage& message) {
-    if (message.getChannelTag() == NO_CHANNEL_TAG) return false;
+bool CIPCServer_imp::sendAsyncMessage(IMessage& message)
+{
+    if (message.getChannelTag() == NO_CHANNEL_TAG)
+        return false;
     return sendHeaderAndFrame(message, FRAME_ONE_WAY, message.getChannelTag(), 0);
 }
 
-bool CIPCServer_imp::sendReplyMessage(ISyncMessage& reply) {
+bool CIPCServer_imp::sendReplyMessage(ISyncMessage& reply)
+{
     return sendHeaderAndFrame(reply, FRAME_REPLY, reply.getChannelTag(), reply.getMessageId());
 }
 
-bool CIPCServer_imp::sendHeaderAndFrame(IMessage& message, uint8_t kind, uint8_t channelTag,
-                                        uint32_t messageId) {
+bool CIPCServer_imp::sendHeaderAndFrame(IMessage& message, uint8_t kind, uint8_t channelTag, uint32_t messageId)
+{
     std::shared_ptr<CSocketInfo> info;
     int timeoutMs;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_state == IPC_IDLE) return false;
+        if (m_state == IPC_IDLE)
+            return false;
         info = findConnection(message.getRecipient());
-        if (!info) return false;
+        if (!info)
+            return false;
         timeoutMs = m_timings.sendTimeoutMs;
     }
     uint32_t length = 0;
     uint8_t* frame = message.getBuffer(length);
-    if (!frame || !isAcceptableFrameLength(length)) return false;
+    if (!frame || !isAcceptableFrameLength(length))
+        return false;
     writeFrameHeader(frame, {length, FRAME_VERSION, channelTag, kind, 0, messageId});
     return info->sendFrame(frame, length, timeoutMs);
 }
 
-bool CIPCServer_imp::sendRefusal(uint32_t connectionId, uint32_t messageId) {
+bool CIPCServer_imp::sendRefusal(uint32_t connectionId, uint32_t messageId)
+{
     std::shared_ptr<CSocketInfo> info;
     int timeoutMs;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_state == IPC_IDLE) return false;
+        if (m_state == IPC_IDLE)
+            return false;
         info = findConnection(connectionId);
-        if (!info) return false;
+        if (!info)
+            return false;
         timeoutMs = m_timings.sendTimeoutMs;
     }
     uint8_t frame[FRAME_HEADER_SIZE];
@@ -231,37 +265,44 @@ bool CIPCServer_imp::sendRefusal(uint32_t connectionId, uint32_t messageId) {
     return info->sendFrame(frame, sizeof frame, timeoutMs);
 }
 
-int CIPCServer_imp::getState() const {
+int CIPCServer_imp::getState() const
+{
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_state;
 }
 
-std::shared_ptr<IHeartbeatInfo> CIPCServer_imp::getHeartbeatInfo(uint32_t connectionId) {
+std::shared_ptr<IHeartbeatInfo> CIPCServer_imp::getHeartbeatInfo(uint32_t connectionId)
+{
     std::lock_guard<std::mutex> lock(m_mutex);
     return findConnection(connectionId);
 }
 
-void CIPCServer_imp::setTimings(const Timings& timings) {
+void CIPCServer_imp::setTimings(const Timings& timings)
+{
     std::lock_guard<std::mutex> lock(m_mutex);
     m_timings = timings;
 }
 
-CIPCServer_imp::Timings CIPCServer_imp::getTimings() const {
+CIPCServer_imp::Timings CIPCServer_imp::getTimings() const
+{
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_timings;
 }
 
-uint16_t CIPCServer_imp::getListeningPort() const {
+uint16_t CIPCServer_imp::getListeningPort() const
+{
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_listener ? m_listener->getPort() : 0;
 }
 
-size_t CIPCServer_imp::getConnectionCount() const {
+size_t CIPCServer_imp::getConnectionCount() const
+{
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_connections.size();
 }
 
-uint32_t CIPCServer_imp::addConnection(SocketHandle socket) {
+uint32_t CIPCServer_imp::addConnection(SocketHandle socket)
+{
     auto info = std::make_shared<CSocketInfo>(std::move(socket));
     const uint32_t id = info->getId();
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -269,27 +310,31 @@ uint32_t CIPCServer_imp::addConnection(SocketHandle socket) {
     return id;
 }
 
-void CIPCServer_imp::onAccepted(SocketHandle socket) {
+void CIPCServer_imp::onAccepted(SocketHandle socket)
+{
     reapFinished();
     IServer* callback;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         if (m_state != IPC_SERVER || m_connections.size() >= m_timings.maxConnections) {
-            socket->shutdown();   // refused; closed when the handle goes
+            socket->shutdown(); // refused; closed when the handle goes
             return;
         }
         callback = m_server;
     }
     const uint32_t id = addConnection(std::move(socket));
-    if (!callback || !callback->connectionAccepted(id)) removeConnection(id, false);
+    if (!callback || !callback->connectionAccepted(id))
+        removeConnection(id, false);
 }
 
-std::shared_ptr<CSocketInfo> CIPCServer_imp::findConnection(uint32_t connectionId) const {
+std::shared_ptr<CSocketInfo> CIPCServer_imp::findConnection(uint32_t connectionId) const
+{
     auto it = m_connections.find(connectionId);
     return it == m_connections.end() ? nullptr : it->second;
 }
 
-void CIPCServer_imp::removeConnection(uint32_t connectionId, bool notify) {
+void CIPCServer_imp::removeConnection(uint32_t connectionId, bool notify)
+{
     std::shared_ptr<CSocketInfo> info;
     bool wasClient;
     IServer* server;
@@ -297,7 +342,8 @@ void CIPCServer_imp::removeConnection(uint32_t connectionId, bool notify) {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         auto it = m_connections.find(connectionId);
-        if (it == m_connections.end()) return;
+        if (it == m_connections.end())
+            return;
         info = std::move(it->second);
         m_connections.erase(it);
         wasClient = m_state == IPC_CLIENT;
@@ -305,15 +351,18 @@ void CIPCServer_imp::removeConnection(uint32_t connectionId, bool notify) {
         client = m_client;
         ++m_removalsInProgress;
     }
-    if (info->getSocket()) info->getSocket()->shutdown();
+    if (info->getSocket())
+        info->getSocket()->shutdown();
     CReceivingThread* receiver = info->receiver.get();
     const bool onOwnThread = receiver && receiver->isCurrentThread();
     if (receiver) {
-        receiver->join();   // returns at once on its own thread
+        receiver->join(); // returns at once on its own thread
         receiver->closeWaiting(RESUME_CONNECTION_LOST);
     }
-    if (info->heartbeat) info->heartbeat->stop();
-    if (receiver) receiver->notifyRecipientsEnded();
+    if (info->heartbeat)
+        info->heartbeat->stop();
+    if (receiver)
+        receiver->notifyRecipientsEnded();
     if (wasClient) {
         std::lock_guard<std::mutex> lock(m_mutex);
         if (m_state == IPC_CLIENT && m_connections.empty()) {
@@ -323,27 +372,33 @@ void CIPCServer_imp::removeConnection(uint32_t connectionId, bool notify) {
     }
     if (notify) {
         if (wasClient) {
-            if (client) client->disconnected();
+            if (client)
+                client->disconnected();
         } else if (server) {
             server->connectionClosed(connectionId);
         }
     }
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (onOwnThread) m_finished.push_back(std::move(info));
+    if (onOwnThread)
+        m_finished.push_back(std::move(info));
     --m_removalsInProgress;
     m_removalDone.notify_all();
 }
 
-void CIPCServer_imp::removeAllConnections(bool notify) {
+void CIPCServer_imp::removeAllConnections(bool notify)
+{
     std::vector<uint32_t> ids;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        for (const auto& [id, info] : m_connections) ids.push_back(id);
+        for (const auto& [id, info] : m_connections)
+            ids.push_back(id);
     }
-    for (uint32_t id : ids) removeConnection(id, notify);
+    for (uint32_t id : ids)
+        removeConnection(id, notify);
 }
 
-void CIPCServer_imp::reapFinished() {
+void CIPCServer_imp::reapFinished()
+{
     std::vector<std::shared_ptr<CSocketInfo>> finished;
     std::vector<std::unique_ptr<CListeningThread>> listeners;
     {
@@ -360,12 +415,16 @@ void CIPCServer_imp::reapFinished() {
     }
     std::vector<std::unique_ptr<CListeningThread>> keepListeners;
     for (auto& listener : listeners) {
-        if (listener->isCurrentThread()) keepListeners.push_back(std::move(listener));
+        if (listener->isCurrentThread())
+            keepListeners.push_back(std::move(listener));
     }
-    if (keep.empty() && keepListeners.empty()) return;
+    if (keep.empty() && keepListeners.empty())
+        return;
     std::lock_guard<std::mutex> lock(m_mutex);
-    for (auto& info : keep) m_finished.push_back(std::move(info));
-    for (auto& listener : keepListeners) m_finishedListeners.push_back(std::move(listener));
+    for (auto& info : keep)
+        m_finished.push_back(std::move(info));
+    for (auto& listener : keepListeners)
+        m_finishedListeners.push_back(std::move(listener));
 }
 
 } // namespace VORDIX_IPC

@@ -23,18 +23,18 @@ class CIPCServer_imp : public IIPCServer {
 public:
     // Timing and limits; the defaults are the program's, tests shorten them.
     struct Timings {
-        int heartbeatPeriodMs = 0;       // 0: the seconds given to startServer
-        int missedHeartbeats = 5;        // unanswered periods before a cut-off
-        int sendTimeoutMs = 5000;        // a peer that takes nothing this long is cut off
+        int heartbeatPeriodMs = 0; // 0: the seconds given to startServer
+        int missedHeartbeats = 5;  // unanswered periods before a cut-off
+        int sendTimeoutMs = 5000;  // a peer that takes nothing this long is cut off
         int connectTimeoutMs = DEFAULT_CONNECT_TIMEOUT_MS;
-        size_t maxConnections = 8;       // further connections are refused
+        size_t maxConnections = 8; // further connections are refused
     };
 
     // The process-wide manager, created on first use and never deleted.
     static CIPCServer_imp& instance();
 
     CIPCServer_imp();
-    ~CIPCServer_imp() override;   // ends every connection and thread
+    ~CIPCServer_imp() override; // ends every connection and thread
     CIPCServer_imp(const CIPCServer_imp&) = delete;
     CIPCServer_imp& operator=(const CIPCServer_imp&) = delete;
 
@@ -42,8 +42,7 @@ public:
     bool startServerWithoutHeartbeat(IServer* callback) override;
     void stop() override;
     void closeAll() override;
-    bool offerService(uint16_t port, const std::wstring& instanceName,
-                      const std::wstring& serviceType) override;
+    bool offerService(uint16_t port, const std::wstring& instanceName, const std::wstring& serviceType) override;
     bool connectToAddress(IClient* callback, uint32_t address, uint16_t port) override;
     bool connectToHost(IClient* callback, const std::wstring& host, uint16_t port) override;
     void disconnect(uint32_t connectionId) override;
@@ -74,7 +73,7 @@ public:
 private:
     bool connectWith(IClient* callback, SocketHandle socket);
     void onAccepted(SocketHandle socket);
-    std::shared_ptr<CSocketInfo> findConnection(uint32_t connectionId) const;   // lock held
+    std::shared_ptr<CSocketInfo> findConnection(uint32_t connectionId) const; // lock held
     bool sendHeaderAndFrame(IMessage& message, uint8_t kind, uint8_t channelTag, uint32_t messageId);
     // Joins the threads of connections that removed themselves.
     void reapFinished();

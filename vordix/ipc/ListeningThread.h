@@ -15,7 +15,7 @@ public:
     using AcceptHandler = std::function<void(SocketHandle)>;
 
     CListeningThread(SocketHandle listening, AcceptHandler onAccepted);
-    ~CListeningThread();   // stops the thread and closes the listening socket
+    ~CListeningThread(); // stops the thread and closes the listening socket
     CListeningThread(const CListeningThread&) = delete;
     CListeningThread& operator=(const CListeningThread&) = delete;
 
@@ -31,7 +31,7 @@ private:
     SocketHandle m_listening;
     AcceptHandler m_onAccepted;
     std::atomic<bool> m_running{false};
-    int m_wakePipe[2] = {-1, -1};   // lets stop end a wait at once
+    int m_wakePipe[2] = {-1, -1}; // lets stop end a wait at once
     std::thread m_thread;
 };
 

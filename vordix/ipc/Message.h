@@ -29,7 +29,7 @@ public:
     virtual uint8_t* getBuffer(uint32_t& length) = 0;
     // Part `index`; null and length 0 when there is no such part.
     virtual const uint8_t* getPart(uint32_t index, uint32_t& length) const = 0;
-    virtual const uint8_t* getData(uint32_t& length) const = 0;   // part 0
+    virtual const uint8_t* getData(uint32_t& length) const = 0; // part 0
     virtual uint32_t getPartCount() const = 0;
     virtual bool isSync() const = 0;
 };
@@ -46,7 +46,7 @@ public:
     // returns the resume code.
     virtual int waitForReply() = 0;
     virtual void resume(int code) = 0;
-    virtual bool isAnswered() const = 0;   // resumed with RESUME_ANSWERED
+    virtual bool isAnswered() const = 0; // resumed with RESUME_ANSWERED
     virtual void setSuspendAction(std::function<bool()> action) = 0;
     // Sends this message as the reply to the request it came with.
     virtual bool sendReply() = 0;

@@ -3,10 +3,10 @@
 // connection manager the message goes through, the body of parts, and for
 // requests the suspender in which the sender waits.
 
+#include "vordix/ThreadSuspender.h"
 #include "vordix/ipc/Frame.h"
 #include "vordix/ipc/FrameBuffer.h"
 #include "vordix/ipc/Message.h"
-#include "vordix/ThreadSuspender.h"
 
 namespace VORDIX_IPC {
 
@@ -19,7 +19,8 @@ IIPCServer& defaultIPCServer();
 template <class Interface>
 class CAddressedMessage : public Interface {
 public:
-    void setRecipient(uint32_t connectionId, uint8_t channelTag) override {
+    void setRecipient(uint32_t connectionId, uint8_t channelTag) override
+    {
         m_connectionId = connectionId;
         m_channelTag = channelTag;
     }
@@ -42,13 +43,12 @@ class CBodyMessage : public CAddressedMessage<Interface> {
 public:
     void setData(const void* bytes, uint32_t length) override { m_body.setData(bytes, length); }
     void addData(const void* bytes, uint32_t length) override { m_body.addData(bytes, length); }
-    uint8_t* getBuffer(uint32_t& length) override {
+    uint8_t* getBuffer(uint32_t& length) override
+    {
         length = uint32_t(m_body.size());
         return m_body.frame();
     }
-    const uint8_t* getPart(uint32_t index, uint32_t& length) const override {
-        return m_body.part(index, length);
-    }
+    const uint8_t* getPart(uint32_t index, uint32_t& length) const override { return m_body.part(index, length); }
     const uint8_t* getData(uint32_t& length) const override { return m_body.part(0, length); }
     uint32_t getPartCount() const override { return m_body.partCount(); }
     // The frame's size without the 32-bit truncation of getBuffer.
@@ -62,14 +62,13 @@ private:
 template <class Base>
 class CWaitingMessage : public Base {
 public:
-    int waitForReply() override {
+    int waitForReply() override
+    {
         return m_replyTimeoutMs > 0 ? m_suspender.waitForMs(m_replyTimeoutMs) : m_suspender.wait();
     }
     void resume(int code) override { m_suspender.resume(code); }
     bool isAnswered() const override { return m_suspender.getState() == RESUME_ANSWERED; }
-    void setSuspendAction(std::function<bool()> action) override {
-        m_suspender.setSuspendAction(std::move(action));
-    }
+    void setSuspendAction(std::function<bool()> action) override { m_suspender.setSuspendAction(std::move(action)); }
     int getResumeCode() const override { return m_suspender.getState(); }
     void setReplyTimeoutMs(int64_t milliseconds) override { m_replyTimeoutMs = milliseconds; }
 

@@ -25,7 +25,7 @@ std::shared_ptr<IServiceRegistrar> installServiceRegistrar(std::shared_ptr<IServ
 class COfferedService {
 public:
     COfferedService(uint16_t port, std::wstring instanceName, std::wstring serviceType);
-    ~COfferedService();   // withdraws a registration
+    ~COfferedService(); // withdraws a registration
 
     uint16_t getPort() const { return m_port; }
     const std::wstring& getInstanceName() const { return m_instanceName; }

@@ -11,7 +11,7 @@ namespace VORDIX_IPC {
 
 class CSocketHandle {
 public:
-    explicit CSocketHandle(int fd) : m_fd(fd) {}
+    explicit CSocketHandle(int fd) : m_fd(fd) { }
     ~CSocketHandle();
     CSocketHandle(const CSocketHandle&) = delete;
     CSocketHandle& operator=(const CSocketHandle&) = delete;
@@ -41,8 +41,7 @@ SocketHandle acceptConnection(const SocketHandle& listening);
 // Connects to address:port (IPv4, host byte order) within the timeout.
 SocketHandle connectSocket(uint32_t address, uint16_t port, int timeoutMs = DEFAULT_CONNECT_TIMEOUT_MS);
 // A dotted IPv4 address is used as it is; anything else is looked up by name.
-SocketHandle resolveHostAddress(const std::string& host, uint16_t port,
-                                int timeoutMs = DEFAULT_CONNECT_TIMEOUT_MS);
+SocketHandle resolveHostAddress(const std::string& host, uint16_t port, int timeoutMs = DEFAULT_CONNECT_TIMEOUT_MS);
 // Parses a dotted IPv4 address into host byte order.
 bool parseIPv4(const std::string& text, uint32_t& address);
 

@@ -13,8 +13,7 @@ public:
     // An outgoing request with a fresh id from the message-id pool.
     CSyncMessage();
     // A request received with the peer's message id on a connection and channel.
-    CSyncMessage(uint32_t messageId, uint32_t connectionId, uint8_t channelTag,
-                 IIPCServer* server = nullptr);
+    CSyncMessage(uint32_t messageId, uint32_t connectionId, uint8_t channelTag, IIPCServer* server = nullptr);
     ~CSyncMessage() override;
 
     bool send() override;
@@ -22,7 +21,7 @@ public:
     uint32_t getMessageId() const override { return m_messageId; }
 
 private:
-    const bool m_ownsId;   // only ids from our own pool go back to it
+    const bool m_ownsId; // only ids from our own pool go back to it
     const uint32_t m_messageId;
 };
 

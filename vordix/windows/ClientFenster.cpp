@@ -18,7 +18,8 @@ namespace {
 void deliverTo(VORDIX_FENSTER* owner, VORDIX_MESSAGE& message) { owner->onMessage(message); }
 
 // A pointer message of the kind at the event's place in the client.
-VORDIX_MESSAGE pointerMessage(FrameworkMessageKind kind, const QMouseEvent& event) {
+VORDIX_MESSAGE pointerMessage(FrameworkMessageKind kind, const QMouseEvent& event)
+{
     VORDIX_MESSAGE message(kind);
     const QPoint position = event.position().toPoint();
     message.x = position.x();
@@ -27,7 +28,8 @@ VORDIX_MESSAGE pointerMessage(FrameworkMessageKind kind, const QMouseEvent& even
 }
 
 // Only the left button clicks; other buttons are left to the parent.
-void deliverLeftButton(VORDIX_FENSTER* owner, QMouseEvent* event, FrameworkMessageKind kind) {
+void deliverLeftButton(VORDIX_FENSTER* owner, QMouseEvent* event, FrameworkMessageKind kind)
+{
     if (!owner || event->button() != Qt::LeftButton) {
         event->ignore();
         return;
@@ -39,16 +41,19 @@ void deliverLeftButton(VORDIX_FENSTER* owner, QMouseEvent* event, FrameworkMessa
 
 } // namespace
 
-ClientFenster::ClientFenster(QWidget* parent) : QWidget(parent) {
+ClientFenster::ClientFenster(QWidget* parent) : QWidget(parent)
+{
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
 }
 
 ClientFenster::~ClientFenster() = default;
 
-void ClientFenster::setInputView(QWidget* view) {
+void ClientFenster::setInputView(QWidget* view)
+{
     inputView = view;
-    if (!view) return;
+    if (!view)
+        return;
     view->setParent(this);
     view->resize(size());
     view->setMouseTracking(true);
@@ -56,12 +61,15 @@ void ClientFenster::setInputView(QWidget* view) {
     view->show();
 }
 
-void ClientFenster::resizeEvent(QResizeEvent* event) {
+void ClientFenster::resizeEvent(QResizeEvent* event)
+{
     QWidget::resizeEvent(event);
-    if (inputView) inputView->resize(size());
+    if (inputView)
+        inputView->resize(size());
 }
 
-void ClientFenster::paintEvent(QPaintEvent* event) {
+void ClientFenster::paintEvent(QPaintEvent* event)
+{
     if (!ownerWindow) {
         event->ignore();
         return;
@@ -71,26 +79,28 @@ void ClientFenster::paintEvent(QPaintEvent* event) {
     event->accept();
 }
 
-void ClientFenster::mousePressEvent(QMouseEvent* event) {
-    deliverLeftButton(ownerWindow, event, MESSAGE_MOUSE_PRESS);
-}
+void ClientFenster::mousePressEvent(QMouseEvent* event) { deliverLeftButton(ownerWindow, event, MESSAGE_MOUSE_PRESS); }
 
-void ClientFenster::mouseDoubleClickEvent(QMouseEvent* event) {
+void ClientFenster::mouseDoubleClickEvent(QMouseEvent* event)
+{
     deliverLeftButton(ownerWindow, event, MESSAGE_DOUBLE_CLICK);
 }
 
-void ClientFenster::mouseMoveEvent(QMouseEvent* event) {
+void ClientFenster::mouseMoveEvent(QMouseEvent* event)
+{
     if (!ownerWindow) {
         event->ignore();
         return;
     }
     VORDIX_MESSAGE message = pointerMessage(MESSAGE_MOUSE_MOVE, *event);
-    if (fullScreen) emit mouseMoved(message.y - pos().y());
+    if (fullScreen)
+        emit mouseMoved(message.y - pos().y());
     deliverTo(ownerWindow, message);
     event->accept();
 }
 
-void ClientFenster::keyPressEvent(QKeyEvent* event) {
+void ClientFenster::keyPressEvent(QKeyEvent* event)
+{
     const auto code = vordix::keys::pressCode(vordix::keys::nativeValue(*event));
     if (!ownerWindow || !code) {
         event->ignore();
@@ -102,7 +112,8 @@ void ClientFenster::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
-void ClientFenster::keyReleaseEvent(QKeyEvent* event) {
+void ClientFenster::keyReleaseEvent(QKeyEvent* event)
+{
     // Auto-repeat sends release/press pairs; only the real release counts.
     const auto code = vordix::keys::releaseCode(vordix::keys::nativeValue(*event));
     if (!ownerWindow || !code || event->isAutoRepeat()) {
@@ -111,18 +122,23 @@ void ClientFenster::keyReleaseEvent(QKeyEvent* event) {
     }
     VORDIX_MESSAGE message(MESSAGE_KEY);
     message.keyCode = *code;
-    if (event->modifiers() & Qt::AltModifier) message.addModifier(MODIFIER_ALT);
+    if (event->modifiers() & Qt::AltModifier)
+        message.addModifier(MODIFIER_ALT);
     deliverTo(ownerWindow, message);
     event->accept();
 }
 
-void ClientFenster::onTextChangedInEditControl(int controlId) {
-    if (!ownerWindow) return;
+void ClientFenster::onTextChangedInEditControl(int controlId)
+{
+    if (!ownerWindow)
+        return;
     const auto it = editControls.find(controlId);
-    if (it == editControls.end() || !it->second) return;
+    if (it == editControls.end() || !it->second)
+        return;
     std::wstring text;
     it->second->getText(text);
-    if (text.empty() || (text.back() != L'\n' && text.back() != L'\r')) return;
+    if (text.empty() || (text.back() != L'\n' && text.back() != L'\r'))
+        return;
     VORDIX_MESSAGE message(MESSAGE_KEY);
     message.keyCode = 13;
     message.source = it->second->getOwner();

@@ -20,10 +20,10 @@ public:
     // client area, tracking the mouse, above its siblings.
     void setInputView(QWidget* view);
 
-    VORDIX_FENSTER* ownerWindow = nullptr;       // not owned; set by the window implementor
-    std::map<int, WIN_CONTROL*> editControls;    // edit controls on this client by control id
-    bool fullScreen = false;                     // follows the main window's full-screen state
-    QWidget* inputView = nullptr;                // not owned
+    VORDIX_FENSTER* ownerWindow = nullptr;    // not owned; set by the window implementor
+    std::map<int, WIN_CONTROL*> editControls; // edit controls on this client by control id
+    bool fullScreen = false;                  // follows the main window's full-screen state
+    QWidget* inputView = nullptr;             // not owned
 
 signals:
     // Pointer y relative to the client's top, reported only in full screen.

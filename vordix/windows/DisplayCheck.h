@@ -5,8 +5,8 @@
 #include <string>
 
 struct DisplayCheckResult {
-    bool ok = true;           // false: the program must not start
-    std::wstring message;     // empty when every requirement is met
+    bool ok = true;       // false: the program must not start
+    std::wstring message; // empty when every requirement is met
 };
 
 // The verdict for a screen of the size and colour depth.

@@ -18,13 +18,15 @@
 
 namespace vordix::windows {
 
-inline void eventHandedOver([[maybe_unused]] const void* event) {
+inline void eventHandedOver([[maybe_unused]] const void* event)
+{
 #ifdef VORDIX_TSAN_HANDOFF
     __tsan_release(const_cast<void*>(event));
 #endif
 }
 
-inline void eventTakenOver([[maybe_unused]] const void* event) {
+inline void eventTakenOver([[maybe_unused]] const void* event)
+{
 #ifdef VORDIX_TSAN_HANDOFF
     __tsan_acquire(const_cast<void*>(event));
 #endif

@@ -30,11 +30,12 @@ struct GuiCall {
 
 class GuiCallEvent : public QEvent {
 public:
-    static QEvent::Type type() {
+    static QEvent::Type type()
+    {
         static const auto t = static_cast<QEvent::Type>(QEvent::registerEventType());
         return t;
     }
-    explicit GuiCallEvent(std::shared_ptr<GuiCall> c) : QEvent(type()), call(std::move(c)) {}
+    explicit GuiCallEvent(std::shared_ptr<GuiCall> c) : QEvent(type()), call(std::move(c)) { }
     std::shared_ptr<GuiCall> call;
 };
 
@@ -47,15 +48,18 @@ struct Marshaller {
     std::set<std::shared_ptr<GuiCall>> waiting;
 };
 
-Marshaller& marshaller() {
+Marshaller& marshaller()
+{
     static Marshaller m;
     return m;
 }
 
-void execute(GuiCall& call) {
+void execute(GuiCall& call)
+{
     {
         std::lock_guard lock(call.mutex);
-        if (call.state != GuiCall::State::Pending) return;
+        if (call.state != GuiCall::State::Pending)
+            return;
         call.state = GuiCall::State::Running;
     }
     std::exception_ptr error;
@@ -72,7 +76,8 @@ void execute(GuiCall& call) {
     call.finished.notify_all();
 }
 
-void refuseWaitingCalls() {
+void refuseWaitingCalls()
+{
     std::set<std::shared_ptr<GuiCall>> calls;
     {
         std::lock_guard lock(marshaller().mutex);
@@ -81,7 +86,8 @@ void refuseWaitingCalls() {
     for (const auto& call : calls) {
         {
             std::lock_guard lock(call->mutex);
-            if (call->state != GuiCall::State::Pending) continue;
+            if (call->state != GuiCall::State::Pending)
+                continue;
             call->state = GuiCall::State::Refused;
         }
         call->finished.notify_all();
@@ -90,9 +96,11 @@ void refuseWaitingCalls() {
 
 class GuiCallReceiver : public QObject {
 public:
-    bool event(QEvent* e) override {
+    bool event(QEvent* e) override
+    {
         eventTakenOver(e);
-        if (e->type() != GuiCallEvent::type()) return QObject::event(e);
+        if (e->type() != GuiCallEvent::type())
+            return QObject::event(e);
         execute(*static_cast<GuiCallEvent*>(e)->call);
         return true;
     }
@@ -100,13 +108,15 @@ public:
 
 // The receiver lives on the application's thread; the end of the event loop
 // (or of the application) stops calls from other threads.
-QObject* receiverLocked(Marshaller& m) {
-    if (m.receiver) return m.receiver;
+QObject* receiverLocked(Marshaller& m)
+{
+    if (m.receiver)
+        return m.receiver;
     auto* app = QCoreApplication::instance();
     auto* receiver = new GuiCallReceiver;
     receiver->moveToThread(app->thread());
-    QObject::connect(app, &QCoreApplication::aboutToQuit, receiver,
-                     [] { refuseGuiCalls(true); }, Qt::DirectConnection);
+    QObject::connect(
+        app, &QCoreApplication::aboutToQuit, receiver, [] { refuseGuiCalls(true); }, Qt::DirectConnection);
     QObject::connect(app, &QObject::destroyed, [receiver] {
         {
             std::lock_guard lock(marshaller().mutex);
@@ -123,7 +133,8 @@ QObject* receiverLocked(Marshaller& m) {
 }
 
 // Runs the work directly on the GUI thread, else waits for the GUI thread.
-bool marshal(std::function<void()> work) {
+bool marshal(std::function<void()> work)
+{
     if (isGuiThread()) {
         work();
         return true;
@@ -133,16 +144,16 @@ bool marshal(std::function<void()> work) {
     auto& m = marshaller();
     {
         std::lock_guard lock(m.mutex);
-        if (m.refused) return false;
+        if (m.refused)
+            return false;
         m.waiting.insert(call);
         auto* event = new GuiCallEvent(call);
         eventHandedOver(event);
         QCoreApplication::postEvent(receiverLocked(m), event);
     }
     std::unique_lock lock(call->mutex);
-    call->finished.wait(lock, [&] {
-        return call->state == GuiCall::State::Done || call->state == GuiCall::State::Refused;
-    });
+    call->finished.wait(lock,
+                        [&] { return call->state == GuiCall::State::Done || call->state == GuiCall::State::Refused; });
     const bool ran = call->state == GuiCall::State::Done;
     std::exception_ptr error = call->error;
     lock.unlock();
@@ -152,40 +163,49 @@ bool marshal(std::function<void()> work) {
     }
     // The work is destroyed here, on the calling thread.
     call->work = nullptr;
-    if (error) std::rethrow_exception(error);
+    if (error)
+        std::rethrow_exception(error);
     return ran;
 }
 
 } // namespace
 
-bool isGuiThread() {
+bool isGuiThread()
+{
     auto* app = QCoreApplication::instance();
     return !app || QThread::currentThread() == app->thread();
 }
 
-void installGuiCallReceiver() {
-    if (!QCoreApplication::instance()) return;
+void installGuiCallReceiver()
+{
+    if (!QCoreApplication::instance())
+        return;
     std::lock_guard lock(marshaller().mutex);
     receiverLocked(marshaller());
 }
 
 bool runOnGuiThread(std::function<void()> f) { return marshal(std::move(f)); }
 
-bool runOnGuiThreadWithResult(std::function<bool()> f) {
+bool runOnGuiThreadWithResult(std::function<bool()> f)
+{
     bool result = false;
-    if (!marshal([&] { result = f(); })) return false;
+    if (!marshal([&] { result = f(); }))
+        return false;
     return result;
 }
 
-void refuseGuiCalls(bool refuse) {
+void refuseGuiCalls(bool refuse)
+{
     {
         std::lock_guard lock(marshaller().mutex);
         marshaller().refused = refuse;
     }
-    if (refuse) refuseWaitingCalls();
+    if (refuse)
+        refuseWaitingCalls();
 }
 
-bool guiCallsRefused() {
+bool guiCallsRefused()
+{
     std::lock_guard lock(marshaller().mutex);
     return marshaller().refused;
 }

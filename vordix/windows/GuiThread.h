@@ -41,7 +41,8 @@ bool guiCallsRefused();
 
 // Builds an object on the GUI thread; null when the call was refused.
 template <class T>
-T* createOnGuiThread(std::function<T*()> make) {
+T* createOnGuiThread(std::function<T*()> make)
+{
     T* made = nullptr;
     runOnGuiThread([&] { made = make(); });
     return made;
@@ -52,16 +53,18 @@ T* createOnGuiThread(std::function<T*()> make) {
 // for it). If the GUI thread refuses, the object is left alive rather than
 // destroyed on the wrong thread.
 template <class Interface, class Object>
-std::shared_ptr<Interface> shareWithGuiDeleter(Object* object) {
-    if (!object) return {};
-    return std::shared_ptr<Interface>(static_cast<Interface*>(object), [object](Interface*) {
-        runOnGuiThread([object] { delete object; });
-    });
+std::shared_ptr<Interface> shareWithGuiDeleter(Object* object)
+{
+    if (!object)
+        return {};
+    return std::shared_ptr<Interface>(static_cast<Interface*>(object),
+                                      [object](Interface*) { runOnGuiThread([object] { delete object; }); });
 }
 
 // createOnGuiThread and shareWithGuiDeleter in one step.
 template <class Interface, class Object>
-std::shared_ptr<Interface> createSharedOnGuiThread(std::function<Object*()> make) {
+std::shared_ptr<Interface> createSharedOnGuiThread(std::function<Object*()> make)
+{
     return shareWithGuiDeleter<Interface>(createOnGuiThread<Object>(std::move(make)));
 }
 

@@ -16,9 +16,18 @@ namespace vordix::keys {
 
 // Framework codes of the press table.
 enum PressCode {
-    KEY_UP = 200, KEY_DOWN = 201, KEY_LEFT = 202, KEY_RIGHT = 203,
-    KEY_PAGE_UP = 204, KEY_PAGE_DOWN = 205, KEY_HOME = 206, KEY_END = 207,
-    KEY_INSERT = 210, KEY_DELETE = 211, KEY_F1 = 212, KEY_F10 = 221,
+    KEY_UP = 200,
+    KEY_DOWN = 201,
+    KEY_LEFT = 202,
+    KEY_RIGHT = 203,
+    KEY_PAGE_UP = 204,
+    KEY_PAGE_DOWN = 205,
+    KEY_HOME = 206,
+    KEY_END = 207,
+    KEY_INSERT = 210,
+    KEY_DELETE = 211,
+    KEY_F1 = 212,
+    KEY_F10 = 221,
 };
 
 // Modifier flag of a key message released together with Alt.

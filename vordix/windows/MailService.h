@@ -8,13 +8,13 @@
 #include <vector>
 
 struct MailAttachment {
-    std::wstring name;                 // shown to the recipient
+    std::wstring name; // shown to the recipient
     std::vector<unsigned char> data;
 };
 
 struct OutgoingMail {
-    std::string recipient;             // UTF-8
-    std::string subject;               // UTF-8
+    std::string recipient; // UTF-8
+    std::string subject;   // UTF-8
     std::string body;
     std::vector<MailAttachment> attachments;
 };

@@ -14,26 +14,32 @@ std::mutex messageQueueMutex;
 std::atomic<CCustomMessageQueue*> queueInstance{nullptr};
 } // namespace
 
-CCustomMessageQueue::CCustomMessageQueue()
-    : registeredMessage_(static_cast<QEvent::Type>(QEvent::registerEventType())) {}
+CCustomMessageQueue::CCustomMessageQueue() : registeredMessage_(static_cast<QEvent::Type>(QEvent::registerEventType()))
+{
+}
 
-CCustomMessageQueue& CCustomMessageQueue::instance() {
-    if (auto* queue = queueInstance.load(std::memory_order_acquire)) return *queue;
+CCustomMessageQueue& CCustomMessageQueue::instance()
+{
+    if (auto* queue = queueInstance.load(std::memory_order_acquire))
+        return *queue;
     std::lock_guard lock(messageQueueMutex);
     if (!queueInstance.load(std::memory_order_relaxed))
         queueInstance.store(new CCustomMessageQueue, std::memory_order_release);
     return *queueInstance.load(std::memory_order_relaxed);
 }
 
-void CCustomMessageQueue::destroy() {
+void CCustomMessageQueue::destroy()
+{
     std::lock_guard lock(messageQueueMutex);
     delete queueInstance.exchange(nullptr);
 }
 
-bool CCustomMessageQueue::post(QObject* target, const PostedMessage& record) {
-    if (!target) return false;
+bool CCustomMessageQueue::post(QObject* target, const PostedMessage& record)
+{
+    if (!target)
+        return false;
     std::lock_guard lock(messageQueueMutex);
-    const std::uint32_t id = nextId_++;   // wraps at 2^32
+    const std::uint32_t id = nextId_++; // wraps at 2^32
     records_[id] = record;
     auto* event = new PostedRecordEvent(registeredMessage_, id);
     vordix::windows::eventHandedOver(event);
@@ -41,7 +47,8 @@ bool CCustomMessageQueue::post(QObject* target, const PostedMessage& record) {
     return true;
 }
 
-PostedMessage CCustomMessageQueue::take(std::uint32_t id) {
+PostedMessage CCustomMessageQueue::take(std::uint32_t id)
+{
     std::lock_guard lock(messageQueueMutex);
     PostedMessage result;
     if (auto it = records_.find(id); it != records_.end()) {
@@ -51,7 +58,8 @@ PostedMessage CCustomMessageQueue::take(std::uint32_t id) {
     return result;
 }
 
-std::size_t CCustomMessageQueue::waitingCount() const {
+std::size_t CCustomMessageQueue::waitingCount() const
+{
     std::lock_guard lock(messageQueueMutex);
     return records_.size();
 }

@@ -17,7 +17,7 @@ class QObject;
 // The announcement of one waiting record.
 class PostedRecordEvent : public QEvent {
 public:
-    PostedRecordEvent(QEvent::Type type, std::uint32_t recordId) : QEvent(type), id(recordId) {}
+    PostedRecordEvent(QEvent::Type type, std::uint32_t recordId) : QEvent(type), id(recordId) { }
     const std::uint32_t id;
 };
 

@@ -13,7 +13,8 @@ std::atomic<CMixerWrapper*> g_active{nullptr};
 constexpr int kChannel = 0;
 } // namespace
 
-CMixerWrapper::CMixerWrapper(std::chrono::milliseconds endMargin) : m_endMargin(endMargin) {
+CMixerWrapper::CMixerWrapper(std::chrono::milliseconds endMargin) : m_endMargin(endMargin)
+{
     // Audio brings up SDL's event layer, which would otherwise take over
     // SIGINT and SIGTERM and leave the program deaf to them.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -38,13 +39,15 @@ CMixerWrapper::CMixerWrapper(std::chrono::milliseconds endMargin) : m_endMargin(
     m_device = true;
 }
 
-CMixerWrapper::~CMixerWrapper() {
+CMixerWrapper::~CMixerWrapper()
+{
     std::lock_guard call(m_callMutex);
     if (m_device) {
         Mix_HaltChannel(-1);
         Mix_ChannelFinished(nullptr);
         g_active = nullptr;
-        if (m_current) Mix_FreeChunk(m_current);
+        if (m_current)
+            Mix_FreeChunk(m_current);
         Mix_CloseAudio();
     }
     if (m_sdlStarted) {
@@ -53,31 +56,37 @@ CMixerWrapper::~CMixerWrapper() {
     }
 }
 
-void CMixerWrapper::panVolumes(float pan, std::uint8_t& left, std::uint8_t& right) {
+void CMixerWrapper::panVolumes(float pan, std::uint8_t& left, std::uint8_t& right)
+{
     pan = std::clamp(pan, -1.0f, 1.0f);
     left = static_cast<std::uint8_t>(255.0f * std::min(1.0f, 1.0f - pan) + 0.5f);
     right = static_cast<std::uint8_t>(255.0f * std::min(1.0f, 1.0f + pan) + 0.5f);
 }
 
-bool CMixerWrapper::isPlaying() const {
+bool CMixerWrapper::isPlaying() const
+{
     std::lock_guard lock(m_stateMutex);
     return m_playing;
 }
 
-std::chrono::milliseconds CMixerWrapper::lengthOf(const Mix_Chunk* chunk) const {
+std::chrono::milliseconds CMixerWrapper::lengthOf(const Mix_Chunk* chunk) const
+{
     int frequency = 0, channels = 0;
     Uint16 format = 0;
     if (!Mix_QuerySpec(&frequency, &format, &channels) || frequency <= 0 || channels <= 0)
         return std::chrono::milliseconds(0);
     const long long bytesPerFrame = static_cast<long long>(channels) * (SDL_AUDIO_BITSIZE(format) / 8);
-    if (bytesPerFrame <= 0) return std::chrono::milliseconds(0);
+    if (bytesPerFrame <= 0)
+        return std::chrono::milliseconds(0);
     return std::chrono::milliseconds(chunk->alen / bytesPerFrame * 1000 / frequency);
 }
 
-void CMixerWrapper::onChannelFinished(int channel) {
+void CMixerWrapper::onChannelFinished(int channel)
+{
     // Runs on the mixer's thread with the audio device locked: no mixer calls.
     CMixerWrapper* self = g_active.load();
-    if (!self || channel != kChannel) return;
+    if (!self || channel != kChannel)
+        return;
     {
         std::lock_guard lock(self->m_stateMutex);
         self->m_playing = false;
@@ -86,7 +95,8 @@ void CMixerWrapper::onChannelFinished(int channel) {
     self->m_ended.notify_all();
 }
 
-void CMixerWrapper::waitForEnd() {
+void CMixerWrapper::waitForEnd()
+{
     bool overran = false;
     {
         std::unique_lock lock(m_stateMutex);
@@ -100,9 +110,11 @@ void CMixerWrapper::waitForEnd() {
     }
 }
 
-bool CMixerWrapper::play(const std::filesystem::path& file, float pan, bool wait) {
+bool CMixerWrapper::play(const std::filesystem::path& file, float pan, bool wait)
+{
     std::lock_guard call(m_callMutex);
-    if (!m_device) return false;
+    if (!m_device)
+        return false;
 
     // Decode while the previous sound may still be playing.
     Mix_Chunk* chunk = Mix_LoadWAV(file.c_str());
@@ -112,7 +124,8 @@ bool CMixerWrapper::play(const std::filesystem::path& file, float pan, bool wait
     }
 
     waitForEnd();
-    if (m_current) Mix_FreeChunk(m_current);
+    if (m_current)
+        Mix_FreeChunk(m_current);
     m_current = chunk;
 
     std::uint8_t left = 255, right = 255;
@@ -137,6 +150,7 @@ bool CMixerWrapper::play(const std::filesystem::path& file, float pan, bool wait
             m_deadline = Clock::now() + lengthOf(chunk) + m_endMargin;
         }
     }
-    if (wait) waitForEnd();
+    if (wait)
+        waitForEnd();
     return true;
 }

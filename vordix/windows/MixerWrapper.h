@@ -46,7 +46,7 @@ private:
     const std::chrono::milliseconds m_endMargin;
     bool m_device = false;
     bool m_sdlStarted = false;
-    std::mutex m_callMutex;        // one play call at a time
+    std::mutex m_callMutex;         // one play call at a time
     Mix_Chunk* m_current = nullptr; // owned; freed once it no longer plays
 
     // Shared with the mixer's thread, which reports the end of a sound.

@@ -11,7 +11,8 @@ constexpr int cursorSize = 32;
 // Draws the picture twice: into the bitmap (black pixels) and into the mask
 // (the pixels that are shown; those set in the mask only are white).
 template <class Draw>
-QCursor twoColourCursor(Draw draw, int hotX, int hotY) {
+QCursor twoColourCursor(Draw draw, int hotX, int hotY)
+{
     QBitmap picture(cursorSize, cursorSize);
     QBitmap mask(cursorSize, cursorSize);
     picture.fill(Qt::color0);
@@ -29,19 +30,21 @@ QCursor twoColourCursor(Draw draw, int hotX, int hotY) {
 
 } // namespace
 
-QCursor makeEraserCursor() {
+QCursor makeEraserCursor()
+{
     const QPolygon block({QPoint(0, 8), QPoint(8, 0), QPoint(31, 25), QPoint(24, 31)});
     return twoColourCursor(
         [&](QPainter& painter, bool mask) {
             painter.setPen(Qt::color1);
             painter.setBrush(mask ? QBrush(Qt::color1) : QBrush(Qt::NoBrush));
             painter.drawPolygon(block);
-            painter.drawLine(16, 8, 8, 16);   // the end that rubs
+            painter.drawLine(16, 8, 8, 16); // the end that rubs
         },
         31, 25);
 }
 
-QCursor makePanCursor() {
+QCursor makePanCursor()
+{
     return twoColourCursor(
         [](QPainter& painter, bool) {
             painter.setPen(Qt::color1);

@@ -26,18 +26,23 @@
 namespace vordix::windows {
 namespace {
 
-void applyStyleSheet(bool reportMode) {
+void applyStyleSheet(bool reportMode)
+{
     QFile file(reportMode ? QStringLiteral(":/styles/ErrorReport.qss") : QStringLiteral(":/styles/Skat.qss"));
     // A missing style sheet leaves the default look; nothing to report.
-    if (file.open(QIODevice::ReadOnly)) qApp->setStyleSheet(QString::fromLatin1(file.readAll()));
+    if (file.open(QIODevice::ReadOnly))
+        qApp->setStyleSheet(QString::fromLatin1(file.readAll()));
 }
 
-void applyWindowIcon() {
+void applyWindowIcon()
+{
     QIcon icon;
-    for (const char* name : {":/icons/Skat_256.png", ":/icons/Skat_48.png", ":/icons/Skat_32.png",
-                             ":/icons/Skat_16.png"})
-        if (QFile::exists(QString::fromLatin1(name))) icon.addFile(QString::fromLatin1(name));
-    if (!icon.isNull()) QApplication::setWindowIcon(icon);
+    for (const char* name :
+         {":/icons/Skat_256.png", ":/icons/Skat_48.png", ":/icons/Skat_32.png", ":/icons/Skat_16.png"})
+        if (QFile::exists(QString::fromLatin1(name)))
+            icon.addFile(QString::fromLatin1(name));
+    if (!icon.isNull())
+        QApplication::setWindowIcon(icon);
 }
 
 // Runs f when the scope ends, also when it is left by an exception.
@@ -49,26 +54,33 @@ struct AtScopeEnd {
 template <class F>
 AtScopeEnd(F) -> AtScopeEnd<F>;
 
-void call(const std::function<void()>& f) {
-    if (f) f();
+void call(const std::function<void()>& f)
+{
+    if (f)
+        f();
 }
 
 } // namespace
 
-std::wstring missingFilesMessage(const StartRequest& request) {
-    if (request.missingFiles.empty()) return {};
+std::wstring missingFilesMessage(const StartRequest& request)
+{
+    if (request.missingFiles.empty())
+        return {};
     std::wstring text = request.missingFiles.size() == 1 ? L"Die Datei" : L"Die Dateien";
-    for (const std::wstring& name : request.missingFiles) text += L"|" + name;
+    for (const std::wstring& name : request.missingFiles)
+        text += L"|" + name;
     text += request.missingFiles.size() == 1 ? L"|wurde nicht gefunden." : L"|wurden nicht gefunden.";
     return text;
 }
 
-ProgramRun::ProgramRun(ProgramServices services) : services_(std::move(services)) {}
+ProgramRun::ProgramRun(ProgramServices services) : services_(std::move(services)) { }
 
 ProgramRun::~ProgramRun() { teardown(); }
 
-bool ProgramRun::displayIsUsable() {
-    if (!services_.screenSize) return checkDisplayRequirements();
+bool ProgramRun::displayIsUsable()
+{
+    if (!services_.screenSize)
+        return checkDisplayRequirements();
     const RECTANGLE size = services_.screenSize();
     auto* screen = QGuiApplication::primaryScreen();
     const DisplayCheckResult verdict = evaluateDisplay(size.width, size.height, screen ? screen->depth() : 0);
@@ -77,16 +89,19 @@ bool ProgramRun::displayIsUsable() {
     return verdict.ok;
 }
 
-bool ProgramRun::start(const StartRequest& request) {
+bool ProgramRun::start(const StartRequest& request)
+{
     tornDown_ = false;
     call(services_.installCrashHandler);
     crashHandlerInstalled_ = true;
     WIN_IMPLEMENTORFACTORY::installDefault();
-    if (!displayIsUsable()) return false;
+    if (!displayIsUsable())
+        return false;
 
     WIN_APPLICATION::instance();
     MessageFenster::instance();
-    if (services_.createApplication) application_ = services_.createApplication();
+    if (services_.createApplication)
+        application_ = services_.createApplication();
     if (application_) {
         // A start that failed has said why; the program ends without its loop.
         if (!application_->initialize()) {
@@ -99,17 +114,21 @@ bool ProgramRun::start(const StartRequest& request) {
     // Named once the loop runs, so that the main window stands behind the box.
     if (const std::wstring missing = missingFilesMessage(request); !missing.empty())
         QTimer::singleShot(0, qApp, [missing] { showMessage(MessageKind::Error, missing); });
-    if (request.hasFileToOpen()) MessageFenster::instance()->postOpenFile(request.mode, request.path);
+    if (request.hasFileToOpen())
+        MessageFenster::instance()->postOpenFile(request.mode, request.path);
 
     signals_ = std::make_unique<TerminationSignals>([](int) {
         // Closing the main window saves the game and quits; without one, quit.
-        if (WIN_HAUPTFENSTER::endSession() == 0) QCoreApplication::quit();
+        if (WIN_HAUPTFENSTER::endSession() == 0)
+            QCoreApplication::quit();
     });
     return true;
 }
 
-void ProgramRun::teardown() {
-    if (tornDown_) return;
+void ProgramRun::teardown()
+{
+    if (tornDown_)
+        return;
     tornDown_ = true;
     signals_.reset();
     // Workers waiting for the GUI thread are let go, then joined, before
@@ -122,16 +141,18 @@ void ProgramRun::teardown() {
     VORDIX_SCREEN::destroyInstance();
     VORDIX_IMPLEMENTORFACTORY::deleteInstance();
     CCustomMessageQueue::destroy();
-    if (crashHandlerInstalled_) call(services_.removeCrashHandler);
+    if (crashHandlerInstalled_)
+        call(services_.removeCrashHandler);
     crashHandlerInstalled_ = false;
 }
 
-int runProgram(int argc, char** argv, const ProgramServices& services) {
+int runProgram(int argc, char** argv, const ProgramServices& services)
+{
     call(services.registerTables);
     AtScopeEnd unregister{[&] { call(services.unregisterTables); }};
 
     std::optional<QApplication> app;
-    app.emplace(argc, argv);   // takes the toolkit's own options out of argv
+    app.emplace(argc, argv); // takes the toolkit's own options out of argv
     setMessageSink(std::make_shared<QtMessageSink>());
 
     StartRequest request;
@@ -139,16 +160,19 @@ int runProgram(int argc, char** argv, const ProgramServices& services) {
     const bool reportMode = request.mode == StartRequest::Report;
     applyStyleSheet(reportMode);
     applyWindowIcon();
-    if (services.prepareReport) services.prepareReport(reportMode);
+    if (services.prepareReport)
+        services.prepareReport(reportMode);
 
     int exitCode = 0;
     if (reportMode) {
         call(services.runReportMode);
     } else {
         ProgramRun run(services);
-        if (run.start(request)) QApplication::exec();
+        if (run.start(request))
+            QApplication::exec();
         run.teardown();
-        if (run.initializationFailed()) exitCode = 1;
+        if (run.initializationFailed())
+            exitCode = 1;
     }
     call(services.removeReport);
     setMessageSink(nullptr);

@@ -28,8 +28,8 @@ struct ProgramServices {
     // Normal run only.
     std::function<void()> installCrashHandler;
     std::function<void()> removeCrashHandler;
-    std::function<VORDIX_APPLICATION*()> createApplication;   // owned by the run
-    std::function<void()> deleteGameSingletons;                // after the application object
+    std::function<VORDIX_APPLICATION*()> createApplication; // owned by the run
+    std::function<void()> deleteGameSingletons;             // after the application object
     // The screen size for the display check; by default the platform screen's.
     std::function<RECTANGLE()> screenSize;
 };

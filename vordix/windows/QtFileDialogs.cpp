@@ -10,14 +10,15 @@
 #include <QWidget>
 
 namespace {
-bool programIsEnglish() {
+bool programIsEnglish()
+{
     const WIN_APPLICATION* app = WIN_APPLICATION::existing();
     return app && app->isEnglish();
 }
 } // namespace
 
-bool showQtFileDialog(QWidget* parent, int fileKind, VORDIX_FILE& file, const std::wstring& caption,
-                      bool save) {
+bool showQtFileDialog(QWidget* parent, int fileKind, VORDIX_FILE& file, const std::wstring& caption, bool save)
+{
     const QString filter = QString::fromStdWString(vordix::fileDialogFilter(fileKind, programIsEnglish()));
     const QString start = QString::fromStdWString(file.folder.path());
     QString chosen;
@@ -29,18 +30,15 @@ bool showQtFileDialog(QWidget* parent, int fileKind, VORDIX_FILE& file, const st
     return vordix::assignChosenPath(file, chosen.toStdWString());
 }
 
-vordix::FileDialogHandler qtFileDialogHandler() {
-    return [](VORDIX_FENSTER* owner, int fileKind, VORDIX_FILE& file, const std::wstring& caption,
-              bool save) {
-        QWidget* parent = owner && owner->implementor()
-                              ? dynamic_cast<QWidget*>(owner->implementor().get())
-                              : nullptr;
+vordix::FileDialogHandler qtFileDialogHandler()
+{
+    return [](VORDIX_FENSTER* owner, int fileKind, VORDIX_FILE& file, const std::wstring& caption, bool save) {
+        QWidget* parent = owner && owner->implementor() ? dynamic_cast<QWidget*>(owner->implementor().get()) : nullptr;
         return showQtFileDialog(parent, fileKind, file, caption, save);
     };
 }
 
-bool showFileDialogForDialog(VORDIX_DIALOG_imp* dialog, VORDIX_FILE& file,
-                             const std::wstring& caption) {
-    return showQtFileDialog(dynamic_cast<QWidget*>(dialog), vordix::FILE_KIND_IMAGES, file, caption,
-                            false);
+bool showFileDialogForDialog(VORDIX_DIALOG_imp* dialog, VORDIX_FILE& file, const std::wstring& caption)
+{
+    return showQtFileDialog(dynamic_cast<QWidget*>(dialog), vordix::FILE_KIND_IMAGES, file, caption, false);
 }

@@ -60,7 +60,7 @@ public:
 private:
     explicit WIN_APPLICATION(LanguageStore store);
 
-    VORDIX_APPLICATION* owner_ = nullptr;   // not owned
+    VORDIX_APPLICATION* owner_ = nullptr; // not owned
     bool serviceDiscoveryAvailable_ = false;
     bool english_ = false;
     std::wstring programPath_;

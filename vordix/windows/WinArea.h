@@ -7,16 +7,15 @@
 
 class WIN_AREA : public VORDIX_AREA_imp {
 public:
-    explicit WIN_AREA(VORDIX_AREA* owner) : m_owner(owner) {}
+    explicit WIN_AREA(VORDIX_AREA* owner) : m_owner(owner) { }
 
     void fillRect(VORDIX_ZEICHENBEREICH& area, int x, int y, int width, int height) override;
     // Three arguments are kept for the interface and not read.
-    void fillRoundedRect(VORDIX_ZEICHENBEREICH& area, int x, int y, int width, int height,
-                         int unused1, int radius, int unused2, int unused3) override;
+    void fillRoundedRect(VORDIX_ZEICHENBEREICH& area, int x, int y, int width, int height, int unused1, int radius,
+                         int unused2, int unused3) override;
     void fillCircle(VORDIX_ZEICHENBEREICH& area, int cx, int cy, int r) override;
     void fillEllipse(VORDIX_ZEICHENBEREICH& area, int cx, int cy, int rx, int ry) override;
-    void fillPie(VORDIX_ZEICHENBEREICH& area, int cx, int cy, int rx, int ry, int startAngle,
-                 int spanAngle) override;
+    void fillPie(VORDIX_ZEICHENBEREICH& area, int cx, int cy, int rx, int ry, int startAngle, int spanAngle) override;
 
     VORDIX_AREA* getOwner() const { return m_owner; }
 

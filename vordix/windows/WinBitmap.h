@@ -22,20 +22,18 @@ public:
     bool loadFromData(const unsigned char* data, std::size_t size) override;
     // Draws the source at (x, y) with the given size onto a transparent
     // canvas; a negative width or height mirrors along that axis.
-    bool createTransformed(const VORDIX_BITMAP& source, int x, int y, int width, int height,
-                           int canvasWidth, int canvasHeight) override;
+    bool createTransformed(const VORDIX_BITMAP& source, int x, int y, int width, int height, int canvasWidth,
+                           int canvasHeight) override;
     // Writes through a temporary file in the same folder; the format follows
     // the file name's suffix.
     bool save(const VORDIX_FILE& file) override;
     void unload() override;
     void draw(VORDIX_ZEICHENBEREICH& area, int x, int y) override;
     // Turned by angle degrees (counter-clockwise) about the rectangle's centre.
-    void drawRotated(VORDIX_ZEICHENBEREICH& area, int x, int y, int width, int height,
-                     float angle) override;
-    void drawWithTransparency(VORDIX_ZEICHENBEREICH& area, int x, int y, int width, int height,
-                              float alpha, float angle) override;
-    void drawWithoutRotation(VORDIX_ZEICHENBEREICH& area, int x, int y, int width,
-                             int height) override;
+    void drawRotated(VORDIX_ZEICHENBEREICH& area, int x, int y, int width, int height, float angle) override;
+    void drawWithTransparency(VORDIX_ZEICHENBEREICH& area, int x, int y, int width, int height, float alpha,
+                              float angle) override;
+    void drawWithoutRotation(VORDIX_ZEICHENBEREICH& area, int x, int y, int width, int height) override;
     bool isLoaded() const override { return m_image != nullptr; }
     int getWidth() const override { return m_width; }
     int getHeight() const override { return m_height; }
@@ -57,8 +55,7 @@ public:
 
 private:
     void take(QImage image, const QString& name);
-    void drawImage(QPainter& painter, const QImage& image, int x, int y, int width, int height,
-                   float angle) const;
+    void drawImage(QPainter& painter, const QImage& image, int x, int y, int width, int height, float angle) const;
 
     std::unique_ptr<QImage> m_image;
     int m_width = 0;

@@ -18,62 +18,76 @@ std::mutex g_openerMutex;
 WIN_COMMUNICATION::DesktopOpener g_opener;
 
 // The text with its %s replaced once; '|' separates lines in messages.
-std::wstring message(const char* text, const QString& argument = {}) {
+std::wstring message(const char* text, const QString& argument = {})
+{
     QString translated = QCoreApplication::translate("WIN_COMMUNICATION", text);
     const qsizetype at = translated.indexOf(QLatin1String("%s"));
-    if (at >= 0) translated.replace(at, 2, argument);
+    if (at >= 0)
+        translated.replace(at, 2, argument);
     translated.replace(QLatin1Char('\n'), QLatin1Char('|'));
     return translated.toStdWString();
 }
 } // namespace
 
-WIN_COMMUNICATION::DesktopOpener WIN_COMMUNICATION::setDesktopOpener(DesktopOpener opener) {
+WIN_COMMUNICATION::DesktopOpener WIN_COMMUNICATION::setDesktopOpener(DesktopOpener opener)
+{
     std::lock_guard lock(g_openerMutex);
     std::swap(g_opener, opener);
     return opener;
 }
 
-bool WIN_COMMUNICATION::openOnDesktop(const QUrl& url) {
+bool WIN_COMMUNICATION::openOnDesktop(const QUrl& url)
+{
     DesktopOpener opener;
     {
         std::lock_guard lock(g_openerMutex);
         opener = g_opener;
     }
-    if (opener) return opener(url);
+    if (opener)
+        return opener(url);
     bool opened = false;
     runOnGuiThread([&] { opened = QDesktopServices::openUrl(url); });
     return opened;
 }
 
-void WIN_COMMUNICATION::openFile(const VORDIX_FILE& file) {
+void WIN_COMMUNICATION::openFile(const VORDIX_FILE& file)
+{
     auto* folder = dynamic_cast<WIN_FILEPATH*>(file.folder.imp());
-    if (!folder || folder->path().empty()) return;
+    if (!folder || folder->path().empty())
+        return;
     const QString path = QString::fromStdWString(folder->path() + file.name);
     if (!openOnDesktop(QUrl::fromLocalFile(path)))
-        vordix::showMessage(vordix::MessageKind::Error,
-                            message(QT_TRANSLATE_NOOP("WIN_COMMUNICATION", "Die Datei %s kann nicht anzeigt werden, da kein Programm für die "
-                                    "Anzeige konfiguriert ist."),
-                                    QString::fromStdWString(file.name)));
+        vordix::showMessage(
+            vordix::MessageKind::Error,
+            message(QT_TRANSLATE_NOOP("WIN_COMMUNICATION",
+                                      "Die Datei %s kann nicht anzeigt werden, da kein Programm für die "
+                                      "Anzeige konfiguriert ist."),
+                    QString::fromStdWString(file.name)));
 }
 
-void WIN_COMMUNICATION::openUrl(const std::wstring& url) {
+void WIN_COMMUNICATION::openUrl(const std::wstring& url)
+{
     const QString address = QString::fromStdWString(url);
     const QUrl parsed = QUrl::fromUserInput(address);
     if (!parsed.isValid() || !openOnDesktop(parsed))
-        vordix::showMessage(vordix::MessageKind::Error,
-                            message(QT_TRANSLATE_NOOP("WIN_COMMUNICATION", "Die Adresse\n%s\n kann nicht anzeigt werden, da kein Programm für "
-                                    "die Anzeige konfiguriert ist."),
-                                    address));
+        vordix::showMessage(
+            vordix::MessageKind::Error,
+            message(QT_TRANSLATE_NOOP("WIN_COMMUNICATION",
+                                      "Die Adresse\n%s\n kann nicht anzeigt werden, da kein Programm für "
+                                      "die Anzeige konfiguriert ist."),
+                    address));
 }
 
-void WIN_COMMUNICATION::sendMail(const std::wstring& recipient, const std::wstring& subject,
-                                 const std::string& body, const unsigned char* attachment,
-                                 int attachmentSize, int, const std::wstring& attachmentName) {
+void WIN_COMMUNICATION::sendMail(const std::wstring& recipient, const std::wstring& subject, const std::string& body,
+                                 const unsigned char* attachment, int attachmentSize, int,
+                                 const std::wstring& attachmentName)
+{
     const std::shared_ptr<MailService> service = MailService::installed();
     if (!service || !service->canSend()) {
-        vordix::showMessage(vordix::MessageKind::Error,
-                            message(QT_TRANSLATE_NOOP("WIN_COMMUNICATION", "Die Nachricht kann nicht verschickt werden, weil kein "
-                                    "E-Mail-Programm konfiguriert ist.")));
+        vordix::showMessage(
+            vordix::MessageKind::Error,
+            message(QT_TRANSLATE_NOOP("WIN_COMMUNICATION", "Die Nachricht kann nicht verschickt werden, weil kein "
+                                                           "E-Mail-Programm konfiguriert ist.")));
         return;
     }
     OutgoingMail mail;

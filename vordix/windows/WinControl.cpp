@@ -9,14 +9,16 @@ namespace {
 std::atomic<int> lastControlId{2000};
 } // namespace
 
-WIN_CONTROL::WIN_CONTROL(VORDIX_CONTROL* owner) : owner_(owner), id_(++lastControlId) {}
+WIN_CONTROL::WIN_CONTROL(VORDIX_CONTROL* owner) : owner_(owner), id_(++lastControlId) { }
 
 WIN_CONTROL::~WIN_CONTROL() { destroyWidgets(); }
 
-void WIN_CONTROL::destroyWidgets() {
+void WIN_CONTROL::destroyWidgets()
+{
     if (ClientFenster* client = client_) {
         const auto it = client->editControls.find(id_);
-        if (it != client->editControls.end() && it->second == this) client->editControls.erase(it);
+        if (it != client->editControls.end() && it->second == this)
+            client->editControls.erase(it);
     }
     client_ = nullptr;
     // The mapper first: the edit field's last textChanged must find no one.
@@ -34,35 +36,40 @@ void WIN_CONTROL::destroyWidgets() {
     label_ = nullptr;
 }
 
-void WIN_CONTROL::show() {
+void WIN_CONTROL::show()
+{
     if (label_)
         label_->show();
     else if (edit_)
         edit_->show();
 }
 
-void WIN_CONTROL::hide() {
+void WIN_CONTROL::hide()
+{
     if (label_)
         label_->hide();
     else if (edit_)
         edit_->hide();
 }
 
-void WIN_CONTROL::move(int x, int y) {
+void WIN_CONTROL::move(int x, int y)
+{
     if (edit_)
         edit_->move(x, y);
     else if (label_)
         label_->move(x, y);
 }
 
-void WIN_CONTROL::setText(const std::wstring& text) {
+void WIN_CONTROL::setText(const std::wstring& text)
+{
     if (edit_)
         edit_->setPlainText(QString::fromStdWString(text));
     else if (label_)
         label_->setText(QString::fromStdWString(text));
 }
 
-void WIN_CONTROL::getText(std::wstring& text) {
+void WIN_CONTROL::getText(std::wstring& text)
+{
     text.clear();
     if (edit_)
         text = edit_->toPlainText().toStdWString();
@@ -70,7 +77,8 @@ void WIN_CONTROL::getText(std::wstring& text) {
         text = label_->text().toStdWString();
 }
 
-void WIN_CONTROL::createEditField(QWidget* parent, const QRect& geometry) {
+void WIN_CONTROL::createEditField(QWidget* parent, const QRect& geometry)
+{
     destroyWidgets();
     edit_ = new QPlainTextEdit(parent);
     edit_->setObjectName(QStringLiteral("edit_%1").arg(id_));
@@ -78,20 +86,19 @@ void WIN_CONTROL::createEditField(QWidget* parent, const QRect& geometry) {
     edit_->setFrameShadow(QFrame::Plain);
 
     mapper_ = new QSignalMapper(parent);
-    QObject::connect(edit_, &QPlainTextEdit::textChanged, mapper_,
-                     qOverload<>(&QSignalMapper::map));
+    QObject::connect(edit_, &QPlainTextEdit::textChanged, mapper_, qOverload<>(&QSignalMapper::map));
     mapper_->setMapping(edit_, id_);
     if (auto* client = qobject_cast<ClientFenster*>(parent)) {
         // Registered here and unregistered with the widgets, so the client
         // never reads a control that is gone.
         client->editControls[id_] = this;
         client_ = client;
-        QObject::connect(mapper_, &QSignalMapper::mappedInt, client,
-                         &ClientFenster::onTextChangedInEditControl);
+        QObject::connect(mapper_, &QSignalMapper::mappedInt, client, &ClientFenster::onTextChangedInEditControl);
     }
 }
 
-void WIN_CONTROL::createLabel(QWidget* parent, const QRect& geometry) {
+void WIN_CONTROL::createLabel(QWidget* parent, const QRect& geometry)
+{
     destroyWidgets();
     label_ = new QLabel(parent);
     label_->setObjectName(QStringLiteral("label_%1").arg(id_));

@@ -8,8 +8,8 @@
 
 #include "vordix/Control.h"
 
-#include <QPlainTextEdit>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QRect>
 #include <QSignalMapper>
@@ -49,5 +49,5 @@ private:
     QPointer<QPlainTextEdit> edit_;
     QPointer<QLabel> label_;
     QPointer<QSignalMapper> mapper_;
-    QPointer<ClientFenster> client_;   // where the edit field is registered
+    QPointer<ClientFenster> client_; // where the edit field is registered
 };

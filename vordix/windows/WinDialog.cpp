@@ -52,13 +52,16 @@ struct PositionTable {
     std::map<int, std::uint32_t> positions;
 };
 
-PositionTable& positionTable() {
+PositionTable& positionTable()
+{
     static PositionTable table;
     return table;
 }
 
-void loadPositionsLocked(PositionTable& table) {
-    if (table.loaded) return;
+void loadPositionsLocked(PositionTable& table)
+{
+    if (table.loaded)
+        return;
     table.loaded = true;
     table.positions.clear();
     WIN_PREFERENCE store(DIALOG_POSITIONS_KEY);
@@ -66,13 +69,15 @@ void loadPositionsLocked(PositionTable& table) {
         bool isNumber = false;
         const int formId = QString::fromStdWString(name).toInt(&isNumber);
         const auto value = store.readNumber(name);
-        if (isNumber && value) table.positions[formId] = static_cast<std::uint32_t>(*value);
+        if (isNumber && value)
+            table.positions[formId] = static_cast<std::uint32_t>(*value);
     }
 }
 
 } // namespace
 
-CWindowPosition::CWindowPosition() {
+CWindowPosition::CWindowPosition()
+{
     PositionTable& table = positionTable();
     std::lock_guard lock(table.mutex);
     loadPositionsLocked(table);
@@ -80,30 +85,35 @@ CWindowPosition::CWindowPosition() {
 
 CWindowPosition::~CWindowPosition() = default;
 
-std::optional<std::uint32_t> CWindowPosition::rememberedPosition(int formId) {
+std::optional<std::uint32_t> CWindowPosition::rememberedPosition(int formId)
+{
     PositionTable& table = positionTable();
     std::lock_guard lock(table.mutex);
     loadPositionsLocked(table);
     const auto it = table.positions.find(formId);
-    if (it == table.positions.end()) return std::nullopt;
+    if (it == table.positions.end())
+        return std::nullopt;
     return it->second;
 }
 
-void CWindowPosition::rememberPosition(int formId, int x, int y) {
+void CWindowPosition::rememberPosition(int formId, int x, int y)
+{
     const std::uint32_t packed = pl::packPosition(x, y);
     PositionTable& table = positionTable();
     {
         std::lock_guard lock(table.mutex);
         loadPositionsLocked(table);
         const auto it = table.positions.find(formId);
-        if (it != table.positions.end() && it->second == packed) return;  // nothing new to write
+        if (it != table.positions.end() && it->second == packed)
+            return; // nothing new to write
         table.positions[formId] = packed;
     }
     // A store that cannot be written leaves the position unremembered, silently.
     WIN_PREFERENCE(DIALOG_POSITIONS_KEY).writeNumber(std::to_wstring(formId), packed);
 }
 
-void CWindowPosition::reloadPositions() {
+void CWindowPosition::reloadPositions()
+{
     PositionTable& table = positionTable();
     std::lock_guard lock(table.mutex);
     table.loaded = false;
@@ -113,31 +123,38 @@ void CWindowPosition::reloadPositions() {
 // ---------------------------------------------------------------------------
 // Construction
 
-WIN_DIALOG::WIN_DIALOG(VORDIX_DIALOG* owner, int formId) : QDialog(nullptr) {
+WIN_DIALOG::WIN_DIALOG(VORDIX_DIALOG* owner, int formId) : QDialog(nullptr)
+{
     modeless_ = true;
     initControls(owner, formId);
 }
 
-WIN_DIALOG::WIN_DIALOG(VORDIX_DIALOG* owner, int formId, WIN_FENSTER* parent) : QDialog(parent) {
+WIN_DIALOG::WIN_DIALOG(VORDIX_DIALOG* owner, int formId, WIN_FENSTER* parent) : QDialog(parent)
+{
     initControls(owner, formId);
 }
 
-WIN_DIALOG::WIN_DIALOG(VORDIX_DIALOG* owner, int formId, WIN_DIALOG* parent) : QDialog(parent) {
+WIN_DIALOG::WIN_DIALOG(VORDIX_DIALOG* owner, int formId, WIN_DIALOG* parent) : QDialog(parent)
+{
     initControls(owner, formId);
 }
 
 WIN_DIALOG::~WIN_DIALOG() { owner_ = nullptr; }
 
-void WIN_DIALOG::initControls(VORDIX_DIALOG* owner, int formId) {
+void WIN_DIALOG::initControls(VORDIX_DIALOG* owner, int formId)
+{
     formId_ = formId;
-    if (auto create = FormRegistry::findDialogForm(formId)) form_.reset(create());
+    if (auto create = FormRegistry::findDialogForm(formId))
+        form_.reset(create());
     if (form_) {
         form_->setup(this);
         winId();
         for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
             const int id = ControlIds::idOf(button->objectName());
-            if (id == 2) hasCancel_ = true;
-            if (id == 1) hasOk_ = true;
+            if (id == 2)
+                hasCancel_ = true;
+            if (id == 1)
+                hasOk_ = true;
         }
         const QVariant embedded = property("isEmbedded");
         embedded_ = embedded.isValid() && embedded.typeId() == QMetaType::Bool && embedded.toBool();
@@ -153,24 +170,28 @@ void WIN_DIALOG::initControls(VORDIX_DIALOG* owner, int formId) {
 // ---------------------------------------------------------------------------
 // Showing, placing, ending
 
-void WIN_DIALOG::show() {
+void WIN_DIALOG::show()
+{
     runOnGuiThread([this] { run(); });
 }
 
 void WIN_DIALOG::reopen() { show(); }
 
-void WIN_DIALOG::showAsPopup() {
+void WIN_DIALOG::showAsPopup()
+{
     runOnGuiThread([this] {
         closeOnMouseLeave_ = true;
         run();
     });
 }
 
-void WIN_DIALOG::hide() {
+void WIN_DIALOG::hide()
+{
     runOnGuiThread([this] { QWidget::hide(); });
 }
 
-void WIN_DIALOG::endDialog(int value) {
+void WIN_DIALOG::endDialog(int value)
+{
     runOnGuiThread([this, value] {
         VORDIX_DIALOG_imp::result = value;
         QWidget::hide();
@@ -178,14 +199,18 @@ void WIN_DIALOG::endDialog(int value) {
     });
 }
 
-void WIN_DIALOG::syncWithGuiThread(int) {
+void WIN_DIALOG::syncWithGuiThread(int)
+{
     runOnGuiThread([] {});
 }
 
-void WIN_DIALOG::run() {
+void WIN_DIALOG::run()
+{
     if (!initialised_) {
-        if (owner_) owner_->initDialog();
-        if (!embedded_) placeDialog();
+        if (owner_)
+            owner_->initDialog();
+        if (!embedded_)
+            placeDialog();
         initialised_ = true;
     } else if (embedded_ && owner_) {
         owner_->initDialog();
@@ -198,7 +223,8 @@ void WIN_DIALOG::run() {
         activateWindow();
     } else if (embedded_) {
         // A frameless child over the parent's client area; no loop of its own.
-        if (windowFlags() != Qt::WindowFlags(Qt::FramelessWindowHint)) setWindowFlags(Qt::FramelessWindowHint);
+        if (windowFlags() != Qt::WindowFlags(Qt::FramelessWindowHint))
+            setWindowFlags(Qt::FramelessWindowHint);
         placeEmbedded(0, 0, false);
         QDialog::show();
         raise();
@@ -207,7 +233,8 @@ void WIN_DIALOG::run() {
     }
 }
 
-void WIN_DIALOG::placeDialog() {
+void WIN_DIALOG::placeDialog()
+{
     const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     const pl::Area work{available.x(), available.y(), available.width(), available.height()};
@@ -228,9 +255,11 @@ void WIN_DIALOG::placeDialog() {
     // A modal dialog without a remembered place goes where Qt puts it.
 }
 
-void WIN_DIALOG::placeEmbedded(int shiftX, int shiftY, bool always) {
+void WIN_DIALOG::placeEmbedded(int shiftX, int shiftY, bool always)
+{
     QWidget* parent = parentWidget();
-    if (!always && parent && xPosition_ >= 0 && yPosition_ >= 0) return;
+    if (!always && parent && xPosition_ >= 0 && yPosition_ >= 0)
+        return;
     const auto* window = qobject_cast<WIN_FENSTER*>(parent);
     const ClientFenster* client = window ? window->clientWidget() : nullptr;
     const QSize outer = parent ? parent->size() : QSize();
@@ -243,26 +272,34 @@ void WIN_DIALOG::placeEmbedded(int shiftX, int shiftY, bool always) {
     move(x, y);
 }
 
-void WIN_DIALOG::setPosition(int dx, int dy, int, int, int, int, int, int) {
+void WIN_DIALOG::setPosition(int dx, int dy, int, int, int, int, int, int)
+{
     runOnGuiThread([this, dx, dy] {
-        if (embedded_) placeEmbedded(dx, dy, true);
+        if (embedded_)
+            placeEmbedded(dx, dy, true);
     });
 }
 
-void WIN_DIALOG::finishIfDone(int value) {
-    if (!VORDIX_DIALOG_imp::done) return;
+void WIN_DIALOG::finishIfDone(int value)
+{
+    if (!VORDIX_DIALOG_imp::done)
+        return;
     VORDIX_DIALOG_imp::result = value;
     QWidget::hide();
-    if (!modeless_) QDialog::done(value);
-    if (owner_) owner_->onClosed();
+    if (!modeless_)
+        QDialog::done(value);
+    if (owner_)
+        owner_->onClosed();
 }
 
-bool WIN_DIALOG::closeByFrame() {
+bool WIN_DIALOG::closeByFrame()
+{
     int value = 0;
     if (hasCancel_ || hasOk_) {
         const int id = hasCancel_ ? 2 : 1;
         auto* button = findControl<QAbstractButton>(id);
-        if (button && !button->isEnabled()) return false;
+        if (button && !button->isEnabled())
+            return false;
         value = id;
     }
     VORDIX_DIALOG_imp::result = value;
@@ -270,57 +307,70 @@ bool WIN_DIALOG::closeByFrame() {
         QWidget::hide();
     else
         QDialog::done(value);
-    if (owner_) owner_->onClosed();
+    if (owner_)
+        owner_->onClosed();
     return true;
 }
 
-void WIN_DIALOG::closeEvent(QCloseEvent* event) {
+void WIN_DIALOG::closeEvent(QCloseEvent* event)
+{
     if (closeByFrame())
         event->accept();
     else
         event->ignore();
 }
 
-void WIN_DIALOG::reject() {
+void WIN_DIALOG::reject()
+{
     // Escape ends the dialog as the frame's close does.
     closeByFrame();
 }
 
-void WIN_DIALOG::keyPressEvent(QKeyEvent* event) {
+void WIN_DIALOG::keyPressEvent(QKeyEvent* event)
+{
     if (hasCancel_)
         QDialog::keyPressEvent(event);
     else
-        event->ignore();  // passes on to the parent
+        event->ignore(); // passes on to the parent
 }
 
-void WIN_DIALOG::hideEvent(QHideEvent* event) {
+void WIN_DIALOG::hideEvent(QHideEvent* event)
+{
     if (embedded_) {
         if (auto* window = qobject_cast<WIN_FENSTER*>(parentWidget()))
-            if (ClientFenster* client = window->clientWidget()) client->setFocus();
+            if (ClientFenster* client = window->clientWidget())
+                client->setFocus();
     }
     QDialog::hideEvent(event);
 }
 
-void WIN_DIALOG::moveEvent(QMoveEvent* event) {
+void WIN_DIALOG::moveEvent(QMoveEvent* event)
+{
     QDialog::moveEvent(event);
     // Embedded dialogs sit at a place of their parent's choosing.
-    if (!embedded_ && isWindow()) rememberPosition(formId_, x(), y());
+    if (!embedded_ && isWindow())
+        rememberPosition(formId_, x(), y());
 }
 
-void WIN_DIALOG::leaveEvent(QEvent* event) {
+void WIN_DIALOG::leaveEvent(QEvent* event)
+{
     QDialog::leaveEvent(event);
-    if (!closeOnMouseLeave_ || !isVisible()) return;
-    if (rect().contains(mapFromGlobal(QCursor::pos()))) return;  // onto a child of ours
+    if (!closeOnMouseLeave_ || !isVisible())
+        return;
+    if (rect().contains(mapFromGlobal(QCursor::pos())))
+        return; // onto a child of ours
     VORDIX_DIALOG_imp::done = true;
     finishIfDone(-1);
 }
 
-bool WIN_DIALOG::event(QEvent* event) {
+bool WIN_DIALOG::event(QEvent* event)
+{
     vordix::windows::eventTakenOver(event);
     if (event->type() == CCustomMessageQueue::instance().registeredMessage()) {
         const auto* posted = static_cast<PostedRecordEvent*>(event);
         const PostedMessage record = CCustomMessageQueue::instance().take(posted->id);
-        if (owner_) owner_->onNotify(record);
+        if (owner_)
+            owner_->onNotify(record);
         return true;
     }
     return QDialog::event(event);
@@ -329,62 +379,82 @@ bool WIN_DIALOG::event(QEvent* event) {
 // ---------------------------------------------------------------------------
 // Slots
 
-int WIN_DIALOG::senderControlId() const {
+int WIN_DIALOG::senderControlId() const
+{
     const QObject* from = sender();
     return from ? ControlIds::idOf(from->objectName()) : 0;
 }
 
-void WIN_DIALOG::onButtonClicked(int controlId) {
-    if (!initialised_) return;
-    if (controlId > 0 && owner_) owner_->onCommand(controlId);
+void WIN_DIALOG::onButtonClicked(int controlId)
+{
+    if (!initialised_)
+        return;
+    if (controlId > 0 && owner_)
+        owner_->onCommand(controlId);
     finishIfDone(controlId);
 }
 
-void WIN_DIALOG::onCurrentIndexChanged(int) {
+void WIN_DIALOG::onCurrentIndexChanged(int)
+{
     const int id = senderControlId();
-    if (owner_) owner_->onCommand(id);
+    if (owner_)
+        owner_->onCommand(id);
     finishIfDone(id);
 }
 
-void WIN_DIALOG::onSliderValueChanged(int) {
+void WIN_DIALOG::onSliderValueChanged(int)
+{
     const int id = senderControlId();
-    if (owner_) owner_->onCommand(id);
+    if (owner_)
+        owner_->onCommand(id);
     finishIfDone(id);
 }
 
-void WIN_DIALOG::onCurrentItemChanged(QTableWidgetItem* current, QTableWidgetItem*) {
-    if (!current || !current->tableWidget()) return;
+void WIN_DIALOG::onCurrentItemChanged(QTableWidgetItem* current, QTableWidgetItem*)
+{
+    if (!current || !current->tableWidget())
+        return;
     const int id = ControlIds::idOf(current->tableWidget()->objectName());
-    if (owner_) owner_->onCommand(id);
+    if (owner_)
+        owner_->onCommand(id);
     finishIfDone(id);
 }
 
-void WIN_DIALOG::onItemDoubleClicked(QTableWidgetItem* item) {
-    if (!initialised_ || !item || !item->tableWidget()) return;
+void WIN_DIALOG::onItemDoubleClicked(QTableWidgetItem* item)
+{
+    if (!initialised_ || !item || !item->tableWidget())
+        return;
     const int id = ControlIds::idOf(item->tableWidget()->objectName());
-    if (owner_) owner_->onDoubleClick(id);
+    if (owner_)
+        owner_->onDoubleClick(id);
     finishIfDone(id);
 }
 
-WIN_DIALOG::LinkAction WIN_DIALOG::classifyLink(const QString& link, const QString& resourcesFolder) {
-    if (link.startsWith(QLatin1String("app:"))) return LinkAction::Command;
+WIN_DIALOG::LinkAction WIN_DIALOG::classifyLink(const QString& link, const QString& resourcesFolder)
+{
+    if (link.startsWith(QLatin1String("app:")))
+        return LinkAction::Command;
     const QUrl url(link);
     const QString scheme = url.scheme().toLower();
     if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
         return url.host().isEmpty() ? LinkAction::Ignore : LinkAction::Open;
-    if (scheme == QLatin1String("mailto")) return LinkAction::Open;
-    if (scheme != QLatin1String("file") || resourcesFolder.isEmpty()) return LinkAction::Ignore;
+    if (scheme == QLatin1String("mailto"))
+        return LinkAction::Open;
+    if (scheme != QLatin1String("file") || resourcesFolder.isEmpty())
+        return LinkAction::Ignore;
     // A document of ours: it must lie under the resources folder once links
     // and ".." are resolved.
     const QString document = QFileInfo(url.toLocalFile()).canonicalFilePath();
     const QString root = QFileInfo(resourcesFolder).canonicalFilePath();
-    if (document.isEmpty() || root.isEmpty()) return LinkAction::Ignore;
+    if (document.isEmpty() || root.isEmpty())
+        return LinkAction::Ignore;
     return document.startsWith(root + QLatin1Char('/')) ? LinkAction::Open : LinkAction::Ignore;
 }
 
 namespace {
 
-QString resourcesFolder() {
+QString resourcesFolder()
+{
     QString program;
     if (const WIN_APPLICATION* app = WIN_APPLICATION::existing())
         program = QString::fromStdWString(app->programFolder());
@@ -395,20 +465,20 @@ QString resourcesFolder() {
 
 } // namespace
 
-void WIN_DIALOG::onLinkClicked(const QString& link) {
-    if (!initialised_) return;
+void WIN_DIALOG::onLinkClicked(const QString& link)
+{
+    if (!initialised_)
+        return;
     switch (classifyLink(link, resourcesFolder())) {
     case LinkAction::Command: {
         const int id = senderControlId();
-        if (owner_) owner_->onCommand(id);
+        if (owner_)
+            owner_->onCommand(id);
         finishIfDone(id);
         break;
     }
-    case LinkAction::Open:
-        WIN_COMMUNICATION().openUrl(link.toStdWString());
-        break;
-    case LinkAction::Ignore:
-        break;
+    case LinkAction::Open: WIN_COMMUNICATION().openUrl(link.toStdWString()); break;
+    case LinkAction::Ignore: break;
     }
 }
 
@@ -416,10 +486,12 @@ void WIN_DIALOG::onLinkClicked(const QString& link) {
 // Controls by id
 
 template <class T>
-T* WIN_DIALOG::findControl(int controlId) const {
+T* WIN_DIALOG::findControl(int controlId) const
+{
     if (controlId == 1 || controlId == 2) {
         for (T* child : findChildren<T*>())
-            if (ControlIds::idOf(child->objectName()) == controlId) return child;
+            if (ControlIds::idOf(child->objectName()) == controlId)
+                return child;
         return nullptr;
     }
     const QString name = ControlIds::qNameOf(controlId);
@@ -428,11 +500,14 @@ T* WIN_DIALOG::findControl(int controlId) const {
 
 namespace {
 
-QAbstractButton* groupButton(QButtonGroup* group, int buttonId) {
-    if (!group) return nullptr;
+QAbstractButton* groupButton(QButtonGroup* group, int buttonId)
+{
+    if (!group)
+        return nullptr;
     for (QAbstractButton* button : group->buttons()) {
         if (buttonId == 1 || buttonId == 2) {
-            if (ControlIds::idOf(button->objectName()) == buttonId) return button;
+            if (ControlIds::idOf(button->objectName()) == buttonId)
+                return button;
         } else if (button->objectName() == ControlIds::qNameOf(buttonId) && !button->objectName().isEmpty()) {
             return button;
         }
@@ -440,21 +515,20 @@ QAbstractButton* groupButton(QButtonGroup* group, int buttonId) {
     return nullptr;
 }
 
-void applyButtonState(QAbstractButton* button, VORDIX_DIALOG::OBSTATE state) {
-    if (!button) return;
+void applyButtonState(QAbstractButton* button, VORDIX_DIALOG::OBSTATE state)
+{
+    if (!button)
+        return;
     switch (state) {
     case VORDIX_DIALOG::OB_UNCHECKED:
     case VORDIX_DIALOG::OB_CHECKED:
-        if (button->isCheckable()) button->setChecked(state == VORDIX_DIALOG::OB_CHECKED);
+        if (button->isCheckable())
+            button->setChecked(state == VORDIX_DIALOG::OB_CHECKED);
         break;
     case VORDIX_DIALOG::OB_ENABLED:
-    case VORDIX_DIALOG::OB_DISABLED:
-        button->setEnabled(state == VORDIX_DIALOG::OB_ENABLED);
-        break;
+    case VORDIX_DIALOG::OB_DISABLED: button->setEnabled(state == VORDIX_DIALOG::OB_ENABLED); break;
     case VORDIX_DIALOG::OB_VISIBLE:
-    case VORDIX_DIALOG::OB_HIDDEN:
-        button->setVisible(state == VORDIX_DIALOG::OB_VISIBLE);
-        break;
+    case VORDIX_DIALOG::OB_HIDDEN: button->setVisible(state == VORDIX_DIALOG::OB_VISIBLE); break;
     }
 }
 
@@ -462,7 +536,8 @@ QString text(const std::wstring& value) { return QString::fromStdWString(value);
 
 } // namespace
 
-void WIN_DIALOG::setSlider(int controlId, int minimum, int maximum, int value) {
+void WIN_DIALOG::setSlider(int controlId, int minimum, int maximum, int value)
+{
     runOnGuiThread([=, this] {
         if (auto* slider = findControl<QAbstractSlider>(controlId)) {
             slider->setMinimum(minimum);
@@ -472,23 +547,30 @@ void WIN_DIALOG::setSlider(int controlId, int minimum, int maximum, int value) {
     });
 }
 
-void WIN_DIALOG::updateControl(int controlId) {
+void WIN_DIALOG::updateControl(int controlId)
+{
     runOnGuiThread([this, controlId] {
-        if (auto* widget = findControl<PixmapWidget>(controlId)) widget->update();
+        if (auto* widget = findControl<PixmapWidget>(controlId))
+            widget->update();
     });
 }
 
-void WIN_DIALOG::setControlCursor(int controlId, int kind) {
+void WIN_DIALOG::setControlCursor(int controlId, int kind)
+{
     runOnGuiThread([this, controlId, kind] {
         auto* widget = findControl<PixmapWidget>(controlId);
         const WIN_APPLICATION* app = WIN_APPLICATION::existing();
-        if (!widget || !app) return;
-        if (kind == 1) widget->setCursor(app->panCursor());
-        if (kind == 2) widget->setCursor(app->eraserCursor());
+        if (!widget || !app)
+            return;
+        if (kind == 1)
+            widget->setCursor(app->panCursor());
+        if (kind == 2)
+            widget->setCursor(app->eraserCursor());
     });
 }
 
-void WIN_DIALOG::showHtmlFile(int controlId, const VORDIX_FILE& file) {
+void WIN_DIALOG::showHtmlFile(int controlId, const VORDIX_FILE& file)
+{
     const QString path = text(file.fullPath());
     runOnGuiThread([this, controlId, path] {
         if (auto* browser = findControl<QTextBrowser>(controlId))
@@ -496,51 +578,59 @@ void WIN_DIALOG::showHtmlFile(int controlId, const VORDIX_FILE& file) {
     });
 }
 
-void WIN_DIALOG::setControlState(int controlId, OBSTATE state) {
+void WIN_DIALOG::setControlState(int controlId, OBSTATE state)
+{
     runOnGuiThread([this, controlId, state] {
         switch (state) {
         case VORDIX_DIALOG::OB_UNCHECKED:
         case VORDIX_DIALOG::OB_CHECKED:
             if (auto* button = findControl<QAbstractButton>(controlId))
-                if (button->isCheckable()) button->setChecked(state == VORDIX_DIALOG::OB_CHECKED);
+                if (button->isCheckable())
+                    button->setChecked(state == VORDIX_DIALOG::OB_CHECKED);
             break;
         case VORDIX_DIALOG::OB_ENABLED:
         case VORDIX_DIALOG::OB_DISABLED:
             if (auto* widget = findControl<QWidget>(controlId))
                 widget->setEnabled(state == VORDIX_DIALOG::OB_ENABLED);
             else if (auto* group = findControl<QButtonGroup>(controlId))
-                for (QAbstractButton* button : group->buttons()) button->setEnabled(state == VORDIX_DIALOG::OB_ENABLED);
+                for (QAbstractButton* button : group->buttons())
+                    button->setEnabled(state == VORDIX_DIALOG::OB_ENABLED);
             break;
         case VORDIX_DIALOG::OB_VISIBLE:
         case VORDIX_DIALOG::OB_HIDDEN:
-            if (auto* widget = findControl<QWidget>(controlId)) widget->setVisible(state == VORDIX_DIALOG::OB_VISIBLE);
+            if (auto* widget = findControl<QWidget>(controlId))
+                widget->setVisible(state == VORDIX_DIALOG::OB_VISIBLE);
             break;
         }
     });
 }
 
-void WIN_DIALOG::checkGroupButton(int groupId, int buttonId) {
+void WIN_DIALOG::checkGroupButton(int groupId, int buttonId)
+{
     setGroupButtonState(groupId, buttonId, VORDIX_DIALOG::OB_CHECKED);
 }
 
-void WIN_DIALOG::uncheckGroup(int groupId) {
+void WIN_DIALOG::uncheckGroup(int groupId)
+{
     runOnGuiThread([this, groupId] {
         auto* group = findControl<QButtonGroup>(groupId);
-        if (!group) return;
+        if (!group)
+            return;
         const bool exclusive = group->exclusive();
         group->setExclusive(false);
-        for (QAbstractButton* button : group->buttons()) button->setChecked(false);
+        for (QAbstractButton* button : group->buttons())
+            button->setChecked(false);
         group->setExclusive(exclusive);
     });
 }
 
-void WIN_DIALOG::setGroupButtonState(int groupId, int buttonId, OBSTATE state) {
-    runOnGuiThread([=, this] {
-        applyButtonState(groupButton(findControl<QButtonGroup>(groupId), buttonId), state);
-    });
+void WIN_DIALOG::setGroupButtonState(int groupId, int buttonId, OBSTATE state)
+{
+    runOnGuiThread([=, this] { applyButtonState(groupButton(findControl<QButtonGroup>(groupId), buttonId), state); });
 }
 
-void WIN_DIALOG::setControlText(int controlId, const std::wstring& value) {
+void WIN_DIALOG::setControlText(int controlId, const std::wstring& value)
+{
     runOnGuiThread([this, controlId, value] {
         const QString t = text(value);
         if (auto* button = findControl<QAbstractButton>(controlId))
@@ -554,7 +644,8 @@ void WIN_DIALOG::setControlText(int controlId, const std::wstring& value) {
     });
 }
 
-void WIN_DIALOG::setControlImage(int controlId, int resourceStringId) {
+void WIN_DIALOG::setControlImage(int controlId, int resourceStringId)
+{
     const QString file = text(ResourceStrings::instance().get(resourceStringId));
     runOnGuiThread([this, controlId, file] {
         if (auto* label = findControl<QLabel>(controlId)) {
@@ -567,52 +658,65 @@ void WIN_DIALOG::setControlImage(int controlId, int resourceStringId) {
     });
 }
 
-void WIN_DIALOG::setGroupButtonText(int groupId, int buttonId, const std::wstring& value) {
+void WIN_DIALOG::setGroupButtonText(int groupId, int buttonId, const std::wstring& value)
+{
     runOnGuiThread([=, this] {
         if (auto* button = groupButton(findControl<QButtonGroup>(groupId), buttonId))
             button->setText(text(value));
     });
 }
 
-void WIN_DIALOG::setToolTip(int controlId, const std::wstring& value) {
+void WIN_DIALOG::setToolTip(int controlId, const std::wstring& value)
+{
     runOnGuiThread([this, controlId, value] {
-        if (auto* widget = findControl<QWidget>(controlId)) widget->setToolTip(text(value));
+        if (auto* widget = findControl<QWidget>(controlId))
+            widget->setToolTip(text(value));
     });
 }
 
-void WIN_DIALOG::setControlIcon(int controlId, int iconId) {
+void WIN_DIALOG::setControlIcon(int controlId, int iconId)
+{
     runOnGuiThread([this, controlId, iconId] {
         auto* button = findControl<QAbstractButton>(controlId);
         const QString file = ControlIds::qNameOf(iconId);
-        if (!button || file.isEmpty()) return;
+        if (!button || file.isEmpty())
+            return;
         QIcon icon;
         icon.addFile(file, QSize(), QIcon::Normal, QIcon::Off);
         button->setIcon(icon);
     });
 }
 
-void WIN_DIALOG::setComboItems(int controlId, int resourceStringId, const std::wstring& current) {
+void WIN_DIALOG::setComboItems(int controlId, int resourceStringId, const std::wstring& current)
+{
     const QString items = text(ResourceStrings::instance().get(resourceStringId));
     runOnGuiThread([this, controlId, items, current] {
         auto* combo = findControl<QComboBox>(controlId);
-        if (!combo) return;
+        if (!combo)
+            return;
         combo->clear();
-        if (!items.isEmpty()) combo->addItems(items.split(QLatin1Char('|')));
+        if (!items.isEmpty())
+            combo->addItems(items.split(QLatin1Char('|')));
         const int index = combo->findText(text(current), Qt::MatchFixedString);
-        if (index >= 0) combo->setCurrentIndex(index);
+        if (index >= 0)
+            combo->setCurrentIndex(index);
     });
 }
 
-void WIN_DIALOG::setCurrentIndex(int controlId, int index) {
+void WIN_DIALOG::setCurrentIndex(int controlId, int index)
+{
     runOnGuiThread([this, controlId, index] {
-        if (auto* combo = findControl<QComboBox>(controlId)) combo->setCurrentIndex(index);
+        if (auto* combo = findControl<QComboBox>(controlId))
+            combo->setCurrentIndex(index);
     });
 }
 
-void WIN_DIALOG::setTableRows(int controlId, const TableRows& rows) {
+void WIN_DIALOG::setTableRows(int controlId, const TableRows& rows)
+{
     runOnGuiThread([this, controlId, &rows] {
         auto* table = findControl<QTableWidget>(controlId);
-        if (!table) return;
+        if (!table)
+            return;
         const bool sorting = table->isSortingEnabled();
         table->setSortingEnabled(false);
         table->setRowCount(static_cast<int>(rows.size()));
@@ -623,29 +727,31 @@ void WIN_DIALOG::setTableRows(int controlId, const TableRows& rows) {
             for (int c = 0; c < static_cast<int>(cells.size()); ++c)
                 table->setItem(r, c, new QTableWidgetItem(text(cells[static_cast<size_t>(c)])));
         }
-        if (!rows.empty()) table->selectRow(0);
+        if (!rows.empty())
+            table->selectRow(0);
         table->setSortingEnabled(sorting);
     });
 }
 
-void WIN_DIALOG::postMessage(const PostedMessage& message) {
-    CCustomMessageQueue::instance().post(this, message);
-}
+void WIN_DIALOG::postMessage(const PostedMessage& message) { CCustomMessageQueue::instance().post(this, message); }
 
 bool WIN_DIALOG::hasNativeWindow() { return internalWinId() != 0; }
 
-bool WIN_DIALOG::hasControl(int controlId) {
+bool WIN_DIALOG::hasControl(int controlId)
+{
     return runOnGuiThreadWithResult([this, controlId] { return findControl<QWidget>(controlId) != nullptr; });
 }
 
-bool WIN_DIALOG::isChecked(int controlId) {
+bool WIN_DIALOG::isChecked(int controlId)
+{
     return runOnGuiThreadWithResult([this, controlId] {
         auto* button = findControl<QAbstractButton>(controlId);
         return button && button->isCheckable() && button->isChecked();
     });
 }
 
-std::wstring WIN_DIALOG::getControlText(int controlId) {
+std::wstring WIN_DIALOG::getControlText(int controlId)
+{
     std::wstring value;
     runOnGuiThread([this, controlId, &value] {
         QString t;
@@ -666,11 +772,13 @@ std::wstring WIN_DIALOG::getControlText(int controlId) {
 
 // -1 when no member is checked and also when the form has no such group, so a
 // caller can never mistake the group's own id for a chosen button.
-int WIN_DIALOG::getCheckedButton(int groupId) {
+int WIN_DIALOG::getCheckedButton(int groupId)
+{
     int checked = -1;
     runOnGuiThread([this, groupId, &checked] {
         auto* group = findControl<QButtonGroup>(groupId);
-        if (!group) return;
+        if (!group)
+            return;
         for (QAbstractButton* button : group->buttons())
             if (button->isChecked()) {
                 checked = ControlIds::idOf(button->objectName());
@@ -680,27 +788,33 @@ int WIN_DIALOG::getCheckedButton(int groupId) {
     return checked;
 }
 
-int WIN_DIALOG::getCurrentRow(int controlId) {
+int WIN_DIALOG::getCurrentRow(int controlId)
+{
     int row = 0;
     runOnGuiThread([this, controlId, &row] {
-        if (auto* table = findControl<QTableWidget>(controlId)) row = table->currentRow() + 1;
+        if (auto* table = findControl<QTableWidget>(controlId))
+            row = table->currentRow() + 1;
     });
     return row;
 }
 
-int WIN_DIALOG::getSliderValue(int controlId) {
+int WIN_DIALOG::getSliderValue(int controlId)
+{
     int value = 0;
     runOnGuiThread([this, controlId, &value] {
-        if (auto* slider = findControl<QAbstractSlider>(controlId)) value = slider->value();
+        if (auto* slider = findControl<QAbstractSlider>(controlId))
+            value = slider->value();
     });
     return value;
 }
 
-RECTANGLE WIN_DIALOG::getControlScreenPos(int controlId) {
+RECTANGLE WIN_DIALOG::getControlScreenPos(int controlId)
+{
     RECTANGLE rect;
     runOnGuiThread([this, controlId, &rect] {
         auto* widget = findControl<PixmapWidget>(controlId);
-        if (!widget) return;
+        if (!widget)
+            return;
         const QPoint origin = widget->mapToGlobal(QPoint(0, 0));
         rect = {origin.x(), origin.y(), widget->width(), widget->height()};
     });

@@ -29,24 +29,28 @@ VORDIX_COMMUNICATION_imp* WIN_IMPLEMENTORFACTORY::createCommunication() { return
 
 VORDIX_LINE_imp* WIN_IMPLEMENTORFACTORY::createLine(VORDIX_LINE* owner) { return new WIN_LINE(owner); }
 
-VORDIX_SOUND_imp* WIN_IMPLEMENTORFACTORY::createSound() {
+VORDIX_SOUND_imp* WIN_IMPLEMENTORFACTORY::createSound()
+{
     std::lock_guard lock(g_soundMutex);
-    if (!sound_) sound_ = std::make_unique<WIN_SOUND>();
+    if (!sound_)
+        sound_ = std::make_unique<WIN_SOUND>();
     return sound_.get();
 }
 
 VORDIX_TEXT_imp* WIN_IMPLEMENTORFACTORY::createText(VORDIX_TEXT* owner) { return new WIN_TEXT(owner); }
 
-VORDIX_ZEICHENBEREICH_imp* WIN_IMPLEMENTORFACTORY::createDrawingArea(VORDIX_ZEICHENBEREICH* owner) {
+VORDIX_ZEICHENBEREICH_imp* WIN_IMPLEMENTORFACTORY::createDrawingArea(VORDIX_ZEICHENBEREICH* owner)
+{
     return new WIN_ZEICHENBEREICH(owner);
 }
 
-std::shared_ptr<VORDIX_VIEW_imp> WIN_IMPLEMENTORFACTORY::createView(VORDIX_VIEW* owner) {
-    return vordix::windows::createSharedOnGuiThread<VORDIX_VIEW_imp, WIN_VIEW>(
-        [owner] { return new WIN_VIEW(owner); });
+std::shared_ptr<VORDIX_VIEW_imp> WIN_IMPLEMENTORFACTORY::createView(VORDIX_VIEW* owner)
+{
+    return vordix::windows::createSharedOnGuiThread<VORDIX_VIEW_imp, WIN_VIEW>([owner] { return new WIN_VIEW(owner); });
 }
 
-std::shared_ptr<VORDIX_IMAGEVIEW_imp> WIN_IMPLEMENTORFACTORY::createImageView(VORDIX_IMAGEVIEW* owner) {
+std::shared_ptr<VORDIX_IMAGEVIEW_imp> WIN_IMPLEMENTORFACTORY::createImageView(VORDIX_IMAGEVIEW* owner)
+{
     return vordix::windows::createSharedOnGuiThread<VORDIX_IMAGEVIEW_imp, WIN_IMAGEVIEW>(
         [owner] { return new WIN_IMAGEVIEW(owner); });
 }

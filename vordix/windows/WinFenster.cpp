@@ -22,9 +22,7 @@
 
 namespace {
 
-QWidget* widgetOf(VORDIX_VIEW* view) {
-    return view ? dynamic_cast<QWidget*>(view->implementor().get()) : nullptr;
-}
+QWidget* widgetOf(VORDIX_VIEW* view) { return view ? dynamic_cast<QWidget*>(view->implementor().get()) : nullptr; }
 
 RECTANGLE toRectangle(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
@@ -32,18 +30,23 @@ RECTANGLE toRectangle(const QRect& r) { return {r.x(), r.y(), r.width(), r.heigh
 
 WIN_FENSTER::WIN_FENSTER(VORDIX_FENSTER* owner) : QMainWindow(nullptr) { owner_ = owner; }
 
-WIN_FENSTER::~WIN_FENSTER() {
-    if (client_) client_->ownerWindow = nullptr;
+WIN_FENSTER::~WIN_FENSTER()
+{
+    if (client_)
+        client_->ownerWindow = nullptr;
 }
 
-void WIN_FENSTER::createFromForm(int formId) {
+void WIN_FENSTER::createFromForm(int formId)
+{
     runOnGuiThread([this, formId] {
         if (!form_) {
-            if (auto create = FormRegistry::findWindowForm(formId)) form_.reset(create());
+            if (auto create = FormRegistry::findWindowForm(formId))
+                form_.reset(create());
             if (form_) {
                 form_->setup(this);
                 winId();
-                if (layout()) layout()->activate();
+                if (layout())
+                    layout()->activate();
             }
         }
         client_ = qobject_cast<ClientFenster*>(centralWidget());
@@ -53,13 +56,15 @@ void WIN_FENSTER::createFromForm(int formId) {
             client_->setObjectName(QStringLiteral("centralwidget"));
             setCentralWidget(client_);
         }
-        if (client_) client_->ownerWindow = getOwner();
+        if (client_)
+            client_->ownerWindow = getOwner();
     });
 }
 
-void WIN_FENSTER::close() {}
+void WIN_FENSTER::close() { }
 
-void WIN_FENSTER::show() {
+void WIN_FENSTER::show()
+{
     runOnGuiThread([this] {
         QMainWindow::show();
         if (client_) {
@@ -70,37 +75,45 @@ void WIN_FENSTER::show() {
     });
 }
 
-void WIN_FENSTER::hide() {
+void WIN_FENSTER::hide()
+{
     runOnGuiThread([this] { setVisible(false); });
 }
 
-void WIN_FENSTER::move(int x, int y) {
+void WIN_FENSTER::move(int x, int y)
+{
     runOnGuiThread([this, x, y] { QWidget::move(x, y); });
 }
 
-void WIN_FENSTER::resize(int clientWidth, int clientHeight) {
+void WIN_FENSTER::resize(int clientWidth, int clientHeight)
+{
     runOnGuiThread([this, clientWidth, clientHeight] {
         const QSize wanted(clientWidth, clientHeight);
         const QSize present = client_ ? client_->size() : size();
-        if (present == wanted) return;
+        if (present == wanted)
+            return;
         QWidget::resize(size() + (wanted - present));
-        if (client_) client_->resize(wanted);
+        if (client_)
+            client_->resize(wanted);
     });
 }
 
-void WIN_FENSTER::setTitle(const std::wstring& title) {
+void WIN_FENSTER::setTitle(const std::wstring& title)
+{
     runOnGuiThread([this, title] { setWindowTitle(QString::fromStdWString(title)); });
 }
 
-void WIN_FENSTER::embedInScrollArea(VORDIX_VIEW* view, int x, int y, int rightMargin,
-                                    int bottomMargin) {
+void WIN_FENSTER::embedInScrollArea(VORDIX_VIEW* view, int x, int y, int rightMargin, int bottomMargin)
+{
     runOnGuiThread([=, this] {
-        if (!client_) return;
+        if (!client_)
+            return;
         auto* area = new QScrollArea(client_);
         area->setFrameShape(QFrame::NoFrame);
         area->move(x, y);
         area->resize(client_->width() - rightMargin - x, client_->height() - bottomMargin - y);
-        if (QWidget* widget = widgetOf(view)) area->setWidget(widget);
+        if (QWidget* widget = widgetOf(view))
+            area->setWidget(widget);
         area->show();
         scrollArea_ = area;
     });
@@ -108,15 +121,19 @@ void WIN_FENSTER::embedInScrollArea(VORDIX_VIEW* view, int x, int y, int rightMa
 
 void WIN_FENSTER::setSizingHandler(SizingHandler handler) { sizingHandler_ = handler; }
 
-void WIN_FENSTER::enableAction(int controlId, bool enabled) {
+void WIN_FENSTER::enableAction(int controlId, bool enabled)
+{
     runOnGuiThread([this, controlId, enabled] {
         const QString name = ControlIds::qNameOf(controlId);
-        if (name.isEmpty()) return;
-        if (auto* action = findChild<QAction*>(name)) action->setEnabled(enabled);
+        if (name.isEmpty())
+            return;
+        if (auto* action = findChild<QAction*>(name))
+            action->setEnabled(enabled);
     });
 }
 
-void WIN_FENSTER::setFixedSize(int minWidth, int minHeight, int maxWidth, int maxHeight) {
+void WIN_FENSTER::setFixedSize(int minWidth, int minHeight, int maxWidth, int maxHeight)
+{
     runOnGuiThread([=, this] {
         const QSize overhead = client_ ? size() - client_->size() : QSize(0, 0);
         if (client_) {
@@ -128,9 +145,11 @@ void WIN_FENSTER::setFixedSize(int minWidth, int minHeight, int maxWidth, int ma
     });
 }
 
-void WIN_FENSTER::setFocus(VORDIX_VIEW* view) {
+void WIN_FENSTER::setFocus(VORDIX_VIEW* view)
+{
     runOnGuiThread([this, view] {
-        if (!client_) return;
+        if (!client_)
+            return;
         if (QWidget* widget = widgetOf(view)) {
             widget->setProperty("focused", true);
             client_->setInputView(widget);
@@ -139,12 +158,14 @@ void WIN_FENSTER::setFocus(VORDIX_VIEW* view) {
     });
 }
 
-QWidget* WIN_FENSTER::namedWidget(int controlId) const {
+QWidget* WIN_FENSTER::namedWidget(int controlId) const
+{
     const QString name = ControlIds::qNameOf(controlId);
     return name.isEmpty() ? nullptr : findChild<QWidget*>(name);
 }
 
-void WIN_FENSTER::showControl(int controlId) {
+void WIN_FENSTER::showControl(int controlId)
+{
     runOnGuiThread([this, controlId] {
         if (QWidget* widget = namedWidget(controlId)) {
             widget->show();
@@ -153,13 +174,16 @@ void WIN_FENSTER::showControl(int controlId) {
     });
 }
 
-void WIN_FENSTER::hideControl(int controlId) {
+void WIN_FENSTER::hideControl(int controlId)
+{
     runOnGuiThread([this, controlId] {
-        if (QWidget* widget = namedWidget(controlId)) widget->hide();
+        if (QWidget* widget = namedWidget(controlId))
+            widget->hide();
     });
 }
 
-void WIN_FENSTER::setControlGeometry(int controlId, int x, int y, int width, int height) {
+void WIN_FENSTER::setControlGeometry(int controlId, int x, int y, int width, int height)
+{
     runOnGuiThread([=, this] {
         if (QWidget* widget = namedWidget(controlId)) {
             widget->move(x, y);
@@ -168,10 +192,12 @@ void WIN_FENSTER::setControlGeometry(int controlId, int x, int y, int width, int
     });
 }
 
-void WIN_FENSTER::setControlText(int controlId, const std::wstring& text) {
+void WIN_FENSTER::setControlText(int controlId, const std::wstring& text)
+{
     runOnGuiThread([this, controlId, text] {
         const QString name = ControlIds::qNameOf(controlId);
-        if (name.isEmpty()) return;
+        if (name.isEmpty())
+            return;
         const QString value = QString::fromStdWString(text);
         if (auto* button = findChild<QAbstractButton*>(name))
             button->setText(value);
@@ -184,15 +210,18 @@ void WIN_FENSTER::setControlText(int controlId, const std::wstring& text) {
     });
 }
 
-void WIN_FENSTER::bringToFront() {
+void WIN_FENSTER::bringToFront()
+{
     runOnGuiThread([this] {
         activateWindow();
         raise();
     });
 }
 
-QRect WIN_FENSTER::clientRect(int x, int y, int width, int height) const {
-    if (!client_) return {};
+QRect WIN_FENSTER::clientRect(int x, int y, int width, int height) const
+{
+    if (!client_)
+        return {};
     if (width < 0) {
         x = 0;
         width = client_->width();
@@ -204,30 +233,38 @@ QRect WIN_FENSTER::clientRect(int x, int y, int width, int height) const {
     return {x, y, width, height};
 }
 
-void WIN_FENSTER::repaintRect(int x, int y, int width, int height) {
+void WIN_FENSTER::repaintRect(int x, int y, int width, int height)
+{
     runOnGuiThread([=, this] {
-        if (client_) client_->repaint(clientRect(x, y, width, height));
+        if (client_)
+            client_->repaint(clientRect(x, y, width, height));
     });
 }
 
-void WIN_FENSTER::updateRectNow(int x, int y, int width, int height) {
+void WIN_FENSTER::updateRectNow(int x, int y, int width, int height)
+{
     // The update is painted before returning, as the caller expects.
     runOnGuiThread([=, this] {
-        if (client_) client_->repaint(clientRect(x, y, width, height));
+        if (client_)
+            client_->repaint(clientRect(x, y, width, height));
     });
 }
 
-void WIN_FENSTER::updateRect(int x, int y, int width, int height) {
+void WIN_FENSTER::updateRect(int x, int y, int width, int height)
+{
     runOnGuiThread([=, this] {
-        if (client_) client_->update(clientRect(x, y, width, height));
+        if (client_)
+            client_->update(clientRect(x, y, width, height));
     });
 }
 
-bool WIN_FENSTER::isVisible() {
+bool WIN_FENSTER::isVisible()
+{
     return runOnGuiThreadWithResult([this] { return QWidget::isVisible(); });
 }
 
-RECTANGLE WIN_FENSTER::mapToGlobal() {
+RECTANGLE WIN_FENSTER::mapToGlobal()
+{
     RECTANGLE result;
     runOnGuiThread([this, &result] {
         QWidget* area = client_ ? static_cast<QWidget*>(client_) : this;
@@ -237,24 +274,24 @@ RECTANGLE WIN_FENSTER::mapToGlobal() {
     return result;
 }
 
-RECTANGLE WIN_FENSTER::getFrameGeometry() {
+RECTANGLE WIN_FENSTER::getFrameGeometry()
+{
     RECTANGLE result;
     runOnGuiThread([this, &result] { result = toRectangle(frameGeometry()); });
     return result;
 }
 
-int WIN_FENSTER::getSystemMetric() {
-    return QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-}
+int WIN_FENSTER::getSystemMetric() { return QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent); }
 
-RECTANGLE WIN_FENSTER::getVisibleRect(VORDIX_VIEW* view) {
+RECTANGLE WIN_FENSTER::getVisibleRect(VORDIX_VIEW* view)
+{
     RECTANGLE result;
     runOnGuiThread([this, view, &result] {
         QWidget* widget = widgetOf(view);
-        if (!widget) return;
-        auto* area = qobject_cast<QScrollArea*>(widget->parentWidget()
-                                                    ? widget->parentWidget()->parentWidget()
-                                                    : nullptr);
+        if (!widget)
+            return;
+        auto* area =
+            qobject_cast<QScrollArea*>(widget->parentWidget() ? widget->parentWidget()->parentWidget() : nullptr);
         if (area && area->widget() == widget)
             result = {-widget->x(), -widget->y(), area->width(), area->height()};
         else
@@ -263,18 +300,22 @@ RECTANGLE WIN_FENSTER::getVisibleRect(VORDIX_VIEW* view) {
     return result;
 }
 
-void WIN_FENSTER::deliver(int kind, int commandId) {
+void WIN_FENSTER::deliver(int kind, int commandId)
+{
     VORDIX_MESSAGE message(static_cast<FrameworkMessageKind>(kind));
     message.commandId = commandId;
     deliverMessage(message);
 }
 
-void WIN_FENSTER::onActionTriggered(int controlId) {
+void WIN_FENSTER::onActionTriggered(int controlId)
+{
     // Actions without an id of their own (Qt's internal ones) are no commands.
-    if (controlId > 0 && getOwner()) deliver(MESSAGE_COMMAND, controlId);
+    if (controlId > 0 && getOwner())
+        deliver(MESSAGE_COMMAND, controlId);
 }
 
-void WIN_FENSTER::changeEvent(QEvent* event) {
+void WIN_FENSTER::changeEvent(QEvent* event)
+{
     QMainWindow::changeEvent(event);
     if (!getOwner()) {
         event->ignore();
@@ -286,42 +327,53 @@ void WIN_FENSTER::changeEvent(QEvent* event) {
         deliver(isFullScreen() ? MESSAGE_FULL_SCREEN : MESSAGE_RESIZE);
 }
 
-void WIN_FENSTER::closeEvent(QCloseEvent* event) {
+void WIN_FENSTER::closeEvent(QCloseEvent* event)
+{
     if (!getOwner()) {
-        event->ignore();  // nobody decides about the close
+        event->ignore(); // nobody decides about the close
         return;
     }
     deliver(MESSAGE_CLOSE);
 }
 
-void WIN_FENSTER::moveEvent(QMoveEvent* event) {
+void WIN_FENSTER::moveEvent(QMoveEvent* event)
+{
     if (!getOwner()) {
         event->ignore();
         return;
     }
-    if (eventsEnabled_) deliver(MESSAGE_MOVE);
+    if (eventsEnabled_)
+        deliver(MESSAGE_MOVE);
 }
 
-void WIN_FENSTER::resizeEvent(QResizeEvent* event) {
+void WIN_FENSTER::resizeEvent(QResizeEvent* event)
+{
     QMainWindow::resizeEvent(event);
-    if (!eventsEnabled_) return;
+    if (!eventsEnabled_)
+        return;
     if (scrollArea_ && event->oldSize().width() > 0)
         scrollArea_->resize(scrollArea_->size() + (event->size() - event->oldSize()));
-    if (getOwner()) deliver(MESSAGE_RESIZE);
-    if (client_ && client_->inputView) client_->inputView->resize(client_->size());
+    if (getOwner())
+        deliver(MESSAGE_RESIZE);
+    if (client_ && client_->inputView)
+        client_->inputView->resize(client_->size());
     if (sizingHandler_ && !sizingCheckPending_) {
         // The client has its new size only once the layout has run.
         sizingCheckPending_ = true;
-        QMetaObject::invokeMethod(this, [this] { applySizingHandler(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { applySizingHandler(); }, Qt::QueuedConnection);
     }
 }
 
-void WIN_FENSTER::applySizingHandler() {
+void WIN_FENSTER::applySizingHandler()
+{
     sizingCheckPending_ = false;
-    if (!sizingHandler_ || !client_ || isFullScreen() || isMaximized()) return;
+    if (!sizingHandler_ || !client_ || isFullScreen() || isMaximized())
+        return;
     int width = client_->width();
     int height = client_->height();
     sizingHandler_(&width, &height);
     const QSize corrected(width, height);
-    if (corrected != client_->size()) QWidget::resize(size() + (corrected - client_->size()));
+    if (corrected != client_->size())
+        QWidget::resize(size() + (corrected - client_->size()));
 }

@@ -26,8 +26,7 @@ public:
     void move(int x, int y) override;
     void resize(int clientWidth, int clientHeight) override;
     void setTitle(const std::wstring& title) override;
-    void embedInScrollArea(VORDIX_VIEW* view, int x, int y, int rightMargin,
-                           int bottomMargin) override;
+    void embedInScrollArea(VORDIX_VIEW* view, int x, int y, int rightMargin, int bottomMargin) override;
     void setSizingHandler(SizingHandler handler) override;
     void enableAction(int controlId, bool enabled) override;
     void setFixedSize(int minWidth, int minHeight, int maxWidth, int maxHeight) override;

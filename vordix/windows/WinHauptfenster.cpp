@@ -22,80 +22,98 @@ namespace {
 constexpr int kAnimationMs = 300;
 constexpr int kDefaultMenuHeight = 20;
 
-std::vector<WIN_HAUPTFENSTER*>& liveMainWindows() {
+std::vector<WIN_HAUPTFENSTER*>& liveMainWindows()
+{
     static std::vector<WIN_HAUPTFENSTER*> windows;
     return windows;
 }
 
-QRect screenGeometry(const QWidget* widget) {
+QRect screenGeometry(const QWidget* widget)
+{
     const QScreen* screen = widget->screen() ? widget->screen() : QGuiApplication::primaryScreen();
     return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
 }
 
 } // namespace
 
-WIN_HAUPTFENSTER::WIN_HAUPTFENSTER(VORDIX_HAUPTFENSTER* owner) : WIN_FENSTER(owner) {
+WIN_HAUPTFENSTER::WIN_HAUPTFENSTER(VORDIX_HAUPTFENSTER* owner) : WIN_FENSTER(owner)
+{
     liveMainWindows().push_back(this);
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         connect(app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
-            if (getOwner()) deliver(MESSAGE_CLOSE);
+            if (getOwner())
+                deliver(MESSAGE_CLOSE);
         });
     }
 }
 
 WIN_HAUPTFENSTER::~WIN_HAUPTFENSTER() { std::erase(liveMainWindows(), this); }
 
-int WIN_HAUPTFENSTER::endSession() {
+int WIN_HAUPTFENSTER::endSession()
+{
     int told = 0;
     for (WIN_HAUPTFENSTER* window : std::vector(liveMainWindows())) {
-        if (!window->getOwner()) continue;
+        if (!window->getOwner())
+            continue;
         window->deliver(MESSAGE_CLOSE);
         ++told;
     }
     return told;
 }
 
-void WIN_HAUPTFENSTER::createMenuBar(int windowFormId) {
+void WIN_HAUPTFENSTER::createMenuBar(int windowFormId)
+{
     createFromForm(windowFormId);
     runOnGuiThread([this, windowFormId] {
         menuFormId_ = windowFormId + 1;
         rebuildMenuBar(fullScreen_);
-        if (layout()) layout()->activate();
+        if (layout())
+            layout()->activate();
     });
 }
 
-void WIN_HAUPTFENSTER::rebuildMenuBar(bool fullScreen) {
+void WIN_HAUPTFENSTER::rebuildMenuBar(bool fullScreen)
+{
     std::lock_guard lock(menuLock_);
     if (!menuForm_) {
-        if (auto create = FormRegistry::findMenuForm(menuFormId_)) menuForm_.reset(create());
+        if (auto create = FormRegistry::findMenuForm(menuFormId_))
+            menuForm_.reset(create());
     }
     discardMenuBar();
     if (fullScreen && client_) {
         menuBar_ = new QMenuBar(client_);
-        if (menuForm_) menuForm_->setup(menuBar_, this);
+        if (menuForm_)
+            menuForm_->setup(menuBar_, this);
         menuBar_->adjustSize();
         const int height = menuBar_->height() > 0 ? menuBar_->height() : kDefaultMenuHeight;
         menuBar_->setGeometry(0, 0, client_->width(), height);
         menuBar_->raise();
     } else {
         menuBar_ = new QMenuBar(this);
-        if (menuForm_) menuForm_->setup(menuBar_, this);
-        if (menuBar_->height() <= 0) menuBar_->resize(menuBar_->width(), kDefaultMenuHeight);
+        if (menuForm_)
+            menuForm_->setup(menuBar_, this);
+        if (menuBar_->height() <= 0)
+            menuBar_->resize(menuBar_->width(), kDefaultMenuHeight);
         setMenuBar(menuBar_);
     }
     // The rebuilt bar shows what the game set before, not the form's defaults.
     for (QAction* action : menuBar_->findChildren<QAction*>()) {
         const auto it = menuStates_.constFind(action->objectName());
-        if (it == menuStates_.constEnd()) continue;
+        if (it == menuStates_.constEnd())
+            continue;
         action->setEnabled(it->enabled);
-        if (action->isCheckable()) action->setChecked(it->checked);
-        if (it->textSet) action->setText(it->text);
+        if (action->isCheckable())
+            action->setChecked(it->checked);
+        if (it->textSet)
+            action->setText(it->text);
     }
     menuBar_->show();
 }
 
-void WIN_HAUPTFENSTER::discardMenuBar() {
-    if (!menuBar_) return;
+void WIN_HAUPTFENSTER::discardMenuBar()
+{
+    if (!menuBar_)
+        return;
     // Deleted later: the old bar may hold the action whose command led here.
     if (menuWidget() == menuBar_) {
         setMenuWidget(nullptr);
@@ -107,60 +125,72 @@ void WIN_HAUPTFENSTER::discardMenuBar() {
 }
 
 template <class F>
-void WIN_HAUPTFENSTER::forEachMenuAction(int controlId, F f) {
+void WIN_HAUPTFENSTER::forEachMenuAction(int controlId, F f)
+{
     runOnGuiThread([this, controlId, f] {
         std::lock_guard lock(menuLock_);
         const QString name = ControlIds::qNameOf(controlId);
-        if (name.isEmpty()) return;
+        if (name.isEmpty())
+            return;
         MenuItemState& state = menuStates_[name];
         f(nullptr, state);
-        for (QAction* action : findChildren<QAction*>(name)) f(action, state);
+        for (QAction* action : findChildren<QAction*>(name))
+            f(action, state);
     });
 }
 
-void WIN_HAUPTFENSTER::enableMenuItem(int controlId, int state) {
-    if (state != VORDIX_HAUPTFENSTER::MENU_ON && state != VORDIX_HAUPTFENSTER::MENU_OFF) return;
+void WIN_HAUPTFENSTER::enableMenuItem(int controlId, int state)
+{
+    if (state != VORDIX_HAUPTFENSTER::MENU_ON && state != VORDIX_HAUPTFENSTER::MENU_OFF)
+        return;
     const bool on = state == VORDIX_HAUPTFENSTER::MENU_ON;
     forEachMenuAction(controlId, [on](QAction* action, MenuItemState& item) {
         item.enabled = on;
-        if (action) action->setEnabled(on);
+        if (action)
+            action->setEnabled(on);
     });
 }
 
-void WIN_HAUPTFENSTER::checkMenuItem(int controlId, int state) {
-    if (state != VORDIX_HAUPTFENSTER::MENU_ON && state != VORDIX_HAUPTFENSTER::MENU_OFF) return;
+void WIN_HAUPTFENSTER::checkMenuItem(int controlId, int state)
+{
+    if (state != VORDIX_HAUPTFENSTER::MENU_ON && state != VORDIX_HAUPTFENSTER::MENU_OFF)
+        return;
     const bool on = state == VORDIX_HAUPTFENSTER::MENU_ON;
     forEachMenuAction(controlId, [on](QAction* action, MenuItemState& item) {
         item.checked = on;
-        if (action) action->setChecked(on);
+        if (action)
+            action->setChecked(on);
     });
 }
 
-void WIN_HAUPTFENSTER::setMenuItemText(int controlId, const std::wstring& text) {
+void WIN_HAUPTFENSTER::setMenuItemText(int controlId, const std::wstring& text)
+{
     const QString value = QString::fromStdWString(text);
     forEachMenuAction(controlId, [value](QAction* action, MenuItemState& item) {
         item.text = value;
         item.textSet = true;
-        if (action) action->setText(value);
+        if (action)
+            action->setText(value);
     });
 }
 
-void WIN_HAUPTFENSTER::toggleFullScreen() {
+void WIN_HAUPTFENSTER::toggleFullScreen()
+{
     auto* animation = new QPropertyAnimation(this, "geometry", this);
     animation->setDuration(kAnimationMs);
     animation->setEasingCurve(QEasingCurve::InQuad);
-    connect(animation, &QPropertyAnimation::finished, this,
-            &WIN_HAUPTFENSTER::onMaximizeAnimationFinished);
+    connect(animation, &QPropertyAnimation::finished, this, &WIN_HAUPTFENSTER::onMaximizeAnimationFinished);
     if (fullScreen_) {
-        if (client_) disconnect(client_, &ClientFenster::mouseMoved, this, &WIN_HAUPTFENSTER::onMouseMoved);
+        if (client_)
+            disconnect(client_, &ClientFenster::mouseMoved, this, &WIN_HAUPTFENSTER::onMouseMoved);
         animation->setStartValue(geometry());
         animation->setEndValue(normalGeometry_);
         discardMenuBar();
         setWindowFlags(savedFlags_);
         QMainWindow::show();
     } else {
-        if (client_) connect(client_, &ClientFenster::mouseMoved, this, &WIN_HAUPTFENSTER::onMouseMoved,
-                             Qt::UniqueConnection);
+        if (client_)
+            connect(client_, &ClientFenster::mouseMoved, this, &WIN_HAUPTFENSTER::onMouseMoved, Qt::UniqueConnection);
         normalGeometry_ = geometry();
         discardMenuBar();
         animation->setStartValue(normalGeometry_);
@@ -169,8 +199,10 @@ void WIN_HAUPTFENSTER::toggleFullScreen() {
     animation->start(QAbstractAnimation::DeleteWhenStopped);
 }
 
-void WIN_HAUPTFENSTER::onMaximizeAnimationFinished() {
-    if (QObject* animation = sender()) disconnect(animation, nullptr, this, nullptr);
+void WIN_HAUPTFENSTER::onMaximizeAnimationFinished()
+{
+    if (QObject* animation = sender())
+        disconnect(animation, nullptr, this, nullptr);
     fullScreen_ = !fullScreen_;
     if (fullScreen_) {
         savedFlags_ = windowFlags();
@@ -187,20 +219,22 @@ void WIN_HAUPTFENSTER::onMaximizeAnimationFinished() {
     }
 }
 
-void WIN_HAUPTFENSTER::slideMenu(const QRect& to) {
+void WIN_HAUPTFENSTER::slideMenu(const QRect& to)
+{
     auto* animation = new QPropertyAnimation(menuBar_, "geometry", this);
     animation->setDuration(kAnimationMs);
     animation->setEasingCurve(QEasingCurve::Linear);
     animation->setStartValue(menuBar_->geometry());
     animation->setEndValue(to);
-    connect(animation, &QPropertyAnimation::finished, this,
-            &WIN_HAUPTFENSTER::onMenuAnimationFinished);
+    connect(animation, &QPropertyAnimation::finished, this, &WIN_HAUPTFENSTER::onMenuAnimationFinished);
     menuAnimationRunning_ = true;
     animation->start(QAbstractAnimation::DeleteWhenStopped);
 }
 
-void WIN_HAUPTFENSTER::onMouseMoved(int y) {
-    if (menuAnimationRunning_ || !menuBar_ || !fullScreen_) return;
+void WIN_HAUPTFENSTER::onMouseMoved(int y)
+{
+    if (menuAnimationRunning_ || !menuBar_ || !fullScreen_)
+        return;
     const QRect bar = menuBar_->geometry();
     const bool hidden = bar.top() < 0;
     if (y <= 0 && hidden)
@@ -209,7 +243,9 @@ void WIN_HAUPTFENSTER::onMouseMoved(int y) {
         slideMenu(QRect(bar.left(), -bar.height(), bar.width(), bar.height()));
 }
 
-void WIN_HAUPTFENSTER::onMenuAnimationFinished() {
+void WIN_HAUPTFENSTER::onMenuAnimationFinished()
+{
     menuAnimationRunning_ = false;
-    if (QObject* animation = sender()) disconnect(animation, nullptr, this, nullptr);
+    if (QObject* animation = sender())
+        disconnect(animation, nullptr, this, nullptr);
 }

@@ -20,8 +20,6 @@
 
 #include <mutex>
 
-
-
 // Gives the interface's setVisible its own name: QWidget::setVisible has the
 // same signature and must stay Qt's.
 class ImageViewInterface : public VORDIX_IMAGEVIEW_imp {

@@ -35,11 +35,9 @@ public:
     VORDIX_TEXT_imp* createText(VORDIX_TEXT* owner) override;
     VORDIX_ZEICHENBEREICH_imp* createDrawingArea(VORDIX_ZEICHENBEREICH* owner) override;
     std::shared_ptr<VORDIX_DIALOG_imp> createDialog(VORDIX_DIALOG* owner, int formId) override;
-    std::shared_ptr<VORDIX_DIALOG_imp> createDialogOverDialog(VORDIX_DIALOG* parent,
-                                                              VORDIX_DIALOG* owner,
+    std::shared_ptr<VORDIX_DIALOG_imp> createDialogOverDialog(VORDIX_DIALOG* parent, VORDIX_DIALOG* owner,
                                                               int formId) override;
-    std::shared_ptr<VORDIX_DIALOG_imp> createDialogOverWindow(VORDIX_FENSTER* parent,
-                                                              VORDIX_DIALOG* owner,
+    std::shared_ptr<VORDIX_DIALOG_imp> createDialogOverWindow(VORDIX_FENSTER* parent, VORDIX_DIALOG* owner,
                                                               int formId) override;
     std::shared_ptr<VORDIX_VIEW_imp> createView(VORDIX_VIEW* owner) override;
     std::shared_ptr<VORDIX_IMAGEVIEW_imp> createImageView(VORDIX_IMAGEVIEW* owner) override;

@@ -34,8 +34,7 @@ public:
     // A display can show a mode of the size when it runs at 16 bits or more
     // and is at least 800 × 600: every such display offers 800 × 600, and no
     // list of modes exists to consult beyond that.
-    static bool suitableMode(int screenWidth, int screenHeight, int depth, int maxWidth,
-                             int maxHeight);
+    static bool suitableMode(int screenWidth, int screenHeight, int depth, int maxWidth, int maxHeight);
 
 private:
     void releaseCapture();

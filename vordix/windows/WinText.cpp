@@ -11,18 +11,21 @@ constexpr double kPointsPerSize = static_cast<double>(0.8625f);
 const QRectF kMeasureBounds(0, 0, 100000, 100000);
 } // namespace
 
-QString WIN_TEXT::familyForKind(int fontKind) {
+QString WIN_TEXT::familyForKind(int fontKind)
+{
     switch (fontKind) {
     case 0:
-    case 3: return QStringLiteral("Liberation Sans");   // Arial metrics
-    case 1: return QStringLiteral("Liberation Mono");   // Courier New metrics
-    case 2: return QStringLiteral("Liberation Serif");  // Times New Roman metrics
+    case 3: return QStringLiteral("Liberation Sans");  // Arial metrics
+    case 1: return QStringLiteral("Liberation Mono");  // Courier New metrics
+    case 2: return QStringLiteral("Liberation Serif"); // Times New Roman metrics
     default: return {};
     }
 }
 
-int WIN_TEXT::applyFont() {
-    if (!m_owner) return 0;
+int WIN_TEXT::applyFont()
+{
+    if (!m_owner)
+        return 0;
     m_text = QString::fromStdWString(m_owner->text);
 
     const QString family = familyForKind(m_owner->fontKind);
@@ -38,7 +41,8 @@ int WIN_TEXT::applyFont() {
     m_font.setWeight(m_owner->styleBits & VORDIX_TEXT::BOLD ? QFont::Bold : QFont::Normal);
     m_font.setItalic(m_owner->styleBits & VORDIX_TEXT::ITALIC);
     m_font.setUnderline(m_owner->styleBits & VORDIX_TEXT::UNDERLINE);
-    if (m_owner->size > 0) m_font.setPointSizeF(m_owner->size * kPointsPerSize);
+    if (m_owner->size > 0)
+        m_font.setPointSizeF(m_owner->size * kPointsPerSize);
 
     Qt::Alignment alignment;
     switch (m_owner->horizontalAlign) {
@@ -47,23 +51,28 @@ int WIN_TEXT::applyFont() {
     case 2: alignment = Qt::AlignRight; break;
     default: break;
     }
-    if (m_owner->verticalAlign == 0 || m_owner->verticalAlign == 1) alignment |= Qt::AlignTop;
-    else if (m_owner->verticalAlign == 2) alignment |= Qt::AlignBottom;
+    if (m_owner->verticalAlign == 0 || m_owner->verticalAlign == 1)
+        alignment |= Qt::AlignTop;
+    else if (m_owner->verticalAlign == 2)
+        alignment |= Qt::AlignBottom;
     m_option.setAlignment(alignment);
     return m_owner->verticalAlign == 0 ? -1 : 0;
 }
 
-QRectF WIN_TEXT::bounds(QPaintDevice* device) const {
+QRectF WIN_TEXT::bounds(QPaintDevice* device) const
+{
     // Metrics follow the resolution of the device drawn on (the screen when
     // there is none).
     const QFontMetricsF metrics = device ? QFontMetricsF(m_font, device) : QFontMetricsF(m_font);
     return metrics.boundingRect(kMeasureBounds, m_option.alignment(), m_text);
 }
 
-void WIN_TEXT::drawText(VORDIX_ZEICHENBEREICH& area, int x, int y) {
+void WIN_TEXT::drawText(VORDIX_ZEICHENBEREICH& area, int x, int y)
+{
     DrawingScope scope(area, m_owner);
     QPainter* p = scope.painter();
-    if (!p || !m_owner) return;
+    if (!p || !m_owner)
+        return;
     y += applyFont();
     p->setFont(m_font);
     p->setPen(m_pen);
@@ -78,7 +87,8 @@ void WIN_TEXT::drawText(VORDIX_ZEICHENBEREICH& area, int x, int y) {
     p->drawText(x + offset, y, m_text);
 }
 
-void WIN_TEXT::measureText(int& width, int& height) {
+void WIN_TEXT::measureText(int& width, int& height)
+{
     applyFont();
     const QRectF size = bounds(nullptr);
     width = static_cast<int>(size.width());

@@ -12,7 +12,7 @@ class QPaintDevice;
 
 class WIN_TEXT : public VORDIX_TEXT_imp {
 public:
-    explicit WIN_TEXT(VORDIX_TEXT* owner) : m_owner(owner) {}
+    explicit WIN_TEXT(VORDIX_TEXT* owner) : m_owner(owner) { }
 
     // Draws with the baseline at y; x is the left end, the centre or the
     // right end by the horizontal alignment. The painter is turned by the

@@ -16,7 +16,7 @@ class QWidget;
 
 class WIN_ZEICHENBEREICH : public VORDIX_ZEICHENBEREICH_imp {
 public:
-    explicit WIN_ZEICHENBEREICH(VORDIX_ZEICHENBEREICH* owner) : m_owner(owner) {}
+    explicit WIN_ZEICHENBEREICH(VORDIX_ZEICHENBEREICH* owner) : m_owner(owner) { }
     ~WIN_ZEICHENBEREICH() override;
 
     void beginPaint() override;
@@ -46,5 +46,4 @@ private:
 // One widget paint pass through the framework: a temporary drawing area
 // borrows a painter on the widget (antialiased, smooth images), clipped to
 // the region to repaint, and draw paints into it.
-void paintWidgetThrough(QWidget* widget, QPaintEvent* event,
-                        const std::function<void(VORDIX_ZEICHENBEREICH&)>& draw);
+void paintWidgetThrough(QWidget* widget, QPaintEvent* event, const std::function<void(VORDIX_ZEICHENBEREICH&)>& draw);

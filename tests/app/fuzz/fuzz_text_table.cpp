@@ -15,14 +15,17 @@
 #include <limits>
 #include <string_view>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size == 0) return 0;
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
     const bool english = data[0] & 1;
     const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
 
     std::vector<std::wstring> texts;
     std::vector<TextKey> replaced;
-    if (!skat::readTextFile(bytes, english, texts, replaced)) return 0;
+    if (!skat::readTextFile(bytes, english, texts, replaced))
+        return 0;
 
     const std::wstring fromInput = vordix::fromUtf8(bytes.substr(0, 64));
     const skat::TextArg hostile[] = {fromInput,
@@ -34,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t n = 0; n < texts.size(); ++n) {
         std::vector<skat::Placeholder> expected;
         skat::parsePlaceholderList(textTableRows()[n].placeholders, expected);
-        if (!texts[n].empty() && skat::placeholdersOf(texts[n]) != expected) std::abort();
+        if (!texts[n].empty() && skat::placeholdersOf(texts[n]) != expected)
+            std::abort();
         skat::formatText(texts[n], hostile);
         skat::formatText(texts[n], std::span<const skat::TextArg>());
     }

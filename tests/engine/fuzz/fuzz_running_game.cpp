@@ -17,8 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (running.canResume()) {
         require(running.cards.isConsistent(), "a resumed game's cards are consistent");
         const CardSet dealt = running.cards.hands[0].cardSet() | running.cards.hands[1].cardSet()
-            | running.cards.hands[2].cardSet() | running.cards.trick.cardSet() | running.cards.pile.cardSet()
-            | running.cards.skat.cardSet();
+                              | running.cards.hands[2].cardSet() | running.cards.trick.cardSet()
+                              | running.cards.pile.cardSet() | running.cards.skat.cardSet();
         require(dealt == ALL_CARDS, "a resumed game holds all 32 cards");
         require(isValidSeat(running.cards.leader()) || running.cards.leader() == SEAT_NONE, "leading seat");
         if (running.record.SPIELART.SPIEL_TYP != GAME_NONE && !running.record.isPassedIn()) {

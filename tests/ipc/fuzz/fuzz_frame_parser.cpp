@@ -13,11 +13,14 @@
 using namespace VORDIX_IPC;
 
 namespace {
-void require(bool condition) {
-    if (!condition) std::abort();
+void require(bool condition)
+{
+    if (!condition)
+        std::abort();
 }
 
-void checkParts(const uint8_t* body, size_t length) {
+void checkParts(const uint8_t* body, size_t length)
+{
     std::vector<PartView> parts;
     if (!splitParts(body, length, parts)) {
         require(parts.empty());
@@ -31,8 +34,10 @@ void checkParts(const uint8_t* body, size_t length) {
 }
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size == 0) return 0;
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size == 0)
+        return 0;
     checkParts(data, size);
 
     // The first byte picks the size of the reads, as a slow peer would send.
@@ -47,13 +52,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::memcpy(space, data + position, n);
         position += n;
         const auto status = assembler.received(n);
-        if (status == CFrameAssembler::Status::BadLength) return 0;   // the connection would close
+        if (status == CFrameAssembler::Status::BadLength)
+            return 0; // the connection would close
         if (status == CFrameAssembler::Status::FrameReady) {
             const uint32_t length = assembler.frameLength();
             require(isAcceptableFrameLength(length));
             const FrameHeader header = readFrameHeader(assembler.frame());
             require(header.frameLength == length);
-            if (isKnownFrame(header)) checkParts(assembler.frame() + FRAME_HEADER_SIZE, length - FRAME_HEADER_SIZE);
+            if (isKnownFrame(header))
+                checkParts(assembler.frame() + FRAME_HEADER_SIZE, length - FRAME_HEADER_SIZE);
             assembler.next();
         }
     }

@@ -105,7 +105,8 @@ void writeMessages()
     reply.reply = 1;
     auto human = createPlayer(PLAYER_KIND_HUMAN, 0);
     auto computer = createPlayer(PLAYER_KIND_COMPUTER, 1);
-    reply.seatPlayers = {PlayerDescription::of(*human), PlayerDescription::of(*computer), PlayerDescription::of(client)};
+    reply.seatPlayers = {PlayerDescription::of(*human), PlayerDescription::of(*computer),
+                         PlayerDescription::of(client)};
     put("message", "setup-reply.xml", streamToXml(reply));
 
     SKAT_NETWORKMESSAGE notification(TABLE_NOTIFICATION, L"host");

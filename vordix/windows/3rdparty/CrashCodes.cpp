@@ -4,7 +4,8 @@
 
 namespace crash {
 
-const char* exceptionName(uint32_t code) {
+const char* exceptionName(uint32_t code)
+{
     switch (code) {
     case CODE_ACCESS_VIOLATION: return "EXCEPTION_ACCESS_VIOLATION";
     case CODE_DATATYPE_MISALIGNMENT: return "EXCEPTION_DATATYPE_MISALIGNMENT";
@@ -32,13 +33,15 @@ const char* exceptionName(uint32_t code) {
     }
 }
 
-uint32_t exceptionCodeOf(int signal, int signalCode, uintptr_t faultAddress, uintptr_t stackPointer) {
+uint32_t exceptionCodeOf(int signal, int signalCode, uintptr_t faultAddress, uintptr_t stackPointer)
+{
     switch (signal) {
     case SIGSEGV: {
         // A push or call into the guard page below the stack faults a few
         // bytes under the stack pointer; a wild pointer lands far from it.
         constexpr uintptr_t reach = 64 * 1024;
-        const uintptr_t distance = faultAddress > stackPointer ? faultAddress - stackPointer : stackPointer - faultAddress;
+        const uintptr_t distance =
+            faultAddress > stackPointer ? faultAddress - stackPointer : stackPointer - faultAddress;
         return faultAddress != 0 && distance < reach ? CODE_STACK_OVERFLOW : CODE_ACCESS_VIOLATION;
     }
     case SIGBUS: return signalCode == BUS_ADRALN ? CODE_DATATYPE_MISALIGNMENT : CODE_IN_PAGE_ERROR;
@@ -53,14 +56,16 @@ uint32_t exceptionCodeOf(int signal, int signalCode, uintptr_t faultAddress, uin
         case FPE_FLTSUB: return 0xC000008C;
         default: return CODE_FLT_INVALID_OPERATION;
         }
-    case SIGILL: return signalCode == ILL_PRVOPC || signalCode == ILL_PRVREG ? CODE_PRIV_INSTRUCTION : CODE_ILLEGAL_INSTRUCTION;
+    case SIGILL:
+        return signalCode == ILL_PRVOPC || signalCode == ILL_PRVREG ? CODE_PRIV_INSTRUCTION : CODE_ILLEGAL_INSTRUCTION;
     case SIGTRAP: return signalCode == TRAP_TRACE ? CODE_SINGLE_STEP : CODE_BREAKPOINT;
     case SIGABRT: return CODE_FATAL_APP_EXIT;
     default: return 0;
     }
 }
 
-const char* architectureName(uint16_t architecture) {
+const char* architectureName(uint16_t architecture)
+{
     switch (architecture) {
     case 0: return "PROCESSOR_ARCHITECTURE_INTEL";
     case 1: return "PROCESSOR_ARCHITECTURE_MIPS";
@@ -77,7 +82,8 @@ const char* architectureName(uint16_t architecture) {
     }
 }
 
-const char* processorLevelName(uint16_t level) {
+const char* processorLevelName(uint16_t level)
+{
     switch (level) {
     case 3: return "Intel 30386";
     case 4: return "Intel 80486";

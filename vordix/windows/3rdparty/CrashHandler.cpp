@@ -2,11 +2,11 @@
 
 #include "vordix/Preference.h"
 #include "vordix/Utf8.h"
-#include "vordix/windows/WinPreference.h"
 #include "vordix/windows/3rdparty/CrashCodes.h"
 #include "vordix/windows/3rdparty/CrashReportText.h"
 #include "vordix/windows/3rdparty/SignalSafeIo.h"
 #include "vordix/windows/3rdparty/ThreadContext.h"
+#include "vordix/windows/WinPreference.h"
 
 #include <atomic>
 #include <cerrno>
@@ -57,31 +57,35 @@ struct Prepared {
     char* environment[MAX_ENVIRONMENT + 9];
 };
 
-std::atomic<CrashHandler*> g_active {nullptr};
+std::atomic<CrashHandler*> g_active{nullptr};
 Prepared* g_prepared = nullptr;
 crash::ProcessSnapshot* g_snapshot = nullptr;
 struct sigaction g_previous[SIGNAL_COUNT];
 struct sigaction g_previousSnapshot;
 std::terminate_handler g_previousTerminate = nullptr;
 int g_snapshotSignal = 0;
-std::atomic<int> g_reportingThread {0};
-std::atomic<int> g_captured {0};
-std::atomic<bool> g_uncaughtException {false};
+std::atomic<int> g_reportingThread{0};
+std::atomic<int> g_captured{0};
+std::atomic<bool> g_uncaughtException{false};
 
 pid_t threadId() { return static_cast<pid_t>(::syscall(SYS_gettid)); }
 
-void sleepMilliseconds(long ms) {
-    timespec pause {0, ms * 1000000L};
-    while (::nanosleep(&pause, &pause) != 0 && errno == EINTR) {}
+void sleepMilliseconds(long ms)
+{
+    timespec pause{0, ms * 1000000L};
+    while (::nanosleep(&pause, &pause) != 0 && errno == EINTR) { }
 }
 
-[[noreturn]] void stopForever() {
-    for (;;) ::pause();
+[[noreturn]] void stopForever()
+{
+    for (;;)
+        ::pause();
 }
 
 // Ends the process with the signal, as if no handler had been there.
-void endWithSignal(int signal) {
-    struct sigaction fallback {};
+void endWithSignal(int signal)
+{
+    struct sigaction fallback { };
     fallback.sa_handler = SIG_DFL;
     sigemptyset(&fallback.sa_mask);
     ::sigaction(signal, &fallback, nullptr);
@@ -94,12 +98,14 @@ void endWithSignal(int signal) {
 }
 
 // Another thread stops here until the process ends, its registers recorded.
-void onSnapshotSignal(int, siginfo_t*, void* ucontext) {
+void onSnapshotSignal(int, siginfo_t*, void* ucontext)
+{
     const int errnoBefore = errno;
     if (g_snapshot) {
         const uint32_t self = static_cast<uint32_t>(threadId());
         for (size_t i = 0; i < g_snapshot->threadCount; ++i) {
-            if (g_snapshot->threads[i].id != self) continue;
+            if (g_snapshot->threads[i].id != self)
+                continue;
             crash::fillThreadContext(g_snapshot->threads[i], ucontext);
             g_captured.fetch_add(1);
             stopForever();
@@ -110,7 +116,8 @@ void onSnapshotSignal(int, siginfo_t*, void* ucontext) {
 
 // Records every thread: the crashing one from its signal's registers, the
 // others by stopping them in the snapshot signal.
-void captureThreads(crash::ProcessSnapshot& s, const void* ucontext) {
+void captureThreads(crash::ProcessSnapshot& s, const void* ucontext)
+{
     crash::listThreads(s);
     const uint32_t self = static_cast<uint32_t>(threadId());
     int asked = 0;
@@ -125,16 +132,21 @@ void captureThreads(crash::ProcessSnapshot& s, const void* ucontext) {
     }
     // A thread that blocks the signal, or sleeps uninterruptibly, is left
     // without registers.
-    for (int waited = 0; waited < 500 && g_captured.load() < asked; ++waited) sleepMilliseconds(1);
+    for (int waited = 0; waited < 500 && g_captured.load() < asked; ++waited)
+        sleepMilliseconds(1);
 }
 
-int openReportFile(const char* path) {
-    if (!path[0]) return -1;
+int openReportFile(const char* path)
+{
+    if (!path[0])
+        return -1;
     return ::open(path, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
 }
 
-void restartInReportMode(Prepared& p) {
-    if (!p.restartProgram[0]) return;
+void restartInReportMode(Prepared& p)
+{
+    if (!p.restartProgram[0])
+        return;
     // The environment: ours with the extra entries replacing equal names.
     size_t n = 0;
     for (char** e = environ; e && *e && n < MAX_ENVIRONMENT; ++e) {
@@ -142,29 +154,35 @@ void restartInReportMode(Prepared& p) {
         for (size_t k = 0; k < p.extraCount; ++k) {
             const char* eq = std::strchr(p.extraEnvironment[k], '=');
             const size_t nameLength = eq ? static_cast<size_t>(eq - p.extraEnvironment[k]) + 1 : 0;
-            if (nameLength && std::strncmp(*e, p.extraEnvironment[k], nameLength) == 0) replaced = true;
+            if (nameLength && std::strncmp(*e, p.extraEnvironment[k], nameLength) == 0)
+                replaced = true;
         }
-        if (!replaced) p.environment[n++] = *e;
+        if (!replaced)
+            p.environment[n++] = *e;
     }
-    for (size_t k = 0; k < p.extraCount; ++k) p.environment[n++] = p.extraEnvironment[k];
+    for (size_t k = 0; k < p.extraCount; ++k)
+        p.environment[n++] = p.extraEnvironment[k];
     p.environment[n] = nullptr;
 
     // A bare fork: no handlers of the C library run in the child.
     const long child = ::syscall(SYS_clone, SIGCHLD, 0, 0, 0, 0);
-    if (child != 0) return;
+    if (child != 0)
+        return;
     sigset_t none;
     sigemptyset(&none);
     ::sigprocmask(SIG_SETMASK, &none, nullptr);
 #ifdef SYS_close_range
     if (::syscall(SYS_close_range, 3u, ~0u, 0u) != 0)
 #endif
-        for (int fd = 3; fd < 4096; ++fd) ::close(fd);
+        for (int fd = 3; fd < 4096; ++fd)
+            ::close(fd);
     ::execve(p.restartProgram, p.arguments, p.environment);
     ::_exit(127);
 }
 
 // True when at least one of the two files could be written.
-bool writeCrashFiles(Prepared& p, const crash::CrashEvent* event, const void* ucontext) {
+bool writeCrashFiles(Prepared& p, const crash::CrashEvent* event, const void* ucontext)
+{
     crash::ProcessSnapshot& s = *g_snapshot;
     crash::readMappings(s);
     captureThreads(s, ucontext);
@@ -183,16 +201,19 @@ bool writeCrashFiles(Prepared& p, const crash::CrashEvent* event, const void* uc
     return written;
 }
 
-void onFatalSignal(int signal, siginfo_t* info, void* ucontext) {
+void onFatalSignal(int signal, siginfo_t* info, void* ucontext)
+{
     const int self = threadId();
     int expected = 0;
     if (!g_reportingThread.compare_exchange_strong(expected, self)) {
         // A fault inside the report itself ends the process at once; a crash
         // on another thread waits for the report under way to end it.
-        if (expected == self) endWithSignal(signal);
+        if (expected == self)
+            endWithSignal(signal);
         stopForever();
     }
-    if (!g_active.load() || !g_prepared) endWithSignal(signal);
+    if (!g_active.load() || !g_prepared)
+        endWithSignal(signal);
 
     crash::ThreadRecord registers;
     crash::fillThreadContext(registers, ucontext);
@@ -205,12 +226,13 @@ void onFatalSignal(int signal, siginfo_t* info, void* ucontext) {
     } else {
         event.code = crash::exceptionCodeOf(signal, info ? info->si_code : 0, fault, registers.stackPointer);
     }
-    if (event.code == crash::CODE_ACCESS_VIOLATION || event.code == crash::CODE_STACK_OVERFLOW ||
-        event.code == crash::CODE_IN_PAGE_ERROR) {
+    if (event.code == crash::CODE_ACCESS_VIOLATION || event.code == crash::CODE_STACK_OVERFLOW
+        || event.code == crash::CODE_IN_PAGE_ERROR) {
         // Read (0), write (1) or execute (8), then the address.
         uint64_t kind = 0;
 #if defined(__x86_64__)
-        const uint64_t error = static_cast<uint64_t>(static_cast<const ucontext_t*>(ucontext)->uc_mcontext.gregs[REG_ERR]);
+        const uint64_t error =
+            static_cast<uint64_t>(static_cast<const ucontext_t*>(ucontext)->uc_mcontext.gregs[REG_ERR]);
         kind = (error & 16) ? 8 : (error & 2) ? 1 : 0;
 #endif
         event.parameterCount = 2;
@@ -221,23 +243,27 @@ void onFatalSignal(int signal, siginfo_t* info, void* ucontext) {
     endWithSignal(signal);
 }
 
-void onTerminate() {
+void onTerminate()
+{
     g_uncaughtException.store(true);
     // The standard handler names the exception on stderr, then aborts.
-    if (g_previousTerminate) g_previousTerminate();
+    if (g_previousTerminate)
+        g_previousTerminate();
     std::abort();
 }
 
 // The alternate stack this thread got from us; null when it has none of ours.
 thread_local void* t_alternateStack = nullptr;
 
-bool installAlternateStack() {
-    stack_t current {};
+bool installAlternateStack()
+{
+    stack_t current{};
     if (::sigaltstack(nullptr, &current) == 0 && !(current.ss_flags & SS_DISABLE) && current.ss_size >= ALTERNATE_STACK)
         return true;
     void* memory = ::mmap(nullptr, ALTERNATE_STACK, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (memory == MAP_FAILED) return false;
-    stack_t stack {};
+    if (memory == MAP_FAILED)
+        return false;
+    stack_t stack{};
     stack.ss_sp = memory;
     stack.ss_size = ALTERNATE_STACK;
     if (::sigaltstack(&stack, nullptr) != 0) {
@@ -252,12 +278,14 @@ std::string narrow(const std::wstring& text) { return vordix::toUtf8(text); }
 
 } // namespace
 
-uint64_t readDumpMode() {
+uint64_t readDumpMode()
+{
     const auto value = WIN_PREFERENCE(PROGRAM_KEY).readNumber(L"DumpMode");
     return value && *value >= 0 ? static_cast<uint64_t>(*value) : 0;
 }
 
-CrashHandler::CrashHandler(const std::wstring& dumpPath, const std::wstring& reportPath) {
+CrashHandler::CrashHandler(const std::wstring& dumpPath, const std::wstring& reportPath)
+{
     options_.dumpPath = dumpPath;
     options_.reportPath = reportPath;
     options_.dumpType = readDumpMode();
@@ -272,8 +300,10 @@ bool CrashHandler::supported() { return !SANITIZED; }
 
 CrashHandler* CrashHandler::active() { return g_active.load(); }
 
-void CrashHandler::install() {
-    if (!supported() || g_active.load()) return;
+void CrashHandler::install()
+{
+    if (!supported() || g_active.load())
+        return;
     // The tables live in memory of their own, so that a damaged heap does
     // not take the report with it.
     if (!g_snapshot) {
@@ -281,9 +311,10 @@ void CrashHandler::install() {
                               MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
         void* prepared = ::mmap(nullptr, sizeof(Prepared), PROT_READ | PROT_WRITE,
                                 MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
-        if (memory == MAP_FAILED || prepared == MAP_FAILED) return;
+        if (memory == MAP_FAILED || prepared == MAP_FAILED)
+            return;
         g_snapshot = new (memory) crash::ProcessSnapshot;
-        g_prepared = new (prepared) Prepared {};
+        g_prepared = new (prepared) Prepared{};
     }
     Prepared& p = *g_prepared;
     crash::gatherSystemFacts(p.facts, options_.programVersion);
@@ -295,7 +326,8 @@ void CrashHandler::install() {
     p.arguments[0] = p.restartProgram;
     size_t count = 0;
     for (const std::string& argument : options_.restartArguments) {
-        if (count == MAX_ARGUMENTS) break;
+        if (count == MAX_ARGUMENTS)
+            break;
         crash::copyString(p.argumentText[count], sizeof p.argumentText[count], argument.c_str());
         p.arguments[1 + count] = p.argumentText[count];
         ++count;
@@ -303,22 +335,25 @@ void CrashHandler::install() {
     p.arguments[1 + count] = nullptr;
     p.extraCount = 0;
     for (const std::string& entry : options_.restartEnvironment)
-        if (p.extraCount < 8) crash::copyString(p.extraEnvironment[p.extraCount++], sizeof p.extraEnvironment[0], entry.c_str());
+        if (p.extraCount < 8)
+            crash::copyString(p.extraEnvironment[p.extraCount++], sizeof p.extraEnvironment[0], entry.c_str());
 
     installAlternateStack();
     g_snapshotSignal = SIGRTMIN + 5;
-    struct sigaction snapshot {};
+    struct sigaction snapshot { };
     snapshot.sa_sigaction = onSnapshotSignal;
     snapshot.sa_flags = SA_SIGINFO | SA_ONSTACK | SA_RESTART;
     sigfillset(&snapshot.sa_mask);
     ::sigaction(g_snapshotSignal, &snapshot, &g_previousSnapshot);
 
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_sigaction = onFatalSignal;
     action.sa_flags = SA_SIGINFO | SA_ONSTACK;
     sigemptyset(&action.sa_mask);
-    for (int signal : FATAL_SIGNALS) sigaddset(&action.sa_mask, signal);
-    for (size_t i = 0; i < SIGNAL_COUNT; ++i) ::sigaction(FATAL_SIGNALS[i], &action, &g_previous[i]);
+    for (int signal : FATAL_SIGNALS)
+        sigaddset(&action.sa_mask, signal);
+    for (size_t i = 0; i < SIGNAL_COUNT; ++i)
+        ::sigaction(FATAL_SIGNALS[i], &action, &g_previous[i]);
     g_previousTerminate = std::set_terminate(onTerminate);
     g_reportingThread.store(0);
     g_uncaughtException.store(false);
@@ -326,29 +361,40 @@ void CrashHandler::install() {
     installed_ = true;
 }
 
-void CrashHandler::uninstall() {
-    if (!installed_) return;
-    for (size_t i = 0; i < SIGNAL_COUNT; ++i) ::sigaction(FATAL_SIGNALS[i], &g_previous[i], nullptr);
+void CrashHandler::uninstall()
+{
+    if (!installed_)
+        return;
+    for (size_t i = 0; i < SIGNAL_COUNT; ++i)
+        ::sigaction(FATAL_SIGNALS[i], &g_previous[i], nullptr);
     ::sigaction(g_snapshotSignal, &g_previousSnapshot, nullptr);
     std::set_terminate(g_previousTerminate);
     g_active.store(nullptr);
     installed_ = false;
 }
 
-void CrashHandler::onUnhandledException(const crash::CrashEvent* event, const void* ucontext) {
-    if (!g_active.load() || !g_prepared || !g_snapshot) return;
+void CrashHandler::onUnhandledException(const crash::CrashEvent* event, const void* ucontext)
+{
+    if (!g_active.load() || !g_prepared || !g_snapshot)
+        return;
     // Without any file the report mode would have nothing to show.
-    if (writeCrashFiles(*g_prepared, event, ucontext)) restartInReportMode(*g_prepared);
+    if (writeCrashFiles(*g_prepared, event, ucontext))
+        restartInReportMode(*g_prepared);
 }
 
-void CrashHandler::prepareThread() {
-    if (supported() && g_active.load()) installAlternateStack();
+void CrashHandler::prepareThread()
+{
+    if (supported() && g_active.load())
+        installAlternateStack();
 }
 
-void CrashHandler::releaseThread() {
-    if (!t_alternateStack) return;
-    stack_t off {};
+void CrashHandler::releaseThread()
+{
+    if (!t_alternateStack)
+        return;
+    stack_t off{};
     off.ss_flags = SS_DISABLE;
-    if (::sigaltstack(&off, nullptr) == 0) ::munmap(t_alternateStack, ALTERNATE_STACK);
+    if (::sigaltstack(&off, nullptr) == 0)
+        ::munmap(t_alternateStack, ALTERNATE_STACK);
     t_alternateStack = nullptr;
 }

@@ -20,10 +20,10 @@
 struct CrashHandlerOptions {
     std::wstring dumpPath;
     std::wstring reportPath;
-    uint64_t dumpType = 0;    // 2: full memory
+    uint64_t dumpType = 0; // 2: full memory
     // The restart: by default this program with "DISPLAY_DLG".
     std::string restartProgram;
-    std::vector<std::string> restartArguments {"DISPLAY_DLG"};
+    std::vector<std::string> restartArguments{"DISPLAY_DLG"};
     // "NAME=value" entries added to the restarted program's environment.
     std::vector<std::string> restartEnvironment;
     uint32_t programVersion[4] = {};

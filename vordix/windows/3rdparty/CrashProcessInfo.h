@@ -10,7 +10,7 @@
 namespace crash {
 
 struct SystemFacts {
-    uint16_t architecture = 0xffff;   // minidump architecture value
+    uint16_t architecture = 0xffff; // minidump architecture value
     uint16_t processorLevel = 0;
     uint16_t processorRevision = 0;
     uint8_t processors = 0;
@@ -19,10 +19,10 @@ struct SystemFacts {
     uint32_t cpuFeatures = 0;
     uint32_t cpuExtendedFeatures = 0;
     uint32_t osMajor = 0, osMinor = 0, osBuild = 0;
-    char osDescription[512] = {};     // the CSD version: system, release, build and machine
-    long utcOffsetSeconds = 0;        // local time minus UTC, at gathering
+    char osDescription[512] = {}; // the CSD version: system, release, build and machine
+    long utcOffsetSeconds = 0;    // local time minus UTC, at gathering
     char programPath[4096] = {};
-    uint32_t programVersion[4] = {};  // the running program's version
+    uint32_t programVersion[4] = {}; // the running program's version
 };
 
 // Reads the machine's facts; programVersion is given by the caller.
@@ -31,7 +31,7 @@ void gatherSystemFacts(SystemFacts& facts, const uint32_t programVersion[4]);
 struct Mapping {
     uint64_t start = 0, end = 0, offset = 0, inode = 0;
     bool readable = false, writable = false, executable = false;
-    uint32_t pathOffset = 0;   // into the path pool; 0 is the empty path
+    uint32_t pathOffset = 0; // into the path pool; 0 is the empty path
     uint32_t pathLength = 0;
 };
 
@@ -41,9 +41,9 @@ struct ModuleRecord {
     uint32_t pathOffset = 0, pathLength = 0;
     uint8_t buildId[40] = {};
     uint32_t buildIdSize = 0;
-    int64_t fileTime = 0;          // last change in seconds since 1970; see fileFound
+    int64_t fileTime = 0; // last change in seconds since 1970; see fileFound
     bool fileFound = false;
-    uint32_t fileVersion[4] = {};  // from the program itself or a ".so.X.Y.Z" name
+    uint32_t fileVersion[4] = {}; // from the program itself or a ".so.X.Y.Z" name
 };
 
 struct ThreadRecord {
@@ -51,7 +51,7 @@ struct ThreadRecord {
     bool hasContext = false;
     uint64_t stackPointer = 0;
     uint64_t instructionPointer = 0;
-    alignas(16) unsigned char context[1232] = {};   // the minidump register record
+    alignas(16) unsigned char context[1232] = {}; // the minidump register record
     uint32_t contextSize = 0;
 };
 
@@ -70,7 +70,7 @@ struct ProcessSnapshot {
     ThreadRecord threads[MAX_THREADS];
     size_t threadCount = 0;
     char pathPool[PATH_POOL];
-    size_t pathPoolUsed = 1;   // offset 0 holds the empty string
+    size_t pathPoolUsed = 1; // offset 0 holds the empty string
 
     const char* path(uint32_t offset) const { return pathPool + offset; }
     // The mapping that holds an address; null when none does.

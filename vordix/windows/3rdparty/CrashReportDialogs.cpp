@@ -16,14 +16,17 @@
 
 namespace {
 
-CrashDetailDialog::FileOpener& fileOpener() {
+CrashDetailDialog::FileOpener& fileOpener()
+{
     static CrashDetailDialog::FileOpener opener;
     return opener;
 }
 
-QIcon programIcon(const QString& programPath) {
+QIcon programIcon(const QString& programPath)
+{
     const QIcon own = QApplication::windowIcon();
-    if (!own.isNull()) return own;
+    if (!own.isNull())
+        return own;
     return QFileIconProvider().icon(QFileInfo(programPath));
 }
 
@@ -31,7 +34,11 @@ QIcon programIcon(const QString& programPath) {
 
 CrashReportMainDialog::CrashReportMainDialog(const ReportAttachments& attachments, const QString& programPath,
                                              QWidget* parent)
-    : QDialog(parent), ui_(new Ui::CrashDialog), attachments_(attachments), programPath_(programPath) {
+    : QDialog(parent)
+    , ui_(new Ui::CrashDialog)
+    , attachments_(attachments)
+    , programPath_(programPath)
+{
     ui_->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     ui_->label_1->setText(crash::tr(
@@ -45,8 +52,8 @@ CrashReportMainDialog::CrashReportMainDialog(const ReportAttachments& attachment
     ui_->buttonSenden->setText(crash::tr("&Senden"));
     ui_->buttonNichtSenden->setText(crash::tr("Nicht senden"));
     ui_->labelAppName->setText(
-        QFileInfo(programPath).completeBaseName() +
-        crash::tr(" hat einen Fehler festgestellt und muss beendet werden. Bitte entschuldigen Sie diese Störung."));
+        QFileInfo(programPath).completeBaseName()
+        + crash::tr(" hat einen Fehler festgestellt und muss beendet werden. Bitte entschuldigen Sie diese Störung."));
     const QIcon icon = programIcon(programPath);
     ui_->labelAppIcon->setPixmap(icon.pixmap(48, 48));
     setWindowIcon(QIcon(icon.pixmap(32, 32)));
@@ -60,7 +67,8 @@ CrashReportMainDialog::CrashReportMainDialog(const ReportAttachments& attachment
 
 CrashReportMainDialog::~CrashReportMainDialog() { delete ui_; }
 
-std::string CrashReportMainDialog::getDescription() const {
+std::string CrashReportMainDialog::getDescription() const
+{
     return ui_->editDescription->toPlainText().toUtf8().toStdString();
 }
 
@@ -68,13 +76,16 @@ void CrashReportMainDialog::onSend() { accept(); }
 
 void CrashReportMainDialog::onCancel() { reject(); }
 
-void CrashReportMainDialog::onShowDetails(const QString&) {
+void CrashReportMainDialog::onShowDetails(const QString&)
+{
     CrashDetailDialog details(attachments_, this);
     details.exec();
 }
 
 CrashDetailDialog::CrashDetailDialog(const ReportAttachments& attachments, QWidget* parent)
-    : QDialog(parent), ui_(new Ui::CrashReport) {
+    : QDialog(parent)
+    , ui_(new Ui::CrashReport)
+{
     ui_->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowTitle(crash::tr("Absturz Report"));
@@ -85,7 +96,8 @@ CrashDetailDialog::CrashDetailDialog(const ReportAttachments& attachments, QWidg
 
     const QFileIconProvider icons;
     const QMimeDatabase types;
-    for (const auto& entry : attachments.attachments) rows_.push_back(entry);
+    for (const auto& entry : attachments.attachments)
+        rows_.push_back(entry);
     ui_->tableFiles->setRowCount(static_cast<int>(rows_.size()));
     for (int row = 0; row < static_cast<int>(rows_.size()); ++row) {
         const QString path = QString::fromStdWString(rows_[row].first);
@@ -96,8 +108,9 @@ CrashDetailDialog::CrashDetailDialog(const ReportAttachments& attachments, QWidg
         // Minidumps share their extension with packet captures; their first
         // bytes tell them apart.
         const bool minidump = crash::fileStart(path).startsWith("MDMP");
-        ui_->tableFiles->setItem(row, 2, new QTableWidgetItem(minidump ? QStringLiteral("Minidump")
-                                                                       : types.mimeTypeForFile(info).comment()));
+        ui_->tableFiles->setItem(
+            row, 2,
+            new QTableWidgetItem(minidump ? QStringLiteral("Minidump") : types.mimeTypeForFile(info).comment()));
         auto* size = new QTableWidgetItem(crash::sizeText(path));
         size->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         ui_->tableFiles->setItem(row, 3, size);
@@ -105,28 +118,37 @@ CrashDetailDialog::CrashDetailDialog(const ReportAttachments& attachments, QWidg
     ui_->tableFiles->resizeColumnsToContents();
     connect(ui_->tableFiles, &QTableWidget::currentCellChanged, this, &CrashDetailDialog::onCurrentCellChanged);
     connect(ui_->tableFiles, &QTableWidget::cellDoubleClicked, this, &CrashDetailDialog::onCellDblClicked);
-    if (!rows_.empty()) showRow(0);
+    if (!rows_.empty())
+        showRow(0);
 }
 
 CrashDetailDialog::~CrashDetailDialog() { delete ui_; }
 
-CrashDetailDialog::FileOpener CrashDetailDialog::setFileOpener(FileOpener opener) {
+CrashDetailDialog::FileOpener CrashDetailDialog::setFileOpener(FileOpener opener)
+{
     std::swap(fileOpener(), opener);
     return opener;
 }
 
 void CrashDetailDialog::onCurrentCellChanged(int row, int, int, int) { showRow(row); }
 
-void CrashDetailDialog::onCellDblClicked(int row, int) {
-    if (row < 0 || row >= static_cast<int>(rows_.size())) return;
+void CrashDetailDialog::onCellDblClicked(int row, int)
+{
+    if (row < 0 || row >= static_cast<int>(rows_.size()))
+        return;
     const QString path = QString::fromStdWString(rows_[row].first);
-    if (fileOpener()) fileOpener()(path);
-    else QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    if (fileOpener())
+        fileOpener()(path);
+    else
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-void CrashDetailDialog::showRow(int row) {
-    if (row < 0 || row >= static_cast<int>(rows_.size())) return;
-    if (ui_->tableFiles->currentRow() != row) ui_->tableFiles->selectRow(row);
+void CrashDetailDialog::showRow(int row)
+{
+    if (row < 0 || row >= static_cast<int>(rows_.size()))
+        return;
+    if (ui_->tableFiles->currentRow() != row)
+        ui_->tableFiles->selectRow(row);
     const QString path = QString::fromStdWString(rows_[row].first);
     ui_->labelName->setText(path);
     ui_->labelDescription->setText(QString::fromStdWString(rows_[row].second.label));

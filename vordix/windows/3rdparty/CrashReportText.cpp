@@ -7,16 +7,19 @@
 namespace crash {
 namespace {
 
-void version(SignalSafeText& out, const uint32_t parts[4]) {
+void version(SignalSafeText& out, const uint32_t parts[4])
+{
     for (int i = 0; i < 4; ++i) {
-        if (i) out.text(".");
+        if (i)
+            out.text(".");
         out.decimal(parts[i] & 0xffff);
     }
 }
 
 } // namespace
 
-bool writeCrashReportText(int fd, const ProcessSnapshot& snapshot, const SystemFacts& facts, const CrashEvent* event) {
+bool writeCrashReportText(int fd, const ProcessSnapshot& snapshot, const SystemFacts& facts, const CrashEvent* event)
+{
     SignalSafeText out(fd);
     out.line("========== begin report ==========");
     if (event) {
@@ -31,8 +34,10 @@ bool writeCrashReportText(int fd, const ProcessSnapshot& snapshot, const SystemF
     out.text("Architecture:       ").line(architectureName(facts.architecture));
     if (facts.architecture == minidump::ARCHITECTURE_INTEL) {
         out.text("Level:              ");
-        if (const char* name = processorLevelName(facts.processorLevel)) out.line(name);
-        else out.decimal(facts.processorLevel).line();
+        if (const char* name = processorLevelName(facts.processorLevel))
+            out.line(name);
+        else
+            out.decimal(facts.processorLevel).line();
     }
     out.text("NumberOfProcessors: ").decimal(facts.processors).line();
     out.line();

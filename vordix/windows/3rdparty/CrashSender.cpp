@@ -22,7 +22,8 @@
 
 namespace {
 
-CCrashSender::SaveDialog& saveDialog() {
+CCrashSender::SaveDialog& saveDialog()
+{
     static CCrashSender::SaveDialog dialog;
     return dialog;
 }
@@ -31,31 +32,39 @@ std::string utf8(const std::wstring& text) { return vordix::toUtf8(text); }
 
 // An empty file of a unique name beginning with the program's first three
 // letters, in the report folder.
-std::wstring reserveArchive(const ReportAttachments& attachments) {
+std::wstring reserveArchive(const ReportAttachments& attachments)
+{
     const QString base = QFileInfo(CCrashSender::programPath()).completeBaseName().left(3);
     const std::string folder = attachments.folder.empty() ? std::string("/tmp") : utf8(attachments.folder);
     std::string pattern = folder + "/" + base.toStdString() + "XXXXXX";
     const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) return {};
+    if (fd < 0)
+        return {};
     ::close(fd);
     return vordix::fromUtf8(pattern);
 }
 
-void removeFile(const std::wstring& path) {
-    if (!path.empty()) ::unlink(utf8(path).c_str());
+void removeFile(const std::wstring& path)
+{
+    if (!path.empty())
+        ::unlink(utf8(path).c_str());
 }
 
 } // namespace
 
-QString askZipFileName() {
+QString askZipFileName()
+{
     return QFileDialog::getSaveFileName(nullptr, QString(), QString(), crash::tr("Zip Dateien (*.zip)"));
 }
 
-bool copyReplacing(const QString& from, const QString& to) {
+bool copyReplacing(const QString& from, const QString& to)
+{
     QFile source(from);
-    if (!source.open(QIODevice::ReadOnly)) return false;
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
     QSaveFile target(to);
-    if (!target.open(QIODevice::WriteOnly)) return false;
+    if (!target.open(QIODevice::WriteOnly))
+        return false;
     while (!source.atEnd()) {
         const QByteArray block = source.read(1 << 16);
         if (block.isEmpty() && source.error() != QFileDevice::NoError) {
@@ -70,18 +79,20 @@ bool copyReplacing(const QString& from, const QString& to) {
     return target.commit();
 }
 
-CCrashSender::CCrashSender(QObject* parent) : QObject(parent), network_(new QNetworkAccessManager(this)) {}
+CCrashSender::CCrashSender(QObject* parent) : QObject(parent), network_(new QNetworkAccessManager(this)) { }
 
 CCrashSender::~CCrashSender() { delete pendingRequest_; }
 
-CCrashSender::SaveDialog CCrashSender::setSaveDialog(SaveDialog dialog) {
+CCrashSender::SaveDialog CCrashSender::setSaveDialog(SaveDialog dialog)
+{
     std::swap(saveDialog(), dialog);
     return dialog;
 }
 
 QString CCrashSender::programPath() { return QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget(); }
 
-void CCrashSender::replyFinished(QNetworkReply* reply) {
+void CCrashSender::replyFinished(QNetworkReply* reply)
+{
     QTextStream stream(reply);
     replyData_ = stream.readAll().toUtf8();
     disconnect(network_, &QNetworkAccessManager::finished, this, &CCrashSender::replyFinished);
@@ -90,8 +101,10 @@ void CCrashSender::replyFinished(QNetworkReply* reply) {
     pendingRequest_ = nullptr;
 }
 
-bool CCrashSender::runReport(ReportAttachments& attachments) {
-    if (pendingRequest_) return false;
+bool CCrashSender::runReport(ReportAttachments& attachments)
+{
+    if (pendingRequest_)
+        return false;
     const std::wstring archive = reserveArchive(attachments);
     bool accepted = false;
     bool result = false;
@@ -103,7 +116,8 @@ bool CCrashSender::runReport(ReportAttachments& attachments) {
             CZipper zipper;
             bool zipped = !archive.empty() && zipper.open(archive);
             for (const auto& [path, entry] : attachments.attachments)
-                if (zipped && !reportFileMissing(path)) zipped = zipper.addFile(path);
+                if (zipped && !reportFileMissing(path))
+                    zipped = zipper.addFile(path);
             zipped = zipper.close() && zipped;
             result = zipped && sendReport(archive);
         }
@@ -111,7 +125,8 @@ bool CCrashSender::runReport(ReportAttachments& attachments) {
     removeFile(archive);
     if (result || !accepted) {
         for (const auto& [path, entry] : attachments.attachments)
-            if (entry.deleteAfterwards) removeFile(path);
+            if (entry.deleteAfterwards)
+                removeFile(path);
     } else {
         // Nothing went out: the files stay where they are, the settings
         // export too, and the user learns where that is.
@@ -124,7 +139,8 @@ bool CCrashSender::runReport(ReportAttachments& attachments) {
     return result;
 }
 
-bool CCrashSender::sendReport(const std::wstring& archivePath) {
+bool CCrashSender::sendReport(const std::wstring& archivePath)
+{
     MailSender& sender = mailSender_ ? *mailSender_ : MailSender::instance();
     if (!recipient.empty() && sender.canSend()) {
         try {
@@ -141,6 +157,7 @@ bool CCrashSender::sendReport(const std::wstring& archivePath) {
         }
     }
     const QString target = saveDialog() ? saveDialog()() : askZipFileName();
-    if (target.isEmpty()) return false;
+    if (target.isEmpty())
+        return false;
     return copyReplacing(QString::fromStdWString(archivePath), target);
 }

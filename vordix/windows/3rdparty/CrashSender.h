@@ -24,8 +24,8 @@ public:
     explicit CCrashSender(QObject* parent = nullptr);
     ~CCrashSender() override;
 
-    std::string recipient;       // empty: the archive is only offered for saving
-    std::string reportAddress;   // kept for a web report; not used by the mail report
+    std::string recipient;     // empty: the archive is only offered for saving
+    std::string reportAddress; // kept for a web report; not used by the mail report
     std::string description = "-";
     std::string subject = "-";
 

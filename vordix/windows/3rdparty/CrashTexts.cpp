@@ -46,15 +46,18 @@ constexpr Entry ENGLISH[] = {
     {"Absturzbericht", "crash report"},
 };
 
-std::optional<bool>& forced() {
+std::optional<bool>& forced()
+{
     static std::optional<bool> value;
     return value;
 }
 
 } // namespace
 
-bool englishTexts() {
-    if (forced()) return *forced();
+bool englishTexts()
+{
+    if (forced())
+        return *forced();
     static const bool english = [] {
         std::wstring language;
         return readPreferenceString(L"Sprache", language) && language != L"Deutsch";
@@ -64,10 +67,12 @@ bool englishTexts() {
 
 void setEnglishTexts(bool english) { forced() = english; }
 
-QString tr(const char* german) {
+QString tr(const char* german)
+{
     if (englishTexts())
         for (const Entry& e : ENGLISH)
-            if (std::strcmp(e.german, german) == 0) return QString::fromUtf8(e.english);
+            if (std::strcmp(e.german, german) == 0)
+                return QString::fromUtf8(e.english);
     return QString::fromUtf8(german);
 }
 

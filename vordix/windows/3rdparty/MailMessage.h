@@ -9,15 +9,15 @@
 #include <vector>
 
 struct MailFileAttachment {
-    std::string name;         // shown in the mail
-    bool temporary = false;   // written for this mail into the mail cache
+    std::string name;       // shown in the mail
+    bool temporary = false; // written for this mail into the mail cache
 };
 
 class MailMessage {
 public:
-    std::string sender;                   // empty unless a caller sets it
+    std::string sender; // empty unless a caller sets it
     std::vector<std::string> recipients;
-    std::map<std::string, MailFileAttachment> attachments;   // by path
+    std::map<std::string, MailFileAttachment> attachments; // by path
     std::string subject;
     std::string body;
 

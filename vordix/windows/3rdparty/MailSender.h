@@ -34,7 +34,7 @@ class SendmailStrategy : public SendingStrategy {
 public:
     // Enabled by the setting unless the caller decides.
     SendmailStrategy();
-    explicit SendmailStrategy(bool enabled) : enabled_(enabled) {}
+    explicit SendmailStrategy(bool enabled) : enabled_(enabled) { }
     bool isAvailable() override;
     void send(const MailMessage& message) override;
 

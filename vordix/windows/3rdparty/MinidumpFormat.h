@@ -7,7 +7,7 @@
 
 namespace minidump {
 
-constexpr uint32_t SIGNATURE = 0x504d444d;   // "MDMP"
+constexpr uint32_t SIGNATURE = 0x504d444d; // "MDMP"
 constexpr uint32_t VERSION = 0xa793;
 
 // Stream types.
@@ -18,7 +18,7 @@ constexpr uint32_t EXCEPTION_STREAM = 6;
 constexpr uint32_t SYSTEM_INFO_STREAM = 7;
 constexpr uint32_t MEMORY64_LIST_STREAM = 9;
 constexpr uint32_t MISC_INFO_STREAM = 15;
-constexpr uint32_t LINUX_MAPS_STREAM = 0x47670009;   // the text of /proc/self/maps
+constexpr uint32_t LINUX_MAPS_STREAM = 0x47670009; // the text of /proc/self/maps
 
 // Dump types (the header's flags).
 constexpr uint64_t DUMP_NORMAL = 0;
@@ -32,7 +32,7 @@ constexpr uint16_t ARCHITECTURE_ARM64 = 12;
 constexpr uint16_t ARCHITECTURE_UNKNOWN = 0xffff;
 
 constexpr uint32_t PLATFORM_LINUX = 0x8201;
-constexpr uint32_t CV_SIGNATURE_ELF = 0x4270454c;     // "BpEL", followed by the build id
+constexpr uint32_t CV_SIGNATURE_ELF = 0x4270454c; // "BpEL", followed by the build id
 constexpr uint32_t FIXED_FILE_INFO_SIGNATURE = 0xfeef04bd;
 
 constexpr uint32_t MISC1_PROCESS_ID = 1;
@@ -172,13 +172,13 @@ struct ContextAmd64 {
     uint64_t rax, rcx, rdx, rbx, rsp, rbp, rsi, rdi;
     uint64_t r8, r9, r10, r11, r12, r13, r14, r15;
     uint64_t rip;
-    uint8_t fltSave[512];   // the FXSAVE area
+    uint8_t fltSave[512]; // the FXSAVE area
     uint8_t vectorRegister[26 * 16];
     uint64_t vectorControl;
     uint64_t debugControl;
     uint64_t lastBranchToRip, lastBranchFromRip, lastExceptionToRip, lastExceptionFromRip;
 };
-constexpr uint32_t CONTEXT_AMD64_ALL = 0x0010000f;   // control, integer, segments, floating point
+constexpr uint32_t CONTEXT_AMD64_ALL = 0x0010000f; // control, integer, segments, floating point
 
 // The register record of an ARM64 thread.
 struct ContextArm64 {
@@ -193,7 +193,7 @@ struct ContextArm64 {
     uint32_t wcr[2];
     uint64_t wvr[2];
 };
-constexpr uint32_t CONTEXT_ARM64_ALL = 0x00400007;   // control, integer, floating point
+constexpr uint32_t CONTEXT_ARM64_ALL = 0x00400007; // control, integer, floating point
 
 #pragma pack(pop)
 

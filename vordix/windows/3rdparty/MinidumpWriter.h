@@ -15,8 +15,8 @@ namespace crash {
 // What is known of the exception that ended the process.
 struct CrashEvent {
     uint32_t code = 0;
-    uint64_t address = 0;          // where it happened (the instruction)
-    uint32_t threadId = 0;         // the crashing thread
+    uint64_t address = 0;  // where it happened (the instruction)
+    uint32_t threadId = 0; // the crashing thread
     uint32_t parameterCount = 0;
     uint64_t parameters[3] = {};
 };

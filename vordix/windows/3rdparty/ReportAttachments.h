@@ -13,16 +13,16 @@
 #include <string>
 
 struct ReportAttachment {
-    std::wstring label;        // shown to the user
+    std::wstring label; // shown to the user
     bool deleteAfterwards = false;
 };
 
 // Where the files are looked for; the defaults are the user's folders.
 struct ReportLocations {
-    std::wstring privateTemp;       // the parent of the report folders
-    std::wstring appData;           // the user's application data
-    std::wstring userSettings;      // the settings file of the user
-    std::wstring machineSettings;   // machine-wide settings, when present
+    std::wstring privateTemp;     // the parent of the report folders
+    std::wstring appData;         // the user's application data
+    std::wstring userSettings;    // the settings file of the user
+    std::wstring machineSettings; // machine-wide settings, when present
     static ReportLocations standard();
 };
 
@@ -37,7 +37,7 @@ public:
 
     // Ordered by path.
     std::map<std::wstring, ReportAttachment> attachments;
-    std::wstring folder;         // this report's folder; empty when there is none
+    std::wstring folder; // this report's folder; empty when there is none
     std::wstring logPath;
     std::wstring dumpPath;
     std::wstring settingsPath;
@@ -54,8 +54,8 @@ inline constexpr const char* REPORT_FOLDER_VARIABLE = "SKAT_CRASH_REPORT_DIR";
 // Builds the list: a new report folder for a normal run; in report mode the
 // crashed run's folder named by the environment (only when it is one of
 // ours). Writes the settings export.
-std::unique_ptr<ReportAttachments> buildReportAttachments(bool reportMode,
-                                                          const ReportLocations& locations = ReportLocations::standard());
+std::unique_ptr<ReportAttachments>
+buildReportAttachments(bool reportMode, const ReportLocations& locations = ReportLocations::standard());
 
 // Writes the values of one settings group as a REGEDIT4 key: the header,
 // "[root\key]", one line per value, an empty line. A group that does not

@@ -19,14 +19,14 @@ size_t readMemory(uint64_t address, void* buffer, size_t size);
 // A line-oriented text writer with a fixed buffer.
 class SignalSafeText {
 public:
-    explicit SignalSafeText(int fd) : fd_(fd) {}
+    explicit SignalSafeText(int fd) : fd_(fd) { }
     ~SignalSafeText() { flush(); }
     SignalSafeText(const SignalSafeText&) = delete;
     SignalSafeText& operator=(const SignalSafeText&) = delete;
 
     SignalSafeText& text(const char* s);
     SignalSafeText& text(const char* s, size_t length);
-    SignalSafeText& decimal(uint64_t value, int width = 0);   // zero-padded to width
+    SignalSafeText& decimal(uint64_t value, int width = 0); // zero-padded to width
     SignalSafeText& hex(uint64_t value, int width, bool upperCase);
     SignalSafeText& line(const char* s = "") { return text(s).text("\n"); }
     bool flush();

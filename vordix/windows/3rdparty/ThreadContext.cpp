@@ -10,13 +10,15 @@
 
 namespace crash {
 
-void fillThreadContext(ThreadRecord& thread, const void* ucontext) {
+void fillThreadContext(ThreadRecord& thread, const void* ucontext)
+{
     thread.hasContext = false;
     thread.contextSize = 0;
-    if (!ucontext) return;
+    if (!ucontext)
+        return;
     const auto* uc = static_cast<const ucontext_t*>(ucontext);
 #if defined(__x86_64__)
-    minidump::ContextAmd64 c {};
+    minidump::ContextAmd64 c{};
     const greg_t* g = uc->uc_mcontext.gregs;
     c.contextFlags = minidump::CONTEXT_AMD64_ALL;
     c.rax = static_cast<uint64_t>(g[REG_RAX]);
@@ -53,9 +55,10 @@ void fillThreadContext(ThreadRecord& thread, const void* ucontext) {
     thread.instructionPointer = c.rip;
     thread.hasContext = true;
 #elif defined(__aarch64__)
-    minidump::ContextArm64 c {};
+    minidump::ContextArm64 c{};
     c.contextFlags = minidump::CONTEXT_ARM64_ALL;
-    for (int i = 0; i < 29; ++i) c.x[i] = uc->uc_mcontext.regs[i];
+    for (int i = 0; i < 29; ++i)
+        c.x[i] = uc->uc_mcontext.regs[i];
     c.fp = uc->uc_mcontext.regs[29];
     c.lr = uc->uc_mcontext.regs[30];
     c.sp = uc->uc_mcontext.sp;
