@@ -10,6 +10,8 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # fuzz target of the network frame parser (libFuzzer)
   clang libclang-rt-14-dev
+  # the tree's formatter (scripts/check-format.sh)
+  clang-format
   # Qt 6 (widgets, uic/moc/rcc, networking for the crash reporter)
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev-tools qt6-l10n-tools libgl-dev
   libqt6svg6 qt6-qpa-plugins

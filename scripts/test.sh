@@ -3,6 +3,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/setup-debian.sh"
+bash "$root/scripts/check-format.sh"
 bash "$root/scripts/build.sh"
 build=${SKAT_BUILD_DIR:-$root/build}
 export QT_QPA_PLATFORM=offscreen
