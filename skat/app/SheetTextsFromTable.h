@@ -6,5 +6,13 @@
 
 class TABLE_SHEET_SERVICES : public SHEET_SERVICES {
 public:
+    std::wstring levelText(int winLevel) const override;
+    std::wstring reachedLevelText(int level) const override;
     std::wstring valueText(int baseValue, int levels) const override;
+
+    std::wstring wrongFileText() const override;
+    std::wstring unreadableSheetText(const std::wstring& fileName) const override;
+    std::wstring repairedSheetText(const std::wstring& fileName, const std::vector<int>& rowsWithValues,
+                                   const std::vector<int>& rowsWithoutTricks, bool rowsDropped) const override;
+    std::wstring sheetInMessageRefusedText() const override;
 };

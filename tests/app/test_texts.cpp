@@ -1,6 +1,7 @@
 #include "FixedTextKeys.h"
 #include "MemoryPreferenceStore.h"
 
+#include "skat/app/SheetTextsFromTable.h"
 #include "skat/app/SkatFolders.h"
 #include "skat/app/SkatText.h"
 #include "skat/app/TextTable.h"
@@ -367,6 +368,44 @@ TEST_F(CardWordsFixture, HandRatingsAndTheirRanges)
         EXPECT_EQ(texts.weakHandRatingText(outside), texts.text(TextKey::Bewertung_Risikofreudige));
     EXPECT_TRUE(texts.rankName(0).empty());
     EXPECT_TRUE(texts.rankName(9).empty());
+}
+
+// The words of game descriptions and the score sheet's file messages follow
+// the language; in German they read as the engine's own defaults.
+TEST(TextTable, SheetTextsFollowTheLanguage)
+{
+    const SHEET_SERVICES defaults;
+    const TABLE_SHEET_SERVICES table;
+    const std::vector<int> rows = {3, 7};
+    auto allTexts = [&rows](const SHEET_SERVICES& s) {
+        std::vector<std::wstring> texts;
+        for (int level = 0; level <= 6; ++level)
+            texts.push_back(s.levelText(level));
+        for (int level = 0; level <= 3; ++level)
+            texts.push_back(s.reachedLevelText(level));
+        texts.push_back(s.wrongFileText());
+        texts.push_back(s.unreadableSheetText(L"Aktuell.skt"));
+        texts.push_back(s.repairedSheetText(L"Aktuell.skt", rows, {}, true));
+        texts.push_back(s.repairedSheetText(L"Aktuell.skt", {}, rows, false));
+        texts.push_back(s.sheetInMessageRefusedText());
+        return texts;
+    };
+    SKAT_TEXT::installInstance(std::make_unique<SKAT_TEXT>(shippedFile(), false));
+    EXPECT_EQ(allTexts(table), allTexts(defaults));
+
+    SKAT_TEXT::installInstance(std::make_unique<SKAT_TEXT>(shippedFile(), true));
+    EXPECT_EQ(table.levelText(1), L"Open");
+    EXPECT_EQ(table.levelText(3), L"Hand Schneider announced");
+    EXPECT_EQ(table.levelText(5), L"Open Hand");
+    EXPECT_EQ(table.reachedLevelText(2), L"Schwarz");
+    EXPECT_EQ(table.repairedSheetText(L"a.skt", rows, rows, true),
+              L"The score sheet|a.skt|was damaged and was changed when it was read:||invalid values replaced in game "
+              L"3, 7|damaged tricks dropped in game 3, 7|games beyond the limit dropped||At the next save the file is "
+              L"kept as|a.skt.unlesbar");
+    for (const std::wstring& text : allTexts(table))
+        for (const wchar_t* german : {L"Spielliste", L"Datei", L"angesagt", L"Ouvert"})
+            EXPECT_EQ(text.find(german), std::wstring::npos) << vordix::toUtf8(text);
+    SKAT_TEXT::installInstance(std::make_unique<SKAT_TEXT>());
 }
 
 } // namespace
