@@ -2,21 +2,6 @@
 
 #include "skat/app/SkatText.h"
 
-namespace {
-
-// Up to 20 row numbers, then an ellipsis.
-std::wstring rowList(const std::vector<int>& rows)
-{
-    std::wstring list;
-    for (std::size_t i = 0; i < rows.size() && i < 20; ++i)
-        list += (i == 0 ? L"" : L", ") + std::to_wstring(rows[i]);
-    if (rows.size() > 20)
-        list += L" \u2026";
-    return list;
-}
-
-} // namespace
-
 std::wstring TABLE_SHEET_SERVICES::levelText(int winLevel) const
 {
     using skat::text;
@@ -59,9 +44,9 @@ std::wstring TABLE_SHEET_SERVICES::repairedSheetText(const std::wstring& fileNam
 {
     std::wstring text = skat::formatText(TextKey::Alert_Liste_repariert, {fileName}) + L"|";
     if (!rowsWithValues.empty())
-        text += L"|" + skat::formatText(TextKey::Alert_Liste_Werte_ersetzt, {rowList(rowsWithValues)});
+        text += L"|" + skat::formatText(TextKey::Alert_Liste_Werte_ersetzt, {sheetRowList(rowsWithValues)});
     if (!rowsWithoutTricks.empty())
-        text += L"|" + skat::formatText(TextKey::Alert_Liste_Stiche_verworfen, {rowList(rowsWithoutTricks)});
+        text += L"|" + skat::formatText(TextKey::Alert_Liste_Stiche_verworfen, {sheetRowList(rowsWithoutTricks)});
     if (rowsDropped)
         text += L"|" + skat::text(TextKey::Alert_Liste_Spiele_verworfen);
     return text + L"||" + skat::formatText(TextKey::Alert_Liste_aufbewahrt, {fileName});

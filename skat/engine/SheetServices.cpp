@@ -4,6 +4,16 @@
 
 SHEET_SERVICES::~SHEET_SERVICES() = default;
 
+std::wstring sheetRowList(const std::vector<int>& rows)
+{
+    std::wstring list;
+    for (std::size_t i = 0; i < rows.size() && i < 20; ++i)
+        list += (i == 0 ? L"" : L", ") + std::to_wstring(rows[i]);
+    if (rows.size() > 20)
+        list += L" \u2026";
+    return list;
+}
+
 std::wstring SHEET_SERVICES::levelText(int winLevel) const
 {
     static const wchar_t* const words[6] = {
@@ -42,19 +52,11 @@ std::wstring SHEET_SERVICES::unreadableSheetText(const std::wstring& fileName) c
 std::wstring SHEET_SERVICES::repairedSheetText(const std::wstring& fileName, const std::vector<int>& rowsWithValues,
                                                const std::vector<int>& rowsWithoutTricks, bool rowsDropped) const
 {
-    auto rowList = [](const std::vector<int>& rows) {
-        std::wstring list;
-        for (std::size_t i = 0; i < rows.size() && i < 20; ++i)
-            list += (i == 0 ? L"" : L", ") + std::to_wstring(rows[i]);
-        if (rows.size() > 20)
-            list += L" \u2026";
-        return list;
-    };
     std::wstring text = L"Die Spielliste|" + fileName + L"|war besch\u00e4digt und wurde beim Lesen ge\u00e4ndert:|";
     if (!rowsWithValues.empty())
-        text += L"|ung\u00fcltige Werte ersetzt in Spiel " + rowList(rowsWithValues);
+        text += L"|ung\u00fcltige Werte ersetzt in Spiel " + sheetRowList(rowsWithValues);
     if (!rowsWithoutTricks.empty())
-        text += L"|besch\u00e4digte Stiche verworfen in Spiel " + rowList(rowsWithoutTricks);
+        text += L"|besch\u00e4digte Stiche verworfen in Spiel " + sheetRowList(rowsWithoutTricks);
     if (rowsDropped)
         text += L"|Spiele \u00fcber die H\u00f6chstzahl hinaus verworfen";
     return text + L"||Die Datei wird beim n\u00e4chsten Speichern als|" + fileName + L".unlesbar|aufbewahrt.";

@@ -14,6 +14,9 @@
 
 class LISTE;
 
+// Row numbers for a repair note: "3, 7, 12", at most 20 and then an ellipsis.
+std::wstring sheetRowList(const std::vector<int>& rows);
+
 class SHEET_SERVICES {
 public:
     virtual ~SHEET_SERVICES();
