@@ -330,6 +330,8 @@ private:
     std::unique_ptr<FENSTER_SKAT_CONTROLLER> ownedController_;
     bool pointerOverStack_ = false;
     bool isFullScreen_ = false;
+    // The balloon's pointers (left, right), loaded at their first paint.
+    std::array<VORDIX_BITMAP, 2> balloonPointers_;
     int backgroundPaints_ = 0;
     bool hookedImages_ = false; // the image cache calls onCardSetChanged
     std::shared_ptr<FENSTER_SKAT_TABLE_WINDOWS> tableWindows_;

@@ -561,10 +561,13 @@ RECTANGLE FENSTER_SKAT::paintBalloon(VORDIX_ZEICHENBEREICH& area, const SeatText
     setDefaultColour(outline);
     outline.drawRoundedRect(area, box, std::min(height / 2, 24));
     if (pointer != 0) {
-        VORDIX_BITMAP image;
-        const SKAT_TEXT& names = SKAT_TEXT::instance();
-        const std::wstring& file = pointer > 0 ? names.imgBalloonLargeRight : names.imgBalloonLargeLeft;
-        if (image.load(VORDIX_FILE(skat::resourceFolder({names.folderGraphics}), file))) {
+        VORDIX_BITMAP& image = balloonPointers_[pointer > 0 ? 1 : 0];
+        if (!image.isLoaded()) {
+            const SKAT_TEXT& names = SKAT_TEXT::instance();
+            const std::wstring& file = pointer > 0 ? names.imgBalloonLargeRight : names.imgBalloonLargeLeft;
+            image.load(VORDIX_FILE(skat::resourceFolder({names.folderGraphics}), file));
+        }
+        if (image.isLoaded()) {
             const int ix = pointer > 0 ? left + width - 6 : left - image.getWidth() + 6;
             image.draw(area, ix, top + height / 2 - image.getHeight() / 2 + 6);
         }
