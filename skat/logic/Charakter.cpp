@@ -435,19 +435,7 @@ void F_ALSP_ASYMETRIE_ALSP_GG::writeReport(std::wstring& log) const
     table(cardHeldPercent, true);
 }
 
-std::wstring suitPatternText(int index)
-{
-    std::wstring text;
-    if (index <= 0 || index > 63)
-        return text;
-    for (const auto [bit, rank] : {std::pair{32, RANK_ACE}, {16, RANK_TEN}, {8, RANK_KING}, {4, RANK_QUEEN}})
-        if (index & bit)
-            text += static_cast<wchar_t>(rankCharOf(rank));
-    const int low = index & 3;
-    for (int k = low; k >= 1; --k)
-        text += static_cast<wchar_t>(rankCharOf(static_cast<Rank>(k)));
-    return text;
-}
+std::wstring suitPatternText(int index) { return vordix::fromUtf8(suitPatternRanksText(index)); }
 
 std::wstring CHARAKTER::report() const
 {

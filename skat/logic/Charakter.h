@@ -31,8 +31,8 @@ constexpr bool suitPatternHoldsRank(int index, Rank rank)
     default: return false;
     }
 }
-// The text of a holding: its high cards "A", "1", "K", "D", then its low
-// cards "9", "8", "7" (index 38 gives "AK87"); empty for 0.
+// The text of a holding for the trait reports: suitPatternRanksText as a
+// wide string (index 38 gives "AD87"); empty for 0.
 std::wstring suitPatternText(int index);
 // The cards of a holding (low cards counted once each).
 constexpr int suitPatternCardCount(int index)
