@@ -118,7 +118,7 @@ public:
             w_.repaint();
             break;
         case GAME_ENDS_EARLY: {
-            const Seat acting = static_cast<Seat>(table_.record.declarer());
+            const Seat acting = table_.record.declarer();
             if (isValidSeat(acting))
                 w_.showOpenHands(acting);
             break;
@@ -147,7 +147,7 @@ public:
         case ANNOUNCING_STARTED:
             w_.refreshTricksWindow();
             if (isValidSeat(table_.record.declarer()))
-                w_.setCalculatorHand(static_cast<Seat>(table_.record.declarer()));
+                w_.setCalculatorHand(table_.record.declarer());
             w_.invalidateHandView();
             break;
         case RAMSCH_ANNOUNCED:
@@ -192,7 +192,7 @@ public:
 
     void withValue(int event, int value)
     {
-        const Seat seat = isValidSeat(value) ? static_cast<Seat>(value) : SEAT_NONE;
+        const Seat seat = seatFromNumber(value);
         const bool ownHand = isValidSeat(seat) && isShownByItsOwnHand(table_.playerAtSeat(seat));
         switch (event) {
         case RICH_TRICK_COMMENT:

@@ -162,11 +162,11 @@ void SKAT_SERVER::startFreeGame()
     SKATTISCH_SERVER* table = commandTable();
     if (!table || (sheetServices()->enterFreeGames() && !askAndEmptySheet(*table, true)))
         return;
-    const int seat = serverDialogs()->runFreeGameDialog(table->modus.forehand);
-    if (!isValidSeat(seat))
+    const Seat seat = seatFromNumber(serverDialogs()->runFreeGameDialog(table->modus.forehand));
+    if (seat == SEAT_NONE)
         return;
     startWith(*table, true, [seat](SKATTISCH_SERVER& t) {
-        t.modus.setForehand(static_cast<Seat>(seat));
+        t.modus.setForehand(seat);
         t.modus.freeGame = true;
     });
 }
