@@ -23,12 +23,6 @@
 
 namespace bench_logics {
 
-// The computer player with its card choice left to the simple choice.
-class HeuristicCardLogic : public COMPUTER_LOGIK {
-public:
-    CardId chooseCard(const GameSnapshot& game) override { return chooseHeuristicCard(viewOf(game)); }
-};
-
 inline const char* const NAMES = "standin, full, full-simple, full-noopen, full-tables, full-bonus:N, noopen-bonus:N";
 
 // The number after a prefix such as "full-bonus:"; false when the name
@@ -45,13 +39,15 @@ inline bool bonusOf(std::string_view name, std::string_view prefix, int& bonus)
 // Null for an unknown name.
 inline std::unique_ptr<PLAYER_LOGIK> create(std::string_view name)
 {
-    if (name == "full-noopen")
-        return std::make_unique<HeuristicCardLogic>();
     int bonus = 0;
     bool open = true;
     if (name == "full-simple")
         bonus = COMPUTER_LOGIK::SIMPLE_ONLY;
-    else if (name == "full-tables")
+    else if (name == "full-noopen") {
+        // The card choice left to the simple choice alone.
+        bonus = COMPUTER_LOGIK::SIMPLE_ONLY;
+        open = false;
+    } else if (name == "full-tables")
         open = false;
     else if (bonusOf(name, "noopen-bonus:", bonus))
         open = false;
