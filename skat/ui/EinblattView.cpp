@@ -593,17 +593,7 @@ void PLAYER_EINBLATT_VIEW::onKey(VORDIX_MESSAGE& message)
 
 RECTANGLE PLAYER_EINBLATT_VIEW::skatPlace(int slot) const
 {
-    if (!mainWindow)
-        return {};
-    const TableLayout& layout = mainWindow->currentLayout;
-    const LayoutKind kind = layoutKindOf(layout);
-    const bool small = kind == LayoutKind::Small;
-    const int W = small ? 91 : 144;
-    const int H = small ? 136 : 216;
-    const int dx = small ? -40 : kind == LayoutKind::Portrait ? 14 : 44;
-    const int dy = small ? -80 : kind == LayoutKind::Portrait ? 74 : 20;
-    return {(W + 8) * slot + layout[TableLayout::MIDDLE_X] + mainWindow->originX + dx,
-            layout[TableLayout::MIDDLE_Y] + mainWindow->originY + dy, W, H};
+    return mainWindow ? mainWindow->skatPlaceRect(slot) : RECTANGLE{};
 }
 
 int PLAYER_EINBLATT_VIEW::moveCardToSkat(CardId card, int slot)

@@ -594,13 +594,8 @@ RECTANGLE FENSTER_SKAT::skatPlaceRect(int place) const
     const bool small = kind == LayoutKind::Small;
     const int w = small ? 91 : 144;
     const int h = small ? 136 : 216;
-    int dx = 64, dy = 74;
-    if (small)
-        dx = -40, dy = -80;
-    else if (kind == LayoutKind::Portrait)
-        dx = 14, dy = 74;
-    else if (currentLayout.designWidth() == 1024)
-        dx = 44, dy = 20;
+    const int dx = small ? -40 : kind == LayoutKind::Portrait ? 14 : 44;
+    const int dy = small ? -80 : kind == LayoutKind::Portrait ? 74 : 20;
     const int x = currentLayout[TableLayout::MIDDLE_X] + originX + dx;
     const int y = currentLayout[TableLayout::MIDDLE_Y] + originY + dy;
     return {x + place * (w + 8), y, w, h};
