@@ -823,10 +823,6 @@ void FENSTER_SKAT::onMessage(VORDIX_MESSAGE& message)
         return;
     }
     if (kind == MESSAGE_COMMAND) {
-        if (message.commandId == COMMAND_BID_VALUES) {
-            shell_.showBidCalculator();
-            return;
-        }
         if (handleTableCommand(message.commandId))
             return;
         shell_.runCommand(message);
@@ -846,15 +842,6 @@ void FENSTER_SKAT::onMessage(VORDIX_MESSAGE& message)
         prepareImages(landscape);
         invalidate();
         return;
-    case MESSAGE_MOUSE_MOVE: {
-        const bool over = cardsPlayed(*table) > 0 && table->currentIndex == STATE_KARTE_AUSSPIELEN
-                          && (pileView.hitsDeck(0, message.x, message.y) || pileView.hitsDeck(1, message.x, message.y));
-        if (over != pointerOverStack_) {
-            pointerOverStack_ = over;
-            invalidate();
-        }
-        return;
-    }
     case MESSAGE_KEY:
         if (ready)
             handleKey(message, *table);

@@ -120,11 +120,9 @@ public:
     static constexpr int MAX_WIDTH = 3000;
     static constexpr int MAX_HEIGHT = 2000;
     // Menu commands the table sends itself.
-    static constexpr int COMMAND_TAKE_BACK = 480;     // Frei_undo
-    static constexpr int COMMAND_SCORE_SHEET = 471;   // Spi_liste
-    static constexpr int COMMAND_LAST_TRICK = 474;    // Opt_stich
-    static constexpr int COMMAND_BID_VALUES = 489;    // Hil_reizwerte_tabelle
-    static constexpr int COMMAND_POINTS_LABELS = 476; // Frei_punkte
+    static constexpr int COMMAND_TAKE_BACK = 480;   // Frei_undo
+    static constexpr int COMMAND_SCORE_SHEET = 471; // Spi_liste
+    static constexpr int COMMAND_LAST_TRICK = 474;  // Opt_stich
     static constexpr int MESSAGE_UNDO_REQUEST = 16;
     static constexpr int MESSAGE_RIGHT_PRESS = 17;
 
@@ -169,7 +167,6 @@ public:
     RECTANGLE trickCardRect(int position) const;
     SKAT_OVERLAY_VIEW& overlay() { return overlay_; }
     const TablePlacement& placement() const { return placement_; }
-    bool pointerOverStack() const { return pointerOverStack_; }
     // How often the table background was painted anew (it is cached).
     int backgroundPaints() const { return backgroundPaints_; }
     // The platform application of the window's shell (for sleeping).
@@ -328,7 +325,6 @@ private:
     VORDIX_BITMAP background_;
     TablePlacement placement_;
     std::unique_ptr<FENSTER_SKAT_CONTROLLER> ownedController_;
-    bool pointerOverStack_ = false;
     bool isFullScreen_ = false;
     // The balloon's pointers (left, right), loaded at their first paint.
     std::array<VORDIX_BITMAP, 2> balloonPointers_;
