@@ -34,9 +34,6 @@ namespace {
 SKAT_APPLICATION* g_application = nullptr;
 std::shared_ptr<SHELL_TABLE_SERVICES> g_tableServices;
 
-constexpr int CARD_PLAY = STATE_KARTE_AUSSPIELEN;
-constexpr int TRICK_DONE = STATE_STICH_ABLEGEN;
-
 std::filesystem::path defaultResources() { return WIN_FILEPATH::toFsPath(skat::resourceFolder().path()); }
 
 std::filesystem::path defaultUserFolder() { return WIN_FILEPATH::toFsPath(skat::userDataFolder().path()); }
@@ -289,7 +286,8 @@ void SKAT_APPLICATION::takeBack()
         return;
     }
     const int state = table->currentIndex;
-    const bool possible = (state == CARD_PLAY && table->isInCardPlayStrict()) || state == TRICK_DONE;
+    const bool possible =
+        (state == STATE_KARTE_AUSSPIELEN && table->isInCardPlayStrict()) || state == STATE_STICH_ABLEGEN;
     if (!possible)
         return;
     if (auto* server = dynamic_cast<SKATTISCH_SERVER*>(table))
@@ -298,9 +296,9 @@ void SKAT_APPLICATION::takeBack()
         return;
     table->takeBackFlag = 1;
     // The awaited human gives up the open request; the game flow then takes back.
-    if (state == CARD_PLAY)
+    if (state == STATE_KARTE_AUSSPIELEN)
         HUMAN_PLAYER::answerCard(NO_CARD);
-    else if (state == TRICK_DONE)
+    else if (state == STATE_STICH_ABLEGEN)
         HUMAN_PLAYER::answerConfirm();
 }
 
@@ -315,9 +313,8 @@ void SKAT_APPLICATION::refreshSheetWindow()
     SKATTISCH* table = currentTable();
     if (!sheetWindow.isOpen)
         return;
+    // Attaching an open window sets its title and redraws it.
     sheetWindow.attachList(table ? &table->sheet : nullptr);
-    sheetWindow.updateTitle();
-    sheetWindow.refresh();
 }
 
 bool SKAT_APPLICATION::executeCommand(const VORDIX_MESSAGE& message)
@@ -395,7 +392,7 @@ bool SKAT_APPLICATION::executeCommand(const VORDIX_MESSAGE& message)
         if (table) {
             const bool layDown = message.commandId == menu::LAY_DOWN;
             (layDown ? table->endCardPlayFlag : table->playTheRestFlag) = 1;
-            if (table->currentIndex == CARD_PLAY && HUMAN_PLAYER::awaited()) {
+            if (table->currentIndex == STATE_KARTE_AUSSPIELEN && HUMAN_PLAYER::awaited()) {
                 CardId card = NO_CARD;
                 if (!layDown) {
                     std::lock_guard lock(table->tableLock);
@@ -464,15 +461,7 @@ void SKAT_APPLICATION::dispatchMessage(const PostedMessage& posted)
     switch (message.kind) {
     case 1: {
         // A chat line shows in the balloon of the sender's screen position.
-        const int position = (message.seat + 1) % 3;
-        if (position >= 0) {
-            SeatText& balloon = mainWindow.seatTexts[static_cast<std::size_t>(position)];
-            balloon.text = message.getChatText();
-            balloon.shown = true;
-            balloon.centred = false;
-            balloon.seat = position;
-            mainWindow.invalidate();
-        }
+        mainWindow.showSeatText((message.seat + 1) % 3, message.getChatText());
         break;
     }
     case 8:
@@ -499,7 +488,7 @@ MenuInputs SKAT_APPLICATION::menuInputs()
     in.hasTable = table != nullptr;
     if (table) {
         in.sheetRows = table->sheet.rowCount();
-        in.sheetInProgress = in.sheetRows >= 1 && in.sheetRows < LISTE::MAX_GAMES && table->mayStartNextOfList();
+        in.sheetInProgress = table->mayStartNextOfList();
         in.state = table->currentIndex;
         {
             std::lock_guard lock(table->tableLock);
