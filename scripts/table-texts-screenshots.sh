@@ -14,40 +14,7 @@ skat=$build/skat/windows/Skat
 [ -x "$skat" ] || cmake --build "$build" --target Skat
 mkdir -p "$out"
 
-# XWD (ZPixmap, 24/32 bits per pixel) to PNG with the standard library only.
-to_png() {
-  python3 - "$1" "$2" <<'PY'
-import struct, sys, zlib
-data = open(sys.argv[1], 'rb').read()
-for order in ('>', '<'):
-    h = struct.unpack(order + '25I', data[:100])
-    if h[1] == 7:
-        break
-size, width, height = h[0], h[4], h[5]
-byte_order, bpp, stride, ncolors = h[7], h[11], h[12], h[19]
-masks = h[14:17]
-pixels = data[size + 12 * ncolors:]
-def shift(mask):
-    s = 0
-    while mask and not (mask >> s) & 1:
-        s += 1
-    return s
-shifts = [shift(m) for m in masks]
-step, endian = bpp // 8, 'little' if byte_order == 0 else 'big'
-rows = bytearray()
-for y in range(height):
-    line = pixels[y * stride:y * stride + width * step]
-    rows.append(0)
-    for x in range(0, width * step, step):
-        v = int.from_bytes(line[x:x + step], endian)
-        rows += bytes(((v & m) >> s) & 0xff for m, s in zip(masks, shifts))
-def chunk(kind, body):
-    return struct.pack('>I', len(body)) + kind + body + struct.pack('>I', zlib.crc32(kind + body))
-png = b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', width, height, 8, 2, 0, 0, 0))
-png += chunk(b'IDAT', zlib.compress(bytes(rows), 9)) + chunk(b'IEND', b'')
-open(sys.argv[2], 'wb').write(png)
-PY
-}
+to_png() { python3 "$root/scripts/xwd-to-png.py" "$1" "$2"; }
 
 run() {
   local language=$1 size=$2
