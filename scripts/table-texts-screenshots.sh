@@ -46,10 +46,14 @@ run() {
     for i in $(seq 1 6); do keys Down Return; sleep 0.5; done
     for i in $(seq 1 3); do keys Right Return Right Return Right Return; sleep 1; keys space; done
     shot play 1
-    for i in $(seq 1 40); do keys Right Return; keys space; done
+    # Until the game stands on the score sheet: then its settlement shows
+    # (more keys would confirm it and start the next game).
+    settled() { grep -qs "<Spiel[ >/]" "$HOME/.local/share/SKAT/Spiellisten/Aktuell.skt"; }
+    for i in $(seq 1 40); do keys Right Return; settled && break; keys space; done
     shot settlement 3
-    kill -TERM "$pid" 2>/dev/null || true
-    wait "$pid" || true
+    # The pictures are taken and the home is thrown away: no quit question.
+    kill -KILL "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
   ' _ "$skat" "$tmp"
   for stage in bidding play settlement; do
     to_png "$tmp/$stage.xwd" "$out/table-texts-$stage-$language-$size.png"
