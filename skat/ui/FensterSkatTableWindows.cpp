@@ -128,8 +128,17 @@ void FENSTER_SKAT_TABLE_WINDOWS::relayout()
     });
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::animateCardToTrick(Seat, CardId, int)
+void FENSTER_SKAT_TABLE_WINDOWS::animateCardToTrick(Seat, CardId card, int)
 {
+    // The table has the card: the user's card is no longer on its way. Left
+    // set, the flag would put the card back in the trick as soon as a later
+    // deal gave it to the hand again.
+    post([card](FENSTER_SKAT_CONTROLLER& c) {
+        if (!c.view || c.view->handControllers[0].chosen != card)
+            return;
+        c.view->handControllers[0].chosen = NO_CARD;
+        c.flags[1] = 0;
+    });
     layoutViews();
     if (const int ms = table_animation::cardMoveMs(); ms > 0)
         pause(ms);

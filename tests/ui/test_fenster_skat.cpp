@@ -659,6 +659,25 @@ TEST_F(GameWindow, AClickOrEnterPlaysTheCardForTheWaitingHuman)
     }
 }
 
+// Once the table has the user's card it is no longer on its way: a later deal
+// that gives the same card to the hand again must not show it in the trick.
+TEST_F(GameWindow, APlayedCardStopsBeingOnItsWayWhenTheTableHasIt)
+{
+    dealGrandWithSpadeLead(server->table);
+    window->attachSeats();
+    PLAYER_EINBLATT_CONTROLLER& hand = window->handControllers[0];
+    const CardId card = hand.shownHand.cardIdAt(1);
+    // As left by the last card the user played in the game before.
+    hand.chosen = card;
+    window->windowController()->flags[1] = 1;
+    tableWindows()->animateCardToTrick(static_cast<Seat>(hand.seat), card, 0);
+    QTest::qWait(10);
+    EXPECT_EQ(hand.chosen, NO_CARD);
+    EXPECT_EQ(window->windowController()->flags[1], 0);
+    for (int slot = 0; slot < 3; ++slot)
+        EXPECT_NE(window->trickCards.card(slot), card) << slot;
+}
+
 // The table's threads hand work to the window without waiting for the GUI
 // thread (which may be joining them), and work for a window that is gone
 // is dropped.
