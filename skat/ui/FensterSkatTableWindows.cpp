@@ -206,6 +206,10 @@ void FENSTER_SKAT_TABLE_WINDOWS::dealCards(int cutPosition)
             hands[seat] = table->cards.hands[seat].cardSet();
     }
     post([hands](FENSTER_SKAT_CONTROLLER& c) {
+        // A new game: no card of the user's from the game before is on its way.
+        c.flags[1] = 0;
+        if (c.view)
+            c.view->handControllers[0].chosen = NO_CARD;
         for (Seat seat = SEAT_0; seat < 3; ++seat)
             if (PLAYER_EINBLATT_CONTROLLER* hand = handOfSeat(c, seat))
                 static_cast<PLAYER_EINBLATT_VIEW*>(hand->view)->dealCards(hands[seat]);

@@ -676,6 +676,13 @@ TEST_F(GameWindow, APlayedCardStopsBeingOnItsWayWhenTheTableHasIt)
     EXPECT_EQ(window->windowController()->flags[1], 0);
     for (int slot = 0; slot < 3; ++slot)
         EXPECT_NE(window->trickCards.card(slot), card) << slot;
+    // A game that ended before its table took the card: the next deal ends it.
+    hand.chosen = card;
+    window->windowController()->flags[1] = 1;
+    tableWindows()->dealCards(0);
+    QTest::qWait(10);
+    EXPECT_EQ(hand.chosen, NO_CARD);
+    EXPECT_EQ(window->windowController()->flags[1], 0);
 }
 
 // The table's threads hand work to the window without waiting for the GUI
