@@ -8,9 +8,11 @@
 //                    [--size <width>x<height>] [--program-dir <dir>]
 
 #include "skat/app/Bilder.h"
+#include "skat/app/PrefDefaults.h"
 #include "skat/app/UserPrefs.h"
 #include "skat/engine/Karte.h"
 #include "skat/engine/Skattisch.h"
+#include "skat/engine/TableServices.h"
 #include "skat/ui/FensterSkat.h"
 #include "skat/ui/MainWindowShell.h"
 #include "skat/ui/TableServerAccess.h"
@@ -39,14 +41,21 @@ public:
     void shutdown() override { }
 };
 
-// A joined table shows the game without a game loop of its own, so the
-// start buttons stay away.
+// A table of this program's own that runs no game loop: it shows the game
+// as set up here, without start buttons (a game state is set) and without
+// the network title a joined table would show.
+class PreviewTable : public SKATTISCH {
+public:
+    void performPlayerRequest(const PlayerRequestArrival&) override { }
+    bool playerFinished(int, const PLAYER_AKTION&) override { return false; }
+};
+
 class Server : public TABLE_SERVER_ACCESS {
 public:
     SKATTISCH* currentTable() override { return &table; }
     void startNewSheet() override { }
     void startNewGameOfList() override { }
-    SKATTISCH_CLIENT table;
+    PreviewTable table;
 };
 
 CardSet cardsOf(const char* codes)
@@ -65,9 +74,27 @@ void wait(int ms)
     loop.exec();
 }
 
+// The players carry the names a first start of the program gives them.
+class PreviewServices : public TABLE_SERVICES {
+public:
+    std::wstring seatName(int playerId) const override
+    {
+        return playerId >= 0 && playerId < 3 ? USER_PREFS::instance().playerNames[static_cast<std::size_t>(playerId)]
+                                             : TABLE_SERVICES::seatName(playerId);
+    }
+};
+
+void seat(SKATTISCH& table)
+{
+    for (int i = 0; i < 3; ++i)
+        USER_PREFS::instance().playerNames[static_cast<std::size_t>(i)] = skat::defaultSeatName(i);
+    installTableServices(std::make_shared<PreviewServices>());
+    table.standardSeating();
+}
+
 void deal(SKATTISCH& table)
 {
-    table.standardSeating();
+    seat(table);
     const CardSet hands[3] = {cardsOf("KB PB KA K1 KK KD K9 K8 K7 PA"), cardsOf("HB CB HA H1 HK HD H9 H8 H7 P1"),
                               cardsOf("CA C1 CK CD C9 C8 C7 PK PD P9")};
     for (Seat seat = SEAT_0; seat < 3; ++seat)
@@ -127,7 +154,7 @@ int main(int argc, char** argv)
     FENSTER_SKAT_CONTROLLER& controller = *window.windowController();
 
     if (position == "cut") {
-        table.standardSeating();
+        seat(table);
         table.cards.pile.setVh(SEAT_0);
         table.currentIndex = STATE_ABHEBEN_UND_GEBEN;
         window.attachSeats();
@@ -149,7 +176,7 @@ int main(int argc, char** argv)
             window.pileController.showLastTrick = position == "lasttrick";
             table.currentIndex = STATE_KARTE_AUSSPIELEN;
             table.record.SPIELART.SPIEL_TYP = GAME_GRAND;
-            table.record.ALLEIN = 1;
+            table.record.ALLEIN = SEAT_1;
             table.cards.AUSP = 0;
             for (const char* code : {"KA", "H7", "C7"})
                 table.cards.playCard(cardIdFromCode(code));
@@ -160,6 +187,7 @@ int main(int argc, char** argv)
         } else if (position == "illegal") {
             table.currentIndex = STATE_KARTE_AUSSPIELEN;
             table.record.SPIELART.SPIEL_TYP = GAME_GRAND;
+            table.record.ALLEIN = SEAT_1;
             table.cards.AUSP = 0;
             table.cards.playCard(cardIdFromCode("PA"));
         } else {
