@@ -70,6 +70,10 @@ skat_session_quit() {
   if skat_alive; then
     echo "Skat did not end; stopping it" >&2
     kill -TERM "$SKAT_PID" 2>/dev/null || true
+    # TERM closes the window like the user, and a running game then asks
+    # its quit question: nobody answers it here.
+    for _ in $(seq 1 10); do skat_alive || break; sleep 0.5; done
+    skat_alive && kill -KILL "$SKAT_PID" 2>/dev/null
   fi
   wait "$SKAT_PID" 2>/dev/null || true
 }
