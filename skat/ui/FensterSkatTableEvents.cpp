@@ -80,7 +80,8 @@ std::wstring FENSTER_SKAT_TABLE_WINDOWS::overlayText(const std::wstring& phrase,
     if (phrase == L"spielansage") {
         if (!record)
             return {};
-        return skat::formatText(TextKey::Status_Name_Spielt, {declarerName}) + L"|"
+        // Said in the declarer's balloon, which wraps at blanks and knows no "|".
+        return skat::formatText(TextKey::Status_Name_Spielt, {declarerName}) + L" "
                + SKAT_TEXT::instance().gameTypeName(record->SPIELART.SPIEL_TYP);
     }
     // A bid is said as its value.

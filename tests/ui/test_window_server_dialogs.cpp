@@ -150,6 +150,8 @@ TEST(TableTalkTexts, EveryPhraseOfTheTableHasItsText)
     const std::wstring announced = FENSTER_SKAT_TABLE_WINDOWS::overlayText(L"spielansage", 0, &record, L"Kazzle");
     EXPECT_NE(announced.find(L"Kazzle"), std::wstring::npos);
     EXPECT_NE(announced.find(SKAT_TEXT::instance().gameTypeName(GAME_GRAND)), std::wstring::npos);
+    // The declarer's balloon wraps at blanks: a "|" would be shown as it is.
+    EXPECT_EQ(announced.find(L'|'), std::wstring::npos);
     removeTexts();
 }
 
