@@ -112,6 +112,13 @@ void FENSTER_SKAT_CONTROLLER::updateView()
 {
     if (!view)
         return;
+    for (int i = 1; i < 3; ++i) {
+        const bool down = view->sideHandFaceDown(i);
+        if (view->handViews[i].faceDown != down) {
+            view->handViews[i].faceDown = down;
+            view->handViews[i].rebuildCardViews();
+        }
+    }
     for (PLAYER_EINBLATT_CONTROLLER& hand : view->handControllers)
         hand.refreshHand();
     view->trickCards.layout(false);
@@ -392,7 +399,7 @@ void FENSTER_SKAT::placeHandViews()
         } else {
             hand.fixedSpacing = kind == LayoutKind::Small ? 16 : 0;
             hand.orientation = i == 1 ? 1.0f : -1.0f;
-            hand.faceDown = !(controller && controller->allHandsOpen);
+            hand.faceDown = sideHandFaceDown(i);
         }
         hand.rebuildCardViews();
     }
@@ -415,6 +422,22 @@ int FENSTER_SKAT::screenPositionOfSeat(const SKATTISCH* table, int seat)
 PLAYER_EINBLATT_VIEW& FENSTER_SKAT::handAtPosition(int position)
 {
     return handViews[position == 1 ? 0 : position == 2 ? 1 : 2];
+}
+
+bool FENSTER_SKAT::sideHandFaceDown(int view) const
+{
+    if (controller && controller->allHandsOpen)
+        return false;
+    SKATTISCH* table = currentTable();
+    const int seat = handControllers[view].seat;
+    if (!table || !isValidSeat(seat))
+        return true;
+    const SPIELSTRUCT record = table->recordCopy();
+    const int level = record.SPIELART.GEWINN_STUFE;
+    if ((level != WIN_LEVEL_OUVERT && level != WIN_LEVEL_OUVERT_HAND) || record.declarer() != seat)
+        return true;
+    const PLAYER* player = table->playerAtSeat(record.declarer());
+    return !(player && player->kind() == PLAYER_KIND_COMPUTER);
 }
 
 void FENSTER_SKAT::attachSeats()

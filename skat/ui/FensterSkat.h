@@ -163,6 +163,10 @@ public:
     PLAYER_EINBLATT_VIEW& handAtPosition(int position);
     // Binds the hand controllers to the seats of the current table.
     void attachSeats();
+    // Whether the side hand of position 2 or 3 (view 1 or 2) shows its backs:
+    // not when every hand is open, nor for the computer declarer of an open
+    // game, whose cards lie face up on the table.
+    bool sideHandFaceDown(int view) const;
     // The trick cards' places (left, top) by screen position, and their size.
     RECTANGLE trickCardRect(int position) const;
     SKAT_OVERLAY_VIEW& overlay() { return overlay_; }

@@ -563,6 +563,40 @@ TEST_F(GameWindow, OwnHandIsAFanOfFacesAndTheOthersShowBacks)
     }
 }
 
+// The computer declarer of an open game plays with its cards face up; the
+// other side hand shows its backs until every hand is opened.
+TEST_F(GameWindow, TheOpenDeclarersHandLiesFaceUp)
+{
+    dealGrandWithSpadeLead(server->table);
+    window->attachSeats();
+    FENSTER_SKAT_CONTROLLER& controller = *window->windowController();
+    const int seat = window->handControllers[1].seat;
+    ASSERT_EQ(server->table.playerAtSeat(static_cast<Seat>(seat))->kind(), PLAYER_KIND_COMPUTER);
+    struct Case {
+        const char* name;
+        int winLevel;
+        bool allOpen;
+        bool declarerDown, otherDown;
+    };
+    const Case cases[] = {
+        {"a closed game", WIN_LEVEL_HAND, false, true, true},
+        {"null ouvert", WIN_LEVEL_OUVERT, false, false, true},
+        {"an open hand game", WIN_LEVEL_OUVERT_HAND, false, false, true},
+        {"every hand open", WIN_LEVEL_WITH_SKAT, true, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        server->table.record.ALLEIN = seat;
+        server->table.record.SPIELART.GEWINN_STUFE = c.winLevel;
+        controller.allHandsOpen = c.allOpen;
+        controller.updateView();
+        EXPECT_EQ(window->handViews[1].faceDown, c.declarerDown);
+        EXPECT_EQ(window->handViews[2].faceDown, c.otherDown);
+        ASSERT_FALSE(window->handViews[1].cardViews().empty());
+        EXPECT_EQ(window->handViews[1].cardViews()[0]->bitmap == &BILDER::instance().back, c.declarerDown);
+    }
+}
+
 TEST_F(GameWindow, AnIllegalCardDimsTheOthersAndIsNotPlayed)
 {
     dealGrandWithSpadeLead(server->table);
