@@ -10,4 +10,4 @@ export QT_QPA_PLATFORM=offscreen
 python3 "$root/scripts/include-graph.py" "$root/skat/engine" --quiet --forbid skat/net
 bash "$root/scripts/check-signature.sh"
 bash "$root/scripts/check-arena.sh"
-ctest --test-dir "$build" --output-on-failure -j "$(nproc)" "$@"
+ctest --test-dir "$build" --output-on-failure -j "${SKAT_JOBS:-$(nproc)}" "$@"
