@@ -11,7 +11,9 @@
 //   full-bonus:N   the computer player with the simple choice's card
 //                  counting N more than its table rating
 //   noopen-bonus:N the same without the open-game analysis
+//   baseline       the frozen reference player (BaselinePlayer.h)
 
+#include "BaselinePlayer.h"
 #include "skat/logic/ComputerPlayer.h"
 #include "skat/logic/LeadTables.h"
 #include "skat/logic/PreplayTables.h"
@@ -23,7 +25,8 @@
 
 namespace bench_logics {
 
-inline const char* const NAMES = "standin, full, full-simple, full-noopen, full-tables, full-bonus:N, noopen-bonus:N";
+inline const char* const NAMES =
+    "standin, full, full-simple, full-noopen, full-tables, full-bonus:N, noopen-bonus:N, baseline";
 
 // The number after a prefix such as "full-bonus:"; false when the name
 // does not start with it or no whole number follows.
@@ -39,30 +42,30 @@ inline bool bonusOf(std::string_view name, std::string_view prefix, int& bonus)
 // Null for an unknown name.
 inline std::unique_ptr<PLAYER_LOGIK> create(std::string_view name)
 {
-    int bonus = 0;
-    bool open = true;
+    if (name == "baseline")
+        return baseline_player::create();
+    ComputerPlayerSettings settings;
+    int& bonus = settings.simpleCardBonus;
     if (name == "full-simple")
-        bonus = COMPUTER_LOGIK::SIMPLE_ONLY;
+        bonus = ComputerPlayerSettings::SIMPLE_ONLY;
     else if (name == "full-noopen") {
         // The card choice left to the simple choice alone.
-        bonus = COMPUTER_LOGIK::SIMPLE_ONLY;
-        open = false;
+        bonus = ComputerPlayerSettings::SIMPLE_ONLY;
+        settings.openAnalysis = false;
     } else if (name == "full-tables")
-        open = false;
+        settings.openAnalysis = false;
     else if (bonusOf(name, "noopen-bonus:", bonus))
-        open = false;
+        settings.openAnalysis = false;
     else if (!bonusOf(name, "full-bonus:", bonus))
         return createLogicByName(name);
-    auto logic = std::make_unique<COMPUTER_LOGIK>();
-    logic->setSimpleCardBonus(bonus);
-    logic->setOpenAnalysis(open);
-    return logic;
+    return std::make_unique<COMPUTER_LOGIK>(settings, ComputerPlayerData{});
 }
 
-// Whether the logic reads the computer player's tables.
-inline bool usesTables(std::string_view name) { return name != "standin"; }
+// Whether the logic reads the computer player's shared tables.
+inline bool usesTables(std::string_view name) { return name != "standin" && name != "baseline"; }
 
-// Reads the tables of the folder once, before threads share them.
+// Reads the tables of the folder once, before threads share them (the
+// reference player reads its own on first use).
 inline void prepareTables(const std::string& folder, bool used)
 {
     VL_TABELLEN::useFolder(folder);

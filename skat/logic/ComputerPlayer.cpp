@@ -18,7 +18,22 @@ void setComputerPlayStyle(int style)
 
 int computerPlayStyle() { return playStyle; }
 
-COMPUTER_LOGIK::COMPUTER_LOGIK(const VL_TABELLEN* tables) : vorlogik(tables) { }
+COMPUTER_LOGIK::COMPUTER_LOGIK(const VL_TABELLEN* tables) : COMPUTER_LOGIK({}, {.preplayTables = tables}) { }
+
+COMPUTER_LOGIK::COMPUTER_LOGIK(const ComputerPlayerSettings& settings, const ComputerPlayerData& data)
+    : vorlogik(data.preplayTables)
+    , settings_(settings)
+    , leadTables_(data.leadTables)
+    , profileQuery_(data.profiles)
+{
+    if (leadTables_)
+        leadChoice_.useTables(*leadTables_);
+}
+
+int COMPUTER_LOGIK::playStyle() const
+{
+    return settings_.playStyle == ComputerPlayerSettings::FOLLOW_USER ? computerPlayStyle() : settings_.playStyle;
+}
 
 GameProposal COMPUTER_LOGIK::currentProposal() const
 {
@@ -36,14 +51,14 @@ GameProposal COMPUTER_LOGIK::currentProposal() const
 
 GameProposal COMPUTER_LOGIK::proposeGame(const GameSnapshot& game)
 {
-    vorlogik.playStyle = computerPlayStyle();
+    vorlogik.playStyle = playStyle();
     vorlogik.bidProposal(game.hand(), game.seat);
     return currentProposal();
 }
 
 DiscardPair COMPUTER_LOGIK::chooseDiscard(const GameSnapshot& game, const GameProposal&)
 {
-    vorlogik.playStyle = computerPlayStyle();
+    vorlogik.playStyle = playStyle();
     vorlogik.seat = game.seat;
     vorlogik.chooseDiscard(game.hand(), game.record.GEREIZT);
     const GameType type = vorlogik.proposal.type;
@@ -79,19 +94,20 @@ PlayView COMPUTER_LOGIK::viewOf(const GameSnapshot& game)
 CardId COMPUTER_LOGIK::tableCard(const GameSnapshot& game, CardId simple)
 {
     // The simple choice alone when asked for, or without a logic set.
-    if (simpleCardBonus_ >= SIMPLE_ONLY || !leadTables.ensureLoaded())
+    if (settings_.simpleCardBonus >= ComputerPlayerSettings::SIMPLE_ONLY
+        || !(leadTables_ ? *leadTables_ : leadTables).ensureLoaded())
         return simple;
     leadSituation_ = LeadSituation::of(game);
     const SeenCardChances chances(leadSituation_);
     leadChoice_.evaluate(leadSituation_, chances);
-    const CardId card = leadChoice_.pick(simple, simpleCardBonus_);
+    const CardId card = leadChoice_.pick(simple, settings_.simpleCardBonus);
     return card != NO_CARD ? card : simple;
 }
 
 CardId COMPUTER_LOGIK::chooseCard(const GameSnapshot& game)
 {
     const CardId chosen = tableCard(game, chooseHeuristicCard(viewOf(game)));
-    if (!openAnalysisOn_)
+    if (!settings_.openAnalysis)
         return chosen;
     // Late in a game (null: a defender from the first trick) the open-game
     // analysis chooses; among the cards it rates best the tables' card is
@@ -100,7 +116,8 @@ CardId COMPUTER_LOGIK::chooseCard(const GameSnapshot& game)
     prognosis_.update(game);
     PrognosisDealSampler sampler(prognosis_);
     OpenChoiceContext context;
-    context.sampler = &sampler;
+    context.sampler = settings_.open.prognosisDeals ? &sampler : nullptr;
+    context.analysis = settings_.open;
     const CardId open = openGameCard(game, openGameRandom_, preferred, context, &openAnalysis_);
     return open != NO_CARD ? open : chosen;
 }

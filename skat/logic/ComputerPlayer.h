@@ -9,6 +9,7 @@
 #include "skat/logic/CharakterQuery.h"
 #include "skat/logic/LeadChoice.h"
 #include "skat/logic/OpenAnalysis.h"
+#include "skat/logic/PlayerSettings.h"
 #include "skat/logic/Verteilungsprognose.h"
 #include "skat/logic/Vorlogik.h"
 #include "vordix/Random.h"
@@ -19,6 +20,7 @@
 class COMPUTER_LOGIK : public PLAYER_LOGIK {
 public:
     explicit COMPUTER_LOGIK(const VL_TABELLEN* tables = nullptr);
+    COMPUTER_LOGIK(const ComputerPlayerSettings& settings, const ComputerPlayerData& data);
 
     GameProposal proposeGame(const GameSnapshot& game) override;
     DiscardPair chooseDiscard(const GameSnapshot& game, const GameProposal& proposal) override;
@@ -40,21 +42,19 @@ public:
 
     // The card choice rates every candidate by the lead tables; the simple
     // choice's card counts this much more than its rating.
-    static constexpr int SIMPLE_CARD_BONUS = 20;
-    // A bonus this high leaves the choice to the simple one alone.
-    static constexpr int SIMPLE_ONLY = 1000000;
-    void setSimpleCardBonus(int bonus) { simpleCardBonus_ = bonus; }
-    // Without the open-game analysis the tables choose to the last trick.
-    void setOpenAnalysis(bool on) { openAnalysisOn_ = on; }
+    static constexpr int SIMPLE_CARD_BONUS = ComputerPlayerSettings{}.simpleCardBonus;
+
+    const ComputerPlayerSettings& settings() const { return settings_; }
 
 private:
     GameProposal currentProposal() const;
     CardId tableCard(const GameSnapshot& game, CardId simple);
+    int playStyle() const;
 
+    ComputerPlayerSettings settings_;
+    SL_TABELLEN_WERTUNG* leadTables_ = nullptr; // null: the process's shared set
     SL_AUSSPIELEN leadChoice_;
     LeadSituation leadSituation_;
-    int simpleCardBonus_ = SIMPLE_CARD_BONUS;
-    bool openAnalysisOn_ = true;
 
     OpenAnalysisStore openAnalysis_;
     VORDIX_RANDOM openGameRandom_; // draws the deals of the open-game analysis

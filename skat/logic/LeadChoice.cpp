@@ -177,9 +177,11 @@ bool SL_AUSSPIELEN::isTrump(CardId card) const
     return s_->view.type != GAME_NULL && (cardMaskOfId(card) & trumpMask(s_->view.type));
 }
 
+SL_TABELLEN_WERTUNG& SL_AUSSPIELEN::tables() const { return tables_ ? *tables_ : leadTables; }
+
 int SL_AUSSPIELEN::rate(const TABELLE& table, GameType type, CardId card) const
 {
-    return leadTables.rate(table, type, card, &pattern_);
+    return tables().rate(table, type, card, &pattern_);
 }
 
 int SL_AUSSPIELEN::rateGrand(const TABELLE& table, CardId card) const
@@ -431,7 +433,7 @@ void SL_AUSSPIELEN::secondSuitGame()
     } else if (!ledTrump) {
         ARRAY_OF_FARBKARTEN_BB pattern;
         pattern.fill(&pattern_, suitOfCardId(led));
-        if (leadTables.rateFilter(6, led, pattern) > 0 || (S < 10 && T > 90))
+        if (tables().rateFilter(6, led, pattern) > 0 || (S < 10 && T > 90))
             discard = 18;
     } else if (!isJack(led)) {
         const Rank r = rankOfCardId(led);
@@ -490,7 +492,7 @@ void SL_AUSSPIELEN::secondSuitGame()
         if (filter >= 0 && table.kind == KIND_VHTR) {
             ARRAY_OF_FARBKARTEN_BB pattern;
             pattern.fill(&pattern_, suitOfCardId(led));
-            ratings_.setFilter(card, filter, leadTables.rateFilter(filter, led, pattern));
+            ratings_.setFilter(card, filter, tables().rateFilter(filter, led, pattern));
         }
     }
 }
@@ -534,7 +536,7 @@ void SL_AUSSPIELEN::secondGrand()
         if (filter >= 0) {
             ARRAY_OF_FARBKARTEN_BB pattern;
             pattern.fill(&pattern_, suitOfCardId(led));
-            ratings_.setFilter(card, filter, leadTables.rateFilter(filter, led, pattern));
+            ratings_.setFilter(card, filter, tables().rateFilter(filter, led, pattern));
         }
     }
 }

@@ -67,8 +67,14 @@ private:
     std::array<unsigned, 3> voids_{}; // bit e: void in effective suit e
 };
 
+class SL_TABELLEN_WERTUNG;
+
 class SL_AUSSPIELEN {
 public:
+    // The lead tables that rate the cards (the process's shared set unless
+    // others are given).
+    void useTables(SL_TABELLEN_WERTUNG& tables) { tables_ = &tables; }
+
     // Rates every candidate into the move-rating list.
     void evaluate(const LeadSituation& situation, const LeadChances& chances);
     // The candidate to play (the lowest candidate when none rated best).
@@ -94,7 +100,9 @@ private:
     void thirdGrand(CardSet cands);
     CardSet narrowThird(CardSet cands) const;
     bool isTrump(CardId card) const;
+    SL_TABELLEN_WERTUNG& tables() const;
 
+    SL_TABELLEN_WERTUNG* tables_ = nullptr;
     const LeadSituation* s_ = nullptr;
     const LeadChances* c_ = nullptr;
     PatternView pattern_;

@@ -7,10 +7,15 @@
 
 #include <algorithm>
 #include <bit>
+#include <optional>
 
-void analyseOpenGame(const OpenGameView& view, VORDIX_RANDOM& random, OpenAnalysisResult& result, OpenSearch& search,
-                     DealSampler* sampler)
+void analyseOpenGame(const OpenGameView& view, VORDIX_RANDOM& random, OpenAnalysisResult& result, OpenSearch* given,
+                     DealSampler* sampler, const OpenAnalysisSettings& settings)
 {
+    std::optional<OpenSearchLease> lease;
+    if (given == nullptr)
+        lease.emplace();
+    OpenSearch& search = given ? *given : lease->search();
     UniformDealSampler uniform;
     DealSampler& draw = sampler ? *sampler : uniform;
     result = OpenAnalysisResult();
@@ -27,7 +32,8 @@ void analyseOpenGame(const OpenGameView& view, VORDIX_RANDOM& random, OpenAnalys
     account();
     result.fullKnowledge = result.working;
 
-    for (int i = 0; i < OpenAnalysisResult::SAMPLES; ++i) {
+    const int samples = std::clamp(settings.samples, 0, OpenAnalysisResult::SAMPLES);
+    for (int i = 0; i < samples; ++i) {
         std::array<CardSet, 3> hands{};
         CardSet skat = 0;
         if (!draw.draw(view, random, hands, skat))
@@ -65,11 +71,11 @@ void analyseOpenGame(const OpenGameView& view, VORDIX_RANDOM& random, OpenAnalys
     }
 }
 
-bool openAnalysisAsked(GameType type, Seat mover, Seat declarer, int handCards)
+bool openAnalysisAsked(GameType type, Seat mover, Seat declarer, int handCards, int maxHandCards)
 {
     if (type == GAME_NULL)
         return mover != declarer && handCards >= 2;
-    return isValidGameType(type) && handCards >= 2 && handCards <= 7;
+    return isValidGameType(type) && handCards >= 2 && handCards <= maxHandCards;
 }
 
 namespace {
@@ -208,19 +214,14 @@ CardId openGameCardOf(const OpenGameView& view, VORDIX_RANDOM& random, LeadRatin
 {
     if (!isValidSeat(view.self)
         || !openAnalysisAsked(view.type, view.self, view.declarer,
-                              std::popcount(view.hands[static_cast<std::size_t>(view.self)]))) {
+                              std::popcount(view.hands[static_cast<std::size_t>(view.self)]),
+                              context.analysis.maxHandCards)) {
         if (store)
             store->clear();
         return NO_CARD;
     }
     OpenAnalysisResult result;
-    {
-        // One search at a time on the process-wide search object, also when
-        // a hint is asked for while a computer seat thinks.
-        static std::mutex searching;
-        std::lock_guard lock(searching);
-        analyseOpenGame(view, random, result, processOpenSearch(), context.sampler);
-    }
+    analyseOpenGame(view, random, result, nullptr, context.sampler, context.analysis);
     const CardId chosen = chooseOpenGameCard(view, result, leadRatings, context);
     if (store)
         store->publish(view, result, chosen, leadRatings);

@@ -5,6 +5,7 @@
 
 #include "skat/logic/DealSampler.h"
 #include "skat/logic/OpenGameView.h"
+#include "skat/logic/PlayerSettings.h"
 
 #include <mutex>
 #include <span>
@@ -21,7 +22,7 @@ struct LeadRating {
 using LeadRatings = std::span<const LeadRating>;
 
 struct OpenAnalysisResult {
-    static constexpr int SAMPLES = 10;
+    static constexpr int SAMPLES = OpenAnalysisSettings::MAX_SAMPLES;
 
     // Ratings of the real deal.
     SLOFFENWERTUNG fullKnowledge;
@@ -37,14 +38,17 @@ struct OpenAnalysisResult {
     double elapsedMs = 0;
 };
 
-// Runs the analysis for the view's seat to move. The sampler draws the deals
-// (uniform over what the seat knows when none is given).
+// Runs the analysis for the view's seat to move on the search given (one
+// of the pool's when none is). The sampler draws the deals (uniform over
+// what the seat knows when none is given).
 void analyseOpenGame(const OpenGameView& view, VORDIX_RANDOM& random, OpenAnalysisResult& result,
-                     OpenSearch& search = processOpenSearch(), DealSampler* sampler = nullptr);
+                     OpenSearch* search = nullptr, DealSampler* sampler = nullptr,
+                     const OpenAnalysisSettings& settings = {});
 
 // Whether the computer player asks the analysis: in null only a defender
-// with two cards or more, in every other game with two to seven cards.
-bool openAnalysisAsked(GameType type, Seat mover, Seat declarer, int handCards);
+// with two cards or more, in every other game with two to maxHandCards.
+bool openAnalysisAsked(GameType type, Seat mover, Seat declarer, int handCards,
+                       int maxHandCards = OpenAnalysisSettings{}.maxHandCards);
 
 struct OpenChoiceContext {
     int memory = 2; // the memory preference: 0 good, 1 medium, 2 poor
@@ -52,6 +56,7 @@ struct OpenChoiceContext {
     VORDIX_RANDOM* hostRandom = nullptr;
     // Draws the deals of the analysis; none: uniformly.
     DealSampler* sampler = nullptr;
+    OpenAnalysisSettings analysis;
 };
 
 // The card to play by the analysis, 0 when no card qualifies.

@@ -6,6 +6,7 @@
 #include <bit>
 #include <chrono>
 #include <cstdlib>
+#include <mutex>
 #include <new>
 
 #include <sys/mman.h>
@@ -121,10 +122,32 @@ OpenSearch::OpenSearch() : table_(std::make_unique<Table>()) { }
 
 OpenSearch::~OpenSearch() = default;
 
-OpenSearch& processOpenSearch()
+namespace {
+
+// Search objects not in use; each holds a table of some 24 MiB, so they are
+// kept for the next analysis rather than freed.
+std::mutex poolMutex;
+std::vector<std::unique_ptr<OpenSearch>> pool;
+
+} // namespace
+
+OpenSearchLease::OpenSearchLease()
 {
-    static OpenSearch search;
-    return search;
+    {
+        std::lock_guard lock(poolMutex);
+        if (!pool.empty()) {
+            search_ = std::move(pool.back());
+            pool.pop_back();
+        }
+    }
+    if (!search_)
+        search_ = std::make_unique<OpenSearch>();
+}
+
+OpenSearchLease::~OpenSearchLease()
+{
+    std::lock_guard lock(poolMutex);
+    pool.push_back(std::move(search_));
 }
 
 void OpenSearch::configure(const OpenDeal& deal)

@@ -8,8 +8,8 @@
 // card the player to move may play.
 //
 // All search state (tables, level records, counters) lives in one object;
-// the computer player uses the process-wide one, tests and benchmarks may
-// build their own. One search at a time per object.
+// the computer player borrows one from a pool for each analysis, tests and
+// benchmarks may build their own. One search at a time per object.
 
 #include "skat/engine/Stich.h"
 #include "skat/logic/OpenRatings.h"
@@ -161,5 +161,17 @@ private:
     double elapsedMs_ = 0;
 };
 
-// The one search object of the process, for the computer player.
-OpenSearch& processOpenSearch();
+// A search object of the process's pool, held for one analysis: analyses on
+// several threads run at once, each on its own object. What a search
+// answers does not depend on which object ran it.
+class OpenSearchLease {
+public:
+    OpenSearchLease();
+    ~OpenSearchLease();
+    OpenSearchLease(const OpenSearchLease&) = delete;
+    OpenSearchLease& operator=(const OpenSearchLease&) = delete;
+    OpenSearch& search() { return *search_; }
+
+private:
+    std::unique_ptr<OpenSearch> search_;
+};

@@ -7,6 +7,8 @@
 #include "skat/logic/LeadTables.h"
 #include "tests/engine/test_table_support.h"
 
+#include "tests/logic/neutral_logic_set.h"
+
 #include <gtest/gtest.h>
 
 using namespace table_test;
@@ -63,16 +65,23 @@ TEST(ComputerPlayer, PlaysGamesOfAListReproducibly)
     EXPECT_EQ(playList(20261210, &shippedTables(), again), first);
 }
 
-TEST(ComputerPlayer, ChoosesItsCardsByTheLeadTables)
+// Seat 0 declares hearts and leads to the first trick.
+GameSnapshot heartsLead()
 {
-    shippedTables();
-    COMPUTER_LOGIK logic(&shippedTables());
     GameSnapshot game;
     game.seat = SEAT_0;
     game.cards.AUSP = 0;
     game.record.ALLEIN = 0;
     game.record.SPIELART = SPIELART(GAME_HEARTS, WIN_LEVEL_WITH_SKAT);
     game.cards.hands[0].setCardSet(cardsOf("KB HB HA H1 HK H9 KA K1 PA C7"));
+    return game;
+}
+
+TEST(ComputerPlayer, ChoosesItsCardsByTheLeadTables)
+{
+    shippedTables();
+    COMPUTER_LOGIK logic(&shippedTables());
+    const GameSnapshot game = heartsLead();
     const CardId card = logic.chooseCard(game);
     EXPECT_NE(card, NO_CARD);
     EXPECT_NE(cardMaskOfId(card) & game.hand(), 0u);
@@ -83,6 +92,33 @@ TEST(ComputerPlayer, ChoosesItsCardsByTheLeadTables)
     for (int i = 0; i < ratings.count(); ++i)
         EXPECT_LE(ratings.entries[i].rating + ratings.entries[i].filterRating,
                   ratings.total(card) + COMPUTER_LOGIK::SIMPLE_CARD_BONUS);
+}
+
+TEST(ComputerPlayer, RatesItsCardsByTheLeadTablesItIsGiven)
+{
+    // A logic set whose every term is 0, given to one player only: its
+    // ratings differ from those of a player on the shared (shipped) set.
+    SL_TABELLEN_WERTUNG neutral;
+    loadNeutralLogicSet(neutral);
+    const GameSnapshot game = heartsLead();
+    COMPUTER_LOGIK shared(&shippedTables());
+    COMPUTER_LOGIK own({}, {.preplayTables = &shippedTables(), .leadTables = &neutral});
+    shared.chooseCard(game);
+    own.chooseCard(game);
+    ASSERT_EQ(shared.leadRatings().count(), 10);
+    ASSERT_EQ(own.leadRatings().count(), 10);
+    int differing = 0;
+    for (int i = 0; i < 10; ++i) {
+        const CardId card = shared.leadRatings().entries[i].card;
+        differing += shared.leadRatings().total(card) != own.leadRatings().total(card);
+    }
+    EXPECT_GT(differing, 0);
+    // The shared set is still the shipped one.
+    COMPUTER_LOGIK again(&shippedTables());
+    again.chooseCard(game);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(again.leadRatings().total(shared.leadRatings().entries[i].card),
+                  shared.leadRatings().total(shared.leadRatings().entries[i].card));
 }
 
 TEST(ComputerPlayer, ATenCardGrandThatPassesTheOpenTestIsAGrandOuvert)

@@ -2,6 +2,7 @@
 // rules, and whole games in which it must always play a legal card.
 #include "skat/logic/LeadChoice.h"
 #include "skat/logic/LeadTables.h"
+#include "tests/logic/neutral_logic_set.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "vordix/Random.h"
 
@@ -28,19 +29,7 @@ CardSet setOf(std::initializer_list<CardId> cards)
 // Loads the shipped logic set, or a neutral one (every term 0), into the
 // process's lead tables.
 void loadShippedSet() { ASSERT_TRUE(leadTables.loadFiles(SKAT_LOGIC_DATA_DIR)); }
-void loadNeutralSet()
-{
-    const fs::path folder = fs::temp_directory_path() / ("neutral_logic_" + std::to_string(::getpid()));
-    fs::create_directories(folder);
-    SL_TABELLEN names;
-    for (int f = 0; f < SL_TABELLEN::FILE_COUNT; ++f) {
-        std::vector<char> bytes(SL_TABELLEN::FILE_SIZES[f], 100);
-        std::ofstream(folder / names.fileName(SL_TABELLEN::FileIndex(f)), std::ios::binary)
-            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    }
-    ASSERT_TRUE(leadTables.loadFiles(folder));
-    fs::remove_all(folder);
-}
+void loadNeutralSet() { loadNeutralLogicSet(leadTables); }
 
 TEST(MoveRating, CapacityFilterAndMissingCards)
 {

@@ -220,7 +220,7 @@ TEST(OpenAnalysis, WorkingSetHoldsTheMeanOverTheDrawnDeals)
     random.seed = 3;
     OpenAnalysisResult result;
     OpenSearch search;
-    analyseOpenGame(view, random, result, search);
+    analyseOpenGame(view, random, result, &search);
     ASSERT_EQ(result.sampleCount, OpenAnalysisResult::SAMPLES);
     ASSERT_FALSE(result.working.empty());
     for (const OpenGameRating& r : result.working) {

@@ -1,0 +1,53 @@
+#pragma once
+// How one computer player plays: every choice of its bidding and card play
+// that may change, and the tables it reads. The computer player runs on the
+// defaults below; the benchmarks build variants of it from this record,
+// among them the frozen reference player `baseline` (bench/BaselinePlayer.h)
+// that later changes are measured against on duplicate deals. A change that
+// alters the player's choices goes behind a field here whose old value the
+// reference keeps; a change that keeps every choice (a faster search with
+// the same answers) needs none.
+
+class CHARAKTER_CREATOR;
+class SL_TABELLEN_WERTUNG;
+class VL_TABELLEN;
+
+// The open-game analysis late in a game (OpenAnalysis.h).
+struct OpenAnalysisSettings {
+    // Suit and grand games: the analysis chooses once the hand holds this
+    // many cards or fewer (and at least two). A null defender asks it from
+    // the first trick on, the null declarer never.
+    int maxHandCards = 7;
+    // Deals drawn for the cards the seat cannot see (at most MAX_SAMPLES).
+    int samples = 10;
+    static constexpr int MAX_SAMPLES = 10;
+    // The deals follow the card-location prognosis (else every deal that
+    // fits what the seat saw is equally likely).
+    bool prognosisDeals = true;
+};
+
+struct ComputerPlayerSettings {
+    // The playing style of the bidding (Vorlogik.h); FOLLOW_USER takes the
+    // one the user chose for all computer players.
+    static constexpr int FOLLOW_USER = -1;
+    int playStyle = FOLLOW_USER;
+    // The lead tables rate every candidate card; the simple choice's card
+    // counts this much more (bench_arena, noopen-bonus:N against full-noopen,
+    // 4000 deals at seeds 5 and 9: N = 20 gave +5.39 and +5.56, the best of
+    // 0..50; bench/RESULTS.md). SIMPLE_ONLY leaves the choice to the simple
+    // one alone.
+    int simpleCardBonus = 20;
+    static constexpr int SIMPLE_ONLY = 1000000;
+    // Late in a game the open-game analysis chooses the card.
+    bool openAnalysis = true;
+    OpenAnalysisSettings open;
+};
+
+// The tables a computer player reads; none given: the shared ones of the
+// process (loaded from the program's "Spiellogik" folder).
+struct ComputerPlayerData {
+    const VL_TABELLEN* preplayTables = nullptr;
+    SL_TABELLEN_WERTUNG* leadTables = nullptr;
+    // The learnt player profiles the prognosis asks.
+    const CHARAKTER_CREATOR* profiles = nullptr;
+};
