@@ -12,24 +12,27 @@
 #include "skat/engine/TableServices.h"
 #include "skat/engine/TableWindows.h"
 
+#include <optional>
+
 namespace {
 
 constexpr int TALK_PAUSE_MS = 1500;
 
-int inputModeOf(int event)
+// The window's input mode an event begins; none for the other events.
+std::optional<InputMode> inputModeOf(int event)
 {
     switch (event) {
-    case GAME_LOOP_ENDED: return 0;
-    case GAME_FINISHED: return 1;
+    case GAME_LOOP_ENDED: return INPUT_NONE;
+    case GAME_FINISHED: return INPUT_GAME_FINISHED;
     case GAME_RESUMED:
-    case NEW_GAME: return 2;
-    case CUTTING: return 3;
+    case NEW_GAME: return INPUT_NEW_GAME;
+    case CUTTING: return INPUT_CUTTING;
     case BIDDING_RESTORED:
-    case BIDDING_STARTED: return 7;
+    case BIDDING_STARTED: return INPUT_BID;
     case ANNOUNCEMENT_RESTORED:
     case ANNOUNCING_STARTED:
-    case RAMSCH_ANNOUNCED: return 9;
-    default: return -1;
+    case RAMSCH_ANNOUNCED: return INPUT_ANNOUNCING;
+    default: return std::nullopt;
     }
 }
 
@@ -73,8 +76,8 @@ public:
         if (hasPreparation(event)) {
             if (event <= NEW_GAME)
                 w_.clearBubbles();
-            if (const int mode = inputModeOf(event); mode >= 0)
-                w_.setInputMode(mode);
+            if (const std::optional<InputMode> mode = inputModeOf(event))
+                w_.setInputMode(*mode);
             if (event >= ANNOUNCEMENT_RESTORED && event <= RAMSCH_ANNOUNCED)
                 w_.clearSelectedCards();
             w_.updateView();
@@ -132,7 +135,7 @@ public:
         }
         case ALL_PASSED: w_.hideOverlay(); break;
         case CARDS_DEALT:
-            w_.setPileMode(4);
+            w_.setPileMode(PILE_TRICKS);
             w_.refreshHands();
             handsChanged();
             break;
@@ -154,7 +157,7 @@ public:
             w_.showOverlay(L"ramsch", SEAT_NONE, 0, true);
             w_.pause(2000);
             w_.hideOverlay();
-            w_.setPileMode(4);
+            w_.setPileMode(PILE_TRICKS);
             w_.refreshHands();
             handsChanged();
             break;
@@ -174,8 +177,8 @@ public:
         case SETTLEMENT_STARTED:
             handsChanged();
             w_.relayout();
-            w_.setInputMode(18);
-            w_.setPileMode(5);
+            w_.setInputMode(INPUT_GAME_RESULT);
+            w_.setPileMode(PILE_SETTLEMENT);
             w_.onSettlement();
             w_.updateInfoText();
             w_.updateView();
@@ -207,7 +210,7 @@ public:
         case PLAYER_TO_PLAY:
             if (ownHand || !isValidSeat(seat))
                 break;
-            w_.setInputMode(event == BID_TURN ? 8 : 16);
+            w_.setInputMode(event == BID_TURN ? INPUT_OTHERS_BID : INPUT_OTHERS_PLAY);
             w_.updateView();
             w_.clearHighlight();
             w_.repaint();
@@ -278,7 +281,7 @@ public:
 private:
     void resumed()
     {
-        w_.setPileMode(0);
+        w_.setPileMode(PILE_NONE);
         w_.showMainWindow();
         w_.refreshBidding();
         w_.hideOverlay();

@@ -385,7 +385,7 @@ void HUMAN_PLAYER::bid()
 {
     awaitAnswer();
     const auto windows = tableWindows();
-    windows->setInputMode(7); // the bidding panel takes the answer
+    windows->setInputMode(INPUT_BID);
     windows->offerBid(table_->windowsTable(), valueAsked(situation_.record), name());
 }
 
@@ -430,7 +430,7 @@ void HUMAN_PLAYER::playCard()
     const CardId hint = proposedCard(*table_, *logic_, situation_);
     awaitAnswer();
     const auto windows = tableWindows();
-    windows->setInputMode(15); // the hand view takes a card
+    windows->setInputMode(INPUT_CARD_PLAY);
     windows->beginCardChoice(table_->windowsTable(), hint);
 }
 

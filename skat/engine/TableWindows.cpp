@@ -22,8 +22,8 @@ void TABLE_WINDOWS::refreshMainWindow(SKATTISCH&) { }
 void TABLE_WINDOWS::announceComputerCard(SKATTISCH&, int) { }
 
 bool TABLE_WINDOWS::hasMainWindow() const { return false; }
-void TABLE_WINDOWS::setInputMode(int) { }
-void TABLE_WINDOWS::setPileMode(int) { }
+void TABLE_WINDOWS::setInputMode(InputMode) { }
+void TABLE_WINDOWS::setPileMode(PileMode) { }
 void TABLE_WINDOWS::clearBubbles() { }
 void TABLE_WINDOWS::clearSelectedCards() { }
 void TABLE_WINDOWS::updateView() { }

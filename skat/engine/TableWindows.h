@@ -7,6 +7,7 @@
 
 #include "skat/engine/Skat.h"
 #include "skat/engine/Spielstruct.h"
+#include "skat/engine/WindowModes.h"
 
 #include <memory>
 #include <string>
@@ -48,9 +49,8 @@ public:
     // with the value written into the text where it has a place for one.
     // Without a main window no event is shown.
     virtual bool hasMainWindow() const;
-    virtual void setInputMode(int mode);
-    // The pile view: 0 hidden, 4 after the deal, 5 in the settlement row.
-    virtual void setPileMode(int mode);
+    virtual void setInputMode(InputMode mode);
+    virtual void setPileMode(PileMode mode);
     virtual void clearBubbles();
     virtual void clearSelectedCards();
     virtual void updateView();

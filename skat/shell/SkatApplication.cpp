@@ -498,7 +498,7 @@ MenuInputs SKAT_APPLICATION::menuInputs()
         in.exerciseMode = table->modus.exerciseFlag;
     }
     if (controller) {
-        in.putAwayShown = controller->inputMode == INPUT_PUT_AWAY;
+        in.putAwayShown = controller->input.mode == INPUT_PUT_AWAY;
         in.openHands = controller->allHandsOpen;
         in.analysisShown = controller->isAnalysisShown();
     }

@@ -210,7 +210,7 @@ bool PLAYER_EINBLATT_CONTROLLER::playCard(CardId card)
     FENSTER_SKAT* window = view ? view->mainWindow : nullptr;
     FENSTER_SKAT_CONTROLLER* windowController = window ? window->windowController() : nullptr;
     if (windowController)
-        windowController->flags[1] = 1;
+        windowController->input.ownCardOnItsWay = true;
     chosen = card;
     // The card's own view flies on to its place in the trick.
     int slot = -1;
@@ -230,11 +230,11 @@ bool PLAYER_EINBLATT_CONTROLLER::playCard(CardId card)
     if (view)
         view->rebuildCardViews();
     if (human && HUMAN_PLAYER::awaited() == human) {
-        const bool kontra = windowController && windowController->kontraCalled;
-        const bool re = windowController && windowController->reCalled;
+        const bool kontra = windowController && windowController->input.kontraCalled;
+        const bool re = windowController && windowController->input.reCalled;
         if (windowController) {
-            windowController->kontraCalled = windowController->reCalled = false;
-            windowController->inputMode = INPUT_NONE;
+            windowController->input.kontraCalled = windowController->input.reCalled = false;
+            windowController->input.mode = INPUT_NONE;
         }
         HUMAN_PLAYER::answerCard(card, kontra, re);
     }
@@ -432,7 +432,7 @@ void PLAYER_EINBLATT_VIEW::actOn(CardId card, const RECTANGLE& from, float angle
     if (!player || card == NO_CARD)
         return;
     player->chosen = card;
-    if (mainWindow && mainWindow->windowController() && mainWindow->windowController()->inputMode == INPUT_PUT_AWAY) {
+    if (mainWindow && mainWindow->windowController() && mainWindow->windowController()->input.mode == INPUT_PUT_AWAY) {
         if (putAwayHandler)
             putAwayHandler(card, from, angle);
         return;

@@ -130,8 +130,8 @@ void FENSTER_SKAT_CONTROLLER::beginCardChoice(CardId)
 {
     if (!view)
         return;
-    inputMode = INPUT_CARD_PLAY;
-    flags[1] = 0;
+    input.mode = INPUT_CARD_PLAY;
+    input.ownCardOnItsWay = false;
     updateView();
     view->handControllers[0].setInputMode(HAND_INPUT_PLAY);
     view->invalidate();
@@ -514,30 +514,26 @@ int FENSTER_SKAT::activeSeat() const
     if (!table)
         return -1;
     const int forehand = table->modus.forehand;
-    const int mode = controller ? controller->inputMode : INPUT_NONE;
+    const InputMode mode = controller ? controller->input.mode : INPUT_NONE;
     int seat = 1;
-    if (mode == 3 || mode == 6)
+    if (mode == INPUT_CUTTING || mode == INPUT_CUT_DONE)
         seat = (forehand + 2) % 3;
-    else if (mode == 4 || mode == 5)
+    else if (mode == INPUT_CUT)
         seat = (forehand + 1) % 3;
-    else if (mode == 7 || mode == 8)
+    else if (mode == INPUT_BID || mode == INPUT_OTHERS_BID)
         seat = table->record.REIZEN_DRAN;
-    else if (mode >= 11 && mode <= 14)
+    else if (mode >= INPUT_SKAT_SHOWN && mode <= INPUT_PUT_AWAY_DONE)
         seat = table->record.declarer();
     const int state = table->currentIndex;
     const STICH& trick = table->cards.trick;
     const int first = table->cards.leader();
-    const int offset = controller ? controller->flags[3] : 0;
     auto winner = [&] { return (first + trickWinnerIndex(table->record.SPIELART.SPIEL_TYP, trick.code())) % 3; };
     if (state == STATE_REIZEN) {
         seat = table->record.REIZEN_DRAN;
     } else if (state == STATE_SPIEL_ANSAGEN) {
         seat = table->record.declarer();
     } else if (state == STATE_KARTE_AUSSPIELEN && first >= 0) {
-        if (trick.count() < 3)
-            seat = ((first + trick.count()) % 3 - offset + 3) % 3;
-        else
-            seat = offset != 0 ? (first - offset + 3) % 3 : winner();
+        seat = trick.count() < 3 ? (first + trick.count()) % 3 : winner();
     } else if (state == STATE_STICH_ABLEGEN && !USER_PREFS::instance().manualTrickClearing && first >= 0) {
         seat = trick.count() == 3 ? winner() : first;
     }
@@ -584,7 +580,7 @@ void FENSTER_SKAT::layoutAndPaint(VORDIX_ZEICHENBEREICH& area)
             paintTricksTaken(area, *table);
         paintModeContent(area, *table);
         // The row of the cards a side took replaces the trick piles.
-        if (controller->inputMode > 2 && !settled)
+        if (controller->input.mode > INPUT_NEW_GAME && !settled)
             pileView.draw(area);
         paintTableTexts(area, *table);
     }
@@ -677,14 +673,14 @@ void FENSTER_SKAT::showTextButton(VORDIX_ZEICHENBEREICH& area, int index, const 
 
 void FENSTER_SKAT::paintModeContent(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table)
 {
-    const int mode = controller->inputMode;
+    const InputMode mode = controller->input.mode;
     const int theme = USER_PREFS::instance().tableTheme;
     for (int index : {3, 14, 15, 16})
         buttons[index].visible = false;
     // The Skat lies face down in the middle until it is taken, under the
     // buttons that take it or leave it.
-    const bool skatLies =
-        (mode >= INPUT_CUT_DONE && mode <= INPUT_SKAT_OR_HAND && controller->flags[0]) || mode == INPUT_SKAT_OR_HAND;
+    const bool skatLies = (mode >= INPUT_CUT_DONE && mode <= INPUT_SKAT_OR_HAND && controller->input.skatFromCut)
+                          || mode == INPUT_SKAT_OR_HAND;
     if (skatLies && theme != USER_PREFS::THEME_MONO) {
         VORDIX_BITMAP& skatPicture = BILDER::instance().tableImage(7);
         if (skatPicture.isLoaded())
@@ -699,7 +695,7 @@ void FENSTER_SKAT::paintModeContent(VORDIX_ZEICHENBEREICH& area, SKATTISCH& tabl
         buttons[BUTTON_SKAT_HELP].draw(area);
     } else if (mode == INPUT_PUT_AWAY) {
         showTextButton(area, BUTTON_PUT_AWAY, skat::text(TextKey::Button_Druecken),
-                       controller->selectedCards.isComplete());
+                       controller->input.skatPlaces.isComplete());
     }
     const int state = table.currentIndex;
     const bool playing =
@@ -751,15 +747,15 @@ void FENSTER_SKAT::paintKontraRe(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table)
     buttons[BUTTON_KONTRA].visible = false;
     buttons[BUTTON_RE].visible = false;
     HUMAN_PLAYER* human = HUMAN_PLAYER::awaited();
-    if (controller->inputMode < INPUT_CARD_PLAY || !human)
+    if (controller->input.mode < INPUT_CARD_PLAY || !human)
         return;
     const Seat seat = table.seatOf(human);
-    if (!table.record.KONTRA && !controller->kontraCalled) {
+    if (!table.record.KONTRA && !controller->input.kontraCalled) {
         if (!table.mayCallKontra(seat))
             return;
         placeKontraRe(table, BUTTON_KONTRA);
         showTextButton(area, BUTTON_KONTRA, skat::text(TextKey::Element_Kontra));
-    } else if (!table.record.RE && !controller->reCalled && table.mayCallRe(seat)) {
+    } else if (!table.record.RE && !controller->input.reCalled && table.mayCallRe(seat)) {
         placeKontraRe(table, BUTTON_RE);
         showTextButton(area, BUTTON_RE, skat::text(TextKey::Element_Re));
     }
@@ -771,7 +767,7 @@ bool FENSTER_SKAT::showsStartButtons(SKATTISCH* table) const
         return true;
     if (auto* server = dynamic_cast<SKATTISCH_SERVER*>(table))
         return !server->isLoopRunning()
-               || (controller && controller->inputMode <= 0 && table->currentIndex == STATE_NONE);
+               || (controller && controller->input.mode == INPUT_NONE && table->currentIndex == STATE_NONE);
     return table->currentIndex == STATE_NONE;
 }
 
@@ -907,7 +903,7 @@ void FENSTER_SKAT::handleKey(VORDIX_MESSAGE& message, SKATTISCH& table)
     // is taken away by any key.
     if (handleTableDialogKey(message.keyCode))
         return;
-    const int mode = controller ? controller->inputMode : INPUT_NONE;
+    const InputMode mode = controller ? controller->input.mode : INPUT_NONE;
     if (mode == INPUT_SKAT_OR_HAND) {
         controller->onSkatOrHandInput(0, 0, message.keyCode);
         return;
@@ -918,7 +914,7 @@ void FENSTER_SKAT::handleKey(VORDIX_MESSAGE& message, SKATTISCH& table)
         return;
     }
     biddingView.onKey(message);
-    if (controller && controller->inputMode == INPUT_CUT)
+    if (controller && controller->input.mode == INPUT_CUT)
         pileView.onKey(message);
     if (table.currentIndex == STATE_STICH_ABLEGEN && HUMAN_PLAYER::awaited())
         HUMAN_PLAYER::answerConfirm();
@@ -927,18 +923,18 @@ void FENSTER_SKAT::handleKey(VORDIX_MESSAGE& message, SKATTISCH& table)
 bool FENSTER_SKAT::handleKontraRe(const VORDIX_MESSAGE& message, SKATTISCH& table)
 {
     HUMAN_PLAYER* human = HUMAN_PLAYER::awaited();
-    if (!controller || controller->inputMode < INPUT_CARD_PLAY || !human)
+    if (!controller || controller->input.mode < INPUT_CARD_PLAY || !human)
         return false;
     const Seat seat = table.seatOf(human);
     if (table.mayCallKontra(seat) && buttons[BUTTON_KONTRA].contains(message.x, message.y)) {
         if (clicked(BUTTON_KONTRA, message))
-            controller->kontraCalled = true;
+            controller->input.kontraCalled = true;
         invalidate();
         return true;
     }
     if (table.mayCallRe(seat) && buttons[BUTTON_RE].contains(message.x, message.y)) {
         if (clicked(BUTTON_RE, message))
-            controller->reCalled = true;
+            controller->input.reCalled = true;
         invalidate();
         return true;
     }
@@ -1024,17 +1020,17 @@ void FENSTER_SKAT::handlePress(VORDIX_MESSAGE& message, SKATTISCH& table)
             return;
         }
     }
-    if (controller && controller->inputMode == INPUT_SKAT_OR_HAND) {
+    if (controller && controller->input.mode == INPUT_SKAT_OR_HAND) {
         controller->onSkatOrHandInput(message.x, message.y, 0);
         return;
     }
-    if (controller && controller->inputMode == INPUT_PUT_AWAY) {
+    if (controller && controller->input.mode == INPUT_PUT_AWAY) {
         controller->onDiscardInput(message.x, message.y, 0);
         return;
     }
     if (handleKontraRe(message, table))
         return;
-    if (controller && controller->inputMode == INPUT_CUT)
+    if (controller && controller->input.mode == INPUT_CUT)
         pileView.onMouse(message);
     biddingView.onMouse(message);
     handViews[0].onMouse(message);

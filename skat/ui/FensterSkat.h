@@ -15,6 +15,7 @@
 #include "skat/ui/SkatButton.h"
 #include "skat/ui/StapelView.h"
 #include "skat/ui/TableAnimation.h"
+#include "skat/ui/TableInputState.h"
 #include "skat/ui/TableLayout.h"
 #include "skat/ui/TrickCardViews.h"
 #include "vordix/Bitmap.h"
@@ -43,20 +44,6 @@ struct SeatText {
     std::wstring text;
     bool centred = false;
     std::int32_t seat = 0;
-};
-
-// What the table expects of the user (or shows).
-enum InputMode : std::int32_t {
-    INPUT_NONE = 0,
-    INPUT_CUT = 4,
-    INPUT_CUT_DONE = 6,
-    INPUT_BID = 7,
-    INPUT_SKAT_OR_HAND = 10,
-    INPUT_SKAT_SHOWN = 11,
-    INPUT_PUT_AWAY = 12,
-    INPUT_PUT_AWAY_DONE = 13,
-    INPUT_CARD_PLAY = 15,
-    INPUT_GAME_RESULT = 18,
 };
 
 // The transparent view over the whole client area.
@@ -95,20 +82,13 @@ public:
     void hidePutAwayCards();
     bool putAway(CardId card);
     void takeBack(int place);
-    SKAT discardProposal;
 
+    TableInputState input;
     SeatText overlayMessage;
     bool infoTextShown = false;
-    SKAT selectedCards;
-    std::array<std::uint8_t, 4> flags{}; // 0: the Skat lies on the table; 3: seat offset
-    std::int32_t inputMode = INPUT_NONE;
     bool analysisWanted = false;
     bool courseWanted = false;
     bool allHandsOpen = false;
-    // The user pressed Kontra or Re while the card request is open; the
-    // hand controller sends it with the card.
-    bool kontraCalled = false;
-    bool reCalled = false;
 };
 
 class FENSTER_SKAT : public VORDIX_HAUPTFENSTER, public GENERIC_VIEW<FENSTER_SKAT_CONTROLLER, FENSTER_SKAT> {
@@ -211,8 +191,6 @@ public:
     // The two put-away cards fly to the declarer's pile on the GUI thread;
     // done runs once they arrived.
     void animateDiscard(const SKAT& pair, std::function<void()> done);
-    // True while the put-away cards are on their way.
-    bool discardFlying = false;
     TABLE_ANIMATIONS skatAnimations;
 
     // What the overlay draws (also painted by tests straight into a bitmap).

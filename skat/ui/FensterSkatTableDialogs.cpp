@@ -37,7 +37,7 @@ void FENSTER_SKAT_TABLE_WINDOWS::openAnnounceDialog(SKATTISCH&, CardSet hand, co
         TABLE_DIALOGS* dialogs = c.view ? c.view->tableDialogs() : nullptr;
         if (!dialogs)
             return;
-        c.inputMode = INPUT_PUT_AWAY_DONE;
+        c.input.mode = INPUT_PUT_AWAY_DONE;
         c.view->invalidate();
         dialogs->announce->answersSerial = serial;
         dialogs->announce->setHandAndSkat(hand, skat);
@@ -52,7 +52,7 @@ void FENSTER_SKAT_TABLE_WINDOWS::openHandGameDialog(SKATTISCH&, CardSet hand)
         TABLE_DIALOGS* dialogs = c.view ? c.view->tableDialogs() : nullptr;
         if (!dialogs)
             return;
-        c.inputMode = INPUT_NONE;
+        c.input.mode = INPUT_NONE;
         c.view->invalidate();
         dialogs->announceHand->answersSerial = serial;
         dialogs->announceHand->setHand(hand);
@@ -67,7 +67,7 @@ void FENSTER_SKAT_TABLE_WINDOWS::showSettlement(SKATTISCH&, const SPIELSTRUCT& r
         TABLE_DIALOGS* dialogs = c.view ? c.view->tableDialogs() : nullptr;
         if (!dialogs)
             return;
-        c.inputMode = INPUT_GAME_RESULT;
+        c.input.mode = INPUT_GAME_RESULT;
         c.view->invalidate();
         dialogs->settlement->record = record;
         dialogs->settlement->answersSerial = serial;
@@ -82,7 +82,7 @@ void FENSTER_SKAT_TABLE_WINDOWS::showPassedGame(SKATTISCH&)
         TABLE_DIALOGS* dialogs = c.view ? c.view->tableDialogs() : nullptr;
         if (!dialogs)
             return;
-        c.inputMode = INPUT_GAME_RESULT;
+        c.input.mode = INPUT_GAME_RESULT;
         c.view->invalidate();
         dialogs->passed->answersSerial = serial;
         dialogs->passed->implementor()->show();

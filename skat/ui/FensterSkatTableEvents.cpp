@@ -142,7 +142,7 @@ void FENSTER_SKAT_TABLE_WINDOWS::playCardSound()
 
 void FENSTER_SKAT_TABLE_WINDOWS::clearSelectedCards()
 {
-    post([](FENSTER_SKAT_CONTROLLER& c) { c.selectedCards = SKAT(); });
+    post([](FENSTER_SKAT_CONTROLLER& c) { c.input.skatPlaces = SKAT(); });
 }
 
 void FENSTER_SKAT_TABLE_WINDOWS::clearHighlight()

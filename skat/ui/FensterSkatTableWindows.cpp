@@ -86,10 +86,10 @@ PLAYER_EINBLATT_CONTROLLER* handOfSeat(FENSTER_SKAT_CONTROLLER& c, Seat seat)
 
 } // namespace
 
-void FENSTER_SKAT_TABLE_WINDOWS::setInputMode(int mode)
+void FENSTER_SKAT_TABLE_WINDOWS::setInputMode(InputMode mode)
 {
     post([mode](FENSTER_SKAT_CONTROLLER& c) {
-        c.inputMode = mode;
+        c.input.mode = mode;
         // Only a card request lets the own hand take input.
         if (mode != INPUT_CARD_PLAY && c.view)
             c.view->handControllers[0].setInputMode(HAND_INPUT_NONE);
@@ -137,7 +137,7 @@ void FENSTER_SKAT_TABLE_WINDOWS::animateCardToTrick(Seat, CardId card, int)
         if (!c.view || c.view->handControllers[0].chosen != card)
             return;
         c.view->handControllers[0].chosen = NO_CARD;
-        c.flags[1] = 0;
+        c.input.ownCardOnItsWay = false;
     });
     layoutViews();
     if (const int ms = table_animation::cardMoveMs(); ms > 0)
@@ -162,7 +162,7 @@ void FENSTER_SKAT_TABLE_WINDOWS::beginCut(SKATTISCH&)
     });
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::setPileMode(int mode)
+void FENSTER_SKAT_TABLE_WINDOWS::setPileMode(PileMode mode)
 {
     post([mode](FENSTER_SKAT_CONTROLLER& c) {
         if (!c.view)
@@ -195,7 +195,7 @@ void FENSTER_SKAT_TABLE_WINDOWS::dealCards(int cutPosition)
     post([](FENSTER_SKAT_CONTROLLER& c) {
         if (!c.view)
             return;
-        c.view->pileController.mode = STAPEL_CONTROLLER::PILE_TRICKS;
+        c.view->pileController.mode = PILE_TRICKS;
         c.view->invalidate();
     });
     SKATTISCH* table = currentTable();
@@ -207,7 +207,7 @@ void FENSTER_SKAT_TABLE_WINDOWS::dealCards(int cutPosition)
     }
     post([hands](FENSTER_SKAT_CONTROLLER& c) {
         // A new game: no card of the user's from the game before is on its way.
-        c.flags[1] = 0;
+        c.input.ownCardOnItsWay = false;
         if (c.view)
             c.view->handControllers[0].chosen = NO_CARD;
         for (Seat seat = SEAT_0; seat < 3; ++seat)

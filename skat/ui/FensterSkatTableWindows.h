@@ -60,7 +60,7 @@ public:
 
     // The table events' steps that the hands and the trick show.
     bool hasMainWindow() const override { return true; }
-    void setInputMode(int mode) override;
+    void setInputMode(InputMode mode) override;
     void updateView() override;
     void repaint() override;
     void layoutViews() override;
@@ -70,7 +70,7 @@ public:
     void refreshHands() override;
     void invalidateHandView() override;
     void beginCut(SKATTISCH& table) override;
-    void setPileMode(int mode) override;
+    void setPileMode(PileMode mode) override;
     void showShuffle() override;
     void dealCards(int cutPosition) override;
     void animateCardToTrick(Seat seat, CardId card, int trickPlace) override;

@@ -111,13 +111,13 @@ void FENSTER_SKAT::paintGameInfo(VORDIX_ZEICHENBEREICH& area)
     line.styleBits = VORDIX_TEXT::BOLD;
     line.horizontalAlign = 0;
     table_texts::InfoLineContext context;
-    context.inputMode = controller->inputMode;
+    context.inputMode = controller->input.mode;
     context.biddingMode = biddingController.mode;
     context.offeredValue = biddingController.value;
     TextExtent e;
     for (int build = 0; build < 6; ++build) {
         if (context.inputMode == INPUT_GAME_RESULT)
-            context.inputMode = 0;
+            context.inputMode = INPUT_NONE;
         line.text = table_texts::gameInfoLine(*table, context);
         e = measure(line);
         if (!smallLayout || e.width < 370 || context.shortForm)
@@ -131,7 +131,7 @@ void FENSTER_SKAT::paintGameInfo(VORDIX_ZEICHENBEREICH& area)
     const int left = std::max(18, iconRight + 4);
     const int top = std::max(1, sheetIcon.y);
     const bool compact =
-        smallLayout && controller->inputMode != INPUT_GAME_RESULT && table->currentIndex != STATE_EINGEPASST;
+        smallLayout && controller->input.mode != INPUT_GAME_RESULT && table->currentIndex != STATE_EINGEPASST;
     const int W = compact ? e.width : std::max(e.width, 84);
     if (!line.text.empty()) {
         BILDER& images = BILDER::instance();
@@ -298,12 +298,12 @@ int FENSTER_SKAT::seatLabelLift(int position)
     SKATTISCH* table = currentTable();
     if (!table || !controller || position == 1)
         return 0;
-    const int mode = controller->inputMode;
+    const InputMode mode = controller->input.mode;
     if (mode != INPUT_SKAT_OR_HAND && mode != INPUT_PUT_AWAY)
         return 0;
     VORDIX_TEXT role;
     role.size = theme() == USER_PREFS::THEME_MONO ? 26 : 13;
-    role.text = table_texts::seatRoleText(*table, controller->inputMode, position);
+    role.text = table_texts::seatRoleText(*table, controller->input.mode, position);
     if (role.text.empty())
         return 0;
     const TextExtent e = measure(role);
@@ -338,8 +338,9 @@ void FENSTER_SKAT::paintSeatNames(VORDIX_ZEICHENBEREICH& area)
     else
         setDefaultColour(label);
     label.size = 17;
-    const int mode = controller->inputMode;
-    const bool highlightMode = mode == 5 || mode == 8 || (mode >= 9 && mode <= 14) || mode == 16;
+    const InputMode mode = controller->input.mode;
+    const bool highlightMode = mode == INPUT_OTHERS_BID || (mode >= INPUT_ANNOUNCING && mode <= INPUT_PUT_AWAY_DONE)
+                               || mode == INPUT_OTHERS_PLAY;
     const int active = activeSeat();
     for (int position : {2, 0}) {
         int seat = -1;
@@ -380,9 +381,9 @@ void FENSTER_SKAT::paintSeatRoles(VORDIX_ZEICHENBEREICH& area)
         label.setColor(999, 999, 999);
     else
         setDefaultColour(label);
-    label.text = table_texts::seatRoleText(*table, controller->inputMode, 2);
+    label.text = table_texts::seatRoleText(*table, controller->input.mode, 2);
     drawSeatLabel(label, (local + 1) % 3, area, 0);
-    label.text = table_texts::seatRoleText(*table, controller->inputMode, 0);
+    label.text = table_texts::seatRoleText(*table, controller->input.mode, 0);
     drawSeatLabel(label, (local + 2) % 3, area, 0);
 }
 
@@ -394,24 +395,24 @@ bool FENSTER_SKAT::isLocalTurnToPlay(const SKATTISCH& table) const
     const int toPlay = (table.cards.leader() + trick.count()) % 3;
     if (screenPositionOfSeat(&table, toPlay) != 1)
         return false;
-    return !(controller && (controller->flags[1] || controller->flags[2]));
+    return !(controller && controller->input.ownCardOnItsWay);
 }
 
 void FENSTER_SKAT::paintOwnSeatRole(VORDIX_ZEICHENBEREICH& area)
 {
     SKATTISCH* table = currentTable();
-    if (!table || !controller || controller->inputMode <= 2)
+    if (!table || !controller || controller->input.mode <= INPUT_NEW_GAME)
         return;
-    const int mode = controller->inputMode;
+    const InputMode mode = controller->input.mode;
     VORDIX_TEXT label;
     label.size = 13;
     setColour(label, themeColour());
-    if (mode <= 14) {
+    if (mode < INPUT_CARD_PLAY) {
         const std::wstring role = table_texts::seatRoleText(*table, mode, 1);
         if (role.empty())
             return;
         label.text = L" " + role + L" ";
-        if (mode <= 6)
+        if (mode <= INPUT_CUT_DONE)
             drawSeatLabel(label, localSeat(), area, 0);
         else
             drawCentredBoxedText(label, area);
@@ -436,7 +437,7 @@ void FENSTER_SKAT::paintGameTitle(VORDIX_ZEICHENBEREICH& area)
     SKATTISCH* table = currentTable();
     if (!table || !controller)
         return;
-    const int mode = controller->inputMode;
+    const InputMode mode = controller->input.mode;
     if (mode < INPUT_CARD_PLAY || mode >= INPUT_GAME_RESULT)
         return;
     const int declarer = table->record.declarer();
@@ -645,16 +646,16 @@ std::wstring FENSTER_SKAT::composeStatusText(const SKATTISCH& table) const
     const int declarer = table.record.declarer();
     const bool humanDeclarer = kindAt(table, declarer) == PLAYER_KIND_HUMAN;
     const int winLevel = table.record.SPIELART.GEWINN_STUFE;
-    const int mode = controller->inputMode;
+    const InputMode mode = controller->input.mode;
     if (state >= STATE_REIZ_VORSCHLAG && state <= STATE_EINGEPASST)
         return own ? status_advice::biddingAdvice(*own, table) : std::wstring{};
     if (state == STATE_SPIEL_ANSAGEN && winLevel > 1 && own && humanDeclarer)
         return status_advice::handGameAdvice(*own);
-    if ((mode == 9 || mode == INPUT_SKAT_OR_HAND) && humanDeclarer && own)
+    if ((mode == INPUT_ANNOUNCING || mode == INPUT_SKAT_OR_HAND) && humanDeclarer && own)
         return status_advice::biddingAdvice(*own, table) + L"\n" + status_advice::announcementSummary(*own);
     if (state == STATE_SPIEL_ANSAGEN && winLevel <= 1 && humanDeclarer && own) {
         std::wstring text = status_advice::gameAdvice(*own);
-        if (mode == INPUT_PUT_AWAY && !controller->selectedCards.isComplete() && own->proposal().type != GAME_NULL) {
+        if (mode == INPUT_PUT_AWAY && !controller->input.skatPlaces.isComplete() && own->proposal().type != GAME_NULL) {
             const DiscardPair pair = own->logic().chooseDiscard(own->situation(), own->proposal());
             const SKAT_TEXT& texts = SKAT_TEXT::instance();
             text += L"\n" + skat::text(TextKey::Tipp_Druecke) + L" " + texts.cardName(pair.first) + L" "
@@ -949,11 +950,11 @@ void FENSTER_SKAT::paintTableTexts(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table
 {
     if (!controller)
         return;
-    const int mode = controller->inputMode;
+    const InputMode mode = controller->input.mode;
     if (mode == INPUT_SKAT_SHOWN)
         paintSkatPair(area, table.cards.skat.cardId(1), table.cards.skat.cardId(2));
     else if (mode == INPUT_PUT_AWAY)
-        paintSkatPair(area, controller->selectedCards.cardId(1), controller->selectedCards.cardId(2));
+        paintSkatPair(area, controller->input.skatPlaces.cardId(1), controller->input.skatPlaces.cardId(2));
     if (table.currentIndex == STATE_ABRECHNUNG)
         paintTrickDisplay(area);
 }
@@ -964,8 +965,8 @@ void FENSTER_SKAT::paintOverlayTexts(VORDIX_ZEICHENBEREICH& area, SKATTISCH& tab
         return;
     paintGameInfo(area);
     // The labels lie above the cards of the fans, so they stay readable.
-    const int mode = controller->inputMode;
-    if (mode >= 3 && mode < INPUT_GAME_RESULT) {
+    const InputMode mode = controller->input.mode;
+    if (mode >= INPUT_CUTTING && mode < INPUT_GAME_RESULT) {
         paintSeatNames(area);
         paintSeatRoles(area);
     }

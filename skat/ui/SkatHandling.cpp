@@ -34,11 +34,11 @@ RECTANGLE FENSTER_SKAT_CONTROLLER::skatPlaceRect(int place) const
 
 void FENSTER_SKAT_CONTROLLER::hidePutAwayCards()
 {
-    if (!view || (inputMode != INPUT_PUT_AWAY && inputMode != INPUT_SKAT_SHOWN))
+    if (!view || (input.mode != INPUT_PUT_AWAY && input.mode != INPUT_SKAT_SHOWN))
         return;
     PLAYER_EINBLATT_CONTROLLER& own = view->handControllers[0];
     for (int place = 1; place <= 2; ++place) {
-        const CardId card = selectedCards.cardId(place);
+        const CardId card = input.skatPlaces.cardId(place);
         if (isRealCard(card) && own.shownHand.positionOf(card) >= 0)
             own.removeCard(card);
     }
@@ -50,7 +50,7 @@ void FENSTER_SKAT_CONTROLLER::beginSkatOrHand()
 {
     if (!view)
         return;
-    inputMode = INPUT_SKAT_OR_HAND;
+    input.mode = INPUT_SKAT_OR_HAND;
     view->buttons[BUTTON_TAKE_SKAT].pressed = false;
     view->buttons[BUTTON_PLAY_HAND].pressed = false;
     updateView();
@@ -117,9 +117,9 @@ void FENSTER_SKAT_CONTROLLER::takeUpSkat(const SKAT& proposal)
         skat = table->cards.skat;
     }
     // The skat lies face up on its places for a moment, then joins the hand.
-    selectedCards = skat;
-    discardProposal = proposal;
-    inputMode = INPUT_SKAT_SHOWN;
+    input.skatPlaces = skat;
+    input.discardProposal = proposal;
+    input.mode = INPUT_SKAT_SHOWN;
     hideOverlayMessage();
     updateView();
     view->redrawNow();
@@ -127,7 +127,7 @@ void FENSTER_SKAT_CONTROLLER::takeUpSkat(const SKAT& proposal)
     view->skatAnimations.run(
         table_animation::duration(pause), [](double) {},
         [this] {
-            if (inputMode == INPUT_SKAT_SHOWN)
+            if (input.mode == INPUT_SKAT_SHOWN)
                 beginDiscard();
         });
 }
@@ -139,19 +139,19 @@ void FENSTER_SKAT_CONTROLLER::beginDiscard()
     // The skat's cards fly from their places into the fan.
     PLAYER_EINBLATT_VIEW& fan = view->handAtPosition(1);
     for (int place = 0; place < 2; ++place) {
-        const CardId card = selectedCards.cardId(place + 1);
-        selectedCards.setCard(place + 1, NO_CARD);
+        const CardId card = input.skatPlaces.cardId(place + 1);
+        input.skatPlaces.setCard(place + 1, NO_CARD);
         if (isRealCard(card))
             fan.takeCardFromSkat(card, place);
     }
-    selectedCards.clear();
-    inputMode = INPUT_PUT_AWAY;
+    input.skatPlaces.clear();
+    input.mode = INPUT_PUT_AWAY;
     hideOverlayMessage();
     updateView();
     PLAYER_EINBLATT_CONTROLLER& own = view->handControllers[0];
     own.setInputMode(HAND_INPUT_PRESS);
-    if (analysisWanted && isRealCard(discardProposal.cardId(1)))
-        own.setHighlightedCard(discardProposal.cardId(1));
+    if (analysisWanted && isRealCard(input.discardProposal.cardId(1)))
+        own.setHighlightedCard(input.discardProposal.cardId(1));
     view->redrawNow();
 }
 
@@ -160,9 +160,9 @@ bool FENSTER_SKAT_CONTROLLER::putAway(CardId card)
     if (!view || !isRealCard(card))
         return false;
     for (int place = 1; place <= 2; ++place) {
-        if (isRealCard(selectedCards.cardId(place)))
+        if (isRealCard(input.skatPlaces.cardId(place)))
             continue;
-        selectedCards.setCard(place, card);
+        input.skatPlaces.setCard(place, card);
         view->handAtPosition(1).moveCardToSkat(card, place - 1);
         view->handControllers[0].chosen = NO_CARD;
         view->invalidate();
@@ -173,10 +173,10 @@ bool FENSTER_SKAT_CONTROLLER::putAway(CardId card)
 
 void FENSTER_SKAT_CONTROLLER::takeBack(int place)
 {
-    const CardId card = selectedCards.cardId(place + 1);
+    const CardId card = input.skatPlaces.cardId(place + 1);
     if (!view || !isRealCard(card))
         return;
-    selectedCards.setCard(place + 1, NO_CARD);
+    input.skatPlaces.setCard(place + 1, NO_CARD);
     view->handAtPosition(1).takeCardFromSkat(card, place);
     view->handControllers[0].setHighlightedCard(card);
     view->invalidate();
@@ -184,7 +184,7 @@ void FENSTER_SKAT_CONTROLLER::takeBack(int place)
 
 void FENSTER_SKAT_CONTROLLER::onDiscardInput(int x, int y, int key)
 {
-    if (!view || !hasTable() || !HUMAN_PLAYER::awaited() || view->discardFlying)
+    if (!view || !hasTable() || !HUMAN_PLAYER::awaited() || input.discardFlying)
         return;
     PLAYER_EINBLATT_CONTROLLER& own = view->handControllers[0];
     bool confirm = false;
@@ -197,7 +197,7 @@ void FENSTER_SKAT_CONTROLLER::onDiscardInput(int x, int y, int key)
                 return;
             }
         }
-        if (selectedCards.isComplete()) {
+        if (input.skatPlaces.isComplete()) {
             SKAT_BUTTON& button = view->buttons[BUTTON_PUT_AWAY];
             if (button.visible && button.contains(x, y)) {
                 VORDIX_MESSAGE press(MESSAGE_MOUSE_PRESS);
@@ -216,7 +216,7 @@ void FENSTER_SKAT_CONTROLLER::onDiscardInput(int x, int y, int key)
                 putAway(own.shownHand.cardIdAt(hit));
         }
     } else if (key == KEY_ENTER || key == KEY_UP) {
-        if (selectedCards.isComplete()) {
+        if (input.skatPlaces.isComplete()) {
             if (key == KEY_ENTER) {
                 view->buttons[BUTTON_PUT_AWAY].flashPressed();
                 confirm = true;
@@ -231,16 +231,16 @@ void FENSTER_SKAT_CONTROLLER::onDiscardInput(int x, int y, int key)
                 own.setHighlightedCard(own.shownHand.cardIdAt(std::clamp(position, 1, n)));
         }
     } else if (key == KEY_DOWN) {
-        takeBack(isRealCard(selectedCards.cardId(2)) ? 1 : 0);
+        takeBack(isRealCard(input.skatPlaces.cardId(2)) ? 1 : 0);
     }
     view->redrawNow();
     if (!confirm)
         return;
     own.setInputMode(HAND_INPUT_NONE);
-    const SKAT pair = selectedCards;
+    const SKAT pair = input.skatPlaces;
     view->animateDiscard(pair, [this, pair] {
         // Runs while the window lives (the flight's guard).
-        inputMode = INPUT_PUT_AWAY_DONE;
+        input.mode = INPUT_PUT_AWAY_DONE;
         hideOverlayMessage();
         if (view)
             view->redrawNow();
@@ -258,8 +258,8 @@ void FENSTER_SKAT::animateDiscard(const SKAT& pair, std::function<void()> done)
     const int targetY = originY + currentLayout[21] + currentLayout[18] - 10;
     const int ms = table_animation::duration(USER_PREFS::instance().playDelayMs / 4 + 50);
     // The places look empty while their cards fly.
-    discardFlying = true;
-    controller->inputMode = INPUT_PUT_AWAY_DONE;
+    controller->input.discardFlying = true;
+    controller->input.mode = INPUT_PUT_AWAY_DONE;
     invalidate();
     BILDER& images = BILDER::instance();
     for (int place = 0; place < 2; ++place) {
@@ -268,7 +268,7 @@ void FENSTER_SKAT::animateDiscard(const SKAT& pair, std::function<void()> done)
         skatAnimations.fly(this, &images.cardFace(pair.cardId(place + 1)), from, 0.0f, to, 0.0f, ms);
     }
     skatAnimations.runSteps({{ms}, {ms > 0 ? 100 : 0}}, [this, done] {
-        discardFlying = false;
+        controller->input.discardFlying = false;
         invalidate();
         done();
     });

@@ -50,10 +50,10 @@ FENSTER_SKAT_CONTROLLER* windowControllerOf(const STAPEL_VIEW* view)
     return view && view->mainWindow ? view->mainWindow->windowController() : nullptr;
 }
 
-int inputModeOf(const STAPEL_VIEW* view)
+InputMode inputModeOf(const STAPEL_VIEW* view)
 {
     const FENSTER_SKAT_CONTROLLER* c = windowControllerOf(view);
-    return c ? c->inputMode : 0;
+    return c ? c->input.mode : INPUT_NONE;
 }
 
 VORDIX_RANDOM& shakeRandom()
@@ -72,7 +72,7 @@ void STAPEL_CONTROLLER::beginCut()
         return;
     view->cutIndex = -1;
     if (FENSTER_SKAT_CONTROLLER* c = windowControllerOf(view)) {
-        c->inputMode = INPUT_CUT;
+        c->input.mode = INPUT_CUT;
         c->updateView();
         c->hideOverlayMessage();
     }
@@ -106,7 +106,7 @@ void STAPEL_CONTROLLER::performCut()
     cutValue = value;
     view->cutIndex = -1;
     if (c) {
-        c->inputMode = INPUT_CUT_DONE;
+        c->input.mode = INPUT_CUT_DONE;
         c->updateView();
         c->hideOverlayMessage();
     }
@@ -245,7 +245,7 @@ bool dealerIsSeatZero()
     return forehand >= 0 && (forehand + 2) % 3 == 0;
 }
 
-bool deckMode(int mode) { return mode >= STAPEL_CONTROLLER::PILE_DECK && mode <= STAPEL_CONTROLLER::PILE_CUT; }
+bool deckMode(PileMode mode) { return mode >= PILE_DECK && mode <= PILE_CUT; }
 
 } // namespace
 
@@ -259,7 +259,7 @@ int STAPEL_VIEW::cutStackX(int stack) const
 
 int STAPEL_VIEW::stackX(int stack) const
 {
-    const int mode = controller ? controller->mode : 0;
+    const PileMode mode = controller ? controller->mode : PILE_NONE;
     if (cutMoving)
         return movedX[stack];
     if (deckMode(mode))
@@ -269,7 +269,7 @@ int STAPEL_VIEW::stackX(int stack) const
 
 int STAPEL_VIEW::stackTopY() const
 {
-    const int mode = controller ? controller->mode : 0;
+    const PileMode mode = controller ? controller->mode : PILE_NONE;
     const float scale = mainWindow ? mainWindow->currentLayout.cardScale : 1.0f;
     if (deckMode(mode))
         return deckY - (dealerIsSeatZero() ? whole(50 * scale) : 0);
@@ -278,15 +278,15 @@ int STAPEL_VIEW::stackTopY() const
 
 int STAPEL_VIEW::stackXOffset(int stack) const
 {
-    const int mode = controller ? controller->mode : 0;
-    if ((mode == STAPEL_CONTROLLER::PILE_TRICKS || mode == STAPEL_CONTROLLER::PILE_SETTLEMENT) && stackX(stack) >= 100)
+    const PileMode mode = controller ? controller->mode : PILE_NONE;
+    if ((mode == PILE_TRICKS || mode == PILE_SETTLEMENT) && stackX(stack) >= 100)
         return 16 - whole(20.0 * pileHeight() / 100);
     return 16;
 }
 
 int STAPEL_VIEW::stackStyle(int stack) const
 {
-    const int mode = controller ? controller->mode : 0;
+    const PileMode mode = controller ? controller->mode : PILE_NONE;
     if (deckMode(mode))
         return 1;
     return stackX(stack) < 100 ? 0 : 2;
@@ -360,8 +360,9 @@ void STAPEL_VIEW::drawLabel(VORDIX_ZEICHENBEREICH& area, const Label& label)
 bool STAPEL_VIEW::ramschPiles() const
 {
     SKATTISCH* table = currentTable();
-    const int mode = controller ? controller->mode : 0;
-    return table && table->record.SPIELART.SPIEL_TYP == GAME_RAMSCH && inputModeOf(this) >= 14 && !deckMode(mode);
+    const PileMode mode = controller ? controller->mode : PILE_NONE;
+    return table && table->record.SPIELART.SPIEL_TYP == GAME_RAMSCH && inputModeOf(this) >= INPUT_CARD_PLAY
+           && !deckMode(mode);
 }
 
 int STAPEL_VIEW::stackCount(int stack) const
@@ -372,11 +373,11 @@ int STAPEL_VIEW::stackCount(int stack) const
     std::lock_guard lock(table->tableLock);
     const STAPEL& pile = table->cards.pile;
     switch (controller->mode) {
-    case STAPEL_CONTROLLER::PILE_DECK: return stack == 0 ? DECK : 0;
-    case STAPEL_CONTROLLER::PILE_CUTTING: return stack == 0 ? DECK - liftedCount : liftedCount;
-    case STAPEL_CONTROLLER::PILE_CUT: return stack == 0 ? 0 : DECK;
-    case STAPEL_CONTROLLER::PILE_TRICKS:
-    case STAPEL_CONTROLLER::PILE_SETTLEMENT: {
+    case PILE_DECK: return stack == 0 ? DECK : 0;
+    case PILE_CUTTING: return stack == 0 ? DECK - liftedCount : liftedCount;
+    case PILE_CUT: return stack == 0 ? 0 : DECK;
+    case PILE_TRICKS:
+    case PILE_SETTLEMENT: {
         int count = pile.recordCount(stack == 0 ? PARTY_DECLARER : PARTY_DEFENDERS);
         const int n = pile.trickCount();
         if (controller->showLastTrick && n > 0
@@ -394,7 +395,7 @@ std::vector<STAPEL_VIEW::Label> STAPEL_VIEW::labels() const
     SKATTISCH* table = currentTable();
     if (!table || !controller || !mainWindow)
         return out;
-    const int inputMode = inputModeOf(this);
+    const InputMode inputMode = inputModeOf(this);
     const bool ramsch = ramschPiles();
     std::lock_guard lock(table->tableLock);
     const STAPEL& pile = table->cards.pile;
@@ -420,7 +421,7 @@ std::vector<STAPEL_VIEW::Label> STAPEL_VIEW::labels() const
     const bool partyGame = type >= GAME_CLUBS && type <= GAME_GRAND_OUVERT;
     const bool wanted =
         (table->modus.freeGame && controller->labels && inputMode != INPUT_CUT) || inputMode == INPUT_GAME_RESULT;
-    if (inputMode >= 9 && partyGame && (won[0] > 0 || won[1] > 0) && wanted) {
+    if (inputMode >= INPUT_ANNOUNCING && partyGame && (won[0] > 0 || won[1] > 0) && wanted) {
         for (int stack = 0; stack < 2; ++stack)
             if (won[stack] > 0)
                 out.push_back(
@@ -429,7 +430,8 @@ std::vector<STAPEL_VIEW::Label> STAPEL_VIEW::labels() const
     }
     // The parties' names under their piles.
     const Seat declarer = table->record.declarer();
-    if (inputMode >= 14 && isValidSeat(declarer) && layoutKindOf(mainWindow->currentLayout) != LayoutKind::Small) {
+    if (inputMode >= INPUT_CARD_PLAY && isValidSeat(declarer)
+        && layoutKindOf(mainWindow->currentLayout) != LayoutKind::Small) {
         if (const PLAYER* player = table->playerAtSeat(declarer); player && won[0] > 0)
             out.push_back({player->name(), x + stackX(0) + 64, y + labelLine - 10});
         const bool ownDeclarer = FENSTER_SKAT::screenPositionOfSeat(table, declarer) == 1;
@@ -480,7 +482,7 @@ void STAPEL_VIEW::draw(VORDIX_ZEICHENBEREICH& area)
         drawLabel(area, label);
 
     // Cut lines across the side of the deck.
-    if (inputModeOf(this) == INPUT_CUT && controller->mode == STAPEL_CONTROLLER::PILE_DECK) {
+    if (inputModeOf(this) == INPUT_CUT && controller->mode == PILE_DECK) {
         VORDIX_LINE line;
         const ThemeColour colour = USER_PREFS::instance().themeColour[1];
         line.setColor(colour.red, colour.green, colour.blue);
@@ -655,14 +657,14 @@ void STAPEL_VIEW::moveCutStacks(int value)
                          place(0, x1, H0 + 20);
                          cutMoving = false;
                          if (controller)
-                             controller->mode = STAPEL_CONTROLLER::PILE_CUT;
+                             controller->mode = PILE_CUT;
                          invalidate();
                          playEffect(L"abheben");
                      },
                      nullptr});
     animations_.runSteps(std::move(steps), [this] {
         if (controller)
-            controller->mode = STAPEL_CONTROLLER::PILE_TRICKS;
+            controller->mode = PILE_TRICKS;
         invalidate();
     });
 }

@@ -7,6 +7,7 @@
 // animations on the GUI thread.
 
 #include "skat/engine/CardTypes.h"
+#include "skat/engine/WindowModes.h"
 #include "skat/ui/GenericView.h"
 #include "skat/ui/TableAnimation.h"
 #include "vordix/Rectangle.h"
@@ -24,20 +25,12 @@ class VORDIX_BITMAP;
 
 class STAPEL_CONTROLLER : public GENERIC_CONTROLLER<STAPEL_VIEW> {
 public:
-    enum PileMode : std::int32_t {
-        PILE_NONE = 0,
-        PILE_DECK = 1,       // the whole deck
-        PILE_CUTTING = 2,    // the deck in two packets
-        PILE_CUT = 3,        // the deck put together again
-        PILE_TRICKS = 4,     // the parties' trick piles
-        PILE_SETTLEMENT = 5, // as 4, at the settlement
-    };
     // Cut positions the user may choose: at least four cards lifted and
     // four left.
     static constexpr int MIN_CUT = 4;
     static constexpr int MAX_CUT = 28;
 
-    // The user is to cut: the main window waits for it (input mode 4).
+    // The user is to cut: the main window waits for it (INPUT_CUT).
     void beginCut();
     // Takes the chosen cut index; one outside 4..28 is refused with a
     // message and a spoken phrase, and the user may choose again.
@@ -55,7 +48,7 @@ public:
     static int shuffleMs();
     static int cutMs();
 
-    std::int32_t mode = PILE_NONE;
+    PileMode mode = PILE_NONE;
     bool labels = false;        // points labels of a free game
     bool showLastTrick = false; // the last trick above its pile
     std::int32_t cutValue = 0;  // the cards below the last accepted cut

@@ -179,12 +179,12 @@ std::wstring gameInfoLine(const SKATTISCH& table, const InfoLineContext& context
             line += L" (" + t(TextKey::Modus_Bockrunde) + L" " + round + L")";
     }
 
-    const int mode = context.inputMode;
-    if (mode >= 7 && mode <= 9 && context.biddingMode == 2)
+    const InputMode mode = context.inputMode;
+    if (mode >= INPUT_BID && mode <= INPUT_ANNOUNCING && context.biddingMode == 2)
         line += L" - " + t(TextKey::Status_Geboten_Wert) + L" " + std::to_wstring(context.offeredValue);
-    else if (mode >= 10 && mode <= 14)
+    else if (mode >= INPUT_SKAT_OR_HAND && mode <= INPUT_PUT_AWAY_DONE)
         line += L" - " + t(TextKey::Status_Gereiz_Wert) + L" " + std::to_wstring(table.record.GEREIZT);
-    else if (mode >= 15 && mode <= 17)
+    else if (mode >= INPUT_CARD_PLAY && mode < INPUT_GAME_RESULT)
         line += L" - " + whoPlaysWhat(table, context.shortForm);
     return line;
 }
@@ -214,9 +214,9 @@ GameTitleParts gameTitleParts(const SKATTISCH& table)
     return parts;
 }
 
-std::wstring gameTitle(const SKATTISCH& table, int inputMode, bool localDeclarer, bool firstLead, int theme)
+std::wstring gameTitle(const SKATTISCH& table, InputMode inputMode, bool localDeclarer, bool firstLead, int theme)
 {
-    if (inputMode < 15 || inputMode >= 18 || table.record.SPIELART.SPIEL_TYP == GAME_RAMSCH)
+    if (inputMode < INPUT_CARD_PLAY || inputMode >= INPUT_GAME_RESULT || table.record.SPIELART.SPIEL_TYP == GAME_RAMSCH)
         return {};
     GameTitleParts parts = gameTitleParts(table);
     if (localDeclarer) {
@@ -229,12 +229,12 @@ std::wstring gameTitle(const SKATTISCH& table, int inputMode, bool localDeclarer
     return t(TextKey::Status_spielt) + L" " + parts.game;
 }
 
-std::wstring seatRoleText(const SKATTISCH& table, int inputMode, int position)
+std::wstring seatRoleText(const SKATTISCH& table, InputMode inputMode, int position)
 {
-    if (inputMode <= 2 || inputMode >= 15)
+    if (inputMode <= INPUT_NEW_GAME || inputMode >= INPUT_CARD_PLAY)
         return {};
     const int forehand = table.modus.forehand;
-    const bool dealing = inputMode >= 3 && inputMode <= 6;
+    const bool dealing = inputMode >= INPUT_CUTTING && inputMode <= INPUT_CUT_DONE;
     for (int k = 0; k < 3; ++k) {
         const int seat = (forehand + k) % 3;
         if (FENSTER_SKAT::screenPositionOfSeat(&table, seat) != position)
@@ -242,9 +242,9 @@ std::wstring seatRoleText(const SKATTISCH& table, int inputMode, int position)
         if (k == 0)
             return dealing ? std::wstring{} : t(TextKey::Vorhand);
         if (k == 1) {
-            if (inputMode == 3 || inputMode == 6)
+            if (inputMode == INPUT_CUTTING || inputMode == INPUT_CUT_DONE)
                 return {};
-            if ((inputMode == 4 || inputMode == 5) && seatOccupied(table, seat)) {
+            if (inputMode == INPUT_CUT && seatOccupied(table, seat)) {
                 const int kind = playerKindAt(table, seat);
                 if (kind == PLAYER_KIND_HUMAN || kind == PLAYER_KIND_NETWORK_CLIENT)
                     return playerName(table, seat) + L", " + t(TextKey::Status_Hebe_ab);

@@ -4,6 +4,8 @@
 // information line, the game title and the seat roles. The painting side
 // (TableLabels) measures and places them.
 
+#include "skat/engine/WindowModes.h"
+
 #include <string>
 #include <vector>
 
@@ -24,7 +26,7 @@ std::vector<std::wstring> balloonLines(const std::wstring& text, bool wrap);
 int gameNumber(const SKATTISCH& table);
 
 struct InfoLineContext {
-    int inputMode = 0;
+    InputMode inputMode = INPUT_NONE;
     int biddingMode = 0;    // the bidding panel's mode; 2: the user answers a value
     int offeredValue = 0;   // the value the bidding panel offers
     bool shortForm = false; // the small layout's short words
@@ -46,12 +48,12 @@ GameTitleParts gameTitleParts(const SKATTISCH& table);
 // The title line during card play: for the local declarer "Du spielst ..."
 // with level and Kontra words (and the first-lead prompt when firstLead),
 // for another declarer "<spielt> <game>" or, with the mono theme, the game
-// alone. Empty for Ramsch and outside card play (input mode below 15 or
-// from 18 on).
-std::wstring gameTitle(const SKATTISCH& table, int inputMode, bool localDeclarer, bool firstLead, int theme);
+// alone. Empty for Ramsch and outside card play (before INPUT_CARD_PLAY or
+// from INPUT_GAME_RESULT on).
+std::wstring gameTitle(const SKATTISCH& table, InputMode inputMode, bool localDeclarer, bool firstLead, int theme);
 
 // Forehand, middlehand or rearhand of the seat at the screen position, and
 // who cuts and deals while the cards are dealt; empty when it has none.
-std::wstring seatRoleText(const SKATTISCH& table, int inputMode, int position);
+std::wstring seatRoleText(const SKATTISCH& table, InputMode inputMode, int position);
 
 } // namespace table_texts

@@ -32,8 +32,8 @@ int trickCards(FENSTER_SKAT& window, SKATTISCH& table, std::array<TrickCard, 3>&
     // game has taken it from the hand.
     const FENSTER_SKAT_CONTROLLER* controller = window.windowController();
     const PLAYER_EINBLATT_CONTROLLER& own = window.handControllers[0];
-    const bool onItsWay = controller && controller->flags[1] && own.chosen != NO_CARD && own.seat >= 0 && own.seat <= 2
-                          && table.cards.hands[own.seat].hasCard(own.chosen) && n < 3;
+    const bool onItsWay = controller && controller->input.ownCardOnItsWay && own.chosen != NO_CARD && own.seat >= 0
+                          && own.seat <= 2 && table.cards.hands[own.seat].hasCard(own.chosen) && n < 3;
     if (onItsWay)
         out[n++] = {own.chosen, FENSTER_SKAT::screenPositionOfSeat(&table, own.seat)};
     return n;

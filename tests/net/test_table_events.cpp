@@ -20,8 +20,8 @@ constexpr Seat V = SEAT_2, M = SEAT_0, H = SEAT_1; // forehand of the first game
 class RecordingWindows : public ScriptedWindows {
 public:
     bool hasMainWindow() const override { return withWindow; }
-    void setInputMode(int mode) override { log("input:" + std::to_string(mode)); }
-    void setPileMode(int mode) override { log("pile:" + std::to_string(mode)); }
+    void setInputMode(InputMode mode) override { log("input:" + std::to_string(mode)); }
+    void setPileMode(PileMode mode) override { log("pile:" + std::to_string(mode)); }
     void showShuffle() override { log("shuffle"); }
     void showCut() override { log("cut"); }
     void dealCards(int) override { log("deal"); }

@@ -703,20 +703,20 @@ TEST_F(GameWindow, APlayedCardStopsBeingOnItsWayWhenTheTableHasIt)
     const CardId card = hand.shownHand.cardIdAt(1);
     // As left by the last card the user played in the game before.
     hand.chosen = card;
-    window->windowController()->flags[1] = 1;
+    window->windowController()->input.ownCardOnItsWay = true;
     tableWindows()->animateCardToTrick(static_cast<Seat>(hand.seat), card, 0);
     QTest::qWait(10);
     EXPECT_EQ(hand.chosen, NO_CARD);
-    EXPECT_EQ(window->windowController()->flags[1], 0);
+    EXPECT_FALSE(window->windowController()->input.ownCardOnItsWay);
     for (int slot = 0; slot < 3; ++slot)
         EXPECT_NE(window->trickCards.card(slot), card) << slot;
     // A game that ended before its table took the card: the next deal ends it.
     hand.chosen = card;
-    window->windowController()->flags[1] = 1;
+    window->windowController()->input.ownCardOnItsWay = true;
     tableWindows()->dealCards(0);
     QTest::qWait(10);
     EXPECT_EQ(hand.chosen, NO_CARD);
-    EXPECT_EQ(window->windowController()->flags[1], 0);
+    EXPECT_FALSE(window->windowController()->input.ownCardOnItsWay);
 }
 
 // The table's threads hand work to the window without waiting for the GUI
@@ -945,14 +945,14 @@ TEST_F(GameWindow, SeatLabelsClearTheTakeSkatButtons)
     dealGrandWithSpadeLead(server->table);
     window->attachSeats();
     const struct {
-        int mode;
+        InputMode mode;
         std::vector<int> buttons;
     } cases[] = {{INPUT_SKAT_OR_HAND, {BUTTON_TAKE_SKAT, BUTTON_PLAY_HAND}}, {INPUT_PUT_AWAY, {BUTTON_PUT_AWAY}}};
     for (const auto& c : cases)
         for (const QSize size : {QSize(1024, 768), QSize(1280, 1024)}) {
             SCOPED_TRACE(c.mode);
             SCOPED_TRACE(size.width());
-            window->windowController()->inputMode = c.mode;
+            window->windowController()->input.mode = c.mode;
             window->resize(size.width(), size.height());
             QTest::qWait(10);
             VORDIX_BITMAP target;

@@ -214,7 +214,7 @@ TEST_F(TableTexts, TheTitleLineFollowsTheDeclarerAndTheMoment)
     const std::wstring own = t(TextKey::Status_Du_spielst) + L" " + game + level + kontra;
     const struct {
         const char* name;
-        int mode;
+        InputMode mode;
         bool local;
         bool firstLead;
         int theme;
@@ -222,9 +222,9 @@ TEST_F(TableTexts, TheTitleLineFollowsTheDeclarerAndTheMoment)
     } cases[] = {
         {"local declarer", INPUT_CARD_PLAY, true, false, 3, own},
         {"local declarer at the first lead", INPUT_CARD_PLAY, true, true, 3, own + lead},
-        {"another declarer", 16, false, false, 3, t(TextKey::Status_spielt) + L" " + game},
-        {"another declarer, mono theme", 16, false, false, 4, game},
-        {"before card play", 14, true, false, 3, L""},
+        {"another declarer", INPUT_OTHERS_PLAY, false, false, 3, t(TextKey::Status_spielt) + L" " + game},
+        {"another declarer, mono theme", INPUT_OTHERS_PLAY, false, false, 4, game},
+        {"before card play", INPUT_PUT_AWAY_DONE, true, false, 3, L""},
         {"settlement", INPUT_GAME_RESULT, true, false, 3, L""},
     };
     for (const auto& c : cases) {
@@ -247,18 +247,18 @@ TEST_F(TableTexts, RolesNameForehandMiddlehandRearhandAndWhoCutsAndDeals)
               true);
     const struct {
         const char* name;
-        int mode;
+        InputMode mode;
         int position;
         std::wstring role;
     } cases[] = {
-        {"forehand while dealing", 4, 0, L""},
-        {"rearhand deals", 4, 2, t(TextKey::Status_gibt)},
+        {"forehand while dealing", INPUT_CUT, 0, L""},
+        {"rearhand deals", INPUT_CUT, 2, t(TextKey::Status_gibt)},
         {"forehand in bidding", INPUT_BID, 0, t(TextKey::Vorhand)},
         {"middlehand in bidding", INPUT_BID, 1, t(TextKey::Mittelhand)},
         {"rearhand in bidding", INPUT_BID, 2, t(TextKey::Hinterhand)},
-        {"middlehand before the cut", 3, 1, L""},
+        {"middlehand before the cut", INPUT_CUTTING, 1, L""},
         {"nothing in card play", INPUT_CARD_PLAY, 0, L""},
-        {"nothing before the deal", 2, 0, L""},
+        {"nothing before the deal", INPUT_NEW_GAME, 0, L""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -266,12 +266,12 @@ TEST_F(TableTexts, RolesNameForehandMiddlehandRearhandAndWhoCutsAndDeals)
     }
     // The middlehand cuts: a computer's status, a human's request.
     const bool humanMiddle = table.playerAtSeat(SEAT_1)->kind() == PLAYER_KIND_HUMAN;
-    EXPECT_EQ(seatRoleText(table, 5, 1),
+    EXPECT_EQ(seatRoleText(table, INPUT_CUT, 1),
               humanMiddle ? name(SEAT_1) + L", " + t(TextKey::Status_Hebe_ab) : t(TextKey::Status_hebt_ab));
     // The user deals when the rearhand sits at position 1.
     table.modus.forehand = SEAT_2;
-    EXPECT_EQ(seatRoleText(table, 4, 1), name(SEAT_1) + L", " + t(TextKey::Status_Du_gibst));
-    EXPECT_EQ(seatRoleText(table, 4, 2), L"") << "the forehand has no role while cards are dealt";
+    EXPECT_EQ(seatRoleText(table, INPUT_CUT, 1), name(SEAT_1) + L", " + t(TextKey::Status_Du_gibst));
+    EXPECT_EQ(seatRoleText(table, INPUT_CUT, 2), L"") << "the forehand has no role while cards are dealt";
 }
 
 } // namespace

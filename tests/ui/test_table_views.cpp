@@ -409,7 +409,7 @@ TEST_F(TableViews, TheWorkerSleepsForTheAnimationsAndNeverWaitsForTheGuiThread)
     };
     runEvents();
     EXPECT_TRUE(services->sleeps().empty()) << "speed 0 shows nothing and holds nothing";
-    EXPECT_EQ(window->pileController.mode, STAPEL_CONTROLLER::PILE_TRICKS) << "the deal ends with the trick piles";
+    EXPECT_EQ(window->pileController.mode, PILE_TRICKS) << "the deal ends with the trick piles";
 
     USER_PREFS::instance().playDelayMs = 1000;
     runEvents();
@@ -462,9 +462,9 @@ TEST_F(TableViews, CutByKeysIsRefusedOutsideFourToTwentyEight)
     server->table.standardSeating();
     STAPEL_CONTROLLER& pile = window->pileController;
     STAPEL_VIEW& view = window->pileView;
-    pile.mode = STAPEL_CONTROLLER::PILE_DECK;
+    pile.mode = PILE_DECK;
     pile.beginCut();
-    EXPECT_EQ(window->windowController()->inputMode, INPUT_CUT);
+    EXPECT_EQ(window->windowController()->input.mode, INPUT_CUT);
     EXPECT_EQ(view.cutIndex, -1);
     QTest::keyClick(client, Qt::Key_Up);
     EXPECT_EQ(view.cutIndex, 16) << "Up first chooses the middle";
@@ -487,10 +487,10 @@ TEST_F(TableViews, CutByKeysIsRefusedOutsideFourToTwentyEight)
         if (c.accepted) {
             EXPECT_EQ(pile.cutValue, c.value);
             EXPECT_EQ(view.cutIndex, -1);
-            EXPECT_EQ(window->windowController()->inputMode, INPUT_CUT_DONE);
+            EXPECT_EQ(window->windowController()->input.mode, INPUT_CUT_DONE);
         } else {
             EXPECT_EQ(view.cutIndex, c.index) << "the user may choose again";
-            EXPECT_EQ(window->windowController()->inputMode, INPUT_CUT);
+            EXPECT_EQ(window->windowController()->input.mode, INPUT_CUT);
             EXPECT_TRUE(window->windowController()->overlayMessage.shown);
             EXPECT_EQ(window->windowController()->overlayMessage.text, skat::text(c.refusal));
         }
@@ -510,7 +510,7 @@ TEST_F(TableViews, ACutByClickOnTheSideOfTheDeck)
     server->table.standardSeating();
     STAPEL_CONTROLLER& pile = window->pileController;
     STAPEL_VIEW& view = window->pileView;
-    pile.mode = STAPEL_CONTROLLER::PILE_DECK;
+    pile.mode = PILE_DECK;
     pile.beginCut();
     const int h = view.pileHeight();
     // Index i lies at u = i on the side of the deck.
@@ -523,7 +523,7 @@ TEST_F(TableViews, ACutByClickOnTheSideOfTheDeck)
     QTest::mouseClick(client, Qt::LeftButton, {}, QPoint(px, u0 + 10));
     QTest::qWait(10);
     EXPECT_EQ(pile.cutValue, 22);
-    EXPECT_EQ(window->windowController()->inputMode, INPUT_CUT_DONE);
+    EXPECT_EQ(window->windowController()->input.mode, INPUT_CUT_DONE);
 }
 
 TEST_F(TableViews, ShakeAndCutTimesFollowThePlaySpeed)
@@ -543,7 +543,7 @@ TEST_F(TableViews, ShakeAndCutTimesFollowThePlaySpeed)
     STAPEL_VIEW& view = window->pileView;
     EXPECT_EQ(window->pileController.showShuffle(), 0);
     EXPECT_FALSE(view.animating) << "no shake at speed 0";
-    EXPECT_EQ(window->pileController.mode, STAPEL_CONTROLLER::PILE_DECK);
+    EXPECT_EQ(window->pileController.mode, PILE_DECK);
 
     USER_PREFS::instance().playDelayMs = 500;
     EXPECT_EQ(window->pileController.showShuffle(), 500);
@@ -568,7 +568,7 @@ TEST_F(TableViews, ShakeAndCutTimesFollowThePlaySpeed)
     EXPECT_FALSE(view.cutMoving);
     EXPECT_EQ(view.movedBottom[0], 97 - 2 * 28 + 20);
     EXPECT_EQ(view.movedX[0], view.movedX[1]);
-    EXPECT_EQ(window->pileController.mode, STAPEL_CONTROLLER::PILE_TRICKS);
+    EXPECT_EQ(window->pileController.mode, PILE_TRICKS);
 }
 
 TEST_F(TableViews, RamschShowsOnePilePerSeatWithNameAndPoints)
@@ -587,8 +587,8 @@ TEST_F(TableViews, RamschShowsOnePilePerSeatWithNameAndPoints)
     for (const char* code : {"H7", "HA", "H8"})
         second.addCard(cardIdFromCode(code));
     table.cards.pile.addToParty(PARTY_DECLARER, second, SEAT_0, SEAT_2);
-    window->windowController()->inputMode = INPUT_CARD_PLAY;
-    window->pileController.mode = STAPEL_CONTROLLER::PILE_TRICKS;
+    window->windowController()->input.mode = INPUT_CARD_PLAY;
+    window->pileController.mode = PILE_TRICKS;
     const std::vector<STAPEL_VIEW::Label> labels = window->pileView.labels();
     ASSERT_EQ(labels.size(), 4u) << "two seats with tricks: a name and the points each";
     const std::wstring points = L" " + skat::text(TextKey::Stapel_Punkte);
@@ -616,15 +616,15 @@ TEST_F(TableViews, PointsAndPartyNamesUnderTheTrickPiles)
     for (const char* code : {"KA", "K1", "KK"})
         trick.addCard(cardIdFromCode(code));
     table.cards.pile.addToParty(PARTY_DEFENDERS, trick, SEAT_0, SEAT_0);
-    window->pileController.mode = STAPEL_CONTROLLER::PILE_SETTLEMENT;
-    window->windowController()->inputMode = INPUT_GAME_RESULT;
+    window->pileController.mode = PILE_SETTLEMENT;
+    window->windowController()->input.mode = INPUT_GAME_RESULT;
     std::vector<STAPEL_VIEW::Label> labels = window->pileView.labels();
     ASSERT_EQ(labels.size(), 2u) << "the defenders' points and names; the declarer has no pile";
     EXPECT_EQ(labels[0].text, L"25 " + skat::text(TextKey::Stapel_Punkte));
     EXPECT_EQ(labels[1].text, table.playerAtSeat(SEAT_2)->name() + L" " + skat::text(TextKey::Element_und) + L" "
                                   + table.playerAtSeat(SEAT_0)->name());
     // During play the points show only in a free game with the labels on.
-    window->windowController()->inputMode = INPUT_CARD_PLAY;
+    window->windowController()->input.mode = INPUT_CARD_PLAY;
     labels = window->pileView.labels();
     ASSERT_EQ(labels.size(), 1u);
     EXPECT_EQ(labels[0].text.find(skat::text(TextKey::Stapel_Punkte)), std::wstring::npos);
@@ -647,7 +647,7 @@ TEST_F(TableViews, TheLastTrickShowsAboveItsPileAtSixTenthsOfTheCardSize)
         trick.addCard(cardIdFromCode(code));
     table.cards.pile.setVh(SEAT_0);
     table.cards.pile.addToParty(PARTY_DEFENDERS, trick, SEAT_0, SEAT_0);
-    window->pileController.mode = STAPEL_CONTROLLER::PILE_TRICKS;
+    window->pileController.mode = PILE_TRICKS;
     EXPECT_TRUE(window->pileView.lastTrickCards().empty()) << "only on demand";
     EXPECT_EQ(window->pileView.stackCount(1), 3);
     // A click on a pile in card play asks for it; the application toggles it.

@@ -158,19 +158,19 @@ int main(int argc, char** argv)
         table.cards.pile.setVh(SEAT_0);
         table.currentIndex = STATE_ABHEBEN_UND_GEBEN;
         window.attachSeats();
-        window.pileController.mode = STAPEL_CONTROLLER::PILE_DECK;
+        window.pileController.mode = PILE_DECK;
         window.pileController.beginCut();
         window.pileView.cutIndex = 12;
     } else {
         deal(table);
-        window.pileController.mode = STAPEL_CONTROLLER::PILE_TRICKS;
+        window.pileController.mode = PILE_TRICKS;
         if (position == "fan") {
             table.currentIndex = STATE_REIZ_VORSCHLAG;
-            controller.inputMode = INPUT_CUT_DONE;
-            controller.flags[0] = 1;
+            controller.input.mode = INPUT_CUT_DONE;
+            controller.input.skatFromCut = true;
         } else if (position == "bidding") {
             table.currentIndex = STATE_REIZEN;
-            controller.inputMode = INPUT_BID;
+            controller.input.mode = INPUT_BID;
             window.biddingController.offerBid(L"", 1, 0);
         } else if (position == "trick" || position == "lasttrick") {
             window.pileController.showLastTrick = position == "lasttrick";
@@ -183,7 +183,7 @@ int main(int argc, char** argv)
             table.cards.collectTrick(GAME_GRAND, SEAT_1);
             for (const char* code : {"PA", "P1", "P9"})
                 table.cards.playCard(cardIdFromCode(code));
-            controller.inputMode = INPUT_CARD_PLAY;
+            controller.input.mode = INPUT_CARD_PLAY;
         } else if (position == "illegal") {
             table.currentIndex = STATE_KARTE_AUSSPIELEN;
             table.record.SPIELART.SPIEL_TYP = GAME_GRAND;
