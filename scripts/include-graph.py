@@ -121,9 +121,6 @@ KNOWN_CYCLES = {
     'skat/logic': [{'DeltaTables', 'LeadTables'}, {'VerteilungsHeuristik', 'Verteilungsprognose'},
                    {'ComputerPlayer', 'LeadChoice'}],
     'skat/app': [{'PrefDefaults', 'SkatText', 'UserPrefs'}],
-    'skat/ui': [{'DialogAbrechnung', 'DialogJaNein', 'DialogReizwerte', 'DialogSpielansage', 'EinblattView',
-                 'FensterSkat', 'FensterSkatTableWindows', 'ReizenView', 'SkatButton', 'StapelView', 'TableDialogs',
-                 'TrickCardViews'}],
 }
 
 

@@ -18,6 +18,7 @@
 #include "skat/shell/MenuCommands.h"
 #include "skat/shell/ShellServices.h"
 #include "skat/shell/UserFiles.h"
+#include "skat/ui/FensterSkatTableWindows.h"
 #include "skat/ui/LocalTableServer.h"
 #include "skat/ui/WindowServerDialogs.h"
 #include "vordix/Message.h"
@@ -142,6 +143,7 @@ bool SKAT_APPLICATION::initialize()
     reachedStep_ = STEP_WINDOWS;
     installServices();
     mainWindow.create();
+    installTableWindowsFor(mainWindow);
     tricksWindow.create();
     sheetWindow.create();
     sheetWindow.sendCommand = [this](VORDIX_MESSAGE& message) { executeCommand(message); };

@@ -74,6 +74,7 @@ public:
     void runSettingsDialog() override;
     void runHelpDialog() override { showHelpPage(0); }
     void runExerciseDialog() override;
+    void showBidCalculator() override { mainWindow.openBidCalculator(); }
     VORDIX_APPLICATION_imp* applicationImplementor() override { return implementor(); }
 
     // The inputs of the menu state as the table and the windows stand now.

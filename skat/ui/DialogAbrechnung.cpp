@@ -5,10 +5,10 @@
 #include "skat/engine/Einblatt.h"
 #include "skat/engine/Player.h"
 #include "skat/engine/Skattisch.h"
-#include "skat/ui/FensterSkat.h"
 #include "skat/ui/FensterStiche.h"
-#include "skat/ui/TableDialogs.h"
+#include "skat/ui/TableDialogSupport.h"
 #include "skat/ui/TableServerAccess.h"
+#include "skat/ui/UserActions.h"
 #include "vordix/Random.h"
 
 #include <cstdlib>
@@ -335,7 +335,7 @@ void DIALOG_ABRECHNUNG::onCommand(int controlId)
         closeHistory(history_);
         imp->done = true;
         break;
-    case MATADOR_HELP: runGameHelp(); break;
+    case MATADOR_HELP: reportUserAction(UserAction::of(UserAction::OPEN_HELP)); break;
     default: break;
     }
 }
@@ -344,15 +344,8 @@ void DIALOG_ABRECHNUNG::onClosed()
 {
     const auto& imp = implementor();
     const int result = imp ? imp->result : 0;
-    if (result != REPEAT && result != NEXT) {
-        if (stillAwaited(REQUEST_CONFIRM_SETTLEMENT, answersSerial))
-            showAgainLater(*this);
-        return;
-    }
-    if (stillAwaited(REQUEST_CONFIRM_SETTLEMENT, answersSerial))
-        HUMAN_PLAYER::answerConfirm(answerFor(result));
-    if (activeTableDialog == this)
-        activeTableDialog = nullptr;
+    answerOnClose(*this, REQUEST_CONFIRM_SETTLEMENT, answersSerial, result == REPEAT || result == NEXT,
+                  [&] { return UserAction::of(UserAction::CONFIRM, answerFor(result)); });
 }
 
 // ---------------------------------------------------------------- all passed
@@ -396,13 +389,6 @@ void DIALOG_EINGEPASST::onClosed()
 {
     const auto& imp = implementor();
     const int result = imp ? imp->result : 0;
-    if (result != REPEAT && result != NEXT) {
-        if (stillAwaited(REQUEST_CONFIRM_PASSED, answersSerial))
-            showAgainLater(*this);
-        return;
-    }
-    if (stillAwaited(REQUEST_CONFIRM_PASSED, answersSerial))
-        HUMAN_PLAYER::answerConfirm(answerFor(result));
-    if (activeTableDialog == this)
-        activeTableDialog = nullptr;
+    answerOnClose(*this, REQUEST_CONFIRM_PASSED, answersSerial, result == REPEAT || result == NEXT,
+                  [&] { return UserAction::of(UserAction::CONFIRM, answerFor(result)); });
 }

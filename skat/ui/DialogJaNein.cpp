@@ -2,10 +2,8 @@
 
 #include "skat/app/UserPrefs.h"
 #include "skat/engine/Liste.h"
-#include "skat/ui/FensterSkat.h"
-#include "skat/ui/MainWindowShell.h"
-#include "skat/ui/TableDialogs.h"
-#include "vordix/Message.h"
+#include "skat/ui/TableDialogSupport.h"
+#include "skat/ui/UserActions.h"
 
 DIALOG_LISTE_KOMPLETT* openListCompleteDialog = nullptr;
 
@@ -26,7 +24,7 @@ bool runsToYes(VORDIX_DIALOG& dialog, int yes)
 
 // ---------------------------------------------------------------- yes or no
 
-DIALOG_JA_NEIN::DIALOG_JA_NEIN() : DIALOG_JA_NEIN(mainGameWindow()) { }
+DIALOG_JA_NEIN::DIALOG_JA_NEIN() : DIALOG_JA_NEIN(tableDialogHost() ? tableDialogHost()->dialogParent() : nullptr) { }
 
 DIALOG_JA_NEIN::DIALOG_JA_NEIN(VORDIX_FENSTER* parent) : VORDIX_DIALOG(parent, FORM_ID) { }
 
@@ -118,9 +116,5 @@ void DIALOG_LISTE_KOMPLETT::onClosed()
     openListCompleteDialog = nullptr;
     const auto& imp = implementor();
     if (imp && imp->result == SHOW_STATISTICS)
-        if (FENSTER_SKAT* window = mainGameWindow()) {
-            VORDIX_MESSAGE command(MESSAGE_COMMAND);
-            command.commandId = COMMAND_HIGH_SCORES;
-            window->mainShell().runCommand(command);
-        }
+        reportUserAction(UserAction::of(UserAction::RUN_COMMAND, COMMAND_HIGH_SCORES));
 }

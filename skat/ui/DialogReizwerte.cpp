@@ -4,9 +4,9 @@
 #include "skat/app/UserPrefs.h"
 #include "skat/engine/Einblatt.h"
 #include "skat/engine/Skattisch.h"
-#include "skat/ui/FensterSkat.h"
-#include "skat/ui/TableDialogs.h"
+#include "skat/ui/TableDialogSupport.h"
 #include "skat/ui/TableServerAccess.h"
+#include "skat/ui/UserActions.h"
 #include "vordix/MessageSink.h"
 
 #include <cstdlib>
@@ -87,13 +87,9 @@ void DIALOG_REIZWERTE_BASE::resortPlayerHand(GameType type)
 {
     if (type == GAME_NONE)
         return;
-    FENSTER_SKAT* window = mainGameWindow();
-    if (!window)
-        return;
-    PLAYER_EINBLATT_CONTROLLER& own = window->handControllers[0];
-    own.sortHandFor(type);
-    if (own.view)
-        static_cast<EINBLATT_VIEW*>(own.view)->rebuildCardViews();
+    SPIELART game;
+    game.SPIEL_TYP = type;
+    reportUserAction(UserAction::withGame(UserAction::SORT_HAND, game));
 }
 
 // ---------------------------------------------------------------- rules
@@ -251,10 +247,9 @@ void DIALOG_REIZWERTE_KALKULATOR::onCommand(int c)
         }
         if (auto* server = dynamic_cast<SKATTISCH_SERVER*>(table))
             server->confirmInterruption();
-        if (FENSTER_SKAT* window = mainGameWindow())
-            window->windowController()->setAnalysisShown(true);
+        reportUserAction(UserAction::of(UserAction::SHOW_PROPOSAL));
     } else if (c == HELP) {
-        runGameHelp();
+        reportUserAction(UserAction::of(UserAction::OPEN_HELP));
     }
 }
 

@@ -2,11 +2,11 @@
 
 #include "skat/app/SkatText.h"
 #include "skat/app/UserPrefs.h"
-#include "skat/engine/Player.h"
 #include "skat/engine/Skattisch.h"
-#include "skat/ui/FensterSkat.h"
-#include "skat/ui/TableDialogs.h"
+#include "skat/ui/SeatPositions.h"
+#include "skat/ui/TableDialogSupport.h"
 #include "skat/ui/TableServerAccess.h"
+#include "skat/ui/UserActions.h"
 #include "vordix/MessageSink.h"
 
 #include <mutex>
@@ -39,9 +39,9 @@ std::wstring seatWord()
     if (!table)
         return L"";
     const int forehand = table->modus.forehand;
-    if (FENSTER_SKAT::screenPositionOfSeat(table, forehand) == 1)
+    if (screenPositionOfSeat(table, forehand) == 1)
         return skat::text(TextKey::Vorhand);
-    if (FENSTER_SKAT::screenPositionOfSeat(table, (forehand + 1) % 3) == 1)
+    if (screenPositionOfSeat(table, (forehand + 1) % 3) == 1)
         return skat::text(TextKey::Mittelhand);
     return skat::text(TextKey::Hinterhand);
 }
@@ -52,10 +52,9 @@ void fillCommonTexts(VORDIX_DIALOG_imp& imp, int group, int firstSuit, int bidTe
 {
     SKATTISCH* table = currentTable();
     imp.setControlText(proposal, skat::text(TextKey::Dialogtext_Vorschlag));
-    const FENSTER_SKAT* window = mainGameWindow();
-    const bool hintShown = window && window->windowController() && window->windowController()->infoTextShown;
-    const bool large = window && layoutKindOf(window->currentLayout) != LayoutKind::Small;
-    const bool hide = (table && table->modus.freeGame && hintShown && large) || (table && table->isNetworkGame());
+    const TABLE_DIALOG_HOST* host = tableDialogHost();
+    const bool besideTable = host && host->statusPanelBeside();
+    const bool hide = (table && table->modus.freeGame && besideTable) || (table && table->isNetworkGame());
     imp.setControlState(proposal, hide ? VORDIX_DIALOG::OB_HIDDEN : VORDIX_DIALOG::OB_VISIBLE);
     const bool german = USER_PREFS::instance().cardSetName() == skat::text(TextKey::Kartenset_Deutsch);
     for (int i = 0; i < 4; ++i) {
@@ -84,8 +83,7 @@ bool askForProposal()
     server->confirmInterruption();
     if (!table->modus.freeGame)
         return false;
-    if (FENSTER_SKAT* window = mainGameWindow())
-        window->windowController()->setAnalysisShown(true);
+    reportUserAction(UserAction::of(UserAction::SHOW_PROPOSAL));
     return true;
 }
 
@@ -267,7 +265,7 @@ void DIALOG_SPIEL_EINFACH::onCommand(int controlId)
     writeBoxes(boxes);
     recompute();
     switch (controlId) {
-    case HELP: runGameHelp(); break;
+    case HELP: reportUserAction(UserAction::of(UserAction::OPEN_HELP)); break;
     case PROPOSAL:
         if (askForProposal())
             setShown(*imp, PROPOSAL, false);
@@ -291,18 +289,9 @@ void DIALOG_SPIEL_EINFACH::onClosed()
     const auto& imp = implementor();
     const int result = imp ? imp->result : 0;
     const bool answered = result == PUT_AWAY_AGAIN || (result == OK && imp->done);
-    if (!answered) {
-        // Closed another way (the frame): the panel stays until it is answered.
-        if (stillAwaited(REQUEST_ANNOUNCE, answersSerial))
-            showAgainLater(*this);
-        return;
-    }
-    if (stillAwaited(REQUEST_ANNOUNCE, answersSerial)) {
-        const SPIELART game = announcedForm(game_);
-        HUMAN_PLAYER::answerAnnounce(game.SPIEL_TYP, game.GEWINN_STUFE, game.STUFE, result == PUT_AWAY_AGAIN);
-    }
-    if (activeTableDialog == this)
-        activeTableDialog = nullptr;
+    answerOnClose(*this, REQUEST_ANNOUNCE, answersSerial, answered, [&] {
+        return UserAction::withGame(UserAction::ANNOUNCE, announcedForm(game_), result == PUT_AWAY_AGAIN);
+    });
 }
 
 void DIALOG_SPIEL_EINFACH::recompute()
@@ -388,7 +377,7 @@ void DIALOG_SPIEL_HAND::onCommand(int controlId)
     writeBoxes(boxes);
     recompute();
     switch (controlId) {
-    case HELP: runGameHelp(); break;
+    case HELP: reportUserAction(UserAction::of(UserAction::OPEN_HELP)); break;
     case PROPOSAL:
         if (askForProposal())
             setShown(*imp, PROPOSAL, false);
@@ -411,17 +400,9 @@ void DIALOG_SPIEL_HAND::onClosed()
     const auto& imp = implementor();
     const int result = imp ? imp->result : 0;
     const bool answered = result == TAKE_SKAT || (result == OK && imp->done);
-    if (!answered) {
-        if (stillAwaited(REQUEST_ANNOUNCE_HAND, answersSerial))
-            showAgainLater(*this);
-        return;
-    }
-    if (stillAwaited(REQUEST_ANNOUNCE_HAND, answersSerial)) {
-        const SPIELART game = announcedForm(game_);
-        HUMAN_PLAYER::answerAnnounceHand(game.SPIEL_TYP, game.GEWINN_STUFE, game.STUFE, result == TAKE_SKAT);
-    }
-    if (activeTableDialog == this)
-        activeTableDialog = nullptr;
+    answerOnClose(*this, REQUEST_ANNOUNCE_HAND, answersSerial, answered, [&] {
+        return UserAction::withGame(UserAction::ANNOUNCE_HAND, announcedForm(game_), result == TAKE_SKAT);
+    });
 }
 
 void DIALOG_SPIEL_HAND::recompute()

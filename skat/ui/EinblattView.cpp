@@ -5,8 +5,10 @@
 #include "skat/engine/AnswerCheck.h"
 #include "skat/engine/Player.h"
 #include "skat/engine/Skattisch.h"
-#include "skat/ui/FensterSkat.h"
 #include "skat/ui/TableServerAccess.h"
+#include "skat/ui/TableViewHost.h"
+#include "skat/ui/UserActions.h"
+#include "vordix/Fenster.h"
 #include "vordix/Message.h"
 #include "vordix/Screen.h"
 #include "vordix/Timer.h"
@@ -201,46 +203,25 @@ bool PLAYER_EINBLATT_CONTROLLER::playCard(CardId card)
         chosen = NO_CARD;
         if (view) {
             view->rebuildCardViews();
-            if (view->mainWindow)
-                view->mainWindow->invalidateOverlay();
+            view->redrawNow();
         }
         return false;
     }
-    auto* human = dynamic_cast<HUMAN_PLAYER*>(seatPlayer());
-    FENSTER_SKAT* window = view ? view->mainWindow : nullptr;
-    FENSTER_SKAT_CONTROLLER* windowController = window ? window->windowController() : nullptr;
-    if (windowController)
-        windowController->input.ownCardOnItsWay = true;
+    if (actions)
+        actions->report(UserAction::playCard(card));
+    return true;
+}
+
+std::unique_ptr<VORDIX_IMAGEVIEW> PLAYER_EINBLATT_CONTROLLER::giveCard(CardId card)
+{
     chosen = card;
-    // The card's own view flies on to its place in the trick.
-    int slot = -1;
-    if (SKATTISCH* table = currentTable()) {
-        std::lock_guard lock(table->tableLock);
-        slot = table->cards.trick.count();
-    }
     std::unique_ptr<VORDIX_IMAGEVIEW> flying = takeCard(card);
-    if (window && flying && slot >= 0 && slot < 3)
-        window->trickCards.takeOver(slot, std::move(flying), card, table_animation::cardMoveMs(),
-                                    FENSTER_SKAT::screenPositionOfSeat(currentTable(), seat));
-    else
-        flying.reset();
     legalDisplay = false;
     highlighted = NO_CARD;
     inputMode = HAND_INPUT_NONE;
     if (view)
         view->rebuildCardViews();
-    if (human && HUMAN_PLAYER::awaited() == human) {
-        const bool kontra = windowController && windowController->input.kontraCalled;
-        const bool re = windowController && windowController->input.reCalled;
-        if (windowController) {
-            windowController->input.kontraCalled = windowController->input.reCalled = false;
-            windowController->input.mode = INPUT_NONE;
-        }
-        HUMAN_PLAYER::answerCard(card, kontra, re);
-    }
-    if (window)
-        window->invalidate();
-    return true;
+    return flying;
 }
 
 // ---------------------------------------------------------------- view
@@ -269,14 +250,14 @@ void EINBLATT_VIEW::setSize(std::int32_t newWidth, std::int32_t newHeight)
 
 void EINBLATT_VIEW::redrawNow()
 {
-    if (controller && mainWindow)
-        mainWindow->invalidateOverlay();
+    if (controller && host)
+        host->repaintOverlay();
 }
 
 void EINBLATT_VIEW::invalidate()
 {
-    if (controller && mainWindow)
-        mainWindow->invalidate();
+    if (controller && host)
+        host->repaint();
 }
 
 HandFan EINBLATT_VIEW::fan() const
@@ -291,10 +272,9 @@ HandFan EINBLATT_VIEW::fan() const
     f.faceDown = faceDown;
     f.hasController = controller != nullptr;
     f.theme = USER_PREFS::instance().tableTheme;
-    if (mainWindow) {
-        f.layout = layoutKindOf(mainWindow->currentLayout);
-        if (const FENSTER_SKAT_CONTROLLER* c = mainWindow->windowController())
-            f.panelShown = c->infoTextShown || c->isAnalysisShown();
+    if (host) {
+        f.layout = host->geometry().kind();
+        f.panelShown = host->sidePanelShown();
     }
     if (draggedCard != NO_CARD && controller) {
         f.moving.active = true;
@@ -365,8 +345,9 @@ void EINBLATT_VIEW::rebuildCardViews()
     if (controller->legalDisplay)
         if (PLAYER_EINBLATT_CONTROLLER* player = controllerAsPlayer())
             legal = player->legalCards();
-    const int hostWidth = mainWindow ? mainWindow->clientRect().width : width;
-    const int hostHeight = mainWindow ? mainWindow->clientRect().height : height;
+    const TableGeometry geometry = host ? host->geometry() : TableGeometry{};
+    const int hostWidth = host ? geometry.clientWidth : width;
+    const int hostHeight = host ? geometry.clientHeight : height;
     RECTANGLE start{hostWidth / 2 - W / 2, hostHeight, W - 1, H - 1};
     if (orientation > 0.0f)
         start = {-W, 100, W - 1, H - 1};
@@ -426,17 +407,12 @@ void EINBLATT_VIEW::rebuildCardViews()
 
 // ---------------------------------------------------------------- input
 
-void PLAYER_EINBLATT_VIEW::actOn(CardId card, const RECTANGLE& from, float angle)
+void PLAYER_EINBLATT_VIEW::actOn(CardId card)
 {
     PLAYER_EINBLATT_CONTROLLER* player = controllerAsPlayer();
     if (!player || card == NO_CARD)
         return;
     player->chosen = card;
-    if (mainWindow && mainWindow->windowController() && mainWindow->windowController()->input.mode == INPUT_PUT_AWAY) {
-        if (putAwayHandler)
-            putAwayHandler(card, from, angle);
-        return;
-    }
     if (player->gameState() == STATE_KARTE_AUSSPIELEN)
         player->playCard(card);
 }
@@ -460,12 +436,13 @@ PLAYER_EINBLATT_VIEW::DragResult PLAYER_EINBLATT_VIEW::dragCard(int position, in
     // hand, from above the middle of the table down to the hand row.
     int left = 0;
     int top = y - 50;
-    if (mainWindow) {
-        const TableLayout& layout = mainWindow->currentLayout;
-        left = mainWindow->originX;
+    if (host) {
+        const TableGeometry geometry = host->geometry();
+        const TableLayout& layout = geometry.layout;
+        left = geometry.originX;
         if (player->inputMode != HAND_INPUT_PRESS) {
-            const LayoutKind kind = layoutKindOf(layout);
-            top = layout[TableLayout::MIDDLE_Y] + mainWindow->originY
+            const LayoutKind kind = geometry.kind();
+            top = layout[TableLayout::MIDDLE_Y] + geometry.originY
                   + (kind == LayoutKind::Small      ? -80
                      : kind == LayoutKind::Portrait ? 74
                                                     : 20);
@@ -561,7 +538,7 @@ void PLAYER_EINBLATT_VIEW::onMouse(VORDIX_MESSAGE& message)
     }
     draggedCard = NO_CARD;
     if (card != NO_CARD)
-        actOn(card, from, angle);
+        actOn(card);
     rebuildCardViews();
 }
 
@@ -580,10 +557,8 @@ void PLAYER_EINBLATT_VIEW::onKey(VORDIX_MESSAGE& message)
     case KEY_RIGHT: player->setHighlightedCard(hand.cardIdAt(current < 1 ? 1 : std::min(current + 1, n))); return;
     case KEY_ENTER:
     case KEY_UP:
-        if (current >= 1 && player->inputMode == HAND_INPUT_PLAY) {
-            const RECTANGLE from = cardRect(current);
-            actOn(player->highlighted, from, fan().cardAngle(current, n));
-        }
+        if (current >= 1 && player->inputMode == HAND_INPUT_PLAY)
+            actOn(player->highlighted);
         return;
     default: return;
     }
@@ -593,7 +568,7 @@ void PLAYER_EINBLATT_VIEW::onKey(VORDIX_MESSAGE& message)
 
 RECTANGLE PLAYER_EINBLATT_VIEW::skatPlace(int slot) const
 {
-    return mainWindow ? mainWindow->skatPlaceRect(slot) : RECTANGLE{};
+    return host ? host->geometry().skatPlace(slot) : RECTANGLE{};
 }
 
 int PLAYER_EINBLATT_VIEW::moveCardToSkat(CardId card, int slot)
@@ -659,8 +634,9 @@ int PLAYER_EINBLATT_VIEW::dealCards(CardSet cards)
     const HandFan f = fan();
     const int W = f.cardWidth();
     const int H = f.cardHeight();
-    const int hostWidth = mainWindow ? mainWindow->clientRect().width : width;
-    const int hostHeight = mainWindow ? mainWindow->clientRect().height : height;
+    const TableGeometry geometry = host ? host->geometry() : TableGeometry{};
+    const int hostWidth = host ? geometry.clientWidth : width;
+    const int hostHeight = host ? geometry.clientHeight : height;
     const RECTANGLE start{hostWidth / 2 - W / 2, hostHeight, W, H};
     for (int i = 1; i <= n; ++i) {
         auto view = std::make_unique<VORDIX_IMAGEVIEW>();
@@ -689,8 +665,9 @@ int PLAYER_EINBLATT_CONTROLLER::resetCardViews()
     const HandFan f = hand->fan();
     const int W = f.cardWidth();
     const int H = f.cardHeight();
-    const int hostWidth = hand->mainWindow ? hand->mainWindow->clientRect().width : hand->width;
-    const int hostHeight = hand->mainWindow ? hand->mainWindow->clientRect().height : hand->height;
+    const TableGeometry geometry = hand->host ? hand->host->geometry() : TableGeometry{};
+    const int hostWidth = hand->host ? geometry.clientWidth : hand->width;
+    const int hostHeight = hand->host ? geometry.clientHeight : hand->height;
     for (const auto& card : hand->cardViews()) {
         card->animationMs = ms;
         card->animateMove({hostWidth / 2 - W / 2, hostHeight, W, H}, 0.0f, 1.0f);

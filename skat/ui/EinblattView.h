@@ -2,8 +2,9 @@
 // A hand of cards on the game table: the controller holds the cards shown in
 // display order with the highlighted and chosen card; the view shows one
 // image view per card in the fan of HandFan and turns presses and keys into
-// a chosen card. The player's kind binds the pair to a seat of the table and
-// hands a chosen card to the human player.
+// a chosen card. The pair is bound to a seat of the table; the view is given
+// its place by the window that holds it (TABLE_VIEW_HOST), and a card the
+// user plays is reported to the window's USER_ACTIONS.
 
 #include "skat/engine/EinblattSortierbar.h"
 #include "skat/ui/GenericView.h"
@@ -12,15 +13,15 @@
 #include "vordix/ImageView.h"
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <vector>
 
 class EINBLATT_VIEW;
-class FENSTER_SKAT;
 class PLAYER;
 class PLAYER_EINBLATT_CONTROLLER;
 class SKATTISCH;
+class TABLE_VIEW_HOST;
+class USER_ACTIONS;
 
 enum HandInputMode : std::int32_t {
     HAND_INPUT_NONE = 0,
@@ -60,9 +61,12 @@ public:
     std::unique_ptr<VORDIX_IMAGEVIEW> takeCard(CardId card);
     // The cards the seat may play now, by the engine's rules.
     CardSet legalCards() const;
-    // Hands the card to the seat's human player when it is legal; an illegal
-    // card dims the others and is kept. True when the card was played.
+    // Reports the card as played when it is legal; an illegal card dims the
+    // others and is kept. True when the card was reported.
     bool playCard(CardId card);
+    // The played card leaves the hand: it is the chosen card, its view goes
+    // to the caller (for its flight to the trick) and the choice ends.
+    std::unique_ptr<VORDIX_IMAGEVIEW> giveCard(CardId card);
     // The game ends early: the cards gather at the bottom edge, then the
     // hand is laid out anew; returns how long the worker is to wait.
     int resetCardViews();
@@ -71,6 +75,7 @@ public:
     int gameState() const;
 
     std::int32_t seat = -1;
+    USER_ACTIONS* actions = nullptr; // not owned: where a played card is reported
 };
 
 class EINBLATT_VIEW : public GENERIC_VIEW<EINBLATT_CONTROLLER, EINBLATT_VIEW> {
@@ -101,7 +106,7 @@ public:
     const std::vector<std::unique_ptr<VORDIX_IMAGEVIEW>>& cardViews() const { return cardViews_; }
     PLAYER_EINBLATT_CONTROLLER* controllerAsPlayer() const;
 
-    FENSTER_SKAT* mainWindow = nullptr; // not owned
+    TABLE_VIEW_HOST* host = nullptr; // not owned: the window that holds the view
     std::int32_t width = 0;
     std::int32_t height = 0;
     std::int32_t rowTop = 0;
@@ -170,11 +175,7 @@ public:
     // flight's length.
     int takeCardFromSkat(CardId card, int slot);
 
-    // Put-away handling of the skat (main window input mode 12): told the
-    // chosen card with its rectangle and turn.
-    std::function<void(CardId, const RECTANGLE&, float)> putAwayHandler;
-
 private:
-    void actOn(CardId card, const RECTANGLE& from, float angle);
+    void actOn(CardId card);
     TABLE_ANIMATIONS animations_;
 };

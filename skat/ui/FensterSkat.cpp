@@ -6,8 +6,6 @@
 #include "skat/engine/Player.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/engine/Stich.h"
-#include "skat/engine/TableWindows.h"
-#include "skat/ui/FensterSkatTableWindows.h"
 #include "skat/ui/MainWindowShell.h"
 #include "skat/ui/RightButtonFilter.h"
 #include "skat/ui/TableDialogs.h"
@@ -19,8 +17,10 @@
 #include "vordix/Zeichenbereich.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <mutex>
+#include <thread>
 
 namespace {
 
@@ -51,8 +51,6 @@ enum UiImage {
     UI_SHORTEN_SELECTED = 24
 };
 constexpr int TABLE_BACKGROUND = 1;
-
-MAIN_WINDOW_SHELL* g_shell = nullptr; // of the one main window
 
 // Runs f with the table lock held when the table is a server table.
 template <class F>
@@ -173,36 +171,34 @@ void SKAT_OVERLAY_VIEW::draw(VORDIX_ZEICHENBEREICH& area)
 FENSTER_SKAT::FENSTER_SKAT(MAIN_WINDOW_SHELL& shell) : shell_(shell)
 {
     hostWindow = this;
-    g_shell = &shell;
     currentLayout = landscape;
-    for (SKAT_BUTTON& button : buttons)
+    for (SKAT_BUTTON& button : buttons) {
         button.owner = this;
+        button.host = this;
+    }
     for (int i = 0; i < 3; ++i) {
         handViews[i].hostWindow = this;
-        handViews[i].mainWindow = this;
+        handViews[i].host = this;
         handViews[i].controller = &handControllers[i];
         handControllers[i].view = &handViews[i];
     }
     biddingView.hostWindow = this;
-    biddingView.mainWindow = this;
+    biddingView.host = this;
     biddingView.controller = &biddingController;
     biddingController.view = &biddingView;
     pileView.hostWindow = this;
-    pileView.mainWindow = this;
+    pileView.host = this;
     pileView.controller = &pileController;
     pileController.view = &pileView;
 }
 
 FENSTER_SKAT::~FENSTER_SKAT()
 {
+    for (const auto& done : whenGone_)
+        done();
     tableDialogs_.reset();
-    if (mainGameWindow() == this)
-        setMainGameWindow(nullptr);
-    if (tableWindows_) {
-        tableWindows_->detach();
-        if (tableWindows() == tableWindows_)
-            installTableWindows(nullptr);
-    }
+    if (tableDialogHost() == this)
+        setTableDialogHost(nullptr);
     if (hookedImages_) {
         BILDER::instance().onCardSetChanged = nullptr;
         BILDER::instance().onReloadCardImages = nullptr;
@@ -213,14 +209,9 @@ FENSTER_SKAT::~FENSTER_SKAT()
     ownedController_.reset();
     controller = nullptr;
     background_.unload();
-    if (g_shell == &shell_)
-        g_shell = nullptr;
 }
 
-VORDIX_APPLICATION_imp* FENSTER_SKAT::applicationImplementor()
-{
-    return g_shell ? g_shell->applicationImplementor() : nullptr;
-}
+void FENSTER_SKAT::whenGone(std::function<void()> done) { whenGone_.push_back(std::move(done)); }
 
 void FENSTER_SKAT::create()
 {
@@ -228,6 +219,11 @@ void FENSTER_SKAT::create()
         ownedController_ = std::make_unique<FENSTER_SKAT_CONTROLLER>();
         controller = ownedController_.get();
         controller->view = this;
+        // What the user does on the own hand, the bidding panel and the
+        // pile goes to the controller.
+        handControllers[0].actions = controller;
+        biddingController.actions = controller;
+        pileController.actions = controller;
     }
     auto imp = mainImplementor();
     if (!imp)
@@ -253,11 +249,9 @@ void FENSTER_SKAT::create()
     BILDER::instance().onCardSetChanged = [this] { onCardSetChanged(); };
     BILDER::instance().onReloadCardImages = [this] { reloadCardImages(); };
     hookedImages_ = true;
-    tableWindows_ = std::make_shared<FENSTER_SKAT_TABLE_WINDOWS>(*this);
-    installTableWindows(tableWindows_);
     attachSeats();
     tableDialogs_ = std::make_unique<TABLE_DIALOGS>(*this);
-    setMainGameWindow(this);
+    setTableDialogHost(this);
 
     RECTANGLE work{0, 0, landscape.designWidth(), landscape.designHeight()};
     if (VORDIX_SCREEN_imp* screen = VORDIX_SCREEN::instance().implementor())
@@ -280,7 +274,7 @@ void FENSTER_SKAT::create()
     move((work.width - frame.width) / 2 + work.x, (work.height - frame.height) / 2 + work.y);
 }
 
-RECTANGLE FENSTER_SKAT::clientRect()
+RECTANGLE FENSTER_SKAT::clientRect() const
 {
     if (!implementor())
         return {};
@@ -369,7 +363,11 @@ void FENSTER_SKAT::reloadCardImages()
     invalidate();
 }
 
-void FENSTER_SKAT::showBidCalculator() { shell_.showBidCalculator(); }
+void FENSTER_SKAT::openBidCalculator()
+{
+    if (tableDialogs_)
+        tableDialogs_->openCalculator(handControllers[0].shownHand.cardSet());
+}
 
 void FENSTER_SKAT::toggleLastTrick()
 {
@@ -405,23 +403,65 @@ void FENSTER_SKAT::placeHandViews()
     }
 }
 
-int FENSTER_SKAT::screenPositionOfSeat(const SKATTISCH* table, int seat)
-{
-    // Only a joined table turns the seats so that its own seat is at the
-    // bottom; at this program's own table the user sits in seat 1.
-    if (table && table->isClientTable()) {
-        for (int slot = 0; slot < 3; ++slot) {
-            PLAYER* player = table->playerInSlot(slot);
-            if (dynamic_cast<HUMAN_PLAYER*>(player))
-                return (seat - table->seatOf(player) + 4) % 3;
-        }
-    }
-    return seat;
-}
-
 PLAYER_EINBLATT_VIEW& FENSTER_SKAT::handAtPosition(int position)
 {
     return handViews[position == 1 ? 0 : position == 2 ? 1 : 2];
+}
+
+PLAYER_EINBLATT_CONTROLLER& FENSTER_SKAT::handControllerAt(int position)
+{
+    return handControllers[position == 1 ? 0 : position == 2 ? 1 : 2];
+}
+
+// ---------------------------------------------------------------- what the views and dialogs are given
+
+TableGeometry FENSTER_SKAT::geometry() const
+{
+    const RECTANGLE client = clientRect();
+    return {currentLayout, originX, originY, client.width, client.height};
+}
+
+const TableInputState& FENSTER_SKAT::inputState() const
+{
+    static const TableInputState none;
+    return controller ? controller->input : none;
+}
+
+bool FENSTER_SKAT::sidePanelShown() const
+{
+    return controller && (controller->infoTextShown || controller->isAnalysisShown());
+}
+
+bool FENSTER_SKAT::statusPanelBeside() const
+{
+    return controller && controller->infoTextShown && layoutKindOf(currentLayout) != LayoutKind::Small;
+}
+
+void FENSTER_SKAT::repaintPart(const RECTANGLE& rect)
+{
+    if (isOpen && implementor())
+        repaintRect(rect);
+}
+
+void FENSTER_SKAT::showNote(const std::wstring& text)
+{
+    if (controller)
+        controller->showOverlayMessage(text, true, false);
+}
+
+void FENSTER_SKAT::hideNote()
+{
+    if (controller)
+        controller->hideOverlayMessage();
+}
+
+void FENSTER_SKAT::sleepMs(unsigned ms)
+{
+    if (VORDIX_APPLICATION_imp* app = shell_.applicationImplementor()) {
+        app->sleep(ms);
+        return;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
 bool FENSTER_SKAT::sideHandFaceDown(int view) const
@@ -449,23 +489,7 @@ void FENSTER_SKAT::attachSeats()
     }
 }
 
-RECTANGLE FENSTER_SKAT::trickCardRect(int position) const
-{
-    static constexpr int offsetX[3] = {176, 128, 88};
-    static constexpr int offsetY[3] = {48, 70, 26};
-    const LayoutKind kind = layoutKindOf(currentLayout);
-    int dx = offsetX[position];
-    int dy = offsetY[position];
-    if (kind == LayoutKind::Small) {
-        dx = static_cast<int>(currentLayout.cardScale * dx) - 20;
-        dy = static_cast<int>(currentLayout.cardScale * dy) - 100;
-    } else if (kind == LayoutKind::Landscape) {
-        dy -= 64;
-    }
-    const bool small = kind == LayoutKind::Small;
-    return {originX + currentLayout[TableLayout::MIDDLE_X] + dx, originY + currentLayout[TableLayout::MIDDLE_Y] + dy,
-            small ? 91 : 144, small ? 136 : 216};
-}
+RECTANGLE FENSTER_SKAT::trickCardRect(int position) const { return geometry().trickCard(position); }
 
 void FENSTER_SKAT::bindButtonImages()
 {
@@ -836,13 +860,13 @@ void FENSTER_SKAT::onMessage(VORDIX_MESSAGE& message)
     const int kind = message.kind;
     // Closing always reaches the application, table or not.
     if (kind == MESSAGE_CLOSE) {
-        if (!confirmQuit())
+        if (!confirmQuit(this))
             return;
         shell_.shutdown();
         return;
     }
     if (kind == MESSAGE_COMMAND) {
-        if (handleTableCommand(message.commandId))
+        if (handleTableCommand(message.commandId, this))
             return;
         shell_.runCommand(message);
         return;
@@ -874,7 +898,7 @@ void FENSTER_SKAT::onMessage(VORDIX_MESSAGE& message)
             return;
         if (undoPossible(*table) && USER_PREFS::instance().takeBackShortcut && controller) {
             controller->showOverlayMessage(skat::text(TextKey::Zug_widerrufen), true, false);
-            if (VORDIX_APPLICATION_imp* app = applicationImplementor())
+            if (VORDIX_APPLICATION_imp* app = shell_.applicationImplementor())
                 app->sleep(1000);
             controller->hideOverlayMessage();
             sendCommand(COMMAND_TAKE_BACK);
@@ -901,7 +925,7 @@ void FENSTER_SKAT::handleKey(VORDIX_MESSAGE& message, SKATTISCH& table)
     // The own hand takes its keys; the bidding panel, the pile and the Skat
     // handling take theirs here once they are on the table. A finished trick
     // is taken away by any key.
-    if (handleTableDialogKey(message.keyCode))
+    if (tableDialogs_ && tableDialogs_->handleKey(message.keyCode))
         return;
     const InputMode mode = controller ? controller->input.mode : INPUT_NONE;
     if (mode == INPUT_SKAT_OR_HAND) {
@@ -916,8 +940,8 @@ void FENSTER_SKAT::handleKey(VORDIX_MESSAGE& message, SKATTISCH& table)
     biddingView.onKey(message);
     if (controller && controller->input.mode == INPUT_CUT)
         pileView.onKey(message);
-    if (table.currentIndex == STATE_STICH_ABLEGEN && HUMAN_PLAYER::awaited())
-        HUMAN_PLAYER::answerConfirm();
+    if (table.currentIndex == STATE_STICH_ABLEGEN && HUMAN_PLAYER::awaited() && controller)
+        controller->report(UserAction::of(UserAction::CONFIRM, CONFIRM_NEXT_GAME));
 }
 
 bool FENSTER_SKAT::handleKontraRe(const VORDIX_MESSAGE& message, SKATTISCH& table)
@@ -928,13 +952,13 @@ bool FENSTER_SKAT::handleKontraRe(const VORDIX_MESSAGE& message, SKATTISCH& tabl
     const Seat seat = table.seatOf(human);
     if (table.mayCallKontra(seat) && buttons[BUTTON_KONTRA].contains(message.x, message.y)) {
         if (clicked(BUTTON_KONTRA, message))
-            controller->input.kontraCalled = true;
+            controller->report(UserAction::of(UserAction::KONTRA));
         invalidate();
         return true;
     }
     if (table.mayCallRe(seat) && buttons[BUTTON_RE].contains(message.x, message.y)) {
         if (clicked(BUTTON_RE, message))
-            controller->input.reCalled = true;
+            controller->report(UserAction::of(UserAction::RE));
         invalidate();
         return true;
     }
@@ -1035,6 +1059,6 @@ void FENSTER_SKAT::handlePress(VORDIX_MESSAGE& message, SKATTISCH& table)
     biddingView.onMouse(message);
     handViews[0].onMouse(message);
     // A click anywhere takes a finished trick away.
-    if (table.currentIndex == STATE_STICH_ABLEGEN && HUMAN_PLAYER::awaited())
-        HUMAN_PLAYER::answerConfirm();
+    if (table.currentIndex == STATE_STICH_ABLEGEN && HUMAN_PLAYER::awaited() && controller)
+        controller->report(UserAction::of(UserAction::CONFIRM, CONFIRM_NEXT_GAME));
 }

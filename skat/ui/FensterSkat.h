@@ -1,23 +1,31 @@
 #pragma once
 // The program's main window: the card table with its menu bar. It is the
 // view half of a view and controller pair; its controller holds what the
-// table expects of the user. The window owns the table's 18 owner-drawn
-// buttons, its layout records and a transparent overlay view that paints
-// what lies above the cards. Everything it shows is read from the table
-// server's current table at paint time, under the table lock of a server
-// table.
+// table expects of the user and is the one handler of the user's actions
+// (FensterSkatActions.cpp). The window owns the table's 18 owner-drawn
+// buttons, its layout records, the views of the table (to which it is the
+// TABLE_VIEW_HOST), the game's dialogs (to which it is the
+// TABLE_DIALOG_HOST) and a transparent overlay view that paints what lies
+// above the cards. Everything it shows is read from the table server's
+// current table at paint time, under the table lock of a server table. The
+// table reaches it through FENSTER_SKAT_TABLE_WINDOWS, which its owner
+// installs (installTableWindowsFor).
 
 #include "skat/engine/Skat.h"
 #include "skat/engine/Stapel.h"
 #include "skat/ui/EinblattView.h"
 #include "skat/ui/GenericView.h"
 #include "skat/ui/ReizenView.h"
+#include "skat/ui/SeatPositions.h"
 #include "skat/ui/SkatButton.h"
 #include "skat/ui/StapelView.h"
 #include "skat/ui/TableAnimation.h"
+#include "skat/ui/TableDialogSupport.h"
 #include "skat/ui/TableInputState.h"
 #include "skat/ui/TableLayout.h"
+#include "skat/ui/TableViewHost.h"
 #include "skat/ui/TrickCardViews.h"
+#include "skat/ui/UserActions.h"
 #include "vordix/Bitmap.h"
 #include "vordix/Hauptfenster.h"
 #include "vordix/Text.h"
@@ -32,10 +40,8 @@
 
 class FENSTER_SKAT;
 class FENSTER_SKAT_CONTROLLER;
-class FENSTER_SKAT_TABLE_WINDOWS;
 class MAIN_WINDOW_SHELL;
 class SKATTISCH;
-class VORDIX_APPLICATION_imp;
 struct TABLE_DIALOGS;
 
 // A text shown in a balloon beside a seat, or the overlay's message box.
@@ -53,8 +59,12 @@ public:
     FENSTER_SKAT* hostWindow = nullptr; // not owned
 };
 
-class FENSTER_SKAT_CONTROLLER : public GENERIC_CONTROLLER<FENSTER_SKAT> {
+class FENSTER_SKAT_CONTROLLER : public GENERIC_CONTROLLER<FENSTER_SKAT>, public USER_ACTIONS {
 public:
+    // The user's actions become the human player's answers here, and
+    // nowhere else (FensterSkatActions.cpp).
+    void report(const UserAction& action) override;
+
     // True when the table server has a current table.
     bool hasTable() const;
     bool isAnalysisShown() const;
@@ -68,6 +78,8 @@ public:
     // The message box of the overlay; an empty text is ignored.
     void showOverlayMessage(const std::wstring& text, bool centred, bool second);
     void hideOverlayMessage();
+    // The table asks the user to cut on the pile.
+    void beginCut();
 
     // The skat (SkatHandling.cpp): the choice of skat or hand, the skat
     // shown and taken into the hand, two cards put away on its places.
@@ -89,9 +101,18 @@ public:
     bool analysisWanted = false;
     bool courseWanted = false;
     bool allHandsOpen = false;
+
+private:
+    // The handler's steps (FensterSkatActions.cpp).
+    void playOwnCard(CardId card);
+    void putAwayPair(const SKAT& pair);
+    void takeCut(int value);
 };
 
-class FENSTER_SKAT : public VORDIX_HAUPTFENSTER, public GENERIC_VIEW<FENSTER_SKAT_CONTROLLER, FENSTER_SKAT> {
+class FENSTER_SKAT : public VORDIX_HAUPTFENSTER,
+                     public GENERIC_VIEW<FENSTER_SKAT_CONTROLLER, FENSTER_SKAT>,
+                     public TABLE_VIEW_HOST,
+                     public TABLE_DIALOG_HOST {
 public:
     static constexpr int MAIN_WINDOW_FORM = 3;
     static constexpr int TUTOR_TEXT_CONTROL = 9;
@@ -112,6 +133,9 @@ public:
     // Builds the platform window with its menu, applies the landscape
     // layout and centres the window in the work area. Runs once.
     void create();
+    // Runs when the window goes, before anything of it is taken down (the
+    // table adapter detaches here).
+    void whenGone(std::function<void()> done);
 
     // Framework window.
     void onMessage(VORDIX_MESSAGE& message) override;
@@ -125,6 +149,23 @@ public:
     void onKey(VORDIX_MESSAGE&) override { }
     void invalidateOverlay();
 
+    // What the views are given (TABLE_VIEW_HOST).
+    TableGeometry geometry() const override;
+    const TableInputState& inputState() const override;
+    bool sidePanelShown() const override;
+    void repaint() override { invalidate(); }
+    void repaintNow() override { redrawNow(); }
+    void repaintOverlay() override { invalidateOverlay(); }
+    void repaintPart(const RECTANGLE& rect) override;
+    void showNote(const std::wstring& text) override;
+    void hideNote() override;
+    void sleepMs(unsigned ms) override;
+
+    // What the dialogs are given (TABLE_DIALOG_HOST).
+    VORDIX_FENSTER* dialogParent() override { return this; }
+    bool statusPanelBeside() const override;
+    USER_ACTIONS& userActions() override { return *controller; }
+
     void applyLayout(const TableLayout& layout);
     void prepareImages(TableLayout layout);
     // The image cache loaded its pictures: bind the take-back and hint
@@ -134,12 +175,11 @@ public:
     // The seat the table highlights; -1 without a table.
     int activeSeat() const;
     // The client size as the platform reports it.
-    RECTANGLE clientRect();
+    RECTANGLE clientRect() const;
 
     FENSTER_SKAT_CONTROLLER* windowController() const { return controller; }
-    // Screen position 1 is the own hand at the bottom, 2 the left side and 0
-    // the right side; handViews[0] shows position 1, [1] position 2, [2] position 0.
-    static int screenPositionOfSeat(const SKATTISCH* table, int seat);
+    // The hand view at a screen position (see SeatPositions.h): handViews[0]
+    // shows position 1, [1] position 2, [2] position 0.
     PLAYER_EINBLATT_VIEW& handAtPosition(int position);
     // Binds the hand controllers to the seats of the current table.
     void attachSeats();
@@ -153,8 +193,6 @@ public:
     const TablePlacement& placement() const { return placement_; }
     // How often the table background was painted anew (it is cached).
     int backgroundPaints() const { return backgroundPaints_; }
-    // The platform application of the window's shell (for sleeping).
-    static VORDIX_APPLICATION_imp* applicationImplementor();
 
     std::int32_t scaleFactor = 2;
     std::int32_t originX = 0;
@@ -177,17 +215,19 @@ public:
     REIZEN_CONTROLLER biddingController;
     STAPEL_VIEW pileView;
     STAPEL_CONTROLLER pileController;
-    // The cards of the current trick (created by the window's constructor).
-    TRICK_CARD_VIEWS trickCards{*this};
+    // The cards of the current trick.
+    TRICK_CARD_VIEWS trickCards{*this, *this, [this](int position) { return &handControllerAt(position); }};
     // The application's show-last-trick option (command 474) changed.
     void toggleLastTrick();
     // The card set was switched: every card view is made anew.
     void reloadCardImages();
-    void showBidCalculator();
+    // The bid-value calculator with the own hand.
+    void openBidCalculator();
 
     // The table dialogs of a game (null before create).
     TABLE_DIALOGS* tableDialogs() const { return tableDialogs_.get(); }
     MAIN_WINDOW_SHELL& mainShell() { return shell_; }
+    PLAYER_EINBLATT_CONTROLLER& handControllerAt(int position);
     // The two put-away cards fly to the declarer's pile on the GUI thread;
     // done runs once they arrived.
     void animateDiscard(const SKAT& pair, std::function<void()> done);
@@ -312,7 +352,7 @@ private:
     std::array<VORDIX_BITMAP, 2> balloonPointers_;
     int backgroundPaints_ = 0;
     bool hookedImages_ = false; // the image cache calls onCardSetChanged
-    std::shared_ptr<FENSTER_SKAT_TABLE_WINDOWS> tableWindows_;
+    std::vector<std::function<void()>> whenGone_;
     TrickRow trickRow_;
     std::unique_ptr<TABLE_DIALOGS> tableDialogs_;
 };

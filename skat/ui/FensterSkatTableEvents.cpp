@@ -70,7 +70,7 @@ bool isNumber(const std::wstring& text)
     return true;
 }
 
-int screenPosition(Seat seat) { return FENSTER_SKAT::screenPositionOfSeat(currentTable(), seat); }
+int screenPosition(Seat seat) { return screenPositionOfSeat(currentTable(), seat); }
 
 } // namespace
 

@@ -19,6 +19,21 @@ FENSTER_SKAT_TABLE_WINDOWS::FENSTER_SKAT_TABLE_WINDOWS(FENSTER_SKAT& window)
 
 void FENSTER_SKAT_TABLE_WINDOWS::detach() { *window_ = nullptr; }
 
+std::shared_ptr<FENSTER_SKAT_TABLE_WINDOWS> installTableWindowsFor(FENSTER_SKAT& window)
+{
+    auto windows = std::make_shared<FENSTER_SKAT_TABLE_WINDOWS>(window);
+    installTableWindows(windows);
+    window.whenGone([weak = std::weak_ptr<FENSTER_SKAT_TABLE_WINDOWS>(windows)] {
+        const auto gone = weak.lock();
+        if (!gone)
+            return;
+        gone->detach();
+        if (tableWindows() == gone)
+            installTableWindows(nullptr);
+    });
+    return windows;
+}
+
 void FENSTER_SKAT_TABLE_WINDOWS::post(std::function<void(FENSTER_SKAT_CONTROLLER&)> work)
 {
     auto run = [window = window_, work = std::move(work)] {
@@ -80,7 +95,7 @@ PLAYER_EINBLATT_CONTROLLER* handOfSeat(FENSTER_SKAT_CONTROLLER& c, Seat seat)
 {
     if (!c.view || seat < 0 || seat > 2)
         return nullptr;
-    const int position = FENSTER_SKAT::screenPositionOfSeat(currentTable(), seat);
+    const int position = screenPositionOfSeat(currentTable(), seat);
     return static_cast<PLAYER_EINBLATT_CONTROLLER*>(c.view->handAtPosition(position).controller);
 }
 
@@ -156,10 +171,7 @@ void FENSTER_SKAT_TABLE_WINDOWS::showWinningCard()
 
 void FENSTER_SKAT_TABLE_WINDOWS::beginCut(SKATTISCH&)
 {
-    post([](FENSTER_SKAT_CONTROLLER& c) {
-        if (c.view)
-            c.view->pileController.beginCut();
-    });
+    post([](FENSTER_SKAT_CONTROLLER& c) { c.beginCut(); });
 }
 
 void FENSTER_SKAT_TABLE_WINDOWS::setPileMode(PileMode mode)

@@ -1,7 +1,9 @@
 #pragma once
 // What the table asks of the main game window, posted to the GUI thread.
 // The table's threads never wait for the GUI thread here: the GUI thread
-// may itself be waiting for them (stopping a game joins its threads).
+// may itself be waiting for them (stopping a game joins its threads). The
+// window's owner installs it (installTableWindowsFor); the window knows
+// nothing of it.
 
 #include "skat/engine/TableWindows.h"
 
@@ -88,3 +90,8 @@ private:
     // Read and cleared on the GUI thread only.
     std::shared_ptr<FENSTER_SKAT*> window_;
 };
+
+// Makes the window the one the table's events and requests reach (GUI
+// thread, after its create): installs its table windows, which detach and
+// uninstall themselves when the window goes.
+std::shared_ptr<FENSTER_SKAT_TABLE_WINDOWS> installTableWindowsFor(FENSTER_SKAT& window);

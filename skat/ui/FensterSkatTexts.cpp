@@ -588,19 +588,7 @@ RECTANGLE FENSTER_SKAT::paintBalloon(VORDIX_ZEICHENBEREICH& area, const SeatText
 
 // ---------------------------------------------------------------- Skat places
 
-RECTANGLE FENSTER_SKAT::skatPlaceRect(int place) const
-{
-    // The places where the skat is handled: offsets by layout from the middle area.
-    const LayoutKind kind = layoutKindOf(currentLayout);
-    const bool small = kind == LayoutKind::Small;
-    const int w = small ? 91 : 144;
-    const int h = small ? 136 : 216;
-    const int dx = small ? -40 : kind == LayoutKind::Portrait ? 14 : 44;
-    const int dy = small ? -80 : kind == LayoutKind::Portrait ? 74 : 20;
-    const int x = currentLayout[TableLayout::MIDDLE_X] + originX + dx;
-    const int y = currentLayout[TableLayout::MIDDLE_Y] + originY + dy;
-    return {x + place * (w + 8), y, w, h};
-}
+RECTANGLE FENSTER_SKAT::skatPlaceRect(int place) const { return geometry().skatPlace(place); }
 
 void FENSTER_SKAT::paintSkatPair(VORDIX_ZEICHENBEREICH& area, CardId first, CardId second)
 {

@@ -3,9 +3,6 @@
 // dispatcher of the menu ids, shutdown, the dialogs it opens, and the
 // platform application for sleeping. The application object implements it.
 
-// Opens the bid-value calculator with the user's hand (TableDialogs.cpp).
-void openBidCalculator();
-
 struct VORDIX_MESSAGE;
 class VORDIX_APPLICATION_imp;
 
@@ -20,8 +17,9 @@ public:
     virtual void showAssistanceDialog() { }
     virtual void showShorteningDialog() { }
     virtual void runExerciseDialog() { }
-    // The bid-value calculator (the bidding panel's small button and the menu).
-    virtual void showBidCalculator() { openBidCalculator(); }
+    // The bid-value calculator (the bidding panel's small button and the
+    // menu); the application opens the window's (FENSTER_SKAT::openBidCalculator).
+    virtual void showBidCalculator() { }
     // Null in tests without a platform application.
     virtual VORDIX_APPLICATION_imp* applicationImplementor() { return nullptr; }
 };

@@ -4,8 +4,8 @@
 #include "skat/app/SkatFolders.h"
 #include "skat/app/SkatText.h"
 #include "skat/engine/BidTable.h"
-#include "skat/engine/Player.h"
-#include "skat/ui/FensterSkat.h"
+#include "skat/ui/TableViewHost.h"
+#include "skat/ui/UserActions.h"
 #include "vordix/Message.h"
 
 #include <cwchar>
@@ -58,8 +58,8 @@ void REIZEN_CONTROLLER::decide()
     refresh();
     if (view)
         view->invalidate();
-    if (HUMAN_PLAYER::awaited())
-        HUMAN_PLAYER::answerBid(hold);
+    if (actions)
+        actions->report(UserAction::of(hold ? UserAction::BID : UserAction::PASS));
 }
 
 void REIZEN_VIEW::setPosition(std::int32_t newX, std::int32_t newY)
@@ -67,8 +67,8 @@ void REIZEN_VIEW::setPosition(std::int32_t newX, std::int32_t newY)
     x = newX;
     y = newY;
     int bx = 460, by = 421, py = 496;
-    if (mainWindow) {
-        switch (layoutKindOf(mainWindow->currentLayout)) {
+    if (host) {
+        switch (host->geometry().kind()) {
         case LayoutKind::Portrait:
             bx = 320;
             by = 451;
@@ -84,7 +84,8 @@ void REIZEN_VIEW::setPosition(std::int32_t newX, std::int32_t newY)
     }
     BILDER& images = BILDER::instance();
     for (SKAT_BUTTON* button : {&bidButton, &passButton}) {
-        button->owner = mainWindow;
+        button->owner = hostWindow;
+        button->host = host;
         button->x = x + bx;
         button->width = 88;
         button->stretched = true;
@@ -94,7 +95,8 @@ void REIZEN_VIEW::setPosition(std::int32_t newX, std::int32_t newY)
     }
     bidButton.y = y + by;
     passButton.y = y + py;
-    calculatorButton.owner = mainWindow;
+    calculatorButton.owner = hostWindow;
+    calculatorButton.host = host;
     calculatorButton.x = x + (bx == 180 ? 320 : bx + 140);
     calculatorButton.y = y + 474;
     calculatorButton.width = 28;
@@ -118,8 +120,8 @@ void REIZEN_VIEW::updateButtons()
 
 void REIZEN_VIEW::invalidate()
 {
-    if (mainWindow)
-        mainWindow->invalidateOverlay();
+    if (host)
+        host->repaintOverlay();
 }
 
 void REIZEN_VIEW::draw(VORDIX_ZEICHENBEREICH& area)
@@ -148,8 +150,8 @@ void REIZEN_VIEW::onMouse(VORDIX_MESSAGE& message)
         const bool clicked = calculatorButton.pressed;
         calculatorButton.pressed = false;
         invalidate();
-        if (clicked && mainWindow)
-            mainWindow->showBidCalculator();
+        if (clicked && controller->actions)
+            controller->actions->report(UserAction::of(UserAction::OPEN_BID_CALCULATOR));
         return;
     }
     const bool onBid = bidButton.contains(message.x, message.y);

@@ -1,7 +1,7 @@
 #pragma once
 // The bidding panel of the game table: the upper button names the next bid
 // value or holds, the lower one passes. The controller holds what the table
-// asks; the decision goes to the waiting human player.
+// asks; the decision is reported to the window's USER_ACTIONS.
 
 #include "skat/ui/GenericView.h"
 #include "skat/ui/SkatButton.h"
@@ -10,8 +10,9 @@
 #include <cstdint>
 #include <string>
 
-class FENSTER_SKAT;
 class REIZEN_VIEW;
+class TABLE_VIEW_HOST;
+class USER_ACTIONS;
 
 class REIZEN_CONTROLLER : public GENERIC_CONTROLLER<REIZEN_VIEW> {
 public:
@@ -22,7 +23,7 @@ public:
     // The table asks: mode 1 offers the value after the bid index, mode 2
     // the value at it; any other mode changes nothing.
     void offerBid(const std::wstring& newPrompt, int newMode, int bidIndex);
-    // Holds when the bid button is the pressed one, else passes.
+    // Reports a bid when the bid button is the pressed one, else a pass.
     void decide();
     // Back to idle.
     void refresh();
@@ -31,6 +32,7 @@ public:
     std::wstring prompt;
     std::wstring bidText;
     std::int32_t value = 0;
+    USER_ACTIONS* actions = nullptr; // not owned
 };
 
 // The label of a bid value: a blank, the value right-aligned in three
@@ -43,7 +45,7 @@ public:
     static constexpr int KEY_UP = 200;
     static constexpr int KEY_DOWN = 201;
 
-    // Places the buttons by the main window's layout, relative to (x, y).
+    // Places the buttons by the table's layout, relative to (x, y).
     void setPosition(std::int32_t newX, std::int32_t newY) override;
     void redrawNow() override { invalidate(); }
     void invalidate() override;
@@ -52,7 +54,7 @@ public:
     void onKey(VORDIX_MESSAGE& message) override;
     void updateButtons();
 
-    FENSTER_SKAT* mainWindow = nullptr; // not owned
+    TABLE_VIEW_HOST* host = nullptr; // not owned: the window that holds the view
     SKAT_BUTTON bidButton;
     SKAT_BUTTON passButton;
     SKAT_BUTTON calculatorButton; // opens the bid-value calculator

@@ -1,37 +1,16 @@
 #include "skat/ui/SkatButton.h"
 
 #include "skat/app/UserPrefs.h"
-#include "skat/ui/FensterSkat.h"
-#include "vordix/Application.h"
+#include "skat/ui/TableViewHost.h"
 #include "vordix/Area.h"
 #include "vordix/Fenster.h"
 #include "vordix/Message.h"
 #include "vordix/Screen.h"
 #include "vordix/Text.h"
 
-#include <chrono>
-#include <thread>
-
 namespace {
 
 constexpr int FLASH_MS = 200;
-
-// The main window's overlay lies above the buttons' window; it is repainted
-// with them.
-void invalidateOverlayOf(VORDIX_FENSTER* owner)
-{
-    if (auto* table = dynamic_cast<FENSTER_SKAT*>(owner))
-        table->invalidateOverlay();
-}
-
-void sleepMs(unsigned ms)
-{
-    if (auto* app = FENSTER_SKAT::applicationImplementor()) {
-        app->sleep(ms);
-        return;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
 
 } // namespace
 
@@ -52,10 +31,8 @@ bool SKAT_BUTTON::contains(int px, int py) const
 
 void SKAT_BUTTON::repaintOwner()
 {
-    if (!owner)
-        return;
-    owner->updateRect(0, 0, -1, -1);
-    invalidateOverlayOf(owner);
+    if (host)
+        host->repaint();
 }
 
 void SKAT_BUTTON::onMouse(const VORDIX_MESSAGE& message)
@@ -67,9 +44,9 @@ void SKAT_BUTTON::onMouse(const VORDIX_MESSAGE& message)
         return;
     }
     pressed = true;
-    if (owner && owner->isOpen) {
-        owner->repaintRect({0, 0, -1, -1});
-        invalidateOverlayOf(owner);
+    if (host) {
+        host->repaintPart({0, 0, -1, -1});
+        host->repaintOverlay();
     }
     VORDIX_SCREEN_imp* screen = VORDIX_SCREEN::instance().implementor();
     if (!screen || !owner)
@@ -93,23 +70,23 @@ void SKAT_BUTTON::onMouse(const VORDIX_MESSAGE& message)
 
 void SKAT_BUTTON::flashPressed()
 {
-    if (!enabled || !visible || !owner)
+    if (!enabled || !visible || !host)
         return;
     const RECTANGLE strip{x, y, width, 2 * fontSize + 4};
     pressed = true;
     repaintOwner();
-    owner->repaintRect(strip);
-    sleepMs(FLASH_MS);
+    host->repaintPart(strip);
+    host->sleepMs(FLASH_MS);
     pressed = false;
     repaintOwner();
-    owner->repaintRect(strip);
+    host->repaintPart(strip);
 }
 
 void SKAT_BUTTON::invalidate()
 {
     pressed = false;
-    if (owner)
-        owner->updateRect(0, 0, -1, -1);
+    if (host)
+        host->repaint();
 }
 
 void SKAT_BUTTON::draw(VORDIX_ZEICHENBEREICH& area)

@@ -8,6 +8,7 @@
 
 #include <string>
 
+class TABLE_VIEW_HOST;
 class VORDIX_FENSTER;
 class VORDIX_ZEICHENBEREICH;
 struct VORDIX_MESSAGE;
@@ -31,7 +32,8 @@ public:
     // The clickable and drawn width of a labelled button.
     int drawnWidth() const;
 
-    VORDIX_FENSTER* owner = nullptr; // not owned
+    VORDIX_FENSTER* owner = nullptr; // not owned: the platform window it lies in
+    TABLE_VIEW_HOST* host = nullptr; // not owned: repaints the table, holds a flash
     int x = 0;
     int y = 0;
     int width = 0;

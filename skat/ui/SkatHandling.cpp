@@ -1,13 +1,13 @@
 // The human declarer and the skat: taking it or playing hand, the two skat
-// places filled from the hand and emptied again, putting the two cards away
-// with their flight to the declarer's pile, and the answers to the table.
+// places filled from the hand and emptied again, and the flight of the two
+// cards put away to the declarer's pile. The choices are reported to the
+// controller's handler, which answers the table.
 
 #include "skat/app/Bilder.h"
 #include "skat/app/UserPrefs.h"
 #include "skat/engine/Player.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/ui/FensterSkat.h"
-#include "skat/ui/MainWindowShell.h"
 #include "skat/ui/TableServerAccess.h"
 #include "vordix/Message.h"
 
@@ -74,7 +74,7 @@ void FENSTER_SKAT_CONTROLLER::onSkatOrHandInput(int x, int y, int key)
         if (!chosen)
             return;
         chosen->flashPressed();
-        HUMAN_PLAYER::answerSkatOrHand(chosen == &hand);
+        report(UserAction::of(chosen == &hand ? UserAction::PLAY_HAND : UserAction::TAKE_SKAT));
         return;
     }
     if (key != 0)
@@ -86,7 +86,7 @@ void FENSTER_SKAT_CONTROLLER::onSkatOrHandInput(int x, int y, int key)
     if (help.visible && help.contains(x, y)) {
         help.pressed = false;
         help.invalidate();
-        view->mainShell().runHelpDialog();
+        report(UserAction::of(UserAction::OPEN_HELP));
         return;
     }
     take.pressed = hand.pressed = false;
@@ -96,7 +96,7 @@ void FENSTER_SKAT_CONTROLLER::onSkatOrHandInput(int x, int y, int key)
         button->onMouse(press);
         if (button->pressed) {
             button->invalidate();
-            HUMAN_PLAYER::answerSkatOrHand(button == &hand);
+            report(UserAction::of(button == &hand ? UserAction::PLAY_HAND : UserAction::TAKE_SKAT));
             return;
         }
     }
@@ -234,18 +234,8 @@ void FENSTER_SKAT_CONTROLLER::onDiscardInput(int x, int y, int key)
         takeBack(isRealCard(input.skatPlaces.cardId(2)) ? 1 : 0);
     }
     view->redrawNow();
-    if (!confirm)
-        return;
-    own.setInputMode(HAND_INPUT_NONE);
-    const SKAT pair = input.skatPlaces;
-    view->animateDiscard(pair, [this, pair] {
-        // Runs while the window lives (the flight's guard).
-        input.mode = INPUT_PUT_AWAY_DONE;
-        hideOverlayMessage();
-        if (view)
-            view->redrawNow();
-        HUMAN_PLAYER::answerDiscard(pair.cardId(1), pair.cardId(2));
-    });
+    if (confirm)
+        report(UserAction::putAway(input.skatPlaces));
 }
 
 // ---------------------------------------------------------------- the flight

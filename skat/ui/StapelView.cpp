@@ -4,12 +4,12 @@
 #include "skat/app/SkatSound.h"
 #include "skat/app/SkatText.h"
 #include "skat/app/UserPrefs.h"
-#include "skat/engine/Player.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/engine/Stich.h"
-#include "skat/engine/TableServices.h"
-#include "skat/ui/FensterSkat.h"
+#include "skat/ui/SeatPositions.h"
 #include "skat/ui/TableServerAccess.h"
+#include "skat/ui/TableViewHost.h"
+#include "skat/ui/UserActions.h"
 #include "vordix/Line.h"
 #include "vordix/Message.h"
 #include "vordix/MessageSink.h"
@@ -45,15 +45,9 @@ void playEffect(const wchar_t* name)
         SKAT_SOUND::instance().soundFolder(SKAT_SOUND::EFFECTS, name, true, 0);
 }
 
-FENSTER_SKAT_CONTROLLER* windowControllerOf(const STAPEL_VIEW* view)
-{
-    return view && view->mainWindow ? view->mainWindow->windowController() : nullptr;
-}
-
 InputMode inputModeOf(const STAPEL_VIEW* view)
 {
-    const FENSTER_SKAT_CONTROLLER* c = windowControllerOf(view);
-    return c ? c->input.mode : INPUT_NONE;
+    return view && view->host ? view->host->inputState().mode : INPUT_NONE;
 }
 
 VORDIX_RANDOM& shakeRandom()
@@ -71,11 +65,6 @@ void STAPEL_CONTROLLER::beginCut()
     if (!view)
         return;
     view->cutIndex = -1;
-    if (FENSTER_SKAT_CONTROLLER* c = windowControllerOf(view)) {
-        c->input.mode = INPUT_CUT;
-        c->updateView();
-        c->hideOverlayMessage();
-    }
     view->redrawNow();
 }
 
@@ -83,36 +72,29 @@ void STAPEL_CONTROLLER::performCut()
 {
     if (!view)
         return;
-    FENSTER_SKAT_CONTROLLER* c = windowControllerOf(view);
+    TABLE_VIEW_HOST* host = view->host;
     const int index = view->cutIndex;
     if (index < MIN_CUT || index > MAX_CUT) {
         const bool tooFew = index < MIN_CUT;
-        const std::wstring message =
-            skat::text(tooFew ? TextKey::Sprechblase_Mind_4_Karten_abheben : TextKey::Sprechblase_Mind_4_Karten_liegen);
-        if (c)
-            c->showOverlayMessage(message, true, false);
+        if (host)
+            host->showNote(skat::text(tooFew ? TextKey::Sprechblase_Mind_4_Karten_abheben
+                                             : TextKey::Sprechblase_Mind_4_Karten_liegen));
         if (USER_PREFS::instance().sound)
             SKAT_SOUND::instance().soundFolder(SKAT_SOUND::SPEAKER,
                                                tooFew ? L"mindestens4abheben" : L"mindestens4liegen", true, 0);
-        // The message stays for the play delay and a second; the user may
+        // The note stays for the play delay and a second; the user may
         // choose again meanwhile.
-        view->animations().run(table_animation::playSpeed() + 1000, nullptr, [c] {
-            if (c)
-                c->hideOverlayMessage();
+        view->animations().run(table_animation::playSpeed() + 1000, nullptr, [host] {
+            if (host)
+                host->hideNote();
         });
         return;
     }
     const int value = DECK - index;
     cutValue = value;
     view->cutIndex = -1;
-    if (c) {
-        c->input.mode = INPUT_CUT_DONE;
-        c->updateView();
-        c->hideOverlayMessage();
-    }
-    view->redrawNow();
-    if (HUMAN_PLAYER::awaited() && !tableServices()->applicationClosing())
-        HUMAN_PLAYER::answerCut(value);
+    if (actions)
+        actions->report(UserAction::of(UserAction::CUT, value));
 }
 
 void STAPEL_CONTROLLER::togglePointsLabels()
@@ -201,25 +183,27 @@ void STAPEL_VIEW::setPosition(std::int32_t newX, std::int32_t newY)
 
 void STAPEL_VIEW::redrawNow()
 {
-    if (mainWindow)
-        mainWindow->redrawNow();
+    if (host)
+        host->repaintNow();
 }
 
 void STAPEL_VIEW::invalidate()
 {
-    if (mainWindow)
-        mainWindow->invalidate();
+    if (host)
+        host->repaint();
 }
 
 void STAPEL_VIEW::repaintRect(const RECTANGLE& rect)
 {
-    if (mainWindow && mainWindow->isOpen && mainWindow->implementor())
-        mainWindow->repaintRect(rect);
+    if (host)
+        host->repaintPart(rect);
 }
+
+float STAPEL_VIEW::cardScale() const { return host ? host->geometry().layout.cardScale : 1.0f; }
 
 int STAPEL_VIEW::pileHeight() const
 {
-    const float scale = mainWindow ? mainWindow->currentLayout.cardScale : 1.0f;
+    const float scale = cardScale();
     return whole(100.0 * scale);
 }
 
@@ -233,7 +217,7 @@ int dealerPosition(const STAPEL_VIEW&)
     const int forehand = table->cards.pile.vh();
     if (forehand < 0)
         return 1;
-    return FENSTER_SKAT::screenPositionOfSeat(table, (forehand + 2) % 3);
+    return screenPositionOfSeat(table, (forehand + 2) % 3);
 }
 
 bool dealerIsSeatZero()
@@ -253,7 +237,7 @@ int STAPEL_VIEW::cutStackX(int stack) const
 {
     static constexpr int places[3][2] = {{400, 300}, {350, 470}, {200, 320}};
     const int position = std::clamp(dealerPosition(*this), 0, 2);
-    const float scale = mainWindow ? mainWindow->currentLayout.cardScale : 1.0f;
+    const float scale = cardScale();
     return whole(places[position][stack] * scale);
 }
 
@@ -270,7 +254,7 @@ int STAPEL_VIEW::stackX(int stack) const
 int STAPEL_VIEW::stackTopY() const
 {
     const PileMode mode = controller ? controller->mode : PILE_NONE;
-    const float scale = mainWindow ? mainWindow->currentLayout.cardScale : 1.0f;
+    const float scale = cardScale();
     if (deckMode(mode))
         return deckY - (dealerIsSeatZero() ? whole(50 * scale) : 0);
     return anchorY + whole(10 * scale);
@@ -296,13 +280,13 @@ int STAPEL_VIEW::ramschStackX(int position) const
 {
     // Each seat's pile on its own side of the table; the user's in the
     // middle, above the hand.
-    const float scale = mainWindow ? mainWindow->currentLayout.cardScale : 1.0f;
+    const float scale = cardScale();
     return position == 2 ? 0 : position == 0 ? anchorX : whole(400 * scale) - 16;
 }
 
 int STAPEL_VIEW::ramschLift(int position) const
 {
-    const float scale = mainWindow ? mainWindow->currentLayout.cardScale : 1.0f;
+    const float scale = cardScale();
     return position == 1 ? whole(60 * scale) : 0;
 }
 
@@ -393,7 +377,7 @@ std::vector<STAPEL_VIEW::Label> STAPEL_VIEW::labels() const
 {
     std::vector<Label> out;
     SKATTISCH* table = currentTable();
-    if (!table || !controller || !mainWindow)
+    if (!table || !controller || !host)
         return out;
     const InputMode inputMode = inputModeOf(this);
     const bool ramsch = ramschPiles();
@@ -406,7 +390,7 @@ std::vector<STAPEL_VIEW::Label> STAPEL_VIEW::labels() const
         for (Seat seat = SEAT_0; seat < SEAT_COUNT; ++seat) {
             if (pile.cardsWonBy(seat) <= 0)
                 continue;
-            const int position = FENSTER_SKAT::screenPositionOfSeat(table, seat);
+            const int position = screenPositionOfSeat(table, seat);
             const int sx = x + ramschStackX(position) + 16 + 64;
             const int sy = y + labelLine - ramschLift(position);
             if (const PLAYER* player = table->playerAtSeat(seat))
@@ -430,11 +414,10 @@ std::vector<STAPEL_VIEW::Label> STAPEL_VIEW::labels() const
     }
     // The parties' names under their piles.
     const Seat declarer = table->record.declarer();
-    if (inputMode >= INPUT_CARD_PLAY && isValidSeat(declarer)
-        && layoutKindOf(mainWindow->currentLayout) != LayoutKind::Small) {
+    if (inputMode >= INPUT_CARD_PLAY && isValidSeat(declarer) && host->geometry().kind() != LayoutKind::Small) {
         if (const PLAYER* player = table->playerAtSeat(declarer); player && won[0] > 0)
             out.push_back({player->name(), x + stackX(0) + 64, y + labelLine - 10});
-        const bool ownDeclarer = FENSTER_SKAT::screenPositionOfSeat(table, declarer) == 1;
+        const bool ownDeclarer = screenPositionOfSeat(table, declarer) == 1;
         const Seat first = seatAfter(declarer, ownDeclarer ? 1 : 2);
         const Seat second = seatAfter(declarer, ownDeclarer ? 2 : 1);
         const PLAYER* a = table->playerAtSeat(first);
@@ -463,7 +446,7 @@ void STAPEL_VIEW::draw(VORDIX_ZEICHENBEREICH& area)
             }
             if (cards <= 0)
                 continue;
-            const int position = FENSTER_SKAT::screenPositionOfSeat(table, seat);
+            const int position = screenPositionOfSeat(table, seat);
             drawStack(area, cards, ramschStackX(position) + 16, drawY - ramschLift(position), BOTTOM_LINE, 1.0f,
                       position == 2 ? 0 : 2);
         }
@@ -505,7 +488,7 @@ std::vector<std::pair<CardId, RECTANGLE>> STAPEL_VIEW::lastTrickCards() const
 {
     std::vector<std::pair<CardId, RECTANGLE>> out;
     SKATTISCH* table = currentTable();
-    if (!table || !controller || !controller->showLastTrick || !mainWindow)
+    if (!table || !controller || !controller->showLastTrick || !host)
         return out;
     std::lock_guard lock(table->tableLock);
     const STAPEL& pile = table->cards.pile;
@@ -516,9 +499,10 @@ std::vector<std::pair<CardId, RECTANGLE>> STAPEL_VIEW::lastTrickCards() const
     const int leader = pile.leaderOfTrick(n);
     const int stack = pile.partyOfTrick(n) == PARTY_DEFENDERS ? 1 : 0;
     const int h = pileHeight();
-    const bool small = layoutKindOf(mainWindow->currentLayout) == LayoutKind::Small;
+    const TableGeometry geometry = host->geometry();
+    const bool small = geometry.kind() == LayoutKind::Small;
     // 0.6 of the layout's card size.
-    const RECTANGLE full = mainWindow->trickCardRect(1);
+    const RECTANGLE full = geometry.trickCard(1);
     const int width = whole(full.width * 0.6);
     const int height = whole(full.height * 0.6);
     const int baseX = x + stackX(stack) + stackXOffset(stack) - whole(60.0 * h / 100);
@@ -529,7 +513,7 @@ std::vector<std::pair<CardId, RECTANGLE>> STAPEL_VIEW::lastTrickCards() const
         const KARTE* card = trick.card(j);
         if (!card)
             continue;
-        const int position = FENSTER_SKAT::screenPositionOfSeat(table, (leader + j) % 3);
+        const int position = screenPositionOfSeat(table, (leader + j) % 3);
         out.push_back({card->id(),
                        {baseX + whole(offsetX[position] * 0.6) + 5 * j, baseY + whole(offsetY[position] * 0.6) + 5 * j,
                         width, height}});
@@ -548,7 +532,7 @@ bool STAPEL_VIEW::hitsDeck(int stack, int px, int py) const
     const int h = pileHeight();
     if (h <= 0)
         return false;
-    const float scale = mainWindow ? mainWindow->currentLayout.cardScale : 1.0f;
+    const float scale = cardScale();
     const int u = whole(py - y - whole(28.0 * h / 100) - stackTopY() - 66 * scale);
     const int sx = x + stackX(stack);
     return u >= -40 && u <= whole(32.0 * h / 100) && sx + whole(16.0 * h / 100) - 20 <= px - 25
@@ -560,7 +544,7 @@ void STAPEL_VIEW::onMouse(VORDIX_MESSAGE& message)
     if (!controller || !hitsDeck(0, message.x, message.y))
         return;
     const int h = pileHeight();
-    const float scale = mainWindow ? mainWindow->currentLayout.cardScale : 1.0f;
+    const float scale = cardScale();
     const int u = whole(message.y - y - whole(28.0 * h / 100) - stackTopY() - 66 * scale);
     cutIndex = u * 100 / h;
     controller->performCut();

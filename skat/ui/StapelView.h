@@ -3,8 +3,8 @@
 // during and after play the two trick piles (one per seat in Ramsch) with
 // their points and names, and on demand the last trick above the pile that
 // took it. The view also takes the user's cut: a click on the side of the
-// deck, or Up, Down and Enter. The deck's shake and the cut movement run as
-// animations on the GUI thread.
+// deck, or Up, Down and Enter, reported to the window's USER_ACTIONS. The
+// deck's shake and the cut movement run as animations on the GUI thread.
 
 #include "skat/engine/CardTypes.h"
 #include "skat/engine/WindowModes.h"
@@ -18,9 +18,10 @@
 #include <utility>
 #include <vector>
 
-class FENSTER_SKAT;
 class SKATTISCH;
 class STAPEL_VIEW;
+class TABLE_VIEW_HOST;
+class USER_ACTIONS;
 class VORDIX_BITMAP;
 
 class STAPEL_CONTROLLER : public GENERIC_CONTROLLER<STAPEL_VIEW> {
@@ -30,10 +31,10 @@ public:
     static constexpr int MIN_CUT = 4;
     static constexpr int MAX_CUT = 28;
 
-    // The user is to cut: the main window waits for it (INPUT_CUT).
+    // The user is to cut: no cut position is chosen yet.
     void beginCut();
-    // Takes the chosen cut index; one outside 4..28 is refused with a
-    // message and a spoken phrase, and the user may choose again.
+    // Reports a cut at the chosen index; one outside 4..28 is refused with
+    // a note and a spoken phrase, and the user may choose again.
     void performCut();
     // The deck is shuffled: the shake (twice from a play speed of 1000 ms).
     // Returns how long it runs.
@@ -49,9 +50,10 @@ public:
     static int cutMs();
 
     PileMode mode = PILE_NONE;
-    bool labels = false;        // points labels of a free game
-    bool showLastTrick = false; // the last trick above its pile
-    std::int32_t cutValue = 0;  // the cards below the last accepted cut
+    bool labels = false;             // points labels of a free game
+    bool showLastTrick = false;      // the last trick above its pile
+    std::int32_t cutValue = 0;       // the cards below the last accepted cut
+    USER_ACTIONS* actions = nullptr; // not owned
 };
 
 class STAPEL_VIEW : public GENERIC_VIEW<STAPEL_CONTROLLER, STAPEL_VIEW> {
@@ -114,7 +116,7 @@ public:
     void moveCutStacks(int value);
     TABLE_ANIMATIONS& animations();
 
-    FENSTER_SKAT* mainWindow = nullptr; // not owned
+    TABLE_VIEW_HOST* host = nullptr; // not owned: the window that holds the view
     // The deck's top (view coordinates); the trick piles' anchor (the right
     // pile's x and the piles' y) and the line of the texts under them.
     std::int32_t deckY = 0;
@@ -132,6 +134,8 @@ public:
 private:
     // Stack positions in the cut movement (pile mode 2).
     int cutStackX(int stack) const;
+    // The layout's card scale (1 without a host).
+    float cardScale() const;
     VORDIX_BITMAP* stackImage(int style, bool top) const;
     void drawLabel(VORDIX_ZEICHENBEREICH& area, const Label& label);
     bool ramschPiles() const;

@@ -1,40 +1,23 @@
 #include "skat/ui/TableDialogs.h"
 
-#include "skat/engine/Player.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/ui/DialogAbrechnung.h"
 #include "skat/ui/DialogJaNein.h"
 #include "skat/ui/DialogReizwerte.h"
 #include "skat/ui/DialogSpielansage.h"
-#include "skat/ui/FensterSkat.h"
-#include "skat/ui/MainWindowShell.h"
+#include "skat/ui/TableDialogSupport.h"
 #include "skat/ui/TableServerAccess.h"
 
 #include "vordix/windows/ControlIds.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
-#include <QMetaObject>
 #include <QWidget>
 
-#include <atomic>
-#include <limits>
-#include <mutex>
-
-VORDIX_DIALOG* activeTableDialog = nullptr;
-
-namespace {
-
-std::atomic<FENSTER_SKAT*> g_mainWindow{nullptr};
-constexpr std::uint32_t NOT_AWAITED = std::numeric_limits<std::uint32_t>::max();
-
-} // namespace
-
-TABLE_DIALOGS::TABLE_DIALOGS(FENSTER_SKAT& window)
-    : announce(std::make_unique<DIALOG_SPIEL_EINFACH>(&window))
-    , announceHand(std::make_unique<DIALOG_SPIEL_HAND>(&window))
-    , settlement(std::make_unique<DIALOG_ABRECHNUNG>(&window))
-    , passed(std::make_unique<DIALOG_EINGEPASST>(&window))
+TABLE_DIALOGS::TABLE_DIALOGS(VORDIX_FENSTER& parent)
+    : announce(std::make_unique<DIALOG_SPIEL_EINFACH>(&parent))
+    , announceHand(std::make_unique<DIALOG_SPIEL_HAND>(&parent))
+    , settlement(std::make_unique<DIALOG_ABRECHNUNG>(&parent))
+    , passed(std::make_unique<DIALOG_EINGEPASST>(&parent))
 {
 }
 
@@ -45,45 +28,6 @@ TABLE_DIALOGS::~TABLE_DIALOGS()
          std::initializer_list<VORDIX_DIALOG*>{announce.get(), announceHand.get(), settlement.get(), passed.get()})
         if (activeTableDialog == dialog)
             activeTableDialog = nullptr;
-}
-
-FENSTER_SKAT* mainGameWindow() { return g_mainWindow.load(); }
-
-void setMainGameWindow(FENSTER_SKAT* window) { g_mainWindow.store(window); }
-
-std::uint32_t awaitedRequestSerial(PlayerRequest kind)
-{
-    HUMAN_PLAYER* human = HUMAN_PLAYER::awaited();
-    if (!human || human->action().requestKind != kind)
-        return NOT_AWAITED;
-    return human->action().serial;
-}
-
-bool stillAwaited(PlayerRequest kind, std::uint32_t serial)
-{
-    return serial != NOT_AWAITED && awaitedRequestSerial(kind) == serial;
-}
-
-void showAgainLater(VORDIX_DIALOG& dialog)
-{
-    QCoreApplication* app = QCoreApplication::instance();
-    if (!app)
-        return;
-    VORDIX_DIALOG* target = &dialog;
-    QMetaObject::invokeMethod(
-        app,
-        [target] {
-            if (!VORDIX_DIALOG::openDialogs().contains(target) || !target->implementor())
-                return;
-            target->implementor()->show();
-        },
-        Qt::QueuedConnection);
-}
-
-void runGameHelp()
-{
-    if (FENSTER_SKAT* window = mainGameWindow())
-        window->mainShell().runHelpDialog();
 }
 
 // ---------------------------------------------------------------- keys and commands
@@ -127,18 +71,16 @@ void stepGame(VORDIX_DIALOG& dialog, int group, int first, int key)
 
 } // namespace
 
-bool handleTableDialogKey(int key)
+bool TABLE_DIALOGS::handleKey(int key)
 {
-    FENSTER_SKAT* window = mainGameWindow();
     VORDIX_DIALOG* dialog = activeTableDialog;
-    if (!window || !dialog || !window->tableDialogs())
+    if (!dialog)
         return false;
     auto* widget = dynamic_cast<QWidget*>(dialog->implementor().get());
     if (!widget || !widget->isVisible())
         return false;
-    TABLE_DIALOGS& dialogs = *window->tableDialogs();
-    if (dialog == dialogs.announce.get() || dialog == dialogs.announceHand.get()) {
-        const bool hand = dialog == dialogs.announceHand.get();
+    if (dialog == announce.get() || dialog == announceHand.get()) {
+        const bool hand = dialog == announceHand.get();
         if (key == KEY_LEFT || key == KEY_RIGHT)
             stepGame(*dialog, hand ? int{DIALOG_SPIEL_HAND::GROUP} : int{DIALOG_SPIEL_EINFACH::GROUP},
                      hand ? int{DIALOG_SPIEL_HAND::CLUBS} : int{DIALOG_SPIEL_EINFACH::CLUBS}, key);
@@ -152,12 +94,12 @@ bool handleTableDialogKey(int key)
             clickButton(*dialog, hand ? int{DIALOG_SPIEL_HAND::SCHWARZ_ANNOUNCED} : int{DIALOG_SPIEL_EINFACH::SCHWARZ});
         return true;
     }
-    if (dialog == dialogs.settlement.get()) {
+    if (dialog == settlement.get()) {
         if (key == KEY_ENTER)
             clickButton(*dialog, DIALOG_ABRECHNUNG::NEXT);
         return true;
     }
-    if (dialog == dialogs.passed.get()) {
+    if (dialog == passed.get()) {
         if (key == KEY_ENTER)
             clickButton(*dialog, DIALOG_EINGEPASST::NEXT);
         return true;
@@ -165,36 +107,31 @@ bool handleTableDialogKey(int key)
     return false;
 }
 
-bool confirmQuit()
+bool confirmQuit(VORDIX_FENSTER* parent)
 {
     SKATTISCH* table = currentTable();
-    FENSTER_SKAT* window = mainGameWindow();
     auto* server = dynamic_cast<SKATTISCH_SERVER*>(table);
-    if (!window || !server || !server->isLoopRunning())
+    if (!parent || !server || !server->isLoopRunning())
         return true;
     const int state = table->currentIndex;
     if (state < STATE_ABHEBEN_UND_GEBEN || state >= STATE_ABRECHNUNG)
         return true;
-    DIALOG_ABBRUCH question(window);
+    DIALOG_ABBRUCH question(parent);
     return question.confirm();
 }
 
-bool handleTableCommand(int commandId)
+bool handleTableCommand(int commandId, VORDIX_FENSTER* parent)
 {
     if (commandId == COMMAND_QUIT)
-        return !confirmQuit();
+        return !confirmQuit(parent);
     return false;
 }
 
-void openBidCalculator()
+void TABLE_DIALOGS::openCalculator(CardSet hand)
 {
-    FENSTER_SKAT* window = mainGameWindow();
-    if (!window || !window->tableDialogs())
-        return;
-    std::unique_ptr<DIALOG_REIZWERTE_KALKULATOR>& calculator = window->tableDialogs()->calculator;
     if (!calculator)
         calculator = std::make_unique<DIALOG_REIZWERTE_KALKULATOR>();
-    calculator->setHand(window->handControllers[0].shownHand.cardSet());
+    calculator->setHand(hand);
     if (calculator->implementor())
         calculator->implementor()->show();
 }

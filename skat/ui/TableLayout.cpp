@@ -136,3 +136,35 @@ TablePlacement placeTable(const TableLayout& layout, int W, int H, int theme)
     p.tutorText = {x0 > 10 ? x0 : 10, H - 127, TUTOR_TEXT_WIDTH, TUTOR_TEXT_HEIGHT, 1.0f};
     return p;
 }
+
+RECTANGLE TableGeometry::skatPlace(int place) const
+{
+    // Offsets by layout from the middle area.
+    const LayoutKind k = kind();
+    const bool small = k == LayoutKind::Small;
+    const int w = small ? 91 : 144;
+    const int h = small ? 136 : 216;
+    const int dx = small ? -40 : k == LayoutKind::Portrait ? 14 : 44;
+    const int dy = small ? -80 : k == LayoutKind::Portrait ? 74 : 20;
+    const int x = layout[TableLayout::MIDDLE_X] + originX + dx;
+    const int y = layout[TableLayout::MIDDLE_Y] + originY + dy;
+    return {x + place * (w + 8), y, w, h};
+}
+
+RECTANGLE TableGeometry::trickCard(int position) const
+{
+    static constexpr int offsetX[3] = {176, 128, 88};
+    static constexpr int offsetY[3] = {48, 70, 26};
+    const LayoutKind k = kind();
+    int dx = offsetX[position];
+    int dy = offsetY[position];
+    if (k == LayoutKind::Small) {
+        dx = static_cast<int>(layout.cardScale * dx) - 20;
+        dy = static_cast<int>(layout.cardScale * dy) - 100;
+    } else if (k == LayoutKind::Landscape) {
+        dy -= 64;
+    }
+    const bool small = k == LayoutKind::Small;
+    return {originX + layout[TableLayout::MIDDLE_X] + dx, originY + layout[TableLayout::MIDDLE_Y] + dy,
+            small ? 91 : 144, small ? 136 : 216};
+}

@@ -4,6 +4,8 @@
 // client size. Pure values and arithmetic, so the placement can be checked
 // without a window.
 
+#include "vordix/Rectangle.h"
+
 #include <array>
 #include <cstdint>
 
@@ -101,3 +103,23 @@ TablePlacement placeTable(const TableLayout& layout, int clientWidth, int client
 // The size of the tutor text control.
 constexpr int TUTOR_TEXT_WIDTH = 370;
 constexpr int TUTOR_TEXT_HEIGHT = 117;
+
+// Where the table lies in the client area now: its layout record, the
+// origin of the record's coordinates and the client size (0 while the
+// platform has not reported one: the design size counts then), with the
+// places in the middle that several views share.
+struct TableGeometry {
+    TableLayout layout = landscapeLayout();
+    int originX = 0;
+    int originY = 0;
+    int clientWidth = 0;
+    int clientHeight = 0;
+
+    LayoutKind kind() const { return layoutKindOf(layout); }
+    int width() const { return clientWidth > 0 ? clientWidth : layout.designWidth(); }
+    int height() const { return clientHeight > 0 ? clientHeight : layout.designHeight(); }
+    // A skat place (0, 1), where the skat is shown and the cards are put away.
+    RECTANGLE skatPlace(int place) const;
+    // The place of a trick card by the screen position of the seat that played it.
+    RECTANGLE trickCard(int position) const;
+};

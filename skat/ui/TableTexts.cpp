@@ -4,7 +4,7 @@
 #include "skat/app/UserPrefs.h"
 #include "skat/engine/Player.h"
 #include "skat/engine/Skattisch.h"
-#include "skat/ui/FensterSkat.h"
+#include "skat/ui/SeatPositions.h"
 
 namespace table_texts {
 
@@ -103,7 +103,7 @@ std::wstring whoPlaysWhat(const SKATTISCH& table, bool shortForm)
         return gameName(type);
     std::wstring line;
     const int declarer = record.declarer();
-    if (declarer >= 0 && declarer <= 2 && FENSTER_SKAT::screenPositionOfSeat(&table, declarer) == 1)
+    if (declarer >= 0 && declarer <= 2 && screenPositionOfSeat(&table, declarer) == 1)
         line = t(TextKey::Status_Du_spielst);
     else if (seatOccupied(table, declarer))
         line = playerName(table, declarer) + L" " + t(TextKey::Status_spielt);
@@ -237,7 +237,7 @@ std::wstring seatRoleText(const SKATTISCH& table, InputMode inputMode, int posit
     const bool dealing = inputMode >= INPUT_CUTTING && inputMode <= INPUT_CUT_DONE;
     for (int k = 0; k < 3; ++k) {
         const int seat = (forehand + k) % 3;
-        if (FENSTER_SKAT::screenPositionOfSeat(&table, seat) != position)
+        if (screenPositionOfSeat(&table, seat) != position)
             continue;
         if (k == 0)
             return dealing ? std::wstring{} : t(TextKey::Vorhand);

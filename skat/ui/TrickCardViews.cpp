@@ -3,8 +3,10 @@
 #include "skat/app/Bilder.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/engine/Stich.h"
-#include "skat/ui/FensterSkat.h"
+#include "skat/ui/EinblattView.h"
+#include "skat/ui/SeatPositions.h"
 #include "skat/ui/TableServerAccess.h"
+#include "skat/ui/TableViewHost.h"
 
 #include <mutex>
 
@@ -15,8 +17,10 @@ struct TrickCard {
     int position = 1; // screen position of the seat that played it
 };
 
-// The cards of the trick as they are to be shown, in playing order.
-int trickCards(FENSTER_SKAT& window, SKATTISCH& table, std::array<TrickCard, 3>& out)
+// The cards of the trick as they are to be shown, in playing order; own is
+// the own hand, whose chosen card may be on its way.
+int trickCards(const TableInputState& input, const PLAYER_EINBLATT_CONTROLLER* own, SKATTISCH& table,
+               std::array<TrickCard, 3>& out)
 {
     std::lock_guard lock(table.tableLock);
     const STICH& trick = table.cards.trick;
@@ -26,22 +30,25 @@ int trickCards(FENSTER_SKAT& window, SKATTISCH& table, std::array<TrickCard, 3>&
         const KARTE* card = trick.card(place);
         if (!card || !isRealCard(card->id()))
             continue;
-        out[n++] = {card->id(), FENSTER_SKAT::screenPositionOfSeat(&table, (leader + place) % 3)};
+        out[n++] = {card->id(), screenPositionOfSeat(&table, (leader + place) % 3)};
     }
     // The user's card stands on the table from the click on, before the
     // game has taken it from the hand.
-    const FENSTER_SKAT_CONTROLLER* controller = window.windowController();
-    const PLAYER_EINBLATT_CONTROLLER& own = window.handControllers[0];
-    const bool onItsWay = controller && controller->input.ownCardOnItsWay && own.chosen != NO_CARD && own.seat >= 0
-                          && own.seat <= 2 && table.cards.hands[own.seat].hasCard(own.chosen) && n < 3;
+    const bool onItsWay = input.ownCardOnItsWay && own && own->chosen != NO_CARD && own->seat >= 0 && own->seat <= 2
+                          && table.cards.hands[own->seat].hasCard(own->chosen) && n < 3;
     if (onItsWay)
-        out[n++] = {own.chosen, FENSTER_SKAT::screenPositionOfSeat(&table, own.seat)};
+        out[n++] = {own->chosen, screenPositionOfSeat(&table, own->seat)};
     return n;
 }
 
 } // namespace
 
-TRICK_CARD_VIEWS::TRICK_CARD_VIEWS(FENSTER_SKAT& window) : window_(window) { }
+TRICK_CARD_VIEWS::TRICK_CARD_VIEWS(VORDIX_FENSTER& frame, TABLE_VIEW_HOST& host, HandAt handAt)
+    : frame_(frame)
+    , host_(host)
+    , handAt_(std::move(handAt))
+{
+}
 
 TRICK_CARD_VIEWS::~TRICK_CARD_VIEWS() { clear(); }
 
@@ -72,10 +79,10 @@ void TRICK_CARD_VIEWS::show(bool visible)
 void TRICK_CARD_VIEWS::layout(bool animate)
 {
     SKATTISCH* table = currentTable();
-    if (!table || !window_.windowController())
+    if (!table || !handAt_)
         return;
     std::array<TrickCard, 3> cards{};
-    const int n = trickCards(window_, *table, cards);
+    const int n = trickCards(host_.inputState(), handAt_(1), *table, cards);
     if (carried_) {
         // A carried trick stays away while it is still the table's trick.
         if (n == 3 && cards[0].card == collected_[0] && cards[1].card == collected_[1]
@@ -84,14 +91,14 @@ void TRICK_CARD_VIEWS::layout(bool animate)
         carried_ = false;
     }
     BILDER& images = BILDER::instance();
+    const TableGeometry geometry = host_.geometry();
     for (int slot = 0; slot < n; ++slot) {
-        const RECTANGLE target = window_.trickCardRect(cards[slot].position);
+        const RECTANGLE target = geometry.trickCard(cards[slot].position);
         VORDIX_BITMAP* face = &images.cardFace(cards[slot].card);
         auto& view = views_[slot];
         if (!view) {
             // A card that its hand still shows flies from there, face up.
-            auto* hand =
-                static_cast<PLAYER_EINBLATT_CONTROLLER*>(window_.handAtPosition(cards[slot].position).controller);
+            PLAYER_EINBLATT_CONTROLLER* hand = handAt_(cards[slot].position);
             std::unique_ptr<VORDIX_IMAGEVIEW> fromHand = hand ? hand->takeCard(cards[slot].card) : nullptr;
             if (fromHand) {
                 takeOver(slot, std::move(fromHand), cards[slot].card, table_animation::cardMoveMs(),
@@ -103,14 +110,14 @@ void TRICK_CARD_VIEWS::layout(bool animate)
             view = std::make_unique<VORDIX_IMAGEVIEW>();
             const int ms = animate ? table_animation::cardMoveMs() : 0;
             if (ms > 0) {
-                const RECTANGLE client = window_.clientRect();
-                const RECTANGLE start{client.width / 2 - target.width / 2, client.height, target.width, target.height};
-                view->attachTo(window_.hostWindow, face, start);
+                const RECTANGLE start{geometry.clientWidth / 2 - target.width / 2, geometry.clientHeight, target.width,
+                                      target.height};
+                view->attachTo(&frame_, face, start);
                 view->setGeometry(start, 0.0f);
                 view->animationMs = ms;
                 view->animateMove(target, 0.0f, 1.0f);
             } else {
-                view->attachTo(window_.hostWindow, face, target);
+                view->attachTo(&frame_, face, target);
                 view->setGeometry(target, 0.0f);
             }
         } else {
@@ -145,7 +152,7 @@ void TRICK_CARD_VIEWS::takeOver(int slot, std::unique_ptr<VORDIX_IMAGEVIEW> view
         std::lock_guard lock(table->tableLock);
         const int leader = table->cards.leader();
         if (leader >= 0)
-            position = FENSTER_SKAT::screenPositionOfSeat(table, (leader + slot) % 3);
+            position = screenPositionOfSeat(table, (leader + slot) % 3);
     }
     if (position < 0 || position > 2)
         position = 1;
@@ -161,7 +168,7 @@ void TRICK_CARD_VIEWS::takeOver(int slot, std::unique_ptr<VORDIX_IMAGEVIEW> view
     if (view->implementor())
         view->implementor()->restack();
     view->animationMs = ms;
-    view->animateMove(window_.trickCardRect(position), 0.0f, 1.0f);
+    view->animateMove(host_.geometry().trickCard(position), 0.0f, 1.0f);
     if (view->implementor())
         view->implementor()->setVisible(true);
     views_[slot] = std::move(view);
@@ -184,7 +191,7 @@ void TRICK_CARD_VIEWS::carryToWinner()
             return;
         const GameType type = table->record.SPIELART.SPIEL_TYP;
         const int winner = trick.count() == 3 ? trick.winner(type) : 0;
-        winnerPosition = FENSTER_SKAT::screenPositionOfSeat(table, (leader + winner) % 3);
+        winnerPosition = screenPositionOfSeat(table, (leader + winner) % 3);
         for (int place = 0; place < trick.count() && place < 3; ++place)
             if (const KARTE* card = trick.card(place))
                 cards[place] = card->id();
@@ -194,7 +201,7 @@ void TRICK_CARD_VIEWS::carryToWinner()
         return;
     static constexpr int shiftX[3] = {60, 0, -60};
     static constexpr int shiftY[3] = {20, 80, 20};
-    RECTANGLE target = window_.trickCardRect(winnerPosition);
+    RECTANGLE target = host_.geometry().trickCard(winnerPosition);
     target.x += shiftX[winnerPosition];
     target.y += shiftY[winnerPosition];
     carried_ = true;

@@ -3,7 +3,8 @@
 // the place of the seat that played it. A card played from a hand keeps its
 // view and flies from the hand to its place; a finished trick flies to its
 // winner's side and fades. GUI thread only; the views are deleted with this
-// object (the main window's), on the GUI thread.
+// object (the main window's), on the GUI thread. It is given the window's
+// frame and view host, and the hand views by screen position.
 
 #include "skat/engine/CardTypes.h"
 #include "skat/ui/TableAnimation.h"
@@ -11,9 +12,12 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
-class FENSTER_SKAT;
+class PLAYER_EINBLATT_CONTROLLER;
+class TABLE_VIEW_HOST;
+class VORDIX_FENSTER;
 
 class TRICK_CARD_VIEWS {
 public:
@@ -21,7 +25,10 @@ public:
     static constexpr int CARRY_MS = 300;
     static constexpr int CARRY_PAUSE_MS = 400;
 
-    explicit TRICK_CARD_VIEWS(FENSTER_SKAT& window);
+    // The hand controller at a screen position (1: the own hand).
+    using HandAt = std::function<PLAYER_EINBLATT_CONTROLLER*(int position)>;
+
+    TRICK_CARD_VIEWS(VORDIX_FENSTER& frame, TABLE_VIEW_HOST& host, HandAt handAt);
     ~TRICK_CARD_VIEWS();
     TRICK_CARD_VIEWS(const TRICK_CARD_VIEWS&) = delete;
     TRICK_CARD_VIEWS& operator=(const TRICK_CARD_VIEWS&) = delete;
@@ -48,7 +55,9 @@ public:
 private:
     void remove(int slot);
 
-    FENSTER_SKAT& window_;
+    VORDIX_FENSTER& frame_;
+    TABLE_VIEW_HOST& host_;
+    HandAt handAt_;
     std::array<std::unique_ptr<VORDIX_IMAGEVIEW>, 3> views_;
     std::array<CardId, 3> cards_{};
     std::array<CardId, 3> collected_{};

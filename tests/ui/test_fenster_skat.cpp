@@ -8,6 +8,7 @@
 #include "skat/engine/Skattisch.h"
 #include "skat/engine/TableWindows.h"
 #include "skat/ui/FensterSkat.h"
+#include "skat/ui/FensterSkatTableWindows.h"
 #include "skat/ui/LocalTableServer.h"
 #include "skat/ui/MainWindowShell.h"
 #include "skat/ui/TableServerAccess.h"
@@ -126,6 +127,7 @@ protected:
         installTableServer(server);
         window = std::make_unique<ObservedWindow>(shell);
         window->create();
+        installTableWindowsFor(*window);
         window->show();
         client = dynamic_cast<WIN_FENSTER*>(window->implementor().get())->clientWidget();
         ASSERT_NE(client, nullptr);
@@ -766,7 +768,7 @@ TEST_F(GameWindow, TrickCardsLieAtTheSeatsScreenPositions)
     }
     // At this program's own table every seat keeps its number.
     for (int seat = 0; seat < 3; ++seat)
-        EXPECT_EQ(FENSTER_SKAT::screenPositionOfSeat(&server->table, seat), seat);
+        EXPECT_EQ(screenPositionOfSeat(&server->table, seat), seat);
 }
 
 TEST_F(GameWindow, BiddingPanelOffersTheValueAndTakesKeysAndClicks)
@@ -959,7 +961,7 @@ TEST_F(GameWindow, SeatLabelsClearTheTakeSkatButtons)
             VORDIX_ZEICHENBEREICH area(&target, size.width(), size.height());
             area.beginPaint();
             for (Seat seat = SEAT_0; seat < 3; ++seat) {
-                const int position = FENSTER_SKAT::screenPositionOfSeat(&server->table, seat);
+                const int position = screenPositionOfSeat(&server->table, seat);
                 if (position == 1)
                     continue;
                 SCOPED_TRACE(seat);

@@ -12,6 +12,7 @@
 #include "skat/engine/TableServices.h"
 #include "skat/engine/TableWindows.h"
 #include "skat/ui/FensterSkat.h"
+#include "skat/ui/FensterSkatTableWindows.h"
 #include "skat/ui/MainWindowShell.h"
 #include "skat/ui/TableServerAccess.h"
 #include "skat/windows/ControlFactories.h"
@@ -77,6 +78,7 @@ protected:
         installTableServer(server);
         window = std::make_unique<FENSTER_SKAT>(shell);
         window->create();
+        installTableWindowsFor(*window);
         window->show();
         client = dynamic_cast<WIN_FENSTER*>(window->implementor().get())->clientWidget();
         ASSERT_NE(client, nullptr);
@@ -463,7 +465,7 @@ TEST_F(TableViews, CutByKeysIsRefusedOutsideFourToTwentyEight)
     STAPEL_CONTROLLER& pile = window->pileController;
     STAPEL_VIEW& view = window->pileView;
     pile.mode = PILE_DECK;
-    pile.beginCut();
+    window->windowController()->beginCut();
     EXPECT_EQ(window->windowController()->input.mode, INPUT_CUT);
     EXPECT_EQ(view.cutIndex, -1);
     QTest::keyClick(client, Qt::Key_Up);
@@ -480,7 +482,7 @@ TEST_F(TableViews, CutByKeysIsRefusedOutsideFourToTwentyEight)
                           {28, true, 4, TextKey::Stapel_Punkte}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.index);
-        pile.beginCut();
+        window->windowController()->beginCut();
         view.cutIndex = c.index;
         window->windowController()->hideOverlayMessage();
         QTest::keyClick(client, Qt::Key_Return);
@@ -496,7 +498,7 @@ TEST_F(TableViews, CutByKeysIsRefusedOutsideFourToTwentyEight)
         }
     }
     // Up stops at 0 and Down at 32.
-    pile.beginCut();
+    window->windowController()->beginCut();
     view.cutIndex = 0;
     QTest::keyClick(client, Qt::Key_Up);
     EXPECT_EQ(view.cutIndex, 0);
@@ -511,7 +513,7 @@ TEST_F(TableViews, ACutByClickOnTheSideOfTheDeck)
     STAPEL_CONTROLLER& pile = window->pileController;
     STAPEL_VIEW& view = window->pileView;
     pile.mode = PILE_DECK;
-    pile.beginCut();
+    window->windowController()->beginCut();
     const int h = view.pileHeight();
     // Index i lies at u = i on the side of the deck.
     const int u0 = view.y + 28 * h / 100 + view.stackTopY() + 66;

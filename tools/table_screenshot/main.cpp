@@ -159,7 +159,7 @@ int main(int argc, char** argv)
         table.currentIndex = STATE_ABHEBEN_UND_GEBEN;
         window.attachSeats();
         window.pileController.mode = PILE_DECK;
-        window.pileController.beginCut();
+        controller.beginCut();
         window.pileView.cutIndex = 12;
     } else {
         deal(table);
