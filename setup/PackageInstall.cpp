@@ -5,17 +5,14 @@
 #include "setup/ProcessRun.h"
 #include "setup/ProductRegistry.h"
 #include "vordix/MessageSink.h"
+#include "vordix/SafeSave.h"
 #include "vordix/Utf8.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <fstream>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -113,20 +110,15 @@ bool copyInto(const fs::path& source, const fs::path& target)
     fs::create_directories(target.parent_path(), error);
     if (error)
         return false;
-    std::string temporary = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return false;
-    ::close(fd);
-    fs::copy_file(source, temporary, fs::copy_options::overwrite_existing, error);
-    bool ok = !error;
-    if (ok)
-        ok = ::chmod(temporary.c_str(), looksExecutable(source) ? 0755 : 0644) == 0;
-    if (ok)
-        ok = ::rename(temporary.c_str(), target.c_str()) == 0;
-    if (!ok)
-        ::unlink(temporary.c_str());
-    return ok;
+    const bool executable = looksExecutable(source);
+    return static_cast<bool>(vordix::saveFileByPath(target,
+                                                    [&](const fs::path& temporary) {
+                                                        std::error_code copyError;
+                                                        fs::copy_file(source, temporary,
+                                                                      fs::copy_options::overwrite_existing, copyError);
+                                                        return !copyError;
+                                                    },
+                                                    {.mode = executable ? 0755u : 0644u, .keepExistingMode = false}));
 }
 
 // The helper's failures are shown like the installer's own messages.

@@ -1,6 +1,9 @@
 #include "setup/Payload.h"
 
+#include "vordix/SafeSave.h"
+
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
 #include <vector>
 
@@ -14,7 +17,7 @@ std::uint32_t readLittleEndian(const unsigned char* p)
            | static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
 }
 
-void writeLittleEndian(std::ofstream& out, std::uint32_t value)
+void writeLittleEndian(std::ostream& out, std::uint32_t value)
 {
     const char bytes[4] = {static_cast<char>(value & 0xFF), static_cast<char>(value >> 8 & 0xFF),
                            static_cast<char>(value >> 16 & 0xFF), static_cast<char>(value >> 24 & 0xFF)};
@@ -42,6 +45,16 @@ bool isAcceptablePackageName(const std::string& name)
             return false;
     }
     return name != "." && name != "..";
+}
+
+std::string payloadHeaderBytes(const std::string& packageName, std::uint32_t payloadSize)
+{
+    std::ostringstream out(std::ios::binary);
+    writeLittleEndian(out, PAYLOAD_MAGIC);
+    writeLittleEndian(out, payloadSize);
+    out.write(packageName.c_str(), static_cast<std::streamsize>(packageName.size() + 1));
+    out << std::string(packageName.size() + 1, static_cast<char>(FILLER_BYTE));
+    return out.str();
 }
 
 PayloadHeader::Result PayloadHeader::parse(const unsigned char* bytes, std::size_t size)
@@ -77,18 +90,13 @@ void writeSetupFile(const std::filesystem::path& program, const std::filesystem:
         throw std::runtime_error("not a package name: " + packageName);
     if (msi.size() > 0xFFFFFFFFu)
         throw std::runtime_error("package too large");
-    std::ofstream out(output, std::ios::binary | std::ios::trunc);
+    std::ostringstream out(std::ios::binary);
     out.write(code.data(), static_cast<std::streamsize>(code.size()));
     out.write(std::string(PAYLOAD_OFFSET - code.size(), static_cast<char>(FILLER_BYTE)).data(),
               static_cast<std::streamsize>(PAYLOAD_OFFSET - code.size()));
-    writeLittleEndian(out, PAYLOAD_MAGIC);
-    writeLittleEndian(out, static_cast<std::uint32_t>(msi.size()));
-    out.write(packageName.c_str(), static_cast<std::streamsize>(packageName.size() + 1));
-    out.write(std::string(packageName.size() + 1, static_cast<char>(FILLER_BYTE)).data(),
-              static_cast<std::streamsize>(packageName.size() + 1));
+    out << payloadHeaderBytes(packageName, static_cast<std::uint32_t>(msi.size()));
     out.write(msi.data(), static_cast<std::streamsize>(msi.size()));
-    out.close();
-    if (!out)
+    if (!vordix::saveFile(output, out.str(), {.mode = 0755, .keepExistingMode = false}))
         throw std::runtime_error("cannot write " + output.string());
 }
 

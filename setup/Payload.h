@@ -38,6 +38,9 @@ struct PayloadHeader {
     Result parse(const unsigned char* bytes, std::size_t size);
 };
 
+// The header for a package: magic, size, the name and its filler.
+std::string payloadHeaderBytes(const std::string& packageName, std::uint32_t payloadSize);
+
 // A package name the bootstrapper accepts.
 bool isAcceptablePackageName(const std::string& name);
 

@@ -1,11 +1,12 @@
 #include "setup/ProductRegistry.h"
 
+#include "vordix/SafeSave.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <fstream>
 #include <sstream>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -42,13 +43,28 @@ bool ProductRegistry::read(std::vector<InstalledProduct>& products) const
     std::error_code error;
     if (!fs::exists(file_, error))
         return !error;
-    std::ifstream in(file_);
+    std::ifstream in(file_, std::ios::binary);
     if (!in)
         return false;
-    std::string line;
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (in.bad())
+        return false;
+    products = parse(text.str());
+    return true;
+}
+
+std::vector<InstalledProduct> ProductRegistry::parse(std::string_view text)
+{
+    std::vector<InstalledProduct> products;
     InstalledProduct* current = nullptr;
-    while (std::getline(in, line)) {
-        line = trimmed(line);
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t end = text.find('\n', at);
+        if (end == std::string_view::npos)
+            end = text.size();
+        const std::string line = trimmed(std::string(text.substr(at, end - at)));
+        at = end + 1;
         if (line.empty() || line[0] == ';' || line[0] == '#')
             continue;
         if (line.front() == '[' && line.back() == ']') {
@@ -71,13 +87,11 @@ bool ProductRegistry::read(std::vector<InstalledProduct>& products) const
         else if (key == "InstallLocation")
             current->installLocation = value;
     }
-    return !in.bad();
+    return products;
 }
 
-bool ProductRegistry::write(const std::vector<InstalledProduct>& products) const
+std::string ProductRegistry::format(const std::vector<InstalledProduct>& products)
 {
-    std::error_code error;
-    fs::create_directories(file_.parent_path(), error);
     std::ostringstream text;
     for (const InstalledProduct& p : products) {
         text << '[' << oneLine(p.productCode) << "]\n"
@@ -86,28 +100,14 @@ bool ProductRegistry::write(const std::vector<InstalledProduct>& products) const
              << "ProductLanguage=" << oneLine(p.productLanguage) << '\n'
              << "InstallLocation=" << oneLine(p.installLocation) << "\n\n";
     }
-    const std::string content = text.str();
-    std::string temporary = (file_.parent_path() / ("." + file_.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return false;
-    ::fchmod(fd, 0644);
-    std::size_t written = 0;
-    while (written < content.size()) {
-        const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        written += static_cast<std::size_t>(n);
-    }
-    const bool ok = written == content.size() && ::fsync(fd) == 0;
-    ::close(fd);
-    if (!ok || ::rename(temporary.c_str(), file_.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    return true;
+    return text.str();
+}
+
+bool ProductRegistry::write(const std::vector<InstalledProduct>& products) const
+{
+    std::error_code error;
+    fs::create_directories(file_.parent_path(), error);
+    return static_cast<bool>(vordix::saveFile(file_, format(products)));
 }
 
 ProductRegistry::Lock::Lock(const ProductRegistry& registry)

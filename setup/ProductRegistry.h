@@ -13,6 +13,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace setup {
@@ -36,6 +37,10 @@ public:
     // Creates the folder when missing; false when the file could not be
     // written completely (the old one then stays).
     bool write(const std::vector<InstalledProduct>& products) const;
+
+    // The file's text and back; line breaks inside a value become blanks.
+    static std::vector<InstalledProduct> parse(std::string_view text);
+    static std::string format(const std::vector<InstalledProduct>& products);
 
     const std::filesystem::path& file() const { return file_; }
 

@@ -2,16 +2,14 @@
 
 #include "vordix/FileDialog.h"
 #include "vordix/MessageSink.h"
+#include "vordix/SafeSave.h"
 #include "vordix/WinFilePath.h"
 
 #include <tinyxml2.h>
 
-#include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <system_error>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -35,37 +33,21 @@ bool keepUnreadableFile(const fs::path& target)
     return false;
 }
 
-// Writes the XML to a fresh temporary file beside target and renames it over
-// target. Returns DOCUMENT_OK, DOCUMENT_NOT_OPENABLE (no temporary file could
-// be created) or DOCUMENT_NOT_WRITABLE (writing, flushing or renaming failed).
+// Writes the XML through the save helper. Returns DOCUMENT_OK,
+// DOCUMENT_NOT_OPENABLE (no temporary file could be created) or
+// DOCUMENT_NOT_WRITABLE (writing, syncing or renaming failed).
 int writeReplacing(tinyxml2::XMLDocument& document, const fs::path& target)
 {
-    std::string pattern = (target.parent_path() / ("." + target.filename().native() + ".XXXXXX")).native();
-    int fd = mkstemp(pattern.data());
-    if (fd < 0)
-        return DOCUMENT_NOT_OPENABLE;
-    const fs::path temp(pattern);
-
-    struct stat old { };
-    mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-    fchmod(fd, mode);
-
-    FILE* stream = fdopen(fd, "w");
-    if (!stream) {
-        ::close(fd);
-        ::unlink(temp.c_str());
-        return DOCUMENT_NOT_OPENABLE;
+    const vordix::SaveOutcome saved = vordix::saveFile(target, [&](std::FILE* stream) {
+        document.SaveFile(stream, /*compact=*/false);
+        return !std::ferror(stream);
+    });
+    switch (saved.result) {
+    case vordix::SaveResult::Ok: return DOCUMENT_OK;
+    case vordix::SaveResult::NotCreated: return DOCUMENT_NOT_OPENABLE;
+    case vordix::SaveResult::NotWritten: break;
     }
-    document.SaveFile(stream, /*compact=*/false);
-    bool written = std::fflush(stream) == 0 && !std::ferror(stream) && fsync(fileno(stream)) == 0;
-    written = (std::fclose(stream) == 0) && written;
-    if (written)
-        written = std::rename(temp.c_str(), target.c_str()) == 0;
-    if (!written) {
-        ::unlink(temp.c_str());
-        return DOCUMENT_NOT_WRITABLE;
-    }
-    return DOCUMENT_OK;
+    return DOCUMENT_NOT_WRITABLE;
 }
 
 } // namespace

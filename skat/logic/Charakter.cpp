@@ -3,10 +3,10 @@
 #include "skat/engine/Karte.h"
 #include "skat/engine/Stapel.h"
 #include "skat/logic/HandPatterns.h"
+#include "vordix/SafeSave.h"
 #include "vordix/Utf8.h"
 
 #include <tinyxml2.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdarg>
@@ -450,22 +450,5 @@ bool CHARAKTER::writeReport(const std::filesystem::path& folder) const
 {
     if (logFileName.empty())
         return false;
-    const std::filesystem::path target = folder / logFileName;
-    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0)
-        return false;
-    FILE* stream = ::fdopen(fd, "w");
-    if (!stream) {
-        ::close(fd);
-        ::unlink(pattern.c_str());
-        return false;
-    }
-    const std::string text = vordix::toUtf8(report());
-    bool written = std::fwrite(text.data(), 1, text.size(), stream) == text.size();
-    written = std::fclose(stream) == 0 && written;
-    written = written && std::rename(pattern.c_str(), target.c_str()) == 0;
-    if (!written)
-        ::unlink(pattern.c_str());
-    return written;
+    return static_cast<bool>(vordix::saveFile(folder / logFileName, vordix::toUtf8(report())));
 }

@@ -128,9 +128,9 @@ public:
 
     // The reports of the three traits (trumps, jacks, asymmetry).
     std::wstring report() const;
-    // Writes the report as UTF-8 text to the log file in the folder, through
-    // a temporary file beside it; false when that failed (an older log then
-    // stays as it was).
+    // Saves the report as UTF-8 text to the log file in the folder
+    // (vordix::saveFile); false when that failed (an older log then stays as
+    // it was).
     bool writeReport(const std::filesystem::path& folder) const;
 
     Seat seat = SEAT_NONE;

@@ -10,6 +10,8 @@
 // Positions run from the lowest card to the highest, so "q > p" means that
 // q beats p.
 
+#include "vordix/SafeSave.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -163,16 +165,8 @@ void fillBlock(std::vector<std::uint8_t>& buffer, int numbers, int width, int by
 
 bool writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes)
 {
-    const auto temp = path.string() + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        if (!out)
-            return false;
-    }
-    std::error_code error;
-    std::filesystem::rename(temp, path, error);
-    return !error;
+    return static_cast<bool>(
+        vordix::saveFile(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size())));
 }
 
 } // namespace

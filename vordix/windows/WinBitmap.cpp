@@ -1,15 +1,16 @@
 #include "vordix/windows/WinBitmap.h"
 
 #include "vordix/File.h"
+#include "vordix/SafeSave.h"
 #include "vordix/windows/DrawingScope.h"
 #include "vordix/windows/WinZeichenbereich.h"
 
 #include <QBuffer>
 #include <QDebug>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
-#include <QSaveFile>
 
 #include <limits>
 
@@ -118,14 +119,12 @@ bool WIN_BITMAP::save(const VORDIX_FILE& file)
         return false;
     const QString path = fullPathOf(file);
     const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
-    QSaveFile out(path);
-    if (format.isEmpty() || !out.open(QIODevice::WriteOnly))
+    QByteArray bytes;
+    QBuffer out(&bytes);
+    if (format.isEmpty() || !out.open(QIODevice::WriteOnly) || !m_image->save(&out, format.constData(), -1))
         return false;
-    if (!m_image->save(&out, format.constData(), -1)) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
+    return static_cast<bool>(
+        vordix::saveFile(QFile::encodeName(path).toStdString(), std::string_view(bytes.constData(), bytes.size())));
 }
 
 QImage* WIN_BITMAP::prepareCanvas(int width, int height)

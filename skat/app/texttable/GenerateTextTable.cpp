@@ -6,6 +6,7 @@
 //   GenerateTextTable <SkatTexts.tsv> <Skat_Text.xml> <TextKeys.h> <TextTable.cpp>
 
 #include "skat/app/TextFormat.h"
+#include "vordix/SafeSave.h"
 #include "vordix/Utf8.h"
 
 #include <cctype>
@@ -177,15 +178,8 @@ bool writeFile(const std::string& path, const std::string& content)
         if (old && existing.str() == content)
             return true;
     }
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << content;
-        if (!out.flush())
-            return fail(temporary, "cannot be written");
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0)
-        return fail(path, "cannot be replaced");
+    if (!vordix::saveFile(path, content))
+        return fail(path, "cannot be written");
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "vordix/Folder.h"
 #include "vordix/Preference.h"
+#include "vordix/SafeSave.h"
 #include "vordix/Utf8.h"
 #include "vordix/WinFilePath.h"
 #include "vordix/windows/3rdparty/CrashTexts.h"
@@ -15,6 +16,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <signal.h>
+#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -132,9 +134,11 @@ bool exportSettingsKey(const std::wstring& settingsFile, const std::wstring& roo
     const QStringList names = settings.childKeys();
     if (names.isEmpty() && settings.childGroups().isEmpty())
         return false;
-    std::ofstream out(utf8(exportFile), append ? std::ios::binary | std::ios::app : std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
+    std::ostringstream out;
+    if (append) {
+        std::ifstream before(utf8(exportFile), std::ios::binary);
+        out << before.rdbuf();
+    }
     out << "Windows Registry Editor Version 4.00\n\n";
     out << "[" << utf8(rootName) << "\\" << utf8(keyPath) << "]\n";
     for (const QString& name : names) {
@@ -144,8 +148,7 @@ bool exportSettingsKey(const std::wstring& settingsFile, const std::wstring& roo
         out << '"' << escaped(name).toStdString() << "\"=\"" << escaped(text).toStdString() << "\"\n";
     }
     out << "\n";
-    out.close();
-    return static_cast<bool>(out);
+    return static_cast<bool>(vordix::saveFile(WIN_FILEPATH::toFsPath(exportFile), out.str(), {.mode = 0600}));
 }
 
 std::unique_ptr<ReportAttachments> buildReportAttachments(bool reportMode, const ReportLocations& locations)
