@@ -21,6 +21,7 @@ enum FrameworkMessageKind : std::int32_t {
     MESSAGE_FULL_SCREEN = 10,
     MESSAGE_RESIZE = 11,
     MESSAGE_MOVE = 12,
+    MESSAGE_MOUSE_RELEASE = 13,
     MESSAGE_OPEN_FILE = 15
 };
 

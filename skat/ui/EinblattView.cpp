@@ -8,9 +8,7 @@
 #include "skat/ui/TableServerAccess.h"
 #include "skat/ui/TableViewHost.h"
 #include "skat/ui/UserActions.h"
-#include "vordix/Fenster.h"
 #include "vordix/Message.h"
-#include "vordix/Screen.h"
 #include "vordix/Timer.h"
 
 #include <algorithm>
@@ -417,124 +415,150 @@ void PLAYER_EINBLATT_VIEW::actOn(CardId card)
         player->playCard(card);
 }
 
-PLAYER_EINBLATT_VIEW::DragResult PLAYER_EINBLATT_VIEW::dragCard(int position, int pressX, int pressY)
+HitRegion PLAYER_EINBLATT_VIEW::cardRegion()
+{
+    auto cardAt = [this](int px, int py) {
+        PLAYER_EINBLATT_CONTROLLER* player = controllerAsPlayer();
+        if (!player || (player->inputMode != HAND_INPUT_PRESS && player->inputMode != HAND_INPUT_PLAY))
+            return 0;
+        const int n = player->shownHand.cardCount();
+        if (n == 0)
+            return 0;
+        const int raised = player->highlighted != NO_CARD ? player->shownHand.positionOf(player->highlighted) : 0;
+        return fan().hitTest(px - x, py, n, std::max(raised, 0));
+    };
+    HitRegion region;
+    region.name = "own hand";
+    region.covers = [cardAt](int px, int py) { return cardAt(px, py) >= 1; };
+    region.pressed = [this, cardAt](int px, int py) -> std::optional<PressFollower> {
+        beginDrag(cardAt(px, py), px, py);
+        if (!drag_.active)
+            return std::nullopt;
+        return PressFollower{[this](int mx, int my) { dragTo(mx, my); }, [this](int rx, int ry) { endDrag(rx, ry); },
+                             [this] { cancelDrag(); }};
+    };
+    return region;
+}
+
+void PLAYER_EINBLATT_VIEW::beginDrag(int position, int pressX, int pressY)
 {
     PLAYER_EINBLATT_CONTROLLER* player = controllerAsPlayer();
-    DragResult result{position, false};
+    drag_ = Drag{};
     if (!player || position < 1 || position > player->shownHand.cardCount())
-        return result;
-    VORDIX_TIMER timer;
-    timer.start();
+        return;
+    drag_.active = true;
+    drag_.startMs = VORDIX_TIMER::nowMs();
+    drag_.position = position;
+    drag_.pressX = pressX;
+    drag_.pressY = pressY;
     draggedCard = player->shownHand.cardIdAt(position);
     const RECTANGLE start = cardRect(position);
     dragRect = start;
     dragAngle = fan().cardAngle(position, player->shownHand.cardCount());
-    const int grabX = pressX - start.x;
-    const int grabY = pressY - start.y;
+    drag_.grabX = pressX - start.x;
+    drag_.grabY = pressY - start.y;
 
     // Where the card may go: the table from the layout's origin across the
     // hand, from above the middle of the table down to the hand row.
-    int left = 0;
-    int top = y - 50;
+    drag_.left = 0;
+    drag_.top = y - 50;
     if (host) {
         const TableGeometry geometry = host->geometry();
         const TableLayout& layout = geometry.layout;
-        left = geometry.originX;
+        drag_.left = geometry.originX;
         if (player->inputMode != HAND_INPUT_PRESS) {
             const LayoutKind kind = geometry.kind();
-            top = layout[TableLayout::MIDDLE_Y] + geometry.originY
-                  + (kind == LayoutKind::Small      ? -80
-                     : kind == LayoutKind::Portrait ? 74
-                                                    : 20);
+            drag_.top = layout[TableLayout::MIDDLE_Y] + geometry.originY
+                        + (kind == LayoutKind::Small      ? -80
+                           : kind == LayoutKind::Portrait ? 74
+                                                          : 20);
         }
     }
-    const int W = start.width;
+    // The card's corner stays within the hand's width, and a quarter of the
+    // card below the row at most.
     const int H = start.height;
-    const int boundsWidth = width + W;
-    const int boundsHeight = y - top + H;
-
-    VORDIX_SCREEN_imp* screen = VORDIX_SCREEN::instance().implementor();
-    const RECTANGLE origin = hostWindow ? hostWindow->mapToGlobal() : RECTANGLE{};
-    bool movedFar = false;
-    while (screen) {
-        const ModalLoopResult pointer = screen->runModalLoop();
-        const int px = pointer.x - origin.x;
-        const int py = pointer.y - origin.y;
-        const bool early = timer.elapsed() <= CLICK_MS;
-        if (std::abs(px - pressX) > CLICK_SLACK || std::abs(py - pressY) > CLICK_SLACK)
-            movedFar = true;
-        if (pointer.buttonUp && early)
-            break; // a quick release leaves the card in place
-        const int n = player->shownHand.cardCount();
-        const int newX = std::clamp(px - grabX, left, std::max(left, left + boundsWidth - W));
-        const int newY = std::clamp(py - grabY, top, std::max(top, top + boundsHeight - H / 4));
-        if (newX != dragRect.x || newY != dragRect.y) {
-            dragRect.x = newX;
-            dragRect.y = newY;
-            const HandFan f = fan();
-            dragAngle = f.cardAngle(result.position, n);
-            const int place = player->shownHand.positionOf(draggedCard);
-            if (place >= 1 && place <= static_cast<int>(cardViews_.size())) {
-                VORDIX_IMAGEVIEW& view = *cardViews_[place - 1];
-                view.animationMs = 100;
-                view.setGeometry(dragRect, dragAngle);
-            }
-            // A sideways drag reorders the hand as the card goes.
-            const int step = static_cast<int>(f.step(n) * scale);
-            if (step > 0) {
-                int index = (dragRect.x - x - f.cardX(1, n)) / step;
-                if (index < result.position)
-                    index += 1;
-                index = std::clamp(index, 1, n);
-                if (index != result.position) {
-                    player->moveCard(result.position, index);
-                    result.position = index;
-                } else {
-                    rebuildCardViews();
-                }
-            }
-        }
-        if (pointer.buttonUp)
-            break;
-    }
-    const bool click = timer.elapsed() <= CLICK_MS && !movedFar;
-    result.play = click || dragRect.y < rowTop - PLAY_LIFT;
-    return result;
+    drag_.right = std::max(drag_.left, drag_.left + width);
+    drag_.bottom = std::max(drag_.top, y + H - H / 4);
 }
 
-CardId PLAYER_EINBLATT_VIEW::pressCard(int position, int pressX, int pressY)
-{
-    PLAYER_EINBLATT_CONTROLLER* player = controllerAsPlayer();
-    if (!player)
-        return NO_CARD;
-    const DragResult result = dragCard(position, pressX, pressY);
-    if (!result.play || result.position < 1 || result.position > player->shownHand.cardCount())
-        return NO_CARD;
-    return player->shownHand.cardIdAt(result.position);
-}
-
-void PLAYER_EINBLATT_VIEW::onMouse(VORDIX_MESSAGE& message)
+void PLAYER_EINBLATT_VIEW::followPointer(int px, int py)
 {
     PLAYER_EINBLATT_CONTROLLER* player = controllerAsPlayer();
     if (!player)
         return;
     const int n = player->shownHand.cardCount();
-    if (n == 0)
+    const int newX = std::clamp(px - drag_.grabX, drag_.left, drag_.right);
+    const int newY = std::clamp(py - drag_.grabY, drag_.top, drag_.bottom);
+    if (newX == dragRect.x && newY == dragRect.y)
         return;
-    const int raised = player->highlighted != NO_CARD ? player->shownHand.positionOf(player->highlighted) : 0;
-    const int hit = fan().hitTest(message.x - x, message.y, n, std::max(raised, 0));
-    if (hit < 1)
+    dragRect.x = newX;
+    dragRect.y = newY;
+    const HandFan f = fan();
+    dragAngle = f.cardAngle(drag_.position, n);
+    const int place = player->shownHand.positionOf(draggedCard);
+    if (place >= 1 && place <= static_cast<int>(cardViews_.size())) {
+        VORDIX_IMAGEVIEW& view = *cardViews_[place - 1];
+        view.animationMs = 100;
+        view.setGeometry(dragRect, dragAngle);
+    }
+    // A sideways drag reorders the hand as the card goes.
+    const int step = static_cast<int>(f.step(n) * scale);
+    if (step <= 0)
         return;
-    if (player->inputMode != HAND_INPUT_PRESS && player->inputMode != HAND_INPUT_PLAY)
+    int index = (dragRect.x - x - f.cardX(1, n)) / step;
+    if (index < drag_.position)
+        index += 1;
+    index = std::clamp(index, 1, n);
+    if (index != drag_.position) {
+        player->moveCard(drag_.position, index);
+        drag_.position = index;
+    } else {
+        rebuildCardViews();
+    }
+}
+
+void PLAYER_EINBLATT_VIEW::dragTo(int px, int py)
+{
+    if (!drag_.active)
         return;
-    const CardId card = pressCard(hit, message.x, message.y);
-    const RECTANGLE from = dragRect;
-    const float angle = dragAngle;
+    if (std::abs(px - drag_.pressX) > CLICK_SLACK || std::abs(py - drag_.pressY) > CLICK_SLACK)
+        drag_.movedFar = true;
+    followPointer(px, py);
+}
+
+void PLAYER_EINBLATT_VIEW::cancelDrag()
+{
+    if (!drag_.active)
+        return;
+    drag_ = Drag{};
+    draggedCard = NO_CARD;
+    rebuildCardViews();
+}
+
+void PLAYER_EINBLATT_VIEW::endDrag(int px, int py)
+{
+    if (!drag_.active)
+        return;
+    const bool early = VORDIX_TIMER::nowMs() - drag_.startMs <= CLICK_MS;
+    if (std::abs(px - drag_.pressX) > CLICK_SLACK || std::abs(py - drag_.pressY) > CLICK_SLACK)
+        drag_.movedFar = true;
+    // A quick release leaves the card where the last move put it.
+    if (!early)
+        followPointer(px, py);
+    const Drag done = drag_;
+    drag_ = Drag{};
+    PLAYER_EINBLATT_CONTROLLER* player = controllerAsPlayer();
+    const bool click = early && !done.movedFar;
+    const bool play = click || dragRect.y < rowTop - PLAY_LIFT;
+    const int n = player ? player->shownHand.cardCount() : 0;
+    const CardId card = player && play && done.position >= 1 && done.position <= n
+                            ? player->shownHand.cardIdAt(done.position)
+                            : NO_CARD;
     if (card != NO_CARD) {
         // The card flies on from where the pointer left it.
         const int place = player->shownHand.positionOf(card);
         if (place >= 1 && place <= static_cast<int>(cardViews_.size()))
-            cardViews_[place - 1]->setGeometry(from, angle);
+            cardViews_[place - 1]->setGeometry(dragRect, dragAngle);
     }
     draggedCard = NO_CARD;
     if (card != NO_CARD)

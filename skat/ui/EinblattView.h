@@ -10,6 +10,7 @@
 #include "skat/ui/GenericView.h"
 #include "skat/ui/HandFan.h"
 #include "skat/ui/TableAnimation.h"
+#include "skat/ui/TablePress.h"
 #include "vordix/ImageView.h"
 
 #include <cstdint>
@@ -116,7 +117,7 @@ public:
     float orientation = 0.0f;
     bool cardsShown = true;
     bool faceDown = false;
-    // The card held by the drag loop, with its rectangle and turn (window
+    // The card being dragged, with its rectangle and turn (window
     // coordinates); the fan makes room for it.
     CardId draggedCard = NO_CARD;
     RECTANGLE dragRect;
@@ -132,8 +133,11 @@ protected:
 // picks a card.
 class PLAYER_EINBLATT_VIEW : public EINBLATT_VIEW {
 public:
-    // A press on a card of the hand plays it (while the hand takes input).
-    void onMouse(VORDIX_MESSAGE& message) override;
+    // The hand's region of the table's press machine: a press on a card
+    // while the hand takes presses picks it up; the card follows the
+    // pointer, a sideways drag reorders the hand, and at the release a
+    // click, or a card dragged up out of the hand, is played.
+    HitRegion cardRegion();
     // Left and Right move the highlight; Enter and Up play the highlighted card.
     void onKey(VORDIX_MESSAGE& message) override;
 
@@ -148,18 +152,16 @@ public:
     // A card dragged this far above the row is played.
     static constexpr int PLAY_LIFT = 60;
 
-    // The outcome of a drag: the card's final position, and whether it is
-    // to be played (a click, or dragged up out of the hand).
-    struct DragResult {
-        int position = 0;
-        bool play = false;
-    };
-    // Follows the pointer from a press on the card at a position until the
-    // button is released; a sideways drag reorders the hand on the way.
-    DragResult dragCard(int position, int pressX, int pressY);
-    // The card to act on after a press on a position; none when the press
-    // was a drag that ended in the hand.
-    CardId pressCard(int position, int pressX, int pressY);
+    // The steps of a drag: a press on the card at a position, a move of
+    // the pointer, the release. A quick release leaves the card in place;
+    // the card is played when the press was a click (short, hardly moved)
+    // or when it ends above the row.
+    void beginDrag(int position, int pressX, int pressY);
+    void dragTo(int px, int py);
+    void endDrag(int px, int py);
+    // The drag ends without a release: the card goes back into the fan.
+    void cancelDrag();
+    bool dragging() const { return drag_.active; }
 
     // Deals the seat's hand: the cards fly from the bottom edge into a fan
     // of ten; returns how long the worker is to wait for it.
@@ -177,5 +179,24 @@ public:
 
 private:
     void actOn(CardId card);
+    // Moves the dragged card to the pointer and reorders the hand under it.
+    void followPointer(int px, int py);
+
+    // The drag under way: where the card was taken and where it may go.
+    struct Drag {
+        bool active = false;
+        std::int64_t startMs = 0;
+        int position = 0; // the card's place in the hand now
+        int pressX = 0;
+        int pressY = 0;
+        int grabX = 0;
+        int grabY = 0;
+        int left = 0;
+        int top = 0;
+        int right = 0;
+        int bottom = 0;
+        bool movedFar = false;
+    };
+    Drag drag_;
     TABLE_ANIMATIONS animations_;
 };

@@ -24,8 +24,6 @@
 
 namespace {
 
-constexpr int KEY_ESCAPE = 27;
-
 // User-interface images of the image cache.
 enum UiImage {
     UI_SCORE_SHEET = 1,
@@ -65,14 +63,6 @@ void underTableLock(SKATTISCH* table, F&& f)
 }
 
 bool isServerTable(SKATTISCH* table) { return dynamic_cast<SKATTISCH_SERVER*>(table) != nullptr; }
-
-int cardsPlayed(const SKATTISCH& table) { return table.cards.pile.trickCount() * 3 + table.cards.trick.count(); }
-
-bool undoPossible(const SKATTISCH& table)
-{
-    const int state = table.currentIndex;
-    return (state == STATE_KARTE_AUSSPIELEN && cardsPlayed(table) > 0) || state == STATE_STICH_ABLEGEN;
-}
 
 // Hints, analysis and the game course are offered at a table of this
 // program alone, not in a network game.
@@ -172,10 +162,8 @@ FENSTER_SKAT::FENSTER_SKAT(MAIN_WINDOW_SHELL& shell) : shell_(shell)
 {
     hostWindow = this;
     currentLayout = landscape;
-    for (SKAT_BUTTON& button : buttons) {
-        button.owner = this;
+    for (SKAT_BUTTON& button : buttons)
         button.host = this;
-    }
     for (int i = 0; i < 3; ++i) {
         handViews[i].hostWindow = this;
         handViews[i].host = this;
@@ -829,236 +817,4 @@ void FENSTER_SKAT::paintOverlay(VORDIX_ZEICHENBEREICH& area)
         if (table)
             paintOverlayTexts(area, *table);
     }
-}
-
-// ---------------------------------------------------------------- input
-
-void FENSTER_SKAT::sendCommand(int commandId)
-{
-    VORDIX_MESSAGE command(MESSAGE_COMMAND);
-    command.commandId = commandId;
-    shell_.runCommand(command);
-}
-
-bool FENSTER_SKAT::clicked(int index, const VORDIX_MESSAGE& message)
-{
-    SKAT_BUTTON& button = buttons[index];
-    if (!button.visible || !button.enabled || !button.contains(message.x, message.y))
-        return false;
-    button.onMouse(message);
-    if (!button.pressed) {
-        button.invalidate();
-        return false;
-    }
-    button.invalidate();
-    invalidateOverlay();
-    return true;
-}
-
-void FENSTER_SKAT::onMessage(VORDIX_MESSAGE& message)
-{
-    const int kind = message.kind;
-    // Closing always reaches the application, table or not.
-    if (kind == MESSAGE_CLOSE) {
-        if (!confirmQuit(this))
-            return;
-        shell_.shutdown();
-        return;
-    }
-    if (kind == MESSAGE_COMMAND) {
-        if (handleTableCommand(message.commandId, this))
-            return;
-        shell_.runCommand(message);
-        return;
-    }
-    SKATTISCH* table = currentTable();
-    if (!table)
-        return;
-    auto server = tableServer();
-    const bool ready = !server || server->isReady();
-    switch (kind) {
-    case MESSAGE_FULL_SCREEN:
-    case MESSAGE_RESIZE:
-        // The landscape layout serves the window and full screen alike.
-        if (kind == MESSAGE_FULL_SCREEN)
-            isFullScreen_ = true;
-        prepareImages(landscape);
-        invalidate();
-        return;
-    case MESSAGE_KEY:
-        if (ready)
-            handleKey(message, *table);
-        return;
-    case MESSAGE_RIGHT_PRESS:
-        if (ready && table->isInCardPlay() && message.y - originY > currentLayout[TableLayout::OWN_HAND_Y])
-            shell_.showShorteningDialog();
-        return;
-    case MESSAGE_UNDO_REQUEST:
-        if (!ready)
-            return;
-        if (undoPossible(*table) && USER_PREFS::instance().takeBackShortcut && controller) {
-            controller->showOverlayMessage(skat::text(TextKey::Zug_widerrufen), true, false);
-            if (VORDIX_APPLICATION_imp* app = shell_.applicationImplementor())
-                app->sleep(1000);
-            controller->hideOverlayMessage();
-            sendCommand(COMMAND_TAKE_BACK);
-        }
-        handlePress(message, *table);
-        return;
-    case MESSAGE_MOUSE_PRESS:
-        if (ready)
-            handlePress(message, *table);
-        return;
-    default: return;
-    }
-}
-
-void FENSTER_SKAT::handleKey(VORDIX_MESSAGE& message, SKATTISCH& table)
-{
-    if (message.keyCode == KEY_ESCAPE && isFullScreen_) {
-        USER_PREFS::instance().fullScreen = false;
-        VORDIX_SCREEN::instance().leaveFullScreen(this);
-        isFullScreen_ = false;
-        bindButtonImages();
-        invalidate();
-    }
-    // The own hand takes its keys; the bidding panel, the pile and the Skat
-    // handling take theirs here once they are on the table. A finished trick
-    // is taken away by any key.
-    if (tableDialogs_ && tableDialogs_->handleKey(message.keyCode))
-        return;
-    const InputMode mode = controller ? controller->input.mode : INPUT_NONE;
-    if (mode == INPUT_SKAT_OR_HAND) {
-        controller->onSkatOrHandInput(0, 0, message.keyCode);
-        return;
-    }
-    handViews[0].onKey(message);
-    if (mode == INPUT_PUT_AWAY) {
-        controller->onDiscardInput(0, 0, message.keyCode);
-        return;
-    }
-    biddingView.onKey(message);
-    if (controller && controller->input.mode == INPUT_CUT)
-        pileView.onKey(message);
-    if (table.currentIndex == STATE_STICH_ABLEGEN && HUMAN_PLAYER::awaited() && controller)
-        controller->report(UserAction::of(UserAction::CONFIRM, CONFIRM_NEXT_GAME));
-}
-
-bool FENSTER_SKAT::handleKontraRe(const VORDIX_MESSAGE& message, SKATTISCH& table)
-{
-    HUMAN_PLAYER* human = HUMAN_PLAYER::awaited();
-    if (!controller || controller->input.mode < INPUT_CARD_PLAY || !human)
-        return false;
-    const Seat seat = table.seatOf(human);
-    if (table.mayCallKontra(seat) && buttons[BUTTON_KONTRA].contains(message.x, message.y)) {
-        if (clicked(BUTTON_KONTRA, message))
-            controller->report(UserAction::of(UserAction::KONTRA));
-        invalidate();
-        return true;
-    }
-    if (table.mayCallRe(seat) && buttons[BUTTON_RE].contains(message.x, message.y)) {
-        if (clicked(BUTTON_RE, message))
-            controller->report(UserAction::of(UserAction::RE));
-        invalidate();
-        return true;
-    }
-    return false;
-}
-
-void FENSTER_SKAT::toggleFullScreen()
-{
-    USER_PREFS& prefs = USER_PREFS::instance();
-    if (!isFullScreen_) {
-        prefs.fullScreen = true;
-        VORDIX_SCREEN::instance().enterFullScreen(this);
-        isFullScreen_ = true;
-    } else {
-        prefs.fullScreen = false;
-        VORDIX_SCREEN::instance().leaveFullScreen(this);
-        isFullScreen_ = false;
-        if (VORDIX_SCREEN_imp* screen = VORDIX_SCREEN::instance().implementor()) {
-            const RECTANGLE work = screen->getWorkArea();
-            const RECTANGLE frame = implementor() ? implementor()->getFrameGeometry() : RECTANGLE{};
-            move((work.width - frame.width) / 2 + work.x, frame.y);
-        }
-    }
-    bindButtonImages();
-    redrawNow();
-}
-
-void FENSTER_SKAT::handlePress(VORDIX_MESSAGE& message, SKATTISCH& table)
-{
-    const int scaledX = (message.x - originX) / scaleFactor;
-    const int scaledY = (message.y - originY) / scaleFactor;
-    if (undoPossible(table) && controller && controller->isCourseShown()) {
-        if (clicked(BUTTON_TAKE_BACK, message))
-            sendCommand(COMMAND_TAKE_BACK);
-    }
-    if (clicked(BUTTON_SCORE_SHEET, message) || (scaleFactor * scaledX < 100 && scaleFactor * scaledY < 30)) {
-        sendCommand(COMMAND_SCORE_SHEET);
-        return;
-    }
-    if (clicked(BUTTON_SETTINGS, message)) {
-        shell_.runSettingsDialog();
-        return;
-    }
-    if (clicked(BUTTON_HELP, message)) {
-        shell_.runHelpDialog();
-        return;
-    }
-    if (clicked(BUTTON_ASSISTANCE, message)) {
-        shell_.showAssistanceDialog();
-        return;
-    }
-    const RECTANGLE client = clientRect();
-    if (message.x > client.width - 30 && message.y < 80) {
-        buttons[BUTTON_FULL_SCREEN].flashPressed();
-        toggleFullScreen();
-    }
-    if (clicked(BUTTON_SHORTEN, message)) {
-        shell_.showShorteningDialog();
-        return;
-    }
-    // A click on a trick pile shows or hides the last trick.
-    if (table.currentIndex == STATE_KARTE_AUSSPIELEN && cardsPlayed(table) > 0
-        && (pileView.hitsDeck(0, message.x, message.y) || pileView.hitsDeck(1, message.x, message.y))) {
-        sendCommand(COMMAND_LAST_TRICK);
-        return;
-    }
-    auto* server = dynamic_cast<SKATTISCH_SERVER*>(&table);
-    const bool startable = server ? !server->isLoopRunning() : table.currentIndex == STATE_NONE;
-    if (startable) {
-        if (clicked(BUTTON_NEW_LIST, message)) {
-            auto access = tableServer();
-            if (access) {
-                const int rows = table.sheet.rowCount();
-                if (rows >= 1 && rows < LISTE::MAX_GAMES)
-                    access->startNewGameOfList();
-                else
-                    access->startNewSheet();
-            }
-            return;
-        }
-        if (clicked(BUTTON_EXERCISES, message)) {
-            shell_.runExerciseDialog();
-            return;
-        }
-    }
-    if (controller && controller->input.mode == INPUT_SKAT_OR_HAND) {
-        controller->onSkatOrHandInput(message.x, message.y, 0);
-        return;
-    }
-    if (controller && controller->input.mode == INPUT_PUT_AWAY) {
-        controller->onDiscardInput(message.x, message.y, 0);
-        return;
-    }
-    if (handleKontraRe(message, table))
-        return;
-    if (controller && controller->input.mode == INPUT_CUT)
-        pileView.onMouse(message);
-    biddingView.onMouse(message);
-    handViews[0].onMouse(message);
-    // A click anywhere takes a finished trick away.
-    if (table.currentIndex == STATE_STICH_ABLEGEN && HUMAN_PLAYER::awaited() && controller)
-        controller->report(UserAction::of(UserAction::CONFIRM, CONFIRM_NEXT_GAME));
 }

@@ -23,6 +23,7 @@
 #include "skat/ui/TableDialogSupport.h"
 #include "skat/ui/TableInputState.h"
 #include "skat/ui/TableLayout.h"
+#include "skat/ui/TablePress.h"
 #include "skat/ui/TableViewHost.h"
 #include "skat/ui/TrickCardViews.h"
 #include "skat/ui/UserActions.h"
@@ -86,8 +87,13 @@ public:
     void beginSkatOrHand();
     void takeUpSkat(const SKAT& proposal);
     void beginDiscard();
-    void onSkatOrHandInput(int x, int y, int key);
-    void onDiscardInput(int x, int y, int key);
+    // Keys, and the regions of the table's press machine, while the user
+    // chooses between the skat and a hand game and while putting away.
+    void onSkatOrHandKey(int key);
+    void addSkatOrHandRegions(std::vector<HitRegion>& regions);
+    void onDiscardKey(int key);
+    void addDiscardRegions(std::vector<HitRegion>& regions);
+    bool takesDiscardInput() const;
     // A skat place (0, 1) in window coordinates.
     RECTANGLE skatPlaceRect(int place) const;
     // The own hand shows no card that lies on a skat place.
@@ -171,6 +177,10 @@ public:
     // The image cache loaded its pictures: bind the take-back and hint
     // buttons and lay the table out again.
     void onCardSetChanged();
+    // What takes a press of the left button on the table now, in order:
+    // the icons along the edges, the trick piles, the start buttons, then
+    // what the table expects of the user (FensterSkatInput.cpp).
+    std::vector<HitRegion> hitRegions(SKATTISCH& table);
 
     // The seat the table highlights; -1 without a table.
     int activeSeat() const;
@@ -331,15 +341,15 @@ private:
     void paintKontraRe(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table);
     void placeHandViews();
     void showTextButton(VORDIX_ZEICHENBEREICH& area, int index, const std::wstring& label, bool enabled = true);
-    // A press on Kontra or Re; true when it was one (handling ends).
-    bool handleKontraRe(const VORDIX_MESSAGE& message, SKATTISCH& table);
     void bindButtonImages();
-    void handlePress(VORDIX_MESSAGE& message, SKATTISCH& table);
+    // ---- Input (FensterSkatInput.cpp).
     void handleKey(VORDIX_MESSAGE& message, SKATTISCH& table);
     void toggleFullScreen();
     void sendCommand(int commandId);
-    // True when the press hit the button: it is cleared and repainted.
-    bool clicked(int index, const VORDIX_MESSAGE& message);
+    // A fresh score sheet, or the next game of the current one.
+    void startList();
+    // The corner of the score-sheet icon, where any press opens the sheet.
+    bool inSheetCorner(int x, int y) const;
 
     MAIN_WINDOW_SHELL& shell_;
     SKAT_OVERLAY_VIEW overlay_;
@@ -353,6 +363,7 @@ private:
     int backgroundPaints_ = 0;
     bool hookedImages_ = false; // the image cache calls onCardSetChanged
     std::vector<std::function<void()>> whenGone_;
+    TABLE_PRESS press_;
     TrickRow trickRow_;
     std::unique_ptr<TABLE_DIALOGS> tableDialogs_;
 };

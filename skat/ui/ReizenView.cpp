@@ -52,9 +52,10 @@ void REIZEN_CONTROLLER::refresh()
         view->updateButtons();
 }
 
-void REIZEN_CONTROLLER::decide()
+void REIZEN_CONTROLLER::decide() { choose(view && view->bidButton.pressed && !view->passButton.pressed); }
+
+void REIZEN_CONTROLLER::choose(bool hold)
 {
-    const bool hold = view && view->bidButton.pressed && !view->passButton.pressed;
     refresh();
     if (view)
         view->invalidate();
@@ -84,7 +85,6 @@ void REIZEN_VIEW::setPosition(std::int32_t newX, std::int32_t newY)
     }
     BILDER& images = BILDER::instance();
     for (SKAT_BUTTON* button : {&bidButton, &passButton}) {
-        button->owner = hostWindow;
         button->host = host;
         button->x = x + bx;
         button->width = 88;
@@ -95,7 +95,6 @@ void REIZEN_VIEW::setPosition(std::int32_t newX, std::int32_t newY)
     }
     bidButton.y = y + by;
     passButton.y = y + py;
-    calculatorButton.owner = hostWindow;
     calculatorButton.host = host;
     calculatorButton.x = x + (bx == 180 ? 320 : bx + 140);
     calculatorButton.y = y + 474;
@@ -141,30 +140,26 @@ void REIZEN_VIEW::draw(VORDIX_ZEICHENBEREICH& area)
     calculatorButton.draw(area);
 }
 
-void REIZEN_VIEW::onMouse(VORDIX_MESSAGE& message)
+void REIZEN_VIEW::addHitRegions(std::vector<HitRegion>& regions)
 {
-    if (!controller || controller->mode == REIZEN_CONTROLLER::MODE_IDLE)
-        return;
-    if (calculatorButton.contains(message.x, message.y)) {
-        calculatorButton.onMouse(message);
-        const bool clicked = calculatorButton.pressed;
-        calculatorButton.pressed = false;
+    auto offered = [this] { return controller && controller->mode != REIZEN_CONTROLLER::MODE_IDLE; };
+    regions.push_back(buttonRegion("bid calculator", calculatorButton, offered, [this] {
         invalidate();
-        if (clicked && controller->actions)
+        if (controller->actions)
             controller->actions->report(UserAction::of(UserAction::OPEN_BID_CALCULATOR));
-        return;
+    }));
+    // Of the two answers only the one pressed now looks pressed.
+    for (SKAT_BUTTON* button : {&bidButton, &passButton}) {
+        HitRegion region = buttonRegion(button == &bidButton ? "bid" : "pass", *button, offered, [this, button] {
+            invalidate();
+            controller->choose(button == &bidButton);
+        });
+        region.pressed = [this, pressed = std::move(region.pressed)](int px, int py) {
+            bidButton.pressed = passButton.pressed = false;
+            return pressed(px, py);
+        };
+        regions.push_back(std::move(region));
     }
-    const bool onBid = bidButton.contains(message.x, message.y);
-    const bool onPass = passButton.contains(message.x, message.y);
-    if (!onBid && !onPass)
-        return;
-    bidButton.pressed = false;
-    passButton.pressed = false;
-    SKAT_BUTTON& button = onBid ? bidButton : passButton;
-    button.onMouse(message);
-    invalidate();
-    if (button.pressed)
-        controller->decide();
 }
 
 void REIZEN_VIEW::onKey(VORDIX_MESSAGE& message)

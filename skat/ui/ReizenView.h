@@ -5,10 +5,12 @@
 
 #include "skat/ui/GenericView.h"
 #include "skat/ui/SkatButton.h"
+#include "skat/ui/TablePress.h"
 #include "vordix/Bitmap.h"
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class REIZEN_VIEW;
 class TABLE_VIEW_HOST;
@@ -25,6 +27,8 @@ public:
     void offerBid(const std::wstring& newPrompt, int newMode, int bidIndex);
     // Reports a bid when the bid button is the pressed one, else a pass.
     void decide();
+    // Reports a bid (hold) or a pass.
+    void choose(bool hold);
     // Back to idle.
     void refresh();
 
@@ -50,8 +54,10 @@ public:
     void redrawNow() override { invalidate(); }
     void invalidate() override;
     void draw(VORDIX_ZEICHENBEREICH& area) override;
-    void onMouse(VORDIX_MESSAGE& message) override;
+    void onMouse(VORDIX_MESSAGE&) override { }
     void onKey(VORDIX_MESSAGE& message) override;
+    // The panel's buttons in the table's press machine, while it offers a bid.
+    void addHitRegions(std::vector<HitRegion>& regions);
     void updateButtons();
 
     TABLE_VIEW_HOST* host = nullptr; // not owned: the window that holds the view

@@ -3,9 +3,6 @@
 #include "skat/app/UserPrefs.h"
 #include "skat/ui/TableViewHost.h"
 #include "vordix/Area.h"
-#include "vordix/Fenster.h"
-#include "vordix/Message.h"
-#include "vordix/Screen.h"
 #include "vordix/Text.h"
 
 namespace {
@@ -35,37 +32,33 @@ void SKAT_BUTTON::repaintOwner()
         host->repaint();
 }
 
-void SKAT_BUTTON::onMouse(const VORDIX_MESSAGE& message)
+bool SKAT_BUTTON::press(int px, int py)
 {
     if (!enabled || !visible)
-        return;
-    if (!contains(message.x, message.y)) {
-        pressed = false;
-        return;
-    }
-    pressed = true;
-    if (host) {
+        return false;
+    pressed = contains(px, py);
+    if (pressed && host) {
         host->repaintPart({0, 0, -1, -1});
         host->repaintOverlay();
     }
-    VORDIX_SCREEN_imp* screen = VORDIX_SCREEN::instance().implementor();
-    if (!screen || !owner)
+    return pressed;
+}
+
+void SKAT_BUTTON::follow(int px, int py)
+{
+    const bool over = contains(px, py);
+    if (over == pressed)
         return;
-    int lastX = message.x;
-    int lastY = message.y;
-    for (;;) {
-        const ModalLoopResult pointer = screen->runModalLoop();
-        const RECTANGLE origin = owner->mapToGlobal();
-        const int px = pointer.x - origin.x;
-        const int py = pointer.y - origin.y;
-        pressed = contains(px, py);
-        if (px != lastX || py != lastY)
-            repaintOwner();
-        lastX = px;
-        lastY = py;
-        if (pointer.buttonUp)
-            break;
-    }
+    pressed = over;
+    repaintOwner();
+}
+
+bool SKAT_BUTTON::release(int px, int py)
+{
+    follow(px, py);
+    const bool over = pressed;
+    invalidate();
+    return over;
 }
 
 void SKAT_BUTTON::flashPressed()

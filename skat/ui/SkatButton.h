@@ -1,7 +1,8 @@
 #pragma once
 // A button the table draws itself on top of its picture: a label on a
-// stretched image, or an image alone. It follows a press of the left button
-// until release and can flash its pressed look when a key triggers it. It
+// stretched image, or an image alone. It shows whether a press of the left
+// button is over it until the release (the table's press machine follows
+// the pointer) and can flash its pressed look when a key triggers it. It
 // has no command of its own: the owner asks whether it ended pressed.
 
 #include "vordix/Bitmap.h"
@@ -9,9 +10,7 @@
 #include <string>
 
 class TABLE_VIEW_HOST;
-class VORDIX_FENSTER;
 class VORDIX_ZEICHENBEREICH;
-struct VORDIX_MESSAGE;
 
 class SKAT_BUTTON {
 public:
@@ -20,9 +19,13 @@ public:
 
     // Hit test in owner coordinates; every edge is outside.
     bool contains(int px, int py) const;
-    // Follows a press that began at the message's point; afterwards pressed
-    // says whether the button was released over itself.
-    void onMouse(const VORDIX_MESSAGE& message);
+    // A press at the point: a visible, enabled button under it looks pressed
+    // (true); else it is not pressed.
+    bool press(int px, int py);
+    // The pointer moved while the button is held: pressed while over it.
+    void follow(int px, int py);
+    // The release: true when it happened over the button; pressed is cleared.
+    bool release(int px, int py);
     // The pressed look for 200 ms.
     void flashPressed();
     // Clears pressed and asks the owner for a repaint.
@@ -32,7 +35,6 @@ public:
     // The clickable and drawn width of a labelled button.
     int drawnWidth() const;
 
-    VORDIX_FENSTER* owner = nullptr; // not owned: the platform window it lies in
     TABLE_VIEW_HOST* host = nullptr; // not owned: repaints the table, holds a flash
     int x = 0;
     int y = 0;

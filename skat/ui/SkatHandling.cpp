@@ -9,7 +9,6 @@
 #include "skat/engine/Skattisch.h"
 #include "skat/ui/FensterSkat.h"
 #include "skat/ui/TableServerAccess.h"
-#include "vordix/Message.h"
 
 #include <algorithm>
 #include <memory>
@@ -56,7 +55,7 @@ void FENSTER_SKAT_CONTROLLER::beginSkatOrHand()
     updateView();
 }
 
-void FENSTER_SKAT_CONTROLLER::onSkatOrHandInput(int x, int y, int key)
+void FENSTER_SKAT_CONTROLLER::onSkatOrHandKey(int key)
 {
     if (!view)
         return;
@@ -75,33 +74,42 @@ void FENSTER_SKAT_CONTROLLER::onSkatOrHandInput(int x, int y, int key)
             return;
         chosen->flashPressed();
         report(UserAction::of(chosen == &hand ? UserAction::PLAY_HAND : UserAction::TAKE_SKAT));
-        return;
     }
-    if (key != 0)
+}
+
+void FENSTER_SKAT_CONTROLLER::addSkatOrHandRegions(std::vector<HitRegion>& regions)
+{
+    if (!view)
         return;
-    VORDIX_MESSAGE press(MESSAGE_MOUSE_PRESS);
-    press.x = x;
-    press.y = y;
+    SKAT_BUTTON& take = view->buttons[BUTTON_TAKE_SKAT];
+    SKAT_BUTTON& hand = view->buttons[BUTTON_PLAY_HAND];
     SKAT_BUTTON& help = view->buttons[BUTTON_SKAT_HELP];
-    if (help.visible && help.contains(x, y)) {
-        help.pressed = false;
-        help.invalidate();
-        report(UserAction::of(UserAction::OPEN_HELP));
-        return;
-    }
-    take.pressed = hand.pressed = false;
+    regions.push_back(actingRegion(
+        "skat help", [&help](int x, int y) { return help.visible && help.contains(x, y); },
+        [this, &help](int, int) {
+            help.pressed = false;
+            help.invalidate();
+            report(UserAction::of(UserAction::OPEN_HELP));
+        }));
     for (SKAT_BUTTON* button : {&take, &hand}) {
-        if (!button->visible || !button->contains(x, y))
-            continue;
-        button->onMouse(press);
-        if (button->pressed) {
-            button->invalidate();
-            report(UserAction::of(button == &hand ? UserAction::PLAY_HAND : UserAction::TAKE_SKAT));
-            return;
-        }
+        const bool playHand = button == &hand;
+        HitRegion region = buttonRegion(playHand ? "play hand" : "take skat", *button, {}, [this, playHand] {
+            report(UserAction::of(playHand ? UserAction::PLAY_HAND : UserAction::TAKE_SKAT));
+        });
+        // A press clears the choice that the keys marked.
+        region.pressed = [&take, &hand, pressed = std::move(region.pressed)](int x, int y) {
+            take.pressed = hand.pressed = false;
+            return pressed(x, y);
+        };
+        regions.push_back(std::move(region));
     }
-    take.invalidate();
-    hand.invalidate();
+    // Anywhere else the choice is cleared, and nothing below takes the press.
+    regions.push_back(actingRegion(
+        "skat or hand", [](int, int) { return true; },
+        [&take, &hand](int, int) {
+            take.invalidate();
+            hand.invalidate();
+        }));
 }
 
 // ---------------------------------------------------------------- taking up and putting away
@@ -182,40 +190,18 @@ void FENSTER_SKAT_CONTROLLER::takeBack(int place)
     view->invalidate();
 }
 
-void FENSTER_SKAT_CONTROLLER::onDiscardInput(int x, int y, int key)
+bool FENSTER_SKAT_CONTROLLER::takesDiscardInput() const
 {
-    if (!view || !hasTable() || !HUMAN_PLAYER::awaited() || input.discardFlying)
+    return view && hasTable() && HUMAN_PLAYER::awaited() && !input.discardFlying;
+}
+
+void FENSTER_SKAT_CONTROLLER::onDiscardKey(int key)
+{
+    if (!takesDiscardInput())
         return;
     PLAYER_EINBLATT_CONTROLLER& own = view->handControllers[0];
     bool confirm = false;
-    if (key == 0) {
-        for (int place = 0; place < 2; ++place) {
-            const RECTANGLE r = skatPlaceRect(place);
-            if (x > r.x && x < r.x + r.width && y > r.y && y < r.y + r.height) {
-                takeBack(place);
-                view->redrawNow();
-                return;
-            }
-        }
-        if (input.skatPlaces.isComplete()) {
-            SKAT_BUTTON& button = view->buttons[BUTTON_PUT_AWAY];
-            if (button.visible && button.contains(x, y)) {
-                VORDIX_MESSAGE press(MESSAGE_MOUSE_PRESS);
-                press.x = x;
-                press.y = y;
-                button.onMouse(press);
-                confirm = button.pressed;
-            }
-        } else {
-            // A card of the hand goes to the first free place.
-            const EINBLATT_VIEW& hand = view->handAtPosition(1);
-            const int n = own.shownHand.cardCount();
-            const int raised = own.highlighted != NO_CARD ? std::max(own.shownHand.positionOf(own.highlighted), 0) : 0;
-            const int hit = n > 0 ? hand.fan().hitTest(x - hand.x, y, n, raised) : 0;
-            if (hit >= 1)
-                putAway(own.shownHand.cardIdAt(hit));
-        }
-    } else if (key == KEY_ENTER || key == KEY_UP) {
+    if (key == KEY_ENTER || key == KEY_UP) {
         if (input.skatPlaces.isComplete()) {
             if (key == KEY_ENTER) {
                 view->buttons[BUTTON_PUT_AWAY].flashPressed();
@@ -236,6 +222,50 @@ void FENSTER_SKAT_CONTROLLER::onDiscardInput(int x, int y, int key)
     view->redrawNow();
     if (confirm)
         report(UserAction::putAway(input.skatPlaces));
+}
+
+void FENSTER_SKAT_CONTROLLER::addDiscardRegions(std::vector<HitRegion>& regions)
+{
+    if (!view)
+        return;
+    // Nothing is taken while no human waits or the cards fly.
+    regions.push_back(actingRegion(
+        "put away: not now", [this](int, int) { return !takesDiscardInput(); }, [](int, int) {}));
+    // A card on a skat place goes back into the hand.
+    for (int place = 0; place < 2; ++place)
+        regions.push_back(actingRegion(
+            "skat place",
+            [this, place](int x, int y) {
+                const RECTANGLE r = skatPlaceRect(place);
+                return x > r.x && x < r.x + r.width && y > r.y && y < r.y + r.height;
+            },
+            [this, place](int, int) {
+                takeBack(place);
+                view->redrawNow();
+            }));
+    regions.push_back(buttonRegion(
+        "put away", view->buttons[BUTTON_PUT_AWAY], [this] { return input.skatPlaces.isComplete(); },
+        [this] {
+            view->redrawNow();
+            report(UserAction::putAway(input.skatPlaces));
+        }));
+    // A card of the hand goes to the first free place.
+    auto cardAt = [this](int x, int y) {
+        const PLAYER_EINBLATT_CONTROLLER& own = view->handControllers[0];
+        const EINBLATT_VIEW& hand = view->handAtPosition(1);
+        const int n = own.shownHand.cardCount();
+        const int raised = own.highlighted != NO_CARD ? std::max(own.shownHand.positionOf(own.highlighted), 0) : 0;
+        return n > 0 && !input.skatPlaces.isComplete() ? hand.fan().hitTest(x - hand.x, y, n, raised) : 0;
+    };
+    regions.push_back(actingRegion(
+        "card to put away", [cardAt](int x, int y) { return cardAt(x, y) >= 1; },
+        [this, cardAt](int x, int y) {
+            putAway(view->handControllers[0].shownHand.cardIdAt(cardAt(x, y)));
+            view->redrawNow();
+        }));
+    // Anywhere else nothing below takes the press.
+    regions.push_back(actingRegion(
+        "put away", [](int, int) { return true; }, [this](int, int) { view->redrawNow(); }));
 }
 
 // ---------------------------------------------------------------- the flight

@@ -539,13 +539,20 @@ bool STAPEL_VIEW::hitsDeck(int stack, int px, int py) const
            && px - 25 <= sx + whole(112.0 * h / 100);
 }
 
-void STAPEL_VIEW::onMouse(VORDIX_MESSAGE& message)
+void STAPEL_VIEW::addHitRegions(std::vector<HitRegion>& regions)
 {
-    if (!controller || !hitsDeck(0, message.x, message.y))
+    regions.push_back(actingRegion(
+        "deck", [this](int px, int py) { return controller && inputModeOf(this) == INPUT_CUT && hitsDeck(0, px, py); },
+        [this](int px, int py) { cutAt(px, py); }));
+}
+
+void STAPEL_VIEW::cutAt(int px, int py)
+{
+    if (!controller || !hitsDeck(0, px, py))
         return;
     const int h = pileHeight();
     const float scale = cardScale();
-    const int u = whole(message.y - y - whole(28.0 * h / 100) - stackTopY() - 66 * scale);
+    const int u = whole(py - y - whole(28.0 * h / 100) - stackTopY() - 66 * scale);
     cutIndex = u * 100 / h;
     controller->performCut();
 }

@@ -10,6 +10,7 @@
 #include "skat/engine/WindowModes.h"
 #include "skat/ui/GenericView.h"
 #include "skat/ui/TableAnimation.h"
+#include "skat/ui/TablePress.h"
 #include "vordix/Rectangle.h"
 
 #include <array>
@@ -69,8 +70,11 @@ public:
     void redrawNow() override;
     void invalidate() override;
     void draw(VORDIX_ZEICHENBEREICH& area) override;
-    // A press on the side of the deck cuts there.
-    void onMouse(VORDIX_MESSAGE& message) override;
+    void onMouse(VORDIX_MESSAGE&) override { }
+    // The side of the deck in the table's press machine while the user
+    // cuts: a press there cuts at that height.
+    void addHitRegions(std::vector<HitRegion>& regions);
+    void cutAt(int px, int py);
     // Up and Down choose the cut position, Enter cuts.
     void onKey(VORDIX_MESSAGE& message) override;
 

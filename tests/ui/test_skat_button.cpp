@@ -93,10 +93,7 @@ TEST_F(SkatButtonTest, HiddenOrDisabledButtonsIgnorePressesAndFlashes)
         SKAT_BUTTON button = labelled(0, 0, 100);
         button.visible = c.visible;
         button.enabled = c.enabled;
-        VORDIX_MESSAGE press(MESSAGE_MOUSE_PRESS);
-        press.x = 50;
-        press.y = 20;
-        button.onMouse(press);
+        EXPECT_FALSE(button.press(50, 20));
         EXPECT_FALSE(button.pressed);
         button.flashPressed();
         EXPECT_FALSE(button.pressed);
@@ -107,10 +104,7 @@ TEST_F(SkatButtonTest, APressBesideTheButtonLeavesItUnpressed)
 {
     SKAT_BUTTON button = labelled(0, 0, 100);
     button.pressed = true;
-    VORDIX_MESSAGE press(MESSAGE_MOUSE_PRESS);
-    press.x = 500;
-    press.y = 20;
-    button.onMouse(press);
+    EXPECT_FALSE(button.press(500, 20));
     EXPECT_FALSE(button.pressed);
 }
 

@@ -129,6 +129,18 @@ TEST_F(ClientFensterTest, LeftButtonPressAndDoubleClickOnly)
     EXPECT_EQ(doubles[0].y, 8);
 }
 
+TEST_F(ClientFensterTest, TheLeftButtonsReleaseIsReportedAtItsPoint)
+{
+    QTest::mouseRelease(client, Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(window->ofKind(MESSAGE_MOUSE_RELEASE).empty()) << "only the left button";
+    QTest::mousePress(client, Qt::LeftButton, {}, QPoint(12, 34));
+    QTest::mouseRelease(client, Qt::LeftButton, {}, QPoint(40, 50));
+    const auto releases = window->ofKind(MESSAGE_MOUSE_RELEASE);
+    ASSERT_EQ(releases.size(), 1u);
+    EXPECT_EQ(releases[0].x, 40);
+    EXPECT_EQ(releases[0].y, 50);
+}
+
 TEST_F(ClientFensterTest, MovesInFullScreenAreReportedBeforeTheMoveMessage)
 {
     std::vector<std::size_t> messagesAtSignal;

@@ -81,6 +81,11 @@ void ClientFenster::paintEvent(QPaintEvent* event)
 
 void ClientFenster::mousePressEvent(QMouseEvent* event) { deliverLeftButton(ownerWindow, event, MESSAGE_MOUSE_PRESS); }
 
+void ClientFenster::mouseReleaseEvent(QMouseEvent* event)
+{
+    deliverLeftButton(ownerWindow, event, MESSAGE_MOUSE_RELEASE);
+}
+
 void ClientFenster::mouseDoubleClickEvent(QMouseEvent* event)
 {
     deliverLeftButton(ownerWindow, event, MESSAGE_DOUBLE_CLICK);
