@@ -130,7 +130,7 @@ public:
         case COMMENT_DOERFER:
         case COMMENT_KLEINGROSS: {
             const std::wstring phrase = event == COMMENT_DOERFER ? L"doerfer" : L"kleingross";
-            talk(phrase, commentingSeat(), 0, TALK_PAUSE_MS);
+            remark(phrase, 0);
             break;
         }
         case ALL_PASSED: w_.hideOverlay(); break;
@@ -198,12 +198,10 @@ public:
         const Seat seat = seatFromNumber(value);
         const bool ownHand = isValidSeat(seat) && isShownByItsOwnHand(table_.playerAtSeat(seat));
         switch (event) {
-        case RICH_TRICK_COMMENT:
-            talk(value == 1 ? L"sattebeute" : L"fetterstich", commentingSeat(), value, TALK_PAUSE_MS);
-            break;
+        case RICH_TRICK_COMMENT: remark(value == 1 ? L"sattebeute" : L"fetterstich", value); break;
         case OVER_SIXTY_COMMENT: {
             static const wchar_t* const remarks[] = {L"dersackistzu", L"staatsanwalt", L"vatermutter"};
-            talk(remarks[value >= 0 && value <= 2 ? value : 0], commentingSeat(), value, TALK_PAUSE_MS);
+            remark(remarks[value >= 0 && value <= 2 ? value : 0], value);
             break;
         }
         case BID_TURN:
@@ -331,6 +329,13 @@ private:
 
     // The seat says the phrase: its text in the seat's balloon, its sound
     // in the seat's voice; the balloon goes after the pause unless kept.
+    // A computer player's remark on the game, unless the user turned them off.
+    void remark(const std::wstring& phrase, int value)
+    {
+        if (tableServices()->playerComments())
+            talk(phrase, commentingSeat(), value, TALK_PAUSE_MS);
+    }
+
     void talk(const std::wstring& phrase, Seat seat, int value, int pauseMs, bool keep = false)
     {
         if (!isValidSeat(seat))

@@ -1,6 +1,7 @@
 #include "skat/engine/Rules.h"
 
 #include <mutex>
+#include <optional>
 
 namespace {
 
@@ -16,6 +17,12 @@ RuleSettings& rulesInForce()
     return rules;
 }
 
+std::optional<RuleSettings>& rulesOfNextGame()
+{
+    static std::optional<RuleSettings> rules;
+    return rules;
+}
+
 } // namespace
 
 RuleSettings currentRules()
@@ -28,4 +35,26 @@ void setCurrentRules(const RuleSettings& rules)
 {
     std::lock_guard lock(rulesMutex());
     rulesInForce() = rules;
+    rulesOfNextGame().reset();
+}
+
+void setRulesForNextGame(const RuleSettings& rules)
+{
+    std::lock_guard lock(rulesMutex());
+    rulesOfNextGame() = rules;
+}
+
+void startGameRules()
+{
+    std::lock_guard lock(rulesMutex());
+    if (rulesOfNextGame()) {
+        rulesInForce() = *rulesOfNextGame();
+        rulesOfNextGame().reset();
+    }
+}
+
+bool rulesWaitForNextGame()
+{
+    std::lock_guard lock(rulesMutex());
+    return rulesOfNextGame().has_value();
 }

@@ -35,5 +35,13 @@ struct RuleSettings {
 
 // A copy of the rules in force; safe to call from any thread.
 RuleSettings currentRules();
-// Replaces the rules in force (called by the shell when preferences change).
+// Replaces the rules in force (called by the shell when preferences change)
+// and drops rules waiting for the next game.
 void setCurrentRules(const RuleSettings& rules);
+// Rules changed while a game runs: that game keeps its rules, these come
+// into force when the next game starts.
+void setRulesForNextGame(const RuleSettings& rules);
+// Called as a new game starts: rules waiting for it come into force.
+void startGameRules();
+// True while rules wait for the next game.
+bool rulesWaitForNextGame();

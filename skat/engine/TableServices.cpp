@@ -43,6 +43,7 @@ std::wstring TABLE_SERVICES::seatName(int playerId) const
 
 bool TABLE_SERVICES::manualCut() const { return false; }
 bool TABLE_SERVICES::confirmTricksByClick() const { return false; }
+bool TABLE_SERVICES::playerComments() const { return true; }
 
 int TABLE_SERVICES::drawApplicationRandom(int n)
 {

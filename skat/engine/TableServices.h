@@ -35,6 +35,8 @@ public:
     // The user cuts the deck himself; the user clears finished tricks himself.
     virtual bool manualCut() const;
     virtual bool confirmTricksByClick() const;
+    // The computer players remark on the game in speech balloons.
+    virtual bool playerComments() const;
 
     // A value 0..n-1 from the application's random numbers (computer cuts).
     virtual int drawApplicationRandom(int n);

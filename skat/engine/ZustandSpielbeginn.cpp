@@ -4,12 +4,15 @@
 
 #include "skat/engine/BidTable.h"
 #include "skat/engine/GameRules.h"
+#include "skat/engine/Rules.h"
 #include "skat/engine/TableServices.h"
 
 #include <cassert>
 
 void ZUSTAND_NEUES_SPIEL::run()
 {
+    // Rules chosen during the last game hold from this one on.
+    startGameRules();
     SPIELMODUS& modus = table.modus;
     {
         std::lock_guard lock(table.tableLock);

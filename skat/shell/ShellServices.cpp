@@ -39,6 +39,9 @@ bool SHELL_TABLE_SERVICES::manualCut() const { return USER_PREFS::instance().man
 
 bool SHELL_TABLE_SERVICES::confirmTricksByClick() const { return USER_PREFS::instance().manualTrickClearing; }
 
+// "Kommentare der Mitspieler" in the settings, kept as the mouse option.
+bool SHELL_TABLE_SERVICES::playerComments() const { return USER_PREFS::instance().mouseOption; }
+
 int SHELL_TABLE_SERVICES::drawApplicationRandom(int n)
 {
     std::lock_guard lock(randomMutex_);

@@ -25,6 +25,7 @@ public:
     std::wstring seatName(int playerId) const override;
     bool manualCut() const override;
     bool confirmTricksByClick() const override;
+    bool playerComments() const override;
     int drawApplicationRandom(int n) override;
     void addHighScore(const std::wstring& name, int total, const std::wstring& dateText) override;
     void addToStatisticsSheet(const SPIELSTRUCT& record, const SPIELKARTEN& cards) override;

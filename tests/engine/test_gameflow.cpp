@@ -120,6 +120,36 @@ TEST(GameFlowBidding, AllPassWithRamschOffAndOn)
     }
 }
 
+TEST(GameFlowBidding, RulesChosenDuringAGameHoldFromTheNextGame)
+{
+    TableHarness harness;
+    setCurrentRules(RuleSettings{});
+    harness.scriptDeal(DEAL_A, V);
+    harness.scriptDeal(DEAL_A, M);
+    RuleSettings ramsch;
+    ramsch.ruleSet = RULESET_PUB;
+    ramsch.ramschAfterPass = true;
+    std::atomic<bool> chosen{false};
+    harness.onStateEntered = [&](int state) {
+        // The user switches Ramsch on while the first game is being bid.
+        if (state == STATE_REIZEN && !chosen.exchange(true)) {
+            setRulesForNextGame(ramsch);
+            EXPECT_FALSE(currentRules().ramschAfterPass);
+        }
+    };
+    const auto records = play(harness, 2);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_TRUE(records[0].isPassedIn()) << "the running game kept its rules";
+    EXPECT_EQ(records[1].SPIELART.SPIEL_TYP, GAME_RAMSCH);
+    EXPECT_TRUE(currentRules().ramschAfterPass);
+    EXPECT_FALSE(rulesWaitForNextGame());
+    // Rules set outright drop what waited for the next game.
+    setRulesForNextGame(RuleSettings{});
+    setCurrentRules(ramsch);
+    startGameRules();
+    EXPECT_TRUE(currentRules().ramschAfterPass);
+}
+
 TEST(GameFlowGames, HandGameKeepsTheSkatAndPlaysTenTricks)
 {
     TableHarness harness;

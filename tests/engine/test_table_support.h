@@ -44,6 +44,8 @@ class TestServices : public TABLE_SERVICES {
 public:
     bool applicationClosing() const override { return closing; }
     bool confirmTricksByClick() const override { return clickTricks; }
+    bool playerComments() const override { return comments; }
+    std::atomic<bool> comments{true};
     // Stands for the GUI thread's work while a stop waits (the default sleeps).
     void processEvents(int ms) override
     {

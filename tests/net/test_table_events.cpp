@@ -259,6 +259,42 @@ TEST_F(TableEventsTest, AGameWithKontraAndReTakesEveryEventsStepsInOrder)
     EXPECT_TRUE(contains(all, "input:7"));
 }
 
+// The computer players' remarks on the play come in balloons, unless the
+// user turned the comments off; the game is the same.
+TEST_F(TableEventsTest, RemarksOnThePlayFollowTheCommentsSetting)
+{
+    auto remarks = [&](bool on) {
+        services->comments = on;
+        {
+            std::lock_guard lock(windows->mutex);
+            windows->steps.clear();
+        }
+        windows->holdUpTo = 18;
+        windows->game = SPIELART(GAME_DIAMONDS, WIN_LEVEL_WITH_SKAT, LEVEL_NONE);
+        // The human declarer leads a plain spade into his diamond game.
+        windows->cardRequests = 0;
+        windows->onCard = [](SKATTISCH&, CardId, int n) {
+            return n == 1 && HUMAN_PLAYER::answerCard(cardIdFromCode("PK"));
+        };
+        playOneGame();
+        int events = 0, shown = 0;
+        for (int event : {COMMENT_DOERFER, COMMENT_KLEINGROSS, RICH_TRICK_COMMENT, OVER_SIXTY_COMMENT})
+            for (int value = -1; value <= 2; ++value)
+                for (const auto& steps : windows->stepsOf(event, value)) {
+                    ++events;
+                    shown += std::count_if(steps.begin(), steps.end(),
+                                           [](const std::string& step) { return step.rfind("overlay:", 0) == 0; });
+                }
+        return std::pair{events, shown};
+    };
+    const auto [eventsOn, shownOn] = remarks(true);
+    ASSERT_GT(eventsOn, 0) << "the game has remarks to make";
+    EXPECT_EQ(shownOn, eventsOn);
+    const auto [eventsOff, shownOff] = remarks(false);
+    EXPECT_EQ(eventsOff, eventsOn);
+    EXPECT_EQ(shownOff, 0);
+}
+
 TEST_F(TableEventsTest, AllPassHidesTheOverlayAndNoWindowMeansNoSteps)
 {
     windows->holdUpTo = 0; // everybody passes
