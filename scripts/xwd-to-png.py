@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 # XWD (ZPixmap, 24/32 bits per pixel) to PNG with the standard library only,
-# for pictures read from Xvfb's frame buffer file.
-#   scripts/xwd-to-png.py in.xwd out.png
+# for pictures read from Xvfb's frame buffer file; optionally only the
+# rectangle x,y,width,height of the screen (a window).
+#   scripts/xwd-to-png.py in.xwd out.png [x,y,width,height]
 import struct, sys, zlib
 data = open(sys.argv[1], 'rb').read()
 for order in ('>', '<'):
@@ -23,9 +24,14 @@ def shift(mask):
     return s
 shifts = [shift(m) for m in masks]
 step, endian = bpp // 8, 'little' if byte_order == 0 else 'big'
+left, top = 0, 0
+if len(sys.argv) > 3:
+    cx, cy, cw, ch = (int(v) for v in sys.argv[3].split(','))
+    left, top = max(0, cx), max(0, cy)
+    width, height = min(cw, width - left), min(ch, height - top)
 rows = bytearray()
-for y in range(height):
-    line = pixels[y * stride:y * stride + width * step]
+for y in range(top, top + height):
+    line = pixels[y * stride + left * step:y * stride + (left + width) * step]
     rows.append(0)
     for x in range(0, width * step, step):
         v = int.from_bytes(line[x:x + step], endian)

@@ -25,6 +25,8 @@ bool RuleSettings::*const ruleFlags[13] = {
 // clang-format on
 constexpr int KONTRA_VARIANT_POSITION = 4;
 
+} // namespace
+
 void deriveRuleSet(RuleSettings& rules)
 {
     if (rules.kontraRe || rules.bockRounds || rules.ramschAfterPass || rules.schneiderAt91)
@@ -37,7 +39,14 @@ void deriveRuleSet(RuleSettings& rules)
         rules.ruleSet = RULESET_PUB;
 }
 
-} // namespace
+void chooseRuleSet(RuleSettings& rules, int choice)
+{
+    rules.ruleSet = choice;
+    if (choice == RULESET_INTERNATIONAL || choice == RULESET_FORMER) {
+        rules.grandOuvert36 = rules.lostHandSingle = choice == RULESET_FORMER;
+        rules.ramschAfterPass = rules.bockRounds = rules.kontraRe = rules.schneiderAt91 = false;
+    }
+}
 
 std::wstring encodeRules(const RuleSettings& rules)
 {
@@ -305,14 +314,7 @@ void USER_PREFS::save()
     write(PREF_ENTER_FREE_GAMES, flagText(enterFreeGames));
 }
 
-void USER_PREFS::setRuleSet(int choice)
-{
-    rules.ruleSet = choice;
-    if (choice == RULESET_INTERNATIONAL || choice == RULESET_FORMER) {
-        rules.grandOuvert36 = rules.lostHandSingle = choice == RULESET_FORMER;
-        rules.ramschAfterPass = rules.bockRounds = rules.kontraRe = rules.schneiderAt91 = false;
-    }
-}
+void USER_PREFS::setRuleSet(int choice) { chooseRuleSet(rules, choice); }
 
 void USER_PREFS::deriveRuleSet() { skat::prefs::deriveRuleSet(rules); }
 

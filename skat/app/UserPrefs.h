@@ -139,6 +139,13 @@ std::wstring encodeRules(const RuleSettings& rules);
 // Reads 12 or 13 positions into rules (deriving the rule set after each);
 // false, and rules untouched, for any other length.
 bool decodeRules(const std::wstring& text, RuleSettings& rules);
+// The rule set that the rule flags amount to: pub rules as soon as Kontra,
+// Bock, Ramsch or Schneider at 91 is on; otherwise international or former
+// rules by Grand Ouvert 36 and single lost hand games (pub rules when only
+// one of the two is on).
+void deriveRuleSet(RuleSettings& rules);
+// Choosing rule set 0 or 1 sets its flags; any other choice changes no flag.
+void chooseRuleSet(RuleSettings& rules, int choice);
 // The tariff with two decimals in fixed notation, whatever the locale; and
 // back (false for a text that is not a finite number).
 std::wstring formatTariff(float tariff);

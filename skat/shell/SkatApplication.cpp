@@ -254,7 +254,18 @@ void SKAT_APPLICATION::notAvailableYet()
     vordix::showMessage(vordix::MessageKind::Information, skat::text(TextKey::Alert_Noch_nicht_verfuegbar));
 }
 
-void SKAT_APPLICATION::runSettingsDialog() { notAvailableYet(); }
+void SKAT_APPLICATION::runSettingsDialog()
+{
+    if (!settingsDialog) {
+        settingsDialog = std::make_unique<DIALOG_EINSTELLUNGEN>();
+        settingsDialog->onApplied = [this] {
+            mainWindow.preferencesChanged();
+            refreshSheetWindow();
+        };
+        settingsDialog->onPictureChanged = [this] { mainWindow.seatPicturesChanged(); };
+    }
+    settingsDialog->open();
+}
 
 void SKAT_APPLICATION::runExerciseDialog()
 {
@@ -341,8 +352,8 @@ bool SKAT_APPLICATION::executeCommand(const VORDIX_MESSAGE& message)
     case menu::EXERCISES: runExerciseDialog(); break;
     case menu::FREE_GAME:
     case menu::DEAL_EDITOR:
-    case menu::STATISTICS:
-    case menu::SETTINGS: notAvailableYet(); break;
+    case menu::STATISTICS: notAvailableYet(); break;
+    case menu::SETTINGS: runSettingsDialog(); break;
     case menu::BID_VALUES: showBidCalculator(); break;
     case menu::HOST_NETWORK: server.hostNetworkGame(); break;
     case menu::JOIN_NETWORK: server.joinNetworkGame(); break;

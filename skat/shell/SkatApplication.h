@@ -9,6 +9,7 @@
 
 #include "skat/shell/MenuState.h"
 #include "skat/shell/ShellDialogs.h"
+#include "skat/ui/DialogEinstellungen.h"
 #include "skat/ui/FensterListe.h"
 #include "skat/ui/FensterSkat.h"
 #include "skat/ui/FensterStiche.h"
@@ -96,6 +97,8 @@ public:
     DIALOG_INFO aboutDialog;
     DIALOG_UBUNGSPARTIEN exerciseDialog;
     std::unique_ptr<DIALOG_HELP> helpDialog;
+    // Created when first opened.
+    std::unique_ptr<DIALOG_EINSTELLUNGEN> settingsDialog;
     VORDIX_FOLDER helpFolder;
 
     // The last tricks view of a left game (the menu switches it).

@@ -111,6 +111,14 @@ void PLAYER_EINBLATT_CONTROLLER::refreshHand()
     setHand(table->currentIndex >= STATE_ABHEBEN_UND_GEBEN ? table->cards.hands[seat].cardSet() : 0);
 }
 
+void PLAYER_EINBLATT_CONTROLLER::resortHand()
+{
+    SKATTISCH* table = currentTable();
+    shownHand.sort(sortTypeOf(table), userSortSettings(!sortsFully(table)));
+    if (view)
+        view->rebuildCardViews();
+}
+
 void PLAYER_EINBLATT_CONTROLLER::setInputMode(std::int32_t mode)
 {
     inputMode = mode;

@@ -50,6 +50,8 @@ public:
     void setHand(CardSet cards);
     // The seat's hand of the table, sorted for the game in force.
     void refreshHand();
+    // Sorts the shown hand again by the user's sorting (after the settings).
+    void resortHand();
     void sortHandFor(GameType type);
     void setInputMode(std::int32_t mode);
     // Highlights a held card; any other card clears the highlight.

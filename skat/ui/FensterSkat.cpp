@@ -8,6 +8,7 @@
 #include "skat/engine/Stich.h"
 #include "skat/ui/MainWindowShell.h"
 #include "skat/ui/RightButtonFilter.h"
+#include "skat/ui/SeatPictures.h"
 #include "skat/ui/TableDialogs.h"
 #include "skat/ui/TableServerAccess.h"
 #include "vordix/Application.h"
@@ -628,20 +629,12 @@ void FENSTER_SKAT::paintTable(VORDIX_ZEICHENBEREICH& area, int W, int H)
         return;
     const int x0 = originX;
     const int y0 = originY;
-    switch (layoutKindOf(currentLayout)) {
-    case LayoutKind::Portrait: image.draw(area, x0 - 327, y0); break;
-    case LayoutKind::Small: image.draw(area, x0, y0); break;
-    case LayoutKind::Landscape:
-        if (W <= w)
-            image.draw(area, x0 - 208, y0 - 128);
-        else
-            image.drawRotated(area, static_cast<int>(x0 - 208 - offset), static_cast<int>(y0 - 128 - offset),
-                              static_cast<int>(w * scale), static_cast<int>(h * scale), 0.0f);
-        break;
-    }
+    drawTableBackground(image, area, layoutKindOf(currentLayout), x0, y0, scale, offset);
     SKATTISCH* table = currentTable();
     const int seat = activeSeat();
-    if (table && prefs.tableTheme != USER_PREFS::THEME_MONO && seat >= 0 && seat != 1) {
+    // The glow of the seat to act stands where no own picture does.
+    const bool pictures = paintSeatPictures(area, scale, offset);
+    if (table && !pictures && prefs.tableTheme != USER_PREFS::THEME_MONO && seat >= 0 && seat != 1) {
         VORDIX_BITMAP& eyes = images.smallImage(seat);
         if (eyes.isLoaded()) {
             switch (layoutKindOf(currentLayout)) {

@@ -181,6 +181,11 @@ public:
     // the icons along the edges, the trick piles, the start buttons, then
     // what the table expects of the user (FensterSkatInput.cpp).
     std::vector<HitRegion> hitRegions(SKATTISCH& table);
+    // The settings were applied: the theme, the sorting and the names show
+    // at once (FensterSkatPreferences.cpp).
+    void preferencesChanged();
+    // A player's own picture changed: the table background is painted anew.
+    void seatPicturesChanged();
 
     // The seat the table highlights; -1 without a table.
     int activeSeat() const;
@@ -333,6 +338,9 @@ private:
     };
 
     void paintTable(VORDIX_ZEICHENBEREICH& area, int width, int height);
+    // The two other players' own pictures in their frames; true when one
+    // was drawn (FensterSkatPreferences.cpp).
+    bool paintSeatPictures(VORDIX_ZEICHENBEREICH& area, float scale, float offset);
     void paintIconButtons(VORDIX_ZEICHENBEREICH& area, SKATTISCH* table);
     void paintStartButtons(VORDIX_ZEICHENBEREICH& area, SKATTISCH* table);
     bool showsStartButtons(SKATTISCH* table) const;

@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -21,6 +22,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -144,6 +146,120 @@ TEST_F(FormDetails, SettingsDialogStartsOnThePlayerPage)
         EXPECT_FALSE(form.checked(id)) << id;
     EXPECT_EQ(form.control<QButtonGroup>(53)->buttons().size(), 4);
     EXPECT_EQ(form.control<QButtonGroup>(361)->buttons().size(), 2);
+}
+
+TEST_F(FormDetails, SettingsGroupsHoldTheirButtonsInOrderAndBelongToTheForm)
+{
+    struct Group {
+        int id;
+        std::vector<int> members;
+    };
+    const Group groups[] = {
+        {56, {49, 50, 51}},     {57, {60, 58, 59}},     {54, {36, 35, 34, 37}}, {55, {23, 24, 25, 26}},
+        {53, {39, 38, 40, 41}}, {229, {222, 223, 225}}, {228, {220, 221}},      {359, {338, 339, 340}},
+        {361, {344, 345}},      {360, {356, 357, 358}},
+    };
+    DialogForm form(16);
+    for (const Group& g : groups) {
+        SCOPED_TRACE(g.id);
+        auto* group = form.control<QButtonGroup>(g.id);
+        ASSERT_NE(group, nullptr);
+        EXPECT_EQ(group->parent(), &form.host());
+        EXPECT_TRUE(group->exclusive());
+        std::vector<int> members;
+        for (QAbstractButton* b : group->buttons())
+            members.push_back(ControlIds::idOf(b->objectName()));
+        EXPECT_EQ(members, g.members);
+    }
+}
+
+TEST_F(FormDetails, SettingsPagesAreTitledAndUnusedIdsFindNothing)
+{
+    DialogForm form(16);
+    auto* tabs = form.host().findChild<QTabWidget*>("TabControl");
+    ASSERT_NE(tabs, nullptr);
+    const char* titles[] = {"Spieler", "Grafik und Ablauf", "Spielkarten", "Regeln"};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(tabs->tabText(i), QString::fromUtf8(titles[i])) << i;
+    for (int id : {20, 21, 22, 28, 29, 32, 33})
+        EXPECT_EQ(form.control(id), nullptr) << id;
+}
+
+TEST_F(FormDetails, SettingsToolButtonsShowTheirPicturesAtTheirOwnSize)
+{
+    struct Tool {
+        int id;
+        const char* text;
+        const char* picture; // none: no picture
+    };
+    const Tool tools[] = {{36, "Kneipe", ":/dialogues/Theme_Thumbnail_Kneipe.bmp"},
+                          {35, "Insel", ":/dialogues/Theme_Thumbnail_Meer.bmp"},
+                          {34, "Berge", ":/dialogues/Theme_Thumbnail_Berge.bmp"},
+                          {37, "Leer", ":/dialogues/Theme_Thumbnail_Leer.bmp"},
+                          {38, "Französisches Bild", ":/dialogues/Blatt_Thumbnail_Franzoesisch.bmp"},
+                          {39, "Turnier-Bild", ":/dialogues/Blatt_Thumbnail_Turnier.bmp"},
+                          {40, "Deutsches Bild", ":/dialogues/Blatt_Thumbnail_Deutsch.bmp"},
+                          {41, "?", nullptr}};
+    DialogForm form(16);
+    for (const Tool& t : tools) {
+        SCOPED_TRACE(t.id);
+        auto* tool = form.control<QToolButton>(t.id);
+        ASSERT_NE(tool, nullptr);
+        EXPECT_EQ(tool->text(), QString::fromUtf8(t.text));
+        EXPECT_EQ(tool->iconSize(), QSize(80, 65));
+        EXPECT_EQ(tool->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+        EXPECT_TRUE(tool->isCheckable());
+        EXPECT_EQ(tool->icon().isNull(), t.picture == nullptr);
+        if (!t.picture)
+            continue;
+        // 80 × 65 is the most a picture takes: a smaller one keeps its size.
+        const QSize natural = QImage(QString::fromUtf8(t.picture)).size();
+        ASSERT_TRUE(natural.isValid());
+        EXPECT_LE(natural.width(), 80);
+        EXPECT_LE(natural.height(), 65);
+        EXPECT_EQ(tool->icon().actualSize(tool->iconSize()), natural);
+    }
+}
+
+TEST_F(FormDetails, KontraRestrictionsExcludeEachOtherButNotKontraItself)
+{
+    DialogForm form(16);
+    QAbstractButton* kontra = form.control<QAbstractButton>(343);
+    QAbstractButton* firstCard = form.control<QAbstractButton>(344);
+    QAbstractButton* secondTrick = form.control<QAbstractButton>(345);
+    firstCard->click();
+    EXPECT_TRUE(firstCard->isChecked());
+    secondTrick->click();
+    EXPECT_TRUE(secondTrick->isChecked());
+    EXPECT_FALSE(firstCard->isChecked());
+    firstCard->click();
+    EXPECT_FALSE(secondTrick->isChecked());
+    EXPECT_FALSE(kontra->isChecked());
+}
+
+TEST_F(FormDetails, PickerToolsExcludeEachOtherAndStartUnchecked)
+{
+    DialogForm form(408);
+    QAbstractButton* pan = form.control<QAbstractButton>(416);
+    QAbstractButton* eraser = form.control<QAbstractButton>(417);
+    auto* group = form.control<QButtonGroup>(415);
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->buttons(), (QList<QAbstractButton*>{pan, eraser}));
+    EXPECT_FALSE(pan->isChecked());
+    EXPECT_FALSE(eraser->isChecked());
+    EXPECT_EQ(pan->iconSize(), QSize(48, 48));
+    eraser->click();
+    pan->click();
+    EXPECT_TRUE(pan->isChecked());
+    EXPECT_FALSE(eraser->isChecked());
+    EXPECT_EQ(form.host().minimumSize(), QSize(411, 456));
+    EXPECT_EQ(form.host().maximumSize(), QSize(511, 456));
+    auto* hint = form.host().findChild<QLabel*>("label");
+    ASSERT_NE(hint, nullptr);
+    EXPECT_TRUE(hint->wordWrap());
+    EXPECT_TRUE(hint->text().startsWith(QString::fromUtf8("Wähle ein Foto aus")));
+    for (int id : {411, 414})
+        EXPECT_EQ(form.control(id), nullptr) << id;
 }
 
 TEST_F(FormDetails, HighScoreRowsFollowTheirBaseIds)

@@ -746,7 +746,7 @@ border-bottom-right-radius: 9;
     </message>
     <message>
         <source>Nur vor der 1. Karte des Kontragebers</source>
-        <translation>Only before the first card of the player giving Kontra</translation>
+        <translation>Only before the Kontra caller&apos;s first card</translation>
     </message>
     <message>
         <source>Nur vor dem Anspiel zum zweiten Stich</source>
@@ -754,7 +754,7 @@ border-bottom-right-radius: 9;
     </message>
     <message>
         <source>Nur wer aktiv gereizt hat, darf Kontra geben</source>
-        <translation>Only a player who took part in the bidding may give Kontra</translation>
+        <translation>Kontra only by a player who has bid</translation>
     </message>
     <message>
         <source>Mit Bockrunden, falls</source>
