@@ -55,11 +55,10 @@ run() {
   local tmp
   tmp=$(mktemp -d)
   mkdir -p "$tmp/config/Quorvenel" "$tmp/home" "$tmp/data"
-  {
-    printf '[Software]\n'
-    [ "$language" = en ] && printf 'Quorvenel\\SKAT\\Preferences\\Sprache=English\n'
-    printf 'Quorvenel\\SKAT\\Preferences\\8=%b\n' "\\x40"
-  } > "$tmp/config/Quorvenel/SKAT.ini"
+  printf '[Software]\n' > "$tmp/config/Quorvenel/SKAT.ini"
+  if [ "$language" = en ]; then
+    printf 'Quorvenel\\SKAT\\Preferences\\Sprache=English\n' >> "$tmp/config/Quorvenel/SKAT.ini"
+  fi
   photo "$tmp/photo.png"
   local title=Einstellungen picker="Gesicht ausw" chooser="Wähle ein Bild"
   [ "$language" = en ] && title=Settings picker="Choose a face" chooser="Select a picture"
@@ -118,11 +117,21 @@ run() {
       xdotool type --delay 20 "$fb/photo.png"
       xdotool key Return
       sleep 2
-      # A little larger, and moved up a bit.
-      click "$picker" 215 370
       eval "$(xdotool getwindowgeometry --shell "$picker")"
-      xdotool mousemove $((X + 240)) $((Y + 190)) mousedown 1 mousemove $((X + 242)) $((Y + 185)) \
-        mousemove $((X + 240)) $((Y + 170)) mouseup 1
+      # A stroke of the pointer in the picture, with a moment between its points.
+      stroke() {
+        xdotool mousemove $((X + $1)) $((Y + $2)) mousedown 1
+        shift 2
+        while [ $# -ge 2 ]; do sleep 0.05; xdotool mousemove $((X + $1)) $((Y + $2)); shift 2; done
+        sleep 0.1; xdotool mouseup 1; sleep 0.2
+      }
+      # The face a little higher, then the sky around it rubbed out.
+      stroke 240 200 242 195 245 180
+      click "$picker" 48 168
+      for y in 70 84; do stroke 112 $y 180 $y 250 $y 320 $y 368 $y; done
+      for x in 118 134 150 166; do stroke $x 96 $x 160 $x 230; done
+      for x in 318 334 350 366; do stroke $x 96 $x 160 $x 230; done
+      xdotool mousemove $((X + 450)) $((Y + 400))
       shot picker "$(area "$picker")" 1
       click "$picker" 256 432
       click "$dialog" 325 432

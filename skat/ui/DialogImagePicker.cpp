@@ -12,6 +12,9 @@
 #include "vordix/Zeichenbereich.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -184,6 +187,17 @@ bool DIALOG_IMAGE_PICKER::eraseAt(int x, int y)
     return true;
 }
 
+void DIALOG_IMAGE_PICKER::eraseAlong(int fromX, int fromY, int toX, int toY)
+{
+    // Steps of a few pixels: the circles overlap into one stroke.
+    constexpr int STEP = 4;
+    const int dx = toX - fromX;
+    const int dy = toY - fromY;
+    const int steps = std::max(1, std::max(std::abs(dx), std::abs(dy)) / STEP);
+    for (int i = 1; i <= steps; ++i)
+        eraseAt(fromX + dx * i / steps, fromY + dy * i / steps);
+}
+
 void DIALOG_IMAGE_PICKER::setZoom(int zoom)
 {
     zoom_ = std::clamp(zoom, PictureFrame::MIN_ZOOM, PictureFrame::MAX_ZOOM);
@@ -259,6 +273,7 @@ void DIALOG_IMAGE_PICKER::trackPointer()
     bool gripped = false;
     int gripX = 0;
     int gripY = 0;
+    std::optional<std::pair<int, int>> lastErased;
     for (;;) {
         const ModalLoopResult pointer = screen->runModalLoop();
         const int x = pointer.x - control.x;
@@ -274,9 +289,16 @@ void DIALOG_IMAGE_PICKER::trackPointer()
                 }
                 f.panTo(x, y, gripX, gripY);
                 setPan(f.panX, f.panY);
-            } else if (eraseAt(x, y)) {
+            } else {
+                if (lastErased)
+                    eraseAlong(lastErased->first, lastErased->second, x, y);
+                else
+                    eraseAt(x, y);
+                lastErased = std::pair{x, y};
                 pictureChanged();
             }
+        } else {
+            lastErased.reset();
         }
         if (pointer.buttonUp)
             break;

@@ -62,8 +62,10 @@ public:
     void mirror();
     void useStandardPicture();
     void resetToStoredPicture();
-    // Rubs out around the control point (inside the frame only).
+    // Rubs out around the control point (inside the frame only), or along
+    // the line between two points, as a pointer moved quickly leaves it.
     bool eraseAt(int x, int y);
+    void eraseAlong(int fromX, int fromY, int toX, int toY);
     void setZoom(int zoom);
     void setPan(int x, int y);
 

@@ -208,10 +208,17 @@ TEST_F(ImagePicker, TheEraserClearsAroundThePointerInsideTheFrameOnly)
     EXPECT_FALSE(picker->eraseAt(5, 150)) << "the margin is not part of the face";
     ASSERT_TRUE(picker->eraseAt(150, 150));
     picker->setPan(0, 0); // redraws the face
-    const QImage shown = face();
+    QImage shown = face();
     EXPECT_EQ(shown.pixelColor(130, 130).alpha(), 0);
     EXPECT_EQ(shown.pixelColor(20, 20), QColor(Qt::red));
     EXPECT_EQ(shown.pixelColor(240, 240), QColor(Qt::blue));
+    // A quick stroke leaves no gaps between the points the pointer reported.
+    picker->eraseAlong(60, 250, 240, 250);
+    picker->setPan(0, 0);
+    shown = face();
+    for (int x = 40; x <= 220; x += 3)
+        EXPECT_EQ(shown.pixelColor(x, 230).alpha(), 0) << x;
+    EXPECT_EQ(shown.pixelColor(200, 200), QColor(Qt::blue)) << "above the stroke";
 }
 
 TEST_F(ImagePicker, AFileThatIsNoPictureIsReportedAndKeepsTheFace)
