@@ -59,10 +59,13 @@ bool BESTENLISTE::read(const tinyxml2::XMLElement* element, const tinyxml2::XMLD
         clear();
         return false;
     }
+    // Appended in file order and sorted once at the end: the stable sort
+    // gives the order that sorting after every entry gives, without the
+    // quadratic cost on a long file.
     for (const tinyxml2::XMLElement* player = element->FirstChildElement("Spieler"); player;
          player = player->NextSiblingElement("Spieler")) {
-        addEntry(intAttribute(player, "Punktezahl", 0), textAttribute(player, "Name").value_or(L""),
-                 textAttribute(player, "Datum").value_or(L""));
+        entries_.emplace_back(intAttribute(player, "Punktezahl", 0), textAttribute(player, "Name").value_or(L""),
+                              textAttribute(player, "Datum").value_or(L""));
     }
     modified = false;
     sortEntries();

@@ -89,6 +89,34 @@ TEST(Bestenliste, EqualPointsKeepTheirOrderAndANewEntryGoesBehind)
     EXPECT_TRUE(list.modified);
 }
 
+// Reading sorts once after the last entry; the order must be the one that
+// adding the entries one by one gives: equal points in file order, behind
+// entries of the same points the list held before (reading does not empty it).
+TEST(Bestenliste, ReadingSortsLikeAddingOneByOne)
+{
+    const int count = 500;
+    std::string xml = "<Bestenliste DokumentVersion=\"1\">";
+    for (int i = 0; i < count; ++i)
+        xml += "<Spieler Punktezahl=\"" + std::to_string((i * 37) % 11) + "\" Name=\"n" + std::to_string(i) + "\"/>";
+    xml += "</Bestenliste>";
+    BESTENLISTE read;
+    BESTENLISTE added;
+    for (BESTENLISTE* list : {&read, &added})
+        list->addEntry(5, L"before", L"");
+    ASSERT_EQ(streamFromXml(xml, read), STREAM_READ_OK);
+    for (int i = 0; i < count; ++i)
+        added.addEntry((i * 37) % 11, L"n" + std::to_wstring(i), L"");
+    ASSERT_EQ(read.entries().size(), static_cast<size_t>(count + 1));
+    auto a = read.entries().begin();
+    for (const Entry& b : added.entries()) {
+        SCOPED_TRACE(b.name);
+        EXPECT_EQ(a->points, b.points);
+        EXPECT_EQ(a->name, b.name);
+        ++a;
+    }
+    EXPECT_FALSE(read.modified);
+}
+
 TEST(Bestenliste, LongTextsAreCut)
 {
     const Entry entry(-123456789, std::wstring(150, L'n'), std::wstring(20, L'd'));
