@@ -14,6 +14,11 @@ void ZUSTAND_NEUES_SPIEL::run()
     // Rules chosen during the last game hold from this one on.
     startGameRules();
     SPIELMODUS& modus = table.modus;
+    // A request to shorten or take back that came too late for the last
+    // game must not end or change this one.
+    table.playTheRestFlag = 0;
+    table.endCardPlayFlag = 0;
+    table.takeBackFlag = 0;
     {
         std::lock_guard lock(table.tableLock);
         table.cards.reset();

@@ -2,6 +2,7 @@
 
 #include "skat/app/SkatText.h"
 #include "skat/engine/Spielart.h"
+#include "vordix/Communication.h"
 #include "vordix/Utf8.h"
 
 #include <tinyxml2.h>
@@ -21,17 +22,26 @@ void DIALOG_INFO::initDialog()
 
 void DIALOG_INFO::onCommand(int controlId)
 {
-    if (!implementor())
-        return;
-    if (controlId == HELP_ID || controlId == RULES_ID || controlId == LEARN_ID) {
-        implementor()->done = true;
-        implementor()->endDialog(controlId);
+    switch (controlId) {
+    case HELP_ID:
+    case LEARN_ID:
+    case RULES_ID:
         if (openHelpPage)
-            openHelpPage(controlId == HELP_ID ? 0 : controlId == RULES_ID ? 2 : 1);
-        return;
+            openHelpPage(controlId == HELP_ID    ? HelpPage::Program
+                         : controlId == LEARN_ID ? HelpPage::Introduction
+                                                 : HelpPage::Rules);
+        break;
+    case CONTACT_ID:
+    case HOMEPAGE_ID: {
+        const std::wstring url = skat::text(controlId == CONTACT_ID ? TextKey::Url_Kontakt : TextKey::Url_Homepage);
+        if (openUrl)
+            openUrl(url);
+        else
+            VORDIX_COMMUNICATION().openUrl(url);
+        break;
     }
-    implementor()->done = true;
-    implementor()->endDialog(controlId);
+    default: break; // the frame's close ends the box
+    }
 }
 
 // ---------------------------------------------------------------- help
@@ -43,20 +53,24 @@ void DIALOG_HELP::onCommand(int controlId)
     if (!openHelpPage)
         return;
     if (controlId == PROGRAM_ID)
-        openHelpPage(0);
+        openHelpPage(HelpPage::Program);
     else if (controlId == INTRODUCTION_ID)
-        openHelpPage(1);
+        openHelpPage(HelpPage::Introduction);
     else if (controlId == RULES_ID)
-        openHelpPage(2);
+        openHelpPage(HelpPage::Rules);
 }
 
-void DIALOG_HELP::showFile(const VORDIX_FILE& file)
+void DIALOG_HELP::showFile(const VORDIX_FILE& file, HelpTopic topic)
 {
     shownFile = file.fullPath();
     if (!implementor())
         return;
     implementor()->show();
     implementor()->showHtmlFile(WEB_VIEW_ID, file);
+    const int button = topic == HelpTopic::Program ? PROGRAM_ID
+                       : topic == HelpTopic::Rules ? RULES_ID
+                                                   : INTRODUCTION_ID;
+    implementor()->setControlState(button, OB_CHECKED);
 }
 
 // ---------------------------------------------------------------- exercises

@@ -3,6 +3,7 @@
 // with its three topic buttons, and the exercise games with their comments.
 
 #include "skat/engine/Liste.h"
+#include "skat/ui/HelpPages.h"
 #include "vordix/Dialog.h"
 #include "vordix/File.h"
 
@@ -10,6 +11,8 @@
 #include <string>
 #include <vector>
 
+// The about box: the version, three buttons into the help and two web
+// addresses. It stays open while the help window shows a page.
 class DIALOG_INFO : public VORDIX_DIALOG {
 public:
     static constexpr int FORM_ID = 105;
@@ -17,15 +20,22 @@ public:
     static constexpr int HELP_ID = 107;
     static constexpr int LEARN_ID = 108;
     static constexpr int RULES_ID = 109;
+    static constexpr int CONTACT_ID = 110;
+    static constexpr int HOMEPAGE_ID = 111;
 
     DIALOG_INFO();
     void initDialog() override;
     void onCommand(int controlId) override;
 
-    // Opens a help page (the application's showHelpPage).
-    std::function<void(int page)> openHelpPage;
+    // Opens a help page (the application's showHelp).
+    std::function<void(HelpPage page)> openHelpPage;
+    // Opens a web address in the browser (the default: the platform's).
+    std::function<void(const std::wstring& url)> openUrl;
 };
 
+// The help window: a text browser under three topic buttons. Every caller
+// opens it at a page through the application's showHelp, which shows the
+// page of the program's language; the topic buttons do the same.
 class DIALOG_HELP : public VORDIX_DIALOG {
 public:
     static constexpr int FORM_ID = 215;
@@ -36,10 +46,10 @@ public:
 
     DIALOG_HELP();
     void onCommand(int controlId) override;
-    // Shows the dialog with the file in its web view.
-    void showFile(const VORDIX_FILE& file);
+    // Shows the window with the file in its browser and the topic's button down.
+    void showFile(const VORDIX_FILE& file, HelpTopic topic);
 
-    std::function<void(int page)> openHelpPage;
+    std::function<void(HelpPage page)> openHelpPage;
     std::wstring shownFile;
 };
 

@@ -4,6 +4,7 @@
 #include "skat/app/UserPrefs.h"
 #include "skat/net/SkatServer.h"
 #include "vordix/Application.h"
+#include "vordix/MessageSink.h"
 #include "vordix/Random.h"
 
 SHELL_TABLE_SERVICES::SHELL_TABLE_SERVICES(VORDIX_APPLICATION_imp* platform, VORDIX_RANDOM& random,
@@ -50,6 +51,9 @@ int SHELL_TABLE_SERVICES::drawApplicationRandom(int n)
 
 void SHELL_TABLE_SERVICES::addHighScore(const std::wstring& name, int total, const std::wstring& dateText)
 {
+    // A failed save is told after the lock is released: the statistics
+    // dialog takes it on the GUI thread.
+    const vordix::HeldMessages held;
     std::lock_guard lock(highScoreMutex);
     highScores.addEntry(total, name, dateText);
     highScores.save();
@@ -57,6 +61,7 @@ void SHELL_TABLE_SERVICES::addHighScore(const std::wstring& name, int total, con
 
 void SHELL_TABLE_SERVICES::loadHighScores()
 {
+    const vordix::HeldMessages held;
     std::lock_guard lock(highScoreMutex);
     highScores.load();
 }

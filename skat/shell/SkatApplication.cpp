@@ -18,8 +18,12 @@
 #include "skat/shell/MenuCommands.h"
 #include "skat/shell/ShellServices.h"
 #include "skat/shell/UserFiles.h"
+#include "skat/ui/DialogHilfestellungen.h"
+#include "skat/ui/DialogSpielAbkuerzen.h"
 #include "skat/ui/FensterSkatTableWindows.h"
 #include "skat/ui/LocalTableServer.h"
+#include "skat/ui/TableAids.h"
+#include "skat/ui/TableDialogSupport.h"
 #include "skat/ui/WindowServerDialogs.h"
 #include "vordix/Message.h"
 #include "vordix/MessageSink.h"
@@ -148,12 +152,13 @@ bool SKAT_APPLICATION::initialize()
     sheetWindow.create();
     sheetWindow.sendCommand = [this](VORDIX_MESSAGE& message) { executeCommand(message); };
     sheetWindow.print = [](const LISTE& sheet) { return sheetServices()->exportPdf(sheet); };
-    aboutDialog.openHelpPage = [this](int page) { showHelpPage(page); };
+    aboutDialog.openHelpPage = [this](HelpPage page) { showHelp(page); };
     exerciseDialog.playGame = [](const EIN_SPIEL& game) { SKAT_SERVER::instance().playExerciseGame(game); };
     SERVER_WINDOWS windows;
     windows.sheetWindow = &sheetWindow;
     windows.tricksWindow = &tricksWindow;
     windows.exerciseDialog = [this] { runExerciseDialog(); };
+    windows.freeGameDialog = [this](Seat) { return static_cast<int>(runFreeGameDialog()); };
     serverDialogs_ = installWindowServerDialogs(windows);
 
     // 7. The current sheet and the running game; a game stopped in the
@@ -273,6 +278,54 @@ void SKAT_APPLICATION::runExerciseDialog()
         exerciseDialog.implementor()->show();
 }
 
+void SKAT_APPLICATION::runStatisticsDialog()
+{
+    if (!statisticsDialog) {
+        STATISTICS_SOURCES sources;
+        if (g_tableServices) {
+            sources.highScores = &g_tableServices->highScores;
+            sources.highScoreMutex = &g_tableServices->highScoreMutex;
+        }
+        sources.server = &SKAT_SERVER::instance();
+        statisticsDialog = std::make_unique<DIALOG_SPIELERSTATISTIK>(&mainWindow, sources);
+    }
+    statisticsDialog->run();
+}
+
+Seat SKAT_APPLICATION::runFreeGameDialog()
+{
+    if (!freeGameDialog)
+        freeGameDialog = std::make_unique<DIALOG_FREIES_SPIEL>(&mainWindow);
+    return freeGameDialog->run();
+}
+
+void SKAT_APPLICATION::showAssistanceDialog()
+{
+    if (!assistanceDialog)
+        assistanceDialog = std::make_unique<DIALOG_HILFESTELLUNGEN>(&mainWindow);
+    assistanceDialog->open();
+}
+
+void SKAT_APPLICATION::showShorteningDialog()
+{
+    if (!shorteningDialog)
+        shorteningDialog = std::make_unique<DIALOG_SPIEL_ABKUERZEN>(&mainWindow);
+    shorteningDialog->open();
+}
+
+void SKAT_APPLICATION::toggleAid(bool TableAids::*aid)
+{
+    // An aid goes off at once; it goes on only in a game that is, or may
+    // become, a free game.
+    const bool shown = shownAids(mainWindow).*aid;
+    SKATTISCH* table = nullptr;
+    if (!shown && !guard(table))
+        return;
+    TableAids aids = wantedAids(mainWindow);
+    aids.*aid = !shown;
+    applyAids(mainWindow, aids);
+}
+
 bool SKAT_APPLICATION::guard(SKATTISCH*& table)
 {
     table = currentTable();
@@ -298,20 +351,18 @@ void SKAT_APPLICATION::takeBack()
                             skat::text(TextKey::Alert_Netzwerkspiel_Keine_Hilfestellungen));
         return;
     }
-    const int state = table->currentIndex;
-    const bool possible =
-        (state == STATE_KARTE_AUSSPIELEN && table->isInCardPlayStrict()) || state == STATE_STICH_ABLEGEN;
-    if (!possible)
+    if (!takeBackPossible(*table))
         return;
     if (auto* server = dynamic_cast<SKATTISCH_SERVER*>(table))
         server->confirmInterruption();
-    if (!table->modus.freeGame)
+    // The game went on while the question was open: look again.
+    if (!table->modus.freeGame || !takeBackPossible(*table))
         return;
     table->takeBackFlag = 1;
     // The awaited human gives up the open request; the game flow then takes back.
-    if (state == STATE_KARTE_AUSSPIELEN)
+    if (isAwaited(REQUEST_PLAY_CARD))
         HUMAN_PLAYER::answerCard(NO_CARD);
-    else if (state == STATE_STICH_ABLEGEN)
+    else if (isAwaited(REQUEST_CONFIRM_TRICK))
         HUMAN_PLAYER::answerConfirm();
 }
 
@@ -341,7 +392,6 @@ bool SKAT_APPLICATION::executeCommand(const VORDIX_MESSAGE& message)
     if (message.kind != MESSAGE_COMMAND)
         return true;
     SKATTISCH* table = currentTable();
-    FENSTER_SKAT_CONTROLLER* controller = mainWindow.windowController();
     switch (message.commandId) {
     case menu::NEW_SHEET: server.startNewSheet(); break;
     case menu::OPEN_SHEET:
@@ -350,10 +400,10 @@ bool SKAT_APPLICATION::executeCommand(const VORDIX_MESSAGE& message)
         break;
     case menu::CONTINUE_SHEET: server.startNewGameOfList(); break;
     case menu::EXERCISES: runExerciseDialog(); break;
-    case menu::FREE_GAME:
-    case menu::DEAL_EDITOR:
-    case menu::STATISTICS: notAvailableYet(); break;
+    case menu::FREE_GAME: server.startFreeGame(); break;
+    case menu::DEAL_EDITOR: notAvailableYet(); break;
     case menu::SETTINGS: runSettingsDialog(); break;
+    case menu::STATISTICS: runStatisticsDialog(); break;
     case menu::BID_VALUES: showBidCalculator(); break;
     case menu::HOST_NETWORK: server.hostNetworkGame(); break;
     case menu::JOIN_NETWORK: server.joinNetworkGame(); break;
@@ -374,26 +424,10 @@ bool SKAT_APPLICATION::executeCommand(const VORDIX_MESSAGE& message)
     case menu::SHOW_SHEET: showSheetWindow(); break;
     case menu::QUIT: shutdown(); break;
     case menu::LAST_TRICK: mainWindow.toggleLastTrick(); break;
-    case menu::ANALYSIS:
-        if (guard(table) && controller) {
-            controller->setAnalysisShown(!controller->isAnalysisShown());
-            controller->updateView();
-        }
-        break;
-    case menu::POINTS:
-        if (guard(table))
-            mainWindow.pileController.togglePointsLabels();
-        break;
-    case menu::LAST_TRICKS:
-        if (guard(table))
-            lastTricksShown = !lastTricksShown;
-        break;
-    case menu::OPEN_HANDS:
-        if (guard(table) && controller) {
-            controller->allHandsOpen = !controller->allHandsOpen;
-            controller->updateView();
-        }
-        break;
+    case menu::ANALYSIS: toggleAid(&TableAids::suggestions); break;
+    case menu::POINTS: toggleAid(&TableAids::points); break;
+    case menu::LAST_TRICKS: toggleAid(&TableAids::history); break;
+    case menu::OPEN_HANDS: toggleAid(&TableAids::otherHands); break;
     case menu::DISTRIBUTION:
         if (guard(table))
             notAvailableYet();
@@ -402,24 +436,13 @@ bool SKAT_APPLICATION::executeCommand(const VORDIX_MESSAGE& message)
     case menu::TAKE_BACK: takeBack(); break;
     case menu::LAY_DOWN:
     case menu::AUTO_PLAY:
-        if (table) {
-            const bool layDown = message.commandId == menu::LAY_DOWN;
-            (layDown ? table->endCardPlayFlag : table->playTheRestFlag) = 1;
-            if (table->currentIndex == STATE_KARTE_AUSSPIELEN && HUMAN_PLAYER::awaited()) {
-                CardId card = NO_CARD;
-                if (!layDown) {
-                    std::lock_guard lock(table->tableLock);
-                    const Seat seat = table->cards.seatToMove();
-                    card = lowestCardOf(legalCardsOfSeat(table->cards, table->record.SPIELART.SPIEL_TYP, seat));
-                }
-                HUMAN_PLAYER::answerCard(card);
-            }
-        }
+        if (table)
+            shortenGame(*table, message.commandId == menu::LAY_DOWN);
         break;
     case menu::COMPUTER_LOGIC: break;
-    case menu::HELP_PROGRAM: showHelpPage(0); break;
-    case menu::HELP_INTRODUCTION: showHelpPage(1); break;
-    case menu::HELP_RULES: showHelpPage(2); break;
+    case menu::HELP_PROGRAM: showHelp(HelpPage::Program); break;
+    case menu::HELP_INTRODUCTION: showHelp(HelpPage::Introduction); break;
+    case menu::HELP_RULES: showHelp(HelpPage::Rules); break;
     case menu::ABOUT:
         if (aboutDialog.implementor())
             aboutDialog.implementor()->show();
@@ -431,34 +454,17 @@ bool SKAT_APPLICATION::executeCommand(const VORDIX_MESSAGE& message)
 
 // ---------------------------------------------------------------- help
 
-std::wstring SKAT_APPLICATION::helpFileOfPage(int page, bool english)
-{
-    const SKAT_PATHS& p = SKAT_TEXT::instance();
-    switch (page) {
-    case 0: return english ? p.helpProgramEn : p.helpProgramDe;
-    case 1: return english ? p.helpIntroEn : p.helpIntroDe;
-    case 2: return english ? p.helpRulesEn : p.helpRulesDe;
-    case 3: return english ? p.helpHandGameEn : p.helpHandGameDe;
-    case 4:
-    case 5:
-    case 6: return english ? p.helpGameValuesEn : p.helpGameValuesDe;
-    case 7: return english ? p.helpBidFactorEn : p.helpBidFactorDe;
-    case 8: return english ? p.helpProgram2En : p.helpProgram2De;
-    default: return {};
-    }
-}
-
-void SKAT_APPLICATION::showHelpPage(int page)
+void SKAT_APPLICATION::showHelp(HelpPage page)
 {
     const bool english = implementor() && implementor()->isEnglish();
-    const std::wstring name = helpFileOfPage(page, english);
+    const std::wstring name = helpFileOf(page, english);
     if (name.empty())
         return;
     if (!helpDialog) {
         helpDialog = std::make_unique<DIALOG_HELP>();
-        helpDialog->openHelpPage = [this](int next) { showHelpPage(next); };
+        helpDialog->openHelpPage = [this](HelpPage next) { showHelp(next); };
     }
-    helpDialog->showFile(VORDIX_FILE(helpFolder, name));
+    helpDialog->showFile(VORDIX_FILE(helpFolder, name), topicOf(page));
 }
 
 // ---------------------------------------------------------------- messages
@@ -516,7 +522,7 @@ MenuInputs SKAT_APPLICATION::menuInputs()
         in.analysisShown = controller->isAnalysisShown();
     }
     in.pointsShown = mainWindow.pileController.labels;
-    in.lastTricksShown = lastTricksShown;
+    in.lastTricksShown = controller && controller->courseWanted;
     in.serviceDiscovery = !implementor() || implementor()->isServiceDiscoveryAvailable();
     return in;
 }

@@ -10,6 +10,10 @@
 #include "skat/shell/MenuState.h"
 #include "skat/shell/ShellDialogs.h"
 #include "skat/ui/DialogEinstellungen.h"
+#include "skat/ui/DialogFreiesSpiel.h"
+#include "skat/ui/DialogHilfestellungen.h"
+#include "skat/ui/DialogSpielAbkuerzen.h"
+#include "skat/ui/DialogSpielerstatistik.h"
 #include "skat/ui/FensterListe.h"
 #include "skat/ui/FensterSkat.h"
 #include "skat/ui/FensterStiche.h"
@@ -25,6 +29,7 @@
 #include <string>
 
 class LOCAL_TABLE_SERVER;
+struct TableAids;
 class SKATTISCH;
 
 class SKAT_APPLICATION : public VORDIX_APPLICATION, public MAIN_WINDOW_SHELL {
@@ -65,17 +70,25 @@ public:
     void afterMessage() override;
     void dispatchMessage(const PostedMessage& message) override;
 
-    // Help pages 0..8 in the help dialog, by the program's language.
-    void showHelpPage(int page);
-    // The help file of a page (empty for an unknown page).
-    static std::wstring helpFileOfPage(int page, bool english);
+    // The help window at the page, in the program's language (made on
+    // first use and kept).
+    void showHelp(HelpPage page) override;
+    // The help file of the pages 0..8 (empty for an unknown page).
+    static std::wstring helpFileOfPage(int page, bool english) { return ::helpFileOfPage(page, english); }
 
     // What the main window asks of its shell.
     void runCommand(const VORDIX_MESSAGE& message) override { executeCommand(message); }
     void runSettingsDialog() override;
-    void runHelpDialog() override { showHelpPage(0); }
     void runExerciseDialog() override;
     void showBidCalculator() override { mainWindow.openBidCalculator(); }
+    // The hints panel (the bulb) and shortening (">>"), made on first use.
+    void showAssistanceDialog() override;
+    void showShorteningDialog() override;
+    // The player statistics and high scores (made on first use and kept).
+    void runStatisticsDialog();
+    // The free game's aids and seat (kept: it remembers the seat); the
+    // forehand seat of the choice, or SEAT_NONE when not started.
+    Seat runFreeGameDialog();
     VORDIX_APPLICATION_imp* applicationImplementor() override { return implementor(); }
 
     // The inputs of the menu state as the table and the windows stand now.
@@ -99,10 +112,11 @@ public:
     std::unique_ptr<DIALOG_HELP> helpDialog;
     // Created when first opened.
     std::unique_ptr<DIALOG_EINSTELLUNGEN> settingsDialog;
+    std::unique_ptr<DIALOG_SPIELERSTATISTIK> statisticsDialog;
+    std::unique_ptr<DIALOG_FREIES_SPIEL> freeGameDialog;
+    std::unique_ptr<DIALOG_HILFESTELLUNGEN> assistanceDialog;
+    std::unique_ptr<DIALOG_SPIEL_ABKUERZEN> shorteningDialog;
     VORDIX_FOLDER helpFolder;
-
-    // The last tricks view of a left game (the menu switches it).
-    bool lastTricksShown = false;
 
 protected:
     SKAT_APPLICATION();
@@ -116,6 +130,8 @@ private:
     void placeForScreen();
     // Commands 475 to 479: false when they may not go on.
     bool guard(SKATTISCH*& table);
+    // Commands 475 to 478: one aid on or off.
+    void toggleAid(bool TableAids::*aid);
     void takeBack();
     void showSheetWindow();
     void refreshSheetWindow();

@@ -6,6 +6,7 @@
 #include "skat/engine/Player.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/ui/FensterStiche.h"
+#include "skat/ui/HelpPages.h"
 #include "skat/ui/TableDialogSupport.h"
 #include "skat/ui/TableServerAccess.h"
 #include "skat/ui/UserActions.h"
@@ -335,7 +336,7 @@ void DIALOG_ABRECHNUNG::onCommand(int controlId)
         closeHistory(history_);
         imp->done = true;
         break;
-    case MATADOR_HELP: reportUserAction(UserAction::of(UserAction::OPEN_HELP)); break;
+    case MATADOR_HELP: showHelp(HelpPage::BidFactor); break;
     default: break;
     }
 }

@@ -4,6 +4,7 @@
 #include "skat/app/UserPrefs.h"
 #include "skat/engine/Einblatt.h"
 #include "skat/engine/Skattisch.h"
+#include "skat/ui/HelpPages.h"
 #include "skat/ui/TableDialogSupport.h"
 #include "skat/ui/TableServerAccess.h"
 #include "skat/ui/UserActions.h"
@@ -231,6 +232,11 @@ void DIALOG_REIZWERTE_KALKULATOR::initDialog()
 
 void DIALOG_REIZWERTE_KALKULATOR::onCommand(int c)
 {
+    // The help opens at a joined table too.
+    if (c == HELP) {
+        showHelp(HelpPage::GameValues);
+        return;
+    }
     // A joined network table has no calculator of its own.
     SKATTISCH* table = currentTable();
     if (table && table->isClientTable())
@@ -248,8 +254,6 @@ void DIALOG_REIZWERTE_KALKULATOR::onCommand(int c)
         if (auto* server = dynamic_cast<SKATTISCH_SERVER*>(table))
             server->confirmInterruption();
         reportUserAction(UserAction::of(UserAction::SHOW_PROPOSAL));
-    } else if (c == HELP) {
-        reportUserAction(UserAction::of(UserAction::OPEN_HELP));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "skat/app/SkatText.h"
 #include "skat/app/UserPrefs.h"
 #include "skat/engine/Skattisch.h"
+#include "skat/ui/HelpPages.h"
 #include "skat/ui/SeatPositions.h"
 #include "skat/ui/TableDialogSupport.h"
 #include "skat/ui/TableServerAccess.h"
@@ -265,7 +266,7 @@ void DIALOG_SPIEL_EINFACH::onCommand(int controlId)
     writeBoxes(boxes);
     recompute();
     switch (controlId) {
-    case HELP: reportUserAction(UserAction::of(UserAction::OPEN_HELP)); break;
+    case HELP: showHelp(HelpPage::Rules); break;
     case PROPOSAL:
         if (askForProposal())
             setShown(*imp, PROPOSAL, false);
@@ -377,7 +378,7 @@ void DIALOG_SPIEL_HAND::onCommand(int controlId)
     writeBoxes(boxes);
     recompute();
     switch (controlId) {
-    case HELP: reportUserAction(UserAction::of(UserAction::OPEN_HELP)); break;
+    case HELP: showHelp(HelpPage::Rules); break;
     case PROPOSAL:
         if (askForProposal())
             setShown(*imp, PROPOSAL, false);

@@ -245,6 +245,9 @@ void FENSTER_SKAT::create()
     RECTANGLE work{0, 0, landscape.designWidth(), landscape.designHeight()};
     if (VORDIX_SCREEN_imp* screen = VORDIX_SCREEN::instance().implementor())
         work = screen->getWorkArea();
+    // The card set was loaded at start-up, before the hook above: bind the
+    // take-back and hint buttons' pictures now (they drew their fallback).
+    onCardSetChanged();
     applyLayout(landscape);
     RECTANGLE frame = imp->getFrameGeometry();
     // A work area smaller than the table keeps the window on the screen: the

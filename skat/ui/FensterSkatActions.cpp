@@ -48,7 +48,7 @@ void FENSTER_SKAT_CONTROLLER::report(const UserAction& action)
         return;
     }
     case UserAction::OPEN_BID_CALCULATOR: view->mainShell().showBidCalculator(); return;
-    case UserAction::OPEN_HELP: view->mainShell().runHelpDialog(); return;
+    case UserAction::OPEN_HELP: view->mainShell().showHelp(static_cast<HelpPage>(action.value)); return;
     case UserAction::RUN_COMMAND: {
         VORDIX_MESSAGE command(MESSAGE_COMMAND);
         command.commandId = action.value;

@@ -21,11 +21,10 @@ constexpr int KEY_ESCAPE = 27;
 
 int cardsPlayed(const SKATTISCH& table) { return table.cards.pile.trickCount() * 3 + table.cards.trick.count(); }
 
-bool undoPossible(const SKATTISCH& table)
-{
-    const int state = table.currentIndex;
-    return (state == STATE_KARTE_AUSSPIELEN && cardsPlayed(table) > 0) || state == STATE_STICH_ABLEGEN;
-}
+// The take-back command's own condition (takeBackPossible): the quick undo
+// must not announce a take-back that the command then refuses (in the
+// first trick).
+bool undoPossible(const SKATTISCH& table) { return table.isInCardPlayStrict(); }
 
 // No game loop runs: the start buttons take presses.
 bool startable(SKATTISCH& table)
@@ -147,7 +146,7 @@ std::vector<HitRegion> FENSTER_SKAT::hitRegions(SKATTISCH& table)
     regions.push_back(
         buttonRegion("score sheet", buttons[BUTTON_SCORE_SHEET], {}, [this] { sendCommand(COMMAND_SCORE_SHEET); }));
     regions.push_back(buttonRegion("settings", buttons[BUTTON_SETTINGS], {}, [this] { shell_.runSettingsDialog(); }));
-    regions.push_back(buttonRegion("help", buttons[BUTTON_HELP], {}, [this] { shell_.runHelpDialog(); }));
+    regions.push_back(buttonRegion("help", buttons[BUTTON_HELP], {}, [this] { shell_.showHelp(HelpPage::Program); }));
     regions.push_back(
         buttonRegion("assistance", buttons[BUTTON_ASSISTANCE], {}, [this] { shell_.showAssistanceDialog(); }));
     regions.push_back(actingRegion(

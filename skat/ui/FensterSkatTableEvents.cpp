@@ -10,12 +10,12 @@
 #include "skat/engine/Skattisch.h"
 #include "skat/ui/DialogReizwerte.h"
 #include "skat/ui/DialogSpielansage.h"
+#include "skat/ui/DialogWirdFrei.h"
 #include "skat/ui/FensterSkat.h"
 #include "skat/ui/FensterSkatTableWindows.h"
 #include "skat/ui/TableDialogs.h"
 #include "skat/ui/TableServerAccess.h"
 #include "skat/ui/WindowServerDialogs.h"
-#include "vordix/MessageSink.h"
 
 #include <cwctype>
 #include <map>
@@ -234,7 +234,6 @@ void FENSTER_SKAT_TABLE_WINDOWS::refreshGameDialogs()
 
 bool FENSTER_SKAT_TABLE_WINDOWS::confirmFreeGame(SKATTISCH&)
 {
-    return vordix::showMessage(vordix::MessageKind::Question, skat::text(TextKey::Dialog_Hilfe_freies_Spiel),
-                               vordix::MessageButtons::YesNo)
-           == vordix::MessageAnswer::Yes;
+    DIALOG_WIRDFREI question(*window_);
+    return question.ask();
 }

@@ -52,7 +52,7 @@ public:
     void refreshSheetWindow(bool withTitle) override;
     void showExerciseDialog() override;
     void setCalculatorHand(Seat seat) override;
-    // Asked through the message sink (the calculator's proposal, GUI thread).
+    // The change-game-state question over the main window (GUI thread).
     bool confirmFreeGame(SKATTISCH& table) override;
     void refreshGameDialogs() override;
     // The text shown for a phrase of table talk (its value written into a

@@ -3,6 +3,8 @@
 // dispatcher of the menu ids, shutdown, the dialogs it opens, and the
 // platform application for sleeping. The application object implements it.
 
+#include "skat/ui/HelpPages.h"
+
 struct VORDIX_MESSAGE;
 class VORDIX_APPLICATION_imp;
 
@@ -13,7 +15,8 @@ public:
     virtual void runCommand(const VORDIX_MESSAGE& message) = 0;
     virtual void shutdown() = 0;
     virtual void runSettingsDialog() { }
-    virtual void runHelpDialog() { }
+    // The help window at the page (HelpPages.h: showHelp).
+    virtual void showHelp(HelpPage) { }
     virtual void showAssistanceDialog() { }
     virtual void showShorteningDialog() { }
     virtual void runExerciseDialog() { }

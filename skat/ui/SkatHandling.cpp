@@ -8,6 +8,7 @@
 #include "skat/engine/Player.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/ui/FensterSkat.h"
+#include "skat/ui/HelpPages.h"
 #include "skat/ui/TableServerAccess.h"
 
 #include <algorithm>
@@ -89,7 +90,7 @@ void FENSTER_SKAT_CONTROLLER::addSkatOrHandRegions(std::vector<HitRegion>& regio
         [this, &help](int, int) {
             help.pressed = false;
             help.invalidate();
-            report(UserAction::of(UserAction::OPEN_HELP));
+            report(UserAction::of(UserAction::OPEN_HELP, static_cast<int>(HelpPage::HandGame)));
         }));
     for (SKAT_BUTTON* button : {&take, &hand}) {
         const bool playHand = button == &hand;

@@ -36,6 +36,8 @@ std::uint32_t awaitedRequestSerial(PlayerRequest kind)
     return human->action().serial;
 }
 
+bool isAwaited(PlayerRequest kind) { return awaitedRequestSerial(kind) != NOT_AWAITED; }
+
 bool stillAwaited(PlayerRequest kind, std::uint32_t serial)
 {
     return serial != NOT_AWAITED && awaitedRequestSerial(kind) == serial;

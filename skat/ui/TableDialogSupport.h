@@ -38,6 +38,8 @@ extern VORDIX_DIALOG* activeTableDialog;
 // The serial of the awaited human player's open request of this kind; a
 // value no request carries when no human player waits for such a request.
 std::uint32_t awaitedRequestSerial(PlayerRequest kind);
+// True when a human player waits for a request of this kind.
+bool isAwaited(PlayerRequest kind);
 // True when the awaited human player still waits for exactly that request.
 bool stillAwaited(PlayerRequest kind, std::uint32_t serial);
 

@@ -27,7 +27,7 @@ struct UserAction {
         SHOW_PROPOSAL,       // the computer player's proposal: the analysis is shown
         SORT_HAND,           // game: the own hand is sorted for it
         OPEN_BID_CALCULATOR, //
-        OPEN_HELP,           //
+        OPEN_HELP,           // value: the page (HelpPage)
         RUN_COMMAND,         // value: the menu command
     };
 

@@ -2,6 +2,7 @@
 // first-start copy of the sample files, the exercise comments and a start
 // that fails on the way.
 
+#include "skat/app/SkatText.h"
 #include "skat/app/UserPrefs.h"
 #include "skat/engine/TableTypes.h"
 #include "skat/net/SkatServer.h"
@@ -24,6 +25,8 @@
 
 #include <QApplication>
 #include <QProcess>
+#include <QTimer>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -454,4 +457,71 @@ TEST_F(StartUp, AWholeStartShowsTheTableAndQuitSavesTheRunningGame)
     const std::string running = readText(user / "Spiellisten/LfdSpiel.skt");
     EXPECT_NE(running.find("ZUSTANDINDEX"), std::string::npos);
     EXPECT_EQ(running.find("ZUSTANDINDEX=\"0\""), std::string::npos);
+}
+
+// The menu's commands of the aids and information open their windows; none
+// of them answers that it is not available yet. Modal dialogs are closed as
+// they come (the free game then starts nothing).
+TEST_F(StartUp, TheAidsAndInformationCommandsOpenTheirWindows)
+{
+    TestApplication app;
+    app.userFolder = dir / "data/SKAT";
+    ASSERT_TRUE(app.initialize());
+    ASSERT_TRUE(within(20000, [&] {
+        QCoreApplication::processEvents();
+        return app.mainWindow.implementor() && app.mainWindow.implementor()->isVisible();
+    }));
+    // An earlier start in this process may have left a game running.
+    sink->answer = vordix::MessageAnswer::Yes;
+    ASSERT_TRUE(SKAT_SERVER::instance().stopRunningGame());
+    sink->clear();
+    std::vector<QString> modal;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget* open = QApplication::activeModalWidget()) {
+            modal.push_back(open->windowTitle());
+            open->close();
+        }
+    });
+    closer.start(20);
+    const auto shown = [](const char* title) {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w->windowTitle() == QString::fromUtf8(title))
+                return true;
+        return false;
+    };
+    const struct {
+        int command;
+        const char* title;
+        bool modal;
+    } cases[] = {
+        {menu::ABOUT, "Über Skat", false},
+        {menu::HELP_PROGRAM, "SKAT Hilfe", false},
+        {menu::STATISTICS, "Statistik", true},
+        {menu::FREE_GAME, "Übungstisch - Freies Spiel starten", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title);
+        modal.clear();
+        VORDIX_MESSAGE command(MESSAGE_COMMAND);
+        command.commandId = c.command;
+        app.executeCommand(command);
+        QCoreApplication::processEvents();
+        if (c.modal)
+            EXPECT_EQ(modal, std::vector<QString>{QString::fromUtf8(c.title)});
+        else
+            EXPECT_TRUE(shown(c.title));
+    }
+    EXPECT_FALSE(SKAT_SERVER::instance().isBusy()) << "the closed free-game dialog started nothing";
+    // The commands that need a game say nothing without one; none says "not yet".
+    for (int command : {menu::ANALYSIS, menu::POINTS, menu::LAST_TRICKS, menu::OPEN_HANDS, menu::TAKE_BACK,
+                        menu::LAY_DOWN, menu::AUTO_PLAY, menu::HELP_INTRODUCTION, menu::HELP_RULES}) {
+        VORDIX_MESSAGE message(MESSAGE_COMMAND);
+        message.commandId = command;
+        app.executeCommand(message);
+    }
+    closer.stop();
+    for (const std::wstring& text : sink->texts)
+        EXPECT_NE(text, skat::text(TextKey::Alert_Noch_nicht_verfuegbar));
+    app.shutdown();
 }

@@ -477,3 +477,29 @@ TEST(GameFlowTakeBack, TakingBackACardOrAFullTrickPlaysOnConsistently)
 }
 
 } // namespace
+
+namespace {
+
+// A request to shorten or take back that arrived after the last game's
+// card play (the panel was still open) must not act on the next game: the
+// user is asked for the first card as usual.
+TEST(GameFlowRequests, ARequestLeftFromTheLastGameDoesNotEndTheNext)
+{
+    const struct {
+        const char* what;
+        std::atomic<std::uint8_t> SKATTISCH::*flag;
+    } cases[] = {{"lay down", &SKATTISCH::endCardPlayFlag},
+                 {"play out", &SKATTISCH::playTheRestFlag},
+                 {"take back", &SKATTISCH::takeBackFlag}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TableHarness harness;
+        harness.windows->game = SPIELART(GAME_GRAND, WIN_LEVEL_WITH_SKAT, LEVEL_NONE);
+        (*harness.table).*(c.flag) = 1;
+        EXPECT_TRUE(harness.holdHumanAt(REQUEST_PLAY_CARD, DEAL_A, V));
+        EXPECT_EQ(harness.windows->cardRequests, 1);
+        EXPECT_TRUE(harness.settled().empty());
+    }
+}
+
+} // namespace

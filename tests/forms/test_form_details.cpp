@@ -21,6 +21,7 @@
 #include <QMimeData>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTextBrowser>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -364,6 +365,71 @@ TEST_F(FormDetails, BugReportTextKeepsOnlyTheCharactersOfPastedFormattedText)
     const QString html = edit->toHtml();
     for (const char* format : {"font-weight:700", "font-style:italic", "color:#ff0000"})
         EXPECT_FALSE(html.contains(QLatin1String(format))) << format;
+}
+
+} // namespace
+
+namespace {
+
+// The forms of the aids as their controllers use them: the seat group of
+// the free game, the help window's topic bar, the hints panel's boxes and
+// the statistics' name column.
+TEST_F(FormDetails, AidFormsOfferWhatTheirControllersAddress)
+{
+    {
+        DialogForm free(176);
+        auto* seats = free.control<QButtonGroup>(186);
+        ASSERT_NE(seats, nullptr);
+        EXPECT_TRUE(seats->exclusive());
+        EXPECT_EQ(seats->checkedButton(), nullptr) << "the controller checks the remembered seat";
+        std::vector<int> members;
+        for (QAbstractButton* b : seats->buttons())
+            members.push_back(ControlIds::idOf(b->objectName()));
+        EXPECT_EQ(members, (std::vector<int>{181, 182, 183}));
+        for (int box : {177, 178, 184, 185})
+            EXPECT_FALSE(free.checked(box)) << box;
+        free.control<QAbstractButton>(182)->click();
+        free.control<QAbstractButton>(183)->click();
+        EXPECT_EQ(ControlIds::idOf(seats->checkedButton()->objectName()), 183) << "one seat at a time";
+    }
+    {
+        DialogForm help(215);
+        auto* browser = help.control<QTextBrowser>(216);
+        ASSERT_NE(browser, nullptr);
+        EXPECT_TRUE(browser->source().isEmpty()) << "empty until a page is loaded";
+        // On screen: Programmhilfe, Einführung, Regeln; one of them down.
+        const QWidget* program = help.control(219);
+        const QWidget* intro = help.control(217);
+        const QWidget* rules = help.control(218);
+        EXPECT_LT(program->x(), intro->x());
+        EXPECT_LT(intro->x(), rules->x());
+        EXPECT_TRUE(help.checked(219));
+        help.control<QAbstractButton>(218)->click();
+        EXPECT_TRUE(help.checked(218));
+        EXPECT_FALSE(help.checked(219));
+        help.control<QAbstractButton>(218)->click();
+        EXPECT_TRUE(help.checked(218)) << "a second click leaves it down";
+    }
+    {
+        DialogForm hints(427);
+        EXPECT_FALSE(hints.control<QAbstractButton>(428)->isCheckable());
+        for (int box : {429, 430, 431, 432})
+            EXPECT_FALSE(hints.checked(box)) << box;
+        EXPECT_EQ(hints.host().property("xPosition").toInt(), -3);
+    }
+    {
+        DialogForm shorten(423);
+        EXPECT_LT(shorten.control(424)->y(), shorten.control(425)->y()) << "Schenken/Legen above Alles zu mir";
+    }
+    {
+        DialogForm statistics(230);
+        for (int name : {262, 263, 264}) {
+            EXPECT_FALSE(statistics.control(name)->font().bold()) << name;
+            EXPECT_EQ(statistics.control<QLabel>(name)->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+        }
+        EXPECT_TRUE(statistics.control(278)->font().bold());
+        EXPECT_EQ(statistics.host().findChild<QTabWidget*>("TabControl")->currentIndex(), 0);
+    }
 }
 
 } // namespace

@@ -26,6 +26,7 @@
 #include "vordix/windows/WinFenster.h"
 #include "vordix/windows/WinImplementorFactory.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QImage>
@@ -71,13 +72,18 @@ public:
     void runCommand(const VORDIX_MESSAGE& message) override { commands.push_back(message.commandId); }
     void shutdown() override { ++shutdowns; }
     void runSettingsDialog() override { ++settings; }
-    void runHelpDialog() override { ++help; }
+    void showHelp(HelpPage page) override
+    {
+        ++help;
+        helpPages.push_back(page);
+    }
     void showAssistanceDialog() override { ++assistance; }
     void showShorteningDialog() override { ++shortening; }
     void runExerciseDialog() override { ++exercises; }
     VORDIX_APPLICATION_imp* applicationImplementor() override { return &app; }
 
     std::vector<int> commands;
+    std::vector<HelpPage> helpPages;
     int shutdowns = 0, settings = 0, help = 0, assistance = 0, shortening = 0, exercises = 0;
     SleepWatchingApplication app;
 };
@@ -296,6 +302,8 @@ TEST_F(GameWindow, ClicksReachTheirTargets)
     click(centreOf(BUTTON_HELP));
     click(centreOf(BUTTON_ASSISTANCE));
     EXPECT_EQ(shell.settings + shell.help + shell.assistance, 3);
+    EXPECT_EQ(shell.helpPages, std::vector<HelpPage>{HelpPage::Program})
+        << "the table's help icon opens the program help";
     click({400, 300});
     EXPECT_EQ(shell.commands.size(), 2u) << "the empty table sends nothing";
     EXPECT_EQ(server->newSheets, 0);
@@ -1063,21 +1071,49 @@ TEST_F(GameWindow, KontraAndReStandInsideTheWindowBesideTheDeclarer)
               window->promptButtonOffsetX(0) + window->currentLayout[TableLayout::MIDDLE_X] + window->originX - 40);
 }
 
-// Help in a game of the sheet asks first, through the message sink, whether
-// the game may become a free game.
-TEST_F(GameWindow, TheFreeGameWarningIsAQuestionOfTheMessageSink)
+// Help in a game of the sheet asks first, with the change-game-state
+// question over the window, whether the game may become a free game; only
+// "Weiter" makes it one (by pub rules), and a free game is not asked again.
+TEST_F(GameWindow, TheFreeGameWarningIsTheChangeOfGameStateQuestion)
 {
     auto sink = std::make_shared<testsupport::RecordingMessageSink>();
     const auto previous = vordix::setMessageSink(sink);
     SKATTISCH_SERVER& table = server->table;
-    for (const auto answer : {vordix::MessageAnswer::Yes, vordix::MessageAnswer::No}) {
-        sink->answer = answer;
+    const struct {
+        const char* button; // null: closed by its frame
+        bool free;
+    } cases[] = {{"F_wfs_weiter", true}, {"F_wfs_abbr", false}, {nullptr, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.button ? c.button : "closed");
         table.modus.mode = MODE_NEXT_OF_LIST;
         table.modus.freeGame = false;
+        table.record.ruleSet = RULESET_INTERNATIONAL;
+        QString title;
+        QTimer::singleShot(0, [&] {
+            QWidget* question = QApplication::activeModalWidget();
+            if (!question)
+                return;
+            title = question->windowTitle();
+            if (c.button)
+                question->findChild<QAbstractButton*>(c.button)->click();
+            else
+                question->close();
+        });
         table.confirmInterruption();
-        EXPECT_EQ(table.modus.freeGame, answer == vordix::MessageAnswer::Yes);
+        EXPECT_EQ(title, QString::fromUtf8("Spielstatus ändern"));
+        EXPECT_EQ(table.modus.freeGame, c.free);
+        EXPECT_EQ(table.record.ruleSet == RULESET_PUB, c.free);
     }
+    table.modus.freeGame = true;
+    bool asked = false;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* question = QApplication::activeModalWidget()) {
+            asked = true;
+            question->close();
+        }
+    });
+    table.confirmInterruption();
+    EXPECT_FALSE(asked) << "a free game is not asked again";
     vordix::setMessageSink(previous);
-    ASSERT_EQ(sink->texts.size(), 2u);
-    EXPECT_EQ(sink->texts[0], skat::text(TextKey::Dialog_Hilfe_freies_Spiel));
+    EXPECT_TRUE(sink->texts.empty()) << "no message box besides the question";
 }

@@ -499,16 +499,18 @@ std::vector<Picture> bundlePictures()
     }));
     list.push_back(make(QStringLiteral("dialogues/Titellogo.png"), 681, 464, [](QPainter& p, const QRectF& r) {
         clothPanel(p, r, 30);
-        // Four cards fanned above the name, suit symbols only: the logo says "Skat" and nothing else.
+        // The about box writes its texts in white on three columns and two
+        // lines across the top; the logo keeps to the free lower right
+        // corner: four cards fanned above the name, suit symbols only.
         const Suit fan[] = {Suit::Diamonds, Suit::Hearts, Suit::Spades, Suit::Clubs};
         for (int i = 0; i < 4; ++i) {
             p.save();
-            p.translate(r.center().x(), 330);
+            p.translate(560, 372);
             p.rotate(-27 + i * 18);
-            miniCard(p, QRectF(-52, -290, 104, 156), fan[i], QString(), false);
+            miniCard(p, QRectF(-36, -160, 72, 108), fan[i], QString(), false);
             p.restore();
         }
-        outlinedText(p, QRectF(0, 230, r.width(), 200), QStringLiteral("Skat"), 150, kGold, QColor(70, 40, 0));
+        outlinedText(p, QRectF(420, 362, 240, 70), QStringLiteral("Skat"), 64, kGold, QColor(70, 40, 0));
     }));
     list.push_back(
         make(QStringLiteral("dialogues/Sprechblase-Abrechnung.png"), 190, 110,
@@ -518,9 +520,11 @@ std::vector<Picture> bundlePictures()
              [](QPainter& p, const QRectF&) { bubble(p, QRectF(8, 8, 532, 300), QPointF(470, 344), 60, 40); }));
     list.push_back(
         make(QStringLiteral("dialogues/Sprechblase-Spielabkuerzung.png"), 500, 147,
-             [](QPainter& p, const QRectF&) { bubble(p, QRectF(8, 8, 482, 108), QPointF(60, 142), 40, 30); }));
+             // Round both buttons and their texts, pointing down to ">>" in the table's corner.
+             [](QPainter& p, const QRectF&) { bubble(p, QRectF(10, 4, 480, 128), QPointF(22, 146), 40, 30); }));
     list.push_back(make(QStringLiteral("dialogues/Sprechblase-Tutor.png"), 308, 327, [](QPainter& p, const QRectF&) {
-        bubble(p, QRectF(8, 8, 290, 272), QPointF(60, 322), 50, 34);
+        // Round every control of the panel, pointing up to the bulb above it.
+        bubble(p, QRectF(8, 18, 292, 302), QPointF(172, 1), 40, 34);
     }));
     list.push_back(make(QStringLiteral("dialogues/Maus_Tutor.png"), 80, 80,
                         [](QPainter& p, const QRectF& r) { computerMouse(p, r.adjusted(4, 4, -4, -4), 1); }));

@@ -1488,60 +1488,8 @@ QPushButton:checked
         <translation>Learn Skat</translation>
     </message>
     <message>
-        <source>www.quorvenel.example</source>
-        <translation>www.quorvenel.example</translation>
-    </message>
-    <message>
         <source>SKAT Quorvenel</source>
         <translation>SKAT Quorvenel</translation>
-    </message>
-    <message>
-        <source>Autoren
-Ruth Quorvenel
-und Malte Quorvenel</source>
-        <translation>Authors
-Ruth Quorvenel
-and Malte Quorvenel</translation>
-    </message>
-    <message>
-        <source>Unser herzlicher Dank geht an:
-Mara Lindqvist (mara@quorvenel.example)
-für das Design der Mäuse
-Jonas Brettschneider (www.brettschneider.example)
-für die Bildvorlage &quot;Insel&quot;
-Ilka Sommerfeld
-für die Bildvorlage &quot;Berge&quot;
-Anton, Bea, Carlo, Dörte, Emil,
-Fenja, Gero und Hanne für viele Tests</source>
-        <translation>Our warm thanks go to:
-Mara Lindqvist (mara@quorvenel.example)
-for the design of the mice
-Jonas Brettschneider (www.brettschneider.example)
-for the &quot;Island&quot; picture
-Ilka Sommerfeld
-for the &quot;Mountains&quot; picture
-Anton, Bea, Carlo, Dörte, Emil,
-Fenja, Gero and Hanne for lots of testing</translation>
-    </message>
-    <message>
-        <source>Die Kartenbilder werden mit freundlicher
-Genehmigung des Kartenherstellers verwendet,
-der alle Rechte an den Bildern hält.
-
-Kartenhaus Quorvenel
-Kartenhaus Quorvenel Spielkarten GmbH
-ein Unternehmen der Quorvenel Gruppe
-E-Mail: info@kartenhaus.example
-Internet: www.kartenhaus.example</source>
-        <translation>The card pictures are used by kind
-permission of the card maker,
-who holds all rights to them.
-
-Kartenhaus Quorvenel
-Kartenhaus Quorvenel Spielkarten GmbH
-a company of the Quorvenel group
-E-mail: info@kartenhaus.example
-Internet: www.kartenhaus.example</translation>
     </message>
     <message>
         <source>© 2026 Quorvenel. Alle Rechte vorbehalten.</source>
@@ -1558,8 +1506,60 @@ Internet: www.kartenhaus.example</translation>
     <message>
         <source>Viel Spaß
 und Gut Blatt!</source>
-        <translation>Have fun
-and good cards!</translation>
+        <translation>Have fun,
+good cards!</translation>
+    </message>
+    <message>
+        <source>skat.example.org</source>
+        <translation>skat.example.org</translation>
+    </message>
+    <message>
+        <source>Autoren
+Das Quorvenel-Spieleteam
+und die Donnerstagsrunde</source>
+        <translation>Authors
+The Quorvenel games team
+and the Thursday circle</translation>
+    </message>
+    <message>
+        <source>Unser herzlicher Dank geht an:
+Atelier Pinsel (pinsel@skat.example)
+für das Design der Mäuse
+Bildwerkstatt (bilder.skat.example)
+für die Bildvorlage &quot;Insel&quot;
+den Fotokreis am See
+für die Bildvorlage &quot;Berge&quot;
+Anton, Bea, Carlo, Dörte, Emil,
+Fenja, Gero und Hanne für viele Tests</source>
+        <translation>Our warm thanks go to:
+Atelier Pinsel (pinsel@skat.example)
+for the design of the mice
+Bildwerkstatt (bilder.skat.example)
+for the &quot;Island&quot; picture
+the photo circle by the lake
+for the &quot;Mountains&quot; picture
+Anton, Bea, Carlo, Dörte, Emil,
+Fenja, Gero and Hanne for testing</translation>
+    </message>
+    <message>
+        <source>Die Kartenbilder erscheinen mit
+Genehmigung des Kartenherstellers,
+der alle Rechte an ihnen hält.
+
+Kartenwerkstatt Quorvenel
+Quorvenel Kartenwerkstatt GmbH
+ein Haus der Quorvenel Gruppe
+E-Mail: karten@skat.example
+Internet: karten.skat.example</source>
+        <translation>The card pictures appear by
+permission of the card maker,
+who holds all rights to them.
+
+Kartenwerkstatt Quorvenel
+Quorvenel Kartenwerkstatt GmbH
+a company of the Quorvenel group
+E-mail: karten@skat.example
+Internet: karten.skat.example</translation>
     </message>
 </context>
 <context>
@@ -2136,10 +2136,6 @@ QPushButton:disabled
         <translation>Take the skat</translation>
     </message>
     <message>
-        <source>color: rgb(255, 255, 255);</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&lt;&lt;dummy&gt;&gt;</source>
         <translation>&lt;&lt;dummy&gt;&gt;</translation>
     </message>
@@ -2202,12 +2198,16 @@ be announced in a hand game.</translation>
         <translation>Schneider</translation>
     </message>
     <message>
-        <source>color: rgb(210, 210, 0);</source>
+        <source>Der Spielwert des ausgewählten Spiels liegt unter dem Reizwert. Du musst das Spiel in einer höheren Gewinnstufe gewinnen oder ein anderes Spiel ansagen.</source>
+        <translation>The value of the chosen game is below the bid. You must win at a higher level or announce another game.</translation>
+    </message>
+    <message>
+        <source>color: rgb(50, 50, 50);</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Der Spielwert des ausgewählten Spiels liegt unter dem Reizwert. Du musst das Spiel in einer höheren Gewinnstufe gewinnen oder ein anderes Spiel ansagen.</source>
-        <translation>The value of the chosen game is below the bid. You must win at a higher level or announce another game.</translation>
+        <source>color: rgb(150, 105, 0);</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2285,10 +2285,6 @@ QPushButton:disabled
         <translation>Take the skat</translation>
     </message>
     <message>
-        <source>color: rgb(255, 255, 255);</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&lt;&lt;dummy&gt;&gt;</source>
         <translation>&lt;&lt;dummy&gt;&gt;</translation>
     </message>
@@ -2353,12 +2349,16 @@ announced</translation>
         <translation>Schwarz</translation>
     </message>
     <message>
-        <source>color: rgb(210, 210, 0);</source>
+        <source>Der Spielwert des ausgewählten Spiels liegt unter dem Reizwert. Du musst das Spiel in einer höheren Gewinnstufe gewinnen oder ein anderes Spiel ansagen.</source>
+        <translation>The value of the chosen game is below the bid. You must win at a higher level or announce another game.</translation>
+    </message>
+    <message>
+        <source>color: rgb(50, 50, 50);</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Der Spielwert des ausgewählten Spiels liegt unter dem Reizwert. Du musst das Spiel in einer höheren Gewinnstufe gewinnen oder ein anderes Spiel ansagen.</source>
-        <translation>The value of the chosen game is below the bid. You must win at a higher level or announce another game.</translation>
+        <source>color: rgb(150, 105, 0);</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
