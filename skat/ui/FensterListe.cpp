@@ -90,8 +90,23 @@ void FENSTER_LISTE::placeWindow()
     VORDIX_SCREEN_imp* screen = VORDIX_SCREEN::instance().implementor();
     if (!screen)
         return;
-    const RECTANGLE work = screen->getWorkArea();
+    fitInto(screen->getWorkArea());
+}
+
+void FENSTER_LISTE::fitInto(const RECTANGLE& work)
+{
+    auto imp = implementor();
+    if (!isOpen || !imp)
+        return;
+    move(work.x, work.y);
     resize(work.width, work.height);
+    // The size is the client's; the toolbar and the frame come on top, and
+    // the whole window has to stay above the screen's lower edge.
+    const RECTANGLE outer = imp->getFrameGeometry();
+    const RECTANGLE client = imp->mapToGlobal();
+    const int overhead = outer.height - client.height;
+    if (overhead > 0 && outer.height > work.height)
+        resize(client.width, snappedHeight(work.height - overhead));
 }
 
 bool FENSTER_LISTE::isReplayable(const LISTE& list, int row)
@@ -186,6 +201,11 @@ void FENSTER_LISTE::onMessage(VORDIX_MESSAGE& message)
     case MESSAGE_MOUSE_PRESS:
     case MESSAGE_DOUBLE_CLICK: pressAt(message.y, message.kind == MESSAGE_DOUBLE_CLICK); break;
     case MESSAGE_KEY: {
+        if (message.keyCode == KEY_ESCAPE) {
+            if (isOpen && implementor())
+                implementor()->hide();
+            break;
+        }
         const LISTE* list = shownList();
         if (!list || list->rowCount() == 0)
             break;

@@ -41,6 +41,7 @@ public:
     // Header 72 + footer 103: the fixed part of the client height.
     static constexpr int FRAME_HEIGHT = 175;
     static constexpr int ROW_HEIGHT = 15;
+    static constexpr int KEY_ESCAPE = 27;
 
     FENSTER_LISTE();
     ~FENSTER_LISTE() override;
@@ -58,6 +59,8 @@ public:
     void updateTitle();
     void refresh();
     void placeWindow();
+    // At the work area's top left, as high as the whole window fits in it.
+    void fitInto(const RECTANGLE& workArea);
     void selectRow(int row);
     void showSelectedHistory();
     // A client height the user dragged to, snapped to whole rows.

@@ -25,6 +25,16 @@ void put(VORDIX_ZEICHENBEREICH& area, VORDIX_TEXT& text, const std::wstring& s, 
     text.drawText(area, x, y);
 }
 
+// The skat as it was dealt. Once the declarer has taken it, the table's
+// skat holds the cards put away instead; a game resumed after that no longer
+// knows the dealt skat, and shows none.
+SKAT dealtSkat(const SPIELKARTEN& cards)
+{
+    if (cards.dealtRecorded)
+        return cards.dealAsDealt.skat;
+    return cards.pile.skat().cardSet() == 0 ? cards.skat : SKAT();
+}
+
 bool isNullOrRamsch(GameType type) { return type == GAME_NULL || type == GAME_RAMSCH; }
 
 } // namespace
@@ -56,7 +66,7 @@ void VERLAUF_RENDERER::loadFromTable(SKATTISCH& table)
     leaveEntry();
     scrollOffset = 0;
     currentGame = true;
-    const SKAT dealt = table.currentIndex >= 3 ? table.cards.skat : SKAT();
+    const SKAT dealt = table.currentIndex >= 3 ? dealtSkat(table.cards) : SKAT();
     copyGame(table.cards.pile, table.record);
     skat = dealt;
     showsTableGame = true;

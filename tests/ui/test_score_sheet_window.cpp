@@ -6,6 +6,7 @@
 #include "skat/app/SkatFolders.h"
 #include "skat/app/SkatText.h"
 #include "skat/app/UserPrefs.h"
+#include "skat/engine/Skattisch.h"
 #include "skat/ui/FensterListe.h"
 #include "skat/windows/ControlFactories.h"
 #include "skat/windows/ControlIdTable.h"
@@ -124,6 +125,41 @@ TEST_F(ScoreSheetWindow, ClientAreaKeepsTheSheetWidthAndRowLimits)
     EXPECT_GE(window->minWidth, 480);
     // The rows view holds 36 slots until the list is longer.
     EXPECT_EQ(window->rows.mapToGlobal().height, 15 * 36);
+}
+
+// On a 1024 x 768 screen the whole window, toolbar and frame included,
+// stays above the lower edge, with whole rows; a taller screen gives it
+// all its rows.
+TEST_F(ScoreSheetWindow, TheWholeWindowFitsTheScreensWorkArea)
+{
+    struct Case {
+        RECTANGLE work;
+        int clientHeight; // 0: whatever fits
+    };
+    const Case cases[] = {{{0, 0, 1024, 768}, 0}, {{0, 0, 1280, 1024}, 715}, {{0, 24, 1920, 1056}, 715}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.work.height);
+        window->fitInto(c.work);
+        QTest::qWait(20);
+        const RECTANGLE outer = window->implementor()->getFrameGeometry();
+        const RECTANGLE client = window->mapToGlobal();
+        EXPECT_EQ(outer.y, c.work.y);
+        EXPECT_LE(outer.y + outer.height, c.work.y + c.work.height);
+        EXPECT_EQ(FENSTER_LISTE::snappedHeight(client.height), client.height);
+        if (c.clientHeight)
+            EXPECT_EQ(client.height, c.clientHeight);
+        else
+            EXPECT_GT(outer.y + outer.height + FENSTER_LISTE::ROW_HEIGHT, c.work.y + c.work.height)
+                << "no room for one row more is wasted";
+    }
+}
+
+TEST_F(ScoreSheetWindow, EscapeClosesTheWindow)
+{
+    ASSERT_TRUE(window->implementor()->isVisible());
+    send(MESSAGE_KEY, 0, FENSTER_LISTE::KEY_ESCAPE);
+    EXPECT_FALSE(window->implementor()->isVisible());
+    EXPECT_TRUE(window->isOpen) << "hidden, not closed: the menu shows it again";
 }
 
 TEST_F(ScoreSheetWindow, PressesSelectAndDeselectRows)
@@ -374,6 +410,47 @@ TEST_F(GameHistory, NoAnnouncedGameAndNoPointsForNullOrRamsch)
         EXPECT_TRUE(running.declarer.empty());
         EXPECT_EQ(running.declarerMark + running.defendersMark, 0);
     }
+}
+
+// The running game's history keeps the skat as dealt apart from the cards
+// the declarer put away, at every step of taking and pushing.
+TEST_F(GameHistory, TheTablesDealtSkatAndTheCardsPutAway)
+{
+    SKATTISCH_SERVER table;
+    table.cards.reset();
+    table.cards.pile.setVh(SEAT_1);
+    table.cards.deal();
+    const SKAT dealt = table.cards.skat;
+    ASSERT_TRUE(dealt.isComplete());
+    std::vector<CardId> held;
+    for (CardId id : table.cards.deck)
+        if (table.cards.hands[SEAT_1].hasCard(id))
+            held.push_back(id);
+    ASSERT_EQ(held.size(), 10u);
+    const SKAT laid(held[0], held[1]);
+    VERLAUF_RENDERER r;
+
+    table.currentIndex = STATE_REIZEN;
+    r.loadFromTable(table);
+    EXPECT_EQ(r.skat.cardSet(), dealt.cardSet());
+    EXPECT_EQ(r.stapel.skat().cardSet(), 0u);
+
+    table.currentIndex = STATE_SPIEL_ANSAGEN;
+    table.cards.takeSkatCard(SEAT_1, dealt.cardId(1));
+    table.cards.takeSkatCard(SEAT_1, dealt.cardId(2));
+    r.loadFromTable(table);
+    EXPECT_EQ(r.skat.cardSet(), dealt.cardSet()) << "taken up, the skat is still the one dealt";
+
+    table.cards.pushSkat(SEAT_1, laid);
+    table.currentIndex = STATE_KARTE_AUSSPIELEN;
+    r.loadFromTable(table);
+    EXPECT_EQ(r.skat.cardSet(), dealt.cardSet()) << "the cards put away are not the skat dealt";
+    EXPECT_EQ(r.stapel.skat().cardSet(), laid.cardSet());
+
+    // Before the deal the history shows no skat.
+    table.currentIndex = STATE_ABHEBEN_UND_GEBEN;
+    r.loadFromTable(table);
+    EXPECT_EQ(r.skat.cardSet(), 0u);
 }
 
 TEST_F(GameHistory, SixtyExactlyMarksOnlyTheDefenders)

@@ -2,9 +2,11 @@
 // of the bid-value calculator, the settlement's rows, and how the panels
 // answer the awaited human player (and only that player's request).
 
+#include "skat/app/PrefDefaults.h"
 #include "skat/app/SheetTextsFromTable.h"
 #include "skat/app/SkatFolders.h"
 #include "skat/app/SkatText.h"
+#include "skat/app/UserPrefs.h"
 #include "skat/engine/EngineTexts.h"
 #include "skat/engine/Player.h"
 #include "skat/engine/Skattisch.h"
@@ -18,6 +20,8 @@
 #include "skat/ui/TableServerAccess.h"
 #include "skat/windows/ControlFactories.h"
 #include "skat/windows/ControlIdTable.h"
+#include "skat/windows/ResourceStringTable.h"
+#include "tests/app/MemoryPreferenceStore.h"
 #include "tests/engine/test_table_support.h"
 #include "vordix/Message.h"
 #include "vordix/WinFilePath.h"
@@ -26,6 +30,7 @@
 #include "vordix/windows/WinImplementorFactory.h"
 
 #include <QAbstractButton>
+#include <QImage>
 #include <QLabel>
 #include <QPalette>
 #include <QTest>
@@ -626,6 +631,47 @@ TEST_F(TableDialogForms, TheValueLineFollowsTheLanguage)
     SKAT_TEXT::installInstance(std::make_unique<SKAT_TEXT>());
     installEngineTexts(nullptr);
     installSheetServices(nullptr);
+}
+
+// The four suit buttons of both panels show the suit pictures of the
+// chosen card set.
+TEST_F(TableDialogForms, SuitButtonsShowThePicturesOfTheCardSet)
+{
+    registerResourceStrings();
+    auto values = std::make_shared<PreferenceValues>();
+    USER_PREFS::installInstance(std::make_unique<USER_PREFS>(std::make_unique<MemoryPreferenceStore>(values)));
+    const struct {
+        std::wstring cardSet;
+        std::array<const char*, 4> pictures;
+    } sets[] = {
+        {skat::frenchCardSetName(),
+         {":/dialogues/Kreuz.png", ":/dialogues/Pik.png", ":/dialogues/Coeur.png", ":/dialogues/Karo.png"}},
+        {skat::text(TextKey::Kartenset_Deutsch),
+         {":/dialogues/Eichel.png", ":/dialogues/Gruen.png", ":/dialogues/Herz.png", ":/dialogues/Schellen.png"}},
+    };
+    const struct {
+        VORDIX_DIALOG* panel;
+        std::array<const char*, 4> buttons;
+    } panels[] = {
+        {window->tableDialogs()->announce.get(), {"F_spe_kreuz", "F_spe_pik", "F_spe_herz", "F_spe_karo"}},
+        {window->tableDialogs()->announceHand.get(), {"F_sph_kreuz", "F_sph_pik", "F_sph_herz", "F_sph_karo"}},
+    };
+    for (const auto& set : sets) {
+        (*values)[PREF_CARD_SET] = set.cardSet;
+        for (const auto& p : panels) {
+            p.panel->implementor()->show();
+            for (std::size_t i = 0; i < 4; ++i) {
+                SCOPED_TRACE(set.pictures[i]);
+                const QImage expected(QString::fromLatin1(set.pictures[i]));
+                ASSERT_FALSE(expected.isNull());
+                const QIcon icon = button(*p.panel, p.buttons[i])->icon();
+                EXPECT_TRUE(icon.pixmap(expected.size()).toImage().convertToFormat(expected.format()) == expected)
+                    << p.buttons[i] << " does not show its suit";
+            }
+            p.panel->implementor()->hide();
+        }
+    }
+    USER_PREFS::destroyInstance();
 }
 
 } // namespace

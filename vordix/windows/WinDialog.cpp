@@ -676,9 +676,12 @@ void WIN_DIALOG::setToolTip(int controlId, const std::wstring& value)
 
 void WIN_DIALOG::setControlIcon(int controlId, int iconId)
 {
-    runOnGuiThread([this, controlId, iconId] {
+    // The icon's id names its picture in the resource strings; the
+    // control-id table only knows the icon's name, which is no file.
+    ResourceStrings& pictures = ResourceStrings::instance();
+    const QString file = pictures.contains(iconId) ? text(pictures.get(iconId)) : QString();
+    runOnGuiThread([this, controlId, file] {
         auto* button = findControl<QAbstractButton>(controlId);
-        const QString file = ControlIds::qNameOf(iconId);
         if (!button || file.isEmpty())
             return;
         QIcon icon;
