@@ -1,9 +1,14 @@
 #include "skat/ui/DialogJaNein.h"
 
+#include "skat/app/SkatText.h"
 #include "skat/app/UserPrefs.h"
 #include "skat/engine/Liste.h"
 #include "skat/ui/TableDialogSupport.h"
 #include "skat/ui/UserActions.h"
+
+#include <QLabel>
+
+#include <utility>
 
 DIALOG_LISTE_KOMPLETT* openListCompleteDialog = nullptr;
 
@@ -61,6 +66,19 @@ bool SHEET_JA_NEIN::ask() { return runsToYes(*this, YES); }
 // ---------------------------------------------------------------- stopping mid-game
 
 DIALOG_ABBRUCH::DIALOG_ABBRUCH(VORDIX_FENSTER* parent) : VORDIX_DIALOG(parent, FORM_ID) { }
+
+void DIALOG_ABBRUCH::initDialog()
+{
+    // The form's two labels have no control ids; they are found by name.
+    auto* form = dynamic_cast<QWidget*>(implementor().get());
+    if (!form)
+        return;
+    const std::pair<const char*, TextKey> texts[] = {{"label", TextKey::Dialog_Abbruch_Frage},
+                                                     {"label_2", TextKey::Dialog_Abbruch_Hinweis}};
+    for (const auto& [name, key] : texts)
+        if (auto* label = form->findChild<QLabel*>(QLatin1String(name)))
+            label->setText(QString::fromStdWString(skat::text(key)));
+}
 
 void DIALOG_ABBRUCH::onCommand(int controlId)
 {

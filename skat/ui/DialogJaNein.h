@@ -42,13 +42,15 @@ public:
     std::wstring question;
 };
 
-// "Willst du wirklich mitten im Spiel aufhören?"
+// Asks before the program ends in the middle of a game.
 class DIALOG_ABBRUCH : public VORDIX_DIALOG {
 public:
     static constexpr int FORM_ID = 212;
     static constexpr int END = 213, BACK = 214;
 
     explicit DIALOG_ABBRUCH(VORDIX_FENSTER* parent);
+    // The question and the note that the game is kept, in the program's language.
+    void initDialog() override;
     void onCommand(int controlId) override;
     // True when the user chose to stop.
     bool confirm();

@@ -13,6 +13,7 @@
 #include "skat/ui/DialogWirdFrei.h"
 #include "skat/ui/FensterSkat.h"
 #include "skat/ui/FensterSkatTableWindows.h"
+#include "skat/ui/SeatPositions.h"
 #include "skat/ui/TableDialogs.h"
 #include "skat/ui/TableServerAccess.h"
 #include "skat/ui/WindowServerDialogs.h"
@@ -75,14 +76,15 @@ int screenPosition(Seat seat) { return screenPositionOfSeat(currentTable(), seat
 } // namespace
 
 std::wstring FENSTER_SKAT_TABLE_WINDOWS::overlayText(const std::wstring& phrase, int value, const SPIELSTRUCT* record,
-                                                     const std::wstring& declarerName)
+                                                     const std::wstring& declarerName, bool declarerIsUser)
 {
     if (phrase == L"spielansage") {
         if (!record)
             return {};
         // Said in the declarer's balloon, which wraps at blanks and knows no "|".
-        return skat::formatText(TextKey::Status_Name_Spielt, {declarerName}) + L" "
-               + SKAT_TEXT::instance().gameTypeName(record->SPIELART.SPIEL_TYP);
+        const std::wstring who = declarerIsUser ? skat::text(TextKey::Status_Du_spielst)
+                                                : skat::formatText(TextKey::Status_Name_Spielt, {declarerName});
+        return who + L" " + SKAT_TEXT::instance().gameTypeName(record->SPIELART.SPIEL_TYP);
     }
     // A bid is said as its value.
     if (isNumber(phrase))
@@ -95,14 +97,16 @@ void FENSTER_SKAT_TABLE_WINDOWS::showOverlay(const std::wstring& phrase, Seat se
 {
     SPIELSTRUCT record;
     std::wstring declarer;
+    bool declarerIsUser = false;
     if (phrase == L"spielansage") {
         if (SKATTISCH* table = currentTable()) {
             record = table->recordCopy();
             if (const PLAYER* player = table->playerAtSeat(record.declarer()))
                 declarer = player->name();
+            declarerIsUser = record.declarer() >= 0 && screenPositionOfSeat(table, record.declarer()) == 1;
         }
     }
-    const std::wstring text = overlayText(phrase, value, &record, declarer);
+    const std::wstring text = overlayText(phrase, value, &record, declarer, declarerIsUser);
     if (text.empty())
         return;
     post([text, seat, firstFlag](FENSTER_SKAT_CONTROLLER& c) {

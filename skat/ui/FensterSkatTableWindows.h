@@ -56,9 +56,10 @@ public:
     bool confirmFreeGame(SKATTISCH& table) override;
     void refreshGameDialogs() override;
     // The text shown for a phrase of table talk (its value written into a
-    // bid); the announcement names the declarer and the game.
+    // bid); the announcement names the declarer and the game, or says "you"
+    // when the user is the declarer.
     static std::wstring overlayText(const std::wstring& phrase, int value, const SPIELSTRUCT* record,
-                                    const std::wstring& declarerName);
+                                    const std::wstring& declarerName, bool declarerIsUser = false);
 
     // The table events' steps that the hands and the trick show.
     bool hasMainWindow() const override { return true; }

@@ -333,6 +333,28 @@ TEST_F(SettlementTextsTest, SuitGameRows)
     EXPECT_EQ(t.labels[A::LOST_HAND_NOTE], skat::text(TextKey::Hinweis_International_Hand_Doppelt));
 }
 
+// Who played, in either language: the user or another player by name.
+TEST_F(SettlementTextsTest, WhoPlayedInBothLanguages)
+{
+    const struct {
+        bool english, user;
+        std::wstring who;
+    } cases[] = {
+        {false, true, L"Du hast gespielt:"},
+        {false, false, L"Kazzle spielte:"},
+        {true, true, L"You played:"},
+        {true, false, L"Kazzle played:"},
+    };
+    for (const auto& c : cases) {
+        SKAT_TEXT::installInstance(std::make_unique<SKAT_TEXT>(skat::resourceFile({}, L"Skat_Text.xml"), c.english));
+        SettlementFacts f = suitGame(WIN_LEVEL_WITH_SKAT, 1, 20);
+        f.declarerIsUser = c.user;
+        f.declarerName = L"Kazzle";
+        EXPECT_EQ(buildSettlementTexts(f).labels[A::WHO], c.who);
+    }
+    SKAT_TEXT::installInstance(std::make_unique<SKAT_TEXT>());
+}
+
 TEST_F(SettlementTextsTest, OverbidShowsTheSettlementLevel)
 {
     SettlementFacts f = suitGame(WIN_LEVEL_WITH_SKAT, 1, -60);
@@ -672,6 +694,36 @@ TEST_F(TableDialogForms, SuitButtonsShowThePicturesOfTheCardSet)
         }
     }
     USER_PREFS::destroyInstance();
+}
+
+// The question before quitting in the middle of a game tells the truth (the
+// game is kept and goes on at the next start) and its texts fit their labels
+// in both languages.
+TEST_F(TableDialogForms, TheQuitQuestionSaysTheGameIsKeptAndFits)
+{
+    for (const bool english : {false, true}) {
+        SCOPED_TRACE(english);
+        SKAT_TEXT::installInstance(std::make_unique<SKAT_TEXT>(skat::resourceFile({}, L"Skat_Text.xml"), english));
+        DIALOG_ABBRUCH quit(window.get());
+        QTimer::singleShot(0, [&] {
+            QWidget* form = widgetOf(quit);
+            const std::pair<const char*, TextKey> labels[] = {{"label", TextKey::Dialog_Abbruch_Frage},
+                                                              {"label_2", TextKey::Dialog_Abbruch_Hinweis}};
+            for (const auto& [name, key] : labels) {
+                SCOPED_TRACE(name);
+                auto* label = form->findChild<QLabel*>(name);
+                ASSERT_NE(label, nullptr);
+                EXPECT_EQ(label->text().toStdWString(), skat::text(key));
+                EXPECT_LE(label->heightForWidth(label->width()), label->height()) << "cut off";
+                EXPECT_LE(label->geometry().right(), label->parentWidget()->width());
+            }
+            const QString note = form->findChild<QLabel*>("label_2")->text();
+            EXPECT_FALSE(note.contains(english ? QStringLiteral("lost") : QStringLiteral("verloren")));
+            button(quit, "F_abbr_abr")->click();
+        });
+        EXPECT_FALSE(quit.confirm());
+    }
+    SKAT_TEXT::installInstance(std::make_unique<SKAT_TEXT>());
 }
 
 } // namespace

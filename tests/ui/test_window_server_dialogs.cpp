@@ -155,4 +155,29 @@ TEST(TableTalkTexts, EveryPhraseOfTheTableHasItsText)
     removeTexts();
 }
 
+// The declarer's announcement in either language: the user's own says
+// "you play", another player's names the player.
+TEST(AnnouncementBalloon, SaysWhoPlaysInTheProgramsLanguage)
+{
+    WIN_FILEPATH::setProgramFolder(WIN_FILEPATH::fromFsPath(SKAT_BINARY_DIR "/skat/windows"));
+    SPIELSTRUCT record;
+    record.SPIELART = SPIELART(GAME_GRAND, WIN_LEVEL_WITH_SKAT, LEVEL_NONE);
+    const struct {
+        bool english;
+        const wchar_t* name;
+        bool user;
+        std::wstring said;
+    } cases[] = {
+        {false, L"Du", true, L"Du spielst Grand"},
+        {false, L"Kazzle", false, L"Kazzle spielt Grand"},
+        {true, L"You", true, L"You play Grand"},
+        {true, L"Kazzle", false, L"Kazzle plays Grand"},
+    };
+    for (const auto& c : cases) {
+        SKAT_TEXT::installInstance(std::make_unique<SKAT_TEXT>(skat::resourceFile({}, L"Skat_Text.xml"), c.english));
+        EXPECT_EQ(FENSTER_SKAT_TABLE_WINDOWS::overlayText(L"spielansage", 0, &record, c.name, c.user), c.said);
+    }
+    removeTexts();
+}
+
 } // namespace

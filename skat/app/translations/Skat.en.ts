@@ -59,13 +59,11 @@ Tip 2: Keep your progress with OK. Revert goes back to the last version kept.</t
         <translation>&amp;End</translation>
     </message>
     <message>
-        <source>Die Spielliste wird automatisch gespeichert.
-Das aktuell laufende Spiel geht verloren.</source>
-        <translation>The score sheet is saved automatically.
-The game in progress is lost.</translation>
+        <source>Die Spielliste und das laufende Spiel werden gespeichert; beim nächsten Start geht das Spiel weiter.</source>
+        <translation>The score sheet and the running game are saved; the game goes on when you start the program again.</translation>
     </message>
     <message>
-        <source>Willst du wirklich mitten im Spiel aufhören?</source>
+        <source>Willst Du wirklich mitten im Spiel aufhören?</source>
         <translation>Do you really want to stop in the middle of the game?</translation>
     </message>
 </context>
