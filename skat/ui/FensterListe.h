@@ -41,7 +41,7 @@ public:
     // Header 72 + footer 103: the fixed part of the client height.
     static constexpr int FRAME_HEIGHT = 175;
     static constexpr int ROW_HEIGHT = 15;
-    static constexpr int KEY_ESCAPE = 27;
+    static constexpr int KEY_ESCAPE = FENSTER_STICHE::KEY_ESCAPE;
 
     FENSTER_LISTE();
     ~FENSTER_LISTE() override;

@@ -68,6 +68,11 @@ void FENSTER_STICHE::showListGame(LISTE& list, int index)
 
 void FENSTER_STICHE::onMessage(VORDIX_MESSAGE& message)
 {
+    if (message.kind == MESSAGE_KEY && message.keyCode == KEY_ESCAPE) {
+        if (isOpen && implementor())
+            implementor()->hide();
+        return;
+    }
     if (message.kind != MESSAGE_COMMAND) {
         if (isOpen)
             updateRect(0, 0, -1, -1);

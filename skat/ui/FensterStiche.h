@@ -37,6 +37,7 @@ public:
     static constexpr int ACTION_BUGREPORT = 459;
     static constexpr int WIDTH = 480;
     static constexpr int HEIGHT = 655;
+    static constexpr int KEY_ESCAPE = 27; // hides the window
 
     FENSTER_STICHE();
     ~FENSTER_STICHE() override;

@@ -154,12 +154,18 @@ TEST_F(ScoreSheetWindow, TheWholeWindowFitsTheScreensWorkArea)
     }
 }
 
-TEST_F(ScoreSheetWindow, EscapeClosesTheWindow)
+// Escape hides the sheet and the history window (the menu shows them again).
+TEST_F(ScoreSheetWindow, EscapeHidesTheSheetAndTheHistory)
 {
-    ASSERT_TRUE(window->implementor()->isVisible());
-    send(MESSAGE_KEY, 0, FENSTER_LISTE::KEY_ESCAPE);
-    EXPECT_FALSE(window->implementor()->isVisible());
-    EXPECT_TRUE(window->isOpen) << "hidden, not closed: the menu shows it again";
+    pressRow(0, MESSAGE_DOUBLE_CLICK);
+    for (VORDIX_FENSTER* shown : std::initializer_list<VORDIX_FENSTER*>{&window->tricks, window.get()}) {
+        ASSERT_TRUE(shown->implementor()->isVisible());
+        VORDIX_MESSAGE escape(MESSAGE_KEY);
+        escape.keyCode = FENSTER_LISTE::KEY_ESCAPE;
+        shown->onMessage(escape);
+        EXPECT_FALSE(shown->implementor()->isVisible());
+        EXPECT_TRUE(shown->isOpen) << "hidden, not closed";
+    }
 }
 
 TEST_F(ScoreSheetWindow, PressesSelectAndDeselectRows)

@@ -98,6 +98,33 @@ TEST_F(DialogTest, ModalDialogOverAWindowReturnsWhenAButtonEndsIt)
     EXPECT_EQ(dialog.closed, 1);
 }
 
+// A dialog without a cancel button: standing on its own (the bid-value
+// calculator, the help) Escape closes it as its frame does; over a window
+// the key passes on to that window.
+TEST_F(DialogTest, EscapeClosesADialogWithoutCancelOnlyWhenItStandsAlone)
+{
+    {
+        RecordingDialog alone(NO_CANCEL_FORM);
+        alone.endOnCommand = false;
+        alone.implementor()->show(); // modeless: returns at once
+        ASSERT_TRUE(alone.win()->isVisible());
+        QTest::keyClick(alone.win(), Qt::Key_Escape);
+        EXPECT_FALSE(alone.win()->isVisible());
+        EXPECT_EQ(alone.closed, 1);
+        EXPECT_TRUE(alone.commands.empty());
+    }
+    RecordingDialog over(window.get(), NO_CANCEL_FORM);
+    bool stillVisible = false;
+    whenShown([&] {
+        QTest::keyClick(over.win(), Qt::Key_Escape);
+        stillVisible = over.win()->isVisible();
+        over.implementor()->endDialog(77);
+    });
+    over.implementor()->show();
+    EXPECT_TRUE(stillVisible);
+    EXPECT_EQ(over.implementor()->result, 77);
+}
+
 TEST_F(DialogTest, FrameCloseGivesCancelOrOkAndRespectsADisabledButton)
 {
     struct Case {

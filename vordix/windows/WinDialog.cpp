@@ -330,6 +330,8 @@ void WIN_DIALOG::keyPressEvent(QKeyEvent* event)
 {
     if (hasCancel_)
         QDialog::keyPressEvent(event);
+    else if (modeless_ && !embedded_ && event->key() == Qt::Key_Escape)
+        closeByFrame(); // a window of its own closes as by its frame
     else
         event->ignore(); // passes on to the parent
 }
