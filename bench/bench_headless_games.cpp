@@ -23,13 +23,13 @@
 
 #include "BenchArgs.h"
 #include "BenchLogics.h"
+#include "skat/engine/LocalTableWorker.h"
 #include "skat/engine/LocalTischBeobachter.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/engine/TableServices.h"
 #include "skat/logic/CharakterCreator.h"
 #include "skat/logic/ComputerPlayer.h"
 #include "skat/logic/PreplayTables.h"
-#include "skat/net/LocalMessageWorker.h"
 #include "vordix/Folder.h"
 #include "vordix/Random.h"
 #include "vordix/Timer.h"
@@ -282,9 +282,9 @@ int main(int argc, char** argv)
         auto counter = std::make_unique<GameCounter>(table, wanted);
         GameCounter* count = counter.get();
         table.observers.add(std::move(counter));
-        std::unique_ptr<LOCAL_MESSAGE_WORKER> worker;
+        std::unique_ptr<LOCAL_TABLE_WORKER> worker;
         if (handoffs)
-            worker = std::make_unique<LOCAL_MESSAGE_WORKER>(table);
+            worker = std::make_unique<LOCAL_TABLE_WORKER>(table);
         table.modus.setNextOfList(table.sheet);
         table.startLoopThread();
         if (!table.waitForLoopEnd(600000)) {

@@ -1,7 +1,6 @@
 #include "skat/engine/LocalTischBeobachter.h"
 
 #include "skat/engine/Skattisch.h"
-#include "skat/engine/TableMessenger.h"
 
 void LOCAL_TISCH_BEOBACHTER::notify(int event) { handOff(event, 0); }
 void LOCAL_TISCH_BEOBACHTER::notifyWithValue(int event, int value) { handOff(event, value); }
@@ -17,8 +16,9 @@ void LOCAL_TISCH_BEOBACHTER::handOff(int event, int value)
             handleEventWithValue(event, value);
         return;
     }
-    // The message is built before the hand-off lock is taken: building it
-    // takes the table lock.
-    const std::function<bool()> post = tableMessenger()->prepareEvent(table_, event, value);
-    EVENT_HANDOFF::instance().postAndWait([&] { return post(); }, [&] { return table_.stopRequested(); });
+    // The worker reads what it shows from the table while this loop waits:
+    // the event goes as plain values of the run it belongs to.
+    const LocalTableCall call = LocalTableCall::eventOf(table_.tableRunId, event, value);
+    EVENT_HANDOFF::instance().postAndWait([&] { return table_.postLocal(call); },
+                                          [&] { return table_.stopRequested(); });
 }

@@ -40,8 +40,8 @@ class LOCAL_TISCH_BEOBACHTER : public TISCH_BEOBACHTER {
 public:
     explicit LOCAL_TISCH_BEOBACHTER(SKATTISCH& table) : table_(table) { }
 
-    // Posts the event as a game message and waits until it was handled or
-    // the game loop is being stopped.
+    // Hands the event to the table's queue worker and waits until it was
+    // handled or the game loop is being stopped.
     void notify(int event) override;
     void notifyWithValue(int event, int value) override;
 

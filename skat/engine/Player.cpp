@@ -221,7 +221,7 @@ bool LOCAL_PLAYER::deliverRequest(PlayerRequest kind)
 {
     if (!table_)
         return false;
-    return tableMessenger()->postRequest(table_->windowsTable(), id_, kind);
+    return table_->postLocalRequest(id_, kind);
 }
 
 void LOCAL_PLAYER::dispatchRequest(int kind)

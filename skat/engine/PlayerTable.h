@@ -28,6 +28,9 @@ public:
 
     // The answer of the player in the slot; false when nobody waits for it.
     virtual bool playerFinished(int slot, const PLAYER_AKTION& answer) = 0;
+    // Hands the request to the local player in the slot over the table's
+    // queue worker; false when it could not be posted.
+    virtual bool postLocalRequest(int slot, PlayerRequest kind) = 0;
     // The serial of the slot's open request of that kind; 0 when none.
     virtual std::uint32_t openRequestSerial(int slot, int kind) const = 0;
 

@@ -142,20 +142,39 @@ bool SKATTISCH::mayStartNextOfList() const
     return rows >= 1 && rows <= LISTE::MAX_GAMES - 1 && (currentIndex == STATE_NONE || modus.mode != MODE_NEXT_OF_LIST);
 }
 
-void SKATTISCH::setMessagePoster(MessagePoster poster)
+void SKATTISCH::setLocalPoster(LocalPoster poster)
 {
     std::lock_guard lock(posterMutex_);
     poster_ = std::move(poster);
 }
 
-bool SKATTISCH::postLocal(std::string xml)
+bool SKATTISCH::postLocal(const LocalTableCall& call)
 {
-    MessagePoster poster;
+    LocalPoster poster;
     {
         std::lock_guard lock(posterMutex_);
         poster = poster_;
     }
-    return poster && poster(std::move(xml));
+    return poster && poster(call);
+}
+
+void SKATTISCH::runLocal(const LocalTableCall& call)
+{
+    if (call.kind == LocalTableCall::EVENT) {
+        TableEventArrival arrival;
+        arrival.runId = call.runId;
+        arrival.stateIndex = currentIndex;
+        arrival.event = call.event;
+        arrival.value = call.value;
+        applyTableEvent(arrival);
+        return;
+    }
+    PlayerRequestArrival request;
+    request.runId = call.runId;
+    request.slot = call.slot;
+    request.kind = call.request;
+    request.stateIndex = currentIndex;
+    performPlayerRequest(request);
 }
 
 std::uint32_t SKATTISCH::openRequestSerial(int, int) const { return 0; }

@@ -53,6 +53,27 @@ struct PlayerRequestArrival {
     const std::array<std::wstring, 3>* seatNames = nullptr;
 };
 
+// A table event or a request for a local player as this program's own
+// table hands it to its queue worker: plain values of the run it belongs
+// to, no message (what the windows show they read from the table itself,
+// while its game loop waits).
+struct LocalTableCall {
+    enum Kind { EVENT, REQUEST };
+    Kind kind = EVENT;
+    std::uint32_t runId = 0;
+    int event = 0; // EVENT: the table event and its value
+    int value = 0;
+    int slot = -1; // REQUEST: the local player's slot and the request
+    int request = REQUEST_NONE;
+
+    static LocalTableCall eventOf(std::uint32_t runId, int event, int value) { return {EVENT, runId, event, value}; }
+    static LocalTableCall requestOf(std::uint32_t runId, int slot, int kind)
+    {
+        return {REQUEST, runId, 0, 0, slot, kind};
+    }
+    bool operator==(const LocalTableCall&) const = default;
+};
+
 class SKATTISCH : public PLAYER_TABLE {
 public:
     SKATTISCH();
@@ -108,11 +129,19 @@ public:
     bool isNetworkGame() const override;
     bool mayStartNextOfList() const;
 
-    // Where local game messages go (the application's message queue; a
-    // worker of our own without windows). False when none could be posted.
-    using MessagePoster = std::function<bool(std::string xml)>;
-    void setMessagePoster(MessagePoster poster);
-    bool postLocal(std::string xml);
+    // Where the table's own events and its local players' requests go (the
+    // table server's queue; a worker of our own without windows). False
+    // when none could be posted.
+    using LocalPoster = std::function<bool(const LocalTableCall& call)>;
+    void setLocalPoster(LocalPoster poster);
+    bool postLocal(const LocalTableCall& call);
+    bool postLocalRequest(int slot, PlayerRequest kind) override
+    {
+        return postLocal(LocalTableCall::requestOf(tableRunId, slot, kind));
+    }
+    // The queue worker's side: shows the event or runs the request (a call
+    // of another run is dropped; every event releases the waiting observer).
+    void runLocal(const LocalTableCall& call);
     // A game loop of this table is being stopped.
     virtual bool stopRequested() const { return false; }
     // The loop thread itself answers the requests and runs the local
@@ -145,7 +174,7 @@ protected:
 
 private:
     mutable std::mutex posterMutex_;
-    MessagePoster poster_;
+    LocalPoster poster_;
 };
 
 class SKATTISCH_SERVER : public SKATTISCH {

@@ -4,11 +4,6 @@
 
 TABLE_MESSENGER::~TABLE_MESSENGER() = default;
 
-std::function<bool()> TABLE_MESSENGER::prepareEvent(SKATTISCH&, int, int)
-{
-    return [] { return false; };
-}
-bool TABLE_MESSENGER::postRequest(SKATTISCH&, int, PlayerRequest) { return false; }
 bool TABLE_MESSENGER::sendRequest(SKATTISCH&, int, PlayerRequest, std::uint32_t) { return false; }
 bool TABLE_MESSENGER::sendAnswer(SKATTISCH&, int, const PLAYER_AKTION&) { return false; }
 void TABLE_MESSENGER::sendLeaving() { }

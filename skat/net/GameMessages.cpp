@@ -90,24 +90,6 @@ bool applyPlayerAnswer(SKATTISCH_SERVER& table, const SKAT_NETWORKMESSAGE& messa
     return table.applyPlayerAnswer(message.seat, answerFromMessage(message), message.gameUid, connectionId);
 }
 
-std::function<bool()> GAME_MESSENGER::prepareEvent(SKATTISCH& table, int event, int value)
-{
-    SKAT_NETWORKMESSAGE message(TABLE_NOTIFICATION);
-    message.event = event;
-    message.eventValue = value;
-    message.fillFromTable(table);
-    return [&table, xml = streamToXml(message)]() mutable { return table.postLocal(std::move(xml)); };
-}
-
-bool GAME_MESSENGER::postRequest(SKATTISCH& table, int slot, PlayerRequest kind)
-{
-    SKAT_NETWORKMESSAGE message(PLAYER_ACTION_REQUEST);
-    message.fillFromTable(table);
-    message.action = kind;
-    message.seat = slot;
-    return table.postLocal(streamToXml(message));
-}
-
 bool GAME_MESSENGER::sendRequest(SKATTISCH& table, int slot, PlayerRequest kind, std::uint32_t connectionId)
 {
     auto services = tableServices();

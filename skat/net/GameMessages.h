@@ -24,12 +24,10 @@ void performPlayerRequest(SKATTISCH& table, const SKAT_NETWORKMESSAGE& message);
 // A remote player's answer (kind 10) from the connection.
 bool applyPlayerAnswer(SKATTISCH_SERVER& table, const SKAT_NETWORKMESSAGE& message, std::uint32_t connectionId);
 
-// Sends the table's messages as game messages: locally through the table's
-// message poster, to joined programs and the host through the table services.
+// Sends the table's messages as game messages to joined programs and the
+// host through the table services.
 class GAME_MESSENGER : public TABLE_MESSENGER {
 public:
-    std::function<bool()> prepareEvent(SKATTISCH& table, int event, int value) override;
-    bool postRequest(SKATTISCH& table, int slot, PlayerRequest kind) override;
     bool sendRequest(SKATTISCH& table, int slot, PlayerRequest kind, std::uint32_t connectionId) override;
     bool sendAnswer(SKATTISCH& table, int slot, const PLAYER_AKTION& answer) override;
     void sendLeaving() override;

@@ -4,7 +4,6 @@
 #include "skat/engine/SheetServices.h"
 #include "skat/engine/TableServices.h"
 #include "skat/net/GameMessages.h"
-#include "skat/net/LocalMessageWorker.h"
 #include "skat/net/ServerDialogs.h"
 #include "vordix/Folder.h"
 #include "vordix/MessageSink.h"
@@ -30,7 +29,7 @@ SKAT_SERVER& SKAT_SERVER::instance()
 SKAT_SERVER::SKAT_SERVER()
     : serverId_(vordix::localTimeText() + L"." + std::to_wstring(static_cast<unsigned long long>(std::clock())))
 {
-    installGameMessenger(); // the tables post their events and requests as game messages
+    installGameMessenger(); // requests and answers travel to joined programs as game messages
     historySheet_.reset();
 }
 
@@ -74,16 +73,12 @@ void SKAT_SERVER::queueMessage(const SKAT_NETWORKMESSAGE& message)
         startWorker();
 }
 
-bool SKAT_SERVER::queueXml(const std::string& xml)
+bool SKAT_SERVER::queueLocal(const LocalTableCall& call)
 {
-    SKAT_NETWORKMESSAGE message;
-    if (streamFromXml(xml, message) != STREAM_READ_OK) {
-        // The poster runs under the hand-off lock: the failed post itself
-        // counts as handled there.
-        tableServices()->log(L"A local game message could not be read");
-        return false;
-    }
-    queueMessage(message);
+    std::lock_guard lock(serverQueueLock_);
+    serverMessageQueue_.push_back(call);
+    if (!queueWorkerRunning_)
+        startWorker();
     return true;
 }
 
@@ -104,7 +99,7 @@ void SKAT_SERVER::startWorker()
 void SKAT_SERVER::queueWorker()
 {
     for (;;) {
-        std::unique_ptr<SKAT_NETWORKMESSAGE> message;
+        Queued next;
         std::function<void(const SKAT_NETWORKMESSAGE&)> inspector;
         {
             std::lock_guard lock(serverQueueLock_);
@@ -113,15 +108,28 @@ void SKAT_SERVER::queueWorker()
                 workerIdle_.notify_all();
                 return;
             }
-            message = std::move(serverMessageQueue_.front());
+            next = std::move(serverMessageQueue_.front());
             serverMessageQueue_.pop_front();
             inspector = inspector_;
         }
         // Never under the queue lock: a handler may queue further messages.
+        if (const LocalTableCall* call = std::get_if<LocalTableCall>(&next)) {
+            handleLocal(*call);
+            continue;
+        }
+        const SKAT_NETWORKMESSAGE& message = *std::get<std::unique_ptr<SKAT_NETWORKMESSAGE>>(next);
         if (inspector)
-            inspector(*message);
-        handle(*message);
+            inspector(message);
+        handle(message);
     }
+}
+
+void SKAT_SERVER::handleLocal(const LocalTableCall& call)
+{
+    if (SKATTISCH* table = currentTable())
+        table->runLocal(call);
+    else if (call.kind == LocalTableCall::EVENT)
+        EVENT_HANDOFF::instance().markHandled(); // nobody shows it any more
 }
 
 void SKAT_SERVER::handle(const SKAT_NETWORKMESSAGE& message)
@@ -181,7 +189,7 @@ void SKAT_SERVER::replaceTable(std::unique_ptr<SKATTISCH> table)
     // nothing more, and the worker finishes its messages first (a stopped
     // loop's events are dropped) before the table is swapped and deleted.
     if (table_)
-        table_->setMessagePoster({});
+        table_->setLocalPoster({});
     waitUntilIdle();
     tablePtr_ = table.get();
     std::unique_ptr<SKATTISCH> old = std::move(table_);
@@ -194,7 +202,7 @@ SKATTISCH_SERVER& SKAT_SERVER::newLocalTable()
     auto table = std::make_unique<SKATTISCH_SERVER>();
     table->standardSeating();
     table->observers.add(std::make_unique<LOCAL_TISCH_BEOBACHTER>(*table));
-    table->setMessagePoster([this](std::string xml) { return queueXml(xml); });
+    table->setLocalPoster([this](const LocalTableCall& call) { return queueLocal(call); });
     // Scripted runs deal the same games every time.
     if (const char* seed = std::getenv("SKAT_FIXED_SEED"))
         table->setFixedSeed(static_cast<std::uint32_t>(std::strtoul(seed, nullptr, 10)));

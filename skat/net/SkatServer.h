@@ -19,6 +19,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <variant>
 
 class EIN_SPIEL;
 class KARTENVERTEILUNG;
@@ -45,21 +46,21 @@ public:
     // it has replayed its opening events.
     std::atomic<bool> noGameResumed{false};
 
-    // Queue and worker. Any thread may queue (the table's own messages come
-    // from its game loop); messages are run strictly in arrival order by one
-    // worker at a time, which is started when a message arrives and ends when
-    // it finds the queue empty.
+    // Queue and worker. Any thread may queue (the table's own events and
+    // requests come from its game loop, as plain values; messages come from
+    // the network); both are run strictly in arrival order by one worker at
+    // a time, which is started when something arrives and ends when it finds
+    // the queue empty.
     void queueMessage(const SKAT_NETWORKMESSAGE& message);
-    // A message as the table posts it; false when it could not be read
-    // (the waiting game loop then counts it as handled and goes on).
-    bool queueXml(const std::string& xml);
+    // An event or request as the local table posts it.
+    bool queueLocal(const LocalTableCall& call);
     bool isWorkerRunning() const;
     // Waits until the queue is empty and no worker runs, letting the GUI
     // work meanwhile (a handler may wait for it).
     void waitUntilIdle();
     // How many workers were started so far (tests).
     int workersStarted() const { return workersStarted_.load(); }
-    // Called on the worker for every message before the table sees it.
+    // Called on the worker for every network message before the table sees it.
     void setInspector(std::function<void(const SKAT_NETWORKMESSAGE&)> inspector);
 
     // Called for every local table the server creates (default seating and
@@ -123,6 +124,7 @@ private:
     void startWorker();
     void queueWorker();
     void handle(const SKAT_NETWORKMESSAGE& message);
+    void handleLocal(const LocalTableCall& call);
     void replaceTable(std::unique_ptr<SKATTISCH> table);
     SKATTISCH_SERVER& newLocalTable();
     void emptyAndSaveSheet(LISTE& sheet);
@@ -139,7 +141,9 @@ private:
     std::atomic<SKATTISCH*> tablePtr_{nullptr};
     std::wstring serverId_;
 
-    std::deque<std::unique_ptr<SKAT_NETWORKMESSAGE>> serverMessageQueue_;
+    // A local call or a network message.
+    using Queued = std::variant<LocalTableCall, std::unique_ptr<SKAT_NETWORKMESSAGE>>;
+    std::deque<Queued> serverMessageQueue_;
     std::thread queueWorker_;
     bool queueWorkerRunning_ = false;
     mutable std::recursive_mutex serverQueueLock_;

@@ -42,7 +42,7 @@ PlayedList playList(bool headless, int games)
         previous(event, value);
     };
     std::atomic<bool> posted{false};
-    harness.worker->setInspector([&](const SKAT_NETWORKMESSAGE&) { posted = true; });
+    harness.worker->setInspector([&](const LocalTableCall&) { posted = true; });
     harness.table->modus.setNextOfList(harness.table->sheet);
     EXPECT_TRUE(harness.playToEnd());
     for (int i = 0; i < harness.table->sheet.rowCount(); ++i) {

@@ -4,11 +4,12 @@
 // a scripted computer logic and a harness that plays games to the end.
 
 #include "skat/engine/ComputerLogic.h"
+#include "skat/engine/LocalTableWorker.h"
 #include "skat/engine/LocalTischBeobachter.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/engine/TableServices.h"
 #include "skat/engine/TableWindows.h"
-#include "skat/net/LocalMessageWorker.h"
+#include "skat/net/GameMessages.h"
 #include "skat/net/SkatNetworkMessage.h"
 #include "vordix/Random.h"
 
@@ -301,6 +302,7 @@ public:
         seatScripts() = {};
         installTableServices(services);
         installTableWindows(windows);
+        installGameMessenger(); // remote seats' requests travel as game messages
         setComputerLogicFactory(logic ? std::move(logic) : [] { return std::make_unique<ScriptedLogic>(); });
         table = std::make_unique<SKATTISCH_SERVER>();
         for (int slot = 0; slot < 3; ++slot)
@@ -316,8 +318,8 @@ public:
                 table->stopGameLoop();
         };
         table->observers.add(std::move(recording));
-        worker = std::make_unique<LOCAL_MESSAGE_WORKER>(*table);
-        worker->setInspector([this](const SKAT_NETWORKMESSAGE& message) { inspect(message); });
+        worker = std::make_unique<LOCAL_TABLE_WORKER>(*table);
+        worker->setInspector([this](const LocalTableCall& call) { inspect(call); });
         table->setStateHook([this](int index) { onState(index); });
     }
     ~TableHarness()
@@ -396,17 +398,22 @@ public:
     std::atomic<int> gamesEnded{0};
     std::unique_ptr<SKATTISCH_SERVER> table;
     RecordingObserver* observer = nullptr;
-    std::unique_ptr<LOCAL_MESSAGE_WORKER> worker;
+    std::unique_ptr<LOCAL_TABLE_WORKER> worker;
     // Called on the loop thread when a state is entered (after the deal hook).
     std::function<void(int)> onStateEntered;
 
 private:
-    void inspect(const SKAT_NETWORKMESSAGE& message)
+    // The game loop waits while its event is handled, so the table's record
+    // is the one it reported; kept with the fields a saved game keeps (the
+    // bidding's working state is not among them), so that a resumed game
+    // compares equal to the same game played through.
+    void inspect(const LocalTableCall& call)
     {
-        if (message.kind == TABLE_NOTIFICATION
-            && (message.event == SETTLEMENT_STARTED || message.event == ALL_PASSED)) {
+        if (call.kind == LocalTableCall::EVENT && (call.event == SETTLEMENT_STARTED || call.event == ALL_PASSED)) {
+            SPIELSTRUCT record;
+            streamFromXml(streamToXml(table->recordCopy()), record);
             std::lock_guard lock(mutex);
-            settledRecords.push_back(message.record);
+            settledRecords.push_back(record);
         }
     }
     void onState(int index)

@@ -59,7 +59,7 @@ TEST_F(ObserverTest, BroadcastReachesObserversInOrderAndNothingWithoutObservers)
 
 TEST_F(ObserverTest, RemoteAddedFirstSendsBeforeTheLocalSideShowsTheEvent)
 {
-    LOCAL_MESSAGE_WORKER worker(table);
+    LOCAL_TABLE_WORKER worker(table);
     table.observers.add(std::make_unique<REMOTE_TISCH_BEOBACHTER>(table, 42));
     auto local = std::make_unique<RecordingObserver>(table);
     RecordingObserver* recording = local.get();
@@ -99,14 +99,43 @@ TEST_F(ObserverTest, RemoteObserverSendsTheSheetWithItsEvent)
     EXPECT_EQ(services->sent[1].second.find("Spielliste"), std::string::npos);
 }
 
+// The table's own events and its local players' requests reach the worker
+// as values of the current run, in the order they were posted; nothing of
+// them goes out as a game message.
+TEST_F(ObserverTest, LocalEventsAndRequestsReachTheWorkerAsValues)
+{
+    LOCAL_TABLE_WORKER worker(table);
+    std::mutex mutex;
+    std::vector<LocalTableCall> calls;
+    worker.setInspector([&](const LocalTableCall& call) {
+        std::lock_guard lock(mutex);
+        calls.push_back(call);
+    });
+    table.setPlayer(1, PLAYER_KIND_COMPUTER);
+    table.observers.add(std::make_unique<LOCAL_TISCH_BEOBACHTER>(table));
+    table.tableRunId = 9;
+    table.observers.broadcast(CARDS_DEALT);
+    table.observers.broadcastWithValue(BID_TURN, 2);
+    ASSERT_TRUE(table.playerInSlot(1)->deliverRequest(REQUEST_PLAY_CARD));
+    ASSERT_TRUE(eventually([&] {
+        std::lock_guard lock(mutex);
+        return calls.size() == 3;
+    }));
+    EXPECT_EQ(calls, (std::vector<LocalTableCall>{LocalTableCall::eventOf(9, CARDS_DEALT, 0),
+                                                  LocalTableCall::eventOf(9, BID_TURN, 2),
+                                                  LocalTableCall::requestOf(9, 1, REQUEST_PLAY_CARD)}));
+    EXPECT_TRUE(services->sent.empty());
+    table.tableRunId = 0;
+}
+
 TEST_F(ObserverTest, AStaleLocalEventIsDroppedButReleasesTheWaitingLoop)
 {
-    LOCAL_MESSAGE_WORKER worker(table);
+    LOCAL_TABLE_WORKER worker(table);
     auto local = std::make_unique<RecordingObserver>(table);
     RecordingObserver* recording = local.get();
     table.observers.add(std::move(local));
     // The table moves on to another run before the worker takes the event.
-    worker.setInspector([&](const SKAT_NETWORKMESSAGE&) { table.tableRunId = 77; });
+    worker.setInspector([&](const LocalTableCall&) { table.tableRunId = 77; });
     table.observers.broadcast(CARDS_DEALT);
     EXPECT_TRUE(recording->events().empty());
 
@@ -125,7 +154,7 @@ TEST_F(ObserverTest, WithoutAPosterTheLocalObserverDoesNotWait)
     table.observers.broadcast(NEW_GAME);
     EXPECT_TRUE(recording->events().empty());
     // The hand-off stays in step: a worker started now shows the next event.
-    LOCAL_MESSAGE_WORKER worker(table);
+    LOCAL_TABLE_WORKER worker(table);
     table.observers.broadcast(TABLE_REFRESH);
     EXPECT_EQ(recording->codes(), std::vector<int>{TABLE_REFRESH});
 }
