@@ -26,6 +26,11 @@ inline ComputerPlayerSettings settings()
     s.open.maxHandCards = 7;
     s.open.samples = 10;
     s.open.prognosisDeals = true;
+    s.open.noDealsTableChoice = false;
+    s.open.boundPairs = false;
+    s.open.nodeBudget = 0;
+    s.fullLeadRatings = false;
+    s.memory = ComputerPlayerSettings::NO_MEMORY_DRAW;
     return s;
 }
 

@@ -4,7 +4,11 @@
 // milliseconds, then one summary line for the exact suit values and one for
 // all analyses together. Times are the searching thread's CPU time.
 //
-//   bench_solver [--seed S] [--deals N] [--moves M]
+//   bench_solver [--seed S] [--deals N] [--moves M] [--single-bounds 1]
+//                [--budget B]
+//
+// --single-bounds 1 runs the search the reference player uses (one bound
+// per table entry); --budget gives the analyses a node budget.
 
 #include "skat/engine/AnswerCheck.h"
 #include "skat/engine/Spielkarten.h"
@@ -35,6 +39,8 @@ struct Options {
     std::uint32_t seed = 2026;
     int deals = 9;  // exact 10-card suit deals
     int moves = 10; // analyses per scenario
+    bool singleBounds = false;
+    long budget = 0;
 };
 
 bool parse(int argc, char** argv, Options& options)
@@ -55,6 +61,10 @@ bool parse(int argc, char** argv, Options& options)
             options.deals = static_cast<int>(value);
         else if (std::strcmp(argv[i], "--moves") == 0 && value > 0)
             options.moves = static_cast<int>(value);
+        else if (std::strcmp(argv[i], "--single-bounds") == 0)
+            options.singleBounds = value != 0;
+        else if (std::strcmp(argv[i], "--budget") == 0)
+            options.budget = value;
         else
             return false;
         ++i;
@@ -96,9 +106,11 @@ double percentile(std::vector<double> v, double p)
 
 // Exact value of a fresh deal: seat 0 leads, the declarer holds the skat.
 // The depth limit is lifted as after the third trick.
-std::vector<double> exactScenario(const char* name, GameType type, int deals, VORDIX_RANDOM& random)
+std::vector<double> exactScenario(const char* name, GameType type, int deals, VORDIX_RANDOM& random,
+                                  const Options& options)
 {
     OpenSearch search;
+    search.tuning.boundPairs = !options.singleBounds;
     std::vector<double> times;
     for (int d = 0; d < deals; ++d) {
         OpenDeal position;
@@ -171,9 +183,13 @@ struct Effort {
     std::uint64_t hits = 0;
 };
 
-void analysisScenario(const std::string& name, GameType type, int cards, int nullTrick, int moves,
+void analysisScenario(const std::string& name, GameType type, int cards, int nullTrick, const Options& options,
                       VORDIX_RANDOM& random, std::vector<double>& all)
 {
+    const int moves = options.moves;
+    OpenAnalysisSettings settings;
+    settings.boundPairs = !options.singleBounds;
+    settings.nodeBudget = static_cast<std::uint64_t>(options.budget);
     std::vector<double> times;
     std::vector<double> wall;
     Effort effort;
@@ -184,7 +200,7 @@ void analysisScenario(const std::string& name, GameType type, int cards, int nul
         const OpenGameView view = openGameViewOf(table, record);
         OpenAnalysisResult result;
         const double start = cpuMs();
-        analyseOpenGame(view, random, result);
+        analyseOpenGame(view, random, result, nullptr, nullptr, settings);
         (void)chooseOpenGameCard(view, result, {}, {});
         times.push_back(cpuMs() - start);
         wall.push_back(result.elapsedMs);
@@ -206,8 +222,9 @@ int main(int argc, char** argv)
 {
     Options options;
     if (!parse(argc, argv, options)) {
-        std::fprintf(stderr, "usage: bench_solver [--seed S] [--deals N] [--moves M]\n"
-                             "  N exact 10-card suit deals (default 9), M analyses per scenario (default 10)\n");
+        std::fprintf(stderr,
+                     "usage: bench_solver [--seed S] [--deals N] [--moves M] [--single-bounds 0|1] [--budget B]\n"
+                     "  N exact 10-card suit deals (default 9), M analyses per scenario (default 10)\n");
         return 2;
     }
     VORDIX_RANDOM random;
@@ -215,18 +232,18 @@ int main(int argc, char** argv)
     std::printf("(nodes and hash hits per search, per move for the analyses; ms are CPU time of the\n"
                 " searching thread, wall-clock time in brackets)\n");
 
-    const std::vector<double> suit = exactScenario("10-card suit exact", GAME_CLUBS, options.deals, random);
-    exactScenario("10-card grand exact", GAME_GRAND, 1, random);
-    exactScenario("10-card null exact", GAME_NULL, 1, random);
+    const std::vector<double> suit = exactScenario("10-card suit exact", GAME_CLUBS, options.deals, random, options);
+    exactScenario("10-card grand exact", GAME_GRAND, 1, random, options);
+    exactScenario("10-card null exact", GAME_NULL, 1, random, options);
 
     std::vector<double> all;
     for (const auto& [type, label] : {std::pair{GAME_SPADES, "suit"}, std::pair{GAME_GRAND, "grand"}})
         for (int cards : {7, 5, 3})
             analysisScenario(std::string("analysis ") + label + " at " + std::to_string(cards) + " cards", type, cards,
-                             0, options.moves, random, all);
+                             0, options, random, all);
     for (int trick : {1, 2, 4})
-        analysisScenario("analysis null defender trick " + std::to_string(trick), GAME_NULL, 0, trick, options.moves,
-                         random, all);
+        analysisScenario("analysis null defender trick " + std::to_string(trick), GAME_NULL, 0, trick, options, random,
+                         all);
 
     std::printf("10-card suit exact: median %.1f ms, worst %.1f ms over %zu deals\n", median(suit),
                 *std::max_element(suit.begin(), suit.end()), suit.size());

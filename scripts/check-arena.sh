@@ -55,8 +55,10 @@ elif [[ $actual != "$(cat "$reference")" ]]; then
 fi
 
 last=$(sameOnThreads full baseline 8)
-# While the full player plays as the reference, the two are exactly level.
-if [[ $last != *"0.00 game points per game (95% CI 0.00..0.00)"* ]]; then
+# The full player has moved on from the reference (memory draw, every lead
+# rating, bound pairs, node budget), but on eight deals the two must not
+# differ beyond chance.
+if ! holdsZero "$last"; then
     echo "check-arena: full against baseline: $last" >&2
     exit 1
 fi

@@ -50,6 +50,8 @@ struct GameSnapshot {
     // The two cards this seat put into the skat (the declarer after the push).
     CardSet laidAway = 0;
     SPIELSTRUCT_CORE record;
+    // Taken on the hosting table (not on a program that joined one).
+    bool hostingTable = false;
 };
 
 // The pre-play proposal: how high to bid and which game to announce.

@@ -212,6 +212,7 @@ void SKATTISCH::takeSnapshot(GameSnapshot& snapshot, Seat seat) const
 {
     std::lock_guard lock(tableLock);
     snapshot.take(cards, record, seat);
+    snapshot.hostingTable = !isClientTable();
 }
 
 SPIELSTRUCT SKATTISCH::recordCopy() const

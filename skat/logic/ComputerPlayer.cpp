@@ -9,7 +9,13 @@
 
 namespace {
 std::atomic<int> playStyle{PLAY_STYLE_BALANCED};
+// Poor until the program sets the user's: the drawn deals alone decide.
+std::atomic<int> memoryPreference{2};
 } // namespace
+
+void setComputerMemory(int memory) { memoryPreference = memory >= 0 && memory <= 2 ? memory : 2; }
+
+int computerMemory() { return memoryPreference; }
 
 void setComputerPlayStyle(int style)
 {
@@ -93,6 +99,7 @@ PlayView COMPUTER_LOGIK::viewOf(const GameSnapshot& game)
 
 CardId COMPUTER_LOGIK::tableCard(const GameSnapshot& game, CardId simple)
 {
+    tableRated_ = false;
     // The simple choice alone when asked for, or without a logic set.
     if (settings_.simpleCardBonus >= ComputerPlayerSettings::SIMPLE_ONLY
         || !(leadTables_ ? *leadTables_ : leadTables).ensureLoaded())
@@ -101,6 +108,7 @@ CardId COMPUTER_LOGIK::tableCard(const GameSnapshot& game, CardId simple)
     const SeenCardChances chances(leadSituation_);
     leadChoice_.evaluate(leadSituation_, chances);
     const CardId card = leadChoice_.pick(simple, settings_.simpleCardBonus);
+    tableRated_ = card != NO_CARD;
     return card != NO_CARD ? card : simple;
 }
 
@@ -111,14 +119,33 @@ CardId COMPUTER_LOGIK::chooseCard(const GameSnapshot& game)
         return chosen;
     // Late in a game (null: a defender from the first trick) the open-game
     // analysis chooses; among the cards it rates best the tables' card is
-    // preferred.
-    const LeadRating preferred[] = {{chosen, 1}};
-    prognosis_.update(game);
-    PrognosisDealSampler sampler(prognosis_);
+    // preferred, then the higher lead-table total.
+    std::array<LeadRating, ZUGWERTUNG::CAPACITY> leads{};
+    std::size_t leadCount = 0;
     OpenChoiceContext context;
+    if (settings_.fullLeadRatings && tableRated_) {
+        const ZUGWERTUNG& rated = leadChoice_.ratings();
+        for (int i = 0; i < rated.count(); ++i) {
+            const CardId card = rated.entries[i].card;
+            leads[leadCount++] = {card, rated.total(card)};
+        }
+        context.tableCard = chosen;
+    } else {
+        leads[leadCount++] = {chosen, 1};
+    }
+    // The prognosis is rebuilt only when the sampler draws its first deal.
+    PrognosisDealSampler sampler(prognosis_, [this, &game] { prognosis_.update(game); });
     context.sampler = settings_.open.prognosisDeals ? &sampler : nullptr;
     context.analysis = settings_.open;
-    const CardId open = openGameCard(game, openGameRandom_, preferred, context, &openAnalysis_);
+    const bool memoryDraw = settings_.memory != ComputerPlayerSettings::NO_MEMORY_DRAW;
+    if (memoryDraw) {
+        context.memory = settings_.memory == ComputerPlayerSettings::FOLLOW_USER ? computerMemory() : settings_.memory;
+        // A program that joined a table has no host generator: the drawn
+        // deals decide.
+        context.hostRandom = game.hostingTable ? &memoryRandom_ : nullptr;
+    }
+    const CardId open =
+        openGameCard(game, openGameRandom_, {leads.data(), leadCount}, context, &openAnalysis_, memoryDraw);
     return open != NO_CARD ? open : chosen;
 }
 

@@ -56,10 +56,16 @@ private:
     SL_AUSSPIELEN leadChoice_;
     LeadSituation leadSituation_;
 
+    // The lead choice rated the candidates of the last card choice.
+    bool tableRated_ = false;
+
     OpenAnalysisStore openAnalysis_;
     VORDIX_RANDOM openGameRandom_; // draws the deals of the open-game analysis
-    // Where the unseen cards lie, rebuilt before every card choice; the
-    // open-game analysis draws its deals by it.
+    // The memory draw of the hosting table (its own generator, so that the
+    // table's deals do not depend on the computer players' play).
+    VORDIX_RANDOM memoryRandom_;
+    // Where the unseen cards lie, rebuilt when the open-game analysis draws
+    // its first deal by it.
     CHARAKTER_QUERY_API profileQuery_;
     VERTEILUNGS_PROGNOSE prognosis_{{&vorlogik, &profileQuery_}};
 };
@@ -68,6 +74,10 @@ private:
 // 1 balanced, 2 offensive; anything else is taken as balanced).
 void setComputerPlayStyle(int style);
 int computerPlayStyle();
+// The memory preference every computer player uses from now on (0 good,
+// 1 medium, 2 poor; anything else, and the start value, is poor).
+void setComputerMemory(int memory);
+int computerMemory();
 
 // Makes the full computer logic the logic of every new player.
 void registerComputerLogic();

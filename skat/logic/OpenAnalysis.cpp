@@ -10,7 +10,7 @@
 #include <optional>
 
 void analyseOpenGame(const OpenGameView& view, VORDIX_RANDOM& random, OpenAnalysisResult& result, OpenSearch* given,
-                     DealSampler* sampler, const OpenAnalysisSettings& settings)
+                     DealSampler* sampler, const OpenAnalysisSettings& settings, OpenAnalysisParts parts)
 {
     std::optional<OpenSearchLease> lease;
     if (given == nullptr)
@@ -23,14 +23,33 @@ void analyseOpenGame(const OpenGameView& view, VORDIX_RANDOM& random, OpenAnalys
     // earlier analyses and change the decision counts.
     search.resetHints();
 
+    search.tuning.boundPairs = settings.boundPairs;
     auto account = [&result, &search] {
         result.nodes += search.nodes();
         result.hashHits += search.hashHits();
         result.elapsedMs += search.elapsedMs();
     };
-    search.solve(view.realDeal(), result.working);
-    account();
-    result.fullKnowledge = result.working;
+    // Each search may use what the ones before left of the budget.
+    auto limit = [&result, &settings, &search] {
+        const std::uint64_t budget = settings.nodeBudget;
+        search.nodeLimit = budget == 0 ? 0 : budget > result.nodes ? budget - result.nodes : 1;
+    };
+    if (parts != OpenAnalysisParts::DRAWN_DEALS) {
+        limit();
+        search.solve(view.realDeal(), result.working);
+        account();
+        if (search.aborted()) {
+            // Some cards were never rated: these ratings decide nothing.
+            result.working.clear();
+            result.aborted = true;
+        } else {
+            result.fullKnowledge = result.working;
+        }
+        if (parts == OpenAnalysisParts::REAL_DEAL) {
+            search.nodeLimit = 0;
+            return;
+        }
+    }
 
     const int samples = std::clamp(settings.samples, 0, OpenAnalysisResult::SAMPLES);
     for (int i = 0; i < samples; ++i) {
@@ -39,12 +58,23 @@ void analyseOpenGame(const OpenGameView& view, VORDIX_RANDOM& random, OpenAnalys
         if (!draw.draw(view, random, hands, skat))
             break;
         const SLOFFENWERTUNG before = result.working;
+        limit();
         search.solve(view.dealWith(hands, skat), result.working, &before);
         account();
+        if (search.aborted()) {
+            // The deals searched so far decide.
+            result.working = before;
+            result.aborted = true;
+            break;
+        }
         result.samples[static_cast<std::size_t>(result.sampleCount++)] = result.working;
     }
+    search.nodeLimit = 0;
     if (result.sampleCount == 0) {
-        result.working = result.fullKnowledge;
+        // The table choice stands; the reference player's way lets the real
+        // deal decide when no deal could be drawn.
+        const bool realDeal = !settings.noDealsTableChoice && !result.aborted;
+        result.working = realDeal ? result.fullKnowledge : SLOFFENWERTUNG();
         return;
     }
     // Mean value (truncated) and summed decision counts per card over the
@@ -90,6 +120,11 @@ int leadTotal(LeadRatings ratings, CardId card, int missing)
 
 } // namespace
 
+bool realDealDecides(const OpenChoiceContext& context)
+{
+    return context.hostRandom != nullptr && context.hostRandom->next(5) > 2 * context.memory;
+}
+
 CardId chooseOpenGameCard(const OpenGameView& view, const OpenAnalysisResult& analysis, LeadRatings leadRatings,
                           const OpenChoiceContext& context)
 {
@@ -97,7 +132,7 @@ CardId chooseOpenGameCard(const OpenGameView& view, const OpenAnalysisResult& an
         return NO_CARD;
     const SLOFFENWERTUNG* set = &analysis.working;
     bool fromFullKnowledge = false;
-    if (context.hostRandom != nullptr && context.hostRandom->next(5) > 2 * context.memory) {
+    if (context.realDealDecides || realDealDecides(context)) {
         set = &analysis.fullKnowledge;
         fromFullKnowledge = true;
     }
@@ -175,10 +210,12 @@ CardId chooseOpenGameCard(const OpenGameView& view, const OpenAnalysisResult& an
         const CardBit bit = std::countr_zero(c);
         if (rating(bit).value != bestValue)
             continue;
-        const int score = leadTotal(leadRatings, cardIdOfBit(bit), -50);
+        // The table's own card outranks every lead total.
+        const CardId card = cardIdOfBit(bit);
+        const int score = card == context.tableCard ? 1000000 : leadTotal(leadRatings, card, -50);
         if (score > bestScore || (score == bestScore && view.type != GAME_NULL)) {
             bestScore = score;
-            chosen = cardIdOfBit(bit);
+            chosen = card;
         }
     }
     return chosen;
@@ -187,7 +224,7 @@ CardId chooseOpenGameCard(const OpenGameView& view, const OpenAnalysisResult& an
 void OpenAnalysisStore::publish(const OpenGameView& view, const OpenAnalysisResult& result, CardId chosen,
                                 LeadRatings leads)
 {
-    Snapshot next{true, view, result.working, chosen, {}, 0};
+    Snapshot next{true, view, result.working, chosen, {}, 0, result.sampleCount};
     for (const LeadRating& r : leads)
         if (next.leadCount < static_cast<int>(next.leads.size()))
             next.leads[static_cast<std::size_t>(next.leadCount++)] = r;
@@ -210,7 +247,7 @@ OpenAnalysisStore::Snapshot OpenAnalysisStore::snapshot() const
 namespace {
 
 CardId openGameCardOf(const OpenGameView& view, VORDIX_RANDOM& random, LeadRatings leadRatings,
-                      const OpenChoiceContext& context, OpenAnalysisStore* store)
+                      const OpenChoiceContext& context, OpenAnalysisStore* store, bool onlyDecidingSearch)
 {
     if (!isValidSeat(view.self)
         || !openAnalysisAsked(view.type, view.self, view.declarer,
@@ -221,8 +258,17 @@ CardId openGameCardOf(const OpenGameView& view, VORDIX_RANDOM& random, LeadRatin
         return NO_CARD;
     }
     OpenAnalysisResult result;
-    analyseOpenGame(view, random, result, nullptr, context.sampler, context.analysis);
-    const CardId chosen = chooseOpenGameCard(view, result, leadRatings, context);
+    OpenChoiceContext choice = context;
+    OpenAnalysisParts parts = OpenAnalysisParts::BOTH;
+    if (onlyDecidingSearch) {
+        // The memory draw first: the search whose ratings cannot decide is
+        // not run.
+        choice.realDealDecides = realDealDecides(context);
+        choice.hostRandom = nullptr;
+        parts = choice.realDealDecides ? OpenAnalysisParts::REAL_DEAL : OpenAnalysisParts::DRAWN_DEALS;
+    }
+    analyseOpenGame(view, random, result, nullptr, context.sampler, context.analysis, parts);
+    const CardId chosen = chooseOpenGameCard(view, result, leadRatings, choice);
     if (store)
         store->publish(view, result, chosen, leadRatings);
     return chosen;
@@ -231,13 +277,13 @@ CardId openGameCardOf(const OpenGameView& view, VORDIX_RANDOM& random, LeadRatin
 } // namespace
 
 CardId openGameCard(const GameSnapshot& game, VORDIX_RANDOM& random, LeadRatings leadRatings,
-                    const OpenChoiceContext& context, OpenAnalysisStore* store)
+                    const OpenChoiceContext& context, OpenAnalysisStore* store, bool onlyDecidingSearch)
 {
-    return openGameCardOf(openGameViewOf(game), random, leadRatings, context, store);
+    return openGameCardOf(openGameViewOf(game), random, leadRatings, context, store, onlyDecidingSearch);
 }
 
 CardId openGameCard(const SPIELKARTEN& cards, const SPIELSTRUCT& record, VORDIX_RANDOM& random, LeadRatings leadRatings,
-                    const OpenChoiceContext& context, OpenAnalysisStore* store)
+                    const OpenChoiceContext& context, OpenAnalysisStore* store, bool onlyDecidingSearch)
 {
-    return openGameCardOf(openGameViewOf(cards, record), random, leadRatings, context, store);
+    return openGameCardOf(openGameViewOf(cards, record), random, leadRatings, context, store, onlyDecidingSearch);
 }

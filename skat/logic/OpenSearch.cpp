@@ -30,21 +30,21 @@ CardSet OpenDeal::legalCards() const
 // Transposition tables of the trick starts, one per depth and leading seat.
 // Within one search the unplayed cards fix the depth, so all of them share
 // one array whose entries carry the leading seat; a stamp marks the entries
-// of the current search, so clearing costs nothing. An entry holds the
-// score the position gains from its start on: exact, or a bound when the
-// search of the position was cut off, and the card that was best or cut.
+// of the current search, so clearing costs nothing. An entry holds bounds of
+// the score the position gains from its start on (equal when exact) and the
+// card that was best or cut.
 class OpenSearch::Table {
 public:
     static constexpr unsigned BITS = 21;
     static constexpr int PROBES = 4;
-    enum Kind : std::uint8_t { EXACT = 0, LOWER_BOUND = 1, UPPER_BOUND = 2 };
+    static constexpr int NO_BOUND = 1000;
 
     struct Entry {
         std::uint32_t key;
-        std::int16_t gain;
+        std::int16_t lower;
+        std::int16_t upper;
         std::uint16_t stamp;
         std::uint8_t leader;
-        std::uint8_t kind;
         std::uint8_t card; // CardBit
     };
 
@@ -90,20 +90,39 @@ public:
         }
         return nullptr;
     }
-    void store(std::uint32_t key, Seat leader, int gain, Kind kind, CardBit card)
+    // Stores bounds of the gain. With merge the bounds an entry of the
+    // position holds already stay where they are tighter, and a full probe
+    // run gives up its entry of the fewest cards (the cheapest to search
+    // again); else the new bounds replace the old and the first entry goes.
+    void store(std::uint32_t key, Seat leader, int lower, int upper, CardBit card, bool merge)
     {
-        const Entry entry{key,  static_cast<std::int16_t>(gain), stamp_, static_cast<std::uint8_t>(leader),
-                          kind, static_cast<std::uint8_t>(card)};
         const std::size_t first = index(key, leader);
         std::size_t i = first;
+        std::size_t victim = first;
+        int fewest = 33;
         for (int p = 0; p < PROBES; ++p, i = (i + 1) & MASK) {
             Entry& e = entries_[i];
-            if (e.stamp != stamp_ || (e.key == key && e.leader == leader)) {
-                e = entry;
+            if (e.stamp != stamp_) {
+                e = entry(key, leader, lower, upper, card);
                 return;
             }
+            if (e.key == key && e.leader == leader) {
+                if (merge) {
+                    lower = std::max<int>(lower, e.lower);
+                    upper = std::min<int>(upper, e.upper);
+                    if (lower > upper) // cannot happen with sound bounds; keep the new ones
+                        return;
+                }
+                e = entry(key, leader, lower, upper, card);
+                return;
+            }
+            const int cards = std::popcount(e.key);
+            if (cards < fewest) {
+                fewest = cards;
+                victim = i;
+            }
         }
-        entries_[first] = entry;
+        entries_[merge ? victim : first] = entry(key, leader, lower, upper, card);
     }
 
 private:
@@ -112,6 +131,11 @@ private:
     {
         const std::uint32_t h = (key ^ (static_cast<std::uint32_t>(leader) * 0x9E3779B9u)) * 0x85EBCA6Bu;
         return (h ^ (h >> 15)) & MASK;
+    }
+    Entry entry(std::uint32_t key, Seat leader, int lower, int upper, CardBit card) const
+    {
+        return Entry{key,    static_cast<std::int16_t>(lower),  static_cast<std::int16_t>(upper),
+                     stamp_, static_cast<std::uint8_t>(leader), static_cast<std::uint8_t>(card)};
     }
 
     Entry* entries_ = nullptr;
@@ -184,6 +208,7 @@ void OpenSearch::solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings, const SLOF
     nodes_ = 0;
     hits_ = 0;
     depthLimitHit_ = false;
+    aborted_ = false;
     exhaustedSeat_ = SEAT_NONE;
     table_->clear();
     ratings.clear();
@@ -244,7 +269,7 @@ void OpenSearch::solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings, const SLOF
         if (const OpenGameRating* known = previous.record(cardIdOfBit(bit)))
             guess = known->value;
         int score = std::clamp(up(guess, lower, step), lower, upper);
-        while (lower < upper) {
+        while (lower < upper && !aborted_) {
             const int beta = score == lower ? score + step : score;
             const int result = child(0, mover, bit, beta - 1, beta, own, other, 0, decisions);
             if (result >= beta)
@@ -252,6 +277,8 @@ void OpenSearch::solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings, const SLOF
             else
                 score = upper = down(result, lower, step);
         }
+        if (aborted_)
+            break;
         guess = score;
         // Final points of both sides in the best line: together they hold
         // what they had and what the rest of the game is worth.
@@ -525,7 +552,11 @@ CardSet OpenSearch::equivalents(CardBit searched, CardSet candidates, Seat mover
 
 int OpenSearch::search(int depth, int alpha, int beta, int own, int other, int score, Decisions& decisions)
 {
-    ++nodes_;
+    if (++nodes_ > nodeLimit && nodeLimit != 0) {
+        // Out of nodes: whatever comes back from here on is thrown away.
+        aborted_ = true;
+        return score;
+    }
     decisions = {};
     const Seat mover = seatAhead(leader_, count_);
     const CardSet hand = hands_[static_cast<std::size_t>(mover)];
@@ -553,22 +584,13 @@ int OpenSearch::search(int depth, int alpha, int beta, int own, int other, int s
         }
         key = hands_[0] | hands_[1] | hands_[2];
         if (const Table::Entry* e = table_->find(key, leader_)) {
-            const int stored = score + e->gain;
-            if (e->kind == Table::EXACT) {
+            // Exact, or a bound outside the window, answers.
+            const int lower = score + e->lower;
+            const int upper = score + e->upper;
+            if (e->lower == e->upper || lower >= beta || upper <= alpha) {
                 ++hits_;
                 ++hitsPerDepth_[static_cast<std::size_t>(depth)];
-                return stored;
-            }
-            // A bound answers only when it lies outside the window.
-            if (e->kind == Table::LOWER_BOUND && stored >= beta) {
-                ++hits_;
-                ++hitsPerDepth_[static_cast<std::size_t>(depth)];
-                return stored;
-            }
-            if (e->kind == Table::UPPER_BOUND && stored <= alpha) {
-                ++hits_;
-                ++hitsPerDepth_[static_cast<std::size_t>(depth)];
-                return stored;
+                return e->lower == e->upper || lower >= beta ? lower : upper;
             }
             first = bitMask(e->card) & hand;
         }
@@ -648,8 +670,10 @@ int OpenSearch::search(int depth, int alpha, int beta, int own, int other, int s
     if (canWin && canLose)
         ++decisions.own;
     if (start) {
-        const Table::Kind kind = cut ? Table::LOWER_BOUND : best <= alphaAtEntry ? Table::UPPER_BOUND : Table::EXACT;
-        table_->store(key, leader_, best - score, kind, bestBit);
+        const int gain = best - score;
+        const int lower = best <= alphaAtEntry && !cut ? -Table::NO_BOUND : gain;
+        const int upper = cut ? Table::NO_BOUND : gain;
+        table_->store(key, leader_, lower, upper, bestBit, tuning.boundPairs);
     }
     return best;
 }

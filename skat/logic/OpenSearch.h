@@ -84,9 +84,27 @@ public:
             level.hint = 0;
     }
 
+    // How the search goes about it; none of it changes a value, only the
+    // work and, through the order of the lines searched, the decision
+    // counts (the reference player keeps the first way).
+    struct Tuning {
+        // Table entries keep a lower and an upper bound of a position, a
+        // new bound merges with the old ones, and a full run of probes
+        // gives up its entry of the fewest cards; else one bound per
+        // entry, replaced by the next.
+        bool boundPairs = true;
+    };
+    Tuning tuning;
+
     Heuristics heuristics;
     // Depth limit of suit and grand games; kept from one search to the next.
     int suitDepthLimit = MAX_DEPTH;
+
+    // A search stops once it has visited this many nodes (0: never); it then
+    // leaves the ratings of the cards it finished and aborted() is true.
+    // Counting nodes, not time, keeps the answer the same on any machine.
+    std::uint64_t nodeLimit = 0;
+    bool aborted() const { return aborted_; }
 
     // Statistics of the last search (hit counts per depth add up over all).
     std::uint64_t nodes() const { return nodes_; }
@@ -156,6 +174,7 @@ private:
     std::uint64_t hits_ = 0;
     std::array<std::uint64_t, MAX_DEPTH + 1> hitsPerDepth_{};
     bool depthLimitHit_ = false;
+    bool aborted_ = false;
     Seat exhaustedSeat_ = SEAT_NONE;
     int exhaustedDepth_ = 0;
     double elapsedMs_ = 0;

@@ -8,6 +8,8 @@
 // reference keeps; a change that keeps every choice (a faster search with
 // the same answers) needs none.
 
+#include <cstdint>
+
 class CHARAKTER_CREATOR;
 class SL_TABELLEN_WERTUNG;
 class VL_TABELLEN;
@@ -24,6 +26,15 @@ struct OpenAnalysisSettings {
     // The deals follow the card-location prognosis (else every deal that
     // fits what the seat saw is equally likely).
     bool prognosisDeals = true;
+    // When no deal can be drawn the table choice stands (else the real
+    // deal's ratings decide, which lets hidden cards choose).
+    bool noDealsTableChoice = true;
+    // The search's way of keeping bounds (OpenSearch::Tuning::boundPairs).
+    bool boundPairs = true;
+    // Nodes the searches of one analysis may visit together (0: no limit).
+    // A search that runs out is dropped: the deals searched before decide,
+    // and without any the table choice stands.
+    std::uint64_t nodeBudget = 0;
 };
 
 struct ComputerPlayerSettings {
@@ -41,6 +52,17 @@ struct ComputerPlayerSettings {
     // Late in a game the open-game analysis chooses the card.
     bool openAnalysis = true;
     OpenAnalysisSettings open;
+    // The analysis is given every card's lead-table total and prefers the
+    // table choice's card, then the higher total, among the cards it rates
+    // alike (else a list of the table choice's card alone).
+    bool fullLeadRatings = true;
+    // The memory preference (0 good, 1 medium, 2 poor): on the hosting table
+    // the real deal's ratings decide a card with the chance (4 - 2 memory)/5
+    // (the drawn deals otherwise), and only the search whose ratings decide
+    // runs. FOLLOW_USER takes the one the user chose for all computer
+    // players; NO_MEMORY_DRAW searches both and lets the drawn deals decide.
+    int memory = FOLLOW_USER;
+    static constexpr int NO_MEMORY_DRAW = -2;
 };
 
 // The tables a computer player reads; none given: the shared ones of the

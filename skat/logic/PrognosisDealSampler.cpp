@@ -26,6 +26,10 @@ double unit(VORDIX_RANDOM& random)
 bool PrognosisDealSampler::draw(const OpenGameView& view, VORDIX_RANDOM& random, std::array<CardSet, 3>& hands,
                                 CardSet& skat)
 {
+    if (refresh_) {
+        refresh_();
+        refresh_ = nullptr;
+    }
     // The uniform draw settles what is known and how many cards each place
     // takes; its deal gives the places' sizes.
     std::array<CardSet, 3> uniformHands{};

@@ -7,14 +7,24 @@
 
 #include "skat/logic/DealSampler.h"
 
+#include <functional>
+#include <utility>
+
 class VERTEILUNGS_PROGNOSE;
 
 class PrognosisDealSampler : public DealSampler {
 public:
-    explicit PrognosisDealSampler(const VERTEILUNGS_PROGNOSE& prognosis) : prognosis_(prognosis) { }
+    // refresh, when given, brings the prognosis up to date; it runs once,
+    // before the first deal is drawn.
+    explicit PrognosisDealSampler(const VERTEILUNGS_PROGNOSE& prognosis, std::function<void()> refresh = {})
+        : prognosis_(prognosis)
+        , refresh_(std::move(refresh))
+    {
+    }
     bool draw(const OpenGameView& view, VORDIX_RANDOM& random, std::array<CardSet, 3>& hands, CardSet& skat) override;
 
 private:
     const VERTEILUNGS_PROGNOSE& prognosis_;
+    std::function<void()> refresh_;
     UniformDealSampler uniform_;
 };

@@ -125,6 +125,7 @@ bool SKAT_APPLICATION::initialize()
     USER_PREFS& prefs = USER_PREFS::instance();
     prefs.load();
     setComputerPlayStyle(prefs.playStyle);
+    setComputerMemory(prefs.memory);
     if (implementor())
         implementor()->reserved(0, 0); // theme colours: no use on this platform
 

@@ -5,6 +5,7 @@
 #include "skat/engine/AnswerCheck.h"
 #include "skat/logic/ComputerPlayer.h"
 #include "skat/logic/LeadTables.h"
+#include "skat/logic/OpenAdvice.h"
 #include "tests/engine/test_table_support.h"
 
 #include "tests/logic/neutral_logic_set.h"
@@ -218,6 +219,108 @@ TEST(ComputerPlayer, DeclarerKnowsItsDiscardNotTheSkatOfAHandGame)
     EXPECT_EQ(COMPUTER_LOGIK::viewOf(game).knownAway, cardsOf("HA H1"));
     game.record.SPIELART = SPIELART(GAME_CLUBS, WIN_LEVEL_HAND);
     EXPECT_EQ(COMPUTER_LOGIK::viewOf(game).knownAway, 0u);
+}
+
+} // namespace
+
+namespace {
+
+// A game of seat 0 after `tricks` tricks in which every seat played its
+// lowest legal card, seen by the seat to move.
+GameSnapshot lateGame(GameType type, int tricks)
+{
+    SPIELKARTEN cards;
+    cards.hands[0].setCardSet(cardsOf("KB PB KA K1 KK KD K9 PA HA C7"));
+    cards.hands[1].setCardSet(cardsOf("HB CB K8 K7 P1 PK PD H1 HK C8"));
+    cards.hands[2].setCardSet(cardsOf("P9 P8 P7 HD H9 H8 H7 CA C1 CK"));
+    cards.AUSP = 0;
+    cards.pile.setVh(SEAT_0);
+    cards.pile.setSkat(SKAT(cardIdFromCode("CD"), cardIdFromCode("C9")));
+    SPIELSTRUCT record;
+    record.SPIELART = SPIELART(type, WIN_LEVEL_WITH_SKAT);
+    record.ALLEIN = 0;
+    for (int t = 0; t < tricks; ++t) {
+        for (int k = 0; k < 3; ++k)
+            cards.playCard(lowestCardOf(legalCardsOfSeat(cards, type, cards.seatToMove())));
+        cards.collectTrick(type, record.declarer());
+    }
+    GameSnapshot game;
+    game.take(cards, record, cards.seatToMove());
+    game.hostingTable = true;
+    return game;
+}
+
+TEST(ComputerPlayer, TheAnalysisIsGivenEveryLeadRating)
+{
+    // The advice compares the lead totals of the cards: each legal card's
+    // total reaches it, so it names only the cards rated alike.
+    shippedTables();
+    int checked = 0;
+    for (GameType type : {GAME_CLUBS, GAME_GRAND})
+        for (int tricks : {3, 4, 5, 6}) {
+            const GameSnapshot game = lateGame(type, tricks);
+            COMPUTER_LOGIK logic(&shippedTables());
+            const CardId card = logic.chooseCard(game);
+            const OpenAnalysisStore::Snapshot last = logic.openAnalysis().snapshot();
+            ASSERT_TRUE(last.valid) << type << "/" << tricks;
+            EXPECT_EQ(last.chosen, card);
+            const ZUGWERTUNG& rated = logic.leadRatings();
+            ASSERT_EQ(last.leadCount, rated.count());
+            ASSERT_EQ(rated.count(), cardCount(game.legalCards()));
+            for (const LeadRating& r : last.leadRatings())
+                EXPECT_EQ(r.total, rated.total(r.card));
+            OpenGameAdvice advice;
+            ASSERT_TRUE(openGameAdviceFrom(logic.openAnalysis(), advice));
+            if (rated.count() < 2)
+                continue;
+            ++checked;
+            for (int i = 0; i < advice.alternativeCount; ++i)
+                EXPECT_EQ(rated.total(advice.alternatives[static_cast<std::size_t>(i)]), rated.total(card))
+                    << type << "/" << tricks;
+        }
+    EXPECT_GE(checked, 6);
+}
+
+TEST(ComputerPlayer, TheMemoryPreferenceDecidesWhichSearchRuns)
+{
+    // Good memory on the hosting table: the real deal's ratings decide four
+    // cards of five and the drawn deals are not searched; a program that
+    // joined a table, or poor memory, never searches the real deal.
+    shippedTables();
+    struct Case {
+        int memory;
+        bool hosting;
+        int realMin, realMax; // decisions from the real deal, of 8
+    };
+    for (const Case c : {Case{0, true, 4, 8}, Case{0, false, 0, 0}, Case{2, true, 0, 0}}) {
+        ComputerPlayerSettings settings;
+        settings.memory = c.memory;
+        COMPUTER_LOGIK logic(settings, {.preplayTables = &shippedTables()});
+        int real = 0;
+        for (GameType type : {GAME_CLUBS, GAME_GRAND})
+            for (int tricks = 3; tricks <= 6; ++tricks) {
+                GameSnapshot game = lateGame(type, tricks);
+                game.hostingTable = c.hosting;
+                logic.chooseCard(game);
+                const OpenAnalysisStore::Snapshot last = logic.openAnalysis().snapshot();
+                ASSERT_TRUE(last.valid);
+                ASSERT_FALSE(last.working.empty());
+                real += last.sampleCount == 0;
+                if (last.sampleCount == 0) {
+                    // Then its ratings are the real deal's.
+                    SLOFFENWERTUNG exact;
+                    OpenSearch search;
+                    search.solve(last.view.realDeal(), exact);
+                    ASSERT_EQ(exact.size(), last.working.size());
+                    for (const OpenGameRating& r : exact)
+                        EXPECT_EQ(last.working.value(r.card), r.value);
+                }
+            }
+        EXPECT_GE(real, c.realMin) << c.memory << " " << c.hosting;
+        EXPECT_LE(real, c.realMax) << c.memory << " " << c.hosting;
+    }
+    setComputerMemory(7);
+    EXPECT_EQ(computerMemory(), 2);
 }
 
 } // namespace

@@ -315,6 +315,74 @@ TEST(OpenGameCardChoice, TargetsDecisionsAndLeadRatings)
     EXPECT_EQ(chooseOpenGameCard(none.view, none.analysis, {}, {}), NO_CARD);
 }
 
+TEST(OpenGameCardChoice, TheTableCardGoesFirstAmongCardsRatedAlike)
+{
+    ChoiceFixture f;
+    f.rate(f.analysis.working, "KA", 5, 50);
+    f.rate(f.analysis.working, "PA", 5, 50);
+    const LeadRating leads[] = {{id("KA"), 9}, {id("PA"), 3}};
+    EXPECT_EQ(chooseOpenGameCard(f.view, f.analysis, leads, {}), id("KA"));
+    EXPECT_EQ(chooseOpenGameCard(f.view, f.analysis, leads, {.tableCard = id("PA")}), id("PA"));
+    // A better value still wins over the table card.
+    f.analysis.working[0].value = 7;
+    EXPECT_EQ(chooseOpenGameCard(f.view, f.analysis, leads, {.tableCard = id("PA")}), id("KA"));
+}
+
+// A sampler that never finds a deal.
+class NoDeals : public DealSampler {
+public:
+    bool draw(const OpenGameView&, VORDIX_RANDOM&, std::array<CardSet, 3>&, CardSet&) override { return false; }
+};
+
+TEST(OpenAnalysis, WithoutADrawnDealTheTableChooses)
+{
+    // The real deal's ratings know the hidden cards: they never stand in
+    // for the drawn deals (unless asked for, as the reference player does).
+    PlayedGame game(4);
+    const OpenGameView view = openGameViewOf(game.cards, game.record);
+    NoDeals none;
+    for (bool tableChoice : {true, false}) {
+        VORDIX_RANDOM random;
+        OpenAnalysisResult result;
+        OpenAnalysisSettings settings;
+        settings.noDealsTableChoice = tableChoice;
+        analyseOpenGame(view, random, result, nullptr, &none, settings);
+        EXPECT_EQ(result.sampleCount, 0);
+        ASSERT_FALSE(result.fullKnowledge.empty());
+        if (tableChoice) {
+            EXPECT_TRUE(result.working.empty());
+            EXPECT_EQ(chooseOpenGameCard(view, result, {}, {}), NO_CARD);
+        } else {
+            EXPECT_EQ(result.working, result.fullKnowledge);
+        }
+    }
+}
+
+TEST(OpenAnalysis, RunsOnlyTheSearchesAsked)
+{
+    PlayedGame game(4);
+    const OpenGameView view = openGameViewOf(game.cards, game.record);
+    struct Case {
+        OpenAnalysisParts parts;
+        bool real;
+        int samples;
+    };
+    for (const Case c :
+         {Case{OpenAnalysisParts::BOTH, true, OpenAnalysisResult::SAMPLES}, Case{OpenAnalysisParts::REAL_DEAL, true, 0},
+          Case{OpenAnalysisParts::DRAWN_DEALS, false, OpenAnalysisResult::SAMPLES}}) {
+        VORDIX_RANDOM random;
+        random.seed = 3;
+        OpenAnalysisResult result;
+        analyseOpenGame(view, random, result, nullptr, nullptr, {}, c.parts);
+        EXPECT_EQ(!result.fullKnowledge.empty(), c.real);
+        EXPECT_EQ(result.sampleCount, c.samples);
+        ASSERT_FALSE(result.working.empty());
+        if (c.samples == 0) {
+            EXPECT_EQ(result.working, result.fullKnowledge);
+        }
+    }
+}
+
 TEST(OpenGameCardChoice, ThirdCardTakesTheTrickThatReachesTheTarget)
 {
     // The declarer holds 55 and plays third to a trick of 10 + 0: the ten of
