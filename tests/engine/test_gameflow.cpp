@@ -503,3 +503,63 @@ TEST(GameFlowRequests, ARequestLeftFromTheLastGameDoesNotEndTheNext)
 }
 
 } // namespace
+
+namespace {
+
+// A take-back at the user's first card of a game goes back no further than
+// the cards of that first trick: the bidding, the skat and the announced game
+// stay, and the game ends as it would have without the take-backs.
+TEST(GameFlowTakeBack, NothingBeforeTheGamesFirstCardIsTakenBack)
+{
+    const struct {
+        const char* what;
+        Seat human;
+    } cases[] = {{"the user leads as declarer", V}, {"two cards lie before the user's", H}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        struct Played {
+            std::vector<SPIELSTRUCT> records;
+            std::vector<CardSet> tricks;
+            int announced = 0;
+        };
+        const auto playWith = [&](int takeBacks) {
+            TableHarness harness;
+            harness.scriptDeal(DEAL_A, V);
+            harness.seatHuman(c.human);
+            if (c.human == V) {
+                harness.windows->holdUpTo = 18;
+                harness.windows->game = SPIELART(GAME_DIAMONDS, WIN_LEVEL_WITH_SKAT, LEVEL_NONE);
+            } else {
+                script(M, 30, GAME_CLUBS);
+            }
+            harness.windows->onCard = [takeBacks](SKATTISCH& table, CardId, int n) {
+                if (n <= takeBacks)
+                    table.takeBackFlag = 1;
+                return false;
+            };
+            Played p;
+            p.records = play(harness);
+            if (harness.table->sheet.rowCount() == 1) {
+                const EIN_SPIEL& row = harness.table->sheet.rowAt(0);
+                for (int n = 1; n <= row.trickCount(); ++n)
+                    p.tricks.push_back(row.pile.trick(n).cardSet());
+            }
+            p.announced = harness.observer->count(GAME_ANNOUNCED);
+            return p;
+        };
+        const Played plain = playWith(0);
+        const Played undone = playWith(3);
+        ASSERT_EQ(plain.records.size(), 1u);
+        ASSERT_EQ(undone.records.size(), 1u);
+        EXPECT_EQ(undone.announced, 1) << "the game was not announced again";
+        const SPIELSTRUCT &a = plain.records[0], &b = undone.records[0];
+        EXPECT_EQ(b.ALLEIN, a.ALLEIN);
+        EXPECT_EQ(b.GEREIZT, a.GEREIZT);
+        EXPECT_EQ(b.SPIELART.SPIEL_TYP, a.SPIELART.SPIEL_TYP);
+        EXPECT_EQ(b.SPIELWERT, a.SPIELWERT);
+        EXPECT_EQ(plain.tricks.size(), 10u);
+        EXPECT_EQ(undone.tricks, plain.tricks);
+    }
+}
+
+} // namespace

@@ -24,6 +24,7 @@
 #include <QTextBrowser>
 #include <QTextEdit>
 #include <QToolButton>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -429,6 +430,41 @@ TEST_F(FormDetails, AidFormsOfferWhatTheirControllersAddress)
         }
         EXPECT_TRUE(statistics.control(278)->font().bold());
         EXPECT_EQ(statistics.host().findChild<QTabWidget*>("TabControl")->currentIndex(), 0);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The texts of the aids' forms are whole in German and English: a label
+// that wraps needs no more height than it has, one that does not wrap no
+// more width. (The fonts are the system's; the forms' sizes are fixed.)
+TEST_F(FormDetails, AidFormTextsFitTheirLabelsInBothLanguages)
+{
+    for (const bool english : {false, true}) {
+        QTranslator translator;
+        if (english) {
+            ASSERT_TRUE(translator.load(QStringLiteral(SKAT_BINARY_DIR "/skat/windows/Skat.en.qm")));
+            QCoreApplication::installTranslator(&translator);
+        }
+        // About box, free game, change of game state, statistics, shortening, hints.
+        for (int formId : {105, 176, 187, 230, 423, 427}) {
+            DialogForm form(formId);
+            for (const QLabel* label : form.host().findChildren<QLabel*>()) {
+                if (label->text().isEmpty() || label->text() == QLatin1String("<<dummy>>"))
+                    continue;
+                const std::string where = std::to_string(formId) + " " + label->objectName().toStdString()
+                                          + (english ? " (English): " : ": ") + label->text().toStdString();
+                if (label->wordWrap()) {
+                    EXPECT_LE(label->heightForWidth(label->width()), label->height()) << where;
+                } else {
+                    EXPECT_LE(label->sizeHint().width(), label->width()) << where;
+                    EXPECT_LE(label->sizeHint().height(), label->height()) << where;
+                }
+            }
+        }
+        QCoreApplication::removeTranslator(&translator);
     }
 }
 

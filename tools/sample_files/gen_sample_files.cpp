@@ -3,9 +3,15 @@
 // "Demo.krt", and the exercise lists in German and English. Every file is
 // written by the engine's own writers from games that three computer players
 // play on seeded deals, so the samples follow the game as it is built.
+// With --history it writes instead a user's played past into that folder:
+// the high-score list "bestenliste" of a few whole lists and their games in
+// "Historie.skt" (the statistics dialog shows both; screenshots use them).
 //
 //   gen_sample_files --tables skat/logic/data --seed 7 --out build/skat/windows/Ressourcen
+//   gen_sample_files --tables skat/logic/data --seed 7 --history FOLDER
 
+#include "skat/app/Bestenliste.h"
+#include "skat/app/TextTableReader.h"
 #include "skat/engine/KartenverteilungDoc.h"
 #include "skat/engine/Liste.h"
 #include "skat/engine/LocalTischBeobachter.h"
@@ -20,6 +26,7 @@
 
 #include <tinyxml2.h>
 
+#include <array>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -269,9 +276,42 @@ bool writeDistribution(const EIN_SPIEL& game, const std::wstring& comment, const
     return doc.save();
 }
 
+// ---------------------------------------------------------------- history
+
+// Whole lists of the first-start names, as the program records them: each
+// list's Seeger-Fabian totals go to the high scores on the day it ended,
+// its games to the history.
+bool writeHistory(std::uint32_t seed, const fs::path& folder)
+{
+    const wchar_t* const days[] = {L"08.11.2026", L"15.11.2026", L"22.11.2026", L"29.11.2026"};
+    const std::array<std::wstring, SHEET_COLUMNS> names = {
+        skat::builtInText(TextKey::Namen_Default_Torvo, false), skat::builtInText(TextKey::Namen_Default_Kazzle, false),
+        skat::builtInText(TextKey::Namen_Default_Brummo, false), L""};
+    BESTENLISTE highScores;
+    highScores.file = fileIn(folder, L"bestenliste");
+    LISTE history;
+    history.reset();
+    history.setPlayerNames(names);
+    for (int list = 0; list < static_cast<int>(std::size(days)); ++list) {
+        LISTE played;
+        playList(seed + static_cast<std::uint32_t>(list), LISTE::MAX_GAMES, played);
+        played.setPlayerNames(names);
+        for (const LISTE::PlayerTotal& total : played.listEndTotals())
+            highScores.addEntry(total.total, total.name, days[list]);
+        for (int row = 0; row < played.rowCount(); ++row)
+            history.insertRow(std::make_unique<EIN_SPIEL>(played.rowAt(row)));
+    }
+    highScores.modified = true;
+    if (!highScores.save() || !saveSheet(history, folder, L"Historie.skt"))
+        return false;
+    std::printf("%d high scores and %d games written to %s\n", static_cast<int>(highScores.entries().size()),
+                history.rowCount(), folder.string().c_str());
+    return true;
+}
+
 int usage()
 {
-    std::fprintf(stderr, "usage: gen_sample_files --tables FOLDER --seed N --out RESSOURCEN\n");
+    std::fprintf(stderr, "usage: gen_sample_files --tables FOLDER --seed N (--out RESSOURCEN | --history FOLDER)\n");
     return 2;
 }
 
@@ -279,7 +319,7 @@ int usage()
 
 int main(int argc, char** argv)
 {
-    std::string tables, out;
+    std::string tables, out, history;
     std::uint32_t seed = 7;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string key = argv[i];
@@ -289,10 +329,12 @@ int main(int argc, char** argv)
             seed = static_cast<std::uint32_t>(std::strtoul(argv[i + 1], nullptr, 10));
         else if (key == "--out")
             out = argv[i + 1];
+        else if (key == "--history")
+            history = argv[i + 1];
         else
             return usage();
     }
-    if (tables.empty() || out.empty())
+    if (tables.empty() || out.empty() == history.empty())
         return usage();
 
     installTableServices(std::make_shared<SeededServices>(seed));
@@ -301,6 +343,8 @@ int main(int argc, char** argv)
     VL_TABELLEN::instance();
     leadTables.ensureLoaded();
     registerComputerLogic();
+    if (!history.empty())
+        return writeHistory(seed, history) ? 0 : 1;
 
     const fs::path resources = out;
     // The sample sheet: one whole list.
