@@ -454,8 +454,9 @@ void HUMAN_PLAYER::confirmTrick()
 
 void HUMAN_PLAYER::confirmListEnd()
 {
+    // The table goes on once the user has closed the list-complete notice.
+    awaitAnswer();
     tableWindows()->showListComplete(table_->windowsTable());
-    finishAction();
 }
 
 void HUMAN_PLAYER::confirmSettlement()

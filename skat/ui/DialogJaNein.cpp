@@ -132,6 +132,9 @@ void DIALOG_LISTE_KOMPLETT::onCommand(int controlId)
 void DIALOG_LISTE_KOMPLETT::onClosed()
 {
     openListCompleteDialog = nullptr;
+    // However it is closed, the table waiting for the user goes on.
+    answerOnClose(*this, REQUEST_CONFIRM_LIST_END, answersSerial, true,
+                  [] { return UserAction::of(UserAction::CONFIRM, CONFIRM_NEXT_GAME); });
     const auto& imp = implementor();
     if (imp && imp->result == SHOW_STATISTICS)
         reportUserAction(UserAction::of(UserAction::RUN_COMMAND, COMMAND_HIGH_SCORES));

@@ -7,6 +7,7 @@
 #include "vordix/Dialog.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 class LISTE;
@@ -75,6 +76,8 @@ public:
     // Read when the list ended (the next game may already fill the sheet).
     std::array<std::wstring, 3> names;
     std::array<int, 3> results{};
+    // The request of the user's list-end confirmation it answers on closing.
+    std::uint32_t answersSerial = 0;
 };
 
 // The list-complete dialog that is shown now (null: none).

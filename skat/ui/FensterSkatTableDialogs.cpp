@@ -91,7 +91,8 @@ void FENSTER_SKAT_TABLE_WINDOWS::showPassedGame(SKATTISCH&)
 
 void FENSTER_SKAT_TABLE_WINDOWS::showListComplete(SKATTISCH& table)
 {
-    // The totals as the list ended; the table goes on at once.
+    // The totals as the list ended; the table goes on when the dialog closes.
+    const std::uint32_t serial = serialNow(REQUEST_CONFIRM_LIST_END);
     std::array<std::wstring, 3> names;
     std::array<int, 3> results{};
     {
@@ -100,13 +101,17 @@ void FENSTER_SKAT_TABLE_WINDOWS::showListComplete(SKATTISCH& table)
     }
     for (int seat = 0; seat < 3; ++seat)
         names[seat] = USER_PREFS::instance().playerNames[seat];
-    post([names, results](FENSTER_SKAT_CONTROLLER& c) {
-        if (!c.view)
-            return;
-        DIALOG_LISTE_KOMPLETT dialog(c.view);
-        dialog.names = names;
-        dialog.results = results;
-        if (dialog.implementor())
-            dialog.implementor()->show();
+    post([names, results, serial](FENSTER_SKAT_CONTROLLER& c) {
+        if (c.view) {
+            DIALOG_LISTE_KOMPLETT dialog(c.view);
+            dialog.names = names;
+            dialog.results = results;
+            dialog.answersSerial = serial;
+            if (dialog.implementor())
+                dialog.implementor()->show();
+        }
+        // Without a dialog to close the table must not wait.
+        if (stillAwaited(REQUEST_CONFIRM_LIST_END, serial))
+            HUMAN_PLAYER::answerConfirm();
     });
 }

@@ -3,8 +3,10 @@
 #include "skat/app/SkatText.h"
 #include "skat/engine/Liste.h"
 #include "skat/engine/TableWindows.h"
+#include "skat/ui/DialogJaNein.h"
 #include "skat/ui/FensterListe.h"
 #include "skat/ui/FensterStiche.h"
+#include "skat/ui/TableDialogSupport.h"
 #include "skat/ui/TableServerAccess.h"
 #include "vordix/MessageSink.h"
 
@@ -14,8 +16,24 @@
 
 namespace {
 
+bool onTheGuiThread()
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    return app && QThread::currentThread() == app->thread();
+}
+
+// Over the game window the program's own yes/no dialog asks, with buttons in
+// the program's language; before there is one, the message sink.
 bool askYesNo(TextKey key)
 {
+    TABLE_DIALOG_HOST* host = onTheGuiThread() ? tableDialogHost() : nullptr;
+    if (VORDIX_FENSTER* parent = host ? host->dialogParent() : nullptr) {
+        DIALOG_JA_NEIN question(parent);
+        if (question.implementor()) {
+            question.question = skat::text(key);
+            return question.ask();
+        }
+    }
     return vordix::showMessage(vordix::MessageKind::Question, skat::text(key), vordix::MessageButtons::YesNo)
            == vordix::MessageAnswer::Yes;
 }
@@ -24,7 +42,7 @@ bool askYesNo(TextKey key)
 void onGuiThread(std::function<void()> work)
 {
     QCoreApplication* app = QCoreApplication::instance();
-    if (!app || QThread::currentThread() == app->thread()) {
+    if (!app || onTheGuiThread()) {
         work();
         return;
     }

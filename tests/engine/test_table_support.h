@@ -268,6 +268,11 @@ public:
         if (!holds(REQUEST_CONFIRM_PASSED))
             HUMAN_PLAYER::answerConfirm(confirmation);
     }
+    void showListComplete(SKATTISCH&) override
+    {
+        if (!holds(REQUEST_CONFIRM_LIST_END))
+            HUMAN_PLAYER::answerConfirm();
+    }
 
     int holdUpTo = 0;
     ::SPIELART game{GAME_GRAND, WIN_LEVEL_WITH_SKAT, LEVEL_NONE};

@@ -42,7 +42,11 @@ public:
     }
     void announceGame(const SPIELSTRUCT&) override { log("announce"); }
     void pause(int) override { log("pause"); } // recorded, not waited for
-    void showListComplete(SKATTISCH&) override { log("listcomplete"); }
+    void showListComplete(SKATTISCH& table) override
+    {
+        log("listcomplete");
+        ScriptedWindows::showListComplete(table);
+    }
 
     void log(const std::string& step)
     {

@@ -18,6 +18,7 @@
 #include "skat/ui/MainWindowShell.h"
 #include "skat/ui/TableDialogs.h"
 #include "skat/ui/TableServerAccess.h"
+#include "skat/ui/WindowServerDialogs.h"
 #include "skat/windows/ControlFactories.h"
 #include "skat/windows/ControlIdTable.h"
 #include "skat/windows/ResourceStringTable.h"
@@ -30,6 +31,7 @@
 #include "vordix/windows/WinImplementorFactory.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPalette>
@@ -724,6 +726,64 @@ TEST_F(TableDialogForms, TheQuitQuestionSaysTheGameIsKeptAndFits)
         EXPECT_FALSE(quit.confirm());
     }
     SKAT_TEXT::installInstance(std::make_unique<SKAT_TEXT>());
+}
+
+// The table server's questions come over the game window in the program's
+// own yes/no dialog with the text-table texts, not in a message box.
+TEST_F(TableDialogForms, TheServersQuestionsUseTheYesNoDialogOverTheWindow)
+{
+    WINDOW_SERVER_DIALOGS dialogs;
+    const struct {
+        const char* name;
+        std::function<bool()> ask;
+        TextKey text;
+        const char* button;
+    } cases[] = {
+        {"new sheet, yes", [&] { return dialogs.askStartNewSheet(3); }, TextKey::Dialog_aktuelle_Liste_loeschen,
+         "F_jn_ja"},
+        {"full sheet, no", [&] { return dialogs.askStartNewSheet(36); }, TextKey::Dialog_48_spiel_zuende, "F_jn_nein"},
+        {"leave the game, yes", [&] { return dialogs.askLeaveGame(SERVER_DIALOGS::LEAVE_GAME); },
+         TextKey::Dialog_aktuelles_Spiel_loeschen, "F_jn_ja"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QString shownText;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->objectName(), QStringLiteral("F_ja_nein"));
+            shownText = dialog->findChild<QLabel*>("F_jn_text")->text();
+            dialog->findChild<QAbstractButton*>(c.button)->click();
+        });
+        EXPECT_EQ(c.ask(), std::string(c.button) == "F_jn_ja");
+        EXPECT_EQ(shownText.toStdWString(), skat::text(c.text));
+    }
+}
+
+// At the end of a list the table waits until the user has closed the
+// list-complete dialog; closing it lets the table go on (and end the loop).
+TEST_F(TableDialogForms, TheTableWaitsUntilTheListCompleteDialogIsClosed)
+{
+    for (int row = 0; row < LISTE::MAX_GAMES - 1; ++row) {
+        auto game = std::make_unique<EIN_SPIEL>();
+        game->record.GEREIZT = 18;
+        game->record.ALLEIN = static_cast<Seat>(row % 3);
+        game->record.SPIELART = SPIELART(GAME_CLUBS, 0);
+        game->record.SPIELWERT = row % 2 ? 24 : -48;
+        harness.table->sheet.insertRow(std::move(game));
+    }
+    ASSERT_TRUE(harness.holdHumanAt(REQUEST_CONFIRM_LIST_END, table_test::DEAL, SEAT_1));
+    QTest::qWait(50);
+    EXPECT_NE(HUMAN_PLAYER::awaited(), nullptr);
+    EXPECT_TRUE(harness.table->isLoopRunning()) << "the table went on without the user";
+
+    DIALOG_LISTE_KOMPLETT done(window.get());
+    done.answersSerial = awaitedRequestSerial(REQUEST_CONFIRM_LIST_END);
+    QTimer::singleShot(0, [&] { button(done, "F_lkp_ok")->click(); });
+    done.implementor()->show();
+    EXPECT_TRUE(table_test::eventually([] { return HUMAN_PLAYER::awaited() == nullptr; }));
+    EXPECT_TRUE(harness.table->waitForLoopEnd(20000));
+    EXPECT_EQ(harness.table->sheet.rowCount(), LISTE::MAX_GAMES);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
-// The table server's questions in the program: asked through the message
-// sink with the text-table texts, answered by its yes or no.
+// The table server's questions in the program before a game window exists:
+// asked through the message sink with the text-table texts, answered by its
+// yes or no (over the window the yes/no dialog asks them).
 
 #include "skat/app/SkatFolders.h"
 #include "skat/app/SkatText.h"
