@@ -251,9 +251,14 @@ void DIALOG_REIZWERTE_KALKULATOR::onCommand(int c)
                                 skat::text(TextKey::Alert_Netzwerkspiel_Keine_Hilfestellungen));
             return;
         }
-        if (auto* server = dynamic_cast<SKATTISCH_SERVER*>(table))
-            server->confirmInterruption();
-        reportUserAction(UserAction::of(UserAction::SHOW_PROPOSAL));
+        auto* server = dynamic_cast<SKATTISCH_SERVER*>(table);
+        if (!server)
+            return;
+        server->confirmInterruption();
+        // Hints only in a free game: a user who keeps the game on the sheet
+        // gets none.
+        if (server->modus.freeGame)
+            reportUserAction(UserAction::of(UserAction::SHOW_PROPOSAL));
     }
 }
 

@@ -433,6 +433,94 @@ TEST_F(FormDetails, AidFormsOfferWhatTheirControllersAddress)
     }
 }
 
+// The training forms: each group takes its radio buttons in the order of the
+// form and lets one of them be checked; everything starts empty for the
+// controller to fill.
+TEST_F(FormDetails, TrainingFormsStartEmptyAndGroupTheirChoices)
+{
+    struct Group {
+        int formId, groupId;
+        std::vector<int> members;
+    };
+    for (const Group& g : {Group{158, 171, {163, 167, 166, 164, 168, 165}}, Group{141, 155, {142, 143, 144}},
+                           Group{141, 156, {145, 146, 147}}, Group{141, 157, {148, 149}}}) {
+        SCOPED_TRACE(g.groupId);
+        DialogForm form(g.formId);
+        auto* group = form.control<QButtonGroup>(g.groupId);
+        ASSERT_NE(group, nullptr);
+        EXPECT_TRUE(group->exclusive());
+        EXPECT_EQ(group->checkedButton(), nullptr);
+        std::vector<int> members;
+        for (QAbstractButton* b : group->buttons())
+            members.push_back(ControlIds::idOf(b->objectName()));
+        EXPECT_EQ(members, g.members);
+        for (int id : g.members) {
+            form.control<QAbstractButton>(id)->click();
+            ASSERT_NE(group->checkedButton(), nullptr);
+            EXPECT_EQ(ControlIds::idOf(group->checkedButton()->objectName()), id);
+        }
+        // The other groups of the form are left alone.
+        for (QButtonGroup* other : form.host().findChildren<QButtonGroup*>())
+            if (other != group)
+                EXPECT_EQ(other->checkedButton(), nullptr) << other->objectName().toStdString();
+    }
+    {
+        DialogForm deal(158);
+        EXPECT_EQ(deal.control<QComboBox>(169)->count(), 0);
+        for (int field : {159, 160, 161, 162})
+            EXPECT_TRUE(deal.control<QLineEdit>(field)->text().isEmpty()) << field;
+        EXPECT_EQ(deal.host().minimumSize(), QSize(491, 326));
+        EXPECT_EQ(deal.host().maximumSize(), QSize(491, 326));
+    }
+    {
+        DialogForm value(172);
+        EXPECT_TRUE(value.control<QLineEdit>(174)->text().isEmpty());
+        EXPECT_TRUE(value.control<QLineEdit>(175)->text().isEmpty());
+        EXPECT_FALSE(value.checked(173));
+    }
+    {
+        DialogForm logic(282);
+        for (int box = 289; box <= 294; ++box)
+            EXPECT_FALSE(logic.checked(box)) << box;
+        for (int id : {1, 2, 284, 285})
+            EXPECT_EQ(logic.control(id), nullptr) << id;
+    }
+    {
+        DialogForm heuristics(391);
+        for (int box = 392; box <= 401; ++box) {
+            heuristics.control<QAbstractButton>(box)->click();
+            EXPECT_TRUE(heuristics.checked(box)) << box;
+        }
+        EXPECT_TRUE(heuristics.checked(392)) << "the heuristics are independent";
+        heuristics.control<QAbstractButton>(405)->click();
+        heuristics.control<QAbstractButton>(406)->click();
+        EXPECT_TRUE(heuristics.checked(406));
+        EXPECT_FALSE(heuristics.checked(405)) << "the significance is one choice";
+        EXPECT_FALSE(heuristics.checked(404));
+    }
+}
+
+// The calculator offers the proposal beside its texts, and its headings and
+// footnote show their whole text.
+TEST_F(FormDetails, CalculatorShowsItsProposalAndWholeHeadings)
+{
+    DialogForm calculator(370);
+    auto* proposal = calculator.control<QAbstractButton>(385);
+    ASSERT_NE(proposal, nullptr);
+    EXPECT_EQ(proposal->parentWidget()->objectName(), "Tab_2");
+    EXPECT_FALSE(proposal->isCheckable());
+    for (const char* name : {"label_42", "label_44", "label_47", "label_49", "label_50"}) {
+        auto* heading = calculator.host().findChild<QLabel*>(name);
+        ASSERT_NE(heading, nullptr) << name;
+        EXPECT_LE(heading->heightForWidth(heading->width()), heading->height()) << name;
+    }
+    auto* footnote = calculator.host().findChild<QLabel*>("label");
+    ASSERT_NE(footnote, nullptr);
+    const QRect text = footnote->fontMetrics().boundingRect(QRect(0, 0, 10000, 1000), 0, footnote->text());
+    EXPECT_LE(text.width(), footnote->width());
+    EXPECT_LE(footnote->geometry().right(), calculator.host().width());
+}
+
 } // namespace
 
 namespace {

@@ -7,6 +7,7 @@
 #include "skat/app/UserPrefs.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/engine/TableWindows.h"
+#include "skat/ui/DialogReizwerte.h"
 #include "skat/ui/FensterSkat.h"
 #include "skat/ui/FensterSkatTableWindows.h"
 #include "skat/ui/LocalTableServer.h"
@@ -1116,4 +1117,25 @@ TEST_F(GameWindow, TheFreeGameWarningIsTheChangeOfGameStateQuestion)
     EXPECT_FALSE(asked) << "a free game is not asked again";
     vordix::setMessageSink(previous);
     EXPECT_TRUE(sink->texts.empty()) << "no message box besides the question";
+}
+
+// The calculator's proposal asks the same question; hints come only when the
+// game became a free game.
+TEST_F(GameWindow, TheCalculatorsProposalShowsHintsOnlyInAFreeGame)
+{
+    SKATTISCH_SERVER& table = server->table;
+    DIALOG_REIZWERTE_KALKULATOR calculator;
+    for (const auto& [button, free] : {std::pair{"F_wfs_weiter", true}, std::pair{"F_wfs_abbr", false}}) {
+        SCOPED_TRACE(button);
+        table.modus.mode = MODE_NEXT_OF_LIST;
+        table.modus.freeGame = false;
+        window->windowController()->setAnalysisShown(false);
+        QTimer::singleShot(0, [button = button] {
+            if (QWidget* question = QApplication::activeModalWidget())
+                question->findChild<QAbstractButton*>(button)->click();
+        });
+        calculator.onCommand(DIALOG_REIZWERTE_KALKULATOR::PROPOSAL);
+        EXPECT_EQ(table.modus.freeGame, free);
+        EXPECT_EQ(window->windowController()->isAnalysisShown(), free);
+    }
 }

@@ -2004,6 +2004,10 @@ Trumps in the skat may change the matadors!</translation>
 border-color: rgba(255, 255, 255, 0);</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Vorschlag</source>
+        <translation>Suggestion</translation>
+    </message>
 </context>
 <context>
     <name>F_spiel_abkuerzen</name>
