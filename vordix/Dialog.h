@@ -90,6 +90,7 @@ public:
     virtual void setToolTip(int controlId, const std::wstring& text) = 0;
     virtual void setControlIcon(int controlId, int iconId) = 0;
     virtual void setComboItems(int controlId, int resourceStringId, const std::wstring& current) = 0;
+    // The current entry of a drop-down list or the current row of a table.
     virtual void setCurrentIndex(int controlId, int index) = 0;
     virtual void setTableRows(int controlId, const TableRows& rows) = 0;
     // Posts the record to this dialog; it arrives in onNotify on the GUI thread.

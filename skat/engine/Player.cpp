@@ -196,7 +196,9 @@ void PLAYER::initProposal()
         proposal_.bidLimit = isValidSeat(own) ? stored.GEREIZTBIS[static_cast<std::size_t>(own)] : 0;
         proposal_.type = stored.SPIELART.SPIEL_TYP;
         proposal_.winLevel = stored.SPIELART.GEWINN_STUFE;
-        proposal_.level = stored.SPIELART.STUFE;
+        // The stored level is the one the game reached; an announced
+        // Schneider or Schwarz lies in the win level.
+        proposal_.level = LEVEL_NONE;
         return;
     }
     refreshSituation();

@@ -7,6 +7,7 @@
 
 #include <tinyxml2.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -115,57 +116,102 @@ bool DIALOG_UBUNGSPARTIEN::loadGames(const VORDIX_FILE& file)
     comments.resize(static_cast<std::size_t>(games.rowCount()));
     // The list is read only: nothing of it is ever written back.
     games.modified = false;
+    if (selectedRow >= games.rowCount())
+        selectedRow = -1;
+    if (implementor() && implementor()->hasNativeWindow())
+        fillTable();
     return ok;
 }
 
-const std::wstring& DIALOG_UBUNGSPARTIEN::commentOf(int index) const
+std::wstring DIALOG_UBUNGSPARTIEN::commentOf(int index) const
 {
-    if (index < 0 || index >= static_cast<int>(comments.size()))
-        return empty_;
-    return comments[static_cast<std::size_t>(index)];
+    if (index < 0 || index >= games.rowCount())
+        return {};
+    const SPIELSTRUCT& record = games.rowAt(index).record;
+    if (record.hasTexts() && !record.texts()[TEXT_KOMMENTAR].empty())
+        return record.texts()[TEXT_KOMMENTAR];
+    return index < static_cast<int>(comments.size()) ? comments[static_cast<std::size_t>(index)] : std::wstring{};
+}
+
+std::vector<std::wstring> DIALOG_UBUNGSPARTIEN::rowTexts(const EIN_SPIEL& game)
+{
+    const SPIELSTRUCT& record = game.record;
+    std::wstring kind;
+    if (record.GEREIZT == 0)
+        kind = skat::text(TextKey::Uebung_Spielart_Kein);
+    else if (record.SPIELART.SPIEL_TYP == GAME_GRAND || record.SPIELART.SPIEL_TYP == GAME_GRAND_OUVERT)
+        kind = SKAT_TEXT::instance().gameTypeName(GAME_GRAND);
+    else if (record.SPIELART.SPIEL_TYP == GAME_NULL)
+        kind = skat::text(TextKey::Uebung_Nullspiel);
+    else
+        kind = skat::text(TextKey::Uebung_Farbspiel);
+    auto orNoTitle = [&](int which) {
+        const std::wstring& text = record.hasTexts() ? record.texts()[static_cast<std::size_t>(which)] : L"";
+        return text.empty() ? skat::text(TextKey::Uebung_Kein_Titel) : text;
+    };
+    return {kind, orNoTitle(TEXT_GRUPPE), orNoTitle(TEXT_TITEL)};
+}
+
+void DIALOG_UBUNGSPARTIEN::fillTable()
+{
+    if (!implementor())
+        return;
+    VORDIX_DIALOG_imp::TableRows rows;
+    for (int i = 0; i < games.rowCount(); ++i)
+        rows.push_back(rowTexts(games.rowAt(i)));
+    // The table reports its first row as current while it is filled; the
+    // kept choice wins.
+    filling_ = true;
+    implementor()->setTableRows(LIST_ID, rows);
+    if (selectedRow >= 0)
+        implementor()->setCurrentIndex(LIST_ID, selectedRow);
+    filling_ = false;
 }
 
 void DIALOG_UBUNGSPARTIEN::initDialog()
 {
     if (!implementor())
         return;
-    VORDIX_DIALOG_imp::TableRows rows;
-    for (int i = 0; i < games.rowCount(); ++i) {
-        const std::wstring& comment = commentOf(i);
-        const std::wstring title = comment.substr(0, comment.find(L':'));
-        rows.push_back({std::to_wstring(i + 1), title});
-    }
-    implementor()->setTableRows(LIST_ID, rows);
-    implementor()->setControlText(DETAILS_ID, L"");
+    // The first opening starts at the second game: the first is the demo
+    // deal that the editor shows.
+    if (selectedRow < 1)
+        selectedRow = std::min(1, games.rowCount() - 1);
+    fillTable();
+    implementor()->setControlText(DETAILS_ID, commentOf(selectedRow));
 }
 
-int DIALOG_UBUNGSPARTIEN::chosenRow()
+void DIALOG_UBUNGSPARTIEN::takeCurrentRow()
 {
-    const int row = implementor() ? implementor()->getCurrentRow(LIST_ID) - 1 : -1;
-    return row >= 0 && row < games.rowCount() ? row : -1;
+    const int row = implementor()->getCurrentRow(LIST_ID) - 1;
+    if (row == selectedRow || row >= games.rowCount())
+        return;
+    selectedRow = row;
+    if (row >= 0)
+        implementor()->setControlText(DETAILS_ID, commentOf(row));
 }
 
 void DIALOG_UBUNGSPARTIEN::onCommand(int controlId)
 {
-    if (!implementor())
+    if (!implementor() || filling_)
         return;
-    const int row = chosenRow();
-    if (controlId == LIST_ID || controlId == COURSE_ID) {
-        if (row >= 0)
-            implementor()->setControlText(DETAILS_ID, commentOf(row));
-        return;
-    }
-    if (controlId == PLAY_ID) {
-        if (row < 0)
-            return;
+    takeCurrentRow();
+    const bool chosen = selectedRow >= 0 && selectedRow < games.rowCount();
+    switch (controlId) {
+    case CLOSE_ID: implementor()->done = true; break;
+    case COURSE_ID:
+        if (chosen && showCourse)
+            showCourse(games, selectedRow);
+        break;
+    case PLAY_ID:
+        if (!chosen)
+            break;
         implementor()->done = true;
         implementor()->endDialog(PLAY_ID);
         if (playGame)
-            playGame(games.rowAt(row));
-        return;
+            playGame(games.rowAt(selectedRow));
+        break;
+    default: break;
     }
-    implementor()->done = true;
-    implementor()->endDialog(controlId);
 }
 
 void DIALOG_UBUNGSPARTIEN::onDoubleClick(int controlId)

@@ -53,8 +53,9 @@ public:
     std::wstring shownFile;
 };
 
-// The exercise games of the language's exercise list: one row per deal with
-// its comment; "play" starts the chosen deal as an exercise at the table.
+// The exercise games of the language's exercise list: one row per game with
+// its kind, theme and title, the chosen game's comment below; "Verlauf
+// einsehen" shows how it went, "Nachspielen" plays it as an exercise.
 class DIALOG_UBUNGSPARTIEN : public VORDIX_DIALOG {
 public:
     static constexpr int FORM_ID = 365;
@@ -62,26 +63,38 @@ public:
     static constexpr int COURSE_ID = 367;
     static constexpr int PLAY_ID = 368;
     static constexpr int DETAILS_ID = 369;
+    static constexpr int CLOSE_ID = 2;
 
     DIALOG_UBUNGSPARTIEN();
     // Reads the exercise list and the comment before each of its games;
-    // false when the file could not be read (the list is then empty).
+    // false when the file could not be read (the list is then empty). An
+    // open dialog shows the new list at once.
     bool loadGames(const VORDIX_FILE& file);
     void initDialog() override;
     void onCommand(int controlId) override;
     void onDoubleClick(int controlId) override;
 
     int gameCount() const { return games.rowCount(); }
-    const std::wstring& commentOf(int index) const;
+    // The game's own comment, else the one before it in the file.
+    std::wstring commentOf(int index) const;
+    // The cells of a row: the kind of game, the theme and the title.
+    static std::vector<std::wstring> rowTexts(const EIN_SPIEL& game);
+    // One row per game of the list, given to the table.
+    void fillTable();
 
     LISTE games;
     std::vector<std::wstring> comments;
+    // The chosen row (0-based), kept while the dialog is closed; -1 before
+    // the first opening.
+    int selectedRow = -1;
     // Plays the chosen game (the table server's exercise start).
     std::function<void(const EIN_SPIEL& game)> playGame;
+    // Shows how the chosen game went (the tricks window).
+    std::function<void(LISTE& list, int index)> showCourse;
 
 private:
-    int chosenRow();
-    std::wstring empty_;
+    void takeCurrentRow();
+    bool filling_ = false;
 };
 
 // The comments that stand before the games of a score-sheet file, in the

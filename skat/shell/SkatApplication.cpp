@@ -153,8 +153,24 @@ bool SKAT_APPLICATION::initialize()
     sheetWindow.create();
     sheetWindow.sendCommand = [this](VORDIX_MESSAGE& message) { executeCommand(message); };
     sheetWindow.print = [](const LISTE& sheet) { return sheetServices()->exportPdf(sheet); };
+    {
+        VORDIX_FOLDER deals;
+        deals.setPath(WIN_FILEPATH::fromFsPath(userFolder / "Kartenverteilungen"));
+        dealEditor.document.file = VORDIX_FILE(deals, L"Demo.krt");
+    }
+    dealEditor.create();
+    const auto editDeal = [this](const KARTENVERTEILUNG& deal) {
+        dealEditor.setDistribution(deal);
+        dealEditor.open();
+    };
+    tricksWindow.editDeal = editDeal;
+    sheetWindow.tricks.editDeal = editDeal;
     aboutDialog.openHelpPage = [this](HelpPage page) { showHelp(page); };
     exerciseDialog.playGame = [](const EIN_SPIEL& game) { SKAT_SERVER::instance().playExerciseGame(game); };
+    exerciseDialog.showCourse = [this](LISTE& list, int index) {
+        tricksWindow.showListGame(list, index, TextKey::Verlauf_Titel_Uebungspartie);
+        tricksWindow.show();
+    };
     SERVER_WINDOWS windows;
     windows.sheetWindow = &sheetWindow;
     windows.tricksWindow = &tricksWindow;
@@ -247,6 +263,7 @@ void SKAT_APPLICATION::shutdown()
     mainWindow.close();
     tricksWindow.close();
     sheetWindow.close();
+    dealEditor.close();
     BILDER::instance().unloadAll();
     USER_PREFS::instance().save();
     if (implementor())
@@ -254,11 +271,6 @@ void SKAT_APPLICATION::shutdown()
 }
 
 // ---------------------------------------------------------------- commands
-
-void SKAT_APPLICATION::notAvailableYet()
-{
-    vordix::showMessage(vordix::MessageKind::Information, skat::text(TextKey::Alert_Noch_nicht_verfuegbar));
-}
 
 void SKAT_APPLICATION::runSettingsDialog()
 {
@@ -402,7 +414,7 @@ bool SKAT_APPLICATION::executeCommand(const VORDIX_MESSAGE& message)
     case menu::CONTINUE_SHEET: server.startNewGameOfList(); break;
     case menu::EXERCISES: runExerciseDialog(); break;
     case menu::FREE_GAME: server.startFreeGame(); break;
-    case menu::DEAL_EDITOR: notAvailableYet(); break;
+    case menu::DEAL_EDITOR: dealEditor.open(); break;
     case menu::SETTINGS: runSettingsDialog(); break;
     case menu::STATISTICS: runStatisticsDialog(); break;
     case menu::BID_VALUES: showBidCalculator(); break;
@@ -430,8 +442,10 @@ bool SKAT_APPLICATION::executeCommand(const VORDIX_MESSAGE& message)
     case menu::LAST_TRICKS: toggleAid(&TableAids::history); break;
     case menu::OPEN_HANDS: toggleAid(&TableAids::otherHands); break;
     case menu::DISTRIBUTION:
-        if (guard(table))
-            notAvailableYet();
+        if (guard(table)) {
+            dealEditor.setDistribution(table->cards.dealAsDealt);
+            dealEditor.open();
+        }
         break;
     case menu::UNDO_KEY:
     case menu::TAKE_BACK: takeBack(); break;

@@ -17,6 +17,7 @@
 #include "skat/ui/FensterListe.h"
 #include "skat/ui/FensterSkat.h"
 #include "skat/ui/FensterStiche.h"
+#include "skat/ui/FensterVerteilen.h"
 #include "skat/ui/MainWindowShell.h"
 #include "vordix/Application.h"
 #include "vordix/Folder.h"
@@ -107,6 +108,7 @@ public:
     FENSTER_SKAT mainWindow;
     FENSTER_STICHE tricksWindow;
     FENSTER_LISTE sheetWindow;
+    FENSTER_VERTEILEN dealEditor;
     DIALOG_INFO aboutDialog;
     DIALOG_UBUNGSPARTIEN exerciseDialog;
     std::unique_ptr<DIALOG_HELP> helpDialog;
@@ -135,7 +137,6 @@ private:
     void takeBack();
     void showSheetWindow();
     void refreshSheetWindow();
-    void notAvailableYet();
     void applyMenuStates(const MenuStates& states);
 
     std::shared_ptr<LOCAL_TABLE_SERVER> tableAccess_;

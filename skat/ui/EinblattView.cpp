@@ -19,18 +19,6 @@ namespace {
 
 int toInt(double value) { return static_cast<int>(value); }
 
-SortSettings userSortSettings(bool rankOnly)
-{
-    const USER_PREFS& prefs = USER_PREFS::instance();
-    SortSettings settings;
-    settings.direction = prefs.rankOrder;
-    if (!rankOnly) {
-        settings.suitOrder = prefs.suitOrder;
-        settings.trumpsToJacks = prefs.trumpsToJacks;
-    }
-    return settings;
-}
-
 // The game type the hand is sorted for: the table's once the game is
 // announced, a suit game before.
 GameType sortTypeOf(const SKATTISCH* table)
@@ -44,6 +32,18 @@ GameType sortTypeOf(const SKATTISCH* table)
 bool sortsFully(const SKATTISCH* table) { return table && table->currentIndex >= STATE_REIZEN; }
 
 } // namespace
+
+SortSettings userSortSettings(bool rankOnly)
+{
+    const USER_PREFS& prefs = USER_PREFS::instance();
+    SortSettings settings;
+    settings.direction = prefs.rankOrder;
+    if (!rankOnly) {
+        settings.suitOrder = prefs.suitOrder;
+        settings.trumpsToJacks = prefs.trumpsToJacks;
+    }
+    return settings;
+}
 
 // ---------------------------------------------------------------- controllers
 

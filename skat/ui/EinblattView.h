@@ -22,6 +22,9 @@ class PLAYER;
 class PLAYER_EINBLATT_CONTROLLER;
 class SKATTISCH;
 class TABLE_VIEW_HOST;
+
+// The user's sorting of a hand (rankOnly: the rank order alone).
+SortSettings userSortSettings(bool rankOnly);
 class USER_ACTIONS;
 
 enum HandInputMode : std::int32_t {

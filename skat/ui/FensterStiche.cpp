@@ -2,6 +2,7 @@
 
 #include "skat/app/SkatText.h"
 #include "skat/engine/Liste.h"
+#include "skat/engine/Skattisch.h"
 #include "skat/net/SkatServer.h"
 #include "skat/ui/DialogBugreport.h"
 #include "vordix/Dialog.h"
@@ -39,7 +40,7 @@ void FENSTER_STICHE::create()
     view.resize(WIDTH, VERLAUF_RENDERER::HEIGHT);
     imp->embedInScrollArea(&view, 0, 0, 0, 0);
     bugReport = std::make_unique<DIALOG_BUGREPORT>(this);
-    // Nothing shown yet; the card-deal editor window does not exist yet.
+    // Nothing shown yet.
     for (int id : {ACTION_REPEAT, ACTION_REPLAY_FREE, ACTION_EDITOR})
         enable(id, false);
 }
@@ -47,23 +48,31 @@ void FENSTER_STICHE::create()
 void FENSTER_STICHE::refresh(SKATTISCH& table)
 {
     view.renderer.loadFromTable(table);
+    {
+        std::lock_guard lock(table.tableLock);
+        tableDeal_ = table.cards.dealAsDealt;
+    }
     if (isOpen && implementor())
         implementor()->setTitle(skat::text(TextKey::Fenstername_Letzte_Stiche));
     enable(ACTION_REPEAT, true);
     enable(ACTION_REPLAY_FREE, false);
+    KARTENVERTEILUNG deal;
+    enable(ACTION_EDITOR, editDeal && shownDeal(deal));
 }
 
-void FENSTER_STICHE::showListGame(LISTE& list, int index)
+void FENSTER_STICHE::showListGame(LISTE& list, int index, TextKey titleKey)
 {
     if (index < 0 || index >= list.rowCount())
         return;
     if (isOpen && implementor())
-        implementor()->setTitle(skat::formatText(TextKey::Verlauf_Titel_Listenspiel, {index + 1}));
+        implementor()->setTitle(skat::formatText(titleKey, {index + 1}));
     view.renderer.showListEntry(list.rows[static_cast<std::size_t>(index)].get(), 0, index);
     view.updateRect(0, 0, -1, -1);
     const bool replayable = shownGameReplayable();
     enable(ACTION_REPEAT, replayable);
     enable(ACTION_REPLAY_FREE, replayable);
+    KARTENVERTEILUNG deal;
+    enable(ACTION_EDITOR, editDeal && shownDeal(deal));
 }
 
 void FENSTER_STICHE::onMessage(VORDIX_MESSAGE& message)
@@ -90,6 +99,12 @@ void FENSTER_STICHE::onMessage(VORDIX_MESSAGE& message)
         if (shown.showsTableGame || shownGameReplayable())
             commands->playGivenGame(shownGame());
         break;
+    case ACTION_EDITOR: {
+        KARTENVERTEILUNG deal;
+        if (editDeal && shownDeal(deal))
+            editDeal(deal);
+        break;
+    }
     case ACTION_BUGREPORT:
         if (!bugReport)
             break;
@@ -118,4 +133,21 @@ const EIN_SPIEL& FENSTER_STICHE::shownGame()
     reported_.record = view.renderer.record;
     reported_.deal.skat = view.renderer.skat;
     return reported_;
+}
+
+bool FENSTER_STICHE::shownDeal(KARTENVERTEILUNG& deal) const
+{
+    const EIN_SPIEL* entry = view.renderer.entry;
+    if (!entry) {
+        deal = tableDeal_;
+        return deal.isValid();
+    }
+    if (entry->deal.isValid()) {
+        deal = entry->deal;
+        return true;
+    }
+    if (entry->pile.trickCount() != 10)
+        return false;
+    deal.assignFromGame(entry->pile, entry->deal.skat, entry->record.declarer());
+    return deal.isValid();
 }

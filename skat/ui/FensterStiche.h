@@ -1,13 +1,14 @@
 #pragma once
 // The game-history window: the history view of one game in a scroll area,
-// with a toolbar to replay the game, play it again freely, open it in the
-// card-deal editor or report a bug with it. The editor stays disabled until
-// the card-deal editor window exists.
+// with a toolbar to replay the game, play it again freely, open its deal in
+// the card-deal editor or report a bug with it.
 
+#include "skat/app/SkatText.h"
 #include "skat/engine/EinSpiel.h"
 #include "skat/ui/VerlaufRenderer.h"
 #include "vordix/Fenster.h"
 
+#include <functional>
 #include <memory>
 
 class DIALOG_BUGREPORT;
@@ -44,21 +45,29 @@ public:
 
     void create();
     void refresh(SKATTISCH& table);
-    // Shows row `index` of a score sheet, titled with its game number.
-    void showListGame(LISTE& list, int index);
+    // Shows row `index` of a score sheet, titled with its game number
+    // (titleKey: a text with one number).
+    void showListGame(LISTE& list, int index, TextKey titleKey = TextKey::Verlauf_Titel_Listenspiel);
     void onMessage(VORDIX_MESSAGE& message) override;
     void paint(VORDIX_ZEICHENBEREICH&) override { }
 
     // Whether the shown game can be played again (all tricks, or a whole deal).
     bool shownGameReplayable() const;
+    // The deal of the shown game as it was dealt; false when it cannot be
+    // told (a game without its deal and not played to its end).
+    bool shownDeal(KARTENVERTEILUNG& deal) const;
 
     VERLAUF_VORDIX_VIEW view;
     std::unique_ptr<DIALOG_BUGREPORT> bugReport;
     std::unique_ptr<TRICKS_WINDOW_COMMANDS> commands = std::make_unique<TRICKS_WINDOW_COMMANDS>();
+    // Opens a deal in the card-deal editor (set by the application).
+    std::function<void(const KARTENVERTEILUNG& deal)> editDeal;
 
 private:
     // The shown game as a score-sheet row (for the bug report and replays).
     const EIN_SPIEL& shownGame();
     EIN_SPIEL reported_;
+    // The deal of the table's game when the window last showed it.
+    KARTENVERTEILUNG tableDeal_;
     void enable(int id, bool on);
 };

@@ -495,10 +495,14 @@ TEST_F(StartUp, TheAidsAndInformationCommandsOpenTheirWindows)
         const char* title;
         bool modal;
     } cases[] = {
+        // clang-format off
         {menu::ABOUT, "Über Skat", false},
         {menu::HELP_PROGRAM, "SKAT Hilfe", false},
         {menu::STATISTICS, "Statistik", true},
         {menu::FREE_GAME, "Übungstisch - Freies Spiel starten", true},
+        {menu::EXERCISES, "Übungspartien", false},
+        {menu::DEAL_EDITOR, "Karteneditor", false},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.title);

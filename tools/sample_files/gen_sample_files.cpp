@@ -124,6 +124,12 @@ struct Words {
     const char* hand;
     const char* nullWon;
     const char* nullLost;
+    const char* suits[4];
+    const char* ranks[8];
+    const char* cardPattern; // suit, rank
+    const char* biddingNote; // seat, bid
+    const char* gameNote;    // game
+    const char* trickNote;   // trick, seat, led card, second, third, taker, points
 };
 
 const Words GERMAN = {
@@ -139,6 +145,12 @@ const Words GERMAN = {
     " Hand",
     "Der Alleinspieler bleibt ohne Stich.",
     "Der Alleinspieler muss einen Stich nehmen.",
+    {"Kreuz", "Pik", "Herz", "Karo"},
+    {"7", "8", "9", "Bube", "Dame", "König", "10", "Ass"},
+    "%1$s %2$s",
+    "Reizen: Der Alleinspieler sitzt in %s und bekommt das Spiel bei %d.",
+    "Angesagt wird %s.",
+    "Stich %d: %s spielt %s aus, es folgen %s und %s. %s nimmt den Stich mit %d Augen.",
 };
 
 const Words ENGLISH = {
@@ -154,6 +166,12 @@ const Words ENGLISH = {
     " hand",
     "The declarer takes no trick.",
     "The declarer has to take a trick.",
+    {"Clubs", "Spades", "Hearts", "Diamonds"},
+    {"7", "8", "9", "Jack", "Queen", "King", "10", "Ace"},
+    "%2$s of %1$s",
+    "Bidding: the declarer sits in %s and gets the game at %d.",
+    "The game is %s.",
+    "Trick %d: %s leads the %s, followed by the %s and the %s. %s takes the trick with %d card points.",
 };
 
 // One kind of instructive deal: which games it takes and what it teaches.
@@ -161,51 +179,68 @@ struct Lesson {
     std::function<bool(const EIN_SPIEL&)> fits;
     const char* german;
     const char* english;
+    const char* themeGerman;
+    const char* themeEnglish;
 };
 
 bool won(const EIN_SPIEL& g) { return g.record.SPIELWERT > 0; }
 GameType type(const EIN_SPIEL& g) { return g.record.SPIELART.SPIEL_TYP; }
 bool isHand(const EIN_SPIEL& g) { return g.record.SPIELART.GEWINN_STUFE >= WIN_LEVEL_HAND; }
+// The seat's place at the table as 0 forehand, 1 middlehand, 2 rearhand.
+int seatOf(const EIN_SPIEL& g, Seat seat) { return seat >= 0 && seat <= 2 ? (seat - g.forehand() + 3) % 3 : 0; }
+std::string capitalised(std::string word)
+{
+    if (!word.empty() && word[0] >= 'a' && word[0] <= 'z')
+        word[0] = static_cast<char>(word[0] - 'a' + 'A');
+    return word;
+}
 
 std::vector<Lesson> lessons()
 {
     return {
         {[](const EIN_SPIEL& g) { return type(g) == GAME_GRAND && won(g); },
          "Im Grand sind nur die Buben Trumpf: Erst die Buben ziehen, dann die langen Farben mit den Assen abspielen.",
-         "In a grand only the jacks are trumps: draw the jacks first, then cash the long suits with their aces."},
+         "In a grand only the jacks are trumps: draw the jacks first, then cash the long suits with their aces.",
+         "Grand", "Grand"},
         {[](const EIN_SPIEL& g) { return type(g) == GAME_NULL && won(g); },
          "Im Null darf der Alleinspieler keinen Stich machen: Niedrige Karten halten, hohe frühzeitig abwerfen.",
-         "In a null game the declarer must not take a trick: keep the low cards and get rid of the high ones early."},
+         "In a null game the declarer must not take a trick: keep the low cards and get rid of the high ones early.",
+         "Null", "Null"},
         {[](const EIN_SPIEL& g) { return type(g) == GAME_CLUBS && won(g); },
          "Kreuz ist das höchste Farbspiel: Mit vielen Trümpfen die Gegner zuerst blank ziehen.",
-         "Clubs is the highest suit game: with many trumps, pull the defenders' trumps first."},
+         "Clubs is the highest suit game: with many trumps, pull the defenders' trumps first.", "Kreuz", "Clubs"},
         {[](const EIN_SPIEL& g) { return type(g) == GAME_SPADES && won(g); },
          "Ein Pik-Spiel: Die Trumpflänge entscheidet, die Asse der Nebenfarben sichern die Augen.",
-         "A spades game: the length in trumps decides, the aces of the side suits secure the points."},
+         "A spades game: the length in trumps decides, the aces of the side suits secure the points.", "Pik", "Spades"},
         {[](const EIN_SPIEL& g) { return type(g) == GAME_HEARTS && won(g); },
          "Ein Herz-Spiel: Achte darauf, welche Zehn noch blank steht, bevor Du das Ass spielst.",
-         "A hearts game: watch which ten stands alone before you play the ace."},
+         "A hearts game: watch which ten stands alone before you play the ace.", "Herz", "Hearts"},
         {[](const EIN_SPIEL& g) { return type(g) == GAME_DIAMONDS && won(g); },
          "Karo ist das niedrigste Farbspiel und oft die sichere Wahl bei niedrigem Reizwert.",
-         "Diamonds is the lowest suit game and often the safe choice after a low bid."},
+         "Diamonds is the lowest suit game and often the safe choice after a low bid.", "Karo", "Diamonds"},
         {[](const EIN_SPIEL& g) { return isHand(g) && won(g) && type(g) != GAME_NULL; },
          "Ein Handspiel: Der Skat bleibt liegen, dafür zählt das Spiel eine Stufe mehr.",
-         "A hand game: the skat stays untouched, and the game counts one level more."},
+         "A hand game: the skat stays untouched, and the game counts one level more.", "Handspiel", "Hand game"},
         {[](const EIN_SPIEL& g) { return g.record.SPIELART.STUFE >= LEVEL_SCHNEIDER && won(g); },
          "Schneider: Mit 90 Augen oder mehr zählt das Spiel eine Stufe höher. Spiele jeden Stich aus.",
-         "Schneider: with 90 card points or more the game counts one level higher. Play out every trick."},
+         "Schneider: with 90 card points or more the game counts one level higher. Play out every trick.", "Schneider",
+         "Schneider"},
         {[](const EIN_SPIEL& g) { return g.record.SPITZEN < 0 && won(g); },
          "Ein Spiel ohne Buben: Fehlen die oberen Buben, zählen sie genauso wie Spitzen mit.",
-         "A game without the top jacks: missing jacks count for the value just like held ones."},
+         "A game without the top jacks: missing jacks count for the value just like held ones.", "Ohne Buben",
+         "Without jacks"},
         {[](const EIN_SPIEL& g) { return g.record.SPIELWERT < 0 && type(g) != GAME_RAMSCH; },
          "Ein verlorenes Spiel: Zu hoch gereizt oder falsch gedrückt? Spiele es nach und finde den Fehler.",
-         "A lost game: bid too high or the wrong cards laid away? Play it again and find the mistake."},
+         "A lost game: bid too high or the wrong cards laid away? Play it again and find the mistake.",
+         "Verlorenes Spiel", "Lost game"},
         {[](const EIN_SPIEL& g) { return g.record.declarer() == g.forehand() && isSuitGame(type(g)) && won(g); },
          "Der Alleinspieler sitzt in Vorhand und spielt aus: Mit Trumpf beginnen nimmt den Gegnern die Stiche.",
-         "The declarer sits in forehand and leads: starting with trumps takes the tricks away from the defenders."},
+         "The declarer sits in forehand and leads: starting with trumps takes the tricks away from the defenders.",
+         "Ausspiel", "Leading"},
         {[](const EIN_SPIEL& g) { return won(g) && type(g) != GAME_RAMSCH; },
          "Ein gewonnenes Spiel zum Nachspielen: Achte auf die Augen in den Stichen der Gegner.",
-         "A won game to play again: watch the card points in the defenders' tricks."},
+         "A won game to play again: watch the card points in the defenders' tricks.", "Augen zählen",
+         "Counting points"},
     };
 }
 
@@ -216,7 +251,7 @@ std::string format(const char* pattern, int value)
     return text;
 }
 
-std::string commentOf(const EIN_SPIEL& game, const Lesson& lesson, const Words& words, bool english)
+std::string titleOf(const EIN_SPIEL& game, const Words& words)
 {
     const SPIELSTRUCT& r = game.record;
     const int t = type(game);
@@ -226,8 +261,15 @@ std::string commentOf(const EIN_SPIEL& game, const Lesson& lesson, const Words& 
     if (t != GAME_NULL && r.SPITZEN != 0)
         title +=
             " " + format(r.SPITZEN > 0 ? words.jacksWith : words.jacksWithout, r.SPITZEN > 0 ? r.SPITZEN : -r.SPITZEN);
-    const int declarer = r.ALLEIN >= 0 && r.ALLEIN <= 2 ? (r.ALLEIN - game.forehand() + 3) % 3 : 0;
-    title += std::string(", ") + words.seats[declarer] + ", " + words.bid + " " + std::to_string(r.GEREIZT);
+    title += std::string(", ") + words.seats[seatOf(game, r.declarer())] + ", " + words.bid + " "
+             + std::to_string(r.GEREIZT);
+    return title;
+}
+
+std::string lessonText(const EIN_SPIEL& game, const Lesson& lesson, const Words& words, bool english)
+{
+    const SPIELSTRUCT& r = game.record;
+    const int t = type(game);
     const int points = game.pile.pointsWonBy(static_cast<Seat>(r.ALLEIN));
     std::string result = t == GAME_NULL ? std::string(won(game) ? words.nullWon : words.nullLost)
                                         : format(won(game) ? words.won : words.lost, points);
@@ -235,7 +277,55 @@ std::string commentOf(const EIN_SPIEL& game, const Lesson& lesson, const Words& 
         result += words.schwarz;
     else if (r.SPIELART.STUFE >= LEVEL_SCHNEIDER && won(game))
         result += words.schneider;
-    return title + ": " + (english ? lesson.english : lesson.german) + " " + result;
+    return std::string(english ? lesson.english : lesson.german) + " " + result;
+}
+
+std::string commentOf(const EIN_SPIEL& game, const Lesson& lesson, const Words& words, bool english)
+{
+    return titleOf(game, words) + ": " + lessonText(game, lesson, words, english);
+}
+
+std::string cardName(CardId id, const Words& words)
+{
+    const int suit = id / 10 - 1;
+    const int rank = id % 10 - 1;
+    if (suit < 0 || suit > 3 || rank < 0 || rank > 7)
+        return "?";
+    char text[64];
+    std::snprintf(text, sizeof text, words.cardPattern, words.suits[suit], words.ranks[rank]);
+    return text;
+}
+
+// The texts an exercise carries: its title, theme and comment for the list,
+// and what the table shows while it is played again (the bidding, the game
+// and each trick as it went).
+void giveTexts(EIN_SPIEL& game, const Lesson& lesson, const Words& words, bool english)
+{
+    const SPIELSTRUCT& r = game.record;
+    RecordTexts& texts = game.record.texts();
+    texts.fill(L"");
+    texts[TEXT_TITEL] = vordix::fromUtf8(titleOf(game, words));
+    texts[TEXT_GRUPPE] = vordix::fromUtf8(english ? lesson.themeEnglish : lesson.themeGerman);
+    texts[TEXT_KOMMENTAR] = vordix::fromUtf8(lessonText(game, lesson, words, english));
+    char text[512];
+    std::snprintf(text, sizeof text, words.biddingNote, words.seats[seatOf(game, r.declarer())], r.GEREIZT);
+    texts[TEXT_REIZTEXT] = vordix::fromUtf8(text);
+    const int t = type(game);
+    std::string name = words.games[t >= 0 && t <= 8 ? t : 0];
+    if (isHand(game) && t != GAME_NULL && t != GAME_GRAND_OUVERT)
+        name += words.hand;
+    std::snprintf(text, sizeof text, words.gameNote, name.c_str());
+    texts[TEXT_SPIELVORSCHLAGTEXT] = vordix::fromUtf8(text);
+    for (int n = 1; n <= game.pile.trickCount() && n <= 10; ++n) {
+        const STICH trick = game.pile.trick(n);
+        if (!trick.isComplete())
+            continue;
+        std::snprintf(text, sizeof text, words.trickNote, n, words.seats[seatOf(game, game.pile.leaderOfTrick(n))],
+                      cardName(trick.card(0)->id(), words).c_str(), cardName(trick.card(1)->id(), words).c_str(),
+                      cardName(trick.card(2)->id(), words).c_str(),
+                      capitalised(words.seats[seatOf(game, game.pile.takerOfTrick(n))]).c_str(), trick.points());
+        texts[static_cast<std::size_t>(TEXT_FIRST_STICHTEXT + n - 1)] = vordix::fromUtf8(text);
+    }
 }
 
 // The engine writes the list; a comment goes in front of each game.
@@ -390,7 +480,9 @@ int main(int argc, char** argv)
         for (std::size_t k = 0; k < kinds.size(); ++k) {
             if (!chosen[k])
                 continue;
-            list.insertRow(std::make_unique<EIN_SPIEL>(*chosen[k]));
+            auto game = std::make_unique<EIN_SPIEL>(*chosen[k]);
+            giveTexts(*game, kinds[k], english ? ENGLISH : GERMAN, english);
+            list.insertRow(std::move(game));
             comments.push_back(commentOf(*chosen[k], kinds[k], english ? ENGLISH : GERMAN, english));
         }
         if (!writeExercises(list, comments, resources / "Uebungspartien",

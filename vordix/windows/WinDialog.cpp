@@ -713,6 +713,8 @@ void WIN_DIALOG::setCurrentIndex(int controlId, int index)
     runOnGuiThread([this, controlId, index] {
         if (auto* combo = findControl<QComboBox>(controlId))
             combo->setCurrentIndex(index);
+        else if (auto* table = findControl<QTableWidget>(controlId); table && index >= 0 && index < table->rowCount())
+            table->selectRow(index);
     });
 }
 

@@ -1014,7 +1014,7 @@ QMenuBar::item:pressed
     </message>
     <message>
         <source>&amp;Karteneditor...</source>
-        <translation>Card &amp;editor...</translation>
+        <translation>Card e&amp;ditor...</translation>
     </message>
     <message>
         <source>Netzwerkspiel einleiten...</source>
@@ -1240,6 +1240,22 @@ QMenuBar::item:pressed
     <message>
         <source>Mit dieser Verteilung ein Spiel beginnen</source>
         <translation>Start a game with this distribution</translation>
+    </message>
+    <message>
+        <source>Grand</source>
+        <translation>Grand</translation>
+    </message>
+    <message>
+        <source>Eine Verteilung suchen, bei der ein Spieler einen Grand hat</source>
+        <translation>Search a distribution in which a player holds a grand</translation>
+    </message>
+    <message>
+        <source>Null</source>
+        <translation>Null</translation>
+    </message>
+    <message>
+        <source>Eine Verteilung suchen, bei der ein Spieler ein Nullspiel hat</source>
+        <translation>Search a distribution in which a player holds a null game</translation>
     </message>
 </context>
 <context>
