@@ -12,6 +12,7 @@
 #include "vordix/Screen.h"
 #include "vordix/Text.h"
 #include "vordix/ThreadHooks.h"
+#include "vordix/Zeichenbereich.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
@@ -401,29 +402,38 @@ void FENSTER_VERTEILEN::paint(VORDIX_ZEICHENBEREICH& area)
     VORDIX_AREA fill;
     setColour(fill, 930, 930, 930);
     fill.fillRect(area, RECTANGLE{0, 0, WIDTH, HEIGHT});
-    VORDIX_BITMAP& cloth = images.tableImage(6);
-    if (cloth.isLoaded())
-        cloth.drawWithoutRotation(area, 0, 0, BAND_WIDTH, HEIGHT);
-    else {
-        setColour(fill, 100, 420, 180);
-        fill.fillRect(area, RECTANGLE{0, 0, BAND_WIDTH, HEIGHT});
-    }
 
-    // The bands: the seat's name and its cards, the later band over the earlier.
+    // The bands from the top, each on its part of the cloth with the seat's
+    // name and its cards; a band covers the lower part of the cards above it,
+    // so every hand shows at least the corners of its cards.
     const TextKey names[3] = {TextKey::Vorhand, TextKey::Mittelhand, TextKey::Hinterhand};
+    VORDIX_BITMAP& cloth = images.tableImage(6);
     VORDIX_TEXT label;
     label.size = 12;
     label.styleBits = VORDIX_TEXT::BOLD;
     setColour(label, 999, 999, 999);
     for (int b = 0; b < KARTEN_VERTEILEN::BANDS; ++b) {
+        const int bottom = b + 1 < KARTEN_VERTEILEN::BANDS ? BAND_TOP[b + 1] : HEIGHT;
+        area.setClip(0, BAND_TOP[b], BAND_WIDTH, bottom - BAND_TOP[b]);
+        if (cloth.isLoaded())
+            cloth.drawWithoutRotation(area, 0, 0, BAND_WIDTH, HEIGHT);
+        else {
+            setColour(fill, 100, 420, 180);
+            fill.fillRect(area, RECTANGLE{0, BAND_TOP[b], BAND_WIDTH, bottom - BAND_TOP[b]});
+        }
+        VORDIX_LINE rule;
+        setColour(rule, 0, 250, 100);
+        if (b > 0)
+            rule.drawLine(area, 0, BAND_TOP[b], BAND_WIDTH, BAND_TOP[b]);
         label.text = skat::text(names[b]) + L":";
-        label.drawText(area, 40, BAND_TOP[b] + 16 + 4);
+        label.drawText(area, CARDS_X, BAND_TOP[b] + 17);
         const EINBLATT_SORTIERBAR& hand = editor.band(b);
         for (int place = 1; place <= hand.cardCount(); ++place) {
             const CardId card = hand.cardIdAt(place);
             if (card != draggedCard_)
                 images.drawCard(card, area, CARDS_X + (place - 1) * CARD_STEP, CARDS_Y[b], CARD_WIDTH, CARD_HEIGHT, 0);
         }
+        area.resetClip();
     }
 
     // The swap buttons.

@@ -231,16 +231,15 @@ std::vector<Lesson> lessons()
          "Without jacks"},
         {[](const EIN_SPIEL& g) { return g.record.SPIELWERT < 0 && type(g) != GAME_RAMSCH; },
          "Ein verlorenes Spiel: Zu hoch gereizt oder falsch gedrückt? Spiele es nach und finde den Fehler.",
-         "A lost game: bid too high or the wrong cards laid away? Play it again and find the mistake.",
-         "Verlorenes Spiel", "Lost game"},
+         "A lost game: bid too high or the wrong cards laid away? Play it again and find the mistake.", "Verloren",
+         "Lost game"},
         {[](const EIN_SPIEL& g) { return g.record.declarer() == g.forehand() && isSuitGame(type(g)) && won(g); },
          "Der Alleinspieler sitzt in Vorhand und spielt aus: Mit Trumpf beginnen nimmt den Gegnern die Stiche.",
          "The declarer sits in forehand and leads: starting with trumps takes the tricks away from the defenders.",
          "Ausspiel", "Leading"},
         {[](const EIN_SPIEL& g) { return won(g) && type(g) != GAME_RAMSCH; },
          "Ein gewonnenes Spiel zum Nachspielen: Achte auf die Augen in den Stichen der Gegner.",
-         "A won game to play again: watch the card points in the defenders' tricks.", "Augen zählen",
-         "Counting points"},
+         "A won game to play again: watch the card points in the defenders' tricks.", "Augen zählen", "Card points"},
     };
 }
 
