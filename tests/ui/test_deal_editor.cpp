@@ -83,6 +83,30 @@ CardId firstFree(const K& editor)
     return NO_CARD;
 }
 
+// The random cards come from the whole deck: over a few deals every rank
+// and every suit reaches every band, and the two cards left over differ.
+TEST(DealEditing, RandomDealsDrawFromEveryRankAndSuit)
+{
+    VORDIX_RANDOM random;
+    random.seed = 3;
+    std::array<CardSet, 3> seen{};
+    CardSet skats = 0;
+    for (int deal = 0; deal < 200; ++deal) {
+        K editor;
+        editor.dealAtRandom(random);
+        for (int b = 0; b < 3; ++b) {
+            ASSERT_EQ(editor.band(b).cardCount(), 10);
+            seen[static_cast<std::size_t>(b)] |= editor.band(b).cardSet();
+        }
+        const SKAT skat = editor.playableDeal().skat;
+        ASSERT_EQ(cardCount(skat.cardSet()), 2);
+        skats |= skat.cardSet();
+    }
+    for (int b = 0; b < 3; ++b)
+        EXPECT_EQ(seen[static_cast<std::size_t>(b)], ALL_CARDS) << b;
+    EXPECT_EQ(skats, ALL_CARDS);
+}
+
 TEST(DealEditing, EveryEditIsUndoneOnceAndASecondUndoRedoesIt)
 {
     struct Case {
