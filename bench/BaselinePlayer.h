@@ -27,7 +27,7 @@ inline ComputerPlayerSettings settings()
     s.open.samples = 10;
     s.open.prognosisDeals = true;
     s.open.noDealsTableChoice = false;
-    s.open.boundPairs = false;
+    s.open.fastSearch = false;
     s.open.nodeBudget = 0;
     s.fullLeadRatings = false;
     s.memory = ComputerPlayerSettings::NO_MEMORY_DRAW;

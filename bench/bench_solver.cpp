@@ -4,11 +4,11 @@
 // milliseconds, then one summary line for the exact suit values and one for
 // all analyses together. Times are the searching thread's CPU time.
 //
-//   bench_solver [--seed S] [--deals N] [--moves M] [--single-bounds 1]
+//   bench_solver [--seed S] [--deals N] [--moves M] [--old-ways 1]
 //                [--budget B]
 //
-// --single-bounds 1 runs the search the reference player uses (one bound
-// per table entry); --budget gives the analyses a node budget.
+// --old-ways 1 runs the search the reference player uses (one bound
+// per table entry, no look-ahead); --budget gives the analyses a node budget.
 
 #include "skat/engine/AnswerCheck.h"
 #include "skat/engine/Spielkarten.h"
@@ -39,7 +39,7 @@ struct Options {
     std::uint32_t seed = 2026;
     int deals = 9;  // exact 10-card suit deals
     int moves = 10; // analyses per scenario
-    bool singleBounds = false;
+    bool oldWays = false;
     long budget = 0;
 };
 
@@ -61,8 +61,8 @@ bool parse(int argc, char** argv, Options& options)
             options.deals = static_cast<int>(value);
         else if (std::strcmp(argv[i], "--moves") == 0 && value > 0)
             options.moves = static_cast<int>(value);
-        else if (std::strcmp(argv[i], "--single-bounds") == 0)
-            options.singleBounds = value != 0;
+        else if (std::strcmp(argv[i], "--old-ways") == 0)
+            options.oldWays = value != 0;
         else if (std::strcmp(argv[i], "--budget") == 0)
             options.budget = value;
         else
@@ -107,10 +107,10 @@ double percentile(std::vector<double> v, double p)
 // Exact value of a fresh deal: seat 0 leads, the declarer holds the skat.
 // The depth limit is lifted as after the third trick.
 std::vector<double> exactScenario(const char* name, GameType type, int deals, VORDIX_RANDOM& random,
-                                  const Options& options)
+                                  const Options& options, std::vector<double>* thresholds = nullptr)
 {
     OpenSearch search;
-    search.tuning.boundPairs = !options.singleBounds;
+    search.tuning = OpenSearch::Tuning::fast(!options.oldWays);
     std::vector<double> times;
     for (int d = 0; d < deals; ++d) {
         OpenDeal position;
@@ -132,6 +132,16 @@ std::vector<double> exactScenario(const char* name, GameType type, int deals, VO
         std::printf("%-28s deal %d: nodes %llu, hash hits %llu, %.1f ms (%.1f ms wall), value %d\n", name, d + 1,
                     static_cast<unsigned long long>(search.nodes()), static_cast<unsigned long long>(search.hashHits()),
                     ms, search.elapsedMs(), best);
+        if (thresholds != nullptr && isSuitGame(type)) {
+            // Does the declarer reach 61 (the defenders, to move, 60 not)?
+            const bool declarerMoves = position.declarer == SEAT_0;
+            const double from = cpuMs();
+            const bool reached = search.reaches(position, declarerMoves ? 61 : 60);
+            thresholds->push_back(cpuMs() - from);
+            std::printf("%-28s deal %d: nodes %llu, %.1f ms, declarer reaches 61: %s\n", "10-card suit threshold",
+                        d + 1, static_cast<unsigned long long>(search.nodes()), thresholds->back(),
+                        reached == declarerMoves ? "yes" : "no");
+        }
         std::fflush(stdout);
     }
     return times;
@@ -184,15 +194,16 @@ struct Effort {
 };
 
 void analysisScenario(const std::string& name, GameType type, int cards, int nullTrick, const Options& options,
-                      VORDIX_RANDOM& random, std::vector<double>& all)
+                      VORDIX_RANDOM& random, std::vector<double>& all, std::vector<double>& allNodes)
 {
     const int moves = options.moves;
     OpenAnalysisSettings settings;
-    settings.boundPairs = !options.singleBounds;
+    settings.fastSearch = !options.oldWays;
     settings.nodeBudget = static_cast<std::uint64_t>(options.budget);
     std::vector<double> times;
     std::vector<double> wall;
     Effort effort;
+    int cut = 0;
     for (int m = 0; m < moves; ++m) {
         SPIELKARTEN table;
         SPIELSTRUCT record;
@@ -205,14 +216,17 @@ void analysisScenario(const std::string& name, GameType type, int cards, int nul
         times.push_back(cpuMs() - start);
         wall.push_back(result.elapsedMs);
         effort.nodes += result.nodes;
+        allNodes.push_back(static_cast<double>(result.nodes));
+        cut += result.aborted;
         effort.hits += result.hashHits;
     }
     all.insert(all.end(), times.begin(), times.end());
-    std::printf("%-32s %d moves: nodes %llu, hash hits %llu, median %.1f ms, worst %.1f ms (wall %.1f / %.1f)\n",
+    std::printf("%-32s %d moves: nodes %llu, hash hits %llu, median %.1f ms, worst %.1f ms (wall %.1f / %.1f)%s\n",
                 name.c_str(), moves, static_cast<unsigned long long>(effort.nodes / static_cast<unsigned>(moves)),
                 static_cast<unsigned long long>(effort.hits / static_cast<unsigned>(moves)), median(times),
                 *std::max_element(times.begin(), times.end()), median(wall),
-                *std::max_element(wall.begin(), wall.end()));
+                *std::max_element(wall.begin(), wall.end()),
+                cut > 0 ? (", " + std::to_string(cut) + " out of nodes").c_str() : "");
     std::fflush(stdout);
 }
 
@@ -222,9 +236,8 @@ int main(int argc, char** argv)
 {
     Options options;
     if (!parse(argc, argv, options)) {
-        std::fprintf(stderr,
-                     "usage: bench_solver [--seed S] [--deals N] [--moves M] [--single-bounds 0|1] [--budget B]\n"
-                     "  N exact 10-card suit deals (default 9), M analyses per scenario (default 10)\n");
+        std::fprintf(stderr, "usage: bench_solver [--seed S] [--deals N] [--moves M] [--old-ways 0|1] [--budget B]\n"
+                             "  N exact 10-card suit deals (default 9), M analyses per scenario (default 10)\n");
         return 2;
     }
     VORDIX_RANDOM random;
@@ -232,22 +245,29 @@ int main(int argc, char** argv)
     std::printf("(nodes and hash hits per search, per move for the analyses; ms are CPU time of the\n"
                 " searching thread, wall-clock time in brackets)\n");
 
-    const std::vector<double> suit = exactScenario("10-card suit exact", GAME_CLUBS, options.deals, random, options);
+    std::vector<double> threshold;
+    const std::vector<double> suit =
+        exactScenario("10-card suit exact", GAME_CLUBS, options.deals, random, options, &threshold);
     exactScenario("10-card grand exact", GAME_GRAND, 1, random, options);
     exactScenario("10-card null exact", GAME_NULL, 1, random, options);
 
     std::vector<double> all;
+    std::vector<double> allNodes;
     for (const auto& [type, label] : {std::pair{GAME_SPADES, "suit"}, std::pair{GAME_GRAND, "grand"}})
         for (int cards : {7, 5, 3})
             analysisScenario(std::string("analysis ") + label + " at " + std::to_string(cards) + " cards", type, cards,
-                             0, options, random, all);
+                             0, options, random, all, allNodes);
     for (int trick : {1, 2, 4})
         analysisScenario("analysis null defender trick " + std::to_string(trick), GAME_NULL, 0, trick, options, random,
-                         all);
+                         all, allNodes);
 
     std::printf("10-card suit exact: median %.1f ms, worst %.1f ms over %zu deals\n", median(suit),
                 *std::max_element(suit.begin(), suit.end()), suit.size());
+    std::printf("10-card suit threshold 61: median %.1f ms, worst %.1f ms over %zu deals\n", median(threshold),
+                *std::max_element(threshold.begin(), threshold.end()), threshold.size());
     std::printf("analysis: median %.1f ms, p99 %.1f ms, worst %.1f ms over %zu moves\n", median(all),
                 percentile(all, 0.99), *std::max_element(all.begin(), all.end()), all.size());
+    std::printf("analysis nodes: median %.0f, p99 %.0f, worst %.0f\n", median(allNodes), percentile(allNodes, 0.99),
+                *std::max_element(allNodes.begin(), allNodes.end()));
     return 0;
 }

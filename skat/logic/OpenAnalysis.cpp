@@ -23,7 +23,7 @@ void analyseOpenGame(const OpenGameView& view, VORDIX_RANDOM& random, OpenAnalys
     // earlier analyses and change the decision counts.
     search.resetHints();
 
-    search.tuning.boundPairs = settings.boundPairs;
+    search.tuning = OpenSearch::Tuning::fast(settings.fastSearch);
     auto account = [&result, &search] {
         result.nodes += search.nodes();
         result.hashHits += search.hashHits();

@@ -201,26 +201,48 @@ void OpenSearch::configure(const OpenDeal& deal)
     remaining_ = remainingValue();
 }
 
-void OpenSearch::solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings, const SLOFFENWERTUNG* guesses)
+bool OpenSearch::start(const OpenDeal& deal)
 {
-    const SLOFFENWERTUNG previous = guesses ? *guesses : SLOFFENWERTUNG();
-    const auto started = std::chrono::steady_clock::now();
     nodes_ = 0;
     hits_ = 0;
     depthLimitHit_ = false;
     aborted_ = false;
     exhaustedSeat_ = SEAT_NONE;
     table_->clear();
-    ratings.clear();
     elapsedMs_ = 0;
     if (!isValidGameType(deal.type) || !isValidSeat(deal.leader) || deal.trickCount < 0 || deal.trickCount > 2
         || (deal.type != GAME_RAMSCH && !isValidSeat(deal.declarer)))
-        return;
+        return false;
     configure(deal);
+    return true;
+}
 
+bool OpenSearch::reaches(const OpenDeal& deal, int target)
+{
+    const auto started = std::chrono::steady_clock::now();
+    if (!start(deal) || null_ || ramsch_)
+        return false;
     const Seat mover = deal.toMove();
     int own = 0;
     int other = 0;
+    rootPoints(deal, own, other);
+    // The side ends with (2 own + value + score) / 2 points: it reaches the
+    // target when the score reaches 2 target - 2 own - value.
+    const int beta = 2 * target - 2 * own - remaining_;
+    bool reached = false;
+    for (CardSet candidates = deal.legalCards(); candidates != 0 && !reached && !aborted_;
+         candidates &= candidates - 1) {
+        Decisions decisions;
+        reached = child(0, mover, std::countr_zero(candidates), beta - 1, beta, own, other, 0, decisions) >= beta;
+    }
+    table_->clear();
+    elapsedMs_ = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
+    return reached && !aborted_;
+}
+
+void OpenSearch::rootPoints(const OpenDeal& deal, int& own, int& other) const
+{
+    const Seat mover = deal.toMove();
     if (null_) {
         const int defenders = -10 * deal.defenderTricks;
         own = mover == declarer_ ? 0 : defenders;
@@ -234,6 +256,19 @@ void OpenSearch::solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings, const SLOF
         own = mover == declarer_ ? deal.declarerPoints : deal.defenderPoints;
         other = mover == declarer_ ? deal.defenderPoints : deal.declarerPoints;
     }
+}
+
+void OpenSearch::solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings, const SLOFFENWERTUNG* guesses)
+{
+    const SLOFFENWERTUNG previous = guesses ? *guesses : SLOFFENWERTUNG();
+    const auto started = std::chrono::steady_clock::now();
+    ratings.clear();
+    if (!start(deal))
+        return;
+    const Seat mover = deal.toMove();
+    int own = 0;
+    int other = 0;
+    rootPoints(deal, own, other);
 
     const int value = remainingValue();
     const int swing = value < 0 ? -value : value;
@@ -415,6 +450,18 @@ OpenSearch::Order OpenSearch::orderOf(Seat mover, CardSet candidates, bool start
             order.plain = false;
             order.first = trumps_;
             order.restHigh = true;
+            if (tuning.winnersFirst) {
+                const CardSet next = hands_[static_cast<std::size_t>(seatAhead(mover, 1))];
+                const CardSet after = hands_[static_cast<std::size_t>(seatAhead(mover, 2))];
+                CardSet winners = 0;
+                for (CardSet c = candidates; c != 0; c &= c - 1) {
+                    const CardBit led = std::countr_zero(c);
+                    if (!beatable(led, next) && !beatable(led, after))
+                        winners |= bitMask(led);
+                }
+                if (winners != 0)
+                    order.first = winners;
+            }
         }
         return order;
     }
@@ -443,6 +490,15 @@ OpenSearch::Order OpenSearch::orderOf(Seat mover, CardSet candidates, bool start
     order.firstHigh = wantPoints;
     order.restHigh = !wantPoints;
     return order;
+}
+
+bool OpenSearch::beatable(CardBit led, CardSet hand) const
+{
+    const CardSet follow = hand & follow_[static_cast<std::size_t>(led)];
+    for (CardSet c = follow != 0 ? follow : hand; c != 0; c &= c - 1)
+        if (leaderOfTwo_[static_cast<std::size_t>(std::countr_zero(c) * 32 + led)] == 1)
+            return true;
+    return false;
 }
 
 CardSet OpenSearch::nextCard(CardSet candidates, const Order& order) const
@@ -552,6 +608,8 @@ CardSet OpenSearch::equivalents(CardBit searched, CardSet candidates, Seat mover
 
 int OpenSearch::search(int depth, int alpha, int beta, int own, int other, int score, Decisions& decisions)
 {
+    if (aborted_)
+        return score;
     if (++nodes_ > nodeLimit && nodeLimit != 0) {
         // Out of nodes: whatever comes back from here on is thrown away.
         aborted_ = true;
@@ -605,6 +663,27 @@ int OpenSearch::search(int depth, int alpha, int beta, int own, int other, int s
             for (CardSet c = candidates; c != 0; c &= c - 1) {
                 const CardBit bit = std::countr_zero(c);
                 table_->prefetch(unplayed & ~bitMask(bit), seatAhead(leader_, winner_[trick_ | (bit << 10)]));
+            }
+            if (tuning.lookAhead && depth + 1 < depthLimit_) {
+                // A position after the trick whose stored bound already
+                // beats the window answers for this node.
+                for (CardSet c = candidates; c != 0; c &= c - 1) {
+                    const CardBit bit = std::countr_zero(c);
+                    const auto code = static_cast<TrickCode>(trick_ | (bit << 10));
+                    const Seat taker = seatAhead(leader_, winner_[code]);
+                    const Table::Entry* e = table_->find(unplayed & ~bitMask(bit), taker);
+                    if (e == nullptr)
+                        continue;
+                    const int points = points_[code];
+                    const int trickValue = null_ ? -10 : ramsch_ ? -points : points;
+                    const bool ours = side_[static_cast<std::size_t>(taker)] == side_[static_cast<std::size_t>(mover)];
+                    const int atLeast = ours ? score + trickValue + e->lower : score - trickValue - e->upper;
+                    if (atLeast >= beta) {
+                        ++hits_;
+                        ++hitsPerDepth_[static_cast<std::size_t>(depth)];
+                        return atLeast;
+                    }
+                }
             }
         }
     }

@@ -75,6 +75,10 @@ public:
     // or without a card to play. Ratings of a similar deal, when given, only
     // speed the search up (their values are tried first).
     void solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings, const SLOFFENWERTUNG* guesses = nullptr);
+    // Whether the side to move can end a suit or grand game with at least
+    // `target` card points (61, 90, ...): one zero-window search per card,
+    // far cheaper than the exact values. False for null and Ramsch.
+    bool reaches(const OpenDeal& deal, int target);
 
     // Forgets the cards each level tries first (kept between searches, so
     // an analysis that starts with this repeats itself exactly).
@@ -93,6 +97,15 @@ public:
         // gives up its entry of the fewest cards; else one bound per
         // entry, replaced by the next.
         bool boundPairs = true;
+        // Before the last card of a trick is searched, the table entries of
+        // the positions the candidates lead to may already beat the window.
+        bool lookAhead = true;
+        // A leader tries first the cards that nobody can beat (richest
+        // first), then its trumps and the rest as before.
+        bool winnersFirst = true;
+
+        // Every way on, or the first ways (the reference player's).
+        static Tuning fast(bool on) { return Tuning{on, on, on}; }
     };
     Tuning tuning;
 
@@ -130,6 +143,11 @@ private:
     class Table;
 
     void configure(const OpenDeal& deal);
+    // Resets the counters and the table and sets the deal up; false for a
+    // deal that cannot be searched.
+    bool start(const OpenDeal& deal);
+    // Points the side to move and the other side hold at the root.
+    void rootPoints(const OpenDeal& deal, int& own, int& other) const;
     int search(int depth, int alpha, int beta, int own, int other, int score, Decisions& decisions);
     int lastTrick(Seat mover, int score) const;
     void play(CardBit bit, Undo& undo);
@@ -146,6 +164,9 @@ private:
     };
     Order orderOf(Seat mover, CardSet candidates, bool start) const;
     CardSet nextCard(CardSet candidates, const Order& order) const;
+    // Whether a card of the hand can beat the card led (following suit when
+    // it can).
+    bool beatable(CardBit led, CardSet hand) const;
     int child(int depth, Seat mover, CardBit bit, int alpha, int beta, int own, int other, int score,
               Decisions& decisions);
 

@@ -29,12 +29,17 @@ struct OpenAnalysisSettings {
     // When no deal can be drawn the table choice stands (else the real
     // deal's ratings decide, which lets hidden cards choose).
     bool noDealsTableChoice = true;
-    // The search's way of keeping bounds (OpenSearch::Tuning::boundPairs).
-    bool boundPairs = true;
+    // The search's faster ways (OpenSearch::Tuning); they change no value,
+    // only the decision counts through the order of the lines searched.
+    bool fastSearch = true;
     // Nodes the searches of one analysis may visit together (0: no limit).
     // A search that runs out is dropped: the deals searched before decide,
-    // and without any the table choice stands.
-    std::uint64_t nodeBudget = 0;
+    // and without any the table choice stands. 800,000 nodes take about
+    // 55 ms at the 15 million nodes a second of the development machine;
+    // `bench_solver --deals 1 --moves 40` (bench/RESULTS.md) gave analyses
+    // of a median of 60,000 nodes, a 99th percentile of 1.4 million and a
+    // worst of 2.8 million, so the budget cuts only the largest ones short.
+    std::uint64_t nodeBudget = 800000;
 };
 
 struct ComputerPlayerSettings {

@@ -358,6 +358,42 @@ TEST(OpenAnalysis, WithoutADrawnDealTheTableChooses)
     }
 }
 
+TEST(OpenAnalysis, ANodeBudgetKeepsTheDealsSearchedBeforeItRanOut)
+{
+    PlayedGame game(3, GAME_GRAND);
+    const OpenGameView view = openGameViewOf(game.cards, game.record);
+    auto run = [&view](std::uint64_t budget) {
+        VORDIX_RANDOM random;
+        random.seed = 9;
+        OpenAnalysisResult result;
+        OpenAnalysisSettings settings;
+        settings.nodeBudget = budget;
+        analyseOpenGame(view, random, result, nullptr, nullptr, settings, OpenAnalysisParts::DRAWN_DEALS);
+        return result;
+    };
+    const OpenAnalysisResult unlimited = run(0);
+    ASSERT_FALSE(unlimited.aborted);
+    ASSERT_EQ(unlimited.sampleCount, OpenAnalysisResult::SAMPLES);
+    // Half of what the ten deals need: fewer deals, each as searched without
+    // a budget, and the same on every run.
+    const OpenAnalysisResult half = run(unlimited.nodes / 2);
+    EXPECT_TRUE(half.aborted);
+    EXPECT_GT(half.sampleCount, 0);
+    EXPECT_LT(half.sampleCount, OpenAnalysisResult::SAMPLES);
+    EXPECT_LE(half.nodes, unlimited.nodes / 2 + 1);
+    for (int i = 0; i < half.sampleCount; ++i)
+        EXPECT_EQ(half.samples[static_cast<std::size_t>(i)], unlimited.samples[static_cast<std::size_t>(i)]);
+    const OpenAnalysisResult again = run(unlimited.nodes / 2);
+    EXPECT_EQ(again.working, half.working);
+    EXPECT_EQ(again.sampleCount, half.sampleCount);
+    // Out of nodes in the first deal: no ratings, the table choice stands.
+    const OpenAnalysisResult none = run(10);
+    EXPECT_TRUE(none.aborted);
+    EXPECT_EQ(none.sampleCount, 0);
+    EXPECT_TRUE(none.working.empty());
+    EXPECT_EQ(chooseOpenGameCard(view, none, {}, {}), NO_CARD);
+}
+
 TEST(OpenAnalysis, RunsOnlyTheSearchesAsked)
 {
     PlayedGame game(4);

@@ -225,6 +225,66 @@ TEST(OpenSearch, AgreesWithMinimaxWhenTheHintsOfEarlierSearchesStay)
     EXPECT_EQ(compareWithMinimax(search, 8, 800), 0);
 }
 
+TEST(OpenSearch, ThresholdAnswersAgreeWithTheExactValues)
+{
+    // Does the side to move reach 31, 61, 90 or 120 points: the zero-window
+    // answer against the best final points of the exact ratings, on suit
+    // and grand endgames of two to seven cards.
+    std::mt19937 rng(4040);
+    OpenSearch search;
+    int reached = 0;
+    int missed = 0;
+    for (int i = 0; i < 300; ++i) {
+        const GameType type = i % 5 == 4 ? GAME_GRAND : static_cast<GameType>(1 + i % 4);
+        const int cards = 2 + static_cast<int>(rng() % 6);
+        const OpenDeal deal = randomEndgame(rng, type, cards, static_cast<int>(rng() % 3));
+        SLOFFENWERTUNG ratings;
+        search.solve(deal, ratings);
+        int best = -1000;
+        for (const OpenGameRating& r : ratings)
+            best = std::max(best, r.ownPoints);
+        for (int target : {31, 61, 90, 120}) {
+            const bool want = best >= target;
+            EXPECT_EQ(search.reaches(deal, target), want) << describe(deal) << " target " << target;
+            (want ? reached : missed) += 1;
+        }
+    }
+    // Both answers occur often.
+    EXPECT_GT(reached, 200);
+    EXPECT_GT(missed, 200);
+    // Not asked for null and Ramsch.
+    EXPECT_FALSE(search.reaches(randomEndgame(rng, GAME_NULL, 3, 0), -100));
+}
+
+TEST(OpenSearch, ANodeLimitStopsTheSearchTheSameWayEachTime)
+{
+    std::mt19937 rng(11);
+    const OpenDeal deal = randomEndgame(rng, GAME_GRAND, 7, 0);
+    OpenSearch search;
+    SLOFFENWERTUNG full;
+    search.solve(deal, full);
+    ASSERT_FALSE(search.aborted());
+    const std::uint64_t needed = search.nodes();
+    ASSERT_GT(needed, 1000u);
+    SLOFFENWERTUNG first;
+    for (int run = 0; run < 2; ++run) {
+        search.resetHints();
+        search.nodeLimit = needed / 2;
+        SLOFFENWERTUNG cut;
+        search.solve(deal, cut);
+        EXPECT_TRUE(search.aborted());
+        EXPECT_LT(cut.size(), full.size());
+        // The cards it finished are rated exactly.
+        for (const OpenGameRating& r : cut)
+            EXPECT_EQ(r.value, full.value(r.card));
+        if (run == 0)
+            first = cut;
+        else
+            EXPECT_EQ(cut, first);
+    }
+    search.nodeLimit = 0;
+}
+
 OpenDeal dealOf(GameType type, Seat leader, Seat declarer, const char* s0, const char* s1, const char* s2)
 {
     OpenDeal d;
