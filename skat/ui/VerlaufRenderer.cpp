@@ -96,6 +96,17 @@ void VERLAUF_RENDERER::copyGame(const STAPEL& pile, const SPIELSTRUCT& gameRecor
         owner->updateRect(0, 0, -1, -1);
 }
 
+std::wstring VERLAUF_RENDERER::headLine(int seat) const
+{
+    const GameType type = record.SPIELART.SPIEL_TYP;
+    if (seat != record.declarer() || type == GAME_RAMSCH)
+        return seatName(seat);
+    // The user's own game reads "you play", whatever the user is called.
+    if (seat == USER_SEAT)
+        return gameLine(true);
+    return seatName(seat) + L" " + gameLine();
+}
+
 std::wstring VERLAUF_RENDERER::seatName(int seat) const
 {
     const auto& names = USER_PREFS::instance().playerNames;
@@ -117,12 +128,13 @@ std::vector<std::wstring> VERLAUF_RENDERER::bidLines() const
     return lines;
 }
 
-std::wstring VERLAUF_RENDERER::gameLine() const
+std::wstring VERLAUF_RENDERER::gameLine(bool byUser) const
 {
     const GameType type = record.SPIELART.SPIEL_TYP;
     if (type < 1 || type > 8)
         return skat::text(TextKey::Verlauf_Noch_kein_Spiel_angesagt);
-    std::wstring line = skat::text(TextKey::Status_spielt) + L" " + SKAT_TEXT::instance().gameTypeName(type);
+    std::wstring line = skat::text(byUser ? TextKey::Status_Du_spielst : TextKey::Status_spielt) + L" "
+                        + SKAT_TEXT::instance().gameTypeName(type);
     auto add = [&line](TextKey key) { line += L" " + skat::text(key); };
     switch (record.SPIELART.GEWINN_STUFE) {
     case 1: add(TextKey::Element_ouvert); break;
@@ -212,12 +224,7 @@ void VERLAUF_RENDERER::draw(VORDIX_ZEICHENBEREICH& area)
             const bool isDeclarer = seat == declarerSeat && type != GAME_RAMSCH;
             const float opacity = isDeclarer ? 1.0f : 0.5f;
             const int y = 107 + 20 * i + dy;
-            put(area, text, seatName(seat), 44 + 54 * i, y, 16, 0, opacity);
-            if (isDeclarer) {
-                int w = 0, h = 0;
-                text.measureText(w, h);
-                put(area, text, gameLine(), 51 + 54 * i + w, y, 16, 0, opacity);
-            }
+            put(area, text, headLine(seat), 44 + 54 * i, y, 16, 0, opacity);
             line.opacity = opacity;
             line.drawLine(area, 45 + 52 * i, 109 + 20 * i + dy, 45 + 52 * i, 155 + dy);
             line.drawLine(area, 45 + 52 * i, 109 + 20 * i + dy, 105 + 52 * i, 109 + 20 * i + dy);

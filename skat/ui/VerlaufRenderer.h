@@ -33,7 +33,12 @@ public:
 
     // The texts of the picture, top to bottom (tests read them).
     std::vector<std::wstring> bidLines() const;
-    std::wstring gameLine() const;
+    // "plays Clubs Hand, Kontra by ..."; byUser: "you play ...".
+    std::wstring gameLine(bool byUser = false) const;
+    // Above the seat's column of cards: its name, for the declarer followed
+    // by the game line; the user's own game as "you play ...".
+    std::wstring headLine(int seat) const;
+    static constexpr int USER_SEAT = 1;
     // Running totals after each trick: declarer party, defenders; and the
     // trick (1-based) that gets each party's highlight (0 for none).
     struct Running {

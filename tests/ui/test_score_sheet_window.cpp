@@ -393,6 +393,35 @@ TEST_F(GameHistory, BidLinesGameLineAndRunningPoints)
     EXPECT_EQ(running.defendersMark, 0);
 }
 
+// The head of each seat's column in either language: the user's own game
+// reads "you play", another declarer's game follows the name, a defender
+// shows the name only.
+TEST_F(GameHistory, HeadLinesSayWhoPlaysInBothLanguages)
+{
+    auto game = sheettest::playedClubsGame();
+    const struct {
+        bool english;
+        Seat declarer;
+        std::array<std::wstring, 3> heads;
+    } cases[] = {
+        {false, SEAT_1, {L"Rechts", L"Du spielst Kreuz", L"Links"}},
+        {false, SEAT_2, {L"Rechts", L"Du", L"Links spielt Kreuz"}},
+        {true, SEAT_1, {L"Right", L"You play Clubs", L"Left"}},
+        {true, SEAT_0, {L"Right plays Clubs", L"You", L"Left"}},
+    };
+    for (const auto& c : cases) {
+        SKAT_TEXT::installInstance(std::make_unique<SKAT_TEXT>(skat::resourceFile({}, L"Skat_Text.xml"), c.english));
+        USER_PREFS::instance().playerNames = c.english ? std::array<std::wstring, 4>{L"You", L"Left", L"Right", L""}
+                                                       : std::array<std::wstring, 4>{L"Du", L"Links", L"Rechts", L""};
+        SPIELSTRUCT record = game->record;
+        record.ALLEIN = c.declarer;
+        VERLAUF_RENDERER r;
+        r.copyGame(game->pile, record);
+        for (int seat = 0; seat < 3; ++seat)
+            EXPECT_EQ(r.headLine(seat), c.heads[static_cast<std::size_t>(seat)]) << c.english << " seat " << seat;
+    }
+}
+
 TEST_F(GameHistory, NoAnnouncedGameAndNoPointsForNullOrRamsch)
 {
     USER_PREFS::instance().playerNames = {L"Du", L"Links", L"Rechts", L""};
