@@ -109,10 +109,16 @@ void SKAT_BUTTON::draw(VORDIX_ZEICHENBEREICH& area)
     label.size = fontSize + 4;
     label.horizontalAlign = 1;
     const int centre = static_cast<int>(x + (width * 1.4f - 4.0f) * 0.5f);
-    label.setColor(500, 500, 500);
-    label.drawText(area, centre, y + 31);
-    if (enabled)
+    if (enabled) {
+        label.setColor(500, 500, 500);
+        label.drawText(area, centre, y + 31);
         label.setColor(999, 999, 999);
+    } else {
+        // Dark on the light grey inactive picture, with a light edge below.
+        label.setColor(999, 999, 999);
+        label.drawText(area, centre, y + 33);
+        label.setColor(250, 250, 250);
+    }
     label.drawText(area, centre, y + 32);
 }
 

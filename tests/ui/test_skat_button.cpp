@@ -8,9 +8,13 @@
 #include "vordix/windows/WinBitmap.h"
 #include "vordix/windows/WinImplementorFactory.h"
 
+#include <QFile>
 #include <QImage>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -140,6 +144,38 @@ TEST_F(SkatButtonTest, HiddenButtonDrawsNothingAndPressedLooksDifferent)
     EXPECT_NE(normal.pixel(20, 14), pressed.pixel(20, 14));
     // Nothing is drawn beyond the button's 168 pixels.
     EXPECT_EQ(qAlpha(normal.pixel(190, 30)), 0);
+}
+
+// A disabled table button ("Drücken" before two cards are chosen) keeps its
+// label readable on the grey inactive picture.
+TEST_F(SkatButtonTest, ADisabledLabelStandsOutOnTheInactivePicture)
+{
+    auto load = [](const char* name, VORDIX_BITMAP& bitmap) {
+        QFile file(QStringLiteral(SKAT_BINARY_DIR "/skat/windows/Ressourcen/Grafik/") + QLatin1String(name));
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        const QByteArray data = file.readAll();
+        return bitmap.loadFromData(reinterpret_cast<const unsigned char*>(data.constData()),
+                                   static_cast<std::size_t>(data.size()));
+    };
+    VORDIX_BITMAP normal, inactive;
+    ASSERT_TRUE(load("Button.png", normal));
+    ASSERT_TRUE(load("Button_inactive.png", inactive));
+    SKAT_BUTTON button = labelled(10, 10, 100);
+    button.image = &normal;
+    button.disabledImage = &inactive;
+    button.stretched = true;
+    button.enabled = false;
+    button.text = L"Dr\u00fccken";
+    const QImage labelled = rendered(button);
+    button.text.clear();
+    const QImage bare = rendered(button);
+    ASSERT_EQ(labelled.size(), bare.size());
+    int strongest = 0;
+    for (int y = 0; y < bare.height(); ++y)
+        for (int x = 0; x < bare.width(); ++x)
+            strongest = std::max(strongest, std::abs(qGray(labelled.pixel(x, y)) - qGray(bare.pixel(x, y))));
+    EXPECT_GT(strongest, 110) << "the label hardly differs from the grey button";
 }
 
 } // namespace

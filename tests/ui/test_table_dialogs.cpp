@@ -37,6 +37,7 @@
 #include <QPalette>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -784,6 +785,55 @@ TEST_F(TableDialogForms, TheTableWaitsUntilTheListCompleteDialogIsClosed)
     EXPECT_TRUE(table_test::eventually([] { return HUMAN_PLAYER::awaited() == nullptr; }));
     EXPECT_TRUE(harness.table->waitForLoopEnd(20000));
     EXPECT_EQ(harness.table->sheet.rowCount(), LISTE::MAX_GAMES);
+}
+
+// The dark panels after a game: light texts, the lost-hand note below the
+// rows instead of across them, the matador bubble's dark text whole on its
+// bubble, and the hand-game button wide enough for its text, in German and
+// English (the forms' English comes from the program's translation).
+TEST_F(TableDialogForms, TextsOnTheDarkPanelsAreLightWholeAndApart)
+{
+    for (const bool english : {false, true}) {
+        SCOPED_TRACE(english);
+        QTranslator translator;
+        if (english) {
+            ASSERT_TRUE(translator.load(QStringLiteral(SKAT_BINARY_DIR "/skat/windows/Skat.en.qm")));
+            QCoreApplication::installTranslator(&translator);
+        }
+        DIALOG_ABRECHNUNG settlement(window.get());
+        DIALOG_EINGEPASST passed(window.get());
+        DIALOG_SPIEL_HAND hand(window.get());
+        for (VORDIX_DIALOG* dialog : std::initializer_list<VORDIX_DIALOG*>{&settlement, &passed, &hand})
+            widgetOf(*dialog)->ensurePolished();
+        auto label = [&](VORDIX_DIALOG& d, const char* name) {
+            auto* found = widgetOf(d)->findChild<QLabel*>(name);
+            EXPECT_NE(found, nullptr) << name;
+            if (found)
+                found->ensurePolished();
+            return found;
+        };
+        auto lightness = [](QLabel* l) { return l ? l->palette().color(QPalette::WindowText).lightness() : -1; };
+        for (const char* name : {"F_abr_du", "F_abr_spiel", "F_abr_hand", "F_abr_gewonnen", "F_abr_ergibt2"})
+            EXPECT_GT(lightness(label(settlement, name)), 200) << name;
+        EXPECT_GT(lightness(label(passed, "F_jn_text")), 200);
+        EXPECT_GT(lightness(label(passed, "F_eing_hinweis_ramsch")), 150);
+        QLabel* note = label(settlement, "F_abr_hinweis_verlorenes_hand");
+        ASSERT_NE(note, nullptr);
+        EXPECT_GT(lightness(note), 150);
+        for (QLabel* row : widgetOf(settlement)->findChildren<QLabel*>()) {
+            if (row != note && row->parentWidget() == note->parentWidget())
+                EXPECT_FALSE(row->geometry().intersects(note->geometry())) << row->objectName().toStdString();
+        }
+        EXPECT_LE(note->heightForWidth(note->width()), note->height());
+        QLabel* bubble = widgetOf(settlement)->findChild<QWidget*>("F_abr_show_help_spitzen")->findChild<QLabel*>();
+        ASSERT_NE(bubble, nullptr);
+        bubble->ensurePolished();
+        EXPECT_LT(lightness(bubble), 100);
+        EXPECT_LE(bubble->heightForWidth(bubble->width()), bubble->height()) << "the bubble's text is cut off";
+        QAbstractButton* announce = button(hand, "F_sph_ok");
+        EXPECT_LE(announce->sizeHint().width(), announce->width()) << announce->text().toStdString();
+        QCoreApplication::removeTranslator(&translator);
+    }
 }
 
 } // namespace

@@ -74,14 +74,6 @@ Tip 2: Keep your progress with OK. Revert goes back to the last version kept.</t
         <translation>Settlement</translation>
     </message>
     <message>
-        <source>#F_abrechnung
-{
-	background-color: rgba(255, 0, 255, 0);
-	background-image: url(:/dialogues/Hintergrund-Abrechnung.png);
-}</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>QPushButton
 {
 	border: 0px solid #A0A0A0;
@@ -174,19 +166,8 @@ QPushButton:disabled
         <translation>_hand</translation>
     </message>
     <message>
-        <source>color: #909090;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Nach deiner eigenen Regel zählt verlorenes Hand doppelt.</source>
         <translation>Under your own rule a lost hand game counts double.</translation>
-    </message>
-    <message>
-        <source>#F_abr_show_help_spitzen
-{
-	background-image: url(:/dialogues/Sprechblase-Abrechnung.png);
-}</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>background-color: rgba(255, 255, 255, 0);
@@ -200,6 +181,33 @@ Spitzen im Skat werden mitgezählt.</source>
         <translation>Trump suit cards count as matadors too.
 
 Matadors in the skat are counted.</translation>
+    </message>
+    <message>
+        <source>#F_abrechnung
+{
+	background-color: rgba(255, 0, 255, 0);
+	background-image: url(:/dialogues/Hintergrund-Abrechnung.png);
+}
+QLabel
+{
+	color: white;
+}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>color: rgb(200, 220, 200);</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>#F_abr_show_help_spitzen
+{
+	background-image: url(:/dialogues/Sprechblase-Abrechnung.png);
+}
+QLabel
+{
+	color: black;
+}</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -421,14 +429,6 @@ Press &apos;Send&apos; and SKAT prepares an e-mail in your mail program. You can
         <translation>Passed in</translation>
     </message>
     <message>
-        <source>#F_eingepasst
-{
-	background-color: rgba(255, 0, 255, 0);
-	background-image: url(:/dialogues/Hintergrund-Eingepasst.png);
-}</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Das Spiel wurde eingepasst.</source>
         <translation>The game was passed in.</translation>
     </message>
@@ -463,10 +463,6 @@ QPushButton:disabled
         <translation>&amp;Continue</translation>
     </message>
     <message>
-        <source>color: rgb(120, 120, 120);</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Wenn du bei eingepassten Spielen Ramsch spielen möchtest, aktiviere bitte die entsprechende Regel.</source>
         <translation>If you want to play Ramsch when all pass, switch on that rule.</translation>
     </message>
@@ -478,6 +474,22 @@ QPushButton:disabled
 	background-color: rgba(255, 255, 255, 0);
 }
 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>#F_eingepasst
+{
+	background-color: rgba(255, 0, 255, 0);
+	background-image: url(:/dialogues/Hintergrund-Eingepasst.png);
+}
+QLabel
+{
+	color: white;
+}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>color: rgb(200, 220, 200);</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
