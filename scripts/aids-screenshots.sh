@@ -3,10 +3,12 @@
 # in German and English: Ctrl+I opens the about box, F1 the help window,
 # the menu the statistics (high scores and players of a played past that
 # gen_sample_files writes with the program's own code), Ctrl+F the free-game
-# dialog. A window that does not open or close fails the script (the screen
-# then in failed-<de|en>.png). Saves about-, help-, statistics-,
-# high-scores- and free-game-<de|en>.png in docs/screenshots/ or the given
-# folder.
+# dialog; in a game of the list the bulb opens the hints panel, an aid
+# switched on there asks whether the game may change its state, and ">>"
+# opens the shortening panel. A window that does not open or close fails
+# the script (the screen then in failed-<de|en>.png). Saves about-, help-,
+# statistics-, high-scores-, free-game-, hints-, game-state- and
+# shorten-<de|en>.png in docs/screenshots/ or the given folder.
 #   scripts/aids-screenshots.sh [output folder]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -123,7 +125,75 @@ run() {
   [ -z "${failed:-}" ]
 }
 
+# In a game of the list, on a fresh start of its own: the bulb opens the
+# hints panel, "Punktekonten" there asks whether the game may change its
+# state, and ">>" opens the shortening panel.
+game() {
+  local language=$1
+  local tmp
+  tmp=$(mktemp -d)
+  mkdir -p "$tmp/config/Quorvenel" "$tmp/home" "$tmp/data"
+  {
+    printf '[Software]\n'
+    [ "$language" = en ] && printf 'Quorvenel\\SKAT\\Preferences\\Sprache=English\n'
+    printf 'Quorvenel\\SKAT\\Preferences\\7=@\n'
+    printf 'Quorvenel\\SKAT\\Preferences\\8=@\n'
+  } > "$tmp/config/Quorvenel/SKAT.ini"
+  local state="Spielstatus ändern"
+  [ "$language" = en ] && state="Change the game state"
+  HOME=$tmp/home XDG_CONFIG_HOME=$tmp/config XDG_DATA_HOME=$tmp/data \
+    xvfb-run -a -s "-screen 0 1024x768x24 -fbdir $tmp" bash -c '
+    skat=$1 fb=$2 state=$3
+    SKAT_FIXED_SEED=11 "$skat" &
+    pid=$!
+    trap "kill -KILL $pid 2>/dev/null || true" EXIT
+    sleep 4
+    win=$(xdotool search --sync --onlyvisible --name "^Skat" | head -n1)
+    xdotool windowfocus "$win" 2>/dev/null || true
+    shot() { sleep "${3:-1}"; cp "$fb/Xvfb_screen0" "$fb/$1.xwd"; echo "$2" > "$fb/$1.area"; }
+    screen="0,0,1024,768"
+    failed() { echo "$1" >&2; cp "$fb/Xvfb_screen0" "$fb/failed.xwd"; exit 1; }
+    # A pointer resting on a spot, then its click (the table reacts to
+    # the pointer arriving first).
+    press() { xdotool mousemove "$1" "$2"; sleep 1.5; xdotool click 1; sleep 1; }
+    park() { xdotool mousemove 1023 767; }
+    # The start button "Neues Spiel" below the middle of the table; the
+    # user passes and plays the first allowed card of two tricks.
+    xdotool mousemove 512 $((384 + 166)) click 1
+    sleep 3
+    for i in $(seq 1 6); do xdotool key Down Return; sleep 0.5; done
+    for i in $(seq 1 2); do xdotool key Right Return; sleep 1.5; xdotool key space; sleep 0.5; done
+    # The bulb at the top right (below the edge of the sliding menu); the
+    # panel stays while the pointer is over it.
+    press 888 28
+    xdotool mousemove 960 250
+    shot hints "$screen" 1
+    press 784 144
+    w=$(timeout 10 xdotool search --sync --onlyvisible --name "^$state\$" | head -n1) || true
+    [ -n "$w" ] || failed "Punktekonten asked nothing"
+    eval "$(xdotool getwindowgeometry --shell "$w")"
+    shot game-state "$X,$Y,$WIDTH,$HEIGHT"
+    press $((X + 90)) $((Y + 172))
+    # The hints panel goes when the pointer leaves it; ">>" at the bottom
+    # left opens the shortening panel, shown while the pointer is over it.
+    xdotool mousemove 960 250; sleep 0.5; xdotool mousemove 500 400; sleep 1
+    press 12 738
+    xdotool mousemove 300 700
+    shot shorten "$screen" 1
+    kill -KILL "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  ' _ "$skat" "$tmp" "$state" || failed=1
+  if [ -f "$tmp/failed.xwd" ]; then python3 "$root/scripts/xwd-to-png.py" "$tmp/failed.xwd" "$out/failed-$language.png"; fi
+  for shot in hints game-state shorten; do
+    [ -f "$tmp/$shot.xwd" ] || continue
+    python3 "$root/scripts/xwd-to-png.py" "$tmp/$shot.xwd" "$out/$shot-$language.png" "$(cat "$tmp/$shot.area")"
+  done
+  rm -rf "$tmp"
+  [ -z "${failed:-}" ]
+}
+
 for language in ${SKAT_SCREENSHOT_LANGUAGES:-de en}; do
   run "$language"
+  game "$language"
 done
-echo "saved $out/{about,help,statistics,high-scores,free-game}-*.png"
+echo "saved $out/{about,help,statistics,high-scores,free-game,hints,game-state,shorten}-*.png"
