@@ -23,6 +23,28 @@ bool isWholeDeal(const KARTENVERTEILUNG& deal)
     return whole.isValid();
 }
 
+// A row's trick pile, from its attributes or from a "STAPEL" child, is read
+// against the row's game: the parties follow from the takers and the
+// declarer (in Ramsch every trick is its taker's own), and every trick has a
+// taker. The row is written without its parties, so a pile whose parties
+// said otherwise would read back differently.
+bool readRowPile(STAPEL& pile, const tinyxml2::XMLElement& element, const SPIELSTRUCT& record)
+{
+    const GameType type = record.SPIELART.SPIEL_TYP;
+    const Seat declarer = record.declarer();
+    if (!pile.readContent(element, type, declarer))
+        return false;
+    for (int n = 1; n <= pile.trickCount(); ++n) {
+        const Seat taker = pile.takerOfTrick(n);
+        if (!isValidSeat(taker))
+            return false;
+        if (isValidSeat(declarer)
+            && pile.partyOfTrick(n) != (taker == declarer || type == GAME_RAMSCH ? PARTY_DECLARER : PARTY_DEFENDERS))
+            return false;
+    }
+    return true;
+}
+
 const char* const PLAYER_NAME_KEYS[SHEET_COLUMNS] = {"Spieler1", "Spieler2", "Spieler3", "Spieler4"};
 
 inline constexpr int WINNING_BONUS = 50;
@@ -536,7 +558,7 @@ std::unique_ptr<EIN_SPIEL> LISTE::readRowVersion1(const tinyxml2::XMLElement& ga
     row->pile.clear();
     row->deal.skat.clear();
     if (const tinyxml2::XMLElement* pile = game.FirstChildElement("STAPEL")) {
-        if (row->pile.read(pile, *game.GetDocument())) {
+        if (readRowPile(row->pile, *pile, record)) {
             row->deal.skat = row->pile.skat();
         } else {
             row->pile.clear();
@@ -544,8 +566,7 @@ std::unique_ptr<EIN_SPIEL> LISTE::readRowVersion1(const tinyxml2::XMLElement& ga
         }
     }
     row->listMode = false;
-    if (!finishReadRow(*row))
-        repairs.values = true;
+    finishReadRow(*row, repairs);
     return row;
 }
 
@@ -573,9 +594,9 @@ std::unique_ptr<EIN_SPIEL> LISTE::readRowVersion2(const tinyxml2::XMLElement& ga
     // written without a pile (no forehand) has none.
     bool pileRead = true;
     if (const tinyxml2::XMLElement* pile = game.FirstChildElement("STAPEL"))
-        pileRead = row->pile.read(pile, *game.GetDocument());
+        pileRead = readRowPile(row->pile, *pile, record);
     else if (game.Attribute("VH") || game.Attribute("VH_POS") || game.Attribute("STICHT") || game.Attribute("STICHE"))
-        pileRead = row->pile.readContent(game, record.SPIELART.SPIEL_TYP, record.declarer());
+        pileRead = readRowPile(row->pile, game, record);
     if (!pileRead) {
         row->pile.clear();
         repairs.tricks = true;
@@ -591,12 +612,11 @@ std::unique_ptr<EIN_SPIEL> LISTE::readRowVersion2(const tinyxml2::XMLElement& ga
         }
     }
     row->listMode = intAttribute(&game, "Modus", 0) != 0;
-    if (!finishReadRow(*row))
-        repairs.values = true;
+    finishReadRow(*row, repairs);
     return row;
 }
 
-bool LISTE::finishReadRow(EIN_SPIEL& row) const
+void LISTE::finishReadRow(EIN_SPIEL& row, RowRepairs& repairs) const
 {
     row.seatBase = row.record.SPIELERPOS;
     if (row.seatBase != 1) {
@@ -612,13 +632,22 @@ bool LISTE::finishReadRow(EIN_SPIEL& row) const
         row.deal.vhPos = isValidSeat(row.pile.vh()) ? row.pile.vh() : SEAT_1;
         const bool handsStored =
             row.deal.hands[0].cardCount() + row.deal.hands[1].cardCount() + row.deal.hands[2].cardCount() > 0;
-        return !handsStored || isWholeDeal(row.deal);
+        if (handsStored && !isWholeDeal(row.deal))
+            repairs.values = true;
+        return;
     }
     if (row.deal.skat.isComplete()) {
-        // A game played out: its deal follows from the tricks.
+        // A game played out: its deal follows from the tricks. Tricks that
+        // make no deal (a card twice, a skat card played) are dropped like a
+        // damaged pile, so that the row is written as it reads back.
         const Seat declarer = row.record.SPIELART.SPIEL_TYP == GAME_RAMSCH ? SEAT_NONE : row.record.declarer();
         row.deal.assignFromGame(row.pile, row.deal.skat, declarer);
-        return row.deal.isValid();
+        if (!row.deal.isValid()) {
+            row.pile.clear();
+            for (EINBLATT_SORTIERBAR& hand : row.deal.hands)
+                hand = EINBLATT_SORTIERBAR();
+            row.deal.vhPos = SEAT_1;
+            repairs.tricks = true;
+        }
     }
-    return true;
 }

@@ -152,9 +152,10 @@ private:
     void readRows(const tinyxml2::XMLElement& root, ReadRow readRow);
     std::unique_ptr<EIN_SPIEL> readRowVersion1(const tinyxml2::XMLElement& game, RowRepairs& repairs) const;
     std::unique_ptr<EIN_SPIEL> readRowVersion2(const tinyxml2::XMLElement& game, RowRepairs& repairs) const;
-    // Normalises the seats and rebuilds the deal; false when the row's deal
-    // (stored hands, or the tricks of a game played out) is no whole deal.
-    bool finishReadRow(EIN_SPIEL& row) const;
+    // Normalises the seats and rebuilds the deal. Stored hands that make no
+    // whole deal count as changed values; the tricks of a game played out
+    // that make no deal are dropped.
+    void finishReadRow(EIN_SPIEL& row, RowRepairs& repairs) const;
     void clearContent();
 
     // The reader already told the user why the file was refused.

@@ -688,6 +688,68 @@ TEST_F(ListeTest, UndamagedSheetIsReadWithoutAWord)
     EXPECT_FALSE(fs::exists(folder / "gut.skt.unlesbar"));
 }
 
+// A row's tricks come as attributes of the row or as a "STAPEL" child (older
+// writers, network messages); both are read against the row's game alike, so
+// a sheet read from either form reads back the same once saved.
+TEST_F(ListeTest, TricksAsAttributesOrAsAPileChildAreCheckedAlike)
+{
+    const std::string tricks = "STICHE=\"CD CK C9,H8 CB H7,HB C1 H9,HK CA HD,PB P7 H1,P1 P8 P9,PA PD PK,K7 KD K9,"
+                               "K1 KK K8,KA HA KB\"";
+    struct Case {
+        const char* name;
+        std::string owners; // takers and parties of the ten tricks; the declarer is seat 0
+        bool cardTwice;     // the second trick holds the H1 of the fifth instead of H7
+        int tricksAfter;
+    };
+    const Case cases[] = {
+        {"parties as the declarer gives them", "STICHT=\"2000000110\" PARTEI=\"1000000110\"", false, 10},
+        {"parties left out", "STICHT=\"2000000110\"", false, 10},
+        {"a declarer's trick given to the defenders", "STICHT=\"2000000110\" PARTEI=\"1100000110\"", false, 10},
+        {"a trick without a taker", "STICHT=\"20000001/0\" PARTEI=\"1000000110\"", false, 0},
+        {"a taker outside the seats", "STICHT=\"20000001x0\" PARTEI=\"1000000110\"", false, 0},
+        // No deal follows from the tricks: the row is written without them.
+        {"a card played twice", "STICHT=\"2000000110\" PARTEI=\"1000000110\"", true, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string played = tricks;
+        if (c.cardTwice)
+            played.replace(played.find("H8 CB H7"), 8, "H8 CB H1");
+        const std::string pile = "VH=\"1\" SKAT=\"C7 C8\" " + c.owners + " " + played;
+        // The skat as dealt ("SG") lets the reader rebuild the deal from the tricks.
+        const std::string rows[2] = {
+            "<Spiel R=\"20 18 0\" STR=\"0 1 3 30\" TR=\"3\" SG=\"C7 C8\" " + pile + "/>",
+            "<Spiel R=\"20 18 0\" STR=\"0 1 3 30\" TR=\"3\" SG=\"C7 C8\"><STAPEL " + pile + "/></Spiel>",
+        };
+        STAPEL piles[2];
+        for (int form = 0; form < 2; ++form) {
+            SCOPED_TRACE(form == 0 ? "attributes" : "child element");
+            messages->clear();
+            LISTE sheet;
+            ASSERT_EQ(sheet.open(writtenFile(folder, L"form.skt", sheetText(3, rows[form]))), 0);
+            ASSERT_EQ(sheet.rowCount(), 1);
+            EXPECT_EQ(sheet.rowAt(0).trickCount(), c.tricksAfter);
+            piles[form] = sheet.rowAt(0).pile;
+            if (c.tricksAfter == 0) {
+                ASSERT_EQ(messages->texts.size(), 1u);
+                EXPECT_EQ(messages->texts[0], sheetServices()->repairedSheetText(L"form.skt", {}, {1}, false));
+            } else {
+                EXPECT_TRUE(messages->texts.empty());
+            }
+            ASSERT_TRUE(sheet.save());
+
+            messages->clear();
+            LISTE again;
+            ASSERT_EQ(again.open(sheet.file), 0);
+            EXPECT_TRUE(messages->texts.empty()) << "the saved sheet is no damaged sheet";
+            EXPECT_FALSE(again.modified);
+            EXPECT_EQ(again.rowAt(0).pile, sheet.rowAt(0).pile);
+            fs::remove(folder / L"form.skt.unlesbar");
+        }
+        EXPECT_EQ(piles[1], piles[0]);
+    }
+}
+
 // 21,500 rows of the largest value a row may hold once overflowed the
 // running totals; the rows beyond the limit are dropped and reported, and
 // every score drawn from the rest stays exact.

@@ -1,6 +1,7 @@
 // libFuzzer target for the score-sheet reader: any text read as a sheet
 // file leaves rows the sheet window and the totals can work with, and what
-// was read is written, read and written again to the same text.
+// was read is written, read (without a word about damage) and written again
+// to the same text.
 
 #include "skat/engine/Liste.h"
 #include "tests/support/fuzz/FuzzSupport.h"
@@ -32,7 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     const std::string once = fuzzsupport::documentText(sheet);
     LISTE again;
+    const int shown = fuzzsupport::quietMessages().shown;
     require(fuzzsupport::readDocumentText(again, once), "a written sheet reads back");
+    require(fuzzsupport::quietMessages().shown == shown, "a sheet the program wrote is never called damaged");
     require(again.rowCount() == sheet.rowCount(), "every row reads back");
     fuzzsupport::requireSameText(once, fuzzsupport::documentText(again), "the score sheet");
     return 0;
