@@ -1,6 +1,7 @@
 // The program's entry: fills the game-side services of the program run and
 // hands over to the application object.
 
+#include "skat/app/SkatVersion.h"
 #include "skat/shell/SkatApplication.h"
 #include "skat/windows/ControlFactories.h"
 #include "skat/windows/ControlIdTable.h"
@@ -48,8 +49,8 @@ void installCrashHandler()
     options.dumpType = readDumpMode();
     if (!g_attachments->folder.empty())
         options.restartEnvironment = {g_attachments->restartEnvironment()};
-    const uint32_t version[4] = {SKAT_VERSION_MAJOR, SKAT_VERSION_MINOR, SKAT_VERSION_PATCH, 0};
-    std::copy(version, version + 4, options.programVersion);
+    const auto version = skat::versionParts();
+    std::copy(version.begin(), version.end(), options.programVersion);
     g_crashHandler = std::make_unique<CrashHandler>(options);
     vordix::setThreadHooks(&CrashHandler::prepareThread, &CrashHandler::releaseThread);
 }
@@ -69,8 +70,7 @@ void runReportMode()
     CCrashSender sender;
     sender.recipient = SKAT_BUG_REPORT_ADDRESS;
     sender.reportAddress = "https://www.quorvenel.example/bugreport/report.php";
-    sender.subject = crash::tr("Absturzbericht").toStdString() + " Skat " + std::to_string(SKAT_VERSION_MAJOR) + "."
-                     + std::to_string(SKAT_VERSION_MINOR) + "." + std::to_string(SKAT_VERSION_PATCH);
+    sender.subject = crash::tr("Absturzbericht").toStdString() + " Skat " + skat::reportVersionText();
     sender.runReport(*g_attachments);
 }
 
