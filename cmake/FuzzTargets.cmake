@@ -17,12 +17,15 @@ ExternalProject_Add(skat_fuzzers
   INSTALL_COMMAND ""
   USES_TERMINAL_BUILD ON)
 
-# skat_fuzz_test(<label> <target> <seed folder> <corpus folder> <runs> [<dictionary>])
+# skat_fuzz_test(<label> <target> <seed folder or -> <corpus folder> <runs> [<dictionary>])
 function(skat_fuzz_test label target seeds corpus runs)
   # New inputs go to the scratch folder (the first), never into the sources.
   set(scratch ${SKAT_FUZZ_BUILD}/corpus/${target})
   file(MAKE_DIRECTORY ${scratch})
-  set(dirs ${scratch} ${SKAT_FUZZ_BUILD}/seeds/${seeds})
+  set(dirs ${scratch})
+  if(NOT seeds STREQUAL "-")
+    list(APPEND dirs ${SKAT_FUZZ_BUILD}/seeds/${seeds})
+  endif()
   if(EXISTS ${corpus})
     list(APPEND dirs ${corpus})
   endif()
@@ -43,3 +46,8 @@ skat_fuzz_test(engine fuzz_running_game running ${tests}/engine/data/fuzz/runnin
 skat_fuzz_test(net fuzz_network_message message ${tests}/net/data/fuzz/message 20000 ${dict})
 skat_fuzz_test(vordix fuzz_xml xml ${tests}/vordix/data/fuzz/xml 30000 ${dict})
 skat_fuzz_test(vordix fuzz_number number ${tests}/vordix/data/fuzz/number 200000)
+skat_fuzz_test(logic fuzz_logic_tables - ${tests}/logic/data/fuzz/logic_tables 5000)
+skat_fuzz_test(app fuzz_card_sets - ${tests}/app/data/fuzz/card_sets 20000 ${dict})
+skat_fuzz_test(app fuzz_high_scores - ${tests}/app/data/fuzz/high_scores 20000 ${dict})
+skat_fuzz_test(setup fuzz_payload - ${tests}/setup/data/fuzz/payload 200000)
+skat_fuzz_test(setup fuzz_product_list - ${tests}/setup/data/fuzz/product_list 40000)

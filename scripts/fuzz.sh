@@ -32,6 +32,11 @@ targets=(
   "$fuzz/fuzz_network_message|$fuzz/seeds/message|$tests/net/data/fuzz/message|$dict"
   "$fuzz/fuzz_xml|$fuzz/seeds/xml|$tests/vordix/data/fuzz/xml|$dict"
   "$fuzz/fuzz_number|$fuzz/seeds/number|$tests/vordix/data/fuzz/number|"
+  "$fuzz/fuzz_logic_tables||$tests/logic/data/fuzz/logic_tables|"
+  "$fuzz/fuzz_card_sets||$tests/app/data/fuzz/card_sets|$dict"
+  "$fuzz/fuzz_high_scores||$tests/app/data/fuzz/high_scores|$dict"
+  "$fuzz/fuzz_payload||$tests/setup/data/fuzz/payload|"
+  "$fuzz/fuzz_product_list||$tests/setup/data/fuzz/product_list|"
   "$build/tests/ipc/fuzz_frame_parser||$tests/ipc/data/frames|"
   "$build/tests/app/fuzz_text_table||$tests/app/data/texts|"
 )

@@ -3,15 +3,21 @@
 #include "skat/engine/Karte.h"
 #include "skat/logic/LogicTexts.h"
 #include "vordix/MessageSink.h"
+#include "vordix/SafeSave.h"
 #include "vordix/Utf8.h"
 #include "vordix/XmlHelpers.h"
 
 #include <tinyxml2.h>
 
+#include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <sstream>
 
 namespace xml = vordix::xml;
 using tinyxml2::XMLElement;
@@ -168,46 +174,48 @@ bool VL_TABELLEN::readNullFile(const std::filesystem::path& path)
 {
     nullTable = {};
     nullLoaded = false;
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
         return false;
+    std::ostringstream text;
+    text << in.rdbuf();
+    return readNullText(text.str());
+}
+
+bool VL_TABELLEN::readNullText(const std::string& text)
+{
+    nullTable = {};
+    nullLoaded = false;
     std::array<std::array<std::array<int, 8>, 8>, 8> values{};
-    bool whole = true;
+    const char* at = text.c_str();
     for (const NullCell& cell : nullCells()) {
-        int value = 0;
-        if (std::fscanf(f, "%d\n", &value) != 1) {
-            whole = false;
-            break;
-        }
+        // As "%d" reads it: blanks, a sign and digits; a number too large
+        // for an int is damage.
+        char* end = nullptr;
+        errno = 0;
+        const long value = std::strtol(at, &end, 10);
+        if (end == at || errno == ERANGE || value < INT_MIN || value > INT_MAX)
+            return false;
+        at = end;
         values[static_cast<std::size_t>(cell.a)][static_cast<std::size_t>(cell.b)][static_cast<std::size_t>(cell.c)] =
-            value;
+            static_cast<int>(value);
     }
-    std::fclose(f);
-    if (!whole)
-        return false;
     nullTable = values;
     nullLoaded = true;
     return true;
 }
 
+std::string VL_TABELLEN::nullText() const
+{
+    std::string text;
+    for (const NullCell& cell : nullCells())
+        text += std::to_string(nullValue(cell.a, cell.b, cell.c)) + "\n";
+    return text;
+}
+
 bool VL_TABELLEN::writeNullFile(const std::filesystem::path& path) const
 {
-    const std::filesystem::path temporary = path.string() + ".tmp";
-    FILE* f = std::fopen(temporary.c_str(), "wb");
-    if (!f)
-        return false;
-    bool ok = true;
-    for (const NullCell& cell : nullCells())
-        ok = ok && std::fprintf(f, "%d\n", nullValue(cell.a, cell.b, cell.c)) > 0;
-    ok = std::fclose(f) == 0 && ok;
-    std::error_code error;
-    if (ok)
-        std::filesystem::rename(temporary, path, error);
-    if (!ok || error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
+    return static_cast<bool>(vordix::saveFile(path, nullText()));
 }
 
 int VL_TABELLEN::suitValue(int table, int pattern) const

@@ -96,6 +96,10 @@ public:
     // opened or holds fewer numbers (the table is then left all zero).
     bool readNullFile(const std::filesystem::path& file);
     bool writeNullFile(const std::filesystem::path& file) const;
+    // The null table's file text: one decimal number per line, in the order
+    // of nullCells(). Reading takes the first 50 numbers.
+    bool readNullText(const std::string& text);
+    std::string nullText() const;
 
     bool read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument& document) override;
     const char* elementName() const override { return "VORLOGIK_TABELLEN"; }
