@@ -29,3 +29,5 @@ void VORDIX_COMMUNICATION::sendMail(const std::wstring& recipient, const std::ws
     if (imp_)
         imp_->sendMail(recipient, subject, body, attachment, attachmentSize, 0, attachmentName);
 }
+
+bool VORDIX_COMMUNICATION::canSendMail() const { return imp_ && imp_->canSendMail(); }

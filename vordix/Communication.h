@@ -14,6 +14,8 @@ public:
     virtual void sendMail(const std::wstring& recipient, const std::wstring& subject, const std::string& body,
                           const unsigned char* attachment, int attachmentSize, int unused,
                           const std::wstring& attachmentName) = 0;
+    // True when a mail program can take a mail now.
+    virtual bool canSendMail() { return false; }
 };
 
 class VORDIX_COMMUNICATION {
@@ -28,6 +30,8 @@ public:
     void sendMail(const std::wstring& recipient, const std::wstring& subject, const std::string& body,
                   const unsigned char* attachment = nullptr, int attachmentSize = 0,
                   const std::wstring& attachmentName = {});
+    // False without a platform or a mail program.
+    bool canSendMail() const;
 
     VORDIX_COMMUNICATION_imp* implementor() const { return imp_.get(); }
 

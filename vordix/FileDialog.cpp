@@ -2,6 +2,7 @@
 
 #include "vordix/File.h"
 
+#include <iterator>
 #include <mutex>
 
 namespace vordix {
@@ -46,9 +47,11 @@ std::wstring fileDialogFilter(int fileKind, bool english)
         {L"Spielelisten (*.skt)", L"Game lists (*.skt)"},
         {L"Kartensets (*.spk)", L"Deck of cards (*.spk)"},
         {L"Kartenverteilungen (*.krt)", L"Distributions (*.krt)"},
+        {L"PDF-Dateien (*.pdf)", L"PDF files (*.pdf)"},
+        {L"Textdateien (*.txt)", L"Text files (*.txt)"},
     };
     std::wstring filter;
-    if (fileKind >= 1 && fileKind <= 5)
+    if (fileKind >= 1 && fileKind <= static_cast<int>(std::size(filters)))
         filter = english ? filters[fileKind - 1].english : filters[fileKind - 1].german;
     return filter + (english ? L";;All files (*.*)" : L";;Alle Dateien (*.*)");
 }

@@ -17,7 +17,9 @@ enum FileKind {
     FILE_KIND_LOGIC = 2,
     FILE_KIND_GAME_LISTS = 3,
     FILE_KIND_CARD_SETS = 4,
-    FILE_KIND_DISTRIBUTIONS = 5
+    FILE_KIND_DISTRIBUTIONS = 5,
+    FILE_KIND_PDF = 6,
+    FILE_KIND_TEXT = 7,
 };
 
 // Shows the dialog parented by owner (may be null); on confirmation stores

@@ -4,11 +4,14 @@
 #include "skat/app/PdfScoreSheet.h"
 #include "skat/app/SkatFolders.h"
 #include "skat/app/SkatPaths.h"
+#include "skat/app/SkatText.h"
 #include "skat/app/UserPrefs.h"
 #include "vordix/Communication.h"
 #include "vordix/File.h"
+#include "vordix/FileDialog.h"
 #include "vordix/Folder.h"
 #include "vordix/MessageSink.h"
+#include "vordix/SafeSave.h"
 #include "vordix/TextHelpers.h"
 #include "vordix/Utf8.h"
 #include "vordix/WinFilePath.h"
@@ -16,37 +19,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// A new, empty file beside the target that nobody else has opened.
-fs::path makeTemporaryFile(const fs::path& target)
-{
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0)
-        throw PdfError(std::string("Die Datei kann nicht angelegt werden: ") + std::strerror(errno));
-    ::fchmod(fd, 0644);
-    ::close(fd);
-    return pattern;
-}
-
-void flushToDisk(const fs::path& file)
-{
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        throw PdfError(std::string("Die Datei kann nicht gelesen werden: ") + std::strerror(errno));
-    const int result = ::fsync(fd);
-    ::close(fd);
-    if (result != 0)
-        throw PdfError(std::string("Die Datei kann nicht geschrieben werden: ") + std::strerror(errno));
-}
 
 PdfSheetTexts textsFor(const PdfExportSettings& settings)
 {
@@ -91,24 +67,23 @@ PdfExportSettings pdfExportSettings(const USER_PREFS& prefs)
 
 fs::path defaultPdfTarget()
 {
-    VORDIX_FOLDER folder;
-    folder.setStandardFolder(FOLDER_TEMP);
-    return WIN_FILEPATH::toFsPath(folder.path()) / PDF_SHEET_FILE_NAME;
+    return WIN_FILEPATH::toFsPath(WIN_FILEPATH::standardFolderPath(FOLDER_DOCUMENTS)) / PDF_SHEET_FILE_NAME;
 }
 
 bool exportScoreSheetPdf(const LISTE& sheet, const fs::path& target, const PdfExportSettings& settings)
 {
-    fs::path temporary;
     try {
-        temporary = makeTemporaryFile(target);
-        writeDocument(sheet, temporary, settings);
-        flushToDisk(temporary);
-        fs::rename(temporary, target);
+        const vordix::SaveOutcome saved = vordix::saveFileByPath(target, [&](const fs::path& temporary) {
+            writeDocument(sheet, temporary, settings);
+            return true;
+        });
+        if (!saved)
+            throw PdfError(std::string(saved.result == vordix::SaveResult::NotCreated
+                                           ? "Die Datei kann nicht angelegt werden: "
+                                           : "Die Datei kann nicht geschrieben werden: ")
+                           + std::strerror(saved.error));
         return true;
     } catch (const std::exception& error) {
-        std::error_code ignored;
-        if (!temporary.empty())
-            fs::remove(temporary, ignored);
         std::string reason = error.what();
         while (!reason.empty() && reason.back() == '\n')
             reason.pop_back();
@@ -130,10 +105,15 @@ bool exportScoreSheetPdf(const LISTE& sheet, const fs::path& target, const PdfEx
     }
 }
 
-bool printScoreSheet(const LISTE& sheet, const PdfExportSettings& settings,
+bool printScoreSheet(const LISTE& sheet, const PdfExportSettings& settings, const PdfTargetChooser& choose,
                      const std::function<void(const fs::path&)>& open)
 {
-    const fs::path target = defaultPdfTarget();
+    fs::path target = defaultPdfTarget();
+    // The documents folder may not exist yet; the dialog starts there.
+    std::error_code ignored;
+    fs::create_directories(target.parent_path(), ignored);
+    if (!choose || !choose(target))
+        return false;
     if (!exportScoreSheetPdf(sheet, target, settings))
         return false;
     if (open)
@@ -143,7 +123,17 @@ bool printScoreSheet(const LISTE& sheet, const PdfExportSettings& settings,
 
 bool printScoreSheetForUser(const LISTE& sheet)
 {
-    return printScoreSheet(sheet, pdfExportSettings(USER_PREFS::instance()), [](const fs::path& file) {
+    const auto choose = [](fs::path& target) {
+        VORDIX_FOLDER folder;
+        folder.setPath(WIN_FILEPATH::fromFsPath(target.parent_path()));
+        VORDIX_FILE file(folder, WIN_FILEPATH::fromFsPath(target.filename()));
+        if (!vordix::showFileDialog(nullptr, vordix::FILE_KIND_PDF, file, skat::text(TextKey::PdfListe_Speichern),
+                                    true))
+            return false;
+        target = WIN_FILEPATH::toFsPath(file.folder.path()) / WIN_FILEPATH::toFsPath(file.name);
+        return true;
+    };
+    return printScoreSheet(sheet, pdfExportSettings(USER_PREFS::instance()), choose, [](const fs::path& file) {
         VORDIX_FOLDER folder;
         folder.setPath(WIN_FILEPATH::fromFsPath(file.parent_path()));
         VORDIX_COMMUNICATION().openFile(VORDIX_FILE(folder, WIN_FILEPATH::fromFsPath(file.filename())));

@@ -30,7 +30,8 @@ PdfExportSettings pdfExportSettings(const USER_PREFS& prefs);
 
 // "Ressourcen/PdfListe" in the program's folder.
 std::filesystem::path defaultPdfFontFolder();
-// "Skatliste.pdf" in the program's temporary folder (created when missing).
+// "Skatliste.pdf" in the user's documents folder (XDG_DOCUMENTS_DIR, else
+// "Documents" in the home folder).
 std::filesystem::path defaultPdfTarget();
 
 // Writes the sheet to the target path. The document goes to a new file
@@ -40,13 +41,19 @@ std::filesystem::path defaultPdfTarget();
 // message; the result is then false.
 bool exportScoreSheetPdf(const LISTE& sheet, const std::filesystem::path& target, const PdfExportSettings& settings);
 
-// The score-sheet window's print command: "Skatliste.pdf" in the program's
-// temporary folder, handed to open (the user's PDF viewer) once complete.
-// False after a failure, which the user has been shown.
-bool printScoreSheet(const LISTE& sheet, const PdfExportSettings& settings,
+// Asks the user where to save, given the proposed path; changes it to the
+// chosen one, or returns false when the user cancelled.
+using PdfTargetChooser = std::function<bool(std::filesystem::path& target)>;
+
+// The score-sheet window's print command: the user chooses the file
+// (proposed: "Skatliste.pdf" in the documents folder), which is handed to
+// open (the user's PDF viewer) once complete. False when cancelled or after
+// a failure, which the user has been shown.
+bool printScoreSheet(const LISTE& sheet, const PdfExportSettings& settings, const PdfTargetChooser& choose,
                      const std::function<void(const std::filesystem::path&)>& open);
 
 // The print command as the program runs it: the user's scoring and tariff,
 // the program's texts, and the file opened in the user's default PDF
-// viewer. For the shell's score-sheet services.
+// viewer (without one the user is told the file's full path). For the
+// shell's score-sheet services.
 bool printScoreSheetForUser(const LISTE& sheet);

@@ -246,32 +246,66 @@ TEST_F(PdfExportTest, FontsAreFoundBesideTheProgram)
     WIN_FILEPATH::setProgramFolder(L"");
 }
 
-TEST_F(PdfExportTest, PrintWritesIntoTheTemporaryFolderAndOpensOnlyACompleteFile)
+// Printing asks where to save, proposing "Skatliste.pdf" in the documents
+// folder the desktop names; the file the user chose is opened once complete.
+TEST_F(PdfExportTest, PrintAsksWhereToSaveInTheDocumentsFolderAndOpensOnlyACompleteFile)
 {
-    const char* saved = std::getenv("XDG_RUNTIME_DIR");
-    const std::string previous = saved ? saved : "";
-    ::setenv("XDG_RUNTIME_DIR", dir_.c_str(), 1);
+    std::vector<std::pair<const char*, std::string>> savedEnv;
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME"}) {
+        const char* value = std::getenv(name);
+        savedEnv.emplace_back(name, value ? value : "");
+    }
+    ::setenv("HOME", dir_.c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", (dir_ / "config").c_str(), 1);
+    fs::create_directories(dir_ / "config");
+    std::ofstream(dir_ / "config" / "user-dirs.dirs") << "# written by xdg-user-dirs-update\n"
+                                                      << "XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n";
+    EXPECT_EQ(defaultPdfTarget(), dir_ / "Dokumente" / "Skatliste.pdf");
+
     LISTE sheet;
     pdftest::fillSheet(sheet, 4, 8, 4);
-    std::vector<fs::path> opened;
+    std::vector<fs::path> proposed, opened;
+    fs::path answer; // empty: the user cancels
+    auto choose = [&](fs::path& target) {
+        proposed.push_back(target);
+        if (answer.empty())
+            return false;
+        target = answer;
+        return true;
+    };
     auto open = [&](const fs::path& file) { opened.push_back(file); };
-    EXPECT_TRUE(printScoreSheet(sheet, settings_, open));
-    ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0].filename(), "Skatliste.pdf");
-    EXPECT_EQ(opened[0].parent_path().parent_path(), dir_); // the program's own subfolder
-    EXPECT_EQ(contentOf(opened[0]).rfind("%PDF-", 0), 0u);
-    // A second print replaces the first; a failed one opens nothing.
-    EXPECT_TRUE(printScoreSheet(sheet, settings_, open));
+
+    answer = dir_ / "Abend.pdf";
+    EXPECT_TRUE(printScoreSheet(sheet, settings_, choose, open));
+    ASSERT_EQ(proposed.size(), 1u);
+    EXPECT_EQ(proposed[0], dir_ / "Dokumente" / "Skatliste.pdf");
+    EXPECT_TRUE(fs::is_directory(dir_ / "Dokumente")) << "the dialog starts in an existing folder";
+    ASSERT_EQ(opened, std::vector<fs::path>{answer});
+    EXPECT_EQ(contentOf(answer).rfind("%PDF-", 0), 0u);
+
+    // Cancelled: nothing written, opened or said.
+    answer.clear();
+    EXPECT_FALSE(printScoreSheet(sheet, settings_, choose, open));
+    EXPECT_EQ(opened.size(), 1u);
+    EXPECT_FALSE(fs::exists(dir_ / "Dokumente" / "Skatliste.pdf"));
+    EXPECT_TRUE(sink_->texts.empty());
+
+    // A failed export opens nothing, and the message names the whole path.
+    answer = dir_ / "Dokumente" / "Skatliste.pdf";
     PdfExportSettings broken = settings_;
     broken.fontFolder = dir_ / "no-fonts";
     testing::internal::CaptureStdout();
-    EXPECT_FALSE(printScoreSheet(sheet, broken, open));
+    EXPECT_FALSE(printScoreSheet(sheet, broken, choose, open));
     testing::internal::GetCapturedStdout();
-    EXPECT_EQ(opened.size(), 2u);
-    EXPECT_EQ(sink_->texts.size(), 1u);
-    EXPECT_EQ(contentOf(opened[0]).rfind("%PDF-", 0), 0u);
-    if (saved)
-        ::setenv("XDG_RUNTIME_DIR", previous.c_str(), 1);
-    else
-        ::unsetenv("XDG_RUNTIME_DIR");
+    EXPECT_EQ(opened.size(), 1u);
+    ASSERT_EQ(sink_->texts.size(), 1u);
+    EXPECT_NE(sink_->texts[0].find(answer.wstring()), std::wstring::npos);
+    EXPECT_FALSE(fs::exists(answer));
+
+    for (const auto& [name, value] : savedEnv) {
+        if (value.empty())
+            ::unsetenv(name);
+        else
+            ::setenv(name, value.c_str(), 1);
+    }
 }

@@ -180,7 +180,7 @@ TEST_F(ReportMode, SendingMailsTheZippedReportWithTheDescriptionAndCleansUp)
     EXPECT_EQ(message.attachments.begin()->second.name, "test_crash.zip");
     EXPECT_EQ(fs::path(message.attachments.begin()->first).filename().string().substr(0, 3), "tes");
     // Existing files only, in the order of their paths.
-    EXPECT_EQ(recorder->archiveListing, "Aktuell.skt\nPreferences.reg\nSkat.dmp\nSkat.log\n");
+    EXPECT_EQ(recorder->archiveListing, "Aktuell.skt\nPreferences.reg\nSkat.dmp\nSkat.log\nBeschreibung.txt\n");
     EXPECT_FALSE(reportFilesLeft());
     EXPECT_EQ(filesInRun(), 0u);
     EXPECT_TRUE(fs::exists(scratch.file("Aktuell.skt"))); // the player's own files stay
@@ -228,13 +228,23 @@ TEST_F(ReportMode, WithoutMailTheArchiveIsSavedWhereTheUserSays)
         else
             fs::remove(target);
         CCrashSender::setSaveDialog([&] { return QString::fromStdString(target); });
-        whenShown<CrashReportMainDialog>(
-            [](CrashReportMainDialog& dialog) { dialog.findChild<QPushButton*>("buttonSenden")->click(); });
+        whenShown<CrashReportMainDialog>([](CrashReportMainDialog& dialog) {
+            dialog.findChild<QPlainTextEdit*>("editDescription")->setPlainText("Beim Reizen auf 23 abgestürzt.");
+            dialog.findChild<QPushButton*>("buttonSenden")->click();
+        });
         EXPECT_TRUE(sender.runReport(attachments)) << c.name;
         EXPECT_TRUE(recorder->sent.empty()) << c.name;
-        EXPECT_EQ(commandOutput("unzip -Z1 '" + target + "'"), "Aktuell.skt\nPreferences.reg\nSkat.dmp\nSkat.log\n")
+        EXPECT_EQ(commandOutput("unzip -Z1 '" + target + "'"),
+                  "Aktuell.skt\nPreferences.reg\nSkat.dmp\nSkat.log\nBeschreibung.txt\n")
             << c.name;
+        // The saved report holds the user's description, and the user is told where it went.
+        EXPECT_EQ(commandOutput("unzip -p '" + target + "' Beschreibung.txt"), "Beim Reizen auf 23 abgestürzt.")
+            << c.name;
+        ASSERT_EQ(sink->texts.size(), 1u) << c.name;
+        EXPECT_EQ(sink->kinds[0], vordix::MessageKind::Information) << c.name;
+        EXPECT_NE(sink->texts[0].find(QString::fromStdString(target).toStdWString()), std::wstring::npos) << c.name;
         EXPECT_FALSE(reportFilesLeft()) << c.name;
+        EXPECT_EQ(filesInRun(), 0u) << c.name;
     }
 }
 

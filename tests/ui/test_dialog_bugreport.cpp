@@ -8,8 +8,11 @@
 #include "skat/windows/ControlIdTable.h"
 #include "tests/support/NulSeparated.h"
 #include "tests/support/RecordingMessageSink.h"
+#include "vordix/File.h"
+#include "vordix/FileDialog.h"
 #include "vordix/MessageSink.h"
 #include "vordix/Stream.h"
+#include "vordix/Utf8.h"
 #include "vordix/WinFilePath.h"
 #include "vordix/windows/3rdparty/MailSender.h"
 #include "vordix/windows/MailService.h"
@@ -79,7 +82,7 @@ protected:
     }
     void SetUp() override
     {
-        for (const char* name : {"PATH", "DISPLAY", "XDG_CACHE_HOME"}) {
+        for (const char* name : {"PATH", "DISPLAY", "XDG_CACHE_HOME", "HOME", "XDG_CONFIG_HOME"}) {
             const char* value = std::getenv(name);
             saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
         }
@@ -87,6 +90,20 @@ protected:
         setenv("PATH", (dir("bin") + ":/usr/bin:/bin").c_str(), 1);
         setenv("DISPLAY", ":99", 1);
         setenv("XDG_CACHE_HOME", dir("cache").c_str(), 1);
+        // The documents folder as the desktop names it.
+        setenv("HOME", dir("home").c_str(), 1);
+        unsetenv("XDG_CONFIG_HOME");
+        fs::create_directories(dir("home/.config"));
+        std::ofstream(dir("home/.config/user-dirs.dirs")) << "XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n";
+        previousAddress = DIALOG_BUGREPORT::setAddress("fehler@skat.example");
+        previousDialogs = vordix::setFileDialogHandler(
+            [this](VORDIX_FENSTER*, int kind, VORDIX_FILE& file, const std::wstring& caption, bool save) {
+                offered.push_back(vordix::toUtf8(file.folder.path() + file.name));
+                EXPECT_EQ(kind, vordix::FILE_KIND_TEXT);
+                EXPECT_EQ(caption, L"Fehlerbericht speichern");
+                EXPECT_TRUE(save);
+                return vordix::assignChosenPath(file, vordix::fromUtf8(chosen));
+            });
         fakeXdgEmail(0);
         previousService = MailService::installed();
         installMailService();
@@ -95,6 +112,8 @@ protected:
     void TearDown() override
     {
         vordix::setMessageSink(nullptr);
+        vordix::setFileDialogHandler(previousDialogs);
+        DIALOG_BUGREPORT::setAddress(previousAddress);
         MailService::install(previousService);
         for (const auto& [name, value] : saved) {
             if (value)
@@ -114,12 +133,12 @@ protected:
     }
     std::vector<std::string> arguments() const { return testsupport::nulSeparated(contentOf(dir("args"))); }
     // Shows the dialog; once it stands, types the text and presses a button.
-    void run(DIALOG_BUGREPORT& dialog, const QString& text, const char* button)
+    void run(DIALOG_BUGREPORT& dialog, const QString& text, const char* button, const QString& shownText = {})
     {
         QTimer::singleShot(0, [=] {
             QWidget* shown = QApplication::activeModalWidget();
             ASSERT_NE(shown, nullptr);
-            EXPECT_TRUE(shown->findChild<QTextEdit*>("F_bug_edittext")->toPlainText().isEmpty());
+            EXPECT_EQ(shown->findChild<QTextEdit*>("F_bug_edittext")->toPlainText(), shownText);
             shown->findChild<QTextEdit*>("F_bug_edittext")->setPlainText(text);
             shown->findChild<QPushButton*>(button)->click();
         });
@@ -129,6 +148,10 @@ protected:
     QTemporaryDir temp;
     std::vector<std::pair<std::string, std::optional<std::string>>> saved;
     std::shared_ptr<MailService> previousService;
+    std::string previousAddress;
+    vordix::FileDialogHandler previousDialogs;
+    std::vector<std::string> offered; // the paths the save dialog proposed
+    std::string chosen;               // the user's answer; empty: cancelled
     std::shared_ptr<testsupport::RecordingMessageSink> sink = std::make_shared<testsupport::RecordingMessageSink>();
 };
 
@@ -145,7 +168,7 @@ TEST_F(BugReport, SendMailsTheDescriptionAndTheGameAsAnAttachedSheet)
         EXPECT_EQ(args[2], "Fehler melden");
         EXPECT_EQ(args[4], description.toStdString() + "\n\n"); // empty: still the two line feeds
         EXPECT_EQ(fs::path(args[6]).filename(), "Verlauf.skt");
-        EXPECT_EQ(args[7], SKAT_BUG_REPORT_ADDRESS);
+        EXPECT_EQ(args[7], "fehler@skat.example");
         // The attached sheet holds the game, its deal rebuilt from the tricks.
         LISTE sheet;
         ASSERT_EQ(streamFromXml(contentOf(dir("attached")), sheet), STREAM_READ_OK);
@@ -169,25 +192,66 @@ TEST_F(BugReport, CancelSendsNothingAndTheNextReportStartsEmpty)
     run(dialog, QStringLiteral("neu"), "F_bug_abbr");
 }
 
-TEST_F(BugReport, WithoutAWorkingMailClientTheUserIsToldAndTheGameGoesOn)
+// Without an address, a mail client or a composer that works, the report is
+// saved where the user says and the user is told where it went; cancelled,
+// the typed text comes back with the next report.
+TEST_F(BugReport, WithoutMailTheReportIsSavedAndTypedTextIsNeverLost)
 {
-    const std::wstring expected =
-        L"Die Nachricht kann nicht verschickt werden, weil kein E-Mail-Programm konfiguriert ist.";
-    for (const bool display : {false, true}) {
+    struct Case {
+        const char* name;
+        std::string address;
+        bool display;
+        int composerExit;
+    };
+    const Case cases[] = {
+        {"no address in the build", "", true, 0},
+        {"no mail client", "fehler@skat.example", false, 0},
+        {"the composer fails", "fehler@skat.example", true, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         sink->clear();
-        if (display) {
+        offered.clear();
+        fs::remove(dir("args"));
+        DIALOG_BUGREPORT::setAddress(c.address);
+        if (c.display)
             setenv("DISPLAY", ":99", 1);
-            fakeXdgEmail(3); // the composer fails
-        } else {
+        else
             unsetenv("DISPLAY");
-        }
+        fakeXdgEmail(c.composerExit);
+        chosen = dir("gespeichert.txt");
+        fs::remove(chosen);
+
         const EIN_SPIEL game = playedGame();
         DIALOG_BUGREPORT dialog(nullptr);
         dialog.prepare(&game);
-        run(dialog, QStringLiteral("x"), "F_bug_senden");
-        ASSERT_EQ(sink->texts.size(), 1u) << display;
-        EXPECT_EQ(sink->texts[0], expected);
+        run(dialog, QStringLiteral("Der Kreuz-Bube fehlt."), "F_bug_senden");
+        EXPECT_EQ(fs::exists(dir("args")), c.composerExit != 0) << "no mail went out";
+        ASSERT_EQ(offered.size(), 1u);
+        EXPECT_EQ(offered[0], dir("home/Dokumente/Fehlerbericht.txt"));
+        EXPECT_TRUE(fs::is_directory(dir("home/Dokumente")));
+        EXPECT_EQ(contentOf(chosen), "Der Kreuz-Bube fehlt.\n\n" + dialog.reportXml());
+        ASSERT_EQ(sink->texts.size(), 1u);
+        EXPECT_EQ(sink->kinds[0], vordix::MessageKind::Information);
+        EXPECT_NE(sink->texts[0].find(vordix::fromUtf8(chosen)), std::wstring::npos);
+        dialog.prepare(&game); // a saved report leaves an empty field
+        run(dialog, QString(), "F_bug_abbr");
     }
+
+    // Cancelled saving: the user is told and the text waits in the dialog.
+    sink->clear();
+    chosen.clear();
+    DIALOG_BUGREPORT::setAddress("");
+    const EIN_SPIEL game = playedGame();
+    DIALOG_BUGREPORT dialog(nullptr);
+    dialog.prepare(&game);
+    run(dialog, QStringLiteral("Lang getippt."), "F_bug_senden");
+    ASSERT_EQ(sink->texts.size(), 1u);
+    EXPECT_EQ(sink->kinds[0], vordix::MessageKind::Warning);
+    dialog.prepare(&game);
+    run(dialog, QStringLiteral("Lang getippt."), "F_bug_abbr", QStringLiteral("Lang getippt."));
+    dialog.prepare(&game); // thrown away by cancelling
+    run(dialog, QString(), "F_bug_abbr");
 }
 
 } // namespace

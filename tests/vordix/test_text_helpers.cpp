@@ -67,8 +67,10 @@ TEST(FileDialogFilter, GermanAndEnglishEntries)
         {FILE_KIND_LOGIC, true, L"Logic files (*.spl);;All files (*.*)"},
         {FILE_KIND_CARD_SETS, true, L"Deck of cards (*.spk);;All files (*.*)"},
         {FILE_KIND_DISTRIBUTIONS, false, L"Kartenverteilungen (*.krt);;Alle Dateien (*.*)"},
+        {FILE_KIND_PDF, false, L"PDF-Dateien (*.pdf);;Alle Dateien (*.*)"},
+        {FILE_KIND_TEXT, true, L"Text files (*.txt);;All files (*.*)"},
         {0, false, L";;Alle Dateien (*.*)"},
-        {6, true, L";;All files (*.*)"},
+        {8, true, L";;All files (*.*)"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(fileDialogFilter(c.kind, c.english), c.filter) << c.kind;

@@ -84,9 +84,10 @@ TEST_F(Communication, FailuresAreToldWithTheNameOrAddress)
     ASSERT_EQ(m_sink->texts.size(), 2u);
     EXPECT_EQ(m_sink->kinds[0], vordix::MessageKind::Error);
     EXPECT_EQ(m_sink->captions[0], L"SKAT");
-    EXPECT_EQ(m_sink->texts[0], L"Die Datei Aktuell.skt kann nicht anzeigt werden, da kein Programm für die "
-                                L"Anzeige konfiguriert ist.");
-    EXPECT_EQ(m_sink->texts[1], L"Die Adresse|https://www.example.org/| kann nicht anzeigt werden, da kein "
+    // The file with its whole path, so that the user can find it.
+    EXPECT_EQ(m_sink->texts[0], L"Die Datei|/tmp/listen/Aktuell.skt|kann nicht angezeigt werden, da kein Programm "
+                                L"für die Anzeige konfiguriert ist.");
+    EXPECT_EQ(m_sink->texts[1], L"Die Adresse|https://www.example.org/| kann nicht angezeigt werden, da kein "
                                 L"Programm für die Anzeige konfiguriert ist.");
 }
 

@@ -20,7 +20,8 @@ bool programIsEnglish()
 bool showQtFileDialog(QWidget* parent, int fileKind, VORDIX_FILE& file, const std::wstring& caption, bool save)
 {
     const QString filter = QString::fromStdWString(vordix::fileDialogFilter(fileKind, programIsEnglish()));
-    const QString start = QString::fromStdWString(file.folder.path());
+    // A save proposes the file's name in its folder.
+    const QString start = QString::fromStdWString(file.folder.path() + (save ? file.name : std::wstring()));
     QString chosen;
     runOnGuiThread([&] {
         const QString title = QString::fromStdWString(caption);

@@ -55,14 +55,14 @@ void WIN_COMMUNICATION::openFile(const VORDIX_FILE& file)
     auto* folder = dynamic_cast<WIN_FILEPATH*>(file.folder.imp());
     if (!folder || folder->path().empty())
         return;
+    // The message names the whole path: the user has to find the file.
     const QString path = QString::fromStdWString(folder->path() + file.name);
     if (!openOnDesktop(QUrl::fromLocalFile(path)))
-        vordix::showMessage(
-            vordix::MessageKind::Error,
-            message(QT_TRANSLATE_NOOP("WIN_COMMUNICATION",
-                                      "Die Datei %s kann nicht anzeigt werden, da kein Programm für die "
-                                      "Anzeige konfiguriert ist."),
-                    QString::fromStdWString(file.name)));
+        vordix::showMessage(vordix::MessageKind::Error,
+                            message(QT_TRANSLATE_NOOP("WIN_COMMUNICATION",
+                                                      "Die Datei\n%s\nkann nicht angezeigt werden, da kein Programm "
+                                                      "für die Anzeige konfiguriert ist."),
+                                    path));
 }
 
 void WIN_COMMUNICATION::openUrl(const std::wstring& url)
@@ -73,9 +73,15 @@ void WIN_COMMUNICATION::openUrl(const std::wstring& url)
         vordix::showMessage(
             vordix::MessageKind::Error,
             message(QT_TRANSLATE_NOOP("WIN_COMMUNICATION",
-                                      "Die Adresse\n%s\n kann nicht anzeigt werden, da kein Programm für "
+                                      "Die Adresse\n%s\n kann nicht angezeigt werden, da kein Programm für "
                                       "die Anzeige konfiguriert ist."),
                     address));
+}
+
+bool WIN_COMMUNICATION::canSendMail()
+{
+    const std::shared_ptr<MailService> service = MailService::installed();
+    return service && service->canSend();
 }
 
 void WIN_COMMUNICATION::sendMail(const std::wstring& recipient, const std::wstring& subject, const std::string& body,

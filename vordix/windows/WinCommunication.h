@@ -20,6 +20,7 @@ public:
     void sendMail(const std::wstring& recipient, const std::wstring& subject, const std::string& body,
                   const unsigned char* attachment, int attachmentSize, int unused,
                   const std::wstring& attachmentName) override;
+    bool canSendMail() override;
 
     // Replaces the desktop opener (tests); returns the previous one. An
     // empty function restores QDesktopServices.

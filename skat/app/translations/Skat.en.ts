@@ -2598,13 +2598,17 @@ Skat will not look right.
 <context>
     <name>WIN_COMMUNICATION</name>
     <message>
-        <source>Die Datei %s kann nicht anzeigt werden, da kein Programm für die Anzeige konfiguriert ist.</source>
-        <translation>The file %s cannot be shown because no program is set up to show it.</translation>
+        <source>Die Datei
+%s
+kann nicht angezeigt werden, da kein Programm für die Anzeige konfiguriert ist.</source>
+        <translation>The file
+%s
+cannot be shown because no program is set up to show it.</translation>
     </message>
     <message>
         <source>Die Adresse
 %s
- kann nicht anzeigt werden, da kein Programm für die Anzeige konfiguriert ist.</source>
+ kann nicht angezeigt werden, da kein Programm für die Anzeige konfiguriert ist.</source>
         <translation>The address
 %s
  cannot be shown because no program is set up to show it.</translation>

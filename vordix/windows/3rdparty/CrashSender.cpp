@@ -1,7 +1,10 @@
 #include "vordix/windows/3rdparty/CrashSender.h"
 
+#include "vordix/Folder.h"
 #include "vordix/MessageSink.h"
+#include "vordix/SafeSave.h"
 #include "vordix/Utf8.h"
+#include "vordix/WinFilePath.h"
 #include "vordix/windows/3rdparty/CrashReportDialogs.h"
 #include "vordix/windows/3rdparty/CrashTexts.h"
 #include "vordix/windows/3rdparty/MailSender.h"
@@ -14,7 +17,6 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <cstdlib>
@@ -50,11 +52,23 @@ void removeFile(const std::wstring& path)
         ::unlink(utf8(path).c_str());
 }
 
+// The user's description as "Beschreibung.txt" in the report folder, so that
+// the archive holds it wherever it goes; empty when it cannot be written.
+std::wstring writeDescription(const ReportAttachments& attachments, const std::string& description)
+{
+    const std::string folder = attachments.folder.empty() ? std::string("/tmp") : utf8(attachments.folder);
+    const std::string path = folder + "/Beschreibung.txt";
+    return vordix::saveFile(path, description) ? vordix::fromUtf8(path) : std::wstring();
+}
+
 } // namespace
 
 QString askZipFileName()
 {
-    return QFileDialog::getSaveFileName(nullptr, QString(), QString(), crash::tr("Zip Dateien (*.zip)"));
+    // Proposed: the user's documents folder.
+    const QString start = QString::fromStdWString(WIN_FILEPATH::standardFolderPath(FOLDER_DOCUMENTS)) + QLatin1Char('/')
+                          + crash::tr("Fehlerbericht.zip");
+    return QFileDialog::getSaveFileName(nullptr, QString(), start, crash::tr("Zip Dateien (*.zip)"));
 }
 
 bool copyReplacing(const QString& from, const QString& to)
@@ -62,21 +76,17 @@ bool copyReplacing(const QString& from, const QString& to)
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly))
         return false;
-    QSaveFile target(to);
-    if (!target.open(QIODevice::WriteOnly))
-        return false;
-    while (!source.atEnd()) {
-        const QByteArray block = source.read(1 << 16);
-        if (block.isEmpty() && source.error() != QFileDevice::NoError) {
-            target.cancelWriting();
-            return false;
+    return static_cast<bool>(vordix::saveFile(to.toStdString(), [&](std::FILE* target) {
+        while (!source.atEnd()) {
+            const QByteArray block = source.read(1 << 16);
+            if (block.isEmpty() && source.error() != QFileDevice::NoError)
+                return false;
+            if (std::fwrite(block.constData(), 1, static_cast<size_t>(block.size()), target)
+                != static_cast<size_t>(block.size()))
+                return false;
         }
-        if (target.write(block) != block.size()) {
-            target.cancelWriting();
-            return false;
-        }
-    }
-    return target.commit();
+        return true;
+    }));
 }
 
 CCrashSender::CCrashSender(QObject* parent) : QObject(parent), network_(new QNetworkAccessManager(this)) { }
@@ -118,7 +128,10 @@ bool CCrashSender::runReport(ReportAttachments& attachments)
             for (const auto& [path, entry] : attachments.attachments)
                 if (zipped && !reportFileMissing(path))
                     zipped = zipper.addFile(path);
+            const std::wstring described = writeDescription(attachments, description);
+            zipped = zipped && !described.empty() && zipper.addFile(described);
             zipped = zipper.close() && zipped;
+            removeFile(described);
             result = zipped && sendReport(archive);
         }
     }
@@ -157,7 +170,10 @@ bool CCrashSender::sendReport(const std::wstring& archivePath)
         }
     }
     const QString target = saveDialog() ? saveDialog()() : askZipFileName();
-    if (target.isEmpty())
+    if (target.isEmpty() || !copyReplacing(QString::fromStdWString(archivePath), target))
         return false;
-    return copyReplacing(QString::fromStdWString(archivePath), target);
+    vordix::showMessage(
+        vordix::MessageKind::Information,
+        crash::tr("Der Fehlerbericht wurde mit Ihrer Beschreibung gespeichert als|%1").arg(target).toStdWString());
+    return true;
 }

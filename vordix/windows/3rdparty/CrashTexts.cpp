@@ -44,6 +44,9 @@ constexpr Entry ENGLISH[] = {
     {"Der Fehlerbericht konnte weder verschickt noch gespeichert werden.|Die Dateien bleiben im Ordner|%1",
      "The error report could not be sent or saved.|The files remain in the folder|%1"},
     {"Absturzbericht", "crash report"},
+    {"Der Fehlerbericht wurde mit Ihrer Beschreibung gespeichert als|%1",
+     "The error report was saved with your description as|%1"},
+    {"Fehlerbericht.zip", "Error report.zip"},
 };
 
 std::optional<bool>& forced()
