@@ -448,10 +448,30 @@ void HUMAN_PLAYER::confirmTrick()
         tableWindows()->beginTrickConfirmation(table_->windowsTable());
         return;
     }
-    const int delay = services->playDelayMs();
-    if (delay > 0)
-        services->sleepMs(delay + 50);
-    finishAction();
+    const int hold = table_->isNetworkGame() ? 0 : services->trickHoldMs();
+    if (hold <= 0) {
+        const int delay = services->playDelayMs();
+        if (delay > 0)
+            services->sleepMs(delay + 50);
+        finishAction();
+        return;
+    }
+    // The trick stays on the table until the user takes it away or the hold
+    // has passed; the wait ends as soon as the user answered.
+    constexpr int SLICE_MS = 20;
+    awaitAnswer();
+    tableWindows()->beginTrickConfirmation(table_->windowsTable());
+    // It ends too when the table stops asking (a stopped game loop).
+    const std::uint32_t serial = action_.serial;
+    auto waiting = [&] {
+        return awaitedHuman.load() == this && table_->openRequestSerial(id_, REQUEST_CONFIRM_TRICK) == serial
+               && !services->applicationClosing();
+    };
+    for (int waited = 0; waited < hold && waiting(); waited += SLICE_MS)
+        services->sleepMs(SLICE_MS);
+    HUMAN_PLAYER* self = this;
+    if (awaitedHuman.compare_exchange_strong(self, nullptr))
+        finishAction();
 }
 
 void HUMAN_PLAYER::confirmListEnd()

@@ -36,6 +36,13 @@ void TABLE_SERVICES::sleepMs(int ms)
 
 int TABLE_SERVICES::playDelayMs() const { return 0; }
 
+int TABLE_SERVICES::trickHoldMs() const
+{
+    constexpr int LOOK_MS = 1000;
+    const int delay = playDelayMs();
+    return delay > 0 ? delay + LOOK_MS : 0;
+}
+
 std::wstring TABLE_SERVICES::seatName(int playerId) const
 {
     return L"Spieler " + std::to_wstring(static_cast<long long>(playerId) + 1); // any id, no overflow

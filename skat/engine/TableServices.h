@@ -30,6 +30,10 @@ public:
 
     // Play delay in milliseconds (0, 500, 1000 or 1500).
     virtual int playDelayMs() const;
+    // How long a finished trick stays on the table before it is taken away
+    // by itself (a click or a key takes it sooner): a second more than the
+    // play delay, none without a delay.
+    virtual int trickHoldMs() const;
     // Display name of a player id 0..2 (the seat-name preferences).
     virtual std::wstring seatName(int playerId) const;
     // The user cuts the deck himself; the user clears finished tricks himself.

@@ -345,7 +345,8 @@ void DIALOG_ABRECHNUNG::onClosed()
 {
     const auto& imp = implementor();
     const int result = imp ? imp->result : 0;
-    answerOnClose(*this, REQUEST_CONFIRM_SETTLEMENT, answersSerial, result == REPEAT || result == NEXT,
+    // Closed by its frame (or Escape) the settlement goes on with the next game.
+    answerOnClose(*this, REQUEST_CONFIRM_SETTLEMENT, answersSerial, true,
                   [&] { return UserAction::of(UserAction::CONFIRM, answerFor(result)); });
 }
 
@@ -390,6 +391,6 @@ void DIALOG_EINGEPASST::onClosed()
 {
     const auto& imp = implementor();
     const int result = imp ? imp->result : 0;
-    answerOnClose(*this, REQUEST_CONFIRM_PASSED, answersSerial, result == REPEAT || result == NEXT,
+    answerOnClose(*this, REQUEST_CONFIRM_PASSED, answersSerial, true,
                   [&] { return UserAction::of(UserAction::CONFIRM, answerFor(result)); });
 }

@@ -289,7 +289,9 @@ void DIALOG_SPIEL_EINFACH::onClosed()
 {
     const auto& imp = implementor();
     const int result = imp ? imp->result : 0;
-    const bool answered = result == PUT_AWAY_AGAIN || (result == OK && imp->done);
+    // Closed by its frame (or Escape) the panel announces the game it holds:
+    // the last one confirmed, or the initial one.
+    const bool answered = result > 0;
     answerOnClose(*this, REQUEST_ANNOUNCE, answersSerial, answered, [&] {
         return UserAction::withGame(UserAction::ANNOUNCE, announcedForm(game_), result == PUT_AWAY_AGAIN);
     });
@@ -400,7 +402,7 @@ void DIALOG_SPIEL_HAND::onClosed()
 {
     const auto& imp = implementor();
     const int result = imp ? imp->result : 0;
-    const bool answered = result == TAKE_SKAT || (result == OK && imp->done);
+    const bool answered = result > 0;
     answerOnClose(*this, REQUEST_ANNOUNCE_HAND, answersSerial, answered, [&] {
         return UserAction::withGame(UserAction::ANNOUNCE_HAND, announcedForm(game_), result == TAKE_SKAT);
     });

@@ -92,11 +92,11 @@ void PLAYER_EINBLATT_CONTROLLER::setHand(CardSet cards)
             added = true;
         }
     }
-    // A hand that only lost cards keeps the order the user gave it.
-    if (added) {
-        SKATTISCH* table = currentTable();
-        shownHand.sort(sortTypeOf(table), userSortSettings(!sortsFully(table)));
-    }
+    // A hand that only lost cards keeps the order the user gave it, unless
+    // the game it was sorted for has changed.
+    SKATTISCH* table = currentTable();
+    if (added || !(sortedFor_ == SortedFor{sortTypeOf(table), sortsFully(table)}))
+        sortForTable();
     if (highlighted != NO_CARD && shownHand.positionOf(highlighted) < 0)
         highlighted = NO_CARD;
     if (view)
@@ -111,10 +111,16 @@ void PLAYER_EINBLATT_CONTROLLER::refreshHand()
     setHand(table->currentIndex >= STATE_ABHEBEN_UND_GEBEN ? table->cards.hands[seat].cardSet() : 0);
 }
 
-void PLAYER_EINBLATT_CONTROLLER::resortHand()
+void PLAYER_EINBLATT_CONTROLLER::sortForTable()
 {
     SKATTISCH* table = currentTable();
-    shownHand.sort(sortTypeOf(table), userSortSettings(!sortsFully(table)));
+    sortedFor_ = {sortTypeOf(table), sortsFully(table)};
+    shownHand.sort(sortedFor_.type, userSortSettings(!sortedFor_.fully));
+}
+
+void PLAYER_EINBLATT_CONTROLLER::resortHand()
+{
+    sortForTable();
     if (view)
         view->rebuildCardViews();
 }

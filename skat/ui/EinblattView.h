@@ -49,7 +49,9 @@ public:
     // Stores the seat and, when the table seats a player there, shows its hand.
     void attachSeat(int newSeat);
     // Shows the set: cards no longer held go, the rest keep their order, new
-    // cards are added and the hand is sorted again.
+    // cards are added and the hand is sorted again. The hand is sorted again
+    // too when the table's game changed since (the announced game brings its
+    // trumps together).
     void setHand(CardSet cards);
     // The seat's hand of the table, sorted for the game in force.
     void refreshHand();
@@ -82,6 +84,17 @@ public:
 
     std::int32_t seat = -1;
     USER_ACTIONS* actions = nullptr; // not owned: where a played card is reported
+
+private:
+    // The table's game the hand was last sorted for (the announcement
+    // panel's previews do not count).
+    struct SortedFor {
+        GameType type = GAME_NONE;
+        bool fully = false;
+        bool operator==(const SortedFor&) const = default;
+    };
+    SortedFor sortedFor_;
+    void sortForTable();
 };
 
 class EINBLATT_VIEW : public GENERIC_VIEW<EINBLATT_CONTROLLER, EINBLATT_VIEW> {

@@ -591,7 +591,7 @@ void FENSTER_SKAT::layoutAndPaint(VORDIX_ZEICHENBEREICH& area)
     }
     background_.draw(area, 0, 0);
     if (table) {
-        const bool settled = table->currentIndex == STATE_ABRECHNUNG && trickDisplayShown();
+        const bool settled = settlementRowShown(*table);
         if (assistanceAllowed(*table) && controller->courseWanted && !settled)
             paintTricksTaken(area, *table);
         paintModeContent(area, *table);

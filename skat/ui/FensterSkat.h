@@ -290,10 +290,15 @@ public:
     void prepareTrickDisplay(int party, const STAPEL& pile);
     void hideTrickDisplay();
     bool trickDisplayShown() const { return trickRow_.shown; }
+    // The row stands in place of the trick piles while the game is settled;
+    // null and Ramsch games keep their piles.
+    bool settlementRowShown(const SKATTISCH& table) const;
     int trickDisplayX(int position) const;
     RECTANGLE trickDisplayRect() const;
     int trickDisplayCardWidth() const { return trickRow_.cardWidth; }
     const std::vector<CardId>& trickDisplayCards() const { return trickRow_.cards; }
+    // "Deine Stiche" and the like, with the card points of both sides.
+    std::wstring trickDisplayCaption(const SKATTISCH& table) const;
     void paintTrickDisplay(VORDIX_ZEICHENBEREICH& area);
     void drawBoxedText(VORDIX_TEXT& label, int x, int y, VORDIX_ZEICHENBEREICH& area);
     // Kontra and Re stand beside the declarer's label.

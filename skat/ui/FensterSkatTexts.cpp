@@ -807,20 +807,29 @@ RECTANGLE FENSTER_SKAT::trickDisplayRect() const
     return {trickRow_.startX, trickRow_.top - 30, right - trickRow_.startX, trickRow_.cardHeight + 30};
 }
 
+std::wstring FENSTER_SKAT::trickDisplayCaption(const SKATTISCH& table) const
+{
+    const int declarer = table.record.declarer();
+    PLAYER* partner = declarer >= 0 && declarer <= 2 ? table.playerInSlot((declarer + 2) % 3) : nullptr;
+    const bool own =
+        partner && (partner->kind() == PLAYER_KIND_HUMAN || kindAt(table, declarer) == PLAYER_KIND_NETWORK_CLIENT);
+    const std::wstring heading = trickRow_.party == 0 ? skat::text(TextKey::Skat_Dein_Skat_und) : std::wstring{};
+    const std::wstring tricks = skat::text(own ? TextKey::Skat_Deine_Stiche : TextKey::Skat_Eure_Stiche);
+    // The card points of both sides, the shown side's first.
+    const Party shown = trickRow_.party == 0 ? PARTY_DECLARER : PARTY_DEFENDERS;
+    const Party other = shown == PARTY_DECLARER ? PARTY_DEFENDERS : PARTY_DECLARER;
+    return (heading.empty() ? tricks : heading + L" " + tricks) + L" \u2013 "
+           + table_texts::cardPointsText(trickRow_.pile.recordPoints(shown), trickRow_.pile.recordPoints(other));
+}
+
 void FENSTER_SKAT::paintTrickDisplay(VORDIX_ZEICHENBEREICH& area)
 {
     SKATTISCH* table = currentTable();
     if (!trickRow_.shown || !table)
         return;
     layoutTrickRow();
-    const int declarer = table->record.declarer();
-    PLAYER* partner = declarer >= 0 && declarer <= 2 ? table->playerInSlot((declarer + 2) % 3) : nullptr;
-    const bool own =
-        partner && (partner->kind() == PLAYER_KIND_HUMAN || kindAt(*table, declarer) == PLAYER_KIND_NETWORK_CLIENT);
     VORDIX_TEXT caption;
-    const std::wstring heading = trickRow_.party == 0 ? skat::text(TextKey::Skat_Dein_Skat_und) : std::wstring{};
-    const std::wstring tricks = skat::text(own ? TextKey::Skat_Deine_Stiche : TextKey::Skat_Eure_Stiche);
-    caption.text = heading.empty() ? tricks : heading + L" " + tricks;
+    caption.text = trickDisplayCaption(*table);
     if (theme() == USER_PREFS::THEME_ISLAND)
         setColour(caption, themeColour());
     else if (theme() == USER_PREFS::THEME_MONO)
@@ -841,6 +850,12 @@ void FENSTER_SKAT::paintTrickDisplay(VORDIX_ZEICHENBEREICH& area)
         images.drawCard(card, area, trickDisplayX(static_cast<int>(i)), trickRow_.top, trickRow_.cardWidth,
                         trickRow_.cardHeight, 0.0f);
     }
+}
+
+bool FENSTER_SKAT::settlementRowShown(const SKATTISCH& table) const
+{
+    const GameType type = table.record.SPIELART.SPIEL_TYP;
+    return trickRow_.shown && table.currentIndex == STATE_ABRECHNUNG && type != GAME_NULL && type != GAME_RAMSCH;
 }
 
 void FENSTER_SKAT::drawBoxedText(VORDIX_TEXT& label, int x, int y, VORDIX_ZEICHENBEREICH& area)
@@ -943,7 +958,7 @@ void FENSTER_SKAT::paintTableTexts(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table
         paintSkatPair(area, table.cards.skat.cardId(1), table.cards.skat.cardId(2));
     else if (mode == INPUT_PUT_AWAY)
         paintSkatPair(area, controller->input.skatPlaces.cardId(1), controller->input.skatPlaces.cardId(2));
-    if (table.currentIndex == STATE_ABRECHNUNG)
+    if (settlementRowShown(table))
         paintTrickDisplay(area);
 }
 
@@ -959,9 +974,18 @@ void FENSTER_SKAT::paintOverlayTexts(VORDIX_ZEICHENBEREICH& area, SKATTISCH& tab
         paintSeatRoles(area);
     }
     paintOwnSeatRole(area);
-    paintGameTitle(area);
+    // A card that may not be played was tried: the rule stands where the
+    // own title line would.
+    const bool illegalTried = handViews[0].controller && handViews[0].controller->legalDisplay;
+    if (!illegalTried)
+        paintGameTitle(area);
     paintBalloon(area, controller->overlayMessage, false);
     for (const SeatText& balloon : seatTexts)
         if (screenPositionOfSeat(&table, balloon.seat) != 1)
             paintBalloon(area, balloon, true);
+    if (illegalTried) {
+        VORDIX_TEXT notice;
+        notice.text = L" " + table_texts::illegalCardNotice(table) + L" ";
+        drawCentredBoxedText(notice, area);
+    }
 }

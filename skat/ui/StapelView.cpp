@@ -27,6 +27,10 @@ namespace {
 int whole(double value) { return static_cast<int>(value); }
 
 constexpr int DECK = 32;
+// The last trick on demand: its cards' size and how far apart they lie,
+// both as parts of the trick in the middle of the table.
+constexpr double LAST_TRICK_SIZE = 0.75;
+constexpr double LAST_TRICK_SPREAD = 0.8;
 constexpr int BOTTOM_LINE = 120;
 // The side of a stack ends this far (before scaling) below where it is drawn.
 constexpr int BOTTOM_EDGE = 31;
@@ -501,10 +505,12 @@ std::vector<std::pair<CardId, RECTANGLE>> STAPEL_VIEW::lastTrickCards() const
     const int h = pileHeight();
     const TableGeometry geometry = host->geometry();
     const bool small = geometry.kind() == LayoutKind::Small;
-    // 0.6 of the layout's card size.
+    // Three quarters of the layout's card size, the cards spread as they lay
+    // in the trick and drawn from left to right, so that every card shows
+    // its corner.
     const RECTANGLE full = geometry.trickCard(1);
-    const int width = whole(full.width * 0.6);
-    const int height = whole(full.height * 0.6);
+    const int width = whole(full.width * LAST_TRICK_SIZE);
+    const int height = whole(full.height * LAST_TRICK_SIZE);
     const int baseX = x + stackX(stack) + stackXOffset(stack) - whole(60.0 * h / 100);
     const int baseY = y + stackTopY() - (small ? -10 : whole(40.0 * h / 100)) - height / 2;
     static constexpr int offsetX[3] = {176, 128, 88};
@@ -515,8 +521,22 @@ std::vector<std::pair<CardId, RECTANGLE>> STAPEL_VIEW::lastTrickCards() const
             continue;
         const int position = screenPositionOfSeat(table, (leader + j) % 3);
         out.push_back({card->id(),
-                       {baseX + whole(offsetX[position] * 0.6) + 5 * j, baseY + whole(offsetY[position] * 0.6) + 5 * j,
-                        width, height}});
+                       {baseX + whole(offsetX[position] * LAST_TRICK_SPREAD),
+                        baseY + whole(offsetY[position] * LAST_TRICK_SPREAD), width, height}});
+    }
+    std::sort(out.begin(), out.end(), [](const auto& a, const auto& b) { return a.second.x < b.second.x; });
+    // Kept inside the client area.
+    if (!out.empty()) {
+        const int right = out.back().second.x + width;
+        const int shiftX = std::min(0, geometry.width() - 4 - right) + std::max(0, 4 - out.front().second.x);
+        int top = out.front().second.y;
+        for (const auto& [id, rect] : out)
+            top = std::min(top, rect.y);
+        const int shiftY = std::max(0, 4 - top);
+        for (auto& entry : out) {
+            entry.second.x += shiftX;
+            entry.second.y += shiftY;
+        }
     }
     return out;
 }

@@ -229,6 +229,20 @@ std::wstring gameTitle(const SKATTISCH& table, InputMode inputMode, bool localDe
     return t(TextKey::Status_spielt) + L" " + parts.game;
 }
 
+std::wstring cardPointsText(int first, int second)
+{
+    return std::to_wstring(first) + L" : " + std::to_wstring(second) + L" " + t(TextKey::Stapel_Punkte);
+}
+
+std::wstring illegalCardNotice(const SKATTISCH& table)
+{
+    const GameType type = table.record.SPIELART.SPIEL_TYP;
+    const KARTE* led = table.cards.trick.ledCard();
+    const bool trumpLed = type >= GAME_CLUBS && type <= GAME_GRAND_OUVERT && led && isRealCard(led->id())
+                          && (trumpMask(type) & cardMaskOfId(led->id())) != 0;
+    return t(trumpLed ? TextKey::Sprechblase_Wenn_Trumpf_gefordert : TextKey::Sprechblase_Wenn_Farbe_gefordert);
+}
+
 std::wstring seatRoleText(const SKATTISCH& table, InputMode inputMode, int position)
 {
     if (inputMode <= INPUT_NEW_GAME || inputMode >= INPUT_CARD_PLAY)

@@ -52,6 +52,14 @@ GameTitleParts gameTitleParts(const SKATTISCH& table);
 // from INPUT_GAME_RESULT on).
 std::wstring gameTitle(const SKATTISCH& table, InputMode inputMode, bool localDeclarer, bool firstLead, int theme);
 
+// What the user is told after trying a card that may not be played: to
+// follow with trump when the trick was led with a trump of a suit or grand
+// game, else to follow suit.
+std::wstring illegalCardNotice(const SKATTISCH& table);
+
+// The card points of two sides, "65 : 55 Augen".
+std::wstring cardPointsText(int first, int second);
+
 // Forehand, middlehand or rearhand of the seat at the screen position, and
 // who cuts and deals while the cards are dealt; empty when it has none.
 std::wstring seatRoleText(const SKATTISCH& table, InputMode inputMode, int position);

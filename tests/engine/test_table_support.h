@@ -57,6 +57,9 @@ public:
     }
     std::function<void(int)> onProcessEvents;
     std::atomic<bool> clickTricks{false};
+    // How long a finished trick waits for the user (0: it is taken at once).
+    int trickHoldMs() const override { return trickHold; }
+    std::atomic<int> trickHold{0};
     // Per test, not process-wide.
     void setSuppressTableCallbacks(bool on) override { suppress = on; }
     bool suppressTableCallbacks() const override { return suppress; }

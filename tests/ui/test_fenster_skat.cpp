@@ -25,6 +25,7 @@
 #include "vordix/Zeichenbereich.h"
 #include "vordix/windows/ClientFenster.h"
 #include "vordix/windows/WinFenster.h"
+#include "vordix/windows/WinImageView.h"
 #include "vordix/windows/WinImplementorFactory.h"
 
 #include <QAbstractButton>
@@ -33,8 +34,10 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QPolygonF>
 #include <QTest>
 #include <QTimer>
+#include <QTransform>
 
 #include <gtest/gtest.h>
 
@@ -501,12 +504,27 @@ private:
 };
 
 // A human player held at a finished trick that waits for a click.
+// The finished trick waits for the user: for ever when tricks are cleared
+// by hand, else for the hold of the speed setting (long here), and a click
+// or a key takes it away at once.
 TEST_F(GameWindow, AClickOrAKeyTakesTheFinishedTrickAway)
 {
-    for (bool byKey : {false, true}) {
-        SCOPED_TRACE(byKey ? "key" : "click");
+    const struct {
+        const char* name;
+        bool byKey;
+        bool clickTricks;
+    } cases[] = {
+        {"click, cleared by hand", false, true},
+        {"key, cleared by hand", true, true},
+        {"click while the trick is held", false, false},
+        {"key while the trick is held", true, false},
+    };
+    for (const auto& c : cases) {
+        const bool byKey = c.byKey;
+        SCOPED_TRACE(c.name);
         table_test::TableHarness harness;
-        harness.services->clickTricks = true;
+        harness.services->clickTricks = c.clickTricks;
+        harness.services->trickHold = c.clickTricks ? 0 : 3600 * 1000;
         ASSERT_TRUE(harness.holdHumanAt(REQUEST_CONFIRM_TRICK, table_test::DEAL, SEAT_2));
         installTableServer(std::make_shared<HarnessServer>(*harness.table));
         ASSERT_EQ(harness.table->currentIndex, STATE_STICH_ABLEGEN);
@@ -608,6 +626,51 @@ TEST_F(GameWindow, TheOpenDeclarersHandLiesFaceUp)
     }
 }
 
+// Once the game is announced the own hand is sorted for it: the trumps of
+// a suit game stand together; in null the jacks go back to their suits. A
+// hand whose game did not change keeps the order the user gave it.
+TEST_F(GameWindow, TheAnnouncedGameSortsTheOwnHandAgain)
+{
+    dealGrandWithSpadeLead(server->table);
+    SKATTISCH_SERVER& table = server->table;
+    table.currentIndex = STATE_REIZEN;
+    table.record.SPIELART = SPIELART();
+    window->attachSeats();
+    window->windowController()->updateView();
+    PLAYER_EINBLATT_CONTROLLER& hand = window->handControllers[0];
+    ASSERT_EQ(hand.shownHand.cardCount(), 10);
+    hand.moveCard(1, 10);
+    const EINBLATT_SORTIERBAR moved = hand.shownHand;
+    window->windowController()->updateView();
+    EXPECT_TRUE(hand.shownHand == moved) << "the same game keeps the user's order";
+
+    // Where the trumps of the game stand in the shown hand.
+    auto trumpPlaces = [&](GameType type) {
+        std::vector<int> places;
+        for (int i = 1; i <= hand.shownHand.cardCount(); ++i)
+            if (trumpMask(type) & cardMaskOfId(hand.shownHand.cardIdAt(i)))
+                places.push_back(i);
+        return places;
+    };
+    for (const GameType type : {GAME_HEARTS, GAME_DIAMONDS, GAME_GRAND, GAME_NULL}) {
+        SCOPED_TRACE(type);
+        table.record.SPIELART = SPIELART(type, WIN_LEVEL_WITH_SKAT);
+        table.currentIndex = STATE_KARTE_AUSSPIELEN;
+        window->windowController()->updateView();
+        EINBLATT_SORTIERBAR expected = hand.shownHand;
+        hand.sortHandFor(type);
+        EXPECT_TRUE(hand.shownHand == expected) << "sorted for the announced game";
+        const std::vector<int> places = trumpPlaces(type);
+        if (!places.empty())
+            EXPECT_EQ(places.back() - places.front() + 1, static_cast<int>(places.size())) << "the trumps together";
+        // The user's order holds while the game stays.
+        hand.moveCard(1, 10);
+        expected = hand.shownHand;
+        window->windowController()->updateView();
+        EXPECT_TRUE(hand.shownHand == expected);
+    }
+}
+
 TEST_F(GameWindow, AnIllegalCardDimsTheOthersAndIsNotPlayed)
 {
     dealGrandWithSpadeLead(server->table);
@@ -632,6 +695,81 @@ TEST_F(GameWindow, AnIllegalCardDimsTheOthersAndIsNotPlayed)
     EXPECT_EQ(hand.inputMode, HAND_INPUT_NONE);
     for (const auto& view : own.cardViews())
         EXPECT_EQ(view->shade, 0);
+}
+
+// The outline of a card widget as it is drawn on the client, its card's
+// rectangle grown (or shrunk) by margin pixels.
+QPolygonF drawnOutline(const WIN_IMAGEVIEW& widget, double margin)
+{
+    const QRectF image = widget.imageRect();
+    const double diagonal = std::hypot(image.width(), image.height());
+    const double scale = widget.width() / diagonal;
+    const double w = image.width() * scale;
+    const double h = image.height() * scale;
+    const QPointF centre = QPointF(widget.geometry().topLeft()) + widget.imageOffset() * scale + QPointF(w / 2, h / 2);
+    QTransform turn;
+    turn.translate(centre.x(), centre.y());
+    turn.rotate(-widget.rotation());
+    return turn.map(QPolygonF(QRectF(-w / 2 - margin, -h / 2 - margin, w + 2 * margin, h + 2 * margin)));
+}
+
+// A press on the fanned, overlapping hand takes the card the user sees under
+// the pointer: the topmost card as the card widgets are drawn and stacked.
+TEST_F(GameWindow, APressOnTheFanTakesTheTopmostCardDrawnThere)
+{
+    for (const QSize size : {QSize(1024, 768), QSize(1920, 1080)}) {
+        SCOPED_TRACE(size.width());
+        dealGrandWithSpadeLead(server->table);
+        server->table.currentIndex = STATE_REIZEN; // a press chooses a card and plays nothing
+        window->resize(size.width(), size.height());
+        QTest::qWait(20);
+        window->attachSeats();
+        window->windowController()->updateView();
+        PLAYER_EINBLATT_VIEW& own = window->handViews[0];
+        PLAYER_EINBLATT_CONTROLLER& hand = window->handControllers[0];
+        hand.setInputMode(HAND_INPUT_PRESS);
+        hand.setHighlightedCard(hand.shownHand.cardIdAt(4)); // one card stands raised
+        QTest::qWait(300);                                   // the cards reach their places
+        ASSERT_EQ(own.cardViews().size(), 10u);
+        // The card widgets in the order they are stacked, bottom first.
+        std::vector<std::pair<CardId, const WIN_IMAGEVIEW*>> stacked;
+        auto widgetOf = [&](int i) {
+            return dynamic_cast<WIN_IMAGEVIEW*>(own.cardViews()[i - 1]->implementor().get());
+        };
+        for (QObject* child : client->children())
+            for (int i = 1; i <= 10; ++i)
+                if (child == widgetOf(i))
+                    stacked.emplace_back(hand.shownHand.cardIdAt(i), widgetOf(i));
+        ASSERT_EQ(stacked.size(), 10u);
+        // The topmost card whose outline (grown or shrunk by the margin) holds the point.
+        auto topmost = [&](QPointF p, double margin) {
+            CardId card = NO_CARD;
+            for (const auto& [id, widget] : stacked)
+                if (drawnOutline(*widget, margin).containsPoint(p, Qt::OddEvenFill))
+                    card = id;
+            return card;
+        };
+        QRectF area;
+        for (const auto& entry : stacked)
+            area = area.united(drawnOutline(*entry.second, 0).boundingRect());
+        HitRegion region = own.cardRegion();
+        int checked = 0;
+        for (int py = static_cast<int>(area.top()) - 4; py <= area.bottom() + 4; py += 5)
+            for (int px = static_cast<int>(area.left()) - 4; px <= area.right() + 4; px += 3) {
+                const QPointF p(px, py);
+                const CardId seen = topmost(p, 0);
+                // Points within two pixels of an outline may go either way.
+                if (topmost(p, 2) != seen || topmost(p, -2) != seen)
+                    continue;
+                ++checked;
+                hand.chosen = NO_CARD;
+                if (region.covers(px, py))
+                    if (std::optional<PressFollower> follower = region.pressed(px, py); follower && follower->released)
+                        follower->released(px, py);
+                ASSERT_EQ(hand.chosen, seen) << "press at " << px << "," << py;
+            }
+        EXPECT_GT(checked, 1000);
+    }
 }
 
 TEST_F(GameWindow, LeftAndRightMoveTheHighlightWithinTheHand)
@@ -911,6 +1049,48 @@ TEST_F(GameWindow, TheSettlementTrickRowStaysInsideTheWindow)
     // A defenders' side without a trick shows no card.
     window->prepareTrickDisplay(1, pile);
     EXPECT_TRUE(window->trickDisplayCards().empty());
+}
+
+// The row names the card points of both sides; null and Ramsch games keep
+// their piles instead of the row.
+TEST_F(GameWindow, TheSettlementRowShowsTheCardPointsOutsideNullAndRamsch)
+{
+    dealGrandWithSpadeLead(server->table);
+    SKATTISCH_SERVER& table = server->table;
+    table.record.ALLEIN = 1;
+    STAPEL pile;
+    pile.setSkat(SKAT(cardIdFromCode("K1"), cardIdFromCode("K7"))); // 10 points
+    STICH taken;
+    for (const char* code : {"PA", "P1", "PK"}) // 25 points for the declarer
+        taken.addCard(cardIdFromCode(code));
+    pile.addToParty(PARTY_DECLARER, taken, SEAT_0, SEAT_1);
+    STICH lost;
+    for (const char* code : {"HA", "H1", "H7"}) // 21 points for the defenders
+        lost.addCard(cardIdFromCode(code));
+    pile.addToParty(PARTY_DEFENDERS, lost, SEAT_1, SEAT_2);
+    table.currentIndex = STATE_ABRECHNUNG;
+    const std::wstring points = skat::text(TextKey::Stapel_Punkte);
+    window->prepareTrickDisplay(0, pile);
+    EXPECT_NE(window->trickDisplayCaption(table).find(L"35 : 21 " + points), std::wstring::npos)
+        << "the declarer's side first";
+    window->prepareTrickDisplay(1, pile);
+    EXPECT_NE(window->trickDisplayCaption(table).find(L"21 : 35 " + points), std::wstring::npos);
+
+    const struct {
+        GameType type;
+        int state;
+        bool row;
+    } cases[] = {
+        {GAME_GRAND, STATE_ABRECHNUNG, true},        {GAME_HEARTS, STATE_ABRECHNUNG, true},
+        {GAME_NULL, STATE_ABRECHNUNG, false},        {GAME_RAMSCH, STATE_ABRECHNUNG, false},
+        {GAME_GRAND, STATE_KARTE_AUSSPIELEN, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.type);
+        table.record.SPIELART.SPIEL_TYP = c.type;
+        table.currentIndex = c.state;
+        EXPECT_EQ(window->settlementRowShown(table), c.row);
+    }
 }
 
 // Seat labels, the centred box and balloons keep inside the client area,

@@ -468,7 +468,7 @@ protected:
     std::unique_ptr<FENSTER_SKAT> window;
 };
 
-TEST_F(TableDialogForms, ClosingTheAnnouncementPanelByItsFrameAnnouncesNothing)
+TEST_F(TableDialogForms, ClosingTheAnnouncementPanelByItsFrameAnnouncesTheGameItHolds)
 {
     ASSERT_TRUE(harness.holdHumanAt(REQUEST_ANNOUNCE, table_test::DEAL, SEAT_1));
     DIALOG_SPIEL_EINFACH& panel = *window->tableDialogs()->announce;
@@ -477,26 +477,36 @@ TEST_F(TableDialogForms, ClosingTheAnnouncementPanelByItsFrameAnnouncesNothing)
     panel.implementor()->show();
     QWidget* widget = widgetOf(panel);
     ASSERT_TRUE(widget->isVisible());
-    // A game is chosen but not confirmed; the frame's close must not announce it.
-    button(panel, "F_spe_grand")->click();
-    widget->close();
-    QTest::qWait(20);
-    EXPECT_NE(HUMAN_PLAYER::awaited(), nullptr);
-    EXPECT_TRUE(widget->isVisible()) << "the panel stays until it is answered";
 
-    // OK reaching the panel with a game below the bid announces nothing either.
+    // OK reaching the panel with a game below the bid announces nothing.
     harness.table->record.GEREIZT = 264;
     panel.bid = 264;
+    button(panel, "F_spe_grand")->click();
     panel.onCommand(D1::OK);
     EXPECT_FALSE(panel.implementor()->done);
     EXPECT_NE(HUMAN_PLAYER::awaited(), nullptr);
+    EXPECT_TRUE(widget->isVisible());
 
-    // A game that reaches the bid is announced without a level.
+    // The panel holds the game last confirmed (spades); a choice made after
+    // it (clubs) is not confirmed. The frame's close announces the held game
+    // at once, without a level, and the panel goes.
     panel.bid = 18;
-    button(panel, "F_spe_grand")->click();
-    button(panel, "F_spe_ok")->click();
+    harness.table->record.GEREIZT = 18;
+    button(panel, "F_spe_pik")->click();
+    panel.onCommand(D1::OK);
+    ASSERT_TRUE(panel.implementor()->done);
+    EXPECT_EQ(panel.chosenGame().SPIEL_TYP, GAME_SPADES);
+    panel.implementor()->done = false;
+    button(panel, "F_spe_kreuz")->click();
+    EXPECT_NE(HUMAN_PLAYER::awaited(), nullptr);
+    widget->close();
     EXPECT_TRUE(table_test::eventually([] { return HUMAN_PLAYER::awaited() == nullptr; }));
     EXPECT_FALSE(widget->isVisible());
+    // The game as it was settled.
+    ASSERT_TRUE(table_test::eventually([&] { return !harness.settled().empty(); }));
+    const SPIELSTRUCT played = harness.settled().front();
+    EXPECT_EQ(played.SPIELART.SPIEL_TYP, GAME_SPADES);
+    EXPECT_EQ(played.SPIELART.GEWINN_STUFE, WIN_LEVEL_WITH_SKAT);
 }
 
 TEST_F(TableDialogForms, TheSettlementPanelAnswersOnlyItsOwnRequest)
@@ -521,6 +531,25 @@ TEST_F(TableDialogForms, TheSettlementPanelAnswersOnlyItsOwnRequest)
     button(panel, "F_abr_weiter")->click();
     EXPECT_TRUE(table_test::eventually([] { return HUMAN_PLAYER::awaited() == nullptr; }));
     EXPECT_TRUE(table_test::eventually([&] { return harness.gamesEnded > before; }));
+}
+
+TEST_F(TableDialogForms, ClosingTheSettlementByItsFrameGoesOnWithTheNextGame)
+{
+    harness.windows->game = SPIELART(GAME_GRAND, WIN_LEVEL_WITH_SKAT, LEVEL_NONE);
+    ASSERT_TRUE(harness.holdHumanAt(REQUEST_CONFIRM_SETTLEMENT, table_test::DEAL, SEAT_1));
+    DIALOG_ABRECHNUNG& panel = *window->tableDialogs()->settlement;
+    panel.record = harness.table->record;
+    panel.answersSerial = awaitedRequestSerial(REQUEST_CONFIRM_SETTLEMENT);
+    panel.implementor()->show();
+    QWidget* widget = widgetOf(panel);
+    ASSERT_TRUE(widget->isVisible());
+    const int before = harness.gamesEnded;
+    widget->close();
+    EXPECT_TRUE(table_test::eventually([] { return HUMAN_PLAYER::awaited() == nullptr; }));
+    EXPECT_TRUE(table_test::eventually([&] { return harness.gamesEnded > before; }));
+    QTest::qWait(20);
+    EXPECT_FALSE(widget->isVisible()) << "the panel does not come back";
+    EXPECT_FALSE(harness.table->modus.repeatFlag) << "the next game, not the same deal again";
 }
 
 TEST_F(TableDialogForms, YesNoAndQuitDialogsReportTheirButton)

@@ -17,6 +17,7 @@
 using table_texts::balloonLines;
 using table_texts::gameInfoLine;
 using table_texts::gameTitle;
+using table_texts::illegalCardNotice;
 using table_texts::InfoLineContext;
 using table_texts::seatRoleText;
 
@@ -236,6 +237,34 @@ TEST_F(TableTexts, TheTitleLineFollowsTheDeclarerAndTheMoment)
         << "no Kontra nor Re without a known Kontra player";
     table.record.SPIELART = SPIELART(GAME_RAMSCH, 0);
     EXPECT_EQ(gameTitle(table, INPUT_CARD_PLAY, true, false, 3), L"");
+}
+
+TEST_F(TableTexts, ATriedCardThatMayNotBePlayedNamesTrumpOrSuit)
+{
+    const std::wstring trump = t(TextKey::Sprechblase_Wenn_Trumpf_gefordert);
+    const std::wstring suit = t(TextKey::Sprechblase_Wenn_Farbe_gefordert);
+    const struct {
+        const char* name;
+        GameType type;
+        CardId led;
+        std::wstring notice;
+    } cases[] = {
+        {"trump suit led", GAME_HEARTS, makeCardId(SUIT_HEARTS, RANK_SEVEN), trump},
+        {"a jack led in a suit game", GAME_HEARTS, makeCardId(SUIT_CLUBS, RANK_JACK), trump},
+        {"another suit led", GAME_HEARTS, makeCardId(SUIT_SPADES, RANK_ACE), suit},
+        {"a jack led in grand", GAME_GRAND, makeCardId(SUIT_DIAMONDS, RANK_JACK), trump},
+        {"a suit led in grand ouvert", GAME_GRAND_OUVERT, makeCardId(SUIT_CLUBS, RANK_TEN), suit},
+        {"a jack led in null", GAME_NULL, makeCardId(SUIT_CLUBS, RANK_JACK), suit},
+        {"a jack led in Ramsch", GAME_RAMSCH, makeCardId(SUIT_CLUBS, RANK_JACK), suit},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        table.record.SPIELART = SPIELART(c.type, 0);
+        table.cards.trick.clear();
+        table.cards.trick.addCard(c.led);
+        EXPECT_EQ(illegalCardNotice(table), c.notice);
+    }
+    EXPECT_NE(trump, suit);
 }
 
 TEST_F(TableTexts, RolesNameForehandMiddlehandRearhandAndWhoCutsAndDeals)

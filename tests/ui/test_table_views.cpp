@@ -639,7 +639,7 @@ TEST_F(TableViews, PointsAndPartyNamesUnderTheTrickPiles)
     table.modus.freeGame = false;
 }
 
-TEST_F(TableViews, TheLastTrickShowsAboveItsPileAtSixTenthsOfTheCardSize)
+TEST_F(TableViews, TheLastTrickShowsAboveItsPileWithEveryCardsCorner)
 {
     dealGrandWithSpadeLead();
     SKATTISCH_SERVER& table = server->table;
@@ -661,9 +661,22 @@ TEST_F(TableViews, TheLastTrickShowsAboveItsPileAtSixTenthsOfTheCardSize)
     window->toggleLastTrick();
     const auto cards = window->pileView.lastTrickCards();
     ASSERT_EQ(cards.size(), 3u);
-    EXPECT_EQ(cards[0].first, cardIdFromCode("KA"));
-    EXPECT_EQ(cards[0].second.width, 86);
-    EXPECT_EQ(cards[0].second.height, 129);
+    // Seat 2 sits on the left, the user (seat 1) in the middle, seat 0 on
+    // the right; drawn in that order, each card leaves the corner of the one
+    // before it (its left quarter) uncovered.
+    const CardId expected[3] = {cardIdFromCode("KK"), cardIdFromCode("K1"), cardIdFromCode("KA")};
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        const RECTANGLE& r = cards[static_cast<std::size_t>(i)].second;
+        EXPECT_EQ(cards[static_cast<std::size_t>(i)].first, expected[i]);
+        EXPECT_EQ(r.width, 108) << "three quarters of the card size";
+        EXPECT_EQ(r.height, 162);
+        EXPECT_GE(r.x, 0);
+        EXPECT_GE(r.y, 0);
+        EXPECT_LE(r.x + r.width, 1024);
+        if (i > 0)
+            EXPECT_GE(r.x - cards[static_cast<std::size_t>(i) - 1].second.x, r.width / 4);
+    }
     EXPECT_EQ(window->pileView.stackCount(1), 0) << "the shown trick is taken off its pile";
 }
 
