@@ -240,6 +240,7 @@ void SKAT_APPLICATION::placeForScreen()
         prefs.fullScreen = true;
     if (prefs.fullScreen) {
         VORDIX_SCREEN::instance().enterFullScreen(&mainWindow);
+        mainWindow.fullScreenChanged(true);
         sheetWindow.placeWindow();
     }
 }

@@ -305,7 +305,9 @@ void FENSTER_SKAT::prepareImages(TableLayout layout)
     const RECTANGLE client = clientRect();
     const int W = client.width > 0 ? client.width : layout.designWidth();
     const int H = client.height > 0 ? client.height : layout.designHeight();
-    placement_ = placeTable(layout, W, H, USER_PREFS::instance().tableTheme);
+    // In full screen the menu bar lies over the top of the client area.
+    placement_ =
+        placeTable(layout, W, H, USER_PREFS::instance().tableTheme, isFullScreen_ ? FULL_SCREEN_MENU_STRIP : 0);
     originX = placement_.originX;
     originY = placement_.originY;
     buttonRowOffset = placement_.buttonRowOffset;
@@ -612,16 +614,7 @@ void FENSTER_SKAT::paintTable(VORDIX_ZEICHENBEREICH& area, int W, int H)
     const USER_PREFS& prefs = USER_PREFS::instance();
     const int w = image.isLoaded() ? image.getWidth() : W;
     const int h = image.isLoaded() ? image.getHeight() : H;
-    float offset = 0.0f;
-    float scale = 1.0f;
-    if (W > w) {
-        offset = (W - w) * 0.5f;
-        scale = static_cast<float>(W) / static_cast<float>(w);
-        if (scale > 1.2f) {
-            scale = 1.2f;
-            offset = std::min(static_cast<float>(static_cast<int>(offset)), 144.0f);
-        }
-    }
+    const BackgroundFit fit = fitBackground(W, H, w, h);
     if (W > w || H > h || !image.isLoaded()) {
         VORDIX_AREA fill;
         const ThemeColour& colour = prefs.themeColour[0];
@@ -632,22 +625,25 @@ void FENSTER_SKAT::paintTable(VORDIX_ZEICHENBEREICH& area, int W, int H)
         return;
     const int x0 = originX;
     const int y0 = originY;
-    drawTableBackground(image, area, layoutKindOf(currentLayout), x0, y0, scale, offset);
+    const LayoutKind kind = layoutKindOf(currentLayout);
+    drawBackgroundSides(image, area, kind, x0, y0, fit, W);
+    drawTableBackground(image, area, kind, x0, y0, fit);
     SKATTISCH* table = currentTable();
     const int seat = activeSeat();
     // The glow of the seat to act stands where no own picture does.
-    const bool pictures = paintSeatPictures(area, scale, offset);
+    const bool pictures = paintSeatPictures(area, fit);
     if (table && !pictures && prefs.tableTheme != USER_PREFS::THEME_MONO && seat >= 0 && seat != 1) {
         VORDIX_BITMAP& eyes = images.smallImage(seat);
         if (eyes.isLoaded()) {
             switch (layoutKindOf(currentLayout)) {
             case LayoutKind::Landscape:
-                if (scale <= 1.0f)
+                if (fit.scale <= 1.0f)
                     eyes.draw(area, x0 + 100, y0 + 73);
                 else
-                    eyes.drawRotated(area, static_cast<int>(x0 - 208 - offset), static_cast<int>(y0 - 128 - offset),
-                                     static_cast<int>(eyes.getWidth() * scale),
-                                     static_cast<int>(eyes.getHeight() * scale), 0.0f);
+                    eyes.drawRotated(area, static_cast<int>(x0 - 208 - fit.offsetX),
+                                     static_cast<int>(y0 - 128 - fit.offsetY),
+                                     static_cast<int>(eyes.getWidth() * fit.scale),
+                                     static_cast<int>(eyes.getHeight() * fit.scale), 0.0f);
                 break;
             case LayoutKind::Portrait: eyes.draw(area, x0 - 19, y0 + 201); break;
             case LayoutKind::Small: eyes.draw(area, x0 + 50, y0 + 50); break;

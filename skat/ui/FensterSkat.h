@@ -42,6 +42,7 @@
 class FENSTER_SKAT;
 class FENSTER_SKAT_CONTROLLER;
 class MAIN_WINDOW_SHELL;
+struct BackgroundFit;
 class SKATTISCH;
 struct TABLE_DIALOGS;
 
@@ -132,6 +133,8 @@ public:
     static constexpr int COMMAND_LAST_TRICK = 474;  // Opt_stich
     static constexpr int MESSAGE_UNDO_REQUEST = 16;
     static constexpr int MESSAGE_RIGHT_PRESS = 17;
+    // The height of the menu bar over the top of the client area in full screen.
+    static constexpr int FULL_SCREEN_MENU_STRIP = 22;
 
     explicit FENSTER_SKAT(MAIN_WINDOW_SHELL& shell);
     ~FENSTER_SKAT() override;
@@ -186,6 +189,10 @@ public:
     void preferencesChanged();
     // A player's own picture changed: the table background is painted anew.
     void seatPicturesChanged();
+
+    // The screen was put into full screen (or out of it) from outside the
+    // window: the table makes room for the menu bar over it.
+    void fullScreenChanged(bool fullScreen);
 
     // The seat the table highlights; -1 without a table.
     int activeSeat() const;
@@ -345,7 +352,7 @@ private:
     void paintTable(VORDIX_ZEICHENBEREICH& area, int width, int height);
     // The two other players' own pictures in their frames; true when one
     // was drawn (FensterSkatPreferences.cpp).
-    bool paintSeatPictures(VORDIX_ZEICHENBEREICH& area, float scale, float offset);
+    bool paintSeatPictures(VORDIX_ZEICHENBEREICH& area, const BackgroundFit& fit);
     void paintIconButtons(VORDIX_ZEICHENBEREICH& area, SKATTISCH* table);
     void paintStartButtons(VORDIX_ZEICHENBEREICH& area, SKATTISCH* table);
     bool showsStartButtons(SKATTISCH* table) const;

@@ -213,9 +213,7 @@ void FENSTER_SKAT::handleKey(VORDIX_MESSAGE& message, SKATTISCH& table)
     if (message.keyCode == KEY_ESCAPE && isFullScreen_) {
         USER_PREFS::instance().fullScreen = false;
         VORDIX_SCREEN::instance().leaveFullScreen(this);
-        isFullScreen_ = false;
-        bindButtonImages();
-        invalidate();
+        fullScreenChanged(false);
     }
     // The open table dialog takes its keys first; then what the table
     // expects: the skat handling, the own hand, the bidding panel and the
@@ -239,6 +237,13 @@ void FENSTER_SKAT::handleKey(VORDIX_MESSAGE& message, SKATTISCH& table)
         controller->report(UserAction::of(UserAction::CONFIRM, CONFIRM_NEXT_GAME));
 }
 
+void FENSTER_SKAT::fullScreenChanged(bool fullScreen)
+{
+    isFullScreen_ = fullScreen;
+    prepareImages(currentLayout);
+    invalidate();
+}
+
 void FENSTER_SKAT::toggleFullScreen()
 {
     USER_PREFS& prefs = USER_PREFS::instance();
@@ -256,6 +261,6 @@ void FENSTER_SKAT::toggleFullScreen()
             move((work.width - frame.width) / 2 + work.x, frame.y);
         }
     }
-    bindButtonImages();
+    fullScreenChanged(isFullScreen_);
     redrawNow();
 }

@@ -38,7 +38,7 @@ void FENSTER_SKAT::seatPicturesChanged()
     invalidate();
 }
 
-bool FENSTER_SKAT::paintSeatPictures(VORDIX_ZEICHENBEREICH& area, float scale, float offset)
+bool FENSTER_SKAT::paintSeatPictures(VORDIX_ZEICHENBEREICH& area, const BackgroundFit& fit)
 {
     SKATTISCH* table = currentTable();
     if (!table || USER_PREFS::instance().tableTheme == USER_PREFS::THEME_MONO)
@@ -53,11 +53,11 @@ bool FENSTER_SKAT::paintSeatPictures(VORDIX_ZEICHENBEREICH& area, float scale, f
         if (!picture || !picture->isLoaded())
             continue;
         const LayoutKind kind = layoutKindOf(currentLayout);
-        const RECTANGLE frame = seatPictureFrame(kind, originX, originY, scale, offset, position == 2);
+        const RECTANGLE frame = seatPictureFrame(kind, originX, originY, fit, position == 2);
         // The seat layer's frame of this seat only, and the face inside it.
         if (seatLayer.isLoaded()) {
             area.setClip(frame.x, frame.y, frame.width, frame.height);
-            drawTableBackground(seatLayer, area, kind, originX, originY, scale, offset);
+            drawTableBackground(seatLayer, area, kind, originX, originY, fit);
             area.resetClip();
         }
         // The right player looks to the middle of the table, too.

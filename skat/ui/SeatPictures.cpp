@@ -23,30 +23,73 @@ constexpr int PORTRAIT_SHIFT_X = 327;
 constexpr int SMALL_AREA_X = 144;
 constexpr int SMALL_AREA_Y = 128;
 constexpr double SMALL_FACTOR = 480.0 / 1152.0;
+// The background stretches at most this much; the lowest line of its
+// table's rim lies this far down its 1024 rows.
+constexpr float MAX_STRETCH = 1.2f;
+constexpr float RIM_BOTTOM = 1004.0f;
+constexpr float BACKGROUND_HEIGHT = 1024.0f;
 // The frame's border; the picture lies inside it.
 constexpr double BORDER = 12.0 / FRAME_SIDE;
 
 } // namespace
 
+BackgroundFit fitBackground(int W, int H, int w, int h)
+{
+    BackgroundFit fit;
+    if (w <= 0 || h <= 0 || W <= w)
+        return fit;
+    // The background's middle lies on the client's middle; its rim must
+    // end inside the client's lower half.
+    const float rimBelowMiddle = RIM_BOTTOM * static_cast<float>(h) / BACKGROUND_HEIGHT - h * 0.5f;
+    const float rimFit = rimBelowMiddle > 0.0f ? (H * 0.5f) / rimBelowMiddle : MAX_STRETCH;
+    fit.scale = std::max(1.0f, std::min({MAX_STRETCH, static_cast<float>(W) / w, rimFit}));
+    fit.offsetX = (fit.scale - 1.0f) * w * 0.5f;
+    fit.offsetY = (fit.scale - 1.0f) * h * 0.5f;
+    return fit;
+}
+
 void drawTableBackground(VORDIX_BITMAP& image, VORDIX_ZEICHENBEREICH& area, LayoutKind kind, int x0, int y0,
-                         float scale, float offset)
+                         const BackgroundFit& fit)
 {
     switch (kind) {
     case LayoutKind::Portrait: image.draw(area, x0 - PORTRAIT_SHIFT_X, y0); break;
     case LayoutKind::Small: image.draw(area, x0, y0); break;
     case LayoutKind::Landscape:
-        if (scale <= 1.0f)
+        if (fit.scale <= 1.0f)
             image.draw(area, x0 - LANDSCAPE_SHIFT_X, y0 - LANDSCAPE_SHIFT_Y);
         else
-            image.drawRotated(area, static_cast<int>(x0 - LANDSCAPE_SHIFT_X - offset),
-                              static_cast<int>(y0 - LANDSCAPE_SHIFT_Y - offset),
-                              static_cast<int>(image.getWidth() * scale), static_cast<int>(image.getHeight() * scale),
-                              0.0f);
+            image.drawRotated(area, static_cast<int>(x0 - LANDSCAPE_SHIFT_X - fit.offsetX),
+                              static_cast<int>(y0 - LANDSCAPE_SHIFT_Y - fit.offsetY),
+                              static_cast<int>(image.getWidth() * fit.scale),
+                              static_cast<int>(image.getHeight() * fit.scale), 0.0f);
         break;
     }
 }
 
-RECTANGLE seatPictureFrame(LayoutKind kind, int x0, int y0, float scale, float offset, bool leftSeat)
+void drawBackgroundSides(VORDIX_BITMAP& image, VORDIX_ZEICHENBEREICH& area, LayoutKind kind, int x0, int y0,
+                         const BackgroundFit& fit, int W)
+{
+    if (kind != LayoutKind::Landscape || !image.isLoaded())
+        return;
+    const int w = static_cast<int>(image.getWidth() * fit.scale);
+    const int h = static_cast<int>(image.getHeight() * fit.scale);
+    const int left = static_cast<int>(x0 - LANDSCAPE_SHIFT_X - fit.offsetX);
+    const int top = static_cast<int>(y0 - LANDSCAPE_SHIFT_Y - fit.offsetY);
+    if (left <= 0 && left + w >= W)
+        return;
+    VORDIX_BITMAP mirrored;
+    const int iw = image.getWidth();
+    const int ih = image.getHeight();
+    if (!mirrored.createTransformed(image, iw, 0, -iw, ih, iw, ih))
+        return;
+    // Each mirror touches the background at the edge it mirrors.
+    if (left > 0)
+        mirrored.drawRotated(area, left - w, top, w, h, 0.0f);
+    if (left + w < W)
+        mirrored.drawRotated(area, left + w, top, w, h, 0.0f);
+}
+
+RECTANGLE seatPictureFrame(LayoutKind kind, int x0, int y0, const BackgroundFit& fit, bool leftSeat)
 {
     const int frameX = leftSeat ? FRAME_LEFT_X : FRAME_RIGHT_X;
     switch (kind) {
@@ -60,10 +103,10 @@ RECTANGLE seatPictureFrame(LayoutKind kind, int x0, int y0, float scale, float o
     case LayoutKind::Landscape: break;
     }
     // As drawTableBackground lays the background.
-    const float s = scale > 1.0f ? scale : 1.0f;
-    const float o = scale > 1.0f ? offset : 0.0f;
-    const int left = static_cast<int>(x0 - LANDSCAPE_SHIFT_X - o + frameX * s);
-    const int top = static_cast<int>(y0 - LANDSCAPE_SHIFT_Y - o + FRAME_Y * s);
+    const bool stretched = fit.scale > 1.0f;
+    const float s = stretched ? fit.scale : 1.0f;
+    const int left = static_cast<int>(x0 - LANDSCAPE_SHIFT_X - (stretched ? fit.offsetX : 0.0f) + frameX * s);
+    const int top = static_cast<int>(y0 - LANDSCAPE_SHIFT_Y - (stretched ? fit.offsetY : 0.0f) + FRAME_Y * s);
     return {left, top, static_cast<int>(FRAME_SIDE * s), static_cast<int>(FRAME_SIDE * s)};
 }
 

@@ -55,7 +55,7 @@ LayoutKind layoutKindOf(const TableLayout& layout)
     return LayoutKind::Landscape;
 }
 
-TablePlacement placeTable(const TableLayout& layout, int W, int H, int theme)
+TablePlacement placeTable(const TableLayout& layout, int W, int H, int theme, int topInset)
 {
     constexpr int scaleFactor = 2;
     TablePlacement p;
@@ -65,6 +65,8 @@ TablePlacement placeTable(const TableLayout& layout, int W, int H, int theme)
     if (kind == LayoutKind::Landscape) {
         p.originX = (W - D) / 2;
         p.originY = (H - layout.designHeight()) / 2;
+        if (topInset > 0)
+            p.originY = std::max(p.originY, topInset);
     }
     const int x0 = p.originX;
     const int y0 = p.originY;
@@ -102,11 +104,11 @@ TablePlacement placeTable(const TableLayout& layout, int W, int H, int theme)
         break;
     }
     // The icon buttons keep to the edges of the client area.
-    place(BUTTON_FULL_SCREEN, W - 28, 1, 27);
-    place(BUTTON_SETTINGS, W - 74, -5, 27);
-    place(BUTTON_HELP, W - 114, -5, 27);
-    place(BUTTON_ASSISTANCE, W - 154, -5, 27);
-    place(BUTTON_SCORE_SHEET, -7, -5, 27);
+    place(BUTTON_FULL_SCREEN, W - 28, 1 + topInset, 27);
+    place(BUTTON_SETTINGS, W - 74, -5 + topInset, 27);
+    place(BUTTON_HELP, W - 114, -5 + topInset, 27);
+    place(BUTTON_ASSISTANCE, W - 154, -5 + topInset, 27);
+    place(BUTTON_SCORE_SHEET, -7, -5 + topInset, 27);
     place(BUTTON_SHORTEN, -7, H - 53, 27);
     place(BUTTON_TAKE_BACK, x0 + 630, y0 + 485, 60);
     place(BUTTON_HINT, x0 + 635, y0 + 515, 60);

@@ -97,8 +97,10 @@ struct TablePlacement {
     ViewPlace tutorText;
 };
 
-// theme is the table theme 1..4 (4 moves the other hands up).
-TablePlacement placeTable(const TableLayout& layout, int clientWidth, int clientHeight, int theme);
+// theme is the table theme 1..4 (4 moves the other hands up). topInset is
+// the strip at the top of the client area that a menu bar lies over (in full
+// screen): the icons stand below it, and the table does not reach into it.
+TablePlacement placeTable(const TableLayout& layout, int clientWidth, int clientHeight, int theme, int topInset = 0);
 
 // The size of the tutor text control.
 constexpr int TUTOR_TEXT_WIDTH = 370;

@@ -337,22 +337,52 @@ TEST(SeatPictures, FramesFollowTheBackgroundOfEachLayout)
         const char* name;
         LayoutKind kind;
         int x0, y0;
-        float scale, offset;
+        BackgroundFit fit;
         bool left;
         RECTANGLE frame;
     };
     const Case cases[] = {
-        {"landscape, left", LayoutKind::Landscape, 0, 0, 1.0f, 0.0f, true, {20, 160, 150, 150}},
-        {"landscape, right", LayoutKind::Landscape, 0, 0, 1.0f, 0.0f, false, {854, 160, 150, 150}},
-        {"landscape stretched", LayoutKind::Landscape, 100, 50, 1.2f, 100.0f, true, {65, 167, 180, 180}},
-        {"portrait", LayoutKind::Portrait, 0, 0, 1.0f, 0.0f, true, {-99, 288, 150, 150}},
-        {"small", LayoutKind::Small, 0, 0, 1.0f, 0.0f, false, {382, 66, 62, 62}},
+        {"landscape, left", LayoutKind::Landscape, 0, 0, {}, true, {20, 160, 150, 150}},
+        {"landscape, right", LayoutKind::Landscape, 0, 0, {}, false, {854, 160, 150, 150}},
+        {"landscape stretched", LayoutKind::Landscape, 100, 50, {1.2f, 100.0f, 60.0f}, true, {65, 207, 180, 180}},
+        {"portrait", LayoutKind::Portrait, 0, 0, {}, true, {-99, 288, 150, 150}},
+        {"small", LayoutKind::Small, 0, 0, {}, false, {382, 66, 62, 62}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(seatPictureFrame(c.kind, c.x0, c.y0, c.scale, c.offset, c.left), c.frame);
+        EXPECT_EQ(seatPictureFrame(c.kind, c.x0, c.y0, c.fit, c.left), c.frame);
     }
     EXPECT_EQ(seatPictureArea({20, 160, 150, 150}), (RECTANGLE{32, 172, 126, 126}));
+}
+
+// A wide window stretches the 1440 × 1024 background about its middle, at
+// most 1.2 times and only so far that the table's rim stays inside the
+// window; what is left at the sides the mirrored room fills.
+TEST(SeatPictures, TheBackgroundStretchesAboutItsMiddleAndKeepsItsRim)
+{
+    constexpr int w = 1440;
+    constexpr int h = 1024;
+    constexpr float rimBottom = 1004.0f;
+    const struct {
+        int W, H;
+        bool stretched;
+    } cases[] = {
+        {1024, 768, false}, {1280, 1024, false}, {1440, 900, false}, {1600, 1200, true},
+        {1920, 1080, true}, {1920, 1200, true},  {2560, 1440, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.W);
+        const BackgroundFit fit = fitBackground(c.W, c.H, w, h);
+        EXPECT_EQ(fit.scale > 1.0f, c.stretched);
+        EXPECT_LE(fit.scale, 1.2f);
+        // The picture's middle stays on the design area's middle.
+        const float x0 = (c.W - 1024) / 2.0f;
+        const float y0 = (c.H - 768) / 2.0f;
+        EXPECT_NEAR(x0 - 208 - fit.offsetX + w * fit.scale / 2, c.W / 2.0f, 1.0f);
+        EXPECT_NEAR(y0 - 128 - fit.offsetY + h * fit.scale / 2, c.H / 2.0f, 1.0f);
+        if (c.stretched)
+            EXPECT_LE(y0 - 128 - fit.offsetY + rimBottom * fit.scale, c.H + 0.5f) << "the rim stays inside";
+    }
 }
 
 } // namespace

@@ -102,6 +102,28 @@ TEST(TableLayout, IconButtonsKeepToTheClientEdgesInEveryLayout)
     }
 }
 
+// In full screen the menu bar lies over the top of the client: the icons
+// stand below it and the table does not reach into it; a client higher
+// than the table and the strip keeps the table centred.
+TEST(TableLayout, AMenuStripAtTheTopMovesTheIconsAndTheTableBelowIt)
+{
+    constexpr int strip = 22;
+    const struct {
+        int width, height;
+        int y0;
+    } cases[] = {{1024, 768, strip}, {1024, 748, strip}, {1920, 1080, 156}, {1280, 800, strip}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.height);
+        const int W = c.width;
+        const TablePlacement p = placeTable(landscapeLayout(), W, c.height, 1, strip);
+        EXPECT_EQ(p.originY, c.y0);
+        EXPECT_EQ(p.buttons[BUTTON_FULL_SCREEN], (ButtonPlace{true, W - 28, 1 + strip, 27}));
+        EXPECT_EQ(p.buttons[BUTTON_SETTINGS], (ButtonPlace{true, W - 74, -5 + strip, 27}));
+        EXPECT_EQ(p.buttons[BUTTON_SCORE_SHEET], (ButtonPlace{true, -7, -5 + strip, 27}));
+        EXPECT_EQ(p.buttons[BUTTON_SHORTEN], (ButtonPlace{true, -7, c.height - 53, 27})) << "the bottom stays";
+    }
+}
+
 TEST(TableLayout, GameButtonsByLayout)
 {
     struct Case {

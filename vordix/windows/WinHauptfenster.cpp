@@ -181,16 +181,12 @@ void WIN_HAUPTFENSTER::toggleFullScreen()
     animation->setEasingCurve(QEasingCurve::InQuad);
     connect(animation, &QPropertyAnimation::finished, this, &WIN_HAUPTFENSTER::onMaximizeAnimationFinished);
     if (fullScreen_) {
-        if (client_)
-            disconnect(client_, &ClientFenster::mouseMoved, this, &WIN_HAUPTFENSTER::onMouseMoved);
         animation->setStartValue(geometry());
         animation->setEndValue(normalGeometry_);
         discardMenuBar();
         setWindowFlags(savedFlags_);
         QMainWindow::show();
     } else {
-        if (client_)
-            connect(client_, &ClientFenster::mouseMoved, this, &WIN_HAUPTFENSTER::onMouseMoved, Qt::UniqueConnection);
         normalGeometry_ = geometry();
         discardMenuBar();
         animation->setStartValue(normalGeometry_);
@@ -217,35 +213,4 @@ void WIN_HAUPTFENSTER::onMaximizeAnimationFinished()
         client_->fullScreen = fullScreen_;
         client_->setFocus();
     }
-}
-
-void WIN_HAUPTFENSTER::slideMenu(const QRect& to)
-{
-    auto* animation = new QPropertyAnimation(menuBar_, "geometry", this);
-    animation->setDuration(kAnimationMs);
-    animation->setEasingCurve(QEasingCurve::Linear);
-    animation->setStartValue(menuBar_->geometry());
-    animation->setEndValue(to);
-    connect(animation, &QPropertyAnimation::finished, this, &WIN_HAUPTFENSTER::onMenuAnimationFinished);
-    menuAnimationRunning_ = true;
-    animation->start(QAbstractAnimation::DeleteWhenStopped);
-}
-
-void WIN_HAUPTFENSTER::onMouseMoved(int y)
-{
-    if (menuAnimationRunning_ || !menuBar_ || !fullScreen_)
-        return;
-    const QRect bar = menuBar_->geometry();
-    const bool hidden = bar.top() < 0;
-    if (y <= 0 && hidden)
-        slideMenu(bar.translated(0, -bar.top()));
-    else if (y > 0 && !hidden)
-        slideMenu(QRect(bar.left(), -bar.height(), bar.width(), bar.height()));
-}
-
-void WIN_HAUPTFENSTER::onMenuAnimationFinished()
-{
-    menuAnimationRunning_ = false;
-    if (QObject* animation = sender())
-        disconnect(animation, nullptr, this, nullptr);
 }

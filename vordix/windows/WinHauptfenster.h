@@ -1,8 +1,8 @@
 #pragma once
 // The program's main window: a framework window with a menu bar built from
 // the menu form (window form id + 1), menu items addressed by control id,
-// and an animated full-screen mode in which the menu bar hides above the
-// top edge and slides in when the pointer touches the top.
+// and an animated full-screen mode in which the menu bar lies over the top
+// of the client area and stays there (the game leaves room for it).
 
 #include "vordix/Hauptfenster.h"
 #include "vordix/windows/FullScreenWindow.h"
@@ -41,9 +41,7 @@ public:
     static int endSession();
 
 public slots:
-    void onMouseMoved(int y);
     void onMaximizeAnimationFinished();
-    void onMenuAnimationFinished();
 
 private:
     struct MenuItemState {
@@ -58,12 +56,10 @@ private:
     // Applies f to every action named by the control id and records the state.
     template <class F>
     void forEachMenuAction(int controlId, F f);
-    void slideMenu(const QRect& to);
 
     bool fullScreen_ = false;
     QRect normalGeometry_;
     Qt::WindowFlags savedFlags_;
-    bool menuAnimationRunning_ = false;
     QMap<QString, MenuItemState> menuStates_;
     QMenuBar* menuBar_ = nullptr;
     std::unique_ptr<MenuControlFactory> menuForm_;
