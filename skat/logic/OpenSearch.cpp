@@ -471,6 +471,26 @@ OpenSearch::Order OpenSearch::orderOf(Seat mover, CardSet candidates, bool start
         order.firstHigh = false;
         order.restHigh = !wantPoints;
         order.plain = false;
+        if (tuning.winnersFirst && wantPoints) {
+            // Cards that take the trick whatever the last seat plays,
+            // richest first.
+            const CardBit led = trickCardBit(trick_, 0);
+            const CardSet last = hands_[static_cast<std::size_t>(seatAhead(mover, 1))];
+            const CardSet lastFollow = last & follow_[static_cast<std::size_t>(led)];
+            for (CardSet c = candidates; c != 0; c &= c - 1) {
+                const CardBit bit = std::countr_zero(c);
+                if (leaderOfTwo_[static_cast<std::size_t>(bit * 32 + led)] != 1)
+                    continue;
+                bool sure = true;
+                for (CardSet x = lastFollow != 0 ? lastFollow : last; x != 0 && sure; x &= x - 1) {
+                    const auto code = static_cast<TrickCode>(led | (bit << 5) | (std::countr_zero(x) << 10));
+                    sure = winner_[code] != 2;
+                }
+                if (sure)
+                    order.first |= bitMask(bit);
+            }
+            order.firstHigh = true;
+        }
         return order;
     }
     const CardBit led = trickCardBit(trick_, 0);

@@ -100,8 +100,9 @@ public:
         // Before the last card of a trick is searched, the table entries of
         // the positions the candidates lead to may already beat the window.
         bool lookAhead = true;
-        // A leader tries first the cards that nobody can beat (richest
-        // first), then its trumps and the rest as before.
+        // A leader tries first the cards that nobody can beat, the second
+        // card of a trick the cards that the last seat cannot beat (richest
+        // first), then the others as before.
         bool winnersFirst = true;
 
         // Every way on, or the first ways (the reference player's).
