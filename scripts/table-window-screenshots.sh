@@ -39,8 +39,9 @@ shot() {
 }
 skat_session_start
 if [ "$SKAT_SIZE" != 1024x768 ]; then
-  # The full-screen icon in the top-right corner.
-  xdotool mousemove "$(( ${SKAT_SIZE%x*} - 10 ))" 10 click 1
+  # The full-screen icon in the window's top-right corner.
+  eval "$(xdotool getwindowgeometry --shell "$SKAT_WIN")"
+  xdotool mousemove "$((X + WIDTH - 10))" "$((Y + 40))" click 1
   sleep 2
   xdotool mousemove 5 "$(( ${SKAT_SIZE#*x} / 2 ))"
 fi
