@@ -18,6 +18,8 @@ packages=(
   # libraries
   libtinyxml2-dev zlib1g-dev libminizip-dev libhpdf-dev libsdl2-mixer-dev
   libavahi-compat-libdnssd-dev libtnt-dev libjama-dev
+  # DNS-SD at run time (the program loads libdns_sd.so.1 when it is there)
+  libavahi-compat-libdnssd1
   # installer side
   msitools libmsi-dev gcab wixl
   # fonts with the metrics of the classic Windows families

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 enum class PostedPayloadKind : std::uint8_t {
     None,    // the empty record: no message
@@ -23,7 +24,9 @@ struct PostedMessage {
     PostedMessage() = default;
     // Takes over the XML text (UTF-8).
     static PostedMessage local(std::string xml);
-    static PostedMessage received(std::uint32_t connectionId, std::string xml);
+    // Picture bytes that came with the text travel as further parts.
+    static PostedMessage received(std::uint32_t connectionId, std::string xml,
+                                  std::vector<std::string> extraParts = {});
 
     PostedPayloadKind kind() const { return kind_; }
     bool hasPayload() const { return kind_ != PostedPayloadKind::None; }
@@ -31,8 +34,11 @@ struct PostedMessage {
     const std::string& text() const;
     // Bytes of the text including its terminating zero; 0 without payload.
     std::uint32_t payloadLength() const;
+    // The parts after the text (received messages only).
+    const std::vector<std::string>& extraParts() const;
 
 private:
     PostedPayloadKind kind_ = PostedPayloadKind::None;
     std::shared_ptr<const std::string> payload_;
+    std::shared_ptr<const std::vector<std::string>> extraParts_;
 };

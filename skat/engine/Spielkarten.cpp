@@ -370,11 +370,9 @@ void SPIELKARTEN::write(tinyxml2::XMLElement& element, tinyxml2::XMLDocument&) c
     vordix::xml::setIntAttribute(element, "AUSP", leader());
 }
 
-bool SPIELKARTEN::read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument& document)
+bool SPIELKARTEN::readParts(const tinyxml2::XMLElement& element, const tinyxml2::XMLDocument& document)
 {
-    if (element == nullptr)
-        return false;
-    const auto* handElement = element->FirstChildElement("EINBLATT");
+    const auto* handElement = element.FirstChildElement("EINBLATT");
     for (auto& h : hands) {
         EINBLATT_SERIALIZABLE readHand;
         if (handElement) {
@@ -385,23 +383,29 @@ bool SPIELKARTEN::read(const tinyxml2::XMLElement* element, const tinyxml2::XMLD
     }
     pile.clear();
     bool ok = true;
-    if (const auto* pileElement = element->FirstChildElement("STAPEL"))
+    if (const auto* pileElement = element.FirstChildElement("STAPEL"))
         ok = pile.read(pileElement, document);
     STICH_SERIALIZABLE readTrick;
-    if (const auto* trickElement = element->FirstChildElement("STICH"))
+    if (const auto* trickElement = element.FirstChildElement("STICH"))
         readTrick.read(trickElement, document);
     trick = readTrick;
     skat.clear();
-    if (const auto* skatElement = element->FirstChildElement("SKAT"))
+    if (const auto* skatElement = element.FirstChildElement("SKAT"))
         skat.read(skatElement, document);
+    const int ausp = vordix::xml::intAttribute(&element, "AUSP", 0);
+    ok = ok && ausp >= SEAT_NONE && ausp <= 2;
+    AUSP = static_cast<std::int8_t>(ok ? ausp : SEAT_NONE);
+    return ok;
+}
 
+bool SPIELKARTEN::read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument& document)
+{
+    if (element == nullptr)
+        return false;
+    const bool ok = readParts(*element, document);
     const int handCards = hands[0].cardCount() + hands[1].cardCount() + hands[2].cardCount();
     if (pile.recordCount(PARTY_DECLARER) == 0 && (hands[0].isEmpty() || handCards == CARDS_IN_DECK))
         skat.clear();
-
-    const int ausp = vordix::xml::intAttribute(element, "AUSP", 0);
-    ok = ok && ausp >= SEAT_NONE && ausp <= 2;
-    AUSP = static_cast<std::int8_t>(ok ? ausp : SEAT_NONE);
     if (pile.recordCount(PARTY_DECLARER) > 0 || !hands[0].isEmpty())
         dealCounter = DEALT;
     if (ok)

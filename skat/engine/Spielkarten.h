@@ -103,9 +103,14 @@ public:
     std::array<CardId, 32> deck{};
     int dealCounter = 0;
 
+protected:
+    // The hands, the pile, the trick, the skat and the leader of the element,
+    // without any check of the whole; false for a damaged pile or leader.
+    bool readParts(const tinyxml2::XMLElement& element, const tinyxml2::XMLDocument& document);
+    void clearPlay();
+
 private:
     void recordDealAsDealt();
-    void clearPlay();
     // The cards of seat's current hand, its tricks on the pile and its card
     // in the trick.
     CardSet cardsEverHeldBy(Seat seat) const;

@@ -1,6 +1,10 @@
 #include "skat/net/GameMessages.h"
 
 #include "skat/engine/TableServices.h"
+#include "skat/net/TableNetworkSide.h"
+
+#include <map>
+#include <mutex>
 
 void answerToMessage(const PLAYER_AKTION& answer, SKAT_NETWORKMESSAGE& message)
 {
@@ -90,24 +94,80 @@ bool applyPlayerAnswer(SKATTISCH_SERVER& table, const SKAT_NETWORKMESSAGE& messa
     return table.applyPlayerAnswer(message.seat, answerFromMessage(message), message.gameUid, connectionId);
 }
 
+Seat seatOfConnection(const SKATTISCH& table, std::uint32_t connectionId)
+{
+    std::lock_guard lock(table.tableLock);
+    for (int slot = 0; slot < 3; ++slot) {
+        const PLAYER* player = table.playerInSlot(slot);
+        const REMOTE_PLAYER* remote = player ? player->isRemote() : nullptr;
+        if (remote && remote->connection.connected && remote->connection.connectionId == connectionId)
+            return seatOfSlot(slot);
+    }
+    return SEAT_NONE;
+}
+
+namespace {
+
+std::mutex sidesMutex;
+std::map<const SKATTISCH*, TABLE_NETWORK_SIDE*>& sides()
+{
+    static std::map<const SKATTISCH*, TABLE_NETWORK_SIDE*> map;
+    return map;
+}
+
+} // namespace
+
+void setTableNetworkSide(const SKATTISCH* table, TABLE_NETWORK_SIDE* side)
+{
+    std::lock_guard lock(sidesMutex);
+    if (side)
+        sides()[table] = side;
+    else
+        sides().erase(table);
+}
+
+TABLE_NETWORK_SIDE* tableNetworkSide(const SKATTISCH& table)
+{
+    std::lock_guard lock(sidesMutex);
+    const auto it = sides().find(&table);
+    return it == sides().end() ? nullptr : it->second;
+}
+
+std::wstring senderIdOf(const SKATTISCH& table)
+{
+    if (const TABLE_NETWORK_SIDE* side = tableNetworkSide(table))
+        return side->senderId();
+    return tableServices()->serverId();
+}
+
+bool sendToClient(const SKATTISCH& table, std::uint32_t connectionId, const std::string& xml)
+{
+    if (TABLE_NETWORK_SIDE* side = tableNetworkSide(table))
+        return side->sendToConnection(connectionId, xml);
+    return tableServices()->sendToConnection(connectionId, xml);
+}
+
 bool GAME_MESSENGER::sendRequest(SKATTISCH& table, int slot, PlayerRequest kind, std::uint32_t connectionId)
 {
-    auto services = tableServices();
-    SKAT_NETWORKMESSAGE message(PLAYER_ACTION_REQUEST, services->serverId());
-    message.fillFromTable(table);
+    SKAT_NETWORKMESSAGE message(PLAYER_ACTION_REQUEST, senderIdOf(table));
+    message.fillViewFromTable(table, slot >= 0 && slot < 3 ? seatOfSlot(slot) : SEAT_NONE);
     message.action = kind;
     message.seat = slot;
-    return services->sendToConnection(connectionId, streamToXml(message));
+    return sendToClient(table, connectionId, streamToXml(message));
 }
 
 bool GAME_MESSENGER::sendAnswer(SKATTISCH& table, int slot, const PLAYER_AKTION& answer)
 {
-    auto services = tableServices();
-    SKAT_NETWORKMESSAGE reply(PLAYER_ACTION_REPLY, services->serverId());
-    reply.fillFromTable(table);
+    // The host needs the run and the state the answer is for, not our view of the cards.
+    SKAT_NETWORKMESSAGE reply(PLAYER_ACTION_REPLY, senderIdOf(table));
+    reply.gameUid = table.tableRunId.load();
+    reply.stateIndex = table.currentIndex.load();
     reply.seat = slot;
     answerToMessage(answer, reply);
-    return services->sendToHost(streamToXml(reply));
+    const std::string xml = streamToXml(reply);
+    if (TABLE_NETWORK_SIDE* side = tableNetworkSide(table))
+        return side->sendToHost(xml);
+    return tableServices()->sendToHost(xml);
 }
 
 void GAME_MESSENGER::sendLeaving()

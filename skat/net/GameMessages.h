@@ -24,6 +24,15 @@ void performPlayerRequest(SKATTISCH& table, const SKAT_NETWORKMESSAGE& message);
 // A remote player's answer (kind 10) from the connection.
 bool applyPlayerAnswer(SKATTISCH_SERVER& table, const SKAT_NETWORKMESSAGE& message, std::uint32_t connectionId);
 
+// The seat of the remote player served by the connection; SEAT_NONE when
+// no seat belongs to it. Takes the table lock.
+Seat seatOfConnection(const SKATTISCH& table, std::uint32_t connectionId);
+
+// The id a table's messages go out with (its server's), and a game
+// message's text to one of its clients.
+std::wstring senderIdOf(const SKATTISCH& table);
+bool sendToClient(const SKATTISCH& table, std::uint32_t connectionId, const std::string& xml);
+
 // Sends the table's messages as game messages to joined programs and the
 // host through the table services.
 class GAME_MESSENGER : public TABLE_MESSENGER {

@@ -2,20 +2,20 @@
 
 #include "skat/engine/Skattisch.h"
 #include "skat/engine/TableServices.h"
+#include "skat/net/GameMessages.h"
 #include "skat/net/SkatNetworkMessage.h"
 
 void REMOTE_TISCH_BEOBACHTER::notify(int event) { notifyWithValue(event, 0); }
 
 void REMOTE_TISCH_BEOBACHTER::notifyWithValue(int event, int value)
 {
-    auto services = tableServices();
-    SKAT_NETWORKMESSAGE message(TABLE_NOTIFICATION, services->serverId());
+    SKAT_NETWORKMESSAGE message(TABLE_NOTIFICATION, senderIdOf(table_));
     message.event = event;
     message.eventValue = value;
-    message.fillFromTable(table_);
+    message.fillViewFromTable(table_, seatOfConnection(table_, connectionId_));
     if (event == SCORE_SHEET_CHANGED) {
         std::lock_guard lock(table_.tableLock);
         message.sheet().assign(table_.sheet);
     }
-    services->sendToConnection(connectionId_, streamToXml(message));
+    sendToClient(table_, connectionId_, streamToXml(message));
 }

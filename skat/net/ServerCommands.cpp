@@ -28,6 +28,7 @@ bool SKAT_SERVER::stopRunningGame()
 {
     if (SKATTISCH_CLIENT* client = clientTable()) {
         if (serverDialogs()->askLeaveGame(leaveQuestionFor(client->modus))) {
+            leaveNetworkTable();
             client->leaveGame();
             client->resetGame();
         }
@@ -45,6 +46,7 @@ void SKAT_SERVER::prepareLocalTable()
 {
     SKATTISCH* table = currentTable();
     if (table && (table->isClientTable() || table->isServerTableWithRemote())) {
+        endNetworkSide();
         if (SKATTISCH_CLIENT* client = clientTable())
             client->leaveGame();
         replaceTable(nullptr);
@@ -230,6 +232,36 @@ void SKAT_SERVER::playDistributionByUser(const KARTENVERTEILUNG& deal)
     startWith(*table, false, [&](SKATTISCH_SERVER& t) { t.modus.setDistribution(deal); });
 }
 
-void SKAT_SERVER::hostNetworkGame() { serverDialogs()->notAvailable(L"hostNetworkGame"); }
+void SKAT_SERVER::hostNetworkGame()
+{
+    auto dialogs = serverDialogs();
+    if (!dialogs->hasNetworkDialogs()) {
+        dialogs->notAvailable(L"hostNetworkGame");
+        return;
+    }
+    if (!openNetworkTable(gamePort())) {
+        if (!isBusy())
+            dialogs->networkNotice(SERVER_DIALOGS::NOTICE_HOSTING_FAILED);
+        return;
+    }
+    if (dialogs->runHostDialog() && startNetworkGame())
+        return;
+    closeNetworkTable();
+    prepareLocalTable();
+}
 
-void SKAT_SERVER::joinNetworkGame() { serverDialogs()->notAvailable(L"joinNetworkGame"); }
+void SKAT_SERVER::joinNetworkGame()
+{
+    auto dialogs = serverDialogs();
+    if (!dialogs->hasNetworkDialogs()) {
+        dialogs->notAvailable(L"joinNetworkGame");
+        return;
+    }
+    if (!stopRunningGame())
+        return;
+    if (dialogs->runJoinDialog())
+        return;
+    // Closed without a game: leave the host and play locally again.
+    if (clientTable() && !isBusy())
+        prepareLocalTable();
+}

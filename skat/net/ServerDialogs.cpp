@@ -14,6 +14,11 @@ void SERVER_DIALOGS::sheetReplaced(const LISTE&) { }
 void SERVER_DIALOGS::refreshStartState() { }
 void SERVER_DIALOGS::notAvailable(const std::wstring&) { }
 bool SERVER_DIALOGS::endJoinDialog(int) { return false; }
+void SERVER_DIALOGS::networkNotice(NetworkNotice) { }
+bool SERVER_DIALOGS::hasNetworkDialogs() const { return false; }
+bool SERVER_DIALOGS::runHostDialog() { return false; }
+bool SERVER_DIALOGS::runJoinDialog() { return false; }
+void SERVER_DIALOGS::networkSeatsChanged() { }
 
 namespace {
 

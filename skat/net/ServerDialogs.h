@@ -39,6 +39,29 @@ public:
     virtual void refreshStartState();
     // A command that is not available yet (network games).
     virtual void notAvailable(const std::wstring& command);
+    // What a network table tells the user (each a critical message box).
+    enum NetworkNotice {
+        NOTICE_ALREADY_SEATED,          // the host has a seat for this program already
+        NOTICE_TABLE_FULL,              // every seat is taken
+        NOTICE_TABLE_CLOSED,            // the host closed the table
+        NOTICE_CLIENT_LEFT,             // a guest left the hosted table
+        NOTICE_CLIENT_CONNECTION_ENDED, // the connection to a guest ended
+        NOTICE_HOST_CONNECTION_ENDED,   // the connection to the host ended
+        NOTICE_HOSTING_FAILED,          // no table could be offered (the port is taken)
+    };
+    virtual void networkNotice(NetworkNotice notice);
+    // The seats of a network table changed (a guest joined or left, the
+    // host's seating arrived): the open host or join dialog refreshes.
+    virtual void networkSeatsChanged();
+    // The network dialogs; a program without windows has none, and its
+    // network commands say that they are not available.
+    virtual bool hasNetworkDialogs() const;
+    // Runs the host dialog while the table is offered: true when the user
+    // started the game.
+    virtual bool runHostDialog();
+    // Runs the join dialog: true when it ended because the host started a
+    // game at which the user sits.
+    virtual bool runJoinDialog();
     // While the join dialog runs: ends it with the result (a new game
     // arrived) and returns true; false when no join dialog runs.
     virtual bool endJoinDialog(int result);

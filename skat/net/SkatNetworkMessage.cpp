@@ -2,6 +2,7 @@
 
 #include "skat/engine/BidTable.h"
 #include "skat/engine/Liste.h"
+#include "skat/engine/PartielleSpielkarten.h"
 #include "skat/engine/SheetServices.h"
 #include "skat/engine/Skattisch.h"
 #include "vordix/MessageSink.h"
@@ -78,6 +79,9 @@ SKAT_NETWORKMESSAGE& SKAT_NETWORKMESSAGE::operator=(const SKAT_NETWORKMESSAGE& o
     gameUid = other.gameUid;
     stateIndex = other.stateIndex;
     cards = other.cards;
+    partialView = other.partialView;
+    viewSeat = other.viewSeat;
+    handSizes = other.handSizes;
     record = other.record;
     event = other.event;
     eventValue = other.eventValue;
@@ -147,11 +151,42 @@ void SKAT_NETWORKMESSAGE::fillFromTable(SKATTISCH& table)
     }
 }
 
+void SKAT_NETWORKMESSAGE::fillViewFromTable(SKATTISCH& table, Seat seat)
+{
+    fillFromTable(table);
+    if (stateIndex == STATE_ABRECHNUNG)
+        return;
+    PARTIELLE_SPIELKARTEN view;
+    view.assignView(cards, seat, record);
+    // The skat is known to the declarer who took it up and laid it away,
+    // never while it is still the dealt one, in a hand game or in Ramsch.
+    const ::SPIELART& game = record.SPIELART;
+    const bool laidAwayByThisSeat = isValidSeat(seat) && seat == record.declarer() && game.SPIEL_TYP != GAME_RAMSCH
+                                    && game.GEWINN_STUFE < WIN_LEVEL_HAND
+                                    && cards.pile.recordCount(PARTY_DECLARER) >= 2;
+    if (!laidAwayByThisSeat) {
+        view.skat.clear();
+        view.pile.setSkatHidden(true);
+    }
+    cards = view;
+    partialView = true;
+    viewSeat = seat;
+    handSizes = view.handSizes;
+}
+
 void SKAT_NETWORKMESSAGE::writeGameState(tinyxml2::XMLElement& snm, tinyxml2::XMLDocument&) const
 {
     setUIntAttribute(snm, "GAME_UID", gameUid);
     setIntAttribute(snm, "ZI", stateIndex);
-    appendStream(snm, cards);
+    if (partialView) {
+        PARTIELLE_SPIELKARTEN view;
+        static_cast<SPIELKARTEN&>(view) = cards;
+        view.viewSeat = viewSeat;
+        view.handSizes = handSizes;
+        appendStream(snm, view);
+    } else {
+        appendStream(snm, cards);
+    }
     appendStream(snm, record);
 }
 
@@ -305,9 +340,18 @@ bool SKAT_NETWORKMESSAGE::readGameState(const tinyxml2::XMLElement& snm, const t
     stateIndex = intAttribute(&snm, "ZI", stateIndex);
     if (!inRange(stateIndex, STATE_NONE, STATE_STOP))
         return false;
-    if (const tinyxml2::XMLElement* c = firstChild(&snm, cards.elementName()))
+    if (const tinyxml2::XMLElement* c = firstChild(&snm, cards.elementName())) {
         if (!cards.read(c, document))
             return false;
+    } else if (const tinyxml2::XMLElement* v = firstChild(&snm, "PARTIELLE_SPIELKARTEN")) {
+        PARTIELLE_SPIELKARTEN view;
+        if (!view.read(v, document))
+            return false;
+        cards = view;
+        partialView = true;
+        viewSeat = view.viewSeat;
+        handSizes = view.handSizes;
+    }
     // A record that needed values replaced is refused: the host never sends one.
     if (const tinyxml2::XMLElement* r = firstChild(&snm, record.elementName()))
         if (!record.readFields(*r))

@@ -36,6 +36,11 @@ public:
     // The table's run id, state index, card state, game record and seat
     // names (not its score sheet); takes the table lock.
     void fillFromTable(SKATTISCH& table);
+    // The same for a program at the seat: its cards travel as that seat's
+    // view ("PARTIELLE_SPIELKARTEN"), without the other hands and without a
+    // skat the seat has not taken; only the settlement shows every card.
+    // SEAT_NONE hides every hand.
+    void fillViewFromTable(SKATTISCH& table, Seat seat);
 
     const std::wstring& sender() const { return suid; }
     bool isLocal() const { return suid == L"local"; }
@@ -55,6 +60,10 @@ public:
     std::uint32_t gameUid = 0;
     int stateIndex = 0;
     SPIELKARTEN cards;
+    // Set when the cards are one seat's view; the sizes of all three hands.
+    bool partialView = false;
+    Seat viewSeat = SEAT_NONE;
+    std::array<int, 3> handSizes{};
     SPIELSTRUCT record;
     int event = 0;
     int eventValue = 0;

@@ -12,6 +12,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <random>
 
 namespace {
 
@@ -27,7 +28,10 @@ SKAT_SERVER& SKAT_SERVER::instance()
 }
 
 SKAT_SERVER::SKAT_SERVER()
-    : serverId_(vordix::localTimeText() + L"." + std::to_wstring(static_cast<unsigned long long>(std::clock())))
+    // Programs started in the same second on one computer must still differ:
+    // a joining program is recognised by this id.
+    : serverId_(vordix::localTimeText() + L"." + std::to_wstring(static_cast<unsigned long long>(std::clock())) + L"."
+                + std::to_wstring(std::random_device{}()))
 {
     installGameMessenger(); // requests and answers travel to joined programs as game messages
     historySheet_.reset();
@@ -141,8 +145,9 @@ void SKAT_SERVER::handle(const SKAT_NETWORKMESSAGE& message)
                 EVENT_HANDOFF::instance().markHandled(); // nobody shows it any more
             return;
         }
-        if (!message.isLocal() && message.event == NEW_GAME && serverDialogs()->endJoinDialog(JOIN_DIALOG_START))
-            return;
+        // The host's first game ends the join dialog; the table shows it.
+        if (!message.isLocal() && message.event == NEW_GAME)
+            serverDialogs()->endJoinDialog(JOIN_DIALOG_START);
         applyTableEvent(*table, message);
     } else if (message.kind == PLAYER_ACTION_REQUEST) {
         if (table)
@@ -191,9 +196,13 @@ void SKAT_SERVER::replaceTable(std::unique_ptr<SKATTISCH> table)
     if (table_)
         table_->setLocalPoster({});
     waitUntilIdle();
+    if (table)
+        setTableNetworkSide(table.get(), this);
     tablePtr_ = table.get();
     std::unique_ptr<SKATTISCH> old = std::move(table_);
     table_ = std::move(table);
+    if (old)
+        setTableNetworkSide(old.get(), nullptr);
     old.reset();
 }
 
@@ -215,6 +224,7 @@ SKATTISCH_SERVER& SKAT_SERVER::newLocalTable()
 
 void SKAT_SERVER::shutdown()
 {
+    endNetworkSide();
     if (SKATTISCH_SERVER* server = serverTable())
         server->stopGameLoop();
     waitUntilIdle();

@@ -9,9 +9,13 @@
 
 #include "skat/engine/Liste.h"
 #include "skat/engine/Skattisch.h"
+#include "skat/net/NetworkAdapters.h"
 #include "skat/net/SkatNetworkMessage.h"
+#include "skat/net/TableNetworkSide.h"
 
+#include <array>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -24,7 +28,7 @@
 class EIN_SPIEL;
 class KARTENVERTEILUNG;
 
-class SKAT_SERVER {
+class SKAT_SERVER : public TABLE_NETWORK_SIDE {
 public:
     // The one server of the process, created on first use (during start-up,
     // on the GUI thread) and kept to the end of the process.
@@ -32,7 +36,7 @@ public:
 
     // Tests make servers of their own; the program uses instance().
     SKAT_SERVER();
-    virtual ~SKAT_SERVER();
+    ~SKAT_SERVER() override;
     SKAT_SERVER(const SKAT_SERVER&) = delete;
     SKAT_SERVER& operator=(const SKAT_SERVER&) = delete;
 
@@ -107,9 +111,60 @@ public:
     void playExerciseGame(const EIN_SPIEL& game);
     void playDistribution(const KARTENVERTEILUNG& deal);
     void playDistributionByUser(const KARTENVERTEILUNG& deal);
-    // Network games are not available yet: they stop nothing and say so.
+    // The host and join dialogs (after stopping the running game).
     void hostNetworkGame();
     void joinNetworkGame();
+
+    // --- network play (ServerNetwork.cpp) ---
+    // The connection manager (the process-wide one unless a test gives
+    // each of its servers one of their own) and where received messages
+    // go: the application's message queue, whose handler passes them to
+    // handlePosted on the GUI thread.
+    void setConnectionManager(VORDIX_IPC::CIPCServer_imp* manager);
+    void setMessagePosting(MessagePosting post);
+    // Hosting: a new table whose slots in remoteSlots (bits 1 and 2) wait for
+    // joining programs, the others computer players beside the user in slot
+    // 0, offered on the port (0: any) and over DNS-SD. False when nothing
+    // listens; a failed advertisement is only a warning.
+    bool openNetworkTable(std::uint16_t port, unsigned remoteSlots = 0b110u);
+    bool isHosting() const { return hosting_; }
+    std::uint16_t hostingPort() const;
+    bool isAdvertised() const { return advertised_; }
+    // Starts the hosted game once every seat is taken.
+    bool startNetworkGame();
+    // Tells the clients (reply code 4), stops offering and closes every
+    // connection, without "connection ended" notices.
+    void closeNetworkTable();
+    // Joining: a client table, the connection to the host and the join
+    // request with the user's name and picture bytes.
+    bool joinNetworkTable(const std::wstring& host, std::uint16_t port, const std::string& picture = {});
+    // The two steps of joining: a client table connected to the host (which
+    // answers with its seating), then the request for a seat.
+    bool connectToTable(const std::wstring& host, std::uint16_t port);
+    bool requestSeat(const std::string& picture = {});
+    // The host's choice for slot 1 or 2 before the game: a seat waiting for
+    // a guest or a computer player. False while a guest sits there.
+    bool setHostSeatKind(int slot, bool remote);
+    bool isJoined() const;
+    int ownSlot() const { return ownSlot_; }
+    // Leaves the host's table: tells it and closes the connection.
+    void leaveNetworkTable();
+    // A record of the message queue (GUI thread): a message from the wire
+    // is acted on only when this side takes its kind from that connection
+    // and its numbers fit; anything else is dropped and logged. False when
+    // dropped. Shows nothing itself: a chat line that passed is for the
+    // caller to show.
+    bool handlePosted(const PostedMessage& posted, SKAT_NETWORKMESSAGE& message);
+    // Sends a chat line of the user: on a hosting table to every client,
+    // on a client table to the host.
+    void sendChat(const std::wstring& text);
+    // A game message's text to one client or to the host, sent as this
+    // server's id: the way out of the tables it owns.
+    std::wstring senderId() const override { return serverId_; }
+    bool sendToConnection(std::uint32_t connectionId, const std::string& xml) override;
+    bool sendToHost(const std::string& xml) override;
+    // Tests shorten the time a connection has to join.
+    void setJoinTimeout(std::chrono::milliseconds timeout);
 
     // The common prologue: true when the command may go on.
     bool stopRunningGame();
@@ -137,6 +192,23 @@ private:
     void loadHistories();
     bool loadHistory(LISTE& sheet, const VORDIX_FILE& file);
 
+    VORDIX_IPC::CIPCServer_imp& manager() const;
+    std::shared_ptr<SKAT_IPC_SERVER> ipcServer() const;
+    std::shared_ptr<SKAT_IPC_CLIENT> ipcClient() const;
+    void logDropped(std::uint32_t connectionId, const SKAT_NETWORKMESSAGE& message, const std::wstring& why);
+    bool acceptFromWire(const PostedMessage& posted, SKAT_NETWORKMESSAGE& message);
+    void handleJoinRequest(const SKAT_NETWORKMESSAGE& message, std::uint32_t connectionId,
+                           const std::vector<std::string>& pictures);
+    GameFrame seatingFrame() const;
+    void sendSeating();
+    void sendSeatingTo(std::uint32_t connectionId);
+    void handleSeating(const SKAT_NETWORKMESSAGE& message, const std::vector<std::string>& pictures);
+    void handleConnectionEnded(int kind, std::uint32_t connectionId);
+    void relayChat(SKAT_NETWORKMESSAGE& message, std::uint32_t connectionId);
+    void sendSetupReply(int code, std::uint32_t connectionId);
+    int slotOfConnection(std::uint32_t connectionId) const;
+    void endNetworkSide();
+
     std::unique_ptr<SKATTISCH> table_;
     std::atomic<SKATTISCH*> tablePtr_{nullptr};
     std::wstring serverId_;
@@ -161,4 +233,17 @@ private:
     bool historyFilesSet_ = false;
     std::function<void(const LISTE&)> profileFeeder_;
     std::thread dataLoadingThread_;
+
+    VORDIX_IPC::CIPCServer_imp* manager_ = nullptr;
+    MessagePosting post_;
+    mutable std::mutex networkMutex_;
+    std::shared_ptr<SKAT_IPC_SERVER> ipcServer_;
+    std::shared_ptr<SKAT_IPC_CLIENT> ipcClient_;
+    bool hosting_ = false;
+    bool advertised_ = false;
+    bool hostClosedTable_ = false;
+    int ownSlot_ = -1;
+    std::array<std::string, 3> seatPictures_;
+    std::vector<std::uint32_t> observedConnections_;
+    std::chrono::milliseconds joinTimeout_{10000};
 };

@@ -21,6 +21,7 @@ MenuStates menuStatesFor(const MenuInputs& in)
     out.group[GROUP_LAST_TRICKS_CHECKED] = table && in.interrupted && in.lastTricksShown;
     out.analysisEnabled = table && in.state >= 1 && !in.exerciseMode;
     out.analysisChecked = table && (in.analysisShown || in.exerciseMode);
-    out.networkEnabled = in.serviceDiscovery;
+    // Without service discovery a table is still joined by its typed address.
+    out.networkEnabled = true;
     return out;
 }

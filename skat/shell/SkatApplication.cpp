@@ -15,6 +15,7 @@
 #include "skat/net/GameMessages.h"
 #include "skat/net/SkatNetworkMessage.h"
 #include "skat/net/SkatServer.h"
+#include "skat/net/TableDiscovery.h"
 #include "skat/shell/MenuCommands.h"
 #include "skat/shell/ShellServices.h"
 #include "skat/shell/UserFiles.h"
@@ -176,12 +177,25 @@ bool SKAT_APPLICATION::initialize()
     windows.tricksWindow = &tricksWindow;
     windows.exerciseDialog = [this] { runExerciseDialog(); };
     windows.freeGameDialog = [this](Seat) { return static_cast<int>(runFreeGameDialog()); };
+    hostDialog = std::make_unique<DIALOG_NETZ_SPIEL_EINLEITEN>(&mainWindow, SKAT_SERVER::instance());
+    joinDialog = std::make_unique<DIALOG_NETZ_SPIEL_TEILNEHMEN>(&mainWindow, SKAT_SERVER::instance());
+    windows.hostDialog = [this] { return hostDialog->run(); };
+    windows.joinDialog = [this] { return joinDialog->run(); };
+    windows.networkSeatsChanged = [this] {
+        hostDialog->updateSeats();
+        joinDialog->fillSeatLines();
+    };
+    windows.endJoinDialog = [this](int) { return joinDialog->endForGame(); };
     serverDialogs_ = installWindowServerDialogs(windows);
 
     // 7. The current sheet and the running game; a game stopped in the
     // middle resumes at once.
     reachedStep_ = STEP_RUNNING_GAME;
     SKAT_SERVER& server = SKAT_SERVER::instance();
+    // Game messages from other programs are handled on the GUI thread.
+    server.setMessagePosting([this](PostedMessage message) { postMessage(message); });
+    // Hosted tables are advertised over DNS-SD where its library is installed.
+    installTableAdvertising();
     tableAccess_ = std::make_shared<LOCAL_TABLE_SERVER>(server);
     installTableServer(tableAccess_);
     tableAccess_->loadRunningGame();
@@ -490,22 +504,12 @@ void SKAT_APPLICATION::dispatchMessage(const PostedMessage& posted)
     auto services = tableServices();
     services->setSuppressTableCallbacks(false);
     SKAT_NETWORKMESSAGE message(0);
-    if (!posted.hasPayload() || streamFromXml(posted.text(), message) != 0)
+    // The table server takes what it may from the connection and acts on it.
+    if (!SKAT_SERVER::instance().handlePosted(posted, message))
         return;
-    SKAT_SERVER& server = SKAT_SERVER::instance();
-    switch (message.kind) {
-    case 1: {
+    if (message.kind == CHAT_MESSAGE) {
         // A chat line shows in the balloon of the sender's screen position.
         mainWindow.showSeatText((message.seat + 1) % 3, message.getChatText());
-        break;
-    }
-    case 8:
-    case 9: server.queueMessage(message); break;
-    case 10:
-        if (SKATTISCH_SERVER* table = server.serverTable())
-            applyPlayerAnswer(*table, message, posted.senderId);
-        break;
-    default: break;
     }
     services->setSuppressTableCallbacks(false);
     afterMessage();

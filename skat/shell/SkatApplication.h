@@ -12,6 +12,7 @@
 #include "skat/ui/DialogEinstellungen.h"
 #include "skat/ui/DialogFreiesSpiel.h"
 #include "skat/ui/DialogHilfestellungen.h"
+#include "skat/ui/DialogNetzSpiel.h"
 #include "skat/ui/DialogSpielAbkuerzen.h"
 #include "skat/ui/DialogSpielerstatistik.h"
 #include "skat/ui/FensterListe.h"
@@ -116,6 +117,10 @@ public:
     std::unique_ptr<DIALOG_EINSTELLUNGEN> settingsDialog;
     std::unique_ptr<DIALOG_SPIELERSTATISTIK> statisticsDialog;
     std::unique_ptr<DIALOG_FREIES_SPIEL> freeGameDialog;
+    // The network dialogs, made at start-up (the join dialog is ended from
+    // the table server's worker when the host's game begins).
+    std::unique_ptr<DIALOG_NETZ_SPIEL_EINLEITEN> hostDialog;
+    std::unique_ptr<DIALOG_NETZ_SPIEL_TEILNEHMEN> joinDialog;
     std::unique_ptr<DIALOG_HILFESTELLUNGEN> assistanceDialog;
     std::unique_ptr<DIALOG_SPIEL_ABKUERZEN> shorteningDialog;
     VORDIX_FOLDER helpFolder;

@@ -96,6 +96,38 @@ void WINDOW_SERVER_DIALOGS::notAvailable(const std::wstring&)
     vordix::showMessage(vordix::MessageKind::Information, skat::text(TextKey::Alert_Noch_nicht_verfuegbar));
 }
 
+void WINDOW_SERVER_DIALOGS::networkNotice(NetworkNotice notice)
+{
+    TextKey key = TextKey::Alert_Netzwerkspiel_Client_NetworkShutdown;
+    switch (notice) {
+    case NOTICE_ALREADY_SEATED: key = TextKey::Alert_Netzwerkspiel_Du_Nimmst_Bereits_Teil; break;
+    case NOTICE_TABLE_FULL: key = TextKey::Alert_Netzwerkspiel_Tisch_Ist_Komplett; break;
+    case NOTICE_TABLE_CLOSED: key = TextKey::Alert_Netzwerkspiel_Abbruch_durch_Nutzer_am_Server; break;
+    case NOTICE_CLIENT_LEFT: key = TextKey::Alert_Netzwerkspiel_Abbruch_durch_Nutzer_am_Client; break;
+    case NOTICE_CLIENT_CONNECTION_ENDED: key = TextKey::Alert_Netzwerkspiel_Server_NetworkShutdown; break;
+    case NOTICE_HOST_CONNECTION_ENDED: key = TextKey::Alert_Netzwerkspiel_Client_NetworkShutdown; break;
+    case NOTICE_HOSTING_FAILED: key = TextKey::Alert_Netzwerkspiel_Server_Laeuft_Bereits; break;
+    }
+    vordix::showMessage(vordix::MessageKind::Error, skat::text(key));
+}
+
+void WINDOW_SERVER_DIALOGS::networkSeatsChanged()
+{
+    if (windows_.networkSeatsChanged)
+        onGuiThread(windows_.networkSeatsChanged);
+}
+
+bool WINDOW_SERVER_DIALOGS::hasNetworkDialogs() const { return windows_.hostDialog && windows_.joinDialog; }
+
+bool WINDOW_SERVER_DIALOGS::runHostDialog() { return windows_.hostDialog && windows_.hostDialog(); }
+
+bool WINDOW_SERVER_DIALOGS::runJoinDialog() { return windows_.joinDialog && windows_.joinDialog(); }
+
+bool WINDOW_SERVER_DIALOGS::endJoinDialog(int result)
+{
+    return windows_.endJoinDialog && windows_.endJoinDialog(result);
+}
+
 void WINDOW_SERVER_DIALOGS::refreshSheetWindow(bool withTitle)
 {
     FENSTER_LISTE* window = windows_.sheetWindow;

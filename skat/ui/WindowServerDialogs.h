@@ -24,6 +24,14 @@ struct SERVER_WINDOWS {
     std::function<int(Seat proposedForehand)> freeGameDialog;
     // Shows the exercise-games dialog again after an exercise game.
     std::function<void()> exerciseDialog;
+    // The network dialogs (modal): the host dialog is true when the user
+    // started the game, the join dialog when the host's game began; the
+    // open one refreshes its seat lines, and the join dialog ends (from any
+    // thread: false when none runs).
+    std::function<bool()> hostDialog;
+    std::function<bool()> joinDialog;
+    std::function<void()> networkSeatsChanged;
+    std::function<bool(int result)> endJoinDialog;
 };
 
 class WINDOW_SERVER_DIALOGS : public SERVER_DIALOGS {
@@ -36,6 +44,12 @@ public:
     void sheetReplaced(const LISTE& sheet) override;
     void refreshStartState() override;
     void notAvailable(const std::wstring& command) override;
+    void networkNotice(NetworkNotice notice) override;
+    void networkSeatsChanged() override;
+    bool hasNetworkDialogs() const override;
+    bool runHostDialog() override;
+    bool runJoinDialog() override;
+    bool endJoinDialog(int result) override;
 
     // The steps of table events that reach the application's windows
     // (posted to the GUI thread).

@@ -149,7 +149,8 @@ TEST(MenuState, FollowsTheTable)
     EXPECT_FALSE(menuStatesFor(firstTrick).analysisChecked);
     MenuInputs noDiscovery;
     noDiscovery.serviceDiscovery = false;
-    EXPECT_FALSE(menuStatesFor(noDiscovery).networkEnabled);
+    // A table is joined by its typed address where discovery is missing.
+    EXPECT_TRUE(menuStatesFor(noDiscovery).networkEnabled);
 }
 
 TEST(MenuState, CommandIdsAreTheMenuActions)

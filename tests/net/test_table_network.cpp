@@ -4,6 +4,7 @@
 #include "skat/net/GameMessages.h"
 #include "skat/net/RemoteTischBeobachter.h"
 #include "tests/engine/test_table_support.h"
+#include "tests/net/HiddenCards.h"
 
 #include <gtest/gtest.h>
 
@@ -144,6 +145,25 @@ TEST(TableNetwork, ARemoteSeatPlaysAWholeGameThroughTheClientTable)
     EXPECT_GT(clientEvents->count(CARD_PLAYED), 0);
     EXPECT_EQ(clientEvents->count(NEW_GAME), 1);
     host.stopGameLoop();
+
+    // Every event and request the remote seat got was its own view.
+    int framesChecked = 0;
+    for (const auto& [connection, xml] : network->sent) {
+        SKAT_NETWORKMESSAGE message;
+        ASSERT_EQ(streamFromXml(xml, message), STREAM_READ_OK) << xml;
+        if (message.kind != TABLE_NOTIFICATION && message.kind != PLAYER_ACTION_REQUEST)
+            continue;
+        ++framesChecked;
+        EXPECT_EQ(connection, CLIENT_CONNECTION);
+        if (message.stateIndex != STATE_ABRECHNUNG)
+            EXPECT_TRUE(message.partialView) << "full card state sent in state " << message.stateIndex;
+        EXPECT_EQ(hiddenCardsShown(message, H), 0) << xml;
+        if (message.partialView) {
+            EXPECT_EQ(message.viewSeat, H);
+            EXPECT_EQ(message.handSizes[H], message.cards.hands[H].cardCount());
+        }
+    }
+    EXPECT_GT(framesChecked, 30);
 }
 
 } // namespace

@@ -1,0 +1,217 @@
+// A hosted table over real sockets: guests are seated by the id they send
+// as, refused when already seated or when the table is full; a whole game
+// runs with two guests, each of which only ever sees its own cards; and
+// whatever a peer sends that the host does not take is dropped and logged
+// while the game goes on.
+
+#include "skat/net/ServerDialogs.h"
+#include "tests/engine/test_table_support.h"
+#include "tests/net/HiddenCards.h"
+#include "tests/net/NetworkGuest.h"
+
+#include <gtest/gtest.h>
+
+using namespace table_test;
+using namespace nettest;
+
+namespace {
+
+class RecordingDialogs : public SERVER_DIALOGS {
+public:
+    void networkNotice(NetworkNotice notice) override
+    {
+        std::lock_guard lock(mutex);
+        notices.push_back(notice);
+    }
+    void networkSeatsChanged() override { ++seatChanges; }
+    std::vector<NetworkNotice> shown()
+    {
+        std::lock_guard lock(mutex);
+        return notices;
+    }
+    std::mutex mutex;
+    std::vector<NetworkNotice> notices;
+    std::atomic<int> seatChanges{0};
+};
+
+class NetworkPlay : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        installTableServices(services);
+        installServerDialogs(dialogs);
+        playOneScriptedGame(host, gamesFinished);
+    }
+    void TearDown() override
+    {
+        guests.clear();
+        host.server.reset();
+        setComputerLogicFactory({});
+        installServerDialogs(nullptr);
+        installTableServices(nullptr);
+    }
+
+    // Opens the table with the user's seat played by the computer.
+    void openTable()
+    {
+        ASSERT_TRUE(host.server->openNetworkTable(0));
+        ASSERT_TRUE(host.server->isHosting());
+        host.table().setPlayer(0, PLAYER_KIND_COMPUTER);
+        ASSERT_NE(host.port(), 0);
+    }
+    Guest& addGuest(const std::wstring& id)
+    {
+        guests.push_back(std::make_unique<Guest>(id));
+        EXPECT_TRUE(guests.back()->connect(host.port()));
+        return *guests.back();
+    }
+    // Two guests at slots 1 and 2.
+    void seatTwoGuests()
+    {
+        Guest& a = addGuest(L"guest-a");
+        ASSERT_TRUE(a.join(L"Anna"));
+        ASSERT_TRUE(host.pumpUntil([&] { return a.ownSlot() == 1; }));
+        Guest& b = addGuest(L"guest-b");
+        ASSERT_TRUE(b.join(L"Bert"));
+        ASSERT_TRUE(host.pumpUntil([&] { return b.ownSlot() == 2; }));
+        ASSERT_TRUE(host.table().allSeatsReady());
+    }
+    bool playOneGame()
+    {
+        return host.server->startNetworkGame() && host.pumpUntil([&] { return gamesFinished.load() >= 1; })
+               && host.table().waitForLoopEnd(20000);
+    }
+
+    std::shared_ptr<TestServices> services = std::make_shared<TestServices>();
+    std::shared_ptr<RecordingDialogs> dialogs = std::make_shared<RecordingDialogs>();
+    Host host;
+    std::vector<std::unique_ptr<Guest>> guests;
+    std::atomic<int> gamesFinished{0};
+};
+
+TEST_F(NetworkPlay, GuestsAreSeatedByTheirSenderIdAndRefusedWhenSeatedOrFull)
+{
+    openTable();
+    // Both claim the empty proxy id the free seats have: the sender's id counts.
+    Guest& a = addGuest(L"guest-a");
+    ASSERT_TRUE(a.join(L"Anna", L""));
+    ASSERT_TRUE(host.pumpUntil([&] { return a.lastReply() == 1; }));
+    EXPECT_EQ(a.ownSlot(), 1);
+    EXPECT_FALSE(host.table().allSeatsReady());
+
+    // The same program again, on a connection of its own: already seated.
+    Guest& again = addGuest(L"guest-a");
+    ASSERT_TRUE(again.join(L"Anna"));
+    ASSERT_TRUE(host.pumpUntil([&] { return again.lastReply() == 2; }));
+    EXPECT_EQ(again.ownSlot(), -1);
+
+    Guest& b = addGuest(L"guest-b");
+    ASSERT_TRUE(b.join(std::wstring(200, L'B') + L"\n"));
+    ASSERT_TRUE(host.pumpUntil([&] { return b.ownSlot() == 2; }));
+    EXPECT_TRUE(host.table().allSeatsReady());
+    // The name is cut and cleaned; the first guest heard of the second.
+    const std::wstring name = host.table().playerInSlot(2)->name();
+    EXPECT_LE(name.size(), 32u);
+    EXPECT_EQ(name.find(L'\n'), std::wstring::npos);
+    ASSERT_TRUE(host.pumpUntil([&] {
+        const auto got = a.received();
+        return !got.empty() && got.back().first.seatPlayers[2].has_value();
+    }));
+
+    Guest& c = addGuest(L"guest-c");
+    ASSERT_TRUE(c.join(L"Carl"));
+    ASSERT_TRUE(host.pumpUntil([&] { return c.lastReply() == 3; }));
+    EXPECT_EQ(host.table().playerInSlot(1)->name(), L"Anna");
+    EXPECT_GE(dialogs->seatChanges.load(), 2);
+}
+
+TEST_F(NetworkPlay, AWholeGameWithTwoGuestsShowsEachOnlyItsOwnCards)
+{
+    openTable();
+    seatTwoGuests();
+    ASSERT_TRUE(playOneGame());
+    EXPECT_EQ(host.table().sheet.rowCount(), 1);
+
+    int framesChecked = 0;
+    for (const auto& guest : guests) {
+        const Seat seat = seatOfSlot(guest->ownSlot());
+        EXPECT_GT(guest->requestsAnswered(), 0);
+        for (const auto& [message, xml] : guest->received()) {
+            if (message.kind != TABLE_NOTIFICATION && message.kind != PLAYER_ACTION_REQUEST)
+                continue;
+            ++framesChecked;
+            EXPECT_EQ(hiddenCardsShown(message, seat), 0) << xml;
+        }
+    }
+    EXPECT_GT(framesChecked, 60);
+    EXPECT_TRUE(dialogs->shown().empty());
+}
+
+// What a joined guest sends that the host does not take: each is dropped
+// and logged, and the game goes on to its end.
+TEST_F(NetworkPlay, MessagesTheHostDoesNotTakeAreDroppedAndTheGameGoesOn)
+{
+    openTable();
+    seatTwoGuests();
+    Guest& a = *guests[0];
+    Guest& b = *guests[1];
+    b.answers = false; // b's requests are answered by the test below
+    ASSERT_TRUE(host.server->startNetworkGame());
+    ASSERT_TRUE(host.pumpUntil([&] { return b.lastRequest().kind == PLAYER_ACTION_REQUEST; }));
+    const SKAT_NETWORKMESSAGE request = b.lastRequest();
+    const int droppedBefore = host.dropped.load();
+
+    const auto reply = [&](auto change) {
+        SKAT_NETWORKMESSAGE message(PLAYER_ACTION_REPLY, b.id());
+        message.gameUid = request.gameUid;
+        message.stateIndex = request.stateIndex;
+        message.seat = request.seat;
+        PLAYER_AKTION answer;
+        answer.requestKind = request.action;
+        repairAnswer(request.action, answer, request.cards, request.record, seatOfSlot(request.seat));
+        answerToMessage(answer, message);
+        change(message);
+        return streamToXml(message);
+    };
+    struct Case {
+        const char* what;
+        std::string xml;
+    };
+    const std::vector<Case> cases = {
+        {"an answer for the other guest's seat", reply([](SKAT_NETWORKMESSAGE& m) { m.seat = 1; })},
+        {"an answer for the host's seat", reply([](SKAT_NETWORKMESSAGE& m) { m.seat = 0; })},
+        {"a stale run", reply([](SKAT_NETWORKMESSAGE& m) { m.gameUid += 1; })},
+        {"another state", reply([](SKAT_NETWORKMESSAGE& m) { m.stateIndex = STATE_ABRECHNUNG; })},
+        {"a request kind that is not open", reply([](SKAT_NETWORKMESSAGE& m) { m.action = REQUEST_DISCARD; })},
+        {"a seat out of range", reply([](SKAT_NETWORKMESSAGE& m) { m.seat = 5; })},
+        {"kind 4 (seating)", streamToXml(SKAT_NETWORKMESSAGE(SETUP_REPLY, b.id()))},
+        {"kind 6", streamToXml(SKAT_NETWORKMESSAGE(CLIENT_DISCONNECTED, b.id()))},
+        {"kind 7", streamToXml(SKAT_NETWORKMESSAGE(SERVER_DISCONNECTED, b.id()))},
+        {"kind 8", reply([](SKAT_NETWORKMESSAGE& m) {
+             m.kind = TABLE_NOTIFICATION;
+             m.event = NEW_GAME;
+         })},
+        {"kind 9", reply([](SKAT_NETWORKMESSAGE& m) { m.kind = PLAYER_ACTION_REQUEST; })},
+        {"a message sent as the host itself", reply([](SKAT_NETWORKMESSAGE& m) { m.suid = L"local"; })},
+        {"no XML", "<<<"},
+        {"an unknown kind", "<SNM TYP=\"77\"><VNM SUID=\"x\"/></SNM>"},
+    };
+    for (const Case& c : cases)
+        ASSERT_TRUE(b.sendXml(c.xml)) << c.what;
+    ASSERT_TRUE(host.pumpUntil([&] { return host.dropped.load() - droppedBefore >= int(cases.size()); }));
+    EXPECT_EQ(host.dropped.load() - droppedBefore, int(cases.size()));
+    EXPECT_TRUE(services->logContains(L"an answer for another seat"));
+    EXPECT_TRUE(services->logContains(L"no such request is open"));
+    EXPECT_TRUE(services->logContains(L"a host does not take this kind"));
+    EXPECT_TRUE(host.table().isLoopRunning());
+
+    // The right answer still counts, and the game ends as usual.
+    b.answers = true;
+    ASSERT_TRUE(b.sendXml(reply([](SKAT_NETWORKMESSAGE&) {})));
+    ASSERT_TRUE(host.pumpUntil([&] { return gamesFinished.load() >= 1; }));
+    EXPECT_TRUE(host.table().waitForLoopEnd(20000));
+    EXPECT_EQ(host.table().sheet.rowCount(), 1);
+    EXPECT_FALSE(a.closed());
+}
+
+} // namespace
