@@ -1,7 +1,8 @@
 // Plays games between three computer seats without windows and reports the
 // speed: games per second and the time of each computer decision (median,
 // 99th percentile and worst), and how the games went: the mix of game
-// types, how often all passed and how often the declarer won. With --out
+// types, how often all passed, how often the declarer won and the average
+// value of the games declared (overall and by type). With --out
 // the first list played is written as a score sheet; with --reports the
 // player profiles learn from every list played and their reports
 // ("Charakter_Log0" to "Charakter_Log2") are written into the folder.
@@ -120,6 +121,10 @@ struct GameStats {
     int won = 0;
     std::map<std::string, int> mix;
     std::map<std::string, int> mixWon;
+    // Settled values of the declared games (lost ones negative).
+    long long valueSum = 0;
+    long long absValueSum = 0;
+    std::map<std::string, long long> mixValue;
 };
 GameStats stats;
 
@@ -161,6 +166,9 @@ public:
                 stats.won += record.SPIELWERT > 0 ? 1 : 0;
                 ++stats.mix[gameName(record.SPIELART)];
                 stats.mixWon[gameName(record.SPIELART)] += record.SPIELWERT > 0 ? 1 : 0;
+                stats.valueSum += record.SPIELWERT;
+                stats.absValueSum += std::abs(record.SPIELWERT);
+                stats.mixValue[gameName(record.SPIELART)] += record.SPIELWERT;
             }
         }
         if (++played == wanted_)
@@ -343,10 +351,14 @@ int main(int argc, char** argv)
                     deals > 0 ? 100.0 * stats.passed / deals : 0.0);
         std::printf("declarer won: %d of %d games (%.1f%%)\n", stats.won, stats.declared,
                     stats.declared > 0 ? 100.0 * stats.won / stats.declared : 0.0);
+        std::printf("average game value: %.2f (lost games negative), %.2f unsigned\n",
+                    stats.declared > 0 ? static_cast<double>(stats.valueSum) / stats.declared : 0.0,
+                    stats.declared > 0 ? static_cast<double>(stats.absValueSum) / stats.declared : 0.0);
         std::printf("game types:\n");
         for (const auto& [name, count] : stats.mix)
-            std::printf("  %-24s %6d (%4.1f%%), declarer won %5.1f%%\n", name.c_str(), count,
-                        stats.declared > 0 ? 100.0 * count / stats.declared : 0.0, 100.0 * stats.mixWon[name] / count);
+            std::printf("  %-24s %6d (%4.1f%%), declarer won %5.1f%%, average value %7.2f\n", name.c_str(), count,
+                        stats.declared > 0 ? 100.0 * count / stats.declared : 0.0, 100.0 * stats.mixWon[name] / count,
+                        static_cast<double>(stats.mixValue[name]) / count);
     }
     std::printf("signature: values %lld hash %016llx\n", signature.valueSum,
                 static_cast<unsigned long long>(signature.hash));
