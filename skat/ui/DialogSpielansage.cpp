@@ -7,10 +7,9 @@
 #include "skat/ui/SeatPositions.h"
 #include "skat/ui/TableDialogSupport.h"
 #include "skat/ui/TableServerAccess.h"
+#include "skat/ui/TableSnapshot.h"
 #include "skat/ui/UserActions.h"
 #include "vordix/MessageSink.h"
-
-#include <mutex>
 
 namespace {
 
@@ -27,10 +26,7 @@ GameType typeOfButton(int button, int first)
 int bidOfTable()
 {
     SKATTISCH* table = currentTable();
-    if (!table)
-        return 0;
-    std::lock_guard lock(table->tableLock);
-    return table->record.GEREIZT;
+    return table ? TableSnapshot(*table).record.GEREIZT : 0;
 }
 
 // "Vorhand", "Mittelhand" or "Hinterhand" for the user's seat.
@@ -39,7 +35,7 @@ std::wstring seatWord()
     SKATTISCH* table = currentTable();
     if (!table)
         return L"";
-    const int forehand = table->modus.forehand;
+    const int forehand = TableSnapshot(*table).modus.forehand;
     if (screenPositionOfSeat(table, forehand) == 1)
         return skat::text(TextKey::Vorhand);
     if (screenPositionOfSeat(table, (forehand + 1) % 3) == 1)
@@ -55,7 +51,7 @@ void fillCommonTexts(VORDIX_DIALOG_imp& imp, int group, int firstSuit, int bidTe
     imp.setControlText(proposal, skat::text(TextKey::Dialogtext_Vorschlag));
     const TABLE_DIALOG_HOST* host = tableDialogHost();
     const bool besideTable = host && host->statusPanelBeside();
-    const bool hide = (table && table->modus.freeGame && besideTable) || (table && table->isNetworkGame());
+    const bool hide = table && ((TableSnapshot(*table).modus.freeGame && besideTable) || table->isNetworkGame());
     imp.setControlState(proposal, hide ? VORDIX_DIALOG::OB_HIDDEN : VORDIX_DIALOG::OB_VISIBLE);
     const bool german = USER_PREFS::instance().cardSetName() == skat::text(TextKey::Kartenset_Deutsch);
     for (int i = 0; i < 4; ++i) {
@@ -82,7 +78,7 @@ bool askForProposal()
     if (!server)
         return false;
     server->confirmInterruption();
-    if (!table->modus.freeGame)
+    if (!TableSnapshot(*table).modus.freeGame)
         return false;
     reportUserAction(UserAction::of(UserAction::SHOW_PROPOSAL));
     return true;

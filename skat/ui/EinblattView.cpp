@@ -6,6 +6,7 @@
 #include "skat/engine/Player.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/ui/TableServerAccess.h"
+#include "skat/ui/TableSnapshot.h"
 #include "skat/ui/TableViewHost.h"
 #include "skat/ui/UserActions.h"
 #include "vordix/Message.h"
@@ -23,9 +24,12 @@ int toInt(double value) { return static_cast<int>(value); }
 // announced, a suit game before.
 GameType sortTypeOf(const SKATTISCH* table)
 {
-    if (!table || table->currentIndex < STATE_REIZEN)
+    if (!table)
         return GAME_CLUBS;
-    const GameType type = table->record.SPIELART.SPIEL_TYP;
+    const TableSnapshot shown(*table);
+    if (shown.currentIndex < STATE_REIZEN)
+        return GAME_CLUBS;
+    const GameType type = shown.record.SPIELART.SPIEL_TYP;
     return type == GAME_NONE ? GAME_CLUBS : type;
 }
 
@@ -72,7 +76,7 @@ void PLAYER_EINBLATT_CONTROLLER::attachSeat(int newSeat)
     seat = newSeat;
     SKATTISCH* table = currentTable();
     if (table && seat >= 0 && seat <= 2 && seatPlayer())
-        setHand(table->cards.hands[seat].cardSet());
+        setHand(TableSnapshot(*table).cards.hands[seat].cardSet());
 }
 
 void PLAYER_EINBLATT_CONTROLLER::sortHandFor(GameType type) { shownHand.sort(type, userSortSettings(false)); }
@@ -108,7 +112,8 @@ void PLAYER_EINBLATT_CONTROLLER::refreshHand()
     SKATTISCH* table = currentTable();
     if (!table || seat < 0 || seat > 2)
         return;
-    setHand(table->currentIndex >= STATE_ABHEBEN_UND_GEBEN ? table->cards.hands[seat].cardSet() : 0);
+    const TableSnapshot shown(*table);
+    setHand(shown.currentIndex >= STATE_ABHEBEN_UND_GEBEN ? shown.cards.hands[seat].cardSet() : 0);
 }
 
 void PLAYER_EINBLATT_CONTROLLER::sortForTable()
@@ -200,10 +205,11 @@ CardSet PLAYER_EINBLATT_CONTROLLER::legalCards() const
     SKATTISCH* table = currentTable();
     if (!table || seat < 0 || seat > 2)
         return 0;
-    const GameType type = table->record.SPIELART.SPIEL_TYP;
+    const TableSnapshot shown(*table);
+    const GameType type = shown.record.SPIELART.SPIEL_TYP;
     if (type < GAME_CLUBS || type > 8)
         return 0;
-    return legalCardsOfSeat(table->cards, type, static_cast<Seat>(seat));
+    return legalCardsOfSeat(shown.cards, type, static_cast<Seat>(seat));
 }
 
 bool PLAYER_EINBLATT_CONTROLLER::playCard(CardId card)

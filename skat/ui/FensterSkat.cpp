@@ -51,23 +51,12 @@ enum UiImage {
 };
 constexpr int TABLE_BACKGROUND = 1;
 
-// Runs f with the table lock held when the table is a server table.
-template <class F>
-void underTableLock(SKATTISCH* table, F&& f)
-{
-    if (auto* server = dynamic_cast<SKATTISCH_SERVER*>(table)) {
-        std::lock_guard lock(server->tableLock);
-        f();
-    } else {
-        f();
-    }
-}
-
-bool isServerTable(SKATTISCH* table) { return dynamic_cast<SKATTISCH_SERVER*>(table) != nullptr; }
+bool isServerTable(const SKATTISCH* table) { return dynamic_cast<const SKATTISCH_SERVER*>(table) != nullptr; }
 
 // Hints, analysis and the game course are offered at a table of this
 // program alone, not in a network game.
 bool assistanceAllowed(const SKATTISCH& table) { return !table.isNetworkGame(); }
+bool assistanceAllowed(const TableSnapshot& table) { return assistanceAllowed(table.table()); }
 
 } // namespace
 
@@ -153,8 +142,7 @@ void SKAT_OVERLAY_VIEW::draw(VORDIX_ZEICHENBEREICH& area)
 {
     if (!hostWindow)
         return;
-    SKATTISCH* table = currentTable();
-    underTableLock(table, [&] { hostWindow->paintOverlay(area); });
+    hostWindow->paintWithTable([&] { hostWindow->paintOverlay(area); });
 }
 
 // ---------------------------------------------------------------- window
@@ -528,7 +516,8 @@ void FENSTER_SKAT::onCardSetChanged()
 
 int FENSTER_SKAT::activeSeat() const
 {
-    SKATTISCH* table = currentTable();
+    std::optional<TableSnapshot> taken;
+    const TableSnapshot* table = shownTable(taken);
     if (!table)
         return -1;
     const int forehand = table->modus.forehand;
@@ -564,13 +553,35 @@ void FENSTER_SKAT::paint(VORDIX_ZEICHENBEREICH& area)
 {
     if (!controller)
         return;
-    SKATTISCH* table = currentTable();
-    underTableLock(table, [&] { layoutAndPaint(area); });
+    paintWithTable([&] { layoutAndPaint(area); });
+}
+
+const TableSnapshot* FENSTER_SKAT::shownTable(std::optional<TableSnapshot>& taken) const
+{
+    if (painted_)
+        return painted_;
+    const SKATTISCH* table = currentTable();
+    return table ? &taken.emplace(*table) : nullptr;
+}
+
+void FENSTER_SKAT::paintWithTable(const std::function<void()>& paint)
+{
+    if (painted_) {
+        paint(); // a paint inside a paint shows the same state
+        return;
+    }
+    std::optional<TableSnapshot> taken;
+    painted_ = shownTable(taken);
+    struct Reset {
+        const TableSnapshot*& painted;
+        ~Reset() { painted = nullptr; }
+    } reset{painted_};
+    paint();
 }
 
 void FENSTER_SKAT::layoutAndPaint(VORDIX_ZEICHENBEREICH& area)
 {
-    SKATTISCH* table = currentTable();
+    const TableSnapshot* table = painted_;
     const RECTANGLE client = clientRect();
     const int W = client.width > 0 ? client.width : currentLayout.designWidth();
     const int H = client.height > 0 ? client.height : currentLayout.designHeight();
@@ -628,7 +639,7 @@ void FENSTER_SKAT::paintTable(VORDIX_ZEICHENBEREICH& area, int W, int H)
     const LayoutKind kind = layoutKindOf(currentLayout);
     drawBackgroundSides(image, area, kind, x0, y0, fit, W);
     drawTableBackground(image, area, kind, x0, y0, fit);
-    SKATTISCH* table = currentTable();
+    const bool table = currentTable() != nullptr;
     const int seat = activeSeat();
     // The glow of the seat to act stands where no own picture does.
     const bool pictures = paintSeatPictures(area, fit);
@@ -652,7 +663,7 @@ void FENSTER_SKAT::paintTable(VORDIX_ZEICHENBEREICH& area, int W, int H)
     }
 }
 
-void FENSTER_SKAT::paintIconButtons(VORDIX_ZEICHENBEREICH& area, SKATTISCH* table)
+void FENSTER_SKAT::paintIconButtons(VORDIX_ZEICHENBEREICH& area, const TableSnapshot* table)
 {
     for (int index : {7, 6, 8, 9}) {
         buttons[index].visible = true;
@@ -675,7 +686,7 @@ void FENSTER_SKAT::showTextButton(VORDIX_ZEICHENBEREICH& area, int index, const 
     button.draw(area);
 }
 
-void FENSTER_SKAT::paintModeContent(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table)
+void FENSTER_SKAT::paintModeContent(VORDIX_ZEICHENBEREICH& area, const TableSnapshot& table)
 {
     const InputMode mode = controller->input.mode;
     const int theme = USER_PREFS::instance().tableTheme;
@@ -711,7 +722,7 @@ void FENSTER_SKAT::paintModeContent(VORDIX_ZEICHENBEREICH& area, SKATTISCH& tabl
     }
 }
 
-void FENSTER_SKAT::paintTricksTaken(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table)
+void FENSTER_SKAT::paintTricksTaken(VORDIX_ZEICHENBEREICH& area, const TableSnapshot& table)
 {
     const LayoutKind kind = layoutKindOf(currentLayout);
     const STAPEL& pile = table.cards.pile;
@@ -746,7 +757,7 @@ void FENSTER_SKAT::paintTricksTaken(VORDIX_ZEICHENBEREICH& area, SKATTISCH& tabl
     }
 }
 
-void FENSTER_SKAT::paintKontraRe(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table)
+void FENSTER_SKAT::paintKontraRe(VORDIX_ZEICHENBEREICH& area, const TableSnapshot& table)
 {
     buttons[BUTTON_KONTRA].visible = false;
     buttons[BUTTON_RE].visible = false;
@@ -755,11 +766,11 @@ void FENSTER_SKAT::paintKontraRe(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table)
         return;
     const Seat seat = table.seatOf(human);
     if (!table.record.KONTRA && !controller->input.kontraCalled) {
-        if (!table.mayCallKontra(seat))
+        if (!table.table().mayCallKontra(seat))
             return;
         placeKontraRe(table, BUTTON_KONTRA);
         showTextButton(area, BUTTON_KONTRA, skat::text(TextKey::Element_Kontra));
-    } else if (!table.record.RE && !controller->input.reCalled && table.mayCallRe(seat)) {
+    } else if (!table.record.RE && !controller->input.reCalled && table.table().mayCallRe(seat)) {
         placeKontraRe(table, BUTTON_RE);
         showTextButton(area, BUTTON_RE, skat::text(TextKey::Element_Re));
     }
@@ -775,11 +786,11 @@ bool FENSTER_SKAT::showsStartButtons(SKATTISCH* table) const
     return table->currentIndex == STATE_NONE;
 }
 
-void FENSTER_SKAT::paintStartButtons(VORDIX_ZEICHENBEREICH& area, SKATTISCH* table)
+void FENSTER_SKAT::paintStartButtons(VORDIX_ZEICHENBEREICH& area, const TableSnapshot* table)
 {
     SKAT_BUTTON& list = buttons[BUTTON_NEW_LIST];
-    const bool continues =
-        isServerTable(table) && table->sheet.rowCount() >= 1 && table->sheet.rowCount() < LISTE::MAX_GAMES;
+    const bool continues = table && isServerTable(&table->table()) && table->sheet.rowCount() >= 1
+                           && table->sheet.rowCount() < LISTE::MAX_GAMES;
     list.text = skat::text(continues ? TextKey::Button_Fortsetzen : TextKey::Button_Neues_Spiel);
     list.fontSize = 13;
     list.visible = true;
@@ -793,7 +804,8 @@ void FENSTER_SKAT::paintStartButtons(VORDIX_ZEICHENBEREICH& area, SKATTISCH* tab
 
 void FENSTER_SKAT::paintOverlay(VORDIX_ZEICHENBEREICH& area)
 {
-    SKATTISCH* table = currentTable();
+    std::optional<TableSnapshot> taken;
+    const TableSnapshot* table = shownTable(taken);
     auto server = tableServer();
     if (table && server && !server->isDisplayActive())
         return;
@@ -801,7 +813,7 @@ void FENSTER_SKAT::paintOverlay(VORDIX_ZEICHENBEREICH& area)
         paintKontraRe(area, *table);
     biddingView.draw(area);
     pileView.drawLastTrick(area);
-    if (showsStartButtons(table)) {
+    if (showsStartButtons(currentTable())) {
         paintStartButtons(area, table);
     } else {
         buttons[BUTTON_NEW_LIST].visible = false;

@@ -6,8 +6,8 @@
 // buttons, its layout records, the views of the table (to which it is the
 // TABLE_VIEW_HOST), the game's dialogs (to which it is the
 // TABLE_DIALOG_HOST) and a transparent overlay view that paints what lies
-// above the cards. Everything it shows is read from the table server's
-// current table at paint time, under the table lock of a server table. The
+// above the cards. Everything it shows of the table server's current table
+// is read from one snapshot taken at paint time (TableSnapshot). The
 // table reaches it through FENSTER_SKAT_TABLE_WINDOWS, which its owner
 // installs (installTableWindowsFor).
 
@@ -24,6 +24,7 @@
 #include "skat/ui/TableInputState.h"
 #include "skat/ui/TableLayout.h"
 #include "skat/ui/TablePress.h"
+#include "skat/ui/TableSnapshot.h"
 #include "skat/ui/TableViewHost.h"
 #include "skat/ui/TrickCardViews.h"
 #include "skat/ui/UserActions.h"
@@ -36,6 +37,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -257,14 +259,17 @@ public:
 
     // What the overlay draws (also painted by tests straight into a bitmap).
     void paintOverlay(VORDIX_ZEICHENBEREICH& area);
+    // Runs a paint with one snapshot of the table's state, which every
+    // part of the paint reads (a paint inside it shares it).
+    void paintWithTable(const std::function<void()>& paint);
     // The table below the overlay, without locking.
     void layoutAndPaint(VORDIX_ZEICHENBEREICH& area);
 
     // ---- The texts on the table (FensterSkatTexts.cpp).
     // Below the overlay: names, roles, the Skat places and the trick row.
-    void paintTableTexts(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table);
+    void paintTableTexts(VORDIX_ZEICHENBEREICH& area, const TableSnapshot& table);
     // In the overlay: the panel, the own role, the title and the balloons.
-    void paintOverlayTexts(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table);
+    void paintOverlayTexts(VORDIX_ZEICHENBEREICH& area, const TableSnapshot& table);
     // The panel in the top-left corner: the game line and the totals.
     void paintGameInfo(VORDIX_ZEICHENBEREICH& area);
     // The names of the two other players beside their hands.
@@ -290,7 +295,7 @@ public:
     RECTANGLE skatPlaceRect(int place) const;
     // Rebuilds the status text beside the table and shows or hides it.
     void updateInfoText();
-    std::wstring composeStatusText(const SKATTISCH& table) const;
+    std::wstring composeStatusText(const TableSnapshot& table) const;
     // After the game: the row of the cards one side took (party 0 the
     // declarer's side with the skat, 1 the defenders).
     void onSettlement();
@@ -299,18 +304,18 @@ public:
     bool trickDisplayShown() const { return trickRow_.shown; }
     // The row stands in place of the trick piles while the game is settled;
     // null and Ramsch games keep their piles.
-    bool settlementRowShown(const SKATTISCH& table) const;
+    bool settlementRowShown(const TableSnapshot& table) const;
     int trickDisplayX(int position) const;
     RECTANGLE trickDisplayRect() const;
     int trickDisplayCardWidth() const { return trickRow_.cardWidth; }
     const std::vector<CardId>& trickDisplayCards() const { return trickRow_.cards; }
     // "Deine Stiche" and the like, with the card points of both sides.
-    std::wstring trickDisplayCaption(const SKATTISCH& table) const;
+    std::wstring trickDisplayCaption(const TableSnapshot& table) const;
     void paintTrickDisplay(VORDIX_ZEICHENBEREICH& area);
     void drawBoxedText(VORDIX_TEXT& label, int x, int y, VORDIX_ZEICHENBEREICH& area);
     // Kontra and Re stand beside the declarer's label.
     int promptButtonOffsetX(int seat) const;
-    void placeKontraRe(SKATTISCH& table, int index);
+    void placeKontraRe(const TableSnapshot& table, int index);
     struct LabelAnchor {
         int x = 0;
         int y = 0;
@@ -336,7 +341,11 @@ private:
     };
     void layoutTrickRow();
     int gapAfter(int i, int smallGap, int bigGap, int extra) const;
-    bool isLocalTurnToPlay(const SKATTISCH& table) const;
+    bool isLocalTurnToPlay(const TableSnapshot& table) const;
+    // The snapshot of the running paint; outside a paint one taken now into
+    // taken. Null without a table.
+    const TableSnapshot* shownTable(std::optional<TableSnapshot>& taken) const;
+    const TableSnapshot* painted_ = nullptr;
 
     struct BackgroundKey {
         int width = -1;
@@ -353,12 +362,12 @@ private:
     // The two other players' own pictures in their frames; true when one
     // was drawn (FensterSkatPreferences.cpp).
     bool paintSeatPictures(VORDIX_ZEICHENBEREICH& area, const BackgroundFit& fit);
-    void paintIconButtons(VORDIX_ZEICHENBEREICH& area, SKATTISCH* table);
-    void paintStartButtons(VORDIX_ZEICHENBEREICH& area, SKATTISCH* table);
+    void paintIconButtons(VORDIX_ZEICHENBEREICH& area, const TableSnapshot* table);
+    void paintStartButtons(VORDIX_ZEICHENBEREICH& area, const TableSnapshot* table);
     bool showsStartButtons(SKATTISCH* table) const;
-    void paintModeContent(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table);
-    void paintTricksTaken(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table);
-    void paintKontraRe(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table);
+    void paintModeContent(VORDIX_ZEICHENBEREICH& area, const TableSnapshot& table);
+    void paintTricksTaken(VORDIX_ZEICHENBEREICH& area, const TableSnapshot& table);
+    void paintKontraRe(VORDIX_ZEICHENBEREICH& area, const TableSnapshot& table);
     void placeHandViews();
     void showTextButton(VORDIX_ZEICHENBEREICH& area, int index, const std::wstring& label, bool enabled = true);
     void bindButtonImages();

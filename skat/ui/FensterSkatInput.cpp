@@ -11,6 +11,7 @@
 #include "skat/ui/MainWindowShell.h"
 #include "skat/ui/TableDialogs.h"
 #include "skat/ui/TableServerAccess.h"
+#include "skat/ui/TableSnapshot.h"
 #include "vordix/Application.h"
 #include "vordix/Message.h"
 #include "vordix/Screen.h"
@@ -19,7 +20,7 @@ namespace {
 
 constexpr int KEY_ESCAPE = 27;
 
-int cardsPlayed(const SKATTISCH& table) { return table.cards.pile.trickCount() * 3 + table.cards.trick.count(); }
+int cardsPlayed(const TableSnapshot& table) { return table.cards.pile.trickCount() * 3 + table.cards.trick.count(); }
 
 // The take-back command's own condition (takeBackPossible): the quick undo
 // must not announce a take-back that the command then refuses (in the
@@ -125,7 +126,7 @@ void FENSTER_SKAT::startList()
     auto access = tableServer();
     if (!table || !access)
         return;
-    const int rows = table->sheet.rowCount();
+    const int rows = TableSnapshot(*table).sheet.rowCount();
     if (rows >= 1 && rows < LISTE::MAX_GAMES)
         access->startNewGameOfList();
     else
@@ -134,6 +135,10 @@ void FENSTER_SKAT::startList()
 
 std::vector<HitRegion> FENSTER_SKAT::hitRegions(SKATTISCH& table)
 {
+    // The regions are asked at once, about the state the user saw.
+    const TableSnapshot shown(table);
+    const int state = shown.currentIndex;
+    const bool cardPlayStarted = state == STATE_KARTE_AUSSPIELEN && cardsPlayed(shown) > 0;
     std::vector<HitRegion> regions;
     // The icons along the edges; any press in the score sheet's corner opens it.
     regions.push_back(buttonRegion(
@@ -159,9 +164,8 @@ std::vector<HitRegion> FENSTER_SKAT::hitRegions(SKATTISCH& table)
     // In card play a trick pile shows or hides the last trick.
     regions.push_back(actingRegion(
         "trick piles",
-        [this, &table](int x, int y) {
-            return table.currentIndex == STATE_KARTE_AUSSPIELEN && cardsPlayed(table) > 0
-                   && (pileView.hitsDeck(0, x, y) || pileView.hitsDeck(1, x, y));
+        [this, cardPlayStarted](int x, int y) {
+            return cardPlayStarted && (pileView.hitsDeck(0, x, y) || pileView.hitsDeck(1, x, y));
         },
         [this](int, int) { sendCommand(COMMAND_LAST_TRICK); }));
     // The start buttons while no game runs.
@@ -203,7 +207,7 @@ std::vector<HitRegion> FENSTER_SKAT::hitRegions(SKATTISCH& table)
     // A click anywhere takes a finished trick away.
     regions.push_back(actingRegion(
         "finished trick",
-        [&table](int, int) { return table.currentIndex == STATE_STICH_ABLEGEN && HUMAN_PLAYER::awaited() != nullptr; },
+        [state](int, int) { return state == STATE_STICH_ABLEGEN && HUMAN_PLAYER::awaited() != nullptr; },
         [this](int, int) { controller->report(UserAction::of(UserAction::CONFIRM, CONFIRM_NEXT_GAME)); }));
     return regions;
 }

@@ -11,21 +11,12 @@
 #include "vordix/Bitmap.h"
 #include "vordix/Zeichenbereich.h"
 
-#include <mutex>
-
 void FENSTER_SKAT::preferencesChanged()
 {
     // The plain theme moves the other hands up.
     prepareImages(currentLayout);
-    auto* server = dynamic_cast<SKATTISCH_SERVER*>(currentTable());
-    {
-        // The queue worker changes the hands under the same lock.
-        std::unique_lock<std::recursive_mutex> lock;
-        if (server)
-            lock = std::unique_lock(server->tableLock);
-        for (PLAYER_EINBLATT_CONTROLLER& hand : handControllers)
-            hand.resortHand();
-    }
+    for (PLAYER_EINBLATT_CONTROLLER& hand : handControllers)
+        hand.resortHand();
     if (controller)
         controller->updateView();
     seatPicturesChanged();

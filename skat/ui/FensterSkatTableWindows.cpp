@@ -54,8 +54,9 @@ void FENSTER_SKAT_TABLE_WINDOWS::post(std::function<void(FENSTER_SKAT_CONTROLLER
 void FENSTER_SKAT_TABLE_WINDOWS::offerBid(SKATTISCH& table, int, const std::wstring&)
 {
     // Read now: the record stands still while the table waits for the answer.
-    const int mode = table.record.REIZEN_MODUS;
-    const int index = table.record.REIZ_INDEX;
+    const SPIELSTRUCT record = table.recordCopy();
+    const int mode = record.REIZEN_MODUS;
+    const int index = record.REIZ_INDEX;
     post([mode, index](FENSTER_SKAT_CONTROLLER& c) {
         c.updateView();
         if (c.view)

@@ -14,6 +14,7 @@
 #include "skat/ui/FensterSkat.h"
 #include "skat/ui/StatusAdvice.h"
 #include "skat/ui/TableServerAccess.h"
+#include "skat/ui/TableSnapshot.h"
 #include "skat/ui/TableTexts.h"
 #include "vordix/Area.h"
 #include "vordix/Bitmap.h"
@@ -21,7 +22,7 @@
 #include "vordix/Line.h"
 
 #include <algorithm>
-#include <mutex>
+#include <optional>
 
 namespace {
 
@@ -70,12 +71,12 @@ TextExtent measure(VORDIX_TEXT& text)
     return e;
 }
 
-PLAYER* playerAt(const SKATTISCH& table, int seat)
+PLAYER* playerAt(const TableSnapshot& table, int seat)
 {
     return isValidSeat(seat) ? table.playerAtSeat(static_cast<Seat>(seat)) : nullptr;
 }
 
-int kindAt(const SKATTISCH& table, int seat)
+int kindAt(const TableSnapshot& table, int seat)
 {
     PLAYER* p = playerAt(table, seat);
     return p ? p->kind() : PLAYER_KIND_NONE;
@@ -101,7 +102,8 @@ int FENSTER_SKAT::clientHeight()
 
 void FENSTER_SKAT::paintGameInfo(VORDIX_ZEICHENBEREICH& area)
 {
-    SKATTISCH* table = currentTable();
+    std::optional<TableSnapshot> taken;
+    const TableSnapshot* table = shownTable(taken);
     if (!table || !controller)
         return;
     const bool smallLayout = layoutKindOf(currentLayout) == LayoutKind::Small;
@@ -295,7 +297,8 @@ int FENSTER_SKAT::seatLabelLift(int position)
     // while putting two cards away, the buttons lie just below the other
     // seats' labels; name and role move up together until the role clears
     // the buttons.
-    SKATTISCH* table = currentTable();
+    std::optional<TableSnapshot> taken;
+    const TableSnapshot* table = controller && position != 1 ? shownTable(taken) : nullptr;
     if (!table || !controller || position == 1)
         return 0;
     const InputMode mode = controller->input.mode;
@@ -347,7 +350,7 @@ void FENSTER_SKAT::paintSeatNames(VORDIX_ZEICHENBEREICH& area)
         for (int s = 0; s < 3; ++s)
             if (screenPositionOfSeat(table, s) == position)
                 seat = s;
-        PLAYER* player = playerAt(*table, seat);
+        PLAYER* player = isValidSeat(seat) ? table->playerAtSeat(static_cast<Seat>(seat)) : nullptr;
         if (!player)
             continue;
         label.text = player->name();
@@ -369,7 +372,8 @@ int FENSTER_SKAT::localSeat() const
 
 void FENSTER_SKAT::paintSeatRoles(VORDIX_ZEICHENBEREICH& area)
 {
-    SKATTISCH* table = currentTable();
+    std::optional<TableSnapshot> taken;
+    const TableSnapshot* table = shownTable(taken);
     if (!table || !controller)
         return;
     const int local = localSeat();
@@ -387,20 +391,21 @@ void FENSTER_SKAT::paintSeatRoles(VORDIX_ZEICHENBEREICH& area)
     drawSeatLabel(label, (local + 2) % 3, area, 0);
 }
 
-bool FENSTER_SKAT::isLocalTurnToPlay(const SKATTISCH& table) const
+bool FENSTER_SKAT::isLocalTurnToPlay(const TableSnapshot& table) const
 {
     const STICH& trick = table.cards.trick;
     if (table.currentIndex != STATE_KARTE_AUSSPIELEN || trick.count() >= 3 || table.cards.leader() < 0)
         return false;
     const int toPlay = (table.cards.leader() + trick.count()) % 3;
-    if (screenPositionOfSeat(&table, toPlay) != 1)
+    if (screenPositionOfSeat(&table.table(), toPlay) != 1)
         return false;
     return !(controller && controller->input.ownCardOnItsWay);
 }
 
 void FENSTER_SKAT::paintOwnSeatRole(VORDIX_ZEICHENBEREICH& area)
 {
-    SKATTISCH* table = currentTable();
+    std::optional<TableSnapshot> taken;
+    const TableSnapshot* table = shownTable(taken);
     if (!table || !controller || controller->input.mode <= INPUT_NEW_GAME)
         return;
     const InputMode mode = controller->input.mode;
@@ -434,7 +439,8 @@ void FENSTER_SKAT::paintOwnSeatRole(VORDIX_ZEICHENBEREICH& area)
 
 void FENSTER_SKAT::paintGameTitle(VORDIX_ZEICHENBEREICH& area)
 {
-    SKATTISCH* table = currentTable();
+    std::optional<TableSnapshot> taken;
+    const TableSnapshot* table = shownTable(taken);
     if (!table || !controller)
         return;
     const InputMode mode = controller->input.mode;
@@ -443,7 +449,7 @@ void FENSTER_SKAT::paintGameTitle(VORDIX_ZEICHENBEREICH& area)
     const int declarer = table->record.declarer();
     if (declarer < 0 || declarer > 2)
         return;
-    const bool local = screenPositionOfSeat(table, declarer) == 1;
+    const bool local = screenPositionOfSeat(&table->table(), declarer) == 1;
     const bool turn = local && isLocalTurnToPlay(*table);
     const bool firstLead = turn && table->cards.pile.trickCount() == 0 && table->cards.trick.count() == 0;
     const std::wstring title = table_texts::gameTitle(*table, mode, local, firstLead, theme());
@@ -612,7 +618,7 @@ void FENSTER_SKAT::paintSkatPair(VORDIX_ZEICHENBEREICH& area, CardId first, Card
 
 // ---------------------------------------------------------------- status text
 
-std::wstring FENSTER_SKAT::composeStatusText(const SKATTISCH& table) const
+std::wstring FENSTER_SKAT::composeStatusText(const TableSnapshot& table) const
 {
     const int state = table.currentIndex;
     if (table.modus.exerciseFlag) {
@@ -675,7 +681,8 @@ std::wstring FENSTER_SKAT::composeStatusText(const SKATTISCH& table) const
 
 void FENSTER_SKAT::updateInfoText()
 {
-    SKATTISCH* table = currentTable();
+    std::optional<TableSnapshot> taken;
+    const TableSnapshot* table = shownTable(taken);
     if (!table || !controller)
         return;
     const std::wstring text = composeStatusText(*table) + L"\n\n";
@@ -807,7 +814,7 @@ RECTANGLE FENSTER_SKAT::trickDisplayRect() const
     return {trickRow_.startX, trickRow_.top - 30, right - trickRow_.startX, trickRow_.cardHeight + 30};
 }
 
-std::wstring FENSTER_SKAT::trickDisplayCaption(const SKATTISCH& table) const
+std::wstring FENSTER_SKAT::trickDisplayCaption(const TableSnapshot& table) const
 {
     const int declarer = table.record.declarer();
     PLAYER* partner = declarer >= 0 && declarer <= 2 ? table.playerInSlot((declarer + 2) % 3) : nullptr;
@@ -824,7 +831,8 @@ std::wstring FENSTER_SKAT::trickDisplayCaption(const SKATTISCH& table) const
 
 void FENSTER_SKAT::paintTrickDisplay(VORDIX_ZEICHENBEREICH& area)
 {
-    SKATTISCH* table = currentTable();
+    std::optional<TableSnapshot> taken;
+    const TableSnapshot* table = trickRow_.shown ? shownTable(taken) : nullptr;
     if (!trickRow_.shown || !table)
         return;
     layoutTrickRow();
@@ -852,7 +860,7 @@ void FENSTER_SKAT::paintTrickDisplay(VORDIX_ZEICHENBEREICH& area)
     }
 }
 
-bool FENSTER_SKAT::settlementRowShown(const SKATTISCH& table) const
+bool FENSTER_SKAT::settlementRowShown(const TableSnapshot& table) const
 {
     const GameType type = table.record.SPIELART.SPIEL_TYP;
     return trickRow_.shown && table.currentIndex == STATE_ABRECHNUNG && type != GAME_NULL && type != GAME_RAMSCH;
@@ -874,21 +882,15 @@ void FENSTER_SKAT::drawBoxedText(VORDIX_TEXT& label, int x, int y, VORDIX_ZEICHE
 
 void FENSTER_SKAT::onSettlement()
 {
-    SKATTISCH* table = currentTable();
+    std::optional<TableSnapshot> taken;
+    const TableSnapshot* table = shownTable(taken);
     if (!table || table->record.SPIELART.SPIEL_TYP == GAME_RAMSCH)
         return;
     const int d = table->record.declarer();
     PLAYER* partner = d >= 0 && d <= 2 ? table->playerInSlot((d + 2) % 3) : nullptr;
     const bool declarerSide =
         partner && (partner->kind() == PLAYER_KIND_HUMAN || kindAt(*table, d) == PLAYER_KIND_NETWORK_CLIENT);
-    STAPEL pile;
-    if (auto* server = dynamic_cast<SKATTISCH_SERVER*>(table)) {
-        std::lock_guard lock(server->tableLock);
-        pile = table->cards.pile;
-    } else {
-        pile = table->cards.pile;
-    }
-    prepareTrickDisplay(declarerSide ? 0 : 1, pile);
+    prepareTrickDisplay(declarerSide ? 0 : 1, table->cards.pile);
 }
 
 // ---------------------------------------------------------------- Kontra and Re
@@ -910,12 +912,12 @@ int FENSTER_SKAT::promptButtonOffsetX(int seat) const
     return x;
 }
 
-void FENSTER_SKAT::placeKontraRe(SKATTISCH& table, int index)
+void FENSTER_SKAT::placeKontraRe(const TableSnapshot& table, int index)
 {
     const int d = table.record.declarer();
     if (d < 0 || d > 2)
         return;
-    const int position = screenPositionOfSeat(&table, d);
+    const int position = screenPositionOfSeat(&table.table(), d);
     const LabelAnchor label = seatLabelOffset(position);
     const int px = index == BUTTON_KONTRA ? promptButtonOffsetX(d) : label.x;
     const int mx = currentLayout[TableLayout::MIDDLE_X];
@@ -949,7 +951,7 @@ void FENSTER_SKAT::placeKontraRe(SKATTISCH& table, int index)
 
 // ---------------------------------------------------------------- the two layers
 
-void FENSTER_SKAT::paintTableTexts(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table)
+void FENSTER_SKAT::paintTableTexts(VORDIX_ZEICHENBEREICH& area, const TableSnapshot& table)
 {
     if (!controller)
         return;
@@ -962,7 +964,7 @@ void FENSTER_SKAT::paintTableTexts(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table
         paintTrickDisplay(area);
 }
 
-void FENSTER_SKAT::paintOverlayTexts(VORDIX_ZEICHENBEREICH& area, SKATTISCH& table)
+void FENSTER_SKAT::paintOverlayTexts(VORDIX_ZEICHENBEREICH& area, const TableSnapshot& table)
 {
     if (!controller)
         return;
@@ -981,7 +983,7 @@ void FENSTER_SKAT::paintOverlayTexts(VORDIX_ZEICHENBEREICH& area, SKATTISCH& tab
         paintGameTitle(area);
     paintBalloon(area, controller->overlayMessage, false);
     for (const SeatText& balloon : seatTexts)
-        if (screenPositionOfSeat(&table, balloon.seat) != 1)
+        if (screenPositionOfSeat(&table.table(), balloon.seat) != 1)
             paintBalloon(area, balloon, true);
     if (illegalTried) {
         VORDIX_TEXT notice;

@@ -8,6 +8,7 @@
 #include "skat/engine/Stich.h"
 #include "skat/ui/SeatPositions.h"
 #include "skat/ui/TableServerAccess.h"
+#include "skat/ui/TableSnapshot.h"
 #include "skat/ui/TableViewHost.h"
 #include "skat/ui/UserActions.h"
 #include "vordix/Line.h"
@@ -20,7 +21,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <mutex>
 
 namespace {
 
@@ -111,7 +111,7 @@ void STAPEL_CONTROLLER::togglePointsLabels()
                             skat::text(TextKey::Alert_Netzwerkspiel_Keine_Hilfestellungen));
         return;
     }
-    if (!table->modus.freeGame)
+    if (!TableSnapshot(*table).modus.freeGame)
         return;
     labels = !labels;
     if (view)
@@ -218,7 +218,7 @@ int dealerPosition(const STAPEL_VIEW&)
     SKATTISCH* table = currentTable();
     if (!table)
         return 1;
-    const int forehand = table->cards.pile.vh();
+    const int forehand = TableSnapshot(*table).cards.pile.vh();
     if (forehand < 0)
         return 1;
     return screenPositionOfSeat(table, (forehand + 2) % 3);
@@ -229,7 +229,7 @@ bool dealerIsSeatZero()
     SKATTISCH* table = currentTable();
     if (!table)
         return false;
-    const int forehand = table->cards.pile.vh();
+    const int forehand = TableSnapshot(*table).cards.pile.vh();
     return forehand >= 0 && (forehand + 2) % 3 == 0;
 }
 
@@ -349,8 +349,8 @@ bool STAPEL_VIEW::ramschPiles() const
 {
     SKATTISCH* table = currentTable();
     const PileMode mode = controller ? controller->mode : PILE_NONE;
-    return table && table->record.SPIELART.SPIEL_TYP == GAME_RAMSCH && inputModeOf(this) >= INPUT_CARD_PLAY
-           && !deckMode(mode);
+    return table && inputModeOf(this) >= INPUT_CARD_PLAY && !deckMode(mode)
+           && TableSnapshot(*table).record.SPIELART.SPIEL_TYP == GAME_RAMSCH;
 }
 
 int STAPEL_VIEW::stackCount(int stack) const
@@ -358,8 +358,8 @@ int STAPEL_VIEW::stackCount(int stack) const
     SKATTISCH* table = currentTable();
     if (!table || !controller)
         return 0;
-    std::lock_guard lock(table->tableLock);
-    const STAPEL& pile = table->cards.pile;
+    const TableSnapshot shown(*table);
+    const STAPEL& pile = shown.cards.pile;
     switch (controller->mode) {
     case PILE_DECK: return stack == 0 ? DECK : 0;
     case PILE_CUTTING: return stack == 0 ? DECK - liftedCount : liftedCount;
@@ -385,9 +385,9 @@ std::vector<STAPEL_VIEW::Label> STAPEL_VIEW::labels() const
         return out;
     const InputMode inputMode = inputModeOf(this);
     const bool ramsch = ramschPiles();
-    std::lock_guard lock(table->tableLock);
-    const STAPEL& pile = table->cards.pile;
-    const GameType type = table->record.SPIELART.SPIEL_TYP;
+    const TableSnapshot shown(*table);
+    const STAPEL& pile = shown.cards.pile;
+    const GameType type = shown.record.SPIELART.SPIEL_TYP;
     const std::wstring pointsWord = L" " + skat::text(TextKey::Stapel_Punkte);
     if (ramsch) {
         // One pile per seat, with the seat's name and its points.
@@ -408,7 +408,7 @@ std::vector<STAPEL_VIEW::Label> STAPEL_VIEW::labels() const
     const int won[2] = {pile.recordCount(PARTY_DECLARER), pile.recordCount(PARTY_DEFENDERS)};
     const bool partyGame = type >= GAME_CLUBS && type <= GAME_GRAND_OUVERT;
     const bool wanted =
-        (table->modus.freeGame && controller->labels && inputMode != INPUT_CUT) || inputMode == INPUT_GAME_RESULT;
+        (shown.modus.freeGame && controller->labels && inputMode != INPUT_CUT) || inputMode == INPUT_GAME_RESULT;
     if (inputMode >= INPUT_ANNOUNCING && partyGame && (won[0] > 0 || won[1] > 0) && wanted) {
         for (int stack = 0; stack < 2; ++stack)
             if (won[stack] > 0)
@@ -417,7 +417,7 @@ std::vector<STAPEL_VIEW::Label> STAPEL_VIEW::labels() const
                      x + stackX(stack) + 64, y + labelLine + 6});
     }
     // The parties' names under their piles.
-    const Seat declarer = table->record.declarer();
+    const Seat declarer = shown.record.declarer();
     if (inputMode >= INPUT_CARD_PLAY && isValidSeat(declarer) && host->geometry().kind() != LayoutKind::Small) {
         if (const PLAYER* player = table->playerAtSeat(declarer); player && won[0] > 0)
             out.push_back({player->name(), x + stackX(0) + 64, y + labelLine - 10});
@@ -442,12 +442,9 @@ void STAPEL_VIEW::draw(VORDIX_ZEICHENBEREICH& area)
     const int top = stackTopY();
     const int drawY = top - whole(28.0 * h / 100);
     if (ramschPiles()) {
+        const TableSnapshot shown(*table);
         for (Seat seat = SEAT_0; seat < SEAT_COUNT; ++seat) {
-            int cards = 0;
-            {
-                std::lock_guard lock(table->tableLock);
-                cards = table->cards.pile.cardsWonBy(seat);
-            }
+            const int cards = shown.cards.pile.cardsWonBy(seat);
             if (cards <= 0)
                 continue;
             const int position = screenPositionOfSeat(table, seat);
@@ -494,8 +491,8 @@ std::vector<std::pair<CardId, RECTANGLE>> STAPEL_VIEW::lastTrickCards() const
     SKATTISCH* table = currentTable();
     if (!table || !controller || !controller->showLastTrick || !host)
         return out;
-    std::lock_guard lock(table->tableLock);
-    const STAPEL& pile = table->cards.pile;
+    const TableSnapshot shown(*table);
+    const STAPEL& pile = shown.cards.pile;
     const int n = pile.trickCount();
     if (n <= 0)
         return out;

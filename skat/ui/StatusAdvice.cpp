@@ -5,6 +5,7 @@
 #include "skat/engine/Player.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/logic/ComputerPlayer.h"
+#include "skat/ui/TableSnapshot.h"
 
 namespace status_advice {
 
@@ -30,7 +31,7 @@ std::wstring proposedGameWords(const PLAYER& player)
     return words;
 }
 
-std::wstring biddingAdvice(const PLAYER& player, const SKATTISCH& table)
+std::wstring biddingAdvice(const PLAYER& player, const TableSnapshot& table)
 {
     const GameProposal& proposal = player.proposal();
     if (proposal.bidLimit <= 0)

@@ -10,14 +10,14 @@
 #include <string>
 
 class PLAYER;
-class SKATTISCH;
+class TableSnapshot;
 
 namespace status_advice {
 
 // The game of a proposal in words ("Kreuz Hand", "Grand ouvert").
 std::wstring proposedGameWords(const PLAYER& player);
 // How far to bid and which game, or that the hand is no game.
-std::wstring biddingAdvice(const PLAYER& player, const SKATTISCH& table);
+std::wstring biddingAdvice(const PLAYER& player, const TableSnapshot& table);
 // The game the logic would announce.
 std::wstring announcementSummary(const PLAYER& player);
 // The game to announce once the skat is taken, with Schneider or Schwarz

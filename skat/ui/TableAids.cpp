@@ -3,6 +3,7 @@
 #include "skat/engine/Skattisch.h"
 #include "skat/ui/FensterSkat.h"
 #include "skat/ui/TableServerAccess.h"
+#include "skat/ui/TableSnapshot.h"
 
 TableAids wantedAids(const FENSTER_SKAT& window)
 {
@@ -19,7 +20,7 @@ TableAids wantedAids(const FENSTER_SKAT& window)
 TableAids shownAids(const FENSTER_SKAT& window)
 {
     const SKATTISCH* table = currentTable();
-    const bool freeGame = table && table->modus.freeGame;
+    const bool freeGame = table && TableSnapshot(*table).modus.freeGame;
     const bool small = layoutKindOf(window.currentLayout) == LayoutKind::Small;
     TableAids aids = wantedAids(window);
     aids.suggestions = aids.suggestions && freeGame && !small;

@@ -5,6 +5,7 @@
 #include "skat/engine/Player.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/ui/SeatPositions.h"
+#include "skat/ui/TableSnapshot.h"
 
 namespace table_texts {
 
@@ -12,7 +13,7 @@ namespace {
 
 const std::wstring& t(TextKey key) { return skat::text(key); }
 
-std::wstring playerName(const SKATTISCH& table, int seat)
+std::wstring playerName(const TableSnapshot& table, int seat)
 {
     if (!isValidSeat(seat))
         return {};
@@ -20,12 +21,12 @@ std::wstring playerName(const SKATTISCH& table, int seat)
     return player ? player->name() : std::wstring{};
 }
 
-bool seatOccupied(const SKATTISCH& table, int seat)
+bool seatOccupied(const TableSnapshot& table, int seat)
 {
     return isValidSeat(seat) && table.playerAtSeat(static_cast<Seat>(seat));
 }
 
-int playerKindAt(const SKATTISCH& table, int seat)
+int playerKindAt(const TableSnapshot& table, int seat)
 {
     PLAYER* player = isValidSeat(seat) ? table.playerAtSeat(static_cast<Seat>(seat)) : nullptr;
     return player ? player->kind() : PLAYER_KIND_NONE;
@@ -38,26 +39,18 @@ std::wstring gameName(GameType type)
 }
 
 // A numbered game of a list that has not run past its end.
-bool countedListGame(const SKATTISCH& table, int number)
+bool countedListGame(const TableSnapshot& table, int number)
 {
     return number > 0 && table.sheet.rowCount() <= LISTE::MAX_GAMES;
 }
 
 // The row of the sheet the stored game was taken from; -1 when none matches.
-int storedGameRow(const SKATTISCH& table)
-{
-    for (int i = 0; i < table.sheet.rowCount(); ++i)
-        if (table.sheet.rowAt(i).deal == table.modus.storedGame.deal)
-            return i;
-    return -1;
-}
-
-std::wstring kindOfGame(const SKATTISCH& table, int number)
+std::wstring kindOfGame(const TableSnapshot& table, int number)
 {
     const SPIELMODUS& modus = table.modus;
     if (modus.storedGameFlag && !modus.exerciseFlag) {
         std::wstring line = t(TextKey::Modus_Wiederholung);
-        const int row = storedGameRow(table);
+        const int row = table.sheet.storedGameRow;
         if (row >= 0)
             line += L" " + skat::formatText(TextKey::Modus_von_Spiel, {row + 1});
         return line;
@@ -95,7 +88,7 @@ std::wstring levelWords(int winLevel)
     }
 }
 
-std::wstring whoPlaysWhat(const SKATTISCH& table, bool shortForm)
+std::wstring whoPlaysWhat(const TableSnapshot& table, bool shortForm)
 {
     const SPIELSTRUCT& record = table.record;
     const GameType type = record.SPIELART.SPIEL_TYP;
@@ -103,7 +96,7 @@ std::wstring whoPlaysWhat(const SKATTISCH& table, bool shortForm)
         return gameName(type);
     std::wstring line;
     const int declarer = record.declarer();
-    if (declarer >= 0 && declarer <= 2 && screenPositionOfSeat(&table, declarer) == 1)
+    if (declarer >= 0 && declarer <= 2 && screenPositionOfSeat(&table.table(), declarer) == 1)
         line = t(TextKey::Status_Du_spielst);
     else if (seatOccupied(table, declarer))
         line = playerName(table, declarer) + L" " + t(TextKey::Status_spielt);
@@ -157,14 +150,14 @@ std::vector<std::wstring> balloonLines(const std::wstring& text, bool wrap)
     return lines;
 }
 
-int gameNumber(const SKATTISCH& table)
+int gameNumber(const TableSnapshot& table)
 {
     const int state = table.currentIndex;
     const bool entered = state == STATE_NONE || state == STATE_EINGEPASST || state == STATE_ABRECHNUNG;
     return table.sheet.rowCount() + (entered ? 0 : 1);
 }
 
-std::wstring gameInfoLine(const SKATTISCH& table, const InfoLineContext& context)
+std::wstring gameInfoLine(const TableSnapshot& table, const InfoLineContext& context)
 {
     const int number = gameNumber(table);
     std::wstring line = kindOfGame(table, number);
@@ -189,7 +182,7 @@ std::wstring gameInfoLine(const SKATTISCH& table, const InfoLineContext& context
     return line;
 }
 
-GameTitleParts gameTitleParts(const SKATTISCH& table)
+GameTitleParts gameTitleParts(const TableSnapshot& table)
 {
     GameTitleParts parts;
     const SPIELSTRUCT& record = table.record;
@@ -214,7 +207,7 @@ GameTitleParts gameTitleParts(const SKATTISCH& table)
     return parts;
 }
 
-std::wstring gameTitle(const SKATTISCH& table, InputMode inputMode, bool localDeclarer, bool firstLead, int theme)
+std::wstring gameTitle(const TableSnapshot& table, InputMode inputMode, bool localDeclarer, bool firstLead, int theme)
 {
     if (inputMode < INPUT_CARD_PLAY || inputMode >= INPUT_GAME_RESULT || table.record.SPIELART.SPIEL_TYP == GAME_RAMSCH)
         return {};
@@ -234,7 +227,7 @@ std::wstring cardPointsText(int first, int second)
     return std::to_wstring(first) + L" : " + std::to_wstring(second) + L" " + t(TextKey::Stapel_Punkte);
 }
 
-std::wstring illegalCardNotice(const SKATTISCH& table)
+std::wstring illegalCardNotice(const TableSnapshot& table)
 {
     const GameType type = table.record.SPIELART.SPIEL_TYP;
     const KARTE* led = table.cards.trick.ledCard();
@@ -243,7 +236,7 @@ std::wstring illegalCardNotice(const SKATTISCH& table)
     return t(trumpLed ? TextKey::Sprechblase_Wenn_Trumpf_gefordert : TextKey::Sprechblase_Wenn_Farbe_gefordert);
 }
 
-std::wstring seatRoleText(const SKATTISCH& table, InputMode inputMode, int position)
+std::wstring seatRoleText(const TableSnapshot& table, InputMode inputMode, int position)
 {
     if (inputMode <= INPUT_NEW_GAME || inputMode >= INPUT_CARD_PLAY)
         return {};
@@ -251,7 +244,7 @@ std::wstring seatRoleText(const SKATTISCH& table, InputMode inputMode, int posit
     const bool dealing = inputMode >= INPUT_CUTTING && inputMode <= INPUT_CUT_DONE;
     for (int k = 0; k < 3; ++k) {
         const int seat = (forehand + k) % 3;
-        if (screenPositionOfSeat(&table, seat) != position)
+        if (screenPositionOfSeat(&table.table(), seat) != position)
             continue;
         if (k == 0)
             return dealing ? std::wstring{} : t(TextKey::Vorhand);

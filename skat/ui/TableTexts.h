@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-class SKATTISCH;
+class TableSnapshot;
 
 namespace table_texts {
 
@@ -23,7 +23,7 @@ std::vector<std::wstring> balloonLines(const std::wstring& text, bool wrap);
 
 // The number of the game in the score sheet: its rows, plus one while the
 // game has not been entered yet.
-int gameNumber(const SKATTISCH& table);
+int gameNumber(const TableSnapshot& table);
 
 struct InfoLineContext {
     InputMode inputMode = INPUT_NONE;
@@ -34,7 +34,7 @@ struct InfoLineContext {
 
 // The information line of the panel in the top-left corner: kind of game,
 // Bock round and what the table is doing.
-std::wstring gameInfoLine(const SKATTISCH& table, const InfoLineContext& context);
+std::wstring gameInfoLine(const TableSnapshot& table, const InfoLineContext& context);
 
 // The name of the game with its level and Kontra words, as the title line
 // shows it.
@@ -43,25 +43,25 @@ struct GameTitleParts {
     std::wstring level;  // Schneider or Schwarz announced, or a second "ouvert"
     std::wstring kontra; // " Kontra von <name>" and ", Re"
 };
-GameTitleParts gameTitleParts(const SKATTISCH& table);
+GameTitleParts gameTitleParts(const TableSnapshot& table);
 
 // The title line during card play: for the local declarer "Du spielst ..."
 // with level and Kontra words (and the first-lead prompt when firstLead),
 // for another declarer "<spielt> <game>" or, with the mono theme, the game
 // alone. Empty for Ramsch and outside card play (before INPUT_CARD_PLAY or
 // from INPUT_GAME_RESULT on).
-std::wstring gameTitle(const SKATTISCH& table, InputMode inputMode, bool localDeclarer, bool firstLead, int theme);
+std::wstring gameTitle(const TableSnapshot& table, InputMode inputMode, bool localDeclarer, bool firstLead, int theme);
 
 // What the user is told after trying a card that may not be played: to
 // follow with trump when the trick was led with a trump of a suit or grand
 // game, else to follow suit.
-std::wstring illegalCardNotice(const SKATTISCH& table);
+std::wstring illegalCardNotice(const TableSnapshot& table);
 
 // The card points of two sides, "65 : 55 Augen".
 std::wstring cardPointsText(int first, int second);
 
 // Forehand, middlehand or rearhand of the seat at the screen position, and
 // who cuts and deals while the cards are dealt; empty when it has none.
-std::wstring seatRoleText(const SKATTISCH& table, InputMode inputMode, int position);
+std::wstring seatRoleText(const TableSnapshot& table, InputMode inputMode, int position);
 
 } // namespace table_texts

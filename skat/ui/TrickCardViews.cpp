@@ -6,9 +6,8 @@
 #include "skat/ui/EinblattView.h"
 #include "skat/ui/SeatPositions.h"
 #include "skat/ui/TableServerAccess.h"
+#include "skat/ui/TableSnapshot.h"
 #include "skat/ui/TableViewHost.h"
-
-#include <mutex>
 
 namespace {
 
@@ -22,9 +21,9 @@ struct TrickCard {
 int trickCards(const TableInputState& input, const PLAYER_EINBLATT_CONTROLLER* own, SKATTISCH& table,
                std::array<TrickCard, 3>& out)
 {
-    std::lock_guard lock(table.tableLock);
-    const STICH& trick = table.cards.trick;
-    const int leader = table.cards.leader();
+    const TableSnapshot shown(table);
+    const STICH& trick = shown.cards.trick;
+    const int leader = shown.cards.leader();
     int n = 0;
     for (int place = 0; leader >= 0 && place < trick.count() && place < 3; ++place) {
         const KARTE* card = trick.card(place);
@@ -35,7 +34,7 @@ int trickCards(const TableInputState& input, const PLAYER_EINBLATT_CONTROLLER* o
     // The user's card stands on the table from the click on, before the
     // game has taken it from the hand.
     const bool onItsWay = input.ownCardOnItsWay && own && own->chosen != NO_CARD && own->seat >= 0 && own->seat <= 2
-                          && table.cards.hands[own->seat].hasCard(own->chosen) && n < 3;
+                          && shown.cards.hands[own->seat].hasCard(own->chosen) && n < 3;
     if (onItsWay)
         out[n++] = {own->chosen, screenPositionOfSeat(&table, own->seat)};
     return n;
@@ -149,8 +148,7 @@ void TRICK_CARD_VIEWS::takeOver(int slot, std::unique_ptr<VORDIX_IMAGEVIEW> view
     SKATTISCH* table = currentTable();
     if (position < 0 && table) {
         position = 1;
-        std::lock_guard lock(table->tableLock);
-        const int leader = table->cards.leader();
+        const int leader = TableSnapshot(*table).cards.leader();
         if (leader >= 0)
             position = screenPositionOfSeat(table, (leader + slot) % 3);
     }
@@ -184,12 +182,12 @@ void TRICK_CARD_VIEWS::carryToWinner()
     int winnerPosition = 1;
     std::array<CardId, 3> cards{};
     {
-        std::lock_guard lock(table->tableLock);
-        const STICH& trick = table->cards.trick;
-        const int leader = table->cards.leader();
+        const TableSnapshot shown(*table);
+        const STICH& trick = shown.cards.trick;
+        const int leader = shown.cards.leader();
         if (leader < 0 || trick.count() == 0)
             return;
-        const GameType type = table->record.SPIELART.SPIEL_TYP;
+        const GameType type = shown.record.SPIELART.SPIEL_TYP;
         const int winner = trick.count() == 3 ? trick.winner(type) : 0;
         winnerPosition = screenPositionOfSeat(table, (leader + winner) % 3);
         for (int place = 0; place < trick.count() && place < 3; ++place)

@@ -6,6 +6,7 @@
 #include "skat/engine/EinSpiel.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/engine/Stich.h"
+#include "skat/ui/TableSnapshot.h"
 #include "vordix/Area.h"
 #include "vordix/Line.h"
 #include "vordix/Text.h"
@@ -66,8 +67,9 @@ void VERLAUF_RENDERER::loadFromTable(SKATTISCH& table)
     leaveEntry();
     scrollOffset = 0;
     currentGame = true;
-    const SKAT dealt = table.currentIndex >= 3 ? dealtSkat(table.cards) : SKAT();
-    copyGame(table.cards.pile, table.record);
+    const TableSnapshot shown(table);
+    const SKAT dealt = shown.currentIndex >= 3 ? dealtSkat(shown.cards) : SKAT();
+    copyGame(shown.cards.pile, shown.record);
     skat = dealt;
     showsTableGame = true;
 }
