@@ -174,37 +174,48 @@ TEST(TableStop, LateAnswerAfterAStopChangesNothing)
 }
 
 // While a stop waits, the GUI works and may start the next game: the stop
-// then neither waits for that loop nor mutes its callbacks.
+// then neither waits for that loop nor mutes its callbacks. A loop that ends
+// before the stop's first wait leaves nothing to try, so that run is repeated.
 TEST(TableStop, StopWaitsOnlyForTheLoopItStopped)
 {
-    TableHarness harness;
-    ASSERT_TRUE(harness.holdHumanAt(REQUEST_PLAY_CARD, DEAL, V));
-    bool started = false;
-    int callsAfterStart = 0;
-    harness.services->onProcessEvents = [&](int ms) {
-        if (started) {
-            ++callsAfterStart;
-            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-            return;
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        TableHarness harness;
+        ASSERT_TRUE(harness.holdHumanAt(REQUEST_PLAY_CARD, DEAL, V));
+        int waits = 0;
+        bool started = false;
+        int callsAfterStart = 0;
+        harness.services->onProcessEvents = [&](int ms) {
+            ++waits;
+            if (started) {
+                ++callsAfterStart;
+                std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+                return;
+            }
+            if (!harness.table->waitForLoopEnd(5000))
+                return;
+            started = true;
+            harness.windows->heldKind = REQUEST_NONE;
+            harness.scriptDeal(DEAL, V);
+            harness.table->modus.setNextOfList(harness.table->sheet);
+            harness.table->startLoopThread();
+        };
+        harness.table->stopGameLoop();
+        if (waits == 0) {
+            harness.services->onProcessEvents = {};
+            continue;
         }
-        if (!harness.table->waitForLoopEnd(5000))
-            return;
-        started = true;
-        harness.windows->heldKind = REQUEST_NONE;
-        harness.scriptDeal(DEAL, V);
-        harness.table->modus.setNextOfList(harness.table->sheet);
-        harness.table->startLoopThread();
-    };
-    harness.table->stopGameLoop();
-    ASSERT_TRUE(started);
-    EXPECT_EQ(callsAfterStart, 0);
-    EXPECT_TRUE(harness.table->isLoopRunning());
-    EXPECT_FALSE(harness.services->suppress.load());
-    EXPECT_TRUE(eventually([&] { return harness.windows->heldKind == REQUEST_PLAY_CARD; }));
-    harness.services->onProcessEvents = {};
-    harness.table->stopGameLoop();
-    EXPECT_FALSE(harness.table->isLoopRunning());
-    EXPECT_TRUE(harness.services->suppress.load());
+        ASSERT_TRUE(started);
+        EXPECT_EQ(callsAfterStart, 0);
+        EXPECT_TRUE(harness.table->isLoopRunning());
+        EXPECT_FALSE(harness.services->suppress.load());
+        EXPECT_TRUE(eventually([&] { return harness.windows->heldKind == REQUEST_PLAY_CARD; }));
+        harness.services->onProcessEvents = {};
+        harness.table->stopGameLoop();
+        EXPECT_FALSE(harness.table->isLoopRunning());
+        EXPECT_TRUE(harness.services->suppress.load());
+        return;
+    }
+    FAIL() << "the loop always ended before the stop waited";
 }
 
 TEST(TableStop, ShutdownKeepsTheSavedStateAndReportsNoEnd)
