@@ -32,6 +32,7 @@
 #include "skat/windows/ControlFactories.h"
 #include "skat/windows/ControlIdTable.h"
 #include "tests/engine/test_table_support.h"
+#include "tests/ui/form_test_suite.h"
 #include "tests/vordix/TempFolder.h"
 #include "vordix/Message.h"
 #include "vordix/Stream.h"
@@ -167,17 +168,8 @@ private:
     SKATTISCH_CLIENT& table_;
 };
 
-class AidsOnTheTable : public ::testing::Test {
+class AidsOnTheTable : public FormTestSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        registerControlIds();
-        registerForms();
-        WIN_IMPLEMENTORFACTORY::installDefault();
-        WIN_FILEPATH::setProgramFolder(WIN_FILEPATH::fromFsPath(SKAT_BINARY_DIR "/skat/windows"));
-    }
-    static void TearDownTestSuite() { WIN_FILEPATH::setProgramFolder(L""); }
-
     void SetUp() override
     {
         installTableServer(std::make_shared<HarnessServer>(*harness.table));

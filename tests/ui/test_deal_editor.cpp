@@ -11,6 +11,7 @@
 #include "skat/windows/ControlIdTable.h"
 #include "tests/engine/test_table_support.h"
 #include "tests/support/RecordingMessageSink.h"
+#include "tests/ui/form_test_suite.h"
 #include "vordix/FileDialog.h"
 #include "vordix/Message.h"
 #include "vordix/MessageSink.h"
@@ -230,17 +231,8 @@ TEST(DealSearch, GivesUpAfterItsRoundsAndFindsWhatTheRaterAccepts)
 
 // ---------------------------------------------------------------- window
 
-class DealEditorWindow : public ::testing::Test {
+class DealEditorWindow : public FormTestSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        registerControlIds();
-        registerForms();
-        WIN_IMPLEMENTORFACTORY::installDefault();
-        WIN_FILEPATH::setProgramFolder(WIN_FILEPATH::fromFsPath(SKAT_BINARY_DIR "/skat/windows"));
-    }
-    static void TearDownTestSuite() { WIN_FILEPATH::setProgramFolder(L""); }
-
     void SetUp() override
     {
         dir = fs::temp_directory_path()

@@ -19,6 +19,7 @@
 #include "skat/windows/ControlIdTable.h"
 #include "tests/engine/test_table_support.h"
 #include "tests/support/RecordingMessageSink.h"
+#include "tests/ui/form_test_suite.h"
 #include "vordix/Bitmap.h"
 #include "vordix/MessageSink.h"
 #include "vordix/WinFilePath.h"
@@ -83,17 +84,8 @@ std::string fileBytes(const QString& path)
     return file.readAll().toStdString();
 }
 
-class SettingsDialog : public ::testing::Test {
+class SettingsDialog : public FormTestSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        registerControlIds();
-        registerForms();
-        WIN_IMPLEMENTORFACTORY::installDefault();
-        WIN_FILEPATH::setProgramFolder(WIN_FILEPATH::fromFsPath(SKAT_BINARY_DIR "/skat/windows"));
-    }
-    static void TearDownTestSuite() { WIN_FILEPATH::setProgramFolder(L""); }
-
     void SetUp() override
     {
         for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {

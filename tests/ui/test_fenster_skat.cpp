@@ -18,6 +18,7 @@
 #include "skat/windows/ControlIdTable.h"
 #include "tests/engine/test_table_support.h"
 #include "tests/support/RecordingMessageSink.h"
+#include "tests/ui/form_test_suite.h"
 #include "vordix/Application.h"
 #include "vordix/Message.h"
 #include "vordix/MessageSink.h"
@@ -118,17 +119,8 @@ public:
     std::vector<VORDIX_MESSAGE> seen;
 };
 
-class GameWindow : public ::testing::Test {
+class GameWindow : public FormTestSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        registerControlIds();
-        registerForms();
-        WIN_IMPLEMENTORFACTORY::installDefault();
-        WIN_FILEPATH::setProgramFolder(WIN_FILEPATH::fromFsPath(SKAT_BINARY_DIR "/skat/windows"));
-    }
-    static void TearDownTestSuite() { WIN_FILEPATH::setProgramFolder(L""); }
-
     void SetUp() override
     {
         savedSpeed = USER_PREFS::instance().playDelayMs;

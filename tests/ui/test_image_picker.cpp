@@ -12,6 +12,7 @@
 #include "skat/windows/ControlFactories.h"
 #include "skat/windows/ControlIdTable.h"
 #include "tests/support/RecordingMessageSink.h"
+#include "tests/ui/form_test_suite.h"
 #include "vordix/Bitmap.h"
 #include "vordix/File.h"
 #include "vordix/MessageSink.h"
@@ -102,17 +103,8 @@ QImage imageOf(const VORDIX_BITMAP& bitmap)
     return imp && imp->image() ? *imp->image() : QImage();
 }
 
-class ImagePicker : public ::testing::Test {
+class ImagePicker : public FormTestSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        registerControlIds();
-        registerForms();
-        WIN_IMPLEMENTORFACTORY::installDefault();
-        WIN_FILEPATH::setProgramFolder(WIN_FILEPATH::fromFsPath(SKAT_BINARY_DIR "/skat/windows"));
-    }
-    static void TearDownTestSuite() { WIN_FILEPATH::setProgramFolder(L""); }
-
     void SetUp() override
     {
         const char* value = std::getenv("XDG_DATA_HOME");

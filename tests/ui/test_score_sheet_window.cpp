@@ -11,6 +11,7 @@
 #include "skat/windows/ControlFactories.h"
 #include "skat/windows/ControlIdTable.h"
 #include "tests/app/pdf_test_sheets.h"
+#include "tests/ui/form_test_suite.h"
 #include "tests/ui/score_sheet_games.h"
 #include "vordix/Bitmap.h"
 #include "vordix/Message.h"
@@ -54,17 +55,8 @@ TEST(ScoreSheetHeight, SnapsToWholeRowsBetweenHeaderAndFooter)
     }
 }
 
-class ScoreSheetWindow : public ::testing::Test {
+class ScoreSheetWindow : public FormTestSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        registerControlIds();
-        registerForms();
-        WIN_IMPLEMENTORFACTORY::installDefault();
-        WIN_FILEPATH::setProgramFolder(WIN_FILEPATH::fromFsPath(SKAT_BINARY_DIR "/skat/windows"));
-    }
-    static void TearDownTestSuite() { WIN_FILEPATH::setProgramFolder(L""); }
-
     void SetUp() override
     {
         sheet = std::make_unique<LISTE>();

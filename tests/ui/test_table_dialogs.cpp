@@ -24,6 +24,7 @@
 #include "skat/windows/ResourceStringTable.h"
 #include "tests/app/MemoryPreferenceStore.h"
 #include "tests/engine/test_table_support.h"
+#include "tests/ui/form_test_suite.h"
 #include "vordix/Message.h"
 #include "vordix/WinFilePath.h"
 #include "vordix/windows/ClientFenster.h"
@@ -430,17 +431,8 @@ private:
     SKATTISCH_SERVER& table_;
 };
 
-class TableDialogForms : public ::testing::Test {
+class TableDialogForms : public FormTestSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        registerControlIds();
-        registerForms();
-        WIN_IMPLEMENTORFACTORY::installDefault();
-        WIN_FILEPATH::setProgramFolder(WIN_FILEPATH::fromFsPath(SKAT_BINARY_DIR "/skat/windows"));
-    }
-    static void TearDownTestSuite() { WIN_FILEPATH::setProgramFolder(L""); }
-
     void SetUp() override
     {
         installTableServer(std::make_shared<HarnessServer>(*harness.table));

@@ -18,6 +18,7 @@
 #include "skat/windows/ControlFactories.h"
 #include "skat/windows/ControlIdTable.h"
 #include "tests/engine/test_table_support.h"
+#include "tests/ui/form_test_suite.h"
 #include "vordix/Message.h"
 #include "vordix/WinFilePath.h"
 #include "vordix/windows/ClientFenster.h"
@@ -57,17 +58,8 @@ public:
     SKATTISCH_SERVER table;
 };
 
-class TableViews : public ::testing::Test {
+class TableViews : public FormTestSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        registerControlIds();
-        registerForms();
-        WIN_IMPLEMENTORFACTORY::installDefault();
-        WIN_FILEPATH::setProgramFolder(WIN_FILEPATH::fromFsPath(SKAT_BINARY_DIR "/skat/windows"));
-    }
-    static void TearDownTestSuite() { WIN_FILEPATH::setProgramFolder(L""); }
-
     void SetUp() override
     {
         savedSpeed = USER_PREFS::instance().playDelayMs;
