@@ -49,18 +49,26 @@ x.XFlush(display)
 x.XCloseDisplay(display)
 EOF
 
-run() {
-  local language=$1
+# A fresh home for one start of Skat in $1 (de or en): no sound (id 7),
+# play delay 0 (id 8). Prints the folder.
+fresh_home() {
   local tmp
   tmp=$(mktemp -d)
-  mkdir -p "$tmp/config/Quorvenel" "$tmp/home" "$tmp/data/SKAT/Spiellogik"
+  mkdir -p "$tmp/config/Quorvenel" "$tmp/home" "$tmp/data"
   {
     printf '[Software]\n'
-    [ "$language" = en ] && printf 'Quorvenel\\SKAT\\Preferences\\Sprache=English\n'
-    # No sound (id 7), play delay 0 (id 8).
+    [ "$1" = en ] && printf 'Quorvenel\\SKAT\\Preferences\\Sprache=English\n'
     printf 'Quorvenel\\SKAT\\Preferences\\7=@\n'
     printf 'Quorvenel\\SKAT\\Preferences\\8=@\n'
   } > "$tmp/config/Quorvenel/SKAT.ini"
+  echo "$tmp"
+}
+
+run() {
+  local language=$1
+  local tmp
+  tmp=$(fresh_home "$language")
+  mkdir -p "$tmp/data/SKAT/Spiellogik"
   cp "$past/bestenliste" "$tmp/data/SKAT/bestenliste"
   cp "$past/Historie.skt" "$tmp/data/SKAT/Spiellogik/Historie.skt"
   local about="Über Skat" help="SKAT Hilfe" statistics="Statistik" free="Übungstisch - Freies Spiel starten"
@@ -131,14 +139,7 @@ run() {
 game() {
   local language=$1
   local tmp
-  tmp=$(mktemp -d)
-  mkdir -p "$tmp/config/Quorvenel" "$tmp/home" "$tmp/data"
-  {
-    printf '[Software]\n'
-    [ "$language" = en ] && printf 'Quorvenel\\SKAT\\Preferences\\Sprache=English\n'
-    printf 'Quorvenel\\SKAT\\Preferences\\7=@\n'
-    printf 'Quorvenel\\SKAT\\Preferences\\8=@\n'
-  } > "$tmp/config/Quorvenel/SKAT.ini"
+  tmp=$(fresh_home "$language")
   local state="Spielstatus ändern"
   [ "$language" = en ] && state="Change the game state"
   HOME=$tmp/home XDG_CONFIG_HOME=$tmp/config XDG_DATA_HOME=$tmp/data \
