@@ -9,6 +9,9 @@
 #include "vordix/ipc/ReceivingThread.h"
 #include "vordix/ipc/SocketInfo.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace VORDIX_IPC {
 
 IIPCServer& defaultIPCServer() { return CIPCServer_imp::instance(); }
@@ -18,6 +21,12 @@ CIPCServer_imp& CIPCServer_imp::instance()
     static CIPCServer_imp* manager = new CIPCServer_imp;
     return *manager;
 }
+
+namespace {
+// The managers whose connection this thread is removing right now: a wait
+// for the removals of other threads must not count the thread's own.
+thread_local std::vector<const CIPCServer_imp*> t_removing;
+} // namespace
 
 CIPCServer_imp::CIPCServer_imp() = default;
 
@@ -86,6 +95,13 @@ void CIPCServer_imp::closeAll()
     }
     stop();
     removeAllConnections(true);
+    {
+        // A receiving thread that saw its peer go is still telling the
+        // owner; the owner may be freed as soon as this returns.
+        const int own = int(std::count(t_removing.begin(), t_removing.end(), this));
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_removalDone.wait(lock, [this, own] { return m_removalsInProgress == own; });
+    }
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_state = IPC_IDLE;
@@ -351,6 +367,7 @@ void CIPCServer_imp::removeConnection(uint32_t connectionId, bool notify)
         client = m_client;
         ++m_removalsInProgress;
     }
+    t_removing.push_back(this);
     if (info->getSocket())
         info->getSocket()->shutdown();
     CReceivingThread* receiver = info->receiver.get();
@@ -378,6 +395,7 @@ void CIPCServer_imp::removeConnection(uint32_t connectionId, bool notify)
             server->connectionClosed(connectionId);
         }
     }
+    t_removing.erase(std::find(t_removing.begin(), t_removing.end(), this));
     std::lock_guard<std::mutex> lock(m_mutex);
     if (onOwnThread)
         m_finished.push_back(std::move(info));
