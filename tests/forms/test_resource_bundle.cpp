@@ -2,8 +2,13 @@
 // style sheets, the compressed entries, and every ":/" path that a form or
 // the program's code names.
 
+#include "FormTestHosts.h"
+
+#include "skat/windows/ControlFactories.h"
+#include "skat/windows/ControlIdTable.h"
 #include "skat/windows/ResourceStringTable.h"
 #include "vordix/ResourceStrings.h"
+#include "vordix/windows/FormRegistry.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +25,8 @@
 #include <QSet>
 #include <QTabWidget>
 #include <QToolBar>
+
+#include <memory>
 
 namespace {
 
@@ -196,6 +203,40 @@ TEST(ResourceBundle, StyleSheetsApplyWithoutComplaints)
     qInstallMessageHandler(previous);
     qApp->setStyleSheet(previousSheet);
     EXPECT_TRUE(capturedWarnings().isEmpty()) << capturedWarnings().join(QLatin1Char('\n')).toStdString();
+}
+
+// The tool bars of the score-sheet, history, training and card-deal editor
+// windows, painted with the program's style sheet: a light bar under dark
+// labels, not the black that a gradient makes of the base style's fill.
+TEST(ResourceBundle, EveryWindowToolBarIsPaintedLightUnderTheStyleSheet)
+{
+    registerControlIds();
+    registerForms();
+    const QString previousSheet = qApp->styleSheet();
+    QFile file(QStringLiteral(":/styles/Skat.qss"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    qApp->setStyleSheet(QString::fromUtf8(file.readAll()));
+    for (int formId : {5, 6, 7, 8}) {
+        SCOPED_TRACE(formId);
+        TestWindowHost host;
+        std::unique_ptr<WindowControlFactory> binding(FormRegistry::findWindowForm(formId)());
+        ASSERT_NE(binding, nullptr);
+        binding->setup(&host);
+        host.resize(640, 480);
+        host.show();
+        auto* bar = host.findChild<QToolBar*>(QStringLiteral("toolBar"));
+        ASSERT_NE(bar, nullptr);
+        ASSERT_GT(bar->height(), 0);
+        const QImage picture = bar->grab().toImage();
+        int dark = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                dark += qGray(picture.pixel(x, y)) < 64;
+        EXPECT_LT(dark, picture.width() * picture.height() / 5);
+        // Far right of the last button only the bar's own background shows.
+        EXPECT_GT(qGray(picture.pixel(picture.width() - 2, picture.height() / 2)), 160);
+    }
+    qApp->setStyleSheet(previousSheet);
 }
 
 TEST(ResourceBundle, PathOutsideTheBundleGivesANullPicture)
