@@ -32,7 +32,7 @@ run() {
     if [ "$language" = en ]; then
       menu=alt+g exercises=e editor=d list=Exercise editorTitle="Card deal editor" grandX=358
     else
-      menu=alt+s exercises=udiaeresis editor=k list="Übungspartien" editorTitle=Karteneditor grandX=462
+      menu=alt+s exercises=udiaeresis editor=k list="Übungspartien" editorTitle=Karteneditor grandX=450
     fi
 
     skat_key "$menu" "$exercises"

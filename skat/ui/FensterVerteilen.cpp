@@ -47,7 +47,12 @@ void setColour(VORDIX_GRAPHICS_OBJECT& object, int r, int g, int b)
 FENSTER_VERTEILEN::FENSTER_VERTEILEN() : alive_(std::make_shared<std::atomic<FENSTER_VERTEILEN*>>(this))
 {
     random.seed = static_cast<std::uint32_t>(std::time(nullptr));
-    playDeal = [](const KARTENVERTEILUNG& deal) { SKAT_SERVER::instance().playDistribution(deal); };
+    playDeal = [](const KARTENVERTEILUNG& deal, bool byUser) {
+        if (byUser)
+            SKAT_SERVER::instance().playDistributionByUser(deal);
+        else
+            SKAT_SERVER::instance().playDistribution(deal);
+    };
     raterFor = [](int action) { return action == ACTION_GRAND ? grandRater() : nullRater(); };
 }
 
@@ -120,6 +125,7 @@ void FENSTER_VERTEILEN::updateActions()
     for (int b = 0; b < KARTEN_VERTEILEN::BANDS; ++b)
         anyCard = anyCard || !editor.band(b).isEmpty();
     imp->enableAction(ACTION_PLAY, idle && complete);
+    imp->enableAction(ACTION_PLAY_BY_USER, idle && complete);
     imp->enableAction(ACTION_SAVE, idle && complete);
     imp->enableAction(ACTION_FILL, idle && !complete);
     imp->enableAction(ACTION_CLEAR, idle && anyCard);
@@ -383,8 +389,9 @@ void FENSTER_VERTEILEN::onMessage(VORDIX_MESSAGE& message)
     case ACTION_SAVE: save(); break;
     case ACTION_ROTATE: editor.rotate(); break;
     case ACTION_PLAY:
+    case ACTION_PLAY_BY_USER:
         if (editor.complete() && playDeal)
-            playDeal(editor.playableDeal());
+            playDeal(editor.playableDeal(), message.commandId == ACTION_PLAY_BY_USER);
         break;
     case ACTION_GRAND:
     case ACTION_NULL: startSearch(message.commandId); break;

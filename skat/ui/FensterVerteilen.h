@@ -2,7 +2,8 @@
 // The card-deal editor window: three hand bands (forehand, middlehand,
 // rearhand) on the table's cloth, the card grid of the free cards with the
 // pile of picked ones, and a toolbar to load, save, undo, clear, turn the
-// seats, fill at random, search a Grand or a Null deal and play the deal.
+// seats, fill at random, search a Grand or a Null deal and play the deal,
+// with the table's players or with the user in all three seats.
 // Cards are placed by clicks and drags (press, move, release); the search
 // runs on a thread of its own and the window stays usable meanwhile.
 
@@ -30,6 +31,7 @@ public:
     static constexpr int ACTION_LOAD = 442;
     static constexpr int ACTION_SAVE = 443;
     static constexpr int ACTION_PLAY = 444;
+    static constexpr int ACTION_PLAY_BY_USER = 445;
     static constexpr int ACTION_ROTATE = 446;
     static constexpr int ACTION_GRAND = 447;
     static constexpr int ACTION_NULL = 448;
@@ -77,8 +79,9 @@ public:
     KARTENVERTEILUNG_DOC document;
     VORDIX_RANDOM random;
     DealSearchLimits searchLimits;
-    // What the window's play action does (the table server by default).
-    std::function<void(const KARTENVERTEILUNG& deal)> playDeal;
+    // What the window's play actions do (the table server by default);
+    // byUser: the user plays all three hands.
+    std::function<void(const KARTENVERTEILUNG& deal, bool byUser)> playDeal;
     // The raters of the search (the computer player's by default).
     std::function<HandRater(int action)> raterFor;
 

@@ -207,7 +207,8 @@ TEST(ResourceBundle, StyleSheetsApplyWithoutComplaints)
 
 // The tool bars of the score-sheet, history, training and card-deal editor
 // windows, painted with the program's style sheet: a light bar under dark
-// labels, not the black that a gradient makes of the base style's fill.
+// labels, not the black that a gradient makes of the base style's fill, and
+// room for every action at the window's own size.
 TEST(ResourceBundle, EveryWindowToolBarIsPaintedLightUnderTheStyleSheet)
 {
     registerControlIds();
@@ -222,8 +223,7 @@ TEST(ResourceBundle, EveryWindowToolBarIsPaintedLightUnderTheStyleSheet)
         std::unique_ptr<WindowControlFactory> binding(FormRegistry::findWindowForm(formId)());
         ASSERT_NE(binding, nullptr);
         binding->setup(&host);
-        host.resize(640, 480);
-        host.show();
+        host.show(); // at the form's own size
         auto* bar = host.findChild<QToolBar*>(QStringLiteral("toolBar"));
         ASSERT_NE(bar, nullptr);
         ASSERT_GT(bar->height(), 0);
@@ -235,6 +235,11 @@ TEST(ResourceBundle, EveryWindowToolBarIsPaintedLightUnderTheStyleSheet)
         EXPECT_LT(dark, picture.width() * picture.height() / 5);
         // Far right of the last button only the bar's own background shows.
         EXPECT_GT(qGray(picture.pixel(picture.width() - 2, picture.height() / 2)), 160);
+        // Every action has its button in the bar, none is left to the overflow menu.
+        for (QAction* action : bar->actions()) {
+            QWidget* button = bar->widgetForAction(action);
+            EXPECT_TRUE(button && button->isVisible()) << action->objectName().toStdString();
+        }
     }
     qApp->setStyleSheet(previousSheet);
 }

@@ -17,8 +17,10 @@
 #include "vordix/MessageSink.h"
 #include "vordix/Utf8.h"
 #include "vordix/WinFilePath.h"
+#include "vordix/windows/WinFenster.h"
 #include "vordix/windows/WinImplementorFactory.h"
 
+#include <QAction>
 #include <QCoreApplication>
 
 #include <gtest/gtest.h>
@@ -242,7 +244,10 @@ protected:
         fs::create_directories(dir);
         previousSink = vordix::setMessageSink(sink);
         window = std::make_unique<FENSTER_VERTEILEN>();
-        window->playDeal = [this](const KARTENVERTEILUNG& deal) { played.push_back(deal); };
+        window->playDeal = [this](const KARTENVERTEILUNG& deal, bool byUser) {
+            played.push_back(deal);
+            playedByUser.push_back(byUser);
+        };
         window->create();
         window->open();
     }
@@ -311,7 +316,15 @@ protected:
     std::shared_ptr<testsupport::RecordingMessageSink> sink = std::make_shared<testsupport::RecordingMessageSink>();
     std::shared_ptr<vordix::MessageSink> previousSink;
     std::unique_ptr<FENSTER_VERTEILEN> window;
+    bool enabled(const char* action) const
+    {
+        auto* host = dynamic_cast<WIN_FENSTER*>(window->implementor().get());
+        auto* found = host ? host->findChild<QAction*>(QString::fromLatin1(action)) : nullptr;
+        return found && found->isEnabled();
+    }
+
     std::vector<KARTENVERTEILUNG> played;
+    std::vector<bool> playedByUser;
 };
 
 // Placed by the pointer, the deal is played with the same hands: the table
@@ -348,6 +361,44 @@ TEST_F(DealEditorWindow, ADealPlacedWithThePointerIsPlayedWithTheSameHands)
         EXPECT_EQ(dealt.hand(static_cast<Seat>(band)).cardSet(), hands[static_cast<std::size_t>(band)]) << band;
     EXPECT_EQ(dealt.skat.cardSet(), deal.skat.cardSet());
     EXPECT_EQ(harness.gamesEnded, 1);
+}
+
+// Both play actions are offered only for a whole deal, and hand the editor's
+// deal on: to the table's players, or to the user in all three seats.
+TEST_F(DealEditorWindow, BothPlayActionsHandOnAWholeDealOnly)
+{
+    struct Case {
+        int action;
+        const char* name;
+        bool byUser;
+    };
+    const Case cases[] = {
+        {FENSTER_VERTEILEN::ACTION_PLAY, "Verteilen_TB_Spielen", false},
+        {FENSTER_VERTEILEN::ACTION_PLAY_BY_USER, "Verteilen_TB_Verlauf", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        played.clear();
+        playedByUser.clear();
+        command(FENSTER_VERTEILEN::ACTION_CLEAR);
+        EXPECT_FALSE(enabled(c.name));
+        command(c.action);
+        EXPECT_TRUE(played.empty()) << "an empty deal is not played";
+
+        command(FENSTER_VERTEILEN::ACTION_FILL);
+        ASSERT_TRUE(window->editor.complete());
+        EXPECT_TRUE(enabled(c.name));
+        EXPECT_FALSE(enabled("Verteilen_TB_Fuellen"));
+        command(c.action);
+        ASSERT_EQ(played.size(), 1u);
+        EXPECT_EQ(playedByUser[0], c.byUser);
+        const KARTENVERTEILUNG expected = window->editor.playableDeal();
+        for (int seat = 0; seat < 3; ++seat)
+            EXPECT_EQ(played[0].hand(static_cast<Seat>(seat)).cardSet(),
+                      expected.hand(static_cast<Seat>(seat)).cardSet());
+        EXPECT_EQ(played[0].skat.cardSet(), expected.skat.cardSet());
+        EXPECT_EQ(played[0].vhPos, expected.vhPos);
+    }
 }
 
 TEST_F(DealEditorWindow, ASavedDealIsReadBackAsItWas)

@@ -1269,6 +1269,14 @@ QMenuBar::item:pressed
         <source>Eine Verteilung suchen, bei der ein Spieler ein Nullspiel hat</source>
         <translation>Search a distribution in which a player holds a null game</translation>
     </message>
+    <message>
+        <source>Selbst</source>
+        <translation>Yourself</translation>
+    </message>
+    <message>
+        <source>Mit dieser Verteilung ein Spiel beginnen und alle drei Hände selbst spielen</source>
+        <translation>Start a game with this distribution and play all three hands yourself</translation>
+    </message>
 </context>
 <context>
     <name>F_freies_spiel</name>
