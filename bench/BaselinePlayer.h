@@ -26,6 +26,8 @@ inline ComputerPlayerSettings settings()
     s.open.maxHandCards = 7;
     s.open.samples = 10;
     s.open.prognosisDeals = true;
+    s.open.ownViewPrognosis = false;
+    s.open.biddingTries = 1;
     s.open.noDealsTableChoice = false;
     s.open.fastSearch = false;
     s.open.nodeBudget = 0;

@@ -11,6 +11,11 @@
 //   full-bonus:N   the computer player with the simple choice's card
 //                  counting N more than its table rating
 //   noopen-bonus:N the same without the open-game analysis
+//   full-bidding:N the computer player drawing up to N deals for each deal
+//                  of the analysis to agree with the bidding
+//   full-realprognosis the computer player whose card-location prognosis
+//                  checks its hints against the real deal (it reads hidden
+//                  cards, as the reference does)
 //   baseline       the frozen reference player (BaselinePlayer.h)
 
 #include "BaselinePlayer.h"
@@ -26,7 +31,8 @@
 namespace bench_logics {
 
 inline const char* const NAMES =
-    "standin, full, full-simple, full-noopen, full-tables, full-bonus:N, noopen-bonus:N, baseline";
+    "standin, full, full-simple, full-noopen, full-tables, full-bonus:N, noopen-bonus:N, full-bidding:N, "
+    "full-realprognosis, baseline";
 
 // The number after a prefix such as "full-bonus:"; false when the name
 // does not start with it or no whole number follows.
@@ -56,7 +62,9 @@ inline std::unique_ptr<PLAYER_LOGIK> create(std::string_view name)
         settings.openAnalysis = false;
     else if (bonusOf(name, "noopen-bonus:", bonus))
         settings.openAnalysis = false;
-    else if (!bonusOf(name, "full-bonus:", bonus))
+    else if (name == "full-realprognosis")
+        settings.open.ownViewPrognosis = false;
+    else if (!bonusOf(name, "full-bonus:", bonus) && !bonusOf(name, "full-bidding:", settings.open.biddingTries))
         return createLogicByName(name);
     return std::make_unique<COMPUTER_LOGIK>(settings, ComputerPlayerData{});
 }

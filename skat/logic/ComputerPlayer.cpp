@@ -1,5 +1,6 @@
 #include "skat/logic/ComputerPlayer.h"
 
+#include "skat/logic/BiddingDealSampler.h"
 #include "skat/logic/LeadTables.h"
 #include "skat/logic/PrognosisDealSampler.h"
 #include "skat/logic/StandInLogic.h"
@@ -134,8 +135,12 @@ CardId COMPUTER_LOGIK::chooseCard(const GameSnapshot& game)
         leads[leadCount++] = {chosen, 1};
     }
     // The prognosis is rebuilt only when the sampler draws its first deal.
-    PrognosisDealSampler sampler(prognosis_, [this, &game] { prognosis_.update(game); });
-    context.sampler = settings_.open.prognosisDeals ? &sampler : nullptr;
+    PrognosisDealSampler prognosisSampler(prognosis_,
+                                          [this, &game] { prognosis_.update(game, settings_.open.ownViewPrognosis); });
+    UniformDealSampler uniform;
+    DealSampler& drawn = settings_.open.prognosisDeals ? static_cast<DealSampler&>(prognosisSampler) : uniform;
+    BiddingDealSampler bidding(drawn, vorlogik.tables(), settings_.open.biddingTries);
+    context.sampler = settings_.open.biddingTries > 1 ? &bidding : &drawn;
     context.analysis = settings_.open;
     const bool memoryDraw = settings_.memory != ComputerPlayerSettings::NO_MEMORY_DRAW;
     if (memoryDraw) {

@@ -52,6 +52,14 @@ void noteVoids(OpenGameView& view, TrickCode code, int count, Seat leader)
     }
 }
 
+void notePlayed(OpenGameView& view, TrickCode code, int count, Seat leader)
+{
+    if (!isValidSeat(leader))
+        return;
+    for (int place = 0; place < count; ++place)
+        view.playedBy[static_cast<std::size_t>((leader + place) % 3)] |= bitMask(trickCardBit(code, place));
+}
+
 } // namespace
 
 OpenGameView openGameViewOf(const GameSnapshot& game)
@@ -85,8 +93,12 @@ OpenGameView openGameViewOf(const GameSnapshot& game)
             ++view.defenderTricks;
         }
         noteVoids(view, trick.code, 3, trick.leaderSeat());
+        notePlayed(view, trick.code, 3, trick.leaderSeat());
     }
     noteVoids(view, view.trick, view.trickCount, view.leader);
+    notePlayed(view, view.trick, view.trickCount, view.leader);
+    view.saidBids = game.record.GEREIZTBIS;
+    view.bidReached = game.record.GEREIZT;
 
     // The skat: the two cards in no hand, trick or taken trick.
     view.skat = ~(view.hands[0] | view.hands[1] | view.hands[2] | view.played | view.trickCards());

@@ -36,6 +36,11 @@ struct OpenGameView {
     int completedTricks = 0;
     // Per seat the cards it cannot hold: the suits it did not follow.
     std::array<CardSet, 3> cannotHold{};
+    // Per seat the cards it played (the trick on the table included).
+    std::array<CardSet, 3> playedBy{};
+    // The bidding: the last value each seat said and the value reached.
+    std::array<int, 3> saidBids{};
+    int bidReached = 0;
 
     // What self knows beyond that: the skat (the declarer who took it up)
     // and the declarer's hand in an open game.

@@ -26,6 +26,14 @@ struct OpenAnalysisSettings {
     // The deals follow the card-location prognosis (else every deal that
     // fits what the seat saw is equally likely).
     bool prognosisDeals = true;
+    // The prognosis hears only what the seat saw (else its heuristics' hints
+    // are checked against the real deal, which lets hidden cards shape the
+    // drawn deals).
+    bool ownViewPrognosis = true;
+    // Deals drawn at most for each deal the analysis searches, the first
+    // that agrees with the bidding kept (else the one that misses it least;
+    // BiddingDealSampler.h). 1 or less: the first deal drawn.
+    int biddingTries = 1;
     // When no deal can be drawn the table choice stands (else the real
     // deal's ratings decide, which lets hidden cards choose).
     bool noDealsTableChoice = true;

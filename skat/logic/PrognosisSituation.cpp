@@ -19,7 +19,7 @@ CardId PrognosisSituation::cardOf(int n, Seat s) const
     return cardIdOfBit(trickCardBit(t.code, placeInTrick(s, t.leaderSeat())));
 }
 
-PrognosisSituation prognosisSituationOf(const GameSnapshot& game)
+PrognosisSituation prognosisSituationOf(const GameSnapshot& game, bool ownView)
 {
     PrognosisSituation s;
     s.type = game.gameType();
@@ -33,6 +33,14 @@ PrognosisSituation prognosisSituationOf(const GameSnapshot& game)
     }
     s.skat = ~seen;
     s.laidAway = game.laidAway;
+    if (ownView) {
+        s.dealKnown = false;
+        for (int seat = 0; seat < SEAT_COUNT; ++seat)
+            if (seat != s.self && !(seat == s.declarer && s.declarerOpen()))
+                s.hands[static_cast<std::size_t>(seat)] = 0;
+        const bool laidItAway = s.type != GAME_RAMSCH && s.self == s.declarer && s.skatTaken();
+        s.skat = laidItAway ? s.laidAway : 0u;
+    }
     s.completedTricks = game.trickCount;
     for (int n = 0; n < game.trickCount && n < 10; ++n)
         s.tricks[static_cast<std::size_t>(n)] = game.tricks[static_cast<std::size_t>(n)];

@@ -1,8 +1,8 @@
 #pragma once
 // What the card-location prognosis reads of a running game: the asking
 // seat's knowledge (its hand, the tricks, the skat it laid away, an open
-// declarer's hand) and the real deal, against which the heuristics' hints
-// are checked before they count.
+// declarer's hand) and, when dealKnown, the real deal, against which the
+// heuristics' hints are checked before they count.
 
 #include "skat/engine/ComputerLogic.h"
 #include "skat/engine/Stich.h"
@@ -15,9 +15,12 @@ struct PrognosisSituation {
     int winLevel = 0; // 0 and 1 the skat was taken; 1 and 5 open
     Seat self = SEAT_NONE;
 
-    // The real hands now and the real skat (what the declarer laid away).
+    // dealKnown: the real hands now and the real skat (what the declarer
+    // laid away). Otherwise only what self sees: its own hand, an open
+    // declarer's hand and the skat it laid away itself (0 elsewhere).
     std::array<CardSet, 3> hands{};
     CardSet skat = 0;
+    bool dealKnown = true;
     // The two cards self laid away as declarer (0 otherwise).
     CardSet laidAway = 0;
 
@@ -38,4 +41,5 @@ struct PrognosisSituation {
     CardId cardOf(int n, Seat s) const;
 };
 
-PrognosisSituation prognosisSituationOf(const GameSnapshot& game);
+// ownView: the situation holds only what the seat sees (dealKnown false).
+PrognosisSituation prognosisSituationOf(const GameSnapshot& game, bool ownView = false);

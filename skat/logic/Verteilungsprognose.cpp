@@ -35,6 +35,7 @@ void VERTEILUNGS_PROGNOSE::update(const PrognosisSituation& situation)
     store_.reset();
     store_.realHands = situation.hands;
     store_.realSkat = situation.skat;
+    store_.checkAgainstDeal = situation.dealKnown;
     playedCards_->apply(situation, store_);
     store_.applyCertain();
     for (const auto& heuristic : heuristics_)

@@ -42,8 +42,8 @@ public:
     // Records a certainty unless the cell has an entry already.
     void setCertain(CardId card, int place, bool present);
     void addSuggestion(int row, int place, double value, double weight);
-    // Hints that go the wrong way against the real deal are dropped; 0.5
-    // never counts.
+    // Hints that go the wrong way against the real deal are dropped (when
+    // checkAgainstDeal; otherwise every hint counts); 0.5 never counts.
     void addCheckedSuggestion(CardId card, Seat seat, double value, double weight);
     void addCheckedSkatSuggestion(CardId card, double value, double weight);
 
@@ -53,9 +53,11 @@ public:
     void combine();
     void normalise();
 
-    // The real deal the checked hints are tested against.
+    // The real deal the checked hints are tested against; without it
+    // (the seat's own view) the hints are taken as they come.
     std::array<CardSet, 3> realHands{};
     CardSet realSkat = 0;
+    bool checkAgainstDeal = true;
 
     std::map<MatrixCell, std::vector<Suggestion>> suggestions;
     ProbMatrix estimate; // E
@@ -104,7 +106,9 @@ public:
     void createHeuristics();
     // Rebuilds the matrix for the situation.
     void update(const PrognosisSituation& situation);
-    void update(const GameSnapshot& game) { update(prognosisSituationOf(game)); }
+    // ownView: from what the seat sees alone (no hint is checked against
+    // the hidden cards).
+    void update(const GameSnapshot& game, bool ownView) { update(prognosisSituationOf(game, ownView)); }
 
     // Whole percentages 0..100.
     int suitPercent(Suit suit, int place) const;

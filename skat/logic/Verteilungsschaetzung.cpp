@@ -80,8 +80,12 @@ void VERTEILUNGS_SCHAETZUNG::addSuggestion(int row, int place, double value, dou
 
 void VERTEILUNGS_SCHAETZUNG::addCheckedSuggestion(CardId card, Seat seat, double value, double weight)
 {
-    if (!isRealCard(card) || !isValidSeat(seat))
+    if (!isRealCard(card) || !isValidSeat(seat) || value == 0.5)
         return;
+    if (!checkAgainstDeal) {
+        addSuggestion(cardRow(card), seat, value, weight);
+        return;
+    }
     const bool held = (realHands[static_cast<std::size_t>(seat)] & cardMaskOfId(card)) != 0;
     if ((held && value > 0.5) || (!held && value < 0.5))
         addSuggestion(cardRow(card), seat, value, weight);
@@ -89,8 +93,12 @@ void VERTEILUNGS_SCHAETZUNG::addCheckedSuggestion(CardId card, Seat seat, double
 
 void VERTEILUNGS_SCHAETZUNG::addCheckedSkatSuggestion(CardId card, double value, double weight)
 {
-    if (!isRealCard(card))
+    if (!isRealCard(card) || value == 0.5)
         return;
+    if (!checkAgainstDeal) {
+        addSuggestion(cardRow(card), 3, value, weight);
+        return;
+    }
     const bool inSkat = (realSkat & cardMaskOfId(card)) != 0;
     if ((inSkat && value > 0.5) || (!inSkat && value < 0.5))
         addSuggestion(cardRow(card), 3, value, weight);

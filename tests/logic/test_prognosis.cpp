@@ -11,6 +11,8 @@
 #include "skat/logic/Vorlogik.h"
 #include "vordix/Random.h"
 
+#include "tests/logic/card_names.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -18,18 +20,7 @@
 
 namespace {
 
-constexpr CardId C(Suit s, Rank r) { return makeCardId(s, r); }
-constexpr Suit KR = SUIT_CLUBS, PI = SUIT_SPADES, HE = SUIT_HEARTS, KA = SUIT_DIAMONDS;
-constexpr Rank R7 = RANK_SEVEN, R8 = RANK_EIGHT, R9 = RANK_NINE, J = RANK_JACK, Q = RANK_QUEEN, K = RANK_KING,
-               T = RANK_TEN, A = RANK_ACE;
-
-CardSet setOf(std::initializer_list<CardId> cards)
-{
-    CardSet s = 0;
-    for (CardId c : cards)
-        s |= cardMaskOfId(c);
-    return s;
-}
+using namespace card_names;
 
 // Seat 0: both black jacks and six clubs, the spades ace and ten, hearts 7.
 // Seat 1: the red jacks, spades K Q 9 8, hearts A 10 K, diamonds 7.
@@ -240,21 +231,28 @@ TEST(PrognosisStore, Propagation)
 
 TEST(PrognosisStore, CheckedSuggestionsFollowTheRealDeal)
 {
+    // Without the real deal (the seat's own view) every hint but 0.5 counts.
     struct Case {
+        bool checked;
         bool held;
         double value;
         bool kept;
     };
-    const Case cases[] = {{true, 0.6, true},   {true, 0.4, false}, {false, 0.4, true},
-                          {false, 0.6, false}, {true, 0.5, false}, {false, 0.5, false}};
+    const Case cases[] = {{true, true, 0.6, true},   {true, true, 0.4, false},  {true, false, 0.4, true},
+                          {true, false, 0.6, false}, {true, true, 0.5, false},  {true, false, 0.5, false},
+                          {false, false, 0.6, true}, {false, false, 0.4, true}, {false, true, 0.4, true},
+                          {false, false, 0.5, false}};
     for (const Case& k : cases) {
         VERTEILUNGS_SCHAETZUNG store(std::make_unique<GEWICHT_SIGNIFIKANZ>());
+        store.checkAgainstDeal = k.checked;
         store.realHands[1] = k.held ? cardMaskOfId(C(HE, A)) : 0u;
         store.realSkat = k.held ? cardMaskOfId(C(HE, A)) : 0u;
         store.addCheckedSuggestion(C(HE, A), SEAT_1, k.value, 1);
         store.addCheckedSkatSuggestion(C(HE, A), k.value, 1);
-        EXPECT_EQ(store.suggestions.count({cardRow(C(HE, A)), 1}), k.kept ? 1u : 0u) << k.held << " " << k.value;
-        EXPECT_EQ(store.suggestions.count({cardRow(C(HE, A)), 3}), k.kept ? 1u : 0u) << k.held << " " << k.value;
+        EXPECT_EQ(store.suggestions.count({cardRow(C(HE, A)), 1}), k.kept ? 1u : 0u)
+            << k.checked << " " << k.held << " " << k.value;
+        EXPECT_EQ(store.suggestions.count({cardRow(C(HE, A)), 3}), k.kept ? 1u : 0u)
+            << k.checked << " " << k.held << " " << k.value;
     }
 }
 
