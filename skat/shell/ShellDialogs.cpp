@@ -208,7 +208,7 @@ void DIALOG_UBUNGSPARTIEN::onCommand(int controlId)
         implementor()->done = true;
         implementor()->endDialog(PLAY_ID);
         if (playGame)
-            playGame(games.rowAt(selectedRow));
+            playGame(games, selectedRow);
         break;
     default: break;
     }

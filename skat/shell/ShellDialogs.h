@@ -87,8 +87,8 @@ public:
     // The chosen row (0-based), kept while the dialog is closed; -1 before
     // the first opening.
     int selectedRow = -1;
-    // Plays the chosen game (the table server's exercise start).
-    std::function<void(const EIN_SPIEL& game)> playGame;
+    // Plays the chosen game as an exercise (through the tricks window).
+    std::function<void(LISTE& list, int index)> playGame;
     // Shows how the chosen game went (the tricks window).
     std::function<void(LISTE& list, int index)> showCourse;
 

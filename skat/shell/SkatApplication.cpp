@@ -167,9 +167,9 @@ bool SKAT_APPLICATION::initialize()
     tricksWindow.editDeal = editDeal;
     sheetWindow.tricks.editDeal = editDeal;
     aboutDialog.openHelpPage = [this](HelpPage page) { showHelp(page); };
-    exerciseDialog.playGame = [](const EIN_SPIEL& game) { SKAT_SERVER::instance().playExerciseGame(game); };
+    exerciseDialog.playGame = [this](LISTE& list, int index) { tricksWindow.showExerciseForReplay(list, index); };
     exerciseDialog.showCourse = [this](LISTE& list, int index) {
-        tricksWindow.showListGame(list, index, TextKey::Verlauf_Titel_Uebungspartie);
+        tricksWindow.showExercise(list, index);
         tricksWindow.show();
     };
     SERVER_WINDOWS windows;

@@ -19,6 +19,8 @@ void TRICKS_WINDOW_COMMANDS::replayStoredGame(const EIN_SPIEL& game)
 
 void TRICKS_WINDOW_COMMANDS::playGivenGame(const EIN_SPIEL& game) { SKAT_SERVER::instance().playGivenGame(game, 0); }
 
+void TRICKS_WINDOW_COMMANDS::playExercise(const EIN_SPIEL& game) { SKAT_SERVER::instance().playExerciseGame(game); }
+
 FENSTER_STICHE::FENSTER_STICHE() = default;
 FENSTER_STICHE::~FENSTER_STICHE() = default;
 
@@ -73,6 +75,17 @@ void FENSTER_STICHE::showListGame(LISTE& list, int index, TextKey titleKey)
     enable(ACTION_REPLAY_FREE, replayable);
     KARTENVERTEILUNG deal;
     enable(ACTION_EDITOR, editDeal && shownDeal(deal));
+}
+
+void FENSTER_STICHE::showExercise(LISTE& list, int index)
+{
+    showListGame(list, index, TextKey::Verlauf_Titel_Uebungspartie);
+}
+
+void FENSTER_STICHE::showExerciseForReplay(LISTE& list, int index)
+{
+    if (index >= 0 && index < list.rowCount())
+        commands->playExercise(list.rowAt(index));
 }
 
 void FENSTER_STICHE::onMessage(VORDIX_MESSAGE& message)

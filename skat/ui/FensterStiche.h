@@ -26,6 +26,8 @@ public:
     virtual void replayStoredGame(const EIN_SPIEL& game);
     // A game played again as it was, trick by trick.
     virtual void playGivenGame(const EIN_SPIEL& game);
+    // An exercise game played at the table with its commentary.
+    virtual void playExercise(const EIN_SPIEL& game);
 };
 
 class FENSTER_STICHE : public VORDIX_FENSTER {
@@ -48,6 +50,11 @@ public:
     // Shows row `index` of a score sheet, titled with its game number
     // (titleKey: a text with one number).
     void showListGame(LISTE& list, int index, TextKey titleKey = TextKey::Verlauf_Titel_Listenspiel);
+    // Row `index` of an exercise list: showExercise shows how the game
+    // went, titled with its exercise number; showExerciseForReplay has the
+    // table play it as an exercise, and the window then follows the table.
+    void showExercise(LISTE& list, int index);
+    void showExerciseForReplay(LISTE& list, int index);
     void onMessage(VORDIX_MESSAGE& message) override;
     void paint(VORDIX_ZEICHENBEREICH&) override { }
 

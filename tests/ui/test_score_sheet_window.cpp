@@ -324,6 +324,38 @@ TEST_F(ScoreSheetWindow, HistoryReplaysOnlyAReplayableStoredGame)
     EXPECT_EQ(calls[1], std::make_pair(std::string("given"), static_cast<const EIN_SPIEL*>(sheet->rows[0].get())));
 }
 
+// An exercise is shown under its exercise number, or handed to the table
+// server to be played as an exercise; a row outside the list does neither.
+TEST_F(ScoreSheetWindow, ExercisesAreShownUnderTheirNumberOrPlayedAsExercises)
+{
+    struct Recorder : TRICKS_WINDOW_COMMANDS {
+        void playExercise(const EIN_SPIEL& g) override { played.push_back(&g); }
+        std::vector<const EIN_SPIEL*>& played;
+        explicit Recorder(std::vector<const EIN_SPIEL*>& p) : played(p) { }
+    };
+    std::vector<const EIN_SPIEL*> played;
+    FENSTER_STICHE& tricks = window->tricks;
+    tricks.commands = std::make_unique<Recorder>(played);
+    auto* host = dynamic_cast<WIN_FENSTER*>(tricks.implementor().get());
+    ASSERT_NE(host, nullptr);
+
+    tricks.showExercise(*sheet, 0);
+    EXPECT_EQ(tricks.view.renderer.entry, sheet->rows[0].get());
+    EXPECT_EQ(host->windowTitle().toStdWString(), skat::formatText(TextKey::Verlauf_Titel_Uebungspartie, {1}));
+    EXPECT_TRUE(played.empty()) << "showing an exercise does not play it";
+
+    tricks.showExerciseForReplay(*sheet, 2);
+    ASSERT_EQ(played.size(), 1u);
+    EXPECT_EQ(played[0], sheet->rows[2].get());
+
+    for (int outside : {-1, sheet->rowCount()}) {
+        tricks.showExercise(*sheet, outside);
+        tricks.showExerciseForReplay(*sheet, outside);
+    }
+    EXPECT_EQ(tricks.view.renderer.entry, sheet->rows[0].get());
+    EXPECT_EQ(played.size(), 1u);
+}
+
 TEST_F(ScoreSheetWindow, ToolbarSendsTheApplicationCommandsAndPrints)
 {
     for (int id : {433, 434, 435, 436, 437, 999})
