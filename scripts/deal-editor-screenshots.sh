@@ -30,7 +30,7 @@ run() {
     shot() { sleep 1; skat_session_shot "$out/$1-$language.png"; }
     # The toolbar button "Grand" lies further left under the shorter English texts.
     if [ "$language" = en ]; then
-      menu=alt+g exercises=e editor=d list=Exercise editorTitle="Card deal editor" grandX=358
+      menu=alt+g exercises=e editor=d list=Exercise editorTitle="Card deal editor" grandX=336
     else
       menu=alt+s exercises=udiaeresis editor=k list="Übungspartien" editorTitle=Karteneditor grandX=450
     fi
