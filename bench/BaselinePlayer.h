@@ -30,6 +30,9 @@ inline ComputerPlayerSettings settings()
     s.open.biddingTries = 1;
     s.open.noDealsTableChoice = false;
     s.open.fastSearch = false;
+    s.open.surePoints = false;
+    s.open.bestCardsOnly = false;
+    s.open.drawnDealsMargin = OpenAnalysisSettings::EVERY_CARD;
     s.open.nodeBudget = 0;
     s.fullLeadRatings = false;
     s.memory = ComputerPlayerSettings::NO_MEMORY_DRAW;

@@ -16,6 +16,9 @@
 //   full-realprognosis the computer player whose card-location prognosis
 //                  checks its hints against the real deal (it reads hidden
 //                  cards, as the reference does)
+//   full-exact     the computer player whose open-game searches find every
+//                  card's exact value without the bounds of surely taken
+//                  points (as it played before they came)
 //   baseline       the frozen reference player (BaselinePlayer.h)
 
 #include "BaselinePlayer.h"
@@ -32,7 +35,7 @@ namespace bench_logics {
 
 inline const char* const NAMES =
     "standin, full, full-simple, full-noopen, full-tables, full-bonus:N, noopen-bonus:N, full-bidding:N, "
-    "full-realprognosis, baseline";
+    "full-realprognosis, full-exact, baseline";
 
 // The number after a prefix such as "full-bonus:"; false when the name
 // does not start with it or no whole number follows.
@@ -58,9 +61,13 @@ inline std::unique_ptr<PLAYER_LOGIK> create(std::string_view name)
         // The card choice left to the simple choice alone.
         bonus = ComputerPlayerSettings::SIMPLE_ONLY;
         settings.openAnalysis = false;
-    } else if (name == "full-tables")
+    } else if (name == "full-tables") {
         settings.openAnalysis = false;
-    else if (bonusOf(name, "noopen-bonus:", bonus))
+    } else if (name == "full-exact") {
+        settings.open.surePoints = false;
+        settings.open.bestCardsOnly = false;
+        settings.open.drawnDealsMargin = OpenAnalysisSettings::EVERY_CARD;
+    } else if (bonusOf(name, "noopen-bonus:", bonus))
         settings.openAnalysis = false;
     else if (name == "full-realprognosis")
         settings.open.ownViewPrognosis = false;

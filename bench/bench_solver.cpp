@@ -1,14 +1,18 @@
 // Speed of the open-game search: the exact value of whole 10-card deals
-// (suit, grand, null) and whole analyses (the real deal and ten drawn ones)
+// (suit, grand, null: the value of the best card; for suit deals also the
+// exact value of every card) and whole analyses (the real deal and ten drawn ones)
 // at several points of a game. Per scenario it prints nodes, table hits and
 // milliseconds, then one summary line for the exact suit values and one for
 // all analyses together. Times are the searching thread's CPU time.
 //
 //   bench_solver [--seed S] [--deals N] [--moves M] [--old-ways 1]
-//                [--budget B]
+//                [--budget B] [--sure-points 0] [--best-cards 0]
 //
 // --old-ways 1 runs the search the reference player uses (one bound
-// per table entry, no look-ahead); --budget gives the analyses a node budget.
+// per table entry, no look-ahead, the exact value of every card); --budget
+// gives the analyses a node budget; --sure-points 0 leaves the bounds of
+// surely taken points out, --best-cards 0 finds every card's exact value
+// (the 10-card exact lines, the analyses' real deals).
 
 #include "skat/engine/AnswerCheck.h"
 #include "skat/engine/Spielkarten.h"
@@ -41,6 +45,9 @@ struct Options {
     int moves = 10; // analyses per scenario
     bool oldWays = false;
     long budget = 0;
+    bool surePoints = true;
+    bool bestCards = true;
+    int margin = OpenAnalysisSettings::EVERY_CARD;
 };
 
 bool parse(int argc, char** argv, Options& options)
@@ -65,6 +72,12 @@ bool parse(int argc, char** argv, Options& options)
             options.oldWays = value != 0;
         else if (std::strcmp(argv[i], "--budget") == 0)
             options.budget = value;
+        else if (std::strcmp(argv[i], "--sure-points") == 0)
+            options.surePoints = value != 0;
+        else if (std::strcmp(argv[i], "--best-cards") == 0)
+            options.bestCards = value != 0;
+        else if (std::strcmp(argv[i], "--margin") == 0)
+            options.margin = static_cast<int>(value);
         else
             return false;
         ++i;
@@ -107,10 +120,14 @@ double percentile(std::vector<double> v, double p)
 // Exact value of a fresh deal: seat 0 leads, the declarer holds the skat.
 // The depth limit is lifted as after the third trick.
 std::vector<double> exactScenario(const char* name, GameType type, int deals, VORDIX_RANDOM& random,
-                                  const Options& options, std::vector<double>* thresholds = nullptr)
+                                  const Options& options, std::vector<double>* thresholds = nullptr,
+                                  std::vector<double>* everyCard = nullptr, std::vector<double>* nodes = nullptr)
 {
     OpenSearch search;
     search.tuning = OpenSearch::Tuning::fast(!options.oldWays);
+    search.tuning.surePoints = !options.oldWays && options.surePoints;
+    const OpenSearch::Values values =
+        options.oldWays || !options.bestCards ? OpenSearch::Values::EVERY_CARD : OpenSearch::Values::BEST_CARDS;
     std::vector<double> times;
     for (int d = 0; d < deals; ++d) {
         OpenDeal position;
@@ -123,15 +140,25 @@ std::vector<double> exactScenario(const char* name, GameType type, int deals, VO
         position.completedTricks = 3;
         SLOFFENWERTUNG ratings;
         const double start = cpuMs();
-        search.solve(position, ratings);
+        search.solve(position, ratings, nullptr, values);
         const double ms = cpuMs() - start;
         times.push_back(ms);
+        if (nodes != nullptr)
+            nodes->push_back(static_cast<double>(search.nodes()));
         int best = -1000;
         for (const OpenGameRating& r : ratings)
             best = std::max(best, r.value);
         std::printf("%-28s deal %d: nodes %llu, hash hits %llu, %.1f ms (%.1f ms wall), value %d\n", name, d + 1,
                     static_cast<unsigned long long>(search.nodes()), static_cast<unsigned long long>(search.hashHits()),
                     ms, search.elapsedMs(), best);
+        if (everyCard != nullptr) {
+            SLOFFENWERTUNG all;
+            const double from = cpuMs();
+            search.solve(position, all, nullptr, OpenSearch::Values::EVERY_CARD);
+            everyCard->push_back(cpuMs() - from);
+            std::printf("%-28s deal %d: nodes %llu, %.1f ms\n", "10-card suit every card", d + 1,
+                        static_cast<unsigned long long>(search.nodes()), everyCard->back());
+        }
         if (thresholds != nullptr && isSuitGame(type)) {
             // Does the declarer reach 61 (the defenders, to move, 60 not)?
             const bool declarerMoves = position.declarer == SEAT_0;
@@ -199,6 +226,9 @@ void analysisScenario(const std::string& name, GameType type, int cards, int nul
     const int moves = options.moves;
     OpenAnalysisSettings settings;
     settings.fastSearch = !options.oldWays;
+    settings.surePoints = !options.oldWays && options.surePoints;
+    settings.bestCardsOnly = !options.oldWays && options.bestCards;
+    settings.drawnDealsMargin = options.oldWays ? OpenAnalysisSettings::EVERY_CARD : options.margin;
     settings.nodeBudget = static_cast<std::uint64_t>(options.budget);
     std::vector<double> times;
     std::vector<double> wall;
@@ -237,6 +267,7 @@ int main(int argc, char** argv)
     Options options;
     if (!parse(argc, argv, options)) {
         std::fprintf(stderr, "usage: bench_solver [--seed S] [--deals N] [--moves M] [--old-ways 0|1] [--budget B]\n"
+                             "  [--sure-points 0|1] [--best-cards 0|1]\n"
                              "  N exact 10-card suit deals (default 9), M analyses per scenario (default 10)\n");
         return 2;
     }
@@ -246,8 +277,10 @@ int main(int argc, char** argv)
                 " searching thread, wall-clock time in brackets)\n");
 
     std::vector<double> threshold;
-    const std::vector<double> suit =
-        exactScenario("10-card suit exact", GAME_CLUBS, options.deals, random, options, &threshold);
+    std::vector<double> everyCard;
+    std::vector<double> suitNodes;
+    const std::vector<double> suit = exactScenario("10-card suit exact", GAME_CLUBS, options.deals, random, options,
+                                                   &threshold, &everyCard, &suitNodes);
     exactScenario("10-card grand exact", GAME_GRAND, 1, random, options);
     exactScenario("10-card null exact", GAME_NULL, 1, random, options);
 
@@ -261,8 +294,11 @@ int main(int argc, char** argv)
         analysisScenario("analysis null defender trick " + std::to_string(trick), GAME_NULL, 0, trick, options, random,
                          all, allNodes);
 
-    std::printf("10-card suit exact: median %.1f ms, worst %.1f ms over %zu deals\n", median(suit),
-                *std::max_element(suit.begin(), suit.end()), suit.size());
+    std::printf("10-card suit exact: median %.1f ms, worst %.1f ms over %zu deals (nodes median %.0f, worst %.0f)\n",
+                median(suit), *std::max_element(suit.begin(), suit.end()), suit.size(), median(suitNodes),
+                *std::max_element(suitNodes.begin(), suitNodes.end()));
+    std::printf("10-card suit every card exact: median %.1f ms, worst %.1f ms over %zu deals\n", median(everyCard),
+                *std::max_element(everyCard.begin(), everyCard.end()), everyCard.size());
     std::printf("10-card suit threshold 61: median %.1f ms, worst %.1f ms over %zu deals\n", median(threshold),
                 *std::max_element(threshold.begin(), threshold.end()), threshold.size());
     std::printf("analysis: median %.1f ms, p99 %.1f ms, worst %.1f ms over %zu moves\n", median(all),

@@ -24,6 +24,7 @@ void analyseOpenGame(const OpenGameView& view, VORDIX_RANDOM& random, OpenAnalys
     search.resetHints();
 
     search.tuning = OpenSearch::Tuning::fast(settings.fastSearch);
+    search.tuning.surePoints = settings.fastSearch && settings.surePoints;
     auto account = [&result, &search] {
         result.nodes += search.nodes();
         result.hashHits += search.hashHits();
@@ -36,7 +37,8 @@ void analyseOpenGame(const OpenGameView& view, VORDIX_RANDOM& random, OpenAnalys
     };
     if (parts != OpenAnalysisParts::DRAWN_DEALS) {
         limit();
-        search.solve(view.realDeal(), result.working);
+        search.solve(view.realDeal(), result.working, nullptr,
+                     settings.bestCardsOnly ? OpenSearch::Values::BEST_CARDS : OpenSearch::Values::EVERY_CARD);
         account();
         if (search.aborted()) {
             // Some cards were never rated: these ratings decide nothing.
@@ -59,7 +61,9 @@ void analyseOpenGame(const OpenGameView& view, VORDIX_RANDOM& random, OpenAnalys
             break;
         const SLOFFENWERTUNG before = result.working;
         limit();
-        search.solve(view.dealWith(hands, skat), result.working, &before);
+        search.bestMargin = std::max(0, settings.drawnDealsMargin);
+        search.solve(view.dealWith(hands, skat), result.working, &before,
+                     settings.drawnDealsMargin >= 0 ? OpenSearch::Values::BEST_CARDS : OpenSearch::Values::EVERY_CARD);
         account();
         if (search.aborted()) {
             // The deals searched so far decide.
@@ -70,6 +74,7 @@ void analyseOpenGame(const OpenGameView& view, VORDIX_RANDOM& random, OpenAnalys
         result.samples[static_cast<std::size_t>(result.sampleCount++)] = result.working;
     }
     search.nodeLimit = 0;
+    search.bestMargin = 0;
     if (result.sampleCount == 0) {
         // The table choice stands; the reference player's way lets the real
         // deal decide when no deal could be drawn.

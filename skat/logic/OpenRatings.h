@@ -21,6 +21,9 @@ struct OpenGameRating {
     int value = 0;
     // No node under this card stopped at the depth limit.
     bool exact = true;
+    // value (and the points) only bound the card's own from above: the card
+    // is worse than the best one (OpenSearch::Values::BEST_CARDS).
+    bool upperBound = false;
     std::uint64_t nodes = 0;
 
     bool operator==(const OpenGameRating&) const = default;

@@ -199,6 +199,14 @@ void OpenSearch::configure(const OpenDeal& deal)
     else
         depthLimit_ = null_ ? 10 : ramsch_ ? 7 : suitDepthLimit;
     remaining_ = remainingValue();
+    trumpCount_ = 0;
+    if (!null_ && !ramsch_) {
+        for (CardSet t = trumps_; t != 0; t &= t - 1)
+            trumpOrder_[static_cast<std::size_t>(trumpCount_++)] = std::countr_zero(t);
+        // A trump comes before every trump it beats.
+        std::sort(trumpOrder_.begin(), trumpOrder_.begin() + trumpCount_,
+                  [this](CardBit a, CardBit b) { return leaderOfTwo_[static_cast<std::size_t>(a * 32 + b)] == 1; });
+    }
 }
 
 bool OpenSearch::start(const OpenDeal& deal)
@@ -258,7 +266,75 @@ void OpenSearch::rootPoints(const OpenDeal& deal, int& own, int& other) const
     }
 }
 
-void OpenSearch::solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings, const SLOFFENWERTUNG* guesses)
+std::vector<CardBit> OpenSearch::rootOrder(Seat mover, CardSet candidates, const SLOFFENWERTUNG& guesses) const
+{
+    std::vector<CardBit> order;
+    const Order how = orderOf(mover, candidates, count_ == 0);
+    for (CardSet left = candidates; left != 0;) {
+        const CardSet card = nextCard(left, how);
+        left &= ~card;
+        order.push_back(std::countr_zero(card));
+    }
+    // The best card of a similar deal first: the others are then only
+    // tested against its value.
+    auto guessed = [&guesses](CardBit bit) {
+        const OpenGameRating* r = guesses.record(cardIdOfBit(bit));
+        return r ? r->value : -INFINITE;
+    };
+    std::stable_sort(order.begin(), order.end(), [&](CardBit a, CardBit b) { return guessed(a) > guessed(b); });
+    return order;
+}
+
+namespace {
+
+// Lattice points at or above (below) v, counted from base.
+int latticeUp(int v, int base, int step)
+{
+    return base + (v - base + step - 1 + 2000 * step) / step * step - 2000 * step;
+}
+int latticeDown(int v, int base, int step) { return base + (v - base + 2000 * step) / step * step - 2000 * step; }
+
+// The exact value in [lower, upper] (lattice points of the step, lower
+// counted as reached) by zero-window questions reaches(beta), which answer
+// with a bound: at least beta when reached, else below it. The first
+// question asks for the guess; the next ones move away from the answers in
+// doubling steps until the value is enclosed, then halve what is left.
+template <typename Reaches>
+int closeIn(int lower, int upper, int guess, int step, Reaches reaches, const bool& stop)
+{
+    int beta = std::clamp(latticeUp(guess, lower, step), lower + step, std::max(upper, lower + step));
+    int gapUp = 0;
+    int gapDown = 0;
+    bool fellShort = false;
+    bool reachedOnce = false;
+    while (lower < upper && !stop) {
+        const int result = reaches(beta);
+        if (result >= beta) {
+            lower = std::min(upper, latticeUp(result, lower, step));
+            reachedOnce = true;
+        } else {
+            upper = std::max(lower, latticeDown(result, lower, step));
+            fellShort = true;
+        }
+        if (lower >= upper)
+            break;
+        const int n = (upper - lower) / step;
+        if (reachedOnce && fellShort) {
+            beta = lower + step * ((n + 1) / 2);
+        } else if (reachedOnce) {
+            beta = std::min(upper, lower + step + gapUp);
+            gapUp = 2 * gapUp + step;
+        } else {
+            beta = std::max(lower + step, upper - gapDown);
+            gapDown = 2 * gapDown + step;
+        }
+    }
+    return lower;
+}
+
+} // namespace
+
+void OpenSearch::solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings, const SLOFFENWERTUNG* guesses, Values values)
 {
     const SLOFFENWERTUNG previous = guesses ? *guesses : SLOFFENWERTUNG();
     const auto started = std::chrono::steady_clock::now();
@@ -273,48 +349,31 @@ void OpenSearch::solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings, const SLOF
     const int value = remainingValue();
     const int swing = value < 0 ? -value : value;
     const bool limited = depthLimit_ < MAX_DEPTH;
+    // Values lie on a lattice: the final points of both sides add up to a
+    // fixed sum, so a suit, grand or Ramsch value has the parity of what is
+    // left, and a null value moves in steps of 20 (10 when the depth limit
+    // may stop a line).
     const int step = null_ ? (limited ? 10 : 20) : limited ? 1 : 2;
-    // Lattice points at or above (below) v, counted from base.
-    auto up = [](int v, int base, int step) {
-        return base + (v - base + step - 1 + 2000 * step) / step * step - 2000 * step;
-    };
-    auto down = [](int v, int base, int step) { return base + (v - base + 2000 * step) / step * step - 2000 * step; };
-    int guess = 0;
-    CardSet candidates = deal.legalCards();
-    std::uint64_t nodesBefore = 0;
-    while (candidates != 0) {
-        const CardSet card = lowestOf(candidates);
-        candidates &= ~card;
-        const CardBit bit = std::countr_zero(card);
-        if (heuristics.trumpExhaustion && isSuitGame(type_) && count_ == 0 && (card & trumps_) != 0
+    auto up = [step, swing](int v) { return std::clamp(latticeUp(v, -swing, step), -swing, swing); };
+    auto down = [step, swing](int v) { return std::clamp(latticeDown(v, -swing, step), -swing, swing); };
+
+    // One zero-window search below a root card: whether it reaches beta.
+    auto test = [&](CardBit bit, int beta, Decisions& decisions, bool& stopped) {
+        if (heuristics.trumpExhaustion && isSuitGame(type_) && count_ == 0 && (bitMask(bit) & trumps_) != 0
             && ((hands_[(mover + 1) % 3] | hands_[(mover + 2) % 3]) & trumps_) == 0) {
             exhaustedSeat_ = mover;
             exhaustedDepth_ = 0;
         }
-        // Zero-window searches close in on the card's exact value from a
-        // guess (its value in a similar deal searched before, else the value
-        // of the card before); each reuses the bounds the
-        // ones before left in the table. Values lie on a lattice: the final
-        // points of both sides add up to a fixed sum, so a suit, grand or
-        // Ramsch value has the parity of what is left, and a null value
-        // moves in steps of 20 (10 when the depth limit may stop a line).
-        Decisions decisions;
-        int lower = -swing;
-        int upper = swing;
-        if (const OpenGameRating* known = previous.record(cardIdOfBit(bit)))
-            guess = known->value;
-        int score = std::clamp(up(guess, lower, step), lower, upper);
-        while (lower < upper && !aborted_) {
-            const int beta = score == lower ? score + step : score;
-            const int result = child(0, mover, bit, beta - 1, beta, own, other, 0, decisions);
-            if (result >= beta)
-                score = lower = up(result, lower, step);
-            else
-                score = upper = down(result, lower, step);
-        }
-        if (aborted_)
-            break;
-        guess = score;
+        depthLimitHit_ = false;
+        const int result = child(0, mover, bit, beta - 1, beta, own, other, 0, decisions);
+        stopped = stopped || depthLimitHit_;
+        exhaustedSeat_ = SEAT_NONE;
+        return result;
+    };
+    std::uint64_t nodesBefore = 0;
+    // The record of a card of the given value and those of the cards known
+    // to give the same.
+    auto rate = [&](CardBit bit, int score, const Decisions& decisions, bool stopped, bool bounded, CardSet same) {
         // Final points of both sides in the best line: together they hold
         // what they had and what the rest of the game is worth.
         int ownPoints = (2 * own + value + score) / 2;
@@ -335,25 +394,173 @@ void OpenSearch::solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings, const SLOF
         rating.ownDecisions = decisions.own;
         rating.otherDecisions = decisions.other;
         rating.value = score;
-        rating.exact = !depthLimitHit_;
+        rating.exact = !stopped;
+        rating.upperBound = bounded;
         rating.nodes = nodes_ - nodesBefore;
         nodesBefore = nodes_;
         ratings.add(rating);
-        if (candidates != 0) {
-            CardSet same = equivalents(bit, candidates, mover);
-            candidates &= ~same;
-            for (; same != 0; same &= same - 1) {
-                OpenGameRating copy = rating;
-                copy.card = cardIdOfBit(std::countr_zero(same));
-                copy.nodes = 0;
-                ratings.add(copy);
-            }
+        for (; same != 0; same &= same - 1) {
+            OpenGameRating copy = rating;
+            copy.card = cardIdOfBit(std::countr_zero(same));
+            copy.nodes = 0;
+            ratings.add(copy);
         }
-        depthLimitHit_ = false;
-        exhaustedSeat_ = SEAT_NONE;
+    };
+
+    if (values == Values::BEST_CARDS) {
+        solveBest(deal, previous, step, up, down, test, rate);
+    } else {
+        int guess = 0;
+        CardSet candidates = deal.legalCards();
+        while (candidates != 0) {
+            const CardSet card = lowestOf(candidates);
+            candidates &= ~card;
+            const CardBit bit = std::countr_zero(card);
+            // Zero-window searches close in on the card's exact value from a
+            // guess (its value in a similar deal searched before, else the
+            // value of the card before) step by step; each reuses the bounds
+            // the ones before left in the table.
+            Decisions decisions;
+            bool stopped = false;
+            if (const OpenGameRating* known = previous.record(cardIdOfBit(bit)))
+                guess = known->value;
+            int lower = -swing;
+            int upper = swing;
+            int score = up(guess);
+            while (lower < upper && !aborted_) {
+                const int beta = score == lower ? score + step : score;
+                const int result = test(bit, beta, decisions, stopped);
+                if (result >= beta)
+                    score = lower = latticeUp(result, lower, step);
+                else
+                    score = upper = latticeDown(result, lower, step);
+            }
+            if (aborted_)
+                break;
+            guess = score;
+            const CardSet same = candidates != 0 ? equivalents(bit, candidates, mover) : 0;
+            candidates &= ~same;
+            rate(bit, score, decisions, stopped, false, same);
+        }
     }
+    depthLimitHit_ = false;
     table_->clear();
     elapsedMs_ = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
+}
+
+template <typename Up, typename Down, typename Test, typename Rate>
+void OpenSearch::solveBest(const OpenDeal& deal, const SLOFFENWERTUNG& previous, int step, Up up, Down down, Test test,
+                           Rate rate)
+{
+    // Zero-window questions about the whole position ("does some card reach
+    // beta?") close in on its value, the best card's; each card keeps the
+    // bounds the answers gave it. Then each card not yet known to reach that
+    // value is asked whether it does: if so its value is the best, else the
+    // bound stands for it.
+    struct RootCard {
+        CardBit bit;
+        CardSet same; // cards known to give the same value
+        int lower;
+        int upper;
+        Decisions decisions;
+        bool stopped;
+    };
+    const Seat mover = deal.toMove();
+    const int swing = std::abs(remaining_);
+    std::vector<RootCard> cards;
+    CardSet left = deal.legalCards();
+    int guess = -INFINITE;
+    for (CardBit bit : rootOrder(mover, left, previous)) {
+        if ((bitMask(bit) & left) == 0)
+            continue;
+        left &= ~bitMask(bit);
+        const CardSet same = left != 0 ? equivalents(bit, left, mover) : 0;
+        left &= ~same;
+        cards.push_back(RootCard{bit, same, -swing, swing, {}, false});
+        if (const OpenGameRating* known = previous.record(cardIdOfBit(bit)))
+            guess = std::max(guess, known->value);
+    }
+    if (cards.empty())
+        return;
+    // Whether some card reaches beta; each card keeps the bounds its
+    // answers gave it, and a card that reaches is asked first from then on.
+    auto reaches = [&](int beta) {
+        int most = -INFINITE;
+        for (std::size_t i = 0; i < cards.size() && !aborted_; ++i) {
+            RootCard& card = cards[i];
+            if (card.upper >= beta && card.lower < beta) {
+                const int result = test(card.bit, beta, card.decisions, card.stopped);
+                if (result >= beta)
+                    card.lower = up(result);
+                else
+                    card.upper = down(result);
+            }
+            if (card.lower >= beta) {
+                const int reached = card.lower;
+                std::rotate(cards.begin(), cards.begin() + static_cast<std::ptrdiff_t>(i),
+                            cards.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+                return reached;
+            }
+            most = std::max(most, card.upper);
+        }
+        return most;
+    };
+    const int best = closeIn(-swing, swing, guess == -INFINITE ? 0 : guess, step, reaches, aborted_);
+    // A card within the margin of the best gets its exact value too.
+    const int floor = std::max(-swing, latticeUp(best - bestMargin, -swing, step));
+    for (RootCard& card : cards) {
+        if (aborted_)
+            return;
+        if (card.lower >= best)
+            card.upper = card.lower = best;
+        if (card.lower >= card.upper || card.upper < floor)
+            continue;
+        if (card.lower < floor) {
+            const int result = test(card.bit, floor, card.decisions, card.stopped);
+            if (result < floor) {
+                card.upper = down(result);
+                continue;
+            }
+            card.lower = std::max(floor, up(result));
+        }
+        card.upper = std::min(card.upper, best);
+        card.lower = closeIn(
+            card.lower, card.upper, card.upper, step,
+            [&](int beta) { return test(card.bit, beta, card.decisions, card.stopped); }, aborted_);
+        card.upper = card.lower;
+    }
+    if (aborted_)
+        return;
+    std::sort(cards.begin(), cards.end(), [](const RootCard& a, const RootCard& b) { return a.bit < b.bit; });
+    for (const RootCard& card : cards) {
+        const bool bounded = card.lower < card.upper;
+        rate(card.bit, card.upper, card.decisions, card.stopped, bounded, card.same);
+    }
+}
+
+int OpenSearch::surePoints(int& side) const
+{
+    std::array<CardSet, 2> trumps{};
+    for (Seat s = SEAT_0; s < 3; ++s)
+        trumps[static_cast<std::size_t>(side_[static_cast<std::size_t>(s)])] |= hands_[static_cast<std::size_t>(s)];
+    for (int i = 0; i < count_; ++i)
+        trumps[static_cast<std::size_t>(side_[static_cast<std::size_t>(seatAhead(leader_, i))])] |=
+            bitMask(trickCardBit(trick_, i));
+    trumps[0] &= trumps_;
+    trumps[1] &= trumps_;
+    side = -1;
+    CardSet sure = 0;
+    for (int k = 0; k < trumpCount_; ++k) {
+        const CardSet card = bitMask(trumpOrder_[static_cast<std::size_t>(k)]);
+        const int holder = (card & trumps[0]) != 0 ? 0 : (card & trumps[1]) != 0 ? 1 : -1;
+        if (holder < 0)
+            continue; // played before
+        if (side >= 0 && holder != side)
+            break;
+        side = holder;
+        sure |= card;
+    }
+    return pointsOfSet(sure);
 }
 
 void OpenSearch::play(CardBit bit, Undo& undo)
@@ -649,6 +856,18 @@ int OpenSearch::search(int depth, int alpha, int beta, int own, int other, int s
         return score + swing;
     if (score - swing >= beta)
         return score - swing;
+    if (tuning.surePoints && trumpCount_ > 0 && depthLimit_ == MAX_DEPTH) {
+        // What one side surely takes the other cannot: the score moves by
+        // at most what is left less twice that.
+        int side = 0;
+        const int sure = surePoints(side);
+        if (side == side_[static_cast<std::size_t>(seatAhead(leader_, count_))]) {
+            if (score - swing + 2 * sure >= beta)
+                return score - swing + 2 * sure;
+        } else if (score + swing - 2 * sure <= alpha) {
+            return score + swing - 2 * sure;
+        }
+    }
 
     const bool start = count_ == 0;
     std::uint32_t key = 0;

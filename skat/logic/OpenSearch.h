@@ -70,11 +70,21 @@ public:
     OpenSearch(const OpenSearch&) = delete;
     OpenSearch& operator=(const OpenSearch&) = delete;
 
+    // Which values solve() finds: the exact value of every card, or only of
+    // the best cards (every card whose value equals the best is exact); a
+    // card below them is rated by an upper bound of its value, still below
+    // the best (OpenGameRating::upperBound), which takes far fewer nodes.
+    enum class Values { EVERY_CARD, BEST_CARDS };
+    // With the best cards only: a card within this many points of the best
+    // value is rated exactly too (0: only the best).
+    int bestMargin = 0;
+
     // Searches the deal and fills ratings with one record per legal card of
     // the player to move. Leaves ratings empty for a deal without game type
     // or without a card to play. Ratings of a similar deal, when given, only
     // speed the search up (their values are tried first).
-    void solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings, const SLOFFENWERTUNG* guesses = nullptr);
+    void solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings, const SLOFFENWERTUNG* guesses = nullptr,
+               Values values = Values::EVERY_CARD);
     // Whether the side to move can end a suit or grand game with at least
     // `target` card points (61, 90, ...): one zero-window search per card,
     // far cheaper than the exact values. False for null and Ramsch.
@@ -104,9 +114,13 @@ public:
         // card of a trick the cards that the last seat cannot beat (richest
         // first), then the others as before.
         bool winnersFirst = true;
+        // Points a side surely takes narrow the window at every node: each
+        // trump above all trumps of the other side wins the trick it falls
+        // in, so its side takes at least those cards' points.
+        bool surePoints = true;
 
         // Every way on, or the first ways (the reference player's).
-        static Tuning fast(bool on) { return Tuning{on, on, on}; }
+        static Tuning fast(bool on) { return Tuning{on, on, on, on}; }
     };
     Tuning tuning;
 
@@ -154,6 +168,15 @@ private:
     void play(CardBit bit, Undo& undo);
     void unplay(CardBit bit, Seat mover, const Undo& undo);
     CardSet equivalents(CardBit searched, CardSet candidates, Seat mover) const;
+    // Points the side of the highest trump in play surely takes (the trumps
+    // from the top down to the first of the other side, the ones of the
+    // trick on the table included); side is set to that side (0 or 1).
+    int surePoints(int& side) const;
+    template <typename Up, typename Down, typename Test, typename Rate>
+    void solveBest(const OpenDeal& deal, const SLOFFENWERTUNG& previous, int step, Up up, Down down, Test test,
+                   Rate rate);
+    // The root's candidates in the order their values are searched.
+    std::vector<CardBit> rootOrder(Seat mover, CardSet candidates, const SLOFFENWERTUNG& guesses) const;
     // What the tricks still to come are worth together (null and Ramsch:
     // negative), the cards on the table included.
     int remainingValue() const;
@@ -189,6 +212,9 @@ private:
     const std::uint8_t* leaderOfTwo_ = nullptr;
     std::array<CardSet, 32> follow_{};
     CardSet trumps_ = 0;
+    // The trumps from the highest down (suit and grand games).
+    std::array<CardBit, 11> trumpOrder_{};
+    int trumpCount_ = 0;
     // Search-wide state.
     std::array<Level, MAX_DEPTH + 2> levels_{};
     std::unique_ptr<Table> table_;

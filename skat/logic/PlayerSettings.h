@@ -40,6 +40,21 @@ struct OpenAnalysisSettings {
     // The search's faster ways (OpenSearch::Tuning); they change no value,
     // only the decision counts through the order of the lines searched.
     bool fastSearch = true;
+    // With the faster ways: the points a side surely takes (its trumps above
+    // all of the other side's) narrow the search's window. No value
+    // changes, only the decision counts through the lines searched.
+    bool surePoints = true;
+    // The real deal's search finds the exact values of its best cards only
+    // and bounds the others below them: the real deal's ratings choose the
+    // same card (the best value, the lead ratings among equals) with far
+    // fewer nodes.
+    bool bestCardsOnly = true;
+    // The drawn deals' searches: EVERY_CARD finds each card's exact value;
+    // a margin of 0 or more finds the exact values of the cards within that
+    // many points of the deal's best and bounds the others below it (their
+    // bound is what the mean counts for them).
+    int drawnDealsMargin = EVERY_CARD;
+    static constexpr int EVERY_CARD = -1;
     // Nodes the searches of one analysis may visit together (0: no limit).
     // A search that runs out is dropped: the deals searched before decide,
     // and without any the table choice stands. 800,000 nodes take about

@@ -174,9 +174,14 @@ std::string describe(const OpenDeal& d)
 }
 
 // Number of positions where the search's rating of some card differs from
-// the minimax; every difference is reported.
-int compareWithMinimax(OpenSearch& search, std::uint32_t seed, int deals, int minCards = 1, int maxCards = 4)
+// the minimax; every difference is reported. With the best cards only, a
+// card of the best value (or within the search's margin of it) must be
+// rated exactly and any other exactly or by a bound at or above its value
+// and below the best less the margin.
+int compareWithMinimax(OpenSearch& search, std::uint32_t seed, int deals, int minCards = 1, int maxCards = 4,
+                       OpenSearch::Values values = OpenSearch::Values::EVERY_CARD)
 {
+    const int margin = values == OpenSearch::Values::BEST_CARDS ? search.bestMargin : 0;
     std::mt19937 rng(seed);
     int differences = 0;
     for (int i = 0; i < deals; ++i) {
@@ -185,16 +190,23 @@ int compareWithMinimax(OpenSearch& search, std::uint32_t seed, int deals, int mi
         const int inTrick = static_cast<int>(rng() % 3);
         const OpenDeal deal = randomEndgame(rng, type, cards, inTrick);
         SLOFFENWERTUNG ratings;
-        search.solve(deal, ratings);
+        search.solve(deal, ratings, nullptr, values);
         const PlainMinimax reference(deal, cards > 4);
+        int best = -1000;
+        for (CardSet legal = deal.legalCards(); legal != 0; legal &= legal - 1)
+            best = std::max(best, reference.afterCard(lowestBit(legal)).score);
         bool differs = ratings.size() != cardCount(deal.legalCards());
         for (const OpenGameRating& r : ratings) {
             const Outcome want = reference.afterCard(cardMaskOfId(r.card) ? lowestBit(cardMaskOfId(r.card)) : 0);
-            if (r.value != want.score || r.ownPoints != want.own || r.otherPoints != want.other || !r.exact) {
+            const bool bound = values == OpenSearch::Values::BEST_CARDS && want.score < best - margin && r.upperBound;
+            const bool right = bound ? r.value >= want.score && r.value < best - margin
+                                     : !r.upperBound && r.value == want.score && r.ownPoints == want.own
+                                           && r.otherPoints == want.other;
+            if (!right || !r.exact) {
                 differs = true;
                 ADD_FAILURE() << describe(deal) << " card " << r.card << ": search " << r.value << " " << r.ownPoints
-                              << "/" << r.otherPoints << ", minimax " << want.score << " " << want.own << "/"
-                              << want.other;
+                              << "/" << r.otherPoints << (r.upperBound ? " (bound)" : "") << ", minimax " << want.score
+                              << " " << want.own << "/" << want.other << ", best " << best;
             }
         }
         differences += differs ? 1 : 0;
@@ -223,6 +235,29 @@ TEST(OpenSearch, AgreesWithMinimaxWhenTheHintsOfEarlierSearchesStay)
     OpenSearch search;
     EXPECT_EQ(compareWithMinimax(search, 7, 800), 0);
     EXPECT_EQ(compareWithMinimax(search, 8, 800), 0);
+}
+
+TEST(OpenSearch, BestCardsOnlyRatesTheBestExactlyAndBoundsTheOthers)
+{
+    OpenSearch search;
+    EXPECT_EQ(compareWithMinimax(search, 4041, 4000, 1, 4, OpenSearch::Values::BEST_CARDS), 0);
+    EXPECT_EQ(compareWithMinimax(search, 4042, 48, 6, 7, OpenSearch::Values::BEST_CARDS), 0);
+    // And with a margin: the cards close to the best are rated exactly.
+    search.bestMargin = 10;
+    EXPECT_EQ(compareWithMinimax(search, 4044, 2000, 1, 4, OpenSearch::Values::BEST_CARDS), 0);
+    EXPECT_EQ(compareWithMinimax(search, 4045, 48, 6, 7, OpenSearch::Values::BEST_CARDS), 0);
+    search.bestMargin = 0;
+    // Bounds do occur (a test that never meets one checks nothing).
+    std::mt19937 rng(4043);
+    int bounded = 0;
+    for (int i = 0; i < 200; ++i) {
+        SLOFFENWERTUNG ratings;
+        search.solve(randomEndgame(rng, static_cast<GameType>(1 + i % 8), 5, 0), ratings, nullptr,
+                     OpenSearch::Values::BEST_CARDS);
+        for (const OpenGameRating& r : ratings)
+            bounded += r.upperBound ? 1 : 0;
+    }
+    EXPECT_GT(bounded, 100);
 }
 
 TEST(OpenSearch, ThresholdAnswersAgreeWithTheExactValues)
