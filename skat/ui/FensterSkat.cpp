@@ -86,10 +86,21 @@ void FENSTER_SKAT_CONTROLLER::setAnalysisShown(bool shown)
         infoTextShown = true;
 }
 
+void FENSTER_SKAT_CONTROLLER::faceActingSeat(int seat)
+{
+    const int wanted = userPlaysEverySeat(currentTable()) && isValidSeat(seat) ? seat : -1;
+    if (!view || wanted == facedSeat())
+        return;
+    faceSeat(wanted);
+    view->attachSeats();
+    view->reloadCardImages();
+}
+
 void FENSTER_SKAT_CONTROLLER::updateView()
 {
     if (!view)
         return;
+    faceActingSeat(facedSeat());
     for (int i = 1; i < 3; ++i) {
         const bool down = view->sideHandFaceDown(i);
         if (view->handViews[i].faceDown != down) {

@@ -79,6 +79,10 @@ public:
     // The table asks the user for a card: the own hand takes input; hint is
     // the proposed card (none: 0).
     void beginCardChoice(CardId hint);
+    // While the user plays every seat, the seat asked now is brought to the
+    // bottom, so that the own hand is always the one to act with; at any
+    // other table every seat goes back to its place.
+    void faceActingSeat(int seat);
     // The message box of the overlay; an empty text is ignored.
     void showOverlayMessage(const std::wstring& text, bool centred, bool second);
     void hideOverlayMessage();

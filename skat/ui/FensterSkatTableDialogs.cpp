@@ -20,18 +20,21 @@ std::uint32_t serialNow(PlayerRequest kind) { return awaitedRequestSerial(kind);
 
 } // namespace
 
-void FENSTER_SKAT_TABLE_WINDOWS::beginSkatOrHand(SKATTISCH&)
+void FENSTER_SKAT_TABLE_WINDOWS::beginSkatOrHand(SKATTISCH& table)
 {
+    faceAwaitedHuman(table);
     post([](FENSTER_SKAT_CONTROLLER& c) { c.beginSkatOrHand(); });
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::beginDiscard(SKATTISCH&, const SKAT& proposal)
+void FENSTER_SKAT_TABLE_WINDOWS::beginDiscard(SKATTISCH& table, const SKAT& proposal)
 {
+    faceAwaitedHuman(table);
     post([proposal](FENSTER_SKAT_CONTROLLER& c) { c.takeUpSkat(proposal); });
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::openAnnounceDialog(SKATTISCH&, CardSet hand, const SKAT& skat)
+void FENSTER_SKAT_TABLE_WINDOWS::openAnnounceDialog(SKATTISCH& table, CardSet hand, const SKAT& skat)
 {
+    faceAwaitedHuman(table);
     const std::uint32_t serial = serialNow(REQUEST_ANNOUNCE);
     post([hand, skat, serial](FENSTER_SKAT_CONTROLLER& c) {
         TABLE_DIALOGS* dialogs = c.view ? c.view->tableDialogs() : nullptr;
@@ -45,8 +48,9 @@ void FENSTER_SKAT_TABLE_WINDOWS::openAnnounceDialog(SKATTISCH&, CardSet hand, co
     });
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::openHandGameDialog(SKATTISCH&, CardSet hand)
+void FENSTER_SKAT_TABLE_WINDOWS::openHandGameDialog(SKATTISCH& table, CardSet hand)
 {
+    faceAwaitedHuman(table);
     const std::uint32_t serial = serialNow(REQUEST_ANNOUNCE_HAND);
     post([hand, serial](FENSTER_SKAT_CONTROLLER& c) {
         TABLE_DIALOGS* dialogs = c.view ? c.view->tableDialogs() : nullptr;

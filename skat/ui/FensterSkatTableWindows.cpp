@@ -1,5 +1,6 @@
 #include "skat/ui/FensterSkatTableWindows.h"
 
+#include "skat/engine/Player.h"
 #include "skat/engine/Skattisch.h"
 #include "skat/ui/FensterSkat.h"
 #include "skat/ui/TableAnimation.h"
@@ -51,8 +52,17 @@ void FENSTER_SKAT_TABLE_WINDOWS::post(std::function<void(FENSTER_SKAT_CONTROLLER
     QMetaObject::invokeMethod(app, std::move(run), Qt::QueuedConnection);
 }
 
+void FENSTER_SKAT_TABLE_WINDOWS::faceAwaitedHuman(SKATTISCH& table)
+{
+    HUMAN_PLAYER* human = HUMAN_PLAYER::awaited();
+    const Seat seat = human ? table.seatOf(human) : SEAT_NONE;
+    if (seat != SEAT_NONE)
+        post([seat](FENSTER_SKAT_CONTROLLER& c) { c.faceActingSeat(seat); });
+}
+
 void FENSTER_SKAT_TABLE_WINDOWS::offerBid(SKATTISCH& table, int, const std::wstring&)
 {
+    faceAwaitedHuman(table);
     // Read now: the record stands still while the table waits for the answer.
     const SPIELSTRUCT record = table.recordCopy();
     const int mode = record.REIZEN_MODUS;
@@ -64,8 +74,9 @@ void FENSTER_SKAT_TABLE_WINDOWS::offerBid(SKATTISCH& table, int, const std::wstr
     });
 }
 
-void FENSTER_SKAT_TABLE_WINDOWS::beginCardChoice(SKATTISCH&, CardId hint)
+void FENSTER_SKAT_TABLE_WINDOWS::beginCardChoice(SKATTISCH& table, CardId hint)
 {
+    faceAwaitedHuman(table);
     post([hint](FENSTER_SKAT_CONTROLLER& c) { c.beginCardChoice(hint); });
 }
 

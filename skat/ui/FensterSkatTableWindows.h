@@ -87,6 +87,9 @@ public:
 
 private:
     void post(std::function<void(FENSTER_SKAT_CONTROLLER&)> work);
+    // Brings the seat of the human asked now to the bottom when the user
+    // plays every seat (on the table's thread, before the request's work).
+    void faceAwaitedHuman(SKATTISCH& table);
 
     // Read and cleared on the GUI thread only.
     std::shared_ptr<FENSTER_SKAT*> window_;

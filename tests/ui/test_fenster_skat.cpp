@@ -12,6 +12,7 @@
 #include "skat/ui/FensterSkatTableWindows.h"
 #include "skat/ui/LocalTableServer.h"
 #include "skat/ui/MainWindowShell.h"
+#include "skat/ui/SeatPositions.h"
 #include "skat/ui/TableServerAccess.h"
 #include "skat/ui/TableTexts.h"
 #include "skat/windows/ControlFactories.h"
@@ -831,6 +832,46 @@ TEST_F(GameWindow, AClickOrEnterPlaysTheCardForTheWaitingHuman)
         }));
         installTableServer(server);
         window->attachSeats();
+    }
+}
+
+// While the user plays every seat, the seat asked for a card comes to the
+// bottom: its hand is the own hand, takes the click and plays the card for
+// that seat. A table with one human puts every seat back at its number.
+TEST_F(GameWindow, PlayingEverySeatBringsTheSeatAskedToTheBottom)
+{
+    for (Seat asked : {SEAT_0, SEAT_2}) {
+        SCOPED_TRACE(asked);
+        table_test::TableHarness harness;
+        for (Seat seat = SEAT_0; seat < 3; ++seat)
+            harness.seatHuman(seat);
+        ASSERT_TRUE(harness.holdHumanAt(REQUEST_PLAY_CARD, table_test::DEAL, asked));
+        installTableServer(std::make_shared<HarnessServer>(*harness.table));
+        FENSTER_SKAT_TABLE_WINDOWS windows(*window);
+        windows.beginCardChoice(*harness.table, NO_CARD); // on this thread: at once
+        for (int seat = 0; seat < 3; ++seat)
+            EXPECT_EQ(screenPositionOfSeat(harness.table.get(), seat), (seat - asked + 4) % 3) << seat;
+        PLAYER_EINBLATT_CONTROLLER& hand = window->handControllers[0];
+        EXPECT_EQ(hand.seat, asked);
+        CardSet held = 0;
+        {
+            std::lock_guard lock(harness.table->tableLock);
+            held = harness.table->cards.hands[asked].cardSet();
+        }
+        ASSERT_EQ(hand.shownHand.cardSet(), held);
+        const CardId card = hand.shownHand.cardIdAt(2);
+        click(onCard(window->handViews[0], 2));
+        EXPECT_TRUE(table_test::eventually([&] {
+            std::lock_guard lock(harness.table->tableLock);
+            return !harness.table->cards.hands[asked].hasCard(card);
+        }));
+
+        installTableServer(server);
+        window->windowController()->updateView();
+        EXPECT_EQ(facedSeat(), -1);
+        for (int seat = 0; seat < 3; ++seat)
+            EXPECT_EQ(screenPositionOfSeat(&server->table, seat), seat);
+        EXPECT_EQ(window->handControllers[0].seat, SEAT_1);
     }
 }
 
