@@ -31,6 +31,7 @@ inline ComputerPlayerSettings settings()
     s.open.noDealsTableChoice = false;
     s.open.fastSearch = false;
     s.open.surePoints = false;
+    s.open.doublingSteps = false;
     s.open.bestCardsOnly = false;
     s.open.drawnDealsMargin = OpenAnalysisSettings::EVERY_CARD;
     s.open.nodeBudget = 0;

@@ -17,8 +17,8 @@
 //                  checks its hints against the real deal (it reads hidden
 //                  cards, as the reference does)
 //   full-exact     the computer player whose open-game searches find every
-//                  card's exact value without the bounds of surely taken
-//                  points (as it played before they came)
+//                  card's exact value step by step, without the bounds of
+//                  surely taken points (as it played before they came)
 //   baseline       the frozen reference player (BaselinePlayer.h)
 
 #include "BaselinePlayer.h"
@@ -65,6 +65,7 @@ inline std::unique_ptr<PLAYER_LOGIK> create(std::string_view name)
         settings.openAnalysis = false;
     } else if (name == "full-exact") {
         settings.open.surePoints = false;
+        settings.open.doublingSteps = false;
         settings.open.bestCardsOnly = false;
         settings.open.drawnDealsMargin = OpenAnalysisSettings::EVERY_CARD;
     } else if (bonusOf(name, "noopen-bonus:", bonus))

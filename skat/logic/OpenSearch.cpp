@@ -199,15 +199,35 @@ void OpenSearch::configure(const OpenDeal& deal)
     else
         depthLimit_ = null_ ? 10 : ramsch_ ? 7 : suitDepthLimit;
     remaining_ = remainingValue();
-    trumpCount_ = 0;
-    if (!null_ && !ramsch_) {
-        for (CardSet t = trumps_; t != 0; t &= t - 1)
-            trumpOrder_[static_cast<std::size_t>(trumpCount_++)] = std::countr_zero(t);
-        // A trump comes before every trump it beats.
-        std::sort(trumpOrder_.begin(), trumpOrder_.begin() + trumpCount_,
-                  [this](CardBit a, CardBit b) { return leaderOfTwo_[static_cast<std::size_t>(a * 32 + b)] == 1; });
-    }
+    sureTrumps_ = !null_ && !ramsch_ && trumps_ != 0;
+    trumpBase_ = isSuitGame(type_) ? (4 - trumpSuit(type_)) * 8 : -1;
 }
+
+namespace {
+
+// The trumps of a set by rank, one bit each, the highest rank on top: the
+// jacks (clubs, spades, hearts, diamonds) above the trump suit's ace, ten,
+// king, queen, nine, eight and seven (bits 6 to 0; none in grand).
+unsigned trumpRanks(CardSet set, int suitBase)
+{
+    const unsigned jacks =
+        ((set >> 27) & 1u) << 3 | ((set >> 19) & 1u) << 2 | ((set >> 11) & 1u) << 1 | ((set >> 3) & 1u);
+    unsigned suit = 0;
+    if (suitBase >= 0) {
+        const unsigned cards = (set >> suitBase) & 0xFFu;
+        suit = (cards >> 4) << 3 | (cards & 7u);
+    }
+    return jacks << 7 | suit;
+}
+
+// Card points of trumps by rank (trumpRanks).
+int pointsOfTrumpRanks(unsigned ranks)
+{
+    return 2 * std::popcount(ranks >> 7) + 11 * ((ranks >> 6) & 1u) + 10 * ((ranks >> 5) & 1u) + 4 * ((ranks >> 4) & 1u)
+           + 3 * ((ranks >> 3) & 1u);
+}
+
+} // namespace
 
 bool OpenSearch::start(const OpenDeal& deal)
 {
@@ -418,18 +438,19 @@ void OpenSearch::solve(const OpenDeal& deal, SLOFFENWERTUNG& ratings, const SLOF
             const CardBit bit = std::countr_zero(card);
             // Zero-window searches close in on the card's exact value from a
             // guess (its value in a similar deal searched before, else the
-            // value of the card before) step by step; each reuses the bounds
-            // the ones before left in the table.
+            // value of the card before), in doubling steps or step by step;
+            // each reuses the bounds the ones before left in the table.
             Decisions decisions;
             bool stopped = false;
             if (const OpenGameRating* known = previous.record(cardIdOfBit(bit)))
                 guess = known->value;
+            auto reaches = [&](int beta) { return test(bit, beta, decisions, stopped); };
             int lower = -swing;
             int upper = swing;
-            int score = up(guess);
-            while (lower < upper && !aborted_) {
+            int score = tuning.doublingSteps ? closeIn(lower, upper, guess, step, reaches, aborted_) : up(guess);
+            while (!tuning.doublingSteps && lower < upper && !aborted_) {
                 const int beta = score == lower ? score + step : score;
-                const int result = test(bit, beta, decisions, stopped);
+                const int result = reaches(beta);
                 if (result >= beta)
                     score = lower = latticeUp(result, lower, step);
                 else
@@ -540,27 +561,25 @@ void OpenSearch::solveBest(const OpenDeal& deal, const SLOFFENWERTUNG& previous,
 
 int OpenSearch::surePoints(int& side) const
 {
-    std::array<CardSet, 2> trumps{};
-    for (Seat s = SEAT_0; s < 3; ++s)
-        trumps[static_cast<std::size_t>(side_[static_cast<std::size_t>(s)])] |= hands_[static_cast<std::size_t>(s)];
-    for (int i = 0; i < count_; ++i)
-        trumps[static_cast<std::size_t>(side_[static_cast<std::size_t>(seatAhead(leader_, i))])] |=
-            bitMask(trickCardBit(trick_, i));
-    trumps[0] &= trumps_;
-    trumps[1] &= trumps_;
-    side = -1;
-    CardSet sure = 0;
-    for (int k = 0; k < trumpCount_; ++k) {
-        const CardSet card = bitMask(trumpOrder_[static_cast<std::size_t>(k)]);
-        const int holder = (card & trumps[0]) != 0 ? 0 : (card & trumps[1]) != 0 ? 1 : -1;
-        if (holder < 0)
-            continue; // played before
-        if (side >= 0 && holder != side)
-            break;
-        side = holder;
-        sure |= card;
+    // Side 0 is the declarer's.
+    CardSet declarer = hands_[static_cast<std::size_t>(declarer_)];
+    CardSet others = hands_[0] | hands_[1] | hands_[2];
+    for (int i = 0; i < count_; ++i) {
+        const CardSet card = bitMask(trickCardBit(trick_, i));
+        others |= card;
+        if (seatAhead(leader_, i) == declarer_)
+            declarer |= card;
     }
-    return pointsOfSet(sure);
+    others &= ~declarer;
+    const unsigned own = trumpRanks(declarer & trumps_, trumpBase_);
+    const unsigned theirs = trumpRanks(others & trumps_, trumpBase_);
+    // The trumps of the side with the highest one, above the other side's
+    // highest.
+    const unsigned top = std::bit_floor(own | theirs);
+    side = (top & own) != 0 ? 0 : 1;
+    const unsigned holder = side == 0 ? own : theirs;
+    const unsigned rival = std::bit_floor(side == 0 ? theirs : own);
+    return pointsOfTrumpRanks(rival == 0 ? holder : holder & ~((rival << 1) - 1));
 }
 
 void OpenSearch::play(CardBit bit, Undo& undo)
@@ -856,7 +875,7 @@ int OpenSearch::search(int depth, int alpha, int beta, int own, int other, int s
         return score + swing;
     if (score - swing >= beta)
         return score - swing;
-    if (tuning.surePoints && trumpCount_ > 0 && depthLimit_ == MAX_DEPTH) {
+    if (tuning.surePoints && sureTrumps_ && depthLimit_ == MAX_DEPTH) {
         // What one side surely takes the other cannot: the score moves by
         // at most what is left less twice that.
         int side = 0;

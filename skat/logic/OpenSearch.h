@@ -118,9 +118,12 @@ public:
         // trump above all trumps of the other side wins the trick it falls
         // in, so its side takes at least those cards' points.
         bool surePoints = true;
+        // A card's exact value is closed in on from the guess in doubling
+        // steps, then by halving (else one lattice step at a time).
+        bool doublingSteps = true;
 
         // Every way on, or the first ways (the reference player's).
-        static Tuning fast(bool on) { return Tuning{on, on, on, on}; }
+        static Tuning fast(bool on) { return Tuning{on, on, on, on, on}; }
     };
     Tuning tuning;
 
@@ -168,9 +171,10 @@ private:
     void play(CardBit bit, Undo& undo);
     void unplay(CardBit bit, Seat mover, const Undo& undo);
     CardSet equivalents(CardBit searched, CardSet candidates, Seat mover) const;
-    // Points the side of the highest trump in play surely takes (the trumps
-    // from the top down to the first of the other side, the ones of the
-    // trick on the table included); side is set to that side (0 or 1).
+    // Points the side of the highest trump in play surely takes (its trumps
+    // above the other side's highest, the ones of the trick on the table
+    // included); side is set to that side (0: the declarer's, 1). Suit and
+    // grand games only.
     int surePoints(int& side) const;
     template <typename Up, typename Down, typename Test, typename Rate>
     void solveBest(const OpenDeal& deal, const SLOFFENWERTUNG& previous, int step, Up up, Down down, Test test,
@@ -212,9 +216,10 @@ private:
     const std::uint8_t* leaderOfTwo_ = nullptr;
     std::array<CardSet, 32> follow_{};
     CardSet trumps_ = 0;
-    // The trumps from the highest down (suit and grand games).
-    std::array<CardBit, 11> trumpOrder_{};
-    int trumpCount_ = 0;
+    // Suit and grand games: surePoints() applies; the lowest bit of the
+    // trump suit (-1 in grand).
+    bool sureTrumps_ = false;
+    int trumpBase_ = -1;
     // Search-wide state.
     std::array<Level, MAX_DEPTH + 2> levels_{};
     std::unique_ptr<Table> table_;

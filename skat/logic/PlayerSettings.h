@@ -44,6 +44,9 @@ struct OpenAnalysisSettings {
     // all of the other side's) narrow the search's window. No value
     // changes, only the decision counts through the lines searched.
     bool surePoints = true;
+    // With the faster ways: each card's exact value is closed in on in
+    // doubling steps from the guess, then by halving (else step by step).
+    bool doublingSteps = true;
     // The real deal's search finds the exact values of its best cards only
     // and bounds the others below them: the real deal's ratings choose the
     // same card (the best value, the lead ratings among equals) with far

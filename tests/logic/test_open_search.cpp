@@ -218,6 +218,10 @@ TEST(OpenSearch, AgreesWithPlainMinimaxOnRandomEndgamesOfEveryGameType)
 {
     OpenSearch search;
     EXPECT_EQ(compareWithMinimax(search, 20261210, 4000), 0);
+    // The reference player's ways (one bound per entry, no look-ahead, no
+    // sure points, one step at a time) give the same values.
+    search.tuning = OpenSearch::Tuning::fast(false);
+    EXPECT_EQ(compareWithMinimax(search, 20261211, 2000), 0);
 }
 
 TEST(OpenSearch, AgreesWithAMemoisedMinimaxOnLargerEndgames)
