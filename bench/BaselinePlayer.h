@@ -32,6 +32,7 @@ inline ComputerPlayerSettings settings()
     s.open.fastSearch = false;
     s.open.surePoints = false;
     s.open.doublingSteps = false;
+    s.open.relativeRanks = false;
     s.open.bestCardsOnly = false;
     s.open.drawnDealsMargin = OpenAnalysisSettings::EVERY_CARD;
     s.open.nodeBudget = 0;

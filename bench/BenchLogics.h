@@ -19,6 +19,8 @@
 //   full-exact     the computer player whose open-game searches find every
 //                  card's exact value step by step, without the bounds of
 //                  surely taken points (as it played before they came)
+//   full-priorsearch the computer player with the open-game search as it
+//                  was before its table keyed positions by relative ranks
 //   baseline       the frozen reference player (BaselinePlayer.h)
 
 #include "BaselinePlayer.h"
@@ -35,7 +37,7 @@ namespace bench_logics {
 
 inline const char* const NAMES =
     "standin, full, full-simple, full-noopen, full-tables, full-bonus:N, noopen-bonus:N, full-bidding:N, "
-    "full-realprognosis, full-exact, baseline";
+    "full-realprognosis, full-exact, full-priorsearch, baseline";
 
 // The number after a prefix such as "full-bonus:"; false when the name
 // does not start with it or no whole number follows.
@@ -66,8 +68,11 @@ inline std::unique_ptr<PLAYER_LOGIK> create(std::string_view name)
     } else if (name == "full-exact") {
         settings.open.surePoints = false;
         settings.open.doublingSteps = false;
+        settings.open.relativeRanks = false;
         settings.open.bestCardsOnly = false;
         settings.open.drawnDealsMargin = OpenAnalysisSettings::EVERY_CARD;
+    } else if (name == "full-priorsearch") {
+        settings.open.relativeRanks = false;
     } else if (bonusOf(name, "noopen-bonus:", bonus))
         settings.openAnalysis = false;
     else if (name == "full-realprognosis")

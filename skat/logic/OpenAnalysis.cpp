@@ -26,6 +26,7 @@ void analyseOpenGame(const OpenGameView& view, VORDIX_RANDOM& random, OpenAnalys
     search.tuning = OpenSearch::Tuning::fast(settings.fastSearch);
     search.tuning.surePoints = settings.fastSearch && settings.surePoints;
     search.tuning.doublingSteps = settings.fastSearch && settings.doublingSteps;
+    search.tuning.relativeRanks = settings.fastSearch && settings.relativeRanks;
     auto account = [&result, &search] {
         result.nodes += search.nodes();
         result.hashHits += search.hashHits();

@@ -32,7 +32,9 @@ CardSet OpenDeal::legalCards() const
 // one array whose entries carry the leading seat; a stamp marks the entries
 // of the current search, so clearing costs nothing. An entry holds bounds of
 // the score the position gains from its start on (equal when exact) and the
-// card that was best or cut.
+// card that was best or cut. Its key tells who holds each unplayed card, two
+// bits a card (OpenSearch::positionKey); the slot is found from a hash the
+// caller gives.
 class OpenSearch::Table {
 public:
     static constexpr unsigned BITS = 21;
@@ -40,7 +42,7 @@ public:
     static constexpr int NO_BOUND = 1000;
 
     struct Entry {
-        std::uint32_t key;
+        std::uint64_t key;
         std::int16_t lower;
         std::int16_t upper;
         std::uint16_t stamp;
@@ -77,10 +79,10 @@ public:
             stamp_ = 1;
         }
     }
-    void prefetch(std::uint32_t key, Seat leader) const { __builtin_prefetch(&entries_[index(key, leader)]); }
-    const Entry* find(std::uint32_t key, Seat leader) const
+    void prefetch(std::uint32_t hash) const { __builtin_prefetch(&entries_[hash & MASK]); }
+    const Entry* find(std::uint64_t key, std::uint32_t hash, Seat leader) const
     {
-        std::size_t i = index(key, leader);
+        std::size_t i = hash & MASK;
         for (int p = 0; p < PROBES; ++p, i = (i + 1) & MASK) {
             const Entry& e = entries_[i];
             if (e.stamp != stamp_)
@@ -94,9 +96,9 @@ public:
     // position holds already stay where they are tighter, and a full probe
     // run gives up its entry of the fewest cards (the cheapest to search
     // again); else the new bounds replace the old and the first entry goes.
-    void store(std::uint32_t key, Seat leader, int lower, int upper, CardBit card, bool merge)
+    void store(std::uint64_t key, std::uint32_t hash, Seat leader, int lower, int upper, CardBit card, bool merge)
     {
-        const std::size_t first = index(key, leader);
+        const std::size_t first = hash & MASK;
         std::size_t i = first;
         std::size_t victim = first;
         int fewest = 33;
@@ -116,7 +118,8 @@ public:
                 e = entry(key, leader, lower, upper, card);
                 return;
             }
-            const int cards = std::popcount(e.key);
+            // Each unplayed card holds a non-zero pair of bits.
+            const int cards = std::popcount((e.key | (e.key >> 1)) & 0x5555555555555555ull);
             if (cards < fewest) {
                 fewest = cards;
                 victim = i;
@@ -127,12 +130,7 @@ public:
 
 private:
     static constexpr std::size_t MASK = (std::size_t{1} << BITS) - 1;
-    static std::size_t index(std::uint32_t key, Seat leader)
-    {
-        const std::uint32_t h = (key ^ (static_cast<std::uint32_t>(leader) * 0x9E3779B9u)) * 0x85EBCA6Bu;
-        return (h ^ (h >> 15)) & MASK;
-    }
-    Entry entry(std::uint32_t key, Seat leader, int lower, int upper, CardBit card) const
+    Entry entry(std::uint64_t key, Seat leader, int lower, int upper, CardBit card) const
     {
         return Entry{key,    static_cast<std::int16_t>(lower),  static_cast<std::int16_t>(upper),
                      stamp_, static_cast<std::uint8_t>(leader), static_cast<std::uint8_t>(card)};
@@ -141,6 +139,97 @@ private:
     Entry* entries_ = nullptr;
     std::uint16_t stamp_ = 1;
 };
+
+namespace {
+
+// Each bit of a card set moved to the lower bit of its own pair.
+std::uint64_t spreadBits(CardSet set)
+{
+    std::uint64_t x = set;
+    x = (x | (x << 16)) & 0x0000FFFF0000FFFFull;
+    x = (x | (x << 8)) & 0x00FF00FF00FF00FFull;
+    x = (x | (x << 4)) & 0x0F0F0F0F0F0F0F0Full;
+    x = (x | (x << 2)) & 0x3333333333333333ull;
+    x = (x | (x << 1)) & 0x5555555555555555ull;
+    return x;
+}
+
+// Four pairs of bits with the non-zero pairs moved down in their order, and
+// how many there are.
+struct PackedPairs {
+    std::array<std::uint8_t, 256> pairs{};
+    std::array<std::uint8_t, 256> count{};
+    constexpr PackedPairs()
+    {
+        for (unsigned v = 0; v < 256; ++v) {
+            unsigned out = 0;
+            unsigned n = 0;
+            for (unsigned slot = 0; slot < 4; ++slot) {
+                const unsigned pair = (v >> (2 * slot)) & 3u;
+                if (pair != 0)
+                    out |= pair << (2 * n++);
+            }
+            pairs[v] = static_cast<std::uint8_t>(out);
+            count[v] = static_cast<std::uint8_t>(n);
+        }
+    }
+};
+constexpr PackedPairs PACKED{};
+
+// The hash of the reference player's tables: of the unplayed cards alone,
+// which within one search tell who holds them.
+std::uint32_t setHash(CardSet unplayed, Seat leader)
+{
+    const std::uint32_t h = (unplayed ^ (static_cast<std::uint32_t>(leader) * 0x9E3779B9u)) * 0x85EBCA6Bu;
+    return h ^ (h >> 15);
+}
+
+std::uint32_t keyHash(std::uint64_t key, Seat leader)
+{
+    const std::uint64_t h =
+        (key ^ (static_cast<std::uint64_t>(leader) * 0x9E3779B97F4A7C15ull)) * 0xBF58476D1CE4E5B9ull;
+    return static_cast<std::uint32_t>(h >> 32);
+}
+
+} // namespace
+
+std::uint64_t OpenSearch::positionKey(std::uint64_t owners) const
+{
+    if (!tuning.relativeRanks)
+        return owners;
+    // Cards of one suit that are worth the same points and lie next to each
+    // other in its order once the played cards are gone play alike: which of
+    // them is still out does not matter, only who holds them in their
+    // order. Their pairs move to the lowest places of their group, so that
+    // positions that differ only in the played ones share an entry.
+    std::uint64_t key = 0;
+    if (null_) {
+        // Null: every card, in the order seven, eight, nine, ten, jack,
+        // queen, king, ace, each suit a group.
+        for (int suit = 0; suit < 4; ++suit) {
+            const auto g = static_cast<unsigned>(owners >> (16 * suit)) & 0xFFFFu;
+            const unsigned order = (g & 0x3Fu) | ((g >> 12) & 3u) << 6 | ((g >> 6) & 0x3Fu) << 8 | (g & 0xC000u);
+            const unsigned low = order & 0xFFu;
+            const unsigned packed = PACKED.pairs[low] | PACKED.pairs[order >> 8] << (2 * PACKED.count[low]);
+            key |= static_cast<std::uint64_t>(packed) << (16 * suit);
+        }
+        return key;
+    }
+    // Suit, grand and Ramsch: the seven, eight and nine of each suit, and
+    // the jacks (all trumps, above every other card, two points each).
+    key = owners & ~0x00FF00FF00FF00FFull;
+    for (int suit = 0; suit < 4; ++suit)
+        key |= static_cast<std::uint64_t>(PACKED.pairs[(owners >> (16 * suit)) & 0x3Fu]) << (16 * suit);
+    const auto jacks = static_cast<unsigned>(((owners >> 6) & 3u) | ((owners >> 20) & 0xCu) | ((owners >> 34) & 0x30u)
+                                             | ((owners >> 48) & 0xC0u));
+    const std::uint64_t packed = PACKED.pairs[jacks];
+    return key | (packed & 3u) << 6 | (packed >> 2 & 3u) << 22 | (packed >> 4 & 3u) << 38 | (packed >> 6 & 3u) << 54;
+}
+
+std::uint32_t OpenSearch::positionHash(std::uint64_t key, CardSet unplayed, Seat leader) const
+{
+    return tuning.relativeRanks ? keyHash(key, leader) : setHash(unplayed, leader);
+}
 
 OpenSearch::OpenSearch() : table_(std::make_unique<Table>()) { }
 
@@ -177,6 +266,7 @@ OpenSearchLease::~OpenSearchLease()
 void OpenSearch::configure(const OpenDeal& deal)
 {
     hands_ = deal.hands;
+    owners_ = spreadBits(hands_[0]) + 2 * spreadBits(hands_[1]) + 3 * spreadBits(hands_[2]);
     trick_ = deal.trick;
     count_ = deal.trickCount;
     leader_ = deal.leader;
@@ -586,6 +676,7 @@ void OpenSearch::play(CardBit bit, Undo& undo)
 {
     const Seat mover = seatAhead(leader_, count_);
     hands_[static_cast<std::size_t>(mover)] &= ~bitMask(bit);
+    owners_ &= ~(std::uint64_t{3} << (2 * bit));
     undo = {trick_, static_cast<std::int8_t>(count_), static_cast<std::int8_t>(leader_), 0};
     trick_ = static_cast<TrickCode>(trick_ | (bit << (5 * count_)));
     if (++count_ == 3) {
@@ -601,6 +692,7 @@ void OpenSearch::play(CardBit bit, Undo& undo)
 void OpenSearch::unplay(CardBit bit, Seat mover, const Undo& undo)
 {
     hands_[static_cast<std::size_t>(mover)] |= bitMask(bit);
+    owners_ |= static_cast<std::uint64_t>(mover + 1) << (2 * bit);
     if (undo.count == 2)
         remaining_ += undo.value;
     trick_ = undo.trick;
@@ -796,7 +888,17 @@ CardSet OpenSearch::equivalents(CardBit searched, CardSet candidates, Seat mover
     const CardBit base = (4 - suit) * 8;
     auto card = [base](Rank r) { return bitMask(base + r - 1); };
     CardSet same = 0;
-    if (rank == RANK_SEVEN) {
+    if (tuning.relativeRanks) {
+        same = runOf(searched, candidates, out);
+        if (rank == RANK_SEVEN && !null_ && heuristics.sevenForNine && (card(RANK_EIGHT) & out) != 0) {
+            const CardSet next = hands_[(mover + 1) % 3];
+            const CardSet after = hands_[(mover + 2) % 3];
+            const CardSet suitCards = suitMaskWithoutJack(suit);
+            if (((card(RANK_EIGHT) & next) != 0 && (after & suitCards) != 0)
+                || ((card(RANK_EIGHT) & after) != 0 && (next & suitCards) != 0))
+                same |= card(RANK_NINE);
+        }
+    } else if (rank == RANK_SEVEN) {
         same |= card(RANK_EIGHT);
         bool nine = (card(RANK_EIGHT) & out) == 0;
         if (!nine && heuristics.sevenForNine) {
@@ -852,6 +954,49 @@ CardSet OpenSearch::equivalents(CardBit searched, CardSet candidates, Seat mover
     return same & candidates & ~bitMask(searched);
 }
 
+CardSet OpenSearch::runOf(CardBit searched, CardSet candidates, CardSet out) const
+{
+    // The searched card's group from its lowest card to its highest: in
+    // null its suit; else the seven, eight and nine of its suit, or the
+    // jacks (trumps above all others, whatever their suit).
+    const int offset = searched % 8;
+    const int base = searched - offset;
+    std::array<int, 8> order{};
+    int count = 0;
+    if (null_) {
+        for (int place : {0, 1, 2, 6, 3, 4, 5, 7})
+            order[static_cast<std::size_t>(count++)] = base + place;
+    } else if (offset == 3) {
+        for (int jack : {3, 11, 19, 27})
+            order[static_cast<std::size_t>(count++)] = jack;
+    } else if (offset < 3) {
+        for (int place : {0, 1, 2})
+            order[static_cast<std::size_t>(count++)] = base + place;
+    } else {
+        return 0;
+    }
+    int at = 0;
+    while (order[static_cast<std::size_t>(at)] != searched)
+        ++at;
+    // From the searched card outwards up to the first card the others hold
+    // or that lies in the trick: the played cards and the mover's own
+    // between separate nothing.
+    CardSet same = 0;
+    for (int i = at + 1; i < count; ++i) {
+        const CardSet c = bitMask(order[static_cast<std::size_t>(i)]);
+        if ((c & out) != 0)
+            break;
+        same |= c & candidates;
+    }
+    for (int i = at - 1; i >= 0; --i) {
+        const CardSet c = bitMask(order[static_cast<std::size_t>(i)]);
+        if ((c & out) != 0)
+            break;
+        same |= c & candidates;
+    }
+    return same;
+}
+
 int OpenSearch::search(int depth, int alpha, int beta, int own, int other, int score, Decisions& decisions)
 {
     if (aborted_)
@@ -889,7 +1034,8 @@ int OpenSearch::search(int depth, int alpha, int beta, int own, int other, int s
     }
 
     const bool start = count_ == 0;
-    std::uint32_t key = 0;
+    std::uint64_t key = 0;
+    std::uint32_t hash = 0;
     CardSet candidates = hand;
     CardSet first = 0;
     const int alphaAtEntry = alpha;
@@ -898,8 +1044,9 @@ int OpenSearch::search(int depth, int alpha, int beta, int own, int other, int s
             depthLimitHit_ = true;
             return score;
         }
-        key = hands_[0] | hands_[1] | hands_[2];
-        if (const Table::Entry* e = table_->find(key, leader_)) {
+        key = positionKey(owners_);
+        hash = positionHash(key, hands_[0] | hands_[1] | hands_[2], leader_);
+        if (const Table::Entry* e = table_->find(key, hash, leader_)) {
             // Exact, or a bound outside the window, answers.
             const int lower = score + e->lower;
             const int upper = score + e->upper;
@@ -918,18 +1065,25 @@ int OpenSearch::search(int depth, int alpha, int beta, int own, int other, int s
             // Each card completes the trick: fetch the table entries of the
             // positions they lead to while the first ones are searched.
             const CardSet unplayed = hands_[0] | hands_[1] | hands_[2];
-            for (CardSet c = candidates; c != 0; c &= c - 1) {
+            std::array<std::uint64_t, 10> keys{};
+            std::array<std::uint32_t, 10> hashes{};
+            int n = 0;
+            for (CardSet c = candidates; c != 0 && n < 10; c &= c - 1, ++n) {
                 const CardBit bit = std::countr_zero(c);
-                table_->prefetch(unplayed & ~bitMask(bit), seatAhead(leader_, winner_[trick_ | (bit << 10)]));
+                const Seat taker = seatAhead(leader_, winner_[trick_ | (bit << 10)]);
+                keys[n] = positionKey(owners_ & ~(std::uint64_t{3} << (2 * bit)));
+                hashes[n] = positionHash(keys[n], unplayed & ~bitMask(bit), taker);
+                table_->prefetch(hashes[n]);
             }
             if (tuning.lookAhead && depth + 1 < depthLimit_) {
                 // A position after the trick whose stored bound already
                 // beats the window answers for this node.
-                for (CardSet c = candidates; c != 0; c &= c - 1) {
+                n = 0;
+                for (CardSet c = candidates; c != 0 && n < 10; c &= c - 1, ++n) {
                     const CardBit bit = std::countr_zero(c);
                     const auto code = static_cast<TrickCode>(trick_ | (bit << 10));
                     const Seat taker = seatAhead(leader_, winner_[code]);
-                    const Table::Entry* e = table_->find(unplayed & ~bitMask(bit), taker);
+                    const Table::Entry* e = table_->find(keys[n], hashes[n], taker);
                     if (e == nullptr)
                         continue;
                     const int points = points_[code];
@@ -1010,7 +1164,7 @@ int OpenSearch::search(int depth, int alpha, int beta, int own, int other, int s
         const int gain = best - score;
         const int lower = best <= alphaAtEntry && !cut ? -Table::NO_BOUND : gain;
         const int upper = cut ? Table::NO_BOUND : gain;
-        table_->store(key, leader_, lower, upper, bestBit, tuning.boundPairs);
+        table_->store(key, hash, leader_, lower, upper, bestBit, tuning.boundPairs);
     }
     return best;
 }

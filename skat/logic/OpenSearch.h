@@ -121,9 +121,14 @@ public:
         // A card's exact value is closed in on from the guess in doubling
         // steps, then by halving (else one lattice step at a time).
         bool doublingSteps = true;
+        // Positions that differ only in which of a run of cards worth the
+        // same points (sevens to nines of a suit, jacks; in null every card
+        // of a suit) was played share a table entry: only who holds the
+        // others, in their order, tells them apart.
+        bool relativeRanks = true;
 
         // Every way on, or the first ways (the reference player's).
-        static Tuning fast(bool on) { return Tuning{on, on, on, on, on}; }
+        static Tuning fast(bool on) { return Tuning{on, on, on, on, on, on}; }
     };
     Tuning tuning;
 
@@ -171,6 +176,13 @@ private:
     void play(CardBit bit, Undo& undo);
     void unplay(CardBit bit, Seat mover, const Undo& undo);
     CardSet equivalents(CardBit searched, CardSet candidates, Seat mover) const;
+    // The candidates that play like the searched card: worth the same points
+    // and with no card of the others (out) between them in its group's order.
+    CardSet runOf(CardBit searched, CardSet candidates, CardSet out) const;
+    // The table's key of a trick start with these owners (owners_), and the
+    // hash that finds its slot.
+    std::uint64_t positionKey(std::uint64_t owners) const;
+    std::uint32_t positionHash(std::uint64_t key, CardSet unplayed, Seat leader) const;
     // Points the side of the highest trump in play surely takes (its trumps
     // above the other side's highest, the ones of the trick on the table
     // included); side is set to that side (0: the declarer's, 1). Suit and
@@ -204,6 +216,9 @@ private:
     int count_ = 0;
     Seat leader_ = SEAT_0;
     int remaining_ = 0; // remainingValue(), kept up to date by play and unplay
+    // Who holds each unplayed card: two bits a card, the seat plus one (0:
+    // played), kept up to date by play and unplay.
+    std::uint64_t owners_ = 0;
     // Rules of the search.
     GameType type_ = GAME_NONE;
     std::array<int, 3> side_{};

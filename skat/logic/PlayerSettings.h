@@ -47,6 +47,10 @@ struct OpenAnalysisSettings {
     // With the faster ways: each card's exact value is closed in on in
     // doubling steps from the guess, then by halving (else step by step).
     bool doublingSteps = true;
+    // With the faster ways: the search's table merges positions that differ
+    // only in which of a run of cards worth the same points was played. No
+    // value changes, only the decision counts through the lines searched.
+    bool relativeRanks = true;
     // The real deal's search finds the exact values of its best cards only
     // and bounds the others below them: the real deal's ratings choose the
     // same card (the best value, the lead ratings among equals) with far
