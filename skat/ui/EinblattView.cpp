@@ -543,7 +543,10 @@ void PLAYER_EINBLATT_VIEW::dragTo(int px, int py)
         return;
     if (std::abs(px - drag_.pressX) > CLICK_SLACK || std::abs(py - drag_.pressY) > CLICK_SLACK)
         drag_.movedFar = true;
-    followPointer(px, py);
+    // A hand that shakes within the slack neither moves the card nor
+    // reorders the hand: the press stays a click.
+    if (drag_.movedFar)
+        followPointer(px, py);
 }
 
 void PLAYER_EINBLATT_VIEW::cancelDrag()
@@ -563,7 +566,7 @@ void PLAYER_EINBLATT_VIEW::endDrag(int px, int py)
     if (std::abs(px - drag_.pressX) > CLICK_SLACK || std::abs(py - drag_.pressY) > CLICK_SLACK)
         drag_.movedFar = true;
     // A quick release leaves the card where the last move put it.
-    if (!early)
+    if (!early && drag_.movedFar)
         followPointer(px, py);
     const Drag done = drag_;
     drag_ = Drag{};

@@ -765,6 +765,55 @@ TEST_F(GameWindow, APressOnTheFanTakesTheTopmostCardDrawnThere)
     }
 }
 
+// A hand shakes a little between press and release: the pressed card is
+// chosen and the hand keeps its order; only a pointer that went further is a
+// drag, which chooses nothing when the card ends back in the row.
+TEST_F(GameWindow, AClickThatShakesAFewPixelsChoosesThePressedCard)
+{
+    dealGrandWithSpadeLead(server->table);
+    server->table.currentIndex = STATE_REIZEN; // a press chooses a card and plays nothing
+    window->attachSeats();
+    window->windowController()->updateView();
+    PLAYER_EINBLATT_VIEW& own = window->handViews[0];
+    PLAYER_EINBLATT_CONTROLLER& hand = window->handControllers[0];
+    hand.setInputMode(HAND_INPUT_PRESS);
+    QTest::qWait(300); // the cards reach their places
+    struct Case {
+        const char* name;
+        std::vector<QPoint> moves; // offsets from the press, the last one is the release
+        bool chosen;
+    };
+    const Case cases[] = {
+        {"one pixel left", {{-1, 0}}, true},
+        {"one pixel right", {{1, 0}}, true},
+        {"a few pixels about", {{-2, 1}, {-4, 3}, {-3, -2}}, true},
+        {"to the slack's corner", {{-9, 9}}, true},
+        {"up and right", {{8, -9}}, true},
+        {"out and back", {{-30, 0}, {-2, 0}}, false},
+    };
+    const EINBLATT_SORTIERBAR before = hand.shownHand;
+    for (const Case& c : cases)
+        for (int position : {2, 5, 9}) {
+            SCOPED_TRACE(std::string(c.name) + " on " + std::to_string(position));
+            hand.shownHand = before;
+            own.rebuildCardViews();
+            hand.chosen = NO_CARD;
+            const CardId pressed = hand.shownHand.cardIdAt(position);
+            const QPoint at = onCard(own, position);
+            HitRegion region = own.cardRegion();
+            ASSERT_TRUE(region.covers(at.x(), at.y()));
+            std::optional<PressFollower> follower = region.pressed(at.x(), at.y());
+            ASSERT_TRUE(follower);
+            for (const QPoint& offset : c.moves)
+                follower->moved(at.x() + offset.x(), at.y() + offset.y());
+            const QPoint end = at + c.moves.back();
+            follower->released(end.x(), end.y());
+            EXPECT_EQ(hand.chosen, c.chosen ? pressed : NO_CARD);
+            if (c.chosen)
+                EXPECT_TRUE(hand.shownHand == before) << "a click does not reorder the hand";
+        }
+}
+
 TEST_F(GameWindow, LeftAndRightMoveTheHighlightWithinTheHand)
 {
     dealGrandWithSpadeLead(server->table);
