@@ -20,6 +20,8 @@ packages=(
   libavahi-compat-libdnssd-dev libtnt-dev libjama-dev
   # DNS-SD at run time (the program loads libdns_sd.so.1 when it is there)
   libavahi-compat-libdnssd1
+  # the DNS-SD test between two network namespaces starts its own daemons
+  avahi-daemon dbus iproute2 util-linux
   # installer side
   msitools libmsi-dev gcab wixl
   # fonts with the metrics of the classic Windows families

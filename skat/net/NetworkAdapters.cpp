@@ -29,6 +29,8 @@ bool sendGameFrame(VORDIX_IPC::IIPCServer& manager, std::uint32_t connectionId, 
 
 namespace {
 
+std::atomic<std::uint32_t> clientSerials{0};
+
 // A local notice of an ended connection, posted like a received message.
 void postEnded(const MessagePosting& post, int kind, std::uint32_t connectionId)
 {
@@ -209,19 +211,21 @@ SKAT_IPC_CLIENT::SKAT_IPC_CLIENT(VORDIX_IPC::CIPCServer_imp& manager, MessagePos
     : manager_(manager)
     , recipient_(VORDIX_IPC::CLIENT_CHANNEL_TAG, post, std::move(log))
     , post_(std::move(post))
+    , serial_(++clientSerials)
 {
 }
 
 void SKAT_IPC_CLIENT::connected(std::uint32_t connectionId)
 {
     serverId_ = connectionId;
+    lastId_ = connectionId;
     manager_.setRecipient(connectionId, &recipient_);
 }
 
 void SKAT_IPC_CLIENT::disconnected()
 {
     serverId_ = 0;
-    postEnded(post_, SERVER_DISCONNECTED, 0);
+    postEnded(post_, SERVER_DISCONNECTED, serial_);
 }
 
 bool SKAT_IPC_CLIENT::sendToHost(const GameFrame& frame)
@@ -230,8 +234,4 @@ bool SKAT_IPC_CLIENT::sendToHost(const GameFrame& frame)
     return id != 0 && sendGameFrame(manager_, id, VORDIX_IPC::SERVER_CHANNEL_TAG, frame);
 }
 
-void SKAT_IPC_CLIENT::disconnectFromServer()
-{
-    if (const std::uint32_t id = serverId_.load())
-        manager_.disconnect(id);
-}
+void SKAT_IPC_CLIENT::disconnectFromServer() { manager_.disconnect(lastId_.load()); }

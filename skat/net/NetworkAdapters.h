@@ -107,11 +107,18 @@ public:
     SKAT_IPC_CLIENT(VORDIX_IPC::CIPCServer_imp& manager, MessagePosting post, NetworkLog log);
 
     void connected(std::uint32_t connectionId) override;
-    // Posts a local kind-7 notice.
+    // Posts a local kind-7 notice that names this client by its serial
+    // (connection ids are used again, so they cannot tell an old
+    // connection's end from that of the next).
     void disconnected() override;
 
     std::uint32_t serverConnection() const { return serverId_.load(); }
+    // Never the same for two clients of a program.
+    std::uint32_t serial() const { return serial_; }
     bool sendToHost(const GameFrame& frame);
+    // Closes the connection and returns once it has ended on every thread,
+    // also when its receiving thread was ending it already: this client is
+    // told nothing more afterwards and may be dropped.
     void disconnectFromServer();
 
 private:
@@ -119,4 +126,6 @@ private:
     SKAT_IPC_RECIPIENT recipient_;
     MessagePosting post_;
     std::atomic<std::uint32_t> serverId_{0};
+    std::atomic<std::uint32_t> lastId_{0};
+    const std::uint32_t serial_;
 };

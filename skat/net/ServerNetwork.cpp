@@ -380,6 +380,14 @@ void SKAT_SERVER::handleConnectionEnded(int kind, std::uint32_t connectionId)
         SKATTISCH_CLIENT* table = clientTable();
         if (!table)
             return;
+        // The notice names the client it came from: that of a connection
+        // this program has since replaced (a quick reconnect) arrives after
+        // the new one began, and ends nothing.
+        const auto client = ipcClient();
+        if (!client || connectionId != client->serial()) {
+            tableServices()->log(L"An earlier connection to a host ended");
+            return;
+        }
         const bool told = hostClosedTable_;
         hostClosedTable_ = false;
         ownSlot_ = -1;
@@ -439,8 +447,11 @@ void SKAT_SERVER::endNetworkSide()
     if (client && client->serverConnection() != 0) {
         hostClosedTable_ = true;
         sendToHost(streamToXml(SKAT_NETWORKMESSAGE(CLIENT_LEAVING, serverId_)));
-        client->disconnectFromServer();
     }
+    // Also when the host ended the connection: its receiving thread may
+    // still be telling the client, which a reconnect is about to replace.
+    if (client)
+        client->disconnectFromServer();
     ownSlot_ = -1;
 }
 

@@ -18,7 +18,11 @@ private:
     TABLE_DISCOVERY& owner_;
 };
 
-TABLE_DISCOVERY::TABLE_DISCOVERY() : observer_(std::make_unique<Observer>(*this)) { }
+TABLE_DISCOVERY::TABLE_DISCOVERY(VORDIX_IPC::CDnsSdLibrary* library)
+    : library_(library ? *library : VORDIX_IPC::CDnsSdLibrary::instance())
+    , observer_(std::make_unique<Observer>(*this))
+{
+}
 
 TABLE_DISCOVERY::~TABLE_DISCOVERY() { stop(); }
 
@@ -26,12 +30,11 @@ bool TABLE_DISCOVERY::start(std::function<void()> changed)
 {
     if (isRunning())
         return true;
-    VORDIX_IPC::CDnsSdLibrary& library = VORDIX_IPC::CDnsSdLibrary::instance();
-    if (!library.isLoaded())
+    if (!library_.isLoaded())
         return false;
     changed_ = std::move(changed);
     if (!browser_)
-        browser_ = std::make_unique<VORDIX_IPC::CServiceBrowser>(library, L"", L"skat");
+        browser_ = std::make_unique<VORDIX_IPC::CServiceBrowser>(library_, L"", L"skat");
     // Outside the list's lock: the browser tells the known tables at once.
     observerId_ = browser_->addObserver(observer_.get());
     return observerId_ > 0;
@@ -51,7 +54,7 @@ std::vector<FoundTable> TABLE_DISCOVERY::tables() const
     std::lock_guard lock(mutex_);
     std::vector<FoundTable> tables;
     for (const CService& service : found_)
-        tables.push_back(FoundTable{service.name, service.host, service.port});
+        tables.push_back(FoundTable{service.name, service.host, service.port, service.address});
     return tables;
 }
 
@@ -66,7 +69,7 @@ bool TABLE_DISCOVERY::resolve(std::size_t index)
     if (!chosen || !isRunning())
         return false;
     if (!resolver_)
-        resolver_ = std::make_unique<VORDIX_IPC::CAddressResolver>(VORDIX_IPC::CDnsSdLibrary::instance());
+        resolver_ = std::make_unique<VORDIX_IPC::CAddressResolver>(library_);
     // Outside the list's lock: the completion takes it.
     return resolver_->resolve(*chosen, [this](bool ok, const CService& at) {
         if (!ok)
@@ -77,6 +80,7 @@ bool TABLE_DISCOVERY::resolve(std::size_t index)
                 if (listed.sameAs(at)) {
                     listed.host = at.host;
                     listed.port = at.port;
+                    listed.address = at.address;
                 }
         }
         notify();

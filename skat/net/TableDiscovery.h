@@ -11,6 +11,7 @@
 #include <vector>
 
 namespace VORDIX_IPC {
+class CDnsSdLibrary;
 class CServiceBrowser;
 class CAddressResolver;
 struct CService;
@@ -18,13 +19,18 @@ struct CService;
 
 struct FoundTable {
     std::wstring name;
-    std::wstring host; // empty until resolved
-    int port = -1;     // -1 until resolved
+    std::wstring host;    // empty until resolved
+    int port = -1;        // -1 until resolved
+    std::wstring address; // IPv4, dotted; empty until known
+
+    // Where to connect: the address, else the host's name.
+    const std::wstring& connectTo() const { return address.empty() ? host : address; }
 };
 
 class TABLE_DISCOVERY {
 public:
-    TABLE_DISCOVERY();
+    // The process-wide DNS-SD library unless a test gives another.
+    explicit TABLE_DISCOVERY(VORDIX_IPC::CDnsSdLibrary* library = nullptr);
     ~TABLE_DISCOVERY();
     TABLE_DISCOVERY(const TABLE_DISCOVERY&) = delete;
     TABLE_DISCOVERY& operator=(const TABLE_DISCOVERY&) = delete;
@@ -34,7 +40,8 @@ public:
     void stop();
     bool isRunning() const { return observerId_ > 0; }
     std::vector<FoundTable> tables() const;
-    // Resolves the listed table to its host and port; `changed` follows.
+    // Resolves the listed table to its host, port and address; `changed`
+    // follows each time more is known.
     bool resolve(std::size_t index);
 
     class Observer;
@@ -45,6 +52,7 @@ private:
     void reset();
     void notify();
 
+    VORDIX_IPC::CDnsSdLibrary& library_;
     std::unique_ptr<Observer> observer_;
     std::unique_ptr<VORDIX_IPC::CServiceBrowser> browser_;
     std::unique_ptr<VORDIX_IPC::CAddressResolver> resolver_;

@@ -169,8 +169,11 @@ void DIALOG_NETZ_SPIEL_TEILNEHMEN::rebuildServiceList()
     if (!imp)
         return;
     VORDIX_DIALOG_imp::TableRows rows;
+    // A table shows where it is once it has been resolved.
     for (const FoundTable& table : discovery_.tables())
-        rows.push_back({table.name + L"  (" + table.host + L":" + std::to_wstring(table.port) + L") "});
+        rows.push_back({table.connectTo().empty() || table.port < 0
+                            ? table.name
+                            : table.name + L"  (" + table.connectTo() + L":" + std::to_wstring(table.port) + L")"});
     // Where nothing can be found the list says so: the typed address still works.
     if (!discoveryAvailable())
         rows.push_back({skat::text(TextKey::Status_Netzwerkspiel_Suche_nicht_verfuegbar)});
@@ -188,11 +191,9 @@ void DIALOG_NETZ_SPIEL_TEILNEHMEN::onNotify(const PostedMessage& message)
         return;
     }
     rebuildServiceList();
-    // A resolved table's host goes into the address field.
-    const std::vector<FoundTable> tables = discovery_.tables();
-    if (selected_ >= 0 && selected_ < static_cast<int>(tables.size())
-        && !tables[static_cast<std::size_t>(selected_)].host.empty())
-        imp->setControlText(HOST, tables[static_cast<std::size_t>(selected_)].host);
+    // A resolved table's address (or host name) goes into the address field.
+    if (const std::optional<FoundTable> table = selectedTable(); table && !table->connectTo().empty())
+        imp->setControlText(HOST, table->connectTo());
     fillSeatLines();
 }
 
@@ -215,7 +216,12 @@ void DIALOG_NETZ_SPIEL_TEILNEHMEN::onCommand(int controlId)
     case CONNECT: {
         std::wstring host = imp->getControlText(HOST);
         host = host.substr(0, 256);
-        connected_ = !host.empty() && server_.connectToTable(host, gamePort());
+        // The chosen table's own port when its address was not retyped.
+        std::uint16_t port = gamePort();
+        if (const std::optional<FoundTable> table = selectedTable();
+            table && table->port > 0 && table->port < 65536 && (host == table->connectTo() || host == table->host))
+            port = static_cast<std::uint16_t>(table->port);
+        connected_ = !host.empty() && server_.connectToTable(host, port);
         imp->setControlText(STATUS, connected_ ? skat::formatText(TextKey::Status_Netzwerkspiel_Verbunden_Mit, {host})
                                                : skat::text(TextKey::Status_Netzwerkspiel_Kein_Server_gefunden));
         break;
@@ -227,6 +233,14 @@ void DIALOG_NETZ_SPIEL_TEILNEHMEN::onCommand(int controlId)
     default: break;
     }
     fillSeatLines();
+}
+
+std::optional<FoundTable> DIALOG_NETZ_SPIEL_TEILNEHMEN::selectedTable() const
+{
+    const std::vector<FoundTable> tables = discovery_.tables();
+    if (selected_ < 0 || selected_ >= static_cast<int>(tables.size()))
+        return std::nullopt;
+    return tables[static_cast<std::size_t>(selected_)];
 }
 
 void DIALOG_NETZ_SPIEL_TEILNEHMEN::onClosed()

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -73,6 +74,8 @@ public:
 
 private:
     void rebuildServiceList();
+    // The table chosen in the list, as known now.
+    std::optional<FoundTable> selectedTable() const;
     void post(std::uint32_t notice);
 
     SKAT_SERVER& server_;

@@ -250,10 +250,17 @@ TEST_F(Wiring, MenuFormLayout)
     auto* help = bar->findChild<QAction*>("Hil_programm");
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->shortcut(), QKeySequence("F1"));
-    // The network actions exist but no menu shows them.
-    auto* server = bar->findChild<QAction*>("Spi_Netz_Server");
-    ASSERT_NE(server, nullptr);
-    EXPECT_TRUE(server->associatedObjects().isEmpty());
+    // The game menu hosts and joins network games, after the card editor.
+    auto* game = bar->findChild<QMenu*>("menu_Spiel");
+    ASSERT_NE(game, nullptr);
+    QStringList names;
+    for (QAction* a : game->actions())
+        names << a->objectName();
+    const qsizetype editor = names.indexOf("Spi_Karteneditor");
+    ASSERT_GE(editor, 0);
+    EXPECT_EQ(names.mid(editor + 2, 2), (QStringList{"Spi_Netz_Server", "Spi_Netz_Client"}));
+    EXPECT_EQ(game->actions()[editor + 2]->text(), "Netzwerkspiel &einleiten...");
+    EXPECT_EQ(game->actions()[editor + 3]->text(), "Netzwerkspiel teil&nehmen...");
 }
 
 TEST(FormRegistryLookups, KindsAreSeparateAndMissesAreEmpty)

@@ -1,7 +1,8 @@
 // Service discovery through a DNS-SD library loaded at run time, against a
 // stub library: registering (flags 0, no name, the port in network order),
-// browsing with observers that join late, resolving, withdrawing; and what
-// happens where the library is missing or refuses.
+// browsing with observers that join late or leave while news arrive,
+// resolving to host, port and address, withdrawing; and what happens where
+// the library is missing or refuses.
 
 #include "vordix/ipc/DnsSd.h"
 #include "vordix/ipc/IPCServer_imp.h"
@@ -11,6 +12,8 @@
 #include <arpa/inet.h>
 #include <dlfcn.h>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdlib>
@@ -131,24 +134,100 @@ TEST(DnsSd, ARegisteredTableIsFoundResolvedAndWithdrawn)
     CService wanted;
     wanted.name = L"Zweiter Tisch";
     wanted.regType = registrationType(L"skat");
+    int answers = 0;
     ASSERT_TRUE(resolver.resolve(wanted, [&](bool ok, const CService& service) {
         std::lock_guard lock(mutex);
+        ++answers;
         if (ok)
             resolved = service;
         done.notify_all();
     }));
     {
+        // First the host's name and the port, then the host's address.
         std::unique_lock lock(mutex);
-        ASSERT_TRUE(done.wait_for(lock, std::chrono::seconds(10), [&] { return resolved.has_value(); }));
+        ASSERT_TRUE(done.wait_for(lock, std::chrono::seconds(10),
+                                  [&] { return resolved.has_value() && !resolved->address.empty(); }));
+        EXPECT_EQ(answers, 2);
     }
-    EXPECT_EQ(resolved->host, L"127.0.0.1");
+    EXPECT_EQ(resolved->host, L"stubhost.local.");
     EXPECT_EQ(resolved->port, 4711);
+    EXPECT_EQ(resolved->address, L"127.0.0.1");
 
     second.reset();
     ASSERT_TRUE(late.waitFor(4));
     EXPECT_EQ(late.calls().back(), "-Zweiter Tisch");
     browser.removeObserver(earlyId);
     browser.removeObserver(lateId);
+}
+
+// Observers come and go, the last one too, while a registration thread
+// keeps announcing and withdrawing tables: once removeObserver returns the
+// observer hears nothing more and is destroyed at once.
+TEST(DnsSd, ObserversLeaveSafelyWhileNewsArrive)
+{
+    CDnsSdLibrary library(SKAT_STUB_DNSSD);
+    ASSERT_TRUE(library.isLoaded());
+    CDnsSdRegistrar registrar(library);
+    CServiceBrowser browser(library, L"", L"skat");
+
+    class Watched : public IObserver {
+    public:
+        explicit Watched(std::atomic<int>& lateCalls) : lateCalls_(lateCalls) { }
+        void serviceAdded(bool, const CService&) override { call(); }
+        void serviceRemoved(bool, const CService&) override { call(); }
+        void resetServices() override { call(); }
+        std::atomic<bool> removed{false};
+        std::atomic<int> calls{0};
+
+    private:
+        void call()
+        {
+            ++calls;
+            if (removed)
+                ++lateCalls_;
+        }
+        std::atomic<int>& lateCalls_;
+    };
+
+    std::atomic<bool> stop{false};
+    std::thread announcing([&] {
+        for (int i = 0; !stop && i < 2000; ++i) {
+            auto table =
+                registrar.registerService(uint16_t(1000 + i % 50), L"Tisch " + std::to_wstring(i % 7), L"skat");
+            std::this_thread::yield();
+        }
+    });
+    std::atomic<int> lateCalls{0};
+    std::atomic<int> heard{0};
+    const auto comeAndGo = [&](int rounds) {
+        for (int i = 0; i < rounds; ++i) {
+            auto observer = std::make_unique<Watched>(lateCalls);
+            const int id = browser.addObserver(observer.get());
+            ASSERT_GT(id, 0);
+            std::this_thread::sleep_for(std::chrono::microseconds(200 * (i % 5)));
+            browser.removeObserver(id);
+            observer->removed = true;
+            heard += observer->calls.load();
+            // Destroyed here: a call still under way would touch freed memory.
+        }
+    };
+    std::thread other(comeAndGo, 150);
+    comeAndGo(150);
+    other.join();
+    stop = true;
+    announcing.join();
+    EXPECT_EQ(lateCalls.load(), 0);
+    EXPECT_GE(heard.load(), 300); // at least each one's reset
+
+    // Browsing starts again after the last observer had left.
+    Recorder again;
+    auto table = registrar.registerService(4711, L"Letzter Tisch", L"skat");
+    const int id = browser.addObserver(&again);
+    ASSERT_GT(id, 0);
+    ASSERT_TRUE(again.waitFor(2));
+    const auto calls = again.calls();
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "+Letzter Tisch"), calls.end());
+    browser.removeObserver(id);
 }
 
 TEST(DnsSd, ARefusedRegistrationIsOnlyAWarningTheTableStillListens)

@@ -46,6 +46,8 @@ public:
         server = std::make_unique<SKAT_SERVER>();
         server->setConnectionManager(&manager);
         server->setMessagePosting([this](PostedMessage message) {
+            if (onPost)
+                onPost(message); // on the posting thread
             {
                 std::lock_guard lock(mutex_);
                 queue_.push_back(std::move(message));
@@ -89,6 +91,8 @@ public:
     std::uint16_t port() const { return manager.getListeningPort(); }
     SKATTISCH_SERVER& table() { return *server->serverTable(); }
 
+    // Sees every record as it is posted, before it is queued.
+    std::function<void(const PostedMessage&)> onPost;
     VORDIX_IPC::CIPCServer_imp manager; // outlives the server
     std::unique_ptr<SKAT_SERVER> server;
     std::atomic<int> handled{0};

@@ -1,8 +1,10 @@
 // A hosted table over real sockets: guests are seated by the id they send
 // as, refused when already seated or when the table is full; a whole game
-// runs with two guests, each of which only ever sees its own cards; and
+// runs with two guests, each of which only ever sees its own cards;
 // whatever a peer sends that the host does not take is dropped and logged
-// while the game goes on.
+// while the game goes on; and a joining program that connects again at
+// once starts its new connection only after the old one has ended, and
+// the old one's end is no "connection ended" for the new.
 
 #include "skat/net/ServerDialogs.h"
 #include "tests/engine/test_table_support.h"
@@ -212,6 +214,75 @@ TEST_F(NetworkPlay, MessagesTheHostDoesNotTakeAreDroppedAndTheGameGoesOn)
     EXPECT_TRUE(host.table().waitForLoopEnd(20000));
     EXPECT_EQ(host.table().sheet.rowCount(), 1);
     EXPECT_FALSE(a.closed());
+}
+
+// Hands the records of all the programs to them in turn until the
+// predicate holds (20 s at most).
+template <class Predicate>
+bool pumpAll(std::initializer_list<Host*> programs, Predicate predicate)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!predicate()) {
+        if (std::chrono::steady_clock::now() >= end)
+            return false;
+        for (Host* program : programs)
+            program->pumpFor(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
+bool isServerDisconnected(const PostedMessage& posted)
+{
+    SKAT_NETWORKMESSAGE message(0);
+    return posted.kind() == PostedPayloadKind::Local && streamFromXml(posted.text(), message) == STREAM_READ_OK
+           && message.kind == SERVER_DISCONNECTED;
+}
+
+TEST_F(NetworkPlay, AQuickReconnectIsNotEndedByTheEndOfTheOldConnection)
+{
+    openTable();
+    Host joiner;
+    ASSERT_TRUE(joiner.server->connectToTable(L"127.0.0.1", host.port()));
+    ASSERT_TRUE(pumpAll({&host, &joiner}, [&] { return host.server->isHosting() && joiner.server->isJoined(); }));
+    // Again at once: the old connection's end is still in the queue when
+    // the new connection asks for its seat.
+    ASSERT_TRUE(joiner.server->connectToTable(L"127.0.0.1", host.port()));
+    ASSERT_TRUE(joiner.server->requestSeat());
+    ASSERT_TRUE(pumpAll({&host, &joiner}, [&] { return joiner.server->ownSlot() == 1; }));
+    pumpAll({&host, &joiner}, [&, until = std::chrono::steady_clock::now() + std::chrono::milliseconds(300)] {
+        return std::chrono::steady_clock::now() >= until;
+    });
+    EXPECT_EQ(joiner.server->ownSlot(), 1);
+    EXPECT_TRUE(joiner.server->isJoined());
+    EXPECT_TRUE(host.server->isHosting());
+    EXPECT_TRUE(dialogs->shown().empty()); // no "connection to the host ended"
+    EXPECT_TRUE(services->logContains(L"An earlier connection to a host"));
+}
+
+// The host closes its table; while the joiner's receiving thread is still
+// telling the joiner (slowly), the user connects to another table: the new
+// connection waits until the old one has ended on every thread.
+TEST_F(NetworkPlay, AReconnectWaitsUntilTheOldConnectionHasEnded)
+{
+    openTable();
+    Host other;
+    ASSERT_TRUE(other.server->openNetworkTable(0));
+    Host joiner;
+    std::atomic<bool> ending{false}, told{false};
+    joiner.onPost = [&](const PostedMessage& posted) {
+        if (!isServerDisconnected(posted) || ending.exchange(true))
+            return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        told = true;
+    };
+    ASSERT_TRUE(joiner.server->connectToTable(L"127.0.0.1", host.port()));
+    ASSERT_TRUE(pumpAll({&host, &joiner}, [&] { return joiner.server->isJoined(); }));
+    host.server->closeNetworkTable();
+    ASSERT_TRUE(table_test::eventually([&] { return ending.load(); }));
+    ASSERT_TRUE(joiner.server->connectToTable(L"127.0.0.1", other.port()));
+    EXPECT_TRUE(told.load()) << "the new connection began while the old one was still ending";
+    ASSERT_TRUE(joiner.server->requestSeat());
+    ASSERT_TRUE(pumpAll({&other, &joiner}, [&] { return joiner.server->ownSlot() == 1; }));
 }
 
 } // namespace

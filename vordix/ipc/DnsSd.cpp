@@ -18,6 +18,8 @@ using BrowseFn = int32_t (*)(CDnsSdLibrary::Ref*, uint32_t, uint32_t, const char
                              CDnsSdLibrary::BrowseReply, void*);
 using ResolveFn = int32_t (*)(CDnsSdLibrary::Ref*, uint32_t, uint32_t, const char*, const char*, const char*,
                               CDnsSdLibrary::ResolveReply, void*);
+using QueryFn = int32_t (*)(CDnsSdLibrary::Ref*, uint32_t, uint32_t, const char*, uint16_t, uint16_t,
+                            CDnsSdLibrary::QueryReply, void*);
 using SockFdFn = int (*)(CDnsSdLibrary::Ref);
 using ProcessFn = int32_t (*)(CDnsSdLibrary::Ref);
 using DeallocateFn = void (*)(CDnsSdLibrary::Ref);
@@ -67,6 +69,7 @@ CDnsSdLibrary::CDnsSdLibrary(const std::string& file)
         return;
     }
     m_handle = handle;
+    m_query = ::dlsym(handle, "DNSServiceQueryRecord");
 }
 
 CDnsSdLibrary::~CDnsSdLibrary()
@@ -99,6 +102,14 @@ int32_t CDnsSdLibrary::resolve(Ref* ref, uint32_t flags, uint32_t interfaceIndex
     if (!m_handle)
         return SERVICE_NOT_RUNNING;
     return as<ResolveFn>(m_resolve)(ref, flags, interfaceIndex, name, regType, domain, reply, context);
+}
+
+int32_t CDnsSdLibrary::queryRecord(Ref* ref, uint32_t flags, uint32_t interfaceIndex, const char* fullName,
+                                   uint16_t recordType, uint16_t recordClass, QueryReply reply, void* context) const
+{
+    if (!m_handle || !m_query)
+        return SERVICE_NOT_RUNNING;
+    return as<QueryFn>(m_query)(ref, flags, interfaceIndex, fullName, recordType, recordClass, reply, context);
 }
 
 int CDnsSdLibrary::socketOf(Ref ref) const { return m_handle && ref ? as<SockFdFn>(m_sockFd)(ref) : -1; }
@@ -167,8 +178,11 @@ CServiceBrowser::CServiceBrowser(CDnsSdLibrary& library, std::wstring instanceNa
 
 CServiceBrowser::~CServiceBrowser()
 {
-    std::lock_guard lock(m_mutex);
-    m_observers.clear();
+    std::lock_guard startStop(m_startStop);
+    {
+        std::lock_guard lock(m_mutex);
+        m_observers.clear();
+    }
     stopBrowsing();
 }
 
@@ -176,6 +190,7 @@ int CServiceBrowser::addObserver(IObserver* observer)
 {
     if (!observer)
         return -1;
+    std::lock_guard startStop(m_startStop);
     std::lock_guard lock(m_mutex);
     if (!m_ref) {
         CDnsSdLibrary::Ref ref = nullptr;
@@ -199,38 +214,42 @@ int CServiceBrowser::addObserver(IObserver* observer)
 
 void CServiceBrowser::removeObserver(int observerId)
 {
-    CDnsSdLibrary::Ref stopped = nullptr;
+    std::lock_guard startStop(m_startStop);
     {
         std::lock_guard lock(m_mutex);
         m_observers.erase(observerId);
-        if (!m_observers.empty() || !m_ref)
+        if (!m_observers.empty())
             return;
-        stopped = m_ref;
-        m_ref = nullptr;
-        m_known.clear();
     }
-    // Outside the lock: the select thread may be waiting for it in a callback.
-    m_thread.stop();
-    m_library.deallocate(stopped);
+    stopBrowsing();
 }
 
 void CServiceBrowser::stopBrowsing()
 {
-    if (!m_ref)
+    CDnsSdLibrary::Ref stopped = nullptr;
+    {
+        std::lock_guard lock(m_mutex);
+        stopped = m_ref;
+        m_ref = nullptr;
+        m_known.clear();
+    }
+    if (!stopped)
         return;
+    // Outside the list's lock: the select thread may be waiting for it in a callback.
     m_thread.stop();
-    m_library.deallocate(m_ref);
-    m_ref = nullptr;
-    m_known.clear();
+    m_library.deallocate(stopped);
 }
 
-void CServiceBrowser::onBrowse(CDnsSdLibrary::Ref, uint32_t flags, uint32_t interfaceIndex, int32_t error,
+void CServiceBrowser::onBrowse(CDnsSdLibrary::Ref ref, uint32_t flags, uint32_t interfaceIndex, int32_t error,
                                const char* name, const char* regType, const char* domain, void* context)
 {
     auto* browser = static_cast<CServiceBrowser*>(context);
     if (error != 0 || !browser)
         return;
     std::lock_guard lock(browser->m_mutex);
+    // News of a browse that has just been stopped would stay in the list.
+    if (ref != browser->m_ref)
+        return;
     CService service;
     service.name = vordix::fromUtf8(text(name));
     service.regType = text(regType);
@@ -276,6 +295,7 @@ bool CAddressResolver::resolve(const CService& service, Completion completion)
         return false;
     m_ref = ref;
     m_service = service;
+    m_service.address.clear(); // asked anew
     m_completion = std::move(completion);
     CDnsSdLibrary& library = m_library;
     if (!m_thread.start(library.socketOf(ref), [&library, ref] { library.processResult(ref); })) {
@@ -289,11 +309,33 @@ bool CAddressResolver::resolve(const CService& service, Completion completion)
 
 void CAddressResolver::cancel()
 {
+    // The resolve thread first: its callback starts the address query.
     m_thread.stop();
+    m_queryThread.stop();
     std::lock_guard lock(m_mutex);
     m_library.deallocate(m_ref);
+    m_library.deallocate(m_queryRef);
     m_ref = nullptr;
+    m_queryRef = nullptr;
     m_completion = nullptr;
+}
+
+void CAddressResolver::queryAddress(const std::string& hostTarget)
+{
+    if (m_queryRef || hostTarget.empty() || !m_library.canQueryRecords())
+        return;
+    CDnsSdLibrary::Ref ref = nullptr;
+    if (m_library.queryRecord(&ref, 0, m_service.interfaceIndex, hostTarget.c_str(), CDnsSdLibrary::RECORD_TYPE_A,
+                              CDnsSdLibrary::RECORD_CLASS_IN, &CAddressResolver::onAddress, this)
+            != 0
+        || !ref)
+        return;
+    m_queryRef = ref;
+    CDnsSdLibrary& library = m_library;
+    if (!m_queryThread.start(library.socketOf(ref), [&library, ref] { library.processResult(ref); })) {
+        library.deallocate(ref);
+        m_queryRef = nullptr;
+    }
 }
 
 void CAddressResolver::onResolve(CDnsSdLibrary::Ref, uint32_t, uint32_t, int32_t error, const char*,
@@ -310,6 +352,26 @@ void CAddressResolver::onResolve(CDnsSdLibrary::Ref, uint32_t, uint32_t, int32_t
         resolver->m_service.port = ntohs(port);
     }
     resolver->m_completion(error == 0, resolver->m_service);
+    if (error == 0)
+        resolver->queryAddress(text(hostTarget));
+}
+
+void CAddressResolver::onAddress(CDnsSdLibrary::Ref, uint32_t flags, uint32_t, int32_t error, const char*,
+                                 uint16_t recordType, uint16_t recordClass, uint16_t dataLength, const void* data,
+                                 uint32_t, void* context)
+{
+    auto* resolver = static_cast<CAddressResolver*>(context);
+    if (!resolver || error != 0 || !(flags & CDnsSdLibrary::FLAG_ADD) || recordType != CDnsSdLibrary::RECORD_TYPE_A
+        || recordClass != CDnsSdLibrary::RECORD_CLASS_IN || dataLength != 4 || !data)
+        return;
+    char dotted[INET_ADDRSTRLEN] = {};
+    if (!::inet_ntop(AF_INET, data, dotted, sizeof dotted))
+        return;
+    std::lock_guard lock(resolver->m_mutex);
+    if (!resolver->m_completion || resolver->m_service.address == vordix::fromUtf8(dotted))
+        return;
+    resolver->m_service.address = vordix::fromUtf8(dotted);
+    resolver->m_completion(true, resolver->m_service);
 }
 
 } // namespace VORDIX_IPC

@@ -5,6 +5,11 @@
 // and the program joins tables by their typed address only. Each DNS-SD
 // reference gets a select thread that lets the library process its results,
 // so all callbacks run on those threads.
+//
+// A resolved service names its host ("name.local."); whether the system's
+// resolver knows such names depends on an extra module (nss-mdns), so the
+// resolver also asks DNS-SD for the host's IPv4 address and connections go
+// to that address.
 
 #include "vordix/ipc/OfferedService.h"
 #include "vordix/ipc/SocketSelectThread.h"
@@ -27,8 +32,9 @@ struct CService {
     std::wstring name;
     std::string regType;
     std::wstring domain;
-    std::wstring host; // after resolving
-    int port = -1;     // after resolving
+    std::wstring host;    // after resolving
+    int port = -1;        // after resolving
+    std::wstring address; // the host's IPv4 address, dotted; after resolving when known
     uint32_t interfaceIndex = 0;
 
     // The same announcement (name, type, domain and interface).
@@ -58,9 +64,13 @@ public:
     using ResolveReply = void (*)(Ref, uint32_t flags, uint32_t interfaceIndex, int32_t error, const char* fullName,
                                   const char* hostTarget, uint16_t portInNetworkOrder, uint16_t txtLength,
                                   const unsigned char* txt, void* context);
+    using QueryReply = void (*)(Ref, uint32_t flags, uint32_t interfaceIndex, int32_t error, const char* fullName,
+                                uint16_t recordType, uint16_t recordClass, uint16_t dataLength, const void* data,
+                                uint32_t ttl, void* context);
 
     static constexpr int32_t SERVICE_NOT_RUNNING = -65563;
     static constexpr uint32_t FLAG_MORE_COMING = 0x1, FLAG_ADD = 0x2;
+    static constexpr uint16_t RECORD_TYPE_A = 1, RECORD_CLASS_IN = 1;
 
     // The process-wide library (loaded on first use).
     static CDnsSdLibrary& instance();
@@ -71,6 +81,8 @@ public:
     CDnsSdLibrary& operator=(const CDnsSdLibrary&) = delete;
 
     bool isLoaded() const { return m_handle != nullptr; }
+    // Record queries are optional: without them a host is known by name only.
+    bool canQueryRecords() const { return m_query != nullptr; }
 
     int32_t registerService(Ref* ref, uint32_t flags, uint32_t interfaceIndex, const char* name, const char* regType,
                             const char* domain, const char* host, uint16_t portInNetworkOrder, RegisterReply reply,
@@ -79,6 +91,8 @@ public:
                    BrowseReply reply, void* context) const;
     int32_t resolve(Ref* ref, uint32_t flags, uint32_t interfaceIndex, const char* name, const char* regType,
                     const char* domain, ResolveReply reply, void* context) const;
+    int32_t queryRecord(Ref* ref, uint32_t flags, uint32_t interfaceIndex, const char* fullName, uint16_t recordType,
+                        uint16_t recordClass, QueryReply reply, void* context) const;
     int socketOf(Ref ref) const;
     int32_t processResult(Ref ref) const;
     void deallocate(Ref ref) const;
@@ -88,6 +102,7 @@ private:
     void* m_register = nullptr;
     void* m_browse = nullptr;
     void* m_resolve = nullptr;
+    void* m_query = nullptr;
     void* m_sockFd = nullptr;
     void* m_process = nullptr;
     void* m_deallocate = nullptr;
@@ -117,17 +132,22 @@ public:
     // does not start. Observers are called with the browser's lock held:
     // they must not add or remove observers from inside a call.
     int addObserver(IObserver* observer);
-    // Browsing stops with the last observer.
+    // Browsing stops with the last observer. Once this returns the observer
+    // is called no more and may be destroyed, even while news keep coming.
     void removeObserver(int observerId);
 
 private:
     static void onBrowse(CDnsSdLibrary::Ref, uint32_t flags, uint32_t interfaceIndex, int32_t error, const char* name,
                          const char* regType, const char* domain, void* context);
-    void stopBrowsing(); // lock held
+    void stopBrowsing(); // m_startStop held
 
     CDnsSdLibrary& m_library;
     std::wstring m_instanceName;
     std::string m_regType;
+    // Held while browsing starts or stops, so that a new first observer
+    // never starts the select thread while a removal still stops it. Never
+    // taken by the select thread.
+    std::mutex m_startStop;
     std::mutex m_mutex;
     CDnsSdLibrary::Ref m_ref = nullptr;
     CSocketSelectThread m_thread;
@@ -143,8 +163,10 @@ public:
     CAddressResolver(const CAddressResolver&) = delete;
     CAddressResolver& operator=(const CAddressResolver&) = delete;
 
-    // Resolves the service's host name and port; the completion runs on the
-    // select thread. False when resolving does not start.
+    // Resolves the service's host name and port, then its IPv4 address
+    // where the library answers record queries. The completion runs on a
+    // select thread, once with host and port and again when the address
+    // arrives. False when resolving does not start.
     bool resolve(const CService& service, Completion completion);
     void cancel();
 
@@ -152,11 +174,17 @@ private:
     static void onResolve(CDnsSdLibrary::Ref, uint32_t flags, uint32_t interfaceIndex, int32_t error,
                           const char* fullName, const char* hostTarget, uint16_t port, uint16_t txtLength,
                           const unsigned char* txt, void* context);
+    static void onAddress(CDnsSdLibrary::Ref, uint32_t flags, uint32_t interfaceIndex, int32_t error,
+                          const char* fullName, uint16_t recordType, uint16_t recordClass, uint16_t dataLength,
+                          const void* data, uint32_t ttl, void* context);
+    void queryAddress(const std::string& hostTarget); // lock held
 
     CDnsSdLibrary& m_library;
     std::mutex m_mutex;
     CDnsSdLibrary::Ref m_ref = nullptr;
+    CDnsSdLibrary::Ref m_queryRef = nullptr;
     CSocketSelectThread m_thread;
+    CSocketSelectThread m_queryThread;
     CService m_service;
     Completion m_completion;
 };

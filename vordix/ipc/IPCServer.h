@@ -52,6 +52,8 @@ public:
     virtual bool connectToAddress(IClient* callback, uint32_t address, uint16_t port) = 0;
     // host: a dotted IPv4 address or a host name.
     virtual bool connectToHost(IClient* callback, const std::wstring& host, uint16_t port) = 0;
+    // Ends a client's connection; returns once it has ended on every thread
+    // (also when its receiving thread was ending it already).
     virtual void disconnect(uint32_t connectionId) = 0;
     virtual bool setRecipient(uint32_t connectionId, IRecipient* recipient) = 0;
     virtual bool sendSyncMessage(ISyncMessage& request) = 0;

@@ -95,13 +95,9 @@ void CIPCServer_imp::closeAll()
     }
     stop();
     removeAllConnections(true);
-    {
-        // A receiving thread that saw its peer go is still telling the
-        // owner; the owner may be freed as soon as this returns.
-        const int own = int(std::count(t_removing.begin(), t_removing.end(), this));
-        std::unique_lock<std::mutex> lock(m_mutex);
-        m_removalDone.wait(lock, [this, own] { return m_removalsInProgress == own; });
-    }
+    // A receiving thread that saw its peer go is still telling the owner;
+    // the owner may be freed as soon as this returns.
+    waitForOtherRemovals();
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_state = IPC_IDLE;
@@ -168,12 +164,25 @@ bool CIPCServer_imp::connectWith(IClient* callback, SocketHandle socket)
 
 void CIPCServer_imp::disconnect(uint32_t connectionId)
 {
+    bool client;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_state != IPC_CLIENT)
-            return;
+        client = m_state == IPC_CLIENT;
     }
-    removeConnection(connectionId, true);
+    if (client)
+        removeConnection(connectionId, true);
+    // The connection may be ending on its receiving thread (the peer went):
+    // the caller may free the client as soon as this returns. A receiving
+    // thread itself does not wait: the removal may be joining it.
+    if (!CReceivingThread::onAnyReceivingThread())
+        waitForOtherRemovals();
+}
+
+void CIPCServer_imp::waitForOtherRemovals()
+{
+    const int own = int(std::count(t_removing.begin(), t_removing.end(), this));
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_removalDone.wait(lock, [this, own] { return m_removalsInProgress == own; });
 }
 
 bool CIPCServer_imp::setRecipient(uint32_t connectionId, IRecipient* recipient)

@@ -77,6 +77,8 @@ private:
     bool sendHeaderAndFrame(IMessage& message, uint8_t kind, uint8_t channelTag, uint32_t messageId);
     // Joins the threads of connections that removed themselves.
     void reapFinished();
+    // Waits until the removals other threads have begun are done.
+    void waitForOtherRemovals();
 
     mutable std::mutex m_mutex;
     int m_state = IPC_IDLE;

@@ -96,8 +96,15 @@ void CReceivingThread::notifyRecipientsEnded()
         recipient->connectionEnded(m_connectionId);
 }
 
+namespace {
+thread_local bool t_receiving = false;
+} // namespace
+
+bool CReceivingThread::onAnyReceivingThread() { return t_receiving; }
+
 void CReceivingThread::run()
 {
+    t_receiving = true;
     CFrameAssembler assembler;
     for (;;) {
         size_t room = 0;

@@ -30,6 +30,8 @@ public:
     // Never called from the thread itself.
     void join();
     bool isCurrentThread() const;
+    // Whether the calling thread is any connection's receiving thread.
+    static bool onAnyReceivingThread();
 
     void addRecipient(IRecipient* recipient);
 

@@ -1029,12 +1029,12 @@ QMenuBar::item:pressed
         <translation>Card e&amp;ditor...</translation>
     </message>
     <message>
-        <source>Netzwerkspiel einleiten...</source>
-        <translation>Host a network game...</translation>
+        <source>Netzwerkspiel &amp;einleiten...</source>
+        <translation>&amp;Host a network game...</translation>
     </message>
     <message>
-        <source>Netzwerkspiel teilnehmen...</source>
-        <translation>Join a network game...</translation>
+        <source>Netzwerkspiel teil&amp;nehmen...</source>
+        <translation>&amp;Join a network game...</translation>
     </message>
     <message>
         <source>Abbrechen</source>

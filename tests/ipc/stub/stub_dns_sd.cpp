@@ -1,5 +1,6 @@
-// A stand-in for the DNS-SD client library: the six operations the program
-// binds, over one in-process registry. Every reference has a pipe that turns
+// A stand-in for the DNS-SD client library: the operations the program
+// binds, over one in-process registry; every service lives on the host
+// "stubhost.local.", whose address is 127.0.0.1. Every reference has a pipe that turns
 // readable while results wait; processing a result delivers them. A few
 // extra functions let tests see what a registration was given.
 
@@ -22,9 +23,13 @@ using RegisterReply = void (*)(void*, uint32_t, int32_t, const char*, const char
 using BrowseReply = void (*)(void*, uint32_t, uint32_t, int32_t, const char*, const char*, const char*, void*);
 using ResolveReply = void (*)(void*, uint32_t, uint32_t, int32_t, const char*, const char*, uint16_t, uint16_t,
                               const unsigned char*, void*);
+using QueryReply = void (*)(void*, uint32_t, uint32_t, int32_t, const char*, uint16_t, uint16_t, uint16_t, const void*,
+                            uint32_t, void*);
+
+const char* const STUB_HOST = "stubhost.local.";
 
 struct Ref {
-    enum Kind { REGISTER, BROWSE, RESOLVE } kind;
+    enum Kind { REGISTER, BROWSE, RESOLVE, QUERY } kind;
     int pipe[2] = {-1, -1};
     std::string name, regType, domain;
     uint16_t port = 0; // network order
@@ -132,10 +137,29 @@ int32_t DNSServiceResolve(void** sdRef, uint32_t, uint32_t, const char* name, co
             found = service;
     const uint16_t port = found ? found->port : 0;
     ref->pending.push_back([=] {
-        reply(ref, 0, 1, found ? 0 : -65554, (wanted + "." + type + "local.").c_str(), "127.0.0.1", port, 0, nullptr,
+        reply(ref, 0, 1, found ? 0 : -65554, (wanted + "." + type + "local.").c_str(), STUB_HOST, port, 0, nullptr,
               context);
     });
     wake(ref);
+    *sdRef = ref;
+    return 0;
+}
+
+// Only the stub host's IPv4 address is known.
+int32_t DNSServiceQueryRecord(void** sdRef, uint32_t, uint32_t, const char* fullName, uint16_t type, uint16_t rrClass,
+                              QueryReply reply, void* context)
+{
+    std::lock_guard lock(mutex);
+    Ref* ref = newRef(Ref::QUERY);
+    if (!ref)
+        return -65537;
+    if (fullName && std::string(fullName) == STUB_HOST && type == 1 && rrClass == 1) {
+        ref->pending.push_back([=] {
+            static const unsigned char loopback[4] = {127, 0, 0, 1};
+            reply(ref, 0x2, 1, 0, STUB_HOST, 1, 1, 4, loopback, 120, context);
+        });
+        wake(ref);
+    }
     *sdRef = ref;
     return 0;
 }
