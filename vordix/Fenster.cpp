@@ -9,6 +9,11 @@ void VORDIX_FENSTER_imp::deliverMessage(VORDIX_MESSAGE& message)
     if (!owner_)
         return;
     owner_->onMessage(message);
+    refreshApplication();
+}
+
+void VORDIX_FENSTER_imp::refreshApplication()
+{
     auto* factory = VORDIX_IMPLEMENTORFACTORY::instance();
     auto* platform = factory ? factory->getApplication() : nullptr;
     if (auto* app = platform ? platform->getOwner() : nullptr)

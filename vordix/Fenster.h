@@ -55,6 +55,9 @@ public:
     // Hands the message to the owner's onMessage, then lets the application
     // refresh its state (afterMessage). Runs on the calling thread.
     virtual void deliverMessage(VORDIX_MESSAGE& message);
+    // Lets the application refresh its state (afterMessage) without a
+    // message, e.g. before a menu opens.
+    static void refreshApplication();
     // The owner's paint.
     virtual void deliverPaint(VORDIX_ZEICHENBEREICH& area);
     virtual VORDIX_FENSTER* getOwner() const { return owner_; }

@@ -2,6 +2,7 @@
 // factory: forwarding rules, the open-window and open-dialog registries,
 // the event record and the posted-message record.
 
+#include "tests/support/CountingApplication.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "vordix/Application.h"
 #include "vordix/Bitmap.h"
@@ -25,6 +26,8 @@
 #include <vector>
 
 namespace {
+
+using testsupport::CountingApplication;
 
 // Records what reaches the implementors.
 struct Journal {
@@ -282,16 +285,6 @@ class CountingWindow : public VORDIX_FENSTER {
 public:
     void onMessage(VORDIX_MESSAGE& m) override { received.push_back(m.kind); }
     std::vector<int> received;
-};
-
-class CountingApplication : public VORDIX_APPLICATION {
-public:
-    bool initialize() override { return true; }
-    void shutdown() override { }
-    bool executeCommand(const VORDIX_MESSAGE&) override { return true; }
-    void afterMessage() override { ++afterMessages; }
-    void dispatchMessage(const PostedMessage&) override { }
-    int afterMessages = 0;
 };
 
 TEST_F(FrameworkTest, UpdateAllWindowsReachesOnlyOpenVisibleWindows)

@@ -195,7 +195,6 @@ public:
         for (auto [name, id] : {std::pair{"h7_menu_new", int(MENU_NEW)}, std::pair{"h7_menu_quit", int(MENU_QUIT)}}) {
             QAction* action = menu->addAction(QString::fromLatin1(name));
             action->setObjectName(QString::fromLatin1(name));
-            action->setCheckable(true);
             QObject::connect(action, &QAction::triggered, receiver, [window, id = id] {
                 if (window)
                     window->onActionTriggered(id);

@@ -1,17 +1,26 @@
 #include "guithread_support.h"
 #include "test_dialog_forms.h"
+#include "tests/support/CountingApplication.h"
 
+#include "vordix/Application.h"
+#include "vordix/windows/ClientFenster.h"
+#include "vordix/windows/WinApplication.h"
 #include "vordix/windows/WinHauptfenster.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+
+#include <functional>
+#include <memory>
 
 #include "vordix/View.h"
 
@@ -19,6 +28,8 @@ using namespace testforms;
 using guitest::pumpUntil;
 
 namespace {
+
+using testsupport::CountingApplication;
 
 class MainWindowTest : public FormsTest {
 protected:
@@ -95,6 +106,78 @@ TEST_F(MainWindowTest, MenuItemStatesByIdAndAnUnknownStateChangesNothing)
     win->setMenuItemText(MENU_QUIT, L"Beenden");
     EXPECT_EQ(action("h7_menu_quit")->text(), QStringLiteral("Beenden"));
     win->enableMenuItem(UNNAMED, VORDIX_HAUPTFENSTER::MENU_OFF); // no such action: nothing
+}
+
+// The menu shows what the game offers now: presses, releases and keys on the
+// client let the application refresh its menu state (moves do not), and so
+// does a menu that opens, since the game may have gone on without input.
+TEST_F(MainWindowTest, InputAndAnOpeningMenuLetTheApplicationRefreshTheMenu)
+{
+    // The platform application carries the messages' hook to its owner.
+    const bool hadPlatform = WIN_APPLICATION::existing() != nullptr;
+    if (!hadPlatform)
+        WIN_APPLICATION::instance({[] { return std::optional<std::wstring>(); }, [](const std::wstring&) {}});
+    auto application = std::make_unique<CountingApplication>();
+    ClientFenster* client = win->clientWidget();
+    struct Case {
+        const char* name;
+        std::function<void()> send;
+        int refreshes;
+    };
+    auto mouse = [client](QEvent::Type type, Qt::MouseButton button) {
+        return [client, type, button] {
+            QMouseEvent event(type, QPointF(20, 30), client->mapToGlobal(QPointF(20, 30)), button,
+                              type == QEvent::MouseButtonRelease ? Qt::NoButton : button, {});
+            QApplication::sendEvent(client, &event);
+        };
+    };
+    auto key = [client](QEvent::Type type) {
+        return [client, type] {
+            QKeyEvent event(type, Qt::Key_Left, {});
+            QApplication::sendEvent(client, &event);
+        };
+    };
+    const Case cases[] = {
+        {"left press", mouse(QEvent::MouseButtonPress, Qt::LeftButton), 1},
+        {"left release", mouse(QEvent::MouseButtonRelease, Qt::LeftButton), 1},
+        {"double click", mouse(QEvent::MouseButtonDblClick, Qt::LeftButton), 1},
+        {"right press", mouse(QEvent::MouseButtonPress, Qt::RightButton), 0},
+        {"move", mouse(QEvent::MouseMove, Qt::NoButton), 0},
+        {"key press", key(QEvent::KeyPress), 1},
+        {"key release", key(QEvent::KeyRelease), 1},
+        {"a menu opens",
+         [this] {
+             QMenu* menu = win->currentMenuBar()->findChild<QMenu*>();
+             ASSERT_NE(menu, nullptr);
+             emit menu->aboutToShow();
+         },
+         1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        application->afterMessages = 0;
+        c.send();
+        EXPECT_EQ(application->afterMessages, c.refreshes);
+    }
+    application.reset();
+    if (!hadPlatform)
+        WIN_APPLICATION::destroyInstance();
+}
+
+// The form's entries are plain actions; one the game checks shows its mark,
+// and choosing it keeps the mark the game sets, not the one Qt flips.
+TEST_F(MainWindowTest, ACheckedEntryShowsTheGamesMark)
+{
+    QAction* quit = action("h7_menu_quit");
+    ASSERT_FALSE(quit->isCheckable());
+    window->checkMenuItem(MENU_QUIT, VORDIX_HAUPTFENSTER::MENU_ON);
+    EXPECT_TRUE(quit->isChecked());
+    quit->trigger();
+    EXPECT_TRUE(quit->isChecked()) << "the game did not take the mark away";
+    window->checkMenuItem(MENU_QUIT, VORDIX_HAUPTFENSTER::MENU_OFF);
+    EXPECT_FALSE(quit->isChecked());
+    quit->trigger();
+    EXPECT_FALSE(quit->isChecked());
 }
 
 TEST_F(MainWindowTest, FullScreenKeepsTheMenuOverTheClientAndItsItemStates)

@@ -13,9 +13,19 @@
 
 namespace {
 
-// Input goes straight to the window's handler: refreshing the application's
-// menu state after every pointer move would be wasted work.
+// Pointer moves go straight to the window's handler: refreshing the
+// application's menu state after every one would be wasted work.
 void deliverTo(VORDIX_FENSTER* owner, VORDIX_MESSAGE& message) { owner->onMessage(message); }
+
+// A press, release or key may change the game, and with it what the menu
+// offers: it goes to the handler and then lets the application refresh.
+void deliverInput(VORDIX_FENSTER* owner, VORDIX_MESSAGE& message)
+{
+    if (const auto& imp = owner->implementor())
+        imp->deliverMessage(message);
+    else
+        owner->onMessage(message);
+}
 
 // A pointer message of the kind at the event's place in the client.
 VORDIX_MESSAGE pointerMessage(FrameworkMessageKind kind, const QMouseEvent& event)
@@ -35,7 +45,7 @@ void deliverLeftButton(VORDIX_FENSTER* owner, QMouseEvent* event, FrameworkMessa
         return;
     }
     VORDIX_MESSAGE message = pointerMessage(kind, *event);
-    deliverTo(owner, message);
+    deliverInput(owner, message);
     event->accept();
 }
 
@@ -113,7 +123,7 @@ void ClientFenster::keyPressEvent(QKeyEvent* event)
     }
     VORDIX_MESSAGE message(MESSAGE_KEY);
     message.keyCode = *code;
-    deliverTo(ownerWindow, message);
+    deliverInput(ownerWindow, message);
     event->accept();
 }
 
@@ -129,7 +139,7 @@ void ClientFenster::keyReleaseEvent(QKeyEvent* event)
     message.keyCode = *code;
     if (event->modifiers() & Qt::AltModifier)
         message.addModifier(MODIFIER_ALT);
-    deliverTo(ownerWindow, message);
+    deliverInput(ownerWindow, message);
     event->accept();
 }
 

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPropertyAnimation>
 #include <QScreen>
@@ -98,16 +99,32 @@ void WIN_HAUPTFENSTER::rebuildMenuBar(bool fullScreen)
     }
     // The rebuilt bar shows what the game set before, not the form's defaults.
     for (QAction* action : menuBar_->findChildren<QAction*>()) {
+        // Triggering a checked entry flips its mark; the game's answer decides.
+        connect(action, &QAction::triggered, this, [this, action] { showStoredCheck(action); });
         const auto it = menuStates_.constFind(action->objectName());
         if (it == menuStates_.constEnd())
             continue;
         action->setEnabled(it->enabled);
+        if (it->checked)
+            action->setCheckable(true);
         if (action->isCheckable())
             action->setChecked(it->checked);
         if (it->textSet)
             action->setText(it->text);
     }
+    // The game may have gone on since the last message: a menu shows what it
+    // offers now.
+    for (QMenu* menu : menuBar_->findChildren<QMenu*>())
+        connect(menu, &QMenu::aboutToShow, this, [] { refreshApplication(); });
     menuBar_->show();
+}
+
+void WIN_HAUPTFENSTER::showStoredCheck(QAction* action)
+{
+    std::lock_guard lock(menuLock_);
+    const auto it = menuStates_.constFind(action->objectName());
+    if (action->isCheckable())
+        action->setChecked(it != menuStates_.constEnd() && it->checked);
 }
 
 void WIN_HAUPTFENSTER::discardMenuBar()
@@ -158,8 +175,12 @@ void WIN_HAUPTFENSTER::checkMenuItem(int controlId, int state)
     const bool on = state == VORDIX_HAUPTFENSTER::MENU_ON;
     forEachMenuAction(controlId, [on](QAction* action, MenuItemState& item) {
         item.checked = on;
-        if (action)
-            action->setChecked(on);
+        if (!action)
+            return;
+        // The form's entries are plain; one the game checks shows its mark.
+        if (on)
+            action->setCheckable(true);
+        action->setChecked(on);
     });
 }
 

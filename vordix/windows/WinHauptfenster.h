@@ -15,6 +15,7 @@
 #include <mutex>
 
 class MenuControlFactory;
+class QAction;
 class QMenuBar;
 
 class WIN_HAUPTFENSTER : public WIN_FENSTER, public VORDIX_HAUPTFENSTER_imp, public FullScreenWindow {
@@ -53,6 +54,8 @@ private:
 
     void rebuildMenuBar(bool fullScreen);
     void discardMenuBar();
+    // Sets the action's check mark to the one the game last set.
+    void showStoredCheck(QAction* action);
     // Applies f to every action named by the control id and records the state.
     template <class F>
     void forEachMenuAction(int controlId, F f);
