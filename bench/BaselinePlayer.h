@@ -33,6 +33,7 @@ inline ComputerPlayerSettings settings()
     s.open.surePoints = false;
     s.open.doublingSteps = false;
     s.open.relativeRanks = false;
+    s.open.cashing = false;
     s.open.bestCardsOnly = false;
     s.open.drawnDealsMargin = OpenAnalysisSettings::EVERY_CARD;
     s.open.nodeBudget = 0;

@@ -7,7 +7,7 @@
 //
 //   bench_solver [--seed S] [--deals N] [--moves M] [--old-ways 1]
 //                [--budget B] [--sure-points 0] [--best-cards 0] [--doubling 0]
-//                [--margin M] [--relative-ranks 0]
+//                [--margin M] [--relative-ranks 0] [--cashing 0]
 //
 // --old-ways 1 runs the search the reference player uses (one bound
 // per table entry, no look-ahead, the exact value of every card); --budget
@@ -16,7 +16,8 @@
 // (the 10-card exact lines, the analyses' real deals), --doubling 0 closes
 // in on every card's value step by step; --margin M rates the drawn deals'
 // cards within M points of the best exactly and bounds the others;
-// --relative-ranks 0 keys the search's table by the unplayed cards alone.
+// --relative-ranks 0 keys the search's table by the unplayed cards alone;
+// --cashing 0 leaves the leader's cashed tricks out of the sure points.
 
 #include "skat/engine/AnswerCheck.h"
 #include "skat/engine/Spielkarten.h"
@@ -53,6 +54,7 @@ struct Options {
     bool bestCards = true;
     bool doublingSteps = true;
     bool relativeRanks = true;
+    bool cashing = true;
     int margin = OpenAnalysisSettings::EVERY_CARD;
 };
 
@@ -84,6 +86,8 @@ bool parse(int argc, char** argv, Options& options)
             options.doublingSteps = value != 0;
         else if (std::strcmp(argv[i], "--relative-ranks") == 0)
             options.relativeRanks = value != 0;
+        else if (std::strcmp(argv[i], "--cashing") == 0)
+            options.cashing = value != 0;
         else if (std::strcmp(argv[i], "--best-cards") == 0)
             options.bestCards = value != 0;
         else if (std::strcmp(argv[i], "--margin") == 0)
@@ -138,6 +142,7 @@ std::vector<double> exactScenario(const char* name, GameType type, int deals, VO
     search.tuning.surePoints = !options.oldWays && options.surePoints;
     search.tuning.doublingSteps = !options.oldWays && options.doublingSteps;
     search.tuning.relativeRanks = !options.oldWays && options.relativeRanks;
+    search.tuning.cashing = !options.oldWays && options.cashing;
     const OpenSearch::Values values =
         options.oldWays || !options.bestCards ? OpenSearch::Values::EVERY_CARD : OpenSearch::Values::BEST_CARDS;
     std::vector<double> times;
@@ -241,6 +246,7 @@ void analysisScenario(const std::string& name, GameType type, int cards, int nul
     settings.surePoints = !options.oldWays && options.surePoints;
     settings.doublingSteps = !options.oldWays && options.doublingSteps;
     settings.relativeRanks = !options.oldWays && options.relativeRanks;
+    settings.cashing = !options.oldWays && options.cashing;
     settings.bestCardsOnly = !options.oldWays && options.bestCards;
     settings.drawnDealsMargin = options.oldWays ? OpenAnalysisSettings::EVERY_CARD : options.margin;
     settings.nodeBudget = static_cast<std::uint64_t>(options.budget);
@@ -282,7 +288,7 @@ int main(int argc, char** argv)
     if (!parse(argc, argv, options)) {
         std::fprintf(stderr, "usage: bench_solver [--seed S] [--deals N] [--moves M] [--old-ways 0|1] [--budget B]\n"
                              "  [--sure-points 0|1] [--best-cards 0|1] [--doubling 0|1] [--margin M]\n"
-                             "  [--relative-ranks 0|1]\n"
+                             "  [--relative-ranks 0|1] [--cashing 0|1]\n"
                              "  N exact 10-card suit deals (default 9), M analyses per scenario (default 10)\n");
         return 2;
     }

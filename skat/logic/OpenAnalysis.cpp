@@ -27,6 +27,7 @@ void analyseOpenGame(const OpenGameView& view, VORDIX_RANDOM& random, OpenAnalys
     search.tuning.surePoints = settings.fastSearch && settings.surePoints;
     search.tuning.doublingSteps = settings.fastSearch && settings.doublingSteps;
     search.tuning.relativeRanks = settings.fastSearch && settings.relativeRanks;
+    search.tuning.cashing = settings.fastSearch && settings.cashing;
     auto account = [&result, &search] {
         result.nodes += search.nodes();
         result.hashHits += search.hashHits();

@@ -672,6 +672,81 @@ int OpenSearch::surePoints(int& side) const
     return pointsOfTrumpRanks(rival == 0 ? holder : holder & ~((rival << 1) - 1));
 }
 
+namespace {
+
+// The k lowest cards of a set, all of them when it holds fewer.
+CardSet lowestCards(CardSet set, int k)
+{
+    CardSet low = 0;
+    for (; set != 0 && k > 0; --k) {
+        low |= lowestOf(set);
+        set &= set - 1;
+    }
+    return low;
+}
+
+} // namespace
+
+int OpenSearch::cashPoints() const
+{
+    // The leader wins every trick in which it leads a card of a plain suit
+    // above all of that suit the others hold, as long as each seat of the
+    // other side that holds a trump still has to follow; it keeps the lead
+    // and leads the next (a partner who could beat the card might take the
+    // lead away, so the partner's cards count among the others'). Each seat
+    // that follows gives at least its cheapest cards of the suit (in a
+    // plain suit the lower card is never worth more). The trumps above all
+    // of the other side's count elsewhere (surePoints).
+    const CardSet hand = hands_[static_cast<std::size_t>(leader_)];
+    const Seat next = seatAhead(leader_, 1);
+    const Seat after = seatAhead(leader_, 2);
+    const bool declarerLeads = leader_ == declarer_;
+    const CardSet first =
+        declarerLeads ? hands_[static_cast<std::size_t>(next)] : hands_[static_cast<std::size_t>(declarer_)];
+    const CardSet second = declarerLeads ? hands_[static_cast<std::size_t>(after)] : 0;
+    const CardSet partner = declarerLeads ? 0 : hands_[static_cast<std::size_t>(next == declarer_ ? after : next)];
+    bool firstTrumps = (first & trumps_) != 0;
+    bool secondTrumps = (second & trumps_) != 0;
+    int points = 0;
+    if (firstTrumps || secondTrumps) {
+        // With as many trumps above all of the others' as the other side's
+        // longer trump holding, the leader draws their trumps first (they
+        // fall into its tricks) and nobody can trump its plain cards after.
+        const unsigned own = trumpRanks(hand & trumps_, trumpBase_);
+        const unsigned rest = trumpRanks((first | second | partner) & trumps_, trumpBase_);
+        const int top = std::popcount(rest == 0 ? own : own & ~((std::bit_floor(rest) << 1) - 1));
+        if (top >= std::max(std::popcount(first & trumps_), std::popcount(second & trumps_))) {
+            points += pointsOfSet((first | second) & trumps_);
+            firstTrumps = false;
+            secondTrumps = false;
+        }
+    }
+    for (Suit suit = SUIT_CLUBS; suit <= SUIT_DIAMONDS; ++suit) {
+        const CardSet mask = suitMaskWithoutJack(suit);
+        if ((mask & trumps_) != 0)
+            continue;
+        const CardSet mine = hand & mask;
+        if (mine == 0)
+            continue;
+        const CardSet theirFirst = first & mask;
+        const CardSet theirSecond = second & mask;
+        const CardSet theirs = theirFirst | theirSecond | (partner & mask);
+        CardSet winners = theirs == 0 ? mine : mine & ~((std::bit_floor(theirs) << 1) - 1);
+        int rounds = std::popcount(winners);
+        if (firstTrumps)
+            rounds = std::min(rounds, std::popcount(theirFirst));
+        if (secondTrumps)
+            rounds = std::min(rounds, std::popcount(theirSecond));
+        if (rounds == 0)
+            continue;
+        while (std::popcount(winners) > rounds)
+            winners &= winners - 1;
+        points += pointsOfSet(winners | lowestCards(theirFirst, rounds) | lowestCards(theirSecond, rounds)
+                              | lowestCards(partner & mask, rounds));
+    }
+    return points;
+}
+
 void OpenSearch::play(CardBit bit, Undo& undo)
 {
     const Seat mover = seatAhead(leader_, count_);
@@ -1025,12 +1100,16 @@ int OpenSearch::search(int depth, int alpha, int beta, int own, int other, int s
         // at most what is left less twice that.
         int side = 0;
         const int sure = surePoints(side);
-        if (side == side_[static_cast<std::size_t>(seatAhead(leader_, count_))]) {
-            if (score - swing + 2 * sure >= beta)
-                return score - swing + 2 * sure;
-        } else if (score + swing - 2 * sure <= alpha) {
-            return score + swing - 2 * sure;
-        }
+        const bool moverHolds = side == side_[static_cast<std::size_t>(seatAhead(leader_, count_))];
+        // A leader also takes the tricks of the cards it can lead one after
+        // the other that nobody of the other side beats or trumps.
+        const int cashed = tuning.cashing && count_ == 0 ? cashPoints() : 0;
+        const int moverSure = (moverHolds ? sure : 0) + cashed;
+        const int otherSure = moverHolds ? 0 : sure;
+        if (score - swing + 2 * moverSure >= beta)
+            return score - swing + 2 * moverSure;
+        if (score + swing - 2 * otherSure <= alpha)
+            return score + swing - 2 * otherSure;
     }
 
     const bool start = count_ == 0;

@@ -126,9 +126,13 @@ public:
         // of a suit) was played share a table entry: only who holds the
         // others, in their order, tells them apart.
         bool relativeRanks = true;
+        // With the surely taken points: a leader also surely takes the
+        // tricks of the plain cards it can lead one after the other that
+        // nobody of the other side beats or trumps.
+        bool cashing = true;
 
         // Every way on, or the first ways (the reference player's).
-        static Tuning fast(bool on) { return Tuning{on, on, on, on, on, on}; }
+        static Tuning fast(bool on) { return Tuning{on, on, on, on, on, on, on}; }
     };
     Tuning tuning;
 
@@ -188,6 +192,9 @@ private:
     // included); side is set to that side (0: the declarer's, 1). Suit and
     // grand games only.
     int surePoints(int& side) const;
+    // Points the leader's side surely takes by leading its plain cards that
+    // win whatever the others play (cashPoints() in the .cpp says how).
+    int cashPoints() const;
     template <typename Up, typename Down, typename Test, typename Rate>
     void solveBest(const OpenDeal& deal, const SLOFFENWERTUNG& previous, int step, Up up, Down down, Test test,
                    Rate rate);

@@ -51,6 +51,11 @@ struct OpenAnalysisSettings {
     // only in which of a run of cards worth the same points was played. No
     // value changes, only the decision counts through the lines searched.
     bool relativeRanks = true;
+    // With the surely taken points: a leader also surely takes the tricks of
+    // the plain cards it can lead one after the other that nobody of the
+    // other side beats or trumps. No value changes, only the decision
+    // counts through the lines searched.
+    bool cashing = true;
     // The real deal's search finds the exact values of its best cards only
     // and bounds the others below them: the real deal's ratings choose the
     // same card (the best value, the lead ratings among equals) with far
