@@ -79,7 +79,9 @@ void FENSTER_SKAT_CONTROLLER::playOwnCard(CardId card)
         const bool kontra = input.kontraCalled;
         const bool re = input.reCalled;
         input.kontraCalled = input.reCalled = false;
-        input.mode = INPUT_NONE;
+        // The game goes on without the user: the names, the piles and the
+        // game's title stay, also while a trick the card finished is held.
+        input.mode = INPUT_OTHERS_PLAY;
         HUMAN_PLAYER::answerCard(card, kontra, re);
     }
     view->invalidate();

@@ -879,6 +879,9 @@ TEST_F(GameWindow, AClickOrEnterPlaysTheCardForTheWaitingHuman)
             std::lock_guard lock(harness.table->tableLock);
             return !harness.table->cards.hands[1].hasCard(card);
         }));
+        // The table still shows the game (names, piles, title) while the
+        // others play and while a trick the card finished is held.
+        EXPECT_EQ(window->windowController()->input.mode, INPUT_OTHERS_PLAY);
         installTableServer(server);
         window->attachSeats();
     }
