@@ -21,7 +21,8 @@
 //                  surely taken points (as it played before they came)
 //   full-priorsearch the computer player with the open-game search as it
 //                  was before its table keyed positions by relative ranks
-//                  and the leader's cashed tricks counted as surely taken
+//                  and the leader's cashed tricks counted as surely taken,
+//                  with its node budget of 800,000 a move
 //   baseline       the frozen reference player (BaselinePlayer.h)
 
 #include "BaselinePlayer.h"
@@ -71,11 +72,13 @@ inline std::unique_ptr<PLAYER_LOGIK> create(std::string_view name)
         settings.open.doublingSteps = false;
         settings.open.relativeRanks = false;
         settings.open.cashing = false;
+        settings.open.nodeBudget = 800000;
         settings.open.bestCardsOnly = false;
         settings.open.drawnDealsMargin = OpenAnalysisSettings::EVERY_CARD;
     } else if (name == "full-priorsearch") {
         settings.open.relativeRanks = false;
         settings.open.cashing = false;
+        settings.open.nodeBudget = 800000;
     } else if (bonusOf(name, "noopen-bonus:", bonus))
         settings.openAnalysis = false;
     else if (name == "full-realprognosis")

@@ -69,12 +69,15 @@ struct OpenAnalysisSettings {
     static constexpr int EVERY_CARD = -1;
     // Nodes the searches of one analysis may visit together (0: no limit).
     // A search that runs out is dropped: the deals searched before decide,
-    // and without any the table choice stands. 800,000 nodes take about
-    // 55 ms at the 15 million nodes a second of the development machine;
-    // `bench_solver --deals 1 --moves 40` (bench/RESULTS.md) gave analyses
-    // of a median of 60,000 nodes, a 99th percentile of 1.4 million and a
-    // worst of 2.8 million, so the budget cuts only the largest ones short.
-    std::uint64_t nodeBudget = 800000;
+    // and without any the table choice stands. 350,000 nodes take about
+    // 26 ms at the 13.5 million nodes a second of the development machine,
+    // which keeps a decision within 50 ms; `bench_solver --deals 1 --moves
+    // 40` (bench/RESULTS.md) gives analyses (the real deal and ten drawn
+    // ones) of a median of 27,000 nodes, a 99th percentile of 660,000 and
+    // a worst of 1.8 million; the budget cuts about one in six of its
+    // analyses at seven cards of a suit game short (they keep the deals
+    // searched before).
+    std::uint64_t nodeBudget = 350000;
 };
 
 struct ComputerPlayerSettings {
