@@ -163,17 +163,29 @@ bool SKAT_SERVER::isWorkerRunning() const
 
 void SKAT_SERVER::waitUntilIdle()
 {
-    std::unique_lock lock(serverQueueLock_);
-    while (queueWorkerRunning_) {
-        // A handler may wait for the GUI thread (a marshalled window call):
-        // let it work between short waits.
-        workerIdle_.wait_for(lock, std::chrono::milliseconds(10));
-        if (!queueWorkerRunning_)
-            break;
-        lock.unlock();
-        tableServices()->processEvents(1);
-        lock.lock();
+    std::thread ended;
+    {
+        std::unique_lock lock(serverQueueLock_);
+        while (queueWorkerRunning_) {
+            // A handler may wait for the GUI thread (a marshalled window call):
+            // let it work between short waits.
+            workerIdle_.wait_for(lock, std::chrono::milliseconds(10));
+            if (!queueWorkerRunning_)
+                break;
+            lock.unlock();
+            tableServices()->processEvents(1);
+            lock.lock();
+        }
+        // The worker that ended is joined here, not only by the next one:
+        // the server lives to the end of the process, and a thread nobody
+        // joins would end with it unjoined.
+        if (queueWorker_.get_id() != std::this_thread::get_id())
+            ended = std::move(queueWorker_);
     }
+    // Outside the lock: the ended worker cleared its flag under it as its
+    // last step, so the join waits only for its exit.
+    if (ended.joinable())
+        ended.join();
 }
 
 void SKAT_SERVER::setInspector(std::function<void(const SKAT_NETWORKMESSAGE&)> inspector)

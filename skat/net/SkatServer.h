@@ -60,7 +60,8 @@ public:
     bool queueLocal(const LocalTableCall& call);
     bool isWorkerRunning() const;
     // Waits until the queue is empty and no worker runs, letting the GUI
-    // work meanwhile (a handler may wait for it).
+    // work meanwhile (a handler may wait for it), and joins the worker that
+    // ended.
     void waitUntilIdle();
     // How many workers were started so far (tests).
     int workersStarted() const { return workersStarted_.load(); }
