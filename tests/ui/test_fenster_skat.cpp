@@ -20,6 +20,7 @@
 #include "tests/engine/test_table_support.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/ui/form_test_suite.h"
+#include "tests/ui/pointer_gesture.h"
 #include "vordix/Application.h"
 #include "vordix/Message.h"
 #include "vordix/MessageSink.h"
@@ -262,25 +263,8 @@ TEST_F(GameWindow, AButtonCountsOnlyWhenReleasedOverItself)
         SCOPED_TRACE(c.name);
         server->newSheets = 0;
         grabbed();
-        QPointer<QWidget> target = client;
-        int delay = 10;
-        for (const QPoint& at : c.moves) {
-            QTimer::singleShot(delay, [target, at] {
-                if (!target)
-                    return;
-                QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
-                                 Qt::NoModifier);
-                QApplication::sendEvent(target, &move);
-            });
-            delay += 10;
-        }
         const QPoint end = c.releaseInside ? (c.moves.empty() ? inside : c.moves.back()) : outside;
-        QTimer::singleShot(delay, [target, end] {
-            if (target)
-                QTest::mouseRelease(target, Qt::LeftButton, {}, end);
-        });
-        QTest::mousePress(client, Qt::LeftButton, {}, inside);
-        QTest::qWait(delay + 20);
+        ASSERT_TRUE(pressMoveRelease(client, inside, c.moves, end));
         EXPECT_EQ(server->newSheets, c.newSheets);
         EXPECT_FALSE(window->buttons[BUTTON_NEW_LIST].pressed);
     }

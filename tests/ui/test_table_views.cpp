@@ -19,6 +19,8 @@
 #include "skat/windows/ControlIdTable.h"
 #include "tests/engine/test_table_support.h"
 #include "tests/ui/form_test_suite.h"
+#include "tests/ui/pointer_gesture.h"
+#include "vordix/ImageView.h"
 #include "vordix/Message.h"
 #include "vordix/WinFilePath.h"
 #include "vordix/windows/ClientFenster.h"
@@ -26,10 +28,7 @@
 #include "vordix/windows/WinImplementorFactory.h"
 
 #include <QApplication>
-#include <QMouseEvent>
-#include <QPointer>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -112,25 +111,7 @@ protected:
     // then release at the last one.
     void drag(QPoint from, const std::vector<QPoint>& path)
     {
-        QPointer<QWidget> target = client;
-        int delay = 10;
-        for (const QPoint& at : path) {
-            QTimer::singleShot(delay, [target, at] {
-                if (!target)
-                    return;
-                QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
-                                 Qt::NoModifier);
-                QApplication::sendEvent(target, &move);
-            });
-            delay += 10;
-        }
-        const QPoint end = path.empty() ? from : path.back();
-        QTimer::singleShot(delay, [target, end] {
-            if (target)
-                QTest::mouseRelease(target, Qt::LeftButton, {}, end);
-        });
-        QTest::mousePress(client, Qt::LeftButton, {}, from);
-        QTest::qWait(delay + 20);
+        ASSERT_TRUE(pressMoveRelease(client, from, path, path.empty() ? from : path.back()));
     }
 
     QPoint onCard(int position) const
@@ -309,16 +290,23 @@ TEST_F(TableViews, TrickCardViewsGoWithTheWindow)
 TEST_F(TableViews, ACardSetSwitchMakesEveryCardViewAnew)
 {
     dealGrandWithSpadeLead();
-    const VORDIX_IMAGEVIEW* trickBefore = window->trickCards.view(0);
-    const VORDIX_IMAGEVIEW* handBefore = window->handViews[0].cardViews()[0].get();
+    // The old views must be gone, with their pictures of the old set. Their
+    // addresses say nothing: a new view may take the memory of an old one.
+    std::vector<std::weak_ptr<VORDIX_IMAGEVIEW_imp>> before;
+    for (const auto& view : window->handViews[0].cardViews())
+        before.push_back(view->implementor());
+    ASSERT_NE(window->trickCards.view(0), nullptr);
+    before.push_back(window->trickCards.view(0)->implementor());
+    for (const auto& view : before)
+        ASSERT_FALSE(view.expired());
     const RECTANGLE place = window->handViews[0].cardRect(1);
     ASSERT_TRUE(BILDER::instance().onReloadCardImages) << "the window listens for the switch";
     BILDER::instance().onReloadCardImages();
+    for (std::size_t i = 0; i < before.size(); ++i)
+        EXPECT_TRUE(before[i].expired()) << "view " << i << " is made anew";
     ASSERT_EQ(window->handViews[0].cardViews().size(), 10u);
-    EXPECT_NE(window->handViews[0].cardViews()[0].get(), handBefore);
     EXPECT_EQ(window->handViews[0].cardViews()[0]->rectangle(), place);
     ASSERT_NE(window->trickCards.view(0), nullptr);
-    EXPECT_NE(window->trickCards.view(0), trickBefore);
     EXPECT_EQ(window->trickCards.view(0)->rectangle(), window->trickCardRect(0));
 }
 
