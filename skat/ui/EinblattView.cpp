@@ -130,7 +130,7 @@ void PLAYER_EINBLATT_CONTROLLER::resortHand()
         view->rebuildCardViews();
 }
 
-void PLAYER_EINBLATT_CONTROLLER::setInputMode(std::int32_t mode)
+void PLAYER_EINBLATT_CONTROLLER::setInputMode(HandInputMode mode)
 {
     inputMode = mode;
     bool rebuild = legalDisplay;

@@ -38,7 +38,7 @@ public:
     void invalidateView();
 
     bool legalDisplay = false; // dim every card that may not be played now
-    std::int32_t inputMode = HAND_INPUT_NONE;
+    HandInputMode inputMode = HAND_INPUT_NONE;
     EINBLATT_SORTIERBAR shownHand;
     CardId highlighted = NO_CARD;
     CardId chosen = NO_CARD;
@@ -58,7 +58,7 @@ public:
     // Sorts the shown hand again by the user's sorting (after the settings).
     void resortHand();
     void sortHandFor(GameType type);
-    void setInputMode(std::int32_t mode);
+    void setInputMode(HandInputMode mode);
     // Highlights a held card; any other card clears the highlight.
     void setHighlightedCard(CardId card);
     // Moves the card at one 1-based display position to another.

@@ -116,6 +116,6 @@ void FENSTER_SKAT_TABLE_WINDOWS::showListComplete(SKATTISCH& table)
         }
         // Without a dialog to close the table must not wait.
         if (stillAwaited(REQUEST_CONFIRM_LIST_END, serial))
-            HUMAN_PLAYER::answerConfirm();
+            c.report(UserAction::of(UserAction::CONFIRM, CONFIRM_NEXT_GAME));
     });
 }
