@@ -338,6 +338,54 @@ OpenDeal dealOf(GameType type, Seat leader, Seat declarer, const char* s0, const
     return d;
 }
 
+TEST(OpenSearch, ALeaderCashesOnlyTheTricksNobodyCanTakeFromIt)
+{
+    // The points a leader surely takes by leading its top plain cards one
+    // after the other are easy to overcount: a partner above the leader's
+    // card takes the lead away (seat 1's spades under seat 0's ace), a
+    // defender without the suit trumps (seat 2's hearts), the declarer
+    // draws the defenders' single jacks first. Every card against the
+    // minimax, with the faster ways and without.
+    const OpenDeal deals[] = {
+        dealOf(GAME_DIAMONDS, SEAT_0, SEAT_2, "C1 H7 PA K8", "CB H8 PK P1", "CD HD P9 KD"),
+        dealOf(GAME_GRAND, SEAT_0, SEAT_0, "KB PB KA K1 HA", "HB K9 K8 H7 HK", "CB KK H9 H8 P7"),
+        dealOf(GAME_HEARTS, SEAT_1, SEAT_1, "K7 K8 KK P9 C9", "KA K1 PA HB H7", "HA H1 P7 P8 C7"),
+    };
+    OpenSearch search;
+    for (const OpenDeal& deal : deals) {
+        const PlainMinimax reference(deal, true);
+        for (bool fast : {true, false}) {
+            search.tuning = OpenSearch::Tuning::fast(fast);
+            SLOFFENWERTUNG ratings;
+            search.solve(deal, ratings);
+            EXPECT_EQ(ratings.size(), cardCount(deal.legalCards())) << describe(deal);
+            for (const OpenGameRating& r : ratings)
+                EXPECT_EQ(r.value, reference.afterCard(lowestBit(cardMaskOfId(r.card))).score)
+                    << describe(deal) << " card " << r.card << (fast ? " fast" : "");
+        }
+    }
+}
+
+TEST(OpenSearch, TheFasterWaysChangeNoValueOnLargerDeals)
+{
+    // Eight cards a hand, too many for the minimax: the relative-rank table
+    // keys, cashed tricks and the other faster ways against the first ways.
+    std::mt19937 rng(4046);
+    OpenSearch fast;
+    OpenSearch plain;
+    plain.tuning = OpenSearch::Tuning::fast(false);
+    for (int i = 0; i < 16; ++i) {
+        const OpenDeal deal = randomEndgame(rng, static_cast<GameType>(1 + i % 8), 8, static_cast<int>(rng() % 3));
+        SLOFFENWERTUNG quick;
+        SLOFFENWERTUNG slow;
+        fast.solve(deal, quick);
+        plain.solve(deal, slow);
+        ASSERT_EQ(quick.size(), slow.size()) << describe(deal);
+        for (const OpenGameRating& r : slow)
+            EXPECT_EQ(quick.value(r.card), r.value) << describe(deal) << " card " << r.card;
+    }
+}
+
 TEST(OpenSearch, DrawingTheLastTrumpsFirstIsNotAlwaysBest)
 {
     // Seat 0 (declarer, spades) holds the only trump and a low club. Leading
