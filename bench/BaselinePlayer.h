@@ -39,6 +39,8 @@ inline ComputerPlayerSettings settings()
     s.open.nodeBudget = 0;
     s.fullLeadRatings = false;
     s.memory = ComputerPlayerSettings::NO_MEMORY_DRAW;
+    s.nullBidLevel = 0;
+    s.gameChoice.samples = 0;
     return s;
 }
 

@@ -23,6 +23,14 @@
 //                  was before its table keyed positions by relative ranks
 //                  and the leader's cashed tricks counted as surely taken,
 //                  with its node budget of 800,000 a move
+//   full-choice:N  the computer player choosing its game after the skat
+//                  by searching N drawn deals (0: by the tables)
+//   full-open:N    the computer player asking the open-game analysis from
+//                  N cards in hand on (suit games and grand)
+//   full-style:N   the computer player bidding in playing style N (0
+//                  defensive, 1 balanced, 2 offensive)
+//   full-nullbid:N the computer player bidding on null hands of the tables'
+//                  null level N or more only
 //   baseline       the frozen reference player (BaselinePlayer.h)
 
 #include "BaselinePlayer.h"
@@ -39,7 +47,8 @@ namespace bench_logics {
 
 inline const char* const NAMES =
     "standin, full, full-simple, full-noopen, full-tables, full-bonus:N, noopen-bonus:N, full-bidding:N, "
-    "full-realprognosis, full-exact, full-priorsearch, baseline";
+    "full-realprognosis, full-exact, full-priorsearch, full-choice:N, full-open:N, full-style:N, full-nullbid:N, "
+    "baseline";
 
 // The number after a prefix such as "full-bonus:"; false when the name
 // does not start with it or no whole number follows.
@@ -83,7 +92,11 @@ inline std::unique_ptr<PLAYER_LOGIK> create(std::string_view name)
         settings.openAnalysis = false;
     else if (name == "full-realprognosis")
         settings.open.ownViewPrognosis = false;
-    else if (!bonusOf(name, "full-bonus:", bonus) && !bonusOf(name, "full-bidding:", settings.open.biddingTries))
+    else if (!bonusOf(name, "full-bonus:", bonus) && !bonusOf(name, "full-bidding:", settings.open.biddingTries)
+             && !bonusOf(name, "full-choice:", settings.gameChoice.samples)
+             && !bonusOf(name, "full-open:", settings.open.maxHandCards)
+             && !bonusOf(name, "full-style:", settings.playStyle)
+             && !bonusOf(name, "full-nullbid:", settings.nullBidLevel))
         return createLogicByName(name);
     return std::make_unique<COMPUTER_LOGIK>(settings, ComputerPlayerData{});
 }

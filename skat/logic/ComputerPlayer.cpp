@@ -1,6 +1,7 @@
 #include "skat/logic/ComputerPlayer.h"
 
 #include "skat/logic/BiddingDealSampler.h"
+#include "skat/logic/GameChoiceSearch.h"
 #include "skat/logic/LeadTables.h"
 #include "skat/logic/PrognosisDealSampler.h"
 #include "skat/logic/StandInLogic.h"
@@ -59,6 +60,7 @@ GameProposal COMPUTER_LOGIK::currentProposal() const
 GameProposal COMPUTER_LOGIK::proposeGame(const GameSnapshot& game)
 {
     vorlogik.playStyle = playStyle();
+    vorlogik.nullBidLevel = settings_.nullBidLevel;
     vorlogik.bidProposal(game.hand(), game.seat);
     return currentProposal();
 }
@@ -68,8 +70,62 @@ DiscardPair COMPUTER_LOGIK::chooseDiscard(const GameSnapshot& game, const GamePr
     vorlogik.playStyle = playStyle();
     vorlogik.seat = game.seat;
     vorlogik.chooseDiscard(game.hand(), game.record.GEREIZT);
+    if (settings_.gameChoice.samples > 0)
+        chooseGameBySearch(game);
     const GameType type = vorlogik.proposal.type;
     return type >= GAME_CLUBS && type <= GAME_NULL ? vorlogik.discards[static_cast<std::size_t>(type)] : DiscardPair{};
+}
+
+void COMPUTER_LOGIK::chooseGameBySearch(const GameSnapshot& game)
+{
+    const CardSet twelve = game.hand();
+    const int bid = game.record.GEREIZT;
+    if (cardCount(twelve) != 12)
+        return;
+    std::array<GameChoiceCandidate, 7> candidates{};
+    std::array<int, 7> levels{};
+    std::size_t n = 0;
+    const EINBLATT cards(twelve);
+    for (GameType t = GAME_CLUBS; t <= GAME_GRAND; ++t) {
+        // A suit game of three trumps or fewer is never worth a search.
+        if (t != GAME_GRAND && cards.trumpCount(t) < 4)
+            continue;
+        const int matadors = t == GAME_GRAND ? cards.spitzenGrand() : cards.spitzen(trumpSuit(t));
+        GameChoiceCandidate& c = candidates[n];
+        c.type = t;
+        c.away = discardCards(vorlogik.discards[static_cast<std::size_t>(t)]);
+        c.value = SPIELART(t, WIN_LEVEL_WITH_SKAT).gameValue(matadors);
+        c.schneiderValue = SPIELART(t, WIN_LEVEL_WITH_SKAT, LEVEL_SCHNEIDER).gameValue(matadors);
+        if (c.value >= bid && cardCount(c.away) == 2)
+            levels[n++] = 0;
+    }
+    // Null and null ouvert when the tables see a null hand at all.
+    if (vorlogik.nullRatingAfterDiscard(twelve) >= 0)
+        for (const int level : {WIN_LEVEL_WITH_SKAT, WIN_LEVEL_OUVERT}) {
+            GameChoiceCandidate& c = candidates[n];
+            c.type = GAME_NULL;
+            c.away = discardCards(vorlogik.discards[GAME_NULL]);
+            c.value = c.schneiderValue = SPIELART(GAME_NULL, level).gameValue(0);
+            if (c.value >= bid && cardCount(c.away) == 2)
+                levels[n++] = level;
+        }
+    if (n == 0)
+        return;
+    std::array<GameChoiceScore, 7> scores{};
+    const int best = ::chooseGameBySearch(twelve, game.seat, game.cards.leader(), {candidates.data(), n},
+                                          gameChoiceRandom_, settings_.gameChoice, scores);
+    if (best < 0)
+        return;
+    const GameChoiceCandidate& chosen = candidates[static_cast<std::size_t>(best)];
+    BidProposalRecord& p = vorlogik.proposal;
+    if (p.type != chosen.type) {
+        const GameBlock& block = p.block(chosen.type);
+        p.rating = block.after.rating;
+        p.rating1 = block.before.rating;
+    }
+    p.type = p.typeAgain = chosen.type;
+    p.level = levels[static_cast<std::size_t>(best)];
+    p.limit = chosen.value;
 }
 
 GameProposal COMPUTER_LOGIK::proposalAfterDiscard(const GameSnapshot&, const GameProposal&)

@@ -50,6 +50,9 @@ private:
     GameProposal currentProposal() const;
     CardId tableCard(const GameSnapshot& game, CardId simple);
     int playStyle() const;
+    // Replaces the pre-play logic's game after the skat by the one the
+    // searches of drawn deals rate best (GameChoiceSearch.h).
+    void chooseGameBySearch(const GameSnapshot& game);
 
     ComputerPlayerSettings settings_;
     SL_TABELLEN_WERTUNG* leadTables_ = nullptr; // null: the process's shared set
@@ -60,7 +63,8 @@ private:
     bool tableRated_ = false;
 
     OpenAnalysisStore openAnalysis_;
-    VORDIX_RANDOM openGameRandom_; // draws the deals of the open-game analysis
+    VORDIX_RANDOM openGameRandom_;   // draws the deals of the open-game analysis
+    VORDIX_RANDOM gameChoiceRandom_; // draws the deals of the game choice after the skat
     // The memory draw of the hosting table (its own generator, so that the
     // table's deals do not depend on the computer players' play).
     VORDIX_RANDOM memoryRandom_;

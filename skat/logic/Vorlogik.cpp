@@ -389,7 +389,7 @@ void VORLOGIK::bidProposal(CardSet hand, Seat ownSeat)
     };
     constexpr NullChoice NULL_BY_LEVEL[5] = {{23, 0, 50}, {23, 0, 70}, {35, 2, 90}, {46, 1, 105}, {59, 5, 120}};
     const int nullLevel = nullRating(hand);
-    if (nullLevel >= 0 && nullLevel <= 4) {
+    if (nullLevel >= std::max(nullBidLevel, 0) && nullLevel <= 4) {
         const NullChoice& c = NULL_BY_LEVEL[nullLevel];
         null.bidValue = c.value;
         null.level = c.level;

@@ -109,6 +109,9 @@ public:
     static int combineNullValues(int vc, int vs, int vh, int vd);
 
     int playStyle = PLAY_STYLE_BALANCED;
+    // The least null level (0..4) at which the bidding counts on a null
+    // game; a weaker null hand bids by its other games alone.
+    int nullBidLevel = 0;
     // The player's seat (a class-2 bid is lowered outside seat 0).
     Seat seat = SEAT_NONE;
     BidProposalRecord proposal;
