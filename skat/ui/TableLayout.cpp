@@ -110,8 +110,10 @@ TablePlacement placeTable(const TableLayout& layout, int W, int H, int theme, in
     place(BUTTON_ASSISTANCE, W - 154, -5 + topInset, 27);
     place(BUTTON_SCORE_SHEET, -7, -5 + topInset, 27);
     place(BUTTON_SHORTEN, -7, H - 53, 27);
-    place(BUTTON_TAKE_BACK, x0 + 630, y0 + 485, 60);
-    place(BUTTON_HINT, x0 + 635, y0 + 515, 60);
+    // The course's buttons stand right of the trick, below the right seat's
+    // name: the trick's cards would cover them a little further left.
+    place(BUTTON_TAKE_BACK, x0 + 660, y0 + 500, 60);
+    place(BUTTON_HINT, x0 + 660, y0 + 529, 60);
 
     // Hand views: the own hand along the bottom, the other two at the sides.
     p.hands[0] = {x0, handY + y0 - 21, D, 380, 2.0f};

@@ -140,8 +140,8 @@ TEST(TableLayout, GameButtonsByLayout)
         {"landscape take skat", landscapeLayout(), BUTTON_TAKE_SKAT, {true, 528, 630, 140}},
         {"landscape hand", landscapeLayout(), BUTTON_PLAY_HAND, {true, 768, 630, 140}},
         {"landscape skat help", landscapeLayout(), BUTTON_SKAT_HELP, {true, 978, 649, 28}},
-        {"landscape take back", landscapeLayout(), BUTTON_TAKE_BACK, {true, 758, 613, 60}},
-        {"landscape hint", landscapeLayout(), BUTTON_HINT, {true, 763, 643, 60}},
+        {"landscape take back", landscapeLayout(), BUTTON_TAKE_BACK, {true, 788, 628, 60}},
+        {"landscape hint", landscapeLayout(), BUTTON_HINT, {true, 788, 657, 60}},
         {"portrait put away", portraitLayout(), BUTTON_PUT_AWAY, {true, 534, 626, 120}},
         {"portrait take skat", portraitLayout(), BUTTON_TAKE_SKAT, {true, 272, 630, 140}},
         {"portrait hand", portraitLayout(), BUTTON_PLAY_HAND, {true, 527, 630, 140}},
@@ -154,6 +154,40 @@ TEST(TableLayout, GameButtonsByLayout)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(placeTable(c.layout, 1280, 1024, 3).buttons[c.index], c.place);
+    }
+}
+
+// The take-back and hint buttons of the game course lie on the cloth where
+// the user sees them: clear of the trick's cards, the seats' labels under
+// the side hands and the own hand, at every landscape size.
+TEST(TableLayout, CourseButtonsLieClearOfTheTrickAndTheHands)
+{
+    constexpr int BUTTON_HEIGHT = 30;
+    struct Size {
+        int width, height, strip;
+    };
+    for (const Size size : {Size{1024, 768, 0}, Size{1024, 768, 19}, Size{1280, 1024, 0}, Size{1920, 1080, 19}}) {
+        SCOPED_TRACE(std::to_string(size.width) + "x" + std::to_string(size.height) + "+" + std::to_string(size.strip));
+        const TablePlacement p = placeTable(landscapeLayout(), size.width, size.height, 3, size.strip);
+        TableGeometry geometry;
+        geometry.originX = p.originX;
+        geometry.originY = p.originY;
+        geometry.clientWidth = size.width;
+        geometry.clientHeight = size.height;
+        auto overlaps = [](const RECTANGLE& a, const RECTANGLE& b) {
+            return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
+        };
+        for (int index : {BUTTON_TAKE_BACK, BUTTON_HINT}) {
+            SCOPED_TRACE(index);
+            const ButtonPlace& b = p.buttons[index];
+            const RECTANGLE button{b.x, b.y, b.width, BUTTON_HEIGHT};
+            for (int position = 0; position < 3; ++position)
+                EXPECT_FALSE(overlaps(button, geometry.trickCard(position))) << "trick card " << position;
+            // The right seat's name ends 226 pixels below the top of its view.
+            EXPECT_GE(button.y, p.hands[2].y + 226) << "below the right seat's name";
+            EXPECT_LE(button.y + BUTTON_HEIGHT, p.hands[0].y) << "above the own hand";
+            EXPECT_LE(button.x + button.width, p.hands[2].x + 185) << "left of the other side's pile";
+        }
     }
 }
 
