@@ -158,6 +158,8 @@ public:
     HitRegion cardRegion();
     // Left and Right move the highlight; Enter and Up play the highlighted card.
     void onKey(VORDIX_MESSAGE& message) override;
+    // Acts on a held card as a click on it does (the hint button).
+    void playAsClicked(CardId card) { actOn(card); }
 
     static constexpr int KEY_ENTER = 13;
     static constexpr int KEY_UP = 200;

@@ -115,14 +115,19 @@ void FENSTER_SKAT_CONTROLLER::updateView()
     view->invalidate();
 }
 
-void FENSTER_SKAT_CONTROLLER::beginCardChoice(CardId)
+void FENSTER_SKAT_CONTROLLER::beginCardChoice(CardId hint)
 {
     if (!view)
         return;
     input.mode = INPUT_CARD_PLAY;
     input.ownCardOnItsWay = false;
+    input.suggestedCard = hint;
     updateView();
-    view->handControllers[0].setInputMode(HAND_INPUT_PLAY);
+    PLAYER_EINBLATT_CONTROLLER& own = view->handControllers[0];
+    own.setInputMode(HAND_INPUT_PLAY);
+    // With the analysis shown the proposed card stands raised.
+    if (hint != NO_CARD && isAnalysisShown())
+        own.setHighlightedCard(hint);
     view->invalidate();
 }
 

@@ -64,6 +64,7 @@ void FENSTER_SKAT_CONTROLLER::playOwnCard(CardId card)
 {
     PLAYER_EINBLATT_CONTROLLER& own = view->handControllers[0];
     input.ownCardOnItsWay = true;
+    input.suggestedCard = NO_CARD;
     SKATTISCH* table = currentTable();
     int slot = -1;
     if (table) {

@@ -145,6 +145,15 @@ std::vector<HitRegion> FENSTER_SKAT::hitRegions(SKATTISCH& table)
         "take back", buttons[BUTTON_TAKE_BACK],
         [this, &table] { return undoPossible(table) && controller && controller->isCourseShown(); },
         [this] { sendCommand(COMMAND_TAKE_BACK); }));
+    // The game course's hint button plays the card the hint proposes.
+    regions.push_back(buttonRegion(
+        "hint", buttons[BUTTON_HINT],
+        [this] {
+            const PLAYER_EINBLATT_CONTROLLER& own = handControllers[0];
+            return controller && controller->isCourseShown() && own.inputMode == HAND_INPUT_PLAY
+                   && own.shownHand.positionOf(controller->input.suggestedCard) >= 1;
+        },
+        [this] { handViews[0].playAsClicked(controller->input.suggestedCard); }));
     regions.push_back(actingRegion(
         "score sheet corner", [this](int x, int y) { return inSheetCorner(x, y); },
         [this](int, int) { sendCommand(COMMAND_SCORE_SHEET); }));

@@ -16,6 +16,9 @@ struct TableInputState {
     // The user's card stands in the trick from the click on, until the
     // table has taken it.
     bool ownCardOnItsWay = false;
+    // The card the hint proposes for the card asked of the user; the hint
+    // button of the game course plays it.
+    CardId suggestedCard = NO_CARD;
     // Kontra or Re pressed while the card request is open: they go to the
     // table with the card.
     bool kontraCalled = false;

@@ -871,6 +871,37 @@ TEST_F(GameWindow, AClickOrEnterPlaysTheCardForTheWaitingHuman)
     }
 }
 
+// With the game course shown, its hint button plays the card the hint
+// proposed for the user; without the course it does nothing.
+TEST_F(GameWindow, TheCourseHintButtonPlaysTheProposedCard)
+{
+    for (bool course : {false, true}) {
+        SCOPED_TRACE(course ? "course shown" : "no course");
+        table_test::TableHarness harness;
+        ASSERT_TRUE(harness.holdHumanAt(REQUEST_PLAY_CARD, table_test::DEAL, SEAT_1));
+        installTableServer(std::make_shared<HarnessServer>(*harness.table));
+        window->attachSeats();
+        window->windowController()->courseWanted = course;
+        PLAYER_EINBLATT_CONTROLLER& hand = window->handControllers[0];
+        window->windowController()->beginCardChoice(NO_CARD);
+        const CardId proposed = hand.shownHand.cardIdAt(2);
+        window->windowController()->beginCardChoice(proposed);
+        window->buttons[BUTTON_HINT].visible = true; // drawn once a trick was taken
+        click(centreOf(BUTTON_HINT));
+        auto played = [&] {
+            std::lock_guard lock(harness.table->tableLock);
+            return !harness.table->cards.hands[1].hasCard(proposed);
+        };
+        if (course)
+            EXPECT_TRUE(table_test::eventually(played));
+        else
+            EXPECT_FALSE(played());
+        window->windowController()->courseWanted = false;
+        installTableServer(server);
+        window->attachSeats();
+    }
+}
+
 // While the user plays every seat, the seat asked for a card comes to the
 // bottom: its hand is the own hand, takes the click and plays the card for
 // that seat. A table with one human puts every seat back at its number.
