@@ -259,7 +259,7 @@ TEST_F(Wiring, MenuFormLayout)
     const qsizetype editor = names.indexOf("Spi_Karteneditor");
     ASSERT_GE(editor, 0);
     EXPECT_EQ(names.mid(editor + 2, 2), (QStringList{"Spi_Netz_Server", "Spi_Netz_Client"}));
-    EXPECT_EQ(game->actions()[editor + 2]->text(), "Netzwerkspiel &einleiten...");
+    EXPECT_EQ(game->actions()[editor + 2]->text(), "Netz&werkspiel einleiten...");
     EXPECT_EQ(game->actions()[editor + 3]->text(), "Netzwerkspiel teil&nehmen...");
 }
 

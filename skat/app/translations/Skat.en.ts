@@ -1029,7 +1029,7 @@ QMenuBar::item:pressed
         <translation>Card e&amp;ditor...</translation>
     </message>
     <message>
-        <source>Netzwerkspiel &amp;einleiten...</source>
+        <source>Netz&amp;werkspiel einleiten...</source>
         <translation>&amp;Host a network game...</translation>
     </message>
     <message>
