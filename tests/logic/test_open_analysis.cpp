@@ -174,7 +174,7 @@ TEST(OpenAnalysis, WhenTheComputerAsksIt)
         bool asked;
     };
     const Case cases[] = {
-        {GAME_HEARTS, SEAT_0, 8, false}, {GAME_HEARTS, SEAT_0, 7, true}, {GAME_GRAND, SEAT_1, 2, true},
+        {GAME_HEARTS, SEAT_0, 9, false}, {GAME_HEARTS, SEAT_0, 8, true}, {GAME_GRAND, SEAT_1, 2, true},
         {GAME_GRAND, SEAT_1, 1, false},  {GAME_RAMSCH, SEAT_2, 5, true}, {GAME_NULL, SEAT_0, 10, false}, // the declarer
         {GAME_NULL, SEAT_1, 10, true},   {GAME_NULL, SEAT_2, 1, false},  {GAME_NONE, SEAT_1, 5, false},
     };
@@ -510,8 +510,8 @@ TEST(ComputerPlayerOpenGame, AsksTheAnalysisOnlyLateInTheGame)
         bool asked;
     };
     const Case cases[] = {
-        {GAME_CLUBS, 2, false, false}, // eight cards
-        {GAME_CLUBS, 3, false, true},  // seven cards
+        {GAME_CLUBS, 1, false, false}, // nine cards
+        {GAME_CLUBS, 2, false, true},  // eight cards
         {GAME_GRAND, 8, false, true},  // two cards
         {GAME_GRAND, 9, false, false}, // the last card
         {GAME_NULL, 0, true, true},    // a null defender from the first trick on
