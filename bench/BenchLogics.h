@@ -13,6 +13,8 @@
 //   noopen-bonus:N the same without the open-game analysis
 //   full-bidding:N the computer player drawing up to N deals for each deal
 //                  of the analysis to agree with the bidding
+//   full-budget:N  the computer player whose analysis of a move stops at N
+//                  nodes (0: never)
 //   full-realprognosis the computer player whose card-location prognosis
 //                  checks its hints against the real deal (it reads hidden
 //                  cards, as the reference does)
@@ -47,8 +49,8 @@ namespace bench_logics {
 
 inline const char* const NAMES =
     "standin, full, full-simple, full-noopen, full-tables, full-bonus:N, noopen-bonus:N, full-bidding:N, "
-    "full-realprognosis, full-exact, full-priorsearch, full-choice:N, full-open:N, full-style:N, full-nullbid:N, "
-    "baseline";
+    "full-budget:N, full-realprognosis, full-exact, full-priorsearch, full-choice:N, full-open:N, full-style:N, "
+    "full-nullbid:N, baseline";
 
 // The number after a prefix such as "full-bonus:"; false when the name
 // does not start with it or no whole number follows.
@@ -90,6 +92,8 @@ inline std::unique_ptr<PLAYER_LOGIK> create(std::string_view name)
         settings.open.nodeBudget = 800000;
     } else if (bonusOf(name, "noopen-bonus:", bonus))
         settings.openAnalysis = false;
+    else if (int budget = 0; bonusOf(name, "full-budget:", budget) && budget >= 0)
+        settings.open.nodeBudget = static_cast<std::uint64_t>(budget);
     else if (name == "full-realprognosis")
         settings.open.ownViewPrognosis = false;
     else if (!bonusOf(name, "full-bonus:", bonus) && !bonusOf(name, "full-bidding:", settings.open.biddingTries)

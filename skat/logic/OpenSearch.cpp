@@ -199,7 +199,7 @@ std::uint64_t OpenSearch::positionKey(std::uint64_t owners) const
         return owners;
     // Cards of one suit that are worth the same points and lie next to each
     // other in its order once the played cards are gone play alike: which of
-    // them is still out does not matter, only who holds them in their
+    // them were played does not matter, only who holds the others in their
     // order. Their pairs move to the lowest places of their group, so that
     // positions that differ only in the played ones share an entry.
     std::uint64_t key = 0;
