@@ -49,20 +49,8 @@ x.XFlush(display)
 x.XCloseDisplay(display)
 EOF
 
-# A fresh home for one start of Skat in $1 (de or en): no sound (id 7),
-# play delay 0 (id 8). Prints the folder.
-fresh_home() {
-  local tmp
-  tmp=$(mktemp -d)
-  mkdir -p "$tmp/config/Quorvenel" "$tmp/home" "$tmp/data"
-  {
-    printf '[Software]\n'
-    [ "$1" = en ] && printf 'Quorvenel\\SKAT\\Preferences\\Sprache=English\n'
-    printf 'Quorvenel\\SKAT\\Preferences\\7=@\n'
-    printf 'Quorvenel\\SKAT\\Preferences\\8=@\n'
-  } > "$tmp/config/Quorvenel/SKAT.ini"
-  echo "$tmp"
-}
+# shellcheck source=fresh-home.sh
+source "$root/scripts/fresh-home.sh"
 
 run() {
   local language=$1

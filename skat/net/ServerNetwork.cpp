@@ -11,6 +11,7 @@
 #include "skat/net/GameMessages.h"
 #include "skat/net/RemoteTischBeobachter.h"
 #include "skat/net/ServerDialogs.h"
+#include "vordix/Utf8.h"
 #include "vordix/ipc/OfferedService.h"
 
 #include <algorithm>
@@ -88,6 +89,11 @@ bool SKAT_SERVER::isJoined() const
 {
     auto client = ipcClient();
     return client && client->serverConnection() != 0 && clientTable() != nullptr;
+}
+
+std::wstring SKAT_SERVER::guestAddress(std::uint32_t connectionId) const
+{
+    return vordix::fromUtf8(manager().getPeerAddress(connectionId));
 }
 
 std::uint16_t SKAT_SERVER::hostingPort() const { return hosting_ ? manager().getListeningPort() : 0; }

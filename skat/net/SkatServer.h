@@ -131,6 +131,8 @@ public:
     bool isHosting() const { return hosting_; }
     std::uint16_t hostingPort() const;
     bool isAdvertised() const { return advertised_; }
+    // Where a guest's connection comes from (dotted IPv4); empty when unknown.
+    std::wstring guestAddress(std::uint32_t connectionId) const;
     // Starts the hosted game once every seat is taken.
     bool startNetworkGame();
     // Tells the clients (reply code 4), stops offering and closes every

@@ -91,8 +91,12 @@ void TABLE_DISCOVERY::added(const CService& service, bool moreComing)
 {
     {
         std::lock_guard lock(mutex_);
+        // In the order of their names, as the dialog's list shows them, so
+        // that a row's number is the table's index.
         if (std::none_of(found_.begin(), found_.end(), [&](const CService& l) { return l.sameAs(service); }))
-            found_.push_back(service);
+            found_.insert(std::upper_bound(found_.begin(), found_.end(), service,
+                                           [](const CService& a, const CService& b) { return a.name < b.name; }),
+                          service);
     }
     if (!moreComing)
         notify();

@@ -39,6 +39,7 @@ public:
     bool start(std::function<void()> changed);
     void stop();
     bool isRunning() const { return observerId_ > 0; }
+    // In the order of their names.
     std::vector<FoundTable> tables() const;
     // Resolves the listed table to its host, port and address; `changed`
     // follows each time more is known.

@@ -7,8 +7,10 @@
 
 namespace {
 
-// The seat line of a player: name and address ("network id (connection)"
-// for a guest, the waiting text for a free network seat).
+// The seat line of a player: name and address (for a guest where its
+// connection comes from and the connection's number, which say more to the
+// user than the program's generated network id; the waiting text for a
+// free network seat).
 struct SeatLine {
     std::wstring name;
     std::wstring address;
@@ -16,7 +18,7 @@ struct SeatLine {
     bool remote = false;
 };
 
-SeatLine seatLineOf(const PLAYER* player, int slot)
+SeatLine seatLineOf(const SKAT_SERVER& server, const PLAYER* player, int slot)
 {
     SeatLine line;
     if (!player)
@@ -26,8 +28,11 @@ SeatLine seatLineOf(const PLAYER* player, int slot)
         if (remote->connection.connected) {
             line.guestSeated = true;
             line.name = player->name();
-            line.address =
-                remote->connection.proxyUid() + L" (" + std::to_wstring(remote->connection.connectionId) + L")";
+            const std::uint32_t connection = remote->connection.connectionId;
+            std::wstring from = server.guestAddress(connection);
+            if (from.empty())
+                from = remote->connection.proxyUid();
+            line.address = from + L" (" + std::to_wstring(connection) + L")";
         } else {
             line.name = skat::text(TextKey::Warte_auf_Verbindung);
             line.address = skat::text(TextKey::Netzwerkspieler);
@@ -95,7 +100,7 @@ void DIALOG_NETZ_SPIEL_EINLEITEN::updateSeats()
     if (!imp || !table)
         return;
     for (int slot = 0; slot < 3; ++slot) {
-        const SeatLine line = seatLineOf(table->playerInSlot(slot), slot);
+        const SeatLine line = seatLineOf(server_, table->playerInSlot(slot), slot);
         imp->setControlText(NAME[slot], line.name);
         imp->setControlText(ADDRESS[slot], line.address);
         if (slot > 0)
@@ -266,10 +271,13 @@ void DIALOG_NETZ_SPIEL_TEILNEHMEN::fillSeatLines()
             if (player->kind() == PLAYER_KIND_NETWORK_CLIENT) {
                 type = skat::text(TextKey::Lokaler_Spieler);
                 name = tableServices()->seatName(0);
-                address = L"(lokal)";
+                address = skat::text(TextKey::Eigener_Platz_Lokal);
                 seated_ = true;
             } else {
                 type = skat::text(TextKey::Netzwerkspieler);
+                // A seat the host keeps for a guest who has not come yet.
+                if (name.empty() && player->kind() == PLAYER_KIND_REMOTE_VIEW)
+                    name = skat::text(TextKey::Warte_auf_Verbindung);
             }
         }
         imp->setControlText(TYPE[slot], type);

@@ -100,6 +100,11 @@ TEST_F(NetworkPlay, GuestsAreSeatedByTheirSenderIdAndRefusedWhenSeatedOrFull)
     ASSERT_TRUE(host.pumpUntil([&] { return a.lastReply() == 1; }));
     EXPECT_EQ(a.ownSlot(), 1);
     EXPECT_FALSE(host.table().allSeatsReady());
+    // The host dialog's seat line tells where the guest connects from.
+    const REMOTE_PLAYER* seated = host.table().playerInSlot(1)->isRemote();
+    ASSERT_NE(seated, nullptr);
+    EXPECT_EQ(host.server->guestAddress(seated->connection.connectionId), L"127.0.0.1");
+    EXPECT_EQ(host.server->guestAddress(9999), L"");
 
     // The same program again, on a connection of its own: already seated.
     Guest& again = addGuest(L"guest-a");

@@ -47,6 +47,28 @@ TEST_F(TableDiscovery, TheNewsHandlerMayReadTheListWhileStartTellsTheKnownTables
     discovery.stop();
 }
 
+// The dialog's list sorts its rows by name; a row's number must name the
+// same table in the discovery's list.
+TEST_F(TableDiscovery, TablesAreListedInTheOrderOfTheirNames)
+{
+    auto zora = registrar.registerService(1, L"Zora", L"skat");
+    auto anna = registrar.registerService(2, L"Anna", L"skat");
+    auto mia = registrar.registerService(3, L"Mia", L"skat");
+    TABLE_DISCOVERY discovery(&library);
+    std::mutex mutex;
+    std::condition_variable changed;
+    ASSERT_TRUE(discovery.start([&] { changed.notify_all(); }));
+    {
+        std::unique_lock lock(mutex);
+        ASSERT_TRUE(changed.wait_for(lock, 10s, [&] { return discovery.tables().size() == 3; }));
+    }
+    std::vector<std::wstring> names;
+    for (const FoundTable& table : discovery.tables())
+        names.push_back(table.name);
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"Anna", L"Mia", L"Zora"}));
+    discovery.stop();
+}
+
 TEST_F(TableDiscovery, AResolvedTableIsJoinedByItsAddress)
 {
     auto table = registrar.registerService(4711, L"Bert", L"skat");

@@ -352,6 +352,13 @@ void CIPCServer_imp::onAccepted(SocketHandle socket)
         removeConnection(id, false);
 }
 
+std::string CIPCServer_imp::getPeerAddress(uint32_t connectionId) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const auto info = findConnection(connectionId);
+    return info ? peerAddress(info->getSocket()) : std::string();
+}
+
 std::shared_ptr<CSocketInfo> CIPCServer_imp::findConnection(uint32_t connectionId) const
 {
     auto it = m_connections.find(connectionId);

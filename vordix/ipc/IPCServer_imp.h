@@ -58,6 +58,8 @@ public:
     // The port the server listens on (useful when the offered port was 0).
     uint16_t getListeningPort() const;
     size_t getConnectionCount() const;
+    // The dotted IPv4 address of the connection's peer; empty when unknown.
+    std::string getPeerAddress(uint32_t connectionId) const;
 
     // Used by the listening and receiving threads.
     uint32_t addConnection(SocketHandle socket);

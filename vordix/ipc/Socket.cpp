@@ -85,6 +85,19 @@ uint16_t localPort(const SocketHandle& socket)
     return ntohs(addr.sin_port);
 }
 
+std::string peerAddress(const SocketHandle& socket)
+{
+    if (!socket)
+        return {};
+    sockaddr_in addr{};
+    socklen_t len = sizeof addr;
+    char dotted[INET_ADDRSTRLEN] = {};
+    if (getpeername(socket->fd(), reinterpret_cast<sockaddr*>(&addr), &len) != 0 || addr.sin_family != AF_INET
+        || !inet_ntop(AF_INET, &addr.sin_addr, dotted, sizeof dotted))
+        return {};
+    return dotted;
+}
+
 SocketHandle acceptConnection(const SocketHandle& listening)
 {
     if (!listening)

@@ -36,6 +36,8 @@ constexpr int DEFAULT_CONNECT_TIMEOUT_MS = 5000;
 SocketHandle openListeningSocket(uint16_t port);
 // The local port a socket is bound to; 0 on failure.
 uint16_t localPort(const SocketHandle& socket);
+// The dotted IPv4 address of the connected peer; empty on failure.
+std::string peerAddress(const SocketHandle& socket);
 // Null when nothing could be accepted.
 SocketHandle acceptConnection(const SocketHandle& listening);
 // Connects to address:port (IPv4, host byte order) within the timeout.

@@ -25,15 +25,17 @@ for tool in ip dbus-daemon avahi-daemon timeout mount; do
 done
 ldconfig -p 2> /dev/null | grep -q 'libdns_sd\.so\.1' || skip "libdns_sd.so.1 is not installed"
 
+# shellcheck source=../../../scripts/avahi-sandbox.sh
+source "$(dirname "$0")/../../../scripts/avahi-sandbox.sh"
 work=$(mktemp -d "${TMPDIR:-/tmp}/skat-dnssd.XXXXXX")
 # Unique per run, so that runs side by side do not meet.
 a=skat-host-$$
 b=skat-join-$$
-pids=()
+host_pid=
 
 cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2> /dev/null; done
-  for pid in "${pids[@]}"; do wait "$pid" 2> /dev/null; done
+  [ -n "$host_pid" ] && kill "$host_pid" 2> /dev/null
+  avahi_sandbox_stop
   ip netns del "$a" 2> /dev/null
   ip netns del "$b" 2> /dev/null
   rm -rf "$work"
@@ -52,63 +54,10 @@ done
 ip -n "$a" link set veth-host up
 ip -n "$b" link set veth-join up
 
-# A system bus and an Avahi daemon for each side. The daemons keep their
-# pid file and socket in /run/avahi-daemon, which each gets privately
-# (`ip netns exec` runs in a mount namespace of its own).
-start_side() { # name namespace interface
-  local name=$1 namespace=$2 interface=$3
-  cat > "$work/$name-bus.conf" << EOF
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>system</type>
-  <listen>unix:path=$work/$name-bus</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow user="*"/>
-    <allow own="*"/>
-    <allow send_destination="*"/>
-    <allow receive_sender="*"/>
-  </policy>
-</busconfig>
-EOF
-  cat > "$work/$name-avahi.conf" << EOF
-[server]
-host-name=$name
-domain-name=local
-use-ipv4=yes
-use-ipv6=no
-allow-interfaces=$interface
-enable-dbus=yes
-[wide-area]
-enable-wide-area=no
-[publish]
-publish-hinfo=no
-publish-workstation=no
-EOF
-  dbus-daemon --config-file="$work/$name-bus.conf" --nofork --nopidfile --nosyslog > "$work/$name-bus.log" 2>&1 &
-  pids+=($!)
-  for _ in $(seq 50); do
-    [ -S "$work/$name-bus" ] && break
-    sleep 0.1
-  done
-  [ -S "$work/$name-bus" ] || skip "dbus-daemon does not start: $(tail -1 "$work/$name-bus.log")"
-  ip netns exec "$namespace" env DBUS_SYSTEM_BUS_ADDRESS="unix:path=$work/$name-bus" sh -c \
-    "mkdir -p /run/avahi-daemon && mount -t tmpfs tmpfs /run/avahi-daemon && exec avahi-daemon \
-     -f '$work/$name-avahi.conf' --no-drop-root --no-chroot --no-rlimits --no-proc-title" \
-    > "$work/$name-avahi.log" 2>&1 &
-  pids+=($!)
-}
-
-start_side skathost "$a" veth-host
-start_side skatjoin "$b" veth-join
-for name in skathost skatjoin; do
-  for _ in $(seq 100); do
-    grep -q "Server startup complete" "$work/$name-avahi.log" && break
-    sleep 0.1
-  done
-  grep -q "Server startup complete" "$work/$name-avahi.log" ||
-    skip "avahi-daemon does not start: $(grep -v '^\*\*\*' "$work/$name-avahi.log" | tail -1)"
+# A system bus and an Avahi daemon for each side.
+for side in "skathost $a veth-host" "skatjoin $b veth-join"; do
+  # shellcheck disable=SC2086
+  avahi_sandbox_start $side "$work" || skip "$avahi_sandbox_error"
 done
 echo "two namespaces on a veth pair, each with its own bus and Avahi daemon"
 
@@ -117,12 +66,12 @@ echo "two namespaces on a veth pair, each with its own bus and Avahi daemon"
 ip netns exec "$a" env DBUS_SYSTEM_BUS_ADDRESS="unix:path=$work/skathost-bus" \
   timeout 30 "$peer" host "$port" > "$work/host.out" 2> "$work/host.err" &
 host_pid=$!
-pids+=("$host_pid")
 ip netns exec "$b" env DBUS_SYSTEM_BUS_ADDRESS="unix:path=$work/skatjoin-bus" \
   timeout 30 "$peer" join skathost "$port" > "$work/join.out" 2> "$work/join.err"
 join_status=$?
 wait "$host_pid"
 host_status=$?
+host_pid=
 
 sed 's/^/host: /' "$work/host.out"
 sed 's/^/join: /' "$work/join.out"
