@@ -180,6 +180,7 @@ struct Variant {
     bool openAnalysis;
     bool prognosisDeals;
     std::uint32_t seed;
+    int gameChoiceSamples = 0; // the game after the skat by searching drawn deals
 };
 
 // Plays twelve games of a list with every seat asking both players; the
@@ -191,6 +192,7 @@ void checkVariant(const Variant& variant)
     ComputerPlayerSettings settings;
     settings.openAnalysis = variant.openAnalysis;
     settings.open.prognosisDeals = variant.prognosisDeals;
+    settings.gameChoice.samples = variant.gameChoiceSamples;
     settings.memory = 2;
     Findings findings;
     std::uint32_t logicSeed = variant.seed;
@@ -235,6 +237,13 @@ TEST(HiddenCards, TheCardLocationPrognosisReadsNoHiddenCard)
 {
     checkVariant({"open analysis on prognosis deals", true, true, 20261211});
     checkVariant({"open analysis on prognosis deals, other deals", true, true, 777});
+}
+
+// The declarer's game after the skat chosen by searching deals drawn from
+// its twelve cards.
+TEST(HiddenCards, TheGameChoiceBySearchReadsOnlyTheDeclarersCards)
+{
+    checkVariant({"game choice by search", false, false, 20261211, 2});
 }
 
 } // namespace
