@@ -138,6 +138,8 @@ bool SKATTISCH::isNetworkGame() const { return isClientTable() || isServerTableW
 
 bool SKATTISCH::mayStartNextOfList() const
 {
+    // The GUI asks while the game loop may be adding a row or starting a game.
+    std::lock_guard lock(tableLock);
     const int rows = sheet.rowCount();
     return rows >= 1 && rows <= LISTE::MAX_GAMES - 1 && (currentIndex == STATE_NONE || modus.mode != MODE_NEXT_OF_LIST);
 }

@@ -25,6 +25,7 @@
 #include "skat/ui/LocalTableServer.h"
 #include "skat/ui/TableAids.h"
 #include "skat/ui/TableDialogSupport.h"
+#include "skat/ui/TableSnapshot.h"
 #include "skat/ui/WindowServerDialogs.h"
 #include "vordix/Message.h"
 #include "vordix/MessageSink.h"
@@ -366,7 +367,7 @@ bool SKAT_APPLICATION::guard(SKATTISCH*& table)
     }
     if (auto* server = dynamic_cast<SKATTISCH_SERVER*>(table))
         server->confirmInterruption();
-    return table->modus.freeGame;
+    return TableSnapshot(*table).modus.freeGame;
 }
 
 void SKAT_APPLICATION::takeBack()
@@ -384,7 +385,7 @@ void SKAT_APPLICATION::takeBack()
     if (auto* server = dynamic_cast<SKATTISCH_SERVER*>(table))
         server->confirmInterruption();
     // The game went on while the question was open: look again.
-    if (!table->modus.freeGame || !takeBackPossible(*table))
+    if (!TableSnapshot(*table).modus.freeGame || !takeBackPossible(*table))
         return;
     table->takeBackFlag = 1;
     // The awaited human gives up the open request; the game flow then takes back.
@@ -458,7 +459,7 @@ bool SKAT_APPLICATION::executeCommand(const VORDIX_MESSAGE& message)
     case menu::OPEN_HANDS: toggleAid(&TableAids::otherHands); break;
     case menu::DISTRIBUTION:
         if (guard(table)) {
-            dealEditor.setDistribution(table->cards.dealAsDealt);
+            dealEditor.setDistribution(TableSnapshot(*table).cards.dealAsDealt);
             dealEditor.open();
         }
         break;
@@ -526,15 +527,13 @@ MenuInputs SKAT_APPLICATION::menuInputs()
     SKATTISCH* table = currentTable();
     in.hasTable = table != nullptr;
     if (table) {
-        in.sheetRows = table->sheet.rowCount();
+        const TableSnapshot shown(*table);
+        in.sheetRows = shown.sheet.rowCount();
         in.sheetInProgress = table->mayStartNextOfList();
-        in.state = table->currentIndex;
-        {
-            std::lock_guard lock(table->tableLock);
-            in.tricks = table->cards.pile.trickCount();
-        }
-        in.interrupted = table->modus.freeGame;
-        in.exerciseMode = table->modus.exerciseFlag;
+        in.state = shown.currentIndex;
+        in.tricks = shown.cards.pile.trickCount();
+        in.interrupted = shown.modus.freeGame;
+        in.exerciseMode = shown.modus.exerciseFlag;
     }
     if (controller) {
         in.putAwayShown = controller->input.mode == INPUT_PUT_AWAY;
