@@ -24,11 +24,13 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKAT_B
       -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_C_FLAGS="$flags" >/dev/null
 
 # Only the test programs of the chosen labels, plus what their tests start: the
-# fuzz targets (ipc's and app's, and the readers' of engine, net and vordix) and the Skat
-# program (started by a windows test).
-targets=$(cmake --build "$build" --target help | sed -n 's/^\(test_[a-z]*\|[a-z]*_fuzz_[a-z_]*\|skat_fuzzers\|Skat\):.*/\1/p' |
+# fuzz targets (ipc's and app's, and the readers' of engine, net and vordix), the Skat
+# program (started by a windows test) and the DNS-SD peer (started by a net test).
+targets=$(cmake --build "$build" --target help |
+          sed -n 's/^\(test_[a-z]*\|[a-z]*_fuzz_[a-z_]*\|skat_fuzzers\|Skat\|net_dnssd_peer\):.*/\1/p' |
           while read -r t; do
             case $t in ipc_fuzz*) label=ipc ;; app_fuzz*) label=app ;; skat_fuzzers) label="engine|net|vordix" ;; Skat) label=windows ;;
+              net_dnssd_peer) label=net ;;
               *) label=${t#test_} ;; esac
             for l in ${label//|/ }; do
               if [[ $l =~ ^($labels)$ ]]; then echo "$t"; break; fi

@@ -191,19 +191,27 @@ int CServiceBrowser::addObserver(IObserver* observer)
     if (!observer)
         return -1;
     std::lock_guard startStop(m_startStop);
-    std::lock_guard lock(m_mutex);
+    // The library is called without the list's lock: it holds a lock of its
+    // own while it delivers news, and the news take the list's lock.
     if (!m_ref) {
         CDnsSdLibrary::Ref ref = nullptr;
         if (m_library.browse(&ref, 0, 0, m_regType.c_str(), nullptr, &CServiceBrowser::onBrowse, this) != 0 || !ref)
             return -1;
-        m_ref = ref;
+        {
+            std::lock_guard lock(m_mutex);
+            m_ref = ref;
+        }
         CDnsSdLibrary& library = m_library;
         if (!m_thread.start(library.socketOf(ref), [&library, ref] { library.processResult(ref); })) {
+            {
+                std::lock_guard lock(m_mutex);
+                m_ref = nullptr;
+            }
             library.deallocate(ref);
-            m_ref = nullptr;
             return -1;
         }
     }
+    std::lock_guard lock(m_mutex);
     const int id = ++observerCounter;
     m_observers[id] = observer;
     observer->resetServices();
@@ -281,27 +289,34 @@ void CServiceBrowser::onBrowse(CDnsSdLibrary::Ref ref, uint32_t flags, uint32_t 
 
 // ---------------------------------------------------------------- resolving
 
+// The library is called without the resolver's lock: it holds a lock of
+// its own while it delivers results, and the results take the resolver's.
 bool CAddressResolver::resolve(const CService& service, Completion completion)
 {
     cancel();
-    std::lock_guard lock(m_mutex);
+    {
+        std::lock_guard lock(m_mutex);
+        m_service = service;
+        m_service.address.clear(); // asked anew
+        m_completion = std::move(completion);
+    }
     const std::string name = vordix::toUtf8(service.name);
     const std::string domain = vordix::toUtf8(service.domain);
     CDnsSdLibrary::Ref ref = nullptr;
     if (m_library.resolve(&ref, 0, service.interfaceIndex, name.c_str(), service.regType.c_str(),
                           domain.empty() ? "local." : domain.c_str(), &CAddressResolver::onResolve, this)
             != 0
-        || !ref)
+        || !ref) {
+        cancel();
         return false;
-    m_ref = ref;
-    m_service = service;
-    m_service.address.clear(); // asked anew
-    m_completion = std::move(completion);
+    }
+    {
+        std::lock_guard lock(m_mutex);
+        m_ref = ref;
+    }
     CDnsSdLibrary& library = m_library;
     if (!m_thread.start(library.socketOf(ref), [&library, ref] { library.processResult(ref); })) {
-        library.deallocate(ref);
-        m_ref = nullptr;
-        m_completion = nullptr;
+        cancel();
         return false;
     }
     return true;
@@ -312,17 +327,21 @@ void CAddressResolver::cancel()
     // The resolve thread first: its callback starts the address query.
     m_thread.stop();
     m_queryThread.stop();
-    std::lock_guard lock(m_mutex);
-    m_library.deallocate(m_ref);
-    m_library.deallocate(m_queryRef);
-    m_ref = nullptr;
-    m_queryRef = nullptr;
-    m_completion = nullptr;
+    CDnsSdLibrary::Ref resolving = nullptr, querying = nullptr;
+    {
+        std::lock_guard lock(m_mutex);
+        std::swap(resolving, m_ref);
+        std::swap(querying, m_queryRef);
+        m_completion = nullptr;
+    }
+    m_library.deallocate(resolving);
+    m_library.deallocate(querying);
 }
 
+// On the resolve thread, without the resolver's lock.
 void CAddressResolver::queryAddress(const std::string& hostTarget)
 {
-    if (m_queryRef || hostTarget.empty() || !m_library.canQueryRecords())
+    if (hostTarget.empty() || !m_library.canQueryRecords())
         return;
     CDnsSdLibrary::Ref ref = nullptr;
     if (m_library.queryRecord(&ref, 0, m_service.interfaceIndex, hostTarget.c_str(), CDnsSdLibrary::RECORD_TYPE_A,
@@ -330,12 +349,20 @@ void CAddressResolver::queryAddress(const std::string& hostTarget)
             != 0
         || !ref)
         return;
-    m_queryRef = ref;
-    CDnsSdLibrary& library = m_library;
-    if (!m_queryThread.start(library.socketOf(ref), [&library, ref] { library.processResult(ref); })) {
-        library.deallocate(ref);
-        m_queryRef = nullptr;
+    bool keep;
+    {
+        std::lock_guard lock(m_mutex);
+        keep = !m_queryRef && m_completion;
+        if (keep)
+            m_queryRef = ref;
     }
+    if (!keep) {
+        m_library.deallocate(ref);
+        return;
+    }
+    // Should the thread not start, cancel() deallocates the reference.
+    CDnsSdLibrary& library = m_library;
+    m_queryThread.start(library.socketOf(ref), [&library, ref] { library.processResult(ref); });
 }
 
 void CAddressResolver::onResolve(CDnsSdLibrary::Ref, uint32_t, uint32_t, int32_t error, const char*,
@@ -344,15 +371,19 @@ void CAddressResolver::onResolve(CDnsSdLibrary::Ref, uint32_t, uint32_t, int32_t
     auto* resolver = static_cast<CAddressResolver*>(context);
     if (!resolver)
         return;
-    std::lock_guard lock(resolver->m_mutex);
-    if (!resolver->m_completion)
-        return;
-    if (error == 0) {
-        resolver->m_service.host = vordix::fromUtf8(text(hostTarget));
-        resolver->m_service.port = ntohs(port);
+    bool ask = false;
+    {
+        std::lock_guard lock(resolver->m_mutex);
+        if (!resolver->m_completion)
+            return;
+        if (error == 0) {
+            resolver->m_service.host = vordix::fromUtf8(text(hostTarget));
+            resolver->m_service.port = ntohs(port);
+        }
+        resolver->m_completion(error == 0, resolver->m_service);
+        ask = error == 0 && !resolver->m_queryRef;
     }
-    resolver->m_completion(error == 0, resolver->m_service);
-    if (error == 0)
+    if (ask)
         resolver->queryAddress(text(hostTarget));
 }
 

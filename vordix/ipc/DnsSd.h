@@ -177,7 +177,7 @@ private:
     static void onAddress(CDnsSdLibrary::Ref, uint32_t flags, uint32_t interfaceIndex, int32_t error,
                           const char* fullName, uint16_t recordType, uint16_t recordClass, uint16_t dataLength,
                           const void* data, uint32_t ttl, void* context);
-    void queryAddress(const std::string& hostTarget); // lock held
+    void queryAddress(const std::string& hostTarget); // on the resolve thread, unlocked
 
     CDnsSdLibrary& m_library;
     std::mutex m_mutex;
