@@ -3,6 +3,7 @@
 # focused, so that keys and clicks from xdotool reach it.
 #
 #   skat_session_prepare          empty home, preferences (window, no sound)
+#   skat_home DIR [NAME]          such a home in DIR (the user called NAME)
 #   skat_session_start [args]     starts Skat (inside Xvfb), sets SKAT_PID and SKAT_WIN
 #   skat_key KEY...               key presses through XTEST (a pause after each)
 #   skat_sheet_rows               games in the current score sheet (0 when none yet)
@@ -18,8 +19,14 @@ SKAT_KEY_PAUSE=${SKAT_KEY_PAUSE:-0.25}
 skat_session_prepare() {
   SESSION_DIR=$(mktemp -d)
   export HOME=$SESSION_DIR/home
-  mkdir -p "$HOME/.config/Quorvenel" "$HOME/Documents"
   unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME XDG_DOCUMENTS_DIR
+  skat_home "$HOME"
+}
+
+# An empty home folder with the preferences of a scripted run (and, as a
+# second argument, the user's name).
+skat_home() {
+  mkdir -p "$1/.config/Quorvenel" "$1/Documents"
   # Preferences are one character each, "@" plus the value: 17 full
   # screen off (the sliding menu would cover the top row), 7 sound off,
   # 8 the play delay in steps of 500 ms, and the language when asked for.
@@ -29,7 +36,8 @@ skat_session_prepare() {
     printf 'Quorvenel\\SKAT\\Preferences\\7=@\n'
     printf 'Quorvenel\\SKAT\\Preferences\\8=%s\n' "${SKAT_SPEED_CHAR:-@}"
     if [ -n "${SKAT_LANGUAGE:-}" ]; then printf 'Quorvenel\\SKAT\\Preferences\\Sprache=%s\n' "$SKAT_LANGUAGE"; fi
-  } > "$HOME/.config/Quorvenel/SKAT.ini"
+    if [ -n "${2:-}" ]; then printf 'Quorvenel\\SKAT\\Preferences\\1=%s\n' "$2"; fi
+  } > "$1/.config/Quorvenel/SKAT.ini"
 }
 
 skat_session_start() {

@@ -556,7 +556,13 @@ NETWORKCLIENT_PLAYER::NETWORKCLIENT_PLAYER(int id) : HUMAN_PLAYER(id) { kind_ = 
 
 std::wstring NETWORKCLIENT_PLAYER::name() const { return tableServices()->seatName(0); }
 
-REMOTE_PLAYER::REMOTE_PLAYER(int id) : PLAYER(id) { kind_ = PLAYER_KIND_REMOTE; }
+REMOTE_PLAYER::REMOTE_PLAYER(int id) : PLAYER(id)
+{
+    kind_ = PLAYER_KIND_REMOTE;
+    // A player at another program shows the picture that program sends, never
+    // the one stored here for the slot.
+    setPictureData({});
+}
 
 bool REMOTE_PLAYER::deliverRequest(PlayerRequest kind)
 {

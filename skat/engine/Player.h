@@ -89,8 +89,16 @@ public:
     // Takes the bitmap when it holds an image; the old picture goes first.
     void setPicture(std::unique_ptr<VORDIX_BITMAP> picture);
     const VORDIX_BITMAP* picture() const { return picture_.get(); }
+    // A picture that came as file bytes from another program: kept as it
+    // came (to pass it on) and shown where bitmaps can be made; bytes that
+    // are no image there leave the player without a picture.
+    void setPictureData(const std::string& bytes);
+    const std::vector<unsigned char>& pictureData() const { return pictureData_; }
     // The picture's file; false for ids without one.
     bool pictureFile(VORDIX_FILE& file, bool createFolders) const;
+    // The bytes of the stored picture file of a player id (the user is 0),
+    // empty without one: what a joining program sends the host.
+    static std::string pictureFileBytes(int id);
 
     // Set by the table that seats the player.
     void attachTable(PLAYER_TABLE* table, int slot);

@@ -11,9 +11,11 @@
 #include <iterator>
 #include <system_error>
 
-bool PLAYER::pictureFile(VORDIX_FILE& file, bool createFolders) const
+namespace {
+
+bool pictureFileOf(int id, VORDIX_FILE& file, bool createFolders)
 {
-    if (id_ < 0 || id_ > 2)
+    if (id < 0 || id > 2)
         return false;
     VORDIX_FOLDER folder;
     folder.setStandardFolder(FOLDER_APPDATA);
@@ -25,24 +27,54 @@ bool PLAYER::pictureFile(VORDIX_FILE& file, bool createFolders) const
         folder.changeFolder(program);
         folder.changeFolder(L"Grafik");
     }
-    file = VORDIX_FILE(folder, L"Face" + std::to_wstring(id_) + L".png");
+    file = VORDIX_FILE(folder, L"Face" + std::to_wstring(id) + L".png");
     return !folder.path().empty();
 }
+
+std::string fileBytes(int id)
+{
+    VORDIX_FILE file;
+    if (!pictureFileOf(id, file, false) || !file.isReadable())
+        return {};
+    std::ifstream in(file.fsPath(), std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+} // namespace
+
+bool PLAYER::pictureFile(VORDIX_FILE& file, bool createFolders) const
+{
+    return pictureFileOf(id_, file, createFolders);
+}
+
+std::string PLAYER::pictureFileBytes(int id) { return fileBytes(id); }
 
 void PLAYER::loadPicture()
 {
     picture_.reset();
     pictureData_.clear();
-    VORDIX_FILE file;
-    if (!VORDIX_IMPLEMENTORFACTORY::instance() || !pictureFile(file, false) || !file.isReadable())
+    if (!VORDIX_IMPLEMENTORFACTORY::instance())
         return;
-    std::ifstream in(file.fsPath(), std::ios::binary);
-    std::vector<unsigned char> data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string data = fileBytes(id_);
     auto bitmap = std::make_unique<VORDIX_BITMAP>();
-    if (data.empty() || !bitmap->loadFromData(data.data(), data.size()) || !bitmap->isLoaded())
+    if (data.empty() || !bitmap->loadFromData(reinterpret_cast<const unsigned char*>(data.data()), data.size())
+        || !bitmap->isLoaded())
         return;
     picture_ = std::move(bitmap);
-    pictureData_ = std::move(data);
+    pictureData_.assign(data.begin(), data.end());
+}
+
+void PLAYER::setPictureData(const std::string& bytes)
+{
+    picture_.reset();
+    pictureData_.assign(bytes.begin(), bytes.end());
+    if (bytes.empty() || !VORDIX_IMPLEMENTORFACTORY::instance())
+        return;
+    auto bitmap = std::make_unique<VORDIX_BITMAP>();
+    if (bitmap->loadFromData(pictureData_.data(), pictureData_.size()) && bitmap->isLoaded())
+        picture_ = std::move(bitmap);
+    else
+        pictureData_.clear();
 }
 
 bool PLAYER::savePicture()

@@ -30,6 +30,7 @@ void SKATTISCH::resetGame()
     std::lock_guard lock(tableLock);
     cards.reset();
     record.reset();
+    heldCounts = HANDS_KNOWN;
 }
 
 bool SKATTISCH::setPlayer(int slot, int kind)
@@ -195,6 +196,7 @@ void SKATTISCH::applyTableEvent(const TableEventArrival& arrival)
         currentIndex = arrival.stateIndex;
         if (arrival.cards)
             cards = *arrival.cards;
+        heldCounts = arrival.held.value_or(HANDS_KNOWN);
         if (arrival.record)
             record = *arrival.record;
         if (arrival.event == SCORE_SHEET_CHANGED && isClientTable() && arrival.sheet)
@@ -683,6 +685,7 @@ void SKATTISCH_CLIENT::performPlayerRequest(const PlayerRequestArrival& request)
         currentIndex = request.stateIndex;
         if (request.cards)
             cards = *request.cards;
+        heldCounts = request.held.value_or(HANDS_KNOWN);
         if (request.record)
             record = *request.record;
         for (Seat seat = SEAT_0; seat < SEAT_COUNT && request.seatNames; ++seat) {

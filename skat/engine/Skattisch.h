@@ -25,11 +25,17 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 
 // A table event as the queue worker takes it: posted by this program's own
 // game loop (local), or received from the host with the host's state.
+// How many cards each seat holds, where a seat's view from the host hides
+// the hand itself; -1 where the hand is known.
+using HeldCounts = std::array<int, 3>;
+inline constexpr HeldCounts HANDS_KNOWN{-1, -1, -1};
+
 struct TableEventArrival {
     bool local = true;
     std::uint32_t runId = 0;
@@ -37,6 +43,7 @@ struct TableEventArrival {
     const SPIELKARTEN* cards = nullptr;  // the host's card state (host events)
     const SPIELSTRUCT* record = nullptr; // the host's record (host events)
     const LISTE* sheet = nullptr;        // the host's score sheet, when the event carries it
+    std::optional<HeldCounts> held;      // a seat's view: the cards the other seats hold (host events)
     int event = 0;
     int value = 0;
 };
@@ -51,6 +58,7 @@ struct PlayerRequestArrival {
     const SPIELKARTEN* cards = nullptr;
     const SPIELSTRUCT* record = nullptr;
     const std::array<std::wstring, 3>* seatNames = nullptr;
+    std::optional<HeldCounts> held;
 };
 
 // A table event or a request for a local player as this program's own
@@ -154,6 +162,9 @@ public:
     SPIELMODUS modus;
     SPIELSTRUCT record;
     SPIELKARTEN cards;
+    // On a client table: the cards each seat holds by the host's last view,
+    // the hands it hides included (HANDS_KNOWN on other tables).
+    HeldCounts heldCounts = HANDS_KNOWN;
     TISCH_BEOBACHTER_MANAGER observers;
     LISTE sheet;
     LAUFENDES_SPIEL_DOKUMENT runningGame;

@@ -52,6 +52,17 @@ PLAYER_AKTION answerFromMessage(const SKAT_NETWORKMESSAGE& message)
     return answer;
 }
 
+std::optional<HeldCounts> heldCountsOf(const SKAT_NETWORKMESSAGE& message)
+{
+    if (!message.partialView)
+        return std::nullopt;
+    HeldCounts held = message.handSizes;
+    // The seat's own hand is always known to it.
+    if (isValidSeat(message.viewSeat))
+        held[message.viewSeat] = -1;
+    return held;
+}
+
 TableEventArrival tableEventOf(const SKAT_NETWORKMESSAGE& message)
 {
     TableEventArrival arrival;
@@ -61,6 +72,7 @@ TableEventArrival tableEventOf(const SKAT_NETWORKMESSAGE& message)
     arrival.cards = &message.cards;
     arrival.record = &message.record;
     arrival.sheet = message.sheetIfAny();
+    arrival.held = heldCountsOf(message);
     arrival.event = message.event;
     arrival.value = message.eventValue;
     return arrival;
@@ -76,6 +88,7 @@ PlayerRequestArrival playerRequestOf(const SKAT_NETWORKMESSAGE& message)
     request.cards = &message.cards;
     request.record = &message.record;
     request.seatNames = &message.seatNames;
+    request.held = heldCountsOf(message);
     return request;
 }
 

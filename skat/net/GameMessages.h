@@ -14,6 +14,9 @@
 void answerToMessage(const PLAYER_AKTION& answer, SKAT_NETWORKMESSAGE& message);
 PLAYER_AKTION answerFromMessage(const SKAT_NETWORKMESSAGE& message);
 
+// What a seat's view tells of the cards the other seats hold (the seat's
+// own hand is known: -1); none for a message that shows every hand.
+std::optional<HeldCounts> heldCountsOf(const SKAT_NETWORKMESSAGE& message);
 // A table event or a player request (views into the message).
 TableEventArrival tableEventOf(const SKAT_NETWORKMESSAGE& message);
 PlayerRequestArrival playerRequestOf(const SKAT_NETWORKMESSAGE& message);

@@ -1,6 +1,7 @@
 #include "skat/net/NetworkAdapters.h"
 
 #include "skat/engine/TableTypes.h"
+#include "skat/net/FrameLog.h"
 #include "skat/net/SkatNetworkMessage.h"
 #include "vordix/ipc/AsyncMessage.h"
 
@@ -24,6 +25,7 @@ bool sendGameFrame(VORDIX_IPC::IIPCServer& manager, std::uint32_t connectionId, 
     message.setData(frame.text.c_str(), static_cast<std::uint32_t>(frame.text.size() + 1));
     for (const std::string& picture : frame.pictures)
         message.addData(picture.data(), static_cast<std::uint32_t>(picture.size()));
+    logGameFrame(true, connectionId, tag, frame.text, frame.pictures);
     return message.send();
 }
 
@@ -79,6 +81,7 @@ void SKAT_IPC_RECIPIENT::receive(VORDIX_IPC::IMessage& message)
             return drop(L"picture of " + std::to_wstring(size) + L" bytes");
         pictures.emplace_back(bytes ? reinterpret_cast<const char*>(bytes) : "", bytes ? size : 0);
     }
+    logGameFrame(false, from, tag_, xml, pictures);
     post_(PostedMessage::received(from, std::move(xml), std::move(pictures)));
 }
 

@@ -139,7 +139,6 @@ bool SKAT_SERVER::openNetworkTable(std::uint16_t port, unsigned remoteSlots)
     if (!advertised_)
         tableServices()->log(L"Warning: the network table is not advertised (no DNS-SD); joining by address works");
     hosting_ = true;
-    seatPictures_ = {};
     observedConnections_.clear();
     return true;
 }
@@ -200,10 +199,11 @@ void SKAT_SERVER::handleJoinRequest(const SKAT_NETWORKMESSAGE& message, std::uin
     auto player = std::make_unique<REMOTE_PLAYER>(freeSlot);
     player->connection.connect(connectionId, joiner);
     player->setHeldName(cleanText(message.clientPlayer->name, MAX_NAME_LENGTH));
+    // The guest's picture, or none: never the picture this program keeps for the slot.
+    player->setPictureData(pictures.empty() ? std::string() : pictures.front());
     {
         std::lock_guard lock(table->tableLock);
         table->seatPlayer(freeSlot, std::move(player));
-        seatPictures_[static_cast<std::size_t>(freeSlot)] = pictures.empty() ? std::string() : pictures.front();
         std::array<std::wstring, SHEET_COLUMNS> names = table->sheet.playerNames;
         for (Seat seat = SEAT_0; seat < SEAT_COUNT; ++seat)
             if (const PLAYER* seated = table->playerAtSeat(seat))
@@ -230,11 +230,17 @@ GameFrame SKAT_SERVER::seatingFrame() const
     GameFrame frame;
     if (SKATTISCH* table = currentTable()) {
         std::lock_guard lock(table->tableLock);
-        for (int slot = 0; slot < 3; ++slot)
-            if (const PLAYER* player = table->playerInSlot(slot))
+        // Every seat's picture goes as one part, in slot order (an empty
+        // part for a seat without one or with one over the size a guest takes).
+        for (int slot = 0; slot < 3; ++slot) {
+            const PLAYER* player = table->playerInSlot(slot);
+            if (player)
                 seating.seatPlayers[static_cast<std::size_t>(slot)] = PlayerDescription::of(*player);
-        for (const std::string& picture : seatPictures_)
-            frame.pictures.push_back(picture);
+            const std::vector<unsigned char> none;
+            const std::vector<unsigned char>& bytes = player ? player->pictureData() : none;
+            frame.pictures.emplace_back(bytes.size() <= MAX_PICTURE_BYTES ? std::string(bytes.begin(), bytes.end())
+                                                                          : std::string());
+        }
     }
     frame.text = streamToXml(seating);
     return frame;
@@ -317,7 +323,6 @@ bool SKAT_SERVER::setHostSeatKind(int slot, bool remote)
         if (seated && seated->connection.connected)
             return false; // a guest sits there
         table->setPlayer(slot, remote ? PLAYER_KIND_REMOTE : PLAYER_KIND_COMPUTER);
-        seatPictures_[static_cast<std::size_t>(slot)].clear();
     }
     sendSeating();
     serverDialogs()->networkSeatsChanged();
@@ -354,8 +359,11 @@ void SKAT_SERVER::handleSeating(const SKAT_NETWORKMESSAGE& message, const std::v
                 continue;
             }
             table->setPlayer(slot, PLAYER_KIND_REMOTE_VIEW);
-            if (PLAYER* view = table->playerInSlot(slot))
+            if (PLAYER* view = table->playerInSlot(slot)) {
                 view->setHeldName(cleanText(seat->name, MAX_NAME_LENGTH));
+                const auto part = static_cast<std::size_t>(slot);
+                view->setPictureData(part < pictures.size() ? pictures[part] : std::string());
+            }
         }
         std::array<std::wstring, SHEET_COLUMNS> names = table->sheet.playerNames;
         for (Seat seat = SEAT_0; seat < SEAT_COUNT; ++seat)
@@ -363,7 +371,6 @@ void SKAT_SERVER::handleSeating(const SKAT_NETWORKMESSAGE& message, const std::v
                 names[static_cast<std::size_t>(seat)] = seated->name();
         table->sheet.setPlayerNames(names);
     }
-    (void)pictures;
     ownSlot_ = own;
     serverDialogs()->networkSeatsChanged();
 }

@@ -142,7 +142,8 @@ public:
     // request with the user's name and picture bytes.
     bool joinNetworkTable(const std::wstring& host, std::uint16_t port, const std::string& picture = {});
     // The two steps of joining: a client table connected to the host (which
-    // answers with its seating), then the request for a seat.
+    // answers with its seating), then the request for a seat with the bytes
+    // of the user's picture (left out when over MAX_PICTURE_BYTES).
     bool connectToTable(const std::wstring& host, std::uint16_t port);
     bool requestSeat(const std::string& picture = {});
     // The host's choice for slot 1 or 2 before the game: a seat waiting for
@@ -246,7 +247,6 @@ private:
     bool advertised_ = false;
     bool hostClosedTable_ = false;
     int ownSlot_ = -1;
-    std::array<std::string, 3> seatPictures_;
     std::vector<std::uint32_t> observedConnections_;
     std::chrono::milliseconds joinTimeout_{10000};
 };

@@ -33,6 +33,7 @@
 #include "vordix/Stream.h"
 #include "vordix/WinFilePath.h"
 #include "vordix/WorkerThreads.h"
+#include "vordix/windows/GuiThread.h"
 
 #include <ctime>
 
@@ -185,6 +186,10 @@ bool SKAT_APPLICATION::initialize()
     windows.networkSeatsChanged = [this] {
         hostDialog->updateSeats();
         joinDialog->fillSeatLines();
+        // The seats' hands and pictures follow the seating.
+        mainWindow.attachSeats();
+        mainWindow.seatPicturesChanged();
+        startHostedGameWhenComplete(SKAT_SERVER::instance(), networkStart);
     };
     windows.endJoinDialog = [this](int) { return joinDialog->endForGame(); };
     serverDialogs_ = installWindowServerDialogs(windows);
@@ -221,7 +226,11 @@ bool SKAT_APPLICATION::initialize()
 
     // 11. The main window opens once the event loop runs.
     reachedStep_ = STEP_WINDOW_OPENER;
-    vordix::WorkerThreads::start("window opener", [this](std::stop_token) { mainWindow.show(); });
+    vordix::WorkerThreads::start("window opener", [this](std::stop_token) {
+        mainWindow.show();
+        if (networkStart.kind != NetworkStart::NONE)
+            runOnGuiThread([this] { runNetworkStart(SKAT_SERVER::instance(), networkStart); });
+    });
     reachedStep_ = STEP_DONE;
     return true;
 }

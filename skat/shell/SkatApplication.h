@@ -7,6 +7,7 @@
 // main menu in step with the table. Closing the main window ends in
 // shutdown(), which saves and quits the event loop.
 
+#include "skat/net/NetworkStart.h"
 #include "skat/shell/MenuState.h"
 #include "skat/shell/ShellDialogs.h"
 #include "skat/ui/DialogEinstellungen.h"
@@ -121,6 +122,8 @@ public:
     // the table server's worker when the host's game begins).
     std::unique_ptr<DIALOG_NETZ_SPIEL_EINLEITEN> hostDialog;
     std::unique_ptr<DIALOG_NETZ_SPIEL_TEILNEHMEN> joinDialog;
+    // A scripted run's hosting or joining at start-up (SKAT_NETWORK_START).
+    NetworkStart networkStart = NetworkStart::fromEnvironment();
     std::unique_ptr<DIALOG_HILFESTELLUNGEN> assistanceDialog;
     std::unique_ptr<DIALOG_SPIEL_ABKUERZEN> shorteningDialog;
     VORDIX_FOLDER helpFolder;

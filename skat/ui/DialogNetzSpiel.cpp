@@ -232,8 +232,9 @@ void DIALOG_NETZ_SPIEL_TEILNEHMEN::onCommand(int controlId)
         break;
     }
     case JOIN:
+        // The user's picture goes along (not when it is over the size a host takes).
         if (connected_ && server_.isJoined())
-            server_.requestSeat();
+            server_.requestSeat(PLAYER::pictureFileBytes(0));
         break;
     default: break;
     }

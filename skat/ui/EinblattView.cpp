@@ -76,7 +76,7 @@ void PLAYER_EINBLATT_CONTROLLER::attachSeat(int newSeat)
     seat = newSeat;
     SKATTISCH* table = currentTable();
     if (table && seat >= 0 && seat <= 2 && seatPlayer())
-        setHand(TableSnapshot(*table).cards.hands[seat].cardSet());
+        setHand(TableSnapshot(*table).handShown(static_cast<Seat>(seat)));
 }
 
 void PLAYER_EINBLATT_CONTROLLER::sortHandFor(GameType type) { shownHand.sort(type, userSortSettings(false)); }
@@ -113,7 +113,7 @@ void PLAYER_EINBLATT_CONTROLLER::refreshHand()
     if (!table || seat < 0 || seat > 2)
         return;
     const TableSnapshot shown(*table);
-    setHand(shown.currentIndex >= STATE_ABHEBEN_UND_GEBEN ? shown.cards.hands[seat].cardSet() : 0);
+    setHand(shown.currentIndex >= STATE_ABHEBEN_UND_GEBEN ? shown.handShown(static_cast<Seat>(seat)) : 0);
 }
 
 void PLAYER_EINBLATT_CONTROLLER::sortForTable()

@@ -11,6 +11,7 @@
 #include "skat/ui/SeatPictures.h"
 #include "skat/ui/TableDialogs.h"
 #include "skat/ui/TableServerAccess.h"
+#include "skat/ui/TableSnapshot.h"
 #include "vordix/Application.h"
 #include "vordix/Area.h"
 #include "vordix/Message.h"
@@ -101,6 +102,10 @@ void FENSTER_SKAT_CONTROLLER::updateView()
     if (!view)
         return;
     faceActingSeat(facedSeat());
+    // A joined table has the user's own seat at the bottom: the hands follow
+    // whenever the table or its seating changed.
+    if (!view->seatsAttached())
+        view->attachSeats();
     for (int i = 1; i < 3; ++i) {
         const bool down = view->sideHandFaceDown(i);
         if (view->handViews[i].faceDown != down) {
@@ -401,14 +406,13 @@ void FENSTER_SKAT::placeHandViews()
     }
 }
 
-PLAYER_EINBLATT_VIEW& FENSTER_SKAT::handAtPosition(int position)
-{
-    return handViews[position == 1 ? 0 : position == 2 ? 1 : 2];
-}
+std::size_t FENSTER_SKAT::viewOfPosition(int position) { return position == 1 ? 0 : position == 2 ? 1 : 2; }
+
+PLAYER_EINBLATT_VIEW& FENSTER_SKAT::handAtPosition(int position) { return handViews[viewOfPosition(position)]; }
 
 PLAYER_EINBLATT_CONTROLLER& FENSTER_SKAT::handControllerAt(int position)
 {
-    return handControllers[position == 1 ? 0 : position == 2 ? 1 : 2];
+    return handControllers[viewOfPosition(position)];
 }
 
 // ---------------------------------------------------------------- what the views and dialogs are given
@@ -464,18 +468,31 @@ void FENSTER_SKAT::sleepMs(unsigned ms)
 
 bool FENSTER_SKAT::sideHandFaceDown(int view) const
 {
-    if (controller && controller->allHandsOpen)
-        return false;
     SKATTISCH* table = currentTable();
     const int seat = handControllers[view].seat;
     if (!table || !isValidSeat(seat))
+        return !(controller && controller->allHandsOpen);
+    // A hand this program was not shown stays face down whatever the user asked.
+    if (TableSnapshot(*table).handHidden(static_cast<Seat>(seat)))
         return true;
+    if (controller && controller->allHandsOpen)
+        return false;
     const SPIELSTRUCT record = table->recordCopy();
     const int level = record.SPIELART.GEWINN_STUFE;
     if ((level != WIN_LEVEL_OUVERT && level != WIN_LEVEL_OUVERT_HAND) || record.declarer() != seat)
         return true;
     const PLAYER* player = table->playerAtSeat(record.declarer());
     return !(player && player->kind() == PLAYER_KIND_COMPUTER);
+}
+
+bool FENSTER_SKAT::seatsAttached() const
+{
+    SKATTISCH* table = currentTable();
+    for (int seat = 0; seat < 3; ++seat) {
+        if (handControllers[viewOfPosition(screenPositionOfSeat(table, seat))].seat != seat)
+            return false;
+    }
+    return true;
 }
 
 void FENSTER_SKAT::attachSeats()

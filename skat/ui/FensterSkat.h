@@ -211,9 +211,12 @@ public:
     PLAYER_EINBLATT_VIEW& handAtPosition(int position);
     // Binds the hand controllers to the seats of the current table.
     void attachSeats();
+    // Whether every hand controller shows the seat placed at its position.
+    bool seatsAttached() const;
     // Whether the side hand of position 2 or 3 (view 1 or 2) shows its backs:
     // not when every hand is open, nor for the computer declarer of an open
-    // game, whose cards lie face up on the table.
+    // game, whose cards lie face up on the table; a hand this program was
+    // not shown (the other seats at a joined table) always does.
     bool sideHandFaceDown(int view) const;
     // The trick cards' places (left, top) by screen position, and their size.
     RECTANGLE trickCardRect(int position) const;
@@ -256,6 +259,8 @@ public:
     TABLE_DIALOGS* tableDialogs() const { return tableDialogs_.get(); }
     MAIN_WINDOW_SHELL& mainShell() { return shell_; }
     PLAYER_EINBLATT_CONTROLLER& handControllerAt(int position);
+    // The index of the hand view and controller at a screen position.
+    static std::size_t viewOfPosition(int position);
     // The two put-away cards fly to the declarer's pile on the GUI thread;
     // done runs once they arrived.
     void animateDiscard(const SKAT& pair, std::function<void()> done);

@@ -34,7 +34,17 @@ public:
     SPIELMODUS modus;
     SPIELSTRUCT record;
     SPIELKARTEN cards;
+    HeldCounts heldCounts = HANDS_KNOWN;
     SheetFacts sheet;
+
+    // The seat holds cards this program may not see (a guest's view of
+    // the other seats' hands).
+    bool handHidden(Seat seat) const;
+    // The cards the seat's hand view shows: the known hand and, for a hidden
+    // hand, as many stand-ins as the seat holds, to be drawn face down. The
+    // stand-ins are cards shown nowhere else on the table, and no two
+    // hidden hands share one.
+    CardSet handShown(Seat seat) const;
 
     const SKATTISCH& table() const { return *table_; }
     PLAYER* playerAtSeat(Seat seat) const { return table_->playerAtSeat(seat); }

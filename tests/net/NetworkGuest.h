@@ -33,10 +33,33 @@ inline bool peerClosed(int fd)
 
 inline std::string textPart(const std::string& xml) { return xml + std::string(1, '\0'); }
 
-inline rawpeer::Bytes gameFrame(const std::string& xml)
+// A game message to the host: the text, then any picture parts.
+inline rawpeer::Bytes gameFrame(const std::string& xml, const std::vector<std::string>& pictures = {})
 {
-    return rawpeer::frame(VORDIX_IPC::SERVER_CHANNEL_TAG, VORDIX_IPC::FRAME_ONE_WAY, 0,
-                          rawpeer::partsBody({textPart(xml)}));
+    std::vector<std::string> parts{textPart(xml)};
+    parts.insert(parts.end(), pictures.begin(), pictures.end());
+    return rawpeer::frame(VORDIX_IPC::SERVER_CHANNEL_TAG, VORDIX_IPC::FRAME_ONE_WAY, 0, rawpeer::partsBody(parts));
+}
+
+// The parts of a one-way frame's body; none when it is damaged.
+inline std::vector<std::string> framePartsOf(const rawpeer::Bytes& body)
+{
+    std::vector<std::string> parts;
+    if (body.size() < 4)
+        return parts;
+    const std::uint32_t count = rawpeer::readU32(body.data());
+    std::size_t at = 4;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        if (body.size() - at < 4)
+            return {};
+        const std::uint32_t length = rawpeer::readU32(body.data() + at);
+        at += 4;
+        if (length > body.size() - at)
+            return {};
+        parts.emplace_back(reinterpret_cast<const char*>(body.data() + at), length);
+        at += length;
+    }
+    return parts;
 }
 
 class Host {
@@ -147,7 +170,7 @@ public:
             reader_.join();
         peer_.close();
     }
-    bool join(const std::wstring& name, const std::wstring& claimedProxy = L"")
+    bool join(const std::wstring& name, const std::wstring& claimedProxy = L"", const std::string& picture = {})
     {
         SKAT_NETWORKMESSAGE request(SETUP_REQUEST, id_);
         PlayerDescription me;
@@ -155,6 +178,8 @@ public:
         me.name = name;
         me.proxyUid = claimedProxy;
         request.clientPlayer = me;
+        if (!picture.empty())
+            return sendBytes(gameFrame(streamToXml(request), {picture}));
         return sendXml(streamToXml(request));
     }
     bool sendXml(const std::string& xml)
@@ -177,6 +202,12 @@ public:
     {
         std::lock_guard lock(mutex_);
         return lastReply_;
+    }
+    // The picture parts of the last seating, in slot order.
+    std::vector<std::string> seatingPictures()
+    {
+        std::lock_guard lock(mutex_);
+        return seatingPictures_;
     }
     int ownSlot()
     {
@@ -211,12 +242,12 @@ private:
                 peer_.send(rawpeer::frame(VORDIX_IPC::NO_CHANNEL_TAG, VORDIX_IPC::FRAME_REPLY, frame.id));
                 continue;
             }
-            if (frame.kind != VORDIX_IPC::FRAME_ONE_WAY || frame.body.size() < 8)
+            if (frame.kind != VORDIX_IPC::FRAME_ONE_WAY)
                 continue;
-            const std::uint32_t length = rawpeer::readU32(frame.body.data() + 4);
-            if (length > frame.body.size() - 8)
+            std::vector<std::string> parts = framePartsOf(frame.body);
+            if (parts.empty())
                 continue;
-            std::string xml(reinterpret_cast<const char*>(frame.body.data() + 8), length);
+            std::string xml = parts.front();
             xml.resize(std::min(xml.size(), xml.find('\0')));
             SKAT_NETWORKMESSAGE message;
             if (streamFromXml(xml, message) != STREAM_READ_OK)
@@ -226,6 +257,7 @@ private:
                 received_.emplace_back(message, xml);
                 if (message.kind == SETUP_REPLY) {
                     lastReply_ = message.reply;
+                    seatingPictures_.assign(parts.begin() + 1, parts.end());
                     for (int slot = 0; slot < 3; ++slot) {
                         const auto& seat = message.seatPlayers[static_cast<std::size_t>(slot)];
                         if (seat && seat->kind == PLAYER_KIND_REMOTE && seat->proxyUid == id_)
@@ -263,6 +295,7 @@ private:
     std::mutex mutex_;
     std::vector<std::pair<SKAT_NETWORKMESSAGE, std::string>> received_;
     int lastReply_ = 0;
+    std::vector<std::string> seatingPictures_;
     int ownSlot_ = -1;
     SKAT_NETWORKMESSAGE lastRequest_;
 };

@@ -6,6 +6,7 @@
 // once starts its new connection only after the old one has ended, and
 // the old one's end is no "connection ended" for the new.
 
+#include "skat/net/NetworkStart.h"
 #include "skat/net/ServerDialogs.h"
 #include "tests/engine/test_table_support.h"
 #include "tests/net/HiddenCards.h"
@@ -152,6 +153,90 @@ TEST_F(NetworkPlay, AWholeGameWithTwoGuestsShowsEachOnlyItsOwnCards)
     }
     EXPECT_GT(framesChecked, 60);
     EXPECT_TRUE(dialogs->shown().empty());
+}
+
+// A guest's picture travels as a part of its join request: the host's seat
+// keeps those bytes (never the picture stored here for the slot) and the
+// seating gives every guest each seat's picture in slot order.
+TEST_F(NetworkPlay, AGuestsPictureReachesTheHostsSeatAndTheOtherGuests)
+{
+    openTable();
+    const std::string picture = std::string("\x89PNG\r\n", 6) + std::string(5000, '\x42');
+    Guest& a = addGuest(L"guest-a");
+    ASSERT_TRUE(a.join(L"Anna", L"", picture));
+    ASSERT_TRUE(host.pumpUntil([&] { return a.ownSlot() == 1; }));
+    Guest& b = addGuest(L"guest-b");
+    ASSERT_TRUE(b.join(L"Bert"));
+    ASSERT_TRUE(host.pumpUntil([&] { return b.ownSlot() == 2 && b.seatingPictures().size() == 3; }));
+
+    const auto& held = host.table().playerInSlot(1)->pictureData();
+    EXPECT_EQ(std::string(held.begin(), held.end()), picture);
+    EXPECT_TRUE(host.table().playerInSlot(2)->pictureData().empty());
+    const std::vector<std::string> seen = b.seatingPictures();
+    EXPECT_EQ(seen[1], picture);
+    EXPECT_TRUE(seen[2].empty());
+    ASSERT_TRUE(host.pumpUntil([&] {
+        const auto pictures = a.seatingPictures();
+        return pictures.size() == 3 && pictures[1] == picture;
+    }));
+}
+
+// A program joins as the join dialog does (its table server): it sends its
+// user's picture with the request, and its client table shows the picture
+// the host gave each other seat.
+TEST_F(NetworkPlay, AJoiningProgramSendsItsPictureAndTakesTheOtherSeatsPictures)
+{
+    openTable();
+    const std::string anna(3000, 'a');
+    const std::string mine(4000, 'm');
+    Guest& a = addGuest(L"guest-a");
+    ASSERT_TRUE(a.join(L"Anna", L"", anna));
+    ASSERT_TRUE(host.pumpUntil([&] { return a.ownSlot() == 1; }));
+
+    Host joiner; // a second program, pumped beside the host
+    ASSERT_TRUE(joiner.server->joinNetworkTable(L"127.0.0.1", host.port(), mine));
+    const auto both = [&](auto predicate) {
+        return host.pumpUntil([&] {
+            joiner.pumpFor(std::chrono::milliseconds(5));
+            return predicate();
+        });
+    };
+    ASSERT_TRUE(both([&] {
+        const SKATTISCH* table = joiner.server->clientTable();
+        const PLAYER* other = table ? table->playerInSlot(1) : nullptr;
+        return joiner.server->ownSlot() == 2 && other && !other->pictureData().empty();
+    }));
+    const auto& held = host.table().playerInSlot(2)->pictureData();
+    EXPECT_EQ(std::string(held.begin(), held.end()), mine);
+    const auto& shown = joiner.server->clientTable()->playerInSlot(1)->pictureData();
+    EXPECT_EQ(std::string(shown.begin(), shown.end()), anna);
+    EXPECT_TRUE(joiner.server->clientTable()->playerInSlot(0)->pictureData().empty());
+    joiner.server->leaveNetworkTable();
+}
+
+// The start of a scripted network run: host, or join an address.
+TEST(NetworkStartOption, HostOrJoinAnAddressAnythingElseIsNone)
+{
+    struct Case {
+        const char* value;
+        NetworkStart::Kind kind;
+        const wchar_t* address;
+    };
+    const Case cases[] = {
+        {nullptr, NetworkStart::NONE, L""},
+        {"", NetworkStart::NONE, L""},
+        {"host", NetworkStart::HOST, L""},
+        {"hosting", NetworkStart::NONE, L""},
+        {"join:", NetworkStart::NONE, L""},
+        {"join:127.0.0.1", NetworkStart::JOIN, L"127.0.0.1"},
+        {"join:tisch.local", NetworkStart::JOIN, L"tisch.local"},
+        {"JOIN:x", NetworkStart::NONE, L""},
+    };
+    for (const Case& c : cases) {
+        const NetworkStart start = NetworkStart::parse(c.value);
+        EXPECT_EQ(start.kind, c.kind) << (c.value ? c.value : "(none)");
+        EXPECT_EQ(start.address, c.address) << (c.value ? c.value : "(none)");
+    }
 }
 
 // What a joined guest sends that the host does not take: each is dropped

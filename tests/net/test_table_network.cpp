@@ -118,6 +118,22 @@ TEST(TableNetwork, ARemoteSeatPlaysAWholeGameThroughTheClientTable)
     client.setPlayer(slotOfSeat(H), PLAYER_KIND_NETWORK_CLIENT);
     auto clientView = std::make_unique<RecordingObserver>(client);
     RecordingObserver* clientEvents = clientView.get();
+    // What the client table knows of the hands whenever a card was played:
+    // the other seats' counts, its own hand, the cards out of the hands.
+    struct HeldView {
+        HeldCounts held;
+        int ownCards, otherCardsShown, outOfHands;
+    };
+    std::vector<HeldView> views;
+    clientEvents->onEvent = [&](int event, int) {
+        if (event != CARD_PLAYED)
+            return;
+        std::lock_guard lock(client.tableLock);
+        const SPIELKARTEN& c = client.cards;
+        views.push_back({client.heldCounts, c.hands[H].cardCount(),
+                         c.hands[V].cardCount() + c.hands[SEAT_0].cardCount(),
+                         c.trick.count() + 3 * c.pile.trickCount()});
+    };
     client.observers.add(std::move(clientView));
     network->connect(&host, &client);
     // Nothing is carried any more once the tables go.
@@ -144,6 +160,15 @@ TEST(TableNetwork, ARemoteSeatPlaysAWholeGameThroughTheClientTable)
     // The client table followed the host's events.
     EXPECT_GT(clientEvents->count(CARD_PLAYED), 0);
     EXPECT_EQ(clientEvents->count(NEW_GAME), 1);
+    // The other hands stay hidden, but the client knows how many cards each
+    // holds: with its own hand and the cards played they make the thirty.
+    ASSERT_EQ(views.size(), 30u);
+    for (const HeldView& view : views) {
+        EXPECT_EQ(view.held[H], -1);
+        EXPECT_EQ(view.otherCardsShown, 0);
+        EXPECT_EQ(view.held[V] + view.held[SEAT_0] + view.ownCards + view.outOfHands, 30);
+    }
+    EXPECT_EQ(views.back().held[V] + views.back().held[SEAT_0], 0);
     host.stopGameLoop();
 
     // Every event and request the remote seat got was its own view.

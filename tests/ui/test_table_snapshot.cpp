@@ -45,4 +45,40 @@ TEST(TableSnapshot, IsACopyWithTheSheetFactsTheWindowShows)
     EXPECT_EQ(TableSnapshot(table).sheet.storedGameRow, -1);
 }
 
+// A guest's table knows its own hand and only the sizes of the others: each
+// hidden hand is shown as that many stand-ins for its backs, none of which
+// is a card shown anywhere on the table or in the other hidden hand.
+TEST(TableSnapshot, HiddenHandsGetAsManyStandInsAsTheSeatHolds)
+{
+    SKATTISCH_CLIENT table;
+    const CardSet own = cardMask(SUIT_CLUBS, RANK_JACK) | cardMask(SUIT_HEARTS, RANK_ACE) | cardMask(SUIT_SPADES, 3);
+    table.cards.hands[SEAT_1].setCardSet(own);
+    table.cards.trick.addCard(cardById(makeCardId(SUIT_DIAMONDS, 1)));
+    table.cards.trick.addCard(cardById(makeCardId(SUIT_DIAMONDS, 2)));
+    struct Case {
+        HeldCounts held;
+        bool hidden0, hidden2;
+    };
+    const Case cases[] = {
+        {HANDS_KNOWN, false, false}, // a table that knows every hand
+        {{4, -1, 3}, true, true},
+        {{0, -1, 10}, false, true}, // a seat that holds nothing
+        {{12, -1, 10}, true, true}, // the declarer with the skat
+    };
+    for (const Case& c : cases) {
+        table.heldCounts = c.held;
+        const TableSnapshot shown(table);
+        EXPECT_EQ(shown.handHidden(SEAT_0), c.hidden0);
+        EXPECT_EQ(shown.handHidden(SEAT_2), c.hidden2);
+        EXPECT_FALSE(shown.handHidden(SEAT_1));
+        EXPECT_EQ(shown.handShown(SEAT_1), own);
+        const CardSet left = shown.handShown(SEAT_0);
+        const CardSet right = shown.handShown(SEAT_2);
+        EXPECT_EQ(cardCount(left), std::max(c.held[SEAT_0], 0));
+        EXPECT_EQ(cardCount(right), std::max(c.held[SEAT_2], 0));
+        EXPECT_EQ(left & right, 0u);
+        EXPECT_EQ((left | right) & (own | table.cards.trick.cardSet()), 0u);
+    }
+}
+
 } // namespace
