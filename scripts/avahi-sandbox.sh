@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2034 # avahi_sandbox_* are read by the scripts that source this one
 # Sourced by scripts that need DNS-SD without touching this machine's own
 # buses and daemons: a D-Bus system bus and an Avahi daemon of their own in
 # a network namespace (which the caller has made). Needs root.
@@ -46,8 +47,7 @@ publish-workstation=no
 EOF
   dbus-daemon --config-file="$work/$name-bus.conf" --nofork --nopidfile --nosyslog > "$work/$name-bus.log" 2>&1 &
   avahi_sandbox_pids+=($!)
-  local i
-  for i in $(seq 50); do
+  for _ in $(seq 50); do
     [ -S "$work/$name-bus" ] && break
     sleep 0.1
   done
@@ -62,7 +62,7 @@ EOF
      -f '$work/$name-avahi.conf' --no-drop-root --no-chroot --no-rlimits --no-proc-title" \
     > "$work/$name-avahi.log" 2>&1 &
   avahi_sandbox_pids+=($!)
-  for i in $(seq 100); do
+  for _ in $(seq 100); do
     grep -q "Server startup complete" "$work/$name-avahi.log" && return 0
     sleep 0.1
   done

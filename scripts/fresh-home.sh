@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the screenshot scripts.
 #
 #   fresh_home LANGUAGE [PLAYER]

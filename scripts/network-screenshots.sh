@@ -16,6 +16,7 @@
 # script (the screen then in failed-network-<de|en>.png).
 #   scripts/network-screenshots.sh [output folder]
 set -euo pipefail
+# shellcheck source-path=SCRIPTDIR
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$root/docs/screenshots}
 build=${SKAT_BUILD_DIR:-$root/build}
@@ -40,6 +41,7 @@ if [ -z "${SKAT_NETWORK_SANDBOX:-}" ]; then
         DBUS_SYSTEM_BUS_ADDRESS="unix:path=$work/anna-laptop-bus" bash "$0" "$out"
       exit
     fi
+    # shellcheck disable=SC2154 # set by avahi-sandbox.sh
     echo "without DNS-SD: $avahi_sandbox_error" >&2
   fi
   SKAT_NETWORK_SANDBOX=none bash "$0" "$out"

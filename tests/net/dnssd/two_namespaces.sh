@@ -11,6 +11,7 @@
 # (no root, a container that refuses them) or a daemon or the DNS-SD
 # library is missing; every step is bounded in time.
 set -u
+# shellcheck source-path=SCRIPTDIR/../../../scripts
 
 peer=${1:?usage: two_namespaces.sh PATH/TO/dnssd_peer}
 port=32333 # the game's own port: free in a fresh namespace
@@ -25,7 +26,7 @@ for tool in ip dbus-daemon avahi-daemon timeout mount; do
 done
 ldconfig -p 2> /dev/null | grep -q 'libdns_sd\.so\.1' || skip "libdns_sd.so.1 is not installed"
 
-# shellcheck source=../../../scripts/avahi-sandbox.sh
+# shellcheck source=avahi-sandbox.sh
 source "$(dirname "$0")/../../../scripts/avahi-sandbox.sh"
 work=$(mktemp -d "${TMPDIR:-/tmp}/skat-dnssd.XXXXXX")
 # Unique per run, so that runs side by side do not meet.
@@ -56,7 +57,7 @@ ip -n "$b" link set veth-join up
 
 # A system bus and an Avahi daemon for each side.
 for side in "skathost $a veth-host" "skatjoin $b veth-join"; do
-  # shellcheck disable=SC2086
+  # shellcheck disable=SC2086,SC2154 # the words of $side; the error is set by avahi-sandbox.sh
   avahi_sandbox_start $side "$work" || skip "$avahi_sandbox_error"
 done
 echo "two namespaces on a veth pair, each with its own bus and Avahi daemon"
