@@ -14,7 +14,9 @@
 #   LAN game: 3 processes, N complete games on every score sheet, frames checked F, hidden cards sent 0
 #   scripts/lan-game.sh [games, default 1]
 # SKAT_PLAY_SECONDS limits the play (default 900); SKAT_LAN_KEEP keeps the
-# run's folder (homes, outputs, frame logs) there.
+# run's folder (homes, outputs, frame logs) there; SKAT_LAN_SHOTS saves
+# there each program's screen just before the kill (lan-NAME.png) and the
+# host's after it (lan-host-seat-lost.png).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 games=${1:-1}
@@ -177,6 +179,11 @@ done
 
 # One guest dies in the middle of the game: the host tells of the lost
 # seat, closes the table and goes on working.
+shot() { [ -z "${SKAT_LAN_SHOTS:-}" ] || DISPLAY="${display[$1]}" import -window root "$SKAT_LAN_SHOTS/$2"; }
+if [ -n "${SKAT_LAN_SHOTS:-}" ]; then
+  mkdir -p "$SKAT_LAN_SHOTS"
+  for name in host anna bert; do shot "$name" "lan-$name.png"; done
+fi
 state=$(bert_state)
 { kill -KILL "${pid[bert]}" && wait "${pid[bert]}"; } 2> /dev/null || true
 case $state in 4) phase=bidding ;; 6) phase="the game's announcement" ;; *) phase="card play" ;; esac
@@ -186,6 +193,7 @@ rows=$(rows_of host)
 echo "host: $(grep -m1 'left the network table' "$work/host/out")"
 sleep 2
 alive host || fail "the host ended after the lost seat"
+shot host lan-host-seat-lost.png
 # The host's and Anna's notices are confirmed, then both quit through their menus.
 keys host Return
 keys anna Return

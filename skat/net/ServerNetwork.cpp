@@ -32,6 +32,17 @@ std::wstring cleanText(const std::wstring& text, std::size_t limit)
     return clean;
 }
 
+// The score sheet's columns are the slots (as the settings name them): each
+// carries the name of the player seated there. The caller holds the table lock.
+void nameSheetColumns(SKATTISCH& table)
+{
+    std::array<std::wstring, SHEET_COLUMNS> names = table.sheet.playerNames;
+    for (int slot = 0; slot < 3; ++slot)
+        if (const PLAYER* seated = table.playerInSlot(slot))
+            names[static_cast<std::size_t>(slot)] = seated->name();
+    table.sheet.setPlayerNames(names);
+}
+
 bool hostTakes(int kind)
 {
     return kind == CHAT_MESSAGE || kind == CLIENT_HELLO || kind == SETUP_REQUEST || kind == CLIENT_LEAVING
@@ -204,11 +215,7 @@ void SKAT_SERVER::handleJoinRequest(const SKAT_NETWORKMESSAGE& message, std::uin
     {
         std::lock_guard lock(table->tableLock);
         table->seatPlayer(freeSlot, std::move(player));
-        std::array<std::wstring, SHEET_COLUMNS> names = table->sheet.playerNames;
-        for (Seat seat = SEAT_0; seat < SEAT_COUNT; ++seat)
-            if (const PLAYER* seated = table->playerAtSeat(seat))
-                names[static_cast<std::size_t>(seat)] = seated->name();
-        table->sheet.setPlayerNames(names);
+        nameSheetColumns(*table);
     }
     if (std::find(observedConnections_.begin(), observedConnections_.end(), connectionId)
         == observedConnections_.end()) {
@@ -365,11 +372,7 @@ void SKAT_SERVER::handleSeating(const SKAT_NETWORKMESSAGE& message, const std::v
                 view->setPictureData(part < pictures.size() ? pictures[part] : std::string());
             }
         }
-        std::array<std::wstring, SHEET_COLUMNS> names = table->sheet.playerNames;
-        for (Seat seat = SEAT_0; seat < SEAT_COUNT; ++seat)
-            if (const PLAYER* seated = table->playerAtSeat(seat))
-                names[static_cast<std::size_t>(seat)] = seated->name();
-        table->sheet.setPlayerNames(names);
+        nameSheetColumns(*table);
     }
     ownSlot_ = own;
     serverDialogs()->networkSeatsChanged();

@@ -159,8 +159,14 @@ void FENSTER_SKAT::paintGameInfo(VORDIX_ZEICHENBEREICH& area)
     int nameWidth = 0;
     int totalWidth = 0;
     std::array<std::wstring, 3> totals;
+    // At a network table the columns belong to the seated players, not to
+    // the names this program keeps for its own games.
+    std::array<std::wstring, 3> names;
+    for (std::size_t k = 0; k < 3; ++k)
+        names[k] =
+            table->isNetworkGame() && !table->sheet.names[k].empty() ? table->sheet.names[k] : prefs.playerNames[k];
     for (int k = 0; k < 3; ++k) {
-        entry.text = prefs.playerNames[k];
+        entry.text = names[k];
         nameWidth = std::max(nameWidth, measure(entry).width);
         totals[k] = std::to_wstring(table->sheet.lastRowPoints(k));
         entry.text = totals[k];
@@ -172,7 +178,7 @@ void FENSTER_SKAT::paintGameInfo(VORDIX_ZEICHENBEREICH& area)
     for (int k = 0; k < 3; ++k) {
         const int baseline = top + 41 + 16 * k;
         entry.horizontalAlign = 0;
-        entry.text = prefs.playerNames[k];
+        entry.text = names[k];
         entry.drawText(area, boxLeft + 7, baseline);
         entry.horizontalAlign = 2;
         entry.text = totals[k];

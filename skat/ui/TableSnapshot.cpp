@@ -9,8 +9,10 @@ TableSnapshot::TableSnapshot(const SKATTISCH& table) : table_(&table)
     cards = table.cards;
     heldCounts = table.heldCounts;
     sheet.rows = table.sheet.rowCount();
-    for (int k = 0; k < 3; ++k)
+    for (int k = 0; k < 3; ++k) {
         sheet.lastPoints[static_cast<std::size_t>(k)] = table.sheet.lastRowPoints(k);
+        sheet.names[static_cast<std::size_t>(k)] = table.sheet.playerNames[static_cast<std::size_t>(k)];
+    }
     if (modus.storedGameFlag)
         for (int i = 0; i < sheet.rows && sheet.storedGameRow < 0; ++i)
             if (table.sheet.rowAt(i).deal == modus.storedGame.deal)

@@ -21,6 +21,8 @@ public:
     struct SheetFacts {
         int rows = 0;
         std::array<int, 3> lastPoints{};
+        // The names over the columns (a network table's are its players').
+        std::array<std::wstring, 3> names;
         // The row the stored game (a repeat or an exercise) was taken from; -1: none.
         int storedGameRow = -1;
         int rowCount() const { return rows; }

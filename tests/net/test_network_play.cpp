@@ -130,6 +130,9 @@ TEST_F(NetworkPlay, GuestsAreSeatedByTheirSenderIdAndRefusedWhenSeatedOrFull)
     ASSERT_TRUE(c.join(L"Carl"));
     ASSERT_TRUE(host.pumpUntil([&] { return c.lastReply() == 3; }));
     EXPECT_EQ(host.table().playerInSlot(1)->name(), L"Anna");
+    // The score sheet's columns are the slots, as the points go.
+    EXPECT_EQ(host.table().sheet.playerNames[1], L"Anna");
+    EXPECT_EQ(host.table().sheet.playerNames[2], name);
     EXPECT_GE(dialogs->seatChanges.load(), 2);
 }
 
@@ -211,6 +214,7 @@ TEST_F(NetworkPlay, AJoiningProgramSendsItsPictureAndTakesTheOtherSeatsPictures)
     const auto& shown = joiner.server->clientTable()->playerInSlot(1)->pictureData();
     EXPECT_EQ(std::string(shown.begin(), shown.end()), anna);
     EXPECT_TRUE(joiner.server->clientTable()->playerInSlot(0)->pictureData().empty());
+    EXPECT_EQ(joiner.server->clientTable()->sheet.playerNames[1], L"Anna");
     joiner.server->leaveNetworkTable();
 }
 

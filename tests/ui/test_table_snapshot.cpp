@@ -17,6 +17,7 @@ TEST(TableSnapshot, IsACopyWithTheSheetFactsTheWindowShows)
         table.sheet.rows.back()->deal.vhPos = static_cast<Seat>(i); // three different deals
     }
     table.sheet.rows.back()->points = {12, -48, 0};
+    table.sheet.setPlayerNames({L"Bert", L"Hanna", L"Anna", L""});
     table.currentIndex = STATE_KARTE_AUSSPIELEN;
     table.record.GEREIZT = 23;
     table.cards.hands[1].setCardSet(0b111);
@@ -37,6 +38,7 @@ TEST(TableSnapshot, IsACopyWithTheSheetFactsTheWindowShows)
     EXPECT_EQ(shown.sheet.lastRowPoints(0), 12);
     EXPECT_EQ(shown.sheet.lastRowPoints(1), -48);
     EXPECT_EQ(shown.sheet.lastRowPoints(3), 0);
+    EXPECT_EQ(shown.sheet.names, (std::array<std::wstring, 3>{L"Bert", L"Hanna", L"Anna"}));
     // The players are the table's own.
     EXPECT_EQ(shown.playerAtSeat(SEAT_1), table.playerAtSeat(SEAT_1));
 
