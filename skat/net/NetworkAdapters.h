@@ -113,6 +113,8 @@ public:
     void disconnected() override;
 
     std::uint32_t serverConnection() const { return serverId_.load(); }
+    // The last connection to the host, also once it has ended.
+    std::uint32_t lastConnection() const { return lastId_.load(); }
     // Never the same for two clients of a program.
     std::uint32_t serial() const { return serial_; }
     bool sendToHost(const GameFrame& frame);

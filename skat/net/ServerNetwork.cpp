@@ -541,7 +541,11 @@ bool SKAT_SERVER::acceptFromWire(const PostedMessage& posted, SKAT_NETWORKMESSAG
     }
     if (clientTable()) {
         auto client = ipcClient();
-        if (!client || client->serverConnection() == 0 || from != client->serverConnection()) {
+        // The host's closing reply may be taken only after its connection has
+        // ended: it is still the host's word, and says why the table went.
+        const bool closingReply = message.kind == SETUP_REPLY && client && client->serverConnection() == 0 && from != 0
+                                  && from == client->lastConnection();
+        if (!closingReply && (!client || client->serverConnection() == 0 || from != client->serverConnection())) {
             logDropped(from, message, L"not from the host");
             return false;
         }

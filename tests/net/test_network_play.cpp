@@ -218,6 +218,32 @@ TEST_F(NetworkPlay, AJoiningProgramSendsItsPictureAndTakesTheOtherSeatsPictures)
     joiner.server->leaveNetworkTable();
 }
 
+// The host closes its table: its closing reply reaches the guest's queue
+// before the end of the connection, but is taken only after it, and the
+// guest is told that the host closed the table, not that the connection broke.
+TEST_F(NetworkPlay, AGuestIsToldTheHostClosedTheTableNotThatTheConnectionBroke)
+{
+    openTable();
+    Host joiner;
+    ASSERT_TRUE(joiner.server->joinNetworkTable(L"127.0.0.1", host.port()));
+    ASSERT_TRUE(host.pumpUntil([&] {
+        joiner.pumpFor(std::chrono::milliseconds(5));
+        return joiner.server->ownSlot() == 1;
+    }));
+    {
+        std::lock_guard lock(dialogs->mutex);
+        dialogs->notices.clear();
+    }
+    host.server->closeNetworkTable();
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (joiner.server->isJoined() && std::chrono::steady_clock::now() < end)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_FALSE(joiner.server->isJoined());
+    ASSERT_TRUE(joiner.pumpUntil([&] { return !dialogs->shown().empty(); }));
+    joiner.pumpFor(std::chrono::milliseconds(300)); // the end of the connection follows
+    EXPECT_EQ(dialogs->shown(), std::vector<SERVER_DIALOGS::NetworkNotice>{SERVER_DIALOGS::NOTICE_TABLE_CLOSED});
+}
+
 // The start of a scripted network run: host, or join an address.
 TEST(NetworkStartOption, HostOrJoinAnAddressAnythingElseIsNone)
 {
