@@ -423,7 +423,7 @@ void LISTE::writeRows(tinyxml2::XMLElement& root) const
             if (!row.deal.skat.isEmpty())
                 row.deal.skat.writeCodes(*game);
             if (isValidSeat(row.pile.vh()))
-                row.pile.writeCompact(*game);
+                row.pile.writeCompact(*game, row.record.declarer());
             // Hands that make no whole deal were reported on reading and
             // are not written again.
             if (row.trickCount() < STAPEL::MAX_TRICKS && cardCount(row.deal.hands[0].cardSet()) > 0

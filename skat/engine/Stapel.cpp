@@ -274,7 +274,10 @@ void STAPEL::writeAttributes(tinyxml2::XMLElement& element, bool withParties) co
 
 void STAPEL::write(tinyxml2::XMLElement& element, tinyxml2::XMLDocument&) const { writeAttributes(element, true); }
 
-void STAPEL::writeCompact(tinyxml2::XMLElement& element) const { writeAttributes(element, false); }
+void STAPEL::writeCompact(tinyxml2::XMLElement& element, Seat declarer) const
+{
+    writeAttributes(element, !isValidSeat(declarer));
+}
 
 bool STAPEL::read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument&)
 {

@@ -26,8 +26,10 @@ public:
     bool read(const tinyxml2::XMLElement* element, const tinyxml2::XMLDocument& document) override;
     const char* elementName() const override { return "STAPEL"; }
     void write(tinyxml2::XMLElement& element, tinyxml2::XMLDocument& document) const override;
-    // The attributes without "PARTEI", onto a score-sheet game row.
-    void writeCompact(tinyxml2::XMLElement& element) const;
+    // The attributes onto a score-sheet game row of the given declarer:
+    // "PARTEI" only for a row without one (-1), whose parties do not follow
+    // from the takers when it is read (readContent).
+    void writeCompact(tinyxml2::XMLElement& element, Seat declarer) const;
     // With a declarer given (not -1) the parties follow from the takers
     // ("PARTEI" is not needed): party 0 for the declarer's tricks, and for
     // every trick in Ramsch.

@@ -750,6 +750,33 @@ TEST_F(ListeTest, TricksAsAttributesOrAsAPileChildAreCheckedAlike)
     }
 }
 
+// A row without a declarer takes its tricks' parties from the file; saved,
+// it keeps them, so that it reads back with its tricks and without a word
+// about damage (the parties were left out, and the tricks dropped on the
+// next reading; found by the network message's fuzzer).
+TEST_F(ListeTest, ARowWithoutDeclarerKeepsItsTricksWhenSaved)
+{
+    const std::string pile = "VH=\"1\" SKAT=\"C7 C8\" STICHT=\"1\" PARTEI=\"1\" STICHE=\"CK CD C9\"";
+    const std::string rows[2] = {
+        "<Spiel R=\"0 0 0\" STR=\"-1 0 0 0\" TR=\"3\" SG=\"C7 C8\" " + pile + "/>",
+        "<Spiel R=\"0 0 0\" STR=\"-1 0 0 0\" TR=\"3\" SG=\"C7 C8\"><STAPEL " + pile + "/></Spiel>",
+    };
+    for (int form = 0; form < 2; ++form) {
+        SCOPED_TRACE(form == 0 ? "attributes" : "child element");
+        LISTE sheet;
+        ASSERT_EQ(sheet.open(writtenFile(folder, L"declarerless.skt", sheetText(3, rows[form]))), 0);
+        ASSERT_EQ(sheet.rowCount(), 1);
+        ASSERT_EQ(sheet.rowAt(0).trickCount(), 1);
+        ASSERT_TRUE(sheet.save());
+
+        messages->clear();
+        LISTE again;
+        ASSERT_EQ(again.open(sheet.file), 0);
+        EXPECT_TRUE(messages->texts.empty()) << "the saved sheet is no damaged sheet";
+        EXPECT_EQ(again.rowAt(0).pile, sheet.rowAt(0).pile);
+    }
+}
+
 // 21,500 rows of the largest value a row may hold once overflowed the
 // running totals; the rows beyond the limit are dropped and reported, and
 // every score drawn from the rest stays exact.

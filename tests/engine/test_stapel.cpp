@@ -158,7 +158,7 @@ TEST(Stapel, CompactFormReadsPartiesFromTheDeclarer)
     tinyxml2::XMLDocument doc;
     auto* row = doc.NewElement("SPIEL");
     doc.InsertEndChild(row);
-    sample.writeCompact(*row);
+    sample.writeCompact(*row, SEAT_0);
     EXPECT_EQ(row->Attribute("PARTEI"), nullptr);
 
     STAPEL back;
@@ -169,6 +169,13 @@ TEST(Stapel, CompactFormReadsPartiesFromTheDeclarer)
     ASSERT_TRUE(back.readContent(*row, GAME_RAMSCH, SEAT_0));
     EXPECT_EQ(back.partyOfTrick(2), PARTY_DECLARER);
     EXPECT_EQ(back.trick(3).codesText(), "C7 C8 CA");
+
+    // A row without a declarer keeps its parties: nothing else gives them.
+    auto* declarerless = doc.NewElement("SPIEL");
+    sample.writeCompact(*declarerless, SEAT_NONE);
+    ASSERT_NE(declarerless->Attribute("PARTEI"), nullptr);
+    ASSERT_TRUE(back.readContent(*declarerless, GAME_HEARTS, SEAT_NONE));
+    EXPECT_EQ(back, sample);
 }
 
 TEST(Stapel, ReadsOlderForms)
