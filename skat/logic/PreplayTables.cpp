@@ -314,6 +314,12 @@ bool VL_TABELLEN::read(const tinyxml2::XMLElement* root, const tinyxml2::XMLDocu
         const auto key = keyIn(e, SUIT_PATTERN_COUNT, old);
         if (!key)
             return;
+        // Pattern 0 is a suit the hand lacks: there is nothing to put away,
+        // and the table is written without it, so it is not taken either.
+        if (*key == 0) {
+            ++skippedEntries;
+            return;
+        }
         DRUECKEN_TUPEL tuple;
         tuple.Wert = attr(e, "Wert");
         tuple.Karte = rankFromText(e->Attribute("Karte"));

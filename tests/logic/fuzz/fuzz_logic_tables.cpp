@@ -1,7 +1,12 @@
 // libFuzzer target for the computer player's pre-play tables: the first
 // byte chooses the table file ("Blattwertung.bin", XML, when even) or the
-// null table ("Null.bin", numbers, when odd). What was read is written, read
-// and written again to the same text; a look-up outside a table gives 0.
+// null table ("Null.bin", numbers, when odd). What was read is written and
+// read back to the same tables; a look-up outside a table gives 0.
+//
+// The table file is written whole whatever was read (thousands of
+// attributes), so the round trip compares the tables read back with those
+// read first instead of printing them a second time: the writer depends on
+// nothing else, so equal tables give the same text, at half the cost.
 
 #include "skat/logic/PreplayTables.h"
 #include "tests/support/fuzz/FuzzSupport.h"
@@ -9,6 +14,20 @@
 using fuzzsupport::require;
 
 namespace {
+
+bool sameTables(const VL_TABELLEN& a, const VL_TABELLEN& b)
+{
+    auto sameValues = [](const auto& x, const auto& y) {
+        for (std::size_t i = 0; i < x.size(); ++i)
+            if (x[i].values != y[i].values)
+                return false;
+        return true;
+    };
+    return sameValues(a.suitTables, b.suitTables) && sameValues(a.trumpTables, b.trumpTables)
+           && a.discardTable.values == b.discardTable.values && a.pairings == b.pairings
+           && sameValues(a.jackTables, b.jackTables) && sameValues(a.openTables, b.openTables)
+           && a.nullTable == b.nullTable;
+}
 
 void tables(std::string_view text)
 {
@@ -31,7 +50,10 @@ void tables(std::string_view text)
     VL_TABELLEN again;
     require(fuzzsupport::readDocumentText(again, once), "written tables read back");
     require(again.skippedEntries == 0, "written tables hold no entry outside its table");
-    fuzzsupport::requireSameText(once, fuzzsupport::documentText(again), "the tables");
+    if (!sameTables(read, again)) {
+        fuzzsupport::requireSameText(once, fuzzsupport::documentText(again), "the tables");
+        require(false, "the tables read back are those written");
+    }
 }
 
 void nullTable(const std::string& text)
