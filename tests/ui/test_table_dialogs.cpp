@@ -449,6 +449,13 @@ protected:
         installTableServer(nullptr);
     }
 
+    // The request the panel answered is no longer awaited. The harness holds
+    // every request of its kind, so the next game's may already be waiting:
+    // "nothing awaited" is a moment a loaded machine can miss.
+    static bool answered(PlayerRequest kind, std::uint32_t serial)
+    {
+        return table_test::eventually([=] { return !stillAwaited(kind, serial); });
+    }
     static QWidget* widgetOf(VORDIX_DIALOG& dialog) { return dynamic_cast<QWidget*>(dialog.implementor().get()); }
     static QAbstractButton* button(VORDIX_DIALOG& dialog, const char* name)
     {
@@ -492,7 +499,7 @@ TEST_F(TableDialogForms, ClosingTheAnnouncementPanelByItsFrameAnnouncesTheGameIt
     button(panel, "F_spe_kreuz")->click();
     EXPECT_NE(HUMAN_PLAYER::awaited(), nullptr);
     widget->close();
-    EXPECT_TRUE(table_test::eventually([] { return HUMAN_PLAYER::awaited() == nullptr; }));
+    EXPECT_TRUE(answered(REQUEST_ANNOUNCE, panel.answersSerial));
     EXPECT_FALSE(widget->isVisible());
     // The game as it was settled.
     ASSERT_TRUE(table_test::eventually([&] { return !harness.settled().empty(); }));
@@ -521,7 +528,7 @@ TEST_F(TableDialogForms, TheSettlementPanelAnswersOnlyItsOwnRequest)
     EXPECT_TRUE(button(panel, "F_abr_wiederholen")->isEnabled());
     const int before = harness.gamesEnded;
     button(panel, "F_abr_weiter")->click();
-    EXPECT_TRUE(table_test::eventually([] { return HUMAN_PLAYER::awaited() == nullptr; }));
+    EXPECT_TRUE(answered(REQUEST_CONFIRM_SETTLEMENT, serial));
     EXPECT_TRUE(table_test::eventually([&] { return harness.gamesEnded > before; }));
 }
 
@@ -537,7 +544,7 @@ TEST_F(TableDialogForms, ClosingTheSettlementByItsFrameGoesOnWithTheNextGame)
     ASSERT_TRUE(widget->isVisible());
     const int before = harness.gamesEnded;
     widget->close();
-    EXPECT_TRUE(table_test::eventually([] { return HUMAN_PLAYER::awaited() == nullptr; }));
+    EXPECT_TRUE(answered(REQUEST_CONFIRM_SETTLEMENT, panel.answersSerial));
     EXPECT_TRUE(table_test::eventually([&] { return harness.gamesEnded > before; }));
     QTest::qWait(20);
     EXPECT_FALSE(widget->isVisible()) << "the panel does not come back";
@@ -609,7 +616,7 @@ TEST_F(TableDialogForms, KeysChooseAndAnnounceAGameOnThePanel)
     QTest::keyClick(client, Qt::Key_Up);
     EXPECT_TRUE(sameGame(panel.selectedGame(), GAME_GRAND, WIN_LEVEL_WITH_SKAT, LEVEL_NONE));
     QTest::keyClick(client, Qt::Key_Return);
-    EXPECT_TRUE(table_test::eventually([] { return HUMAN_PLAYER::awaited() == nullptr; }));
+    EXPECT_TRUE(answered(REQUEST_ANNOUNCE, panel.answersSerial));
     EXPECT_EQ(panel.chosenGame().SPIEL_TYP, GAME_GRAND);
 }
 
