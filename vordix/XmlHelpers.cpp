@@ -115,7 +115,15 @@ std::optional<std::string> utf8Attribute(const tinyxml2::XMLElement* element, co
     return std::string(text);
 }
 
-void setElementText(tinyxml2::XMLElement& element, std::wstring_view text) { element.SetText(toUtf8(text).c_str()); }
+void setElementText(tinyxml2::XMLElement& element, std::wstring_view text)
+{
+    element.SetText(toUtf8(text).c_str());
+    // The parser drops a text of white space alone (a chat line of empty
+    // lines, say); as a CDATA section it reads back as written.
+    const bool whiteSpaceOnly = !text.empty() && text.find_first_not_of(L" \t\n\v\f\r") == std::wstring_view::npos;
+    if (whiteSpaceOnly)
+        element.FirstChild()->ToText()->SetCData(true);
+}
 
 std::wstring elementText(const tinyxml2::XMLElement* element)
 {

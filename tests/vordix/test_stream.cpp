@@ -123,6 +123,23 @@ TEST(XmlHelpers, IntegersParseLikePercentD)
     EXPECT_EQ(xml::parseUInt("-1"), std::nullopt);
 }
 
+// Texts of white space alone were dropped by the parser (found by the XML
+// layer's fuzzer with a chat line of empty lines).
+TEST(XmlHelpers, ElementTextsReadBackAsWritten)
+{
+    for (const std::wstring text : {L"", L" ", L"\n\n\n", L"\t \n", L"\n\f\v\n", L"a", L" a \n", L"Grüße"}) {
+        tinyxml2::XMLDocument document;
+        tinyxml2::XMLElement* element = document.NewElement("CHAT_CONTENT");
+        document.InsertEndChild(element);
+        xml::setElementText(*element, text);
+        tinyxml2::XMLPrinter printer;
+        document.Print(&printer);
+        tinyxml2::XMLDocument again;
+        ASSERT_EQ(again.Parse(printer.CStr()), tinyxml2::XML_SUCCESS);
+        EXPECT_EQ(xml::elementText(again.FirstChildElement()), text) << printer.CStr();
+    }
+}
+
 TEST(XmlHelpers, AttributesAndTextsOnMissingPieces)
 {
     tinyxml2::XMLDocument doc;
