@@ -20,6 +20,8 @@ done
 
 # True when the last line's interval "(95% CI L..H)" holds 0.
 holdsZero() { awk '{ split($11, ci, /\.\./); sub(/\)/, "", ci[2]); exit !(ci[1] + 0 <= 0 && ci[2] + 0 >= 0) }' <<<"$1"; }
+# True when the interval lies wholly below 0: A is weaker than B.
+weakerBeyondChance() { awk '{ split($11, ci, /\.\./); sub(/\)/, "", ci[2]); exit !(ci[2] + 0 < 0) }' <<<"$1"; }
 
 # The last line of A against B on one thread; fails when three threads give
 # another result.
@@ -56,9 +58,11 @@ fi
 
 last=$(sameOnThreads full baseline 8)
 # The full player has moved on from the reference (memory draw, every lead
-# rating, bound pairs, node budget), but on eight deals the two must not
-# differ beyond chance.
-if ! holdsZero "$last"; then
+# rating, bound pairs, node budget, deals drawn to the bidding, an earlier
+# analysis) and is meant to get stronger; on eight deals it must not be
+# weaker beyond chance. Its margin is measured on thousands of deals, in
+# bench/RESULTS.md, not here.
+if weakerBeyondChance "$last"; then
     echo "check-arena: full against baseline: $last" >&2
     exit 1
 fi
